@@ -1,0 +1,64 @@
+#include "cli/cli_command.h"
+
+namespace lmk17::cli {
+
+namespace {
+std::vector<Command>& registry() {
+    static std::vector<Command> list;
+    return list;
+}
+}  // namespace
+
+const std::vector<Command>& commands() { return registry(); }
+
+Registrar::Registrar(const Command& command) { registry().push_back(command); }
+
+std::optional<QString> takeOption(QStringList& args, const QString& name) {
+    const QString prefix = name + QLatin1Char('=');
+    for (int i = 0; i < args.size(); ++i) {
+        if (args[i] == name) {
+            if (i + 1 >= args.size()) throw UsageError(name + QLatin1String(" needs a value"));
+            QString value = args[i + 1];
+            args.remove(i, 2);
+            return value;
+        }
+        if (args[i].startsWith(prefix)) {
+            QString value = args[i].mid(prefix.size());
+            args.removeAt(i);
+            return value;
+        }
+    }
+    return std::nullopt;
+}
+
+bool takeFlag(QStringList& args, const QString& name) {
+    const int i = args.indexOf(name);
+    if (i < 0) return false;
+    args.removeAt(i);
+    return true;
+}
+
+int Context::toInt(const QString& text, const QString& what) const {
+    bool ok = false;
+    const int v = text.trimmed().toInt(&ok, 0);
+    if (!ok) throw UsageError(QStringLiteral("%1: not an integer: %2").arg(what, text));
+    return v;
+}
+
+double Context::toReal(const QString& text, const QString& what) const {
+    bool ok = false;
+    QString t = text.trimmed();
+    t.replace(QLatin1Char(','), QLatin1Char('.'));
+    const double v = t.toDouble(&ok);
+    if (!ok) throw UsageError(QStringLiteral("%1: not a number: %2").arg(what, text));
+    return v;
+}
+
+void Context::rejectUnknownOptions() const {
+    for (const QString& a : args) {
+        if (a.startsWith(QLatin1String("--")))
+            throw UsageError(QStringLiteral("unknown option %1").arg(a));
+    }
+}
+
+}  // namespace lmk17::cli

@@ -1,0 +1,72 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QTextStream>
+#include <optional>
+#include <vector>
+
+#include "common/user_interaction.h"
+
+namespace lmk17::cli {
+
+enum ExitCode { ExitOk = 0, ExitFailure = 1, ExitUsage = 2, ExitFileError = 3 };
+
+// How the program's Yes/No questions are answered.
+enum class AnswerPolicy { Ask, Yes, No };
+
+struct GlobalOptions {
+    QString port;        // device path or COMn; empty = not connected
+    int baud = 2400;
+    int parity = 1;      // 0 none, 1 odd, 2 even (the parity items of the options dialog)
+    int address = 0;     // DA
+    int master = 31;     // SA
+    AnswerPolicy answers = AnswerPolicy::Ask;
+    bool json = false;
+};
+
+class UsageError {
+public:
+    explicit UsageError(QString text) : text(std::move(text)) {}
+    QString text;
+};
+
+// Argument-list helpers shared by the global and the per-command options.
+std::optional<QString> takeOption(QStringList& args, const QString& name);
+bool takeFlag(QStringList& args, const QString& name);
+
+struct Context {
+    GlobalOptions options;
+    QStringList args;  // what follows the command name, global options removed
+    QTextStream& out;
+    QTextStream& err;
+    UserInteraction& ui;
+
+    // Removes "--name VALUE" (or "--name=VALUE") from args and returns VALUE.
+    std::optional<QString> takeOption(const QString& name) { return cli::takeOption(args, name); }
+    // Removes the flag "--name" from args and says whether it was there.
+    bool takeFlag(const QString& name) { return cli::takeFlag(args, name); }
+    // Integer/real option or positional helpers that throw UsageError with a clear text.
+    int toInt(const QString& text, const QString& what) const;
+    double toReal(const QString& text, const QString& what) const;
+    // Fails with a usage error when options that nobody took are left.
+    void rejectUnknownOptions() const;
+};
+
+using Handler = int (*)(Context&);
+
+struct Command {
+    const char* name;     // one or more words: "frame read"
+    const char* usage;    // arguments after the name
+    const char* summary;  // one line for the command list
+    Handler run;
+};
+
+const std::vector<Command>& commands();
+
+// A static instance in a command's file adds it to the list.
+struct Registrar {
+    explicit Registrar(const Command& command);
+};
+
+}  // namespace lmk17::cli

@@ -1,0 +1,124 @@
+// lmk17-cli: the program's operations from a terminal or a script.
+#include <QCoreApplication>
+#include <QTextStream>
+#include <algorithm>
+#include <cstdio>
+
+#include "cli/cli_command.h"
+#include "cli/terminal_interaction.h"
+
+using namespace lmk17::cli;
+
+namespace {
+
+void printUsage(QTextStream& s) {
+    s << "usage: lmk17-cli [global options] COMMAND [arguments]\n\n"
+         "global options:\n"
+         "  --port PATH|COMn       serial port (a device path, a pseudo-terminal, or COMn)\n"
+         "  --baud RATE            600, 1200, 2400 (default), 4800, 9600 or 19200\n"
+         "  --parity none|odd|even parity of the line (default odd)\n"
+         "  --address DA           transmitter address 0..31 (default 0)\n"
+         "  --master SA            PC address 0..31 (default 31)\n"
+         "  --yes | --no           answer every question of the program so\n"
+         "  --json                 machine-readable output where a command offers it\n\n"
+         "exit codes: 0 success, 1 transmitter or link failure, 2 usage error, 3 file error\n\n"
+         "commands:\n";
+    std::vector<Command> list = commands();
+    std::sort(list.begin(), list.end(),
+              [](const Command& a, const Command& b) { return qstrcmp(a.name, b.name) < 0; });
+    for (const Command& c : list) {
+        QString head = QStringLiteral("  %1 %2").arg(QLatin1String(c.name), QLatin1String(c.usage));
+        s << head << "\n      " << c.summary << "\n";
+    }
+}
+
+int parseAddress(const QString& text, const char* what) {
+    bool ok = false;
+    const int v = text.toInt(&ok);
+    if (!ok || v < 0 || v > 31)
+        throw UsageError(QStringLiteral("%1 must be 0..31: %2").arg(QLatin1String(what), text));
+    return v;
+}
+
+// Takes the global options out of the argument list, wherever they stand.
+GlobalOptions takeGlobals(QStringList& args) {
+    GlobalOptions g;
+    if (auto v = takeOption(args, QStringLiteral("--port"))) g.port = *v;
+    if (auto v = takeOption(args, QStringLiteral("--baud"))) {
+        static const int rates[] = {600, 1200, 2400, 4800, 9600, 19200};
+        bool ok = false;
+        g.baud = v->toInt(&ok);
+        if (!ok || std::find(std::begin(rates), std::end(rates), g.baud) == std::end(rates))
+            throw UsageError(QStringLiteral("--baud must be one of 600, 1200, 2400, 4800, 9600, 19200"));
+    }
+    if (auto v = takeOption(args, QStringLiteral("--parity"))) {
+        const QString p = v->toLower();
+        if (p == QLatin1String("none")) g.parity = 0;
+        else if (p == QLatin1String("odd")) g.parity = 1;
+        else if (p == QLatin1String("even")) g.parity = 2;
+        else throw UsageError(QStringLiteral("--parity must be none, odd or even"));
+    }
+    if (auto v = takeOption(args, QStringLiteral("--address"))) g.address = parseAddress(*v, "--address");
+    if (auto v = takeOption(args, QStringLiteral("--master"))) g.master = parseAddress(*v, "--master");
+    const bool yes = takeFlag(args, QStringLiteral("--yes"));
+    const bool no = takeFlag(args, QStringLiteral("--no"));
+    if (yes && no) throw UsageError(QStringLiteral("--yes and --no exclude each other"));
+    g.answers = yes ? AnswerPolicy::Yes : no ? AnswerPolicy::No : AnswerPolicy::Ask;
+    g.json = takeFlag(args, QStringLiteral("--json"));
+    return g;
+}
+
+// The longest registered name that the leading words of args spell.
+const Command* findCommand(const QStringList& args, int& words) {
+    const Command* best = nullptr;
+    words = 0;
+    for (const Command& c : commands()) {
+        const QStringList parts = QString::fromLatin1(c.name).split(QLatin1Char(' '));
+        if (parts.size() > args.size() || parts.size() <= words) continue;
+        if (std::equal(parts.begin(), parts.end(), args.begin())) {
+            best = &c;
+            words = int(parts.size());
+        }
+    }
+    return best;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("lmk17-cli"));
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    QStringList args = app.arguments().mid(1);
+
+    if (args.isEmpty() || args.contains(QLatin1String("--help")) || args.first() == QLatin1String("help")) {
+        printUsage(args.isEmpty() ? err : out);
+        return args.isEmpty() ? ExitUsage : ExitOk;
+    }
+    try {
+        GlobalOptions globals = takeGlobals(args);
+        int words = 0;
+        const Command* command = findCommand(args, words);
+        if (!command) {
+            err << "lmk17-cli: unknown command: " << args.join(QLatin1Char(' ')) << Qt::endl;
+            err << "run lmk17-cli --help for the list of commands" << Qt::endl;
+            return ExitUsage;
+        }
+        TerminalInteraction ui(err, globals.answers);
+        Context context{globals, args.mid(words), out, err, ui};
+        try {
+            const int rc = command->run(context);
+            out.flush();
+            return rc;
+        } catch (const UsageError& e) {
+            out.flush();
+            err << "lmk17-cli " << command->name << ": " << e.text << Qt::endl;
+            err << "usage: lmk17-cli " << command->name << ' ' << command->usage << Qt::endl;
+            return ExitUsage;
+        }
+    } catch (const UsageError& e) {
+        err << "lmk17-cli: " << e.text << Qt::endl;
+        return ExitUsage;
+    }
+}
