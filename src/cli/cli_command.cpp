@@ -9,9 +9,13 @@ std::vector<Command>& registry() {
 }
 }  // namespace
 
-const std::vector<Command>& commands() { return registry(); }
+const std::vector<Command>& commands() {
+    return registry();
+}
 
-Registrar::Registrar(const Command& command) { registry().push_back(command); }
+Registrar::Registrar(const Command& command) {
+    registry().push_back(command);
+}
 
 std::optional<QString> takeOption(QStringList& args, const QString& name) {
     const QString prefix = name + QLatin1Char('=');

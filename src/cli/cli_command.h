@@ -16,11 +16,11 @@ enum ExitCode { ExitOk = 0, ExitFailure = 1, ExitUsage = 2, ExitFileError = 3 };
 enum class AnswerPolicy { Ask, Yes, No };
 
 struct GlobalOptions {
-    QString port;        // device path or COMn; empty = not connected
+    QString port;  // device path or COMn; empty = not connected
     int baud = 2400;
-    int parity = 1;      // 0 none, 1 odd, 2 even (the parity items of the options dialog)
-    int address = 0;     // DA
-    int master = 31;     // SA
+    int parity = 1;   // 0 none, 1 odd, 2 even (the parity items of the options dialog)
+    int address = 0;  // DA
+    int master = 31;  // SA
     AnswerPolicy answers = AnswerPolicy::Ask;
     bool json = false;
 };

@@ -49,17 +49,24 @@ GlobalOptions takeGlobals(QStringList& args) {
         bool ok = false;
         g.baud = v->toInt(&ok);
         if (!ok || std::find(std::begin(rates), std::end(rates), g.baud) == std::end(rates))
-            throw UsageError(QStringLiteral("--baud must be one of 600, 1200, 2400, 4800, 9600, 19200"));
+            throw UsageError(
+                QStringLiteral("--baud must be one of 600, 1200, 2400, 4800, 9600, 19200"));
     }
     if (auto v = takeOption(args, QStringLiteral("--parity"))) {
         const QString p = v->toLower();
-        if (p == QLatin1String("none")) g.parity = 0;
-        else if (p == QLatin1String("odd")) g.parity = 1;
-        else if (p == QLatin1String("even")) g.parity = 2;
-        else throw UsageError(QStringLiteral("--parity must be none, odd or even"));
+        if (p == QLatin1String("none"))
+            g.parity = 0;
+        else if (p == QLatin1String("odd"))
+            g.parity = 1;
+        else if (p == QLatin1String("even"))
+            g.parity = 2;
+        else
+            throw UsageError(QStringLiteral("--parity must be none, odd or even"));
     }
-    if (auto v = takeOption(args, QStringLiteral("--address"))) g.address = parseAddress(*v, "--address");
-    if (auto v = takeOption(args, QStringLiteral("--master"))) g.master = parseAddress(*v, "--master");
+    if (auto v = takeOption(args, QStringLiteral("--address")))
+        g.address = parseAddress(*v, "--address");
+    if (auto v = takeOption(args, QStringLiteral("--master")))
+        g.master = parseAddress(*v, "--master");
     const bool yes = takeFlag(args, QStringLiteral("--yes"));
     const bool no = takeFlag(args, QStringLiteral("--no"));
     if (yes && no) throw UsageError(QStringLiteral("--yes and --no exclude each other"));
@@ -92,7 +99,8 @@ int main(int argc, char** argv) {
     QTextStream err(stderr);
     QStringList args = app.arguments().mid(1);
 
-    if (args.isEmpty() || args.contains(QLatin1String("--help")) || args.first() == QLatin1String("help")) {
+    if (args.isEmpty() || args.contains(QLatin1String("--help")) ||
+        args.first() == QLatin1String("help")) {
         printUsage(args.isEmpty() ? err : out);
         return args.isEmpty() ? ExitUsage : ExitOk;
     }

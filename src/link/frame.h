@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <cstdint>
+
+#include "link/link_request.h"
+
+namespace lmk17 {
+
+constexpr int kFrameBufferSize = 256;
+constexpr std::uint8_t kShortStart = 0x10;
+constexpr std::uint8_t kLongStart = 0x68;
+constexpr std::uint8_t kFrameEnd = 0x16;
+constexpr std::uint8_t kControlRead = 0x4D;
+constexpr std::uint8_t kControlWrite = 0x45;
+
+// Check byte: low byte plus second byte of the 16-bit byte sum, modulo 256.
+std::uint8_t CheckByte(const std::uint8_t* bytes, int count);
+
+// Wraps data bytes into a long frame: 68 L L 68 DA SA control data check 16.
+QByteArray OdesliLF(const QByteArray& data, int da, int sa, std::uint8_t control);
+
+// The request frame for a link request (the building half of SestavPrikaz).
+// A block's count and size are corrected in the request as the line needs.
+QByteArray BuildRequestFrame(LinkRequest& request, int sa);
+
+// Length of the frame that starts the collected bytes: 6 for a short frame,
+// byte 1 + 6 for a long one, 0 while nothing decides it yet.
+int ExpectedFrameLength(const std::uint8_t* buffer, int count);
+
+struct AnswerOutcome {
+    int result = 0;
+    QString message;
+};
+
+// Decodes a complete answer (the decoding half of ZpracujPrikaz). For a read
+// the value slots of the request are filled from the answer, whatever the
+// result; bytes the frame does not hold read as 0. The device-error flag
+// follows bit 2 of the control byte except when the transmitter reports a
+// transmission error of its own.
+AnswerOutcome DecodeAnswer(const std::uint8_t* frame, int length, LinkRequest& request,
+                           bool& deviceError);
+
+// Upper-case hex bytes separated by single blanks: "68 07 07 68".
+QString HexBytes(const QByteArray& bytes);
+// Parses hex bytes given as separate words or one string ("68 07", "6807").
+bool ParseHexBytes(const QString& text, QByteArray& out);
+
+}  // namespace lmk17
