@@ -60,9 +60,9 @@ LinkRequest RequestFromArgs(Context& c, int operation) {
             break;
         case TypeText: {
             const QByteArray text = values[0].toLatin1();
-            if (text.size() > kTextLength)
+            if (text.size() > kWireTextLength)
                 throw UsageError(QStringLiteral("a text VALUE holds at most 16 characters"));
-            r.text = text + QByteArray(kTextLength - text.size(), ' ');
+            r.text = text + QByteArray(kWireTextLength - text.size(), ' ');
             break;
         }
         case TypeBlock:

@@ -50,8 +50,8 @@ void putBlockData(QByteArray& out, const LinkRequest& r) {
     const int bytes = r.count * r.size * 4;
     QByteArray data;
     if (r.dataType == TypeText) {
-        data = r.text.left(kTextLength);
-        data.append(QByteArray(kTextLength - data.size(), ' '));
+        data = r.text.left(kWireTextLength);
+        data.append(QByteArray(kWireTextLength - data.size(), ' '));
     } else {
         for (int i = 3; i >= 0; --i) putU32(data, EncodeBinary32(r.values[std::size_t(i)]));
     }
@@ -71,9 +71,9 @@ void takeValue(const FrameReader& f, LinkRequest& r) {
             r.value = DecodeBinary32(f.u32(8));
             break;
         case TypeText:
-            r.text = QByteArray(kTextLength, ' ');
+            r.text = QByteArray(kWireTextLength, ' ');
             if (r.parameter == 120 || r.parameter == 121) {
-                for (int i = 0; i < kTextLength; ++i) {
+                for (int i = 0; i < kWireTextLength; ++i) {
                     const std::uint8_t c = f.at(8 + i);
                     r.text[i] = c < 32 ? ' ' : char(c);
                 }

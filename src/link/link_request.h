@@ -17,7 +17,7 @@ enum DataType : int {
     TypeBlock = 34,
 };
 
-constexpr int kTextLength = 16;
+constexpr int kWireTextLength = 16;
 
 // The request being made. The operations fill it, the frame builder reads
 // it, and an answer to a read fills the value slots.
@@ -33,7 +33,7 @@ struct LinkRequest {
     std::int16_t value16 = 0;
     std::int32_t value32 = 0;
     double value = 0.0;
-    QByteArray text = QByteArray(kTextLength, ' ');  // always 16 bytes on the wire
+    QByteArray text = QByteArray(kWireTextLength, ' ');  // always 16 bytes on the wire
     std::array<double, 4> values{};                  // element 3 travels first
 };
 
