@@ -4,7 +4,7 @@
 set -euo pipefail
 packages=(
     build-essential cmake ninja-build pkg-config clang libclang-rt-14-dev
-    qt6-base-dev libqt6serialport6-dev qt6-charts-dev qt6-tools-dev qt6-tools-dev-tools
+    qt6-base-dev qt6-serialport-dev qt6-charts-dev qt6-tools-dev qt6-tools-dev-tools
     qt6-l10n-tools libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth
