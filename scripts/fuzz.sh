@@ -18,7 +18,7 @@ for t in $targets; do
     seeds=$root/fuzz/seeds/${t#fuzz_}
     [ -d "$seeds" ] && cp -n "$seeds"/* "$corpus"/ 2>/dev/null || true
     echo "fuzzing $t for ${seconds} s"
-    "$build/$t" -max_total_time="$seconds" -print_final_stats=0 "$corpus" 2>"$build/$t.log" || {
+    "$build/fuzz/$t" -max_total_time="$seconds" -print_final_stats=0 "$corpus" 2>"$build/$t.log" || {
         tail -50 "$build/$t.log"; exit 1; }
-    grep -E '^Done|#[0-9]+.*DONE' "$build/$t.log" | tail -1 || true
+    grep -E '^Done|DONE' "$build/$t.log" | tail -1 || true
 done
