@@ -16,7 +16,7 @@ constexpr int kSegments = 8;
 // coefficients a, b of  v[s-1] (1 - u) + v[s] u + u (1 - u) (a + b u),
 // u = 0..1 across the segment.
 constexpr int kUnknowns = (kSegments + 1) + 2 * kSegments;
-constexpr int kSpanSamples = 96;     // per segment, inside the span
+constexpr int kSpanSamples = 256;    // per segment, inside the span
 constexpr int kOutsideSamples = 32;  // per piece of a segment outside it
 constexpr double kOutsideWeight = 1e-3;
 
