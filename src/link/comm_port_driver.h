@@ -1,0 +1,95 @@
+#pragma once
+
+#include <QByteArray>
+#include <QSerialPort>
+#include <QString>
+
+#include "link/link_parameters.h"
+#include "link/link_port.h"
+#include "link/modem_status.h"
+
+namespace lmk17 {
+
+// The one serial port of the program: 8 data bits, 1 stop bit, no flow
+// control, the baud rate and parity of the link, RTS on and DTR off while
+// open. Settings may be made while closed; a change of baud rate or parity
+// while open reaches the open port at once.
+//
+// Received bytes are read on readyRead and handed on through received() in
+// order. A delivery never starts while another is running (the receive
+// routine may run a modal question): what arrives meanwhile is kept and
+// delivered right after, in order.
+//
+// A port that goes away while open (adapter pulled, far end of a
+// pseudo-terminal closed) is reported once through linkLost() and counts as
+// closed from that moment.
+class TCommPortDriver : public LinkPort {
+    Q_OBJECT
+public:
+    static constexpr int kDefaultOutputTimeoutMs = 120;
+
+    explicit TCommPortDriver(QObject* parent = nullptr);
+    ~TCommPortDriver() override;
+
+    // "\\.\COMn" on Windows, /dev/ttyS(n-1) elsewhere.
+    static QString DeviceNameForPortNumber(int n);
+    // Whether the device is a pseudo-terminal, which refuses some line
+    // settings a real port accepts.
+    static bool IsPseudoTerminal(const QString& deviceName);
+
+    // Port selection; takes effect at the next open.
+    void setPortNumber(int n);
+    void setDeviceName(const QString& deviceName);
+    QString deviceName() const { return m_deviceName; }
+
+    // False when the open port refused the setting (the value is kept for
+    // the next open all the same).
+    bool setBaudRate(int rate);
+    int baudRate() const { return m_baudRate; }
+    bool setParity(LinkParity parity);
+    LinkParity parity() const { return m_parity; }
+
+    // Exclusive open; false with errorString() when it fails.
+    bool open();
+    void close();
+    bool isOpen() const override;
+    QString errorString() const { return m_errorString; }
+
+    void purge() override;
+    void send(const QByteArray& bytes) override;
+    // As send(); tells whether the whole block went out. On a time-out what
+    // is still queued is dropped, so a frame never goes out late and torn.
+    bool write(const QByteArray& bytes);
+    void setOutputTimeout(int ms) { m_outputTimeoutMs = ms; }
+
+    bool setRts(bool on);
+    bool setDtr(bool on);
+    // All inputs inactive when the port is closed or cannot tell.
+    ModemStatus modemStatus();
+
+private:
+    void onReadyRead();
+    void onError(QSerialPort::SerialPortError error);
+    void deliverPending();
+    void scheduleDelivery();
+    void reportLinkLoss();
+    bool applyLineSettings();
+    bool applyControlLines();
+    void closePort();
+
+    QSerialPort m_port;
+    QString m_deviceName;
+    int m_baudRate = kDefaultBaudRate;
+    LinkParity m_parity = LinkParity::Odd;
+    int m_outputTimeoutMs = kDefaultOutputTimeoutMs;
+    bool m_pseudoTerminal = false;
+    QString m_errorString;
+
+    QByteArray m_pending;     // read, not yet delivered
+    int m_deliveryDepth = 0;  // a delivery is running
+    bool m_sending = false;   // inside write(): deliver afterwards
+    bool m_deliveryQueued = false;
+    bool m_lossPending = false;  // link lost, report queued
+};
+
+}  // namespace lmk17

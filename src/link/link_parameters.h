@@ -1,0 +1,138 @@
+#pragma once
+
+// The PC-side link parameters (baud rate, parity, addresses) and the
+// transmitter's own communication parameters as the dialogs edit them, with
+// the texts those dialogs show. Pure value rules: no port, no window.
+
+#include <QString>
+
+namespace lmk17 {
+
+// ---- PC side: options dialog -------------------------------------------
+
+// Items of the baud rate group: 600, 1200, 2400, 4800, 9600, 19200 Bd.
+inline constexpr int kBaudRateCount = 6;
+inline constexpr int kDefaultBaudIndex = 2;  // 2400 Bd
+inline constexpr int kDefaultBaudRate = 2400;
+
+// The rate of a baud rate item; an index outside the group gives 2400.
+int BaudRateFromIndex(int index);
+// The item of a baud rate, or -1 when the rate is not one of the six.
+int BaudIndexFromRate(int rate);
+
+// Items of the parity group, in their order.
+enum class LinkParity { None = 0, Odd = 1, Even = 2 };
+inline constexpr int kDefaultParityIndex = 1;  // odd
+
+// The parity of a parity item; an index outside the group gives odd, the default.
+LinkParity ParityFromIndex(int index);
+int ParityIndex(LinkParity parity);
+// "none", "odd", "even": the names scripts and the command line use.
+QString ParityName(LinkParity parity);
+
+inline constexpr int kDefaultTransmitterAddress = 0;  // DA
+inline constexpr int kDefaultMasterAddress = 31;      // SA
+
+// Leaving DAEdt or SAEdt: an integer of 32 or more, a negative one, or text
+// that is no integer at all becomes 31.
+int ParseLinkAddressText(const QString& text);
+// How number fields show their value: " %d".
+QString NumberFieldText(int value);
+
+// ---- Transmitter side: communication parameters dialog ---------------------
+
+inline constexpr int kDefaultAddressByte = 192;  // address 0, odd parity
+inline constexpr int kDefaultBaudCode = 15;      // 2400 Bd
+
+// Leaving the address edit: an integer of 32 or more (or negative) becomes
+// 31, text that is no integer becomes 0. `parsed` tells the caller which.
+int ParseTransmitterAddressText(const QString& text, bool* parsed = nullptr);
+
+// Baud rate code (38400 / rate - 1) of a baud item and back.
+int BaudCodeFromItem(int item);
+int BaudItemFromCode(int code);
+
+// The address and parity byte: bits 0..4 the address, bits 6..7 the parity
+// (11 odd, 10 even, 00 none).
+int ParityItemFromAddressByte(int byte);
+int AddressFromAddressByte(int byte);
+int MakeAddressByte(int address, int parityItem);
+
+// What the dialog stores on OK.
+struct TransmitterCommParams {
+    int addressByte = kDefaultAddressByte;
+    int baudCode = kDefaultBaudCode;
+};
+
+struct TransmitterCommDialogResult {
+    TransmitterCommParams params;
+    // False when the address text was no integer: the address is 0 and the
+    // dialog puts the focus back on the edit.
+    bool addressParsed = true;
+};
+
+// OK in the dialog, from the address text and the two group items.
+TransmitterCommDialogResult AcceptTransmitterCommDialog(const QString& addressText, int baudItem,
+                                                        int parityItem);
+
+// What the dialog shows when it opens on stored values.
+struct TransmitterCommDialogView {
+    QString addressText;  // " %d"
+    int baudItem = kDefaultBaudIndex;
+    int parityItem = kDefaultParityIndex;
+};
+TransmitterCommDialogView OpenTransmitterCommDialog(const TransmitterCommParams& params);
+
+// Whether OK must first be confirmed with the "other than default" question.
+bool DiffersFromDefaultCommParams(const TransmitterCommParams& params);
+
+// ---- Texts -----------------------------------------------------------------
+
+namespace texts {
+
+// Messages; "%s" stands for the port's device name (see PortMessage).
+inline constexpr char kPortConnected[] = "%s serial port successfully connected.";
+inline constexpr char kPortCannotConnect[] = "%s serial port cannot be connected.";
+inline constexpr char kPortDisconnected[] = "%s serial port disconnected.";
+inline constexpr char kExpertParamsWarning[] =
+    "Attention! Setting of wrong communication parameters may lose communication with the "
+    "transmitter! Changing this parameters is allowed experienced user only.";
+inline constexpr char kNoConfiguration[] =
+    "There has not been set any configuration of transmitter.";
+inline constexpr char kChangeCommParamsQuestion[] =
+    "Attention! You want to change the communication parameters to other than default.\r\n"
+    "Setting of wrong communication parameters may lose communication with the transmitter!\r\n"
+    "Do You really want to change the parameters?";
+inline constexpr char kCommParamsAfterPowerCycle[] =
+    "Changes is not valid immediately after writing the configuration, but after power down and "
+    "power up!";
+inline constexpr char kNoPortConnectQuestion[] =
+    "No communication port connected, cannot continue. Do you want to connect it now?";
+
+// Window texts.
+inline constexpr char kNotConnectedItem[] = " Not Connected";
+inline constexpr char kOptionsCaption[] = " Options";
+inline constexpr char kDisconnectButton[] = "Disconnect";
+inline constexpr char kCloseButton[] = "Close";
+inline constexpr char kExpertParamsCheckBox[] = "Communication Parameters for Experts";
+inline constexpr char kDefaultParamsButton[] = "&Default Parameters";
+inline constexpr char kTransmitterCommCaption[] = " Transmitter Communication Parameters";
+inline constexpr char kTransmitterCommWarning1[] = "Attention! Setting of wrong paramaters may";
+inline constexpr char kTransmitterCommWarning2[] = "lose communication with the Transmitter!";
+inline constexpr char kTransmitterDefaultButton[] = "Default Params";
+inline constexpr char kOkButton[] = "OK";
+inline constexpr char kCommunicationButton[] = "Communication";
+inline constexpr const char* kBaudItems[kBaudRateCount] = {" 600",  " 1200", " 2400",
+                                                           " 4800", " 9600", " 19200"};
+inline constexpr const char* kParityItems[3] = {" None", " Odd", " Even"};
+// The transmitter dialog shows its items without the leading blank.
+inline constexpr const char* kTransmitterBaudItems[kBaudRateCount] = {"600",  "1200", "2400",
+                                                                      "4800", "9600", "19200"};
+inline constexpr const char* kTransmitterParityItems[3] = {"None", "Odd", "Even"};
+
+}  // namespace texts
+
+// A port message with its "%s" filled with the device name.
+QString PortMessage(const QString& format, const QString& deviceName);
+
+}  // namespace lmk17

@@ -1,0 +1,95 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+#include "link/link_parameters.h"
+
+namespace lmk17 {
+
+class PortList;
+class TCommPortDriver;
+
+// The PC-side link settings as the options dialog holds them.
+struct LinkSettings {
+    int baudIndex = kDefaultBaudIndex;
+    int parityIndex = kDefaultParityIndex;
+    int transmitterAddress = kDefaultTransmitterAddress;  // DA
+    int masterAddress = kDefaultMasterAddress;            // SA
+};
+
+// The formats of the status-bar messages; a language module may replace them.
+struct PortMessages {
+    QString connected = QString::fromLatin1(texts::kPortConnected);
+    QString cannotConnect = QString::fromLatin1(texts::kPortCannotConnect);
+    QString disconnected = QString::fromLatin1(texts::kPortDisconnected);
+};
+
+// Connecting and disconnecting the one serial port, as the options dialog
+// (and the start-up) drive it: the port list item last acted on, the link
+// settings, and the texts for the status bar. Shows nothing itself.
+class PortConnection : public QObject {
+    Q_OBJECT
+public:
+    PortConnection(TCommPortDriver& port, PortList& ports, QObject* parent = nullptr);
+
+    const LinkSettings& settings() const { return m_settings; }
+    // Baud rate and parity reach the port at once, open or not.
+    void setBaudIndex(int index);
+    void setParityIndex(int index);
+    // Leaving DAEdt / SAEdt; returns the text the edit shows afterwards.
+    QString setTransmitterAddressText(const QString& text);
+    QString setMasterAddressText(const QString& text);
+    // "&Default Parameters".
+    void setDefaultParameters();
+    void setMessages(const PortMessages& messages) { m_messages = messages; }
+
+    // The item last acted on: 0 " Not Connected", else the port-list item.
+    int selectedItem() const { return m_item; }
+    // A change of the port list's selection. Re-selecting the item last acted
+    // on does nothing (returns false); item 0 disconnects, another item
+    // connects, closing the open port first.
+    bool selectItem(int item);
+    // "Disconnect": the same as selecting item 0.
+    bool disconnectPort() { return selectItem(0); }
+
+    // Closes the port and sets it up for an item: its device, the baud
+    // rate, 8 data bits and the parity.
+    void applyCommSettings(int item);
+    // Searches the ports for the transmitter's interface with the current
+    // settings (used at start-up when no port was saved); returns the item
+    // to connect, 0 when no port opens. Connects nothing.
+    int detectPort();
+
+    bool isConnected() const;
+    // The expert parameters may be edited only while no port is open.
+    bool expertParamsAvailable() const { return !isConnected(); }
+    QString statusText() const { return m_status; }
+
+signals:
+    void statusChanged(const QString& text);
+    void itemChanged(int item);
+    // The port has just been opened: the link resets its receive state.
+    void connected();
+    // The port has been closed (by the user or because it went away): the
+    // link stops waiting for an answer.
+    void disconnected();
+    // Opening failed (the dialog beeps).
+    void connectFailed();
+
+private:
+    void connectItem(int item);
+    void disconnectCurrent();
+    void onLinkLost(const QString& deviceName);
+    void setItem(int item);
+    void setStatus(const QString& text);
+
+    TCommPortDriver& m_port;
+    PortList& m_ports;
+    LinkSettings m_settings;
+    PortMessages m_messages;
+    int m_item = 0;
+    QString m_status;
+};
+
+}  // namespace lmk17

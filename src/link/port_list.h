@@ -1,0 +1,74 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <vector>
+
+namespace lmk17 {
+
+// One serial port the user can choose.
+struct PortEntry {
+    QString devicePath;  // what the port is opened by
+    QString description;
+    QString manufacturer;
+    QString serialNumber;
+    // For a system device: its stable name under /dev/serial/by-id/, if any.
+    // For a stable name: the device it points to.
+    QString byIdPath;
+    bool isStableName = false;  // the entry is itself a /dev/serial/by-id/ name
+
+    // " COM3" on Windows, " /dev/ttyUSB0" elsewhere: list items begin with a blank.
+    QString itemText() const;
+};
+
+// The ports of the options dialog's port list. Item 0 is " Not Connected";
+// items 1..count() are the entries. On Windows the items are COM1..COM16, so
+// an item is its port number. Elsewhere they are the system's serial devices,
+// then any device paths named by the user or a test (a pseudo-terminal), then
+// on Linux the stable /dev/serial/by-id/ names, which survive re-plugging an
+// adapter.
+class PortList {
+public:
+    PortList() = default;
+    explicit PortList(std::vector<PortEntry> entries) : m_entries(std::move(entries)) {}
+
+    // The ports this machine offers, plus the given device paths.
+    static PortList scan(const QStringList& extraPaths = {});
+    // scan() with the system's devices and the stable-name folder given:
+    // sorts the devices, links them with their stable names, adds the rest.
+    static PortList build(std::vector<PortEntry> systemPorts, const QString& byIdFolder,
+                          const QStringList& extraPaths);
+
+    int count() const { return int(m_entries.size()); }
+    // Entry of item 1..count().
+    const PortEntry& entry(int item) const { return m_entries.at(size_t(item - 1)); }
+    const std::vector<PortEntry>& entries() const { return m_entries; }
+    // All item texts, item 0 included.
+    QStringList itemTexts() const;
+
+    // Item of a device path, 0 when it is not listed.
+    int itemOf(const QString& devicePath) const;
+    // Adds a device path (a pseudo-terminal, a port the system does not
+    // report) unless listed; returns its item.
+    int addDevice(const QString& devicePath);
+
+    // The item a saved choice stands for. The settings keep the item number
+    // and the device path; the path wins because the system may report its
+    // ports in another order next time. A saved path that is not listed is
+    // added when the device exists. A saved item number is used alone only
+    // when no path was saved (settings of older versions) and is 0 when out
+    // of range or when the saved device is gone.
+    int resolve(int savedItem, const QString& savedPath);
+
+private:
+    std::vector<PortEntry> m_entries;
+};
+
+// Whether a device path names something that exists (or a port the system reports).
+bool SerialDeviceExists(const QString& devicePath);
+
+// The device path for a --port argument: "COM3" (any case) is port number 3,
+// anything else is a device path as given.
+QString DevicePathFromPortArgument(const QString& argument);
+
+}  // namespace lmk17

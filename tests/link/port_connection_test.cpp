@@ -1,0 +1,146 @@
+// Connecting and disconnecting as the options dialog does it, on
+// pseudo-terminals.
+
+#include <gtest/gtest.h>
+
+#include <QStringList>
+
+#include "common/qt_printers.h"
+#include "link/comm_port_driver.h"
+#include "link/port_connection.h"
+#include "link/port_list.h"
+#include "pty_loopback.h"
+
+using namespace lmk17;
+using lmk17::test::PtyLoopback;
+
+namespace {
+
+class PortConnectionTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(ptyA.ok() && ptyB.ok());
+        itemA = ports.addDevice(ptyA.path());
+        itemB = ports.addDevice(ptyB.path());
+        itemMissing = ports.addDevice(QStringLiteral("/dev/lmk17-no-such-port"));
+        QObject::connect(&connection, &PortConnection::statusChanged,
+                         [this](const QString& t) { status << t; });
+        QObject::connect(&connection, &PortConnection::connected, [this] { ++connects; });
+        QObject::connect(&connection, &PortConnection::disconnected, [this] { ++disconnects; });
+        QObject::connect(&connection, &PortConnection::connectFailed, [this] { ++failures; });
+    }
+    // Whether a port is free: another driver can open it.
+    static bool isFree(const QString& path) {
+        TCommPortDriver other;
+        other.setDeviceName(path);
+        return other.open();
+    }
+
+    PtyLoopback ptyA, ptyB;
+    PortList ports;
+    TCommPortDriver port;
+    PortConnection connection{port, ports};
+    int itemA = 0, itemB = 0, itemMissing = 0;
+    QStringList status;
+    int connects = 0, disconnects = 0, failures = 0;
+};
+
+TEST_F(PortConnectionTest, ConnectsAndDisconnects) {
+    EXPECT_TRUE(connection.selectItem(itemA));
+    EXPECT_TRUE(port.isOpen());
+    EXPECT_EQ(connection.selectedItem(), itemA);
+    EXPECT_EQ(connects, 1);
+    EXPECT_FALSE(connection.expertParamsAvailable());
+    EXPECT_EQ(connection.statusText(),
+              ptyA.path() + QStringLiteral(" serial port successfully connected."));
+
+    EXPECT_TRUE(connection.disconnectPort());
+    EXPECT_FALSE(port.isOpen());
+    EXPECT_EQ(connection.selectedItem(), 0);
+    EXPECT_EQ(disconnects, 1);
+    EXPECT_TRUE(connection.expertParamsAvailable());
+    EXPECT_EQ(connection.statusText(), ptyA.path() + QStringLiteral(" serial port disconnected."));
+}
+
+TEST_F(PortConnectionTest, SelectingTheSelectedItemDoesNothing) {
+    EXPECT_FALSE(connection.selectItem(0));
+    ASSERT_TRUE(connection.selectItem(itemA));
+    status.clear();
+    EXPECT_FALSE(connection.selectItem(itemA));
+    EXPECT_TRUE(status.isEmpty());
+    EXPECT_EQ(connects, 1);
+    EXPECT_TRUE(port.isOpen());
+}
+
+TEST_F(PortConnectionTest, AnotherPortClosesTheOpenOneFirst) {
+    ASSERT_TRUE(connection.selectItem(itemA));
+    EXPECT_FALSE(isFree(ptyA.path()));
+    EXPECT_TRUE(connection.selectItem(itemB));
+    EXPECT_TRUE(isFree(ptyA.path()));
+    EXPECT_FALSE(isFree(ptyB.path()));
+    EXPECT_EQ(port.deviceName(), ptyB.path());
+    EXPECT_EQ(connection.selectedItem(), itemB);
+    EXPECT_EQ(connects, 2);
+    EXPECT_EQ(status.last(), ptyB.path() + QStringLiteral(" serial port successfully connected."));
+}
+
+TEST_F(PortConnectionTest, APortThatDoesNotOpenFallsBackToNotConnected) {
+    ASSERT_TRUE(connection.selectItem(itemA));
+    EXPECT_TRUE(connection.selectItem(itemMissing));
+    EXPECT_FALSE(port.isOpen());
+    EXPECT_TRUE(isFree(ptyA.path()));
+    EXPECT_EQ(connection.selectedItem(), 0);
+    EXPECT_EQ(failures, 1);
+    EXPECT_TRUE(connection.expertParamsAvailable());
+    EXPECT_EQ(connection.statusText(),
+              QStringLiteral("/dev/lmk17-no-such-port serial port cannot be connected."));
+    // Selecting the failed item again tries again.
+    EXPECT_TRUE(connection.selectItem(itemMissing));
+    EXPECT_EQ(failures, 2);
+}
+
+TEST_F(PortConnectionTest, SettingsApplyToThePortAtOnce) {
+    connection.setBaudIndex(4);
+    connection.setParityIndex(2);
+    EXPECT_EQ(port.baudRate(), 9600);
+    EXPECT_EQ(port.parity(), LinkParity::Even);
+    ASSERT_TRUE(connection.selectItem(itemA));
+    ::termios tio{};
+    ::tcgetattr(ptyA.slave(), &tio);
+    EXPECT_EQ(cfgetospeed(&tio), speed_t(B9600));
+    connection.setBaudIndex(0);
+    ::tcgetattr(ptyA.slave(), &tio);
+    EXPECT_EQ(cfgetospeed(&tio), speed_t(B600));
+
+    EXPECT_EQ(connection.setMasterAddressText(QStringLiteral("45")), QStringLiteral(" 31"));
+    EXPECT_EQ(connection.setTransmitterAddressText(QStringLiteral("7")), QStringLiteral(" 7"));
+    EXPECT_EQ(connection.settings().transmitterAddress, 7);
+    connection.setDefaultParameters();
+    EXPECT_EQ(connection.settings().baudIndex, 2);
+    EXPECT_EQ(connection.settings().parityIndex, 1);
+    EXPECT_EQ(connection.settings().transmitterAddress, 0);
+    EXPECT_EQ(connection.settings().masterAddress, 31);
+    EXPECT_EQ(port.baudRate(), 2400);
+}
+
+TEST_F(PortConnectionTest, ALostPortEndsNotConnected) {
+    ASSERT_TRUE(connection.selectItem(itemA));
+    ptyA.closeMaster();
+    ASSERT_TRUE(test::SpinUntil([&] { return disconnects > 0; }));
+    test::SpinFor(100);
+    EXPECT_EQ(disconnects, 1);
+    EXPECT_EQ(connection.selectedItem(), 0);
+    EXPECT_EQ(connection.statusText(), ptyA.path() + QStringLiteral(" serial port disconnected."));
+    EXPECT_TRUE(connection.expertParamsAvailable());
+    // The user may connect again at once.
+    EXPECT_TRUE(connection.selectItem(itemB));
+    EXPECT_TRUE(port.isOpen());
+}
+
+TEST_F(PortConnectionTest, DetectionFindsTheFirstPortThatOpens) {
+    EXPECT_EQ(connection.detectPort(), itemA);
+    EXPECT_FALSE(port.isOpen());
+    EXPECT_EQ(connection.selectedItem(), 0);
+}
+
+}  // namespace

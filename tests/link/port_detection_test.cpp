@@ -1,0 +1,123 @@
+#include <gtest/gtest.h>
+
+#include <QString>
+#include <vector>
+
+#include "common/qt_printers.h"
+#include "link/comm_port_driver.h"
+#include "link/port_detection.h"
+#include "link/port_list.h"
+#include "pty_loopback.h"
+
+using namespace lmk17;
+
+namespace {
+
+// How a fake port behaves when the search tries it.
+enum class Line {
+    Missing,   // does not open
+    Plain,     // opens, CTS and DSR stay off
+    Loopback,  // CTS and DSR follow RTS and DTR: the interface converter
+    StuckOn,   // CTS and DSR on whatever RTS and DTR do
+    CtsOnly,   // only CTS follows
+};
+
+class FakePorts : public DetectionPorts {
+public:
+    explicit FakePorts(std::vector<Line> lines) : m_lines(std::move(lines)) {}
+
+    int count() const override { return int(m_lines.size()); }
+    bool open(int port) override {
+        EXPECT_EQ(m_open, 0) << "a port is still open";
+        tried.push_back(port);
+        if (m_lines.at(size_t(port - 1)) == Line::Missing) return false;
+        m_open = port;
+        m_rtsDtr = false;
+        m_settled = false;
+        return true;
+    }
+    void setRtsDtr(bool on) override {
+        EXPECT_NE(m_open, 0);
+        m_rtsDtr = on;
+        m_settled = false;
+    }
+    ModemStatus modemStatus() override {
+        // Read before the 50 ms wait, the lines have not moved yet.
+        EXPECT_TRUE(m_settled) << "read without waiting";
+        ModemStatus s;
+        switch (m_lines.at(size_t(m_open - 1))) {
+            case Line::Loopback:
+                s.cts = s.dsr = m_rtsDtr;
+                break;
+            case Line::StuckOn:
+                s.cts = s.dsr = true;
+                break;
+            case Line::CtsOnly:
+                s.cts = m_rtsDtr;
+                break;
+            default:
+                break;
+        }
+        return s;
+    }
+    void wait(int ms) override {
+        EXPECT_GE(ms, 50);
+        m_settled = true;
+    }
+    void close() override { m_open = 0; }
+
+    bool leftOpen() const { return m_open != 0; }
+    std::vector<int> tried;
+
+private:
+    std::vector<Line> m_lines;
+    int m_open = 0;
+    bool m_rtsDtr = false;
+    bool m_settled = false;
+};
+
+TEST(PortDetection, PrefersThePortWhoseLinesFollow) {
+    using L = Line;
+    const struct {
+        std::vector<Line> lines;
+        int found;
+        int tried;  // ports tried before the search ended
+    } cases[] = {
+        {{}, 0, 0},
+        {{L::Missing, L::Missing, L::Missing}, 0, 3},
+        {{L::Missing, L::Plain, L::Plain}, 2, 3},
+        {{L::Plain, L::Missing, L::Loopback, L::Loopback}, 3, 3},
+        {{L::Loopback, L::Plain}, 1, 1},
+        {{L::StuckOn, L::Plain}, 1, 2},
+        {{L::StuckOn, L::Loopback}, 2, 2},
+        {{L::CtsOnly, L::Missing}, 1, 2},
+        {{L::Missing, L::CtsOnly, L::StuckOn, L::Plain, L::Loopback}, 5, 5},
+    };
+    for (const auto& c : cases) {
+        FakePorts ports(c.lines);
+        EXPECT_EQ(DetectPort(ports), c.found) << "case with " << c.lines.size() << " ports";
+        EXPECT_EQ(int(ports.tried.size()), c.tried);
+        EXPECT_FALSE(ports.leftOpen());
+        for (size_t i = 0; i < ports.tried.size(); ++i) EXPECT_EQ(ports.tried[i], int(i) + 1);
+    }
+}
+
+// The real ports: a pseudo-terminal opens but has no control lines, so it
+// is found as the first openable port; stable names are not tried twice.
+TEST(PortDetection, RealPortsFallBackToTheFirstThatOpens) {
+    test::PtyLoopback pty;
+    ASSERT_TRUE(pty.ok());
+    PortList list;
+    list.addDevice(QStringLiteral("/dev/lmk17-no-such-port"));
+    const int ptyItem = list.addDevice(pty.path());
+    TCommPortDriver port;
+    EXPECT_EQ(DetectSerialPort(port, list), ptyItem);
+    EXPECT_FALSE(port.isOpen());
+
+    PortList none;
+    none.addDevice(QStringLiteral("/dev/lmk17-no-such-port"));
+    EXPECT_EQ(DetectSerialPort(port, none), 0);
+    EXPECT_EQ(DetectSerialPort(port, PortList()), 0);
+}
+
+}  // namespace
