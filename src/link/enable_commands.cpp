@@ -1,0 +1,20 @@
+#include "link/enable_commands.h"
+
+namespace lmk17 {
+
+CommandStates CommandStatesFor(bool enabled, const CommandContext& c) {
+    CommandStates s;
+    s.hourglass = !enabled;
+    s.generalMenus = enabled;
+    if (!c.monitoringRuns) s.transmitterMenu = enabled;
+    s.readConfiguration = c.monitoringRuns ? enabled : true;
+    s.generalControls = enabled;
+    s.configurationCommands = c.configurationPresent && enabled;
+    s.linearization = c.linearizationAllowed && enabled;
+    s.outputTestControls = c.outputTestAllowed && enabled;
+    if (!c.outputTestAllowed) s.outputTestUseExit = false;
+    s.outputTestGroupGrey = !c.outputTestAllowed;
+    return s;
+}
+
+}  // namespace lmk17

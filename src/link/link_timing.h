@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QtGlobal>
+
+namespace lmk17 {
+
+// Every interval of the transaction engine in one place. The defaults are the
+// program's; tests shorten them where real time would only make them slow.
+struct LinkTiming {
+    // Timer1: how long to wait for a complete answer after a send.
+    int answerTimeoutMs = 1200;
+    // Timer4: pause between a time-out and the repeated send.
+    int repeatDelayMs = 10;
+    // Silence after the last received byte that drops an incomplete answer,
+    // so stray bytes never glue onto the next answer.
+    int incompleteResetMs = 1000;
+    // NastTmr: tick of the timed-request slot, and the shortest period it runs.
+    int slotTickMs = 200;
+    int slotMinPeriodMs = 200;
+    // A due time this far from now (either way) is not believable: the clock
+    // jumped or wrapped. It is then taken as due now.
+    qint64 slotFarOffMs = 6000000;
+    // Sends of one request before a time-out is reported; the operations set
+    // it before every step.
+    int attempts = 3;
+};
+
+}  // namespace lmk17

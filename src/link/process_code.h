@@ -1,0 +1,19 @@
+#pragma once
+
+namespace lmk17 {
+
+// Which operation the dispatcher continues when an exchange has ended. The
+// numbers are the program's own and appear in its records and messages.
+enum ProcessCode : int {
+    ProcessNone = 0,
+    ProcessMonitoring = 150,
+    ProcessReadConfig = 5000,
+    ProcessWriteConfig = 5001,
+    ProcessWorkingTime = 5100,
+    ProcessIdentification = 5200,
+    ProcessPV = 6000,
+    ProcessOutputTest = 7000,
+    ProcessCjTemperature = 8000,
+};
+
+}  // namespace lmk17

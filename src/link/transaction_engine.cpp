@@ -1,0 +1,292 @@
+#include "link/transaction_engine.h"
+
+#include <QElapsedTimer>
+#include <algorithm>
+#include <cstring>
+#include <utility>
+
+#include "link/frame.h"
+#include "link/result_codes.h"
+
+namespace lmk17 {
+
+namespace {
+
+qint64 monotonicMs() {
+    static QElapsedTimer clock = [] {
+        QElapsedTimer t;
+        t.start();
+        return t;
+    }();
+    return clock.elapsed();
+}
+
+void makeTimer(QTimer& timer, bool singleShot) {
+    timer.setSingleShot(singleShot);
+    timer.setTimerType(Qt::PreciseTimer);
+}
+
+}  // namespace
+
+TransactionEngine::TransactionEngine(LinkPort& port, UserInteraction& ui, QObject* parent)
+    : QObject(parent), port_(port), ui_(ui), clock_(monotonicMs) {
+    makeTimer(answerTimer_, true);
+    makeTimer(repeatTimer_, true);
+    makeTimer(incompleteTimer_, true);
+    makeTimer(slotTimer_, false);
+    setTiming(LinkTiming{});
+    connect(&answerTimer_, &QTimer::timeout, this, &TransactionEngine::answerTimeout);
+    connect(&repeatTimer_, &QTimer::timeout, this, &TransactionEngine::repeatDelayElapsed);
+    connect(&incompleteTimer_, &QTimer::timeout, this, &TransactionEngine::incompleteReset);
+    connect(&slotTimer_, &QTimer::timeout, this, &TransactionEngine::slotTick);
+    connect(&port_, &LinkPort::received, this, &TransactionEngine::CommPortDriverReceiveData);
+}
+
+TransactionEngine::~TransactionEngine() = default;
+
+void TransactionEngine::setTiming(const LinkTiming& timing) {
+    timing_ = timing;
+    answerTimer_.setInterval(timing_.answerTimeoutMs);
+    repeatTimer_.setInterval(timing_.repeatDelayMs);
+    incompleteTimer_.setInterval(timing_.incompleteResetMs);
+    slotTimer_.setInterval(timing_.slotTickMs);
+}
+
+void TransactionEngine::setClock(Clock clock) {
+    clock_ = clock ? std::move(clock) : Clock(monotonicMs);
+}
+
+void TransactionEngine::registerOperation(int processCode, StepFunction step, EndRoutine end) {
+    operations_[processCode] = Registration{std::move(step), std::move(end)};
+}
+
+bool TransactionEngine::hasEndRoutine(int processCode) const {
+    const auto it = operations_.find(processCode);
+    return it != operations_.end() && it->second.end;
+}
+
+void TransactionEngine::runEndRoutine(int processCode) {
+    const auto it = operations_.find(processCode);
+    if (it != operations_.end() && it->second.end) it->second.end();
+}
+
+// ---- sending ------------------------------------------------------------------
+
+void TransactionEngine::SestavPrikaz() {
+    if (!port_.isOpen()) return refuse(ResultPortClosed);
+    if (request_.operation != OpRead && request_.operation != OpWrite)
+        return refuse(ResultBadRequest);
+    if (state_.requestOutstanding) return refuse(ResultBusy);
+    state_.requestOutstanding = true;
+    OdesliBuff(BuildRequestFrame(request_, masterAddress_));
+}
+
+void TransactionEngine::refuse(int result) {
+    state_.result = result;
+    state_.resultMessage = ResultMessage(result);
+    VyberProces();
+}
+
+void TransactionEngine::OdesliBuff(const QByteArray& frame) {
+    // The frame passes through the transfer buffer that the answer then
+    // fills; byte 1 is spoiled so that a long answer cannot look complete
+    // before its own length byte has arrived.
+    const int n = std::min<int>(int(frame.size()), kFrameBufferSize);
+    std::memcpy(state_.buffer.data(), frame.constData(), size_t(n));
+    port_.purge();
+    heldBytes_.clear();
+    state_.buffer[1] = 250;
+    state_.frameInProcessing = false;
+    state_.count = 0;
+    incompleteTimer_.stop();
+    lastSent_ = frame;
+    port_.send(frame);
+    answerTimer_.start();
+    emit frameSent(frame);
+}
+
+// ---- receiving ------------------------------------------------------------------
+
+void TransactionEngine::CommPortDriverReceiveData(const QByteArray& bytes) {
+    // Never re-entered: what arrives while the routine (and the dispatch it
+    // makes) runs is held and collected right after, in order.
+    if (receiving_) {
+        heldBytes_.append(bytes);
+        return;
+    }
+    receiving_ = true;
+    QByteArray chunk = bytes;
+    for (;;) {
+        collect(chunk);
+        if (heldBytes_.isEmpty()) break;
+        chunk = std::exchange(heldBytes_, QByteArray());
+    }
+    receiving_ = false;
+}
+
+void TransactionEngine::collect(const QByteArray& bytes) {
+    if (state_.frameInProcessing) return;
+    for (const char c : bytes) {
+        const auto byte = std::uint8_t(c);
+        if (state_.count == 0 && byte != kShortStart && byte != kLongStart) continue;  // noise
+        const int at = std::min(state_.count, kFrameBufferSize - 1);
+        state_.buffer[size_t(at)] = byte;
+        state_.count = at + 1;
+        if (takeCompleteFrame()) {
+            // Bytes after a complete answer in the same chunk are not used.
+            ZpracujPrikaz();
+            return;
+        }
+    }
+    if (state_.count > 0) incompleteTimer_.start();
+}
+
+// True when the collected bytes form a complete answer to decode. A frame
+// identical to the request just sent is the echo of an RS-485 converter: it
+// is dropped and collection goes on with the answer behind it.
+bool TransactionEngine::takeCompleteFrame() {
+    const int expected = ExpectedFrameLength(state_.buffer.data(), state_.count);
+    if (expected <= 0 || state_.count < expected) return false;
+    const QByteArray frame(reinterpret_cast<const char*>(state_.buffer.data()), expected);
+    emit frameReceived(frame);
+    if (frame == lastSent_) {
+        state_.count = 0;
+        return false;
+    }
+    if (!state_.requestOutstanding) {
+        // Nobody asked for it (a late duplicate after a time-out or a stop):
+        // it must not advance an operation that waits for something else.
+        state_.count = 0;
+        return false;
+    }
+    state_.frameInProcessing = true;
+    return true;
+}
+
+void TransactionEngine::ZpracujPrikaz() {
+    answerTimer_.stop();
+    repeatTimer_.stop();
+    incompleteTimer_.stop();
+    state_.result = 0;
+    bool deviceError = state_.deviceError;
+    const AnswerOutcome outcome =
+        DecodeAnswer(state_.buffer.data(), state_.count, request_, deviceError);
+    state_.result = outcome.result;
+    state_.resultMessage = outcome.message;
+    state_.deviceError = deviceError;
+    state_.requestOutstanding = false;
+    state_.frameInProcessing = false;
+    // The answer is consumed; stray bytes after it must not complete it again.
+    state_.count = 0;
+    VyberProces();
+}
+
+void TransactionEngine::incompleteReset() {
+    if (!state_.frameInProcessing) state_.count = 0;
+}
+
+// ---- time-out and repeat -----------------------------------------------------
+
+void TransactionEngine::answerTimeout() {
+    answerTimer_.stop();
+    port_.purge();
+    heldBytes_.clear();
+    incompleteTimer_.stop();
+    state_.count = 0;
+    state_.requestOutstanding = false;
+    state_.frameInProcessing = false;
+    --state_.attemptsLeft;
+    // Below zero (after a repeat the user asked for) the request goes on
+    // being re-sent until an answer arrives or the operation is broken.
+    if (state_.attemptsLeft != 0) {
+        repeatTimer_.start();
+        return;
+    }
+    state_.result = ResultTimeout;
+    state_.resultMessage = ResultMessage(ResultTimeout);
+    VyberProces();
+}
+
+void TransactionEngine::repeatDelayElapsed() {
+    repeatTimer_.stop();
+    SestavPrikaz();
+}
+
+void TransactionEngine::abandonExchange() {
+    answerTimer_.stop();
+    repeatTimer_.stop();
+    state_.requestOutstanding = false;
+}
+
+// ---- dispatch ---------------------------------------------------------------------
+
+void TransactionEngine::VyberProces() {
+    emit exchangeEnded(state_.result, state_.deviceError);
+    if (state_.questionOpen) {
+        state_.answerDeferred = true;
+        return;
+    }
+    callOperation();
+}
+
+void TransactionEngine::callOperation() {
+    state_.answerDeferred = false;
+    const auto it = operations_.find(operation_.processCode);
+    if (operation_.processCode == ProcessNone || it == operations_.end() || !it->second.step)
+        return;
+    // A copy: the step may register or replace operations.
+    const StepFunction step = it->second.step;
+    step();
+}
+
+// ---- port events ----------------------------------------------------------------
+
+void TransactionEngine::ResetReceiveState() {
+    state_.count = 0;
+    state_.frameInProcessing = false;
+    state_.requestOutstanding = false;
+    heldBytes_.clear();
+    incompleteTimer_.stop();
+}
+
+void TransactionEngine::StopAnswerTimeout() {
+    answerTimer_.stop();
+}
+
+// ---- timed-request slot (NastTmr) ---------------------------------------------------
+
+void TransactionEngine::Req4TmrReqRec(int kind, int processCode, int periodMs, int step) {
+    slot_.periodMs = std::max(periodMs, timing_.slotMinPeriodMs);
+    slot_.dueMs = now() + slot_.periodMs;
+    slot_.processCode = processCode;
+    slot_.step = step;
+    slot_.kind = kind;
+    // The tick runs only while the slot holds something: an empty slot does
+    // nothing on a tick, so an idle link wakes nobody.
+    if (!slot_.empty() && !slotTimer_.isActive()) slotTimer_.start();
+}
+
+void TransactionEngine::Clear_TmrReqRec() {
+    slot_ = TmrReqRec{};
+    slotTimer_.stop();
+}
+
+void TransactionEngine::slotTick() {
+    const qint64 t = now();
+    if (slot_.dueMs > t + timing_.slotFarOffMs || slot_.dueMs < t - timing_.slotFarOffMs)
+        slot_.dueMs = t;
+    if (slot_.kind != TmrReqRec::kPeriodic) {
+        if (slot_.empty()) slotTimer_.stop();
+        return;
+    }
+    if (t < slot_.dueMs) return;
+    // Advanced from the old due time, so the period does not drift by the
+    // tick's lateness.
+    slot_.dueMs += slot_.periodMs;
+    if (!operation_.waitingForSlot()) return;
+    if (slot_.processCode > 0) operation_.processCode = slot_.processCode;
+    if (slot_.step > 0) operation_.step = slot_.step;
+    VyberProces();
+}
+
+}  // namespace lmk17

@@ -1,0 +1,181 @@
+#pragma once
+
+#include <QByteArray>
+#include <QObject>
+#include <QString>
+#include <QTimer>
+#include <functional>
+#include <map>
+
+#include "common/user_interaction.h"
+#include "link/link_port.h"
+#include "link/link_request.h"
+#include "link/link_state.h"
+#include "link/link_timing.h"
+#include "link/operation_record.h"
+#include "link/timed_request.h"
+
+namespace lmk17 {
+
+// Runs one request-answer exchange at a time over the link and hands every
+// outcome to the waiting operation.
+//
+// An operation is a step function registered under its ProcessCode:
+//
+//     engine.registerOperation(ProcessPV, [&] { readPv.step(); },
+//                              [&] { readPv.KonecPVRead(); });
+//
+// A step looks at engine.operation().step and engine.state().result, fills
+// engine.request() (taking DA from transmitterAddress()), sets the attempts
+// (setAttempts(timing().attempts)), advances the step number and calls
+// SestavPrikaz(); when the exchange ends (answer, decoding error, the last
+// time-out, or a refusal 300/400/500) the dispatcher VyberProces calls the
+// step function of the current ProcessCode again. A failed exchange goes to
+// ErrorRWP52; an operation ends through its end routine or StopOperation.
+//
+// Everything runs on the thread of the event loop; nothing polls: the port's
+// received() signal drives collection and timers drive time-outs, repeats
+// and the timed-request slot.
+class TransactionEngine : public QObject {
+    Q_OBJECT
+public:
+    using StepFunction = std::function<void()>;
+    using EndRoutine = std::function<void()>;
+    using Clock = std::function<qint64()>;
+
+    TransactionEngine(LinkPort& port, UserInteraction& ui, QObject* parent = nullptr);
+    ~TransactionEngine() override;
+
+    // ---- configuration ----------------------------------------------------
+    void setTiming(const LinkTiming& timing);
+    const LinkTiming& timing() const { return timing_; }
+    // Milliseconds of a monotonic clock; tests may substitute their own.
+    void setClock(Clock clock);
+    qint64 now() const { return clock_(); }
+
+    // SA (SAEdt) goes into every request; DA (DAEdt) is what the operations
+    // copy into the request at each step, and what monitoring changes.
+    void setMasterAddress(int sa) { masterAddress_ = sa; }
+    int masterAddress() const { return masterAddress_; }
+    void setTransmitterAddress(int da) { transmitterAddress_ = da; }
+    int transmitterAddress() const { return transmitterAddress_; }
+
+    // ---- operations ---------------------------------------------------------
+    // The end routine, when given, is what StopOperation calls instead of the
+    // common ending (monitoring, PV reading, output test, CJ reading).
+    void registerOperation(int processCode, StepFunction step, EndRoutine end = {});
+    bool hasEndRoutine(int processCode) const;
+    // Runs the end routine of an operation (e.g. stopping monitoring).
+    void runEndRoutine(int processCode);
+
+    OperationRecord& operation() { return operation_; }
+    const OperationRecord& operation() const { return operation_; }
+    LinkRequest& request() { return request_; }
+    const LinkState& state() const { return state_; }
+    void setAttempts(int attempts) { state_.attemptsLeft = attempts; }
+    bool requestOutstanding() const { return state_.requestOutstanding; }
+    void clearRequestOutstanding() { state_.requestOutstanding = false; }
+    bool questionOpen() const { return state_.questionOpen; }
+    void setQuestionOpen(bool open) { state_.questionOpen = open; }
+
+    // Builds the current request and sends it; refusals (300 port not open,
+    // 500 neither read nor write, 400 a request outstanding) are dispatched at
+    // once without sending.
+    void SestavPrikaz();
+    // Dispatches the ended exchange to the current operation (deferred while a
+    // question is open).
+    void VyberProces();
+
+    // ---- timed-request slot -------------------------------------------------
+    void Req4TmrReqRec(int kind, int processCode, int periodMs, int step);
+    void Clear_TmrReqRec();
+    const TmrReqRec& timedRequest() const { return slot_; }
+
+    // ---- user-facing common routines ----------------------------------------
+    // The repeat question after a failed exchange.
+    void ErrorRWP52(bool write);
+    void StopOperation();
+    // Esc while an operation runs: "Do you really want to break operation?".
+    void BreakOperation();
+    void EnableCommands(bool enabled);
+    bool commandsEnabled() const { return commandsEnabled_; }
+    // Shows (with caption, gauge maximum and the cable warning when asked) or
+    // closes the progress window.
+    void ShowProgress(bool show, bool warning = false, int maximum = 0,
+                      const QString& caption = QString());
+    void SetProgress(int position);
+    const ProgressState& progress() const { return progress_; }
+
+    // ---- port events ----------------------------------------------------------
+    // After (re)connecting the port: nothing collected, nothing outstanding.
+    void ResetReceiveState();
+    // After disconnecting the port.
+    void StopAnswerTimeout();
+
+signals:
+    void commandsEnabledChanged(bool enabled);
+    // Every ended exchange, before it is dispatched (or deferred).
+    void exchangeEnded(int result, bool deviceError);
+    void frameSent(const QByteArray& frame);
+    // A complete frame taken from the line (a dropped echo included).
+    void frameReceived(const QByteArray& frame);
+    // Hooks of the operations that the common routines need:
+    // the identity fields read from the transmitter go back to those of the
+    // current configuration (RVCVar2RVCPomVar);
+    void identityRestoreRequested();
+    // a declined repeat while reading the configuration restores the copy
+    // taken when the read started;
+    void configurationRestoreRequested();
+    // a line for the monitoring window and log;
+    void monitoringLine(const QString& line);
+    // the options dialog, to connect a port (result 300 answered Yes).
+    void optionsDialogRequested();
+
+private:
+    void CommPortDriverReceiveData(const QByteArray& bytes);
+    void collect(const QByteArray& bytes);
+    bool takeCompleteFrame();
+    void OdesliBuff(const QByteArray& frame);
+    void ZpracujPrikaz();
+    void refuse(int result);
+    void answerTimeout();
+    void repeatDelayElapsed();
+    void incompleteReset();
+    void slotTick();
+    void callOperation();
+    void hideProgressForQuestion();
+    void restoreProgressAfterQuestion();
+    void abandonExchange();
+
+    LinkPort& port_;
+    UserInteraction& ui_;
+    LinkTiming timing_;
+    Clock clock_;
+    int masterAddress_ = 31;
+    int transmitterAddress_ = 0;
+
+    LinkState state_;
+    LinkRequest request_;
+    OperationRecord operation_;
+    TmrReqRec slot_;
+    ProgressState progress_;
+    bool progressWasVisible_ = false;
+    bool commandsEnabled_ = true;
+
+    struct Registration {
+        StepFunction step;
+        EndRoutine end;
+    };
+    std::map<int, Registration> operations_;
+
+    QByteArray lastSent_;     // to recognise a converter's echo
+    QByteArray heldBytes_;    // arrived while the receive routine ran
+    bool receiving_ = false;  // the receive routine is running
+
+    QTimer answerTimer_;      // Timer1
+    QTimer repeatTimer_;      // Timer4
+    QTimer incompleteTimer_;  // silence after the last byte of an incomplete answer
+    QTimer slotTimer_;        // NastTmr
+};
+
+}  // namespace lmk17

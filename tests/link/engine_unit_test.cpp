@@ -1,0 +1,571 @@
+// The transaction engine against a scripted port: collection, refusals,
+// time-outs, the timed-request slot and the common routines.
+
+#include <gtest/gtest.h>
+
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QTimer>
+#include <functional>
+
+#include "common/qt_printers.h"
+#include "common/scripted_interaction.h"
+#include "engine_fake_port.h"
+#include "link/engine_texts.h"
+#include "link/frame.h"
+#include "link/link_parameters.h"
+#include "link/transaction_engine.h"
+
+using namespace lmk17;
+using lmk17::test::FakeLinkPort;
+using lmk17::test::ScriptedInteraction;
+
+namespace {
+
+void spin(int ms) {
+    QEventLoop loop;
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+bool spinUntil(const std::function<bool()>& done, int timeoutMs) {
+    QElapsedTimer t;
+    t.start();
+    while (!done() && t.elapsed() < timeoutMs) spin(2);
+    return done();
+}
+
+// Records the arguments of each emission of a signal (first argument as text).
+struct Spy {
+    QStringList args;
+    int size() const { return int(args.size()); }
+    QMetaObject::Connection connection;
+    template <typename Signal>
+    Spy(TransactionEngine& e, Signal signal) {
+        connection = QObject::connect(&e, signal, [this](auto... a) { args << text(a...); });
+    }
+    ~Spy() { QObject::disconnect(connection); }
+    Spy(const Spy&) = delete;
+    Spy& operator=(const Spy&) = delete;
+    static QString text() { return QString(); }
+    static QString text(const QString& s) { return s; }
+    template <typename T, typename... R>
+    static QString text(T, R...) {
+        return QString();
+    }
+};
+
+QByteArray hex(const char* text) {
+    return QByteArray::fromHex(QByteArray(text).replace(' ', ""));
+}
+
+// A long answer carrying a float read (data type byte, then the value).
+QByteArray floatAnswer(float value, std::uint8_t control = 0x08) {
+    QByteArray data(1, char(TypeFloat));
+    std::uint32_t bits;
+    std::memcpy(&bits, &value, 4);
+    for (int i = 0; i < 4; ++i) data.append(char(bits >> (8 * i)));
+    return OdesliLF(data, 31, 0, control);
+}
+
+const QByteArray kShortOk = hex("10 1F 00 00 1F 16");
+
+// Interaction whose questions run something while they show (the answer
+// arriving behind a modal box) before they are answered from the script.
+class InterruptedInteraction : public ScriptedInteraction {
+public:
+    std::function<void()> whileShowing;
+    bool question(MessageKind kind, const QString& text) override {
+        if (whileShowing) whileShowing();
+        return ScriptedInteraction::question(kind, text);
+    }
+};
+
+class EngineUnit : public ::testing::Test {
+protected:
+    FakeLinkPort port;
+    InterruptedInteraction ui;
+    TransactionEngine engine{port, ui};
+    std::vector<int> results;  // what the operation was handed, in order
+
+    void SetUp() override {
+        engine.registerOperation(ProcessPV, [this] { results.push_back(engine.state().result); });
+        engine.operation().processCode = ProcessPV;
+        engine.operation().step = 10;
+    }
+
+    void sendRead(int parameter = 0, int type = TypeFloat) {
+        LinkRequest& r = engine.request();
+        r.operation = OpRead;
+        r.dataType = type;
+        r.parameter = parameter;
+        r.da = 0;
+        engine.setAttempts(3);
+        engine.SestavPrikaz();
+    }
+};
+
+TEST(EngineTiming, DefaultsAreTheProgramsIntervals) {
+    const LinkTiming t;
+    EXPECT_EQ(t.answerTimeoutMs, 1200);
+    EXPECT_EQ(t.repeatDelayMs, 10);
+    EXPECT_EQ(t.incompleteResetMs, 1000);
+    EXPECT_EQ(t.slotTickMs, 200);
+    EXPECT_EQ(t.slotMinPeriodMs, 200);
+    EXPECT_EQ(t.slotFarOffMs, 6000000);
+    EXPECT_EQ(t.attempts, 3);
+    FakeLinkPort port;
+    ScriptedInteraction ui;
+    TransactionEngine engine(port, ui);
+    EXPECT_EQ(engine.timing().answerTimeoutMs, 1200);
+    EXPECT_EQ(engine.masterAddress(), 31);
+}
+
+TEST_F(EngineUnit, RefusalsAreDispatchedAtOnceWithoutSending) {
+    struct Case {
+        const char* name;
+        bool portOpen;
+        int operation;
+        bool outstanding;
+        int expected;
+    };
+    const Case cases[] = {
+        {"port closed", false, OpRead, false, 300},
+        {"port closed wins over a bad operation", false, OpNone, false, 300},
+        {"neither read nor write", true, OpNone, false, 500},
+        {"operation 3", true, 3, false, 500},
+        {"request outstanding", true, OpRead, true, 400},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        results.clear();
+        engine.ResetReceiveState();
+        port.open = true;
+        if (c.outstanding) sendRead();
+        const qsizetype sentBefore = port.sent.size();
+        port.open = c.portOpen;
+        engine.request().operation = c.operation;
+        engine.SestavPrikaz();
+        ASSERT_EQ(results.size(), 1u);
+        EXPECT_EQ(results[0], c.expected);
+        EXPECT_EQ(engine.state().resultMessage, QString());
+        EXPECT_EQ(port.sent.size(), sentBefore);
+    }
+}
+
+TEST_F(EngineUnit, SendPurgesFirstAndCarriesTheRequestFrame) {
+    engine.setMasterAddress(31);
+    sendRead(101, TypeInt32);
+    ASSERT_EQ(port.sent.size(), 1);
+    EXPECT_EQ(port.sent[0], hex("68 07 07 68 00 1F 4D 01 01 65 00 D3 16"));
+    EXPECT_EQ(port.purges, 1);
+    EXPECT_TRUE(engine.requestOutstanding());
+    EXPECT_EQ(engine.state().buffer[1], 250);
+}
+
+// How an answer is collected from the chunks the port delivers.
+TEST_F(EngineUnit, CollectsAnswersFromChunks) {
+    const QByteArray answer = floatAnswer(12.5f);
+    const QByteArray request = hex("68 07 07 68 00 1F 4D 01 02 00 00 6F 16");  // read 0 float
+    struct Case {
+        const char* name;
+        QList<QByteArray> chunks;
+        int completesAfter;  // chunk index whose delivery must end the exchange
+        int result;
+    };
+    const Case cases[] = {
+        {"whole", {answer}, 0, 8},
+        {"noise before", {hex("FF 00") + answer}, 0, 8},
+        {"three chunks", {answer.left(4), answer.mid(4, 5), answer.mid(9)}, 2, 8},
+        {"lone start byte first", {answer.left(1), answer.mid(1)}, 1, 8},
+        {"echo and answer together", {request + answer}, 0, 8},
+        {"echo, then answer", {request, answer}, 1, 8},
+        {"echo torn across chunks",
+         {request.left(5), request.mid(5) + answer.left(3), answer.mid(3)},
+         2,
+         8},
+        {"short acknowledgement after noise", {hex("FF 00") + kShortOk}, 0, 0},
+        {"bad check byte",
+         {answer.left(answer.size() - 2) + char(answer[answer.size() - 2] ^ 1) + answer.right(1)},
+         0,
+         101},
+        {"length bytes differ",
+         {[&] {
+             QByteArray a = answer;
+             a[2] = char(a[2] + 1);
+             return a;
+         }()},
+         0,
+         100},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        results.clear();
+        engine.ResetReceiveState();
+        sendRead(0, TypeFloat);
+        ASSERT_EQ(port.sent.last(), request);
+        for (int i = 0; i < c.chunks.size(); ++i) {
+            port.deliver(c.chunks[i]);
+            EXPECT_EQ(results.size(), i >= c.completesAfter ? 1u : 0u) << "after chunk " << i;
+        }
+        ASSERT_EQ(results.size(), 1u);
+        EXPECT_EQ(results[0], c.result);
+        if (c.result == 8) {
+            EXPECT_DOUBLE_EQ(engine.request().value, 12.5);
+        }
+        EXPECT_FALSE(engine.requestOutstanding());
+    }
+}
+
+TEST_F(EngineUnit, AnswerNobodyAskedForIsDropped) {
+    port.deliver(kShortOk);
+    EXPECT_TRUE(results.empty());
+    // ... and does not glue onto the next answer.
+    sendRead();
+    port.deliver(floatAnswer(1.0f));
+    ASSERT_EQ(results.size(), 1u);
+    EXPECT_EQ(results[0], 8);
+}
+
+TEST_F(EngineUnit, StrayBytesAfterAnAnswerDoNotCompleteItAgain) {
+    sendRead();
+    const QByteArray a = floatAnswer(2.0f);
+    port.deliver(a);
+    port.deliver(a.right(1));
+    port.deliver(QByteArray(1, char(0x10)));
+    EXPECT_EQ(results.size(), 1u);
+}
+
+TEST_F(EngineUnit, CountStopsAtTheBufferSize) {
+    sendRead();
+    // A long frame announcing 255 bytes can never complete: the collection
+    // stops at 256 bytes and the time-out ends the exchange.
+    LinkTiming t;
+    t.answerTimeoutMs = 30;
+    engine.setTiming(t);
+    engine.setAttempts(1);
+    port.deliver(hex("68 FF FF 68") + QByteArray(400, 0x01));
+    EXPECT_EQ(engine.state().count, 256);
+    EXPECT_TRUE(results.empty());
+}
+
+TEST_F(EngineUnit, IncompleteAnswerIsDroppedAfterSilence) {
+    LinkTiming t;
+    t.incompleteResetMs = 40;
+    engine.setTiming(t);
+    sendRead();
+    port.deliver(hex("68 0A"));  // a torn start that would swallow the answer
+    spin(90);
+    EXPECT_EQ(engine.state().count, 0);
+    port.deliver(floatAnswer(3.0f));
+    ASSERT_EQ(results.size(), 1u);
+    EXPECT_EQ(results[0], 8);
+}
+
+TEST_F(EngineUnit, SilenceSendsThreeTimesThenTimesOut) {
+    LinkTiming t;
+    t.answerTimeoutMs = 60;
+    t.repeatDelayMs = 10;
+    engine.setTiming(t);
+    std::vector<qint64> sentAt;
+    QElapsedTimer clock;
+    clock.start();
+    QObject::connect(&engine, &TransactionEngine::frameSent,
+                     [&] { sentAt.push_back(clock.elapsed()); });
+    sendRead();
+    ASSERT_TRUE(spinUntil([&] { return !results.empty(); }, 2000));
+    EXPECT_EQ(results[0], 200);
+    EXPECT_EQ(engine.state().resultMessage, QStringLiteral(" ERROR: Timeout."));
+    ASSERT_EQ(sentAt.size(), 3u);
+    for (size_t i = 1; i < sentAt.size(); ++i) {
+        EXPECT_GE(sentAt[i] - sentAt[i - 1], 70);
+        EXPECT_LT(sentAt[i] - sentAt[i - 1], 110);
+    }
+    EXPECT_EQ(port.sent[0], port.sent[2]);
+}
+
+TEST_F(EngineUnit, RepeatAfterTimeOutKeepsSendingUntilAnswered) {
+    LinkTiming t;
+    t.answerTimeoutMs = 20;
+    t.repeatDelayMs = 1;
+    engine.setTiming(t);
+    ui.answers = {true};  // repeat once
+    engine.registerOperation(ProcessPV, [this] {
+        results.push_back(engine.state().result);
+        if (engine.state().result != 8) engine.ErrorRWP52(false);
+    });
+    sendRead();
+    ASSERT_TRUE(spinUntil([&] { return port.sent.size() >= 6; }, 2000));
+    // Attempts are not renewed by the repeat: no second time-out report.
+    EXPECT_EQ(results, std::vector<int>{200});
+    port.deliver(floatAnswer(4.0f));
+    EXPECT_EQ(results, (std::vector<int>{200, 8}));
+}
+
+// The repeat question: its text for each operation and result.
+TEST_F(EngineUnit, RepeatQuestionText) {
+    struct Case {
+        int processCode;
+        bool write;
+        int result;
+        const char* text;
+    };
+    const Case cases[] = {
+        {ProcessPV, false, 101, texts::kRepeatReading},
+        {ProcessOutputTest, true, 2, texts::kRepeatWriting},
+        {ProcessReadConfig, true, 200, texts::kRepeatReading},
+        {ProcessWriteConfig, false, 200, texts::kRepeatWriting},
+        {ProcessWriteConfig, true, 2, texts::kRepeatBadParameters},
+        {ProcessReadConfig, false, 2, texts::kRepeatReading},
+        {ProcessPV, false, 300, texts::kNoPortConnectQuestion},
+        {ProcessWriteConfig, true, 300, texts::kNoPortConnectQuestion},
+    };
+    LinkTiming t;
+    t.answerTimeoutMs = 5;
+    engine.setTiming(t);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text);
+        engine.operation().processCode = c.processCode;
+        engine.ResetReceiveState();
+        port.open = c.result != 300;
+        sendRead();
+        engine.setAttempts(1);
+        if (c.result == 2) port.deliver(hex("10 1F 00 02 21 16"));
+        if (c.result == 101) port.deliver(hex("10 1F 00 00 1E 16"));
+        ASSERT_TRUE(spinUntil([&] { return engine.state().result == c.result; }, 500));
+        ui.shown.clear();
+        ui.answers = {false};
+        engine.operation().processCode = c.processCode;
+        engine.ErrorRWP52(c.write);
+        ASSERT_FALSE(ui.shown.empty());
+        EXPECT_EQ(ui.shown[0].text, QString::fromLatin1(c.text));
+        EXPECT_EQ(ui.shown[0].kind, MessageKind::Error);
+        EXPECT_TRUE(ui.shown[0].isQuestion);
+    }
+}
+
+TEST_F(EngineUnit, RepeatQuestionYesResendsTheSameRequest) {
+    engine.ShowProgress(true, true, 440, QStringLiteral(" Reading Configuration from Transmitter"));
+    engine.SetProgress(120);
+    sendRead(51, TypeInt16);
+    port.deliver(hex("10 1F 00 00 1E 16"));  // bad check byte
+    ASSERT_EQ(results, std::vector<int>{101});
+    ui.answers = {true};
+    engine.ErrorRWP52(false);
+    ASSERT_EQ(port.sent.size(), 2);
+    EXPECT_EQ(port.sent[0], port.sent[1]);
+    EXPECT_FALSE(engine.questionOpen());
+    // The progress window came back as it was.
+    EXPECT_TRUE(ui.progressOpen);
+    EXPECT_EQ(engine.progress().position, 120);
+    EXPECT_EQ(ui.progress.back(), 120);
+}
+
+TEST_F(EngineUnit, RepeatQuestionNoEndsTheOperation) {
+    struct Case {
+        int processCode;
+        int pendingCode;
+        bool write;
+        bool restoresBackup;
+        const char* warning;  // message after No, or nullptr
+        int monitoringLines;
+        bool commonEnding;
+    };
+    const Case cases[] = {
+        {ProcessReadConfig, 0, false, true, nullptr, 0, true},
+        {ProcessWriteConfig, 0, true, false, texts::kWriteDeclined, 0, true},
+        {ProcessIdentification, ProcessMonitoring, false, false, nullptr, 2, false},
+        {ProcessIdentification, ProcessReadConfig, false, false, nullptr, 0, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.processCode);
+        Spy backup(engine, &TransactionEngine::configurationRestoreRequested);
+        Spy identity(engine, &TransactionEngine::identityRestoreRequested);
+        Spy lines(engine, &TransactionEngine::monitoringLine);
+        Spy enabled(engine, &TransactionEngine::commandsEnabledChanged);
+        bool monitoringStopped = false;
+        engine.registerOperation(
+            ProcessMonitoring, [] {}, [&] { monitoringStopped = true; });
+        engine.EnableCommands(false);
+        engine.ShowProgress(true, true, 440, QStringLiteral("x"));
+        engine.setTransmitterAddress(7);
+        engine.operation().processCode = c.processCode;
+        engine.operation().pendingCode = c.pendingCode;
+        ui.shown.clear();
+        ui.answers = {false};
+        engine.ErrorRWP52(c.write);
+        EXPECT_EQ(backup.size(), c.restoresBackup ? 1 : 0);
+        EXPECT_EQ(identity.size(), 1);
+        EXPECT_EQ(lines.size(), c.monitoringLines);
+        if (c.monitoringLines) {
+            EXPECT_EQ(lines.args[0],
+                      QStringLiteral("  Address: 7, ERROR! Communication with the Transmitter "
+                                     "was not established!"));
+            EXPECT_EQ(lines.args[1], QStringLiteral(" "));
+            EXPECT_TRUE(monitoringStopped);
+        }
+        if (c.warning) {
+            ASSERT_EQ(ui.shown.size(), 2u);
+            EXPECT_EQ(ui.shown[1].text, QString::fromLatin1(c.warning));
+            EXPECT_EQ(ui.shown[1].kind, MessageKind::Warning);
+        } else {
+            EXPECT_EQ(ui.shown.size(), 1u);
+        }
+        EXPECT_FALSE(engine.questionOpen());
+        if (c.commonEnding) {
+            EXPECT_FALSE(engine.operation().running());
+            EXPECT_EQ(engine.operation().pendingCode, 0);
+            EXPECT_TRUE(engine.commandsEnabled());
+            EXPECT_FALSE(ui.progressOpen);
+        }
+    }
+}
+
+TEST_F(EngineUnit, PortMissingAnsweredYesOpensTheOptions) {
+    Spy options(engine, &TransactionEngine::optionsDialogRequested);
+    Spy lines(engine, &TransactionEngine::monitoringLine);
+    bool monitoringStopped = false;
+    engine.registerOperation(
+        ProcessMonitoring, [] {}, [&] { monitoringStopped = true; });
+    engine.operation().processCode = ProcessIdentification;
+    engine.operation().pendingCode = ProcessMonitoring;
+    port.open = false;
+    engine.request().operation = OpRead;
+    engine.SestavPrikaz();
+    ui.answers = {true};
+    engine.ErrorRWP52(false);
+    EXPECT_EQ(options.size(), 1);
+    ASSERT_EQ(lines.size(), 2);
+    EXPECT_EQ(lines.args[0], QStringLiteral("  Communication Port is not connected."));
+    EXPECT_TRUE(monitoringStopped);
+    EXPECT_FALSE(engine.operation().running());
+    EXPECT_FALSE(engine.questionOpen());
+}
+
+TEST_F(EngineUnit, StopOperationUsesTheOperationsOwnEnding) {
+    for (const int code : {int(ProcessMonitoring), int(ProcessPV), int(ProcessOutputTest),
+                           int(ProcessCjTemperature), int(ProcessReadConfig)}) {
+        SCOPED_TRACE(code);
+        int ended = 0;
+        engine.registerOperation(
+            code, [] {}, [&] { ++ended; });
+        engine.EnableCommands(false);
+        engine.operation().processCode = code;
+        engine.operation().step = 20;
+        engine.StopOperation();
+        const bool own = code != ProcessReadConfig;
+        EXPECT_EQ(ended, own ? 1 : 0);
+        EXPECT_EQ(engine.operation().running(),
+                  own);  // the end routine clears it, not StopOperation
+        EXPECT_EQ(engine.commandsEnabled(), !own);
+        engine.operation().clear();
+    }
+}
+
+TEST_F(EngineUnit, StopEndsTheExchangeInFlight) {
+    LinkTiming t;
+    t.answerTimeoutMs = 20;
+    engine.setTiming(t);
+    sendRead();
+    engine.StopOperation();
+    spin(80);
+    EXPECT_EQ(port.sent.size(), 1);  // no repeat of a request nobody waits for
+    EXPECT_TRUE(results.empty());
+}
+
+TEST_F(EngineUnit, BreakAnsweredNoDispatchesTheDeferredAnswer) {
+    engine.ShowProgress(true, false, 15,
+                        QStringLiteral(" Reading CJ Temperature from Transmitter"));
+    sendRead();
+    ui.whileShowing = [this] {
+        EXPECT_TRUE(engine.questionOpen());
+        EXPECT_FALSE(ui.progressOpen);
+        port.deliver(floatAnswer(5.0f));
+        EXPECT_TRUE(results.empty());  // held back while the question shows
+        EXPECT_TRUE(engine.state().answerDeferred);
+    };
+    ui.answers = {false};
+    engine.BreakOperation();
+    EXPECT_EQ(ui.last(), QString::fromLatin1(texts::kBreakQuestion));
+    EXPECT_EQ(results, std::vector<int>{8});
+    EXPECT_TRUE(ui.progressOpen);
+    EXPECT_FALSE(engine.questionOpen());
+}
+
+TEST_F(EngineUnit, BreakAnsweredYesStopsAndDropsTheAnswer) {
+    sendRead();
+    ui.whileShowing = [this] { port.deliver(floatAnswer(5.0f)); };
+    ui.answers = {true};
+    engine.EnableCommands(false);
+    engine.BreakOperation();
+    EXPECT_TRUE(results.empty());
+    EXPECT_FALSE(engine.operation().running());
+    EXPECT_TRUE(engine.commandsEnabled());
+    EXPECT_FALSE(engine.state().answerDeferred);
+}
+
+TEST_F(EngineUnit, BreakDoesNothingWhenIdle) {
+    engine.operation().clear();
+    engine.BreakOperation();
+    EXPECT_TRUE(ui.shown.empty());
+}
+
+TEST_F(EngineUnit, SlotPeriodHasAFloorOf200) {
+    std::vector<qint64> at;
+    QElapsedTimer clock;
+    engine.registerOperation(ProcessPV, [&] {
+        at.push_back(clock.elapsed());
+        engine.operation().step = OperationRecord::kWaitingForSlot;
+    });
+    engine.operation().step = OperationRecord::kWaitingForSlot;
+    clock.start();
+    engine.Req4TmrReqRec(TmrReqRec::kPeriodic, ProcessPV, 150, 52);
+    EXPECT_EQ(engine.timedRequest().periodMs, 200);
+    ASSERT_TRUE(spinUntil([&] { return at.size() >= 5; }, 3000));
+    engine.Clear_TmrReqRec();
+    for (size_t i = 0; i < at.size(); ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_NEAR(double(at[i]), 200.0 * double(i + 1), 25.0);
+    }
+}
+
+TEST_F(EngineUnit, SlotDueTimeFollowsItsOwnRhythm) {
+    qint64 now = 1000;
+    engine.setClock([&] { return now; });
+    LinkTiming t;
+    t.slotTickMs = 2;
+    engine.setTiming(t);
+    int runs = 0;
+    engine.registerOperation(ProcessPV, [&] {
+        ++runs;
+        EXPECT_EQ(engine.operation().step, 52);
+        engine.operation().step = OperationRecord::kWaitingForSlot;
+    });
+    engine.operation().step = OperationRecord::kWaitingForSlot;
+    engine.Req4TmrReqRec(TmrReqRec::kPeriodic, ProcessPV, 200, 52);
+    EXPECT_EQ(engine.timedRequest().dueMs, 1200);
+    spin(20);
+    EXPECT_EQ(runs, 0);
+    now = 1350;  // late: the next due time counts from the old one, not from now
+    spin(20);
+    EXPECT_EQ(runs, 1);
+    EXPECT_EQ(engine.timedRequest().dueMs, 1400);
+    now = 1400;
+    spin(20);
+    EXPECT_EQ(runs, 2);
+    // A due time that jumped beyond believing is taken as due now.
+    now = 1400 + 7000000;
+    spin(20);
+    EXPECT_EQ(runs, 3);
+    EXPECT_EQ(engine.timedRequest().dueMs, now + 200);
+    // An operation that is busy (not at step 1) is not resumed; the due time moves on.
+    engine.operation().step = 60;
+    now += 200;
+    spin(20);
+    EXPECT_EQ(runs, 3);
+    EXPECT_EQ(engine.timedRequest().dueMs, now + 200);
+    engine.Clear_TmrReqRec();
+    EXPECT_TRUE(engine.timedRequest().empty());
+}
+
+}  // namespace
