@@ -1,0 +1,74 @@
+#pragma once
+
+#include <QDateTime>
+#include <QFile>
+#include <QObject>
+#include <QString>
+#include <QStringList>
+
+#include "common/user_interaction.h"
+
+namespace lmk17 {
+
+// The one writer of every monitoring line (PrintMonMemo): into the log window
+// (MonMemo, kept here as the lines it shows) and, while a run logs to a file,
+// into the log file with CR LF line ends in the program's 8-bit character set.
+//
+// The window holds at most 501 lines: a line that arrives while it holds more
+// than 500 empties it first, so a run of days keeps a bounded window.
+//
+// A file that cannot be opened or written never stops monitoring: the
+// failure is reported once per run through fileFailed() and the lines go on
+// to the window only.
+class MonitorLog : public QObject {
+    Q_OBJECT
+public:
+    static constexpr int kWindowLimit = 500;
+    static constexpr int kRuleWidth = 49;
+
+    explicit MonitorLog(QObject* parent = nullptr);
+    ~MonitorLog() override;
+
+    void PrintMonMemo(const QString& line);
+    const QStringList& windowLines() const { return window_; }
+    // "Clear Log ": asks first; Yes empties the window, the file is not touched.
+    void MonClearBtnClick(UserInteraction& ui);
+    void clearWindow();
+
+    // The name as the dialog field holds it, cleaned: blanks trimmed, one
+    // enclosing double quote at either end taken off.
+    static QString CleanFileName(const QString& fieldText);
+    // Opens for the run: append when the file exists and append is asked for,
+    // otherwise created or emptied. False (reported) when it cannot be opened.
+    bool openFile(const QString& name, bool append);
+    // Ends the file for the run; a failure to close is ignored.
+    void closeFile();
+    bool fileOpen() const { return file_.isOpen(); }
+    QString fileName() const { return file_.fileName(); }
+
+    // The fixed lines of a run.
+    void writeHeader(const QDateTime& now);
+    void writeAddressLine(int address, const QString& typeText, qint32 serial);
+    void writeRangeBlock(double lower, double upper, const QString& unit, const QString& format);
+    void writeFooter(const QDateTime& now);
+    // The start-up failure lines, each followed by a line " ".
+    void writeNoCommunication(int address);
+    void writePortNotConnected();
+
+    static QString Rule(char c) { return QString(kRuleWidth, QLatin1Char(c)); }
+
+signals:
+    void lineAdded(const QString& line);
+    void windowCleared();
+    void fileFailed(const QString& message);
+
+private:
+    void writeToFile(const QString& line);
+    void reportFileFailure(const QString& name);
+
+    QStringList window_;
+    QFile file_;
+    bool failureReported_ = false;
+};
+
+}  // namespace lmk17

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QString>
+
+namespace lmk17 {
+
+// The monitoring parameters as the parameters dialog (MonParForm) keeps them:
+// validated values, fixed for a run because the dialog cannot be opened while
+// monitoring.
+struct MonitorParameters {
+    int intervalMs = 2000;  // MonIntervalEdt, 1000..1200000 by the dialog
+    int pointLimit = 200;   // MonNGrfPntEdt, 20..2000
+    int pointSymbol = 2;    // PntSymbCBox
+    int format = 0;         // MonFormatCB, 0..3
+    int separator = 0;      // MonDesOddCB: 0 comma, 1 dot
+    int digits = 10;        // MonDecNumPVEdt, 3..25
+
+    bool writeAll = true;      // MonMode1RBx; false: MonMode2RBx "Write when:"
+    bool onChange = false;     // MonModeACBx
+    int changePercent = 10;    // MonModeAEdt, 1..1000
+    bool onErrorState = true;  // MonModeBCBx
+    bool onCommError = true;   // MonModeCCBx
+    bool onPeriod = false;     // MonModeDCBx
+    int periodS = 300;         // MonModeDEdt, 20..7200
+
+    int address = 0;        // MonAdr1CB item index
+    bool logToFile = true;  // LogToFileCBx
+    QString logFile;        // MonLogFileEdt
+    bool append = true;     // LogFileAppendCBx, else LogFileReWrCBx
+
+    int periodMs() const { return periodS * 1000; }
+    bool conditionsInForce() const { return !writeAll; }
+
+    // On closing the dialog: "Write when:" without any ticked condition
+    // becomes "Write all Records".
+    void normaliseOnClose();
+};
+
+// The checks of the dialog's value fields: each takes the typed text and
+// gives the value to keep (the field then shows it again through the
+// matching Show function).
+int CheckMonInterval(const QString& text);  // seconds typed, ms kept
+int CheckMonPointLimit(const QString& text);
+int CheckMonDigits(const QString& text);
+int CheckMonPercent(const QString& text);
+int CheckMonPeriod(const QString& text);  // seconds
+QString ShowMonInterval(int ms);          // " %.1f" seconds
+QString ShowMonInteger(int value);        // " %d"
+
+// The log file the dialog starts with: the program's folder + "default.log".
+QString DefaultMonLogFile(const QString& programFolder);
+
+}  // namespace lmk17

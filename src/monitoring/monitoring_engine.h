@@ -1,0 +1,114 @@
+#pragma once
+
+#include <QDateTime>
+#include <QObject>
+#include <QTimer>
+#include <functional>
+
+#include "monitoring/monitor_graph.h"
+#include "monitoring/monitor_log.h"
+#include "monitoring/monitor_parameters.h"
+#include "monitoring/monitoring_run.h"
+
+namespace lmk17 {
+
+class TransmitterSession;
+class TransactionEngine;
+
+// Monitoring (ProcessCode 150): identifies the monitored transmitter, reads
+// its range block and unit, then reads the PV and the status word once per
+// poll interval and writes a record line under the record conditions.
+//
+// Paced by two timers: MonitorTimer sends the PV request of each cycle (a
+// tick that finds the link busy does nothing), MonPeriodTimer marks the
+// record period. A run ends only by Stop, a give-up during the start-up
+// reads, or a break; communication failures during the cycle become records.
+class MonitoringEngine : public QObject {
+    Q_OBJECT
+public:
+    using Clock = std::function<QDateTime()>;
+
+    MonitoringEngine(TransmitterSession& session, MonitorLog& log, QObject* parent = nullptr);
+    ~MonitoringEngine() override;
+
+    // The dialog's values; taken at Start and fixed for the run.
+    void setParameters(const MonitorParameters& parameters) { params_ = parameters; }
+    const MonitorParameters& parameters() const { return params_; }
+    // The local date and time of the records (tests substitute their own).
+    void setClock(Clock clock);
+
+    // "Start ": false when nothing was started (a run or another operation
+    // is going on).
+    bool MonStartBtnClick();
+    // "Stop ": asks first; false when the run goes on (the request did not
+    // end in time, or the question was answered No).
+    bool MonStopBtnClick();
+    // Stops without the question (the user already confirmed elsewhere,
+    // e.g. Ctrl-C in the command line, or a break).
+    bool stopConfirmed();
+    void Monitorovani();
+
+    const MonitoringRun& run() const { return run_; }
+    bool active() const { return run_.active; }
+    bool stopEnabled() const { return run_.active && stopEnabled_; }
+    bool indicatorBusy() const { return indicatorBusy_; }
+    const MonitorGraphModel& graph() const { return graph_; }
+    MonitorGraphModel& graph() { return graph_; }
+    MonitorLog& log() { return log_; }
+
+    // Timer handlers (public so that a test can drive a cycle by hand).
+    void MonitorTimerTimer();
+    void MonPeriodTimerTimer();
+    const QTimer& monitorTimer() const { return monitorTimer_; }
+    const QTimer& periodTimer() const { return periodTimer_; }
+
+signals:
+    // Start/Stop buttons, the menu commands and "Parameters" follow this.
+    void activeChanged(bool active);
+    void stopEnabledChanged(bool enabled);
+    // Shape1: green while a request of a cycle is out, white otherwise.
+    void indicatorChanged(bool busy);
+    // The link's transmitter address was put back (DAEdt shows " %d").
+    void transmitterAddressRestored(int address);
+    void graphChanged();
+    // A record line was written (after PrintMonMemo).
+    void recordWritten(const QString& line);
+
+private:
+    TransactionEngine& engine();
+    bool stop(bool ask);
+    bool waitForOutstandingRequest();
+    void finishStop();
+    void setIndicator(bool busy);
+    void sendRead(int parameter, int dataType);
+    bool answered() const;
+    bool conditionsOn() const { return !params_.writeAll; }
+
+    void stepSetup();
+    void stepIdentify();
+    void stepReadRange();
+    void stepStoreRange();
+    void stepStoreUnit();
+    void stepSetupDone();
+    void stepRequestPV();
+    void stepEvaluatePV();
+    void stepEvaluateStatus();
+    void stepEndOfCycle();
+
+    TransmitterSession& session_;
+    MonitorLog& log_;
+    MonitorParameters params_;
+    MonitorParameters runParams_;  // fixed at Start
+    MonitoringRun run_;
+    MonitorGraphModel graph_;
+    Clock clock_;
+    QTimer monitorTimer_;
+    QTimer periodTimer_;
+    bool pvRequestPrepared_ = false;  // the next tick sends the PV request
+    bool stopping_ = false;           // Stop is waiting or asking: ticks hold off
+    bool stopEnabled_ = true;
+    bool indicatorBusy_ = false;
+    double pv_ = 0.0;
+};
+
+}  // namespace lmk17

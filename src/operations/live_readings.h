@@ -1,0 +1,111 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <QStringList>
+#include <array>
+#include <memory>
+
+#include "operations/cj_temperature.h"
+#include "operations/output_test.h"
+#include "operations/pv_reading.h"
+#include "operations/working_time.h"
+
+namespace lmk17 {
+
+class TransmitterSession;
+
+// What the "Tools" page shows and the values its edits hold. The live
+// operations keep it up to date; the window shows it, the command line prints
+// from it.
+struct ToolsPage {
+    // Primary variable and output.
+    QString pvReadCaption;                        // PVReadBtn: "Read" / "Stop"
+    bool intervalReading = false;                 // VstTimerEnCBx
+    QString periodText = QStringLiteral(" 1.0");  // VstPeriodaEdt
+    QString pvText;                               // PVLbl
+    QString outputText;                           // VProudLbl
+    int gauge = 0;                                // VystProudGg 0..100
+    bool testModeVisible = false;                 // RezTPrLbl "Output test mode is active."
+    bool exitTestingEnabled = false;              // ZrusTPrBtn
+    bool errorListVisible = false;                // SignChybyCB shown, SignChybyLbl hidden
+    QStringList errorLines;                       // SignChybyCB, the first selected
+    // Cold junction and working time.
+    QString cjText;           // HodnTemperCJLbl
+    QString workingTimeText;  // ProCas2Lbl
+    // Output test.
+    int selectedValue = 0;  // TPrHodn1RBtn..TPrHodn3RBtn
+    std::array<QString, 3> valueTexts = {QStringLiteral(" 4.000"), QStringLiteral(" 12.000"),
+                                         QStringLiteral(" 20.000")};
+    bool automatic = false;                           // TPrTimerEnCBx
+    bool firstPassMarker = false;                     // its tag
+    QString testPeriodText = QStringLiteral(" 5.0");  // TPrPeriodaEdt
+    QString useCaption;                               // TPrGoBtn: "Use" / "Stop"
+};
+
+// One PV reading as it ended (at step 65): for the command line and scripts.
+struct PvReadingResult {
+    double pv = 0.0;
+    double output = 0.0;  // A or V, as shown (x k in the label)
+    double position = 0.0;
+    bool testMode = false;
+    bool deviceError = false;
+    quint16 status = 0;  // parameter 215 when read
+    QString pvText;
+    QString outputText;
+    QStringList errorLines;
+};
+
+// The live operations of the "Tools" page: primary variable (6000), cold
+// junction temperature (8000), working time (5100) and the output test
+// (7000). Each starts with identification through the session, which hands
+// over to the step function registered here.
+class LiveReadings : public QObject {
+    Q_OBJECT
+public:
+    explicit LiveReadings(TransmitterSession& session, QObject* parent = nullptr);
+    ~LiveReadings() override;
+
+    TransmitterSession& session() { return session_; }
+    ToolsPage& page() { return page_; }
+    const ToolsPage& page() const { return page_; }
+
+    PvReading& pv() { return *pv_; }
+    CjTemperature& cj() { return *cj_; }
+    WorkingTimeReading& workingTime() { return *workingTime_; }
+    OutputTest& outputTest() { return *outputTest_; }
+
+    // Commands of the page (the window's handlers forward here).
+    void PVReadBtnClick() { pv_->PVReadBtnClick(); }
+    void ZjistiTmpCJBtnClick() { cj_->ZjistiTmpCJBtnClick(); }
+    void ProCasBtnClick() { workingTime_->ProCasBtnClick(); }
+    void TPrGoBtnClick() { outputTest_->TPrGoBtnClick(); }
+    void ZrusTPrBtnClick() { outputTest_->ZrusTPrBtnClick(); }
+    void TPrHodn1RBtnDblClick() { outputTest_->TPrHodn1RBtnDblClick(); }
+
+    // The output test values preset from the output type (after the type or
+    // firmware changed).
+    void presetTestValues();
+
+    // "Exit Testing" is enabled exactly when the test-mode label shows.
+    void syncExitTesting();
+    void notifyChanged() { emit pageChanged(); }
+
+signals:
+    void pageChanged();
+    void pvReadingDone(const PvReadingResult& result);
+    void cjReadingDone(const QString& text);
+    void workingTimeDone(qint32 seconds, const QString& text);
+    // A live operation has ended (its end routine ran).
+    void operationFinished(int processCode);
+
+private:
+    TransmitterSession& session_;
+    ToolsPage page_;
+    std::unique_ptr<PvReading> pv_;
+    std::unique_ptr<CjTemperature> cj_;
+    std::unique_ptr<WorkingTimeReading> workingTime_;
+    std::unique_ptr<OutputTest> outputTest_;
+};
+
+}  // namespace lmk17

@@ -1,0 +1,195 @@
+#include "operations/output_test.h"
+
+#include <QLocale>
+
+#include "config/catalogue.h"
+#include "config/firmware.h"
+#include "link/result_codes.h"
+#include "operations/live_readings.h"
+#include "operations/live_step.h"
+#include "operations/live_texts.h"
+#include "operations/operation_texts.h"
+#include "operations/output_test_values.h"
+#include "operations/pv_reading_values.h"
+#include "operations/transmitter_session.h"
+
+namespace lmk17 {
+
+using operation_text::Tr;
+
+namespace {
+
+const OutputTypeEntry& OutputOf(TransmitterSession& s) {
+    static const OutputTypeEntry kNone{};
+    const OutputTypeEntry* o = OutputTypeOf(s.model().identity().typeIndex);
+    return o ? *o : kNone;
+}
+
+QString LeaveTestModeText() {
+    QString text = QStringLiteral(" -200.000");
+    const QString point = QLocale::system().decimalPoint();
+    if (!point.isEmpty()) text.replace(QLatin1Char('.'), point);
+    return text;
+}
+
+}  // namespace
+
+TransactionEngine& OutputTest::engine() {
+    return live_.session().engine();
+}
+
+bool OutputTest::running() {
+    const OperationRecord& op = engine().operation();
+    return op.processCode == ProcessOutputTest ||
+           (op.processCode == ProcessPV && op.pendingCode == ProcessOutputTest);
+}
+
+void OutputTest::TPrGoBtnClick() {
+    TransactionEngine& e = engine();
+    ToolsPage& page = live_.page();
+    if (running()) {
+        KonecTestProud();
+        return;
+    }
+    if (e.requestOutstanding() || e.operation().running()) return;
+    page.testPeriodText = NormalisePeriod(page.testPeriodText).text;
+    page.exitTestingEnabled = false;
+    e.Clear_TmrReqRec();
+    exitAfterCycle_ = false;
+    live_.notifyChanged();
+    if (!live_.session().StartOperation(ProcessOutputTest, kStepStart)) live_.syncExitTesting();
+}
+
+void OutputTest::TPrHodn1RBtnDblClick() {
+    TransactionEngine& e = engine();
+    if (e.requestOutstanding() || !live_.session().model().hasConfiguration() ||
+        live_.page().automatic)
+        return;
+    TPrGoBtnClick();
+}
+
+void OutputTest::ZrusTPrBtnClick() {
+    TransactionEngine& e = engine();
+    ToolsPage& page = live_.page();
+    const OperationRecord& op = e.operation();
+    if (op.running() && !page.automatic && e.requestOutstanding()) return;
+    // Another operation (an interval PV reading) keeps the button disabled.
+    if (op.running() && !running()) return;
+    page.automatic = false;
+    page.exitTestingEnabled = false;
+    if (e.requestOutstanding()) {
+        // The automatic cycle is in the middle of an exchange: starting
+        // identification now would only collide with it (the link is busy).
+        // The cycle ends at its waiting step and leaves test mode from there.
+        exitAfterCycle_ = true;
+        live_.notifyChanged();
+        return;
+    }
+    live_.notifyChanged();
+    startExit();
+}
+
+void OutputTest::startExit() {
+    TransactionEngine& e = engine();
+    if (!e.operation().running()) {
+        live_.session().StartOperation(ProcessOutputTest, kStepExit);
+        return;
+    }
+    // The waiting automatic cycle hands over to identification directly.
+    e.EnableCommands(false);
+    e.operation().pendingCode = ProcessOutputTest;
+    e.operation().pendingStep = kStepExit;
+    live_.session().ReadVyrCislo();
+}
+
+void OutputTest::TPrHodnEdtExit(int index) {
+    if (index < 0 || index > 2) return;
+    QString& text = live_.page().valueTexts[size_t(index)];
+    text = NormaliseTestValueText(text, OutputOf(live_.session()));
+    live_.notifyChanged();
+}
+
+void OutputTest::TestProud() {
+    TransactionEngine& e = engine();
+    OperationRecord& op = e.operation();
+    ToolsPage& page = live_.page();
+    if (op.processCode != ProcessOutputTest) return;
+    switch (op.step) {
+        case kStepStart:
+            page.firstPassMarker = false;
+            if (page.automatic) {
+                const PeriodEdit period = NormalisePeriod(page.testPeriodText);
+                page.useCaption = Tr(live_text::kStop);
+                page.exitTestingEnabled = true;
+                live_.notifyChanged();
+                e.Req4TmrReqRec(TmrReqRec::kPeriodic, ProcessOutputTest, period.ms(),
+                                kStepNextValue);
+                op.step = OperationRecord::kWaitingForSlot;
+                return;
+            }
+            op.step = kStepNextValue;
+            [[fallthrough]];
+        case kStepNextValue:
+            if (!firmware::HasOutputRange(live_.session().model().firmwareNumber()) &&
+                e.state().deviceError)
+                return KonecTestProud();
+            return writeSelectedValue();
+        case kStepWritten:
+            if (e.state().result != ResultWriteOk) return e.ErrorRWP52(true);
+            // The PV reading shows what the output now does, then comes back.
+            op.pendingCode = ProcessOutputTest;
+            op.pendingStep = kStepAfterPv;
+            op.processCode = ProcessPV;
+            op.step = PvReading::kStepStart;
+            return live_.pv().ReadPV();
+        case kStepAfterPv:
+            if (exitAfterCycle_) {
+                exitAfterCycle_ = false;
+                op.step = kStepExit;
+                return TestProud();
+            }
+            if (page.automatic) {
+                op.step = OperationRecord::kWaitingForSlot;
+                return;
+            }
+            return KonecTestProud();
+        case kStepExit:
+            op.step = kStepWritten;
+            return SendLiveRequest(e, OpWrite, 220, TypeFloat, kLeaveTestMode);
+        default:
+            return;
+    }
+}
+
+void OutputTest::writeSelectedValue() {
+    TransactionEngine& e = engine();
+    ToolsPage& page = live_.page();
+    TransmitterSession& s = live_.session();
+    const OutputTypeEntry& output = OutputOf(s);
+    if (page.automatic && page.firstPassMarker) page.selectedValue = (page.selectedValue + 1) % 3;
+    page.firstPassMarker = true;
+    QString& text = page.valueTexts[size_t(page.selectedValue)];
+    double typed = 0.0;
+    double x = kLeaveTestMode;
+    if (ParseFieldNumber(text, typed))
+        x = typed / output.k;
+    else
+        text = LeaveTestModeText();
+    live_.notifyChanged();
+    e.operation().step = kStepWritten;
+    SendLiveRequest(e, OpWrite, 220, TypeFloat,
+                    TestValueToSend(x, s.model().firmwareNumber(), s.model().config(), output));
+}
+
+void OutputTest::KonecTestProud() {
+    TransactionEngine& e = engine();
+    exitAfterCycle_ = false;
+    e.Clear_TmrReqRec();
+    live_.page().useCaption = Tr(live_text::kUse);
+    e.EnableCommands(true);
+    e.operation().clear();
+    live_.syncExitTesting();
+    emit live_.operationFinished(ProcessOutputTest);
+}
+
+}  // namespace lmk17

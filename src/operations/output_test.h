@@ -1,0 +1,49 @@
+#pragma once
+
+namespace lmk17 {
+
+class LiveReadings;
+class TransactionEngine;
+
+// TestProud (ProcessCode 7000): writes the selected test value as parameter
+// 220 and reads the PV back through a nested PV reading, which returns to
+// step 5. With automatic setting the timed-request slot resumes it at step 2
+// every period, stepping through the three values; step 10 writes -200,
+// which takes the transmitter out of test mode.
+class OutputTest {
+public:
+    static constexpr int kStepStart = 0;
+    static constexpr int kStepNextValue = 2;
+    static constexpr int kStepWritten = 3;
+    static constexpr int kStepAfterPv = 5;
+    static constexpr int kStepExit = 10;
+
+    explicit OutputTest(LiveReadings& live) : live_(live) {}
+
+    // "Use" / "Stop".
+    void TPrGoBtnClick();
+    // A double click on a value button.
+    void TPrHodn1RBtnDblClick();
+    // "Exit Testing".
+    void ZrusTPrBtnClick();
+    // Leaving a value edit (index 0..2).
+    void TPrHodnEdtExit(int index);
+
+    void TestProud();
+    void KonecTestProud();
+
+    // The output test, or the PV reading nested in it, is running.
+    bool running();
+
+private:
+    TransactionEngine& engine();
+    void writeSelectedValue();
+    void startExit();
+
+    LiveReadings& live_;
+    // "Exit Testing" pressed while an automatic cycle had a request out: the
+    // exit follows as soon as that cycle reaches its waiting step.
+    bool exitAfterCycle_ = false;
+};
+
+}  // namespace lmk17

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+
+#include "config/catalogue.h"
+#include "config/transmitter_config.h"
+
+namespace lmk17 {
+
+// Leaving a test value edit: the text in the output unit, divided by k, is
+// held within the output test range [q15, q16] when non-negative (a negative
+// value stays: it takes the transmitter out of test mode); shown again as
+// " %.4g" of the value x k. Text that is no number shows q16 x k.
+QString NormaliseTestValueText(const QString& text, const OutputTypeEntry& output);
+
+// The value written as parameter 220 for the output x (A or V): from 1.90 the
+// transmitter takes a normalised position, below 1.70 microamperes (x 1000),
+// in between x itself. Negative values go unchanged.
+double TestValueToSend(double x, int fw, const TransmitterConfig& config,
+                       const OutputTypeEntry& output);
+
+// The value that takes the transmitter out of output test mode.
+inline constexpr double kLeaveTestMode = -200.0;
+
+}  // namespace lmk17

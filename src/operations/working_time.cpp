@@ -1,0 +1,44 @@
+#include "operations/working_time.h"
+
+#include "config/config_texts.h"
+#include "config/firmware.h"
+#include "link/result_codes.h"
+#include "operations/live_readings.h"
+#include "operations/live_step.h"
+#include "operations/transmitter_session.h"
+
+namespace lmk17 {
+
+namespace {
+constexpr int kStepRequest = 0;
+constexpr int kStepAnswer = 10;
+}  // namespace
+
+void WorkingTimeReading::ProCasBtnClick() {
+    live_.session().StartOperation(ProcessWorkingTime, kStepRequest);
+}
+
+void WorkingTimeReading::ProCasUpdate() {
+    TransmitterSession& s = live_.session();
+    TransactionEngine& e = s.engine();
+    OperationRecord& op = e.operation();
+    if (op.processCode != ProcessWorkingTime) return;
+    if (op.step == kStepRequest) {
+        op.step = kStepAnswer;
+        return SendLiveRequest(e, OpRead, 200, TypeInt32);
+    }
+    if (op.step != kStepAnswer) return;
+    if (e.state().result != ResultReadOk) return e.ErrorRWP52(false);
+    qint64 seconds = e.request().value32;
+    if (!firmware::CountsWorkingTimeInSeconds(s.model().firmwareNumber())) seconds *= 10;
+    s.model().config().WorkingTime = qint32(seconds);
+    const QString text = FormatWorkingTime(seconds);
+    live_.page().workingTimeText = text;
+    op.clear();
+    e.EnableCommands(true);
+    live_.notifyChanged();
+    emit live_.workingTimeDone(qint32(seconds), text);
+    emit live_.operationFinished(ProcessWorkingTime);
+}
+
+}  // namespace lmk17

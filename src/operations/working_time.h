@@ -1,0 +1,20 @@
+#pragma once
+
+namespace lmk17 {
+
+class LiveReadings;
+
+// ProCasUpdate (ProcessCode 5100): the working time, parameter 200, counted
+// in units of 10 s by the first firmware generation.
+class WorkingTimeReading {
+public:
+    explicit WorkingTimeReading(LiveReadings& live) : live_(live) {}
+
+    void ProCasBtnClick();
+    void ProCasUpdate();
+
+private:
+    LiveReadings& live_;
+};
+
+}  // namespace lmk17

@@ -1,0 +1,122 @@
+#pragma once
+
+// The whole core against software transmitters on a pseudo-terminal, in one
+// thread: the real serial adapter, transaction engine, session, live
+// operations and monitoring, with scripted answers to every question.
+
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QEventLoop>
+#include <QTimer>
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "common/scripted_interaction.h"
+#include "config/config_model.h"
+#include "link/comm_port_driver.h"
+#include "link/transaction_engine.h"
+#include "monitoring/monitor_log.h"
+#include "monitoring/monitoring_engine.h"
+#include "operations/live_readings.h"
+#include "operations/transmitter_session.h"
+#include "sim_frame.h"
+#include "sim_line.h"
+
+namespace lmk17::test {
+
+// A request the simulator took as its own, decoded.
+struct TakenRequest {
+    int parameter = 0;
+    int operation = 0;  // 1 read, 2 write
+    int type = 0;
+    QByteArray value;
+    double floatValue() const { return sim::ReadWireFloat(value, 0); }
+};
+
+class LiveSimRig {
+public:
+    explicit LiveSimRig(std::vector<sim::TransmitterSpec> specs, int baud = 19200) {
+        sim::LineOptions o;
+        o.baud = baud;
+        o.transmitters = std::move(specs);
+        line = std::make_unique<sim::SimLine>(o);
+        QString error;
+        started = line->start(&error);
+        if (!started) return;
+        QObject::connect(line.get(), &sim::SimLine::requestTaken, [this](const QByteArray& f) {
+            sim::SimRequest r;
+            if (sim::ParseRequest(f, r))
+                taken.push_back({r.parameter(), r.operation, r.type, r.value});
+        });
+        port.setDeviceName(line->devicePath());
+        port.setBaudRate(baud);
+        started = port.open();
+        engine.ResetReceiveState();
+    }
+    ~LiveSimRig() {
+        if (port.isOpen()) port.close();
+    }
+
+    sim::SimTransmitter& transmitter(int address = 0) { return *line->transmitter(address); }
+
+    // Runs the event loop until the condition holds or the time is up.
+    static bool waitFor(const std::function<bool()>& done, int timeoutMs = 5000) {
+        QDeadlineTimer deadline(timeoutMs);
+        while (!done()) {
+            if (deadline.hasExpired()) return false;
+            QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents,
+                                            20);
+        }
+        return true;
+    }
+    static void spin(int ms) {
+        QEventLoop loop;
+        QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+        loop.exec();
+    }
+    bool idle() const { return !engine.operation().running() && !engine.requestOutstanding(); }
+    bool waitIdle(int timeoutMs = 5000) {
+        return waitFor([this] { return idle(); }, timeoutMs);
+    }
+
+    // Reads the transmitter's configuration, as every live operation needs.
+    bool readConfiguration() {
+        if (!session.PrevodnikLoadBtnClick()) return false;
+        return waitIdle(20000) && session.lastOutcome() == OperationOutcome::Completed;
+    }
+
+    std::vector<TakenRequest> writesOf(int parameter) const {
+        std::vector<TakenRequest> out;
+        for (const auto& t : taken)
+            if (t.parameter == parameter && t.operation == 2) out.push_back(t);
+        return out;
+    }
+    int readsOf(int parameter) const {
+        int n = 0;
+        for (const auto& t : taken) n += (t.parameter == parameter && t.operation == 1);
+        return n;
+    }
+
+    ScriptedInteraction ui;
+    std::unique_ptr<sim::SimLine> line;
+    TCommPortDriver port;
+    TransactionEngine engine{port, ui};
+    ConfigModel model{ui};
+    TransmitterSession session{engine, model, ui};
+    LiveReadings live{session};
+    MonitorLog log;
+    MonitoringEngine monitoring{session, log};
+    std::vector<TakenRequest> taken;
+    bool started = false;
+};
+
+inline sim::TransmitterSpec Spec(const char* type, int fw, int rangeCode = 0) {
+    sim::TransmitterSpec s;
+    s.typeName = QString::fromLatin1(type);
+    s.firmware = fw;
+    s.rangeCode = rangeCode;
+    return s;
+}
+
+}  // namespace lmk17::test

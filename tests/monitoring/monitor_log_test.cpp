@@ -1,0 +1,243 @@
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "common/scripted_interaction.h"
+#include "monitoring/monitor_graph.h"
+#include "monitoring/monitor_log.h"
+#include "monitoring/monitor_parameters.h"
+#include "monitoring/monitor_record.h"
+
+namespace lmk17 {
+namespace {
+
+const QDateTime kMoment(QDate(2003, 3, 5), QTime(14, 7, 9));
+
+TEST(MonitorRecord, RecordLines) {
+    struct Case {
+        MonRecordFormat format;
+        MonitorReading reading;
+        const char* expected;
+    } cases[] = {
+        {{0, MonSeparatorComma, 8},
+         {kMoment, 23.456789, 8, 0, 8},
+         "030305 140709 23,456789 OK 00 OK "},
+        {{1, MonSeparatorDot, 8}, {kMoment, 23.456789, 8, 0, 8}, "0305140709 23.456789 OK 00 OK "},
+        {{0, MonSeparatorComma, 8},
+         {kMoment, 0.0, 200, 0, 8},
+         "030305 140709 0 ERROR:_Timeout 00 OK "},
+        {{0, MonSeparatorDot, 10},
+         {kMoment, 1.5, 8, 0x0C, 8},
+         "030305 140709 1.5 OK 3 OK  Attention!_Transmitter_Error_State!"},
+        {{0, MonSeparatorDot, 10},
+         {kMoment, 1.5, 8, 0x80, 8},
+         "030305 140709 1.5 OK ??? OK  Attention!_Transmitter_Error_State!"},
+        {{0, MonSeparatorDot, 3},
+         {kMoment, 1234.5, 8, 2, 101},
+         "030305 140709 1.23e+03 OK 02 ERROR:_Bad_CRC_of_the_Incoming_Message "
+         " Attention!_Transmitter_Error_State!"},
+        // An index outside 1..3 falls back to format 0.
+        {{7, MonSeparatorComma, 8}, {kMoment, -2.5, 8, 0, 8}, "030305 140709 -2,5 OK 00 OK "},
+        {{2, MonSeparatorComma, 8}, {kMoment, 1.0, 8, 0, 8}, "37685.5883 1 OK 00 OK "},
+        {{3, MonSeparatorComma, 8}, {kMoment, 1.0, 8, 0, 8}, "140709 37685.5883 1 OK 00 OK "},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(MonRecordLine(c.format, c.reading), QString::fromLatin1(c.expected))
+            << c.expected;
+    }
+}
+
+TEST(MonitorRecord, ErrorStateField) {
+    const struct {
+        quint8 b;
+        const char* text;
+    } cases[] = {{0, "00 "},   {1, "01 "},     {2, "02 "},    {3, "??? "},  {0x04, "3 "},
+                 {0x0C, "3 "}, {0x08, "4 "},   {0x10, "5 "},  {0x30, "5 "}, {0x20, "6 "},
+                 {0x40, "7 "}, {0x80, "??? "}, {0x83, "??? "}};
+    for (const auto& c : cases)
+        EXPECT_EQ(MonErrorStateField(c.b), QString::fromLatin1(c.text)) << int(c.b);
+}
+
+TEST(MonitorRecord, ResultTexts) {
+    const struct {
+        int code;
+        const char* text;
+    } cases[] = {{0, "OK"},
+                 {1, "ERROR:_Error_during_Transmit"},
+                 {2, "ERROR:_Bad_Parameters"},
+                 {3, "ERROR:_Bad_Function"},
+                 {8, "OK"},
+                 {100, "ERROR:_Frame_Error_of_the_Incoming_Message"},
+                 {101, "ERROR:_Bad_CRC_of_the_Incoming_Message"},
+                 {102, "ERROR:_Error_during_Transmit"},
+                 {150, "ERROR:_Bad_Answer"},
+                 {200, "ERROR:_Timeout"},
+                 {300, "ERROR:_Unknown_Answer:_300"},
+                 {5, "ERROR:_Unknown_Answer:_5"}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(MonErrKod2Ret(c.code), QString::fromLatin1(c.text));
+        EXPECT_FALSE(MonErrKod2Ret(c.code).contains(QLatin1Char(' ')));
+    }
+}
+
+TEST(MonitorLog, WindowKeepsAtMost501Lines) {
+    MonitorLog log;
+    int cleared = 0;
+    QObject::connect(&log, &MonitorLog::windowCleared, [&] { ++cleared; });
+    log.PrintMonMemo(QString());  // an empty line is ignored
+    EXPECT_TRUE(log.windowLines().isEmpty());
+    for (int i = 1; i <= 501; ++i) log.PrintMonMemo(QString::number(i));
+    EXPECT_EQ(log.windowLines().size(), 501);
+    EXPECT_EQ(cleared, 0);
+    log.PrintMonMemo(QStringLiteral("502"));
+    EXPECT_EQ(log.windowLines(), QStringList{QStringLiteral("502")});
+    EXPECT_EQ(cleared, 1);
+}
+
+TEST(MonitorLog, ClearAsksFirst) {
+    MonitorLog log;
+    log.PrintMonMemo(QStringLiteral("x"));
+    test::ScriptedInteraction ui;
+    ui.answers = {false, true};
+    log.MonClearBtnClick(ui);
+    EXPECT_EQ(log.windowLines().size(), 1);
+    log.MonClearBtnClick(ui);
+    EXPECT_TRUE(log.windowLines().isEmpty());
+    EXPECT_EQ(ui.last(), QStringLiteral("Do you really want to erase records in window?"));
+}
+
+QByteArray ReadAll(const QString& name) {
+    QFile f(name);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+}
+
+TEST(MonitorLog, FileModes) {
+    QTemporaryDir dir;
+    const QString name = dir.filePath(QStringLiteral("run.log"));
+    MonitorLog log;
+    // Append without a file creates it.
+    ASSERT_TRUE(log.openFile(name, true));
+    log.PrintMonMemo(QStringLiteral("one"));
+    log.closeFile();
+    // Append keeps what is there.
+    ASSERT_TRUE(log.openFile(name, true));
+    log.PrintMonMemo(QString::fromUtf8("two \u00B0C"));
+    log.closeFile();
+    EXPECT_EQ(ReadAll(name), QByteArray("one\r\ntwo \xB0"
+                                        "C\r\n"));
+    // Rewrite empties it.
+    ASSERT_TRUE(log.openFile(name, false));
+    log.PrintMonMemo(QStringLiteral("three"));
+    log.closeFile();
+    EXPECT_EQ(ReadAll(name), QByteArray("three\r\n"));
+    // After closing, lines go to the window only.
+    log.PrintMonMemo(QStringLiteral("four"));
+    EXPECT_EQ(ReadAll(name), QByteArray("three\r\n"));
+    EXPECT_EQ(log.windowLines().last(), QStringLiteral("four"));
+}
+
+TEST(MonitorLog, UnwritableFileIsReportedOnceAndWindowGoesOn) {
+    MonitorLog log;
+    QStringList failed;
+    QObject::connect(&log, &MonitorLog::fileFailed, [&](const QString& m) { failed << m; });
+    EXPECT_FALSE(log.openFile(QStringLiteral("/nonexistent-folder/x/run.log"), true));
+    log.PrintMonMemo(QStringLiteral("a"));
+    log.PrintMonMemo(QStringLiteral("b"));
+    EXPECT_EQ(failed.size(), 1);
+    EXPECT_TRUE(failed.at(0).contains(QStringLiteral("/nonexistent-folder/x/run.log")));
+    EXPECT_EQ(log.windowLines(), (QStringList{QStringLiteral("a"), QStringLiteral("b")}));
+    // A name of blanks and quotes only ends empty and fails the same way.
+    EXPECT_EQ(MonitorLog::CleanFileName(QStringLiteral("  \" \"  ")), QString());
+    EXPECT_EQ(MonitorLog::CleanFileName(QStringLiteral(" \"C:\\logs\\a b.log\" ")),
+              QStringLiteral("C:\\logs\\a b.log"));
+    EXPECT_FALSE(log.openFile(QString(), false));
+    EXPECT_EQ(failed.size(), 2);  // once per run
+}
+
+TEST(MonitorLog, WriteFailureMidRunIsReportedOnce) {
+    if (!QFile::exists(QStringLiteral("/dev/full"))) GTEST_SKIP() << "no /dev/full";
+    MonitorLog log;
+    QStringList failed;
+    QObject::connect(&log, &MonitorLog::fileFailed, [&](const QString& m) { failed << m; });
+    ASSERT_TRUE(log.openFile(QStringLiteral("/dev/full"), true));
+    for (int i = 0; i < 5; ++i) log.PrintMonMemo(QStringLiteral("line"));
+    EXPECT_EQ(failed.size(), 1);
+    EXPECT_FALSE(log.fileOpen());
+    EXPECT_EQ(log.windowLines().size(), 5);
+}
+
+TEST(MonitorLog, FixedLines) {
+    MonitorLog log;
+    log.writeHeader(kMoment);
+    log.writeAddressLine(3, QStringLiteral("K8410H10"), 1234);
+    log.writeRangeBlock(-50.0, 150.0, QString::fromUtf8("\u00B0C"), MonFormatText(1));
+    log.writeFooter(kMoment);
+    log.writeNoCommunication(4);
+    log.writePortNotConnected();
+    const QString eq(49, QLatin1Char('='));
+    const QString dash(49, QLatin1Char('-'));
+    const QStringList expected = {
+        QStringLiteral(" "),
+        eq,
+        QStringLiteral(" Start of the Monitoring:  5.3.2003 14:07:09"),
+        QStringLiteral("  LMK-17 version 2.3.2"),
+        dash,
+        QStringLiteral("  Address: 3, Transmitter: K8410H10, Serial Number: 00001234"),
+        QString::fromUtf8("    Input Range: < -50 ; 150 > \u00B0C"),
+        eq,
+        QStringLiteral("DateTime[mmddhhmmss]  PV  St_Mess_1  Error  St_Mess_2"),
+        dash,
+        eq,
+        QStringLiteral(" End of the Monitoring:  5.3.2003 14:07:09"),
+        eq,
+        QStringLiteral(
+            "  Address: 4, ERROR! Communication with the Transmitter was not established!"),
+        QStringLiteral(" "),
+        QStringLiteral("  Communication Port is not connected."),
+        QStringLiteral(" "),
+    };
+    EXPECT_EQ(log.windowLines(), expected);
+}
+
+TEST(MonitorParameters, DialogChecks) {
+    EXPECT_EQ(CheckMonInterval(QStringLiteral("0,5")), 1000);
+    EXPECT_EQ(ShowMonInterval(CheckMonInterval(QStringLiteral("0,5"))), QStringLiteral(" 1.0"));
+    EXPECT_EQ(ShowMonInterval(CheckMonInterval(QStringLiteral("abc"))), QStringLiteral(" 1000.0"));
+    EXPECT_EQ(CheckMonInterval(QStringLiteral("2.5")), 2500);
+    EXPECT_EQ(CheckMonInterval(QStringLiteral("99999")), 1200000);
+    EXPECT_EQ(CheckMonDigits(QStringLiteral("2")), 3);
+    EXPECT_EQ(CheckMonDigits(QStringLiteral("x")), 3);
+    EXPECT_EQ(CheckMonPercent(QStringLiteral("5000")), 1000);
+    EXPECT_EQ(CheckMonPercent(QStringLiteral("0")), 1);
+    EXPECT_EQ(CheckMonPeriod(QStringLiteral("x")), 300);
+    EXPECT_EQ(CheckMonPeriod(QStringLiteral("5")), 20);
+    EXPECT_EQ(CheckMonPointLimit(QStringLiteral("5000")), 2000);
+
+    MonitorParameters p;
+    p.writeAll = false;
+    p.onErrorState = p.onCommError = false;
+    p.normaliseOnClose();
+    EXPECT_TRUE(p.writeAll);
+}
+
+TEST(MonitorGraph, AxisAndPointLimit) {
+    MonitorGraphModel g;
+    g.setRange(0, 100);
+    for (int i = 0; i < 3; ++i) g.addPoint(i, 20);
+    EXPECT_DOUBLE_EQ(g.axisMin(), 19.75);
+    EXPECT_DOUBLE_EQ(g.axisMax(), 20.25);
+    g.clear();
+    g.addPoint(0, 10);
+    g.addPoint(1, 30);
+    EXPECT_DOUBLE_EQ(g.axisMin(), 9.4);
+    EXPECT_DOUBLE_EQ(g.axisMax(), 30.6);
+    g.clear();
+    g.setPointLimit(200);
+    for (int i = 0; i < 201; ++i) g.addPoint(i, i);
+    EXPECT_EQ(g.points().size(), 200u);
+    EXPECT_EQ(g.points().front().x, 1.0);
+}
+
+}  // namespace
+}  // namespace lmk17
