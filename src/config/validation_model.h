@@ -1,0 +1,74 @@
+#pragma once
+
+#include <QString>
+
+#include "common/user_interaction.h"
+#include "config/comparator_view.h"
+#include "config/config_model.h"
+#include "config/validation.h"
+
+// The user's edits of the configuration as the main window forwards them:
+// each takes the window's controls (a ConfigView it keeps up to date), runs
+// the checks on the current configuration, takes the undo copies and sets the
+// unsaved-changes flag. Check failures are returned, not shown: the window
+// shows the messages, brings up the page and focuses the edit.
+
+namespace lmk17 {
+
+CheckContext ContextOf(const ConfigModel& model);
+
+// Complete check before a save or a write: steps 1..13 over the controls,
+// then the record is adopted into the window again (model.view() holds the
+// result; the controls are replaced by it). With valuesFromRecord the numbers
+// are the record's own instead of the edit texts.
+CheckOutcome CheckAll(ConfigModel& model, ConfigView& controls, bool valuesFromRecord = false);
+
+// An edit's text changed (every keystroke): damping and the second
+// hysteresis count as a change at once.
+void EditTextChanged(ConfigModel& model, EditField field);
+// Leaving an edit or pressing Enter in it; entryText is the trimmed text it
+// held when it got the focus. A changed text takes an undo copy first.
+CheckOutcome LeaveEdit(ConfigModel& model, ConfigView& controls, EditField field,
+                       const QString& entryText);
+
+// The polarity list of comparator n (1 or 2) set to Reverse or Normal.
+CheckOutcome ChangePolarity(ConfigModel& model, ConfigView& controls, int n, bool reverse);
+// Any comparator check box or error-state list changed in controls (the
+// window has put the new state there): the comparator settings are checked.
+CheckOutcome ChangeComparatorControls(ConfigModel& model, ConfigView& controls);
+// "Low Output" (low = true) or "High Output" chosen for the error current.
+CheckOutcome ChangeErrorOutput(ConfigModel& model, ConfigView& controls, bool low);
+
+// Leaving the user note edit.
+void LeaveUserNote(ConfigModel& model, ConfigView& controls, const QString& entryText);
+// "Disallow Change of the Transmitter Configuration by the Set-up Unit".
+void ToggleEditDisable(ConfigModel& model, ConfigView& controls, bool checked);
+// The 50 Hz / 60 Hz input filter buttons.
+void SelectInputFilter(ConfigModel& model, ConfigView& controls, bool sixtyHz);
+// The "Customer" box of optional customer linearization. Unchecking asks
+// before the customer linearization is replaced by the standard one.
+void ToggleCustomerLinearization(ConfigModel& model, ConfigView& controls, bool checked,
+                                 UserInteraction& ui);
+
+// Which lead resistance and cold-junction groups a connection shows.
+struct ConnectionGroups {
+    bool lead = false;     // RCGB, the single lead resistance
+    bool twoLead = false;  // RC8GB, both sensors' lead resistances (1.90 and later)
+    bool cj = false;       // KompenzGB
+};
+ConnectionGroups GroupsForConnection(int rangeCode, int connectionCode, int firmwareIndex);
+// Another entry chosen in the connection list.
+void ChangeConnection(ConfigModel& model, ConfigView& controls, int connectionCode);
+
+// What the window enables for a transmitter type and firmware (after an
+// identification and after a file load).
+struct TypeSetup {
+    ComparatorOffer comparators;
+    bool outputRange = false;   // ROLEdt, ROHEdt and their labels (1.90 and later)
+    bool outputLimits = false;  // NPSatLoEdt .. NPErrHiEdt, labels, NPDefaultBtn (1.81+)
+    bool inputFilter = false;   // InpFilterGB and its buttons (1.91 and later)
+    QString testValueTexts[3];  // TPrHodn1Edt .. TPrHodn3Edt, preset in the output unit
+};
+TypeSetup SetupForType(int typeIndex, int firmwareIndex);
+
+}  // namespace lmk17

@@ -1,0 +1,155 @@
+#include "config/validation_texts.h"
+
+#include <QCoreApplication>
+#include <QStringList>
+
+namespace lmk17::validation_text {
+
+namespace {
+
+QString tr(const char* text) {
+    return QCoreApplication::translate("Configuration", text);
+}
+
+// The string table's texts carry C format marks ("%d", "%.2g", "%s", "%%").
+// They are filled here one by one with texts formatted by the program, never
+// handed to a formatting function: a translated text cannot ask for more
+// arguments than there are.
+QString fill(const QString& format, const QStringList& args) {
+    QString out;
+    int next = 0;
+    for (int i = 0; i < format.size(); ++i) {
+        if (format[i] != QLatin1Char('%')) {
+            out += format[i];
+            continue;
+        }
+        int j = i + 1;
+        while (j < format.size() && QStringLiteral("-+ #.*0123456789").contains(format[j])) ++j;
+        if (j >= format.size()) {
+            out += format.mid(i);
+            break;
+        }
+        if (format[j] == QLatin1Char('%'))
+            out += QLatin1Char('%');
+        else if (next < args.size())
+            out += args[next++];
+        i = j;
+    }
+    return out;
+}
+
+}  // namespace
+
+QString ParameterName(EditField field) {
+    switch (field) {
+        case EditField::LOEdt:
+            return tr("lower range value");
+        case EditField::HIEdt:
+            return tr("upper range value");
+        case EditField::LOEEdt:
+            return tr("correction of sensor error at lower range value");
+        case EditField::HIEEdt:
+            return tr("correction of sensor error at upper range value");
+        case EditField::DampEdt:
+            return tr("damping");
+        case EditField::RCEdt:
+        case EditField::RC8_1Edt:
+        case EditField::RC8_2Edt:
+            return tr("lead resistance");
+        case EditField::TemperCJEdt:
+            return tr("cold junction temperature");
+        case EditField::SL1Edt:
+            return fill(tr("limit comparator %d switching level"), {QStringLiteral("1")});
+        case EditField::SL2Edt:
+            return fill(tr("limit comparator %d switching level"), {QStringLiteral("2")});
+        case EditField::HS1Edt:
+            return fill(tr("limit comparator %d hysteresis"), {QStringLiteral("1")});
+        case EditField::HS2Edt:
+            return fill(tr("limit comparator %d hysteresis"), {QStringLiteral("2")});
+        case EditField::ROLEdt:
+            return tr("lower output range");
+        case EditField::ROHEdt:
+            return tr("upper output range");
+        case EditField::NPSatLoEdt:
+            return tr("lower output limit");
+        case EditField::NPSatHiEdt:
+            return tr("upper output limit");
+        case EditField::NPErrLoEdt:
+            return tr("lower error output");
+        case EditField::NPErrHiEdt:
+            return tr("upper error output");
+        case EditField::None:
+            break;
+    }
+    return {};
+}
+
+QString IncorrectFormat(EditField field) {
+    return tr("Incorrect Format of the Value: ") + ParameterName(field) + QLatin1Char('.');
+}
+
+QString OutOfRange(EditField field, const QString& interval) {
+    return tr("Value of ") + ParameterName(field) + tr(" is out of the range: ") + interval +
+           QLatin1Char('.');
+}
+
+QString RangeInterval(double low, double high) {
+    return QString::asprintf("<%.*g ; %.*g>", 5, low, 5, high);
+}
+
+QString DampingInterval(double low, double high) {
+    return QString::asprintf("< %.1f ; %.1f > sec", low, high);
+}
+
+QString LeadInterval(double low, double high) {
+    return QString::asprintf("<%.1f ; %.1f> ohm", low, high);
+}
+
+QString CjInterval(double low, double high) {
+    return QString::asprintf("<%.1f ; %.1f> °C", low, high);
+}
+
+QString OutputInterval(double low, double high, const QString& unit) {
+    return QString::asprintf("<%.*g ; %.*g> ", 5, low, 5, high) + unit;
+}
+
+QString CorrectionTooHigh(bool upper) {
+    const char* text =
+        upper ? "Value of correction at upper range value is higher than %.2g %% of input range."
+              : "Value of correction at lower range value is higher than %.2g %% of input range.";
+    return fill(tr(text), {QString::asprintf("%.2g", 5.0)});
+}
+
+QString HysteresisTooHigh(int comparator) {
+    return fill(
+        tr("Value of limit comparator %d hysteresis is higher than %.2g %% of input range."),
+        {QString::number(comparator), QString::asprintf("%.2g", 5.0)});
+}
+
+QString ReverseNeedsHysteresis(int comparator) {
+    return fill(tr("Value of limit comparator %d hysteresis cannot be equal to zero for reverse "
+                   "switching mode. Normal switching mode was set."),
+                {QString::number(comparator)});
+}
+
+QString SpanTooSmall() {
+    return fill(tr("Span value is lower than %.2g%% of input range."),
+                {QString::asprintf("%.2g", 1.0)});
+}
+
+QString OutputSpanTooSmall(double span, const QString& unit) {
+    return fill(tr("Output span value is lower than %.2g %s, cannot continue."),
+                {QString::asprintf("%.2g", span), unit});
+}
+
+QString SaturationSpanTooSmall(double span, const QString& unit) {
+    return fill(tr("Saturation span value is lower than %.2g %s, cannot continue."),
+                {QString::asprintf("%.2g", span), unit});
+}
+
+QString ErrorSpanTooSmall(double span, const QString& unit) {
+    return fill(tr("Error span value is lower than %.2g %s, cannot continue."),
+                {QString::asprintf("%.2g", span), unit});
+}
+
+}  // namespace lmk17::validation_text

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include "common/user_interaction.h"
+#include "config/config_model.h"
+#include "config/validation_model.h"
+#include "files/ptf_reader.h"
+
+namespace lmk17 {
+
+struct LoadOutcome {
+    bool loaded = false;
+    bool corrupt = false;  // the file's record failed the adoption and the defaults were set
+    TypeSetup setup;       // what the window enables for the file's type and firmware
+};
+
+// Loads a configuration file into the model as the Load command does: the
+// file's type text and serial number become the identification, the record
+// is adopted into the view, the origin becomes "file" and the unsaved-changes
+// flag is cleared. A file that cannot be read, or whose type, firmware or
+// input range is not supported, leaves the record and the identification as
+// they were and shows why (also when silent). Silent (a file named on the
+// command line) takes no undo copy and does not report success.
+LoadOutcome DiskLoadPom(ConfigModel& model, const QString& fileName, bool silent,
+                        UserInteraction& ui);
+
+// The same for a file's content already in memory.
+LoadOutcome LoadConfigContent(ConfigModel& model, const QByteArray& content,
+                              const QString& fileName, bool silent, UserInteraction& ui);
+
+}  // namespace lmk17

@@ -1,0 +1,50 @@
+#include "files/config_save.h"
+
+#include <QFileInfo>
+
+#include "config/validation_model.h"
+#include "files/ptf_messages.h"
+#include "files/ptf_writer.h"
+
+namespace lmk17 {
+
+QString ProposedSaveName(const TransmitterConfig& config) {
+    if (config.SerialNumber > 0) return QString::asprintf("%.8d.ptf", int(config.SerialNumber));
+    return QStringLiteral("default.ptf");
+}
+
+QString ProposedLoadName() {
+    return QStringLiteral("default.ptf");
+}
+
+SaveOutcome DiskSave(ConfigModel& model, ConfigView& controls, const QString& fileName,
+                     UserInteraction& ui, bool valuesFromRecord) {
+    SaveOutcome outcome;
+    if (!model.hasConfiguration()) {
+        ui.message(MessageKind::Error, ptf_text::NoConfiguration());
+        return outcome;
+    }
+    outcome.check = CheckAll(model, controls, valuesFromRecord);
+    for (const CheckMessage& m : outcome.check.messages) ui.message(m.kind, m.text);
+    if (!outcome.check.accepted) return outcome;
+    if (fileName.isEmpty()) {
+        ui.message(MessageKind::Error, ptf_text::SaveCancelled());
+        return outcome;
+    }
+    if (QFileInfo::exists(fileName) &&
+        !ui.question(MessageKind::Confirmation, ptf_text::AlreadyExists(fileName))) {
+        ui.message(MessageKind::Error, ptf_text::SaveCancelled());
+        return outcome;
+    }
+    const QString error = WritePtfFile(fileName, model.config());
+    if (!error.isEmpty()) {
+        ui.message(MessageKind::Error, error);
+        return outcome;
+    }
+    ui.message(MessageKind::Information, ptf_text::SavedOk());
+    model.unsavedChanges = false;
+    outcome.saved = true;
+    return outcome;
+}
+
+}  // namespace lmk17
