@@ -1,0 +1,147 @@
+#include "common/sim_fixture.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QFileInfo>
+#include <QTimer>
+#include <stdexcept>
+
+namespace lmk17::test {
+
+void Spin(int ms) {
+    QEventLoop loop;
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+bool SpinUntil(const std::function<bool()>& done, int timeoutMs) {
+    QElapsedTimer t;
+    t.start();
+    while (!done()) {
+        if (t.elapsed() >= timeoutMs) return false;
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
+    }
+    return true;
+}
+
+// ---- in-process simulator ---------------------------------------------------------
+
+InProcessSim::InProcessSim(sim::LineOptions options) {
+    if (options.transmitters.empty()) options.transmitters.push_back(sim::TransmitterSpec{});
+    line_ = std::make_unique<sim::SimLine>(std::move(options));
+    QString error;
+    if (!line_->start(&error))
+        throw std::runtime_error("simulator did not start: " + error.toStdString());
+}
+
+sim::SimTransmitter& InProcessSim::transmitter(int address) {
+    sim::SimTransmitter* t = line_->transmitter(address);
+    if (!t) throw std::runtime_error("no simulated transmitter at that address");
+    return *t;
+}
+
+sim::TransmitterSpec InProcessSim::Transmitter(int address, const QString& type, int firmware) {
+    sim::TransmitterSpec s;
+    s.address = address;
+    s.typeName = type;
+    s.firmware = firmware;
+    return s;
+}
+
+// ---- simulator process ----------------------------------------------------------------
+
+QString SimProcess::Program() {
+    const QString fromEnv = qEnvironmentVariable("LMK17_SIM");
+    if (!fromEnv.isEmpty()) return fromEnv;
+    // tests/test_x -> sim/lmk17-sim in the same build tree.
+    return QDir(QCoreApplication::applicationDirPath())
+        .filePath(QStringLiteral("../sim/lmk17-sim"));
+}
+
+SimProcess::~SimProcess() {
+    if (process_.state() != QProcess::NotRunning) terminate(2000);
+}
+
+bool SimProcess::start(const QStringList& arguments, QString* error) {
+    process_.start(Program(), arguments);
+    if (!process_.waitForStarted(5000)) {
+        if (error) *error = process_.errorString();
+        return false;
+    }
+    // The first line of its output is the device path.
+    QElapsedTimer t;
+    t.start();
+    while (!process_.canReadLine() && t.elapsed() < 5000) {
+        if (!process_.waitForReadyRead(100) && process_.state() == QProcess::NotRunning) break;
+    }
+    if (!process_.canReadLine()) {
+        if (error) *error = QString::fromLocal8Bit(process_.readAllStandardError());
+        return false;
+    }
+    devicePath_ = QString::fromLocal8Bit(process_.readLine()).trimmed();
+    return true;
+}
+
+int SimProcess::terminate(int timeoutMs) {
+    if (process_.state() == QProcess::NotRunning) return process_.exitCode();
+    process_.terminate();
+    if (!process_.waitForFinished(timeoutMs)) {
+        process_.kill();
+        process_.waitForFinished(1000);
+        return -1;
+    }
+    return process_.exitStatus() == QProcess::NormalExit ? process_.exitCode() : -1;
+}
+
+// ---- engine on the simulator -----------------------------------------------------------
+
+LinkTiming SimRig::FastTiming() {
+    LinkTiming t;
+    t.answerTimeoutMs = 150;
+    t.repeatDelayMs = 10;
+    t.incompleteResetMs = 100;
+    return t;
+}
+
+SimRig::SimRig(sim::LineOptions options, const LinkTiming& timing)
+    : sim(std::move(options)), engine(port, ui) {
+    engine.setTiming(timing);
+    port.setDeviceName(sim.devicePath());
+    if (!port.open())
+        throw std::runtime_error("cannot open the simulator's terminal: " +
+                                 port.errorString().toStdString());
+    engine.ResetReceiveState();
+    QObject::connect(&engine, &TransactionEngine::frameSent, [this] { ++sends; });
+}
+
+int SimRig::Exchange(const LinkRequest& request, int timeoutMs) {
+    int result = -1;
+    const auto c = QObject::connect(&engine, &TransactionEngine::exchangeEnded,
+                                    [&](int r, bool) { result = r; });
+    engine.request() = request;
+    engine.setAttempts(engine.timing().attempts);
+    engine.SestavPrikaz();
+    SpinUntil([&] { return result >= 0; }, timeoutMs);
+    QObject::disconnect(c);
+    return result;
+}
+
+LinkRequest SimRig::Read(int parameter, int type, int da, int row) {
+    LinkRequest r;
+    r.operation = OpRead;
+    r.dataType = type;
+    r.parameter = parameter;
+    r.da = da;
+    r.row = row;
+    return r;
+}
+
+LinkRequest SimRig::Write(int parameter, int type, int da, int row) {
+    LinkRequest r = Read(parameter, type, da, row);
+    r.operation = OpWrite;
+    return r;
+}
+
+}  // namespace lmk17::test

@@ -1,0 +1,86 @@
+#pragma once
+
+#include <QProcess>
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <memory>
+
+#include "common/scripted_interaction.h"
+#include "link/comm_port_driver.h"
+#include "link/link_timing.h"
+#include "link/transaction_engine.h"
+#include "sim_line.h"
+
+namespace lmk17::test {
+
+// Runs the event loop for a while / until a condition holds (false on time-out).
+void Spin(int ms);
+bool SpinUntil(const std::function<bool()>& done, int timeoutMs);
+
+// A simulator line on a pseudo-terminal in this process and thread: the
+// tests change its transmitters and faults directly.
+class InProcessSim {
+public:
+    explicit InProcessSim(sim::LineOptions options = {});
+    sim::SimLine& line() { return *line_; }
+    QString devicePath() const { return line_->devicePath(); }
+    sim::SimTransmitter& transmitter(int address = 0);
+    // A transmitter spec with a type and firmware, at an address.
+    static sim::TransmitterSpec Transmitter(int address, const QString& type, int firmware);
+
+private:
+    std::unique_ptr<sim::SimLine> line_;
+};
+
+// lmk17-sim as a program of its own (the build's one, named by the LMK17_SIM
+// environment variable that CTest sets, else found beside the test program).
+class SimProcess {
+public:
+    ~SimProcess();
+    bool start(const QStringList& arguments, QString* error = nullptr);
+    QString devicePath() const { return devicePath_; }
+    QProcess& process() { return process_; }
+    // SIGTERM and wait; the exit code, or -1 when it did not end cleanly.
+    int terminate(int timeoutMs = 5000);
+    static QString Program();
+
+private:
+    QProcess process_;
+    QString devicePath_;
+};
+
+// Scripted answers; a question can let something happen while it shows (an
+// answer arriving behind a modal box).
+class RigInteraction : public ScriptedInteraction {
+public:
+    std::function<void()> whileAsking;
+    bool question(MessageKind kind, const QString& text) override {
+        if (whileAsking) whileAsking();
+        return ScriptedInteraction::question(kind, text);
+    }
+};
+
+// The engine, the real serial port driver on the simulator's terminal and a
+// scripted user: what every end-to-end test of an operation needs.
+class SimRig {
+public:
+    explicit SimRig(sim::LineOptions options = {}, const LinkTiming& timing = FastTiming());
+
+    // Shortened intervals so a test of a failure does not wait seconds.
+    static LinkTiming FastTiming();
+
+    // Sends one request outside any operation and waits for the exchange to
+    // end; the result code (or -1 when nothing ended it in time).
+    int Exchange(const LinkRequest& request, int timeoutMs = 5000);
+    static LinkRequest Read(int parameter, int type, int da = 0, int row = 0);
+    static LinkRequest Write(int parameter, int type, int da = 0, int row = 0);
+
+    InProcessSim sim;
+    TCommPortDriver port;
+    RigInteraction ui;
+    TransactionEngine engine;
+    int sends = 0;  // frames the engine has put on the line
+};
+
+}  // namespace lmk17::test
