@@ -7,7 +7,7 @@ namespace lmk17::ptf_text {
 namespace {
 
 QString tr(const char* text) {
-    return QCoreApplication::translate("ConfigFile", text);
+    return QCoreApplication::translate("Configuration file", text);
 }
 
 QString withName(const char* text, const QString& fileName) {
