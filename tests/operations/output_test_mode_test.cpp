@@ -1,0 +1,237 @@
+#include <gtest/gtest.h>
+
+#include <QElapsedTimer>
+
+#include "config/catalogue.h"
+#include "monitoring/live_sim_rig.h"
+#include "operations/output_test_values.h"
+#include "operations/pv_reading_values.h"
+
+namespace lmk17 {
+namespace {
+
+using test::LiveSimRig;
+using test::Spec;
+
+// The values written as parameter 220, as the single-precision wire carries them.
+std::vector<float> WrittenValues(const LiveSimRig& rig) {
+    std::vector<float> out;
+    for (const auto& w : rig.writesOf(220)) out.push_back(float(w.floatValue()));
+    return out;
+}
+
+TEST(OutputTestValues, EditRulesAndSentValue) {
+    const OutputTypeEntry& ma = *OutputTypeAt(1);    // 4..20 mA, k = 1000
+    const OutputTypeEntry& volt = *OutputTypeAt(3);  // 0..10 V, k = 1
+    const struct {
+        const OutputTypeEntry* output;
+        const char* typed;
+        const char* shown;
+    } edits[] = {{&ma, " 12.000", " 12"},  {&ma, "1", " 3"},          {&ma, "30", " 25"},
+                 {&ma, "4,5", " 4.5"},     {&ma, "-5", " -5"},        {&ma, "abc", " 25"},
+                 {&ma, "", " 3"},          {&volt, "12", " 12"},      {&volt, "14", " 13"},
+                 {&volt, "-200", " -200"}, {&ma, "12.3456", " 12.35"}};
+    for (const auto& e : edits)
+        EXPECT_EQ(NormaliseTestValueText(QString::fromLatin1(e.typed), *e.output),
+                  QString::fromLatin1(e.shown))
+            << e.typed;
+
+    TransmitterConfig c;  // gain 1, offset 0
+    EXPECT_DOUBLE_EQ(TestValueToSend(0.012, 160, c, ma), 12.0);
+    EXPECT_DOUBLE_EQ(TestValueToSend(0.012, 185, c, ma), 0.012);
+    EXPECT_DOUBLE_EQ(TestValueToSend(0.012, 190, c, ma), 0.5);
+    EXPECT_DOUBLE_EQ(TestValueToSend(-200, 160, c, ma), -200.0);
+    EXPECT_DOUBLE_EQ(TestValueToSend(-200, 190, c, ma), -200.0);
+    c.OutputGain = 0.5;
+    c.OutputOffset = 0.25;
+    EXPECT_DOUBLE_EQ(TestValueToSend(0.012, 191, c, ma), 0.5);  // (0.5 - 0.25) / 0.5
+
+    // What parameter 220 says about the test mode.
+    const struct {
+        double value;
+        bool sign;
+        int fw;
+        bool testMode;
+        double yt;
+    } readings[] = {{12.0, false, 160, true, 0.012},   {-200.0, true, 160, false, 0.003},
+                    {-0.0, true, 160, false, 0.003},   {0.012, false, 185, true, 0.012},
+                    {200.0, false, 190, false, 0.025}, {0.5, false, 190, true, 0.012},
+                    {-127.0, true, 190, true, 0.003}};
+    TransmitterConfig plain;
+    for (const auto& r : readings) {
+        const OutputReading o = InterpretOutputReading(r.value, r.sign, r.fw, plain, ma);
+        EXPECT_EQ(o.testMode, r.testMode) << r.value << " fw " << r.fw;
+        EXPECT_NEAR(o.yt, r.yt, 1e-12) << r.value << " fw " << r.fw;
+    }
+}
+
+class OutputTestSingle : public ::testing::TestWithParam<std::pair<int, double>> {};
+
+TEST_P(OutputTestSingle, SendsTheValueTheFirmwareExpects) {
+    const auto [fw, expected] = GetParam();
+    LiveSimRig rig({Spec("K8410H10", fw)});
+    ASSERT_TRUE(rig.started);
+    ASSERT_TRUE(rig.readConfiguration());
+    rig.live.presetTestValues();
+    EXPECT_EQ(rig.live.page().valueTexts[1], QStringLiteral(" 12.000"));
+    rig.live.page().selectedValue = 1;
+    rig.taken.clear();
+    rig.live.TPrGoBtnClick();
+    ASSERT_TRUE(rig.waitIdle());
+    EXPECT_EQ(WrittenValues(rig), std::vector<float>{float(expected)});
+    EXPECT_TRUE(rig.transmitter().testMode());
+    const ToolsPage& page = rig.live.page();
+    EXPECT_TRUE(page.testModeVisible);
+    EXPECT_TRUE(page.exitTestingEnabled);
+    EXPECT_EQ(page.outputText, QStringLiteral("12 mA"));
+    EXPECT_EQ(page.useCaption, QStringLiteral("Use"));
+    // The PV reading after the write: 220, 0 (and 30 from 1.90).
+    EXPECT_EQ(rig.readsOf(220), 1);
+    EXPECT_EQ(rig.readsOf(0), 1);
+
+    // "Exit Testing" writes -200 and the PV reading shows normal operation.
+    rig.taken.clear();
+    rig.live.ZrusTPrBtnClick();
+    ASSERT_TRUE(rig.waitIdle());
+    EXPECT_EQ(WrittenValues(rig), std::vector<float>{-200.0f});
+    EXPECT_FALSE(rig.transmitter().testMode());
+    EXPECT_FALSE(page.testModeVisible);
+    EXPECT_FALSE(page.exitTestingEnabled);
+    EXPECT_EQ(page.outputText, QStringLiteral("12 mA"));  // the PV at mid-range
+}
+
+INSTANTIATE_TEST_SUITE_P(Firmware, OutputTestSingle,
+                         ::testing::Values(std::pair{160, 12.0}, std::pair{185, 0.012},
+                                           std::pair{190, 0.5}));
+
+TEST(OutputTestCycle, StepsThroughTheValuesAndExits) {
+    LiveSimRig rig({Spec("K8410H10", 185)});
+    ASSERT_TRUE(rig.started);
+    ASSERT_TRUE(rig.readConfiguration());
+    ToolsPage& page = rig.live.page();
+    page.valueTexts = {QStringLiteral(" 4.000"), QStringLiteral(" 12.000"),
+                       QStringLiteral(" 20.000")};
+    page.selectedValue = 1;
+    page.automatic = true;
+    page.testPeriodText = QStringLiteral("0.2");
+    rig.taken.clear();
+    rig.live.TPrGoBtnClick();
+    EXPECT_EQ(page.testPeriodText, QStringLiteral("  0.2"));
+    ASSERT_TRUE(LiveSimRig::waitFor([&] { return page.useCaption == QStringLiteral("Stop"); }));
+    EXPECT_TRUE(page.exitTestingEnabled);
+    QElapsedTimer t;
+    t.start();
+    ASSERT_TRUE(LiveSimRig::waitFor([&] { return rig.writesOf(220).size() >= 4; }));
+    // One value per period, starting with the selected one: 2, 3, 1, 2.
+    EXPECT_GE(t.elapsed(), 500);
+    EXPECT_EQ(WrittenValues(rig), (std::vector<float>{0.012f, 0.02f, 0.004f, 0.012f}));
+    // A double click on a value button does nothing while the cycle runs.
+    const size_t before = rig.taken.size();
+    rig.live.TPrHodn1RBtnDblClick();
+    EXPECT_TRUE(rig.live.outputTest().running());
+
+    // "Exit Testing" switches the cycle off and sends -200.
+    ASSERT_TRUE(LiveSimRig::waitFor([&] { return rig.engine.operation().waitingForSlot(); }));
+    EXPECT_GE(rig.taken.size(), before);
+    rig.taken.clear();
+    rig.live.ZrusTPrBtnClick();
+    EXPECT_FALSE(page.automatic);
+    ASSERT_TRUE(rig.waitIdle());
+    EXPECT_EQ(WrittenValues(rig), std::vector<float>{-200.0f});
+    EXPECT_FALSE(rig.transmitter().testMode());
+    EXPECT_FALSE(page.testModeVisible);
+    EXPECT_EQ(page.useCaption, QStringLiteral("Use"));
+    EXPECT_TRUE(rig.engine.timedRequest().empty());
+    EXPECT_TRUE(rig.engine.commandsEnabled());
+}
+
+TEST(OutputTestCycle, StopKeepsTheTestMode) {
+    LiveSimRig rig({Spec("K8410H10", 191)});
+    ASSERT_TRUE(rig.started);
+    ASSERT_TRUE(rig.readConfiguration());
+    ToolsPage& page = rig.live.page();
+    page.automatic = true;
+    page.testPeriodText = QStringLiteral("0.2");
+    rig.live.TPrGoBtnClick();
+    ASSERT_TRUE(LiveSimRig::waitFor([&] { return rig.writesOf(220).size() >= 2; }));
+    ASSERT_TRUE(LiveSimRig::waitFor([&] { return rig.engine.operation().waitingForSlot(); }));
+    rig.live.TPrGoBtnClick();  // "Stop"
+    EXPECT_FALSE(rig.live.outputTest().running());
+    ASSERT_TRUE(rig.waitIdle());
+    const size_t writes = rig.writesOf(220).size();
+    LiveSimRig::spin(500);
+    EXPECT_EQ(rig.writesOf(220).size(), writes);
+    EXPECT_TRUE(rig.transmitter().testMode());
+    EXPECT_TRUE(page.testModeVisible);
+    EXPECT_TRUE(page.exitTestingEnabled);
+}
+
+TEST(OutputTestSingle, UnreadableValueLeavesTestMode) {
+    LiveSimRig rig({Spec("K8410H10", 191)});
+    ASSERT_TRUE(rig.started);
+    ASSERT_TRUE(rig.readConfiguration());
+    rig.live.page().valueTexts[0] = QStringLiteral("12 mA");
+    rig.taken.clear();
+    rig.live.TPrGoBtnClick();
+    ASSERT_TRUE(rig.waitIdle());
+    EXPECT_EQ(WrittenValues(rig), std::vector<float>{-200.0f});
+    EXPECT_EQ(rig.live.page().valueTexts[0], QStringLiteral(" -200.000"));
+    EXPECT_FALSE(rig.live.page().testModeVisible);
+}
+
+TEST(OutputTestSingle, DeviceErrorEndsTheTestBelow190) {
+    sim::TransmitterSpec spec = Spec("K8410H10", 185);
+    spec.deviceErrors = 0x01;
+    LiveSimRig rig({spec});
+    ASSERT_TRUE(rig.started);
+    ASSERT_TRUE(rig.readConfiguration());
+    rig.taken.clear();
+    rig.live.TPrGoBtnClick();
+    ASSERT_TRUE(rig.waitIdle());
+    EXPECT_TRUE(rig.writesOf(220).empty());
+    EXPECT_EQ(rig.live.page().useCaption, QStringLiteral("Use"));
+    EXPECT_TRUE(rig.engine.commandsEnabled());
+}
+
+TEST(OutputTestSingle, RefusedWriteAsksToRepeat) {
+    LiveSimRig rig({Spec("K8410H10", 191)});
+    ASSERT_TRUE(rig.started);
+    ASSERT_TRUE(rig.readConfiguration());
+    sim::Fault refuse;
+    refuse.kind = sim::Fault::Refuse;
+    refuse.parameter = 220;
+    rig.line->addFault(refuse);
+    rig.ui.shown.clear();
+    rig.ui.answers = {true, false};  // repeat once, then give up
+    rig.live.TPrGoBtnClick();
+    ASSERT_TRUE(rig.waitIdle());
+    EXPECT_EQ(rig.writesOf(220).size(), 2u);
+    ASSERT_EQ(rig.ui.shown.size(), 2u);
+    EXPECT_EQ(rig.ui.last(),
+              QStringLiteral("Error during writing the data to transmitter, repeat?"));
+    EXPECT_EQ(rig.live.page().useCaption, QStringLiteral("Use"));
+    EXPECT_TRUE(rig.engine.commandsEnabled());
+    EXPECT_FALSE(rig.engine.operation().running());
+}
+
+// A live operation on a configuration that was not read from this
+// transmitter asks to read it first, and then does not resume.
+TEST(OutputTestSingle, ForeignConfigurationAsksToReadFirst) {
+    LiveSimRig rig({Spec("K8410H10", 191)});
+    ASSERT_TRUE(rig.started);
+    ASSERT_TRUE(rig.readConfiguration());
+    rig.model.unsavedChanges = true;
+    rig.ui.shown.clear();
+    rig.ui.answers = {false};
+    rig.taken.clear();
+    rig.live.TPrGoBtnClick();
+    ASSERT_TRUE(rig.waitIdle());
+    ASSERT_FALSE(rig.ui.shown.empty());
+    EXPECT_TRUE(rig.ui.shown.front().text.startsWith(
+        QStringLiteral("Another transmitter was connected or configuration was changed.")));
+    EXPECT_TRUE(rig.writesOf(220).empty());
+    EXPECT_TRUE(rig.engine.commandsEnabled());
+}
+
+}  // namespace
+}  // namespace lmk17
