@@ -154,6 +154,11 @@ struct ConnectionList {
 };
 ConnectionList FillConnectionList(int rangeCode);
 
+// The entry of the linearization editor's unit list that shows a unit symbol:
+// the first whose trimmed, upper-cased text equals the symbol upper-cased;
+// 0 (the first entry) when none does.
+int UnitListPosition(const QStringList& entries, const QString& symbol);
+
 // --- standard characteristics ---------------------------------------------------
 
 // The standard table and CJ polynomial of a range code (row 0 = X start, X end,

@@ -48,4 +48,11 @@ ConnectionList FillConnectionList(int rangeCode) {
     return list;
 }
 
+int UnitListPosition(const QStringList& entries, const QString& symbol) {
+    const QString wanted = symbol.trimmed().toUpper();
+    for (int i = 0; i < entries.size(); ++i)
+        if (entries[i].trimmed().toUpper() == wanted) return i;
+    return 0;
+}
+
 }  // namespace lmk17

@@ -312,3 +312,11 @@ TEST(StandardTables, MatchingAllowsOnePartPerMillion) {
     cj.CjcPoly[2] = 1e-12;
     EXPECT_FALSE(MatchesStandardTables(cj, 1));
 }
+
+TEST(Catalogue, EditorUnitListFollowsTheSymbol) {
+    const QStringList entries = {" none", " °C ", " mA", " Ohm"};
+    EXPECT_EQ(UnitListPosition(entries, UnitSymbol(39)), 2);
+    EXPECT_EQ(UnitListPosition(entries, QStringLiteral("ohm")), 3);
+    EXPECT_EQ(UnitListPosition(entries, UnitSymbol(32)), 1);
+    EXPECT_EQ(UnitListPosition(entries, QStringLiteral("kg")), 0);
+}
