@@ -1,0 +1,77 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+#include <memory>
+
+#include "cli/cli_command.h"
+#include "config/config_model.h"
+#include "link/comm_port_driver.h"
+#include "link/transaction_engine.h"
+#include "operations/transmitter_session.h"
+
+namespace lmk17::cli {
+
+// The link, the configuration and the transmitter operations of one run of a
+// command, set up from the global options (--port, --baud, --parity,
+// --address, --master, --yes/--no). A command opens it, starts one operation
+// and lets run() drive the event loop until the operation has ended:
+//
+//     CliSession s(context);
+//     if (const int rc = s.open()) return rc;
+//     const OperationOutcome outcome =
+//         s.run([&] { return s.session().StartOperation(ProcessPV, 10); });
+//
+// Questions go to the --yes/--no policy or the terminal. A repeat after a
+// failed exchange gets the full number of attempts again, and under --yes a
+// failed exchange is repeated at most kRepeatsUnderYes times, so that a
+// script never waits for ever on a silent line. Ctrl-C breaks the running
+// operation as the break question's Yes would.
+class CliSession {
+public:
+    static constexpr int kRepeatsUnderYes = 3;
+
+    explicit CliSession(Context& context);
+    ~CliSession();
+    CliSession(const CliSession&) = delete;
+    CliSession& operator=(const CliSession&) = delete;
+
+    // Opens the port. 0 when open; otherwise the reason is printed and the
+    // exit code returned (ExitUsage without --port, ExitFailure when the port
+    // cannot be opened).
+    int open();
+
+    TCommPortDriver& port() { return *port_; }
+    TransactionEngine& engine() { return *engine_; }
+    ConfigModel& model() { return *model_; }
+    TransmitterSession& session() { return *session_; }
+    UserInteraction& ui();
+
+    // Starts an operation (start returns false when nothing was started) and
+    // runs the event loop until it has ended. Returns its outcome; None when
+    // nothing was started.
+    OperationOutcome run(const std::function<bool()>& start);
+    // Whether the last run was broken by Ctrl-C.
+    bool interrupted() const { return interrupted_; }
+    // Called right after Ctrl-C has stopped the operation (e.g. to say what
+    // the break leaves behind).
+    void setInterruptHandler(std::function<void()> handler) { onInterrupt_ = std::move(handler); }
+
+private:
+    class Interaction;
+    void interrupt();
+
+    Context& context_;
+    std::unique_ptr<Interaction> interaction_;
+    std::unique_ptr<TCommPortDriver> port_;
+    std::unique_ptr<TransactionEngine> engine_;
+    std::unique_ptr<ConfigModel> model_;
+    std::unique_ptr<TransmitterSession> session_;
+    std::function<void()> onInterrupt_;
+    bool interrupted_ = false;
+};
+
+// Exit code of an operation's outcome: 0 when it completed, 1 otherwise.
+int ExitCodeOf(OperationOutcome outcome);
+
+}  // namespace lmk17::cli

@@ -1,0 +1,94 @@
+#include "operations/config_sequence.h"
+
+#include "config/catalogue.h"
+#include "link/result_codes.h"
+#include "operations/transmitter_session.h"
+
+namespace lmk17 {
+
+namespace {
+
+bool isConfigSequence(int code) {
+    return code == ProcessReadConfig || code == ProcessWriteConfig;
+}
+
+}  // namespace
+
+void ConfigSequence::Start() {
+    s_.engine().operation().step = kFirstConfigStep;
+    awaiting_ = false;
+    ReadWritePrev();
+}
+
+SequenceContext ConfigSequence::contextFor(bool writing) {
+    const DeviceIdentity& id = s_.workingIdentity();
+    SequenceContext c{s_.model().config()};
+    c.writing = writing;
+    c.firmware = id.firmwareNumber();
+    c.typeIndex = id.typeIndex;
+    c.firmwareIndex = id.firmwareIndex;
+    c.rangeIndex = id.rangeIndex;
+    c.fixedRange = id.fixedRange;
+    const TransmitterTypeEntry* type = TypeAt(id.typeIndex);
+    c.noComparators = type && type->D;
+    c.identificationText = id.identificationText;
+    return c;
+}
+
+void ConfigSequence::ReadWritePrev() {
+    TransactionEngine& engine = s_.engine();
+    OperationRecord& op = engine.operation();
+    while (isConfigSequence(op.processCode)) {
+        const bool writing = op.processCode == ProcessWriteConfig;
+        SequenceContext context = contextFor(writing);
+        const ConfigStep* step = FindConfigStep(op.step);
+        if (!step) {
+            // Only a foreign change of the step number gets here.
+            engine.StopOperation();
+            return;
+        }
+        if (awaiting_) {
+            if (!acceptAnswer(*step, context)) return;
+            continue;
+        }
+        if (step->step == kFinishConfigStep) {
+            s_.FinishConfigSequence(writing);
+            return;
+        }
+        if (!StepSends(*step, context)) {
+            if (step->local) step->local(context);
+            op.step = NextConfigStep(op.step, context);
+            continue;
+        }
+        LinkRequest& request = engine.request();
+        FillStepRequest(*step, context, request);
+        request.da = engine.transmitterAddress();
+        engine.setAttempts(engine.timing().attempts);
+        sentOperation_ = request.operation;
+        awaiting_ = true;
+        engine.SestavPrikaz();
+        return;
+    }
+}
+
+// The answer to the current step: a failure goes to the repeat question and
+// the step waits; an accepted one is stored (when reading) and the sequence
+// moves on.
+bool ConfigSequence::acceptAnswer(const ConfigStep& step, SequenceContext& context) {
+    TransactionEngine& engine = s_.engine();
+    const int expected = sentOperation_ == OpWrite ? ResultWriteOk : ResultReadOk;
+    if (engine.state().result != expected) {
+        // The reads of the output calibration report as reads; everything
+        // else of the sequence as a write failure.
+        engine.ErrorRWP52(!step.storesWhenWriting);
+        return false;
+    }
+    awaiting_ = false;
+    const bool store = sentOperation_ == OpRead && (!context.writing || step.storesWhenWriting);
+    if (store && step.take) step.take(context, engine.request());
+    engine.SetProgress(step.progress);
+    engine.operation().step = NextConfigStep(step.step, context);
+    return true;
+}
+
+}  // namespace lmk17

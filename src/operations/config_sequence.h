@@ -1,0 +1,31 @@
+#pragma once
+
+#include "operations/config_steps.h"
+
+namespace lmk17 {
+
+class TransmitterSession;
+
+// ReadWritePrev: the configuration sequence (ProcessCode 5000 read, 5001
+// write). One step list serves both directions; each step is one parameter
+// exchange, and the step number advances only on an accepted answer, so a
+// repeat re-sends the request of the current step.
+class ConfigSequence {
+public:
+    explicit ConfigSequence(TransmitterSession& session) : s_(session) {}
+
+    // First call, by identification: step 10 of the current operation.
+    void Start();
+    // The step function the dispatcher calls.
+    void ReadWritePrev();
+
+private:
+    SequenceContext contextFor(bool writing);
+    bool acceptAnswer(const ConfigStep& step, SequenceContext& context);
+
+    TransmitterSession& s_;
+    bool awaiting_ = false;  // a request of the current step is out
+    int sentOperation_ = 0;  // OpRead or OpWrite of that request
+};
+
+}  // namespace lmk17

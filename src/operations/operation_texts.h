@@ -1,0 +1,58 @@
+#pragma once
+
+#include <QString>
+
+// The texts of identification and of reading and writing the configuration,
+// exactly as the program shows them (the language modules replace them under
+// the "Operations" context).
+
+namespace lmk17::operation_text {
+
+inline constexpr char kContext[] = "Operations";
+
+// Refusals of identification (error, OK). The type refusal carries the type
+// text in place of %s; each refusal ends with a line break and kTryLater.
+inline constexpr char kTypeNotSupported[] =
+    "The connected transmitter %s is not supported by this version of LMK-17, cannot continue!";
+inline constexpr char kFirmwareNotSupported[] =
+    "Connected transmitter firmware version is not supported by this version of LMK-17, cannot "
+    "continue!";
+inline constexpr char kRangeNotSupported[] =
+    "Input range is not supported by this version of LMK-17, or was written wrongly.";
+inline constexpr char kTryLater[] = "Try later version or contact your supplier.";
+
+// The transmitter still carries the write-in-progress mark of a write that
+// did not finish.
+inline constexpr char kCorruptQuestion[] =
+    "Transmitter configuration corrupt. Last writing probably not successful. Do you want to "
+    "pre-set default configuration?";
+
+// Step 50: the device does not fit the operation about to run.
+inline constexpr char kReadAgainQuestion[] =
+    "Another transmitter was connected or configuration was changed. The transmitter "
+    "configuration must be read again.\r\nDo you want to read configuration from transmitter? "
+    "If no, operation will be stopped.";
+inline constexpr char kDifferentType[] =
+    "Different type of transmitter is connected, cannot continue.";
+inline constexpr char kEarlierFirmware[] =
+    "The connected transmitter uses earlier firmware version than required for storing the "
+    "current configuration. Cannot continue.";
+inline constexpr char kFixedRange[] =
+    "Connected transmitter is configured with fixed input range. Input range cannot be changed, "
+    "cannot continue!";
+inline constexpr char kAnotherTransmitter[] =
+    "Another transmitter was connected, do you really want to continue?";
+
+// Progress window captions (with their leading blank).
+inline constexpr char kReadingCaption[] = " Reading Configuration from Transmitter";
+inline constexpr char kWritingCaption[] = " Writing Configuration to Transmitter";
+
+inline constexpr char kWrittenOk[] = "Configuration was written to transmitter without any errors.";
+inline constexpr char kNoConfiguration[] =
+    "There has not been set any configuration of transmitter.";
+inline constexpr char kUnsavedChanges[] = "Changes were not saved. Continue?";
+
+// A translated text of this context.
+QString Tr(const char* text);
+
+}  // namespace lmk17::operation_text

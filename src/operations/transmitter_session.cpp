@@ -1,0 +1,202 @@
+#include "operations/transmitter_session.h"
+
+#include "config/catalogue.h"
+#include "config/defaults.h"
+#include "config/validation_model.h"
+#include "operations/day_number.h"
+#include "operations/operation_texts.h"
+
+namespace lmk17 {
+
+using operation_text::Tr;
+
+TransmitterSession::TransmitterSession(TransactionEngine& engine, ConfigModel& model,
+                                       UserInteraction& ui, QObject* parent)
+    : QObject(parent),
+      engine_(engine),
+      model_(model),
+      ui_(ui),
+      identification_(*this),
+      sequence_(*this) {
+    engine_.registerOperation(ProcessIdentification, [this] { identification_.ReadVyrCisloPom(); });
+    engine_.registerOperation(ProcessReadConfig, [this] { sequence_.ReadWritePrev(); });
+    engine_.registerOperation(ProcessWriteConfig, [this] { sequence_.ReadWritePrev(); });
+    connect(&engine_, &TransactionEngine::commandsEnabledChanged, this,
+            &TransmitterSession::onCommandsEnabledChanged);
+    connect(&engine_, &TransactionEngine::identityRestoreRequested, this,
+            &TransmitterSession::onIdentityRestoreRequested);
+    connect(&engine_, &TransactionEngine::configurationRestoreRequested, this,
+            &TransmitterSession::RestoreBackup);
+    RVCVar2RVCPomVar(model_.identity(), working_);
+}
+
+TransmitterSession::~TransmitterSession() = default;
+
+bool TransmitterSession::busy() const {
+    return engine_.operation().running() || engine_.requestOutstanding();
+}
+
+// ---- starts -----------------------------------------------------------------------
+
+bool TransmitterSession::startIdentification(int pendingCode, int pendingStep) {
+    OperationRecord& op = engine_.operation();
+    op.pendingCode = pendingCode;
+    op.pendingStep = pendingStep;
+    requested_ = pendingCode;
+    outcome_ = OperationOutcome::Running;
+    active_ = true;
+    identification_.ReadVyrCislo();
+    return true;
+}
+
+bool TransmitterSession::PrevodnikLoadBtnClick() {
+    if (busy()) return false;
+    emit inputPageRequested();
+    if (model_.hasConfiguration() && model_.unsavedChanges &&
+        !ui_.question(MessageKind::Confirmation, Tr(operation_text::kUnsavedChanges)))
+        return false;
+    TakeBackup();
+    engine_.EnableCommands(false);
+    return startIdentification(ProcessReadConfig, 10);
+}
+
+bool TransmitterSession::PrevodnikSaveBtnClick(ConfigView* controls, CheckOutcome* check) {
+    if (busy()) return false;
+    emit inputPageRequested();
+    if (!model_.hasConfiguration()) {
+        ui_.message(MessageKind::Warning, Tr(operation_text::kNoConfiguration));
+        return false;
+    }
+    if (!CheckAll(controls, check)) {
+        engine_.ShowProgress(false);
+        return false;
+    }
+    engine_.EnableCommands(false);
+    model_.config().LastChangeDate = CurrentDayNumber();
+    return startIdentification(ProcessWriteConfig, 10);
+}
+
+bool TransmitterSession::StartOperation(int processCode, int step) {
+    if (busy()) return false;
+    engine_.EnableCommands(false);
+    return startIdentification(processCode, step);
+}
+
+bool TransmitterSession::Identify() {
+    return StartOperation(ProcessNone, 0);
+}
+
+void TransmitterSession::ReadVyrCislo() {
+    identification_.ReadVyrCislo();
+}
+
+bool TransmitterSession::CheckAll(ConfigView* controls, CheckOutcome* check) {
+    ConfigView own = model_.view();
+    CheckOutcome outcome = lmk17::CheckAll(model_, controls ? *controls : own, controls == nullptr);
+    for (const CheckMessage& m : outcome.messages) ui_.message(m.kind, m.text);
+    const bool accepted = outcome.accepted;
+    if (check) *check = std::move(outcome);
+    return accepted;
+}
+
+// ---- during and after the operations ---------------------------------------------------
+
+void TransmitterSession::noteIdentified(IdentityRefusal refusal) {
+    lastIdentified_ = working_;
+    lastRefusal_ = refusal;
+}
+
+void TransmitterSession::RunCurrentOperation() {
+    // The operation's own step function, as if its exchange had just ended.
+    engine_.VyberProces();
+}
+
+void TransmitterSession::StartConfigSequence(bool writing) {
+    readInProgress_ = !writing;
+    sequence_.Start();
+}
+
+void TransmitterSession::TakeBackup() {
+    backup_ = model_.config();
+}
+
+void TransmitterSession::RestoreBackup() {
+    if (!readInProgress_) return;
+    readInProgress_ = false;
+    model_.setConfig(backup_);
+}
+
+void TransmitterSession::FinishConfigSequence(bool writing) {
+    engine_.ShowProgress(false);
+    const ConfigIdentity before = model_.identity();
+    RVCPomVar2RVCVar(working_, model_.identity(), model_.config());
+    // Anything the adoption has to mend in the record makes it differ from
+    // the transmitter's: that stays an unsaved change.
+    model_.unsavedChanges = false;
+    bool corrupt = false;
+    if (!writing) {
+        readInProgress_ = false;
+        emit linearizationTablesCleared();
+        if (before.typeIndex != working_.typeIndex ||
+            before.firmwareIndex != working_.firmwareIndex)
+            emit typeSetupRequested(working_.typeIndex, working_.firmwareIndex);
+        model_.PushUndo(backup_);
+        corrupt = model_.RefreshFromConfig();
+    } else {
+        model_.RefreshFromConfig();
+    }
+    emit configurationReplaced();
+    if (writing) ui_.message(MessageKind::Information, Tr(operation_text::kWrittenOk));
+    if (corrupt)
+        model_.unsavedChanges = true;
+    else
+        model_.origin = ConfigOrigin::Transmitter;
+    outcome_ = OperationOutcome::Completed;
+    engine_.operation().clear();
+    engine_.EnableCommands(true);
+}
+
+void TransmitterSession::PresetCorruptConfiguration() {
+    engine_.setQuestionOpen(true);
+    const bool preset = ui_.question(MessageKind::Warning, Tr(operation_text::kCorruptQuestion));
+    engine_.setQuestionOpen(false);
+    if (!preset) {
+        outcome_ = OperationOutcome::CorruptDeclined;
+        engine_.StopOperation();
+        return;
+    }
+    // The record being replaced stays reachable through undo.
+    model_.PushUndo(model_.config());
+    model_.SetDefaultConfiguration(working_.typeIndex, working_.rangeIndex, working_.firmwareIndex);
+    TransmitterConfig& config = model_.config();
+    // A device whose range cannot be changed gets the defaults of its own
+    // range, or the preset could never be written back to it.
+    const InputRangeEntry* range = RangeAt(working_.rangeIndex);
+    if (working_.fixedRange && range && config.InputRangeCode != range->Code)
+        ApplyRangeDefaults(config, working_.rangeIndex);
+    config.Manufacturer.clear();
+    config.ManufactureDate.clear();
+    config.WorkingTime = 0;
+    config.LastChangeDate = 0.0;
+    RVCPomVar2RVCVar(working_, model_.identity(), config);
+    emit inputPageRequested();
+    model_.RefreshFromConfig();
+    emit configurationReplaced();
+    outcome_ = OperationOutcome::CorruptPreset;
+    engine_.StopOperation();
+}
+
+void TransmitterSession::onIdentityRestoreRequested() {
+    // A stop in the middle of a read must not leave a half-read record.
+    if (engine_.operation().processCode == ProcessReadConfig) RestoreBackup();
+    RVCVar2RVCPomVar(model_.identity(), working_);
+}
+
+void TransmitterSession::onCommandsEnabledChanged(bool enabled) {
+    if (!enabled || !active_) return;
+    active_ = false;
+    if (outcome_ == OperationOutcome::Running) outcome_ = OperationOutcome::Stopped;
+    emit operationEnded(outcome_);
+}
+
+}  // namespace lmk17

@@ -1,0 +1,149 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <map>
+
+#include "common/user_interaction.h"
+#include "config/config_model.h"
+#include "config/validation.h"
+#include "link/transaction_engine.h"
+#include "operations/config_sequence.h"
+#include "operations/device_identity.h"
+#include "operations/identification.h"
+
+namespace lmk17 {
+
+// How the last operation started through the session ended.
+enum class OperationOutcome {
+    None,             // nothing started yet
+    Running,          // still talking to the transmitter
+    Completed,        // ran to its end (a live operation: handed over after identification)
+    Refused,          // identification refused the device, or it does not fit the operation
+    CorruptPreset,    // an interrupted write was found: the default configuration was preset
+    CorruptDeclined,  // an interrupted write was found and the preset declined
+    Declined,         // a question on the way was answered No
+    Stopped,          // stopped: a failed exchange not repeated, or a break
+};
+
+// Ties the link, the configuration and the transmitter operations together.
+// Windows and the command line only forward actions to it and show what it
+// reports; it talks to the user only through UserInteraction.
+//
+// Every transmitter operation starts with identification: the start records
+// the operation as pending and identification, once it has checked the
+// device, hands over to it. The live operations (working time, PV, output
+// test, CJ temperature, monitoring) register their step functions with the
+// engine and start through StartOperation():
+//
+//     engine.registerOperation(ProcessPV, [&] { pv.ReadPV(); }, [&] { pv.KonecPVRead(); });
+//     session.StartOperation(ProcessPV, 10);   // identification first, then ReadPV at step 10
+//
+// When identification hands over to a live operation, the working identity
+// has already been adopted by the configuration (workingIdentity() holds the
+// device's type, firmware and serial number).
+class TransmitterSession : public QObject {
+    Q_OBJECT
+public:
+    TransmitterSession(TransactionEngine& engine, ConfigModel& model, UserInteraction& ui,
+                       QObject* parent = nullptr);
+    ~TransmitterSession() override;
+
+    TransactionEngine& engine() { return engine_; }
+    ConfigModel& model() { return model_; }
+    UserInteraction& ui() { return ui_; }
+
+    // ---- starting operations -------------------------------------------------
+    // "Read" / "&Read Configuration": asks about unsaved changes, keeps a
+    // backup of the record and starts identification with the read pending.
+    // False when nothing was started.
+    bool PrevodnikLoadBtnClick();
+    // "Write" / "&Write Configuration": needs a configuration, runs the
+    // complete check, stamps LastChangeDate and starts identification with the
+    // write pending. False when nothing was started.
+    // The window passes its controls (and gets the check's page and focus
+    // back); without them the values are the record's own.
+    bool PrevodnikSaveBtnClick(ConfigView* controls = nullptr, CheckOutcome* check = nullptr);
+    // Any other operation: disables the commands, makes (processCode, step)
+    // the pending operation and starts identification. False while another
+    // operation runs.
+    bool StartOperation(int processCode, int step);
+    // Identification alone (nothing pending): reads and checks the device.
+    bool Identify();
+    // ReadVyrCislo: identification with whatever is pending.
+    void ReadVyrCislo();
+
+    bool busy() const;
+    OperationOutcome lastOutcome() const { return outcome_; }
+    // The operation that the last start asked for (0 for identification alone).
+    int lastRequestedOperation() const { return requested_; }
+
+    // ---- identity ----------------------------------------------------------------
+    DeviceIdentity& workingIdentity() { return working_; }
+    const DeviceIdentity& workingIdentity() const { return working_; }
+    // What the last identification read from the device, kept after a stop
+    // or a refusal has restored the working identity (for reports).
+    const DeviceIdentity& lastIdentified() const { return lastIdentified_; }
+    IdentityRefusal lastRefusal() const { return lastRefusal_; }
+
+    // The record as it was when the current read started.
+    const TransmitterConfig& backup() const { return backup_; }
+
+    // The complete check before a write, without a window: every value is
+    // taken from the record. True when the record passed.
+    // Its messages are shown; the outcome (page, focus) goes to check.
+    bool CheckAll(ConfigView* controls = nullptr, CheckOutcome* check = nullptr);
+
+    // ---- used by the operations -------------------------------------------------
+    void setOutcome(OperationOutcome outcome) { outcome_ = outcome; }
+    void noteIdentified(IdentityRefusal refusal);
+    // Runs the operation that is now current in the operation record (a live
+    // operation after identification).
+    void RunCurrentOperation();
+    // Identification hands over to the configuration sequence at step 10.
+    void StartConfigSequence(bool writing);
+    // Step 390: adopts the identity, the undo copy and the record after a
+    // read, confirms a write.
+    void FinishConfigSequence(bool writing);
+    // The corrupt-configuration path of identification.
+    void PresetCorruptConfiguration();
+    // A read that is given up (declined repeat or a break) leaves the record
+    // exactly as it was before the read.
+    void RestoreBackup();
+    // Takes the copy a failed read goes back to.
+    void TakeBackup();
+
+signals:
+    // The window brings up its "Input" page.
+    void inputPageRequested();
+    // The type or firmware changed: the window rebuilds its type-dependent parts.
+    void typeSetupRequested(int typeIndex, int firmwareIndex);
+    // A new record was read: the linearization editor's point tables are cleared.
+    void linearizationTablesCleared();
+    // The record was replaced as a whole (read, preset, restore): the window
+    // shows model().view() again.
+    void configurationReplaced();
+    // The operation started through the session has ended.
+    void operationEnded(OperationOutcome outcome);
+
+private:
+    void onCommandsEnabledChanged(bool enabled);
+    void onIdentityRestoreRequested();
+    bool startIdentification(int pendingCode, int pendingStep);
+
+    TransactionEngine& engine_;
+    ConfigModel& model_;
+    UserInteraction& ui_;
+    DeviceIdentity working_;
+    DeviceIdentity lastIdentified_;
+    IdentityRefusal lastRefusal_ = IdentityRefusal::None;
+    TransmitterConfig backup_;
+    bool readInProgress_ = false;  // the record is being filled by a read
+    OperationOutcome outcome_ = OperationOutcome::None;
+    int requested_ = 0;
+    bool active_ = false;  // started through the session, not yet ended
+    Identification identification_;
+    ConfigSequence sequence_;
+};
+
+}  // namespace lmk17

@@ -1,0 +1,117 @@
+#pragma once
+
+#include <QEventLoop>
+#include <QTimer>
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "common/scripted_interaction.h"
+#include "config/config_model.h"
+#include "link/comm_port_driver.h"
+#include "link/transaction_engine.h"
+#include "operations/transmitter_session.h"
+#include "sim_frame.h"
+#include "sim_line.h"
+
+namespace lmk17::test::ops {
+
+// A request as the simulated transmitter took it.
+struct TakenRequest {
+    int operation = 0;  // 1 read, 2 write
+    int type = 0;
+    int parameter = 0;
+    int row = 0;
+    QByteArray value;
+};
+
+// The real core (engine, configuration model, session) on the real serial
+// adapter, talking to a software transmitter on a pseudo-terminal in the
+// same event loop.
+class OpsHarness {
+public:
+    explicit OpsHarness(const sim::TransmitterSpec& spec,
+                        const std::function<void(sim::LineOptions&)>& tune = {}) {
+        sim::LineOptions options;
+        options.transmitters = {spec};
+        if (tune) tune(options);
+        line = std::make_unique<sim::SimLine>(options);
+        started = line->start(&error);
+        if (!started) return;
+        QObject::connect(line.get(), &sim::SimLine::requestTaken, [this](const QByteArray& f) {
+            sim::SimRequest r;
+            if (sim::ParseRequest(f, r))
+                requests.push_back({r.operation, r.type, r.parameter(), r.row, r.value});
+        });
+        port.setDeviceName(line->devicePath());
+        started = port.open();
+        if (!started) error = port.errorString();
+        LinkTiming timing;
+        timing.answerTimeoutMs = 300;  // a silent answer need not cost 3.6 s
+        engine.setTiming(timing);
+    }
+
+    sim::SimTransmitter& tx() {
+        return *line->transmitter(line->transmitters().front()->address());
+    }
+
+    // Starts an operation and runs the event loop until it has ended.
+    OperationOutcome run(const std::function<bool()>& start, int timeoutMs = 60000) {
+        QEventLoop loop;
+        bool ended = false;
+        auto c = QObject::connect(&session, &TransmitterSession::operationEnded, [&] {
+            ended = true;
+            loop.quit();
+        });
+        QTimer::singleShot(timeoutMs, &loop, &QEventLoop::quit);
+        OperationOutcome outcome = OperationOutcome::None;
+        if (start()) {
+            if (!ended) loop.exec();
+            outcome = ended ? session.lastOutcome() : OperationOutcome::Running;
+        }
+        QObject::disconnect(c);
+        return outcome;
+    }
+    OperationOutcome read() {
+        return run([this] { return session.PrevodnikLoadBtnClick(); });
+    }
+    OperationOutcome write() {
+        return run([this] { return session.PrevodnikSaveBtnClick(); });
+    }
+
+    // The parameters taken since the last clear, with W for writes.
+    QStringList sequence() const {
+        QStringList out;
+        for (const TakenRequest& r : requests)
+            out << (r.operation == 2 ? QStringLiteral("W%1") : QStringLiteral("%1"))
+                       .arg(r.parameter);
+        return out;
+    }
+    bool anyWrite() const {
+        for (const TakenRequest& r : requests)
+            if (r.operation == 2) return true;
+        return false;
+    }
+
+    QString error;
+    bool started = false;
+    std::unique_ptr<sim::SimLine> line;
+    std::vector<TakenRequest> requests;
+    ScriptedInteraction ui;
+    TCommPortDriver port;
+    TransactionEngine engine{port, ui};
+    ConfigModel model{ui};
+    TransmitterSession session{engine, model, ui};
+};
+
+inline sim::TransmitterSpec Spec(const char* type, int firmware, int rangeCode = 0,
+                                 bool fixedRange = false) {
+    sim::TransmitterSpec s;
+    s.typeName = QString::fromLatin1(type);
+    s.firmware = firmware;
+    s.rangeCode = rangeCode;
+    s.fixedRange = fixedRange;
+    return s;
+}
+
+}  // namespace lmk17::test::ops
