@@ -83,5 +83,7 @@ TEST(DefaultsCommand, WritesTheDefaultConfiguration) {
         EXPECT_EQ(config->DisplayFactor, c.factor);
         EXPECT_TRUE(MatchesStandardTables(*config, c.rangeCode));
         EXPECT_EQ(config->Signature, QByteArray("PT-FILE04"));
+        // The type and firmware are found again from the file when it is loaded.
+        EXPECT_TRUE(config->TransmitterType.startsWith(c.args[1].toUpper().toLatin1() + ", FW "));
     }
 }
