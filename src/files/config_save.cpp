@@ -26,21 +26,25 @@ SaveOutcome DiskSave(ConfigModel& model, ConfigView& controls, const QString& fi
     }
     outcome.check = CheckAll(model, controls, valuesFromRecord);
     for (const CheckMessage& m : outcome.check.messages) ui.message(m.kind, m.text);
-    if (!outcome.check.accepted) return outcome;
-    if (fileName.isEmpty()) {
-        ui.message(MessageKind::Error, ptf_text::SaveCancelled());
+    using Result = SaveOutcome::Result;
+    if (!outcome.check.accepted) {
+        outcome.result = Result::CheckFailed;
         return outcome;
     }
-    if (QFileInfo::exists(fileName) &&
-        !ui.question(MessageKind::Confirmation, ptf_text::AlreadyExists(fileName))) {
+    if (fileName.isEmpty() ||
+        (QFileInfo::exists(fileName) &&
+         !ui.question(MessageKind::Confirmation, ptf_text::AlreadyExists(fileName)))) {
         ui.message(MessageKind::Error, ptf_text::SaveCancelled());
+        outcome.result = Result::Cancelled;
         return outcome;
     }
     const QString error = WritePtfFile(fileName, model.config());
     if (!error.isEmpty()) {
         ui.message(MessageKind::Error, error);
+        outcome.result = Result::WriteFailed;
         return outcome;
     }
+    outcome.result = Result::Saved;
     ui.message(MessageKind::Information, ptf_text::SavedOk());
     model.unsavedChanges = false;
     outcome.saved = true;

@@ -15,6 +15,8 @@ QString ProposedSaveName(const TransmitterConfig& config);
 QString ProposedLoadName();
 
 struct SaveOutcome {
+    enum class Result { Saved, NoConfiguration, CheckFailed, Cancelled, WriteFailed };
+    Result result = Result::NoConfiguration;
     bool saved = false;
     // The complete check's result: on failure the window brings up its page
     // and focuses its edit (its messages have been shown).

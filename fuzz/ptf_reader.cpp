@@ -1,0 +1,61 @@
+// Any byte string as a configuration file: reading it, and loading it into a
+// configuration that already holds a record, must never crash or read outside
+// the bytes, and a load that fails must leave the current record untouched.
+// What loads is then checked completely and turned into an ordering code.
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+
+#include "common/user_interaction.h"
+#include "config/catalogue.h"
+#include "config/defaults.h"
+#include "config/ordering_code.h"
+#include "config/validation_model.h"
+#include "files/config_load.h"
+#include "files/ptf_reader.h"
+
+namespace {
+
+class Quiet : public lmk17::UserInteraction {
+public:
+    void message(lmk17::MessageKind, const QString&) override {}
+    bool question(lmk17::MessageKind, const QString&) override { return true; }
+    void progressShow(const QString&, int) override {}
+    void progressStep(int) override {}
+    void progressClose() override {}
+};
+
+void startingConfiguration(lmk17::ConfigModel& model) {
+    lmk17::TransmitterConfig c;
+    lmk17::SetDefaultConfiguration(c, 28, 0, 14);
+    c.TransmitterType = "K8620L20, FW 1.91";
+    model.setConfig(c);
+    model.identity().identificationText = c.TransmitterType;
+    model.identity().typeIndex = 28;
+    model.identity().firmwareIndex = 14;
+    model.identity().rangeIndex = lmk17::FindRange(c.InputRangeCode);
+    model.RefreshFromConfig();
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    static Quiet ui;
+    const QByteArray content(reinterpret_cast<const char*>(data), qsizetype(size));
+    lmk17::ParsePtf(content, QStringLiteral("fuzz.ptf"));
+
+    lmk17::ConfigModel model(ui);
+    startingConfiguration(model);
+    const lmk17::TransmitterConfig before = model.config();
+    const lmk17::LoadOutcome loaded =
+        lmk17::LoadConfigContent(model, content, QStringLiteral("fuzz.ptf"), false, ui);
+    if (!loaded.loaded) {
+        if (!(model.config() == before) || model.identity().typeIndex != 28) std::abort();
+        return 0;
+    }
+    lmk17::BuildOrderingCode(model.config(), model.identity().typeIndex,
+                             model.identity().firmwareIndex);
+    lmk17::ConfigView controls = model.view();
+    lmk17::CheckAll(model, controls, true);
+    return 0;
+}

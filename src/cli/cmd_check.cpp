@@ -1,0 +1,30 @@
+// Runs the complete check of the configuration in a file, as before a save or
+// a write to a transmitter.
+#include "cli/cli_command.h"
+#include "cli/config_print.h"
+#include "config/validation_model.h"
+
+namespace lmk17::cli {
+
+namespace {
+
+int check(Context& c) {
+    c.rejectUnknownOptions();
+    if (c.args.size() != 1) throw UsageError(QStringLiteral("give one configuration file"));
+    ConfigModel model(c.ui);
+    if (const int rc = LoadConfigurationFile(c, c.args.first(), model); rc != ExitOk) return rc;
+    ConfigView controls = model.view();
+    const CheckOutcome outcome = CheckAll(model, controls, true);
+    for (const CheckMessage& m : outcome.messages) c.out << m.text << Qt::endl;
+    if (!outcome.accepted) return ExitFailure;
+    c.out << "The configuration passes the complete check." << Qt::endl;
+    return ExitOk;
+}
+
+Registrar checkCmd({"check", "FILE.ptf",
+                    "run the complete check of a configuration file; prints the first failure "
+                    "(exit 1)",
+                    check});
+
+}  // namespace
+}  // namespace lmk17::cli

@@ -1,0 +1,152 @@
+// The configuration file commands of lmk17-cli, run as a technician runs them.
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include "common/qt_printers.h"
+#include "config/defaults.h"
+#include "files/ptf_reader.h"
+#include "ptf_bytes.h"
+
+namespace lmk17 {
+namespace {
+
+struct CliRun {
+    int exitCode = -1;
+    QString out, err;
+};
+
+class CliTest : public ::testing::Test {
+protected:
+    QTemporaryDir dir;
+    QString cli = qEnvironmentVariable("LMK17_CLI");
+
+    void SetUp() override {
+        if (cli.isEmpty()) GTEST_SKIP() << "LMK17_CLI names no lmk17-cli (run through ctest)";
+    }
+
+    CliRun run(const QStringList& args) {
+        QProcess p;
+        p.start(cli, args);
+        p.closeWriteChannel();
+        EXPECT_TRUE(p.waitForFinished(30000));
+        return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()),
+                QString::fromUtf8(p.readAllStandardError())};
+    }
+
+    QString write(const QString& name, const QByteArray& bytes) {
+        const QString path = dir.filePath(name);
+        QFile f(path);
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+        return path;
+    }
+};
+
+TransmitterConfig defaults(int type, int fw, const char* typeText) {
+    TransmitterConfig c;
+    SetDefaultConfiguration(c, type, 0, fw);
+    c.TransmitterType = typeText;
+    c.SerialNumber = 12345;
+    c.UserNote = "TT-101";
+    return c;
+}
+
+TEST_F(CliTest, CurrentVersionFile) {
+    const QString path = write("cur.ptf", defaults(28, 14, "K8620L20, FW 1.91").ToImage());
+    CliRun r = run({"show", path});
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    for (const char* line :
+         {"Type:                             K8620L20", "Firmware:                         1.91",
+          "Serial number:                    00012345", "Upper range value:                850 °C",
+          "Output limits:                    3.8 .. 20.5 mA",
+          "User note:                        TT-101"})
+        EXPECT_TRUE(r.out.contains(QString::fromUtf8(line))) << line;
+
+    r = run({"show", path, "--json"});
+    ASSERT_EQ(r.exitCode, 0);
+    const QJsonObject json = QJsonDocument::fromJson(r.out.toUtf8()).object();
+    EXPECT_EQ(json["record"]["InputRangeCode"].toInt(), 11);
+    EXPECT_EQ(json["record"]["UpperRangeValue"].toDouble(), 850.0);
+    EXPECT_EQ(json["record"]["LinSegTable"][1][0].toDouble(), -202.0);
+    EXPECT_EQ(json["display"]["Unit"].toString(), QString::fromUtf8("°C"));
+    EXPECT_EQ(json["identity"]["Firmware"].toInt(), 191);
+
+    r = run({"check", path});
+    EXPECT_EQ(r.exitCode, 0) << r.out.toStdString();
+
+    r = run({"ordering-code", path});
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_EQ(r.out,
+              QString::fromUtf8("K8620L20  R11  C3  RL -200 °C  RH 850 °C  DP 4.0 s  ECH  LE 0 °C  "
+                                "HE 0 °C   S2E  S1L 850 °C  S1H 0 °C   EC1N  M1N  D1O  S2L 850 °C  "
+                                "S2H 0 °C   EC2N  M2N  D2O  SPE  ADR0  BR24  PO  TN'TT-101'  \n"));
+}
+
+TEST_F(CliTest, OldVersionIsConverted) {
+    TransmitterConfig old = defaults(1, 12, "K8410H10, FW 1.85");
+    old.Signature = "PT-FILE2";
+    old.ConnectionCode = 2;  // C1 counted from 0
+    old.LeadResistance1 = 3.5;
+    old.WorkingTime = 8640;
+    const QString in = write("old.ptf", test::WriteLayout(test::kV2Aligned4, old));
+    const QString out = dir.filePath("new.ptf");
+    CliRun r = run({"show", in});
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    EXPECT_TRUE(r.out.contains("File version:                     PT-FILE2A"));
+    EXPECT_TRUE(r.out.contains("Lead resistance:                  3.500 ohm"));
+    EXPECT_TRUE(r.out.contains("Working time:                     1 day, 0 seconds"));
+
+    r = run({"convert", in, out});
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    const PtfReadResult read = ReadConfigFile(out);
+    ASSERT_TRUE(read.ok());
+    EXPECT_EQ(read.layout, PtfLayout::V04);
+    EXPECT_EQ(read.config->Signature, QByteArray("PT-FILE04"));
+    EXPECT_EQ(read.config->ConnectionCode, 1);
+    EXPECT_EQ(read.config->LeadResistance1, 3.5);
+    EXPECT_EQ(read.config->WorkingTime, 86400);
+    EXPECT_DOUBLE_EQ(read.config->SaturationHigh, 1.03125);  // the default limits of 1.85
+
+    // The target exists now: without --yes nothing is overwritten.
+    const QByteArray saved = read.config->ToImage();
+    r = run({"--no", "convert", in, out});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_TRUE(r.err.contains("Configuration was not saved, cancelled by user."));
+    EXPECT_EQ(ReadConfigFile(out).config->ToImage(), saved);
+}
+
+TEST_F(CliTest, RefusalsAndExitCodes) {
+    TransmitterConfig c = defaults(28, 14, "K8620L20, FW 1.91");
+    c.LowerCorrection = 52.71;  // within the adoption's tolerance, beyond the check's 5 %
+    const QString tooBig = write("corr.ptf", c.ToImage());
+    CliRun r = run({"check", tooBig});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_EQ(r.out, QStringLiteral("Value of correction at lower range value is higher than 5 % "
+                                    "of input range.\n"));
+    EXPECT_EQ(run({"ordering-code", tooBig}).exitCode, 1);
+    EXPECT_EQ(run({"--yes", "convert", tooBig, dir.filePath("x.ptf")}).exitCode, 1);
+    EXPECT_FALSE(QFile::exists(dir.filePath("x.ptf")));
+
+    const QString damaged = write("680.ptf", c.ToImage() + QByteArray(1, '\0'));
+    r = run({"show", damaged});
+    EXPECT_EQ(r.exitCode, 3);
+    EXPECT_TRUE(
+        r.err.contains(QStringLiteral("Wrong file format or file: '%1' is damaged!").arg(damaged)));
+
+    c.InputRangeCode = 8;
+    r = run({"check", write("range.ptf", c.ToImage())});
+    EXPECT_EQ(r.exitCode, 3);
+    EXPECT_TRUE(r.err.contains("Configuration was not loaded, file is damaged or wrong type."));
+
+    const QString good = write("good.ptf", defaults(28, 14, "K8620L20, FW 1.91").ToImage());
+    EXPECT_EQ(run({"--yes", "convert", good, dir.path()}).exitCode, 3);
+    EXPECT_EQ(run({"show"}).exitCode, 2);
+}
+
+}  // namespace
+}  // namespace lmk17
