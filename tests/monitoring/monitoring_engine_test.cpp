@@ -1,0 +1,413 @@
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <cmath>
+
+#include "common/qt_printers.h"
+#include "monitoring/live_sim_rig.h"
+
+namespace lmk17 {
+namespace {
+
+using test::LiveSimRig;
+using test::Spec;
+
+const QDateTime kMoment(QDate(2003, 3, 5), QTime(14, 7, 9));
+const QString kEq(49, QLatin1Char('='));
+const QString kDash(49, QLatin1Char('-'));
+
+// A monitoring rig whose cycles the test drives by hand: the poll interval is
+// too long to tick by itself, the clock is fixed.
+class MonitorRig : public LiveSimRig {
+public:
+    explicit MonitorRig(sim::TransmitterSpec spec, int monitoredAddress = 3)
+        : LiveSimRig({withAddress(spec, monitoredAddress)}) {
+        params.address = monitoredAddress;
+        params.intervalMs = 3600 * 1000;
+        params.logToFile = false;
+        params.digits = 8;
+        monitoring.setClock([this] { return moment; });
+        QObject::connect(&monitoring, &MonitoringEngine::indicatorChanged, [this](bool busy) {
+            if (!busy) ++cyclesEnded;
+        });
+        LinkTiming t;
+        t.answerTimeoutMs = 150;
+        engine.setTiming(t);
+        engine.setTransmitterAddress(0);
+    }
+    static sim::TransmitterSpec withAddress(sim::TransmitterSpec s, int address) {
+        s.address = address;
+        return s;
+    }
+    bool start() {
+        monitoring.setParameters(params);
+        if (!monitoring.MonStartBtnClick()) return false;
+        return waitFor([this] { return monitoring.monitorTimer().isActive(); });
+    }
+    // One cycle: the tick sends the PV request, the status request follows.
+    bool cycle() {
+        const int before = cyclesEnded;
+        monitoring.MonitorTimerTimer();
+        return waitFor([&] { return cyclesEnded > before && !engine.requestOutstanding(); });
+    }
+    void setPv(double pv) {
+        sim::PvSource s;
+        s.kind = sim::PvSource::Constant;
+        s.a = pv;
+        transmitter(params.address).setPv(s);
+    }
+    // The record lines of the window (what follows the column header).
+    QStringList records() const {
+        const QStringList& w = log.windowLines();
+        const qsizetype header = w.indexOf(
+            QStringLiteral("Date[yymmdd]  Time[hhmmss]  PV  St_Mess_1  Error  St_Mess_2"));
+        QStringList out;
+        for (qsizetype i = header + 2; header >= 0 && i < w.size(); ++i) {
+            if (w[i] == kEq) break;
+            out << w[i];
+        }
+        return out;
+    }
+
+    MonitorParameters params;
+    QDateTime moment = kMoment;
+    int cyclesEnded = 0;
+};
+
+TEST(Monitoring, RunWritesHeaderRecordsAndFooter) {
+    sim::TransmitterSpec spec = Spec("K8410H10", 191);
+    spec.pv.kind = sim::PvSource::Constant;
+    spec.pv.a = 23.456789;
+    MonitorRig rig(spec);
+    ASSERT_TRUE(rig.started);
+    ASSERT_TRUE(rig.start());
+    EXPECT_FALSE(rig.engine.commandsEnabled());
+    EXPECT_EQ(rig.engine.transmitterAddress(), 3);
+    ASSERT_TRUE(rig.cycle());
+    rig.params.separator = 1;
+    rig.moment = kMoment.addSecs(1);
+    ASSERT_TRUE(rig.cycle());
+    rig.ui.answers = {true};
+    ASSERT_TRUE(rig.monitoring.MonStopBtnClick());
+    EXPECT_EQ(rig.ui.last(), QStringLiteral("Do you really want to stop the monitoring mode?"));
+
+    const auto block = rig.transmitter(3).memory().blocks[{50, 0}];
+    const QString range =
+        QString::asprintf("    Input Range: < %.8g ; %.8g > ", block[1], block[0]) +
+        QString::fromUtf8("°C");
+    const QStringList expected = {
+        QStringLiteral(" "),
+        kEq,
+        QStringLiteral(" Start of the Monitoring:  5.3.2003 14:07:09"),
+        QStringLiteral("  LMK-17 version 2.3.2"),
+        kDash,
+        QStringLiteral("  Address: 3, Transmitter: K8410H10, Serial Number: 12345678"),
+        range,
+        kEq,
+        QStringLiteral("Date[yymmdd]  Time[hhmmss]  PV  St_Mess_1  Error  St_Mess_2"),
+        kDash,
+        QStringLiteral("030305 140709 23,456789 OK 00 OK "),
+        // The parameters are fixed for the run: the separator stays a comma.
+        QStringLiteral("030305 140710 23,456789 OK 00 OK "),
+        kEq,
+        QStringLiteral(" End of the Monitoring:  5.3.2003 14:07:10"),
+        kEq,
+    };
+    EXPECT_EQ(rig.log.windowLines(), expected);
+    // Back to how it was before the start.
+    EXPECT_EQ(rig.engine.transmitterAddress(), 0);
+    EXPECT_TRUE(rig.engine.commandsEnabled());
+    EXPECT_FALSE(rig.engine.operation().running());
+    EXPECT_FALSE(rig.monitoring.monitorTimer().isActive());
+    EXPECT_EQ(rig.monitoring.graph().points().size(), 2u);
+    EXPECT_EQ(rig.readsOf(50), 1);
+    EXPECT_EQ(rig.readsOf(51), 1);
+    EXPECT_EQ(rig.readsOf(0), 2);
+    EXPECT_EQ(rig.readsOf(215), 2);
+}
+
+struct ConditionCase {
+    const char* name;
+    bool change;
+    bool error;
+    bool comm;
+    std::vector<double> pvs;
+    std::vector<int> errors;  // device error bits per cycle (empty: none)
+    std::vector<int> silent;  // cycles whose PV answer never comes
+    std::vector<bool> recorded;
+};
+
+class MonitoringConditions : public ::testing::TestWithParam<ConditionCase> {};
+
+TEST_P(MonitoringConditions, RecordsWhatTheConditionsAskFor) {
+    const ConditionCase& c = GetParam();
+    MonitorRig rig(Spec("K8620L31", 191));
+    ASSERT_TRUE(rig.started);
+    rig.params.writeAll = false;
+    rig.params.onChange = c.change;
+    rig.params.changePercent = 10;
+    rig.params.onErrorState = c.error;
+    rig.params.onCommError = c.comm;
+    rig.params.separator = 1;
+    ASSERT_TRUE(rig.start());
+    std::vector<bool> recorded;
+    for (size_t i = 0; i < c.pvs.size(); ++i) {
+        rig.setPv(c.pvs[i]);
+        rig.transmitter(3).setDeviceErrors(i < c.errors.size() ? c.errors[i] : 0);
+        rig.line->setFaults({});
+        if (std::find(c.silent.begin(), c.silent.end(), int(i)) != c.silent.end()) {
+            sim::Fault f;  // the transmitter falls silent for one cycle
+            f.kind = sim::Fault::Silence;
+            rig.line->addFault(f);
+        }
+        const qsizetype before = rig.records().size();
+        ASSERT_TRUE(rig.cycle()) << i;
+        recorded.push_back(rig.records().size() > before);
+    }
+    EXPECT_EQ(recorded, c.recorded);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Conditions, MonitoringConditions,
+    ::testing::Values(
+        // 100 (first cycle), not 105 (5 < 10), 116 (11 >= 10.5).
+        ConditionCase{"change", true, false, false, {100, 105, 116}, {}, {}, {true, false, true}},
+        // Against the previous reading: a slow drift is never recorded.
+        ConditionCase{
+            "drift", true, false, false, {100, 109, 118, 127}, {}, {}, {true, false, false, false}},
+        ConditionCase{"negative", true, false, false, {-50, -52}, {}, {}, {true, false}},
+        // A failed PV request reads as 0 (a change) and is stored as the
+        // previous PV: the next correct reading is a change again.
+        ConditionCase{"afterFailure",
+                      true,
+                      false,
+                      false,
+                      {100, 100, 100, 100},
+                      {},
+                      {1},
+                      {true, true, true, false}},
+        // The first cycle is recorded even without an error.
+        ConditionCase{
+            "errorOnly", false, true, false, {1, 1, 1}, {0, 4, 0}, {}, {true, true, false}},
+        ConditionCase{"comm", false, false, true, {1, 1, 1}, {}, {1}, {true, true, false}},
+        ConditionCase{"commOff", false, true, false, {1, 1, 1}, {}, {1}, {true, false, false}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(Monitoring, RecordTextsOfFailuresAndErrors) {
+    MonitorRig rig(Spec("K8620L31", 191));
+    ASSERT_TRUE(rig.started);
+    rig.params.separator = 1;
+    ASSERT_TRUE(rig.start());
+    rig.setPv(2.5);
+    // Silence: three sends of each request, then the time-out record.
+    sim::Fault silence;
+    silence.kind = sim::Fault::Silence;
+    rig.line->setFaults({silence});
+    ASSERT_TRUE(rig.cycle());
+    // A bad check byte on every answer.
+    sim::Fault crc;
+    crc.kind = sim::Fault::BadCheck;
+    rig.line->setFaults({crc});
+    ASSERT_TRUE(rig.cycle());
+    // A device error 0x0C: "3 " and the attention text.
+    rig.line->setFaults({});
+    rig.transmitter(3).setDeviceErrors(0x0C);
+    ASSERT_TRUE(rig.cycle());
+    rig.transmitter(3).setDeviceErrors(0x03);
+    ASSERT_TRUE(rig.cycle());
+    const QStringList expected = {
+        QStringLiteral("030305 140709 0 ERROR:_Timeout 00 ERROR:_Timeout "),
+        QStringLiteral("030305 140709 0 ERROR:_Bad_CRC_of_the_Incoming_Message 00 "
+                       "ERROR:_Bad_CRC_of_the_Incoming_Message "),
+        QStringLiteral("030305 140709 2.5 OK 3 OK  Attention!_Transmitter_Error_State!"),
+        QStringLiteral("030305 140709 2.5 OK ??? OK  Attention!_Transmitter_Error_State!"),
+    };
+    EXPECT_EQ(rig.records().join(QLatin1Char('\n')).toStdString(),
+              expected.join(QLatin1Char('\n')).toStdString());
+    EXPECT_EQ(rig.readsOf(0), 3 + 1 + 2);
+}
+
+TEST(Monitoring, PeriodTickRecordsTheNextCycle) {
+    MonitorRig rig(Spec("K8620L31", 191));
+    ASSERT_TRUE(rig.started);
+    rig.params.writeAll = false;
+    rig.params.onErrorState = false;
+    rig.params.onCommError = false;
+    rig.params.onPeriod = true;
+    rig.params.periodS = 20;
+    ASSERT_TRUE(rig.start());
+    EXPECT_TRUE(rig.monitoring.periodTimer().isActive());
+    EXPECT_EQ(rig.monitoring.periodTimer().interval(), 20000);
+    std::vector<qsizetype> counts;
+    for (int i = 0; i < 4; ++i) {
+        if (i == 2) rig.monitoring.MonPeriodTimerTimer();
+        ASSERT_TRUE(rig.cycle());
+        counts.push_back(rig.records().size());
+    }
+    // The tick came while the run waited for its poll tick: the cycle that
+    // starts after it (the one after next) is the one recorded.
+    EXPECT_EQ(counts, (std::vector<qsizetype>{1, 1, 1, 2}));
+}
+
+TEST(Monitoring, SerialNumberZeroGivesNoAddressLine) {
+    sim::TransmitterSpec spec = Spec("K8620L31", 191);
+    spec.serial = 0;
+    MonitorRig rig(spec);
+    ASSERT_TRUE(rig.started);
+    ASSERT_TRUE(rig.start());
+    ASSERT_TRUE(rig.cycle());
+    EXPECT_FALSE(
+        rig.log.windowLines().join(QLatin1Char('\n')).contains(QStringLiteral("Address:")));
+    EXPECT_EQ(rig.monitoring.run().info.serialNumber, 0);
+    EXPECT_EQ(rig.records().size(), 1);
+}
+
+TEST(Monitoring, StartUpReadGivenUpEndsTheRun) {
+    MonitorRig rig(Spec("K8620L31", 191));
+    ASSERT_TRUE(rig.started);
+    sim::Fault refuse;
+    refuse.kind = sim::Fault::Refuse;
+    refuse.parameter = 50;
+    rig.line->setFaults({refuse});
+    rig.ui.answers = {true, false};  // repeat once, then give up
+    rig.monitoring.setParameters(rig.params);
+    ASSERT_TRUE(rig.monitoring.MonStartBtnClick());
+    ASSERT_TRUE(LiveSimRig::waitFor([&] { return !rig.monitoring.active(); }));
+    EXPECT_EQ(rig.readsOf(50), 2);
+    EXPECT_EQ(
+        rig.ui.texts(),
+        QStringList(2, QStringLiteral("Error during reading the data from transmitter, repeat?")));
+    const QStringList& w = rig.log.windowLines();
+    const QStringList tail = w.mid(w.size() - 5);
+    EXPECT_EQ(
+        tail,
+        (QStringList{QStringLiteral("  Address: 3, ERROR! Communication with the Transmitter was "
+                                    "not established!"),
+                     QStringLiteral(" "), kEq,
+                     QStringLiteral(" End of the Monitoring:  5.3.2003 14:07:09"), kEq}));
+    EXPECT_EQ(rig.engine.transmitterAddress(), 0);
+    EXPECT_TRUE(rig.engine.commandsEnabled());
+    EXPECT_FALSE(rig.engine.operation().running());
+    EXPECT_FALSE(rig.engine.requestOutstanding());
+}
+
+TEST(Monitoring, SilentAddressFailsInIdentification) {
+    MonitorRig rig(Spec("K8620L31", 191), 3);
+    ASSERT_TRUE(rig.started);
+    rig.params.address = 5;  // nobody answers there
+    rig.ui.answers = {false};
+    rig.monitoring.setParameters(rig.params);
+    ASSERT_TRUE(rig.monitoring.MonStartBtnClick());
+    ASSERT_TRUE(LiveSimRig::waitFor([&] { return !rig.monitoring.active(); }));
+    EXPECT_TRUE(rig.log.windowLines().contains(QStringLiteral(
+        "  Address: 5, ERROR! Communication with the Transmitter was not established!")));
+    // No stop question: the stop came from the identification.
+    EXPECT_EQ(rig.ui.shown.size(), 1u);
+    EXPECT_EQ(rig.engine.transmitterAddress(), 0);
+    EXPECT_TRUE(rig.engine.commandsEnabled());
+}
+
+TEST(Monitoring, StopWaitsForTheOutstandingAnswer) {
+    MonitorRig rig(Spec("K8620L31", 191));
+    ASSERT_TRUE(rig.started);
+    ASSERT_TRUE(rig.start());
+    rig.line->setAnswerDelay(120);
+    rig.monitoring.MonitorTimerTimer();
+    ASSERT_TRUE(rig.engine.requestOutstanding());
+    rig.ui.answers = {false, true};
+    // No: the run goes on after the answer.
+    EXPECT_FALSE(rig.monitoring.MonStopBtnClick());
+    EXPECT_TRUE(rig.monitoring.active());
+    ASSERT_EQ(rig.ui.shown.size(), 1u);
+    // The question came only once the exchange had ended (the status request
+    // follows the PV answer at once, so the wait may span both).
+    EXPECT_TRUE(rig.monitoring.stopEnabled());
+    ASSERT_TRUE(LiveSimRig::waitFor([&] { return !rig.engine.requestOutstanding(); }));
+    rig.monitoring.MonitorTimerTimer();
+    ASSERT_TRUE(rig.engine.requestOutstanding());
+    EXPECT_TRUE(rig.monitoring.MonStopBtnClick());
+    EXPECT_FALSE(rig.monitoring.active());
+    EXPECT_FALSE(rig.engine.requestOutstanding());
+    EXPECT_EQ(rig.log.windowLines().last(), kEq);
+    EXPECT_EQ(rig.engine.transmitterAddress(), 0);
+}
+
+TEST(Monitoring, PulledAdapterGivesCommunicationErrorRecords) {
+    MonitorRig rig(Spec("K8620L31", 191));
+    ASSERT_TRUE(rig.started);
+    ASSERT_TRUE(rig.start());
+    ASSERT_TRUE(rig.cycle());
+    rig.line.reset();  // the far end goes away
+    LiveSimRig::spin(100);
+    ASSERT_TRUE(rig.cycle());
+    ASSERT_TRUE(rig.cycle());
+    const QStringList records = rig.records();
+    ASSERT_EQ(records.size(), 3);
+    EXPECT_TRUE(records[1].contains(QStringLiteral("ERROR:_"))) << records[1].toStdString();
+    EXPECT_EQ(records[1], records[2]);
+    EXPECT_TRUE(rig.monitoring.active());
+    rig.ui.answers = {true};
+    EXPECT_TRUE(rig.monitoring.MonStopBtnClick());
+}
+
+TEST(Monitoring, LogFileGetsEveryLineWithCrLf) {
+    QTemporaryDir dir;
+    const QString name = dir.filePath(QStringLiteral("mon.log"));
+    {
+        QFile f(name);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("old\r\n");
+    }
+    for (const bool append : {true, false}) {
+        MonitorRig rig(Spec("K8620L31", 191));
+        ASSERT_TRUE(rig.started);
+        rig.params.logToFile = true;
+        rig.params.logFile = QStringLiteral(" \"") + name + QStringLiteral("\" ");
+        rig.params.append = append;
+        ASSERT_TRUE(rig.start());
+        ASSERT_TRUE(rig.cycle());
+        rig.ui.answers = {true};
+        ASSERT_TRUE(rig.monitoring.MonStopBtnClick());
+        QFile f(name);
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+        const QByteArray text = f.readAll();
+        QByteArray window;
+        for (const QString& line : rig.log.windowLines()) window += line.toLatin1() + "\r\n";
+        window.replace("\xC2\xB0", "\xB0");
+        EXPECT_EQ(text, (append ? QByteArray("old\r\n") : QByteArray()) + QByteArray(window));
+    }
+}
+
+TEST(Monitoring, UnwritableLogIsReportedOnceAndTheRunGoesOn) {
+    MonitorRig rig(Spec("K8620L31", 191));
+    ASSERT_TRUE(rig.started);
+    rig.params.logToFile = true;
+    rig.params.logFile = QStringLiteral("/nonexistent-folder/mon.log");
+    ASSERT_TRUE(rig.start());
+    ASSERT_TRUE(rig.cycle());
+    ASSERT_TRUE(rig.cycle());
+    LiveSimRig::spin(10);
+    ASSERT_EQ(rig.ui.shown.size(), 1u);
+    EXPECT_TRUE(rig.ui.last().contains(QStringLiteral("/nonexistent-folder/mon.log")));
+    EXPECT_EQ(rig.records().size(), 2);
+}
+
+TEST(Monitoring, PollTimerPacesTheCycles) {
+    MonitorRig rig(Spec("K8620L31", 191));
+    ASSERT_TRUE(rig.started);
+    rig.params.intervalMs = 100;
+    ASSERT_TRUE(rig.start());
+    // The first PV request goes out one interval after the start-up reads.
+    EXPECT_EQ(rig.readsOf(0), 0);
+    ASSERT_TRUE(LiveSimRig::waitFor([&] { return rig.readsOf(0) >= 5; }, 3000));
+    EXPECT_EQ(rig.monitoring.monitorTimer().interval(), 100);
+    rig.ui.answers = {true};
+    ASSERT_TRUE(LiveSimRig::waitFor([&] { return rig.monitoring.MonStopBtnClick(); }));
+    const int reads = rig.readsOf(0);
+    LiveSimRig::spin(300);
+    EXPECT_EQ(rig.readsOf(0), reads);
+}
+
+}  // namespace
+}  // namespace lmk17
