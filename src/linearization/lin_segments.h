@@ -47,7 +47,6 @@ struct SegmentedFit {
     std::array<double, 9> b{};
     std::array<double, 9> u{};
     double inputPerInternal = 1.0;  // InternalToInput(1) of the range
-    int passes = 0;                 // continuity passes run
 
     // Intervals from XStart/XEnd of the record.
     void SetIntervals(const LinPom& pom, int rangeIndex);
