@@ -54,6 +54,7 @@ SimLine::~SimLine() {
 }
 
 bool SimLine::start(QString* error) {
+    if (!loadConfigurationFiles(error)) return false;
     if (!options_.statePath.isEmpty() && !loadState(error)) return false;
     if (!pty_.open(error)) return false;
     if (!options_.linkPath.isEmpty() && !pty_.makeLink(options_.linkPath, error)) return false;
@@ -149,7 +150,8 @@ void SimLine::handleFrame(const QByteArray& frame, qint64 completeUs) {
     for (const Fault& f : options_.faults)
         if (f.appliesTo(number, r.parameter(), rng_)) faults.push_back(&f);
     QString notes;
-    const QByteArray answer = answerFor(*owner, r, faults, notes);
+    QByteArray clean;
+    const QByteArray answer = answerFor(*owner, r, faults, notes, clean);
     if (find(faults, Fault::Echo)) queueBytes(frame, completeUs);
     if (find(faults, Fault::Silence)) {
         trace_.note(QStringLiteral("#%1 answer withheld (silence)").arg(number));
@@ -167,14 +169,15 @@ void SimLine::handleFrame(const QByteArray& frame, qint64 completeUs) {
     }
     trace_.frame(
         "  <TX", answer,
-        QStringLiteral("#%1 ").arg(number) + DescribeAnswer(answer, r.type) +
+        QStringLiteral("#%1 ").arg(number) + DescribeAnswer(clean, r.type) +
             (faults.empty() ? QString() : QStringLiteral("  [") + faultNames(faults) + ']') +
             notes);
     flushOutput();
 }
 
 QByteArray SimLine::answerFor(SimTransmitter& t, const SimRequest& r,
-                              const std::vector<const Fault*>& faults, QString& notes) {
+                              const std::vector<const Fault*>& faults, QString& notes,
+                              QByteArray& clean) {
     QByteArray answer;
     if (find(faults, Fault::Refuse)) {
         answer = ShortAnswer(r.sa, t.address(), t.control(2));
@@ -189,6 +192,9 @@ QByteArray SimLine::answerFor(SimTransmitter& t, const SimRequest& r,
     }
     if (const Fault* c = find(faults, Fault::Code))
         answer = ShortAnswer(r.sa, t.address(), c->code);
+    // The trace decodes the answer as the transmitter meant it; the hex shows
+    // what the faults made of it.
+    clean = answer;
     for (const Fault::Kind k : {Fault::BadCheck, Fault::BadLength, Fault::BadStart, Fault::Noise})
         if (const Fault* f = find(faults, k)) answer = Spoil(answer, *f);
     return answer;
@@ -227,6 +233,23 @@ void SimLine::flushOutput() {
     if (out_.empty()) return;
     const qint64 wait = out_.front().dueUs - nowUs();
     outTimer_.start(int(std::max<qint64>(1, (wait + 500) / 1000)));
+}
+
+// A transmitter given a configuration file holds that configuration.
+bool SimLine::loadConfigurationFiles(QString* error) {
+    for (auto& t : transmitters_) {
+        if (t->spec().ptfPath.isEmpty()) continue;
+        TransmitterSpec spec = t->spec();
+        TransmitterMemory memory;
+        QString why;
+        if (!SimTransmitter::fromPtf(spec, memory, &why)) {
+            if (error) *error = QStringLiteral("transmitter %1: %2").arg(spec.address).arg(why);
+            return false;
+        }
+        t = std::make_unique<SimTransmitter>(spec);
+        t->restore(memory);
+    }
+    return true;
 }
 
 // ---- state file -----------------------------------------------------------------------

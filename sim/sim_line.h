@@ -71,11 +71,13 @@ private:
     void resync();
     void handleFrame(const QByteArray& frame, qint64 completeUs);
     QByteArray answerFor(SimTransmitter& t, const SimRequest& r,
-                         const std::vector<const Fault*>& faults, QString& notes);
+                         const std::vector<const Fault*>& faults, QString& notes,
+                         QByteArray& clean);
     void queueBytes(const QByteArray& bytes, qint64 earliestUs);
     void queueByteAt(char byte, qint64 dueUs);
     void flushOutput();
     bool loadState(QString* error);
+    bool loadConfigurationFiles(QString* error);
     qint64 nowUs() const { return clock_.nsecsElapsed() / 1000; }
     qint64 byteUs() const;
 

@@ -134,7 +134,7 @@ bool Parser::transmitterOption(const QString& o, int& i, bool& taken) {
     static const QStringList withValue = {
         "--address",       "--type",         "--firmware",         "--serial", "--range",
         "--id-text",       "--manufacturer", "--manufacture-date", "--pv",     "--pv-noise",
-        "--device-errors", "--cj-temp",      "--working-time"};
+        "--device-errors", "--cj-temp",      "--working-time",     "--ptf"};
     if (!withValue.contains(o)) {
         taken = false;
         return true;
@@ -175,6 +175,8 @@ bool Parser::transmitterOption(const QString& o, int& i, bool& taken) {
     } else if (o == QLatin1String("--cj-temp")) {
         if (!real(o, v, d)) return false;
         transmitter().cjTemperature = d;
+    } else if (o == QLatin1String("--ptf")) {
+        transmitter().ptfPath = v;
     } else if (o == QLatin1String("--working-time")) {
         if (!number(o, v, 0, 2147483647LL, n)) return false;
         transmitter().workingTimeS = n;
@@ -197,6 +199,7 @@ QString SimUsage() {
         "path of each line is printed on its own line of the standard output; open it as\n"
         "the serial port (lmk17-cli --port PATH ...). SIGINT or SIGTERM ends it cleanly.\n"
         "\n"
+        "  --help                 this text\n"
         "  --line                 start the options of another line (another terminal)\n"
         "\n"
         "line options:\n"
@@ -251,6 +254,9 @@ QString SimUsage() {
         "  --cj-temp C            cold-junction temperature behind 210, 211, 213 (23.0)\n"
         "  --working-time S       working time at start in seconds; it runs with real time\n"
         "                         (reported in 10 s units below firmware 1.70)\n"
+        "  --ptf FILE             hold the configuration of a .ptf file, as if it had been\n"
+        "                         written; type, firmware, serial number, texts and working\n"
+        "                         time come from the file\n"
         "\n"
         "Firmware below 1.70 numbers connections from 0; parameters 73 and 163..165 exist\n"
         "from 1.90, 114 from 1.91, 160..162 only in 1.81..1.89, 90..96 only in types with\n"

@@ -2,7 +2,9 @@
 
 #include "config/catalogue.h"
 #include "config/cjc_sensor.h"
+#include "config/identification_text.h"
 #include "config/transmitter_config.h"
+#include "files/ptf_reader.h"
 #include "link/link_request.h"
 #include "sim_parameters.h"
 
@@ -230,6 +232,28 @@ bool SimTransmitter::fromJson(const QJsonObject& o, TransmitterSpec& spec, Trans
     spec.fixedRange = o.value(QLatin1String("fixedRange")).toBool();
     spec.serial = memory.integers[101];
     m = std::move(memory);
+    return true;
+}
+
+bool SimTransmitter::fromPtf(TransmitterSpec& spec, TransmitterMemory& memory, QString* error) {
+    const PtfReadResult read = ReadConfigFile(spec.ptfPath);
+    if (!read.ok()) {
+        if (error) *error = read.error;
+        return false;
+    }
+    const TransmitterConfig& c = *read.config;
+    const IdentificationText id = ParseIdentificationText(c.TransmitterType);
+    if (!id.typeText.isEmpty()) spec.typeName = id.typeText;
+    if (id.firmware > 0) spec.firmware = id.firmware;
+    spec.fixedRange = id.fixedRange;
+    if (c.SerialNumber >= 0) spec.serial = c.SerialNumber;
+    if (!c.TransmitterType.trimmed().isEmpty())
+        spec.identification = QString::fromLatin1(c.TransmitterType);
+    const int typeIndex = FindType(spec.typeName);
+    memory = MemoryFromConfig(c, spec.firmware, typeIndex,
+                              {c.Manufacturer, spec.identificationText(), c.ManufactureDate});
+    memory.integers[101] = spec.serial;
+    memory.integers[200] = c.WorkingTime;
     return true;
 }
 

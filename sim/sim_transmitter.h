@@ -29,6 +29,9 @@ struct TransmitterSpec {
     double cjTemperature = 23.0;
     std::int64_t workingTimeS = 42 * 86400;
     quint32 seed = 1;
+    // A configuration file whose record the transmitter holds (its type,
+    // firmware, serial number and texts come from the file as well).
+    QString ptfPath;
 
     QByteArray identificationText() const;
 };
@@ -71,6 +74,10 @@ public:
     QJsonObject toJson() const;
     static bool fromJson(const QJsonObject& object, TransmitterSpec& spec,
                          TransmitterMemory& memory);
+    // The memory of a transmitter that was written the configuration in
+    // spec.ptfPath; spec takes type, firmware, fixed range and serial number
+    // from the file's identification. False with the reader's message.
+    static bool fromPtf(TransmitterSpec& spec, TransmitterMemory& memory, QString* error);
     void restore(const TransmitterMemory& memory) { memory_ = memory; }
 
 private:
