@@ -15,6 +15,12 @@ void LinPom::SetDecimalPlaces(int places) {
     DisplayFactor = places == 0 ? 1.0 : places == 1 ? 10.0 : 100.0;
 }
 
+bool LinPom::PvRangeFitsDisplay() const {
+    static constexpr double kLimit[] = {9999.5, 999.95, 99.995};
+    const double limit = kLimit[DecimalPlaces()];
+    return YStart() >= -limit && YEnd() <= limit;
+}
+
 std::array<double, 4> LinPom::Segment(int s) const {
     return {LinSegTable[0][size_t(s)], LinSegTable[1][size_t(s)], LinSegTable[2][size_t(s)],
             LinSegTable[3][size_t(s)]};

@@ -41,6 +41,10 @@ struct LinPom {
     // Sets the decimal-place bits (keeping the others) and DisplayFactor.
     void SetDecimalPlaces(int places);
 
+    // Whether the PV limits fit the transmitter's display with the chosen
+    // decimal places (+-9999.5, +-999.95 or +-99.995).
+    bool PvRangeFitsDisplay() const;
+
     // Segment s (1..8): coefficients c0..c3 of u^0..u^3.
     std::array<double, 4> Segment(int s) const;
     void SetSegment(int s, const std::array<double, 4>& c);

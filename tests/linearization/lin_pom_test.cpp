@@ -61,6 +61,23 @@ TEST(LinPom, BoundaryBelongsToTheLowerSegmentAndSegmentEightRunsOn) {
     EXPECT_DOUBLE_EQ(EvaluateInput(pom, FindRange(95), 20.0), 1.02);  // 20 mV = 0.02 V
 }
 
+TEST(LinPom, PvRangeMustFitTheDisplay) {
+    struct Case {
+        int places;
+        double yStart, yEnd;
+        bool fits;
+    };
+    const Case cases[] = {{0, -9999.5, 9999.5, true}, {0, -10, 1000, true},   {1, -10, 1000, false},
+                          {1, -999.95, 999.95, true}, {2, -99.996, 0, false}, {2, 0, 99.995, true}};
+    for (const Case& c : cases) {
+        LinPom pom;
+        pom.SetDecimalPlaces(c.places);
+        pom.YStart() = c.yStart;
+        pom.YEnd() = c.yEnd;
+        EXPECT_EQ(pom.PvRangeFitsDisplay(), c.fits) << c.places << " " << c.yStart << " " << c.yEnd;
+    }
+}
+
 TEST(PointTable, ExchangeSortKeepsEqualXInOrder) {
     LinPointTable t;
     const double xs[] = {5, 1, 5, 3, 1};
