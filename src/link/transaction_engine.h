@@ -100,7 +100,8 @@ public:
     void EnableCommands(bool enabled);
     bool commandsEnabled() const { return commandsEnabled_; }
     // Shows (with caption, gauge maximum and the cable warning when asked) or
-    // closes the progress window.
+    // closes the progress window. The window itself is the UserInteraction's
+    // progress; whether it shows the red cable warning is progress().warning.
     void ShowProgress(bool show, bool warning = false, int maximum = 0,
                       const QString& caption = QString());
     void SetProgress(int position);
@@ -114,7 +115,9 @@ public:
 
 signals:
     void commandsEnabledChanged(bool enabled);
-    // Every ended exchange, before it is dispatched (or deferred).
+    // Every ended exchange, before it is dispatched (or deferred). The main
+    // window shows the device-error list SignChybyCB instead of the label
+    // SignChybyLbl when the "Tools" page is active and deviceError is set.
     void exchangeEnded(int result, bool deviceError);
     void frameSent(const QByteArray& frame);
     // A complete frame taken from the line (a dropped echo included).

@@ -11,6 +11,7 @@
 #include "common/qt_printers.h"
 #include "common/scripted_interaction.h"
 #include "engine_fake_port.h"
+#include "link/enable_commands.h"
 #include "link/engine_texts.h"
 #include "link/frame.h"
 #include "link/link_parameters.h"
@@ -566,6 +567,61 @@ TEST_F(EngineUnit, SlotDueTimeFollowsItsOwnRhythm) {
     EXPECT_EQ(engine.timedRequest().dueMs, now + 200);
     engine.Clear_TmrReqRec();
     EXPECT_TRUE(engine.timedRequest().empty());
+}
+
+}  // namespace
+
+namespace {
+
+TEST(EngineCommands, WhatFollowsTheCommandState) {
+    struct Case {
+        bool enabled;
+        CommandContext context;
+        std::optional<bool> transmitterMenu;
+        bool readConfiguration;
+        bool configurationCommands;
+        bool linearization;
+        bool outputTest;
+        std::optional<bool> useExit;
+    };
+    const Case cases[] = {
+        // idle, with a configuration that allows everything
+        {true, {false, true, true, true}, true, true, true, true, true, std::nullopt},
+        // an operation runs
+        {false, {false, true, true, true}, false, true, false, false, false, std::nullopt},
+        // monitoring runs: the transmitter menu is left alone, Read follows
+        {false, {true, true, true, true}, std::nullopt, false, false, false, false, std::nullopt},
+        // no configuration: its commands stay off even when enabled
+        {true, {false, false, false, false}, true, true, false, false, false, false},
+        // a configuration without linearization and output test
+        {true, {false, true, false, false}, true, true, true, false, false, false},
+    };
+    for (const Case& c : cases) {
+        const CommandStates s = CommandStatesFor(c.enabled, c.context);
+        EXPECT_EQ(s.hourglass, !c.enabled);
+        EXPECT_EQ(s.generalMenus, c.enabled);
+        EXPECT_EQ(s.generalControls, c.enabled);
+        EXPECT_EQ(s.transmitterMenu, c.transmitterMenu);
+        EXPECT_EQ(s.readConfiguration, c.readConfiguration);
+        EXPECT_EQ(s.configurationCommands, c.configurationCommands);
+        EXPECT_EQ(s.linearization, c.linearization);
+        EXPECT_EQ(s.outputTestControls, c.outputTest);
+        EXPECT_EQ(s.outputTestUseExit, c.useExit);
+        EXPECT_EQ(s.outputTestGroupGrey, !c.context.outputTestAllowed);
+    }
+}
+
+TEST_F(EngineUnit, CommandStateIsKeptAndSignalled) {
+    std::vector<bool> seen;
+    QObject::connect(&engine, &TransactionEngine::commandsEnabledChanged,
+                     [&](bool on) { seen.push_back(on); });
+    EXPECT_TRUE(engine.commandsEnabled());
+    engine.EnableCommands(false);
+    EXPECT_FALSE(engine.commandsEnabled());
+    engine.operation().processCode = ProcessReadConfig;
+    engine.StopOperation();
+    EXPECT_TRUE(engine.commandsEnabled());
+    EXPECT_EQ(seen, (std::vector<bool>{false, true}));
 }
 
 }  // namespace
