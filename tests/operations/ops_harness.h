@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "common/scripted_interaction.h"
+#include "common/sim_fixture.h"
 #include "config/config_model.h"
 #include "link/comm_port_driver.h"
 #include "link/transaction_engine.h"
@@ -57,9 +58,13 @@ public:
 
     // Starts an operation and runs the event loop until it has ended.
     OperationOutcome run(const std::function<bool()>& start, int timeoutMs = 60000) {
+        return run(session, start, timeoutMs);
+    }
+    OperationOutcome run(TransmitterSession& on, const std::function<bool()>& start,
+                         int timeoutMs = 60000) {
         QEventLoop loop;
         bool ended = false;
-        auto c = QObject::connect(&session, &TransmitterSession::operationEnded, [&] {
+        auto c = QObject::connect(&on, &TransmitterSession::operationEnded, [&] {
             ended = true;
             loop.quit();
         });
@@ -67,7 +72,7 @@ public:
         OperationOutcome outcome = OperationOutcome::None;
         if (start()) {
             if (!ended) loop.exec();
-            outcome = ended ? session.lastOutcome() : OperationOutcome::Running;
+            outcome = ended ? on.lastOutcome() : OperationOutcome::Running;
         }
         QObject::disconnect(c);
         return outcome;
@@ -87,6 +92,13 @@ public:
                        .arg(r.parameter);
         return out;
     }
+    // The requests for one parameter, in order.
+    std::vector<TakenRequest> requestsFor(int parameter, int operation) const {
+        std::vector<TakenRequest> out;
+        for (const TakenRequest& r : requests)
+            if (r.parameter == parameter && r.operation == operation) out.push_back(r);
+        return out;
+    }
     bool anyWrite() const {
         for (const TakenRequest& r : requests)
             if (r.operation == 2) return true;
@@ -97,7 +109,7 @@ public:
     bool started = false;
     std::unique_ptr<sim::SimLine> line;
     std::vector<TakenRequest> requests;
-    ScriptedInteraction ui;
+    RigInteraction ui;  // whileAsking: what happens while a question shows
     TCommPortDriver port;
     TransactionEngine engine{port, ui};
     ConfigModel model{ui};
