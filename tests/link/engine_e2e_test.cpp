@@ -141,7 +141,8 @@ TEST(EngineEndToEnd, InjectedFaultsGiveTheirOutcome) {
         QElapsedTimer t;
         t.start();
         EXPECT_EQ(rig.Exchange(c.request), c.result);
-        EXPECT_GE(t.elapsed(), c.atLeastMs);
+        EXPECT_GE(t.elapsed(),
+                  c.atLeastMs - 2);  // the simulator may write up to 0.5 ms early per piece
         EXPECT_EQ(rig.sends, c.sends);
         EXPECT_EQ(rig.engine.state().resultMessage, ResultMessage(c.result));
         if (c.result == 8 && c.request.parameter == 0) {
