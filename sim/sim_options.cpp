@@ -214,7 +214,7 @@ QString SimUsage() {
         "                         it exists (it then decides type, firmware and memory of the\n"
         "                         transmitters it holds) and saved after every write\n"
         "  --seed N               seed of faults with a probability and of PV noise (1)\n"
-        "  --fault SPEC           put a fault on answers; repeatable. SPEC is\n"
+        "  --fault FAULT          put a fault on answers; repeatable. FAULT is\n"
         "                         KIND[:ARGS][@N[,N...]|%PERCENT]: @ lists answer numbers\n"
         "                         (1 = the first request a transmitter took), % a probability;\n"
         "                         with neither, every answer. KIND is one of\n"

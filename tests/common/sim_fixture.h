@@ -26,7 +26,7 @@ public:
     sim::SimLine& line() { return *line_; }
     QString devicePath() const { return line_->devicePath(); }
     sim::SimTransmitter& transmitter(int address = 0);
-    // A transmitter spec with a type and firmware, at an address.
+    // The make-up of a transmitter: a type and firmware at an address.
     static sim::TransmitterSpec Transmitter(int address, const QString& type, int firmware);
 
 private:

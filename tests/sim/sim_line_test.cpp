@@ -102,7 +102,7 @@ TEST(SimProcess, RefusesABadCommandLineAndHelps) {
     p.start(SimProcess::Program(), {"--help"});
     ASSERT_TRUE(p.waitForFinished(5000));
     EXPECT_EQ(p.exitCode(), 0);
-    EXPECT_TRUE(p.readAllStandardOutput().contains("--fault SPEC"));
+    EXPECT_TRUE(p.readAllStandardOutput().contains("--fault FAULT"));
 }
 
 TEST(SimProcess, RawCommandOfTheCli) {
