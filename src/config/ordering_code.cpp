@@ -1,11 +1,14 @@
 #include "config/ordering_code.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 #include <cmath>
 
+#include "config/config_model.h"
 #include "config/display_scaling.h"
 #include "config/firmware.h"
 #include "config/identification_text.h"
+#include "config/validation_model.h"
 #include "config/windows1250.h"
 
 namespace lmk17 {
@@ -129,6 +132,25 @@ OrderingCode BuildOrderingCode(const TransmitterConfig& c, int typeIndex, int fi
     while (note.endsWith(' ')) note.chop(1);
     b.add(QStringLiteral("TN'") + DecodeWindows1250(note) + QLatin1Char('\''));
     result.text = b.text;
+    return result;
+}
+
+OrderingCodeCommandResult ConfigRetMnuClick(ConfigModel& model, ConfigView& controls,
+                                            UserInteraction& ui) {
+    OrderingCodeCommandResult result;
+    if (!model.hasConfiguration()) {
+        ui.message(
+            MessageKind::Warning,
+            QCoreApplication::translate(
+                "Configuration", "There has not been set any configuration of transmitter."));
+        return result;
+    }
+    result.check = CheckAll(model, controls);
+    if (!result.check.accepted) return result;
+    result.code = BuildOrderingCode(model.config(), model.identity().typeIndex,
+                                    model.identity().firmwareIndex);
+    ui.message(MessageKind::Information, result.code.text);
+    result.shown = true;
     return result;
 }
 

@@ -5,6 +5,7 @@
 
 #include "config/catalogue.h"
 #include "config/transmitter_config.h"
+#include "config/validation.h"
 
 namespace lmk17 {
 
@@ -29,5 +30,21 @@ struct OrderingCode {
 // firmware (catalogue indexes): the type designation and one token per
 // configured property, each followed by two blanks.
 OrderingCode BuildOrderingCode(const TransmitterConfig& config, int typeIndex, int firmwareIndex);
+
+class ConfigModel;
+struct ConfigView;
+class UserInteraction;
+
+// "View Ordering Code": nothing without a configuration (says so); the
+// complete check first (its failure is returned for the window to show, with
+// the page and edit); then the code in a plain message box. Returns the code
+// shown, empty when none was.
+struct OrderingCodeCommandResult {
+    OrderingCode code;
+    bool shown = false;
+    CheckOutcome check;
+};
+OrderingCodeCommandResult ConfigRetMnuClick(ConfigModel& model, ConfigView& controls,
+                                            UserInteraction& ui);
 
 }  // namespace lmk17

@@ -67,6 +67,16 @@ LoadOutcome DiskLoadPom(ConfigModel& model, const QString& fileName, bool silent
     return adopt(model, ReadConfigFile(fileName), silent, ui);
 }
 
+LoadOutcome DiskLoadCommand(ConfigModel& model, const QString& fileName, UserInteraction& ui) {
+    if (model.unsavedChanges && !ui.question(MessageKind::Confirmation, ptf_text::UnsavedChanges()))
+        return {};
+    if (fileName.isEmpty()) {
+        ui.message(MessageKind::Error, ptf_text::LoadCancelled());
+        return {};
+    }
+    return DiskLoadPom(model, fileName, false, ui);
+}
+
 LoadOutcome LoadConfigContent(ConfigModel& model, const QByteArray& content,
                               const QString& fileName, bool silent, UserInteraction& ui) {
     return adopt(model, ParsePtf(content, fileName), silent, ui);

@@ -26,6 +26,11 @@ struct LoadOutcome {
 LoadOutcome DiskLoadPom(ConfigModel& model, const QString& fileName, bool silent,
                         UserInteraction& ui);
 
+// The Load command: while there are unsaved changes it asks "Changes were not
+// saved. Continue?" first; No loads nothing. An empty name (the dialog was
+// cancelled) says so.
+LoadOutcome DiskLoadCommand(ConfigModel& model, const QString& fileName, UserInteraction& ui);
+
 // The same for a file's content already in memory.
 LoadOutcome LoadConfigContent(ConfigModel& model, const QByteArray& content,
                               const QString& fileName, bool silent, UserInteraction& ui);

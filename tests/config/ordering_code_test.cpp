@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "common/qt_printers.h"
+#include "common/scripted_interaction.h"
 #include "config/catalogue.h"
+#include "config/config_model.h"
 #include "config/defaults.h"
 #include "config/identification_text.h"
 #include "config/ordering_code.h"
@@ -167,6 +169,33 @@ TEST(OrderingCode, TypeDesignation) {
 
     c.InputRangeCode = 8;  // no such range
     EXPECT_TRUE(BuildOrderingCode(c, kK8410H10, kFw191).text.isEmpty());
+}
+
+TEST(OrderingCode, CommandChecksFirst) {
+    test::ScriptedInteraction ui;
+    ConfigModel model(ui);
+    ConfigView controls;
+    EXPECT_FALSE(ConfigRetMnuClick(model, controls, ui).shown);
+    EXPECT_EQ(ui.last(),
+              QStringLiteral("There has not been set any configuration of transmitter."));
+
+    model.setConfig(defaults(kK8620L20, kFw191, "K8620L20; FW 1.91"));
+    model.identity().typeIndex = kK8620L20;
+    model.identity().firmwareIndex = kFw191;
+    model.RefreshFromConfig();
+    controls = model.view();
+    controls.dampingText = QStringLiteral("0");
+    OrderingCodeCommandResult r = ConfigRetMnuClick(model, controls, ui);
+    EXPECT_FALSE(r.shown);
+    EXPECT_EQ(r.check.focus, EditField::DampEdt);
+
+    controls.dampingText = QStringLiteral("2");
+    ui.shown.clear();
+    r = ConfigRetMnuClick(model, controls, ui);
+    ASSERT_TRUE(r.shown);
+    EXPECT_TRUE(r.code.fixedRange);
+    EXPECT_EQ(ui.last(), r.code.text);
+    EXPECT_TRUE(r.code.text.contains("  DP 2.0 s  ECH  "));
 }
 
 }  // namespace

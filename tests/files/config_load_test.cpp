@@ -192,5 +192,21 @@ TEST_F(LoadTest, VersionTwoBFileForFirmware185DecodesItsOutputCodes) {
     EXPECT_EQ(c.FilterFlags, 0);
 }
 
+TEST_F(LoadTest, LoadCommandAsksAboutUnsavedChanges) {
+    const QString path =
+        write("q.ptf", defaultsFor(kK8620L20, kFw191, "K8620L20, FW 1.91", 2).ToImage());
+    const TransmitterConfig before = model.config();
+    model.unsavedChanges = true;
+    ui.answers = {false};
+    EXPECT_FALSE(DiskLoadCommand(model, path, ui).loaded);
+    EXPECT_EQ(ui.texts(), QStringList{QStringLiteral("Changes were not saved. Continue?")});
+    EXPECT_EQ(model.config(), before);
+    ui.answers = {true};
+    EXPECT_TRUE(DiskLoadCommand(model, path, ui).loaded);
+    ui.shown.clear();
+    EXPECT_FALSE(DiskLoadCommand(model, QString(), ui).loaded);
+    EXPECT_EQ(ui.last(), QStringLiteral("Configuration was not loaded, cancelled by user."));
+}
+
 }  // namespace
 }  // namespace lmk17
