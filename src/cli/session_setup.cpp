@@ -143,8 +143,9 @@ OperationOutcome CliSession::run(const std::function<bool()>& start) {
 void CliSession::interrupt() {
     if (!engine_->operation().running()) return;
     interrupted_ = true;
+    const OperationRecord was = engine_->operation();
     engine_->StopOperation();
-    if (onInterrupt_) onInterrupt_();
+    if (onInterrupt_) onInterrupt_(was);
 }
 
 int ExitCodeOf(OperationOutcome outcome) {

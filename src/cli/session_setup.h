@@ -53,9 +53,10 @@ public:
     OperationOutcome run(const std::function<bool()>& start);
     // Whether the last run was broken by Ctrl-C.
     bool interrupted() const { return interrupted_; }
-    // Called right after Ctrl-C has stopped the operation (e.g. to say what
-    // the break leaves behind).
-    void setInterruptHandler(std::function<void()> handler) { onInterrupt_ = std::move(handler); }
+    // Called right after Ctrl-C has stopped the operation, with the operation
+    // record as it was (e.g. to say what the break leaves behind).
+    using InterruptHandler = std::function<void(const OperationRecord& interrupted)>;
+    void setInterruptHandler(InterruptHandler handler) { onInterrupt_ = std::move(handler); }
 
 private:
     class Interaction;
@@ -67,7 +68,7 @@ private:
     std::unique_ptr<TransactionEngine> engine_;
     std::unique_ptr<ConfigModel> model_;
     std::unique_ptr<TransmitterSession> session_;
-    std::function<void()> onInterrupt_;
+    InterruptHandler onInterrupt_;
     bool interrupted_ = false;
 };
 

@@ -1,0 +1,52 @@
+// lmk17-cli read: the transmitter's configuration into a configuration file.
+
+#include <QJsonDocument>
+
+#include "cli/cli_command.h"
+#include "cli/config_print.h"
+#include "cli/session_setup.h"
+#include "files/config_save.h"
+
+namespace lmk17::cli {
+
+namespace {
+
+int read(Context& c) {
+    std::optional<QString> file = c.takeOption(QStringLiteral("-o"));
+    if (!file) file = c.takeOption(QStringLiteral("--output"));
+    c.rejectUnknownOptions();
+    if (!file || file->isEmpty())
+        throw UsageError(QStringLiteral("name the file with -o FILE.ptf"));
+    if (!c.args.isEmpty()) throw UsageError(QStringLiteral("read takes no arguments besides -o"));
+
+    CliSession s(c);
+    if (const int rc = s.open()) return rc;
+    s.setInterruptHandler([&](const OperationRecord&) {
+        c.err << "lmk17-cli read: interrupted; nothing was saved" << Qt::endl;
+    });
+    const OperationOutcome outcome = s.run([&] { return s.session().PrevodnikLoadBtnClick(); });
+    if (outcome != OperationOutcome::Completed && outcome != OperationOutcome::CorruptPreset)
+        return ExitFailure;
+    if (outcome == OperationOutcome::CorruptPreset)
+        c.err << "lmk17-cli read: the transmitter's configuration was not read; the default "
+                 "configuration was preset and is saved instead"
+              << Qt::endl;
+
+    ConfigModel& model = s.model();
+    ConfigView controls = model.view();
+    const SaveOutcome saved = DiskSave(model, controls, *file, s.ui(), true);
+    if (!saved.saved) return ExitFileError;
+    if (c.options.json) {
+        c.out << QJsonDocument(ConfigurationJson(model)).toJson(QJsonDocument::Indented);
+        c.out.flush();
+    }
+    return ExitOk;
+}
+
+Registrar readCmd({"read", "-o FILE.ptf [--json]",
+                   "identify the transmitter, read its whole configuration and save it "
+                   "(--json also prints it)",
+                   read});
+
+}  // namespace
+}  // namespace lmk17::cli

@@ -1,0 +1,187 @@
+// lmk17-cli identify, read and write against lmk17-sim, as a script runs them.
+
+#include <gtest/gtest.h>
+#include <signal.h>
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
+#include "common/qt_printers.h"
+#include "common/sim_fixture.h"
+#include "files/ptf_reader.h"
+#include "ops_records.h"
+
+namespace lmk17::test::ops {
+namespace {
+
+QString CliProgram() {
+    const QString fromEnv = qEnvironmentVariable("LMK17_CLI");
+    if (!fromEnv.isEmpty()) return fromEnv;
+    return QDir(QCoreApplication::applicationDirPath())
+        .filePath(QStringLiteral("../src/lmk17-cli"));
+}
+
+struct CliRun {
+    int exitCode = -1;
+    QString out, err;
+};
+
+CliRun Cli(const QString& port, QStringList args) {
+    QProcess p;
+    p.setProgram(CliProgram());
+    p.setArguments(QStringList{QStringLiteral("--port"), port} + args);
+    p.start();
+    p.waitForFinished(60000);
+    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
+            QString::fromLocal8Bit(p.readAllStandardOutput()),
+            QString::fromLocal8Bit(p.readAllStandardError())};
+}
+
+TransmitterConfig Load(const QString& file) {
+    const PtfReadResult r = ReadConfigFile(file);
+    EXPECT_TRUE(r.ok()) << r.error.toStdString();
+    return r.config.value_or(TransmitterConfig{});
+}
+
+struct Branch {
+    const char* type;
+    const char* firmware;
+};
+
+class CliRoundTrip : public ::testing::TestWithParam<Branch> {};
+
+// read, write the same file, read again: the same configuration.
+TEST_P(CliRoundTrip, ReadWriteRead) {
+    const Branch& b = GetParam();
+    SimProcess sim;
+    QString error;
+    ASSERT_TRUE(sim.start({"--type", b.type, "--firmware", b.firmware}, &error))
+        << error.toStdString();
+    QTemporaryDir dir;
+    const QString a = dir.filePath(QStringLiteral("a.ptf"));
+    const QString c = dir.filePath(QStringLiteral("c.ptf"));
+
+    CliRun r = Cli(sim.devicePath(), {"read", "-o", a});
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    EXPECT_EQ(QFile(a).size(), 679);
+    r = Cli(sim.devicePath(), {"write", a});
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    EXPECT_TRUE(r.err.contains(
+        QStringLiteral("Configuration was written to transmitter without any errors.")));
+    r = Cli(sim.devicePath(), {"read", "-o", c});
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+
+    const TransmitterConfig first = Load(a);
+    TransmitterConfig again = Load(c);
+    // The write stamps the change date.
+    EXPECT_GT(again.LastChangeDate, 36220.0);
+    again.LastChangeDate = first.LastChangeDate;
+    const int fw = int(QString::fromLatin1(b.firmware).toDouble() * 100 + 0.5);
+    ExpectSameRecord(first, again, fw, QString::fromLatin1(b.type).startsWith("K8620"));
+}
+
+INSTANTIATE_TEST_SUITE_P(Firmware, CliRoundTrip,
+                         ::testing::Values(Branch{"K8620L31", "1.60"}, Branch{"K8620L31", "1.70"},
+                                           Branch{"K8620L31", "1.85"}, Branch{"K8620L31", "1.90"},
+                                           Branch{"K8620L31", "1.91"}, Branch{"K8410H10", "1.85"}));
+
+TEST(CliIdentify, ShowsTheDeviceOrItsRefusal) {
+    SimProcess sim;
+    ASSERT_TRUE(sim.start({"--type", "K8620L31", "--firmware", "1.90", "--serial", "1234"}));
+    CliRun r = Cli(sim.devicePath(), {"identify"});
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    EXPECT_TRUE(r.out.contains(QStringLiteral("serial number:       00001234")))
+        << r.out.toStdString();
+    EXPECT_TRUE(r.out.contains(QStringLiteral("firmware:            1.90")));
+    r = Cli(sim.devicePath(), {"--json", "identify"});
+    ASSERT_EQ(r.exitCode, 0);
+    const QJsonObject o = QJsonDocument::fromJson(r.out.toUtf8()).object();
+    EXPECT_EQ(o.value(QStringLiteral("firmware")).toInt(), 190);
+    EXPECT_EQ(o.value(QStringLiteral("type")).toString(), QStringLiteral("K8620L31"));
+    EXPECT_TRUE(o.value(QStringLiteral("supported")).toBool());
+
+    SimProcess unknown;
+    ASSERT_TRUE(unknown.start({"--type", "K8620Q77"}));
+    r = Cli(unknown.devicePath(), {"identify"});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_TRUE(r.err.contains(QStringLiteral(
+        "The connected transmitter K8620Q77 is not supported by this version of LMK-17")))
+        << r.err.toStdString();
+}
+
+TEST(CliRead, CorruptConfigurationFollowsTheAnswer) {
+    QTemporaryDir dir;
+    const QString state = dir.filePath(QStringLiteral("state.json"));
+    // A state file whose flags carry the write-in-progress mark.
+    {
+        SimProcess sim;
+        ASSERT_TRUE(sim.start({"--state", state}));
+        ASSERT_EQ(sim.terminate(), 0);
+    }
+    QFile f(state);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    QByteArray json = f.readAll();
+    f.close();
+    const QString text = QString::fromUtf8(json);
+    // Set bit 5 of parameter 111 wherever the memory image keeps it.
+    QString patched = text;
+    const QRegularExpression flags(QStringLiteral("(\"111\"\\s*:\\s*)(\\d+)"));
+    const QRegularExpressionMatch m = flags.match(text);
+    ASSERT_TRUE(m.hasMatch()) << text.toStdString();
+    patched.replace(m.capturedStart(2), m.capturedLength(2),
+                    QString::number(m.captured(2).toInt() | 0x20));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write(patched.toUtf8());
+    f.close();
+
+    SimProcess sim;
+    ASSERT_TRUE(sim.start({"--state", state}));
+    const QString file = dir.filePath(QStringLiteral("x.ptf"));
+    CliRun r = Cli(sim.devicePath(), {"--no", "read", "-o", file});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_FALSE(QFile::exists(file));
+    EXPECT_TRUE(r.err.contains(QStringLiteral("Transmitter configuration corrupt.")))
+        << r.err.toStdString();
+    r = Cli(sim.devicePath(), {"--yes", "read", "-o", file});
+    EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
+    EXPECT_EQ(Load(file).LastChangeDate, 0.0);
+}
+
+TEST(CliWrite, CtrlCLeavesTheTransmitterMarked) {
+    QTemporaryDir dir;
+    SimProcess sim;
+    // At 2400 Bd on a paced line the write takes several seconds.
+    ASSERT_TRUE(sim.start({"--pace", "--baud", "2400"}));
+    const QString file = dir.filePath(QStringLiteral("a.ptf"));
+    ASSERT_EQ(Cli(sim.devicePath(), {"read", "-o", file}).exitCode, 0);
+
+    QProcess p;
+    p.setProgram(CliProgram());
+    p.setArguments({"--port", sim.devicePath(), "--yes", "write", file});
+    p.start();
+    ASSERT_TRUE(p.waitForStarted());
+    QElapsedTimer t;
+    t.start();
+    while (t.elapsed() < 2500) p.waitForFinished(50);
+    ASSERT_EQ(p.state(), QProcess::Running);
+    ::kill(pid_t(p.processId()), SIGINT);
+    ASSERT_TRUE(p.waitForFinished(10000));
+    EXPECT_EQ(p.exitCode(), 1);
+    const QString err = QString::fromLocal8Bit(p.readAllStandardError());
+    EXPECT_TRUE(err.contains(QStringLiteral("the transmitter's configuration is incomplete")))
+        << err.toStdString();
+
+    CliRun r = Cli(sim.devicePath(), {"--json", "identify"});
+    ASSERT_EQ(r.exitCode, 0);
+    EXPECT_TRUE(QJsonDocument::fromJson(r.out.toUtf8()).object().value("writeInProgress").toBool());
+}
+
+}  // namespace
+}  // namespace lmk17::test::ops

@@ -1,0 +1,116 @@
+// A write cut off by the transmitter going away, and what the next read
+// makes of the mark it left.
+
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QEventLoop>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include "common/qt_printers.h"
+#include "common/sim_fixture.h"
+#include "config/catalogue.h"
+#include "link/engine_texts.h"
+#include "operations/operation_texts.h"
+#include "operations/transmitter_session.h"
+
+namespace lmk17::test::ops {
+namespace {
+
+// The core on the terminal of a simulator process.
+struct ProcessRig {
+    explicit ProcessRig(const QString& devicePath) {
+        port.setDeviceName(devicePath);
+        open = port.open();
+        LinkTiming timing;
+        timing.answerTimeoutMs = 300;
+        engine.setTiming(timing);
+    }
+    OperationOutcome run(const std::function<bool()>& start) {
+        QEventLoop loop;
+        bool ended = false;
+        auto c = QObject::connect(&session, &TransmitterSession::operationEnded, [&] {
+            ended = true;
+            loop.quit();
+        });
+        QTimer::singleShot(30000, &loop, &QEventLoop::quit);
+        OperationOutcome outcome = OperationOutcome::None;
+        if (start()) {
+            if (!ended) loop.exec();
+            outcome = ended ? session.lastOutcome() : OperationOutcome::Running;
+        }
+        QObject::disconnect(c);
+        return outcome;
+    }
+
+    bool open = false;
+    RigInteraction ui;
+    TCommPortDriver port;
+    TransactionEngine engine{port, ui};
+    ConfigModel model{ui};
+    TransmitterSession session{engine, model, ui};
+};
+
+TEST(InterruptedWrite, NextReadOffersTheDefaults) {
+    QTemporaryDir dir;
+    const QString state = dir.filePath(QStringLiteral("state.json"));
+    const QStringList args = {QStringLiteral("--type"),     QStringLiteral("K8620L31"),
+                              QStringLiteral("--firmware"), QStringLiteral("1.91"),
+                              QStringLiteral("--state"),    state};
+    auto first = std::make_unique<SimProcess>();
+    QString error;
+    ASSERT_TRUE(first->start(args, &error)) << error.toStdString();
+
+    TransmitterConfig readBefore;
+    {
+        ProcessRig rig(first->devicePath());
+        ASSERT_TRUE(rig.open);
+        ASSERT_EQ(rig.run([&] { return rig.session.PrevodnikLoadBtnClick(); }),
+                  OperationOutcome::Completed);
+        readBefore = rig.model.config();
+        rig.model.config().Damping = 9.0;
+        rig.model.RefreshFromConfig();
+        // The transmitter dies once step 100 (row 5 of the linearization
+        // table) has been answered.
+        QObject::connect(&rig.engine, &TransactionEngine::exchangeEnded, [&] {
+            const OperationRecord& op = rig.engine.operation();
+            if (op.processCode == ProcessWriteConfig && op.step == 100) first->process().kill();
+        });
+        rig.ui.defaultAnswer = false;  // no repeat
+        EXPECT_EQ(rig.run([&] { return rig.session.PrevodnikSaveBtnClick(); }),
+                  OperationOutcome::Stopped);
+        EXPECT_TRUE(
+            rig.ui.texts().contains(QCoreApplication::translate("Link", texts::kWriteDeclined)))
+            << rig.ui.texts().join('|').toStdString();
+        first->process().waitForFinished(2000);
+    }
+    first.reset();
+
+    // The transmitter comes back with what it had stored when it died.
+    SimProcess second;
+    ASSERT_TRUE(second.start(args, &error)) << error.toStdString();
+    ProcessRig rig(second.devicePath());
+    ASSERT_TRUE(rig.open);
+    rig.ui.answers = {true};
+    EXPECT_EQ(rig.run([&] { return rig.session.PrevodnikLoadBtnClick(); }),
+              OperationOutcome::CorruptPreset);
+    EXPECT_EQ(rig.ui.shown.at(0).text, QString::fromLatin1(operation_text::kCorruptQuestion));
+    const TransmitterConfig& preset = rig.model.config();
+    EXPECT_EQ(preset.InputRangeCode, readBefore.InputRangeCode);
+    EXPECT_EQ(preset.Damping, 4.0);  // the default, not the 9.0 being written
+    EXPECT_EQ(preset.LastChangeDate, 0.0);
+    EXPECT_EQ(rig.model.origin, ConfigOrigin::Default);
+
+    // Writing the preset back completes and takes the mark away.
+    rig.ui.shown.clear();
+    EXPECT_EQ(rig.run([&] { return rig.session.PrevodnikSaveBtnClick(); }),
+              OperationOutcome::Completed)
+        << rig.ui.texts().join('|').toStdString();
+    EXPECT_EQ(rig.run([&] { return rig.session.Identify(); }), OperationOutcome::Completed);
+    EXPECT_FALSE(rig.session.lastIdentified().writeInProgress());
+}
+
+}  // namespace
+}  // namespace lmk17::test::ops
