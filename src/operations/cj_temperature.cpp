@@ -51,8 +51,8 @@ TransactionEngine& CjTemperature::engine() {
     return live_.session().engine();
 }
 
-void CjTemperature::ZjistiTmpCJBtnClick() {
-    live_.session().StartOperation(ProcessCjTemperature, kStepConnection);
+bool CjTemperature::ZjistiTmpCJBtnClick() {
+    return live_.session().StartOperation(ProcessCjTemperature, kStepConnection);
 }
 
 bool CjTemperature::answered() {

@@ -17,7 +17,7 @@ public:
 
     explicit CjTemperature(LiveReadings& live) : live_(live) {}
 
-    void ZjistiTmpCJBtnClick();
+    bool ZjistiTmpCJBtnClick();
     void TempCJ();
     void KonecReadTempCJ();
 

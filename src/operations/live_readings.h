@@ -76,11 +76,12 @@ public:
     OutputTest& outputTest() { return *outputTest_; }
 
     // Commands of the page (the window's handlers forward here).
-    void PVReadBtnClick() { pv_->PVReadBtnClick(); }
-    void ZjistiTmpCJBtnClick() { cj_->ZjistiTmpCJBtnClick(); }
-    void ProCasBtnClick() { workingTime_->ProCasBtnClick(); }
-    void TPrGoBtnClick() { outputTest_->TPrGoBtnClick(); }
-    void ZrusTPrBtnClick() { outputTest_->ZrusTPrBtnClick(); }
+    // Each says whether it started an operation.
+    bool PVReadBtnClick() { return pv_->PVReadBtnClick(); }
+    bool ZjistiTmpCJBtnClick() { return cj_->ZjistiTmpCJBtnClick(); }
+    bool ProCasBtnClick() { return workingTime_->ProCasBtnClick(); }
+    bool TPrGoBtnClick() { return outputTest_->TPrGoBtnClick(); }
+    bool ZrusTPrBtnClick() { return outputTest_->ZrusTPrBtnClick(); }
     void TPrHodn1RBtnDblClick() { outputTest_->TPrHodn1RBtnDblClick(); }
 
     // The output test values preset from the output type (after the type or

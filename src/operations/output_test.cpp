@@ -44,20 +44,22 @@ bool OutputTest::running() {
            (op.processCode == ProcessPV && op.pendingCode == ProcessOutputTest);
 }
 
-void OutputTest::TPrGoBtnClick() {
+bool OutputTest::TPrGoBtnClick() {
     TransactionEngine& e = engine();
     ToolsPage& page = live_.page();
     if (running()) {
         KonecTestProud();
-        return;
+        return false;
     }
-    if (e.requestOutstanding() || e.operation().running()) return;
+    if (e.requestOutstanding() || e.operation().running()) return false;
     page.testPeriodText = NormalisePeriod(page.testPeriodText).text;
     page.exitTestingEnabled = false;
     e.Clear_TmrReqRec();
     exitAfterCycle_ = false;
     live_.notifyChanged();
-    if (!live_.session().StartOperation(ProcessOutputTest, kStepStart)) live_.syncExitTesting();
+    if (live_.session().StartOperation(ProcessOutputTest, kStepStart)) return true;
+    live_.syncExitTesting();
+    return false;
 }
 
 void OutputTest::TPrHodn1RBtnDblClick() {
@@ -68,13 +70,13 @@ void OutputTest::TPrHodn1RBtnDblClick() {
     TPrGoBtnClick();
 }
 
-void OutputTest::ZrusTPrBtnClick() {
+bool OutputTest::ZrusTPrBtnClick() {
     TransactionEngine& e = engine();
     ToolsPage& page = live_.page();
     const OperationRecord& op = e.operation();
-    if (op.running() && !page.automatic && e.requestOutstanding()) return;
+    if (op.running() && !page.automatic && e.requestOutstanding()) return false;
     // Another operation (an interval PV reading) keeps the button disabled.
-    if (op.running() && !running()) return;
+    if (op.running() && !running()) return false;
     page.automatic = false;
     page.exitTestingEnabled = false;
     if (e.requestOutstanding()) {
@@ -83,23 +85,22 @@ void OutputTest::ZrusTPrBtnClick() {
         // The cycle ends at its waiting step and leaves test mode from there.
         exitAfterCycle_ = true;
         live_.notifyChanged();
-        return;
+        return true;
     }
     live_.notifyChanged();
-    startExit();
+    return startExit();
 }
 
-void OutputTest::startExit() {
+bool OutputTest::startExit() {
     TransactionEngine& e = engine();
-    if (!e.operation().running()) {
-        live_.session().StartOperation(ProcessOutputTest, kStepExit);
-        return;
-    }
+    if (!e.operation().running())
+        return live_.session().StartOperation(ProcessOutputTest, kStepExit);
     // The waiting automatic cycle hands over to identification directly.
     e.EnableCommands(false);
     e.operation().pendingCode = ProcessOutputTest;
     e.operation().pendingStep = kStepExit;
     live_.session().ReadVyrCislo();
+    return true;
 }
 
 void OutputTest::TPrHodnEdtExit(int index) {

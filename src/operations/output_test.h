@@ -20,12 +20,13 @@ public:
 
     explicit OutputTest(LiveReadings& live) : live_(live) {}
 
-    // "Use" / "Stop".
-    void TPrGoBtnClick();
+    // "Use" / "Stop"; true when a test was started.
+    bool TPrGoBtnClick();
     // A double click on a value button.
     void TPrHodn1RBtnDblClick();
-    // "Exit Testing".
-    void ZrusTPrBtnClick();
+    // "Exit Testing"; true when leaving test mode was started (or, during an
+    // automatic cycle, arranged for the end of the cycle).
+    bool ZrusTPrBtnClick();
     // Leaving a value edit (index 0..2).
     void TPrHodnEdtExit(int index);
 
@@ -38,7 +39,7 @@ public:
 private:
     TransactionEngine& engine();
     void writeSelectedValue();
-    void startExit();
+    bool startExit();
 
     LiveReadings& live_;
     // "Exit Testing" pressed while an automatic cycle had a request out: the

@@ -40,20 +40,22 @@ bool PvReading::outputTestWaiting() {
     return engine().operation().pendingCode == ProcessOutputTest;
 }
 
-void PvReading::PVReadBtnClick() {
+bool PvReading::PVReadBtnClick() {
     TransactionEngine& e = engine();
     ToolsPage& page = live_.page();
     if (e.operation().processCode == ProcessPV) {
         KonecPVRead();
         live_.syncExitTesting();
-        return;
+        return false;
     }
-    if (e.requestOutstanding() || e.operation().running()) return;
+    if (e.requestOutstanding() || e.operation().running()) return false;
     page.periodText = NormalisePeriod(page.periodText).text;
     page.exitTestingEnabled = false;
     e.Clear_TmrReqRec();
     live_.notifyChanged();
-    if (!live_.session().StartOperation(ProcessPV, kStepStart)) live_.syncExitTesting();
+    if (live_.session().StartOperation(ProcessPV, kStepStart)) return true;
+    live_.syncExitTesting();
+    return false;
 }
 
 void PvReading::KonecPVRead() {

@@ -22,8 +22,8 @@ public:
 
     explicit PvReading(LiveReadings& live) : live_(live) {}
 
-    // "Read" / "Stop".
-    void PVReadBtnClick();
+    // "Read" / "Stop"; true when a reading was started.
+    bool PVReadBtnClick();
     // The step function the dispatcher calls.
     void ReadPV();
     // The end routine (also what StopOperation calls for 6000).

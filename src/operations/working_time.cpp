@@ -14,8 +14,8 @@ constexpr int kStepRequest = 0;
 constexpr int kStepAnswer = 10;
 }  // namespace
 
-void WorkingTimeReading::ProCasBtnClick() {
-    live_.session().StartOperation(ProcessWorkingTime, kStepRequest);
+bool WorkingTimeReading::ProCasBtnClick() {
+    return live_.session().StartOperation(ProcessWorkingTime, kStepRequest);
 }
 
 void WorkingTimeReading::ProCasUpdate() {

@@ -10,7 +10,7 @@ class WorkingTimeReading {
 public:
     explicit WorkingTimeReading(LiveReadings& live) : live_(live) {}
 
-    void ProCasBtnClick();
+    bool ProCasBtnClick();
     void ProCasUpdate();
 
 private:

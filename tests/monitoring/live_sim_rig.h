@@ -46,8 +46,9 @@ public:
         if (!started) return;
         QObject::connect(line.get(), &sim::SimLine::requestTaken, [this](const QByteArray& f) {
             sim::SimRequest r;
-            if (sim::ParseRequest(f, r))
-                taken.push_back({r.parameter(), r.operation, r.type, r.value});
+            if (!sim::ParseRequest(f, r)) return;
+            ++takenCount;
+            if (keepTaken) taken.push_back({r.parameter(), r.operation, r.type, r.value});
         });
         port.setDeviceName(line->devicePath());
         port.setBaudRate(baud);
@@ -108,6 +109,8 @@ public:
     MonitorLog log;
     MonitoringEngine monitoring{session, log};
     std::vector<TakenRequest> taken;
+    bool keepTaken = true;  // off: only counted (long runs)
+    long takenCount = 0;
     bool started = false;
 };
 

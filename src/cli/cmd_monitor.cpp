@@ -1,0 +1,172 @@
+// lmk17-cli monitor: the periodic reading of one transmitter, its records on
+// stdout exactly as the log window shows them and, with --log, in a log file.
+// Runs until Ctrl-C (or --cycles N), then stops as the Stop button does.
+
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QTimer>
+#include <csignal>
+
+#include "cli/cli_command.h"
+#include "cli/session_setup.h"
+#include "monitoring/monitor_log.h"
+#include "monitoring/monitor_parameters.h"
+#include "monitoring/monitor_record.h"
+#include "monitoring/monitoring_engine.h"
+
+namespace lmk17::cli {
+
+namespace {
+
+volatile std::sig_atomic_t stopRequested = 0;
+extern "C" void onMonitorInterrupt(int) {
+    stopRequested = 1;
+}
+
+// "change=A,error,comm,period=S"
+void ParseRecordWhen(Context& c, const QString& text, MonitorParameters& p) {
+    p.writeAll = false;
+    p.onChange = p.onErrorState = p.onCommError = p.onPeriod = false;
+    for (const QString& item : text.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
+        const QString key = item.section(QLatin1Char('='), 0, 0).trimmed();
+        const QString value = item.section(QLatin1Char('='), 1);
+        const bool hasValue = item.contains(QLatin1Char('='));
+        if (key == QLatin1String("change") && hasValue) {
+            const int a = c.toInt(value, QStringLiteral("change"));
+            if (a < 1 || a > 1000)
+                throw UsageError(QStringLiteral("change=A: A is 1..1000 percent"));
+            p.onChange = true;
+            p.changePercent = a;
+        } else if (key == QLatin1String("period") && hasValue) {
+            const int s = c.toInt(value, QStringLiteral("period"));
+            if (s < 20 || s > 7200) throw UsageError(QStringLiteral("period=S: S is 20..7200 s"));
+            p.onPeriod = true;
+            p.periodS = s;
+        } else if (key == QLatin1String("error") && !hasValue) {
+            p.onErrorState = true;
+        } else if (key == QLatin1String("comm") && !hasValue) {
+            p.onCommError = true;
+        } else {
+            throw UsageError(
+                QStringLiteral("--record-when takes change=A, error, comm, period=S: %1")
+                    .arg(item));
+        }
+    }
+    if (!p.onChange && !p.onErrorState && !p.onCommError && !p.onPeriod)
+        throw UsageError(QStringLiteral("--record-when needs at least one condition"));
+}
+
+MonitorParameters ParseMonitorOptions(Context& c, int& cycles) {
+    MonitorParameters p;
+    p.address = c.options.address;
+    p.logToFile = false;
+    if (auto v = c.takeOption(QStringLiteral("--monitor-address"))) {
+        p.address = c.toInt(*v, QStringLiteral("--monitor-address"));
+        if (p.address < 0 || p.address > 31)
+            throw UsageError(QStringLiteral("--monitor-address must be 0..31"));
+    }
+    if (auto v = c.takeOption(QStringLiteral("--interval"))) {
+        const double s = c.toReal(*v, QStringLiteral("--interval"));
+        if (s < 1.0 || s > 1200.0)
+            throw UsageError(QStringLiteral("--interval must be 1 to 1200 seconds"));
+        p.intervalMs = CheckMonInterval(*v);
+    }
+    if (auto v = c.takeOption(QStringLiteral("--log"))) {
+        p.logToFile = true;
+        p.logFile = *v;
+        if (MonitorLog::CleanFileName(*v).isEmpty())
+            throw UsageError(QStringLiteral("--log needs a file name"));
+    }
+    const bool append = c.takeFlag(QStringLiteral("--append"));
+    const bool rewrite = c.takeFlag(QStringLiteral("--rewrite"));
+    if (append && rewrite)
+        throw UsageError(QStringLiteral("--append and --rewrite exclude each other"));
+    p.append = !rewrite;
+    if (auto v = c.takeOption(QStringLiteral("--format"))) {
+        p.format = c.toInt(*v, QStringLiteral("--format"));
+        if (p.format < 0 || p.format >= kMonFormatCount)
+            throw UsageError(QStringLiteral("--format must be 0..3"));
+    }
+    if (auto v = c.takeOption(QStringLiteral("--separator"))) {
+        if (*v == QLatin1String("comma"))
+            p.separator = MonSeparatorComma;
+        else if (*v == QLatin1String("dot"))
+            p.separator = MonSeparatorDot;
+        else
+            throw UsageError(QStringLiteral("--separator must be comma or dot"));
+    }
+    if (auto v = c.takeOption(QStringLiteral("--digits"))) {
+        p.digits = c.toInt(*v, QStringLiteral("--digits"));
+        if (p.digits < 3 || p.digits > 25)
+            throw UsageError(QStringLiteral("--digits must be 3..25"));
+    }
+    const auto all = c.takeOption(QStringLiteral("--record"));
+    const auto when = c.takeOption(QStringLiteral("--record-when"));
+    if (all && *all != QLatin1String("all"))
+        throw UsageError(QStringLiteral("--record takes only 'all' (see --record-when)"));
+    if (all && when)
+        throw UsageError(QStringLiteral("--record all and --record-when exclude each other"));
+    if (when) ParseRecordWhen(c, *when, p);
+    cycles = 0;
+    if (auto v = c.takeOption(QStringLiteral("--cycles"))) {
+        cycles = c.toInt(*v, QStringLiteral("--cycles"));
+        if (cycles < 1) throw UsageError(QStringLiteral("--cycles must be 1 or more"));
+    }
+    c.rejectUnknownOptions();
+    if (!c.args.isEmpty()) throw UsageError(QStringLiteral("monitor takes no arguments"));
+    return p;
+}
+
+int monitor(Context& c) {
+    int cycles = 0;
+    const MonitorParameters params = ParseMonitorOptions(c, cycles);
+    CliSession s(c);
+    if (const int rc = s.open()) return rc;
+    MonitorLog log;
+    MonitoringEngine monitoring(s.session(), log);
+    monitoring.setParameters(params);
+    QObject::connect(&log, &MonitorLog::lineAdded,
+                     [&](const QString& line) { c.out << line << Qt::endl; });
+
+    QEventLoop loop;
+    QObject::connect(&monitoring, &MonitoringEngine::activeChanged, &loop, [&](bool active) {
+        if (!active) loop.quit();
+    });
+    // A cycle ends when the indicator turns white again.
+    int ended = 0;
+    bool enough = false;
+    QObject::connect(&monitoring, &MonitoringEngine::indicatorChanged, [&](bool busy) {
+        if (!busy && cycles && ++ended >= cycles) enough = true;
+    });
+    stopRequested = 0;
+    auto* previous = std::signal(SIGINT, onMonitorInterrupt);
+    QTimer poll;
+    // Ctrl-C (or enough cycles) stops as the Stop button does; a stop that
+    // finds an exchange still running is tried again on the next round.
+    QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
+        if ((stopRequested || enough) && monitoring.active()) monitoring.stopConfirmed();
+    });
+    poll.start(50);
+    const bool started = monitoring.MonStartBtnClick();
+    if (started && monitoring.active()) loop.exec();
+    poll.stop();
+    std::signal(SIGINT, previous == SIG_ERR ? SIG_DFL : previous);
+    if (!started) {
+        c.err << "lmk17-cli: monitoring could not be started" << Qt::endl;
+        return ExitFailure;
+    }
+    // Stopped by the user (or after the cycles asked for): the run did its work.
+    return stopRequested || enough ? ExitOk : ExitFailure;
+}
+
+Registrar monitorCmd(
+    {"monitor",
+     "[--monitor-address N] [--interval S] [--log FILE] [--append|--rewrite] [--format 0..3] "
+     "[--separator comma|dot] [--digits P] [--record all | --record-when "
+     "change=A,error,comm,period=S] [--cycles N]",
+     "monitor one transmitter: PV and error state every S seconds (default 2), records on stdout "
+     "as the log window shows them and in FILE; until Ctrl-C or N cycles",
+     monitor});
+
+}  // namespace
+}  // namespace lmk17::cli

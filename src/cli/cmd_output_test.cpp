@@ -1,0 +1,124 @@
+// lmk17-cli output-test: drive the analogue output to test values, or leave
+// the test mode.
+
+#include <QTimer>
+
+#include "cli/cli_command.h"
+#include "cli/live_cli_common.h"
+#include "config/catalogue.h"
+#include "operations/pv_reading_values.h"
+
+namespace lmk17::cli {
+
+namespace {
+
+struct TestRequest {
+    enum Kind { Single, Cycle, Exit } kind = Single;
+    QStringList values;  // in the output unit
+    QString period;
+    int count = 0;  // values to send in a cycle; 0 = until Ctrl-C
+};
+
+TestRequest ParseTestRequest(Context& c) {
+    TestRequest t;
+    const auto value = c.takeOption(QStringLiteral("--value"));
+    const auto cycle = c.takeOption(QStringLiteral("--cycle"));
+    const auto period = c.takeOption(QStringLiteral("--period"));
+    const auto count = c.takeOption(QStringLiteral("--count"));
+    const bool exit = c.takeFlag(QStringLiteral("--exit"));
+    c.rejectUnknownOptions();
+    if (!c.args.isEmpty()) throw UsageError(QStringLiteral("output-test takes no arguments"));
+    if (int(value.has_value()) + int(cycle.has_value()) + int(exit) != 1)
+        throw UsageError(QStringLiteral("give exactly one of --value V, --cycle V1,V2,V3, --exit"));
+    if ((period || count) && !cycle)
+        throw UsageError(QStringLiteral("--period and --count go with --cycle"));
+    if (exit) {
+        t.kind = TestRequest::Exit;
+        return t;
+    }
+    if (value) {
+        c.toReal(*value, QStringLiteral("--value"));
+        t.values = {*value};
+        return t;
+    }
+    t.kind = TestRequest::Cycle;
+    t.values = cycle->split(QLatin1Char(','));
+    if (t.values.size() != 3)
+        throw UsageError(QStringLiteral("--cycle takes three values: V1,V2,V3"));
+    for (const QString& v : t.values) c.toReal(v, QStringLiteral("--cycle"));
+    if (!period) throw UsageError(QStringLiteral("--cycle needs --period S"));
+    c.toReal(*period, QStringLiteral("--period"));
+    t.period = *period;
+    if (count) {
+        t.count = c.toInt(*count, QStringLiteral("--count"));
+        if (t.count < 1) throw UsageError(QStringLiteral("--count must be 1 or more"));
+    }
+    return t;
+}
+
+// The edits take the values as the window would (held within the test range).
+void SetValues(Context& c, LiveReadings& live, const TestRequest& t) {
+    ToolsPage& page = live.page();
+    for (int i = 0; i < t.values.size(); ++i) {
+        page.valueTexts[size_t(i)] = t.values[i];
+        live.outputTest().TPrHodnEdtExit(i);
+        double typed = 0, kept = 0;
+        ParseFieldNumber(t.values[i], typed);
+        ParseFieldNumber(page.valueTexts[size_t(i)], kept);
+        if (typed != kept)
+            c.err << "lmk17-cli: " << t.values[i] << " taken as" << page.valueTexts[size_t(i)]
+                  << " (the output test range)" << Qt::endl;
+    }
+    page.selectedValue = 0;
+    page.automatic = t.kind == TestRequest::Cycle;
+    if (page.automatic) {
+        page.testPeriodText = NormalisePeriod(t.period).text;
+        double typed = 0;
+        ParseFieldNumber(t.period, typed);
+        if (typed != NormalisePeriod(t.period).seconds)
+            c.err << "lmk17-cli: period taken as" << page.testPeriodText << " s (0.2 to 15.0 s)"
+                  << Qt::endl;
+    }
+}
+
+int outputTest(Context& c) {
+    const TestRequest t = ParseTestRequest(c);
+    CliSession s(c);
+    if (const int rc = s.open()) return rc;
+    if (!ReadConfigurationFirst(s, c)) return ExitFailure;
+    LiveReadings live(s.session());
+    const OutputTypeEntry* output = OutputTypeOf(s.model().identity().typeIndex);
+    const QString unit = output ? UnitSymbol(output->UnitCode) : QString();
+    SetValues(c, live, t);
+    int readings = 0;
+    QObject::connect(&live, &LiveReadings::pvReadingDone, [&](const PvReadingResult& r) {
+        if (!c.options.json && t.kind != TestRequest::Exit)
+            c.out << "value" << live.page().valueTexts[size_t(live.page().selectedValue)] << ' '
+                  << unit << ":  ";
+        PrintPvReading(c, r);
+        if (++readings == t.count && t.kind == TestRequest::Cycle)
+            QTimer::singleShot(0, &live, [&] {
+                if (live.outputTest().running()) live.TPrGoBtnClick();  // "Stop"
+            });
+    });
+    s.run([&] {
+        return t.kind == TestRequest::Exit ? live.ZrusTPrBtnClick() : live.TPrGoBtnClick();
+    });
+    if (t.kind == TestRequest::Cycle && live.page().testModeVisible)
+        c.err << "lmk17-cli: the output test mode stays active; leave it with output-test --exit"
+              << Qt::endl;
+    if (t.kind == TestRequest::Cycle)
+        return readings > 0 && (t.count ? readings >= t.count : s.interrupted()) ? ExitOk
+                                                                                 : ExitFailure;
+    return readings > 0 ? ExitOk : ExitFailure;
+}
+
+Registrar outputTestCmd({"output-test",
+                         "(--value V | --cycle V1,V2,V3 --period S [--count N] | --exit)",
+                         "drive the output to a test value in mA or V (--value), step through "
+                         "three values every S seconds until Ctrl-C or N values (--cycle), or "
+                         "leave the test mode (--exit); each value is followed by a PV reading",
+                         outputTest});
+
+}  // namespace
+}  // namespace lmk17::cli

@@ -1,0 +1,63 @@
+// lmk17-cli pv: the primary variable, the output and the device error state,
+// once or at an interval.
+
+#include <QTimer>
+
+#include "cli/cli_command.h"
+#include "cli/live_cli_common.h"
+#include "operations/pv_reading_values.h"
+
+namespace lmk17::cli {
+
+namespace {
+
+int pv(Context& c) {
+    const auto interval = c.takeOption(QStringLiteral("--interval"));
+    const auto countText = c.takeOption(QStringLiteral("--count"));
+    c.rejectUnknownOptions();
+    if (!c.args.isEmpty()) throw UsageError(QStringLiteral("pv takes no arguments"));
+    int count = 1;
+    if (countText) {
+        count = c.toInt(*countText, QStringLiteral("--count"));
+        if (count < 1) throw UsageError(QStringLiteral("--count must be 1 or more"));
+    }
+    const bool repeat = interval.has_value() || countText.has_value();
+    PeriodEdit period = NormalisePeriod(QStringLiteral("1.0"));
+    if (interval) {
+        const double seconds = c.toReal(*interval, QStringLiteral("--interval"));
+        period = NormalisePeriod(*interval);
+        if (seconds != period.seconds)
+            c.err << "lmk17-cli: interval taken as" << period.text << " s (0.2 to 15.0 s)"
+                  << Qt::endl;
+    }
+
+    CliSession s(c);
+    if (const int rc = s.open()) return rc;
+    if (!ReadConfigurationFirst(s, c)) return ExitFailure;
+    LiveReadings live(s.session());
+    live.page().intervalReading = repeat;
+    live.page().periodText = period.text;
+    int readings = 0;
+    QObject::connect(&live, &LiveReadings::pvReadingDone, [&](const PvReadingResult& r) {
+        PrintPvReading(c, r);
+        // Enough readings: stop as the "Stop" button would, once the step
+        // that reported has returned.
+        if (++readings == count && countText)
+            QTimer::singleShot(0, &live, [&] {
+                if (s.engine().operation().processCode == ProcessPV) live.PVReadBtnClick();
+            });
+    });
+    s.run([&] { return live.PVReadBtnClick(); });
+    if (!repeat || countText) return readings >= count ? ExitOk : ExitFailure;
+    // Until Ctrl-C: any other end is a failure the user gave up on.
+    return readings > 0 && s.interrupted() ? ExitOk : ExitFailure;
+}
+
+Registrar pvCmd({"pv", "[--interval S] [--count N]",
+                 "read the primary variable, the output value, the test-mode state and the device "
+                 "errors (first reads the configuration); with --interval every S seconds (0.2 to "
+                 "15) until Ctrl-C or N readings",
+                 pv});
+
+}  // namespace
+}  // namespace lmk17::cli

@@ -1,0 +1,111 @@
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "monitoring/cli_process.h"
+
+namespace lmk17 {
+namespace {
+
+using test::CliResult;
+using test::RunCli;
+using test::SimProcess;
+
+TEST(LiveCli, ReadingsAgainstTheSimulator) {
+    const struct {
+        QStringList sim;
+        QStringList command;
+        int exitCode;
+        const char* out;
+    } cases[] = {
+        {{"--type", "K8410H10", "--firmware", "1.60"},
+         {"pv"},
+         0,
+         "PV: 325  °C   output: 12 mA   test mode: off   device errors: none\n"},
+        {{"--type", "K8410H10", "--firmware", "1.85", "--device-errors", "5"},
+         {"pv"},
+         0,
+         "PV: 325  °C   output: 22 mA   test mode: off   device errors:  1 - Sensor Incorrectly "
+         "Connected or Faulty; 3 - EEPROM Error (Write Error)\n"},
+        {{"--type", "K8410H10", "--firmware", "1.90"},
+         {"pv", "--interval", "0.2", "--count", "3"},
+         0,
+         "PV: 325  °C   output: 12 mA   test mode: off   device errors: none\n"
+         "PV: 325  °C   output: 12 mA   test mode: off   device errors: none\n"
+         "PV: 325  °C   output: 12 mA   test mode: off   device errors: none\n"},
+        {{"--type", "K8410H10", "--range", "51", "--cj-temp", "21.5"},
+         {"cj"},
+         0,
+         "CJ temperature: 21.5 °C\n"},
+        {{"--type", "K8410H10"}, {"cj"}, 1, "CJ temperature: °C\n"},
+        {{"--type", "K8410H10", "--firmware", "1.60", "--working-time", "86400"},
+         {"working-time"},
+         0,
+         "Working time: 1 day, 0 seconds (86400 s)\n"},
+        {{"--type", "K8410H10", "--firmware", "1.60"},
+         {"output-test", "--value", "8"},
+         0,
+         "value 8 mA:  PV: 325  °C   output: 8 mA   test mode: active   device errors: none\n"},
+        {{"--type", "K8410H10", "--firmware", "1.90"},
+         {"output-test", "--cycle", "4,8,30", "--period", "0.2", "--count", "4"},
+         0,
+         "value 4 mA:  PV: 325  °C   output: 4 mA   test mode: active   device errors: none\n"
+         "value 8 mA:  PV: 325  °C   output: 8 mA   test mode: active   device errors: none\n"
+         "value 25 mA:  PV: 325  °C   output: 25 mA   test mode: active   device errors: none\n"
+         "value 4 mA:  PV: 325  °C   output: 4 mA   test mode: active   device errors: none\n"},
+        {{"--type", "K8410H10"},
+         {"output-test", "--exit"},
+         0,
+         "PV: 325  °C   output: 12 mA   test mode: off   device errors: none\n"},
+    };
+    for (const auto& c : cases) {
+        SimProcess sim(c.sim);
+        ASSERT_FALSE(sim.path().isEmpty());
+        const CliResult r = RunCli(QStringList{"--port", sim.path()} + c.command);
+        EXPECT_EQ(r.exitCode, c.exitCode) << c.command.join(' ').toStdString() << "\n"
+                                          << r.err.toStdString();
+        EXPECT_EQ(r.out.toStdString(), std::string(c.out)) << c.command.join(' ').toStdString();
+    }
+}
+
+// The values written as parameter 220, from the simulator's trace.
+TEST(LiveCli, OutputTestSendsWhatTheFirmwareExpects) {
+    QTemporaryDir dir;
+    const QString trace = dir.filePath(QStringLiteral("trace.txt"));
+    {
+        SimProcess sim({"--type", "K8410H10", "--firmware", "1.60", "--trace", trace});
+        ASSERT_FALSE(sim.path().isEmpty());
+        EXPECT_EQ(RunCli({"--port", sim.path(), "output-test", "--value", "12"}).exitCode, 0);
+        EXPECT_EQ(RunCli({"--port", sim.path(), "output-test", "--exit"}).exitCode, 0);
+    }
+    QFile f(trace);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    QStringList writes;
+    for (const QString& line : QString::fromUtf8(f.readAll()).split(QLatin1Char('\n')))
+        if (line.contains(QStringLiteral("write")) && line.contains(QStringLiteral("220")))
+            writes << line;
+    ASSERT_EQ(writes.size(), 2) << writes.join('\n').toStdString();
+    EXPECT_TRUE(writes[0].contains(QStringLiteral(" 12"))) << writes[0].toStdString();
+    EXPECT_TRUE(writes[1].contains(QStringLiteral("-200"))) << writes[1].toStdString();
+}
+
+TEST(LiveCli, BadOptionsAreUsageErrors) {
+    const QStringList bad[] = {
+        {"pv", "--count", "0"},
+        {"pv", "--interval", "fast"},
+        {"output-test"},
+        {"output-test", "--value", "1", "--exit"},
+        {"output-test", "--value", "twelve"},
+        {"output-test", "--cycle", "1,2", "--period", "1"},
+        {"output-test", "--cycle", "1,2,3"},
+        {"output-test", "--value", "1", "--period", "1"},
+        {"cj", "extra"},
+    };
+    for (const QStringList& args : bad)
+        EXPECT_EQ(RunCli(QStringList{"--port", "/dev/null"} + args).exitCode, 2)
+            << args.join(' ').toStdString();
+}
+
+}  // namespace
+}  // namespace lmk17
