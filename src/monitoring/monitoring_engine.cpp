@@ -44,7 +44,10 @@ MonitoringEngine::MonitoringEngine(TransmitterSession& session, MonitorLog& log,
         Qt::QueuedConnection);
 }
 
-MonitoringEngine::~MonitoringEngine() = default;
+MonitoringEngine::~MonitoringEngine() {
+    // The engine may outlive the monitoring: nothing may call into it afterwards.
+    engine().registerOperation(ProcessMonitoring, {});
+}
 
 TransactionEngine& MonitoringEngine::engine() {
     return session_.engine();

@@ -23,13 +23,22 @@ LiveReadings::LiveReadings(TransmitterSession& session, QObject* parent)
         ProcessPV, [this] { pv_->ReadPV(); }, [this] { pv_->stopFromEngine(); });
     e.registerOperation(
         ProcessCjTemperature, [this] { cj_->TempCJ(); }, [this] { cj_->KonecReadTempCJ(); });
+    connect(&e, &TransactionEngine::exchangeEnded, this, [this](int, bool deviceError) {
+        page_.errorListVisible = page_.pageActive && deviceError;
+        emit pageChanged();
+    });
     e.registerOperation(ProcessWorkingTime, [this] { workingTime_->ProCasUpdate(); });
     e.registerOperation(
         ProcessOutputTest, [this] { outputTest_->TestProud(); },
         [this] { outputTest_->KonecTestProud(); });
 }
 
-LiveReadings::~LiveReadings() = default;
+LiveReadings::~LiveReadings() {
+    // The engine may outlive the page: nothing may call into it afterwards.
+    TransactionEngine& e = session_.engine();
+    for (const int code : {ProcessPV, ProcessCjTemperature, ProcessWorkingTime, ProcessOutputTest})
+        e.registerOperation(code, {});
+}
 
 void LiveReadings::presetTestValues() {
     const OutputTypeEntry* output = OutputTypeOf(session_.model().identity().typeIndex);

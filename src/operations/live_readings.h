@@ -19,6 +19,10 @@ class TransmitterSession;
 // operations keep it up to date; the window shows it, the command line prints
 // from it.
 struct ToolsPage {
+    // The "Tools" page is the one showing (the window keeps this up to date):
+    // after every exchange the error list shows exactly when it is and the
+    // answer carried the device-error bit.
+    bool pageActive = false;
     // Primary variable and output.
     QString pvReadCaption;                        // PVReadBtn: "Read" / "Stop"
     bool intervalReading = false;                 // VstTimerEnCBx

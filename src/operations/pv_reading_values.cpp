@@ -2,6 +2,7 @@
 
 #include <QLocale>
 #include <algorithm>
+#include <climits>
 #include <cmath>
 
 #include "config/display_scaling.h"

@@ -1,5 +1,8 @@
 #include "operations/working_time.h"
 
+#include <algorithm>
+#include <limits>
+
 #include "config/config_texts.h"
 #include "config/firmware.h"
 #include "link/result_codes.h"
@@ -31,6 +34,8 @@ void WorkingTimeReading::ProCasUpdate() {
     if (e.state().result != ResultReadOk) return e.ErrorRWP52(false);
     qint64 seconds = e.request().value32;
     if (!firmware::CountsWorkingTimeInSeconds(s.model().firmwareNumber())) seconds *= 10;
+    // The record holds 32 bits; a corrupt count must not wrap to a negative time.
+    seconds = std::clamp<qint64>(seconds, 0, std::numeric_limits<qint32>::max());
     s.model().config().WorkingTime = qint32(seconds);
     const QString text = FormatWorkingTime(seconds);
     live_.page().workingTimeText = text;
