@@ -1,10 +1,22 @@
 #!/usr/bin/env bash
-# A short tour of lmk17-cli on the software transmitter.
+# A tour of lmk17-cli on the built-in software transmitter: no hardware needed.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${LMK17_BUILD_DIR:-$root/build}
 cli=$build/src/lmk17-cli
-step() { printf '\n$ %s\n' "$*"; "$@"; }
-step "$cli" frame read 101 int32 --address 5
-step "$cli" frame write 220 float -200
-step "$cli" decode 10 1F 00 04 23 16 --type int16 --param 111
+sim=$build/sim/lmk17-sim
+work=$(mktemp -d)
+link=$work/line
+"$sim" --link "$link" --type K8620L31 --firmware 1.91 --pv sine:50:10:60 >"$work/sim.out" 2>&1 &
+simpid=$!
+trap 'kill $simpid 2>/dev/null || true; wait $simpid 2>/dev/null || true; rm -rf "$work"' EXIT
+for _ in $(seq 50); do [ -e "$link" ] && break; sleep 0.1; done
+
+step() { printf '\n$ lmk17-cli %s\n' "$*"; "$cli" "$@" || printf '(exit %d)\n' $?; }
+step frame read 101 int32 --address 5
+step --port "$link" identify
+step --port "$link" --yes read -o "$work/transmitter.ptf"
+step show "$work/transmitter.ptf"
+step ordering-code "$work/transmitter.ptf"
+step --port "$link" pv --count 3 --interval 0.5
+step --port "$link" --yes write "$work/transmitter.ptf"

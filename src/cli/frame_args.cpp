@@ -102,9 +102,9 @@ QString valueText(const LinkRequest& r) {
             return QString::number(r.value32);
         case TypeFloat:
             return QStringLiteral("%1 (bits %2)")
-                .arg(QString::number(r.value, 'g', 9))
-                .arg(std::uint32_t(r.value32), 8, 16, QLatin1Char('0'))
-                .toUpper();
+                .arg(QString::number(r.value, 'g', 9), QString::number(std::uint32_t(r.value32), 16)
+                                                           .rightJustified(8, QLatin1Char('0'))
+                                                           .toUpper());
         case TypeText:
             return QLatin1Char('"') + QString::fromLatin1(r.text) + QLatin1Char('"');
         case TypeBlock: {
