@@ -183,11 +183,18 @@ void Identification::handOver() {
     end();
 }
 
+// The record counts a serial number of 0 or less as unknown (a configuration
+// never read from a transmitter): it belongs to no other device.
+bool Identification::knownOtherSerial() {
+    const qint32 configured = s_.model().identity().serialNumber;
+    return configured > 0 && configured != s_.workingIdentity().serialNumber;
+}
+
 bool Identification::liveOperationFits() {
     const DeviceIdentity& id = s_.workingIdentity();
     const ConfigModel& model = s_.model();
     const ConfigIdentity& config = model.identity();
-    if (config.serialNumber >= 0 && config.serialNumber != id.serialNumber) return false;
+    if (knownOtherSerial()) return false;
     if (config.typeIndex != id.typeIndex) return false;
     if (config.firmwareIndex > id.firmwareIndex) return false;
     if (model.unsavedChanges) return false;
@@ -212,8 +219,7 @@ bool Identification::writeFits() {
         refuse(operation_text::kFixedRange);
         return false;
     }
-    if (config.serialNumber >= 0 && config.serialNumber != id.serialNumber &&
-        !ask(operation_text::kAnotherTransmitter)) {
+    if (knownOtherSerial() && !ask(operation_text::kAnotherTransmitter)) {
         s_.setOutcome(OperationOutcome::Declined);
         end();
         return false;

@@ -22,6 +22,7 @@ private:
     void takeAnswer();
     void check();
     void handOver();
+    bool knownOtherSerial();
     bool liveOperationFits();
     bool writeFits();
     bool ask(const char* text);

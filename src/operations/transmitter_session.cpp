@@ -133,7 +133,6 @@ void TransmitterSession::FinishConfigSequence(bool writing) {
     // Anything the adoption has to mend in the record makes it differ from
     // the transmitter's: that stays an unsaved change.
     model_.unsavedChanges = false;
-    bool corrupt = false;
     if (!writing) {
         readInProgress_ = false;
         emit linearizationTablesCleared();
@@ -141,10 +140,8 @@ void TransmitterSession::FinishConfigSequence(bool writing) {
             before.firmwareIndex != working_.firmwareIndex)
             emit typeSetupRequested(working_.typeIndex, working_.firmwareIndex);
         model_.PushUndo(backup_);
-        corrupt = model_.RefreshFromConfig();
-    } else {
-        model_.RefreshFromConfig();
     }
+    const bool corrupt = model_.RefreshFromConfig();
     emit configurationReplaced();
     if (writing) ui_.message(MessageKind::Information, Tr(operation_text::kWrittenOk));
     if (corrupt)

@@ -14,7 +14,7 @@ double WireValue(const TakenRequest& r) {
 }
 
 TEST(OldFirmwareWrite, NoCorrectionTravelsAsUnitGain) {
-    OpsHarness h(Spec("K8620L31", 160));
+    OpsHarness h(Profile("K8620L31", 160));
     ASSERT_TRUE(h.started);
     ASSERT_EQ(h.read(), OperationOutcome::Completed);
     TransmitterConfig& c = h.model.config();
@@ -40,7 +40,7 @@ TEST(OldFirmwareWrite, NoCorrectionTravelsAsUnitGain) {
 TEST(FixedRangeRead, ForeignConnectionBecomesTheRangesDefault) {
     // A fixed-range device whose stored connection its range does not permit.
     for (const int fw : {160, 191}) {
-        OpsHarness h(Spec("K8620L31", fw, 0, true));
+        OpsHarness h(Profile("K8620L31", fw, 0, true));
         ASSERT_TRUE(h.started);
         const InputRangeEntry* range = RangeByCode(h.tx().memory().integers[110]);
         ASSERT_NE(range, nullptr);
@@ -65,7 +65,7 @@ TEST(FixedRangeRead, ForeignConnectionBecomesTheRangesDefault) {
 }
 
 TEST(LiveHandOver, ConfigurationFromAFileMustBeReadFirst) {
-    OpsHarness h(Spec("K8620L31", 191));
+    OpsHarness h(Profile("K8620L31", 191));
     ASSERT_TRUE(h.started);
     ASSERT_EQ(h.read(), OperationOutcome::Completed);
     h.model.origin = ConfigOrigin::File;
@@ -77,6 +77,35 @@ TEST(LiveHandOver, ConfigurationFromAFileMustBeReadFirst) {
     EXPECT_FALSE(ran);
     EXPECT_EQ(h.ui.shown.at(0).text.left(40),
               QStringLiteral("Another transmitter was connected or con"));
+}
+
+TEST(ReadAdoption, InconsistentRecordBecomesUnsavedDefaults) {
+    OpsHarness h(Profile("K8620L31", 191));
+    ASSERT_TRUE(h.started);
+    h.tx().memory().integers[151] = 2;  // no baud rate code
+    EXPECT_EQ(h.read(), OperationOutcome::Completed);
+    EXPECT_TRUE(h.ui.texts().contains(
+        QStringLiteral("Transmitter configuration corrupt. Last writing probably not successful. "
+                       "Default configuration will be pre-set!")));
+    EXPECT_EQ(h.model.config().BaudCode, 15);
+    // The record is no longer what the transmitter holds.
+    EXPECT_TRUE(h.model.unsavedChanges);
+    EXPECT_EQ(h.model.origin, ConfigOrigin::Default);
+}
+
+TEST(WriteFitSerial, UnknownSerialNumberBelongsToNoOtherDevice) {
+    OpsHarness h(Profile("K8620L31", 191));
+    ASSERT_TRUE(h.started);
+    ASSERT_EQ(h.read(), OperationOutcome::Completed);
+    // As a configuration prepared without a transmitter carries it.
+    h.model.identity().serialNumber = 0;
+    h.model.config().SerialNumber = 0;
+    h.ui.shown.clear();
+    EXPECT_EQ(h.write(), OperationOutcome::Completed);
+    ASSERT_EQ(h.ui.shown.size(), 1u) << h.ui.texts().join('|').toStdString();
+    EXPECT_FALSE(h.ui.shown[0].isQuestion);
+    // The written configuration now belongs to this device.
+    EXPECT_EQ(h.model.config().SerialNumber, h.tx().profile().serial);
 }
 
 }  // namespace
