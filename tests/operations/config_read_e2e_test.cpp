@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "common/qt_printers.h"
 #include "config/catalogue.h"
 #include "operations/operation_texts.h"
@@ -23,7 +25,7 @@ class ReadBranches : public ::testing::TestWithParam<ReadCase> {};
 
 TEST_P(ReadBranches, ReadsTheWholeConfigurationInOrder) {
     const ReadCase& c = GetParam();
-    OpsHarness h(Spec(c.type, c.firmware));
+    OpsHarness h(Profile(c.type, c.firmware));
     ASSERT_TRUE(h.started) << h.error.toStdString();
     const int typeIndex = FindType(QString::fromLatin1(c.type));
     ASSERT_GT(typeIndex, 0);
@@ -33,7 +35,7 @@ TEST_P(ReadBranches, ReadsTheWholeConfigurationInOrder) {
     EXPECT_EQ(h.sequence(), ConfigurationSequence({c.firmware, c.comparators}, false));
 
     // The transmitter holds the catalogue defaults of its type.
-    const TransmitterConfig want = sim::DefaultConfig(typeIndex, 0, 0, h.tx().spec().serial);
+    const TransmitterConfig want = sim::DefaultConfig(typeIndex, 0, 0, h.tx().profile().serial);
     const TransmitterConfig& got = h.model.config();
     EXPECT_EQ(got.InputRangeCode, want.InputRangeCode);
     EXPECT_EQ(got.ConnectionCode, want.ConnectionCode);
@@ -44,10 +46,10 @@ TEST_P(ReadBranches, ReadsTheWholeConfigurationInOrder) {
     EXPECT_NEAR(got.LowerCorrection, want.LowerCorrection, 1e-4);
     EXPECT_NEAR(got.UpperCorrection, want.UpperCorrection, 1e-4);
     EXPECT_NEAR(got.Damping, want.Damping, 1e-5);
-    EXPECT_EQ(got.SerialNumber, h.tx().spec().serial);
-    EXPECT_EQ(got.TransmitterType.trimmed(), h.tx().spec().identificationText());
-    EXPECT_EQ(got.Manufacturer.trimmed(), h.tx().spec().manufacturer.toLatin1());
-    EXPECT_EQ(got.ManufactureDate.trimmed(), h.tx().spec().manufactureDate.toLatin1());
+    EXPECT_EQ(got.SerialNumber, h.tx().profile().serial);
+    EXPECT_EQ(got.TransmitterType.trimmed(), h.tx().profile().identificationText());
+    EXPECT_EQ(got.Manufacturer.trimmed(), h.tx().profile().manufacturer.toLatin1());
+    EXPECT_EQ(got.ManufactureDate.trimmed(), h.tx().profile().manufactureDate.toLatin1());
     // Old firmware counts in units of 10 s; the record holds seconds.
     EXPECT_NEAR(double(got.WorkingTime), double(h.tx().workingTimeS()), 20.0);
     if (c.firmware < 190) {
@@ -70,7 +72,7 @@ TEST_P(ReadBranches, ReadsTheWholeConfigurationInOrder) {
     // Finished: the identity is adopted and the record is the transmitter's.
     EXPECT_EQ(h.model.identity().typeIndex, typeIndex);
     EXPECT_EQ(h.model.identity().firmwareIndex, FindFirmware(c.firmware));
-    EXPECT_EQ(h.model.identity().serialNumber, h.tx().spec().serial);
+    EXPECT_EQ(h.model.identity().serialNumber, h.tx().profile().serial);
     EXPECT_EQ(h.model.origin, ConfigOrigin::Transmitter);
     EXPECT_FALSE(h.model.unsavedChanges);
     EXPECT_TRUE(h.model.hasConfiguration());
@@ -80,6 +82,7 @@ TEST_P(ReadBranches, ReadsTheWholeConfigurationInOrder) {
     EXPECT_EQ(h.ui.progressMaximum, 440);
     EXPECT_EQ(h.ui.progressCaption, QStringLiteral(" Reading Configuration from Transmitter"));
     ASSERT_FALSE(h.ui.progress.empty());
+    EXPECT_TRUE(std::is_sorted(h.ui.progress.begin(), h.ui.progress.end()));
     EXPECT_EQ(h.ui.progress.back(), 440);
     EXPECT_TRUE(h.ui.shown.empty()) << h.ui.texts().join('|').toStdString();
 }
