@@ -45,11 +45,11 @@ QString describe(const SimLine& line, int index) {
     for (const auto& t : line.transmitters()) {
         s += QStringLiteral("\n  address %1: %2 firmware %3.%4, serial %5%6")
                  .arg(t->address())
-                 .arg(t->spec().typeName)
+                 .arg(t->profile().typeName)
                  .arg(t->firmware() / 100)
                  .arg(t->firmware() % 100, 2, 10, QLatin1Char('0'))
-                 .arg(t->spec().serial)
-                 .arg(lmk17::FindType(t->spec().typeName)
+                 .arg(t->profile().serial)
+                 .arg(lmk17::FindType(t->profile().typeName)
                           ? QString()
                           : QStringLiteral(" (type unknown to LMK-17)"));
     }

@@ -98,9 +98,9 @@ bool parseArgs(const QString& kind, const QStringList& args, Fault& f, QString* 
 
 }  // namespace
 
-bool Fault::parse(const QString& spec, Fault& out, QString* error) {
+bool Fault::parse(const QString& profile, Fault& out, QString* error) {
     Fault f;
-    QString text = spec.trimmed();
+    QString text = profile.trimmed();
     if (!parseTrigger(text, f, error)) return false;
     QStringList parts = text.split(QLatin1Char(':'));
     const QString kind = parts.takeFirst().toLower();

@@ -44,8 +44,8 @@ SimLine::SimLine(LineOptions options, QObject* parent)
     outTimer_.setSingleShot(true);
     outTimer_.setTimerType(Qt::PreciseTimer);
     connect(&outTimer_, &QTimer::timeout, this, &SimLine::flushOutput);
-    for (const TransmitterSpec& spec : options_.transmitters)
-        transmitters_.push_back(std::make_unique<SimTransmitter>(spec));
+    for (const TransmitterProfile& profile : options_.transmitters)
+        transmitters_.push_back(std::make_unique<SimTransmitter>(profile));
 }
 
 SimLine::~SimLine() {
@@ -64,9 +64,9 @@ bool SimLine::start(QString* error) {
     for (const auto& t : transmitters_)
         trace_.note(QStringLiteral("transmitter %1: %2 firmware %3, serial %4")
                         .arg(t->address())
-                        .arg(t->spec().typeName)
+                        .arg(t->profile().typeName)
                         .arg(t->firmware())
-                        .arg(t->spec().serial));
+                        .arg(t->profile().serial));
     return true;
 }
 
@@ -238,15 +238,15 @@ void SimLine::flushOutput() {
 // A transmitter given a configuration file holds that configuration.
 bool SimLine::loadConfigurationFiles(QString* error) {
     for (auto& t : transmitters_) {
-        if (t->spec().ptfPath.isEmpty()) continue;
-        TransmitterSpec spec = t->spec();
+        if (t->profile().ptfPath.isEmpty()) continue;
+        TransmitterProfile profile = t->profile();
         TransmitterMemory memory;
         QString why;
-        if (!SimTransmitter::fromPtf(spec, memory, &why)) {
-            if (error) *error = QStringLiteral("transmitter %1: %2").arg(spec.address).arg(why);
+        if (!SimTransmitter::fromPtf(profile, memory, &why)) {
+            if (error) *error = QStringLiteral("transmitter %1: %2").arg(profile.address).arg(why);
             return false;
         }
-        t = std::make_unique<SimTransmitter>(spec);
+        t = std::make_unique<SimTransmitter>(profile);
         t->restore(memory);
     }
     return true;
@@ -289,21 +289,21 @@ bool SimLine::loadState(QString* error) {
         return false;
     }
     for (const auto& value : root.value(QLatin1String("transmitters")).toArray()) {
-        TransmitterSpec spec;
+        TransmitterProfile profile;
         TransmitterMemory memory;
-        if (!SimTransmitter::fromJson(value.toObject(), spec, memory)) {
+        if (!SimTransmitter::fromJson(value.toObject(), profile, memory)) {
             if (error)
                 *error = QStringLiteral("%1: a damaged transmitter entry").arg(options_.statePath);
             return false;
         }
         auto it = std::find_if(transmitters_.begin(), transmitters_.end(),
-                               [&](const auto& t) { return t->address() == spec.address; });
-        TransmitterSpec merged = it != transmitters_.end() ? (*it)->spec() : TransmitterSpec{};
-        merged.address = spec.address;
-        merged.typeName = spec.typeName;
-        merged.firmware = spec.firmware;
-        merged.fixedRange = spec.fixedRange;
-        merged.serial = spec.serial;
+                               [&](const auto& t) { return t->address() == profile.address; });
+        TransmitterProfile merged = it != transmitters_.end() ? (*it)->profile() : TransmitterProfile{};
+        merged.address = profile.address;
+        merged.typeName = profile.typeName;
+        merged.firmware = profile.firmware;
+        merged.fixedRange = profile.fixedRange;
+        merged.serial = profile.serial;
         auto restored = std::make_unique<SimTransmitter>(merged);
         restored->restore(memory);
         if (it != transmitters_.end())

@@ -28,7 +28,7 @@ struct LineOptions {
     QString statePath;
     quint32 seed = 1;
     std::vector<Fault> faults;
-    std::vector<TransmitterSpec> transmitters;
+    std::vector<TransmitterProfile> transmitters;
 };
 
 // Event driven on the thread that owns it: the master side of the terminal is

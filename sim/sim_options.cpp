@@ -40,8 +40,8 @@ private:
         return true;
     }
     LineOptions& line() { return out_.lines.back(); }
-    TransmitterSpec& transmitter() {
-        if (line().transmitters.empty()) line().transmitters.push_back(TransmitterSpec{});
+    TransmitterProfile& transmitter() {
+        if (line().transmitters.empty()) line().transmitters.push_back(TransmitterProfile{});
         return line().transmitters.back();
     }
     bool lineOption(const QString& o, int& i, bool& taken);
@@ -75,9 +75,9 @@ bool Parser::run() {
 }
 
 bool Parser::finishLine() {
-    if (line().transmitters.empty()) line().transmitters.push_back(TransmitterSpec{});
+    if (line().transmitters.empty()) line().transmitters.push_back(TransmitterProfile{});
     std::set<int> seen;
-    for (TransmitterSpec& t : line().transmitters) {
+    for (TransmitterProfile& t : line().transmitters) {
         if (!seen.insert(t.address).second)
             return fail(
                 QStringLiteral("two transmitters at address %1 on one line").arg(t.address));
@@ -142,7 +142,7 @@ bool Parser::transmitterOption(const QString& o, int& i, bool& taken) {
     if (!value(i, v)) return false;
     if (o == QLatin1String("--address")) {
         if (!number(o, v, 0, 31, n)) return false;
-        line().transmitters.push_back(TransmitterSpec{});
+        line().transmitters.push_back(TransmitterProfile{});
         line().transmitters.back().address = int(n);
     } else if (o == QLatin1String("--type")) {
         transmitter().typeName = v.trimmed();

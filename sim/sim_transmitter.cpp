@@ -24,7 +24,7 @@ constexpr int kDeviceErrorBit = 0x04;
 
 }  // namespace
 
-QByteArray TransmitterSpec::identificationText() const {
+QByteArray TransmitterProfile::identificationText() const {
     if (!identification.isEmpty()) return identification.toLatin1().left(32);
     const QString version =
         QStringLiteral("%1.%2").arg(firmware / 100).arg(firmware % 100, 2, 10, QLatin1Char('0'));
@@ -35,8 +35,8 @@ QByteArray TransmitterSpec::identificationText() const {
     return (typeName + QStringLiteral(", FW ") + version).toLatin1().left(32);
 }
 
-SimTransmitter::SimTransmitter(const TransmitterSpec& spec)
-    : spec_(spec), typeIndex_(FindType(spec.typeName)), rng_(spec.seed) {
+SimTransmitter::SimTransmitter(const TransmitterProfile& profile)
+    : spec_(profile), typeIndex_(FindType(profile.typeName)), rng_(profile.seed) {
     const TransmitterConfig config =
         DefaultConfig(typeIndex_, spec_.rangeCode, spec_.address, spec_.serial);
     memory_ = MemoryFromConfig(config, spec_.firmware, typeIndex_,
@@ -219,40 +219,40 @@ QJsonObject SimTransmitter::toJson() const {
                        {"memory", m.toJson()}};
 }
 
-bool SimTransmitter::fromJson(const QJsonObject& o, TransmitterSpec& spec, TransmitterMemory& m) {
+bool SimTransmitter::fromJson(const QJsonObject& o, TransmitterProfile& profile, TransmitterMemory& m) {
     if (!o.value(QLatin1String("address")).isDouble() ||
         !o.value(QLatin1String("type")).isString() ||
         !o.value(QLatin1String("firmware")).isDouble())
         return false;
     TransmitterMemory memory;
     if (!memory.fromJson(o.value(QLatin1String("memory")).toObject())) return false;
-    spec.address = o.value(QLatin1String("address")).toInt();
-    spec.typeName = o.value(QLatin1String("type")).toString();
-    spec.firmware = o.value(QLatin1String("firmware")).toInt();
-    spec.fixedRange = o.value(QLatin1String("fixedRange")).toBool();
-    spec.serial = memory.integers[101];
+    profile.address = o.value(QLatin1String("address")).toInt();
+    profile.typeName = o.value(QLatin1String("type")).toString();
+    profile.firmware = o.value(QLatin1String("firmware")).toInt();
+    profile.fixedRange = o.value(QLatin1String("fixedRange")).toBool();
+    profile.serial = memory.integers[101];
     m = std::move(memory);
     return true;
 }
 
-bool SimTransmitter::fromPtf(TransmitterSpec& spec, TransmitterMemory& memory, QString* error) {
-    const PtfReadResult read = ReadConfigFile(spec.ptfPath);
+bool SimTransmitter::fromPtf(TransmitterProfile& profile, TransmitterMemory& memory, QString* error) {
+    const PtfReadResult read = ReadConfigFile(profile.ptfPath);
     if (!read.ok()) {
         if (error) *error = read.error;
         return false;
     }
     const TransmitterConfig& c = *read.config;
     const IdentificationText id = ParseIdentificationText(c.TransmitterType);
-    if (!id.typeText.isEmpty()) spec.typeName = id.typeText;
-    if (id.firmware > 0) spec.firmware = id.firmware;
-    spec.fixedRange = id.fixedRange;
-    if (c.SerialNumber >= 0) spec.serial = c.SerialNumber;
+    if (!id.typeText.isEmpty()) profile.typeName = id.typeText;
+    if (id.firmware > 0) profile.firmware = id.firmware;
+    profile.fixedRange = id.fixedRange;
+    if (c.SerialNumber >= 0) profile.serial = c.SerialNumber;
     if (!c.TransmitterType.trimmed().isEmpty())
-        spec.identification = QString::fromLatin1(c.TransmitterType);
-    const int typeIndex = FindType(spec.typeName);
-    memory = MemoryFromConfig(c, spec.firmware, typeIndex,
-                              {c.Manufacturer, spec.identificationText(), c.ManufactureDate});
-    memory.integers[101] = spec.serial;
+        profile.identification = QString::fromLatin1(c.TransmitterType);
+    const int typeIndex = FindType(profile.typeName);
+    memory = MemoryFromConfig(c, profile.firmware, typeIndex,
+                              {c.Manufacturer, profile.identificationText(), c.ManufactureDate});
+    memory.integers[101] = profile.serial;
     memory.integers[200] = c.WorkingTime;
     return true;
 }

@@ -14,7 +14,7 @@ namespace lmk17::sim {
 
 // How a simulated transmitter is made. Any type name and firmware number
 // is accepted, also ones this program does not support (to try its refusals).
-struct TransmitterSpec {
+struct TransmitterProfile {
     int address = 0;
     QString typeName = QStringLiteral("K8620L31");
     int firmware = 191;  // version x 100
@@ -47,9 +47,9 @@ public:
         bool memoryChanged = false;
     };
 
-    explicit SimTransmitter(const TransmitterSpec& spec);
+    explicit SimTransmitter(const TransmitterProfile& profile);
 
-    const TransmitterSpec& spec() const { return spec_; }
+    const TransmitterProfile& profile() const { return spec_; }
     int address() const { return spec_.address; }
     int firmware() const { return spec_.firmware; }
     int typeIndex() const { return typeIndex_; }
@@ -72,12 +72,12 @@ public:
 
     // The state file's picture of this transmitter, and back.
     QJsonObject toJson() const;
-    static bool fromJson(const QJsonObject& object, TransmitterSpec& spec,
+    static bool fromJson(const QJsonObject& object, TransmitterProfile& profile,
                          TransmitterMemory& memory);
     // The memory of a transmitter that was written the configuration in
-    // spec.ptfPath; spec takes type, firmware, fixed range and serial number
+    // profile.ptfPath; profile takes type, firmware, fixed range and serial number
     // from the file's identification. False with the reader's message.
-    static bool fromPtf(TransmitterSpec& spec, TransmitterMemory& memory, QString* error);
+    static bool fromPtf(TransmitterProfile& profile, TransmitterMemory& memory, QString* error);
     void restore(const TransmitterMemory& memory) { memory_ = memory; }
 
 private:
@@ -87,7 +87,7 @@ private:
     double outputPosition();
     double cjValue(int parameter) const;
 
-    TransmitterSpec spec_;
+    TransmitterProfile spec_;
     int typeIndex_ = 0;
     TransmitterMemory memory_;
     QElapsedTimer running_;

@@ -29,7 +29,7 @@ bool SpinUntil(const std::function<bool()>& done, int timeoutMs) {
 // ---- in-process simulator ---------------------------------------------------------
 
 InProcessSim::InProcessSim(sim::LineOptions options) {
-    if (options.transmitters.empty()) options.transmitters.push_back(sim::TransmitterSpec{});
+    if (options.transmitters.empty()) options.transmitters.push_back(sim::TransmitterProfile{});
     line_ = std::make_unique<sim::SimLine>(std::move(options));
     QString error;
     if (!line_->start(&error))
@@ -42,8 +42,8 @@ sim::SimTransmitter& InProcessSim::transmitter(int address) {
     return *t;
 }
 
-sim::TransmitterSpec InProcessSim::Transmitter(int address, const QString& type, int firmware) {
-    sim::TransmitterSpec s;
+sim::TransmitterProfile InProcessSim::Transmitter(int address, const QString& type, int firmware) {
+    sim::TransmitterProfile s;
     s.address = address;
     s.typeName = type;
     s.firmware = firmware;

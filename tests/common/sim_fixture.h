@@ -27,7 +27,7 @@ public:
     QString devicePath() const { return line_->devicePath(); }
     sim::SimTransmitter& transmitter(int address = 0);
     // The make-up of a transmitter: a type and firmware at an address.
-    static sim::TransmitterSpec Transmitter(int address, const QString& type, int firmware);
+    static sim::TransmitterProfile Transmitter(int address, const QString& type, int firmware);
 
 private:
     std::unique_ptr<sim::SimLine> line_;

@@ -23,10 +23,10 @@ sim::LineOptions TwoTransmitters() {
     return o;
 }
 
-sim::Fault MakeFault(const char* spec) {
+sim::Fault MakeFault(const char* profile) {
     sim::Fault f;
     QString error;
-    EXPECT_TRUE(sim::Fault::parse(QString::fromLatin1(spec), f, &error)) << error.toStdString();
+    EXPECT_TRUE(sim::Fault::parse(QString::fromLatin1(profile), f, &error)) << error.toStdString();
     return f;
 }
 

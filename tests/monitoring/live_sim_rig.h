@@ -36,10 +36,10 @@ struct TakenRequest {
 
 class LiveSimRig {
 public:
-    explicit LiveSimRig(std::vector<sim::TransmitterSpec> specs, int baud = 19200) {
+    explicit LiveSimRig(std::vector<sim::TransmitterProfile> profiles, int baud = 19200) {
         sim::LineOptions o;
         o.baud = baud;
-        o.transmitters = std::move(specs);
+        o.transmitters = std::move(profiles);
         line = std::make_unique<sim::SimLine>(o);
         QString error;
         started = line->start(&error);
@@ -114,8 +114,8 @@ public:
     bool started = false;
 };
 
-inline sim::TransmitterSpec Spec(const char* type, int fw, int rangeCode = 0) {
-    sim::TransmitterSpec s;
+inline sim::TransmitterProfile Profile(const char* type, int fw, int rangeCode = 0) {
+    sim::TransmitterProfile s;
     s.typeName = QString::fromLatin1(type);
     s.firmware = fw;
     s.rangeCode = rangeCode;

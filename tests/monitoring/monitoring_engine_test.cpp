@@ -11,7 +11,7 @@ namespace lmk17 {
 namespace {
 
 using test::LiveSimRig;
-using test::Spec;
+using test::Profile;
 
 const QDateTime kMoment(QDate(2003, 3, 5), QTime(14, 7, 9));
 const QString kEq(49, QLatin1Char('='));
@@ -21,8 +21,8 @@ const QString kDash(49, QLatin1Char('-'));
 // too long to tick by itself, the clock is fixed.
 class MonitorRig : public LiveSimRig {
 public:
-    explicit MonitorRig(sim::TransmitterSpec spec, int monitoredAddress = 3)
-        : LiveSimRig({withAddress(spec, monitoredAddress)}) {
+    explicit MonitorRig(sim::TransmitterProfile profile, int monitoredAddress = 3)
+        : LiveSimRig({withAddress(profile, monitoredAddress)}) {
         params.address = monitoredAddress;
         params.intervalMs = 3600 * 1000;
         params.logToFile = false;
@@ -36,7 +36,7 @@ public:
         engine.setTiming(t);
         engine.setTransmitterAddress(0);
     }
-    static sim::TransmitterSpec withAddress(sim::TransmitterSpec s, int address) {
+    static sim::TransmitterProfile withAddress(sim::TransmitterProfile s, int address) {
         s.address = address;
         return s;
     }
@@ -76,10 +76,10 @@ public:
 };
 
 TEST(Monitoring, RunWritesHeaderRecordsAndFooter) {
-    sim::TransmitterSpec spec = Spec("K8410H10", 191);
-    spec.pv.kind = sim::PvSource::Constant;
-    spec.pv.a = 23.456789;
-    MonitorRig rig(spec);
+    sim::TransmitterProfile profile = Profile("K8410H10", 191);
+    profile.pv.kind = sim::PvSource::Constant;
+    profile.pv.a = 23.456789;
+    MonitorRig rig(profile);
     ASSERT_TRUE(rig.started);
     ASSERT_TRUE(rig.start());
     EXPECT_FALSE(rig.engine.commandsEnabled());
@@ -142,7 +142,7 @@ class MonitoringConditions : public ::testing::TestWithParam<ConditionCase> {};
 
 TEST_P(MonitoringConditions, RecordsWhatTheConditionsAskFor) {
     const ConditionCase& c = GetParam();
-    MonitorRig rig(Spec("K8620L31", 191));
+    MonitorRig rig(Profile("K8620L31", 191));
     ASSERT_TRUE(rig.started);
     rig.params.writeAll = false;
     rig.params.onChange = c.change;
@@ -195,7 +195,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Monitoring, RecordTextsOfFailuresAndErrors) {
-    MonitorRig rig(Spec("K8620L31", 191));
+    MonitorRig rig(Profile("K8620L31", 191));
     ASSERT_TRUE(rig.started);
     rig.params.separator = 1;
     ASSERT_TRUE(rig.start());
@@ -229,7 +229,7 @@ TEST(Monitoring, RecordTextsOfFailuresAndErrors) {
 }
 
 TEST(Monitoring, PeriodTickRecordsTheNextCycle) {
-    MonitorRig rig(Spec("K8620L31", 191));
+    MonitorRig rig(Profile("K8620L31", 191));
     ASSERT_TRUE(rig.started);
     rig.params.writeAll = false;
     rig.params.onErrorState = false;
@@ -251,9 +251,9 @@ TEST(Monitoring, PeriodTickRecordsTheNextCycle) {
 }
 
 TEST(Monitoring, SerialNumberZeroGivesNoAddressLine) {
-    sim::TransmitterSpec spec = Spec("K8620L31", 191);
-    spec.serial = 0;
-    MonitorRig rig(spec);
+    sim::TransmitterProfile profile = Profile("K8620L31", 191);
+    profile.serial = 0;
+    MonitorRig rig(profile);
     ASSERT_TRUE(rig.started);
     ASSERT_TRUE(rig.start());
     ASSERT_TRUE(rig.cycle());
@@ -264,7 +264,7 @@ TEST(Monitoring, SerialNumberZeroGivesNoAddressLine) {
 }
 
 TEST(Monitoring, StartUpReadGivenUpEndsTheRun) {
-    MonitorRig rig(Spec("K8620L31", 191));
+    MonitorRig rig(Profile("K8620L31", 191));
     ASSERT_TRUE(rig.started);
     sim::Fault refuse;
     refuse.kind = sim::Fault::Refuse;
@@ -293,7 +293,7 @@ TEST(Monitoring, StartUpReadGivenUpEndsTheRun) {
 }
 
 TEST(Monitoring, SilentAddressFailsInIdentification) {
-    MonitorRig rig(Spec("K8620L31", 191), 3);
+    MonitorRig rig(Profile("K8620L31", 191), 3);
     ASSERT_TRUE(rig.started);
     rig.params.address = 5;  // nobody answers there
     rig.ui.answers = {false};
@@ -309,7 +309,7 @@ TEST(Monitoring, SilentAddressFailsInIdentification) {
 }
 
 TEST(Monitoring, StopWaitsForTheOutstandingAnswer) {
-    MonitorRig rig(Spec("K8620L31", 191));
+    MonitorRig rig(Profile("K8620L31", 191));
     ASSERT_TRUE(rig.started);
     ASSERT_TRUE(rig.start());
     rig.line->setAnswerDelay(120);
@@ -334,7 +334,7 @@ TEST(Monitoring, StopWaitsForTheOutstandingAnswer) {
 }
 
 TEST(Monitoring, PulledAdapterGivesCommunicationErrorRecords) {
-    MonitorRig rig(Spec("K8620L31", 191));
+    MonitorRig rig(Profile("K8620L31", 191));
     ASSERT_TRUE(rig.started);
     ASSERT_TRUE(rig.start());
     ASSERT_TRUE(rig.cycle());
@@ -360,7 +360,7 @@ TEST(Monitoring, LogFileGetsEveryLineWithCrLf) {
         f.write("old\r\n");
     }
     for (const bool append : {true, false}) {
-        MonitorRig rig(Spec("K8620L31", 191));
+        MonitorRig rig(Profile("K8620L31", 191));
         ASSERT_TRUE(rig.started);
         rig.params.logToFile = true;
         rig.params.logFile = QStringLiteral(" \"") + name + QStringLiteral("\" ");
@@ -380,7 +380,7 @@ TEST(Monitoring, LogFileGetsEveryLineWithCrLf) {
 }
 
 TEST(Monitoring, UnwritableLogIsReportedOnceAndTheRunGoesOn) {
-    MonitorRig rig(Spec("K8620L31", 191));
+    MonitorRig rig(Profile("K8620L31", 191));
     ASSERT_TRUE(rig.started);
     rig.params.logToFile = true;
     rig.params.logFile = QStringLiteral("/nonexistent-folder/mon.log");
@@ -394,7 +394,7 @@ TEST(Monitoring, UnwritableLogIsReportedOnceAndTheRunGoesOn) {
 }
 
 TEST(Monitoring, PollTimerPacesTheCycles) {
-    MonitorRig rig(Spec("K8620L31", 191));
+    MonitorRig rig(Profile("K8620L31", 191));
     ASSERT_TRUE(rig.started);
     rig.params.intervalMs = 100;
     ASSERT_TRUE(rig.start());

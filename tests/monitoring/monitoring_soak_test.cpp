@@ -12,7 +12,7 @@ namespace lmk17 {
 namespace {
 
 using test::LiveSimRig;
-using test::Spec;
+using test::Profile;
 
 // Resident memory in kB and open file descriptors of this process.
 long ResidentKb() {
@@ -38,13 +38,13 @@ TEST(MonitoringSoak, ThousandsOfCyclesStayBounded) {
     const int kCycles = qEnvironmentVariableIntValue("LMK17_SOAK_CYCLES") > 0
                             ? qEnvironmentVariableIntValue("LMK17_SOAK_CYCLES")
                             : 10000;
-    sim::TransmitterSpec spec = Spec("K8620L31", 191);
-    spec.address = 2;
-    spec.pv.kind = sim::PvSource::Sine;
-    spec.pv.a = 100;
-    spec.pv.b = 50;
-    spec.pv.periodS = 7;
-    LiveSimRig rig({spec});
+    sim::TransmitterProfile profile = Profile("K8620L31", 191);
+    profile.address = 2;
+    profile.pv.kind = sim::PvSource::Sine;
+    profile.pv.a = 100;
+    profile.pv.b = 50;
+    profile.pv.periodS = 7;
+    LiveSimRig rig({profile});
     ASSERT_TRUE(rig.started);
     QTemporaryDir dir;
     MonitorParameters p;

@@ -25,7 +25,7 @@ bool Shown(const OpsHarness& h, const char* text) {
 
 // A harness whose model holds what was read from a K8620L31 (1.91).
 struct ReadFirst : OpsHarness {
-    explicit ReadFirst(sim::TransmitterSpec spec = Spec("K8620L31", 191)) : OpsHarness(spec) {
+    explicit ReadFirst(sim::TransmitterProfile profile = Profile("K8620L31", 191)) : OpsHarness(profile) {
         if (started) started = read() == OperationOutcome::Completed;
         requests.clear();
         ui.shown.clear();
@@ -39,7 +39,7 @@ struct ReadFirst : OpsHarness {
 
 TEST(CorruptConfiguration, ReadPresetsTheDefaultsWithoutReading) {
     for (const bool preset : {true, false}) {
-        OpsHarness h(Spec("K8620L31", 191));
+        OpsHarness h(Profile("K8620L31", 191));
         ASSERT_TRUE(h.started);
         h.tx().memory().integers[111] |= 0x20;
         h.ui.answers = {preset};
@@ -74,7 +74,7 @@ TEST(CorruptConfiguration, ReadPresetsTheDefaultsWithoutReading) {
         EXPECT_EQ(got.WorkingTime, 0);
         EXPECT_EQ(got.LastChangeDate, 0.0);
         // The device's identity belongs to the preset.
-        EXPECT_EQ(got.SerialNumber, h.tx().spec().serial);
+        EXPECT_EQ(got.SerialNumber, h.tx().profile().serial);
         EXPECT_EQ(h.model.identity().typeIndex, type);
         EXPECT_EQ(h.model.origin, ConfigOrigin::Default);
         EXPECT_TRUE(h.model.hasConfiguration());
@@ -95,7 +95,7 @@ TEST(CorruptConfiguration, WriteProceedsAndClearsTheMark) {
 TEST(FailedRead, DeclinedRepeatRestoresTheRecord) {
     const char* faults[] = {"refuse@14", "silence@14,15,16", "bad-check@14"};
     for (const char* fault : faults) {
-        ReadFirst h(Spec("K8410H10", 185));
+        ReadFirst h(Profile("K8410H10", 185));
         ASSERT_TRUE(h.started);
         h.model.config().UserNote = "before";
         h.model.config().Damping = 7.5;
@@ -220,7 +220,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Identification, UnsupportedDeviceIsRefused) {
-    OpsHarness h(Spec("K8620X99", 191));
+    OpsHarness h(Profile("K8620X99", 191));
     ASSERT_TRUE(h.started);
     EXPECT_EQ(h.read(), OperationOutcome::Refused);
     EXPECT_EQ(h.sequence(), IdentificationSequence());
@@ -229,7 +229,7 @@ TEST(Identification, UnsupportedDeviceIsRefused) {
     EXPECT_TRUE(h.ui.shown[0].text.startsWith(
         QStringLiteral("The connected transmitter K8620X99 is not supported")));
     EXPECT_EQ(h.session.lastRefusal(), IdentityRefusal::Type);
-    EXPECT_EQ(h.session.lastIdentified().serialNumber, h.tx().spec().serial);
+    EXPECT_EQ(h.session.lastIdentified().serialNumber, h.tx().profile().serial);
     // Nothing read is kept: the working identity is the configuration's again.
     EXPECT_EQ(h.session.workingIdentity().serialNumber, h.model.identity().serialNumber);
     EXPECT_FALSE(h.model.hasConfiguration());
@@ -250,7 +250,7 @@ TEST(Starts, UnsavedChangesAreAskedAbout) {
 }
 
 TEST(Starts, WriteNeedsAConfiguration) {
-    OpsHarness h(Spec("K8620L31", 191));
+    OpsHarness h(Profile("K8620L31", 191));
     ASSERT_TRUE(h.started);
     EXPECT_EQ(h.write(), OperationOutcome::None);
     EXPECT_EQ(h.ui.last(), T(operation_text::kNoConfiguration));

@@ -41,7 +41,7 @@ class WriteBranches : public ::testing::TestWithParam<WriteCase> {};
 TEST_P(WriteBranches, WritesInOrderAndReadsBackTheSameRecord) {
     const WriteCase& c = GetParam();
     const int rangeCode = c.fixedRange ? OtherRange(c.type) : 0;
-    OpsHarness h(Spec(c.type, c.firmware, rangeCode, c.fixedRange));
+    OpsHarness h(Profile(c.type, c.firmware, rangeCode, c.fixedRange));
     ASSERT_TRUE(h.started) << h.error.toStdString();
     ASSERT_EQ(h.read(), OperationOutcome::Completed) << h.ui.texts().join('|').toStdString();
     const TransmitterTypeEntry* type = TypeAt(h.model.identity().typeIndex);

@@ -8,7 +8,7 @@ namespace lmk17 {
 namespace {
 
 using test::LiveSimRig;
-using test::Spec;
+using test::Profile;
 
 const QString kErrorSeen = QStringLiteral(
     "Attention, the transmitter was during reading in an error state which may cause incorrect "
@@ -35,10 +35,10 @@ class LiveCj : public ::testing::TestWithParam<CjCase> {};
 // only the matching formula gives the temperature back.
 TEST_P(LiveCj, MeasuredColdJunction) {
     const CjCase& c = GetParam();
-    sim::TransmitterSpec spec = Spec(c.type, c.fw, c.rangeCode);
-    spec.cjTemperature = 31.4;
-    spec.deviceErrors = c.deviceErrors;
-    LiveSimRig rig({spec});
+    sim::TransmitterProfile profile = Profile(c.type, c.fw, c.rangeCode);
+    profile.cjTemperature = 31.4;
+    profile.deviceErrors = c.deviceErrors;
+    LiveSimRig rig({profile});
     ASSERT_TRUE(rig.started);
     ASSERT_TRUE(rig.readConfiguration());
     rig.taken.clear();
@@ -78,7 +78,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(LiveCjConstant, ShowsParameter72) {
     for (const int fw : {160, 191}) {
-        LiveSimRig rig({Spec("K8410H10", fw, 51)});
+        LiveSimRig rig({Profile("K8410H10", fw, 51)});
         ASSERT_TRUE(rig.started);
         // The constant cold junction (connection code 6; 5 on 1.60) at 18.5 °C.
         rig.transmitter().memory().integers[112] = fw < 170 ? 5 : 6;
@@ -112,9 +112,9 @@ TEST(LiveWorkingTime, TenSecondUnitsBelow170) {
                                      {170, 86400, "1 day, 0 seconds"},
                                      {191, 90061, "1 day, 1 hour, 1 minute, 1 seconds"}};
     for (const auto& c : cases) {
-        sim::TransmitterSpec spec = Spec("K8410H10", c.fw);
-        spec.workingTimeS = c.seconds;
-        LiveSimRig rig({spec});
+        sim::TransmitterProfile profile = Profile("K8410H10", c.fw);
+        profile.workingTimeS = c.seconds;
+        LiveSimRig rig({profile});
         ASSERT_TRUE(rig.started);
         ASSERT_TRUE(rig.readConfiguration());
         std::vector<qint32> got;

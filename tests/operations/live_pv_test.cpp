@@ -7,7 +7,7 @@ namespace lmk17 {
 namespace {
 
 using test::LiveSimRig;
-using test::Spec;
+using test::Profile;
 
 struct PvCase {
     const char* name;
@@ -25,13 +25,13 @@ class LivePvReading : public ::testing::TestWithParam<PvCase> {};
 
 TEST_P(LivePvReading, ShowsWhatTheTransmitterReports) {
     const PvCase& c = GetParam();
-    sim::TransmitterSpec spec = Spec("K8410H10", c.fw);
+    sim::TransmitterProfile profile = Profile("K8410H10", c.fw);
     if (!std::isnan(c.pv)) {
-        spec.pv.kind = sim::PvSource::Constant;
-        spec.pv.a = c.pv;
+        profile.pv.kind = sim::PvSource::Constant;
+        profile.pv.a = c.pv;
     }
-    spec.deviceErrors = c.deviceErrors;
-    LiveSimRig rig({spec});
+    profile.deviceErrors = c.deviceErrors;
+    LiveSimRig rig({profile});
     ASSERT_TRUE(rig.started);
     ASSERT_TRUE(rig.readConfiguration());
     std::vector<PvReadingResult> got;
@@ -85,7 +85,7 @@ INSTANTIATE_TEST_SUITE_P(
 class LivePvTestMode : public ::testing::TestWithParam<int> {};
 
 TEST_P(LivePvTestMode, ShowsTheTestOutput) {
-    LiveSimRig rig({Spec("K8410H10", GetParam())});
+    LiveSimRig rig({Profile("K8410H10", GetParam())});
     ASSERT_TRUE(rig.started);
     ASSERT_TRUE(rig.readConfiguration());
     rig.live.page().selectedValue = 0;
@@ -120,7 +120,7 @@ TEST_P(LivePvTestMode, ShowsTheTestOutput) {
 INSTANTIATE_TEST_SUITE_P(Firmware, LivePvTestMode, ::testing::Values(160, 185, 190));
 
 TEST(LivePvInterval, RepeatsAtTheEditedPeriod) {
-    LiveSimRig rig({Spec("K8410H10", 190)});
+    LiveSimRig rig({Profile("K8410H10", 190)});
     ASSERT_TRUE(rig.started);
     ASSERT_TRUE(rig.readConfiguration());
     int readings = 0;

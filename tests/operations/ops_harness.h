@@ -31,10 +31,10 @@ struct TakenRequest {
 // same event loop.
 class OpsHarness {
 public:
-    explicit OpsHarness(const sim::TransmitterSpec& spec,
+    explicit OpsHarness(const sim::TransmitterProfile& profile,
                         const std::function<void(sim::LineOptions&)>& tune = {}) {
         sim::LineOptions options;
-        options.transmitters = {spec};
+        options.transmitters = {profile};
         if (tune) tune(options);
         line = std::make_unique<sim::SimLine>(options);
         started = line->start(&error);
@@ -116,9 +116,9 @@ public:
     TransmitterSession session{engine, model, ui};
 };
 
-inline sim::TransmitterSpec Spec(const char* type, int firmware, int rangeCode = 0,
+inline sim::TransmitterProfile Profile(const char* type, int firmware, int rangeCode = 0,
                                  bool fixedRange = false) {
-    sim::TransmitterSpec s;
+    sim::TransmitterProfile s;
     s.typeName = QString::fromLatin1(type);
     s.firmware = firmware;
     s.rangeCode = rangeCode;

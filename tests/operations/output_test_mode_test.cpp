@@ -11,7 +11,7 @@ namespace lmk17 {
 namespace {
 
 using test::LiveSimRig;
-using test::Spec;
+using test::Profile;
 
 // The values written as parameter 220, as the single-precision wire carries them.
 std::vector<float> WrittenValues(const LiveSimRig& rig) {
@@ -69,7 +69,7 @@ class OutputTestSingle : public ::testing::TestWithParam<std::pair<int, double>>
 
 TEST_P(OutputTestSingle, SendsTheValueTheFirmwareExpects) {
     const auto [fw, expected] = GetParam();
-    LiveSimRig rig({Spec("K8410H10", fw)});
+    LiveSimRig rig({Profile("K8410H10", fw)});
     ASSERT_TRUE(rig.started);
     ASSERT_TRUE(rig.readConfiguration());
     rig.live.presetTestValues();
@@ -105,7 +105,7 @@ INSTANTIATE_TEST_SUITE_P(Firmware, OutputTestSingle,
                                            std::pair{190, 0.5}));
 
 TEST(OutputTestCycle, StepsThroughTheValuesAndExits) {
-    LiveSimRig rig({Spec("K8410H10", 185)});
+    LiveSimRig rig({Profile("K8410H10", 185)});
     ASSERT_TRUE(rig.started);
     ASSERT_TRUE(rig.readConfiguration());
     ToolsPage& page = rig.live.page();
@@ -146,7 +146,7 @@ TEST(OutputTestCycle, StepsThroughTheValuesAndExits) {
 }
 
 TEST(OutputTestCycle, StopKeepsTheTestMode) {
-    LiveSimRig rig({Spec("K8410H10", 191)});
+    LiveSimRig rig({Profile("K8410H10", 191)});
     ASSERT_TRUE(rig.started);
     ASSERT_TRUE(rig.readConfiguration());
     ToolsPage& page = rig.live.page();
@@ -167,7 +167,7 @@ TEST(OutputTestCycle, StopKeepsTheTestMode) {
 }
 
 TEST(OutputTestSingle, UnreadableValueLeavesTestMode) {
-    LiveSimRig rig({Spec("K8410H10", 191)});
+    LiveSimRig rig({Profile("K8410H10", 191)});
     ASSERT_TRUE(rig.started);
     ASSERT_TRUE(rig.readConfiguration());
     rig.live.page().valueTexts[0] = QStringLiteral("12 mA");
@@ -180,9 +180,9 @@ TEST(OutputTestSingle, UnreadableValueLeavesTestMode) {
 }
 
 TEST(OutputTestSingle, DeviceErrorEndsTheTestBelow190) {
-    sim::TransmitterSpec spec = Spec("K8410H10", 185);
-    spec.deviceErrors = 0x01;
-    LiveSimRig rig({spec});
+    sim::TransmitterProfile profile = Profile("K8410H10", 185);
+    profile.deviceErrors = 0x01;
+    LiveSimRig rig({profile});
     ASSERT_TRUE(rig.started);
     ASSERT_TRUE(rig.readConfiguration());
     rig.taken.clear();
@@ -194,7 +194,7 @@ TEST(OutputTestSingle, DeviceErrorEndsTheTestBelow190) {
 }
 
 TEST(OutputTestSingle, RefusedWriteAsksToRepeat) {
-    LiveSimRig rig({Spec("K8410H10", 191)});
+    LiveSimRig rig({Profile("K8410H10", 191)});
     ASSERT_TRUE(rig.started);
     ASSERT_TRUE(rig.readConfiguration());
     sim::Fault refuse;
@@ -217,7 +217,7 @@ TEST(OutputTestSingle, RefusedWriteAsksToRepeat) {
 // A live operation on a configuration that was not read from this
 // transmitter asks to read it first, and then does not resume.
 TEST(OutputTestSingle, ForeignConfigurationAsksToReadFirst) {
-    LiveSimRig rig({Spec("K8410H10", 191)});
+    LiveSimRig rig({Profile("K8410H10", 191)});
     ASSERT_TRUE(rig.started);
     ASSERT_TRUE(rig.readConfiguration());
     rig.model.unsavedChanges = true;

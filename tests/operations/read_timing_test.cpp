@@ -19,7 +19,7 @@ struct LineTime {
 };
 
 LineTime TimeRead(int baud, int answerDelayMs) {
-    OpsHarness h(Spec("K8620L31", 191), [&](sim::LineOptions& o) {
+    OpsHarness h(Profile("K8620L31", 191), [&](sim::LineOptions& o) {
         o.pace = true;
         o.baud = baud;
         o.answerDelayMs = answerDelayMs;

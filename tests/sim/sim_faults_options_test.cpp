@@ -1,4 +1,4 @@
-// Fault specifications, the cutting and spoiling of answers, and the
+// Fault descriptions, the cutting and spoiling of answers, and the
 // command line of lmk17-sim.
 
 #include <gtest/gtest.h>
@@ -17,7 +17,7 @@ namespace {
 
 TEST(SimFaults, ParsesEveryKindAndTrigger) {
     struct Case {
-        const char* spec;
+        const char* profile;
         Fault::Kind kind;
         std::set<int> answers;
         double probability;
@@ -31,10 +31,10 @@ TEST(SimFaults, ParsesEveryKindAndTrigger) {
         {"code:0x09", Fault::Code, {}, -1},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.spec);
+        SCOPED_TRACE(c.profile);
         Fault f;
         QString error;
-        ASSERT_TRUE(Fault::parse(QString::fromLatin1(c.spec), f, &error)) << error.toStdString();
+        ASSERT_TRUE(Fault::parse(QString::fromLatin1(c.profile), f, &error)) << error.toStdString();
         EXPECT_EQ(f.kind, c.kind);
         EXPECT_EQ(f.answers, c.answers);
         EXPECT_DOUBLE_EQ(f.probability, c.probability);
@@ -50,12 +50,12 @@ TEST(SimFaults, ParsesEveryKindAndTrigger) {
 }
 
 TEST(SimFaults, RefusesNonsense) {
-    for (const char* spec : {"", "thunder", "silence:3", "chunks", "chunks:0", "split:0", "delay",
+    for (const char* profile : {"", "thunder", "silence:3", "chunks", "chunks:0", "split:0", "delay",
                              "delay:-5", "code:300", "noise@0", "echo%150", "bad-check@x"}) {
-        SCOPED_TRACE(spec);
+        SCOPED_TRACE(profile);
         Fault f;
         QString error;
-        EXPECT_FALSE(Fault::parse(QString::fromLatin1(spec), f, &error));
+        EXPECT_FALSE(Fault::parse(QString::fromLatin1(profile), f, &error));
         EXPECT_FALSE(error.isEmpty());
     }
 }
@@ -95,13 +95,13 @@ TEST(SimFaults, CutsAndSpoilsAnswers) {
     EXPECT_EQ(CutAnswer(answer, nullptr), QList<QByteArray>{answer});
 
     struct Case {
-        const char* spec;
+        const char* profile;
         int at;  // the byte that differs
     };
     for (const Case& c : {Case{"bad-check", 12}, Case{"bad-length", 2}, Case{"bad-start", 0}}) {
-        SCOPED_TRACE(c.spec);
+        SCOPED_TRACE(c.profile);
         Fault f;
-        Fault::parse(QString::fromLatin1(c.spec), f, nullptr);
+        Fault::parse(QString::fromLatin1(c.profile), f, nullptr);
         const QByteArray spoiled = Spoil(answer, f);
         ASSERT_EQ(spoiled.size(), answer.size());
         for (int i = 0; i < answer.size(); ++i) EXPECT_EQ(spoiled[i] != answer[i], i == c.at) << i;
@@ -170,7 +170,7 @@ TEST(SimOptions, ReadsLinesAndTransmitters) {
     EXPECT_EQ(a.transmitters[0].firmware, 160);
     EXPECT_EQ(a.transmitters[0].pv.kind, PvSource::Sine);
     EXPECT_DOUBLE_EQ(a.transmitters[0].pv.noise, 0.1);
-    const TransmitterSpec& t5 = a.transmitters[1];
+    const TransmitterProfile& t5 = a.transmitters[1];
     EXPECT_EQ(t5.address, 5);
     EXPECT_EQ(t5.firmware, 185);
     EXPECT_EQ(t5.serial, 42);

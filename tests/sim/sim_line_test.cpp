@@ -187,9 +187,9 @@ TEST(SimLine, HoldsTheConfigurationOfAFile) {
     o.transmitters.back().ptfPath = file;
     SimRig rig(o);
     const sim::SimTransmitter& t = rig.sim.transmitter(0);
-    EXPECT_EQ(t.spec().typeName, QStringLiteral("K8620L11"));
+    EXPECT_EQ(t.profile().typeName, QStringLiteral("K8620L11"));
     EXPECT_EQ(t.firmware(), 174);
-    EXPECT_TRUE(t.spec().fixedRange);
+    EXPECT_TRUE(t.profile().fixedRange);
     ASSERT_EQ(rig.Exchange(SimRig::Read(101, TypeInt32)), 8);
     EXPECT_EQ(rig.engine.request().value32, 98765);
     ASSERT_EQ(rig.Exchange(SimRig::Read(121, TypeText, 0, 1)), 8);

@@ -15,8 +15,8 @@ using namespace lmk17::sim;
 
 namespace {
 
-TransmitterSpec Spec(const char* type, int firmware, int address = 0) {
-    TransmitterSpec s;
+TransmitterProfile Profile(const char* type, int firmware, int address = 0) {
+    TransmitterProfile s;
     s.typeName = QString::fromLatin1(type);
     s.firmware = firmware;
     s.address = address;
@@ -82,13 +82,13 @@ TEST(SimTransmitter, CarriesWhatItsFirmwareAndTypeHave) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << c.type << " " << c.firmware << " P" << c.parameter);
-        SimTransmitter t(Spec(c.type, c.firmware));
+        SimTransmitter t(Profile(c.type, c.firmware));
         EXPECT_EQ(Code(t, 1, c.parameter, c.dataType), c.code);
     }
 }
 
 TEST(SimTransmitter, RefusesWhatCannotBeDone) {
-    SimTransmitter t(Spec("K8620L31", 191));
+    SimTransmitter t(Profile("K8620L31", 191));
     EXPECT_EQ(Code(t, 1, 121, TypeText, 2), 2);  // only rows 0 and 1
     EXPECT_EQ(Code(t, 1, 50, TypeBlock, 9), 2);  // rows 0..8
     EXPECT_EQ(Code(t, 1, 50, TypeBlock, 8), 8);
@@ -102,7 +102,7 @@ TEST(SimTransmitter, RefusesWhatCannotBeDone) {
 TEST(SimTransmitter, OldFirmwareNumbersConnectionsFromZeroAndCountsTensOfSeconds) {
     for (const int fw : {160, 170, 191}) {
         SCOPED_TRACE(fw);
-        TransmitterSpec s = Spec("K8620L31", fw);
+        TransmitterProfile s = Profile("K8620L31", fw);
         s.workingTimeS = 86400;
         SimTransmitter t(s);
         // Pt100 (range 11) defaults to the 4-wire connection, code 3.
@@ -120,7 +120,7 @@ TEST(SimTransmitter, OutputTestModeReadsBackPerFirmware) {
     for (const Case& c :
          {Case{160, -200.0, 12.0}, Case{174, -200.0, 0.012}, Case{191, 200.0, 0.5}}) {
         SCOPED_TRACE(c.firmware);
-        SimTransmitter t(Spec("K8620L31", c.firmware));
+        SimTransmitter t(Profile("K8620L31", c.firmware));
         EXPECT_EQ(ReadFloat(t, 220), c.normal);
         WriteFloat(t, 220, c.test);
         EXPECT_TRUE(t.testMode());
@@ -135,7 +135,7 @@ TEST(SimTransmitter, OutputTestModeReadsBackPerFirmware) {
 }
 
 TEST(SimTransmitter, OutputPositionFollowsThePvOutsideTheTestMode) {
-    TransmitterSpec s = Spec("K8620L31", 191);
+    TransmitterProfile s = Profile("K8620L31", 191);
     PvSource::parse(QStringLiteral("const:112.5"), s.pv, nullptr);  // range -200..850
     SimTransmitter t(s);
     WriteFloat(t, 163, 0.5);   // gain
@@ -145,7 +145,7 @@ TEST(SimTransmitter, OutputPositionFollowsThePvOutsideTheTestMode) {
 }
 
 TEST(SimTransmitter, DeviceErrorsShowInEveryAnswer) {
-    TransmitterSpec s = Spec("K8620L31", 191);
+    TransmitterProfile s = Profile("K8620L31", 191);
     s.deviceErrors = 0x05;
     SimTransmitter t(s);
     EXPECT_EQ(ReadInt(t, 215, TypeInt16), 5);
@@ -159,7 +159,7 @@ TEST(SimTransmitter, ColdJunctionValuesGiveTheTemperature) {
     // Flag B types take A / C, the others (A - B) / C; both come out right.
     for (const char* type : {"K8410H10", "K8620L31"}) {
         SCOPED_TRACE(type);
-        TransmitterSpec s = Spec(type, 191);
+        TransmitterProfile s = Profile(type, 191);
         s.cjTemperature = 31.5;
         SimTransmitter t(s);
         const double a = ReadFloat(t, 210), b = ReadFloat(t, 211), c = ReadFloat(t, 213);
@@ -169,14 +169,14 @@ TEST(SimTransmitter, ColdJunctionValuesGiveTheTemperature) {
 }
 
 TEST(SimTransmitter, FixedRangeKeepsItsRange) {
-    TransmitterSpec s = Spec("K8620L31", 191);
+    TransmitterProfile s = Profile("K8620L31", 191);
     s.fixedRange = true;
     s.rangeCode = 52;
     SimTransmitter t(s);
     EXPECT_EQ(ReadInt(t, 110, TypeInt16), 52);
     EXPECT_EQ(t.handle(Request(2, 110, TypeInt16, 0, 0, 11)).code, 2);
     EXPECT_EQ(t.handle(Request(2, 110, TypeInt16, 0, 0, 52)).code, 0);
-    TransmitterSpec free = Spec("K8620L31", 191);
+    TransmitterProfile free = Profile("K8620L31", 191);
     SimTransmitter u(free);
     EXPECT_EQ(u.handle(Request(2, 110, TypeInt16, 0, 0, 52)).code, 0);
     EXPECT_EQ(ReadInt(u, 110, TypeInt16), 52);
@@ -196,7 +196,7 @@ TEST(SimTransmitter, IdentificationTextIsWhatTheProgramParses) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text);
-        TransmitterSpec s = Spec(c.type, c.firmware);
+        TransmitterProfile s = Profile(c.type, c.firmware);
         s.fixedRange = c.fixed;
         SimTransmitter t(s);
         QByteArray text;
@@ -215,7 +215,7 @@ TEST(SimTransmitter, IdentificationTextIsWhatTheProgramParses) {
 }
 
 TEST(SimTransmitter, DefaultConfigurationFollowsTheCatalogue) {
-    SimTransmitter t(Spec("K8620L31", 160));
+    SimTransmitter t(Profile("K8620L31", 160));
     const InputRangeEntry* pt100 = RangeByCode(11);
     EXPECT_EQ(ReadInt(t, 110, TypeInt16), 11);
     EXPECT_EQ(ReadInt(t, 111, TypeInt16), pt100->Flags);
@@ -236,15 +236,15 @@ TEST(SimTransmitter, DefaultConfigurationFollowsTheCatalogue) {
 }
 
 TEST(SimTransmitter, MemorySurvivesItsJsonPicture) {
-    SimTransmitter t(Spec("K8620L31", 185, 7));
+    SimTransmitter t(Profile("K8620L31", 185, 7));
     EXPECT_EQ(t.handle(Request(2, 111, TypeInt16, 0, 7, 0x31)).code, 0);
     WriteFloat(t, 55, 10.0);
-    TransmitterSpec spec;
+    TransmitterProfile profile;
     TransmitterMemory memory;
-    ASSERT_TRUE(SimTransmitter::fromJson(t.toJson(), spec, memory));
-    EXPECT_EQ(spec.address, 7);
-    EXPECT_EQ(spec.typeName, QStringLiteral("K8620L31"));
-    EXPECT_EQ(spec.firmware, 185);
+    ASSERT_TRUE(SimTransmitter::fromJson(t.toJson(), profile, memory));
+    EXPECT_EQ(profile.address, 7);
+    EXPECT_EQ(profile.typeName, QStringLiteral("K8620L31"));
+    EXPECT_EQ(profile.firmware, 185);
     EXPECT_EQ(memory.integers[111], 0x31);
     EXPECT_EQ(memory.reals, t.memory().reals);
     EXPECT_EQ(memory.blocks, t.memory().blocks);
@@ -255,7 +255,7 @@ TEST(SimTransmitter, MemorySurvivesItsJsonPicture) {
 
 TEST(SimTransmitter, PvSources) {
     struct Case {
-        const char* spec;
+        const char* profile;
         double t;
         double expected;
     };
@@ -265,9 +265,9 @@ TEST(SimTransmitter, PvSources) {
     };
     std::mt19937 rng(1);
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.spec);
+        SCOPED_TRACE(c.profile);
         PvSource s;
-        ASSERT_TRUE(PvSource::parse(QString::fromLatin1(c.spec), s, nullptr));
+        ASSERT_TRUE(PvSource::parse(QString::fromLatin1(c.profile), s, nullptr));
         EXPECT_NEAR(s.value(c.t, -200.0, 850.0, rng), c.expected, 1e-9);
     }
     for (const char* bad : {"", "const", "ramp:1:2", "sine:1:2:0", "wave:1", "const:x"}) {
