@@ -7,7 +7,8 @@ packages=(
     qt6-base-dev qt6-serialport-dev qt6-charts-dev qt6-tools-dev qt6-tools-dev-tools
     qt6-l10n-tools libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev
-    xvfb xauth
+    qt6-svg-dev qt6-translations-l10n
+    xvfb xauth xdotool imagemagick poppler-utils fonts-liberation2
 )
 missing=()
 for p in "${packages[@]}"; do
