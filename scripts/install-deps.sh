@@ -7,7 +7,7 @@ packages=(
     qt6-base-dev qt6-serialport-dev qt6-charts-dev qt6-tools-dev qt6-tools-dev-tools
     qt6-l10n-tools libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev
-    qt6-svg-dev qt6-translations-l10n
+    qt6-svg-dev qt6-translations-l10n libqt6opengl6-dev libxkbcommon-dev
     xvfb xauth xdotool imagemagick poppler-utils fonts-liberation2
 )
 missing=()
