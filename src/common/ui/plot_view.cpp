@@ -1,0 +1,204 @@
+#include "common/ui/plot_view.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QMouseEvent>
+#include <QPainter>
+#include <algorithm>
+
+namespace lmk17 {
+
+namespace {
+
+Qt::Alignment AlignmentOf(PlotView::Side side) {
+    switch (side) {
+        case PlotView::Side::Bottom:
+            return Qt::AlignBottom;
+        case PlotView::Side::Left:
+            return Qt::AlignLeft;
+        case PlotView::Side::Top:
+            return Qt::AlignTop;
+        case PlotView::Side::Right:
+            return Qt::AlignRight;
+    }
+    return Qt::AlignBottom;
+}
+
+}  // namespace
+
+PlotView::PlotView(QWidget* parent) : QChartView(new QChart, parent) {
+    QChart* c = chart();
+    c->legend()->hide();
+    c->setBackgroundRoundness(0);
+    c->setMargins(QMargins(4, 4, 4, 4));
+    setRenderHint(QPainter::Antialiasing);
+    for (Side side : {Side::Bottom, Side::Left, Side::Top, Side::Right}) {
+        auto* a = new QValueAxis;
+        a->setLabelFormat(QStringLiteral("%.6g"));
+        a->setTickCount(5);
+        c->addAxis(a, AlignmentOf(side));
+        a->setVisible(side == Side::Bottom || side == Side::Left);
+        axes_[int(side)] = a;
+    }
+}
+
+QValueAxis* PlotView::axis(Side side) const {
+    return axes_[int(side)];
+}
+
+void PlotView::setAxisVisible(Side side, bool visible) {
+    axis(side)->setVisible(visible);
+}
+
+AxisRange PlotView::setRange(Qt::Orientation o, double low, double high) {
+    const AxisRange r = NormalizedRange(low, high);
+    axis(o)->setRange(r.low, r.high);
+    return r;
+}
+
+AxisRange PlotView::range(Qt::Orientation o) const {
+    return {axis(o)->min(), axis(o)->max()};
+}
+
+void PlotView::fitRangeToData(Qt::Orientation o) {
+    std::vector<QPointF> all;
+    for (auto it = styles_.cbegin(); it != styles_.cend(); ++it)
+        if (it.key()->isVisible()) {
+            const QList<QPointF> pts = it.key()->points();
+            all.insert(all.end(), pts.begin(), pts.end());
+        }
+    const DataBounds b = BoundsOf(all);
+    if (!b.valid) return;
+    const AxisRange& r = o == Qt::Horizontal ? b.x : b.y;
+    setRange(o, r.low, r.high);
+}
+
+void PlotView::setLabelFormat(Qt::Orientation o, const QString& format) {
+    axis(o)->setLabelFormat(format);
+}
+
+void PlotView::setTickCount(Qt::Orientation o, int count) {
+    axis(o)->setTickCount(std::max(2, count));
+}
+
+void PlotView::setGridVisible(Qt::Orientation o, bool visible) {
+    axis(o)->setGridLineVisible(visible);
+    axis(o)->setMinorGridLineVisible(false);
+}
+
+void PlotView::setTitle(const QString& title) {
+    chart()->setTitle(title);
+}
+
+QLineSeries* PlotView::addSeries(const SeriesStyle& style) {
+    auto* s = new QLineSeries;
+    chart()->addSeries(s);
+    s->attachAxis(axis(Side::Bottom));
+    s->attachAxis(axis(Side::Left));
+    setStyle(s, style);
+    return s;
+}
+
+void PlotView::setStyle(QLineSeries* series, const SeriesStyle& style) {
+    styles_[series] = style;
+    QPen pen(style.line ? QPen(style.color, style.lineWidth) : QPen(Qt::NoPen));
+    series->setPen(pen);
+    series->setColor(style.color);
+    const bool marks = style.symbol != Symbol::None;
+    series->setPointsVisible(marks);
+    if (marks) {
+        series->setMarkerSize(std::max(style.symbolSize.width(), style.symbolSize.height()));
+        series->setLightMarker(symbolImage(style.symbol, style.symbolSize, style.color));
+    } else {
+        series->setLightMarker(QImage());
+    }
+}
+
+void PlotView::setPoints(QLineSeries* series, const std::vector<QPointF>& points) {
+    const std::vector<QPointF> finite = FinitePoints(points);
+    series->replace(QList<QPointF>(finite.begin(), finite.end()));
+}
+
+void PlotView::setSymbolSize(QLineSeries* series, QSize size) {
+    auto it = styles_.find(series);
+    if (it == styles_.end()) return;
+    SeriesStyle style = it.value();
+    style.symbolSize = size;
+    setStyle(series, style);
+}
+
+QImage PlotView::symbolImage(Symbol symbol, QSize size, const QColor& color) {
+    // The marker image is drawn in a square the size of the larger side, the
+    // symbol centred in it at its own width and height.
+    const int side = std::max({size.width(), size.height(), 1});
+    QImage img(side, side, QImage::Format_ARGB32_Premultiplied);
+    img.fill(Qt::transparent);
+    if (symbol == Symbol::None) return img;
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QRectF box((side - size.width()) / 2.0, (side - size.height()) / 2.0, size.width(),
+                     size.height());
+    const QRectF r = box.adjusted(0.5, 0.5, -0.5, -0.5);
+    switch (symbol) {
+        case Symbol::Cross:
+            p.setPen(QPen(color, 1.2));
+            p.drawLine(r.topLeft(), r.bottomRight());
+            p.drawLine(r.bottomLeft(), r.topRight());
+            break;
+        case Symbol::Circle:
+            p.setPen(Qt::NoPen);
+            p.setBrush(color);
+            p.drawEllipse(r);
+            break;
+        case Symbol::Square:
+            p.setPen(Qt::NoPen);
+            p.setBrush(color);
+            p.drawRect(r);
+            break;
+        case Symbol::None:
+            break;
+    }
+    return img;
+}
+
+QPointF PlotView::mapToData(const QPoint& widgetPos) const {
+    const QPointF scenePos = mapToScene(widgetPos);
+    const QPointF chartPos = chart()->mapFromScene(scenePos);
+    return chart()->mapToValue(chartPos, styles_.isEmpty() ? nullptr : styles_.cbegin().key());
+}
+
+bool PlotView::inPlotArea(const QPoint& widgetPos) const {
+    const QPointF chartPos = chart()->mapFromScene(mapToScene(widgetPos));
+    return chart()->plotArea().contains(chartPos);
+}
+
+QSizeF PlotView::plotAreaSize() const {
+    return chart()->plotArea().size();
+}
+
+QImage PlotView::renderImage(QSize size) const {
+    if (size.isEmpty()) size = this->size();
+    QImage img(size, QImage::Format_RGB32);
+    img.fill(Qt::white);
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    // render() is not const, though painting the scene changes nothing.
+    const_cast<PlotView*>(this)->render(&p, QRectF(QPointF(0, 0), size), viewport()->rect());
+    return img;
+}
+
+void PlotView::copyToClipboard() const {
+    QApplication::clipboard()->setImage(renderImage());
+}
+
+void PlotView::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::RightButton && inPlotArea(event->position().toPoint())) {
+        emit rightReleased(event->globalPosition().toPoint(),
+                           mapToData(event->position().toPoint()));
+        event->accept();
+        return;
+    }
+    QChartView::mouseReleaseEvent(event);
+}
+
+}  // namespace lmk17

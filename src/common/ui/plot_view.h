@@ -1,0 +1,108 @@
+#pragma once
+
+#include <QChartView>
+#include <QImage>
+#include <QLineSeries>
+#include <QPointF>
+#include <QValueAxis>
+#include <vector>
+
+#include "common/axis_range.h"
+
+namespace lmk17 {
+
+// The program's one plot: a Qt Charts view with the pieces every graph of the
+// program needs and nothing else.
+//
+//  - Axes: a value axis at each side (bottom and left are shown, top and right
+//    exist hidden for graphs that need a second scale); each with a label
+//    format (printf style, "%.4g"), a tick count and grid lines shown or
+//    hidden. setRange() applies the axis rules of common/axis_range.h, so an
+//    axis is never empty, reversed or non-finite.
+//  - Series: line series with or without a line and with point symbols of a
+//    chosen kind and size. Symbols Qt Charts lacks (the cross) are drawn as
+//    light marker images. setPoints() skips non-finite points.
+//  - Mouse: mapToData() turns a position in the view into data coordinates
+//    (QChart::mapToValue against the bottom and left axes); a released right
+//    button emits rightReleased().
+//  - Output: renderImage() paints the plot on white; copyToClipboard() puts
+//    that image on the clipboard (QClipboard::setImage).
+//
+// A minimal use:
+//     PlotView plot;
+//     plot.setRange(Qt::Horizontal, 0, 100);
+//     plot.setRange(Qt::Vertical, -1, 1);
+//     QLineSeries* s = plot.addSeries({Qt::blue, true, PlotView::Symbol::Cross, {6, 6}});
+//     plot.setPoints(s, points);
+class PlotView : public QChartView {
+    Q_OBJECT
+
+public:
+    enum class Side { Bottom, Left, Top, Right };
+    enum class Symbol { None, Circle, Square, Cross };
+
+    struct SeriesStyle {
+        QColor color = Qt::blue;
+        bool line = true;              // draw the connecting line
+        Symbol symbol = Symbol::None;  // mark every point
+        QSize symbolSize{6, 6};        // width and height in pixels
+        int lineWidth = 1;
+    };
+
+    explicit PlotView(QWidget* parent = nullptr);
+
+    QValueAxis* axis(Side side) const;
+    // The bottom (Horizontal) or left (Vertical) axis.
+    QValueAxis* axis(Qt::Orientation o) const {
+        return axis(o == Qt::Horizontal ? Side::Bottom : Side::Left);
+    }
+    void setAxisVisible(Side side, bool visible);
+
+    // Sets the axis range after NormalizedRange (swapped if reversed, widened
+    // when empty). Returns the range set.
+    AxisRange setRange(Qt::Orientation o, double low, double high);
+    AxisRange range(Qt::Orientation o) const;
+    // Sets the range to the finite points of every visible series, through
+    // NormalizedRange; does nothing when no point is finite.
+    void fitRangeToData(Qt::Orientation o);
+
+    void setLabelFormat(Qt::Orientation o, const QString& format);
+    void setTickCount(Qt::Orientation o, int count);
+    void setGridVisible(Qt::Orientation o, bool visible);
+    void setTitle(const QString& title);
+
+    // A new series attached to the bottom and left axes.
+    QLineSeries* addSeries(const SeriesStyle& style);
+    void setStyle(QLineSeries* series, const SeriesStyle& style);
+    // Replaces the series' points, skipping the non-finite ones.
+    void setPoints(QLineSeries* series, const std::vector<QPointF>& points);
+    // Resizes the symbols of a series (pixels), keeping its kind and colour.
+    void setSymbolSize(QLineSeries* series, QSize size);
+
+    // The data coordinates under a position in this widget.
+    QPointF mapToData(const QPoint& widgetPos) const;
+    // Whether a position in this widget lies inside the plot area.
+    bool inPlotArea(const QPoint& widgetPos) const;
+    // The plot area's size in pixels.
+    QSizeF plotAreaSize() const;
+
+    // The plot painted on white at `size` (the widget's size when empty).
+    QImage renderImage(QSize size = {}) const;
+    void copyToClipboard() const;
+
+    // The marker image of a symbol (a cross is two diagonal strokes).
+    static QImage symbolImage(Symbol symbol, QSize size, const QColor& color);
+
+signals:
+    // The right mouse button was released over the plot area.
+    void rightReleased(const QPoint& globalPos, const QPointF& dataPos);
+
+protected:
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    QValueAxis* axes_[4] = {};
+    QHash<QLineSeries*, SeriesStyle> styles_;
+};
+
+}  // namespace lmk17

@@ -1,0 +1,83 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QClipboard>
+#include <QSignalSpy>
+#include <QTest>
+#include <cmath>
+#include <limits>
+
+#include "common/ui/plot_view.h"
+
+using namespace lmk17;
+
+namespace {
+
+struct Plot : ::testing::Test {
+    PlotView plot;
+    void SetUp() override {
+        plot.resize(400, 300);
+        plot.setRange(Qt::Horizontal, 0, 100);
+        plot.setRange(Qt::Vertical, -10, 10);
+        plot.show();
+        QApplication::processEvents();
+    }
+};
+
+int DarkPixels(const QImage& img) {
+    int n = 0;
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x)
+            if (qGray(img.pixel(x, y)) < 128) ++n;
+    return n;
+}
+
+}  // namespace
+
+TEST_F(Plot, AxisRulesAndNonFinitePoints) {
+    const AxisRange flat = plot.setRange(Qt::Vertical, 5, 5);
+    EXPECT_NEAR(flat.low, 4.975, 1e-12);
+    EXPECT_NEAR(flat.high, 5.025, 1e-12);
+    EXPECT_EQ(plot.setRange(Qt::Horizontal, 9, 3), (AxisRange{3, 9}));
+    QLineSeries* s = plot.addSeries({});
+    plot.setPoints(
+        s, {{1, 1}, {std::nan(""), 2}, {3, std::numeric_limits<double>::infinity()}, {4, -2}});
+    EXPECT_EQ(s->count(), 2);
+    plot.fitRangeToData(Qt::Vertical);
+    EXPECT_EQ(plot.range(Qt::Vertical), (AxisRange{-2, 1}));
+}
+
+// The position of a right click in data coordinates is what the editor
+// writes into its table: it must match the axes.
+TEST_F(Plot, RightClickGivesDataCoordinates) {
+    plot.addSeries({});
+    QSignalSpy spy(&plot, &PlotView::rightReleased);
+    const QRectF area = plot.chart()->plotArea();
+    const QPoint centre = plot.mapFromScene(plot.chart()->mapToScene(area.center()));
+    QTest::mouseRelease(plot.viewport(), Qt::RightButton, {}, centre);
+    ASSERT_EQ(spy.count(), 1);
+    const QPointF data = spy.at(0).at(1).toPointF();
+    EXPECT_NEAR(data.x(), 50.0, 1.0);
+    EXPECT_NEAR(data.y(), 0.0, 0.2);
+    // Outside the plot area (the axis labels) nothing opens.
+    QTest::mouseRelease(plot.viewport(), Qt::RightButton, {}, QPoint(1, 1));
+    EXPECT_EQ(spy.count(), 1);
+}
+
+TEST_F(Plot, CrossSymbolAndImageOnWhite) {
+    const QImage cross = PlotView::symbolImage(PlotView::Symbol::Cross, {9, 9}, Qt::black);
+    EXPECT_LT(qAlpha(cross.pixel(4, 0)), 60);   // the middle of the top edge stays empty
+    EXPECT_GT(qAlpha(cross.pixel(4, 4)), 200);  // the strokes meet in the centre
+    EXPECT_GT(qAlpha(cross.pixel(1, 1)), 100);
+
+    plot.chart()->setBackgroundBrush(Qt::transparent);
+    QLineSeries* s = plot.addSeries({Qt::black, true, PlotView::Symbol::Cross, {8, 8}});
+    plot.setPoints(s, {{0, -10}, {100, 10}});
+    const QImage img = plot.renderImage();
+    EXPECT_EQ(img.size(), plot.size());
+    EXPECT_EQ(img.pixel(0, 0), qRgb(255, 255, 255));
+    EXPECT_GT(DarkPixels(img), 200);  // the diagonal line is drawn
+
+    plot.copyToClipboard();
+    EXPECT_EQ(QApplication::clipboard()->image().size(), plot.size());
+}
