@@ -13,7 +13,7 @@ int cj(Context& c) {
     CliSession s(c);
     if (const int rc = s.open()) return rc;
     if (!ReadConfigurationFirst(s, c)) return ExitFailure;
-    LiveReadings live(s.session());
+    LiveReadings& live = s.live();
     QString text;
     bool read = false;
     QObject::connect(&live, &LiveReadings::cjReadingDone, [&](const QString& t) {

@@ -111,16 +111,19 @@ int defaults(Context& c) {
 
     NoReminders ui(c.ui);
     ConfigModel model(ui);
-    model.identity().typeIndex = type;
-    model.identity().firmwareIndex = firmware;
-    model.identity().rangeIndex = rangeIndex;
-    // The file names its transmitter the way a transmitter's identification
-    // text does, so that loading it finds the type and firmware again.
-    model.config().TransmitterType = QStringLiteral("%1, FW %2")
+    {
+        ConfigModel::Edit e = model.edit();
+        e.identity().typeIndex = type;
+        e.identity().firmwareIndex = firmware;
+        e.identity().rangeIndex = rangeIndex;
+        // The file names its transmitter the way a transmitter's identification
+        // text does, so that loading it finds the type and firmware again.
+        e.config().TransmitterType = QStringLiteral("%1, FW %2")
                                          .arg(QLatin1String(TypeAt(type)->Name))
                                          .arg(FirmwareNumber(firmware) / 100.0, 0, 'f', 2)
                                          .toLatin1();
-    model.identity().identificationText = model.config().TransmitterType;
+        e.identity().identificationText = e.config().TransmitterType;
+    }
     model.SetDefaultConfiguration(type, rangeIndex, firmware);
     model.RefreshFromConfig();
     if (rangeIndex && model.selectedRangeIndex() != rangeIndex) model.SelectRange(rangeIndex);

@@ -122,8 +122,8 @@ int monitor(Context& c) {
     const MonitorParameters params = ParseMonitorOptions(c, cycles);
     CliSession s(c);
     if (const int rc = s.open()) return rc;
-    MonitorLog log;
-    MonitoringEngine monitoring(s.session(), log);
+    MonitorLog& log = s.monitorLog();
+    MonitoringEngine& monitoring = s.monitoring();
     monitoring.setParameters(params);
     QObject::connect(&log, &MonitorLog::lineAdded,
                      [&](const QString& line) { c.out << line << Qt::endl; });

@@ -86,7 +86,7 @@ int outputTest(Context& c) {
     CliSession s(c);
     if (const int rc = s.open()) return rc;
     if (!ReadConfigurationFirst(s, c)) return ExitFailure;
-    LiveReadings live(s.session());
+    LiveReadings& live = s.live();
     const OutputTypeEntry* output = OutputTypeOf(s.model().identity().typeIndex);
     const QString unit = output ? UnitSymbol(output->UnitCode) : QString();
     SetValues(c, live, t);

@@ -34,7 +34,7 @@ int pv(Context& c) {
     CliSession s(c);
     if (const int rc = s.open()) return rc;
     if (!ReadConfigurationFirst(s, c)) return ExitFailure;
-    LiveReadings live(s.session());
+    LiveReadings& live = s.live();
     live.page().intervalReading = repeat;
     live.page().periodText = period.text;
     int readings = 0;

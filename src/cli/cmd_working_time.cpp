@@ -13,7 +13,7 @@ int workingTime(Context& c) {
     CliSession s(c);
     if (const int rc = s.open()) return rc;
     if (!ReadConfigurationFirst(s, c)) return ExitFailure;
-    LiveReadings live(s.session());
+    LiveReadings& live = s.live();
     bool read = false;
     QObject::connect(&live, &LiveReadings::workingTimeDone, [&](qint32 seconds, const QString& t) {
         read = true;

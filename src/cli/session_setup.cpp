@@ -1,13 +1,13 @@
 #include "cli/session_setup.h"
 
 #include <QCoreApplication>
-#include <QEventLoop>
-#include <QRegularExpression>
 #include <QTimer>
 #include <csignal>
 
 #include "link/engine_texts.h"
 #include "link/link_parameters.h"
+#include "link/port_connection.h"
+#include "link/port_list.h"
 
 namespace lmk17::cli {
 
@@ -65,18 +65,11 @@ private:
 CliSession::CliSession(Context& context)
     : context_(context),
       interaction_(std::make_unique<Interaction>(context.ui, context.options.answers)),
-      port_(std::make_unique<TCommPortDriver>()),
-      engine_(std::make_unique<TransactionEngine>(*port_, *interaction_)),
-      model_(std::make_unique<ConfigModel>(*interaction_)),
-      session_(std::make_unique<TransmitterSession>(*engine_, *model_, *interaction_)) {
-    interaction_->engine = engine_.get();
+      stack_(std::make_unique<TransmitterStack>(*interaction_)) {
+    interaction_->engine = &stack_->engine();
 }
 
-CliSession::~CliSession() {
-    session_.reset();
-    engine_.reset();
-    if (port_->isOpen()) port_->close();
-}
+CliSession::~CliSession() = default;
 
 UserInteraction& CliSession::ui() {
     return *interaction_;
@@ -88,63 +81,44 @@ int CliSession::open() {
         context_.err << "lmk17-cli: no serial port given (--port PATH or --port COMn)" << Qt::endl;
         return ExitUsage;
     }
-    static const QRegularExpression comName(QStringLiteral("^COM(\\d+)$"),
-                                            QRegularExpression::CaseInsensitiveOption);
-    const QRegularExpressionMatch m = comName.match(o.port);
-    if (m.hasMatch())
-        port_->setPortNumber(m.captured(1).toInt());
-    else
-        port_->setDeviceName(o.port);
-    port_->setBaudRate(o.baud);
-    port_->setParity(ParityFromIndex(o.parity));
-    if (!port_->open()) {
-        context_.err << "lmk17-cli: cannot open the port " << o.port << ": " << port_->errorString()
-                     << Qt::endl;
+    PortConnection& connection = stack_->connection();
+    connection.setBaudIndex(BaudIndexFromRate(o.baud));
+    connection.setParityIndex(o.parity);
+    connection.setMasterAddress(o.master);
+    connection.setTransmitterAddress(o.address);
+    if (!connection.connectDevice(DevicePathFromPortArgument(o.port))) {
+        context_.err << "lmk17-cli: cannot open the port " << o.port << ": "
+                     << stack_->port().errorString() << Qt::endl;
         return ExitFailure;
     }
-    engine_->setMasterAddress(o.master);
-    engine_->setTransmitterAddress(o.address);
-    engine_->ResetReceiveState();
     return ExitOk;
 }
 
 OperationOutcome CliSession::run(const std::function<bool()>& start) {
     interrupted_ = false;
     interruptRequested = 0;
-    QEventLoop loop;
-    bool ended = false;
-    const QMetaObject::Connection done =
-        QObject::connect(session_.get(), &TransmitterSession::operationEnded, &loop, [&] {
-            ended = true;
-            loop.quit();
-        });
     // Ctrl-C only raises a flag; the loop looks at it between events.
     auto* previous = std::signal(SIGINT, onInterruptSignal);
     QTimer poll;
-    QObject::connect(&poll, &QTimer::timeout, &loop, [this] {
+    QObject::connect(&poll, &QTimer::timeout, [this] {
         if (interruptRequested) {
             interruptRequested = 0;
             interrupt();
         }
     });
     poll.start(50);
-
-    OperationOutcome outcome = OperationOutcome::None;
-    if (start()) {
-        if (!ended) loop.exec();
-        outcome = session_->lastOutcome();
-    }
+    const OperationOutcome outcome = stack_->runOperation(start);
     poll.stop();
     std::signal(SIGINT, previous == SIG_ERR ? SIG_DFL : previous);
-    QObject::disconnect(done);
     return outcome;
 }
 
 void CliSession::interrupt() {
-    if (!engine_->operation().running()) return;
+    TransactionEngine& engine = stack_->engine();
+    if (!engine.operation().running()) return;
     interrupted_ = true;
-    const OperationRecord was = engine_->operation();
-    engine_->StopOperation();
+    const OperationRecord was = engine.operation();
+    engine.StopOperation();
     if (onInterrupt_) onInterrupt_(was);
 }
 

@@ -8,12 +8,16 @@
 #include "config/config_model.h"
 #include "link/comm_port_driver.h"
 #include "link/transaction_engine.h"
+#include "monitoring/monitor_log.h"
+#include "monitoring/monitoring_engine.h"
+#include "operations/live_readings.h"
 #include "operations/transmitter_session.h"
+#include "operations/transmitter_stack.h"
 
 namespace lmk17::cli {
 
-// The link, the configuration and the transmitter operations of one run of a
-// command, set up from the global options (--port, --baud, --parity,
+// The core stack (link, configuration, transmitter operations) of one run of
+// a command, set up from the global options (--port, --baud, --parity,
 // --address, --master, --yes/--no). A command opens it, starts one operation
 // and lets run() drive the event loop until the operation has ended:
 //
@@ -41,10 +45,14 @@ public:
     // cannot be opened).
     int open();
 
-    TCommPortDriver& port() { return *port_; }
-    TransactionEngine& engine() { return *engine_; }
-    ConfigModel& model() { return *model_; }
-    TransmitterSession& session() { return *session_; }
+    TransmitterStack& stack() { return *stack_; }
+    TCommPortDriver& port() { return stack_->port(); }
+    TransactionEngine& engine() { return stack_->engine(); }
+    ConfigModel& model() { return stack_->model(); }
+    TransmitterSession& session() { return stack_->session(); }
+    LiveReadings& live() { return stack_->live(); }
+    MonitoringEngine& monitoring() { return stack_->monitoring(); }
+    MonitorLog& monitorLog() { return stack_->monitorLog(); }
     UserInteraction& ui();
 
     // Starts an operation (start returns false when nothing was started) and
@@ -64,10 +72,7 @@ private:
 
     Context& context_;
     std::unique_ptr<Interaction> interaction_;
-    std::unique_ptr<TCommPortDriver> port_;
-    std::unique_ptr<TransactionEngine> engine_;
-    std::unique_ptr<ConfigModel> model_;
-    std::unique_ptr<TransmitterSession> session_;
+    std::unique_ptr<TransmitterStack> stack_;
     InterruptHandler onInterrupt_;
     bool interrupted_ = false;
 };

@@ -8,45 +8,143 @@
 namespace lmk17 {
 
 namespace {
-QString tr(const char* text) {
+QString translated(const char* text) {
     return QCoreApplication::translate("Configuration", text);
 }
+
+template <typename T>
+bool same(const T& a, const T& b) {
+    return a == b;
+}
+bool same(double a, double b) {
+    return a == b || (a != a && b != b);  // a NaN stays the same NaN
+}
+bool sameIdentity(const ConfigIdentity& a, const ConfigIdentity& b) {
+    return a.typeIndex == b.typeIndex && a.firmwareIndex == b.firmwareIndex &&
+           a.rangeIndex == b.rangeIndex && a.serialNumber == b.serialNumber &&
+           a.identificationText == b.identificationText;
+}
+
 }  // namespace
+
+unsigned ConfigDifference(const TransmitterConfig& a, const TransmitterConfig& b) {
+    using namespace config_change;
+    unsigned mask = 0;
+    auto mark = [&mask](bool differs, unsigned bit) {
+        if (differs) mask |= bit;
+    };
+#define LMK17_DIFFERS(field) (!same(a.field, b.field))
+    mark(LMK17_DIFFERS(LowerRangeValue) || LMK17_DIFFERS(UpperRangeValue) ||
+             LMK17_DIFFERS(LowerCorrection) || LMK17_DIFFERS(UpperCorrection) ||
+             LMK17_DIFFERS(Damping) || LMK17_DIFFERS(Comparator1Level) ||
+             LMK17_DIFFERS(Comparator1Hysteresis) || LMK17_DIFFERS(Comparator2Level) ||
+             LMK17_DIFFERS(Comparator2Hysteresis) || LMK17_DIFFERS(LeadResistance1) ||
+             LMK17_DIFFERS(LeadResistance2) || LMK17_DIFFERS(CjTemperature) ||
+             LMK17_DIFFERS(InputRangeCode) || LMK17_DIFFERS(ConnectionCode) ||
+             LMK17_DIFFERS(RangeFlags) || LMK17_DIFFERS(ComparatorFlags) ||
+             LMK17_DIFFERS(DisplayFactor) || LMK17_DIFFERS(PvUnit) || LMK17_DIFFERS(UserNote) ||
+             LMK17_DIFFERS(FilterFlags),
+         kInputPage);
+    mark(LMK17_DIFFERS(SaturationCodes) || LMK17_DIFFERS(ErrorCodes) ||
+             LMK17_DIFFERS(OutputCodePoly) || LMK17_DIFFERS(ErrorHigh) || LMK17_DIFFERS(ErrorLow) ||
+             LMK17_DIFFERS(SaturationHigh) || LMK17_DIFFERS(SaturationLow) ||
+             LMK17_DIFFERS(OutputGain) || LMK17_DIFFERS(OutputOffset),
+         kOutputPage);
+    mark(LMK17_DIFFERS(SerialNumber) || LMK17_DIFFERS(LastChangeDate) ||
+             LMK17_DIFFERS(Manufacturer) || LMK17_DIFFERS(TransmitterType) ||
+             LMK17_DIFFERS(ManufactureDate) || LMK17_DIFFERS(WorkingTime),
+         kInformationPage);
+    mark(LMK17_DIFFERS(LinSegTable) || LMK17_DIFFERS(CjcPoly), kLinearization);
+    mark(LMK17_DIFFERS(AddressByte) || LMK17_DIFFERS(BaudCode), kCommunication);
+    mark(LMK17_DIFFERS(Signature), kSignature);
+#undef LMK17_DIFFERS
+    return mask;
+}
+
+ConfigModel::ConfigModel(UserInteraction& ui, QObject* parent) : QObject(parent), ui_(ui) {}
+
+ConfigModel::~ConfigModel() = default;
+
+ConfigModel::Edit::~Edit() {
+    if (model_ && --model_->editDepth_ == 0) model_->announce();
+}
+
+void ConfigModel::announce() {
+    if (editDepth_ > 0) return;
+    const unsigned changes = ConfigDifference(announcedConfig_, config_);
+    const bool identityDiffers = !sameIdentity(announcedIdentity_, identity_);
+    announcedConfig_ = config_;
+    announcedIdentity_ = identity_;
+    if (changes) emit configChanged(changes);
+    if (identityDiffers) emit identityChanged();
+}
 
 int ConfigModel::firmwareNumber() const {
     return FirmwareNumber(identity_.firmwareIndex);
 }
 
+void ConfigModel::setConfig(const TransmitterConfig& config) {
+    config_ = config;
+    announce();
+}
+
+void ConfigModel::setIdentity(const ConfigIdentity& identity) {
+    identity_ = identity;
+    announce();
+}
+
+void ConfigModel::setOrigin(ConfigOrigin origin) {
+    if (origin == origin_) return;
+    origin_ = origin;
+    emit originChanged(origin);
+}
+
+void ConfigModel::setUnsavedChanges(bool unsaved) {
+    if (unsaved == unsaved_) return;
+    unsaved_ = unsaved;
+    emit unsavedChanged(unsaved);
+}
+
+void ConfigModel::setUndoCount(int count) {
+    const bool was = undoCount_ > 0;
+    undoCount_ = count;
+    if (was != (count > 0)) emit undoAvailable(count > 0);
+}
+
 void ConfigModel::PushUndo(const TransmitterConfig& record) {
     const TransmitterConfig copy = record;
     if (refreshing_ || !hasConfiguration()) return;
-    if (undoCount_ < kUndoSlots) ++undoCount_;
     for (int i = kUndoSlots - 1; i > 0; --i) undo_[i] = undo_[i - 1];
     undo_[0] = copy;
+    setUndoCount(std::min(undoCount_ + 1, kUndoSlots));
 }
 
 bool ConfigModel::PopUndo() {
     if (undoCount_ < 1) return false;
     config_ = undo_[0];
-    --undoCount_;
     for (int i = 0; i < kUndoSlots - 1; ++i) undo_[i] = undo_[i + 1];
+    setUndoCount(undoCount_ - 1);
+    announce();
     return true;
 }
 
 bool ConfigModel::SetDefaultConfiguration(int typeIndex, int rangeIndex, int firmwareIndex) {
     if (!lmk17::SetDefaultConfiguration(config_, typeIndex, rangeIndex, firmwareIndex))
         return false;
-    origin = ConfigOrigin::Default;
+    announce();
+    setOrigin(ConfigOrigin::Default);
     return true;
 }
 
 bool ConfigModel::SetDefaultOutputLimits(int typeIndex, int firmwareIndex) {
-    return lmk17::SetDefaultOutputLimits(config_, typeIndex, firmwareIndex);
+    const bool done = lmk17::SetDefaultOutputLimits(config_, typeIndex, firmwareIndex);
+    announce();
+    return done;
 }
 
 void ConfigModel::applyAdoption(AdoptResult&& result) {
     lastCorrupt_ = result.corrupt;
-    if (result.tablesReplaced) unsavedChanges = true;
+    if (result.tablesReplaced) setUnsavedChanges(true);
     for (const QString& warning : result.view.warnings) ui_.message(MessageKind::Warning, warning);
     view_ = std::move(result.view);
     selectedRangeIndex_ =
@@ -54,12 +152,20 @@ void ConfigModel::applyAdoption(AdoptResult&& result) {
 }
 
 bool ConfigModel::RefreshFromConfig() {
+    const bool corrupt = adoptRecord();
+    announce();
+    emit viewChanged();
+    return corrupt;
+}
+
+bool ConfigModel::adoptRecord() {
     RefreshGuard guard(*this);
     applyAdoption(AdoptRecord(config_, identity_.typeIndex, identity_.firmwareIndex));
     if (lastCorrupt_ == CorruptStep::None) return false;
     const CorruptStep found = lastCorrupt_;
-    ui_.message(MessageKind::Error,
-                tr("Transmitter configuration corrupt. Last writing probably not successful. "
+    ui_.message(
+        MessageKind::Error,
+        translated("Transmitter configuration corrupt. Last writing probably not successful. "
                    "Default configuration will be pre-set!"));
     SetDefaultConfiguration(identity_.typeIndex, identity_.rangeIndex, identity_.firmwareIndex);
     applyAdoption(AdoptRecord(config_, identity_.typeIndex, identity_.firmwareIndex));
@@ -78,9 +184,9 @@ PhysicalOutputLimits ConfigModel::physicalLimits() const {
     return type ? ComputePhysicalLimits(config_, *type) : PhysicalOutputLimits{};
 }
 
-bool ConfigModel::SetDefaultConfigurationCommand() {
+bool ConfigModel::setDefaultConfigurationCommand() {
     if (!ui_.question(MessageKind::Confirmation,
-                      tr("Do you really want to pre-set default configuration? ")))
+                      translated("Do you really want to pre-set default configuration? ")))
         return false;
     PushUndo(config_);
     SetDefaultConfiguration(identity_.typeIndex, selectedRangeIndex_, identity_.firmwareIndex);
@@ -88,13 +194,17 @@ bool ConfigModel::SetDefaultConfigurationCommand() {
     return true;
 }
 
-void ConfigModel::DefaultOutputParameters() {
-    SetDefaultOutputLimits(identity_.typeIndex, identity_.firmwareIndex);
-    EncodeOutputCodes(config_, identity_.typeIndex, identity_.firmwareIndex);
+void ConfigModel::setDefaultOutputParameters() {
+    {
+        Edit e(*this);
+        lmk17::SetDefaultOutputLimits(config_, identity_.typeIndex, identity_.firmwareIndex);
+        EncodeOutputCodes(config_, identity_.typeIndex, identity_.firmwareIndex);
+    }
     view_.output = ShowOutputValues(config_, identity_.typeIndex, identity_.firmwareIndex);
+    emit viewChanged();
 }
 
-bool ConfigModel::UndoCommand(const IdentityDeriver& derive) {
+bool ConfigModel::undo(const IdentityDeriver& derive) {
     if (!PopUndo()) return false;
     identity_.identificationText = config_.TransmitterType;
     identity_.serialNumber = config_.SerialNumber;
@@ -107,10 +217,11 @@ bool ConfigModel::UndoCommand(const IdentityDeriver& derive) {
 bool ConfigModel::SelectRange(int rangeIndex) {
     if (rangeIndex == selectedRangeIndex_ || view_.rangeList.positionOfIndex(rangeIndex) < 0)
         return false;
-    unsavedChanges = true;
+    setUnsavedChanges(true);
     PushUndo(config_);
     if (!refreshing_)
-        ui_.message(MessageKind::Information, tr("Input range was changed, check configuration."));
+        ui_.message(MessageKind::Information,
+                    translated("Input range was changed, check configuration."));
     const InputRangeEntry& range = *RangeAt(rangeIndex);
     const auto tables = config_.LinSegTable;
     const auto cj = config_.CjcPoly;
@@ -132,6 +243,8 @@ bool ConfigModel::SelectRange(int rangeIndex) {
     adopted.view.comparators = ShowComparators(config_, type ? type->DefaultComparatorFlags : 0,
                                                identity_.typeIndex, identity_.firmwareIndex);
     applyAdoption(std::move(adopted));
+    announce();
+    emit viewChanged();
     return true;
 }
 

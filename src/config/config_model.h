@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QObject>
 #include <array>
 #include <functional>
 
@@ -25,26 +26,77 @@ struct ConfigIdentity {
     QByteArray identificationText;
 };
 
-// The current configuration with its undo stack: windows show its state
-// (view()) and forward the user's actions to it; nothing here opens a window.
-class ConfigModel {
+// What part of the record a change touched: windows refresh only what shows it.
+namespace config_change {
+inline constexpr unsigned kInputPage = 1u << 0;   // range, connection, values, comparators, note
+inline constexpr unsigned kOutputPage = 1u << 1;  // output range, limits and their codes
+inline constexpr unsigned kInformationPage = 1u << 2;  // serial number, texts, dates, working time
+inline constexpr unsigned kLinearization = 1u << 3;    // LinSegTable, CjcPoly
+inline constexpr unsigned kCommunication = 1u << 4;    // AddressByte, BaudCode
+inline constexpr unsigned kSignature = 1u << 5;        // the file version text
+inline constexpr unsigned kAll = (1u << 6) - 1;
+}  // namespace config_change
+
+// The parts of the record in which two records differ (config_change bits).
+unsigned ConfigDifference(const TransmitterConfig& a, const TransmitterConfig& b);
+
+// The current configuration with its identity, undo stack and the view the
+// windows show. Windows read its state and forward the user's actions; they
+// never write the record. Every change is announced once, and only when
+// something really changed:
+//
+// - configChanged(mask): fields of the record changed (config_change bits);
+// - viewChanged():       view() was computed again (adoption, range change,
+//                        output defaults): the pages show it;
+// - unsavedChanged(bool), originChanged(origin), identityChanged(),
+//   undoAvailable(bool) (ZpetMnu follows it).
+//
+// In-place edits go through an Edit, which announces what changed when it
+// goes out of scope:
+//
+//     model.edit().config().Damping = 9.0;     // one field
+//     { auto e = model.edit(); Adopt(e.identity(), e.config()); }
+//
+// Nothing here opens a window: messages and questions go to UserInteraction.
+class ConfigModel : public QObject {
+    Q_OBJECT
 public:
     static constexpr int kUndoSlots = 10;
 
-    explicit ConfigModel(UserInteraction& ui) : ui_(ui) {}
+    explicit ConfigModel(UserInteraction& ui, QObject* parent = nullptr);
+    ~ConfigModel() override;
 
     const TransmitterConfig& config() const { return config_; }
-    // Single-field edits by the parameter checks.
-    TransmitterConfig& config() { return config_; }
-    // Replaces the whole record (after a read or a load); RefreshFromConfig follows.
-    void setConfig(const TransmitterConfig& config) { config_ = config; }
-
-    ConfigIdentity& identity() { return identity_; }
     const ConfigIdentity& identity() const { return identity_; }
     int firmwareNumber() const;
 
-    ConfigOrigin origin = ConfigOrigin::None;
-    bool unsavedChanges = false;
+    // A scope of in-place changes to the record and the identity; the
+    // changes are announced when the last open Edit ends.
+    class Edit {
+    public:
+        explicit Edit(ConfigModel& model) : model_(&model) { ++model_->editDepth_; }
+        ~Edit();
+        Edit(Edit&& other) noexcept : model_(other.model_) { other.model_ = nullptr; }
+        Edit(const Edit&) = delete;
+        Edit& operator=(const Edit&) = delete;
+        Edit& operator=(Edit&&) = delete;
+        TransmitterConfig& config() { return model_->config_; }
+        ConfigIdentity& identity() { return model_->identity_; }
+
+    private:
+        ConfigModel* model_;
+    };
+    Edit edit() { return Edit(*this); }
+
+    // Replaces the whole record (after a read or a load); RefreshFromConfig follows.
+    void setConfig(const TransmitterConfig& config);
+    void setIdentity(const ConfigIdentity& identity);
+
+    ConfigOrigin origin() const { return origin_; }
+    void setOrigin(ConfigOrigin origin);
+    // The program-wide flag of changes not yet saved or written.
+    bool unsavedChanges() const { return unsaved_; }
+    void setUnsavedChanges(bool unsaved);
 
     // An input range is selected once a configuration was read, loaded or set;
     // until then saving, writing and undo refuse to act.
@@ -93,30 +145,51 @@ public:
     // "Set Default Configuration": asks, takes an undo copy, sets the defaults
     // for the identity and adopts them. True when carried out; the caller
     // then re-takes the working identification and ends any running operation.
-    bool SetDefaultConfigurationCommand();
+    bool setDefaultConfigurationCommand();  // ZaklKonfigMnuClick
     // "Default Parameters" on the Output page (no undo copy, not a change).
-    void DefaultOutputParameters();
+    void setDefaultOutputParameters();  // NPDefaultBtnClick
     // "Undo": restores the last copy; derive (may be empty) takes the type and
     // firmware from the restored identification text. False when nothing was
     // restored.
     using IdentityDeriver = std::function<void(ConfigIdentity&)>;
-    bool UndoCommand(const IdentityDeriver& derive);
+    bool undo(const IdentityDeriver& derive);  // ZpetMnuClick
     // Choosing another entry of the input range list. False when rangeIndex is
     // not listed or already selected.
-    bool SelectRange(int rangeIndex);
+    bool SelectRange(int rangeIndex);  // ZaklRozsahCBChange
+
+signals:
+    void configChanged(unsigned changes);
+    void viewChanged();
+    void unsavedChanged(bool unsaved);
+    void originChanged(ConfigOrigin origin);
+    void identityChanged();
+    void undoAvailable(bool available);
 
 private:
+    friend class ConfigSequence;  // fills and sends the record field by field
+    // The record as the configuration sequence transfers it; the read's
+    // values are announced when the sequence adopts the record.
+    TransmitterConfig& transferRecord() { return config_; }
+
+    void announce();
+    bool adoptRecord();
+    void setUndoCount(int count);
+    void applyAdoption(AdoptResult&& result);
+
     UserInteraction& ui_;
     TransmitterConfig config_;
     ConfigIdentity identity_;
+    TransmitterConfig announcedConfig_;
+    ConfigIdentity announcedIdentity_;
+    int editDepth_ = 0;
+    ConfigOrigin origin_ = ConfigOrigin::None;
+    bool unsaved_ = false;
     std::array<TransmitterConfig, kUndoSlots> undo_{};
     int undoCount_ = 0;
     bool refreshing_ = false;
     int selectedRangeIndex_ = 0;
     ConfigView view_;
     CorruptStep lastCorrupt_ = CorruptStep::None;
-
-    void applyAdoption(AdoptResult&& result);
 };
 
 }  // namespace lmk17

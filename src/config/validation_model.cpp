@@ -33,7 +33,7 @@ CheckOutcome CheckAll(ConfigModel& model, ConfigView& controls, bool valuesFromR
     CheckContext context = ContextOf(model);
     const TransmitterConfig before = model.config();
     if (valuesFromRecord) context.values = &before;
-    CheckOutcome outcome = CheckAllFields(model.config(), controls, context);
+    CheckOutcome outcome = CheckAllFields(model.edit().config(), controls, context);
     if (!outcome.accepted) return outcome;
     // 14: the window shows the record as it will be saved or written. A
     // record the adoption finds corrupt (shown and replaced by the model) is
@@ -47,60 +47,63 @@ CheckOutcome CheckAll(ConfigModel& model, ConfigView& controls, bool valuesFromR
 }
 
 void EditTextChanged(ConfigModel& model, EditField field) {
-    if (countsAsChangeWhileTyping(field)) model.unsavedChanges = true;
+    if (countsAsChangeWhileTyping(field)) model.setUnsavedChanges(true);
 }
 
 CheckOutcome LeaveEdit(ConfigModel& model, ConfigView& controls, EditField field,
                        const QString& entryText) {
     if (EditText(controls, field).trimmed() != entryText.trimmed()) {
         model.PushUndo(model.config());
-        model.unsavedChanges = true;
+        model.setUnsavedChanges(true);
     }
-    return CheckField(field, model.config(), controls, ContextOf(model));
+    return CheckField(field, model.edit().config(), controls, ContextOf(model));
 }
 
 CheckOutcome ChangePolarity(ConfigModel& model, ConfigView& controls, int n, bool reverse) {
     if (n < 1 || n > 2 || controls.comparators.reverse[n - 1] == reverse) return {};
-    model.unsavedChanges = true;
+    model.setUnsavedChanges(true);
     model.PushUndo(model.config());
     controls.comparators.reverse[n - 1] = reverse;
-    return CheckField(n == 1 ? EditField::HS1Edt : EditField::HS2Edt, model.config(), controls,
+    return CheckField(n == 1 ? EditField::HS1Edt : EditField::HS2Edt, model.edit().config(),
+                      controls,
                       ContextOf(model));
 }
 
 CheckOutcome ChangeComparatorControls(ConfigModel& model, ConfigView& controls) {
-    model.unsavedChanges = true;
+    model.setUnsavedChanges(true);
     model.PushUndo(model.config());
-    return CheckComparators(model.config(), controls, ContextOf(model));
+    return CheckComparators(model.edit().config(), controls, ContextOf(model));
 }
 
 CheckOutcome ChangeErrorOutput(ConfigModel& model, ConfigView& controls, bool low) {
     if (controls.errorHighChecked == !low) return {};
-    model.unsavedChanges = true;
+    model.setUnsavedChanges(true);
     controls.errorHighChecked = !low;
-    return CheckField(EditField::DampEdt, model.config(), controls, ContextOf(model));
+    return CheckField(EditField::DampEdt, model.edit().config(), controls, ContextOf(model));
 }
 
 void LeaveUserNote(ConfigModel& model, ConfigView& controls, const QString& entryText) {
     if (controls.userNote == entryText) return;
     model.PushUndo(model.config());
-    model.unsavedChanges = true;
-    model.config().UserNote = noteOf(controls.userNote);
+    model.setUnsavedChanges(true);
+    model.edit().config().UserNote = noteOf(controls.userNote);
 }
 
 void ToggleEditDisable(ConfigModel& model, ConfigView& controls, bool checked) {
     model.PushUndo(model.config());
-    model.unsavedChanges = true;
+    model.setUnsavedChanges(true);
     controls.editDisableChecked = checked;
-    quint8& flags = model.config().RangeFlags;
+    ConfigModel::Edit edit = model.edit();
+    quint8& flags = edit.config().RangeFlags;
     flags = checked ? quint8(flags | kRangeFlagSetupUnitLocked)
                     : quint8(flags & ~kRangeFlagSetupUnitLocked);
 }
 
 void SelectInputFilter(ConfigModel& model, ConfigView& controls, bool sixtyHz) {
-    if (controls.filter60Checked != sixtyHz) model.unsavedChanges = true;
+    if (controls.filter60Checked != sixtyHz) model.setUnsavedChanges(true);
     controls.filter60Checked = sixtyHz;
-    quint8& flags = model.config().FilterFlags;
+    ConfigModel::Edit edit = model.edit();
+    quint8& flags = edit.config().FilterFlags;
     flags = sixtyHz ? quint8(flags | 0x01) : quint8(flags & ~0x01);
 }
 
@@ -109,7 +112,7 @@ void ToggleCustomerLinearization(ConfigModel& model, ConfigView& controls, bool 
     if (checked) {
         controls.customerChecked = true;
         controls.linearEnabled = true;
-        model.unsavedChanges = true;
+        model.setUnsavedChanges(true);
         return;
     }
     const bool yes = ui.question(
@@ -124,10 +127,10 @@ void ToggleCustomerLinearization(ConfigModel& model, ConfigView& controls, bool 
         controls.linearEnabled = true;
         return;
     }
-    ApplyStandardTables(model.config(), model.config().InputRangeCode);
+    ApplyStandardTables(model.edit().config(), model.config().InputRangeCode);
     controls.customerChecked = false;
     controls.linearEnabled = false;
-    model.unsavedChanges = true;
+    model.setUnsavedChanges(true);
 }
 
 ConnectionGroups GroupsForConnection(int rangeCode, int connectionCode, int firmwareIndex) {
@@ -144,8 +147,8 @@ ConnectionGroups GroupsForConnection(int rangeCode, int connectionCode, int firm
 }
 
 void ChangeConnection(ConfigModel& model, ConfigView& controls, int connectionCode) {
-    TransmitterConfig& c = model.config();
-    c.ConnectionCode = quint8(connectionCode);
+    model.edit().config().ConnectionCode = quint8(connectionCode);
+    const TransmitterConfig& c = model.config();
     controls.connectionPosition = controls.connectionList.positionOfCode(connectionCode);
     const ConnectionGroups groups =
         GroupsForConnection(c.InputRangeCode, connectionCode, model.identity().firmwareIndex);

@@ -45,17 +45,18 @@ LoadOutcome adopt(ConfigModel& model, const PtfReadResult& read, bool silent, Us
         return outcome;
     }
     const TransmitterConfig before = model.config();
-    model.identity() = id;
-    model.setConfig(file);
+    TransmitterConfig adopted = file;
+    adoptOutputLimits(adopted, *read.layout, id);
+    model.setIdentity(id);
+    model.setConfig(adopted);
     if (!silent) model.PushUndo(before);
     outcome.setup = SetupForType(id.typeIndex, id.firmwareIndex);
-    adoptOutputLimits(model.config(), *read.layout, id);
     outcome.corrupt = model.RefreshFromConfig();
     // A record replaced by the defaults was not read without errors: the
     // adoption has said so, and success is not claimed on top of it.
     if (!silent && !outcome.corrupt) ui.message(MessageKind::Information, ptf_text::LoadedOk());
-    model.unsavedChanges = false;
-    model.origin = ConfigOrigin::File;
+    model.setUnsavedChanges(false);
+    model.setOrigin(ConfigOrigin::File);
     outcome.loaded = true;
     return outcome;
 }
@@ -68,7 +69,7 @@ LoadOutcome DiskLoadPom(ConfigModel& model, const QString& fileName, bool silent
 }
 
 LoadOutcome DiskLoadCommand(ConfigModel& model, const QString& fileName, UserInteraction& ui) {
-    if (model.unsavedChanges && !ui.question(MessageKind::Confirmation, ptf_text::UnsavedChanges()))
+    if (model.unsavedChanges() && !ui.question(MessageKind::Confirmation, ptf_text::UnsavedChanges()))
         return {};
     if (fileName.isEmpty()) {
         ui.message(MessageKind::Error, ptf_text::LoadCancelled());

@@ -46,7 +46,7 @@ SaveOutcome DiskSave(ConfigModel& model, ConfigView& controls, const QString& fi
     }
     outcome.result = Result::Saved;
     ui.message(MessageKind::Information, ptf_text::SavedOk());
-    model.unsavedChanges = false;
+    model.setUnsavedChanges(false);
     outcome.saved = true;
     return outcome;
 }

@@ -22,20 +22,30 @@ void PortConnection::setParityIndex(int index) {
 }
 
 QString PortConnection::setTransmitterAddressText(const QString& text) {
-    m_settings.transmitterAddress = ParseLinkAddressText(text);
+    setTransmitterAddress(ParseLinkAddressText(text));
     return NumberFieldText(m_settings.transmitterAddress);
 }
 
 QString PortConnection::setMasterAddressText(const QString& text) {
-    m_settings.masterAddress = ParseLinkAddressText(text);
+    setMasterAddress(ParseLinkAddressText(text));
     return NumberFieldText(m_settings.masterAddress);
+}
+
+void PortConnection::setTransmitterAddress(int address) {
+    m_settings.transmitterAddress = address;
+    emit transmitterAddressChanged(address);
+}
+
+void PortConnection::setMasterAddress(int address) {
+    m_settings.masterAddress = address;
+    emit masterAddressChanged(address);
 }
 
 void PortConnection::setDefaultParameters() {
     setBaudIndex(kDefaultBaudIndex);
     setParityIndex(kDefaultParityIndex);
-    m_settings.masterAddress = kDefaultMasterAddress;
-    m_settings.transmitterAddress = kDefaultTransmitterAddress;
+    setMasterAddress(kDefaultMasterAddress);
+    setTransmitterAddress(kDefaultTransmitterAddress);
 }
 
 bool PortConnection::isConnected() const {
@@ -86,6 +96,11 @@ void PortConnection::onLinkLost(const QString& deviceName) {
     setStatus(PortMessage(m_messages.disconnected, deviceName));
     setItem(0);
     emit disconnected();
+}
+
+bool PortConnection::connectDevice(const QString& devicePath) {
+    selectItem(m_ports.addDevice(devicePath));
+    return isConnected();
 }
 
 int PortConnection::detectPort() {

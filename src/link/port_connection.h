@@ -40,6 +40,9 @@ public:
     // Leaving DAEdt / SAEdt; returns the text the edit shows afterwards.
     QString setTransmitterAddressText(const QString& text);
     QString setMasterAddressText(const QString& text);
+    // The addresses as numbers (0..31), e.g. from the command line.
+    void setTransmitterAddress(int address);
+    void setMasterAddress(int address);
     // "&Default Parameters".
     void setDefaultParameters();
     void setMessages(const PortMessages& messages) { m_messages = messages; }
@@ -52,6 +55,9 @@ public:
     bool selectItem(int item);
     // "Disconnect": the same as selecting item 0.
     bool disconnectPort() { return selectItem(0); }
+    // Connects a device named by its path (a pseudo-terminal, a port the
+    // system does not list), adding it to the port list. True when open.
+    bool connectDevice(const QString& devicePath);
 
     // Closes the port and sets it up for an item: its device, the baud
     // rate, 8 data bits and the parity.
@@ -76,6 +82,9 @@ signals:
     void disconnected();
     // Opening failed (the dialog beeps).
     void connectFailed();
+    // DA or SA changed (edit, default parameters, command line).
+    void transmitterAddressChanged(int address);
+    void masterAddressChanged(int address);
 
 private:
     void connectItem(int item);

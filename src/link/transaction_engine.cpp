@@ -249,8 +249,11 @@ void TransactionEngine::ResetReceiveState() {
     incompleteTimer_.stop();
 }
 
-void TransactionEngine::StopAnswerTimeout() {
-    answerTimer_.stop();
+void TransactionEngine::PortClosed() {
+    const bool inFlight = state_.requestOutstanding || repeatTimer_.isActive();
+    abandonExchange();
+    ResetReceiveState();
+    if (inFlight) refuse(ResultPortClosed);
 }
 
 // ---- timed-request slot (NastTmr) ---------------------------------------------------

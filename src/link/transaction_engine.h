@@ -110,8 +110,10 @@ public:
     // ---- port events ----------------------------------------------------------
     // After (re)connecting the port: nothing collected, nothing outstanding.
     void ResetReceiveState();
-    // After disconnecting the port.
-    void StopAnswerTimeout();
+    // The port was closed by the user or went away: the exchange in flight is
+    // abandoned and reaches its operation with result 300 (port not open), as
+    // a request made without a port would.
+    void PortClosed();
 
 signals:
     void commandsEnabledChanged(bool enabled);

@@ -22,7 +22,7 @@ void ConfigSequence::Start() {
 
 SequenceContext ConfigSequence::contextFor(bool writing) {
     const DeviceIdentity& id = s_.workingIdentity();
-    SequenceContext c{s_.model().config()};
+    SequenceContext c{s_.model().transferRecord()};
     c.writing = writing;
     c.firmware = id.firmwareNumber();
     c.typeIndex = id.typeIndex;

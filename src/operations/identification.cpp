@@ -176,7 +176,10 @@ void Identification::handOver() {
             break;
     }
     if (isLiveOperation(op.processCode)) {
-        RVCPomVar2RVCVar(id, s_.model().identity(), s_.model().config());
+        {
+            ConfigModel::Edit edit = s_.model().edit();
+            RVCPomVar2RVCVar(id, edit.identity(), edit.config());
+        }
         s_.setOutcome(OperationOutcome::Completed);
         return s_.RunCurrentOperation();
     }
@@ -197,8 +200,8 @@ bool Identification::liveOperationFits() {
     if (knownOtherSerial()) return false;
     if (config.typeIndex != id.typeIndex) return false;
     if (config.firmwareIndex > id.firmwareIndex) return false;
-    if (model.unsavedChanges) return false;
-    return model.origin == ConfigOrigin::Transmitter;
+    if (model.unsavedChanges()) return false;
+    return model.origin() == ConfigOrigin::Transmitter;
 }
 
 // The configuration must be meant for this device; nothing is written otherwise.

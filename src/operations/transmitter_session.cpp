@@ -52,7 +52,7 @@ bool TransmitterSession::startIdentification(int pendingCode, int pendingStep) {
 bool TransmitterSession::PrevodnikLoadBtnClick() {
     if (busy()) return false;
     emit inputPageRequested();
-    if (model_.hasConfiguration() && model_.unsavedChanges &&
+    if (model_.hasConfiguration() && model_.unsavedChanges() &&
         !ui_.question(MessageKind::Confirmation, Tr(operation_text::kUnsavedChanges)))
         return false;
     TakeBackup();
@@ -72,7 +72,7 @@ bool TransmitterSession::PrevodnikSaveBtnClick(ConfigView* controls, CheckOutcom
         return false;
     }
     engine_.EnableCommands(false);
-    model_.config().LastChangeDate = CurrentDayNumber();
+    model_.edit().config().LastChangeDate = CurrentDayNumber();
     return startIdentification(ProcessWriteConfig, 10);
 }
 
@@ -129,10 +129,13 @@ void TransmitterSession::RestoreBackup() {
 void TransmitterSession::FinishConfigSequence(bool writing) {
     engine_.ShowProgress(false);
     const ConfigIdentity before = model_.identity();
-    RVCPomVar2RVCVar(working_, model_.identity(), model_.config());
+    {
+        ConfigModel::Edit edit = model_.edit();
+        RVCPomVar2RVCVar(working_, edit.identity(), edit.config());
+    }
     // Anything the adoption has to mend in the record makes it differ from
     // the transmitter's: that stays an unsaved change.
-    model_.unsavedChanges = false;
+    model_.setUnsavedChanges(false);
     if (!writing) {
         readInProgress_ = false;
         emit linearizationTablesCleared();
@@ -145,9 +148,9 @@ void TransmitterSession::FinishConfigSequence(bool writing) {
     emit configurationReplaced();
     if (writing) ui_.message(MessageKind::Information, Tr(operation_text::kWrittenOk));
     if (corrupt)
-        model_.unsavedChanges = true;
+        model_.setUnsavedChanges(true);
     else
-        model_.origin = ConfigOrigin::Transmitter;
+        model_.setOrigin(ConfigOrigin::Transmitter);
     outcome_ = OperationOutcome::Completed;
     engine_.operation().clear();
     engine_.EnableCommands(true);
@@ -165,17 +168,20 @@ void TransmitterSession::PresetCorruptConfiguration() {
     // The record being replaced stays reachable through undo.
     model_.PushUndo(model_.config());
     model_.SetDefaultConfiguration(working_.typeIndex, working_.rangeIndex, working_.firmwareIndex);
-    TransmitterConfig& config = model_.config();
-    // A device whose range cannot be changed gets the defaults of its own
-    // range, or the preset could never be written back to it.
-    const InputRangeEntry* range = RangeAt(working_.rangeIndex);
-    if (working_.fixedRange && range && config.InputRangeCode != range->Code)
-        ApplyRangeDefaults(config, working_.rangeIndex);
-    config.Manufacturer.clear();
-    config.ManufactureDate.clear();
-    config.WorkingTime = 0;
-    config.LastChangeDate = 0.0;
-    RVCPomVar2RVCVar(working_, model_.identity(), config);
+    {
+        ConfigModel::Edit edit = model_.edit();
+        TransmitterConfig& config = edit.config();
+        // A device whose range cannot be changed gets the defaults of its own
+        // range, or the preset could never be written back to it.
+        const InputRangeEntry* range = RangeAt(working_.rangeIndex);
+        if (working_.fixedRange && range && config.InputRangeCode != range->Code)
+            ApplyRangeDefaults(config, working_.rangeIndex);
+        config.Manufacturer.clear();
+        config.ManufactureDate.clear();
+        config.WorkingTime = 0;
+        config.LastChangeDate = 0.0;
+        RVCPomVar2RVCVar(working_, edit.identity(), config);
+    }
     emit inputPageRequested();
     model_.RefreshFromConfig();
     emit configurationReplaced();

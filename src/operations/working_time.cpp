@@ -36,7 +36,7 @@ void WorkingTimeReading::ProCasUpdate() {
     if (!firmware::CountsWorkingTimeInSeconds(s.model().firmwareNumber())) seconds *= 10;
     // The record holds 32 bits; a corrupt count must not wrap to a negative time.
     seconds = std::clamp<qint64>(seconds, 0, std::numeric_limits<qint32>::max());
-    s.model().config().WorkingTime = qint32(seconds);
+    s.model().edit().config().WorkingTime = qint32(seconds);
     const QString text = FormatWorkingTime(seconds);
     live_.page().workingTimeText = text;
     op.clear();

@@ -1,5 +1,7 @@
 #include "common/sim_fixture.h"
 
+#include "link/port_connection.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -106,13 +108,11 @@ LinkTiming SimRig::FastTiming() {
 }
 
 SimRig::SimRig(sim::LineOptions options, const LinkTiming& timing)
-    : sim(std::move(options)), engine(port, ui) {
+    : sim(std::move(options)) {
     engine.setTiming(timing);
-    port.setDeviceName(sim.devicePath());
-    if (!port.open())
+    if (!stack.connection().connectDevice(sim.devicePath()))
         throw std::runtime_error("cannot open the simulator's terminal: " +
                                  port.errorString().toStdString());
-    engine.ResetReceiveState();
     QObject::connect(&engine, &TransactionEngine::frameSent, [this] { ++sends; });
 }
 

@@ -10,6 +10,7 @@
 #include "link/comm_port_driver.h"
 #include "link/link_timing.h"
 #include "link/transaction_engine.h"
+#include "operations/transmitter_stack.h"
 #include "sim_line.h"
 
 namespace lmk17::test {
@@ -61,8 +62,8 @@ public:
     }
 };
 
-// The engine, the real serial port driver on the simulator's terminal and a
-// scripted user: what every end-to-end test of an operation needs.
+// The core stack on the simulator's terminal with a scripted user: what every
+// end-to-end test of the link needs.
 class SimRig {
 public:
     explicit SimRig(sim::LineOptions options = {}, const LinkTiming& timing = FastTiming());
@@ -77,9 +78,10 @@ public:
     static LinkRequest Write(int parameter, int type, int da = 0, int row = 0);
 
     InProcessSim sim;
-    TCommPortDriver port;
     RigInteraction ui;
-    TransactionEngine engine;
+    TransmitterStack stack{ui};
+    TCommPortDriver& port = stack.port();
+    TransactionEngine& engine = stack.engine();
     int sends = 0;  // frames the engine has put on the line
 };
 

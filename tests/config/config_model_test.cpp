@@ -5,6 +5,10 @@
 #include "config/config_model.h"
 #include "config/defaults.h"
 
+#include <QSignalSpy>
+#include <functional>
+#include <vector>
+
 using namespace lmk17;
 
 namespace {
@@ -20,9 +24,9 @@ struct Fixture {
     ConfigModel model{ui};
 
     Fixture(const char* type = "K8410H10", int firmware = 191) {
-        model.identity().typeIndex = FindType(QLatin1String(type));
-        model.identity().firmwareIndex = FindFirmware(firmware);
-        model.identity().rangeIndex = FindRange(11);
+        model.edit().identity().typeIndex = FindType(QLatin1String(type));
+        model.edit().identity().firmwareIndex = FindFirmware(firmware);
+        model.edit().identity().rangeIndex = FindRange(11);
         EXPECT_TRUE(model.SetDefaultConfiguration(model.identity().typeIndex, 0,
                                                   model.identity().firmwareIndex));
         EXPECT_FALSE(model.RefreshFromConfig());
@@ -31,7 +35,7 @@ struct Fixture {
 
     // Adopts a changed record; returns whether it was found corrupt.
     bool adopt(const std::function<void(TransmitterConfig&)>& change) {
-        change(model.config());
+        change(model.edit().config());
         return model.RefreshFromConfig();
     }
 };
@@ -59,7 +63,7 @@ TEST(DefaultConfiguration, K8410H10) {
     EXPECT_DOUBLE_EQ(p.SaturationHigh * 1000, 20.5);
     EXPECT_DOUBLE_EQ(p.ErrorLow * 1000, 3.5);
     EXPECT_DOUBLE_EQ(p.ErrorHigh * 1000, 22);
-    EXPECT_EQ(f.model.origin, ConfigOrigin::Default);
+    EXPECT_EQ(f.model.origin(), ConfigOrigin::Default);
     const ConfigView& v = f.model.view();
     EXPECT_FALSE(v.blank);
     EXPECT_EQ(v.rangeList.items[v.rangePosition], RangeName(*RangeByCode(11)));
@@ -178,7 +182,7 @@ TEST(RefreshFromConfig, CorruptRecordsAreReplacedByTheDefaults) {
     for (const Case& k : cases) {
         // The thermocouple case runs for a type without thermocouple ranges.
         Fixture f(QByteArray(k.what) == "thermocouple for H11" ? "K8410H11" : "K8410H10");
-        f.model.config().SerialNumber = 77;
+        f.model.edit().config().SerialNumber = 77;
         const bool corrupt = f.adopt(k.change);
         const CorruptStep expected =
             k.step == CorruptStep::None ? CorruptStep::RangeNotListed : k.step;
@@ -270,7 +274,7 @@ TEST(RefreshFromConfig, ForeignTablesOfAFixedRangeAreReplacedWithAWarning) {
     ASSERT_EQ(f.ui.shown.size(), 1u);
     EXPECT_EQ(f.ui.shown[0].kind, MessageKind::Warning);
     EXPECT_TRUE(f.ui.last().startsWith(QStringLiteral("Attention! Linearization table")));
-    EXPECT_TRUE(f.model.unsavedChanges);
+    EXPECT_TRUE(f.model.unsavedChanges());
 }
 
 TEST(RefreshFromConfig, CustomerLinearizationOfAnOptionalRange) {
@@ -293,7 +297,7 @@ TEST(RefreshFromConfig, CustomerLinearizationOfAnOptionalRange) {
     EXPECT_TRUE(f.ui.shown.empty());
     // Its display factor must be the one of its decimal places; the defaults
     // then keep the range the transmitter holds.
-    f.model.identity().rangeIndex = FindRange(74);
+    f.model.edit().identity().rangeIndex = FindRange(74);
     EXPECT_TRUE(f.adopt([](TransmitterConfig& c) { c.DisplayFactor = 100000; }));
     EXPECT_EQ(f.model.lastCorruptStep(), CorruptStep::DisplayFactor);
     EXPECT_EQ(f.model.config().InputRangeCode, 74);  // the defaults keep the range
@@ -355,7 +359,7 @@ TEST(RefreshFromConfig, InformationPageAndNote) {
 TEST(RefreshFromConfig, UnknownTypeBlanksTheWindow) {
     test::ScriptedInteraction ui;
     ConfigModel model(ui);
-    model.config().InputRangeCode = 11;
+    model.edit().config().InputRangeCode = 11;
     EXPECT_FALSE(model.RefreshFromConfig());
     EXPECT_TRUE(model.view().blank);
     EXPECT_EQ(model.view().dampingText, QStringLiteral(" 4.0"));
@@ -364,9 +368,9 @@ TEST(RefreshFromConfig, UnknownTypeBlanksTheWindow) {
     EXPECT_TRUE(ui.shown.empty());
     // A known type with an unknown firmware has no defaults to fall back to:
     // reported once, then the window stays blank instead of looping.
-    model.identity().typeIndex = 1;
-    model.config().InputRangeCode = 51;
-    model.config().BaudCode = 0;
+    model.edit().identity().typeIndex = 1;
+    model.edit().config().InputRangeCode = 51;
+    model.edit().config().BaudCode = 0;
     EXPECT_TRUE(model.RefreshFromConfig());
     EXPECT_EQ(ui.texts().count(kCorrupt), 1);
     EXPECT_EQ(ui.last(), kCorrupt);
@@ -381,18 +385,18 @@ TEST(Undo, ElevenChangesAndElevenUndos) {
     for (int i = 1; i <= 11; ++i) {
         states.push_back(m.config());
         m.PushUndo(m.config());
-        m.config().Damping = 4.0 + i;
+        m.edit().config().Damping = 4.0 + i;
     }
     EXPECT_EQ(m.undoCount(), 10);
     for (int i = 10; i >= 1; --i) {
-        EXPECT_TRUE(m.UndoCommand({}));
+        EXPECT_TRUE(m.undo({}));
         EXPECT_EQ(m.config(), states[i]) << i;
         EXPECT_EQ(m.config().Damping, 4.0 + i);
         EXPECT_EQ(m.undoCount(), i - 1);
     }
     EXPECT_FALSE(m.undoEnabled());
     const TransmitterConfig last = m.config();
-    EXPECT_FALSE(m.UndoCommand({}));
+    EXPECT_FALSE(m.undo({}));
     EXPECT_EQ(m.config(), last);
     EXPECT_TRUE(f.ui.shown.empty());
 }
@@ -410,20 +414,20 @@ TEST(Undo, CopyIsTakenOnlyWithARangeAndOutsideRefresh) {
     EXPECT_EQ(f.model.undoCount(), 0);
     // The live record may be passed: the slot holds the state at the push.
     f.model.PushUndo(f.model.config());
-    f.model.config().Damping = 9;
+    f.model.edit().config().Damping = 9;
     EXPECT_TRUE(f.model.PopUndo());
     EXPECT_EQ(f.model.config().Damping, 4.0);
 }
 
 TEST(Undo, RestoresTheIdentificationOfTheRecord) {
     Fixture f;
-    f.model.config().SerialNumber = 555;
-    f.model.config().TransmitterType = "K8410H10, FW 1.91";
+    f.model.edit().config().SerialNumber = 555;
+    f.model.edit().config().TransmitterType = "K8410H10, FW 1.91";
     f.model.PushUndo(f.model.config());
-    f.model.config().SerialNumber = 999;
-    f.model.config().InputRangeCode = 12;
+    f.model.edit().config().SerialNumber = 999;
+    f.model.edit().config().InputRangeCode = 12;
     bool derived = false;
-    EXPECT_TRUE(f.model.UndoCommand(
+    EXPECT_TRUE(f.model.undo(
         [&](ConfigIdentity& id) { derived = id.identificationText == "K8410H10, FW 1.91"; }));
     EXPECT_TRUE(derived);
     EXPECT_EQ(f.model.identity().serialNumber, 555);
@@ -433,13 +437,13 @@ TEST(Undo, RestoresTheIdentificationOfTheRecord) {
 
 TEST(Commands, SetDefaultConfigurationAsksFirst) {
     Fixture f;
-    f.model.config().Damping = 7;
+    f.model.edit().config().Damping = 7;
     f.ui.answers = {false};
-    EXPECT_FALSE(f.model.SetDefaultConfigurationCommand());
+    EXPECT_FALSE(f.model.setDefaultConfigurationCommand());
     EXPECT_EQ(f.model.config().Damping, 7);
     EXPECT_EQ(f.ui.last(), QStringLiteral("Do you really want to pre-set default configuration? "));
     f.ui.answers = {true};
-    EXPECT_TRUE(f.model.SetDefaultConfigurationCommand());
+    EXPECT_TRUE(f.model.setDefaultConfigurationCommand());
     EXPECT_EQ(f.model.config().Damping, 4);
     EXPECT_EQ(f.model.undoCount(), 1);
     EXPECT_TRUE(f.model.PopUndo());
@@ -448,24 +452,27 @@ TEST(Commands, SetDefaultConfigurationAsksFirst) {
 
 TEST(Commands, DefaultOutputParametersReEncodeForFirmware185) {
     Fixture f("K8410H10", 185);
-    TransmitterConfig& c = f.model.config();
-    c.OutputCodePoly = {8000, 40000, 0, 0};
-    c.SaturationCodes = 1;
-    c.ErrorCodes = 1;
-    c.SaturationLow = 0.3;
-    f.model.DefaultOutputParameters();
+    {
+        ConfigModel::Edit e = f.model.edit();
+        e.config().OutputCodePoly = {8000, 40000, 0, 0};
+        e.config().SaturationCodes = 1;
+        e.config().ErrorCodes = 1;
+        e.config().SaturationLow = 0.3;
+    }
+    f.model.setDefaultOutputParameters();
+    const TransmitterConfig& c = f.model.config();
     EXPECT_DOUBLE_EQ(c.SaturationLow, -0.0125);
     EXPECT_EQ(c.SaturationCodes & 0xFFFF, 7500u);
     EXPECT_EQ(c.ErrorCodes >> 16, 53000u);
     EXPECT_EQ(f.model.undoCount(), 0);
-    EXPECT_FALSE(f.model.unsavedChanges);
+    EXPECT_FALSE(f.model.unsavedChanges());
     EXPECT_EQ(f.model.view().output.saturationLowText, QStringLiteral(" 3.8"));
 }
 
 TEST(Commands, ChoosingAnotherRange) {
     Fixture f;
-    f.model.config().RangeFlags |= 0x80;
-    f.model.config().CjTemperature = 20;
+    f.model.edit().config().RangeFlags |= 0x80;
+    f.model.edit().config().CjTemperature = 20;
     EXPECT_FALSE(f.model.SelectRange(FindRange(11)));  // already selected
     EXPECT_FALSE(f.model.SelectRange(FindRange(74)));  // not in the list
     ASSERT_TRUE(f.model.SelectRange(FindRange(56)));
@@ -480,7 +487,7 @@ TEST(Commands, ChoosingAnotherRange) {
     EXPECT_EQ(c.CjTemperature, 0);
     EXPECT_TRUE(MatchesStandardTables(c, 56));
     EXPECT_EQ(f.model.undoCount(), 1);
-    EXPECT_TRUE(f.model.unsavedChanges);
+    EXPECT_TRUE(f.model.unsavedChanges());
     EXPECT_EQ(f.ui.texts(),
               QStringList{QStringLiteral("Input range was changed, check configuration.")});
     EXPECT_TRUE(f.model.view().cjGroupVisible);
@@ -490,4 +497,95 @@ TEST(Commands, ChoosingAnotherRange) {
     EXPECT_EQ(f.model.config().DisplayFactor, 100);
     EXPECT_EQ(f.model.config().ConnectionCode, 6);
     EXPECT_TRUE(f.model.view().linearEnabled);
+}
+
+// Every command that changes the model announces exactly what changed, once,
+// and a command that changes nothing says nothing.
+TEST(Signals, EachCommandAnnouncesOnlyItsRealChanges) {
+    using namespace config_change;
+    struct Case {
+        const char* name;
+        std::function<void(Fixture&)> prepare;
+        std::function<void(Fixture&)> act;
+        unsigned changes;  // the union of the configChanged masks
+        int viewChanges;
+        std::vector<bool> unsaved;
+        int identityChanges;
+        std::vector<bool> undo;
+        int originChanges;
+    };
+    const auto noop = [](Fixture&) {};
+    const std::vector<Case> cases = {
+        {"undo", [](Fixture& f) { f.model.PushUndo(f.model.config());
+                                  f.model.edit().config().Damping = 9.0; },
+         [](Fixture& f) { EXPECT_TRUE(f.model.undo({})); }, kInputPage, 1, {}, 0, {false}, 0},
+        {"undo with nothing to undo", noop, [](Fixture& f) { EXPECT_FALSE(f.model.undo({})); }, 0,
+         0, {}, 0, {}, 0},
+        {"defaults", [](Fixture& f) { f.model.edit().config().Damping = 9.0;
+                                      f.model.edit().config().AddressByte = 5;
+                                      f.model.setOrigin(ConfigOrigin::File); },
+         [](Fixture& f) {
+             f.ui.answers = {true};
+             EXPECT_TRUE(f.model.setDefaultConfigurationCommand());
+         },
+         kInputPage | kCommunication, 1, {}, 0, {true}, 1},
+        {"defaults declined", noop,
+         [](Fixture& f) { EXPECT_FALSE(f.model.setDefaultConfigurationCommand()); }, 0, 0, {}, 0,
+         {}, 0},
+        {"range change", noop, [](Fixture& f) { EXPECT_TRUE(f.model.SelectRange(FindRange(12))); },
+         kInputPage | kLinearization, 1, {true}, 1, {true}, 0},
+        {"same range again", noop,
+         [](Fixture& f) { EXPECT_FALSE(f.model.SelectRange(FindRange(11))); }, 0, 0, {}, 0, {},
+         0},
+        {"load", noop,
+         [](Fixture& f) {
+             TransmitterConfig loaded = f.model.config();
+             loaded.UserNote = "TT-101";
+             loaded.SerialNumber = 4711;
+             ConfigIdentity id = f.model.identity();
+             id.serialNumber = 4711;
+             f.model.setIdentity(id);
+             f.model.setConfig(loaded);
+             f.model.RefreshFromConfig();
+             f.model.setUnsavedChanges(false);
+             f.model.setOrigin(ConfigOrigin::File);
+         },
+         kInputPage | kInformationPage, 1, {}, 1, {}, 1},
+        {"read of the same record", [](Fixture& f) { f.model.setUnsavedChanges(true); },
+         [](Fixture& f) {
+             f.model.setConfig(f.model.config());
+             f.model.RefreshFromConfig();
+             f.model.setUnsavedChanges(false);
+             f.model.setOrigin(ConfigOrigin::Transmitter);
+         },
+         0, 1, {false}, 0, {}, 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Fixture f;
+        c.prepare(f);
+        QSignalSpy changed(&f.model, &ConfigModel::configChanged);
+        QSignalSpy view(&f.model, &ConfigModel::viewChanged);
+        QSignalSpy unsaved(&f.model, &ConfigModel::unsavedChanged);
+        QSignalSpy identity(&f.model, &ConfigModel::identityChanged);
+        QSignalSpy undo(&f.model, &ConfigModel::undoAvailable);
+        QSignalSpy origin(&f.model, &ConfigModel::originChanged);
+        c.act(f);
+        unsigned mask = 0;
+        for (const QList<QVariant>& args : changed) {
+            EXPECT_NE(args.at(0).toUInt(), 0u);
+            mask |= args.at(0).toUInt();
+        }
+        EXPECT_EQ(mask, c.changes);
+        EXPECT_LE(changed.count(), 2);
+        EXPECT_EQ(view.count(), c.viewChanges);
+        std::vector<bool> seen;
+        for (const QList<QVariant>& args : unsaved) seen.push_back(args.at(0).toBool());
+        EXPECT_EQ(seen, c.unsaved);
+        EXPECT_EQ(identity.count(), c.identityChanges);
+        seen.clear();
+        for (const QList<QVariant>& args : undo) seen.push_back(args.at(0).toBool());
+        EXPECT_EQ(seen, c.undo);
+        EXPECT_EQ(origin.count(), c.originChanges);
+    }
 }

@@ -180,8 +180,8 @@ TEST(OrderingCode, CommandChecksFirst) {
               QStringLiteral("There has not been set any configuration of transmitter."));
 
     model.setConfig(defaults(kK8620L20, kFw191, "K8620L20; FW 1.91"));
-    model.identity().typeIndex = kK8620L20;
-    model.identity().firmwareIndex = kFw191;
+    model.edit().identity().typeIndex = kK8620L20;
+    model.edit().identity().firmwareIndex = kFw191;
     model.RefreshFromConfig();
     controls = model.view();
     controls.dampingText = QStringLiteral("0");

@@ -207,8 +207,8 @@ TEST(CheckAll, ValuesFromTheRecordAreKeptExactly) {
 TEST(CheckAll, ModelLevelAdoptsTheCheckedRecord) {
     test::ScriptedInteraction ui;
     ConfigModel model(ui);
-    model.identity().typeIndex = test::kK8620L20;
-    model.identity().firmwareIndex = test::kFw191;
+    model.edit().identity().typeIndex = test::kK8620L20;
+    model.edit().identity().firmwareIndex = test::kFw191;
     model.SetDefaultConfiguration(test::kK8620L20, 0, test::kFw191);
     model.RefreshFromConfig();
     ConfigView controls = model.view();
@@ -231,19 +231,19 @@ TEST(CheckAll, ModelLevelAdoptsTheCheckedRecord) {
 TEST(EditEvents, UndoCopyOnlyForAChangedText) {
     test::ScriptedInteraction ui;
     ConfigModel model(ui);
-    model.identity().typeIndex = test::kK8620L20;
-    model.identity().firmwareIndex = test::kFw191;
+    model.edit().identity().typeIndex = test::kK8620L20;
+    model.edit().identity().firmwareIndex = test::kFw191;
     model.SetDefaultConfiguration(test::kK8620L20, 0, test::kFw191);
     model.RefreshFromConfig();
     ConfigView controls = model.view();
     const QString entry = controls.lowerRangeText.trimmed();
     LeaveEdit(model, controls, EditField::LOEdt, entry);
     EXPECT_EQ(model.undoCount(), 0);
-    EXPECT_FALSE(model.unsavedChanges);
+    EXPECT_FALSE(model.unsavedChanges());
     controls.lowerRangeText = QStringLiteral("-150");
     EXPECT_TRUE(LeaveEdit(model, controls, EditField::LOEdt, entry).accepted);
     EXPECT_EQ(model.undoCount(), 1);
-    EXPECT_TRUE(model.unsavedChanges);
+    EXPECT_TRUE(model.unsavedChanges());
     EXPECT_EQ(model.config().LowerRangeValue, -150.0);
 
     EXPECT_TRUE(ChangePolarity(model, controls, 1, true).accepted);  // hysteresis 0: Normal

@@ -36,11 +36,11 @@ protected:
     // The model holds a configuration of its own before each load.
     void SetUp() override {
         model.setConfig(defaultsFor(kK8410H10, kFw191, "K8410H10, FW 1.91", 777));
-        model.identity().identificationText = "K8410H10, FW 1.91";
-        model.identity().typeIndex = kK8410H10;
-        model.identity().firmwareIndex = kFw191;
-        model.identity().rangeIndex = FindRange(11);
-        model.identity().serialNumber = 777;
+        model.edit().identity().identificationText = "K8410H10, FW 1.91";
+        model.edit().identity().typeIndex = kK8410H10;
+        model.edit().identity().firmwareIndex = kFw191;
+        model.edit().identity().rangeIndex = FindRange(11);
+        model.edit().identity().serialNumber = 777;
         model.RefreshFromConfig();
         ui.shown.clear();
     }
@@ -64,7 +64,7 @@ protected:
 TEST_F(LoadTest, LoadTakesOverIdentificationAndRecord) {
     const TransmitterConfig file = defaultsFor(kK8620L20, kFw191, "K8620L20, FW 1.91", 12345);
     const TransmitterConfig before = model.config();
-    model.unsavedChanges = true;
+    model.setUnsavedChanges(true);
     const LoadOutcome o = DiskLoadPom(model, write("a.ptf", file.ToImage()), false, ui);
     ASSERT_TRUE(o.loaded);
     EXPECT_FALSE(o.corrupt);
@@ -73,8 +73,8 @@ TEST_F(LoadTest, LoadTakesOverIdentificationAndRecord) {
     EXPECT_EQ(model.identity().firmwareIndex, kFw191);
     EXPECT_EQ(model.identity().rangeIndex, FindRange(11));
     EXPECT_EQ(model.identity().serialNumber, 12345);
-    EXPECT_EQ(model.origin, ConfigOrigin::File);
-    EXPECT_FALSE(model.unsavedChanges);
+    EXPECT_EQ(model.origin(), ConfigOrigin::File);
+    EXPECT_FALSE(model.unsavedChanges());
     EXPECT_TRUE(o.setup.inputFilter);
     EXPECT_EQ(ui.texts(),
               QStringList{QStringLiteral("Configuration was read without any errors.")});
@@ -196,7 +196,7 @@ TEST_F(LoadTest, LoadCommandAsksAboutUnsavedChanges) {
     const QString path =
         write("q.ptf", defaultsFor(kK8620L20, kFw191, "K8620L20, FW 1.91", 2).ToImage());
     const TransmitterConfig before = model.config();
-    model.unsavedChanges = true;
+    model.setUnsavedChanges(true);
     ui.answers = {false};
     EXPECT_FALSE(DiskLoadCommand(model, path, ui).loaded);
     EXPECT_EQ(ui.texts(), QStringList{QStringLiteral("Changes were not saved. Continue?")});

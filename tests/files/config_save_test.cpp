@@ -39,12 +39,12 @@ protected:
         c.SerialNumber = 4711;
         c.Signature = "PT-FILE03";
         model.setConfig(c);
-        model.identity().typeIndex = kK8620L20;
-        model.identity().firmwareIndex = kFw191;
-        model.identity().rangeIndex = FindRange(11);
+        model.edit().identity().typeIndex = kK8620L20;
+        model.edit().identity().firmwareIndex = kFw191;
+        model.edit().identity().rangeIndex = FindRange(11);
         model.RefreshFromConfig();
         controls = model.view();
-        model.unsavedChanges = true;
+        model.setUnsavedChanges(true);
         ui.shown.clear();
     }
 
@@ -78,7 +78,7 @@ TEST_F(SaveTest, SavedFileIsTheCheckedRecord) {
     EXPECT_TRUE(bytes.startsWith(QByteArray("\x09PT-FILE04")));
     EXPECT_EQ(bytes, model.config().ToImage());
     EXPECT_EQ(*ParsePtf(bytes, path).config, model.config());
-    EXPECT_FALSE(model.unsavedChanges);
+    EXPECT_FALSE(model.unsavedChanges());
     EXPECT_EQ(ui.last(), QStringLiteral("Configuration was saved without any errors."));
 }
 
@@ -101,7 +101,7 @@ TEST_F(SaveTest, FailedCheckSavesNothing) {
     EXPECT_EQ(ui.last(),
               QStringLiteral("Value of damping is out of the range: < 0.5 ; 65.0 > sec."));
     EXPECT_EQ(readAll(path), QByteArray("the previous file"));
-    EXPECT_TRUE(model.unsavedChanges);
+    EXPECT_TRUE(model.unsavedChanges());
 }
 
 TEST_F(SaveTest, OverwriteOnlyWhenConfirmed) {

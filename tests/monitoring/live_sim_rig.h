@@ -19,7 +19,9 @@
 #include "monitoring/monitor_log.h"
 #include "monitoring/monitoring_engine.h"
 #include "operations/live_readings.h"
+#include "link/port_connection.h"
 #include "operations/transmitter_session.h"
+#include "operations/transmitter_stack.h"
 #include "sim_frame.h"
 #include "sim_line.h"
 
@@ -50,13 +52,8 @@ public:
             ++takenCount;
             if (keepTaken) taken.push_back({r.parameter(), r.operation, r.type, r.value});
         });
-        port.setDeviceName(line->devicePath());
-        port.setBaudRate(baud);
-        started = port.open();
-        engine.ResetReceiveState();
-    }
-    ~LiveSimRig() {
-        if (port.isOpen()) port.close();
+        stack.connection().setBaudIndex(BaudIndexFromRate(baud));
+        started = stack.connection().connectDevice(line->devicePath());
     }
 
     sim::SimTransmitter& transmitter(int address = 0) { return *line->transmitter(address); }
@@ -76,7 +73,7 @@ public:
         QTimer::singleShot(ms, &loop, &QEventLoop::quit);
         loop.exec();
     }
-    bool idle() const { return !engine.operation().running() && !engine.requestOutstanding(); }
+    bool idle() const { return stack.idle(); }
     bool waitIdle(int timeoutMs = 5000) {
         return waitFor([this] { return idle(); }, timeoutMs);
     }
@@ -101,13 +98,14 @@ public:
 
     ScriptedInteraction ui;
     std::unique_ptr<sim::SimLine> line;
-    TCommPortDriver port;
-    TransactionEngine engine{port, ui};
-    ConfigModel model{ui};
-    TransmitterSession session{engine, model, ui};
-    LiveReadings live{session};
-    MonitorLog log;
-    MonitoringEngine monitoring{session, log};
+    TransmitterStack stack{ui};
+    TCommPortDriver& port = stack.port();
+    TransactionEngine& engine = stack.engine();
+    ConfigModel& model = stack.model();
+    TransmitterSession& session = stack.session();
+    LiveReadings& live = stack.live();
+    MonitorLog& log = stack.monitorLog();
+    MonitoringEngine& monitoring = stack.monitoring();
     std::vector<TakenRequest> taken;
     bool keepTaken = true;  // off: only counted (long runs)
     long takenCount = 0;

@@ -17,11 +17,13 @@ TEST(OldFirmwareWrite, NoCorrectionTravelsAsUnitGain) {
     OpsHarness h(Profile("K8620L31", 160));
     ASSERT_TRUE(h.started);
     ASSERT_EQ(h.read(), OperationOutcome::Completed);
-    TransmitterConfig& c = h.model.config();
-    c.LowerRangeValue = 0.0;
-    c.UpperRangeValue = 100.0;
-    c.LowerCorrection = 0.0;
-    c.UpperCorrection = 0.0;
+    {
+        ConfigModel::Edit e = h.model.edit();
+        e.config().LowerRangeValue = 0.0;
+        e.config().UpperRangeValue = 100.0;
+        e.config().LowerCorrection = 0.0;
+        e.config().UpperCorrection = 0.0;
+    }
     h.model.RefreshFromConfig();
     h.requests.clear();
     ASSERT_EQ(h.write(), OperationOutcome::Completed) << h.ui.texts().join('|').toStdString();
@@ -30,7 +32,7 @@ TEST(OldFirmwareWrite, NoCorrectionTravelsAsUnitGain) {
     EXPECT_EQ(WireValue(h.requestsFor(3, 2).at(0)), 1.0);
     EXPECT_EQ(WireValue(h.requestsFor(4, 2).at(0)), 0.0);
 
-    c.LowerCorrection = 5.0;  // a stale value the read must replace
+    h.model.edit().config().LowerCorrection = 5.0;  // a stale value the read must replace
     ASSERT_EQ(h.read(), OperationOutcome::Completed);
     EXPECT_EQ(h.model.config().LowerCorrection, 0.0);
     EXPECT_EQ(h.model.config().UpperCorrection, 0.0);
@@ -68,7 +70,7 @@ TEST(LiveHandOver, ConfigurationFromAFileMustBeReadFirst) {
     OpsHarness h(Profile("K8620L31", 191));
     ASSERT_TRUE(h.started);
     ASSERT_EQ(h.read(), OperationOutcome::Completed);
-    h.model.origin = ConfigOrigin::File;
+    h.model.setOrigin(ConfigOrigin::File);
     bool ran = false;
     h.engine.registerOperation(ProcessPV, [&] { ran = true; });
     h.ui.answers = {false};
@@ -89,8 +91,8 @@ TEST(ReadAdoption, InconsistentRecordBecomesUnsavedDefaults) {
                        "Default configuration will be pre-set!")));
     EXPECT_EQ(h.model.config().BaudCode, 15);
     // The record is no longer what the transmitter holds.
-    EXPECT_TRUE(h.model.unsavedChanges);
-    EXPECT_EQ(h.model.origin, ConfigOrigin::Default);
+    EXPECT_TRUE(h.model.unsavedChanges());
+    EXPECT_EQ(h.model.origin(), ConfigOrigin::Default);
 }
 
 TEST(WriteFitSerial, UnknownSerialNumberBelongsToNoOtherDevice) {
@@ -98,8 +100,8 @@ TEST(WriteFitSerial, UnknownSerialNumberBelongsToNoOtherDevice) {
     ASSERT_TRUE(h.started);
     ASSERT_EQ(h.read(), OperationOutcome::Completed);
     // As a configuration prepared without a transmitter carries it.
-    h.model.identity().serialNumber = 0;
-    h.model.config().SerialNumber = 0;
+    h.model.edit().identity().serialNumber = 0;
+    h.model.edit().config().SerialNumber = 0;
     h.ui.shown.clear();
     EXPECT_EQ(h.write(), OperationOutcome::Completed);
     ASSERT_EQ(h.ui.shown.size(), 1u) << h.ui.texts().join('|').toStdString();

@@ -76,7 +76,7 @@ TEST(CorruptConfiguration, ReadPresetsTheDefaultsWithoutReading) {
         // The device's identity belongs to the preset.
         EXPECT_EQ(got.SerialNumber, h.tx().profile().serial);
         EXPECT_EQ(h.model.identity().typeIndex, type);
-        EXPECT_EQ(h.model.origin, ConfigOrigin::Default);
+        EXPECT_EQ(h.model.origin(), ConfigOrigin::Default);
         EXPECT_TRUE(h.model.hasConfiguration());
     }
 }
@@ -97,8 +97,8 @@ TEST(FailedRead, DeclinedRepeatRestoresTheRecord) {
     for (const char* fault : faults) {
         ReadFirst h(Profile("K8410H10", 185));
         ASSERT_TRUE(h.started);
-        h.model.config().UserNote = "before";
-        h.model.config().Damping = 7.5;
+        h.model.edit().config().UserNote = "before";
+        h.model.edit().config().Damping = 7.5;
         const QByteArray image = h.model.config().ToImage();
         const ConfigIdentity identity = h.model.identity();
         sim::Fault f;
@@ -126,7 +126,7 @@ TEST(FailedRead, DeclinedRepeatRestoresTheRecord) {
 TEST(FailedRead, BreakRestoresTheRecord) {
     ReadFirst h;
     ASSERT_TRUE(h.started);
-    h.model.config().UserNote = "before";
+    h.model.edit().config().UserNote = "before";
     const QByteArray image = h.model.config().ToImage();
     // Esc half-way through, answered Yes.
     QObject::connect(&h.engine, &TransactionEngine::exchangeEnded, [&] {
@@ -239,7 +239,7 @@ TEST(Identification, UnsupportedDeviceIsRefused) {
 TEST(Starts, UnsavedChangesAreAskedAbout) {
     ReadFirst h;
     ASSERT_TRUE(h.started);
-    h.model.unsavedChanges = true;
+    h.model.setUnsavedChanges(true);
     h.ui.answers = {false};
     EXPECT_EQ(h.read(), OperationOutcome::None);
     EXPECT_EQ(h.ui.last(), T(operation_text::kUnsavedChanges));
@@ -260,7 +260,7 @@ TEST(Starts, WriteNeedsAConfiguration) {
 TEST(Starts, InvalidRecordNeverReachesTheTransmitter) {
     ReadFirst h;
     ASSERT_TRUE(h.started);
-    h.model.config().UpperRangeValue = h.model.config().LowerRangeValue;  // no span
+    h.model.edit().config().UpperRangeValue = h.model.config().LowerRangeValue;  // no span
     EXPECT_EQ(h.write(), OperationOutcome::None);
     EXPECT_TRUE(h.requests.empty());
     EXPECT_FALSE(h.ui.shown.empty());
@@ -301,7 +301,7 @@ TEST(LiveHandOver, ChecksTheConfigurationFirst) {
     EXPECT_TRUE(h.ui.shown.empty());
 
     for (const bool readAgain : {false, true}) {
-        h.model.unsavedChanges = true;
+        h.model.setUnsavedChanges(true);
         h.requests.clear();
         h.ui.shown.clear();
         h.ui.answers = {readAgain};
@@ -312,7 +312,7 @@ TEST(LiveHandOver, ChecksTheConfigurationFirst) {
         if (readAgain) {
             EXPECT_EQ(outcome, OperationOutcome::Completed);
             EXPECT_EQ(h.sequence(), ConfigurationSequence({191, true}, false));
-            EXPECT_FALSE(h.model.unsavedChanges);
+            EXPECT_FALSE(h.model.unsavedChanges());
         } else {
             EXPECT_EQ(outcome, OperationOutcome::Declined);
             EXPECT_EQ(h.sequence(), IdentificationSequence());

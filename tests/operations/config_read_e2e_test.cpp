@@ -73,8 +73,8 @@ TEST_P(ReadBranches, ReadsTheWholeConfigurationInOrder) {
     EXPECT_EQ(h.model.identity().typeIndex, typeIndex);
     EXPECT_EQ(h.model.identity().firmwareIndex, FindFirmware(c.firmware));
     EXPECT_EQ(h.model.identity().serialNumber, h.tx().profile().serial);
-    EXPECT_EQ(h.model.origin, ConfigOrigin::Transmitter);
-    EXPECT_FALSE(h.model.unsavedChanges);
+    EXPECT_EQ(h.model.origin(), ConfigOrigin::Transmitter);
+    EXPECT_FALSE(h.model.unsavedChanges());
     EXPECT_TRUE(h.model.hasConfiguration());
     EXPECT_FALSE(h.engine.operation().running());
     EXPECT_TRUE(h.engine.commandsEnabled());

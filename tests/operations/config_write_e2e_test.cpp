@@ -48,15 +48,18 @@ TEST_P(WriteBranches, WritesInOrderAndReadsBackTheSameRecord) {
     const Branch branch{c.firmware, !type->D, c.fixedRange};
 
     // The technician's edits.
-    TransmitterConfig& edit = h.model.config();
-    const double span = edit.YEnd() - edit.YStart();
-    edit.Damping = -4.0;
-    edit.LowerCorrection = 0.01 * span;
-    edit.UpperCorrection = -0.02 * span;
-    edit.UserNote = "Tag 5";
-    if (branch.comparators) edit.Comparator1Level = 0.5 * (edit.YStart() + edit.YEnd());
+    {
+        ConfigModel::Edit scope = h.model.edit();
+        TransmitterConfig& edit = scope.config();
+        const double span = edit.YEnd() - edit.YStart();
+        edit.Damping = -4.0;
+        edit.LowerCorrection = 0.01 * span;
+        edit.UpperCorrection = -0.02 * span;
+        edit.UserNote = "Tag 5";
+        if (branch.comparators) edit.Comparator1Level = 0.5 * (edit.YStart() + edit.YEnd());
+    }
     h.model.RefreshFromConfig();  // the window shows the edits
-    h.model.unsavedChanges = true;
+    h.model.setUnsavedChanges(true);
     h.requests.clear();
     h.ui.shown.clear();
 
@@ -67,8 +70,8 @@ TEST_P(WriteBranches, WritesInOrderAndReadsBackTheSameRecord) {
     EXPECT_EQ(h.ui.shown[0].text,
               QStringLiteral("Configuration was written to transmitter without any errors."));
     EXPECT_EQ(h.ui.progressCaption, QStringLiteral(" Writing Configuration to Transmitter"));
-    EXPECT_EQ(h.model.origin, ConfigOrigin::Transmitter);
-    EXPECT_FALSE(h.model.unsavedChanges);
+    EXPECT_EQ(h.model.origin(), ConfigOrigin::Transmitter);
+    EXPECT_FALSE(h.model.unsavedChanges());
 
     // The write-in-progress mark brackets the transfer.
     const auto flags = h.requestsFor(111, 2);

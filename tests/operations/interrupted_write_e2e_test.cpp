@@ -14,7 +14,9 @@
 #include "config/catalogue.h"
 #include "link/engine_texts.h"
 #include "operations/operation_texts.h"
+#include "link/port_connection.h"
 #include "operations/transmitter_session.h"
+#include "operations/transmitter_stack.h"
 
 namespace lmk17::test::ops {
 namespace {
@@ -22,35 +24,21 @@ namespace {
 // The core on the terminal of a simulator process.
 struct ProcessRig {
     explicit ProcessRig(const QString& devicePath) {
-        port.setDeviceName(devicePath);
-        open = port.open();
+        open = stack.connection().connectDevice(devicePath);
         LinkTiming timing;
         timing.answerTimeoutMs = 300;
         engine.setTiming(timing);
     }
     OperationOutcome run(const std::function<bool()>& start) {
-        QEventLoop loop;
-        bool ended = false;
-        auto c = QObject::connect(&session, &TransmitterSession::operationEnded, [&] {
-            ended = true;
-            loop.quit();
-        });
-        QTimer::singleShot(30000, &loop, &QEventLoop::quit);
-        OperationOutcome outcome = OperationOutcome::None;
-        if (start()) {
-            if (!ended) loop.exec();
-            outcome = ended ? session.lastOutcome() : OperationOutcome::Running;
-        }
-        QObject::disconnect(c);
-        return outcome;
+        return stack.runOperation(start, 30000);
     }
 
     bool open = false;
     RigInteraction ui;
-    TCommPortDriver port;
-    TransactionEngine engine{port, ui};
-    ConfigModel model{ui};
-    TransmitterSession session{engine, model, ui};
+    TransmitterStack stack{ui};
+    TransactionEngine& engine = stack.engine();
+    ConfigModel& model = stack.model();
+    TransmitterSession& session = stack.session();
 };
 
 TEST(InterruptedWrite, NextReadOffersTheDefaults) {
@@ -70,7 +58,7 @@ TEST(InterruptedWrite, NextReadOffersTheDefaults) {
         ASSERT_EQ(rig.run([&] { return rig.session.PrevodnikLoadBtnClick(); }),
                   OperationOutcome::Completed);
         readBefore = rig.model.config();
-        rig.model.config().Damping = 9.0;
+        rig.model.edit().config().Damping = 9.0;
         rig.model.RefreshFromConfig();
         // The transmitter dies once step 100 (row 5 of the linearization
         // table) has been answered.
@@ -101,7 +89,7 @@ TEST(InterruptedWrite, NextReadOffersTheDefaults) {
     EXPECT_EQ(preset.InputRangeCode, readBefore.InputRangeCode);
     EXPECT_EQ(preset.Damping, 4.0);  // the default, not the 9.0 being written
     EXPECT_EQ(preset.LastChangeDate, 0.0);
-    EXPECT_EQ(rig.model.origin, ConfigOrigin::Default);
+    EXPECT_EQ(rig.model.origin(), ConfigOrigin::Default);
 
     // Writing the preset back completes and takes the mark away.
     rig.ui.shown.clear();

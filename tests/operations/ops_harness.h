@@ -11,7 +11,9 @@
 #include "config/config_model.h"
 #include "link/comm_port_driver.h"
 #include "link/transaction_engine.h"
+#include "link/port_connection.h"
 #include "operations/transmitter_session.h"
+#include "operations/transmitter_stack.h"
 #include "sim_frame.h"
 #include "sim_line.h"
 
@@ -44,8 +46,7 @@ public:
             if (sim::ParseRequest(f, r))
                 requests.push_back({r.operation, r.type, r.parameter(), r.row, r.value});
         });
-        port.setDeviceName(line->devicePath());
-        started = port.open();
+        started = stack.connection().connectDevice(line->devicePath());
         if (!started) error = port.errorString();
         LinkTiming timing;
         timing.answerTimeoutMs = 300;  // a silent answer need not cost 3.6 s
@@ -58,7 +59,7 @@ public:
 
     // Starts an operation and runs the event loop until it has ended.
     OperationOutcome run(const std::function<bool()>& start, int timeoutMs = 60000) {
-        return run(session, start, timeoutMs);
+        return stack.runOperation(start, timeoutMs);
     }
     OperationOutcome run(TransmitterSession& on, const std::function<bool()>& start,
                          int timeoutMs = 60000) {
@@ -110,10 +111,11 @@ public:
     std::unique_ptr<sim::SimLine> line;
     std::vector<TakenRequest> requests;
     RigInteraction ui;  // whileAsking: what happens while a question shows
-    TCommPortDriver port;
-    TransactionEngine engine{port, ui};
-    ConfigModel model{ui};
-    TransmitterSession session{engine, model, ui};
+    TransmitterStack stack{ui};
+    TCommPortDriver& port = stack.port();
+    TransactionEngine& engine = stack.engine();
+    ConfigModel& model = stack.model();
+    TransmitterSession& session = stack.session();
 };
 
 inline sim::TransmitterProfile Profile(const char* type, int firmware, int rangeCode = 0,

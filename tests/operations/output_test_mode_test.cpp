@@ -220,7 +220,7 @@ TEST(OutputTestSingle, ForeignConfigurationAsksToReadFirst) {
     LiveSimRig rig({Profile("K8410H10", 191)});
     ASSERT_TRUE(rig.started);
     ASSERT_TRUE(rig.readConfiguration());
-    rig.model.unsavedChanges = true;
+    rig.model.setUnsavedChanges(true);
     rig.ui.shown.clear();
     rig.ui.answers = {false};
     rig.taken.clear();

@@ -12,6 +12,8 @@
 
 #include "common/qt_printers.h"
 #include "common/sim_fixture.h"
+#include "link/comm_port_driver.h"
+#include "link/port_connection.h"
 #include "config/catalogue.h"
 #include "files/ptf_writer.h"
 #include "sim_memory.h"
@@ -21,17 +23,16 @@ using namespace lmk17::test;
 
 namespace {
 
-// The engine and the port on a device the test did not make itself.
+// The core on a device the test did not make itself.
 struct Client {
-    TCommPortDriver port;
     ScriptedInteraction ui;
-    TransactionEngine engine{port, ui};
+    TransmitterStack stack{ui};
+    TransactionEngine& engine = stack.engine();
 
     explicit Client(const QString& device) {
         engine.setTiming(SimRig::FastTiming());
-        port.setDeviceName(device);
-        EXPECT_TRUE(port.open()) << port.errorString().toStdString();
-        engine.ResetReceiveState();
+        EXPECT_TRUE(stack.connection().connectDevice(device))
+            << stack.port().errorString().toStdString();
     }
     int exchange(const LinkRequest& r) {
         int result = -1;
@@ -61,7 +62,7 @@ TEST(SimProcess, InterruptedWriteLeavesTheMarkForTheNextRead) {
         w = SimRig::Write(55, TypeFloat);
         w.value = 100.0;
         ASSERT_EQ(c.exchange(w), 0);
-        c.port.close();
+        c.stack.port().close();
         sim.process().kill();  // no chance to clean up: only what was saved counts
         sim.process().waitForFinished(3000);
     }
@@ -72,7 +73,7 @@ TEST(SimProcess, InterruptedWriteLeavesTheMarkForTheNextRead) {
     EXPECT_EQ(c.engine.request().value16, 0x21);
     ASSERT_EQ(c.exchange(SimRig::Read(55, TypeFloat)), 8);
     EXPECT_EQ(c.engine.request().value, 100.0);
-    c.port.close();
+    c.stack.port().close();
     EXPECT_EQ(again.terminate(), 0);
     EXPECT_FALSE(QFileInfo::exists(link));
     EXPECT_FALSE(QFileInfo(link).isSymLink());

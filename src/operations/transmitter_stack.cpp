@@ -1,0 +1,79 @@
+#include "operations/transmitter_stack.h"
+
+#include <QEventLoop>
+#include <QTimer>
+
+#include "config/config_model.h"
+#include "link/comm_port_driver.h"
+#include "link/port_connection.h"
+#include "link/port_list.h"
+#include "link/transaction_engine.h"
+#include "monitoring/monitor_log.h"
+#include "monitoring/monitoring_engine.h"
+#include "operations/live_readings.h"
+#include "operations/transmitter_session.h"
+
+namespace lmk17 {
+
+TransmitterStack::TransmitterStack(UserInteraction& ui, QObject* parent)
+    : QObject(parent),
+      ui_(ui),
+      port_(std::make_unique<TCommPortDriver>()),
+      ports_(std::make_unique<PortList>()),
+      connection_(std::make_unique<PortConnection>(*port_, *ports_)),
+      engine_(std::make_unique<TransactionEngine>(*port_, ui)),
+      model_(std::make_unique<ConfigModel>(ui)),
+      session_(std::make_unique<TransmitterSession>(*engine_, *model_, ui)),
+      live_(std::make_unique<LiveReadings>(*session_)),
+      log_(std::make_unique<MonitorLog>()),
+      monitoring_(std::make_unique<MonitoringEngine>(*session_, *log_)) {
+    TransactionEngine* engine = engine_.get();
+    connect(connection_.get(), &PortConnection::connected, engine,
+            &TransactionEngine::ResetReceiveState);
+    connect(connection_.get(), &PortConnection::disconnected, engine,
+            &TransactionEngine::PortClosed);
+    connect(connection_.get(), &PortConnection::transmitterAddressChanged, engine,
+            &TransactionEngine::setTransmitterAddress);
+    connect(connection_.get(), &PortConnection::masterAddressChanged, engine,
+            &TransactionEngine::setMasterAddress);
+    engine_->setTransmitterAddress(connection_->settings().transmitterAddress);
+    engine_->setMasterAddress(connection_->settings().masterAddress);
+}
+
+TransmitterStack::~TransmitterStack() {
+    // The operations unregister from the engine as they go; the port closes last.
+    monitoring_.reset();
+    live_.reset();
+    session_.reset();
+    engine_.reset();
+    if (port_->isOpen()) port_->close();
+}
+
+bool TransmitterStack::idle() const {
+    return !engine_->operation().running() && !engine_->requestOutstanding();
+}
+
+OperationOutcome TransmitterStack::runOperation(const std::function<bool()>& start,
+                                                int timeoutMs) {
+    QEventLoop loop;
+    bool ended = false;
+    const QMetaObject::Connection done =
+        connect(session_.get(), &TransmitterSession::operationEnded, &loop, [&] {
+            ended = true;
+            loop.quit();
+        });
+    QTimer deadline;
+    deadline.setSingleShot(true);
+    connect(&deadline, &QTimer::timeout, &loop, &QEventLoop::quit);
+    if (timeoutMs >= 0) deadline.start(timeoutMs);
+
+    OperationOutcome outcome = OperationOutcome::None;
+    if (start()) {
+        if (!ended) loop.exec();
+        outcome = ended ? session_->lastOutcome() : OperationOutcome::Running;
+    }
+    disconnect(done);
+    return outcome;
+}
+
+}  // namespace lmk17
