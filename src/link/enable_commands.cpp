@@ -14,6 +14,8 @@ CommandStates CommandStatesFor(bool enabled, const CommandContext& c) {
     s.outputTestControls = c.outputTestAllowed && enabled;
     if (!c.outputTestAllowed) s.outputTestUseExit = false;
     s.outputTestGroupGrey = !c.outputTestAllowed;
+    s.pvRead = c.pvReadingRepeats || s.configurationCommands;
+    s.outputTestUse = c.outputTestAllowed && (c.outputTestRepeats || s.configurationCommands);
     return s;
 }
 

@@ -33,6 +33,10 @@ namespace lmk17 {
 //   the state when the configuration allows output testing; otherwise they,
 //   "Use" and "Exit Testing" are disabled and the group is drawn grey.
 //
+// Two buttons stay enabled while their own operation repeats, so that it can
+// be stopped: PV "Read" while interval reading runs (it shows "Stop"), and
+// output-test "Use" while automatic setting runs (it shows "Stop").
+//
 // CommandStatesFor() computes the list so that every window applies the same
 // rules; a value left empty means "leave the control as it is".
 
@@ -41,6 +45,8 @@ struct CommandContext {
     bool configurationPresent = false;
     bool linearizationAllowed = false;  // the configuration allows a linearization
     bool outputTestAllowed = false;     // the configuration allows output testing
+    bool pvReadingRepeats = false;      // interval reading runs: PV "Read" shows "Stop"
+    bool outputTestRepeats = false;     // automatic setting runs: "Use" shows "Stop"
 };
 
 struct CommandStates {
@@ -54,6 +60,8 @@ struct CommandStates {
     bool outputTestControls = true;     // value buttons/edits 1..3, automatic setting
     std::optional<bool> outputTestUseExit;  // "Use" and "Exit Testing"; empty: their own rules
     bool outputTestGroupGrey = false;
+    bool pvRead = true;         // PV "Read" / "Stop" (PVReadBtn)
+    bool outputTestUse = true;  // "Use" / "Stop" (TPrGoBtn)
 };
 
 CommandStates CommandStatesFor(bool enabled, const CommandContext& context);

@@ -38,6 +38,15 @@ TransmitterStack::TransmitterStack(UserInteraction& ui, QObject* parent)
             &TransactionEngine::setMasterAddress);
     engine_->setTransmitterAddress(connection_->settings().transmitterAddress);
     engine_->setMasterAddress(connection_->settings().masterAddress);
+
+    connect(engine, &TransactionEngine::commandsEnabledChanged, this,
+            &TransmitterStack::commandStatesChanged);
+    connect(model_.get(), &ConfigModel::viewChanged, this, &TransmitterStack::commandStatesChanged);
+    connect(model_.get(), &ConfigModel::identityChanged, this,
+            &TransmitterStack::commandStatesChanged);
+    connect(monitoring_.get(), &MonitoringEngine::activeChanged, this,
+            &TransmitterStack::commandStatesChanged);
+    connect(live_.get(), &LiveReadings::pageChanged, this, &TransmitterStack::commandStatesChanged);
 }
 
 TransmitterStack::~TransmitterStack() {
@@ -53,8 +62,20 @@ bool TransmitterStack::idle() const {
     return !engine_->operation().running() && !engine_->requestOutstanding();
 }
 
-OperationOutcome TransmitterStack::runOperation(const std::function<bool()>& start,
-                                                int timeoutMs) {
+CommandStates TransmitterStack::commandStates() const {
+    CommandContext context;
+    context.monitoringRuns = monitoring_->active();
+    context.configurationPresent = model_->hasConfiguration();
+    context.linearizationAllowed = model_->allowsLinearization();
+    context.outputTestAllowed = model_->allowsOutputTesting();
+    // A repeating live operation holds the timed-request slot.
+    const TmrReqRec& slot = engine_->timedRequest();
+    context.pvReadingRepeats = !slot.empty() && slot.processCode == ProcessPV;
+    context.outputTestRepeats = !slot.empty() && slot.processCode == ProcessOutputTest;
+    return CommandStatesFor(engine_->commandsEnabled(), context);
+}
+
+OperationOutcome TransmitterStack::runOperation(const std::function<bool()>& start, int timeoutMs) {
     QEventLoop loop;
     bool ended = false;
     const QMetaObject::Connection done =

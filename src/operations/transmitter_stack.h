@@ -4,6 +4,7 @@
 #include <functional>
 #include <memory>
 
+#include "link/enable_commands.h"
 #include "operations/operation_outcome.h"
 
 namespace lmk17 {
@@ -61,11 +62,19 @@ public:
     // No operation runs and no request is outstanding.
     bool idle() const;
 
+    // What the main window enables now (EnableCommands), from the engine's
+    // state, the configuration, monitoring and the repeating live operations.
+    CommandStates commandStates() const;
+
     // Starts an operation (start returns false when nothing was started) and
     // runs the event loop until the session reports its end. Returns its
     // outcome: None when nothing was started, Running when timeoutMs (if not
     // negative) passed first.
     OperationOutcome runOperation(const std::function<bool()>& start, int timeoutMs = -1);
+
+signals:
+    // Anything commandStates() depends on may have changed.
+    void commandStatesChanged();
 
 private:
     UserInteraction& ui_;

@@ -76,9 +76,9 @@ const QByteArray kShortOk = hex("10 1F 00 00 1F 16");
 class InterruptedInteraction : public ScriptedInteraction {
 public:
     std::function<void()> whileShowing;
-    bool question(MessageKind kind, const QString& text) override {
+    bool question(Question id, MessageKind kind, const QString& text) override {
         if (whileShowing) whileShowing();
-        return ScriptedInteraction::question(kind, text);
+        return ScriptedInteraction::question(id, kind, text);
     }
 };
 
@@ -583,18 +583,60 @@ TEST(EngineCommands, WhatFollowsTheCommandState) {
         bool linearization;
         bool outputTest;
         std::optional<bool> useExit;
+        bool pvRead;
+        bool use;
     };
     const Case cases[] = {
         // idle, with a configuration that allows everything
-        {true, {false, true, true, true}, true, true, true, true, true, std::nullopt},
+        {true, {false, true, true, true}, true, true, true, true, true, std::nullopt, true, true},
         // an operation runs
-        {false, {false, true, true, true}, false, true, false, false, false, std::nullopt},
+        {false,
+         {false, true, true, true},
+         false,
+         true,
+         false,
+         false,
+         false,
+         std::nullopt,
+         false,
+         false},
+        // interval PV reading runs: its "Stop" stays enabled, nothing else
+        {false,
+         {false, true, true, true, true, false},
+         false,
+         true,
+         false,
+         false,
+         false,
+         std::nullopt,
+         true,
+         false},
+        // automatic output test runs: its "Stop" stays enabled, nothing else
+        {false,
+         {false, true, true, true, false, true},
+         false,
+         true,
+         false,
+         false,
+         false,
+         std::nullopt,
+         false,
+         true},
         // monitoring runs: the transmitter menu is left alone, Read follows
-        {false, {true, true, true, true}, std::nullopt, false, false, false, false, std::nullopt},
+        {false,
+         {true, true, true, true},
+         std::nullopt,
+         false,
+         false,
+         false,
+         false,
+         std::nullopt,
+         false,
+         false},
         // no configuration: its commands stay off even when enabled
-        {true, {false, false, false, false}, true, true, false, false, false, false},
+        {true, {false, false, false, false}, true, true, false, false, false, false, false, false},
         // a configuration without linearization and output test
-        {true, {false, true, false, false}, true, true, true, false, false, false},
+        {true, {false, true, false, false}, true, true, true, false, false, false, true, false},
     };
     for (const Case& c : cases) {
         const CommandStates s = CommandStatesFor(c.enabled, c.context);
@@ -608,6 +650,8 @@ TEST(EngineCommands, WhatFollowsTheCommandState) {
         EXPECT_EQ(s.outputTestControls, c.outputTest);
         EXPECT_EQ(s.outputTestUseExit, c.useExit);
         EXPECT_EQ(s.outputTestGroupGrey, !c.context.outputTestAllowed);
+        EXPECT_EQ(s.pvRead, c.pvRead);
+        EXPECT_EQ(s.outputTestUse, c.use);
     }
 }
 
