@@ -28,8 +28,8 @@ namespace {
 class SilentInteraction : public UserInteraction {
 public:
     void message(MessageKind, const QString&) override {}
-    bool question(MessageKind, const QString&) override { return false; }
-    void progressShow(const QString&, int) override {}
+    bool question(Question, MessageKind, const QString&) override { return false; }
+    void progressShow(const QString&, int, bool) override {}
     void progressStep(int) override {}
     void progressClose() override {}
 };

@@ -19,8 +19,8 @@ namespace {
 class Quiet : public lmk17::UserInteraction {
 public:
     void message(lmk17::MessageKind, const QString&) override {}
-    bool question(lmk17::MessageKind, const QString&) override { return true; }
-    void progressShow(const QString&, int) override {}
+    bool question(lmk17::Question, lmk17::MessageKind, const QString&) override { return true; }
+    void progressShow(const QString&, int, bool) override {}
     void progressStep(int) override {}
     void progressClose() override {}
 };
@@ -30,10 +30,12 @@ void startingConfiguration(lmk17::ConfigModel& model) {
     lmk17::SetDefaultConfiguration(c, 28, 0, 14);
     c.TransmitterType = "K8620L20, FW 1.91";
     model.setConfig(c);
-    model.identity().identificationText = c.TransmitterType;
-    model.identity().typeIndex = 28;
-    model.identity().firmwareIndex = 14;
-    model.identity().rangeIndex = lmk17::FindRange(c.InputRangeCode);
+    lmk17::ConfigIdentity id;
+    id.identificationText = c.TransmitterType;
+    id.typeIndex = 28;
+    id.firmwareIndex = 14;
+    id.rangeIndex = lmk17::FindRange(c.InputRangeCode);
+    model.setIdentity(id);
     model.RefreshFromConfig();
 }
 

@@ -20,7 +20,7 @@ int cj(Context& c) {
         text = t;
         read = true;
     });
-    s.run([&] { return live.ZjistiTmpCJBtnClick(); });
+    s.run([&] { return live.startCjReading(); });
     if (!read) return ExitFailure;
     // A bare unit: nothing to read (no thermocouple) or no usable value.
     const bool value = text.contains(QRegularExpression(QStringLiteral("\\d")));

@@ -84,11 +84,11 @@ public:
     void message(MessageKind kind, const QString& text) override {
         if (kind != MessageKind::Information) ui_.message(kind, text);
     }
-    bool question(MessageKind kind, const QString& text) override {
-        return ui_.question(kind, text);
+    bool question(Question id, MessageKind kind, const QString& text) override {
+        return ui_.question(id, kind, text);
     }
-    void progressShow(const QString& caption, int maximum) override {
-        ui_.progressShow(caption, maximum);
+    void progressShow(const QString& caption, int maximum, bool warning) override {
+        ui_.progressShow(caption, maximum, warning);
     }
     void progressStep(int position) override { ui_.progressStep(position); }
     void progressClose() override { ui_.progressClose(); }

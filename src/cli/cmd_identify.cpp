@@ -15,7 +15,7 @@ int identify(Context& c) {
     if (!c.args.isEmpty()) throw UsageError(QStringLiteral("identify takes no arguments"));
     CliSession s(c);
     if (const int rc = s.open()) return rc;
-    const OperationOutcome outcome = s.run([&] { return s.session().Identify(); });
+    const OperationOutcome outcome = s.run([&] { return s.session().identify(); });
     TransmitterSession& session = s.session();
     // Nothing was read when the exchange failed or was broken off.
     if (outcome != OperationOutcome::Completed && outcome != OperationOutcome::Refused)

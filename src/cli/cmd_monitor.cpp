@@ -147,7 +147,7 @@ int monitor(Context& c) {
         if ((stopRequested || enough) && monitoring.active()) monitoring.stopConfirmed();
     });
     poll.start(50);
-    const bool started = monitoring.MonStartBtnClick();
+    const bool started = monitoring.startMonitoring();
     if (started && monitoring.active()) loop.exec();
     poll.stop();
     std::signal(SIGINT, previous == SIG_ERR ? SIG_DFL : previous);

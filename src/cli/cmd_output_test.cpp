@@ -98,11 +98,11 @@ int outputTest(Context& c) {
         PrintPvReading(c, r);
         if (++readings == t.count && t.kind == TestRequest::Cycle)
             QTimer::singleShot(0, &live, [&] {
-                if (live.outputTest().running()) live.TPrGoBtnClick();  // "Stop"
+                if (live.outputTest().running()) live.useOrStopOutputTest();  // "Stop"
             });
     });
     s.run([&] {
-        return t.kind == TestRequest::Exit ? live.ZrusTPrBtnClick() : live.TPrGoBtnClick();
+        return t.kind == TestRequest::Exit ? live.exitOutputTesting() : live.useOrStopOutputTest();
     });
     if (t.kind == TestRequest::Cycle && live.page().testModeVisible)
         c.err << "lmk17-cli: the output test mode stays active; leave it with output-test --exit"

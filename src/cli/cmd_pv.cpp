@@ -44,10 +44,10 @@ int pv(Context& c) {
         // that reported has returned.
         if (++readings == count && countText)
             QTimer::singleShot(0, &live, [&] {
-                if (s.engine().operation().processCode == ProcessPV) live.PVReadBtnClick();
+                if (s.engine().operation().processCode == ProcessPV) live.readOrStopPv();
             });
     });
-    s.run([&] { return live.PVReadBtnClick(); });
+    s.run([&] { return live.readOrStopPv(); });
     if (!repeat || countText) return readings >= count ? ExitOk : ExitFailure;
     // Until Ctrl-C: any other end is a failure the user gave up on.
     return readings > 0 && s.interrupted() ? ExitOk : ExitFailure;

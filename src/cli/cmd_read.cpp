@@ -24,7 +24,7 @@ int read(Context& c) {
     s.setInterruptHandler([&](const OperationRecord&) {
         c.err << "lmk17-cli read: interrupted; nothing was saved" << Qt::endl;
     });
-    const OperationOutcome outcome = s.run([&] { return s.session().PrevodnikLoadBtnClick(); });
+    const OperationOutcome outcome = s.run([&] { return s.session().startRead(); });
     if (outcome != OperationOutcome::Completed && outcome != OperationOutcome::CorruptPreset)
         return ExitFailure;
     if (outcome == OperationOutcome::CorruptPreset)

@@ -24,7 +24,7 @@ int workingTime(Context& c) {
         else
             c.out << "Working time: " << t << " (" << seconds << " s)" << Qt::endl;
     });
-    s.run([&] { return live.ProCasBtnClick(); });
+    s.run([&] { return live.startWorkingTimeReading(); });
     return read ? ExitOk : ExitFailure;
 }
 

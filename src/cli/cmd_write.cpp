@@ -26,7 +26,7 @@ int write(Context& c) {
             c.err << "lmk17-cli write: interrupted before anything was written" << Qt::endl;
         }
     });
-    const OperationOutcome outcome = s.run([&] { return s.session().PrevodnikSaveBtnClick(); });
+    const OperationOutcome outcome = s.run([&] { return s.session().startWrite(); });
     return ExitCodeOf(outcome);
 }
 

@@ -18,7 +18,7 @@ namespace lmk17::cli {
 // from the same transmitter: read it first. False (reported) when the read
 // did not complete.
 inline bool ReadConfigurationFirst(CliSession& s, Context& c) {
-    const OperationOutcome outcome = s.run([&] { return s.session().PrevodnikLoadBtnClick(); });
+    const OperationOutcome outcome = s.run([&] { return s.session().startRead(); });
     if (outcome == OperationOutcome::Completed && s.model().hasConfiguration()) return true;
     if (!s.interrupted())
         c.err << "lmk17-cli: the transmitter's configuration could not be read" << Qt::endl;

@@ -4,7 +4,6 @@
 #include <QTimer>
 #include <csignal>
 
-#include "link/engine_texts.h"
 #include "link/link_parameters.h"
 #include "link/port_connection.h"
 #include "link/port_list.h"
@@ -19,13 +18,6 @@ extern "C" void onInterruptSignal(int) {
     interruptRequested = 1;
 }
 
-bool isRepeatQuestion(const QString& text) {
-    for (const char* t :
-         {texts::kRepeatReading, texts::kRepeatWriting, texts::kRepeatBadParameters})
-        if (text == QCoreApplication::translate("Link", t)) return true;
-    return false;
-}
-
 }  // namespace
 
 // Forwards to the terminal, with the repeat rules of the command line.
@@ -36,22 +28,22 @@ public:
     TransactionEngine* engine = nullptr;
 
     void message(MessageKind kind, const QString& text) override { inner_.message(kind, text); }
-    bool question(MessageKind kind, const QString& text) override {
-        if (!isRepeatQuestion(text)) return inner_.question(kind, text);
+    bool question(Question id, MessageKind kind, const QString& text) override {
+        if (id != Question::RepeatExchange) return inner_.question(id, kind, text);
         if (policy_ == AnswerPolicy::Yes && ++repeats_ > kRepeatsUnderYes) {
             inner_.message(kind,
                            text + QStringLiteral(" No (--yes repeats a failed exchange %1 times)")
                                       .arg(kRepeatsUnderYes));
             return false;
         }
-        const bool yes = inner_.question(kind, text);
+        const bool yes = inner_.question(id, kind, text);
         // Every repeat gets all its attempts again: a silent line then
         // brings the question back instead of re-sending for ever.
         if (yes && engine) engine->setAttempts(engine->timing().attempts);
         return yes;
     }
-    void progressShow(const QString& caption, int maximum) override {
-        inner_.progressShow(caption, maximum);
+    void progressShow(const QString& caption, int maximum, bool warning) override {
+        inner_.progressShow(caption, maximum, warning);
     }
     void progressStep(int position) override { inner_.progressStep(position); }
     void progressClose() override { inner_.progressClose(); }

@@ -24,7 +24,7 @@ namespace lmk17::cli {
 //     CliSession s(context);
 //     if (const int rc = s.open()) return rc;
 //     const OperationOutcome outcome =
-//         s.run([&] { return s.session().StartOperation(ProcessPV, 10); });
+//         s.run([&] { return s.session().startOperation(ProcessPV, 10); });
 //
 // Questions go to the --yes/--no policy or the terminal. A repeat after a
 // failed exchange gets the full number of attempts again, and under --yes a

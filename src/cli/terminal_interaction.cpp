@@ -28,7 +28,7 @@ void TerminalInteraction::message(MessageKind, const QString& text) {
     err_ << oneLine(text) << Qt::endl;
 }
 
-bool TerminalInteraction::question(MessageKind, const QString& text) {
+bool TerminalInteraction::question(Question, MessageKind, const QString& text) {
     if (progressOnTerminal_ && maximum_ > 0) err_ << "\r\x1b[K";
     err_ << oneLine(text);
     if (policy_ != AnswerPolicy::Ask) {
@@ -52,7 +52,7 @@ bool TerminalInteraction::question(MessageKind, const QString& text) {
     }
 }
 
-void TerminalInteraction::progressShow(const QString& caption, int maximum) {
+void TerminalInteraction::progressShow(const QString& caption, int maximum, bool) {
     caption_ = caption;
     maximum_ = maximum;
     if (progressOnTerminal_) err_ << caption_ << Qt::flush;

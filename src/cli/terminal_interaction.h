@@ -14,8 +14,8 @@ public:
     TerminalInteraction(QTextStream& err, AnswerPolicy policy);
 
     void message(MessageKind kind, const QString& text) override;
-    bool question(MessageKind kind, const QString& text) override;
-    void progressShow(const QString& caption, int maximum) override;
+    bool question(Question id, MessageKind kind, const QString& text) override;
+    void progressShow(const QString& caption, int maximum, bool warning) override;
     void progressStep(int position) override;
     void progressClose() override;
 

@@ -149,7 +149,7 @@ AdoptResult AdoptRecord(TransmitterConfig& c, int typeIndex, int firmwareIndex) 
         return result;
     }
     v.blank = false;
-    v.adresaEnabled = true;
+    v.communicationEnabled = true;
     const InputRangeEntry& range = *RangeAt(v.rangeList.indexOfPosition[v.rangePosition]);
     adoptLinearization(c, range, result);               // 4, 5
     v.unitSymbol = UnitSymbol(c.PvUnit);                // 6

@@ -179,13 +179,21 @@ bool ConfigModel::adoptRecord() {
     return true;
 }
 
+bool ConfigModel::allowsLinearization() const {
+    return hasConfiguration() && view_.linearEnabled;
+}
+
+bool ConfigModel::allowsOutputTesting() const {
+    return hasConfiguration() && OutputTypeOf(identity_.typeIndex) != nullptr;
+}
+
 PhysicalOutputLimits ConfigModel::physicalLimits() const {
     const OutputTypeEntry* type = OutputTypeOf(identity_.typeIndex);
     return type ? ComputePhysicalLimits(config_, *type) : PhysicalOutputLimits{};
 }
 
 bool ConfigModel::setDefaultConfigurationCommand() {
-    if (!ui_.question(MessageKind::Confirmation,
+    if (!ui_.question(Question::SetDefaultConfiguration, MessageKind::Confirmation,
                       translated("Do you really want to pre-set default configuration? ")))
         return false;
     PushUndo(config_);

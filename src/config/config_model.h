@@ -141,6 +141,13 @@ public:
 
     PhysicalOutputLimits physicalLimits() const;
 
+    // "Linearization" may be opened: a configuration whose range uses the
+    // linearization editor (an optional customer one only while "Customer"
+    // is checked).
+    bool allowsLinearization() const;
+    // The output test may run: a configuration for a type with an analogue output.
+    bool allowsOutputTesting() const;
+
     // --- window commands ---
     // "Set Default Configuration": asks, takes an undo copy, sets the defaults
     // for the identity and adopts them. True when carried out; the caller

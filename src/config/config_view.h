@@ -25,8 +25,8 @@ struct ConfigView {
 
     bool customerVisible = false;  // FRUsrLinCBx and its label
     bool customerChecked = false;
-    bool linearEnabled = false;  // LinearBtn
-    bool adresaEnabled = false;  // AdresaBtn
+    bool linearEnabled = false;         // LinearBtn
+    bool communicationEnabled = false;  // AdresaBtn
 
     QString unitSymbol;  // the unit labels of range, comparator and correction fields
 

@@ -135,8 +135,8 @@ OrderingCode BuildOrderingCode(const TransmitterConfig& c, int typeIndex, int fi
     return result;
 }
 
-OrderingCodeCommandResult ConfigRetMnuClick(ConfigModel& model, ConfigView& controls,
-                                            UserInteraction& ui) {
+OrderingCodeCommandResult showOrderingCode(ConfigModel& model, ConfigView& controls,
+                                           UserInteraction& ui) {
     OrderingCodeCommandResult result;
     if (!model.hasConfiguration()) {
         ui.message(

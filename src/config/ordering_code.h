@@ -44,7 +44,8 @@ struct OrderingCodeCommandResult {
     bool shown = false;
     CheckOutcome check;
 };
-OrderingCodeCommandResult ConfigRetMnuClick(ConfigModel& model, ConfigView& controls,
-                                            UserInteraction& ui);
+// ConfigRetMnuClick
+OrderingCodeCommandResult showOrderingCode(ConfigModel& model, ConfigView& controls,
+                                           UserInteraction& ui);
 
 }  // namespace lmk17

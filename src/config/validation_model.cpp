@@ -65,8 +65,7 @@ CheckOutcome ChangePolarity(ConfigModel& model, ConfigView& controls, int n, boo
     model.PushUndo(model.config());
     controls.comparators.reverse[n - 1] = reverse;
     return CheckField(n == 1 ? EditField::HS1Edt : EditField::HS2Edt, model.edit().config(),
-                      controls,
-                      ContextOf(model));
+                      controls, ContextOf(model));
 }
 
 CheckOutcome ChangeComparatorControls(ConfigModel& model, ConfigView& controls) {
@@ -116,7 +115,7 @@ void ToggleCustomerLinearization(ConfigModel& model, ConfigView& controls, bool 
         return;
     }
     const bool yes = ui.question(
-        MessageKind::Warning,
+        Question::DisableCustomerLinearization, MessageKind::Warning,
         QCoreApplication::translate(
             "Configuration",
             "You want to disable custom linearization now. It will be set default "

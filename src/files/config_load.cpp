@@ -69,7 +69,8 @@ LoadOutcome DiskLoadPom(ConfigModel& model, const QString& fileName, bool silent
 }
 
 LoadOutcome DiskLoadCommand(ConfigModel& model, const QString& fileName, UserInteraction& ui) {
-    if (model.unsavedChanges() && !ui.question(MessageKind::Confirmation, ptf_text::UnsavedChanges()))
+    if (model.unsavedChanges() && !ui.question(Question::UnsavedChanges, MessageKind::Confirmation,
+                                               ptf_text::UnsavedChanges()))
         return {};
     if (fileName.isEmpty()) {
         ui.message(MessageKind::Error, ptf_text::LoadCancelled());

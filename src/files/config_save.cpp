@@ -31,9 +31,9 @@ SaveOutcome DiskSave(ConfigModel& model, ConfigView& controls, const QString& fi
         outcome.result = Result::CheckFailed;
         return outcome;
     }
-    if (fileName.isEmpty() ||
-        (QFileInfo::exists(fileName) &&
-         !ui.question(MessageKind::Confirmation, ptf_text::AlreadyExists(fileName)))) {
+    if (fileName.isEmpty() || (QFileInfo::exists(fileName) &&
+                               !ui.question(Question::OverwriteFile, MessageKind::Confirmation,
+                                            ptf_text::AlreadyExists(fileName)))) {
         ui.message(MessageKind::Error, ptf_text::SaveCancelled());
         outcome.result = Result::Cancelled;
         return outcome;

@@ -94,7 +94,7 @@ LinFileResult Lin2File(const LinData& data, int rangeIndex, const QString& path,
     if (path.isEmpty()) return {false, cancelled};
     if (QFileInfo::exists(path) &&
         !ui.question(
-            MessageKind::Confirmation,
+            Question::OverwriteFile, MessageKind::Confirmation,
             QStringLiteral("File: '%1' already exists, do you want to overwrite it?").arg(path)))
         return {false, cancelled};
 

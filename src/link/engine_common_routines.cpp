@@ -27,7 +27,7 @@ void TransactionEngine::ShowProgress(bool show, bool warning, int maximum, const
         return;
     }
     progress_ = ProgressState{true, warning, caption, maximum, 0};
-    ui_.progressShow(caption, maximum);
+    ui_.progressShow(caption, maximum, warning);
     ui_.progressStep(0);
 }
 
@@ -47,7 +47,7 @@ void TransactionEngine::hideProgressForQuestion() {
 void TransactionEngine::restoreProgressAfterQuestion() {
     if (!progressWasVisible_ || progress_.visible) return;
     progress_.visible = true;
-    ui_.progressShow(progress_.caption, progress_.maximum);
+    ui_.progressShow(progress_.caption, progress_.maximum, progress_.warning);
     ui_.progressStep(progress_.position);
 }
 
@@ -72,7 +72,9 @@ void TransactionEngine::ErrorRWP52(bool write) {
     if (result == ResultPortClosed) text = texts::kNoPortConnectQuestion;
     const bool monitoringPending = operation_.pendingCode == ProcessMonitoring;
 
-    if (ui_.question(MessageKind::Error, linkText(text))) {
+    const Question id =
+        result == ResultPortClosed ? Question::ConnectPort : Question::RepeatExchange;
+    if (ui_.question(id, MessageKind::Error, linkText(text))) {
         if (result == ResultPortClosed) {
             if (monitoringPending) {
                 emit monitoringLine(linkText(texts::kMonitorPortNotConnected));
@@ -139,7 +141,8 @@ void TransactionEngine::BreakOperation() {
     if (!operation_.running() && !state_.requestOutstanding) return;
     state_.questionOpen = true;
     hideProgressForQuestion();
-    if (ui_.question(MessageKind::Confirmation, linkText(texts::kBreakQuestion))) {
+    if (ui_.question(Question::BreakOperation, MessageKind::Confirmation,
+                     linkText(texts::kBreakQuestion))) {
         StopOperation();
         return;
     }

@@ -27,8 +27,9 @@ void MonitorLog::clearWindow() {
     emit windowCleared();
 }
 
-void MonitorLog::MonClearBtnClick(UserInteraction& ui) {
-    if (ui.question(MessageKind::Confirmation, QString::fromLatin1(texts::kMonClearQuestion)))
+void MonitorLog::confirmAndClear(UserInteraction& ui) {
+    if (ui.question(Question::ClearMonitorLog, MessageKind::Confirmation,
+                    QString::fromLatin1(texts::kMonClearQuestion)))
         clearWindow();
 }
 

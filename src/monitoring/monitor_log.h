@@ -32,7 +32,7 @@ public:
     void PrintMonMemo(const QString& line);
     const QStringList& windowLines() const { return window_; }
     // "Clear Log ": asks first; Yes empties the window, the file is not touched.
-    void MonClearBtnClick(UserInteraction& ui);
+    void confirmAndClear(UserInteraction& ui);  // MonClearBtnClick
     void clearWindow();
 
     // The name as the dialog field holds it, cleaned: blanks trimmed, one

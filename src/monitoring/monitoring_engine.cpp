@@ -65,7 +65,7 @@ void MonitoringEngine::setIndicator(bool busy) {
 
 // ---- start and stop ---------------------------------------------------------------
 
-bool MonitoringEngine::MonStartBtnClick() {
+bool MonitoringEngine::startMonitoring() {
     TransactionEngine& e = engine();
     if (run_.active || e.requestOutstanding()) return false;
     // Another operation owns the link (its commands are disabled anyway).
@@ -96,7 +96,7 @@ bool MonitoringEngine::MonStartBtnClick() {
     return true;
 }
 
-bool MonitoringEngine::MonStopBtnClick() {
+bool MonitoringEngine::stopMonitoring() {
     return stop(true);
 }
 
@@ -109,7 +109,7 @@ bool MonitoringEngine::stop(bool ask) {
     if (engine().requestOutstanding() && !waitForOutstandingRequest()) return false;
     if (ask && engine().operation().processCode == ProcessMonitoring) {
         stopping_ = true;
-        const bool yes = session_.ui().question(MessageKind::Confirmation,
+        const bool yes = session_.ui().question(Question::StopMonitoring, MessageKind::Confirmation,
                                                 MonitoringText(texts::kMonStopQuestion));
         stopping_ = false;
         if (!yes || !run_.active) return false;

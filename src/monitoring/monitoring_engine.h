@@ -39,10 +39,10 @@ public:
 
     // "Start ": false when nothing was started (a run or another operation
     // is going on).
-    bool MonStartBtnClick();
+    bool startMonitoring();  // MonStartBtnClick
     // "Stop ": asks first; false when the run goes on (the request did not
     // end in time, or the question was answered No).
-    bool MonStopBtnClick();
+    bool stopMonitoring();  // MonStopBtnClick
     // Stops without the question (the user already confirmed elsewhere,
     // e.g. Ctrl-C in the command line, or a break).
     bool stopConfirmed();

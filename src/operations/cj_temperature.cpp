@@ -51,8 +51,8 @@ TransactionEngine& CjTemperature::engine() {
     return live_.session().engine();
 }
 
-bool CjTemperature::ZjistiTmpCJBtnClick() {
-    return live_.session().StartOperation(ProcessCjTemperature, kStepConnection);
+bool CjTemperature::startReading() {
+    return live_.session().startOperation(ProcessCjTemperature, kStepConnection);
 }
 
 bool CjTemperature::answered() {

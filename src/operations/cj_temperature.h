@@ -17,7 +17,7 @@ public:
 
     explicit CjTemperature(LiveReadings& live) : live_(live) {}
 
-    bool ZjistiTmpCJBtnClick();
+    bool startReading();  // ZjistiTmpCJBtnClick
     void TempCJ();
     void KonecReadTempCJ();
 

@@ -148,7 +148,7 @@ void Identification::handOver() {
         emit s_.typeSetupRequested(id.typeIndex, id.firmwareIndex);
 
     if (isLiveOperation(op.processCode) && !liveOperationFits()) {
-        if (!ask(operation_text::kReadAgainQuestion)) {
+        if (!ask(Question::ReadAgain, operation_text::kReadAgainQuestion)) {
             s_.setOutcome(OperationOutcome::Declined);
             return end();
         }
@@ -222,7 +222,8 @@ bool Identification::writeFits() {
         refuse(operation_text::kFixedRange);
         return false;
     }
-    if (knownOtherSerial() && !ask(operation_text::kAnotherTransmitter)) {
+    if (knownOtherSerial() &&
+        !ask(Question::AnotherTransmitter, operation_text::kAnotherTransmitter)) {
         s_.setOutcome(OperationOutcome::Declined);
         end();
         return false;
@@ -231,10 +232,10 @@ bool Identification::writeFits() {
 }
 
 // A question of the operation: an answer arriving meanwhile must wait for it.
-bool Identification::ask(const char* text) {
+bool Identification::ask(Question id, const char* text) {
     TransactionEngine& engine = s_.engine();
     engine.setQuestionOpen(true);
-    const bool yes = s_.ui().question(MessageKind::Confirmation, Tr(text));
+    const bool yes = s_.ui().question(id, MessageKind::Confirmation, Tr(text));
     engine.setQuestionOpen(false);
     return yes;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/user_interaction.h"
+
 namespace lmk17 {
 
 class TransmitterSession;
@@ -25,7 +27,7 @@ private:
     bool knownOtherSerial();
     bool liveOperationFits();
     bool writeFits();
-    bool ask(const char* text);
+    bool ask(Question id, const char* text);
     void refuse(const char* text);
     void end();
 

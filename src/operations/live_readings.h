@@ -81,12 +81,12 @@ public:
 
     // Commands of the page (the window's handlers forward here).
     // Each says whether it started an operation.
-    bool PVReadBtnClick() { return pv_->PVReadBtnClick(); }
-    bool ZjistiTmpCJBtnClick() { return cj_->ZjistiTmpCJBtnClick(); }
-    bool ProCasBtnClick() { return workingTime_->ProCasBtnClick(); }
-    bool TPrGoBtnClick() { return outputTest_->TPrGoBtnClick(); }
-    bool ZrusTPrBtnClick() { return outputTest_->ZrusTPrBtnClick(); }
-    void TPrHodn1RBtnDblClick() { outputTest_->TPrHodn1RBtnDblClick(); }
+    bool readOrStopPv() { return pv_->readOrStop(); }                        // PVReadBtnClick
+    bool startCjReading() { return cj_->startReading(); }                    // ZjistiTmpCJBtnClick
+    bool startWorkingTimeReading() { return workingTime_->startReading(); }  // ProCasBtnClick
+    bool useOrStopOutputTest() { return outputTest_->useOrStop(); }          // TPrGoBtnClick
+    bool exitOutputTesting() { return outputTest_->exitTesting(); }          // ZrusTPrBtnClick
+    void useTestValueOnDoubleClick() { outputTest_->useOnDoubleClick(); }    // TPrHodn1RBtnDblClick
 
     // The output test values preset from the output type (after the type or
     // firmware changed).

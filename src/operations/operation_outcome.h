@@ -14,4 +14,25 @@ enum class OperationOutcome {
     Stopped,          // stopped: a failed exchange not repeated, or a break
 };
 
+// What a start of an operation did. Converts to true exactly when the
+// operation was started (it may still have ended at once).
+class StartResult {
+public:
+    enum Reason {
+        Started,
+        Busy,             // another operation runs or a request is outstanding
+        Declined,         // a question on the way was answered No
+        NoConfiguration,  // the command needs a configuration and there is none
+        CheckFailed,      // the complete check before a write found an error
+        NotConnected,     // no port is open: the request was refused (result 300)
+    };
+    StartResult(Reason reason) : reason_(reason) {}  // NOLINT: a reason is a result
+    Reason reason() const { return reason_; }
+    operator bool() const { return reason_ == Started; }  // NOLINT: "if (start())"
+    bool operator==(Reason reason) const { return reason_ == reason; }
+
+private:
+    Reason reason_;
+};
+
 }  // namespace lmk17

@@ -44,7 +44,7 @@ bool OutputTest::running() {
            (op.processCode == ProcessPV && op.pendingCode == ProcessOutputTest);
 }
 
-bool OutputTest::TPrGoBtnClick() {
+bool OutputTest::useOrStop() {
     TransactionEngine& e = engine();
     ToolsPage& page = live_.page();
     if (running()) {
@@ -57,20 +57,20 @@ bool OutputTest::TPrGoBtnClick() {
     e.Clear_TmrReqRec();
     exitAfterCycle_ = false;
     live_.notifyChanged();
-    if (live_.session().StartOperation(ProcessOutputTest, kStepStart)) return true;
+    if (live_.session().startOperation(ProcessOutputTest, kStepStart)) return true;
     live_.syncExitTesting();
     return false;
 }
 
-void OutputTest::TPrHodn1RBtnDblClick() {
+void OutputTest::useOnDoubleClick() {
     TransactionEngine& e = engine();
     if (e.requestOutstanding() || !live_.session().model().hasConfiguration() ||
         live_.page().automatic)
         return;
-    TPrGoBtnClick();
+    useOrStop();
 }
 
-bool OutputTest::ZrusTPrBtnClick() {
+bool OutputTest::exitTesting() {
     TransactionEngine& e = engine();
     ToolsPage& page = live_.page();
     const OperationRecord& op = e.operation();
@@ -94,7 +94,7 @@ bool OutputTest::ZrusTPrBtnClick() {
 bool OutputTest::startExit() {
     TransactionEngine& e = engine();
     if (!e.operation().running())
-        return live_.session().StartOperation(ProcessOutputTest, kStepExit);
+        return live_.session().startOperation(ProcessOutputTest, kStepExit);
     // The waiting automatic cycle hands over to identification directly.
     e.EnableCommands(false);
     e.operation().pendingCode = ProcessOutputTest;

@@ -21,12 +21,12 @@ public:
     explicit OutputTest(LiveReadings& live) : live_(live) {}
 
     // "Use" / "Stop"; true when a test was started.
-    bool TPrGoBtnClick();
+    bool useOrStop();  // TPrGoBtnClick
     // A double click on a value button.
-    void TPrHodn1RBtnDblClick();
+    void useOnDoubleClick();  // TPrHodn1RBtnDblClick
     // "Exit Testing"; true when leaving test mode was started (or, during an
     // automatic cycle, arranged for the end of the cycle).
-    bool ZrusTPrBtnClick();
+    bool exitTesting();  // ZrusTPrBtnClick
     // Leaving a value edit (index 0..2).
     void TPrHodnEdtExit(int index);
 

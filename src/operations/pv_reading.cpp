@@ -40,7 +40,7 @@ bool PvReading::outputTestWaiting() {
     return engine().operation().pendingCode == ProcessOutputTest;
 }
 
-bool PvReading::PVReadBtnClick() {
+bool PvReading::readOrStop() {
     TransactionEngine& e = engine();
     ToolsPage& page = live_.page();
     if (e.operation().processCode == ProcessPV) {
@@ -53,7 +53,7 @@ bool PvReading::PVReadBtnClick() {
     page.exitTestingEnabled = false;
     e.Clear_TmrReqRec();
     live_.notifyChanged();
-    if (live_.session().StartOperation(ProcessPV, kStepStart)) return true;
+    if (live_.session().startOperation(ProcessPV, kStepStart)) return true;
     live_.syncExitTesting();
     return false;
 }
@@ -114,7 +114,7 @@ void PvReading::ReadPV() {
                 if (!answered()) return;
                 pv_ = e.request().value;
                 if (!firmware::HasOutputRange(live_.session().model().firmwareNumber())) {
-                    f_ = PositionFromPv(pv_, live_.session().model().config());
+                    position_ = PositionFromPv(pv_, live_.session().model().config());
                     op.step = kStepShow;
                     continue;
                 }
@@ -122,8 +122,8 @@ void PvReading::ReadPV() {
                 return SendLiveRequest(e, OpRead, 30, TypeFloat);
             case kStepOutput30Answer:
                 if (!answered()) return;
-                f_ = PositionFromOutput(e.request().value, live_.session().model().config());
-                fe_ = f_;
+                position_ = PositionFromOutput(e.request().value, live_.session().model().config());
+                errorPosition_ = position_;
                 op.step = kStepShow;
                 continue;
             case kStepShow:
@@ -155,8 +155,8 @@ void PvReading::takeOutput() {
     const bool signBit = (quint32(e.request().value32) & 0x80000000u) != 0;
     const OutputReading r = InterpretOutputReading(
         e.request().value, signBit, s.model().firmwareNumber(), s.model().config(), OutputOf(s));
-    yt_ = r.yt;
-    ft_ = r.ft;
+    testOutput_ = r.yt;
+    testPosition_ = r.ft;
     testMode_ = r.testMode;
     status_ = 0;
 }
@@ -168,15 +168,15 @@ void PvReading::show() {
     const OutputTypeEntry& output = OutputOf(s);
     const int fw = s.model().firmwareNumber();
     page.pvText = PvLabelText(pv_, s.model().config());
-    double f = SaturatedPosition(f_, fw, s.model().config());
+    double f = SaturatedPosition(position_, fw, s.model().config());
     double y = NormalOutput(f, s.model().config(), output);
     page.errorListVisible = false;
     page.errorLines.clear();
     page.testModeVisible = testMode_;
     if (testMode_) {
         page.exitTestingEnabled = !page.intervalReading;
-        f = ft_;
-        y = yt_;
+        f = testPosition_;
+        y = testOutput_;
     } else {
         page.exitTestingEnabled = false;
     }
@@ -194,11 +194,11 @@ void PvReading::showDeviceErrors() {
     page.pvText = PvLabelText(pv_, config);
     page.errorLines = DeviceErrorLines(status_);
     page.errorListVisible = true;
-    fe_ = ErrorPosition(fe_, s.model().firmwareNumber(), config);
-    const double y = ErrorOutput(fe_, config, output);
+    errorPosition_ = ErrorPosition(errorPosition_, s.model().firmwareNumber(), config);
+    const double y = ErrorOutput(errorPosition_, config, output);
     page.outputText = OutputLabelText(y, output);
-    page.gauge = GaugePosition(fe_);
-    report(y, fe_);
+    page.gauge = GaugePosition(errorPosition_);
+    report(y, errorPosition_);
 }
 
 void PvReading::report(double output, double position) {

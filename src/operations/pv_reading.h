@@ -23,7 +23,7 @@ public:
     explicit PvReading(LiveReadings& live) : live_(live) {}
 
     // "Read" / "Stop"; true when a reading was started.
-    bool PVReadBtnClick();
+    bool readOrStop();  // PVReadBtnClick
     // The step function the dispatcher calls.
     void ReadPV();
     // The end routine (also what StopOperation calls for 6000).
@@ -45,12 +45,12 @@ private:
 
     LiveReadings& live_;
     // Values kept between the steps of one reading.
-    double yt_ = 0.0;
-    double ft_ = 0.0;
+    double testOutput_ = 0.0;    // y_t: the output read back (A or V)
+    double testPosition_ = 0.0;  // f_t: its position in the output span
     bool testMode_ = false;
     double pv_ = 0.0;
-    double f_ = 0.0;
-    double fe_ = 0.0;
+    double position_ = 0.0;       // f: the output position the PV gives
+    double errorPosition_ = 0.0;  // f_e: the position of the error output
     bool deviceError_ = false;
     quint16 status_ = 0;
 };

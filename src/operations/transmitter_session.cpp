@@ -3,6 +3,7 @@
 #include "config/catalogue.h"
 #include "config/defaults.h"
 #include "config/validation_model.h"
+#include "link/result_codes.h"
 #include "operations/day_number.h"
 #include "operations/operation_texts.h"
 
@@ -38,7 +39,7 @@ bool TransmitterSession::busy() const {
 
 // ---- starts -----------------------------------------------------------------------
 
-bool TransmitterSession::startIdentification(int pendingCode, int pendingStep) {
+StartResult TransmitterSession::startIdentification(int pendingCode, int pendingStep) {
     OperationRecord& op = engine_.operation();
     op.pendingCode = pendingCode;
     op.pendingStep = pendingStep;
@@ -46,44 +47,49 @@ bool TransmitterSession::startIdentification(int pendingCode, int pendingStep) {
     outcome_ = OperationOutcome::Running;
     active_ = true;
     identification_.ReadVyrCislo();
-    return true;
+    // Without a port the first request is refused at once and the repeat
+    // question has already been answered.
+    if (!engine_.operation().running() && engine_.state().result == ResultPortClosed)
+        return StartResult::NotConnected;
+    return StartResult::Started;
 }
 
-bool TransmitterSession::PrevodnikLoadBtnClick() {
-    if (busy()) return false;
+StartResult TransmitterSession::startRead() {
+    if (busy()) return StartResult::Busy;
     emit inputPageRequested();
     if (model_.hasConfiguration() && model_.unsavedChanges() &&
-        !ui_.question(MessageKind::Confirmation, Tr(operation_text::kUnsavedChanges)))
-        return false;
+        !ui_.question(Question::UnsavedChanges, MessageKind::Confirmation,
+                      Tr(operation_text::kUnsavedChanges)))
+        return StartResult::Declined;
     TakeBackup();
     engine_.EnableCommands(false);
     return startIdentification(ProcessReadConfig, 10);
 }
 
-bool TransmitterSession::PrevodnikSaveBtnClick(ConfigView* controls, CheckOutcome* check) {
-    if (busy()) return false;
+StartResult TransmitterSession::startWrite(ConfigView* controls, CheckOutcome* check) {
+    if (busy()) return StartResult::Busy;
     emit inputPageRequested();
     if (!model_.hasConfiguration()) {
         ui_.message(MessageKind::Warning, Tr(operation_text::kNoConfiguration));
-        return false;
+        return StartResult::NoConfiguration;
     }
     if (!CheckAll(controls, check)) {
         engine_.ShowProgress(false);
-        return false;
+        return StartResult::CheckFailed;
     }
     engine_.EnableCommands(false);
     model_.edit().config().LastChangeDate = CurrentDayNumber();
     return startIdentification(ProcessWriteConfig, 10);
 }
 
-bool TransmitterSession::StartOperation(int processCode, int step) {
-    if (busy()) return false;
+StartResult TransmitterSession::startOperation(int processCode, int step) {
+    if (busy()) return StartResult::Busy;
     engine_.EnableCommands(false);
     return startIdentification(processCode, step);
 }
 
-bool TransmitterSession::Identify() {
-    return StartOperation(ProcessNone, 0);
+StartResult TransmitterSession::identify() {
+    return startOperation(ProcessNone, 0);
 }
 
 void TransmitterSession::ReadVyrCislo() {
@@ -158,7 +164,8 @@ void TransmitterSession::FinishConfigSequence(bool writing) {
 
 void TransmitterSession::PresetCorruptConfiguration() {
     engine_.setQuestionOpen(true);
-    const bool preset = ui_.question(MessageKind::Warning, Tr(operation_text::kCorruptQuestion));
+    const bool preset = ui_.question(Question::CorruptPreset, MessageKind::Warning,
+                                     Tr(operation_text::kCorruptQuestion));
     engine_.setQuestionOpen(false);
     if (!preset) {
         outcome_ = OperationOutcome::CorruptDeclined;

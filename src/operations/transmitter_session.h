@@ -23,10 +23,10 @@ namespace lmk17 {
 // the operation as pending and identification, once it has checked the
 // device, hands over to it. The live operations (working time, PV, output
 // test, CJ temperature, monitoring) register their step functions with the
-// engine and start through StartOperation():
+// engine and start through startOperation():
 //
 //     engine.registerOperation(ProcessPV, [&] { pv.ReadPV(); }, [&] { pv.KonecPVRead(); });
-//     session.StartOperation(ProcessPV, 10);   // identification first, then ReadPV at step 10
+//     session.startOperation(ProcessPV, 10);   // identification first, then ReadPV at step 10
 //
 // When identification hands over to a live operation, the working identity
 // has already been adopted by the configuration (workingIdentity() holds the
@@ -43,24 +43,24 @@ public:
     UserInteraction& ui() { return ui_; }
 
     // ---- starting operations -------------------------------------------------
+    // Each start says why it refused, or Started. A start without an open
+    // port goes the program's usual way (the repeat question offers to
+    // connect) and reports NotConnected when that ended it at once.
+
     // "Read" / "&Read Configuration": asks about unsaved changes, keeps a
     // backup of the record and starts identification with the read pending.
-    // False when nothing was started.
-    bool PrevodnikLoadBtnClick();
+    StartResult startRead();  // PrevodnikLoadBtnClick
     // "Write" / "&Write Configuration": needs a configuration, runs the
     // complete check, stamps LastChangeDate and starts identification with the
-    // write pending. False when nothing was started.
-    // The window passes its controls (and gets the check's page and focus
-    // back); without them the values are the record's own.
-    bool PrevodnikSaveBtnClick(ConfigView* controls = nullptr, CheckOutcome* check = nullptr);
+    // write pending. The window passes its controls (and gets the check's page
+    // and focus back); without them the values are the record's own.
+    StartResult startWrite(ConfigView* controls = nullptr,  // PrevodnikSaveBtnClick
+                           CheckOutcome* check = nullptr);
     // Any other operation: disables the commands, makes (processCode, step)
-    // the pending operation and starts identification. False while another
-    // operation runs.
-    bool StartOperation(int processCode, int step);
+    // the pending operation and starts identification.
+    StartResult startOperation(int processCode, int step);
     // Identification alone (nothing pending): reads and checks the device.
-    bool Identify();
-    // ReadVyrCislo: identification with whatever is pending.
-    void ReadVyrCislo();
+    StartResult identify();
 
     bool busy() const;
     OperationOutcome lastOutcome() const { return outcome_; }
@@ -83,7 +83,28 @@ public:
     // Its messages are shown; the outcome (page, focus) goes to check.
     bool CheckAll(ConfigView* controls = nullptr, CheckOutcome* check = nullptr);
 
+signals:
+    // The window brings up its "Input" page.
+    void inputPageRequested();
+    // The type or firmware changed: the window rebuilds its type-dependent parts.
+    void typeSetupRequested(int typeIndex, int firmwareIndex);
+    // A new record was read: the linearization editor's point tables are cleared.
+    void linearizationTablesCleared();
+    // The record was replaced as a whole (read, preset, restore): the window
+    // shows model().view() again.
+    void configurationReplaced();
+    // The operation started through the session has ended.
+    void operationEnded(OperationOutcome outcome);
+
+private:
     // ---- used by the operations -------------------------------------------------
+    friend class Identification;
+    friend class ConfigSequence;
+    friend class MonitoringEngine;
+    friend class OutputTest;
+
+    // ReadVyrCislo: identification with whatever is pending.
+    void ReadVyrCislo();
     void setOutcome(OperationOutcome outcome) { outcome_ = outcome; }
     void noteIdentified(IdentityRefusal refusal);
     // Runs the operation that is now current in the operation record (a live
@@ -102,23 +123,9 @@ public:
     // Takes the copy a failed read goes back to.
     void TakeBackup();
 
-signals:
-    // The window brings up its "Input" page.
-    void inputPageRequested();
-    // The type or firmware changed: the window rebuilds its type-dependent parts.
-    void typeSetupRequested(int typeIndex, int firmwareIndex);
-    // A new record was read: the linearization editor's point tables are cleared.
-    void linearizationTablesCleared();
-    // The record was replaced as a whole (read, preset, restore): the window
-    // shows model().view() again.
-    void configurationReplaced();
-    // The operation started through the session has ended.
-    void operationEnded(OperationOutcome outcome);
-
-private:
     void onCommandsEnabledChanged(bool enabled);
     void onIdentityRestoreRequested();
-    bool startIdentification(int pendingCode, int pendingStep);
+    StartResult startIdentification(int pendingCode, int pendingStep);
 
     TransactionEngine& engine_;
     ConfigModel& model_;

@@ -17,8 +17,8 @@ constexpr int kStepRequest = 0;
 constexpr int kStepAnswer = 10;
 }  // namespace
 
-bool WorkingTimeReading::ProCasBtnClick() {
-    return live_.session().StartOperation(ProcessWorkingTime, kStepRequest);
+bool WorkingTimeReading::startReading() {
+    return live_.session().startOperation(ProcessWorkingTime, kStepRequest);
 }
 
 void WorkingTimeReading::ProCasUpdate() {

@@ -10,7 +10,7 @@ class WorkingTimeReading {
 public:
     explicit WorkingTimeReading(LiveReadings& live) : live_(live) {}
 
-    bool ProCasBtnClick();
+    bool startReading();  // ProCasBtnClick
     void ProCasUpdate();
 
 private:

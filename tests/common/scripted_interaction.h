@@ -22,24 +22,28 @@ public:
     std::deque<bool> answers;
     bool defaultAnswer = false;
     std::vector<Shown> shown;
+    std::vector<Question> questions;  // the identifiers of the questions asked, in order
     std::vector<int> progress;
     QString progressCaption;
     int progressMaximum = 0;
     bool progressOpen = false;
+    bool progressWarning = false;  // the red cable warning showed
 
     void message(MessageKind kind, const QString& text) override {
         shown.push_back({kind, text, false});
     }
-    bool question(MessageKind kind, const QString& text) override {
+    bool question(Question id, MessageKind kind, const QString& text) override {
         shown.push_back({kind, text, true});
+        questions.push_back(id);
         if (answers.empty()) return defaultAnswer;
         bool a = answers.front();
         answers.pop_front();
         return a;
     }
-    void progressShow(const QString& caption, int maximum) override {
+    void progressShow(const QString& caption, int maximum, bool warning) override {
         progressCaption = caption;
         progressMaximum = maximum;
+        progressWarning = warning;
         progressOpen = true;
     }
     void progressStep(int position) override { progress.push_back(position); }

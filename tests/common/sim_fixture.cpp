@@ -107,8 +107,7 @@ LinkTiming SimRig::FastTiming() {
     return t;
 }
 
-SimRig::SimRig(sim::LineOptions options, const LinkTiming& timing)
-    : sim(std::move(options)) {
+SimRig::SimRig(sim::LineOptions options, const LinkTiming& timing) : sim(std::move(options)) {
     engine.setTiming(timing);
     if (!stack.connection().connectDevice(sim.devicePath()))
         throw std::runtime_error("cannot open the simulator's terminal: " +

@@ -56,9 +56,9 @@ private:
 class RigInteraction : public ScriptedInteraction {
 public:
     std::function<void()> whileAsking;
-    bool question(MessageKind kind, const QString& text) override {
+    bool question(Question id, MessageKind kind, const QString& text) override {
         if (whileAsking) whileAsking();
-        return ScriptedInteraction::question(kind, text);
+        return ScriptedInteraction::question(id, kind, text);
     }
 };
 

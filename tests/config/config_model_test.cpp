@@ -516,28 +516,72 @@ TEST(Signals, EachCommandAnnouncesOnlyItsRealChanges) {
     };
     const auto noop = [](Fixture&) {};
     const std::vector<Case> cases = {
-        {"undo", [](Fixture& f) { f.model.PushUndo(f.model.config());
-                                  f.model.edit().config().Damping = 9.0; },
-         [](Fixture& f) { EXPECT_TRUE(f.model.undo({})); }, kInputPage, 1, {}, 0, {false}, 0},
-        {"undo with nothing to undo", noop, [](Fixture& f) { EXPECT_FALSE(f.model.undo({})); }, 0,
-         0, {}, 0, {}, 0},
-        {"defaults", [](Fixture& f) { f.model.edit().config().Damping = 9.0;
-                                      f.model.edit().config().AddressByte = 5;
-                                      f.model.setOrigin(ConfigOrigin::File); },
+        {"undo",
+         [](Fixture& f) {
+             f.model.PushUndo(f.model.config());
+             f.model.edit().config().Damping = 9.0;
+         },
+         [](Fixture& f) { EXPECT_TRUE(f.model.undo({})); },
+         kInputPage,
+         1,
+         {},
+         0,
+         {false},
+         0},
+        {"undo with nothing to undo",
+         noop,
+         [](Fixture& f) { EXPECT_FALSE(f.model.undo({})); },
+         0,
+         0,
+         {},
+         0,
+         {},
+         0},
+        {"defaults",
+         [](Fixture& f) {
+             f.model.edit().config().Damping = 9.0;
+             f.model.edit().config().AddressByte = 5;
+             f.model.setOrigin(ConfigOrigin::File);
+         },
          [](Fixture& f) {
              f.ui.answers = {true};
              EXPECT_TRUE(f.model.setDefaultConfigurationCommand());
          },
-         kInputPage | kCommunication, 1, {}, 0, {true}, 1},
-        {"defaults declined", noop,
-         [](Fixture& f) { EXPECT_FALSE(f.model.setDefaultConfigurationCommand()); }, 0, 0, {}, 0,
-         {}, 0},
-        {"range change", noop, [](Fixture& f) { EXPECT_TRUE(f.model.SelectRange(FindRange(12))); },
-         kInputPage | kLinearization, 1, {true}, 1, {true}, 0},
-        {"same range again", noop,
-         [](Fixture& f) { EXPECT_FALSE(f.model.SelectRange(FindRange(11))); }, 0, 0, {}, 0, {},
+         kInputPage | kCommunication,
+         1,
+         {},
+         0,
+         {true},
+         1},
+        {"defaults declined",
+         noop,
+         [](Fixture& f) { EXPECT_FALSE(f.model.setDefaultConfigurationCommand()); },
+         0,
+         0,
+         {},
+         0,
+         {},
          0},
-        {"load", noop,
+        {"range change",
+         noop,
+         [](Fixture& f) { EXPECT_TRUE(f.model.SelectRange(FindRange(12))); },
+         kInputPage | kLinearization,
+         1,
+         {true},
+         1,
+         {true},
+         0},
+        {"same range again",
+         noop,
+         [](Fixture& f) { EXPECT_FALSE(f.model.SelectRange(FindRange(11))); },
+         0,
+         0,
+         {},
+         0,
+         {},
+         0},
+        {"load",
+         noop,
          [](Fixture& f) {
              TransmitterConfig loaded = f.model.config();
              loaded.UserNote = "TT-101";
@@ -550,15 +594,26 @@ TEST(Signals, EachCommandAnnouncesOnlyItsRealChanges) {
              f.model.setUnsavedChanges(false);
              f.model.setOrigin(ConfigOrigin::File);
          },
-         kInputPage | kInformationPage, 1, {}, 1, {}, 1},
-        {"read of the same record", [](Fixture& f) { f.model.setUnsavedChanges(true); },
+         kInputPage | kInformationPage,
+         1,
+         {},
+         1,
+         {},
+         1},
+        {"read of the same record",
+         [](Fixture& f) { f.model.setUnsavedChanges(true); },
          [](Fixture& f) {
              f.model.setConfig(f.model.config());
              f.model.RefreshFromConfig();
              f.model.setUnsavedChanges(false);
              f.model.setOrigin(ConfigOrigin::Transmitter);
          },
-         0, 1, {false}, 0, {}, 1},
+         0,
+         1,
+         {false},
+         0,
+         {},
+         1},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

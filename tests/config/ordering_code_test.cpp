@@ -175,7 +175,7 @@ TEST(OrderingCode, CommandChecksFirst) {
     test::ScriptedInteraction ui;
     ConfigModel model(ui);
     ConfigView controls;
-    EXPECT_FALSE(ConfigRetMnuClick(model, controls, ui).shown);
+    EXPECT_FALSE(showOrderingCode(model, controls, ui).shown);
     EXPECT_EQ(ui.last(),
               QStringLiteral("There has not been set any configuration of transmitter."));
 
@@ -185,13 +185,13 @@ TEST(OrderingCode, CommandChecksFirst) {
     model.RefreshFromConfig();
     controls = model.view();
     controls.dampingText = QStringLiteral("0");
-    OrderingCodeCommandResult r = ConfigRetMnuClick(model, controls, ui);
+    OrderingCodeCommandResult r = showOrderingCode(model, controls, ui);
     EXPECT_FALSE(r.shown);
     EXPECT_EQ(r.check.focus, EditField::DampEdt);
 
     controls.dampingText = QStringLiteral("2");
     ui.shown.clear();
-    r = ConfigRetMnuClick(model, controls, ui);
+    r = showOrderingCode(model, controls, ui);
     ASSERT_TRUE(r.shown);
     EXPECT_TRUE(r.code.fixedRange);
     EXPECT_EQ(ui.last(), r.code.text);

@@ -15,11 +15,11 @@
 #include "common/scripted_interaction.h"
 #include "config/config_model.h"
 #include "link/comm_port_driver.h"
+#include "link/port_connection.h"
 #include "link/transaction_engine.h"
 #include "monitoring/monitor_log.h"
 #include "monitoring/monitoring_engine.h"
 #include "operations/live_readings.h"
-#include "link/port_connection.h"
 #include "operations/transmitter_session.h"
 #include "operations/transmitter_stack.h"
 #include "sim_frame.h"
@@ -80,7 +80,7 @@ public:
 
     // Reads the transmitter's configuration, as every live operation needs.
     bool readConfiguration() {
-        if (!session.PrevodnikLoadBtnClick()) return false;
+        if (!session.startRead()) return false;
         return waitIdle(20000) && session.lastOutcome() == OperationOutcome::Completed;
     }
 

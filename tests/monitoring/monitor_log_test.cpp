@@ -100,9 +100,9 @@ TEST(MonitorLog, ClearAsksFirst) {
     log.PrintMonMemo(QStringLiteral("x"));
     test::ScriptedInteraction ui;
     ui.answers = {false, true};
-    log.MonClearBtnClick(ui);
+    log.confirmAndClear(ui);
     EXPECT_EQ(log.windowLines().size(), 1);
-    log.MonClearBtnClick(ui);
+    log.confirmAndClear(ui);
     EXPECT_TRUE(log.windowLines().isEmpty());
     EXPECT_EQ(ui.last(), QStringLiteral("Do you really want to erase records in window?"));
 }

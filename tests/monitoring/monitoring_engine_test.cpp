@@ -42,7 +42,7 @@ public:
     }
     bool start() {
         monitoring.setParameters(params);
-        if (!monitoring.MonStartBtnClick()) return false;
+        if (!monitoring.startMonitoring()) return false;
         return waitFor([this] { return monitoring.monitorTimer().isActive(); });
     }
     // One cycle: the tick sends the PV request, the status request follows.
@@ -89,7 +89,7 @@ TEST(Monitoring, RunWritesHeaderRecordsAndFooter) {
     rig.moment = kMoment.addSecs(1);
     ASSERT_TRUE(rig.cycle());
     rig.ui.answers = {true};
-    ASSERT_TRUE(rig.monitoring.MonStopBtnClick());
+    ASSERT_TRUE(rig.monitoring.stopMonitoring());
     EXPECT_EQ(rig.ui.last(), QStringLiteral("Do you really want to stop the monitoring mode?"));
 
     const auto block = rig.transmitter(3).memory().blocks[{50, 0}];
@@ -272,7 +272,7 @@ TEST(Monitoring, StartUpReadGivenUpEndsTheRun) {
     rig.line->setFaults({refuse});
     rig.ui.answers = {true, false};  // repeat once, then give up
     rig.monitoring.setParameters(rig.params);
-    ASSERT_TRUE(rig.monitoring.MonStartBtnClick());
+    ASSERT_TRUE(rig.monitoring.startMonitoring());
     ASSERT_TRUE(LiveSimRig::waitFor([&] { return !rig.monitoring.active(); }));
     EXPECT_EQ(rig.readsOf(50), 2);
     EXPECT_EQ(
@@ -298,7 +298,7 @@ TEST(Monitoring, SilentAddressFailsInIdentification) {
     rig.params.address = 5;  // nobody answers there
     rig.ui.answers = {false};
     rig.monitoring.setParameters(rig.params);
-    ASSERT_TRUE(rig.monitoring.MonStartBtnClick());
+    ASSERT_TRUE(rig.monitoring.startMonitoring());
     ASSERT_TRUE(LiveSimRig::waitFor([&] { return !rig.monitoring.active(); }));
     EXPECT_TRUE(rig.log.windowLines().contains(QStringLiteral(
         "  Address: 5, ERROR! Communication with the Transmitter was not established!")));
@@ -317,7 +317,7 @@ TEST(Monitoring, StopWaitsForTheOutstandingAnswer) {
     ASSERT_TRUE(rig.engine.requestOutstanding());
     rig.ui.answers = {false, true};
     // No: the run goes on after the answer.
-    EXPECT_FALSE(rig.monitoring.MonStopBtnClick());
+    EXPECT_FALSE(rig.monitoring.stopMonitoring());
     EXPECT_TRUE(rig.monitoring.active());
     ASSERT_EQ(rig.ui.shown.size(), 1u);
     // The question came only once the exchange had ended (the status request
@@ -326,7 +326,7 @@ TEST(Monitoring, StopWaitsForTheOutstandingAnswer) {
     ASSERT_TRUE(LiveSimRig::waitFor([&] { return !rig.engine.requestOutstanding(); }));
     rig.monitoring.MonitorTimerTimer();
     ASSERT_TRUE(rig.engine.requestOutstanding());
-    EXPECT_TRUE(rig.monitoring.MonStopBtnClick());
+    EXPECT_TRUE(rig.monitoring.stopMonitoring());
     EXPECT_FALSE(rig.monitoring.active());
     EXPECT_FALSE(rig.engine.requestOutstanding());
     EXPECT_EQ(rig.log.windowLines().last(), kEq);
@@ -348,7 +348,7 @@ TEST(Monitoring, PulledAdapterGivesCommunicationErrorRecords) {
     EXPECT_EQ(records[1], records[2]);
     EXPECT_TRUE(rig.monitoring.active());
     rig.ui.answers = {true};
-    EXPECT_TRUE(rig.monitoring.MonStopBtnClick());
+    EXPECT_TRUE(rig.monitoring.stopMonitoring());
 }
 
 TEST(Monitoring, LogFileGetsEveryLineWithCrLf) {
@@ -368,7 +368,7 @@ TEST(Monitoring, LogFileGetsEveryLineWithCrLf) {
         ASSERT_TRUE(rig.start());
         ASSERT_TRUE(rig.cycle());
         rig.ui.answers = {true};
-        ASSERT_TRUE(rig.monitoring.MonStopBtnClick());
+        ASSERT_TRUE(rig.monitoring.stopMonitoring());
         QFile f(name);
         ASSERT_TRUE(f.open(QIODevice::ReadOnly));
         const QByteArray text = f.readAll();
@@ -403,7 +403,7 @@ TEST(Monitoring, PollTimerPacesTheCycles) {
     ASSERT_TRUE(LiveSimRig::waitFor([&] { return rig.readsOf(0) >= 5; }, 3000));
     EXPECT_EQ(rig.monitoring.monitorTimer().interval(), 100);
     rig.ui.answers = {true};
-    ASSERT_TRUE(LiveSimRig::waitFor([&] { return rig.monitoring.MonStopBtnClick(); }));
+    ASSERT_TRUE(LiveSimRig::waitFor([&] { return rig.monitoring.stopMonitoring(); }));
     const int reads = rig.readsOf(0);
     LiveSimRig::spin(300);
     EXPECT_EQ(rig.readsOf(0), reads);

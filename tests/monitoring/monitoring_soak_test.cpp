@@ -72,7 +72,7 @@ TEST(MonitoringSoak, ThousandsOfCyclesStayBounded) {
         if (!busy) ++cycles;
     });
     rig.keepTaken = false;
-    ASSERT_TRUE(rig.monitoring.MonStartBtnClick());
+    ASSERT_TRUE(rig.monitoring.startMonitoring());
     ASSERT_TRUE(LiveSimRig::waitFor([&] { return cycles >= kWarmUp; }, 60000));
     const long rssStart = ResidentKb();
     const qsizetype filesStart = OpenFiles();

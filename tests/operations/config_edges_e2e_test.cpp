@@ -74,7 +74,7 @@ TEST(LiveHandOver, ConfigurationFromAFileMustBeReadFirst) {
     bool ran = false;
     h.engine.registerOperation(ProcessPV, [&] { ran = true; });
     h.ui.answers = {false};
-    EXPECT_EQ(h.run([&] { return h.session.StartOperation(ProcessPV, 10); }),
+    EXPECT_EQ(h.run([&] { return h.session.startOperation(ProcessPV, 10); }),
               OperationOutcome::Declined);
     EXPECT_FALSE(ran);
     EXPECT_EQ(h.ui.shown.at(0).text.left(40),

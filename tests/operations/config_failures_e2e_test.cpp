@@ -25,7 +25,8 @@ bool Shown(const OpsHarness& h, const char* text) {
 
 // A harness whose model holds what was read from a K8620L31 (1.91).
 struct ReadFirst : OpsHarness {
-    explicit ReadFirst(sim::TransmitterProfile profile = Profile("K8620L31", 191)) : OpsHarness(profile) {
+    explicit ReadFirst(sim::TransmitterProfile profile = Profile("K8620L31", 191))
+        : OpsHarness(profile) {
         if (started) started = read() == OperationOutcome::Completed;
         requests.clear();
         ui.shown.clear();
@@ -294,7 +295,7 @@ TEST(LiveHandOver, ChecksTheConfigurationFirst) {
         h.engine.operation().clear();
         h.engine.EnableCommands(true);
     });
-    EXPECT_EQ(h.run([&] { return h.session.StartOperation(ProcessWorkingTime, 7); }),
+    EXPECT_EQ(h.run([&] { return h.session.startOperation(ProcessWorkingTime, 7); }),
               OperationOutcome::Completed);
     EXPECT_EQ(calls, 1);
     EXPECT_EQ(stepSeen, 7);
@@ -306,7 +307,7 @@ TEST(LiveHandOver, ChecksTheConfigurationFirst) {
         h.ui.shown.clear();
         h.ui.answers = {readAgain};
         const OperationOutcome outcome =
-            h.run([&] { return h.session.StartOperation(ProcessWorkingTime, 7); });
+            h.run([&] { return h.session.startOperation(ProcessWorkingTime, 7); });
         EXPECT_EQ(h.ui.shown.at(0).text, T(operation_text::kReadAgainQuestion));
         EXPECT_EQ(calls, 1) << "the live operation is not resumed";
         if (readAgain) {

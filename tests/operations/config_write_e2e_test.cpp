@@ -96,8 +96,7 @@ TEST_P(WriteBranches, WritesInOrderAndReadsBackTheSameRecord) {
     const TransmitterConfig written = h.model.config();
     ConfigModel fresh(h.ui);
     TransmitterSession other(h.engine, fresh, h.ui);
-    ASSERT_EQ(h.run(other, [&] { return other.PrevodnikLoadBtnClick(); }),
-              OperationOutcome::Completed);
+    ASSERT_EQ(h.run(other, [&] { return other.startRead(); }), OperationOutcome::Completed);
     ExpectSameRecord(written, fresh.config(), c.firmware, branch.comparators);
 }
 

@@ -13,8 +13,8 @@
 #include "common/sim_fixture.h"
 #include "config/catalogue.h"
 #include "link/engine_texts.h"
-#include "operations/operation_texts.h"
 #include "link/port_connection.h"
+#include "operations/operation_texts.h"
 #include "operations/transmitter_session.h"
 #include "operations/transmitter_stack.h"
 
@@ -55,8 +55,7 @@ TEST(InterruptedWrite, NextReadOffersTheDefaults) {
     {
         ProcessRig rig(first->devicePath());
         ASSERT_TRUE(rig.open);
-        ASSERT_EQ(rig.run([&] { return rig.session.PrevodnikLoadBtnClick(); }),
-                  OperationOutcome::Completed);
+        ASSERT_EQ(rig.run([&] { return rig.session.startRead(); }), OperationOutcome::Completed);
         readBefore = rig.model.config();
         rig.model.edit().config().Damping = 9.0;
         rig.model.RefreshFromConfig();
@@ -67,8 +66,7 @@ TEST(InterruptedWrite, NextReadOffersTheDefaults) {
             if (op.processCode == ProcessWriteConfig && op.step == 100) first->process().kill();
         });
         rig.ui.defaultAnswer = false;  // no repeat
-        EXPECT_EQ(rig.run([&] { return rig.session.PrevodnikSaveBtnClick(); }),
-                  OperationOutcome::Stopped);
+        EXPECT_EQ(rig.run([&] { return rig.session.startWrite(); }), OperationOutcome::Stopped);
         EXPECT_TRUE(
             rig.ui.texts().contains(QCoreApplication::translate("Link", texts::kWriteDeclined)))
             << rig.ui.texts().join('|').toStdString();
@@ -82,8 +80,7 @@ TEST(InterruptedWrite, NextReadOffersTheDefaults) {
     ProcessRig rig(second.devicePath());
     ASSERT_TRUE(rig.open);
     rig.ui.answers = {true};
-    EXPECT_EQ(rig.run([&] { return rig.session.PrevodnikLoadBtnClick(); }),
-              OperationOutcome::CorruptPreset);
+    EXPECT_EQ(rig.run([&] { return rig.session.startRead(); }), OperationOutcome::CorruptPreset);
     EXPECT_EQ(rig.ui.shown.at(0).text, QString::fromLatin1(operation_text::kCorruptQuestion));
     const TransmitterConfig& preset = rig.model.config();
     EXPECT_EQ(preset.InputRangeCode, readBefore.InputRangeCode);
@@ -93,10 +90,9 @@ TEST(InterruptedWrite, NextReadOffersTheDefaults) {
 
     // Writing the preset back completes and takes the mark away.
     rig.ui.shown.clear();
-    EXPECT_EQ(rig.run([&] { return rig.session.PrevodnikSaveBtnClick(); }),
-              OperationOutcome::Completed)
+    EXPECT_EQ(rig.run([&] { return rig.session.startWrite(); }), OperationOutcome::Completed)
         << rig.ui.texts().join('|').toStdString();
-    EXPECT_EQ(rig.run([&] { return rig.session.Identify(); }), OperationOutcome::Completed);
+    EXPECT_EQ(rig.run([&] { return rig.session.identify(); }), OperationOutcome::Completed);
     EXPECT_FALSE(rig.session.lastIdentified().writeInProgress());
 }
 

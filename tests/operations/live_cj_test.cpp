@@ -44,7 +44,7 @@ TEST_P(LiveCj, MeasuredColdJunction) {
     rig.taken.clear();
     rig.ui.shown.clear();
     rig.ui.progress.clear();
-    rig.live.ZjistiTmpCJBtnClick();
+    rig.live.startCjReading();
     ASSERT_TRUE(rig.waitIdle());
     EXPECT_EQ(rig.live.page().cjText, QString::fromUtf8(c.text));
     EXPECT_EQ(rig.readsOf(112), 1);
@@ -85,7 +85,7 @@ TEST(LiveCjConstant, ShowsParameter72) {
         rig.transmitter().memory().reals[72] = CjcCelsiusToOhm(18.5);
         ASSERT_TRUE(rig.readConfiguration());
         rig.taken.clear();
-        rig.live.ZjistiTmpCJBtnClick();
+        rig.live.startCjReading();
         ASSERT_TRUE(rig.waitIdle());
         EXPECT_EQ(rig.live.page().cjText, QString::fromUtf8("18.5 °C - constant")) << fw;
         EXPECT_EQ(rig.readsOf(72), 1);
@@ -120,7 +120,7 @@ TEST(LiveWorkingTime, TenSecondUnitsBelow170) {
         std::vector<qint32> got;
         QObject::connect(&rig.live, &LiveReadings::workingTimeDone,
                          [&](qint32 s, const QString&) { got.push_back(s); });
-        rig.live.ProCasBtnClick();
+        rig.live.startWorkingTimeReading();
         ASSERT_TRUE(rig.waitIdle());
         ASSERT_EQ(got.size(), 1u);
         EXPECT_EQ(got[0], c.seconds) << c.fw;

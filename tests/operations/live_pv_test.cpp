@@ -38,7 +38,7 @@ TEST_P(LivePvReading, ShowsWhatTheTransmitterReports) {
     QObject::connect(&rig.live, &LiveReadings::pvReadingDone,
                      [&](const PvReadingResult& r) { got.push_back(r); });
     rig.taken.clear();
-    rig.live.PVReadBtnClick();
+    rig.live.readOrStopPv();
     ASSERT_TRUE(rig.waitIdle());
     ASSERT_EQ(got.size(), 1u);
     const ToolsPage& page = rig.live.page();
@@ -90,7 +90,7 @@ TEST_P(LivePvTestMode, ShowsTheTestOutput) {
     ASSERT_TRUE(rig.readConfiguration());
     rig.live.page().selectedValue = 0;
     rig.live.page().valueTexts[0] = QStringLiteral(" 8.000");
-    rig.live.TPrGoBtnClick();
+    rig.live.useOrStopOutputTest();
     ASSERT_TRUE(rig.waitIdle());
     const ToolsPage& page = rig.live.page();
     EXPECT_TRUE(page.testModeVisible);
@@ -100,19 +100,19 @@ TEST_P(LivePvTestMode, ShowsTheTestOutput) {
     EXPECT_EQ(page.pvText, QString::fromUtf8("325  °C"));
 
     // A PV reading of its own sees the same.
-    rig.live.PVReadBtnClick();
+    rig.live.readOrStopPv();
     ASSERT_TRUE(rig.waitIdle());
     EXPECT_TRUE(page.testModeVisible);
     EXPECT_EQ(page.outputText, QStringLiteral("8 mA"));
 
     // Interval reading keeps "Exit Testing" off.
     rig.live.page().intervalReading = true;
-    rig.live.PVReadBtnClick();
+    rig.live.readOrStopPv();
     ASSERT_TRUE(LiveSimRig::waitFor([&] { return page.pvReadCaption == QStringLiteral("Stop"); }));
     ASSERT_TRUE(LiveSimRig::waitFor([&] { return rig.engine.operation().waitingForSlot(); }));
     EXPECT_TRUE(page.testModeVisible);
     EXPECT_FALSE(page.exitTestingEnabled);
-    rig.live.PVReadBtnClick();  // "Stop"
+    rig.live.readOrStopPv();  // "Stop"
     EXPECT_TRUE(page.exitTestingEnabled);
     EXPECT_EQ(page.pvReadCaption, QStringLiteral("Read"));
 }
@@ -128,7 +128,7 @@ TEST(LivePvInterval, RepeatsAtTheEditedPeriod) {
     ToolsPage& page = rig.live.page();
     page.intervalReading = true;
     page.periodText = QStringLiteral("0,1");
-    rig.live.PVReadBtnClick();
+    rig.live.readOrStopPv();
     EXPECT_EQ(page.periodText, QStringLiteral("  0.2"));
     ASSERT_TRUE(LiveSimRig::waitFor([&] { return readings >= 1; }));
     EXPECT_EQ(page.pvReadCaption, QStringLiteral("Stop"));
@@ -141,7 +141,7 @@ TEST(LivePvInterval, RepeatsAtTheEditedPeriod) {
     EXPECT_LE(t.elapsed(), 2000);
     // Interval readings skip parameter 220: they resume at the PV.
     EXPECT_EQ(rig.readsOf(220), 1);
-    rig.live.PVReadBtnClick();  // "Stop"
+    rig.live.readOrStopPv();  // "Stop"
     EXPECT_TRUE(rig.idle() || rig.engine.requestOutstanding());
     EXPECT_FALSE(rig.engine.operation().running());
     EXPECT_TRUE(rig.engine.timedRequest().empty());

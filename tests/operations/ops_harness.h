@@ -10,8 +10,8 @@
 #include "common/sim_fixture.h"
 #include "config/config_model.h"
 #include "link/comm_port_driver.h"
-#include "link/transaction_engine.h"
 #include "link/port_connection.h"
+#include "link/transaction_engine.h"
 #include "operations/transmitter_session.h"
 #include "operations/transmitter_stack.h"
 #include "sim_frame.h"
@@ -79,10 +79,10 @@ public:
         return outcome;
     }
     OperationOutcome read() {
-        return run([this] { return session.PrevodnikLoadBtnClick(); });
+        return run([this] { return session.startRead(); });
     }
     OperationOutcome write() {
-        return run([this] { return session.PrevodnikSaveBtnClick(); });
+        return run([this] { return session.startWrite(); });
     }
 
     // The parameters taken since the last clear, with W for writes.
@@ -119,7 +119,7 @@ public:
 };
 
 inline sim::TransmitterProfile Profile(const char* type, int firmware, int rangeCode = 0,
-                                 bool fixedRange = false) {
+                                       bool fixedRange = false) {
     sim::TransmitterProfile s;
     s.typeName = QString::fromLatin1(type);
     s.firmware = firmware;

@@ -76,7 +76,7 @@ TEST_P(OutputTestSingle, SendsTheValueTheFirmwareExpects) {
     EXPECT_EQ(rig.live.page().valueTexts[1], QStringLiteral(" 12.000"));
     rig.live.page().selectedValue = 1;
     rig.taken.clear();
-    rig.live.TPrGoBtnClick();
+    rig.live.useOrStopOutputTest();
     ASSERT_TRUE(rig.waitIdle());
     EXPECT_EQ(WrittenValues(rig), std::vector<float>{float(expected)});
     EXPECT_TRUE(rig.transmitter().testMode());
@@ -91,7 +91,7 @@ TEST_P(OutputTestSingle, SendsTheValueTheFirmwareExpects) {
 
     // "Exit Testing" writes -200 and the PV reading shows normal operation.
     rig.taken.clear();
-    rig.live.ZrusTPrBtnClick();
+    rig.live.exitOutputTesting();
     ASSERT_TRUE(rig.waitIdle());
     EXPECT_EQ(WrittenValues(rig), std::vector<float>{-200.0f});
     EXPECT_FALSE(rig.transmitter().testMode());
@@ -115,7 +115,7 @@ TEST(OutputTestCycle, StepsThroughTheValuesAndExits) {
     page.automatic = true;
     page.testPeriodText = QStringLiteral("0.2");
     rig.taken.clear();
-    rig.live.TPrGoBtnClick();
+    rig.live.useOrStopOutputTest();
     EXPECT_EQ(page.testPeriodText, QStringLiteral("  0.2"));
     ASSERT_TRUE(LiveSimRig::waitFor([&] { return page.useCaption == QStringLiteral("Stop"); }));
     EXPECT_TRUE(page.exitTestingEnabled);
@@ -127,14 +127,14 @@ TEST(OutputTestCycle, StepsThroughTheValuesAndExits) {
     EXPECT_EQ(WrittenValues(rig), (std::vector<float>{0.012f, 0.02f, 0.004f, 0.012f}));
     // A double click on a value button does nothing while the cycle runs.
     const size_t before = rig.taken.size();
-    rig.live.TPrHodn1RBtnDblClick();
+    rig.live.useTestValueOnDoubleClick();
     EXPECT_TRUE(rig.live.outputTest().running());
 
     // "Exit Testing" switches the cycle off and sends -200.
     ASSERT_TRUE(LiveSimRig::waitFor([&] { return rig.engine.operation().waitingForSlot(); }));
     EXPECT_GE(rig.taken.size(), before);
     rig.taken.clear();
-    rig.live.ZrusTPrBtnClick();
+    rig.live.exitOutputTesting();
     EXPECT_FALSE(page.automatic);
     ASSERT_TRUE(rig.waitIdle());
     EXPECT_EQ(WrittenValues(rig), std::vector<float>{-200.0f});
@@ -152,10 +152,10 @@ TEST(OutputTestCycle, StopKeepsTheTestMode) {
     ToolsPage& page = rig.live.page();
     page.automatic = true;
     page.testPeriodText = QStringLiteral("0.2");
-    rig.live.TPrGoBtnClick();
+    rig.live.useOrStopOutputTest();
     ASSERT_TRUE(LiveSimRig::waitFor([&] { return rig.writesOf(220).size() >= 2; }));
     ASSERT_TRUE(LiveSimRig::waitFor([&] { return rig.engine.operation().waitingForSlot(); }));
-    rig.live.TPrGoBtnClick();  // "Stop"
+    rig.live.useOrStopOutputTest();  // "Stop"
     EXPECT_FALSE(rig.live.outputTest().running());
     ASSERT_TRUE(rig.waitIdle());
     const size_t writes = rig.writesOf(220).size();
@@ -172,7 +172,7 @@ TEST(OutputTestSingle, UnreadableValueLeavesTestMode) {
     ASSERT_TRUE(rig.readConfiguration());
     rig.live.page().valueTexts[0] = QStringLiteral("12 mA");
     rig.taken.clear();
-    rig.live.TPrGoBtnClick();
+    rig.live.useOrStopOutputTest();
     ASSERT_TRUE(rig.waitIdle());
     EXPECT_EQ(WrittenValues(rig), std::vector<float>{-200.0f});
     EXPECT_EQ(rig.live.page().valueTexts[0], QStringLiteral(" -200.000"));
@@ -186,7 +186,7 @@ TEST(OutputTestSingle, DeviceErrorEndsTheTestBelow190) {
     ASSERT_TRUE(rig.started);
     ASSERT_TRUE(rig.readConfiguration());
     rig.taken.clear();
-    rig.live.TPrGoBtnClick();
+    rig.live.useOrStopOutputTest();
     ASSERT_TRUE(rig.waitIdle());
     EXPECT_TRUE(rig.writesOf(220).empty());
     EXPECT_EQ(rig.live.page().useCaption, QStringLiteral("Use"));
@@ -203,7 +203,7 @@ TEST(OutputTestSingle, RefusedWriteAsksToRepeat) {
     rig.line->addFault(refuse);
     rig.ui.shown.clear();
     rig.ui.answers = {true, false};  // repeat once, then give up
-    rig.live.TPrGoBtnClick();
+    rig.live.useOrStopOutputTest();
     ASSERT_TRUE(rig.waitIdle());
     EXPECT_EQ(rig.writesOf(220).size(), 2u);
     ASSERT_EQ(rig.ui.shown.size(), 2u);
@@ -224,7 +224,7 @@ TEST(OutputTestSingle, ForeignConfigurationAsksToReadFirst) {
     rig.ui.shown.clear();
     rig.ui.answers = {false};
     rig.taken.clear();
-    rig.live.TPrGoBtnClick();
+    rig.live.useOrStopOutputTest();
     ASSERT_TRUE(rig.waitIdle());
     ASSERT_FALSE(rig.ui.shown.empty());
     EXPECT_TRUE(rig.ui.shown.front().text.startsWith(

@@ -12,10 +12,10 @@
 
 #include "common/qt_printers.h"
 #include "common/sim_fixture.h"
-#include "link/comm_port_driver.h"
-#include "link/port_connection.h"
 #include "config/catalogue.h"
 #include "files/ptf_writer.h"
+#include "link/comm_port_driver.h"
+#include "link/port_connection.h"
 #include "sim_memory.h"
 
 using namespace lmk17;
