@@ -525,7 +525,7 @@ TEST(Signals, EachCommandAnnouncesOnlyItsRealChanges) {
          kInputPage,
          1,
          {},
-         0,
+         1,  // the restored record names the serial number (0) the identity takes
          {false},
          0},
         {"undo with nothing to undo",
