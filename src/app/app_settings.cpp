@@ -1,0 +1,179 @@
+#include "app/app_settings.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include "common/ini_file.h"
+#include "link/link_parameters.h"
+
+namespace lmk17 {
+
+namespace {
+
+const QString kLanguage = QStringLiteral("Language");
+const QString kWindow = QStringLiteral("Window");
+const QString kDirectory = QStringLiteral("Directory");
+const QString kMonitor = QStringLiteral("Monitor");
+const QString kSerialPort = QStringLiteral("SerialPort");
+
+std::optional<int> readInt(const IniFile& ini, const QString& section, const QString& key) {
+    const std::optional<QString> text = ini.value(section, key);
+    if (!text) return std::nullopt;
+    bool ok = false;
+    const int v = text->trimmed().toInt(&ok);
+    if (!ok) return std::nullopt;
+    return v;
+}
+
+int readInt(const IniFile& ini, const QString& section, const QString& key, int fallback) {
+    return readInt(ini, section, key).value_or(fallback);
+}
+
+bool readBool(const IniFile& ini, const QString& section, const QString& key, bool fallback) {
+    const std::optional<int> v = readInt(ini, section, key);
+    return v ? *v != 0 : fallback;
+}
+
+// A list index: outside the list is the default, so a damaged value is
+// neither used nor written back.
+int readIndex(const IniFile& ini, const QString& section, const QString& key, int count,
+              int fallback) {
+    const int v = readInt(ini, section, key, fallback);
+    return v >= 0 && v < count ? v : fallback;
+}
+
+StoredPair readPair(const IniFile& ini, const QString& keyX, const QString& keyY) {
+    return {readInt(ini, kWindow, keyX), readInt(ini, kWindow, keyY)};
+}
+
+void writePair(IniFile& ini, const StoredPair& pair, const QString& keyX, const QString& keyY) {
+    if (pair.x) ini.setValue(kWindow, keyX, QString::number(*pair.x));
+    if (pair.y) ini.setValue(kWindow, keyY, QString::number(*pair.y));
+}
+
+void writeInt(IniFile& ini, const QString& section, const QString& key, int value) {
+    ini.setValue(section, key, QString::number(value));
+}
+
+void writeBool(IniFile& ini, const QString& section, const QString& key, bool value) {
+    ini.setValue(section, key, value ? QStringLiteral("1") : QStringLiteral("0"));
+}
+
+// The monitoring values go through the checks of the parameters dialog's
+// fields, as if typed there.
+MonitorParameters readMonitor(const IniFile& ini, const AppFolders& folders) {
+    MonitorParameters m;
+    const MonitorParameters d;
+    m.intervalMs = CheckMonInterval(ShowMonInterval(readInt(ini, kMonitor, "Interval", d.intervalMs)));
+    m.pointLimit =
+        CheckMonPointLimit(ShowMonInteger(readInt(ini, kMonitor, "GrafPointCount", d.pointLimit)));
+    m.pointSymbol = readIndex(ini, kMonitor, "GrafPointSymbol", 6, d.pointSymbol);
+    m.format = readIndex(ini, kMonitor, "Format", 4, d.format);
+    m.separator = readIndex(ini, kMonitor, "DecSeparator", 2, d.separator);
+    m.digits = CheckMonDigits(ShowMonInteger(readInt(ini, kMonitor, "PrecisionPV", d.digits)));
+    m.writeAll = readInt(ini, kMonitor, "Mode", 1) != 2;
+    m.onChange = readBool(ini, kMonitor, "OnChangePV", d.onChange);
+    m.changePercent =
+        CheckMonPercent(ShowMonInteger(readInt(ini, kMonitor, "ChangePV", d.changePercent)));
+    m.onErrorState = readBool(ini, kMonitor, "OnTransmitterError", d.onErrorState);
+    m.onCommError = readBool(ini, kMonitor, "OnCommError", d.onCommError);
+    m.onPeriod = readBool(ini, kMonitor, "OnConstPeriod", d.onPeriod);
+    m.periodS = CheckMonPeriod(ShowMonInteger(readInt(ini, kMonitor, "ConstPeriod", d.periodS)));
+    const int address = readInt(ini, kMonitor, "Address", d.address);
+    if (address >= 0 && address <= 31) m.address = address;
+    m.logToFile = readBool(ini, kMonitor, "LogFileEnable", d.logToFile);
+    const QString log = ini.value(kMonitor, QStringLiteral("LogFileName"), QString()).trimmed();
+    m.logFile = QLatin1Char(' ') +
+                (log.isEmpty() ? DefaultMonLogFile(folders.dataFolder) : log);
+    m.append = readBool(ini, kMonitor, "LogFileAppend", d.append);
+    return m;
+}
+
+void writeMonitor(IniFile& ini, const MonitorParameters& m) {
+    writeInt(ini, kMonitor, "Interval", m.intervalMs);
+    writeInt(ini, kMonitor, "GrafPointCount", m.pointLimit);
+    writeInt(ini, kMonitor, "GrafPointSymbol", m.pointSymbol);
+    writeInt(ini, kMonitor, "Format", m.format);
+    writeInt(ini, kMonitor, "DecSeparator", m.separator);
+    writeInt(ini, kMonitor, "PrecisionPV", m.digits);
+    writeInt(ini, kMonitor, "Mode", m.writeAll ? 1 : 2);
+    writeBool(ini, kMonitor, "OnChangePV", m.onChange);
+    writeInt(ini, kMonitor, "ChangePV", m.changePercent);
+    writeBool(ini, kMonitor, "OnTransmitterError", m.onErrorState);
+    writeBool(ini, kMonitor, "OnCommError", m.onCommError);
+    writeBool(ini, kMonitor, "OnConstPeriod", m.onPeriod);
+    writeInt(ini, kMonitor, "ConstPeriod", m.periodS);
+    writeInt(ini, kMonitor, "Address", m.address);
+    writeBool(ini, kMonitor, "LogFileEnable", m.logToFile);
+    ini.setValue(kMonitor, QStringLiteral("LogFileName"), m.logFile.trimmed());
+    writeBool(ini, kMonitor, "LogFileAppend", m.append);
+}
+
+// The port values go through the options dialog's rules: an item outside
+// the groups is the default, the addresses keep their low five bits.
+SerialPortSettings readSerialPort(const IniFile& ini) {
+    SerialPortSettings s;
+    s.com = readInt(ini, kSerialPort, "COM", SerialPortSettings::kNoStoredPort);
+    s.device = ini.value(kSerialPort, QStringLiteral("Device"), QString()).trimmed();
+    s.baudIndex = readIndex(ini, kSerialPort, "BaudRate", kBaudRateCount, kDefaultBaudIndex);
+    s.parityIndex = readIndex(ini, kSerialPort, "Parity", 3, kDefaultParityIndex);
+    s.masterAddress = readInt(ini, kSerialPort, "MasterAddress", kDefaultMasterAddress) & 0x1F;
+    s.slaveAddress = readInt(ini, kSerialPort, "SlaveAddress", kDefaultTransmitterAddress) & 0x1F;
+    return s;
+}
+
+void writeSerialPort(IniFile& ini, const SerialPortSettings& s, bool withPort) {
+    if (withPort) {
+        writeInt(ini, kSerialPort, "COM", s.com);
+        ini.setValue(kSerialPort, QStringLiteral("Device"), s.device);
+    }
+    writeInt(ini, kSerialPort, "BaudRate", s.baudIndex);
+    writeInt(ini, kSerialPort, "Parity", s.parityIndex);
+    writeInt(ini, kSerialPort, "MasterAddress", s.masterAddress & 0xFF);
+    writeInt(ini, kSerialPort, "SlaveAddress", s.slaveAddress & 0xFF);
+}
+
+}  // namespace
+
+QString ResolveFolder(const QString& stored, const QString& fallback) {
+    QString dir = QDir::fromNativeSeparators(stored.trimmed());
+    if (!dir.isEmpty() && !dir.endsWith(QLatin1Char('/'))) dir += QLatin1Char('/');
+    if (dir.isEmpty() || !QFileInfo(dir).isDir()) return fallback;
+    return dir;
+}
+
+AppSettings ReadAppSettings(const IniFile& ini, const AppFolders& folders) {
+    AppSettings s;
+    s.langId = ini.value(kLanguage, QStringLiteral("LangID"), QString()).trimmed();
+    s.mainPosition = readPair(ini, "Main_X_Position", "Main_Y_Position");
+    s.userLinPosition = readPair(ini, "UserLin_X_Position", "UserLin_Y_Position");
+    s.linGraphSize = readPair(ini, "LinGraph_X_Size", "LinGraph_Y_Size");
+    s.linGraphPosition = readPair(ini, "LinGraph_X_Position", "LinGraph_Y_Position");
+    s.monGraphSize = readPair(ini, "MonGraph_X_Size", "MonGraph_Y_Size");
+    s.monGraphPosition = readPair(ini, "MonGraph_X_Position", "MonGraph_Y_Position");
+    const QString fileDir = ResolveFolder(folders.defaultFileDir, folders.dataFolder);
+    s.ptFileDir = ResolveFolder(ini.value(kDirectory, "PTFileDir", fileDir), folders.dataFolder);
+    s.linFileDir = ResolveFolder(ini.value(kDirectory, "LinFileDir", fileDir), folders.dataFolder);
+    s.monitor = readMonitor(ini, folders);
+    s.serialPort = readSerialPort(ini);
+    return s;
+}
+
+void WriteAppSettings(IniFile& ini, const AppSettings& s, PortWrite port) {
+    if (port != PortWrite::None) writeSerialPort(ini, s.serialPort, port == PortWrite::Full);
+    // The language is written when the user picks one; the section is
+    // created here so that a fresh file shows every section.
+    if (!ini.hasKey(kLanguage, QStringLiteral("LangID")))
+        ini.setValue(kLanguage, QStringLiteral("LangID"), s.langId);
+    writeMonitor(ini, s.monitor);
+    ini.setValue(kDirectory, QStringLiteral("PTFileDir"), s.ptFileDir);
+    ini.setValue(kDirectory, QStringLiteral("LinFileDir"), s.linFileDir);
+    writePair(ini, s.mainPosition, "Main_X_Position", "Main_Y_Position");
+    writePair(ini, s.userLinPosition, "UserLin_X_Position", "UserLin_Y_Position");
+    writePair(ini, s.linGraphSize, "LinGraph_X_Size", "LinGraph_Y_Size");
+    writePair(ini, s.linGraphPosition, "LinGraph_X_Position", "LinGraph_Y_Position");
+    writePair(ini, s.monGraphSize, "MonGraph_X_Size", "MonGraph_Y_Size");
+    writePair(ini, s.monGraphPosition, "MonGraph_X_Position", "MonGraph_Y_Position");
+}
+
+}  // namespace lmk17

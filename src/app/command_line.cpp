@@ -1,0 +1,71 @@
+#include "app/command_line.h"
+
+#include <QCoreApplication>
+
+#include "app/app_texts.h"
+
+namespace lmk17 {
+
+int CommandLine::demoAddress() const {
+    const int i = int(simulatorArguments.indexOf(QStringLiteral("--address")));
+    if (i < 0 || i + 1 >= simulatorArguments.size()) return 0;
+    bool ok = false;
+    const int address = simulatorArguments.at(i + 1).toInt(&ok);
+    return ok && address >= 0 && address <= 31 ? address : 0;
+}
+
+bool IsConfigurationFileArgument(const QString& argument) {
+    return argument.toLower().endsWith(QStringLiteral(".ptf"));
+}
+
+CommandLine ParseCommandLine(const QStringList& arguments) {
+    CommandLine c;
+    for (int i = 0; i < arguments.size(); ++i) {
+        const QString& a = arguments.at(i);
+        if (a == QStringLiteral("--demo")) {
+            c.demo = true;
+            c.simulatorArguments = arguments.mid(i + 1);
+            break;
+        }
+        if (a == QStringLiteral("--help") || a == QStringLiteral("-h")) {
+            c.help = true;
+        } else if (a == QStringLiteral("--version")) {
+            c.version = true;
+        } else if (a == QStringLiteral("--")) {
+            for (const QString& f : arguments.mid(i + 1))
+                (IsConfigurationFileArgument(f) ? c.configurationFiles : c.ignored) << f;
+            break;
+        } else if (a.startsWith(QLatin1Char('-')) && a.size() > 1) {
+            if (c.error.isEmpty())
+                c.error = QCoreApplication::translate("App", "unknown option %1").arg(a);
+        } else {
+            (IsConfigurationFileArgument(a) ? c.configurationFiles : c.ignored) << a;
+        }
+    }
+    return c;
+}
+
+QString CommandLineUsage() {
+    return QCoreApplication::translate(
+        "App",
+        "usage: lmk17 [FILE.ptf ...]\n"
+        "       lmk17 --demo [lmk17-sim options]\n"
+        "\n"
+        "Configures, tests and monitors K8410 and K8620 transmitters over a serial port.\n"
+        "Configuration files (.ptf) named on the command line are loaded in order; the\n"
+        "last one stands.\n"
+        "\n"
+        "  --demo      start a software transmitter (lmk17-sim, a K8620L31 with firmware\n"
+        "              1.91 at address 0 unless its options say otherwise) on a\n"
+        "              pseudo-terminal and connect to it: every command can be tried\n"
+        "              without hardware; the options after --demo go to lmk17-sim\n"
+        "              (lmk17-sim --help lists them)\n"
+        "  --help      this text\n"
+        "  --version   the program's version\n");
+}
+
+QString VersionText() {
+    return QStringLiteral("lmk17 %1\n").arg(QLatin1String(texts::kProgramVersion));
+}
+
+}  // namespace lmk17

@@ -1,0 +1,53 @@
+#include "app/demo_transmitter.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+
+namespace lmk17 {
+
+DemoTransmitter::DemoTransmitter(QObject* parent) : QObject(parent) {
+    // The simulator describes its transmitters on stderr; the user of the
+    // desktop program need not see that, so it is read and dropped.
+    m_process.setProcessChannelMode(QProcess::SeparateChannels);
+    connect(&m_process, &QProcess::readyReadStandardError, this,
+            [this] { m_process.readAllStandardError(); });
+}
+
+DemoTransmitter::~DemoTransmitter() {
+    stop();
+}
+
+bool DemoTransmitter::start(const QString& program, const QStringList& arguments, int timeoutMs) {
+    m_error.clear();
+    m_devicePath.clear();
+    m_process.start(program, arguments);
+    if (!m_process.waitForStarted(timeoutMs)) {
+        m_error = m_process.errorString();
+        return false;
+    }
+    QElapsedTimer t;
+    t.start();
+    while (!m_process.canReadLine() && t.elapsed() < timeoutMs) {
+        if (!m_process.waitForReadyRead(100) && m_process.state() == QProcess::NotRunning) break;
+    }
+    if (!m_process.canReadLine()) {
+        m_error = QString::fromLocal8Bit(m_process.readAllStandardError()).trimmed();
+        if (m_error.isEmpty())
+            m_error = QCoreApplication::translate("App", "lmk17-sim printed no device path");
+        stop();
+        return false;
+    }
+    m_devicePath = QString::fromLocal8Bit(m_process.readLine()).trimmed();
+    return true;
+}
+
+void DemoTransmitter::stop() {
+    if (m_process.state() == QProcess::NotRunning) return;
+    m_process.terminate();
+    if (!m_process.waitForFinished(3000)) {
+        m_process.kill();
+        m_process.waitForFinished(1000);
+    }
+}
+
+}  // namespace lmk17

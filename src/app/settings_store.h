@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QString>
+
+#include "app/app_settings.h"
+#include "common/ini_file.h"
+
+namespace lmk17 {
+
+// The settings file of one run: read at start, written back when the
+// program closes. Keys the program does not know are kept.
+class SettingsStore {
+public:
+    SettingsStore(const QString& path, const AppFolders& folders);
+
+    // Reads the file; a missing file gives the defaults. False (with the
+    // reason) only when a file exists but cannot be read.
+    bool load(QString* error = nullptr);
+    // Writes the settings into the file (see WriteAppSettings).
+    bool save(PortWrite port, QString* error = nullptr);
+
+    const QString& path() const { return m_path; }
+    const AppFolders& folders() const { return m_folders; }
+    AppSettings& settings() { return m_settings; }
+    const AppSettings& settings() const { return m_settings; }
+    IniFile& ini() { return m_ini; }
+
+private:
+    QString m_path;
+    AppFolders m_folders;
+    IniFile m_ini;
+    AppSettings m_settings;
+};
+
+}  // namespace lmk17

@@ -1,0 +1,44 @@
+#include "app/ui/command_controls.h"
+
+#include <optional>
+
+namespace lmk17 {
+
+void CommandControls::add(CommandGroup group, QWidget* widget) {
+    m_entries.push_back({group, widget, nullptr});
+}
+
+void CommandControls::add(CommandGroup group, QAction* action) {
+    m_entries.push_back({group, nullptr, action});
+}
+
+void CommandControls::apply(const CommandStates& s) const {
+    for (const Entry& e : m_entries) {
+        std::optional<bool> enabled;
+        switch (e.group) {
+            case CommandGroup::General:
+                enabled = s.generalControls;
+                break;
+            case CommandGroup::Configuration:
+                enabled = s.configurationCommands;
+                break;
+            case CommandGroup::Linearization:
+                enabled = s.linearization;
+                break;
+            case CommandGroup::OutputTest:
+                enabled = s.outputTestControls;
+                break;
+            case CommandGroup::OutputTestUseExit:
+                enabled = s.outputTestUseExit;
+                break;
+            case CommandGroup::OutputTestGroup:
+                enabled = !s.outputTestGroupGrey;
+                break;
+        }
+        if (!enabled) continue;
+        if (e.widget) e.widget->setEnabled(*enabled);
+        if (e.action) e.action->setEnabled(*enabled);
+    }
+}
+
+}  // namespace lmk17

@@ -1,0 +1,118 @@
+// lmk17: the desktop program.
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QExposeEvent>
+#include <QStandardPaths>
+#include <QTextStream>
+#include <QTimer>
+#include <QWindow>
+#include <cstdio>
+
+#include "app/app_paths.h"
+#include "app/app_texts.h"
+#include "app/command_line.h"
+#include "app/demo_transmitter.h"
+#include "app/settings_store.h"
+#include "app/ui/main_form.h"
+
+using namespace lmk17;
+
+namespace {
+
+QStringList rawArguments(int argc, char** argv) {
+    QStringList list;
+    for (int i = 1; i < argc; ++i) list << QString::fromLocal8Bit(argv[i]);
+    return list;
+}
+
+// Calls `then` once, when the window is first on the screen.
+class FirstExposure : public QObject {
+public:
+    FirstExposure(QWindow* window, std::function<void()> then)
+        : QObject(window), m_then(std::move(then)) {
+        window->installEventFilter(this);
+    }
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Expose && static_cast<QWindow*>(watched)->isExposed()) {
+            watched->removeEventFilter(this);
+            QTimer::singleShot(0, watched, m_then);
+        }
+        return false;
+    }
+
+private:
+    std::function<void()> m_then;
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    // --help and --version need no display.
+    const CommandLine early = ParseCommandLine(rawArguments(argc, argv));
+    if (early.help || early.version) {
+        std::fputs(qPrintable(early.help ? CommandLineUsage() : VersionText()), stdout);
+        return 0;
+    }
+
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("lmk17"));
+    QApplication::setApplicationVersion(QLatin1String(texts::kProgramVersion));
+    QGuiApplication::setDesktopFileName(QStringLiteral("lmk17"));
+
+    const CommandLine commandLine = ParseCommandLine(QApplication::arguments().mid(1));
+    if (!commandLine.error.isEmpty()) {
+        QTextStream(stderr) << "lmk17: " << commandLine.error
+                            << "\nrun lmk17 --help for the options\n";
+        return 2;
+    }
+
+    const AppFolders folders = MakeAppFolders(
+        QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation), QDir::homePath());
+    SettingsStore store(
+        SettingsFilePath(QApplication::applicationDirPath(),
+                         QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation)),
+        folders);
+    QString settingsError;
+    const bool settingsRead = store.load(&settingsError);
+
+    DemoTransmitter demo;
+    TMainForm form(store);
+    form.placeWindow();
+    form.show();
+
+    // The port and the files come after the window is on the screen: a
+    // port search or a slow device must not keep the window from showing.
+    const bool quitWhenShown = qEnvironmentVariableIsSet("LMK17_QUIT_WHEN_SHOWN");
+    new FirstExposure(form.windowHandle(), [&] {
+        if (quitWhenShown) {
+            QApplication::exit(0);
+            return;
+        }
+        if (!settingsRead)
+            form.interaction().message(
+                MessageKind::Warning,
+                QCoreApplication::translate("App", "The settings file %1 could not be read: %2")
+                    .arg(store.path(), settingsError));
+        if (commandLine.demo) {
+            const QString sim = FindSimulatorProgram(QApplication::applicationDirPath());
+            if (sim.isEmpty()) {
+                form.interaction().message(MessageKind::Error,
+                                           QCoreApplication::translate("App", texts::kDemoNoSimulator));
+            } else if (!demo.start(sim, commandLine.simulatorArguments)) {
+                form.interaction().message(
+                    MessageKind::Error,
+                    QCoreApplication::translate("App", texts::kDemoFailed).arg(demo.error()));
+            } else {
+                form.connectDemo(demo.devicePath(), commandLine.demoAddress());
+            }
+        } else {
+            form.restorePort();
+        }
+        form.loadCommandLineFiles(commandLine.configurationFiles);
+    });
+
+    const int rc = app.exec();
+    demo.stop();
+    return rc;
+}

@@ -1,0 +1,184 @@
+#pragma once
+
+#include <QAction>
+#include <QLabel>
+#include <QMainWindow>
+#include <QMenu>
+#include <QPushButton>
+#include <QTabWidget>
+#include <memory>
+
+#include "app/settings_store.h"
+#include "app/ui/command_controls.h"
+#include "common/ui/message_box_interaction.h"
+#include "config/validation.h"
+
+namespace lmk17 {
+
+class TransmitterStack;
+class TPrubehForm;
+class TSplForm;
+class TSettingsForm;
+class TAdresaForm;
+class HelpBrowser;
+struct ConfigView;
+
+// The main window: the five pages, the logo panel, the button groups of
+// the transmitter, the file and the printer, and the command table. It
+// owns the transmitter stack (port, engine, configuration, operations) for
+// the life of the program, shows its state and forwards the user's
+// commands to it.
+//
+// The pages are filled by their own classes (see createPages()); a page
+// that carries a control which EnableCommands switches registers it with
+// commandControls().
+class TMainForm : public QMainWindow {
+    Q_OBJECT
+public:
+    enum Page { InputPage = 0, OutputPage, InformationPage, ToolsPage, MonitoringPage };
+
+    explicit TMainForm(SettingsStore& store, QWidget* parent = nullptr);
+    ~TMainForm() override;
+
+    // ---- start-up (in this order, see main.cpp) -------------------------------------
+    // Window placement from the settings (the main screen when none valid).
+    void placeWindow();
+    // The serial port from the settings: the stored port, or a search when
+    // none is stored, then connected. Run after the window is shown.
+    void restorePort();
+    // The demonstration: connect the software transmitter's terminal.
+    void connectDemo(const QString& devicePath, int address);
+    // Loads configuration files named on the command line, one after the other.
+    void loadCommandLineFiles(const QStringList& files);
+
+    // ---- what the pages and the other windows use ------------------------------------
+    TransmitterStack& stack() { return *m_stack; }
+    MessageBoxInteraction& interaction() { return m_ui; }
+    CommandControls& commandControls() { return m_commands; }
+    SettingsStore& settingsStore() { return m_store; }
+    QTabWidget* Zalozka() const { return m_tabs; }  // the page tabs
+    QWidget* page(Page p) const { return m_pages[p]; }
+    // The controls of the configuration pages, for the complete check of
+    // Write, Save and the ordering code; without them the record's values.
+    void setConfigControls(ConfigView* controls) { m_controls = controls; }
+    bool demoMode() const { return m_demo; }
+
+    TPrubehForm* PrubehForm() const { return m_progress; }
+    TSplForm* SplForm() const { return m_about; }
+    TSettingsForm* SettingsForm() const { return m_options; }
+    TAdresaForm* AdresaForm() const { return m_adresa; }
+
+    // Commands (the menu items; a button does what its item does).
+    QAction* LoadConfMnu = nullptr;
+    QAction* SaveConfMnu = nullptr;
+    QAction* PrinterSetupMnu = nullptr;
+    QAction* PrintConfMnu = nullptr;
+    QAction* ExitMnu = nullptr;
+    QAction* ZpetMnu = nullptr;  // "&Undo" ("zpet": back)
+    QAction* ReadConfMnu = nullptr;
+    QAction* WriteConfMnu = nullptr;
+    QAction* ZaklKonfigMnu = nullptr;  // "Set &Default Configuration"
+    QAction* ConfigRetMnu = nullptr;   // "View Ordering Code"
+    QAction* WorkTimeMnu = nullptr;
+    QAction* PVReadMnu = nullptr;
+    QAction* CJReadMnu = nullptr;
+    QAction* MonStartMnu = nullptr;
+    QAction* MonStopMnu = nullptr;
+    QAction* MonGraphMnu = nullptr;
+    QAction* MonParamMnu = nullptr;
+    QAction* ViewPageMnu[5] = {};
+    QAction* OptionsMnu = nullptr;
+    QAction* ContentsMnu = nullptr;
+    QAction* IndexMnu = nullptr;
+    QAction* WwwMnu = nullptr;
+    QAction* AboutMnu = nullptr;
+
+    QMenu* FileMnu = nullptr;
+    QMenu* EditMnu = nullptr;
+    QMenu* TransmitterMnu = nullptr;
+    QMenu* ViewMnu = nullptr;
+    QMenu* SettingsMnu = nullptr;
+    QMenu* HelpMnu = nullptr;
+
+    QPushButton* PrevodnikLoadBtn = nullptr;  // "Read" ("prevodnik": transmitter)
+    QPushButton* PrevodnikSaveBtn = nullptr;  // "Write"
+    QPushButton* DiskLoadBtn = nullptr;       // "Load"
+    QPushButton* DiskSaveBtn = nullptr;       // "Save"
+    QPushButton* PrinterSetupBtn = nullptr;   // "Setup"
+    QPushButton* PrintBtn = nullptr;          // "Print"
+    QPushButton* AdresaBtn = nullptr;         // "Communication"
+    QLabel* LogoPnl = nullptr;
+
+signals:
+    // The "Tools" page has become the active page: its live fields start
+    // afresh.
+    void toolsPageShown();
+    // The complete check refused the record: the page has been brought up;
+    // the page focuses the edit named.
+    void checkFailed(const CheckOutcome& check);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void createActions();
+    void createMenus();
+    void createPages();
+    QWidget* createButtonColumn();
+    void wireStack();
+    void applyHints();
+
+    // EnableCommands as the main window applies it.
+    void EnableCommands(bool enabled);
+    void ZalozkaChange(int index);
+    bool operationRunning() const;
+    CommandContext commandContext() const;
+    void refreshCaption();
+    void showStatus(const QString& text);
+
+    // Command handlers: each forwards to the core.
+    void PrevodnikLoadBtnClick();
+    void PrevodnikSaveBtnClick();
+    void DiskLoadBtnClick();
+    void DiskSaveBtnClick();
+    void ZpetMnuClick();
+    void ZaklKonfigMnuClick();
+    void ConfigRetMnuClick();
+    void OptionsMnuClick();
+    void AdresaBtnClick();
+    void AboutMnuClick();
+    void ContentsMnuClick();
+    void IndexMnuClick();
+    void WwwMnuClick();
+    void showCheckFailure(const CheckOutcome& check);
+    QString askFileName(bool save, const QString& proposed);
+    ConfigView& controls();
+
+    // Shut-down (FormCloseQuery / ApplClose).
+    bool ApplClose();
+    void saveSettings();
+
+    SettingsStore& m_store;
+    MessageBoxInteraction m_ui;
+    std::unique_ptr<TransmitterStack> m_stack;
+    CommandControls m_commands;
+    ConfigView* m_controls = nullptr;
+    std::unique_ptr<ConfigView> m_recordControls;
+    bool m_demo = false;
+    bool m_closing = false;
+    int m_currentPage = InputPage;
+    bool m_revertingTab = false;
+
+    QTabWidget* m_tabs = nullptr;
+    QWidget* m_pages[5] = {};
+    TPrubehForm* m_progress = nullptr;
+    TSplForm* m_about = nullptr;
+    TSettingsForm* m_options = nullptr;
+    TAdresaForm* m_adresa = nullptr;
+    HelpBrowser* m_help = nullptr;
+    QLabel* m_status = nullptr;
+};
+
+}  // namespace lmk17

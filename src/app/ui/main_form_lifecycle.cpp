@@ -1,0 +1,146 @@
+// Start-up and shut-down of the main window: placement, the serial port
+// from the settings, the files named on the command line, the close
+// question and the settings written back.
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QScreen>
+
+#include "app/app_texts.h"
+#include "app/ui/help_browser.h"
+#include "app/ui/main_form.h"
+#include "app/window_placement.h"
+#include "config/config_model.h"
+#include "files/config_load.h"
+#include "link/engine_texts.h"
+#include "link/link_parameters.h"
+#include "link/port_connection.h"
+#include "link/port_list.h"
+#include "link/process_code.h"
+#include "link/transaction_engine.h"
+#include "link/ui/settings_form.h"
+#include "monitoring/monitoring_engine.h"
+#include "operations/transmitter_stack.h"
+
+namespace lmk17 {
+
+namespace {
+
+QString appText(const char* text) {
+    return QCoreApplication::translate("App", text);
+}
+
+// Wayland neither tells nor takes window positions.
+bool positionsWork() {
+    return !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
+
+}  // namespace
+
+void TMainForm::placeWindow() {
+    m_stack->monitoring().setParameters(m_store.settings().monitor);
+    if (!positionsWork()) return;
+    const QScreen* main = QGuiApplication::primaryScreen();
+    if (!main) return;
+    QList<QRect> screens;
+    for (const QScreen* s : QGuiApplication::screens()) screens << s->availableGeometry();
+    move(PlacedWindowPosition(m_store.settings().mainPosition, size(), screens,
+                              main->availableGeometry(), DefaultPlacement::Centred));
+}
+
+void TMainForm::restorePort() {
+    PortConnection& connection = m_stack->connection();
+    const SerialPortSettings& s = m_store.settings().serialPort;
+    connection.setBaudIndex(s.baudIndex);
+    connection.setParityIndex(s.parityIndex);
+    connection.setTransmitterAddress(s.slaveAddress);
+    connection.setMasterAddress(s.masterAddress);
+    m_stack->ports() = PortList::scan();
+    const bool stored = s.com != SerialPortSettings::kNoStoredPort || !s.device.isEmpty();
+    const int item = stored ? m_stack->ports().resolve(s.com, s.device) : connection.detectPort();
+    if (item > 0) connection.selectItem(item);
+    m_options->syncFromConnection();
+}
+
+void TMainForm::connectDemo(const QString& devicePath, int address) {
+    m_demo = true;
+    refreshCaption();
+    PortConnection& connection = m_stack->connection();
+    connection.setTransmitterAddress(address);
+    if (connection.connectDevice(devicePath))
+        showStatus(appText(texts::kDemoStatus).arg(devicePath).arg(address));
+    else
+        showStatus(connection.statusText());
+    m_options->syncFromConnection();
+}
+
+void TMainForm::loadCommandLineFiles(const QStringList& files) {
+    TransactionEngine& engine = m_stack->engine();
+    for (const QString& file : files) {
+        engine.EnableCommands(false);
+        DiskLoadPom(m_stack->model(), file, true, m_ui);
+        // Also after a damaged file: the commands must come back.
+        engine.EnableCommands(true);
+    }
+}
+
+// ---- shut-down ------------------------------------------------------------------------------
+
+void TMainForm::closeEvent(QCloseEvent* event) {
+    if (m_stack->monitoring().active()) {
+        m_ui.message(MessageKind::Information, appText(texts::kMonitoringRefusesClose));
+        event->ignore();
+        return;
+    }
+    if (!ApplClose()) {
+        event->ignore();
+        return;
+    }
+    m_help->close();
+    m_about->close();
+    event->accept();
+}
+
+bool TMainForm::ApplClose() {
+    TransactionEngine& engine = m_stack->engine();
+    const bool running = operationRunning();
+    const QString question = appText(texts::kCloseQuestion);
+    // A running operation waits behind the question; No lets it go on.
+    if (!(running ? engine.AskPausingOperation(MessageKind::Confirmation, question)
+                  : m_ui.question(MessageKind::Confirmation, question)))
+        return false;
+    if (running) {
+        const bool writing = engine.operation().processCode == ProcessWriteConfig;
+        engine.StopOperation();
+        // The transmitter keeps the mark of an unfinished write.
+        if (writing)
+            m_ui.message(MessageKind::Warning,
+                         QCoreApplication::translate("Link", texts::kWriteDeclined));
+    }
+    saveSettings();
+    return true;
+}
+
+void TMainForm::saveSettings() {
+    AppSettings& s = m_store.settings();
+    if (positionsWork() && isVisible()) s.mainPosition = {pos().x(), pos().y()};
+    s.monitor = m_stack->monitoring().parameters();
+    const PortConnection& connection = m_stack->connection();
+    const int item = connection.selectedItem();
+    PortWrite mode = PortWrite::None;
+    if (item > 0 && item <= m_stack->ports().count()) {
+        s.serialPort.com = item;
+        s.serialPort.device = m_stack->ports().entry(item).devicePath;
+        mode = m_demo ? PortWrite::LinkOnly : PortWrite::Full;
+    }
+    const LinkSettings& link = connection.settings();
+    s.serialPort.baudIndex = link.baudIndex;
+    s.serialPort.parityIndex = link.parityIndex;
+    s.serialPort.masterAddress = link.masterAddress;
+    s.serialPort.slaveAddress = link.transmitterAddress;
+    QString error;
+    if (!m_store.save(mode, &error))
+        m_ui.message(MessageKind::Warning,
+                     appText(texts::kSettingsSaveFailed).arg(m_store.path(), error));
+}
+
+}  // namespace lmk17

@@ -1,0 +1,85 @@
+#include "app/ui/spl_form.h"
+
+#include <QIcon>
+#include <QKeyEvent>
+#include <QVBoxLayout>
+
+#include "app/app_texts.h"
+#include "app/maker_info.h"
+#include "app/ui/link_label.h"
+
+namespace lmk17 {
+
+namespace {
+QString appText(const char* text) {
+    return QCoreApplication::translate("App", text);
+}
+}  // namespace
+
+TSplForm::TSplForm(QWidget* mainWindow)
+    : QWidget(mainWindow, Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+      m_settingsFile(new QLabel(this)),
+      m_links(new MakerLinks(this)) {
+    setObjectName(QStringLiteral("SplForm"));
+    setWindowTitle(appText(texts::kAboutCaption));
+    auto* logo = new QLabel(this);
+    logo->setObjectName(QStringLiteral("LogoImg"));
+    logo->setPixmap(QIcon(QStringLiteral(":/lmk17/lmk17.svg")).pixmap(96, 96));
+    logo->setAlignment(Qt::AlignCenter);
+    auto* name = new QLabel(appText(texts::kAboutProgram), this);
+    QFont big = name->font();
+    big.setPointSizeF(big.pointSizeF() * 1.6);
+    big.setBold(true);
+    name->setFont(big);
+    auto* version = new QLabel(QStringLiteral("%1 %2").arg(appText(texts::kAboutVersionWord),
+                                                           QLatin1String(texts::kProgramVersion)),
+                               this);
+    version->setObjectName(QStringLiteral("VersionLbl"));
+    auto* description = new QLabel(appText(texts::kMainDescription), this);
+    auto* address = new QLabel(MakerPostalAddress(), this);
+    address->setVisible(!MakerPostalAddress().isEmpty());
+    m_settingsFile->setObjectName(QStringLiteral("SettingsFileLbl"));
+    m_settingsFile->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_settingsFile->setStyleSheet(QStringLiteral("color: #555;"));
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setSpacing(8);
+    layout->setContentsMargins(24, 18, 24, 18);
+    layout->addWidget(logo);
+    for (QLabel* l : {name, version, description, address, m_settingsFile}) {
+        l->setAlignment(Qt::AlignCenter);
+        layout->addWidget(l);
+    }
+    layout->addWidget(m_links);
+}
+
+void TSplForm::setSettingsFile(const QString& path) {
+    m_settingsFile->setText(appText(texts::kAboutSettingsFile).arg(path));
+    adjustSize();
+}
+
+void TSplForm::showAbout() {
+    if (isVisible()) return;
+    adjustSize();
+    setFixedSize(sizeHint());
+    if (QWidget* owner = parentWidget())
+        move(owner->frameGeometry().center() - QPoint(width() / 2, height() / 2));
+    show();
+    raise();
+    activateWindow();
+}
+
+void TSplForm::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) {
+        hide();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void TSplForm::mouseReleaseEvent(QMouseEvent* event) {
+    hide();
+    QWidget::mouseReleaseEvent(event);
+}
+
+}  // namespace lmk17

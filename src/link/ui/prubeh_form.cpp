@@ -1,0 +1,82 @@
+#include "link/ui/prubeh_form.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QVBoxLayout>
+
+#include "link/engine_texts.h"
+
+namespace lmk17 {
+
+namespace {
+constexpr Qt::WindowFlags kFlags = Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
+}
+
+TPrubehForm::TPrubehForm(QWidget* mainWindow)
+    : QWidget(mainWindow, kFlags),
+      m_main(mainWindow),
+      m_gauge(new QProgressBar(this)),
+      m_warning(new QLabel(QCoreApplication::translate("Link", texts::kProgressWarning), this)) {
+    setObjectName(QStringLiteral("PrubehForm"));
+    setAttribute(Qt::WA_ShowWithoutActivating);
+    m_gauge->setObjectName(QStringLiteral("PrubehG"));
+    m_gauge->setTextVisible(false);
+    m_gauge->setMinimumWidth(320);
+    m_warning->setObjectName(QStringLiteral("HlaskaLbl"));
+    m_warning->setAlignment(Qt::AlignCenter);
+    m_warning->setStyleSheet(QStringLiteral("color: red; font-weight: bold;"));
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_gauge);
+    layout->addWidget(m_warning);
+    setFixedSize(sizeHint());
+}
+
+// A modal dialog (the linearization editor) may be the window the user
+// looks at; the progress window belongs above it.
+void TPrubehForm::placeAboveActiveWindow() {
+    QWidget* owner = QApplication::activeModalWidget();
+    if (!owner || owner == this) owner = m_main;
+    if (owner && parentWidget() != owner) {
+        setParent(owner, kFlags);
+        setAttribute(Qt::WA_ShowWithoutActivating);
+    }
+    if (owner) {
+        const QRect r = owner->frameGeometry();
+        move(r.center() - QPoint(width() / 2, height() / 2));
+    }
+}
+
+void TPrubehForm::showProgress(const QString& caption, int maximum, bool warning) {
+    setWindowTitle(caption);
+    m_warning->setVisible(warning);
+    setFixedSize(sizeHint());
+    m_gauge->setRange(0, maximum);
+    m_gauge->setValue(0);
+    placeAboveActiveWindow();
+    show();
+    raise();
+}
+
+void TPrubehForm::stepProgress(int position) {
+    m_gauge->setValue(std::min(position, m_gauge->maximum()));
+}
+
+void TPrubehForm::closeProgress() {
+    hide();
+}
+
+void TPrubehForm::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) {
+        emit breakRequested();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void TPrubehForm::closeEvent(QCloseEvent* event) {
+    event->ignore();
+    emit closeRequested();
+}
+
+}  // namespace lmk17

@@ -1,0 +1,48 @@
+#include <gtest/gtest.h>
+
+#include "app/command_line.h"
+
+namespace lmk17 {
+namespace {
+
+TEST(CommandLine, ConfigurationFilesInOrderAnyCase) {
+    const CommandLine c =
+        ParseCommandLine({"first.ptf", "notes.txt", "/data/SECOND.PTF", "third.Ptf"});
+    EXPECT_EQ(c.configurationFiles, (QStringList{"first.ptf", "/data/SECOND.PTF", "third.Ptf"}));
+    EXPECT_EQ(c.ignored, QStringList{"notes.txt"});
+    EXPECT_TRUE(c.error.isEmpty());
+    EXPECT_FALSE(c.demo);
+}
+
+TEST(CommandLine, OptionsAndTheDemo) {
+    struct Case {
+        QStringList args;
+        bool help, version, demo, error;
+        QStringList simArgs;
+        int address;
+    };
+    const std::vector<Case> cases = {
+        {{"--help"}, true, false, false, false, {}, 0},
+        {{"-h"}, true, false, false, false, {}, 0},
+        {{"--version"}, false, true, false, false, {}, 0},
+        {{"--frobnicate"}, false, false, false, true, {}, 0},
+        {{"--demo"}, false, false, true, false, {}, 0},
+        // everything after --demo belongs to the simulator, --help included
+        {{"--demo", "--type", "K8410H10", "--address", "7", "--help"},
+         false, false, true, false, {"--type", "K8410H10", "--address", "7", "--help"}, 7},
+        {{"--demo", "--address", "x"}, false, false, true, false, {"--address", "x"}, 0},
+    };
+    for (const Case& c : cases) {
+        const CommandLine r = ParseCommandLine(c.args);
+        SCOPED_TRACE(c.args.join(' ').toStdString());
+        EXPECT_EQ(r.help, c.help);
+        EXPECT_EQ(r.version, c.version);
+        EXPECT_EQ(r.demo, c.demo);
+        EXPECT_EQ(!r.error.isEmpty(), c.error);
+        EXPECT_EQ(r.simulatorArguments, c.simArgs);
+        EXPECT_EQ(r.demoAddress(), c.address);
+    }
+}
+
+}  // namespace
+}  // namespace lmk17

@@ -1,0 +1,208 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+
+#include "common/sim_fixture.h"
+#include "link/comm_port_driver.h"
+#include "link/port_connection.h"
+#include "link/port_list.h"
+#include "link/ui/adresa_form.h"
+#include "link/ui/prubeh_form.h"
+#include "link/ui/settings_form.h"
+
+namespace lmk17 {
+namespace {
+
+using test::InProcessSim;
+using test::SpinUntil;
+
+// Answers the next modal box or dialog with `act` once it shows.
+void whenModal(std::function<void(QWidget*)> act) {
+    auto* timer = new QTimer;
+    timer->setInterval(10);
+    QObject::connect(timer, &QTimer::timeout, [timer, act] {
+        if (QWidget* w = QApplication::activeModalWidget()) {
+            timer->stop();
+            timer->deleteLater();
+            act(w);
+        }
+    });
+    timer->start();
+}
+
+void closeBox(QWidget* w) {
+    if (auto* box = qobject_cast<QMessageBox*>(w)) box->accept();
+}
+
+struct OptionsRig {
+    InProcessSim sim;
+    TCommPortDriver port;
+    PortList ports;
+    PortConnection connection{port, ports};
+    TSettingsForm form{connection, ports, port};
+};
+
+void typePort(TSettingsForm& form, const QString& path) {
+    QLineEdit* edit = form.PortConnectCmBx()->lineEdit();
+    edit->selectAll();
+    QTest::keyClicks(edit, path);
+    QTest::keyClick(edit, Qt::Key_Return);
+}
+
+TEST(OptionsDialog, ConnectsAndDisconnectsATypedTerminal) {
+    OptionsRig rig;
+    rig.form.show();
+    typePort(rig.form, rig.sim.devicePath());
+    ASSERT_TRUE(rig.port.isOpen());
+    EXPECT_EQ(rig.connection.statusText(),
+              rig.sim.devicePath() + " serial port successfully connected.");
+    EXPECT_EQ(rig.form.PortConnectCmBx()->currentText(), " " + rig.sim.devicePath());
+    EXPECT_TRUE(rig.form.DisconnectBtn()->isVisible());
+    EXPECT_FALSE(rig.form.AdvComParCBx()->isEnabled());
+
+    QTest::mouseClick(rig.form.DisconnectBtn(), Qt::LeftButton);
+    EXPECT_FALSE(rig.port.isOpen());
+    EXPECT_EQ(rig.form.PortConnectCmBx()->currentIndex(), 0);
+    EXPECT_EQ(rig.form.PortConnectCmBx()->currentText(), " Not Connected");
+    EXPECT_EQ(rig.connection.statusText(), rig.sim.devicePath() + " serial port disconnected.");
+    EXPECT_FALSE(rig.form.DisconnectBtn()->isVisible());
+    EXPECT_TRUE(rig.form.AdvComParCBx()->isEnabled());
+
+    // Picking it from the list again connects it again.
+    const int item = rig.ports.itemOf(rig.sim.devicePath());
+    rig.form.PortConnectCmBx()->setCurrentIndex(item);
+    emit rig.form.PortConnectCmBx()->activated(item);
+    EXPECT_TRUE(rig.port.isOpen());
+}
+
+TEST(OptionsDialog, APathThatIsNoDeviceConnectsNothing) {
+    OptionsRig rig;
+    rig.form.show();
+    typePort(rig.form, "/dev/lmk17-no-such-port");
+    EXPECT_FALSE(rig.port.isOpen());
+    EXPECT_EQ(rig.form.PortConnectCmBx()->currentIndex(), 0);
+    EXPECT_TRUE(rig.form.findChild<QLabel*>("SerPortStatusLbl")->text().contains("no such device"));
+}
+
+TEST(OptionsDialog, ExpertParametersAfterTheWarning) {
+    OptionsRig rig;
+    rig.form.show();
+    EXPECT_FALSE(rig.form.AdvPCComParPnl()->isEnabled());
+    QString warning;
+    whenModal([&](QWidget* w) {
+        warning = static_cast<QMessageBox*>(w)->text();
+        closeBox(w);
+    });
+    QTest::mouseClick(rig.form.AdvComParCBx(), Qt::LeftButton);
+    EXPECT_TRUE(warning.startsWith("Attention! Setting of wrong communication parameters"));
+    ASSERT_TRUE(rig.form.SAEdt()->isEnabled());
+
+    struct Case {
+        QLineEdit* edit;
+        const char* typed;
+        const char* shown;
+    };
+    for (const Case& c : {Case{rig.form.SAEdt(), "45", " 31"}, Case{rig.form.SAEdt(), "x", " 31"},
+                          Case{rig.form.SAEdt(), "-3", " 31"}, Case{rig.form.DAEdt(), "7", " 7"}}) {
+        c.edit->setFocus();
+        c.edit->selectAll();
+        QTest::keyClicks(c.edit, c.typed);
+        QTest::keyClick(c.edit, Qt::Key_Return);
+        EXPECT_EQ(c.edit->text(), c.shown) << c.typed;
+    }
+    EXPECT_EQ(rig.connection.settings().transmitterAddress, 7);
+    EXPECT_TRUE(rig.form.isVisible());  // Enter in an edit does not close the dialog
+
+    rig.form.BaudRateRG()->button(4)->click();
+    rig.form.ParityRG()->button(2)->click();
+    EXPECT_EQ(rig.connection.settings().baudIndex, 4);
+    EXPECT_EQ(rig.connection.settings().parityIndex, 2);
+    QTest::mouseClick(rig.form.VychParamBtn(), Qt::LeftButton);
+    EXPECT_EQ(rig.connection.settings().baudIndex, 2);
+    EXPECT_EQ(rig.connection.settings().parityIndex, 1);
+    EXPECT_EQ(rig.form.SAEdt()->text(), " 31");
+    EXPECT_EQ(rig.form.DAEdt()->text(), " 0");
+}
+
+// The transmitter's communication parameters: what the dialog shows for a
+// stored byte and code, and what OK gives back.
+TEST(CommunicationDialog, OpensOnStoredValuesAndReturnsTheEdited) {
+    struct Case {
+        TransmitterCommParams stored;
+        const char* shownAddress;
+        int shownParity, shownBaud;
+        const char* typed;  // nullptr: leave the address
+        int pickParity, pickBaud;
+        int byte, code;
+    };
+    const std::vector<Case> cases = {
+        {{130, 15}, " 2", 2, 2, nullptr, -1, -1, 130, 15},
+        {{192, 15}, " 0", 1, 2, "5", 1, 4, 197, 3},
+        {{5, 63}, " 5", 0, 0, "x", -1, -1, 0, 63},
+        {{192, 15}, " 0", 1, 2, "45", 0, 5, 31, 1},
+    };
+    for (const Case& c : cases) {
+        TAdresaForm form;
+        std::optional<TransmitterCommParams> result;
+        QString shownAddress;
+        int shownParity = -2, shownBaud = -2;
+        whenModal([&](QWidget*) {
+            shownAddress = form.DAEdt()->text();
+            shownParity = form.ParitaPrevRG()->checkedId();
+            shownBaud = form.RychlostPrevRG()->checkedId();
+            if (c.typed) {
+                form.DAEdt()->selectAll();
+                QTest::keyClicks(form.DAEdt(), c.typed);
+            }
+            if (c.pickParity >= 0) form.ParitaPrevRG()->button(c.pickParity)->click();
+            if (c.pickBaud >= 0) form.RychlostPrevRG()->button(c.pickBaud)->click();
+            QTest::mouseClick(form.ZpetBtn(), Qt::LeftButton);
+        });
+        result = form.edit(c.stored);
+        SCOPED_TRACE(c.shownAddress);
+        EXPECT_EQ(shownAddress, c.shownAddress);
+        EXPECT_EQ(shownParity, c.shownParity);
+        EXPECT_EQ(shownBaud, c.shownBaud);
+        ASSERT_TRUE(result.has_value());
+        EXPECT_EQ(result->addressByte, c.byte);
+        EXPECT_EQ(result->baudCode, c.code);
+    }
+    TAdresaForm form;
+    whenModal([](QWidget* w) { QTest::keyClick(w, Qt::Key_Escape); });
+    EXPECT_FALSE(form.edit({192, 15}).has_value());
+}
+
+TEST(ProgressWindow, ShowsTheCableWarningOnlyWhenAskedAndForwardsEscAndClose) {
+    QWidget main;
+    main.show();
+    TPrubehForm progress(&main);
+    progress.showProgress("Reading", 40, true);
+    EXPECT_TRUE(progress.isVisible());
+    EXPECT_EQ(progress.windowTitle(), "Reading");
+    EXPECT_TRUE(progress.HlaskaLbl()->isVisible());
+    EXPECT_EQ(progress.HlaskaLbl()->text(), "Do not Disconnect Communication Cable!");
+    progress.stepProgress(12);
+    EXPECT_EQ(progress.PrubehG()->value(), 12);
+    EXPECT_EQ(progress.PrubehG()->maximum(), 40);
+    progress.showProgress("Working time", 3, false);
+    EXPECT_FALSE(progress.HlaskaLbl()->isVisible());
+    EXPECT_EQ(progress.PrubehG()->value(), 0);
+
+    QSignalSpy breaks(&progress, &TPrubehForm::breakRequested);
+    QSignalSpy closes(&progress, &TPrubehForm::closeRequested);
+    QTest::keyClick(&progress, Qt::Key_Escape);
+    EXPECT_EQ(breaks.count(), 1);
+    progress.close();
+    EXPECT_EQ(closes.count(), 1);
+    EXPECT_TRUE(progress.isVisible());  // only the main window decides about closing
+    progress.closeProgress();
+    EXPECT_FALSE(progress.isVisible());
+}
+
+}  // namespace
+}  // namespace lmk17
