@@ -49,9 +49,8 @@ QString FindSimulatorProgram(const QString& programFolder) {
     const QString fromEnv = qEnvironmentVariable("LMK17_SIM");
     if (!fromEnv.isEmpty() && isExecutable(fromEnv)) return fromEnv;
     const QDir dir(programFolder);
-    for (const QString& candidate :
-         {dir.filePath(QStringLiteral("lmk17-sim")),
-          dir.filePath(QStringLiteral("../sim/lmk17-sim"))}) {
+    for (const QString& candidate : {dir.filePath(QStringLiteral("lmk17-sim")),
+                                     dir.filePath(QStringLiteral("../sim/lmk17-sim"))}) {
         if (isExecutable(candidate)) return QDir::cleanPath(candidate);
     }
     return QStandardPaths::findExecutable(QStringLiteral("lmk17-sim"));

@@ -64,7 +64,8 @@ void writeBool(IniFile& ini, const QString& section, const QString& key, bool va
 MonitorParameters readMonitor(const IniFile& ini, const AppFolders& folders) {
     MonitorParameters m;
     const MonitorParameters d;
-    m.intervalMs = CheckMonInterval(ShowMonInterval(readInt(ini, kMonitor, "Interval", d.intervalMs)));
+    m.intervalMs =
+        CheckMonInterval(ShowMonInterval(readInt(ini, kMonitor, "Interval", d.intervalMs)));
     m.pointLimit =
         CheckMonPointLimit(ShowMonInteger(readInt(ini, kMonitor, "GrafPointCount", d.pointLimit)));
     m.pointSymbol = readIndex(ini, kMonitor, "GrafPointSymbol", 6, d.pointSymbol);
@@ -83,8 +84,7 @@ MonitorParameters readMonitor(const IniFile& ini, const AppFolders& folders) {
     if (address >= 0 && address <= 31) m.address = address;
     m.logToFile = readBool(ini, kMonitor, "LogFileEnable", d.logToFile);
     const QString log = ini.value(kMonitor, QStringLiteral("LogFileName"), QString()).trimmed();
-    m.logFile = QLatin1Char(' ') +
-                (log.isEmpty() ? DefaultMonLogFile(folders.dataFolder) : log);
+    m.logFile = QLatin1Char(' ') + (log.isEmpty() ? DefaultMonLogFile(folders.dataFolder) : log);
     m.append = readBool(ini, kMonitor, "LogFileAppend", d.append);
     return m;
 }

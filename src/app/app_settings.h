@@ -52,8 +52,8 @@ struct AppSettings {
 // The folders the defaults and fallbacks use: where configuration,
 // linearization and log files go unless the user picks another place.
 struct AppFolders {
-    QString dataFolder;     // the user's working folder, ends with '/'
-    QString defaultFileDir; // the default of PTFileDir and LinFileDir, ends with '/'
+    QString dataFolder;      // the user's working folder, ends with '/'
+    QString defaultFileDir;  // the default of PTFileDir and LinFileDir, ends with '/'
 };
 
 // Reads the settings, missing or unreadable values giving their defaults.

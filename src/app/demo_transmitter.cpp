@@ -6,11 +6,7 @@
 namespace lmk17 {
 
 DemoTransmitter::DemoTransmitter(QObject* parent) : QObject(parent) {
-    // The simulator describes its transmitters on stderr; the user of the
-    // desktop program need not see that, so it is read and dropped.
     m_process.setProcessChannelMode(QProcess::SeparateChannels);
-    connect(&m_process, &QProcess::readyReadStandardError, this,
-            [this] { m_process.readAllStandardError(); });
 }
 
 DemoTransmitter::~DemoTransmitter() {
@@ -38,6 +34,10 @@ bool DemoTransmitter::start(const QString& program, const QStringList& arguments
         return false;
     }
     m_devicePath = QString::fromLocal8Bit(m_process.readLine()).trimmed();
+    // From now on its description of the transmitters on stderr is read and
+    // dropped: the user of the desktop program need not see it.
+    connect(&m_process, &QProcess::readyReadStandardError, this,
+            [this] { m_process.readAllStandardError(); });
     return true;
 }
 

@@ -11,7 +11,7 @@ namespace lmk17 {
 // another), holding index.html (contents), keywords.html (keyword index)
 // and contexts.txt (one "number page#anchor" per line).
 struct HelpFiles {
-    QString folder;  // empty when not found
+    QString folder;    // empty when not found
     QString searched;  // the first place looked at, for the message
     QMap<int, QString> contexts;
 

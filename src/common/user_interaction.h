@@ -24,6 +24,7 @@ enum class Question {
     OverwriteFile,         // a configuration or linearization file exists
     StopMonitoring,
     ClearMonitorLog,
+    CloseApplication,  // "Do you really want to close application?"
 };
 
 // The one way the core talks to the user. The GUI implements it with modal

@@ -139,16 +139,20 @@ void TransactionEngine::BreakOperation() {
     // A question already showing owns the keyboard; nothing to break when idle.
     if (state_.questionOpen) return;
     if (!operation_.running() && !state_.requestOutstanding) return;
+    if (AskPausingOperation(Question::BreakOperation, MessageKind::Confirmation,
+                            linkText(texts::kBreakQuestion)))
+        StopOperation();
+}
+
+bool TransactionEngine::AskPausingOperation(Question id, MessageKind kind, const QString& text) {
     state_.questionOpen = true;
     hideProgressForQuestion();
-    if (ui_.question(Question::BreakOperation, MessageKind::Confirmation,
-                     linkText(texts::kBreakQuestion))) {
-        StopOperation();
-        return;
-    }
+    // On Yes the question stays open until the caller ends the operation.
+    if (ui_.question(id, kind, text)) return true;
     state_.questionOpen = false;
     restoreProgressAfterQuestion();
     if (state_.answerDeferred) callOperation();
+    return false;
 }
 
 }  // namespace lmk17

@@ -97,6 +97,11 @@ public:
     void StopOperation();
     // Esc while an operation runs: "Do you really want to break operation?".
     void BreakOperation();
+    // A question asked while the running operation waits (closing the
+    // program, breaking): the question is marked open and the progress
+    // window hidden; on No the window comes back and an answer that arrived
+    // meanwhile is dispatched. True on Yes: the caller ends the operation.
+    bool AskPausingOperation(Question id, MessageKind kind, const QString& text);
     void EnableCommands(bool enabled);
     bool commandsEnabled() const { return commandsEnabled_; }
     // Shows (with caption, gauge maximum and the cable warning when asked) or

@@ -79,11 +79,16 @@ TEST(AppSettings, StoredValuesAreCheckedLikeTypedOnes) {
         {"Monitor", "Address", "17", mon(&MonitorParameters::address), 17},
         {"Monitor", "Mode", "3", [](const AppSettings& s) { return int(s.monitor.writeAll); }, 1},
         {"Monitor", "Mode", "2", [](const AppSettings& s) { return int(s.monitor.writeAll); }, 0},
-        {"Monitor", "LogFileEnable", "7", [](const AppSettings& s) { return int(s.monitor.logToFile); }, 1},
-        {"SerialPort", "BaudRate", "9", [](const AppSettings& s) { return s.serialPort.baudIndex; }, 2},
-        {"SerialPort", "Parity", "-1", [](const AppSettings& s) { return s.serialPort.parityIndex; }, 1},
-        {"SerialPort", "MasterAddress", "63", [](const AppSettings& s) { return s.serialPort.masterAddress; }, 31},
-        {"SerialPort", "SlaveAddress", "37", [](const AppSettings& s) { return s.serialPort.slaveAddress; }, 5},
+        {"Monitor", "LogFileEnable", "7",
+         [](const AppSettings& s) { return int(s.monitor.logToFile); }, 1},
+        {"SerialPort", "BaudRate", "9", [](const AppSettings& s) { return s.serialPort.baudIndex; },
+         2},
+        {"SerialPort", "Parity", "-1",
+         [](const AppSettings& s) { return s.serialPort.parityIndex; }, 1},
+        {"SerialPort", "MasterAddress", "63",
+         [](const AppSettings& s) { return s.serialPort.masterAddress; }, 31},
+        {"SerialPort", "SlaveAddress", "37",
+         [](const AppSettings& s) { return s.serialPort.slaveAddress; }, 5},
     };
     QTemporaryDir dir;
     for (const Case& c : cases) {
@@ -109,7 +114,8 @@ TEST(AppSettings, FoldersFallBackWhenMissing) {
 // " Not Connected" keeps the port stored before.
 TEST(AppSettings, CloseWritesWhatStartReads) {
     QTemporaryDir dir;
-    IniFile ini = iniOf("[SerialPort]\nCOM=3\nDevice=/dev/ttyUSB1\nBaudRate=4\n[Other]\nKeep=1,5\n");
+    IniFile ini =
+        iniOf("[SerialPort]\nCOM=3\nDevice=/dev/ttyUSB1\nBaudRate=4\n[Other]\nKeep=1,5\n");
     AppSettings s = ReadAppSettings(ini, testFolders(dir));
     s.monitor.intervalMs = 5000;
     s.monitor.format = 2;
@@ -155,8 +161,7 @@ TEST(AppPaths, SettingsFileBesideTheProgramOnlyWhenWritable) {
     QFile::setPermissions(program.path(), QFile::ReadOwner | QFile::ExeOwner);
     if (!QFileInfo(program.path()).isWritable())  // root may write anyway
         EXPECT_EQ(SettingsFilePath(program.path(), config.path()), user);
-    QFile::setPermissions(program.path(),
-                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QFile::setPermissions(program.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
 
 }  // namespace

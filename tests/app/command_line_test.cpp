@@ -29,7 +29,12 @@ TEST(CommandLine, OptionsAndTheDemo) {
         {{"--demo"}, false, false, true, false, {}, 0},
         // everything after --demo belongs to the simulator, --help included
         {{"--demo", "--type", "K8410H10", "--address", "7", "--help"},
-         false, false, true, false, {"--type", "K8410H10", "--address", "7", "--help"}, 7},
+         false,
+         false,
+         true,
+         false,
+         {"--type", "K8410H10", "--address", "7", "--help"},
+         7},
         {{"--demo", "--address", "x"}, false, false, true, false, {"--address", "x"}, 0},
     };
     for (const Case& c : cases) {

@@ -21,8 +21,8 @@ TEST(WindowPlacement, StoredPositionsOutsideTheScreensTakeTheDefault) {
         {{100, -1}, {screen}, DefaultPlacement::Centred, {100, 212}},
         {{1281, 2000}, {screen}, DefaultPlacement::Centred, {240, 212}},
         {{{}, {}}, {screen}, DefaultPlacement::Centred, {240, 212}},  // nothing stored
-        {{5000, 30}, {screen}, DefaultPlacement::Fifth, {96, 30}},     // monitoring graph
-        {{-5, 0}, {screen}, DefaultPlacement::Third, {160, 0}},        // linearization editor
+        {{5000, 30}, {screen}, DefaultPlacement::Fifth, {96, 30}},    // monitoring graph
+        {{-5, 0}, {screen}, DefaultPlacement::Third, {160, 0}},       // linearization editor
         {{-1000, 100}, {screen, left}, DefaultPlacement::Centred, {-1000, 100}},
     };
     for (const Case& c : cases)

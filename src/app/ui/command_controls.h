@@ -11,10 +11,10 @@ namespace lmk17 {
 
 // Which rule of EnableCommands a control follows.
 enum class CommandGroup {
-    General,            // follows the state: Read, Load, Setup, Communication, logo, interval reading
-    Configuration,      // needs a configuration: Write, Save, Print, PV Read, ...
-    Linearization,      // "Linearization"
-    OutputTest,         // value buttons and edits 1..3, automatic setting
+    General,        // follows the state: Read, Load, Setup, Communication, logo, interval reading
+    Configuration,  // needs a configuration: Write, Save, Print, PV Read, ...
+    Linearization,  // "Linearization"
+    OutputTest,     // value buttons and edits 1..3, automatic setting
     OutputTestUseExit,  // "Use" and "Exit Testing" (their own rules while testing is allowed)
     OutputTestGroup,    // the output-test group box, drawn grey when testing is not allowed
 };

@@ -97,8 +97,8 @@ int main(int argc, char** argv) {
         if (commandLine.demo) {
             const QString sim = FindSimulatorProgram(QApplication::applicationDirPath());
             if (sim.isEmpty()) {
-                form.interaction().message(MessageKind::Error,
-                                           QCoreApplication::translate("App", texts::kDemoNoSimulator));
+                form.interaction().message(MessageKind::Error, QCoreApplication::translate(
+                                                                   "App", texts::kDemoNoSimulator));
             } else if (!demo.start(sim, commandLine.simulatorArguments)) {
                 form.interaction().message(
                     MessageKind::Error,

@@ -43,8 +43,7 @@ HelpFiles findHelp() {
 
 }  // namespace
 
-TMainForm::TMainForm(SettingsStore& store, QWidget* parent)
-    : QMainWindow(parent), m_store(store) {
+TMainForm::TMainForm(SettingsStore& store, QWidget* parent) : QMainWindow(parent), m_store(store) {
     setObjectName(QStringLiteral("MainForm"));
     setWindowIcon(QIcon(QStringLiteral(":/lmk17/lmk17.svg")));
     m_ui.setMainWindow(this);
@@ -125,7 +124,8 @@ void TMainForm::createActions() {
                                   tr("&Monitoring")};
     for (int i = 0; i < 5; ++i) {
         ViewPageMnu[i] = make(pageNames[i], QStringLiteral("ViewPage%1Mnu").arg(i));
-        connect(ViewPageMnu[i], &QAction::triggered, this, [this, i] { m_tabs->setCurrentIndex(i); });
+        connect(ViewPageMnu[i], &QAction::triggered, this,
+                [this, i] { m_tabs->setCurrentIndex(i); });
     }
     OptionsMnu = make(tr("Options"), "OptionsMnu");
     ContentsMnu = make(tr("&Contents"), "ContentsMnu", QKeySequence(Qt::Key_F1));
@@ -261,9 +261,9 @@ QWidget* TMainForm::createButtonColumn() {
     for (QAction* a : {SaveConfMnu, PrintConfMnu, WriteConfMnu, ZaklKonfigMnu, WorkTimeMnu,
                        PVReadMnu, CJReadMnu, ConfigRetMnu})
         m_commands.add(CommandGroup::Configuration, a);
-    for (QWidget* w : {static_cast<QWidget*>(PrevodnikSaveBtn), static_cast<QWidget*>(DiskSaveBtn),
-                       static_cast<QWidget*>(PrintBtn), m_pages[InputPage],
-                       m_pages[InformationPage]})
+    for (QWidget* w :
+         {static_cast<QWidget*>(PrevodnikSaveBtn), static_cast<QWidget*>(DiskSaveBtn),
+          static_cast<QWidget*>(PrintBtn), m_pages[InputPage], m_pages[InformationPage]})
         m_commands.add(CommandGroup::Configuration, w);
     return column;
 }
@@ -302,7 +302,8 @@ void TMainForm::EnableCommands(bool enabled) {
         setCursor(Qt::WaitCursor);
     else
         unsetCursor();
-    for (QMenu* m : {FileMnu, EditMnu, ViewMnu, SettingsMnu}) m->menuAction()->setEnabled(s.generalMenus);
+    for (QMenu* m : {FileMnu, EditMnu, ViewMnu, SettingsMnu})
+        m->menuAction()->setEnabled(s.generalMenus);
     // The shortcuts of a disabled menu must not act either.
     for (QAction* a : {LoadConfMnu, ExitMnu, OptionsMnu}) a->setEnabled(s.generalMenus);
     for (QAction* a : ViewPageMnu) a->setEnabled(s.generalMenus);
@@ -332,8 +333,7 @@ void TMainForm::ZalozkaChange(int index) {
 }
 
 bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == LogoPnl && event->type() == QEvent::MouseButtonRelease &&
-        LogoPnl->isEnabled()) {
+    if (watched == LogoPnl && event->type() == QEvent::MouseButtonRelease && LogoPnl->isEnabled()) {
         AboutMnuClick();
         return true;
     }

@@ -2,14 +2,14 @@
 // shows what it reports.
 #include <QDesktopServices>
 #include <QFileDialog>
-#include <QUrl>
 #include <QFileInfo>
+#include <QUrl>
 
+#include "app/maker_info.h"
 #include "app/ui/help_browser.h"
+#include "app/ui/link_label.h"
 #include "app/ui/main_form.h"
 #include "app/ui/spl_form.h"
-#include "app/maker_info.h"
-#include "app/ui/link_label.h"
 #include "config/config_model.h"
 #include "config/ordering_code.h"
 #include "files/config_load.h"
@@ -35,10 +35,8 @@ CommandContext TMainForm::commandContext() const {
 
 void TMainForm::wireStack() {
     TransactionEngine& engine = m_stack->engine();
-    connect(&engine, &TransactionEngine::commandsEnabledChanged, this,
-            &TMainForm::EnableCommands);
-    connect(&engine, &TransactionEngine::optionsDialogRequested, this,
-            &TMainForm::OptionsMnuClick);
+    connect(&engine, &TransactionEngine::commandsEnabledChanged, this, &TMainForm::EnableCommands);
+    connect(&engine, &TransactionEngine::optionsDialogRequested, this, &TMainForm::OptionsMnuClick);
     connect(m_progress, &TPrubehForm::breakRequested, &engine, [this] {
         if (operationRunning()) m_stack->engine().BreakOperation();
     });
@@ -95,7 +93,8 @@ void TMainForm::ZaklKonfigMnuClick() {
 }
 
 void TMainForm::ConfigRetMnuClick() {
-    const OrderingCodeCommandResult r = lmk17::ConfigRetMnuClick(m_stack->model(), controls(), m_ui);
+    const OrderingCodeCommandResult r =
+        lmk17::ConfigRetMnuClick(m_stack->model(), controls(), m_ui);
     showCheckFailure(r.check);
 }
 

@@ -55,8 +55,8 @@ TAdresaForm::TAdresaForm(QWidget* parent)
     addressRow->addWidget(m_addressEdt);
     addressRow->addStretch(1);
     auto* groups = new QHBoxLayout;
-    QGroupBox* baud = radioGroup(tr("Baud Rate"), texts::kTransmitterBaudItems, kBaudRateCount,
-                                 m_baudRG, this);
+    QGroupBox* baud =
+        radioGroup(tr("Baud Rate"), texts::kTransmitterBaudItems, kBaudRateCount, m_baudRG, this);
     baud->setObjectName(QStringLiteral("RychlostPrevRG"));
     QGroupBox* parity =
         radioGroup(tr("Parity"), texts::kTransmitterParityItems, 3, m_parityRG, this);

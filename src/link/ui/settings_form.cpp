@@ -125,8 +125,7 @@ TSettingsForm::TSettingsForm(PortConnection& connection, PortList& ports, TCommP
     layout->addWidget(m_statusBar);
 
     connect(m_portCB, &QComboBox::activated, this, &TSettingsForm::PortConnectCmBxChange);
-    connect(m_portCB->lineEdit(), &QLineEdit::returnPressed, this,
-            &TSettingsForm::portPathEntered);
+    connect(m_portCB->lineEdit(), &QLineEdit::returnPressed, this, &TSettingsForm::portPathEntered);
     connect(m_disconnectBtn, &QPushButton::clicked, this, [this] {
         m_connection.disconnectPort();
         showConnectionState();
@@ -141,8 +140,7 @@ TSettingsForm::TSettingsForm(PortConnection& connection, PortList& ports, TCommP
     connect(m_saEdt, &QLineEdit::editingFinished, this, &TSettingsForm::SAEdtExit);
     connect(m_closeBtn, &QPushButton::clicked, this, &QDialog::accept);
     connect(&m_connection, &PortConnection::statusChanged, this, &TSettingsForm::showStatus);
-    connect(&m_connection, &PortConnection::itemChanged, this,
-            [this] { showConnectionState(); });
+    connect(&m_connection, &PortConnection::itemChanged, this, [this] { showConnectionState(); });
     connect(&m_connection, &PortConnection::connectFailed, this, &TSettingsForm::onConnectFailed);
 
     fillPortList();

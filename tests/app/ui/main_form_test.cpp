@@ -1,0 +1,271 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include "app/settings_store.h"
+#include "app/ui/main_form.h"
+#include "common/sim_fixture.h"
+#include "config/config_model.h"
+#include "config/defaults.h"
+#include "files/ptf_writer.h"
+#include "link/port_connection.h"
+#include "link/transaction_engine.h"
+#include "link/ui/prubeh_form.h"
+#include "monitoring/monitoring_engine.h"
+#include "operations/transmitter_session.h"
+#include "operations/transmitter_stack.h"
+
+namespace lmk17 {
+namespace {
+
+using test::InProcessSim;
+using test::SpinUntil;
+
+// Answers every message box that shows with `answer` (Yes/OK or No) and
+// keeps its text; `also` runs while the box shows.
+class BoxAnswerer {
+public:
+    explicit BoxAnswerer(QMessageBox::StandardButton answer) : m_answer(answer) {
+        QObject::connect(&m_timer, &QTimer::timeout, [this] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box) return;
+            texts << box->text();
+            if (also) also();
+            QAbstractButton* b = box->button(m_answer);
+            if (!b) b = box->button(QMessageBox::Ok);
+            b->click();
+        });
+        m_timer.start(10);
+    }
+    QStringList texts;
+    std::function<void()> also;
+
+private:
+    QMessageBox::StandardButton m_answer;
+    QTimer m_timer;
+};
+
+struct Shell {
+    QTemporaryDir home;
+    SettingsStore store{home.filePath("lmk17.ini"),
+                        AppFolders{home.path() + "/", home.path() + "/"}};
+    std::unique_ptr<TMainForm> form;
+
+    explicit Shell(const QByteArray& ini = {}) {
+        if (!ini.isEmpty()) {
+            QFile f(store.path());
+            f.open(QIODevice::WriteOnly);
+            f.write(ini);
+        }
+        store.load();
+        form = std::make_unique<TMainForm>(store);
+        form->placeWindow();
+        form->show();
+    }
+    TransmitterStack& stack() { return form->stack(); }
+};
+
+// Without a configuration exactly these commands are disabled, and the
+// command table has its shortcuts.
+TEST(MainWindow, StartsWithTheCommandTableAndTheInitialDisabledSet) {
+    Shell shell;
+    TMainForm& f = *shell.form;
+    EXPECT_EQ(f.windowTitle(),
+              "  LMK-17 - Customer Setup Program for K8410 and K8620 Transmitters");
+    EXPECT_EQ(f.Zalozka()->currentIndex(), TMainForm::InputPage);
+    struct Command {
+        QAction* action;
+        const char* text;
+        const char* key;
+        bool enabled;
+    };
+    const std::vector<Command> table = {
+        {f.LoadConfMnu, "&Load Configuration", "Ctrl+L", true},
+        {f.SaveConfMnu, "&Save Configuration", "Ctrl+S", false},
+        {f.PrintConfMnu, "&Print Configuration", "Ctrl+P", false},
+        {f.ExitMnu, "&Exit", "Ctrl+X", true},
+        {f.ZpetMnu, "&Undo", "Ctrl+Z", false},
+        {f.ReadConfMnu, "&Read Configuration", "F5", true},
+        {f.WriteConfMnu, "&Write Configuration", "F6", false},
+        {f.ZaklKonfigMnu, "Set &Default Configuration", "", false},
+        {f.ConfigRetMnu, "View Ordering Code", "F7", false},
+        {f.WorkTimeMnu, "Read Working Time", "F8", false},
+        {f.PVReadMnu, "Read Primary Variable Value", "F4", false},
+        {f.CJReadMnu, "Read Cold Junction Teperature", "", false},
+        {f.MonStartMnu, "Monitoring START", "Ctrl+M", true},
+        {f.MonGraphMnu, "View the Monitoring Graph", "Ctrl+G", true},
+        {f.OptionsMnu, "Options", "", true},
+        {f.ContentsMnu, "&Contents", "F1", true},
+        {f.IndexMnu, "&Index", "Ctrl+F1", true},
+        {f.AboutMnu, "&About ...", "", true},
+    };
+    for (const Command& c : table) {
+        EXPECT_EQ(c.action->text(), c.text);
+        EXPECT_EQ(c.action->shortcut().toString(), c.key) << c.text;
+        EXPECT_EQ(c.action->isEnabled(), c.enabled) << c.text;
+    }
+    for (QPushButton* b : {f.PrevodnikSaveBtn, f.DiskSaveBtn, f.PrintBtn})
+        EXPECT_FALSE(b->isEnabled()) << b->text().toStdString();
+    for (QPushButton* b : {f.PrevodnikLoadBtn, f.DiskLoadBtn, f.PrinterSetupBtn, f.AdresaBtn})
+        EXPECT_TRUE(b->isEnabled()) << b->text().toStdString();
+    EXPECT_FALSE(f.page(TMainForm::InputPage)->isEnabled());
+    EXPECT_FALSE(f.page(TMainForm::InformationPage)->isEnabled());
+    EXPECT_TRUE(f.page(TMainForm::OutputPage)->isEnabled());
+    EXPECT_EQ(f.PrevodnikLoadBtn->toolTip(), " Read Configuration from Transmitter ");
+}
+
+// A fresh start writes every section at close; a stored position off the
+// screen is replaced by the centred one.
+TEST(MainWindow, CloseWritesTheSettingsFileAndPlacementIsChecked) {
+    Shell shell("[Window]\nMain_X_Position=-5\nMain_Y_Position=3\n[Monitor]\nInterval=500\n");
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    EXPECT_EQ(shell.form->x(), screen.x() + (screen.width() - shell.form->width()) / 2);
+    EXPECT_EQ(shell.form->y(), 3);
+    BoxAnswerer yes(QMessageBox::Yes);
+    EXPECT_TRUE(shell.form->close());
+    ASSERT_EQ(yes.texts, QStringList{"Do you really want to close application?"});
+    IniFile written;
+    ASSERT_TRUE(written.load(shell.store.path()));
+    for (const char* section : {"Language", "Window", "Directory", "Monitor", "SerialPort"})
+        EXPECT_TRUE(written.hasSection(section) || QString(section) == "SerialPort") << section;
+    EXPECT_EQ(written.value("Monitor", "Interval", ""), "1000");  // clamped as typed
+    // " Not Connected": no port is written
+    EXPECT_FALSE(written.hasKey("SerialPort", "COM"));
+}
+
+// Two configuration files on the command line: both are loaded in order,
+// the second stands, and the commands are enabled after each.
+TEST(MainWindow, LoadsTheCommandLineFilesInOrder) {
+    Shell shell;
+    ConfigModel& model = shell.stack().model();
+    struct File {
+        int type;
+        const char* typeText;
+        qint32 serial;
+        const char* name;
+    };
+    QStringList files;
+    for (const File& f : {File{1, "K8410H10, FW 1.91", 111, "first.ptf"},
+                          File{28, "K8620L20, FW 1.91", 222, "SECOND.PTF"}}) {
+        TransmitterConfig c;
+        ASSERT_TRUE(SetDefaultConfiguration(c, f.type, 0, 14));
+        c.TransmitterType = f.typeText;
+        c.SerialNumber = f.serial;
+        files << shell.home.filePath(f.name);
+        ASSERT_TRUE(WritePtfFile(files.back(), c).isEmpty());
+    }
+    shell.form->loadCommandLineFiles(files);
+    EXPECT_EQ(model.config().SerialNumber, 222);
+    EXPECT_EQ(model.identity().typeIndex, 28);
+    EXPECT_TRUE(shell.form->WriteConfMnu->isEnabled());
+    EXPECT_TRUE(shell.form->page(TMainForm::InputPage)->isEnabled());
+    EXPECT_TRUE(shell.form->ReadConfMnu->isEnabled());
+}
+
+// On the software transmitter: read (F5), the states after it, and what a
+// running operation refuses.
+class MainWindowOnSim : public ::testing::Test {
+protected:
+    void SetUp() override {
+        shell = std::make_unique<Shell>();
+        ASSERT_TRUE(shell->stack().connection().connectDevice(sim.devicePath()));
+    }
+    void TearDown() override {
+        if (shell->stack().monitoring().active()) shell->stack().engine().StopOperation();
+    }
+    bool running() { return shell->stack().engine().operation().running(); }
+    bool waitIdle(int ms = 20000) {
+        return SpinUntil([this] { return !running(); }, ms);
+    }
+    void pressF5() { QTest::keyClick(shell->form.get(), Qt::Key_F5); }
+
+    InProcessSim sim;
+    std::unique_ptr<Shell> shell;
+};
+
+TEST_F(MainWindowOnSim, ReadingEnablesTheConfigurationCommands) {
+    TMainForm& f = *shell->form;
+    BoxAnswerer yes(QMessageBox::Yes);
+    pressF5();
+    EXPECT_TRUE(running());
+    EXPECT_FALSE(f.DiskLoadBtn->isEnabled());  // commands disabled while it runs
+    EXPECT_TRUE(f.PrubehForm()->isVisible());
+    ASSERT_TRUE(waitIdle());
+    EXPECT_FALSE(f.PrubehForm()->isVisible());
+    EXPECT_TRUE(shell->stack().model().hasConfiguration());
+    for (QAction* a : {f.SaveConfMnu, f.WriteConfMnu, f.ZaklKonfigMnu, f.ConfigRetMnu, f.PVReadMnu})
+        EXPECT_TRUE(a->isEnabled()) << a->text().toStdString();
+    EXPECT_TRUE(f.PrevodnikSaveBtn->isEnabled());
+    EXPECT_TRUE(f.page(TMainForm::InputPage)->isEnabled());
+    EXPECT_TRUE(f.DiskLoadBtn->isEnabled());
+
+    // Set Default Configuration keeps them enabled and offers undo.
+    f.ZaklKonfigMnu->trigger();
+    EXPECT_TRUE(f.WriteConfMnu->isEnabled());
+    EXPECT_TRUE(f.ZpetMnu->isEnabled());
+}
+
+TEST_F(MainWindowOnSim, TabsStayWhileAnOperationRunsAndEscBreaksIt) {
+    sim.line().setAnswerDelay(300);
+    TMainForm& f = *shell->form;
+    BoxAnswerer yes(QMessageBox::Yes);
+    pressF5();
+    ASSERT_TRUE(running());
+    f.Zalozka()->setCurrentIndex(TMainForm::OutputPage);
+    EXPECT_EQ(f.Zalozka()->currentIndex(), TMainForm::InputPage);
+    QTest::keyClick(&f, Qt::Key_Escape);
+    EXPECT_TRUE(yes.texts.contains("Do you really want to break operation?"));
+    EXPECT_FALSE(running());
+    EXPECT_FALSE(f.PrubehForm()->isVisible());
+    EXPECT_TRUE(f.DiskLoadBtn->isEnabled());
+    f.Zalozka()->setCurrentIndex(TMainForm::OutputPage);
+    EXPECT_EQ(f.Zalozka()->currentIndex(), TMainForm::OutputPage);
+}
+
+// Closing during an operation pauses it behind the question; No lets it
+// finish.
+TEST_F(MainWindowOnSim, CloseQuestionNoResumesThePausedOperation) {
+    sim.line().setAnswerDelay(200);
+    TMainForm& f = *shell->form;
+    {
+        BoxAnswerer yes(QMessageBox::Yes);  // the unsaved-changes question, if any
+        pressF5();
+    }
+    ASSERT_TRUE(running());
+    BoxAnswerer no(QMessageBox::No);
+    bool progressHidden = false, questionOpen = false;
+    no.also = [&] {
+        progressHidden = !f.PrubehForm()->isVisible();
+        questionOpen = shell->stack().engine().questionOpen();
+    };
+    EXPECT_FALSE(f.close());
+    EXPECT_EQ(no.texts, QStringList{"Do you really want to close application?"});
+    EXPECT_TRUE(progressHidden);
+    EXPECT_TRUE(questionOpen);
+    EXPECT_TRUE(f.isVisible());
+    EXPECT_TRUE(f.PrubehForm()->isVisible());
+    ASSERT_TRUE(waitIdle());
+    EXPECT_EQ(shell->stack().session().lastOutcome(), OperationOutcome::Completed);
+}
+
+TEST_F(MainWindowOnSim, CloseIsRefusedWhileMonitoring) {
+    TMainForm& f = *shell->form;
+    BoxAnswerer yes(QMessageBox::Yes);
+    ASSERT_TRUE(shell->stack().monitoring().MonStartBtnClick());
+    ASSERT_TRUE(SpinUntil([&] { return shell->stack().monitoring().active(); }, 10000));
+    EXPECT_FALSE(f.close());
+    EXPECT_TRUE(yes.texts.contains(
+        "The program is in monitoring mode. Stop the monitoring before closing the application."));
+    EXPECT_FALSE(yes.texts.contains("Do you really want to close application?"));
+    EXPECT_TRUE(f.isVisible());
+    // Any page other than Monitoring gives way to it while monitoring runs.
+    f.Zalozka()->setCurrentIndex(TMainForm::OutputPage);
+    EXPECT_EQ(f.Zalozka()->currentIndex(), TMainForm::MonitoringPage);
+}
+
+}  // namespace
+}  // namespace lmk17
