@@ -160,20 +160,20 @@ AppSettings ReadAppSettings(const IniFile& ini, const AppFolders& folders) {
 }
 
 void WriteAppSettings(IniFile& ini, const AppSettings& s, PortWrite port) {
-    if (port != PortWrite::None) writeSerialPort(ini, s.serialPort, port == PortWrite::Full);
     // The language is written when the user picks one; the section is
     // created here so that a fresh file shows every section.
     if (!ini.hasKey(kLanguage, QStringLiteral("LangID")))
         ini.setValue(kLanguage, QStringLiteral("LangID"), s.langId);
-    writeMonitor(ini, s.monitor);
-    ini.setValue(kDirectory, QStringLiteral("PTFileDir"), s.ptFileDir);
-    ini.setValue(kDirectory, QStringLiteral("LinFileDir"), s.linFileDir);
     writePair(ini, s.mainPosition, "Main_X_Position", "Main_Y_Position");
     writePair(ini, s.userLinPosition, "UserLin_X_Position", "UserLin_Y_Position");
     writePair(ini, s.linGraphSize, "LinGraph_X_Size", "LinGraph_Y_Size");
     writePair(ini, s.linGraphPosition, "LinGraph_X_Position", "LinGraph_Y_Position");
     writePair(ini, s.monGraphSize, "MonGraph_X_Size", "MonGraph_Y_Size");
     writePair(ini, s.monGraphPosition, "MonGraph_X_Position", "MonGraph_Y_Position");
+    ini.setValue(kDirectory, QStringLiteral("PTFileDir"), s.ptFileDir);
+    ini.setValue(kDirectory, QStringLiteral("LinFileDir"), s.linFileDir);
+    writeMonitor(ini, s.monitor);
+    if (port != PortWrite::None) writeSerialPort(ini, s.serialPort, port == PortWrite::Full);
 }
 
 }  // namespace lmk17

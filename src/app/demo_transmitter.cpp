@@ -3,10 +3,20 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 
+#ifdef Q_OS_LINUX
+#include <sys/prctl.h>
+
+#include <csignal>
+#endif
+
 namespace lmk17 {
 
 DemoTransmitter::DemoTransmitter(QObject* parent) : QObject(parent) {
     m_process.setProcessChannelMode(QProcess::SeparateChannels);
+#ifdef Q_OS_LINUX
+    // Should the program die without ending it, the simulator goes as well.
+    m_process.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGTERM); });
+#endif
 }
 
 DemoTransmitter::~DemoTransmitter() {

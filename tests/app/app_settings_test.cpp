@@ -7,6 +7,7 @@
 #include "app/app_paths.h"
 #include "app/app_settings.h"
 #include "common/ini_file.h"
+#include "common/qt_printers.h"
 
 namespace lmk17 {
 namespace {
@@ -65,7 +66,7 @@ TEST(AppSettings, StoredValuesAreCheckedLikeTypedOnes) {
     };
     const std::vector<Case> cases = {
         {"Monitor", "Interval", "500", mon(&MonitorParameters::intervalMs), 1000},
-        {"Monitor", "Interval", "7777", mon(&MonitorParameters::intervalMs), 7700},
+        {"Monitor", "Interval", "7777", mon(&MonitorParameters::intervalMs), 7800},  // " 7.8" s
         {"Monitor", "Interval", "abc", mon(&MonitorParameters::intervalMs), 2000},
         {"Monitor", "GrafPointCount", "5", mon(&MonitorParameters::pointLimit), 20},
         {"Monitor", "PrecisionPV", "40", mon(&MonitorParameters::digits), 25},
@@ -130,7 +131,7 @@ TEST(AppSettings, CloseWritesWhatStartReads) {
     EXPECT_EQ(notConnected.value("SerialPort", "BaudRate", ""), "4");
     EXPECT_EQ(notConnected.value("Other", "Keep", ""), "1,5");
     EXPECT_EQ(notConnected.sectionNames(),
-              (QStringList{"SerialPort", "Other", "Monitor", "Directory", "Window", "Language"}));
+              (QStringList{"SerialPort", "Other", "Language", "Window", "Directory", "Monitor"}));
 
     IniFile demo = ini;
     WriteAppSettings(demo, s, PortWrite::LinkOnly);
@@ -159,8 +160,9 @@ TEST(AppPaths, SettingsFileBesideTheProgramOnlyWhenWritable) {
     f.close();
     EXPECT_EQ(SettingsFilePath(program.path(), config.path()), beside);
     QFile::setPermissions(program.path(), QFile::ReadOwner | QFile::ExeOwner);
-    if (!QFileInfo(program.path()).isWritable())  // root may write anyway
+    if (!QFileInfo(program.path()).isWritable()) {  // root may write anyway
         EXPECT_EQ(SettingsFilePath(program.path(), config.path()), user);
+    }
     QFile::setPermissions(program.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
 

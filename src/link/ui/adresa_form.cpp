@@ -44,7 +44,7 @@ TAdresaForm::TAdresaForm(QWidget* parent)
     setWindowTitle(linkText(texts::kTransmitterCommCaption));
     setModal(true);
     m_addressEdt->setObjectName(QStringLiteral("DAEdt"));
-    m_addressEdt->setMaxLength(2);
+    m_addressEdt->setMaxLength(3);  // two digits and the leading blank of " %d"
     m_addressEdt->setFixedWidth(m_addressEdt->fontMetrics().horizontalAdvance("0000") + 12);
     m_defaultBtn->setObjectName(QStringLiteral("DefaultParmsBtn"));
     m_okBtn->setObjectName(QStringLiteral("ZpetBtn"));

@@ -70,7 +70,7 @@ TSettingsForm::TSettingsForm(PortConnection& connection, PortList& ports, TCommP
     m_statusLbl->setObjectName(QStringLiteral("SerPortStatusLbl"));
     m_closeBtn->setObjectName(QStringLiteral("CloseBtn"));
     for (QLineEdit* e : {m_daEdt, m_saEdt}) {
-        e->setMaxLength(2);
+        e->setMaxLength(3);  // two digits and the leading blank of " %d"
         e->setFixedWidth(e->fontMetrics().horizontalAdvance(QStringLiteral("0000")) + 12);
         e->installEventFilter(this);
     }
