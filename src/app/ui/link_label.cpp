@@ -3,6 +3,7 @@
 #include "app/app_texts.h"
 #include "app/maker_info.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QHBoxLayout>
 #include <QMessageBox>

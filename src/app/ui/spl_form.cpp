@@ -1,5 +1,6 @@
 #include "app/ui/spl_form.h"
 
+#include <QCoreApplication>
 #include <QIcon>
 #include <QKeyEvent>
 #include <QVBoxLayout>
