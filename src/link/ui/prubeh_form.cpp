@@ -74,7 +74,14 @@ void TPrubehForm::keyPressEvent(QKeyEvent* event) {
     QWidget::keyPressEvent(event);
 }
 
+// Alt+F4 or the close box while an operation shows its progress: the main
+// window decides (it asks first). A hidden window closes quietly, so that
+// the application can quit.
 void TPrubehForm::closeEvent(QCloseEvent* event) {
+    if (!isVisible()) {
+        event->accept();
+        return;
+    }
     event->ignore();
     emit closeRequested();
 }
