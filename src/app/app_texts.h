@@ -12,8 +12,7 @@ inline constexpr char kMainDescription[] =
     "Customer Setup Program for K8410 and K8620 Transmitters";
 inline constexpr char kDemoCaptionSuffix[] = " (demonstration on the software transmitter)";
 inline constexpr char kDemoStatus[] =
-    "Demonstration: connected to the software transmitter on %1 (address %2). No hardware is "
-    "needed; the transmitter ends with the program.";
+    "Demonstration: software transmitter on %1, address %2 (no hardware needed).";
 inline constexpr char kDemoFailed[] = "The demonstration transmitter could not be started: %1";
 inline constexpr char kDemoNoSimulator[] =
     "lmk17-sim, the software transmitter, was not found beside the program or on the PATH.";

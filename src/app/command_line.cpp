@@ -36,8 +36,10 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
                 (IsConfigurationFileArgument(f) ? c.configurationFiles : c.ignored) << f;
             break;
         } else if (a.startsWith(QLatin1Char('-')) && a.size() > 1) {
-            if (c.error.isEmpty())
+            if (c.error.isEmpty()) {
                 c.error = QCoreApplication::translate("App", "unknown option %1").arg(a);
+                c.unknownOption = a;
+            }
         } else {
             (IsConfigurationFileArgument(a) ? c.configurationFiles : c.ignored) << a;
         }

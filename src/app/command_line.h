@@ -18,6 +18,7 @@ struct CommandLine {
     QStringList configurationFiles;  // the .ptf arguments (any case), in order
     QStringList ignored;             // other file arguments: not configurations
     QString error;                   // an unknown option; empty when all is well
+    QString unknownOption;           // the option the error names
 
     // The transmitter address the demo connects to: that of the first
     // --address among the simulator's options, else 0.

@@ -54,6 +54,12 @@ int main(int argc, char** argv) {
         std::fputs(qPrintable(early.help ? CommandLineUsage() : VersionText()), stdout);
         return 0;
     }
+    // Qt's own options have one dash (-platform, -style); an unknown long
+    // option is ours to refuse, before a display is needed.
+    if (early.unknownOption.startsWith(QLatin1String("--"))) {
+        QTextStream(stderr) << "lmk17: " << early.error << "\nrun lmk17 --help for the options\n";
+        return 2;
+    }
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("lmk17"));

@@ -25,6 +25,12 @@
 #include "monitoring/monitoring_engine.h"
 #include "operations/transmitter_stack.h"
 
+// The icon lives in this library's resources; a static library needs them
+// registered by hand.
+static void initAppResources() {
+    Q_INIT_RESOURCE(app_ui);
+}
+
 namespace lmk17 {
 
 namespace {
@@ -44,6 +50,7 @@ HelpFiles findHelp() {
 }  // namespace
 
 TMainForm::TMainForm(SettingsStore& store, QWidget* parent) : QMainWindow(parent), m_store(store) {
+    initAppResources();
     setObjectName(QStringLiteral("MainForm"));
     setWindowIcon(QIcon(QStringLiteral(":/lmk17/lmk17.svg")));
     m_ui.setMainWindow(this);

@@ -11,11 +11,14 @@
 #include "app/ui/main_form.h"
 #include "app/ui/spl_form.h"
 #include "config/config_model.h"
+#include "config/identification_text.h"
 #include "config/ordering_code.h"
 #include "files/config_load.h"
 #include "files/config_save.h"
+#include "link/port_connection.h"
 #include "link/transaction_engine.h"
 #include "link/ui/adresa_form.h"
+#include "link/ui/prubeh_form.h"
 #include "link/ui/settings_form.h"
 #include "monitoring/monitoring_engine.h"
 #include "operations/transmitter_session.h"
@@ -41,9 +44,11 @@ void TMainForm::wireStack() {
         if (operationRunning()) m_stack->engine().BreakOperation();
     });
     connect(m_progress, &TPrubehForm::closeRequested, this, &QWidget::close);
-    connect(&m_stack->connection(), &PortConnection::statusChanged, this, [this](const QString& t) {
-        if (!m_demo) showStatus(t);
-    });
+    connect(&m_stack->connection(), &PortConnection::statusChanged, this, &TMainForm::showStatus);
+    // The commands that need a configuration follow it as it comes and goes.
+    const auto refresh = [this] { EnableCommands(m_stack->engine().commandsEnabled()); };
+    connect(&m_stack->model(), &ConfigModel::viewChanged, this, refresh);
+    connect(&m_stack->model(), &ConfigModel::undoAvailable, this, refresh);
     connect(m_options, &TSettingsForm::helpRequested, m_help, &HelpBrowser::openContext);
     connect(m_adresa, &TAdresaForm::helpRequested, m_help, &HelpBrowser::openContext);
 }
@@ -88,8 +93,9 @@ void TMainForm::PrevodnikSaveBtnClick() {
 
 void TMainForm::ZaklKonfigMnuClick() {
     if (operationRunning()) return;
-    m_stack->model().SetDefaultConfigurationCommand();
-    EnableCommands(true);
+    // The engine's stop routine also takes the working identification from
+    // the configuration again.
+    if (m_stack->model().setDefaultConfigurationCommand()) m_stack->engine().StopOperation();
 }
 
 void TMainForm::ConfigRetMnuClick() {
@@ -99,8 +105,9 @@ void TMainForm::ConfigRetMnuClick() {
 }
 
 void TMainForm::ZpetMnuClick() {
-    m_stack->model().UndoCommand({});
-    EnableCommands(true);
+    if (operationRunning()) return;
+    if (m_stack->model().undo([](ConfigIdentity& identity) { DeriveIdentity(identity); }))
+        m_stack->engine().StopOperation();
 }
 
 void TMainForm::AdresaBtnClick() {

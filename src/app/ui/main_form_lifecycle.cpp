@@ -8,6 +8,7 @@
 #include "app/app_texts.h"
 #include "app/ui/help_browser.h"
 #include "app/ui/main_form.h"
+#include "app/ui/spl_form.h"
 #include "app/window_placement.h"
 #include "config/config_model.h"
 #include "files/config_load.h"
