@@ -34,6 +34,12 @@ void CommandControls::apply(const CommandStates& s) const {
             case CommandGroup::OutputTestGroup:
                 enabled = !s.outputTestGroupGrey;
                 break;
+            case CommandGroup::PVRead:
+                enabled = s.pvRead;
+                break;
+            case CommandGroup::OutputTestUse:
+                enabled = s.outputTestUse;
+                break;
         }
         if (!enabled) continue;
         if (e.widget) e.widget->setEnabled(*enabled);

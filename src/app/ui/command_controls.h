@@ -17,6 +17,8 @@ enum class CommandGroup {
     OutputTest,     // value buttons and edits 1..3, automatic setting
     OutputTestUseExit,  // "Use" and "Exit Testing" (their own rules while testing is allowed)
     OutputTestGroup,    // the output-test group box, drawn grey when testing is not allowed
+    PVRead,             // PV "Read" / "Stop" (PVReadBtn)
+    OutputTestUse,      // "Use" / "Stop" (TPrGoBtn)
 };
 
 // The controls EnableCommands switches, registered by the main window and

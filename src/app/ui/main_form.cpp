@@ -88,7 +88,7 @@ TMainForm::TMainForm(SettingsStore& store, QWidget* parent) : QMainWindow(parent
 
     m_tabs->setCurrentIndex(InputPage);
     connect(m_tabs, &QTabWidget::currentChanged, this, &TMainForm::ZalozkaChange);
-    EnableCommands(true);
+    EnableCommands();
 
     // Fixed size: whatever the pages, fonts and language need, no more.
     setWindowFlag(Qt::WindowMaximizeButtonHint, false);
@@ -303,8 +303,8 @@ bool TMainForm::operationRunning() const {
     return e.operation().processCode != 0 || e.operation().step != 0 || e.requestOutstanding();
 }
 
-void TMainForm::EnableCommands(bool enabled) {
-    const CommandStates s = CommandStatesFor(enabled, commandContext());
+void TMainForm::EnableCommands() {
+    const CommandStates s = m_stack->commandStates();
     if (s.hourglass)
         setCursor(Qt::WaitCursor);
     else

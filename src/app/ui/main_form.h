@@ -130,11 +130,10 @@ private:
     void wireStack();
     void applyHints();
 
-    // EnableCommands as the main window applies it.
-    void EnableCommands(bool enabled);
+    // EnableCommands: the main window's controls in the states the stack gives.
+    void EnableCommands();
     void ZalozkaChange(int index);
     bool operationRunning() const;
-    CommandContext commandContext() const;
     void refreshCaption();
     void showStatus(const QString& text);
 

@@ -21,20 +21,11 @@
 #include "link/ui/prubeh_form.h"
 #include "link/ui/settings_form.h"
 #include "monitoring/monitoring_engine.h"
+#include "operations/communication_parameters.h"
 #include "operations/transmitter_session.h"
 #include "operations/transmitter_stack.h"
 
 namespace lmk17 {
-
-CommandContext TMainForm::commandContext() const {
-    const ConfigModel& model = m_stack->model();
-    CommandContext c;
-    c.monitoringRuns = m_stack->monitoring().active();
-    c.configurationPresent = model.hasConfiguration();
-    c.linearizationAllowed = model.view().linearEnabled;
-    c.outputTestAllowed = model.hasConfiguration();
-    return c;
-}
 
 void TMainForm::wireStack() {
     TransactionEngine& engine = m_stack->engine();
@@ -45,10 +36,7 @@ void TMainForm::wireStack() {
     });
     connect(m_progress, &TPrubehForm::closeRequested, this, &QWidget::close);
     connect(&m_stack->connection(), &PortConnection::statusChanged, this, &TMainForm::showStatus);
-    // The commands that need a configuration follow it as it comes and goes.
-    const auto refresh = [this] { EnableCommands(m_stack->engine().commandsEnabled()); };
-    connect(&m_stack->model(), &ConfigModel::viewChanged, this, refresh);
-    connect(&m_stack->model(), &ConfigModel::undoAvailable, this, refresh);
+    connect(&m_stack->model(), &ConfigModel::undoAvailable, this, &TMainForm::EnableCommands);
     connect(m_options, &TSettingsForm::helpRequested, m_help, &HelpBrowser::openContext);
     connect(m_adresa, &TAdresaForm::helpRequested, m_help, &HelpBrowser::openContext);
 }
@@ -82,13 +70,14 @@ void TMainForm::showCheckFailure(const CheckOutcome& check) {
 
 void TMainForm::PrevodnikLoadBtnClick() {
     if (operationRunning()) return;
-    m_stack->session().PrevodnikLoadBtnClick();
+    m_stack->session().startRead();
 }
 
 void TMainForm::PrevodnikSaveBtnClick() {
     if (operationRunning()) return;
     CheckOutcome check;
-    if (!m_stack->session().PrevodnikSaveBtnClick(m_controls, &check)) showCheckFailure(check);
+    if (m_stack->session().startWrite(m_controls, &check) == StartResult::CheckFailed)
+        showCheckFailure(check);
 }
 
 void TMainForm::ZaklKonfigMnuClick() {
@@ -99,8 +88,7 @@ void TMainForm::ZaklKonfigMnuClick() {
 }
 
 void TMainForm::ConfigRetMnuClick() {
-    const OrderingCodeCommandResult r =
-        lmk17::ConfigRetMnuClick(m_stack->model(), controls(), m_ui);
+    const OrderingCodeCommandResult r = showOrderingCode(m_stack->model(), controls(), m_ui);
     showCheckFailure(r.check);
 }
 
@@ -111,7 +99,9 @@ void TMainForm::ZpetMnuClick() {
 }
 
 void TMainForm::AdresaBtnClick() {
-    // AdresaBtnClick road: the core asks and stores; the dialog only edits.
+    editCommunicationParameters(
+        m_stack->model(), m_ui,
+        [this](const TransmitterCommDialogView& view) { return m_adresa->edit(view); });
 }
 
 // ---- files --------------------------------------------------------------------------------
@@ -137,7 +127,6 @@ void TMainForm::DiskLoadBtnClick() {
     if (operationRunning()) return;
     // An empty name (the dialog cancelled) is the core's to report.
     DiskLoadCommand(m_stack->model(), askFileName(false, ProposedLoadName()), m_ui);
-    EnableCommands(true);
 }
 
 void TMainForm::DiskSaveBtnClick() {

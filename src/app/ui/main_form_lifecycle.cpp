@@ -106,8 +106,9 @@ bool TMainForm::ApplClose() {
     const bool running = operationRunning();
     const QString question = appText(texts::kCloseQuestion);
     // A running operation waits behind the question; No lets it go on.
-    if (!(running ? engine.AskPausingOperation(MessageKind::Confirmation, question)
-                  : m_ui.question(MessageKind::Confirmation, question)))
+    if (!(running ? engine.AskPausingOperation(Question::CloseApplication,
+                                               MessageKind::Confirmation, question)
+                  : m_ui.question(Question::CloseApplication, MessageKind::Confirmation, question)))
         return false;
     if (running) {
         const bool writing = engine.operation().processCode == ProcessWriteConfig;

@@ -43,15 +43,15 @@ void MessageBoxInteraction::message(MessageKind kind, const QString& text) {
     box.exec();
 }
 
-bool MessageBoxInteraction::question(MessageKind kind, const QString& text) {
+bool MessageBoxInteraction::question(Question, MessageKind kind, const QString& text) {
     QMessageBox box(iconOf(kind), boxTitle(), BoxText(text), QMessageBox::Yes | QMessageBox::No,
                     boxParent());
     box.setDefaultButton(QMessageBox::Yes);
     return box.exec() == QMessageBox::Yes;
 }
 
-void MessageBoxInteraction::progressShow(const QString& caption, int maximum) {
-    if (m_progress) m_progress->showProgress(caption, maximum, m_warning);
+void MessageBoxInteraction::progressShow(const QString& caption, int maximum, bool warning) {
+    if (m_progress) m_progress->showProgress(caption, maximum, warning);
 }
 
 void MessageBoxInteraction::progressStep(int position) {

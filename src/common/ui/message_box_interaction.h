@@ -19,13 +19,10 @@ public:
     void setProgressDisplay(ProgressDisplay* display) { m_progress = display; }
 
     void message(MessageKind kind, const QString& text) override;
-    bool question(MessageKind kind, const QString& text) override;
-    void progressShow(const QString& caption, int maximum) override;
+    bool question(Question id, MessageKind kind, const QString& text) override;
+    void progressShow(const QString& caption, int maximum, bool warning = false) override;
     void progressStep(int position) override;
     void progressClose() override;
-
-    // The cable warning of the operation now starting (the engine keeps it).
-    void setProgressWarning(bool warning) { m_warning = warning; }
 
     // The parent of a box or tool window now: the open modal dialog, else
     // the main window.
@@ -34,7 +31,6 @@ public:
 private:
     QPointer<QWidget> m_main;
     ProgressDisplay* m_progress = nullptr;
-    bool m_warning = false;
 };
 
 // A text of the program's tables as a box shows it ("\r\n" line breaks).

@@ -88,8 +88,8 @@ TAdresaForm::TAdresaForm(QWidget* parent)
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-std::optional<TransmitterCommParams> TAdresaForm::edit(const TransmitterCommParams& params) {
-    show(OpenTransmitterCommDialog(params));
+std::optional<TransmitterCommParams> TAdresaForm::edit(const TransmitterCommDialogView& view) {
+    show(view);
     m_addressEdt->setFocus();
     if (exec() != QDialog::Accepted) return std::nullopt;
     return m_result;

@@ -18,9 +18,9 @@ class TAdresaForm : public QDialog {
 public:
     explicit TAdresaForm(QWidget* parent = nullptr);
 
-    // Opens the dialog on the stored values; the values of OK, or nothing
-    // when cancelled.
-    std::optional<TransmitterCommParams> edit(const TransmitterCommParams& params);
+    // Opens the dialog on what the stored values show; the values of OK, or
+    // nothing when cancelled.
+    std::optional<TransmitterCommParams> edit(const TransmitterCommDialogView& view);
 
     QLineEdit* DAEdt() const { return m_addressEdt; }
     QButtonGroup* RychlostPrevRG() const { return m_baudRG; }  // baud rate

@@ -163,7 +163,7 @@ TEST(CommunicationDialog, OpensOnStoredValuesAndReturnsTheEdited) {
             if (c.pickBaud >= 0) form.RychlostPrevRG()->button(c.pickBaud)->click();
             QTest::mouseClick(form.ZpetBtn(), Qt::LeftButton);
         });
-        result = form.edit(c.stored);
+        result = form.edit(OpenTransmitterCommDialog(c.stored));
         SCOPED_TRACE(c.shownAddress);
         EXPECT_EQ(shownAddress, c.shownAddress);
         EXPECT_EQ(shownParity, c.shownParity);
@@ -174,7 +174,7 @@ TEST(CommunicationDialog, OpensOnStoredValuesAndReturnsTheEdited) {
     }
     TAdresaForm form;
     whenModal([](QWidget* w) { QTest::keyClick(w, Qt::Key_Escape); });
-    EXPECT_FALSE(form.edit({192, 15}).has_value());
+    EXPECT_FALSE(form.edit(OpenTransmitterCommDialog({192, 15})).has_value());
 }
 
 TEST(ProgressWindow, ShowsTheCableWarningOnlyWhenAskedAndForwardsEscAndClose) {
