@@ -253,7 +253,7 @@ TEST_F(MainWindowOnSim, CloseQuestionNoResumesThePausedOperation) {
 TEST_F(MainWindowOnSim, CloseIsRefusedWhileMonitoring) {
     TMainForm& f = *shell->form;
     BoxAnswerer yes(QMessageBox::Yes);
-    ASSERT_TRUE(shell->stack().monitoring().MonStartBtnClick());
+    ASSERT_TRUE(shell->stack().monitoring().startMonitoring());
     ASSERT_TRUE(SpinUntil([&] { return shell->stack().monitoring().active(); }, 10000));
     EXPECT_FALSE(f.close());
     EXPECT_TRUE(yes.texts.contains(
