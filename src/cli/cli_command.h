@@ -60,6 +60,8 @@ struct Command {
     const char* usage;    // arguments after the name
     const char* summary;  // one line for the command list
     Handler run;
+    // Draws pages (fonts need Qt's GUI module; no window is ever shown).
+    bool drawsPages = false;
 };
 
 const std::vector<Command>& commands();

@@ -17,6 +17,9 @@
 #include "linearization/lin_text.h"
 #include "linearization/point_grid.h"
 #include "linearization/rtd_characterization.h"
+#include "operations/day_number.h"
+#include "reports/lin_printout.h"
+#include "reports/pdf_export.h"
 
 namespace lmk17::cli {
 
@@ -326,13 +329,11 @@ void PrintFile(Context& c, const LinData& d, int rangeIndex) {
           << G(p.CjcPoly[2]) << " " << G(p.CjcPoly[3]) << "\n";
 }
 
-int LinShow(Context& c) {
-    const auto range = c.takeOption(QStringLiteral("--range"));
-    c.rejectUnknownOptions();
-    if (c.args.size() != 1) throw UsageError(QStringLiteral("give one .lin file"));
-    const QString path = c.args.first();
-    // Checked against the range the file names, or the one asked for.
-    int rangeIndex = 0;
+// Loads a .lin file as the editor loads it, checked against the range the
+// file names or the one asked for; the error has been shown when it fails.
+std::optional<LinLoadResult> LoadLin(Context& c, const std::optional<QString>& range,
+                                     const QString& path, int& rangeIndex) {
+    rangeIndex = 0;
     if (range) {
         rangeIndex = RangeIndexOf(*range);
     } else {
@@ -343,12 +344,50 @@ int LinShow(Context& c) {
             if (entry && entry->UsesEditor) rangeIndex = FindRange(*code);
         }
     }
-    const LinLoadResult r = File2Lin(path, Opened(rangeIndex), rangeIndex, c.ui);
+    LinLoadResult r = File2Lin(path, Opened(rangeIndex), rangeIndex, c.ui);
     if (!r.ok) {
         c.ui.message(MessageKind::Error, r.message);
+        return std::nullopt;
+    }
+    return r;
+}
+
+int LinShow(Context& c) {
+    const auto range = c.takeOption(QStringLiteral("--range"));
+    c.rejectUnknownOptions();
+    if (c.args.size() != 1) throw UsageError(QStringLiteral("give one .lin file"));
+    int rangeIndex = 0;
+    const auto r = LoadLin(c, range, c.args.first(), rangeIndex);
+    if (!r) return ExitFileError;
+    PrintFile(c, r->data, rangeIndex);
+    return ExitOk;
+}
+
+int LinPrint(Context& c) {
+    const auto range = c.takeOption(QStringLiteral("--range"));
+    const auto output = TakeOutput(c);
+    c.rejectUnknownOptions();
+    if (c.args.size() != 1) throw UsageError(QStringLiteral("give one .lin file"));
+    if (!output || output->isEmpty()) throw UsageError(QStringLiteral("-o FILE.pdf is required"));
+    int rangeIndex = 0;
+    const auto r = LoadLin(c, range, c.args.first(), rangeIndex);
+    if (!r) return ExitFileError;
+    if (QFileInfo::exists(*output) &&
+        !c.ui.question(MessageKind::Confirmation,
+                       QStringLiteral("The file '%1' exists. Overwrite it?").arg(*output))) {
+        c.err << "nothing written" << Qt::endl;
+        return ExitFailure;
+    }
+    const double today = CurrentDayNumber();
+    const QString error =
+        WriteReportPdf(*output, QStringLiteral("Transmitter Linearization Parameters"),
+                       [&](const QPaintDevice& device) {
+                           return LayoutLinearization(device, r->data, rangeIndex, today);
+                       });
+    if (!error.isEmpty()) {
+        c.err << error << Qt::endl;
         return ExitFileError;
     }
-    PrintFile(c, r.data, rangeIndex);
     return ExitOk;
 }
 
@@ -359,6 +398,9 @@ Registrar rtdCmd(
      "linearization of one platinum sensor from its constants or one calibration point", LinRtd});
 Registrar showCmd({"lin show", "FILE.lin [--range R9x]",
                    "what a linearization file holds, checked as loading checks it", LinShow});
+Registrar printCmd({"lin print", "FILE.lin -o OUT.pdf [--range R9x]",
+                    "the printout of a linearization file's parameters as an A4 PDF", LinPrint,
+                    true});
 
 }  // namespace
 }  // namespace lmk17::cli

@@ -4,38 +4,13 @@
 #include <cmath>
 
 #include "config/catalogue.h"
-#include "config/display_scaling.h"
-#include "config/firmware.h"
-#include "config/output_limits.h"
 #include "config/windows1250.h"
 #include "files/config_load.h"
+#include "reports/config_rows.h"
 
 namespace lmk17::cli {
 
 namespace {
-
-// One "label: value" line with the values lined up.
-class Lines {
-public:
-    void add(const QString& label, const QString& value) {
-        const QString shown = value.trimmed();
-        const QString head = label + QLatin1Char(':');
-        text_ += (shown.isEmpty() ? head : head.leftJustified(34) + shown) + QLatin1Char('\n');
-    }
-    void heading(const QString& title) { text_ += QLatin1Char('\n') + title + QLatin1Char('\n'); }
-    QString text() const { return text_; }
-
-private:
-    QString text_;
-};
-
-QString withUnit(const QString& value, const QString& unit) {
-    return value.trimmed() + QLatin1Char(' ') + unit;
-}
-
-QString yesNo(bool value) {
-    return value ? QStringLiteral("yes") : QStringLiteral("no");
-}
 
 int baudRate(quint8 code) {
     switch (code) {
@@ -72,98 +47,34 @@ QString connectionText(const TransmitterConfig& c) {
                 : QStringLiteral("C%1 (unknown)").arg(c.ConnectionCode);
 }
 
-void addInput(Lines& l, const ConfigModel& m) {
-    const TransmitterConfig& c = m.config();
-    const ConfigView& v = m.view();
-    const QString unit = v.unitSymbol;
-    const int fw = FirmwareNumber(m.identity().firmwareIndex);
-    l.heading(QStringLiteral("Input"));
-    l.add(QStringLiteral("Input range"), rangeText(c));
-    l.add(QStringLiteral("Sensor connection"), connectionText(c));
-    l.add(QStringLiteral("Linearization"), yesNo(c.RangeFlags & kRangeFlagLinearized));
-    if (v.customerVisible)
-        l.add(QStringLiteral("Customer linearization"), yesNo(v.customerChecked));
-    l.add(QStringLiteral("Lower range value"), withUnit(v.lowerRangeText, unit));
-    l.add(QStringLiteral("Upper range value"), withUnit(v.upperRangeText, unit));
-    l.add(QStringLiteral("Correction at lower range value"), withUnit(v.lowerCorrectionText, unit));
-    l.add(QStringLiteral("Correction at upper range value"), withUnit(v.upperCorrectionText, unit));
-    l.add(QStringLiteral("Damping"), withUnit(v.dampingText, QStringLiteral("s")));
-    l.add(QStringLiteral("Output on error"),
-          c.Damping > 0 ? QStringLiteral("high") : QStringLiteral("low"));
-    if (v.leadGroupVisible)
-        l.add(QStringLiteral("Lead resistance"), withUnit(v.leadText, QStringLiteral("ohm")));
-    if (v.twoLeadGroupVisible) {
-        l.add(QStringLiteral("Lead resistance 1"), withUnit(v.lead1Text, QStringLiteral("ohm")));
-        l.add(QStringLiteral("Lead resistance 2"), withUnit(v.lead2Text, QStringLiteral("ohm")));
-    }
-    if (v.cjGroupVisible)
-        l.add(QStringLiteral("Cold junction temperature"),
-              withUnit(v.cjTemperatureText, QString::fromUtf8("°C")));
-    if (firmware::HasInputFilter(fw))
-        l.add(QStringLiteral("Input filter"),
-              v.filter60Checked ? QStringLiteral("60 Hz") : QStringLiteral("50 Hz"));
-}
+// The protocol's rows as text lines: every label (a bold cell) starts a line,
+// sub-labels indented, values lined up in one column.
+constexpr int kValueColumn = 34;
 
-void addOutput(Lines& l, const ConfigModel& m) {
-    const OutputView& o = m.view().output;
-    const int fw = FirmwareNumber(m.identity().firmwareIndex);
-    l.heading(QStringLiteral("Output"));
-    l.add(QStringLiteral("Output"), o.rangeName);
-    if (const OutputTypeEntry* t = OutputTypeOf(m.identity().typeIndex)) {
-        l.add(QStringLiteral("Output range"),
-              QStringLiteral("%1 .. %2 %3")
-                  .arg(QString::asprintf("%.*g", 5, o.rangeStart * t->k),
-                       QString::asprintf("%.*g", 5, o.rangeEnd * t->k), o.unit));
-    }
-    if (firmware::HasOutputLimits(fw)) {
-        l.add(QStringLiteral("Output limits"),
-              QStringLiteral("%1 .. %2 %3")
-                  .arg(o.saturationLowText.trimmed(), o.saturationHighText.trimmed(), o.unit));
-        l.add(QStringLiteral("Error outputs"),
-              QStringLiteral("%1 .. %2 %3")
-                  .arg(o.errorLowText.trimmed(), o.errorHighText.trimmed(), o.unit));
-    }
-}
-
-void addComparators(Lines& l, const ConfigModel& m) {
-    const TransmitterTypeEntry* type = TypeAt(m.identity().typeIndex);
-    const ComparatorView& cv = m.view().comparators;
-    const QString unit = m.view().unitSymbol;
-    if (!type || (type->Comparators == 0 && type->Relays == 0)) return;
-    l.heading(QStringLiteral("Limit comparators"));
-    for (int n = 0; n < type->Comparators && n < 2; ++n) {
-        const QString name = QStringLiteral("Comparator %1").arg(n + 1);
-        if (!cv.enableChecked[n]) {
-            l.add(name, QStringLiteral("disabled"));
-            continue;
+void addRowText(QString& text, const ReportRow& row) {
+    QString line;
+    const auto flush = [&] {
+        if (!line.trimmed().isEmpty()) text += line + QLatin1Char('\n');
+        line.clear();
+    };
+    for (const ReportCell& cell : row.cells) {
+        if (cell.style != CellStyle::Regular) {
+            flush();
+            line = (cell.x > kCellX[0] ? QStringLiteral("  ") : QString()) + cell.text.trimmed();
+        } else if (!cell.text.trimmed().isEmpty()) {
+            line = line.leftJustified(kValueColumn - 1) + QLatin1Char(' ') + cell.text.trimmed();
         }
-        QString text =
-            QStringLiteral("enabled, level %1, hysteresis %2, %3")
-                .arg(withUnit(cv.levelText[n], unit), withUnit(cv.hysteresisText[n], unit),
-                     cv.reverse[n] ? QStringLiteral("reverse") : QStringLiteral("normal"));
-        if (!cv.offer.errorCurrent[n] || cv.errorCurrentChecked[n])
-            text += QStringLiteral(", indicates by error current");
-        if (cv.offer.errorState[n])
-            text += cv.switchOnAtError[n] ? QStringLiteral(", switched on at error")
-                                          : QStringLiteral(", switched off at error");
-        l.add(name, text);
     }
-    for (int n = 0; n < 2; ++n)
-        if (cv.offer.relay[n])
-            l.add(QStringLiteral("Error state by relay %1").arg(n + 1), yesNo(cv.relayChecked[n]));
+    flush();
 }
 
-void addCommunication(Lines& l, const ConfigModel& m) {
-    const TransmitterConfig& c = m.config();
-    l.heading(QStringLiteral("Communication"));
-    l.add(QStringLiteral("Address"), QString::number(c.AddressByte & 0x1F));
-    const int baud = baudRate(c.BaudCode);
-    l.add(QStringLiteral("Baud rate"), baud ? QStringLiteral("%1 Bd").arg(baud)
-                                            : QStringLiteral("unknown code %1").arg(c.BaudCode));
-    l.add(QStringLiteral("Parity"), parityName(c.AddressByte));
-    l.add(QStringLiteral("Change by the set-up unit"), (c.RangeFlags & kRangeFlagSetupUnitLocked)
-                                                           ? QStringLiteral("disallowed")
-                                                           : QStringLiteral("allowed"));
+void addTableText(QString& text, const RangeTable& table) {
+    for (const auto& cells : table.cells) {
+        QString line = (QStringLiteral("  ") + cells[0]).leftJustified(kValueColumn);
+        for (int c = 1; c < 4; ++c) line += cells[c].leftJustified(14);
+        while (line.endsWith(QLatin1Char(' '))) line.chop(1);
+        text += line + QLatin1Char('\n');
+    }
 }
 
 QJsonArray doubles(const double* values, int count) {
@@ -269,10 +180,6 @@ QJsonObject displayJson(const ConfigModel& m) {
 
 }  // namespace
 
-QString FirmwareText(int firmwareIndex) {
-    return QString::number(FirmwareNumber(firmwareIndex) / 100.0, 'f', 2);
-}
-
 int LoadConfigurationFile(Context& c, const QString& fileName, ConfigModel& model) {
     const LoadOutcome loaded = DiskLoadPom(model, fileName, true, c.ui);
     if (!loaded.loaded) return ExitFileError;
@@ -282,28 +189,16 @@ int LoadConfigurationFile(Context& c, const QString& fileName, ConfigModel& mode
 }
 
 QString ConfigurationText(const ConfigModel& m) {
-    const TransmitterConfig& c = m.config();
-    const ConfigIdentity& id = m.identity();
-    const IdentificationView& info = m.view().identification;
-    const TransmitterTypeEntry* type = TypeAt(id.typeIndex);
-    Lines l;
-    l.heading(QStringLiteral("Transmitter"));
-    l.add(QStringLiteral("Type"), type ? QLatin1String(type->Name) : QString());
-    l.add(QStringLiteral("Firmware"), FirmwareText(id.firmwareIndex));
-    l.add(QStringLiteral("Identification"), info.transmitterType);
-    l.add(QStringLiteral("Manufacturer"), info.manufacturer);
-    l.add(QStringLiteral("Date of manufacture"), info.manufactureDate);
-    l.add(QStringLiteral("Serial number"), info.serialNumber);
-    l.add(QStringLiteral("File version"), QString::fromLatin1(c.Signature));
-    addInput(l, m);
-    addOutput(l, m);
-    addComparators(l, m);
-    addCommunication(l, m);
-    l.heading(QStringLiteral("Information"));
-    l.add(QStringLiteral("User note"), m.view().userNote);
-    l.add(QStringLiteral("Date of last change"), info.changeDate);
-    l.add(QStringLiteral("Working time"), info.workingTime);
-    return l.text().mid(1);
+    const ConfigurationReport report = ConfigurationRows(m);
+    QString text;
+    for (const ReportRow& row : report.rows) {
+        if (row.extraSpace > 0) text += QLatin1Char('\n');
+        if (row.rangeTable)
+            addTableText(text, report.table);
+        else
+            addRowText(text, row);
+    }
+    return text;
 }
 
 QJsonObject ConfigurationJson(const ConfigModel& m) {

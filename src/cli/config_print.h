@@ -13,16 +13,12 @@ namespace lmk17::cli {
 // refusal goes to stderr. Returns ExitOk or ExitFileError.
 int LoadConfigurationFile(Context& c, const QString& fileName, ConfigModel& model);
 
-// The configuration as a technician reads it: names of type, firmware, range
-// and connection, every value in display units with its unit, output values,
-// comparators, communication parameters, note, dates and working time.
+// The configuration as a technician reads it: the rows of the printed
+// protocol (the range table as text) and the details the protocol leaves out.
 QString ConfigurationText(const ConfigModel& model);
 
 // Every record field by its record name in device units, the identification
 // and the display texts, for scripts.
 QJsonObject ConfigurationJson(const ConfigModel& model);
-
-// The configuration's firmware as a version text ("1.91").
-QString FirmwareText(int firmwareIndex);
 
 }  // namespace lmk17::cli

@@ -1,8 +1,10 @@
 // lmk17-cli: the program's operations from a terminal or a script.
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QTextStream>
 #include <algorithm>
 #include <cstdio>
+#include <memory>
 
 #include "cli/cli_command.h"
 #include "cli/terminal_interaction.h"
@@ -90,17 +92,28 @@ const Command* findCommand(const QStringList& args, int& words) {
     return best;
 }
 
+// Commands that draw pages need fonts, which Qt offers only with its GUI
+// module. The command line never shows a window, so it draws off-screen unless
+// the caller chose a platform: no display is needed, and a stale one cannot
+// stop it.
+std::unique_ptr<QCoreApplication> makeApplication(int& argc, char** argv, bool drawsPages) {
+    if (!drawsPages) return std::make_unique<QCoreApplication>(argc, argv);
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("offscreen"));
+    return std::make_unique<QGuiApplication>(argc, argv);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
-    QCoreApplication::setApplicationName(QStringLiteral("lmk17-cli"));
+    QStringList args;
+    for (int i = 1; i < argc; ++i) args << QString::fromLocal8Bit(argv[i]);
     QTextStream out(stdout);
     QTextStream err(stderr);
-    QStringList args = app.arguments().mid(1);
 
     if (args.isEmpty() || args.contains(QLatin1String("--help")) ||
         args.first() == QLatin1String("help")) {
+        QCoreApplication app(argc, argv);
         printUsage(args.isEmpty() ? err : out);
         return args.isEmpty() ? ExitUsage : ExitOk;
     }
@@ -113,6 +126,8 @@ int main(int argc, char** argv) {
             err << "run lmk17-cli --help for the list of commands" << Qt::endl;
             return ExitUsage;
         }
+        const auto app = makeApplication(argc, argv, command->drawsPages);
+        QCoreApplication::setApplicationName(QStringLiteral("lmk17-cli"));
         TerminalInteraction ui(err, globals.answers);
         Context context{globals, args.mid(words), out, err, ui};
         try {

@@ -61,10 +61,11 @@ TEST_F(CliTest, CurrentVersionFile) {
     CliRun r = run({"show", path});
     ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
     for (const char* line :
-         {"Type:                             K8620L20", "Firmware:                         1.91",
-          "Serial number:                    00012345", "Upper range value:                850 °C",
-          "Output limits:                    3.8 .. 20.5 mA",
-          "User note:                        TT-101"})
+         {"Transmitter Type:                 K8620L20", "  Firmware Version:               1.91",
+          "Serial Number:                    00012345",
+          "  End                             850           0             20",
+          "Output Saturation:                cca  3.8 to 20.5 mA",
+          "Text Note:                        TT-101"})
         EXPECT_TRUE(r.out.contains(QString::fromUtf8(line))) << line;
 
     r = run({"show", path, "--json"});
@@ -97,9 +98,9 @@ TEST_F(CliTest, OldVersionIsConverted) {
     const QString out = dir.filePath("new.ptf");
     CliRun r = run({"show", in});
     ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
-    EXPECT_TRUE(r.out.contains("File version:                     PT-FILE2A"));
-    EXPECT_TRUE(r.out.contains("Lead resistance:                  3.500 ohm"));
-    EXPECT_TRUE(r.out.contains("Working time:                     1 day, 0 seconds"));
+    EXPECT_TRUE(r.out.contains("File Version:                     PT-FILE2A"));
+    EXPECT_TRUE(r.out.contains("Lead Resistance:                  3.500 Ohm"));
+    EXPECT_TRUE(r.out.contains("Working Time:                     1 day, 0 seconds"));
 
     r = run({"convert", in, out});
     ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();

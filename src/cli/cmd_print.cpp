@@ -1,0 +1,67 @@
+// The configuration protocol of a configuration file as a PDF, as the
+// desktop program prints it: for scripts that document every file of a job.
+#include <QFileInfo>
+
+#include "cli/cli_command.h"
+#include "cli/config_print.h"
+#include "config/validation_model.h"
+#include "operations/day_number.h"
+#include "reports/config_protocol.h"
+#include "reports/pdf_export.h"
+
+namespace lmk17::cli {
+
+namespace {
+
+// The limits of the sign-and-note dialog's fields.
+constexpr int kNameLength = 30;
+constexpr int kNoteLength = 100;
+
+int print(Context& c) {
+    std::optional<QString> output = c.takeOption(QStringLiteral("-o"));
+    if (!output) output = c.takeOption(QStringLiteral("--output"));
+    ProtocolSignature signature;
+    signature.configuredBy = c.takeOption(QStringLiteral("--sign")).value_or(QString());
+    signature.note = c.takeOption(QStringLiteral("--note")).value_or(QString());
+    c.rejectUnknownOptions();
+    if (c.args.size() != 1) throw UsageError(QStringLiteral("give one configuration file"));
+    if (!output || output->isEmpty()) throw UsageError(QStringLiteral("-o FILE.pdf is required"));
+    if (signature.configuredBy.size() > kNameLength)
+        throw UsageError(QStringLiteral("--sign takes at most %1 characters").arg(kNameLength));
+    if (signature.note.size() > kNoteLength)
+        throw UsageError(QStringLiteral("--note takes at most %1 characters").arg(kNoteLength));
+
+    ConfigModel model(c.ui);
+    if (const int rc = LoadConfigurationFile(c, c.args.first(), model); rc != ExitOk) return rc;
+    // A configuration that fails its complete check is not documented.
+    ConfigView controls = model.view();
+    const CheckOutcome outcome = CheckAll(model, controls, true);
+    if (!outcome.accepted) {
+        for (const CheckMessage& m : outcome.messages) c.err << m.text << Qt::endl;
+        return ExitFailure;
+    }
+    if (QFileInfo::exists(*output) &&
+        !c.ui.question(MessageKind::Confirmation,
+                       QStringLiteral("The file '%1' exists. Overwrite it?").arg(*output))) {
+        c.err << "nothing written" << Qt::endl;
+        return ExitFailure;
+    }
+    const double today = CurrentDayNumber();
+    const ConfigurationReport rows = ConfigurationRows(model);
+    const QString error = WriteReportPdf(
+        *output, QStringLiteral("Transmitter Configuration Protocol"),
+        [&](const QPaintDevice& device) { return LayoutProtocol(device, rows, signature, today); });
+    if (!error.isEmpty()) {
+        c.err << error << Qt::endl;
+        return ExitFileError;
+    }
+    return ExitOk;
+}
+
+Registrar printCmd({"print", "FILE.ptf -o PROTOCOL.pdf [--sign NAME] [--note TEXT]",
+                    "the configuration protocol of a configuration file as an A4 PDF, signed "
+                    "and noted as the sign-and-note dialog does",
+                    print, true});
+
+}  // namespace
+}  // namespace lmk17::cli

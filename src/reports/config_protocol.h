@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <functional>
+
+#include "reports/config_rows.h"
+#include "reports/report_pages.h"
+
+class QPaintDevice;
+class QPagedPaintDevice;
+
+namespace lmk17 {
+
+class ConfigModel;
+
+// What the sign-and-note dialog adds to a protocol.
+struct ProtocolSignature {
+    QString configuredBy;  // at most 30 characters
+    QString note;          // at most 100 characters
+};
+
+// The "Transmitter Configuration Protocol" of a configuration laid out for a
+// device: the header with the print date (a day number), the title, the rows,
+// the range table, the note and the signature block, on as many pages as it
+// takes.
+ReportPages LayoutProtocol(const QPaintDevice& device, const ConfigurationReport& report,
+                           const ProtocolSignature& signature, double printedDay);
+
+// Lays out and draws the protocol on a printer or PDF device; false when the
+// device could not be drawn on.
+bool PrintProtocol(QPagedPaintDevice& device, const ConfigModel& model,
+                   const ProtocolSignature& signature, double printedDay);
+
+// Splits a note into printed lines no wider than `maxWidth`: characters are
+// added one by one; once a line is too wide, up to three more follow as far as
+// the first blank among them, and the line is cut there.
+QStringList WrapNote(const QString& text, double maxWidth,
+                     const std::function<double(const QString&)>& widthOf);
+
+}  // namespace lmk17
