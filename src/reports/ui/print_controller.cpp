@@ -1,0 +1,146 @@
+#include "reports/ui/print_controller.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QPageSetupDialog>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPrinterInfo>
+
+#include "common/user_interaction.h"
+#include "config/config_model.h"
+#include "config/validation_model.h"
+#include "operations/day_number.h"
+#include "reports/lin_printout.h"
+#include "reports/report_painter.h"
+#include "reports/ui/podpis_form.h"
+
+namespace lmk17 {
+
+PrintController::PrintController(ConfigModel& model, UserInteraction& ui, QWidget* window)
+    : QObject(window),
+      model_(model),
+      ui_(ui),
+      window_(window),
+      printer_(std::make_unique<QPrinter>(QPrinter::HighResolution)),
+      podpis_(new TPodpisForm(window)) {}
+
+PrintController::~PrintController() = default;
+
+QString PrintController::exportPdfText() {
+    return tr("Export as PDF…");
+}
+
+bool PrintController::printerInstalled() const {
+    return !QPrinterInfo::availablePrinterNames().isEmpty();
+}
+
+bool PrintController::askPageSetup() {
+    QPageSetupDialog dialog(printer_.get(), window_);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+bool PrintController::askSignature(ProtocolSignature& signature) {
+    if (podpis_->exec() != QDialog::Accepted) return false;
+    signature = podpis_->signature();
+    return true;
+}
+
+bool PrintController::askPrint() {
+    QPrintDialog dialog(printer_.get(), window_);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+QString PrintController::askPdfPath(const QString& suggestedName) {
+    QString path =
+        QFileDialog::getSaveFileName(window_, tr("Export as PDF"),
+                                     QDir::home().filePath(suggestedName), tr("PDF Files (*.pdf)"));
+    if (!path.isEmpty() && !path.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive))
+        path += QLatin1String(".pdf");
+    return path;
+}
+
+bool PrintController::checkPrinter() {
+    if (printerInstalled()) return true;
+    ui_.message(MessageKind::Error, tr("No printer is installed, cannot continue."));
+    return false;
+}
+
+void PrintController::setupPrinter() {  // PrinterSetBtnClick
+    if (checkPrinter()) askPageSetup();
+}
+
+bool PrintController::prepareProtocol(ConfigView& controls, CheckOutcome& outcome,
+                                      ProtocolSignature& signature) {
+    // The check adopts the record again, so the printed output values are
+    // those the Output page shows.
+    outcome = CheckAll(model_, controls);
+    return outcome.accepted && askSignature(signature);
+}
+
+void PrintController::printPages(const ReportLayout& layout) {
+    QPrinter& printer = *printer_;
+    if (!PaintReport(printer, layout(printer)) || printer.printerState() == QPrinter::Error)
+        ui_.message(MessageKind::Error, tr("Printing failed."));
+}
+
+void PrintController::exportPages(const QString& suggestedName, const QString& title,
+                                  const ReportLayout& layout) {
+    const QString path = askPdfPath(suggestedName);
+    if (path.isEmpty()) return;
+    const QString error = WriteReportPdf(path, title, layout);
+    if (!error.isEmpty()) ui_.message(MessageKind::Error, error);
+}
+
+CheckOutcome PrintController::printConfiguration(ConfigView& controls) {  // PrintCfg_Pom
+    CheckOutcome outcome;
+    if (!model_.hasConfiguration()) {
+        ui_.message(MessageKind::Warning,
+                    tr("There has not been set any configuration of transmitter."));
+        return outcome;
+    }
+    if (!checkPrinter()) return outcome;
+    ProtocolSignature signature;
+    if (!prepareProtocol(controls, outcome, signature) || !askPrint()) return outcome;
+    const ConfigurationReport rows = ConfigurationRows(model_);
+    const double today = CurrentDayNumber();
+    printPages(
+        [&](const QPaintDevice& device) { return LayoutProtocol(device, rows, signature, today); });
+    return outcome;
+}
+
+CheckOutcome PrintController::exportConfigurationPdf(ConfigView& controls) {
+    CheckOutcome outcome;
+    if (!model_.hasConfiguration()) {
+        ui_.message(MessageKind::Warning,
+                    tr("There has not been set any configuration of transmitter."));
+        return outcome;
+    }
+    ProtocolSignature signature;
+    if (!prepareProtocol(controls, outcome, signature)) return outcome;
+    const ConfigurationReport rows = ConfigurationRows(model_);
+    const double today = CurrentDayNumber();
+    const QString name = QString::asprintf("%.*d.pdf", 8, int(model_.config().SerialNumber));
+    exportPages(name, tr("Transmitter Configuration Protocol"), [&](const QPaintDevice& device) {
+        return LayoutProtocol(device, rows, signature, today);
+    });
+    return outcome;
+}
+
+void PrintController::printLinearization(const LinData& data, int rangeIndex) {
+    if (!checkPrinter() || !askPrint()) return;
+    const double today = CurrentDayNumber();
+    printPages([&](const QPaintDevice& device) {
+        return LayoutLinearization(device, data, rangeIndex, today);
+    });
+}
+
+void PrintController::exportLinearizationPdf(const LinData& data, int rangeIndex) {
+    const double today = CurrentDayNumber();
+    exportPages(QStringLiteral("linearization.pdf"), tr("Transmitter Linearization Parameters"),
+                [&](const QPaintDevice& device) {
+                    return LayoutLinearization(device, data, rangeIndex, today);
+                });
+}
+
+}  // namespace lmk17

@@ -1,0 +1,76 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <memory>
+
+#include "config/validation.h"
+#include "linearization/lin_pom.h"
+#include "reports/config_protocol.h"
+#include "reports/pdf_export.h"
+
+class QPrinter;
+class QWidget;
+
+namespace lmk17 {
+
+class ConfigModel;
+class TPodpisForm;
+class UserInteraction;
+
+// The printer of the main window and the commands that use it: printer
+// set-up, the configuration protocol and the linearization printout on the
+// printer, and both printouts as PDF files (no printer needed). One printer
+// serves both printouts, so a set-up holds for either.
+class PrintController : public QObject {
+    Q_OBJECT
+public:
+    PrintController(ConfigModel& model, UserInteraction& ui, QWidget* window);
+    ~PrintController() override;
+
+    QPrinter& printer() { return *printer_; }
+    TPodpisForm& signatureForm() { return *podpis_; }
+
+    // "Setup", "Printer Setup" (PrinterSetBtnClick).
+    void setupPrinter();
+
+    // "Print", "&Print Configuration" (PrinterPrintBtnClick, PrintCfg_Pom):
+    // refuses without a configuration or a printer, runs the complete check
+    // over the window's controls, asks for the signature and the printer, and
+    // prints. A refused check is returned for the window to show (its page
+    // and edit) before it ends the operation state; cancelling asks nothing.
+    CheckOutcome printConfiguration(ConfigView& controls);
+    // "Export as PDF…": the same, with a file in place of the printer.
+    CheckOutcome exportConfigurationPdf(ConfigView& controls);
+
+    // "Print the Linearization Parameters" and its PDF export, for the editor's
+    // data and the range (1-based catalogue index).
+    void printLinearization(const LinData& data, int rangeIndex);
+    void exportLinearizationPdf(const LinData& data, int rangeIndex);
+
+    // The menu text of both exports.
+    static QString exportPdfText();
+
+protected:
+    // The steps that talk to the system or the user, replaceable in tests.
+    virtual bool printerInstalled() const;
+    virtual bool askPageSetup();
+    virtual bool askSignature(ProtocolSignature& signature);
+    virtual bool askPrint();
+    virtual QString askPdfPath(const QString& suggestedName);
+
+private:
+    ConfigModel& model_;
+    UserInteraction& ui_;
+    QWidget* window_;
+    std::unique_ptr<QPrinter> printer_;
+    TPodpisForm* podpis_;
+
+    bool checkPrinter();
+    bool prepareProtocol(ConfigView& controls, CheckOutcome& outcome, ProtocolSignature& sign);
+    void printPages(const ReportLayout& layout);
+    void exportPages(const QString& suggestedName, const QString& title,
+                     const ReportLayout& layout);
+};
+
+}  // namespace lmk17
