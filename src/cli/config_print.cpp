@@ -60,7 +60,8 @@ void addRowText(QString& text, const ReportRow& row) {
     for (const ReportCell& cell : row.cells) {
         if (cell.style != CellStyle::Regular) {
             flush();
-            line = (cell.x > kCellX[0] ? QStringLiteral("  ") : QString()) + cell.text.trimmed();
+            line = (cell.style == CellStyle::BoldItalic ? QStringLiteral("  ") : QString()) +
+                   cell.text.trimmed();
         } else if (!cell.text.trimmed().isEmpty()) {
             line = line.leftJustified(kValueColumn - 1) + QLatin1Char(' ') + cell.text.trimmed();
         }

@@ -64,9 +64,9 @@ void layoutFooter(PageComposer& p, const ProtocolSignature& signature) {
         const double limit = 0.7 * p.referenceWidth();
         const QStringList lines = WrapNote(
             tr("Note.: ") + note, limit, [&](const QString& s) { return p.textWidth(regular, s); });
-        for (int i = 0; i < lines.size(); ++i) {
-            if (i > 0) p.advance(1.1);
-            p.print(kCellX[0], lines[i], regular);
+        for (const QString& line : lines) {
+            p.advance(1.1);
+            p.print(kCellX[0], line, regular);
         }
     }
     p.advance(2.1);

@@ -61,7 +61,7 @@ TEST_F(CliTest, CurrentVersionFile) {
     CliRun r = run({"show", path});
     ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
     for (const char* line :
-         {"Transmitter Type:                 K8620L20", "  Firmware Version:               1.91",
+         {"Transmitter Type:                 K8620L20", "Firmware Version:                 1.91",
           "Serial Number:                    00012345",
           "  End                             850           0             20",
           "Output Saturation:                cca  3.8 to 20.5 mA",
