@@ -373,7 +373,7 @@ int LinPrint(Context& c) {
     const auto r = LoadLin(c, range, c.args.first(), rangeIndex);
     if (!r) return ExitFileError;
     if (QFileInfo::exists(*output) &&
-        !c.ui.question(MessageKind::Confirmation,
+        !c.ui.question(Question::OverwriteFile, MessageKind::Confirmation,
                        QStringLiteral("The file '%1' exists. Overwrite it?").arg(*output))) {
         c.err << "nothing written" << Qt::endl;
         return ExitFailure;

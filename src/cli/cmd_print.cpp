@@ -41,7 +41,7 @@ int print(Context& c) {
         return ExitFailure;
     }
     if (QFileInfo::exists(*output) &&
-        !c.ui.question(MessageKind::Confirmation,
+        !c.ui.question(Question::OverwriteFile, MessageKind::Confirmation,
                        QStringLiteral("The file '%1' exists. Overwrite it?").arg(*output))) {
         c.err << "nothing written" << Qt::endl;
         return ExitFailure;
