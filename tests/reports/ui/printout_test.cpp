@@ -288,10 +288,13 @@ QString WritePdf(const QString& path, const ReportLayout& layout) {
 
 // A K8620L20 at 1.91 with its default configuration, adopted.
 void SetK8620(ConfigModel& model) {
-    model.identity().typeIndex = 28;
-    model.identity().firmwareIndex = 14;
+    {
+        auto e = model.edit();
+        e.identity().typeIndex = 28;
+        e.identity().firmwareIndex = 14;
+    }
     ASSERT_TRUE(model.SetDefaultConfiguration(28, 0, 14));
-    model.config().TransmitterType = "K8620L20, FW 1.91";
+    model.edit().config().TransmitterType = "K8620L20, FW 1.91";
     model.RefreshFromConfig();
     ASSERT_TRUE(model.hasConfiguration());
 }
