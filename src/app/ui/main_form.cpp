@@ -9,7 +9,9 @@
 #include <QMenuBar>
 #include <QStandardPaths>
 #include <QStatusBar>
+
 #include <QVBoxLayout>
+#include "reports/ui/print_controller.h"
 
 #include "app/app_texts.h"
 #include "app/help_files.h"
@@ -84,6 +86,7 @@ TMainForm::TMainForm(SettingsStore& store, QWidget* parent) : QMainWindow(parent
 
     applyHints();
     wireStack();
+    createPrinting();
     refreshCaption();
 
     m_tabs->setCurrentIndex(InputPage);
@@ -114,6 +117,7 @@ void TMainForm::createActions() {
     SaveConfMnu = make(tr("&Save Configuration"), "SaveConfMnu", QKeySequence(tr("Ctrl+S")));
     PrinterSetupMnu = make(tr("Printer Setup"), "PrinterSetupMnu");
     PrintConfMnu = make(tr("&Print Configuration"), "PrintConfMnu", QKeySequence(tr("Ctrl+P")));
+    ExportPdfMnu = make(PrintController::exportPdfText(), "ExportPdfMnu");
     ExitMnu = make(tr("&Exit"), "ExitMnu", QKeySequence(tr("Ctrl+X")));
     ZpetMnu = make(tr("&Undo"), "ZpetMnu", QKeySequence(tr("Ctrl+Z")));
     ReadConfMnu = make(tr("&Read Configuration"), "ReadConfMnu", QKeySequence(Qt::Key_F5));
@@ -161,7 +165,7 @@ void TMainForm::createMenus() {
     FileMnu = menuBar()->addMenu(tr("&File"));
     FileMnu->addActions({LoadConfMnu, SaveConfMnu});
     FileMnu->addSeparator();
-    FileMnu->addActions({PrinterSetupMnu, PrintConfMnu});
+    FileMnu->addActions({PrinterSetupMnu, PrintConfMnu, ExportPdfMnu});
     FileMnu->addSeparator();
     FileMnu->addAction(ExitMnu);
     EditMnu = menuBar()->addMenu(tr("Edit"));
@@ -265,8 +269,8 @@ QWidget* TMainForm::createButtonColumn() {
     m_commands.add(CommandGroup::General, PrinterSetupMnu);
     m_commands.add(CommandGroup::General, AdresaBtn);
     m_commands.add(CommandGroup::General, LogoPnl);
-    for (QAction* a : {SaveConfMnu, PrintConfMnu, WriteConfMnu, ZaklKonfigMnu, WorkTimeMnu,
-                       PVReadMnu, CJReadMnu, ConfigRetMnu})
+    for (QAction* a : {SaveConfMnu, PrintConfMnu, ExportPdfMnu, WriteConfMnu, ZaklKonfigMnu,
+                       WorkTimeMnu, PVReadMnu, CJReadMnu, ConfigRetMnu})
         m_commands.add(CommandGroup::Configuration, a);
     for (QWidget* w :
          {static_cast<QWidget*>(PrevodnikSaveBtn), static_cast<QWidget*>(DiskSaveBtn),

@@ -21,6 +21,7 @@ class TSplForm;
 class TSettingsForm;
 class TAdresaForm;
 class HelpBrowser;
+class PrintController;
 struct ConfigView;
 
 // The main window: the five pages, the logo panel, the button groups of
@@ -67,12 +68,14 @@ public:
     TSplForm* SplForm() const { return m_about; }
     TSettingsForm* SettingsForm() const { return m_options; }
     TAdresaForm* AdresaForm() const { return m_adresa; }
+    PrintController& printController() { return *m_printer; }
 
     // Commands (the menu items; a button does what its item does).
     QAction* LoadConfMnu = nullptr;
     QAction* SaveConfMnu = nullptr;
     QAction* PrinterSetupMnu = nullptr;
     QAction* PrintConfMnu = nullptr;
+    QAction* ExportPdfMnu = nullptr;  // "Export as PDF…" (no printer needed)
     QAction* ExitMnu = nullptr;
     QAction* ZpetMnu = nullptr;  // "&Undo" ("zpet": back)
     QAction* ReadConfMnu = nullptr;
@@ -151,6 +154,10 @@ private:
     void ContentsMnuClick();
     void IndexMnuClick();
     void WwwMnuClick();
+    void PrinterSetBtnClick();
+    void PrinterPrintBtnClick();
+    void ExportPdfMnuClick();
+    void createPrinting();
     void showCheckFailure(const CheckOutcome& check);
     QString askFileName(bool save, const QString& proposed);
     ConfigView& controls();
@@ -177,6 +184,7 @@ private:
     TSettingsForm* m_options = nullptr;
     TAdresaForm* m_adresa = nullptr;
     HelpBrowser* m_help = nullptr;
+    std::unique_ptr<PrintController> m_printer;
     QLabel* m_status = nullptr;
 };
 
