@@ -99,10 +99,12 @@ MonitorParameters ParseMonitorOptions(Context& c, int& cycles) {
             p.format = kMonFormatCsv;
         else if (*v == QLatin1String("csv-semicolon"))
             p.format = kMonFormatCsvSemicolon;
-        else
+        else {
+            // The text formats by number; the spreadsheet formats by name.
             p.format = c.toInt(*v, QStringLiteral("--format"));
-        if (p.format < 0 || p.format >= kMonFormatCount)
-            throw UsageError(QStringLiteral("--format must be 0..3, csv or csv-semicolon"));
+            if (p.format < 0 || p.format >= kMonTextFormatCount)
+                throw UsageError(QStringLiteral("--format must be 0..3, csv or csv-semicolon"));
+        }
     }
     if (auto v = c.takeOption(QStringLiteral("--separator"))) {
         if (*v == QLatin1String("comma"))

@@ -17,6 +17,10 @@ void MonitorPortWatch::setPort(TCommPortDriver* port) {
             connect(port_.data(), &LinkPort::linkLost, this, &MonitorPortWatch::onLinkLost);
 }
 
+TCommPortDriver* MonitorPortWatch::port() const {
+    return port_.data();
+}
+
 void MonitorPortWatch::arm(bool on) {
     armed_ = on;
     lost_ = false;

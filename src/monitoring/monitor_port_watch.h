@@ -23,7 +23,7 @@ public:
     explicit MonitorPortWatch(QObject* parent = nullptr);
 
     void setPort(TCommPortDriver* port);
-    TCommPortDriver* port() const { return port_; }
+    TCommPortDriver* port() const;
     void setReopenInterval(int ms) { reopenTimer_.setInterval(ms); }
     // A try is made only when this allows it (no exchange may be in flight
     // when the port comes back); by default always.

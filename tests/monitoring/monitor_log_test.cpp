@@ -269,7 +269,9 @@ TEST(MonitorParameters, AddressLists) {
         const auto list = ParseMonAddressList(QString::fromLatin1(c.text), &why);
         EXPECT_EQ(list.has_value(), c.written != nullptr) << c.text;
         if (!list || !c.written) continue;
-        if (!c.addresses.empty()) EXPECT_EQ(*list, c.addresses) << c.text;
+        if (!c.addresses.empty()) {
+            EXPECT_EQ(*list, c.addresses) << c.text;
+        }
         EXPECT_EQ(MonAddressListText(*list), QString::fromLatin1(c.written)) << c.text;
     }
     EXPECT_EQ(ParseMonAddressList(QStringLiteral("0-31"))->size(), 32u);
