@@ -29,11 +29,11 @@ class SilentInteraction : public UserInteraction {
 public:
     int questions = 0;
     void message(MessageKind, const QString&) override {}
-    bool question(MessageKind, const QString&) override {
+    bool question(Question, MessageKind, const QString&) override {
         ++questions;
         return false;
     }
-    void progressShow(const QString&, int) override {}
+    void progressShow(const QString&, int, bool) override {}
     void progressStep(int) override {}
     void progressClose() override {}
 };
