@@ -31,6 +31,7 @@ struct Fault {
     int delayMs = 0;         // Delay
     int parameter = -1;      // Refuse: only this parameter (-1: any)
     int code = 0;            // Code
+    int address = -1;        // only answers of the transmitter at this address (-1: any)
 
     // When it applies: to the listed answer numbers (1 = the first request
     // a transmitter of the line took as its own), with a probability, or

@@ -148,7 +148,9 @@ void SimLine::handleFrame(const QByteArray& frame, qint64 completeUs) {
 
     std::vector<const Fault*> faults;
     for (const Fault& f : options_.faults)
-        if (f.appliesTo(number, r.parameter(), rng_)) faults.push_back(&f);
+        if ((f.address < 0 || f.address == owner->address()) &&
+            f.appliesTo(number, r.parameter(), rng_))
+            faults.push_back(&f);
     QString notes;
     QByteArray clean;
     const QByteArray answer = answerFor(*owner, r, faults, notes, clean);
@@ -298,7 +300,8 @@ bool SimLine::loadState(QString* error) {
         }
         auto it = std::find_if(transmitters_.begin(), transmitters_.end(),
                                [&](const auto& t) { return t->address() == profile.address; });
-        TransmitterProfile merged = it != transmitters_.end() ? (*it)->profile() : TransmitterProfile{};
+        TransmitterProfile merged =
+            it != transmitters_.end() ? (*it)->profile() : TransmitterProfile{};
         merged.address = profile.address;
         merged.typeName = profile.typeName;
         merged.firmware = profile.firmware;

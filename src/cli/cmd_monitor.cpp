@@ -1,6 +1,8 @@
-// lmk17-cli monitor: the periodic reading of one transmitter, its records on
-// stdout exactly as the log window shows them and, with --log, in a log file.
-// Runs until Ctrl-C (or --cycles N), then stops as the Stop button does.
+// lmk17-cli monitor: the periodic reading of one transmitter or several on
+// one line, its records on stdout exactly as the log window shows them and,
+// with --log, in a log file (text, or CSV for a spreadsheet). Runs until
+// Ctrl-C (or --cycles N), then stops as the Stop button does; a port that
+// goes away meanwhile is opened again by its name every two seconds.
 
 #include <QCoreApplication>
 #include <QEventLoop>
@@ -60,10 +62,20 @@ MonitorParameters ParseMonitorOptions(Context& c, int& cycles) {
     MonitorParameters p;
     p.address = c.options.address;
     p.logToFile = false;
-    if (auto v = c.takeOption(QStringLiteral("--monitor-address"))) {
+    const auto single = c.takeOption(QStringLiteral("--monitor-address"));
+    if (auto v = single) {
         p.address = c.toInt(*v, QStringLiteral("--monitor-address"));
         if (p.address < 0 || p.address > 31)
             throw UsageError(QStringLiteral("--monitor-address must be 0..31"));
+    }
+    if (auto v = c.takeOption(QStringLiteral("--addresses"))) {
+        QString why;
+        const auto list = ParseMonAddressList(*v, &why);
+        if (!list) throw UsageError(QStringLiteral("--addresses: ") + why);
+        if (single)
+            throw UsageError(
+                QStringLiteral("--monitor-address and --addresses exclude each other"));
+        p.addresses = *list;
     }
     if (auto v = c.takeOption(QStringLiteral("--interval"))) {
         const double s = c.toReal(*v, QStringLiteral("--interval"));
@@ -83,9 +95,16 @@ MonitorParameters ParseMonitorOptions(Context& c, int& cycles) {
         throw UsageError(QStringLiteral("--append and --rewrite exclude each other"));
     p.append = !rewrite;
     if (auto v = c.takeOption(QStringLiteral("--format"))) {
-        p.format = c.toInt(*v, QStringLiteral("--format"));
-        if (p.format < 0 || p.format >= kMonFormatCount)
-            throw UsageError(QStringLiteral("--format must be 0..3"));
+        if (*v == QLatin1String("csv"))
+            p.format = kMonFormatCsv;
+        else if (*v == QLatin1String("csv-semicolon"))
+            p.format = kMonFormatCsvSemicolon;
+        else {
+            // The text formats by number; the spreadsheet formats by name.
+            p.format = c.toInt(*v, QStringLiteral("--format"));
+            if (p.format < 0 || p.format >= kMonTextFormatCount)
+                throw UsageError(QStringLiteral("--format must be 0..3, csv or csv-semicolon"));
+        }
     }
     if (auto v = c.takeOption(QStringLiteral("--separator"))) {
         if (*v == QLatin1String("comma"))
@@ -125,6 +144,7 @@ int monitor(Context& c) {
     MonitorLog& log = s.monitorLog();
     MonitoringEngine& monitoring = s.monitoring();
     monitoring.setParameters(params);
+    monitoring.setPort(&s.port());
     QObject::connect(&log, &MonitorLog::lineAdded,
                      [&](const QString& line) { c.out << line << Qt::endl; });
 
@@ -161,11 +181,12 @@ int monitor(Context& c) {
 
 Registrar monitorCmd(
     {"monitor",
-     "[--monitor-address N] [--interval S] [--log FILE] [--append|--rewrite] [--format 0..3] "
-     "[--separator comma|dot] [--digits P] [--record all | --record-when "
-     "change=A,error,comm,period=S] [--cycles N]",
-     "monitor one transmitter: PV and error state every S seconds (default 2), records on stdout "
-     "as the log window shows them and in FILE; until Ctrl-C or N cycles",
+     "[--monitor-address N | --addresses LIST] [--interval S] [--log FILE] [--append|--rewrite] "
+     "[--format 0..3|csv|csv-semicolon] [--separator comma|dot] [--digits P] [--record all | "
+     "--record-when change=A,error,comm,period=S] [--cycles N]",
+     "monitor transmitters (one, or a LIST such as 0,3,5-7 on one line): PV and error state "
+     "every S seconds (default 2), records on stdout as the log window shows them and in FILE; "
+     "survives a lost port; until Ctrl-C or N cycles",
      monitor});
 
 }  // namespace

@@ -16,10 +16,20 @@ MonitorLog::~MonitorLog() {
 
 void MonitorLog::PrintMonMemo(const QString& line) {
     if (line.isEmpty()) return;
+    addToWindow(line);
+    if (file_.isOpen() && !csv_) writeToFile(line);
+}
+
+void MonitorLog::writeCsvRow(const QString& row) {
+    if (row.isEmpty()) return;
+    addToWindow(row);
+    if (file_.isOpen() && csv_) writeBytes(row.toUtf8() + kCsvLineEnd);
+}
+
+void MonitorLog::addToWindow(const QString& line) {
     if (window_.size() > kWindowLimit) clearWindow();
     window_.append(line);
     emit lineAdded(line);
-    if (file_.isOpen()) writeToFile(line);
 }
 
 void MonitorLog::clearWindow() {
@@ -40,8 +50,17 @@ QString MonitorLog::CleanFileName(const QString& fieldText) {
     return name.trimmed();
 }
 
+bool MonitorLog::openCsvFile(const QString& name, bool append, const MonCsvStyle& style) {
+    if (!openFile(name, append)) return false;
+    csv_ = true;
+    if (file_.size() == 0)
+        writeBytes(QByteArray(kUtf8Bom) + MonCsvHeader(style).toUtf8() + kCsvLineEnd);
+    return file_.isOpen();
+}
+
 bool MonitorLog::openFile(const QString& name, bool append) {
     closeFile();
+    csv_ = false;
     failureReported_ = false;
     if (name.isEmpty()) {
         reportFileFailure(name);
@@ -62,7 +81,10 @@ void MonitorLog::closeFile() {
 }
 
 void MonitorLog::writeToFile(const QString& line) {
-    const QByteArray bytes = EncodeWindows1250(line) + "\r\n";
+    writeBytes(EncodeWindows1250(line) + "\r\n");
+}
+
+void MonitorLog::writeBytes(const QByteArray& bytes) {
     // Flushed line by line: a run of days must not lose its last hours to a
     // power cut or a pulled stick.
     if (file_.write(bytes) != bytes.size() || !file_.flush()) {
@@ -93,12 +115,20 @@ void MonitorLog::writeAddressLine(int address, const QString& typeText, qint32 s
 
 void MonitorLog::writeRangeBlock(double lower, double upper, const QString& unit,
                                  const QString& format) {
+    writeRangeLine(lower, upper, unit);
+    writeColumnHeader(format);
+}
+
+void MonitorLog::writeRangeLine(double lower, double upper, const QString& unit) {
     PrintMonMemo(QString::fromLatin1(texts::kMonInputRange) +
                  QString::asprintf(" < %.*g ; %.*g > ", 8, lower, 8, upper) + unit);
+}
+
+void MonitorLog::writeColumnHeader(const QString& header) {
     PrintMonMemo(Rule('='));
     qsizetype lead = 0;
-    while (lead < format.size() && format.at(lead) == QLatin1Char(' ')) ++lead;
-    PrintMonMemo(format.mid(lead));
+    while (lead < header.size() && header.at(lead) == QLatin1Char(' ')) ++lead;
+    PrintMonMemo(header.mid(lead));
     PrintMonMemo(Rule('-'));
 }
 
@@ -106,6 +136,16 @@ void MonitorLog::writeFooter(const QDateTime& now) {
     PrintMonMemo(Rule('='));
     PrintMonMemo(QString::fromLatin1(texts::kMonEnd) + FormatDateTime(DayNumber(now), true));
     PrintMonMemo(Rule('='));
+}
+
+void MonitorLog::writePortLost(const QDateTime& now, const QString& deviceName) {
+    PrintMonMemo(QString::fromLatin1(texts::kMonPortLost) + FormatDateTime(DayNumber(now), true) +
+                 QStringLiteral("  ") + deviceName);
+}
+
+void MonitorLog::writePortResumed(const QDateTime& now, const QString& deviceName) {
+    PrintMonMemo(QString::fromLatin1(texts::kMonPortResumed) +
+                 FormatDateTime(DayNumber(now), true) + QStringLiteral("  ") + deviceName);
 }
 
 void MonitorLog::writeNoCommunication(int address) {

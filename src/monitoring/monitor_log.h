@@ -7,6 +7,7 @@
 #include <QStringList>
 
 #include "common/user_interaction.h"
+#include "monitoring/monitor_csv.h"
 
 namespace lmk17 {
 
@@ -41,6 +42,14 @@ public:
     // Opens for the run: append when the file exists and append is asked for,
     // otherwise created or emptied. False (reported) when it cannot be opened.
     bool openFile(const QString& name, bool append);
+    // A CSV log (the spreadsheet formats): the file gets the header row when
+    // it starts empty (so runs appended to one file share one header), then
+    // only the record rows of writeCsvRow(), in UTF-8 behind a byte-order
+    // mark; the window gets every line as usual.
+    bool openCsvFile(const QString& name, bool append, const MonCsvStyle& style);
+    // A record row: to the window and, in CSV mode, to the file.
+    void writeCsvRow(const QString& row);
+    bool csvFile() const { return csv_; }
     // Ends the file for the run; a failure to close is ignored.
     void closeFile();
     bool fileOpen() const { return file_.isOpen(); }
@@ -49,11 +58,18 @@ public:
     // The fixed lines of a run.
     void writeHeader(const QDateTime& now);
     void writeAddressLine(int address, const QString& typeText, qint32 serial);
+    // The range line, then the column header between its rules.
     void writeRangeBlock(double lower, double upper, const QString& unit, const QString& format);
+    void writeRangeLine(double lower, double upper, const QString& unit);
+    // The header text with its leading blanks removed, between "=" and "-" rules.
+    void writeColumnHeader(const QString& header);
     void writeFooter(const QDateTime& now);
     // The start-up failure lines, each followed by a line " ".
     void writeNoCommunication(int address);
     void writePortNotConnected();
+    // The run goes on without its port, and the port is back.
+    void writePortLost(const QDateTime& now, const QString& deviceName);
+    void writePortResumed(const QDateTime& now, const QString& deviceName);
 
     static QString Rule(char c) { return QString(kRuleWidth, QLatin1Char(c)); }
 
@@ -63,12 +79,15 @@ signals:
     void fileFailed(const QString& message);
 
 private:
+    void addToWindow(const QString& line);
     void writeToFile(const QString& line);
+    void writeBytes(const QByteArray& bytes);
     void reportFileFailure(const QString& name);
 
     QStringList window_;
     QFile file_;
     bool failureReported_ = false;
+    bool csv_ = false;
 };
 
 }  // namespace lmk17

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QLocale>
+#include <QStringList>
 #include <algorithm>
 #include <cmath>
 #include <optional>
@@ -28,6 +29,11 @@ std::optional<int> ParseInt(const QString& text) {
 }
 
 }  // namespace
+
+std::vector<int> MonitorParameters::monitoredAddresses() const {
+    if (!addresses.empty()) return addresses;
+    return {address};
+}
 
 void MonitorParameters::normaliseOnClose() {
     if (!writeAll && !onChange && !onErrorState && !onCommError && !onPeriod) writeAll = true;
@@ -61,6 +67,53 @@ QString ShowMonInterval(int ms) {
 
 QString ShowMonInteger(int value) {
     return QString::asprintf(" %d", value);
+}
+
+std::optional<std::vector<int>> ParseMonAddressList(const QString& text, QString* error) {
+    auto fail = [error](const QString& why) -> std::optional<std::vector<int>> {
+        if (error) *error = why;
+        return std::nullopt;
+    };
+    auto address = [](const QString& t) -> std::optional<int> {
+        const std::optional<int> v = ParseInt(t);
+        if (!v || *v < 0 || *v > 31) return std::nullopt;
+        return v;
+    };
+    std::vector<int> out;
+    bool seen[32] = {};
+    for (const QString& raw : text.split(QLatin1Char(','))) {
+        const QString item = raw.trimmed();
+        if (item.isEmpty()) return fail(QStringLiteral("an empty item in the address list"));
+        const qsizetype dash = item.indexOf(QLatin1Char('-'), 1);
+        const std::optional<int> from = address(dash < 0 ? item : item.left(dash));
+        const std::optional<int> to = dash < 0 ? from : address(item.mid(dash + 1));
+        if (!from || !to)
+            return fail(QStringLiteral("not an address 0..31 or a range of them: %1").arg(item));
+        if (*to < *from) return fail(QStringLiteral("a range runs upwards: %1").arg(item));
+        for (int a = *from; a <= *to; ++a) {
+            if (seen[a]) return fail(QStringLiteral("address %1 is listed twice").arg(a));
+            seen[a] = true;
+            out.push_back(a);
+        }
+    }
+    if (out.size() > size_t(kMaxMonAddresses))
+        return fail(QStringLiteral("at most %1 addresses").arg(kMaxMonAddresses));
+    return out;
+}
+
+QString MonAddressListText(const std::vector<int>& addresses) {
+    QStringList items;
+    for (size_t i = 0; i < addresses.size();) {
+        size_t j = i;
+        while (j + 1 < addresses.size() && addresses[j + 1] == addresses[j] + 1) ++j;
+        if (j - i >= 2) {
+            items << QStringLiteral("%1-%2").arg(addresses[i]).arg(addresses[j]);
+            i = j + 1;
+        } else {
+            items << QString::number(addresses[i++]);
+        }
+    }
+    return items.join(QLatin1Char(','));
 }
 
 QString DefaultMonLogFile(const QString& programFolder) {

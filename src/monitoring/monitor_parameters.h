@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QString>
+#include <optional>
+#include <vector>
 
 namespace lmk17 {
 
@@ -23,12 +25,17 @@ struct MonitorParameters {
     bool onPeriod = false;     // MonModeDCBx
     int periodS = 300;         // MonModeDEdt, 20..7200
 
-    int address = 0;        // MonAdr1CB item index
+    int address = 0;  // MonAdr1CB item index
+    // Several transmitters on one line, polled in this order each cycle
+    // ("0,3,5-7"); empty: the one address above.
+    std::vector<int> addresses;
     bool logToFile = true;  // LogToFileCBx
     QString logFile;        // MonLogFileEdt
     bool append = true;     // LogFileAppendCBx, else LogFileReWrCBx
 
     int periodMs() const { return periodS * 1000; }
+    // The addresses a run monitors: the list when one is given, else the one address.
+    std::vector<int> monitoredAddresses() const;
     bool conditionsInForce() const { return !writeAll; }
 
     // On closing the dialog: "Write when:" without any ticked condition
@@ -46,6 +53,14 @@ int CheckMonPercent(const QString& text);
 int CheckMonPeriod(const QString& text);  // seconds
 QString ShowMonInterval(int ms);          // " %.1f" seconds
 QString ShowMonInteger(int value);        // " %d"
+
+// An address list as typed: addresses 0..31 and ranges "5-7", separated by
+// commas, blanks allowed, each address once, at most kMaxMonAddresses. The
+// addresses in the order typed; nullopt with the reason in `error` otherwise.
+inline constexpr int kMaxMonAddresses = 32;
+std::optional<std::vector<int>> ParseMonAddressList(const QString& text, QString* error = nullptr);
+// The list written back compactly: runs of three or more become ranges.
+QString MonAddressListText(const std::vector<int>& addresses);
 
 // The log file the dialog starts with: the program's folder + "default.log".
 QString DefaultMonLogFile(const QString& programFolder);

@@ -13,6 +13,8 @@ const char* const kFormats[kMonFormatCount] = {
     " DateTime[mmddhhmmss]  PV  St_Mess_1  Error  St_Mess_2",
     " DateTime[float]  PV  St_Mess_1  Error  St_Mess_2",
     " Time[hhmmss] DateTime[float]  PV  St_Mess_1  Error  St_Mess_2",
+    " CSV",
+    " CSV (semicolon, decimal comma)",
 };
 
 // The day number in "%.10g" with the system's decimal separator: format 2 and
@@ -96,6 +98,10 @@ QString MonErrorStateField(quint8 state) {
     for (const auto& b : kBits)
         if (state & b.bit) return QString::fromLatin1(b.text);
     return QStringLiteral("??? ");
+}
+
+QString MonAddressField(int address) {
+    return QString::asprintf("%.2d ", address);
 }
 
 QString MonRecordLine(const MonRecordFormat& f, const MonitorReading& r) {

@@ -13,6 +13,13 @@ inline constexpr char kMonEnd[] = " End of the Monitoring:  ";
 inline constexpr char kMonAddressLine[] = "  Address: %d, Transmitter: %s, Serial Number: %.8d";
 inline constexpr char kMonInputRange[] = "    Input Range:";
 inline constexpr char kMonRangeValues[] = " < %.*g ; %.*g > %s";
+// Not among the program's original texts: a run that lost its port goes on
+// and says when the port went away and when it came back (with its name).
+inline constexpr char kMonPortLost[] = " Communication Port Lost:  ";
+inline constexpr char kMonPortResumed[] = " Communication Port Resumed:  ";
+// The column header of a run of several transmitters: the address leads
+// every record line.
+inline constexpr char kMonAddressColumn[] = "Address  ";
 inline constexpr char kMonAttention[] = " Attention!_Transmitter_Error_State!";
 
 inline constexpr char kMonStopQuestion[] = "Do you really want to stop the monitoring mode?";

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "config/catalogue.h"
+#include "config/identification_text.h"
 #include "link/result_codes.h"
 #include "link/transaction_engine.h"
 #include "monitoring/monitor_record.h"
@@ -31,6 +32,10 @@ MonitoringEngine::MonitoringEngine(TransmitterSession& session, MonitorLog& log,
       clock_([] { return QDateTime::currentDateTime(); }) {
     monitorTimer_.setTimerType(Qt::PreciseTimer);
     connect(&monitorTimer_, &QTimer::timeout, this, &MonitoringEngine::MonitorTimerTimer);
+    connect(&portWatch_, &MonitorPortWatch::portLost, this, &MonitoringEngine::onPortLost);
+    connect(&portWatch_, &MonitorPortWatch::portResumed, this, &MonitoringEngine::onPortResumed);
+    // The port comes back between exchanges, never under one still timing out.
+    portWatch_.setReopenAllowed([this] { return !engine().requestOutstanding(); });
     connect(&periodTimer_, &QTimer::timeout, this, &MonitoringEngine::MonPeriodTimerTimer);
     TransactionEngine& e = engine();
     e.registerOperation(
@@ -82,14 +87,24 @@ bool MonitoringEngine::startMonitoring() {
     e.EnableCommands(false);
 
     run_.savedAddress = e.transmitterAddress();
-    if (runParams_.logToFile)
-        log_.openFile(MonitorLog::CleanFileName(runParams_.logFile), runParams_.append);
+    const QString file = MonitorLog::CleanFileName(runParams_.logFile);
+    if (runParams_.logToFile && MonFormatIsCsv(runParams_.format))
+        log_.openCsvFile(file, runParams_.append, csvStyle());
+    else if (runParams_.logToFile)
+        log_.openFile(file, runParams_.append);
     graph_.setPointLimit(runParams_.pointLimit);
-    graph_.clear();
+    graph_.reset();
     emit graphChanged();
     log_.writeHeader(clock_());
 
-    run_.address = runParams_.address;
+    for (const int address : runParams_.monitoredAddresses()) {
+        MonitoredAddress t;
+        t.address = address;
+        run_.targets.push_back(t);
+    }
+    run_.current = 0;
+    run_.address = run_.targets.front().address;
+    portWatch_.arm(true);
     e.operation().processCode = ProcessMonitoring;
     run_.step = MonitorStep::Setup;
     Monitorovani();
@@ -143,6 +158,11 @@ void MonitoringEngine::finishStop() {
     pvRequestPrepared_ = false;
     monitorTimer_.stop();
     periodTimer_.stop();
+    portWatch_.arm(false);
+    if (run_.portLost) {
+        run_.portLost = false;
+        emit portLostChanged(false);
+    }
     setIndicator(false);
     emit activeChanged(false);
     emit stopEnabledChanged(false);
@@ -218,6 +238,12 @@ void MonitoringEngine::Monitorovani() {
             return stepEvaluateStatus();
         case MonitorStep::EndOfCycle:
             return stepEndOfCycle();
+        case MonitorStep::StoreSerial:
+            return stepStoreSerial();
+        case MonitorStep::StoreText1:
+            return stepStoreText(false);
+        case MonitorStep::StoreText2:
+            return stepStoreText(true);
     }
 }
 
@@ -227,6 +253,7 @@ void MonitoringEngine::stepSetup() {
     if (conditionsOn() && runParams_.onPeriod) periodTimer_.start();
     run_.info.previousPv = 0.0;
     run_.step = MonitorStep::Identify;
+    if (run_.several()) return stepIdentifyTarget();
     stepIdentify();
 }
 
@@ -253,6 +280,11 @@ void MonitoringEngine::stepReadRange() {
     } else {
         run_.info.serialNumber = 0;
     }
+    sendRangeRequest();
+}
+
+void MonitoringEngine::sendRangeRequest() {
+    TransactionEngine& e = engine();
     run_.step = MonitorStep::StoreRange;
     LinkRequest& r = e.request();
     r = LinkRequest{};
@@ -268,7 +300,7 @@ void MonitoringEngine::stepReadRange() {
 }
 
 void MonitoringEngine::stepStoreRange() {
-    if (!answered()) return engine().ErrorRWP52(false);
+    if (!answered()) return run_.several() ? targetFailed() : engine().ErrorRWP52(false);
     // The wire carries the block's last array element first.
     const auto& v = engine().request().values;
     for (int i = 0; i < 4; ++i) run_.info.values[size_t(i)] = v[size_t(3 - i)];
@@ -277,18 +309,26 @@ void MonitoringEngine::stepStoreRange() {
 }
 
 void MonitoringEngine::stepStoreUnit() {
-    if (!answered()) return engine().ErrorRWP52(false);
+    if (!answered()) return run_.several() ? targetFailed() : engine().ErrorRWP52(false);
     run_.info.unitCode = quint8(engine().request().value16 & 0xFF);
+    if (run_.several()) return targetReady();
     run_.step = MonitorStep::SetupDone;
     stepSetupDone();
 }
 
 void MonitoringEngine::stepSetupDone() {
     TransactionEngine& e = engine();
-    log_.writeRangeBlock(run_.info.lowerLimit(), run_.info.upperLimit(),
-                         UnitSymbol(run_.info.unitCode), MonFormatText(runParams_.format));
-    graph_.setRange(run_.info.lowerLimit(), run_.info.upperLimit());
-    graph_.setUnitCode(run_.info.unitCode);
+    if (run_.several()) {
+        log_.writeColumnHeader(columnHeader());
+        selectTarget(firstPolled());
+    } else {
+        log_.writeRangeBlock(run_.info.lowerLimit(), run_.info.upperLimit(),
+                             UnitSymbol(run_.info.unitCode), columnHeader());
+        graph_.setSeries(run_.address, run_.info.serialNumber, run_.info.unitCode,
+                         run_.info.lowerLimit(), run_.info.upperLimit());
+        run_.targets[run_.current].info = run_.info;
+    }
+    emit graphChanged();
     monitorTimer_.start();
     run_.forceRecord = true;
     run_.periodElapsed = false;
@@ -302,7 +342,6 @@ void MonitoringEngine::stepRequestPV() {
     TransactionEngine& e = engine();
     run_.recordThisCycle = runParams_.writeAll || run_.forceRecord;
     e.setTransmitterAddress(run_.address);
-    pv_ = 0.0;
     LinkRequest& r = e.request();
     r = LinkRequest{};
     r.operation = OpRead;
@@ -310,29 +349,40 @@ void MonitoringEngine::stepRequestPV() {
     r.dataType = TypeFloat;
     r.da = run_.address;
     run_.step = MonitorStep::EvaluatePV;
-    pvRequestPrepared_ = true;
+    // The tick starts a cycle; the other addresses follow at once (unless a
+    // Stop is waiting: the cycle then goes on with the next tick).
+    if (run_.current == firstPolled() || stopping_) {
+        pvRequestPrepared_ = true;
+        return;
+    }
+    e.SestavPrikaz();
 }
 
 void MonitoringEngine::stepEvaluatePV() {
     TransactionEngine& e = engine();
     setIndicator(true);
-    const QDateTime now = clock_();
     const bool ok = answered();
-    pv_ = ok ? e.request().value : 0.0;
-    run_.line = MonTimeStampField(runParams_.format, now) +
-                MonPvField(pv_, runParams_.digits, runParams_.separator);
+    reading_ = MonitorReading{};
+    reading_.moment = clock_();
+    reading_.pv = ok ? e.request().value : 0.0;
+    reading_.pvResult = e.state().result;
     if (!ok && conditionsOn() && runParams_.onCommError) run_.recordThisCycle = true;
     if (ok) {
-        graph_.addPoint(DayNumber(now), pv_);
+        graph_.addPoint(run_.address, DayNumber(reading_.moment), reading_.pv);
         emit graphChanged();
     }
-    run_.line += MonErrKod2Ret(e.state().result) + QLatin1Char(' ');
     if (conditionsOn() && runParams_.onChange) {
         const double previous = run_.info.previousPv;
-        if (std::abs(pv_ - previous) >= runParams_.changePercent * std::abs(previous) / 100.0)
+        if (std::abs(reading_.pv - previous) >=
+            runParams_.changePercent * std::abs(previous) / 100.0)
             run_.recordThisCycle = true;
     }
-    run_.info.previousPv = pv_;
+    run_.info.previousPv = reading_.pv;
+    if (run_.several() && reading_.pvResult == ResultTimeout) {
+        // A silent transmitter is not asked twice per cycle.
+        reading_.statusResult = ResultTimeout;
+        return endOfAddress();
+    }
     run_.step = MonitorStep::EvaluateStatus;
     sendRead(215, TypeInt16);
 }
@@ -340,29 +390,188 @@ void MonitoringEngine::stepEvaluatePV() {
 void MonitoringEngine::stepEvaluateStatus() {
     TransactionEngine& e = engine();
     const bool ok = answered();
-    const quint8 state = ok ? quint8(e.request().value16 & 0xFF) : 0;
-    run_.line += MonErrorStateField(state);
+    reading_.errorState = ok ? quint8(e.request().value16 & 0xFF) : 0;
+    reading_.statusResult = e.state().result;
     if (!ok && conditionsOn() && runParams_.onCommError) run_.recordThisCycle = true;
-    run_.line += MonErrKod2Ret(e.state().result) + QLatin1Char(' ');
-    if (state != 0) {
-        run_.line += QLatin1String(texts::kMonAttention);
-        if (conditionsOn() && runParams_.onErrorState) run_.recordThisCycle = true;
+    if (reading_.errorState != 0 && conditionsOn() && runParams_.onErrorState)
+        run_.recordThisCycle = true;
+    endOfAddress();
+}
+
+void MonitoringEngine::endOfAddress() {
+    if (run_.recordThisCycle) writeRecord();
+    run_.line.clear();
+    run_.targets[run_.current].info = run_.info;
+    for (size_t i = run_.current + 1; i < run_.targets.size(); ++i) {
+        if (run_.targets[i].leftOut) continue;
+        selectTarget(i);
+        run_.step = MonitorStep::RequestPV;
+        return stepRequestPV();
     }
     run_.step = MonitorStep::EndOfCycle;
     stepEndOfCycle();
 }
 
-void MonitoringEngine::stepEndOfCycle() {
-    if (run_.recordThisCycle) {
+void MonitoringEngine::writeRecord() {
+    if (MonFormatIsCsv(runParams_.format)) {
+        MonCsvRecord c;
+        c.moment = reading_.moment;
+        c.address = run_.address;
+        c.serialNumber = run_.info.serialNumber;
+        if (reading_.pvResult == ResultReadOk) c.pv = reading_.pv;
+        c.digits = runParams_.digits;
+        c.unit = UnitSymbol(run_.info.unitCode);
+        c.pvState = MonErrKod2Ret(reading_.pvResult);
+        c.errorCode = MonErrorStateField(reading_.errorState).trimmed();
+        c.statusState = MonErrKod2Ret(reading_.statusResult);
+        run_.line = MonCsvRow(csvStyle(), c);
+        log_.writeCsvRow(run_.line);
+    } else {
+        MonRecordFormat f;
+        f.format = runParams_.format;
+        f.separator = runParams_.separator;
+        f.digits = runParams_.digits;
+        run_.line = MonRecordLine(f, reading_);
+        if (run_.several()) run_.line.prepend(MonAddressField(run_.address));
         log_.PrintMonMemo(run_.line);
-        emit recordWritten(run_.line);
     }
-    run_.line.clear();
+    emit recordWritten(run_.line);
+}
+
+void MonitoringEngine::stepEndOfCycle() {
     setIndicator(false);
     run_.forceRecord = run_.periodElapsed;
     run_.periodElapsed = false;
+    selectTarget(firstPolled());
     run_.step = MonitorStep::RequestPV;
     stepRequestPV();
+}
+
+// ---- several transmitters ---------------------------------------------------------
+
+void MonitoringEngine::selectTarget(size_t index) {
+    run_.current = index;
+    run_.address = run_.targets[index].address;
+    run_.info = run_.targets[index].info;
+}
+
+size_t MonitoringEngine::firstPolled() const {
+    for (size_t i = 0; i < run_.targets.size(); ++i)
+        if (!run_.targets[i].leftOut) return i;
+    return 0;
+}
+
+void MonitoringEngine::stepIdentifyTarget() {
+    engine().setTransmitterAddress(run_.address);
+    run_.info = RangeInfo{};
+    run_.step = MonitorStep::StoreSerial;
+    sendRead(101, TypeInt32);
+}
+
+void MonitoringEngine::stepStoreSerial() {
+    if (!answered()) return targetFailed();
+    const qint32 serial = engine().request().value32;
+    run_.info.serialNumber = serial >= 1 ? serial : 0;
+    run_.step = MonitorStep::StoreText1;
+    TransactionEngine& e = engine();
+    LinkRequest& r = e.request();
+    r = LinkRequest{};
+    r.operation = OpRead;
+    r.parameter = 120;
+    r.dataType = TypeText;
+    r.row = 2;
+    r.da = run_.address;
+    e.SestavPrikaz();
+}
+
+void MonitoringEngine::stepStoreText(bool second) {
+    if (!answered()) return targetFailed();
+    TransactionEngine& e = engine();
+    MonitoredAddress& t = run_.targets[run_.current];
+    const QByteArray part = e.request().text.left(kWireTextLength);
+    if (!second) {
+        // The first half waits in the type text until the second arrives.
+        t.typeText = QString::fromLatin1(part);
+        run_.step = MonitorStep::StoreText2;
+        LinkRequest& r = e.request();
+        r = LinkRequest{};
+        r.operation = OpRead;
+        r.parameter = 120;
+        r.dataType = TypeText;
+        r.row = 3;
+        r.da = run_.address;
+        e.SestavPrikaz();
+        return;
+    }
+    t.typeText = ParseIdentificationText(t.typeText.toLatin1() + part).typeText;
+    // Every address gets its line, so that each range line has its owner.
+    log_.writeAddressLine(run_.address, t.typeText, run_.info.serialNumber);
+    sendRangeRequest();
+}
+
+void MonitoringEngine::targetReady() {
+    log_.writeRangeLine(run_.info.lowerLimit(), run_.info.upperLimit(),
+                        UnitSymbol(run_.info.unitCode));
+    graph_.setSeries(run_.address, run_.info.serialNumber, run_.info.unitCode,
+                     run_.info.lowerLimit(), run_.info.upperLimit());
+    run_.targets[run_.current].info = run_.info;
+    nextTarget();
+}
+
+void MonitoringEngine::targetFailed() {
+    TransactionEngine& e = engine();
+    // No port: the question and its ending, as for one transmitter.
+    if (e.state().result == ResultPortClosed) {
+        e.operation().pendingCode = ProcessMonitoring;
+        return e.ErrorRWP52(false);
+    }
+    log_.writeNoCommunication(run_.address);
+    run_.targets[run_.current].leftOut = true;
+    nextTarget();
+}
+
+void MonitoringEngine::nextTarget() {
+    if (run_.current + 1 < run_.targets.size()) {
+        selectTarget(run_.current + 1);
+        run_.step = MonitorStep::Identify;
+        return stepIdentifyTarget();
+    }
+    if (run_.polledCount() == 0) return (void)stop(false);
+    run_.step = MonitorStep::SetupDone;
+    stepSetupDone();
+}
+
+MonCsvStyle MonitoringEngine::csvStyle() const {
+    return runParams_.format == kMonFormatCsvSemicolon ? MonCsvStyle::Semicolon()
+                                                       : MonCsvStyle::Comma();
+}
+
+QString MonitoringEngine::columnHeader() const {
+    if (MonFormatIsCsv(runParams_.format)) return MonCsvHeader(csvStyle());
+    QString text = MonFormatText(runParams_.format);
+    qsizetype lead = 0;
+    while (lead < text.size() && text.at(lead) == QLatin1Char(' ')) ++lead;
+    text.remove(0, lead);
+    if (run_.several()) text.prepend(QLatin1String(texts::kMonAddressColumn));
+    return text;
+}
+
+// ---- a lost port -------------------------------------------------------------------
+
+void MonitoringEngine::onPortLost(const QString& deviceName) {
+    if (!run_.active) return;
+    run_.portLost = true;
+    log_.writePortLost(clock_(), deviceName);
+    emit portLostChanged(true);
+}
+
+void MonitoringEngine::onPortResumed(const QString& deviceName) {
+    if (!run_.active) return;
+    // Nothing is in flight (the watch waits for that): start collecting afresh.
+    engine().ResetReceiveState();
+    run_.portLost = false;
+    log_.writePortResumed(clock_(), deviceName);
+    emit portLostChanged(false);
 }
 
 }  // namespace lmk17

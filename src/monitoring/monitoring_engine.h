@@ -8,12 +8,15 @@
 #include "monitoring/monitor_graph.h"
 #include "monitoring/monitor_log.h"
 #include "monitoring/monitor_parameters.h"
+#include "monitoring/monitor_port_watch.h"
+#include "monitoring/monitor_record.h"
 #include "monitoring/monitoring_run.h"
 
 namespace lmk17 {
 
 class TransmitterSession;
 class TransactionEngine;
+class TCommPortDriver;
 
 // Monitoring (ProcessCode 150): identifies the monitored transmitter, reads
 // its range block and unit, then reads the PV and the status word once per
@@ -36,6 +39,12 @@ public:
     const MonitorParameters& parameters() const { return params_; }
     // The local date and time of the records (tests substitute their own).
     void setClock(Clock clock);
+    // The port that a run reopens when it goes away; without one a lost port
+    // only gives communication-error records until Stop.
+    void setPort(TCommPortDriver* port) { portWatch_.setPort(port); }
+    MonitorPortWatch& portWatch() { return portWatch_; }
+    // The port is lost and being reopened (the indicator's third state).
+    bool portLost() const { return run_.portLost; }
 
     // "Start ": false when nothing was started (a run or another operation
     // is going on).
@@ -71,8 +80,11 @@ signals:
     // The link's transmitter address was put back (DAEdt shows " %d").
     void transmitterAddressRestored(int address);
     void graphChanged();
-    // A record line was written (after PrintMonMemo).
+    // A record line was written (after PrintMonMemo; a CSV row in the CSV
+    // formats).
     void recordWritten(const QString& line);
+    // The port went away during the run (true) or is back (false).
+    void portLostChanged(bool lost);
 
 private:
     TransactionEngine& engine();
@@ -94,6 +106,24 @@ private:
     void stepEvaluatePV();
     void stepEvaluateStatus();
     void stepEndOfCycle();
+    // The start-up reads of a run of several transmitters.
+    void stepIdentifyTarget();
+    void stepStoreSerial();
+    void stepStoreText(bool second);
+    void sendRangeRequest();
+    void targetReady();
+    void targetFailed();
+    void nextTarget();
+    // Moves to another target (its address and data become the current ones).
+    void selectTarget(size_t index);
+    size_t firstPolled() const;
+    void endOfAddress();
+    void writeRecord();
+    MonCsvStyle csvStyle() const;
+    // The column header line of the run's format.
+    QString columnHeader() const;
+    void onPortLost(const QString& deviceName);
+    void onPortResumed(const QString& deviceName);
 
     TransmitterSession& session_;
     MonitorLog& log_;
@@ -104,11 +134,12 @@ private:
     Clock clock_;
     QTimer monitorTimer_;
     QTimer periodTimer_;
+    MonitorPortWatch portWatch_;
+    MonitorReading reading_;          // what the current address's cycle found
     bool pvRequestPrepared_ = false;  // the next tick sends the PV request
     bool stopping_ = false;           // Stop is waiting or asking: ticks hold off
     bool stopEnabled_ = true;
     bool indicatorBusy_ = false;
-    double pv_ = 0.0;
 };
 
 }  // namespace lmk17

@@ -33,6 +33,11 @@ public:
         if (!process_.waitForFinished(3000)) process_.kill();
     }
     QString path() const { return path_; }
+    // Killed outright, as a pulled adapter: nothing is tidied up.
+    void kill() {
+        process_.kill();
+        process_.waitForFinished(3000);
+    }
 
 private:
     QProcess process_;

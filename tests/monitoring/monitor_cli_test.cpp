@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QDeadlineTimer>
 #include <QFile>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -65,6 +66,126 @@ TEST(MonitorCli, CtrlCStopsAsTheStopButton) {
     EXPECT_TRUE(out.contains(QStringLiteral(" End of the Monitoring:  "))) << out.toStdString();
 }
 
+// RFC 4180 as a spreadsheet reads it: quoted fields may hold the separator,
+// doubled quotes and line ends.
+QList<QStringList> ParseCsv(const QString& text, QChar separator) {
+    QList<QStringList> rows;
+    QStringList row;
+    QString field;
+    bool quoted = false;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (quoted) {
+            if (c == QLatin1Char('"') && i + 1 < text.size() && text[i + 1] == QLatin1Char('"'))
+                field += text[++i];
+            else if (c == QLatin1Char('"'))
+                quoted = false;
+            else
+                field += c;
+        } else if (c == QLatin1Char('"')) {
+            quoted = true;
+        } else if (c == separator) {
+            row << std::exchange(field, QString());
+        } else if (c == QLatin1Char('\r') && i + 1 < text.size() &&
+                   text[i + 1] == QLatin1Char('\n')) {
+            row << std::exchange(field, QString());
+            rows << std::exchange(row, QStringList());
+            ++i;
+        } else {
+            field += c;
+        }
+    }
+    if (!field.isEmpty() || !row.isEmpty()) rows << (row << field);
+    return rows;
+}
+
+// Reads the program's output until it holds `count` matches (false on time-out).
+bool WaitForOutput(QProcess& p, QString& out, const QRegularExpression& what, int count,
+                   int timeoutMs = 15000) {
+    QDeadlineTimer deadline(timeoutMs);
+    while (out.count(what) < count) {
+        if (deadline.hasExpired()) return false;
+        p.waitForReadyRead(100);
+        out += QString::fromUtf8(p.readAllStandardOutput());
+    }
+    return true;
+}
+
+// The done-when of several transmitters: three addresses (one of them
+// silent) into a CSV file, through a simulator killed and restarted twice on
+// the same link path; the file read back as a spreadsheet would read it.
+TEST(MonitorCli, SeveralTransmittersIntoCsvThroughALostPort) {
+    QTemporaryDir dir;
+    const QString link = dir.filePath(QStringLiteral("line"));
+    const QStringList simArgs = {"--link",    link, "--address", "0",        "--pv", "const:12.5",
+                                 "--address", "3",  "--type",    "K8410H10", "--pv", "const:-7.25"};
+    auto sim = std::make_unique<SimProcess>(simArgs);
+    ASSERT_FALSE(sim->path().isEmpty());
+    const QString csv = dir.filePath(QStringLiteral("m.csv"));
+    QProcess p;
+    p.start(test::ProgramPath("LMK17_CLI", "../src/lmk17-cli"),
+            {"--port", link, "monitor", "--addresses", "0,3,5", "--interval", "1", "--format",
+             "csv", "--log", csv, "--rewrite"});
+    ASSERT_TRUE(p.waitForStarted());
+    QString out;
+    const QRegularExpression ok(QStringLiteral(",3,12345678,-7.25,[^\n]*,OK,00,OK"));
+    const QRegularExpression lost(QStringLiteral("^ Communication Port Lost:  "),
+                                  QRegularExpression::MultilineOption);
+    const QRegularExpression resumed(QStringLiteral("^ Communication Port Resumed:  "),
+                                     QRegularExpression::MultilineOption);
+    ASSERT_TRUE(WaitForOutput(p, out, ok, 2)) << out.toStdString();
+    for (int round = 1; round <= 2; ++round) {
+        sim->kill();
+        ASSERT_TRUE(WaitForOutput(p, out, lost, round)) << out.toStdString();
+        QProcess::execute(QStringLiteral("sleep"), {QStringLiteral("2.5")});
+        sim = std::make_unique<SimProcess>(simArgs);
+        ASSERT_FALSE(sim->path().isEmpty());
+        ASSERT_TRUE(WaitForOutput(p, out, resumed, round, 8000)) << out.toStdString();
+        ASSERT_TRUE(WaitForOutput(p, out, ok, 2 * round + 2)) << out.toStdString();
+    }
+    ::kill(pid_t(p.processId()), SIGINT);
+    ASSERT_TRUE(p.waitForFinished(10000));
+    out += QString::fromUtf8(p.readAllStandardOutput());
+    EXPECT_EQ(p.exitCode(), 0) << out.toStdString();
+    EXPECT_TRUE(out.contains(QStringLiteral(
+        "  Address: 5, ERROR! Communication with the Transmitter was not established!")));
+    EXPECT_EQ(out.count(lost), 2);
+    EXPECT_EQ(out.count(resumed), 2);
+
+    QFile f(csv);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QByteArray bytes = f.readAll();
+    ASSERT_TRUE(bytes.startsWith("\xEF\xBB\xBF"));
+    const QList<QStringList> rows = ParseCsv(QString::fromUtf8(bytes.mid(3)), QLatin1Char(','));
+    ASSERT_GE(rows.size(), 1 + 2 * 6);
+    EXPECT_EQ(rows[0], QStringList({"Time", "Address", "Serial Number", "PV", "Unit", "St_Mess_1",
+                                    "Error", "St_Mess_2"}));
+    int good = 0;
+    int failed = 0;
+    QString previousTime;
+    for (qsizetype i = 1; i < rows.size(); ++i) {
+        const QStringList& r = rows[i];
+        ASSERT_EQ(r.size(), 8) << i;
+        // Every cycle has its row for both addresses, in the listed order.
+        EXPECT_EQ(r[1], (i % 2) ? QStringLiteral("0") : QStringLiteral("3")) << i;
+        EXPECT_TRUE(QDateTime::fromString(r[0], Qt::ISODate).isValid()) << r[0].toStdString();
+        EXPECT_GE(r[0], previousTime);
+        previousTime = r[0];
+        EXPECT_EQ(r[2], QStringLiteral("12345678"));
+        if (r[5] == QLatin1String("OK")) {
+            ++good;
+            EXPECT_EQ(r[3].toDouble(), r[1] == QLatin1String("0") ? 12.5 : -7.25);
+            EXPECT_FALSE(r[4].isEmpty());
+        } else {
+            ++failed;
+            EXPECT_TRUE(r[3].isEmpty()) << i;
+            EXPECT_TRUE(r[5].startsWith(QStringLiteral("ERROR:_"))) << r[5].toStdString();
+        }
+    }
+    EXPECT_GE(good, 2 * 6);
+    EXPECT_GE(failed, 2 * 2);  // each gap lasted at least two polls
+}
+
 TEST(MonitorCli, BadOptionsAreUsageErrors) {
     const QStringList bad[] = {
         {"monitor", "--format", "4"},
@@ -75,6 +196,9 @@ TEST(MonitorCli, BadOptionsAreUsageErrors) {
         {"monitor", "--interval", "0.5"},
         {"monitor", "--append", "--rewrite"},
         {"monitor", "--digits", "2"},
+        {"monitor", "--addresses", "1,1"},
+        {"monitor", "--addresses", "0,3", "--monitor-address", "1"},
+        {"monitor", "--format", "xls"},
     };
     for (const QStringList& args : bad) {
         const CliResult r = RunCli(QStringList{"--port", "/dev/null"} + args);

@@ -2,12 +2,16 @@
 
 #include <QFile>
 #include <QTemporaryDir>
+#include <QTimeZone>
 
+#include "common/ini_file.h"
 #include "common/scripted_interaction.h"
+#include "monitoring/monitor_csv.h"
 #include "monitoring/monitor_graph.h"
 #include "monitoring/monitor_log.h"
 #include "monitoring/monitor_parameters.h"
 #include "monitoring/monitor_record.h"
+#include "monitoring/monitor_settings.h"
 
 namespace lmk17 {
 namespace {
@@ -237,6 +241,165 @@ TEST(MonitorGraph, AxisAndPointLimit) {
     for (int i = 0; i < 201; ++i) g.addPoint(i, i);
     EXPECT_EQ(g.points().size(), 200u);
     EXPECT_EQ(g.points().front().x, 1.0);
+}
+
+struct AddressListCase {
+    const char* text;
+    std::vector<int> addresses;  // empty: refused
+    const char* written;         // how the list is written back
+};
+
+TEST(MonitorParameters, AddressLists) {
+    const AddressListCase cases[] = {
+        {"0,3,5-7", {0, 3, 5, 6, 7}, "0,3,5-7"},
+        {" 7 , 2 ,4- 5", {7, 2, 4, 5}, "7,2,4,5"},
+        {"0-31", {}, "0-31"},
+        {"31", {31}, "31"},
+        {"", {}, nullptr},
+        {"1,,2", {}, nullptr},
+        {"32", {}, nullptr},
+        {"-1", {}, nullptr},
+        {"5-3", {}, nullptr},
+        {"1,2,1", {}, nullptr},
+        {"3-5,4", {}, nullptr},
+        {"a", {}, nullptr},
+    };
+    for (const AddressListCase& c : cases) {
+        QString why;
+        const auto list = ParseMonAddressList(QString::fromLatin1(c.text), &why);
+        EXPECT_EQ(list.has_value(), c.written != nullptr) << c.text;
+        if (!list || !c.written) continue;
+        if (!c.addresses.empty()) {
+            EXPECT_EQ(*list, c.addresses) << c.text;
+        }
+        EXPECT_EQ(MonAddressListText(*list), QString::fromLatin1(c.written)) << c.text;
+    }
+    EXPECT_EQ(ParseMonAddressList(QStringLiteral("0-31"))->size(), 32u);
+    MonitorParameters p;
+    p.address = 9;
+    EXPECT_EQ(p.monitoredAddresses(), std::vector<int>{9});
+    p.addresses = {1, 2};
+    EXPECT_EQ(p.monitoredAddresses(), (std::vector<int>{1, 2}));
+}
+
+// The address list beside the single address in the settings file; stored
+// values go through the dialog's checks.
+TEST(MonitorParameters, SettingsKeys) {
+    MonitorParameters p;
+    p.address = 4;
+    p.addresses = {0, 3, 5, 6, 7};
+    p.format = kMonFormatCsvSemicolon;
+    p.intervalMs = 2500;
+    IniFile ini;
+    SaveMonitorSettings(ini, p);
+    EXPECT_EQ(ini.value(QStringLiteral("Monitor"), QStringLiteral("Addresses"), {}),
+              QStringLiteral("0,3,5-7"));
+    EXPECT_EQ(ini.value(QStringLiteral("Monitor"), QStringLiteral("Address"), {}),
+              QStringLiteral("4"));
+    MonitorParameters back;
+    LoadMonitorSettings(ini, back);
+    EXPECT_EQ(back.addresses, p.addresses);
+    EXPECT_EQ(back.address, 4);
+    EXPECT_EQ(back.format, kMonFormatCsvSemicolon);
+    EXPECT_EQ(back.intervalMs, 2500);
+
+    ini.setValue(QStringLiteral("Monitor"), QStringLiteral("Addresses"), QStringLiteral("1,1"));
+    ini.setValue(QStringLiteral("Monitor"), QStringLiteral("Interval"), QStringLiteral("10"));
+    MonitorParameters bad;
+    LoadMonitorSettings(ini, bad);
+    EXPECT_TRUE(bad.addresses.empty());
+    EXPECT_EQ(bad.intervalMs, 1000);
+}
+
+TEST(MonitorCsv, RowsInBothStyles) {
+    const QDateTime plusOne(QDate(2003, 3, 5), QTime(14, 7, 9), QTimeZone(3600));
+    const QDateTime minusHalf(QDate(2003, 3, 5), QTime(4, 0, 0), QTimeZone(-(3 * 3600 + 1800)));
+    MonCsvRecord r;
+    r.moment = plusOne;
+    r.address = 3;
+    r.serialNumber = 12345678;
+    r.pv = 23.456789;
+    r.digits = 8;
+    r.unit = QString::fromUtf8("°C");
+    r.pvState = QStringLiteral("OK");
+    r.errorCode = QStringLiteral("00");
+    r.statusState = QStringLiteral("OK");
+    MonCsvRecord failed = r;
+    failed.moment = minusHalf;
+    failed.pv.reset();
+    failed.pvState = QStringLiteral("ERROR:_Timeout");
+    MonCsvRecord odd = r;
+    odd.unit = QStringLiteral("m3;\"h\",x");
+    struct {
+        MonCsvStyle style;
+        const MonCsvRecord& record;
+        const char* row;
+    } cases[] = {
+        {MonCsvStyle::Comma(), r, "2003-03-05T14:07:09+01:00,3,12345678,23.456789,°C,OK,00,OK"},
+        {MonCsvStyle::Semicolon(), r, "2003-03-05T14:07:09+01:00;3;12345678;23,456789;°C;OK;00;OK"},
+        {MonCsvStyle::Comma(), failed,
+         "2003-03-05T04:00:00-03:30,3,12345678,,°C,ERROR:_Timeout,00,OK"},
+        {MonCsvStyle::Comma(), odd,
+         "2003-03-05T14:07:09+01:00,3,12345678,23.456789,\"m3;\"\"h\"\",x\",OK,00,OK"},
+        {MonCsvStyle::Semicolon(), odd,
+         "2003-03-05T14:07:09+01:00;3;12345678;23,456789;\"m3;\"\"h\"\",x\";OK;00;OK"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(MonCsvRow(c.style, c.record).toStdString(), std::string(c.row));
+    EXPECT_EQ(MonCsvHeader(MonCsvStyle::Semicolon()),
+              QStringLiteral("Time;Address;Serial Number;PV;Unit;St_Mess_1;Error;St_Mess_2"));
+}
+
+// A CSV log appended to across runs keeps one byte-order mark and one header.
+TEST(MonitorCsv, AppendedRunsShareOneHeader) {
+    QTemporaryDir dir;
+    const QString name = dir.filePath(QStringLiteral("m.csv"));
+    for (int run = 0; run < 2; ++run) {
+        MonitorLog log;
+        ASSERT_TRUE(log.openCsvFile(name, true, MonCsvStyle::Comma()));
+        log.writeHeader(kMoment);
+        log.writeCsvRow(QStringLiteral("row%1").arg(run));
+        log.writeFooter(kMoment);
+        log.closeFile();
+        EXPECT_EQ(log.windowLines().count(QStringLiteral("row%1").arg(run)), 1);
+    }
+    QFile f(name);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll(),
+              QByteArray("\xEF\xBB\xBF") + MonCsvHeader({}).toUtf8() + "\r\nrow0\r\nrow1\r\n");
+}
+
+TEST(MonitorGraph, OneBoundedSeriesPerAddress) {
+    MonitorGraphModel g;
+    g.setPointLimit(20);
+    g.setSeries(5, 111, 1, 0, 100);
+    g.setSeries(2, 222, 2, 0, 1000);
+    for (int i = 0; i < 30; ++i) {
+        g.addPoint(5, i, 20);
+        g.addPoint(2, i, 21);
+    }
+    ASSERT_EQ(g.series().size(), 2u);
+    EXPECT_EQ(g.series()[0].address, 5);
+    EXPECT_EQ(g.series()[0].points.size(), 20u);
+    EXPECT_EQ(g.seriesOf(2)->points.size(), 20u);
+    EXPECT_EQ(g.seriesOf(2)->points.front().x, 10.0);
+    // One axis for both, at least half a percent of the widest range.
+    EXPECT_DOUBLE_EQ(g.axisMin(), 20.5 - 2.5);
+    EXPECT_DOUBLE_EQ(g.axisMax(), 20.5 + 2.5);
+    g.clear();
+    EXPECT_EQ(g.series().size(), 2u);
+    EXPECT_TRUE(g.seriesOf(5)->points.empty());
+
+    QTemporaryDir dir;
+    const QString name = dir.filePath(QStringLiteral("points.csv"));
+    g.addPoint(5, 36220.5, 1.5);
+    ASSERT_TRUE(WriteMonGraphCsv(name, g, MonCsvStyle::Semicolon()));
+    QFile f(name);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QList<QByteArray> rows = f.readAll().split('\n');
+    ASSERT_EQ(rows.size(), 3);
+    EXPECT_TRUE(rows[1].startsWith("1999-03-01T12:00:00")) << rows[1].constData();
+    EXPECT_TRUE(rows[1].contains(";5;111;1,5;")) << rows[1].constData();
 }
 
 }  // namespace

@@ -24,6 +24,16 @@ public:
     explicit MonitorRig(sim::TransmitterProfile profile, int monitoredAddress = 3)
         : LiveSimRig({withAddress(profile, monitoredAddress)}) {
         params.address = monitoredAddress;
+        setUp();
+    }
+    // Several transmitters on the line, monitored at the listed addresses.
+    MonitorRig(std::vector<sim::TransmitterProfile> profiles, std::vector<int> addresses)
+        : LiveSimRig(std::move(profiles)) {
+        params.address = addresses.front();
+        params.addresses = std::move(addresses);
+        setUp();
+    }
+    void setUp() {
         params.intervalMs = 3600 * 1000;
         params.logToFile = false;
         params.digits = 8;
@@ -51,17 +61,21 @@ public:
         monitoring.MonitorTimerTimer();
         return waitFor([&] { return cyclesEnded > before && !engine.requestOutstanding(); });
     }
-    void setPv(double pv) {
+    void setPv(double pv) { setPv(params.address, pv); }
+    void setPv(int address, double pv) {
         sim::PvSource s;
         s.kind = sim::PvSource::Constant;
         s.a = pv;
-        transmitter(params.address).setPv(s);
+        transmitter(address).setPv(s);
     }
     // The record lines of the window (what follows the column header).
     QStringList records() const {
         const QStringList& w = log.windowLines();
-        const qsizetype header = w.indexOf(
-            QStringLiteral("Date[yymmdd]  Time[hhmmss]  PV  St_Mess_1  Error  St_Mess_2"));
+        qsizetype header = -1;
+        for (qsizetype i = 0; i < w.size() && header < 0; ++i)
+            if (w[i].endsWith(
+                    QStringLiteral("Date[yymmdd]  Time[hhmmss]  PV  St_Mess_1  Error  St_Mess_2")))
+                header = i;
         QStringList out;
         for (qsizetype i = header + 2; header >= 0 && i < w.size(); ++i) {
             if (w[i] == kEq) break;
@@ -349,6 +363,108 @@ TEST(Monitoring, PulledAdapterGivesCommunicationErrorRecords) {
     EXPECT_TRUE(rig.monitoring.active());
     rig.ui.answers = {true};
     EXPECT_TRUE(rig.monitoring.stopMonitoring());
+}
+
+sim::TransmitterProfile At(int address, const char* type, double pv) {
+    sim::TransmitterProfile p = Profile(type, 191);
+    p.address = address;
+    p.pv.kind = sim::PvSource::Constant;
+    p.pv.a = pv;
+    return p;
+}
+
+// Three transmitters on one line and an address nobody answers at: that one
+// is reported and left out without a question; the others are read in the
+// listed order with their records and record conditions kept apart, and one
+// that falls silent costs one time-out a cycle and gets its error record.
+TEST(Monitoring, SeveralTransmittersOnOneLine) {
+    MonitorRig rig({At(0, "K8620L31", 12.5), At(3, "K8410H10", -7.25), At(5, "K8620L31", 100)},
+                   {3, 9, 0, 5});
+    ASSERT_TRUE(rig.started);
+    rig.params.writeAll = false;
+    rig.params.onChange = true;
+    rig.params.onErrorState = false;
+    rig.params.onCommError = true;
+    ASSERT_TRUE(rig.start());
+    ASSERT_TRUE(rig.cycle());
+    rig.setPv(0, 20);
+    sim::Fault silence;
+    silence.kind = sim::Fault::Silence;
+    silence.address = 5;
+    rig.line->setFaults({silence});
+    ASSERT_TRUE(rig.cycle());
+    rig.line->setFaults({});
+    ASSERT_TRUE(rig.cycle());
+    rig.ui.answers = {true};
+    ASSERT_TRUE(rig.monitoring.MonStopBtnClick());
+
+    const QString range = QStringLiteral("    Input Range: < ");
+    const QStringList expected = {
+        QStringLiteral(" "),
+        kEq,
+        QStringLiteral(" Start of the Monitoring:  5.3.2003 14:07:09"),
+        QStringLiteral("  LMK-17 version 2.3.2"),
+        kDash,
+        QStringLiteral("  Address: 3, Transmitter: K8410H10, Serial Number: 12345678"),
+        range,
+        QStringLiteral(
+            "  Address: 9, ERROR! Communication with the Transmitter was not established!"),
+        QStringLiteral(" "),
+        QStringLiteral("  Address: 0, Transmitter: K8620L31, Serial Number: 12345678"),
+        range,
+        QStringLiteral("  Address: 5, Transmitter: K8620L31, Serial Number: 12345678"),
+        range,
+        kEq,
+        QStringLiteral("Address  Date[yymmdd]  Time[hhmmss]  PV  St_Mess_1  Error  St_Mess_2"),
+        kDash,
+        // The first cycle is recorded for every address.
+        QStringLiteral("03 030305 140709 -7,25 OK 00 OK "),
+        QStringLiteral("00 030305 140709 12,5 OK 00 OK "),
+        QStringLiteral("05 030305 140709 100 OK 00 OK "),
+        // Address 0 changed; address 5 is silent: its record, no status request.
+        QStringLiteral("00 030305 140709 20 OK 00 OK "),
+        QStringLiteral("05 030305 140709 0 ERROR:_Timeout 00 ERROR:_Timeout "),
+        // Back: a change against its own previous PV (0), nobody else's.
+        QStringLiteral("05 030305 140709 100 OK 00 OK "),
+        kEq,
+        QStringLiteral(" End of the Monitoring:  5.3.2003 14:07:09"),
+        kEq,
+    };
+    const QStringList& w = rig.log.windowLines();
+    ASSERT_EQ(w.size(), expected.size()) << w.join(QLatin1Char('\n')).toStdString();
+    for (qsizetype i = 0; i < w.size(); ++i)
+        EXPECT_TRUE(expected[i] == range ? w[i].startsWith(range) : w[i] == expected[i])
+            << i << ": " << w[i].toStdString();
+    EXPECT_TRUE(rig.ui.shown.size() == 1u);  // the stop question only
+    EXPECT_EQ(rig.readsOf(0), 3 + 2 + 3 + 3);
+    EXPECT_EQ(rig.readsOf(215), 3 + 2 + 3);
+    const auto& series = rig.monitoring.graph().series();
+    ASSERT_EQ(series.size(), 3u);
+    EXPECT_EQ(series[0].address, 3);
+    EXPECT_EQ(series[1].points.size(), 3u);
+    EXPECT_EQ(series[2].points.size(), 2u);
+    EXPECT_EQ(rig.engine.transmitterAddress(), 0);
+    EXPECT_TRUE(rig.engine.commandsEnabled());
+}
+
+TEST(Monitoring, NoTransmitterOfSeveralAnswersEndsTheRun) {
+    MonitorRig rig({At(0, "K8620L31", 1)}, {9, 10});
+    ASSERT_TRUE(rig.started);
+    rig.monitoring.setParameters(rig.params);
+    ASSERT_TRUE(rig.monitoring.MonStartBtnClick());
+    ASSERT_TRUE(LiveSimRig::waitFor([&] { return !rig.monitoring.active(); }));
+    const QStringList& w = rig.log.windowLines();
+    EXPECT_EQ(w.mid(5, 4),
+              (QStringList{QStringLiteral("  Address: 9, ERROR! Communication with the "
+                                          "Transmitter was not established!"),
+                           QStringLiteral(" "),
+                           QStringLiteral("  Address: 10, ERROR! Communication with the "
+                                          "Transmitter was not established!"),
+                           QStringLiteral(" ")}));
+    EXPECT_EQ(w.last(), kEq);
+    EXPECT_TRUE(rig.ui.shown.empty());
+    EXPECT_TRUE(rig.engine.commandsEnabled());
+    EXPECT_FALSE(rig.engine.operation().running());
 }
 
 TEST(Monitoring, LogFileGetsEveryLineWithCrLf) {

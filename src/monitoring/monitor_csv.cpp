@@ -1,0 +1,97 @@
+#include "monitoring/monitor_csv.h"
+
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStringList>
+#include <cmath>
+
+#include "config/catalogue.h"
+#include "monitoring/monitor_graph.h"
+
+namespace lmk17 {
+
+namespace {
+
+const char* const kColumns[] = {"Time", "Address",   "Serial Number", "PV",
+                                "Unit", "St_Mess_1", "Error",         "St_Mess_2"};
+
+QDateTime FromDayNumber(double day) {
+    static const QDate kEpoch(1899, 12, 30);
+    const double whole = std::floor(day);
+    const qint64 ms = qint64(std::llround((day - whole) * 86400000.0));
+    return QDateTime(kEpoch.addDays(qint64(whole)), QTime(0, 0)).addMSecs(ms);
+}
+
+}  // namespace
+
+QString MonCsvField(const QString& text, QChar separator) {
+    const bool quote = text.contains(separator) || text.contains(QLatin1Char('"')) ||
+                       text.contains(QLatin1Char('\r')) || text.contains(QLatin1Char('\n'));
+    if (!quote) return text;
+    QString quoted = text;
+    quoted.replace(QLatin1String("\""), QLatin1String("\"\""));
+    return QLatin1Char('"') + quoted + QLatin1Char('"');
+}
+
+QString MonCsvTime(const QDateTime& moment) {
+    const int offset = moment.offsetFromUtc() / 60;
+    const int a = std::abs(offset);
+    return moment.toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss")) +
+           QString::asprintf("%c%.2d:%.2d", offset < 0 ? '-' : '+', a / 60, a % 60);
+}
+
+QString MonCsvHeader(const MonCsvStyle& style) {
+    QStringList fields;
+    for (const char* c : kColumns) fields << MonCsvField(QString::fromLatin1(c), style.separator);
+    return fields.join(style.separator);
+}
+
+QString MonCsvRow(const MonCsvStyle& style, const MonCsvRecord& r) {
+    QString pv;
+    if (r.pv) {
+        pv = QString::asprintf("%.*g", r.digits, *r.pv);
+        pv.replace(QLatin1Char('.'), style.decimalMark);
+    }
+    const QString fields[] = {MonCsvTime(r.moment),
+                              QString::number(r.address),
+                              QString::number(r.serialNumber),
+                              pv,
+                              r.unit,
+                              r.pvState,
+                              r.errorCode,
+                              r.statusState};
+    QStringList row;
+    for (const QString& f : fields) row << MonCsvField(f, style.separator);
+    return row.join(style.separator);
+}
+
+bool MonCsvFileHasContent(const QString& fileName) {
+    const QFileInfo info(fileName);
+    return info.exists() && info.size() > 0;
+}
+
+bool WriteMonGraphCsv(const QString& fileName, const MonitorGraphModel& graph,
+                      const MonCsvStyle& style, QString* error) {
+    QByteArray bytes = QByteArray(kUtf8Bom) + MonCsvHeader(style).toUtf8() + kCsvLineEnd;
+    for (const MonitorGraphModel::Series& s : graph.series()) {
+        MonCsvRecord r;
+        r.address = s.address;
+        r.serialNumber = s.serialNumber;
+        r.unit = UnitSymbol(s.unitCode);
+        r.pvState = QStringLiteral("OK");
+        r.digits = 10;
+        for (const MonitorGraphModel::Point& p : s.points) {
+            r.moment = FromDayNumber(p.x);
+            r.pv = p.y;
+            bytes += MonCsvRow(style, r).toUtf8() + kCsvLineEnd;
+        }
+    }
+    QSaveFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+        if (error) *error = file.errorString();
+        return false;
+    }
+    return true;
+}
+
+}  // namespace lmk17
