@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "common/axis_range.h"
 #include "config/cjc_sensor.h"
 #include "linearization/lin_text.h"
 
@@ -65,10 +66,9 @@ std::vector<QPointF> ErrorSeries(const ApproximationErrors& errors) {
 }
 
 void WidenErrorAxis(double& low, double& high) {
-    for (int i = 0; i < 100000 && high - low < 0.0002; ++i) {
-        high += std::fabs(high) * 0.1;
-        low -= std::fabs(low) * 0.1;
-    }
+    const AxisRange r = WidenedRange(low, high, 0.0002);
+    low = r.low;
+    high = r.high;
 }
 
 QString AxisRangeText(double from, double to, const QString& unit) {
