@@ -72,6 +72,10 @@ void LinEditor::showPlainGraph(GraphPage page) {
 void LinEditor::open(const TransmitterConfig& config, int rangeIndex) {
     rangeIndex_ = rangeIndex;
     OpenLinPom(data_.pom, config, rangeIndex);
+    // A sensor page never filled in starts from the standard sensor, not from zeros.
+    LinPom& p = data_.pom;
+    if (p.HasRtd && p.RtdA == 0 && p.RtdB == 0 && p.RtdC == 0 && p.RtdR0 == 0)
+        SetStandardRtdConstants(p, rangeIndex);
     unsaved_ = linPending_ = cjcPending_ = rtdPending_ = loaded_ = false;
     linEdited_ = cjcEdited_ = rtdEdited_ = false;
     approximationView_ = false;

@@ -1,5 +1,6 @@
 #include "linearization/lin_graph_series.h"
 
+#include <QCoreApplication>
 #include <cmath>
 
 #include "common/axis_range.h"
@@ -77,8 +78,10 @@ QString AxisRangeText(double from, double to, const QString& unit) {
 }
 
 QString ErrorPointText(bool maximum, double x, double y) {
-    return QLatin1String(maximum ? "Maximum error of approximation is at point "
-                                 : "Minimum error of approximation is at point ") +
+    return (maximum ? QCoreApplication::translate("TGraphForm",
+                                                  "Maximum error of approximation is at point ")
+                    : QCoreApplication::translate("TGraphForm",
+                                                  "Minimum error of approximation is at point ")) +
            QStringLiteral("[ ") + GText(x, 5) + QStringLiteral(" ; ") + GText(y, 5) +
            QStringLiteral(" ].");
 }

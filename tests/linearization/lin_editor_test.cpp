@@ -8,6 +8,7 @@
 #include "config/cjc_sensor.h"
 #include "config/defaults.h"
 #include "config/transmitter_config.h"
+#include "linearization/grid_clipboard.h"
 #include "linearization/lin_editor.h"
 #include "linearization/lin_graph_view.h"
 
@@ -311,4 +312,31 @@ TEST_F(Editor, GraphViewsAndErrorPoints) {
 
     EXPECT_EQ(PointMarkerSize({600, 300}), QSize(9, 6));
     EXPECT_EQ(PointMarkerSize({50, 2000}), QSize(2, 10));
+}
+
+// Two columns from a spreadsheet paste whatever its separator and decimal
+// mark; copying gives the same format back.
+TEST(GridClipboard, PasteAndCopy) {
+    struct Case {
+        const char* text;
+        std::vector<GridRow> rows;
+    };
+    const Case cases[] = {
+        {"1.5\t2.5\r\n3\t4\r\n", {{"1.5", "2.5"}, {"3", "4"}}},
+        {"X;Y\n1,5;2,5\n\n 3 ; 4 \n", {{"1,5", "2,5"}, {"3", "4"}}},  // heading, blank line
+        {"1,5\t-2,25\t9\n7\n", {{"1,5", "-2,25"}, {"7", ""}}},         // extra and missing columns
+        {"Ohm\t°C\nabc\t1\n", {{"abc", "1"}}},  // only the first line can be a heading
+    };
+    for (const Case& c : cases) {
+        const std::vector<GridRow> rows = ParsePastedRows(QString::fromUtf8(c.text));
+        ASSERT_EQ(rows.size(), c.rows.size()) << c.text;
+        for (size_t i = 0; i < rows.size(); ++i) {
+            EXPECT_EQ(rows[i].x, c.rows[i].x) << c.text;
+            EXPECT_EQ(rows[i].y, c.rows[i].y) << c.text;
+        }
+    }
+    const std::vector<GridRow> shown = {{" 1.5", " 2.5"}, {"", ""}, {" 3", " 0"}};
+    const QString copied = CopiedRowsText(shown);
+    EXPECT_EQ(copied, "1.5\t2.5\n3\t0\n");
+    EXPECT_EQ(ParsePastedRows(copied).size(), 2u);
 }

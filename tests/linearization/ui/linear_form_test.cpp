@@ -1,0 +1,307 @@
+// The linearization editor and its graph window driven through their controls.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QDir>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QProcess>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include "common/scripted_interaction.h"
+#include "common/ui/plot_view.h"
+#include "config/catalogue.h"
+#include "config/defaults.h"
+#include "linearization/ui/graph_form.h"
+#include "linearization/ui/linear_form.h"
+#include "linearization/ui/point_grid_widget.h"
+#include "operations/ops_harness.h"
+
+using namespace lmk17;
+using lmk17::test::ScriptedInteraction;
+
+namespace {
+
+// Ohm to degrees of a platinum-like sensor, as a spreadsheet copies it:
+// tab-separated with decimal commas.
+QString PastedPoints() {
+    QString text = QStringLiteral("R [Ohm]\tt [°C]\n");
+    for (int i = 0; i < 12; ++i) {
+        const double r = 20 + 30 * i;
+        const double t = 2.58 * r - 258.5 + 0.00045 * r * r;
+        text += QString::number(r, 'f', 1).replace('.', ',') + '\t' +
+                QString::number(t, 'f', 3).replace('.', ',') + "\r\n";
+    }
+    return text;
+}
+
+template <typename T>
+T* Find(QWidget& w, const char* name) {
+    T* found = w.findChild<T*>(QLatin1String(name));
+    EXPECT_NE(found, nullptr) << name;
+    return found;
+}
+
+QAction* MenuAction(TLinearForm& form, const QString& menu, const QString& text) {
+    for (QAction* m : form.findChild<QMenuBar*>()->actions())
+        if (m->text() == menu)
+            for (QAction* a : m->menu()->actions())
+                if (a->text() == text) return a;
+    ADD_FAILURE() << text.toStdString();
+    return nullptr;
+}
+
+struct Form : ::testing::Test {
+    ScriptedInteraction ui;
+    TLinearForm form{nullptr, &ui};
+    std::vector<LinGraphContent> graphs;  // what each opening of the graph window showed
+    QTemporaryDir dir;
+
+    Form() {
+        form.setGraphRunner([this](TGraphForm& g) { graphs.push_back(g.content()); });
+    }
+    // Opens the window on a customer range without running it modally.
+    void Open(int code, TransmitterConfig* config = nullptr) {
+        TransmitterConfig local;
+        TransmitterConfig& c = config ? *config : local;
+        if (!config) ApplyRangeDefaults(c, FindRange(code));
+        form.editor().open(c, FindRange(code));
+        form.prepareForOpen();
+        form.show();
+        QApplication::setActiveWindow(&form);
+        QApplication::processEvents();
+    }
+    PointGridWidget* grid() { return Find<PointGridWidget>(form, "LnTStrGrd"); }
+    void Paste(const QString& text) {
+        QApplication::clipboard()->setText(text);
+        grid()->setFocus();
+        grid()->setCurrentCell(0, 0);
+        QTest::keyClick(grid(), Qt::Key_V, Qt::ControlModifier);
+    }
+    void Click(const char* button) {
+        QTest::mouseClick(Find<QPushButton>(form, button), Qt::LeftButton);
+    }
+    void ChooseUnit(const QString& symbol) {
+        auto* cb = Find<QComboBox>(form, "JednCB");
+        const int i = cb->findText(QLatin1Char(' ') + symbol);
+        cb->setCurrentIndex(i);
+        emit cb->activated(i);
+    }
+};
+
+int TypeWith(int rangeCode) {
+    for (int i = 1; TypeAt(i); ++i)
+        if (TypeAt(i)->AllowsRange(rangeCode)) return i;
+    return 0;
+}
+
+}  // namespace
+
+// The full road: points pasted, approximated, seen in the graph, committed on
+// OK, written to the transmitter and read back unchanged.
+TEST_F(Form, R91PointsToTransmitterAndBack) {
+    using namespace lmk17::test::ops;
+    const int type = TypeWith(91);
+    ASSERT_NE(type, 0);
+    OpsHarness h(Profile(TypeAt(type)->Name, 191, 91));
+    ASSERT_TRUE(h.started) << h.error.toStdString();
+    ASSERT_EQ(h.read(), OperationOutcome::Completed) << h.ui.texts().join('|').toStdString();
+    ASSERT_EQ(RangeAt(h.model.selectedRangeIndex())->Code, 91);
+    h.model.unsavedChanges = false;
+
+    QTimer::singleShot(0, &form, [&] {
+        Paste(PastedPoints());
+        ChooseUnit(QStringLiteral("°C"));
+        QTest::mouseClick(Find<QRadioButton>(form, "DisplayRBtn1"), Qt::LeftButton);
+        Click("LinApproxBtn");
+        ui.answers = {false};  // not saved to a file now
+        Click("OkBtn");
+        if (form.isVisible()) form.done(QDialog::Rejected);  // never hang the test
+    });
+    ASSERT_TRUE(form.editLinearization(h.model)) << ui.texts().join('|').toStdString();
+    ASSERT_EQ(graphs.size(), 1u);
+    EXPECT_TRUE(graphs[0].showPoints && graphs[0].errorPart);
+    EXPECT_EQ(graphs[0].points.size(), 12u);
+    EXPECT_EQ(ui.texts(), QStringList{LinEditor::saveQuestion()});
+    EXPECT_TRUE(h.model.unsavedChanges);
+    const TransmitterConfig written = h.model.config();
+    EXPECT_EQ(written.PvUnit, 32);
+    EXPECT_EQ(written.LinSegTable, form.editor().pom().LinSegTable);
+    EXPECT_NEAR(written.LinSegTable[3][0], 20.0, 1e-12);  // XStart from the first point
+
+    ASSERT_EQ(h.write(), OperationOutcome::Completed) << h.ui.texts().join('|').toStdString();
+    ConfigModel fresh(h.ui);
+    TransmitterSession other(h.engine, fresh, h.ui);
+    ASSERT_EQ(h.run(other, [&] { return other.PrevodnikLoadBtnClick(); }),
+              OperationOutcome::Completed);
+    ExpectSameRecord(written, fresh.config(), 191);
+}
+
+TEST_F(Form, RtdConstantsToGraph) {
+    Open(91);
+    auto* pages = Find<QTabWidget>(form, "Pages");
+    EXPECT_TRUE(pages->isTabVisible(2));                           // RTD page on R91
+    EXPECT_FALSE(pages->isTabVisible(1));                          // no CJ page
+    EXPECT_FALSE(pages->isTabVisible(3));                          // the detail page stays hidden
+    EXPECT_EQ(Find<QLineEdit>(form, "RtdR0Edt")->text(), " 100");  // standard sensor to start
+    Click("RtdCalcBtn");
+    ASSERT_EQ(graphs.size(), 1u) << ui.texts().join('|').toStdString();
+    EXPECT_EQ(graphs[0].points.size(), 64u);
+    EXPECT_TRUE(grid()->cellText(63, 1).startsWith(" 843.7656"));
+    EXPECT_EQ(form.editor().pom().PvUnit, 32);
+    // A field changed and left makes the calculation pending.
+    auto* r0 = Find<QLineEdit>(form, "RtdR0Edt");
+    pages->setCurrentIndex(2);
+    r0->setFocus();
+    r0->selectAll();
+    QTest::keyClicks(r0, "1500");
+    Find<QLineEdit>(form, "RtdAEdt")->setFocus();
+    EXPECT_TRUE(form.editor().rtdPending());
+    Click("RtdCalcBtn");  // above R91's 400 ohm: refused, nothing drawn
+    EXPECT_EQ(graphs.size(), 1u);
+    EXPECT_TRUE(ui.last().startsWith("Attention! Value R0 is bigger than upper limit"));
+}
+
+TEST_F(Form, CancelAsksAndRestoresAndClearingAsksOnlyFromTheButton) {
+    TransmitterConfig config;
+    ApplyRangeDefaults(config, FindRange(91));
+    Open(91, &config);
+    Paste(PastedPoints());
+    Click("LinApproxBtn");
+    form.editor().commit(config);  // an earlier session ended with OK
+    form.hide();
+    Open(91, &config);
+    EXPECT_EQ(grid()->cellText(0, 0), " 20");
+
+    MenuAction(form, "&Edit", "Clear the Table for Linearization")->trigger();
+    EXPECT_TRUE(ui.shown.empty());  // the menu asks nothing
+    EXPECT_EQ(grid()->cellText(0, 0), "");
+    grid()->item(5, 0)->setText("7");
+    EXPECT_TRUE(form.editor().unsavedChanges());
+    ui.answers = {false};
+    QTest::keyClick(&form, Qt::Key_Escape);
+    EXPECT_TRUE(form.isVisible());  // No: stays, unchanged
+    EXPECT_EQ(ui.last(), LinEditor::cancelQuestion());
+    ui.answers = {true};
+    QTest::keyClick(&form, Qt::Key_Escape);
+    EXPECT_FALSE(form.isVisible());
+    EXPECT_EQ(form.editor().data().LinPoints.count, 12);  // the committed points are back
+    EXPECT_EQ(grid()->cellText(5, 0), " 170");
+
+    Open(91, &config);
+    ui.shown.clear();
+    ui.answers = {false};
+    Click("LinClearBtn");
+    EXPECT_EQ(ui.texts(),
+              QStringList{"Do you really want to clear the table of linearization points?"});
+    EXPECT_EQ(form.editor().data().LinPoints.count, 12);
+}
+
+// A file saved by the editor is the file the command line makes of the same points.
+TEST_F(Form, SavedFileEqualsTheCommandLineFit) {
+    const QString cli = qEnvironmentVariable("LMK17_CLI");
+    if (cli.isEmpty() || !QFile::exists(cli)) GTEST_SKIP() << "LMK17_CLI not set";
+    Open(91);
+    Paste(PastedPoints());
+    ChooseUnit(QStringLiteral("°C"));
+    QTest::mouseClick(Find<QRadioButton>(form, "DisplayRBtn1"), Qt::LeftButton);
+    Click("LinApproxBtn");
+    const QString ours = dir.filePath("editor.lin");
+    form.setFileNameHook([&](bool save) { return save ? ours : QString(); });
+    form.SaveMnuClick();
+    EXPECT_EQ(ui.last(), "Data was saved without any errors.");
+    EXPECT_FALSE(form.editor().unsavedChanges());
+
+    QFile csv(dir.filePath("points.csv"));
+    ASSERT_TRUE(csv.open(QIODevice::WriteOnly));
+    csv.write(PastedPoints().replace(',', '.').replace('\t', ';').toUtf8());
+    csv.close();
+    const QString theirs = dir.filePath("cli.lin");
+    QProcess p;
+    p.start(cli, {"lin", "fit", "--range", "R91", "--unit", "32", "--decimals", "1", "-o", theirs,
+                  csv.fileName()});
+    ASSERT_TRUE(p.waitForFinished(30000));
+    ASSERT_EQ(p.exitCode(), 0) << p.readAllStandardError().toStdString();
+    QFile a(ours), b(theirs);
+    ASSERT_TRUE(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly));
+    EXPECT_EQ(a.readAll(), b.readAll());
+
+    // Loading it back: the points are pending approximation again.
+    form.LinClearMnuClick();
+    form.setFileNameHook([&](bool) { return theirs; });
+    form.LoadMnuClick();
+    EXPECT_EQ(form.editor().data().LinPoints.count, 12);
+    EXPECT_TRUE(form.editor().linPointsPending());
+}
+
+// The graph window's views, its error labels and its popup entry.
+TEST_F(Form, GraphViews) {
+    ScriptedInteraction graphUi;
+    Open(91);
+    Paste(PastedPoints());
+    Click("LinApproxBtn");
+    TGraphForm graph(form.editor(), graphUi);
+    graph.prepare(QString());
+    graph.show();
+    EXPECT_EQ(graph.windowTitle(), " Approximation Graph");
+    QTest::mouseClick(Find<QPushButton>(graph, "ErrorBtn"), Qt::LeftButton);
+    EXPECT_EQ(graph.windowTitle(), " Approximation Error Graph");
+    EXPECT_EQ(Find<QPushButton>(graph, "ErrorBtn")->text(), "Approximation Graph");
+    EXPECT_TRUE(graph.content().showErrors);
+    QTest::mouseClick(Find<QPushButton>(graph, "MaxLbl"), Qt::LeftButton);
+    EXPECT_TRUE(graphUi.last().startsWith("Maximum error of approximation is at point [ "));
+    EXPECT_GE(graph.minimumWidth(), 150);
+    EXPECT_EQ(graph.minimumHeight(), 150);
+
+    form.GraphLinMnuClick();  // from the menu: no points, no error part
+    ASSERT_EQ(graphs.size(), 2u);
+    EXPECT_EQ(graphs[1].caption, " Linearization Graph");
+    EXPECT_FALSE(graphs[1].showPoints || graphs[1].errorPart);
+}
+
+// Screens for a person to look at: LMK17_SHOTS=<folder> saves every page and
+// the three graph views as PNG files.
+TEST_F(Form, Screens) {
+    const QString shots = qEnvironmentVariable("LMK17_SHOTS");
+    if (shots.isEmpty()) GTEST_SKIP() << "LMK17_SHOTS not set";
+    QDir().mkpath(shots);
+    const auto save = [&](QWidget& w, const QString& name) {
+        QApplication::processEvents();
+        QTest::qWait(200);
+        w.grab().save(shots + "/h16-" + name + ".png");
+    };
+    Open(95);
+    auto* pages = Find<QTabWidget>(form, "Pages");
+    pages->setCurrentIndex(1);
+    auto* cjc = Find<PointGridWidget>(form, "KPStrGrd");
+    cjc->setRows({{"-20", "-0.8"}, {"0", "0"}, {"25", "1.0"}, {"60", "2.45"}, {"100", "4.1"}});
+    form.editor().markCjcGridEdited();
+    Click("CjcApproxBtn");
+    save(form, "cjc-page");
+    TGraphForm graph(form.editor(), ui);
+    graph.prepare(QString());
+    graph.show();
+    save(graph, "graph-cjc-approximation");
+    form.hide();
+    Open(91);
+    Paste(PastedPoints());
+    Click("LinApproxBtn");
+    save(form, "lin-page");
+    pages->setCurrentIndex(2);
+    save(form, "rtd-page");
+    pages->setCurrentIndex(0);
+    graph.prepare(QString());
+    save(graph, "graph-approximation");
+    QTest::mouseClick(Find<QPushButton>(graph, "ErrorBtn"), Qt::LeftButton);
+    save(graph, "graph-error");
+    form.editor().showPlainGraph(LinEditor::GraphPage::Linearization);
+    graph.prepare(" Linearization Graph");
+    save(graph, "graph-plain");
+}
