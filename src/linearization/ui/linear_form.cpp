@@ -70,6 +70,12 @@ TLinearForm::TLinearForm(QWidget* parent, UserInteraction* ui) : QDialog(parent)
             [this](const QPoint& g, const QPointF& d) { showPlotPopup(g, d, true); });
     graphRunner_ = [](TGraphForm& g) { g.exec(); };
 
+    for (PointGridWidget* grid : {LnTStrGrd, KPStrGrd})
+        connect(grid, &PointGridWidget::pasteOverflow, this, [this](int lost) {
+            ui_->message(MessageKind::Warning,
+                         tr("%n pasted row(s) did not fit into the table and were left out.",
+                            nullptr, lost));
+        });
     connect(&editor_, &LinEditor::changed, this, &TLinearForm::onChanged);
     connect(qApp, &QApplication::focusChanged, this, &TLinearForm::onFocusChanged);
     resize(1000, 620);

@@ -1,53 +1,18 @@
 // The linearization editor and its graph window driven through their controls.
-#include <gtest/gtest.h>
-
-#include <QApplication>
-#include <QClipboard>
-#include <QComboBox>
 #include <QDir>
+#include <QFile>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QProcess>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
-#include <QTemporaryDir>
-#include <QTest>
-#include <QTimer>
 
-#include "common/scripted_interaction.h"
-#include "common/ui/plot_view.h"
-#include "config/catalogue.h"
-#include "config/defaults.h"
-#include "linearization/ui/graph_form.h"
-#include "linearization/ui/linear_form.h"
-#include "linearization/ui/point_grid_widget.h"
-#include "operations/ops_harness.h"
+#include "form_rig.h"
 
 using namespace lmk17;
-using lmk17::test::ScriptedInteraction;
+using namespace lmk17::test;
 
 namespace {
-
-// Ohm to degrees of a platinum-like sensor, as a spreadsheet copies it:
-// tab-separated with decimal commas.
-QString PastedPoints() {
-    QString text = QStringLiteral("R [Ohm]\tt [°C]\n");
-    for (int i = 0; i < 12; ++i) {
-        const double r = 20 + 30 * i;
-        const double t = 2.58 * r - 258.5 + 0.00045 * r * r;
-        text += QString::number(r, 'f', 1).replace('.', ',') + '\t' +
-                QString::number(t, 'f', 3).replace('.', ',') + "\r\n";
-    }
-    return text;
-}
-
-template <typename T>
-T* Find(QWidget& w, const char* name) {
-    T* found = w.findChild<T*>(QLatin1String(name));
-    EXPECT_NE(found, nullptr) << name;
-    return found;
-}
 
 QAction* MenuAction(TLinearForm& form, const QString& menu, const QString& text) {
     for (QAction* m : form.findChild<QMenuBar*>()->actions())
@@ -58,91 +23,7 @@ QAction* MenuAction(TLinearForm& form, const QString& menu, const QString& text)
     return nullptr;
 }
 
-struct Form : ::testing::Test {
-    ScriptedInteraction ui;
-    TLinearForm form{nullptr, &ui};
-    std::vector<LinGraphContent> graphs;  // what each opening of the graph window showed
-    QTemporaryDir dir;
-
-    Form() {
-        form.setGraphRunner([this](TGraphForm& g) { graphs.push_back(g.content()); });
-    }
-    // Opens the window on a customer range without running it modally.
-    void Open(int code, TransmitterConfig* config = nullptr) {
-        TransmitterConfig local;
-        TransmitterConfig& c = config ? *config : local;
-        if (!config) ApplyRangeDefaults(c, FindRange(code));
-        form.editor().open(c, FindRange(code));
-        form.prepareForOpen();
-        form.show();
-        QApplication::setActiveWindow(&form);
-        QApplication::processEvents();
-    }
-    PointGridWidget* grid() { return Find<PointGridWidget>(form, "LnTStrGrd"); }
-    void Paste(const QString& text) {
-        QApplication::clipboard()->setText(text);
-        grid()->setFocus();
-        grid()->setCurrentCell(0, 0);
-        QTest::keyClick(grid(), Qt::Key_V, Qt::ControlModifier);
-    }
-    void Click(const char* button) {
-        QTest::mouseClick(Find<QPushButton>(form, button), Qt::LeftButton);
-    }
-    void ChooseUnit(const QString& symbol) {
-        auto* cb = Find<QComboBox>(form, "JednCB");
-        const int i = cb->findText(QLatin1Char(' ') + symbol);
-        cb->setCurrentIndex(i);
-        emit cb->activated(i);
-    }
-};
-
-int TypeWith(int rangeCode) {
-    for (int i = 1; TypeAt(i); ++i)
-        if (TypeAt(i)->AllowsRange(rangeCode)) return i;
-    return 0;
-}
-
 }  // namespace
-
-// The full road: points pasted, approximated, seen in the graph, committed on
-// OK, written to the transmitter and read back unchanged.
-TEST_F(Form, R91PointsToTransmitterAndBack) {
-    using namespace lmk17::test::ops;
-    const int type = TypeWith(91);
-    ASSERT_NE(type, 0);
-    OpsHarness h(Profile(TypeAt(type)->Name, 191, 91));
-    ASSERT_TRUE(h.started) << h.error.toStdString();
-    ASSERT_EQ(h.read(), OperationOutcome::Completed) << h.ui.texts().join('|').toStdString();
-    ASSERT_EQ(RangeAt(h.model.selectedRangeIndex())->Code, 91);
-    h.model.unsavedChanges = false;
-
-    QTimer::singleShot(0, &form, [&] {
-        Paste(PastedPoints());
-        ChooseUnit(QStringLiteral("°C"));
-        QTest::mouseClick(Find<QRadioButton>(form, "DisplayRBtn1"), Qt::LeftButton);
-        Click("LinApproxBtn");
-        ui.answers = {false};  // not saved to a file now
-        Click("OkBtn");
-        if (form.isVisible()) form.done(QDialog::Rejected);  // never hang the test
-    });
-    ASSERT_TRUE(form.editLinearization(h.model)) << ui.texts().join('|').toStdString();
-    ASSERT_EQ(graphs.size(), 1u);
-    EXPECT_TRUE(graphs[0].showPoints && graphs[0].errorPart);
-    EXPECT_EQ(graphs[0].points.size(), 12u);
-    EXPECT_EQ(ui.texts(), QStringList{LinEditor::saveQuestion()});
-    EXPECT_TRUE(h.model.unsavedChanges);
-    const TransmitterConfig written = h.model.config();
-    EXPECT_EQ(written.PvUnit, 32);
-    EXPECT_EQ(written.LinSegTable, form.editor().pom().LinSegTable);
-    EXPECT_NEAR(written.LinSegTable[3][0], 20.0, 1e-12);  // XStart from the first point
-
-    ASSERT_EQ(h.write(), OperationOutcome::Completed) << h.ui.texts().join('|').toStdString();
-    ConfigModel fresh(h.ui);
-    TransmitterSession other(h.engine, fresh, h.ui);
-    ASSERT_EQ(h.run(other, [&] { return other.PrevodnikLoadBtnClick(); }),
-              OperationOutcome::Completed);
-    ExpectSameRecord(written, fresh.config(), 191);
-}
 
 TEST_F(Form, RtdConstantsToGraph) {
     Open(91);
@@ -170,14 +51,13 @@ TEST_F(Form, RtdConstantsToGraph) {
 }
 
 TEST_F(Form, CancelAsksAndRestoresAndClearingAsksOnlyFromTheButton) {
-    TransmitterConfig config;
-    ApplyRangeDefaults(config, FindRange(91));
-    Open(91, &config);
+    TransmitterConfig config = CustomerConfig(91);
+    Open(91, config);
     Paste(PastedPoints());
     Click("LinApproxBtn");
     form.editor().commit(config);  // an earlier session ended with OK
     form.hide();
-    Open(91, &config);
+    Open(91, config);
     EXPECT_EQ(grid()->cellText(0, 0), " 20");
 
     MenuAction(form, "&Edit", "Clear the Table for Linearization")->trigger();
@@ -195,7 +75,7 @@ TEST_F(Form, CancelAsksAndRestoresAndClearingAsksOnlyFromTheButton) {
     EXPECT_EQ(form.editor().data().LinPoints.count, 12);  // the committed points are back
     EXPECT_EQ(grid()->cellText(5, 0), " 170");
 
-    Open(91, &config);
+    Open(91, config);
     ui.shown.clear();
     ui.answers = {false};
     Click("LinClearBtn");
