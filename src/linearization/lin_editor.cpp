@@ -9,14 +9,6 @@
 
 namespace lmk17 {
 
-namespace {
-
-QString tr(const char* text) {
-    return QCoreApplication::translate("LinEditor", text);
-}
-
-}  // namespace
-
 LinEditor::LinEditor(QObject* parent) : QObject(parent) {}
 
 QString LinEditor::pendingLinQuestion() {
@@ -152,7 +144,7 @@ bool LinEditor::readLinGrid(const std::vector<GridRow>& rows, UserInteraction& u
     if (!force && !linEdited_) return true;
     if (!ReadLinPointGrid(rows, rangeIndex_, linEdited_, data_, ui, bad)) return false;
     linEdited_ = false;
-    emit changed(PointsChanged | RecordChanged | FlagsChanged);
+    emit changed(LinPointsChanged | RecordChanged | FlagsChanged);
     return true;
 }
 
@@ -161,7 +153,7 @@ bool LinEditor::readCjcGrid(const std::vector<GridRow>& rows, UserInteraction& u
     if (!force && !cjcEdited_) return true;
     if (!ReadCjcPointGrid(rows, data_, ui, bad, &cjcShown_)) return false;
     cjcEdited_ = false;
-    emit changed(PointsChanged | FlagsChanged);
+    emit changed(CjcPointsChanged | FlagsChanged);
     return true;
 }
 
@@ -209,7 +201,7 @@ bool LinEditor::approximateCjc(const std::vector<GridRow>& rows, UserInteraction
 bool LinEditor::readRtdFields(RtdFields& fields, UserInteraction& ui, RtdField* focus) {
     const bool ok = RtdCoeff2LinPom(fields, data_.pom, rangeIndex_, ui, focus);
     if (ok) rtdEdited_ = false;
-    emit changed(RecordChanged | FlagsChanged);
+    emit changed(RtdChanged | FlagsChanged);
     return ok;
 }
 
@@ -233,7 +225,7 @@ bool LinEditor::calculateRtd(RtdFields& fields, UserInteraction& ui, RtdField* f
 
 void LinEditor::setStandardRtdConstants() {
     SetStandardRtdConstants(data_.pom, rangeIndex_);
-    emit changed(RecordChanged);
+    emit changed(RtdChanged);
 }
 
 // --- tables, units, display -----------------------------------------------------------
@@ -241,13 +233,13 @@ void LinEditor::setStandardRtdConstants() {
 void LinEditor::clearLinTable() {
     data_.LinPoints.Clear();
     linPending_ = linEdited_ = false;
-    emit changed(PointsChanged | FlagsChanged);
+    emit changed(LinPointsChanged | FlagsChanged);
 }
 
 void LinEditor::clearCjcTable() {
     data_.CJCPoints.Clear();
     cjcPending_ = cjcEdited_ = false;
-    emit changed(PointsChanged | FlagsChanged);
+    emit changed(CjcPointsChanged | FlagsChanged);
 }
 
 void LinEditor::setDefaultLinearization() {
@@ -278,7 +270,7 @@ bool LinEditor::setCjcXUnit(int unit, const std::vector<GridRow>& rows, UserInte
     if (!readCjcGrid(rows, ui, bad)) return false;
     data_.pom.CjcXUnit = quint8(unit);
     unsaved_ = true;
-    emit changed(PointsChanged | RecordChanged | FlagsChanged);
+    emit changed(CjcPointsChanged | RecordChanged | FlagsChanged);
     return true;
 }
 

@@ -27,11 +27,14 @@ class LinEditor : public QObject {
 public:
     // What changed, for changed(): redraw only what is affected.
     enum Change : int {
-        PointsChanged = 0x01,  // LinPoints or CJCPoints (the grids and the point plots)
+        LinPointsChanged = 0x01,  // LinPoints (the point grid is shown again)
+        CjcPointsChanged = 0x10,  // CJCPoints (the CJ grid is shown again)
+        PointsChanged = LinPointsChanged | CjcPointsChanged,
         RecordChanged = 0x02,  // LinPom: limits, units, display choice, tables, RTD values
         FlagsChanged = 0x04,   // unsaved / pending flags, grid marks
         ErrorsChanged = 0x08,  // the last approximation's errors
-        AllChanged = 0x0f,
+        RtdChanged = 0x20,     // the RTD values (the sensor fields are shown again)
+        AllChanged = 0x3f,
     };
 
     // Which approximation the graph window shows.

@@ -127,12 +127,15 @@ void TLinearForm::showEvent(QShowEvent* event) {
 }
 
 void TLinearForm::onChanged(int what) {
-    if (what & (LinEditor::PointsChanged | LinEditor::RecordChanged)) {
-        refreshLinPage();
-        if (editor_.pom().HasCjc) refreshCjcPage();
-        refreshDetailPage();
-    }
-    if (what & LinEditor::RecordChanged && editor_.pom().HasRtd) refreshRtdPage();
+    // Grids and fields are shown again only when their own data changed:
+    // anything else would throw away text typed but not yet read.
+    const bool record = what & LinEditor::RecordChanged;
+    const bool lin = what & LinEditor::LinPointsChanged;
+    const bool cjc = what & LinEditor::CjcPointsChanged;
+    if (lin || record) refreshLinPage(lin);
+    if (editor_.pom().HasCjc && (cjc || record)) refreshCjcPage(cjc);
+    if (record) refreshDetailPage();
+    if (what & LinEditor::RtdChanged && editor_.pom().HasRtd) refreshRtdPage();
     if (graphOpen_ && (what & (LinEditor::PointsChanged | LinEditor::RecordChanged)))
         graph_->refresh();
 }
@@ -275,7 +278,7 @@ void TLinearForm::openGraph(const QString& plainCaption) {
     graphOpen_ = true;
     graphRunner_(*graph_);
     graphOpen_ = false;
-    onChanged(LinEditor::AllChanged);
+    onChanged(LinEditor::RecordChanged);
 }
 
 void TLinearForm::JednCBChange(int position) {

@@ -160,8 +160,8 @@ private:
     QWidget* buildDetailPage();
 
     void onChanged(int what);
-    void refreshLinPage();
-    void refreshCjcPage();
+    void refreshLinPage(bool rows);
+    void refreshCjcPage(bool rows);
     void refreshRtdPage();
     void refreshDetailPage();
     void refreshLinPlot();

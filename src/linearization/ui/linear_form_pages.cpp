@@ -304,13 +304,13 @@ QWidget* TLinearForm::buildDetailPage() {
 
 // --- showing the editor's state ------------------------------------------------------
 
-void TLinearForm::refreshLinPage() {
+void TLinearForm::refreshLinPage(bool rows) {
     const LinPom& pom = editor_.pom();
     const int range = editor_.rangeIndex();
     const InputRangeEntry* entry = RangeAt(range);
     const QString xUnit = entry ? UnitSymbol(entry->EditorUnit) : QString();
     const QString pvUnit = UnitSymbol(pom.PvUnit);
-    LnTStrGrd->setRows(editor_.linRows());
+    if (rows) LnTStrGrd->setRows(editor_.linRows());
     SetHeaders(LnTStrGrd, xUnit, pvUnit);
     XStartEdt->setText(FieldText(InternalToInput(range, pom.XStart())));
     XEndEdt->setText(FieldText(InternalToInput(range, pom.XEnd())));
@@ -333,9 +333,9 @@ void TLinearForm::refreshLinPlot() {
     linPlot_->setRange(Qt::Vertical, pom.YStart(), pom.YEnd());
 }
 
-void TLinearForm::refreshCjcPage() {
+void TLinearForm::refreshCjcPage(bool rows) {
     const LinPom& pom = editor_.pom();
-    KPStrGrd->setRows(editor_.cjcRows());
+    if (rows) KPStrGrd->setRows(editor_.cjcRows());
     SetHeaders(KPStrGrd, pom.CjcXUnit == 1 ? QStringLiteral("Ohm") : QStringLiteral("°C"),
                QStringLiteral("mV"));
     cjcUnitRG_->button(pom.CjcXUnit == 1 ? 1 : 0)->setChecked(true);
