@@ -19,8 +19,6 @@ TGraphForm::TGraphForm(const LinEditor& editor, UserInteraction& ui, QWidget* pa
     curve_ = plot_->addSeries({Qt::blue, true, PlotView::Symbol::None, {}, 2});
     points_ = plot_->addSeries({Qt::black, false, PlotView::Symbol::Cross, {6, 6}});
     errors_ = plot_->addSeries({Qt::red, true, PlotView::Symbol::Cross, {6, 6}});
-    plot_->setLabelFormat(Qt::Horizontal, QStringLiteral("%.5g"));
-    plot_->setLabelFormat(Qt::Vertical, QStringLiteral("%.5g"));
     connect(plot_, &PlotView::rightReleased, this, &TGraphForm::popupRequested);
 
     auto* scaleLbl = new QLabel(tr("Graph Scale:"), this);

@@ -37,6 +37,7 @@ QLineEdit* ShownField(QWidget* parent, const char* name) {
 QLineEdit* Field(QWidget* parent, const char* name) {
     auto* e = new QLineEdit(parent);
     e->setObjectName(QLatin1String(name));
+    e->setMaximumWidth(e->fontMetrics().horizontalAdvance(QStringLiteral("-0.000000000000")) + 12);
     return e;
 }
 
@@ -230,6 +231,7 @@ QWidget* TLinearForm::buildRtdPage() {
                                       tr("Rt = R0 * [1 + A*t + B*t^2 + C*( t- 100°C )*t^3] ")));
     constLayout->addWidget(new QLabel(tr("for 0 °C to 850 °C:") + QLatin1Char(' ') +
                                       tr("Rt = R0 * (1 + A*t + B*t^2)")));
+    constForm->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
     constLayout->addLayout(constForm);
     constLayout->addWidget(normBtn, 0, Qt::AlignLeft);
     constLayout->addStretch();
@@ -260,6 +262,7 @@ QWidget* TLinearForm::buildRtdPage() {
     one->addWidget(new QLabel(QStringLiteral("T1 [°C] ="), onePoint), 2, 1);
     one->addWidget(T1Edt, 2, 2);
     one->setRowStretch(3, 1);
+    one->setColumnStretch(3, 1);
     rtdPages_->addTab(onePoint, tr("One-Point Calibration according to IEC 751/A2 "));
     connect(rtdPages_, &QTabWidget::currentChanged, &editor_, &LinEditor::markRtdEdited);
     connect(OnePointR0RBtn, &QRadioButton::clicked, &editor_, &LinEditor::markRtdEdited);
