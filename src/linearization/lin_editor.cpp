@@ -78,11 +78,14 @@ void LinEditor::open(const TransmitterConfig& config, int rangeIndex) {
 }
 
 LinEditor::OkStep LinEditor::pendingStep(UserInteraction& ui) {
-    if (linPending_ && ui.question(MessageKind::Warning, pendingLinQuestion()))
+    if (linPending_ && ui.question(Question::ApproximateLinearizationNow, MessageKind::Warning,
+                                   pendingLinQuestion()))
         return OkStep::ApproximateLin;
-    if (cjcPending_ && data_.pom.HasCjc && ui.question(MessageKind::Warning, pendingCjcQuestion()))
+    if (cjcPending_ && data_.pom.HasCjc &&
+        ui.question(Question::ApproximateCjcNow, MessageKind::Warning, pendingCjcQuestion()))
         return OkStep::ApproximateCjc;
-    if (rtdPending_ && ui.question(MessageKind::Warning, pendingRtdQuestion()))
+    if (rtdPending_ &&
+        ui.question(Question::CalculateRtdNow, MessageKind::Warning, pendingRtdQuestion()))
         return OkStep::CalculateRtd;
     return OkStep::Close;
 }
@@ -91,10 +94,11 @@ LinEditor::OkStep LinEditor::okStep(UserInteraction& ui) {
     const OkStep pending = pendingStep(ui);
     if (pending != OkStep::Close) return pending;
     if (!data_.pom.PvRangeFitsDisplay() &&
-        ui.question(MessageKind::Warning, displayRangeQuestion()))
+        ui.question(Question::OutOfDisplayRange, MessageKind::Warning, displayRangeQuestion()))
         return OkStep::KeepOpen;
     const bool anyPoints = data_.LinPoints.count > 0 || data_.CJCPoints.count > 0;
-    if (unsaved_ && anyPoints && ui.question(MessageKind::Confirmation, saveQuestion()))
+    if (unsaved_ && anyPoints &&
+        ui.question(Question::SaveLinearizationNow, MessageKind::Confirmation, saveQuestion()))
         return OkStep::Save;
     return OkStep::Close;
 }
@@ -104,7 +108,9 @@ bool LinEditor::commit(TransmitterConfig& config) const {
 }
 
 bool LinEditor::cancel(UserInteraction& ui) {
-    if (unsaved_ && !ui.question(MessageKind::Confirmation, cancelQuestion())) return false;
+    if (unsaved_ &&
+        !ui.question(Question::DiscardLinearization, MessageKind::Confirmation, cancelQuestion()))
+        return false;
     // Earlier sessions' committed points stay: only this session's edits go.
     data_ = atOpen_;
     unsaved_ = linPending_ = cjcPending_ = rtdPending_ = loaded_ = false;

@@ -86,9 +86,19 @@ TLinearForm::~TLinearForm() = default;
 // --- opening and committing ------------------------------------------------------------
 
 bool TLinearForm::editLinearization(ConfigModel& model) {
+    if (!model.allowsLinearization()) return false;
+    const int rangeIndex = model.selectedRangeIndex();
+    const InputRangeEntry* range = RangeAt(rangeIndex);
+    if (!range || !range->UsesEditor) return false;
+    editor_.open(model.config(), rangeIndex);
+    prepareForOpen();
+    if (exec() != QDialog::Accepted) return false;
     bool modified = false;
-    if (!editLinearization(model.config(), model.selectedRangeIndex(), &modified)) return false;
-    if (modified) model.unsavedChanges = true;
+    {
+        auto edit = model.edit();
+        modified = editor_.commit(edit.config());
+    }
+    if (modified) model.setUnsavedChanges(true);
     // The Input page shows the new PV unit and the limits derived from the new table.
     model.RefreshFromConfig();
     return true;
@@ -237,13 +247,13 @@ void TLinearForm::RtdCalcBtnClick() {
 }
 
 void TLinearForm::LinClearBtnClick() {
-    if (ui_->question(MessageKind::Confirmation,
+    if (ui_->question(Question::ClearPointTable, MessageKind::Confirmation,
                       tr("Do you really want to clear the table of linearization points?")))
         LinClearMnuClick();
 }
 
 void TLinearForm::CjcClearBtnClick() {
-    if (ui_->question(MessageKind::Confirmation,
+    if (ui_->question(Question::ClearPointTable, MessageKind::Confirmation,
                       tr("Do you really want to clear the table of cold junction compensation "
                          "points")))
         CjcClearMnuClick();

@@ -29,7 +29,7 @@ TEST_F(Form, R91PointsToTransmitterAndBack) {
     ASSERT_TRUE(h.started) << h.error.toStdString();
     ASSERT_EQ(h.read(), OperationOutcome::Completed) << h.ui.texts().join('|').toStdString();
     ASSERT_EQ(RangeAt(h.model.selectedRangeIndex())->Code, 91);
-    h.model.unsavedChanges = false;
+    h.model.setUnsavedChanges(false);
 
     QTimer::singleShot(0, &form, [&] {
         Paste(PastedPoints());
@@ -45,7 +45,7 @@ TEST_F(Form, R91PointsToTransmitterAndBack) {
     EXPECT_TRUE(graphs[0].showPoints && graphs[0].errorPart);
     EXPECT_EQ(graphs[0].points.size(), 12u);
     EXPECT_EQ(ui.texts(), QStringList{LinEditor::saveQuestion()});
-    EXPECT_TRUE(h.model.unsavedChanges);
+    EXPECT_TRUE(h.model.unsavedChanges());
     EXPECT_EQ(h.model.config().PvUnit, 32);
     EXPECT_EQ(h.model.config().LinSegTable, form.editor().pom().LinSegTable);
     EXPECT_NEAR(h.model.config().LinSegTable[3][0], 20.0, 1e-12);  // XStart from the first point
@@ -54,7 +54,6 @@ TEST_F(Form, R91PointsToTransmitterAndBack) {
     const TransmitterConfig written = h.model.config();
     ConfigModel fresh(h.ui);
     TransmitterSession other(h.engine, fresh, h.ui);
-    ASSERT_EQ(h.run(other, [&] { return other.PrevodnikLoadBtnClick(); }),
-              OperationOutcome::Completed);
+    ASSERT_EQ(h.run(other, [&] { return other.startRead(); }), OperationOutcome::Completed);
     ExpectSameRecord(written, fresh.config(), 191, TypeAt(type)->Comparators != 0);
 }
