@@ -73,6 +73,15 @@ std::vector<QPointF> FinitePoints(const std::vector<QPointF>& points) {
     return out;
 }
 
+double NiceStep(double span, int intervals) {
+    if (!std::isfinite(span) || span <= 0.0 || intervals < 1) return 0.0;
+    const double raw = span / intervals;
+    const double magnitude = std::pow(10.0, std::floor(std::log10(raw)));
+    for (double m : {1.0, 2.0, 5.0})
+        if (m * magnitude >= raw * (1 - 1e-9)) return m * magnitude;
+    return 10.0 * magnitude;
+}
+
 int DecimalsForStep(double step) {
     step = std::fabs(step);
     if (!std::isfinite(step) || step <= 0.0) return 0;

@@ -43,6 +43,10 @@ DataBounds BoundsOf(const std::vector<QPointF>& points);
 // The points without those having a non-finite coordinate.
 std::vector<QPointF> FinitePoints(const std::vector<QPointF>& points);
 
+// A tick step of 1, 2 or 5 times a power of ten that divides `span` into at
+// most `intervals` parts (0 for an empty or non-finite span).
+double NiceStep(double span, int intervals);
+
 // Decimal places (0..6) that write a tick step exactly, so that neighbouring
 // labels differ (0.25 -> 2, 5 -> 0, 1/3 -> 6).
 int DecimalsForStep(double step);

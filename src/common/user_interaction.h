@@ -24,7 +24,14 @@ enum class Question {
     OverwriteFile,         // a configuration or linearization file exists
     StopMonitoring,
     ClearMonitorLog,
-    CloseApplication,  // "Do you really want to close application?"
+    CloseApplication,             // "Do you really want to close application?"
+    ApproximateLinearizationNow,  // linearization editor: points changed, not approximated
+    ApproximateCjcNow,            // CJ points changed, not approximated
+    CalculateRtdNow,              // sensor constants changed, not calculated
+    OutOfDisplayRange,            // the PV limits do not fit the display
+    SaveLinearizationNow,         // closing with unsaved linearization changes
+    DiscardLinearization,         // Cancel with unsaved linearization changes
+    ClearPointTable,              // "Clear Table" of the editor's point grids
 };
 
 // The one way the core talks to the user. The GUI implements it with modal

@@ -50,6 +50,10 @@ void LinErrors(const LinData& data, int rangeIndex, ApproximationErrors& e) {
     }
     FindExtremes(e);
     SetLabels(e, UnitSymbol(data.pom.PvUnit).left(8));
+    if (!e.series.empty()) {
+        e.minPoint = data.LinPoints[e.minIndex - 1];
+        e.maxPoint = data.LinPoints[e.maxIndex - 1];
+    }
 }
 
 void SetLimitsWithMargin(LinPom& pom) {
@@ -151,6 +155,12 @@ bool ProlozKPoln(LinData& data, ApproximationErrors* errors) {
         }
         FindExtremes(*errors);
         SetLabels(*errors, QStringLiteral("mV"));
+        const auto shown = [&](int index) {
+            const XYPoint& p = pts[index - 1];
+            return XYPoint{errors->series[size_t(index - 1)].x, 1000.0 * p.y};
+        };
+        errors->minPoint = shown(errors->minIndex);
+        errors->maxPoint = shown(errors->maxIndex);
     }
     return true;
 }

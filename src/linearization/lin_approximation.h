@@ -23,6 +23,12 @@ struct ApproximationErrors {
     int maxIndex = 1;
     QString minLabel;  // "Minimum:  <value> [<unit>]"
     QString maxLabel;  // "Maximum:  <value> [<unit>]"
+    // The points of the minimum and maximum error as the editor shows them
+    // (linearization: X and Y of LinPoints; CJ: X in the CJ unit, Y in mV),
+    // kept here because the point table may be re-sorted while the graph is
+    // open (a point added from the plot), so the indexes may name another point.
+    XYPoint minPoint;
+    XYPoint maxPoint;
 };
 
 // The two captions the labels start with.

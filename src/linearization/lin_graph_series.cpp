@@ -1,7 +1,9 @@
 #include "linearization/lin_graph_series.h"
 
+#include <QCoreApplication>
 #include <cmath>
 
+#include "common/axis_range.h"
 #include "config/cjc_sensor.h"
 #include "linearization/lin_text.h"
 
@@ -65,10 +67,9 @@ std::vector<QPointF> ErrorSeries(const ApproximationErrors& errors) {
 }
 
 void WidenErrorAxis(double& low, double& high) {
-    for (int i = 0; i < 100000 && high - low < 0.0002; ++i) {
-        high += std::fabs(high) * 0.1;
-        low -= std::fabs(low) * 0.1;
-    }
+    const AxisRange r = WidenedRange(low, high, 0.0002);
+    low = r.low;
+    high = r.high;
 }
 
 QString AxisRangeText(double from, double to, const QString& unit) {
@@ -77,8 +78,10 @@ QString AxisRangeText(double from, double to, const QString& unit) {
 }
 
 QString ErrorPointText(bool maximum, double x, double y) {
-    return QLatin1String(maximum ? "Maximum error of approximation is at point "
-                                 : "Minimum error of approximation is at point ") +
+    return (maximum ? QCoreApplication::translate("TGraphForm",
+                                                  "Maximum error of approximation is at point ")
+                    : QCoreApplication::translate("TGraphForm",
+                                                  "Minimum error of approximation is at point ")) +
            QStringLiteral("[ ") + GText(x, 5) + QStringLiteral(" ; ") + GText(y, 5) +
            QStringLiteral(" ].");
 }

@@ -29,7 +29,8 @@ QPointF CjcAxisRange(const LinPom& pom);
 std::vector<QPointF> ErrorSeries(const ApproximationErrors& errors);
 
 // The error view's Y axis: a span below 0.0002 is widened by moving both
-// limits outwards by 10 % of their own magnitude, at most 100000 times.
+// limits outwards by 10 % of their own magnitude, at most 100000 times; a span
+// that cannot grow so (limits at zero) becomes its centre +- 0.0001.
 void WidenErrorAxis(double& low, double& high);
 
 // "  < %.*g ; %.*g >  [%s]" of an axis caption (5 digits, unit cut to 8

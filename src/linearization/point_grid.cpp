@@ -82,13 +82,23 @@ bool ReadLinPointGrid(const std::vector<GridRow>& rows, int rangeIndex, bool edi
 }
 
 bool ReadCjcPointGrid(const std::vector<GridRow>& rows, LinData& data, UserInteraction& ui,
-                      GridCell* bad) {
+                      GridCell* bad, const std::vector<ShownCjcRow>* shown) {
     const bool celsius = data.pom.CjcXUnit != 1;
     const double lo = CjcCelsiusToOhm(kCjcMinCelsius);
     const double hi = CjcCelsiusToOhm(kCjcMaxCelsius);
     CjcPointTable points;
+    const auto unchanged = [&](int row, int column) {
+        if (!shown || size_t(row) > shown->size()) return false;
+        const GridRow& was = (*shown)[size_t(row - 1)].text;
+        const GridRow& now = rows[size_t(row - 1)];
+        return column == 1 ? was.x.trimmed() == now.x.trimmed()
+                           : was.y.trimmed() == now.y.trimmed();
+    };
     const bool ok = ParseRows(rows, ui, bad, [&](int row, double x, double y) {
-        const double ohm = celsius ? CjcCelsiusToOhm(x) : x;
+        double ohm = celsius ? CjcCelsiusToOhm(x) : x;
+        double volts = y / 1000.0;
+        if (unchanged(row, 1)) ohm = (*shown)[size_t(row - 1)].stored.x;
+        if (unchanged(row, 2)) volts = (*shown)[size_t(row - 1)].stored.y;
         if (ohm < lo || ohm > hi) {
             // The ohm limits are not whole numbers; they are shown with two decimals.
             const QString text =
@@ -108,7 +118,7 @@ bool ReadCjcPointGrid(const std::vector<GridRow>& rows, LinData& data, UserInter
                               .arg(hi, 0, 'f', 2);
             return Refuse(ui, bad, row, 1, text);
         }
-        if (!points.Append(ohm, y / 1000.0)) return FormatError(ui, bad, row, 1);
+        if (!points.Append(ohm, volts)) return FormatError(ui, bad, row, 1);
         return true;
     });
     if (!ok) return false;
@@ -126,10 +136,16 @@ std::vector<GridRow> LinPointRows(const LinData& data) {
 
 std::vector<GridRow> CjcPointRows(const LinData& data) {
     std::vector<GridRow> rows;
+    for (const ShownCjcRow& r : ShownCjcRows(data)) rows.push_back(r.text);
+    return rows;
+}
+
+std::vector<ShownCjcRow> ShownCjcRows(const LinData& data) {
+    std::vector<ShownCjcRow> rows;
     for (int i = 0; i < data.CJCPoints.count; ++i) {
         const XYPoint& p = data.CJCPoints[i];
         const double x = data.pom.CjcXUnit == 1 ? p.x : CjcOhmToCelsius(p.x);
-        rows.push_back({FieldText(x), FieldText(p.y * 1000.0)});
+        rows.push_back({{FieldText(x), FieldText(p.y * 1000.0)}, p});
     }
     return rows;
 }

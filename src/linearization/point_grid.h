@@ -30,11 +30,24 @@ struct GridCell {
 bool ReadLinPointGrid(const std::vector<GridRow>& rows, int rangeIndex, bool edited, LinData& data,
                       UserInteraction& ui, GridCell* bad = nullptr);
 
+// One row of the CJ grid as it was shown: its texts and the stored point.
+struct ShownCjcRow {
+    GridRow text;
+    XYPoint stored;  // ohm, volts
+};
+
 // Reads the CJ point grid (StrGrd2PoleKPoln): X in the editor's CJ unit
 // (degrees Celsius converted to the sensor's ohms), Y in mV stored as volts;
 // every X must lie within the sensor's resistances at -55 and 155 degrees.
+// A cell whose trimmed text is still the one `shown` put there keeps its
+// stored value: the two sensor cubics are not exact inverses, so converting
+// a shown temperature back would move the point (-55 degrees shows as
+// -55.000487 and would then be refused).
 bool ReadCjcPointGrid(const std::vector<GridRow>& rows, LinData& data, UserInteraction& ui,
-                      GridCell* bad = nullptr);
+                      GridCell* bad = nullptr, const std::vector<ShownCjcRow>* shown = nullptr);
+
+// The rows CjcPointRows shows, with the points behind them.
+std::vector<ShownCjcRow> ShownCjcRows(const LinData& data);
 
 // The grid rows showing a point table as the editor shows it (" %.*g", 8
 // digits; CJ X in the editor's unit and Y in mV).

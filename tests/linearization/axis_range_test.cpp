@@ -78,4 +78,9 @@ TEST(AxisRange, DecimalsFromTheTickStep) {
     const std::pair<double, int> cases[] = {{5, 0},     {0.5, 1},     {0.25, 2}, {0.1, 1},
                                             {0.002, 3}, {1.0 / 3, 6}, {0, 0},    {2.5, 1}};
     for (auto [step, decimals] : cases) EXPECT_EQ(DecimalsForStep(step), decimals) << step;
+    // Steps of 1, 2 or 5 times a power of ten, never more intervals than asked.
+    const std::tuple<double, int, double> steps[] = {{924.36, 4, 500}, {330, 4, 100},
+                                                     {770.15, 4, 200}, {0.0002, 4, 0.00005},
+                                                     {10, 5, 2},       {0, 4, 0}};
+    for (auto [span, n, step] : steps) EXPECT_DOUBLE_EQ(NiceStep(span, n), step) << span;
 }

@@ -5,6 +5,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <algorithm>
+#include <cmath>
 
 namespace lmk17 {
 
@@ -53,7 +54,22 @@ void PlotView::setAxisVisible(Side side, bool visible) {
 AxisRange PlotView::setRange(Qt::Orientation o, double low, double high) {
     const AxisRange r = NormalizedRange(low, high);
     axis(o)->setRange(r.low, r.high);
+    placeTicks(o);
     return r;
+}
+
+void PlotView::placeTicks(Qt::Orientation o) {
+    QValueAxis* a = axis(o);
+    const int i = o == Qt::Horizontal ? 0 : 1;
+    const double step = NiceStep(a->max() - a->min(), ticks_[i] - 1);
+    if (step <= 0.0) return;
+    a->setTickType(QValueAxis::TicksDynamic);
+    a->setTickAnchor(std::floor(a->min() / step) * step);
+    a->setTickInterval(step);
+    if (fixedFormat_[i]) return;
+    const bool tiny = step < 1e-5;
+    a->setLabelFormat(tiny ? QStringLiteral("%.2e")
+                           : QStringLiteral("%.%1f").arg(DecimalsForStep(step)));
 }
 
 AxisRange PlotView::range(Qt::Orientation o) const {
@@ -74,11 +90,14 @@ void PlotView::fitRangeToData(Qt::Orientation o) {
 }
 
 void PlotView::setLabelFormat(Qt::Orientation o, const QString& format) {
+    fixedFormat_[o == Qt::Horizontal ? 0 : 1] = true;
     axis(o)->setLabelFormat(format);
 }
 
 void PlotView::setTickCount(Qt::Orientation o, int count) {
+    ticks_[o == Qt::Horizontal ? 0 : 1] = std::max(2, count);
     axis(o)->setTickCount(std::max(2, count));
+    placeTicks(o);
 }
 
 void PlotView::setGridVisible(Qt::Orientation o, bool visible) {

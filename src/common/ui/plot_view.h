@@ -17,8 +17,8 @@ namespace lmk17 {
 //  - Axes: a value axis at each side (bottom and left are shown, top and right
 //    exist hidden for graphs that need a second scale); each with a label
 //    format (printf style, "%.4g"), a tick count and grid lines shown or
-//    hidden. setRange() applies the axis rules of common/axis_range.h, so an
-//    axis is never empty, reversed or non-finite.
+//    hidden; ticks fall on round values. setRange() applies the axis rules of common/axis_range.h,
+//    so an axis is never empty, reversed or non-finite.
 //  - Series: line series with or without a line and with point symbols of a
 //    chosen kind and size. Symbols Qt Charts lacks (the cross) are drawn as
 //    light marker images. setPoints() skips non-finite points.
@@ -66,7 +66,11 @@ public:
     // NormalizedRange; does nothing when no point is finite.
     void fitRangeToData(Qt::Orientation o);
 
+    // A fixed label format; the default follows the tick step ("%.2f" for
+    // ticks 0.05 apart) so that neighbouring labels always differ.
     void setLabelFormat(Qt::Orientation o, const QString& format);
+    // The most tick marks the axis shows. Ticks fall on round values (1, 2 or
+    // 5 times a power of ten apart) inside the range, whatever its limits.
     void setTickCount(Qt::Orientation o, int count);
     void setGridVisible(Qt::Orientation o, bool visible);
     void setTitle(const QString& title);
@@ -102,6 +106,10 @@ protected:
 
 private:
     QValueAxis* axes_[4] = {};
+    int ticks_[2] = {6, 6};  // by orientation: horizontal, vertical
+    bool fixedFormat_[2] = {false, false};
+
+    void placeTicks(Qt::Orientation o);
     QHash<QLineSeries*, SeriesStyle> styles_;
 };
 
