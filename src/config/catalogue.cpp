@@ -192,6 +192,7 @@ QStringList CatalogueConsistencyMessages() {
     QStringList messages;
     auto check = [&](int rows, int builtIn, const char* name) {
         if (rows != builtIn)
+            // notr: the program's internal consistency message, for its author
             messages << QString::fromUtf8(
                             "POZOR! Nesouhlasí počet '%1', kontaktujte autora programu!")
                             .arg(QLatin1String(name));

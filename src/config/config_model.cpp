@@ -8,9 +8,9 @@
 namespace lmk17 {
 
 namespace {
-QString translated(const char* text) {
-    return QCoreApplication::translate("Configuration", text);
-}
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(Configuration)
+};
 
 template <typename T>
 bool same(const T& a, const T& b) {
@@ -165,7 +165,7 @@ bool ConfigModel::adoptRecord() {
     const CorruptStep found = lastCorrupt_;
     ui_.message(
         MessageKind::Error,
-        translated("Transmitter configuration corrupt. Last writing probably not successful. "
+        Texts::tr("Transmitter configuration corrupt. Last writing probably not successful. "
                    "Default configuration will be pre-set!"));
     SetDefaultConfiguration(identity_.typeIndex, identity_.rangeIndex, identity_.firmwareIndex);
     applyAdoption(AdoptRecord(config_, identity_.typeIndex, identity_.firmwareIndex));
@@ -194,7 +194,7 @@ PhysicalOutputLimits ConfigModel::physicalLimits() const {
 
 bool ConfigModel::setDefaultConfigurationCommand() {
     if (!ui_.question(Question::SetDefaultConfiguration, MessageKind::Confirmation,
-                      translated("Do you really want to pre-set default configuration? ")))
+                      Texts::tr("Do you really want to pre-set default configuration? ")))
         return false;
     PushUndo(config_);
     SetDefaultConfiguration(identity_.typeIndex, selectedRangeIndex_, identity_.firmwareIndex);
@@ -229,7 +229,7 @@ bool ConfigModel::SelectRange(int rangeIndex) {
     PushUndo(config_);
     if (!refreshing_)
         ui_.message(MessageKind::Information,
-                    translated("Input range was changed, check configuration."));
+                    Texts::tr("Input range was changed, check configuration."));
     const InputRangeEntry& range = *RangeAt(rangeIndex);
     const auto tables = config_.LinSegTable;
     const auto cj = config_.CjcPoly;

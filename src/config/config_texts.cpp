@@ -12,13 +12,13 @@ constexpr qint64 kSecondsPerYear = 31557600;  // 365.25 days
 constexpr qint64 kSecondsPerDay = 86400;
 constexpr qint64 kMsPerDay = 86400000;
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("Configuration", text);
-}
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(Configuration)
+};
 
 void appendPart(QString& out, qint64 value, const char* one, const char* many) {
     if (value <= 0) return;
-    out += QString::number(value) + (value == 1 ? tr(one) : tr(many));
+    out += QString::number(value) + (value == 1 ? Texts::tr(one) : Texts::tr(many));
 }
 
 }  // namespace
@@ -33,11 +33,15 @@ QString FormatWorkingTime(qint64 n) {
     n -= hours * 3600;
     const qint64 minutes = n / 60;
     n -= minutes * 60;
-    appendPart(out, years, " year, ", " years, ");
-    appendPart(out, days, " day, ", " days, ");
-    appendPart(out, hours, " hour, ", " hours, ");
-    appendPart(out, minutes, " minute, ", " minutes, ");
-    return out + QString::number(n) + tr(" seconds");
+    appendPart(out, years, QT_TRANSLATE_NOOP("Configuration", " year, "),
+               QT_TRANSLATE_NOOP("Configuration", " years, "));
+    appendPart(out, days, QT_TRANSLATE_NOOP("Configuration", " day, "),
+               QT_TRANSLATE_NOOP("Configuration", " days, "));
+    appendPart(out, hours, QT_TRANSLATE_NOOP("Configuration", " hour, "),
+               QT_TRANSLATE_NOOP("Configuration", " hours, "));
+    appendPart(out, minutes, QT_TRANSLATE_NOOP("Configuration", " minute, "),
+               QT_TRANSLATE_NOOP("Configuration", " minutes, "));
+    return out + QString::number(n) + Texts::tr(" seconds");
 }
 
 QString FormatDateTime(double dayNumber, bool withSeconds) {

@@ -7,9 +7,9 @@ namespace lmk17::validation_text {
 
 namespace {
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("Configuration", text);
-}
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(Configuration)
+};
 
 // The string table's texts carry C format marks ("%d", "%.2g", "%s", "%%").
 // They are filled here one by one with texts formatted by the program, never
@@ -43,41 +43,41 @@ QString fill(const QString& format, const QStringList& args) {
 QString ParameterName(EditField field) {
     switch (field) {
         case EditField::LOEdt:
-            return tr("lower range value");
+            return Texts::tr("lower range value");
         case EditField::HIEdt:
-            return tr("upper range value");
+            return Texts::tr("upper range value");
         case EditField::LOEEdt:
-            return tr("correction of sensor error at lower range value");
+            return Texts::tr("correction of sensor error at lower range value");
         case EditField::HIEEdt:
-            return tr("correction of sensor error at upper range value");
+            return Texts::tr("correction of sensor error at upper range value");
         case EditField::DampEdt:
-            return tr("damping");
+            return Texts::tr("damping");
         case EditField::RCEdt:
         case EditField::RC8_1Edt:
         case EditField::RC8_2Edt:
-            return tr("lead resistance");
+            return Texts::tr("lead resistance");
         case EditField::TemperCJEdt:
-            return tr("cold junction temperature");
+            return Texts::tr("cold junction temperature");
         case EditField::SL1Edt:
-            return fill(tr("limit comparator %d switching level"), {QStringLiteral("1")});
+            return fill(Texts::tr("limit comparator %d switching level"), {QStringLiteral("1")});
         case EditField::SL2Edt:
-            return fill(tr("limit comparator %d switching level"), {QStringLiteral("2")});
+            return fill(Texts::tr("limit comparator %d switching level"), {QStringLiteral("2")});
         case EditField::HS1Edt:
-            return fill(tr("limit comparator %d hysteresis"), {QStringLiteral("1")});
+            return fill(Texts::tr("limit comparator %d hysteresis"), {QStringLiteral("1")});
         case EditField::HS2Edt:
-            return fill(tr("limit comparator %d hysteresis"), {QStringLiteral("2")});
+            return fill(Texts::tr("limit comparator %d hysteresis"), {QStringLiteral("2")});
         case EditField::ROLEdt:
-            return tr("lower output range");
+            return Texts::tr("lower output range");
         case EditField::ROHEdt:
-            return tr("upper output range");
+            return Texts::tr("upper output range");
         case EditField::NPSatLoEdt:
-            return tr("lower output limit");
+            return Texts::tr("lower output limit");
         case EditField::NPSatHiEdt:
-            return tr("upper output limit");
+            return Texts::tr("upper output limit");
         case EditField::NPErrLoEdt:
-            return tr("lower error output");
+            return Texts::tr("lower error output");
         case EditField::NPErrHiEdt:
-            return tr("upper error output");
+            return Texts::tr("upper error output");
         case EditField::None:
             break;
     }
@@ -85,12 +85,12 @@ QString ParameterName(EditField field) {
 }
 
 QString IncorrectFormat(EditField field) {
-    return tr("Incorrect Format of the Value: ") + ParameterName(field) + QLatin1Char('.');
+    return Texts::tr("Incorrect Format of the Value: ") + ParameterName(field) + QLatin1Char('.');
 }
 
 QString OutOfRange(EditField field, const QString& interval) {
-    return tr("Value of ") + ParameterName(field) + tr(" is out of the range: ") + interval +
-           QLatin1Char('.');
+    return Texts::tr("Value of ") + ParameterName(field) + Texts::tr(" is out of the range: ") +
+           interval + QLatin1Char('.');
 }
 
 QString RangeInterval(double low, double high) {
@@ -115,40 +115,45 @@ QString OutputInterval(double low, double high, const QString& unit) {
 
 QString CorrectionTooHigh(bool upper) {
     const char* text =
-        upper ? "Value of correction at upper range value is higher than %.2g %% of input range."
-              : "Value of correction at lower range value is higher than %.2g %% of input range.";
-    return fill(tr(text), {QString::asprintf("%.2g", 5.0)});
+        upper ? QT_TRANSLATE_NOOP("Configuration",
+                                  "Value of correction at upper range value is higher than %.2g %% "
+                                  "of input range.")
+              : QT_TRANSLATE_NOOP("Configuration",
+                                  "Value of correction at lower range value is higher than %.2g %% "
+                                  "of input range.");
+    return fill(Texts::tr(text), {QString::asprintf("%.2g", 5.0)});
 }
 
 QString HysteresisTooHigh(int comparator) {
     return fill(
-        tr("Value of limit comparator %d hysteresis is higher than %.2g %% of input range."),
+        Texts::tr("Value of limit comparator %d hysteresis is higher than %.2g %% of input range."),
         {QString::number(comparator), QString::asprintf("%.2g", 5.0)});
 }
 
 QString ReverseNeedsHysteresis(int comparator) {
-    return fill(tr("Value of limit comparator %d hysteresis cannot be equal to zero for reverse "
-                   "switching mode. Normal switching mode was set."),
-                {QString::number(comparator)});
+    return fill(
+        Texts::tr("Value of limit comparator %d hysteresis cannot be equal to zero for reverse "
+                  "switching mode. Normal switching mode was set."),
+        {QString::number(comparator)});
 }
 
 QString SpanTooSmall() {
-    return fill(tr("Span value is lower than %.2g%% of input range."),
+    return fill(Texts::tr("Span value is lower than %.2g%% of input range."),
                 {QString::asprintf("%.2g", 1.0)});
 }
 
 QString OutputSpanTooSmall(double span, const QString& unit) {
-    return fill(tr("Output span value is lower than %.2g %s, cannot continue."),
+    return fill(Texts::tr("Output span value is lower than %.2g %s, cannot continue."),
                 {QString::asprintf("%.2g", span), unit});
 }
 
 QString SaturationSpanTooSmall(double span, const QString& unit) {
-    return fill(tr("Saturation span value is lower than %.2g %s, cannot continue."),
+    return fill(Texts::tr("Saturation span value is lower than %.2g %s, cannot continue."),
                 {QString::asprintf("%.2g", span), unit});
 }
 
 QString ErrorSpanTooSmall(double span, const QString& unit) {
-    return fill(tr("Error span value is lower than %.2g %s, cannot continue."),
+    return fill(Texts::tr("Error span value is lower than %.2g %s, cannot continue."),
                 {QString::asprintf("%.2g", span), unit});
 }
 

@@ -6,49 +6,63 @@ namespace lmk17::ptf_text {
 
 namespace {
 
-QString tr(const char* text) {
+QString fileText(const char* text) {
     return QCoreApplication::translate("Configuration file", text);
 }
 
 QString withName(const char* text, const QString& fileName) {
-    QString t = tr(text);
+    QString t = fileText(text);
     return t.replace(QLatin1String("%s"), fileName);
 }
 
 }  // namespace
 
 QString LoadCancelled() {
-    return tr("Configuration was not loaded, cancelled by user.");
+    return fileText(QT_TRANSLATE_NOOP("Configuration file",
+                                      "Configuration was not loaded, cancelled by user."));
 }
 QString NotFound(const QString& fileName) {
-    return withName("Configuration was not loaded, file: '%s' not found.", fileName);
+    return withName(QT_TRANSLATE_NOOP("Configuration file",
+                                      "Configuration was not loaded, file: '%s' not found."),
+                    fileName);
 }
 QString Damaged(const QString& fileName) {
-    return withName("Wrong file format or file: '%s' is damaged!", fileName);
+    return withName(
+        QT_TRANSLATE_NOOP("Configuration file", "Wrong file format or file: '%s' is damaged!"),
+        fileName);
 }
 QString WrongType() {
-    return tr("Configuration was not loaded, file is damaged or wrong type.");
+    return fileText(QT_TRANSLATE_NOOP(
+        "Configuration file", "Configuration was not loaded, file is damaged or wrong type."));
 }
 QString LoadedOk() {
-    return tr("Configuration was read without any errors.");
+    return fileText(
+        QT_TRANSLATE_NOOP("Configuration file", "Configuration was read without any errors."));
 }
 QString SaveCancelled() {
-    return tr("Configuration was not saved, cancelled by user.");
+    return fileText(
+        QT_TRANSLATE_NOOP("Configuration file", "Configuration was not saved, cancelled by user."));
 }
 QString AlreadyExists(const QString& fileName) {
-    return withName("File: '%s' already exists, do you want to overwrite it?", fileName);
+    return withName(QT_TRANSLATE_NOOP("Configuration file",
+                                      "File: '%s' already exists, do you want to overwrite it?"),
+                    fileName);
 }
 QString CannotOpen(const QString& fileName) {
-    return withName("Configuration was not saved, cannot open file: '%s'.", fileName);
+    return withName(QT_TRANSLATE_NOOP("Configuration file",
+                                      "Configuration was not saved, cannot open file: '%s'."),
+                    fileName);
 }
 QString SavedOk() {
-    return tr("Configuration was saved without any errors.");
+    return fileText(
+        QT_TRANSLATE_NOOP("Configuration file", "Configuration was saved without any errors."));
 }
 QString NoConfiguration() {
-    return tr("There has not been set any configuration of transmitter.");
+    return fileText(QT_TRANSLATE_NOOP("Configuration file",
+                                      "There has not been set any configuration of transmitter."));
 }
 QString UnsavedChanges() {
-    return tr("Changes were not saved. Continue?");
+    return fileText(QT_TRANSLATE_NOOP("Configuration file", "Changes were not saved. Continue?"));
 }
 
 }  // namespace lmk17::ptf_text

@@ -1,7 +1,8 @@
 #include "files/ptf_writer.h"
 
-#include <QCoreApplication>
 #include <QSaveFile>
+
+#include "files/ptf_messages.h"
 
 namespace lmk17 {
 
@@ -12,9 +13,7 @@ QString WritePtfFile(const QString& fileName, const TransmitterConfig& config) {
                          image.size() == kConfigImageSize && file.commit();
     if (written) return {};
     file.cancelWriting();
-    return QCoreApplication::translate("Configuration file",
-                                       "Configuration was not saved, cannot open file: '%1'.")
-        .arg(fileName);
+    return ptf_text::CannotOpen(fileName);
 }
 
 }  // namespace lmk17

@@ -1,5 +1,7 @@
 #include "linearization/lin_approximation.h"
 
+#include "linearization/lin_texts.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -35,7 +37,7 @@ void FindExtremes(ApproximationErrors& e) {
 
 void SetLabels(ApproximationErrors& e, const QString& unit) {
     const auto label = [&](const char* caption, double v) {
-        return QLatin1String(caption) + QStringLiteral("  ") + GText(v, 5) + QStringLiteral(" [") +
+        return LinTexts::tr(caption) + QStringLiteral("  ") + GText(v, 5) + QStringLiteral(" [") +
                unit + QLatin1Char(']');
     };
     e.minLabel = label(kMinimumCaption, e.minError);

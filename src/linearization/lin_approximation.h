@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QtGlobal>
+
 #include <QString>
 #include <vector>
 
@@ -32,14 +34,15 @@ struct ApproximationErrors {
 };
 
 // The two captions the labels start with.
-inline constexpr char kMinimumCaption[] = "Minimum:";
-inline constexpr char kMaximumCaption[] = "Maximum:";
+inline constexpr char kMinimumCaption[] = QT_TRANSLATE_NOOP("Linearization", "Minimum:");
+inline constexpr char kMaximumCaption[] = QT_TRANSLATE_NOOP("Linearization", "Maximum:");
 
 // The editor's refusals when a fit lacks points.
-inline constexpr char kLinTooFewPoints[] =
-    "Cannot resolve the linearization table unless at least 2 points are entered.";
-inline constexpr char kCjcTooFewPoints[] =
-    "Cannot resolve the compensating table unless at least 2 points are entered.";
+inline constexpr char kLinTooFewPoints[] = QT_TRANSLATE_NOOP(
+    "Linearization",
+    "Cannot resolve the linearization table unless at least 2 points are entered.");
+inline constexpr char kCjcTooFewPoints[] = QT_TRANSLATE_NOOP(
+    "Linearization", "Cannot resolve the compensating table unless at least 2 points are entered.");
 
 // Fits LinPoints with eight cubic segments (one cubic for all eight with 2 to
 // 4 points) and sets the PV limits. Uses XStart/XEnd as they stand when there

@@ -1,5 +1,7 @@
 #include "linearization/lin_file.h"
 
+#include "linearization/lin_texts.h"
+
 #include <QFileInfo>
 #include <QSaveFile>
 
@@ -88,14 +90,14 @@ IniFile LinToIni(const LinData& data, int rangeIndex) {
 
 LinFileResult Lin2File(const LinData& data, int rangeIndex, const QString& path,
                        UserInteraction& ui) {
-    const QString cancelled = QStringLiteral("Data were not saved, cancelled by user.");
+    const QString cancelled = LinTexts::tr("Data were not saved, cancelled by user.");
     const QString cannotOpen =
-        QStringLiteral("Data were not saved, cannot open file: '%1'.").arg(path);
+        LinTexts::tr("Data were not saved, cannot open file: '%1'.").arg(path);
     if (path.isEmpty()) return {false, cancelled};
     if (QFileInfo::exists(path) &&
         !ui.question(
             Question::OverwriteFile, MessageKind::Confirmation,
-            QStringLiteral("File: '%1' already exists, do you want to overwrite it?").arg(path)))
+            LinTexts::tr("File: '%1' already exists, do you want to overwrite it?").arg(path)))
         return {false, cancelled};
 
     // The old file stays in place until the new one is complete.
@@ -105,13 +107,13 @@ LinFileResult Lin2File(const LinData& data, int rangeIndex, const QString& path,
     {
         const int lin = qBound(0, data.LinPoints.count, LinPointTable::kCapacity);
         const int cjc = qBound(0, data.CJCPoints.count, CjcPointTable::kCapacity);
-        Progress progress(&ui, QStringLiteral(" Saving Data to File"),
+        Progress progress(&ui, LinTexts::tr(" Saving Data to File"),
                           FileSteps(lin, cjc, data.pom.HasCjc, data.pom.HasRtd));
         WriteLin(ini, data, rangeIndex, &progress);
     }
     const QByteArray bytes = ini.toBytes();
     if (file.write(bytes) != bytes.size() || !file.commit()) return {false, cannotOpen};
-    return {true, QLatin1String(kLinSaved)};
+    return {true, LinTexts::tr(kLinSaved)};
 }
 
 }  // namespace lmk17

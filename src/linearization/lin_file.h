@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QtGlobal>
+
 #include <QString>
 
 #include "common/ini_file.h"
@@ -12,14 +14,18 @@ inline constexpr char kLinFileVersion[] = "Lin-1.0";
 
 // The texts the editor shows around saving (its own grid and constants
 // checks run before Lin2File).
-inline constexpr char kLinSaved[] = "Data was saved without any errors.";
-inline constexpr char kLinSaveBadPoints[] =
-    "Cannot save data unless errors are in table of the points for the linearization.";
-inline constexpr char kLinSaveBadCjcPoints[] =
+inline constexpr char kLinSaved[] =
+    QT_TRANSLATE_NOOP("Linearization", "Data was saved without any errors.");
+inline constexpr char kLinSaveBadPoints[] = QT_TRANSLATE_NOOP(
+    "Linearization",
+    "Cannot save data unless errors are in table of the points for the linearization.");
+inline constexpr char kLinSaveBadCjcPoints[] = QT_TRANSLATE_NOOP(
+    "Linearization",
     "Cannot save data unless errors are in table of the points for the cold junction "
-    "compensation.";
-inline constexpr char kLinSaveBadRtd[] =
-    "Cannot save data unless errors are in 'Sensor-Specific Characterization' section.";
+    "compensation.");
+inline constexpr char kLinSaveBadRtd[] = QT_TRANSLATE_NOOP(
+    "Linearization",
+    "Cannot save data unless errors are in 'Sensor-Specific Characterization' section.");
 
 // The editor's CJ unit texts, trimmed, by CjcXUnit.
 QString CjcUnitText(int cjcXUnit);

@@ -1,5 +1,7 @@
 #include <QFileInfo>
 
+#include "linearization/lin_texts.h"
+
 #include "config/catalogue.h"
 #include "linearization/lin_file.h"
 #include "linearization/lin_file_keys.h"
@@ -11,10 +13,12 @@ using namespace linfile;
 
 namespace {
 
-const QString kWrongFormat = QStringLiteral("Data was not loaded - wrong file format.");
+QString WrongFormat() {
+    return LinTexts::tr("Data was not loaded - wrong file format.");
+}
 
 QString SectionError(const QString& section) {
-    return kWrongFormat + QStringLiteral("\r\n Error in the Section: [") + section +
+    return WrongFormat() + LinTexts::tr("\r\n Error in the Section: [") + section +
            QStringLiteral("].");
 }
 
@@ -81,9 +85,9 @@ bool LinReader::Version() {
     const QString version = ini.value(kType, QStringLiteral("Version"), QString()).trimmed();
     if (version == QLatin1String(kLinFileVersion)) return true;
     if (version.startsWith(QLatin1String("Lin-")))
-        return Fail(QStringLiteral("Data was not loaded - unknown file format.") +
-                    QStringLiteral("Try later version or contact your supplier."));
-    return Fail(kWrongFormat);
+        return Fail(LinTexts::tr("Data was not loaded - unknown file format.") +
+                    LinTexts::tr("Try later version or contact your supplier."));
+    return Fail(WrongFormat());
 }
 
 bool LinReader::InputRange(int rangeIndex, Progress& progress) {
@@ -93,7 +97,7 @@ bool LinReader::InputRange(int rangeIndex, Progress& progress) {
     const InputRangeEntry* selected = RangeAt(rangeIndex);
     if (!selected || selected->Code != range->Code)
         return Fail(
-            QStringLiteral("Data was not loaded, file contains data for another input range (") +
+            LinTexts::tr("Data was not loaded, file contains data for another input range (") +
             QString(range->ShortCode) + QStringLiteral(")."));
     progress.Step();
     progress.Step();
@@ -107,7 +111,7 @@ bool LinReader::Display(Progress& progress) {
     progress.Step();
     const std::optional<int> places =
         Integer(kLinearization, QStringLiteral("Display_Configuration"), -1);
-    if (!places || *places < 0 || *places > 2) return Fail(kWrongFormat);
+    if (!places || *places < 0 || *places > 2) return Fail(WrongFormat());
     work.pom.SetDecimalPlaces(*places);
     progress.Step();
     progress.Step();  // LinPointsNum, read before
@@ -176,7 +180,7 @@ LinLoadResult LinFromIni(const IniFile& ini, const LinData& current, int rangeIn
         return {false, r.error, {}};
     if (!hasCjc) cjcCount = 0;
 
-    Progress progress(ui, QStringLiteral(" Loading Data from File"),
+    Progress progress(ui, LinTexts::tr(" Loading Data from File"),
                       FileSteps(linCount, cjcCount, hasCjc, hasRtd));
     const bool ok = r.Version() && r.InputRange(rangeIndex, progress) && r.Display(progress) &&
                     r.Points(kLinearization, &LinPointKey, linCount, r.work.LinPoints, progress) &&
@@ -188,16 +192,14 @@ LinLoadResult LinFromIni(const IniFile& ini, const LinData& current, int rangeIn
 
 LinLoadResult File2Lin(const QString& path, const LinData& current, int rangeIndex,
                        UserInteraction& ui) {
-    if (path.isEmpty())
-        return {false, QStringLiteral("Data was not loaded, cancelled by user."), {}};
+    if (path.isEmpty()) return {false, LinTexts::tr("Data was not loaded, cancelled by user."), {}};
     if (!QFileInfo::exists(path))
         return {false,
-                QStringLiteral("Configuration was not loaded, file: '%1' not found.").arg(path),
+                LinTexts::tr("Configuration was not loaded, file: '%1' not found.").arg(path),
                 {}};
     IniFile ini;
     if (!ini.load(path))
-        return {
-            false, QStringLiteral("Data was not loaded, cannot open file: '%1'.").arg(path), {}};
+        return {false, LinTexts::tr("Data was not loaded, cannot open file: '%1'.").arg(path), {}};
     return LinFromIni(ini, current, rangeIndex, &ui);
 }
 

@@ -1,5 +1,7 @@
 #include "linearization/point_grid.h"
 
+#include "linearization/lin_texts.h"
+
 #include <algorithm>
 
 #include "config/catalogue.h"
@@ -21,8 +23,8 @@ bool Refuse(UserInteraction& ui, GridCell* bad, int row, int column, const QStri
 
 bool FormatError(UserInteraction& ui, GridCell* bad, int row, int column) {
     return Refuse(ui, bad, row, column,
-                  QStringLiteral("Incorrect format of the value in row n.%1 and column n.%2, "
-                                 "please correct.")
+                  LinTexts::tr("Incorrect format of the value in row n.%1 and column n.%2, "
+                               "please correct.")
                       .arg(row)
                       .arg(column));
 }
@@ -102,14 +104,14 @@ bool ReadCjcPointGrid(const std::vector<GridRow>& rows, LinData& data, UserInter
         if (ohm < lo || ohm > hi) {
             // The ohm limits are not whole numbers; they are shown with two decimals.
             const QString text =
-                celsius ? QStringLiteral(
+                celsius ? LinTexts::tr(
                               "Value in row n.%1 and column n.%2 is out of range < %3, "
                               "%4 > °C, please correct.")
                               .arg(row)
                               .arg(1)
                               .arg(int(kCjcMinCelsius))
                               .arg(int(kCjcMaxCelsius))
-                        : QStringLiteral(
+                        : LinTexts::tr(
                               "Value in row n.%1 and column n.%2 is out of range < %3, "
                               "%4 > Ohm, please correct.")
                               .arg(row)

@@ -1,5 +1,7 @@
 #include "linearization/rtd_characterization.h"
 
+#include "linearization/lin_texts.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -13,8 +15,10 @@ namespace {
 constexpr int kPt100Type = 11;
 constexpr int kRtd4000Type = 92;
 
-const QString kFormatMessage = QStringLiteral("Incorrect Format of the Value: ") +
-                               QStringLiteral("Sensor-Specific Constants.");
+QString FormatMessage() {
+    return LinTexts::tr("Incorrect Format of the Value: ") +
+           LinTexts::tr("Sensor-Specific Constants.");
+}
 
 // Reads one field; an unparsable text stores 0 and reports the field.
 bool ReadField(QString& text, double& target, RtdField field, UserInteraction& ui,
@@ -22,7 +26,7 @@ bool ReadField(QString& text, double& target, RtdField field, UserInteraction& u
     const std::optional<double> v = ParseDecimal(text);
     if (!v) {
         target = 0.0;
-        ui.message(MessageKind::Error, kFormatMessage);
+        ui.message(MessageKind::Error, FormatMessage());
         if (focus) *focus = field;
         return false;
     }
@@ -37,7 +41,7 @@ bool WithinUpperLimit(double r, const char* name, int rangeIndex, UserInteractio
     if (r <= range->Defaults[kDefUpperRange]) return true;
     ui.message(
         MessageKind::Warning,
-        QStringLiteral("Attention! Value %1 is bigger than upper limit selected input range %2.")
+        LinTexts::tr("Attention! Value %1 is bigger than upper limit selected input range %2.")
             .arg(QLatin1String(name), QString(range->ShortCode)));
     return false;
 }

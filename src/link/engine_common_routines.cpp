@@ -77,7 +77,7 @@ void TransactionEngine::ErrorRWP52(bool write) {
     if (ui_.question(id, MessageKind::Error, linkText(text))) {
         if (result == ResultPortClosed) {
             if (monitoringPending) {
-                emit monitoringLine(linkText(texts::kMonitorPortNotConnected));
+                emit monitoringLine(QString::fromLatin1(texts::kMonitorPortNotConnected));
                 emit monitoringLine(QString::fromLatin1(texts::kMonitorBlankLine));
                 state_.requestOutstanding = false;
                 state_.questionOpen = false;
@@ -100,7 +100,7 @@ void TransactionEngine::ErrorRWP52(bool write) {
         ui_.message(MessageKind::Warning, linkText(texts::kWriteDeclined));
     if (monitoringPending) {
         emit monitoringLine(
-            linkText(texts::kMonitorNoCommunication)
+            QString::fromLatin1(texts::kMonitorNoCommunication)
                 .replace(QLatin1String("%d"), QString::number(transmitterAddress_)));
         emit monitoringLine(QString::fromLatin1(texts::kMonitorBlankLine));
         state_.requestOutstanding = false;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QtGlobal>
+
 // The PC-side link parameters (baud rate, parity, addresses) and the
 // transmitter's own communication parameters as the dialogs edit them, with
 // the texts those dialogs show. Pure value rules: no port, no window.
@@ -91,40 +93,52 @@ bool DiffersFromDefaultCommParams(const TransmitterCommParams& params);
 namespace texts {
 
 // Messages; "%s" stands for the port's device name (see PortMessage).
-inline constexpr char kPortConnected[] = "%s serial port successfully connected.";
-inline constexpr char kPortCannotConnect[] = "%s serial port cannot be connected.";
-inline constexpr char kPortDisconnected[] = "%s serial port disconnected.";
-inline constexpr char kExpertParamsWarning[] =
+inline constexpr char kPortConnected[] =
+    QT_TRANSLATE_NOOP("Link", "%s serial port successfully connected.");
+inline constexpr char kPortCannotConnect[] =
+    QT_TRANSLATE_NOOP("Link", "%s serial port cannot be connected.");
+inline constexpr char kPortDisconnected[] =
+    QT_TRANSLATE_NOOP("Link", "%s serial port disconnected.");
+inline constexpr char kExpertParamsWarning[] = QT_TRANSLATE_NOOP(
+    "Link",
     "Attention! Setting of wrong communication parameters may lose communication with the "
-    "transmitter! Changing this parameters is allowed experienced user only.";
+    "transmitter! Changing this parameters is allowed experienced user only.");
 inline constexpr char kNoConfiguration[] =
-    "There has not been set any configuration of transmitter.";
-inline constexpr char kChangeCommParamsQuestion[] =
+    QT_TRANSLATE_NOOP("Link", "There has not been set any configuration of transmitter.");
+inline constexpr char kChangeCommParamsQuestion[] = QT_TRANSLATE_NOOP(
+    "Link",
     "Attention! You want to change the communication parameters to other than default.\r\n"
     "Setting of wrong communication parameters may lose communication with the transmitter!\r\n"
-    "Do You really want to change the parameters?";
-inline constexpr char kCommParamsAfterPowerCycle[] =
+    "Do You really want to change the parameters?");
+inline constexpr char kCommParamsAfterPowerCycle[] = QT_TRANSLATE_NOOP(
+    "Link",
     "Changes is not valid immediately after writing the configuration, but after power down and "
-    "power up!";
-inline constexpr char kNoPortConnectQuestion[] =
-    "No communication port connected, cannot continue. Do you want to connect it now?";
+    "power up!");
+inline constexpr char kNoPortConnectQuestion[] = QT_TRANSLATE_NOOP(
+    "Link", "No communication port connected, cannot continue. Do you want to connect it now?");
 
 // Window texts.
-inline constexpr char kNotConnectedItem[] = " Not Connected";
-inline constexpr char kOptionsCaption[] = " Options";
-inline constexpr char kDisconnectButton[] = "Disconnect";
-inline constexpr char kCloseButton[] = "Close";
-inline constexpr char kExpertParamsCheckBox[] = "Communication Parameters for Experts";
-inline constexpr char kDefaultParamsButton[] = "&Default Parameters";
-inline constexpr char kTransmitterCommCaption[] = " Transmitter Communication Parameters";
-inline constexpr char kTransmitterCommWarning1[] = "Attention! Setting of wrong paramaters may";
-inline constexpr char kTransmitterCommWarning2[] = "lose communication with the Transmitter!";
-inline constexpr char kTransmitterDefaultButton[] = "Default Params";
-inline constexpr char kOkButton[] = "OK";
-inline constexpr char kCommunicationButton[] = "Communication";
+inline constexpr char kNotConnectedItem[] = QT_TRANSLATE_NOOP("Link", " Not Connected");
+inline constexpr char kOptionsCaption[] = QT_TRANSLATE_NOOP("Link", " Options");
+inline constexpr char kDisconnectButton[] = QT_TRANSLATE_NOOP("Link", "Disconnect");
+inline constexpr char kCloseButton[] = QT_TRANSLATE_NOOP("Link", "Close");
+inline constexpr char kExpertParamsCheckBox[] =
+    QT_TRANSLATE_NOOP("Link", "Communication Parameters for Experts");
+inline constexpr char kDefaultParamsButton[] = QT_TRANSLATE_NOOP("Link", "&Default Parameters");
+inline constexpr char kTransmitterCommCaption[] =
+    QT_TRANSLATE_NOOP("Link", " Transmitter Communication Parameters");
+inline constexpr char kTransmitterCommWarning1[] =
+    QT_TRANSLATE_NOOP("Link", "Attention! Setting of wrong paramaters may");
+inline constexpr char kTransmitterCommWarning2[] =
+    QT_TRANSLATE_NOOP("Link", "lose communication with the Transmitter!");
+inline constexpr char kTransmitterDefaultButton[] = QT_TRANSLATE_NOOP("Link", "Default Params");
+inline constexpr char kOkButton[] = QT_TRANSLATE_NOOP("Link", "OK");
+inline constexpr char kCommunicationButton[] = QT_TRANSLATE_NOOP("Link", "Communication");
 inline constexpr const char* kBaudItems[kBaudRateCount] = {" 600",  " 1200", " 2400",
                                                            " 4800", " 9600", " 19200"};
-inline constexpr const char* kParityItems[3] = {" None", " Odd", " Even"};
+inline constexpr const char* kParityItems[3] = {QT_TRANSLATE_NOOP("Link", " None"),
+                                                QT_TRANSLATE_NOOP("Link", " Odd"),
+                                                QT_TRANSLATE_NOOP("Link", " Even")};
 // The transmitter dialog shows its items without the leading blank.
 inline constexpr const char* kTransmitterBaudItems[kBaudRateCount] = {"600",  "1200", "2400",
                                                                       "4800", "9600", "19200"};

@@ -1,5 +1,7 @@
 #include "monitoring/monitor_log.h"
 
+#include <QCoreApplication>
+
 #include "config/config_texts.h"
 #include "config/windows1250.h"
 #include "link/engine_texts.h"
@@ -39,7 +41,7 @@ void MonitorLog::clearWindow() {
 
 void MonitorLog::confirmAndClear(UserInteraction& ui) {
     if (ui.question(Question::ClearMonitorLog, MessageKind::Confirmation,
-                    QString::fromLatin1(texts::kMonClearQuestion)))
+                    QCoreApplication::translate("Monitoring", texts::kMonClearQuestion)))
         clearWindow();
 }
 
@@ -97,7 +99,7 @@ void MonitorLog::writeBytes(const QByteArray& bytes) {
 void MonitorLog::reportFileFailure(const QString& name) {
     if (failureReported_) return;
     failureReported_ = true;
-    emit fileFailed(QString::fromLatin1(texts::kMonLogFileFailed).arg(name));
+    emit fileFailed(QCoreApplication::translate("Monitoring", texts::kMonLogFileFailed).arg(name));
 }
 
 void MonitorLog::writeHeader(const QDateTime& now) {

@@ -8,6 +8,7 @@ namespace lmk17 {
 
 namespace {
 
+// notr: the column headers of the log file, the same in every language.
 const char* const kFormats[kMonFormatCount] = {
     " Date[yymmdd]  Time[hhmmss]  PV  St_Mess_1  Error  St_Mess_2",
     " DateTime[mmddhhmmss]  PV  St_Mess_1  Error  St_Mess_2",

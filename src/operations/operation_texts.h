@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QtGlobal>
+
 #include <QString>
 
 // The texts of identification and of reading and writing the configuration,
@@ -12,45 +14,57 @@ inline constexpr char kContext[] = "Operations";
 
 // Refusals of identification (error, OK). The type refusal carries the type
 // text in place of %s; each refusal ends with a line break and kTryLater.
-inline constexpr char kTypeNotSupported[] =
-    "The connected transmitter %s is not supported by this version of LMK-17, cannot continue!";
-inline constexpr char kFirmwareNotSupported[] =
+inline constexpr char kTypeNotSupported[] = QT_TRANSLATE_NOOP(
+    "Operations",
+    "The connected transmitter %s is not supported by this version of LMK-17, cannot continue!");
+inline constexpr char kFirmwareNotSupported[] = QT_TRANSLATE_NOOP(
+    "Operations",
     "Connected transmitter firmware version is not supported by this version of LMK-17, cannot "
-    "continue!";
-inline constexpr char kRangeNotSupported[] =
-    "Input range is not supported by this version of LMK-17, or was written wrongly.";
-inline constexpr char kTryLater[] = "Try later version or contact your supplier.";
+    "continue!");
+inline constexpr char kRangeNotSupported[] = QT_TRANSLATE_NOOP(
+    "Operations",
+    "Input range is not supported by this version of LMK-17, or was written wrongly.");
+inline constexpr char kTryLater[] =
+    QT_TRANSLATE_NOOP("Operations", "Try later version or contact your supplier.");
 
 // The transmitter still carries the write-in-progress mark of a write that
 // did not finish.
-inline constexpr char kCorruptQuestion[] =
+inline constexpr char kCorruptQuestion[] = QT_TRANSLATE_NOOP(
+    "Operations",
     "Transmitter configuration corrupt. Last writing probably not successful. Do you want to "
-    "pre-set default configuration?";
+    "pre-set default configuration?");
 
 // Step 50: the device does not fit the operation about to run.
-inline constexpr char kReadAgainQuestion[] =
+inline constexpr char kReadAgainQuestion[] = QT_TRANSLATE_NOOP(
+    "Operations",
     "Another transmitter was connected or configuration was changed. The transmitter "
     "configuration must be read again.\r\nDo you want to read configuration from transmitter? "
-    "If no, operation will be stopped.";
+    "If no, operation will be stopped.");
 inline constexpr char kDifferentType[] =
-    "Different type of transmitter is connected, cannot continue.";
-inline constexpr char kEarlierFirmware[] =
+    QT_TRANSLATE_NOOP("Operations", "Different type of transmitter is connected, cannot continue.");
+inline constexpr char kEarlierFirmware[] = QT_TRANSLATE_NOOP(
+    "Operations",
     "The connected transmitter uses earlier firmware version than required for storing the "
-    "current configuration. Cannot continue.";
-inline constexpr char kFixedRange[] =
+    "current configuration. Cannot continue.");
+inline constexpr char kFixedRange[] = QT_TRANSLATE_NOOP(
+    "Operations",
     "Connected transmitter is configured with fixed input range. Input range cannot be changed, "
-    "cannot continue!";
-inline constexpr char kAnotherTransmitter[] =
-    "Another transmitter was connected, do you really want to continue?";
+    "cannot continue!");
+inline constexpr char kAnotherTransmitter[] = QT_TRANSLATE_NOOP(
+    "Operations", "Another transmitter was connected, do you really want to continue?");
 
 // Progress window captions (with their leading blank).
-inline constexpr char kReadingCaption[] = " Reading Configuration from Transmitter";
-inline constexpr char kWritingCaption[] = " Writing Configuration to Transmitter";
+inline constexpr char kReadingCaption[] =
+    QT_TRANSLATE_NOOP("Operations", " Reading Configuration from Transmitter");
+inline constexpr char kWritingCaption[] =
+    QT_TRANSLATE_NOOP("Operations", " Writing Configuration to Transmitter");
 
-inline constexpr char kWrittenOk[] = "Configuration was written to transmitter without any errors.";
+inline constexpr char kWrittenOk[] =
+    QT_TRANSLATE_NOOP("Operations", "Configuration was written to transmitter without any errors.");
 inline constexpr char kNoConfiguration[] =
-    "There has not been set any configuration of transmitter.";
-inline constexpr char kUnsavedChanges[] = "Changes were not saved. Continue?";
+    QT_TRANSLATE_NOOP("Operations", "There has not been set any configuration of transmitter.");
+inline constexpr char kUnsavedChanges[] =
+    QT_TRANSLATE_NOOP("Operations", "Changes were not saved. Continue?");
 
 // A translated text of this context.
 QString Tr(const char* text);

@@ -8,6 +8,7 @@
 #include "config/display_scaling.h"
 #include "config/firmware.h"
 #include "operations/live_texts.h"
+#include "operations/operation_texts.h"
 
 namespace lmk17 {
 
@@ -89,7 +90,7 @@ int GaugePosition(double f) {
 QStringList DeviceErrorLines(quint16 status) {
     QStringList lines;
     for (int bit = 0; bit < 7; ++bit)
-        if (status & (1u << bit)) lines << QString::fromLatin1(live_text::kDeviceErrorLines[bit]);
+        if (status & (1u << bit)) lines << operation_text::Tr(live_text::kDeviceErrorLines[bit]);
     return lines;
 }
 

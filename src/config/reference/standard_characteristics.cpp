@@ -1,5 +1,8 @@
 #include "config/reference/standard_characteristics.h"
 
+// notr-file: the sources of the reference functions, for the tests and the
+// table generator; never shown by the program.
+
 #include "config/reference/numeric_inverse.h"
 #include "config/reference/rtd_reference.h"
 

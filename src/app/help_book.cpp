@@ -1,0 +1,138 @@
+#include "app/help_book.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QUrl>
+
+namespace lmk17 {
+
+namespace {
+
+constexpr char kContentsFile[] = "index.html";
+constexpr char kIndexFile[] = "keywords.html";
+constexpr char kContextsFile[] = "contexts.txt";
+
+// The few named entities our pages use; numeric ones are decoded generally.
+QString decodeEntities(QString text) {
+    static const QRegularExpression entity(QStringLiteral("&(#x?[0-9a-fA-F]+|[a-zA-Z]+);"));
+    static const QMap<QString, QString> named{
+        {QStringLiteral("amp"), QStringLiteral("&")},
+        {QStringLiteral("lt"), QStringLiteral("<")},
+        {QStringLiteral("gt"), QStringLiteral(">")},
+        {QStringLiteral("quot"), QStringLiteral("\"")},
+        {QStringLiteral("nbsp"), QStringLiteral(" ")},
+        {QStringLiteral("ndash"), QStringLiteral("\u2013")},
+        {QStringLiteral("minus"), QStringLiteral("\u2212")},
+        {QStringLiteral("hellip"), QStringLiteral("\u2026")},
+        {QStringLiteral("deg"), QStringLiteral("\u00b0")},
+        {QStringLiteral("mu"), QStringLiteral("\u00b5")},
+    };
+    QString out;
+    qsizetype last = 0;
+    for (auto it = entity.globalMatch(text); it.hasNext();) {
+        const auto m = it.next();
+        out += text.mid(last, m.capturedStart() - last);
+        const QString name = m.captured(1);
+        if (name.startsWith(QLatin1Char('#'))) {
+            bool ok = false;
+            const uint code = name.startsWith(QLatin1String("#x")) ? name.mid(2).toUInt(&ok, 16)
+                                                                   : name.mid(1).toUInt(&ok, 10);
+            out +=
+                ok ? QString::fromUcs4(reinterpret_cast<const char32_t*>(&code), 1) : m.captured();
+        } else {
+            out += named.value(name, m.captured());
+        }
+        last = m.capturedEnd();
+    }
+    return out + text.mid(last);
+}
+
+QString pageUrl(const QString& folder, const QString& target) {
+    const qsizetype hash = target.indexOf(QLatin1Char('#'));
+    const QString file = hash < 0 ? target : target.left(hash);
+    QUrl url = QUrl::fromLocalFile(QDir(folder).filePath(file));
+    if (hash >= 0) url.setFragment(target.mid(hash + 1));
+    return url.toString();
+}
+
+}  // namespace
+
+QString HelpBook::helpFileName() {
+    return QCoreApplication::translate("Help", "lmk17en.hlp");
+}
+
+QStringList HelpBook::searchFolders() {
+    QStringList folders{QCoreApplication::applicationDirPath()};
+    folders += QStandardPaths::standardLocations(QStandardPaths::AppDataLocation);
+    return folders;
+}
+
+bool HelpBook::open(const QString& helpFileName, const QStringList& folders) {
+    m_folder.clear();
+    m_error.clear();
+    m_contexts.clear();
+    const QString name = QFileInfo(helpFileName).completeBaseName();
+    for (const QString& base : folders) {
+        const QString candidate = QDir(base).filePath(name);
+        if (!QFileInfo(QDir(candidate).filePath(QLatin1String(kContentsFile))).isFile()) continue;
+        m_folder = QDir(candidate).absolutePath();
+        QFile contexts(QDir(m_folder).filePath(QLatin1String(kContextsFile)));
+        if (contexts.open(QIODevice::ReadOnly | QIODevice::Text))
+            m_contexts = ParseHelpContexts(QString::fromUtf8(contexts.readAll()));
+        return true;
+    }
+    m_error = folders.isEmpty() ? name : QDir(folders.first()).filePath(name);
+    return false;
+}
+
+QString HelpBook::contentsPage() const {
+    return pageUrl(m_folder, QLatin1String(kContentsFile));
+}
+
+QString HelpBook::indexPage() const {
+    return pageUrl(m_folder, QLatin1String(kIndexFile));
+}
+
+QString HelpBook::contextPage(int context) const {
+    const auto it = m_contexts.constFind(context);
+    return it == m_contexts.cend() ? contentsPage() : pageUrl(m_folder, *it);
+}
+
+QMap<int, QString> ParseHelpContexts(const QString& text) {
+    QMap<int, QString> contexts;
+    for (const QString& raw : text.split(QLatin1Char('\n'))) {
+        const QString line = raw.trimmed();
+        if (line.isEmpty() || line.startsWith(QLatin1Char('#'))) continue;
+        const QStringList parts = line.split(QRegularExpression(QStringLiteral("\\s+")));
+        bool ok = false;
+        const int number = parts.first().toInt(&ok);
+        if (ok && parts.size() == 2) contexts.insert(number, parts[1]);
+    }
+    return contexts;
+}
+
+QList<HelpLink> ParseHelpLinks(const QString& html) {
+    static const QRegularExpression token(
+        QStringLiteral("<(/?)ul\\b[^>]*>|<a\\s+href=\"([^\"]*)\"[^>]*>(.*?)</a>"),
+        QRegularExpression::CaseInsensitiveOption | QRegularExpression::DotMatchesEverythingOption);
+    static const QRegularExpression tag(QStringLiteral("<[^>]*>"));
+    QList<HelpLink> links;
+    int depth = -1;  // the first list is the top level
+    for (auto it = token.globalMatch(html); it.hasNext();) {
+        const auto m = it.next();
+        if (m.capturedLength(2) == 0 && m.captured(0).startsWith(QLatin1Char('<')) &&
+            !m.captured(0).startsWith(QLatin1String("<a"), Qt::CaseInsensitive)) {
+            depth += m.captured(1).isEmpty() ? 1 : -1;
+            continue;
+        }
+        const QString text = decodeEntities(m.captured(3).remove(tag)).simplified();
+        if (!text.isEmpty()) links.append({text, m.captured(2), qMax(depth, 0)});
+    }
+    return links;
+}
+
+}  // namespace lmk17

@@ -1,0 +1,91 @@
+#include "app/language_modules.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QLibraryInfo>
+#include <QStandardPaths>
+#include <QTranslator>
+
+namespace lmk17 {
+
+QStringList LanguageModuleFolders() {
+    QStringList folders{QCoreApplication::applicationDirPath()};
+    folders += QStandardPaths::standardLocations(QStandardPaths::AppDataLocation);
+    return folders;
+}
+
+QString FindLanguageModule(int language, const QString& programBaseName,
+                           const QStringList& folders) {
+    if (language < 0 || language >= kLanguageCount) return {};
+    const QString file = programBaseName + QLatin1String(kLanguages[language].extension);
+    for (const QString& folder : folders) {
+        const QFileInfo info(QDir(folder).filePath(file));
+        if (info.isFile()) return info.absoluteFilePath();
+    }
+    return {};
+}
+
+QStringList CheckLanguageSupport(const QString& programBaseName, const QStringList& folders) {
+    QStringList items;
+    for (int i = 0; i < kLanguageCount; ++i) {
+        if (i == kEnglish || !FindLanguageModule(i, programBaseName, folders).isEmpty())
+            items << QLatin1Char(' ') + QString::fromUtf8(kLanguages[i].name);
+    }
+    return items;
+}
+
+int LanguageOfId(const QString& langId) {
+    const QString id = langId.trimmed();
+    for (int i = 0; i < kLanguageCount; ++i)
+        if (id == QString::fromUtf8(kLanguages[i].name)) return i;
+    return -1;
+}
+
+LanguageSwitch SwitchLanguage(QCoreApplication& app, const QString& langId,
+                              const QStringList& languageList, const QString& programBaseName,
+                              const QStringList& folders) {
+    LanguageSwitch result;
+    const int language = LanguageOfId(langId);
+    if (language >= 0 && language != kEnglish) {
+        auto* module = new QTranslator(&app);
+        const QString file = FindLanguageModule(language, programBaseName, folders);
+        if (!file.isEmpty() && module->load(file)) {
+            app.installTranslator(module);
+            result.running = language;
+            // Qt's own texts (the Yes and No of the message boxes, the file
+            // and print dialogs) in the same language.
+            auto* qtTexts = new QTranslator(&app);
+            if (qtTexts->load(QLatin1String("qt_") + QLatin1String(kLanguages[language].locale),
+                              QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+                app.installTranslator(qtTexts);
+            else
+                delete qtTexts;
+        } else {
+            delete module;
+        }
+    }
+    const QString id = langId.trimmed();
+    for (int i = 0; i < languageList.size(); ++i) {
+        if (languageList[i].trimmed() == id) {
+            result.listIndex = i;
+            break;
+        }
+    }
+    return result;
+}
+
+LanguagePick PickLanguage(const QString& itemText, const QString& storedLangId, int running) {
+    LanguagePick pick;
+    pick.langId = itemText.trimmed();
+    pick.writeLangId = pick.langId != storedLangId.trimmed();
+    pick.warnRestart = LanguageOfId(pick.langId) != running;
+    return pick;
+}
+
+QString RestartWarningText() {
+    return QCoreApplication::translate(
+        "Language", "Change of language will be applied after application restart!");
+}
+
+}  // namespace lmk17

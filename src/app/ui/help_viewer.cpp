@@ -1,0 +1,191 @@
+#include "app/ui/help_viewer.h"
+
+#include <QDir>
+#include <QFile>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSplitter>
+#include <QTabWidget>
+#include <QTextBrowser>
+#include <QTreeWidget>
+#include <QUrl>
+#include <QVBoxLayout>
+
+namespace lmk17 {
+
+namespace {
+
+constexpr int kTargetRole = Qt::UserRole;
+
+QList<HelpLink> linksOf(const QString& folder, const char* file) {
+    QFile page(QDir(folder).filePath(QLatin1String(file)));
+    if (!page.open(QIODevice::ReadOnly)) return {};
+    return ParseHelpLinks(QString::fromUtf8(page.readAll()));
+}
+
+QString absoluteTarget(const QString& folder, const QString& target) {
+    const qsizetype hash = target.indexOf(QLatin1Char('#'));
+    QUrl url = QUrl::fromLocalFile(QDir(folder).filePath(hash < 0 ? target : target.left(hash)));
+    if (hash >= 0) url.setFragment(target.mid(hash + 1));
+    return url.toString();
+}
+
+}  // namespace
+
+HelpViewer::HelpViewer(QWidget* parent)
+    : HelpViewer(HelpBook::helpFileName(), HelpBook::searchFolders(), parent) {}
+
+HelpViewer::HelpViewer(const QString& helpFileName, const QStringList& folders, QWidget* parent)
+    : QWidget(parent, Qt::Window) {
+    setObjectName(QStringLiteral("HelpViewer"));
+    m_found = m_book.open(helpFileName, folders);
+    build();
+    fillLists();
+}
+
+void HelpViewer::build() {
+    setWindowTitle(tr("LMK-17 Help"));
+    m_browser = new QTextBrowser(this);
+    m_browser->setObjectName(QStringLiteral("HelpPage"));
+    m_browser->setOpenExternalLinks(true);
+    m_browser->document()->setDefaultStyleSheet(
+        QStringLiteral("th { background-color: #e8eef6; } pre { background-color: #f4f4f4; }"));
+
+    m_contents = new QTreeWidget(this);
+    m_contents->setObjectName(QStringLiteral("HelpContents"));
+    m_contents->setHeaderHidden(true);
+    connect(m_contents, &QTreeWidget::itemActivated, this,
+            [this](QTreeWidgetItem* item) { openPage(item->data(0, kTargetRole).toString()); });
+    connect(m_contents, &QTreeWidget::itemClicked, this,
+            [this](QTreeWidgetItem* item) { openPage(item->data(0, kTargetRole).toString()); });
+
+    auto* indexPage = new QWidget(this);
+    m_keyword = new QLineEdit(indexPage);
+    m_keyword->setObjectName(QStringLiteral("HelpKeyword"));
+    m_keyword->setPlaceholderText(tr("Type the keyword to find"));
+    m_keywords = new QListWidget(indexPage);
+    m_keywords->setObjectName(QStringLiteral("HelpKeywords"));
+    auto* indexLayout = new QVBoxLayout(indexPage);
+    indexLayout->setContentsMargins(0, 0, 0, 0);
+    indexLayout->addWidget(m_keyword);
+    indexLayout->addWidget(m_keywords);
+    connect(m_keyword, &QLineEdit::textEdited, this, &HelpViewer::keywordEdited);
+    connect(m_keyword, &QLineEdit::returnPressed, this, &HelpViewer::openSelectedKeyword);
+    connect(m_keywords, &QListWidget::itemActivated, this, &HelpViewer::openSelectedKeyword);
+    connect(m_keywords, &QListWidget::itemClicked, this, &HelpViewer::openSelectedKeyword);
+
+    m_tabs = new QTabWidget(this);
+    m_tabs->addTab(m_contents, tr("Contents"));
+    m_tabs->addTab(indexPage, tr("Index"));
+
+    auto* back = new QPushButton(tr("&Back"), this);
+    auto* forward = new QPushButton(tr("&Forward"), this);
+    auto* home = new QPushButton(tr("&Contents"), this);
+    back->setEnabled(false);
+    forward->setEnabled(false);
+    connect(back, &QPushButton::clicked, m_browser, &QTextBrowser::backward);
+    connect(forward, &QPushButton::clicked, m_browser, &QTextBrowser::forward);
+    connect(home, &QPushButton::clicked, this, &HelpViewer::showContents);
+    connect(m_browser, &QTextBrowser::backwardAvailable, back, &QPushButton::setEnabled);
+    connect(m_browser, &QTextBrowser::forwardAvailable, forward, &QPushButton::setEnabled);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(back);
+    buttons->addWidget(forward);
+    buttons->addWidget(home);
+    buttons->addStretch();
+
+    auto* splitter = new QSplitter(this);
+    splitter->addWidget(m_tabs);
+    splitter->addWidget(m_browser);
+    splitter->setStretchFactor(1, 1);
+    splitter->setSizes({240, 620});
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(buttons);
+    layout->addWidget(splitter);
+    resize(900, 640);
+}
+
+void HelpViewer::fillLists() {
+    if (!m_found) {
+        m_browser->setPlainText(
+            tr("The help was not found. Looked for the folder %1.").arg(m_book.error()));
+        m_tabs->setEnabled(false);
+        return;
+    }
+    QList<QTreeWidgetItem*> parents;
+    for (const HelpLink& link : linksOf(m_book.folder(), "index.html")) {
+        while (parents.size() > link.depth) parents.removeLast();
+        auto* item = parents.isEmpty() ? new QTreeWidgetItem(m_contents)
+                                       : new QTreeWidgetItem(parents.last());
+        item->setText(0, link.text);
+        item->setData(0, kTargetRole, absoluteTarget(m_book.folder(), link.target));
+        parents.append(item);
+    }
+    for (const HelpLink& link : linksOf(m_book.folder(), "keywords.html")) {
+        auto* item = new QListWidgetItem(link.text, m_keywords);
+        item->setData(kTargetRole, absoluteTarget(m_book.folder(), link.target));
+    }
+}
+
+void HelpViewer::showContents() {
+    m_tabs->setCurrentIndex(0);
+    if (m_found) openPage(m_book.contentsPage());
+    present();
+}
+
+void HelpViewer::showIndex() {
+    m_tabs->setCurrentIndex(1);
+    m_keyword->clear();
+    m_keywords->setCurrentRow(-1);
+    if (m_found) openPage(m_book.indexPage());
+    present();
+    m_keyword->setFocus();
+}
+
+void HelpViewer::showContext(int context) {
+    m_tabs->setCurrentIndex(0);
+    if (m_found) openPage(m_book.contextPage(context));
+    present();
+}
+
+void HelpViewer::openPage(const QString& url) {
+    if (!url.isEmpty()) m_browser->setSource(QUrl(url));
+}
+
+void HelpViewer::present() {
+    show();
+    if (isMinimized()) showNormal();
+    raise();
+    activateWindow();
+}
+
+void HelpViewer::keywordEdited(const QString& text) {
+    const QString wanted = text.trimmed();
+    for (int i = 0; i < m_keywords->count(); ++i) {
+        if (m_keywords->item(i)->text().startsWith(wanted, Qt::CaseInsensitive)) {
+            m_keywords->setCurrentRow(i);
+            m_keywords->scrollToItem(m_keywords->item(i), QAbstractItemView::PositionAtTop);
+            return;
+        }
+    }
+}
+
+void HelpViewer::openSelectedKeyword() {
+    if (QListWidgetItem* item = m_keywords->currentItem())
+        openPage(item->data(kTargetRole).toString());
+}
+
+void HelpViewer::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+}  // namespace lmk17

@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QWidget>
+
+#include "app/help_book.h"
+
+class QLineEdit;
+class QListWidget;
+class QTabWidget;
+class QTextBrowser;
+class QTreeWidget;
+
+namespace lmk17 {
+
+// The help viewer: the program's HTML help in a window of its own, with the
+// contents and the keyword index beside the page. Opened at the contents
+// (F1), the keyword index (Ctrl+F1) or a numbered help context (F1 on a
+// window or page). It lives as long as its parent, the main window.
+class HelpViewer : public QWidget {
+    Q_OBJECT
+public:
+    // Finds the help of the running language beside the program or in the
+    // program's data folders.
+    explicit HelpViewer(QWidget* parent = nullptr);
+    HelpViewer(const QString& helpFileName, const QStringList& folders, QWidget* parent = nullptr);
+
+    void showContents();
+    // The keyword index with an empty keyword.
+    void showIndex();
+    void showContext(int context);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void build();
+    void fillLists();
+    void openPage(const QString& url);
+    void present();
+    void keywordEdited(const QString& text);
+    void openSelectedKeyword();
+
+    HelpBook m_book;
+    bool m_found = false;
+    QTabWidget* m_tabs = nullptr;
+    QTreeWidget* m_contents = nullptr;
+    QLineEdit* m_keyword = nullptr;
+    QListWidget* m_keywords = nullptr;
+    QTextBrowser* m_browser = nullptr;
+};
+
+}  // namespace lmk17
