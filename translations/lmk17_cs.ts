@@ -5,892 +5,893 @@
     <name>Catalogue</name>
     <message>
         <source> R01  Resistance Sensor (0 to 400 ohm) without Linearization</source>
-        <translation type="unfinished"></translation>
+        <translation> R01  Odporový snímač (0 až 400 ohm) bez linearizace</translation>
     </message>
     <message>
         <source> R02  Resistance Sensor (0 to 4000 ohm) without Linearization</source>
-        <translation type="unfinished"></translation>
+        <translation> R02  Odporový snímač (0 až 4000 ohm) bez linearizace</translation>
     </message>
     <message>
         <source> R03  Potentiometer (Total Resistance 40 to 400 ohm)</source>
-        <translation type="unfinished"></translation>
+        <translation> R03  Potenciometr (celkový odpor 40 až 400 ohm)</translation>
     </message>
     <message>
         <source> R04  Potentiometer (Total Resistance 400 to 4000 ohm)</source>
-        <translation type="unfinished"></translation>
+        <translation> R04  Potenciometr (celkový odpor 400 až 4000 ohm)</translation>
     </message>
     <message>
         <source> R05  Voltage Sensor (-15 až 60 mV) without Linearization</source>
-        <translation type="unfinished"></translation>
+        <translation> R05  Napěťový snímač (-15 až 60 mV) bez linearizace</translation>
     </message>
     <message>
         <source> R06  Difference of Two RTD&apos;s (total resistance 400 ohm)</source>
-        <translation type="unfinished"></translation>
+        <translation> R06  Rozdíl dvou odporových teploměrů (celkový odpor 400 ohm)</translation>
     </message>
     <message>
         <source> R07  Difference of Two RTD&apos;s (total resistance 4000 ohm)</source>
-        <translation type="unfinished"></translation>
+        <translation> R07  Rozdíl dvou odporových teploměrů (celkový odpor 4000 ohm)</translation>
     </message>
     <message>
         <source> R11  Pt100 (-200 to 850 °C) with Linearization</source>
-        <translation type="unfinished"></translation>
+        <translation> R11  Pt100 (-200 až 850 °C) s linearizací</translation>
     </message>
     <message>
         <source> R12  Pt500 (-200 to 850 °C) with Linearization</source>
-        <translation type="unfinished"></translation>
+        <translation> R12  Pt500 (-200 až 850 °C) s linearizací</translation>
     </message>
     <message>
         <source> R13  Pt1000 (-200 to 850 °C) with Linearization</source>
-        <translation type="unfinished"></translation>
+        <translation> R13  Pt1000 (-200 až 850 °C) s linearizací</translation>
     </message>
     <message>
         <source> R14  Ni100 (-60 to 250 °C) with Linearization</source>
-        <translation type="unfinished"></translation>
+        <translation> R14  Ni100 (-60 až 250 °C) s linearizací</translation>
     </message>
     <message>
         <source> R15  Ni1000 (-60 to 250 °C) with Linearization</source>
-        <translation type="unfinished"></translation>
+        <translation> R15  Ni1000 (-60 až 250 °C) s linearizací</translation>
     </message>
     <message>
         <source> R51  Thermocouple &quot;J&quot; (-200 to 1000 °C) with Linearization</source>
-        <translation type="unfinished"></translation>
+        <translation> R51  Termočlánek &quot;J&quot; (-200 až 1000 °C) s linearizací</translation>
     </message>
     <message>
         <source> R52  Thermocouple &quot;K&quot; (-200 to 1300 °C) with Linearization</source>
-        <translation type="unfinished"></translation>
+        <translation> R52  Termočlánek &quot;K&quot; (-200 až 1300 °C) s linearizací</translation>
     </message>
     <message>
         <source> R53  Thermocouple &quot;N&quot; (-200 to 1300 °C) with Linearization</source>
-        <translation type="unfinished"></translation>
+        <translation> R53  Termočlánek &quot;N&quot; (-200 až 1300 °C) s linearizací</translation>
     </message>
     <message>
         <source> R54  Thermocouple &quot;R&quot; (-50 to 1700 °C) with Linearization</source>
-        <translation type="unfinished"></translation>
+        <translation> R54  Termočlánek &quot;R&quot; (-50 až 1700 °C) s linearizací</translation>
     </message>
     <message>
         <source> R55  Thermocouple &quot;S&quot; (-50 to 1700 °C) with Linearization</source>
-        <translation type="unfinished"></translation>
+        <translation> R55  Termočlánek &quot;S&quot; (-50 až 1700 °C) s linearizací</translation>
     </message>
     <message>
         <source> R56  Thermocouple &quot;T&quot; (-250 to 400 °C) with Linearization</source>
-        <translation type="unfinished"></translation>
+        <translation> R56  Termočlánek &quot;T&quot; (-250 až 400 °C) s linearizací</translation>
     </message>
     <message>
         <source> R57  Thermocouple &quot;B&quot; (0 to 1800 °C) with Linearization from 50°C</source>
-        <translation type="unfinished"></translation>
+        <translation> R57  Termočlánek &quot;B&quot; (0 až 1800 °C) s linearizací od 50°C</translation>
     </message>
     <message>
         <source> R58  Thermocouple &quot;E&quot; (-200 to 800 °C) with Linearization</source>
-        <translation type="unfinished"></translation>
+        <translation> R58  Termočlánek &quot;E&quot; (-200 až 800 °C) s linearizací</translation>
     </message>
     <message>
         <source> R59  Thermocouple &quot;L&quot; (-200 to 900 °C) with Linearization</source>
-        <translation type="unfinished"></translation>
+        <translation> R59  Termočlánek &quot;L&quot; (-200 až 900 °C) s linearizací</translation>
     </message>
     <message>
         <source> R71  Current Input -15 to 60 µA</source>
-        <translation type="unfinished"></translation>
+        <translation> R71  Proudový vstup -15 až 60 µA</translation>
     </message>
     <message>
         <source> R72  Current Input -150 to 600 µA</source>
-        <translation type="unfinished"></translation>
+        <translation> R72  Proudový vstup -150 až 600 µA</translation>
     </message>
     <message>
         <source> R73  Current Input -1500 to 6000 µA</source>
-        <translation type="unfinished"></translation>
+        <translation> R73  Proudový vstup -1500 až 6000 µA</translation>
     </message>
     <message>
         <source> R74  Current Input -6 to 24 mA</source>
-        <translation type="unfinished"></translation>
+        <translation> R74  Proudový vstup -6 až 24 mA</translation>
     </message>
     <message>
         <source> R75  Current Input -15 to 60 mA</source>
-        <translation type="unfinished"></translation>
+        <translation> R75  Proudový vstup -15 až 60 mA</translation>
     </message>
     <message>
         <source> R81  Voltage Input -250 to 1000 mV</source>
-        <translation type="unfinished"></translation>
+        <translation> R81  Napěťový vstup -250 až 1000 mV</translation>
     </message>
     <message>
         <source> R82  Voltage Input -2.5 to 10 V</source>
-        <translation type="unfinished"></translation>
+        <translation> R82  Napěťový vstup -2.5 až 10 V</translation>
     </message>
     <message>
         <source> R85  Potentiometer (Total Resistance 0.4 to 25 kohm)</source>
-        <translation type="unfinished"></translation>
+        <translation> R85  Potenciometr (celkový odpor 0.4 až 25 kohm)</translation>
     </message>
     <message>
         <source> R91  Customer Linearization for RTD (0 to 400 ohm)</source>
-        <translation type="unfinished"></translation>
+        <translation> R91  Zákaznická linearizace pro odporový teploměr (0 až 400 ohm)</translation>
     </message>
     <message>
         <source> R92  Customer Linearization for RTD (0 to 4000 ohm)</source>
-        <translation type="unfinished"></translation>
+        <translation> R92  Zákaznická linearizace pro odporový teploměr (0 až 4000 ohm)</translation>
     </message>
     <message>
         <source> R93  Customer Linearization for Potentiometer (40 to 400 ohm)</source>
-        <translation type="unfinished"></translation>
+        <translation> R93  Zákaznická linearizace pro potenciometr (40 až 400 ohm)</translation>
     </message>
     <message>
         <source> R94  Customer Linearization for Potentiometer (400 to 4000 ohm)</source>
-        <translation type="unfinished"></translation>
+        <translation> R94  Zákaznická linearizace pro potenciometr (400 až 4000 ohm)</translation>
     </message>
     <message>
         <source> R95  Customer Linearization for Other Voltage Sensor (Thermocouple)</source>
-        <translation type="unfinished"></translation>
+        <translation> R95  Zákaznická linearizace pro jiný napěťový snímač (termočlánek)</translation>
     </message>
     <message>
         <source> R96  Customer Linearization for Difference of Two RTD&apos;s (400 ohm)</source>
-        <translation type="unfinished"></translation>
+        <translation> R96  Zákaznická linearizace pro rozdíl dvou odporových teploměrů (400 ohm)</translation>
     </message>
     <message>
         <source> R97  Customer Linearization for Difference of Two RTD&apos;s (4000 ohm)</source>
-        <translation type="unfinished"></translation>
+        <translation> R97  Zákaznická linearizace pro rozdíl dvou odporových teploměrů (4000 ohm)</translation>
     </message>
     <message>
         <source> C1  2-Wire Connection of the Resistance Sensor</source>
-        <translation type="unfinished"></translation>
+        <translation> C1  Dvouvodičové připojení odporového snímače</translation>
     </message>
     <message>
         <source> C2  3-Wire Connection of the Resistance Sensor</source>
-        <translation type="unfinished"></translation>
+        <translation> C2  Třívodičové připojení odporového snímače</translation>
     </message>
     <message>
         <source> C3  4-Wire Connection of the Resistance Sensor</source>
-        <translation type="unfinished"></translation>
+        <translation> C3  Čtyřvodičové připojení odporového snímače</translation>
     </message>
     <message>
         <source> C4  Potentiometer Connection without Lead Resistance Compensation</source>
-        <translation type="unfinished"></translation>
+        <translation> C4  Připojení potenciometru bez kompenzace odporu vedení</translation>
     </message>
     <message>
         <source> C5  Potentiometer Connection with Lead Resistance Compensation</source>
-        <translation type="unfinished"></translation>
+        <translation> C5  Připojení potenciometru s kompenzací odporu vedení</translation>
     </message>
     <message>
         <source> C6  Connection of Voltage Sensor or T/C without CJ Compensation</source>
-        <translation type="unfinished"></translation>
+        <translation> C6  Připojení napěťového snímače nebo termočlánku bez kompenzace srovnávacího spoje</translation>
     </message>
     <message>
         <source> C7  Connection of T/C with Cold Junction Compensation</source>
-        <translation type="unfinished"></translation>
+        <translation> C7  Připojení termočlánku s kompenzací srovnávacího spoje</translation>
     </message>
     <message>
         <source> C8  Connection of Two 2-Wire Resistance Sensors</source>
-        <translation type="unfinished"></translation>
+        <translation> C8  Připojení dvou dvouvodičových odporových snímačů</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>žádná</translation>
     </message>
     <message>
         <source>current output 4 to 20 mA</source>
-        <translation type="unfinished"></translation>
+        <translation>proudový výstup 4 až 20 mA</translation>
     </message>
     <message>
         <source>current output 0 to 20 mA</source>
-        <translation type="unfinished"></translation>
+        <translation>proudový výstup 0 až 20 mA</translation>
     </message>
     <message>
         <source>voltage output 0 to 10 V</source>
-        <translation type="unfinished"></translation>
+        <translation>napěťový výstup 0 až 10 V</translation>
     </message>
 </context>
 <context>
     <name>Configuration</name>
     <message>
         <source>Attention! Linearization table or cold junction compensation table does not correspond to input range. For proper function it is necessary to write/save the configuration again!</source>
-        <translation type="unfinished"></translation>
+        <translation>Pozor! Linearizační tabulka nebo tabulka kompenzace srovnávacího spoje neodpovídá vstupnímu rozsahu. Pro správnou funkci je nutné konfiguraci znovu zapsat nebo uložit!</translation>
     </message>
     <message>
         <source>Transmitter configuration corrupt. Last writing probably not successful. Default configuration will be pre-set!</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfigurace převodníku je poškozena. Poslední zápis pravděpodobně nebyl úspěšný. Bude nastavena výchozí konfigurace!</translation>
     </message>
     <message>
         <source>Do you really want to pre-set default configuration? </source>
-        <translation type="unfinished"></translation>
+        <translation>Opravdu chcete nastavit výchozí konfiguraci? </translation>
     </message>
     <message>
         <source>Input range was changed, check configuration.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vstupní rozsah byl změněn, zkontrolujte konfiguraci.</translation>
     </message>
     <message>
         <source> year, </source>
-        <translation type="unfinished"></translation>
+        <translation> rok, </translation>
     </message>
     <message>
         <source> years, </source>
-        <translation type="unfinished"></translation>
+        <translation> let, </translation>
     </message>
     <message>
         <source> day, </source>
-        <translation type="unfinished"></translation>
+        <translation> den, </translation>
     </message>
     <message>
         <source> days, </source>
-        <translation type="unfinished"></translation>
+        <translation> dní, </translation>
     </message>
     <message>
         <source> hour, </source>
-        <translation type="unfinished"></translation>
+        <translation> hodina, </translation>
     </message>
     <message>
         <source> hours, </source>
-        <translation type="unfinished"></translation>
+        <translation> hodin, </translation>
     </message>
     <message>
         <source> minute, </source>
-        <translation type="unfinished"></translation>
+        <translation> minuta, </translation>
     </message>
     <message>
         <source> minutes, </source>
-        <translation type="unfinished"></translation>
+        <translation> minut, </translation>
     </message>
     <message>
         <source> seconds</source>
-        <translation type="unfinished"></translation>
+        <translation> sekund</translation>
     </message>
     <message>
         <source>Picture not Available</source>
-        <translation type="unfinished"></translation>
+        <translation>Obrázek není k dispozici</translation>
     </message>
     <message>
         <source>There has not been set any configuration of transmitter.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nebyla nastavena žádná konfigurace převodníku.</translation>
     </message>
     <message>
         <source>You want to disable custom linearization now. It will be set default linearization and eventual custom linearization will be erased. Do you want to continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Chcete nyní vypnout zákaznickou linearizaci. Bude nastavena výchozí linearizace a případná zákaznická linearizace bude smazána. Chcete pokračovat?</translation>
     </message>
     <message>
         <source>lower range value</source>
-        <translation type="unfinished"></translation>
+        <translation>dolní mez rozsahu</translation>
     </message>
     <message>
         <source>upper range value</source>
-        <translation type="unfinished"></translation>
+        <translation>horní mez rozsahu</translation>
     </message>
     <message>
         <source>correction of sensor error at lower range value</source>
-        <translation type="unfinished"></translation>
+        <translation>korekce chyby snímače na dolní mezi rozsahu</translation>
     </message>
     <message>
         <source>correction of sensor error at upper range value</source>
-        <translation type="unfinished"></translation>
+        <translation>korekce chyby snímače na horní mezi rozsahu</translation>
     </message>
     <message>
         <source>damping</source>
-        <translation type="unfinished"></translation>
+        <translation>tlumení</translation>
     </message>
     <message>
         <source>lead resistance</source>
-        <translation type="unfinished"></translation>
+        <translation>odpor vedení</translation>
     </message>
     <message>
         <source>cold junction temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>teplota srovnávacího spoje</translation>
     </message>
     <message>
         <source>limit comparator %d switching level</source>
-        <translation type="unfinished"></translation>
+        <translation>úroveň sepnutí mezního komparátoru %d</translation>
     </message>
     <message>
         <source>limit comparator %d hysteresis</source>
-        <translation type="unfinished"></translation>
+        <translation>hystereze mezního komparátoru %d</translation>
     </message>
     <message>
         <source>lower output range</source>
-        <translation type="unfinished"></translation>
+        <translation>začátek výstupního rozsahu</translation>
     </message>
     <message>
         <source>upper output range</source>
-        <translation type="unfinished"></translation>
+        <translation>konec výstupního rozsahu</translation>
     </message>
     <message>
         <source>lower output limit</source>
-        <translation type="unfinished"></translation>
+        <translation>dolní mez omezení výstupu</translation>
     </message>
     <message>
         <source>upper output limit</source>
-        <translation type="unfinished"></translation>
+        <translation>horní mez omezení výstupu</translation>
     </message>
     <message>
         <source>lower error output</source>
-        <translation type="unfinished"></translation>
+        <translation>dolní chybový výstup</translation>
     </message>
     <message>
         <source>upper error output</source>
-        <translation type="unfinished"></translation>
+        <translation>horní chybový výstup</translation>
     </message>
     <message>
         <source>Incorrect Format of the Value: </source>
-        <translation type="unfinished"></translation>
+        <translation>Nesprávný formát hodnoty: </translation>
     </message>
     <message>
         <source>Value of </source>
-        <translation type="unfinished"></translation>
+        <translation>Hodnota </translation>
     </message>
     <message>
         <source> is out of the range: </source>
-        <translation type="unfinished"></translation>
+        <translation> je mimo rozsah: </translation>
     </message>
     <message>
         <source>Value of correction at upper range value is higher than %.2g %% of input range.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hodnota korekce na horní mezi rozsahu je větší než %.2g %% vstupního rozsahu.</translation>
     </message>
     <message>
         <source>Value of correction at lower range value is higher than %.2g %% of input range.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hodnota korekce na dolní mezi rozsahu je větší než %.2g %% vstupního rozsahu.</translation>
     </message>
     <message>
         <source>Value of limit comparator %d hysteresis is higher than %.2g %% of input range.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hodnota hystereze mezního komparátoru %d je větší než %.2g %% vstupního rozsahu.</translation>
     </message>
     <message>
         <source>Value of limit comparator %d hysteresis cannot be equal to zero for reverse switching mode. Normal switching mode was set.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hystereze mezního komparátoru %d nemůže být pro inverzní režim spínání rovna nule. Byl nastaven normální režim spínání.</translation>
     </message>
     <message>
         <source>Span value is lower than %.2g%% of input range.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rozpětí je menší než %.2g%% vstupního rozsahu.</translation>
     </message>
     <message>
         <source>Output span value is lower than %.2g %s, cannot continue.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rozpětí výstupu je menší než %.2g %s, nelze pokračovat.</translation>
     </message>
     <message>
         <source>Saturation span value is lower than %.2g %s, cannot continue.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rozpětí omezení výstupu je menší než %.2g %s, nelze pokračovat.</translation>
     </message>
     <message>
         <source>Error span value is lower than %.2g %s, cannot continue.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rozpětí chybového výstupu je menší než %.2g %s, nelze pokračovat.</translation>
     </message>
 </context>
 <context>
     <name>Configuration file</name>
     <message>
         <source>Configuration was not loaded, cancelled by user.</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfigurace nebyla načtena, zrušeno uživatelem.</translation>
     </message>
     <message>
         <source>Configuration was not loaded, file: &apos;%s&apos; not found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfigurace nebyla načtena, soubor: &apos;%s&apos; nebyl nalezen.</translation>
     </message>
     <message>
         <source>Wrong file format or file: &apos;%s&apos; is damaged!</source>
-        <translation type="unfinished"></translation>
+        <translation>Chybný formát souboru nebo je soubor: &apos;%s&apos; poškozen!</translation>
     </message>
     <message>
         <source>Configuration was not loaded, file is damaged or wrong type.</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfigurace nebyla načtena, soubor je poškozen nebo nesprávného typu.</translation>
     </message>
     <message>
         <source>Configuration was read without any errors.</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfigurace byla načtena bez chyb.</translation>
     </message>
     <message>
         <source>Configuration was not saved, cancelled by user.</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfigurace nebyla uložena, zrušeno uživatelem.</translation>
     </message>
     <message>
         <source>File: &apos;%s&apos; already exists, do you want to overwrite it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Soubor: &apos;%s&apos; již existuje, chcete jej přepsat?</translation>
     </message>
     <message>
         <source>Configuration was not saved, cannot open file: &apos;%s&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfigurace nebyla uložena, nelze otevřít soubor: &apos;%s&apos;.</translation>
     </message>
     <message>
         <source>Configuration was saved without any errors.</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfigurace byla uložena bez chyb.</translation>
     </message>
     <message>
         <source>There has not been set any configuration of transmitter.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nebyla nastavena žádná konfigurace převodníku.</translation>
     </message>
     <message>
         <source>Changes were not saved. Continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Změny nebyly uloženy. Pokračovat?</translation>
     </message>
 </context>
 <context>
     <name>Help</name>
     <message>
         <source>lmk17en.hlp</source>
-        <translation type="unfinished"></translation>
+        <translation>lmk17en.hlp</translation>
     </message>
 </context>
 <context>
     <name>Language</name>
     <message>
         <source>Change of language will be applied after application restart!</source>
-        <translation type="unfinished"></translation>
+        <translation>Změna jazyka se projeví po novém spuštění aplikace!</translation>
     </message>
 </context>
 <context>
     <name>Linearization</name>
     <message>
         <source>Minimum:</source>
-        <translation type="unfinished"></translation>
+        <translation>Minimum:</translation>
     </message>
     <message>
         <source>Maximum:</source>
-        <translation type="unfinished"></translation>
+        <translation>Maximum:</translation>
     </message>
     <message>
         <source>Cannot resolve the linearization table unless at least 2 points are entered.</source>
-        <translation type="unfinished"></translation>
+        <translation>Linearizační tabulku nelze vypočítat, dokud nejsou zadány alespoň 2 body.</translation>
     </message>
     <message>
         <source>Cannot resolve the compensating table unless at least 2 points are entered.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kompenzační tabulku nelze vypočítat, dokud nejsou zadány alespoň 2 body.</translation>
     </message>
     <message>
         <source>Data were not saved, cancelled by user.</source>
-        <translation type="unfinished"></translation>
+        <translation>Data nebyla uložena, zrušeno uživatelem.</translation>
     </message>
     <message>
         <source>Data were not saved, cannot open file: &apos;%1&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Data nebyla uložena, nelze otevřít soubor: &apos;%1&apos;.</translation>
     </message>
     <message>
         <source>File: &apos;%1&apos; already exists, do you want to overwrite it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Soubor: &apos;%1&apos; již existuje, chcete jej přepsat?</translation>
     </message>
     <message>
         <source> Saving Data to File</source>
-        <translation type="unfinished"></translation>
+        <translation> Ukládání dat do souboru</translation>
     </message>
     <message>
         <source>Data was saved without any errors.</source>
-        <translation type="unfinished"></translation>
+        <translation>Data byla uložena bez chyb.</translation>
     </message>
     <message>
         <source>Cannot save data unless errors are in table of the points for the linearization.</source>
-        <translation type="unfinished"></translation>
+        <translation>Data nelze uložit, dokud jsou chyby v tabulce bodů linearizace.</translation>
     </message>
     <message>
         <source>Cannot save data unless errors are in table of the points for the cold junction compensation.</source>
-        <translation type="unfinished"></translation>
+        <translation>Data nelze uložit, dokud jsou chyby v tabulce bodů kompenzace srovnávacího spoje.</translation>
     </message>
     <message>
         <source>Cannot save data unless errors are in &apos;Sensor-Specific Characterization&apos; section.</source>
-        <translation type="unfinished"></translation>
+        <translation>Data nelze uložit, dokud jsou chyby v části &apos;Charakteristika snímače&apos;.</translation>
     </message>
     <message>
         <source>Data was not loaded - wrong file format.</source>
-        <translation type="unfinished"></translation>
+        <translation>Data nebyla načtena - chybný formát souboru.</translation>
     </message>
     <message>
         <source><byte value="xd"/>
  Error in the Section: [</source>
-        <translation type="unfinished"></translation>
+        <translation><byte value="xd"/>
+ Chyba v sekci: [</translation>
     </message>
     <message>
         <source>Data was not loaded - unknown file format.</source>
-        <translation type="unfinished"></translation>
+        <translation>Data nebyla načtena - neznámý formát souboru.</translation>
     </message>
     <message>
         <source>Try later version or contact your supplier.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zkuste novější verzi nebo kontaktujte svého dodavatele.</translation>
     </message>
     <message>
         <source>Data was not loaded, file contains data for another input range (</source>
-        <translation type="unfinished"></translation>
+        <translation>Data nebyla načtena, soubor obsahuje data pro jiný vstupní rozsah (</translation>
     </message>
     <message>
         <source> Loading Data from File</source>
-        <translation type="unfinished"></translation>
+        <translation> Načítání dat ze souboru</translation>
     </message>
     <message>
         <source>Data was not loaded, cancelled by user.</source>
-        <translation type="unfinished"></translation>
+        <translation>Data nebyla načtena, zrušeno uživatelem.</translation>
     </message>
     <message>
         <source>Configuration was not loaded, file: &apos;%1&apos; not found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfigurace nebyla načtena, soubor: &apos;%1&apos; nebyl nalezen.</translation>
     </message>
     <message>
         <source>Data was not loaded, cannot open file: &apos;%1&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Data nebyla načtena, nelze otevřít soubor: &apos;%1&apos;.</translation>
     </message>
     <message>
         <source>Maximum error of approximation is at point </source>
-        <translation type="unfinished"></translation>
+        <translation>Maximální chyba aproximace je v bodě </translation>
     </message>
     <message>
         <source>Minimum error of approximation is at point </source>
-        <translation type="unfinished"></translation>
+        <translation>Minimální chyba aproximace je v bodě </translation>
     </message>
     <message>
         <source>Incorrect format of the value in row n.%1 and column n.%2, please correct.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nesprávný formát hodnoty v řádku č.%1 a sloupci č.%2, opravte ji prosím.</translation>
     </message>
     <message>
         <source>Value in row n.%1 and column n.%2 is out of range &lt; %3, %4 &gt; °C, please correct.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hodnota v řádku č.%1 a sloupci č.%2 je mimo rozsah &lt; %3, %4 &gt; °C, opravte ji prosím.</translation>
     </message>
     <message>
         <source>Value in row n.%1 and column n.%2 is out of range &lt; %3, %4 &gt; Ohm, please correct.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hodnota v řádku č.%1 a sloupci č.%2 je mimo rozsah &lt; %3, %4 &gt; Ohm, opravte ji prosím.</translation>
     </message>
     <message>
         <source>Incorrect Format of the Value: </source>
-        <translation type="unfinished"></translation>
+        <translation>Nesprávný formát hodnoty: </translation>
     </message>
     <message>
         <source>Sensor-Specific Constants.</source>
-        <translation type="unfinished"></translation>
+        <translation>Konstanty snímače.</translation>
     </message>
     <message>
         <source>Attention! Value %1 is bigger than upper limit selected input range %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pozor! Hodnota %1 je větší než horní mez zvoleného vstupního rozsahu %2.</translation>
     </message>
 </context>
 <context>
     <name>Link</name>
     <message>
         <source>Error during reading the data from transmitter, repeat?</source>
-        <translation type="unfinished"></translation>
+        <translation>Chyba při čtení dat z převodníku, opakovat?</translation>
     </message>
     <message>
         <source>Error during writing the data to transmitter, repeat?</source>
-        <translation type="unfinished"></translation>
+        <translation>Chyba při zápisu dat do převodníku, opakovat?</translation>
     </message>
     <message>
         <source>Error (&apos;Bad Parameters&apos;) during writing the data to transmitter!<byte value="xd"/>
 Feasible solution: Stop writing now, set the default configuration (command from menu &apos;Transmitter&apos;) and write configuration to the transmitter.<byte value="xd"/>
 Do You want to repeat this operation?</source>
-        <translation type="unfinished"></translation>
+        <translation>Chyba (&apos;Chybné parametry&apos;) při zápisu dat do převodníku!</translation>
     </message>
     <message>
         <source>Error during transmitter configuration writing. Incorrect configuration settings may cause undefined errors. Configuration should be stored again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Chyba při zápisu konfigurace do převodníku. Nesprávné nastavení konfigurace může způsobit nedefinované chyby. Konfiguraci je nutné zapsat znovu.</translation>
     </message>
     <message>
         <source>Do you really want to break operation?</source>
-        <translation type="unfinished"></translation>
+        <translation>Opravdu chcete přerušit operaci?</translation>
     </message>
     <message>
         <source>Do not Disconnect Communication Cable!</source>
-        <translation type="unfinished"></translation>
+        <translation>Neodpojujte komunikační kabel!</translation>
     </message>
     <message>
         <source>%s serial port successfully connected.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sériový port %s byl úspěšně připojen.</translation>
     </message>
     <message>
         <source>%s serial port cannot be connected.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sériový port %s nelze připojit.</translation>
     </message>
     <message>
         <source>%s serial port disconnected.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sériový port %s byl odpojen.</translation>
     </message>
     <message>
         <source>Attention! Setting of wrong communication parameters may lose communication with the transmitter! Changing this parameters is allowed experienced user only.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pozor! Nastavení chybných komunikačních parametrů může způsobit ztrátu komunikace s převodníkem! Tyto parametry smí měnit pouze zkušený uživatel.</translation>
     </message>
     <message>
         <source>There has not been set any configuration of transmitter.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nebyla nastavena žádná konfigurace převodníku.</translation>
     </message>
     <message>
         <source>Attention! You want to change the communication parameters to other than default.<byte value="xd"/>
 Setting of wrong communication parameters may lose communication with the transmitter!<byte value="xd"/>
 Do You really want to change the parameters?</source>
-        <translation type="unfinished"></translation>
+        <translation>Pozor! Chcete změnit komunikační parametry na jiné než výchozí.</translation>
     </message>
     <message>
         <source>Changes is not valid immediately after writing the configuration, but after power down and power up!</source>
-        <translation type="unfinished"></translation>
+        <translation>Změny neplatí ihned po zápisu konfigurace, ale až po vypnutí a zapnutí napájení!</translation>
     </message>
     <message>
         <source>No communication port connected, cannot continue. Do you want to connect it now?</source>
-        <translation type="unfinished"></translation>
+        <translation>Není připojen komunikační port, nelze pokračovat. Chcete jej nyní připojit?</translation>
     </message>
     <message>
         <source> Not Connected</source>
-        <translation type="unfinished"></translation>
+        <translation> Nepřipojeno</translation>
     </message>
     <message>
         <source> Options</source>
-        <translation type="unfinished"></translation>
+        <translation> Nastavení</translation>
     </message>
     <message>
         <source>Disconnect</source>
-        <translation type="unfinished"></translation>
+        <translation>Odpojit</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Zavřít</translation>
     </message>
     <message>
         <source>Communication Parameters for Experts</source>
-        <translation type="unfinished"></translation>
+        <translation>Komunikační parametry pro odborníky</translation>
     </message>
     <message>
         <source>&amp;Default Parameters</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Výchozí parametry</translation>
     </message>
     <message>
         <source> Transmitter Communication Parameters</source>
-        <translation type="unfinished"></translation>
+        <translation> Komunikační parametry převodníku</translation>
     </message>
     <message>
         <source>Attention! Setting of wrong paramaters may</source>
-        <translation type="unfinished"></translation>
+        <translation>Pozor! Nastavení chybných parametrů může</translation>
     </message>
     <message>
         <source>lose communication with the Transmitter!</source>
-        <translation type="unfinished"></translation>
+        <translation>ztrátu komunikace s převodníkem!</translation>
     </message>
     <message>
         <source>Default Params</source>
-        <translation type="unfinished"></translation>
+        <translation>Výchozí param.</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Communication</source>
-        <translation type="unfinished"></translation>
+        <translation>Komunikace</translation>
     </message>
     <message>
         <source> None</source>
-        <translation type="unfinished"></translation>
+        <translation> Žádná</translation>
     </message>
     <message>
         <source> Odd</source>
-        <translation type="unfinished"></translation>
+        <translation> Lichá</translation>
     </message>
     <message>
         <source> Even</source>
-        <translation type="unfinished"></translation>
+        <translation> Sudá</translation>
     </message>
     <message>
         <source> OK.</source>
-        <translation type="unfinished"></translation>
+        <translation> OK.</translation>
     </message>
     <message>
         <source> ERROR: Error during Transmit.</source>
-        <translation type="unfinished"></translation>
+        <translation> CHYBA: Chyba při přenosu.</translation>
     </message>
     <message>
         <source> ERROR: Bad Parameters.</source>
-        <translation type="unfinished"></translation>
+        <translation> CHYBA: Chybné parametry.</translation>
     </message>
     <message>
         <source> ERROR: Bad Function.</source>
-        <translation type="unfinished"></translation>
+        <translation> CHYBA: Chybná funkce.</translation>
     </message>
     <message>
         <source> Application layer answered OK.</source>
-        <translation type="unfinished"></translation>
+        <translation> Aplikační vrstva odpověděla OK.</translation>
     </message>
     <message>
         <source> ERROR: Frame Error of the Incoming Message.</source>
-        <translation type="unfinished"></translation>
+        <translation> CHYBA: Chyba rámce přijaté zprávy.</translation>
     </message>
     <message>
         <source> ERROR: Bad CRC of the Incoming Message.</source>
-        <translation type="unfinished"></translation>
+        <translation> CHYBA: Chybný kontrolní součet přijaté zprávy.</translation>
     </message>
     <message>
         <source> ERROR: Error during Transmit (from Transmitter to PC).</source>
-        <translation type="unfinished"></translation>
+        <translation> CHYBA: Chyba při přenosu (z převodníku do PC).</translation>
     </message>
     <message>
         <source> ERROR: Bad Answer was received.</source>
-        <translation type="unfinished"></translation>
+        <translation> CHYBA: Přijata chybná odpověď.</translation>
     </message>
     <message>
         <source> ERROR: Timeout.</source>
-        <translation type="unfinished"></translation>
+        <translation> CHYBA: Vypršel časový limit.</translation>
     </message>
     <message>
         <source> ERROR: Unknown Answer: %d</source>
-        <translation type="unfinished"></translation>
+        <translation> CHYBA: Neznámá odpověď: %d</translation>
     </message>
 </context>
 <context>
     <name>Monitoring</name>
     <message>
         <source>Do you really want to stop the monitoring mode?</source>
-        <translation type="unfinished"></translation>
+        <translation>Opravdu chcete ukončit režim monitorování?</translation>
     </message>
     <message>
         <source>Do you really want to erase records in window?</source>
-        <translation type="unfinished"></translation>
+        <translation>Opravdu chcete smazat záznamy v okně?</translation>
     </message>
     <message>
         <source>The log file &quot;%1&quot; could not be written. Monitoring goes on; the records are kept in the log window only.</source>
-        <translation type="unfinished"></translation>
+        <translation>Do souboru záznamu &quot;%1&quot; nelze zapisovat. Monitorování pokračuje; záznamy zůstávají jen v okně záznamu.</translation>
     </message>
 </context>
 <context>
     <name>Operations</name>
     <message>
         <source>Read</source>
-        <translation type="unfinished"></translation>
+        <translation>Číst</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Stop</translation>
     </message>
     <message>
         <source>Use</source>
-        <translation type="unfinished"></translation>
+        <translation>Použít</translation>
     </message>
     <message>
         <source>Output test mode is active.</source>
-        <translation type="unfinished"></translation>
+        <translation>Převodník je v režimu testu výstupu.</translation>
     </message>
     <message>
         <source>Transmitter works without any errors.</source>
-        <translation type="unfinished"></translation>
+        <translation>Převodník pracuje bez chyb.</translation>
     </message>
     <message>
         <source> 1 - Sensor Incorrectly Connected or Faulty</source>
-        <translation type="unfinished"></translation>
+        <translation> 1 - Snímač nesprávně připojen nebo vadný</translation>
     </message>
     <message>
         <source> 2 - Primary Variable out of the Input Range</source>
-        <translation type="unfinished"></translation>
+        <translation> 2 - Měřená veličina mimo vstupní rozsah</translation>
     </message>
     <message>
         <source> 3 - EEPROM Error (Write Error)</source>
-        <translation type="unfinished"></translation>
+        <translation> 3 - Chyba EEPROM (chyba zápisu)</translation>
     </message>
     <message>
         <source> 4 - EEPROM Error (CRC Error)</source>
-        <translation type="unfinished"></translation>
+        <translation> 4 - Chyba EEPROM (chyba CRC)</translation>
     </message>
     <message>
         <source> 5 - Misconfiguration (Incorrect Connection Code)</source>
-        <translation type="unfinished"></translation>
+        <translation> 5 - Chybná konfigurace (nesprávný kód připojení)</translation>
     </message>
     <message>
         <source> 6 - Internal Error (Divide by Zero)</source>
-        <translation type="unfinished"></translation>
+        <translation> 6 - Vnitřní chyba (dělení nulou)</translation>
     </message>
     <message>
         <source> 7 - Limit Comparator Current Signaling</source>
-        <translation type="unfinished"></translation>
+        <translation> 7 - Signalizace proudem od mezního komparátoru</translation>
     </message>
     <message>
         <source> Reading CJ Temperature from Transmitter</source>
-        <translation type="unfinished"></translation>
+        <translation> Čtení teploty srovnávacího spoje z převodníku</translation>
     </message>
     <message>
         <source>- constant</source>
-        <translation type="unfinished"></translation>
+        <translation>- konstantní</translation>
     </message>
     <message>
         <source>Attention, the transmitter was during reading in an error state which may cause incorrect value of cold junction temperature!</source>
-        <translation type="unfinished"></translation>
+        <translation>Pozor, převodník byl během čtení v chybovém stavu, což může způsobit nesprávnou hodnotu teploty srovnávacího spoje!</translation>
     </message>
     <message>
         <source>Cold junction temperature cannot be read; the connected transmitter is not configured for thermocouple measuring.</source>
-        <translation type="unfinished"></translation>
+        <translation>Teplotu srovnávacího spoje nelze přečíst; připojený převodník není nastaven pro měření termočlánkem.</translation>
     </message>
     <message>
         <source>The connected transmitter %s is not supported by this version of LMK-17, cannot continue!</source>
-        <translation type="unfinished"></translation>
+        <translation>Připojený převodník %s není touto verzí LMK-17 podporován, nelze pokračovat!</translation>
     </message>
     <message>
         <source>Connected transmitter firmware version is not supported by this version of LMK-17, cannot continue!</source>
-        <translation type="unfinished"></translation>
+        <translation>Verze firmwaru připojeného převodníku není touto verzí LMK-17 podporována, nelze pokračovat!</translation>
     </message>
     <message>
         <source>Input range is not supported by this version of LMK-17, or was written wrongly.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vstupní rozsah není touto verzí LMK-17 podporován, nebo byl nesprávně zapsán.</translation>
     </message>
     <message>
         <source>Try later version or contact your supplier.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zkuste novější verzi nebo kontaktujte svého dodavatele.</translation>
     </message>
     <message>
         <source>Transmitter configuration corrupt. Last writing probably not successful. Do you want to pre-set default configuration?</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfigurace převodníku je poškozena. Poslední zápis pravděpodobně nebyl úspěšný. Chcete nastavit výchozí konfiguraci?</translation>
     </message>
     <message>
         <source>Another transmitter was connected or configuration was changed. The transmitter configuration must be read again.<byte value="xd"/>
 Do you want to read configuration from transmitter? If no, operation will be stopped.</source>
-        <translation type="unfinished"></translation>
+        <translation>Byl připojen jiný převodník nebo byla změněna konfigurace. Konfiguraci převodníku je nutné znovu načíst.</translation>
     </message>
     <message>
         <source>Different type of transmitter is connected, cannot continue.</source>
-        <translation type="unfinished"></translation>
+        <translation>Je připojen jiný typ převodníku, nelze pokračovat.</translation>
     </message>
     <message>
         <source>The connected transmitter uses earlier firmware version than required for storing the current configuration. Cannot continue.</source>
-        <translation type="unfinished"></translation>
+        <translation>Připojený převodník má starší verzi firmwaru, než vyžaduje uložení aktuální konfigurace. Nelze pokračovat.</translation>
     </message>
     <message>
         <source>Connected transmitter is configured with fixed input range. Input range cannot be changed, cannot continue!</source>
-        <translation type="unfinished"></translation>
+        <translation>Připojený převodník je nastaven na pevný vstupní rozsah. Vstupní rozsah nelze změnit, nelze pokračovat!</translation>
     </message>
     <message>
         <source>Another transmitter was connected, do you really want to continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Byl připojen jiný převodník, opravdu chcete pokračovat?</translation>
     </message>
     <message>
         <source> Reading Configuration from Transmitter</source>
-        <translation type="unfinished"></translation>
+        <translation> Čtení konfigurace z převodníku</translation>
     </message>
     <message>
         <source> Writing Configuration to Transmitter</source>
-        <translation type="unfinished"></translation>
+        <translation> Zápis konfigurace do převodníku</translation>
     </message>
     <message>
         <source>Configuration was written to transmitter without any errors.</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfigurace byla zapsána do převodníku bez chyb.</translation>
     </message>
     <message>
         <source>There has not been set any configuration of transmitter.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nebyla nastavena žádná konfigurace převodníku.</translation>
     </message>
     <message>
         <source>Changes were not saved. Continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Změny nebyly uloženy. Pokračovat?</translation>
     </message>
 </context>
 <context>
     <name>lmk17::HelpViewer</name>
     <message>
         <source>LMK-17 Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Nápověda LMK-17</translation>
     </message>
     <message>
         <source>Type the keyword to find</source>
-        <translation type="unfinished"></translation>
+        <translation>Zadejte hledané klíčové slovo</translation>
     </message>
     <message>
         <source>Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>Obsah</translation>
     </message>
     <message>
         <source>Index</source>
-        <translation type="unfinished"></translation>
+        <translation>Rejstřík</translation>
     </message>
     <message>
         <source>&amp;Back</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zpět</translation>
     </message>
     <message>
         <source>&amp;Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vpřed</translation>
     </message>
     <message>
         <source>&amp;Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Obsah</translation>
     </message>
     <message>
         <source>The help was not found. Looked for the folder %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nápověda nebyla nalezena. Hledána složka %1.</translation>
     </message>
 </context>
 </TS>

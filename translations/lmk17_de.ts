@@ -5,892 +5,893 @@
     <name>Catalogue</name>
     <message>
         <source> R01  Resistance Sensor (0 to 400 ohm) without Linearization</source>
-        <translation type="unfinished"></translation>
+        <translation> R01  Widerstandssensor (0 bis 400 Ohm) ohne Linearisierung</translation>
     </message>
     <message>
         <source> R02  Resistance Sensor (0 to 4000 ohm) without Linearization</source>
-        <translation type="unfinished"></translation>
+        <translation> R02  Widerstandssensor (0 bis 4000 Ohm) ohne Linearisierung</translation>
     </message>
     <message>
         <source> R03  Potentiometer (Total Resistance 40 to 400 ohm)</source>
-        <translation type="unfinished"></translation>
+        <translation> R03  Potentiometer (Gesamtwiderstand 40 bis 400 Ohm)</translation>
     </message>
     <message>
         <source> R04  Potentiometer (Total Resistance 400 to 4000 ohm)</source>
-        <translation type="unfinished"></translation>
+        <translation> R04  Potentiometer (Gesamtwiderstand 400 bis 4000 Ohm)</translation>
     </message>
     <message>
         <source> R05  Voltage Sensor (-15 až 60 mV) without Linearization</source>
-        <translation type="unfinished"></translation>
+        <translation> R05  Spannungssensor (-15 bis 60 mV) ohne Linearisierung</translation>
     </message>
     <message>
         <source> R06  Difference of Two RTD&apos;s (total resistance 400 ohm)</source>
-        <translation type="unfinished"></translation>
+        <translation> R06  Differenz zweier Widerstandsthermometer (Gesamtwiderstand 400 Ohm)</translation>
     </message>
     <message>
         <source> R07  Difference of Two RTD&apos;s (total resistance 4000 ohm)</source>
-        <translation type="unfinished"></translation>
+        <translation> R07  Differenz zweier Widerstandsthermometer (Gesamtwiderstand 4000 Ohm)</translation>
     </message>
     <message>
         <source> R11  Pt100 (-200 to 850 °C) with Linearization</source>
-        <translation type="unfinished"></translation>
+        <translation> R11  Pt100 (-200 bis 850 °C) mit Linearisierung</translation>
     </message>
     <message>
         <source> R12  Pt500 (-200 to 850 °C) with Linearization</source>
-        <translation type="unfinished"></translation>
+        <translation> R12  Pt500 (-200 bis 850 °C) mit Linearisierung</translation>
     </message>
     <message>
         <source> R13  Pt1000 (-200 to 850 °C) with Linearization</source>
-        <translation type="unfinished"></translation>
+        <translation> R13  Pt1000 (-200 bis 850 °C) mit Linearisierung</translation>
     </message>
     <message>
         <source> R14  Ni100 (-60 to 250 °C) with Linearization</source>
-        <translation type="unfinished"></translation>
+        <translation> R14  Ni100 (-60 bis 250 °C) mit Linearisierung</translation>
     </message>
     <message>
         <source> R15  Ni1000 (-60 to 250 °C) with Linearization</source>
-        <translation type="unfinished"></translation>
+        <translation> R15  Ni1000 (-60 bis 250 °C) mit Linearisierung</translation>
     </message>
     <message>
         <source> R51  Thermocouple &quot;J&quot; (-200 to 1000 °C) with Linearization</source>
-        <translation type="unfinished"></translation>
+        <translation> R51  Thermoelement &quot;J&quot; (-200 bis 1000 °C) mit Linearisierung</translation>
     </message>
     <message>
         <source> R52  Thermocouple &quot;K&quot; (-200 to 1300 °C) with Linearization</source>
-        <translation type="unfinished"></translation>
+        <translation> R52  Thermoelement &quot;K&quot; (-200 bis 1300 °C) mit Linearisierung</translation>
     </message>
     <message>
         <source> R53  Thermocouple &quot;N&quot; (-200 to 1300 °C) with Linearization</source>
-        <translation type="unfinished"></translation>
+        <translation> R53  Thermoelement &quot;N&quot; (-200 bis 1300 °C) mit Linearisierung</translation>
     </message>
     <message>
         <source> R54  Thermocouple &quot;R&quot; (-50 to 1700 °C) with Linearization</source>
-        <translation type="unfinished"></translation>
+        <translation> R54  Thermoelement &quot;R&quot; (-50 bis 1700 °C) mit Linearisierung</translation>
     </message>
     <message>
         <source> R55  Thermocouple &quot;S&quot; (-50 to 1700 °C) with Linearization</source>
-        <translation type="unfinished"></translation>
+        <translation> R55  Thermoelement &quot;S&quot; (-50 bis 1700 °C) mit Linearisierung</translation>
     </message>
     <message>
         <source> R56  Thermocouple &quot;T&quot; (-250 to 400 °C) with Linearization</source>
-        <translation type="unfinished"></translation>
+        <translation> R56  Thermoelement &quot;T&quot; (-250 bis 400 °C) mit Linearisierung</translation>
     </message>
     <message>
         <source> R57  Thermocouple &quot;B&quot; (0 to 1800 °C) with Linearization from 50°C</source>
-        <translation type="unfinished"></translation>
+        <translation> R57  Thermoelement &quot;B&quot; (0 bis 1800 °C) mit Linearisierung ab 50°C</translation>
     </message>
     <message>
         <source> R58  Thermocouple &quot;E&quot; (-200 to 800 °C) with Linearization</source>
-        <translation type="unfinished"></translation>
+        <translation> R58  Thermoelement &quot;E&quot; (-200 bis 800 °C) mit Linearisierung</translation>
     </message>
     <message>
         <source> R59  Thermocouple &quot;L&quot; (-200 to 900 °C) with Linearization</source>
-        <translation type="unfinished"></translation>
+        <translation> R59  Thermoelement &quot;L&quot; (-200 bis 900 °C) mit Linearisierung</translation>
     </message>
     <message>
         <source> R71  Current Input -15 to 60 µA</source>
-        <translation type="unfinished"></translation>
+        <translation> R71  Stromeingang -15 bis 60 µA</translation>
     </message>
     <message>
         <source> R72  Current Input -150 to 600 µA</source>
-        <translation type="unfinished"></translation>
+        <translation> R72  Stromeingang -150 bis 600 µA</translation>
     </message>
     <message>
         <source> R73  Current Input -1500 to 6000 µA</source>
-        <translation type="unfinished"></translation>
+        <translation> R73  Stromeingang -1500 bis 6000 µA</translation>
     </message>
     <message>
         <source> R74  Current Input -6 to 24 mA</source>
-        <translation type="unfinished"></translation>
+        <translation> R74  Stromeingang -6 bis 24 mA</translation>
     </message>
     <message>
         <source> R75  Current Input -15 to 60 mA</source>
-        <translation type="unfinished"></translation>
+        <translation> R75  Stromeingang -15 bis 60 mA</translation>
     </message>
     <message>
         <source> R81  Voltage Input -250 to 1000 mV</source>
-        <translation type="unfinished"></translation>
+        <translation> R81  Spannungseingang -250 bis 1000 mV</translation>
     </message>
     <message>
         <source> R82  Voltage Input -2.5 to 10 V</source>
-        <translation type="unfinished"></translation>
+        <translation> R82  Spannungseingang -2.5 bis 10 V</translation>
     </message>
     <message>
         <source> R85  Potentiometer (Total Resistance 0.4 to 25 kohm)</source>
-        <translation type="unfinished"></translation>
+        <translation> R85  Potentiometer (Gesamtwiderstand 0.4 bis 25 kOhm)</translation>
     </message>
     <message>
         <source> R91  Customer Linearization for RTD (0 to 400 ohm)</source>
-        <translation type="unfinished"></translation>
+        <translation> R91  Kundenlinearisierung für Widerstandsthermometer (0 bis 400 Ohm)</translation>
     </message>
     <message>
         <source> R92  Customer Linearization for RTD (0 to 4000 ohm)</source>
-        <translation type="unfinished"></translation>
+        <translation> R92  Kundenlinearisierung für Widerstandsthermometer (0 bis 4000 Ohm)</translation>
     </message>
     <message>
         <source> R93  Customer Linearization for Potentiometer (40 to 400 ohm)</source>
-        <translation type="unfinished"></translation>
+        <translation> R93  Kundenlinearisierung für Potentiometer (40 bis 400 Ohm)</translation>
     </message>
     <message>
         <source> R94  Customer Linearization for Potentiometer (400 to 4000 ohm)</source>
-        <translation type="unfinished"></translation>
+        <translation> R94  Kundenlinearisierung für Potentiometer (400 bis 4000 Ohm)</translation>
     </message>
     <message>
         <source> R95  Customer Linearization for Other Voltage Sensor (Thermocouple)</source>
-        <translation type="unfinished"></translation>
+        <translation> R95  Kundenlinearisierung für anderen Spannungssensor (Thermoelement)</translation>
     </message>
     <message>
         <source> R96  Customer Linearization for Difference of Two RTD&apos;s (400 ohm)</source>
-        <translation type="unfinished"></translation>
+        <translation> R96  Kundenlinearisierung für Differenz zweier Widerstandsthermometer (400 Ohm)</translation>
     </message>
     <message>
         <source> R97  Customer Linearization for Difference of Two RTD&apos;s (4000 ohm)</source>
-        <translation type="unfinished"></translation>
+        <translation> R97  Kundenlinearisierung für Differenz zweier Widerstandsthermometer (4000 Ohm)</translation>
     </message>
     <message>
         <source> C1  2-Wire Connection of the Resistance Sensor</source>
-        <translation type="unfinished"></translation>
+        <translation> C1  2-Leiter-Anschluss des Widerstandssensors</translation>
     </message>
     <message>
         <source> C2  3-Wire Connection of the Resistance Sensor</source>
-        <translation type="unfinished"></translation>
+        <translation> C2  3-Leiter-Anschluss des Widerstandssensors</translation>
     </message>
     <message>
         <source> C3  4-Wire Connection of the Resistance Sensor</source>
-        <translation type="unfinished"></translation>
+        <translation> C3  4-Leiter-Anschluss des Widerstandssensors</translation>
     </message>
     <message>
         <source> C4  Potentiometer Connection without Lead Resistance Compensation</source>
-        <translation type="unfinished"></translation>
+        <translation> C4  Potentiometeranschluss ohne Leitungswiderstandskompensation</translation>
     </message>
     <message>
         <source> C5  Potentiometer Connection with Lead Resistance Compensation</source>
-        <translation type="unfinished"></translation>
+        <translation> C5  Potentiometeranschluss mit Leitungswiderstandskompensation</translation>
     </message>
     <message>
         <source> C6  Connection of Voltage Sensor or T/C without CJ Compensation</source>
-        <translation type="unfinished"></translation>
+        <translation> C6  Anschluss eines Spannungssensors oder Thermoelements ohne Vergleichsstellenkompensation</translation>
     </message>
     <message>
         <source> C7  Connection of T/C with Cold Junction Compensation</source>
-        <translation type="unfinished"></translation>
+        <translation> C7  Anschluss eines Thermoelements mit Vergleichsstellenkompensation</translation>
     </message>
     <message>
         <source> C8  Connection of Two 2-Wire Resistance Sensors</source>
-        <translation type="unfinished"></translation>
+        <translation> C8  Anschluss von zwei Widerstandssensoren in 2-Leiter-Schaltung</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>keine</translation>
     </message>
     <message>
         <source>current output 4 to 20 mA</source>
-        <translation type="unfinished"></translation>
+        <translation>Stromausgang 4 bis 20 mA</translation>
     </message>
     <message>
         <source>current output 0 to 20 mA</source>
-        <translation type="unfinished"></translation>
+        <translation>Stromausgang 0 bis 20 mA</translation>
     </message>
     <message>
         <source>voltage output 0 to 10 V</source>
-        <translation type="unfinished"></translation>
+        <translation>Spannungsausgang 0 bis 10 V</translation>
     </message>
 </context>
 <context>
     <name>Configuration</name>
     <message>
         <source>Attention! Linearization table or cold junction compensation table does not correspond to input range. For proper function it is necessary to write/save the configuration again!</source>
-        <translation type="unfinished"></translation>
+        <translation>Achtung! Linearisierungstabelle oder Tabelle der Vergleichsstellenkompensation passt nicht zum Eingangsbereich. Für die richtige Funktion muss die Konfiguration erneut geschrieben bzw. gespeichert werden!</translation>
     </message>
     <message>
         <source>Transmitter configuration corrupt. Last writing probably not successful. Default configuration will be pre-set!</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Konfiguration des Messumformers ist beschädigt. Das letzte Schreiben war wahrscheinlich nicht erfolgreich. Die Standardkonfiguration wird eingestellt!</translation>
     </message>
     <message>
         <source>Do you really want to pre-set default configuration? </source>
-        <translation type="unfinished"></translation>
+        <translation>Wollen Sie wirklich die Standardkonfiguration einstellen? </translation>
     </message>
     <message>
         <source>Input range was changed, check configuration.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Eingangsbereich wurde geändert, bitte Konfiguration prüfen.</translation>
     </message>
     <message>
         <source> year, </source>
-        <translation type="unfinished"></translation>
+        <translation> Jahr, </translation>
     </message>
     <message>
         <source> years, </source>
-        <translation type="unfinished"></translation>
+        <translation> Jahre, </translation>
     </message>
     <message>
         <source> day, </source>
-        <translation type="unfinished"></translation>
+        <translation> Tag, </translation>
     </message>
     <message>
         <source> days, </source>
-        <translation type="unfinished"></translation>
+        <translation> Tage, </translation>
     </message>
     <message>
         <source> hour, </source>
-        <translation type="unfinished"></translation>
+        <translation> Stunde, </translation>
     </message>
     <message>
         <source> hours, </source>
-        <translation type="unfinished"></translation>
+        <translation> Stunden, </translation>
     </message>
     <message>
         <source> minute, </source>
-        <translation type="unfinished"></translation>
+        <translation> Minute, </translation>
     </message>
     <message>
         <source> minutes, </source>
-        <translation type="unfinished"></translation>
+        <translation> Minuten, </translation>
     </message>
     <message>
         <source> seconds</source>
-        <translation type="unfinished"></translation>
+        <translation> Sekunden</translation>
     </message>
     <message>
         <source>Picture not Available</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild nicht verfügbar</translation>
     </message>
     <message>
         <source>There has not been set any configuration of transmitter.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es wurde keine Konfiguration des Messumformers eingestellt.</translation>
     </message>
     <message>
         <source>You want to disable custom linearization now. It will be set default linearization and eventual custom linearization will be erased. Do you want to continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie wollen die Kundenlinearisierung jetzt ausschalten. Es wird die Standardlinearisierung eingestellt und eine eventuelle Kundenlinearisierung gelöscht. Fortfahren?</translation>
     </message>
     <message>
         <source>lower range value</source>
-        <translation type="unfinished"></translation>
+        <translation>Messanfang</translation>
     </message>
     <message>
         <source>upper range value</source>
-        <translation type="unfinished"></translation>
+        <translation>Messende</translation>
     </message>
     <message>
         <source>correction of sensor error at lower range value</source>
-        <translation type="unfinished"></translation>
+        <translation>Korrektur des Sensorfehlers am Messanfang</translation>
     </message>
     <message>
         <source>correction of sensor error at upper range value</source>
-        <translation type="unfinished"></translation>
+        <translation>Korrektur des Sensorfehlers am Messende</translation>
     </message>
     <message>
         <source>damping</source>
-        <translation type="unfinished"></translation>
+        <translation>Dämpfung</translation>
     </message>
     <message>
         <source>lead resistance</source>
-        <translation type="unfinished"></translation>
+        <translation>Leitungswiderstand</translation>
     </message>
     <message>
         <source>cold junction temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>Vergleichsstellentemperatur</translation>
     </message>
     <message>
         <source>limit comparator %d switching level</source>
-        <translation type="unfinished"></translation>
+        <translation>Schaltpunkt des Grenzwertkomparators %d</translation>
     </message>
     <message>
         <source>limit comparator %d hysteresis</source>
-        <translation type="unfinished"></translation>
+        <translation>Hysterese des Grenzwertkomparators %d</translation>
     </message>
     <message>
         <source>lower output range</source>
-        <translation type="unfinished"></translation>
+        <translation>Anfang des Ausgangsbereichs</translation>
     </message>
     <message>
         <source>upper output range</source>
-        <translation type="unfinished"></translation>
+        <translation>Ende des Ausgangsbereichs</translation>
     </message>
     <message>
         <source>lower output limit</source>
-        <translation type="unfinished"></translation>
+        <translation>untere Ausgangsbegrenzung</translation>
     </message>
     <message>
         <source>upper output limit</source>
-        <translation type="unfinished"></translation>
+        <translation>obere Ausgangsbegrenzung</translation>
     </message>
     <message>
         <source>lower error output</source>
-        <translation type="unfinished"></translation>
+        <translation>unteres Fehlersignal</translation>
     </message>
     <message>
         <source>upper error output</source>
-        <translation type="unfinished"></translation>
+        <translation>oberes Fehlersignal</translation>
     </message>
     <message>
         <source>Incorrect Format of the Value: </source>
-        <translation type="unfinished"></translation>
+        <translation>Falsches Format des Wertes: </translation>
     </message>
     <message>
         <source>Value of </source>
-        <translation type="unfinished"></translation>
+        <translation>Wert von </translation>
     </message>
     <message>
         <source> is out of the range: </source>
-        <translation type="unfinished"></translation>
+        <translation> liegt außerhalb des Bereichs: </translation>
     </message>
     <message>
         <source>Value of correction at upper range value is higher than %.2g %% of input range.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Korrektur am Messende ist größer als %.2g %% des Eingangsbereichs.</translation>
     </message>
     <message>
         <source>Value of correction at lower range value is higher than %.2g %% of input range.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Korrektur am Messanfang ist größer als %.2g %% des Eingangsbereichs.</translation>
     </message>
     <message>
         <source>Value of limit comparator %d hysteresis is higher than %.2g %% of input range.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Hysterese des Grenzwertkomparators %d ist größer als %.2g %% des Eingangsbereichs.</translation>
     </message>
     <message>
         <source>Value of limit comparator %d hysteresis cannot be equal to zero for reverse switching mode. Normal switching mode was set.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Hysterese des Grenzwertkomparators %d darf bei inverser Schaltrichtung nicht null sein. Die normale Schaltrichtung wurde eingestellt.</translation>
     </message>
     <message>
         <source>Span value is lower than %.2g%% of input range.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Messspanne ist kleiner als %.2g%% des Eingangsbereichs.</translation>
     </message>
     <message>
         <source>Output span value is lower than %.2g %s, cannot continue.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Ausgangsspanne ist kleiner als %.2g %s, Abbruch.</translation>
     </message>
     <message>
         <source>Saturation span value is lower than %.2g %s, cannot continue.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Spanne der Ausgangsbegrenzung ist kleiner als %.2g %s, Abbruch.</translation>
     </message>
     <message>
         <source>Error span value is lower than %.2g %s, cannot continue.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Spanne der Fehlersignale ist kleiner als %.2g %s, Abbruch.</translation>
     </message>
 </context>
 <context>
     <name>Configuration file</name>
     <message>
         <source>Configuration was not loaded, cancelled by user.</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfiguration wurde nicht geladen, vom Benutzer abgebrochen.</translation>
     </message>
     <message>
         <source>Configuration was not loaded, file: &apos;%s&apos; not found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfiguration wurde nicht geladen, Datei: &apos;%s&apos; nicht gefunden.</translation>
     </message>
     <message>
         <source>Wrong file format or file: &apos;%s&apos; is damaged!</source>
-        <translation type="unfinished"></translation>
+        <translation>Falsches Dateiformat oder die Datei: &apos;%s&apos; ist beschädigt!</translation>
     </message>
     <message>
         <source>Configuration was not loaded, file is damaged or wrong type.</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfiguration wurde nicht geladen, Datei ist beschädigt oder vom falschen Typ.</translation>
     </message>
     <message>
         <source>Configuration was read without any errors.</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfiguration wurde fehlerfrei gelesen.</translation>
     </message>
     <message>
         <source>Configuration was not saved, cancelled by user.</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfiguration wurde nicht gespeichert, vom Benutzer abgebrochen.</translation>
     </message>
     <message>
         <source>File: &apos;%s&apos; already exists, do you want to overwrite it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei: &apos;%s&apos; existiert bereits, überschreiben?</translation>
     </message>
     <message>
         <source>Configuration was not saved, cannot open file: &apos;%s&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfiguration wurde nicht gespeichert, Datei: &apos;%s&apos; kann nicht geöffnet werden.</translation>
     </message>
     <message>
         <source>Configuration was saved without any errors.</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfiguration wurde fehlerfrei gespeichert.</translation>
     </message>
     <message>
         <source>There has not been set any configuration of transmitter.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es wurde keine Konfiguration des Messumformers eingestellt.</translation>
     </message>
     <message>
         <source>Changes were not saved. Continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Änderungen wurden nicht gespeichert. Fortfahren?</translation>
     </message>
 </context>
 <context>
     <name>Help</name>
     <message>
         <source>lmk17en.hlp</source>
-        <translation type="unfinished"></translation>
+        <translation>lmk17en.hlp</translation>
     </message>
 </context>
 <context>
     <name>Language</name>
     <message>
         <source>Change of language will be applied after application restart!</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Sprache wird nach einem Neustart der Anwendung gewechselt!</translation>
     </message>
 </context>
 <context>
     <name>Linearization</name>
     <message>
         <source>Minimum:</source>
-        <translation type="unfinished"></translation>
+        <translation>Minimum:</translation>
     </message>
     <message>
         <source>Maximum:</source>
-        <translation type="unfinished"></translation>
+        <translation>Maximum:</translation>
     </message>
     <message>
         <source>Cannot resolve the linearization table unless at least 2 points are entered.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Linearisierungstabelle kann erst berechnet werden, wenn mindestens 2 Punkte eingegeben sind.</translation>
     </message>
     <message>
         <source>Cannot resolve the compensating table unless at least 2 points are entered.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Kompensationstabelle kann erst berechnet werden, wenn mindestens 2 Punkte eingegeben sind.</translation>
     </message>
     <message>
         <source>Data were not saved, cancelled by user.</source>
-        <translation type="unfinished"></translation>
+        <translation>Daten wurden nicht gespeichert, vom Benutzer abgebrochen.</translation>
     </message>
     <message>
         <source>Data were not saved, cannot open file: &apos;%1&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Daten wurden nicht gespeichert, Datei: &apos;%1&apos; kann nicht geöffnet werden.</translation>
     </message>
     <message>
         <source>File: &apos;%1&apos; already exists, do you want to overwrite it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei: &apos;%1&apos; existiert bereits, überschreiben?</translation>
     </message>
     <message>
         <source> Saving Data to File</source>
-        <translation type="unfinished"></translation>
+        <translation> Daten werden in Datei gespeichert</translation>
     </message>
     <message>
         <source>Data was saved without any errors.</source>
-        <translation type="unfinished"></translation>
+        <translation>Daten wurden fehlerfrei gespeichert.</translation>
     </message>
     <message>
         <source>Cannot save data unless errors are in table of the points for the linearization.</source>
-        <translation type="unfinished"></translation>
+        <translation>Daten können nicht gespeichert werden, solange die Punktetabelle der Linearisierung Fehler enthält.</translation>
     </message>
     <message>
         <source>Cannot save data unless errors are in table of the points for the cold junction compensation.</source>
-        <translation type="unfinished"></translation>
+        <translation>Daten können nicht gespeichert werden, solange die Punktetabelle der Vergleichsstellenkompensation Fehler enthält.</translation>
     </message>
     <message>
         <source>Cannot save data unless errors are in &apos;Sensor-Specific Characterization&apos; section.</source>
-        <translation type="unfinished"></translation>
+        <translation>Daten können nicht gespeichert werden, solange der Abschnitt &apos;Sensorspezifische Kennlinie&apos; Fehler enthält.</translation>
     </message>
     <message>
         <source>Data was not loaded - wrong file format.</source>
-        <translation type="unfinished"></translation>
+        <translation>Daten wurden nicht geladen - falsches Dateiformat.</translation>
     </message>
     <message>
         <source><byte value="xd"/>
  Error in the Section: [</source>
-        <translation type="unfinished"></translation>
+        <translation><byte value="xd"/>
+ Fehler im Abschnitt: [</translation>
     </message>
     <message>
         <source>Data was not loaded - unknown file format.</source>
-        <translation type="unfinished"></translation>
+        <translation>Daten wurden nicht geladen - unbekanntes Dateiformat.</translation>
     </message>
     <message>
         <source>Try later version or contact your supplier.</source>
-        <translation type="unfinished"></translation>
+        <translation>Versuchen Sie eine neuere Version oder wenden Sie sich an Ihren Lieferanten.</translation>
     </message>
     <message>
         <source>Data was not loaded, file contains data for another input range (</source>
-        <translation type="unfinished"></translation>
+        <translation>Daten wurden nicht geladen, die Datei enthält Daten für einen anderen Eingangsbereich (</translation>
     </message>
     <message>
         <source> Loading Data from File</source>
-        <translation type="unfinished"></translation>
+        <translation> Daten werden aus Datei geladen</translation>
     </message>
     <message>
         <source>Data was not loaded, cancelled by user.</source>
-        <translation type="unfinished"></translation>
+        <translation>Daten wurden nicht geladen, vom Benutzer abgebrochen.</translation>
     </message>
     <message>
         <source>Configuration was not loaded, file: &apos;%1&apos; not found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfiguration wurde nicht geladen, Datei: &apos;%1&apos; nicht gefunden.</translation>
     </message>
     <message>
         <source>Data was not loaded, cannot open file: &apos;%1&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Daten wurden nicht geladen, Datei: &apos;%1&apos; kann nicht geöffnet werden.</translation>
     </message>
     <message>
         <source>Maximum error of approximation is at point </source>
-        <translation type="unfinished"></translation>
+        <translation>Der größte Approximationsfehler liegt im Punkt </translation>
     </message>
     <message>
         <source>Minimum error of approximation is at point </source>
-        <translation type="unfinished"></translation>
+        <translation>Der kleinste Approximationsfehler liegt im Punkt </translation>
     </message>
     <message>
         <source>Incorrect format of the value in row n.%1 and column n.%2, please correct.</source>
-        <translation type="unfinished"></translation>
+        <translation>Falsches Format des Wertes in Zeile Nr.%1 und Spalte Nr.%2, bitte korrigieren.</translation>
     </message>
     <message>
         <source>Value in row n.%1 and column n.%2 is out of range &lt; %3, %4 &gt; °C, please correct.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Wert in Zeile Nr.%1 und Spalte Nr.%2 liegt außerhalb des Bereichs &lt; %3, %4 &gt; °C, bitte korrigieren.</translation>
     </message>
     <message>
         <source>Value in row n.%1 and column n.%2 is out of range &lt; %3, %4 &gt; Ohm, please correct.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Wert in Zeile Nr.%1 und Spalte Nr.%2 liegt außerhalb des Bereichs &lt; %3, %4 &gt; Ohm, bitte korrigieren.</translation>
     </message>
     <message>
         <source>Incorrect Format of the Value: </source>
-        <translation type="unfinished"></translation>
+        <translation>Falsches Format des Wertes: </translation>
     </message>
     <message>
         <source>Sensor-Specific Constants.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sensorspezifische Konstanten.</translation>
     </message>
     <message>
         <source>Attention! Value %1 is bigger than upper limit selected input range %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Achtung! Der Wert %1 ist größer als die obere Grenze des gewählten Eingangsbereichs %2.</translation>
     </message>
 </context>
 <context>
     <name>Link</name>
     <message>
         <source>Error during reading the data from transmitter, repeat?</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler beim Lesen der Daten aus dem Messumformer, wiederholen?</translation>
     </message>
     <message>
         <source>Error during writing the data to transmitter, repeat?</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler beim Schreiben der Daten in den Messumformer, wiederholen?</translation>
     </message>
     <message>
         <source>Error (&apos;Bad Parameters&apos;) during writing the data to transmitter!<byte value="xd"/>
 Feasible solution: Stop writing now, set the default configuration (command from menu &apos;Transmitter&apos;) and write configuration to the transmitter.<byte value="xd"/>
 Do You want to repeat this operation?</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler (&apos;Falsche Parameter&apos;) beim Schreiben der Daten in den Messumformer!</translation>
     </message>
     <message>
         <source>Error during transmitter configuration writing. Incorrect configuration settings may cause undefined errors. Configuration should be stored again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler beim Schreiben der Konfiguration in den Messumformer. Falsche Konfigurationseinstellungen können undefinierte Fehler verursachen. Die Konfiguration sollte erneut geschrieben werden.</translation>
     </message>
     <message>
         <source>Do you really want to break operation?</source>
-        <translation type="unfinished"></translation>
+        <translation>Wollen Sie den Vorgang wirklich abbrechen?</translation>
     </message>
     <message>
         <source>Do not Disconnect Communication Cable!</source>
-        <translation type="unfinished"></translation>
+        <translation>Kommunikationskabel nicht abziehen!</translation>
     </message>
     <message>
         <source>%s serial port successfully connected.</source>
-        <translation type="unfinished"></translation>
+        <translation>Serielle Schnittstelle %s erfolgreich verbunden.</translation>
     </message>
     <message>
         <source>%s serial port cannot be connected.</source>
-        <translation type="unfinished"></translation>
+        <translation>Serielle Schnittstelle %s kann nicht verbunden werden.</translation>
     </message>
     <message>
         <source>%s serial port disconnected.</source>
-        <translation type="unfinished"></translation>
+        <translation>Serielle Schnittstelle %s getrennt.</translation>
     </message>
     <message>
         <source>Attention! Setting of wrong communication parameters may lose communication with the transmitter! Changing this parameters is allowed experienced user only.</source>
-        <translation type="unfinished"></translation>
+        <translation>Achtung! Falsche Kommunikationsparameter können die Verbindung zum Messumformer unterbrechen! Diese Parameter darf nur ein erfahrener Benutzer ändern.</translation>
     </message>
     <message>
         <source>There has not been set any configuration of transmitter.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es wurde keine Konfiguration des Messumformers eingestellt.</translation>
     </message>
     <message>
         <source>Attention! You want to change the communication parameters to other than default.<byte value="xd"/>
 Setting of wrong communication parameters may lose communication with the transmitter!<byte value="xd"/>
 Do You really want to change the parameters?</source>
-        <translation type="unfinished"></translation>
+        <translation>Achtung! Sie wollen die Kommunikationsparameter auf andere als die Standardwerte ändern.</translation>
     </message>
     <message>
         <source>Changes is not valid immediately after writing the configuration, but after power down and power up!</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Änderungen gelten nicht sofort nach dem Schreiben der Konfiguration, sondern erst nach Aus- und Wiedereinschalten der Versorgung!</translation>
     </message>
     <message>
         <source>No communication port connected, cannot continue. Do you want to connect it now?</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Kommunikationsschnittstelle verbunden, Abbruch. Möchten Sie sie jetzt verbinden?</translation>
     </message>
     <message>
         <source> Not Connected</source>
-        <translation type="unfinished"></translation>
+        <translation> Nicht verbunden</translation>
     </message>
     <message>
         <source> Options</source>
-        <translation type="unfinished"></translation>
+        <translation> Optionen</translation>
     </message>
     <message>
         <source>Disconnect</source>
-        <translation type="unfinished"></translation>
+        <translation>Trennen</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>Communication Parameters for Experts</source>
-        <translation type="unfinished"></translation>
+        <translation>Kommunikationsparameter für Experten</translation>
     </message>
     <message>
         <source>&amp;Default Parameters</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Standardparameter</translation>
     </message>
     <message>
         <source> Transmitter Communication Parameters</source>
-        <translation type="unfinished"></translation>
+        <translation> Kommunikationsparameter des Messumformers</translation>
     </message>
     <message>
         <source>Attention! Setting of wrong paramaters may</source>
-        <translation type="unfinished"></translation>
+        <translation>Achtung! Falsche Parameter können die</translation>
     </message>
     <message>
         <source>lose communication with the Transmitter!</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbindung zum Messumformer unterbrechen!</translation>
     </message>
     <message>
         <source>Default Params</source>
-        <translation type="unfinished"></translation>
+        <translation>Standardwerte</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Communication</source>
-        <translation type="unfinished"></translation>
+        <translation>Kommunikation</translation>
     </message>
     <message>
         <source> None</source>
-        <translation type="unfinished"></translation>
+        <translation> Keine</translation>
     </message>
     <message>
         <source> Odd</source>
-        <translation type="unfinished"></translation>
+        <translation> Ungerade</translation>
     </message>
     <message>
         <source> Even</source>
-        <translation type="unfinished"></translation>
+        <translation> Gerade</translation>
     </message>
     <message>
         <source> OK.</source>
-        <translation type="unfinished"></translation>
+        <translation> OK.</translation>
     </message>
     <message>
         <source> ERROR: Error during Transmit.</source>
-        <translation type="unfinished"></translation>
+        <translation> FEHLER: Übertragungsfehler.</translation>
     </message>
     <message>
         <source> ERROR: Bad Parameters.</source>
-        <translation type="unfinished"></translation>
+        <translation> FEHLER: Falsche Parameter.</translation>
     </message>
     <message>
         <source> ERROR: Bad Function.</source>
-        <translation type="unfinished"></translation>
+        <translation> FEHLER: Falsche Funktion.</translation>
     </message>
     <message>
         <source> Application layer answered OK.</source>
-        <translation type="unfinished"></translation>
+        <translation> Anwendungsschicht hat OK geantwortet.</translation>
     </message>
     <message>
         <source> ERROR: Frame Error of the Incoming Message.</source>
-        <translation type="unfinished"></translation>
+        <translation> FEHLER: Rahmenfehler der empfangenen Nachricht.</translation>
     </message>
     <message>
         <source> ERROR: Bad CRC of the Incoming Message.</source>
-        <translation type="unfinished"></translation>
+        <translation> FEHLER: Falsche Prüfsumme der empfangenen Nachricht.</translation>
     </message>
     <message>
         <source> ERROR: Error during Transmit (from Transmitter to PC).</source>
-        <translation type="unfinished"></translation>
+        <translation> FEHLER: Übertragungsfehler (vom Messumformer zum PC).</translation>
     </message>
     <message>
         <source> ERROR: Bad Answer was received.</source>
-        <translation type="unfinished"></translation>
+        <translation> FEHLER: Fehlerhafte Antwort empfangen.</translation>
     </message>
     <message>
         <source> ERROR: Timeout.</source>
-        <translation type="unfinished"></translation>
+        <translation> FEHLER: Zeitüberschreitung.</translation>
     </message>
     <message>
         <source> ERROR: Unknown Answer: %d</source>
-        <translation type="unfinished"></translation>
+        <translation> FEHLER: Unbekannte Antwort: %d</translation>
     </message>
 </context>
 <context>
     <name>Monitoring</name>
     <message>
         <source>Do you really want to stop the monitoring mode?</source>
-        <translation type="unfinished"></translation>
+        <translation>Wollen Sie die Überwachung wirklich beenden?</translation>
     </message>
     <message>
         <source>Do you really want to erase records in window?</source>
-        <translation type="unfinished"></translation>
+        <translation>Wollen Sie die Einträge im Fenster wirklich löschen?</translation>
     </message>
     <message>
         <source>The log file &quot;%1&quot; could not be written. Monitoring goes on; the records are kept in the log window only.</source>
-        <translation type="unfinished"></translation>
+        <translation>In die Protokolldatei &quot;%1&quot; kann nicht geschrieben werden. Die Überwachung läuft weiter; die Einträge stehen nur im Protokollfenster.</translation>
     </message>
 </context>
 <context>
     <name>Operations</name>
     <message>
         <source>Read</source>
-        <translation type="unfinished"></translation>
+        <translation>Lesen</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Stopp</translation>
     </message>
     <message>
         <source>Use</source>
-        <translation type="unfinished"></translation>
+        <translation>Anwenden</translation>
     </message>
     <message>
         <source>Output test mode is active.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Ausgangstestmodus ist aktiv.</translation>
     </message>
     <message>
         <source>Transmitter works without any errors.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Messumformer arbeitet fehlerfrei.</translation>
     </message>
     <message>
         <source> 1 - Sensor Incorrectly Connected or Faulty</source>
-        <translation type="unfinished"></translation>
+        <translation> 1 - Sensor falsch angeschlossen oder defekt</translation>
     </message>
     <message>
         <source> 2 - Primary Variable out of the Input Range</source>
-        <translation type="unfinished"></translation>
+        <translation> 2 - Messgröße außerhalb des Eingangsbereichs</translation>
     </message>
     <message>
         <source> 3 - EEPROM Error (Write Error)</source>
-        <translation type="unfinished"></translation>
+        <translation> 3 - EEPROM-Fehler (Schreibfehler)</translation>
     </message>
     <message>
         <source> 4 - EEPROM Error (CRC Error)</source>
-        <translation type="unfinished"></translation>
+        <translation> 4 - EEPROM-Fehler (CRC-Fehler)</translation>
     </message>
     <message>
         <source> 5 - Misconfiguration (Incorrect Connection Code)</source>
-        <translation type="unfinished"></translation>
+        <translation> 5 - Fehlkonfiguration (falscher Anschlusscode)</translation>
     </message>
     <message>
         <source> 6 - Internal Error (Divide by Zero)</source>
-        <translation type="unfinished"></translation>
+        <translation> 6 - Interner Fehler (Division durch Null)</translation>
     </message>
     <message>
         <source> 7 - Limit Comparator Current Signaling</source>
-        <translation type="unfinished"></translation>
+        <translation> 7 - Stromsignalisierung durch Grenzwertkomparator</translation>
     </message>
     <message>
         <source> Reading CJ Temperature from Transmitter</source>
-        <translation type="unfinished"></translation>
+        <translation> Vergleichsstellentemperatur wird aus dem Messumformer gelesen</translation>
     </message>
     <message>
         <source>- constant</source>
-        <translation type="unfinished"></translation>
+        <translation>- konstant</translation>
     </message>
     <message>
         <source>Attention, the transmitter was during reading in an error state which may cause incorrect value of cold junction temperature!</source>
-        <translation type="unfinished"></translation>
+        <translation>Achtung, der Messumformer war während des Lesens in einem Fehlerzustand; die Vergleichsstellentemperatur kann daher falsch sein!</translation>
     </message>
     <message>
         <source>Cold junction temperature cannot be read; the connected transmitter is not configured for thermocouple measuring.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Vergleichsstellentemperatur kann nicht gelesen werden; der angeschlossene Messumformer ist nicht für Thermoelementmessung konfiguriert.</translation>
     </message>
     <message>
         <source>The connected transmitter %s is not supported by this version of LMK-17, cannot continue!</source>
-        <translation type="unfinished"></translation>
+        <translation>Der angeschlossene Messumformer %s wird von dieser LMK-17-Version nicht unterstützt, Abbruch!</translation>
     </message>
     <message>
         <source>Connected transmitter firmware version is not supported by this version of LMK-17, cannot continue!</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Firmwareversion des angeschlossenen Messumformers wird von dieser LMK-17-Version nicht unterstützt, Abbruch!</translation>
     </message>
     <message>
         <source>Input range is not supported by this version of LMK-17, or was written wrongly.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Eingangsbereich wird von dieser LMK-17-Version nicht unterstützt oder wurde falsch geschrieben.</translation>
     </message>
     <message>
         <source>Try later version or contact your supplier.</source>
-        <translation type="unfinished"></translation>
+        <translation>Versuchen Sie eine neuere Version oder wenden Sie sich an Ihren Lieferanten.</translation>
     </message>
     <message>
         <source>Transmitter configuration corrupt. Last writing probably not successful. Do you want to pre-set default configuration?</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Konfiguration des Messumformers ist beschädigt. Das letzte Schreiben war wahrscheinlich nicht erfolgreich. Möchten Sie die Standardkonfiguration einstellen?</translation>
     </message>
     <message>
         <source>Another transmitter was connected or configuration was changed. The transmitter configuration must be read again.<byte value="xd"/>
 Do you want to read configuration from transmitter? If no, operation will be stopped.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein anderer Messumformer wurde angeschlossen oder die Konfiguration wurde geändert. Die Konfiguration des Messumformers muss erneut gelesen werden.</translation>
     </message>
     <message>
         <source>Different type of transmitter is connected, cannot continue.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Messumformer eines anderen Typs ist angeschlossen, Abbruch.</translation>
     </message>
     <message>
         <source>The connected transmitter uses earlier firmware version than required for storing the current configuration. Cannot continue.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der angeschlossene Messumformer hat eine ältere Firmwareversion, als zum Speichern der aktuellen Konfiguration nötig ist. Abbruch.</translation>
     </message>
     <message>
         <source>Connected transmitter is configured with fixed input range. Input range cannot be changed, cannot continue!</source>
-        <translation type="unfinished"></translation>
+        <translation>Der angeschlossene Messumformer ist auf einen festen Eingangsbereich konfiguriert. Der Eingangsbereich kann nicht geändert werden, Abbruch!</translation>
     </message>
     <message>
         <source>Another transmitter was connected, do you really want to continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein anderer Messumformer wurde angeschlossen, wirklich fortfahren?</translation>
     </message>
     <message>
         <source> Reading Configuration from Transmitter</source>
-        <translation type="unfinished"></translation>
+        <translation> Konfiguration wird aus dem Messumformer gelesen</translation>
     </message>
     <message>
         <source> Writing Configuration to Transmitter</source>
-        <translation type="unfinished"></translation>
+        <translation> Konfiguration wird in den Messumformer geschrieben</translation>
     </message>
     <message>
         <source>Configuration was written to transmitter without any errors.</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfiguration wurde fehlerfrei in den Messumformer geschrieben.</translation>
     </message>
     <message>
         <source>There has not been set any configuration of transmitter.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es wurde keine Konfiguration des Messumformers eingestellt.</translation>
     </message>
     <message>
         <source>Changes were not saved. Continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Änderungen wurden nicht gespeichert. Fortfahren?</translation>
     </message>
 </context>
 <context>
     <name>lmk17::HelpViewer</name>
     <message>
         <source>LMK-17 Help</source>
-        <translation type="unfinished"></translation>
+        <translation>LMK-17 Hilfe</translation>
     </message>
     <message>
         <source>Type the keyword to find</source>
-        <translation type="unfinished"></translation>
+        <translation>Gesuchtes Stichwort eingeben</translation>
     </message>
     <message>
         <source>Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>Inhalt</translation>
     </message>
     <message>
         <source>Index</source>
-        <translation type="unfinished"></translation>
+        <translation>Index</translation>
     </message>
     <message>
         <source>&amp;Back</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zurück</translation>
     </message>
     <message>
         <source>&amp;Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vorwärts</translation>
     </message>
     <message>
         <source>&amp;Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Inhalt</translation>
     </message>
     <message>
         <source>The help was not found. Looked for the folder %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Hilfe wurde nicht gefunden. Gesucht wurde der Ordner %1.</translation>
     </message>
 </context>
 </TS>

@@ -5,892 +5,893 @@
     <name>Catalogue</name>
     <message>
         <source> R01  Resistance Sensor (0 to 400 ohm) without Linearization</source>
-        <translation type="unfinished"></translation>
+        <translation> R01  Sonde à résistance (0 à 400 ohm) sans linéarisation</translation>
     </message>
     <message>
         <source> R02  Resistance Sensor (0 to 4000 ohm) without Linearization</source>
-        <translation type="unfinished"></translation>
+        <translation> R02  Sonde à résistance (0 à 4000 ohm) sans linéarisation</translation>
     </message>
     <message>
         <source> R03  Potentiometer (Total Resistance 40 to 400 ohm)</source>
-        <translation type="unfinished"></translation>
+        <translation> R03  Potentiomètre (résistance totale 40 à 400 ohm)</translation>
     </message>
     <message>
         <source> R04  Potentiometer (Total Resistance 400 to 4000 ohm)</source>
-        <translation type="unfinished"></translation>
+        <translation> R04  Potentiomètre (résistance totale 400 à 4000 ohm)</translation>
     </message>
     <message>
         <source> R05  Voltage Sensor (-15 až 60 mV) without Linearization</source>
-        <translation type="unfinished"></translation>
+        <translation> R05  Capteur de tension (-15 à 60 mV) sans linéarisation</translation>
     </message>
     <message>
         <source> R06  Difference of Two RTD&apos;s (total resistance 400 ohm)</source>
-        <translation type="unfinished"></translation>
+        <translation> R06  Différence de deux sondes à résistance (résistance totale 400 ohm)</translation>
     </message>
     <message>
         <source> R07  Difference of Two RTD&apos;s (total resistance 4000 ohm)</source>
-        <translation type="unfinished"></translation>
+        <translation> R07  Différence de deux sondes à résistance (résistance totale 4000 ohm)</translation>
     </message>
     <message>
         <source> R11  Pt100 (-200 to 850 °C) with Linearization</source>
-        <translation type="unfinished"></translation>
+        <translation> R11  Pt100 (-200 à 850 °C) avec linéarisation</translation>
     </message>
     <message>
         <source> R12  Pt500 (-200 to 850 °C) with Linearization</source>
-        <translation type="unfinished"></translation>
+        <translation> R12  Pt500 (-200 à 850 °C) avec linéarisation</translation>
     </message>
     <message>
         <source> R13  Pt1000 (-200 to 850 °C) with Linearization</source>
-        <translation type="unfinished"></translation>
+        <translation> R13  Pt1000 (-200 à 850 °C) avec linéarisation</translation>
     </message>
     <message>
         <source> R14  Ni100 (-60 to 250 °C) with Linearization</source>
-        <translation type="unfinished"></translation>
+        <translation> R14  Ni100 (-60 à 250 °C) avec linéarisation</translation>
     </message>
     <message>
         <source> R15  Ni1000 (-60 to 250 °C) with Linearization</source>
-        <translation type="unfinished"></translation>
+        <translation> R15  Ni1000 (-60 à 250 °C) avec linéarisation</translation>
     </message>
     <message>
         <source> R51  Thermocouple &quot;J&quot; (-200 to 1000 °C) with Linearization</source>
-        <translation type="unfinished"></translation>
+        <translation> R51  Thermocouple &quot;J&quot; (-200 à 1000 °C) avec linéarisation</translation>
     </message>
     <message>
         <source> R52  Thermocouple &quot;K&quot; (-200 to 1300 °C) with Linearization</source>
-        <translation type="unfinished"></translation>
+        <translation> R52  Thermocouple &quot;K&quot; (-200 à 1300 °C) avec linéarisation</translation>
     </message>
     <message>
         <source> R53  Thermocouple &quot;N&quot; (-200 to 1300 °C) with Linearization</source>
-        <translation type="unfinished"></translation>
+        <translation> R53  Thermocouple &quot;N&quot; (-200 à 1300 °C) avec linéarisation</translation>
     </message>
     <message>
         <source> R54  Thermocouple &quot;R&quot; (-50 to 1700 °C) with Linearization</source>
-        <translation type="unfinished"></translation>
+        <translation> R54  Thermocouple &quot;R&quot; (-50 à 1700 °C) avec linéarisation</translation>
     </message>
     <message>
         <source> R55  Thermocouple &quot;S&quot; (-50 to 1700 °C) with Linearization</source>
-        <translation type="unfinished"></translation>
+        <translation> R55  Thermocouple &quot;S&quot; (-50 à 1700 °C) avec linéarisation</translation>
     </message>
     <message>
         <source> R56  Thermocouple &quot;T&quot; (-250 to 400 °C) with Linearization</source>
-        <translation type="unfinished"></translation>
+        <translation> R56  Thermocouple &quot;T&quot; (-250 à 400 °C) avec linéarisation</translation>
     </message>
     <message>
         <source> R57  Thermocouple &quot;B&quot; (0 to 1800 °C) with Linearization from 50°C</source>
-        <translation type="unfinished"></translation>
+        <translation> R57  Thermocouple &quot;B&quot; (0 à 1800 °C) avec linéarisation à partir de 50°C</translation>
     </message>
     <message>
         <source> R58  Thermocouple &quot;E&quot; (-200 to 800 °C) with Linearization</source>
-        <translation type="unfinished"></translation>
+        <translation> R58  Thermocouple &quot;E&quot; (-200 à 800 °C) avec linéarisation</translation>
     </message>
     <message>
         <source> R59  Thermocouple &quot;L&quot; (-200 to 900 °C) with Linearization</source>
-        <translation type="unfinished"></translation>
+        <translation> R59  Thermocouple &quot;L&quot; (-200 à 900 °C) avec linéarisation</translation>
     </message>
     <message>
         <source> R71  Current Input -15 to 60 µA</source>
-        <translation type="unfinished"></translation>
+        <translation> R71  Entrée courant -15 à 60 µA</translation>
     </message>
     <message>
         <source> R72  Current Input -150 to 600 µA</source>
-        <translation type="unfinished"></translation>
+        <translation> R72  Entrée courant -150 à 600 µA</translation>
     </message>
     <message>
         <source> R73  Current Input -1500 to 6000 µA</source>
-        <translation type="unfinished"></translation>
+        <translation> R73  Entrée courant -1500 à 6000 µA</translation>
     </message>
     <message>
         <source> R74  Current Input -6 to 24 mA</source>
-        <translation type="unfinished"></translation>
+        <translation> R74  Entrée courant -6 à 24 mA</translation>
     </message>
     <message>
         <source> R75  Current Input -15 to 60 mA</source>
-        <translation type="unfinished"></translation>
+        <translation> R75  Entrée courant -15 à 60 mA</translation>
     </message>
     <message>
         <source> R81  Voltage Input -250 to 1000 mV</source>
-        <translation type="unfinished"></translation>
+        <translation> R81  Entrée tension -250 à 1000 mV</translation>
     </message>
     <message>
         <source> R82  Voltage Input -2.5 to 10 V</source>
-        <translation type="unfinished"></translation>
+        <translation> R82  Entrée tension -2.5 à 10 V</translation>
     </message>
     <message>
         <source> R85  Potentiometer (Total Resistance 0.4 to 25 kohm)</source>
-        <translation type="unfinished"></translation>
+        <translation> R85  Potentiomètre (résistance totale 0.4 à 25 kohm)</translation>
     </message>
     <message>
         <source> R91  Customer Linearization for RTD (0 to 400 ohm)</source>
-        <translation type="unfinished"></translation>
+        <translation> R91  Linéarisation client pour sonde à résistance (0 à 400 ohm)</translation>
     </message>
     <message>
         <source> R92  Customer Linearization for RTD (0 to 4000 ohm)</source>
-        <translation type="unfinished"></translation>
+        <translation> R92  Linéarisation client pour sonde à résistance (0 à 4000 ohm)</translation>
     </message>
     <message>
         <source> R93  Customer Linearization for Potentiometer (40 to 400 ohm)</source>
-        <translation type="unfinished"></translation>
+        <translation> R93  Linéarisation client pour potentiomètre (40 à 400 ohm)</translation>
     </message>
     <message>
         <source> R94  Customer Linearization for Potentiometer (400 to 4000 ohm)</source>
-        <translation type="unfinished"></translation>
+        <translation> R94  Linéarisation client pour potentiomètre (400 à 4000 ohm)</translation>
     </message>
     <message>
         <source> R95  Customer Linearization for Other Voltage Sensor (Thermocouple)</source>
-        <translation type="unfinished"></translation>
+        <translation> R95  Linéarisation client pour autre capteur de tension (thermocouple)</translation>
     </message>
     <message>
         <source> R96  Customer Linearization for Difference of Two RTD&apos;s (400 ohm)</source>
-        <translation type="unfinished"></translation>
+        <translation> R96  Linéarisation client pour différence de deux sondes à résistance (400 ohm)</translation>
     </message>
     <message>
         <source> R97  Customer Linearization for Difference of Two RTD&apos;s (4000 ohm)</source>
-        <translation type="unfinished"></translation>
+        <translation> R97  Linéarisation client pour différence de deux sondes à résistance (4000 ohm)</translation>
     </message>
     <message>
         <source> C1  2-Wire Connection of the Resistance Sensor</source>
-        <translation type="unfinished"></translation>
+        <translation> C1  Raccordement 2 fils de la sonde à résistance</translation>
     </message>
     <message>
         <source> C2  3-Wire Connection of the Resistance Sensor</source>
-        <translation type="unfinished"></translation>
+        <translation> C2  Raccordement 3 fils de la sonde à résistance</translation>
     </message>
     <message>
         <source> C3  4-Wire Connection of the Resistance Sensor</source>
-        <translation type="unfinished"></translation>
+        <translation> C3  Raccordement 4 fils de la sonde à résistance</translation>
     </message>
     <message>
         <source> C4  Potentiometer Connection without Lead Resistance Compensation</source>
-        <translation type="unfinished"></translation>
+        <translation> C4  Raccordement de potentiomètre sans compensation de la résistance de ligne</translation>
     </message>
     <message>
         <source> C5  Potentiometer Connection with Lead Resistance Compensation</source>
-        <translation type="unfinished"></translation>
+        <translation> C5  Raccordement de potentiomètre avec compensation de la résistance de ligne</translation>
     </message>
     <message>
         <source> C6  Connection of Voltage Sensor or T/C without CJ Compensation</source>
-        <translation type="unfinished"></translation>
+        <translation> C6  Raccordement d&apos;un capteur de tension ou d&apos;un thermocouple sans compensation de soudure froide</translation>
     </message>
     <message>
         <source> C7  Connection of T/C with Cold Junction Compensation</source>
-        <translation type="unfinished"></translation>
+        <translation> C7  Raccordement d&apos;un thermocouple avec compensation de soudure froide</translation>
     </message>
     <message>
         <source> C8  Connection of Two 2-Wire Resistance Sensors</source>
-        <translation type="unfinished"></translation>
+        <translation> C8  Raccordement de deux sondes à résistance 2 fils</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>aucune</translation>
     </message>
     <message>
         <source>current output 4 to 20 mA</source>
-        <translation type="unfinished"></translation>
+        <translation>sortie courant 4 à 20 mA</translation>
     </message>
     <message>
         <source>current output 0 to 20 mA</source>
-        <translation type="unfinished"></translation>
+        <translation>sortie courant 0 à 20 mA</translation>
     </message>
     <message>
         <source>voltage output 0 to 10 V</source>
-        <translation type="unfinished"></translation>
+        <translation>sortie tension 0 à 10 V</translation>
     </message>
 </context>
 <context>
     <name>Configuration</name>
     <message>
         <source>Attention! Linearization table or cold junction compensation table does not correspond to input range. For proper function it is necessary to write/save the configuration again!</source>
-        <translation type="unfinished"></translation>
+        <translation>Attention ! La table de linéarisation ou la table de compensation de soudure froide ne correspond pas à la plage d&apos;entrée. Pour un fonctionnement correct, il faut réécrire ou réenregistrer la configuration !</translation>
     </message>
     <message>
         <source>Transmitter configuration corrupt. Last writing probably not successful. Default configuration will be pre-set!</source>
-        <translation type="unfinished"></translation>
+        <translation>La configuration du transmetteur est corrompue. La dernière écriture a probablement échoué. La configuration par défaut va être appliquée !</translation>
     </message>
     <message>
         <source>Do you really want to pre-set default configuration? </source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous vraiment appliquer la configuration par défaut ? </translation>
     </message>
     <message>
         <source>Input range was changed, check configuration.</source>
-        <translation type="unfinished"></translation>
+        <translation>La plage d&apos;entrée a été modifiée, vérifiez la configuration.</translation>
     </message>
     <message>
         <source> year, </source>
-        <translation type="unfinished"></translation>
+        <translation> an, </translation>
     </message>
     <message>
         <source> years, </source>
-        <translation type="unfinished"></translation>
+        <translation> ans, </translation>
     </message>
     <message>
         <source> day, </source>
-        <translation type="unfinished"></translation>
+        <translation> jour, </translation>
     </message>
     <message>
         <source> days, </source>
-        <translation type="unfinished"></translation>
+        <translation> jours, </translation>
     </message>
     <message>
         <source> hour, </source>
-        <translation type="unfinished"></translation>
+        <translation> heure, </translation>
     </message>
     <message>
         <source> hours, </source>
-        <translation type="unfinished"></translation>
+        <translation> heures, </translation>
     </message>
     <message>
         <source> minute, </source>
-        <translation type="unfinished"></translation>
+        <translation> minute, </translation>
     </message>
     <message>
         <source> minutes, </source>
-        <translation type="unfinished"></translation>
+        <translation> minutes, </translation>
     </message>
     <message>
         <source> seconds</source>
-        <translation type="unfinished"></translation>
+        <translation> secondes</translation>
     </message>
     <message>
         <source>Picture not Available</source>
-        <translation type="unfinished"></translation>
+        <translation>Image non disponible</translation>
     </message>
     <message>
         <source>There has not been set any configuration of transmitter.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune configuration du transmetteur n&apos;a été définie.</translation>
     </message>
     <message>
         <source>You want to disable custom linearization now. It will be set default linearization and eventual custom linearization will be erased. Do you want to continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous allez désactiver la linéarisation client. La linéarisation par défaut sera appliquée et une éventuelle linéarisation client sera effacée. Voulez-vous continuer ?</translation>
     </message>
     <message>
         <source>lower range value</source>
-        <translation type="unfinished"></translation>
+        <translation>valeur basse d&apos;échelle</translation>
     </message>
     <message>
         <source>upper range value</source>
-        <translation type="unfinished"></translation>
+        <translation>valeur haute d&apos;échelle</translation>
     </message>
     <message>
         <source>correction of sensor error at lower range value</source>
-        <translation type="unfinished"></translation>
+        <translation>correction de l&apos;erreur du capteur à la valeur basse d&apos;échelle</translation>
     </message>
     <message>
         <source>correction of sensor error at upper range value</source>
-        <translation type="unfinished"></translation>
+        <translation>correction de l&apos;erreur du capteur à la valeur haute d&apos;échelle</translation>
     </message>
     <message>
         <source>damping</source>
-        <translation type="unfinished"></translation>
+        <translation>amortissement</translation>
     </message>
     <message>
         <source>lead resistance</source>
-        <translation type="unfinished"></translation>
+        <translation>résistance de ligne</translation>
     </message>
     <message>
         <source>cold junction temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>température de soudure froide</translation>
     </message>
     <message>
         <source>limit comparator %d switching level</source>
-        <translation type="unfinished"></translation>
+        <translation>seuil de commutation du comparateur de seuil %d</translation>
     </message>
     <message>
         <source>limit comparator %d hysteresis</source>
-        <translation type="unfinished"></translation>
+        <translation>hystérésis du comparateur de seuil %d</translation>
     </message>
     <message>
         <source>lower output range</source>
-        <translation type="unfinished"></translation>
+        <translation>début de l&apos;échelle de sortie</translation>
     </message>
     <message>
         <source>upper output range</source>
-        <translation type="unfinished"></translation>
+        <translation>fin de l&apos;échelle de sortie</translation>
     </message>
     <message>
         <source>lower output limit</source>
-        <translation type="unfinished"></translation>
+        <translation>limite basse de la sortie</translation>
     </message>
     <message>
         <source>upper output limit</source>
-        <translation type="unfinished"></translation>
+        <translation>limite haute de la sortie</translation>
     </message>
     <message>
         <source>lower error output</source>
-        <translation type="unfinished"></translation>
+        <translation>sortie de défaut basse</translation>
     </message>
     <message>
         <source>upper error output</source>
-        <translation type="unfinished"></translation>
+        <translation>sortie de défaut haute</translation>
     </message>
     <message>
         <source>Incorrect Format of the Value: </source>
-        <translation type="unfinished"></translation>
+        <translation>Format de la valeur incorrect : </translation>
     </message>
     <message>
         <source>Value of </source>
-        <translation type="unfinished"></translation>
+        <translation>La valeur de </translation>
     </message>
     <message>
         <source> is out of the range: </source>
-        <translation type="unfinished"></translation>
+        <translation> est hors de la plage : </translation>
     </message>
     <message>
         <source>Value of correction at upper range value is higher than %.2g %% of input range.</source>
-        <translation type="unfinished"></translation>
+        <translation>La correction à la valeur haute d&apos;échelle dépasse %.2g %% de la plage d&apos;entrée.</translation>
     </message>
     <message>
         <source>Value of correction at lower range value is higher than %.2g %% of input range.</source>
-        <translation type="unfinished"></translation>
+        <translation>La correction à la valeur basse d&apos;échelle dépasse %.2g %% de la plage d&apos;entrée.</translation>
     </message>
     <message>
         <source>Value of limit comparator %d hysteresis is higher than %.2g %% of input range.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;hystérésis du comparateur de seuil %d dépasse %.2g %% de la plage d&apos;entrée.</translation>
     </message>
     <message>
         <source>Value of limit comparator %d hysteresis cannot be equal to zero for reverse switching mode. Normal switching mode was set.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;hystérésis du comparateur de seuil %d ne peut pas être nulle en mode de commutation inverse. Le mode de commutation normal a été réglé.</translation>
     </message>
     <message>
         <source>Span value is lower than %.2g%% of input range.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;étendue est inférieure à %.2g%% de la plage d&apos;entrée.</translation>
     </message>
     <message>
         <source>Output span value is lower than %.2g %s, cannot continue.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;étendue de sortie est inférieure à %.2g %s, impossible de continuer.</translation>
     </message>
     <message>
         <source>Saturation span value is lower than %.2g %s, cannot continue.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;écart entre les limites de sortie est inférieur à %.2g %s, impossible de continuer.</translation>
     </message>
     <message>
         <source>Error span value is lower than %.2g %s, cannot continue.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;écart entre les sorties de défaut est inférieur à %.2g %s, impossible de continuer.</translation>
     </message>
 </context>
 <context>
     <name>Configuration file</name>
     <message>
         <source>Configuration was not loaded, cancelled by user.</source>
-        <translation type="unfinished"></translation>
+        <translation>La configuration n&apos;a pas été chargée, annulé par l&apos;utilisateur.</translation>
     </message>
     <message>
         <source>Configuration was not loaded, file: &apos;%s&apos; not found.</source>
-        <translation type="unfinished"></translation>
+        <translation>La configuration n&apos;a pas été chargée, fichier : &apos;%s&apos; introuvable.</translation>
     </message>
     <message>
         <source>Wrong file format or file: &apos;%s&apos; is damaged!</source>
-        <translation type="unfinished"></translation>
+        <translation>Format de fichier incorrect ou fichier : &apos;%s&apos; endommagé !</translation>
     </message>
     <message>
         <source>Configuration was not loaded, file is damaged or wrong type.</source>
-        <translation type="unfinished"></translation>
+        <translation>La configuration n&apos;a pas été chargée, le fichier est endommagé ou d&apos;un type incorrect.</translation>
     </message>
     <message>
         <source>Configuration was read without any errors.</source>
-        <translation type="unfinished"></translation>
+        <translation>La configuration a été lue sans erreur.</translation>
     </message>
     <message>
         <source>Configuration was not saved, cancelled by user.</source>
-        <translation type="unfinished"></translation>
+        <translation>La configuration n&apos;a pas été enregistrée, annulé par l&apos;utilisateur.</translation>
     </message>
     <message>
         <source>File: &apos;%s&apos; already exists, do you want to overwrite it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier : &apos;%s&apos; existe déjà, voulez-vous l&apos;écraser ?</translation>
     </message>
     <message>
         <source>Configuration was not saved, cannot open file: &apos;%s&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>La configuration n&apos;a pas été enregistrée, impossible d&apos;ouvrir le fichier : &apos;%s&apos;.</translation>
     </message>
     <message>
         <source>Configuration was saved without any errors.</source>
-        <translation type="unfinished"></translation>
+        <translation>La configuration a été enregistrée sans erreur.</translation>
     </message>
     <message>
         <source>There has not been set any configuration of transmitter.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune configuration du transmetteur n&apos;a été définie.</translation>
     </message>
     <message>
         <source>Changes were not saved. Continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Les modifications n&apos;ont pas été enregistrées. Continuer ?</translation>
     </message>
 </context>
 <context>
     <name>Help</name>
     <message>
         <source>lmk17en.hlp</source>
-        <translation type="unfinished"></translation>
+        <translation>lmk17en.hlp</translation>
     </message>
 </context>
 <context>
     <name>Language</name>
     <message>
         <source>Change of language will be applied after application restart!</source>
-        <translation type="unfinished"></translation>
+        <translation>Le changement de langue sera appliqué au prochain démarrage de l&apos;application !</translation>
     </message>
 </context>
 <context>
     <name>Linearization</name>
     <message>
         <source>Minimum:</source>
-        <translation type="unfinished"></translation>
+        <translation>Minimum :</translation>
     </message>
     <message>
         <source>Maximum:</source>
-        <translation type="unfinished"></translation>
+        <translation>Maximum :</translation>
     </message>
     <message>
         <source>Cannot resolve the linearization table unless at least 2 points are entered.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de calculer la table de linéarisation tant qu&apos;au moins 2 points ne sont pas saisis.</translation>
     </message>
     <message>
         <source>Cannot resolve the compensating table unless at least 2 points are entered.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de calculer la table de compensation tant qu&apos;au moins 2 points ne sont pas saisis.</translation>
     </message>
     <message>
         <source>Data were not saved, cancelled by user.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les données n&apos;ont pas été enregistrées, annulé par l&apos;utilisateur.</translation>
     </message>
     <message>
         <source>Data were not saved, cannot open file: &apos;%1&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les données n&apos;ont pas été enregistrées, impossible d&apos;ouvrir le fichier : &apos;%1&apos;.</translation>
     </message>
     <message>
         <source>File: &apos;%1&apos; already exists, do you want to overwrite it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier : &apos;%1&apos; existe déjà, voulez-vous l&apos;écraser ?</translation>
     </message>
     <message>
         <source> Saving Data to File</source>
-        <translation type="unfinished"></translation>
+        <translation> Enregistrement des données dans le fichier</translation>
     </message>
     <message>
         <source>Data was saved without any errors.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les données ont été enregistrées sans erreur.</translation>
     </message>
     <message>
         <source>Cannot save data unless errors are in table of the points for the linearization.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;enregistrer les données tant que le tableau des points de linéarisation contient des erreurs.</translation>
     </message>
     <message>
         <source>Cannot save data unless errors are in table of the points for the cold junction compensation.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;enregistrer les données tant que le tableau des points de la compensation de soudure froide contient des erreurs.</translation>
     </message>
     <message>
         <source>Cannot save data unless errors are in &apos;Sensor-Specific Characterization&apos; section.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;enregistrer les données tant que la section &apos;Caractérisation spécifique du capteur&apos; contient des erreurs.</translation>
     </message>
     <message>
         <source>Data was not loaded - wrong file format.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les données n&apos;ont pas été chargées - format de fichier incorrect.</translation>
     </message>
     <message>
         <source><byte value="xd"/>
  Error in the Section: [</source>
-        <translation type="unfinished"></translation>
+        <translation><byte value="xd"/>
+ Erreur dans la section : [</translation>
     </message>
     <message>
         <source>Data was not loaded - unknown file format.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les données n&apos;ont pas été chargées - format de fichier inconnu.</translation>
     </message>
     <message>
         <source>Try later version or contact your supplier.</source>
-        <translation type="unfinished"></translation>
+        <translation>Essayez une version plus récente ou contactez votre fournisseur.</translation>
     </message>
     <message>
         <source>Data was not loaded, file contains data for another input range (</source>
-        <translation type="unfinished"></translation>
+        <translation>Les données n&apos;ont pas été chargées, le fichier contient des données pour une autre plage d&apos;entrée (</translation>
     </message>
     <message>
         <source> Loading Data from File</source>
-        <translation type="unfinished"></translation>
+        <translation> Chargement des données depuis le fichier</translation>
     </message>
     <message>
         <source>Data was not loaded, cancelled by user.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les données n&apos;ont pas été chargées, annulé par l&apos;utilisateur.</translation>
     </message>
     <message>
         <source>Configuration was not loaded, file: &apos;%1&apos; not found.</source>
-        <translation type="unfinished"></translation>
+        <translation>La configuration n&apos;a pas été chargée, fichier : &apos;%1&apos; introuvable.</translation>
     </message>
     <message>
         <source>Data was not loaded, cannot open file: &apos;%1&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les données n&apos;ont pas été chargées, impossible d&apos;ouvrir le fichier : &apos;%1&apos;.</translation>
     </message>
     <message>
         <source>Maximum error of approximation is at point </source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;erreur d&apos;approximation maximale se trouve au point </translation>
     </message>
     <message>
         <source>Minimum error of approximation is at point </source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;erreur d&apos;approximation minimale se trouve au point </translation>
     </message>
     <message>
         <source>Incorrect format of the value in row n.%1 and column n.%2, please correct.</source>
-        <translation type="unfinished"></translation>
+        <translation>Format de la valeur incorrect à la ligne n°%1 et à la colonne n°%2, veuillez corriger.</translation>
     </message>
     <message>
         <source>Value in row n.%1 and column n.%2 is out of range &lt; %3, %4 &gt; °C, please correct.</source>
-        <translation type="unfinished"></translation>
+        <translation>La valeur de la ligne n°%1 et de la colonne n°%2 est hors de la plage &lt; %3, %4 &gt; °C, veuillez corriger.</translation>
     </message>
     <message>
         <source>Value in row n.%1 and column n.%2 is out of range &lt; %3, %4 &gt; Ohm, please correct.</source>
-        <translation type="unfinished"></translation>
+        <translation>La valeur de la ligne n°%1 et de la colonne n°%2 est hors de la plage &lt; %3, %4 &gt; Ohm, veuillez corriger.</translation>
     </message>
     <message>
         <source>Incorrect Format of the Value: </source>
-        <translation type="unfinished"></translation>
+        <translation>Format de la valeur incorrect : </translation>
     </message>
     <message>
         <source>Sensor-Specific Constants.</source>
-        <translation type="unfinished"></translation>
+        <translation>Constantes spécifiques du capteur.</translation>
     </message>
     <message>
         <source>Attention! Value %1 is bigger than upper limit selected input range %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Attention ! La valeur %1 dépasse la limite haute de la plage d&apos;entrée choisie %2.</translation>
     </message>
 </context>
 <context>
     <name>Link</name>
     <message>
         <source>Error during reading the data from transmitter, repeat?</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur lors de la lecture des données du transmetteur, recommencer ?</translation>
     </message>
     <message>
         <source>Error during writing the data to transmitter, repeat?</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur lors de l&apos;écriture des données dans le transmetteur, recommencer ?</translation>
     </message>
     <message>
         <source>Error (&apos;Bad Parameters&apos;) during writing the data to transmitter!<byte value="xd"/>
 Feasible solution: Stop writing now, set the default configuration (command from menu &apos;Transmitter&apos;) and write configuration to the transmitter.<byte value="xd"/>
 Do You want to repeat this operation?</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur (&apos;Paramètres incorrects&apos;) lors de l&apos;écriture des données dans le transmetteur !</translation>
     </message>
     <message>
         <source>Error during transmitter configuration writing. Incorrect configuration settings may cause undefined errors. Configuration should be stored again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur lors de l&apos;écriture de la configuration dans le transmetteur. Une configuration incorrecte peut provoquer des erreurs indéfinies. La configuration doit être réécrite.</translation>
     </message>
     <message>
         <source>Do you really want to break operation?</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous vraiment interrompre l&apos;opération ?</translation>
     </message>
     <message>
         <source>Do not Disconnect Communication Cable!</source>
-        <translation type="unfinished"></translation>
+        <translation>Ne débranchez pas le câble de communication !</translation>
     </message>
     <message>
         <source>%s serial port successfully connected.</source>
-        <translation type="unfinished"></translation>
+        <translation>Port série %s connecté avec succès.</translation>
     </message>
     <message>
         <source>%s serial port cannot be connected.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de connecter le port série %s.</translation>
     </message>
     <message>
         <source>%s serial port disconnected.</source>
-        <translation type="unfinished"></translation>
+        <translation>Port série %s déconnecté.</translation>
     </message>
     <message>
         <source>Attention! Setting of wrong communication parameters may lose communication with the transmitter! Changing this parameters is allowed experienced user only.</source>
-        <translation type="unfinished"></translation>
+        <translation>Attention ! Des paramètres de communication erronés peuvent faire perdre la communication avec le transmetteur ! Seul un utilisateur expérimenté doit modifier ces paramètres.</translation>
     </message>
     <message>
         <source>There has not been set any configuration of transmitter.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune configuration du transmetteur n&apos;a été définie.</translation>
     </message>
     <message>
         <source>Attention! You want to change the communication parameters to other than default.<byte value="xd"/>
 Setting of wrong communication parameters may lose communication with the transmitter!<byte value="xd"/>
 Do You really want to change the parameters?</source>
-        <translation type="unfinished"></translation>
+        <translation>Attention ! Vous voulez régler les paramètres de communication sur des valeurs autres que celles par défaut.</translation>
     </message>
     <message>
         <source>Changes is not valid immediately after writing the configuration, but after power down and power up!</source>
-        <translation type="unfinished"></translation>
+        <translation>Les modifications ne sont pas effectives dès l&apos;écriture de la configuration, mais après une coupure et un rétablissement de l&apos;alimentation !</translation>
     </message>
     <message>
         <source>No communication port connected, cannot continue. Do you want to connect it now?</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun port de communication connecté, impossible de continuer. Voulez-vous le connecter maintenant ?</translation>
     </message>
     <message>
         <source> Not Connected</source>
-        <translation type="unfinished"></translation>
+        <translation> Non connecté</translation>
     </message>
     <message>
         <source> Options</source>
-        <translation type="unfinished"></translation>
+        <translation> Options</translation>
     </message>
     <message>
         <source>Disconnect</source>
-        <translation type="unfinished"></translation>
+        <translation>Déconnecter</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>Communication Parameters for Experts</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres de communication pour experts</translation>
     </message>
     <message>
         <source>&amp;Default Parameters</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres par &amp;défaut</translation>
     </message>
     <message>
         <source> Transmitter Communication Parameters</source>
-        <translation type="unfinished"></translation>
+        <translation> Paramètres de communication du transmetteur</translation>
     </message>
     <message>
         <source>Attention! Setting of wrong paramaters may</source>
-        <translation type="unfinished"></translation>
+        <translation>Attention ! Des paramètres erronés peuvent</translation>
     </message>
     <message>
         <source>lose communication with the Transmitter!</source>
-        <translation type="unfinished"></translation>
+        <translation>faire perdre la communication avec le transmetteur !</translation>
     </message>
     <message>
         <source>Default Params</source>
-        <translation type="unfinished"></translation>
+        <translation>Par défaut</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Communication</source>
-        <translation type="unfinished"></translation>
+        <translation>Communication</translation>
     </message>
     <message>
         <source> None</source>
-        <translation type="unfinished"></translation>
+        <translation> Aucune</translation>
     </message>
     <message>
         <source> Odd</source>
-        <translation type="unfinished"></translation>
+        <translation> Impaire</translation>
     </message>
     <message>
         <source> Even</source>
-        <translation type="unfinished"></translation>
+        <translation> Paire</translation>
     </message>
     <message>
         <source> OK.</source>
-        <translation type="unfinished"></translation>
+        <translation> OK.</translation>
     </message>
     <message>
         <source> ERROR: Error during Transmit.</source>
-        <translation type="unfinished"></translation>
+        <translation> ERREUR : Erreur de transmission.</translation>
     </message>
     <message>
         <source> ERROR: Bad Parameters.</source>
-        <translation type="unfinished"></translation>
+        <translation> ERREUR : Paramètres incorrects.</translation>
     </message>
     <message>
         <source> ERROR: Bad Function.</source>
-        <translation type="unfinished"></translation>
+        <translation> ERREUR : Fonction incorrecte.</translation>
     </message>
     <message>
         <source> Application layer answered OK.</source>
-        <translation type="unfinished"></translation>
+        <translation> La couche application a répondu OK.</translation>
     </message>
     <message>
         <source> ERROR: Frame Error of the Incoming Message.</source>
-        <translation type="unfinished"></translation>
+        <translation> ERREUR : Erreur de trame du message reçu.</translation>
     </message>
     <message>
         <source> ERROR: Bad CRC of the Incoming Message.</source>
-        <translation type="unfinished"></translation>
+        <translation> ERREUR : CRC incorrect du message reçu.</translation>
     </message>
     <message>
         <source> ERROR: Error during Transmit (from Transmitter to PC).</source>
-        <translation type="unfinished"></translation>
+        <translation> ERREUR : Erreur de transmission (du transmetteur vers le PC).</translation>
     </message>
     <message>
         <source> ERROR: Bad Answer was received.</source>
-        <translation type="unfinished"></translation>
+        <translation> ERREUR : Réponse incorrecte reçue.</translation>
     </message>
     <message>
         <source> ERROR: Timeout.</source>
-        <translation type="unfinished"></translation>
+        <translation> ERREUR : Délai d&apos;attente dépassé.</translation>
     </message>
     <message>
         <source> ERROR: Unknown Answer: %d</source>
-        <translation type="unfinished"></translation>
+        <translation> ERREUR : Réponse inconnue : %d</translation>
     </message>
 </context>
 <context>
     <name>Monitoring</name>
     <message>
         <source>Do you really want to stop the monitoring mode?</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous vraiment arrêter la surveillance ?</translation>
     </message>
     <message>
         <source>Do you really want to erase records in window?</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous vraiment effacer les enregistrements de la fenêtre ?</translation>
     </message>
     <message>
         <source>The log file &quot;%1&quot; could not be written. Monitoring goes on; the records are kept in the log window only.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;écrire dans le fichier journal &quot;%1&quot;. La surveillance continue ; les enregistrements restent uniquement dans la fenêtre du journal.</translation>
     </message>
 </context>
 <context>
     <name>Operations</name>
     <message>
         <source>Read</source>
-        <translation type="unfinished"></translation>
+        <translation>Lire</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêter</translation>
     </message>
     <message>
         <source>Use</source>
-        <translation type="unfinished"></translation>
+        <translation>Appliquer</translation>
     </message>
     <message>
         <source>Output test mode is active.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le mode test de la sortie est actif.</translation>
     </message>
     <message>
         <source>Transmitter works without any errors.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le transmetteur fonctionne sans erreur.</translation>
     </message>
     <message>
         <source> 1 - Sensor Incorrectly Connected or Faulty</source>
-        <translation type="unfinished"></translation>
+        <translation> 1 - Capteur mal raccordé ou défectueux</translation>
     </message>
     <message>
         <source> 2 - Primary Variable out of the Input Range</source>
-        <translation type="unfinished"></translation>
+        <translation> 2 - Grandeur mesurée hors de la plage d&apos;entrée</translation>
     </message>
     <message>
         <source> 3 - EEPROM Error (Write Error)</source>
-        <translation type="unfinished"></translation>
+        <translation> 3 - Erreur EEPROM (erreur d&apos;écriture)</translation>
     </message>
     <message>
         <source> 4 - EEPROM Error (CRC Error)</source>
-        <translation type="unfinished"></translation>
+        <translation> 4 - Erreur EEPROM (erreur CRC)</translation>
     </message>
     <message>
         <source> 5 - Misconfiguration (Incorrect Connection Code)</source>
-        <translation type="unfinished"></translation>
+        <translation> 5 - Configuration erronée (code de raccordement incorrect)</translation>
     </message>
     <message>
         <source> 6 - Internal Error (Divide by Zero)</source>
-        <translation type="unfinished"></translation>
+        <translation> 6 - Erreur interne (division par zéro)</translation>
     </message>
     <message>
         <source> 7 - Limit Comparator Current Signaling</source>
-        <translation type="unfinished"></translation>
+        <translation> 7 - Signalisation par courant du comparateur de seuil</translation>
     </message>
     <message>
         <source> Reading CJ Temperature from Transmitter</source>
-        <translation type="unfinished"></translation>
+        <translation> Lecture de la température de soudure froide du transmetteur</translation>
     </message>
     <message>
         <source>- constant</source>
-        <translation type="unfinished"></translation>
+        <translation>- constante</translation>
     </message>
     <message>
         <source>Attention, the transmitter was during reading in an error state which may cause incorrect value of cold junction temperature!</source>
-        <translation type="unfinished"></translation>
+        <translation>Attention, le transmetteur était en état de défaut pendant la lecture, la température de soudure froide peut donc être incorrecte !</translation>
     </message>
     <message>
         <source>Cold junction temperature cannot be read; the connected transmitter is not configured for thermocouple measuring.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lire la température de soudure froide ; le transmetteur connecté n&apos;est pas configuré pour une mesure par thermocouple.</translation>
     </message>
     <message>
         <source>The connected transmitter %s is not supported by this version of LMK-17, cannot continue!</source>
-        <translation type="unfinished"></translation>
+        <translation>Le transmetteur connecté %s n&apos;est pas pris en charge par cette version de LMK-17, impossible de continuer !</translation>
     </message>
     <message>
         <source>Connected transmitter firmware version is not supported by this version of LMK-17, cannot continue!</source>
-        <translation type="unfinished"></translation>
+        <translation>La version du firmware du transmetteur connecté n&apos;est pas prise en charge par cette version de LMK-17, impossible de continuer !</translation>
     </message>
     <message>
         <source>Input range is not supported by this version of LMK-17, or was written wrongly.</source>
-        <translation type="unfinished"></translation>
+        <translation>La plage d&apos;entrée n&apos;est pas prise en charge par cette version de LMK-17, ou a été mal écrite.</translation>
     </message>
     <message>
         <source>Try later version or contact your supplier.</source>
-        <translation type="unfinished"></translation>
+        <translation>Essayez une version plus récente ou contactez votre fournisseur.</translation>
     </message>
     <message>
         <source>Transmitter configuration corrupt. Last writing probably not successful. Do you want to pre-set default configuration?</source>
-        <translation type="unfinished"></translation>
+        <translation>La configuration du transmetteur est corrompue. La dernière écriture a probablement échoué. Voulez-vous appliquer la configuration par défaut ?</translation>
     </message>
     <message>
         <source>Another transmitter was connected or configuration was changed. The transmitter configuration must be read again.<byte value="xd"/>
 Do you want to read configuration from transmitter? If no, operation will be stopped.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un autre transmetteur a été connecté ou la configuration a été modifiée. La configuration du transmetteur doit être relue.</translation>
     </message>
     <message>
         <source>Different type of transmitter is connected, cannot continue.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un transmetteur d&apos;un autre type est connecté, impossible de continuer.</translation>
     </message>
     <message>
         <source>The connected transmitter uses earlier firmware version than required for storing the current configuration. Cannot continue.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le transmetteur connecté possède une version de firmware antérieure à celle requise pour enregistrer la configuration actuelle. Impossible de continuer.</translation>
     </message>
     <message>
         <source>Connected transmitter is configured with fixed input range. Input range cannot be changed, cannot continue!</source>
-        <translation type="unfinished"></translation>
+        <translation>Le transmetteur connecté est configuré avec une plage d&apos;entrée fixe. La plage d&apos;entrée ne peut pas être modifiée, impossible de continuer !</translation>
     </message>
     <message>
         <source>Another transmitter was connected, do you really want to continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Un autre transmetteur a été connecté, voulez-vous vraiment continuer ?</translation>
     </message>
     <message>
         <source> Reading Configuration from Transmitter</source>
-        <translation type="unfinished"></translation>
+        <translation> Lecture de la configuration du transmetteur</translation>
     </message>
     <message>
         <source> Writing Configuration to Transmitter</source>
-        <translation type="unfinished"></translation>
+        <translation> Écriture de la configuration dans le transmetteur</translation>
     </message>
     <message>
         <source>Configuration was written to transmitter without any errors.</source>
-        <translation type="unfinished"></translation>
+        <translation>La configuration a été écrite dans le transmetteur sans erreur.</translation>
     </message>
     <message>
         <source>There has not been set any configuration of transmitter.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune configuration du transmetteur n&apos;a été définie.</translation>
     </message>
     <message>
         <source>Changes were not saved. Continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Les modifications n&apos;ont pas été enregistrées. Continuer ?</translation>
     </message>
 </context>
 <context>
     <name>lmk17::HelpViewer</name>
     <message>
         <source>LMK-17 Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide LMK-17</translation>
     </message>
     <message>
         <source>Type the keyword to find</source>
-        <translation type="unfinished"></translation>
+        <translation>Tapez le mot-clé recherché</translation>
     </message>
     <message>
         <source>Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>Sommaire</translation>
     </message>
     <message>
         <source>Index</source>
-        <translation type="unfinished"></translation>
+        <translation>Index</translation>
     </message>
     <message>
         <source>&amp;Back</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Précédent</translation>
     </message>
     <message>
         <source>&amp;Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Suivant</translation>
     </message>
     <message>
         <source>&amp;Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sommaire</translation>
     </message>
     <message>
         <source>The help was not found. Looked for the folder %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;aide est introuvable. Dossier recherché : %1.</translation>
     </message>
 </context>
 </TS>

@@ -5,892 +5,893 @@
     <name>Catalogue</name>
     <message>
         <source> R01  Resistance Sensor (0 to 400 ohm) without Linearization</source>
-        <translation type="unfinished"></translation>
+        <translation> R01  Odporový snímač (0 až 400 ohm) bez linearizácie</translation>
     </message>
     <message>
         <source> R02  Resistance Sensor (0 to 4000 ohm) without Linearization</source>
-        <translation type="unfinished"></translation>
+        <translation> R02  Odporový snímač (0 až 4000 ohm) bez linearizácie</translation>
     </message>
     <message>
         <source> R03  Potentiometer (Total Resistance 40 to 400 ohm)</source>
-        <translation type="unfinished"></translation>
+        <translation> R03  Potenciometer (celkový odpor 40 až 400 ohm)</translation>
     </message>
     <message>
         <source> R04  Potentiometer (Total Resistance 400 to 4000 ohm)</source>
-        <translation type="unfinished"></translation>
+        <translation> R04  Potenciometer (celkový odpor 400 až 4000 ohm)</translation>
     </message>
     <message>
         <source> R05  Voltage Sensor (-15 až 60 mV) without Linearization</source>
-        <translation type="unfinished"></translation>
+        <translation> R05  Napäťový snímač (-15 až 60 mV) bez linearizácie</translation>
     </message>
     <message>
         <source> R06  Difference of Two RTD&apos;s (total resistance 400 ohm)</source>
-        <translation type="unfinished"></translation>
+        <translation> R06  Rozdiel dvoch odporových teplomerov (celkový odpor 400 ohm)</translation>
     </message>
     <message>
         <source> R07  Difference of Two RTD&apos;s (total resistance 4000 ohm)</source>
-        <translation type="unfinished"></translation>
+        <translation> R07  Rozdiel dvoch odporových teplomerov (celkový odpor 4000 ohm)</translation>
     </message>
     <message>
         <source> R11  Pt100 (-200 to 850 °C) with Linearization</source>
-        <translation type="unfinished"></translation>
+        <translation> R11  Pt100 (-200 až 850 °C) s linearizáciou</translation>
     </message>
     <message>
         <source> R12  Pt500 (-200 to 850 °C) with Linearization</source>
-        <translation type="unfinished"></translation>
+        <translation> R12  Pt500 (-200 až 850 °C) s linearizáciou</translation>
     </message>
     <message>
         <source> R13  Pt1000 (-200 to 850 °C) with Linearization</source>
-        <translation type="unfinished"></translation>
+        <translation> R13  Pt1000 (-200 až 850 °C) s linearizáciou</translation>
     </message>
     <message>
         <source> R14  Ni100 (-60 to 250 °C) with Linearization</source>
-        <translation type="unfinished"></translation>
+        <translation> R14  Ni100 (-60 až 250 °C) s linearizáciou</translation>
     </message>
     <message>
         <source> R15  Ni1000 (-60 to 250 °C) with Linearization</source>
-        <translation type="unfinished"></translation>
+        <translation> R15  Ni1000 (-60 až 250 °C) s linearizáciou</translation>
     </message>
     <message>
         <source> R51  Thermocouple &quot;J&quot; (-200 to 1000 °C) with Linearization</source>
-        <translation type="unfinished"></translation>
+        <translation> R51  Termočlánok &quot;J&quot; (-200 až 1000 °C) s linearizáciou</translation>
     </message>
     <message>
         <source> R52  Thermocouple &quot;K&quot; (-200 to 1300 °C) with Linearization</source>
-        <translation type="unfinished"></translation>
+        <translation> R52  Termočlánok &quot;K&quot; (-200 až 1300 °C) s linearizáciou</translation>
     </message>
     <message>
         <source> R53  Thermocouple &quot;N&quot; (-200 to 1300 °C) with Linearization</source>
-        <translation type="unfinished"></translation>
+        <translation> R53  Termočlánok &quot;N&quot; (-200 až 1300 °C) s linearizáciou</translation>
     </message>
     <message>
         <source> R54  Thermocouple &quot;R&quot; (-50 to 1700 °C) with Linearization</source>
-        <translation type="unfinished"></translation>
+        <translation> R54  Termočlánok &quot;R&quot; (-50 až 1700 °C) s linearizáciou</translation>
     </message>
     <message>
         <source> R55  Thermocouple &quot;S&quot; (-50 to 1700 °C) with Linearization</source>
-        <translation type="unfinished"></translation>
+        <translation> R55  Termočlánok &quot;S&quot; (-50 až 1700 °C) s linearizáciou</translation>
     </message>
     <message>
         <source> R56  Thermocouple &quot;T&quot; (-250 to 400 °C) with Linearization</source>
-        <translation type="unfinished"></translation>
+        <translation> R56  Termočlánok &quot;T&quot; (-250 až 400 °C) s linearizáciou</translation>
     </message>
     <message>
         <source> R57  Thermocouple &quot;B&quot; (0 to 1800 °C) with Linearization from 50°C</source>
-        <translation type="unfinished"></translation>
+        <translation> R57  Termočlánok &quot;B&quot; (0 až 1800 °C) s linearizáciou od 50°C</translation>
     </message>
     <message>
         <source> R58  Thermocouple &quot;E&quot; (-200 to 800 °C) with Linearization</source>
-        <translation type="unfinished"></translation>
+        <translation> R58  Termočlánok &quot;E&quot; (-200 až 800 °C) s linearizáciou</translation>
     </message>
     <message>
         <source> R59  Thermocouple &quot;L&quot; (-200 to 900 °C) with Linearization</source>
-        <translation type="unfinished"></translation>
+        <translation> R59  Termočlánok &quot;L&quot; (-200 až 900 °C) s linearizáciou</translation>
     </message>
     <message>
         <source> R71  Current Input -15 to 60 µA</source>
-        <translation type="unfinished"></translation>
+        <translation> R71  Prúdový vstup -15 až 60 µA</translation>
     </message>
     <message>
         <source> R72  Current Input -150 to 600 µA</source>
-        <translation type="unfinished"></translation>
+        <translation> R72  Prúdový vstup -150 až 600 µA</translation>
     </message>
     <message>
         <source> R73  Current Input -1500 to 6000 µA</source>
-        <translation type="unfinished"></translation>
+        <translation> R73  Prúdový vstup -1500 až 6000 µA</translation>
     </message>
     <message>
         <source> R74  Current Input -6 to 24 mA</source>
-        <translation type="unfinished"></translation>
+        <translation> R74  Prúdový vstup -6 až 24 mA</translation>
     </message>
     <message>
         <source> R75  Current Input -15 to 60 mA</source>
-        <translation type="unfinished"></translation>
+        <translation> R75  Prúdový vstup -15 až 60 mA</translation>
     </message>
     <message>
         <source> R81  Voltage Input -250 to 1000 mV</source>
-        <translation type="unfinished"></translation>
+        <translation> R81  Napäťový vstup -250 až 1000 mV</translation>
     </message>
     <message>
         <source> R82  Voltage Input -2.5 to 10 V</source>
-        <translation type="unfinished"></translation>
+        <translation> R82  Napäťový vstup -2.5 až 10 V</translation>
     </message>
     <message>
         <source> R85  Potentiometer (Total Resistance 0.4 to 25 kohm)</source>
-        <translation type="unfinished"></translation>
+        <translation> R85  Potenciometer (celkový odpor 0.4 až 25 kohm)</translation>
     </message>
     <message>
         <source> R91  Customer Linearization for RTD (0 to 400 ohm)</source>
-        <translation type="unfinished"></translation>
+        <translation> R91  Zákaznícka linearizácia pre odporový teplomer (0 až 400 ohm)</translation>
     </message>
     <message>
         <source> R92  Customer Linearization for RTD (0 to 4000 ohm)</source>
-        <translation type="unfinished"></translation>
+        <translation> R92  Zákaznícka linearizácia pre odporový teplomer (0 až 4000 ohm)</translation>
     </message>
     <message>
         <source> R93  Customer Linearization for Potentiometer (40 to 400 ohm)</source>
-        <translation type="unfinished"></translation>
+        <translation> R93  Zákaznícka linearizácia pre potenciometer (40 až 400 ohm)</translation>
     </message>
     <message>
         <source> R94  Customer Linearization for Potentiometer (400 to 4000 ohm)</source>
-        <translation type="unfinished"></translation>
+        <translation> R94  Zákaznícka linearizácia pre potenciometer (400 až 4000 ohm)</translation>
     </message>
     <message>
         <source> R95  Customer Linearization for Other Voltage Sensor (Thermocouple)</source>
-        <translation type="unfinished"></translation>
+        <translation> R95  Zákaznícka linearizácia pre iný napäťový snímač (termočlánok)</translation>
     </message>
     <message>
         <source> R96  Customer Linearization for Difference of Two RTD&apos;s (400 ohm)</source>
-        <translation type="unfinished"></translation>
+        <translation> R96  Zákaznícka linearizácia pre rozdiel dvoch odporových teplomerov (400 ohm)</translation>
     </message>
     <message>
         <source> R97  Customer Linearization for Difference of Two RTD&apos;s (4000 ohm)</source>
-        <translation type="unfinished"></translation>
+        <translation> R97  Zákaznícka linearizácia pre rozdiel dvoch odporových teplomerov (4000 ohm)</translation>
     </message>
     <message>
         <source> C1  2-Wire Connection of the Resistance Sensor</source>
-        <translation type="unfinished"></translation>
+        <translation> C1  Dvojvodičové pripojenie odporového snímača</translation>
     </message>
     <message>
         <source> C2  3-Wire Connection of the Resistance Sensor</source>
-        <translation type="unfinished"></translation>
+        <translation> C2  Trojvodičové pripojenie odporového snímača</translation>
     </message>
     <message>
         <source> C3  4-Wire Connection of the Resistance Sensor</source>
-        <translation type="unfinished"></translation>
+        <translation> C3  Štvorvodičové pripojenie odporového snímača</translation>
     </message>
     <message>
         <source> C4  Potentiometer Connection without Lead Resistance Compensation</source>
-        <translation type="unfinished"></translation>
+        <translation> C4  Pripojenie potenciometra bez kompenzácie odporu vedenia</translation>
     </message>
     <message>
         <source> C5  Potentiometer Connection with Lead Resistance Compensation</source>
-        <translation type="unfinished"></translation>
+        <translation> C5  Pripojenie potenciometra s kompenzáciou odporu vedenia</translation>
     </message>
     <message>
         <source> C6  Connection of Voltage Sensor or T/C without CJ Compensation</source>
-        <translation type="unfinished"></translation>
+        <translation> C6  Pripojenie napäťového snímača alebo termočlánku bez kompenzácie studeného spoja</translation>
     </message>
     <message>
         <source> C7  Connection of T/C with Cold Junction Compensation</source>
-        <translation type="unfinished"></translation>
+        <translation> C7  Pripojenie termočlánku s kompenzáciou studeného spoja</translation>
     </message>
     <message>
         <source> C8  Connection of Two 2-Wire Resistance Sensors</source>
-        <translation type="unfinished"></translation>
+        <translation> C8  Pripojenie dvoch dvojvodičových odporových snímačov</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>žiadna</translation>
     </message>
     <message>
         <source>current output 4 to 20 mA</source>
-        <translation type="unfinished"></translation>
+        <translation>prúdový výstup 4 až 20 mA</translation>
     </message>
     <message>
         <source>current output 0 to 20 mA</source>
-        <translation type="unfinished"></translation>
+        <translation>prúdový výstup 0 až 20 mA</translation>
     </message>
     <message>
         <source>voltage output 0 to 10 V</source>
-        <translation type="unfinished"></translation>
+        <translation>napäťový výstup 0 až 10 V</translation>
     </message>
 </context>
 <context>
     <name>Configuration</name>
     <message>
         <source>Attention! Linearization table or cold junction compensation table does not correspond to input range. For proper function it is necessary to write/save the configuration again!</source>
-        <translation type="unfinished"></translation>
+        <translation>Pozor! Linearizačná tabuľka alebo tabuľka kompenzácie studeného spoja nezodpovedá vstupnému rozsahu. Pre správnu funkciu je potrebné konfiguráciu znova zapísať alebo uložiť!</translation>
     </message>
     <message>
         <source>Transmitter configuration corrupt. Last writing probably not successful. Default configuration will be pre-set!</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfigurácia prevodníka je poškodená. Posledný zápis pravdepodobne nebol úspešný. Bude nastavená predvolená konfigurácia!</translation>
     </message>
     <message>
         <source>Do you really want to pre-set default configuration? </source>
-        <translation type="unfinished"></translation>
+        <translation>Naozaj chcete nastaviť predvolenú konfiguráciu? </translation>
     </message>
     <message>
         <source>Input range was changed, check configuration.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vstupný rozsah bol zmenený, skontrolujte konfiguráciu.</translation>
     </message>
     <message>
         <source> year, </source>
-        <translation type="unfinished"></translation>
+        <translation> rok, </translation>
     </message>
     <message>
         <source> years, </source>
-        <translation type="unfinished"></translation>
+        <translation> rokov, </translation>
     </message>
     <message>
         <source> day, </source>
-        <translation type="unfinished"></translation>
+        <translation> deň, </translation>
     </message>
     <message>
         <source> days, </source>
-        <translation type="unfinished"></translation>
+        <translation> dní, </translation>
     </message>
     <message>
         <source> hour, </source>
-        <translation type="unfinished"></translation>
+        <translation> hodina, </translation>
     </message>
     <message>
         <source> hours, </source>
-        <translation type="unfinished"></translation>
+        <translation> hodín, </translation>
     </message>
     <message>
         <source> minute, </source>
-        <translation type="unfinished"></translation>
+        <translation> minúta, </translation>
     </message>
     <message>
         <source> minutes, </source>
-        <translation type="unfinished"></translation>
+        <translation> minút, </translation>
     </message>
     <message>
         <source> seconds</source>
-        <translation type="unfinished"></translation>
+        <translation> sekúnd</translation>
     </message>
     <message>
         <source>Picture not Available</source>
-        <translation type="unfinished"></translation>
+        <translation>Obrázok nie je k dispozícii</translation>
     </message>
     <message>
         <source>There has not been set any configuration of transmitter.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nebola nastavená žiadna konfigurácia prevodníka.</translation>
     </message>
     <message>
         <source>You want to disable custom linearization now. It will be set default linearization and eventual custom linearization will be erased. Do you want to continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Chcete teraz vypnúť zákaznícku linearizáciu. Bude nastavená predvolená linearizácia a prípadná zákaznícka linearizácia bude zmazaná. Chcete pokračovať?</translation>
     </message>
     <message>
         <source>lower range value</source>
-        <translation type="unfinished"></translation>
+        <translation>dolná hranica rozsahu</translation>
     </message>
     <message>
         <source>upper range value</source>
-        <translation type="unfinished"></translation>
+        <translation>horná hranica rozsahu</translation>
     </message>
     <message>
         <source>correction of sensor error at lower range value</source>
-        <translation type="unfinished"></translation>
+        <translation>korekcia chyby snímača na dolnej hranici rozsahu</translation>
     </message>
     <message>
         <source>correction of sensor error at upper range value</source>
-        <translation type="unfinished"></translation>
+        <translation>korekcia chyby snímača na hornej hranici rozsahu</translation>
     </message>
     <message>
         <source>damping</source>
-        <translation type="unfinished"></translation>
+        <translation>tlmenie</translation>
     </message>
     <message>
         <source>lead resistance</source>
-        <translation type="unfinished"></translation>
+        <translation>odpor vedenia</translation>
     </message>
     <message>
         <source>cold junction temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>teplota studeného spoja</translation>
     </message>
     <message>
         <source>limit comparator %d switching level</source>
-        <translation type="unfinished"></translation>
+        <translation>úroveň zopnutia limitného komparátora %d</translation>
     </message>
     <message>
         <source>limit comparator %d hysteresis</source>
-        <translation type="unfinished"></translation>
+        <translation>hysterézia limitného komparátora %d</translation>
     </message>
     <message>
         <source>lower output range</source>
-        <translation type="unfinished"></translation>
+        <translation>začiatok výstupného rozsahu</translation>
     </message>
     <message>
         <source>upper output range</source>
-        <translation type="unfinished"></translation>
+        <translation>koniec výstupného rozsahu</translation>
     </message>
     <message>
         <source>lower output limit</source>
-        <translation type="unfinished"></translation>
+        <translation>dolná hranica obmedzenia výstupu</translation>
     </message>
     <message>
         <source>upper output limit</source>
-        <translation type="unfinished"></translation>
+        <translation>horná hranica obmedzenia výstupu</translation>
     </message>
     <message>
         <source>lower error output</source>
-        <translation type="unfinished"></translation>
+        <translation>dolný chybový výstup</translation>
     </message>
     <message>
         <source>upper error output</source>
-        <translation type="unfinished"></translation>
+        <translation>horný chybový výstup</translation>
     </message>
     <message>
         <source>Incorrect Format of the Value: </source>
-        <translation type="unfinished"></translation>
+        <translation>Nesprávny formát hodnoty: </translation>
     </message>
     <message>
         <source>Value of </source>
-        <translation type="unfinished"></translation>
+        <translation>Hodnota </translation>
     </message>
     <message>
         <source> is out of the range: </source>
-        <translation type="unfinished"></translation>
+        <translation> je mimo rozsahu: </translation>
     </message>
     <message>
         <source>Value of correction at upper range value is higher than %.2g %% of input range.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hodnota korekcie na hornej hranici rozsahu je väčšia ako %.2g %% vstupného rozsahu.</translation>
     </message>
     <message>
         <source>Value of correction at lower range value is higher than %.2g %% of input range.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hodnota korekcie na dolnej hranici rozsahu je väčšia ako %.2g %% vstupného rozsahu.</translation>
     </message>
     <message>
         <source>Value of limit comparator %d hysteresis is higher than %.2g %% of input range.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hodnota hysterézie limitného komparátora %d je väčšia ako %.2g %% vstupného rozsahu.</translation>
     </message>
     <message>
         <source>Value of limit comparator %d hysteresis cannot be equal to zero for reverse switching mode. Normal switching mode was set.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hysterézia limitného komparátora %d nemôže byť pre inverzný režim spínania nulová. Bol nastavený normálny režim spínania.</translation>
     </message>
     <message>
         <source>Span value is lower than %.2g%% of input range.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rozpätie je menšie ako %.2g%% vstupného rozsahu.</translation>
     </message>
     <message>
         <source>Output span value is lower than %.2g %s, cannot continue.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rozpätie výstupu je menšie ako %.2g %s, nie je možné pokračovať.</translation>
     </message>
     <message>
         <source>Saturation span value is lower than %.2g %s, cannot continue.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rozpätie obmedzenia výstupu je menšie ako %.2g %s, nie je možné pokračovať.</translation>
     </message>
     <message>
         <source>Error span value is lower than %.2g %s, cannot continue.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rozpätie chybového výstupu je menšie ako %.2g %s, nie je možné pokračovať.</translation>
     </message>
 </context>
 <context>
     <name>Configuration file</name>
     <message>
         <source>Configuration was not loaded, cancelled by user.</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfigurácia nebola načítaná, zrušené používateľom.</translation>
     </message>
     <message>
         <source>Configuration was not loaded, file: &apos;%s&apos; not found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfigurácia nebola načítaná, súbor: &apos;%s&apos; nebol nájdený.</translation>
     </message>
     <message>
         <source>Wrong file format or file: &apos;%s&apos; is damaged!</source>
-        <translation type="unfinished"></translation>
+        <translation>Chybný formát súboru alebo je súbor: &apos;%s&apos; poškodený!</translation>
     </message>
     <message>
         <source>Configuration was not loaded, file is damaged or wrong type.</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfigurácia nebola načítaná, súbor je poškodený alebo nesprávneho typu.</translation>
     </message>
     <message>
         <source>Configuration was read without any errors.</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfigurácia bola načítaná bez chýb.</translation>
     </message>
     <message>
         <source>Configuration was not saved, cancelled by user.</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfigurácia nebola uložená, zrušené používateľom.</translation>
     </message>
     <message>
         <source>File: &apos;%s&apos; already exists, do you want to overwrite it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Súbor: &apos;%s&apos; už existuje, chcete ho prepísať?</translation>
     </message>
     <message>
         <source>Configuration was not saved, cannot open file: &apos;%s&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfigurácia nebola uložená, nie je možné otvoriť súbor: &apos;%s&apos;.</translation>
     </message>
     <message>
         <source>Configuration was saved without any errors.</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfigurácia bola uložená bez chýb.</translation>
     </message>
     <message>
         <source>There has not been set any configuration of transmitter.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nebola nastavená žiadna konfigurácia prevodníka.</translation>
     </message>
     <message>
         <source>Changes were not saved. Continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Zmeny neboli uložené. Pokračovať?</translation>
     </message>
 </context>
 <context>
     <name>Help</name>
     <message>
         <source>lmk17en.hlp</source>
-        <translation type="unfinished"></translation>
+        <translation>lmk17en.hlp</translation>
     </message>
 </context>
 <context>
     <name>Language</name>
     <message>
         <source>Change of language will be applied after application restart!</source>
-        <translation type="unfinished"></translation>
+        <translation>Zmena jazyka sa prejaví po novom spustení aplikácie!</translation>
     </message>
 </context>
 <context>
     <name>Linearization</name>
     <message>
         <source>Minimum:</source>
-        <translation type="unfinished"></translation>
+        <translation>Minimum:</translation>
     </message>
     <message>
         <source>Maximum:</source>
-        <translation type="unfinished"></translation>
+        <translation>Maximum:</translation>
     </message>
     <message>
         <source>Cannot resolve the linearization table unless at least 2 points are entered.</source>
-        <translation type="unfinished"></translation>
+        <translation>Linearizačnú tabuľku nie je možné vypočítať, kým nie sú zadané aspoň 2 body.</translation>
     </message>
     <message>
         <source>Cannot resolve the compensating table unless at least 2 points are entered.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kompenzačnú tabuľku nie je možné vypočítať, kým nie sú zadané aspoň 2 body.</translation>
     </message>
     <message>
         <source>Data were not saved, cancelled by user.</source>
-        <translation type="unfinished"></translation>
+        <translation>Údaje neboli uložené, zrušené používateľom.</translation>
     </message>
     <message>
         <source>Data were not saved, cannot open file: &apos;%1&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Údaje neboli uložené, nie je možné otvoriť súbor: &apos;%1&apos;.</translation>
     </message>
     <message>
         <source>File: &apos;%1&apos; already exists, do you want to overwrite it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Súbor: &apos;%1&apos; už existuje, chcete ho prepísať?</translation>
     </message>
     <message>
         <source> Saving Data to File</source>
-        <translation type="unfinished"></translation>
+        <translation> Ukladanie údajov do súboru</translation>
     </message>
     <message>
         <source>Data was saved without any errors.</source>
-        <translation type="unfinished"></translation>
+        <translation>Údaje boli uložené bez chýb.</translation>
     </message>
     <message>
         <source>Cannot save data unless errors are in table of the points for the linearization.</source>
-        <translation type="unfinished"></translation>
+        <translation>Údaje nie je možné uložiť, kým sú chyby v tabuľke bodov linearizácie.</translation>
     </message>
     <message>
         <source>Cannot save data unless errors are in table of the points for the cold junction compensation.</source>
-        <translation type="unfinished"></translation>
+        <translation>Údaje nie je možné uložiť, kým sú chyby v tabuľke bodov kompenzácie studeného spoja.</translation>
     </message>
     <message>
         <source>Cannot save data unless errors are in &apos;Sensor-Specific Characterization&apos; section.</source>
-        <translation type="unfinished"></translation>
+        <translation>Údaje nie je možné uložiť, kým sú chyby v časti &apos;Charakteristika snímača&apos;.</translation>
     </message>
     <message>
         <source>Data was not loaded - wrong file format.</source>
-        <translation type="unfinished"></translation>
+        <translation>Údaje neboli načítané - chybný formát súboru.</translation>
     </message>
     <message>
         <source><byte value="xd"/>
  Error in the Section: [</source>
-        <translation type="unfinished"></translation>
+        <translation><byte value="xd"/>
+ Chyba v sekcii: [</translation>
     </message>
     <message>
         <source>Data was not loaded - unknown file format.</source>
-        <translation type="unfinished"></translation>
+        <translation>Údaje neboli načítané - neznámy formát súboru.</translation>
     </message>
     <message>
         <source>Try later version or contact your supplier.</source>
-        <translation type="unfinished"></translation>
+        <translation>Skúste novšiu verziu alebo kontaktujte svojho dodávateľa.</translation>
     </message>
     <message>
         <source>Data was not loaded, file contains data for another input range (</source>
-        <translation type="unfinished"></translation>
+        <translation>Údaje neboli načítané, súbor obsahuje údaje pre iný vstupný rozsah (</translation>
     </message>
     <message>
         <source> Loading Data from File</source>
-        <translation type="unfinished"></translation>
+        <translation> Načítavanie údajov zo súboru</translation>
     </message>
     <message>
         <source>Data was not loaded, cancelled by user.</source>
-        <translation type="unfinished"></translation>
+        <translation>Údaje neboli načítané, zrušené používateľom.</translation>
     </message>
     <message>
         <source>Configuration was not loaded, file: &apos;%1&apos; not found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfigurácia nebola načítaná, súbor: &apos;%1&apos; nebol nájdený.</translation>
     </message>
     <message>
         <source>Data was not loaded, cannot open file: &apos;%1&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Údaje neboli načítané, nie je možné otvoriť súbor: &apos;%1&apos;.</translation>
     </message>
     <message>
         <source>Maximum error of approximation is at point </source>
-        <translation type="unfinished"></translation>
+        <translation>Maximálna chyba aproximácie je v bode </translation>
     </message>
     <message>
         <source>Minimum error of approximation is at point </source>
-        <translation type="unfinished"></translation>
+        <translation>Minimálna chyba aproximácie je v bode </translation>
     </message>
     <message>
         <source>Incorrect format of the value in row n.%1 and column n.%2, please correct.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nesprávny formát hodnoty v riadku č.%1 a stĺpci č.%2, opravte ju, prosím.</translation>
     </message>
     <message>
         <source>Value in row n.%1 and column n.%2 is out of range &lt; %3, %4 &gt; °C, please correct.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hodnota v riadku č.%1 a stĺpci č.%2 je mimo rozsahu &lt; %3, %4 &gt; °C, opravte ju, prosím.</translation>
     </message>
     <message>
         <source>Value in row n.%1 and column n.%2 is out of range &lt; %3, %4 &gt; Ohm, please correct.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hodnota v riadku č.%1 a stĺpci č.%2 je mimo rozsahu &lt; %3, %4 &gt; Ohm, opravte ju, prosím.</translation>
     </message>
     <message>
         <source>Incorrect Format of the Value: </source>
-        <translation type="unfinished"></translation>
+        <translation>Nesprávny formát hodnoty: </translation>
     </message>
     <message>
         <source>Sensor-Specific Constants.</source>
-        <translation type="unfinished"></translation>
+        <translation>Konštanty snímača.</translation>
     </message>
     <message>
         <source>Attention! Value %1 is bigger than upper limit selected input range %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pozor! Hodnota %1 je väčšia ako horná hranica zvoleného vstupného rozsahu %2.</translation>
     </message>
 </context>
 <context>
     <name>Link</name>
     <message>
         <source>Error during reading the data from transmitter, repeat?</source>
-        <translation type="unfinished"></translation>
+        <translation>Chyba pri čítaní údajov z prevodníka, opakovať?</translation>
     </message>
     <message>
         <source>Error during writing the data to transmitter, repeat?</source>
-        <translation type="unfinished"></translation>
+        <translation>Chyba pri zápise údajov do prevodníka, opakovať?</translation>
     </message>
     <message>
         <source>Error (&apos;Bad Parameters&apos;) during writing the data to transmitter!<byte value="xd"/>
 Feasible solution: Stop writing now, set the default configuration (command from menu &apos;Transmitter&apos;) and write configuration to the transmitter.<byte value="xd"/>
 Do You want to repeat this operation?</source>
-        <translation type="unfinished"></translation>
+        <translation>Chyba (&apos;Chybné parametre&apos;) pri zápise údajov do prevodníka!</translation>
     </message>
     <message>
         <source>Error during transmitter configuration writing. Incorrect configuration settings may cause undefined errors. Configuration should be stored again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Chyba pri zápise konfigurácie do prevodníka. Nesprávne nastavenie konfigurácie môže spôsobiť nedefinované chyby. Konfiguráciu je potrebné zapísať znova.</translation>
     </message>
     <message>
         <source>Do you really want to break operation?</source>
-        <translation type="unfinished"></translation>
+        <translation>Naozaj chcete prerušiť operáciu?</translation>
     </message>
     <message>
         <source>Do not Disconnect Communication Cable!</source>
-        <translation type="unfinished"></translation>
+        <translation>Neodpájajte komunikačný kábel!</translation>
     </message>
     <message>
         <source>%s serial port successfully connected.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sériový port %s bol úspešne pripojený.</translation>
     </message>
     <message>
         <source>%s serial port cannot be connected.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sériový port %s nie je možné pripojiť.</translation>
     </message>
     <message>
         <source>%s serial port disconnected.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sériový port %s bol odpojený.</translation>
     </message>
     <message>
         <source>Attention! Setting of wrong communication parameters may lose communication with the transmitter! Changing this parameters is allowed experienced user only.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pozor! Nastavenie chybných komunikačných parametrov môže spôsobiť stratu komunikácie s prevodníkom! Tieto parametre smie meniť iba skúsený používateľ.</translation>
     </message>
     <message>
         <source>There has not been set any configuration of transmitter.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nebola nastavená žiadna konfigurácia prevodníka.</translation>
     </message>
     <message>
         <source>Attention! You want to change the communication parameters to other than default.<byte value="xd"/>
 Setting of wrong communication parameters may lose communication with the transmitter!<byte value="xd"/>
 Do You really want to change the parameters?</source>
-        <translation type="unfinished"></translation>
+        <translation>Pozor! Chcete zmeniť komunikačné parametre na iné ako predvolené.</translation>
     </message>
     <message>
         <source>Changes is not valid immediately after writing the configuration, but after power down and power up!</source>
-        <translation type="unfinished"></translation>
+        <translation>Zmeny neplatia hneď po zápise konfigurácie, ale až po vypnutí a zapnutí napájania!</translation>
     </message>
     <message>
         <source>No communication port connected, cannot continue. Do you want to connect it now?</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie je pripojený komunikačný port, nie je možné pokračovať. Chcete ho teraz pripojiť?</translation>
     </message>
     <message>
         <source> Not Connected</source>
-        <translation type="unfinished"></translation>
+        <translation> Nepripojené</translation>
     </message>
     <message>
         <source> Options</source>
-        <translation type="unfinished"></translation>
+        <translation> Nastavenia</translation>
     </message>
     <message>
         <source>Disconnect</source>
-        <translation type="unfinished"></translation>
+        <translation>Odpojiť</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Zavrieť</translation>
     </message>
     <message>
         <source>Communication Parameters for Experts</source>
-        <translation type="unfinished"></translation>
+        <translation>Komunikačné parametre pre odborníkov</translation>
     </message>
     <message>
         <source>&amp;Default Parameters</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Predvolené parametre</translation>
     </message>
     <message>
         <source> Transmitter Communication Parameters</source>
-        <translation type="unfinished"></translation>
+        <translation> Komunikačné parametre prevodníka</translation>
     </message>
     <message>
         <source>Attention! Setting of wrong paramaters may</source>
-        <translation type="unfinished"></translation>
+        <translation>Pozor! Nastavenie chybných parametrov môže</translation>
     </message>
     <message>
         <source>lose communication with the Transmitter!</source>
-        <translation type="unfinished"></translation>
+        <translation>stratu komunikácie s prevodníkom!</translation>
     </message>
     <message>
         <source>Default Params</source>
-        <translation type="unfinished"></translation>
+        <translation>Predvolené</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Communication</source>
-        <translation type="unfinished"></translation>
+        <translation>Komunikácia</translation>
     </message>
     <message>
         <source> None</source>
-        <translation type="unfinished"></translation>
+        <translation> Žiadna</translation>
     </message>
     <message>
         <source> Odd</source>
-        <translation type="unfinished"></translation>
+        <translation> Nepárna</translation>
     </message>
     <message>
         <source> Even</source>
-        <translation type="unfinished"></translation>
+        <translation> Párna</translation>
     </message>
     <message>
         <source> OK.</source>
-        <translation type="unfinished"></translation>
+        <translation> OK.</translation>
     </message>
     <message>
         <source> ERROR: Error during Transmit.</source>
-        <translation type="unfinished"></translation>
+        <translation> CHYBA: Chyba pri prenose.</translation>
     </message>
     <message>
         <source> ERROR: Bad Parameters.</source>
-        <translation type="unfinished"></translation>
+        <translation> CHYBA: Chybné parametre.</translation>
     </message>
     <message>
         <source> ERROR: Bad Function.</source>
-        <translation type="unfinished"></translation>
+        <translation> CHYBA: Chybná funkcia.</translation>
     </message>
     <message>
         <source> Application layer answered OK.</source>
-        <translation type="unfinished"></translation>
+        <translation> Aplikačná vrstva odpovedala OK.</translation>
     </message>
     <message>
         <source> ERROR: Frame Error of the Incoming Message.</source>
-        <translation type="unfinished"></translation>
+        <translation> CHYBA: Chyba rámca prijatej správy.</translation>
     </message>
     <message>
         <source> ERROR: Bad CRC of the Incoming Message.</source>
-        <translation type="unfinished"></translation>
+        <translation> CHYBA: Chybný kontrolný súčet prijatej správy.</translation>
     </message>
     <message>
         <source> ERROR: Error during Transmit (from Transmitter to PC).</source>
-        <translation type="unfinished"></translation>
+        <translation> CHYBA: Chyba pri prenose (z prevodníka do PC).</translation>
     </message>
     <message>
         <source> ERROR: Bad Answer was received.</source>
-        <translation type="unfinished"></translation>
+        <translation> CHYBA: Prijatá chybná odpoveď.</translation>
     </message>
     <message>
         <source> ERROR: Timeout.</source>
-        <translation type="unfinished"></translation>
+        <translation> CHYBA: Uplynul časový limit.</translation>
     </message>
     <message>
         <source> ERROR: Unknown Answer: %d</source>
-        <translation type="unfinished"></translation>
+        <translation> CHYBA: Neznáma odpoveď: %d</translation>
     </message>
 </context>
 <context>
     <name>Monitoring</name>
     <message>
         <source>Do you really want to stop the monitoring mode?</source>
-        <translation type="unfinished"></translation>
+        <translation>Naozaj chcete ukončiť režim monitorovania?</translation>
     </message>
     <message>
         <source>Do you really want to erase records in window?</source>
-        <translation type="unfinished"></translation>
+        <translation>Naozaj chcete zmazať záznamy v okne?</translation>
     </message>
     <message>
         <source>The log file &quot;%1&quot; could not be written. Monitoring goes on; the records are kept in the log window only.</source>
-        <translation type="unfinished"></translation>
+        <translation>Do súboru záznamu &quot;%1&quot; nie je možné zapisovať. Monitorovanie pokračuje; záznamy zostávajú iba v okne záznamu.</translation>
     </message>
 </context>
 <context>
     <name>Operations</name>
     <message>
         <source>Read</source>
-        <translation type="unfinished"></translation>
+        <translation>Čítať</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Stop</translation>
     </message>
     <message>
         <source>Use</source>
-        <translation type="unfinished"></translation>
+        <translation>Použiť</translation>
     </message>
     <message>
         <source>Output test mode is active.</source>
-        <translation type="unfinished"></translation>
+        <translation>Prevodník je v režime testu výstupu.</translation>
     </message>
     <message>
         <source>Transmitter works without any errors.</source>
-        <translation type="unfinished"></translation>
+        <translation>Prevodník pracuje bez chýb.</translation>
     </message>
     <message>
         <source> 1 - Sensor Incorrectly Connected or Faulty</source>
-        <translation type="unfinished"></translation>
+        <translation> 1 - Snímač nesprávne pripojený alebo chybný</translation>
     </message>
     <message>
         <source> 2 - Primary Variable out of the Input Range</source>
-        <translation type="unfinished"></translation>
+        <translation> 2 - Meraná veličina mimo vstupného rozsahu</translation>
     </message>
     <message>
         <source> 3 - EEPROM Error (Write Error)</source>
-        <translation type="unfinished"></translation>
+        <translation> 3 - Chyba EEPROM (chyba zápisu)</translation>
     </message>
     <message>
         <source> 4 - EEPROM Error (CRC Error)</source>
-        <translation type="unfinished"></translation>
+        <translation> 4 - Chyba EEPROM (chyba CRC)</translation>
     </message>
     <message>
         <source> 5 - Misconfiguration (Incorrect Connection Code)</source>
-        <translation type="unfinished"></translation>
+        <translation> 5 - Chybná konfigurácia (nesprávny kód pripojenia)</translation>
     </message>
     <message>
         <source> 6 - Internal Error (Divide by Zero)</source>
-        <translation type="unfinished"></translation>
+        <translation> 6 - Vnútorná chyba (delenie nulou)</translation>
     </message>
     <message>
         <source> 7 - Limit Comparator Current Signaling</source>
-        <translation type="unfinished"></translation>
+        <translation> 7 - Signalizácia prúdom od limitného komparátora</translation>
     </message>
     <message>
         <source> Reading CJ Temperature from Transmitter</source>
-        <translation type="unfinished"></translation>
+        <translation> Čítanie teploty studeného spoja z prevodníka</translation>
     </message>
     <message>
         <source>- constant</source>
-        <translation type="unfinished"></translation>
+        <translation>- konštantná</translation>
     </message>
     <message>
         <source>Attention, the transmitter was during reading in an error state which may cause incorrect value of cold junction temperature!</source>
-        <translation type="unfinished"></translation>
+        <translation>Pozor, prevodník bol počas čítania v chybovom stave, čo môže spôsobiť nesprávnu hodnotu teploty studeného spoja!</translation>
     </message>
     <message>
         <source>Cold junction temperature cannot be read; the connected transmitter is not configured for thermocouple measuring.</source>
-        <translation type="unfinished"></translation>
+        <translation>Teplotu studeného spoja nie je možné prečítať; pripojený prevodník nie je nastavený na meranie termočlánkom.</translation>
     </message>
     <message>
         <source>The connected transmitter %s is not supported by this version of LMK-17, cannot continue!</source>
-        <translation type="unfinished"></translation>
+        <translation>Pripojený prevodník %s nie je touto verziou LMK-17 podporovaný, nie je možné pokračovať!</translation>
     </message>
     <message>
         <source>Connected transmitter firmware version is not supported by this version of LMK-17, cannot continue!</source>
-        <translation type="unfinished"></translation>
+        <translation>Verzia firmvéru pripojeného prevodníka nie je touto verziou LMK-17 podporovaná, nie je možné pokračovať!</translation>
     </message>
     <message>
         <source>Input range is not supported by this version of LMK-17, or was written wrongly.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vstupný rozsah nie je touto verziou LMK-17 podporovaný alebo bol nesprávne zapísaný.</translation>
     </message>
     <message>
         <source>Try later version or contact your supplier.</source>
-        <translation type="unfinished"></translation>
+        <translation>Skúste novšiu verziu alebo kontaktujte svojho dodávateľa.</translation>
     </message>
     <message>
         <source>Transmitter configuration corrupt. Last writing probably not successful. Do you want to pre-set default configuration?</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfigurácia prevodníka je poškodená. Posledný zápis pravdepodobne nebol úspešný. Chcete nastaviť predvolenú konfiguráciu?</translation>
     </message>
     <message>
         <source>Another transmitter was connected or configuration was changed. The transmitter configuration must be read again.<byte value="xd"/>
 Do you want to read configuration from transmitter? If no, operation will be stopped.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bol pripojený iný prevodník alebo bola zmenená konfigurácia. Konfiguráciu prevodníka je potrebné znova načítať.</translation>
     </message>
     <message>
         <source>Different type of transmitter is connected, cannot continue.</source>
-        <translation type="unfinished"></translation>
+        <translation>Je pripojený iný typ prevodníka, nie je možné pokračovať.</translation>
     </message>
     <message>
         <source>The connected transmitter uses earlier firmware version than required for storing the current configuration. Cannot continue.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pripojený prevodník má staršiu verziu firmvéru, než vyžaduje uloženie aktuálnej konfigurácie. Nie je možné pokračovať.</translation>
     </message>
     <message>
         <source>Connected transmitter is configured with fixed input range. Input range cannot be changed, cannot continue!</source>
-        <translation type="unfinished"></translation>
+        <translation>Pripojený prevodník je nastavený na pevný vstupný rozsah. Vstupný rozsah nie je možné zmeniť, nie je možné pokračovať!</translation>
     </message>
     <message>
         <source>Another transmitter was connected, do you really want to continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Bol pripojený iný prevodník, naozaj chcete pokračovať?</translation>
     </message>
     <message>
         <source> Reading Configuration from Transmitter</source>
-        <translation type="unfinished"></translation>
+        <translation> Čítanie konfigurácie z prevodníka</translation>
     </message>
     <message>
         <source> Writing Configuration to Transmitter</source>
-        <translation type="unfinished"></translation>
+        <translation> Zápis konfigurácie do prevodníka</translation>
     </message>
     <message>
         <source>Configuration was written to transmitter without any errors.</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfigurácia bola zapísaná do prevodníka bez chýb.</translation>
     </message>
     <message>
         <source>There has not been set any configuration of transmitter.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nebola nastavená žiadna konfigurácia prevodníka.</translation>
     </message>
     <message>
         <source>Changes were not saved. Continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Zmeny neboli uložené. Pokračovať?</translation>
     </message>
 </context>
 <context>
     <name>lmk17::HelpViewer</name>
     <message>
         <source>LMK-17 Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Pomocník LMK-17</translation>
     </message>
     <message>
         <source>Type the keyword to find</source>
-        <translation type="unfinished"></translation>
+        <translation>Zadajte hľadané kľúčové slovo</translation>
     </message>
     <message>
         <source>Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>Obsah</translation>
     </message>
     <message>
         <source>Index</source>
-        <translation type="unfinished"></translation>
+        <translation>Register</translation>
     </message>
     <message>
         <source>&amp;Back</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Späť</translation>
     </message>
     <message>
         <source>&amp;Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Dopredu</translation>
     </message>
     <message>
         <source>&amp;Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Obsah</translation>
     </message>
     <message>
         <source>The help was not found. Looked for the folder %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pomocník nebol nájdený. Hľadaný priečinok %1.</translation>
     </message>
 </context>
 </TS>

@@ -217,7 +217,7 @@ TEST(Texts, EveryTranslationIsCompleteAndKeepsItsMarks) {
                 source = xml.readElementText();
             } else if (xml.name() == QLatin1String("translation")) {
                 const QString type = xml.attributes().value(QLatin1String("type")).toString();
-                const QString text = xml.readElementText();
+                const QString text = xml.readElementText(QXmlStreamReader::IncludeChildElements);
                 if (type == QLatin1String("vanished") || type == QLatin1String("obsolete"))
                     continue;
                 ++entries;
