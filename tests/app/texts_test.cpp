@@ -210,11 +210,11 @@ TEST(Texts, EveryTranslationIsCompleteAndKeepsItsMarks) {
         int entries = 0;
         QStringList faults;
         while (!xml.atEnd()) {
-            if (!xml.readNextStartElement()) continue;
+            if (xml.readNext() != QXmlStreamReader::StartElement) continue;
             if (xml.name() == QLatin1String("name")) {
                 context = xml.readElementText();
             } else if (xml.name() == QLatin1String("source")) {
-                source = xml.readElementText();
+                source = xml.readElementText(QXmlStreamReader::IncludeChildElements);
             } else if (xml.name() == QLatin1String("translation")) {
                 const QString type = xml.attributes().value(QLatin1String("type")).toString();
                 const QString text = xml.readElementText(QXmlStreamReader::IncludeChildElements);
@@ -232,7 +232,9 @@ TEST(Texts, EveryTranslationIsCompleteAndKeepsItsMarks) {
                                   text + QLatin1Char('"');
             }
         }
-        EXPECT_FALSE(xml.hasError()) << name.toStdString();
+        EXPECT_FALSE(xml.hasError())
+            << name.toStdString() << ": " << xml.errorString().toStdString() << " at line "
+            << xml.lineNumber();
         EXPECT_GT(entries, 150) << name.toStdString();
         EXPECT_TRUE(faults.isEmpty()) << name.toStdString() << ":\n"
                                       << faults.join(QLatin1Char('\n')).toStdString();

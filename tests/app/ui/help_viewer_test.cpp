@@ -5,9 +5,11 @@
 #include <QTabWidget>
 #include <QTest>
 #include <QTextBrowser>
+#include <QTranslator>
 #include <QTreeWidget>
 
 #include "app/help_contexts.h"
+#include "app/language_modules.h"
 #include "app/ui/help_viewer.h"
 
 using namespace lmk17;
@@ -54,4 +56,20 @@ TEST(HelpViewer, MissingHelpNamesTheFolder) {
     EXPECT_TRUE(viewer.findChild<QTextBrowser*>(QStringLiteral("HelpPage"))
                     ->toPlainText()
                     .contains(QLatin1String("/nonexistent/place/lmk17xx")));
+}
+
+// A language module loaded at start gives the windows made afterwards its texts.
+TEST(HelpViewer, TakesTheTextsOfTheLanguageModule) {
+    const LanguageSwitch s =
+        SwitchLanguage(*QCoreApplication::instance(), QStringLiteral("Deutsch"),
+                       {QStringLiteral(" Deutsch")}, QStringLiteral("lmk17"), {kProgramDir});
+    EXPECT_EQ(s.running, 1);
+    HelpViewer viewer(QStringLiteral("lmk17en.hlp"), {kProgramDir});
+    EXPECT_EQ(viewer.windowTitle(), QStringLiteral("LMK-17 Hilfe"));
+    for (QTranslator* t : QCoreApplication::instance()->findChildren<QTranslator*>()) {
+        QCoreApplication::removeTranslator(t);
+        delete t;
+    }
+    EXPECT_EQ(HelpViewer(QStringLiteral("lmk17en.hlp"), {kProgramDir}).windowTitle(),
+              QStringLiteral("LMK-17 Help"));
 }
