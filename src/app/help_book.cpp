@@ -129,8 +129,9 @@ QList<HelpLink> ParseHelpLinks(const QString& html) {
             depth += m.captured(1).isEmpty() ? 1 : -1;
             continue;
         }
+        // Links outside the lists (the pages' own navigation) are no entries.
         const QString text = decodeEntities(m.captured(3).remove(tag)).simplified();
-        if (!text.isEmpty()) links.append({text, m.captured(2), qMax(depth, 0)});
+        if (depth >= 0 && !text.isEmpty()) links.append({text, m.captured(2), depth});
     }
     return links;
 }

@@ -53,7 +53,7 @@ struct HelpLink {
     QString target;
     int depth = 0;
 };
-// The links of one of our own help pages, in page order.
+// The links in the (nested) lists of one of our own help pages, in page order.
 QList<HelpLink> ParseHelpLinks(const QString& html);
 
 }  // namespace lmk17

@@ -81,10 +81,11 @@ TEST(HelpBook, ContextsFileAndMissingFolder) {
 }
 
 TEST(HelpBook, LinksKeepTheirNestingAndText) {
-    const QList<HelpLink> links = ParseHelpLinks(QStringLiteral(
-        "<ul><li><a href=\"a.html\">Top &amp; more</a>\n<ul><li><a href=\"a.html#x\">Inner "
-        "<b>bold</b> &ndash; &#176;C</a></li></ul></li>\n<li><a "
-        "href=\"b.html\">Next</a></li></ul>"));
+    const QList<HelpLink> links = ParseHelpLinks(
+        QStringLiteral("<a href=\"index.html\">Contents</a><ul><li><a href=\"a.html\">Top &amp; "
+                       "more</a>\n<ul><li><a href=\"a.html#x\">Inner "
+                       "<b>bold</b> &ndash; &#176;C</a></li></ul></li>\n<li><a "
+                       "href=\"b.html\">Next</a></li></ul>"));
     ASSERT_EQ(links.size(), 3);
     EXPECT_EQ(links[0].text, QStringLiteral("Top & more"));
     EXPECT_EQ(links[0].depth, 0);

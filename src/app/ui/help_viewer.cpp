@@ -123,6 +123,7 @@ void HelpViewer::fillLists() {
         auto* item = parents.isEmpty() ? new QTreeWidgetItem(m_contents)
                                        : new QTreeWidgetItem(parents.last());
         item->setText(0, link.text);
+        item->setToolTip(0, link.text);
         item->setData(0, kTargetRole, absoluteTarget(m_book.folder(), link.target));
         parents.append(item);
     }
