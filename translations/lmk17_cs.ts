@@ -2,6 +2,131 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="cs">
 <context>
+    <name>App</name>
+    <message>
+        <source>  LMK-17 - %1</source>
+        <translation>  LMK-17 - %1</translation>
+    </message>
+    <message>
+        <source>Customer Setup Program for K8410 and K8620 Transmitters</source>
+        <translation>Program pro nastavení převodníků K8410 a K8620</translation>
+    </message>
+    <message>
+        <source> (demonstration on the software transmitter)</source>
+        <translation> (ukázka na softwarovém převodníku)</translation>
+    </message>
+    <message>
+        <source>Demonstration: software transmitter on %1, address %2 (no hardware needed).</source>
+        <translation>Ukázka: softwarový převodník na %1, adresa %2 (bez hardwaru).</translation>
+    </message>
+    <message>
+        <source>The demonstration transmitter could not be started: %1</source>
+        <translation>Ukázkový převodník nelze spustit: %1</translation>
+    </message>
+    <message>
+        <source>lmk17-sim, the software transmitter, was not found beside the program or on the PATH.</source>
+        <translation>lmk17-sim, softwarový převodník, nebyl nalezen vedle programu ani v cestě PATH.</translation>
+    </message>
+    <message>
+        <source>Do you really want to close application?</source>
+        <translation>Opravdu chcete ukončit aplikaci?</translation>
+    </message>
+    <message>
+        <source>The program is in monitoring mode. Stop the monitoring before closing the application.</source>
+        <translation>Program je v režimu monitorování. Před ukončením aplikace monitorování zastavte.</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved to %1:
+%2</source>
+        <translation>Nastavení nelze uložit do %1:
+%2</translation>
+    </message>
+    <message>
+        <source> About Application</source>
+        <translation> O aplikaci</translation>
+    </message>
+    <message>
+        <source>Program LMK-17</source>
+        <translation>Program LMK-17</translation>
+    </message>
+    <message>
+        <source>version  </source>
+        <translation>verze  </translation>
+    </message>
+    <message>
+        <source>Settings file: %1</source>
+        <translation>Soubor nastavení: %1</translation>
+    </message>
+    <message>
+        <source>Do you want to send an e-mail to %1?</source>
+        <translation>Chcete poslat e-mail na %1?</translation>
+    </message>
+    <message>
+        <source>Do you want to visit %1?</source>
+        <translation>Chcete navštívit %1?</translation>
+    </message>
+    <message>
+        <source>The help was not found. Looked for the folder %1.</source>
+        <translation>Nápověda nebyla nalezena. Hledána složka %1.</translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <translation>neznámá volba %1</translation>
+    </message>
+    <message>
+        <source>usage: lmk17 [FILE.ptf ...]
+       lmk17 --demo [lmk17-sim options]
+
+Configures, tests and monitors K8410 and K8620 transmitters over a serial port.
+Configuration files (.ptf) named on the command line are loaded in order; the
+last one stands.
+
+  --demo      start a software transmitter (lmk17-sim, a K8620L31 with firmware
+              1.91 at address 0 unless its options say otherwise) on a
+              pseudo-terminal and connect to it: every command can be tried
+              without hardware; the options after --demo go to lmk17-sim
+              (lmk17-sim --help lists them)
+  --help      this text
+  --version   the program&apos;s version
+</source>
+        <translation>použití: lmk17 [SOUBOR.ptf ...]
+         lmk17 --demo [volby lmk17-sim]
+
+Konfiguruje, testuje a monitoruje převodníky K8410 a K8620 přes sériový port.
+Konfigurační soubory (.ptf) zadané na příkazovém řádku se načtou v pořadí;
+platí poslední z nich.
+
+  --demo      spustí softwarový převodník (lmk17-sim, K8620L31 s firmwarem
+              1.91 na adrese 0, pokud jeho volby neurčí jinak) na
+              pseudoterminálu a připojí se k němu: každý příkaz lze vyzkoušet
+              bez hardwaru; volby za --demo dostane lmk17-sim
+              (lmk17-sim --help je vypíše)
+  --help      tento text
+  --version   verze programu
+</translation>
+    </message>
+    <message>
+        <source>lmk17-sim printed no device path</source>
+        <translation>lmk17-sim nevypsal cestu k zařízení</translation>
+    </message>
+    <message>
+        <source>LMK-17 Help</source>
+        <translation>Nápověda LMK-17</translation>
+    </message>
+    <message>
+        <source>LMK-17</source>
+        <translation>LMK-17</translation>
+    </message>
+    <message>
+        <source>The settings file %1 could not be read: %2</source>
+        <translation>Soubor nastavení %1 nelze přečíst: %2</translation>
+    </message>
+    <message>
+        <source>lmk17en.hlp</source>
+        <translation>lmk17en.hlp</translation>
+    </message>
+</context>
+<context>
     <name>Catalogue</name>
     <message>
         <source> R01  Resistance Sensor (0 to 400 ohm) without Linearization</source>
@@ -715,6 +840,10 @@ Do You really want to change the parameters?</source>
         <source> ERROR: Unknown Answer: %d</source>
         <translation> CHYBA: Neznámá odpověď: %d</translation>
     </message>
+    <message>
+        <source>You may not open this port: add your user to the dialout group (sudo usermod -aG dialout $USER), then log out and in again.</source>
+        <translation>Tento port nemůžete otevřít: přidejte svého uživatele do skupiny dialout (sudo usermod -aG dialout $USER), pak se odhlaste a znovu přihlaste.</translation>
+    </message>
 </context>
 <context>
     <name>Monitoring</name>
@@ -892,6 +1021,343 @@ Do you want to read configuration from transmitter? If no, operation will be sto
     <message>
         <source>The help was not found. Looked for the folder %1.</source>
         <translation>Nápověda nebyla nalezena. Hledána složka %1.</translation>
+    </message>
+</context>
+<context>
+    <name>lmk17::TAdresaForm</name>
+    <message>
+        <source>Address:</source>
+        <translation>Adresa:</translation>
+    </message>
+    <message>
+        <source>Baud Rate</source>
+        <translation>Přenosová rychlost</translation>
+    </message>
+    <message>
+        <source>Parity</source>
+        <translation>Parita</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Storno</translation>
+    </message>
+</context>
+<context>
+    <name>lmk17::TMainForm</name>
+    <message>
+        <source>&amp;Load Configuration</source>
+        <translation>&amp;Načíst konfiguraci</translation>
+    </message>
+    <message>
+        <source>Ctrl+L</source>
+        <translation>Ctrl+L</translation>
+    </message>
+    <message>
+        <source>&amp;Save Configuration</source>
+        <translation>&amp;Uložit konfiguraci</translation>
+    </message>
+    <message>
+        <source>Ctrl+S</source>
+        <translation>Ctrl+S</translation>
+    </message>
+    <message>
+        <source>Printer Setup</source>
+        <translation>Nastavení tiskárny</translation>
+    </message>
+    <message>
+        <source>&amp;Print Configuration</source>
+        <translation>&amp;Tisk konfigurace</translation>
+    </message>
+    <message>
+        <source>Ctrl+P</source>
+        <translation>Ctrl+P</translation>
+    </message>
+    <message>
+        <source>&amp;Exit</source>
+        <translation>&amp;Konec</translation>
+    </message>
+    <message>
+        <source>Ctrl+X</source>
+        <translation>Ctrl+X</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Zpět</translation>
+    </message>
+    <message>
+        <source>Ctrl+Z</source>
+        <translation>Ctrl+Z</translation>
+    </message>
+    <message>
+        <source>&amp;Read Configuration</source>
+        <translation>Čtení &amp;konfigurace</translation>
+    </message>
+    <message>
+        <source>&amp;Write Configuration</source>
+        <translation>&amp;Zápis konfigurace</translation>
+    </message>
+    <message>
+        <source>Set &amp;Default Configuration</source>
+        <translation>Nastavit &amp;výchozí konfiguraci</translation>
+    </message>
+    <message>
+        <source>View Ordering Code</source>
+        <translation>Zobrazit objednací kód</translation>
+    </message>
+    <message>
+        <source>Read Working Time</source>
+        <translation>Číst dobu provozu</translation>
+    </message>
+    <message>
+        <source>Read Primary Variable Value</source>
+        <translation>Číst hodnotu měřené veličiny</translation>
+    </message>
+    <message>
+        <source>Read Cold Junction Teperature</source>
+        <translation>Číst teplotu srovnávacího spoje</translation>
+    </message>
+    <message>
+        <source>Monitoring START</source>
+        <translation>Monitorování START</translation>
+    </message>
+    <message>
+        <source>Ctrl+M</source>
+        <translation>Ctrl+M</translation>
+    </message>
+    <message>
+        <source>Monitoring STOP</source>
+        <translation>Monitorování STOP</translation>
+    </message>
+    <message>
+        <source>Ctrl+B</source>
+        <translation>Ctrl+B</translation>
+    </message>
+    <message>
+        <source>View the Monitoring Graph</source>
+        <translation>Zobrazit graf monitorování</translation>
+    </message>
+    <message>
+        <source>Ctrl+G</source>
+        <translation>Ctrl+G</translation>
+    </message>
+    <message>
+        <source>Monitoring Parameters</source>
+        <translation>Parametry monitorování</translation>
+    </message>
+    <message>
+        <source>&amp;Input</source>
+        <translation>&amp;Vstup</translation>
+    </message>
+    <message>
+        <source>&amp;Output</source>
+        <translation>Vý&amp;stup</translation>
+    </message>
+    <message>
+        <source>&amp;Information</source>
+        <translation>&amp;Informace</translation>
+    </message>
+    <message>
+        <source>&amp;Tools</source>
+        <translation>Nás&amp;troje</translation>
+    </message>
+    <message>
+        <source>&amp;Monitoring</source>
+        <translation>&amp;Monitorování</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Nastavení</translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <translation>&amp;Obsah</translation>
+    </message>
+    <message>
+        <source>&amp;Index</source>
+        <translation>&amp;Rejstřík</translation>
+    </message>
+    <message>
+        <source>Ctrl+F1</source>
+        <translation>Ctrl+F1</translation>
+    </message>
+    <message>
+        <source>Browse &amp;WWW site</source>
+        <translation>&amp;WWW stránky</translation>
+    </message>
+    <message>
+        <source>&amp;About ...</source>
+        <translation>&amp;O aplikaci ...</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Soubor</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Úpravy</translation>
+    </message>
+    <message>
+        <source>&amp;Transmitter</source>
+        <translation>&amp;Převodník</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>Zo&amp;brazit</translation>
+    </message>
+    <message>
+        <source>&amp;Settings</source>
+        <translation>&amp;Nastavení</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Nápověda</translation>
+    </message>
+    <message>
+        <source>Input</source>
+        <translation>Vstup</translation>
+    </message>
+    <message>
+        <source>Output</source>
+        <translation>Výstup</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Informace</translation>
+    </message>
+    <message>
+        <source>Tools</source>
+        <translation>Nástroje</translation>
+    </message>
+    <message>
+        <source>Monitoring</source>
+        <translation>Monitorování</translation>
+    </message>
+    <message>
+        <source>  Transmitter </source>
+        <translation>  Převodník </translation>
+    </message>
+    <message>
+        <source>Read</source>
+        <translation>Číst</translation>
+    </message>
+    <message>
+        <source>Write</source>
+        <translation>Zapsat</translation>
+    </message>
+    <message>
+        <source>Communication</source>
+        <translation>Komunikace</translation>
+    </message>
+    <message>
+        <source>       File </source>
+        <translation>       Soubor </translation>
+    </message>
+    <message>
+        <source>Load</source>
+        <translation>Načíst</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Uložit</translation>
+    </message>
+    <message>
+        <source>       Printer </source>
+        <translation>       Tiskárna </translation>
+    </message>
+    <message>
+        <source>Setup</source>
+        <translation>Nastavení</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Tisk</translation>
+    </message>
+    <message>
+        <source> View Window About Application </source>
+        <translation> Zobrazit okno O aplikaci </translation>
+    </message>
+    <message>
+        <source> Read Configuration from Transmitter </source>
+        <translation> Načíst konfiguraci z převodníku </translation>
+    </message>
+    <message>
+        <source> Write Configuration to Transmitter </source>
+        <translation> Zapsat konfiguraci do převodníku </translation>
+    </message>
+    <message>
+        <source> Load Configuration from File </source>
+        <translation> Načíst konfiguraci ze souboru </translation>
+    </message>
+    <message>
+        <source> Save Configuration to File </source>
+        <translation> Uložit konfiguraci do souboru </translation>
+    </message>
+    <message>
+        <source> Select Printer and Printer Setup </source>
+        <translation> Výběr a nastavení tiskárny </translation>
+    </message>
+    <message>
+        <source> Print Configuration </source>
+        <translation> Tisk konfigurace </translation>
+    </message>
+    <message>
+        <source> Transmitter Communication Parameters Setup </source>
+        <translation> Nastavení komunikačních parametrů převodníku </translation>
+    </message>
+    <message>
+        <source>Save Configuration</source>
+        <translation>Uložit konfiguraci</translation>
+    </message>
+    <message>
+        <source>Load Configuration</source>
+        <translation>Načíst konfiguraci</translation>
+    </message>
+    <message>
+        <source>Configuration Files (*.ptf *.PTF)</source>
+        <translation>Konfigurační soubory (*.ptf *.PTF)</translation>
+    </message>
+    <message>
+        <source>All Files (*)</source>
+        <translation>Všechny soubory (*)</translation>
+    </message>
+</context>
+<context>
+    <name>lmk17::TSettingsForm</name>
+    <message>
+        <source>Baud Rate</source>
+        <translation>Přenosová rychlost</translation>
+    </message>
+    <message>
+        <source>Parity</source>
+        <translation>Parita</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Adresa</translation>
+    </message>
+    <message>
+        <source> Pick a serial port, or type the path of a device (e.g. a terminal of lmk17-sim) and press Enter </source>
+        <translation> Vyberte sériový port nebo zadejte cestu k zařízení (např. terminál lmk17-sim) a stiskněte Enter </translation>
+    </message>
+    <message>
+        <source>Serial Port:</source>
+        <translation>Sériový port:</translation>
+    </message>
+    <message>
+        <source>Transmitter (DA):</source>
+        <translation>Převodník (DA):</translation>
+    </message>
+    <message>
+        <source>PC (SA):</source>
+        <translation>PC (SA):</translation>
+    </message>
+    <message>
+        <source>%1: no such device.</source>
+        <translation>%1: takové zařízení neexistuje.</translation>
+    </message>
+    <message>
+        <source>LMK-17</source>
+        <translation>LMK-17</translation>
     </message>
 </context>
 </TS>

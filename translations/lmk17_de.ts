@@ -2,6 +2,131 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>App</name>
+    <message>
+        <source>  LMK-17 - %1</source>
+        <translation>  LMK-17 - %1</translation>
+    </message>
+    <message>
+        <source>Customer Setup Program for K8410 and K8620 Transmitters</source>
+        <translation>Einstellprogramm für die Messumformer K8410 und K8620</translation>
+    </message>
+    <message>
+        <source> (demonstration on the software transmitter)</source>
+        <translation> (Vorführung am Software-Messumformer)</translation>
+    </message>
+    <message>
+        <source>Demonstration: software transmitter on %1, address %2 (no hardware needed).</source>
+        <translation>Vorführung: Software-Messumformer an %1, Adresse %2 (keine Hardware nötig).</translation>
+    </message>
+    <message>
+        <source>The demonstration transmitter could not be started: %1</source>
+        <translation>Der Vorführ-Messumformer konnte nicht gestartet werden: %1</translation>
+    </message>
+    <message>
+        <source>lmk17-sim, the software transmitter, was not found beside the program or on the PATH.</source>
+        <translation>lmk17-sim, der Software-Messumformer, wurde weder neben dem Programm noch im PATH gefunden.</translation>
+    </message>
+    <message>
+        <source>Do you really want to close application?</source>
+        <translation>Wollen Sie die Anwendung wirklich beenden?</translation>
+    </message>
+    <message>
+        <source>The program is in monitoring mode. Stop the monitoring before closing the application.</source>
+        <translation>Das Programm ist im Überwachungsmodus. Beenden Sie die Überwachung, bevor Sie die Anwendung schließen.</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved to %1:
+%2</source>
+        <translation>Die Einstellungen konnten nicht in %1 gespeichert werden:
+%2</translation>
+    </message>
+    <message>
+        <source> About Application</source>
+        <translation> Über die Anwendung</translation>
+    </message>
+    <message>
+        <source>Program LMK-17</source>
+        <translation>Programm LMK-17</translation>
+    </message>
+    <message>
+        <source>version  </source>
+        <translation>Version  </translation>
+    </message>
+    <message>
+        <source>Settings file: %1</source>
+        <translation>Einstellungsdatei: %1</translation>
+    </message>
+    <message>
+        <source>Do you want to send an e-mail to %1?</source>
+        <translation>Möchten Sie eine E-Mail an %1 senden?</translation>
+    </message>
+    <message>
+        <source>Do you want to visit %1?</source>
+        <translation>Möchten Sie %1 besuchen?</translation>
+    </message>
+    <message>
+        <source>The help was not found. Looked for the folder %1.</source>
+        <translation>Die Hilfe wurde nicht gefunden. Gesucht wurde der Ordner %1.</translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <translation>unbekannte Option %1</translation>
+    </message>
+    <message>
+        <source>usage: lmk17 [FILE.ptf ...]
+       lmk17 --demo [lmk17-sim options]
+
+Configures, tests and monitors K8410 and K8620 transmitters over a serial port.
+Configuration files (.ptf) named on the command line are loaded in order; the
+last one stands.
+
+  --demo      start a software transmitter (lmk17-sim, a K8620L31 with firmware
+              1.91 at address 0 unless its options say otherwise) on a
+              pseudo-terminal and connect to it: every command can be tried
+              without hardware; the options after --demo go to lmk17-sim
+              (lmk17-sim --help lists them)
+  --help      this text
+  --version   the program&apos;s version
+</source>
+        <translation>Aufruf: lmk17 [DATEI.ptf ...]
+        lmk17 --demo [Optionen von lmk17-sim]
+
+Konfiguriert, prüft und überwacht Messumformer K8410 und K8620 über eine serielle Schnittstelle.
+Auf der Befehlszeile genannte Konfigurationsdateien (.ptf) werden der Reihe nach
+geladen; die letzte gilt.
+
+  --demo      startet einen Software-Messumformer (lmk17-sim, ein K8620L31 mit Firmware
+              1.91 an Adresse 0, wenn seine Optionen nichts anderes sagen) auf einem
+              Pseudoterminal und verbindet sich damit: jeder Befehl lässt sich
+              ohne Hardware ausprobieren; die Optionen nach --demo gehen an lmk17-sim
+              (lmk17-sim --help listet sie auf)
+  --help      dieser Text
+  --version   die Version des Programms
+</translation>
+    </message>
+    <message>
+        <source>lmk17-sim printed no device path</source>
+        <translation>lmk17-sim hat keinen Gerätepfad ausgegeben</translation>
+    </message>
+    <message>
+        <source>LMK-17 Help</source>
+        <translation>LMK-17 Hilfe</translation>
+    </message>
+    <message>
+        <source>LMK-17</source>
+        <translation>LMK-17</translation>
+    </message>
+    <message>
+        <source>The settings file %1 could not be read: %2</source>
+        <translation>Die Einstellungsdatei %1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>lmk17en.hlp</source>
+        <translation>lmk17en.hlp</translation>
+    </message>
+</context>
+<context>
     <name>Catalogue</name>
     <message>
         <source> R01  Resistance Sensor (0 to 400 ohm) without Linearization</source>
@@ -715,6 +840,10 @@ Do You really want to change the parameters?</source>
         <source> ERROR: Unknown Answer: %d</source>
         <translation> FEHLER: Unbekannte Antwort: %d</translation>
     </message>
+    <message>
+        <source>You may not open this port: add your user to the dialout group (sudo usermod -aG dialout $USER), then log out and in again.</source>
+        <translation>Sie dürfen diese Schnittstelle nicht öffnen: fügen Sie Ihren Benutzer der Gruppe dialout hinzu (sudo usermod -aG dialout $USER), melden Sie sich dann ab und wieder an.</translation>
+    </message>
 </context>
 <context>
     <name>Monitoring</name>
@@ -892,6 +1021,343 @@ Do you want to read configuration from transmitter? If no, operation will be sto
     <message>
         <source>The help was not found. Looked for the folder %1.</source>
         <translation>Die Hilfe wurde nicht gefunden. Gesucht wurde der Ordner %1.</translation>
+    </message>
+</context>
+<context>
+    <name>lmk17::TAdresaForm</name>
+    <message>
+        <source>Address:</source>
+        <translation>Adresse:</translation>
+    </message>
+    <message>
+        <source>Baud Rate</source>
+        <translation>Baudrate</translation>
+    </message>
+    <message>
+        <source>Parity</source>
+        <translation>Parität</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>lmk17::TMainForm</name>
+    <message>
+        <source>&amp;Load Configuration</source>
+        <translation>Konfiguration &amp;laden</translation>
+    </message>
+    <message>
+        <source>Ctrl+L</source>
+        <translation>Ctrl+L</translation>
+    </message>
+    <message>
+        <source>&amp;Save Configuration</source>
+        <translation>Konfiguration &amp;speichern</translation>
+    </message>
+    <message>
+        <source>Ctrl+S</source>
+        <translation>Ctrl+S</translation>
+    </message>
+    <message>
+        <source>Printer Setup</source>
+        <translation>Druckereinrichtung</translation>
+    </message>
+    <message>
+        <source>&amp;Print Configuration</source>
+        <translation>Konfiguration &amp;drucken</translation>
+    </message>
+    <message>
+        <source>Ctrl+P</source>
+        <translation>Ctrl+P</translation>
+    </message>
+    <message>
+        <source>&amp;Exit</source>
+        <translation>B&amp;eenden</translation>
+    </message>
+    <message>
+        <source>Ctrl+X</source>
+        <translation>Ctrl+X</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Rückgängig</translation>
+    </message>
+    <message>
+        <source>Ctrl+Z</source>
+        <translation>Ctrl+Z</translation>
+    </message>
+    <message>
+        <source>&amp;Read Configuration</source>
+        <translation>Konfiguration &amp;lesen</translation>
+    </message>
+    <message>
+        <source>&amp;Write Configuration</source>
+        <translation>Konfiguration &amp;schreiben</translation>
+    </message>
+    <message>
+        <source>Set &amp;Default Configuration</source>
+        <translation>&amp;Standardkonfiguration einstellen</translation>
+    </message>
+    <message>
+        <source>View Ordering Code</source>
+        <translation>Bestellcode anzeigen</translation>
+    </message>
+    <message>
+        <source>Read Working Time</source>
+        <translation>Betriebszeit lesen</translation>
+    </message>
+    <message>
+        <source>Read Primary Variable Value</source>
+        <translation>Wert der Messgröße lesen</translation>
+    </message>
+    <message>
+        <source>Read Cold Junction Teperature</source>
+        <translation>Vergleichsstellentemperatur lesen</translation>
+    </message>
+    <message>
+        <source>Monitoring START</source>
+        <translation>Überwachung START</translation>
+    </message>
+    <message>
+        <source>Ctrl+M</source>
+        <translation>Ctrl+M</translation>
+    </message>
+    <message>
+        <source>Monitoring STOP</source>
+        <translation>Überwachung STOPP</translation>
+    </message>
+    <message>
+        <source>Ctrl+B</source>
+        <translation>Ctrl+B</translation>
+    </message>
+    <message>
+        <source>View the Monitoring Graph</source>
+        <translation>Überwachungsgrafik anzeigen</translation>
+    </message>
+    <message>
+        <source>Ctrl+G</source>
+        <translation>Ctrl+G</translation>
+    </message>
+    <message>
+        <source>Monitoring Parameters</source>
+        <translation>Überwachungsparameter</translation>
+    </message>
+    <message>
+        <source>&amp;Input</source>
+        <translation>&amp;Eingang</translation>
+    </message>
+    <message>
+        <source>&amp;Output</source>
+        <translation>&amp;Ausgang</translation>
+    </message>
+    <message>
+        <source>&amp;Information</source>
+        <translation>&amp;Information</translation>
+    </message>
+    <message>
+        <source>&amp;Tools</source>
+        <translation>&amp;Werkzeuge</translation>
+    </message>
+    <message>
+        <source>&amp;Monitoring</source>
+        <translation>&amp;Überwachung</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Optionen</translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <translation>&amp;Inhalt</translation>
+    </message>
+    <message>
+        <source>&amp;Index</source>
+        <translation>&amp;Index</translation>
+    </message>
+    <message>
+        <source>Ctrl+F1</source>
+        <translation>Ctrl+F1</translation>
+    </message>
+    <message>
+        <source>Browse &amp;WWW site</source>
+        <translation>&amp;WWW-Seite besuchen</translation>
+    </message>
+    <message>
+        <source>&amp;About ...</source>
+        <translation>&amp;Über ...</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Bearbeiten</translation>
+    </message>
+    <message>
+        <source>&amp;Transmitter</source>
+        <translation>&amp;Messumformer</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ansicht</translation>
+    </message>
+    <message>
+        <source>&amp;Settings</source>
+        <translation>&amp;Einstellungen</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>Input</source>
+        <translation>Eingang</translation>
+    </message>
+    <message>
+        <source>Output</source>
+        <translation>Ausgang</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <source>Tools</source>
+        <translation>Werkzeuge</translation>
+    </message>
+    <message>
+        <source>Monitoring</source>
+        <translation>Überwachung</translation>
+    </message>
+    <message>
+        <source>  Transmitter </source>
+        <translation>  Messumformer </translation>
+    </message>
+    <message>
+        <source>Read</source>
+        <translation>Lesen</translation>
+    </message>
+    <message>
+        <source>Write</source>
+        <translation>Schreiben</translation>
+    </message>
+    <message>
+        <source>Communication</source>
+        <translation>Kommunikation</translation>
+    </message>
+    <message>
+        <source>       File </source>
+        <translation>       Datei </translation>
+    </message>
+    <message>
+        <source>Load</source>
+        <translation>Laden</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>       Printer </source>
+        <translation>       Drucker </translation>
+    </message>
+    <message>
+        <source>Setup</source>
+        <translation>Einrichten</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source> View Window About Application </source>
+        <translation> Fenster Über die Anwendung anzeigen </translation>
+    </message>
+    <message>
+        <source> Read Configuration from Transmitter </source>
+        <translation> Konfiguration aus dem Messumformer lesen </translation>
+    </message>
+    <message>
+        <source> Write Configuration to Transmitter </source>
+        <translation> Konfiguration in den Messumformer schreiben </translation>
+    </message>
+    <message>
+        <source> Load Configuration from File </source>
+        <translation> Konfiguration aus Datei laden </translation>
+    </message>
+    <message>
+        <source> Save Configuration to File </source>
+        <translation> Konfiguration in Datei speichern </translation>
+    </message>
+    <message>
+        <source> Select Printer and Printer Setup </source>
+        <translation> Drucker auswählen und einrichten </translation>
+    </message>
+    <message>
+        <source> Print Configuration </source>
+        <translation> Konfiguration drucken </translation>
+    </message>
+    <message>
+        <source> Transmitter Communication Parameters Setup </source>
+        <translation> Kommunikationsparameter des Messumformers einstellen </translation>
+    </message>
+    <message>
+        <source>Save Configuration</source>
+        <translation>Konfiguration speichern</translation>
+    </message>
+    <message>
+        <source>Load Configuration</source>
+        <translation>Konfiguration laden</translation>
+    </message>
+    <message>
+        <source>Configuration Files (*.ptf *.PTF)</source>
+        <translation>Konfigurationsdateien (*.ptf *.PTF)</translation>
+    </message>
+    <message>
+        <source>All Files (*)</source>
+        <translation>Alle Dateien (*)</translation>
+    </message>
+</context>
+<context>
+    <name>lmk17::TSettingsForm</name>
+    <message>
+        <source>Baud Rate</source>
+        <translation>Baudrate</translation>
+    </message>
+    <message>
+        <source>Parity</source>
+        <translation>Parität</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Adresse</translation>
+    </message>
+    <message>
+        <source> Pick a serial port, or type the path of a device (e.g. a terminal of lmk17-sim) and press Enter </source>
+        <translation> Wählen Sie eine serielle Schnittstelle oder geben Sie den Pfad eines Geräts ein (z. B. ein Terminal von lmk17-sim) und drücken Sie Enter </translation>
+    </message>
+    <message>
+        <source>Serial Port:</source>
+        <translation>Serielle Schnittstelle:</translation>
+    </message>
+    <message>
+        <source>Transmitter (DA):</source>
+        <translation>Messumformer (DA):</translation>
+    </message>
+    <message>
+        <source>PC (SA):</source>
+        <translation>PC (SA):</translation>
+    </message>
+    <message>
+        <source>%1: no such device.</source>
+        <translation>%1: Gerät nicht vorhanden.</translation>
+    </message>
+    <message>
+        <source>LMK-17</source>
+        <translation>LMK-17</translation>
     </message>
 </context>
 </TS>

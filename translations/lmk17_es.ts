@@ -2,6 +2,131 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>App</name>
+    <message>
+        <source>  LMK-17 - %1</source>
+        <translation>  LMK-17 - %1</translation>
+    </message>
+    <message>
+        <source>Customer Setup Program for K8410 and K8620 Transmitters</source>
+        <translation>Programa de configuración de los transmisores K8410 y K8620</translation>
+    </message>
+    <message>
+        <source> (demonstration on the software transmitter)</source>
+        <translation> (demostración con el transmisor por software)</translation>
+    </message>
+    <message>
+        <source>Demonstration: software transmitter on %1, address %2 (no hardware needed).</source>
+        <translation>Demostración: transmisor por software en %1, dirección %2 (sin hardware).</translation>
+    </message>
+    <message>
+        <source>The demonstration transmitter could not be started: %1</source>
+        <translation>No se pudo iniciar el transmisor de demostración: %1</translation>
+    </message>
+    <message>
+        <source>lmk17-sim, the software transmitter, was not found beside the program or on the PATH.</source>
+        <translation>No se encontró lmk17-sim, el transmisor por software, junto al programa ni en el PATH.</translation>
+    </message>
+    <message>
+        <source>Do you really want to close application?</source>
+        <translation>¿Desea realmente cerrar la aplicación?</translation>
+    </message>
+    <message>
+        <source>The program is in monitoring mode. Stop the monitoring before closing the application.</source>
+        <translation>El programa está en modo de monitorización. Detenga la monitorización antes de cerrar la aplicación.</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved to %1:
+%2</source>
+        <translation>No se pudieron guardar los ajustes en %1:
+%2</translation>
+    </message>
+    <message>
+        <source> About Application</source>
+        <translation> Acerca de la aplicación</translation>
+    </message>
+    <message>
+        <source>Program LMK-17</source>
+        <translation>Programa LMK-17</translation>
+    </message>
+    <message>
+        <source>version  </source>
+        <translation>versión  </translation>
+    </message>
+    <message>
+        <source>Settings file: %1</source>
+        <translation>Archivo de ajustes: %1</translation>
+    </message>
+    <message>
+        <source>Do you want to send an e-mail to %1?</source>
+        <translation>¿Desea enviar un correo electrónico a %1?</translation>
+    </message>
+    <message>
+        <source>Do you want to visit %1?</source>
+        <translation>¿Desea visitar %1?</translation>
+    </message>
+    <message>
+        <source>The help was not found. Looked for the folder %1.</source>
+        <translation>No se encontró la ayuda. Se buscó la carpeta %1.</translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <translation>opción desconocida %1</translation>
+    </message>
+    <message>
+        <source>usage: lmk17 [FILE.ptf ...]
+       lmk17 --demo [lmk17-sim options]
+
+Configures, tests and monitors K8410 and K8620 transmitters over a serial port.
+Configuration files (.ptf) named on the command line are loaded in order; the
+last one stands.
+
+  --demo      start a software transmitter (lmk17-sim, a K8620L31 with firmware
+              1.91 at address 0 unless its options say otherwise) on a
+              pseudo-terminal and connect to it: every command can be tried
+              without hardware; the options after --demo go to lmk17-sim
+              (lmk17-sim --help lists them)
+  --help      this text
+  --version   the program&apos;s version
+</source>
+        <translation>uso: lmk17 [ARCHIVO.ptf ...]
+     lmk17 --demo [opciones de lmk17-sim]
+
+Configura, prueba y monitoriza transmisores K8410 y K8620 a través de un puerto serie.
+Los archivos de configuración (.ptf) indicados en la línea de órdenes se cargan en orden;
+queda el último.
+
+  --demo      inicia un transmisor por software (lmk17-sim, un K8620L31 con firmware
+              1.91 en la dirección 0 salvo que sus opciones digan otra cosa) en un
+              pseudoterminal y se conecta a él: cada orden se puede probar
+              sin hardware; las opciones tras --demo son para lmk17-sim
+              (lmk17-sim --help las enumera)
+  --help      este texto
+  --version   la versión del programa
+</translation>
+    </message>
+    <message>
+        <source>lmk17-sim printed no device path</source>
+        <translation>lmk17-sim no indicó la ruta del dispositivo</translation>
+    </message>
+    <message>
+        <source>LMK-17 Help</source>
+        <translation>Ayuda de LMK-17</translation>
+    </message>
+    <message>
+        <source>LMK-17</source>
+        <translation>LMK-17</translation>
+    </message>
+    <message>
+        <source>The settings file %1 could not be read: %2</source>
+        <translation>No se puede leer el archivo de ajustes %1: %2</translation>
+    </message>
+    <message>
+        <source>lmk17en.hlp</source>
+        <translation>lmk17en.hlp</translation>
+    </message>
+</context>
+<context>
     <name>Catalogue</name>
     <message>
         <source> R01  Resistance Sensor (0 to 400 ohm) without Linearization</source>
@@ -715,6 +840,10 @@ Do You really want to change the parameters?</source>
         <source> ERROR: Unknown Answer: %d</source>
         <translation> ERROR: Respuesta desconocida: %d</translation>
     </message>
+    <message>
+        <source>You may not open this port: add your user to the dialout group (sudo usermod -aG dialout $USER), then log out and in again.</source>
+        <translation>No puede abrir este puerto: añada su usuario al grupo dialout (sudo usermod -aG dialout $USER) y vuelva a iniciar la sesión.</translation>
+    </message>
 </context>
 <context>
     <name>Monitoring</name>
@@ -892,6 +1021,343 @@ Do you want to read configuration from transmitter? If no, operation will be sto
     <message>
         <source>The help was not found. Looked for the folder %1.</source>
         <translation>No se encontró la ayuda. Se buscó la carpeta %1.</translation>
+    </message>
+</context>
+<context>
+    <name>lmk17::TAdresaForm</name>
+    <message>
+        <source>Address:</source>
+        <translation>Dirección:</translation>
+    </message>
+    <message>
+        <source>Baud Rate</source>
+        <translation>Velocidad de transmisión</translation>
+    </message>
+    <message>
+        <source>Parity</source>
+        <translation>Paridad</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>lmk17::TMainForm</name>
+    <message>
+        <source>&amp;Load Configuration</source>
+        <translation>&amp;Cargar configuración</translation>
+    </message>
+    <message>
+        <source>Ctrl+L</source>
+        <translation>Ctrl+L</translation>
+    </message>
+    <message>
+        <source>&amp;Save Configuration</source>
+        <translation>&amp;Guardar configuración</translation>
+    </message>
+    <message>
+        <source>Ctrl+S</source>
+        <translation>Ctrl+S</translation>
+    </message>
+    <message>
+        <source>Printer Setup</source>
+        <translation>Configurar impresora</translation>
+    </message>
+    <message>
+        <source>&amp;Print Configuration</source>
+        <translation>&amp;Imprimir configuración</translation>
+    </message>
+    <message>
+        <source>Ctrl+P</source>
+        <translation>Ctrl+P</translation>
+    </message>
+    <message>
+        <source>&amp;Exit</source>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>Ctrl+X</source>
+        <translation>Ctrl+X</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Deshacer</translation>
+    </message>
+    <message>
+        <source>Ctrl+Z</source>
+        <translation>Ctrl+Z</translation>
+    </message>
+    <message>
+        <source>&amp;Read Configuration</source>
+        <translation>&amp;Leer configuración</translation>
+    </message>
+    <message>
+        <source>&amp;Write Configuration</source>
+        <translation>&amp;Escribir configuración</translation>
+    </message>
+    <message>
+        <source>Set &amp;Default Configuration</source>
+        <translation>Establecer configuración pre&amp;determinada</translation>
+    </message>
+    <message>
+        <source>View Ordering Code</source>
+        <translation>Ver el código de pedido</translation>
+    </message>
+    <message>
+        <source>Read Working Time</source>
+        <translation>Leer el tiempo de funcionamiento</translation>
+    </message>
+    <message>
+        <source>Read Primary Variable Value</source>
+        <translation>Leer el valor de la variable primaria</translation>
+    </message>
+    <message>
+        <source>Read Cold Junction Teperature</source>
+        <translation>Leer la temperatura de unión fría</translation>
+    </message>
+    <message>
+        <source>Monitoring START</source>
+        <translation>Monitorización INICIO</translation>
+    </message>
+    <message>
+        <source>Ctrl+M</source>
+        <translation>Ctrl+M</translation>
+    </message>
+    <message>
+        <source>Monitoring STOP</source>
+        <translation>Monitorización PARADA</translation>
+    </message>
+    <message>
+        <source>Ctrl+B</source>
+        <translation>Ctrl+B</translation>
+    </message>
+    <message>
+        <source>View the Monitoring Graph</source>
+        <translation>Ver el gráfico de monitorización</translation>
+    </message>
+    <message>
+        <source>Ctrl+G</source>
+        <translation>Ctrl+G</translation>
+    </message>
+    <message>
+        <source>Monitoring Parameters</source>
+        <translation>Parámetros de monitorización</translation>
+    </message>
+    <message>
+        <source>&amp;Input</source>
+        <translation>&amp;Entrada</translation>
+    </message>
+    <message>
+        <source>&amp;Output</source>
+        <translation>&amp;Salida</translation>
+    </message>
+    <message>
+        <source>&amp;Information</source>
+        <translation>&amp;Información</translation>
+    </message>
+    <message>
+        <source>&amp;Tools</source>
+        <translation>&amp;Herramientas</translation>
+    </message>
+    <message>
+        <source>&amp;Monitoring</source>
+        <translation>&amp;Monitorización</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Opciones</translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <translation>&amp;Contenido</translation>
+    </message>
+    <message>
+        <source>&amp;Index</source>
+        <translation>Í&amp;ndice</translation>
+    </message>
+    <message>
+        <source>Ctrl+F1</source>
+        <translation>Ctrl+F1</translation>
+    </message>
+    <message>
+        <source>Browse &amp;WWW site</source>
+        <translation>Visitar el sitio &amp;web</translation>
+    </message>
+    <message>
+        <source>&amp;About ...</source>
+        <translation>&amp;Acerca de ...</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Archivo</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Edición</translation>
+    </message>
+    <message>
+        <source>&amp;Transmitter</source>
+        <translation>&amp;Transmisor</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ver</translation>
+    </message>
+    <message>
+        <source>&amp;Settings</source>
+        <translation>Aj&amp;ustes</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>Ay&amp;uda</translation>
+    </message>
+    <message>
+        <source>Input</source>
+        <translation>Entrada</translation>
+    </message>
+    <message>
+        <source>Output</source>
+        <translation>Salida</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Información</translation>
+    </message>
+    <message>
+        <source>Tools</source>
+        <translation>Herramientas</translation>
+    </message>
+    <message>
+        <source>Monitoring</source>
+        <translation>Monitorización</translation>
+    </message>
+    <message>
+        <source>  Transmitter </source>
+        <translation>  Transmisor </translation>
+    </message>
+    <message>
+        <source>Read</source>
+        <translation>Leer</translation>
+    </message>
+    <message>
+        <source>Write</source>
+        <translation>Escribir</translation>
+    </message>
+    <message>
+        <source>Communication</source>
+        <translation>Comunicación</translation>
+    </message>
+    <message>
+        <source>       File </source>
+        <translation>       Archivo </translation>
+    </message>
+    <message>
+        <source>Load</source>
+        <translation>Cargar</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>       Printer </source>
+        <translation>       Impresora </translation>
+    </message>
+    <message>
+        <source>Setup</source>
+        <translation>Configurar</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimir</translation>
+    </message>
+    <message>
+        <source> View Window About Application </source>
+        <translation> Ver la ventana Acerca de la aplicación </translation>
+    </message>
+    <message>
+        <source> Read Configuration from Transmitter </source>
+        <translation> Leer la configuración del transmisor </translation>
+    </message>
+    <message>
+        <source> Write Configuration to Transmitter </source>
+        <translation> Escribir la configuración en el transmisor </translation>
+    </message>
+    <message>
+        <source> Load Configuration from File </source>
+        <translation> Cargar configuración desde archivo </translation>
+    </message>
+    <message>
+        <source> Save Configuration to File </source>
+        <translation> Guardar la configuración en un archivo </translation>
+    </message>
+    <message>
+        <source> Select Printer and Printer Setup </source>
+        <translation> Seleccionar y configurar la impresora </translation>
+    </message>
+    <message>
+        <source> Print Configuration </source>
+        <translation> Imprimir configuración </translation>
+    </message>
+    <message>
+        <source> Transmitter Communication Parameters Setup </source>
+        <translation> Ajuste de los parámetros de comunicación del transmisor </translation>
+    </message>
+    <message>
+        <source>Save Configuration</source>
+        <translation>Guardar configuración</translation>
+    </message>
+    <message>
+        <source>Load Configuration</source>
+        <translation>Cargar configuración</translation>
+    </message>
+    <message>
+        <source>Configuration Files (*.ptf *.PTF)</source>
+        <translation>Archivos de configuración (*.ptf *.PTF)</translation>
+    </message>
+    <message>
+        <source>All Files (*)</source>
+        <translation>Todos los archivos (*)</translation>
+    </message>
+</context>
+<context>
+    <name>lmk17::TSettingsForm</name>
+    <message>
+        <source>Baud Rate</source>
+        <translation>Velocidad de transmisión</translation>
+    </message>
+    <message>
+        <source>Parity</source>
+        <translation>Paridad</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Dirección</translation>
+    </message>
+    <message>
+        <source> Pick a serial port, or type the path of a device (e.g. a terminal of lmk17-sim) and press Enter </source>
+        <translation> Elija un puerto serie o escriba la ruta de un dispositivo (p. ej. un terminal de lmk17-sim) y pulse Intro </translation>
+    </message>
+    <message>
+        <source>Serial Port:</source>
+        <translation>Puerto serie:</translation>
+    </message>
+    <message>
+        <source>Transmitter (DA):</source>
+        <translation>Transmisor (DA):</translation>
+    </message>
+    <message>
+        <source>PC (SA):</source>
+        <translation>PC (SA):</translation>
+    </message>
+    <message>
+        <source>%1: no such device.</source>
+        <translation>%1: no existe ese dispositivo.</translation>
+    </message>
+    <message>
+        <source>LMK-17</source>
+        <translation>LMK-17</translation>
     </message>
 </context>
 </TS>

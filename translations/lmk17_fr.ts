@@ -2,6 +2,131 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>App</name>
+    <message>
+        <source>  LMK-17 - %1</source>
+        <translation>  LMK-17 - %1</translation>
+    </message>
+    <message>
+        <source>Customer Setup Program for K8410 and K8620 Transmitters</source>
+        <translation>Programme de configuration des transmetteurs K8410 et K8620</translation>
+    </message>
+    <message>
+        <source> (demonstration on the software transmitter)</source>
+        <translation> (démonstration sur le transmetteur logiciel)</translation>
+    </message>
+    <message>
+        <source>Demonstration: software transmitter on %1, address %2 (no hardware needed).</source>
+        <translation>Démonstration : transmetteur logiciel sur %1, adresse %2 (aucun matériel nécessaire).</translation>
+    </message>
+    <message>
+        <source>The demonstration transmitter could not be started: %1</source>
+        <translation>Impossible de démarrer le transmetteur de démonstration : %1</translation>
+    </message>
+    <message>
+        <source>lmk17-sim, the software transmitter, was not found beside the program or on the PATH.</source>
+        <translation>lmk17-sim, le transmetteur logiciel, est introuvable à côté du programme et dans le PATH.</translation>
+    </message>
+    <message>
+        <source>Do you really want to close application?</source>
+        <translation>Voulez-vous vraiment fermer l&apos;application ?</translation>
+    </message>
+    <message>
+        <source>The program is in monitoring mode. Stop the monitoring before closing the application.</source>
+        <translation>Le programme est en mode surveillance. Arrêtez la surveillance avant de fermer l&apos;application.</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved to %1:
+%2</source>
+        <translation>Impossible d&apos;enregistrer les réglages dans %1 :
+%2</translation>
+    </message>
+    <message>
+        <source> About Application</source>
+        <translation> À propos de l&apos;application</translation>
+    </message>
+    <message>
+        <source>Program LMK-17</source>
+        <translation>Programme LMK-17</translation>
+    </message>
+    <message>
+        <source>version  </source>
+        <translation>version  </translation>
+    </message>
+    <message>
+        <source>Settings file: %1</source>
+        <translation>Fichier de réglages : %1</translation>
+    </message>
+    <message>
+        <source>Do you want to send an e-mail to %1?</source>
+        <translation>Voulez-vous envoyer un e-mail à %1 ?</translation>
+    </message>
+    <message>
+        <source>Do you want to visit %1?</source>
+        <translation>Voulez-vous visiter %1 ?</translation>
+    </message>
+    <message>
+        <source>The help was not found. Looked for the folder %1.</source>
+        <translation>L&apos;aide est introuvable. Dossier recherché : %1.</translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <translation>option inconnue %1</translation>
+    </message>
+    <message>
+        <source>usage: lmk17 [FILE.ptf ...]
+       lmk17 --demo [lmk17-sim options]
+
+Configures, tests and monitors K8410 and K8620 transmitters over a serial port.
+Configuration files (.ptf) named on the command line are loaded in order; the
+last one stands.
+
+  --demo      start a software transmitter (lmk17-sim, a K8620L31 with firmware
+              1.91 at address 0 unless its options say otherwise) on a
+              pseudo-terminal and connect to it: every command can be tried
+              without hardware; the options after --demo go to lmk17-sim
+              (lmk17-sim --help lists them)
+  --help      this text
+  --version   the program&apos;s version
+</source>
+        <translation>utilisation : lmk17 [FICHIER.ptf ...]
+              lmk17 --demo [options de lmk17-sim]
+
+Configure, teste et surveille les transmetteurs K8410 et K8620 par un port série.
+Les fichiers de configuration (.ptf) indiqués sur la ligne de commande sont chargés
+dans l&apos;ordre ; le dernier s&apos;applique.
+
+  --demo      démarre un transmetteur logiciel (lmk17-sim, un K8620L31 avec firmware
+              1.91 à l&apos;adresse 0 sauf indication contraire de ses options) sur un
+              pseudo-terminal et s&apos;y connecte : chaque commande peut être essayée
+              sans matériel ; les options après --demo vont à lmk17-sim
+              (lmk17-sim --help les énumère)
+  --help      ce texte
+  --version   la version du programme
+</translation>
+    </message>
+    <message>
+        <source>lmk17-sim printed no device path</source>
+        <translation>lmk17-sim n&apos;a indiqué aucun chemin de périphérique</translation>
+    </message>
+    <message>
+        <source>LMK-17 Help</source>
+        <translation>Aide LMK-17</translation>
+    </message>
+    <message>
+        <source>LMK-17</source>
+        <translation>LMK-17</translation>
+    </message>
+    <message>
+        <source>The settings file %1 could not be read: %2</source>
+        <translation>Impossible de lire le fichier de réglages %1 : %2</translation>
+    </message>
+    <message>
+        <source>lmk17en.hlp</source>
+        <translation>lmk17en.hlp</translation>
+    </message>
+</context>
+<context>
     <name>Catalogue</name>
     <message>
         <source> R01  Resistance Sensor (0 to 400 ohm) without Linearization</source>
@@ -715,6 +840,10 @@ Do You really want to change the parameters?</source>
         <source> ERROR: Unknown Answer: %d</source>
         <translation> ERREUR : Réponse inconnue : %d</translation>
     </message>
+    <message>
+        <source>You may not open this port: add your user to the dialout group (sudo usermod -aG dialout $USER), then log out and in again.</source>
+        <translation>Vous ne pouvez pas ouvrir ce port : ajoutez votre utilisateur au groupe dialout (sudo usermod -aG dialout $USER), puis déconnectez-vous et reconnectez-vous.</translation>
+    </message>
 </context>
 <context>
     <name>Monitoring</name>
@@ -892,6 +1021,343 @@ Do you want to read configuration from transmitter? If no, operation will be sto
     <message>
         <source>The help was not found. Looked for the folder %1.</source>
         <translation>L&apos;aide est introuvable. Dossier recherché : %1.</translation>
+    </message>
+</context>
+<context>
+    <name>lmk17::TAdresaForm</name>
+    <message>
+        <source>Address:</source>
+        <translation>Adresse :</translation>
+    </message>
+    <message>
+        <source>Baud Rate</source>
+        <translation>Vitesse de transmission</translation>
+    </message>
+    <message>
+        <source>Parity</source>
+        <translation>Parité</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>lmk17::TMainForm</name>
+    <message>
+        <source>&amp;Load Configuration</source>
+        <translation>&amp;Charger la configuration</translation>
+    </message>
+    <message>
+        <source>Ctrl+L</source>
+        <translation>Ctrl+L</translation>
+    </message>
+    <message>
+        <source>&amp;Save Configuration</source>
+        <translation>&amp;Enregistrer la configuration</translation>
+    </message>
+    <message>
+        <source>Ctrl+S</source>
+        <translation>Ctrl+S</translation>
+    </message>
+    <message>
+        <source>Printer Setup</source>
+        <translation>Configuration de l&apos;imprimante</translation>
+    </message>
+    <message>
+        <source>&amp;Print Configuration</source>
+        <translation>&amp;Imprimer la configuration</translation>
+    </message>
+    <message>
+        <source>Ctrl+P</source>
+        <translation>Ctrl+P</translation>
+    </message>
+    <message>
+        <source>&amp;Exit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>Ctrl+X</source>
+        <translation>Ctrl+X</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <source>Ctrl+Z</source>
+        <translation>Ctrl+Z</translation>
+    </message>
+    <message>
+        <source>&amp;Read Configuration</source>
+        <translation>&amp;Lire la configuration</translation>
+    </message>
+    <message>
+        <source>&amp;Write Configuration</source>
+        <translation>É&amp;crire la configuration</translation>
+    </message>
+    <message>
+        <source>Set &amp;Default Configuration</source>
+        <translation>Appliquer la configuration par &amp;défaut</translation>
+    </message>
+    <message>
+        <source>View Ordering Code</source>
+        <translation>Afficher le code de commande</translation>
+    </message>
+    <message>
+        <source>Read Working Time</source>
+        <translation>Lire le temps de fonctionnement</translation>
+    </message>
+    <message>
+        <source>Read Primary Variable Value</source>
+        <translation>Lire la valeur de la grandeur mesurée</translation>
+    </message>
+    <message>
+        <source>Read Cold Junction Teperature</source>
+        <translation>Lire la température de soudure froide</translation>
+    </message>
+    <message>
+        <source>Monitoring START</source>
+        <translation>Surveillance MARCHE</translation>
+    </message>
+    <message>
+        <source>Ctrl+M</source>
+        <translation>Ctrl+M</translation>
+    </message>
+    <message>
+        <source>Monitoring STOP</source>
+        <translation>Surveillance ARRÊT</translation>
+    </message>
+    <message>
+        <source>Ctrl+B</source>
+        <translation>Ctrl+B</translation>
+    </message>
+    <message>
+        <source>View the Monitoring Graph</source>
+        <translation>Afficher le graphique de surveillance</translation>
+    </message>
+    <message>
+        <source>Ctrl+G</source>
+        <translation>Ctrl+G</translation>
+    </message>
+    <message>
+        <source>Monitoring Parameters</source>
+        <translation>Paramètres de surveillance</translation>
+    </message>
+    <message>
+        <source>&amp;Input</source>
+        <translation>&amp;Entrée</translation>
+    </message>
+    <message>
+        <source>&amp;Output</source>
+        <translation>&amp;Sortie</translation>
+    </message>
+    <message>
+        <source>&amp;Information</source>
+        <translation>&amp;Informations</translation>
+    </message>
+    <message>
+        <source>&amp;Tools</source>
+        <translation>&amp;Outils</translation>
+    </message>
+    <message>
+        <source>&amp;Monitoring</source>
+        <translation>&amp;Surveillance</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Options</translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <translation>&amp;Sommaire</translation>
+    </message>
+    <message>
+        <source>&amp;Index</source>
+        <translation>&amp;Index</translation>
+    </message>
+    <message>
+        <source>Ctrl+F1</source>
+        <translation>Ctrl+F1</translation>
+    </message>
+    <message>
+        <source>Browse &amp;WWW site</source>
+        <translation>Visiter le site &amp;web</translation>
+    </message>
+    <message>
+        <source>&amp;About ...</source>
+        <translation>À &amp;propos ...</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Édition</translation>
+    </message>
+    <message>
+        <source>&amp;Transmitter</source>
+        <translation>&amp;Transmetteur</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Affichage</translation>
+    </message>
+    <message>
+        <source>&amp;Settings</source>
+        <translation>&amp;Réglages</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aide</translation>
+    </message>
+    <message>
+        <source>Input</source>
+        <translation>Entrée</translation>
+    </message>
+    <message>
+        <source>Output</source>
+        <translation>Sortie</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Informations</translation>
+    </message>
+    <message>
+        <source>Tools</source>
+        <translation>Outils</translation>
+    </message>
+    <message>
+        <source>Monitoring</source>
+        <translation>Surveillance</translation>
+    </message>
+    <message>
+        <source>  Transmitter </source>
+        <translation>  Transmetteur </translation>
+    </message>
+    <message>
+        <source>Read</source>
+        <translation>Lire</translation>
+    </message>
+    <message>
+        <source>Write</source>
+        <translation>Écrire</translation>
+    </message>
+    <message>
+        <source>Communication</source>
+        <translation>Communication</translation>
+    </message>
+    <message>
+        <source>       File </source>
+        <translation>       Fichier </translation>
+    </message>
+    <message>
+        <source>Load</source>
+        <translation>Charger</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>       Printer </source>
+        <translation>       Imprimante </translation>
+    </message>
+    <message>
+        <source>Setup</source>
+        <translation>Configurer</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimer</translation>
+    </message>
+    <message>
+        <source> View Window About Application </source>
+        <translation> Afficher la fenêtre À propos de l&apos;application </translation>
+    </message>
+    <message>
+        <source> Read Configuration from Transmitter </source>
+        <translation> Lire la configuration du transmetteur </translation>
+    </message>
+    <message>
+        <source> Write Configuration to Transmitter </source>
+        <translation> Écrire la configuration dans le transmetteur </translation>
+    </message>
+    <message>
+        <source> Load Configuration from File </source>
+        <translation> Charger la configuration depuis un fichier </translation>
+    </message>
+    <message>
+        <source> Save Configuration to File </source>
+        <translation> Enregistrer la configuration dans un fichier </translation>
+    </message>
+    <message>
+        <source> Select Printer and Printer Setup </source>
+        <translation> Choisir et configurer l&apos;imprimante </translation>
+    </message>
+    <message>
+        <source> Print Configuration </source>
+        <translation> Imprimer la configuration </translation>
+    </message>
+    <message>
+        <source> Transmitter Communication Parameters Setup </source>
+        <translation> Réglage des paramètres de communication du transmetteur </translation>
+    </message>
+    <message>
+        <source>Save Configuration</source>
+        <translation>Enregistrer la configuration</translation>
+    </message>
+    <message>
+        <source>Load Configuration</source>
+        <translation>Charger la configuration</translation>
+    </message>
+    <message>
+        <source>Configuration Files (*.ptf *.PTF)</source>
+        <translation>Fichiers de configuration (*.ptf *.PTF)</translation>
+    </message>
+    <message>
+        <source>All Files (*)</source>
+        <translation>Tous les fichiers (*)</translation>
+    </message>
+</context>
+<context>
+    <name>lmk17::TSettingsForm</name>
+    <message>
+        <source>Baud Rate</source>
+        <translation>Vitesse de transmission</translation>
+    </message>
+    <message>
+        <source>Parity</source>
+        <translation>Parité</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Adresse</translation>
+    </message>
+    <message>
+        <source> Pick a serial port, or type the path of a device (e.g. a terminal of lmk17-sim) and press Enter </source>
+        <translation> Choisissez un port série ou tapez le chemin d&apos;un périphérique (p. ex. un terminal de lmk17-sim) puis appuyez sur Entrée </translation>
+    </message>
+    <message>
+        <source>Serial Port:</source>
+        <translation>Port série :</translation>
+    </message>
+    <message>
+        <source>Transmitter (DA):</source>
+        <translation>Transmetteur (DA) :</translation>
+    </message>
+    <message>
+        <source>PC (SA):</source>
+        <translation>PC (SA) :</translation>
+    </message>
+    <message>
+        <source>%1: no such device.</source>
+        <translation>%1 : périphérique inexistant.</translation>
+    </message>
+    <message>
+        <source>LMK-17</source>
+        <translation>LMK-17</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,131 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pl">
 <context>
+    <name>App</name>
+    <message>
+        <source>  LMK-17 - %1</source>
+        <translation>  LMK-17 - %1</translation>
+    </message>
+    <message>
+        <source>Customer Setup Program for K8410 and K8620 Transmitters</source>
+        <translation>Program do konfiguracji przetworników K8410 i K8620</translation>
+    </message>
+    <message>
+        <source> (demonstration on the software transmitter)</source>
+        <translation> (demonstracja na przetworniku programowym)</translation>
+    </message>
+    <message>
+        <source>Demonstration: software transmitter on %1, address %2 (no hardware needed).</source>
+        <translation>Demonstracja: przetwornik programowy na %1, adres %2 (bez sprzętu).</translation>
+    </message>
+    <message>
+        <source>The demonstration transmitter could not be started: %1</source>
+        <translation>Nie można uruchomić przetwornika demonstracyjnego: %1</translation>
+    </message>
+    <message>
+        <source>lmk17-sim, the software transmitter, was not found beside the program or on the PATH.</source>
+        <translation>Nie znaleziono lmk17-sim, przetwornika programowego, obok programu ani w PATH.</translation>
+    </message>
+    <message>
+        <source>Do you really want to close application?</source>
+        <translation>Czy na pewno zamknąć program?</translation>
+    </message>
+    <message>
+        <source>The program is in monitoring mode. Stop the monitoring before closing the application.</source>
+        <translation>Program jest w trybie monitorowania. Przed zamknięciem programu zakończ monitorowanie.</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved to %1:
+%2</source>
+        <translation>Nie można zapisać ustawień do %1:
+%2</translation>
+    </message>
+    <message>
+        <source> About Application</source>
+        <translation> O programie</translation>
+    </message>
+    <message>
+        <source>Program LMK-17</source>
+        <translation>Program LMK-17</translation>
+    </message>
+    <message>
+        <source>version  </source>
+        <translation>wersja  </translation>
+    </message>
+    <message>
+        <source>Settings file: %1</source>
+        <translation>Plik ustawień: %1</translation>
+    </message>
+    <message>
+        <source>Do you want to send an e-mail to %1?</source>
+        <translation>Czy wysłać e-mail do %1?</translation>
+    </message>
+    <message>
+        <source>Do you want to visit %1?</source>
+        <translation>Czy odwiedzić %1?</translation>
+    </message>
+    <message>
+        <source>The help was not found. Looked for the folder %1.</source>
+        <translation>Nie znaleziono pomocy. Szukano katalogu %1.</translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <translation>nieznana opcja %1</translation>
+    </message>
+    <message>
+        <source>usage: lmk17 [FILE.ptf ...]
+       lmk17 --demo [lmk17-sim options]
+
+Configures, tests and monitors K8410 and K8620 transmitters over a serial port.
+Configuration files (.ptf) named on the command line are loaded in order; the
+last one stands.
+
+  --demo      start a software transmitter (lmk17-sim, a K8620L31 with firmware
+              1.91 at address 0 unless its options say otherwise) on a
+              pseudo-terminal and connect to it: every command can be tried
+              without hardware; the options after --demo go to lmk17-sim
+              (lmk17-sim --help lists them)
+  --help      this text
+  --version   the program&apos;s version
+</source>
+        <translation>użycie: lmk17 [PLIK.ptf ...]
+        lmk17 --demo [opcje lmk17-sim]
+
+Konfiguruje, testuje i monitoruje przetworniki K8410 i K8620 przez port szeregowy.
+Pliki konfiguracji (.ptf) podane w wierszu poleceń są wczytywane po kolei;
+obowiązuje ostatni.
+
+  --demo      uruchamia przetwornik programowy (lmk17-sim, K8620L31 z oprogramowaniem
+              1.91 pod adresem 0, o ile jego opcje nie mówią inaczej) na
+              pseudoterminalu i łączy się z nim: każde polecenie można wypróbować
+              bez sprzętu; opcje po --demo trafiają do lmk17-sim
+              (lmk17-sim --help je wymienia)
+  --help      ten tekst
+  --version   wersja programu
+</translation>
+    </message>
+    <message>
+        <source>lmk17-sim printed no device path</source>
+        <translation>lmk17-sim nie podał ścieżki urządzenia</translation>
+    </message>
+    <message>
+        <source>LMK-17 Help</source>
+        <translation>Pomoc LMK-17</translation>
+    </message>
+    <message>
+        <source>LMK-17</source>
+        <translation>LMK-17</translation>
+    </message>
+    <message>
+        <source>The settings file %1 could not be read: %2</source>
+        <translation>Nie można odczytać pliku ustawień %1: %2</translation>
+    </message>
+    <message>
+        <source>lmk17en.hlp</source>
+        <translation>lmk17en.hlp</translation>
+    </message>
+</context>
+<context>
     <name>Catalogue</name>
     <message>
         <source> R01  Resistance Sensor (0 to 400 ohm) without Linearization</source>
@@ -715,6 +840,10 @@ Do You really want to change the parameters?</source>
         <source> ERROR: Unknown Answer: %d</source>
         <translation> BŁĄD: Nieznana odpowiedź: %d</translation>
     </message>
+    <message>
+        <source>You may not open this port: add your user to the dialout group (sudo usermod -aG dialout $USER), then log out and in again.</source>
+        <translation>Nie możesz otworzyć tego portu: dodaj swojego użytkownika do grupy dialout (sudo usermod -aG dialout $USER), a następnie wyloguj się i zaloguj ponownie.</translation>
+    </message>
 </context>
 <context>
     <name>Monitoring</name>
@@ -892,6 +1021,343 @@ Do you want to read configuration from transmitter? If no, operation will be sto
     <message>
         <source>The help was not found. Looked for the folder %1.</source>
         <translation>Nie znaleziono pomocy. Szukano katalogu %1.</translation>
+    </message>
+</context>
+<context>
+    <name>lmk17::TAdresaForm</name>
+    <message>
+        <source>Address:</source>
+        <translation>Adres:</translation>
+    </message>
+    <message>
+        <source>Baud Rate</source>
+        <translation>Prędkość transmisji</translation>
+    </message>
+    <message>
+        <source>Parity</source>
+        <translation>Parzystość</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+</context>
+<context>
+    <name>lmk17::TMainForm</name>
+    <message>
+        <source>&amp;Load Configuration</source>
+        <translation>&amp;Wczytaj konfigurację</translation>
+    </message>
+    <message>
+        <source>Ctrl+L</source>
+        <translation>Ctrl+L</translation>
+    </message>
+    <message>
+        <source>&amp;Save Configuration</source>
+        <translation>&amp;Zapisz konfigurację</translation>
+    </message>
+    <message>
+        <source>Ctrl+S</source>
+        <translation>Ctrl+S</translation>
+    </message>
+    <message>
+        <source>Printer Setup</source>
+        <translation>Ustawienia drukarki</translation>
+    </message>
+    <message>
+        <source>&amp;Print Configuration</source>
+        <translation>&amp;Drukuj konfigurację</translation>
+    </message>
+    <message>
+        <source>Ctrl+P</source>
+        <translation>Ctrl+P</translation>
+    </message>
+    <message>
+        <source>&amp;Exit</source>
+        <translation>Za&amp;kończ</translation>
+    </message>
+    <message>
+        <source>Ctrl+X</source>
+        <translation>Ctrl+X</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Cofnij</translation>
+    </message>
+    <message>
+        <source>Ctrl+Z</source>
+        <translation>Ctrl+Z</translation>
+    </message>
+    <message>
+        <source>&amp;Read Configuration</source>
+        <translation>&amp;Odczytaj konfigurację</translation>
+    </message>
+    <message>
+        <source>&amp;Write Configuration</source>
+        <translation>Zapi&amp;sz konfigurację do przetwornika</translation>
+    </message>
+    <message>
+        <source>Set &amp;Default Configuration</source>
+        <translation>Ustaw konfigurację &amp;domyślną</translation>
+    </message>
+    <message>
+        <source>View Ordering Code</source>
+        <translation>Pokaż kod zamówieniowy</translation>
+    </message>
+    <message>
+        <source>Read Working Time</source>
+        <translation>Odczytaj czas pracy</translation>
+    </message>
+    <message>
+        <source>Read Primary Variable Value</source>
+        <translation>Odczytaj wartość wielkości mierzonej</translation>
+    </message>
+    <message>
+        <source>Read Cold Junction Teperature</source>
+        <translation>Odczytaj temperaturę spoiny odniesienia</translation>
+    </message>
+    <message>
+        <source>Monitoring START</source>
+        <translation>Monitorowanie START</translation>
+    </message>
+    <message>
+        <source>Ctrl+M</source>
+        <translation>Ctrl+M</translation>
+    </message>
+    <message>
+        <source>Monitoring STOP</source>
+        <translation>Monitorowanie STOP</translation>
+    </message>
+    <message>
+        <source>Ctrl+B</source>
+        <translation>Ctrl+B</translation>
+    </message>
+    <message>
+        <source>View the Monitoring Graph</source>
+        <translation>Pokaż wykres monitorowania</translation>
+    </message>
+    <message>
+        <source>Ctrl+G</source>
+        <translation>Ctrl+G</translation>
+    </message>
+    <message>
+        <source>Monitoring Parameters</source>
+        <translation>Parametry monitorowania</translation>
+    </message>
+    <message>
+        <source>&amp;Input</source>
+        <translation>&amp;Wejście</translation>
+    </message>
+    <message>
+        <source>&amp;Output</source>
+        <translation>Wy&amp;jście</translation>
+    </message>
+    <message>
+        <source>&amp;Information</source>
+        <translation>&amp;Informacje</translation>
+    </message>
+    <message>
+        <source>&amp;Tools</source>
+        <translation>&amp;Narzędzia</translation>
+    </message>
+    <message>
+        <source>&amp;Monitoring</source>
+        <translation>&amp;Monitorowanie</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Opcje</translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <translation>&amp;Spis treści</translation>
+    </message>
+    <message>
+        <source>&amp;Index</source>
+        <translation>&amp;Indeks</translation>
+    </message>
+    <message>
+        <source>Ctrl+F1</source>
+        <translation>Ctrl+F1</translation>
+    </message>
+    <message>
+        <source>Browse &amp;WWW site</source>
+        <translation>Odwiedź stronę &amp;WWW</translation>
+    </message>
+    <message>
+        <source>&amp;About ...</source>
+        <translation>&amp;O programie ...</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Plik</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Edycja</translation>
+    </message>
+    <message>
+        <source>&amp;Transmitter</source>
+        <translation>&amp;Przetwornik</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Widok</translation>
+    </message>
+    <message>
+        <source>&amp;Settings</source>
+        <translation>&amp;Ustawienia</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>Pomo&amp;c</translation>
+    </message>
+    <message>
+        <source>Input</source>
+        <translation>Wejście</translation>
+    </message>
+    <message>
+        <source>Output</source>
+        <translation>Wyjście</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Informacje</translation>
+    </message>
+    <message>
+        <source>Tools</source>
+        <translation>Narzędzia</translation>
+    </message>
+    <message>
+        <source>Monitoring</source>
+        <translation>Monitorowanie</translation>
+    </message>
+    <message>
+        <source>  Transmitter </source>
+        <translation>  Przetwornik </translation>
+    </message>
+    <message>
+        <source>Read</source>
+        <translation>Odczytaj</translation>
+    </message>
+    <message>
+        <source>Write</source>
+        <translation>Zapisz</translation>
+    </message>
+    <message>
+        <source>Communication</source>
+        <translation>Komunikacja</translation>
+    </message>
+    <message>
+        <source>       File </source>
+        <translation>       Plik </translation>
+    </message>
+    <message>
+        <source>Load</source>
+        <translation>Wczytaj</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Zapisz</translation>
+    </message>
+    <message>
+        <source>       Printer </source>
+        <translation>       Drukarka </translation>
+    </message>
+    <message>
+        <source>Setup</source>
+        <translation>Ustawienia</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Drukuj</translation>
+    </message>
+    <message>
+        <source> View Window About Application </source>
+        <translation> Pokaż okno O programie </translation>
+    </message>
+    <message>
+        <source> Read Configuration from Transmitter </source>
+        <translation> Odczytaj konfigurację z przetwornika </translation>
+    </message>
+    <message>
+        <source> Write Configuration to Transmitter </source>
+        <translation> Zapisz konfigurację do przetwornika </translation>
+    </message>
+    <message>
+        <source> Load Configuration from File </source>
+        <translation> Wczytaj konfigurację z pliku </translation>
+    </message>
+    <message>
+        <source> Save Configuration to File </source>
+        <translation> Zapisz konfigurację do pliku </translation>
+    </message>
+    <message>
+        <source> Select Printer and Printer Setup </source>
+        <translation> Wybór i ustawienia drukarki </translation>
+    </message>
+    <message>
+        <source> Print Configuration </source>
+        <translation> Drukuj konfigurację </translation>
+    </message>
+    <message>
+        <source> Transmitter Communication Parameters Setup </source>
+        <translation> Ustawienie parametrów komunikacji przetwornika </translation>
+    </message>
+    <message>
+        <source>Save Configuration</source>
+        <translation>Zapisz konfigurację</translation>
+    </message>
+    <message>
+        <source>Load Configuration</source>
+        <translation>Wczytaj konfigurację</translation>
+    </message>
+    <message>
+        <source>Configuration Files (*.ptf *.PTF)</source>
+        <translation>Pliki konfiguracji (*.ptf *.PTF)</translation>
+    </message>
+    <message>
+        <source>All Files (*)</source>
+        <translation>Wszystkie pliki (*)</translation>
+    </message>
+</context>
+<context>
+    <name>lmk17::TSettingsForm</name>
+    <message>
+        <source>Baud Rate</source>
+        <translation>Prędkość transmisji</translation>
+    </message>
+    <message>
+        <source>Parity</source>
+        <translation>Parzystość</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Adres</translation>
+    </message>
+    <message>
+        <source> Pick a serial port, or type the path of a device (e.g. a terminal of lmk17-sim) and press Enter </source>
+        <translation> Wybierz port szeregowy lub wpisz ścieżkę urządzenia (np. terminal lmk17-sim) i naciśnij Enter </translation>
+    </message>
+    <message>
+        <source>Serial Port:</source>
+        <translation>Port szeregowy:</translation>
+    </message>
+    <message>
+        <source>Transmitter (DA):</source>
+        <translation>Przetwornik (DA):</translation>
+    </message>
+    <message>
+        <source>PC (SA):</source>
+        <translation>PC (SA):</translation>
+    </message>
+    <message>
+        <source>%1: no such device.</source>
+        <translation>%1: brak takiego urządzenia.</translation>
+    </message>
+    <message>
+        <source>LMK-17</source>
+        <translation>LMK-17</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,131 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="sk">
 <context>
+    <name>App</name>
+    <message>
+        <source>  LMK-17 - %1</source>
+        <translation>  LMK-17 - %1</translation>
+    </message>
+    <message>
+        <source>Customer Setup Program for K8410 and K8620 Transmitters</source>
+        <translation>Program na nastavenie prevodníkov K8410 a K8620</translation>
+    </message>
+    <message>
+        <source> (demonstration on the software transmitter)</source>
+        <translation> (ukážka na softvérovom prevodníku)</translation>
+    </message>
+    <message>
+        <source>Demonstration: software transmitter on %1, address %2 (no hardware needed).</source>
+        <translation>Ukážka: softvérový prevodník na %1, adresa %2 (bez hardvéru).</translation>
+    </message>
+    <message>
+        <source>The demonstration transmitter could not be started: %1</source>
+        <translation>Ukážkový prevodník nie je možné spustiť: %1</translation>
+    </message>
+    <message>
+        <source>lmk17-sim, the software transmitter, was not found beside the program or on the PATH.</source>
+        <translation>lmk17-sim, softvérový prevodník, sa nenašiel vedľa programu ani v ceste PATH.</translation>
+    </message>
+    <message>
+        <source>Do you really want to close application?</source>
+        <translation>Naozaj chcete ukončiť aplikáciu?</translation>
+    </message>
+    <message>
+        <source>The program is in monitoring mode. Stop the monitoring before closing the application.</source>
+        <translation>Program je v režime monitorovania. Pred ukončením aplikácie monitorovanie zastavte.</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved to %1:
+%2</source>
+        <translation>Nastavenia nie je možné uložiť do %1:
+%2</translation>
+    </message>
+    <message>
+        <source> About Application</source>
+        <translation> O aplikácii</translation>
+    </message>
+    <message>
+        <source>Program LMK-17</source>
+        <translation>Program LMK-17</translation>
+    </message>
+    <message>
+        <source>version  </source>
+        <translation>verzia  </translation>
+    </message>
+    <message>
+        <source>Settings file: %1</source>
+        <translation>Súbor nastavení: %1</translation>
+    </message>
+    <message>
+        <source>Do you want to send an e-mail to %1?</source>
+        <translation>Chcete poslať e-mail na %1?</translation>
+    </message>
+    <message>
+        <source>Do you want to visit %1?</source>
+        <translation>Chcete navštíviť %1?</translation>
+    </message>
+    <message>
+        <source>The help was not found. Looked for the folder %1.</source>
+        <translation>Pomocník nebol nájdený. Hľadaný priečinok %1.</translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <translation>neznáma voľba %1</translation>
+    </message>
+    <message>
+        <source>usage: lmk17 [FILE.ptf ...]
+       lmk17 --demo [lmk17-sim options]
+
+Configures, tests and monitors K8410 and K8620 transmitters over a serial port.
+Configuration files (.ptf) named on the command line are loaded in order; the
+last one stands.
+
+  --demo      start a software transmitter (lmk17-sim, a K8620L31 with firmware
+              1.91 at address 0 unless its options say otherwise) on a
+              pseudo-terminal and connect to it: every command can be tried
+              without hardware; the options after --demo go to lmk17-sim
+              (lmk17-sim --help lists them)
+  --help      this text
+  --version   the program&apos;s version
+</source>
+        <translation>použitie: lmk17 [SÚBOR.ptf ...]
+          lmk17 --demo [voľby lmk17-sim]
+
+Konfiguruje, testuje a monitoruje prevodníky K8410 a K8620 cez sériový port.
+Konfiguračné súbory (.ptf) zadané na príkazovom riadku sa načítajú v poradí;
+platí posledný z nich.
+
+  --demo      spustí softvérový prevodník (lmk17-sim, K8620L31 s firmvérom
+              1.91 na adrese 0, ak jeho voľby neurčia inak) na
+              pseudoterminále a pripojí sa k nemu: každý príkaz je možné vyskúšať
+              bez hardvéru; voľby za --demo dostane lmk17-sim
+              (lmk17-sim --help ich vypíše)
+  --help      tento text
+  --version   verzia programu
+</translation>
+    </message>
+    <message>
+        <source>lmk17-sim printed no device path</source>
+        <translation>lmk17-sim nevypísal cestu k zariadeniu</translation>
+    </message>
+    <message>
+        <source>LMK-17 Help</source>
+        <translation>Pomocník LMK-17</translation>
+    </message>
+    <message>
+        <source>LMK-17</source>
+        <translation>LMK-17</translation>
+    </message>
+    <message>
+        <source>The settings file %1 could not be read: %2</source>
+        <translation>Súbor nastavení %1 nie je možné prečítať: %2</translation>
+    </message>
+    <message>
+        <source>lmk17en.hlp</source>
+        <translation>lmk17en.hlp</translation>
+    </message>
+</context>
+<context>
     <name>Catalogue</name>
     <message>
         <source> R01  Resistance Sensor (0 to 400 ohm) without Linearization</source>
@@ -715,6 +840,10 @@ Do You really want to change the parameters?</source>
         <source> ERROR: Unknown Answer: %d</source>
         <translation> CHYBA: Neznáma odpoveď: %d</translation>
     </message>
+    <message>
+        <source>You may not open this port: add your user to the dialout group (sudo usermod -aG dialout $USER), then log out and in again.</source>
+        <translation>Tento port nemôžete otvoriť: pridajte svojho používateľa do skupiny dialout (sudo usermod -aG dialout $USER), potom sa odhláste a znova prihláste.</translation>
+    </message>
 </context>
 <context>
     <name>Monitoring</name>
@@ -892,6 +1021,343 @@ Do you want to read configuration from transmitter? If no, operation will be sto
     <message>
         <source>The help was not found. Looked for the folder %1.</source>
         <translation>Pomocník nebol nájdený. Hľadaný priečinok %1.</translation>
+    </message>
+</context>
+<context>
+    <name>lmk17::TAdresaForm</name>
+    <message>
+        <source>Address:</source>
+        <translation>Adresa:</translation>
+    </message>
+    <message>
+        <source>Baud Rate</source>
+        <translation>Prenosová rýchlosť</translation>
+    </message>
+    <message>
+        <source>Parity</source>
+        <translation>Parita</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Zrušiť</translation>
+    </message>
+</context>
+<context>
+    <name>lmk17::TMainForm</name>
+    <message>
+        <source>&amp;Load Configuration</source>
+        <translation>&amp;Načítať konfiguráciu</translation>
+    </message>
+    <message>
+        <source>Ctrl+L</source>
+        <translation>Ctrl+L</translation>
+    </message>
+    <message>
+        <source>&amp;Save Configuration</source>
+        <translation>&amp;Uložiť konfiguráciu</translation>
+    </message>
+    <message>
+        <source>Ctrl+S</source>
+        <translation>Ctrl+S</translation>
+    </message>
+    <message>
+        <source>Printer Setup</source>
+        <translation>Nastavenie tlačiarne</translation>
+    </message>
+    <message>
+        <source>&amp;Print Configuration</source>
+        <translation>&amp;Tlač konfigurácie</translation>
+    </message>
+    <message>
+        <source>Ctrl+P</source>
+        <translation>Ctrl+P</translation>
+    </message>
+    <message>
+        <source>&amp;Exit</source>
+        <translation>&amp;Koniec</translation>
+    </message>
+    <message>
+        <source>Ctrl+X</source>
+        <translation>Ctrl+X</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Späť</translation>
+    </message>
+    <message>
+        <source>Ctrl+Z</source>
+        <translation>Ctrl+Z</translation>
+    </message>
+    <message>
+        <source>&amp;Read Configuration</source>
+        <translation>Čítanie &amp;konfigurácie</translation>
+    </message>
+    <message>
+        <source>&amp;Write Configuration</source>
+        <translation>&amp;Zápis konfigurácie</translation>
+    </message>
+    <message>
+        <source>Set &amp;Default Configuration</source>
+        <translation>Nastaviť &amp;predvolenú konfiguráciu</translation>
+    </message>
+    <message>
+        <source>View Ordering Code</source>
+        <translation>Zobraziť objednávací kód</translation>
+    </message>
+    <message>
+        <source>Read Working Time</source>
+        <translation>Čítať dobu prevádzky</translation>
+    </message>
+    <message>
+        <source>Read Primary Variable Value</source>
+        <translation>Čítať hodnotu meranej veličiny</translation>
+    </message>
+    <message>
+        <source>Read Cold Junction Teperature</source>
+        <translation>Čítať teplotu studeného spoja</translation>
+    </message>
+    <message>
+        <source>Monitoring START</source>
+        <translation>Monitorovanie ŠTART</translation>
+    </message>
+    <message>
+        <source>Ctrl+M</source>
+        <translation>Ctrl+M</translation>
+    </message>
+    <message>
+        <source>Monitoring STOP</source>
+        <translation>Monitorovanie STOP</translation>
+    </message>
+    <message>
+        <source>Ctrl+B</source>
+        <translation>Ctrl+B</translation>
+    </message>
+    <message>
+        <source>View the Monitoring Graph</source>
+        <translation>Zobraziť graf monitorovania</translation>
+    </message>
+    <message>
+        <source>Ctrl+G</source>
+        <translation>Ctrl+G</translation>
+    </message>
+    <message>
+        <source>Monitoring Parameters</source>
+        <translation>Parametre monitorovania</translation>
+    </message>
+    <message>
+        <source>&amp;Input</source>
+        <translation>&amp;Vstup</translation>
+    </message>
+    <message>
+        <source>&amp;Output</source>
+        <translation>Vý&amp;stup</translation>
+    </message>
+    <message>
+        <source>&amp;Information</source>
+        <translation>&amp;Informácie</translation>
+    </message>
+    <message>
+        <source>&amp;Tools</source>
+        <translation>Nás&amp;troje</translation>
+    </message>
+    <message>
+        <source>&amp;Monitoring</source>
+        <translation>&amp;Monitorovanie</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Nastavenia</translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <translation>&amp;Obsah</translation>
+    </message>
+    <message>
+        <source>&amp;Index</source>
+        <translation>&amp;Register</translation>
+    </message>
+    <message>
+        <source>Ctrl+F1</source>
+        <translation>Ctrl+F1</translation>
+    </message>
+    <message>
+        <source>Browse &amp;WWW site</source>
+        <translation>&amp;WWW stránky</translation>
+    </message>
+    <message>
+        <source>&amp;About ...</source>
+        <translation>&amp;O aplikácii ...</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Súbor</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Úpravy</translation>
+    </message>
+    <message>
+        <source>&amp;Transmitter</source>
+        <translation>&amp;Prevodník</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>Zo&amp;braziť</translation>
+    </message>
+    <message>
+        <source>&amp;Settings</source>
+        <translation>&amp;Nastavenia</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Pomocník</translation>
+    </message>
+    <message>
+        <source>Input</source>
+        <translation>Vstup</translation>
+    </message>
+    <message>
+        <source>Output</source>
+        <translation>Výstup</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Informácie</translation>
+    </message>
+    <message>
+        <source>Tools</source>
+        <translation>Nástroje</translation>
+    </message>
+    <message>
+        <source>Monitoring</source>
+        <translation>Monitorovanie</translation>
+    </message>
+    <message>
+        <source>  Transmitter </source>
+        <translation>  Prevodník </translation>
+    </message>
+    <message>
+        <source>Read</source>
+        <translation>Čítať</translation>
+    </message>
+    <message>
+        <source>Write</source>
+        <translation>Zapísať</translation>
+    </message>
+    <message>
+        <source>Communication</source>
+        <translation>Komunikácia</translation>
+    </message>
+    <message>
+        <source>       File </source>
+        <translation>       Súbor </translation>
+    </message>
+    <message>
+        <source>Load</source>
+        <translation>Načítať</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Uložiť</translation>
+    </message>
+    <message>
+        <source>       Printer </source>
+        <translation>       Tlačiareň </translation>
+    </message>
+    <message>
+        <source>Setup</source>
+        <translation>Nastavenie</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Tlač</translation>
+    </message>
+    <message>
+        <source> View Window About Application </source>
+        <translation> Zobraziť okno O aplikácii </translation>
+    </message>
+    <message>
+        <source> Read Configuration from Transmitter </source>
+        <translation> Načítať konfiguráciu z prevodníka </translation>
+    </message>
+    <message>
+        <source> Write Configuration to Transmitter </source>
+        <translation> Zapísať konfiguráciu do prevodníka </translation>
+    </message>
+    <message>
+        <source> Load Configuration from File </source>
+        <translation> Načítať konfiguráciu zo súboru </translation>
+    </message>
+    <message>
+        <source> Save Configuration to File </source>
+        <translation> Uložiť konfiguráciu do súboru </translation>
+    </message>
+    <message>
+        <source> Select Printer and Printer Setup </source>
+        <translation> Výber a nastavenie tlačiarne </translation>
+    </message>
+    <message>
+        <source> Print Configuration </source>
+        <translation> Tlač konfigurácie </translation>
+    </message>
+    <message>
+        <source> Transmitter Communication Parameters Setup </source>
+        <translation> Nastavenie komunikačných parametrov prevodníka </translation>
+    </message>
+    <message>
+        <source>Save Configuration</source>
+        <translation>Uložiť konfiguráciu</translation>
+    </message>
+    <message>
+        <source>Load Configuration</source>
+        <translation>Načítať konfiguráciu</translation>
+    </message>
+    <message>
+        <source>Configuration Files (*.ptf *.PTF)</source>
+        <translation>Konfiguračné súbory (*.ptf *.PTF)</translation>
+    </message>
+    <message>
+        <source>All Files (*)</source>
+        <translation>Všetky súbory (*)</translation>
+    </message>
+</context>
+<context>
+    <name>lmk17::TSettingsForm</name>
+    <message>
+        <source>Baud Rate</source>
+        <translation>Prenosová rýchlosť</translation>
+    </message>
+    <message>
+        <source>Parity</source>
+        <translation>Parita</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Adresa</translation>
+    </message>
+    <message>
+        <source> Pick a serial port, or type the path of a device (e.g. a terminal of lmk17-sim) and press Enter </source>
+        <translation> Vyberte sériový port alebo zadajte cestu k zariadeniu (napr. terminál lmk17-sim) a stlačte Enter </translation>
+    </message>
+    <message>
+        <source>Serial Port:</source>
+        <translation>Sériový port:</translation>
+    </message>
+    <message>
+        <source>Transmitter (DA):</source>
+        <translation>Prevodník (DA):</translation>
+    </message>
+    <message>
+        <source>PC (SA):</source>
+        <translation>PC (SA):</translation>
+    </message>
+    <message>
+        <source>%1: no such device.</source>
+        <translation>%1: také zariadenie neexistuje.</translation>
+    </message>
+    <message>
+        <source>LMK-17</source>
+        <translation>LMK-17</translation>
     </message>
 </context>
 </TS>

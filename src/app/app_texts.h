@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QtGlobal>
+
 // Texts of the program shell, exactly as the program shows them (the
 // language modules replace them under the "App" context).
 
@@ -7,29 +9,36 @@ namespace lmk17::texts {
 
 inline constexpr char kProgramVersion[] = "2.3.2";
 inline constexpr char kApplicationTitle[] = "LMK-17";
-inline constexpr char kMainCaption[] = "  LMK-17 - %1";
+inline constexpr char kMainCaption[] = QT_TRANSLATE_NOOP("App", "  LMK-17 - %1");
 inline constexpr char kMainDescription[] =
-    "Customer Setup Program for K8410 and K8620 Transmitters";
-inline constexpr char kDemoCaptionSuffix[] = " (demonstration on the software transmitter)";
-inline constexpr char kDemoStatus[] =
-    "Demonstration: software transmitter on %1, address %2 (no hardware needed).";
-inline constexpr char kDemoFailed[] = "The demonstration transmitter could not be started: %1";
-inline constexpr char kDemoNoSimulator[] =
-    "lmk17-sim, the software transmitter, was not found beside the program or on the PATH.";
+    QT_TRANSLATE_NOOP("App", "Customer Setup Program for K8410 and K8620 Transmitters");
+inline constexpr char kDemoCaptionSuffix[] =
+    QT_TRANSLATE_NOOP("App", " (demonstration on the software transmitter)");
+inline constexpr char kDemoStatus[] = QT_TRANSLATE_NOOP(
+    "App", "Demonstration: software transmitter on %1, address %2 (no hardware needed).");
+inline constexpr char kDemoFailed[] =
+    QT_TRANSLATE_NOOP("App", "The demonstration transmitter could not be started: %1");
+inline constexpr char kDemoNoSimulator[] = QT_TRANSLATE_NOOP(
+    "App", "lmk17-sim, the software transmitter, was not found beside the program or on the PATH.");
 
-inline constexpr char kCloseQuestion[] = "Do you really want to close application?";
-inline constexpr char kMonitoringRefusesClose[] =
-    "The program is in monitoring mode. Stop the monitoring before closing the application.";
-inline constexpr char kSettingsSaveFailed[] = "The settings could not be saved to %1:\n%2";
+inline constexpr char kCloseQuestion[] =
+    QT_TRANSLATE_NOOP("App", "Do you really want to close application?");
+inline constexpr char kMonitoringRefusesClose[] = QT_TRANSLATE_NOOP(
+    "App",
+    "The program is in monitoring mode. Stop the monitoring before closing the application.");
+inline constexpr char kSettingsSaveFailed[] =
+    QT_TRANSLATE_NOOP("App", "The settings could not be saved to %1:\n%2");
 
-inline constexpr char kAboutCaption[] = " About Application";
-inline constexpr char kAboutProgram[] = "Program LMK-17";
-inline constexpr char kAboutVersionWord[] = "version  ";
-inline constexpr char kAboutSettingsFile[] = "Settings file: %1";
+inline constexpr char kAboutCaption[] = QT_TRANSLATE_NOOP("App", " About Application");
+inline constexpr char kAboutProgram[] = QT_TRANSLATE_NOOP("App", "Program LMK-17");
+inline constexpr char kAboutVersionWord[] = QT_TRANSLATE_NOOP("App", "version  ");
+inline constexpr char kAboutSettingsFile[] = QT_TRANSLATE_NOOP("App", "Settings file: %1");
 
-inline constexpr char kMailQuestion[] = "Do you want to send an e-mail to %1?";
-inline constexpr char kWebQuestion[] = "Do you want to visit %1?";
+inline constexpr char kMailQuestion[] =
+    QT_TRANSLATE_NOOP("App", "Do you want to send an e-mail to %1?");
+inline constexpr char kWebQuestion[] = QT_TRANSLATE_NOOP("App", "Do you want to visit %1?");
 
-inline constexpr char kHelpMissing[] = "The help was not found. Looked for the folder %1.";
+inline constexpr char kHelpMissing[] =
+    QT_TRANSLATE_NOOP("App", "The help was not found. Looked for the folder %1.");
 
 }  // namespace lmk17::texts

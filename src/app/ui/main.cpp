@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QExposeEvent>
+#include <QFileInfo>
 #include <QStandardPaths>
 #include <QTextStream>
 #include <QTimer>
@@ -13,6 +14,7 @@
 #include "app/app_texts.h"
 #include "app/command_line.h"
 #include "app/demo_transmitter.h"
+#include "app/language_modules.h"
 #include "app/settings_store.h"
 #include "app/ui/main_form.h"
 
@@ -57,6 +59,7 @@ int main(int argc, char** argv) {
     // Qt's own options have one dash (-platform, -style); an unknown long
     // option is ours to refuse, before a display is needed.
     if (early.unknownOption.startsWith(QLatin1String("--"))) {
+        // notr: terminal output
         QTextStream(stderr) << "lmk17: " << early.error << "\nrun lmk17 --help for the options\n";
         return 2;
     }
@@ -68,6 +71,7 @@ int main(int argc, char** argv) {
 
     const CommandLine commandLine = ParseCommandLine(QApplication::arguments().mid(1));
     if (!commandLine.error.isEmpty()) {
+        // notr: terminal output
         QTextStream(stderr) << "lmk17: " << commandLine.error
                             << "\nrun lmk17 --help for the options\n";
         return 2;
@@ -81,6 +85,11 @@ int main(int argc, char** argv) {
         folders);
     QString settingsError;
     const bool settingsRead = store.load(&settingsError);
+
+    // SwitchLanguage: the module LangID names, before any window exists.
+    const QString programName = QFileInfo(QApplication::applicationFilePath()).completeBaseName();
+    const QStringList languages = CheckLanguageSupport(programName, LanguageModuleFolders());
+    SwitchLanguage(app, store.settings().langId, languages, programName, LanguageModuleFolders());
 
     DemoTransmitter demo;
     TMainForm form(store);
