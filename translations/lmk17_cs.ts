@@ -110,20 +110,12 @@ platí poslední z nich.
         <translation>lmk17-sim nevypsal cestu k zařízení</translation>
     </message>
     <message>
-        <source>LMK-17 Help</source>
-        <translation>Nápověda LMK-17</translation>
-    </message>
-    <message>
         <source>LMK-17</source>
         <translation>LMK-17</translation>
     </message>
     <message>
         <source>The settings file %1 could not be read: %2</source>
         <translation>Soubor nastavení %1 nelze přečíst: %2</translation>
-    </message>
-    <message>
-        <source>lmk17en.hlp</source>
-        <translation>lmk17en.hlp</translation>
     </message>
 </context>
 <context>

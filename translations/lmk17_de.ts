@@ -110,20 +110,12 @@ geladen; die letzte gilt.
         <translation>lmk17-sim hat keinen Gerätepfad ausgegeben</translation>
     </message>
     <message>
-        <source>LMK-17 Help</source>
-        <translation>LMK-17 Hilfe</translation>
-    </message>
-    <message>
         <source>LMK-17</source>
         <translation>LMK-17</translation>
     </message>
     <message>
         <source>The settings file %1 could not be read: %2</source>
         <translation>Die Einstellungsdatei %1 kann nicht gelesen werden: %2</translation>
-    </message>
-    <message>
-        <source>lmk17en.hlp</source>
-        <translation>lmk17en.hlp</translation>
     </message>
 </context>
 <context>

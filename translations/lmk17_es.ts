@@ -110,20 +110,12 @@ queda el último.
         <translation>lmk17-sim no indicó la ruta del dispositivo</translation>
     </message>
     <message>
-        <source>LMK-17 Help</source>
-        <translation>Ayuda de LMK-17</translation>
-    </message>
-    <message>
         <source>LMK-17</source>
         <translation>LMK-17</translation>
     </message>
     <message>
         <source>The settings file %1 could not be read: %2</source>
         <translation>No se puede leer el archivo de ajustes %1: %2</translation>
-    </message>
-    <message>
-        <source>lmk17en.hlp</source>
-        <translation>lmk17en.hlp</translation>
     </message>
 </context>
 <context>

@@ -110,20 +110,12 @@ dans l&apos;ordre ; le dernier s&apos;applique.
         <translation>lmk17-sim n&apos;a indiqué aucun chemin de périphérique</translation>
     </message>
     <message>
-        <source>LMK-17 Help</source>
-        <translation>Aide LMK-17</translation>
-    </message>
-    <message>
         <source>LMK-17</source>
         <translation>LMK-17</translation>
     </message>
     <message>
         <source>The settings file %1 could not be read: %2</source>
         <translation>Impossible de lire le fichier de réglages %1 : %2</translation>
-    </message>
-    <message>
-        <source>lmk17en.hlp</source>
-        <translation>lmk17en.hlp</translation>
     </message>
 </context>
 <context>

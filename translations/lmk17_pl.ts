@@ -110,20 +110,12 @@ obowiązuje ostatni.
         <translation>lmk17-sim nie podał ścieżki urządzenia</translation>
     </message>
     <message>
-        <source>LMK-17 Help</source>
-        <translation>Pomoc LMK-17</translation>
-    </message>
-    <message>
         <source>LMK-17</source>
         <translation>LMK-17</translation>
     </message>
     <message>
         <source>The settings file %1 could not be read: %2</source>
         <translation>Nie można odczytać pliku ustawień %1: %2</translation>
-    </message>
-    <message>
-        <source>lmk17en.hlp</source>
-        <translation>lmk17en.hlp</translation>
     </message>
 </context>
 <context>

@@ -110,20 +110,12 @@ platí posledný z nich.
         <translation>lmk17-sim nevypísal cestu k zariadeniu</translation>
     </message>
     <message>
-        <source>LMK-17 Help</source>
-        <translation>Pomocník LMK-17</translation>
-    </message>
-    <message>
         <source>LMK-17</source>
         <translation>LMK-17</translation>
     </message>
     <message>
         <source>The settings file %1 could not be read: %2</source>
         <translation>Súbor nastavení %1 nie je možné prečítať: %2</translation>
-    </message>
-    <message>
-        <source>lmk17en.hlp</source>
-        <translation>lmk17en.hlp</translation>
     </message>
 </context>
 <context>

@@ -14,9 +14,8 @@
 #include "reports/ui/print_controller.h"
 
 #include "app/app_texts.h"
-#include "app/help_files.h"
 #include "app/maker_info.h"
-#include "app/ui/help_browser.h"
+#include "app/ui/help_viewer.h"
 #include "app/ui/link_label.h"
 #include "app/ui/spl_form.h"
 #include "config/config_model.h"
@@ -41,14 +40,6 @@ QString appText(const char* text) {
     return QCoreApplication::translate("App", text);
 }
 
-// The help folder: beside the program, then in the program's data folders.
-HelpFiles findHelp() {
-    QStringList folders{QCoreApplication::applicationDirPath()};
-    folders << QStandardPaths::locateAll(QStandardPaths::AppDataLocation, QString(),
-                                         QStandardPaths::LocateDirectory);
-    return FindHelpFiles(QCoreApplication::translate("App", "lmk17en.hlp"), folders);
-}
-
 }  // namespace
 
 TMainForm::TMainForm(SettingsStore& store, QWidget* parent) : QMainWindow(parent), m_store(store) {
@@ -64,7 +55,7 @@ TMainForm::TMainForm(SettingsStore& store, QWidget* parent) : QMainWindow(parent
     m_progress = new TPrubehForm(this);
     m_adresa = new TAdresaForm(this);
     m_options = new TSettingsForm(m_stack->connection(), m_stack->ports(), m_stack->port(), this);
-    m_help = new HelpBrowser(findHelp(), this);
+    m_help = new HelpViewer(this);
     m_ui.setProgressDisplay(m_progress);
 
     createActions();

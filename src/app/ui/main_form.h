@@ -20,7 +20,7 @@ class TPrubehForm;
 class TSplForm;
 class TSettingsForm;
 class TAdresaForm;
-class HelpBrowser;
+class HelpViewer;
 class PrintController;
 struct ConfigView;
 
@@ -183,7 +183,7 @@ private:
     TSplForm* m_about = nullptr;
     TSettingsForm* m_options = nullptr;
     TAdresaForm* m_adresa = nullptr;
-    HelpBrowser* m_help = nullptr;
+    HelpViewer* m_help = nullptr;
     std::unique_ptr<PrintController> m_printer;
     QLabel* m_status = nullptr;
 };

@@ -6,7 +6,7 @@
 #include <QUrl>
 
 #include "app/maker_info.h"
-#include "app/ui/help_browser.h"
+#include "app/ui/help_viewer.h"
 #include "app/ui/link_label.h"
 #include "app/ui/main_form.h"
 #include "app/ui/spl_form.h"
@@ -37,8 +37,8 @@ void TMainForm::wireStack() {
     connect(m_progress, &TPrubehForm::closeRequested, this, &QWidget::close);
     connect(&m_stack->connection(), &PortConnection::statusChanged, this, &TMainForm::showStatus);
     connect(&m_stack->model(), &ConfigModel::undoAvailable, this, &TMainForm::EnableCommands);
-    connect(m_options, &TSettingsForm::helpRequested, m_help, &HelpBrowser::openContext);
-    connect(m_adresa, &TAdresaForm::helpRequested, m_help, &HelpBrowser::openContext);
+    connect(m_options, &TSettingsForm::helpRequested, m_help, &HelpViewer::showContext);
+    connect(m_adresa, &TAdresaForm::helpRequested, m_help, &HelpViewer::showContext);
 }
 
 ConfigView& TMainForm::controls() {
@@ -149,11 +149,11 @@ void TMainForm::AboutMnuClick() {
 }
 
 void TMainForm::ContentsMnuClick() {
-    m_help->openContents();
+    m_help->showContents();
 }
 
 void TMainForm::IndexMnuClick() {
-    m_help->openIndex();
+    m_help->showIndex();
 }
 
 void TMainForm::WwwMnuClick() {

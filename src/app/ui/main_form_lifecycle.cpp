@@ -6,7 +6,7 @@
 #include <QScreen>
 
 #include "app/app_texts.h"
-#include "app/ui/help_browser.h"
+#include "app/ui/help_viewer.h"
 #include "app/ui/main_form.h"
 #include "app/ui/spl_form.h"
 #include "app/window_placement.h"
