@@ -634,14 +634,6 @@ platí poslední z nich.
         <translation>Data nebyla načtena, nelze otevřít soubor: &apos;%1&apos;.</translation>
     </message>
     <message>
-        <source>Maximum error of approximation is at point </source>
-        <translation>Maximální chyba aproximace je v bodě </translation>
-    </message>
-    <message>
-        <source>Minimum error of approximation is at point </source>
-        <translation>Minimální chyba aproximace je v bodě </translation>
-    </message>
-    <message>
         <source>Incorrect format of the value in row n.%1 and column n.%2, please correct.</source>
         <translation>Nesprávný formát hodnoty v řádku č.%1 a sloupci č.%2, opravte ji prosím.</translation>
     </message>
@@ -851,6 +843,26 @@ Do You really want to change the parameters?</source>
         <source>The log file &quot;%1&quot; could not be written. Monitoring goes on; the records are kept in the log window only.</source>
         <translation>Do souboru záznamu &quot;%1&quot; nelze zapisovat. Monitorování pokračuje; záznamy zůstávají jen v okně záznamu.</translation>
     </message>
+    <message>
+        <source>an empty item in the address list</source>
+        <translation>prázdná položka v seznamu adres</translation>
+    </message>
+    <message>
+        <source>not an address 0..31 or a range of them: %1</source>
+        <translation>není adresa 0..31 ani jejich rozsah: %1</translation>
+    </message>
+    <message>
+        <source>a range runs upwards: %1</source>
+        <translation>rozsah musí stoupat: %1</translation>
+    </message>
+    <message>
+        <source>address %1 is listed twice</source>
+        <translation>adresa %1 je uvedena dvakrát</translation>
+    </message>
+    <message>
+        <source>at most %1 addresses</source>
+        <translation>nejvýše %1 adres</translation>
+    </message>
 </context>
 <context>
     <name>Operations</name>
@@ -981,6 +993,395 @@ Do you want to read configuration from transmitter? If no, operation will be sto
     </message>
 </context>
 <context>
+    <name>Protocol</name>
+    <message>
+        <source>Note.: </source>
+        <translation>Pozn.: </translation>
+    </message>
+    <message>
+        <source>Configured by</source>
+        <translation>Konfiguroval</translation>
+    </message>
+    <message>
+        <source>Date: </source>
+        <translation>Datum: </translation>
+    </message>
+    <message>
+        <source> Transmitter Configuration Protocol </source>
+        <translation> Protokol konfigurace převodníku </translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Ano</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Ne</translation>
+    </message>
+    <message>
+        <source> 19200 Bd, </source>
+        <translation> 19200 Bd, </translation>
+    </message>
+    <message>
+        <source> 9600 Bd, </source>
+        <translation> 9600 Bd, </translation>
+    </message>
+    <message>
+        <source> 4800 Bd, </source>
+        <translation> 4800 Bd, </translation>
+    </message>
+    <message>
+        <source> 1200 Bd, </source>
+        <translation> 1200 Bd, </translation>
+    </message>
+    <message>
+        <source> 600 Bd, </source>
+        <translation> 600 Bd, </translation>
+    </message>
+    <message>
+        <source> 2400 Bd, </source>
+        <translation> 2400 Bd, </translation>
+    </message>
+    <message>
+        <source> none</source>
+        <translation> žádná</translation>
+    </message>
+    <message>
+        <source> odd</source>
+        <translation> lichá</translation>
+    </message>
+    <message>
+        <source> even</source>
+        <translation> sudá</translation>
+    </message>
+    <message>
+        <source>Input</source>
+        <translation>Vstup</translation>
+    </message>
+    <message>
+        <source>Correction</source>
+        <translation>Korekce</translation>
+    </message>
+    <message>
+        <source>Output</source>
+        <translation>Výstup</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Začátek</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Konec</translation>
+    </message>
+    <message>
+        <source>Limit Comparator</source>
+        <translation>Mezní komparátor</translation>
+    </message>
+    <message>
+        <source> 1:</source>
+        <translation> 1:</translation>
+    </message>
+    <message>
+        <source> 2:</source>
+        <translation> 2:</translation>
+    </message>
+    <message>
+        <source>Enabled</source>
+        <translation>Zapnuto</translation>
+    </message>
+    <message>
+        <source>Disabled</source>
+        <translation>Vypnuto</translation>
+    </message>
+    <message>
+        <source>Switch Level:</source>
+        <translation>Úroveň sepnutí:</translation>
+    </message>
+    <message>
+        <source>Hysteresis:</source>
+        <translation>Hystereze:</translation>
+    </message>
+    <message>
+        <source>Switching Mode:</source>
+        <translation>Režim spínání:</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Normální</translation>
+    </message>
+    <message>
+        <source>Reverse</source>
+        <translation>Inverzní</translation>
+    </message>
+    <message>
+        <source>Indicate by Error Output:</source>
+        <translation>Signalizace chybovým výstupem:</translation>
+    </message>
+    <message>
+        <source>State on Error:</source>
+        <translation>Stav při chybě:</translation>
+    </message>
+    <message>
+        <source>Switch On</source>
+        <translation>Zapnout</translation>
+    </message>
+    <message>
+        <source>Switch Off</source>
+        <translation>Vypnout</translation>
+    </message>
+    <message>
+        <source>Output Type:</source>
+        <translation>Typ výstupu:</translation>
+    </message>
+    <message>
+        <source>Output Saturation:</source>
+        <translation>Omezení výstupu:</translation>
+    </message>
+    <message>
+        <source>cca  %1 to %2 %3</source>
+        <translation>cca  %1 až %2 %3</translation>
+    </message>
+    <message>
+        <source>Damping:</source>
+        <translation>Tlumení:</translation>
+    </message>
+    <message>
+        <source>Linearization:</source>
+        <translation>Linearizace:</translation>
+    </message>
+    <message>
+        <source>Customer Linearization:</source>
+        <translation>Zákaznická linearizace:</translation>
+    </message>
+    <message>
+        <source>Lead Resistance 1:</source>
+        <translation>Odpor vedení 1:</translation>
+    </message>
+    <message>
+        <source>Lead Resistance:</source>
+        <translation>Odpor vedení:</translation>
+    </message>
+    <message>
+        <source>Lead Resistance 2:</source>
+        <translation>Odpor vedení 2:</translation>
+    </message>
+    <message>
+        <source>Cold Junction Temperature:</source>
+        <translation>Teplota srovnávacího spoje:</translation>
+    </message>
+    <message>
+        <source>- constant</source>
+        <translation>- konstantní</translation>
+    </message>
+    <message>
+        <source>Input Filter:</source>
+        <translation>Vstupní filtr:</translation>
+    </message>
+    <message>
+        <source>60 Hz</source>
+        <translation>60 Hz</translation>
+    </message>
+    <message>
+        <source>50 Hz</source>
+        <translation>50 Hz</translation>
+    </message>
+    <message>
+        <source>Error Indication:</source>
+        <translation>Signalizace chyby:</translation>
+    </message>
+    <message>
+        <source> and by Switching Relay</source>
+        <translation> a sepnutím relé</translation>
+    </message>
+    <message>
+        <source> 1</source>
+        <translation> 1</translation>
+    </message>
+    <message>
+        <source> 2</source>
+        <translation> 2</translation>
+    </message>
+    <message>
+        <source>Transmitter Type:</source>
+        <translation>Typ převodníku:</translation>
+    </message>
+    <message>
+        <source>Firmware Version:</source>
+        <translation>Verze firmwaru:</translation>
+    </message>
+    <message>
+        <source>Identification:</source>
+        <translation>Identifikace:</translation>
+    </message>
+    <message>
+        <source>Manufacturer:</source>
+        <translation>Výrobce:</translation>
+    </message>
+    <message>
+        <source>Serial Number:</source>
+        <translation>Výrobní číslo:</translation>
+    </message>
+    <message>
+        <source>Date of Manufacturing:</source>
+        <translation>Datum výroby:</translation>
+    </message>
+    <message>
+        <source>Date of Last Change:</source>
+        <translation>Datum poslední změny:</translation>
+    </message>
+    <message>
+        <source>Working Time:</source>
+        <translation>Doba provozu:</translation>
+    </message>
+    <message>
+        <source>File Version:</source>
+        <translation>Verze souboru:</translation>
+    </message>
+    <message>
+        <source>Input Range:</source>
+        <translation>Vstupní rozsah:</translation>
+    </message>
+    <message>
+        <source>Sensor Connection:</source>
+        <translation>Připojení snímače:</translation>
+    </message>
+    <message>
+        <source>Set Range:</source>
+        <translation>Nastavený rozsah:</translation>
+    </message>
+    <message>
+        <source>Communication Parameters:</source>
+        <translation>Komunikační parametry:</translation>
+    </message>
+    <message>
+        <source>Address:</source>
+        <translation>Adresa:</translation>
+    </message>
+    <message>
+        <source>BaudRate:</source>
+        <translation>Rychlost:</translation>
+    </message>
+    <message>
+        <source>Parity:</source>
+        <translation>Parita:</translation>
+    </message>
+    <message>
+        <source>Text Note:</source>
+        <translation>Textová poznámka:</translation>
+    </message>
+    <message>
+        <source>Configuration Security:</source>
+        <translation>Zabezpečení konfigurace:</translation>
+    </message>
+    <message>
+        <source>Change of the Configuration by the Set-up Unit is disallowed</source>
+        <translation>Změna konfigurace nastavovací jednotkou je zakázána</translation>
+    </message>
+    <message>
+        <source>Change of the Configuration by the Set-up Unit is allowed</source>
+        <translation>Změna konfigurace nastavovací jednotkou je povolena</translation>
+    </message>
+    <message>
+        <source>None Decimal Place</source>
+        <translation>Bez desetinného místa</translation>
+    </message>
+    <message>
+        <source>1 Decimal Place</source>
+        <translation>1 desetinné místo</translation>
+    </message>
+    <message>
+        <source>2 Decimal Places</source>
+        <translation>2 desetinná místa</translation>
+    </message>
+    <message>
+        <source>Points for Approximation:</source>
+        <translation>Body pro aproximaci:</translation>
+    </message>
+    <message>
+        <source>No Points</source>
+        <translation>Žádné body</translation>
+    </message>
+    <message>
+        <source> Transmitter Linearization Parameters </source>
+        <translation> Parametry linearizace převodníku </translation>
+    </message>
+    <message>
+        <source>Linear Table</source>
+        <translation>Linearizační tabulka</translation>
+    </message>
+    <message>
+        <source>Start of X:</source>
+        <translation>Začátek X:</translation>
+    </message>
+    <message>
+        <source>End of X:</source>
+        <translation>Konec X:</translation>
+    </message>
+    <message>
+        <source>Start of Y:</source>
+        <translation>Začátek Y:</translation>
+    </message>
+    <message>
+        <source>End of Y:</source>
+        <translation>Konec Y:</translation>
+    </message>
+    <message>
+        <source>Display Configuration:</source>
+        <translation>Konfigurace displeje:</translation>
+    </message>
+    <message>
+        <source>Cold Junction Compensation</source>
+        <translation>Kompenzace srovnávacího spoje</translation>
+    </message>
+    <message>
+        <source>Unit of X-Values:</source>
+        <translation>Jednotka hodnot X:</translation>
+    </message>
+    <message>
+        <source>Ohm</source>
+        <translation>Ohm</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; could not be written: %2</source>
+        <translation>Soubor &apos;%1&apos; nelze zapsat: %2</translation>
+    </message>
+    <message>
+        <source>Printing failed.</source>
+        <translation>Tisk se nezdařil.</translation>
+    </message>
+</context>
+<context>
+    <name>TGraphForm</name>
+    <message>
+        <source>Maximum error of approximation is at point </source>
+        <translation>Maximální chyba aproximace je v bodě </translation>
+    </message>
+    <message>
+        <source>Minimum error of approximation is at point </source>
+        <translation>Minimální chyba aproximace je v bodě </translation>
+    </message>
+</context>
+<context>
+    <name>lmk17</name>
+    <message>
+        <source>Approximation Graph</source>
+        <translation>Graf aproximace</translation>
+    </message>
+    <message>
+        <source>Approximation Error Graph</source>
+        <translation>Graf chyby aproximace</translation>
+    </message>
+    <message>
+        <source> Approximation Graph</source>
+        <translation> Graf aproximace</translation>
+    </message>
+    <message>
+        <source> Approximation Error Graph</source>
+        <translation> Graf chyby aproximace</translation>
+    </message>
+</context>
+<context>
     <name>lmk17::HelpViewer</name>
     <message>
         <source>LMK-17 Help</source>
@@ -1016,6 +1417,84 @@ Do you want to read configuration from transmitter? If no, operation will be sto
     </message>
 </context>
 <context>
+    <name>lmk17::LinEditor</name>
+    <message>
+        <source>Attention! There were changes in the table of points for linearization but approximation process was not carried out. In this case linearization may content wrong data. We recommend doing approximation of the linearization again. Do you want to approximate now?</source>
+        <translation>Pozor! V tabulce bodů linearizace došlo ke změnám, ale aproximace nebyla provedena. Linearizace proto může obsahovat chybná data. Doporučujeme provést aproximaci linearizace znovu. Chcete aproximovat nyní?</translation>
+    </message>
+    <message>
+        <source>Attention! There were changes in the table of points for CJ compensation but approximation process was not carried out. In this case CJ compensation may content wrong data. We recommend doing approximation of the CJ compensation again. Do you want to approximate now?</source>
+        <translation>Pozor! V tabulce bodů kompenzace srovnávacího spoje došlo ke změnám, ale aproximace nebyla provedena. Kompenzace srovnávacího spoje proto může obsahovat chybná data. Doporučujeme provést aproximaci kompenzace znovu. Chcete aproximovat nyní?</translation>
+    </message>
+    <message>
+        <source>Attention! There were changes in the &apos;Sensor Specific Constants&apos; section but approximation process was not carried out. In this case linearization may content wrong data. We recommend doing approximation of the linearization again. Do you want to approximate now?</source>
+        <translation>Pozor! V části &apos;Konstanty snímače&apos; došlo ke změnám, ale aproximace nebyla provedena. Linearizace proto může obsahovat chybná data. Doporučujeme provést aproximaci linearizace znovu. Chcete aproximovat nyní?</translation>
+    </message>
+    <message>
+        <source>Attention! Range of Y-values is out of display range! We recommend changing the display configuration or changing linearization. Do you want to configure parameters now?</source>
+        <translation>Pozor! Rozsah hodnot Y je mimo rozsah displeje! Doporučujeme změnit konfiguraci displeje nebo linearizaci. Chcete nyní upravit parametry?</translation>
+    </message>
+    <message>
+        <source>Changes were not saved. Do you want to save parameters to file now?</source>
+        <translation>Změny nebyly uloženy. Chcete nyní uložit parametry do souboru?</translation>
+    </message>
+    <message>
+        <source>Changes were not saved. Parameters will be erased. Do you really want to close the window?</source>
+        <translation>Změny nebyly uloženy. Parametry budou smazány. Opravdu chcete zavřít okno?</translation>
+    </message>
+    <message>
+        <source>Incorrect Format of the Value: </source>
+        <translation>Nesprávný formát hodnoty: </translation>
+    </message>
+    <message>
+        <source>linearization table</source>
+        <translation>linearizační tabulka</translation>
+    </message>
+    <message>
+        <source>CJ Compensation polynomial</source>
+        <translation>polynom kompenzace srovnávacího spoje</translation>
+    </message>
+    <message>
+        <source>Cannot add point to the table, table is full.</source>
+        <translation>Bod nelze přidat do tabulky, tabulka je plná.</translation>
+    </message>
+</context>
+<context>
+    <name>lmk17::PrintController</name>
+    <message>
+        <source>Export as PDF…</source>
+        <translation>Export do PDF…</translation>
+    </message>
+    <message>
+        <source>Export as PDF</source>
+        <translation>Export do PDF</translation>
+    </message>
+    <message>
+        <source>PDF Files (*.pdf)</source>
+        <translation>Soubory PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>No printer is installed, cannot continue.</source>
+        <translation>Není nainstalována žádná tiskárna, nelze pokračovat.</translation>
+    </message>
+    <message>
+        <source>Printing failed.</source>
+        <translation>Tisk se nezdařil.</translation>
+    </message>
+    <message>
+        <source>There has not been set any configuration of transmitter.</source>
+        <translation>Nebyla nastavena žádná konfigurace převodníku.</translation>
+    </message>
+    <message>
+        <source>Transmitter Configuration Protocol</source>
+        <translation>Protokol konfigurace převodníku</translation>
+    </message>
+    <message>
+        <source>Transmitter Linearization Parameters</source>
+        <translation>Parametry linearizace převodníku</translation>
+    </message>
+</context>
+<context>
     <name>lmk17::TAdresaForm</name>
     <message>
         <source>Address:</source>
@@ -1032,6 +1511,276 @@ Do you want to read configuration from transmitter? If no, operation will be sto
     <message>
         <source>Cancel</source>
         <translation>Storno</translation>
+    </message>
+</context>
+<context>
+    <name>lmk17::TGraphForm</name>
+    <message>
+        <source>Graph Scale:</source>
+        <translation>Měřítko grafu:</translation>
+    </message>
+    <message>
+        <source>X Axis:</source>
+        <translation>Osa X:</translation>
+    </message>
+    <message>
+        <source>Y Axis:</source>
+        <translation>Osa Y:</translation>
+    </message>
+    <message>
+        <source>Approximation Error:</source>
+        <translation>Chyba aproximace:</translation>
+    </message>
+    <message>
+        <source> By clicking on value you can display coordinates of point, where this error was found. </source>
+        <translation> Kliknutím na hodnotu zobrazíte souřadnice bodu, ve kterém byla tato chyba zjištěna. </translation>
+    </message>
+    <message>
+        <source>Approximation Error Graph</source>
+        <translation>Graf chyby aproximace</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Zavřít</translation>
+    </message>
+</context>
+<context>
+    <name>lmk17::TLinearForm</name>
+    <message>
+        <source>Linearization and Cold Junction Compensation</source>
+        <translation>Linearizace a kompenzace srovnávacího spoje</translation>
+    </message>
+    <message>
+        <source> Linearization </source>
+        <translation> Linearizace </translation>
+    </message>
+    <message>
+        <source>Cold Junction Compensation</source>
+        <translation>Kompenzace srovnávacího spoje</translation>
+    </message>
+    <message>
+        <source>Sensor Specific Characterization</source>
+        <translation>Charakteristika snímače</translation>
+    </message>
+    <message>
+        <source> Linearization - detail </source>
+        <translation> Linearizace - detail </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pasted row(s) did not fit into the table and were left out.</source>
+        <translation>
+            <numerusform>%n vložených řádků se do tabulky nevešlo a byly vynechány.</numerusform>
+            <numerusform>%n vložených řádků se do tabulky nevešlo a byly vynechány.</numerusform>
+            <numerusform>%n vložených řádků se do tabulky nevešlo a byly vynechány.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Do you really want to clear the table of linearization points?</source>
+        <translation>Opravdu chcete vymazat tabulku bodů linearizace?</translation>
+    </message>
+    <message>
+        <source>Do you really want to clear the table of cold junction compensation points</source>
+        <translation>Opravdu chcete vymazat tabulku bodů kompenzace srovnávacího spoje</translation>
+    </message>
+    <message>
+        <source> Linearization Graph</source>
+        <translation> Graf linearizace</translation>
+    </message>
+    <message>
+        <source> Cold Junction Compensation Graph</source>
+        <translation> Graf kompenzace srovnávacího spoje</translation>
+    </message>
+    <message>
+        <source>Add Coordinates to the Table</source>
+        <translation>Přidat souřadnice do tabulky</translation>
+    </message>
+    <message>
+        <source>Copy Graph to the Clipboard</source>
+        <translation>Kopírovat graf do schránky</translation>
+    </message>
+    <message>
+        <source>Save the Linearization Parameters</source>
+        <translation>Uložit parametry linearizace</translation>
+    </message>
+    <message>
+        <source>Load the Linearization Parameters</source>
+        <translation>Načíst parametry linearizace</translation>
+    </message>
+    <message>
+        <source>Linearization Files (*.lin *.LIN)</source>
+        <translation>Linearizační soubory (*.lin *.LIN)</translation>
+    </message>
+    <message>
+        <source>All Files (*)</source>
+        <translation>Všechny soubory (*)</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Soubor</translation>
+    </message>
+    <message>
+        <source>Printer Setup</source>
+        <translation>Nastavení tiskárny</translation>
+    </message>
+    <message>
+        <source>Print the Linearization Parameters</source>
+        <translation>Tisk parametrů linearizace</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>Úp&amp;ravy</translation>
+    </message>
+    <message>
+        <source>Edit the Linear Table</source>
+        <translation>Upravit linearizační tabulku</translation>
+    </message>
+    <message>
+        <source>Edit the Cold Junction Compensation</source>
+        <translation>Upravit kompenzaci srovnávacího spoje</translation>
+    </message>
+    <message>
+        <source>Edit the Sensor-Specific Characterization</source>
+        <translation>Upravit charakteristiku snímače</translation>
+    </message>
+    <message>
+        <source>Clear the Table for Linearization</source>
+        <translation>Vymazat tabulku linearizace</translation>
+    </message>
+    <message>
+        <source>Clear the Table for Cold Junction Compensation</source>
+        <translation>Vymazat tabulku kompenzace srovnávacího spoje</translation>
+    </message>
+    <message>
+        <source>Set Default Linearization</source>
+        <translation>Nastavit výchozí linearizaci</translation>
+    </message>
+    <message>
+        <source>Set Default Linearization and CJ Compensation</source>
+        <translation>Nastavit výchozí linearizaci a kompenzaci SS</translation>
+    </message>
+    <message>
+        <source>&amp;Approximation</source>
+        <translation>&amp;Aproximace</translation>
+    </message>
+    <message>
+        <source>&amp;Linearization</source>
+        <translation>&amp;Linearizace</translation>
+    </message>
+    <message>
+        <source>&amp;Cold Junction Compensation</source>
+        <translation>&amp;Kompenzace srovnávacího spoje</translation>
+    </message>
+    <message>
+        <source>&amp;Graph</source>
+        <translation>&amp;Graf</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Nápověda</translation>
+    </message>
+    <message>
+        <source>Contents</source>
+        <translation>Obsah</translation>
+    </message>
+    <message>
+        <source>Index</source>
+        <translation>Rejstřík</translation>
+    </message>
+    <message>
+        <source>Start of X :</source>
+        <translation>Začátek X :</translation>
+    </message>
+    <message>
+        <source>End of X :</source>
+        <translation>Konec X :</translation>
+    </message>
+    <message>
+        <source>Start of Y :</source>
+        <translation>Začátek Y :</translation>
+    </message>
+    <message>
+        <source>End of Y :</source>
+        <translation>Konec Y :</translation>
+    </message>
+    <message>
+        <source>Units of  X : </source>
+        <translation>Jednotky X : </translation>
+    </message>
+    <message>
+        <source>Units of Y :</source>
+        <translation>Jednotky Y :</translation>
+    </message>
+    <message>
+        <source>Display Configuration</source>
+        <translation>Konfigurace displeje</translation>
+    </message>
+    <message>
+        <source> None Decimal Place</source>
+        <translation> Bez desetinného místa</translation>
+    </message>
+    <message>
+        <source> 1 Decimal Place</source>
+        <translation> 1 desetinné místo</translation>
+    </message>
+    <message>
+        <source> 2 Decimal Places</source>
+        <translation> 2 desetinná místa</translation>
+    </message>
+    <message>
+        <source>Linearization Approximation</source>
+        <translation>Aproximace linearizace</translation>
+    </message>
+    <message>
+        <source>Clear Table</source>
+        <translation>Vymazat tabulku</translation>
+    </message>
+    <message>
+        <source>Units of the X-Values: </source>
+        <translation>Jednotky hodnot X: </translation>
+    </message>
+    <message>
+        <source>CJ Compensation Approximate</source>
+        <translation>Aproximovat kompenzaci SS</translation>
+    </message>
+    <message>
+        <source>Default Constants (IEC 751/A2)</source>
+        <translation>Výchozí konstanty (IEC 751/A2)</translation>
+    </message>
+    <message>
+        <source>for -200 °C to 0 °C:</source>
+        <translation>pro -200 °C až 0 °C:</translation>
+    </message>
+    <message>
+        <source>Rt = R0 * [1 + A*t + B*t^2 + C*( t- 100°C )*t^3] </source>
+        <translation>Rt = R0 * [1 + A*t + B*t^2 + C*( t- 100°C )*t^3] </translation>
+    </message>
+    <message>
+        <source>for 0 °C to 850 °C:</source>
+        <translation>pro 0 °C až 850 °C:</translation>
+    </message>
+    <message>
+        <source>Rt = R0 * (1 + A*t + B*t^2)</source>
+        <translation>Rt = R0 * (1 + A*t + B*t^2)</translation>
+    </message>
+    <message>
+        <source>Sensor-Specific Constants according to IEC 751/A2 </source>
+        <translation>Konstanty snímače podle IEC 751/A2 </translation>
+    </message>
+    <message>
+        <source>Resistance at Temperature 0°C:</source>
+        <translation>Odpor při teplotě 0°C:</translation>
+    </message>
+    <message>
+        <source>Resistance at Temperature T1:</source>
+        <translation>Odpor při teplotě T1:</translation>
+    </message>
+    <message>
+        <source>One-Point Calibration according to IEC 751/A2 </source>
+        <translation>Jednobodová kalibrace podle IEC 751/A2 </translation>
+    </message>
+    <message>
+        <source>Calculate Linearization according to Constants</source>
+        <translation>Vypočítat linearizaci podle konstant</translation>
     </message>
 </context>
 <context>
@@ -1311,6 +2060,33 @@ Do you want to read configuration from transmitter? If no, operation will be sto
     <message>
         <source>All Files (*)</source>
         <translation>Všechny soubory (*)</translation>
+    </message>
+    <message>
+        <source> Save the configuration protocol as a PDF file </source>
+        <translation> Uložit protokol konfigurace jako soubor PDF </translation>
+    </message>
+</context>
+<context>
+    <name>lmk17::TPodpisForm</name>
+    <message>
+        <source>  Sign and Note</source>
+        <translation>  Podpis a poznámka</translation>
+    </message>
+    <message>
+        <source>&amp;Configured by :</source>
+        <translation>&amp;Konfiguroval :</translation>
+    </message>
+    <message>
+        <source>&amp;Note :</source>
+        <translation>&amp;Poznámka :</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Storno</translation>
     </message>
 </context>
 <context>

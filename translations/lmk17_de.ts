@@ -634,14 +634,6 @@ geladen; die letzte gilt.
         <translation>Daten wurden nicht geladen, Datei: &apos;%1&apos; kann nicht geöffnet werden.</translation>
     </message>
     <message>
-        <source>Maximum error of approximation is at point </source>
-        <translation>Der größte Approximationsfehler liegt im Punkt </translation>
-    </message>
-    <message>
-        <source>Minimum error of approximation is at point </source>
-        <translation>Der kleinste Approximationsfehler liegt im Punkt </translation>
-    </message>
-    <message>
         <source>Incorrect format of the value in row n.%1 and column n.%2, please correct.</source>
         <translation>Falsches Format des Wertes in Zeile Nr.%1 und Spalte Nr.%2, bitte korrigieren.</translation>
     </message>
@@ -851,6 +843,26 @@ Do You really want to change the parameters?</source>
         <source>The log file &quot;%1&quot; could not be written. Monitoring goes on; the records are kept in the log window only.</source>
         <translation>In die Protokolldatei &quot;%1&quot; kann nicht geschrieben werden. Die Überwachung läuft weiter; die Einträge stehen nur im Protokollfenster.</translation>
     </message>
+    <message>
+        <source>an empty item in the address list</source>
+        <translation>ein leerer Eintrag in der Adressliste</translation>
+    </message>
+    <message>
+        <source>not an address 0..31 or a range of them: %1</source>
+        <translation>keine Adresse 0..31 und kein Bereich davon: %1</translation>
+    </message>
+    <message>
+        <source>a range runs upwards: %1</source>
+        <translation>ein Bereich muss aufsteigen: %1</translation>
+    </message>
+    <message>
+        <source>address %1 is listed twice</source>
+        <translation>Adresse %1 ist doppelt aufgeführt</translation>
+    </message>
+    <message>
+        <source>at most %1 addresses</source>
+        <translation>höchstens %1 Adressen</translation>
+    </message>
 </context>
 <context>
     <name>Operations</name>
@@ -981,6 +993,395 @@ Do you want to read configuration from transmitter? If no, operation will be sto
     </message>
 </context>
 <context>
+    <name>Protocol</name>
+    <message>
+        <source>Note.: </source>
+        <translation>Anm.: </translation>
+    </message>
+    <message>
+        <source>Configured by</source>
+        <translation>Konfiguriert von</translation>
+    </message>
+    <message>
+        <source>Date: </source>
+        <translation>Datum: </translation>
+    </message>
+    <message>
+        <source> Transmitter Configuration Protocol </source>
+        <translation> Konfigurationsprotokoll des Messumformers </translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nein</translation>
+    </message>
+    <message>
+        <source> 19200 Bd, </source>
+        <translation> 19200 Bd, </translation>
+    </message>
+    <message>
+        <source> 9600 Bd, </source>
+        <translation> 9600 Bd, </translation>
+    </message>
+    <message>
+        <source> 4800 Bd, </source>
+        <translation> 4800 Bd, </translation>
+    </message>
+    <message>
+        <source> 1200 Bd, </source>
+        <translation> 1200 Bd, </translation>
+    </message>
+    <message>
+        <source> 600 Bd, </source>
+        <translation> 600 Bd, </translation>
+    </message>
+    <message>
+        <source> 2400 Bd, </source>
+        <translation> 2400 Bd, </translation>
+    </message>
+    <message>
+        <source> none</source>
+        <translation> keine</translation>
+    </message>
+    <message>
+        <source> odd</source>
+        <translation> ungerade</translation>
+    </message>
+    <message>
+        <source> even</source>
+        <translation> gerade</translation>
+    </message>
+    <message>
+        <source>Input</source>
+        <translation>Eingang</translation>
+    </message>
+    <message>
+        <source>Correction</source>
+        <translation>Korrektur</translation>
+    </message>
+    <message>
+        <source>Output</source>
+        <translation>Ausgang</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Anfang</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Ende</translation>
+    </message>
+    <message>
+        <source>Limit Comparator</source>
+        <translation>Grenzwertkomparator</translation>
+    </message>
+    <message>
+        <source> 1:</source>
+        <translation> 1:</translation>
+    </message>
+    <message>
+        <source> 2:</source>
+        <translation> 2:</translation>
+    </message>
+    <message>
+        <source>Enabled</source>
+        <translation>Ein</translation>
+    </message>
+    <message>
+        <source>Disabled</source>
+        <translation>Aus</translation>
+    </message>
+    <message>
+        <source>Switch Level:</source>
+        <translation>Schaltpunkt:</translation>
+    </message>
+    <message>
+        <source>Hysteresis:</source>
+        <translation>Hysterese:</translation>
+    </message>
+    <message>
+        <source>Switching Mode:</source>
+        <translation>Schaltrichtung:</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>Reverse</source>
+        <translation>Invers</translation>
+    </message>
+    <message>
+        <source>Indicate by Error Output:</source>
+        <translation>Signalisierung durch Fehlerstrom:</translation>
+    </message>
+    <message>
+        <source>State on Error:</source>
+        <translation>Zustand bei Fehler:</translation>
+    </message>
+    <message>
+        <source>Switch On</source>
+        <translation>Einschalten</translation>
+    </message>
+    <message>
+        <source>Switch Off</source>
+        <translation>Ausschalten</translation>
+    </message>
+    <message>
+        <source>Output Type:</source>
+        <translation>Ausgangstyp:</translation>
+    </message>
+    <message>
+        <source>Output Saturation:</source>
+        <translation>Ausgangsbegrenzung:</translation>
+    </message>
+    <message>
+        <source>cca  %1 to %2 %3</source>
+        <translation>ca.  %1 bis %2 %3</translation>
+    </message>
+    <message>
+        <source>Damping:</source>
+        <translation>Dämpfung:</translation>
+    </message>
+    <message>
+        <source>Linearization:</source>
+        <translation>Linearisierung:</translation>
+    </message>
+    <message>
+        <source>Customer Linearization:</source>
+        <translation>Kundenlinearisierung:</translation>
+    </message>
+    <message>
+        <source>Lead Resistance 1:</source>
+        <translation>Leitungswiderstand 1:</translation>
+    </message>
+    <message>
+        <source>Lead Resistance:</source>
+        <translation>Leitungswiderstand:</translation>
+    </message>
+    <message>
+        <source>Lead Resistance 2:</source>
+        <translation>Leitungswiderstand 2:</translation>
+    </message>
+    <message>
+        <source>Cold Junction Temperature:</source>
+        <translation>Vergleichsstellentemperatur:</translation>
+    </message>
+    <message>
+        <source>- constant</source>
+        <translation>- konstant</translation>
+    </message>
+    <message>
+        <source>Input Filter:</source>
+        <translation>Eingangsfilter:</translation>
+    </message>
+    <message>
+        <source>60 Hz</source>
+        <translation>60 Hz</translation>
+    </message>
+    <message>
+        <source>50 Hz</source>
+        <translation>50 Hz</translation>
+    </message>
+    <message>
+        <source>Error Indication:</source>
+        <translation>Fehlermeldung:</translation>
+    </message>
+    <message>
+        <source> and by Switching Relay</source>
+        <translation> und durch Schalten von Relais</translation>
+    </message>
+    <message>
+        <source> 1</source>
+        <translation> 1</translation>
+    </message>
+    <message>
+        <source> 2</source>
+        <translation> 2</translation>
+    </message>
+    <message>
+        <source>Transmitter Type:</source>
+        <translation>Typ des Messumformers:</translation>
+    </message>
+    <message>
+        <source>Firmware Version:</source>
+        <translation>Firmwareversion:</translation>
+    </message>
+    <message>
+        <source>Identification:</source>
+        <translation>Identifikation:</translation>
+    </message>
+    <message>
+        <source>Manufacturer:</source>
+        <translation>Hersteller:</translation>
+    </message>
+    <message>
+        <source>Serial Number:</source>
+        <translation>Seriennummer:</translation>
+    </message>
+    <message>
+        <source>Date of Manufacturing:</source>
+        <translation>Herstellungsdatum:</translation>
+    </message>
+    <message>
+        <source>Date of Last Change:</source>
+        <translation>Datum der letzten Änderung:</translation>
+    </message>
+    <message>
+        <source>Working Time:</source>
+        <translation>Betriebszeit:</translation>
+    </message>
+    <message>
+        <source>File Version:</source>
+        <translation>Dateiversion:</translation>
+    </message>
+    <message>
+        <source>Input Range:</source>
+        <translation>Eingangsbereich:</translation>
+    </message>
+    <message>
+        <source>Sensor Connection:</source>
+        <translation>Sensoranschluss:</translation>
+    </message>
+    <message>
+        <source>Set Range:</source>
+        <translation>Eingestellter Bereich:</translation>
+    </message>
+    <message>
+        <source>Communication Parameters:</source>
+        <translation>Kommunikationsparameter:</translation>
+    </message>
+    <message>
+        <source>Address:</source>
+        <translation>Adresse:</translation>
+    </message>
+    <message>
+        <source>BaudRate:</source>
+        <translation>Baudrate:</translation>
+    </message>
+    <message>
+        <source>Parity:</source>
+        <translation>Parität:</translation>
+    </message>
+    <message>
+        <source>Text Note:</source>
+        <translation>Textanmerkung:</translation>
+    </message>
+    <message>
+        <source>Configuration Security:</source>
+        <translation>Konfigurationsschutz:</translation>
+    </message>
+    <message>
+        <source>Change of the Configuration by the Set-up Unit is disallowed</source>
+        <translation>Änderung der Konfiguration über das Einstellgerät ist gesperrt</translation>
+    </message>
+    <message>
+        <source>Change of the Configuration by the Set-up Unit is allowed</source>
+        <translation>Änderung der Konfiguration über das Einstellgerät ist erlaubt</translation>
+    </message>
+    <message>
+        <source>None Decimal Place</source>
+        <translation>Keine Dezimalstelle</translation>
+    </message>
+    <message>
+        <source>1 Decimal Place</source>
+        <translation>1 Dezimalstelle</translation>
+    </message>
+    <message>
+        <source>2 Decimal Places</source>
+        <translation>2 Dezimalstellen</translation>
+    </message>
+    <message>
+        <source>Points for Approximation:</source>
+        <translation>Punkte für die Approximation:</translation>
+    </message>
+    <message>
+        <source>No Points</source>
+        <translation>Keine Punkte</translation>
+    </message>
+    <message>
+        <source> Transmitter Linearization Parameters </source>
+        <translation> Linearisierungsparameter des Messumformers </translation>
+    </message>
+    <message>
+        <source>Linear Table</source>
+        <translation>Linearisierungstabelle</translation>
+    </message>
+    <message>
+        <source>Start of X:</source>
+        <translation>Anfang X:</translation>
+    </message>
+    <message>
+        <source>End of X:</source>
+        <translation>Ende X:</translation>
+    </message>
+    <message>
+        <source>Start of Y:</source>
+        <translation>Anfang Y:</translation>
+    </message>
+    <message>
+        <source>End of Y:</source>
+        <translation>Ende Y:</translation>
+    </message>
+    <message>
+        <source>Display Configuration:</source>
+        <translation>Anzeigekonfiguration:</translation>
+    </message>
+    <message>
+        <source>Cold Junction Compensation</source>
+        <translation>Vergleichsstellenkompensation</translation>
+    </message>
+    <message>
+        <source>Unit of X-Values:</source>
+        <translation>Einheit der X-Werte:</translation>
+    </message>
+    <message>
+        <source>Ohm</source>
+        <translation>Ohm</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; could not be written: %2</source>
+        <translation>Die Datei &apos;%1&apos; konnte nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>Printing failed.</source>
+        <translation>Drucken fehlgeschlagen.</translation>
+    </message>
+</context>
+<context>
+    <name>TGraphForm</name>
+    <message>
+        <source>Maximum error of approximation is at point </source>
+        <translation>Der größte Approximationsfehler liegt im Punkt </translation>
+    </message>
+    <message>
+        <source>Minimum error of approximation is at point </source>
+        <translation>Der kleinste Approximationsfehler liegt im Punkt </translation>
+    </message>
+</context>
+<context>
+    <name>lmk17</name>
+    <message>
+        <source>Approximation Graph</source>
+        <translation>Approximationsgrafik</translation>
+    </message>
+    <message>
+        <source>Approximation Error Graph</source>
+        <translation>Grafik des Approximationsfehlers</translation>
+    </message>
+    <message>
+        <source> Approximation Graph</source>
+        <translation> Approximationsgrafik</translation>
+    </message>
+    <message>
+        <source> Approximation Error Graph</source>
+        <translation> Grafik des Approximationsfehlers</translation>
+    </message>
+</context>
+<context>
     <name>lmk17::HelpViewer</name>
     <message>
         <source>LMK-17 Help</source>
@@ -1016,6 +1417,84 @@ Do you want to read configuration from transmitter? If no, operation will be sto
     </message>
 </context>
 <context>
+    <name>lmk17::LinEditor</name>
+    <message>
+        <source>Attention! There were changes in the table of points for linearization but approximation process was not carried out. In this case linearization may content wrong data. We recommend doing approximation of the linearization again. Do you want to approximate now?</source>
+        <translation>Achtung! In der Punktetabelle der Linearisierung gab es Änderungen, aber die Approximation wurde nicht durchgeführt. Die Linearisierung kann daher falsche Daten enthalten. Wir empfehlen, die Linearisierung erneut zu approximieren. Jetzt approximieren?</translation>
+    </message>
+    <message>
+        <source>Attention! There were changes in the table of points for CJ compensation but approximation process was not carried out. In this case CJ compensation may content wrong data. We recommend doing approximation of the CJ compensation again. Do you want to approximate now?</source>
+        <translation>Achtung! In der Punktetabelle der Vergleichsstellenkompensation gab es Änderungen, aber die Approximation wurde nicht durchgeführt. Die Vergleichsstellenkompensation kann daher falsche Daten enthalten. Wir empfehlen, die Vergleichsstellenkompensation erneut zu approximieren. Jetzt approximieren?</translation>
+    </message>
+    <message>
+        <source>Attention! There were changes in the &apos;Sensor Specific Constants&apos; section but approximation process was not carried out. In this case linearization may content wrong data. We recommend doing approximation of the linearization again. Do you want to approximate now?</source>
+        <translation>Achtung! Im Abschnitt &apos;Sensorspezifische Konstanten&apos; gab es Änderungen, aber die Approximation wurde nicht durchgeführt. Die Linearisierung kann daher falsche Daten enthalten. Wir empfehlen, die Linearisierung erneut zu approximieren. Jetzt approximieren?</translation>
+    </message>
+    <message>
+        <source>Attention! Range of Y-values is out of display range! We recommend changing the display configuration or changing linearization. Do you want to configure parameters now?</source>
+        <translation>Achtung! Der Bereich der Y-Werte liegt außerhalb des Anzeigebereichs! Wir empfehlen, die Anzeigekonfiguration oder die Linearisierung zu ändern. Möchten Sie die Parameter jetzt einstellen?</translation>
+    </message>
+    <message>
+        <source>Changes were not saved. Do you want to save parameters to file now?</source>
+        <translation>Änderungen wurden nicht gespeichert. Möchten Sie die Parameter jetzt in eine Datei speichern?</translation>
+    </message>
+    <message>
+        <source>Changes were not saved. Parameters will be erased. Do you really want to close the window?</source>
+        <translation>Änderungen wurden nicht gespeichert. Die Parameter gehen verloren. Wollen Sie das Fenster wirklich schließen?</translation>
+    </message>
+    <message>
+        <source>Incorrect Format of the Value: </source>
+        <translation>Falsches Format des Wertes: </translation>
+    </message>
+    <message>
+        <source>linearization table</source>
+        <translation>Linearisierungstabelle</translation>
+    </message>
+    <message>
+        <source>CJ Compensation polynomial</source>
+        <translation>Polynom der Vergleichsstellenkompensation</translation>
+    </message>
+    <message>
+        <source>Cannot add point to the table, table is full.</source>
+        <translation>Punkt kann nicht hinzugefügt werden, die Tabelle ist voll.</translation>
+    </message>
+</context>
+<context>
+    <name>lmk17::PrintController</name>
+    <message>
+        <source>Export as PDF…</source>
+        <translation>Als PDF exportieren…</translation>
+    </message>
+    <message>
+        <source>Export as PDF</source>
+        <translation>Als PDF exportieren</translation>
+    </message>
+    <message>
+        <source>PDF Files (*.pdf)</source>
+        <translation>PDF-Dateien (*.pdf)</translation>
+    </message>
+    <message>
+        <source>No printer is installed, cannot continue.</source>
+        <translation>Es ist kein Drucker installiert, Abbruch.</translation>
+    </message>
+    <message>
+        <source>Printing failed.</source>
+        <translation>Drucken fehlgeschlagen.</translation>
+    </message>
+    <message>
+        <source>There has not been set any configuration of transmitter.</source>
+        <translation>Es wurde keine Konfiguration des Messumformers eingestellt.</translation>
+    </message>
+    <message>
+        <source>Transmitter Configuration Protocol</source>
+        <translation>Konfigurationsprotokoll des Messumformers</translation>
+    </message>
+    <message>
+        <source>Transmitter Linearization Parameters</source>
+        <translation>Linearisierungsparameter des Messumformers</translation>
+    </message>
+</context>
+<context>
     <name>lmk17::TAdresaForm</name>
     <message>
         <source>Address:</source>
@@ -1032,6 +1511,275 @@ Do you want to read configuration from transmitter? If no, operation will be sto
     <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>lmk17::TGraphForm</name>
+    <message>
+        <source>Graph Scale:</source>
+        <translation>Grafikmaßstab:</translation>
+    </message>
+    <message>
+        <source>X Axis:</source>
+        <translation>X-Achse:</translation>
+    </message>
+    <message>
+        <source>Y Axis:</source>
+        <translation>Y-Achse:</translation>
+    </message>
+    <message>
+        <source>Approximation Error:</source>
+        <translation>Approximationsfehler:</translation>
+    </message>
+    <message>
+        <source> By clicking on value you can display coordinates of point, where this error was found. </source>
+        <translation> Durch Klicken auf den Wert werden die Koordinaten des Punktes angezeigt, an dem dieser Fehler gefunden wurde. </translation>
+    </message>
+    <message>
+        <source>Approximation Error Graph</source>
+        <translation>Grafik des Approximationsfehlers</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Schließen</translation>
+    </message>
+</context>
+<context>
+    <name>lmk17::TLinearForm</name>
+    <message>
+        <source>Linearization and Cold Junction Compensation</source>
+        <translation>Linearisierung und Vergleichsstellenkompensation</translation>
+    </message>
+    <message>
+        <source> Linearization </source>
+        <translation> Linearisierung </translation>
+    </message>
+    <message>
+        <source>Cold Junction Compensation</source>
+        <translation>Vergleichsstellenkompensation</translation>
+    </message>
+    <message>
+        <source>Sensor Specific Characterization</source>
+        <translation>Sensorspezifische Kennlinie</translation>
+    </message>
+    <message>
+        <source> Linearization - detail </source>
+        <translation> Linearisierung - Detail </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pasted row(s) did not fit into the table and were left out.</source>
+        <translation>
+            <numerusform>%n eingefügte Zeile(n) passten nicht in die Tabelle und wurden ausgelassen.</numerusform>
+            <numerusform>%n eingefügte Zeile(n) passten nicht in die Tabelle und wurden ausgelassen.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Do you really want to clear the table of linearization points?</source>
+        <translation>Wollen Sie die Punktetabelle der Linearisierung wirklich löschen?</translation>
+    </message>
+    <message>
+        <source>Do you really want to clear the table of cold junction compensation points</source>
+        <translation>Wollen Sie die Punktetabelle der Vergleichsstellenkompensation wirklich löschen</translation>
+    </message>
+    <message>
+        <source> Linearization Graph</source>
+        <translation> Linearisierungsgrafik</translation>
+    </message>
+    <message>
+        <source> Cold Junction Compensation Graph</source>
+        <translation> Grafik der Vergleichsstellenkompensation</translation>
+    </message>
+    <message>
+        <source>Add Coordinates to the Table</source>
+        <translation>Koordinaten in die Tabelle übernehmen</translation>
+    </message>
+    <message>
+        <source>Copy Graph to the Clipboard</source>
+        <translation>Grafik in die Zwischenablage kopieren</translation>
+    </message>
+    <message>
+        <source>Save the Linearization Parameters</source>
+        <translation>Linearisierungsparameter speichern</translation>
+    </message>
+    <message>
+        <source>Load the Linearization Parameters</source>
+        <translation>Linearisierungsparameter laden</translation>
+    </message>
+    <message>
+        <source>Linearization Files (*.lin *.LIN)</source>
+        <translation>Linearisierungsdateien (*.lin *.LIN)</translation>
+    </message>
+    <message>
+        <source>All Files (*)</source>
+        <translation>Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>Printer Setup</source>
+        <translation>Druckereinrichtung</translation>
+    </message>
+    <message>
+        <source>Print the Linearization Parameters</source>
+        <translation>Linearisierungsparameter drucken</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <source>Edit the Linear Table</source>
+        <translation>Linearisierungstabelle bearbeiten</translation>
+    </message>
+    <message>
+        <source>Edit the Cold Junction Compensation</source>
+        <translation>Vergleichsstellenkompensation bearbeiten</translation>
+    </message>
+    <message>
+        <source>Edit the Sensor-Specific Characterization</source>
+        <translation>Sensorspezifische Kennlinie bearbeiten</translation>
+    </message>
+    <message>
+        <source>Clear the Table for Linearization</source>
+        <translation>Tabelle der Linearisierung löschen</translation>
+    </message>
+    <message>
+        <source>Clear the Table for Cold Junction Compensation</source>
+        <translation>Tabelle der Vergleichsstellenkompensation löschen</translation>
+    </message>
+    <message>
+        <source>Set Default Linearization</source>
+        <translation>Standardlinearisierung einstellen</translation>
+    </message>
+    <message>
+        <source>Set Default Linearization and CJ Compensation</source>
+        <translation>Standardlinearisierung und VS-Kompensation einstellen</translation>
+    </message>
+    <message>
+        <source>&amp;Approximation</source>
+        <translation>&amp;Approximation</translation>
+    </message>
+    <message>
+        <source>&amp;Linearization</source>
+        <translation>&amp;Linearisierung</translation>
+    </message>
+    <message>
+        <source>&amp;Cold Junction Compensation</source>
+        <translation>&amp;Vergleichsstellenkompensation</translation>
+    </message>
+    <message>
+        <source>&amp;Graph</source>
+        <translation>&amp;Grafik</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>Contents</source>
+        <translation>Inhalt</translation>
+    </message>
+    <message>
+        <source>Index</source>
+        <translation>Index</translation>
+    </message>
+    <message>
+        <source>Start of X :</source>
+        <translation>Anfang X :</translation>
+    </message>
+    <message>
+        <source>End of X :</source>
+        <translation>Ende X :</translation>
+    </message>
+    <message>
+        <source>Start of Y :</source>
+        <translation>Anfang Y :</translation>
+    </message>
+    <message>
+        <source>End of Y :</source>
+        <translation>Ende Y :</translation>
+    </message>
+    <message>
+        <source>Units of  X : </source>
+        <translation>Einheit X : </translation>
+    </message>
+    <message>
+        <source>Units of Y :</source>
+        <translation>Einheit Y :</translation>
+    </message>
+    <message>
+        <source>Display Configuration</source>
+        <translation>Anzeigekonfiguration</translation>
+    </message>
+    <message>
+        <source> None Decimal Place</source>
+        <translation> Keine Dezimalstelle</translation>
+    </message>
+    <message>
+        <source> 1 Decimal Place</source>
+        <translation> 1 Dezimalstelle</translation>
+    </message>
+    <message>
+        <source> 2 Decimal Places</source>
+        <translation> 2 Dezimalstellen</translation>
+    </message>
+    <message>
+        <source>Linearization Approximation</source>
+        <translation>Linearisierung approximieren</translation>
+    </message>
+    <message>
+        <source>Clear Table</source>
+        <translation>Tabelle löschen</translation>
+    </message>
+    <message>
+        <source>Units of the X-Values: </source>
+        <translation>Einheit der X-Werte: </translation>
+    </message>
+    <message>
+        <source>CJ Compensation Approximate</source>
+        <translation>VS-Kompensation approximieren</translation>
+    </message>
+    <message>
+        <source>Default Constants (IEC 751/A2)</source>
+        <translation>Standardkonstanten (IEC 751/A2)</translation>
+    </message>
+    <message>
+        <source>for -200 °C to 0 °C:</source>
+        <translation>für -200 °C bis 0 °C:</translation>
+    </message>
+    <message>
+        <source>Rt = R0 * [1 + A*t + B*t^2 + C*( t- 100°C )*t^3] </source>
+        <translation>Rt = R0 * [1 + A*t + B*t^2 + C*( t- 100°C )*t^3] </translation>
+    </message>
+    <message>
+        <source>for 0 °C to 850 °C:</source>
+        <translation>für 0 °C bis 850 °C:</translation>
+    </message>
+    <message>
+        <source>Rt = R0 * (1 + A*t + B*t^2)</source>
+        <translation>Rt = R0 * (1 + A*t + B*t^2)</translation>
+    </message>
+    <message>
+        <source>Sensor-Specific Constants according to IEC 751/A2 </source>
+        <translation>Sensorspezifische Konstanten nach IEC 751/A2 </translation>
+    </message>
+    <message>
+        <source>Resistance at Temperature 0°C:</source>
+        <translation>Widerstand bei der Temperatur 0°C:</translation>
+    </message>
+    <message>
+        <source>Resistance at Temperature T1:</source>
+        <translation>Widerstand bei der Temperatur T1:</translation>
+    </message>
+    <message>
+        <source>One-Point Calibration according to IEC 751/A2 </source>
+        <translation>Einpunktkalibrierung nach IEC 751/A2 </translation>
+    </message>
+    <message>
+        <source>Calculate Linearization according to Constants</source>
+        <translation>Linearisierung aus den Konstanten berechnen</translation>
     </message>
 </context>
 <context>
@@ -1311,6 +2059,33 @@ Do you want to read configuration from transmitter? If no, operation will be sto
     <message>
         <source>All Files (*)</source>
         <translation>Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source> Save the configuration protocol as a PDF file </source>
+        <translation> Konfigurationsprotokoll als PDF-Datei speichern </translation>
+    </message>
+</context>
+<context>
+    <name>lmk17::TPodpisForm</name>
+    <message>
+        <source>  Sign and Note</source>
+        <translation>  Unterschrift und Anmerkung</translation>
+    </message>
+    <message>
+        <source>&amp;Configured by :</source>
+        <translation>&amp;Konfiguriert von :</translation>
+    </message>
+    <message>
+        <source>&amp;Note :</source>
+        <translation>&amp;Anmerkung :</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Abbrechen</translation>
     </message>
 </context>
 <context>

@@ -634,14 +634,6 @@ queda el último.
         <translation>Los datos no se cargaron, no se puede abrir el archivo: &apos;%1&apos;.</translation>
     </message>
     <message>
-        <source>Maximum error of approximation is at point </source>
-        <translation>El error máximo de aproximación está en el punto </translation>
-    </message>
-    <message>
-        <source>Minimum error of approximation is at point </source>
-        <translation>El error mínimo de aproximación está en el punto </translation>
-    </message>
-    <message>
         <source>Incorrect format of the value in row n.%1 and column n.%2, please correct.</source>
         <translation>Formato incorrecto del valor en la fila n.%1 y la columna n.%2, corríjalo por favor.</translation>
     </message>
@@ -851,6 +843,26 @@ Do You really want to change the parameters?</source>
         <source>The log file &quot;%1&quot; could not be written. Monitoring goes on; the records are kept in the log window only.</source>
         <translation>No se puede escribir en el archivo de registro &quot;%1&quot;. La monitorización continúa; los registros se conservan solo en la ventana de registro.</translation>
     </message>
+    <message>
+        <source>an empty item in the address list</source>
+        <translation>un elemento vacío en la lista de direcciones</translation>
+    </message>
+    <message>
+        <source>not an address 0..31 or a range of them: %1</source>
+        <translation>no es una dirección 0..31 ni un rango de ellas: %1</translation>
+    </message>
+    <message>
+        <source>a range runs upwards: %1</source>
+        <translation>un rango debe ser ascendente: %1</translation>
+    </message>
+    <message>
+        <source>address %1 is listed twice</source>
+        <translation>la dirección %1 aparece dos veces</translation>
+    </message>
+    <message>
+        <source>at most %1 addresses</source>
+        <translation>como máximo %1 direcciones</translation>
+    </message>
 </context>
 <context>
     <name>Operations</name>
@@ -981,6 +993,395 @@ Do you want to read configuration from transmitter? If no, operation will be sto
     </message>
 </context>
 <context>
+    <name>Protocol</name>
+    <message>
+        <source>Note.: </source>
+        <translation>Nota: </translation>
+    </message>
+    <message>
+        <source>Configured by</source>
+        <translation>Configurado por</translation>
+    </message>
+    <message>
+        <source>Date: </source>
+        <translation>Fecha: </translation>
+    </message>
+    <message>
+        <source> Transmitter Configuration Protocol </source>
+        <translation> Protocolo de configuración del transmisor </translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Sí</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source> 19200 Bd, </source>
+        <translation> 19200 Bd, </translation>
+    </message>
+    <message>
+        <source> 9600 Bd, </source>
+        <translation> 9600 Bd, </translation>
+    </message>
+    <message>
+        <source> 4800 Bd, </source>
+        <translation> 4800 Bd, </translation>
+    </message>
+    <message>
+        <source> 1200 Bd, </source>
+        <translation> 1200 Bd, </translation>
+    </message>
+    <message>
+        <source> 600 Bd, </source>
+        <translation> 600 Bd, </translation>
+    </message>
+    <message>
+        <source> 2400 Bd, </source>
+        <translation> 2400 Bd, </translation>
+    </message>
+    <message>
+        <source> none</source>
+        <translation> ninguna</translation>
+    </message>
+    <message>
+        <source> odd</source>
+        <translation> impar</translation>
+    </message>
+    <message>
+        <source> even</source>
+        <translation> par</translation>
+    </message>
+    <message>
+        <source>Input</source>
+        <translation>Entrada</translation>
+    </message>
+    <message>
+        <source>Correction</source>
+        <translation>Corrección</translation>
+    </message>
+    <message>
+        <source>Output</source>
+        <translation>Salida</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Inicio</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Fin</translation>
+    </message>
+    <message>
+        <source>Limit Comparator</source>
+        <translation>Comparador de límite</translation>
+    </message>
+    <message>
+        <source> 1:</source>
+        <translation> 1:</translation>
+    </message>
+    <message>
+        <source> 2:</source>
+        <translation> 2:</translation>
+    </message>
+    <message>
+        <source>Enabled</source>
+        <translation>Activado</translation>
+    </message>
+    <message>
+        <source>Disabled</source>
+        <translation>Desactivado</translation>
+    </message>
+    <message>
+        <source>Switch Level:</source>
+        <translation>Nivel de conmutación:</translation>
+    </message>
+    <message>
+        <source>Hysteresis:</source>
+        <translation>Histéresis:</translation>
+    </message>
+    <message>
+        <source>Switching Mode:</source>
+        <translation>Modo de conmutación:</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>Reverse</source>
+        <translation>Inverso</translation>
+    </message>
+    <message>
+        <source>Indicate by Error Output:</source>
+        <translation>Indicación por salida de error:</translation>
+    </message>
+    <message>
+        <source>State on Error:</source>
+        <translation>Estado en caso de error:</translation>
+    </message>
+    <message>
+        <source>Switch On</source>
+        <translation>Conectar</translation>
+    </message>
+    <message>
+        <source>Switch Off</source>
+        <translation>Desconectar</translation>
+    </message>
+    <message>
+        <source>Output Type:</source>
+        <translation>Tipo de salida:</translation>
+    </message>
+    <message>
+        <source>Output Saturation:</source>
+        <translation>Saturación de la salida:</translation>
+    </message>
+    <message>
+        <source>cca  %1 to %2 %3</source>
+        <translation>aprox.  %1 a %2 %3</translation>
+    </message>
+    <message>
+        <source>Damping:</source>
+        <translation>Amortiguación:</translation>
+    </message>
+    <message>
+        <source>Linearization:</source>
+        <translation>Linealización:</translation>
+    </message>
+    <message>
+        <source>Customer Linearization:</source>
+        <translation>Linealización del cliente:</translation>
+    </message>
+    <message>
+        <source>Lead Resistance 1:</source>
+        <translation>Resistencia de línea 1:</translation>
+    </message>
+    <message>
+        <source>Lead Resistance:</source>
+        <translation>Resistencia de línea:</translation>
+    </message>
+    <message>
+        <source>Lead Resistance 2:</source>
+        <translation>Resistencia de línea 2:</translation>
+    </message>
+    <message>
+        <source>Cold Junction Temperature:</source>
+        <translation>Temperatura de unión fría:</translation>
+    </message>
+    <message>
+        <source>- constant</source>
+        <translation>- constante</translation>
+    </message>
+    <message>
+        <source>Input Filter:</source>
+        <translation>Filtro de entrada:</translation>
+    </message>
+    <message>
+        <source>60 Hz</source>
+        <translation>60 Hz</translation>
+    </message>
+    <message>
+        <source>50 Hz</source>
+        <translation>50 Hz</translation>
+    </message>
+    <message>
+        <source>Error Indication:</source>
+        <translation>Indicación de error:</translation>
+    </message>
+    <message>
+        <source> and by Switching Relay</source>
+        <translation> y por conmutación del relé</translation>
+    </message>
+    <message>
+        <source> 1</source>
+        <translation> 1</translation>
+    </message>
+    <message>
+        <source> 2</source>
+        <translation> 2</translation>
+    </message>
+    <message>
+        <source>Transmitter Type:</source>
+        <translation>Tipo de transmisor:</translation>
+    </message>
+    <message>
+        <source>Firmware Version:</source>
+        <translation>Versión de firmware:</translation>
+    </message>
+    <message>
+        <source>Identification:</source>
+        <translation>Identificación:</translation>
+    </message>
+    <message>
+        <source>Manufacturer:</source>
+        <translation>Fabricante:</translation>
+    </message>
+    <message>
+        <source>Serial Number:</source>
+        <translation>Número de serie:</translation>
+    </message>
+    <message>
+        <source>Date of Manufacturing:</source>
+        <translation>Fecha de fabricación:</translation>
+    </message>
+    <message>
+        <source>Date of Last Change:</source>
+        <translation>Fecha del último cambio:</translation>
+    </message>
+    <message>
+        <source>Working Time:</source>
+        <translation>Tiempo de funcionamiento:</translation>
+    </message>
+    <message>
+        <source>File Version:</source>
+        <translation>Versión del archivo:</translation>
+    </message>
+    <message>
+        <source>Input Range:</source>
+        <translation>Rango de entrada:</translation>
+    </message>
+    <message>
+        <source>Sensor Connection:</source>
+        <translation>Conexión del sensor:</translation>
+    </message>
+    <message>
+        <source>Set Range:</source>
+        <translation>Rango ajustado:</translation>
+    </message>
+    <message>
+        <source>Communication Parameters:</source>
+        <translation>Parámetros de comunicación:</translation>
+    </message>
+    <message>
+        <source>Address:</source>
+        <translation>Dirección:</translation>
+    </message>
+    <message>
+        <source>BaudRate:</source>
+        <translation>Velocidad:</translation>
+    </message>
+    <message>
+        <source>Parity:</source>
+        <translation>Paridad:</translation>
+    </message>
+    <message>
+        <source>Text Note:</source>
+        <translation>Nota de texto:</translation>
+    </message>
+    <message>
+        <source>Configuration Security:</source>
+        <translation>Seguridad de la configuración:</translation>
+    </message>
+    <message>
+        <source>Change of the Configuration by the Set-up Unit is disallowed</source>
+        <translation>No se permite el cambio de la configuración con la unidad de ajuste</translation>
+    </message>
+    <message>
+        <source>Change of the Configuration by the Set-up Unit is allowed</source>
+        <translation>Se permite el cambio de la configuración con la unidad de ajuste</translation>
+    </message>
+    <message>
+        <source>None Decimal Place</source>
+        <translation>Sin decimales</translation>
+    </message>
+    <message>
+        <source>1 Decimal Place</source>
+        <translation>1 decimal</translation>
+    </message>
+    <message>
+        <source>2 Decimal Places</source>
+        <translation>2 decimales</translation>
+    </message>
+    <message>
+        <source>Points for Approximation:</source>
+        <translation>Puntos para la aproximación:</translation>
+    </message>
+    <message>
+        <source>No Points</source>
+        <translation>Sin puntos</translation>
+    </message>
+    <message>
+        <source> Transmitter Linearization Parameters </source>
+        <translation> Parámetros de linealización del transmisor </translation>
+    </message>
+    <message>
+        <source>Linear Table</source>
+        <translation>Tabla de linealización</translation>
+    </message>
+    <message>
+        <source>Start of X:</source>
+        <translation>Inicio de X:</translation>
+    </message>
+    <message>
+        <source>End of X:</source>
+        <translation>Fin de X:</translation>
+    </message>
+    <message>
+        <source>Start of Y:</source>
+        <translation>Inicio de Y:</translation>
+    </message>
+    <message>
+        <source>End of Y:</source>
+        <translation>Fin de Y:</translation>
+    </message>
+    <message>
+        <source>Display Configuration:</source>
+        <translation>Configuración del display:</translation>
+    </message>
+    <message>
+        <source>Cold Junction Compensation</source>
+        <translation>Compensación de unión fría</translation>
+    </message>
+    <message>
+        <source>Unit of X-Values:</source>
+        <translation>Unidad de los valores X:</translation>
+    </message>
+    <message>
+        <source>Ohm</source>
+        <translation>Ohm</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; could not be written: %2</source>
+        <translation>No se pudo escribir el archivo &apos;%1&apos;: %2</translation>
+    </message>
+    <message>
+        <source>Printing failed.</source>
+        <translation>La impresión ha fallado.</translation>
+    </message>
+</context>
+<context>
+    <name>TGraphForm</name>
+    <message>
+        <source>Maximum error of approximation is at point </source>
+        <translation>El error máximo de aproximación está en el punto </translation>
+    </message>
+    <message>
+        <source>Minimum error of approximation is at point </source>
+        <translation>El error mínimo de aproximación está en el punto </translation>
+    </message>
+</context>
+<context>
+    <name>lmk17</name>
+    <message>
+        <source>Approximation Graph</source>
+        <translation>Gráfico de aproximación</translation>
+    </message>
+    <message>
+        <source>Approximation Error Graph</source>
+        <translation>Gráfico del error de aproximación</translation>
+    </message>
+    <message>
+        <source> Approximation Graph</source>
+        <translation> Gráfico de aproximación</translation>
+    </message>
+    <message>
+        <source> Approximation Error Graph</source>
+        <translation> Gráfico del error de aproximación</translation>
+    </message>
+</context>
+<context>
     <name>lmk17::HelpViewer</name>
     <message>
         <source>LMK-17 Help</source>
@@ -1016,6 +1417,84 @@ Do you want to read configuration from transmitter? If no, operation will be sto
     </message>
 </context>
 <context>
+    <name>lmk17::LinEditor</name>
+    <message>
+        <source>Attention! There were changes in the table of points for linearization but approximation process was not carried out. In this case linearization may content wrong data. We recommend doing approximation of the linearization again. Do you want to approximate now?</source>
+        <translation>¡Atención! Hubo cambios en la tabla de puntos de linealización pero no se realizó la aproximación. La linealización puede contener datos erróneos. Recomendamos volver a aproximar la linealización. ¿Desea aproximar ahora?</translation>
+    </message>
+    <message>
+        <source>Attention! There were changes in the table of points for CJ compensation but approximation process was not carried out. In this case CJ compensation may content wrong data. We recommend doing approximation of the CJ compensation again. Do you want to approximate now?</source>
+        <translation>¡Atención! Hubo cambios en la tabla de puntos de la compensación de unión fría pero no se realizó la aproximación. La compensación de unión fría puede contener datos erróneos. Recomendamos volver a aproximar la compensación. ¿Desea aproximar ahora?</translation>
+    </message>
+    <message>
+        <source>Attention! There were changes in the &apos;Sensor Specific Constants&apos; section but approximation process was not carried out. In this case linearization may content wrong data. We recommend doing approximation of the linearization again. Do you want to approximate now?</source>
+        <translation>¡Atención! Hubo cambios en la sección &apos;Constantes específicas del sensor&apos; pero no se realizó la aproximación. La linealización puede contener datos erróneos. Recomendamos volver a aproximar la linealización. ¿Desea aproximar ahora?</translation>
+    </message>
+    <message>
+        <source>Attention! Range of Y-values is out of display range! We recommend changing the display configuration or changing linearization. Do you want to configure parameters now?</source>
+        <translation>¡Atención! ¡El rango de valores Y está fuera del rango del display! Recomendamos cambiar la configuración del display o la linealización. ¿Desea ajustar los parámetros ahora?</translation>
+    </message>
+    <message>
+        <source>Changes were not saved. Do you want to save parameters to file now?</source>
+        <translation>No se guardaron los cambios. ¿Desea guardar ahora los parámetros en un archivo?</translation>
+    </message>
+    <message>
+        <source>Changes were not saved. Parameters will be erased. Do you really want to close the window?</source>
+        <translation>No se guardaron los cambios. Los parámetros se perderán. ¿Desea realmente cerrar la ventana?</translation>
+    </message>
+    <message>
+        <source>Incorrect Format of the Value: </source>
+        <translation>Formato incorrecto del valor: </translation>
+    </message>
+    <message>
+        <source>linearization table</source>
+        <translation>tabla de linealización</translation>
+    </message>
+    <message>
+        <source>CJ Compensation polynomial</source>
+        <translation>polinomio de compensación de unión fría</translation>
+    </message>
+    <message>
+        <source>Cannot add point to the table, table is full.</source>
+        <translation>No se puede añadir el punto, la tabla está llena.</translation>
+    </message>
+</context>
+<context>
+    <name>lmk17::PrintController</name>
+    <message>
+        <source>Export as PDF…</source>
+        <translation>Exportar a PDF…</translation>
+    </message>
+    <message>
+        <source>Export as PDF</source>
+        <translation>Exportar a PDF</translation>
+    </message>
+    <message>
+        <source>PDF Files (*.pdf)</source>
+        <translation>Archivos PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>No printer is installed, cannot continue.</source>
+        <translation>No hay ninguna impresora instalada, no se puede continuar.</translation>
+    </message>
+    <message>
+        <source>Printing failed.</source>
+        <translation>La impresión ha fallado.</translation>
+    </message>
+    <message>
+        <source>There has not been set any configuration of transmitter.</source>
+        <translation>No se ha establecido ninguna configuración del transmisor.</translation>
+    </message>
+    <message>
+        <source>Transmitter Configuration Protocol</source>
+        <translation>Protocolo de configuración del transmisor</translation>
+    </message>
+    <message>
+        <source>Transmitter Linearization Parameters</source>
+        <translation>Parámetros de linealización del transmisor</translation>
+    </message>
+</context>
+<context>
     <name>lmk17::TAdresaForm</name>
     <message>
         <source>Address:</source>
@@ -1032,6 +1511,275 @@ Do you want to read configuration from transmitter? If no, operation will be sto
     <message>
         <source>Cancel</source>
         <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>lmk17::TGraphForm</name>
+    <message>
+        <source>Graph Scale:</source>
+        <translation>Escala del gráfico:</translation>
+    </message>
+    <message>
+        <source>X Axis:</source>
+        <translation>Eje X:</translation>
+    </message>
+    <message>
+        <source>Y Axis:</source>
+        <translation>Eje Y:</translation>
+    </message>
+    <message>
+        <source>Approximation Error:</source>
+        <translation>Error de aproximación:</translation>
+    </message>
+    <message>
+        <source> By clicking on value you can display coordinates of point, where this error was found. </source>
+        <translation> Haciendo clic en el valor se muestran las coordenadas del punto donde se encontró este error. </translation>
+    </message>
+    <message>
+        <source>Approximation Error Graph</source>
+        <translation>Gráfico del error de aproximación</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Cerrar</translation>
+    </message>
+</context>
+<context>
+    <name>lmk17::TLinearForm</name>
+    <message>
+        <source>Linearization and Cold Junction Compensation</source>
+        <translation>Linealización y compensación de unión fría</translation>
+    </message>
+    <message>
+        <source> Linearization </source>
+        <translation> Linealización </translation>
+    </message>
+    <message>
+        <source>Cold Junction Compensation</source>
+        <translation>Compensación de unión fría</translation>
+    </message>
+    <message>
+        <source>Sensor Specific Characterization</source>
+        <translation>Caracterización específica del sensor</translation>
+    </message>
+    <message>
+        <source> Linearization - detail </source>
+        <translation> Linealización - detalle </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pasted row(s) did not fit into the table and were left out.</source>
+        <translation>
+            <numerusform>%n fila(s) pegada(s) no cabían en la tabla y se omitieron.</numerusform>
+            <numerusform>%n fila(s) pegada(s) no cabían en la tabla y se omitieron.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Do you really want to clear the table of linearization points?</source>
+        <translation>¿Desea realmente borrar la tabla de puntos de linealización?</translation>
+    </message>
+    <message>
+        <source>Do you really want to clear the table of cold junction compensation points</source>
+        <translation>¿Desea realmente borrar la tabla de puntos de la compensación de unión fría</translation>
+    </message>
+    <message>
+        <source> Linearization Graph</source>
+        <translation> Gráfico de linealización</translation>
+    </message>
+    <message>
+        <source> Cold Junction Compensation Graph</source>
+        <translation> Gráfico de compensación de unión fría</translation>
+    </message>
+    <message>
+        <source>Add Coordinates to the Table</source>
+        <translation>Añadir coordenadas a la tabla</translation>
+    </message>
+    <message>
+        <source>Copy Graph to the Clipboard</source>
+        <translation>Copiar el gráfico al portapapeles</translation>
+    </message>
+    <message>
+        <source>Save the Linearization Parameters</source>
+        <translation>Guardar los parámetros de linealización</translation>
+    </message>
+    <message>
+        <source>Load the Linearization Parameters</source>
+        <translation>Cargar los parámetros de linealización</translation>
+    </message>
+    <message>
+        <source>Linearization Files (*.lin *.LIN)</source>
+        <translation>Archivos de linealización (*.lin *.LIN)</translation>
+    </message>
+    <message>
+        <source>All Files (*)</source>
+        <translation>Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Archivo</translation>
+    </message>
+    <message>
+        <source>Printer Setup</source>
+        <translation>Configurar impresora</translation>
+    </message>
+    <message>
+        <source>Print the Linearization Parameters</source>
+        <translation>Imprimir los parámetros de linealización</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Edición</translation>
+    </message>
+    <message>
+        <source>Edit the Linear Table</source>
+        <translation>Editar la tabla de linealización</translation>
+    </message>
+    <message>
+        <source>Edit the Cold Junction Compensation</source>
+        <translation>Editar la compensación de unión fría</translation>
+    </message>
+    <message>
+        <source>Edit the Sensor-Specific Characterization</source>
+        <translation>Editar la caracterización específica del sensor</translation>
+    </message>
+    <message>
+        <source>Clear the Table for Linearization</source>
+        <translation>Borrar la tabla de linealización</translation>
+    </message>
+    <message>
+        <source>Clear the Table for Cold Junction Compensation</source>
+        <translation>Borrar la tabla de compensación de unión fría</translation>
+    </message>
+    <message>
+        <source>Set Default Linearization</source>
+        <translation>Establecer la linealización predeterminada</translation>
+    </message>
+    <message>
+        <source>Set Default Linearization and CJ Compensation</source>
+        <translation>Establecer la linealización y la compensación UF predeterminadas</translation>
+    </message>
+    <message>
+        <source>&amp;Approximation</source>
+        <translation>&amp;Aproximación</translation>
+    </message>
+    <message>
+        <source>&amp;Linearization</source>
+        <translation>&amp;Linealización</translation>
+    </message>
+    <message>
+        <source>&amp;Cold Junction Compensation</source>
+        <translation>&amp;Compensación de unión fría</translation>
+    </message>
+    <message>
+        <source>&amp;Graph</source>
+        <translation>&amp;Gráfico</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>Ay&amp;uda</translation>
+    </message>
+    <message>
+        <source>Contents</source>
+        <translation>Contenido</translation>
+    </message>
+    <message>
+        <source>Index</source>
+        <translation>Índice</translation>
+    </message>
+    <message>
+        <source>Start of X :</source>
+        <translation>Inicio de X :</translation>
+    </message>
+    <message>
+        <source>End of X :</source>
+        <translation>Fin de X :</translation>
+    </message>
+    <message>
+        <source>Start of Y :</source>
+        <translation>Inicio de Y :</translation>
+    </message>
+    <message>
+        <source>End of Y :</source>
+        <translation>Fin de Y :</translation>
+    </message>
+    <message>
+        <source>Units of  X : </source>
+        <translation>Unidades de X : </translation>
+    </message>
+    <message>
+        <source>Units of Y :</source>
+        <translation>Unidades de Y :</translation>
+    </message>
+    <message>
+        <source>Display Configuration</source>
+        <translation>Configuración del display</translation>
+    </message>
+    <message>
+        <source> None Decimal Place</source>
+        <translation> Sin decimales</translation>
+    </message>
+    <message>
+        <source> 1 Decimal Place</source>
+        <translation> 1 decimal</translation>
+    </message>
+    <message>
+        <source> 2 Decimal Places</source>
+        <translation> 2 decimales</translation>
+    </message>
+    <message>
+        <source>Linearization Approximation</source>
+        <translation>Aproximación de la linealización</translation>
+    </message>
+    <message>
+        <source>Clear Table</source>
+        <translation>Borrar tabla</translation>
+    </message>
+    <message>
+        <source>Units of the X-Values: </source>
+        <translation>Unidades de los valores X: </translation>
+    </message>
+    <message>
+        <source>CJ Compensation Approximate</source>
+        <translation>Aproximar compensación UF</translation>
+    </message>
+    <message>
+        <source>Default Constants (IEC 751/A2)</source>
+        <translation>Constantes estándar (IEC 751/A2)</translation>
+    </message>
+    <message>
+        <source>for -200 °C to 0 °C:</source>
+        <translation>para -200 °C a 0 °C:</translation>
+    </message>
+    <message>
+        <source>Rt = R0 * [1 + A*t + B*t^2 + C*( t- 100°C )*t^3] </source>
+        <translation>Rt = R0 * [1 + A*t + B*t^2 + C*( t- 100°C )*t^3] </translation>
+    </message>
+    <message>
+        <source>for 0 °C to 850 °C:</source>
+        <translation>para 0 °C a 850 °C:</translation>
+    </message>
+    <message>
+        <source>Rt = R0 * (1 + A*t + B*t^2)</source>
+        <translation>Rt = R0 * (1 + A*t + B*t^2)</translation>
+    </message>
+    <message>
+        <source>Sensor-Specific Constants according to IEC 751/A2 </source>
+        <translation>Constantes específicas del sensor según IEC 751/A2 </translation>
+    </message>
+    <message>
+        <source>Resistance at Temperature 0°C:</source>
+        <translation>Resistencia a la temperatura de 0°C:</translation>
+    </message>
+    <message>
+        <source>Resistance at Temperature T1:</source>
+        <translation>Resistencia a la temperatura T1:</translation>
+    </message>
+    <message>
+        <source>One-Point Calibration according to IEC 751/A2 </source>
+        <translation>Calibración en un punto según IEC 751/A2 </translation>
+    </message>
+    <message>
+        <source>Calculate Linearization according to Constants</source>
+        <translation>Calcular la linealización según las constantes</translation>
     </message>
 </context>
 <context>
@@ -1311,6 +2059,33 @@ Do you want to read configuration from transmitter? If no, operation will be sto
     <message>
         <source>All Files (*)</source>
         <translation>Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source> Save the configuration protocol as a PDF file </source>
+        <translation> Guardar el protocolo de configuración como archivo PDF </translation>
+    </message>
+</context>
+<context>
+    <name>lmk17::TPodpisForm</name>
+    <message>
+        <source>  Sign and Note</source>
+        <translation>  Firma y nota</translation>
+    </message>
+    <message>
+        <source>&amp;Configured by :</source>
+        <translation>&amp;Configurado por :</translation>
+    </message>
+    <message>
+        <source>&amp;Note :</source>
+        <translation>&amp;Nota :</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;Aceptar</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Cancelar</translation>
     </message>
 </context>
 <context>

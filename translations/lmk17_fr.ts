@@ -634,14 +634,6 @@ dans l&apos;ordre ; le dernier s&apos;applique.
         <translation>Les données n&apos;ont pas été chargées, impossible d&apos;ouvrir le fichier : &apos;%1&apos;.</translation>
     </message>
     <message>
-        <source>Maximum error of approximation is at point </source>
-        <translation>L&apos;erreur d&apos;approximation maximale se trouve au point </translation>
-    </message>
-    <message>
-        <source>Minimum error of approximation is at point </source>
-        <translation>L&apos;erreur d&apos;approximation minimale se trouve au point </translation>
-    </message>
-    <message>
         <source>Incorrect format of the value in row n.%1 and column n.%2, please correct.</source>
         <translation>Format de la valeur incorrect à la ligne n°%1 et à la colonne n°%2, veuillez corriger.</translation>
     </message>
@@ -851,6 +843,26 @@ Do You really want to change the parameters?</source>
         <source>The log file &quot;%1&quot; could not be written. Monitoring goes on; the records are kept in the log window only.</source>
         <translation>Impossible d&apos;écrire dans le fichier journal &quot;%1&quot;. La surveillance continue ; les enregistrements restent uniquement dans la fenêtre du journal.</translation>
     </message>
+    <message>
+        <source>an empty item in the address list</source>
+        <translation>un élément vide dans la liste des adresses</translation>
+    </message>
+    <message>
+        <source>not an address 0..31 or a range of them: %1</source>
+        <translation>ni une adresse 0..31 ni une plage d&apos;adresses : %1</translation>
+    </message>
+    <message>
+        <source>a range runs upwards: %1</source>
+        <translation>une plage doit être croissante : %1</translation>
+    </message>
+    <message>
+        <source>address %1 is listed twice</source>
+        <translation>l&apos;adresse %1 figure deux fois</translation>
+    </message>
+    <message>
+        <source>at most %1 addresses</source>
+        <translation>au plus %1 adresses</translation>
+    </message>
 </context>
 <context>
     <name>Operations</name>
@@ -981,6 +993,395 @@ Do you want to read configuration from transmitter? If no, operation will be sto
     </message>
 </context>
 <context>
+    <name>Protocol</name>
+    <message>
+        <source>Note.: </source>
+        <translation>Note : </translation>
+    </message>
+    <message>
+        <source>Configured by</source>
+        <translation>Configuré par</translation>
+    </message>
+    <message>
+        <source>Date: </source>
+        <translation>Date : </translation>
+    </message>
+    <message>
+        <source> Transmitter Configuration Protocol </source>
+        <translation> Procès-verbal de configuration du transmetteur </translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Oui</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Non</translation>
+    </message>
+    <message>
+        <source> 19200 Bd, </source>
+        <translation> 19200 Bd, </translation>
+    </message>
+    <message>
+        <source> 9600 Bd, </source>
+        <translation> 9600 Bd, </translation>
+    </message>
+    <message>
+        <source> 4800 Bd, </source>
+        <translation> 4800 Bd, </translation>
+    </message>
+    <message>
+        <source> 1200 Bd, </source>
+        <translation> 1200 Bd, </translation>
+    </message>
+    <message>
+        <source> 600 Bd, </source>
+        <translation> 600 Bd, </translation>
+    </message>
+    <message>
+        <source> 2400 Bd, </source>
+        <translation> 2400 Bd, </translation>
+    </message>
+    <message>
+        <source> none</source>
+        <translation> aucune</translation>
+    </message>
+    <message>
+        <source> odd</source>
+        <translation> impaire</translation>
+    </message>
+    <message>
+        <source> even</source>
+        <translation> paire</translation>
+    </message>
+    <message>
+        <source>Input</source>
+        <translation>Entrée</translation>
+    </message>
+    <message>
+        <source>Correction</source>
+        <translation>Correction</translation>
+    </message>
+    <message>
+        <source>Output</source>
+        <translation>Sortie</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Début</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Fin</translation>
+    </message>
+    <message>
+        <source>Limit Comparator</source>
+        <translation>Comparateur de seuil</translation>
+    </message>
+    <message>
+        <source> 1:</source>
+        <translation> 1:</translation>
+    </message>
+    <message>
+        <source> 2:</source>
+        <translation> 2:</translation>
+    </message>
+    <message>
+        <source>Enabled</source>
+        <translation>Activé</translation>
+    </message>
+    <message>
+        <source>Disabled</source>
+        <translation>Désactivé</translation>
+    </message>
+    <message>
+        <source>Switch Level:</source>
+        <translation>Seuil de commutation :</translation>
+    </message>
+    <message>
+        <source>Hysteresis:</source>
+        <translation>Hystérésis :</translation>
+    </message>
+    <message>
+        <source>Switching Mode:</source>
+        <translation>Mode de commutation :</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>Reverse</source>
+        <translation>Inverse</translation>
+    </message>
+    <message>
+        <source>Indicate by Error Output:</source>
+        <translation>Signalisation par la sortie de défaut :</translation>
+    </message>
+    <message>
+        <source>State on Error:</source>
+        <translation>État en cas de défaut :</translation>
+    </message>
+    <message>
+        <source>Switch On</source>
+        <translation>Activer</translation>
+    </message>
+    <message>
+        <source>Switch Off</source>
+        <translation>Désactiver</translation>
+    </message>
+    <message>
+        <source>Output Type:</source>
+        <translation>Type de sortie :</translation>
+    </message>
+    <message>
+        <source>Output Saturation:</source>
+        <translation>Saturation de la sortie :</translation>
+    </message>
+    <message>
+        <source>cca  %1 to %2 %3</source>
+        <translation>env.  %1 à %2 %3</translation>
+    </message>
+    <message>
+        <source>Damping:</source>
+        <translation>Amortissement :</translation>
+    </message>
+    <message>
+        <source>Linearization:</source>
+        <translation>Linéarisation :</translation>
+    </message>
+    <message>
+        <source>Customer Linearization:</source>
+        <translation>Linéarisation client :</translation>
+    </message>
+    <message>
+        <source>Lead Resistance 1:</source>
+        <translation>Résistance de ligne 1 :</translation>
+    </message>
+    <message>
+        <source>Lead Resistance:</source>
+        <translation>Résistance de ligne :</translation>
+    </message>
+    <message>
+        <source>Lead Resistance 2:</source>
+        <translation>Résistance de ligne 2 :</translation>
+    </message>
+    <message>
+        <source>Cold Junction Temperature:</source>
+        <translation>Température de soudure froide :</translation>
+    </message>
+    <message>
+        <source>- constant</source>
+        <translation>- constante</translation>
+    </message>
+    <message>
+        <source>Input Filter:</source>
+        <translation>Filtre d&apos;entrée :</translation>
+    </message>
+    <message>
+        <source>60 Hz</source>
+        <translation>60 Hz</translation>
+    </message>
+    <message>
+        <source>50 Hz</source>
+        <translation>50 Hz</translation>
+    </message>
+    <message>
+        <source>Error Indication:</source>
+        <translation>Signalisation de défaut :</translation>
+    </message>
+    <message>
+        <source> and by Switching Relay</source>
+        <translation> et par commutation du relais</translation>
+    </message>
+    <message>
+        <source> 1</source>
+        <translation> 1</translation>
+    </message>
+    <message>
+        <source> 2</source>
+        <translation> 2</translation>
+    </message>
+    <message>
+        <source>Transmitter Type:</source>
+        <translation>Type de transmetteur :</translation>
+    </message>
+    <message>
+        <source>Firmware Version:</source>
+        <translation>Version du firmware :</translation>
+    </message>
+    <message>
+        <source>Identification:</source>
+        <translation>Identification :</translation>
+    </message>
+    <message>
+        <source>Manufacturer:</source>
+        <translation>Fabricant :</translation>
+    </message>
+    <message>
+        <source>Serial Number:</source>
+        <translation>Numéro de série :</translation>
+    </message>
+    <message>
+        <source>Date of Manufacturing:</source>
+        <translation>Date de fabrication :</translation>
+    </message>
+    <message>
+        <source>Date of Last Change:</source>
+        <translation>Date de la dernière modification :</translation>
+    </message>
+    <message>
+        <source>Working Time:</source>
+        <translation>Temps de fonctionnement :</translation>
+    </message>
+    <message>
+        <source>File Version:</source>
+        <translation>Version du fichier :</translation>
+    </message>
+    <message>
+        <source>Input Range:</source>
+        <translation>Plage d&apos;entrée :</translation>
+    </message>
+    <message>
+        <source>Sensor Connection:</source>
+        <translation>Raccordement du capteur :</translation>
+    </message>
+    <message>
+        <source>Set Range:</source>
+        <translation>Échelle réglée :</translation>
+    </message>
+    <message>
+        <source>Communication Parameters:</source>
+        <translation>Paramètres de communication :</translation>
+    </message>
+    <message>
+        <source>Address:</source>
+        <translation>Adresse :</translation>
+    </message>
+    <message>
+        <source>BaudRate:</source>
+        <translation>Vitesse :</translation>
+    </message>
+    <message>
+        <source>Parity:</source>
+        <translation>Parité :</translation>
+    </message>
+    <message>
+        <source>Text Note:</source>
+        <translation>Note texte :</translation>
+    </message>
+    <message>
+        <source>Configuration Security:</source>
+        <translation>Sécurité de la configuration :</translation>
+    </message>
+    <message>
+        <source>Change of the Configuration by the Set-up Unit is disallowed</source>
+        <translation>La modification de la configuration par l&apos;unité de réglage est interdite</translation>
+    </message>
+    <message>
+        <source>Change of the Configuration by the Set-up Unit is allowed</source>
+        <translation>La modification de la configuration par l&apos;unité de réglage est autorisée</translation>
+    </message>
+    <message>
+        <source>None Decimal Place</source>
+        <translation>Sans décimale</translation>
+    </message>
+    <message>
+        <source>1 Decimal Place</source>
+        <translation>1 décimale</translation>
+    </message>
+    <message>
+        <source>2 Decimal Places</source>
+        <translation>2 décimales</translation>
+    </message>
+    <message>
+        <source>Points for Approximation:</source>
+        <translation>Points pour l&apos;approximation :</translation>
+    </message>
+    <message>
+        <source>No Points</source>
+        <translation>Aucun point</translation>
+    </message>
+    <message>
+        <source> Transmitter Linearization Parameters </source>
+        <translation> Paramètres de linéarisation du transmetteur </translation>
+    </message>
+    <message>
+        <source>Linear Table</source>
+        <translation>Table de linéarisation</translation>
+    </message>
+    <message>
+        <source>Start of X:</source>
+        <translation>Début de X :</translation>
+    </message>
+    <message>
+        <source>End of X:</source>
+        <translation>Fin de X :</translation>
+    </message>
+    <message>
+        <source>Start of Y:</source>
+        <translation>Début de Y :</translation>
+    </message>
+    <message>
+        <source>End of Y:</source>
+        <translation>Fin de Y :</translation>
+    </message>
+    <message>
+        <source>Display Configuration:</source>
+        <translation>Configuration de l&apos;afficheur :</translation>
+    </message>
+    <message>
+        <source>Cold Junction Compensation</source>
+        <translation>Compensation de soudure froide</translation>
+    </message>
+    <message>
+        <source>Unit of X-Values:</source>
+        <translation>Unité des valeurs X :</translation>
+    </message>
+    <message>
+        <source>Ohm</source>
+        <translation>Ohm</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; could not be written: %2</source>
+        <translation>Impossible d&apos;écrire le fichier &apos;%1&apos; : %2</translation>
+    </message>
+    <message>
+        <source>Printing failed.</source>
+        <translation>L&apos;impression a échoué.</translation>
+    </message>
+</context>
+<context>
+    <name>TGraphForm</name>
+    <message>
+        <source>Maximum error of approximation is at point </source>
+        <translation>L&apos;erreur d&apos;approximation maximale se trouve au point </translation>
+    </message>
+    <message>
+        <source>Minimum error of approximation is at point </source>
+        <translation>L&apos;erreur d&apos;approximation minimale se trouve au point </translation>
+    </message>
+</context>
+<context>
+    <name>lmk17</name>
+    <message>
+        <source>Approximation Graph</source>
+        <translation>Graphique d&apos;approximation</translation>
+    </message>
+    <message>
+        <source>Approximation Error Graph</source>
+        <translation>Graphique de l&apos;erreur d&apos;approximation</translation>
+    </message>
+    <message>
+        <source> Approximation Graph</source>
+        <translation> Graphique d&apos;approximation</translation>
+    </message>
+    <message>
+        <source> Approximation Error Graph</source>
+        <translation> Graphique de l&apos;erreur d&apos;approximation</translation>
+    </message>
+</context>
+<context>
     <name>lmk17::HelpViewer</name>
     <message>
         <source>LMK-17 Help</source>
@@ -1016,6 +1417,84 @@ Do you want to read configuration from transmitter? If no, operation will be sto
     </message>
 </context>
 <context>
+    <name>lmk17::LinEditor</name>
+    <message>
+        <source>Attention! There were changes in the table of points for linearization but approximation process was not carried out. In this case linearization may content wrong data. We recommend doing approximation of the linearization again. Do you want to approximate now?</source>
+        <translation>Attention ! Le tableau des points de linéarisation a été modifié mais l&apos;approximation n&apos;a pas été effectuée. La linéarisation peut donc contenir des données erronées. Nous recommandons de refaire l&apos;approximation de la linéarisation. Voulez-vous l&apos;approximer maintenant ?</translation>
+    </message>
+    <message>
+        <source>Attention! There were changes in the table of points for CJ compensation but approximation process was not carried out. In this case CJ compensation may content wrong data. We recommend doing approximation of the CJ compensation again. Do you want to approximate now?</source>
+        <translation>Attention ! Le tableau des points de la compensation de soudure froide a été modifié mais l&apos;approximation n&apos;a pas été effectuée. La compensation de soudure froide peut donc contenir des données erronées. Nous recommandons de refaire l&apos;approximation de la compensation. Voulez-vous l&apos;approximer maintenant ?</translation>
+    </message>
+    <message>
+        <source>Attention! There were changes in the &apos;Sensor Specific Constants&apos; section but approximation process was not carried out. In this case linearization may content wrong data. We recommend doing approximation of the linearization again. Do you want to approximate now?</source>
+        <translation>Attention ! La section &apos;Constantes spécifiques du capteur&apos; a été modifiée mais l&apos;approximation n&apos;a pas été effectuée. La linéarisation peut donc contenir des données erronées. Nous recommandons de refaire l&apos;approximation de la linéarisation. Voulez-vous l&apos;approximer maintenant ?</translation>
+    </message>
+    <message>
+        <source>Attention! Range of Y-values is out of display range! We recommend changing the display configuration or changing linearization. Do you want to configure parameters now?</source>
+        <translation>Attention ! La plage des valeurs Y dépasse la plage de l&apos;afficheur ! Nous recommandons de modifier la configuration de l&apos;afficheur ou la linéarisation. Voulez-vous régler les paramètres maintenant ?</translation>
+    </message>
+    <message>
+        <source>Changes were not saved. Do you want to save parameters to file now?</source>
+        <translation>Les modifications n&apos;ont pas été enregistrées. Voulez-vous enregistrer les paramètres dans un fichier maintenant ?</translation>
+    </message>
+    <message>
+        <source>Changes were not saved. Parameters will be erased. Do you really want to close the window?</source>
+        <translation>Les modifications n&apos;ont pas été enregistrées. Les paramètres seront perdus. Voulez-vous vraiment fermer la fenêtre ?</translation>
+    </message>
+    <message>
+        <source>Incorrect Format of the Value: </source>
+        <translation>Format de la valeur incorrect : </translation>
+    </message>
+    <message>
+        <source>linearization table</source>
+        <translation>table de linéarisation</translation>
+    </message>
+    <message>
+        <source>CJ Compensation polynomial</source>
+        <translation>polynôme de compensation de soudure froide</translation>
+    </message>
+    <message>
+        <source>Cannot add point to the table, table is full.</source>
+        <translation>Impossible d&apos;ajouter le point, le tableau est plein.</translation>
+    </message>
+</context>
+<context>
+    <name>lmk17::PrintController</name>
+    <message>
+        <source>Export as PDF…</source>
+        <translation>Exporter en PDF…</translation>
+    </message>
+    <message>
+        <source>Export as PDF</source>
+        <translation>Exporter en PDF</translation>
+    </message>
+    <message>
+        <source>PDF Files (*.pdf)</source>
+        <translation>Fichiers PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>No printer is installed, cannot continue.</source>
+        <translation>Aucune imprimante n&apos;est installée, impossible de continuer.</translation>
+    </message>
+    <message>
+        <source>Printing failed.</source>
+        <translation>L&apos;impression a échoué.</translation>
+    </message>
+    <message>
+        <source>There has not been set any configuration of transmitter.</source>
+        <translation>Aucune configuration du transmetteur n&apos;a été définie.</translation>
+    </message>
+    <message>
+        <source>Transmitter Configuration Protocol</source>
+        <translation>Procès-verbal de configuration du transmetteur</translation>
+    </message>
+    <message>
+        <source>Transmitter Linearization Parameters</source>
+        <translation>Paramètres de linéarisation du transmetteur</translation>
+    </message>
+</context>
+<context>
     <name>lmk17::TAdresaForm</name>
     <message>
         <source>Address:</source>
@@ -1032,6 +1511,275 @@ Do you want to read configuration from transmitter? If no, operation will be sto
     <message>
         <source>Cancel</source>
         <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>lmk17::TGraphForm</name>
+    <message>
+        <source>Graph Scale:</source>
+        <translation>Échelle du graphique :</translation>
+    </message>
+    <message>
+        <source>X Axis:</source>
+        <translation>Axe X :</translation>
+    </message>
+    <message>
+        <source>Y Axis:</source>
+        <translation>Axe Y :</translation>
+    </message>
+    <message>
+        <source>Approximation Error:</source>
+        <translation>Erreur d&apos;approximation :</translation>
+    </message>
+    <message>
+        <source> By clicking on value you can display coordinates of point, where this error was found. </source>
+        <translation> Un clic sur la valeur affiche les coordonnées du point où cette erreur a été trouvée. </translation>
+    </message>
+    <message>
+        <source>Approximation Error Graph</source>
+        <translation>Graphique de l&apos;erreur d&apos;approximation</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Fermer</translation>
+    </message>
+</context>
+<context>
+    <name>lmk17::TLinearForm</name>
+    <message>
+        <source>Linearization and Cold Junction Compensation</source>
+        <translation>Linéarisation et compensation de soudure froide</translation>
+    </message>
+    <message>
+        <source> Linearization </source>
+        <translation> Linéarisation </translation>
+    </message>
+    <message>
+        <source>Cold Junction Compensation</source>
+        <translation>Compensation de soudure froide</translation>
+    </message>
+    <message>
+        <source>Sensor Specific Characterization</source>
+        <translation>Caractérisation spécifique du capteur</translation>
+    </message>
+    <message>
+        <source> Linearization - detail </source>
+        <translation> Linéarisation - détail </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pasted row(s) did not fit into the table and were left out.</source>
+        <translation>
+            <numerusform>%n ligne(s) collée(s) ne tenaient pas dans le tableau et ont été ignorées.</numerusform>
+            <numerusform>%n ligne(s) collée(s) ne tenaient pas dans le tableau et ont été ignorées.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Do you really want to clear the table of linearization points?</source>
+        <translation>Voulez-vous vraiment effacer le tableau des points de linéarisation ?</translation>
+    </message>
+    <message>
+        <source>Do you really want to clear the table of cold junction compensation points</source>
+        <translation>Voulez-vous vraiment effacer le tableau des points de la compensation de soudure froide</translation>
+    </message>
+    <message>
+        <source> Linearization Graph</source>
+        <translation> Graphique de linéarisation</translation>
+    </message>
+    <message>
+        <source> Cold Junction Compensation Graph</source>
+        <translation> Graphique de la compensation de soudure froide</translation>
+    </message>
+    <message>
+        <source>Add Coordinates to the Table</source>
+        <translation>Ajouter les coordonnées au tableau</translation>
+    </message>
+    <message>
+        <source>Copy Graph to the Clipboard</source>
+        <translation>Copier le graphique dans le presse-papiers</translation>
+    </message>
+    <message>
+        <source>Save the Linearization Parameters</source>
+        <translation>Enregistrer les paramètres de linéarisation</translation>
+    </message>
+    <message>
+        <source>Load the Linearization Parameters</source>
+        <translation>Charger les paramètres de linéarisation</translation>
+    </message>
+    <message>
+        <source>Linearization Files (*.lin *.LIN)</source>
+        <translation>Fichiers de linéarisation (*.lin *.LIN)</translation>
+    </message>
+    <message>
+        <source>All Files (*)</source>
+        <translation>Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>Printer Setup</source>
+        <translation>Configuration de l&apos;imprimante</translation>
+    </message>
+    <message>
+        <source>Print the Linearization Parameters</source>
+        <translation>Imprimer les paramètres de linéarisation</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>É&amp;dition</translation>
+    </message>
+    <message>
+        <source>Edit the Linear Table</source>
+        <translation>Modifier la table de linéarisation</translation>
+    </message>
+    <message>
+        <source>Edit the Cold Junction Compensation</source>
+        <translation>Modifier la compensation de soudure froide</translation>
+    </message>
+    <message>
+        <source>Edit the Sensor-Specific Characterization</source>
+        <translation>Modifier la caractérisation spécifique du capteur</translation>
+    </message>
+    <message>
+        <source>Clear the Table for Linearization</source>
+        <translation>Effacer le tableau de linéarisation</translation>
+    </message>
+    <message>
+        <source>Clear the Table for Cold Junction Compensation</source>
+        <translation>Effacer le tableau de compensation de soudure froide</translation>
+    </message>
+    <message>
+        <source>Set Default Linearization</source>
+        <translation>Appliquer la linéarisation par défaut</translation>
+    </message>
+    <message>
+        <source>Set Default Linearization and CJ Compensation</source>
+        <translation>Appliquer la linéarisation et la compensation SF par défaut</translation>
+    </message>
+    <message>
+        <source>&amp;Approximation</source>
+        <translation>&amp;Approximation</translation>
+    </message>
+    <message>
+        <source>&amp;Linearization</source>
+        <translation>&amp;Linéarisation</translation>
+    </message>
+    <message>
+        <source>&amp;Cold Junction Compensation</source>
+        <translation>&amp;Compensation de soudure froide</translation>
+    </message>
+    <message>
+        <source>&amp;Graph</source>
+        <translation>&amp;Graphique</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aide</translation>
+    </message>
+    <message>
+        <source>Contents</source>
+        <translation>Sommaire</translation>
+    </message>
+    <message>
+        <source>Index</source>
+        <translation>Index</translation>
+    </message>
+    <message>
+        <source>Start of X :</source>
+        <translation>Début de X :</translation>
+    </message>
+    <message>
+        <source>End of X :</source>
+        <translation>Fin de X :</translation>
+    </message>
+    <message>
+        <source>Start of Y :</source>
+        <translation>Début de Y :</translation>
+    </message>
+    <message>
+        <source>End of Y :</source>
+        <translation>Fin de Y :</translation>
+    </message>
+    <message>
+        <source>Units of  X : </source>
+        <translation>Unité de X : </translation>
+    </message>
+    <message>
+        <source>Units of Y :</source>
+        <translation>Unité de Y :</translation>
+    </message>
+    <message>
+        <source>Display Configuration</source>
+        <translation>Configuration de l&apos;afficheur</translation>
+    </message>
+    <message>
+        <source> None Decimal Place</source>
+        <translation> Sans décimale</translation>
+    </message>
+    <message>
+        <source> 1 Decimal Place</source>
+        <translation> 1 décimale</translation>
+    </message>
+    <message>
+        <source> 2 Decimal Places</source>
+        <translation> 2 décimales</translation>
+    </message>
+    <message>
+        <source>Linearization Approximation</source>
+        <translation>Approximation de la linéarisation</translation>
+    </message>
+    <message>
+        <source>Clear Table</source>
+        <translation>Effacer le tableau</translation>
+    </message>
+    <message>
+        <source>Units of the X-Values: </source>
+        <translation>Unité des valeurs X : </translation>
+    </message>
+    <message>
+        <source>CJ Compensation Approximate</source>
+        <translation>Approximer la compensation SF</translation>
+    </message>
+    <message>
+        <source>Default Constants (IEC 751/A2)</source>
+        <translation>Constantes normalisées (IEC 751/A2)</translation>
+    </message>
+    <message>
+        <source>for -200 °C to 0 °C:</source>
+        <translation>pour -200 °C à 0 °C :</translation>
+    </message>
+    <message>
+        <source>Rt = R0 * [1 + A*t + B*t^2 + C*( t- 100°C )*t^3] </source>
+        <translation>Rt = R0 * [1 + A*t + B*t^2 + C*( t- 100°C )*t^3] </translation>
+    </message>
+    <message>
+        <source>for 0 °C to 850 °C:</source>
+        <translation>pour 0 °C à 850 °C :</translation>
+    </message>
+    <message>
+        <source>Rt = R0 * (1 + A*t + B*t^2)</source>
+        <translation>Rt = R0 * (1 + A*t + B*t^2)</translation>
+    </message>
+    <message>
+        <source>Sensor-Specific Constants according to IEC 751/A2 </source>
+        <translation>Constantes spécifiques du capteur selon IEC 751/A2 </translation>
+    </message>
+    <message>
+        <source>Resistance at Temperature 0°C:</source>
+        <translation>Résistance à la température de 0°C :</translation>
+    </message>
+    <message>
+        <source>Resistance at Temperature T1:</source>
+        <translation>Résistance à la température T1 :</translation>
+    </message>
+    <message>
+        <source>One-Point Calibration according to IEC 751/A2 </source>
+        <translation>Étalonnage en un point selon IEC 751/A2 </translation>
+    </message>
+    <message>
+        <source>Calculate Linearization according to Constants</source>
+        <translation>Calculer la linéarisation d&apos;après les constantes</translation>
     </message>
 </context>
 <context>
@@ -1311,6 +2059,33 @@ Do you want to read configuration from transmitter? If no, operation will be sto
     <message>
         <source>All Files (*)</source>
         <translation>Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source> Save the configuration protocol as a PDF file </source>
+        <translation> Enregistrer le procès-verbal de configuration en fichier PDF </translation>
+    </message>
+</context>
+<context>
+    <name>lmk17::TPodpisForm</name>
+    <message>
+        <source>  Sign and Note</source>
+        <translation>  Signature et note</translation>
+    </message>
+    <message>
+        <source>&amp;Configured by :</source>
+        <translation>&amp;Configuré par :</translation>
+    </message>
+    <message>
+        <source>&amp;Note :</source>
+        <translation>&amp;Note :</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Annuler</translation>
     </message>
 </context>
 <context>

@@ -634,14 +634,6 @@ obowiązuje ostatni.
         <translation>Dane nie zostały wczytane, nie można otworzyć pliku: &apos;%1&apos;.</translation>
     </message>
     <message>
-        <source>Maximum error of approximation is at point </source>
-        <translation>Maksymalny błąd aproksymacji jest w punkcie </translation>
-    </message>
-    <message>
-        <source>Minimum error of approximation is at point </source>
-        <translation>Minimalny błąd aproksymacji jest w punkcie </translation>
-    </message>
-    <message>
         <source>Incorrect format of the value in row n.%1 and column n.%2, please correct.</source>
         <translation>Nieprawidłowy format wartości w wierszu nr %1 i kolumnie nr %2, proszę poprawić.</translation>
     </message>
@@ -851,6 +843,26 @@ Do You really want to change the parameters?</source>
         <source>The log file &quot;%1&quot; could not be written. Monitoring goes on; the records are kept in the log window only.</source>
         <translation>Nie można zapisywać do pliku rejestru &quot;%1&quot;. Monitorowanie trwa; zapisy pozostają tylko w oknie rejestru.</translation>
     </message>
+    <message>
+        <source>an empty item in the address list</source>
+        <translation>pusta pozycja na liście adresów</translation>
+    </message>
+    <message>
+        <source>not an address 0..31 or a range of them: %1</source>
+        <translation>to nie adres 0..31 ani ich zakres: %1</translation>
+    </message>
+    <message>
+        <source>a range runs upwards: %1</source>
+        <translation>zakres musi rosnąć: %1</translation>
+    </message>
+    <message>
+        <source>address %1 is listed twice</source>
+        <translation>adres %1 występuje dwukrotnie</translation>
+    </message>
+    <message>
+        <source>at most %1 addresses</source>
+        <translation>co najwyżej %1 adresów</translation>
+    </message>
 </context>
 <context>
     <name>Operations</name>
@@ -981,6 +993,395 @@ Do you want to read configuration from transmitter? If no, operation will be sto
     </message>
 </context>
 <context>
+    <name>Protocol</name>
+    <message>
+        <source>Note.: </source>
+        <translation>Uw.: </translation>
+    </message>
+    <message>
+        <source>Configured by</source>
+        <translation>Skonfigurował</translation>
+    </message>
+    <message>
+        <source>Date: </source>
+        <translation>Data: </translation>
+    </message>
+    <message>
+        <source> Transmitter Configuration Protocol </source>
+        <translation> Protokół konfiguracji przetwornika </translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Tak</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nie</translation>
+    </message>
+    <message>
+        <source> 19200 Bd, </source>
+        <translation> 19200 Bd, </translation>
+    </message>
+    <message>
+        <source> 9600 Bd, </source>
+        <translation> 9600 Bd, </translation>
+    </message>
+    <message>
+        <source> 4800 Bd, </source>
+        <translation> 4800 Bd, </translation>
+    </message>
+    <message>
+        <source> 1200 Bd, </source>
+        <translation> 1200 Bd, </translation>
+    </message>
+    <message>
+        <source> 600 Bd, </source>
+        <translation> 600 Bd, </translation>
+    </message>
+    <message>
+        <source> 2400 Bd, </source>
+        <translation> 2400 Bd, </translation>
+    </message>
+    <message>
+        <source> none</source>
+        <translation> brak</translation>
+    </message>
+    <message>
+        <source> odd</source>
+        <translation> nieparzysta</translation>
+    </message>
+    <message>
+        <source> even</source>
+        <translation> parzysta</translation>
+    </message>
+    <message>
+        <source>Input</source>
+        <translation>Wejście</translation>
+    </message>
+    <message>
+        <source>Correction</source>
+        <translation>Korekcja</translation>
+    </message>
+    <message>
+        <source>Output</source>
+        <translation>Wyjście</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Początek</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Koniec</translation>
+    </message>
+    <message>
+        <source>Limit Comparator</source>
+        <translation>Komparator progowy</translation>
+    </message>
+    <message>
+        <source> 1:</source>
+        <translation> 1:</translation>
+    </message>
+    <message>
+        <source> 2:</source>
+        <translation> 2:</translation>
+    </message>
+    <message>
+        <source>Enabled</source>
+        <translation>Włączony</translation>
+    </message>
+    <message>
+        <source>Disabled</source>
+        <translation>Wyłączony</translation>
+    </message>
+    <message>
+        <source>Switch Level:</source>
+        <translation>Próg przełączania:</translation>
+    </message>
+    <message>
+        <source>Hysteresis:</source>
+        <translation>Histereza:</translation>
+    </message>
+    <message>
+        <source>Switching Mode:</source>
+        <translation>Tryb przełączania:</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Normalny</translation>
+    </message>
+    <message>
+        <source>Reverse</source>
+        <translation>Odwrotny</translation>
+    </message>
+    <message>
+        <source>Indicate by Error Output:</source>
+        <translation>Sygnalizacja wyjściem błędu:</translation>
+    </message>
+    <message>
+        <source>State on Error:</source>
+        <translation>Stan przy błędzie:</translation>
+    </message>
+    <message>
+        <source>Switch On</source>
+        <translation>Włącz</translation>
+    </message>
+    <message>
+        <source>Switch Off</source>
+        <translation>Wyłącz</translation>
+    </message>
+    <message>
+        <source>Output Type:</source>
+        <translation>Typ wyjścia:</translation>
+    </message>
+    <message>
+        <source>Output Saturation:</source>
+        <translation>Ograniczenie wyjścia:</translation>
+    </message>
+    <message>
+        <source>cca  %1 to %2 %3</source>
+        <translation>ok.  %1 do %2 %3</translation>
+    </message>
+    <message>
+        <source>Damping:</source>
+        <translation>Tłumienie:</translation>
+    </message>
+    <message>
+        <source>Linearization:</source>
+        <translation>Linearyzacja:</translation>
+    </message>
+    <message>
+        <source>Customer Linearization:</source>
+        <translation>Linearyzacja użytkownika:</translation>
+    </message>
+    <message>
+        <source>Lead Resistance 1:</source>
+        <translation>Rezystancja przewodów 1:</translation>
+    </message>
+    <message>
+        <source>Lead Resistance:</source>
+        <translation>Rezystancja przewodów:</translation>
+    </message>
+    <message>
+        <source>Lead Resistance 2:</source>
+        <translation>Rezystancja przewodów 2:</translation>
+    </message>
+    <message>
+        <source>Cold Junction Temperature:</source>
+        <translation>Temperatura spoiny odniesienia:</translation>
+    </message>
+    <message>
+        <source>- constant</source>
+        <translation>- stała</translation>
+    </message>
+    <message>
+        <source>Input Filter:</source>
+        <translation>Filtr wejściowy:</translation>
+    </message>
+    <message>
+        <source>60 Hz</source>
+        <translation>60 Hz</translation>
+    </message>
+    <message>
+        <source>50 Hz</source>
+        <translation>50 Hz</translation>
+    </message>
+    <message>
+        <source>Error Indication:</source>
+        <translation>Sygnalizacja błędu:</translation>
+    </message>
+    <message>
+        <source> and by Switching Relay</source>
+        <translation> i przełączeniem przekaźnika</translation>
+    </message>
+    <message>
+        <source> 1</source>
+        <translation> 1</translation>
+    </message>
+    <message>
+        <source> 2</source>
+        <translation> 2</translation>
+    </message>
+    <message>
+        <source>Transmitter Type:</source>
+        <translation>Typ przetwornika:</translation>
+    </message>
+    <message>
+        <source>Firmware Version:</source>
+        <translation>Wersja oprogramowania:</translation>
+    </message>
+    <message>
+        <source>Identification:</source>
+        <translation>Identyfikacja:</translation>
+    </message>
+    <message>
+        <source>Manufacturer:</source>
+        <translation>Producent:</translation>
+    </message>
+    <message>
+        <source>Serial Number:</source>
+        <translation>Numer seryjny:</translation>
+    </message>
+    <message>
+        <source>Date of Manufacturing:</source>
+        <translation>Data produkcji:</translation>
+    </message>
+    <message>
+        <source>Date of Last Change:</source>
+        <translation>Data ostatniej zmiany:</translation>
+    </message>
+    <message>
+        <source>Working Time:</source>
+        <translation>Czas pracy:</translation>
+    </message>
+    <message>
+        <source>File Version:</source>
+        <translation>Wersja pliku:</translation>
+    </message>
+    <message>
+        <source>Input Range:</source>
+        <translation>Zakres wejściowy:</translation>
+    </message>
+    <message>
+        <source>Sensor Connection:</source>
+        <translation>Podłączenie czujnika:</translation>
+    </message>
+    <message>
+        <source>Set Range:</source>
+        <translation>Ustawiony zakres:</translation>
+    </message>
+    <message>
+        <source>Communication Parameters:</source>
+        <translation>Parametry komunikacji:</translation>
+    </message>
+    <message>
+        <source>Address:</source>
+        <translation>Adres:</translation>
+    </message>
+    <message>
+        <source>BaudRate:</source>
+        <translation>Prędkość:</translation>
+    </message>
+    <message>
+        <source>Parity:</source>
+        <translation>Parzystość:</translation>
+    </message>
+    <message>
+        <source>Text Note:</source>
+        <translation>Uwaga tekstowa:</translation>
+    </message>
+    <message>
+        <source>Configuration Security:</source>
+        <translation>Zabezpieczenie konfiguracji:</translation>
+    </message>
+    <message>
+        <source>Change of the Configuration by the Set-up Unit is disallowed</source>
+        <translation>Zmiana konfiguracji z poziomu zadajnika jest zablokowana</translation>
+    </message>
+    <message>
+        <source>Change of the Configuration by the Set-up Unit is allowed</source>
+        <translation>Zmiana konfiguracji z poziomu zadajnika jest dozwolona</translation>
+    </message>
+    <message>
+        <source>None Decimal Place</source>
+        <translation>Bez miejsc po przecinku</translation>
+    </message>
+    <message>
+        <source>1 Decimal Place</source>
+        <translation>1 miejsce po przecinku</translation>
+    </message>
+    <message>
+        <source>2 Decimal Places</source>
+        <translation>2 miejsca po przecinku</translation>
+    </message>
+    <message>
+        <source>Points for Approximation:</source>
+        <translation>Punkty do aproksymacji:</translation>
+    </message>
+    <message>
+        <source>No Points</source>
+        <translation>Brak punktów</translation>
+    </message>
+    <message>
+        <source> Transmitter Linearization Parameters </source>
+        <translation> Parametry linearyzacji przetwornika </translation>
+    </message>
+    <message>
+        <source>Linear Table</source>
+        <translation>Tabela linearyzacji</translation>
+    </message>
+    <message>
+        <source>Start of X:</source>
+        <translation>Początek X:</translation>
+    </message>
+    <message>
+        <source>End of X:</source>
+        <translation>Koniec X:</translation>
+    </message>
+    <message>
+        <source>Start of Y:</source>
+        <translation>Początek Y:</translation>
+    </message>
+    <message>
+        <source>End of Y:</source>
+        <translation>Koniec Y:</translation>
+    </message>
+    <message>
+        <source>Display Configuration:</source>
+        <translation>Konfiguracja wyświetlacza:</translation>
+    </message>
+    <message>
+        <source>Cold Junction Compensation</source>
+        <translation>Kompensacja spoiny odniesienia</translation>
+    </message>
+    <message>
+        <source>Unit of X-Values:</source>
+        <translation>Jednostka wartości X:</translation>
+    </message>
+    <message>
+        <source>Ohm</source>
+        <translation>Ohm</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; could not be written: %2</source>
+        <translation>Nie można zapisać pliku &apos;%1&apos;: %2</translation>
+    </message>
+    <message>
+        <source>Printing failed.</source>
+        <translation>Drukowanie nie powiodło się.</translation>
+    </message>
+</context>
+<context>
+    <name>TGraphForm</name>
+    <message>
+        <source>Maximum error of approximation is at point </source>
+        <translation>Maksymalny błąd aproksymacji jest w punkcie </translation>
+    </message>
+    <message>
+        <source>Minimum error of approximation is at point </source>
+        <translation>Minimalny błąd aproksymacji jest w punkcie </translation>
+    </message>
+</context>
+<context>
+    <name>lmk17</name>
+    <message>
+        <source>Approximation Graph</source>
+        <translation>Wykres aproksymacji</translation>
+    </message>
+    <message>
+        <source>Approximation Error Graph</source>
+        <translation>Wykres błędu aproksymacji</translation>
+    </message>
+    <message>
+        <source> Approximation Graph</source>
+        <translation> Wykres aproksymacji</translation>
+    </message>
+    <message>
+        <source> Approximation Error Graph</source>
+        <translation> Wykres błędu aproksymacji</translation>
+    </message>
+</context>
+<context>
     <name>lmk17::HelpViewer</name>
     <message>
         <source>LMK-17 Help</source>
@@ -1016,6 +1417,84 @@ Do you want to read configuration from transmitter? If no, operation will be sto
     </message>
 </context>
 <context>
+    <name>lmk17::LinEditor</name>
+    <message>
+        <source>Attention! There were changes in the table of points for linearization but approximation process was not carried out. In this case linearization may content wrong data. We recommend doing approximation of the linearization again. Do you want to approximate now?</source>
+        <translation>Uwaga! W tabeli punktów linearyzacji wprowadzono zmiany, ale nie wykonano aproksymacji. Linearyzacja może więc zawierać błędne dane. Zalecamy ponowną aproksymację linearyzacji. Czy aproksymować teraz?</translation>
+    </message>
+    <message>
+        <source>Attention! There were changes in the table of points for CJ compensation but approximation process was not carried out. In this case CJ compensation may content wrong data. We recommend doing approximation of the CJ compensation again. Do you want to approximate now?</source>
+        <translation>Uwaga! W tabeli punktów kompensacji spoiny odniesienia wprowadzono zmiany, ale nie wykonano aproksymacji. Kompensacja spoiny odniesienia może więc zawierać błędne dane. Zalecamy ponowną aproksymację kompensacji. Czy aproksymować teraz?</translation>
+    </message>
+    <message>
+        <source>Attention! There were changes in the &apos;Sensor Specific Constants&apos; section but approximation process was not carried out. In this case linearization may content wrong data. We recommend doing approximation of the linearization again. Do you want to approximate now?</source>
+        <translation>Uwaga! W sekcji &apos;Stałe charakterystyczne czujnika&apos; wprowadzono zmiany, ale nie wykonano aproksymacji. Linearyzacja może więc zawierać błędne dane. Zalecamy ponowną aproksymację linearyzacji. Czy aproksymować teraz?</translation>
+    </message>
+    <message>
+        <source>Attention! Range of Y-values is out of display range! We recommend changing the display configuration or changing linearization. Do you want to configure parameters now?</source>
+        <translation>Uwaga! Zakres wartości Y wykracza poza zakres wyświetlacza! Zalecamy zmianę konfiguracji wyświetlacza lub linearyzacji. Czy ustawić parametry teraz?</translation>
+    </message>
+    <message>
+        <source>Changes were not saved. Do you want to save parameters to file now?</source>
+        <translation>Zmiany nie zostały zapisane. Czy zapisać teraz parametry do pliku?</translation>
+    </message>
+    <message>
+        <source>Changes were not saved. Parameters will be erased. Do you really want to close the window?</source>
+        <translation>Zmiany nie zostały zapisane. Parametry zostaną utracone. Czy na pewno zamknąć okno?</translation>
+    </message>
+    <message>
+        <source>Incorrect Format of the Value: </source>
+        <translation>Nieprawidłowy format wartości: </translation>
+    </message>
+    <message>
+        <source>linearization table</source>
+        <translation>tabela linearyzacji</translation>
+    </message>
+    <message>
+        <source>CJ Compensation polynomial</source>
+        <translation>wielomian kompensacji spoiny odniesienia</translation>
+    </message>
+    <message>
+        <source>Cannot add point to the table, table is full.</source>
+        <translation>Nie można dodać punktu, tabela jest pełna.</translation>
+    </message>
+</context>
+<context>
+    <name>lmk17::PrintController</name>
+    <message>
+        <source>Export as PDF…</source>
+        <translation>Eksportuj do PDF…</translation>
+    </message>
+    <message>
+        <source>Export as PDF</source>
+        <translation>Eksportuj do PDF</translation>
+    </message>
+    <message>
+        <source>PDF Files (*.pdf)</source>
+        <translation>Pliki PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>No printer is installed, cannot continue.</source>
+        <translation>Nie zainstalowano żadnej drukarki, nie można kontynuować.</translation>
+    </message>
+    <message>
+        <source>Printing failed.</source>
+        <translation>Drukowanie nie powiodło się.</translation>
+    </message>
+    <message>
+        <source>There has not been set any configuration of transmitter.</source>
+        <translation>Nie ustawiono żadnej konfiguracji przetwornika.</translation>
+    </message>
+    <message>
+        <source>Transmitter Configuration Protocol</source>
+        <translation>Protokół konfiguracji przetwornika</translation>
+    </message>
+    <message>
+        <source>Transmitter Linearization Parameters</source>
+        <translation>Parametry linearyzacji przetwornika</translation>
+    </message>
+</context>
+<context>
     <name>lmk17::TAdresaForm</name>
     <message>
         <source>Address:</source>
@@ -1032,6 +1511,276 @@ Do you want to read configuration from transmitter? If no, operation will be sto
     <message>
         <source>Cancel</source>
         <translation>Anuluj</translation>
+    </message>
+</context>
+<context>
+    <name>lmk17::TGraphForm</name>
+    <message>
+        <source>Graph Scale:</source>
+        <translation>Skala wykresu:</translation>
+    </message>
+    <message>
+        <source>X Axis:</source>
+        <translation>Oś X:</translation>
+    </message>
+    <message>
+        <source>Y Axis:</source>
+        <translation>Oś Y:</translation>
+    </message>
+    <message>
+        <source>Approximation Error:</source>
+        <translation>Błąd aproksymacji:</translation>
+    </message>
+    <message>
+        <source> By clicking on value you can display coordinates of point, where this error was found. </source>
+        <translation> Kliknięcie wartości pokazuje współrzędne punktu, w którym wystąpił ten błąd. </translation>
+    </message>
+    <message>
+        <source>Approximation Error Graph</source>
+        <translation>Wykres błędu aproksymacji</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Zamknij</translation>
+    </message>
+</context>
+<context>
+    <name>lmk17::TLinearForm</name>
+    <message>
+        <source>Linearization and Cold Junction Compensation</source>
+        <translation>Linearyzacja i kompensacja spoiny odniesienia</translation>
+    </message>
+    <message>
+        <source> Linearization </source>
+        <translation> Linearyzacja </translation>
+    </message>
+    <message>
+        <source>Cold Junction Compensation</source>
+        <translation>Kompensacja spoiny odniesienia</translation>
+    </message>
+    <message>
+        <source>Sensor Specific Characterization</source>
+        <translation>Charakterystyka czujnika</translation>
+    </message>
+    <message>
+        <source> Linearization - detail </source>
+        <translation> Linearyzacja - szczegóły </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pasted row(s) did not fit into the table and were left out.</source>
+        <translation>
+            <numerusform>%n wklejonych wierszy nie zmieściło się w tabeli i zostało pominiętych.</numerusform>
+            <numerusform>%n wklejonych wierszy nie zmieściło się w tabeli i zostało pominiętych.</numerusform>
+            <numerusform>%n wklejonych wierszy nie zmieściło się w tabeli i zostało pominiętych.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Do you really want to clear the table of linearization points?</source>
+        <translation>Czy na pewno wyczyścić tabelę punktów linearyzacji?</translation>
+    </message>
+    <message>
+        <source>Do you really want to clear the table of cold junction compensation points</source>
+        <translation>Czy na pewno wyczyścić tabelę punktów kompensacji spoiny odniesienia</translation>
+    </message>
+    <message>
+        <source> Linearization Graph</source>
+        <translation> Wykres linearyzacji</translation>
+    </message>
+    <message>
+        <source> Cold Junction Compensation Graph</source>
+        <translation> Wykres kompensacji spoiny odniesienia</translation>
+    </message>
+    <message>
+        <source>Add Coordinates to the Table</source>
+        <translation>Dodaj współrzędne do tabeli</translation>
+    </message>
+    <message>
+        <source>Copy Graph to the Clipboard</source>
+        <translation>Kopiuj wykres do schowka</translation>
+    </message>
+    <message>
+        <source>Save the Linearization Parameters</source>
+        <translation>Zapisz parametry linearyzacji</translation>
+    </message>
+    <message>
+        <source>Load the Linearization Parameters</source>
+        <translation>Wczytaj parametry linearyzacji</translation>
+    </message>
+    <message>
+        <source>Linearization Files (*.lin *.LIN)</source>
+        <translation>Pliki linearyzacji (*.lin *.LIN)</translation>
+    </message>
+    <message>
+        <source>All Files (*)</source>
+        <translation>Wszystkie pliki (*)</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Plik</translation>
+    </message>
+    <message>
+        <source>Printer Setup</source>
+        <translation>Ustawienia drukarki</translation>
+    </message>
+    <message>
+        <source>Print the Linearization Parameters</source>
+        <translation>Drukuj parametry linearyzacji</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Edycja</translation>
+    </message>
+    <message>
+        <source>Edit the Linear Table</source>
+        <translation>Edytuj tabelę linearyzacji</translation>
+    </message>
+    <message>
+        <source>Edit the Cold Junction Compensation</source>
+        <translation>Edytuj kompensację spoiny odniesienia</translation>
+    </message>
+    <message>
+        <source>Edit the Sensor-Specific Characterization</source>
+        <translation>Edytuj charakterystykę czujnika</translation>
+    </message>
+    <message>
+        <source>Clear the Table for Linearization</source>
+        <translation>Wyczyść tabelę linearyzacji</translation>
+    </message>
+    <message>
+        <source>Clear the Table for Cold Junction Compensation</source>
+        <translation>Wyczyść tabelę kompensacji spoiny odniesienia</translation>
+    </message>
+    <message>
+        <source>Set Default Linearization</source>
+        <translation>Ustaw linearyzację domyślną</translation>
+    </message>
+    <message>
+        <source>Set Default Linearization and CJ Compensation</source>
+        <translation>Ustaw linearyzację i kompensację SO domyślną</translation>
+    </message>
+    <message>
+        <source>&amp;Approximation</source>
+        <translation>&amp;Aproksymacja</translation>
+    </message>
+    <message>
+        <source>&amp;Linearization</source>
+        <translation>&amp;Linearyzacja</translation>
+    </message>
+    <message>
+        <source>&amp;Cold Junction Compensation</source>
+        <translation>&amp;Kompensacja spoiny odniesienia</translation>
+    </message>
+    <message>
+        <source>&amp;Graph</source>
+        <translation>&amp;Wykres</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>Pomo&amp;c</translation>
+    </message>
+    <message>
+        <source>Contents</source>
+        <translation>Spis treści</translation>
+    </message>
+    <message>
+        <source>Index</source>
+        <translation>Indeks</translation>
+    </message>
+    <message>
+        <source>Start of X :</source>
+        <translation>Początek X :</translation>
+    </message>
+    <message>
+        <source>End of X :</source>
+        <translation>Koniec X :</translation>
+    </message>
+    <message>
+        <source>Start of Y :</source>
+        <translation>Początek Y :</translation>
+    </message>
+    <message>
+        <source>End of Y :</source>
+        <translation>Koniec Y :</translation>
+    </message>
+    <message>
+        <source>Units of  X : </source>
+        <translation>Jednostki X : </translation>
+    </message>
+    <message>
+        <source>Units of Y :</source>
+        <translation>Jednostki Y :</translation>
+    </message>
+    <message>
+        <source>Display Configuration</source>
+        <translation>Konfiguracja wyświetlacza</translation>
+    </message>
+    <message>
+        <source> None Decimal Place</source>
+        <translation> Bez miejsc po przecinku</translation>
+    </message>
+    <message>
+        <source> 1 Decimal Place</source>
+        <translation> 1 miejsce po przecinku</translation>
+    </message>
+    <message>
+        <source> 2 Decimal Places</source>
+        <translation> 2 miejsca po przecinku</translation>
+    </message>
+    <message>
+        <source>Linearization Approximation</source>
+        <translation>Aproksymacja linearyzacji</translation>
+    </message>
+    <message>
+        <source>Clear Table</source>
+        <translation>Wyczyść tabelę</translation>
+    </message>
+    <message>
+        <source>Units of the X-Values: </source>
+        <translation>Jednostki wartości X: </translation>
+    </message>
+    <message>
+        <source>CJ Compensation Approximate</source>
+        <translation>Aproksymuj kompensację SO</translation>
+    </message>
+    <message>
+        <source>Default Constants (IEC 751/A2)</source>
+        <translation>Stałe domyślne (IEC 751/A2)</translation>
+    </message>
+    <message>
+        <source>for -200 °C to 0 °C:</source>
+        <translation>dla -200 °C do 0 °C:</translation>
+    </message>
+    <message>
+        <source>Rt = R0 * [1 + A*t + B*t^2 + C*( t- 100°C )*t^3] </source>
+        <translation>Rt = R0 * [1 + A*t + B*t^2 + C*( t- 100°C )*t^3] </translation>
+    </message>
+    <message>
+        <source>for 0 °C to 850 °C:</source>
+        <translation>dla 0 °C do 850 °C:</translation>
+    </message>
+    <message>
+        <source>Rt = R0 * (1 + A*t + B*t^2)</source>
+        <translation>Rt = R0 * (1 + A*t + B*t^2)</translation>
+    </message>
+    <message>
+        <source>Sensor-Specific Constants according to IEC 751/A2 </source>
+        <translation>Stałe charakterystyczne czujnika według IEC 751/A2 </translation>
+    </message>
+    <message>
+        <source>Resistance at Temperature 0°C:</source>
+        <translation>Rezystancja w temperaturze 0°C:</translation>
+    </message>
+    <message>
+        <source>Resistance at Temperature T1:</source>
+        <translation>Rezystancja w temperaturze T1:</translation>
+    </message>
+    <message>
+        <source>One-Point Calibration according to IEC 751/A2 </source>
+        <translation>Kalibracja jednopunktowa według IEC 751/A2 </translation>
+    </message>
+    <message>
+        <source>Calculate Linearization according to Constants</source>
+        <translation>Oblicz linearyzację według stałych</translation>
     </message>
 </context>
 <context>
@@ -1311,6 +2060,33 @@ Do you want to read configuration from transmitter? If no, operation will be sto
     <message>
         <source>All Files (*)</source>
         <translation>Wszystkie pliki (*)</translation>
+    </message>
+    <message>
+        <source> Save the configuration protocol as a PDF file </source>
+        <translation> Zapisz protokół konfiguracji jako plik PDF </translation>
+    </message>
+</context>
+<context>
+    <name>lmk17::TPodpisForm</name>
+    <message>
+        <source>  Sign and Note</source>
+        <translation>  Podpis i uwaga</translation>
+    </message>
+    <message>
+        <source>&amp;Configured by :</source>
+        <translation>&amp;Skonfigurował :</translation>
+    </message>
+    <message>
+        <source>&amp;Note :</source>
+        <translation>&amp;Uwaga :</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Anuluj</translation>
     </message>
 </context>
 <context>

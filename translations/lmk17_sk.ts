@@ -634,14 +634,6 @@ platí posledný z nich.
         <translation>Údaje neboli načítané, nie je možné otvoriť súbor: &apos;%1&apos;.</translation>
     </message>
     <message>
-        <source>Maximum error of approximation is at point </source>
-        <translation>Maximálna chyba aproximácie je v bode </translation>
-    </message>
-    <message>
-        <source>Minimum error of approximation is at point </source>
-        <translation>Minimálna chyba aproximácie je v bode </translation>
-    </message>
-    <message>
         <source>Incorrect format of the value in row n.%1 and column n.%2, please correct.</source>
         <translation>Nesprávny formát hodnoty v riadku č.%1 a stĺpci č.%2, opravte ju, prosím.</translation>
     </message>
@@ -851,6 +843,26 @@ Do You really want to change the parameters?</source>
         <source>The log file &quot;%1&quot; could not be written. Monitoring goes on; the records are kept in the log window only.</source>
         <translation>Do súboru záznamu &quot;%1&quot; nie je možné zapisovať. Monitorovanie pokračuje; záznamy zostávajú iba v okne záznamu.</translation>
     </message>
+    <message>
+        <source>an empty item in the address list</source>
+        <translation>prázdna položka v zozname adries</translation>
+    </message>
+    <message>
+        <source>not an address 0..31 or a range of them: %1</source>
+        <translation>nie je adresa 0..31 ani ich rozsah: %1</translation>
+    </message>
+    <message>
+        <source>a range runs upwards: %1</source>
+        <translation>rozsah musí stúpať: %1</translation>
+    </message>
+    <message>
+        <source>address %1 is listed twice</source>
+        <translation>adresa %1 je uvedená dvakrát</translation>
+    </message>
+    <message>
+        <source>at most %1 addresses</source>
+        <translation>najviac %1 adries</translation>
+    </message>
 </context>
 <context>
     <name>Operations</name>
@@ -981,6 +993,395 @@ Do you want to read configuration from transmitter? If no, operation will be sto
     </message>
 </context>
 <context>
+    <name>Protocol</name>
+    <message>
+        <source>Note.: </source>
+        <translation>Pozn.: </translation>
+    </message>
+    <message>
+        <source>Configured by</source>
+        <translation>Konfiguroval</translation>
+    </message>
+    <message>
+        <source>Date: </source>
+        <translation>Dátum: </translation>
+    </message>
+    <message>
+        <source> Transmitter Configuration Protocol </source>
+        <translation> Protokol konfigurácie prevodníka </translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Áno</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nie</translation>
+    </message>
+    <message>
+        <source> 19200 Bd, </source>
+        <translation> 19200 Bd, </translation>
+    </message>
+    <message>
+        <source> 9600 Bd, </source>
+        <translation> 9600 Bd, </translation>
+    </message>
+    <message>
+        <source> 4800 Bd, </source>
+        <translation> 4800 Bd, </translation>
+    </message>
+    <message>
+        <source> 1200 Bd, </source>
+        <translation> 1200 Bd, </translation>
+    </message>
+    <message>
+        <source> 600 Bd, </source>
+        <translation> 600 Bd, </translation>
+    </message>
+    <message>
+        <source> 2400 Bd, </source>
+        <translation> 2400 Bd, </translation>
+    </message>
+    <message>
+        <source> none</source>
+        <translation> žiadna</translation>
+    </message>
+    <message>
+        <source> odd</source>
+        <translation> nepárna</translation>
+    </message>
+    <message>
+        <source> even</source>
+        <translation> párna</translation>
+    </message>
+    <message>
+        <source>Input</source>
+        <translation>Vstup</translation>
+    </message>
+    <message>
+        <source>Correction</source>
+        <translation>Korekcia</translation>
+    </message>
+    <message>
+        <source>Output</source>
+        <translation>Výstup</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Začiatok</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Koniec</translation>
+    </message>
+    <message>
+        <source>Limit Comparator</source>
+        <translation>Limitný komparátor</translation>
+    </message>
+    <message>
+        <source> 1:</source>
+        <translation> 1:</translation>
+    </message>
+    <message>
+        <source> 2:</source>
+        <translation> 2:</translation>
+    </message>
+    <message>
+        <source>Enabled</source>
+        <translation>Zapnutý</translation>
+    </message>
+    <message>
+        <source>Disabled</source>
+        <translation>Vypnutý</translation>
+    </message>
+    <message>
+        <source>Switch Level:</source>
+        <translation>Úroveň zopnutia:</translation>
+    </message>
+    <message>
+        <source>Hysteresis:</source>
+        <translation>Hysterézia:</translation>
+    </message>
+    <message>
+        <source>Switching Mode:</source>
+        <translation>Režim spínania:</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Normálny</translation>
+    </message>
+    <message>
+        <source>Reverse</source>
+        <translation>Inverzný</translation>
+    </message>
+    <message>
+        <source>Indicate by Error Output:</source>
+        <translation>Signalizácia chybovým výstupom:</translation>
+    </message>
+    <message>
+        <source>State on Error:</source>
+        <translation>Stav pri chybe:</translation>
+    </message>
+    <message>
+        <source>Switch On</source>
+        <translation>Zapnúť</translation>
+    </message>
+    <message>
+        <source>Switch Off</source>
+        <translation>Vypnúť</translation>
+    </message>
+    <message>
+        <source>Output Type:</source>
+        <translation>Typ výstupu:</translation>
+    </message>
+    <message>
+        <source>Output Saturation:</source>
+        <translation>Obmedzenie výstupu:</translation>
+    </message>
+    <message>
+        <source>cca  %1 to %2 %3</source>
+        <translation>cca  %1 až %2 %3</translation>
+    </message>
+    <message>
+        <source>Damping:</source>
+        <translation>Tlmenie:</translation>
+    </message>
+    <message>
+        <source>Linearization:</source>
+        <translation>Linearizácia:</translation>
+    </message>
+    <message>
+        <source>Customer Linearization:</source>
+        <translation>Zákaznícka linearizácia:</translation>
+    </message>
+    <message>
+        <source>Lead Resistance 1:</source>
+        <translation>Odpor vedenia 1:</translation>
+    </message>
+    <message>
+        <source>Lead Resistance:</source>
+        <translation>Odpor vedenia:</translation>
+    </message>
+    <message>
+        <source>Lead Resistance 2:</source>
+        <translation>Odpor vedenia 2:</translation>
+    </message>
+    <message>
+        <source>Cold Junction Temperature:</source>
+        <translation>Teplota studeného spoja:</translation>
+    </message>
+    <message>
+        <source>- constant</source>
+        <translation>- konštantná</translation>
+    </message>
+    <message>
+        <source>Input Filter:</source>
+        <translation>Vstupný filter:</translation>
+    </message>
+    <message>
+        <source>60 Hz</source>
+        <translation>60 Hz</translation>
+    </message>
+    <message>
+        <source>50 Hz</source>
+        <translation>50 Hz</translation>
+    </message>
+    <message>
+        <source>Error Indication:</source>
+        <translation>Signalizácia chyby:</translation>
+    </message>
+    <message>
+        <source> and by Switching Relay</source>
+        <translation> a zopnutím relé</translation>
+    </message>
+    <message>
+        <source> 1</source>
+        <translation> 1</translation>
+    </message>
+    <message>
+        <source> 2</source>
+        <translation> 2</translation>
+    </message>
+    <message>
+        <source>Transmitter Type:</source>
+        <translation>Typ prevodníka:</translation>
+    </message>
+    <message>
+        <source>Firmware Version:</source>
+        <translation>Verzia firmvéru:</translation>
+    </message>
+    <message>
+        <source>Identification:</source>
+        <translation>Identifikácia:</translation>
+    </message>
+    <message>
+        <source>Manufacturer:</source>
+        <translation>Výrobca:</translation>
+    </message>
+    <message>
+        <source>Serial Number:</source>
+        <translation>Výrobné číslo:</translation>
+    </message>
+    <message>
+        <source>Date of Manufacturing:</source>
+        <translation>Dátum výroby:</translation>
+    </message>
+    <message>
+        <source>Date of Last Change:</source>
+        <translation>Dátum poslednej zmeny:</translation>
+    </message>
+    <message>
+        <source>Working Time:</source>
+        <translation>Doba prevádzky:</translation>
+    </message>
+    <message>
+        <source>File Version:</source>
+        <translation>Verzia súboru:</translation>
+    </message>
+    <message>
+        <source>Input Range:</source>
+        <translation>Vstupný rozsah:</translation>
+    </message>
+    <message>
+        <source>Sensor Connection:</source>
+        <translation>Pripojenie snímača:</translation>
+    </message>
+    <message>
+        <source>Set Range:</source>
+        <translation>Nastavený rozsah:</translation>
+    </message>
+    <message>
+        <source>Communication Parameters:</source>
+        <translation>Komunikačné parametre:</translation>
+    </message>
+    <message>
+        <source>Address:</source>
+        <translation>Adresa:</translation>
+    </message>
+    <message>
+        <source>BaudRate:</source>
+        <translation>Rýchlosť:</translation>
+    </message>
+    <message>
+        <source>Parity:</source>
+        <translation>Parita:</translation>
+    </message>
+    <message>
+        <source>Text Note:</source>
+        <translation>Textová poznámka:</translation>
+    </message>
+    <message>
+        <source>Configuration Security:</source>
+        <translation>Zabezpečenie konfigurácie:</translation>
+    </message>
+    <message>
+        <source>Change of the Configuration by the Set-up Unit is disallowed</source>
+        <translation>Zmena konfigurácie nastavovacou jednotkou je zakázaná</translation>
+    </message>
+    <message>
+        <source>Change of the Configuration by the Set-up Unit is allowed</source>
+        <translation>Zmena konfigurácie nastavovacou jednotkou je povolená</translation>
+    </message>
+    <message>
+        <source>None Decimal Place</source>
+        <translation>Bez desatinného miesta</translation>
+    </message>
+    <message>
+        <source>1 Decimal Place</source>
+        <translation>1 desatinné miesto</translation>
+    </message>
+    <message>
+        <source>2 Decimal Places</source>
+        <translation>2 desatinné miesta</translation>
+    </message>
+    <message>
+        <source>Points for Approximation:</source>
+        <translation>Body pre aproximáciu:</translation>
+    </message>
+    <message>
+        <source>No Points</source>
+        <translation>Žiadne body</translation>
+    </message>
+    <message>
+        <source> Transmitter Linearization Parameters </source>
+        <translation> Parametre linearizácie prevodníka </translation>
+    </message>
+    <message>
+        <source>Linear Table</source>
+        <translation>Linearizačná tabuľka</translation>
+    </message>
+    <message>
+        <source>Start of X:</source>
+        <translation>Začiatok X:</translation>
+    </message>
+    <message>
+        <source>End of X:</source>
+        <translation>Koniec X:</translation>
+    </message>
+    <message>
+        <source>Start of Y:</source>
+        <translation>Začiatok Y:</translation>
+    </message>
+    <message>
+        <source>End of Y:</source>
+        <translation>Koniec Y:</translation>
+    </message>
+    <message>
+        <source>Display Configuration:</source>
+        <translation>Konfigurácia displeja:</translation>
+    </message>
+    <message>
+        <source>Cold Junction Compensation</source>
+        <translation>Kompenzácia studeného spoja</translation>
+    </message>
+    <message>
+        <source>Unit of X-Values:</source>
+        <translation>Jednotka hodnôt X:</translation>
+    </message>
+    <message>
+        <source>Ohm</source>
+        <translation>Ohm</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; could not be written: %2</source>
+        <translation>Súbor &apos;%1&apos; nie je možné zapísať: %2</translation>
+    </message>
+    <message>
+        <source>Printing failed.</source>
+        <translation>Tlač zlyhala.</translation>
+    </message>
+</context>
+<context>
+    <name>TGraphForm</name>
+    <message>
+        <source>Maximum error of approximation is at point </source>
+        <translation>Maximálna chyba aproximácie je v bode </translation>
+    </message>
+    <message>
+        <source>Minimum error of approximation is at point </source>
+        <translation>Minimálna chyba aproximácie je v bode </translation>
+    </message>
+</context>
+<context>
+    <name>lmk17</name>
+    <message>
+        <source>Approximation Graph</source>
+        <translation>Graf aproximácie</translation>
+    </message>
+    <message>
+        <source>Approximation Error Graph</source>
+        <translation>Graf chyby aproximácie</translation>
+    </message>
+    <message>
+        <source> Approximation Graph</source>
+        <translation> Graf aproximácie</translation>
+    </message>
+    <message>
+        <source> Approximation Error Graph</source>
+        <translation> Graf chyby aproximácie</translation>
+    </message>
+</context>
+<context>
     <name>lmk17::HelpViewer</name>
     <message>
         <source>LMK-17 Help</source>
@@ -1016,6 +1417,84 @@ Do you want to read configuration from transmitter? If no, operation will be sto
     </message>
 </context>
 <context>
+    <name>lmk17::LinEditor</name>
+    <message>
+        <source>Attention! There were changes in the table of points for linearization but approximation process was not carried out. In this case linearization may content wrong data. We recommend doing approximation of the linearization again. Do you want to approximate now?</source>
+        <translation>Pozor! V tabuľke bodov linearizácie nastali zmeny, ale aproximácia nebola vykonaná. Linearizácia preto môže obsahovať chybné údaje. Odporúčame vykonať aproximáciu linearizácie znova. Chcete aproximovať teraz?</translation>
+    </message>
+    <message>
+        <source>Attention! There were changes in the table of points for CJ compensation but approximation process was not carried out. In this case CJ compensation may content wrong data. We recommend doing approximation of the CJ compensation again. Do you want to approximate now?</source>
+        <translation>Pozor! V tabuľke bodov kompenzácie studeného spoja nastali zmeny, ale aproximácia nebola vykonaná. Kompenzácia studeného spoja preto môže obsahovať chybné údaje. Odporúčame vykonať aproximáciu kompenzácie znova. Chcete aproximovať teraz?</translation>
+    </message>
+    <message>
+        <source>Attention! There were changes in the &apos;Sensor Specific Constants&apos; section but approximation process was not carried out. In this case linearization may content wrong data. We recommend doing approximation of the linearization again. Do you want to approximate now?</source>
+        <translation>Pozor! V časti &apos;Konštanty snímača&apos; nastali zmeny, ale aproximácia nebola vykonaná. Linearizácia preto môže obsahovať chybné údaje. Odporúčame vykonať aproximáciu linearizácie znova. Chcete aproximovať teraz?</translation>
+    </message>
+    <message>
+        <source>Attention! Range of Y-values is out of display range! We recommend changing the display configuration or changing linearization. Do you want to configure parameters now?</source>
+        <translation>Pozor! Rozsah hodnôt Y je mimo rozsahu displeja! Odporúčame zmeniť konfiguráciu displeja alebo linearizáciu. Chcete teraz upraviť parametre?</translation>
+    </message>
+    <message>
+        <source>Changes were not saved. Do you want to save parameters to file now?</source>
+        <translation>Zmeny neboli uložené. Chcete teraz uložiť parametre do súboru?</translation>
+    </message>
+    <message>
+        <source>Changes were not saved. Parameters will be erased. Do you really want to close the window?</source>
+        <translation>Zmeny neboli uložené. Parametre budú zmazané. Naozaj chcete zavrieť okno?</translation>
+    </message>
+    <message>
+        <source>Incorrect Format of the Value: </source>
+        <translation>Nesprávny formát hodnoty: </translation>
+    </message>
+    <message>
+        <source>linearization table</source>
+        <translation>linearizačná tabuľka</translation>
+    </message>
+    <message>
+        <source>CJ Compensation polynomial</source>
+        <translation>polynóm kompenzácie studeného spoja</translation>
+    </message>
+    <message>
+        <source>Cannot add point to the table, table is full.</source>
+        <translation>Bod nie je možné pridať do tabuľky, tabuľka je plná.</translation>
+    </message>
+</context>
+<context>
+    <name>lmk17::PrintController</name>
+    <message>
+        <source>Export as PDF…</source>
+        <translation>Export do PDF…</translation>
+    </message>
+    <message>
+        <source>Export as PDF</source>
+        <translation>Export do PDF</translation>
+    </message>
+    <message>
+        <source>PDF Files (*.pdf)</source>
+        <translation>Súbory PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>No printer is installed, cannot continue.</source>
+        <translation>Nie je nainštalovaná žiadna tlačiareň, nie je možné pokračovať.</translation>
+    </message>
+    <message>
+        <source>Printing failed.</source>
+        <translation>Tlač zlyhala.</translation>
+    </message>
+    <message>
+        <source>There has not been set any configuration of transmitter.</source>
+        <translation>Nebola nastavená žiadna konfigurácia prevodníka.</translation>
+    </message>
+    <message>
+        <source>Transmitter Configuration Protocol</source>
+        <translation>Protokol konfigurácie prevodníka</translation>
+    </message>
+    <message>
+        <source>Transmitter Linearization Parameters</source>
+        <translation>Parametre linearizácie prevodníka</translation>
+    </message>
+</context>
+<context>
     <name>lmk17::TAdresaForm</name>
     <message>
         <source>Address:</source>
@@ -1032,6 +1511,276 @@ Do you want to read configuration from transmitter? If no, operation will be sto
     <message>
         <source>Cancel</source>
         <translation>Zrušiť</translation>
+    </message>
+</context>
+<context>
+    <name>lmk17::TGraphForm</name>
+    <message>
+        <source>Graph Scale:</source>
+        <translation>Mierka grafu:</translation>
+    </message>
+    <message>
+        <source>X Axis:</source>
+        <translation>Os X:</translation>
+    </message>
+    <message>
+        <source>Y Axis:</source>
+        <translation>Os Y:</translation>
+    </message>
+    <message>
+        <source>Approximation Error:</source>
+        <translation>Chyba aproximácie:</translation>
+    </message>
+    <message>
+        <source> By clicking on value you can display coordinates of point, where this error was found. </source>
+        <translation> Kliknutím na hodnotu zobrazíte súradnice bodu, v ktorom bola táto chyba zistená. </translation>
+    </message>
+    <message>
+        <source>Approximation Error Graph</source>
+        <translation>Graf chyby aproximácie</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Zavrieť</translation>
+    </message>
+</context>
+<context>
+    <name>lmk17::TLinearForm</name>
+    <message>
+        <source>Linearization and Cold Junction Compensation</source>
+        <translation>Linearizácia a kompenzácia studeného spoja</translation>
+    </message>
+    <message>
+        <source> Linearization </source>
+        <translation> Linearizácia </translation>
+    </message>
+    <message>
+        <source>Cold Junction Compensation</source>
+        <translation>Kompenzácia studeného spoja</translation>
+    </message>
+    <message>
+        <source>Sensor Specific Characterization</source>
+        <translation>Charakteristika snímača</translation>
+    </message>
+    <message>
+        <source> Linearization - detail </source>
+        <translation> Linearizácia - detail </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pasted row(s) did not fit into the table and were left out.</source>
+        <translation>
+            <numerusform>%n vložených riadkov sa do tabuľky nezmestilo a boli vynechané.</numerusform>
+            <numerusform>%n vložených riadkov sa do tabuľky nezmestilo a boli vynechané.</numerusform>
+            <numerusform>%n vložených riadkov sa do tabuľky nezmestilo a boli vynechané.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Do you really want to clear the table of linearization points?</source>
+        <translation>Naozaj chcete vymazať tabuľku bodov linearizácie?</translation>
+    </message>
+    <message>
+        <source>Do you really want to clear the table of cold junction compensation points</source>
+        <translation>Naozaj chcete vymazať tabuľku bodov kompenzácie studeného spoja</translation>
+    </message>
+    <message>
+        <source> Linearization Graph</source>
+        <translation> Graf linearizácie</translation>
+    </message>
+    <message>
+        <source> Cold Junction Compensation Graph</source>
+        <translation> Graf kompenzácie studeného spoja</translation>
+    </message>
+    <message>
+        <source>Add Coordinates to the Table</source>
+        <translation>Pridať súradnice do tabuľky</translation>
+    </message>
+    <message>
+        <source>Copy Graph to the Clipboard</source>
+        <translation>Kopírovať graf do schránky</translation>
+    </message>
+    <message>
+        <source>Save the Linearization Parameters</source>
+        <translation>Uložiť parametre linearizácie</translation>
+    </message>
+    <message>
+        <source>Load the Linearization Parameters</source>
+        <translation>Načítať parametre linearizácie</translation>
+    </message>
+    <message>
+        <source>Linearization Files (*.lin *.LIN)</source>
+        <translation>Linearizačné súbory (*.lin *.LIN)</translation>
+    </message>
+    <message>
+        <source>All Files (*)</source>
+        <translation>Všetky súbory (*)</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Súbor</translation>
+    </message>
+    <message>
+        <source>Printer Setup</source>
+        <translation>Nastavenie tlačiarne</translation>
+    </message>
+    <message>
+        <source>Print the Linearization Parameters</source>
+        <translation>Tlač parametrov linearizácie</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>Úp&amp;ravy</translation>
+    </message>
+    <message>
+        <source>Edit the Linear Table</source>
+        <translation>Upraviť linearizačnú tabuľku</translation>
+    </message>
+    <message>
+        <source>Edit the Cold Junction Compensation</source>
+        <translation>Upraviť kompenzáciu studeného spoja</translation>
+    </message>
+    <message>
+        <source>Edit the Sensor-Specific Characterization</source>
+        <translation>Upraviť charakteristiku snímača</translation>
+    </message>
+    <message>
+        <source>Clear the Table for Linearization</source>
+        <translation>Vymazať tabuľku linearizácie</translation>
+    </message>
+    <message>
+        <source>Clear the Table for Cold Junction Compensation</source>
+        <translation>Vymazať tabuľku kompenzácie studeného spoja</translation>
+    </message>
+    <message>
+        <source>Set Default Linearization</source>
+        <translation>Nastaviť predvolenú linearizáciu</translation>
+    </message>
+    <message>
+        <source>Set Default Linearization and CJ Compensation</source>
+        <translation>Nastaviť predvolenú linearizáciu a kompenzáciu SS</translation>
+    </message>
+    <message>
+        <source>&amp;Approximation</source>
+        <translation>&amp;Aproximácia</translation>
+    </message>
+    <message>
+        <source>&amp;Linearization</source>
+        <translation>&amp;Linearizácia</translation>
+    </message>
+    <message>
+        <source>&amp;Cold Junction Compensation</source>
+        <translation>&amp;Kompenzácia studeného spoja</translation>
+    </message>
+    <message>
+        <source>&amp;Graph</source>
+        <translation>&amp;Graf</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Pomocník</translation>
+    </message>
+    <message>
+        <source>Contents</source>
+        <translation>Obsah</translation>
+    </message>
+    <message>
+        <source>Index</source>
+        <translation>Register</translation>
+    </message>
+    <message>
+        <source>Start of X :</source>
+        <translation>Začiatok X :</translation>
+    </message>
+    <message>
+        <source>End of X :</source>
+        <translation>Koniec X :</translation>
+    </message>
+    <message>
+        <source>Start of Y :</source>
+        <translation>Začiatok Y :</translation>
+    </message>
+    <message>
+        <source>End of Y :</source>
+        <translation>Koniec Y :</translation>
+    </message>
+    <message>
+        <source>Units of  X : </source>
+        <translation>Jednotky X : </translation>
+    </message>
+    <message>
+        <source>Units of Y :</source>
+        <translation>Jednotky Y :</translation>
+    </message>
+    <message>
+        <source>Display Configuration</source>
+        <translation>Konfigurácia displeja</translation>
+    </message>
+    <message>
+        <source> None Decimal Place</source>
+        <translation> Bez desatinného miesta</translation>
+    </message>
+    <message>
+        <source> 1 Decimal Place</source>
+        <translation> 1 desatinné miesto</translation>
+    </message>
+    <message>
+        <source> 2 Decimal Places</source>
+        <translation> 2 desatinné miesta</translation>
+    </message>
+    <message>
+        <source>Linearization Approximation</source>
+        <translation>Aproximácia linearizácie</translation>
+    </message>
+    <message>
+        <source>Clear Table</source>
+        <translation>Vymazať tabuľku</translation>
+    </message>
+    <message>
+        <source>Units of the X-Values: </source>
+        <translation>Jednotky hodnôt X: </translation>
+    </message>
+    <message>
+        <source>CJ Compensation Approximate</source>
+        <translation>Aproximovať kompenzáciu SS</translation>
+    </message>
+    <message>
+        <source>Default Constants (IEC 751/A2)</source>
+        <translation>Predvolené konštanty (IEC 751/A2)</translation>
+    </message>
+    <message>
+        <source>for -200 °C to 0 °C:</source>
+        <translation>pre -200 °C až 0 °C:</translation>
+    </message>
+    <message>
+        <source>Rt = R0 * [1 + A*t + B*t^2 + C*( t- 100°C )*t^3] </source>
+        <translation>Rt = R0 * [1 + A*t + B*t^2 + C*( t- 100°C )*t^3] </translation>
+    </message>
+    <message>
+        <source>for 0 °C to 850 °C:</source>
+        <translation>pre 0 °C až 850 °C:</translation>
+    </message>
+    <message>
+        <source>Rt = R0 * (1 + A*t + B*t^2)</source>
+        <translation>Rt = R0 * (1 + A*t + B*t^2)</translation>
+    </message>
+    <message>
+        <source>Sensor-Specific Constants according to IEC 751/A2 </source>
+        <translation>Konštanty snímača podľa IEC 751/A2 </translation>
+    </message>
+    <message>
+        <source>Resistance at Temperature 0°C:</source>
+        <translation>Odpor pri teplote 0°C:</translation>
+    </message>
+    <message>
+        <source>Resistance at Temperature T1:</source>
+        <translation>Odpor pri teplote T1:</translation>
+    </message>
+    <message>
+        <source>One-Point Calibration according to IEC 751/A2 </source>
+        <translation>Jednobodová kalibrácia podľa IEC 751/A2 </translation>
+    </message>
+    <message>
+        <source>Calculate Linearization according to Constants</source>
+        <translation>Vypočítať linearizáciu podľa konštánt</translation>
     </message>
 </context>
 <context>
@@ -1311,6 +2060,33 @@ Do you want to read configuration from transmitter? If no, operation will be sto
     <message>
         <source>All Files (*)</source>
         <translation>Všetky súbory (*)</translation>
+    </message>
+    <message>
+        <source> Save the configuration protocol as a PDF file </source>
+        <translation> Uložiť protokol konfigurácie ako súbor PDF </translation>
+    </message>
+</context>
+<context>
+    <name>lmk17::TPodpisForm</name>
+    <message>
+        <source>  Sign and Note</source>
+        <translation>  Podpis a poznámka</translation>
+    </message>
+    <message>
+        <source>&amp;Configured by :</source>
+        <translation>&amp;Konfiguroval :</translation>
+    </message>
+    <message>
+        <source>&amp;Note :</source>
+        <translation>&amp;Poznámka :</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Zrušiť</translation>
     </message>
 </context>
 <context>

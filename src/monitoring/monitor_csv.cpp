@@ -12,6 +12,7 @@ namespace lmk17 {
 
 namespace {
 
+// notr: the column names of the CSV file
 const char* const kColumns[] = {"Time", "Address",   "Serial Number", "PV",
                                 "Unit", "St_Mess_1", "Error",         "St_Mess_2"};
 

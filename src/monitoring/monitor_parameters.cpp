@@ -1,5 +1,6 @@
 #include "monitoring/monitor_parameters.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QLocale>
 #include <QStringList>
@@ -83,21 +84,30 @@ std::optional<std::vector<int>> ParseMonAddressList(const QString& text, QString
     bool seen[32] = {};
     for (const QString& raw : text.split(QLatin1Char(','))) {
         const QString item = raw.trimmed();
-        if (item.isEmpty()) return fail(QStringLiteral("an empty item in the address list"));
+        if (item.isEmpty())
+            return fail(
+                QCoreApplication::translate("Monitoring", "an empty item in the address list"));
         const qsizetype dash = item.indexOf(QLatin1Char('-'), 1);
         const std::optional<int> from = address(dash < 0 ? item : item.left(dash));
         const std::optional<int> to = dash < 0 ? from : address(item.mid(dash + 1));
         if (!from || !to)
-            return fail(QStringLiteral("not an address 0..31 or a range of them: %1").arg(item));
-        if (*to < *from) return fail(QStringLiteral("a range runs upwards: %1").arg(item));
+            return fail(QCoreApplication::translate("Monitoring",
+                                                    "not an address 0..31 or a range of them: %1")
+                            .arg(item));
+        if (*to < *from)
+            return fail(
+                QCoreApplication::translate("Monitoring", "a range runs upwards: %1").arg(item));
         for (int a = *from; a <= *to; ++a) {
-            if (seen[a]) return fail(QStringLiteral("address %1 is listed twice").arg(a));
+            if (seen[a])
+                return fail(
+                    QCoreApplication::translate("Monitoring", "address %1 is listed twice").arg(a));
             seen[a] = true;
             out.push_back(a);
         }
     }
     if (out.size() > size_t(kMaxMonAddresses))
-        return fail(QStringLiteral("at most %1 addresses").arg(kMaxMonAddresses));
+        return fail(QCoreApplication::translate("Monitoring", "at most %1 addresses")
+                        .arg(kMaxMonAddresses));
     return out;
 }
 

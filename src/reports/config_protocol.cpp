@@ -1,5 +1,7 @@
 #include "reports/config_protocol.h"
 
+#include <QCoreApplication>
+
 #include <QPagedPaintDevice>
 #include <cmath>
 
@@ -12,9 +14,9 @@ namespace lmk17 {
 
 namespace {
 
-QString tr(const char* text) {
-    return ReportText(text);
-}
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(Protocol)
+};
 
 // The range table: four columns centred on the page (14 % and three of 17 %),
 // row pitch 1.2 x unit, a frame 0.6 mm wide, thinner inner lines, every cell
@@ -62,15 +64,16 @@ void layoutFooter(PageComposer& p, const ProtocolSignature& signature) {
     if (!note.isEmpty()) {
         p.advance(2.1);
         const double limit = 0.7 * p.referenceWidth();
-        const QStringList lines = WrapNote(
-            tr("Note.: ") + note, limit, [&](const QString& s) { return p.textWidth(regular, s); });
+        const QStringList lines =
+            WrapNote(Texts::tr("Note.: ") + note, limit,
+                     [&](const QString& s) { return p.textWidth(regular, s); });
         for (const QString& line : lines) {
             p.advance(1.1);
             p.print(kCellX[0], line, regular);
         }
     }
     p.advance(2.1);
-    p.print(70, tr("Configured by"), p.font(FontFace::Sans, 11, CellStyle::Bold),
+    p.print(70, Texts::tr("Configured by"), p.font(FontFace::Sans, 11, CellStyle::Bold),
             TextAnchor::TopCentre);
     p.advance(1.1);
     p.print(70, signature.configuredBy.trimmed(), regular, TextAnchor::TopCentre);
@@ -103,12 +106,12 @@ ReportPages LayoutProtocol(const QPaintDevice& device, const ConfigurationReport
     p.setUnit(p.textHeight(bold, QStringLiteral("HkjiL")));
     p.y = std::round(0.025 * p.pageHeight()) + p.unit();
     p.advance(1.1);
-    p.print(kCellX[6], tr("Date: ") + FormatDateTime(printedDay, false), bold,
+    p.print(kCellX[6], Texts::tr("Date: ") + FormatDateTime(printedDay, false), bold,
             TextAnchor::TopRight);
 
     const QFont title = p.font(FontFace::Serif, 22, CellStyle::Bold, true);
     p.advance(1.7);
-    p.print(50, tr(" Transmitter Configuration Protocol "), title, TextAnchor::TopCentre);
+    p.print(50, Texts::tr(" Transmitter Configuration Protocol "), title, TextAnchor::TopCentre);
     p.y += std::round(p.textHeight(title, QStringLiteral("AXB")));
 
     for (const ReportRow& row : report.rows)

@@ -1,5 +1,7 @@
 #include "reports/config_rows.h"
 
+#include <QCoreApplication>
+
 #include <cmath>
 
 #include "config/catalogue.h"
@@ -16,9 +18,9 @@ namespace lmk17 {
 
 namespace {
 
-QString tr(const char* text) {
-    return ReportText(text);
-}
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(Protocol)
+};
 
 // Builds the rows; a label starts a row at cell 0 (bold) or cell 1 (bold italic).
 class Rows {
@@ -48,29 +50,29 @@ QString g5(double value) {
 }
 
 QString yesNo(bool value) {
-    return value ? tr("Yes") : tr("No");
+    return value ? Texts::tr("Yes") : Texts::tr("No");
 }
 
 QString baudText(quint8 code) {
     switch (code) {
         case 1:
-            return tr(" 19200 Bd, ");
+            return Texts::tr(" 19200 Bd, ");
         case 3:
-            return tr(" 9600 Bd, ");
+            return Texts::tr(" 9600 Bd, ");
         case 7:
-            return tr(" 4800 Bd, ");
+            return Texts::tr(" 4800 Bd, ");
         case 31:
-            return tr(" 1200 Bd, ");
+            return Texts::tr(" 1200 Bd, ");
         case 63:
-            return tr(" 600 Bd, ");
+            return Texts::tr(" 600 Bd, ");
         default:  // 15, and any code the transmitter does not know
-            return tr(" 2400 Bd, ");
+            return Texts::tr(" 2400 Bd, ");
     }
 }
 
 QString parityText(quint8 addressByte) {
-    if (!(addressByte & 0x80)) return tr(" none");
-    return (addressByte & 0x40) ? tr(" odd") : tr(" even");
+    if (!(addressByte & 0x80)) return Texts::tr(" none");
+    return (addressByte & 0x40) ? Texts::tr(" odd") : Texts::tr(" even");
 }
 
 QString noteText(const QByteArray& note) {
@@ -85,34 +87,35 @@ RangeTable rangeTable(const TransmitterConfig& c, const OutputView& out, double 
         out.unit.isEmpty() ? QString() : QString::asprintf("%.4g", out.rangeStart * k);
     const QString end =
         out.unit.isEmpty() ? QString() : QString::asprintf("%.4g", out.rangeEnd * k);
-    return {{{QString(), tr("Input"), tr("Correction"), tr("Output")},
+    return {{{QString(), Texts::tr("Input"), Texts::tr("Correction"), Texts::tr("Output")},
              {QString(), pv, pv, QStringLiteral("[%1]").arg(out.unit)},
-             {tr("Start"), g5(ToDisplay(c, c.LowerRangeValue)), g5(ToDisplay(c, c.LowerCorrection)),
-              start},
-             {tr("End"), g5(ToDisplay(c, c.UpperRangeValue)), g5(ToDisplay(c, c.UpperCorrection)),
-              end}}};
+             {Texts::tr("Start"), g5(ToDisplay(c, c.LowerRangeValue)),
+              g5(ToDisplay(c, c.LowerCorrection)), start},
+             {Texts::tr("End"), g5(ToDisplay(c, c.UpperRangeValue)),
+              g5(ToDisplay(c, c.UpperCorrection)), end}}};
 }
 
 void addComparator(Rows& r, const TransmitterConfig& c, const ComparatorOffer& offer, int n) {
     const quint8 f = c.ComparatorFlags;
     const bool enabled = n == 0 ? (f & (kCmp1Enabled | kCmp2Enabled)) : (f & kCmp2Enabled);
-    r.add(tr("Limit Comparator") + (n == 0 ? tr(" 1:") : tr(" 2:")), 3,
-          enabled ? tr("Enabled") : tr("Disabled"), 0.6);
+    r.add(Texts::tr("Limit Comparator") + (n == 0 ? Texts::tr(" 1:") : Texts::tr(" 2:")), 3,
+          enabled ? Texts::tr("Enabled") : Texts::tr("Disabled"), 0.6);
     if (!enabled) return;
     const QString unit = QLatin1Char(' ') + UnitSymbol(c.PvUnit);
     const double level = n == 0 ? c.Comparator1Level : c.Comparator2Level;
     const double hysteresis = n == 0 ? c.Comparator1Hysteresis : c.Comparator2Hysteresis;
-    r.sub(tr("Switch Level:")).cells.push_back({kCellX[3], g5(ToDisplay(c, level)) + unit});
-    r.sub(tr("Hysteresis:"))
+    r.sub(Texts::tr("Switch Level:")).cells.push_back({kCellX[3], g5(ToDisplay(c, level)) + unit});
+    r.sub(Texts::tr("Hysteresis:"))
         .cells.push_back({kCellX[3], g5(std::fabs(ToDisplay(c, hysteresis))) + unit});
-    r.sub(tr("Switching Mode:"))
-        .cells.push_back({kCellX[3], hysteresis >= 0 ? tr("Normal") : tr("Reverse")});
+    r.sub(Texts::tr("Switching Mode:"))
+        .cells.push_back({kCellX[3], hysteresis >= 0 ? Texts::tr("Normal") : Texts::tr("Reverse")});
     const quint8 errorBit = n == 0 ? kCmp1ErrorCurrent : kCmp2ErrorCurrent;
-    r.sub(tr("Indicate by Error Output:")).cells.push_back({kCellX[3], yesNo(f & errorBit)});
+    r.sub(Texts::tr("Indicate by Error Output:")).cells.push_back({kCellX[3], yesNo(f & errorBit)});
     if (offer.errorState[n]) {
         const quint8 onBit = n == 0 ? kCmp1OnAtError : kCmp2OnAtError;
-        r.sub(tr("State on Error:"))
-            .cells.push_back({kCellX[3], (f & onBit) ? tr("Switch On") : tr("Switch Off")});
+        r.sub(Texts::tr("State on Error:"))
+            .cells.push_back(
+                {kCellX[3], (f & onBit) ? Texts::tr("Switch On") : Texts::tr("Switch Off")});
     }
 }
 
@@ -124,39 +127,41 @@ void addOutputRows(Rows& r, const ConfigModel& m, const TransmitterTypeEntry* ty
     const PhysicalOutputLimits limits =
         out ? ComputePhysicalLimits(c, *out) : PhysicalOutputLimits{};
     const double k = out ? out->k : 1.0;
-    if (out) r.detail(tr("Output Type:"), 3, OutputTypeName(*out).trimmed());
-    r.add(tr("Output Saturation:"), 3,
-          QStringLiteral("cca  %1 to %2 %3")
+    if (out) r.detail(Texts::tr("Output Type:"), 3, OutputTypeName(*out).trimmed());
+    r.add(Texts::tr("Output Saturation:"), 3,
+          Texts::tr("cca  %1 to %2 %3")
               .arg(QString::asprintf("%.4g", limits.SaturationLow * k),
                    QString::asprintf("%.4g", limits.SaturationHigh * k), unit));
-    r.add(tr("Damping:"), 3, QString::asprintf("%.*f s", 1, std::fabs(c.Damping)));
-    r.add(tr("Linearization:"), 3, yesNo(c.RangeFlags & kRangeFlagLinearized));
+    r.add(Texts::tr("Damping:"), 3, QString::asprintf("%.*f s", 1, std::fabs(c.Damping)));
+    r.add(Texts::tr("Linearization:"), 3, yesNo(c.RangeFlags & kRangeFlagLinearized));
     if (m.view().customerVisible)
-        r.detail(tr("Customer Linearization:"), 3, yesNo(m.view().customerChecked));
+        r.detail(Texts::tr("Customer Linearization:"), 3, yesNo(m.view().customerChecked));
     const bool twoLeads = c.ConnectionCode == 8 && firmware::HasSecondLeadResistance(fw);
     if (c.ConnectionCode == 1 || c.ConnectionCode == 8)
-        r.add(twoLeads ? tr("Lead Resistance 1:") : tr("Lead Resistance:"), 3,
+        r.add(twoLeads ? Texts::tr("Lead Resistance 1:") : Texts::tr("Lead Resistance:"), 3,
               QString::asprintf("%.*f Ohm", 3, c.LeadResistance1));
     if (twoLeads)
-        r.add(tr("Lead Resistance 2:"), 3, QString::asprintf("%.*f Ohm", 3, c.LeadResistance2));
+        r.add(Texts::tr("Lead Resistance 2:"), 3,
+              QString::asprintf("%.*f Ohm", 3, c.LeadResistance2));
     const InputRangeEntry* range = RangeByCode(c.InputRangeCode);
     if (c.ConnectionCode == 6 && !(range && HasColdJunctionMark(*range)))
-        r.add(tr("Cold Junction Temperature:"), 3,
+        r.add(Texts::tr("Cold Junction Temperature:"), 3,
               QString::asprintf("%.*f ", 1, c.CjTemperature) + QString::fromUtf8("°C ") +
-                  tr("- constant"));
+                  Texts::tr("- constant"));
     if (firmware::HasInputFilter(fw))
-        r.detail(tr("Input Filter:"), 3, m.view().filter60Checked ? tr("60 Hz") : tr("50 Hz"));
+        r.detail(Texts::tr("Input Filter:"), 3,
+                 m.view().filter60Checked ? Texts::tr("60 Hz") : Texts::tr("50 Hz"));
     const double error = c.Damping >= 0 ? limits.ErrorHigh : limits.ErrorLow;
-    r.add(tr("Error Indication:"), 3,
+    r.add(Texts::tr("Error Indication:"), 3,
           QStringLiteral("cca  %1 %2").arg(QString::asprintf("%.4g", error * k), unit));
     const ComparatorOffer offer =
         OfferedComparatorControls(m.identity().typeIndex, m.identity().firmwareIndex);
     const quint8 f = c.ComparatorFlags;
-    const QString relay = tr(" and by Switching Relay");
+    const QString relay = Texts::tr(" and by Switching Relay");
     if (offer.relay[0] && (f & kRelay1SignalsError) && !(f & (kCmp1Enabled | kCmp2Enabled)))
-        r.rows.push_back({{{kCellX[3], relay + tr(" 1")}}});
+        r.rows.push_back({{{kCellX[3], relay + Texts::tr(" 1")}}});
     if (offer.relay[1] && (f & kRelay2SignalsError) && !(f & kCmp2Enabled))
-        r.rows.push_back({{{kCellX[3], relay + tr(" 2")}}});
+        r.rows.push_back({{{kCellX[3], relay + Texts::tr(" 2")}}});
     if (type && type->Comparators >= 1) addComparator(r, c, offer, 0);
     if (type && type->Comparators >= 2) addComparator(r, c, offer, 1);
 }
@@ -168,43 +173,43 @@ ConfigurationReport ConfigurationRows(const ConfigModel& m) {
     const IdentificationView& info = m.view().identification;
     const TransmitterTypeEntry* type = TypeAt(m.identity().typeIndex);
     Rows r;
-    ReportRow& first = r.row(tr("Transmitter Type:"));
+    ReportRow& first = r.row(Texts::tr("Transmitter Type:"));
     first.cells.push_back({kCellX[2], TypeDesignation(c.TransmitterType)});
-    first.cells.push_back({kCellX[4], tr("Firmware Version:"), CellStyle::Bold});
+    first.cells.push_back({kCellX[4], Texts::tr("Firmware Version:"), CellStyle::Bold});
     first.cells.push_back({kCellX[5], QString::number(m.firmwareNumber() / 100.0, 'f', 2)});
-    r.detail(tr("Identification:"), 2, info.transmitterType);
-    r.detail(tr("Manufacturer:"), 2, info.manufacturer);
-    r.add(tr("Serial Number:"), 2, QString::asprintf("%.*d", 8, int(c.SerialNumber)));
-    r.add(tr("Date of Manufacturing:"), 2,
+    r.detail(Texts::tr("Identification:"), 2, info.transmitterType);
+    r.detail(Texts::tr("Manufacturer:"), 2, info.manufacturer);
+    r.add(Texts::tr("Serial Number:"), 2, QString::asprintf("%.*d", 8, int(c.SerialNumber)));
+    r.add(Texts::tr("Date of Manufacturing:"), 2,
           NormaliseManufactureDate(ShowPlainText(c.ManufactureDate)));
-    r.add(tr("Date of Last Change:"), 2, FormatChangeDate(c.LastChangeDate));
-    r.add(tr("Working Time:"), 2, FormatWorkingTime(c.WorkingTime));
-    r.detail(tr("File Version:"), 2, QString::fromLatin1(c.Signature));
+    r.add(Texts::tr("Date of Last Change:"), 2, FormatChangeDate(c.LastChangeDate));
+    r.add(Texts::tr("Working Time:"), 2, FormatWorkingTime(c.WorkingTime));
+    r.detail(Texts::tr("File Version:"), 2, QString::fromLatin1(c.Signature));
 
     const InputRangeEntry* range = RangeByCode(c.InputRangeCode);
-    r.row(tr("Input Range:"), 0.6)
+    r.row(Texts::tr("Input Range:"), 0.6)
         .cells.push_back({30, range ? RangeName(*range).trimmed() : QString()});
     const ConnectionEntry* connection = ConnectionAt(c.ConnectionCode);
     const bool cjRange = range && HasColdJunctionMark(*range) && c.InputRangeCode != 85;
     if (!cjRange)
-        r.row(tr("Sensor Connection:"))
+        r.row(Texts::tr("Sensor Connection:"))
             .cells.push_back({30, connection ? ConnectionName(*connection).trimmed() : QString()});
-    r.row(tr("Set Range:"), 0.6);
+    r.row(Texts::tr("Set Range:"), 0.6);
     ReportRow table;
     table.rangeTable = true;
     r.rows.push_back(table);
     addOutputRows(r, m, type);
 
     const quint8 a = c.AddressByte;
-    r.add(tr("Communication Parameters:"), 3,
-          tr("Address:") + QString::asprintf(" %d, ", a & 0x1F) + tr("BaudRate:") +
-              baudText(c.BaudCode) + tr("Parity:") + parityText(a),
+    r.add(Texts::tr("Communication Parameters:"), 3,
+          Texts::tr("Address:") + QString::asprintf(" %d, ", a & 0x1F) + Texts::tr("BaudRate:") +
+              baudText(c.BaudCode) + Texts::tr("Parity:") + parityText(a),
           0.6);
-    r.add(tr("Text Note:"), 2, noteText(c.UserNote), 0.6);
-    r.add(tr("Configuration Security:"), 2,
+    r.add(Texts::tr("Text Note:"), 2, noteText(c.UserNote), 0.6);
+    r.add(Texts::tr("Configuration Security:"), 2,
           (c.RangeFlags & kRangeFlagSetupUnitLocked)
-              ? tr("Change of the Configuration by the Set-up Unit is disallowed")
-              : tr("Change of the Configuration by the Set-up Unit is allowed"));
+              ? Texts::tr("Change of the Configuration by the Set-up Unit is disallowed")
+              : Texts::tr("Change of the Configuration by the Set-up Unit is allowed"));
 
     const OutputTypeEntry* out = OutputTypeOf(m.identity().typeIndex);
     return {std::move(r.rows), rangeTable(c, m.view().output, out ? out->k : 1.0)};

@@ -1,5 +1,7 @@
 #include "reports/lin_printout.h"
 
+#include <QCoreApplication>
+
 #include <QPagedPaintDevice>
 #include <cmath>
 
@@ -14,9 +16,9 @@ namespace lmk17 {
 
 namespace {
 
-QString tr(const char* text) {
-    return ReportText(text);
-}
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(Protocol)
+};
 
 // The protocol's places: labels at 10 % and 12 %, the range name at 30 %,
 // values at 38 %; the points as a paragraph under their label.
@@ -37,11 +39,11 @@ QString withUnit(double value, const QString& unit) {
 QString displayItem(int places) {
     switch (places) {
         case 0:
-            return tr("None Decimal Place");
+            return Texts::tr("None Decimal Place");
         case 1:
-            return tr("1 Decimal Place");
+            return Texts::tr("1 Decimal Place");
         default:
-            return tr("2 Decimal Places");
+            return Texts::tr("2 Decimal Places");
     }
 }
 
@@ -72,9 +74,9 @@ public:
     // make the line wider than the points' width.
     void points(const QStringList& items) {
         p.advance(1.1);
-        p.print(kSubLabelX, tr("Points for Approximation:"), italic);
+        p.print(kSubLabelX, Texts::tr("Points for Approximation:"), italic);
         if (items.isEmpty()) {
-            p.print(kValueX, tr("No Points"), regular);
+            p.print(kValueX, Texts::tr("No Points"), regular);
             return;
         }
         p.advance(1.1);
@@ -107,23 +109,24 @@ ReportPages LayoutLinearization(const QPaintDevice& device, const LinData& data,
     const LinPom& pom = data.pom;
     p.y = std::round(0.025 * p.pageHeight()) + p.unit();
     p.advance(1.1);
-    p.print(90, tr("Date: ") + FormatDateTime(printedDay, false), l.bold, TextAnchor::TopRight);
+    p.print(90, Texts::tr("Date: ") + FormatDateTime(printedDay, false), l.bold,
+            TextAnchor::TopRight);
     const QFont title = p.font(FontFace::Serif, 20, CellStyle::Bold, true);
     p.advance(1.7);
-    p.print(50, tr(" Transmitter Linearization Parameters "), title, TextAnchor::TopCentre);
+    p.print(50, Texts::tr(" Transmitter Linearization Parameters "), title, TextAnchor::TopCentre);
     p.y += std::round(p.textHeight(title, QStringLiteral("AXB")));
 
     const InputRangeEntry* range = RangeAt(rangeIndex);
-    l.row(tr("Input Range:"), range ? RangeName(*range) : QString(), false);
+    l.row(Texts::tr("Input Range:"), range ? RangeName(*range) : QString(), false);
 
     const QString xUnit = range ? UnitSymbol(range->EditorUnit) : QString();
     const QString yUnit = UnitSymbol(pom.PvUnit);
-    l.heading(tr("Linear Table"), 0.6);
-    l.row(tr("Start of X:"), withUnit(InternalToInput(rangeIndex, pom.XStart()), xUnit));
-    l.row(tr("End of X:"), withUnit(InternalToInput(rangeIndex, pom.XEnd()), xUnit));
-    l.row(tr("Start of Y:"), withUnit(pom.YStart(), yUnit));
-    l.row(tr("End of Y:"), withUnit(pom.YEnd(), yUnit));
-    l.row(tr("Display Configuration:"), displayItem(pom.DecimalPlaces()));
+    l.heading(Texts::tr("Linear Table"), 0.6);
+    l.row(Texts::tr("Start of X:"), withUnit(InternalToInput(rangeIndex, pom.XStart()), xUnit));
+    l.row(Texts::tr("End of X:"), withUnit(InternalToInput(rangeIndex, pom.XEnd()), xUnit));
+    l.row(Texts::tr("Start of Y:"), withUnit(pom.YStart(), yUnit));
+    l.row(Texts::tr("End of Y:"), withUnit(pom.YEnd(), yUnit));
+    l.row(Texts::tr("Display Configuration:"), displayItem(pom.DecimalPlaces()));
     QStringList items;
     const int count = data.LinPoints.count;
     if (count > 0 && count <= LinPointTable::kCapacity)
@@ -133,8 +136,8 @@ ReportPages LayoutLinearization(const QPaintDevice& device, const LinData& data,
 
     if (pom.HasCjc) {
         const bool ohm = pom.CjcXUnit == 1;
-        l.heading(tr("Cold Junction Compensation"), 0.6);
-        l.row(tr("Unit of X-Values:"), ohm ? tr("Ohm") : QString::fromUtf8("°C"));
+        l.heading(Texts::tr("Cold Junction Compensation"), 0.6);
+        l.row(Texts::tr("Unit of X-Values:"), ohm ? Texts::tr("Ohm") : QString::fromUtf8("°C"));
         QStringList cj;
         const int n = data.CJCPoints.count;
         if (n > 0 && n <= CjcPointTable::kCapacity)

@@ -25,6 +25,7 @@ int PageComposer::scaledFontSize(int size) const {
 }
 
 QFont PageComposer::font(FontFace face, int size, CellStyle style, bool underline) const {
+    // notr: font family names
     QFont f(face == FontFace::Sans ? QStringLiteral("Arial") : QStringLiteral("Times New Roman"));
     f.setStyleHint(face == FontFace::Sans ? QFont::SansSerif : QFont::Serif);
     // Qt converts points to the device's pixels; only the narrow-page factor is ours.

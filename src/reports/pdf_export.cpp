@@ -1,5 +1,7 @@
 #include "reports/pdf_export.h"
 
+#include <QCoreApplication>
+
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPdfWriter>
@@ -13,7 +15,8 @@ namespace lmk17 {
 QString WriteReportPdf(const QString& path, const QString& title, const ReportLayout& layout) {
     QSaveFile file(path);
     const auto failed = [&] {
-        return ReportText("The file '%1' could not be written: %2").arg(path, file.errorString());
+        return QCoreApplication::translate("Protocol", "The file '%1' could not be written: %2")
+            .arg(path, file.errorString());
     };
     if (!file.open(QIODevice::WriteOnly)) return failed();
     {
@@ -25,7 +28,7 @@ QString WriteReportPdf(const QString& path, const QString& title, const ReportLa
         pdf.setCreator(QStringLiteral("LMK-17"));
         if (!PaintReport(pdf, layout(pdf))) {
             file.cancelWriting();
-            return ReportText("Printing failed.");
+            return QCoreApplication::translate("Protocol", "Printing failed.");
         }
     }
     if (!file.commit()) return failed();
