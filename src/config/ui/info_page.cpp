@@ -4,8 +4,8 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPainter>
 #include <QSvgRenderer>
-#include <QSvgWidget>
 #include <QVBoxLayout>
 
 #include "config/ui/page_support.h"
@@ -16,6 +16,25 @@ static void initConfigResources() {
 }
 
 namespace lmk17 {
+
+namespace {
+
+// Paints the renderer's drawing over the whole widget.
+class SvgView : public QWidget {
+public:
+    SvgView(QSvgRenderer* renderer, QWidget* parent) : QWidget(parent), renderer_(renderer) {}
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter p(this);
+        renderer_->render(&p, QRectF(rect()));
+    }
+
+private:
+    QSvgRenderer* renderer_;
+};
+
+}  // namespace
 
 TInfoPage::TInfoPage(ConfigControls& controls, QWidget* parent)
     : QWidget(parent), controls_(controls) {
@@ -45,7 +64,8 @@ TInfoPage::TInfoPage(ConfigControls& controls, QWidget* parent)
 
     auto* pictureBox = new QGroupBox(tr("Housing"), this);
     auto* pictureLayout = new QVBoxLayout(pictureBox);
-    TypePicture = new QSvgWidget(pictureBox);
+    renderer_ = new QSvgRenderer(this);
+    TypePicture = new SvgView(renderer_, pictureBox);
     TypePicture->setMinimumSize(240, 220);
     NoPictureLbl = new QLabel(pictureBox);
     NoPictureLbl->setAlignment(Qt::AlignCenter);
@@ -70,15 +90,16 @@ void TInfoPage::ShowIdentification() {
     const QString picture = v.picture && !blank ? QString::fromLatin1(v.picture) : QString();
     if (picture != picture_) {
         picture_ = picture;
-        TypePicture->load(picture);
-        if (!picture.isEmpty()) {
+        renderer_->load(picture);
+        if (!picture.isEmpty() && renderer_->isValid()) {
             // Keep the drawing's proportions at a readable size.
-            const QSize size = TypePicture->renderer()->defaultSize();
+            const QSize size = renderer_->defaultSize();
             TypePicture->setFixedSize(size.scaled(QSize(300, 280), Qt::KeepAspectRatio));
         }
     }
-    const bool shown = !picture_.isEmpty() && TypePicture->renderer()->isValid();
+    const bool shown = !picture_.isEmpty() && renderer_->isValid();
     TypePicture->setVisible(shown);
+    TypePicture->update();
     NoPictureLbl->setText(shown || blank ? QString() : v.pictureText);
     if (!shown && !blank && NoPictureLbl->text().isEmpty())
         NoPictureLbl->setText(tr("Picture not Available"));

@@ -5,7 +5,7 @@
 #include "config/config_controls.h"
 
 class QLabel;
-class QSvgWidget;
+class QSvgRenderer;
 
 namespace lmk17 {
 
@@ -23,8 +23,8 @@ public:
     QLabel* VyrCislo11Lbl = nullptr;  // serial number
     QLabel* HodDatZmenLbl = nullptr;  // date of last change
     QLabel* ProCas2Lbl = nullptr;     // working time
-    QSvgWidget* TypePicture = nullptr;
-    QLabel* NoPictureLbl = nullptr;  // "Picture not Available"
+    QWidget* TypePicture = nullptr;   // the housing drawing
+    QLabel* NoPictureLbl = nullptr;   // "Picture not Available"
 
     // The resource of the picture shown, empty when none.
     QString pictureName() const { return picture_; }
@@ -34,6 +34,7 @@ private:
 
     ConfigControls& controls_;
     QString picture_;
+    QSvgRenderer* renderer_ = nullptr;
 };
 
 }  // namespace lmk17

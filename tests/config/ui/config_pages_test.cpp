@@ -11,6 +11,7 @@
 #include <QJsonObject>
 #include <QLabel>
 #include <QProcess>
+#include <QRadioButton>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -77,6 +78,7 @@ struct PagesRig {
         BringForward(e);
         e->setFocus(Qt::MouseFocusReason);
         e->selectAll();
+        QTest::keyClick(e, Qt::Key_Backspace);
         QTest::keyClicks(e, text);
         QTest::keyClick(e, Qt::Key_Return);
         QApplication::processEvents();
@@ -85,7 +87,8 @@ struct PagesRig {
         for (QWidget* page : {static_cast<QWidget*>(input), static_cast<QWidget*>(output)})
             if (page->isAncestorOf(w)) tabs.setCurrentWidget(page);
     }
-    QString shown(EditField field) { return edit(field)->text(); }
+    // An edit's text without the leading blank it shows while not edited.
+    QString shown(EditField field) { return edit(field)->text().trimmed(); }
 
     test::SimRig rig;
     ConfigControls controls{rig.stack.model(), rig.ui};
@@ -104,26 +107,29 @@ TEST(ConfigPages, EdgeCasesTypedIntoTheEdits) {
         EditField field;
         const char* text;
         bool accepted;
-        const char* expected;  // shown after success, or a part of the message
+        const char* expected;  // shown after success, or the start of the message
+        const char* restore;   // typed back after a refusal: leaving it is checked again
     };
     const Case cases[] = {
-        {EditField::DampEdt, "", false,
-         "Value of damping is out of the range: < 0.5 ; 65.0 > sec."},
-        {EditField::DampEdt, "1,5", true, " 1.5"},
-        {EditField::DampEdt, "2.5", true, " 2.5"},
-        {EditField::LOEdt, "12x", false, "Incorrect Format of the Value: lower range value."},
-        {EditField::LOEdt, "-201.2", true, " -201.2"},
-        {EditField::LOEdt, "-201.3", false, "Value of lower range value is out of the range:"},
-        {EditField::LOEEdt, "52.7", true, " 52.7"},
+        {EditField::DampEdt, "", false, "Value of damping is out of the range: < 0.5 ; 65.0 > sec.",
+         "4"},
+        {EditField::DampEdt, "1,5", true, "1.5", ""},
+        {EditField::DampEdt, "2.5", true, "2.5", ""},
+        {EditField::LOEdt, "12x", false, "Incorrect Format of the Value: lower range value.",
+         "-200"},
+        {EditField::LOEdt, "-202.2", true, "-202.2", ""},
+        {EditField::LOEdt, "-202.3", false, "Value of lower range value is out of the range: <",
+         "-200"},
+        {EditField::LOEEdt, "52.7", true, "52.7", ""},
         {EditField::LOEEdt, "52.8", false,
-         "Value of correction at lower range value is higher than 5 % of input range."},
+         "Value of correction at lower range value is higher than 5 % of input range.", "0"},
         {EditField::HS1Edt, "53", false,
-         "Value of limit comparator 1 hysteresis is higher than 5 % of input range."},
+         "Value of limit comparator 1 hysteresis is higher than 5 % of input range.", "0"},
         {EditField::NPSatLoEdt, "2.9", false,
-         "Value of lower output limit is out of the range: <3 ; 25> mA."},
-        {EditField::NPSatLoEdt, "3,5", true, " 3.5"},
-        {EditField::ROLEdt, "20", true, " 20"},
-        {EditField::ROHEdt, "4", true, " 20"},  // the end below the start: swapped
+         "Value of lower output limit is out of the range: <3 ; 25> mA.", "3.8"},
+        {EditField::NPSatLoEdt, "3,5", true, "3.5", ""},
+        {EditField::ROLEdt, "19", true, "19", ""},
+        {EditField::ROHEdt, "5", true, "19", ""},  // the end below the start: swapped
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.text) + " in " + r.edit(c.field)->objectName().toStdString());
@@ -133,11 +139,15 @@ TEST(ConfigPages, EdgeCasesTypedIntoTheEdits) {
             EXPECT_TRUE(r.rig.ui.shown.empty()) << r.rig.ui.last().toStdString();
             EXPECT_EQ(r.shown(c.field).trimmed(), QString::fromLatin1(c.expected).trimmed());
         } else {
-            EXPECT_TRUE(r.rig.ui.last().contains(QString::fromLatin1(c.expected)))
+            EXPECT_TRUE(r.rig.ui.last().startsWith(QString::fromLatin1(c.expected)))
                 << r.rig.ui.last().toStdString();
+            EXPECT_EQ(QApplication::focusWidget(), r.edit(c.field));
+            r.rig.ui.shown.clear();
+            r.type(c.field, QString::fromLatin1(c.restore));
+            EXPECT_TRUE(r.rig.ui.shown.empty()) << r.rig.ui.last().toStdString();
         }
     }
-    EXPECT_EQ(r.shown(EditField::ROLEdt).trimmed(), QStringLiteral("4"));
+    EXPECT_EQ(r.shown(EditField::ROLEdt), QStringLiteral("5"));
 
     // Reverse switching with a hysteresis of zero falls back to Normal.
     r.type(EditField::HS1Edt, QStringLiteral("0"));
@@ -211,7 +221,7 @@ TEST(ConfigPages, ReadFillsEveryPageAsTheCommandLineShowsIt) {
     expectShown("LastChangeDate", r.info->HodDatZmenLbl->text());
     expectShown("WorkingTime", r.info->ProCas2Lbl->text());
     EXPECT_EQ(r.info->pictureName(), QStringLiteral(":/config/types/k8620-slim-2relays.svg"));
-    EXPECT_TRUE(r.info->TypePicture->isVisible());
+    EXPECT_FALSE(r.info->TypePicture->isHidden());
 }
 
 TEST(ConfigPages, EditsWrittenAreReadBackFromTheTransmitter) {
@@ -241,12 +251,12 @@ TEST(ConfigPages, EditsWrittenAreReadBackFromTheTransmitter) {
     r.rig.ui.answers = {true};  // "Changes were not saved. Continue?"
     ASSERT_EQ(r.read(), OperationOutcome::Completed);
     EXPECT_TRUE(r.input->ZaklRozsahCB->currentText().contains(QStringLiteral("R14")));
-    EXPECT_EQ(r.shown(EditField::LOEdt), QStringLiteral(" -20"));
-    EXPECT_EQ(r.shown(EditField::HIEdt), QStringLiteral(" 120.5"));
-    EXPECT_EQ(r.shown(EditField::DampEdt), QStringLiteral(" 7.5"));
+    EXPECT_EQ(r.shown(EditField::LOEdt), QStringLiteral("-20"));
+    EXPECT_EQ(r.shown(EditField::HIEdt), QStringLiteral("120.5"));
+    EXPECT_EQ(r.shown(EditField::DampEdt), QStringLiteral("7.5"));
     EXPECT_TRUE(r.input->IErrLowRBtn->isChecked());
-    EXPECT_EQ(r.shown(EditField::SL1Edt), QStringLiteral(" 100"));
-    EXPECT_EQ(r.shown(EditField::HS1Edt), QStringLiteral(" 2"));
+    EXPECT_EQ(r.shown(EditField::SL1Edt), QStringLiteral("100"));
+    EXPECT_EQ(r.shown(EditField::HS1Edt), QStringLiteral("2"));
     EXPECT_EQ(r.input->UsrLabelEdt->text(), QStringLiteral("TANK 7"));
 }
 
@@ -261,21 +271,21 @@ TEST(ConfigPages, SaveThenLoadIsByteIdenticalAndElevenUndosStepBackTen) {
     r.type(EditField::DampEdt, QStringLiteral("9.0"));
     r.rig.ui.answers = {true};
     ASSERT_TRUE(DiskLoadCommand(r.model(), first, r.rig.ui).loaded);
-    EXPECT_EQ(r.shown(EditField::DampEdt), QStringLiteral(" 3.0"));
+    EXPECT_EQ(r.shown(EditField::DampEdt), QStringLiteral("3.0"));
     ASSERT_TRUE(r.save(second).saved);
     QFile a(first), b(second);
     ASSERT_TRUE(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly));
     EXPECT_EQ(a.readAll(), b.readAll());
 
     for (int i = 0; i < 11; ++i) r.type(EditField::DampEdt, QString::number(10 + i));
-    EXPECT_EQ(r.shown(EditField::DampEdt), QStringLiteral(" 20.0"));
+    EXPECT_EQ(r.shown(EditField::DampEdt), QStringLiteral("20.0"));
     for (int i = 0; i < 11; ++i) {
         const bool restored = r.model().undo({});
         EXPECT_EQ(restored, i < 10) << i;
-        if (i < 10) EXPECT_EQ(r.shown(EditField::DampEdt), QString::asprintf(" %d.0", 19 - i)) << i;
+        if (i < 10) EXPECT_EQ(r.shown(EditField::DampEdt), QString::asprintf("%d.0", 19 - i)) << i;
     }
     EXPECT_FALSE(r.model().undoEnabled());
-    EXPECT_EQ(r.shown(EditField::DampEdt), QStringLiteral(" 10.0"));
+    EXPECT_EQ(r.shown(EditField::DampEdt), QStringLiteral("10.0"));
 }
 
 // Screenshots of the pages for a K8410 and a K8620 read from the simulator,
