@@ -350,7 +350,8 @@ TEST(RefreshFromConfig, InformationPageAndNote) {
     EXPECT_EQ(v.identification.manufacturer, QStringLiteral("Vyrobce"));
     EXPECT_EQ(v.identification.changeDate, QStringLiteral("1.3.1999 12:00:00"));
     EXPECT_EQ(v.identification.workingTime, QStringLiteral("1 day, 1 hour, 1 minute, 1 seconds"));
-    EXPECT_EQ(v.identification.pictureText, QStringLiteral("Picture not Available"));
+    EXPECT_STREQ(v.identification.picture, ":/config/types/k8410-head.svg");
+    EXPECT_TRUE(v.identification.pictureText.isEmpty());
     EXPECT_TRUE(v.filter60Checked);
     EXPECT_TRUE(v.editDisableChecked);
     EXPECT_EQ(v.output.saturationLowText, QStringLiteral(" 3.8"));

@@ -18,7 +18,12 @@
 #include "app/ui/help_viewer.h"
 #include "app/ui/link_label.h"
 #include "app/ui/spl_form.h"
+#include "config/config_controls.h"
 #include "config/config_model.h"
+#include "config/ui/info_page.h"
+#include "config/ui/input_page.h"
+#include "config/ui/output_page.h"
+#include "linearization/ui/linear_form.h"
 #include "link/transaction_engine.h"
 #include "link/ui/adresa_form.h"
 #include "link/ui/prubeh_form.h"
@@ -196,6 +201,21 @@ void TMainForm::createPages() {
         layout->setContentsMargins(6, 6, 6, 6);
         m_tabs->addTab(m_pages[i], names[i]);
     }
+    // The configuration pages share one state of their controls; the
+    // complete check of Save and Write runs over it.
+    m_configControls = new ConfigControls(m_stack->model(), m_ui, this);
+    m_pages[InputPage]->layout()->addWidget(new TInputPage(*m_configControls, m_pages[InputPage]));
+    m_pages[OutputPage]->layout()->addWidget(
+        new TOutputPage(*m_configControls, m_pages[OutputPage]));
+    m_pages[InformationPage]->layout()->addWidget(
+        new TInfoPage(*m_configControls, m_pages[InformationPage]));
+    setConfigControls(&m_configControls->controls());
+    connect(this, &TMainForm::checkFailed, m_configControls, &ConfigControls::focusRefusal);
+    auto* input = m_pages[InputPage]->findChild<TInputPage*>();
+    connect(input, &TInputPage::linearizationRequested, this, [this] {
+        TLinearForm form(this, &m_ui);  // LinearBtnClick
+        form.editLinearization(m_stack->model());
+    });
     // The maker's e-mail and web links at the foot of the Information page.
     auto* links = new MakerLinks(m_pages[InformationPage]);
     m_pages[InformationPage]->layout()->addWidget(links);

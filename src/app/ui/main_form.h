@@ -23,6 +23,7 @@ class TAdresaForm;
 class HelpViewer;
 class PrintController;
 struct ConfigView;
+class ConfigControls;
 
 // The main window: the five pages, the logo panel, the button groups of
 // the transmitter, the file and the printer, and the command table. It
@@ -171,6 +172,7 @@ private:
     std::unique_ptr<TransmitterStack> m_stack;
     CommandControls m_commands;
     ConfigView* m_controls = nullptr;
+    ConfigControls* m_configControls = nullptr;  // shared by the configuration pages
     std::unique_ptr<ConfigView> m_recordControls;
     bool m_demo = false;
     bool m_closing = false;

@@ -1,0 +1,90 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+#include "common/user_interaction.h"
+#include "config/config_model.h"
+#include "config/config_view.h"
+#include "config/validation.h"
+#include "config/validation_model.h"
+
+namespace lmk17 {
+
+// The state of the Input, Output and Information pages' controls, shared by
+// the three pages, and the one road of every edit the user makes in them.
+// A page forwards what the user typed, chose or clicked; the checks run on
+// the model, their messages are shown through UserInteraction, and the pages
+// show the result:
+//
+// - controlsChanged(): view() holds new contents (after an edit's check, an
+//   adoption, a range change, undo, defaults): the pages show it;
+// - typeSetupChanged(): setup() follows another type or firmware;
+// - refused(page, field): a check failed: the page is brought up and the
+//   edit gets the focus back.
+//
+// The complete check of a save or a write runs over controls(): the texts
+// the edits hold now, as the user left them.
+class ConfigControls : public QObject {
+    Q_OBJECT
+public:
+    ConfigControls(ConfigModel& model, UserInteraction& ui, QObject* parent = nullptr);
+
+    ConfigModel& model() { return model_; }
+    const ConfigView& view() const { return view_; }
+    // For the complete check of a save or a write (DiskSave, startWrite).
+    ConfigView& controls() { return view_; }
+    const TypeSetup& setup() const { return setup_; }
+
+    // What the window enables for the configuration's type and firmware.
+    void setupForType(int typeIndex, int firmwareIndex);  // SetupForType
+
+    // Every keystroke in a numeric edit: its text is kept for the complete
+    // check; damping and the second hysteresis count as a change at once.
+    void typeText(EditField field, const QString& text);  // ...EdtChange
+    // Leaving a numeric edit or Enter in it (entryText: its trimmed text when
+    // it got the focus). False when the value was refused.
+    bool leaveEdit(EditField field, const QString& text,
+                   const QString& entryText);  // ...EdtExit, ...EdtKeyPress
+
+    // Another entry of the input range list (its list position).
+    void selectRangePosition(int position);  // ZaklRozsahCBChange
+    // Another entry of the connection list.
+    void selectConnectionPosition(int position);  // PripojeniCBChange
+    // "Customer" checked or unchecked (unchecking asks first).
+    void setCustomerLinearization(bool checked);  // FRUsrLinCBxMouseUp
+    // "Low Output" or "High Output" chosen for the error current.
+    bool setErrorOutput(bool low);      // IErrLowRBtnClick, IErrHighRBtnClick
+    void setEditDisable(bool checked);  // EdtDisableCBxClick
+    void leaveUserNote(const QString& text, const QString& entryText);  // UsrLabelEdtExit
+    void setInputFilter(bool sixtyHz);  // InpFilter50RBtnClick, InpFilter60RBtnClick
+
+    // The comparator controls of comparator (or relay) n = 1 or 2.
+    enum class ComparatorControl { Enable, ErrorCurrent, ErrorState, Relay };
+    bool setComparatorControl(ComparatorControl control, int n, bool on);  // MCnEnbCBxMouseUp ...
+    bool setPolarity(int n, bool reverse);  // MC1smyslCBChange, MC2smyslCBChange
+
+    // "Default Parameters" on the Output page.
+    void setDefaultOutputParameters();  // NPDefaultBtnClick
+
+    // After a check whose messages were already shown (the complete check of
+    // a save or a write): brings up the page and the edit of a refusal.
+    void focusRefusal(const CheckOutcome& outcome);
+
+signals:
+    void controlsChanged();
+    void typeSetupChanged();
+    void refused(ConfigPage page, EditField field);
+
+private:
+    bool finish(const CheckOutcome& outcome);
+    void takeModelView();
+
+    ConfigModel& model_;
+    UserInteraction& ui_;
+    ConfigView view_;
+    TypeSetup setup_;
+    bool keepControls_ = false;  // the model's view changed only in part
+};
+
+}  // namespace lmk17

@@ -1,0 +1,374 @@
+#include "config/ui/input_page.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalBlocker>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include "config/ui/config_edit.h"
+#include "config/ui/page_support.h"
+
+namespace lmk17 {
+
+namespace {
+
+using Control = ConfigControls::ComparatorControl;
+
+void setItems(QComboBox* box, const QStringList& items, int position) {
+    const QSignalBlocker block(box);
+    if (box->count() != items.size() || [&] {
+            for (int i = 0; i < items.size(); ++i)
+                if (box->itemText(i) != items[i]) return true;
+            return false;
+        }()) {
+        box->clear();
+        box->addItems(items);
+    }
+    box->setCurrentIndex(position);
+}
+
+void setChecked(QAbstractButton* button, bool checked) {
+    const QSignalBlocker block(button);
+    button->setChecked(checked);
+}
+
+}  // namespace
+
+TInputPage::TInputPage(ConfigControls& controls, QWidget* parent)
+    : QWidget(parent), controls_(controls) {
+    auto* columns = new QHBoxLayout(this);
+    auto* left = new QVBoxLayout;
+    left->addWidget(createRangeGroup());
+    left->addWidget(createValuesGroup());
+    left->addStretch();
+    auto* right = new QVBoxLayout;
+    right->addWidget(createComparatorGroup());
+    right->addWidget(createOptionsGroup());
+    right->addStretch();
+    columns->addLayout(left, 3);
+    columns->addLayout(right, 2);
+
+    connect(&controls_, &ConfigControls::controlsChanged, this, &TInputPage::showControls);
+    connect(&controls_, &ConfigControls::typeSetupChanged, this, &TInputPage::showTypeSetup);
+    connect(&controls_, &ConfigControls::refused, this, &TInputPage::onRefused);
+    showTypeSetup();
+    showControls();
+}
+
+TConfigEdit* TInputPage::edit(EditField field) const {
+    auto it = edits_.find(field);
+    return it == edits_.end() ? nullptr : it->second;
+}
+
+TConfigEdit* TInputPage::addEdit(EditField field) {
+    auto* e = new TConfigEdit(field, controls_, this);
+    e->setObjectName(QString::fromLatin1([field] {
+        switch (field) {
+            case EditField::LOEdt:
+                return "LOEdt";
+            case EditField::HIEdt:
+                return "HIEdt";
+            case EditField::LOEEdt:
+                return "LOEEdt";
+            case EditField::HIEEdt:
+                return "HIEEdt";
+            case EditField::DampEdt:
+                return "DampEdt";
+            case EditField::RCEdt:
+                return "RCEdt";
+            case EditField::RC8_1Edt:
+                return "RC8_1Edt";
+            case EditField::RC8_2Edt:
+                return "RC8_2Edt";
+            case EditField::TemperCJEdt:
+                return "TemperCJEdt";
+            case EditField::SL1Edt:
+                return "SL1Edt";
+            case EditField::HS1Edt:
+                return "HS1Edt";
+            case EditField::SL2Edt:
+                return "SL2Edt";
+            case EditField::HS2Edt:
+                return "HS2Edt";
+            default:
+                return "";
+        }
+    }()));
+    e->setMaximumWidth(110);
+    edits_[field] = e;
+    return e;
+}
+
+QLabel* TInputPage::addUnit(QWidget* parent) {
+    auto* unit = new QLabel(parent);
+    unit->setMinimumWidth(40);
+    unitLabels_.push_back(unit);
+    return unit;
+}
+
+QWidget* TInputPage::createRangeGroup() {
+    auto* group = new QGroupBox(tr("Input Range and Connection"), this);
+    auto* grid = new QGridLayout(group);
+    ZaklRozsahCB = new QComboBox(group);
+    ZaklRozsahCB->setObjectName(QStringLiteral("ZaklRozsahCB"));
+    ZaklRozsahCB->setMinimumContentsLength(40);
+    ZaklRozsahCB->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    PripojeniCB = new QComboBox(group);
+    PripojeniCB->setObjectName(QStringLiteral("PripojeniCB"));
+    PripojeniCB->setMinimumContentsLength(40);
+    PripojeniCB->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    FRUsrLinCBx = new QCheckBox(tr("Customer"), group);
+    LinearBtn = new QPushButton(tr("Linearization"), group);
+    grid->addWidget(FieldLabel(tr("Input Range:"), group), 0, 0);
+    grid->addWidget(ZaklRozsahCB, 0, 1, 1, 3);
+    grid->addWidget(FieldLabel(tr("Connection:"), group), 1, 0);
+    grid->addWidget(PripojeniCB, 1, 1, 1, 3);
+    grid->addWidget(FRUsrLinCBx, 2, 1);
+    grid->addWidget(LinearBtn, 2, 3, Qt::AlignRight);
+    grid->setColumnStretch(2, 1);
+
+    connect(ZaklRozsahCB, &QComboBox::activated, &controls_,
+            &ConfigControls::selectRangePosition);  // ZaklRozsahCBChange
+    connect(PripojeniCB, &QComboBox::activated, &controls_,
+            &ConfigControls::selectConnectionPosition);  // PripojeniCBChange
+    connect(FRUsrLinCBx, &QCheckBox::clicked, &controls_,
+            &ConfigControls::setCustomerLinearization);  // FRUsrLinCBxMouseUp
+    connect(LinearBtn, &QPushButton::clicked, this,
+            &TInputPage::linearizationRequested);  // LinearBtnClick
+    return group;
+}
+
+QWidget* TInputPage::createValuesGroup() {
+    auto* box = new QWidget(this);
+    auto* column = new QVBoxLayout(box);
+    column->setContentsMargins(0, 0, 0, 0);
+
+    auto* range = new QGroupBox(tr("Measuring Range"), box);
+    auto* grid = new QGridLayout(range);
+    const std::pair<EditField, QString> rows[] = {
+        {EditField::LOEdt, tr("Lower Range Value:")},
+        {EditField::HIEdt, tr("Upper Range Value:")},
+        {EditField::LOEEdt, tr("Correction at Lower Range Value:")},
+        {EditField::HIEEdt, tr("Correction at Upper Range Value:")},
+    };
+    int row = 0;
+    for (const auto& [field, caption] : rows) {
+        grid->addWidget(FieldLabel(caption, range), row, 0);
+        grid->addWidget(addEdit(field), row, 1);
+        grid->addWidget(addUnit(range), row, 2);
+        ++row;
+    }
+    grid->setColumnStretch(3, 1);
+    column->addWidget(range);
+
+    auto* sensor = new QHBoxLayout;
+    RCGB = new QGroupBox(tr("Lead Resistance"), box);
+    auto* rc = new QGridLayout(RCGB);
+    rc->addWidget(FieldLabel(tr("Resistance:"), RCGB), 0, 0);
+    rc->addWidget(addEdit(EditField::RCEdt), 0, 1);
+    rc->addWidget(new QLabel(tr("ohm"), RCGB), 0, 2);
+    RC8GB = new QGroupBox(tr("Lead Resistance"), box);
+    auto* rc8 = new QGridLayout(RC8GB);
+    rc8->addWidget(FieldLabel(tr("Sensor 1:"), RC8GB), 0, 0);
+    rc8->addWidget(addEdit(EditField::RC8_1Edt), 0, 1);
+    rc8->addWidget(new QLabel(tr("ohm"), RC8GB), 0, 2);
+    rc8->addWidget(FieldLabel(tr("Sensor 2:"), RC8GB), 1, 0);
+    rc8->addWidget(addEdit(EditField::RC8_2Edt), 1, 1);
+    rc8->addWidget(new QLabel(tr("ohm"), RC8GB), 1, 2);
+    KompenzGB = new QGroupBox(tr("Cold Junction Compensation"), box);
+    auto* cj = new QGridLayout(KompenzGB);
+    cj->addWidget(FieldLabel(tr("CJ Temperature:"), KompenzGB), 0, 0);
+    cj->addWidget(addEdit(EditField::TemperCJEdt), 0, 1);
+    cj->addWidget(new QLabel(tr("°C"), KompenzGB), 0, 2);
+    sensor->addWidget(RCGB);
+    sensor->addWidget(RC8GB);
+    sensor->addWidget(KompenzGB);
+    sensor->addStretch();
+    column->addLayout(sensor);
+
+    auto* damping = new QGroupBox(tr("Damping and Error Current"), box);
+    auto* dg = new QGridLayout(damping);
+    dg->addWidget(FieldLabel(tr("Damping:"), damping), 0, 0);
+    dg->addWidget(addEdit(EditField::DampEdt), 0, 1);
+    dg->addWidget(new QLabel(tr("s"), damping), 0, 2);
+    IErrLowRBtn = new QRadioButton(tr("Low Output"), damping);
+    IErrHighRBtn = new QRadioButton(tr("High Output"), damping);
+    dg->addWidget(FieldLabel(tr("Error Current:"), damping), 1, 0);
+    dg->addWidget(IErrLowRBtn, 1, 1);
+    dg->addWidget(IErrHighRBtn, 1, 2, 1, 2);
+    dg->setColumnStretch(3, 1);
+    column->addWidget(damping);
+    connect(IErrLowRBtn, &QRadioButton::clicked, this,
+            [this] { controls_.setErrorOutput(true); });  // IErrLowRBtnClick
+    connect(IErrHighRBtn, &QRadioButton::clicked, this,
+            [this] { controls_.setErrorOutput(false); });  // IErrHighRBtnClick
+    return box;
+}
+
+QWidget* TInputPage::createComparatorGroup() {
+    auto* group = new QGroupBox(tr("Limit Comparators"), this);
+    comparatorGroup_ = group;
+    auto* grid = new QGridLayout(group);
+    int row = 0;
+    for (int i = 0; i < 2; ++i) {
+        const int n = i + 1;
+        MCEnbCBx[i] = new QCheckBox(tr("Limit Comparator %1").arg(n), group);
+        grid->addWidget(MCEnbCBx[i], row++, 0, 1, 3);
+        grid->addWidget(FieldLabel(tr("Switching Level:"), group), row, 0);
+        grid->addWidget(addEdit(n == 1 ? EditField::SL1Edt : EditField::SL2Edt), row, 1);
+        grid->addWidget(addUnit(group), row++, 2);
+        grid->addWidget(FieldLabel(tr("Hysteresis:"), group), row, 0);
+        grid->addWidget(addEdit(n == 1 ? EditField::HS1Edt : EditField::HS2Edt), row, 1);
+        grid->addWidget(addUnit(group), row++, 2);
+        MCsmyslCB[i] = new QComboBox(group);
+        MCsmyslCB[i]->addItems({tr(" Normal"), tr(" Reverse")});
+        grid->addWidget(FieldLabel(tr("Switching Mode:"), group), row, 0);
+        grid->addWidget(MCsmyslCB[i], row++, 1, 1, 2);
+        MCErrEnbCBx[i] = new QCheckBox(tr("Indicate by Error Current"), group);
+        grid->addWidget(MCErrEnbCBx[i], row++, 1, 1, 2);
+        MCErrStateLbl[i] = FieldLabel(tr("State on Error:"), group);
+        MCErrStateCB[i] = new QComboBox(group);
+        MCErrStateCB[i]->addItems({tr(" Switch Off"), tr(" Switch On")});
+        grid->addWidget(MCErrStateLbl[i], row, 0);
+        grid->addWidget(MCErrStateCB[i], row++, 1, 1, 2);
+
+        connect(MCEnbCBx[i], &QCheckBox::clicked, this, [this, n](bool on) {
+            controls_.setComparatorControl(Control::Enable, n, on);  // MCnEnbCBxMouseUp
+        });
+        connect(MCErrEnbCBx[i], &QCheckBox::clicked, this, [this, n](bool on) {
+            controls_.setComparatorControl(Control::ErrorCurrent, n, on);  // MCnErrEnbCBxMouseUp
+        });
+        connect(MCErrStateCB[i], &QComboBox::activated, this, [this, n](int position) {
+            controls_.setComparatorControl(Control::ErrorState, n,
+                                           position == 1);  // MCnErrStateCBChange
+        });
+        connect(MCsmyslCB[i], &QComboBox::activated, this, [this, n](int position) {
+            controls_.setPolarity(n, position == 1);  // MCnsmyslCBChange
+        });
+    }
+    grid->addWidget(FieldLabel(tr("Transmitter Error:"), group), row, 0);
+    for (int i = 0; i < 2; ++i) {
+        Ierr2ReleCBx[i] = new QCheckBox(i == 0 ? tr("By Relay 1 On") : tr("By Relay 2 On"), group);
+        grid->addWidget(Ierr2ReleCBx[i], row++, 1, 1, 2);
+        connect(Ierr2ReleCBx[i], &QCheckBox::clicked, this, [this, i](bool on) {
+            controls_.setComparatorControl(Control::Relay, i + 1, on);  // Ierr2ReleNCBxMouseUp
+        });
+    }
+    return group;
+}
+
+QWidget* TInputPage::createOptionsGroup() {
+    auto* box = new QWidget(this);
+    auto* column = new QVBoxLayout(box);
+    column->setContentsMargins(0, 0, 0, 0);
+    InpFilterGB = new QGroupBox(tr("Input Filter"), box);
+    auto* filter = new QHBoxLayout(InpFilterGB);
+    InpFilter50RBtn = new QRadioButton(tr(" 50 Hz"), InpFilterGB);
+    InpFilter60RBtn = new QRadioButton(tr(" 60 Hz"), InpFilterGB);
+    filter->addWidget(InpFilter50RBtn);
+    filter->addWidget(InpFilter60RBtn);
+    filter->addStretch();
+    column->addWidget(InpFilterGB);
+
+    EdtDisableCBx = new QCheckBox(
+        tr("Disallow Change of the Transmitter Configuration by the Set-up Unit"), box);
+    column->addWidget(EdtDisableCBx);
+    auto* note = new QHBoxLayout;
+    UsrLabelEdt = new QLineEdit(box);
+    UsrLabelEdt->setObjectName(QStringLiteral("UsrLabelEdt"));
+    UsrLabelEdt->setMaxLength(32);
+    note->addWidget(new QLabel(tr("User Note:"), box));
+    note->addWidget(UsrLabelEdt);
+    column->addLayout(note);
+
+    connect(InpFilter50RBtn, &QRadioButton::clicked, this,
+            [this] { controls_.setInputFilter(false); });  // InpFilter50RBtnClick
+    connect(InpFilter60RBtn, &QRadioButton::clicked, this,
+            [this] { controls_.setInputFilter(true); });  // InpFilter60RBtnClick
+    connect(EdtDisableCBx, &QCheckBox::clicked, &controls_,
+            &ConfigControls::setEditDisable);  // EdtDisableCBxClick
+    connect(UsrLabelEdt, &QLineEdit::editingFinished, this, [this] {
+        controls_.leaveUserNote(UsrLabelEdt->text(), noteEntry_);  // UsrLabelEdtExit
+        noteEntry_ = UsrLabelEdt->text();
+    });
+    return box;
+}
+
+void TInputPage::showTypeSetup() {
+    const TypeSetup& setup = controls_.setup();
+    const ComparatorOffer& offer = setup.comparators;
+    comparatorGroup_->setVisible(offer.enable[0] || offer.relay[0] || offer.relay[1]);
+    InpFilterGB->setEnabled(setup.inputFilter);
+    showControls();
+}
+
+void TInputPage::showControls() {
+    const ConfigView& v = controls_.view();
+    setItems(ZaklRozsahCB, v.rangeList.items, v.rangePosition);
+    setItems(PripojeniCB, v.connectionList.items, v.connectionPosition);
+    FRUsrLinCBx->setVisible(v.customerVisible);
+    setChecked(FRUsrLinCBx, v.customerChecked);
+    LinearBtn->setEnabled(v.linearEnabled);
+    for (QLabel* unit : unitLabels_) unit->setText(v.unitSymbol);
+    RCGB->setVisible(v.leadGroupVisible);
+    RC8GB->setVisible(v.twoLeadGroupVisible);
+    KompenzGB->setVisible(v.cjGroupVisible);
+
+    ConfigView shown = v;  // EditText needs a mutable view
+    for (auto& [field, e] : edits_) e->showText(EditText(shown, field));
+    setChecked(IErrHighRBtn, v.errorHighChecked);
+    setChecked(IErrLowRBtn, !v.errorHighChecked);
+
+    const ComparatorView& cv = v.comparators;
+    for (int i = 0; i < 2; ++i) {
+        MCEnbCBx[i]->setVisible(cv.offer.enable[i]);
+        MCEnbCBx[i]->setEnabled(cv.enableEnabled[i]);
+        setChecked(MCEnbCBx[i], cv.enableChecked[i]);
+        const bool on = cv.controlsEnabled[i] && !v.blank;
+        for (QWidget* w :
+             {static_cast<QWidget*>(edit(i == 0 ? EditField::SL1Edt : EditField::SL2Edt)),
+              static_cast<QWidget*>(edit(i == 0 ? EditField::HS1Edt : EditField::HS2Edt)),
+              static_cast<QWidget*>(MCsmyslCB[i])})
+            w->setEnabled(on);
+        MCErrEnbCBx[i]->setVisible(cv.offer.errorCurrent[i]);
+        MCErrEnbCBx[i]->setEnabled(on);
+        setChecked(MCErrEnbCBx[i], cv.errorCurrentChecked[i]);
+        MCErrStateLbl[i]->setVisible(cv.offer.errorState[i]);
+        MCErrStateCB[i]->setVisible(cv.offer.errorState[i]);
+        MCErrStateCB[i]->setEnabled(on);
+        setItems(MCErrStateCB[i], {tr(" Switch Off"), tr(" Switch On")},
+                 cv.switchOnAtError[i] ? 1 : 0);
+        setItems(MCsmyslCB[i], {tr(" Normal"), tr(" Reverse")}, cv.reverse[i] ? 1 : 0);
+        Ierr2ReleCBx[i]->setVisible(cv.offer.relay[i]);
+        Ierr2ReleCBx[i]->setEnabled(cv.relayEnabled[i]);
+        setChecked(Ierr2ReleCBx[i], cv.relayChecked[i]);
+    }
+
+    setChecked(InpFilter60RBtn, v.filter60Checked);
+    setChecked(InpFilter50RBtn, !v.filter60Checked);
+    setChecked(EdtDisableCBx, v.editDisableChecked);
+    if (UsrLabelEdt->text() != v.userNote) UsrLabelEdt->setText(v.userNote);
+    noteEntry_ = v.userNote;
+    setEnabled(!v.blank);
+}
+
+void TInputPage::onRefused(ConfigPage page, EditField field) {
+    if (page != ConfigPage::Input) return;
+    // Once the focus change or page change that ran the check is over: the
+    // page comes forward and the edit takes the focus back.
+    QTimer::singleShot(0, this, [this, field] {
+        BringPageForward(this);
+        TConfigEdit* e = edit(field);
+        if (e && e->isVisible() && e->isEnabled()) e->setFocus(Qt::OtherFocusReason);
+    });
+}
+
+}  // namespace lmk17

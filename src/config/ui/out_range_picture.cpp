@@ -1,0 +1,98 @@
+#include "config/ui/out_range_picture.h"
+
+#include <QPainter>
+#include <QPainterPath>
+#include <algorithm>
+
+namespace lmk17 {
+
+TOutRangePicture::TOutRangePicture(QWidget* parent) : QWidget(parent) {
+    setMinimumSize(300, 200);
+}
+
+void TOutRangePicture::SelectedOutRangeDraw(int outputTypeCode, double start, double end,
+                                            const PhysicalOutputLimits& limits) {
+    typeCode_ = outputTypeCode;
+    start_ = start;
+    end_ = end;
+    limits_ = limits;
+    update();
+}
+
+void TOutRangePicture::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.fillRect(rect(), Qt::white);
+    p.setPen(QColor(0x80, 0x80, 0x80));
+    p.drawRect(rect().adjusted(0, 0, -1, -1));
+    const OutputTypeEntry* type = OutputTypeAt(typeCode_);
+    if (!type) return;
+    const double k = type->k;
+    const QString unit = UnitSymbol(type->UnitCode);
+
+    // Vertical scale: from the lowest to the highest value any limit may take.
+    const double lo = std::min({type->q[8], type->q[10], limits_.ErrorLow, start_});
+    const double hi = std::max({type->q[9], type->q[11], limits_.ErrorHigh, end_});
+    const QFontMetrics fm(font());
+    const QRectF plot =
+        QRectF(rect()).adjusted(fm.horizontalAdvance(QStringLiteral("00.00 mA")) + 12,
+                                fm.height() + 6, -90, -2 * fm.height() - 8);
+    auto yOf = [&](double v) { return plot.bottom() - (v - lo) / (hi - lo) * plot.height(); };
+    // Input axis: a quarter of the width on either side of the range.
+    const double x0 = plot.left() + plot.width() * 0.2, x1 = plot.right() - plot.width() * 0.2;
+
+    p.setPen(QPen(Qt::black, 1));
+    p.drawLine(plot.bottomLeft(), plot.topLeft());
+    p.drawLine(plot.bottomLeft(), plot.bottomRight());
+    p.drawText(QPointF(plot.left() - 4, plot.top() - 4), unit);
+
+    auto level = [&](double v, const QColor& color, Qt::PenStyle style, const QString& name) {
+        const double y = yOf(v);
+        p.setPen(QPen(color, 1, style));
+        p.drawLine(QPointF(plot.left(), y), QPointF(plot.right(), y));
+        p.setPen(color);
+        const QString value = QString::asprintf("%.*g", 5, v * k);
+        p.drawText(QRectF(0, y - fm.height() / 2.0, plot.left() - 6, fm.height()),
+                   Qt::AlignRight | Qt::AlignVCenter, value);
+        p.drawText(QPointF(plot.right() + 6, y + fm.ascent() / 2.0 - 1), name);
+    };
+    level(type->Start(), QColor(0x60, 0x60, 0x60), Qt::DotLine, QString());
+    level(type->End(), QColor(0x60, 0x60, 0x60), Qt::DotLine, QString());
+    level(limits_.SaturationLow, QColor(0x1f, 0x5f, 0xbf), Qt::DashLine, tr("limit"));
+    level(limits_.SaturationHigh, QColor(0x1f, 0x5f, 0xbf), Qt::DashLine, tr("limit"));
+    level(limits_.ErrorLow, QColor(0xc0, 0x20, 0x20), Qt::DashDotLine, tr("error"));
+    level(limits_.ErrorHigh, QColor(0xc0, 0x20, 0x20), Qt::DashDotLine, tr("error"));
+
+    // The characteristic: the range between the range values, held at the
+    // output limits beyond them.
+    const double satLo = std::min(limits_.SaturationLow, limits_.SaturationHigh);
+    const double satHi = std::max(limits_.SaturationLow, limits_.SaturationHigh);
+    const double slope = (end_ - start_) / (x1 - x0);
+    auto xAt = [&](double v) { return slope == 0.0 ? x0 : x0 + (v - start_) / slope; };
+    QPainterPath path;
+    const double yLeft = std::clamp(start_ - slope * (x0 - plot.left()), satLo, satHi);
+    path.moveTo(plot.left(), yOf(yLeft));
+    const double xa = std::clamp(xAt(yLeft), plot.left(), plot.right());
+    path.lineTo(xa, yOf(yLeft));
+    const double yRight = std::clamp(end_ + slope * (plot.right() - x1), satLo, satHi);
+    const double xb = std::clamp(xAt(yRight), plot.left(), plot.right());
+    path.lineTo(xb, yOf(yRight));
+    path.lineTo(plot.right(), yOf(yRight));
+    p.setPen(QPen(QColor(0x10, 0x80, 0x30), 2.5));
+    p.drawPath(path);
+
+    p.setPen(QPen(Qt::black, 1, Qt::DotLine));
+    p.drawLine(QPointF(x0, plot.bottom()), QPointF(x0, yOf(start_)));
+    p.drawLine(QPointF(x1, plot.bottom()), QPointF(x1, yOf(end_)));
+    p.setPen(Qt::black);
+    const double tx = fm.height() + 2;
+    p.drawText(QRectF(x0 - 60, plot.bottom() + 2, 120, tx), Qt::AlignCenter,
+               tr("Lower Range Value"));
+    p.drawText(QRectF(x1 - 60, plot.bottom() + 2, 120, tx), Qt::AlignCenter,
+               tr("Upper Range Value"));
+    p.drawText(QRectF(plot.left(), plot.bottom() + tx + 2, plot.width(), tx), Qt::AlignCenter,
+               QString::asprintf("%.*g ", 5, start_ * k) + unit + QStringLiteral("  \u2192  ") +
+                   QString::asprintf("%.*g ", 5, end_ * k) + unit);
+}
+
+}  // namespace lmk17
