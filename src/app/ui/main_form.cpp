@@ -83,6 +83,8 @@ TMainForm::TMainForm(SettingsStore& store, QWidget* parent) : QMainWindow(parent
     applyHints();
     wireStack();
     createPrinting();
+    setAcceptDrops(true);
+    connect(&m_stack->model(), &ConfigModel::unsavedChanged, this, &TMainForm::refreshCaption);
     refreshCaption();
 
     m_tabs->setCurrentIndex(InputPage);
@@ -214,6 +216,7 @@ void TMainForm::createPages() {
     auto* input = m_pages[InputPage]->findChild<TInputPage*>();
     connect(input, &TInputPage::linearizationRequested, this, [this] {
         TLinearForm form(this, &m_ui);  // LinearBtnClick
+        connectLinearizationEditor(form);
         form.editLinearization(m_stack->model());
     });
     // The maker's e-mail and web links at the foot of the Information page.
@@ -304,6 +307,8 @@ void TMainForm::applyHints() {
 void TMainForm::refreshCaption() {
     QString caption = appText(texts::kMainCaption).arg(appText(texts::kMainDescription));
     if (m_demo) caption += appText(texts::kDemoCaptionSuffix);
+    // The usual mark of unsaved changes in the title bar.
+    if (m_stack->model().unsavedChanges()) caption.prepend(QLatin1Char('*'));
     setWindowTitle(caption);
 }
 

@@ -22,6 +22,7 @@ class TSettingsForm;
 class TAdresaForm;
 class HelpViewer;
 class PrintController;
+class TLinearForm;
 struct ConfigView;
 class ConfigControls;
 
@@ -125,6 +126,9 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // A configuration file dropped on the window is loaded as Load does.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void createActions();
@@ -159,6 +163,7 @@ private:
     void PrinterPrintBtnClick();
     void ExportPdfMnuClick();
     void createPrinting();
+    void connectLinearizationEditor(TLinearForm& form);
     void showCheckFailure(const CheckOutcome& check);
     QString askFileName(bool save, const QString& proposed);
     ConfigView& controls();

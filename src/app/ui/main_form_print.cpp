@@ -1,7 +1,16 @@
-// The main window's printer commands: printer set-up, the configuration
-// protocol on the printer and as a PDF file. The drawing and the dialogs
+// The main window's printer commands (printer set-up, the configuration
+// protocol and the linearization parameters on the printer and as PDF
+// files) and the files dropped on the window. The drawing and the dialogs
 // belong to the print controller; the window only shows a refused check.
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileInfo>
+#include <QMimeData>
+
+#include "app/ui/help_viewer.h"
 #include "app/ui/main_form.h"
+#include "files/config_load.h"
+#include "linearization/ui/linear_form.h"
 #include "operations/transmitter_stack.h"
 #include "reports/ui/print_controller.h"
 
@@ -28,6 +37,43 @@ void TMainForm::PrinterPrintBtnClick() {
 void TMainForm::ExportPdfMnuClick() {
     if (operationRunning()) return;
     showCheckFailure(m_printer->exportConfigurationPdf(controls()));
+}
+
+// The editor's own Print and Printer Setup use the main window's printer.
+void TMainForm::connectLinearizationEditor(TLinearForm& form) {
+    connect(&form, &TLinearForm::printRequested, this, [this, &form] {
+        m_printer->printLinearization(form.editor().data(), form.editor().rangeIndex());
+    });
+    connect(&form, &TLinearForm::printerSetupRequested, this,
+            [this] { m_printer->setupPrinter(); });
+    connect(&form, &TLinearForm::helpContentsRequested, m_help, &HelpViewer::showContents);
+    connect(&form, &TLinearForm::helpIndexRequested, m_help, &HelpViewer::showIndex);
+}
+
+namespace {
+// The first local file of a drop whose extension is ".ptf" in any case.
+QString droppedConfigurationFile(const QMimeData* mime) {
+    if (!mime || !mime->hasUrls()) return {};
+    for (const QUrl& url : mime->urls()) {
+        if (!url.isLocalFile()) continue;
+        const QString path = url.toLocalFile();
+        if (QFileInfo(path).suffix().compare(QLatin1String("ptf"), Qt::CaseInsensitive) == 0)
+            return path;
+    }
+    return {};
+}
+}  // namespace
+
+void TMainForm::dragEnterEvent(QDragEnterEvent* event) {
+    if (!operationRunning() && !droppedConfigurationFile(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void TMainForm::dropEvent(QDropEvent* event) {
+    const QString file = droppedConfigurationFile(event->mimeData());
+    if (file.isEmpty() || operationRunning()) return;
+    event->acceptProposedAction();
+    DiskLoadCommand(m_stack->model(), file, m_ui);  // as "Load" does
 }
 
 }  // namespace lmk17

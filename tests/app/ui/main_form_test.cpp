@@ -1,10 +1,13 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QDropEvent>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QUrl>
 
 #include "app/settings_store.h"
 #include "app/ui/main_form.h"
@@ -159,6 +162,31 @@ TEST(MainWindow, LoadsTheCommandLineFilesInOrder) {
     EXPECT_TRUE(shell.form->WriteConfMnu->isEnabled());
     EXPECT_TRUE(shell.form->page(TMainForm::InputPage)->isEnabled());
     EXPECT_TRUE(shell.form->ReadConfMnu->isEnabled());
+}
+
+// A .ptf dropped on the window loads as Load does (other files are refused
+// at the door), and the title bar marks unsaved changes.
+TEST(MainWindow, DroppedFileLoadsAndTitleMarksUnsavedChanges) {
+    Shell shell;
+    ConfigModel& model = shell.stack().model();
+    const QString ptf = shell.home.filePath("Dropped.PTF");
+    ASSERT_TRUE(test::WriteDefaultPtf(ptf, 28, "K8620L20, FW 1.91", 333));
+    const auto drop = [&](const QString& file) {
+        QMimeData mime;
+        mime.setUrls({QUrl::fromLocalFile(file)});
+        QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(shell.form.get(), &enter);
+        if (!enter.isAccepted()) return false;
+        QDropEvent dropped(QPointF(5, 5), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(shell.form.get(), &dropped);
+        return true;
+    };
+    EXPECT_FALSE(drop(shell.home.filePath("notes.txt")));
+    ASSERT_TRUE(drop(ptf));
+    EXPECT_EQ(model.config().SerialNumber, 333);
+    EXPECT_FALSE(shell.form->windowTitle().startsWith('*'));
+    model.setUnsavedChanges(true);
+    EXPECT_TRUE(shell.form->windowTitle().startsWith('*'));
 }
 
 // On the software transmitter: read (F5), the states after it, and what a
