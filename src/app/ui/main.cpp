@@ -17,6 +17,8 @@
 #include "app/language_modules.h"
 #include "app/settings_store.h"
 #include "app/ui/main_form.h"
+#include "common/ui/language_box.h"
+#include "link/ui/settings_form.h"
 
 using namespace lmk17;
 
@@ -89,10 +91,18 @@ int main(int argc, char** argv) {
     // SwitchLanguage: the module LangID names, before any window exists.
     const QString programName = QFileInfo(QApplication::applicationFilePath()).completeBaseName();
     const QStringList languages = CheckLanguageSupport(programName, LanguageModuleFolders());
-    SwitchLanguage(app, store.settings().langId, languages, programName, LanguageModuleFolders());
+    const LanguageSwitch running = SwitchLanguage(app, store.settings().langId, languages,
+                                                  programName, LanguageModuleFolders());
 
     DemoTransmitter demo;
     TMainForm form(store);
+    // The language list of the options dialog; a pick becomes LangID of
+    // the settings file, written when the program closes.
+    auto* languageList = new LanguageBox;
+    languageList->setLanguages(languages, running, store.settings().langId);
+    form.SettingsForm()->addLanguageList(languageList);
+    QObject::connect(languageList, &LanguageBox::langIdChosen,
+                     [&store](const QString& langId) { store.settings().langId = langId; });
     form.placeWindow();
     form.show();
 

@@ -119,6 +119,8 @@ TSettingsForm::TSettingsForm(PortConnection& connection, PortList& ports, TCommP
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(portRow);
+    m_languageRow = new QHBoxLayout;
+    layout->addLayout(m_languageRow);
     layout->addWidget(m_advancedCBx);
     layout->addWidget(m_advancedPnl);
     layout->addLayout(buttons);
@@ -278,6 +280,13 @@ void TSettingsForm::keyPressEvent(QKeyEvent* event) {
     // it must not close the dialog.
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) return;
     QDialog::keyPressEvent(event);
+}
+
+void TSettingsForm::addLanguageList(QWidget* list) {
+    list->setParent(this);
+    list->setObjectName(QStringLiteral("LanguageCmBox"));
+    m_languageRow->addWidget(new QLabel(tr("Language:"), this));
+    m_languageRow->addWidget(list, 1);
 }
 
 }  // namespace lmk17

@@ -10,6 +10,8 @@
 #include <QPushButton>
 #include <QStatusBar>
 
+class QHBoxLayout;
+
 namespace lmk17 {
 
 class PortConnection;
@@ -32,6 +34,9 @@ public:
 
     // The port list again from the system, plus the paths already named.
     void rescanPorts();
+    // Puts the program's language list (LanguageCmBox) under the port row;
+    // the dialog takes it over.
+    void addLanguageList(QWidget* list);
     // Puts the dialog's controls in line with the connection (start-up).
     void syncFromConnection();
 
@@ -87,6 +92,7 @@ private:
     QStatusBar* m_statusBar;
     QLabel* m_statusLbl;
     QPushButton* m_closeBtn;
+    QHBoxLayout* m_languageRow = nullptr;
 };
 
 }  // namespace lmk17
