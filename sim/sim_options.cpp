@@ -131,6 +131,10 @@ bool Parser::transmitterOption(const QString& o, int& i, bool& taken) {
         transmitter().fixedRange = true;
         return true;
     }
+    if (o == QLatin1String("--foreign-tables")) {
+        transmitter().foreignTables = true;
+        return true;
+    }
     static const QStringList withValue = {
         "--address",       "--type",         "--firmware",         "--serial", "--range",
         "--id-text",       "--manufacturer", "--manufacture-date", "--pv",     "--pv-noise",
@@ -241,6 +245,8 @@ QString SimUsage() {
         "  --range CODE           input range code (default: the type's default range)\n"
         "  --fixed-range          made for one input range: ';' in its identification,\n"
         "                         refuses another range code\n"
+        "  --foreign-tables       its linearization table and CJ cubic were fitted elsewhere:\n"
+        "                         every coefficient differs from lmk17's in the last digits\n"
         "  --id-text TEXT         identification text (default \"TYPE, FW 1.91\", or\n"
         "                         \"TYPE; rev. 1,91\" with --fixed-range)\n"
         "  --manufacturer TEXT    rows 0 and 1 of parameter 120 (32 characters)\n"
