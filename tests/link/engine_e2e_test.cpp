@@ -156,6 +156,7 @@ TEST(EngineEndToEnd, AnswersNeverLandOnAnotherRequest) {
         sim::LineOptions o;
         o.pace = c.paced;
         o.baud = 9600;
+        o.answerDelayMs = 20;  // a transmitter's own time to answer
         SimRig rig(o);
         rig.sim.line().addFault(MakeFault(c.fault));
         if (c.before) c.before(rig);

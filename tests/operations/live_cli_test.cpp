@@ -103,7 +103,8 @@ TEST(LiveCli, TrueValuesFromLateAnswersAndForeignTables) {
         QStringList command;
         QStringList out;  // lines the output holds
     } cases[] = {
-        {{"--pace", "--baud", "9600", "--serial", "4711", "--fault", "delay:1300@1"},
+        {{"--pace", "--baud", "9600", "--answer-delay", "20", "--serial", "4711", "--fault",
+          "delay:1300@1"},
          {"--baud", "9600", "identify"},
          {"firmware:            1.91", "serial number:       00004711",
           "input range:         R11  Pt100 (-200 to 850 °C) with Linearization"}},
