@@ -342,6 +342,8 @@ TEST_F(EngineUnit, RepeatQuestionText) {
         SCOPED_TRACE(c.text);
         engine.operation().processCode = c.processCode;
         engine.ResetReceiveState();
+        // After the time-out of the case before, the line settles first.
+        ASSERT_TRUE(spinUntil([&] { return !engine.lineSettling(); }, 500));
         port.open = c.result != 300;
         sendRead();
         engine.setAttempts(1);
