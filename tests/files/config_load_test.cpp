@@ -172,16 +172,16 @@ TEST_F(LoadTest, LoadingBehavesAsReading) {
         {"corrupt", [](TransmitterConfig& c) { c.Damping = 0.0; }, true, ConfigOrigin::Default},
     };
     int cleared = 0;
-    model.onLinearizationTablesCleared = [&] { ++cleared; };
+    QObject::connect(&model, &ConfigModel::linearizationTablesCleared, [&] { ++cleared; });
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         TransmitterConfig file = defaultsFor(kK8620L20, kFw191, "K8620L20, FW 1.91", 9);
         c.spoil(file);
-        model.unsavedChanges = false;
+        model.setUnsavedChanges(false);
         cleared = 0;
         ASSERT_TRUE(DiskLoadPom(model, write("m.ptf", file.ToImage()), true, ui).loaded);
-        EXPECT_EQ(model.unsavedChanges, c.unsaved);
-        EXPECT_EQ(model.origin, c.origin);
+        EXPECT_EQ(model.unsavedChanges(), c.unsaved);
+        EXPECT_EQ(model.origin(), c.origin);
         EXPECT_FALSE(model.hasUserChanges());  // the mend is none of the user's
         EXPECT_EQ(cleared, 1);
     }
@@ -190,7 +190,7 @@ TEST_F(LoadTest, LoadingBehavesAsReading) {
     EXPECT_EQ(cleared, 1);
     EXPECT_TRUE(model.hasUserChanges());
     ui.answers = {true};
-    ASSERT_TRUE(model.SetDefaultConfigurationCommand());
+    ASSERT_TRUE(model.setDefaultConfigurationCommand());
     EXPECT_EQ(cleared, 2);
 }
 

@@ -92,7 +92,7 @@ TEST(OperationEnds, ClosedPortEndsTheOperationAtOnce) {
          [](LiveSimRig& rig) {
              const int held = FirstOperationAnswer(rig) + 3;
              rig.line->addFault(At(sim::Fault::Delay, held, 5000));
-             return rig.session.PrevodnikLoadBtnClick() &&
+             return rig.session.startRead() &&
                     LiveSimRig::waitFor([&] { return rig.line->answerNumber() >= held; });
          }},
     };

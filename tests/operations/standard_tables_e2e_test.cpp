@@ -52,7 +52,7 @@ TEST(StandardTablesOnTheTransmitter, OwnTablesAreKeptWrongOnesReplaced) {
         ASSERT_TRUE(rig.readConfiguration());
         EXPECT_EQ(rig.ui.texts().join('\n').contains(warning), c.replaced);
         EXPECT_EQ(MatchesStandardTables(rig.model.config(), c.range), c.replaced);
-        EXPECT_EQ(rig.model.unsavedChanges, c.replaced);  // a mend is to be written or saved
+        EXPECT_EQ(rig.model.unsavedChanges(), c.replaced);  // a mend is to be written or saved
 
         // ... but is no reason to read the configuration again, not for the
         // first live operation nor for the next one.
