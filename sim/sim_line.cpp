@@ -146,6 +146,10 @@ void SimLine::handleFrame(const QByteArray& frame, qint64 completeUs) {
     trace_.frame("PC>TX", frame, QStringLiteral("#%1 ").arg(number) + DescribeRequest(r));
     emit requestTaken(frame);
 
+    // A request taken while an answer is still going out (one given late) is
+    // worked on only once the line is free again: its answer follows after
+    // the answer delay, as a real transmitter's would.
+    const qint64 lineFreeUs = std::max(completeUs, txFreeUs_);
     std::vector<const Fault*> faults;
     for (const Fault& f : options_.faults)
         if ((f.address < 0 || f.address == owner->address()) &&
@@ -160,7 +164,7 @@ void SimLine::handleFrame(const QByteArray& frame, qint64 completeUs) {
         flushOutput();
         return;
     }
-    qint64 start = completeUs + qint64(options_.answerDelayMs) * 1000;
+    qint64 start = lineFreeUs + qint64(options_.answerDelayMs) * 1000;
     if (const Fault* d = find(faults, Fault::Delay)) start += qint64(d->delayMs) * 1000;
     const Fault* chunking = find(faults, Fault::Split);
     if (!chunking) chunking = find(faults, Fault::Chunks);

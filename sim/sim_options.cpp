@@ -131,6 +131,10 @@ bool Parser::transmitterOption(const QString& o, int& i, bool& taken) {
         transmitter().fixedRange = true;
         return true;
     }
+    if (o == QLatin1String("--foreign-tables")) {
+        transmitter().foreignTables = true;
+        return true;
+    }
     static const QStringList withValue = {
         "--address",       "--type",         "--firmware",         "--serial", "--range",
         "--id-text",       "--manufacturer", "--manufacture-date", "--pv",     "--pv-noise",
@@ -207,7 +211,8 @@ QString SimUsage() {
         "                         a link already, removed at exit)\n"
         "  --baud RATE            line speed for --pace (default 2400)\n"
         "  --pace                 every byte takes its 11 bit times at RATE, both ways\n"
-        "  --answer-delay MS      time between the end of a request and its answer (0)\n"
+        "  --answer-delay MS      time between the end of a request (or of the answer still\n"
+        "                         going out when it came) and its answer (0)\n"
         "  --echo                 echo every byte the PC sends, as a 2-wire RS-485 converter\n"
         "  --trace FILE           write every frame of both directions, hex and decoded\n"
         "  --state FILE           keep the transmitters' memory in FILE: loaded at start when\n"
@@ -241,6 +246,8 @@ QString SimUsage() {
         "  --range CODE           input range code (default: the type's default range)\n"
         "  --fixed-range          made for one input range: ';' in its identification,\n"
         "                         refuses another range code\n"
+        "  --foreign-tables       its linearization table and CJ cubic were fitted elsewhere:\n"
+        "                         every coefficient differs from lmk17's in the last digits\n"
         "  --id-text TEXT         identification text (default \"TYPE, FW 1.91\", or\n"
         "                         \"TYPE; rev. 1,91\" with --fixed-range)\n"
         "  --manufacturer TEXT    rows 0 and 1 of parameter 120 (32 characters)\n"

@@ -35,10 +35,29 @@ QByteArray TransmitterProfile::identificationText() const {
     return (typeName + QStringLiteral(", FW ") + version).toLatin1().left(32);
 }
 
+namespace {
+
+void FitElsewhere(TransmitterConfig& c) {
+    constexpr double kRelative = 5e-6;
+    double sign = 1.0;
+    for (auto& row : c.LinSegTable)
+        for (double& v : row) {
+            v *= 1.0 + sign * kRelative;
+            sign = -sign;
+        }
+    for (double& v : c.CjcPoly) {
+        v *= 1.0 + sign * kRelative;
+        sign = -sign;
+    }
+}
+
+}  // namespace
+
 SimTransmitter::SimTransmitter(const TransmitterProfile& profile)
     : spec_(profile), typeIndex_(FindType(profile.typeName)), rng_(profile.seed) {
-    const TransmitterConfig config =
+    TransmitterConfig config =
         DefaultConfig(typeIndex_, spec_.rangeCode, spec_.address, spec_.serial);
+    if (spec_.foreignTables) FitElsewhere(config);
     memory_ = MemoryFromConfig(config, spec_.firmware, typeIndex_,
                                {spec_.manufacturer.toLatin1(), spec_.identificationText(),
                                 spec_.manufactureDate.toLatin1()});
@@ -219,7 +238,8 @@ QJsonObject SimTransmitter::toJson() const {
                        {"memory", m.toJson()}};
 }
 
-bool SimTransmitter::fromJson(const QJsonObject& o, TransmitterProfile& profile, TransmitterMemory& m) {
+bool SimTransmitter::fromJson(const QJsonObject& o, TransmitterProfile& profile,
+                              TransmitterMemory& m) {
     if (!o.value(QLatin1String("address")).isDouble() ||
         !o.value(QLatin1String("type")).isString() ||
         !o.value(QLatin1String("firmware")).isDouble())
@@ -235,7 +255,8 @@ bool SimTransmitter::fromJson(const QJsonObject& o, TransmitterProfile& profile,
     return true;
 }
 
-bool SimTransmitter::fromPtf(TransmitterProfile& profile, TransmitterMemory& memory, QString* error) {
+bool SimTransmitter::fromPtf(TransmitterProfile& profile, TransmitterMemory& memory,
+                             QString* error) {
     const PtfReadResult read = ReadConfigFile(profile.ptfPath);
     if (!read.ok()) {
         if (error) *error = read.error;

@@ -21,6 +21,11 @@ struct TransmitterProfile {
     std::int32_t serial = 12345678;
     int rangeCode = 0;  // 0: the type's default range
     bool fixedRange = false;
+    // The linearization table and CJ cubic were fitted elsewhere (at the
+    // factory, by another tool): every coefficient differs from the
+    // catalogue's in its last digits (5 parts in a million), which changes
+    // what the transmitter measures by hundredths of a degree at most.
+    bool foreignTables = false;
     QString identification;  // empty: "<type>, FW 1.91" (";" and "rev. 1,91" for a fixed range)
     QString manufacturer = QStringLiteral("lmk17-sim software transmitter");
     QString manufactureDate = QStringLiteral("Made 17.05.2024");

@@ -7,10 +7,10 @@
 #include <QCoreApplication>
 #include <QEventLoop>
 #include <QTimer>
-#include <csignal>
 
 #include "cli/cli_command.h"
 #include "cli/session_setup.h"
+#include "cli/stop_signals.h"
 #include "monitoring/monitor_log.h"
 #include "monitoring/monitor_parameters.h"
 #include "monitoring/monitor_record.h"
@@ -19,11 +19,6 @@
 namespace lmk17::cli {
 
 namespace {
-
-volatile std::sig_atomic_t stopRequested = 0;
-extern "C" void onMonitorInterrupt(int) {
-    stopRequested = 1;
-}
 
 // "change=A,error,comm,period=S"
 void ParseRecordWhen(Context& c, const QString& text, MonitorParameters& p) {
@@ -158,19 +153,19 @@ int monitor(Context& c) {
     QObject::connect(&monitoring, &MonitoringEngine::indicatorChanged, [&](bool busy) {
         if (!busy && cycles && ++ended >= cycles) enough = true;
     });
-    stopRequested = 0;
-    auto* previous = std::signal(SIGINT, onMonitorInterrupt);
+    const StopSignals stopSignals;
     QTimer poll;
-    // Ctrl-C (or enough cycles) stops as the Stop button does; a stop that
-    // finds an exchange still running is tried again on the next round.
+    // Ctrl-C, SIGTERM, SIGHUP (or enough cycles) stop as the Stop button
+    // does; a stop that finds an exchange still running is tried again on the
+    // next round.
     QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
-        if ((stopRequested || enough) && monitoring.active()) monitoring.stopConfirmed();
+        if ((StopSignals::requested() || enough) && monitoring.active()) monitoring.stopConfirmed();
     });
     poll.start(50);
     const bool started = monitoring.startMonitoring();
     if (started && monitoring.active()) loop.exec();
     poll.stop();
-    std::signal(SIGINT, previous == SIG_ERR ? SIG_DFL : previous);
+    const bool stopRequested = StopSignals::requested();
     if (!started) {
         c.err << "lmk17-cli: monitoring could not be started" << Qt::endl;
         return ExitFailure;

@@ -2,23 +2,13 @@
 
 #include <QCoreApplication>
 #include <QTimer>
-#include <csignal>
 
+#include "cli/stop_signals.h"
 #include "link/link_parameters.h"
 #include "link/port_connection.h"
 #include "link/port_list.h"
 
 namespace lmk17::cli {
-
-namespace {
-
-volatile std::sig_atomic_t interruptRequested = 0;
-
-extern "C" void onInterruptSignal(int) {
-    interruptRequested = 1;
-}
-
-}  // namespace
 
 // Forwards to the terminal, with the repeat rules of the command line.
 class CliSession::Interaction : public UserInteraction {
@@ -88,20 +78,19 @@ int CliSession::open() {
 
 OperationOutcome CliSession::run(const std::function<bool()>& start) {
     interrupted_ = false;
-    interruptRequested = 0;
-    // Ctrl-C only raises a flag; the loop looks at it between events.
-    auto* previous = std::signal(SIGINT, onInterruptSignal);
+    // Ctrl-C, SIGTERM and SIGHUP only raise a flag; the loop looks at it
+    // between events.
+    const StopSignals stopSignals;
     QTimer poll;
     QObject::connect(&poll, &QTimer::timeout, [this] {
-        if (interruptRequested) {
-            interruptRequested = 0;
+        if (StopSignals::requested()) {
+            StopSignals::clear();
             interrupt();
         }
     });
     poll.start(50);
     const OperationOutcome outcome = stack_->runOperation(start);
     poll.stop();
-    std::signal(SIGINT, previous == SIG_ERR ? SIG_DFL : previous);
     return outcome;
 }
 

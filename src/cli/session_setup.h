@@ -29,8 +29,8 @@ namespace lmk17::cli {
 // Questions go to the --yes/--no policy or the terminal. A repeat after a
 // failed exchange gets the full number of attempts again, and under --yes a
 // failed exchange is repeated at most kRepeatsUnderYes times, so that a
-// script never waits for ever on a silent line. Ctrl-C breaks the running
-// operation as the break question's Yes would.
+// script never waits for ever on a silent line. Ctrl-C (and SIGTERM or
+// SIGHUP) breaks the running operation as the break question's Yes would.
 class CliSession {
 public:
     static constexpr int kRepeatsUnderYes = 3;

@@ -5,6 +5,7 @@
 
 #include "config/display_scaling.h"
 #include "config/firmware.h"
+#include "config/standard_correspondence.h"
 #include "config/windows1250.h"
 
 namespace lmk17 {
@@ -44,7 +45,9 @@ void adoptLinearization(TransmitterConfig& c, const InputRangeEntry& r, AdoptRes
         return;
     }
     v.linearEnabled = false;
-    if (!standard) {
+    // A table that differs from ours only as another fit of the same
+    // characteristic does is kept: the transmitter measures correctly with it.
+    if (!standard && !CorrespondsToStandardTables(c, r.Code)) {
         v.warnings << QCoreApplication::translate(
             "Configuration",
             "Attention! Linearization table or cold junction compensation table does not "

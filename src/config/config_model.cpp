@@ -142,8 +142,31 @@ bool ConfigModel::SetDefaultOutputLimits(int typeIndex, int firmwareIndex) {
     return done;
 }
 
+namespace {
+
+// The record without what the transmitter reports about itself: the
+// operations keep those fields up to date (working time, identity), the user
+// never edits them.
+TransmitterConfig settingsOf(TransmitterConfig c) {
+    c.Signature.clear();
+    c.SerialNumber = 0;
+    c.LastChangeDate = 0.0;
+    c.Manufacturer.clear();
+    c.TransmitterType.clear();
+    c.ManufactureDate.clear();
+    c.WorkingTime = 0;
+    return c;
+}
+
+}  // namespace
+
+bool ConfigModel::hasUserChanges() const {
+    return unsaved_ && !(mended_ && settingsOf(*mended_) == settingsOf(config_));
+}
+
 void ConfigModel::applyAdoption(AdoptResult&& result) {
     lastCorrupt_ = result.corrupt;
+    tablesReplaced_ = result.tablesReplaced;
     if (result.tablesReplaced) setUnsavedChanges(true);
     for (const QString& warning : result.view.warnings) ui_.message(MessageKind::Warning, warning);
     view_ = std::move(result.view);
@@ -160,8 +183,13 @@ bool ConfigModel::RefreshFromConfig() {
 
 bool ConfigModel::adoptRecord() {
     RefreshGuard guard(*this);
+    const bool userChanges = hasUserChanges();
+    mended_.reset();
     applyAdoption(AdoptRecord(config_, identity_.typeIndex, identity_.firmwareIndex));
-    if (lastCorrupt_ == CorruptStep::None) return false;
+    if (lastCorrupt_ == CorruptStep::None) {
+        if (tablesReplaced_ && !userChanges) mended_ = config_;
+        return false;
+    }
     const CorruptStep found = lastCorrupt_;
     ui_.message(
         MessageKind::Error,
@@ -176,6 +204,7 @@ bool ConfigModel::adoptRecord() {
         selectedRangeIndex_ = 0;
     }
     lastCorrupt_ = found;
+    if (!userChanges) mended_ = config_;
     return true;
 }
 
@@ -199,6 +228,7 @@ bool ConfigModel::setDefaultConfigurationCommand() {
     PushUndo(config_);
     SetDefaultConfiguration(identity_.typeIndex, selectedRangeIndex_, identity_.firmwareIndex);
     RefreshFromConfig();
+    emit linearizationTablesCleared();
     return true;
 }
 
@@ -253,6 +283,7 @@ bool ConfigModel::SelectRange(int rangeIndex) {
     applyAdoption(std::move(adopted));
     announce();
     emit viewChanged();
+    emit linearizationTablesCleared();
     return true;
 }
 

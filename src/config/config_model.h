@@ -4,6 +4,7 @@
 #include <QObject>
 #include <array>
 #include <functional>
+#include <optional>
 
 #include "common/user_interaction.h"
 #include "config/adopt_record.h"
@@ -97,6 +98,12 @@ public:
     // The program-wide flag of changes not yet saved or written.
     bool unsavedChanges() const { return unsaved_; }
     void setUnsavedChanges(bool unsaved);
+    // Unsaved changes the user made. A mend the adoption makes by itself
+    // (the standard tables copied in, the defaults for a corrupt record)
+    // leaves the record unsaved, so that it is written or saved, but the
+    // record still is what came from the transmitter or the file: the live
+    // operations do not ask to read it again for that alone.
+    bool hasUserChanges() const;
 
     // An input range is selected once a configuration was read, loaded or set;
     // until then saving, writing and undo refuse to act.
@@ -171,6 +178,10 @@ signals:
     void originChanged(ConfigOrigin origin);
     void identityChanged();
     void undoAvailable(bool available);
+    // The linearization editor's working tables belong to the record they
+    // were made for: reading, loading, a range change and the defaults
+    // clear them.
+    void linearizationTablesCleared();
 
 private:
     friend class ConfigSequence;  // fills and sends the record field by field
@@ -197,6 +208,8 @@ private:
     int selectedRangeIndex_ = 0;
     ConfigView view_;
     CorruptStep lastCorrupt_ = CorruptStep::None;
+    bool tablesReplaced_ = false;              // by the last adoption
+    std::optional<TransmitterConfig> mended_;  // the record as the adoption mended it
 };
 
 }  // namespace lmk17

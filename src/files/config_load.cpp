@@ -51,12 +51,19 @@ LoadOutcome adopt(ConfigModel& model, const PtfReadResult& read, bool silent, Us
     model.setConfig(adopted);
     if (!silent) model.PushUndo(before);
     outcome.setup = SetupForType(id.typeIndex, id.firmwareIndex);
+    // As after a read: what the adoption has to mend in the record makes it
+    // differ from the file, which stays an unsaved change.
+    model.setUnsavedChanges(false);
+    model.setOrigin(ConfigOrigin::File);
     outcome.corrupt = model.RefreshFromConfig();
     // A record replaced by the defaults was not read without errors: the
     // adoption has said so, and success is not claimed on top of it.
     if (!silent && !outcome.corrupt) ui.message(MessageKind::Information, ptf_text::LoadedOk());
-    model.setUnsavedChanges(false);
-    model.setOrigin(ConfigOrigin::File);
+    if (outcome.corrupt) {
+        model.setUnsavedChanges(true);
+        model.setOrigin(ConfigOrigin::Default);
+    }
+    emit model.linearizationTablesCleared();
     outcome.loaded = true;
     return outcome;
 }

@@ -18,11 +18,13 @@ struct LoadOutcome {
 
 // Loads a configuration file into the model as the Load command does: the
 // file's type text and serial number become the identification, the record
-// is adopted into the view, the origin becomes "file" and the unsaved-changes
-// flag is cleared. A file that cannot be read, or whose type, firmware or
-// input range is not supported, leaves the record and the identification as
-// they were and shows why (also when silent). Silent (a file named on the
-// command line) takes no undo copy and does not report success.
+// is adopted into the view, the origin becomes "file", the unsaved-changes
+// flag is cleared and the linearization editor's tables too. A record the
+// adoption mends stays unsaved, as after a read: with the origin "file" when
+// the standard tables were copied in, "default" when the defaults replaced it. A file that cannot
+// be read, or whose type, firmware or input range is not supported, leaves the record and the
+// identification as they were and shows why (also when silent). Silent (a file named on the command
+// line) takes no undo copy and does not report success.
 LoadOutcome DiskLoadPom(ConfigModel& model, const QString& fileName, bool silent,
                         UserInteraction& ui);
 

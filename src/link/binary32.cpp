@@ -8,12 +8,15 @@ std::uint32_t EncodeBinary32(double value) {
     const double magnitude = std::fabs(value);
     if (!(magnitude >= std::ldexp(1.0, -50))) return 0;  // also catches NaN
     const std::uint32_t sign = value < 0 ? 0x80000000u : 0u;
-    if (std::isinf(magnitude)) return sign | 0x7FFFFFFFu;
+    // The exponent field 255 is infinity or NaN to the transmitter: a value
+    // beyond the largest finite one is sent as that one.
+    constexpr std::uint32_t kLargestFinite = 0x7F7FFFFFu;
+    if (std::isinf(magnitude)) return sign | kLargestFinite;
 
     int e = 0;
     const double m = std::frexp(magnitude, &e);  // m in [0.5, 1)
-    int biased = e + 126;
-    if (biased > 255) return sign | 0x7FFFFFFFu;  // largest pattern the decoder reads back
+    const int biased = e + 126;
+    if (biased >= 255) return sign | kLargestFinite;
 
     // Greedy from the most significant fraction bit: a bit is set while the
     // remainder still covers its weight less half of the last bit's weight.

@@ -141,27 +141,31 @@ bool TCommPortDriver::open() {
     m_pseudoTerminal = IsPseudoTerminal(m_deviceName);
 
     applyLineSettings();
-    bool opened = m_port.open(QIODevice::ReadWrite);
-    if (!opened && m_pseudoTerminal && m_parity != LinkParity::None) {
+    bool isOpenNow = m_port.open(QIODevice::ReadWrite);
+    if (!isOpenNow && m_pseudoTerminal && m_parity != LinkParity::None) {
         // Some pseudo-terminals refuse a parity setting; open them without.
         m_port.clearError();
         m_port.setParity(QSerialPort::NoParity);
-        opened = m_port.open(QIODevice::ReadWrite);
-        if (opened) setParity(m_parity);
+        isOpenNow = m_port.open(QIODevice::ReadWrite);
+        if (isOpenNow) setParity(m_parity);
     }
-    if (!opened) {
+    if (!isOpenNow) {
         m_errorString = m_port.errorString();
         m_port.clearError();
         return false;
     }
     applyControlLines();
     m_port.clearError();
+    emit opened();
     return true;
 }
 
 void TCommPortDriver::close() {
+    // A port whose loss is not reported yet was open all the same.
+    const bool wasOpen = m_port.isOpen();
     m_lossPending = false;
     closePort();
+    if (wasOpen) emit closed();
 }
 
 void TCommPortDriver::closePort() {

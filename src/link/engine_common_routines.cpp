@@ -91,7 +91,7 @@ void TransactionEngine::ErrorRWP52(bool write) {
         restoreProgressAfterQuestion();
         // The attempts are not renewed: after a time-out the repeated request
         // is re-sent until an answer comes or the user breaks the operation.
-        SestavPrikaz();
+        sendRequest(true);
         return;
     }
 

@@ -190,6 +190,43 @@ int ExpectedFrameLength(const std::uint8_t* buffer, int count) {
     return 0;
 }
 
+namespace {
+
+// Width of the value an answer to a read carries.
+int valueWidth(int dataType) {
+    switch (dataType) {
+        case TypeInt16:
+            return 2;
+        case TypeInt32:
+        case TypeFloat:
+            return 4;
+        case TypeText:
+        case TypeBlock:
+            return 16;
+        default:
+            return -1;
+    }
+}
+
+}  // namespace
+
+bool AnswerFitsRequest(const std::uint8_t* frame, int length, const LinkRequest& request) {
+    if (length <= 0) return false;
+    const bool write = request.operation == OpWrite;
+    if (frame[0] == kShortStart) {
+        if (length < 6) return false;
+        const int code = frame[3] & 0x0F & ~0x04;
+        return write ? code <= ResultBadFunction
+                     : code >= ResultTransmitError && code <= ResultBadFunction;
+    }
+    if (frame[0] == kLongStart) {
+        // L counts DA, SA, the control byte, the byte at offset 7 and the value.
+        const int width = valueWidth(request.dataType);
+        return !write && width > 0 && length >= 2 && frame[1] == 4 + width;
+    }
+    return false;
+}
+
 AnswerOutcome DecodeAnswer(const std::uint8_t* frame, int length, LinkRequest& request,
                            bool& deviceError) {
     const FrameReader f{frame, length};

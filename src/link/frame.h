@@ -29,6 +29,14 @@ QByteArray BuildRequestFrame(LinkRequest& request, int sa);
 // byte 1 + 6 for a long one, 0 while nothing decides it yet.
 int ExpectedFrameLength(const std::uint8_t* buffer, int count);
 
+// Whether a complete frame can be the answer to the request: a write is
+// answered by a short frame with the code 0..3; a read by a long frame whose
+// L is 4 + the width of the requested data type, or by a short refusal 1..3.
+// The code is the control byte's low four bits without the device-error bit.
+// The address bytes are not looked at: devices in the field answer with
+// whatever they answer. Anything else on the line is not this request's.
+bool AnswerFitsRequest(const std::uint8_t* frame, int length, const LinkRequest& request);
+
 struct AnswerOutcome {
     int result = 0;
     QString message;

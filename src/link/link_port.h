@@ -27,6 +27,9 @@ signals:
     // The open port went away (adapter pulled, far end closed); reported
     // once, after which the port counts as closed.
     void linkLost(const QString& deviceName);
+    // The port has just been opened / an open port was closed on purpose.
+    void opened();
+    void closed();
 };
 
 }  // namespace lmk17

@@ -69,12 +69,19 @@ void PortConnection::applyCommSettings(int item) {
 }
 
 void PortConnection::connectItem(int item) {
+    const bool switching = m_port.isOpen();
+    const QString previous = m_port.deviceName();
     applyCommSettings(item);
     if (m_port.open()) {
         setItem(item);
         setStatus(PortMessage(m_messages.connected, m_port.deviceName()));
         emit connected();
         return;
+    }
+    // The port that was open is closed now, whatever became of the new one.
+    if (switching) {
+        setStatus(PortMessage(m_messages.disconnected, previous));
+        emit disconnected();
     }
     setStatus(PortMessage(m_messages.cannotConnect, m_port.deviceName()));
     // Always tell: the list shows the item that failed and must go back.

@@ -34,12 +34,17 @@ TransactionEngine::TransactionEngine(LinkPort& port, UserInteraction& ui, QObjec
     makeTimer(repeatTimer_, true);
     makeTimer(incompleteTimer_, true);
     makeTimer(slotTimer_, false);
+    makeTimer(settleTimer_, true);
     setTiming(LinkTiming{});
     connect(&answerTimer_, &QTimer::timeout, this, &TransactionEngine::answerTimeout);
     connect(&repeatTimer_, &QTimer::timeout, this, &TransactionEngine::repeatDelayElapsed);
     connect(&incompleteTimer_, &QTimer::timeout, this, &TransactionEngine::incompleteReset);
     connect(&slotTimer_, &QTimer::timeout, this, &TransactionEngine::slotTick);
+    connect(&settleTimer_, &QTimer::timeout, this, &TransactionEngine::lineSettled);
     connect(&port_, &LinkPort::received, this, &TransactionEngine::CommPortDriverReceiveData);
+    connect(&port_, &LinkPort::opened, this, &TransactionEngine::portOpened);
+    connect(&port_, &LinkPort::closed, this, &TransactionEngine::PortClosed);
+    connect(&port_, &LinkPort::linkLost, this, &TransactionEngine::PortClosed);
 }
 
 TransactionEngine::~TransactionEngine() = default;
@@ -50,6 +55,7 @@ void TransactionEngine::setTiming(const LinkTiming& timing) {
     repeatTimer_.setInterval(timing_.repeatDelayMs);
     incompleteTimer_.setInterval(timing_.incompleteResetMs);
     slotTimer_.setInterval(timing_.slotTickMs);
+    settleTimer_.setInterval(timing_.answerTimeoutMs);
 }
 
 void TransactionEngine::setClock(Clock clock) {
@@ -73,12 +79,29 @@ void TransactionEngine::runEndRoutine(int processCode) {
 // ---- sending ------------------------------------------------------------------
 
 void TransactionEngine::SestavPrikaz() {
+    sendRequest(false);
+}
+
+// A repeat (after a time-out, or the repeat question's Yes) sends the same
+// request again: whichever copy is answered first answers it, so it need not
+// wait for the line to settle.
+void TransactionEngine::sendRequest(bool repeat) {
     if (!port_.isOpen()) return refuse(ResultPortClosed);
     if (request_.operation != OpRead && request_.operation != OpWrite)
         return refuse(ResultBadRequest);
     if (state_.requestOutstanding) return refuse(ResultBusy);
     state_.requestOutstanding = true;
+    if (settling_ && !repeat) {
+        sendHeld_ = true;
+        return;
+    }
+    transmit();
+}
+
+void TransactionEngine::transmit() {
     OdesliBuff(BuildRequestFrame(request_, masterAddress_));
+    // An answer may come as late after this send as after the one before.
+    if (settling_) settleTimer_.start();
 }
 
 void TransactionEngine::refuse(int result) {
@@ -125,6 +148,15 @@ void TransactionEngine::CommPortDriverReceiveData(const QByteArray& bytes) {
 }
 
 void TransactionEngine::collect(const QByteArray& bytes) {
+    if (bytes.isEmpty()) return;
+    if (!awaitingAnswer()) {
+        // Nobody asked for it: an answer to something given up, or a
+        // stranger on the line. Whatever follows it is not to be trusted
+        // either until the line has been quiet.
+        settleLine();
+        return;
+    }
+    if (settling_) settleTimer_.start();
     if (state_.frameInProcessing) return;
     for (const char c : bytes) {
         const auto byte = std::uint8_t(c);
@@ -143,7 +175,9 @@ void TransactionEngine::collect(const QByteArray& bytes) {
 
 // True when the collected bytes form a complete answer to decode. A frame
 // identical to the request just sent is the echo of an RS-485 converter: it
-// is dropped and collection goes on with the answer behind it.
+// is dropped and collection goes on with the answer behind it. So is a frame
+// whose kind and length cannot answer the request: it belongs to another
+// request and never becomes a value.
 bool TransactionEngine::takeCompleteFrame() {
     const int expected = ExpectedFrameLength(state_.buffer.data(), state_.count);
     if (expected <= 0 || state_.count < expected) return false;
@@ -153,10 +187,15 @@ bool TransactionEngine::takeCompleteFrame() {
         state_.count = 0;
         return false;
     }
-    if (!state_.requestOutstanding) {
+    if (!awaitingAnswer()) {
         // Nobody asked for it (a late duplicate after a time-out or a stop):
         // it must not advance an operation that waits for something else.
         state_.count = 0;
+        return false;
+    }
+    if (!AnswerFitsRequest(state_.buffer.data(), expected, request_)) {
+        state_.count = 0;
+        settleLine();
         return false;
     }
     state_.frameInProcessing = true;
@@ -195,6 +234,8 @@ void TransactionEngine::answerTimeout() {
     state_.count = 0;
     state_.requestOutstanding = false;
     state_.frameInProcessing = false;
+    // The answer may still come, after the repeat or the next request went out.
+    settleLine();
     --state_.attemptsLeft;
     // Below zero (after a repeat the user asked for) the request goes on
     // being re-sent until an answer arrives or the operation is broken.
@@ -209,13 +250,38 @@ void TransactionEngine::answerTimeout() {
 
 void TransactionEngine::repeatDelayElapsed() {
     repeatTimer_.stop();
-    SestavPrikaz();
+    sendRequest(true);
 }
 
 void TransactionEngine::abandonExchange() {
+    const bool onTheLine = awaitingAnswer() || repeatTimer_.isActive();
     answerTimer_.stop();
     repeatTimer_.stop();
+    incompleteTimer_.stop();
+    sendHeld_ = false;
     state_.requestOutstanding = false;
+    state_.frameInProcessing = false;
+    state_.count = 0;
+    heldBytes_.clear();
+    if (onTheLine) settleLine();
+}
+
+// ---- settling the line -------------------------------------------------------------
+
+void TransactionEngine::settleLine() {
+    settling_ = true;
+    settleTimer_.start();
+}
+
+void TransactionEngine::lineSettled() {
+    settling_ = false;
+    if (!sendHeld_) return;
+    sendHeld_ = false;
+    if (!port_.isOpen()) {
+        state_.requestOutstanding = false;
+        return refuse(ResultPortClosed);
+    }
+    transmit();
 }
 
 // ---- dispatch ---------------------------------------------------------------------
@@ -245,15 +311,31 @@ void TransactionEngine::ResetReceiveState() {
     state_.count = 0;
     state_.frameInProcessing = false;
     state_.requestOutstanding = false;
+    sendHeld_ = false;
     heldBytes_.clear();
     incompleteTimer_.stop();
 }
 
+// What arrives first on a freshly opened port may be the answer to a request
+// of a program that ended in the middle of an exchange.
+void TransactionEngine::portOpened() {
+    ResetReceiveState();
+    settleLine();
+}
+
 void TransactionEngine::PortClosed() {
     const bool inFlight = state_.requestOutstanding || repeatTimer_.isActive();
-    abandonExchange();
+    answerTimer_.stop();
+    repeatTimer_.stop();
+    settleTimer_.stop();
+    settling_ = false;
     ResetReceiveState();
-    if (inFlight) refuse(ResultPortClosed);
+    if (inFlight) return refuse(ResultPortClosed);
+    if (operation_.running() && operation_.waitingForSlot() && slot_.kind == TmrReqRec::kPeriodic) {
+        if (slot_.processCode > 0) operation_.processCode = slot_.processCode;
+        if (slot_.step > 0) operation_.step = slot_.step;
+        VyberProces();
+    }
 }
 
 // ---- timed-request slot (NastTmr) ---------------------------------------------------

@@ -80,7 +80,8 @@ public:
 
     // Builds the current request and sends it; refusals (300 port not open,
     // 500 neither read nor write, 400 a request outstanding) are dispatched at
-    // once without sending.
+    // once without sending. While the line settles (below) the request waits
+    // for it and counts as outstanding meanwhile.
     void SestavPrikaz();
     // Dispatches the ended exchange to the current operation (deferred while a
     // question is open).
@@ -112,12 +113,34 @@ public:
     void SetProgress(int position);
     const ProgressState& progress() const { return progress_; }
 
+    // Ends the exchange in flight without dispatching it: timers stopped,
+    // nothing outstanding, a request waiting for the line dropped. Every end
+    // of an operation goes through it (StopOperation and the end routines).
+    // An answer to a request already on the line may still come: the line
+    // then has to settle before the next request.
+    void abandonExchange();
+
+    // ---- settling the line -------------------------------------------------------
+    // A frame meant for a request given up or repeated must never be taken
+    // for a later request, even when it has the same shape. After a time-out,
+    // after an exchange abandoned with its request on the line, after opening
+    // the port and after anything arriving that nobody asked for, the engine
+    // discards what arrives until the line has been quiet for the answer
+    // window (every byte, and every repeated send, starts the window again);
+    // only then does the next request go out. A repeat of the same request is
+    // sent at once: an answer to any of its copies answers it. A clean
+    // exchange never waits.
+    bool lineSettling() const { return settling_; }
+
     // ---- port events ----------------------------------------------------------
     // After (re)connecting the port: nothing collected, nothing outstanding.
     void ResetReceiveState();
-    // The port was closed by the user or went away: the exchange in flight is
-    // abandoned and reaches its operation with result 300 (port not open), as
-    // a request made without a port would.
+    // The port was closed or went away (the engine hears it from the port
+    // itself; an owner may call it too): the exchange in flight ends at once
+    // with result 300 and reaches its operation, which ends (through the
+    // repeat question) and enables the commands again. An operation waiting
+    // for its timed request is resumed at once, so it meets the closed port
+    // now rather than when its period is due.
     void PortClosed();
 
 signals:
@@ -147,15 +170,20 @@ private:
     bool takeCompleteFrame();
     void OdesliBuff(const QByteArray& frame);
     void ZpracujPrikaz();
+    void sendRequest(bool repeat);
+    void transmit();
+    bool awaitingAnswer() const { return state_.requestOutstanding && !sendHeld_; }
     void refuse(int result);
     void answerTimeout();
     void repeatDelayElapsed();
+    void settleLine();
+    void lineSettled();
+    void portOpened();
     void incompleteReset();
     void slotTick();
     void callOperation();
     void hideProgressForQuestion();
     void restoreProgressAfterQuestion();
-    void abandonExchange();
 
     LinkPort& port_;
     UserInteraction& ui_;
@@ -181,11 +209,14 @@ private:
     QByteArray lastSent_;     // to recognise a converter's echo
     QByteArray heldBytes_;    // arrived while the receive routine ran
     bool receiving_ = false;  // the receive routine is running
+    bool settling_ = false;   // the line must be quiet before the next request
+    bool sendHeld_ = false;   // the request waits for the line to settle
 
     QTimer answerTimer_;      // Timer1
     QTimer repeatTimer_;      // Timer4
     QTimer incompleteTimer_;  // silence after the last byte of an incomplete answer
     QTimer slotTimer_;        // NastTmr
+    QTimer settleTimer_;      // quiet on the line for the answer window
 };
 
 }  // namespace lmk17

@@ -154,6 +154,7 @@ bool MonitoringEngine::waitForOutstandingRequest() {
 
 void MonitoringEngine::finishStop() {
     TransactionEngine& e = engine();
+    e.abandonExchange();
     run_.active = false;
     pvRequestPrepared_ = false;
     monitorTimer_.stop();

@@ -152,6 +152,7 @@ void CjTemperature::finish(const QString& text) {
 
 void CjTemperature::KonecReadTempCJ() {
     TransactionEngine& e = engine();
+    e.abandonExchange();
     e.ShowProgress(false);
     e.EnableCommands(true);
     e.operation().clear();

@@ -200,7 +200,7 @@ bool Identification::liveOperationFits() {
     if (knownOtherSerial()) return false;
     if (config.typeIndex != id.typeIndex) return false;
     if (config.firmwareIndex > id.firmwareIndex) return false;
-    if (model.unsavedChanges()) return false;
+    if (model.hasUserChanges()) return false;
     return model.origin() == ConfigOrigin::Transmitter;
 }
 

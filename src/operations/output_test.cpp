@@ -184,6 +184,9 @@ void OutputTest::writeSelectedValue() {
 
 void OutputTest::KonecTestProud() {
     TransactionEngine& e = engine();
+    // "Stop" may come while a test value is on the line: it is not sent again
+    // and the link is free for "Exit Testing" at once.
+    e.abandonExchange();
     exitAfterCycle_ = false;
     e.Clear_TmrReqRec();
     live_.page().useCaption = Tr(live_text::kUse);

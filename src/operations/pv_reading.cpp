@@ -60,6 +60,9 @@ bool PvReading::readOrStop() {
 
 void PvReading::KonecPVRead() {
     TransactionEngine& e = engine();
+    // "Stop" may come while a reading is on the line: its answer and repeats
+    // end here, as StopOperation ends them.
+    e.abandonExchange();
     e.Clear_TmrReqRec();
     live_.page().pvReadCaption = Tr(live_text::kRead);
     e.operation().clear();

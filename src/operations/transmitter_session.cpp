@@ -78,7 +78,6 @@ StartResult TransmitterSession::startWrite(ConfigView* controls, CheckOutcome* c
         return StartResult::CheckFailed;
     }
     engine_.EnableCommands(false);
-    model_.edit().config().LastChangeDate = CurrentDayNumber();
     return startIdentification(ProcessWriteConfig, 10);
 }
 
@@ -119,6 +118,9 @@ void TransmitterSession::RunCurrentOperation() {
 
 void TransmitterSession::StartConfigSequence(bool writing) {
     readInProgress_ = !writing;
+    // Stamped when the writing begins: a write refused or declined on the
+    // way (another type, a fixed range, another transmitter) changed nothing.
+    if (writing) model_.edit().config().LastChangeDate = CurrentDayNumber();
     sequence_.Start();
 }
 
@@ -144,7 +146,7 @@ void TransmitterSession::FinishConfigSequence(bool writing) {
     model_.setUnsavedChanges(false);
     if (!writing) {
         readInProgress_ = false;
-        emit linearizationTablesCleared();
+        emit model_.linearizationTablesCleared();
         if (before.typeIndex != working_.typeIndex ||
             before.firmwareIndex != working_.firmwareIndex)
             emit typeSetupRequested(working_.typeIndex, working_.firmwareIndex);
@@ -191,6 +193,7 @@ void TransmitterSession::PresetCorruptConfiguration() {
     }
     emit inputPageRequested();
     model_.RefreshFromConfig();
+    emit model_.linearizationTablesCleared();
     emit configurationReplaced();
     outcome_ = OperationOutcome::CorruptPreset;
     engine_.StopOperation();

@@ -51,8 +51,9 @@ public:
     // backup of the record and starts identification with the read pending.
     StartResult startRead();  // PrevodnikLoadBtnClick
     // "Write" / "&Write Configuration": needs a configuration, runs the
-    // complete check, stamps LastChangeDate and starts identification with the
-    // write pending. The window passes its controls (and gets the check's page
+    // complete check and starts identification with the write pending;
+    // LastChangeDate is stamped when identification hands over to the
+    // writing. The window passes its controls (and gets the check's page
     // and focus back); without them the values are the record's own.
     StartResult startWrite(ConfigView* controls = nullptr,  // PrevodnikSaveBtnClick
                            CheckOutcome* check = nullptr);
@@ -88,8 +89,6 @@ signals:
     void inputPageRequested();
     // The type or firmware changed: the window rebuilds its type-dependent parts.
     void typeSetupRequested(int typeIndex, int firmwareIndex);
-    // A new record was read: the linearization editor's point tables are cleared.
-    void linearizationTablesCleared();
     // The record was replaced as a whole (read, preset, restore): the window
     // shows model().view() again.
     void configurationReplaced();

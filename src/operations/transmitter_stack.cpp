@@ -28,10 +28,8 @@ TransmitterStack::TransmitterStack(UserInteraction& ui, QObject* parent)
       log_(std::make_unique<MonitorLog>()),
       monitoring_(std::make_unique<MonitoringEngine>(*session_, *log_)) {
     TransactionEngine* engine = engine_.get();
-    connect(connection_.get(), &PortConnection::connected, engine,
-            &TransactionEngine::ResetReceiveState);
-    connect(connection_.get(), &PortConnection::disconnected, engine,
-            &TransactionEngine::PortClosed);
+    // The engine hears the port itself open, close and go away (whoever
+    // does it): the connection only carries the addresses over.
     connect(connection_.get(), &PortConnection::transmitterAddressChanged, engine,
             &TransactionEngine::setTransmitterAddress);
     connect(connection_.get(), &PortConnection::masterAddressChanged, engine,

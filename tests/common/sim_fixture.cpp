@@ -112,6 +112,8 @@ SimRig::SimRig(sim::LineOptions options, const LinkTiming& timing) : sim(std::mo
     if (!stack.connection().connectDevice(sim.devicePath()))
         throw std::runtime_error("cannot open the simulator's terminal: " +
                                  port.errorString().toStdString());
+    // A fresh simulator has nothing left over: the tests start on a quiet line.
+    SpinUntil([this] { return !engine.lineSettling(); }, 5000);
     QObject::connect(&engine, &TransactionEngine::frameSent, [this] { ++sends; });
 }
 

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "config/catalogue.h"
+#include "config/standard_correspondence.h"
 #include "config/transmitter_config.h"
 
 using namespace lmk17;
@@ -311,6 +312,65 @@ TEST(StandardTables, MatchingAllowsOnePartPerMillion) {
     TransmitterConfig cj = c;
     cj.CjcPoly[2] = 1e-12;
     EXPECT_FALSE(MatchesStandardTables(cj, 1));
+}
+
+// Tables fitted elsewhere are as good as ours while they measure within the
+// sensor's tolerance class; tables of something else are not.
+TEST(StandardTables, CorrespondenceJudgesWhatTheTablesMeasure) {
+    const int measured[] = {11, 12, 13, 14, 15, 51, 52, 53, 54, 55, 56, 57, 58, 59};
+    for (const int code : measured) {
+        SCOPED_TRACE(code);
+        TransmitterConfig own;
+        ApplyStandardTables(own, code);
+        EXPECT_TRUE(CorrespondsToStandardTables(own, code));
+        // Every value differs in its last digits, as another fit's would.
+        TransmitterConfig refit = own;
+        double sign = 1.0;
+        for (auto& row : refit.LinSegTable)
+            for (double& v : row) v *= 1.0 + (sign = -sign) * 5e-6;
+        for (double& v : refit.CjcPoly) v *= 1.0 + (sign = -sign) * 5e-6;
+        EXPECT_FALSE(MatchesStandardTables(refit, code));
+        EXPECT_TRUE(CorrespondsToStandardTables(refit, code));
+        // Another sensor's table, or one damaged coefficient, is wrong.
+        TransmitterConfig other;
+        ApplyStandardTables(other, code == 11 ? 52 : 11);
+        EXPECT_FALSE(CorrespondsToStandardTables(other, code));
+        TransmitterConfig damaged = own;
+        damaged.LinSegTable[0][4] += 10.0;
+        EXPECT_FALSE(CorrespondsToStandardTables(damaged, code));
+    }
+    // The cold-junction cubic of a thermocouple is part of it.
+    TransmitterConfig noCj;
+    ApplyStandardTables(noCj, 52);
+    noCj.CjcPoly = {};
+    EXPECT_FALSE(CorrespondsToStandardTables(noCj, 52));
+    // Ranges whose tables are exact by definition keep the exact comparison.
+    TransmitterConfig identity;
+    ApplyStandardTables(identity, 1);
+    identity.LinSegTable[1][3] *= 1.0 + 5e-6;
+    EXPECT_FALSE(CorrespondsToStandardTables(identity, 1));
+}
+
+// The bound is the sensor's tolerance class: a whole table shifted by less
+// than the class allows around 0 °C (less our own table's error) is accepted,
+// more is not.
+TEST(StandardTables, CorrespondenceBoundIsTheToleranceClass) {
+    const struct {
+        int code;
+        double shift;  // °C added to every segment
+        bool accepted;
+    } cases[] = {
+        {11, 0.12, true}, {11, 0.2, false},   // Pt100, IEC 60751 class A: 0.15 °C at 0 °C
+        {14, 0.35, true}, {14, 0.45, false},  // Ni100, DIN 43760: 0.4 °C at 0 °C
+        {56, 0.25, true}, {56, 0.7, false},   // type T, IEC 60584-1 class 1: 0.5 °C
+        {52, 1.0, true},  {52, 2.0, false},   // type K, class 1: 1.5 °C
+    };
+    for (const auto& c : cases) {
+        TransmitterConfig t;
+        ApplyStandardTables(t, c.code);
+        for (int s = 1; s <= 8; ++s) t.LinSegTable[0][s] += c.shift;
+        EXPECT_EQ(CorrespondsToStandardTables(t, c.code), c.accepted) << c.code << " " << c.shift;
+    }
 }
 
 TEST(Catalogue, EditorUnitListFollowsTheSymbol) {

@@ -269,7 +269,8 @@ TEST(RefreshFromConfig, ComparatorBitsTheTypeLacksAreCleared) {
 
 TEST(RefreshFromConfig, ForeignTablesOfAFixedRangeAreReplacedWithAWarning) {
     Fixture f;
-    EXPECT_FALSE(f.adopt([](TransmitterConfig& c) { c.LinSegTable[2][4] *= 1.01; }));
+    // A damaged coefficient: degrees off around 250 °C, far beyond class A.
+    EXPECT_FALSE(f.adopt([](TransmitterConfig& c) { c.LinSegTable[2][4] *= 1.5; }));
     EXPECT_TRUE(MatchesStandardTables(f.model.config(), 11));
     ASSERT_EQ(f.ui.shown.size(), 1u);
     EXPECT_EQ(f.ui.shown[0].kind, MessageKind::Warning);

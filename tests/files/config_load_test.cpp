@@ -155,6 +155,45 @@ TEST_F(LoadTest, CorruptRecordIsReplacedByTheDefaults) {
                               "not successful. Default configuration will be pre-set!")});
 }
 
+// A file is adopted as a read record is: what the adoption mends stays an
+// unsaved change with the mend's origin, and the linearization editor's
+// tables are cleared (as after a range change and the defaults).
+TEST_F(LoadTest, LoadingBehavesAsReading) {
+    struct Case {
+        const char* name;
+        void (*spoil)(TransmitterConfig&);
+        bool unsaved;
+        ConfigOrigin origin;
+    };
+    const Case cases[] = {
+        {"sound", [](TransmitterConfig&) {}, false, ConfigOrigin::File},
+        {"tables of another range", [](TransmitterConfig& c) { ApplyStandardTables(c, 52); }, true,
+         ConfigOrigin::File},
+        {"corrupt", [](TransmitterConfig& c) { c.Damping = 0.0; }, true, ConfigOrigin::Default},
+    };
+    int cleared = 0;
+    QObject::connect(&model, &ConfigModel::linearizationTablesCleared, [&] { ++cleared; });
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TransmitterConfig file = defaultsFor(kK8620L20, kFw191, "K8620L20, FW 1.91", 9);
+        c.spoil(file);
+        model.setUnsavedChanges(false);
+        cleared = 0;
+        ASSERT_TRUE(DiskLoadPom(model, write("m.ptf", file.ToImage()), true, ui).loaded);
+        EXPECT_EQ(model.unsavedChanges(), c.unsaved);
+        EXPECT_EQ(model.origin(), c.origin);
+        EXPECT_FALSE(model.hasUserChanges());  // the mend is none of the user's
+        EXPECT_EQ(cleared, 1);
+    }
+    cleared = 0;
+    ASSERT_TRUE(model.SelectRange(FindRange(12)));
+    EXPECT_EQ(cleared, 1);
+    EXPECT_TRUE(model.hasUserChanges());
+    ui.answers = {true};
+    ASSERT_TRUE(model.setDefaultConfigurationCommand());
+    EXPECT_EQ(cleared, 2);
+}
+
 TEST_F(LoadTest, FirstVersionFileForFirmware185GetsTheDefaultLimits) {
     TransmitterConfig record = defaultsFor(kK8620L20, kFw185, "K8620L20, FW 1.85", 3);
     record.Signature = "PT-FILE2";

@@ -47,6 +47,10 @@ TEST(Binary32, DocumentedPatterns) {
         {std::ldexp(1.0, -51), 0},
         {std::ldexp(1.0, -50), 0x26800000u},
         {0.5, 0x3F000000u},
+        // Beyond the largest finite value: that value, never the exponent 255.
+        {3.5e38, 0x7F7FFFFFu},
+        {-1e300, 0xFF7FFFFFu},
+        {HUGE_VAL, 0x7F7FFFFFu},
     };
     for (const Case& c : cases) EXPECT_EQ(EncodeBinary32(c.value), c.bits) << c.value;
 }

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QElapsedTimer>
+#include <functional>
 
 #include "common/qt_printers.h"
 #include "common/sim_fixture.h"
@@ -95,6 +96,75 @@ TEST(EngineEndToEnd, WritesAndReadsBackEveryDataType) {
     ASSERT_EQ(rig.Exchange(SimRig::Read(0, TypeFloat)), ResultReadOk);
     EXPECT_DOUBLE_EQ(rig.engine.request().value, 325.0);  // middle of -200..850
     EXPECT_EQ(rig.sends, 13);
+
+    // Beyond the largest single-precision value: the largest, never an
+    // infinity or NaN pattern.
+    LinkRequest huge = SimRig::Write(55, TypeFloat);
+    huge.value = 3.5e38;
+    ASSERT_EQ(rig.Exchange(huge), ResultWriteOk);
+    ASSERT_EQ(rig.Exchange(SimRig::Read(55, TypeFloat)), ResultReadOk);
+    EXPECT_EQ(rig.engine.request().value32, 0x7F7FFFFF);
+}
+
+// A frame meant for another request never becomes the value of this one:
+// after each of these events the next read of parameter 1 (-200, a float like
+// the request before it) gets its own answer.
+TEST(EngineEndToEnd, AnswersNeverLandOnAnotherRequest) {
+    struct Case {
+        const char* name;
+        const char* fault;
+        bool paced;
+        std::function<void(SimRig&)> before;
+        int sends;  // of the read of parameter 1
+    };
+    auto sendRead0 = [](SimRig& rig) {
+        rig.engine.request() = SimRig::Read(0, TypeFloat);
+        rig.engine.setAttempts(3);
+        rig.engine.SestavPrikaz();
+    };
+    const Case cases[] = {
+        // the first answer comes after the time-out: the repeat takes it, and
+        // the answer to the repeat follows behind it
+        {"late answer", "delay:200@1", true,
+         [](SimRig& rig) {
+             ASSERT_EQ(rig.Exchange(SimRig::Read(0, TypeFloat)), ResultReadOk);
+             EXPECT_DOUBLE_EQ(rig.engine.request().value, 325.0);
+         },
+         1},
+        {"stopped with the request on the line", "delay:100@1", false,
+         [&](SimRig& rig) {
+             sendRead0(rig);
+             Spin(20);
+             rig.engine.StopOperation();
+         },
+         1},
+        // a program ended in the middle of an exchange; the next one opens the port
+        {"leftover at open", "delay:150@1", false,
+         [&](SimRig& rig) {
+             sendRead0(rig);
+             Spin(10);
+             rig.port.close();
+             ASSERT_TRUE(rig.port.open());
+         },
+         1},
+        // frames of another shape before the answer are dropped, the answer taken
+        {"acknowledgement before the answer", "noise:101F00001F16@1", false, {}, 1},
+        {"16-bit answer before the answer", "noise:680606681F00080039006016@1", false, {}, 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        sim::LineOptions o;
+        o.pace = c.paced;
+        o.baud = 9600;
+        o.answerDelayMs = 20;  // a transmitter's own time to answer
+        SimRig rig(o);
+        rig.sim.line().addFault(MakeFault(c.fault));
+        if (c.before) c.before(rig);
+        const int sendsBefore = rig.sends;
+        ASSERT_EQ(rig.Exchange(SimRig::Read(1, TypeFloat)), ResultReadOk);
+        EXPECT_DOUBLE_EQ(rig.engine.request().value, -200.0);
+        EXPECT_EQ(rig.sends - sendsBefore, c.sends);
+    }
 }
 
 // Each injected fault with the outcome the engine gives it.
@@ -130,7 +200,10 @@ TEST(EngineEndToEnd, InjectedFaultsGiveTheirOutcome) {
         {"delay:120@1", SimRig::Read(0, TypeFloat), 8, 1, 120},
         {"echo", SimRig::Read(0, TypeFloat), 8, 1, 0},
         {"echo", write55, 0, 1, 0},
-        {"code:9@1", SimRig::Read(0, TypeFloat), 9, 1, 0},
+        // a short answer other than a refusal cannot answer a read: the
+        // repeated request gets a good one
+        {"code:9@1", SimRig::Read(0, TypeFloat), 8, 2, 150},
+        {"code:8@1", SimRig::Read(0, TypeFloat), 8, 2, 150},
         {"code:0x45@1", write55, 102, 1, 0},
         {"code:0x05@1", write55, 1, 1, 0},
     };

@@ -185,7 +185,7 @@ TEST_F(EngineUnit, CollectsAnswersFromChunks) {
          {request.left(5), request.mid(5) + answer.left(3), answer.mid(3)},
          2,
          8},
-        {"short acknowledgement after noise", {hex("FF 00") + kShortOk}, 0, 0},
+        {"short refusal after noise", {hex("FF 00") + hex("10 1F 00 02 21 16")}, 0, 2},
         {"bad check byte",
          {answer.left(answer.size() - 2) + char(answer[answer.size() - 2] ^ 1) + answer.right(1)},
          0,
@@ -198,6 +198,9 @@ TEST_F(EngineUnit, CollectsAnswersFromChunks) {
          }()},
          0,
          100},
+        // an acknowledgement cannot answer a read: dropped, the answer behind
+        // it taken (last: the line has to settle afterwards)
+        {"acknowledgement, then the answer", {kShortOk, answer}, 1, 8},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -219,13 +222,24 @@ TEST_F(EngineUnit, CollectsAnswersFromChunks) {
 }
 
 TEST_F(EngineUnit, AnswerNobodyAskedForIsDropped) {
+    LinkTiming t;
+    t.answerTimeoutMs = 300;  // wide enough for a loaded machine's timers
+    engine.setTiming(t);
     port.deliver(kShortOk);
     EXPECT_TRUE(results.empty());
-    // ... and does not glue onto the next answer.
+    // ... and the next request waits until the line has been quiet for the
+    // answer window, so that nothing of it glues onto the next answer.
     sendRead();
+    EXPECT_TRUE(port.sent.isEmpty());
+    EXPECT_TRUE(engine.requestOutstanding());
+    port.deliver(floatAnswer(9.0f));  // still not asked for: the wait starts again
+    spin(30);
+    EXPECT_TRUE(port.sent.isEmpty());
+    ASSERT_TRUE(spinUntil([&] { return port.sent.size() == 1; }, 2000));
     port.deliver(floatAnswer(1.0f));
     ASSERT_EQ(results.size(), 1u);
     EXPECT_EQ(results[0], 8);
+    EXPECT_DOUBLE_EQ(engine.request().value, 1.0);
 }
 
 TEST_F(EngineUnit, StrayBytesAfterAnAnswerDoNotCompleteItAgain) {
@@ -328,11 +342,13 @@ TEST_F(EngineUnit, RepeatQuestionText) {
         SCOPED_TRACE(c.text);
         engine.operation().processCode = c.processCode;
         engine.ResetReceiveState();
+        // After the time-out of the case before, the line settles first.
+        ASSERT_TRUE(spinUntil([&] { return !engine.lineSettling(); }, 500));
         port.open = c.result != 300;
         sendRead();
         engine.setAttempts(1);
         if (c.result == 2) port.deliver(hex("10 1F 00 02 21 16"));
-        if (c.result == 101) port.deliver(hex("10 1F 00 00 1E 16"));
+        if (c.result == 101) port.deliver(hex("10 1F 00 02 20 16"));
         ASSERT_TRUE(spinUntil([&] { return engine.state().result == c.result; }, 500));
         ui.shown.clear();
         ui.answers = {false};
@@ -349,7 +365,7 @@ TEST_F(EngineUnit, RepeatQuestionYesResendsTheSameRequest) {
     engine.ShowProgress(true, true, 440, QStringLiteral(" Reading Configuration from Transmitter"));
     engine.SetProgress(120);
     sendRead(51, TypeInt16);
-    port.deliver(hex("10 1F 00 00 1E 16"));  // bad check byte
+    port.deliver(hex("10 1F 00 02 20 16"));  // bad check byte
     ASSERT_EQ(results, std::vector<int>{101});
     ui.answers = {true};
     engine.ErrorRWP52(false);

@@ -207,3 +207,49 @@ TEST(Frame, TruncatedAnswersNeverReadPastTheFrame) {
     EXPECT_EQ(r.values[3], 1.0);
     EXPECT_EQ(r.values[0], 0.0);
 }
+
+namespace {
+
+// Which frames can answer which request: the kind, the length and the code,
+// never the address bytes.
+TEST(Frame, AnswerShapeFitsTheRequest) {
+    const struct {
+        const char* frame;
+        int operation;
+        int type;
+        bool fits;
+    } cases[] = {
+        {"10 1F 00 00 1F 16", OpWrite, TypeFloat, true},   // acknowledgement
+        {"10 05 09 03 11 16", OpWrite, TypeInt16, true},   // refusal 3, other addresses
+        {"10 1F 00 04 23 16", OpWrite, TypeInt16, true},   // acknowledgement, device error
+        {"10 1F 00 09 28 16", OpWrite, TypeInt16, false},  // unknown code
+        {"10 1F 00 00 1F 16", OpRead, TypeFloat, false},   // an acknowledgement answers no read
+        {"10 1F 00 08 27 16", OpRead, TypeFloat, false},   // nor does "data" without data
+        {"10 1F 00 02 21 16", OpRead, TypeFloat, true},    // refusal
+        {"68 08 08 68 1F 00 08 02 00 00 80 3F 00 16", OpRead, TypeFloat, true},
+        {"68 08 08 68 1F 00 08 02 00 00 80 3F 00 16", OpRead, TypeInt32, true},
+        {"68 08 08 68 1F 00 08 02 00 00 80 3F 00 16", OpRead, TypeInt16, false},
+        {"68 08 08 68 1F 00 08 02 00 00 80 3F 00 16", OpRead, TypeText, false},
+        {"68 08 08 68 1F 00 08 02 00 00 80 3F 00 16", OpWrite, TypeFloat, false},
+        {"68 06 06 68 1F 00 08 00 39 00 60 16", OpRead, TypeInt16, true},
+    };
+    for (const auto& c : cases) {
+        const QByteArray f = hex(c.frame);
+        LinkRequest r;
+        r.operation = c.operation;
+        r.dataType = c.type;
+        EXPECT_EQ(AnswerFitsRequest(reinterpret_cast<const std::uint8_t*>(f.constData()),
+                                    int(f.size()), r),
+                  c.fits)
+            << c.frame << " op " << c.operation << " type " << c.type;
+    }
+    // A long answer to a text or block read carries 16 bytes: L = 20.
+    LinkRequest text;
+    text.operation = OpRead;
+    text.dataType = TypeBlock;
+    QByteArray block = hex("68 14 14 68 1F 00 08 22") + QByteArray(16, '\0') + hex("00 16");
+    EXPECT_TRUE(AnswerFitsRequest(reinterpret_cast<const std::uint8_t*>(block.constData()),
+                                  int(block.size()), text));
+}
+
+}  // namespace

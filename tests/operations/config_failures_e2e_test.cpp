@@ -192,6 +192,7 @@ TEST_P(WriteFit, RefusedOrAskedBeforeAnyWrite) {
     if (c.serial) h.tx().memory().integers[101] = c.serial;
     if (c.rangeCode) h.tx().memory().integers[110] = c.rangeCode;
     h.ui.answers = {c.answer};
+    const double changed = h.model.config().LastChangeDate;
     EXPECT_EQ(h.write(), c.outcome);
     ASSERT_FALSE(h.ui.shown.empty());
     EXPECT_EQ(h.ui.shown[0].text, T(c.message));
@@ -199,8 +200,11 @@ TEST_P(WriteFit, RefusedOrAskedBeforeAnyWrite) {
         EXPECT_FALSE(h.anyWrite()) << h.sequence().join(' ').toStdString();
         EXPECT_EQ(h.sequence(), IdentificationSequence());
         EXPECT_EQ(h.tx().memory().integers[111] & 0x20, 0);
+        // Nothing was written: the date of the last change is still the old one.
+        EXPECT_EQ(h.model.config().LastChangeDate, changed);
     } else {
         EXPECT_TRUE(h.anyWrite());
+        EXPECT_NE(h.model.config().LastChangeDate, changed);
     }
     EXPECT_FALSE(h.engine.operation().running());
     EXPECT_TRUE(h.engine.commandsEnabled());

@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <signal.h>
+
 #include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
 
 #include "monitoring/cli_process.h"
@@ -88,6 +91,74 @@ TEST(LiveCli, OutputTestSendsWhatTheFirmwareExpects) {
     ASSERT_EQ(writes.size(), 2) << writes.join('\n').toStdString();
     EXPECT_TRUE(writes[0].contains(QStringLiteral(" 12"))) << writes[0].toStdString();
     EXPECT_TRUE(writes[1].contains(QStringLiteral("-200"))) << writes[1].toStdString();
+}
+
+// What a transmitter in the field may do: answer the first request after the
+// time-out (9600 Bd, every byte taking its time), hold linearization tables
+// fitted by another tool. The values shown are still the transmitter's own,
+// with no question on the way.
+TEST(LiveCli, TrueValuesFromLateAnswersAndForeignTables) {
+    const struct {
+        QStringList sim;
+        QStringList command;
+        QStringList out;  // lines the output holds
+    } cases[] = {
+        {{"--pace", "--baud", "9600", "--answer-delay", "20", "--serial", "4711", "--fault",
+          "delay:1300@1"},
+         {"--baud", "9600", "identify"},
+         {"firmware:            1.91", "serial number:       00004711",
+          "input range:         R11  Pt100 (-200 to 850 °C) with Linearization"}},
+        {{"--type", "K8410H10", "--range", "52", "--foreign-tables", "--cj-temp", "21.5"},
+         {"cj"},
+         {"CJ temperature: 21.5 °C"}},
+    };
+    for (const auto& c : cases) {
+        SimProcess sim(c.sim);
+        ASSERT_FALSE(sim.path().isEmpty());
+        const CliResult r = RunCli(QStringList{"--port", sim.path()} + c.command);
+        EXPECT_EQ(r.exitCode, 0) << c.command.join(' ').toStdString() << "\n"
+                                 << r.err.toStdString();
+        for (const QString& line : c.out)
+            EXPECT_TRUE(r.out.contains(line)) << line.toStdString() << "\n" << r.out.toStdString();
+        EXPECT_FALSE(r.err.contains(QLatin1Char('?'))) << r.err.toStdString();
+    }
+}
+
+// A long command ends on SIGTERM and SIGHUP exactly as on Ctrl-C.
+TEST(LiveCli, StopSignalsEndLongCommandsCleanly) {
+    const struct {
+        int signal;
+        QStringList command;
+        const char* last;  // what the clean end writes (stdout or stderr)
+    } cases[] = {
+        {SIGTERM, {"monitor", "--interval", "1"}, " End of the Monitoring:  "},
+        {SIGHUP, {"monitor", "--interval", "1"}, " End of the Monitoring:  "},
+        {SIGTERM, {"pv", "--interval", "0.2"}, "device errors: none"},
+        {SIGHUP,
+         {"output-test", "--cycle", "4,8,12", "--period", "0.2"},
+         "the output test mode stays active"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.command.join(' ').toStdString() + " signal " + std::to_string(c.signal));
+        SimProcess sim({"--type", "K8410H10"});
+        ASSERT_FALSE(sim.path().isEmpty());
+        QProcess p;
+        p.start(test::ProgramPath("LMK17_CLI", "../src/lmk17-cli"),
+                QStringList{"--port", sim.path()} + c.command);
+        ASSERT_TRUE(p.waitForStarted());
+        QString out;
+        while (!out.contains(QStringLiteral("device errors: none")) &&
+               !out.contains(QStringLiteral(" OK ")) && p.waitForReadyRead(15000))
+            out += QString::fromUtf8(p.readAllStandardOutput());
+        ASSERT_EQ(p.state(), QProcess::Running) << out.toStdString();
+        ::kill(pid_t(p.processId()), c.signal);
+        ASSERT_TRUE(p.waitForFinished(10000));
+        EXPECT_EQ(p.exitStatus(), QProcess::NormalExit);
+        EXPECT_EQ(p.exitCode(), 0);
+        out += QString::fromUtf8(p.readAllStandardOutput()) +
+               QString::fromUtf8(p.readAllStandardError());
+        EXPECT_TRUE(out.contains(QString::fromLatin1(c.last))) << out.toStdString();
+    }
 }
 
 TEST(LiveCli, BadOptionsAreUsageErrors) {
