@@ -37,6 +37,8 @@ TMonGraphForm::TMonGraphForm(MonitoringEngine& engine, UserInteraction& ui, QWid
     plot_->chart()->setBackgroundBrush(Qt::white);
     plot_->chart()->setPlotAreaBackgroundBrush(Qt::white);
     plot_->chart()->setPlotAreaBackgroundVisible(true);
+    // Room for the last time label, centred on its tick at the right edge.
+    plot_->chart()->setMargins(QMargins(4, 4, 28, 4));
     for (Qt::Orientation o : {Qt::Horizontal, Qt::Vertical}) {
         plot_->axis(o)->setGridLinePen(QPen(QColor(192, 192, 192), 1));
         plot_->setGridVisible(o, true);
@@ -192,17 +194,14 @@ void TMonGraphForm::rescale() {
     updateTicks();
 }
 
-// Ticks every 80 pixels, at least three; the value labels carry the
-// decimals their step needs, so that neighbours never read alike.
+// Ticks every 80 pixels, at least three; the plot places them on round
+// values inside the axis' own range, labelled with the decimals their step
+// needs.
 void TMonGraphForm::updateTicks() {
     const QSizeF area = plot_->plotAreaSize();
     const int yTicks = std::max(3, int(area.height()) / kPixelsPerTick);
     const int xTicks = std::max(3, int(area.width()) / kPixelsPerTick);
-    QValueAxis* y = plot_->axis(Qt::Vertical);
-    if (y->tickCount() != yTicks) plot_->setTickCount(Qt::Vertical, yTicks);
-    const int decimals = DecimalsForStep((y->max() - y->min()) / (yTicks - 1));
-    const QString format = QStringLiteral("%.") + QString::number(decimals) + QLatin1Char('f');
-    if (y->labelFormat() != format) plot_->setLabelFormat(Qt::Vertical, format);
+    if (plot_->axis(Qt::Vertical)->tickCount() != yTicks) plot_->setTickCount(Qt::Vertical, yTicks);
     plot_->setTickCount(Qt::Horizontal, xTicks);
 }
 

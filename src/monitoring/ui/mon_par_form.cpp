@@ -96,7 +96,8 @@ TMonParForm::TMonParForm(UserInteraction& ui, QWidget* parent) : QDialog(parent)
     for (int a = 0; a <= 31; ++a) MonAdr1CB->addItem(QString::asprintf(" %d", a));
     t->addWidget(new QLabel(tr("Monitor the Transmitter:"), target), 0, 0);
     t->addWidget(new QLabel(tr("with the Address"), target), 0, 1);
-    t->addWidget(MonAdr1CB, 0, 2);
+    MonAdr1CB->setFixedWidth(80);
+    t->addWidget(MonAdr1CB, 0, 2, Qt::AlignLeft);
     MonAdrListEdt = new QLineEdit(target);
     MonAdrListEdt->setObjectName(QStringLiteral("MonAdrListEdt"));
     MonAdrListEdt->setPlaceholderText(tr("e.g. 0,3,5-7"));
@@ -104,10 +105,12 @@ TMonParForm::TMonParForm(UserInteraction& ui, QWidget* parent) : QDialog(parent)
         tr("Several transmitters on one line, polled in turn each cycle (up to 32 addresses). "
            "Empty: the one address above."));
     t->addWidget(new QLabel(tr("or the Addresses:"), target), 1, 1);
-    t->addWidget(MonAdrListEdt, 1, 2);
+    MonAdrListEdt->setFixedWidth(200);
+    t->addWidget(MonAdrListEdt, 1, 2, Qt::AlignLeft);
+    t->setColumnStretch(3, 1);
     LogToFileCBx = new QCheckBox(tr("Write Records to the Log File :"), target);
     LogToFileCBx->setObjectName(QStringLiteral("LogToFileCBx"));
-    t->addWidget(LogToFileCBx, 2, 0, 1, 3);
+    t->addWidget(LogToFileCBx, 2, 0, 1, 4);
     auto* file = new QHBoxLayout;
     MonLogFileEdt = new QLineEdit(target);
     MonLogFileEdt->setObjectName(QStringLiteral("MonLogFileEdt"));
@@ -117,7 +120,7 @@ TMonParForm::TMonParForm(UserInteraction& ui, QWidget* parent) : QDialog(parent)
     MonLogFileBtn->setFixedWidth(32);
     file->addWidget(MonLogFileEdt, 1);
     file->addWidget(MonLogFileBtn);
-    t->addLayout(file, 3, 0, 1, 3);
+    t->addLayout(file, 3, 0, 1, 4);
     LogFileAppendCBx = new QRadioButton(tr("Append"), target);
     LogFileAppendCBx->setObjectName(QStringLiteral("LogFileAppendCBx"));
     LogFileReWrCBx = new QRadioButton(tr("Rewrite"), target);
@@ -126,7 +129,7 @@ TMonParForm::TMonParForm(UserInteraction& ui, QWidget* parent) : QDialog(parent)
     open->addWidget(LogFileAppendCBx);
     open->addWidget(LogFileReWrCBx);
     open->addStretch(1);
-    t->addLayout(open, 4, 0, 1, 3);
+    t->addLayout(open, 4, 0, 1, 4);
 
     OKBtn = new QPushButton(tr("OK"), this);
     OKBtn->setObjectName(QStringLiteral("OKBtn"));
@@ -225,6 +228,9 @@ bool TMonParForm::checkField(QLineEdit* field) {
     } else if (field == MonModeDEdt) {
         params_.periodS = CheckMonPeriod(text);
         field->setText(ShowMonInteger(params_.periodS));
+    } else if (field == MonAdrListEdt && text.trimmed().isEmpty()) {
+        params_.addresses.clear();  // the one address of MonAdr1CB
+        field->clear();
     } else if (field == MonAdrListEdt) {
         QString error;
         const auto list = ParseMonAddressList(text, &error);
