@@ -235,8 +235,10 @@ void TMonGraphForm::GridsMnuClick() {
     plot_->setGridVisible(Qt::Vertical, grids_);
 }
 
+// Asked under the identifier of the monitoring's other erase question.
 void TMonGraphForm::ClearMnuClick() {
-    if (!ui_.question(MessageKind::Confirmation, tr("Do you really want to erase the graph?")))
+    if (!ui_.question(Question::ClearMonitorLog, MessageKind::Confirmation,
+                      tr("Do you really want to erase the graph?")))
         return;
     engine_.graph().clear();
     refresh();

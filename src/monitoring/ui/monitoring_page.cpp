@@ -141,11 +141,11 @@ void TMonitoringPage::MonStartBtnClick() {
     if (!MonStartBtn->isEnabled()) return;
     engine_.setParameters(parForm_->parameters());
     emit showRequested();
-    engine_.MonStartBtnClick();
+    engine_.startMonitoring();  // MonStartBtnClick
 }
 
 void TMonitoringPage::MonStopBtnClick() {
-    engine_.MonStopBtnClick();
+    engine_.stopMonitoring();  // MonStopBtnClick
 }
 
 void TMonitoringPage::MonParamBtnClick() {
@@ -161,7 +161,7 @@ void TMonitoringPage::MonGraphBtnClick() {
 }
 
 void TMonitoringPage::MonClearBtnClick() {
-    log_.MonClearBtnClick(ui_);
+    log_.confirmAndClear(ui_);  // MonClearBtnClick
 }
 
 }  // namespace lmk17

@@ -19,6 +19,7 @@
 #include "operations/operation_texts.h"
 #include "operations/pv_reading_values.h"
 #include "operations/transmitter_session.h"
+#include "operations/transmitter_stack.h"
 
 namespace lmk17 {
 
@@ -34,7 +35,8 @@ W* Named(W* w, const char* name) {
 
 }  // namespace
 
-TToolsPage::TToolsPage(LiveReadings& live, QWidget* parent) : QWidget(parent), live_(live) {
+TToolsPage::TToolsPage(TransmitterStack& stack, QWidget* parent)
+    : QWidget(parent), stack_(stack), live_(stack.live()) {
     setObjectName(QStringLiteral("ToolsPage"));
     auto* pvBox = Named(new QGroupBox(tr("  Primary Variable and Output  "), this), "PVGB");
     buildPvGroup(pvBox);
@@ -86,9 +88,9 @@ TToolsPage::TToolsPage(LiveReadings& live, QWidget* parent) : QWidget(parent), l
         e->installEventFilter(this);
     for (QRadioButton* b : TPrHodnRBtn) b->installEventFilter(this);
 
-    TransactionEngine& engine = live_.session().engine();
     connect(&live_, &LiveReadings::pageChanged, this, &TToolsPage::refresh);
-    connect(&engine, &TransactionEngine::commandsEnabledChanged, this, &TToolsPage::refresh);
+    connect(&stack_, &TransmitterStack::commandStatesChanged, this, &TToolsPage::refresh);
+    connect(&stack_.model(), &ConfigModel::identityChanged, this, &TToolsPage::refresh);
     refresh();
 }
 
@@ -204,21 +206,13 @@ void TToolsPage::refresh() {
     applyEnabling();
 }
 
-// EnableCommands as this page's controls follow it, with the exceptions of
-// a running interval reading and automatic output test.
+// EnableCommands as this page's controls follow it; PV "Read" and "Use"
+// keep their own states while their operation repeats.
 void TToolsPage::applyEnabling() {
-    TransactionEngine& engine = live_.session().engine();
-    const ConfigModel& model = live_.session().model();
-    const ToolsPage& p = live_.page();
-    CommandContext c;
-    c.configurationPresent = model.hasConfiguration();
-    c.outputTestAllowed = model.hasConfiguration();
-    const CommandStates s = CommandStatesFor(engine.commandsEnabled(), c);
-    const QString stop = operation_text::Tr(live_text::kStop);
-
+    const CommandStates s = stack_.commandStates();
     VstTimerEnCBx->setEnabled(s.generalControls);
     VstPeriodaEdt->setEnabled(s.generalControls);
-    PVReadBtn->setEnabled(s.configurationCommands || p.pvReadCaption == stop);
+    PVReadBtn->setEnabled(s.pvRead);
     ZjistiTmpCJBtn->setEnabled(s.configurationCommands);
     ProCasBtn->setEnabled(s.configurationCommands);
     TstProudGB->setEnabled(!s.outputTestGroupGrey);
@@ -228,9 +222,8 @@ void TToolsPage::applyEnabling() {
     }
     TPrTimerEnCBx->setEnabled(s.outputTestControls);
     TPrPeriodaEdt->setEnabled(s.outputTestControls);
-    TPrGoBtn->setEnabled(
-        s.outputTestUseExit.value_or(s.configurationCommands || p.useCaption == stop));
-    ZrusTPrBtn->setEnabled(s.outputTestUseExit.value_or(p.exitTestingEnabled));
+    TPrGoBtn->setEnabled(s.outputTestUseExit.value_or(s.outputTestUse));
+    ZrusTPrBtn->setEnabled(s.outputTestUseExit.value_or(live_.page().exitTestingEnabled));
 }
 
 // The unit of the output test values, e.g. "[mA]"; a unit too long for its
@@ -280,7 +273,7 @@ bool TToolsPage::eventFilter(QObject* watched, QEvent* event) {
     if (auto* b = qobject_cast<QRadioButton*>(watched)) {
         if (event->type() == QEvent::MouseButtonDblClick && b->isEnabled()) {
             b->setChecked(true);
-            live_.TPrHodn1RBtnDblClick();  // TPrHodn1RBtnDblClick
+            live_.useTestValueOnDoubleClick();  // TPrHodn1RBtnDblClick
             return true;
         }
         return QWidget::eventFilter(watched, event);
@@ -321,24 +314,24 @@ void TToolsPage::takeFocusedField() {
 
 void TToolsPage::PVReadBtnClick() {
     takeFocusedField();
-    live_.PVReadBtnClick();
+    live_.readOrStopPv();  // PVReadBtnClick
 }
 
 void TToolsPage::ZjistiTmpCJBtnClick() {
-    live_.ZjistiTmpCJBtnClick();
+    live_.startCjReading();  // ZjistiTmpCJBtnClick
 }
 
 void TToolsPage::ProCasBtnClick() {
-    live_.ProCasBtnClick();
+    live_.startWorkingTimeReading();  // ProCasBtnClick
 }
 
 void TToolsPage::TPrGoBtnClick() {
     takeFocusedField();
-    live_.TPrGoBtnClick();
+    live_.useOrStopOutputTest();  // TPrGoBtnClick
 }
 
 void TToolsPage::ZrusTPrBtnClick() {
-    live_.ZrusTPrBtnClick();
+    live_.exitOutputTesting();  // ZrusTPrBtnClick
 }
 
 }  // namespace lmk17

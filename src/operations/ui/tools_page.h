@@ -15,6 +15,7 @@
 namespace lmk17 {
 
 class LiveReadings;
+class TransmitterStack;
 
 // The "Tools" page: the primary variable with interval reading, the output
 // and its gauge, the device-error list, the output test, the cold-junction
@@ -22,14 +23,14 @@ class LiveReadings;
 //
 // The page shows the core's ToolsPage record and forwards every click and
 // edit to the live readings; it never talks to the transmitter itself. Its
-// controls follow EnableCommands (CommandStatesFor) with the two
+// controls follow the stack's command states (EnableCommands) with the two
 // exceptions of a running operation: PV "Read" reads "Stop" and stays
 // usable during interval reading, and so does "Use" during automatic
 // setting.
 class TToolsPage : public QWidget {
     Q_OBJECT
 public:
-    explicit TToolsPage(LiveReadings& live, QWidget* parent = nullptr);
+    explicit TToolsPage(TransmitterStack& stack, QWidget* parent = nullptr);
 
     // Primary variable and output.
     QPushButton* PVReadBtn = nullptr;
@@ -82,6 +83,7 @@ private:
     void showUnit();
     void Timer5Timer();
 
+    TransmitterStack& stack_;
     LiveReadings& live_;
     QString unitText_;
     bool refreshing_ = false;

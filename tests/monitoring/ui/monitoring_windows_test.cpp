@@ -340,7 +340,7 @@ TEST(MonitoringShots, PageDialogAndGraph) {
     ASSERT_TRUE(LiveSimRig::waitFor([&] { return rig.monitoring.indicatorBusy(); }));
     page.grab().save(dir + "/h15-monitoring-page.png");
     rig.ui.defaultAnswer = true;
-    ASSERT_TRUE(LiveSimRig::waitFor([&] { return rig.monitoring.MonStopBtnClick(); }));
+    ASSERT_TRUE(LiveSimRig::waitFor([&] { return rig.monitoring.stopMonitoring(); }));
 
     page.MonParForm()->show();
     QApplication::processEvents();

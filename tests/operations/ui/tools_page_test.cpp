@@ -20,7 +20,7 @@ struct Tools : ::testing::Test {
         p.workingTimeS = 86400 + 5;
         return p;
     }()}};
-    TToolsPage page{rig.live};
+    TToolsPage page{rig.stack};
 
     void SetUp() override {
         ASSERT_TRUE(rig.started);
@@ -167,7 +167,7 @@ TEST_F(Tools, BreakDuringCjAndWorkingTime) {
 // No configuration: nothing on the page can start an operation.
 TEST(ToolsPage, WithoutConfigurationEverythingWaits) {
     LiveSimRig rig({Profile("K8410H10", 191)});
-    TToolsPage page(rig.live);
+    TToolsPage page(rig.stack);
     for (QWidget* w :
          std::initializer_list<QWidget*>{page.PVReadBtn, page.TPrGoBtn, page.ZrusTPrBtn,
                                          page.ZjistiTmpCJBtn, page.ProCasBtn, page.TstProudGB})
