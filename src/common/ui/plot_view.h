@@ -57,7 +57,7 @@ public:
         Symbol symbol = Symbol::None;  // mark every point
         QSize symbolSize{6, 6};        // width and height in pixels
         int lineWidth = 1;
-        QColor symbolColor;  // invalid: the colour of the line
+        QColor symbolColor = QColor();  // invalid: the colour of the line
     };
 
     // The ticks of an axis in its range low..high, aiming at `count` ticks,
