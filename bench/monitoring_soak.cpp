@@ -62,7 +62,7 @@ int main(int argc, char** argv) {
         lost = l;
         if (!l && returned.isValid()) resumeMs.push_back(returned.elapsed());
     });
-    if (!core.monitoring.MonStartBtnClick() || !WaitFor([&] { return ended >= 100; }, 30000)) {
+    if (!core.monitoring.startMonitoring() || !WaitFor([&] { return ended >= 100; }, 30000)) {
         out << "monitoring did not start" << Qt::endl;
         return 1;
     }

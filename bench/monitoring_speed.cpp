@@ -52,7 +52,7 @@ double CycleMs(int baud, QTextStream& out) {
         if (busy) return t.start();
         if (t.isValid()) ms.push_back(t.nsecsElapsed() / 1e6);
     });
-    if (!core.monitoring.MonStartBtnClick()) return -1;
+    if (!core.monitoring.startMonitoring()) return -1;
     const bool done = WaitFor([&] { return int(ms.size()) >= kCycles; }, 600000);
     WaitFor([&] { return core.monitoring.stopConfirmed(); }, 20000);
     if (!done || recordsOk < kCycles * kTransmitters) {

@@ -60,7 +60,9 @@ void MonitorGraphModel::addPoint(double x, double y) {
     addPoint(first().address, x, y);
 }
 
+// A PV that is not a finite number is logged but has no place on a graph.
 void MonitorGraphModel::addPoint(int address, double x, double y) {
+    if (!std::isfinite(x) || !std::isfinite(y)) return;
     Series& s = seriesFor(address);
     while (!s.points.empty() && int(s.points.size()) >= limit_) s.points.pop_front();
     s.points.push_back({x, y});

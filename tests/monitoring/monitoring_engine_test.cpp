@@ -396,7 +396,7 @@ TEST(Monitoring, SeveralTransmittersOnOneLine) {
     rig.line->setFaults({});
     ASSERT_TRUE(rig.cycle());
     rig.ui.answers = {true};
-    ASSERT_TRUE(rig.monitoring.MonStopBtnClick());
+    ASSERT_TRUE(rig.monitoring.stopMonitoring());
 
     const QString range = QStringLiteral("    Input Range: < ");
     const QStringList expected = {
@@ -451,7 +451,7 @@ TEST(Monitoring, NoTransmitterOfSeveralAnswersEndsTheRun) {
     MonitorRig rig({At(0, "K8620L31", 1)}, {9, 10});
     ASSERT_TRUE(rig.started);
     rig.monitoring.setParameters(rig.params);
-    ASSERT_TRUE(rig.monitoring.MonStartBtnClick());
+    ASSERT_TRUE(rig.monitoring.startMonitoring());
     ASSERT_TRUE(LiveSimRig::waitFor([&] { return !rig.monitoring.active(); }));
     const QStringList& w = rig.log.windowLines();
     EXPECT_EQ(w.mid(5, 4),

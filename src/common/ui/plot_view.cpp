@@ -1,7 +1,9 @@
 #include "common/ui/plot_view.h"
 
 #include <QApplication>
+#include <QCategoryAxis>
 #include <QClipboard>
+#include <QLegend>
 #include <QMouseEvent>
 #include <QPainter>
 #include <algorithm>
@@ -61,6 +63,7 @@ AxisRange PlotView::setRange(Qt::Orientation o, double low, double high) {
 void PlotView::placeTicks(Qt::Orientation o) {
     QValueAxis* a = axis(o);
     const int i = o == Qt::Horizontal ? 0 : 1;
+    if (labelers_[i]) return;  // an axis with labels of its own places them itself
     const double step = NiceStep(a->max() - a->min(), ticks_[i] - 1);
     if (step <= 0.0) return;
     a->setTickType(QValueAxis::TicksDynamic);
@@ -95,9 +98,69 @@ void PlotView::setLabelFormat(Qt::Orientation o, const QString& format) {
 }
 
 void PlotView::setTickCount(Qt::Orientation o, int count) {
-    ticks_[o == Qt::Horizontal ? 0 : 1] = std::max(2, count);
-    axis(o)->setTickCount(std::max(2, count));
+    count = std::max(2, count);
+    ticks_[o == Qt::Horizontal ? 0 : 1] = count;
+    if (labelers_[o == Qt::Horizontal ? 0 : 1]) {
+        relabel(o);
+        return;
+    }
+    axis(o)->setTickCount(count);
     placeTicks(o);
+}
+
+void PlotView::setLegendVisible(bool visible) {
+    chart()->legend()->setVisible(visible);
+    if (visible) chart()->legend()->setAlignment(Qt::AlignBottom);
+}
+
+// A category axis is a value axis whose labels sit at values of our choice;
+// it takes the old axis' place, range, grid and series.
+void PlotView::setTickLabels(Qt::Orientation o, TickLabeler labeler) {
+    const int i = o == Qt::Horizontal ? 0 : 1;
+    labelers_[i] = std::move(labeler);
+    const Side side = o == Qt::Horizontal ? Side::Bottom : Side::Left;
+    QValueAxis* old = axes_[int(side)];
+    if (!qobject_cast<QCategoryAxis*>(old)) {
+        auto* a = new QCategoryAxis;
+        a->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+        a->setRange(old->min(), old->max());
+        a->setGridLineVisible(old->isGridLineVisible());
+        a->setGridLinePen(old->gridLinePen());
+        a->setLabelsFont(old->labelsFont());
+        chart()->addAxis(a, o == Qt::Horizontal ? Qt::AlignBottom : Qt::AlignLeft);
+        for (QLineSeries* s : styles_.keys()) {
+            s->detachAxis(old);
+            s->attachAxis(a);
+        }
+        chart()->removeAxis(old);
+        delete old;
+        axes_[int(side)] = a;
+        connect(a, &QValueAxis::rangeChanged, this, [this, o] { relabel(o); });
+    }
+    relabel(o);
+}
+
+void PlotView::relabel(Qt::Orientation o) {
+    const int i = o == Qt::Horizontal ? 0 : 1;
+    auto* a = qobject_cast<QCategoryAxis*>(axis(o));
+    if (!a || !labelers_[i] || relabelling_) return;
+    relabelling_ = true;
+    for (const QString& label : a->categoriesLabels()) a->remove(label);
+    a->setStartValue(a->min());
+    // Labels must differ; an invisible trailing blank tells equal texts apart.
+    QStringList used;
+    for (auto [value, text] : labelers_[i](a->min(), a->max(), ticks_[i])) {
+        while (used.contains(text)) text += QChar(0x200B);
+        used.append(text);
+        a->append(text, value);
+    }
+    relabelling_ = false;
+}
+
+void PlotView::setZoomAxis(Qt::Orientation o) {
+    zoomAxis_ = o;
+    setRubberBand(o == Qt::Horizontal ? QChartView::HorizontalRubberBand
+                                      : QChartView::VerticalRubberBand);
 }
 
 void PlotView::setGridVisible(Qt::Orientation o, bool visible) {
@@ -118,6 +181,12 @@ QLineSeries* PlotView::addSeries(const SeriesStyle& style) {
     return s;
 }
 
+void PlotView::removeSeries(QLineSeries* series) {
+    if (!styles_.remove(series)) return;
+    chart()->removeSeries(series);
+    delete series;
+}
+
 void PlotView::setStyle(QLineSeries* series, const SeriesStyle& style) {
     styles_[series] = style;
     QPen pen(style.line ? QPen(style.color, style.lineWidth) : QPen(Qt::NoPen));
@@ -126,8 +195,9 @@ void PlotView::setStyle(QLineSeries* series, const SeriesStyle& style) {
     const bool marks = style.symbol != Symbol::None;
     series->setPointsVisible(marks);
     if (marks) {
+        const QColor symbolColor = style.symbolColor.isValid() ? style.symbolColor : style.color;
         series->setMarkerSize(std::max(style.symbolSize.width(), style.symbolSize.height()));
-        series->setLightMarker(symbolImage(style.symbol, style.symbolSize, style.color));
+        series->setLightMarker(symbolImage(style.symbol, style.symbolSize, symbolColor));
     } else {
         series->setLightMarker(QImage());
     }
@@ -211,13 +281,37 @@ void PlotView::copyToClipboard() const {
 }
 
 void PlotView::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() == Qt::RightButton && inPlotArea(event->position().toPoint())) {
-        emit rightReleased(event->globalPosition().toPoint(),
-                           mapToData(event->position().toPoint()));
+    if (event->button() == Qt::RightButton) {
+        // The right button is ours: Qt Charts would zoom out on it.
+        if (inPlotArea(event->position().toPoint()))
+            emit rightReleased(event->globalPosition().toPoint(),
+                               mapToData(event->position().toPoint()));
         event->accept();
         return;
     }
+    const bool banding = zoomAxis_ && event->button() == Qt::LeftButton;
+    const AxisRange before = banding ? range(*zoomAxis_) : AxisRange{};
     QChartView::mouseReleaseEvent(event);
+    if (banding && !(range(*zoomAxis_) == before)) emit zoomedByUser();
+}
+
+void PlotView::wheelEvent(QWheelEvent* event) {
+    const QPoint pos = event->position().toPoint();
+    if (!zoomAxis_ || event->angleDelta().y() == 0 || !inPlotArea(pos)) {
+        QChartView::wheelEvent(event);
+        return;
+    }
+    // One notch (120) zooms in or out by a fifth about the pointer.
+    const double factor = std::pow(0.8, event->angleDelta().y() / 120.0);
+    const QPointF at = mapToData(pos);
+    const double centre = *zoomAxis_ == Qt::Horizontal ? at.x() : at.y();
+    const AxisRange r = range(*zoomAxis_);
+    const double low = centre - (centre - r.low) * factor;
+    const double high = centre + (r.high - centre) * factor;
+    if (!(high - low > 0.0) || !std::isfinite(low) || !std::isfinite(high)) return;
+    axis(*zoomAxis_)->setRange(low, high);
+    event->accept();
+    emit zoomedByUser();
 }
 
 }  // namespace lmk17

@@ -5,6 +5,9 @@
 #include <QLineSeries>
 #include <QPointF>
 #include <QValueAxis>
+#include <functional>
+#include <optional>
+#include <utility>
 #include <vector>
 
 #include "common/axis_range.h"
@@ -27,6 +30,13 @@ namespace lmk17 {
 //    button emits rightReleased().
 //  - Output: renderImage() paints the plot on white; copyToClipboard() puts
 //    that image on the clipboard (QClipboard::setImage).
+//  - Labels of one's own: setTickLabels() gives an axis ticks and texts that a
+//    printf format cannot write (times of day); the ticks follow every range
+//    change.
+//  - Zoom: setZoomAxis() lets the mouse wheel (about the pointer) and a
+//    rubber band drawn with the left button zoom along one axis; each such
+//    zoom emits zoomedByUser(), so that the owner stops scaling that axis
+//    automatically until it resets the zoom itself.
 //
 // A minimal use:
 //     PlotView plot;
@@ -47,7 +57,13 @@ public:
         Symbol symbol = Symbol::None;  // mark every point
         QSize symbolSize{6, 6};        // width and height in pixels
         int lineWidth = 1;
+        QColor symbolColor = QColor();  // invalid: the colour of the line
     };
+
+    // The ticks of an axis in its range low..high, aiming at `count` ticks,
+    // with their label texts.
+    using TickLabeler =
+        std::function<std::vector<std::pair<double, QString>>(double low, double high, int count)>;
 
     explicit PlotView(QWidget* parent = nullptr);
 
@@ -74,10 +90,19 @@ public:
     void setTickCount(Qt::Orientation o, int count);
     void setGridVisible(Qt::Orientation o, bool visible);
     void setTitle(const QString& title);
+    void setLegendVisible(bool visible);
+
+    // Ticks and labels of one's own for the bottom or left axis (replaces
+    // the printf format; the tick count set is passed to the labeler).
+    void setTickLabels(Qt::Orientation o, TickLabeler labeler);
+    // Wheel and rubber-band zoom along one axis.
+    void setZoomAxis(Qt::Orientation o);
 
     // A new series attached to the bottom and left axes.
     QLineSeries* addSeries(const SeriesStyle& style);
     void setStyle(QLineSeries* series, const SeriesStyle& style);
+    // Takes a series off the plot and deletes it.
+    void removeSeries(QLineSeries* series);
     // Replaces the series' points, skipping the non-finite ones.
     void setPoints(QLineSeries* series, const std::vector<QPointF>& points);
     // Resizes the symbols of a series (pixels), keeping its kind and colour.
@@ -100,17 +125,25 @@ public:
 signals:
     // The right mouse button was released over the plot area.
     void rightReleased(const QPoint& globalPos, const QPointF& dataPos);
+    // The user zoomed with the wheel or a rubber band.
+    void zoomedByUser();
 
 protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
 
 private:
+    void relabel(Qt::Orientation o);
+
     QValueAxis* axes_[4] = {};
     int ticks_[2] = {6, 6};  // by orientation: horizontal, vertical
     bool fixedFormat_[2] = {false, false};
 
     void placeTicks(Qt::Orientation o);
     QHash<QLineSeries*, SeriesStyle> styles_;
+    TickLabeler labelers_[2];  // Horizontal, Vertical
+    bool relabelling_ = false;
+    std::optional<Qt::Orientation> zoomAxis_;
 };
 
 }  // namespace lmk17

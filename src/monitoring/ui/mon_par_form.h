@@ -1,0 +1,86 @@
+#pragma once
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialog>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "common/user_interaction.h"
+#include "monitoring/monitor_parameters.h"
+
+namespace lmk17 {
+
+// " Monitoring Parameters" (MonParForm): interval, graph points and symbol,
+// log format, record conditions, the monitored address (or list of
+// addresses) and the log file. Every value field keeps its text and the
+// validated value; the validated values are what parameters() gives.
+//
+// A numeric field is trimmed on entering and checked on leaving or Enter
+// (the Enter is consumed), by the checks of monitor_parameters.h. Any close
+// (OK, Esc, the close box) checks the focused field first, then turns
+// "Write when:" without a ticked condition into "Write all Records".
+class TMonParForm : public QDialog {
+    Q_OBJECT
+public:
+    explicit TMonParForm(UserInteraction& ui, QWidget* parent = nullptr);
+
+    const MonitorParameters& parameters() const { return params_; }
+    // Shows the values (from the settings file at start).
+    void setParameters(const MonitorParameters& parameters);
+    // Where a log file named without a folder goes (the user's data folder).
+    void setDataFolder(const QString& folder) { dataFolder_ = folder; }
+
+    QLineEdit* MonIntervalEdt = nullptr;
+    QLineEdit* MonNGrfPntEdt = nullptr;
+    QComboBox* PntSymbCBox = nullptr;
+    QComboBox* MonFormatCB = nullptr;
+    QComboBox* MonDesOddCB = nullptr;
+    QLineEdit* MonDecNumPVEdt = nullptr;
+    QRadioButton* MonMode1RBx = nullptr;
+    QRadioButton* MonMode2RBx = nullptr;
+    QCheckBox* MonModeACBx = nullptr;
+    QLineEdit* MonModeAEdt = nullptr;
+    QCheckBox* MonModeBCBx = nullptr;
+    QCheckBox* MonModeCCBx = nullptr;
+    QCheckBox* MonModeDCBx = nullptr;
+    QLineEdit* MonModeDEdt = nullptr;
+    QComboBox* MonAdr1CB = nullptr;
+    QLineEdit* MonAdrListEdt = nullptr;  // several transmitters: "0,3,5-7"
+    QCheckBox* LogToFileCBx = nullptr;
+    QLineEdit* MonLogFileEdt = nullptr;
+    QPushButton* MonLogFileBtn = nullptr;  // browse
+    QRadioButton* LogFileAppendCBx = nullptr;
+    QRadioButton* LogFileReWrCBx = nullptr;
+    QPushButton* OKBtn = nullptr;
+
+signals:
+    // The point symbol was chosen (applied to the graph at once).
+    void pointSymbolChanged(int index);
+    // The dialog closed; parameters() holds what it shows.
+    void closed();
+
+public slots:
+    void done(int result) override;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    // The check of one field (MonIntervalEdtExit, ...); false when the text
+    // was refused and the field keeps the focus.
+    bool checkField(QLineEdit* field);
+    void MonModeRBxClick();
+    void MonLogFileBtnClick();
+    void showValues();
+    QString resolvedLogFile(const QString& text) const;
+
+    UserInteraction& ui_;
+    MonitorParameters params_;
+    QString dataFolder_;
+    bool showing_ = false;  // showValues() is filling the controls
+};
+
+}  // namespace lmk17

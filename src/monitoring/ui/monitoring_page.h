@@ -1,0 +1,83 @@
+#pragma once
+
+#include <QAction>
+#include <QFrame>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QWidget>
+
+#include "common/user_interaction.h"
+#include "monitoring/monitor_parameters.h"
+
+namespace lmk17 {
+
+class MonitoringEngine;
+class MonitorLog;
+class TMonParForm;
+class TMonGraphForm;
+
+// The "Monitoring" page: Start / Stop, Parameters, View Graph, Clear Log,
+// the log window MonMemo (the lines of the monitoring log, at most 501) and
+// the activity indicator Shape1: white between cycles, green while a
+// request of a cycle is out, red while the port is lost and being reopened.
+//
+// The page owns the parameters dialog and the graph window; both live as
+// long as the page. The menu commands (Monitoring START / STOP, View the
+// Monitoring Graph, Monitoring Parameters) act only while their button is
+// enabled: attachMenu() wires them.
+class TMonitoringPage : public QWidget {
+    Q_OBJECT
+public:
+    TMonitoringPage(MonitoringEngine& engine, UserInteraction& ui, QWidget* parent = nullptr);
+
+    TMonParForm* MonParForm() const { return parForm_; }
+    TMonGraphForm* MonGraphForm() const { return graphForm_; }
+    void attachMenu(QAction* start, QAction* stop, QAction* graph, QAction* parameters);
+    // The dialog's values (from the settings file): shown in the dialog,
+    // the point symbol applied to the graph.
+    void loadParameters(const MonitorParameters& parameters);
+    const MonitorParameters& parameters() const;
+
+    QPushButton* MonStartBtn = nullptr;
+    QPushButton* MonStopBtn = nullptr;
+    QPushButton* MonParamBtn = nullptr;
+    QPushButton* MonGraphBtn = nullptr;
+    QPushButton* MonClearBtn = nullptr;
+    QPlainTextEdit* MonMemo = nullptr;
+    QFrame* Shape1 = nullptr;
+
+    // The indicator's colours.
+    static QColor IdleColor() { return Qt::white; }
+    static QColor BusyColor() { return QColor(0, 128, 0); }
+    static QColor PortLostColor() { return QColor(192, 0, 0); }
+    QColor indicatorColor() const { return indicator_; }
+
+signals:
+    // A run is starting: the main window brings this page to the front.
+    void showRequested();
+
+public:
+    void MonStartBtnClick();
+    void MonStopBtnClick();
+    void MonParamBtnClick();
+    void MonGraphBtnClick();
+    void MonClearBtnClick();
+
+private:
+    void followActive(bool active);
+    void showIndicator();
+    void setIndicator(const QColor& color, const QString& tip);
+
+    MonitoringEngine& engine_;
+    MonitorLog& log_;
+    UserInteraction& ui_;
+    TMonParForm* parForm_ = nullptr;
+    TMonGraphForm* graphForm_ = nullptr;
+    QPointer<QAction> startMnu_;
+    QPointer<QAction> stopMnu_;
+    QPointer<QAction> paramMnu_;
+    QColor indicator_;
+};
+
+}  // namespace lmk17

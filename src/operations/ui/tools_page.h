@@ -1,0 +1,92 @@
+#pragma once
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+#include <QWidget>
+#include <array>
+
+namespace lmk17 {
+
+class LiveReadings;
+class TransmitterStack;
+
+// The "Tools" page: the primary variable with interval reading, the output
+// and its gauge, the device-error list, the output test, the cold-junction
+// temperature and the working time.
+//
+// The page shows the core's ToolsPage record and forwards every click and
+// edit to the live readings; it never talks to the transmitter itself. Its
+// controls follow the stack's command states (EnableCommands) with the two
+// exceptions of a running operation: PV "Read" reads "Stop" and stays
+// usable during interval reading, and so does "Use" during automatic
+// setting.
+class TToolsPage : public QWidget {
+    Q_OBJECT
+public:
+    explicit TToolsPage(TransmitterStack& stack, QWidget* parent = nullptr);
+
+    // Primary variable and output.
+    QPushButton* PVReadBtn = nullptr;
+    QCheckBox* VstTimerEnCBx = nullptr;
+    QLineEdit* VstPeriodaEdt = nullptr;
+    QLabel* PVLbl = nullptr;
+    QLabel* VProudLbl = nullptr;
+    QProgressBar* VystProudGg = nullptr;
+    QLabel* RezTPrLbl = nullptr;
+    QComboBox* SignChybyCB = nullptr;
+    QLabel* SignChybyLbl = nullptr;
+    // Output test.
+    QGroupBox* TstProudGB = nullptr;
+    std::array<QRadioButton*, 3> TPrHodnRBtn{};  // TPrHodn1RBtn..TPrHodn3RBtn
+    std::array<QLineEdit*, 3> TPrHodnEdt{};      // TPrHodn1Edt..TPrHodn3Edt
+    std::array<QLabel*, 4> PVjednLbl{};          // PVjedn1Lbl..PVjedn4Lbl: the output unit
+    QCheckBox* TPrTimerEnCBx = nullptr;
+    QLineEdit* TPrPeriodaEdt = nullptr;
+    QPushButton* TPrGoBtn = nullptr;
+    QPushButton* ZrusTPrBtn = nullptr;
+    // Cold junction and working time.
+    QPushButton* ZjistiTmpCJBtn = nullptr;
+    QLabel* HodnTemperCJLbl = nullptr;
+    QPushButton* ProCasBtn = nullptr;
+    QLabel* ProCas2Lbl = nullptr;
+    QTimer* Timer5 = nullptr;  // scrolls the unit labels
+
+    // The handlers (the menu commands call them too).
+    void PVReadBtnClick();
+    void ZjistiTmpCJBtnClick();
+    void ProCasBtnClick();
+    void TPrGoBtnClick();
+    void ZrusTPrBtnClick();
+
+    // Shows the core's record and the enabling rules again (the main window
+    // calls it when the configuration changed).
+    void refresh();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+
+private:
+    void buildPvGroup(QWidget* box);
+    void buildOutputTestGroup();
+    void applyEnabling();
+    void leaveField(QLineEdit* field);
+    void takeFocusedField();
+    void showUnit();
+    void Timer5Timer();
+
+    TransmitterStack& stack_;
+    LiveReadings& live_;
+    QString unitText_;
+    bool refreshing_ = false;
+};
+
+}  // namespace lmk17

@@ -1,0 +1,375 @@
+// The Monitoring page, the parameters dialog and the graph window, driven
+// through their controls against the simulator.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCategoryAxis>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "common/time_ticks.h"
+#include "monitoring/live_sim_rig.h"
+#include "monitoring/monitor_record.h"
+#include "monitoring/ui/mon_graph_form.h"
+#include "monitoring/ui/mon_par_form.h"
+#include "monitoring/ui/monitoring_page.h"
+
+using namespace lmk17;
+using namespace lmk17::test;
+
+namespace {
+
+// Types into a field as a user does: focus (which trims), the text, Enter.
+QString Type(QLineEdit* field, const QString& text) {
+    field->setFocus();
+    QApplication::processEvents();
+    field->selectAll();
+    QTest::keyClick(field, Qt::Key_Delete);
+    QTest::keyClicks(field, text);
+    QTest::keyClick(field, Qt::Key_Return);
+    return field->text();
+}
+
+struct FieldCase {
+    const char* field;
+    const char* typed;
+    const char* shown;
+};
+
+}  // namespace
+
+// Every field check of the dialog, as the user meets it.
+TEST(MonParForm, FieldRules) {
+    ScriptedInteraction ui;
+    TMonParForm form(ui);
+    form.show();
+    const FieldCase cases[] = {
+        {"MonIntervalEdt", "0,5", " 1.0"},
+        {"MonIntervalEdt", "abc", " 1000.0"},
+        {"MonIntervalEdt", "2.5", " 2.5"},
+        {"MonIntervalEdt", "5000", " 1200.0"},
+        {"MonNGrfPntEdt", "x", " 20"},
+        {"MonNGrfPntEdt", "5000", " 2000"},
+        {"MonDecNumPVEdt", "2", " 3"},
+        {"MonDecNumPVEdt", "30", " 25"},
+        {"MonModeAEdt", "5000", " 1000"},
+        {"MonModeAEdt", "0", " 1"},
+        {"MonModeAEdt", "x", " 1"},
+        {"MonModeDEdt", "x", " 300"},
+        {"MonModeDEdt", "10", " 20"},
+        {"MonModeDEdt", "9000", " 7200"},
+        {"MonAdrListEdt", " 5-7, 0", "5-7,0"},
+        {"MonAdrListEdt", "", ""},
+    };
+    form.MonMode2RBx->setChecked(true);  // the condition fields take input
+    for (const FieldCase& c : cases) {
+        auto* field = form.findChild<QLineEdit*>(QLatin1String(c.field));
+        ASSERT_TRUE(field) << c.field;
+        EXPECT_EQ(Type(field, QLatin1String(c.typed)), QLatin1String(c.shown))
+            << c.field << " typed " << c.typed;
+    }
+    const MonitorParameters& p = form.parameters();
+    EXPECT_EQ(p.intervalMs, 1200000);
+    EXPECT_EQ(p.pointLimit, 2000);
+    EXPECT_EQ(p.digits, 25);
+    EXPECT_EQ(p.changePercent, 1);
+    EXPECT_EQ(p.periodS, 7200);
+    EXPECT_TRUE(p.addresses.empty());
+    EXPECT_TRUE(ui.shown.empty());
+
+    // A list that cannot be used is refused with its reason; the last good one stays.
+    Type(form.MonAdrListEdt, QStringLiteral("0,3"));
+    Type(form.MonAdrListEdt, QStringLiteral("0,40"));
+    ASSERT_EQ(ui.shown.size(), 1u);
+    EXPECT_EQ(ui.shown.front().kind, MessageKind::Error);
+    EXPECT_EQ(form.parameters().addresses, (std::vector<int>{0, 3}));
+}
+
+// Closing: the focused field counts, and "Write when:" needs a condition.
+TEST(MonParForm, CloseRules) {
+    ScriptedInteraction ui;
+    TMonParForm form(ui);
+    form.show();
+    EXPECT_FALSE(form.MonModeACBx->isEnabled());  // "Write all Records": conditions off
+    form.MonMode2RBx->setChecked(true);
+    EXPECT_TRUE(form.MonModeACBx->isEnabled());
+    for (QCheckBox* b : {form.MonModeACBx, form.MonModeBCBx, form.MonModeCCBx, form.MonModeDCBx})
+        b->setChecked(false);
+    form.MonIntervalEdt->setFocus();
+    QApplication::processEvents();
+    form.MonIntervalEdt->selectAll();
+    QTest::keyClicks(form.MonIntervalEdt, QStringLiteral("7"));
+    QTest::keyClick(&form, Qt::Key_Escape);
+    EXPECT_FALSE(form.isVisible());
+    EXPECT_EQ(form.parameters().intervalMs, 7000);
+    EXPECT_TRUE(form.parameters().writeAll);
+    EXPECT_TRUE(form.MonMode1RBx->isChecked());
+}
+
+namespace {
+
+// The graph window over a rig's monitoring engine, filled by hand.
+struct Graph : ::testing::Test {
+    LiveSimRig rig{{Profile("K8410H10", 191)}};
+    TMonGraphForm form{rig.monitoring, rig.ui};
+    MonitorGraphModel& model = rig.monitoring.graph();
+    double day = 45000.5;  // 12:00:00
+
+    void SetUp() override {
+        form.resize(600, 400);
+        form.show();
+        QApplication::processEvents();
+    }
+    void add(double y, int address = 0) {
+        day += 1.0 / 86400;
+        model.addPoint(address, day, y);
+        form.refresh();
+    }
+    AxisRange valueAxis() const { return form.GrafChart()->range(Qt::Vertical); }
+};
+
+}  // namespace
+
+// The value axis spans at least half a percent of the measuring range.
+TEST_F(Graph, ValueAxisRule) {
+    struct {
+        std::vector<double> readings;
+        double low, high;
+    } cases[] = {{{20, 20, 20}, 19.75, 20.25}, {{10, 30}, 9.4, 30.6}};
+    for (const auto& c : cases) {
+        model.reset();
+        model.setSeries(0, 1234, 1, 0, 100);
+        for (double y : c.readings) add(y);
+        EXPECT_NEAR(valueAxis().low, c.low, 1e-9);
+        EXPECT_NEAR(valueAxis().high, c.high, 1e-9);
+    }
+}
+
+// At the point limit the oldest point goes and the rest stay in the same
+// series (appended, not rebuilt); the time axis spans the points.
+TEST_F(Graph, PointLimitAppendsAndReadouts) {
+    model.reset();
+    model.setPointLimit(200);
+    model.setSeries(0, 1234, 1, 0, 100);
+    add(1);
+    auto* series = qobject_cast<QLineSeries*>(form.GrafChart()->chart()->series().front());
+    int replaced = 0;
+    QObject::connect(series, &QXYSeries::pointsReplaced, [&] { ++replaced; });
+    const double first = day + 1.0 / 86400;
+    for (int i = 0; i < 200; ++i) add(i % 7);
+    EXPECT_EQ(series->count(), 200);
+    EXPECT_EQ(series->at(0).x(), first);
+    EXPECT_EQ(replaced, 0);
+    EXPECT_EQ(form.GrafChart()->chart()->series().size(), 1);
+    EXPECT_NEAR(form.GrafChart()->range(Qt::Horizontal).low, first, 1e-9);
+    EXPECT_NEAR(form.GrafChart()->range(Qt::Horizontal).high, day, 1e-9);
+    // Time labels "h:nn:ss" on the bottom axis.
+    auto* time = qobject_cast<QCategoryAxis*>(form.GrafChart()->axis(Qt::Horizontal));
+    ASSERT_TRUE(time);
+    ASSERT_FALSE(time->categoriesLabels().isEmpty());
+    EXPECT_TRUE(time->categoriesLabels().front().startsWith(QLatin1String("12:0")));
+
+    EXPECT_EQ(form.xReadout({45000 + 3723.0 / 86400, 0}), QStringLiteral(" X= 1:02:03"));
+    EXPECT_TRUE(form.yReadout({0, 21.5}).startsWith(QStringLiteral(" Y= 21.5 ")));
+
+    // "Clear the Graph" asks; No keeps the points, Yes erases them.
+    rig.ui.answers = {false, true};
+    form.ClearMnu->trigger();
+    EXPECT_EQ(series->count(), 200);
+    form.ClearMnu->trigger();
+    EXPECT_EQ(series->count(), 0);
+    EXPECT_EQ(rig.ui.last(), QStringLiteral("Do you really want to erase the graph?"));
+}
+
+// Several addresses: one series each, a legend; a zoomed time axis stays
+// where the user put it until "Reset Zoom".
+TEST_F(Graph, SeriesPerAddressAndZoom) {
+    model.reset();
+    for (int a : {0, 3}) model.setSeries(a, 100 + a, 1, 0, 100);
+    for (int i = 0; i < 10; ++i) {
+        add(10 + i, 0);
+        add(50 + i, 3);
+    }
+    QChart* chart = form.GrafChart()->chart();
+    ASSERT_EQ(chart->series().size(), 2);
+    EXPECT_TRUE(chart->legend()->isVisible());
+    EXPECT_EQ(chart->series()[1]->name(), QStringLiteral("Address 3"));
+
+    const QPoint centre = form.GrafChart()->chart()->plotArea().center().toPoint();
+    QWheelEvent wheel(centre, form.GrafChart()->mapToGlobal(centre), {}, {0, 240}, Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(form.GrafChart()->viewport(), &wheel);
+    const AxisRange zoomed = form.GrafChart()->range(Qt::Horizontal);
+    EXPECT_TRUE(form.zoomed());
+    add(70, 3);
+    EXPECT_EQ(form.GrafChart()->range(Qt::Horizontal), zoomed);
+    form.ResetZoomMnu->trigger();
+    EXPECT_NEAR(form.GrafChart()->range(Qt::Horizontal).high, day, 1e-9);
+}
+
+TEST_F(Graph, SaveAndExport) {
+    model.reset();
+    model.setSeries(0, 1234, 1, 0, 100);
+    for (int i = 0; i < 5; ++i) add(20 + i * 0.5);
+    QTemporaryDir dir;
+    const QString png = dir.filePath(QStringLiteral("g.png"));
+    const QString csv = dir.filePath(QStringLiteral("g.csv"));
+    EXPECT_TRUE(form.saveImage(png));
+    EXPECT_FALSE(QImage(png).isNull());
+    EXPECT_TRUE(form.exportPoints(csv, MonCsvStyle::Semicolon()));
+    QFile f(csv);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QList<QByteArray> rows = f.readAll().split('\n');
+    EXPECT_EQ(rows.size(), 7);  // header, 5 points, the empty tail
+    EXPECT_TRUE(rows[2].contains(";20,5;"));
+    EXPECT_FALSE(form.saveImage(dir.filePath(QStringLiteral("no/such/dir/g.png"))));
+    EXPECT_EQ(rig.ui.shown.back().kind, MessageKind::Error);
+}
+
+// A run of a few cycles through the page's buttons: the log window holds
+// the lines the log writer produced (what lmk17-cli monitor prints), the
+// log file the same lines, the graph one point per correct reading.
+TEST(MonitoringPage, RunFillsLogWindowFileAndGraph) {
+    LiveSimRig rig({Profile("K8410H10", 191)});
+    ASSERT_TRUE(rig.started);
+    QTemporaryDir dir;
+    TMonitoringPage page(rig.monitoring, rig.ui);
+    QAction start, stop, graph, params;
+    page.attachMenu(&start, &stop, &graph, &params);
+    page.show();
+    MonitorParameters p;
+    p.intervalMs = 150;  // shortened
+    p.digits = 8;
+    p.logFile = dir.filePath(QStringLiteral("run.log"));
+    page.MonParForm()->setParameters(p);
+
+    QStringList printed;
+    QObject::connect(&rig.log, &MonitorLog::lineAdded, [&](const QString& l) { printed << l; });
+    int records = 0;
+    QObject::connect(&rig.monitoring, &MonitoringEngine::recordWritten, [&] { ++records; });
+    bool wentGreen = false;
+    QObject::connect(&rig.monitoring, &MonitoringEngine::indicatorChanged, [&](bool) {
+        wentGreen |= page.indicatorColor() == TMonitoringPage::BusyColor();
+    });
+
+    stop.trigger();  // Ctrl+B while Stop is disabled: nothing
+    EXPECT_FALSE(rig.monitoring.active());
+    start.trigger();  // Ctrl+M
+    EXPECT_TRUE(rig.monitoring.active());
+    EXPECT_FALSE(page.MonStartBtn->isEnabled());
+    EXPECT_FALSE(page.MonParamBtn->isEnabled());
+    EXPECT_FALSE(start.isVisible());
+    EXPECT_TRUE(stop.isVisible());
+    ASSERT_TRUE(LiveSimRig::waitFor([&] { return records >= 3; }, 15000));
+    rig.ui.answers = {false, true};  // the stop question: first No, then Yes
+    QTest::mouseClick(page.MonStopBtn, Qt::LeftButton);
+    EXPECT_TRUE(rig.monitoring.active());
+    ASSERT_TRUE(LiveSimRig::waitFor([&] { return page.MonStopBtn->isEnabled(); }));
+    QTest::mouseClick(page.MonStopBtn, Qt::LeftButton);
+    ASSERT_TRUE(LiveSimRig::waitFor([&] { return !rig.monitoring.active(); }));
+    EXPECT_TRUE(page.MonStartBtn->isEnabled());
+    EXPECT_TRUE(start.isVisible());
+    EXPECT_TRUE(wentGreen);
+    EXPECT_EQ(page.indicatorColor(), TMonitoringPage::IdleColor());
+
+    const QStringList memo = page.MonMemo->toPlainText().split(QLatin1Char('\n'));
+    EXPECT_EQ(memo, printed);
+    EXPECT_TRUE(memo.contains(QStringLiteral("  LMK-17 version 2.3.2")));
+    QFile file(p.logFile);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(QString::fromLatin1(file.readAll()), printed.join(QLatin1String("\r\n")) + "\r\n");
+
+    // One graph point per record (every reading answered), with its PV.
+    const auto& points = rig.monitoring.graph().points();
+    auto* series =
+        qobject_cast<QLineSeries*>(page.MonGraphForm()->GrafChart()->chart()->series().front());
+    ASSERT_EQ(series->count(), int(points.size()));
+    EXPECT_GE(series->count(), 3);
+    EXPECT_EQ(series->at(0).y(), points.front().y);
+    int recordLines = 0;
+    for (const QString& l : memo) recordLines += l.contains(QLatin1String(" OK 00 OK"));
+    EXPECT_EQ(recordLines, series->count());
+
+    // Clear Log asks first.
+    rig.ui.answers = {true};
+    QTest::mouseClick(page.MonClearBtn, Qt::LeftButton);
+    EXPECT_TRUE(page.MonMemo->toPlainText().isEmpty());
+}
+
+// The graph window stays responsive at the point limit: appending a point
+// (and dropping the oldest) with the repaint it causes takes a few
+// milliseconds at 2000 points.
+TEST_F(Graph, AppendAtPointLimitIsCheap) {
+    model.reset();
+    model.setPointLimit(2000);
+    model.setSeries(0, 1234, 1, 0, 100);
+    for (int i = 0; i < 2000; ++i) model.addPoint(0, day += 1.0 / 86400, 20 + (i % 50) * 0.1);
+    form.refresh();
+    form.GrafChart()->grab();
+    QElapsedTimer t;
+    t.start();
+    constexpr int kPoints = 50;
+    for (int i = 0; i < kPoints; ++i) {
+        add(20 + (i % 13) * 0.1);
+        form.GrafChart()->grab();  // paint as the screen would
+    }
+    const double perPoint = double(t.elapsed()) / kPoints;
+    std::printf("graph at 2000 points: %.1f ms per appended point with repaint\n", perPoint);
+    EXPECT_LT(perPoint, 250.0);
+}
+
+// Pictures of the windows for a look under a real display (xvfb): only when
+// LMK17_SHOTS names a folder.
+TEST(MonitoringShots, PageDialogAndGraph) {
+    const QString dir = qEnvironmentVariable("LMK17_SHOTS");
+    if (dir.isEmpty()) GTEST_SKIP() << "LMK17_SHOTS not set";
+    LiveSimRig rig({Profile("K8410H10", 191)});
+    ASSERT_TRUE(rig.started);
+    TMonitoringPage page(rig.monitoring, rig.ui);
+    page.resize(760, 460);
+    page.show();
+    MonitorParameters p;
+    p.intervalMs = 150;
+    p.logToFile = false;
+    page.loadParameters(p);
+    page.MonStartBtnClick();
+    ASSERT_TRUE(
+        LiveSimRig::waitFor([&] { return rig.monitoring.graph().points().size() >= 4; }, 15000));
+    ASSERT_TRUE(LiveSimRig::waitFor([&] { return rig.monitoring.indicatorBusy(); }));
+    page.grab().save(dir + "/h15-monitoring-page.png");
+    rig.ui.defaultAnswer = true;
+    ASSERT_TRUE(LiveSimRig::waitFor([&] { return rig.monitoring.stopMonitoring(); }));
+
+    page.MonParForm()->show();
+    QApplication::processEvents();
+    page.MonParForm()->grab().save(dir + "/h15-monpar-dialog.png");
+    page.MonParForm()->hide();
+
+    // A few hundred points of a slowly wandering PV, one transmitter.
+    MonitorGraphModel& g = rig.monitoring.graph();
+    g.reset();
+    g.setPointLimit(2000);
+    g.setSeries(0, 1234, 1, 0, 100);
+    double day = 45000.5;
+    for (int i = 0; i < 300; ++i)
+        g.addPoint(0, day += 2.0 / 86400, 21.3 + 0.4 * std::sin(i / 25.0) + 0.05 * std::sin(i));
+    TMonGraphForm* graph = page.MonGraphForm();
+    graph->refresh();
+    graph->resize(640, 420);
+    page.MonGraphBtnClick();
+    QApplication::processEvents();
+    QTest::qWait(200);
+    graph->grab().save(dir + "/h15-graph-300.png");
+    graph->setPointSymbol(1);
+    for (int a : {3, 5}) {
+        g.setSeries(a, 1000 + a, 1, 0, 100);
+        double d = 45000.5;
+        for (int i = 0; i < 150; ++i)
+            g.addPoint(a, d += 4.0 / 86400, 20.5 + a * 0.2 + 0.3 * std::cos(i / (7.0 + a)));
+    }
+    graph->refresh();
+    QTest::qWait(200);
+    graph->grab().save(dir + "/h15-graph-addresses.png");
+}
