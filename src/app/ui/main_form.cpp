@@ -219,6 +219,7 @@ void TMainForm::createPages() {
         connectLinearizationEditor(form);
         form.editLinearization(m_stack->model());
     });
+    createLivePages();
     // The maker's e-mail and web links at the foot of the Information page.
     auto* links = new MakerLinks(m_pages[InformationPage]);
     m_pages[InformationPage]->layout()->addWidget(links);
@@ -360,6 +361,8 @@ void TMainForm::ZalozkaChange(int index) {
 }
 
 bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Hide && watched == m_monitoringPage->MonGraphForm())
+        keepMonitorGraphPlacement(true);
     if (watched == LogoPnl && event->type() == QEvent::MouseButtonRelease && LogoPnl->isEnabled()) {
         AboutMnuClick();
         return true;

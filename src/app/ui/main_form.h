@@ -23,6 +23,8 @@ class TAdresaForm;
 class HelpViewer;
 class PrintController;
 class TLinearForm;
+class TToolsPage;
+class TMonitoringPage;
 struct ConfigView;
 class ConfigControls;
 
@@ -164,6 +166,11 @@ private:
     void ExportPdfMnuClick();
     void createPrinting();
     void connectLinearizationEditor(TLinearForm& form);
+    // The Tools and Monitoring pages with their menu commands, the
+    // monitoring parameters and the graph window's place from the settings.
+    void createLivePages();
+    void restoreMonitoringSettings();
+    void keepMonitorGraphPlacement(bool hiding);
     void showCheckFailure(const CheckOutcome& check);
     QString askFileName(bool save, const QString& proposed);
     ConfigView& controls();
@@ -192,6 +199,8 @@ private:
     TAdresaForm* m_adresa = nullptr;
     HelpViewer* m_help = nullptr;
     std::unique_ptr<PrintController> m_printer;
+    TToolsPage* m_toolsPage = nullptr;
+    TMonitoringPage* m_monitoringPage = nullptr;
     QLabel* m_status = nullptr;
 };
 

@@ -38,7 +38,7 @@ bool positionsWork() {
 }  // namespace
 
 void TMainForm::placeWindow() {
-    m_stack->monitoring().setParameters(m_store.settings().monitor);
+    restoreMonitoringSettings();
     if (!positionsWork()) return;
     const QScreen* main = QGuiApplication::primaryScreen();
     if (!main) return;
@@ -126,6 +126,7 @@ void TMainForm::saveSettings() {
     AppSettings& s = m_store.settings();
     if (positionsWork() && isVisible()) s.mainPosition = {pos().x(), pos().y()};
     s.monitor = m_stack->monitoring().parameters();
+    keepMonitorGraphPlacement(false);
     const PortConnection& connection = m_stack->connection();
     const int item = connection.selectedItem();
     PortWrite mode = PortWrite::None;

@@ -1,0 +1,76 @@
+// The main window's Tools and Monitoring pages: created in their tabs, their
+// menu commands wired, and the monitoring parameters and the graph window's
+// place carried to and from the settings file.
+#include <QGuiApplication>
+#include <QScreen>
+
+#include "app/ui/main_form.h"
+#include "app/window_placement.h"
+#include "config/config_model.h"
+#include "monitoring/monitoring_engine.h"
+#include "monitoring/ui/mon_graph_form.h"
+#include "monitoring/ui/monitoring_page.h"
+#include "operations/transmitter_stack.h"
+#include "operations/ui/tools_page.h"
+
+namespace lmk17 {
+
+namespace {
+bool positionsWork() {
+    return !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
+}  // namespace
+
+void TMainForm::createLivePages() {
+    m_toolsPage = new TToolsPage(*m_stack, m_pages[ToolsPage]);
+    m_pages[ToolsPage]->layout()->addWidget(m_toolsPage);
+    m_monitoringPage = new TMonitoringPage(m_stack->monitoring(), m_ui, m_pages[MonitoringPage]);
+    m_pages[MonitoringPage]->layout()->addWidget(m_monitoringPage);
+
+    const ConfigModel& model = m_stack->model();
+    connect(&model, &ConfigModel::configChanged, m_toolsPage, &TToolsPage::refresh);
+    connect(&model, &ConfigModel::viewChanged, m_toolsPage, &TToolsPage::refresh);
+
+    // The menu's live readings act on the Tools page, brought to the front.
+    const auto onTools = [this](void (TToolsPage::*handler)()) {
+        return [this, handler] {
+            if (operationRunning()) return;
+            m_tabs->setCurrentIndex(ToolsPage);
+            if (m_tabs->currentIndex() == ToolsPage) (m_toolsPage->*handler)();
+        };
+    };
+    connect(PVReadMnu, &QAction::triggered, this, onTools(&TToolsPage::PVReadBtnClick));
+    connect(CJReadMnu, &QAction::triggered, this, onTools(&TToolsPage::ZjistiTmpCJBtnClick));
+    connect(WorkTimeMnu, &QAction::triggered, this, onTools(&TToolsPage::ProCasBtnClick));
+
+    m_monitoringPage->attachMenu(MonStartMnu, MonStopMnu, MonGraphMnu, MonParamMnu);
+    connect(m_monitoringPage, &TMonitoringPage::showRequested, this,
+            [this] { m_tabs->setCurrentIndex(MonitoringPage); });
+    m_monitoringPage->MonGraphForm()->installEventFilter(this);
+}
+
+void TMainForm::restoreMonitoringSettings() {
+    const AppSettings& s = m_store.settings();
+    m_monitoringPage->loadParameters(s.monitor);
+    TMonGraphForm* graph = m_monitoringPage->MonGraphForm();
+    const QScreen* main = QGuiApplication::primaryScreen();
+    if (!main) return;
+    graph->resize(PlacedWindowSize(s.monGraphSize, graph->size(), main->availableGeometry()));
+    if (!positionsWork()) return;
+    QList<QRect> screens;
+    for (const QScreen* screen : QGuiApplication::screens()) screens << screen->availableGeometry();
+    graph->move(PlacedWindowPosition(s.monGraphPosition, graph->size(), screens,
+                                     main->availableGeometry(), DefaultPlacement::Fifth));
+}
+
+// Only a graph window that is shown, or is being hidden, gives its place
+// back; a window never shown leaves the stored values as they were.
+void TMainForm::keepMonitorGraphPlacement(bool hiding) {
+    const TMonGraphForm* graph = m_monitoringPage ? m_monitoringPage->MonGraphForm() : nullptr;
+    if (!graph || (!hiding && !graph->isVisible())) return;
+    AppSettings& s = m_store.settings();
+    s.monGraphSize = {graph->width(), graph->height()};
+    if (positionsWork()) s.monGraphPosition = {graph->x(), graph->y()};
+}
+
+}  // namespace lmk17
