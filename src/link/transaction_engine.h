@@ -63,10 +63,10 @@ public:
     // ---- operations ---------------------------------------------------------
     // The end routine, when given, is what StopOperation calls instead of the
     // common ending (monitoring, PV reading, output test, CJ reading).
-    void registerOperation(int processCode, StepFunction step, EndRoutine end = {});
-    bool hasEndRoutine(int processCode) const;
+    void registerOperation(ProcessCode processCode, StepFunction step, EndRoutine end = {});
+    bool hasEndRoutine(ProcessCode processCode) const;
     // Runs the end routine of an operation (e.g. stopping monitoring).
-    void runEndRoutine(int processCode);
+    void runEndRoutine(ProcessCode processCode);
 
     OperationRecord& operation() { return operation_; }
     const OperationRecord& operation() const { return operation_; }
@@ -88,7 +88,7 @@ public:
     void VyberProces();
 
     // ---- timed-request slot -------------------------------------------------
-    void Req4TmrReqRec(int kind, int processCode, int periodMs, int step);
+    void Req4TmrReqRec(int kind, ProcessCode processCode, int periodMs, int step);
     void Clear_TmrReqRec();
     const TmrReqRec& timedRequest() const { return slot_; }
 
@@ -204,7 +204,7 @@ private:
         StepFunction step;
         EndRoutine end;
     };
-    std::map<int, Registration> operations_;
+    std::map<ProcessCode, Registration> operations_;
 
     QByteArray lastSent_;     // to recognise a converter's echo
     QByteArray heldBytes_;    // arrived while the receive routine ran
