@@ -82,10 +82,10 @@ public:
     // 500 neither read nor write, 400 a request outstanding) are dispatched at
     // once without sending. While the line settles (below) the request waits
     // for it and counts as outstanding meanwhile.
-    void SestavPrikaz();
+    void SestavPrikaz();  // "compose the command"
     // Dispatches the ended exchange to the current operation (deferred while a
     // question is open).
-    void VyberProces();
+    void VyberProces();  // "choose the process"
 
     // ---- timed-request slot -------------------------------------------------
     void Req4TmrReqRec(int kind, ProcessCode processCode, int periodMs, int step);
@@ -168,8 +168,8 @@ private:
     void CommPortDriverReceiveData(const QByteArray& bytes);
     void collect(const QByteArray& bytes);
     bool takeCompleteFrame();
-    void OdesliBuff(const QByteArray& frame);
-    void ZpracujPrikaz();
+    void OdesliBuff(const QByteArray& frame);  // "send the buffer"
+    void ZpracujPrikaz();                      // "process the command": decode the answer
     void sendRequest(bool repeat);
     void transmit();
     bool awaitingAnswer() const { return state_.requestOutstanding && !sendHeld_; }
