@@ -29,16 +29,9 @@ QString baudToken(quint8 code) {
     return QString::fromLatin1(e->orderingCode);
 }
 
+// PN, PO or PE: the parity's name's initial.
 QString parityToken(quint8 addressByte) {
-    switch (ParityFromAddressByte(addressByte)) {
-        case LinkParity::None:
-            return QStringLiteral("PN");
-        case LinkParity::Even:
-            return QStringLiteral("PE");
-        case LinkParity::Odd:
-            break;
-    }
-    return QStringLiteral("PO");
+    return QStringLiteral("P") + ParityName(ParityFromAddressByte(addressByte)).left(1).toUpper();
 }
 
 QString connectionToken(const TransmitterConfig& c, const InputRangeEntry& range) {
