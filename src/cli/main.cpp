@@ -10,6 +10,7 @@
 #include "cli/terminal_interaction.h"
 #include "common/line_codes.h"
 
+using namespace lmk17;
 using namespace lmk17::cli;
 
 namespace {
