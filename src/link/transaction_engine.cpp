@@ -333,7 +333,7 @@ void TransactionEngine::PortClosed() {
     ResetReceiveState();
     if (inFlight) return refuse(ResultPortClosed);
     if (operation_.running() && operation_.waitingForSlot() && slot_.kind == TmrReqRec::kPeriodic) {
-        if (slot_.processCode > 0) operation_.processCode = slot_.processCode;
+        if (slot_.processCode != ProcessNone) operation_.processCode = slot_.processCode;
         if (slot_.step > 0) operation_.step = slot_.step;
         VyberProces();
     }
