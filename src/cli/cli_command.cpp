@@ -1,5 +1,7 @@
 #include "cli/cli_command.h"
 
+#include "common/decimal_number.h"
+
 namespace lmk17::cli {
 
 namespace {
@@ -50,12 +52,9 @@ int Context::toInt(const QString& text, const QString& what) const {
 }
 
 double Context::toReal(const QString& text, const QString& what) const {
-    bool ok = false;
-    QString t = text.trimmed();
-    t.replace(QLatin1Char(','), QLatin1Char('.'));
-    const double v = t.toDouble(&ok);
-    if (!ok) throw UsageError(QStringLiteral("%1: not a number: %2").arg(what, text));
-    return v;
+    const std::optional<double> v = ParseDecimalNumber(text);
+    if (!v) throw UsageError(QStringLiteral("%1: not a number: %2").arg(what, text));
+    return *v;
 }
 
 void Context::rejectUnknownOptions() const {

@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "cli/cli_command.h"
+#include "common/decimal_number.h"
 #include "config/catalogue.h"
 #include "config/config_model.h"
 #include "config/defaults.h"
@@ -33,11 +34,9 @@ int typeFromArg(const QString& text) {
 
 int firmwareFromArg(const std::optional<QString>& text) {
     if (!text) return FindFirmware(kDefaultFirmware);
-    QString t = text->trimmed();
-    t.replace(QLatin1Char(','), QLatin1Char('.'));
-    bool ok = false;
-    const double version = t.toDouble(&ok);
-    const int index = ok ? FindFirmware(int(std::lround(version * 100))) : 0;
+    const std::optional<double> version = ParseDecimalNumber(*text);
+    const int index =
+        version && std::abs(*version) < 1e6 ? FindFirmware(int(std::lround(*version * 100))) : 0;
     if (!index) {
         QStringList versions;
         for (int i = 1; i <= kFirmwareCount; ++i)

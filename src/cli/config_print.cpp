@@ -3,6 +3,7 @@
 #include <QJsonArray>
 #include <cmath>
 
+#include "common/line_codes.h"
 #include "config/catalogue.h"
 #include "config/windows1250.h"
 #include "files/config_load.h"
@@ -12,28 +13,14 @@ namespace lmk17::cli {
 
 namespace {
 
+// The rate of a baud code; 0 for an unknown code.
 int baudRate(quint8 code) {
-    switch (code) {
-        case 1:
-            return 19200;
-        case 3:
-            return 9600;
-        case 7:
-            return 4800;
-        case 15:
-            return 2400;
-        case 31:
-            return 1200;
-        case 63:
-            return 600;
-        default:
-            return 0;
-    }
+    const BaudRateEntry* e = BaudRateByCode(code);
+    return e ? e->rate : 0;
 }
 
 QString parityName(quint8 addressByte) {
-    if (!(addressByte & 0x80)) return QStringLiteral("none");
-    return (addressByte & 0x40) ? QStringLiteral("odd") : QStringLiteral("even");
+    return ParityName(ParityFromAddressByte(addressByte));
 }
 
 QString rangeText(const TransmitterConfig& c) {

@@ -8,7 +8,9 @@
 
 #include "cli/cli_command.h"
 #include "cli/terminal_interaction.h"
+#include "common/line_codes.h"
 
+using namespace lmk17;
 using namespace lmk17::cli;
 
 namespace {
@@ -47,23 +49,19 @@ GlobalOptions takeGlobals(QStringList& args) {
     GlobalOptions g;
     if (auto v = takeOption(args, QStringLiteral("--port"))) g.port = *v;
     if (auto v = takeOption(args, QStringLiteral("--baud"))) {
-        static const int rates[] = {600, 1200, 2400, 4800, 9600, 19200};
         bool ok = false;
         g.baud = v->toInt(&ok);
-        if (!ok || std::find(std::begin(rates), std::end(rates), g.baud) == std::end(rates))
+        if (!ok || !BaudRateByRate(g.baud)) {
+            QStringList rates;
+            for (const BaudRateEntry& e : kBaudRates) rates << QString::number(e.rate);
             throw UsageError(
-                QStringLiteral("--baud must be one of 600, 1200, 2400, 4800, 9600, 19200"));
+                QStringLiteral("--baud must be one of %1").arg(rates.join(QStringLiteral(", "))));
+        }
     }
     if (auto v = takeOption(args, QStringLiteral("--parity"))) {
-        const QString p = v->toLower();
-        if (p == QLatin1String("none"))
-            g.parity = 0;
-        else if (p == QLatin1String("odd"))
-            g.parity = 1;
-        else if (p == QLatin1String("even"))
-            g.parity = 2;
-        else
-            throw UsageError(QStringLiteral("--parity must be none, odd or even"));
+        const std::optional<LinkParity> p = ParityFromName(*v);
+        if (!p) throw UsageError(QStringLiteral("--parity must be none, odd or even"));
+        g.parity = int(*p);
     }
     if (auto v = takeOption(args, QStringLiteral("--address")))
         g.address = parseAddress(*v, "--address");

@@ -1,12 +1,11 @@
 #pragma once
 
+#include "common/line_codes.h"
 #include "config/transmitter_config.h"
 
 namespace lmk17 {
 
-// Default address byte (address 0, odd parity) and baud code (2400 Bd).
-inline constexpr quint8 kDefaultAddressByte = 192;
-inline constexpr quint8 kDefaultBaudCode = 15;
+// The default address byte and baud code: common/line_codes.h.
 
 // Fills the record with the catalogue's defaults for a transmitter type
 // (1..41) and firmware (1..18): the type's default range with its connection,

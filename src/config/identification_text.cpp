@@ -3,6 +3,7 @@
 #include <cmath>
 #include <optional>
 
+#include "common/decimal_number.h"
 #include "config/catalogue.h"
 
 namespace lmk17 {
@@ -10,15 +11,6 @@ namespace lmk17 {
 namespace {
 
 constexpr int kTypeTextLength = 16;
-
-// Number conversion that accepts "." and "," alike, whatever the locale.
-std::optional<double> toNumber(QString text) {
-    text.replace(QLatin1Char(','), QLatin1Char('.'));
-    bool ok = false;
-    const double v = text.toDouble(&ok);
-    if (!ok || !std::isfinite(v)) return std::nullopt;
-    return v;
-}
 
 }  // namespace
 
@@ -44,7 +36,7 @@ int ExtractFirmware(const QString& identification) {
         QString word = text.mid(at + int(qstrlen(marker))).trimmed();
         const int space = word.indexOf(QLatin1Char(' '));
         if (space >= 0) word.truncate(space);
-        const std::optional<double> v = toNumber(word);
+        const std::optional<double> v = ParseDecimalNumber(word);
         // A number no firmware can have would not fit the version counter.
         if (!v || std::fabs(*v) > 1e6) return 0;
         return int(std::lround(*v * 100.0));

@@ -4,6 +4,7 @@
 #include <QStringList>
 #include <cmath>
 
+#include "common/line_codes.h"
 #include "config/config_model.h"
 #include "config/display_scaling.h"
 #include "config/firmware.h"
@@ -22,25 +23,15 @@ QString g5(double value) {
 }
 
 QString baudToken(quint8 code) {
-    switch (code) {
-        case 1:
-            return QStringLiteral("BR192");
-        case 3:
-            return QStringLiteral("BR96");
-        case 7:
-            return QStringLiteral("BR48");
-        case 31:
-            return QStringLiteral("BR12");
-        case 63:
-            return QStringLiteral("BR6");
-        default:  // 15 and anything unknown: the transmitter's default rate
-            return QStringLiteral("BR24");
-    }
+    // An unknown code shows as the transmitter's default rate.
+    const BaudRateEntry* e = BaudRateByCode(code);
+    if (!e) e = BaudRateByCode(kDefaultBaudCode);
+    return QString::fromLatin1(e->orderingCode);
 }
 
+// PN, PO or PE: the parity's name's initial.
 QString parityToken(quint8 addressByte) {
-    if (!(addressByte & 0x80)) return QStringLiteral("PN");
-    return (addressByte & 0x40) ? QStringLiteral("PO") : QStringLiteral("PE");
+    return QStringLiteral("P") + ParityName(ParityFromAddressByte(addressByte)).left(1).toUpper();
 }
 
 QString connectionToken(const TransmitterConfig& c, const InputRangeEntry& range) {

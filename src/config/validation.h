@@ -4,6 +4,7 @@
 #include <optional>
 #include <vector>
 
+#include "common/decimal_number.h"
 #include "common/user_interaction.h"
 #include "config/config_view.h"
 #include "config/transmitter_config.h"
@@ -68,10 +69,10 @@ struct CheckContext {
     const TransmitterConfig* values = nullptr;
 };
 
-// An edit's text as a number: trimmed, empty counts as 0, both "." and ","
-// are decimal marks whatever the system's locale. Texts that are no finite
-// number give nullopt.
-std::optional<double> ParseNumber(const QString& text);
+// An edit's text as a number; a cleared edit reads as 0.
+inline std::optional<double> ParseNumber(const QString& text) {
+    return ParseDecimalNumber(text, EmptyText::ReadsAsZero);
+}
 
 // The text an edit holds, as the view keeps it.
 QString& EditText(ConfigView& view, EditField field);

@@ -10,17 +10,6 @@
 
 namespace lmk17 {
 
-std::optional<double> ParseNumber(const QString& text) {
-    QString t = text.trimmed();
-    if (t.isEmpty()) return 0.0;
-    t.replace(QLatin1Char(','), QLatin1Char('.'));
-    bool ok = false;
-    // The C locale reads "." as the decimal mark, whatever the system uses.
-    const double v = QLocale::c().toDouble(t, &ok);
-    if (!ok || !std::isfinite(v)) return std::nullopt;
-    return v;
-}
-
 QString& EditText(ConfigView& view, EditField field) {
     switch (field) {
         case EditField::LOEdt:

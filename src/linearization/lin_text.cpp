@@ -5,16 +5,6 @@
 
 namespace lmk17 {
 
-std::optional<double> ParseDecimal(const QString& text) {
-    QString t = text.trimmed();
-    if (t.isEmpty()) return 0.0;
-    t.replace(QLatin1Char(','), QLatin1Char('.'));
-    bool ok = false;
-    const double v = QLocale::c().toDouble(t, &ok);
-    if (!ok || !std::isfinite(v)) return std::nullopt;
-    return v;
-}
-
 std::optional<int> ParseInteger(const QString& text) {
     bool ok = false;
     const int v = text.trimmed().toInt(&ok, 10);

@@ -3,13 +3,15 @@
 #include <QString>
 #include <optional>
 
+#include "common/decimal_number.h"
+
 namespace lmk17 {
 
-// Reads a number typed by the user or stored in a linearization file: every
-// '.' and every ',' counts as the decimal separator, surrounding blanks are
-// ignored and an empty text reads as 0. Texts that are not a finite number
-// give nullopt.
-std::optional<double> ParseDecimal(const QString& text);
+// Reads a number typed by the user or stored in a linearization file; an
+// empty text reads as 0.
+inline std::optional<double> ParseDecimal(const QString& text) {
+    return ParseDecimalNumber(text, EmptyText::ReadsAsZero);
+}
 
 // Reads a decimal integer (surrounding blanks ignored); nullopt otherwise.
 std::optional<int> ParseInteger(const QString& text);

@@ -90,10 +90,6 @@ bool TCommPortDriver::IsPseudoTerminal(const QString& deviceName) {
 #endif
 }
 
-void TCommPortDriver::setPortNumber(int n) {
-    setDeviceName(DeviceNameForPortNumber(n));
-}
-
 void TCommPortDriver::setDeviceName(const QString& deviceName) {
     m_deviceName = deviceName;
 }

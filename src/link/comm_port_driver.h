@@ -38,7 +38,6 @@ public:
     static bool IsPseudoTerminal(const QString& deviceName);
 
     // Port selection; takes effect at the next open.
-    void setPortNumber(int n);
     void setDeviceName(const QString& deviceName);
     QString deviceName() const { return m_deviceName; }
 

@@ -122,7 +122,7 @@ void TransactionEngine::StopOperation() {
     // would go on re-sending a request nobody waits for.
     abandonExchange();
     emit identityRestoreRequested();
-    const int code = operation_.processCode;
+    const ProcessCode code = operation_.processCode;
     const bool ownEnding = code == ProcessMonitoring || code == ProcessPV ||
                            code == ProcessOutputTest || code == ProcessCjTemperature;
     if (ownEnding && hasEndRoutine(code)) {

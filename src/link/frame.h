@@ -18,7 +18,8 @@ constexpr std::uint8_t kControlWrite = 0x45;
 // Check byte: low byte plus second byte of the 16-bit byte sum, modulo 256.
 std::uint8_t CheckByte(const std::uint8_t* bytes, int count);
 
-// Wraps data bytes into a long frame: 68 L L 68 DA SA control data check 16.
+// OdesliLF, "send long frame": wraps data bytes into a long frame:
+// 68 L L 68 DA SA control data check 16.
 QByteArray OdesliLF(const QByteArray& data, int da, int sa, std::uint8_t control);
 
 // The request frame for a link request (the building half of SestavPrikaz).

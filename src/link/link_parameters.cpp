@@ -4,14 +4,6 @@ namespace lmk17 {
 
 namespace {
 
-constexpr int kBaudRates[kBaudRateCount] = {600, 1200, 2400, 4800, 9600, 19200};
-// Baud rate codes of the transmitter (38400 / rate - 1), in item order.
-constexpr int kBaudCodes[kBaudRateCount] = {63, 31, 15, 7, 3, 1};
-
-constexpr int kAddressMask = 0x1F;
-constexpr int kParityBitsOdd = 0xC0;
-constexpr int kParityBitsEven = 0x80;
-
 // Fields show their value with a leading blank; a user may leave it, or
 // others, standing around the digits.
 bool ParseFieldInt(const QString& text, int& value) {
@@ -24,14 +16,12 @@ bool ParseFieldInt(const QString& text, int& value) {
 
 int BaudRateFromIndex(int index) {
     if (index < 0 || index >= kBaudRateCount) return kDefaultBaudRate;
-    return kBaudRates[index];
+    return kBaudRates[index].rate;
 }
 
 int BaudIndexFromRate(int rate) {
-    for (int i = 0; i < kBaudRateCount; ++i) {
-        if (kBaudRates[i] == rate) return i;
-    }
-    return -1;
+    const BaudRateEntry* e = BaudRateByRate(rate);
+    return e ? int(e - kBaudRates) : -1;
 }
 
 LinkParity ParityFromIndex(int index) {
@@ -47,18 +37,6 @@ LinkParity ParityFromIndex(int index) {
 
 int ParityIndex(LinkParity parity) {
     return static_cast<int>(parity);
-}
-
-QString ParityName(LinkParity parity) {
-    switch (parity) {
-        case LinkParity::None:
-            return QStringLiteral("none");
-        case LinkParity::Even:
-            return QStringLiteral("even");
-        case LinkParity::Odd:
-            break;
-    }
-    return QStringLiteral("odd");
 }
 
 int ParseLinkAddressText(const QString& text) {
@@ -82,20 +60,16 @@ int ParseTransmitterAddressText(const QString& text, bool* parsed) {
 
 int BaudCodeFromItem(int item) {
     if (item < 0 || item >= kBaudRateCount) return kDefaultBaudCode;
-    return kBaudCodes[item];
+    return kBaudRates[item].code;
 }
 
 int BaudItemFromCode(int code) {
-    for (int i = 0; i < kBaudRateCount; ++i) {
-        if (kBaudCodes[i] == code) return i;
-    }
-    return kDefaultBaudIndex;
+    const BaudRateEntry* e = BaudRateByCode(code);
+    return e ? int(e - kBaudRates) : kDefaultBaudIndex;
 }
 
 int ParityItemFromAddressByte(int byte) {
-    if (byte >= 192) return ParityIndex(LinkParity::Odd);
-    if (byte >= 128) return ParityIndex(LinkParity::Even);
-    return ParityIndex(LinkParity::None);
+    return ParityIndex(ParityFromAddressByte(byte));
 }
 
 int AddressFromAddressByte(int byte) {
@@ -104,14 +78,9 @@ int AddressFromAddressByte(int byte) {
 
 int MakeAddressByte(int address, int parityItem) {
     const int a = address & kAddressMask;
-    switch (parityItem) {
-        case 1:
-            return a | kParityBitsOdd;
-        case 2:
-            return a | kParityBitsEven;
-        default:
-            return a;
-    }
+    // Items outside the group mean no parity bits, as before.
+    if (parityItem != 1 && parityItem != 2) return a;
+    return a | ParityBits(ParityFromIndex(parityItem));
 }
 
 TransmitterCommDialogResult AcceptTransmitterCommDialog(const QString& addressText, int baudItem,

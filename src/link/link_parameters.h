@@ -8,29 +8,25 @@
 
 #include <QString>
 
+#include "common/line_codes.h"
+
 namespace lmk17 {
 
 // ---- PC side: options dialog -------------------------------------------
 
-// Items of the baud rate group: 600, 1200, 2400, 4800, 9600, 19200 Bd.
-inline constexpr int kBaudRateCount = 6;
-inline constexpr int kDefaultBaudIndex = 2;  // 2400 Bd
-inline constexpr int kDefaultBaudRate = 2400;
+// Items of the baud rate group: kBaudRates (common/line_codes.h).
 
 // The rate of a baud rate item; an index outside the group gives 2400.
 int BaudRateFromIndex(int index);
 // The item of a baud rate, or -1 when the rate is not one of the six.
 int BaudIndexFromRate(int rate);
 
-// Items of the parity group, in their order.
-enum class LinkParity { None = 0, Odd = 1, Even = 2 };
+// Items of the parity group: LinkParity, in its order.
 inline constexpr int kDefaultParityIndex = 1;  // odd
 
 // The parity of a parity item; an index outside the group gives odd, the default.
 LinkParity ParityFromIndex(int index);
 int ParityIndex(LinkParity parity);
-// "none", "odd", "even": the names scripts and the command line use.
-QString ParityName(LinkParity parity);
 
 inline constexpr int kDefaultTransmitterAddress = 0;  // DA
 inline constexpr int kDefaultMasterAddress = 31;      // SA
@@ -42,9 +38,6 @@ int ParseLinkAddressText(const QString& text);
 QString NumberFieldText(int value);
 
 // ---- Transmitter side: communication parameters dialog ---------------------
-
-inline constexpr int kDefaultAddressByte = 192;  // address 0, odd parity
-inline constexpr int kDefaultBaudCode = 15;      // 2400 Bd
 
 // Leaving the address edit: an integer of 32 or more (or negative) becomes
 // 31, text that is no integer becomes 0. `parsed` tells the caller which.

@@ -14,7 +14,7 @@ struct LinkTiming {
     // Silence after the last received byte that drops an incomplete answer,
     // so stray bytes never glue onto the next answer.
     int incompleteResetMs = 1000;
-    // NastTmr: tick of the timed-request slot, and the shortest period it runs.
+    // NastTmr ("setting timer"): tick of the timed-request slot, and the shortest period it runs.
     int slotTickMs = 200;
     int slotMinPeriodMs = 200;
     // A due time this far from now (either way) is not believable: the clock

@@ -13,9 +13,9 @@ struct OperationRecord {
     // Step 1 of every operation means "waiting for the timed-request slot".
     static constexpr int kWaitingForSlot = 1;
 
-    int processCode = ProcessNone;
+    ProcessCode processCode = ProcessNone;
     int step = 0;
-    int pendingCode = ProcessNone;
+    ProcessCode pendingCode = ProcessNone;
     int pendingStep = 0;
 
     bool running() const { return processCode != ProcessNone; }

@@ -2,6 +2,8 @@
 
 #include <QtGlobal>
 
+#include "link/process_code.h"
+
 namespace lmk17 {
 
 // The one timed-request slot (TmrReqRec): an operation that repeats at a
@@ -12,8 +14,8 @@ struct TmrReqRec {
     static constexpr int kPeriodic = 4;
 
     int kind = kEmpty;
-    int processCode = 0;  // resumed when above 0
-    int step = 0;         // resumed when above 0
+    ProcessCode processCode = ProcessNone;  // resumed unless none
+    int step = 0;                           // resumed when above 0
     int periodMs = 0;
     qint64 dueMs = 0;  // on the engine's monotonic clock
 

@@ -62,16 +62,17 @@ void TransactionEngine::setClock(Clock clock) {
     clock_ = clock ? std::move(clock) : Clock(monotonicMs);
 }
 
-void TransactionEngine::registerOperation(int processCode, StepFunction step, EndRoutine end) {
+void TransactionEngine::registerOperation(ProcessCode processCode, StepFunction step,
+                                          EndRoutine end) {
     operations_[processCode] = Registration{std::move(step), std::move(end)};
 }
 
-bool TransactionEngine::hasEndRoutine(int processCode) const {
+bool TransactionEngine::hasEndRoutine(ProcessCode processCode) const {
     const auto it = operations_.find(processCode);
     return it != operations_.end() && it->second.end;
 }
 
-void TransactionEngine::runEndRoutine(int processCode) {
+void TransactionEngine::runEndRoutine(ProcessCode processCode) {
     const auto it = operations_.find(processCode);
     if (it != operations_.end() && it->second.end) it->second.end();
 }
@@ -332,7 +333,7 @@ void TransactionEngine::PortClosed() {
     ResetReceiveState();
     if (inFlight) return refuse(ResultPortClosed);
     if (operation_.running() && operation_.waitingForSlot() && slot_.kind == TmrReqRec::kPeriodic) {
-        if (slot_.processCode > 0) operation_.processCode = slot_.processCode;
+        if (slot_.processCode != ProcessNone) operation_.processCode = slot_.processCode;
         if (slot_.step > 0) operation_.step = slot_.step;
         VyberProces();
     }
@@ -340,7 +341,7 @@ void TransactionEngine::PortClosed() {
 
 // ---- timed-request slot (NastTmr) ---------------------------------------------------
 
-void TransactionEngine::Req4TmrReqRec(int kind, int processCode, int periodMs, int step) {
+void TransactionEngine::Req4TmrReqRec(int kind, ProcessCode processCode, int periodMs, int step) {
     slot_.periodMs = std::max(periodMs, timing_.slotMinPeriodMs);
     slot_.dueMs = now() + slot_.periodMs;
     slot_.processCode = processCode;
@@ -369,7 +370,7 @@ void TransactionEngine::slotTick() {
     // tick's lateness.
     slot_.dueMs += slot_.periodMs;
     if (!operation_.waitingForSlot()) return;
-    if (slot_.processCode > 0) operation_.processCode = slot_.processCode;
+    if (slot_.processCode != ProcessNone) operation_.processCode = slot_.processCode;
     if (slot_.step > 0) operation_.step = slot_.step;
     VyberProces();
 }

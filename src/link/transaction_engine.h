@@ -63,10 +63,10 @@ public:
     // ---- operations ---------------------------------------------------------
     // The end routine, when given, is what StopOperation calls instead of the
     // common ending (monitoring, PV reading, output test, CJ reading).
-    void registerOperation(int processCode, StepFunction step, EndRoutine end = {});
-    bool hasEndRoutine(int processCode) const;
+    void registerOperation(ProcessCode processCode, StepFunction step, EndRoutine end = {});
+    bool hasEndRoutine(ProcessCode processCode) const;
     // Runs the end routine of an operation (e.g. stopping monitoring).
-    void runEndRoutine(int processCode);
+    void runEndRoutine(ProcessCode processCode);
 
     OperationRecord& operation() { return operation_; }
     const OperationRecord& operation() const { return operation_; }
@@ -82,13 +82,13 @@ public:
     // 500 neither read nor write, 400 a request outstanding) are dispatched at
     // once without sending. While the line settles (below) the request waits
     // for it and counts as outstanding meanwhile.
-    void SestavPrikaz();
+    void SestavPrikaz();  // "compose the command"
     // Dispatches the ended exchange to the current operation (deferred while a
     // question is open).
-    void VyberProces();
+    void VyberProces();  // "choose the process"
 
     // ---- timed-request slot -------------------------------------------------
-    void Req4TmrReqRec(int kind, int processCode, int periodMs, int step);
+    void Req4TmrReqRec(int kind, ProcessCode processCode, int periodMs, int step);
     void Clear_TmrReqRec();
     const TmrReqRec& timedRequest() const { return slot_; }
 
@@ -168,8 +168,8 @@ private:
     void CommPortDriverReceiveData(const QByteArray& bytes);
     void collect(const QByteArray& bytes);
     bool takeCompleteFrame();
-    void OdesliBuff(const QByteArray& frame);
-    void ZpracujPrikaz();
+    void OdesliBuff(const QByteArray& frame);  // "send the buffer"
+    void ZpracujPrikaz();                      // "process the command": decode the answer
     void sendRequest(bool repeat);
     void transmit();
     bool awaitingAnswer() const { return state_.requestOutstanding && !sendHeld_; }
@@ -204,7 +204,7 @@ private:
         StepFunction step;
         EndRoutine end;
     };
-    std::map<int, Registration> operations_;
+    std::map<ProcessCode, Registration> operations_;
 
     QByteArray lastSent_;     // to recognise a converter's echo
     QByteArray heldBytes_;    // arrived while the receive routine ran

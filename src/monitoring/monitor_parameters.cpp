@@ -8,19 +8,11 @@
 #include <cmath>
 #include <optional>
 
+#include "common/decimal_number.h"
+
 namespace lmk17 {
 
 namespace {
-
-// Both "." and "," are accepted as the decimal separator.
-std::optional<double> ParseReal(const QString& text) {
-    QString t = text.trimmed();
-    t.replace(QLatin1Char(','), QLatin1Char('.'));
-    bool ok = false;
-    const double v = QLocale::c().toDouble(t, &ok);
-    if (!ok || !std::isfinite(v)) return std::nullopt;
-    return v;
-}
 
 std::optional<int> ParseInt(const QString& text) {
     bool ok = false;
@@ -41,7 +33,7 @@ void MonitorParameters::normaliseOnClose() {
 }
 
 int CheckMonInterval(const QString& text) {
-    const double seconds = ParseReal(text).value_or(1000.0);
+    const double seconds = ParseDecimalNumber(text).value_or(1000.0);
     const double ms = std::trunc(seconds * 1000.0);
     return int(std::clamp(ms, 1000.0, 1200000.0));
 }

@@ -19,7 +19,7 @@ public:
 
     bool startReading();  // ZjistiTmpCJBtnClick
     void TempCJ();
-    void KonecReadTempCJ();
+    void KonecReadTempCJ();  // "end of reading the CJ temperature"
 
 private:
     TransactionEngine& engine();

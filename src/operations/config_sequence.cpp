@@ -8,7 +8,7 @@ namespace lmk17 {
 
 namespace {
 
-bool isConfigSequence(int code) {
+bool isConfigSequence(ProcessCode code) {
     return code == ProcessReadConfig || code == ProcessWriteConfig;
 }
 

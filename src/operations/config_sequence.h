@@ -16,7 +16,7 @@ public:
 
     // First call, by identification: step 10 of the current operation.
     void Start();
-    // The step function the dispatcher calls.
+    // The step function the dispatcher calls ("read/write the transmitter").
     void ReadWritePrev();
 
 private:

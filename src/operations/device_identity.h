@@ -43,7 +43,8 @@ QString RefusalText(IdentityRefusal refusal, const QString& typeText);
 // as an error when `report` is given. Returns why the device is refused.
 IdentityRefusal Fill_RVCPomVar(DeviceIdentity& identity, UserInteraction* report);
 
-// The working identity becomes the configuration's (type, firmware and range
+// RVCPomVar2RVCVar, "working variables to the record's variables": the
+// working identity becomes the configuration's (type, firmware and range
 // index, serial number, identification text); serial number and text are
 // also the record's own fields.
 void RVCPomVar2RVCVar(const DeviceIdentity& working, ConfigIdentity& identity,

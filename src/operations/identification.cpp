@@ -18,7 +18,7 @@ constexpr int kStepText1 = 28;
 constexpr int kStepText2 = 30;
 constexpr int kStepHandOver = 50;
 
-bool isLiveOperation(int code) {
+bool isLiveOperation(ProcessCode code) {
     return code == ProcessWorkingTime || code == ProcessPV || code == ProcessOutputTest ||
            code == ProcessCjTemperature;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/user_interaction.h"
+#include "link/process_code.h"
 
 namespace lmk17 {
 
@@ -32,8 +33,8 @@ private:
     void end();
 
     TransmitterSession& s_;
-    bool awaiting_ = false;   // a request of the current step is out
-    int pendingAtStart_ = 0;  // what identification was started for
+    bool awaiting_ = false;                     // a request of the current step is out
+    ProcessCode pendingAtStart_ = ProcessNone;  // what identification was started for
 };
 
 }  // namespace lmk17

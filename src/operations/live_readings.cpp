@@ -36,7 +36,8 @@ LiveReadings::LiveReadings(TransmitterSession& session, QObject* parent)
 LiveReadings::~LiveReadings() {
     // The engine may outlive the page: nothing may call into it afterwards.
     TransactionEngine& e = session_.engine();
-    for (const int code : {ProcessPV, ProcessCjTemperature, ProcessWorkingTime, ProcessOutputTest})
+    for (const ProcessCode code :
+         {ProcessPV, ProcessCjTemperature, ProcessWorkingTime, ProcessOutputTest})
         e.registerOperation(code, {});
 }
 

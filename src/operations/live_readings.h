@@ -6,6 +6,7 @@
 #include <array>
 #include <memory>
 
+#include "link/process_code.h"
 #include "operations/cj_temperature.h"
 #include "operations/output_test.h"
 #include "operations/pv_reading.h"
@@ -102,7 +103,7 @@ signals:
     void cjReadingDone(const QString& text);
     void workingTimeDone(qint32 seconds, const QString& text);
     // A live operation has ended (its end routine ran).
-    void operationFinished(int processCode);
+    void operationFinished(ProcessCode processCode);
 
 private:
     TransmitterSession& session_;

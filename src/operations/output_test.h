@@ -28,10 +28,10 @@ public:
     // automatic cycle, arranged for the end of the cycle).
     bool exitTesting();  // ZrusTPrBtnClick
     // Leaving a value edit (index 0..2).
-    void TPrHodnEdtExit(int index);
+    void TPrHodnEdtExit(int index);  // "test current value edit, exit"
 
-    void TestProud();
-    void KonecTestProud();
+    void TestProud();       // "test the current": the step function
+    void KonecTestProud();  // "end of the current test"
 
     // The output test, or the PV reading nested in it, is running.
     bool running();

@@ -36,8 +36,6 @@ private:
     bool answered();
     bool outputTestWaiting();
     void takeOutput();
-    void afterOutputReading();
-    void takePv();
     void show();
     void showDeviceErrors();
     void finishReading();

@@ -94,20 +94,6 @@ QStringList DeviceErrorLines(quint16 status) {
     return lines;
 }
 
-bool ParseFieldNumber(const QString& text, double& value) {
-    QString t = text.trimmed();
-    if (t.isEmpty()) {
-        value = 0.0;
-        return true;
-    }
-    t.replace(QLatin1Char(','), QLatin1Char('.'));
-    bool ok = false;
-    const double v = QLocale::c().toDouble(t, &ok);
-    if (!ok || !std::isfinite(v)) return false;
-    value = v;
-    return true;
-}
-
 PeriodEdit NormalisePeriod(const QString& text) {
     PeriodEdit p;
     double v = 15.0;

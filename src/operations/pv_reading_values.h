@@ -4,6 +4,7 @@
 #include <QStringList>
 #include <QtGlobal>
 
+#include "common/decimal_number.h"
 #include "config/catalogue.h"
 #include "config/transmitter_config.h"
 
@@ -64,8 +65,12 @@ struct PeriodEdit {
 };
 PeriodEdit NormalisePeriod(const QString& text);
 
-// A number typed by the user: "." or "," as decimal separator, blanks
-// trimmed, empty text reads as 0. Empty optional when it is no number.
-bool ParseFieldNumber(const QString& text, double& value);
+// A number typed by the user into a field (empty reads as 0) into value;
+// false, and value untouched, when the text is no finite number.
+inline bool ParseFieldNumber(const QString& text, double& value) {
+    const std::optional<double> v = ParseDecimalNumber(text, EmptyText::ReadsAsZero);
+    if (v) value = *v;
+    return v.has_value();
+}
 
 }  // namespace lmk17

@@ -39,7 +39,7 @@ bool TransmitterSession::busy() const {
 
 // ---- starts -----------------------------------------------------------------------
 
-StartResult TransmitterSession::startIdentification(int pendingCode, int pendingStep) {
+StartResult TransmitterSession::startIdentification(ProcessCode pendingCode, int pendingStep) {
     OperationRecord& op = engine_.operation();
     op.pendingCode = pendingCode;
     op.pendingStep = pendingStep;
@@ -81,7 +81,7 @@ StartResult TransmitterSession::startWrite(ConfigView* controls, CheckOutcome* c
     return startIdentification(ProcessWriteConfig, 10);
 }
 
-StartResult TransmitterSession::startOperation(int processCode, int step) {
+StartResult TransmitterSession::startOperation(ProcessCode processCode, int step) {
     if (busy()) return StartResult::Busy;
     engine_.EnableCommands(false);
     return startIdentification(processCode, step);

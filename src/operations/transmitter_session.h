@@ -59,14 +59,14 @@ public:
                            CheckOutcome* check = nullptr);
     // Any other operation: disables the commands, makes (processCode, step)
     // the pending operation and starts identification.
-    StartResult startOperation(int processCode, int step);
+    StartResult startOperation(ProcessCode processCode, int step);
     // Identification alone (nothing pending): reads and checks the device.
     StartResult identify();
 
     bool busy() const;
     OperationOutcome lastOutcome() const { return outcome_; }
     // The operation that the last start asked for (0 for identification alone).
-    int lastRequestedOperation() const { return requested_; }
+    ProcessCode lastRequestedOperation() const { return requested_; }
 
     // ---- identity ----------------------------------------------------------------
     DeviceIdentity& workingIdentity() { return working_; }
@@ -124,7 +124,7 @@ private:
 
     void onCommandsEnabledChanged(bool enabled);
     void onIdentityRestoreRequested();
-    StartResult startIdentification(int pendingCode, int pendingStep);
+    StartResult startIdentification(ProcessCode pendingCode, int pendingStep);
 
     TransactionEngine& engine_;
     ConfigModel& model_;
@@ -135,7 +135,7 @@ private:
     TransmitterConfig backup_;
     bool readInProgress_ = false;  // the record is being filled by a read
     OperationOutcome outcome_ = OperationOutcome::None;
-    int requested_ = 0;
+    ProcessCode requested_ = ProcessNone;
     bool active_ = false;  // started through the session, not yet ended
     Identification identification_;
     ConfigSequence sequence_;

@@ -11,7 +11,7 @@ public:
     explicit WorkingTimeReading(LiveReadings& live) : live_(live) {}
 
     bool startReading();  // ProCasBtnClick
-    void ProCasUpdate();
+    void ProCasUpdate();  // "working time update": the step function
 
 private:
     LiveReadings& live_;

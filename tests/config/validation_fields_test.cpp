@@ -12,6 +12,8 @@ namespace {
 
 using test::ValidationFixture;
 
+// The one decimal parser, as edit fields use it (a cleared edit reads as 0)
+// and as required values (command-line options, monitoring period) use it.
 TEST(ParseNumber, AcceptsBothDecimalMarksWhateverTheLocale) {
     const QLocale previous;
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
@@ -35,7 +37,10 @@ TEST(ParseNumber, AcceptsBothDecimalMarksWhateverTheLocale) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text);
-        EXPECT_EQ(ParseNumber(QString::fromLatin1(c.text)), c.value);
+        const QString text = QString::fromLatin1(c.text);
+        EXPECT_EQ(ParseNumber(text), c.value);
+        const bool blank = text.trimmed().isEmpty();
+        EXPECT_EQ(ParseDecimalNumber(text), blank ? std::nullopt : c.value);
     }
     QLocale::setDefault(previous);
 }

@@ -320,7 +320,7 @@ TEST_F(EngineUnit, RepeatAfterTimeOutKeepsSendingUntilAnswered) {
 // The repeat question: its text for each operation and result.
 TEST_F(EngineUnit, RepeatQuestionText) {
     struct Case {
-        int processCode;
+        ProcessCode processCode;
         bool write;
         int result;
         const char* text;
@@ -380,8 +380,8 @@ TEST_F(EngineUnit, RepeatQuestionYesResendsTheSameRequest) {
 
 TEST_F(EngineUnit, RepeatQuestionNoEndsTheOperation) {
     struct Case {
-        int processCode;
-        int pendingCode;
+        ProcessCode processCode;
+        ProcessCode pendingCode;
         bool write;
         bool restoresBackup;
         const char* warning;  // message after No, or nullptr
@@ -389,13 +389,13 @@ TEST_F(EngineUnit, RepeatQuestionNoEndsTheOperation) {
         bool commonEnding;
     };
     const Case cases[] = {
-        {ProcessReadConfig, 0, false, true, nullptr, 0, true},
-        {ProcessWriteConfig, 0, true, false, texts::kWriteDeclined, 0, true},
+        {ProcessReadConfig, ProcessNone, false, true, nullptr, 0, true},
+        {ProcessWriteConfig, ProcessNone, true, false, texts::kWriteDeclined, 0, true},
         {ProcessIdentification, ProcessMonitoring, false, false, nullptr, 2, false},
         {ProcessIdentification, ProcessReadConfig, false, false, nullptr, 0, true},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.processCode);
+        SCOPED_TRACE(processNumber(c.processCode));
         Spy backup(engine, &TransactionEngine::configurationRestoreRequested);
         Spy identity(engine, &TransactionEngine::identityRestoreRequested);
         Spy lines(engine, &TransactionEngine::monitoringLine);
@@ -431,7 +431,7 @@ TEST_F(EngineUnit, RepeatQuestionNoEndsTheOperation) {
         EXPECT_FALSE(engine.questionOpen());
         if (c.commonEnding) {
             EXPECT_FALSE(engine.operation().running());
-            EXPECT_EQ(engine.operation().pendingCode, 0);
+            EXPECT_EQ(engine.operation().pendingCode, ProcessNone);
             EXPECT_TRUE(engine.commandsEnabled());
             EXPECT_FALSE(ui.progressOpen);
         }
@@ -460,9 +460,9 @@ TEST_F(EngineUnit, PortMissingAnsweredYesOpensTheOptions) {
 }
 
 TEST_F(EngineUnit, StopOperationUsesTheOperationsOwnEnding) {
-    for (const int code : {int(ProcessMonitoring), int(ProcessPV), int(ProcessOutputTest),
-                           int(ProcessCjTemperature), int(ProcessReadConfig)}) {
-        SCOPED_TRACE(code);
+    for (const ProcessCode code : {ProcessMonitoring, ProcessPV, ProcessOutputTest,
+                                   ProcessCjTemperature, ProcessReadConfig}) {
+        SCOPED_TRACE(processNumber(code));
         int ended = 0;
         engine.registerOperation(
             code, [] {}, [&] { ++ended; });

@@ -56,7 +56,13 @@ TEST(LinkParameters, ParityItems) {
     EXPECT_EQ(ParityFromIndex(-1), LinkParity::Odd);
     EXPECT_EQ(ParityFromIndex(3), LinkParity::Odd);
     for (int i = 0; i < 3; ++i) EXPECT_EQ(ParityIndex(ParityFromIndex(i)), i);
+    // The command line's names read back, in any letter case.
+    for (LinkParity p : {LinkParity::None, LinkParity::Odd, LinkParity::Even}) {
+        EXPECT_EQ(ParityFromName(ParityName(p)), p);
+        EXPECT_EQ(ParityFromName(ParityName(p).toUpper()), p);
+    }
     EXPECT_EQ(ParityName(LinkParity::Even), QStringLiteral("even"));
+    EXPECT_EQ(ParityFromName(QStringLiteral("mark")), std::nullopt);
 }
 
 // The transmitter's baud code is 38400 / rate - 1; any code the dialog does

@@ -6,8 +6,8 @@
 #include <cstdio>
 #include <string>
 
-#include "config/reference/cj_fit.h"
-#include "config/reference/segment_fit.h"
+#include "cj_cubic_fit.h"
+#include "table_fit.h"
 
 using namespace lmk17::reference;
 

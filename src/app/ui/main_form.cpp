@@ -321,7 +321,8 @@ void TMainForm::showStatus(const QString& text) {
 
 bool TMainForm::operationRunning() const {
     const TransactionEngine& e = m_stack->engine();
-    return e.operation().processCode != 0 || e.operation().step != 0 || e.requestOutstanding();
+    return e.operation().processCode != ProcessNone || e.operation().step != 0 ||
+           e.requestOutstanding();
 }
 
 void TMainForm::EnableCommands() {

@@ -10,12 +10,6 @@ namespace lmk17::reference {
 constexpr double kCjLowCelsius = -50.0;
 constexpr double kCjHighCelsius = 150.0;
 
-enum class CjFitKind { Minimax, LeastSquares };
-
-// The best cubic by the largest error (minimax), or the least-squares cubic
-// the minimax one is judged against. Empty when the solver fails.
-std::optional<CjCubic> FitCjCubic(Thermocouple type, CjFitKind kind);
-
 // Largest |cubic(R(t)) - E(t)| over the sensor's range, in µV.
 double CjMaxErrorMicrovolts(Thermocouple type, const CjCubic& cj);
 

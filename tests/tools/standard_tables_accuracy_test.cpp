@@ -8,13 +8,13 @@
 #include <cmath>
 #include <cstdio>
 
+#include "cj_cubic_fit.h"
 #include "config/cjc_sensor.h"
-#include "config/reference/cj_fit.h"
-#include "config/reference/minimax_lp.h"
 #include "config/reference/numeric_inverse.h"
 #include "config/reference/rtd_reference.h"
-#include "config/reference/segment_fit.h"
 #include "config/standard_table.h"
+#include "minimax_lp.h"
+#include "table_fit.h"
 
 namespace lmk17 {
 namespace {

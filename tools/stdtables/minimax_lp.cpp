@@ -1,4 +1,4 @@
-#include "config/reference/minimax_lp.h"
+#include "minimax_lp.h"
 
 #include <algorithm>
 #include <cmath>
