@@ -52,7 +52,7 @@ TEST(OperationEnds, StopAbandonsTheExchangeOnTheLine) {
         const int first = FirstOperationAnswer(rig);
         rig.line->addFault(At(sim::Fault::Silence, first));
         auto press = [&] {
-            return c.outputTest ? rig.live.TPrGoBtnClick() : rig.live.PVReadBtnClick();
+            return c.outputTest ? rig.live.useOrStopOutputTest() : rig.live.readOrStopPv();
         };
         ASSERT_TRUE(press());
         ASSERT_TRUE(LiveSimRig::waitFor([&] { return rig.line->answerNumber() >= first; }));
@@ -66,7 +66,7 @@ TEST(OperationEnds, StopAbandonsTheExchangeOnTheLine) {
         // The value reached the transmitter; "Exit Testing" still leaves test mode.
         EXPECT_TRUE(rig.transmitter().testMode());
         rig.taken.clear();
-        EXPECT_TRUE(rig.live.ZrusTPrBtnClick());
+        EXPECT_TRUE(rig.live.exitOutputTesting());
         ASSERT_TRUE(rig.waitIdle());
         ASSERT_EQ(rig.writesOf(220).size(), 1u);
         EXPECT_EQ(rig.writesOf(220)[0].floatValue(), -200.0);
@@ -85,7 +85,7 @@ TEST(OperationEnds, ClosedPortEndsTheOperationAtOnce) {
          [](LiveSimRig& rig) {
              rig.live.page().intervalReading = true;
              rig.live.page().periodText = QStringLiteral("15");
-             return rig.live.PVReadBtnClick() &&
+             return rig.live.readOrStopPv() &&
                     LiveSimRig::waitFor([&] { return rig.engine.operation().waitingForSlot(); });
          }},
         {"configuration read with a request on the line",

@@ -59,7 +59,7 @@ TEST(StandardTablesOnTheTransmitter, OwnTablesAreKeptWrongOnesReplaced) {
         rig.ui.shown.clear();
         ASSERT_TRUE(rig.live.ProCasBtnClick());
         ASSERT_TRUE(rig.waitIdle());
-        ASSERT_TRUE(rig.live.PVReadBtnClick());
+        ASSERT_TRUE(rig.live.readOrStopPv());
         ASSERT_TRUE(rig.waitIdle());
         EXPECT_TRUE(rig.ui.shown.empty()) << rig.ui.texts().join('\n').toStdString();
         EXPECT_FALSE(rig.live.page().workingTimeText.isEmpty());
