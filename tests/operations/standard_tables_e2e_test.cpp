@@ -57,7 +57,7 @@ TEST(StandardTablesOnTheTransmitter, OwnTablesAreKeptWrongOnesReplaced) {
         // ... but is no reason to read the configuration again, not for the
         // first live operation nor for the next one.
         rig.ui.shown.clear();
-        ASSERT_TRUE(rig.live.ProCasBtnClick());
+        ASSERT_TRUE(rig.live.startWorkingTimeReading());
         ASSERT_TRUE(rig.waitIdle());
         ASSERT_TRUE(rig.live.readOrStopPv());
         ASSERT_TRUE(rig.waitIdle());
