@@ -1545,6 +1545,220 @@ Do you want to read configuration from transmitter? If no, operation will be sto
     </message>
 </context>
 <context>
+    <name>lmk17::TInfoPage</name>
+    <message>
+        <source>Transmitter</source>
+        <translation>Převodník</translation>
+    </message>
+    <message>
+        <source>Manufacturer:</source>
+        <translation>Výrobce:</translation>
+    </message>
+    <message>
+        <source>Transmitter Type:</source>
+        <translation>Typ převodníku:</translation>
+    </message>
+    <message>
+        <source>Date of Manufacturing:</source>
+        <translation>Datum výroby:</translation>
+    </message>
+    <message>
+        <source>Serial Number:</source>
+        <translation>Výrobní číslo:</translation>
+    </message>
+    <message>
+        <source>Date of Last Change:</source>
+        <translation>Datum poslední změny:</translation>
+    </message>
+    <message>
+        <source>Working Time:</source>
+        <translation>Doba provozu:</translation>
+    </message>
+    <message>
+        <source>Housing</source>
+        <translation>Pouzdro</translation>
+    </message>
+    <message>
+        <source>Picture not Available</source>
+        <translation>Obrázek není k dispozici</translation>
+    </message>
+</context>
+<context>
+    <name>lmk17::TInputPage</name>
+    <message>
+        <source>Input Range and Connection</source>
+        <translation>Vstupní rozsah a zapojení</translation>
+    </message>
+    <message>
+        <source>Customer</source>
+        <translation>Zákazník</translation>
+    </message>
+    <message>
+        <source>Linearization</source>
+        <translation>Linearizace</translation>
+    </message>
+    <message>
+        <source>Input Range:</source>
+        <translation>Vstupní rozsah:</translation>
+    </message>
+    <message>
+        <source>Connection:</source>
+        <translation>Zapojení:</translation>
+    </message>
+    <message>
+        <source>Measuring Range</source>
+        <translation>Měřicí rozsah</translation>
+    </message>
+    <message>
+        <source>Lower Range Value:</source>
+        <translation>Počátek rozsahu:</translation>
+    </message>
+    <message>
+        <source>Upper Range Value:</source>
+        <translation>Konec rozsahu:</translation>
+    </message>
+    <message>
+        <source>Correction at Lower Range Value:</source>
+        <translation>Korekce na počátku rozsahu:</translation>
+    </message>
+    <message>
+        <source>Correction at Upper Range Value:</source>
+        <translation>Korekce na konci rozsahu:</translation>
+    </message>
+    <message>
+        <source>Lead Resistance</source>
+        <translation>Odpor vedení</translation>
+    </message>
+    <message>
+        <source>Resistance:</source>
+        <translation>Odpor:</translation>
+    </message>
+    <message>
+        <source>ohm</source>
+        <translation>ohm</translation>
+    </message>
+    <message>
+        <source>Sensor 1:</source>
+        <translation>Čidlo 1:</translation>
+    </message>
+    <message>
+        <source>Sensor 2:</source>
+        <translation>Čidlo 2:</translation>
+    </message>
+    <message>
+        <source>Cold Junction Compensation</source>
+        <translation>Kompenzace srovnávacího spoje</translation>
+    </message>
+    <message>
+        <source>CJ Temperature:</source>
+        <translation>Teplota srovnávacího spoje:</translation>
+    </message>
+    <message>
+        <source>°C</source>
+        <translation>°C</translation>
+    </message>
+    <message>
+        <source>Damping and Error Current</source>
+        <translation>Tlumení a chybový proud</translation>
+    </message>
+    <message>
+        <source>Damping:</source>
+        <translation>Tlumení:</translation>
+    </message>
+    <message>
+        <source>s</source>
+        <translation>s</translation>
+    </message>
+    <message>
+        <source>Low Output</source>
+        <translation>Dolní výstup</translation>
+    </message>
+    <message>
+        <source>High Output</source>
+        <translation>Horní výstup</translation>
+    </message>
+    <message>
+        <source>Error Current:</source>
+        <translation>Chybový proud:</translation>
+    </message>
+    <message>
+        <source>Limit Comparators</source>
+        <translation>Limitní komparátory</translation>
+    </message>
+    <message>
+        <source>Limit Comparator %1</source>
+        <translation>Limitní komparátor %1</translation>
+    </message>
+    <message>
+        <source>Switching Level:</source>
+        <translation>Spínací úroveň:</translation>
+    </message>
+    <message>
+        <source>Hysteresis:</source>
+        <translation>Hystereze:</translation>
+    </message>
+    <message>
+        <source> Normal</source>
+        <translation> Normální</translation>
+    </message>
+    <message>
+        <source> Reverse</source>
+        <translation> Inverzní</translation>
+    </message>
+    <message>
+        <source>Switching Mode:</source>
+        <translation>Režim spínání:</translation>
+    </message>
+    <message>
+        <source>Indicate by Error Current</source>
+        <translation>Indikovat chybovým proudem</translation>
+    </message>
+    <message>
+        <source>State on Error:</source>
+        <translation>Stav při chybě:</translation>
+    </message>
+    <message>
+        <source> Switch Off</source>
+        <translation> Vypnout</translation>
+    </message>
+    <message>
+        <source> Switch On</source>
+        <translation> Zapnout</translation>
+    </message>
+    <message>
+        <source>Transmitter Error:</source>
+        <translation>Chyba převodníku:</translation>
+    </message>
+    <message>
+        <source>By Relay 1 On</source>
+        <translation>Sepnutím relé 1</translation>
+    </message>
+    <message>
+        <source>By Relay 2 On</source>
+        <translation>Sepnutím relé 2</translation>
+    </message>
+    <message>
+        <source>Input Filter</source>
+        <translation>Vstupní filtr</translation>
+    </message>
+    <message>
+        <source> 50 Hz</source>
+        <translation> 50 Hz</translation>
+    </message>
+    <message>
+        <source> 60 Hz</source>
+        <translation> 60 Hz</translation>
+    </message>
+    <message>
+        <source>Disallow Change of the Transmitter Configuration by the Set-up Unit</source>
+        <translation>Zakázat změnu konfigurace převodníku nastavovací jednotkou</translation>
+    </message>
+    <message>
+        <source>User Note:</source>
+        <translation>Poznámka uživatele:</translation>
+    </message>
+</context>
+<context>
     <name>lmk17::TLinearForm</name>
     <message>
         <source>Linearization and Cold Junction Compensation</source>
@@ -2067,6 +2281,309 @@ Do you want to read configuration from transmitter? If no, operation will be sto
     </message>
 </context>
 <context>
+    <name>lmk17::TMonGraphForm</name>
+    <message>
+        <source> Monitoring Graph</source>
+        <translation> Graf monitorování</translation>
+    </message>
+    <message>
+        <source>Copy Graph to the Clipboard</source>
+        <translation>Kopírovat graf do schránky</translation>
+    </message>
+    <message>
+        <source>Show / Hide Grids</source>
+        <translation>Zobrazit / skrýt mřížku</translation>
+    </message>
+    <message>
+        <source>Clear the Graph</source>
+        <translation>Vymazat graf</translation>
+    </message>
+    <message>
+        <source>Reset Zoom</source>
+        <translation>Obnovit zvětšení</translation>
+    </message>
+    <message>
+        <source>Save Graph as PNG...</source>
+        <translation>Uložit graf jako PNG...</translation>
+    </message>
+    <message>
+        <source>Export Points as CSV...</source>
+        <translation>Exportovat body jako CSV...</translation>
+    </message>
+    <message>
+        <source>Address %1</source>
+        <translation>Adresa %1</translation>
+    </message>
+    <message>
+        <source>Do you really want to erase the graph?</source>
+        <translation>Opravdu chcete vymazat graf?</translation>
+    </message>
+    <message>
+        <source>The graph could not be saved as &quot;%1&quot;.</source>
+        <translation>Graf nelze uložit jako „%1“.</translation>
+    </message>
+    <message>
+        <source>The points could not be exported to &quot;%1&quot;: %2</source>
+        <translation>Body nelze exportovat do „%1“: %2</translation>
+    </message>
+    <message>
+        <source>Save Graph as PNG</source>
+        <translation>Uložit graf jako PNG</translation>
+    </message>
+    <message>
+        <source>PNG Images (*.png)</source>
+        <translation>Obrázky PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>All Files (*)</source>
+        <translation>Všechny soubory (*)</translation>
+    </message>
+    <message>
+        <source>Export Points as CSV</source>
+        <translation>Exportovat body jako CSV</translation>
+    </message>
+    <message>
+        <source>CSV, comma separated (*.csv)</source>
+        <translation>CSV, oddělené čárkou (*.csv)</translation>
+    </message>
+    <message>
+        <source>CSV, semicolon separated, decimal comma (*.csv)</source>
+        <translation>CSV, oddělené středníkem, desetinná čárka (*.csv)</translation>
+    </message>
+</context>
+<context>
+    <name>lmk17::TMonParForm</name>
+    <message>
+        <source> Monitoring Parameters</source>
+        <translation> Parametry monitorování</translation>
+    </message>
+    <message>
+        <source>Time Interval [s]:</source>
+        <translation>Časový interval [s]:</translation>
+    </message>
+    <message>
+        <source>Records</source>
+        <translation>Záznamy</translation>
+    </message>
+    <message>
+        <source>Graph of the PV Value History:</source>
+        <translation>Graf historie hodnoty PV:</translation>
+    </message>
+    <message>
+        <source> None</source>
+        <translation> Žádné</translation>
+    </message>
+    <message>
+        <source> Cross</source>
+        <translation> Křížek</translation>
+    </message>
+    <message>
+        <source> Solid Circle</source>
+        <translation> Plný kruh</translation>
+    </message>
+    <message>
+        <source> Solid Square</source>
+        <translation> Plný čtverec</translation>
+    </message>
+    <message>
+        <source> Small Solid Circle</source>
+        <translation> Malý plný kruh</translation>
+    </message>
+    <message>
+        <source> Small Solid Square</source>
+        <translation> Malý plný čtverec</translation>
+    </message>
+    <message>
+        <source>Graph Point Symbols:</source>
+        <translation>Symboly bodů grafu:</translation>
+    </message>
+    <message>
+        <source>Log Format :</source>
+        <translation>Formát záznamu :</translation>
+    </message>
+    <message>
+        <source> &apos; , &apos; - Dash</source>
+        <translation> &apos; , &apos; - čárka</translation>
+    </message>
+    <message>
+        <source> &apos; . &apos; - Dot </source>
+        <translation> &apos; . &apos; - tečka </translation>
+    </message>
+    <message>
+        <source>Decimal Separator:</source>
+        <translation>Desetinný oddělovač:</translation>
+    </message>
+    <message>
+        <source>Number of Significant Places of the PV:</source>
+        <translation>Počet platných míst PV:</translation>
+    </message>
+    <message>
+        <source>Write all Records</source>
+        <translation>Zapisovat všechny záznamy</translation>
+    </message>
+    <message>
+        <source>Write when:</source>
+        <translation>Zapisovat, když:</translation>
+    </message>
+    <message>
+        <source>Change of the PV Value i more than [%] :</source>
+        <translation>změna hodnoty PV je větší než [%] :</translation>
+    </message>
+    <message>
+        <source>Transmitter is in Error State</source>
+        <translation>převodník je v chybovém stavu</translation>
+    </message>
+    <message>
+        <source>Communication Error appears</source>
+        <translation>nastane chyba komunikace</translation>
+    </message>
+    <message>
+        <source>With Time Period  [sec] :</source>
+        <translation>S periodou  [sec] :</translation>
+    </message>
+    <message>
+        <source>Monitor the Transmitter:</source>
+        <translation>Monitorovat převodník:</translation>
+    </message>
+    <message>
+        <source>with the Address</source>
+        <translation>s adresou</translation>
+    </message>
+    <message>
+        <source>e.g. 0,3,5-7</source>
+        <translation>např. 0,3,5-7</translation>
+    </message>
+    <message>
+        <source>Several transmitters on one line, polled in turn each cycle (up to 32 addresses). Empty: the one address above.</source>
+        <translation>Více převodníků na jednom vedení, v každém cyklu dotazovaných postupně (až 32 adres). Prázdné: jen adresa výše.</translation>
+    </message>
+    <message>
+        <source>or the Addresses:</source>
+        <translation>nebo adresy:</translation>
+    </message>
+    <message>
+        <source>Write Records to the Log File :</source>
+        <translation>Zapisovat záznamy do souboru záznamu :</translation>
+    </message>
+    <message>
+        <source>Append</source>
+        <translation>Připojit</translation>
+    </message>
+    <message>
+        <source>Rewrite</source>
+        <translation>Přepsat</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>The address list &quot;%1&quot; cannot be used: %2</source>
+        <translation>Seznam adres „%1“ nelze použít: %2</translation>
+    </message>
+    <message>
+        <source>Log File</source>
+        <translation>Soubor záznamu</translation>
+    </message>
+    <message>
+        <source>All Files (*)</source>
+        <translation>Všechny soubory (*)</translation>
+    </message>
+</context>
+<context>
+    <name>lmk17::TMonitoringPage</name>
+    <message>
+        <source>Start </source>
+        <translation>Start </translation>
+    </message>
+    <message>
+        <source>Stop </source>
+        <translation>Stop </translation>
+    </message>
+    <message>
+        <source>Parameters</source>
+        <translation>Parametry</translation>
+    </message>
+    <message>
+        <source>View Graph</source>
+        <translation>Zobrazit graf</translation>
+    </message>
+    <message>
+        <source>Clear Log </source>
+        <translation>Vymazat záznam </translation>
+    </message>
+    <message>
+        <source>The communication port was lost; trying to open it again every 2 s.</source>
+        <translation>Komunikační port byl ztracen; každé 2 s se jej pokusím znovu otevřít.</translation>
+    </message>
+    <message>
+        <source>Reading the transmitter</source>
+        <translation>Čtení převodníku</translation>
+    </message>
+</context>
+<context>
+    <name>lmk17::TOutRangePicture</name>
+    <message>
+        <source>limit</source>
+        <translation>limit</translation>
+    </message>
+    <message>
+        <source>error</source>
+        <translation>chyba</translation>
+    </message>
+    <message>
+        <source>Lower Range Value</source>
+        <translation>Počátek rozsahu</translation>
+    </message>
+    <message>
+        <source>Upper Range Value</source>
+        <translation>Konec rozsahu</translation>
+    </message>
+</context>
+<context>
+    <name>lmk17::TOutputPage</name>
+    <message>
+        <source>Output Range</source>
+        <translation>Výstupní rozsah</translation>
+    </message>
+    <message>
+        <source>Output Type:</source>
+        <translation>Typ výstupu:</translation>
+    </message>
+    <message>
+        <source>Output Limits and Error Outputs</source>
+        <translation>Meze výstupu a chybové výstupy</translation>
+    </message>
+    <message>
+        <source>Lower Output Range:</source>
+        <translation>Počátek výstupního rozsahu:</translation>
+    </message>
+    <message>
+        <source>Upper Output Range:</source>
+        <translation>Konec výstupního rozsahu:</translation>
+    </message>
+    <message>
+        <source>Lower Output Limit:</source>
+        <translation>Dolní mez výstupu:</translation>
+    </message>
+    <message>
+        <source>Upper Output Limit:</source>
+        <translation>Horní mez výstupu:</translation>
+    </message>
+    <message>
+        <source>Lower Error Output:</source>
+        <translation>Dolní chybový výstup:</translation>
+    </message>
+    <message>
+        <source>Upper Error Output:</source>
+        <translation>Horní chybový výstup:</translation>
+    </message>
+    <message>
+        <source>Default Parameters</source>
+        <translation>Výchozí parametry</translation>
+    </message>
+</context>
+<context>
     <name>lmk17::TPodpisForm</name>
     <message>
         <source>  Sign and Note</source>
@@ -2126,6 +2643,61 @@ Do you want to read configuration from transmitter? If no, operation will be sto
     <message>
         <source>LMK-17</source>
         <translation>LMK-17</translation>
+    </message>
+    <message>
+        <source>Language:</source>
+        <translation>Jazyk:</translation>
+    </message>
+</context>
+<context>
+    <name>lmk17::TToolsPage</name>
+    <message>
+        <source>  Primary Variable and Output  </source>
+        <translation>  Primární veličina a výstup  </translation>
+    </message>
+    <message>
+        <source>  Cold Junction Temperature  </source>
+        <translation>  Teplota srovnávacího spoje  </translation>
+    </message>
+    <message>
+        <source>Read from Transmitter</source>
+        <translation>Načíst z převodníku</translation>
+    </message>
+    <message>
+        <source>°C</source>
+        <translation>°C</translation>
+    </message>
+    <message>
+        <source>  Working Time  </source>
+        <translation>  Doba provozu  </translation>
+    </message>
+    <message>
+        <source>Refresh Working Time</source>
+        <translation>Obnovit dobu provozu</translation>
+    </message>
+    <message>
+        <source>Interval Reading, with Time Interval [s] :</source>
+        <translation>Periodické čtení, s časovým intervalem [s] :</translation>
+    </message>
+    <message>
+        <source>Output:</source>
+        <translation>Výstup:</translation>
+    </message>
+    <message>
+        <source>  &amp;Output Testing  </source>
+        <translation>  &amp;Testování výstupu  </translation>
+    </message>
+    <message>
+        <source>Output Value %1:</source>
+        <translation>Hodnota výstupu %1:</translation>
+    </message>
+    <message>
+        <source>Output Current Value 1-3 Automatic Setting, with Time Interval [s] :</source>
+        <translation>Automatické nastavování výstupního proudu 1-3, s časovým intervalem [s] :</translation>
+    </message>
+    <message>
+        <source>Exit Testing</source>
+        <translation>Ukončit testování</translation>
     </message>
 </context>
 </TS>

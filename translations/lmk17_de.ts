@@ -1545,6 +1545,220 @@ Do you want to read configuration from transmitter? If no, operation will be sto
     </message>
 </context>
 <context>
+    <name>lmk17::TInfoPage</name>
+    <message>
+        <source>Transmitter</source>
+        <translation>Messumformer</translation>
+    </message>
+    <message>
+        <source>Manufacturer:</source>
+        <translation>Hersteller:</translation>
+    </message>
+    <message>
+        <source>Transmitter Type:</source>
+        <translation>Messumformertyp:</translation>
+    </message>
+    <message>
+        <source>Date of Manufacturing:</source>
+        <translation>Herstellungsdatum:</translation>
+    </message>
+    <message>
+        <source>Serial Number:</source>
+        <translation>Seriennummer:</translation>
+    </message>
+    <message>
+        <source>Date of Last Change:</source>
+        <translation>Datum der letzten Änderung:</translation>
+    </message>
+    <message>
+        <source>Working Time:</source>
+        <translation>Betriebszeit:</translation>
+    </message>
+    <message>
+        <source>Housing</source>
+        <translation>Gehäuse</translation>
+    </message>
+    <message>
+        <source>Picture not Available</source>
+        <translation>Bild nicht verfügbar</translation>
+    </message>
+</context>
+<context>
+    <name>lmk17::TInputPage</name>
+    <message>
+        <source>Input Range and Connection</source>
+        <translation>Eingangsbereich und Anschluss</translation>
+    </message>
+    <message>
+        <source>Customer</source>
+        <translation>Kunde</translation>
+    </message>
+    <message>
+        <source>Linearization</source>
+        <translation>Linearisierung</translation>
+    </message>
+    <message>
+        <source>Input Range:</source>
+        <translation>Eingangsbereich:</translation>
+    </message>
+    <message>
+        <source>Connection:</source>
+        <translation>Anschluss:</translation>
+    </message>
+    <message>
+        <source>Measuring Range</source>
+        <translation>Messbereich</translation>
+    </message>
+    <message>
+        <source>Lower Range Value:</source>
+        <translation>Messbereichsanfang:</translation>
+    </message>
+    <message>
+        <source>Upper Range Value:</source>
+        <translation>Messbereichsende:</translation>
+    </message>
+    <message>
+        <source>Correction at Lower Range Value:</source>
+        <translation>Korrektur am Messbereichsanfang:</translation>
+    </message>
+    <message>
+        <source>Correction at Upper Range Value:</source>
+        <translation>Korrektur am Messbereichsende:</translation>
+    </message>
+    <message>
+        <source>Lead Resistance</source>
+        <translation>Leitungswiderstand</translation>
+    </message>
+    <message>
+        <source>Resistance:</source>
+        <translation>Widerstand:</translation>
+    </message>
+    <message>
+        <source>ohm</source>
+        <translation>ohm</translation>
+    </message>
+    <message>
+        <source>Sensor 1:</source>
+        <translation>Sensor 1:</translation>
+    </message>
+    <message>
+        <source>Sensor 2:</source>
+        <translation>Sensor 2:</translation>
+    </message>
+    <message>
+        <source>Cold Junction Compensation</source>
+        <translation>Vergleichsstellenkompensation</translation>
+    </message>
+    <message>
+        <source>CJ Temperature:</source>
+        <translation>Vergleichsstellentemperatur:</translation>
+    </message>
+    <message>
+        <source>°C</source>
+        <translation>°C</translation>
+    </message>
+    <message>
+        <source>Damping and Error Current</source>
+        <translation>Dämpfung und Fehlerstrom</translation>
+    </message>
+    <message>
+        <source>Damping:</source>
+        <translation>Dämpfung:</translation>
+    </message>
+    <message>
+        <source>s</source>
+        <translation>s</translation>
+    </message>
+    <message>
+        <source>Low Output</source>
+        <translation>Unterer Ausgang</translation>
+    </message>
+    <message>
+        <source>High Output</source>
+        <translation>Oberer Ausgang</translation>
+    </message>
+    <message>
+        <source>Error Current:</source>
+        <translation>Fehlerstrom:</translation>
+    </message>
+    <message>
+        <source>Limit Comparators</source>
+        <translation>Grenzwertkomparatoren</translation>
+    </message>
+    <message>
+        <source>Limit Comparator %1</source>
+        <translation>Grenzwertkomparator %1</translation>
+    </message>
+    <message>
+        <source>Switching Level:</source>
+        <translation>Schaltpunkt:</translation>
+    </message>
+    <message>
+        <source>Hysteresis:</source>
+        <translation>Hysterese:</translation>
+    </message>
+    <message>
+        <source> Normal</source>
+        <translation> Normal</translation>
+    </message>
+    <message>
+        <source> Reverse</source>
+        <translation> Invers</translation>
+    </message>
+    <message>
+        <source>Switching Mode:</source>
+        <translation>Schaltart:</translation>
+    </message>
+    <message>
+        <source>Indicate by Error Current</source>
+        <translation>Durch Fehlerstrom anzeigen</translation>
+    </message>
+    <message>
+        <source>State on Error:</source>
+        <translation>Zustand bei Fehler:</translation>
+    </message>
+    <message>
+        <source> Switch Off</source>
+        <translation> Ausschalten</translation>
+    </message>
+    <message>
+        <source> Switch On</source>
+        <translation> Einschalten</translation>
+    </message>
+    <message>
+        <source>Transmitter Error:</source>
+        <translation>Messumformerfehler:</translation>
+    </message>
+    <message>
+        <source>By Relay 1 On</source>
+        <translation>Durch Relais 1 ein</translation>
+    </message>
+    <message>
+        <source>By Relay 2 On</source>
+        <translation>Durch Relais 2 ein</translation>
+    </message>
+    <message>
+        <source>Input Filter</source>
+        <translation>Eingangsfilter</translation>
+    </message>
+    <message>
+        <source> 50 Hz</source>
+        <translation> 50 Hz</translation>
+    </message>
+    <message>
+        <source> 60 Hz</source>
+        <translation> 60 Hz</translation>
+    </message>
+    <message>
+        <source>Disallow Change of the Transmitter Configuration by the Set-up Unit</source>
+        <translation>Änderung der Messumformerkonfiguration durch das Einstellgerät sperren</translation>
+    </message>
+    <message>
+        <source>User Note:</source>
+        <translation>Benutzernotiz:</translation>
+    </message>
+</context>
+<context>
     <name>lmk17::TLinearForm</name>
     <message>
         <source>Linearization and Cold Junction Compensation</source>
@@ -2066,6 +2280,309 @@ Do you want to read configuration from transmitter? If no, operation will be sto
     </message>
 </context>
 <context>
+    <name>lmk17::TMonGraphForm</name>
+    <message>
+        <source> Monitoring Graph</source>
+        <translation> Monitoring-Diagramm</translation>
+    </message>
+    <message>
+        <source>Copy Graph to the Clipboard</source>
+        <translation>Diagramm in die Zwischenablage kopieren</translation>
+    </message>
+    <message>
+        <source>Show / Hide Grids</source>
+        <translation>Gitter ein- / ausblenden</translation>
+    </message>
+    <message>
+        <source>Clear the Graph</source>
+        <translation>Diagramm löschen</translation>
+    </message>
+    <message>
+        <source>Reset Zoom</source>
+        <translation>Zoom zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Save Graph as PNG...</source>
+        <translation>Diagramm als PNG speichern...</translation>
+    </message>
+    <message>
+        <source>Export Points as CSV...</source>
+        <translation>Punkte als CSV exportieren...</translation>
+    </message>
+    <message>
+        <source>Address %1</source>
+        <translation>Adresse %1</translation>
+    </message>
+    <message>
+        <source>Do you really want to erase the graph?</source>
+        <translation>Wollen Sie das Diagramm wirklich löschen?</translation>
+    </message>
+    <message>
+        <source>The graph could not be saved as &quot;%1&quot;.</source>
+        <translation>Das Diagramm konnte nicht als „%1“ gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>The points could not be exported to &quot;%1&quot;: %2</source>
+        <translation>Die Punkte konnten nicht nach „%1“ exportiert werden: %2</translation>
+    </message>
+    <message>
+        <source>Save Graph as PNG</source>
+        <translation>Diagramm als PNG speichern</translation>
+    </message>
+    <message>
+        <source>PNG Images (*.png)</source>
+        <translation>PNG-Bilder (*.png)</translation>
+    </message>
+    <message>
+        <source>All Files (*)</source>
+        <translation>Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Export Points as CSV</source>
+        <translation>Punkte als CSV exportieren</translation>
+    </message>
+    <message>
+        <source>CSV, comma separated (*.csv)</source>
+        <translation>CSV, durch Komma getrennt (*.csv)</translation>
+    </message>
+    <message>
+        <source>CSV, semicolon separated, decimal comma (*.csv)</source>
+        <translation>CSV, durch Semikolon getrennt, Dezimalkomma (*.csv)</translation>
+    </message>
+</context>
+<context>
+    <name>lmk17::TMonParForm</name>
+    <message>
+        <source> Monitoring Parameters</source>
+        <translation> Monitoring-Parameter</translation>
+    </message>
+    <message>
+        <source>Time Interval [s]:</source>
+        <translation>Zeitintervall [s]:</translation>
+    </message>
+    <message>
+        <source>Records</source>
+        <translation>Datensätze</translation>
+    </message>
+    <message>
+        <source>Graph of the PV Value History:</source>
+        <translation>Diagramm des PV-Verlaufs:</translation>
+    </message>
+    <message>
+        <source> None</source>
+        <translation> Keine</translation>
+    </message>
+    <message>
+        <source> Cross</source>
+        <translation> Kreuz</translation>
+    </message>
+    <message>
+        <source> Solid Circle</source>
+        <translation> Gefüllter Kreis</translation>
+    </message>
+    <message>
+        <source> Solid Square</source>
+        <translation> Gefülltes Quadrat</translation>
+    </message>
+    <message>
+        <source> Small Solid Circle</source>
+        <translation> Kleiner gefüllter Kreis</translation>
+    </message>
+    <message>
+        <source> Small Solid Square</source>
+        <translation> Kleines gefülltes Quadrat</translation>
+    </message>
+    <message>
+        <source>Graph Point Symbols:</source>
+        <translation>Punktsymbole im Diagramm:</translation>
+    </message>
+    <message>
+        <source>Log Format :</source>
+        <translation>Protokollformat :</translation>
+    </message>
+    <message>
+        <source> &apos; , &apos; - Dash</source>
+        <translation> &apos; , &apos; - Komma</translation>
+    </message>
+    <message>
+        <source> &apos; . &apos; - Dot </source>
+        <translation> &apos; . &apos; - Punkt </translation>
+    </message>
+    <message>
+        <source>Decimal Separator:</source>
+        <translation>Dezimaltrennzeichen:</translation>
+    </message>
+    <message>
+        <source>Number of Significant Places of the PV:</source>
+        <translation>Anzahl der signifikanten Stellen der PV:</translation>
+    </message>
+    <message>
+        <source>Write all Records</source>
+        <translation>Alle Datensätze schreiben</translation>
+    </message>
+    <message>
+        <source>Write when:</source>
+        <translation>Schreiben, wenn:</translation>
+    </message>
+    <message>
+        <source>Change of the PV Value i more than [%] :</source>
+        <translation>die Änderung des PV-Werts größer ist als [%] :</translation>
+    </message>
+    <message>
+        <source>Transmitter is in Error State</source>
+        <translation>der Messumformer im Fehlerzustand ist</translation>
+    </message>
+    <message>
+        <source>Communication Error appears</source>
+        <translation>ein Kommunikationsfehler auftritt</translation>
+    </message>
+    <message>
+        <source>With Time Period  [sec] :</source>
+        <translation>Mit der Zeitspanne  [sec] :</translation>
+    </message>
+    <message>
+        <source>Monitor the Transmitter:</source>
+        <translation>Messumformer überwachen:</translation>
+    </message>
+    <message>
+        <source>with the Address</source>
+        <translation>mit der Adresse</translation>
+    </message>
+    <message>
+        <source>e.g. 0,3,5-7</source>
+        <translation>z. B. 0,3,5-7</translation>
+    </message>
+    <message>
+        <source>Several transmitters on one line, polled in turn each cycle (up to 32 addresses). Empty: the one address above.</source>
+        <translation>Mehrere Messumformer an einer Leitung, in jedem Zyklus nacheinander abgefragt (bis zu 32 Adressen). Leer: nur die Adresse oben.</translation>
+    </message>
+    <message>
+        <source>or the Addresses:</source>
+        <translation>oder die Adressen:</translation>
+    </message>
+    <message>
+        <source>Write Records to the Log File :</source>
+        <translation>Datensätze in die Protokolldatei schreiben :</translation>
+    </message>
+    <message>
+        <source>Append</source>
+        <translation>Anhängen</translation>
+    </message>
+    <message>
+        <source>Rewrite</source>
+        <translation>Überschreiben</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>The address list &quot;%1&quot; cannot be used: %2</source>
+        <translation>Die Adressliste „%1“ kann nicht verwendet werden: %2</translation>
+    </message>
+    <message>
+        <source>Log File</source>
+        <translation>Protokolldatei</translation>
+    </message>
+    <message>
+        <source>All Files (*)</source>
+        <translation>Alle Dateien (*)</translation>
+    </message>
+</context>
+<context>
+    <name>lmk17::TMonitoringPage</name>
+    <message>
+        <source>Start </source>
+        <translation>Start </translation>
+    </message>
+    <message>
+        <source>Stop </source>
+        <translation>Stopp </translation>
+    </message>
+    <message>
+        <source>Parameters</source>
+        <translation>Parameter</translation>
+    </message>
+    <message>
+        <source>View Graph</source>
+        <translation>Diagramm anzeigen</translation>
+    </message>
+    <message>
+        <source>Clear Log </source>
+        <translation>Protokoll löschen </translation>
+    </message>
+    <message>
+        <source>The communication port was lost; trying to open it again every 2 s.</source>
+        <translation>Die Verbindung zur Schnittstelle ging verloren; sie wird alle 2 s erneut geöffnet.</translation>
+    </message>
+    <message>
+        <source>Reading the transmitter</source>
+        <translation>Messumformer wird gelesen</translation>
+    </message>
+</context>
+<context>
+    <name>lmk17::TOutRangePicture</name>
+    <message>
+        <source>limit</source>
+        <translation>Grenze</translation>
+    </message>
+    <message>
+        <source>error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>Lower Range Value</source>
+        <translation>Messbereichsanfang</translation>
+    </message>
+    <message>
+        <source>Upper Range Value</source>
+        <translation>Messbereichsende</translation>
+    </message>
+</context>
+<context>
+    <name>lmk17::TOutputPage</name>
+    <message>
+        <source>Output Range</source>
+        <translation>Ausgangsbereich</translation>
+    </message>
+    <message>
+        <source>Output Type:</source>
+        <translation>Ausgangsart:</translation>
+    </message>
+    <message>
+        <source>Output Limits and Error Outputs</source>
+        <translation>Ausgangsgrenzen und Fehlerausgänge</translation>
+    </message>
+    <message>
+        <source>Lower Output Range:</source>
+        <translation>Ausgangsbereichsanfang:</translation>
+    </message>
+    <message>
+        <source>Upper Output Range:</source>
+        <translation>Ausgangsbereichsende:</translation>
+    </message>
+    <message>
+        <source>Lower Output Limit:</source>
+        <translation>Untere Ausgangsgrenze:</translation>
+    </message>
+    <message>
+        <source>Upper Output Limit:</source>
+        <translation>Obere Ausgangsgrenze:</translation>
+    </message>
+    <message>
+        <source>Lower Error Output:</source>
+        <translation>Unterer Fehlerausgang:</translation>
+    </message>
+    <message>
+        <source>Upper Error Output:</source>
+        <translation>Oberer Fehlerausgang:</translation>
+    </message>
+    <message>
+        <source>Default Parameters</source>
+        <translation>Standardparameter</translation>
+    </message>
+</context>
+<context>
     <name>lmk17::TPodpisForm</name>
     <message>
         <source>  Sign and Note</source>
@@ -2125,6 +2642,61 @@ Do you want to read configuration from transmitter? If no, operation will be sto
     <message>
         <source>LMK-17</source>
         <translation>LMK-17</translation>
+    </message>
+    <message>
+        <source>Language:</source>
+        <translation>Sprache:</translation>
+    </message>
+</context>
+<context>
+    <name>lmk17::TToolsPage</name>
+    <message>
+        <source>  Primary Variable and Output  </source>
+        <translation>  Primärvariable und Ausgang  </translation>
+    </message>
+    <message>
+        <source>  Cold Junction Temperature  </source>
+        <translation>  Vergleichsstellentemperatur  </translation>
+    </message>
+    <message>
+        <source>Read from Transmitter</source>
+        <translation>Vom Messumformer lesen</translation>
+    </message>
+    <message>
+        <source>°C</source>
+        <translation>°C</translation>
+    </message>
+    <message>
+        <source>  Working Time  </source>
+        <translation>  Betriebszeit  </translation>
+    </message>
+    <message>
+        <source>Refresh Working Time</source>
+        <translation>Betriebszeit aktualisieren</translation>
+    </message>
+    <message>
+        <source>Interval Reading, with Time Interval [s] :</source>
+        <translation>Zyklisches Lesen, mit Zeitintervall [s] :</translation>
+    </message>
+    <message>
+        <source>Output:</source>
+        <translation>Ausgang:</translation>
+    </message>
+    <message>
+        <source>  &amp;Output Testing  </source>
+        <translation>  &amp;Ausgangstest  </translation>
+    </message>
+    <message>
+        <source>Output Value %1:</source>
+        <translation>Ausgangswert %1:</translation>
+    </message>
+    <message>
+        <source>Output Current Value 1-3 Automatic Setting, with Time Interval [s] :</source>
+        <translation>Automatisches Setzen des Ausgangsstroms 1-3, mit Zeitintervall [s] :</translation>
+    </message>
+    <message>
+        <source>Exit Testing</source>
+        <translation>Test beenden</translation>
     </message>
 </context>
 </TS>

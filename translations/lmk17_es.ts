@@ -1545,6 +1545,220 @@ Do you want to read configuration from transmitter? If no, operation will be sto
     </message>
 </context>
 <context>
+    <name>lmk17::TInfoPage</name>
+    <message>
+        <source>Transmitter</source>
+        <translation>Transmisor</translation>
+    </message>
+    <message>
+        <source>Manufacturer:</source>
+        <translation>Fabricante:</translation>
+    </message>
+    <message>
+        <source>Transmitter Type:</source>
+        <translation>Tipo de transmisor:</translation>
+    </message>
+    <message>
+        <source>Date of Manufacturing:</source>
+        <translation>Fecha de fabricación:</translation>
+    </message>
+    <message>
+        <source>Serial Number:</source>
+        <translation>Número de serie:</translation>
+    </message>
+    <message>
+        <source>Date of Last Change:</source>
+        <translation>Fecha del último cambio:</translation>
+    </message>
+    <message>
+        <source>Working Time:</source>
+        <translation>Tiempo de funcionamiento:</translation>
+    </message>
+    <message>
+        <source>Housing</source>
+        <translation>Carcasa</translation>
+    </message>
+    <message>
+        <source>Picture not Available</source>
+        <translation>Imagen no disponible</translation>
+    </message>
+</context>
+<context>
+    <name>lmk17::TInputPage</name>
+    <message>
+        <source>Input Range and Connection</source>
+        <translation>Rango de entrada y conexión</translation>
+    </message>
+    <message>
+        <source>Customer</source>
+        <translation>Cliente</translation>
+    </message>
+    <message>
+        <source>Linearization</source>
+        <translation>Linealización</translation>
+    </message>
+    <message>
+        <source>Input Range:</source>
+        <translation>Rango de entrada:</translation>
+    </message>
+    <message>
+        <source>Connection:</source>
+        <translation>Conexión:</translation>
+    </message>
+    <message>
+        <source>Measuring Range</source>
+        <translation>Rango de medida</translation>
+    </message>
+    <message>
+        <source>Lower Range Value:</source>
+        <translation>Valor inferior del rango:</translation>
+    </message>
+    <message>
+        <source>Upper Range Value:</source>
+        <translation>Valor superior del rango:</translation>
+    </message>
+    <message>
+        <source>Correction at Lower Range Value:</source>
+        <translation>Corrección en el valor inferior del rango:</translation>
+    </message>
+    <message>
+        <source>Correction at Upper Range Value:</source>
+        <translation>Corrección en el valor superior del rango:</translation>
+    </message>
+    <message>
+        <source>Lead Resistance</source>
+        <translation>Resistencia de los conductores</translation>
+    </message>
+    <message>
+        <source>Resistance:</source>
+        <translation>Resistencia:</translation>
+    </message>
+    <message>
+        <source>ohm</source>
+        <translation>ohm</translation>
+    </message>
+    <message>
+        <source>Sensor 1:</source>
+        <translation>Sensor 1:</translation>
+    </message>
+    <message>
+        <source>Sensor 2:</source>
+        <translation>Sensor 2:</translation>
+    </message>
+    <message>
+        <source>Cold Junction Compensation</source>
+        <translation>Compensación de unión fría</translation>
+    </message>
+    <message>
+        <source>CJ Temperature:</source>
+        <translation>Temperatura de unión fría:</translation>
+    </message>
+    <message>
+        <source>°C</source>
+        <translation>°C</translation>
+    </message>
+    <message>
+        <source>Damping and Error Current</source>
+        <translation>Amortiguación y corriente de error</translation>
+    </message>
+    <message>
+        <source>Damping:</source>
+        <translation>Amortiguación:</translation>
+    </message>
+    <message>
+        <source>s</source>
+        <translation>s</translation>
+    </message>
+    <message>
+        <source>Low Output</source>
+        <translation>Salida baja</translation>
+    </message>
+    <message>
+        <source>High Output</source>
+        <translation>Salida alta</translation>
+    </message>
+    <message>
+        <source>Error Current:</source>
+        <translation>Corriente de error:</translation>
+    </message>
+    <message>
+        <source>Limit Comparators</source>
+        <translation>Comparadores de límite</translation>
+    </message>
+    <message>
+        <source>Limit Comparator %1</source>
+        <translation>Comparador de límite %1</translation>
+    </message>
+    <message>
+        <source>Switching Level:</source>
+        <translation>Nivel de conmutación:</translation>
+    </message>
+    <message>
+        <source>Hysteresis:</source>
+        <translation>Histéresis:</translation>
+    </message>
+    <message>
+        <source> Normal</source>
+        <translation> Normal</translation>
+    </message>
+    <message>
+        <source> Reverse</source>
+        <translation> Inverso</translation>
+    </message>
+    <message>
+        <source>Switching Mode:</source>
+        <translation>Modo de conmutación:</translation>
+    </message>
+    <message>
+        <source>Indicate by Error Current</source>
+        <translation>Indicar mediante corriente de error</translation>
+    </message>
+    <message>
+        <source>State on Error:</source>
+        <translation>Estado en caso de error:</translation>
+    </message>
+    <message>
+        <source> Switch Off</source>
+        <translation> Desconectar</translation>
+    </message>
+    <message>
+        <source> Switch On</source>
+        <translation> Conectar</translation>
+    </message>
+    <message>
+        <source>Transmitter Error:</source>
+        <translation>Error del transmisor:</translation>
+    </message>
+    <message>
+        <source>By Relay 1 On</source>
+        <translation>Con relé 1 activado</translation>
+    </message>
+    <message>
+        <source>By Relay 2 On</source>
+        <translation>Con relé 2 activado</translation>
+    </message>
+    <message>
+        <source>Input Filter</source>
+        <translation>Filtro de entrada</translation>
+    </message>
+    <message>
+        <source> 50 Hz</source>
+        <translation> 50 Hz</translation>
+    </message>
+    <message>
+        <source> 60 Hz</source>
+        <translation> 60 Hz</translation>
+    </message>
+    <message>
+        <source>Disallow Change of the Transmitter Configuration by the Set-up Unit</source>
+        <translation>Impedir el cambio de la configuración del transmisor desde la unidad de ajuste</translation>
+    </message>
+    <message>
+        <source>User Note:</source>
+        <translation>Nota del usuario:</translation>
+    </message>
+</context>
+<context>
     <name>lmk17::TLinearForm</name>
     <message>
         <source>Linearization and Cold Junction Compensation</source>
@@ -2066,6 +2280,309 @@ Do you want to read configuration from transmitter? If no, operation will be sto
     </message>
 </context>
 <context>
+    <name>lmk17::TMonGraphForm</name>
+    <message>
+        <source> Monitoring Graph</source>
+        <translation> Gráfico de monitorización</translation>
+    </message>
+    <message>
+        <source>Copy Graph to the Clipboard</source>
+        <translation>Copiar el gráfico al portapapeles</translation>
+    </message>
+    <message>
+        <source>Show / Hide Grids</source>
+        <translation>Mostrar / ocultar cuadrícula</translation>
+    </message>
+    <message>
+        <source>Clear the Graph</source>
+        <translation>Borrar el gráfico</translation>
+    </message>
+    <message>
+        <source>Reset Zoom</source>
+        <translation>Restablecer zoom</translation>
+    </message>
+    <message>
+        <source>Save Graph as PNG...</source>
+        <translation>Guardar gráfico como PNG...</translation>
+    </message>
+    <message>
+        <source>Export Points as CSV...</source>
+        <translation>Exportar puntos como CSV...</translation>
+    </message>
+    <message>
+        <source>Address %1</source>
+        <translation>Dirección %1</translation>
+    </message>
+    <message>
+        <source>Do you really want to erase the graph?</source>
+        <translation>¿Desea realmente borrar el gráfico?</translation>
+    </message>
+    <message>
+        <source>The graph could not be saved as &quot;%1&quot;.</source>
+        <translation>No se pudo guardar el gráfico como «%1».</translation>
+    </message>
+    <message>
+        <source>The points could not be exported to &quot;%1&quot;: %2</source>
+        <translation>No se pudieron exportar los puntos a «%1»: %2</translation>
+    </message>
+    <message>
+        <source>Save Graph as PNG</source>
+        <translation>Guardar gráfico como PNG</translation>
+    </message>
+    <message>
+        <source>PNG Images (*.png)</source>
+        <translation>Imágenes PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>All Files (*)</source>
+        <translation>Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>Export Points as CSV</source>
+        <translation>Exportar puntos como CSV</translation>
+    </message>
+    <message>
+        <source>CSV, comma separated (*.csv)</source>
+        <translation>CSV, separado por comas (*.csv)</translation>
+    </message>
+    <message>
+        <source>CSV, semicolon separated, decimal comma (*.csv)</source>
+        <translation>CSV, separado por punto y coma, coma decimal (*.csv)</translation>
+    </message>
+</context>
+<context>
+    <name>lmk17::TMonParForm</name>
+    <message>
+        <source> Monitoring Parameters</source>
+        <translation> Parámetros de monitorización</translation>
+    </message>
+    <message>
+        <source>Time Interval [s]:</source>
+        <translation>Intervalo de tiempo [s]:</translation>
+    </message>
+    <message>
+        <source>Records</source>
+        <translation>Registros</translation>
+    </message>
+    <message>
+        <source>Graph of the PV Value History:</source>
+        <translation>Gráfico del historial del valor PV:</translation>
+    </message>
+    <message>
+        <source> None</source>
+        <translation> Ninguno</translation>
+    </message>
+    <message>
+        <source> Cross</source>
+        <translation> Cruz</translation>
+    </message>
+    <message>
+        <source> Solid Circle</source>
+        <translation> Círculo relleno</translation>
+    </message>
+    <message>
+        <source> Solid Square</source>
+        <translation> Cuadrado relleno</translation>
+    </message>
+    <message>
+        <source> Small Solid Circle</source>
+        <translation> Círculo relleno pequeño</translation>
+    </message>
+    <message>
+        <source> Small Solid Square</source>
+        <translation> Cuadrado relleno pequeño</translation>
+    </message>
+    <message>
+        <source>Graph Point Symbols:</source>
+        <translation>Símbolos de los puntos del gráfico:</translation>
+    </message>
+    <message>
+        <source>Log Format :</source>
+        <translation>Formato del registro :</translation>
+    </message>
+    <message>
+        <source> &apos; , &apos; - Dash</source>
+        <translation> &apos; , &apos; - coma</translation>
+    </message>
+    <message>
+        <source> &apos; . &apos; - Dot </source>
+        <translation> &apos; . &apos; - punto </translation>
+    </message>
+    <message>
+        <source>Decimal Separator:</source>
+        <translation>Separador decimal:</translation>
+    </message>
+    <message>
+        <source>Number of Significant Places of the PV:</source>
+        <translation>Número de cifras significativas de la PV:</translation>
+    </message>
+    <message>
+        <source>Write all Records</source>
+        <translation>Escribir todos los registros</translation>
+    </message>
+    <message>
+        <source>Write when:</source>
+        <translation>Escribir cuando:</translation>
+    </message>
+    <message>
+        <source>Change of the PV Value i more than [%] :</source>
+        <translation>el cambio del valor PV es mayor que [%] :</translation>
+    </message>
+    <message>
+        <source>Transmitter is in Error State</source>
+        <translation>el transmisor está en estado de error</translation>
+    </message>
+    <message>
+        <source>Communication Error appears</source>
+        <translation>se produce un error de comunicación</translation>
+    </message>
+    <message>
+        <source>With Time Period  [sec] :</source>
+        <translation>Con el periodo  [sec] :</translation>
+    </message>
+    <message>
+        <source>Monitor the Transmitter:</source>
+        <translation>Monitorizar el transmisor:</translation>
+    </message>
+    <message>
+        <source>with the Address</source>
+        <translation>con la dirección</translation>
+    </message>
+    <message>
+        <source>e.g. 0,3,5-7</source>
+        <translation>p. ej. 0,3,5-7</translation>
+    </message>
+    <message>
+        <source>Several transmitters on one line, polled in turn each cycle (up to 32 addresses). Empty: the one address above.</source>
+        <translation>Varios transmisores en una línea, consultados por turno en cada ciclo (hasta 32 direcciones). Vacío: solo la dirección de arriba.</translation>
+    </message>
+    <message>
+        <source>or the Addresses:</source>
+        <translation>o las direcciones:</translation>
+    </message>
+    <message>
+        <source>Write Records to the Log File :</source>
+        <translation>Escribir registros en el archivo de registro :</translation>
+    </message>
+    <message>
+        <source>Append</source>
+        <translation>Añadir</translation>
+    </message>
+    <message>
+        <source>Rewrite</source>
+        <translation>Sobrescribir</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>The address list &quot;%1&quot; cannot be used: %2</source>
+        <translation>No se puede usar la lista de direcciones «%1»: %2</translation>
+    </message>
+    <message>
+        <source>Log File</source>
+        <translation>Archivo de registro</translation>
+    </message>
+    <message>
+        <source>All Files (*)</source>
+        <translation>Todos los archivos (*)</translation>
+    </message>
+</context>
+<context>
+    <name>lmk17::TMonitoringPage</name>
+    <message>
+        <source>Start </source>
+        <translation>Iniciar </translation>
+    </message>
+    <message>
+        <source>Stop </source>
+        <translation>Detener </translation>
+    </message>
+    <message>
+        <source>Parameters</source>
+        <translation>Parámetros</translation>
+    </message>
+    <message>
+        <source>View Graph</source>
+        <translation>Ver gráfico</translation>
+    </message>
+    <message>
+        <source>Clear Log </source>
+        <translation>Borrar registro </translation>
+    </message>
+    <message>
+        <source>The communication port was lost; trying to open it again every 2 s.</source>
+        <translation>Se perdió el puerto de comunicación; se intenta abrirlo de nuevo cada 2 s.</translation>
+    </message>
+    <message>
+        <source>Reading the transmitter</source>
+        <translation>Leyendo el transmisor</translation>
+    </message>
+</context>
+<context>
+    <name>lmk17::TOutRangePicture</name>
+    <message>
+        <source>limit</source>
+        <translation>límite</translation>
+    </message>
+    <message>
+        <source>error</source>
+        <translation>error</translation>
+    </message>
+    <message>
+        <source>Lower Range Value</source>
+        <translation>Valor inferior del rango</translation>
+    </message>
+    <message>
+        <source>Upper Range Value</source>
+        <translation>Valor superior del rango</translation>
+    </message>
+</context>
+<context>
+    <name>lmk17::TOutputPage</name>
+    <message>
+        <source>Output Range</source>
+        <translation>Rango de salida</translation>
+    </message>
+    <message>
+        <source>Output Type:</source>
+        <translation>Tipo de salida:</translation>
+    </message>
+    <message>
+        <source>Output Limits and Error Outputs</source>
+        <translation>Límites de salida y salidas de error</translation>
+    </message>
+    <message>
+        <source>Lower Output Range:</source>
+        <translation>Valor inferior del rango de salida:</translation>
+    </message>
+    <message>
+        <source>Upper Output Range:</source>
+        <translation>Valor superior del rango de salida:</translation>
+    </message>
+    <message>
+        <source>Lower Output Limit:</source>
+        <translation>Límite inferior de salida:</translation>
+    </message>
+    <message>
+        <source>Upper Output Limit:</source>
+        <translation>Límite superior de salida:</translation>
+    </message>
+    <message>
+        <source>Lower Error Output:</source>
+        <translation>Salida de error inferior:</translation>
+    </message>
+    <message>
+        <source>Upper Error Output:</source>
+        <translation>Salida de error superior:</translation>
+    </message>
+    <message>
+        <source>Default Parameters</source>
+        <translation>Parámetros predeterminados</translation>
+    </message>
+</context>
+<context>
     <name>lmk17::TPodpisForm</name>
     <message>
         <source>  Sign and Note</source>
@@ -2125,6 +2642,61 @@ Do you want to read configuration from transmitter? If no, operation will be sto
     <message>
         <source>LMK-17</source>
         <translation>LMK-17</translation>
+    </message>
+    <message>
+        <source>Language:</source>
+        <translation>Idioma:</translation>
+    </message>
+</context>
+<context>
+    <name>lmk17::TToolsPage</name>
+    <message>
+        <source>  Primary Variable and Output  </source>
+        <translation>  Variable primaria y salida  </translation>
+    </message>
+    <message>
+        <source>  Cold Junction Temperature  </source>
+        <translation>  Temperatura de unión fría  </translation>
+    </message>
+    <message>
+        <source>Read from Transmitter</source>
+        <translation>Leer del transmisor</translation>
+    </message>
+    <message>
+        <source>°C</source>
+        <translation>°C</translation>
+    </message>
+    <message>
+        <source>  Working Time  </source>
+        <translation>  Tiempo de funcionamiento  </translation>
+    </message>
+    <message>
+        <source>Refresh Working Time</source>
+        <translation>Actualizar tiempo de funcionamiento</translation>
+    </message>
+    <message>
+        <source>Interval Reading, with Time Interval [s] :</source>
+        <translation>Lectura periódica, con intervalo de tiempo [s] :</translation>
+    </message>
+    <message>
+        <source>Output:</source>
+        <translation>Salida:</translation>
+    </message>
+    <message>
+        <source>  &amp;Output Testing  </source>
+        <translation>  &amp;Prueba de salida  </translation>
+    </message>
+    <message>
+        <source>Output Value %1:</source>
+        <translation>Valor de salida %1:</translation>
+    </message>
+    <message>
+        <source>Output Current Value 1-3 Automatic Setting, with Time Interval [s] :</source>
+        <translation>Ajuste automático de la corriente de salida 1-3, con intervalo de tiempo [s] :</translation>
+    </message>
+    <message>
+        <source>Exit Testing</source>
+        <translation>Salir de la prueba</translation>
     </message>
 </context>
 </TS>

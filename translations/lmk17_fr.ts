@@ -1545,6 +1545,220 @@ Do you want to read configuration from transmitter? If no, operation will be sto
     </message>
 </context>
 <context>
+    <name>lmk17::TInfoPage</name>
+    <message>
+        <source>Transmitter</source>
+        <translation>Transmetteur</translation>
+    </message>
+    <message>
+        <source>Manufacturer:</source>
+        <translation>Fabricant :</translation>
+    </message>
+    <message>
+        <source>Transmitter Type:</source>
+        <translation>Type de transmetteur :</translation>
+    </message>
+    <message>
+        <source>Date of Manufacturing:</source>
+        <translation>Date de fabrication :</translation>
+    </message>
+    <message>
+        <source>Serial Number:</source>
+        <translation>Numéro de série :</translation>
+    </message>
+    <message>
+        <source>Date of Last Change:</source>
+        <translation>Date de la dernière modification :</translation>
+    </message>
+    <message>
+        <source>Working Time:</source>
+        <translation>Temps de fonctionnement :</translation>
+    </message>
+    <message>
+        <source>Housing</source>
+        <translation>Boîtier</translation>
+    </message>
+    <message>
+        <source>Picture not Available</source>
+        <translation>Image non disponible</translation>
+    </message>
+</context>
+<context>
+    <name>lmk17::TInputPage</name>
+    <message>
+        <source>Input Range and Connection</source>
+        <translation>Plage d&apos;entrée et raccordement</translation>
+    </message>
+    <message>
+        <source>Customer</source>
+        <translation>Client</translation>
+    </message>
+    <message>
+        <source>Linearization</source>
+        <translation>Linéarisation</translation>
+    </message>
+    <message>
+        <source>Input Range:</source>
+        <translation>Plage d&apos;entrée :</translation>
+    </message>
+    <message>
+        <source>Connection:</source>
+        <translation>Raccordement :</translation>
+    </message>
+    <message>
+        <source>Measuring Range</source>
+        <translation>Étendue de mesure</translation>
+    </message>
+    <message>
+        <source>Lower Range Value:</source>
+        <translation>Début d&apos;échelle :</translation>
+    </message>
+    <message>
+        <source>Upper Range Value:</source>
+        <translation>Fin d&apos;échelle :</translation>
+    </message>
+    <message>
+        <source>Correction at Lower Range Value:</source>
+        <translation>Correction au début d&apos;échelle :</translation>
+    </message>
+    <message>
+        <source>Correction at Upper Range Value:</source>
+        <translation>Correction à la fin d&apos;échelle :</translation>
+    </message>
+    <message>
+        <source>Lead Resistance</source>
+        <translation>Résistance de ligne</translation>
+    </message>
+    <message>
+        <source>Resistance:</source>
+        <translation>Résistance :</translation>
+    </message>
+    <message>
+        <source>ohm</source>
+        <translation>ohm</translation>
+    </message>
+    <message>
+        <source>Sensor 1:</source>
+        <translation>Capteur 1 :</translation>
+    </message>
+    <message>
+        <source>Sensor 2:</source>
+        <translation>Capteur 2 :</translation>
+    </message>
+    <message>
+        <source>Cold Junction Compensation</source>
+        <translation>Compensation de soudure froide</translation>
+    </message>
+    <message>
+        <source>CJ Temperature:</source>
+        <translation>Température de soudure froide :</translation>
+    </message>
+    <message>
+        <source>°C</source>
+        <translation>°C</translation>
+    </message>
+    <message>
+        <source>Damping and Error Current</source>
+        <translation>Amortissement et courant de défaut</translation>
+    </message>
+    <message>
+        <source>Damping:</source>
+        <translation>Amortissement :</translation>
+    </message>
+    <message>
+        <source>s</source>
+        <translation>s</translation>
+    </message>
+    <message>
+        <source>Low Output</source>
+        <translation>Sortie basse</translation>
+    </message>
+    <message>
+        <source>High Output</source>
+        <translation>Sortie haute</translation>
+    </message>
+    <message>
+        <source>Error Current:</source>
+        <translation>Courant de défaut :</translation>
+    </message>
+    <message>
+        <source>Limit Comparators</source>
+        <translation>Comparateurs de seuil</translation>
+    </message>
+    <message>
+        <source>Limit Comparator %1</source>
+        <translation>Comparateur de seuil %1</translation>
+    </message>
+    <message>
+        <source>Switching Level:</source>
+        <translation>Seuil de commutation :</translation>
+    </message>
+    <message>
+        <source>Hysteresis:</source>
+        <translation>Hystérésis :</translation>
+    </message>
+    <message>
+        <source> Normal</source>
+        <translation> Normal</translation>
+    </message>
+    <message>
+        <source> Reverse</source>
+        <translation> Inverse</translation>
+    </message>
+    <message>
+        <source>Switching Mode:</source>
+        <translation>Mode de commutation :</translation>
+    </message>
+    <message>
+        <source>Indicate by Error Current</source>
+        <translation>Signaler par le courant de défaut</translation>
+    </message>
+    <message>
+        <source>State on Error:</source>
+        <translation>État en cas de défaut :</translation>
+    </message>
+    <message>
+        <source> Switch Off</source>
+        <translation> Désactiver</translation>
+    </message>
+    <message>
+        <source> Switch On</source>
+        <translation> Activer</translation>
+    </message>
+    <message>
+        <source>Transmitter Error:</source>
+        <translation>Défaut du transmetteur :</translation>
+    </message>
+    <message>
+        <source>By Relay 1 On</source>
+        <translation>Par relais 1 activé</translation>
+    </message>
+    <message>
+        <source>By Relay 2 On</source>
+        <translation>Par relais 2 activé</translation>
+    </message>
+    <message>
+        <source>Input Filter</source>
+        <translation>Filtre d&apos;entrée</translation>
+    </message>
+    <message>
+        <source> 50 Hz</source>
+        <translation> 50 Hz</translation>
+    </message>
+    <message>
+        <source> 60 Hz</source>
+        <translation> 60 Hz</translation>
+    </message>
+    <message>
+        <source>Disallow Change of the Transmitter Configuration by the Set-up Unit</source>
+        <translation>Interdire la modification de la configuration du transmetteur par l&apos;unité de réglage</translation>
+    </message>
+    <message>
+        <source>User Note:</source>
+        <translation>Note de l&apos;utilisateur :</translation>
+    </message>
+</context>
+<context>
     <name>lmk17::TLinearForm</name>
     <message>
         <source>Linearization and Cold Junction Compensation</source>
@@ -2066,6 +2280,309 @@ Do you want to read configuration from transmitter? If no, operation will be sto
     </message>
 </context>
 <context>
+    <name>lmk17::TMonGraphForm</name>
+    <message>
+        <source> Monitoring Graph</source>
+        <translation> Graphique de surveillance</translation>
+    </message>
+    <message>
+        <source>Copy Graph to the Clipboard</source>
+        <translation>Copier le graphique dans le presse-papiers</translation>
+    </message>
+    <message>
+        <source>Show / Hide Grids</source>
+        <translation>Afficher / masquer la grille</translation>
+    </message>
+    <message>
+        <source>Clear the Graph</source>
+        <translation>Effacer le graphique</translation>
+    </message>
+    <message>
+        <source>Reset Zoom</source>
+        <translation>Réinitialiser le zoom</translation>
+    </message>
+    <message>
+        <source>Save Graph as PNG...</source>
+        <translation>Enregistrer le graphique en PNG...</translation>
+    </message>
+    <message>
+        <source>Export Points as CSV...</source>
+        <translation>Exporter les points en CSV...</translation>
+    </message>
+    <message>
+        <source>Address %1</source>
+        <translation>Adresse %1</translation>
+    </message>
+    <message>
+        <source>Do you really want to erase the graph?</source>
+        <translation>Voulez-vous vraiment effacer le graphique ?</translation>
+    </message>
+    <message>
+        <source>The graph could not be saved as &quot;%1&quot;.</source>
+        <translation>Impossible d&apos;enregistrer le graphique sous « %1 ».</translation>
+    </message>
+    <message>
+        <source>The points could not be exported to &quot;%1&quot;: %2</source>
+        <translation>Impossible d&apos;exporter les points vers « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>Save Graph as PNG</source>
+        <translation>Enregistrer le graphique en PNG</translation>
+    </message>
+    <message>
+        <source>PNG Images (*.png)</source>
+        <translation>Images PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>All Files (*)</source>
+        <translation>Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>Export Points as CSV</source>
+        <translation>Exporter les points en CSV</translation>
+    </message>
+    <message>
+        <source>CSV, comma separated (*.csv)</source>
+        <translation>CSV, séparateur virgule (*.csv)</translation>
+    </message>
+    <message>
+        <source>CSV, semicolon separated, decimal comma (*.csv)</source>
+        <translation>CSV, séparateur point-virgule, virgule décimale (*.csv)</translation>
+    </message>
+</context>
+<context>
+    <name>lmk17::TMonParForm</name>
+    <message>
+        <source> Monitoring Parameters</source>
+        <translation> Paramètres de surveillance</translation>
+    </message>
+    <message>
+        <source>Time Interval [s]:</source>
+        <translation>Intervalle de temps [s] :</translation>
+    </message>
+    <message>
+        <source>Records</source>
+        <translation>Enregistrements</translation>
+    </message>
+    <message>
+        <source>Graph of the PV Value History:</source>
+        <translation>Graphique de l&apos;historique de la PV :</translation>
+    </message>
+    <message>
+        <source> None</source>
+        <translation> Aucun</translation>
+    </message>
+    <message>
+        <source> Cross</source>
+        <translation> Croix</translation>
+    </message>
+    <message>
+        <source> Solid Circle</source>
+        <translation> Cercle plein</translation>
+    </message>
+    <message>
+        <source> Solid Square</source>
+        <translation> Carré plein</translation>
+    </message>
+    <message>
+        <source> Small Solid Circle</source>
+        <translation> Petit cercle plein</translation>
+    </message>
+    <message>
+        <source> Small Solid Square</source>
+        <translation> Petit carré plein</translation>
+    </message>
+    <message>
+        <source>Graph Point Symbols:</source>
+        <translation>Symboles des points du graphique :</translation>
+    </message>
+    <message>
+        <source>Log Format :</source>
+        <translation>Format du journal :</translation>
+    </message>
+    <message>
+        <source> &apos; , &apos; - Dash</source>
+        <translation> &apos; , &apos; - virgule</translation>
+    </message>
+    <message>
+        <source> &apos; . &apos; - Dot </source>
+        <translation> &apos; . &apos; - point </translation>
+    </message>
+    <message>
+        <source>Decimal Separator:</source>
+        <translation>Séparateur décimal :</translation>
+    </message>
+    <message>
+        <source>Number of Significant Places of the PV:</source>
+        <translation>Nombre de chiffres significatifs de la PV :</translation>
+    </message>
+    <message>
+        <source>Write all Records</source>
+        <translation>Écrire tous les enregistrements</translation>
+    </message>
+    <message>
+        <source>Write when:</source>
+        <translation>Écrire lorsque :</translation>
+    </message>
+    <message>
+        <source>Change of the PV Value i more than [%] :</source>
+        <translation>la variation de la PV dépasse [%] :</translation>
+    </message>
+    <message>
+        <source>Transmitter is in Error State</source>
+        <translation>le transmetteur est en défaut</translation>
+    </message>
+    <message>
+        <source>Communication Error appears</source>
+        <translation>une erreur de communication survient</translation>
+    </message>
+    <message>
+        <source>With Time Period  [sec] :</source>
+        <translation>Avec la période  [sec] :</translation>
+    </message>
+    <message>
+        <source>Monitor the Transmitter:</source>
+        <translation>Surveiller le transmetteur :</translation>
+    </message>
+    <message>
+        <source>with the Address</source>
+        <translation>à l&apos;adresse</translation>
+    </message>
+    <message>
+        <source>e.g. 0,3,5-7</source>
+        <translation>p. ex. 0,3,5-7</translation>
+    </message>
+    <message>
+        <source>Several transmitters on one line, polled in turn each cycle (up to 32 addresses). Empty: the one address above.</source>
+        <translation>Plusieurs transmetteurs sur une ligne, interrogés tour à tour à chaque cycle (jusqu&apos;à 32 adresses). Vide : la seule adresse ci-dessus.</translation>
+    </message>
+    <message>
+        <source>or the Addresses:</source>
+        <translation>ou les adresses :</translation>
+    </message>
+    <message>
+        <source>Write Records to the Log File :</source>
+        <translation>Écrire les enregistrements dans le fichier journal :</translation>
+    </message>
+    <message>
+        <source>Append</source>
+        <translation>Ajouter</translation>
+    </message>
+    <message>
+        <source>Rewrite</source>
+        <translation>Écraser</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>The address list &quot;%1&quot; cannot be used: %2</source>
+        <translation>Impossible d&apos;utiliser la liste d&apos;adresses « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>Log File</source>
+        <translation>Fichier journal</translation>
+    </message>
+    <message>
+        <source>All Files (*)</source>
+        <translation>Tous les fichiers (*)</translation>
+    </message>
+</context>
+<context>
+    <name>lmk17::TMonitoringPage</name>
+    <message>
+        <source>Start </source>
+        <translation>Démarrer </translation>
+    </message>
+    <message>
+        <source>Stop </source>
+        <translation>Arrêter </translation>
+    </message>
+    <message>
+        <source>Parameters</source>
+        <translation>Paramètres</translation>
+    </message>
+    <message>
+        <source>View Graph</source>
+        <translation>Afficher le graphique</translation>
+    </message>
+    <message>
+        <source>Clear Log </source>
+        <translation>Effacer le journal </translation>
+    </message>
+    <message>
+        <source>The communication port was lost; trying to open it again every 2 s.</source>
+        <translation>Le port de communication a été perdu ; nouvelle tentative d&apos;ouverture toutes les 2 s.</translation>
+    </message>
+    <message>
+        <source>Reading the transmitter</source>
+        <translation>Lecture du transmetteur</translation>
+    </message>
+</context>
+<context>
+    <name>lmk17::TOutRangePicture</name>
+    <message>
+        <source>limit</source>
+        <translation>limite</translation>
+    </message>
+    <message>
+        <source>error</source>
+        <translation>défaut</translation>
+    </message>
+    <message>
+        <source>Lower Range Value</source>
+        <translation>Début d&apos;échelle</translation>
+    </message>
+    <message>
+        <source>Upper Range Value</source>
+        <translation>Fin d&apos;échelle</translation>
+    </message>
+</context>
+<context>
+    <name>lmk17::TOutputPage</name>
+    <message>
+        <source>Output Range</source>
+        <translation>Plage de sortie</translation>
+    </message>
+    <message>
+        <source>Output Type:</source>
+        <translation>Type de sortie :</translation>
+    </message>
+    <message>
+        <source>Output Limits and Error Outputs</source>
+        <translation>Limites de sortie et sorties de défaut</translation>
+    </message>
+    <message>
+        <source>Lower Output Range:</source>
+        <translation>Début de plage de sortie :</translation>
+    </message>
+    <message>
+        <source>Upper Output Range:</source>
+        <translation>Fin de plage de sortie :</translation>
+    </message>
+    <message>
+        <source>Lower Output Limit:</source>
+        <translation>Limite basse de sortie :</translation>
+    </message>
+    <message>
+        <source>Upper Output Limit:</source>
+        <translation>Limite haute de sortie :</translation>
+    </message>
+    <message>
+        <source>Lower Error Output:</source>
+        <translation>Sortie de défaut basse :</translation>
+    </message>
+    <message>
+        <source>Upper Error Output:</source>
+        <translation>Sortie de défaut haute :</translation>
+    </message>
+    <message>
+        <source>Default Parameters</source>
+        <translation>Paramètres par défaut</translation>
+    </message>
+</context>
+<context>
     <name>lmk17::TPodpisForm</name>
     <message>
         <source>  Sign and Note</source>
@@ -2125,6 +2642,61 @@ Do you want to read configuration from transmitter? If no, operation will be sto
     <message>
         <source>LMK-17</source>
         <translation>LMK-17</translation>
+    </message>
+    <message>
+        <source>Language:</source>
+        <translation>Langue :</translation>
+    </message>
+</context>
+<context>
+    <name>lmk17::TToolsPage</name>
+    <message>
+        <source>  Primary Variable and Output  </source>
+        <translation>  Variable primaire et sortie  </translation>
+    </message>
+    <message>
+        <source>  Cold Junction Temperature  </source>
+        <translation>  Température de soudure froide  </translation>
+    </message>
+    <message>
+        <source>Read from Transmitter</source>
+        <translation>Lire depuis le transmetteur</translation>
+    </message>
+    <message>
+        <source>°C</source>
+        <translation>°C</translation>
+    </message>
+    <message>
+        <source>  Working Time  </source>
+        <translation>  Temps de fonctionnement  </translation>
+    </message>
+    <message>
+        <source>Refresh Working Time</source>
+        <translation>Actualiser le temps de fonctionnement</translation>
+    </message>
+    <message>
+        <source>Interval Reading, with Time Interval [s] :</source>
+        <translation>Lecture périodique, avec intervalle de temps [s] :</translation>
+    </message>
+    <message>
+        <source>Output:</source>
+        <translation>Sortie :</translation>
+    </message>
+    <message>
+        <source>  &amp;Output Testing  </source>
+        <translation>  &amp;Test de sortie  </translation>
+    </message>
+    <message>
+        <source>Output Value %1:</source>
+        <translation>Valeur de sortie %1 :</translation>
+    </message>
+    <message>
+        <source>Output Current Value 1-3 Automatic Setting, with Time Interval [s] :</source>
+        <translation>Réglage automatique du courant de sortie 1-3, avec intervalle de temps [s] :</translation>
+    </message>
+    <message>
+        <source>Exit Testing</source>
+        <translation>Quitter le test</translation>
     </message>
 </context>
 </TS>

@@ -1545,6 +1545,220 @@ Do you want to read configuration from transmitter? If no, operation will be sto
     </message>
 </context>
 <context>
+    <name>lmk17::TInfoPage</name>
+    <message>
+        <source>Transmitter</source>
+        <translation>Przetwornik</translation>
+    </message>
+    <message>
+        <source>Manufacturer:</source>
+        <translation>Producent:</translation>
+    </message>
+    <message>
+        <source>Transmitter Type:</source>
+        <translation>Typ przetwornika:</translation>
+    </message>
+    <message>
+        <source>Date of Manufacturing:</source>
+        <translation>Data produkcji:</translation>
+    </message>
+    <message>
+        <source>Serial Number:</source>
+        <translation>Numer seryjny:</translation>
+    </message>
+    <message>
+        <source>Date of Last Change:</source>
+        <translation>Data ostatniej zmiany:</translation>
+    </message>
+    <message>
+        <source>Working Time:</source>
+        <translation>Czas pracy:</translation>
+    </message>
+    <message>
+        <source>Housing</source>
+        <translation>Obudowa</translation>
+    </message>
+    <message>
+        <source>Picture not Available</source>
+        <translation>Obraz niedostępny</translation>
+    </message>
+</context>
+<context>
+    <name>lmk17::TInputPage</name>
+    <message>
+        <source>Input Range and Connection</source>
+        <translation>Zakres wejściowy i podłączenie</translation>
+    </message>
+    <message>
+        <source>Customer</source>
+        <translation>Klient</translation>
+    </message>
+    <message>
+        <source>Linearization</source>
+        <translation>Linearyzacja</translation>
+    </message>
+    <message>
+        <source>Input Range:</source>
+        <translation>Zakres wejściowy:</translation>
+    </message>
+    <message>
+        <source>Connection:</source>
+        <translation>Podłączenie:</translation>
+    </message>
+    <message>
+        <source>Measuring Range</source>
+        <translation>Zakres pomiarowy</translation>
+    </message>
+    <message>
+        <source>Lower Range Value:</source>
+        <translation>Początek zakresu:</translation>
+    </message>
+    <message>
+        <source>Upper Range Value:</source>
+        <translation>Koniec zakresu:</translation>
+    </message>
+    <message>
+        <source>Correction at Lower Range Value:</source>
+        <translation>Korekcja na początku zakresu:</translation>
+    </message>
+    <message>
+        <source>Correction at Upper Range Value:</source>
+        <translation>Korekcja na końcu zakresu:</translation>
+    </message>
+    <message>
+        <source>Lead Resistance</source>
+        <translation>Rezystancja przewodów</translation>
+    </message>
+    <message>
+        <source>Resistance:</source>
+        <translation>Rezystancja:</translation>
+    </message>
+    <message>
+        <source>ohm</source>
+        <translation>ohm</translation>
+    </message>
+    <message>
+        <source>Sensor 1:</source>
+        <translation>Czujnik 1:</translation>
+    </message>
+    <message>
+        <source>Sensor 2:</source>
+        <translation>Czujnik 2:</translation>
+    </message>
+    <message>
+        <source>Cold Junction Compensation</source>
+        <translation>Kompensacja spoiny odniesienia</translation>
+    </message>
+    <message>
+        <source>CJ Temperature:</source>
+        <translation>Temperatura spoiny odniesienia:</translation>
+    </message>
+    <message>
+        <source>°C</source>
+        <translation>°C</translation>
+    </message>
+    <message>
+        <source>Damping and Error Current</source>
+        <translation>Tłumienie i prąd błędu</translation>
+    </message>
+    <message>
+        <source>Damping:</source>
+        <translation>Tłumienie:</translation>
+    </message>
+    <message>
+        <source>s</source>
+        <translation>s</translation>
+    </message>
+    <message>
+        <source>Low Output</source>
+        <translation>Wyjście dolne</translation>
+    </message>
+    <message>
+        <source>High Output</source>
+        <translation>Wyjście górne</translation>
+    </message>
+    <message>
+        <source>Error Current:</source>
+        <translation>Prąd błędu:</translation>
+    </message>
+    <message>
+        <source>Limit Comparators</source>
+        <translation>Komparatory progowe</translation>
+    </message>
+    <message>
+        <source>Limit Comparator %1</source>
+        <translation>Komparator progowy %1</translation>
+    </message>
+    <message>
+        <source>Switching Level:</source>
+        <translation>Próg przełączania:</translation>
+    </message>
+    <message>
+        <source>Hysteresis:</source>
+        <translation>Histereza:</translation>
+    </message>
+    <message>
+        <source> Normal</source>
+        <translation> Normalny</translation>
+    </message>
+    <message>
+        <source> Reverse</source>
+        <translation> Odwrotny</translation>
+    </message>
+    <message>
+        <source>Switching Mode:</source>
+        <translation>Tryb przełączania:</translation>
+    </message>
+    <message>
+        <source>Indicate by Error Current</source>
+        <translation>Sygnalizuj prądem błędu</translation>
+    </message>
+    <message>
+        <source>State on Error:</source>
+        <translation>Stan przy błędzie:</translation>
+    </message>
+    <message>
+        <source> Switch Off</source>
+        <translation> Wyłącz</translation>
+    </message>
+    <message>
+        <source> Switch On</source>
+        <translation> Włącz</translation>
+    </message>
+    <message>
+        <source>Transmitter Error:</source>
+        <translation>Błąd przetwornika:</translation>
+    </message>
+    <message>
+        <source>By Relay 1 On</source>
+        <translation>Załączeniem przekaźnika 1</translation>
+    </message>
+    <message>
+        <source>By Relay 2 On</source>
+        <translation>Załączeniem przekaźnika 2</translation>
+    </message>
+    <message>
+        <source>Input Filter</source>
+        <translation>Filtr wejściowy</translation>
+    </message>
+    <message>
+        <source> 50 Hz</source>
+        <translation> 50 Hz</translation>
+    </message>
+    <message>
+        <source> 60 Hz</source>
+        <translation> 60 Hz</translation>
+    </message>
+    <message>
+        <source>Disallow Change of the Transmitter Configuration by the Set-up Unit</source>
+        <translation>Zablokuj zmianę konfiguracji przetwornika przez zadajnik</translation>
+    </message>
+    <message>
+        <source>User Note:</source>
+        <translation>Notatka użytkownika:</translation>
+    </message>
+</context>
+<context>
     <name>lmk17::TLinearForm</name>
     <message>
         <source>Linearization and Cold Junction Compensation</source>
@@ -2067,6 +2281,309 @@ Do you want to read configuration from transmitter? If no, operation will be sto
     </message>
 </context>
 <context>
+    <name>lmk17::TMonGraphForm</name>
+    <message>
+        <source> Monitoring Graph</source>
+        <translation> Wykres monitorowania</translation>
+    </message>
+    <message>
+        <source>Copy Graph to the Clipboard</source>
+        <translation>Kopiuj wykres do schowka</translation>
+    </message>
+    <message>
+        <source>Show / Hide Grids</source>
+        <translation>Pokaż / ukryj siatkę</translation>
+    </message>
+    <message>
+        <source>Clear the Graph</source>
+        <translation>Wyczyść wykres</translation>
+    </message>
+    <message>
+        <source>Reset Zoom</source>
+        <translation>Resetuj powiększenie</translation>
+    </message>
+    <message>
+        <source>Save Graph as PNG...</source>
+        <translation>Zapisz wykres jako PNG...</translation>
+    </message>
+    <message>
+        <source>Export Points as CSV...</source>
+        <translation>Eksportuj punkty jako CSV...</translation>
+    </message>
+    <message>
+        <source>Address %1</source>
+        <translation>Adres %1</translation>
+    </message>
+    <message>
+        <source>Do you really want to erase the graph?</source>
+        <translation>Czy na pewno wyczyścić wykres?</translation>
+    </message>
+    <message>
+        <source>The graph could not be saved as &quot;%1&quot;.</source>
+        <translation>Nie można zapisać wykresu jako „%1”.</translation>
+    </message>
+    <message>
+        <source>The points could not be exported to &quot;%1&quot;: %2</source>
+        <translation>Nie można wyeksportować punktów do „%1”: %2</translation>
+    </message>
+    <message>
+        <source>Save Graph as PNG</source>
+        <translation>Zapisz wykres jako PNG</translation>
+    </message>
+    <message>
+        <source>PNG Images (*.png)</source>
+        <translation>Obrazy PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>All Files (*)</source>
+        <translation>Wszystkie pliki (*)</translation>
+    </message>
+    <message>
+        <source>Export Points as CSV</source>
+        <translation>Eksportuj punkty jako CSV</translation>
+    </message>
+    <message>
+        <source>CSV, comma separated (*.csv)</source>
+        <translation>CSV, rozdzielany przecinkami (*.csv)</translation>
+    </message>
+    <message>
+        <source>CSV, semicolon separated, decimal comma (*.csv)</source>
+        <translation>CSV, rozdzielany średnikami, przecinek dziesiętny (*.csv)</translation>
+    </message>
+</context>
+<context>
+    <name>lmk17::TMonParForm</name>
+    <message>
+        <source> Monitoring Parameters</source>
+        <translation> Parametry monitorowania</translation>
+    </message>
+    <message>
+        <source>Time Interval [s]:</source>
+        <translation>Odstęp czasu [s]:</translation>
+    </message>
+    <message>
+        <source>Records</source>
+        <translation>Rekordy</translation>
+    </message>
+    <message>
+        <source>Graph of the PV Value History:</source>
+        <translation>Wykres historii wartości PV:</translation>
+    </message>
+    <message>
+        <source> None</source>
+        <translation> Brak</translation>
+    </message>
+    <message>
+        <source> Cross</source>
+        <translation> Krzyżyk</translation>
+    </message>
+    <message>
+        <source> Solid Circle</source>
+        <translation> Pełne koło</translation>
+    </message>
+    <message>
+        <source> Solid Square</source>
+        <translation> Pełny kwadrat</translation>
+    </message>
+    <message>
+        <source> Small Solid Circle</source>
+        <translation> Małe pełne koło</translation>
+    </message>
+    <message>
+        <source> Small Solid Square</source>
+        <translation> Mały pełny kwadrat</translation>
+    </message>
+    <message>
+        <source>Graph Point Symbols:</source>
+        <translation>Symbole punktów wykresu:</translation>
+    </message>
+    <message>
+        <source>Log Format :</source>
+        <translation>Format dziennika :</translation>
+    </message>
+    <message>
+        <source> &apos; , &apos; - Dash</source>
+        <translation> &apos; , &apos; - przecinek</translation>
+    </message>
+    <message>
+        <source> &apos; . &apos; - Dot </source>
+        <translation> &apos; . &apos; - kropka </translation>
+    </message>
+    <message>
+        <source>Decimal Separator:</source>
+        <translation>Separator dziesiętny:</translation>
+    </message>
+    <message>
+        <source>Number of Significant Places of the PV:</source>
+        <translation>Liczba cyfr znaczących PV:</translation>
+    </message>
+    <message>
+        <source>Write all Records</source>
+        <translation>Zapisuj wszystkie rekordy</translation>
+    </message>
+    <message>
+        <source>Write when:</source>
+        <translation>Zapisuj, gdy:</translation>
+    </message>
+    <message>
+        <source>Change of the PV Value i more than [%] :</source>
+        <translation>zmiana wartości PV jest większa niż [%] :</translation>
+    </message>
+    <message>
+        <source>Transmitter is in Error State</source>
+        <translation>przetwornik jest w stanie błędu</translation>
+    </message>
+    <message>
+        <source>Communication Error appears</source>
+        <translation>wystąpi błąd komunikacji</translation>
+    </message>
+    <message>
+        <source>With Time Period  [sec] :</source>
+        <translation>Z okresem  [sec] :</translation>
+    </message>
+    <message>
+        <source>Monitor the Transmitter:</source>
+        <translation>Monitoruj przetwornik:</translation>
+    </message>
+    <message>
+        <source>with the Address</source>
+        <translation>o adresie</translation>
+    </message>
+    <message>
+        <source>e.g. 0,3,5-7</source>
+        <translation>np. 0,3,5-7</translation>
+    </message>
+    <message>
+        <source>Several transmitters on one line, polled in turn each cycle (up to 32 addresses). Empty: the one address above.</source>
+        <translation>Kilka przetworników na jednej linii, odpytywanych kolejno w każdym cyklu (do 32 adresów). Puste: tylko adres powyżej.</translation>
+    </message>
+    <message>
+        <source>or the Addresses:</source>
+        <translation>lub adresy:</translation>
+    </message>
+    <message>
+        <source>Write Records to the Log File :</source>
+        <translation>Zapisuj rekordy do pliku dziennika :</translation>
+    </message>
+    <message>
+        <source>Append</source>
+        <translation>Dopisz</translation>
+    </message>
+    <message>
+        <source>Rewrite</source>
+        <translation>Nadpisz</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>The address list &quot;%1&quot; cannot be used: %2</source>
+        <translation>Nie można użyć listy adresów „%1”: %2</translation>
+    </message>
+    <message>
+        <source>Log File</source>
+        <translation>Plik dziennika</translation>
+    </message>
+    <message>
+        <source>All Files (*)</source>
+        <translation>Wszystkie pliki (*)</translation>
+    </message>
+</context>
+<context>
+    <name>lmk17::TMonitoringPage</name>
+    <message>
+        <source>Start </source>
+        <translation>Start </translation>
+    </message>
+    <message>
+        <source>Stop </source>
+        <translation>Stop </translation>
+    </message>
+    <message>
+        <source>Parameters</source>
+        <translation>Parametry</translation>
+    </message>
+    <message>
+        <source>View Graph</source>
+        <translation>Pokaż wykres</translation>
+    </message>
+    <message>
+        <source>Clear Log </source>
+        <translation>Wyczyść dziennik </translation>
+    </message>
+    <message>
+        <source>The communication port was lost; trying to open it again every 2 s.</source>
+        <translation>Utracono port komunikacyjny; ponowna próba otwarcia co 2 s.</translation>
+    </message>
+    <message>
+        <source>Reading the transmitter</source>
+        <translation>Odczyt przetwornika</translation>
+    </message>
+</context>
+<context>
+    <name>lmk17::TOutRangePicture</name>
+    <message>
+        <source>limit</source>
+        <translation>granica</translation>
+    </message>
+    <message>
+        <source>error</source>
+        <translation>błąd</translation>
+    </message>
+    <message>
+        <source>Lower Range Value</source>
+        <translation>Początek zakresu</translation>
+    </message>
+    <message>
+        <source>Upper Range Value</source>
+        <translation>Koniec zakresu</translation>
+    </message>
+</context>
+<context>
+    <name>lmk17::TOutputPage</name>
+    <message>
+        <source>Output Range</source>
+        <translation>Zakres wyjściowy</translation>
+    </message>
+    <message>
+        <source>Output Type:</source>
+        <translation>Typ wyjścia:</translation>
+    </message>
+    <message>
+        <source>Output Limits and Error Outputs</source>
+        <translation>Granice wyjścia i wyjścia błędu</translation>
+    </message>
+    <message>
+        <source>Lower Output Range:</source>
+        <translation>Początek zakresu wyjściowego:</translation>
+    </message>
+    <message>
+        <source>Upper Output Range:</source>
+        <translation>Koniec zakresu wyjściowego:</translation>
+    </message>
+    <message>
+        <source>Lower Output Limit:</source>
+        <translation>Dolna granica wyjścia:</translation>
+    </message>
+    <message>
+        <source>Upper Output Limit:</source>
+        <translation>Górna granica wyjścia:</translation>
+    </message>
+    <message>
+        <source>Lower Error Output:</source>
+        <translation>Dolne wyjście błędu:</translation>
+    </message>
+    <message>
+        <source>Upper Error Output:</source>
+        <translation>Górne wyjście błędu:</translation>
+    </message>
+    <message>
+        <source>Default Parameters</source>
+        <translation>Parametry domyślne</translation>
+    </message>
+</context>
+<context>
     <name>lmk17::TPodpisForm</name>
     <message>
         <source>  Sign and Note</source>
@@ -2126,6 +2643,61 @@ Do you want to read configuration from transmitter? If no, operation will be sto
     <message>
         <source>LMK-17</source>
         <translation>LMK-17</translation>
+    </message>
+    <message>
+        <source>Language:</source>
+        <translation>Język:</translation>
+    </message>
+</context>
+<context>
+    <name>lmk17::TToolsPage</name>
+    <message>
+        <source>  Primary Variable and Output  </source>
+        <translation>  Zmienna pierwotna i wyjście  </translation>
+    </message>
+    <message>
+        <source>  Cold Junction Temperature  </source>
+        <translation>  Temperatura spoiny odniesienia  </translation>
+    </message>
+    <message>
+        <source>Read from Transmitter</source>
+        <translation>Odczytaj z przetwornika</translation>
+    </message>
+    <message>
+        <source>°C</source>
+        <translation>°C</translation>
+    </message>
+    <message>
+        <source>  Working Time  </source>
+        <translation>  Czas pracy  </translation>
+    </message>
+    <message>
+        <source>Refresh Working Time</source>
+        <translation>Odśwież czas pracy</translation>
+    </message>
+    <message>
+        <source>Interval Reading, with Time Interval [s] :</source>
+        <translation>Odczyt cykliczny, z odstępem czasu [s] :</translation>
+    </message>
+    <message>
+        <source>Output:</source>
+        <translation>Wyjście:</translation>
+    </message>
+    <message>
+        <source>  &amp;Output Testing  </source>
+        <translation>  &amp;Testowanie wyjścia  </translation>
+    </message>
+    <message>
+        <source>Output Value %1:</source>
+        <translation>Wartość wyjścia %1:</translation>
+    </message>
+    <message>
+        <source>Output Current Value 1-3 Automatic Setting, with Time Interval [s] :</source>
+        <translation>Automatyczne ustawianie prądu wyjściowego 1-3, z odstępem czasu [s] :</translation>
+    </message>
+    <message>
+        <source>Exit Testing</source>
+        <translation>Zakończ testowanie</translation>
     </message>
 </context>
 </TS>

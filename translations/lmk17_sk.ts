@@ -1545,6 +1545,220 @@ Do you want to read configuration from transmitter? If no, operation will be sto
     </message>
 </context>
 <context>
+    <name>lmk17::TInfoPage</name>
+    <message>
+        <source>Transmitter</source>
+        <translation>Prevodník</translation>
+    </message>
+    <message>
+        <source>Manufacturer:</source>
+        <translation>Výrobca:</translation>
+    </message>
+    <message>
+        <source>Transmitter Type:</source>
+        <translation>Typ prevodníka:</translation>
+    </message>
+    <message>
+        <source>Date of Manufacturing:</source>
+        <translation>Dátum výroby:</translation>
+    </message>
+    <message>
+        <source>Serial Number:</source>
+        <translation>Výrobné číslo:</translation>
+    </message>
+    <message>
+        <source>Date of Last Change:</source>
+        <translation>Dátum poslednej zmeny:</translation>
+    </message>
+    <message>
+        <source>Working Time:</source>
+        <translation>Doba prevádzky:</translation>
+    </message>
+    <message>
+        <source>Housing</source>
+        <translation>Puzdro</translation>
+    </message>
+    <message>
+        <source>Picture not Available</source>
+        <translation>Obrázok nie je k dispozícii</translation>
+    </message>
+</context>
+<context>
+    <name>lmk17::TInputPage</name>
+    <message>
+        <source>Input Range and Connection</source>
+        <translation>Vstupný rozsah a zapojenie</translation>
+    </message>
+    <message>
+        <source>Customer</source>
+        <translation>Zákazník</translation>
+    </message>
+    <message>
+        <source>Linearization</source>
+        <translation>Linearizácia</translation>
+    </message>
+    <message>
+        <source>Input Range:</source>
+        <translation>Vstupný rozsah:</translation>
+    </message>
+    <message>
+        <source>Connection:</source>
+        <translation>Zapojenie:</translation>
+    </message>
+    <message>
+        <source>Measuring Range</source>
+        <translation>Merací rozsah</translation>
+    </message>
+    <message>
+        <source>Lower Range Value:</source>
+        <translation>Začiatok rozsahu:</translation>
+    </message>
+    <message>
+        <source>Upper Range Value:</source>
+        <translation>Koniec rozsahu:</translation>
+    </message>
+    <message>
+        <source>Correction at Lower Range Value:</source>
+        <translation>Korekcia na začiatku rozsahu:</translation>
+    </message>
+    <message>
+        <source>Correction at Upper Range Value:</source>
+        <translation>Korekcia na konci rozsahu:</translation>
+    </message>
+    <message>
+        <source>Lead Resistance</source>
+        <translation>Odpor vedenia</translation>
+    </message>
+    <message>
+        <source>Resistance:</source>
+        <translation>Odpor:</translation>
+    </message>
+    <message>
+        <source>ohm</source>
+        <translation>ohm</translation>
+    </message>
+    <message>
+        <source>Sensor 1:</source>
+        <translation>Snímač 1:</translation>
+    </message>
+    <message>
+        <source>Sensor 2:</source>
+        <translation>Snímač 2:</translation>
+    </message>
+    <message>
+        <source>Cold Junction Compensation</source>
+        <translation>Kompenzácia studeného spoja</translation>
+    </message>
+    <message>
+        <source>CJ Temperature:</source>
+        <translation>Teplota studeného spoja:</translation>
+    </message>
+    <message>
+        <source>°C</source>
+        <translation>°C</translation>
+    </message>
+    <message>
+        <source>Damping and Error Current</source>
+        <translation>Tlmenie a chybový prúd</translation>
+    </message>
+    <message>
+        <source>Damping:</source>
+        <translation>Tlmenie:</translation>
+    </message>
+    <message>
+        <source>s</source>
+        <translation>s</translation>
+    </message>
+    <message>
+        <source>Low Output</source>
+        <translation>Dolný výstup</translation>
+    </message>
+    <message>
+        <source>High Output</source>
+        <translation>Horný výstup</translation>
+    </message>
+    <message>
+        <source>Error Current:</source>
+        <translation>Chybový prúd:</translation>
+    </message>
+    <message>
+        <source>Limit Comparators</source>
+        <translation>Limitné komparátory</translation>
+    </message>
+    <message>
+        <source>Limit Comparator %1</source>
+        <translation>Limitný komparátor %1</translation>
+    </message>
+    <message>
+        <source>Switching Level:</source>
+        <translation>Spínacia úroveň:</translation>
+    </message>
+    <message>
+        <source>Hysteresis:</source>
+        <translation>Hysterézia:</translation>
+    </message>
+    <message>
+        <source> Normal</source>
+        <translation> Normálny</translation>
+    </message>
+    <message>
+        <source> Reverse</source>
+        <translation> Inverzný</translation>
+    </message>
+    <message>
+        <source>Switching Mode:</source>
+        <translation>Režim spínania:</translation>
+    </message>
+    <message>
+        <source>Indicate by Error Current</source>
+        <translation>Indikovať chybovým prúdom</translation>
+    </message>
+    <message>
+        <source>State on Error:</source>
+        <translation>Stav pri chybe:</translation>
+    </message>
+    <message>
+        <source> Switch Off</source>
+        <translation> Vypnúť</translation>
+    </message>
+    <message>
+        <source> Switch On</source>
+        <translation> Zapnúť</translation>
+    </message>
+    <message>
+        <source>Transmitter Error:</source>
+        <translation>Chyba prevodníka:</translation>
+    </message>
+    <message>
+        <source>By Relay 1 On</source>
+        <translation>Zopnutím relé 1</translation>
+    </message>
+    <message>
+        <source>By Relay 2 On</source>
+        <translation>Zopnutím relé 2</translation>
+    </message>
+    <message>
+        <source>Input Filter</source>
+        <translation>Vstupný filter</translation>
+    </message>
+    <message>
+        <source> 50 Hz</source>
+        <translation> 50 Hz</translation>
+    </message>
+    <message>
+        <source> 60 Hz</source>
+        <translation> 60 Hz</translation>
+    </message>
+    <message>
+        <source>Disallow Change of the Transmitter Configuration by the Set-up Unit</source>
+        <translation>Zakázať zmenu konfigurácie prevodníka nastavovacou jednotkou</translation>
+    </message>
+    <message>
+        <source>User Note:</source>
+        <translation>Poznámka používateľa:</translation>
+    </message>
+</context>
+<context>
     <name>lmk17::TLinearForm</name>
     <message>
         <source>Linearization and Cold Junction Compensation</source>
@@ -2067,6 +2281,309 @@ Do you want to read configuration from transmitter? If no, operation will be sto
     </message>
 </context>
 <context>
+    <name>lmk17::TMonGraphForm</name>
+    <message>
+        <source> Monitoring Graph</source>
+        <translation> Graf monitorovania</translation>
+    </message>
+    <message>
+        <source>Copy Graph to the Clipboard</source>
+        <translation>Kopírovať graf do schránky</translation>
+    </message>
+    <message>
+        <source>Show / Hide Grids</source>
+        <translation>Zobraziť / skryť mriežku</translation>
+    </message>
+    <message>
+        <source>Clear the Graph</source>
+        <translation>Vymazať graf</translation>
+    </message>
+    <message>
+        <source>Reset Zoom</source>
+        <translation>Obnoviť zväčšenie</translation>
+    </message>
+    <message>
+        <source>Save Graph as PNG...</source>
+        <translation>Uložiť graf ako PNG...</translation>
+    </message>
+    <message>
+        <source>Export Points as CSV...</source>
+        <translation>Exportovať body ako CSV...</translation>
+    </message>
+    <message>
+        <source>Address %1</source>
+        <translation>Adresa %1</translation>
+    </message>
+    <message>
+        <source>Do you really want to erase the graph?</source>
+        <translation>Naozaj chcete vymazať graf?</translation>
+    </message>
+    <message>
+        <source>The graph could not be saved as &quot;%1&quot;.</source>
+        <translation>Graf nie je možné uložiť ako „%1“.</translation>
+    </message>
+    <message>
+        <source>The points could not be exported to &quot;%1&quot;: %2</source>
+        <translation>Body nie je možné exportovať do „%1“: %2</translation>
+    </message>
+    <message>
+        <source>Save Graph as PNG</source>
+        <translation>Uložiť graf ako PNG</translation>
+    </message>
+    <message>
+        <source>PNG Images (*.png)</source>
+        <translation>Obrázky PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>All Files (*)</source>
+        <translation>Všetky súbory (*)</translation>
+    </message>
+    <message>
+        <source>Export Points as CSV</source>
+        <translation>Exportovať body ako CSV</translation>
+    </message>
+    <message>
+        <source>CSV, comma separated (*.csv)</source>
+        <translation>CSV, oddelené čiarkou (*.csv)</translation>
+    </message>
+    <message>
+        <source>CSV, semicolon separated, decimal comma (*.csv)</source>
+        <translation>CSV, oddelené bodkočiarkou, desatinná čiarka (*.csv)</translation>
+    </message>
+</context>
+<context>
+    <name>lmk17::TMonParForm</name>
+    <message>
+        <source> Monitoring Parameters</source>
+        <translation> Parametre monitorovania</translation>
+    </message>
+    <message>
+        <source>Time Interval [s]:</source>
+        <translation>Časový interval [s]:</translation>
+    </message>
+    <message>
+        <source>Records</source>
+        <translation>Záznamy</translation>
+    </message>
+    <message>
+        <source>Graph of the PV Value History:</source>
+        <translation>Graf histórie hodnoty PV:</translation>
+    </message>
+    <message>
+        <source> None</source>
+        <translation> Žiadne</translation>
+    </message>
+    <message>
+        <source> Cross</source>
+        <translation> Krížik</translation>
+    </message>
+    <message>
+        <source> Solid Circle</source>
+        <translation> Plný kruh</translation>
+    </message>
+    <message>
+        <source> Solid Square</source>
+        <translation> Plný štvorec</translation>
+    </message>
+    <message>
+        <source> Small Solid Circle</source>
+        <translation> Malý plný kruh</translation>
+    </message>
+    <message>
+        <source> Small Solid Square</source>
+        <translation> Malý plný štvorec</translation>
+    </message>
+    <message>
+        <source>Graph Point Symbols:</source>
+        <translation>Symboly bodov grafu:</translation>
+    </message>
+    <message>
+        <source>Log Format :</source>
+        <translation>Formát záznamu :</translation>
+    </message>
+    <message>
+        <source> &apos; , &apos; - Dash</source>
+        <translation> &apos; , &apos; - čiarka</translation>
+    </message>
+    <message>
+        <source> &apos; . &apos; - Dot </source>
+        <translation> &apos; . &apos; - bodka </translation>
+    </message>
+    <message>
+        <source>Decimal Separator:</source>
+        <translation>Desatinný oddeľovač:</translation>
+    </message>
+    <message>
+        <source>Number of Significant Places of the PV:</source>
+        <translation>Počet platných miest PV:</translation>
+    </message>
+    <message>
+        <source>Write all Records</source>
+        <translation>Zapisovať všetky záznamy</translation>
+    </message>
+    <message>
+        <source>Write when:</source>
+        <translation>Zapisovať, keď:</translation>
+    </message>
+    <message>
+        <source>Change of the PV Value i more than [%] :</source>
+        <translation>zmena hodnoty PV je väčšia ako [%] :</translation>
+    </message>
+    <message>
+        <source>Transmitter is in Error State</source>
+        <translation>prevodník je v chybovom stave</translation>
+    </message>
+    <message>
+        <source>Communication Error appears</source>
+        <translation>nastane chyba komunikácie</translation>
+    </message>
+    <message>
+        <source>With Time Period  [sec] :</source>
+        <translation>S periódou  [sec] :</translation>
+    </message>
+    <message>
+        <source>Monitor the Transmitter:</source>
+        <translation>Monitorovať prevodník:</translation>
+    </message>
+    <message>
+        <source>with the Address</source>
+        <translation>s adresou</translation>
+    </message>
+    <message>
+        <source>e.g. 0,3,5-7</source>
+        <translation>napr. 0,3,5-7</translation>
+    </message>
+    <message>
+        <source>Several transmitters on one line, polled in turn each cycle (up to 32 addresses). Empty: the one address above.</source>
+        <translation>Viac prevodníkov na jednom vedení, v každom cykle dopytovaných postupne (až 32 adries). Prázdne: len adresa vyššie.</translation>
+    </message>
+    <message>
+        <source>or the Addresses:</source>
+        <translation>alebo adresy:</translation>
+    </message>
+    <message>
+        <source>Write Records to the Log File :</source>
+        <translation>Zapisovať záznamy do súboru záznamu :</translation>
+    </message>
+    <message>
+        <source>Append</source>
+        <translation>Pripojiť</translation>
+    </message>
+    <message>
+        <source>Rewrite</source>
+        <translation>Prepísať</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>The address list &quot;%1&quot; cannot be used: %2</source>
+        <translation>Zoznam adries „%1“ nie je možné použiť: %2</translation>
+    </message>
+    <message>
+        <source>Log File</source>
+        <translation>Súbor záznamu</translation>
+    </message>
+    <message>
+        <source>All Files (*)</source>
+        <translation>Všetky súbory (*)</translation>
+    </message>
+</context>
+<context>
+    <name>lmk17::TMonitoringPage</name>
+    <message>
+        <source>Start </source>
+        <translation>Štart </translation>
+    </message>
+    <message>
+        <source>Stop </source>
+        <translation>Stop </translation>
+    </message>
+    <message>
+        <source>Parameters</source>
+        <translation>Parametre</translation>
+    </message>
+    <message>
+        <source>View Graph</source>
+        <translation>Zobraziť graf</translation>
+    </message>
+    <message>
+        <source>Clear Log </source>
+        <translation>Vymazať záznam </translation>
+    </message>
+    <message>
+        <source>The communication port was lost; trying to open it again every 2 s.</source>
+        <translation>Komunikačný port sa stratil; každé 2 s sa ho pokúsim znova otvoriť.</translation>
+    </message>
+    <message>
+        <source>Reading the transmitter</source>
+        <translation>Čítanie prevodníka</translation>
+    </message>
+</context>
+<context>
+    <name>lmk17::TOutRangePicture</name>
+    <message>
+        <source>limit</source>
+        <translation>limit</translation>
+    </message>
+    <message>
+        <source>error</source>
+        <translation>chyba</translation>
+    </message>
+    <message>
+        <source>Lower Range Value</source>
+        <translation>Začiatok rozsahu</translation>
+    </message>
+    <message>
+        <source>Upper Range Value</source>
+        <translation>Koniec rozsahu</translation>
+    </message>
+</context>
+<context>
+    <name>lmk17::TOutputPage</name>
+    <message>
+        <source>Output Range</source>
+        <translation>Výstupný rozsah</translation>
+    </message>
+    <message>
+        <source>Output Type:</source>
+        <translation>Typ výstupu:</translation>
+    </message>
+    <message>
+        <source>Output Limits and Error Outputs</source>
+        <translation>Medze výstupu a chybové výstupy</translation>
+    </message>
+    <message>
+        <source>Lower Output Range:</source>
+        <translation>Začiatok výstupného rozsahu:</translation>
+    </message>
+    <message>
+        <source>Upper Output Range:</source>
+        <translation>Koniec výstupného rozsahu:</translation>
+    </message>
+    <message>
+        <source>Lower Output Limit:</source>
+        <translation>Dolná medza výstupu:</translation>
+    </message>
+    <message>
+        <source>Upper Output Limit:</source>
+        <translation>Horná medza výstupu:</translation>
+    </message>
+    <message>
+        <source>Lower Error Output:</source>
+        <translation>Dolný chybový výstup:</translation>
+    </message>
+    <message>
+        <source>Upper Error Output:</source>
+        <translation>Horný chybový výstup:</translation>
+    </message>
+    <message>
+        <source>Default Parameters</source>
+        <translation>Predvolené parametre</translation>
+    </message>
+</context>
+<context>
     <name>lmk17::TPodpisForm</name>
     <message>
         <source>  Sign and Note</source>
@@ -2126,6 +2643,61 @@ Do you want to read configuration from transmitter? If no, operation will be sto
     <message>
         <source>LMK-17</source>
         <translation>LMK-17</translation>
+    </message>
+    <message>
+        <source>Language:</source>
+        <translation>Jazyk:</translation>
+    </message>
+</context>
+<context>
+    <name>lmk17::TToolsPage</name>
+    <message>
+        <source>  Primary Variable and Output  </source>
+        <translation>  Primárna veličina a výstup  </translation>
+    </message>
+    <message>
+        <source>  Cold Junction Temperature  </source>
+        <translation>  Teplota studeného spoja  </translation>
+    </message>
+    <message>
+        <source>Read from Transmitter</source>
+        <translation>Načítať z prevodníka</translation>
+    </message>
+    <message>
+        <source>°C</source>
+        <translation>°C</translation>
+    </message>
+    <message>
+        <source>  Working Time  </source>
+        <translation>  Doba prevádzky  </translation>
+    </message>
+    <message>
+        <source>Refresh Working Time</source>
+        <translation>Obnoviť dobu prevádzky</translation>
+    </message>
+    <message>
+        <source>Interval Reading, with Time Interval [s] :</source>
+        <translation>Periodické čítanie, s časovým intervalom [s] :</translation>
+    </message>
+    <message>
+        <source>Output:</source>
+        <translation>Výstup:</translation>
+    </message>
+    <message>
+        <source>  &amp;Output Testing  </source>
+        <translation>  &amp;Testovanie výstupu  </translation>
+    </message>
+    <message>
+        <source>Output Value %1:</source>
+        <translation>Hodnota výstupu %1:</translation>
+    </message>
+    <message>
+        <source>Output Current Value 1-3 Automatic Setting, with Time Interval [s] :</source>
+        <translation>Automatické nastavovanie výstupného prúdu 1-3, s časovým intervalom [s] :</translation>
+    </message>
+    <message>
+        <source>Exit Testing</source>
+        <translation>Ukončiť testovanie</translation>
     </message>
 </context>
 </TS>
