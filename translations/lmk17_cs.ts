@@ -672,7 +672,9 @@ platí poslední z nich.
         <source>Error (&apos;Bad Parameters&apos;) during writing the data to transmitter!<byte value="xd"/>
 Feasible solution: Stop writing now, set the default configuration (command from menu &apos;Transmitter&apos;) and write configuration to the transmitter.<byte value="xd"/>
 Do You want to repeat this operation?</source>
-        <translation>Chyba (&apos;Chybné parametry&apos;) při zápisu dat do převodníku!</translation>
+        <translation>Chyba (&apos;Chybné parametry&apos;) při zápisu dat do převodníku!<byte value="xd"/>
+Možné řešení: Nyní zápis ukončete, nastavte výchozí konfiguraci (příkaz z nabídky &apos;Převodník&apos;) a zapište konfiguraci do převodníku.<byte value="xd"/>
+Chcete tuto operaci opakovat?</translation>
     </message>
     <message>
         <source>Error during transmitter configuration writing. Incorrect configuration settings may cause undefined errors. Configuration should be stored again.</source>
@@ -710,7 +712,9 @@ Do You want to repeat this operation?</source>
         <source>Attention! You want to change the communication parameters to other than default.<byte value="xd"/>
 Setting of wrong communication parameters may lose communication with the transmitter!<byte value="xd"/>
 Do You really want to change the parameters?</source>
-        <translation>Pozor! Chcete změnit komunikační parametry na jiné než výchozí.</translation>
+        <translation>Pozor! Chcete změnit komunikační parametry na jiné než výchozí.<byte value="xd"/>
+Nastavením chybných komunikačních parametrů můžete ztratit spojení s převodníkem!<byte value="xd"/>
+Opravdu chcete parametry změnit?</translation>
     </message>
     <message>
         <source>Changes is not valid immediately after writing the configuration, but after power down and power up!</source>
@@ -953,7 +957,8 @@ Do You really want to change the parameters?</source>
     <message>
         <source>Another transmitter was connected or configuration was changed. The transmitter configuration must be read again.<byte value="xd"/>
 Do you want to read configuration from transmitter? If no, operation will be stopped.</source>
-        <translation>Byl připojen jiný převodník nebo byla změněna konfigurace. Konfiguraci převodníku je nutné znovu načíst.</translation>
+        <translation>Byl připojen jiný převodník nebo byla změněna konfigurace. Konfiguraci převodníku je nutné znovu načíst.<byte value="xd"/>
+Chcete načíst konfiguraci z převodníku? Pokud ne, operace bude ukončena.</translation>
     </message>
     <message>
         <source>Different type of transmitter is connected, cannot continue.</source>

@@ -672,7 +672,9 @@ geladen; die letzte gilt.
         <source>Error (&apos;Bad Parameters&apos;) during writing the data to transmitter!<byte value="xd"/>
 Feasible solution: Stop writing now, set the default configuration (command from menu &apos;Transmitter&apos;) and write configuration to the transmitter.<byte value="xd"/>
 Do You want to repeat this operation?</source>
-        <translation>Fehler (&apos;Falsche Parameter&apos;) beim Schreiben der Daten in den Messumformer!</translation>
+        <translation>Fehler (&apos;Falsche Parameter&apos;) beim Schreiben der Daten in den Messumformer!<byte value="xd"/>
+Mögliche Lösung: Schreiben jetzt abbrechen, die Standardkonfiguration einstellen (Befehl im Menü &apos;Messumformer&apos;) und die Konfiguration in den Messumformer schreiben.<byte value="xd"/>
+Wollen Sie diesen Vorgang wiederholen?</translation>
     </message>
     <message>
         <source>Error during transmitter configuration writing. Incorrect configuration settings may cause undefined errors. Configuration should be stored again.</source>
@@ -710,7 +712,9 @@ Do You want to repeat this operation?</source>
         <source>Attention! You want to change the communication parameters to other than default.<byte value="xd"/>
 Setting of wrong communication parameters may lose communication with the transmitter!<byte value="xd"/>
 Do You really want to change the parameters?</source>
-        <translation>Achtung! Sie wollen die Kommunikationsparameter auf andere als die Standardwerte ändern.</translation>
+        <translation>Achtung! Sie wollen die Kommunikationsparameter auf andere als die Standardwerte ändern.<byte value="xd"/>
+Falsche Kommunikationsparameter können die Verbindung zum Messumformer unterbrechen!<byte value="xd"/>
+Wollen Sie die Parameter wirklich ändern?</translation>
     </message>
     <message>
         <source>Changes is not valid immediately after writing the configuration, but after power down and power up!</source>
@@ -953,7 +957,8 @@ Do You really want to change the parameters?</source>
     <message>
         <source>Another transmitter was connected or configuration was changed. The transmitter configuration must be read again.<byte value="xd"/>
 Do you want to read configuration from transmitter? If no, operation will be stopped.</source>
-        <translation>Ein anderer Messumformer wurde angeschlossen oder die Konfiguration wurde geändert. Die Konfiguration des Messumformers muss erneut gelesen werden.</translation>
+        <translation>Ein anderer Messumformer wurde angeschlossen oder die Konfiguration wurde geändert. Die Konfiguration des Messumformers muss erneut gelesen werden.<byte value="xd"/>
+Wollen Sie die Konfiguration aus dem Messumformer lesen? Wenn nicht, wird der Vorgang abgebrochen.</translation>
     </message>
     <message>
         <source>Different type of transmitter is connected, cannot continue.</source>

@@ -672,7 +672,9 @@ queda el último.
         <source>Error (&apos;Bad Parameters&apos;) during writing the data to transmitter!<byte value="xd"/>
 Feasible solution: Stop writing now, set the default configuration (command from menu &apos;Transmitter&apos;) and write configuration to the transmitter.<byte value="xd"/>
 Do You want to repeat this operation?</source>
-        <translation>¡Error (&apos;Parámetros incorrectos&apos;) al escribir los datos en el transmisor!</translation>
+        <translation>¡Error (&apos;Parámetros incorrectos&apos;) al escribir los datos en el transmisor!<byte value="xd"/>
+Solución posible: detenga ahora la escritura, establezca la configuración predeterminada (orden del menú &apos;Transmisor&apos;) y escriba la configuración en el transmisor.<byte value="xd"/>
+¿Desea repetir esta operación?</translation>
     </message>
     <message>
         <source>Error during transmitter configuration writing. Incorrect configuration settings may cause undefined errors. Configuration should be stored again.</source>
@@ -710,7 +712,9 @@ Do You want to repeat this operation?</source>
         <source>Attention! You want to change the communication parameters to other than default.<byte value="xd"/>
 Setting of wrong communication parameters may lose communication with the transmitter!<byte value="xd"/>
 Do You really want to change the parameters?</source>
-        <translation>¡Atención! Desea cambiar los parámetros de comunicación a valores distintos de los predeterminados.</translation>
+        <translation>¡Atención! Desea cambiar los parámetros de comunicación a valores distintos de los predeterminados.<byte value="xd"/>
+¡Unos parámetros de comunicación incorrectos pueden hacer perder la comunicación con el transmisor!<byte value="xd"/>
+¿Desea realmente cambiar los parámetros?</translation>
     </message>
     <message>
         <source>Changes is not valid immediately after writing the configuration, but after power down and power up!</source>
@@ -953,7 +957,8 @@ Do You really want to change the parameters?</source>
     <message>
         <source>Another transmitter was connected or configuration was changed. The transmitter configuration must be read again.<byte value="xd"/>
 Do you want to read configuration from transmitter? If no, operation will be stopped.</source>
-        <translation>Se ha conectado otro transmisor o se ha cambiado la configuración. Es necesario volver a leer la configuración del transmisor.</translation>
+        <translation>Se ha conectado otro transmisor o se ha cambiado la configuración. Es necesario volver a leer la configuración del transmisor.<byte value="xd"/>
+¿Desea leer la configuración del transmisor? Si no, la operación se detendrá.</translation>
     </message>
     <message>
         <source>Different type of transmitter is connected, cannot continue.</source>

@@ -672,7 +672,9 @@ dans l&apos;ordre ; le dernier s&apos;applique.
         <source>Error (&apos;Bad Parameters&apos;) during writing the data to transmitter!<byte value="xd"/>
 Feasible solution: Stop writing now, set the default configuration (command from menu &apos;Transmitter&apos;) and write configuration to the transmitter.<byte value="xd"/>
 Do You want to repeat this operation?</source>
-        <translation>Erreur (&apos;Paramètres incorrects&apos;) lors de l&apos;écriture des données dans le transmetteur !</translation>
+        <translation>Erreur (&apos;Paramètres incorrects&apos;) lors de l&apos;écriture des données dans le transmetteur !<byte value="xd"/>
+Solution possible : arrêtez maintenant l&apos;écriture, appliquez la configuration par défaut (commande du menu &apos;Transmetteur&apos;) et écrivez la configuration dans le transmetteur.<byte value="xd"/>
+Voulez-vous répéter cette opération ?</translation>
     </message>
     <message>
         <source>Error during transmitter configuration writing. Incorrect configuration settings may cause undefined errors. Configuration should be stored again.</source>
@@ -710,7 +712,9 @@ Do You want to repeat this operation?</source>
         <source>Attention! You want to change the communication parameters to other than default.<byte value="xd"/>
 Setting of wrong communication parameters may lose communication with the transmitter!<byte value="xd"/>
 Do You really want to change the parameters?</source>
-        <translation>Attention ! Vous voulez régler les paramètres de communication sur des valeurs autres que celles par défaut.</translation>
+        <translation>Attention ! Vous voulez régler les paramètres de communication sur des valeurs autres que celles par défaut.<byte value="xd"/>
+Des paramètres de communication erronés peuvent faire perdre la communication avec le transmetteur !<byte value="xd"/>
+Voulez-vous vraiment modifier les paramètres ?</translation>
     </message>
     <message>
         <source>Changes is not valid immediately after writing the configuration, but after power down and power up!</source>
@@ -953,7 +957,8 @@ Do You really want to change the parameters?</source>
     <message>
         <source>Another transmitter was connected or configuration was changed. The transmitter configuration must be read again.<byte value="xd"/>
 Do you want to read configuration from transmitter? If no, operation will be stopped.</source>
-        <translation>Un autre transmetteur a été connecté ou la configuration a été modifiée. La configuration du transmetteur doit être relue.</translation>
+        <translation>Un autre transmetteur a été connecté ou la configuration a été modifiée. La configuration du transmetteur doit être relue.<byte value="xd"/>
+Voulez-vous lire la configuration depuis le transmetteur ? Sinon, l&apos;opération sera arrêtée.</translation>
     </message>
     <message>
         <source>Different type of transmitter is connected, cannot continue.</source>

@@ -672,7 +672,9 @@ obowiązuje ostatni.
         <source>Error (&apos;Bad Parameters&apos;) during writing the data to transmitter!<byte value="xd"/>
 Feasible solution: Stop writing now, set the default configuration (command from menu &apos;Transmitter&apos;) and write configuration to the transmitter.<byte value="xd"/>
 Do You want to repeat this operation?</source>
-        <translation>Błąd (&apos;Błędne parametry&apos;) podczas zapisu danych do przetwornika!</translation>
+        <translation>Błąd (&apos;Błędne parametry&apos;) podczas zapisu danych do przetwornika!<byte value="xd"/>
+Możliwe rozwiązanie: przerwij teraz zapis, ustaw konfigurację domyślną (polecenie z menu &apos;Przetwornik&apos;) i zapisz konfigurację do przetwornika.<byte value="xd"/>
+Czy powtórzyć tę operację?</translation>
     </message>
     <message>
         <source>Error during transmitter configuration writing. Incorrect configuration settings may cause undefined errors. Configuration should be stored again.</source>
@@ -710,7 +712,9 @@ Do You want to repeat this operation?</source>
         <source>Attention! You want to change the communication parameters to other than default.<byte value="xd"/>
 Setting of wrong communication parameters may lose communication with the transmitter!<byte value="xd"/>
 Do You really want to change the parameters?</source>
-        <translation>Uwaga! Chcesz zmienić parametry komunikacji na inne niż domyślne.</translation>
+        <translation>Uwaga! Chcesz zmienić parametry komunikacji na inne niż domyślne.<byte value="xd"/>
+Ustawienie błędnych parametrów komunikacji może spowodować utratę komunikacji z przetwornikiem!<byte value="xd"/>
+Czy na pewno zmienić parametry?</translation>
     </message>
     <message>
         <source>Changes is not valid immediately after writing the configuration, but after power down and power up!</source>
@@ -953,7 +957,8 @@ Do You really want to change the parameters?</source>
     <message>
         <source>Another transmitter was connected or configuration was changed. The transmitter configuration must be read again.<byte value="xd"/>
 Do you want to read configuration from transmitter? If no, operation will be stopped.</source>
-        <translation>Podłączono inny przetwornik lub zmieniono konfigurację. Konfigurację przetwornika trzeba odczytać ponownie.</translation>
+        <translation>Podłączono inny przetwornik lub zmieniono konfigurację. Konfigurację przetwornika trzeba odczytać ponownie.<byte value="xd"/>
+Czy odczytać konfigurację z przetwornika? Jeśli nie, operacja zostanie przerwana.</translation>
     </message>
     <message>
         <source>Different type of transmitter is connected, cannot continue.</source>

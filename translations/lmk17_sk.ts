@@ -672,7 +672,9 @@ platí posledný z nich.
         <source>Error (&apos;Bad Parameters&apos;) during writing the data to transmitter!<byte value="xd"/>
 Feasible solution: Stop writing now, set the default configuration (command from menu &apos;Transmitter&apos;) and write configuration to the transmitter.<byte value="xd"/>
 Do You want to repeat this operation?</source>
-        <translation>Chyba (&apos;Chybné parametre&apos;) pri zápise údajov do prevodníka!</translation>
+        <translation>Chyba (&apos;Chybné parametre&apos;) pri zápise údajov do prevodníka!<byte value="xd"/>
+Možné riešenie: Teraz zápis ukončite, nastavte predvolenú konfiguráciu (príkaz z ponuky &apos;Prevodník&apos;) a zapíšte konfiguráciu do prevodníka.<byte value="xd"/>
+Chcete túto operáciu zopakovať?</translation>
     </message>
     <message>
         <source>Error during transmitter configuration writing. Incorrect configuration settings may cause undefined errors. Configuration should be stored again.</source>
@@ -710,7 +712,9 @@ Do You want to repeat this operation?</source>
         <source>Attention! You want to change the communication parameters to other than default.<byte value="xd"/>
 Setting of wrong communication parameters may lose communication with the transmitter!<byte value="xd"/>
 Do You really want to change the parameters?</source>
-        <translation>Pozor! Chcete zmeniť komunikačné parametre na iné ako predvolené.</translation>
+        <translation>Pozor! Chcete zmeniť komunikačné parametre na iné ako predvolené.<byte value="xd"/>
+Nastavením chybných komunikačných parametrov môžete stratiť spojenie s prevodníkom!<byte value="xd"/>
+Naozaj chcete parametre zmeniť?</translation>
     </message>
     <message>
         <source>Changes is not valid immediately after writing the configuration, but after power down and power up!</source>
@@ -953,7 +957,8 @@ Do You really want to change the parameters?</source>
     <message>
         <source>Another transmitter was connected or configuration was changed. The transmitter configuration must be read again.<byte value="xd"/>
 Do you want to read configuration from transmitter? If no, operation will be stopped.</source>
-        <translation>Bol pripojený iný prevodník alebo bola zmenená konfigurácia. Konfiguráciu prevodníka je potrebné znova načítať.</translation>
+        <translation>Bol pripojený iný prevodník alebo bola zmenená konfigurácia. Konfiguráciu prevodníka je potrebné znova načítať.<byte value="xd"/>
+Chcete načítať konfiguráciu z prevodníka? Ak nie, operácia bude ukončená.</translation>
     </message>
     <message>
         <source>Different type of transmitter is connected, cannot continue.</source>
