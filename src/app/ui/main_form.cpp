@@ -29,6 +29,8 @@
 #include "link/ui/prubeh_form.h"
 #include "link/ui/settings_form.h"
 #include "monitoring/monitoring_engine.h"
+#include "monitoring/ui/mon_graph_form.h"
+#include "monitoring/ui/monitoring_page.h"
 #include "operations/transmitter_stack.h"
 
 // The icon lives in this library's resources; a static library needs them

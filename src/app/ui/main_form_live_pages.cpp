@@ -2,6 +2,7 @@
 // menu commands wired, and the monitoring parameters and the graph window's
 // place carried to and from the settings file.
 #include <QGuiApplication>
+#include <QLayout>
 #include <QScreen>
 
 #include "app/ui/main_form.h"
