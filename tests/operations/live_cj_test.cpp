@@ -128,8 +128,9 @@ TEST(LiveWorkingTime, TenSecondUnitsBelow170) {
         EXPECT_GE(got[0], c.seconds) << c.fw;
         EXPECT_LE(got[0], c.seconds + (c.fw < 170 ? 0 : 2)) << c.fw;
         EXPECT_EQ(rig.model.config().WorkingTime, got[0]);
-        if (got[0] == c.seconds)
+        if (got[0] == c.seconds) {
             EXPECT_EQ(rig.live.page().workingTimeText, QString::fromUtf8(c.text)) << c.fw;
+        }
     }
 }
 

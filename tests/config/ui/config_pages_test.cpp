@@ -282,7 +282,9 @@ TEST(ConfigPages, SaveThenLoadIsByteIdenticalAndElevenUndosStepBackTen) {
     for (int i = 0; i < 11; ++i) {
         const bool restored = r.model().undo({});
         EXPECT_EQ(restored, i < 10) << i;
-        if (i < 10) EXPECT_EQ(r.shown(EditField::DampEdt), QString::asprintf("%d.0", 19 - i)) << i;
+        if (i < 10) {
+            EXPECT_EQ(r.shown(EditField::DampEdt), QString::asprintf("%d.0", 19 - i)) << i;
+        }
     }
     EXPECT_FALSE(r.model().undoEnabled());
     EXPECT_EQ(r.shown(EditField::DampEdt), QStringLiteral("10.0"));
