@@ -50,8 +50,9 @@ TEST(SimFaults, ParsesEveryKindAndTrigger) {
 }
 
 TEST(SimFaults, RefusesNonsense) {
-    for (const char* profile : {"", "thunder", "silence:3", "chunks", "chunks:0", "split:0", "delay",
-                             "delay:-5", "code:300", "noise@0", "echo%150", "bad-check@x"}) {
+    for (const char* profile :
+         {"", "thunder", "silence:3", "chunks", "chunks:0", "split:0", "delay", "delay:-5",
+          "code:300", "noise@0", "echo%150", "bad-check@x"}) {
         SCOPED_TRACE(profile);
         Fault f;
         QString error;
@@ -219,7 +220,7 @@ TEST(SimOptions, HelpDocumentsEveryOption) {
         "--type",         "--firmware",     "--serial",        "--range",
         "--fixed-range",  "--id-text",      "--manufacturer",  "--manufacture-date",
         "--pv",           "--pv-noise",     "--device-errors", "--cj-temp",
-        "--working-time", "--ptf"};
+        "--working-time", "--ptf",          "--foreign-tables"};
     const QString usage = SimUsage();
     QSet<QString> documented;
     static const QRegularExpression option(QStringLiteral("(--[a-z-]+)"));
@@ -232,7 +233,9 @@ TEST(SimOptions, HelpDocumentsEveryOption) {
         QString error;
         QStringList args{o};
         // Options with a value get one that fits them all.
-        if (!QStringList{"--line", "--pace", "--echo", "--fixed-range"}.contains(o)) args << "1";
+        if (!QStringList{"--line", "--pace", "--echo", "--fixed-range", "--foreign-tables"}
+                 .contains(o))
+            args << "1";
         if (o == QLatin1String("--fault")) args.last() = QStringLiteral("echo");
         if (o == QLatin1String("--pv")) args.last() = QStringLiteral("const:1");
         EXPECT_TRUE(ParseSimArguments(args, parsed, &error))

@@ -227,7 +227,9 @@ void TMainForm::createPages() {
     m_pages[InformationPage]->layout()->addWidget(links);
     for (QWidget* p : m_pages) static_cast<QVBoxLayout*>(p->layout())->addStretch(1);
     // Room for the pages before they are filled.
-    m_tabs->setMinimumSize(560, 420);
+    // Room for the pages before they are filled (the comparators of a
+    // K8620 come in only after a read or load).
+    m_tabs->setMinimumSize(560, 600);
 }
 
 QWidget* TMainForm::createButtonColumn() {
