@@ -168,6 +168,7 @@ TEST(MainWindow, LoadsTheCommandLineFilesInOrder) {
 // at the door), and the title bar marks unsaved changes.
 TEST(MainWindow, DroppedFileLoadsAndTitleMarksUnsavedChanges) {
     Shell shell;
+    BoxAnswerer boxes(QMessageBox::Yes);  // the load reports how it went
     ConfigModel& model = shell.stack().model();
     const QString ptf = shell.home.filePath("Dropped.PTF");
     ASSERT_TRUE(test::WriteDefaultPtf(ptf, 28, "K8620L20, FW 1.91", 333));
