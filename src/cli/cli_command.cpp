@@ -1,5 +1,7 @@
 #include "cli/cli_command.h"
 
+#include <QFileInfo>
+
 #include "common/decimal_number.h"
 
 namespace lmk17::cli {
@@ -62,6 +64,15 @@ void Context::rejectUnknownOptions() const {
         if (a.startsWith(QLatin1String("--")))
             throw UsageError(QStringLiteral("unknown option %1").arg(a));
     }
+}
+
+bool confirmOverwrite(Context& c, const QString& path) {
+    if (!QFileInfo::exists(path) ||
+        c.ui.question(Question::OverwriteFile, MessageKind::Confirmation,
+                      QStringLiteral("The file '%1' exists. Overwrite it?").arg(path)))
+        return true;
+    c.err << "nothing written" << Qt::endl;
+    return false;
 }
 
 }  // namespace lmk17::cli

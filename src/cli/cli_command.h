@@ -66,6 +66,10 @@ struct Command {
 
 const std::vector<Command>& commands();
 
+// An existing output file is replaced only when the user (or --yes) agrees;
+// otherwise says "nothing written" and gives false.
+bool confirmOverwrite(Context& c, const QString& path);
+
 // A static instance in a command's file adds it to the list.
 struct Registrar {
     explicit Registrar(const Command& command);

@@ -372,12 +372,7 @@ int LinPrint(Context& c) {
     int rangeIndex = 0;
     const auto r = LoadLin(c, range, c.args.first(), rangeIndex);
     if (!r) return ExitFileError;
-    if (QFileInfo::exists(*output) &&
-        !c.ui.question(Question::OverwriteFile, MessageKind::Confirmation,
-                       QStringLiteral("The file '%1' exists. Overwrite it?").arg(*output))) {
-        c.err << "nothing written" << Qt::endl;
-        return ExitFailure;
-    }
+    if (!confirmOverwrite(c, *output)) return ExitFailure;
     const double today = CurrentDayNumber();
     const QString error =
         WriteReportPdf(*output, QStringLiteral("Transmitter Linearization Parameters"),

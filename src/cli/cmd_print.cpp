@@ -40,12 +40,7 @@ int print(Context& c) {
         for (const CheckMessage& m : outcome.messages) c.err << m.text << Qt::endl;
         return ExitFailure;
     }
-    if (QFileInfo::exists(*output) &&
-        !c.ui.question(Question::OverwriteFile, MessageKind::Confirmation,
-                       QStringLiteral("The file '%1' exists. Overwrite it?").arg(*output))) {
-        c.err << "nothing written" << Qt::endl;
-        return ExitFailure;
-    }
+    if (!confirmOverwrite(c, *output)) return ExitFailure;
     const double today = CurrentDayNumber();
     const ConfigurationReport rows = ConfigurationRows(model);
     const QString error = WriteReportPdf(

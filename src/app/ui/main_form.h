@@ -169,6 +169,7 @@ private:
     // The Tools and Monitoring pages with their menu commands, the
     // monitoring parameters and the graph window's place from the settings.
     void createLivePages();
+    static bool windowPositionsWork();
     void restoreMonitoringSettings();
     void keepMonitorGraphPlacement(bool hiding);
     void showCheckFailure(const CheckOutcome& check);

@@ -30,16 +30,16 @@ QString appText(const char* text) {
     return QCoreApplication::translate("App", text);
 }
 
+}  // namespace
+
 // Wayland neither tells nor takes window positions.
-bool positionsWork() {
+bool TMainForm::windowPositionsWork() {
     return !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
 }
 
-}  // namespace
-
 void TMainForm::placeWindow() {
     restoreMonitoringSettings();
-    if (!positionsWork()) return;
+    if (!windowPositionsWork()) return;
     const QScreen* main = QGuiApplication::primaryScreen();
     if (!main) return;
     QList<QRect> screens;
@@ -124,7 +124,7 @@ bool TMainForm::ApplClose() {
 
 void TMainForm::saveSettings() {
     AppSettings& s = m_store.settings();
-    if (positionsWork() && isVisible()) s.mainPosition = {pos().x(), pos().y()};
+    if (windowPositionsWork() && isVisible()) s.mainPosition = {pos().x(), pos().y()};
     s.monitor = m_stack->monitoring().parameters();
     keepMonitorGraphPlacement(false);
     const PortConnection& connection = m_stack->connection();

@@ -16,12 +16,6 @@
 
 namespace lmk17 {
 
-namespace {
-bool positionsWork() {
-    return !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
-}
-}  // namespace
-
 void TMainForm::createLivePages() {
     m_toolsPage = new TToolsPage(*m_stack, m_pages[ToolsPage]);
     m_pages[ToolsPage]->layout()->addWidget(m_toolsPage);
@@ -57,7 +51,7 @@ void TMainForm::restoreMonitoringSettings() {
     const QScreen* main = QGuiApplication::primaryScreen();
     if (!main) return;
     graph->resize(PlacedWindowSize(s.monGraphSize, graph->size(), main->availableGeometry()));
-    if (!positionsWork()) return;
+    if (!windowPositionsWork()) return;
     QList<QRect> screens;
     for (const QScreen* screen : QGuiApplication::screens()) screens << screen->availableGeometry();
     graph->move(PlacedWindowPosition(s.monGraphPosition, graph->size(), screens,
@@ -71,7 +65,7 @@ void TMainForm::keepMonitorGraphPlacement(bool hiding) {
     if (!graph || (!hiding && !graph->isVisible())) return;
     AppSettings& s = m_store.settings();
     s.monGraphSize = {graph->width(), graph->height()};
-    if (positionsWork()) s.monGraphPosition = {graph->x(), graph->y()};
+    if (windowPositionsWork()) s.monGraphPosition = {graph->x(), graph->y()};
 }
 
 }  // namespace lmk17
