@@ -86,11 +86,16 @@ OperationOutcome TransmitterStack::runOperation(const std::function<bool()>& sta
     connect(&deadline, &QTimer::timeout, &loop, &QEventLoop::quit);
     if (timeoutMs >= 0) deadline.start(timeoutMs);
 
+    // A start may be refused and still end an operation at once (no port:
+    // the connect question was answered No), so the outcome is the ended
+    // operation's whenever one ended.
+    const bool started = start();
+    if (started && !ended) loop.exec();
     OperationOutcome outcome = OperationOutcome::None;
-    if (start()) {
-        if (!ended) loop.exec();
-        outcome = ended ? session_->lastOutcome() : OperationOutcome::Running;
-    }
+    if (ended)
+        outcome = session_->lastOutcome();
+    else if (started)
+        outcome = OperationOutcome::Running;
     disconnect(done);
     return outcome;
 }

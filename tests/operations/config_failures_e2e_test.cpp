@@ -273,9 +273,7 @@ TEST(Starts, InvalidRecordNeverReachesTheTransmitter) {
     EXPECT_TRUE(h.engine.commandsEnabled());
 }
 
-// Disabled when the session's branches were merged: it fails on the merged
-// core (to be mended in the next session, see the closing note).
-TEST(Starts, DISABLED_ClosedPortAsksToConnect) {
+TEST(Starts, ClosedPortAsksToConnect) {
     ReadFirst h;
     ASSERT_TRUE(h.started);
     const QByteArray image = h.model.config().ToImage();

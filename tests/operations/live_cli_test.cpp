@@ -15,9 +15,7 @@ using test::CliResult;
 using test::RunCli;
 using test::SimProcess;
 
-// Disabled when the session's branches were merged: it fails on the merged
-// core (to be mended in the next session, see the closing note).
-TEST(LiveCli, DISABLED_ReadingsAgainstTheSimulator) {
+TEST(LiveCli, ReadingsAgainstTheSimulator) {
     const struct {
         QStringList sim;
         QStringList command;
