@@ -1,8 +1,7 @@
 #pragma once
 
-// The monitoring core as a program runs it (port driver, engine, session,
-// log, monitoring) against lmk17-sim as a process of its own, which a
-// measurement may kill and start again on the same link path. For the
+// The monitoring core as a program runs it (the transmitter stack) against lmk17-sim as a process
+// of its own, which a measurement may kill and start again on the same link path. For the
 // monitoring programs of this folder; not run in CI.
 
 #include <QCoreApplication>
@@ -16,12 +15,11 @@
 #include <memory>
 
 #include "common/user_interaction.h"
-#include "config/config_model.h"
 #include "link/comm_port_driver.h"
-#include "link/transaction_engine.h"
-#include "monitoring/monitor_log.h"
+#include "link/link_parameters.h"
+#include "link/port_connection.h"
 #include "monitoring/monitoring_engine.h"
-#include "operations/transmitter_session.h"
+#include "operations/transmitter_stack.h"
 
 namespace lmk17::bench {
 
@@ -81,24 +79,19 @@ private:
     std::unique_ptr<QProcess> process_;
 };
 
+// The stack as the programs wire it, opened on one device path.
 struct MonitoringCore {
-    TCommPortDriver port;
     SilentInteraction ui;
-    TransactionEngine engine{port, ui};
-    ConfigModel model{ui};
-    TransmitterSession session{engine, model, ui};
-    MonitorLog log;
-    MonitoringEngine monitoring{session, log};
+    TransmitterStack stack{ui};
+    TCommPortDriver& port = stack.port();
+    MonitoringEngine& monitoring = stack.monitoring();
 
-    explicit MonitoringCore(const QString& device) {
-        port.setDeviceName(device);
-        monitoring.setPort(&port);
-    }
-    bool open() {
-        if (!port.open()) return false;
-        engine.ResetReceiveState();
-        return true;
-    }
+    explicit MonitoringCore(const QString& device) : device_(device) {}
+    bool open() { return stack.connection().connectDevice(device_); }
+    void setBaudRate(int baud) { stack.connection().setBaudIndex(BaudIndexFromRate(baud)); }
+
+private:
+    QString device_;
 };
 
 inline bool WaitFor(const std::function<bool()>& done, int timeoutMs) {

@@ -35,7 +35,7 @@ double CycleMs(int baud, QTextStream& out) {
     Sim sim(args);
     if (!sim.start()) return -1;
     MonitoringCore core(link);
-    core.port.setBaudRate(baud);
+    core.setBaudRate(baud);
     if (!core.open()) return -1;
     MonitorParameters p;
     for (int a = 0; a < kTransmitters; ++a) p.addresses.push_back(a);

@@ -139,7 +139,6 @@ int monitor(Context& c) {
     MonitorLog& log = s.monitorLog();
     MonitoringEngine& monitoring = s.monitoring();
     monitoring.setParameters(params);
-    monitoring.setPort(&s.port());
     QObject::connect(&log, &MonitorLog::lineAdded,
                      [&](const QString& line) { c.out << line << Qt::endl; });
 

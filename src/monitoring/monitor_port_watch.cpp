@@ -34,6 +34,10 @@ void MonitorPortWatch::onLinkLost(const QString& deviceName) {
     emit portLost(deviceName);
 }
 
+void MonitorPortWatch::noticeClosedPort() {
+    if (port_ && !port_->isOpen()) onLinkLost(port_->deviceName());
+}
+
 void MonitorPortWatch::tryReopen() {
     if (!armed_ || !lost_ || !port_) return reopenTimer_.stop();
     if (allowed_ && !allowed_()) return;

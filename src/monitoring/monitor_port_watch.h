@@ -32,6 +32,10 @@ public:
     // Watching only while a run is active; disarming ends the reopening.
     void arm(bool on);
     bool lost() const { return lost_; }
+    // Called by the run when an exchange found the port closed: the loss is
+    // said at once if the port's own signal has not yet arrived, so the lost
+    // line comes before the failed records it explains.
+    void noticeClosedPort();
 
 signals:
     void portLost(const QString& deviceName);

@@ -362,6 +362,7 @@ void MonitoringEngine::stepRequestPV() {
 void MonitoringEngine::stepEvaluatePV() {
     TransactionEngine& e = engine();
     setIndicator(true);
+    if (e.state().result == ResultPortClosed) portWatch_.noticeClosedPort();
     const bool ok = answered();
     reading_ = MonitorReading{};
     reading_.moment = clock_();
@@ -390,6 +391,7 @@ void MonitoringEngine::stepEvaluatePV() {
 
 void MonitoringEngine::stepEvaluateStatus() {
     TransactionEngine& e = engine();
+    if (e.state().result == ResultPortClosed) portWatch_.noticeClosedPort();
     const bool ok = answered();
     reading_.errorState = ok ? quint8(e.request().value16 & 0xFF) : 0;
     reading_.statusResult = e.state().result;

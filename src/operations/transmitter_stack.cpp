@@ -36,6 +36,8 @@ TransmitterStack::TransmitterStack(UserInteraction& ui, QObject* parent)
             &TransactionEngine::setMasterAddress);
     engine_->setTransmitterAddress(connection_->settings().transmitterAddress);
     engine_->setMasterAddress(connection_->settings().masterAddress);
+    // A monitoring run outlives a lost port: its watch reopens this one.
+    monitoring_->setPort(port_.get());
 
     connect(engine, &TransactionEngine::commandsEnabledChanged, this,
             &TransmitterStack::commandStatesChanged);

@@ -352,14 +352,24 @@ TEST(Monitoring, PulledAdapterGivesCommunicationErrorRecords) {
     ASSERT_TRUE(rig.started);
     ASSERT_TRUE(rig.start());
     ASSERT_TRUE(rig.cycle());
-    rig.line.reset();  // the far end goes away
-    LiveSimRig::spin(100);
-    ASSERT_TRUE(rig.cycle());
+    // The far end goes away while the PV request waits for its answer.
+    rig.line->addFault([] {
+        sim::Fault f;
+        f.kind = sim::Fault::Delay;
+        f.delayMs = 100;
+        return f;
+    }());
+    rig.monitoring.MonitorTimerTimer();
+    ASSERT_TRUE(rig.engine.requestOutstanding());
+    rig.line.reset();
+    ASSERT_TRUE(LiveSimRig::waitFor([&] { return rig.cyclesEnded == 2; }));
     ASSERT_TRUE(rig.cycle());
     const QStringList records = rig.records();
-    ASSERT_EQ(records.size(), 3);
-    EXPECT_TRUE(records[1].contains(QStringLiteral("ERROR:_"))) << records[1].toStdString();
-    EXPECT_EQ(records[1], records[2]);
+    ASSERT_EQ(records.size(), 4) << records.join(QLatin1Char('\n')).toStdString();
+    EXPECT_TRUE(records[1].startsWith(QStringLiteral(" Communication Port Lost:  ")))
+        << records[1].toStdString();
+    EXPECT_TRUE(records[2].contains(QStringLiteral("ERROR:_"))) << records[2].toStdString();
+    EXPECT_EQ(records[2], records[3]);
     EXPECT_TRUE(rig.monitoring.active());
     rig.ui.answers = {true};
     EXPECT_TRUE(rig.monitoring.stopMonitoring());
