@@ -1366,9 +1366,6 @@ Chcete načíst konfiguraci z převodníku? Pokud ne, operace bude ukončena.</t
         <source>Minimum error of approximation is at point </source>
         <translation>Minimální chyba aproximace je v bodě </translation>
     </message>
-</context>
-<context>
-    <name>lmk17</name>
     <message>
         <source>Approximation Graph</source>
         <translation>Graf aproximace</translation>

@@ -1366,9 +1366,6 @@ Wollen Sie die Konfiguration aus dem Messumformer lesen? Wenn nicht, wird der Vo
         <source>Minimum error of approximation is at point </source>
         <translation>Der kleinste Approximationsfehler liegt im Punkt </translation>
     </message>
-</context>
-<context>
-    <name>lmk17</name>
     <message>
         <source>Approximation Graph</source>
         <translation>Approximationsgrafik</translation>

@@ -1366,9 +1366,6 @@ Do you want to read configuration from transmitter? If no, operation will be sto
         <source>Minimum error of approximation is at point </source>
         <translation>El error mínimo de aproximación está en el punto </translation>
     </message>
-</context>
-<context>
-    <name>lmk17</name>
     <message>
         <source>Approximation Graph</source>
         <translation>Gráfico de aproximación</translation>

@@ -1366,9 +1366,6 @@ Voulez-vous lire la configuration depuis le transmetteur ? Sinon, l&apos;opérat
         <source>Minimum error of approximation is at point </source>
         <translation>L&apos;erreur d&apos;approximation minimale se trouve au point </translation>
     </message>
-</context>
-<context>
-    <name>lmk17</name>
     <message>
         <source>Approximation Graph</source>
         <translation>Graphique d&apos;approximation</translation>

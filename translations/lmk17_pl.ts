@@ -1366,9 +1366,6 @@ Czy odczytać konfigurację z przetwornika? Jeśli nie, operacja zostanie przerw
         <source>Minimum error of approximation is at point </source>
         <translation>Minimalny błąd aproksymacji jest w punkcie </translation>
     </message>
-</context>
-<context>
-    <name>lmk17</name>
     <message>
         <source>Approximation Graph</source>
         <translation>Wykres aproksymacji</translation>

@@ -1366,9 +1366,6 @@ Chcete načítať konfiguráciu z prevodníka? Ak nie, operácia bude ukončená
         <source>Minimum error of approximation is at point </source>
         <translation>Minimálna chyba aproximácie je v bode </translation>
     </message>
-</context>
-<context>
-    <name>lmk17</name>
     <message>
         <source>Approximation Graph</source>
         <translation>Graf aproximácie</translation>

@@ -12,10 +12,6 @@ namespace lmk17 {
 
 namespace {
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("TGraphForm", text);
-}
-
 AxisRange YOfPoints(const std::vector<QPointF>& pts) {
     const DataBounds b = BoundsOf(pts);
     return b.valid ? b.y : AxisRange{};
@@ -57,17 +53,18 @@ LinGraphContent BuildLinGraph(const LinData& data, int rangeIndex, bool cjc, Lin
     c.showPoints = view == LinGraphView::Approximation;
     c.showErrors = view == LinGraphView::Error;
     c.addCoordinates = view != LinGraphView::Error;
-    c.errorButton =
-        view == LinGraphView::Error ? tr("Approximation Graph") : tr("Approximation Error Graph");
+    c.errorButton = view == LinGraphView::Error
+                        ? QCoreApplication::translate("TGraphForm", "Approximation Graph")
+                        : QCoreApplication::translate("TGraphForm", "Approximation Error Graph");
     switch (view) {
         case LinGraphView::Approximation:
-            c.caption = tr(" Approximation Graph");
+            c.caption = QCoreApplication::translate("TGraphForm", " Approximation Graph");
             break;
         case LinGraphView::Plain:
             c.caption = plainCaption;
             break;
         case LinGraphView::Error:
-            c.caption = tr(" Approximation Error Graph");
+            c.caption = QCoreApplication::translate("TGraphForm", " Approximation Error Graph");
             break;
     }
 
