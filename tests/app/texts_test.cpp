@@ -214,6 +214,10 @@ TEST(Texts, EveryTranslationIsCompleteAndKeepsItsMarks) {
             if (xml.readNext() != QXmlStreamReader::StartElement) continue;
             if (xml.name() == QLatin1String("name")) {
                 context = xml.readElementText();
+                // A namespace as context: a tr() outside any class, whose
+                // lookup at run time uses another context and never finds it.
+                if (context == QLatin1String("lmk17"))
+                    faults << QStringLiteral("texts under the namespace as context");
             } else if (xml.name() == QLatin1String("message")) {
                 numerus = xml.attributes().value(QLatin1String("numerus")) == QLatin1String("yes");
             } else if (xml.name() == QLatin1String("source")) {
