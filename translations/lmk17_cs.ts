@@ -74,38 +74,6 @@
         <translation>neznámá volba %1</translation>
     </message>
     <message>
-        <source>usage: lmk17 [FILE.ptf ...]
-       lmk17 --demo [lmk17-sim options]
-
-Configures, tests and monitors K8410 and K8620 transmitters over a serial port.
-Configuration files (.ptf) named on the command line are loaded in order; the
-last one stands.
-
-  --demo      start a software transmitter (lmk17-sim, a K8620L31 with firmware
-              1.91 at address 0 unless its options say otherwise) on a
-              pseudo-terminal and connect to it: every command can be tried
-              without hardware; the options after --demo go to lmk17-sim
-              (lmk17-sim --help lists them)
-  --help      this text
-  --version   the program&apos;s version
-</source>
-        <translation>použití: lmk17 [SOUBOR.ptf ...]
-         lmk17 --demo [volby lmk17-sim]
-
-Konfiguruje, testuje a monitoruje převodníky K8410 a K8620 přes sériový port.
-Konfigurační soubory (.ptf) zadané na příkazovém řádku se načtou v pořadí;
-platí poslední z nich.
-
-  --demo      spustí softwarový převodník (lmk17-sim, K8620L31 s firmwarem
-              1.91 na adrese 0, pokud jeho volby neurčí jinak) na
-              pseudoterminálu a připojí se k němu: každý příkaz lze vyzkoušet
-              bez hardwaru; volby za --demo dostane lmk17-sim
-              (lmk17-sim --help je vypíše)
-  --help      tento text
-  --version   verze programu
-</translation>
-    </message>
-    <message>
         <source>lmk17-sim printed no device path</source>
         <translation>lmk17-sim nevypsal cestu k zařízení</translation>
     </message>
@@ -116,6 +84,44 @@ platí poslední z nich.
     <message>
         <source>The settings file %1 could not be read: %2</source>
         <translation>Soubor nastavení %1 nelze přečíst: %2</translation>
+    </message>
+    <message>
+        <source>The linearization file %1 was not opened: the linearization editor needs a configuration whose input range takes a customer linearization. Read or load such a configuration, then load the file in the editor (Input page, Linearization).</source>
+        <translation>Linearizační soubor %1 nebyl otevřen: editor linearizace potřebuje konfiguraci, jejíž vstupní rozsah používá zákaznickou linearizaci. Načtěte takovou konfiguraci z převodníku nebo ze souboru a pak soubor načtěte v editoru (stránka Vstup, Linearizace).</translation>
+    </message>
+    <message>
+        <source>usage: lmk17 [FILE.ptf ...] [FILE.lin ...]
+       lmk17 --demo [lmk17-sim options]
+
+Configures, tests and monitors K8410 and K8620 transmitters over a serial port.
+Configuration files (.ptf) named on the command line are loaded in order; the
+last one stands. A linearization file (.lin) then opens in the linearization
+editor of that configuration.
+
+  --demo      start a software transmitter (lmk17-sim, a K8620L31 with firmware
+              1.91 at address 0 unless its options say otherwise) on a
+              pseudo-terminal and connect to it: every command can be tried
+              without hardware; the options after --demo go to lmk17-sim
+              (lmk17-sim --help lists them)
+  --help      this text
+  --version   the program&apos;s version
+</source>
+        <translation>použití: lmk17 [SOUBOR.ptf ...] [SOUBOR.lin ...]
+         lmk17 --demo [volby lmk17-sim]
+
+Konfiguruje, testuje a monitoruje převodníky K8410 a K8620 přes sériový port.
+Konfigurační soubory (.ptf) zadané na příkazovém řádku se načtou v pořadí;
+platí poslední z nich. Linearizační soubor (.lin) se pak otevře v editoru
+linearizace této konfigurace.
+
+  --demo      spustí softwarový převodník (lmk17-sim, K8620L31 s firmwarem
+              1.91 na adrese 0, pokud jeho volby neurčí jinak) na
+              pseudoterminálu a připojí se k němu: každý příkaz lze vyzkoušet
+              bez hardwaru; volby za --demo dostane lmk17-sim
+              (lmk17-sim --help je vypíše)
+  --help      tento text
+  --version   verze programu
+</translation>
     </message>
 </context>
 <context>
@@ -831,6 +837,10 @@ Opravdu chcete parametry změnit?</translation>
     <message>
         <source>You may not open this port: add your user to the dialout group (sudo usermod -aG dialout $USER), then log out and in again.</source>
         <translation>Tento port nemůžete otevřít: přidejte svého uživatele do skupiny dialout (sudo usermod -aG dialout $USER), pak se odhlaste a znovu přihlaste.</translation>
+    </message>
+    <message>
+        <source>%s serial port lost; monitoring tries to reopen it every 2 s.</source>
+        <translation>Sériový port %s byl ztracen; monitorování se jej každé 2 s pokouší znovu otevřít.</translation>
     </message>
 </context>
 <context>

@@ -74,38 +74,6 @@
         <translation>unbekannte Option %1</translation>
     </message>
     <message>
-        <source>usage: lmk17 [FILE.ptf ...]
-       lmk17 --demo [lmk17-sim options]
-
-Configures, tests and monitors K8410 and K8620 transmitters over a serial port.
-Configuration files (.ptf) named on the command line are loaded in order; the
-last one stands.
-
-  --demo      start a software transmitter (lmk17-sim, a K8620L31 with firmware
-              1.91 at address 0 unless its options say otherwise) on a
-              pseudo-terminal and connect to it: every command can be tried
-              without hardware; the options after --demo go to lmk17-sim
-              (lmk17-sim --help lists them)
-  --help      this text
-  --version   the program&apos;s version
-</source>
-        <translation>Aufruf: lmk17 [DATEI.ptf ...]
-        lmk17 --demo [Optionen von lmk17-sim]
-
-Konfiguriert, prüft und überwacht Messumformer K8410 und K8620 über eine serielle Schnittstelle.
-Auf der Befehlszeile genannte Konfigurationsdateien (.ptf) werden der Reihe nach
-geladen; die letzte gilt.
-
-  --demo      startet einen Software-Messumformer (lmk17-sim, ein K8620L31 mit Firmware
-              1.91 an Adresse 0, wenn seine Optionen nichts anderes sagen) auf einem
-              Pseudoterminal und verbindet sich damit: jeder Befehl lässt sich
-              ohne Hardware ausprobieren; die Optionen nach --demo gehen an lmk17-sim
-              (lmk17-sim --help listet sie auf)
-  --help      dieser Text
-  --version   die Version des Programms
-</translation>
-    </message>
-    <message>
         <source>lmk17-sim printed no device path</source>
         <translation>lmk17-sim hat keinen Gerätepfad ausgegeben</translation>
     </message>
@@ -116,6 +84,44 @@ geladen; die letzte gilt.
     <message>
         <source>The settings file %1 could not be read: %2</source>
         <translation>Die Einstellungsdatei %1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>The linearization file %1 was not opened: the linearization editor needs a configuration whose input range takes a customer linearization. Read or load such a configuration, then load the file in the editor (Input page, Linearization).</source>
+        <translation>Die Linearisierungsdatei %1 wurde nicht geöffnet: der Linearisierungseditor braucht eine Konfiguration, deren Eingangsbereich eine Kundenlinearisierung verwendet. Lesen oder laden Sie eine solche Konfiguration und laden Sie die Datei dann im Editor (Seite Eingang, Linearisierung).</translation>
+    </message>
+    <message>
+        <source>usage: lmk17 [FILE.ptf ...] [FILE.lin ...]
+       lmk17 --demo [lmk17-sim options]
+
+Configures, tests and monitors K8410 and K8620 transmitters over a serial port.
+Configuration files (.ptf) named on the command line are loaded in order; the
+last one stands. A linearization file (.lin) then opens in the linearization
+editor of that configuration.
+
+  --demo      start a software transmitter (lmk17-sim, a K8620L31 with firmware
+              1.91 at address 0 unless its options say otherwise) on a
+              pseudo-terminal and connect to it: every command can be tried
+              without hardware; the options after --demo go to lmk17-sim
+              (lmk17-sim --help lists them)
+  --help      this text
+  --version   the program&apos;s version
+</source>
+        <translation>Aufruf: lmk17 [DATEI.ptf ...] [DATEI.lin ...]
+        lmk17 --demo [Optionen von lmk17-sim]
+
+Konfiguriert, prüft und überwacht Messumformer K8410 und K8620 über eine serielle Schnittstelle.
+Auf der Befehlszeile genannte Konfigurationsdateien (.ptf) werden der Reihe nach
+geladen; die letzte gilt. Eine Linearisierungsdatei (.lin) öffnet sich danach im
+Linearisierungseditor dieser Konfiguration.
+
+  --demo      startet einen Software-Messumformer (lmk17-sim, ein K8620L31 mit Firmware
+              1.91 an Adresse 0, wenn seine Optionen nichts anderes sagen) auf einem
+              Pseudoterminal und verbindet sich damit: jeder Befehl lässt sich
+              ohne Hardware ausprobieren; die Optionen nach --demo gehen an lmk17-sim
+              (lmk17-sim --help listet sie auf)
+  --help      dieser Text
+  --version   die Version des Programms
+</translation>
     </message>
 </context>
 <context>
@@ -831,6 +837,10 @@ Wollen Sie die Parameter wirklich ändern?</translation>
     <message>
         <source>You may not open this port: add your user to the dialout group (sudo usermod -aG dialout $USER), then log out and in again.</source>
         <translation>Sie dürfen diese Schnittstelle nicht öffnen: fügen Sie Ihren Benutzer der Gruppe dialout hinzu (sudo usermod -aG dialout $USER), melden Sie sich dann ab und wieder an.</translation>
+    </message>
+    <message>
+        <source>%s serial port lost; monitoring tries to reopen it every 2 s.</source>
+        <translation>Serielle Schnittstelle %s verloren; die Überwachung versucht alle 2 s, sie wieder zu öffnen.</translation>
     </message>
 </context>
 <context>

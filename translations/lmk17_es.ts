@@ -74,38 +74,6 @@
         <translation>opción desconocida %1</translation>
     </message>
     <message>
-        <source>usage: lmk17 [FILE.ptf ...]
-       lmk17 --demo [lmk17-sim options]
-
-Configures, tests and monitors K8410 and K8620 transmitters over a serial port.
-Configuration files (.ptf) named on the command line are loaded in order; the
-last one stands.
-
-  --demo      start a software transmitter (lmk17-sim, a K8620L31 with firmware
-              1.91 at address 0 unless its options say otherwise) on a
-              pseudo-terminal and connect to it: every command can be tried
-              without hardware; the options after --demo go to lmk17-sim
-              (lmk17-sim --help lists them)
-  --help      this text
-  --version   the program&apos;s version
-</source>
-        <translation>uso: lmk17 [ARCHIVO.ptf ...]
-     lmk17 --demo [opciones de lmk17-sim]
-
-Configura, prueba y monitoriza transmisores K8410 y K8620 a través de un puerto serie.
-Los archivos de configuración (.ptf) indicados en la línea de órdenes se cargan en orden;
-queda el último.
-
-  --demo      inicia un transmisor por software (lmk17-sim, un K8620L31 con firmware
-              1.91 en la dirección 0 salvo que sus opciones digan otra cosa) en un
-              pseudoterminal y se conecta a él: cada orden se puede probar
-              sin hardware; las opciones tras --demo son para lmk17-sim
-              (lmk17-sim --help las enumera)
-  --help      este texto
-  --version   la versión del programa
-</translation>
-    </message>
-    <message>
         <source>lmk17-sim printed no device path</source>
         <translation>lmk17-sim no indicó la ruta del dispositivo</translation>
     </message>
@@ -116,6 +84,44 @@ queda el último.
     <message>
         <source>The settings file %1 could not be read: %2</source>
         <translation>No se puede leer el archivo de ajustes %1: %2</translation>
+    </message>
+    <message>
+        <source>The linearization file %1 was not opened: the linearization editor needs a configuration whose input range takes a customer linearization. Read or load such a configuration, then load the file in the editor (Input page, Linearization).</source>
+        <translation>El archivo de linealización %1 no se abrió: el editor de linealización necesita una configuración cuyo rango de entrada use una linealización del cliente. Lea o cargue una configuración así y cargue luego el archivo en el editor (página Entrada, Linealización).</translation>
+    </message>
+    <message>
+        <source>usage: lmk17 [FILE.ptf ...] [FILE.lin ...]
+       lmk17 --demo [lmk17-sim options]
+
+Configures, tests and monitors K8410 and K8620 transmitters over a serial port.
+Configuration files (.ptf) named on the command line are loaded in order; the
+last one stands. A linearization file (.lin) then opens in the linearization
+editor of that configuration.
+
+  --demo      start a software transmitter (lmk17-sim, a K8620L31 with firmware
+              1.91 at address 0 unless its options say otherwise) on a
+              pseudo-terminal and connect to it: every command can be tried
+              without hardware; the options after --demo go to lmk17-sim
+              (lmk17-sim --help lists them)
+  --help      this text
+  --version   the program&apos;s version
+</source>
+        <translation>uso: lmk17 [ARCHIVO.ptf ...] [ARCHIVO.lin ...]
+     lmk17 --demo [opciones de lmk17-sim]
+
+Configura, prueba y monitoriza transmisores K8410 y K8620 a través de un puerto serie.
+Los archivos de configuración (.ptf) indicados en la línea de órdenes se cargan en orden;
+queda el último. Un archivo de linealización (.lin) se abre después en el editor
+de linealización de esa configuración.
+
+  --demo      inicia un transmisor por software (lmk17-sim, un K8620L31 con firmware
+              1.91 en la dirección 0 salvo que sus opciones digan otra cosa) en un
+              pseudoterminal y se conecta a él: cada orden se puede probar
+              sin hardware; las opciones tras --demo son para lmk17-sim
+              (lmk17-sim --help las enumera)
+  --help      este texto
+  --version   la versión del programa
+</translation>
     </message>
 </context>
 <context>
@@ -831,6 +837,10 @@ Do You really want to change the parameters?</source>
     <message>
         <source>You may not open this port: add your user to the dialout group (sudo usermod -aG dialout $USER), then log out and in again.</source>
         <translation>No puede abrir este puerto: añada su usuario al grupo dialout (sudo usermod -aG dialout $USER) y vuelva a iniciar la sesión.</translation>
+    </message>
+    <message>
+        <source>%s serial port lost; monitoring tries to reopen it every 2 s.</source>
+        <translation>Se perdió el puerto serie %s; la monitorización intenta reabrirlo cada 2 s.</translation>
     </message>
 </context>
 <context>

@@ -74,38 +74,6 @@
         <translation>option inconnue %1</translation>
     </message>
     <message>
-        <source>usage: lmk17 [FILE.ptf ...]
-       lmk17 --demo [lmk17-sim options]
-
-Configures, tests and monitors K8410 and K8620 transmitters over a serial port.
-Configuration files (.ptf) named on the command line are loaded in order; the
-last one stands.
-
-  --demo      start a software transmitter (lmk17-sim, a K8620L31 with firmware
-              1.91 at address 0 unless its options say otherwise) on a
-              pseudo-terminal and connect to it: every command can be tried
-              without hardware; the options after --demo go to lmk17-sim
-              (lmk17-sim --help lists them)
-  --help      this text
-  --version   the program&apos;s version
-</source>
-        <translation>utilisation : lmk17 [FICHIER.ptf ...]
-              lmk17 --demo [options de lmk17-sim]
-
-Configure, teste et surveille les transmetteurs K8410 et K8620 par un port série.
-Les fichiers de configuration (.ptf) indiqués sur la ligne de commande sont chargés
-dans l&apos;ordre ; le dernier s&apos;applique.
-
-  --demo      démarre un transmetteur logiciel (lmk17-sim, un K8620L31 avec firmware
-              1.91 à l&apos;adresse 0 sauf indication contraire de ses options) sur un
-              pseudo-terminal et s&apos;y connecte : chaque commande peut être essayée
-              sans matériel ; les options après --demo vont à lmk17-sim
-              (lmk17-sim --help les énumère)
-  --help      ce texte
-  --version   la version du programme
-</translation>
-    </message>
-    <message>
         <source>lmk17-sim printed no device path</source>
         <translation>lmk17-sim n&apos;a indiqué aucun chemin de périphérique</translation>
     </message>
@@ -116,6 +84,44 @@ dans l&apos;ordre ; le dernier s&apos;applique.
     <message>
         <source>The settings file %1 could not be read: %2</source>
         <translation>Impossible de lire le fichier de réglages %1 : %2</translation>
+    </message>
+    <message>
+        <source>The linearization file %1 was not opened: the linearization editor needs a configuration whose input range takes a customer linearization. Read or load such a configuration, then load the file in the editor (Input page, Linearization).</source>
+        <translation>Le fichier de linéarisation %1 n&apos;a pas été ouvert : l&apos;éditeur de linéarisation a besoin d&apos;une configuration dont la gamme d&apos;entrée utilise une linéarisation client. Lisez ou chargez une telle configuration, puis chargez le fichier dans l&apos;éditeur (page Entrée, Linéarisation).</translation>
+    </message>
+    <message>
+        <source>usage: lmk17 [FILE.ptf ...] [FILE.lin ...]
+       lmk17 --demo [lmk17-sim options]
+
+Configures, tests and monitors K8410 and K8620 transmitters over a serial port.
+Configuration files (.ptf) named on the command line are loaded in order; the
+last one stands. A linearization file (.lin) then opens in the linearization
+editor of that configuration.
+
+  --demo      start a software transmitter (lmk17-sim, a K8620L31 with firmware
+              1.91 at address 0 unless its options say otherwise) on a
+              pseudo-terminal and connect to it: every command can be tried
+              without hardware; the options after --demo go to lmk17-sim
+              (lmk17-sim --help lists them)
+  --help      this text
+  --version   the program&apos;s version
+</source>
+        <translation>utilisation : lmk17 [FICHIER.ptf ...] [FICHIER.lin ...]
+              lmk17 --demo [options de lmk17-sim]
+
+Configure, teste et surveille les transmetteurs K8410 et K8620 par un port série.
+Les fichiers de configuration (.ptf) indiqués sur la ligne de commande sont chargés
+dans l&apos;ordre ; le dernier s&apos;applique. Un fichier de linéarisation (.lin) s&apos;ouvre ensuite dans
+l&apos;éditeur de linéarisation de cette configuration.
+
+  --demo      démarre un transmetteur logiciel (lmk17-sim, un K8620L31 avec firmware
+              1.91 à l&apos;adresse 0 sauf indication contraire de ses options) sur un
+              pseudo-terminal et s&apos;y connecte : chaque commande peut être essayée
+              sans matériel ; les options après --demo vont à lmk17-sim
+              (lmk17-sim --help les énumère)
+  --help      ce texte
+  --version   la version du programme
+</translation>
     </message>
 </context>
 <context>
@@ -831,6 +837,10 @@ Voulez-vous vraiment modifier les paramètres ?</translation>
     <message>
         <source>You may not open this port: add your user to the dialout group (sudo usermod -aG dialout $USER), then log out and in again.</source>
         <translation>Vous ne pouvez pas ouvrir ce port : ajoutez votre utilisateur au groupe dialout (sudo usermod -aG dialout $USER), puis déconnectez-vous et reconnectez-vous.</translation>
+    </message>
+    <message>
+        <source>%s serial port lost; monitoring tries to reopen it every 2 s.</source>
+        <translation>Port série %s perdu ; la surveillance tente de le rouvrir toutes les 2 s.</translation>
     </message>
 </context>
 <context>

@@ -74,38 +74,6 @@
         <translation>nieznana opcja %1</translation>
     </message>
     <message>
-        <source>usage: lmk17 [FILE.ptf ...]
-       lmk17 --demo [lmk17-sim options]
-
-Configures, tests and monitors K8410 and K8620 transmitters over a serial port.
-Configuration files (.ptf) named on the command line are loaded in order; the
-last one stands.
-
-  --demo      start a software transmitter (lmk17-sim, a K8620L31 with firmware
-              1.91 at address 0 unless its options say otherwise) on a
-              pseudo-terminal and connect to it: every command can be tried
-              without hardware; the options after --demo go to lmk17-sim
-              (lmk17-sim --help lists them)
-  --help      this text
-  --version   the program&apos;s version
-</source>
-        <translation>użycie: lmk17 [PLIK.ptf ...]
-        lmk17 --demo [opcje lmk17-sim]
-
-Konfiguruje, testuje i monitoruje przetworniki K8410 i K8620 przez port szeregowy.
-Pliki konfiguracji (.ptf) podane w wierszu poleceń są wczytywane po kolei;
-obowiązuje ostatni.
-
-  --demo      uruchamia przetwornik programowy (lmk17-sim, K8620L31 z oprogramowaniem
-              1.91 pod adresem 0, o ile jego opcje nie mówią inaczej) na
-              pseudoterminalu i łączy się z nim: każde polecenie można wypróbować
-              bez sprzętu; opcje po --demo trafiają do lmk17-sim
-              (lmk17-sim --help je wymienia)
-  --help      ten tekst
-  --version   wersja programu
-</translation>
-    </message>
-    <message>
         <source>lmk17-sim printed no device path</source>
         <translation>lmk17-sim nie podał ścieżki urządzenia</translation>
     </message>
@@ -116,6 +84,44 @@ obowiązuje ostatni.
     <message>
         <source>The settings file %1 could not be read: %2</source>
         <translation>Nie można odczytać pliku ustawień %1: %2</translation>
+    </message>
+    <message>
+        <source>The linearization file %1 was not opened: the linearization editor needs a configuration whose input range takes a customer linearization. Read or load such a configuration, then load the file in the editor (Input page, Linearization).</source>
+        <translation>Plik linearyzacji %1 nie został otwarty: edytor linearyzacji wymaga konfiguracji, której zakres wejściowy korzysta z linearyzacji klienta. Odczytaj lub wczytaj taką konfigurację, a następnie wczytaj plik w edytorze (strona Wejście, Linearyzacja).</translation>
+    </message>
+    <message>
+        <source>usage: lmk17 [FILE.ptf ...] [FILE.lin ...]
+       lmk17 --demo [lmk17-sim options]
+
+Configures, tests and monitors K8410 and K8620 transmitters over a serial port.
+Configuration files (.ptf) named on the command line are loaded in order; the
+last one stands. A linearization file (.lin) then opens in the linearization
+editor of that configuration.
+
+  --demo      start a software transmitter (lmk17-sim, a K8620L31 with firmware
+              1.91 at address 0 unless its options say otherwise) on a
+              pseudo-terminal and connect to it: every command can be tried
+              without hardware; the options after --demo go to lmk17-sim
+              (lmk17-sim --help lists them)
+  --help      this text
+  --version   the program&apos;s version
+</source>
+        <translation>użycie: lmk17 [PLIK.ptf ...] [PLIK.lin ...]
+        lmk17 --demo [opcje lmk17-sim]
+
+Konfiguruje, testuje i monitoruje przetworniki K8410 i K8620 przez port szeregowy.
+Pliki konfiguracji (.ptf) podane w wierszu poleceń są wczytywane po kolei;
+obowiązuje ostatni. Plik linearyzacji (.lin) otwiera się następnie w edytorze
+linearyzacji tej konfiguracji.
+
+  --demo      uruchamia przetwornik programowy (lmk17-sim, K8620L31 z oprogramowaniem
+              1.91 pod adresem 0, o ile jego opcje nie mówią inaczej) na
+              pseudoterminalu i łączy się z nim: każde polecenie można wypróbować
+              bez sprzętu; opcje po --demo trafiają do lmk17-sim
+              (lmk17-sim --help je wymienia)
+  --help      ten tekst
+  --version   wersja programu
+</translation>
     </message>
 </context>
 <context>
@@ -831,6 +837,10 @@ Czy na pewno zmienić parametry?</translation>
     <message>
         <source>You may not open this port: add your user to the dialout group (sudo usermod -aG dialout $USER), then log out and in again.</source>
         <translation>Nie możesz otworzyć tego portu: dodaj swojego użytkownika do grupy dialout (sudo usermod -aG dialout $USER), a następnie wyloguj się i zaloguj ponownie.</translation>
+    </message>
+    <message>
+        <source>%s serial port lost; monitoring tries to reopen it every 2 s.</source>
+        <translation>Utracono port szeregowy %s; monitorowanie próbuje go ponownie otworzyć co 2 s.</translation>
     </message>
 </context>
 <context>

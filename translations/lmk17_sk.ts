@@ -74,38 +74,6 @@
         <translation>neznáma voľba %1</translation>
     </message>
     <message>
-        <source>usage: lmk17 [FILE.ptf ...]
-       lmk17 --demo [lmk17-sim options]
-
-Configures, tests and monitors K8410 and K8620 transmitters over a serial port.
-Configuration files (.ptf) named on the command line are loaded in order; the
-last one stands.
-
-  --demo      start a software transmitter (lmk17-sim, a K8620L31 with firmware
-              1.91 at address 0 unless its options say otherwise) on a
-              pseudo-terminal and connect to it: every command can be tried
-              without hardware; the options after --demo go to lmk17-sim
-              (lmk17-sim --help lists them)
-  --help      this text
-  --version   the program&apos;s version
-</source>
-        <translation>použitie: lmk17 [SÚBOR.ptf ...]
-          lmk17 --demo [voľby lmk17-sim]
-
-Konfiguruje, testuje a monitoruje prevodníky K8410 a K8620 cez sériový port.
-Konfiguračné súbory (.ptf) zadané na príkazovom riadku sa načítajú v poradí;
-platí posledný z nich.
-
-  --demo      spustí softvérový prevodník (lmk17-sim, K8620L31 s firmvérom
-              1.91 na adrese 0, ak jeho voľby neurčia inak) na
-              pseudoterminále a pripojí sa k nemu: každý príkaz je možné vyskúšať
-              bez hardvéru; voľby za --demo dostane lmk17-sim
-              (lmk17-sim --help ich vypíše)
-  --help      tento text
-  --version   verzia programu
-</translation>
-    </message>
-    <message>
         <source>lmk17-sim printed no device path</source>
         <translation>lmk17-sim nevypísal cestu k zariadeniu</translation>
     </message>
@@ -116,6 +84,44 @@ platí posledný z nich.
     <message>
         <source>The settings file %1 could not be read: %2</source>
         <translation>Súbor nastavení %1 nie je možné prečítať: %2</translation>
+    </message>
+    <message>
+        <source>The linearization file %1 was not opened: the linearization editor needs a configuration whose input range takes a customer linearization. Read or load such a configuration, then load the file in the editor (Input page, Linearization).</source>
+        <translation>Linearizačný súbor %1 nebol otvorený: editor linearizácie potrebuje konfiguráciu, ktorej vstupný rozsah používa zákaznícku linearizáciu. Načítajte takú konfiguráciu z prevodníka alebo zo súboru a potom súbor načítajte v editore (stránka Vstup, Linearizácia).</translation>
+    </message>
+    <message>
+        <source>usage: lmk17 [FILE.ptf ...] [FILE.lin ...]
+       lmk17 --demo [lmk17-sim options]
+
+Configures, tests and monitors K8410 and K8620 transmitters over a serial port.
+Configuration files (.ptf) named on the command line are loaded in order; the
+last one stands. A linearization file (.lin) then opens in the linearization
+editor of that configuration.
+
+  --demo      start a software transmitter (lmk17-sim, a K8620L31 with firmware
+              1.91 at address 0 unless its options say otherwise) on a
+              pseudo-terminal and connect to it: every command can be tried
+              without hardware; the options after --demo go to lmk17-sim
+              (lmk17-sim --help lists them)
+  --help      this text
+  --version   the program&apos;s version
+</source>
+        <translation>použitie: lmk17 [SÚBOR.ptf ...] [SÚBOR.lin ...]
+          lmk17 --demo [voľby lmk17-sim]
+
+Konfiguruje, testuje a monitoruje prevodníky K8410 a K8620 cez sériový port.
+Konfiguračné súbory (.ptf) zadané na príkazovom riadku sa načítajú v poradí;
+platí posledný z nich. Linearizačný súbor (.lin) sa potom otvorí v editore
+linearizácie tejto konfigurácie.
+
+  --demo      spustí softvérový prevodník (lmk17-sim, K8620L31 s firmvérom
+              1.91 na adrese 0, ak jeho voľby neurčia inak) na
+              pseudoterminále a pripojí sa k nemu: každý príkaz je možné vyskúšať
+              bez hardvéru; voľby za --demo dostane lmk17-sim
+              (lmk17-sim --help ich vypíše)
+  --help      tento text
+  --version   verzia programu
+</translation>
     </message>
 </context>
 <context>
@@ -831,6 +837,10 @@ Naozaj chcete parametre zmeniť?</translation>
     <message>
         <source>You may not open this port: add your user to the dialout group (sudo usermod -aG dialout $USER), then log out and in again.</source>
         <translation>Tento port nemôžete otvoriť: pridajte svojho používateľa do skupiny dialout (sudo usermod -aG dialout $USER), potom sa odhláste a znova prihláste.</translation>
+    </message>
+    <message>
+        <source>%s serial port lost; monitoring tries to reopen it every 2 s.</source>
+        <translation>Sériový port %s bol stratený; monitorovanie sa ho každé 2 s pokúša znova otvoriť.</translation>
     </message>
 </context>
 <context>

@@ -159,6 +159,10 @@ AppSettings ReadAppSettings(const IniFile& ini, const AppFolders& folders) {
     return s;
 }
 
+void WriteLangId(IniFile& ini, const QString& langId) {
+    ini.setValue(kLanguage, QStringLiteral("LangID"), langId);
+}
+
 void WriteAppSettings(IniFile& ini, const AppSettings& s, PortWrite port) {
     // The language is written when the user picks one; the section is
     // created here so that a fresh file shows every section.

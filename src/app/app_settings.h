@@ -67,6 +67,8 @@ enum class PortWrite { None, LinkOnly, Full };
 // Writes what the program writes when it closes. LangID is left as it is
 // (it is written when the user picks a language).
 void WriteAppSettings(IniFile& ini, const AppSettings& settings, PortWrite port);
+// The language the user picked: `Language`, `LangID`.
+void WriteLangId(IniFile& ini, const QString& langId);
 
 // A folder from the file: trimmed, with a trailing separator; the fallback
 // when it does not exist.

@@ -29,6 +29,14 @@ inline constexpr char kMonitoringRefusesClose[] = QT_TRANSLATE_NOOP(
 inline constexpr char kSettingsSaveFailed[] =
     QT_TRANSLATE_NOOP("App", "The settings could not be saved to %1:\n%2");
 
+// A linearization file named on the command line or dropped on the window
+// while the configuration takes no customer linearization.
+inline constexpr char kLinFileNeedsRange[] = QT_TRANSLATE_NOOP(
+    "App",
+    "The linearization file %1 was not opened: the linearization editor needs a configuration "
+    "whose input range takes a customer linearization. Read or load such a configuration, then "
+    "load the file in the editor (Input page, Linearization).");
+
 inline constexpr char kAboutCaption[] = QT_TRANSLATE_NOOP("App", " About Application");
 inline constexpr char kAboutProgram[] = QT_TRANSLATE_NOOP("App", "Program LMK-17");
 inline constexpr char kAboutVersionWord[] = QT_TRANSLATE_NOOP("App", "version  ");

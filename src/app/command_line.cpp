@@ -18,6 +18,23 @@ bool IsConfigurationFileArgument(const QString& argument) {
     return argument.toLower().endsWith(QStringLiteral(".ptf"));
 }
 
+bool IsLinearizationFileArgument(const QString& argument) {
+    return argument.toLower().endsWith(QStringLiteral(".lin"));
+}
+
+namespace {
+
+void addFileArgument(CommandLine& c, const QString& argument) {
+    if (IsConfigurationFileArgument(argument))
+        c.configurationFiles << argument;
+    else if (IsLinearizationFileArgument(argument))
+        c.linearizationFiles << argument;
+    else
+        c.ignored << argument;
+}
+
+}  // namespace
+
 CommandLine ParseCommandLine(const QStringList& arguments) {
     CommandLine c;
     for (int i = 0; i < arguments.size(); ++i) {
@@ -32,8 +49,7 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
         } else if (a == QStringLiteral("--version")) {
             c.version = true;
         } else if (a == QStringLiteral("--")) {
-            for (const QString& f : arguments.mid(i + 1))
-                (IsConfigurationFileArgument(f) ? c.configurationFiles : c.ignored) << f;
+            for (const QString& f : arguments.mid(i + 1)) addFileArgument(c, f);
             break;
         } else if (a.startsWith(QLatin1Char('-')) && a.size() > 1) {
             if (c.error.isEmpty()) {
@@ -41,7 +57,7 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
                 c.unknownOption = a;
             }
         } else {
-            (IsConfigurationFileArgument(a) ? c.configurationFiles : c.ignored) << a;
+            addFileArgument(c, a);
         }
     }
     return c;
@@ -50,12 +66,13 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
 QString CommandLineUsage() {
     return QCoreApplication::translate(
         "App",
-        "usage: lmk17 [FILE.ptf ...]\n"
+        "usage: lmk17 [FILE.ptf ...] [FILE.lin ...]\n"
         "       lmk17 --demo [lmk17-sim options]\n"
         "\n"
         "Configures, tests and monitors K8410 and K8620 transmitters over a serial port.\n"
         "Configuration files (.ptf) named on the command line are loaded in order; the\n"
-        "last one stands.\n"
+        "last one stands. A linearization file (.lin) then opens in the linearization\n"
+        "editor of that configuration.\n"
         "\n"
         "  --demo      start a software transmitter (lmk17-sim, a K8620L31 with firmware\n"
         "              1.91 at address 0 unless its options say otherwise) on a\n"

@@ -7,7 +7,7 @@ namespace lmk17 {
 
 // What the program was asked to do on its command line:
 //
-//     lmk17 [FILE.ptf ...]
+//     lmk17 [FILE.ptf ...] [FILE.lin ...]
 //     lmk17 --demo [lmk17-sim options]
 //     lmk17 --help | --version
 struct CommandLine {
@@ -16,6 +16,7 @@ struct CommandLine {
     bool demo = false;
     QStringList simulatorArguments;  // everything after --demo
     QStringList configurationFiles;  // the .ptf arguments (any case), in order
+    QStringList linearizationFiles;  // the .lin arguments (any case), in order
     QStringList ignored;             // other file arguments: not configurations
     QString error;                   // an unknown option; empty when all is well
     QString unknownOption;           // the option the error names
@@ -32,6 +33,8 @@ CommandLine ParseCommandLine(const QStringList& arguments);
 // Whether a file named on the command line is a configuration file: its
 // extension, compared in lower case, is ".ptf".
 bool IsConfigurationFileArgument(const QString& argument);
+// The same for a linearization file: ".lin" in any case.
+bool IsLinearizationFileArgument(const QString& argument);
 
 QString CommandLineUsage();
 QString VersionText();

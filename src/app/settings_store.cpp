@@ -23,4 +23,11 @@ bool SettingsStore::save(PortWrite port, QString* error) {
     return m_ini.save(m_path, error);
 }
 
+bool SettingsStore::saveLangId(const QString& langId, QString* error) {
+    m_settings.langId = langId.trimmed();
+    WriteLangId(m_ini, m_settings.langId);
+    QDir().mkpath(QFileInfo(m_path).absolutePath());
+    return m_ini.save(m_path, error);
+}
+
 }  // namespace lmk17

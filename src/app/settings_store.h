@@ -18,6 +18,9 @@ public:
     bool load(QString* error = nullptr);
     // Writes the settings into the file (see WriteAppSettings).
     bool save(PortWrite port, QString* error = nullptr);
+    // LanguageCmBoxChange: LangID is written into the file at once (the
+    // other settings wait for the close).
+    bool saveLangId(const QString& langId, QString* error = nullptr);
 
     const QString& path() const { return m_path; }
     const AppFolders& folders() const { return m_folders; }

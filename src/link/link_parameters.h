@@ -92,6 +92,9 @@ inline constexpr char kPortCannotConnect[] =
     QT_TRANSLATE_NOOP("Link", "%s serial port cannot be connected.");
 inline constexpr char kPortDisconnected[] =
     QT_TRANSLATE_NOOP("Link", "%s serial port disconnected.");
+// A port lost during monitoring, which reopens it by itself.
+inline constexpr char kPortLostReopening[] =
+    QT_TRANSLATE_NOOP("Link", "%s serial port lost; monitoring tries to reopen it every 2 s.");
 inline constexpr char kExpertParamsWarning[] = QT_TRANSLATE_NOOP(
     "Link",
     "Attention! Setting of wrong communication parameters may lose communication with the "

@@ -100,9 +100,29 @@ void PortConnection::disconnectCurrent() {
 // A port that went away ends up where the user's "Disconnect" would have
 // left it, so the dialog offers to connect again.
 void PortConnection::onLinkLost(const QString& deviceName) {
+    m_lostItem = m_item;
     setStatus(PortMessage(m_messages.disconnected, deviceName));
     setItem(0);
     emit disconnected();
+}
+
+void PortConnection::setPortLostByRun(bool lost) {
+    if (lost) {
+        setStatus(PortMessage(m_messages.lostReopening, m_port.deviceName()));
+        return;
+    }
+    if (!m_port.isOpen()) {
+        // The run ended before the port came back.
+        setStatus(PortMessage(m_messages.disconnected, m_port.deviceName()));
+        return;
+    }
+    // Reopened by the name it had: the same list entry, or the name added.
+    const int item = m_lostItem >= 1 && m_lostItem <= m_ports.count() &&
+                             m_ports.entry(m_lostItem).devicePath == m_port.deviceName()
+                         ? m_lostItem
+                         : m_ports.addDevice(m_port.deviceName());
+    setItem(item);
+    setStatus(PortMessage(m_messages.connected, m_port.deviceName()));
 }
 
 bool PortConnection::connectDevice(const QString& devicePath) {

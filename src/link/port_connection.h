@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QObject>
 #include <QString>
 
@@ -18,11 +19,12 @@ struct LinkSettings {
     int masterAddress = kDefaultMasterAddress;            // SA
 };
 
-// The formats of the status-bar messages; a language module may replace them.
+// The formats of the status-bar messages, in the running language.
 struct PortMessages {
-    QString connected = QString::fromLatin1(texts::kPortConnected);
-    QString cannotConnect = QString::fromLatin1(texts::kPortCannotConnect);
-    QString disconnected = QString::fromLatin1(texts::kPortDisconnected);
+    QString connected = QCoreApplication::translate("Link", texts::kPortConnected);
+    QString cannotConnect = QCoreApplication::translate("Link", texts::kPortCannotConnect);
+    QString disconnected = QCoreApplication::translate("Link", texts::kPortDisconnected);
+    QString lostReopening = QCoreApplication::translate("Link", texts::kPortLostReopening);
 };
 
 // Connecting and disconnecting the one serial port, as the options dialog
@@ -67,6 +69,11 @@ public:
     // to connect, 0 when no port opens. Connects nothing.
     int detectPort();
 
+    // A monitoring run lost its port and reopens it itself (true), or has
+    // reopened it or ended (false): the status tells which, and a reopened
+    // port is the connected item again.
+    void setPortLostByRun(bool lost);
+
     bool isConnected() const;
     // The expert parameters may be edited only while no port is open.
     bool expertParamsAvailable() const { return !isConnected(); }
@@ -98,6 +105,7 @@ private:
     LinkSettings m_settings;
     PortMessages m_messages;
     int m_item = 0;
+    int m_lostItem = 0;  // the item connected when the port went away
     QString m_status;
 };
 

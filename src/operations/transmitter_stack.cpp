@@ -47,6 +47,9 @@ TransmitterStack::TransmitterStack(UserInteraction& ui, QObject* parent)
     connect(monitoring_.get(), &MonitoringEngine::activeChanged, this,
             &TransmitterStack::commandStatesChanged);
     connect(live_.get(), &LiveReadings::pageChanged, this, &TransmitterStack::commandStatesChanged);
+    // A run that loses its port reopens it itself; the connection tells.
+    connect(monitoring_.get(), &MonitoringEngine::portLostChanged, connection_.get(),
+            &PortConnection::setPortLostByRun);
 }
 
 TransmitterStack::~TransmitterStack() {

@@ -6,6 +6,7 @@
 
 #include "app/app_paths.h"
 #include "app/app_settings.h"
+#include "app/settings_store.h"
 #include "common/ini_file.h"
 #include "common/qt_printers.h"
 
@@ -148,6 +149,28 @@ TEST(AppSettings, CloseWritesWhatStartReads) {
     EXPECT_EQ(back.serialPort.device, "/dev/pts/9");
     EXPECT_EQ(back.serialPort.baudIndex, 5);
     EXPECT_EQ(back.monitor.logFile, s.monitor.logFile);
+}
+
+// A language picked in the options dialog is in the file at once, over the
+// LangID the file held, and the close keeps it.
+TEST(AppSettings, LanguagePickIsWrittenAtOnce) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("lmk17.ini");
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("[Language]\nLangID=English\n[Other]\nKeep=1\n");
+    file.close();
+    SettingsStore store(path, testFolders(dir));
+    ASSERT_TRUE(store.load());
+    ASSERT_TRUE(store.saveLangId(QString::fromUtf8(" Česky")));
+    IniFile written;
+    ASSERT_TRUE(written.load(path));
+    EXPECT_EQ(written.value("Language", "LangID", ""), QString::fromUtf8("Česky"));
+    EXPECT_EQ(written.value("Other", "Keep", ""), "1");
+    ASSERT_TRUE(store.save(PortWrite::None));
+    SettingsStore restarted(path, testFolders(dir));
+    ASSERT_TRUE(restarted.load());
+    EXPECT_EQ(restarted.settings().langId, QString::fromUtf8("Česky"));
 }
 
 TEST(AppPaths, SettingsFileBesideTheProgramOnlyWhenWritable) {

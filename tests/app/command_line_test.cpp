@@ -6,9 +6,10 @@ namespace lmk17 {
 namespace {
 
 TEST(CommandLine, ConfigurationFilesInOrderAnyCase) {
-    const CommandLine c =
-        ParseCommandLine({"first.ptf", "notes.txt", "/data/SECOND.PTF", "third.Ptf"});
+    const CommandLine c = ParseCommandLine(
+        {"first.ptf", "curve.LIN", "notes.txt", "/data/SECOND.PTF", "third.Ptf", "pt.lin"});
     EXPECT_EQ(c.configurationFiles, (QStringList{"first.ptf", "/data/SECOND.PTF", "third.Ptf"}));
+    EXPECT_EQ(c.linearizationFiles, (QStringList{"curve.LIN", "pt.lin"}));
     EXPECT_EQ(c.ignored, QStringList{"notes.txt"});
     EXPECT_TRUE(c.error.isEmpty());
     EXPECT_FALSE(c.demo);

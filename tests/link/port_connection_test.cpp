@@ -3,7 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QStringList>
+#include <QTemporaryDir>
 
 #include "common/qt_printers.h"
 #include "link/comm_port_driver.h"
@@ -135,6 +137,41 @@ TEST_F(PortConnectionTest, ALostPortEndsNotConnected) {
     // The user may connect again at once.
     EXPECT_TRUE(connection.selectItem(itemB));
     EXPECT_TRUE(port.isOpen());
+}
+
+// A monitoring run that loses its port reopens it by the name it had (here
+// a link, as /dev/serial/by-id names are): the status says so while it is
+// lost, and the port is the connected item again once reopened; a run that
+// ends first leaves it disconnected.
+TEST_F(PortConnectionTest, APortLostByARunComesBackWhenReopened) {
+    QTemporaryDir dir;
+    const QString byId = dir.filePath(QStringLiteral("usb-adapter"));
+    for (const bool reopened : {true, false}) {
+        SCOPED_TRACE(reopened);
+        PtyLoopback before, after;
+        QFile::remove(byId);
+        ASSERT_TRUE(QFile::link(before.path(), byId));
+        const int item = ports.addDevice(byId);
+        ASSERT_TRUE(connection.selectItem(item));
+        before.closeMaster();
+        ASSERT_TRUE(test::SpinUntil([&] { return !port.isOpen(); }));
+        connection.setPortLostByRun(true);
+        EXPECT_EQ(
+            connection.statusText(),
+            byId + QStringLiteral(" serial port lost; monitoring tries to reopen it every 2 s."));
+        if (reopened) {
+            // The adapter is back under another device.
+            QFile::remove(byId);
+            ASSERT_TRUE(QFile::link(after.path(), byId));
+            ASSERT_TRUE(port.open());
+        }
+        connection.setPortLostByRun(false);
+        EXPECT_EQ(connection.selectedItem(), reopened ? item : 0);
+        EXPECT_EQ(connection.statusText(),
+                  byId + (reopened ? QStringLiteral(" serial port successfully connected.")
+                                   : QStringLiteral(" serial port disconnected.")));
+        connection.disconnectPort();
+    }
 }
 
 TEST_F(PortConnectionTest, DetectionFindsTheFirstPortThatOpens) {

@@ -97,12 +97,17 @@ int main(int argc, char** argv) {
     DemoTransmitter demo;
     TMainForm form(store);
     // The language list of the options dialog; a pick becomes LangID of
-    // the settings file, written when the program closes.
+    // the settings file at once.
     auto* languageList = new LanguageBox;
     languageList->setLanguages(languages, running, store.settings().langId);
     form.SettingsForm()->addLanguageList(languageList);
-    QObject::connect(languageList, &LanguageBox::langIdChosen,
-                     [&store](const QString& langId) { store.settings().langId = langId; });
+    QObject::connect(languageList, &LanguageBox::langIdChosen, [&store, &form](const QString& id) {
+        QString error;
+        if (!store.saveLangId(id, &error))
+            form.interaction().message(
+                MessageKind::Warning, QCoreApplication::translate("App", texts::kSettingsSaveFailed)
+                                          .arg(store.path(), error));
+    });
     form.placeWindow();
     form.show();
 
@@ -134,7 +139,7 @@ int main(int argc, char** argv) {
         } else {
             form.restorePort();
         }
-        form.loadCommandLineFiles(commandLine.configurationFiles);
+        form.loadCommandLineFiles(commandLine.configurationFiles, commandLine.linearizationFiles);
     });
 
     const int rc = app.exec();

@@ -14,6 +14,7 @@
 #include "reports/ui/print_controller.h"
 
 #include "app/app_texts.h"
+#include "app/help_contexts.h"
 #include "app/maker_info.h"
 #include "app/ui/help_viewer.h"
 #include "app/ui/link_label.h"
@@ -83,6 +84,7 @@ TMainForm::TMainForm(SettingsStore& store, QWidget* parent) : QMainWindow(parent
     statusBar()->setSizeGripEnabled(false);
 
     applyHints();
+    applyHelpContexts();
     wireStack();
     createPrinting();
     setAcceptDrops(true);
@@ -139,7 +141,8 @@ void TMainForm::createActions() {
                 [this, i] { m_tabs->setCurrentIndex(i); });
     }
     OptionsMnu = make(tr("Options"), "OptionsMnu");
-    ContentsMnu = make(tr("&Contents"), "ContentsMnu", QKeySequence(Qt::Key_F1));
+    // F1 opens the help of the control that has the focus (keyPressEvent).
+    ContentsMnu = make(tr("&Contents"), "ContentsMnu");
     IndexMnu = make(tr("&Index"), "IndexMnu", QKeySequence(tr("Ctrl+F1")));
     WwwMnu = make(tr("Browse &WWW site"), "WwwMnu");
     WwwMnu->setVisible(!MakerWebSite().isEmpty());
@@ -216,11 +219,8 @@ void TMainForm::createPages() {
     setConfigControls(&m_configControls->controls());
     connect(this, &TMainForm::checkFailed, m_configControls, &ConfigControls::focusRefusal);
     auto* input = m_pages[InputPage]->findChild<TInputPage*>();
-    connect(input, &TInputPage::linearizationRequested, this, [this] {
-        TLinearForm form(this, &m_ui);  // LinearBtnClick
-        connectLinearizationEditor(form);
-        form.editLinearization(m_stack->model());
-    });
+    connect(input, &TInputPage::linearizationRequested, this,
+            [this] { openLinearizationEditor(); });
     createLivePages();
     // The maker's e-mail and web links at the foot of the Information page.
     auto* links = new MakerLinks(m_pages[InformationPage]);
@@ -309,6 +309,28 @@ void TMainForm::applyHints() {
     AdresaBtn->setToolTip(tr(" Transmitter Communication Parameters Setup "));
 }
 
+// The help contexts of the pages and of the controls with one of their own.
+void TMainForm::applyHelpContexts() {
+    for (int i = 0; i < 5; ++i)
+        m_pages[i]->setProperty(kHelpContextProperty, help::kPageContexts[i]);
+    for (const help::ControlContext& c : help::kControlContexts) {
+        if (QWidget* w = findChild<QWidget*>(QLatin1String(c.objectName)))
+            w->setProperty(kHelpContextProperty, int(c.context));
+    }
+}
+
+// The context of the focused control: its own, or that of the nearest group
+// or page around it that has one; the main window's when none has.
+int TMainForm::focusHelpContext() const {
+    for (const QWidget* w = focusWidget(); w && w != this; w = w->parentWidget()) {
+        const QVariant context = w->property(kHelpContextProperty);
+        if (context.isValid()) return context.toInt();
+        // The tab bar: the page shown.
+        if (w == m_tabs) return help::kPageContexts[m_tabs->currentIndex()];
+    }
+    return help::MainWindow;
+}
+
 void TMainForm::refreshCaption() {
     QString caption = appText(texts::kMainCaption).arg(appText(texts::kMainDescription));
     if (m_demo) caption += appText(texts::kDemoCaptionSuffix);
@@ -376,6 +398,10 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TMainForm::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_F1 && event->modifiers() == Qt::NoModifier) {
+        m_help->showContext(focusHelpContext());
+        return;
+    }
     if (event->key() == Qt::Key_Escape) {
         if (m_about->isVisible())
             m_about->hide();

@@ -53,8 +53,14 @@ public:
     void restorePort();
     // The demonstration: connect the software transmitter's terminal.
     void connectDemo(const QString& devicePath, int address);
-    // Loads configuration files named on the command line, one after the other.
-    void loadCommandLineFiles(const QStringList& files);
+    // Loads configuration files named on the command line, one after the
+    // other; then the linearization files open in the linearization editor
+    // of the configuration that stands (see openLinearizationEditor).
+    void loadCommandLineFiles(const QStringList& files, const QStringList& linearizations = {});
+    // LinearBtnClick: the linearization editor on the configuration, with
+    // `files` loaded into it. When the configuration takes no customer
+    // linearization, a message says so and names the files.
+    void openLinearizationEditor(const QStringList& files = {});
 
     // ---- what the pages and the other windows use ------------------------------------
     TransmitterStack& stack() { return *m_stack; }
@@ -139,6 +145,9 @@ private:
     QWidget* createButtonColumn();
     void wireStack();
     void applyHints();
+    void applyHelpContexts();
+    int focusHelpContext() const;
+    static constexpr char kHelpContextProperty[] = "helpContext";
 
     // EnableCommands: the main window's controls in the states the stack gives.
     void EnableCommands();

@@ -39,6 +39,7 @@ void TMainForm::wireStack() {
     connect(&m_stack->model(), &ConfigModel::undoAvailable, this, &TMainForm::EnableCommands);
     connect(m_options, &TSettingsForm::helpRequested, m_help, &HelpViewer::showContext);
     connect(m_adresa, &TAdresaForm::helpRequested, m_help, &HelpViewer::showContext);
+    connect(m_progress, &TPrubehForm::helpRequested, m_help, &HelpViewer::showContext);
 }
 
 ConfigView& TMainForm::controls() {

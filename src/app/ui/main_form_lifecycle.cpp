@@ -74,7 +74,7 @@ void TMainForm::connectDemo(const QString& devicePath, int address) {
     m_options->syncFromConnection();
 }
 
-void TMainForm::loadCommandLineFiles(const QStringList& files) {
+void TMainForm::loadCommandLineFiles(const QStringList& files, const QStringList& linearizations) {
     TransactionEngine& engine = m_stack->engine();
     for (const QString& file : files) {
         engine.EnableCommands(false);
@@ -82,6 +82,7 @@ void TMainForm::loadCommandLineFiles(const QStringList& files) {
         // Also after a damaged file: the commands must come back.
         engine.EnableCommands(true);
     }
+    if (!linearizations.isEmpty()) openLinearizationEditor(linearizations);
 }
 
 // ---- shut-down ------------------------------------------------------------------------------

@@ -5,11 +5,13 @@
 #include <QLayout>
 #include <QScreen>
 
+#include "app/ui/help_viewer.h"
 #include "app/ui/main_form.h"
 #include "app/window_placement.h"
 #include "config/config_model.h"
 #include "monitoring/monitoring_engine.h"
 #include "monitoring/ui/mon_graph_form.h"
+#include "monitoring/ui/mon_par_form.h"
 #include "monitoring/ui/monitoring_page.h"
 #include "operations/transmitter_stack.h"
 #include "operations/ui/tools_page.h"
@@ -42,6 +44,10 @@ void TMainForm::createLivePages() {
     connect(m_monitoringPage, &TMonitoringPage::showRequested, this,
             [this] { m_tabs->setCurrentIndex(MonitoringPage); });
     m_monitoringPage->MonGraphForm()->installEventFilter(this);
+    connect(m_monitoringPage->MonGraphForm(), &TMonGraphForm::helpRequested, m_help,
+            &HelpViewer::showContext);
+    connect(m_monitoringPage->MonParForm(), &TMonParForm::helpRequested, m_help,
+            &HelpViewer::showContext);
 }
 
 void TMainForm::restoreMonitoringSettings() {

@@ -2,13 +2,19 @@
 // protocol and the linearization parameters on the printer and as PDF
 // files) and the files dropped on the window. The drawing and the dialogs
 // belong to the print controller; the window only shows a refused check.
+#include <QCoreApplication>
+#include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileInfo>
 #include <QMimeData>
+#include <QTimer>
 
+#include "app/app_texts.h"
+#include "app/command_line.h"
 #include "app/ui/help_viewer.h"
 #include "app/ui/main_form.h"
+#include "config/config_model.h"
 #include "files/config_load.h"
 #include "linearization/ui/linear_form.h"
 #include "operations/transmitter_stack.h"
@@ -39,6 +45,29 @@ void TMainForm::ExportPdfMnuClick() {
     showCheckFailure(m_printer->exportConfigurationPdf(controls()));
 }
 
+void TMainForm::openLinearizationEditor(const QStringList& files) {
+    ConfigModel& model = m_stack->model();
+    if (!model.allowsLinearization()) {
+        if (!files.isEmpty()) {
+            QStringList shown;
+            for (const QString& f : files) shown << QDir::toNativeSeparators(f);
+            m_ui.message(MessageKind::Warning,
+                         QCoreApplication::translate("App", texts::kLinFileNeedsRange)
+                             .arg(shown.join(QLatin1String(", "))));
+        }
+        return;
+    }
+    TLinearForm form(this, &m_ui);
+    connectLinearizationEditor(form);
+    AppSettings& s = m_store.settings();
+    form.setDirectory(s.linFileDir);
+    form.editLinearization(model, files);
+    // The folder of the editor's file dialogs is kept in the settings.
+    QString folder = form.directory();
+    if (!folder.isEmpty() && !folder.endsWith(QLatin1Char('/'))) folder += QLatin1Char('/');
+    if (!folder.isEmpty()) s.linFileDir = folder;
+}
+
 // The editor's own Print and Printer Setup use the main window's printer.
 void TMainForm::connectLinearizationEditor(TLinearForm& form) {
     connect(&form, &TLinearForm::printRequested, this, [this, &form] {
@@ -48,32 +77,39 @@ void TMainForm::connectLinearizationEditor(TLinearForm& form) {
             [this] { m_printer->setupPrinter(); });
     connect(&form, &TLinearForm::helpContentsRequested, m_help, &HelpViewer::showContents);
     connect(&form, &TLinearForm::helpIndexRequested, m_help, &HelpViewer::showIndex);
+    connect(&form, &TLinearForm::helpRequested, m_help, &HelpViewer::showContext);
 }
 
 namespace {
-// The first local file of a drop whose extension is ".ptf" in any case.
-QString droppedConfigurationFile(const QMimeData* mime) {
+// The first local file of a drop that is a configuration (".ptf") or a
+// linearization (".lin") file, in any case.
+QString droppedFile(const QMimeData* mime) {
     if (!mime || !mime->hasUrls()) return {};
     for (const QUrl& url : mime->urls()) {
         if (!url.isLocalFile()) continue;
         const QString path = url.toLocalFile();
-        if (QFileInfo(path).suffix().compare(QLatin1String("ptf"), Qt::CaseInsensitive) == 0)
-            return path;
+        if (IsConfigurationFileArgument(path) || IsLinearizationFileArgument(path)) return path;
     }
     return {};
 }
 }  // namespace
 
 void TMainForm::dragEnterEvent(QDragEnterEvent* event) {
-    if (!operationRunning() && !droppedConfigurationFile(event->mimeData()).isEmpty())
+    if (!operationRunning() && !droppedFile(event->mimeData()).isEmpty())
         event->acceptProposedAction();
 }
 
+// A configuration loads as "Load" does; a linearization file opens in the
+// linearization editor as the command line's does.
 void TMainForm::dropEvent(QDropEvent* event) {
-    const QString file = droppedConfigurationFile(event->mimeData());
+    const QString file = droppedFile(event->mimeData());
     if (file.isEmpty() || operationRunning()) return;
     event->acceptProposedAction();
-    DiskLoadCommand(m_stack->model(), file, m_ui);  // as "Load" does
+    if (IsConfigurationFileArgument(file))
+        DiskLoadCommand(m_stack->model(), file, m_ui);
+    else
+        // After the drop has ended: the editor runs modally.
+        QTimer::singleShot(0, this, [this, file] { openLinearizationEditor({file}); });
 }
 
 }  // namespace lmk17

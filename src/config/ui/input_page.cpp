@@ -127,6 +127,7 @@ QWidget* TInputPage::createRangeGroup() {
     PripojeniCB->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     FRUsrLinCBx = new QCheckBox(tr("Customer"), group);
     LinearBtn = new QPushButton(tr("Linearization"), group);
+    LinearBtn->setObjectName(QStringLiteral("LinearBtn"));
     grid->addWidget(FieldLabel(tr("Input Range:"), group), 0, 0);
     grid->addWidget(ZaklRozsahCB, 0, 1, 1, 3);
     grid->addWidget(FieldLabel(tr("Connection:"), group), 1, 0);
@@ -215,6 +216,7 @@ QWidget* TInputPage::createValuesGroup() {
 
 QWidget* TInputPage::createComparatorGroup() {
     auto* group = new QGroupBox(tr("Limit Comparators"), this);
+    group->setObjectName(QStringLiteral("LimitComparatorsGB"));
     comparatorGroup_ = group;
     auto* grid = new QGridLayout(group);
     int row = 0;

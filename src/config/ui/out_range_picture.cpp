@@ -3,6 +3,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <algorithm>
+#include <vector>
 
 namespace lmk17 {
 
@@ -46,22 +47,62 @@ void TOutRangePicture::paintEvent(QPaintEvent*) {
     p.drawLine(plot.bottomLeft(), plot.bottomRight());
     p.drawText(QPointF(plot.left() - 4, plot.top() - 4), unit);
 
-    auto level = [&](double v, const QColor& color, Qt::PenStyle style, const QString& name) {
-        const double y = yOf(v);
-        p.setPen(QPen(color, 1, style));
-        p.drawLine(QPointF(plot.left(), y), QPointF(plot.right(), y));
-        p.setPen(color);
-        const QString value = QString::asprintf("%.*g", 5, v * k);
-        p.drawText(QRectF(0, y - fm.height() / 2.0, plot.left() - 6, fm.height()),
-                   Qt::AlignRight | Qt::AlignVCenter, value);
-        p.drawText(QPointF(plot.right() + 6, y + fm.ascent() / 2.0 - 1), name);
+    // The levels: a line across, the value at the left, the name at the right.
+    struct Level {
+        double value;
+        QColor color;
+        Qt::PenStyle style;
+        QString name;
     };
-    level(type->Start(), QColor(0x60, 0x60, 0x60), Qt::DotLine, QString());
-    level(type->End(), QColor(0x60, 0x60, 0x60), Qt::DotLine, QString());
-    level(limits_.SaturationLow, QColor(0x1f, 0x5f, 0xbf), Qt::DashLine, tr("limit"));
-    level(limits_.SaturationHigh, QColor(0x1f, 0x5f, 0xbf), Qt::DashLine, tr("limit"));
-    level(limits_.ErrorLow, QColor(0xc0, 0x20, 0x20), Qt::DashDotLine, tr("error"));
-    level(limits_.ErrorHigh, QColor(0xc0, 0x20, 0x20), Qt::DashDotLine, tr("error"));
+    const QColor grey(0x60, 0x60, 0x60), blue(0x1f, 0x5f, 0xbf), red(0xc0, 0x20, 0x20);
+    const Level levels[] = {
+        {type->Start(), grey, Qt::DotLine, QString()},
+        {type->End(), grey, Qt::DotLine, QString()},
+        {limits_.SaturationLow, blue, Qt::DashLine, tr("limit")},
+        {limits_.SaturationHigh, blue, Qt::DashLine, tr("limit")},
+        {limits_.ErrorLow, red, Qt::DashDotLine, tr("error")},
+        {limits_.ErrorHigh, red, Qt::DashDotLine, tr("error")},
+    };
+    struct Label {
+        double y;
+        QString text;
+        QColor color;
+    };
+    std::vector<Label> values, names;
+    for (const Level& l : levels) {
+        const double y = yOf(l.value);
+        p.setPen(QPen(l.color, 1, l.style));
+        p.drawLine(QPointF(plot.left(), y), QPointF(plot.right(), y));
+        const QString value = QString::asprintf("%.*g", 5, l.value * k);
+        // Equal values are labelled once.
+        if (std::none_of(values.begin(), values.end(),
+                         [&](const Label& v) { return v.text == value; }))
+            values.push_back({y, value, l.color});
+        if (!l.name.isEmpty()) names.push_back({y, l.name, l.color});
+    }
+    // Labels of close levels are moved apart just enough not to overlap.
+    const auto spread = [&](std::vector<Label>& labels) {
+        std::sort(labels.begin(), labels.end(),
+                  [](const Label& a, const Label& b) { return a.y < b.y; });
+        const double gap = fm.height();
+        for (size_t i = 1; i < labels.size(); ++i)
+            labels[i].y = std::max(labels[i].y, labels[i - 1].y + gap);
+        const double bottom = height() - gap / 2.0;
+        if (!labels.empty() && labels.back().y > bottom) labels.back().y = bottom;
+        for (size_t i = labels.size(); i-- > 1;)
+            labels[i - 1].y = std::min(labels[i - 1].y, labels[i].y - gap);
+    };
+    spread(values);
+    spread(names);
+    for (const Label& l : values) {
+        p.setPen(l.color);
+        p.drawText(QRectF(0, l.y - fm.height() / 2.0, plot.left() - 6, fm.height()),
+                   Qt::AlignRight | Qt::AlignVCenter, l.text);
+    }
+    for (const Label& l : names) {
+        p.setPen(l.color);
+        p.drawText(QPointF(plot.right() + 6, l.y + fm.ascent() / 2.0 - 1), l.text);
+    }
 
     // The characteristic: the range between the range values, held at the
     // output limits beyond them.

@@ -2,6 +2,7 @@
 
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -10,6 +11,10 @@
 #include "linearization/lin_graph_series.h"
 
 namespace lmk17 {
+
+namespace {
+constexpr int kGraphHelpContext = 2800;
+}  // namespace
 
 TGraphForm::TGraphForm(const LinEditor& editor, UserInteraction& ui, QWidget* parent)
     : QDialog(parent), editor_(editor), ui_(ui) {
@@ -127,6 +132,14 @@ void TGraphForm::MaxLblClick() {
 void TGraphForm::resizeEvent(QResizeEvent* event) {
     QDialog::resizeEvent(event);
     updateMarkers();
+}
+
+void TGraphForm::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_F1 && event->modifiers() == Qt::NoModifier) {
+        emit helpRequested(kGraphHelpContext);
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 void TGraphForm::updateMarkers() {

@@ -37,9 +37,12 @@ public:
 signals:
     // The right button was released over the plot: the editor's popup.
     void popupRequested(const QPoint& globalPos, const QPointF& dataPos);
+    // F1: the help topic of the approximation graph.
+    void helpRequested(int context);
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     const LinEditor& editor_;

@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -24,6 +25,10 @@
 #include "linearization/ui/point_grid_widget.h"
 
 namespace lmk17 {
+
+namespace {
+constexpr int kEditorHelpContext = 1800;
+}  // namespace
 
 TLinearForm::TLinearForm(QWidget* parent, UserInteraction* ui) : QDialog(parent) {
     setObjectName(QStringLiteral("LinearForm"));
@@ -69,6 +74,7 @@ TLinearForm::TLinearForm(QWidget* parent, UserInteraction* ui) : QDialog(parent)
     connect(graph_, &TGraphForm::popupRequested, this,
             [this](const QPoint& g, const QPointF& d) { showPlotPopup(g, d, true); });
     graphRunner_ = [](TGraphForm& g) { g.exec(); };
+    connect(graph_, &TGraphForm::helpRequested, this, &TLinearForm::helpRequested);
 
     for (PointGridWidget* grid : {LnTStrGrd, KPStrGrd})
         connect(grid, &PointGridWidget::pasteOverflow, this, [this](int lost) {
@@ -85,13 +91,14 @@ TLinearForm::~TLinearForm() = default;
 
 // --- opening and committing ------------------------------------------------------------
 
-bool TLinearForm::editLinearization(ConfigModel& model) {
+bool TLinearForm::editLinearization(ConfigModel& model, const QStringList& files) {
     if (!model.allowsLinearization()) return false;
     const int rangeIndex = model.selectedRangeIndex();
     const InputRangeEntry* range = RangeAt(rangeIndex);
     if (!range || !range->UsesEditor) return false;
     editor_.open(model.config(), rangeIndex);
     prepareForOpen();
+    for (const QString& file : files) editor_.load(file, *ui_);
     if (exec() != QDialog::Accepted) return false;
     bool modified = false;
     {
@@ -125,6 +132,14 @@ void TLinearForm::prepareForOpen() {
     rtdEditMnu_->setVisible(rtd);
     onChanged(LinEditor::AllChanged);
     pages_->setCurrentWidget(linPage_);
+}
+
+void TLinearForm::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_F1 && event->modifiers() == Qt::NoModifier) {
+        emit helpRequested(kEditorHelpContext);
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 void TLinearForm::showEvent(QShowEvent* event) {

@@ -34,6 +34,8 @@ struct TransmitterConfig;
 // The printout and the help belong to the main window: the menu commands
 // emit printRequested(), printerSetupRequested(), helpContentsRequested()
 // and helpIndexRequested(); they are disabled while nothing is connected.
+// F1 in the editor or its graph window emits helpRequested() with the
+// window's help context.
 class TLinearForm : public QDialog {
     Q_OBJECT
 
@@ -45,8 +47,10 @@ public:
     // Opens the editor on the configuration's linearization (the selected
     // range must be a customer-linearization range) and, on OK, commits it:
     // the configuration becomes unsaved when it changed and is shown again
-    // with the new limits and units. True when closed with OK.
-    bool editLinearization(ConfigModel& model);
+    // with the new limits and units. True when closed with OK. `files` are
+    // loaded first, one after the other, as "Load" loads them (the last one
+    // loaded stands).
+    bool editLinearization(ConfigModel& model, const QStringList& files = {});
     // The same on a bare record; `modified` tells whether it counts as changed.
     bool editLinearization(TransmitterConfig& config, int rangeIndex, bool* modified = nullptr);
 
@@ -94,9 +98,11 @@ signals:
     void printerSetupRequested();
     void helpContentsRequested();
     void helpIndexRequested();
+    void helpRequested(int context);
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     LinEditor editor_;

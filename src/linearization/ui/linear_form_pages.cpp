@@ -92,8 +92,8 @@ void TLinearForm::buildMenu(QMenuBar* bar) {
                                  &TLinearForm::GraphCjcMnuClick);
 
     QMenu* help = bar->addMenu(tr("&Help"));
+    // F1 opens the editor's own help topic (keyPressEvent).
     QAction* contents = help->addAction(tr("Contents"), this, &TLinearForm::helpContentsRequested);
-    contents->setShortcut(QKeySequence(Qt::Key_F1));
     QAction* index = help->addAction(tr("Index"), this, &TLinearForm::helpIndexRequested);
     index->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F1));
     helpMnus_ << contents << index;

@@ -11,7 +11,8 @@ namespace lmk17 {
 
 namespace {
 constexpr Qt::WindowFlags kFlags = Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
-}
+constexpr int kProgressHelpContext = 1;
+}  // namespace
 
 TPrubehForm::TPrubehForm(QWidget* mainWindow)
     : QWidget(mainWindow, kFlags),
@@ -69,6 +70,10 @@ void TPrubehForm::closeProgress() {
 void TPrubehForm::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Escape) {
         emit breakRequested();
+        return;
+    }
+    if (event->key() == Qt::Key_F1 && event->modifiers() == Qt::NoModifier) {
+        emit helpRequested(kProgressHelpContext);
         return;
     }
     QWidget::keyPressEvent(event);

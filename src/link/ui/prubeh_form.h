@@ -30,6 +30,8 @@ signals:
     void breakRequested();
     // Alt+F4 or the close box: the main window is to be closed.
     void closeRequested();
+    // F1: the help topic of the progress window.
+    void helpRequested(int context);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

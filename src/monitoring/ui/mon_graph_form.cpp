@@ -17,6 +17,7 @@ namespace {
 
 constexpr double kDaysPerSecond = 1.0 / 86400.0;
 constexpr int kPixelsPerTick = 80;
+constexpr int kGraphHelpContext = 2920;
 
 // Colours of the series of a run of several transmitters.
 const QColor kSeriesColors[] = {QColor(0, 0, 128),   QColor(192, 0, 0),   QColor(0, 128, 0),
@@ -283,6 +284,10 @@ void TMonGraphForm::ExportCsvMnuClick() {
 void TMonGraphForm::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Escape) {
         close();
+        return;
+    }
+    if (event->key() == Qt::Key_F1 && event->modifiers() == Qt::NoModifier) {
+        emit helpRequested(kGraphHelpContext);
         return;
     }
     QWidget::keyPressEvent(event);

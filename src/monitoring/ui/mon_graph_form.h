@@ -58,6 +58,10 @@ public:
     QAction* SavePngMnu = nullptr;
     QAction* ExportCsvMnu = nullptr;
 
+signals:
+    // F1: the help topic of the monitoring graph.
+    void helpRequested(int context);
+
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;

@@ -20,6 +20,8 @@ namespace lmk17 {
 
 namespace {
 
+constexpr int kParametersHelpContext = 2910;
+
 QLineEdit* NumberEdit(QWidget* parent, const char* name, int maxLength, int width = 70) {
     auto* e = new QLineEdit(parent);
     e->setObjectName(QLatin1String(name));
@@ -282,6 +284,14 @@ bool TMonParForm::eventFilter(QObject* watched, QEvent* event) {
             break;
     }
     return QDialog::eventFilter(watched, event);
+}
+
+void TMonParForm::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_F1 && event->modifiers() == Qt::NoModifier) {
+        emit helpRequested(kParametersHelpContext);
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 // OK, Esc and the close box all end here.

@@ -60,6 +60,8 @@ signals:
     void pointSymbolChanged(int index);
     // The dialog closed; parameters() holds what it shows.
     void closed();
+    // F1: the help topic of the dialog.
+    void helpRequested(int context);
 
 public slots:
     void done(int result) override;
@@ -67,6 +69,7 @@ public slots:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     // The check of one field (MonIntervalEdtExit, ...); false when the text

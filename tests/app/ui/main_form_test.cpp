@@ -4,15 +4,19 @@
 #include <QDropEvent>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBrowser>
 #include <QTimer>
 #include <QUrl>
 
 #include "app/settings_store.h"
+#include "app/ui/help_viewer.h"
 #include "app/ui/main_form.h"
 #include "common/sim_fixture.h"
 #include "config/config_model.h"
+#include "linearization/ui/linear_form.h"
 #include "link/port_connection.h"
 #include "link/transaction_engine.h"
 #include "link/ui/prubeh_form.h"
@@ -101,7 +105,7 @@ TEST(MainWindow, StartsWithTheCommandTableAndTheInitialDisabledSet) {
         {f.MonStartMnu, "Monitoring START", "Ctrl+M", true},
         {f.MonGraphMnu, "View the Monitoring Graph", "Ctrl+G", true},
         {f.OptionsMnu, "Options", "", true},
-        {f.ContentsMnu, "&Contents", "F1", true},
+        {f.ContentsMnu, "&Contents", "", true},  // F1: the topic of the focus
         {f.IndexMnu, "&Index", "Ctrl+F1", true},
         {f.AboutMnu, "&About ...", "", true},
     };
@@ -162,6 +166,94 @@ TEST(MainWindow, LoadsTheCommandLineFilesInOrder) {
     EXPECT_TRUE(shell.form->WriteConfMnu->isEnabled());
     EXPECT_TRUE(shell.form->page(TMainForm::InputPage)->isEnabled());
     EXPECT_TRUE(shell.form->ReadConfMnu->isEnabled());
+
+    // A linearization file opens in the editor of the configuration that
+    // stands, when its input range takes a customer linearization; else a
+    // message says why it was not opened.
+    const QString lin = shell.home.filePath("curve.LIN");
+    QFile curve(lin);
+    ASSERT_TRUE(curve.open(QIODevice::WriteOnly));
+    curve.write(
+        "[type]\r\ninput_range=74\r\nVERSION= Lin-1.0 \r\n[Linearization]\r\n"
+        "LinPointsNum=2\r\nDisplay_Configuration=1\r\nLinPoint_X01=4\r\n"
+        "LinPoint_Y01=0\r\nLinPoint_X02=20\r\nLinPoint_Y02=100\r\n");
+    curve.close();
+    const QString customer = shell.home.filePath("customer.ptf");
+    ASSERT_TRUE(test::WriteCustomerLinearizationPtf(customer));
+    struct Case {
+        QString configuration;
+        bool editorOpens;
+    };
+    for (const Case& c : {Case{files.front(), false}, Case{customer, true}}) {
+        SCOPED_TRACE(c.configuration.toStdString());
+        BoxAnswerer boxes(QMessageBox::Yes);
+        int loadedPoints = -1;
+        QTimer editor;
+        QObject::connect(&editor, &QTimer::timeout, [&] {
+            if (auto* form = qobject_cast<TLinearForm*>(QApplication::activeModalWidget())) {
+                loadedPoints = form->editor().data().LinPoints.count;
+                form->reject();
+            }
+        });
+        editor.start(10);
+        shell.form->loadCommandLineFiles({c.configuration}, {lin});
+        EXPECT_EQ(loadedPoints, c.editorOpens ? 2 : -1);
+        EXPECT_EQ(boxes.texts.filter("was not opened").size(), c.editorOpens ? 0 : 1)
+            << boxes.texts.join('|').toStdString();
+    }
+}
+
+// F1 opens the help topic of what has the focus: the page shown, or the
+// group or button with a context of its own.
+TEST(MainWindow, F1OpensTheTopicOfThePageOrControl) {
+    // The help as an installed program finds it, in the program's data folder.
+    QTemporaryDir data;
+    const QByteArray oldHome = qgetenv("XDG_DATA_HOME");
+    qputenv("XDG_DATA_HOME", data.path().toUtf8());
+    const QString appData = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    ASSERT_TRUE(QDir().mkpath(appData));
+    ASSERT_TRUE(QFile::link(QStringLiteral(LMK17_PROGRAM_DIR "/lmk17en"), appData + "/lmk17en"));
+    Shell shell;
+    qputenv("XDG_DATA_HOME", oldHome);
+    TMainForm& f = *shell.form;
+    const QString ptf = shell.home.filePath("k8620.ptf");
+    ASSERT_TRUE(test::WriteCustomerLinearizationPtf(ptf));  // Linearization enabled
+    f.loadCommandLineFiles({ptf});
+    auto* viewer = f.findChild<HelpViewer*>();
+    ASSERT_TRUE(viewer);
+    auto* page = viewer->findChild<QTextBrowser*>(QStringLiteral("HelpPage"));
+
+    struct Case {
+        TMainForm::Page tab;
+        const char* focus;  // the control with the focus; none: the page itself
+        const char* topic;
+    };
+    const std::vector<Case> cases = {
+        {TMainForm::InputPage, nullptr, "input_page.html#input"},
+        {TMainForm::InputPage, "SL1Edt", "input_page.html#comparators"},
+        {TMainForm::InputPage, "LinearBtn", "linearization.html#editor"},
+        {TMainForm::OutputPage, nullptr, "output_page.html#output"},
+        {TMainForm::InformationPage, nullptr, "information_page.html#information"},
+        {TMainForm::ToolsPage, nullptr, "tools_page.html#pv"},
+        {TMainForm::ToolsPage, "ProCasBtn", "information_page.html#working-time"},
+        {TMainForm::MonitoringPage, nullptr, "monitoring.html#monitoring"},
+        {TMainForm::MonitoringPage, "MonParamBtn", "monitoring.html#parameters"},
+        {TMainForm::MonitoringPage, "PrevodnikLoadBtn", "read_write.html#read"},
+        {TMainForm::OutputPage, "DiskSaveBtn", "files.html#save"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.topic);
+        f.Zalozka()->setCurrentIndex(c.tab);
+        QWidget* target = c.focus ? f.findChild<QWidget*>(c.focus) : f.page(c.tab);
+        ASSERT_TRUE(target);
+        target->setFocus();
+        ASSERT_EQ(f.focusWidget(), target);
+        QTest::keyClick(target, Qt::Key_F1);
+        EXPECT_TRUE(viewer->isVisible());
+        const QUrl shown = page->source();
+        EXPECT_EQ(shown.fileName() + "#" + shown.fragment(), c.topic);
+        viewer->hide();
+    }
 }
 
 // A .ptf dropped on the window loads as Load does (other files are refused
