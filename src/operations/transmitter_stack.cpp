@@ -48,6 +48,7 @@ TransmitterStack::TransmitterStack(UserInteraction& ui, QObject* parent)
             &TransmitterStack::commandStatesChanged);
     connect(live_.get(), &LiveReadings::pageChanged, this, &TransmitterStack::commandStatesChanged);
     // A run that loses its port reopens it itself; the connection tells.
+    monitoring_->setPort(port_.get());
     connect(monitoring_.get(), &MonitoringEngine::portLostChanged, connection_.get(),
             &PortConnection::setPortLostByRun);
 }

@@ -225,7 +225,9 @@ void TMainForm::createPages() {
     // The maker's e-mail and web links at the foot of the Information page.
     auto* links = new MakerLinks(m_pages[InformationPage]);
     m_pages[InformationPage]->layout()->addWidget(links);
-    for (QWidget* p : m_pages) static_cast<QVBoxLayout*>(p->layout())->addStretch(1);
+    // The monitoring log takes the whole height of its page.
+    for (QWidget* p : m_pages)
+        if (p != m_pages[MonitoringPage]) static_cast<QVBoxLayout*>(p->layout())->addStretch(1);
     // Room for the pages before they are filled.
     // Room for the pages before they are filled (the comparators of a
     // K8620 come in only after a read or load).

@@ -21,7 +21,7 @@ public:
     void SelectedOutRangeDraw(int outputTypeCode, double start, double end,
                               const PhysicalOutputLimits& limits);
 
-    QSize sizeHint() const override { return {360, 240}; }
+    QSize sizeHint() const override { return {360, 300}; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;

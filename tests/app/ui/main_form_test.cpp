@@ -2,8 +2,11 @@
 
 #include <QApplication>
 #include <QDropEvent>
+#include <QLabel>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QPlainTextEdit>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -369,6 +372,47 @@ TEST_F(MainWindowOnSim, CloseQuestionNoResumesThePausedOperation) {
     EXPECT_TRUE(f.PrubehForm()->isVisible());
     ASSERT_TRUE(waitIdle());
     EXPECT_EQ(shell->stack().session().lastOutcome(), OperationOutcome::Completed);
+}
+
+// A monitoring run whose transmitter's line goes away (the simulator ended)
+// goes on: the status bar says the port is lost and being reopened, and once
+// the line is back on the same name the port is connected again and the run
+// records again.
+TEST(MainWindow, MonitoringRunSurvivesALostPortAndTheStatusFollows) {
+    QTemporaryDir dir;
+    const QString link = dir.filePath("line");
+    auto sim = std::make_unique<test::SimProcess>();
+    ASSERT_TRUE(sim->start({"--link", link}));
+    Shell shell;
+    BoxAnswerer yes(QMessageBox::Yes);
+    PortConnection& connection = shell.stack().connection();
+    ASSERT_TRUE(connection.connectDevice(link));
+    const int item = connection.selectedItem();
+    auto* status = shell.form->findChild<QLabel*>("MainStatusLbl");
+    MonitoringEngine& monitoring = shell.stack().monitoring();
+    MonitorParameters p = monitoring.parameters();
+    p.intervalMs = 1000;
+    p.logToFile = false;
+    monitoring.setParameters(p);
+    auto* log = shell.form->findChild<QPlainTextEdit*>("MonMemo");
+    const QRegularExpression record("^\\d{6} \\d{6} ", QRegularExpression::MultilineOption);
+    const auto records = [&] { return int(log->toPlainText().count(record)); };
+    ASSERT_TRUE(monitoring.startMonitoring());
+    ASSERT_TRUE(SpinUntil([&] { return records() > 0; }, 10000));
+
+    sim->terminate();
+    ASSERT_TRUE(SpinUntil([&] { return monitoring.portLost(); }, 10000));
+    EXPECT_EQ(status->text(), link + " serial port lost; monitoring tries to reopen it every 2 s.");
+    sim = std::make_unique<test::SimProcess>();
+    ASSERT_TRUE(sim->start({"--link", link}));
+    ASSERT_TRUE(SpinUntil([&] { return !monitoring.portLost(); }, 10000));
+    EXPECT_TRUE(monitoring.active());
+    EXPECT_EQ(connection.selectedItem(), item);
+    EXPECT_EQ(status->text(), link + " serial port successfully connected.");
+    const int before = records();
+    EXPECT_TRUE(SpinUntil([&] { return records() > before; }, 5000));
+    EXPECT_TRUE(yes.texts.isEmpty()) << yes.texts.join('|').toStdString();
+    monitoring.stopMonitoring();
 }
 
 TEST_F(MainWindowOnSim, CloseIsRefusedWhileMonitoring) {
