@@ -9,6 +9,7 @@
 #include <QMenuBar>
 #include <QStandardPaths>
 #include <QStatusBar>
+#include <QTimer>
 
 #include <QVBoxLayout>
 #include "reports/ui/print_controller.h"
@@ -228,10 +229,19 @@ void TMainForm::createPages() {
     // The monitoring log takes the whole height of its page.
     for (QWidget* p : m_pages)
         if (p != m_pages[MonitoringPage]) static_cast<QVBoxLayout*>(p->layout())->addStretch(1);
-    // Room for the pages before they are filled.
     // Room for the pages before they are filled (the comparators of a
-    // K8620 come in only after a read or load).
+    // K8620 come in only after a read or load; fitContents() grows the
+    // window should a page need more).
     m_tabs->setMinimumSize(560, 600);
+    connect(&m_stack->model(), &ConfigModel::viewChanged, this,
+            [this] { QTimer::singleShot(0, this, &TMainForm::fitContents); });
+}
+
+// The window keeps its size unless a page has come to need more (groups
+// shown for another type, longer texts): then it grows, never shrinks.
+void TMainForm::fitContents() {
+    const QSize needed = sizeHint().expandedTo(size());
+    if (needed != size()) setFixedSize(needed);
 }
 
 QWidget* TMainForm::createButtonColumn() {

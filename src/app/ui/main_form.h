@@ -146,6 +146,7 @@ private:
     void wireStack();
     void applyHints();
     void applyHelpContexts();
+    void fitContents();
     int focusHelpContext() const;
     static constexpr char kHelpContextProperty[] = "helpContext";
 
