@@ -47,8 +47,7 @@ TransmitterStack::TransmitterStack(UserInteraction& ui, QObject* parent)
     connect(monitoring_.get(), &MonitoringEngine::activeChanged, this,
             &TransmitterStack::commandStatesChanged);
     connect(live_.get(), &LiveReadings::pageChanged, this, &TransmitterStack::commandStatesChanged);
-    // A run that loses its port reopens it itself; the connection tells.
-    monitoring_->setPort(port_.get());
+    // The connection's status follows a run's lost and reopened port.
     connect(monitoring_.get(), &MonitoringEngine::portLostChanged, connection_.get(),
             &PortConnection::setPortLostByRun);
 }
