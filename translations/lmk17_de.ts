@@ -844,6 +844,21 @@ Wollen Sie die Parameter wirklich ändern?</translation>
     </message>
 </context>
 <context>
+    <name>LinkParity</name>
+    <message>
+        <source>none</source>
+        <translation>keine</translation>
+    </message>
+    <message>
+        <source>odd</source>
+        <translation>ungerade</translation>
+    </message>
+    <message>
+        <source>even</source>
+        <translation>gerade</translation>
+    </message>
+</context>
+<context>
     <name>Monitoring</name>
     <message>
         <source>Do you really want to stop the monitoring mode?</source>
@@ -1032,42 +1047,6 @@ Wollen Sie die Konfiguration aus dem Messumformer lesen? Wenn nicht, wird der Vo
     <message>
         <source>No</source>
         <translation>Nein</translation>
-    </message>
-    <message>
-        <source> 19200 Bd, </source>
-        <translation> 19200 Bd, </translation>
-    </message>
-    <message>
-        <source> 9600 Bd, </source>
-        <translation> 9600 Bd, </translation>
-    </message>
-    <message>
-        <source> 4800 Bd, </source>
-        <translation> 4800 Bd, </translation>
-    </message>
-    <message>
-        <source> 1200 Bd, </source>
-        <translation> 1200 Bd, </translation>
-    </message>
-    <message>
-        <source> 600 Bd, </source>
-        <translation> 600 Bd, </translation>
-    </message>
-    <message>
-        <source> 2400 Bd, </source>
-        <translation> 2400 Bd, </translation>
-    </message>
-    <message>
-        <source> none</source>
-        <translation> keine</translation>
-    </message>
-    <message>
-        <source> odd</source>
-        <translation> ungerade</translation>
-    </message>
-    <message>
-        <source> even</source>
-        <translation> gerade</translation>
     </message>
     <message>
         <source>Input</source>
@@ -1364,6 +1343,10 @@ Wollen Sie die Konfiguration aus dem Messumformer lesen? Wenn nicht, wird der Vo
     <message>
         <source>Printing failed.</source>
         <translation>Drucken fehlgeschlagen.</translation>
+    </message>
+    <message>
+        <source> %1 Bd, </source>
+        <translation> %1 Bd, </translation>
     </message>
 </context>
 <context>

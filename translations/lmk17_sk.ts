@@ -844,6 +844,21 @@ Naozaj chcete parametre zmeniť?</translation>
     </message>
 </context>
 <context>
+    <name>LinkParity</name>
+    <message>
+        <source>none</source>
+        <translation>žiadna</translation>
+    </message>
+    <message>
+        <source>odd</source>
+        <translation>nepárna</translation>
+    </message>
+    <message>
+        <source>even</source>
+        <translation>párna</translation>
+    </message>
+</context>
+<context>
     <name>Monitoring</name>
     <message>
         <source>Do you really want to stop the monitoring mode?</source>
@@ -1032,42 +1047,6 @@ Chcete načítať konfiguráciu z prevodníka? Ak nie, operácia bude ukončená
     <message>
         <source>No</source>
         <translation>Nie</translation>
-    </message>
-    <message>
-        <source> 19200 Bd, </source>
-        <translation> 19200 Bd, </translation>
-    </message>
-    <message>
-        <source> 9600 Bd, </source>
-        <translation> 9600 Bd, </translation>
-    </message>
-    <message>
-        <source> 4800 Bd, </source>
-        <translation> 4800 Bd, </translation>
-    </message>
-    <message>
-        <source> 1200 Bd, </source>
-        <translation> 1200 Bd, </translation>
-    </message>
-    <message>
-        <source> 600 Bd, </source>
-        <translation> 600 Bd, </translation>
-    </message>
-    <message>
-        <source> 2400 Bd, </source>
-        <translation> 2400 Bd, </translation>
-    </message>
-    <message>
-        <source> none</source>
-        <translation> žiadna</translation>
-    </message>
-    <message>
-        <source> odd</source>
-        <translation> nepárna</translation>
-    </message>
-    <message>
-        <source> even</source>
-        <translation> párna</translation>
     </message>
     <message>
         <source>Input</source>
@@ -1364,6 +1343,10 @@ Chcete načítať konfiguráciu z prevodníka? Ak nie, operácia bude ukončená
     <message>
         <source>Printing failed.</source>
         <translation>Tlač zlyhala.</translation>
+    </message>
+    <message>
+        <source> %1 Bd, </source>
+        <translation> %1 Bd, </translation>
     </message>
 </context>
 <context>

@@ -1,5 +1,7 @@
 #include "common/line_codes.h"
 
+#include <QCoreApplication>
+
 namespace lmk17 {
 
 const BaudRateEntry* BaudRateByCode(int code) {
@@ -31,16 +33,28 @@ int ParityBits(LinkParity parity) {
     return 0;
 }
 
+namespace {
+
+// Indexed by LinkParity; translated only where a user reads them.
+constexpr const char* kParityNames[] = {
+    QT_TRANSLATE_NOOP("LinkParity", "none"),
+    QT_TRANSLATE_NOOP("LinkParity", "odd"),
+    QT_TRANSLATE_NOOP("LinkParity", "even"),
+};
+
+const char* parityNameOf(LinkParity parity) {
+    const int index = static_cast<int>(parity);
+    return kParityNames[index >= 0 && index < 3 ? index : static_cast<int>(LinkParity::Odd)];
+}
+
+}  // namespace
+
 QString ParityName(LinkParity parity) {
-    switch (parity) {
-        case LinkParity::None:
-            return QStringLiteral("none");
-        case LinkParity::Even:
-            return QStringLiteral("even");
-        case LinkParity::Odd:
-            break;
-    }
-    return QStringLiteral("odd");
+    return QString::fromLatin1(parityNameOf(parity));
+}
+
+QString ParityDisplayName(LinkParity parity) {
+    return QCoreApplication::translate("LinkParity", parityNameOf(parity));
 }
 
 std::optional<LinkParity> ParityFromName(const QString& name) {

@@ -48,4 +48,7 @@ int ParityBits(LinkParity parity);
 QString ParityName(LinkParity parity);
 std::optional<LinkParity> ParityFromName(const QString& name);
 
+// The same name in the user's language, for windows and printouts.
+QString ParityDisplayName(LinkParity parity);
+
 }  // namespace lmk17

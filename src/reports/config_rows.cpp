@@ -4,6 +4,7 @@
 
 #include <cmath>
 
+#include "common/line_codes.h"
 #include "config/catalogue.h"
 #include "config/config_model.h"
 #include "config/config_texts.h"
@@ -53,26 +54,14 @@ QString yesNo(bool value) {
     return value ? Texts::tr("Yes") : Texts::tr("No");
 }
 
+// An unknown baud code prints as the transmitter's default rate.
 QString baudText(quint8 code) {
-    switch (code) {
-        case 1:
-            return Texts::tr(" 19200 Bd, ");
-        case 3:
-            return Texts::tr(" 9600 Bd, ");
-        case 7:
-            return Texts::tr(" 4800 Bd, ");
-        case 31:
-            return Texts::tr(" 1200 Bd, ");
-        case 63:
-            return Texts::tr(" 600 Bd, ");
-        default:  // 15, and any code the transmitter does not know
-            return Texts::tr(" 2400 Bd, ");
-    }
+    const BaudRateEntry* entry = BaudRateByCode(code);
+    return Texts::tr(" %1 Bd, ").arg(entry ? entry->rate : kDefaultBaudRate);
 }
 
 QString parityText(quint8 addressByte) {
-    if (!(addressByte & 0x80)) return Texts::tr(" none");
-    return (addressByte & 0x40) ? Texts::tr(" odd") : Texts::tr(" even");
+    return QLatin1Char(' ') + ParityDisplayName(ParityFromAddressByte(addressByte));
 }
 
 QString noteText(const QByteArray& note) {
@@ -202,8 +191,8 @@ ConfigurationReport ConfigurationRows(const ConfigModel& m) {
 
     const quint8 a = c.AddressByte;
     r.add(Texts::tr("Communication Parameters:"), 3,
-          Texts::tr("Address:") + QString::asprintf(" %d, ", a & 0x1F) + Texts::tr("BaudRate:") +
-              baudText(c.BaudCode) + Texts::tr("Parity:") + parityText(a),
+          Texts::tr("Address:") + QString::asprintf(" %d, ", a & kAddressMask) +
+              Texts::tr("BaudRate:") + baudText(c.BaudCode) + Texts::tr("Parity:") + parityText(a),
           0.6);
     r.add(Texts::tr("Text Note:"), 2, noteText(c.UserNote), 0.6);
     r.add(Texts::tr("Configuration Security:"), 2,
