@@ -11,11 +11,11 @@
 
 namespace lmk17 {
 
-// The state of the Input, Output and Information pages' controls, shared by
-// the three pages, and the one road of every edit the user makes in them.
-// A page forwards what the user typed, chose or clicked; the checks run on
-// the model, their messages are shown through UserInteraction, and the pages
-// show the result:
+// The Input, Output and Information pages' road into the configuration
+// model, shared by the three pages. A page forwards what the user typed,
+// chose or clicked; the model runs the checks, keeps the controls' state and
+// reports (validation_model.h); this adapter passes the reports on to the
+// pages:
 //
 // - controlsChanged(): view() holds new contents (after an edit's check, an
 //   adoption, a range change, undo, defaults): the pages show it;
@@ -31,9 +31,9 @@ public:
     ConfigControls(ConfigModel& model, UserInteraction& ui, QObject* parent = nullptr);
 
     ConfigModel& model() { return model_; }
-    const ConfigView& view() const { return view_; }
+    const ConfigView& view() const { return model_.controls(); }
     // For the complete check of a save or a write (DiskSave, startWrite).
-    ConfigView& controls() { return view_; }
+    ConfigView& controls() { return model_.controlsForCompleteCheck(); }
     const TypeSetup& setup() const { return setup_; }
 
     // What the window enables for the configuration's type and firmware.
@@ -60,7 +60,7 @@ public:
     void setInputFilter(bool sixtyHz);  // InpFilter50RBtnClick, InpFilter60RBtnClick
 
     // The comparator controls of comparator (or relay) n = 1 or 2.
-    enum class ComparatorControl { Enable, ErrorCurrent, ErrorState, Relay };
+    using ComparatorControl = lmk17::ComparatorControl;
     bool setComparatorControl(ComparatorControl control, int n, bool on);  // MCnEnbCBxMouseUp ...
     bool setPolarity(int n, bool reverse);  // MC1smyslCBChange, MC2smyslCBChange
 
@@ -77,14 +77,9 @@ signals:
     void refused(ConfigPage page, EditField field);
 
 private:
-    bool finish(const CheckOutcome& outcome);
-    void takeModelView();
-
     ConfigModel& model_;
     UserInteraction& ui_;
-    ConfigView view_;
     TypeSetup setup_;
-    bool keepControls_ = false;  // the model's view changed only in part
 };
 
 }  // namespace lmk17

@@ -77,6 +77,34 @@ void ConfigModel::announce() {
     announcedIdentity_ = identity_;
     if (changes) emit configChanged(changes);
     if (identityDiffers) emit identityChanged();
+    if (controlsTouched_) {
+        controlsTouched_ = false;
+        emit controlsChanged();
+    }
+}
+
+void ConfigModel::showView() {
+    controls_ = view_;
+    emit viewChanged();
+    emit controlsChanged();
+}
+
+void ConfigModel::keepTypedText(EditField field, const QString& text) {
+    EditText(controls_, field) = text;
+}
+
+bool ConfigModel::reportCheck(const CheckOutcome& outcome) {
+    for (const CheckMessage& m : outcome.messages) ui_.message(m.kind, m.text);
+    announceRefusal(outcome);
+    return outcome.accepted;
+}
+
+void ConfigModel::announceRefusal(const CheckOutcome& outcome) {
+    if (outcome.accepted) return;
+    const ConfigPage page = outcome.page ? *outcome.page
+                                         : (outcome.focus != EditField::None ? PageOf(outcome.focus)
+                                                                             : ConfigPage::Input);
+    emit checkRefused(page, outcome.focus);
 }
 
 int ConfigModel::firmwareNumber() const {
@@ -177,7 +205,7 @@ void ConfigModel::applyAdoption(AdoptResult&& result) {
 bool ConfigModel::RefreshFromConfig() {
     const bool corrupt = adoptRecord();
     announce();
-    emit viewChanged();
+    showView();
     return corrupt;
 }
 
@@ -194,7 +222,7 @@ bool ConfigModel::adoptRecord() {
     ui_.message(
         MessageKind::Error,
         Texts::tr("Transmitter configuration corrupt. Last writing probably not successful. "
-                   "Default configuration will be pre-set!"));
+                  "Default configuration will be pre-set!"));
     SetDefaultConfiguration(identity_.typeIndex, identity_.rangeIndex, identity_.firmwareIndex);
     applyAdoption(AdoptRecord(config_, identity_.typeIndex, identity_.firmwareIndex));
     if (lastCorrupt_ != CorruptStep::None) {
@@ -238,8 +266,11 @@ void ConfigModel::setDefaultOutputParameters() {
         lmk17::SetDefaultOutputLimits(config_, identity_.typeIndex, identity_.firmwareIndex);
         EncodeOutputCodes(config_, identity_.typeIndex, identity_.firmwareIndex);
     }
+    // The other controls keep what the user typed.
     view_.output = ShowOutputValues(config_, identity_.typeIndex, identity_.firmwareIndex);
+    controls_.output = view_.output;
     emit viewChanged();
+    emit controlsChanged();
 }
 
 bool ConfigModel::undo(const IdentityDeriver& derive) {
@@ -282,7 +313,7 @@ bool ConfigModel::SelectRange(int rangeIndex) {
                                                identity_.typeIndex, identity_.firmwareIndex);
     applyAdoption(std::move(adopted));
     announce();
-    emit viewChanged();
+    showView();
     emit linearizationTablesCleared();
     return true;
 }

@@ -11,6 +11,7 @@
 #include "config/config_view.h"
 #include "config/output_limits.h"
 #include "config/transmitter_config.h"
+#include "config/validation.h"
 
 namespace lmk17 {
 
@@ -50,7 +51,12 @@ unsigned ConfigDifference(const TransmitterConfig& a, const TransmitterConfig& b
 // - viewChanged():       view() was computed again (adoption, range change,
 //                        output defaults): the pages show it;
 // - unsavedChanged(bool), originChanged(origin), identityChanged(),
-//   undoAvailable(bool) (ZpetMnu follows it).
+//   undoAvailable(bool) (ZpetMnu follows it);
+// - controlsChanged():   controls() changed (a new view, an edit's check):
+//                        the pages show them;
+// - checkRefused(page, field): a check of the user's edit failed (its
+//                        messages have been shown): the page is brought up
+//                        and the edit gets the focus back.
 //
 // In-place edits go through an Edit, which announces what changed when it
 // goes out of scope:
@@ -83,6 +89,11 @@ public:
         Edit& operator=(Edit&&) = delete;
         TransmitterConfig& config() { return model_->config_; }
         ConfigIdentity& identity() { return model_->identity_; }
+        // The controls as the checks rewrite them; announced as controlsChanged.
+        ConfigView& controls() {
+            model_->controlsTouched_ = true;
+            return model_->controls_;
+        }
 
     private:
         ConfigModel* model_;
@@ -144,6 +155,22 @@ public:
     // Returns whether the record was found corrupt.
     bool RefreshFromConfig();
     const ConfigView& view() const { return view_; }
+    // The pages' controls as the user left them: the texts the edits hold now,
+    // the lists and boxes. A new view() replaces them; the checks of the
+    // user's edits (validation_model.h) rewrite them.
+    const ConfigView& controls() const { return controls_; }
+    // Keeps a numeric edit's text while the user types (no announcement:
+    // the edit shows it already).
+    void keepTypedText(EditField field, const QString& text);
+    // For the complete check of a save, a write or a print, which still
+    // takes the controls as a ConfigView (CheckAll, DiskSave, startWrite).
+    ConfigView& controlsForCompleteCheck() { return controls_; }
+    // Shows a check's messages; a failure is announced by checkRefused.
+    // Returns whether the check accepted.
+    bool reportCheck(const CheckOutcome& outcome);
+    // Announces the failure of a check whose messages were already shown
+    // (the complete check of a save or a write).
+    void announceRefusal(const CheckOutcome& outcome);
     CorruptStep lastCorruptStep() const { return lastCorrupt_; }
 
     PhysicalOutputLimits physicalLimits() const;
@@ -178,6 +205,8 @@ signals:
     void originChanged(ConfigOrigin origin);
     void identityChanged();
     void undoAvailable(bool available);
+    void controlsChanged();
+    void checkRefused(ConfigPage page, EditField field);
     // The linearization editor's working tables belong to the record they
     // were made for: reading, loading, a range change and the defaults
     // clear them.
@@ -193,6 +222,7 @@ private:
     bool adoptRecord();
     void setUndoCount(int count);
     void applyAdoption(AdoptResult&& result);
+    void showView();
 
     UserInteraction& ui_;
     TransmitterConfig config_;
@@ -207,6 +237,8 @@ private:
     bool refreshing_ = false;
     int selectedRangeIndex_ = 0;
     ConfigView view_;
+    ConfigView controls_;
+    bool controlsTouched_ = false;  // by an Edit, not yet announced
     CorruptStep lastCorrupt_ = CorruptStep::None;
     bool tablesReplaced_ = false;              // by the last adoption
     std::optional<TransmitterConfig> mended_;  // the record as the adoption mended it

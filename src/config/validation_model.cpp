@@ -20,6 +20,19 @@ QByteArray noteOf(const QString& text) {
     return note;
 }
 
+// Runs a check on the record and the controls in one edit of the model, then
+// reports its outcome through the model.
+template <typename Check>
+CheckOutcome checkAndReport(ConfigModel& model, Check&& check) {
+    CheckOutcome outcome;
+    {
+        ConfigModel::Edit edit = model.edit();
+        outcome = check(edit.config(), edit.controls());
+    }
+    model.reportCheck(outcome);
+    return outcome;
+}
+
 }  // namespace
 
 CheckContext ContextOf(const ConfigModel& model) {
@@ -46,90 +59,105 @@ CheckOutcome CheckAll(ConfigModel& model, ConfigView& controls, bool valuesFromR
     return outcome;
 }
 
-void EditTextChanged(ConfigModel& model, EditField field) {
+void EditTextChanged(ConfigModel& model, EditField field, const QString& text) {
+    model.keepTypedText(field, text);
     if (countsAsChangeWhileTyping(field)) model.setUnsavedChanges(true);
 }
 
-CheckOutcome LeaveEdit(ConfigModel& model, ConfigView& controls, EditField field,
+CheckOutcome LeaveEdit(ConfigModel& model, EditField field, const QString& text,
                        const QString& entryText) {
-    if (EditText(controls, field).trimmed() != entryText.trimmed()) {
+    model.keepTypedText(field, text);
+    if (text.trimmed() != entryText.trimmed()) {
         model.PushUndo(model.config());
         model.setUnsavedChanges(true);
     }
-    return CheckField(field, model.edit().config(), controls, ContextOf(model));
+    return checkAndReport(model, [&](TransmitterConfig& config, ConfigView& controls) {
+        return CheckField(field, config, controls, ContextOf(model));
+    });
 }
 
-CheckOutcome ChangePolarity(ConfigModel& model, ConfigView& controls, int n, bool reverse) {
-    if (n < 1 || n > 2 || controls.comparators.reverse[n - 1] == reverse) return {};
+CheckOutcome ChangePolarity(ConfigModel& model, int n, bool reverse) {
+    if (n < 1 || n > 2 || model.controls().comparators.reverse[n - 1] == reverse) return {};
     model.setUnsavedChanges(true);
     model.PushUndo(model.config());
-    controls.comparators.reverse[n - 1] = reverse;
-    return CheckField(n == 1 ? EditField::HS1Edt : EditField::HS2Edt, model.edit().config(),
-                      controls, ContextOf(model));
+    return checkAndReport(model, [&](TransmitterConfig& config, ConfigView& controls) {
+        controls.comparators.reverse[n - 1] = reverse;
+        return CheckField(n == 1 ? EditField::HS1Edt : EditField::HS2Edt, config, controls,
+                          ContextOf(model));
+    });
 }
 
-CheckOutcome ChangeComparatorControls(ConfigModel& model, ConfigView& controls) {
+CheckOutcome ChangeComparatorControl(ConfigModel& model, ComparatorControl control, int n,
+                                     bool on) {
+    if (n < 1 || n > 2) return {};
+    const ComparatorView& shown = model.controls().comparators;
+    const bool* states[] = {shown.enableChecked, shown.errorCurrentChecked, shown.switchOnAtError,
+                            shown.relayChecked};
+    const int which = static_cast<int>(control);
+    if (states[which][n - 1] == on) return {};
     model.setUnsavedChanges(true);
     model.PushUndo(model.config());
-    return CheckComparators(model.edit().config(), controls, ContextOf(model));
+    return checkAndReport(model, [&](TransmitterConfig& config, ConfigView& controls) {
+        ComparatorView& cv = controls.comparators;
+        bool* edited[] = {cv.enableChecked, cv.errorCurrentChecked, cv.switchOnAtError,
+                          cv.relayChecked};
+        edited[which][n - 1] = on;
+        return CheckComparators(config, controls, ContextOf(model));
+    });
 }
 
-CheckOutcome ChangeErrorOutput(ConfigModel& model, ConfigView& controls, bool low) {
-    if (controls.errorHighChecked == !low) return {};
+CheckOutcome ChangeErrorOutput(ConfigModel& model, bool low) {
+    if (model.controls().errorHighChecked == !low) return {};
     model.setUnsavedChanges(true);
-    controls.errorHighChecked = !low;
-    return CheckField(EditField::DampEdt, model.edit().config(), controls, ContextOf(model));
+    return checkAndReport(model, [&](TransmitterConfig& config, ConfigView& controls) {
+        controls.errorHighChecked = !low;
+        return CheckField(EditField::DampEdt, config, controls, ContextOf(model));
+    });
 }
 
-void LeaveUserNote(ConfigModel& model, ConfigView& controls, const QString& entryText) {
-    if (controls.userNote == entryText) return;
+void LeaveUserNote(ConfigModel& model, const QString& text, const QString& entryText) {
+    if (model.controls().userNote != text) model.edit().controls().userNote = text;
+    if (text == entryText) return;
     model.PushUndo(model.config());
     model.setUnsavedChanges(true);
-    model.edit().config().UserNote = noteOf(controls.userNote);
+    model.edit().config().UserNote = noteOf(text);
 }
 
-void ToggleEditDisable(ConfigModel& model, ConfigView& controls, bool checked) {
+void ToggleEditDisable(ConfigModel& model, bool checked) {
     model.PushUndo(model.config());
     model.setUnsavedChanges(true);
-    controls.editDisableChecked = checked;
     ConfigModel::Edit edit = model.edit();
+    edit.controls().editDisableChecked = checked;
     quint8& flags = edit.config().RangeFlags;
     flags = checked ? quint8(flags | kRangeFlagSetupUnitLocked)
                     : quint8(flags & ~kRangeFlagSetupUnitLocked);
 }
 
-void SelectInputFilter(ConfigModel& model, ConfigView& controls, bool sixtyHz) {
-    if (controls.filter60Checked != sixtyHz) model.setUnsavedChanges(true);
-    controls.filter60Checked = sixtyHz;
+void SelectInputFilter(ConfigModel& model, bool sixtyHz) {
+    if (model.controls().filter60Checked != sixtyHz) model.setUnsavedChanges(true);
     ConfigModel::Edit edit = model.edit();
+    edit.controls().filter60Checked = sixtyHz;
     quint8& flags = edit.config().FilterFlags;
     flags = sixtyHz ? quint8(flags | 0x01) : quint8(flags & ~0x01);
 }
 
-void ToggleCustomerLinearization(ConfigModel& model, ConfigView& controls, bool checked,
-                                 UserInteraction& ui) {
-    if (checked) {
-        controls.customerChecked = true;
-        controls.linearEnabled = true;
-        model.setUnsavedChanges(true);
-        return;
-    }
-    const bool yes = ui.question(
-        Question::DisableCustomerLinearization, MessageKind::Warning,
-        QCoreApplication::translate(
-            "Configuration",
-            "You want to disable custom linearization now. It will be set default "
-            "linearization and eventual custom linearization will be erased. Do you want to "
-            "continue?"));
-    if (!yes) {
-        controls.customerChecked = true;
-        controls.linearEnabled = true;
-        return;
-    }
-    ApplyStandardTables(model.edit().config(), model.config().InputRangeCode);
-    controls.customerChecked = false;
-    controls.linearEnabled = false;
-    model.setUnsavedChanges(true);
+void ToggleCustomerLinearization(ConfigModel& model, bool checked, UserInteraction& ui) {
+    if (checked == model.controls().customerChecked) return;
+    const bool standard =
+        !checked &&
+        ui.question(Question::DisableCustomerLinearization, MessageKind::Warning,
+                    QCoreApplication::translate(
+                        "Configuration",
+                        "You want to disable custom linearization now. It will be set default "
+                        "linearization and eventual custom linearization will be erased. Do you "
+                        "want to continue?"));
+    ConfigModel::Edit edit = model.edit();
+    ConfigView& controls = edit.controls();
+    if (standard) ApplyStandardTables(edit.config(), edit.config().InputRangeCode);
+    controls.customerChecked = !standard;
+    controls.linearEnabled = !standard;
+    // Declining keeps the customer linearization and is no change.
+    if (checked || standard) model.setUnsavedChanges(true);
 }
 
 ConnectionGroups GroupsForConnection(int rangeCode, int connectionCode, int firmwareIndex) {
@@ -145,9 +173,11 @@ ConnectionGroups GroupsForConnection(int rangeCode, int connectionCode, int firm
     return groups;
 }
 
-void ChangeConnection(ConfigModel& model, ConfigView& controls, int connectionCode) {
-    model.edit().config().ConnectionCode = quint8(connectionCode);
-    const TransmitterConfig& c = model.config();
+void ChangeConnection(ConfigModel& model, int connectionCode) {
+    ConfigModel::Edit edit = model.edit();
+    const TransmitterConfig& c = edit.config();
+    edit.config().ConnectionCode = quint8(connectionCode);
+    ConfigView& controls = edit.controls();
     controls.connectionPosition = controls.connectionList.positionOfCode(connectionCode);
     const ConnectionGroups groups =
         GroupsForConnection(c.InputRangeCode, connectionCode, model.identity().firmwareIndex);

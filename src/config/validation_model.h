@@ -7,11 +7,12 @@
 #include "config/config_model.h"
 #include "config/validation.h"
 
-// The user's edits of the configuration as the main window forwards them:
-// each takes the window's controls (a ConfigView it keeps up to date), runs
-// the checks on the current configuration, takes the undo copies and sets the
-// unsaved-changes flag. Check failures are returned, not shown: the window
-// shows the messages, brings up the page and focuses the edit.
+// The user's edits of the configuration as the pages forward them: each
+// writes what the user did into the model's controls, runs the checks on the
+// current configuration, takes the undo copies and sets the unsaved-changes
+// flag. The model reports: controlsChanged() for the rewritten controls, the
+// messages through UserInteraction and checkRefused() for a failure (the page
+// is brought up and the edit focused). The outcome is returned as well.
 
 namespace lmk17 {
 
@@ -20,35 +21,37 @@ CheckContext ContextOf(const ConfigModel& model);
 // Complete check before a save or a write: steps 1..13 over the controls,
 // then the record is adopted into the window again (model.view() holds the
 // result; the controls are replaced by it). With valuesFromRecord the numbers
-// are the record's own instead of the edit texts.
+// are the record's own instead of the edit texts. Its messages are left to
+// the caller.
 CheckOutcome CheckAll(ConfigModel& model, ConfigView& controls, bool valuesFromRecord = false);
 
-// An edit's text changed (every keystroke): damping and the second
-// hysteresis count as a change at once.
-void EditTextChanged(ConfigModel& model, EditField field);
-// Leaving an edit or pressing Enter in it; entryText is the trimmed text it
-// held when it got the focus. A changed text takes an undo copy first.
-CheckOutcome LeaveEdit(ConfigModel& model, ConfigView& controls, EditField field,
+// An edit's text changed (every keystroke): it is kept for the complete
+// check; damping and the second hysteresis count as a change at once.
+void EditTextChanged(ConfigModel& model, EditField field, const QString& text);
+// Leaving an edit or pressing Enter in it with `text`; entryText is the
+// trimmed text it held when it got the focus. A changed text takes an undo
+// copy first.
+CheckOutcome LeaveEdit(ConfigModel& model, EditField field, const QString& text,
                        const QString& entryText);
 
 // The polarity list of comparator n (1 or 2) set to Reverse or Normal.
-CheckOutcome ChangePolarity(ConfigModel& model, ConfigView& controls, int n, bool reverse);
-// Any comparator check box or error-state list changed in controls (the
-// window has put the new state there): the comparator settings are checked.
-CheckOutcome ChangeComparatorControls(ConfigModel& model, ConfigView& controls);
+CheckOutcome ChangePolarity(ConfigModel& model, int n, bool reverse);
+// A comparator check box or error-state list of comparator (or relay) n = 1
+// or 2 set to `on`: the comparator settings are checked.
+enum class ComparatorControl { Enable, ErrorCurrent, ErrorState, Relay };
+CheckOutcome ChangeComparatorControl(ConfigModel& model, ComparatorControl control, int n, bool on);
 // "Low Output" (low = true) or "High Output" chosen for the error current.
-CheckOutcome ChangeErrorOutput(ConfigModel& model, ConfigView& controls, bool low);
+CheckOutcome ChangeErrorOutput(ConfigModel& model, bool low);
 
-// Leaving the user note edit.
-void LeaveUserNote(ConfigModel& model, ConfigView& controls, const QString& entryText);
+// Leaving the user note edit with `text`.
+void LeaveUserNote(ConfigModel& model, const QString& text, const QString& entryText);
 // "Disallow Change of the Transmitter Configuration by the Set-up Unit".
-void ToggleEditDisable(ConfigModel& model, ConfigView& controls, bool checked);
+void ToggleEditDisable(ConfigModel& model, bool checked);
 // The 50 Hz / 60 Hz input filter buttons.
-void SelectInputFilter(ConfigModel& model, ConfigView& controls, bool sixtyHz);
+void SelectInputFilter(ConfigModel& model, bool sixtyHz);
 // The "Customer" box of optional customer linearization. Unchecking asks
 // before the customer linearization is replaced by the standard one.
-void ToggleCustomerLinearization(ConfigModel& model, ConfigView& controls, bool checked,
-                                 UserInteraction& ui);
+void ToggleCustomerLinearization(ConfigModel& model, bool checked, UserInteraction& ui);
 
 // Which lead resistance and cold-junction groups a connection shows.
 struct ConnectionGroups {
@@ -58,7 +61,7 @@ struct ConnectionGroups {
 };
 ConnectionGroups GroupsForConnection(int rangeCode, int connectionCode, int firmwareIndex);
 // Another entry chosen in the connection list.
-void ChangeConnection(ConfigModel& model, ConfigView& controls, int connectionCode);
+void ChangeConnection(ConfigModel& model, int connectionCode);
 
 // What the window enables for a transmitter type and firmware (after an
 // identification and after a file load).

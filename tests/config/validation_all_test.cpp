@@ -235,19 +235,17 @@ TEST(EditEvents, UndoCopyOnlyForAChangedText) {
     model.edit().identity().firmwareIndex = test::kFw191;
     model.SetDefaultConfiguration(test::kK8620L20, 0, test::kFw191);
     model.RefreshFromConfig();
-    ConfigView controls = model.view();
-    const QString entry = controls.lowerRangeText.trimmed();
-    LeaveEdit(model, controls, EditField::LOEdt, entry);
+    const QString entry = model.controls().lowerRangeText.trimmed();
+    LeaveEdit(model, EditField::LOEdt, entry, entry);
     EXPECT_EQ(model.undoCount(), 0);
     EXPECT_FALSE(model.unsavedChanges());
-    controls.lowerRangeText = QStringLiteral("-150");
-    EXPECT_TRUE(LeaveEdit(model, controls, EditField::LOEdt, entry).accepted);
+    EXPECT_TRUE(LeaveEdit(model, EditField::LOEdt, QStringLiteral("-150"), entry).accepted);
     EXPECT_EQ(model.undoCount(), 1);
     EXPECT_TRUE(model.unsavedChanges());
     EXPECT_EQ(model.config().LowerRangeValue, -150.0);
 
-    EXPECT_TRUE(ChangePolarity(model, controls, 1, true).accepted);  // hysteresis 0: Normal
-    EXPECT_FALSE(controls.comparators.reverse[0]);
+    EXPECT_TRUE(ChangePolarity(model, 1, true).accepted);  // hysteresis 0: Normal
+    EXPECT_FALSE(model.controls().comparators.reverse[0]);
     EXPECT_EQ(model.undoCount(), 2);
 }
 
