@@ -8,7 +8,7 @@
 #include "app/app_settings.h"
 #include "app/settings_store.h"
 #include "common/ini_file.h"
-#include "common/qt_printers.h"
+#include "support/qt_printers.h"
 
 namespace lmk17 {
 namespace {

@@ -3,7 +3,7 @@
 #include <QFileInfo>
 
 #include "app/demo_transmitter.h"
-#include "common/sim_fixture.h"
+#include "support/cli_process.h"
 
 namespace lmk17 {
 namespace {

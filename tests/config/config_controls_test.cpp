@@ -2,9 +2,9 @@
 
 #include <QSignalSpy>
 
-#include "common/scripted_interaction.h"
 #include "config/catalogue.h"
 #include "config/config_controls.h"
+#include "support/scripted_interaction.h"
 
 using namespace lmk17;
 

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "common/scripted_interaction.h"
 #include "config/catalogue.h"
 #include "config/config_model.h"
 #include "config/defaults.h"
+#include "support/scripted_interaction.h"
 
 #include <QSignalSpy>
 #include <functional>

@@ -1,12 +1,12 @@
 #include <gtest/gtest.h>
 
-#include "common/qt_printers.h"
-#include "common/scripted_interaction.h"
 #include "config/catalogue.h"
 #include "config/config_model.h"
 #include "config/defaults.h"
 #include "config/identification_text.h"
 #include "config/ordering_code.h"
+#include "support/qt_printers.h"
+#include "support/scripted_interaction.h"
 
 namespace lmk17 {
 namespace {

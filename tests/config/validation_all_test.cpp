@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "common/qt_printers.h"
-#include "common/scripted_interaction.h"
 #include "config/validation_model.h"
+#include "support/qt_printers.h"
+#include "support/scripted_interaction.h"
 #include "validation_fixture.h"
 
 namespace lmk17 {

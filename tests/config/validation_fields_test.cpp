@@ -3,8 +3,8 @@
 #include <QLocale>
 #include <cmath>
 
-#include "common/qt_printers.h"
 #include "config/display_scaling.h"
+#include "support/qt_printers.h"
 #include "validation_fixture.h"
 
 namespace lmk17 {

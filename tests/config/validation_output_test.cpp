@@ -2,8 +2,8 @@
 
 #include <cmath>
 
-#include "common/qt_printers.h"
 #include "config/output_limits.h"
+#include "support/qt_printers.h"
 #include "validation_fixture.h"
 
 namespace lmk17 {

@@ -3,13 +3,13 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "common/qt_printers.h"
-#include "common/scripted_interaction.h"
 #include "config/catalogue.h"
 #include "config/defaults.h"
 #include "config/output_limits.h"
 #include "files/config_load.h"
 #include "ptf_bytes.h"
+#include "support/qt_printers.h"
+#include "support/scripted_interaction.h"
 
 namespace lmk17 {
 namespace {

@@ -7,12 +7,12 @@
 #include <QFileDevice>
 #include <QTemporaryDir>
 
-#include "common/qt_printers.h"
-#include "common/scripted_interaction.h"
 #include "config/catalogue.h"
 #include "config/defaults.h"
 #include "files/config_save.h"
 #include "files/ptf_reader.h"
+#include "support/qt_printers.h"
+#include "support/scripted_interaction.h"
 
 namespace lmk17 {
 namespace {

@@ -4,9 +4,9 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "common/qt_printers.h"
 #include "files/ptf_reader.h"
 #include "ptf_bytes.h"
+#include "support/qt_printers.h"
 
 namespace lmk17 {
 namespace {

@@ -2,7 +2,6 @@
 
 #include <QTemporaryDir>
 
-#include "common/scripted_interaction.h"
 #include "config/catalogue.h"
 #include "config/cjc_sensor.h"
 #include "config/defaults.h"
@@ -10,6 +9,7 @@
 #include "linearization/grid_clipboard.h"
 #include "linearization/lin_editor.h"
 #include "linearization/lin_graph_view.h"
+#include "support/scripted_interaction.h"
 
 using namespace lmk17;
 using lmk17::test::ScriptedInteraction;

@@ -4,11 +4,11 @@
 #include <QTemporaryDir>
 #include <functional>
 
-#include "common/scripted_interaction.h"
 #include "config/catalogue.h"
 #include "config/cjc_sensor.h"
 #include "linearization/lin_file.h"
 #include "linearization/lin_record.h"
+#include "support/scripted_interaction.h"
 
 using namespace lmk17;
 using lmk17::test::ScriptedInteraction;

@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
-#include "common/scripted_interaction.h"
 #include "config/catalogue.h"
 #include "config/cjc_sensor.h"
 #include "linearization/lin_graph_series.h"
 #include "linearization/point_grid.h"
+#include "support/scripted_interaction.h"
 
 using namespace lmk17;
 using lmk17::test::ScriptedInteraction;

@@ -3,9 +3,9 @@
 #include <cmath>
 #include <iostream>
 
-#include "common/scripted_interaction.h"
 #include "config/catalogue.h"
 #include "linearization/rtd_characterization.h"
+#include "support/scripted_interaction.h"
 
 using namespace lmk17;
 using lmk17::test::ScriptedInteraction;

@@ -10,9 +10,9 @@
 #include <QTimer>
 #include <vector>
 
-#include "common/qt_printers.h"
 #include "link/comm_port_driver.h"
 #include "pty_loopback.h"
+#include "support/qt_printers.h"
 
 using namespace lmk17;
 using lmk17::test::PtyLoopback;

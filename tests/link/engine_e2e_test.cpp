@@ -7,10 +7,10 @@
 #include <QElapsedTimer>
 #include <functional>
 
-#include "common/qt_printers.h"
-#include "common/sim_fixture.h"
 #include "link/engine_texts.h"
 #include "link/result_codes.h"
+#include "support/qt_printers.h"
+#include "support/sim_fixture.h"
 
 using namespace lmk17;
 using namespace lmk17::test;

@@ -8,14 +8,14 @@
 #include <QTimer>
 #include <functional>
 
-#include "common/qt_printers.h"
-#include "common/scripted_interaction.h"
 #include "engine_fake_port.h"
 #include "link/enable_commands.h"
 #include "link/engine_texts.h"
 #include "link/frame.h"
 #include "link/link_parameters.h"
 #include "link/transaction_engine.h"
+#include "support/qt_printers.h"
+#include "support/scripted_interaction.h"
 
 using namespace lmk17;
 using lmk17::test::FakeLinkPort;

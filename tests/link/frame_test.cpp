@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "common/qt_printers.h"
 #include "link/binary32.h"
 #include "link/frame.h"
 #include "link/result_codes.h"
+#include "support/qt_printers.h"
 
 using namespace lmk17;
 

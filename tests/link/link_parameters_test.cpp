@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "common/qt_printers.h"
 #include "link/link_parameters.h"
+#include "support/qt_printers.h"
 
 using namespace lmk17;
 

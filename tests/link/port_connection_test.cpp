@@ -7,11 +7,11 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
-#include "common/qt_printers.h"
 #include "link/comm_port_driver.h"
 #include "link/port_connection.h"
 #include "link/port_list.h"
 #include "pty_loopback.h"
+#include "support/qt_printers.h"
 
 using namespace lmk17;
 using lmk17::test::PtyLoopback;

@@ -3,11 +3,11 @@
 #include <QString>
 #include <vector>
 
-#include "common/qt_printers.h"
 #include "link/comm_port_driver.h"
 #include "link/port_detection.h"
 #include "link/port_list.h"
 #include "pty_loopback.h"
+#include "support/qt_printers.h"
 
 using namespace lmk17;
 

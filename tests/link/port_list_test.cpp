@@ -4,9 +4,9 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "common/qt_printers.h"
 #include "link/comm_port_driver.h"
 #include "link/port_list.h"
+#include "support/qt_printers.h"
 
 using namespace lmk17;
 

@@ -12,7 +12,6 @@
 #include <memory>
 #include <vector>
 
-#include "common/scripted_interaction.h"
 #include "config/config_model.h"
 #include "link/comm_port_driver.h"
 #include "link/port_connection.h"
@@ -24,17 +23,10 @@
 #include "operations/transmitter_stack.h"
 #include "sim_frame.h"
 #include "sim_line.h"
+#include "support/scripted_interaction.h"
+#include "support/taken_request.h"
 
 namespace lmk17::test {
-
-// A request the simulator took as its own, decoded.
-struct TakenRequest {
-    int parameter = 0;
-    int operation = 0;  // 1 read, 2 write
-    int type = 0;
-    QByteArray value;
-    double floatValue() const { return sim::ReadWireFloat(value, 0); }
-};
 
 class LiveSimRig {
 public:
@@ -50,7 +42,7 @@ public:
             sim::SimRequest r;
             if (!sim::ParseRequest(f, r)) return;
             ++takenCount;
-            if (keepTaken) taken.push_back({r.parameter(), r.operation, r.type, r.value});
+            if (keepTaken) taken.push_back(TakenRequest::Of(r));
         });
         stack.connection().setBaudIndex(BaudIndexFromRate(baud));
         started = stack.connection().connectDevice(line->devicePath());

@@ -5,13 +5,13 @@
 #include <QTimeZone>
 
 #include "common/ini_file.h"
-#include "common/scripted_interaction.h"
 #include "monitoring/monitor_csv.h"
 #include "monitoring/monitor_graph.h"
 #include "monitoring/monitor_log.h"
 #include "monitoring/monitor_parameters.h"
 #include "monitoring/monitor_record.h"
 #include "monitoring/monitor_settings.h"
+#include "support/scripted_interaction.h"
 
 namespace lmk17 {
 namespace {

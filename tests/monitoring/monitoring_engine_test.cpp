@@ -4,8 +4,8 @@
 #include <QTemporaryDir>
 #include <cmath>
 
-#include "common/qt_printers.h"
 #include "monitoring/live_sim_rig.h"
+#include "support/qt_printers.h"
 
 namespace lmk17 {
 namespace {

@@ -5,11 +5,11 @@
 
 #include <optional>
 
-#include "common/qt_printers.h"
-#include "common/scripted_interaction.h"
 #include "config/catalogue.h"
 #include "config/config_model.h"
 #include "operations/communication_parameters.h"
+#include "support/qt_printers.h"
+#include "support/scripted_interaction.h"
 
 namespace lmk17::test {
 namespace {

@@ -2,16 +2,12 @@
 
 #include <gtest/gtest.h>
 
-#include "common/qt_printers.h"
 #include "config/catalogue.h"
 #include "ops_harness.h"
+#include "support/qt_printers.h"
 
 namespace lmk17::test::ops {
 namespace {
-
-double WireValue(const TakenRequest& r) {
-    return sim::ReadWireFloat(r.value, 0);
-}
 
 TEST(OldFirmwareWrite, NoCorrectionTravelsAsUnitGain) {
     OpsHarness h(Profile("K8620L31", 160));
@@ -27,10 +23,10 @@ TEST(OldFirmwareWrite, NoCorrectionTravelsAsUnitGain) {
     h.model.RefreshFromConfig();
     h.requests.clear();
     ASSERT_EQ(h.write(), OperationOutcome::Completed) << h.ui.texts().join('|').toStdString();
-    EXPECT_EQ(WireValue(h.requestsFor(1, 2).at(0)), 0.0);
-    EXPECT_EQ(WireValue(h.requestsFor(2, 2).at(0)), 100.0);
-    EXPECT_EQ(WireValue(h.requestsFor(3, 2).at(0)), 1.0);
-    EXPECT_EQ(WireValue(h.requestsFor(4, 2).at(0)), 0.0);
+    EXPECT_EQ(h.requestsFor(1, 2).at(0).floatValue(), 0.0);
+    EXPECT_EQ(h.requestsFor(2, 2).at(0).floatValue(), 100.0);
+    EXPECT_EQ(h.requestsFor(3, 2).at(0).floatValue(), 1.0);
+    EXPECT_EQ(h.requestsFor(4, 2).at(0).floatValue(), 0.0);
 
     h.model.edit().config().LowerCorrection = 5.0;  // a stale value the read must replace
     ASSERT_EQ(h.read(), OperationOutcome::Completed);

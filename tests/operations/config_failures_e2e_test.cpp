@@ -4,8 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
-#include "common/qt_printers.h"
 #include "config/catalogue.h"
+#include "support/qt_printers.h"
 
 #include "link/engine_texts.h"
 #include "operations/operation_texts.h"

@@ -4,12 +4,12 @@
 
 #include <algorithm>
 
-#include "common/qt_printers.h"
 #include "config/catalogue.h"
 #include "operations/operation_texts.h"
 #include "ops_expectations.h"
 #include "ops_harness.h"
 #include "sim_memory.h"
+#include "support/qt_printers.h"
 
 namespace lmk17::test::ops {
 namespace {

@@ -2,11 +2,11 @@
 
 #include <gtest/gtest.h>
 
-#include "common/qt_printers.h"
 #include "config/catalogue.h"
 #include "ops_expectations.h"
 #include "ops_harness.h"
 #include "ops_records.h"
+#include "support/qt_printers.h"
 
 namespace lmk17::test::ops {
 namespace {

@@ -2,10 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include "common/qt_printers.h"
-#include "common/scripted_interaction.h"
 #include "config/catalogue.h"
 #include "operations/device_identity.h"
+#include "support/qt_printers.h"
+#include "support/scripted_interaction.h"
 
 namespace lmk17 {
 namespace {

@@ -9,14 +9,15 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
-#include "common/qt_printers.h"
-#include "common/sim_fixture.h"
 #include "config/catalogue.h"
 #include "link/engine_texts.h"
 #include "link/port_connection.h"
 #include "operations/operation_texts.h"
 #include "operations/transmitter_session.h"
 #include "operations/transmitter_stack.h"
+#include "support/cli_process.h"
+#include "support/qt_printers.h"
+#include "support/sim_fixture.h"
 
 namespace lmk17::test::ops {
 namespace {

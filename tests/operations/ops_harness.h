@@ -6,8 +6,6 @@
 #include <memory>
 #include <vector>
 
-#include "common/scripted_interaction.h"
-#include "common/sim_fixture.h"
 #include "config/config_model.h"
 #include "link/comm_port_driver.h"
 #include "link/port_connection.h"
@@ -16,17 +14,11 @@
 #include "operations/transmitter_stack.h"
 #include "sim_frame.h"
 #include "sim_line.h"
+#include "support/scripted_interaction.h"
+#include "support/sim_fixture.h"
+#include "support/taken_request.h"
 
 namespace lmk17::test::ops {
-
-// A request as the simulated transmitter took it.
-struct TakenRequest {
-    int operation = 0;  // 1 read, 2 write
-    int type = 0;
-    int parameter = 0;
-    int row = 0;
-    QByteArray value;
-};
 
 // The real core (engine, configuration model, session) on the real serial
 // adapter, talking to a software transmitter on a pseudo-terminal in the
@@ -43,8 +35,7 @@ public:
         if (!started) return;
         QObject::connect(line.get(), &sim::SimLine::requestTaken, [this](const QByteArray& f) {
             sim::SimRequest r;
-            if (sim::ParseRequest(f, r))
-                requests.push_back({r.operation, r.type, r.parameter(), r.row, r.value});
+            if (sim::ParseRequest(f, r)) requests.push_back(TakenRequest::Of(r));
         });
         started = stack.connection().connectDevice(line->devicePath());
         if (!started) error = port.errorString();

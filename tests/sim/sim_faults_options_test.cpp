@@ -6,10 +6,10 @@
 #include <QRegularExpression>
 #include <QSet>
 
-#include "common/qt_printers.h"
 #include "sim_faults.h"
 #include "sim_frame.h"
 #include "sim_options.h"
+#include "support/qt_printers.h"
 
 using namespace lmk17::sim;
 

@@ -1,5 +1,5 @@
 // The simulator as a line and as a program: state file across a kill, trace,
-// pacing, several lines, configuration files, and lmk17-cli raw against it.
+// pacing, several lines and configuration files.
 
 #include <gtest/gtest.h>
 
@@ -10,13 +10,14 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 
-#include "common/qt_printers.h"
-#include "common/sim_fixture.h"
 #include "config/catalogue.h"
 #include "files/ptf_writer.h"
 #include "link/comm_port_driver.h"
 #include "link/port_connection.h"
 #include "sim_memory.h"
+#include "support/cli_process.h"
+#include "support/qt_printers.h"
+#include "support/sim_fixture.h"
 
 using namespace lmk17;
 using namespace lmk17::test;
@@ -96,44 +97,14 @@ TEST(SimProcess, OneTerminalPerLine) {
 
 TEST(SimProcess, RefusesABadCommandLineAndHelps) {
     QProcess p;
-    p.start(SimProcess::Program(), {"--address", "40"});
+    p.start(SimProgram(), {"--address", "40"});
     ASSERT_TRUE(p.waitForFinished(5000));
     EXPECT_EQ(p.exitCode(), 2);
     EXPECT_TRUE(p.readAllStandardError().contains("--address must be 0..31"));
-    p.start(SimProcess::Program(), {"--help"});
+    p.start(SimProgram(), {"--help"});
     ASSERT_TRUE(p.waitForFinished(5000));
     EXPECT_EQ(p.exitCode(), 0);
     EXPECT_TRUE(p.readAllStandardOutput().contains("--fault FAULT"));
-}
-
-TEST(SimProcess, RawCommandOfTheCli) {
-    const QString cli = qEnvironmentVariable(
-        "LMK17_CLI",
-        QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("../src/lmk17-cli")));
-    SimProcess sim;
-    ASSERT_TRUE(sim.start({"--type", "K8410H10", "--firmware", "1.60", "--serial", "4711"}));
-    struct Case {
-        QStringList args;
-        int exitCode;
-        const char* output;
-    };
-    const Case cases[] = {
-        {{"raw", "read", "101", "int32"}, 0, "value: 4711"},
-        {{"raw", "read", "120", "text", "--row", "2"}, 0, "value: \"K8410H10, FW 1.6\""},
-        {{"raw", "write", "220", "float", "12"}, 0, "result: 0"},
-        {{"--json", "raw", "read", "220", "float"}, 0, "\"value\":12"},
-        {{"raw", "read", "73", "float"}, 1, "result: 2"},
-        {{"raw", "write", "101", "int32", "5"}, 1, "result: 3"},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.args.join(' ').toStdString());
-        QProcess p;
-        p.start(cli, QStringList{"--port", sim.devicePath()} + c.args);
-        ASSERT_TRUE(p.waitForFinished(10000));
-        EXPECT_EQ(p.exitCode(), c.exitCode);
-        EXPECT_TRUE(p.readAllStandardOutput().contains(c.output));
-    }
-    EXPECT_EQ(sim.terminate(), 0);
 }
 
 TEST(SimLine, TraceShowsBothDirectionsDecoded) {

@@ -3,12 +3,12 @@
 
 #include <gtest/gtest.h>
 
-#include "common/qt_printers.h"
 #include "config/catalogue.h"
 #include "config/cjc_sensor.h"
 #include "config/identification_text.h"
 #include "link/frame.h"
 #include "sim_transmitter.h"
+#include "support/qt_printers.h"
 
 using namespace lmk17;
 using namespace lmk17::sim;

@@ -17,7 +17,6 @@
 #include "app/settings_store.h"
 #include "app/ui/help_viewer.h"
 #include "app/ui/main_form.h"
-#include "common/sim_fixture.h"
 #include "config/config_model.h"
 #include "linearization/ui/linear_form.h"
 #include "link/port_connection.h"
@@ -27,6 +26,7 @@
 #include "operations/transmitter_session.h"
 #include "operations/transmitter_stack.h"
 #include "ptf_files.h"
+#include "support/sim_fixture.h"
 
 namespace lmk17 {
 namespace {

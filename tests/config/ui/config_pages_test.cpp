@@ -10,13 +10,11 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLabel>
-#include <QProcess>
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "common/sim_fixture.h"
 #include "config/config_controls.h"
 #include "config/ui/config_edit.h"
 #include "config/ui/info_page.h"
@@ -25,6 +23,8 @@
 #include "files/config_load.h"
 #include "files/config_save.h"
 #include "operations/transmitter_session.h"
+#include "support/cli_process.h"
+#include "support/sim_fixture.h"
 
 namespace lmk17 {
 namespace {
@@ -183,12 +183,10 @@ TEST(ConfigPages, ReadFillsEveryPageAsTheCommandLineShowsIt) {
     const QString file = dir.filePath(QStringLiteral("read.ptf"));
     ASSERT_TRUE(r.save(file).saved);
 
-    QProcess cli;
-    cli.start(qEnvironmentVariable("LMK17_CLI"),
-              {QStringLiteral("show"), file, QStringLiteral("--json")});
-    ASSERT_TRUE(cli.waitForFinished(20000));
+    const test::CliResult cli =
+        test::RunCli({QStringLiteral("show"), file, QStringLiteral("--json")});
     const QJsonObject d =
-        QJsonDocument::fromJson(cli.readAllStandardOutput())[QStringLiteral("display")].toObject();
+        QJsonDocument::fromJson(cli.out.toUtf8())[QStringLiteral("display")].toObject();
     ASSERT_FALSE(d.isEmpty());
     auto expectShown = [&](const char* key, const QString& text) {
         EXPECT_EQ(text.trimmed(), d[QLatin1String(key)].toString()) << key;

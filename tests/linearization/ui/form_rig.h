@@ -10,12 +10,12 @@
 #include <QTest>
 #include <vector>
 
-#include "common/scripted_interaction.h"
 #include "config/catalogue.h"
 #include "config/transmitter_config.h"
 #include "linearization/ui/graph_form.h"
 #include "linearization/ui/linear_form.h"
 #include "linearization/ui/point_grid_widget.h"
+#include "support/scripted_interaction.h"
 
 namespace lmk17::test {
 

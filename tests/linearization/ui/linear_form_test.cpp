@@ -3,11 +3,11 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QMenuBar>
-#include <QProcess>
 #include <QRadioButton>
 #include <QTabWidget>
 
 #include "form_rig.h"
+#include "support/cli_process.h"
 
 using namespace lmk17;
 using namespace lmk17::test;
@@ -86,8 +86,6 @@ TEST_F(Form, CancelAsksAndRestoresAndClearingAsksOnlyFromTheButton) {
 
 // A file saved by the editor is the file the command line makes of the same points.
 TEST_F(Form, SavedFileEqualsTheCommandLineFit) {
-    const QString cli = qEnvironmentVariable("LMK17_CLI");
-    if (cli.isEmpty() || !QFile::exists(cli)) GTEST_SKIP() << "LMK17_CLI not set";
     Open(91);
     Paste(PastedPoints());
     ChooseUnit(QStringLiteral("°C"));
@@ -104,11 +102,9 @@ TEST_F(Form, SavedFileEqualsTheCommandLineFit) {
     csv.write(PastedPoints().replace(',', '.').replace('\t', ';').toUtf8());
     csv.close();
     const QString theirs = dir.filePath("cli.lin");
-    QProcess p;
-    p.start(cli, {"lin", "fit", "--range", "R91", "--unit", "32", "--decimals", "1", "-o", theirs,
-                  csv.fileName()});
-    ASSERT_TRUE(p.waitForFinished(30000));
-    ASSERT_EQ(p.exitCode(), 0) << p.readAllStandardError().toStdString();
+    const CliResult fit = RunCli({"lin", "fit", "--range", "R91", "--unit", "32", "--decimals", "1",
+                                  "-o", theirs, csv.fileName()});
+    ASSERT_EQ(fit.exitCode, 0) << fit.err.toStdString();
     QFile a(ours), b(theirs);
     ASSERT_TRUE(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly));
     const QStringList ourLines = QString::fromUtf8(a.readAll()).split('\n');

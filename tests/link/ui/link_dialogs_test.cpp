@@ -7,13 +7,13 @@
 #include <QTest>
 #include <QTimer>
 
-#include "common/sim_fixture.h"
 #include "link/comm_port_driver.h"
 #include "link/port_connection.h"
 #include "link/port_list.h"
 #include "link/ui/adresa_form.h"
 #include "link/ui/prubeh_form.h"
 #include "link/ui/settings_form.h"
+#include "support/sim_fixture.h"
 
 namespace lmk17 {
 namespace {

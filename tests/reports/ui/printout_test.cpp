@@ -14,9 +14,6 @@
 #include <QTest>
 #include <functional>
 
-#include "common/qt_printers.h"
-#include "common/scripted_interaction.h"
-#include "common/sim_fixture.h"
 #include "config/config_model.h"
 #include "files/config_load.h"
 #include "reports/config_protocol.h"
@@ -24,6 +21,10 @@
 #include "reports/pdf_export.h"
 #include "reports/ui/podpis_form.h"
 #include "reports/ui/print_controller.h"
+#include "support/cli_process.h"
+#include "support/qt_printers.h"
+#include "support/scripted_interaction.h"
+#include "support/sim_fixture.h"
 
 namespace lmk17 {
 namespace {
@@ -91,23 +92,6 @@ void ExpectInOrder(const PdfText& pdf, const QStringList& lines) {
                          << pdf.layout.toStdString();
         from = at + line.size();
     }
-}
-
-QString Cli() {
-    return qEnvironmentVariable("LMK17_CLI");
-}
-
-struct CliRun {
-    int exitCode = -1;
-    QString err;
-};
-
-CliRun RunCli(const QStringList& args) {
-    QProcess p;
-    p.start(Cli(), args);
-    p.closeWriteChannel();
-    EXPECT_TRUE(p.waitForFinished(60000));
-    return {p.exitCode(), QString::fromUtf8(p.readAllStandardError())};
 }
 
 // --- the protocol of configuration files, through lmk17-cli print --------------------
@@ -209,9 +193,7 @@ const ProtocolCase kProtocolCases[] = {
 class ProtocolPrint : public ::testing::TestWithParam<ProtocolCase> {
 protected:
     QTemporaryDir dir;
-    void SetUp() override {
-        if (Cli().isEmpty()) GTEST_SKIP() << "LMK17_CLI names no lmk17-cli (run through ctest)";
-    }
+    void SetUp() override {}
 };
 
 TEST_P(ProtocolPrint, RowsInOrderAtTheirPlaces) {
@@ -221,7 +203,7 @@ TEST_P(ProtocolPrint, RowsInOrderAtTheirPlaces) {
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     f.write(Record(k).ToImage());
     f.close();
-    const CliRun r = RunCli({"print", ptf, "-o", pdf, "--sign", "J. Novak"});
+    const CliResult r = RunCli({"print", ptf, "-o", pdf, "--sign", "J. Novak"});
     ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
     const PdfText text = ReadPdf(pdf);
     EXPECT_EQ(text.pages, 1);
@@ -259,14 +241,13 @@ INSTANTIATE_TEST_SUITE_P(Types, ProtocolPrint, ::testing::ValuesIn(kProtocolCase
 
 // A configuration read from a transmitter, then printed from the terminal.
 TEST(ProtocolFromTransmitter, ReadThenPrint) {
-    if (Cli().isEmpty()) GTEST_SKIP() << "run through ctest";
     test::SimProcess sim;
     QString error;
     ASSERT_TRUE(sim.start({"--type", "K8620L31", "--firmware", "1.91"}, &error))
         << error.toStdString();
     QTemporaryDir dir;
     const QString ptf = dir.filePath("read.ptf"), pdf = dir.filePath("read.pdf");
-    CliRun r = RunCli({"--port", sim.devicePath(), "read", "-o", ptf});
+    CliResult r = RunCli({"--port", sim.devicePath(), "read", "-o", ptf});
     ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
     r = RunCli({"print", ptf, "-o", pdf, "--sign", "Q. Tester", "--note", "after calibration"});
     ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();

@@ -1,42 +1,29 @@
-// The configuration file commands of lmk17-cli, run as a technician runs them.
+// The configuration file commands of lmk17-cli (show, check, convert, defaults), run as
+// a technician runs them.
 #include <gtest/gtest.h>
 
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QTemporaryDir>
 
-#include "common/qt_printers.h"
+#include "config/catalogue.h"
 #include "config/defaults.h"
+#include "files/ptf_bytes.h"
 #include "files/ptf_reader.h"
-#include "ptf_bytes.h"
+#include "support/cli_process.h"
+#include "support/qt_printers.h"
 
 namespace lmk17 {
 namespace {
 
-struct CliRun {
-    int exitCode = -1;
-    QString out, err;
-};
+using test::CliResult;
 
 class CliTest : public ::testing::Test {
 protected:
     QTemporaryDir dir;
-    QString cli = qEnvironmentVariable("LMK17_CLI");
 
-    void SetUp() override {
-        if (cli.isEmpty()) GTEST_SKIP() << "LMK17_CLI names no lmk17-cli (run through ctest)";
-    }
-
-    CliRun run(const QStringList& args) {
-        QProcess p;
-        p.start(cli, args);
-        p.closeWriteChannel();
-        EXPECT_TRUE(p.waitForFinished(30000));
-        return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()),
-                QString::fromUtf8(p.readAllStandardError())};
-    }
+    static CliResult run(const QStringList& args) { return test::RunCli(args); }
 
     QString write(const QString& name, const QByteArray& bytes) {
         const QString path = dir.filePath(name);
@@ -58,7 +45,7 @@ TransmitterConfig defaults(int type, int fw, const char* typeText) {
 
 TEST_F(CliTest, CurrentVersionFile) {
     const QString path = write("cur.ptf", defaults(28, 14, "K8620L20, FW 1.91").ToImage());
-    CliRun r = run({"show", path});
+    CliResult r = run({"show", path});
     ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
     for (const char* line :
          {"Transmitter Type:                 K8620L20", "Firmware Version:                 1.91",
@@ -96,7 +83,7 @@ TEST_F(CliTest, OldVersionIsConverted) {
     old.WorkingTime = 8640;
     const QString in = write("old.ptf", test::WriteLayout(test::kV2Aligned4, old));
     const QString out = dir.filePath("new.ptf");
-    CliRun r = run({"show", in});
+    CliResult r = run({"show", in});
     ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
     EXPECT_TRUE(r.out.contains("File Version:                     PT-FILE2A"));
     EXPECT_TRUE(r.out.contains("Lead Resistance:                  3.500 Ohm"));
@@ -125,7 +112,7 @@ TEST_F(CliTest, RefusalsAndExitCodes) {
     TransmitterConfig c = defaults(28, 14, "K8620L20, FW 1.91");
     c.LowerCorrection = 52.71;  // within the adoption's tolerance, beyond the check's 5 %
     const QString tooBig = write("corr.ptf", c.ToImage());
-    CliRun r = run({"check", tooBig});
+    CliResult r = run({"check", tooBig});
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_EQ(r.out, QStringLiteral("Value of correction at lower range value is higher than 5 % "
                                     "of input range.\n"));
@@ -147,6 +134,50 @@ TEST_F(CliTest, RefusalsAndExitCodes) {
     const QString good = write("good.ptf", defaults(28, 14, "K8620L20, FW 1.91").ToImage());
     EXPECT_EQ(run({"--yes", "convert", good, dir.path()}).exitCode, 3);
     EXPECT_EQ(run({"show"}).exitCode, 2);
+}
+
+QByteArray readFile(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// The command-line tool end to end: exit codes and the file it writes.
+TEST(DefaultsCommand, WritesTheDefaultConfiguration) {
+    QTemporaryDir dir;
+    const QString out = dir.filePath(QStringLiteral("d.ptf"));
+    const struct {
+        QStringList args;
+        int exitCode;
+        int rangeCode, connection;
+        double factor;
+    } cases[] = {
+        {{"defaults", "K8410H10", "-o", out}, 0, 11, 3, 10},
+        {{"defaults", "k8620l21", "--range", "R74", "-o", out}, 0, 74, 6, 100},
+        {{"defaults", "K8410H10", "--range", "56", "--firmware", "1.85", "-o", out}, 0, 56, 7, 10},
+        {{"defaults", "K8410H10", "--range", "R95", "-o", out}, 0, 95, 6, 100},
+        {{"defaults", "K8410H11", "--range", "R51", "-o", out}, 2, 0, 0, 0},
+        {{"defaults", "K9999", "-o", out}, 2, 0, 0, 0},
+        {{"defaults", "K8410H10", "--firmware", "1.86", "-o", out}, 2, 0, 0, 0},
+        {{"defaults", "K8410H10"}, 2, 0, 0, 0},
+        {{"defaults", "K8410H10", "-o", dir.filePath(QStringLiteral("no/x.ptf"))}, 3, 0, 0, 0},
+    };
+    for (const auto& c : cases) {
+        QFile::remove(out);
+        EXPECT_EQ(test::RunCli(c.args).exitCode, c.exitCode) << c.args.join(' ').toStdString();
+        if (c.exitCode != 0) {
+            EXPECT_FALSE(QFile::exists(out));
+            continue;
+        }
+        const auto config = TransmitterConfig::FromImage(readFile(out));
+        ASSERT_TRUE(config.has_value());
+        EXPECT_EQ(config->InputRangeCode, c.rangeCode);
+        EXPECT_EQ(config->ConnectionCode, c.connection);
+        EXPECT_EQ(config->DisplayFactor, c.factor);
+        EXPECT_TRUE(MatchesStandardTables(*config, c.rangeCode));
+        EXPECT_EQ(config->Signature, QByteArray("PT-FILE04"));
+        // The type and firmware are found again from the file when it is loaded.
+        EXPECT_TRUE(config->TransmitterType.startsWith(c.args[1].toUpper().toLatin1() + ", FW "));
+    }
 }
 
 }  // namespace

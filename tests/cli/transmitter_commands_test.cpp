@@ -1,4 +1,4 @@
-// lmk17-cli identify, read and write against lmk17-sim, as a script runs them.
+// lmk17-cli identify, read, write and raw against lmk17-sim, as a script runs them.
 
 #include <gtest/gtest.h>
 #include <signal.h>
@@ -13,35 +13,17 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
-#include "common/qt_printers.h"
-#include "common/sim_fixture.h"
 #include "files/ptf_reader.h"
-#include "ops_records.h"
+#include "operations/ops_records.h"
+#include "support/cli_process.h"
+#include "support/qt_printers.h"
+#include "support/sim_fixture.h"
 
 namespace lmk17::test::ops {
 namespace {
 
-QString CliProgram() {
-    const QString fromEnv = qEnvironmentVariable("LMK17_CLI");
-    if (!fromEnv.isEmpty()) return fromEnv;
-    return QDir(QCoreApplication::applicationDirPath())
-        .filePath(QStringLiteral("../src/lmk17-cli"));
-}
-
-struct CliRun {
-    int exitCode = -1;
-    QString out, err;
-};
-
-CliRun Cli(const QString& port, QStringList args) {
-    QProcess p;
-    p.setProgram(CliProgram());
-    p.setArguments(QStringList{QStringLiteral("--port"), port} + args);
-    p.start();
-    p.waitForFinished(60000);
-    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
-            QString::fromLocal8Bit(p.readAllStandardOutput()),
-            QString::fromLocal8Bit(p.readAllStandardError())};
+CliResult Cli(const QString& port, const QStringList& args) {
+    return RunCli(QStringList{QStringLiteral("--port"), port} + args);
 }
 
 TransmitterConfig Load(const QString& file) {
@@ -68,7 +50,7 @@ TEST_P(CliRoundTrip, ReadWriteRead) {
     const QString a = dir.filePath(QStringLiteral("a.ptf"));
     const QString c = dir.filePath(QStringLiteral("c.ptf"));
 
-    CliRun r = Cli(sim.devicePath(), {"read", "-o", a});
+    CliResult r = Cli(sim.devicePath(), {"read", "-o", a});
     ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
     EXPECT_EQ(QFile(a).size(), 679);
     r = Cli(sim.devicePath(), {"write", a});
@@ -95,7 +77,7 @@ INSTANTIATE_TEST_SUITE_P(Firmware, CliRoundTrip,
 TEST(CliIdentify, ShowsTheDeviceOrItsRefusal) {
     SimProcess sim;
     ASSERT_TRUE(sim.start({"--type", "K8620L31", "--firmware", "1.90", "--serial", "1234"}));
-    CliRun r = Cli(sim.devicePath(), {"identify"});
+    CliResult r = Cli(sim.devicePath(), {"identify"});
     ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
     EXPECT_TRUE(r.out.contains(QStringLiteral("serial number:       00001234")))
         << r.out.toStdString();
@@ -144,7 +126,7 @@ TEST(CliRead, CorruptConfigurationFollowsTheAnswer) {
     SimProcess sim;
     ASSERT_TRUE(sim.start({"--state", state}));
     const QString file = dir.filePath(QStringLiteral("x.ptf"));
-    CliRun r = Cli(sim.devicePath(), {"--no", "read", "-o", file});
+    CliResult r = Cli(sim.devicePath(), {"--no", "read", "-o", file});
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_FALSE(QFile::exists(file));
     EXPECT_TRUE(r.err.contains(QStringLiteral("Transmitter configuration corrupt.")))
@@ -190,9 +172,34 @@ TEST(CliWrite, CtrlCLeavesTheTransmitterMarked) {
     // The answer the interrupted request was getting is still on its way for
     // a moment; a request sent into it could take it for its own.
     Spin(500);
-    CliRun r = Cli(sim.devicePath(), {"--yes", "--json", "identify"});
+    CliResult r = Cli(sim.devicePath(), {"--yes", "--json", "identify"});
     ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
     EXPECT_TRUE(QJsonDocument::fromJson(r.out.toUtf8()).object().value("writeInProgress").toBool());
+}
+
+TEST(CliRaw, ReadsAndWritesSingleParameters) {
+    SimProcess sim;
+    ASSERT_TRUE(sim.start({"--type", "K8410H10", "--firmware", "1.60", "--serial", "4711"}));
+    struct Case {
+        QStringList args;
+        int exitCode;
+        const char* output;
+    };
+    const Case cases[] = {
+        {{"raw", "read", "101", "int32"}, 0, "value: 4711"},
+        {{"raw", "read", "120", "text", "--row", "2"}, 0, "value: \"K8410H10, FW 1.6\""},
+        {{"raw", "write", "220", "float", "12"}, 0, "result: 0"},
+        {{"--json", "raw", "read", "220", "float"}, 0, "\"value\":12"},
+        {{"raw", "read", "73", "float"}, 1, "result: 2"},
+        {{"raw", "write", "101", "int32", "5"}, 1, "result: 3"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.args.join(' ').toStdString());
+        const CliResult r = Cli(sim.devicePath(), c.args);
+        EXPECT_EQ(r.exitCode, c.exitCode);
+        EXPECT_TRUE(r.out.contains(c.output)) << r.out.toStdString();
+    }
+    EXPECT_EQ(sim.terminate(), 0);
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-#include "common/sim_fixture.h"
+#include "support/sim_fixture.h"
 
 #include "link/port_connection.h"
 
@@ -50,51 +50,6 @@ sim::TransmitterProfile InProcessSim::Transmitter(int address, const QString& ty
     s.typeName = type;
     s.firmware = firmware;
     return s;
-}
-
-// ---- simulator process ----------------------------------------------------------------
-
-QString SimProcess::Program() {
-    const QString fromEnv = qEnvironmentVariable("LMK17_SIM");
-    if (!fromEnv.isEmpty()) return fromEnv;
-    // tests/test_x -> sim/lmk17-sim in the same build tree.
-    return QDir(QCoreApplication::applicationDirPath())
-        .filePath(QStringLiteral("../sim/lmk17-sim"));
-}
-
-SimProcess::~SimProcess() {
-    if (process_.state() != QProcess::NotRunning) terminate(2000);
-}
-
-bool SimProcess::start(const QStringList& arguments, QString* error) {
-    process_.start(Program(), arguments);
-    if (!process_.waitForStarted(5000)) {
-        if (error) *error = process_.errorString();
-        return false;
-    }
-    // The first line of its output is the device path.
-    QElapsedTimer t;
-    t.start();
-    while (!process_.canReadLine() && t.elapsed() < 5000) {
-        if (!process_.waitForReadyRead(100) && process_.state() == QProcess::NotRunning) break;
-    }
-    if (!process_.canReadLine()) {
-        if (error) *error = QString::fromLocal8Bit(process_.readAllStandardError());
-        return false;
-    }
-    devicePath_ = QString::fromLocal8Bit(process_.readLine()).trimmed();
-    return true;
-}
-
-int SimProcess::terminate(int timeoutMs) {
-    if (process_.state() == QProcess::NotRunning) return process_.exitCode();
-    process_.terminate();
-    if (!process_.waitForFinished(timeoutMs)) {
-        process_.kill();
-        process_.waitForFinished(1000);
-        return -1;
-    }
-    return process_.exitStatus() == QProcess::NormalExit ? process_.exitCode() : -1;
 }
 
 // ---- engine on the simulator -----------------------------------------------------------

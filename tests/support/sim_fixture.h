@@ -1,17 +1,16 @@
 #pragma once
 
-#include <QProcess>
 #include <QString>
 #include <QStringList>
 #include <functional>
 #include <memory>
 
-#include "common/scripted_interaction.h"
 #include "link/comm_port_driver.h"
 #include "link/link_timing.h"
 #include "link/transaction_engine.h"
 #include "operations/transmitter_stack.h"
 #include "sim_line.h"
+#include "support/scripted_interaction.h"
 
 namespace lmk17::test {
 
@@ -32,23 +31,6 @@ public:
 
 private:
     std::unique_ptr<sim::SimLine> line_;
-};
-
-// lmk17-sim as a program of its own (the build's one, named by the LMK17_SIM
-// environment variable that CTest sets, else found beside the test program).
-class SimProcess {
-public:
-    ~SimProcess();
-    bool start(const QStringList& arguments, QString* error = nullptr);
-    QString devicePath() const { return devicePath_; }
-    QProcess& process() { return process_; }
-    // SIGTERM and wait; the exit code, or -1 when it did not end cleanly.
-    int terminate(int timeoutMs = 5000);
-    static QString Program();
-
-private:
-    QProcess process_;
-    QString devicePath_;
 };
 
 // Scripted answers; a question can let something happen while it shows (an
