@@ -76,11 +76,6 @@ SimTransmitter* SimLine::transmitter(int address) {
     return nullptr;
 }
 
-void SimLine::setPacing(bool on, int baud) {
-    options_.pace = on;
-    options_.baud = baud;
-}
-
 qint64 SimLine::byteUs() const {
     return options_.pace && options_.baud > 0 ? 11LL * 1000000 / options_.baud : 0;
 }

@@ -53,8 +53,6 @@ public:
 
     void setFaults(std::vector<Fault> faults) { options_.faults = std::move(faults); }
     void addFault(const Fault& fault) { options_.faults.push_back(fault); }
-    void setEcho(bool on) { options_.echo = on; }
-    void setPacing(bool on, int baud);
     void setAnswerDelay(int ms) { options_.answerDelayMs = ms; }
     // Requests a transmitter took as its own so far (answer numbers count them).
     int answerNumber() const { return answerNumber_; }

@@ -54,7 +54,6 @@ public:
 
     QStringList sectionNames() const;
     QStringList keys(const QString& section) const;
-    const std::vector<Section>& sections() const { return sections_; }
 
 private:
     const Section* findSection(const QString& name) const;

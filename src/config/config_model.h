@@ -121,9 +121,8 @@ public:
     bool hasConfiguration() const { return selectedRangeIndex_ != 0; }
     int selectedRangeIndex() const { return selectedRangeIndex_; }
 
-    // Set while the window is being refreshed from the record: no undo copy
+    // Held while the window is being refreshed from the record: no undo copy
     // is taken and the range change says nothing.
-    bool refreshing() const { return refreshing_; }
     class RefreshGuard {
     public:
         explicit RefreshGuard(ConfigModel& model) : model_(model), was_(model.refreshing_) {

@@ -121,12 +121,6 @@ bool LinEditor::cancel(UserInteraction& ui) {
 
 // --- grid and field edits -------------------------------------------------------------
 
-bool LinEditor::setUnsaved() {
-    const bool was = unsaved_;
-    unsaved_ = true;
-    return !was;
-}
-
 void LinEditor::markLinGridEdited() {
     const bool news = !linEdited_ || !linPending_ || !unsaved_;
     linEdited_ = linPending_ = unsaved_ = true;

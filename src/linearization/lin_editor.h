@@ -187,7 +187,6 @@ private:
     void emitIf(int what) {
         if (what) emit changed(what);
     }
-    bool setUnsaved();
 };
 
 }  // namespace lmk17

@@ -59,7 +59,6 @@ public:
     // As send(); tells whether the whole block went out. On a time-out what
     // is still queued is dropped, so a frame never goes out late and torn.
     bool write(const QByteArray& bytes);
-    void setOutputTimeout(int ms) { m_outputTimeoutMs = ms; }
 
     bool setRts(bool on);
     bool setDtr(bool on);

@@ -47,7 +47,6 @@ public:
     void setMasterAddress(int address);
     // "&Default Parameters".
     void setDefaultParameters();
-    void setMessages(const PortMessages& messages) { m_messages = messages; }
 
     // The item last acted on: 0 " Not Connected", else the port-list item.
     int selectedItem() const { return m_item; }

@@ -74,7 +74,6 @@ public:
     const LinkState& state() const { return state_; }
     void setAttempts(int attempts) { state_.attemptsLeft = attempts; }
     bool requestOutstanding() const { return state_.requestOutstanding; }
-    void clearRequestOutstanding() { state_.requestOutstanding = false; }
     bool questionOpen() const { return state_.questionOpen; }
     void setQuestionOpen(bool open) { state_.questionOpen = open; }
 

@@ -1,6 +1,5 @@
 #include "monitoring/monitor_csv.h"
 
-#include <QFileInfo>
 #include <QSaveFile>
 #include <QStringList>
 #include <cmath>
@@ -64,11 +63,6 @@ QString MonCsvRow(const MonCsvStyle& style, const MonCsvRecord& r) {
     QStringList row;
     for (const QString& f : fields) row << MonCsvField(f, style.separator);
     return row.join(style.separator);
-}
-
-bool MonCsvFileHasContent(const QString& fileName) {
-    const QFileInfo info(fileName);
-    return info.exists() && info.size() > 0;
 }
 
 bool WriteMonGraphCsv(const QString& fileName, const MonitorGraphModel& graph,

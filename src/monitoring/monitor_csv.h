@@ -59,9 +59,6 @@ QString MonCsvRow(const MonCsvStyle& style, const MonCsvRecord& record);
 inline constexpr char kCsvLineEnd[] = "\r\n";
 inline constexpr char kUtf8Bom[] = "\xEF\xBB\xBF";
 
-// Whether an existing file already starts with the header row (so that an
-// appended run adds no second one): empty files and missing files do not.
-bool MonCsvFileHasContent(const QString& fileName);
 
 // "Export Points as CSV…" of the graph window: every point of every series,
 // one row each, in the same columns (the result texts "OK", as a point is

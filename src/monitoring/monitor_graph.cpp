@@ -47,10 +47,6 @@ void MonitorGraphModel::setRange(double lower, double upper) {
     first().rangeHigh = upper;
 }
 
-void MonitorGraphModel::setUnitCode(int code) {
-    first().unitCode = code;
-}
-
 const std::deque<MonitorGraphModel::Point>& MonitorGraphModel::points() const {
     static const std::deque<Point> kNone;
     return series_.empty() ? kNone : series_.front().points;

@@ -51,7 +51,6 @@ public:
 
     // A run of one transmitter: its series is the first (and only) one.
     void setRange(double lower, double upper);
-    void setUnitCode(int code);
     int unitCode() const { return series_.empty() ? 0 : series_.front().unitCode; }
     void addPoint(double x, double y);
     const std::deque<Point>& points() const;

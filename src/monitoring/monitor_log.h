@@ -49,7 +49,6 @@ public:
     bool openCsvFile(const QString& name, bool append, const MonCsvStyle& style);
     // A record row: to the window and, in CSV mode, to the file.
     void writeCsvRow(const QString& row);
-    bool csvFile() const { return csv_; }
     // Ends the file for the run; a failure to close is ignored.
     void closeFile();
     bool fileOpen() const { return file_.isOpen(); }

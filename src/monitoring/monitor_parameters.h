@@ -36,7 +36,6 @@ struct MonitorParameters {
     int periodMs() const { return periodS * 1000; }
     // The addresses a run monitors: the list when one is given, else the one address.
     std::vector<int> monitoredAddresses() const;
-    bool conditionsInForce() const { return !writeAll; }
 
     // On closing the dialog: "Write when:" without any ticked condition
     // becomes "Write all Records".

@@ -24,7 +24,6 @@ public:
 
     void setPort(TCommPortDriver* port);
     TCommPortDriver* port() const;
-    void setReopenInterval(int ms) { reopenTimer_.setInterval(ms); }
     // A try is made only when this allows it (no exchange may be in flight
     // when the port comes back); by default always.
     void setReopenAllowed(std::function<bool()> allowed) { allowed_ = std::move(allowed); }

@@ -42,7 +42,6 @@ public:
     // The port that a run reopens when it goes away; without one a lost port
     // only gives communication-error records until Stop.
     void setPort(TCommPortDriver* port) { portWatch_.setPort(port); }
-    MonitorPortWatch& portWatch() { return portWatch_; }
     // The port is lost and being reopened (the indicator's third state).
     bool portLost() const { return run_.portLost; }
 

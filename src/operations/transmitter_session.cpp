@@ -43,7 +43,6 @@ StartResult TransmitterSession::startIdentification(ProcessCode pendingCode, int
     OperationRecord& op = engine_.operation();
     op.pendingCode = pendingCode;
     op.pendingStep = pendingStep;
-    requested_ = pendingCode;
     outcome_ = OperationOutcome::Running;
     active_ = true;
     identification_.ReadVyrCislo();

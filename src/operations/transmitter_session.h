@@ -65,8 +65,6 @@ public:
 
     bool busy() const;
     OperationOutcome lastOutcome() const { return outcome_; }
-    // The operation that the last start asked for (0 for identification alone).
-    ProcessCode lastRequestedOperation() const { return requested_; }
 
     // ---- identity ----------------------------------------------------------------
     DeviceIdentity& workingIdentity() { return working_; }
@@ -135,7 +133,6 @@ private:
     TransmitterConfig backup_;
     bool readInProgress_ = false;  // the record is being filled by a read
     OperationOutcome outcome_ = OperationOutcome::None;
-    ProcessCode requested_ = ProcessNone;
     bool active_ = false;  // started through the session, not yet ended
     Identification identification_;
     ConfigSequence sequence_;

@@ -8,7 +8,6 @@
 #include "config/config_texts.h"
 #include "reports/page_composer.h"
 #include "reports/report_painter.h"
-#include "reports/report_texts.h"
 
 namespace lmk17 {
 
@@ -118,12 +117,6 @@ ReportPages LayoutProtocol(const QPaintDevice& device, const ConfigurationReport
         if (row.printed) layoutRow(p, row, report.table);
     layoutFooter(p, signature);
     return p.take();
-}
-
-bool PrintProtocol(QPagedPaintDevice& device, const ConfigModel& model,
-                   const ProtocolSignature& signature, double printedDay) {
-    return PaintReport(device,
-                       LayoutProtocol(device, ConfigurationRows(model), signature, printedDay));
 }
 
 }  // namespace lmk17

@@ -8,7 +8,6 @@
 #include "reports/report_pages.h"
 
 class QPaintDevice;
-class QPagedPaintDevice;
 
 namespace lmk17 {
 
@@ -26,11 +25,6 @@ struct ProtocolSignature {
 // takes.
 ReportPages LayoutProtocol(const QPaintDevice& device, const ConfigurationReport& report,
                            const ProtocolSignature& signature, double printedDay);
-
-// Lays out and draws the protocol on a printer or PDF device; false when the
-// device could not be drawn on.
-bool PrintProtocol(QPagedPaintDevice& device, const ConfigModel& model,
-                   const ProtocolSignature& signature, double printedDay);
 
 // Splits a note into printed lines no wider than `maxWidth`: characters are
 // added one by one; once a line is too wide, up to three more follow as far as

@@ -13,7 +13,6 @@
 #include "config/ordering_code.h"
 #include "config/output_limits.h"
 #include "config/windows1250.h"
-#include "reports/report_texts.h"
 
 namespace lmk17 {
 

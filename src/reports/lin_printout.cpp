@@ -10,7 +10,6 @@
 #include "config/config_texts.h"
 #include "reports/page_composer.h"
 #include "reports/report_painter.h"
-#include "reports/report_texts.h"
 
 namespace lmk17 {
 
@@ -148,11 +147,6 @@ ReportPages LayoutLinearization(const QPaintDevice& device, const LinData& data,
         l.points(cj);
     }
     return p.take();
-}
-
-bool PrintLinearization(QPagedPaintDevice& device, const LinData& data, int rangeIndex,
-                        double printedDay) {
-    return PaintReport(device, LayoutLinearization(device, data, rangeIndex, printedDay));
 }
 
 }  // namespace lmk17

@@ -4,7 +4,6 @@
 #include "reports/report_pages.h"
 
 class QPaintDevice;
-class QPagedPaintDevice;
 
 namespace lmk17 {
 
@@ -14,7 +13,5 @@ namespace lmk17 {
 // junction points when the range has them.
 ReportPages LayoutLinearization(const QPaintDevice& device, const LinData& data, int rangeIndex,
                                 double printedDay);
-bool PrintLinearization(QPagedPaintDevice& device, const LinData& data, int rangeIndex,
-                        double printedDay);
 
 }  // namespace lmk17

@@ -8,7 +8,6 @@
 #include <QSaveFile>
 
 #include "reports/report_painter.h"
-#include "reports/report_texts.h"
 
 namespace lmk17 {
 

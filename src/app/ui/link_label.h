@@ -28,8 +28,6 @@ class MakerLinks : public QWidget {
     Q_OBJECT
 public:
     explicit MakerLinks(QWidget* parent = nullptr);
-    LinkLabel* mailLabel() const { return m_mail; }
-    LinkLabel* webLabel() const { return m_web; }
 
 private:
     LinkLabel* m_mail;

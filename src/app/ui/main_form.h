@@ -66,19 +66,16 @@ public:
     TransmitterStack& stack() { return *m_stack; }
     MessageBoxInteraction& interaction() { return m_ui; }
     CommandControls& commandControls() { return m_commands; }
-    SettingsStore& settingsStore() { return m_store; }
     QTabWidget* Zalozka() const { return m_tabs; }  // the page tabs
     QWidget* page(Page p) const { return m_pages[p]; }
     // The controls of the configuration pages, for the complete check of
     // Write, Save and the ordering code; without them the record's values.
     void setConfigControls(ConfigView* controls) { m_controls = controls; }
-    bool demoMode() const { return m_demo; }
 
     TPrubehForm* PrubehForm() const { return m_progress; }
     TSplForm* SplForm() const { return m_about; }
     TSettingsForm* SettingsForm() const { return m_options; }
     TAdresaForm* AdresaForm() const { return m_adresa; }
-    PrintController& printController() { return *m_printer; }
 
     // Commands (the menu items; a button does what its item does).
     QAction* LoadConfMnu = nullptr;

@@ -19,7 +19,6 @@ public:
     // Shows it centred on the main window (unless already shown).
     void showAbout();
 
-    QLabel* settingsFileLabel() const { return m_settingsFile; }
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

@@ -49,10 +49,6 @@ QValueAxis* PlotView::axis(Side side) const {
     return axes_[int(side)];
 }
 
-void PlotView::setAxisVisible(Side side, bool visible) {
-    axis(side)->setVisible(visible);
-}
-
 AxisRange PlotView::setRange(Qt::Orientation o, double low, double high) {
     const AxisRange r = NormalizedRange(low, high);
     axis(o)->setRange(r.low, r.high);

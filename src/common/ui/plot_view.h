@@ -72,7 +72,6 @@ public:
     QValueAxis* axis(Qt::Orientation o) const {
         return axis(o == Qt::Horizontal ? Side::Bottom : Side::Left);
     }
-    void setAxisVisible(Side side, bool visible);
 
     // Sets the axis range after NormalizedRange (swapped if reversed, widened
     // when empty). Returns the range set.

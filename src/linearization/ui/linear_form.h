@@ -55,7 +55,6 @@ public:
     bool editLinearization(TransmitterConfig& config, int rangeIndex, bool* modified = nullptr);
 
     LinEditor& editor() { return editor_; }
-    TGraphForm* graphForm() const { return graph_; }
 
     // Folder of the .lin file dialogs (kept in the settings by the main window).
     QString directory() const { return directory_; }

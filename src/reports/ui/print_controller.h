@@ -29,7 +29,6 @@ public:
     ~PrintController() override;
 
     QPrinter& printer() { return *printer_; }
-    TPodpisForm& signatureForm() { return *podpis_; }
 
     // "Setup", "Printer Setup" (PrinterSetBtnClick).
     void setupPrinter();
