@@ -6,7 +6,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
-#include "monitoring/cli_process.h"
+#include "support/cli_process.h"
 
 namespace lmk17 {
 namespace {
@@ -64,8 +64,8 @@ TEST(LiveCli, ReadingsAgainstTheSimulator) {
     };
     for (const auto& c : cases) {
         SimProcess sim(c.sim);
-        ASSERT_FALSE(sim.path().isEmpty());
-        const CliResult r = RunCli(QStringList{"--port", sim.path()} + c.command);
+        ASSERT_FALSE(sim.devicePath().isEmpty());
+        const CliResult r = RunCli(QStringList{"--port", sim.devicePath()} + c.command);
         EXPECT_EQ(r.exitCode, c.exitCode) << c.command.join(' ').toStdString() << "\n"
                                           << r.err.toStdString();
         EXPECT_EQ(r.out.toStdString(), std::string(c.out)) << c.command.join(' ').toStdString();
@@ -78,9 +78,9 @@ TEST(LiveCli, OutputTestSendsWhatTheFirmwareExpects) {
     const QString trace = dir.filePath(QStringLiteral("trace.txt"));
     {
         SimProcess sim({"--type", "K8410H10", "--firmware", "1.60", "--trace", trace});
-        ASSERT_FALSE(sim.path().isEmpty());
-        EXPECT_EQ(RunCli({"--port", sim.path(), "output-test", "--value", "12"}).exitCode, 0);
-        EXPECT_EQ(RunCli({"--port", sim.path(), "output-test", "--exit"}).exitCode, 0);
+        ASSERT_FALSE(sim.devicePath().isEmpty());
+        EXPECT_EQ(RunCli({"--port", sim.devicePath(), "output-test", "--value", "12"}).exitCode, 0);
+        EXPECT_EQ(RunCli({"--port", sim.devicePath(), "output-test", "--exit"}).exitCode, 0);
     }
     QFile f(trace);
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
@@ -114,8 +114,8 @@ TEST(LiveCli, TrueValuesFromLateAnswersAndForeignTables) {
     };
     for (const auto& c : cases) {
         SimProcess sim(c.sim);
-        ASSERT_FALSE(sim.path().isEmpty());
-        const CliResult r = RunCli(QStringList{"--port", sim.path()} + c.command);
+        ASSERT_FALSE(sim.devicePath().isEmpty());
+        const CliResult r = RunCli(QStringList{"--port", sim.devicePath()} + c.command);
         EXPECT_EQ(r.exitCode, 0) << c.command.join(' ').toStdString() << "\n"
                                  << r.err.toStdString();
         for (const QString& line : c.out)
@@ -141,10 +141,9 @@ TEST(LiveCli, StopSignalsEndLongCommandsCleanly) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.command.join(' ').toStdString() + " signal " + std::to_string(c.signal));
         SimProcess sim({"--type", "K8410H10"});
-        ASSERT_FALSE(sim.path().isEmpty());
+        ASSERT_FALSE(sim.devicePath().isEmpty());
         QProcess p;
-        p.start(test::ProgramPath("LMK17_CLI", "../src/lmk17-cli"),
-                QStringList{"--port", sim.path()} + c.command);
+        p.start(test::CliProgram(), QStringList{"--port", sim.devicePath()} + c.command);
         ASSERT_TRUE(p.waitForStarted());
         QString out;
         while (!out.contains(QStringLiteral("device errors: none")) &&

@@ -6,7 +6,7 @@
 #include <QTemporaryDir>
 #include <csignal>
 
-#include "monitoring/cli_process.h"
+#include "support/cli_process.h"
 
 namespace lmk17 {
 namespace {
@@ -19,11 +19,11 @@ const QRegularExpression kRecordFormat1(QStringLiteral("^\\d{10} 325 OK 00 OK $"
 
 TEST(MonitorCli, LinesOnStdoutAreTheLogFileLines) {
     SimProcess sim({"--address", "4", "--type", "K8410H10"});
-    ASSERT_FALSE(sim.path().isEmpty());
+    ASSERT_FALSE(sim.devicePath().isEmpty());
     QTemporaryDir dir;
     const QString log = dir.filePath(QStringLiteral("m.log"));
     const CliResult r =
-        RunCli({"--port", sim.path(), "monitor", "--monitor-address", "4", "--interval", "1",
+        RunCli({"--port", sim.devicePath(), "monitor", "--monitor-address", "4", "--interval", "1",
                 "--log", log, "--rewrite", "--format", "1", "--separator", "dot", "--cycles", "2"});
     ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
     const QStringList lines = r.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
@@ -45,11 +45,10 @@ TEST(MonitorCli, LinesOnStdoutAreTheLogFileLines) {
 
 TEST(MonitorCli, CtrlCStopsAsTheStopButton) {
     SimProcess sim({"--type", "K8620L31", "--pv", "const:12.5"});
-    ASSERT_FALSE(sim.path().isEmpty());
+    ASSERT_FALSE(sim.devicePath().isEmpty());
     QProcess p;
-    p.start(
-        test::ProgramPath("LMK17_CLI", "../src/lmk17-cli"),
-        {"--port", sim.path(), "monitor", "--interval", "1", "--record-when", "change=10,comm"});
+    p.start(test::CliProgram(), {"--port", sim.devicePath(), "monitor", "--interval", "1",
+                                 "--record-when", "change=10,comm"});
     ASSERT_TRUE(p.waitForStarted());
     QString out;
     // The first cycle is always recorded; wait for it and one more second.
@@ -120,12 +119,11 @@ TEST(MonitorCli, SeveralTransmittersIntoCsvThroughALostPort) {
     const QStringList simArgs = {"--link",    link, "--address", "0",        "--pv", "const:12.5",
                                  "--address", "3",  "--type",    "K8410H10", "--pv", "const:-7.25"};
     auto sim = std::make_unique<SimProcess>(simArgs);
-    ASSERT_FALSE(sim->path().isEmpty());
+    ASSERT_FALSE(sim->devicePath().isEmpty());
     const QString csv = dir.filePath(QStringLiteral("m.csv"));
     QProcess p;
-    p.start(test::ProgramPath("LMK17_CLI", "../src/lmk17-cli"),
-            {"--port", link, "monitor", "--addresses", "0,3,5", "--interval", "1", "--format",
-             "csv", "--log", csv, "--rewrite"});
+    p.start(test::CliProgram(), {"--port", link, "monitor", "--addresses", "0,3,5", "--interval",
+                                 "1", "--format", "csv", "--log", csv, "--rewrite"});
     ASSERT_TRUE(p.waitForStarted());
     QString out;
     const QRegularExpression ok(QStringLiteral(",3,12345678,-7.25,[^\n]*,OK,00,OK"));
@@ -139,7 +137,7 @@ TEST(MonitorCli, SeveralTransmittersIntoCsvThroughALostPort) {
         ASSERT_TRUE(WaitForOutput(p, out, lost, round)) << out.toStdString();
         QProcess::execute(QStringLiteral("sleep"), {QStringLiteral("2.5")});
         sim = std::make_unique<SimProcess>(simArgs);
-        ASSERT_FALSE(sim->path().isEmpty());
+        ASSERT_FALSE(sim->devicePath().isEmpty());
         ASSERT_TRUE(WaitForOutput(p, out, resumed, round, 8000)) << out.toStdString();
         ASSERT_TRUE(WaitForOutput(p, out, ok, 2 * round + 2)) << out.toStdString();
     }
