@@ -10,7 +10,7 @@ namespace {
 
 TEST(DemoTransmitter, StartsTheSimulatorOnATerminalAndEndsIt) {
     DemoTransmitter demo;
-    ASSERT_TRUE(demo.start(test::SimProcess::Program(), {"--address", "3"}))
+    ASSERT_TRUE(demo.start(test::SimProgram(), {"--address", "3"}))
         << demo.error().toStdString();
     EXPECT_TRUE(demo.devicePath().startsWith("/dev/pts/")) << demo.devicePath().toStdString();
     EXPECT_TRUE(QFileInfo::exists(demo.devicePath()));
@@ -23,7 +23,7 @@ TEST(DemoTransmitter, SaysWhyItDidNotStart) {
     EXPECT_FALSE(missing.start("/nonexistent/lmk17-sim", {}));
     EXPECT_FALSE(missing.error().isEmpty());
     DemoTransmitter refused;  // the simulator rejects its options
-    EXPECT_FALSE(refused.start(test::SimProcess::Program(), {"--no-such-option"}));
+    EXPECT_FALSE(refused.start(test::SimProgram(), {"--no-such-option"}));
     EXPECT_TRUE(refused.error().contains("no-such-option")) << refused.error().toStdString();
 }
 

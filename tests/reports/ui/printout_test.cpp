@@ -29,6 +29,9 @@
 namespace lmk17 {
 namespace {
 
+using test::CliResult;
+using test::RunCli;
+
 // --- reading a PDF back -----------------------------------------------------------
 
 struct Word {
