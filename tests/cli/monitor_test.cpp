@@ -154,10 +154,12 @@ TEST(MonitorCli, SeveralTransmittersIntoCsvThroughALostPort) {
     EXPECT_EQ(out.count(resumed), 2);
     // Each gap opens with its lost line, before the first failed record.
     const QStringList lines = out.split(QLatin1Char('\n'));
-    for (qsizetype i = 1; i < lines.size(); ++i)
-        if (lost.match(lines[i]).hasMatch())
+    for (qsizetype i = 1; i < lines.size(); ++i) {
+        if (lost.match(lines[i]).hasMatch()) {
             EXPECT_FALSE(lines[i - 1].contains(QLatin1String("ERROR:_")))
                 << lines[i - 1].toStdString();
+        }
+    }
 
     QFile f(csv);
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
