@@ -59,7 +59,6 @@ QString MonCsvRow(const MonCsvStyle& style, const MonCsvRecord& record);
 inline constexpr char kCsvLineEnd[] = "\r\n";
 inline constexpr char kUtf8Bom[] = "\xEF\xBB\xBF";
 
-
 // "Export Points as CSV…" of the graph window: every point of every series,
 // one row each, in the same columns (the result texts "OK", as a point is
 // only ever a correct reading; error code and status left empty). Written

@@ -10,8 +10,7 @@ namespace {
 
 TEST(DemoTransmitter, StartsTheSimulatorOnATerminalAndEndsIt) {
     DemoTransmitter demo;
-    ASSERT_TRUE(demo.start(test::SimProgram(), {"--address", "3"}))
-        << demo.error().toStdString();
+    ASSERT_TRUE(demo.start(test::SimProgram(), {"--address", "3"})) << demo.error().toStdString();
     EXPECT_TRUE(demo.devicePath().startsWith("/dev/pts/")) << demo.devicePath().toStdString();
     EXPECT_TRUE(QFileInfo::exists(demo.devicePath()));
     demo.stop();

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <QSignalSpy>
+
 #include "config/validation_model.h"
 #include "support/qt_printers.h"
 #include "support/scripted_interaction.h"
@@ -244,8 +246,11 @@ TEST(EditEvents, UndoCopyOnlyForAChangedText) {
     EXPECT_TRUE(model.unsavedChanges());
     EXPECT_EQ(model.config().LowerRangeValue, -150.0);
 
+    // The check rewrites the controls and the model announces them.
+    QSignalSpy shown(&model, &ConfigModel::controlsChanged);
     EXPECT_TRUE(ChangePolarity(model, 1, true).accepted);  // hysteresis 0: Normal
     EXPECT_FALSE(model.controls().comparators.reverse[0]);
+    EXPECT_EQ(shown.count(), 1);
     EXPECT_EQ(model.undoCount(), 2);
 }
 

@@ -19,7 +19,6 @@ public:
     // Shows it centred on the main window (unless already shown).
     void showAbout();
 
-
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
