@@ -26,6 +26,7 @@
 #include "operations/transmitter_session.h"
 #include "operations/transmitter_stack.h"
 #include "ptf_files.h"
+#include "support/cli_process.h"
 #include "support/sim_fixture.h"
 
 namespace lmk17 {
