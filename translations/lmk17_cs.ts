@@ -1991,6 +1991,10 @@ Chcete načíst konfiguraci z převodníku? Pokud ne, operace bude ukončena.</t
         <source>Calculate Linearization according to Constants</source>
         <translation>Vypočítat linearizaci podle konstant</translation>
     </message>
+    <message>
+        <source>Export the Linearization Parameters as PDF…</source>
+        <translation>Export parametrů linearizace do PDF…</translation>
+    </message>
 </context>
 <context>
     <name>lmk17::TMainForm</name>

@@ -1990,6 +1990,10 @@ Wollen Sie die Konfiguration aus dem Messumformer lesen? Wenn nicht, wird der Vo
         <source>Calculate Linearization according to Constants</source>
         <translation>Linearisierung aus den Konstanten berechnen</translation>
     </message>
+    <message>
+        <source>Export the Linearization Parameters as PDF…</source>
+        <translation>Linearisierungsparameter als PDF exportieren…</translation>
+    </message>
 </context>
 <context>
     <name>lmk17::TMainForm</name>

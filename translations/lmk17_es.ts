@@ -1990,6 +1990,10 @@ Do you want to read configuration from transmitter? If no, operation will be sto
         <source>Calculate Linearization according to Constants</source>
         <translation>Calcular la linealización según las constantes</translation>
     </message>
+    <message>
+        <source>Export the Linearization Parameters as PDF…</source>
+        <translation>Exportar los parámetros de linealización a PDF…</translation>
+    </message>
 </context>
 <context>
     <name>lmk17::TMainForm</name>

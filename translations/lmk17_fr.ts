@@ -1990,6 +1990,10 @@ Voulez-vous lire la configuration depuis le transmetteur ? Sinon, l&apos;opérat
         <source>Calculate Linearization according to Constants</source>
         <translation>Calculer la linéarisation d&apos;après les constantes</translation>
     </message>
+    <message>
+        <source>Export the Linearization Parameters as PDF…</source>
+        <translation>Exporter les paramètres de linéarisation en PDF…</translation>
+    </message>
 </context>
 <context>
     <name>lmk17::TMainForm</name>

@@ -1991,6 +1991,10 @@ Czy odczytać konfigurację z przetwornika? Jeśli nie, operacja zostanie przerw
         <source>Calculate Linearization according to Constants</source>
         <translation>Oblicz linearyzację według stałych</translation>
     </message>
+    <message>
+        <source>Export the Linearization Parameters as PDF…</source>
+        <translation>Eksportuj parametry linearyzacji do PDF…</translation>
+    </message>
 </context>
 <context>
     <name>lmk17::TMainForm</name>

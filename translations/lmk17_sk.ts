@@ -1991,6 +1991,10 @@ Chcete načítať konfiguráciu z prevodníka? Ak nie, operácia bude ukončená
         <source>Calculate Linearization according to Constants</source>
         <translation>Vypočítať linearizáciu podľa konštánt</translation>
     </message>
+    <message>
+        <source>Export the Linearization Parameters as PDF…</source>
+        <translation>Export parametrov linearizácie do PDF…</translation>
+    </message>
 </context>
 <context>
     <name>lmk17::TMainForm</name>

@@ -52,6 +52,8 @@ void TMainForm::createLivePages() {
 
 void TMainForm::restoreMonitoringSettings() {
     const AppSettings& s = m_store.settings();
+    // A log file named without a folder goes to the user's data folder.
+    m_monitoringPage->MonParForm()->setDataFolder(m_store.folders().dataFolder);
     m_monitoringPage->loadParameters(s.monitor);
     TMonGraphForm* graph = m_monitoringPage->MonGraphForm();
     const QScreen* main = QGuiApplication::primaryScreen();

@@ -68,10 +68,14 @@ void TMainForm::openLinearizationEditor(const QStringList& files) {
     if (!folder.isEmpty()) s.linFileDir = folder;
 }
 
-// The editor's own Print and Printer Setup use the main window's printer.
+// The editor's own Print, PDF export and Printer Setup use the main
+// window's printer.
 void TMainForm::connectLinearizationEditor(TLinearForm& form) {
     connect(&form, &TLinearForm::printRequested, this, [this, &form] {
         m_printer->printLinearization(form.editor().data(), form.editor().rangeIndex());
+    });
+    connect(&form, &TLinearForm::exportPdfRequested, this, [this, &form] {
+        m_printer->exportLinearizationPdf(form.editor().data(), form.editor().rangeIndex());
     });
     connect(&form, &TLinearForm::printerSetupRequested, this,
             [this] { m_printer->setupPrinter(); });

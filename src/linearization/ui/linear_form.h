@@ -94,6 +94,7 @@ public:
 
 signals:
     void printRequested();
+    void exportPdfRequested();  // the printout of print(), as a PDF file
     void printerSetupRequested();
     void helpContentsRequested();
     void helpIndexRequested();

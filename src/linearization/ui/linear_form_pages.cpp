@@ -63,6 +63,8 @@ void TLinearForm::buildMenu(QMenuBar* bar) {
     printMnus_ << file->addAction(tr("Printer Setup"), this, &TLinearForm::printerSetupRequested);
     printMnus_ << file->addAction(tr("Print the Linearization Parameters"), this,
                                   &TLinearForm::printRequested);
+    printMnus_ << file->addAction(tr("Export the Linearization Parameters as PDF…"), this,
+                                  &TLinearForm::exportPdfRequested);
 
     QMenu* edit = bar->addMenu(tr("&Edit"));
     edit->addAction(tr("Edit the Linear Table"), this,
