@@ -1,6 +1,8 @@
 #include "app/ui/help_viewer.h"
 
+#include <QApplication>
 #include <QDir>
+#include <QEvent>
 #include <QFile>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -159,10 +161,45 @@ void HelpViewer::openPage(const QString& url) {
 }
 
 void HelpViewer::present() {
+    joinModalDialog();
     show();
     if (isMinimized()) showNormal();
     raise();
     activateWindow();
+}
+
+// A modal dialog blocks every window outside its own family: the viewer
+// joins the family of the dialog in front while that dialog runs.
+void HelpViewer::joinModalDialog() {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (!modal || modal == this || modal == m_modal) return;
+    if (!m_modal) m_owner = parentWidget();
+    if (m_modal) m_modal->removeEventFilter(this);
+    m_modal = modal;
+    modal->installEventFilter(this);
+    const QRect place = geometry();
+    setParent(modal, windowFlags());
+    setGeometry(place);
+}
+
+// The dialog has ended (it hides before it is deleted): back to the owner,
+// in the same place, still open.
+void HelpViewer::returnToOwner() {
+    QWidget* left = m_modal;
+    if (left) left->removeEventFilter(this);
+    m_modal = nullptr;
+    const bool shown = isVisible();
+    const QRect place = geometry();
+    setParent(m_owner, windowFlags());
+    setGeometry(place);
+    if (shown) show();
+    // An outer dialog still running takes the viewer in turn.
+    if (QApplication::activeModalWidget() != left) joinModalDialog();
+}
+
+bool HelpViewer::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_modal && event->type() == QEvent::Hide) returnToOwner();
+    return QWidget::eventFilter(watched, event);
 }
 
 void HelpViewer::keywordEdited(const QString& text) {

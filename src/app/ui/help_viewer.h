@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPointer>
 #include <QWidget>
 
 #include "app/help_book.h"
@@ -15,7 +16,8 @@ namespace lmk17 {
 // The help viewer: the program's HTML help in a window of its own, with the
 // contents and the keyword index beside the page. Opened at the contents
 // (F1), the keyword index (Ctrl+F1) or a numbered help context (F1 on a
-// window or page). It lives as long as its parent, the main window.
+// window or page). It lives as long as its parent, the main window; opened
+// from a modal dialog it stays usable beside that dialog.
 class HelpViewer : public QWidget {
     Q_OBJECT
 public:
@@ -31,12 +33,15 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void build();
     void fillLists();
     void openPage(const QString& url);
     void present();
+    void joinModalDialog();
+    void returnToOwner();
     void keywordEdited(const QString& text);
     void openSelectedKeyword();
 
@@ -47,6 +52,10 @@ private:
     QLineEdit* m_keyword = nullptr;
     QListWidget* m_keywords = nullptr;
     QTextBrowser* m_browser = nullptr;
+    // While a modal dialog runs, the viewer is that dialog's window (else
+    // the dialog would block it); its owner takes it back afterwards.
+    QPointer<QWidget> m_owner;
+    QPointer<QWidget> m_modal;
 };
 
 }  // namespace lmk17

@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <QDialog>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QTabWidget>
 #include <QTest>
 #include <QTextBrowser>
+#include <QTimer>
 #include <QTranslator>
 #include <QTreeWidget>
 
@@ -72,4 +74,25 @@ TEST(HelpViewer, TakesTheTextsOfTheLanguageModule) {
     }
     EXPECT_EQ(HelpViewer(QStringLiteral("lmk17en.hlp"), {kProgramDir}).windowTitle(),
               QStringLiteral("LMK-17 Help"));
+}
+
+// Opened from a modal dialog (options, linearization editor), the viewer is
+// not blocked by it: it belongs to that dialog while it runs, and comes back
+// to its owner, still open, when the dialog ends and is deleted.
+TEST(HelpViewer, UsableBesideAModalDialog) {
+    QWidget owner;
+    auto* viewer = new HelpViewer(QStringLiteral("lmk17en.hlp"), {kProgramDir}, &owner);
+    auto* dialog = new QDialog(&owner);
+    bool joined = false;
+    QTimer::singleShot(0, dialog, [&] {
+        viewer->showContext(help::Comparators);
+        joined = viewer->parentWidget() == dialog && viewer->isWindow() && viewer->isVisible();
+        dialog->reject();
+    });
+    dialog->exec();
+    delete dialog;
+    EXPECT_TRUE(joined);
+    EXPECT_EQ(viewer->parentWidget(), &owner);
+    EXPECT_TRUE(viewer->isWindow());
+    EXPECT_TRUE(viewer->isVisible());
 }
