@@ -218,26 +218,23 @@ bool TLinearForm::readCjcGrid(bool force) {
 // --- commands ------------------------------------------------------------------------
 
 void TLinearForm::LinApproxBtnClick() {
-    pages_->setCurrentWidget(linPage_);
-    GridCell bad;
-    reading_ = true;
-    const bool ok = editor_.approximateLinearization(LnTStrGrd->rows(), *ui_, &bad);
-    reading_ = false;
-    if (!ok) {
-        if (bad.row > 0) LnTStrGrd->selectCell(bad.row - 1, bad.column - 1);
-        return;
-    }
-    openGraph(QString());
+    approximate(linPage_, LnTStrGrd, &LinEditor::approximateLinearization);
 }
 
 void TLinearForm::CjcApproxBtnClick() {
-    pages_->setCurrentWidget(cjcPage_);
+    approximate(cjcPage_, KPStrGrd, &LinEditor::approximateCjc);
+}
+
+// Either approximation: its page in front, its table read; a bad cell is
+// selected, a good result shown in the graph.
+void TLinearForm::approximate(QWidget* page, PointGridWidget* grid, Approximation run) {
+    pages_->setCurrentWidget(page);
     GridCell bad;
     reading_ = true;
-    const bool ok = editor_.approximateCjc(KPStrGrd->rows(), *ui_, &bad);
+    const bool ok = (editor_.*run)(grid->rows(), *ui_, &bad);
     reading_ = false;
     if (!ok) {
-        if (bad.row > 0) KPStrGrd->selectCell(bad.row - 1, bad.column - 1);
+        if (bad.row > 0) grid->selectCell(bad.row - 1, bad.column - 1);
         return;
     }
     openGraph(QString());

@@ -184,6 +184,9 @@ private:
     void CjcUnitRGClick(int unit);
     void showPlotPopup(const QPoint& globalPos, const QPointF& dataPos, bool fromGraph);
     void openGraph(const QString& plainCaption);
+    using Approximation = bool (LinEditor::*)(const std::vector<GridRow>&, UserInteraction&,
+                                              GridCell*);
+    void approximate(QWidget* page, PointGridWidget* grid, Approximation run);
     QString askFileName(bool save);
     bool onCjcPage(bool fromGraph) const;
 };
