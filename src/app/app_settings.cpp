@@ -5,6 +5,7 @@
 
 #include "common/ini_file.h"
 #include "link/link_parameters.h"
+#include "monitoring/monitor_settings.h"
 
 namespace lmk17 {
 
@@ -29,11 +30,6 @@ int readInt(const IniFile& ini, const QString& section, const QString& key, int 
     return readInt(ini, section, key).value_or(fallback);
 }
 
-bool readBool(const IniFile& ini, const QString& section, const QString& key, bool fallback) {
-    const std::optional<int> v = readInt(ini, section, key);
-    return v ? *v != 0 : fallback;
-}
-
 // A list index: outside the list is the default, so a damaged value is
 // neither used nor written back.
 int readIndex(const IniFile& ini, const QString& section, const QString& key, int count,
@@ -55,58 +51,15 @@ void writeInt(IniFile& ini, const QString& section, const QString& key, int valu
     ini.setValue(section, key, QString::number(value));
 }
 
-void writeBool(IniFile& ini, const QString& section, const QString& key, bool value) {
-    ini.setValue(section, key, value ? QStringLiteral("1") : QStringLiteral("0"));
-}
-
 // The monitoring values go through the checks of the parameters dialog's
-// fields, as if typed there.
+// fields, as if typed there (the monitoring's own reading of the section);
+// a log file named nowhere goes to the data folder.
 MonitorParameters readMonitor(const IniFile& ini, const AppFolders& folders) {
     MonitorParameters m;
-    const MonitorParameters d;
-    m.intervalMs =
-        CheckMonInterval(ShowMonInterval(readInt(ini, kMonitor, "Interval", d.intervalMs)));
-    m.pointLimit =
-        CheckMonPointLimit(ShowMonInteger(readInt(ini, kMonitor, "GrafPointCount", d.pointLimit)));
-    m.pointSymbol = readIndex(ini, kMonitor, "GrafPointSymbol", 6, d.pointSymbol);
-    m.format = readIndex(ini, kMonitor, "Format", 4, d.format);
-    m.separator = readIndex(ini, kMonitor, "DecSeparator", 2, d.separator);
-    m.digits = CheckMonDigits(ShowMonInteger(readInt(ini, kMonitor, "PrecisionPV", d.digits)));
-    m.writeAll = readInt(ini, kMonitor, "Mode", 1) != 2;
-    m.onChange = readBool(ini, kMonitor, "OnChangePV", d.onChange);
-    m.changePercent =
-        CheckMonPercent(ShowMonInteger(readInt(ini, kMonitor, "ChangePV", d.changePercent)));
-    m.onErrorState = readBool(ini, kMonitor, "OnTransmitterError", d.onErrorState);
-    m.onCommError = readBool(ini, kMonitor, "OnCommError", d.onCommError);
-    m.onPeriod = readBool(ini, kMonitor, "OnConstPeriod", d.onPeriod);
-    m.periodS = CheckMonPeriod(ShowMonInteger(readInt(ini, kMonitor, "ConstPeriod", d.periodS)));
-    const int address = readInt(ini, kMonitor, "Address", d.address);
-    if (address >= 0 && address <= 31) m.address = address;
-    m.logToFile = readBool(ini, kMonitor, "LogFileEnable", d.logToFile);
+    LoadMonitorSettings(ini, m);
     const QString log = ini.value(kMonitor, QStringLiteral("LogFileName"), QString()).trimmed();
     m.logFile = QLatin1Char(' ') + (log.isEmpty() ? DefaultMonLogFile(folders.dataFolder) : log);
-    m.append = readBool(ini, kMonitor, "LogFileAppend", d.append);
     return m;
-}
-
-void writeMonitor(IniFile& ini, const MonitorParameters& m) {
-    writeInt(ini, kMonitor, "Interval", m.intervalMs);
-    writeInt(ini, kMonitor, "GrafPointCount", m.pointLimit);
-    writeInt(ini, kMonitor, "GrafPointSymbol", m.pointSymbol);
-    writeInt(ini, kMonitor, "Format", m.format);
-    writeInt(ini, kMonitor, "DecSeparator", m.separator);
-    writeInt(ini, kMonitor, "PrecisionPV", m.digits);
-    writeInt(ini, kMonitor, "Mode", m.writeAll ? 1 : 2);
-    writeBool(ini, kMonitor, "OnChangePV", m.onChange);
-    writeInt(ini, kMonitor, "ChangePV", m.changePercent);
-    writeBool(ini, kMonitor, "OnTransmitterError", m.onErrorState);
-    writeBool(ini, kMonitor, "OnCommError", m.onCommError);
-    writeBool(ini, kMonitor, "OnConstPeriod", m.onPeriod);
-    writeInt(ini, kMonitor, "ConstPeriod", m.periodS);
-    writeInt(ini, kMonitor, "Address", m.address);
-    writeBool(ini, kMonitor, "LogFileEnable", m.logToFile);
-    ini.setValue(kMonitor, QStringLiteral("LogFileName"), m.logFile.trimmed());
-    writeBool(ini, kMonitor, "LogFileAppend", m.append);
 }
 
 // The port values go through the options dialog's rules: an item outside
@@ -176,7 +129,7 @@ void WriteAppSettings(IniFile& ini, const AppSettings& s, PortWrite port) {
     writePair(ini, s.monGraphPosition, "MonGraph_X_Position", "MonGraph_Y_Position");
     ini.setValue(kDirectory, QStringLiteral("PTFileDir"), s.ptFileDir);
     ini.setValue(kDirectory, QStringLiteral("LinFileDir"), s.linFileDir);
-    writeMonitor(ini, s.monitor);
+    SaveMonitorSettings(ini, s.monitor);
     if (port != PortWrite::None) writeSerialPort(ini, s.serialPort, port == PortWrite::Full);
 }
 

@@ -120,7 +120,8 @@ TEST(AppSettings, CloseWritesWhatStartReads) {
         iniOf("[SerialPort]\nCOM=3\nDevice=/dev/ttyUSB1\nBaudRate=4\n[Other]\nKeep=1,5\n");
     AppSettings s = ReadAppSettings(ini, testFolders(dir));
     s.monitor.intervalMs = 5000;
-    s.monitor.format = 2;
+    s.monitor.format = 4;  // CSV
+    s.monitor.addresses = {0, 3};
     s.mainPosition = {10, 20};
     s.serialPort.com = 1;
     s.serialPort.device = "/dev/pts/9";
@@ -142,7 +143,8 @@ TEST(AppSettings, CloseWritesWhatStartReads) {
     WriteAppSettings(ini, s, PortWrite::Full);
     const AppSettings back = ReadAppSettings(ini, testFolders(dir));
     EXPECT_EQ(back.monitor.intervalMs, 5000);
-    EXPECT_EQ(back.monitor.format, 2);
+    EXPECT_EQ(back.monitor.format, 4);
+    EXPECT_EQ(back.monitor.addresses, s.monitor.addresses);
     EXPECT_EQ(back.mainPosition.x, 10);
     EXPECT_EQ(back.mainPosition.y, 20);
     EXPECT_EQ(back.serialPort.com, 1);
