@@ -82,6 +82,16 @@ double NiceStep(double span, int intervals) {
     return 10.0 * magnitude;
 }
 
+double LabelStep(double span, int intervals) {
+    double step = NiceStep(span, intervals);
+    while (step > 0.0 && span < 2.0 * step * (1 - 1e-9)) {
+        const double magnitude = std::pow(10.0, std::floor(std::log10(step) + 1e-9));
+        const double mantissa = step / magnitude;
+        step = (mantissa > 3.0 ? 2.0 : mantissa > 1.5 ? 1.0 : 0.5) * magnitude;
+    }
+    return step;
+}
+
 int DecimalsForStep(double step) {
     step = std::fabs(step);
     if (!std::isfinite(step) || step <= 0.0) return 0;

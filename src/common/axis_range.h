@@ -46,6 +46,10 @@ std::vector<QPointF> FinitePoints(const std::vector<QPointF>& points);
 // A tick step of 1, 2 or 5 times a power of ten that divides `span` into at
 // most `intervals` parts (0 for an empty or non-finite span).
 double NiceStep(double span, int intervals);
+// The tick step the plots label with: NiceStep, made finer along 5, 2, 1
+// until the span holds at least two steps, so that an axis never shows a
+// single labelled value (a step rounded up past half the span would).
+double LabelStep(double span, int intervals);
 
 // Decimal places (0..6) that write a tick step exactly, so that neighbouring
 // labels differ (0.25 -> 2, 5 -> 0, 1/3 -> 6).

@@ -83,4 +83,9 @@ TEST(AxisRange, DecimalsFromTheTickStep) {
                                                      {770.15, 4, 200}, {0.0002, 4, 0.00005},
                                                      {10, 5, 2},       {0, 4, 0}};
     for (auto [span, n, step] : steps) EXPECT_DOUBLE_EQ(NiceStep(span, n), step) << span;
+    // Labelled steps leave at least two values on the axis: a monitoring
+    // graph 3..66 high with three ticks was labelled "50" alone.
+    const std::tuple<double, int, double> labelled[] = {
+        {63, 2, 20}, {8.4, 4, 2}, {1.1, 1, 0.5}, {330, 4, 100}, {924.36, 4, 200}, {0, 4, 0}};
+    for (auto [span, n, step] : labelled) EXPECT_DOUBLE_EQ(LabelStep(span, n), step) << span;
 }

@@ -60,7 +60,7 @@ void PlotView::placeTicks(Qt::Orientation o) {
     QValueAxis* a = axis(o);
     const int i = o == Qt::Horizontal ? 0 : 1;
     if (labelers_[i]) return;  // an axis with labels of its own places them itself
-    const double step = NiceStep(a->max() - a->min(), ticks_[i] - 1);
+    const double step = LabelStep(a->max() - a->min(), ticks_[i] - 1);
     if (step <= 0.0) return;
     a->setTickType(QValueAxis::TicksDynamic);
     a->setTickAnchor(std::floor(a->min() / step) * step);
