@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds everything, runs every test, then gives each
-# fuzz target a short run under AddressSanitizer and UndefinedBehaviorSanitizer.
+# Installs what is missing, builds everything, runs every test, runs the
+# window tests once more under AddressSanitizer and UndefinedBehaviorSanitizer,
+# then gives each fuzz target a short run under the same sanitizers.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/install-deps.sh"
 "$root/scripts/build.sh"
 build=${LMK17_BUILD_DIR:-$root/build}
 (cd "$build" && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$(nproc)")
+"$root/scripts/test-windows-sanitized.sh"
 "$root/scripts/fuzz.sh" "${LMK17_FUZZ_SECONDS:-20}"

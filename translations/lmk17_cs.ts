@@ -1021,6 +1021,14 @@ Chcete načíst konfiguraci z převodníku? Pokud ne, operace bude ukončena.</t
         <source>Changes were not saved. Continue?</source>
         <translation>Změny nebyly uloženy. Pokračovat?</translation>
     </message>
+    <message>
+        <source>The period must be a number of seconds from 0.2 to 15.0. The value %1 stays.</source>
+        <translation>Perioda musí být číslo v sekundách od 0,2 do 15,0. Zůstává hodnota %1.</translation>
+    </message>
+    <message>
+        <source>The output test value must be a number from %1 to %2 %3 (a negative value leaves output test mode). The value %4 stays.</source>
+        <translation>Testovací hodnota výstupu musí být číslo od %1 do %2 %3 (záporná hodnota ukončí režim testu výstupu). Zůstává hodnota %4.</translation>
+    </message>
 </context>
 <context>
     <name>Protocol</name>

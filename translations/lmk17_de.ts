@@ -1021,6 +1021,14 @@ Wollen Sie die Konfiguration aus dem Messumformer lesen? Wenn nicht, wird der Vo
         <source>Changes were not saved. Continue?</source>
         <translation>Änderungen wurden nicht gespeichert. Fortfahren?</translation>
     </message>
+    <message>
+        <source>The period must be a number of seconds from 0.2 to 15.0. The value %1 stays.</source>
+        <translation>Die Periode muss eine Zahl von Sekunden zwischen 0,2 und 15,0 sein. Der Wert %1 bleibt.</translation>
+    </message>
+    <message>
+        <source>The output test value must be a number from %1 to %2 %3 (a negative value leaves output test mode). The value %4 stays.</source>
+        <translation>Der Ausgangstestwert muss eine Zahl von %1 bis %2 %3 sein (ein negativer Wert beendet den Ausgangstestmodus). Der Wert %4 bleibt.</translation>
+    </message>
 </context>
 <context>
     <name>Protocol</name>

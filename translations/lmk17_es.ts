@@ -1021,6 +1021,14 @@ Do you want to read configuration from transmitter? If no, operation will be sto
         <source>Changes were not saved. Continue?</source>
         <translation>No se guardaron los cambios. ¿Continuar?</translation>
     </message>
+    <message>
+        <source>The period must be a number of seconds from 0.2 to 15.0. The value %1 stays.</source>
+        <translation>El período debe ser un número de segundos entre 0,2 y 15,0. Se mantiene el valor %1.</translation>
+    </message>
+    <message>
+        <source>The output test value must be a number from %1 to %2 %3 (a negative value leaves output test mode). The value %4 stays.</source>
+        <translation>El valor de prueba de la salida debe ser un número de %1 a %2 %3 (un valor negativo sale del modo de prueba de la salida). Se mantiene el valor %4.</translation>
+    </message>
 </context>
 <context>
     <name>Protocol</name>

@@ -1021,6 +1021,14 @@ Voulez-vous lire la configuration depuis le transmetteur ? Sinon, l&apos;opérat
         <source>Changes were not saved. Continue?</source>
         <translation>Les modifications n&apos;ont pas été enregistrées. Continuer ?</translation>
     </message>
+    <message>
+        <source>The period must be a number of seconds from 0.2 to 15.0. The value %1 stays.</source>
+        <translation>La période doit être un nombre de secondes de 0,2 à 15,0. La valeur %1 est conservée.</translation>
+    </message>
+    <message>
+        <source>The output test value must be a number from %1 to %2 %3 (a negative value leaves output test mode). The value %4 stays.</source>
+        <translation>La valeur de test de la sortie doit être un nombre de %1 à %2 %3 (une valeur négative quitte le mode de test de la sortie). La valeur %4 est conservée.</translation>
+    </message>
 </context>
 <context>
     <name>Protocol</name>

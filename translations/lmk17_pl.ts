@@ -1021,6 +1021,14 @@ Czy odczytać konfigurację z przetwornika? Jeśli nie, operacja zostanie przerw
         <source>Changes were not saved. Continue?</source>
         <translation>Zmiany nie zostały zapisane. Kontynuować?</translation>
     </message>
+    <message>
+        <source>The period must be a number of seconds from 0.2 to 15.0. The value %1 stays.</source>
+        <translation>Okres musi być liczbą sekund od 0,2 do 15,0. Pozostaje wartość %1.</translation>
+    </message>
+    <message>
+        <source>The output test value must be a number from %1 to %2 %3 (a negative value leaves output test mode). The value %4 stays.</source>
+        <translation>Wartość testowa wyjścia musi być liczbą od %1 do %2 %3 (wartość ujemna kończy tryb testu wyjścia). Pozostaje wartość %4.</translation>
+    </message>
 </context>
 <context>
     <name>Protocol</name>

@@ -56,29 +56,23 @@ TestRequest ParseTestRequest(Context& c) {
     return t;
 }
 
-// The edits take the values as the window would (held within the test range).
-void SetValues(Context& c, LiveReadings& live, const TestRequest& t) {
-    ToolsPage& page = live.page();
-    for (int i = 0; i < t.values.size(); ++i) {
-        page.valueTexts[size_t(i)] = t.values[i];
-        live.outputTest().TPrHodnEdtExit(i);
-        double typed = 0, kept = 0;
-        ParseFieldNumber(t.values[i], typed);
-        ParseFieldNumber(page.valueTexts[size_t(i)], kept);
-        if (typed != kept)
-            c.err << "lmk17-cli: " << t.values[i] << " taken as" << page.valueTexts[size_t(i)]
-                  << " (the output test range)" << Qt::endl;
-    }
-    page.selectedValue = 0;
-    page.automatic = t.kind == TestRequest::Cycle;
-    if (page.automatic) {
-        page.testPeriodText = NormalisePeriod(t.period).text;
+// The edits take the values as the window would: a value outside the output
+// test range is refused (its message has been shown) and nothing is sent.
+bool SetValues(LiveReadings& live, const TestRequest& t, Context& c) {
+    for (int i = 0; i < t.values.size(); ++i)
+        if (!live.leaveTestValueEdit(i, t.values[i])) return false;
+    live.selectTestValue(0);
+    live.setAutomaticTesting(t.kind == TestRequest::Cycle);
+    if (t.kind == TestRequest::Cycle) {
+        const PeriodEdit period = NormalisePeriod(t.period);
         double typed = 0;
         ParseFieldNumber(t.period, typed);
-        if (typed != NormalisePeriod(t.period).seconds)
-            c.err << "lmk17-cli: period taken as" << page.testPeriodText << " s (0.2 to 15.0 s)"
+        if (typed != period.seconds)
+            c.err << "lmk17-cli: period taken as" << period.text << " s (0.2 to 15.0 s)"
                   << Qt::endl;
+        live.leaveTestPeriodEdit(period.text);
     }
+    return true;
 }
 
 int outputTest(Context& c) {
@@ -89,7 +83,7 @@ int outputTest(Context& c) {
     LiveReadings& live = s.live();
     const OutputTypeEntry* output = OutputTypeOf(s.model().identity().typeIndex);
     const QString unit = output ? UnitSymbol(output->UnitCode) : QString();
-    SetValues(c, live, t);
+    if (!SetValues(live, t, c)) return ExitUsage;
     int readings = 0;
     QObject::connect(&live, &LiveReadings::pvReadingDone, [&](const PvReadingResult& r) {
         if (!c.options.json && t.kind != TestRequest::Exit)

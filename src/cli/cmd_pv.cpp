@@ -35,8 +35,8 @@ int pv(Context& c) {
     if (const int rc = s.open()) return rc;
     if (!ReadConfigurationFirst(s, c)) return ExitFailure;
     LiveReadings& live = s.live();
-    live.page().intervalReading = repeat;
-    live.page().periodText = period.text;
+    live.setIntervalReading(repeat);
+    live.leavePeriodEdit(period.text);
     int readings = 0;
     QObject::connect(&live, &LiveReadings::pvReadingDone, [&](const PvReadingResult& r) {
         PrintPvReading(c, r);

@@ -95,11 +95,10 @@ OperationOutcome CliSession::run(const std::function<bool()>& start) {
 }
 
 void CliSession::interrupt() {
-    TransactionEngine& engine = stack_->engine();
-    if (!engine.operation().running()) return;
+    if (!stack_->engine().operation().running()) return;
     interrupted_ = true;
-    const OperationRecord was = engine.operation();
-    engine.StopOperation();
+    // As the window's close does: a write cut short is reported.
+    const OperationRecord was = stack_->session().stopForShutdown();
     if (onInterrupt_) onInterrupt_(was);
 }
 

@@ -164,6 +164,11 @@ public:
     // For the complete check of a save, a write or a print, which still
     // takes the controls as a ConfigView (CheckAll, DiskSave, startWrite).
     ConfigView& controlsForCompleteCheck() { return controls_; }
+    // Pages show the controls and the user edits them: the complete check
+    // takes their texts. Without pages (the command line) it takes the
+    // record's own values.
+    bool controlsShown() const { return controlsShown_; }
+    void setControlsShown(bool shown) { controlsShown_ = shown; }
     // Shows a check's messages; a failure is announced by checkRefused.
     // Returns whether the check accepted.
     bool reportCheck(const CheckOutcome& outcome);
@@ -238,6 +243,7 @@ private:
     ConfigView view_;
     ConfigView controls_;
     bool controlsTouched_ = false;  // by an Edit, not yet announced
+    bool controlsShown_ = false;
     CorruptStep lastCorrupt_ = CorruptStep::None;
     bool tablesReplaced_ = false;              // by the last adoption
     std::optional<TransmitterConfig> mended_;  // the record as the adoption mended it

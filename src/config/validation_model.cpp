@@ -64,16 +64,28 @@ void EditTextChanged(ConfigModel& model, EditField field, const QString& text) {
     if (countsAsChangeWhileTyping(field)) model.setUnsavedChanges(true);
 }
 
-CheckOutcome LeaveEdit(ConfigModel& model, EditField field, const QString& text,
-                       const QString& entryText) {
+// The texts come by value: the model's announcements redraw the pages, which
+// may replace the caller's copies while the check runs.
+CheckOutcome LeaveEdit(ConfigModel& model, EditField field, QString text, QString entryText) {
+    const TransmitterConfig before = model.config();
     model.keepTypedText(field, text);
-    if (text.trimmed() != entryText.trimmed()) {
-        model.PushUndo(model.config());
+    const CheckOutcome outcome =
+        checkAndReport(model, [&](TransmitterConfig& config, ConfigView& controls) {
+            return CheckField(field, config, controls, ContextOf(model));
+        });
+    if (!outcome.accepted) {
+        // A refused value never stays in the record: neither an undo copy nor
+        // a write can take it. The edit keeps the text for correction.
+        if (ConfigDifference(before, model.config())) model.edit().config() = before;
+        return outcome;
+    }
+    // Only a value that changed the record is a change (a refused value put
+    // back to what it was is none) and leaves a copy to go back to.
+    if (text.trimmed() != entryText.trimmed() && ConfigDifference(before, model.config())) {
+        model.PushUndo(before);
         model.setUnsavedChanges(true);
     }
-    return checkAndReport(model, [&](TransmitterConfig& config, ConfigView& controls) {
-        return CheckField(field, config, controls, ContextOf(model));
-    });
+    return outcome;
 }
 
 CheckOutcome ChangePolarity(ConfigModel& model, int n, bool reverse) {
@@ -115,9 +127,9 @@ CheckOutcome ChangeErrorOutput(ConfigModel& model, bool low) {
     });
 }
 
-void LeaveUserNote(ConfigModel& model, const QString& text, const QString& entryText) {
+void LeaveUserNote(ConfigModel& model, QString text, QString entryText) {
     if (model.controls().userNote != text) model.edit().controls().userNote = text;
-    if (text == entryText) return;
+    if (text == entryText || noteOf(text) == model.config().UserNote) return;
     model.PushUndo(model.config());
     model.setUnsavedChanges(true);
     model.edit().config().UserNote = noteOf(text);

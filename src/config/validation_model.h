@@ -31,8 +31,7 @@ void EditTextChanged(ConfigModel& model, EditField field, const QString& text);
 // Leaving an edit or pressing Enter in it with `text`; entryText is the
 // trimmed text it held when it got the focus. A changed text takes an undo
 // copy first.
-CheckOutcome LeaveEdit(ConfigModel& model, EditField field, const QString& text,
-                       const QString& entryText);
+CheckOutcome LeaveEdit(ConfigModel& model, EditField field, QString text, QString entryText);
 
 // The polarity list of comparator n (1 or 2) set to Reverse or Normal.
 CheckOutcome ChangePolarity(ConfigModel& model, int n, bool reverse);
@@ -44,7 +43,7 @@ CheckOutcome ChangeComparatorControl(ConfigModel& model, ComparatorControl contr
 CheckOutcome ChangeErrorOutput(ConfigModel& model, bool low);
 
 // Leaving the user note edit with `text`.
-void LeaveUserNote(ConfigModel& model, const QString& text, const QString& entryText);
+void LeaveUserNote(ConfigModel& model, QString text, QString entryText);
 // "Disallow Change of the Transmitter Configuration by the Set-up Unit".
 void ToggleEditDisable(ConfigModel& model, bool checked);
 // The 50 Hz / 60 Hz input filter buttons.

@@ -75,15 +75,22 @@ LoadOutcome DiskLoadPom(ConfigModel& model, const QString& fileName, bool silent
     return adopt(model, ReadConfigFile(fileName), silent, ui);
 }
 
-LoadOutcome DiskLoadCommand(ConfigModel& model, const QString& fileName, UserInteraction& ui) {
+LoadOutcome DiskLoadCommand(ConfigModel& model, const std::function<QString()>& askFileName,
+                            UserInteraction& ui) {
     if (model.unsavedChanges() && !ui.question(Question::UnsavedChanges, MessageKind::Confirmation,
                                                ptf_text::UnsavedChanges()))
         return {};
+    const QString fileName = askFileName();
     if (fileName.isEmpty()) {
         ui.message(MessageKind::Error, ptf_text::LoadCancelled());
         return {};
     }
     return DiskLoadPom(model, fileName, false, ui);
+}
+
+LoadOutcome DiskLoadCommand(ConfigModel& model, const QString& fileName, UserInteraction& ui) {
+    return DiskLoadCommand(
+        model, [&] { return fileName; }, ui);
 }
 
 LoadOutcome LoadConfigContent(ConfigModel& model, const QByteArray& content,

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <functional>
 
 #include "common/user_interaction.h"
 #include "config/config_model.h"
@@ -29,8 +30,11 @@ LoadOutcome DiskLoadPom(ConfigModel& model, const QString& fileName, bool silent
                         UserInteraction& ui);
 
 // The Load command: while there are unsaved changes it asks "Changes were not
-// saved. Continue?" first; No loads nothing. An empty name (the dialog was
+// saved. Continue?" first; No loads nothing. Only then is the file asked for
+// (askFileName opens the file dialog); an empty name (the dialog was
 // cancelled) says so.
+LoadOutcome DiskLoadCommand(ConfigModel& model, const std::function<QString()>& askFileName,
+                            UserInteraction& ui);
 LoadOutcome DiskLoadCommand(ConfigModel& model, const QString& fileName, UserInteraction& ui);
 
 // The same for a file's content already in memory.

@@ -19,6 +19,13 @@ QString ProposedLoadName() {
 
 SaveOutcome DiskSave(ConfigModel& model, ConfigView& controls, const QString& fileName,
                      UserInteraction& ui, bool valuesFromRecord) {
+    return DiskSave(
+        model, controls, [&] { return fileName; }, ui, valuesFromRecord);
+}
+
+SaveOutcome DiskSave(ConfigModel& model, ConfigView& controls,
+                     const std::function<QString()>& askFileName, UserInteraction& ui,
+                     bool valuesFromRecord) {
     SaveOutcome outcome;
     if (!model.hasConfiguration()) {
         ui.message(MessageKind::Error, ptf_text::NoConfiguration());
@@ -31,6 +38,7 @@ SaveOutcome DiskSave(ConfigModel& model, ConfigView& controls, const QString& fi
         outcome.result = Result::CheckFailed;
         return outcome;
     }
+    const QString fileName = askFileName();
     if (fileName.isEmpty() || (QFileInfo::exists(fileName) &&
                                !ui.question(Question::OverwriteFile, MessageKind::Confirmation,
                                             ptf_text::AlreadyExists(fileName)))) {

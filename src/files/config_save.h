@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 
 #include "common/user_interaction.h"
 #include "config/config_model.h"
@@ -25,9 +26,14 @@ struct SaveOutcome {
 
 // Saves the configuration as the Save command does: nothing without a
 // configuration; the complete check over the controls (or, with
-// valuesFromRecord, over the record's own values); the overwrite question for
-// an existing file; the 679 bytes written to a temporary file that replaces
-// the old one only when complete. Every message is shown through ui.
+// valuesFromRecord, over the record's own values); only a record that passed
+// is given a file name (askFileName opens the file dialog); the overwrite
+// question for an existing file; the 679 bytes written to a temporary file
+// that replaces the old one only when complete. Every message is shown
+// through ui.
+SaveOutcome DiskSave(ConfigModel& model, ConfigView& controls,
+                     const std::function<QString()>& askFileName, UserInteraction& ui,
+                     bool valuesFromRecord = false);
 SaveOutcome DiskSave(ConfigModel& model, ConfigView& controls, const QString& fileName,
                      UserInteraction& ui, bool valuesFromRecord = false);
 

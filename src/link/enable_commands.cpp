@@ -16,6 +16,7 @@ CommandStates CommandStatesFor(bool enabled, const CommandContext& c) {
     s.outputTestGroupGrey = !c.outputTestAllowed;
     s.pvRead = c.pvReadingRepeats || s.configurationCommands;
     s.outputTestUse = c.outputTestAllowed && (c.outputTestRepeats || s.configurationCommands);
+    s.undo = enabled && c.undoAvailable;
     return s;
 }
 

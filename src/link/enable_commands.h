@@ -47,6 +47,7 @@ struct CommandContext {
     bool outputTestAllowed = false;     // the configuration allows output testing
     bool pvReadingRepeats = false;      // interval reading runs: PV "Read" shows "Stop"
     bool outputTestRepeats = false;     // automatic setting runs: "Use" shows "Stop"
+    bool undoAvailable = false;         // the undo stack holds a copy
 };
 
 struct CommandStates {
@@ -62,6 +63,12 @@ struct CommandStates {
     bool outputTestGroupGrey = false;
     bool pvRead = true;         // PV "Read" / "Stop" (PVReadBtn)
     bool outputTestUse = true;  // "Use" / "Stop" (TPrGoBtn)
+    bool undo = false;          // "&Undo" (ZpetMnu)
+    // "&Exit" (Ctrl+X) is never disabled: during monitoring it gives the
+    // same message as the window's close box, during an operation the same
+    // question.
+
+    bool operator==(const CommandStates&) const = default;
 };
 
 CommandStates CommandStatesFor(bool enabled, const CommandContext& context);

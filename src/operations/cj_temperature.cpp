@@ -138,14 +138,14 @@ void CjTemperature::measuredRound() {
 void CjTemperature::showMeasured() {
     const TransmitterTypeEntry* type = TypeAt(live_.session().model().identity().typeIndex);
     const QString text = CjMeasuredText(sumA_, sumB_, sumC_, type && type->B);
-    live_.page().cjText = text;
-    live_.notifyChanged();
+    live_.editPage().cjText = text;
+    live_.announce();
     if (errorSeen_) live_.session().ui().message(MessageKind::Warning, Tr(live_text::kCjErrorSeen));
     finish(text);
 }
 
 void CjTemperature::finish(const QString& text) {
-    live_.page().cjText = text;
+    live_.editPage().cjText = text;
     emit live_.cjReadingDone(text);
     KonecReadTempCJ();
 }
@@ -157,7 +157,6 @@ void CjTemperature::KonecReadTempCJ() {
     e.EnableCommands(true);
     e.operation().clear();
     live_.syncExitTesting();
-    emit live_.operationFinished(ProcessCjTemperature);
 }
 
 }  // namespace lmk17

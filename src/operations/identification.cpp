@@ -135,7 +135,6 @@ void Identification::handOver() {
     TransactionEngine& engine = s_.engine();
     OperationRecord& op = engine.operation();
     const DeviceIdentity& id = s_.workingIdentity();
-    const ConfigIdentity& config = s_.model().identity();
     op.processCode = op.pendingCode;
     op.step = op.pendingStep;
     op.pendingCode = ProcessNone;
@@ -144,9 +143,6 @@ void Identification::handOver() {
         s_.setOutcome(OperationOutcome::Completed);
         return end();
     }
-    if (id.typeIndex != config.typeIndex || id.firmwareIndex != config.firmwareIndex)
-        emit s_.typeSetupRequested(id.typeIndex, id.firmwareIndex);
-
     if (isLiveOperation(op.processCode) && !liveOperationFits()) {
         if (!ask(Question::ReadAgain, operation_text::kReadAgainQuestion)) {
             s_.setOutcome(OperationOutcome::Declined);

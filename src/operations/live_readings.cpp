@@ -3,6 +3,8 @@
 #include "config/catalogue.h"
 #include "operations/live_texts.h"
 #include "operations/operation_texts.h"
+#include "operations/output_test_values.h"
+#include "operations/pv_reading_values.h"
 #include "operations/transmitter_session.h"
 
 namespace lmk17 {
@@ -39,6 +41,83 @@ LiveReadings::~LiveReadings() {
     for (const ProcessCode code :
          {ProcessPV, ProcessCjTemperature, ProcessWorkingTime, ProcessOutputTest})
         e.registerOperation(code, {});
+}
+
+void LiveReadings::refuse(const QString& text) {
+    session_.ui().message(MessageKind::Warning, text);
+    emit pageChanged();  // the edit shows the value that stays
+}
+
+void LiveReadings::setIntervalReading(bool on) {
+    if (page_.intervalReading == on) return;
+    page_.intervalReading = on;
+    emit pageChanged();
+}
+
+bool LiveReadings::leavePeriodEdit(const QString& text) {
+    const std::optional<PeriodEdit> period = TypedPeriod(text);
+    if (!period) {
+        refuse(Tr(live_text::kPeriodRefused).arg(page_.periodText.trimmed()));
+        return false;
+    }
+    page_.periodText = period->text;
+    emit pageChanged();
+    return true;
+}
+
+void LiveReadings::setAutomaticTesting(bool on) {
+    if (page_.automatic == on) return;
+    page_.automatic = on;
+    emit pageChanged();
+}
+
+bool LiveReadings::leaveTestPeriodEdit(const QString& text) {
+    const std::optional<PeriodEdit> period = TypedPeriod(text);
+    if (!period) {
+        refuse(Tr(live_text::kPeriodRefused).arg(page_.testPeriodText.trimmed()));
+        return false;
+    }
+    page_.testPeriodText = period->text;
+    emit pageChanged();
+    return true;
+}
+
+void LiveReadings::selectTestValue(int index) {
+    if (index < 0 || index > 2 || page_.selectedValue == index) return;
+    page_.selectedValue = index;
+    emit pageChanged();
+}
+
+bool LiveReadings::leaveTestValueEdit(int index, const QString& text) {
+    if (index < 0 || index > 2) return false;
+    QString& shown = page_.valueTexts[size_t(index)];
+    const OutputTypeEntry* output = OutputTypeOf(session_.model().identity().typeIndex);
+    if (!output) return false;
+    const std::optional<QString> value = NormaliseTestValueText(text, *output);
+    if (!value) {
+        refuse(Tr(live_text::kTestValueRefused)
+                   .arg(QString::number(output->q[15] * output->k),
+                        QString::number(output->q[16] * output->k), UnitSymbol(output->UnitCode),
+                        shown.trimmed()));
+        return false;
+    }
+    shown = *value;
+    emit pageChanged();
+    return true;
+}
+
+void LiveReadings::setPageActive(bool active) {
+    page_.pageActive = active;
+    if (!active) return;
+    page_.pvText = QStringLiteral("0");
+    page_.testModeVisible = false;
+    const OutputTypeEntry* output = OutputTypeOf(session_.model().identity().typeIndex);
+    page_.outputText =
+        QStringLiteral("0.000 ") + (output ? UnitSymbol(output->UnitCode) : QString());
+    page_.errorListVisible = false;
+    page_.gauge = 0;
+    page_.cjText = QString::fromUtf8("\u00B0C");
+    emit pageChanged();
 }
 
 void LiveReadings::presetTestValues() {

@@ -20,7 +20,7 @@ class TransmitterSession;
 // operations keep it up to date; the window shows it, the command line prints
 // from it.
 struct ToolsPage {
-    // The "Tools" page is the one showing (the window keeps this up to date):
+    // The "Tools" page is the one showing (the stack keeps this up to date):
     // after every exchange the error list shows exactly when it is and the
     // answer carried the device-error bit.
     bool pageActive = false;
@@ -72,7 +72,8 @@ public:
     ~LiveReadings() override;
 
     TransmitterSession& session() { return session_; }
-    ToolsPage& page() { return page_; }
+    // What the page shows; changed only through the routines below, each
+    // announcing pageChanged().
     const ToolsPage& page() const { return page_; }
 
     PvReading& pv() { return *pv_; }
@@ -89,23 +90,43 @@ public:
     bool exitOutputTesting() { return outputTest_->exitTesting(); }          // ZrusTPrBtnClick
     void useTestValueOnDoubleClick() { outputTest_->useOnDoubleClick(); }    // TPrHodn1RBtnDblClick
 
+    // The user's settings on the page. A typed text is taken when its edit
+    // is left (or Enter is pressed); what the field cannot take is refused
+    // with a message naming what it takes, and the last accepted value stays.
+    void setIntervalReading(bool on);               // VstTimerEnCBxClick
+    bool leavePeriodEdit(const QString& text);      // VstPeriodaEdtExit
+    void setAutomaticTesting(bool on);              // TPrTimerEnCBxClick
+    bool leaveTestPeriodEdit(const QString& text);  // TPrPeriodaEdtExit
+    void selectTestValue(int index);                // TPrHodn1RBtnClick .. TPrHodn3RBtnClick
+    bool leaveTestValueEdit(int index, const QString& text);  // TPrHodn1EdtExit ..
+
+    // The page has come to the front or gone: showing it starts its live
+    // fields afresh ("0", "0.000 mA", no errors, "°C").
+    void setPageActive(bool active);
+
     // The output test values preset from the output type (after the type or
     // firmware changed).
     void presetTestValues();
 
     // "Exit Testing" is enabled exactly when the test-mode label shows.
     void syncExitTesting();
-    void notifyChanged() { emit pageChanged(); }
 
 signals:
     void pageChanged();
     void pvReadingDone(const PvReadingResult& result);
     void cjReadingDone(const QString& text);
     void workingTimeDone(qint32 seconds, const QString& text);
-    // A live operation has ended (its end routine ran).
-    void operationFinished(ProcessCode processCode);
 
 private:
+    // The operations of the page fill it and announce it.
+    friend class PvReading;
+    friend class CjTemperature;
+    friend class WorkingTimeReading;
+    friend class OutputTest;
+    ToolsPage& editPage() { return page_; }
+    void announce() { emit pageChanged(); }
+    void refuse(const QString& text);
+
     TransmitterSession& session_;
     ToolsPage page_;
     std::unique_ptr<PvReading> pv_;

@@ -38,4 +38,12 @@ inline constexpr char kCjNotThermocouple[] = QT_TRANSLATE_NOOP(
     "Cold junction temperature cannot be read; the connected transmitter is not configured for "
     "thermocouple measuring.");
 
+// A field of the page refused what was typed; the last accepted value stays.
+inline constexpr char kPeriodRefused[] = QT_TRANSLATE_NOOP(
+    "Operations", "The period must be a number of seconds from 0.2 to 15.0. The value %1 stays.");
+inline constexpr char kTestValueRefused[] =
+    QT_TRANSLATE_NOOP("Operations",
+                      "The output test value must be a number from %1 to %2 %3 (a negative value "
+                      "leaves output test mode). The value %4 stays.");
+
 }  // namespace lmk17::live_text

@@ -46,7 +46,7 @@ bool OutputTest::running() {
 
 bool OutputTest::useOrStop() {
     TransactionEngine& e = engine();
-    ToolsPage& page = live_.page();
+    ToolsPage& page = live_.editPage();
     if (running()) {
         KonecTestProud();
         return false;
@@ -56,7 +56,7 @@ bool OutputTest::useOrStop() {
     page.exitTestingEnabled = false;
     e.Clear_TmrReqRec();
     exitAfterCycle_ = false;
-    live_.notifyChanged();
+    live_.announce();
     if (live_.session().startOperation(ProcessOutputTest, kStepStart)) return true;
     live_.syncExitTesting();
     return false;
@@ -65,14 +65,14 @@ bool OutputTest::useOrStop() {
 void OutputTest::useOnDoubleClick() {
     TransactionEngine& e = engine();
     if (e.requestOutstanding() || !live_.session().model().hasConfiguration() ||
-        live_.page().automatic)
+        live_.editPage().automatic)
         return;
     useOrStop();
 }
 
 bool OutputTest::exitTesting() {
     TransactionEngine& e = engine();
-    ToolsPage& page = live_.page();
+    ToolsPage& page = live_.editPage();
     const OperationRecord& op = e.operation();
     if (op.running() && !page.automatic && e.requestOutstanding()) return false;
     // Another operation (an interval PV reading) keeps the button disabled.
@@ -84,10 +84,10 @@ bool OutputTest::exitTesting() {
         // identification now would only collide with it (the link is busy).
         // The cycle ends at its waiting step and leaves test mode from there.
         exitAfterCycle_ = true;
-        live_.notifyChanged();
+        live_.announce();
         return true;
     }
-    live_.notifyChanged();
+    live_.announce();
     return startExit();
 }
 
@@ -103,17 +103,10 @@ bool OutputTest::startExit() {
     return true;
 }
 
-void OutputTest::TPrHodnEdtExit(int index) {
-    if (index < 0 || index > 2) return;
-    QString& text = live_.page().valueTexts[size_t(index)];
-    text = NormaliseTestValueText(text, OutputOf(live_.session()));
-    live_.notifyChanged();
-}
-
 void OutputTest::TestProud() {
     TransactionEngine& e = engine();
     OperationRecord& op = e.operation();
-    ToolsPage& page = live_.page();
+    ToolsPage& page = live_.editPage();
     if (op.processCode != ProcessOutputTest) return;
     switch (op.step) {
         case kStepStart:
@@ -122,7 +115,7 @@ void OutputTest::TestProud() {
                 const PeriodEdit period = NormalisePeriod(page.testPeriodText);
                 page.useCaption = Tr(live_text::kStop);
                 page.exitTestingEnabled = true;
-                live_.notifyChanged();
+                live_.announce();
                 e.Req4TmrReqRec(TmrReqRec::kPeriodic, ProcessOutputTest, period.ms(),
                                 kStepNextValue);
                 op.step = OperationRecord::kWaitingForSlot;
@@ -164,7 +157,7 @@ void OutputTest::TestProud() {
 
 void OutputTest::writeSelectedValue() {
     TransactionEngine& e = engine();
-    ToolsPage& page = live_.page();
+    ToolsPage& page = live_.editPage();
     TransmitterSession& s = live_.session();
     const OutputTypeEntry& output = OutputOf(s);
     if (page.automatic && page.firstPassMarker) page.selectedValue = (page.selectedValue + 1) % 3;
@@ -176,7 +169,7 @@ void OutputTest::writeSelectedValue() {
         x = typed / output.k;
     else
         text = LeaveTestModeText();
-    live_.notifyChanged();
+    live_.announce();
     e.operation().step = kStepWritten;
     SendLiveRequest(e, OpWrite, 220, TypeFloat,
                     TestValueToSend(x, s.model().firmwareNumber(), s.model().config(), output));
@@ -189,11 +182,10 @@ void OutputTest::KonecTestProud() {
     e.abandonExchange();
     exitAfterCycle_ = false;
     e.Clear_TmrReqRec();
-    live_.page().useCaption = Tr(live_text::kUse);
+    live_.editPage().useCaption = Tr(live_text::kUse);
     e.EnableCommands(true);
     e.operation().clear();
     live_.syncExitTesting();
-    emit live_.operationFinished(ProcessOutputTest);
 }
 
 }  // namespace lmk17

@@ -27,8 +27,6 @@ public:
     // "Exit Testing"; true when leaving test mode was started (or, during an
     // automatic cycle, arranged for the end of the cycle).
     bool exitTesting();  // ZrusTPrBtnClick
-    // Leaving a value edit (index 0..2).
-    void TPrHodnEdtExit(int index);  // "test current value edit, exit"
 
     void TestProud();       // "test the current": the step function
     void KonecTestProud();  // "end of the current test"

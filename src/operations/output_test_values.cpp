@@ -5,14 +5,13 @@
 
 namespace lmk17 {
 
-QString NormaliseTestValueText(const QString& text, const OutputTypeEntry& output) {
+std::optional<QString> NormaliseTestValueText(const QString& text, const OutputTypeEntry& output) {
     const double tLo = output.q[15];
     const double tHi = output.q[16];
     double typed = 0.0;
-    if (!ParseFieldNumber(text, typed)) return QString::asprintf(" %.4g", tHi * output.k);
-    double x = typed / output.k;
-    if (x >= 0 && x < tLo) x = tLo;
-    if (x > tHi) x = tHi;
+    if (!ParseFieldNumber(text, typed)) return std::nullopt;
+    const double x = typed / output.k;
+    if (x >= 0 && (x < tLo || x > tHi)) return std::nullopt;
     return QString::asprintf(" %.4g", x * output.k);
 }
 

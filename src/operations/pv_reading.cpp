@@ -42,7 +42,7 @@ bool PvReading::outputTestWaiting() {
 
 bool PvReading::readOrStop() {
     TransactionEngine& e = engine();
-    ToolsPage& page = live_.page();
+    ToolsPage& page = live_.editPage();
     if (e.operation().processCode == ProcessPV) {
         KonecPVRead();
         live_.syncExitTesting();
@@ -52,7 +52,7 @@ bool PvReading::readOrStop() {
     page.periodText = NormalisePeriod(page.periodText).text;
     page.exitTestingEnabled = false;
     e.Clear_TmrReqRec();
-    live_.notifyChanged();
+    live_.announce();
     if (live_.session().startOperation(ProcessPV, kStepStart)) return true;
     live_.syncExitTesting();
     return false;
@@ -64,11 +64,10 @@ void PvReading::KonecPVRead() {
     // end here, as StopOperation ends them.
     e.abandonExchange();
     e.Clear_TmrReqRec();
-    live_.page().pvReadCaption = Tr(live_text::kRead);
+    live_.editPage().pvReadCaption = Tr(live_text::kRead);
     e.operation().clear();
     e.EnableCommands(true);
-    live_.notifyChanged();
-    emit live_.operationFinished(ProcessPV);
+    live_.announce();
 }
 
 void PvReading::stopFromEngine() {
@@ -100,10 +99,10 @@ void PvReading::ReadPV() {
                 op.step = outputTestWaiting() ? kStepResume : kStepInterval;
                 continue;
             case kStepInterval:
-                if (live_.page().intervalReading) {
-                    const PeriodEdit period = NormalisePeriod(live_.page().periodText);
-                    live_.page().pvReadCaption = Tr(live_text::kStop);
-                    live_.notifyChanged();
+                if (live_.editPage().intervalReading) {
+                    const PeriodEdit period = NormalisePeriod(live_.editPage().periodText);
+                    live_.editPage().pvReadCaption = Tr(live_text::kStop);
+                    live_.announce();
                     e.Req4TmrReqRec(TmrReqRec::kPeriodic, ProcessPV, period.ms(), kStepResume);
                     op.step = OperationRecord::kWaitingForSlot;
                     return;
@@ -167,7 +166,7 @@ void PvReading::takeOutput() {
 // Step 60 without a device error.
 void PvReading::show() {
     TransmitterSession& s = live_.session();
-    ToolsPage& page = live_.page();
+    ToolsPage& page = live_.editPage();
     const OutputTypeEntry& output = OutputOf(s);
     const int fw = s.model().firmwareNumber();
     page.pvText = PvLabelText(pv_, s.model().config());
@@ -191,7 +190,7 @@ void PvReading::show() {
 // Step 80: the error list and the error-state output.
 void PvReading::showDeviceErrors() {
     TransmitterSession& s = live_.session();
-    ToolsPage& page = live_.page();
+    ToolsPage& page = live_.editPage();
     const OutputTypeEntry& output = OutputOf(s);
     const TransmitterConfig& config = s.model().config();
     page.pvText = PvLabelText(pv_, config);
@@ -205,7 +204,7 @@ void PvReading::showDeviceErrors() {
 }
 
 void PvReading::report(double output, double position) {
-    const ToolsPage& page = live_.page();
+    const ToolsPage& page = live_.editPage();
     PvReadingResult r;
     r.pv = pv_;
     r.output = output;
@@ -216,7 +215,7 @@ void PvReading::report(double output, double position) {
     r.pvText = page.pvText;
     r.outputText = page.outputText;
     r.errorLines = page.errorLines;
-    live_.notifyChanged();
+    live_.announce();
     emit live_.pvReadingDone(r);
 }
 
@@ -232,7 +231,7 @@ void PvReading::finishReading() {
         live_.outputTest().TestProud();
         return;
     }
-    if (live_.page().intervalReading && !e.timedRequest().empty()) {
+    if (live_.editPage().intervalReading && !e.timedRequest().empty()) {
         op.step = OperationRecord::kWaitingForSlot;
         return;
     }

@@ -94,6 +94,12 @@ QStringList DeviceErrorLines(quint16 status) {
     return lines;
 }
 
+std::optional<PeriodEdit> TypedPeriod(const QString& text) {
+    double v = 0.0;
+    if (!ParseFieldNumber(text, v) || v < 0.2 || v > 15.0) return std::nullopt;
+    return NormalisePeriod(text);
+}
+
 PeriodEdit NormalisePeriod(const QString& text) {
     PeriodEdit p;
     double v = 15.0;

@@ -64,6 +64,9 @@ struct PeriodEdit {
     int ms() const { return int(seconds * 1000.0); }
 };
 PeriodEdit NormalisePeriod(const QString& text);
+// The same for what the user typed: nullopt when the text is no number or
+// lies outside 0.2..15 s (refused with a message; the last value stays).
+std::optional<PeriodEdit> TypedPeriod(const QString& text);
 
 // A number typed by the user into a field (empty reads as 0) into value;
 // false, and value untouched, when the text is no finite number.

@@ -1,8 +1,11 @@
 #include "operations/transmitter_session.h"
 
+#include <QCoreApplication>
 #include "config/catalogue.h"
 #include "config/defaults.h"
 #include "config/validation_model.h"
+
+#include "link/engine_texts.h"
 #include "link/result_codes.h"
 #include "operations/day_number.h"
 #include "operations/operation_texts.h"
@@ -33,8 +36,30 @@ TransmitterSession::TransmitterSession(TransactionEngine& engine, ConfigModel& m
 
 TransmitterSession::~TransmitterSession() = default;
 
+// The one definition of "an operation is in progress": its ProcessCode or
+// its step is set, or a request is outstanding.
 bool TransmitterSession::busy() const {
-    return engine_.operation().running() || engine_.requestOutstanding();
+    const OperationRecord& op = engine_.operation();
+    return op.running() || op.step != 0 || engine_.requestOutstanding();
+}
+
+// ---- the program's end ---------------------------------------------------------------
+
+bool TransmitterSession::confirmShutdown(const QString& question) {
+    if (!busy())
+        return ui_.question(Question::CloseApplication, MessageKind::Confirmation, question);
+    return engine_.AskPausingOperation(Question::CloseApplication, MessageKind::Confirmation,
+                                       question);
+}
+
+OperationRecord TransmitterSession::stopForShutdown() {
+    const OperationRecord was = engine_.operation();
+    if (!busy()) return {};
+    engine_.StopOperation();
+    if (was.processCode == ProcessWriteConfig)
+        ui_.message(MessageKind::Warning,
+                    QCoreApplication::translate("Link", texts::kWriteDeclined));
+    return was;
 }
 
 // ---- starts -----------------------------------------------------------------------
@@ -95,6 +120,7 @@ void TransmitterSession::ReadVyrCislo() {
 }
 
 bool TransmitterSession::CheckAll(ConfigView* controls, CheckOutcome* check) {
+    if (!controls && model_.controlsShown()) controls = &model_.controlsForCompleteCheck();
     ConfigView own = model_.view();
     CheckOutcome outcome = lmk17::CheckAll(model_, controls ? *controls : own, controls == nullptr);
     for (const CheckMessage& m : outcome.messages) ui_.message(m.kind, m.text);
@@ -135,7 +161,6 @@ void TransmitterSession::RestoreBackup() {
 
 void TransmitterSession::FinishConfigSequence(bool writing) {
     engine_.ShowProgress(false);
-    const ConfigIdentity before = model_.identity();
     {
         ConfigModel::Edit edit = model_.edit();
         RVCPomVar2RVCVar(working_, edit.identity(), edit.config());
@@ -146,13 +171,9 @@ void TransmitterSession::FinishConfigSequence(bool writing) {
     if (!writing) {
         readInProgress_ = false;
         emit model_.linearizationTablesCleared();
-        if (before.typeIndex != working_.typeIndex ||
-            before.firmwareIndex != working_.firmwareIndex)
-            emit typeSetupRequested(working_.typeIndex, working_.firmwareIndex);
         model_.PushUndo(backup_);
     }
     const bool corrupt = model_.RefreshFromConfig();
-    emit configurationReplaced();
     if (writing) ui_.message(MessageKind::Information, Tr(operation_text::kWrittenOk));
     if (corrupt)
         model_.setUnsavedChanges(true);
@@ -193,7 +214,6 @@ void TransmitterSession::PresetCorruptConfiguration() {
     emit inputPageRequested();
     model_.RefreshFromConfig();
     emit model_.linearizationTablesCleared();
-    emit configurationReplaced();
     outcome_ = OperationOutcome::CorruptPreset;
     engine_.StopOperation();
 }

@@ -66,6 +66,15 @@ public:
     bool busy() const;
     OperationOutcome lastOutcome() const { return outcome_; }
 
+    // ---- the program's end -----------------------------------------------------
+    // The close procedure's question (ApplClose): with an operation running it
+    // is asked with the operation paused; No lets the operation go on.
+    bool confirmShutdown(const QString& question);
+    // Ends whatever runs because the program (or the command) ends. A write
+    // cut short leaves the transmitter's mark of an unfinished write: the user
+    // is warned. Returns the operation that was stopped (empty when none).
+    OperationRecord stopForShutdown();
+
     // ---- identity ----------------------------------------------------------------
     DeviceIdentity& workingIdentity() { return working_; }
     const DeviceIdentity& workingIdentity() const { return working_; }
@@ -85,11 +94,6 @@ public:
 signals:
     // The window brings up its "Input" page.
     void inputPageRequested();
-    // The type or firmware changed: the window rebuilds its type-dependent parts.
-    void typeSetupRequested(int typeIndex, int firmwareIndex);
-    // The record was replaced as a whole (read, preset, restore): the window
-    // shows model().view() again.
-    void configurationReplaced();
     // The operation started through the session has ended.
     void operationEnded(OperationOutcome outcome);
 

@@ -39,14 +39,29 @@ TransmitterStack::TransmitterStack(UserInteraction& ui, QObject* parent)
     // A monitoring run outlives a lost port: its watch reopens this one.
     monitoring_->setPort(port_.get());
 
-    connect(engine, &TransactionEngine::commandsEnabledChanged, this,
-            &TransmitterStack::commandStatesChanged);
-    connect(model_.get(), &ConfigModel::viewChanged, this, &TransmitterStack::commandStatesChanged);
-    connect(model_.get(), &ConfigModel::identityChanged, this,
-            &TransmitterStack::commandStatesChanged);
-    connect(monitoring_.get(), &MonitoringEngine::activeChanged, this,
-            &TransmitterStack::commandStatesChanged);
-    connect(live_.get(), &LiveReadings::pageChanged, this, &TransmitterStack::commandStatesChanged);
+    // Every change the command states depend on: the engine's state, the
+    // configuration's presence, origin, range and identity, undo, monitoring,
+    // the repeating live operations, the port.
+    const auto refresh = [this] { refreshCommandStates(); };
+    connect(engine, &TransactionEngine::commandsEnabledChanged, this, refresh);
+    ConfigModel* model = model_.get();
+    connect(model, &ConfigModel::viewChanged, this, refresh);
+    connect(model, &ConfigModel::configChanged, this, refresh);
+    connect(model, &ConfigModel::identityChanged, this, refresh);
+    connect(model, &ConfigModel::originChanged, this, refresh);
+    connect(model, &ConfigModel::undoAvailable, this, refresh);
+    connect(model, &ConfigModel::controlsChanged, this, refresh);
+    connect(monitoring_.get(), &MonitoringEngine::activeChanged, this, refresh);
+    connect(live_.get(), &LiveReadings::pageChanged, this, refresh);
+    connect(connection_.get(), &PortConnection::statusChanged, this, refresh);
+    states_ = computeCommandStates();
+
+    // The operations' own pages come forward.
+    connect(session_.get(), &TransmitterSession::inputPageRequested, this,
+            [this] { requestPage(MainPage::Input); });
+    connect(monitoring_.get(), &MonitoringEngine::activeChanged, this, [this](bool active) {
+        if (active) requestPage(MainPage::Monitoring);
+    });
     // The connection's status follows a run's lost and reopened port.
     connect(monitoring_.get(), &MonitoringEngine::portLostChanged, connection_.get(),
             &PortConnection::setPortLostByRun);
@@ -62,10 +77,17 @@ TransmitterStack::~TransmitterStack() {
 }
 
 bool TransmitterStack::idle() const {
-    return !engine_->operation().running() && !engine_->requestOutstanding();
+    return !session_->busy();
 }
 
-CommandStates TransmitterStack::commandStates() const {
+void TransmitterStack::refreshCommandStates() {
+    const CommandStates states = computeCommandStates();
+    if (states == states_) return;
+    states_ = states;
+    emit commandStatesChanged(states_);
+}
+
+CommandStates TransmitterStack::computeCommandStates() const {
     CommandContext context;
     context.monitoringRuns = monitoring_->active();
     context.configurationPresent = model_->hasConfiguration();
@@ -75,6 +97,7 @@ CommandStates TransmitterStack::commandStates() const {
     const TmrReqRec& slot = engine_->timedRequest();
     context.pvReadingRepeats = !slot.empty() && slot.processCode == ProcessPV;
     context.outputTestRepeats = !slot.empty() && slot.processCode == ProcessOutputTest;
+    context.undoAvailable = model_->undoEnabled();
     return CommandStatesFor(engine_->commandsEnabled(), context);
 }
 

@@ -4,7 +4,10 @@
 #include <functional>
 #include <memory>
 
+#include "files/config_load.h"
+#include "files/config_save.h"
 #include "link/enable_commands.h"
+#include "operations/main_pages.h"
 #include "operations/operation_outcome.h"
 
 namespace lmk17 {
@@ -59,12 +62,43 @@ public:
     MonitorLog& monitorLog() { return *log_; }
     MonitoringEngine& monitoring() { return *monitoring_; }
 
-    // No operation runs and no request is outstanding.
+    // No operation runs and no request is outstanding (the session's busy()).
     bool idle() const;
 
     // What the main window enables now (EnableCommands), from the engine's
-    // state, the configuration, monitoring and the repeating live operations.
-    CommandStates commandStates() const;
+    // state, the configuration, monitoring, undo and the repeating live
+    // operations. commandStatesChanged() announces every change.
+    CommandStates commandStates() const { return states_; }
+
+    // ---- the page shown -----------------------------------------------------
+    MainPage page() const { return page_; }
+    // The user picks a page (a tab, the "&View" menu): returns the page that
+    // shows (PageAfterTabChange). Showing "Tools" starts its live fields
+    // afresh.
+    MainPage showPage(MainPage wanted);  // ZalozkaChange
+    // An operation's own page comes forward (pageRequested): Read, Write,
+    // defaults and Load show "Input", the working time "Information", PV and
+    // CJ "Tools", a monitoring start "Monitoring".
+    void requestPage(MainPage page);
+
+    // ---- the main window's commands (refused while an operation runs) --------
+    // "&Load Configuration": asks about unsaved changes, then for the file.
+    LoadOutcome loadConfiguration(const std::function<QString()>& askFileName);  // DiskLoadBtnClick
+    // A file dropped on the window or named on the command line.
+    LoadOutcome loadConfigurationFile(const QString& fileName, bool silent);  // DiskLoadPom
+    // "&Save Configuration": the complete check, then the file, then the save.
+    SaveOutcome saveConfiguration(const std::function<QString()>& askFileName);  // DiskSaveBtnClick
+    bool setDefaultConfiguration();  // ZaklKonfigMnuClick
+    bool undo();                     // ZpetMnuClick
+    // The live readings of the menu: their page first, then the reading.
+    bool readWorkingTime();    // WorkTimeMnuClick
+    bool readPv();             // PVReadMnuClick
+    bool readCjTemperature();  // CJReadMnuClick
+    // Esc in the main window or the progress window: breaks the running operation.
+    void breakOperation();
+    // Runs a command that must not overlap an operation (print, PDF, the
+    // ordering code); false when refused.
+    bool whenIdle(const std::function<void()>& command);
 
     // Starts an operation (start returns false when nothing was started) and
     // runs the event loop until the session reports its end. Returns its
@@ -73,10 +107,15 @@ public:
     OperationOutcome runOperation(const std::function<bool()>& start, int timeoutMs = -1);
 
 signals:
-    // Anything commandStates() depends on may have changed.
-    void commandStatesChanged();
+    // The command states changed (EnableCommands): the window applies them.
+    void commandStatesChanged(const CommandStates& states);
+    // The window brings this page forward.
+    void pageRequested(MainPage page);
 
 private:
+    void refreshCommandStates();
+    CommandStates computeCommandStates() const;
+
     UserInteraction& ui_;
     std::unique_ptr<TCommPortDriver> port_;
     std::unique_ptr<PortList> ports_;
@@ -87,6 +126,8 @@ private:
     std::unique_ptr<LiveReadings> live_;
     std::unique_ptr<MonitorLog> log_;
     std::unique_ptr<MonitoringEngine> monitoring_;
+    CommandStates states_;
+    MainPage page_ = MainPage::Input;
 };
 
 }  // namespace lmk17

@@ -38,12 +38,11 @@ void WorkingTimeReading::ProCasUpdate() {
     seconds = std::clamp<qint64>(seconds, 0, std::numeric_limits<qint32>::max());
     s.model().edit().config().WorkingTime = qint32(seconds);
     const QString text = FormatWorkingTime(seconds);
-    live_.page().workingTimeText = text;
+    live_.editPage().workingTimeText = text;
     op.clear();
     e.EnableCommands(true);
-    live_.notifyChanged();
+    live_.announce();
     emit live_.workingTimeDone(qint32(seconds), text);
-    emit live_.operationFinished(ProcessWorkingTime);
 }
 
 }  // namespace lmk17

@@ -51,12 +51,17 @@ TEST(LiveCli, ReadingsAgainstTheSimulator) {
          0,
          "value 8 mA:  PV: 325  °C   output: 8 mA   test mode: active   device errors: none\n"},
         {{"--type", "K8410H10", "--firmware", "1.90"},
-         {"output-test", "--cycle", "4,8,30", "--period", "0.2", "--count", "4"},
+         {"output-test", "--cycle", "4,8,20", "--period", "0.2", "--count", "4"},
          0,
          "value 4 mA:  PV: 325  °C   output: 4 mA   test mode: active   device errors: none\n"
          "value 8 mA:  PV: 325  °C   output: 8 mA   test mode: active   device errors: none\n"
-         "value 25 mA:  PV: 325  °C   output: 25 mA   test mode: active   device errors: none\n"
+         "value 20 mA:  PV: 325  °C   output: 20 mA   test mode: active   device errors: none\n"
          "value 4 mA:  PV: 325  °C   output: 4 mA   test mode: active   device errors: none\n"},
+        // A value outside the output test range drives nothing.
+        {{"--type", "K8410H10", "--firmware", "1.90"},
+         {"output-test", "--cycle", "4,8,30", "--period", "0.2", "--count", "4"},
+         2,
+         ""},
         {{"--type", "K8410H10"},
          {"output-test", "--exit"},
          0,

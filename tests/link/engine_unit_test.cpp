@@ -668,6 +668,11 @@ TEST(EngineCommands, WhatFollowsTheCommandState) {
         EXPECT_EQ(s.outputTestGroupGrey, !c.context.outputTestAllowed);
         EXPECT_EQ(s.pvRead, c.pvRead);
         EXPECT_EQ(s.outputTestUse, c.use);
+        // Undo follows the state when the stack holds a copy.
+        CommandContext withUndo = c.context;
+        withUndo.undoAvailable = true;
+        EXPECT_EQ(CommandStatesFor(c.enabled, withUndo).undo, c.enabled);
+        EXPECT_FALSE(s.undo);
     }
 }
 

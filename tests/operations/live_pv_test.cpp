@@ -88,8 +88,8 @@ TEST_P(LivePvTestMode, ShowsTheTestOutput) {
     LiveSimRig rig({Profile("K8410H10", GetParam())});
     ASSERT_TRUE(rig.started);
     ASSERT_TRUE(rig.readConfiguration());
-    rig.live.page().selectedValue = 0;
-    rig.live.page().valueTexts[0] = QStringLiteral(" 8.000");
+    rig.live.selectTestValue(0);
+    ASSERT_TRUE(rig.live.leaveTestValueEdit(0, QStringLiteral(" 8.000")));
     rig.live.useOrStopOutputTest();
     ASSERT_TRUE(rig.waitIdle());
     const ToolsPage& page = rig.live.page();
@@ -106,7 +106,7 @@ TEST_P(LivePvTestMode, ShowsTheTestOutput) {
     EXPECT_EQ(page.outputText, QStringLiteral("8 mA"));
 
     // Interval reading keeps "Exit Testing" off.
-    rig.live.page().intervalReading = true;
+    rig.live.setIntervalReading(true);
     rig.live.readOrStopPv();
     ASSERT_TRUE(LiveSimRig::waitFor([&] { return page.pvReadCaption == QStringLiteral("Stop"); }));
     ASSERT_TRUE(LiveSimRig::waitFor([&] { return rig.engine.operation().waitingForSlot(); }));
@@ -125,9 +125,9 @@ TEST(LivePvInterval, RepeatsAtTheEditedPeriod) {
     ASSERT_TRUE(rig.readConfiguration());
     int readings = 0;
     QObject::connect(&rig.live, &LiveReadings::pvReadingDone, [&] { ++readings; });
-    ToolsPage& page = rig.live.page();
-    page.intervalReading = true;
-    page.periodText = QStringLiteral("0,1");
+    const ToolsPage& page = rig.live.page();
+    rig.live.setIntervalReading(true);
+    ASSERT_TRUE(rig.live.leavePeriodEdit(QStringLiteral("0,2")));
     rig.live.readOrStopPv();
     EXPECT_EQ(page.periodText, QStringLiteral("  0.2"));
     ASSERT_TRUE(LiveSimRig::waitFor([&] { return readings >= 1; }));

@@ -83,8 +83,8 @@ TEST(OperationEnds, ClosedPortEndsTheOperationAtOnce) {
     } cases[] = {
         {"interval PV reading waiting for its period",
          [](LiveSimRig& rig) {
-             rig.live.page().intervalReading = true;
-             rig.live.page().periodText = QStringLiteral("15");
+             rig.live.setIntervalReading(true);
+             rig.live.leavePeriodEdit(QStringLiteral("15"));
              return rig.live.readOrStopPv() &&
                     LiveSimRig::waitFor([&] { return rig.engine.operation().waitingForSlot(); });
          }},

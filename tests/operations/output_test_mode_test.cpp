@@ -27,14 +27,21 @@ TEST(OutputTestValues, EditRulesAndSentValue) {
         const OutputTypeEntry* output;
         const char* typed;
         const char* shown;
-    } edits[] = {{&ma, " 12.000", " 12"},  {&ma, "1", " 3"},          {&ma, "30", " 25"},
-                 {&ma, "4,5", " 4.5"},     {&ma, "-5", " -5"},        {&ma, "abc", " 25"},
-                 {&ma, "", " 3"},          {&volt, "12", " 12"},      {&volt, "14", " 13"},
-                 {&volt, "-200", " -200"}, {&ma, "12.3456", " 12.35"}};
-    for (const auto& e : edits)
-        EXPECT_EQ(NormaliseTestValueText(QString::fromLatin1(e.typed), *e.output),
-                  QString::fromLatin1(e.shown))
-            << e.typed;
+    } edits[] = {{&ma, " 12.000", " 12"}, {&ma, "1", nullptr},      {&ma, "30", nullptr},
+                 {&ma, "3", " 3"},        {&ma, "25", " 25"},       {&ma, "25.01", nullptr},
+                 {&ma, "2.99", nullptr},  {&ma, "4,5", " 4.5"},     {&ma, "-5", " -5"},
+                 {&ma, "abc", nullptr},   {&ma, "", nullptr},       {&volt, "12", " 12"},
+                 {&volt, "14", nullptr},  {&volt, "-200", " -200"}, {&ma, "12.3456", " 12.35"},
+                 {&ma, "1e9", nullptr},   {&ma, "12mA", nullptr}};
+    for (const auto& e : edits) {
+        const std::optional<QString> shown =
+            NormaliseTestValueText(QString::fromLatin1(e.typed), *e.output);
+        if (e.shown)
+            EXPECT_EQ(shown.value_or(QStringLiteral("refused")), QString::fromLatin1(e.shown))
+                << e.typed;
+        else
+            EXPECT_FALSE(shown.has_value()) << e.typed;
+    }
 
     TransmitterConfig c;  // gain 1, offset 0
     EXPECT_DOUBLE_EQ(TestValueToSend(0.012, 160, c, ma), 12.0);
@@ -74,7 +81,7 @@ TEST_P(OutputTestSingle, SendsTheValueTheFirmwareExpects) {
     ASSERT_TRUE(rig.readConfiguration());
     rig.live.presetTestValues();
     EXPECT_EQ(rig.live.page().valueTexts[1], QStringLiteral(" 12.000"));
-    rig.live.page().selectedValue = 1;
+    rig.live.selectTestValue(1);
     rig.taken.clear();
     rig.live.useOrStopOutputTest();
     ASSERT_TRUE(rig.waitIdle());
@@ -108,12 +115,10 @@ TEST(OutputTestCycle, StepsThroughTheValuesAndExits) {
     LiveSimRig rig({Profile("K8410H10", 185)});
     ASSERT_TRUE(rig.started);
     ASSERT_TRUE(rig.readConfiguration());
-    ToolsPage& page = rig.live.page();
-    page.valueTexts = {QStringLiteral(" 4.000"), QStringLiteral(" 12.000"),
-                       QStringLiteral(" 20.000")};
-    page.selectedValue = 1;
-    page.automatic = true;
-    page.testPeriodText = QStringLiteral("0.2");
+    const ToolsPage& page = rig.live.page();
+    rig.live.selectTestValue(1);
+    rig.live.setAutomaticTesting(true);
+    ASSERT_TRUE(rig.live.leaveTestPeriodEdit(QStringLiteral("0.2")));
     rig.taken.clear();
     rig.live.useOrStopOutputTest();
     EXPECT_EQ(page.testPeriodText, QStringLiteral("  0.2"));
@@ -149,9 +154,9 @@ TEST(OutputTestCycle, StopKeepsTheTestMode) {
     LiveSimRig rig({Profile("K8410H10", 191)});
     ASSERT_TRUE(rig.started);
     ASSERT_TRUE(rig.readConfiguration());
-    ToolsPage& page = rig.live.page();
-    page.automatic = true;
-    page.testPeriodText = QStringLiteral("0.2");
+    const ToolsPage& page = rig.live.page();
+    rig.live.setAutomaticTesting(true);
+    ASSERT_TRUE(rig.live.leaveTestPeriodEdit(QStringLiteral("0.2")));
     rig.live.useOrStopOutputTest();
     ASSERT_TRUE(LiveSimRig::waitFor([&] { return rig.writesOf(220).size() >= 2; }));
     ASSERT_TRUE(LiveSimRig::waitFor([&] { return rig.engine.operation().waitingForSlot(); }));
@@ -166,17 +171,28 @@ TEST(OutputTestCycle, StopKeepsTheTestMode) {
     EXPECT_TRUE(page.exitTestingEnabled);
 }
 
-TEST(OutputTestSingle, UnreadableValueLeavesTestMode) {
+// A typing slip in a value edit must never reach the loop: the edit refuses
+// it with a message naming the range, the last value stays and Use sends that.
+TEST(OutputTestSingle, MistypedValueIsRefusedAndTheLastValueSent) {
     LiveSimRig rig({Profile("K8410H10", 191)});
     ASSERT_TRUE(rig.started);
     ASSERT_TRUE(rig.readConfiguration());
-    rig.live.page().valueTexts[0] = QStringLiteral("12 mA");
+    ASSERT_TRUE(rig.live.leaveTestValueEdit(0, QStringLiteral("8")));
+    for (const char* typed : {"12mA", "l2", "1e9", "30", "1", ""}) {
+        rig.ui.shown.clear();
+        EXPECT_FALSE(rig.live.leaveTestValueEdit(0, QString::fromLatin1(typed))) << typed;
+        ASSERT_EQ(rig.ui.shown.size(), 1u) << typed;
+        EXPECT_EQ(rig.ui.last(),
+                  QStringLiteral("The output test value must be a number from 3 to 25 mA (a "
+                                 "negative value leaves output test mode). The value 8 stays."))
+            << typed;
+        EXPECT_EQ(rig.live.page().valueTexts[0], QStringLiteral(" 8")) << typed;
+    }
     rig.taken.clear();
     rig.live.useOrStopOutputTest();
     ASSERT_TRUE(rig.waitIdle());
-    EXPECT_EQ(WrittenValues(rig), std::vector<float>{-200.0f});
-    EXPECT_EQ(rig.live.page().valueTexts[0], QStringLiteral(" -200.000"));
-    EXPECT_FALSE(rig.live.page().testModeVisible);
+    ASSERT_EQ(rig.writesOf(220).size(), 1u);
+    EXPECT_TRUE(rig.live.page().testModeVisible);
 }
 
 TEST(OutputTestSingle, DeviceErrorEndsTheTestBelow190) {

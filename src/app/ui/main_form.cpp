@@ -89,12 +89,11 @@ TMainForm::TMainForm(SettingsStore& store, QWidget* parent) : QMainWindow(parent
     wireStack();
     createPrinting();
     setAcceptDrops(true);
-    connect(&m_stack->model(), &ConfigModel::unsavedChanged, this, &TMainForm::refreshCaption);
     refreshCaption();
 
     m_tabs->setCurrentIndex(InputPage);
     connect(m_tabs, &QTabWidget::currentChanged, this, &TMainForm::ZalozkaChange);
-    EnableCommands();
+    EnableCommands(m_stack->commandStates());
 
     // Fixed size: whatever the pages, fonts and language need, no more.
     setWindowFlag(Qt::WindowMaximizeButtonHint, false);
@@ -139,7 +138,7 @@ void TMainForm::createActions() {
     for (int i = 0; i < 5; ++i) {
         ViewPageMnu[i] = make(pageNames[i], QStringLiteral("ViewPage%1Mnu").arg(i));
         connect(ViewPageMnu[i], &QAction::triggered, this,
-                [this, i] { m_tabs->setCurrentIndex(i); });
+                [this, i] { showPage(m_stack->showPage(static_cast<MainPage>(i))); });
     }
     OptionsMnu = make(tr("Options"), "OptionsMnu");
     // F1 opens the help of the control that has the focus (keyPressEvent).
@@ -217,7 +216,8 @@ void TMainForm::createPages() {
         new TOutputPage(*m_configControls, m_pages[OutputPage]));
     m_pages[InformationPage]->layout()->addWidget(
         new TInfoPage(*m_configControls, m_pages[InformationPage]));
-    setConfigControls(&m_configControls->controls());
+    // The complete check of Save, Write and Print takes what the pages show.
+    m_stack->model().setControlsShown(true);
     connect(this, &TMainForm::checkFailed, m_configControls, &ConfigControls::focusRefusal);
     auto* input = m_pages[InputPage]->findChild<TInputPage*>();
     connect(input, &TInputPage::linearizationRequested, this,
@@ -357,46 +357,34 @@ void TMainForm::showStatus(const QString& text) {
 
 // ---- EnableCommands, pages, keys ---------------------------------------------------------
 
-bool TMainForm::operationRunning() const {
-    const TransactionEngine& e = m_stack->engine();
-    return e.operation().processCode != ProcessNone || e.operation().step != 0 ||
-           e.requestOutstanding();
-}
-
-void TMainForm::EnableCommands() {
-    const CommandStates s = m_stack->commandStates();
+// EnableCommands: the states the stack announces, applied as they are.
+void TMainForm::EnableCommands(const CommandStates& s) {
     if (s.hourglass)
         setCursor(Qt::WaitCursor);
     else
         unsetCursor();
     for (QMenu* m : {FileMnu, EditMnu, ViewMnu, SettingsMnu})
         m->menuAction()->setEnabled(s.generalMenus);
-    // The shortcuts of a disabled menu must not act either.
-    for (QAction* a : {LoadConfMnu, ExitMnu, OptionsMnu}) a->setEnabled(s.generalMenus);
+    // The shortcuts of a disabled menu must not act either; "&Exit" always
+    // acts (the close procedure decides).
+    for (QAction* a : {LoadConfMnu, OptionsMnu}) a->setEnabled(s.generalMenus);
     for (QAction* a : ViewPageMnu) a->setEnabled(s.generalMenus);
     if (s.transmitterMenu) TransmitterMnu->menuAction()->setEnabled(*s.transmitterMenu);
     ReadConfMnu->setEnabled(s.readConfiguration);
-    ZpetMnu->setEnabled(s.generalMenus && m_stack->model().undoEnabled());
+    ZpetMnu->setEnabled(s.undo);
     m_commands.apply(s);
 }
 
+// ZalozkaChange: the stack says which page shows.
 void TMainForm::ZalozkaChange(int index) {
-    if (m_revertingTab) return;
-    const auto go = [this](int page) {
-        m_revertingTab = true;
-        m_tabs->setCurrentIndex(page);
-        m_revertingTab = false;
-    };
-    if (operationRunning() && !m_stack->monitoring().active()) {
-        go(m_currentPage);
-        return;
-    }
-    if (m_stack->monitoring().active() && index != MonitoringPage) {
-        go(MonitoringPage);
-        index = MonitoringPage;
-    }
-    m_currentPage = index;
-    if (index == ToolsPage) emit toolsPageShown();
+    if (m_obeyingPage) return;
+    showPage(m_stack->showPage(static_cast<MainPage>(index)));
+}
+
+void TMainForm::showPage(MainPage page) {
+    m_obeyingPage = true;
+    m_tabs->setCurrentIndex(static_cast<int>(page));
+    m_obeyingPage = false;
 }
 
 bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
@@ -417,8 +405,8 @@ void TMainForm::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Escape) {
         if (m_about->isVisible())
             m_about->hide();
-        else if (operationRunning())
-            m_stack->engine().BreakOperation();
+        else
+            m_stack->breakOperation();
         return;
     }
     QMainWindow::keyPressEvent(event);

@@ -12,6 +12,8 @@
 #include "app/ui/command_controls.h"
 #include "common/ui/message_box_interaction.h"
 #include "config/validation.h"
+#include "link/enable_commands.h"
+#include "operations/main_pages.h"
 
 namespace lmk17 {
 
@@ -68,9 +70,6 @@ public:
     CommandControls& commandControls() { return m_commands; }
     QTabWidget* Zalozka() const { return m_tabs; }  // the page tabs
     QWidget* page(Page p) const { return m_pages[p]; }
-    // The controls of the configuration pages, for the complete check of
-    // Write, Save and the ordering code; without them the record's values.
-    void setConfigControls(ConfigView* controls) { m_controls = controls; }
 
     TPrubehForm* PrubehForm() const { return m_progress; }
     TSplForm* SplForm() const { return m_about; }
@@ -120,9 +119,6 @@ public:
     QLabel* LogoPnl = nullptr;
 
 signals:
-    // The "Tools" page has become the active page: its live fields start
-    // afresh.
-    void toolsPageShown();
     // The complete check refused the record: the page has been brought up;
     // the page focuses the edit named.
     void checkFailed(const CheckOutcome& check);
@@ -148,9 +144,10 @@ private:
     static constexpr char kHelpContextProperty[] = "helpContext";
 
     // EnableCommands: the main window's controls in the states the stack gives.
-    void EnableCommands();
+    void EnableCommands(const CommandStates& states);
     void ZalozkaChange(int index);
-    bool operationRunning() const;
+    // Brings the page the stack names forward.
+    void showPage(MainPage page);
     void refreshCaption();
     void showStatus(const QString& text);
 
@@ -191,13 +188,9 @@ private:
     MessageBoxInteraction m_ui;
     std::unique_ptr<TransmitterStack> m_stack;
     CommandControls m_commands;
-    ConfigView* m_controls = nullptr;
     ConfigControls* m_configControls = nullptr;  // shared by the configuration pages
-    std::unique_ptr<ConfigView> m_recordControls;
     bool m_demo = false;
-    bool m_closing = false;
-    int m_currentPage = InputPage;
-    bool m_revertingTab = false;
+    bool m_obeyingPage = false;  // the tab follows the stack's page
 
     QTabWidget* m_tabs = nullptr;
     QWidget* m_pages[5] = {};

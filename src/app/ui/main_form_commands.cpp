@@ -27,26 +27,25 @@
 
 namespace lmk17 {
 
+// Every signal of the stack the main window follows, in one place.
 void TMainForm::wireStack() {
     TransactionEngine& engine = m_stack->engine();
-    connect(&engine, &TransactionEngine::commandsEnabledChanged, this, &TMainForm::EnableCommands);
+    connect(m_stack.get(), &TransmitterStack::commandStatesChanged, this,
+            &TMainForm::EnableCommands);
+    connect(m_stack.get(), &TransmitterStack::pageRequested, this, &TMainForm::showPage);
     connect(&engine, &TransactionEngine::optionsDialogRequested, this, &TMainForm::OptionsMnuClick);
-    connect(m_progress, &TPrubehForm::breakRequested, &engine, [this] {
-        if (operationRunning()) m_stack->engine().BreakOperation();
-    });
+    connect(m_progress, &TPrubehForm::breakRequested, m_stack.get(),
+            &TransmitterStack::breakOperation);
     connect(m_progress, &TPrubehForm::closeRequested, this, &QWidget::close);
     connect(&m_stack->connection(), &PortConnection::statusChanged, this, &TMainForm::showStatus);
-    connect(&m_stack->model(), &ConfigModel::undoAvailable, this, &TMainForm::EnableCommands);
+    connect(&m_stack->model(), &ConfigModel::unsavedChanged, this, &TMainForm::refreshCaption);
     connect(m_options, &TSettingsForm::helpRequested, m_help, &HelpViewer::showContext);
     connect(m_adresa, &TAdresaForm::helpRequested, m_help, &HelpViewer::showContext);
     connect(m_progress, &TPrubehForm::helpRequested, m_help, &HelpViewer::showContext);
 }
 
 ConfigView& TMainForm::controls() {
-    if (m_controls) return *m_controls;
-    // Without the pages the complete check takes the record's own values.
-    m_recordControls = std::make_unique<ConfigView>(m_stack->model().view());
-    return *m_recordControls;
+    return m_stack->model().controlsForCompleteCheck();
 }
 
 void TMainForm::showCheckFailure(const CheckOutcome& check) {
@@ -70,33 +69,26 @@ void TMainForm::showCheckFailure(const CheckOutcome& check) {
 // ---- transmitter ----------------------------------------------------------------------
 
 void TMainForm::PrevodnikLoadBtnClick() {
-    if (operationRunning()) return;
     m_stack->session().startRead();
 }
 
 void TMainForm::PrevodnikSaveBtnClick() {
-    if (operationRunning()) return;
     CheckOutcome check;
-    if (m_stack->session().startWrite(m_controls, &check) == StartResult::CheckFailed)
+    if (m_stack->session().startWrite(nullptr, &check) == StartResult::CheckFailed)
         showCheckFailure(check);
 }
 
 void TMainForm::ZaklKonfigMnuClick() {
-    if (operationRunning()) return;
-    // The engine's stop routine also takes the working identification from
-    // the configuration again.
-    if (m_stack->model().setDefaultConfigurationCommand()) m_stack->engine().StopOperation();
+    m_stack->setDefaultConfiguration();
 }
 
 void TMainForm::ConfigRetMnuClick() {
-    const OrderingCodeCommandResult r = showOrderingCode(m_stack->model(), controls(), m_ui);
-    showCheckFailure(r.check);
+    m_stack->whenIdle(
+        [this] { showCheckFailure(showOrderingCode(m_stack->model(), controls(), m_ui).check); });
 }
 
 void TMainForm::ZpetMnuClick() {
-    if (operationRunning()) return;
-    if (m_stack->model().undo([](ConfigIdentity& identity) { DeriveIdentity(identity); }))
-        m_stack->engine().StopOperation();
+    m_stack->undo();
 }
 
 void TMainForm::AdresaBtnClick() {
@@ -125,17 +117,13 @@ QString TMainForm::askFileName(bool save, const QString& proposed) {
 }
 
 void TMainForm::DiskLoadBtnClick() {
-    if (operationRunning()) return;
     // An empty name (the dialog cancelled) is the core's to report.
-    DiskLoadCommand(m_stack->model(), askFileName(false, ProposedLoadName()), m_ui);
+    m_stack->loadConfiguration([this] { return askFileName(false, ProposedLoadName()); });
 }
 
 void TMainForm::DiskSaveBtnClick() {
-    if (operationRunning()) return;
-    ConfigModel& model = m_stack->model();
-    const QString file = askFileName(true, ProposedSaveName(model.config()));
-    if (file.isEmpty()) return;
-    const SaveOutcome r = DiskSave(model, controls(), file, m_ui, m_controls == nullptr);
+    const SaveOutcome r = m_stack->saveConfiguration(
+        [this] { return askFileName(true, ProposedSaveName(m_stack->model().config())); });
     showCheckFailure(r.check);
 }
 

@@ -6,6 +6,7 @@
 #include <QScreen>
 
 #include "app/app_texts.h"
+#include "app/port_settings.h"
 #include "app/ui/help_viewer.h"
 #include "app/ui/main_form.h"
 #include "app/ui/spl_form.h"
@@ -20,6 +21,7 @@
 #include "link/transaction_engine.h"
 #include "link/ui/settings_form.h"
 #include "monitoring/monitoring_engine.h"
+#include "operations/transmitter_session.h"
 #include "operations/transmitter_stack.h"
 
 namespace lmk17 {
@@ -49,16 +51,7 @@ void TMainForm::placeWindow() {
 }
 
 void TMainForm::restorePort() {
-    PortConnection& connection = m_stack->connection();
-    const SerialPortSettings& s = m_store.settings().serialPort;
-    connection.setBaudIndex(s.baudIndex);
-    connection.setParityIndex(s.parityIndex);
-    connection.setTransmitterAddress(s.slaveAddress);
-    connection.setMasterAddress(s.masterAddress);
-    m_stack->ports() = PortList::scan();
-    const bool stored = s.com != SerialPortSettings::kNoStoredPort || !s.device.isEmpty();
-    const int item = stored ? m_stack->ports().resolve(s.com, s.device) : connection.detectPort();
-    if (item > 0) connection.selectItem(item);
+    RestorePort(m_store.settings().serialPort, m_stack->connection(), m_stack->ports());
     m_options->syncFromConnection();
 }
 
@@ -75,13 +68,7 @@ void TMainForm::connectDemo(const QString& devicePath, int address) {
 }
 
 void TMainForm::loadCommandLineFiles(const QStringList& files, const QStringList& linearizations) {
-    TransactionEngine& engine = m_stack->engine();
-    for (const QString& file : files) {
-        engine.EnableCommands(false);
-        DiskLoadPom(m_stack->model(), file, true, m_ui);
-        // Also after a damaged file: the commands must come back.
-        engine.EnableCommands(true);
-    }
+    for (const QString& file : files) m_stack->loadConfigurationFile(file, true);
     if (!linearizations.isEmpty()) openLinearizationEditor(linearizations);
 }
 
@@ -103,22 +90,9 @@ void TMainForm::closeEvent(QCloseEvent* event) {
 }
 
 bool TMainForm::ApplClose() {
-    TransactionEngine& engine = m_stack->engine();
-    const bool running = operationRunning();
-    const QString question = appText(texts::kCloseQuestion);
-    // A running operation waits behind the question; No lets it go on.
-    if (!(running ? engine.AskPausingOperation(Question::CloseApplication,
-                                               MessageKind::Confirmation, question)
-                  : m_ui.question(Question::CloseApplication, MessageKind::Confirmation, question)))
-        return false;
-    if (running) {
-        const bool writing = engine.operation().processCode == ProcessWriteConfig;
-        engine.StopOperation();
-        // The transmitter keeps the mark of an unfinished write.
-        if (writing)
-            m_ui.message(MessageKind::Warning,
-                         QCoreApplication::translate("Link", texts::kWriteDeclined));
-    }
+    TransmitterSession& session = m_stack->session();
+    if (!session.confirmShutdown(appText(texts::kCloseQuestion))) return false;
+    session.stopForShutdown();
     saveSettings();
     return true;
 }
@@ -128,19 +102,7 @@ void TMainForm::saveSettings() {
     if (windowPositionsWork() && isVisible()) s.mainPosition = {pos().x(), pos().y()};
     s.monitor = m_stack->monitoring().parameters();
     keepMonitorGraphPlacement(false);
-    const PortConnection& connection = m_stack->connection();
-    const int item = connection.selectedItem();
-    PortWrite mode = PortWrite::None;
-    if (item > 0 && item <= m_stack->ports().count()) {
-        s.serialPort.com = item;
-        s.serialPort.device = m_stack->ports().entry(item).devicePath;
-        mode = m_demo ? PortWrite::LinkOnly : PortWrite::Full;
-    }
-    const LinkSettings& link = connection.settings();
-    s.serialPort.baudIndex = link.baudIndex;
-    s.serialPort.parityIndex = link.parityIndex;
-    s.serialPort.masterAddress = link.masterAddress;
-    s.serialPort.slaveAddress = link.transmitterAddress;
+    const PortWrite mode = StorePort(s.serialPort, m_stack->connection(), m_stack->ports(), m_demo);
     QString error;
     if (!m_store.save(mode, &error))
         m_ui.message(MessageKind::Warning,

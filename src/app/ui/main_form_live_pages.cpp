@@ -28,17 +28,13 @@ void TMainForm::createLivePages() {
     connect(&model, &ConfigModel::configChanged, m_toolsPage, &TToolsPage::refresh);
     connect(&model, &ConfigModel::viewChanged, m_toolsPage, &TToolsPage::refresh);
 
-    // The menu's live readings act on the Tools page, brought to the front.
-    const auto onTools = [this](void (TToolsPage::*handler)()) {
-        return [this, handler] {
-            if (operationRunning()) return;
-            m_tabs->setCurrentIndex(ToolsPage);
-            if (m_tabs->currentIndex() == ToolsPage) (m_toolsPage->*handler)();
-        };
-    };
-    connect(PVReadMnu, &QAction::triggered, this, onTools(&TToolsPage::PVReadBtnClick));
-    connect(CJReadMnu, &QAction::triggered, this, onTools(&TToolsPage::ZjistiTmpCJBtnClick));
-    connect(WorkTimeMnu, &QAction::triggered, this, onTools(&TToolsPage::ProCasBtnClick));
+    // The menu's live readings: the stack brings their page forward first.
+    connect(PVReadMnu, &QAction::triggered, this, [this] {
+        m_toolsPage->takeFocusedField();
+        m_stack->readPv();
+    });
+    connect(CJReadMnu, &QAction::triggered, m_stack.get(), &TransmitterStack::readCjTemperature);
+    connect(WorkTimeMnu, &QAction::triggered, m_stack.get(), &TransmitterStack::readWorkingTime);
 
     m_monitoringPage->attachMenu(MonStartMnu, MonStopMnu, MonGraphMnu, MonParamMnu);
     connect(m_monitoringPage, &TMonitoringPage::showRequested, this,

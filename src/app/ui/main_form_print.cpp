@@ -31,18 +31,15 @@ void TMainForm::createPrinting() {
 }
 
 void TMainForm::PrinterSetBtnClick() {
-    if (operationRunning()) return;
-    m_printer->setupPrinter();
+    m_stack->whenIdle([this] { m_printer->setupPrinter(); });
 }
 
 void TMainForm::PrinterPrintBtnClick() {
-    if (operationRunning()) return;
-    showCheckFailure(m_printer->printConfiguration(controls()));
+    m_stack->whenIdle([this] { showCheckFailure(m_printer->printConfiguration(controls())); });
 }
 
 void TMainForm::ExportPdfMnuClick() {
-    if (operationRunning()) return;
-    showCheckFailure(m_printer->exportConfigurationPdf(controls()));
+    m_stack->whenIdle([this] { showCheckFailure(m_printer->exportConfigurationPdf(controls())); });
 }
 
 void TMainForm::openLinearizationEditor(const QStringList& files) {
@@ -99,18 +96,17 @@ QString droppedFile(const QMimeData* mime) {
 }  // namespace
 
 void TMainForm::dragEnterEvent(QDragEnterEvent* event) {
-    if (!operationRunning() && !droppedFile(event->mimeData()).isEmpty())
-        event->acceptProposedAction();
+    if (m_stack->idle() && !droppedFile(event->mimeData()).isEmpty()) event->acceptProposedAction();
 }
 
 // A configuration loads as "Load" does; a linearization file opens in the
 // linearization editor as the command line's does.
 void TMainForm::dropEvent(QDropEvent* event) {
     const QString file = droppedFile(event->mimeData());
-    if (file.isEmpty() || operationRunning()) return;
+    if (file.isEmpty() || !m_stack->idle()) return;
     event->acceptProposedAction();
     if (IsConfigurationFileArgument(file))
-        DiskLoadCommand(m_stack->model(), file, m_ui);
+        m_stack->loadConfigurationFile(file, false);
     else
         // After the drop has ended: the editor runs modally.
         QTimer::singleShot(0, this, [this, file] { openLinearizationEditor({file}); });

@@ -75,14 +75,14 @@ TToolsPage::TToolsPage(TransmitterStack& stack, QWidget* parent)
     connect(TPrGoBtn, &QPushButton::clicked, this, &TToolsPage::TPrGoBtnClick);
     connect(ZrusTPrBtn, &QPushButton::clicked, this, &TToolsPage::ZrusTPrBtnClick);
     connect(VstTimerEnCBx, &QCheckBox::toggled, this, [this](bool on) {
-        if (!refreshing_) live_.page().intervalReading = on;
+        if (!refreshing_) live_.setIntervalReading(on);  // VstTimerEnCBxClick
     });
     connect(TPrTimerEnCBx, &QCheckBox::toggled, this, [this](bool on) {
-        if (!refreshing_) live_.page().automatic = on;
+        if (!refreshing_) live_.setAutomaticTesting(on);  // TPrTimerEnCBxClick
     });
     for (int i = 0; i < 3; ++i)
         connect(TPrHodnRBtn[size_t(i)], &QRadioButton::toggled, this, [this, i](bool on) {
-            if (on && !refreshing_) live_.page().selectedValue = i;
+            if (on && !refreshing_) live_.selectTestValue(i);  // TPrHodn1RBtnClick ..
         });
     for (QLineEdit* e : {VstPeriodaEdt, TPrPeriodaEdt, TPrHodnEdt[0], TPrHodnEdt[1], TPrHodnEdt[2]})
         e->installEventFilter(this);
@@ -251,22 +251,28 @@ void TToolsPage::Timer5Timer() {
     for (QLabel* l : PVjednLbl) l->setText(text);
 }
 
+// The text the page holds for an edit: what was taken, or what stays after
+// a refusal.
+QString TToolsPage::shownText(const QLineEdit* field) const {
+    const ToolsPage& p = live_.page();
+    if (field == VstPeriodaEdt) return p.periodText;
+    if (field == TPrPeriodaEdt) return p.testPeriodText;
+    for (size_t i = 0; i < 3; ++i)
+        if (field == TPrHodnEdt[i]) return p.valueTexts[i];
+    return field->text();
+}
+
 void TToolsPage::leaveField(QLineEdit* field) {
-    ToolsPage& p = live_.page();
-    if (field == VstPeriodaEdt) {
-        p.periodText = NormalisePeriod(field->text()).text;
-        field->setText(p.periodText);
-    } else if (field == TPrPeriodaEdt) {
-        p.testPeriodText = NormalisePeriod(field->text()).text;
-        field->setText(p.testPeriodText);
-    } else {
-        for (size_t i = 0; i < 3; ++i)
-            if (field == TPrHodnEdt[i]) {
-                p.valueTexts[i] = field->text();
-                live_.outputTest().TPrHodnEdtExit(int(i));  // TPrHodn1EdtExit
-                field->setText(p.valueTexts[i]);
-            }
-    }
+    // A refusal's message takes the focus: that must not leave the field twice.
+    if (leaving_) return;
+    leaving_ = true;
+    const QString text = field->text();
+    if (field == VstPeriodaEdt) live_.leavePeriodEdit(text);      // VstPeriodaEdtExit
+    if (field == TPrPeriodaEdt) live_.leaveTestPeriodEdit(text);  // TPrPeriodaEdtExit
+    for (size_t i = 0; i < 3; ++i)
+        if (field == TPrHodnEdt[i]) live_.leaveTestValueEdit(int(i), text);  // TPrHodn1EdtExit ..
+    field->setText(shownText(field));
+    leaving_ = false;
 }
 
 bool TToolsPage::eventFilter(QObject* watched, QEvent* event) {
@@ -293,16 +299,6 @@ bool TToolsPage::eventFilter(QObject* watched, QEvent* event) {
         }
     }
     return QWidget::eventFilter(watched, event);
-}
-
-void TToolsPage::showEvent(QShowEvent* event) {
-    QWidget::showEvent(event);
-    live_.page().pageActive = true;
-}
-
-void TToolsPage::hideEvent(QHideEvent* event) {
-    QWidget::hideEvent(event);
-    live_.page().pageActive = false;
 }
 
 // An edit still being typed in counts before a command (a menu item, a

@@ -65,21 +65,22 @@ public:
     void TPrGoBtnClick();
     void ZrusTPrBtnClick();
 
+    // An edit still being typed in counts before a command takes its value.
+    void takeFocusedField();
+
     // Shows the core's record and the enabling rules again (the main window
     // calls it when the configuration changed).
     void refresh();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
-    void showEvent(QShowEvent* event) override;
-    void hideEvent(QHideEvent* event) override;
 
 private:
     void buildPvGroup(QWidget* box);
     void buildOutputTestGroup();
     void applyEnabling();
+    QString shownText(const QLineEdit* field) const;
     void leaveField(QLineEdit* field);
-    void takeFocusedField();
     void showUnit();
     void Timer5Timer();
 
@@ -87,6 +88,7 @@ private:
     LiveReadings& live_;
     QString unitText_;
     bool refreshing_ = false;
+    bool leaving_ = false;  // an edit is being left (its refusal may show a message)
 };
 
 }  // namespace lmk17

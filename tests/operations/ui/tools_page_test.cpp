@@ -86,7 +86,9 @@ TEST_F(Tools, SingleReadingsThroughTheButtons) {
 // Interval reading: the period edit keeps its format, "Read" becomes "Stop"
 // and stays usable while everything else waits; Stop ends it.
 TEST_F(Tools, IntervalReadingAndStop) {
-    type(page.VstPeriodaEdt, QStringLiteral("0,1"));
+    type(page.VstPeriodaEdt, QStringLiteral("0,2"));
+    EXPECT_EQ(page.VstPeriodaEdt->text(), QStringLiteral("  0.2"));
+    type(page.VstPeriodaEdt, QStringLiteral("0,1"));  // shorter than any period: refused
     EXPECT_EQ(page.VstPeriodaEdt->text(), QStringLiteral("  0.2"));
     click(page.VstTimerEnCBx);
     click(page.PVReadBtn);

@@ -1,0 +1,102 @@
+// The main window's commands as the stack carries them out: each is refused
+// while an operation talks to the transmitter, asks its questions in the
+// program's order and brings its page forward.
+#include "config/config_model.h"
+#include "config/identification_text.h"
+#include "link/transaction_engine.h"
+#include "monitoring/monitoring_engine.h"
+#include "operations/live_readings.h"
+#include "operations/transmitter_session.h"
+#include "operations/transmitter_stack.h"
+
+namespace lmk17 {
+
+MainPage TransmitterStack::showPage(MainPage wanted) {
+    const MainPage shown =
+        PageAfterTabChange(page_, wanted, session_->busy(), monitoring_->active());
+    if (shown != page_) {
+        page_ = shown;
+        live_->setPageActive(page_ == MainPage::Tools);
+    }
+    if (shown != wanted) emit pageRequested(shown);
+    return shown;
+}
+
+void TransmitterStack::requestPage(MainPage page) {
+    if (page != page_) {
+        page_ = page;
+        live_->setPageActive(page_ == MainPage::Tools);
+    }
+    emit pageRequested(page);
+}
+
+LoadOutcome TransmitterStack::loadConfiguration(const std::function<QString()>& askFileName) {
+    if (session_->busy()) return {};
+    requestPage(MainPage::Input);
+    return DiskLoadCommand(*model_, askFileName, ui_);
+}
+
+LoadOutcome TransmitterStack::loadConfigurationFile(const QString& fileName, bool silent) {
+    if (session_->busy()) return {};
+    requestPage(MainPage::Input);
+    // The commands stay disabled while the file is taken in, and come back
+    // also after a damaged file.
+    engine_->EnableCommands(false);
+    const LoadOutcome outcome = silent ? DiskLoadPom(*model_, fileName, true, ui_)
+                                       : DiskLoadCommand(*model_, fileName, ui_);
+    engine_->EnableCommands(true);
+    return outcome;
+}
+
+SaveOutcome TransmitterStack::saveConfiguration(const std::function<QString()>& askFileName) {
+    if (session_->busy()) return {};
+    return DiskSave(*model_, model_->controlsForCompleteCheck(), askFileName, ui_,
+                    !model_->controlsShown());
+}
+
+bool TransmitterStack::setDefaultConfiguration() {
+    if (session_->busy()) return false;
+    requestPage(MainPage::Input);
+    if (!model_->setDefaultConfigurationCommand()) return false;
+    // The engine's stop routine also takes the working identification from
+    // the configuration again.
+    engine_->StopOperation();
+    return true;
+}
+
+bool TransmitterStack::undo() {
+    if (session_->busy()) return false;
+    if (!model_->undo([](ConfigIdentity& identity) { DeriveIdentity(identity); })) return false;
+    engine_->StopOperation();
+    return true;
+}
+
+bool TransmitterStack::readWorkingTime() {
+    if (showPage(MainPage::Information) != MainPage::Information) return false;
+    emit pageRequested(MainPage::Information);
+    return live_->startWorkingTimeReading();
+}
+
+bool TransmitterStack::readPv() {
+    if (showPage(MainPage::Tools) != MainPage::Tools) return false;
+    emit pageRequested(MainPage::Tools);
+    return live_->readOrStopPv();
+}
+
+bool TransmitterStack::readCjTemperature() {
+    if (showPage(MainPage::Tools) != MainPage::Tools) return false;
+    emit pageRequested(MainPage::Tools);
+    return live_->startCjReading();
+}
+
+void TransmitterStack::breakOperation() {
+    if (session_->busy()) engine_->BreakOperation();
+}
+
+bool TransmitterStack::whenIdle(const std::function<void()>& command) {
+    if (session_->busy()) return false;
+    command();
+    return true;
+}
+
+}  // namespace lmk17
