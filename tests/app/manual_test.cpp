@@ -53,12 +53,15 @@ struct ProgramTexts {
     void add(const QString& text) {
         const QString s = shown(text);
         if (s.isEmpty()) return;
-        static const QRegularExpression argument(QStringLiteral("%L?\\d"));
+        // Qt's %1 and the printf conversions the older texts use (%s, %.2g).
+        static const QRegularExpression argument(
+            QStringLiteral("%(?:L?\\d|[-+ #0]*\\d*(?:\\.\\d+)?[sdgfiuxXc])"));
         if (!s.contains(argument)) {
             exact.insert(s);
             return;
         }
-        const QStringList literal = s.split(argument);
+        QStringList literal = s.split(argument);
+        for (QString& part : literal) part.replace(QLatin1String("%%"), QLatin1String("%"));
         if (literal.join(QString()).trimmed().size() < 6) return;  // "%1 %2" says nothing
         QStringList escaped;
         for (const QString& part : literal) escaped << QRegularExpression::escape(part);
