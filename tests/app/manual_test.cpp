@@ -133,6 +133,15 @@ QStringList Captures(const QString& html, const QString& pattern) {
     return found;
 }
 
+}  // namespace
+
+// Failures name the language, not the bytes of the string.
+void PrintTo(const QString& text, std::ostream* out) {
+    *out << text.toStdString();
+}
+
+namespace {
+
 class Manual : public ::testing::TestWithParam<QString> {
 protected:
     QString lang() const { return GetParam(); }
