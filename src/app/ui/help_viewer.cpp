@@ -72,6 +72,7 @@ void HelpViewer::build() {
     m_browser = new HelpBrowser(m_book, this);
     m_browser->setObjectName(QStringLiteral("HelpPage"));
     m_browser->setOpenExternalLinks(true);
+    // notr: the pages' style; program texts quoted in a page (class "ui") stand out
     m_browser->document()->setDefaultStyleSheet(
         QStringLiteral("th { background-color: #e8eef6; } pre { background-color: #f4f4f4; } "
                        ".ui { font-weight: bold; }"));
