@@ -8,7 +8,7 @@ packages=(
     qt6-l10n-tools libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     qt6-svg-dev qt6-translations-l10n libqt6opengl6-dev libxkbcommon-dev
-    xvfb xauth xdotool imagemagick poppler-utils fonts-liberation2
+    xvfb xauth xdotool imagemagick poppler-utils fonts-liberation2 tidy
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -123,6 +123,14 @@ linearizace této konfigurace.
   --version   verze programu
 </translation>
     </message>
+    <message>
+        <source>
+The manual: %1 (the other languages in the folders beside it)
+</source>
+        <translation>
+Příručka: %1 (ostatní jazyky ve složkách vedle ní)
+</translation>
+    </message>
 </context>
 <context>
     <name>Catalogue</name>
@@ -541,7 +549,7 @@ linearizace této konfigurace.
     <name>Help</name>
     <message>
         <source>lmk17en.hlp</source>
-        <translation>lmk17en.hlp</translation>
+        <translation>lmk17cs.hlp</translation>
     </message>
 </context>
 <context>

@@ -123,6 +123,14 @@ Linearisierungseditor dieser Konfiguration.
   --version   die Version des Programms
 </translation>
     </message>
+    <message>
+        <source>
+The manual: %1 (the other languages in the folders beside it)
+</source>
+        <translation>
+Das Handbuch: %1 (die anderen Sprachen in den Ordnern daneben)
+</translation>
+    </message>
 </context>
 <context>
     <name>Catalogue</name>
@@ -541,7 +549,7 @@ Linearisierungseditor dieser Konfiguration.
     <name>Help</name>
     <message>
         <source>lmk17en.hlp</source>
-        <translation>lmk17en.hlp</translation>
+        <translation>lmk17de.hlp</translation>
     </message>
 </context>
 <context>

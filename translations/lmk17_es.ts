@@ -123,6 +123,14 @@ de linealización de esa configuración.
   --version   la versión del programa
 </translation>
     </message>
+    <message>
+        <source>
+The manual: %1 (the other languages in the folders beside it)
+</source>
+        <translation>
+El manual: %1 (los demás idiomas en las carpetas de al lado)
+</translation>
+    </message>
 </context>
 <context>
     <name>Catalogue</name>
@@ -541,7 +549,7 @@ de linealización de esa configuración.
     <name>Help</name>
     <message>
         <source>lmk17en.hlp</source>
-        <translation>lmk17en.hlp</translation>
+        <translation>lmk17es.hlp</translation>
     </message>
 </context>
 <context>

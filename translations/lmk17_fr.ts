@@ -123,6 +123,14 @@ l&apos;éditeur de linéarisation de cette configuration.
   --version   la version du programme
 </translation>
     </message>
+    <message>
+        <source>
+The manual: %1 (the other languages in the folders beside it)
+</source>
+        <translation>
+Le manuel : %1 (les autres langues dans les dossiers voisins)
+</translation>
+    </message>
 </context>
 <context>
     <name>Catalogue</name>
@@ -541,7 +549,7 @@ l&apos;éditeur de linéarisation de cette configuration.
     <name>Help</name>
     <message>
         <source>lmk17en.hlp</source>
-        <translation>lmk17en.hlp</translation>
+        <translation>lmk17fr.hlp</translation>
     </message>
 </context>
 <context>

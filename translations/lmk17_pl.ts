@@ -123,6 +123,14 @@ linearyzacji tej konfiguracji.
   --version   wersja programu
 </translation>
     </message>
+    <message>
+        <source>
+The manual: %1 (the other languages in the folders beside it)
+</source>
+        <translation>
+Podręcznik: %1 (pozostałe języki w folderach obok)
+</translation>
+    </message>
 </context>
 <context>
     <name>Catalogue</name>
@@ -541,7 +549,7 @@ linearyzacji tej konfiguracji.
     <name>Help</name>
     <message>
         <source>lmk17en.hlp</source>
-        <translation>lmk17en.hlp</translation>
+        <translation>lmk17pl.hlp</translation>
     </message>
 </context>
 <context>

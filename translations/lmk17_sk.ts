@@ -123,6 +123,14 @@ linearizácie tejto konfigurácie.
   --version   verzia programu
 </translation>
     </message>
+    <message>
+        <source>
+The manual: %1 (the other languages in the folders beside it)
+</source>
+        <translation>
+Príručka: %1 (ostatné jazyky v priečinkoch vedľa nej)
+</translation>
+    </message>
 </context>
 <context>
     <name>Catalogue</name>
@@ -541,7 +549,7 @@ linearizácie tejto konfigurácie.
     <name>Help</name>
     <message>
         <source>lmk17en.hlp</source>
-        <translation>lmk17en.hlp</translation>
+        <translation>lmk17sk.hlp</translation>
     </message>
 </context>
 <context>

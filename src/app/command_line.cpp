@@ -83,6 +83,12 @@ QString CommandLineUsage() {
         "  --version   the program's version\n");
 }
 
+QString ManualFolderText(const QString& folder) {
+    return QCoreApplication::translate(
+               "App", "\nThe manual: %1 (the other languages in the folders beside it)\n")
+        .arg(folder);
+}
+
 QString VersionText() {
     return QStringLiteral("lmk17 %1\n").arg(QLatin1String(texts::kProgramVersion));
 }

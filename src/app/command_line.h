@@ -37,6 +37,9 @@ bool IsConfigurationFileArgument(const QString& argument);
 bool IsLinearizationFileArgument(const QString& argument);
 
 QString CommandLineUsage();
+// The line of the usage that names the manual's folder (or, when there is no
+// manual, the place looked at first).
+QString ManualFolderText(const QString& folder);
 QString VersionText();
 
 }  // namespace lmk17

@@ -15,9 +15,12 @@ namespace {
 constexpr char kContentsFile[] = "index.html";
 constexpr char kIndexFile[] = "keywords.html";
 constexpr char kContextsFile[] = "contexts.txt";
+constexpr char kFallbackName[] = "lmk17en";
+
+}  // namespace
 
 // The few named entities our pages use; numeric ones are decoded generally.
-QString decodeEntities(QString text) {
+QString DecodeHelpEntities(const QString& text) {
     static const QRegularExpression entity(QStringLiteral("&(#x?[0-9a-fA-F]+|[a-zA-Z]+);"));
     static const QMap<QString, QString> named{
         {QStringLiteral("amp"), QStringLiteral("&")},
@@ -51,12 +54,35 @@ QString decodeEntities(QString text) {
     return out + text.mid(last);
 }
 
+namespace {
+
 QString pageUrl(const QString& folder, const QString& target) {
     const qsizetype hash = target.indexOf(QLatin1Char('#'));
     const QString file = hash < 0 ? target : target.left(hash);
     QUrl url = QUrl::fromLocalFile(QDir(folder).filePath(file));
     if (hash >= 0) url.setFragment(target.mid(hash + 1));
     return url.toString();
+}
+
+bool pageExists(const QString& folder, const QString& target) {
+    const QString file = target.section(QLatin1Char('#'), 0, 0);
+    return !folder.isEmpty() && !file.isEmpty() && QFileInfo(QDir(folder).filePath(file)).isFile();
+}
+
+// The first of the folders that holds a manual of this name.
+QString findManual(const QString& name, const QStringList& folders) {
+    for (const QString& base : folders) {
+        const QString candidate = QDir(base).filePath(name);
+        if (QFileInfo(QDir(candidate).filePath(QLatin1String(kContentsFile))).isFile())
+            return QDir(candidate).absolutePath();
+    }
+    return {};
+}
+
+QMap<int, QString> readContexts(const QString& folder) {
+    QFile contexts(QDir(folder).filePath(QLatin1String(kContextsFile)));
+    if (folder.isEmpty() || !contexts.open(QIODevice::ReadOnly | QIODevice::Text)) return {};
+    return ParseHelpContexts(QString::fromUtf8(contexts.readAll()));
 }
 
 }  // namespace
@@ -71,20 +97,25 @@ QStringList HelpBook::searchFolders() {
     return folders;
 }
 
+QString HelpBook::fallbackName() {
+    return QLatin1String(kFallbackName);
+}
+
+QString HelpBook::locate() {
+    HelpBook book;
+    return book.open(helpFileName(), searchFolders()) ? book.folder() : book.error();
+}
+
 bool HelpBook::open(const QString& helpFileName, const QStringList& folders) {
-    m_folder.clear();
-    m_error.clear();
-    m_contexts.clear();
     const QString name = QFileInfo(helpFileName).completeBaseName();
-    for (const QString& base : folders) {
-        const QString candidate = QDir(base).filePath(name);
-        if (!QFileInfo(QDir(candidate).filePath(QLatin1String(kContentsFile))).isFile()) continue;
-        m_folder = QDir(candidate).absolutePath();
-        QFile contexts(QDir(m_folder).filePath(QLatin1String(kContextsFile)));
-        if (contexts.open(QIODevice::ReadOnly | QIODevice::Text))
-            m_contexts = ParseHelpContexts(QString::fromUtf8(contexts.readAll()));
-        return true;
-    }
+    m_error.clear();
+    m_fallbackFolder = findManual(fallbackName(), folders);
+    m_folder = name.isEmpty() ? QString() : findManual(name, folders);
+    if (m_folder.isEmpty()) m_folder = m_fallbackFolder;
+    m_contexts = readContexts(m_folder);
+    m_fallbackContexts =
+        m_fallbackFolder == m_folder ? QMap<int, QString>() : readContexts(m_fallbackFolder);
+    if (!m_folder.isEmpty()) return true;
     m_error = folders.isEmpty() ? name : QDir(folders.first()).filePath(name);
     return false;
 }
@@ -94,12 +125,29 @@ QString HelpBook::contentsPage() const {
 }
 
 QString HelpBook::indexPage() const {
-    return pageUrl(m_folder, QLatin1String(kIndexFile));
+    return resolve(pageUrl(m_folder, QLatin1String(kIndexFile)));
 }
 
 QString HelpBook::contextPage(int context) const {
-    const auto it = m_contexts.constFind(context);
-    return it == m_contexts.cend() ? contentsPage() : pageUrl(m_folder, *it);
+    const QString own = m_contexts.value(context);
+    if (pageExists(m_folder, own)) return pageUrl(m_folder, own);
+    const QString english = m_fallbackContexts.value(context);
+    if (pageExists(m_fallbackFolder, english)) return pageUrl(m_fallbackFolder, english);
+    // A context the language names on a page it lacks: that page in English.
+    if (!own.isEmpty() && pageExists(m_fallbackFolder, own)) return pageUrl(m_fallbackFolder, own);
+    return contentsPage();
+}
+
+QString HelpBook::resolve(const QString& url) const {
+    const QUrl u(url);
+    if (!u.isLocalFile() || m_fallbackFolder.isEmpty() || m_folder == m_fallbackFolder) return url;
+    const QString file = QDir::cleanPath(u.toLocalFile());
+    const QString relative = QDir(m_folder).relativeFilePath(file);
+    if (relative.startsWith(QLatin1String("..")) || QFileInfo(file).isFile()) return url;
+    if (!QFileInfo(QDir(m_fallbackFolder).filePath(relative)).isFile()) return url;
+    QUrl english = QUrl::fromLocalFile(QDir(m_fallbackFolder).filePath(relative));
+    english.setFragment(u.fragment());
+    return english.toString();
 }
 
 QMap<int, QString> ParseHelpContexts(const QString& text) {
@@ -130,7 +178,7 @@ QList<HelpLink> ParseHelpLinks(const QString& html) {
             continue;
         }
         // Links outside the lists (the pages' own navigation) are no entries.
-        const QString text = decodeEntities(m.captured(3).remove(tag)).simplified();
+        const QString text = DecodeHelpEntities(m.captured(3).remove(tag)).simplified();
         if (depth >= 0 && !text.isEmpty()) links.append({text, m.captured(2), depth});
     }
     return links;

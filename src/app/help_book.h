@@ -11,7 +11,9 @@ namespace lmk17 {
 // without its extension ("lmk17en" for "lmk17en.hlp"; the name is a
 // translatable text, so a language module may bring a manual of its own).
 // The folder holds index.html (contents), keywords.html (keyword index) and
-// contexts.txt ("number page#anchor" per line).
+// contexts.txt ("number page#anchor" per line). The English manual stands in
+// for whatever a language's manual lacks: the whole folder, a page or a
+// context.
 class HelpBook {
 public:
     // The help file's name as the running language gives it.
@@ -19,32 +21,57 @@ public:
     // The folders searched, in order: the program's folder, then the
     // program's data folders (QStandardPaths, AppDataLocation).
     static QStringList searchFolders();
+    // The folder name of the English manual, the one every language falls
+    // back to.
+    static QString fallbackName();
+    // The folder the help opens in the running language, or the place looked
+    // at first when there is none.
+    static QString locate();
 
-    // Looks for the folder of helpFileName in the folders in order and reads
-    // its contexts. False when no folder holds it; error() then names the
-    // place looked at first.
+    // Looks for the folder of helpFileName in the folders in order, and for
+    // the English manual beside it, and reads their contexts. Without the
+    // language's folder the English one is opened. False when neither is
+    // found; error() then names the place looked at first.
     bool open(const QString& helpFileName, const QStringList& folders);
 
+    // The language's folder (the English one when the language has none).
     QString folder() const { return m_folder; }
+    // The English manual's folder; empty when it was not found.
+    QString fallbackFolder() const { return m_fallbackFolder; }
     QString error() const { return m_error; }
 
     // Absolute URLs (file path with an optional #anchor) of the pages.
     QString contentsPage() const;
     QString indexPage() const;
-    // The topic of a context number; the contents when the number is unknown.
+    // The topic of a context number: the language's page, else the English
+    // one, else the contents.
     QString contextPage(int context) const;
-    bool hasContext(int context) const { return m_contexts.contains(context); }
+    bool hasContext(int context) const {
+        return m_contexts.contains(context) || m_fallbackContexts.contains(context);
+    }
+    // The language's own contexts.
     const QMap<int, QString>& contexts() const { return m_contexts; }
+
+    // A page of the language's folder that does not exist becomes the same
+    // page of the English manual (anchor kept); any other URL is returned as
+    // it is.
+    QString resolve(const QString& url) const;
 
 private:
     QString m_folder;
+    QString m_fallbackFolder;
     QString m_error;
     QMap<int, QString> m_contexts;
+    QMap<int, QString> m_fallbackContexts;
 };
 
 // "1600 main_window.html#main" lines; blank lines and '#' comments skipped,
 // malformed lines ignored.
 QMap<int, QString> ParseHelpContexts(const QString& text);
+
+// The text of an HTML fragment with its character entities decoded (the
+// named ones our pages use, and numeric ones).
+QString DecodeHelpEntities(const QString& text);
 
 // A link of a contents or index page: its text and its target, and how deep
 // it sits in nested lists (0 = top level).

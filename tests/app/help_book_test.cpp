@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QUrl>
 
@@ -67,7 +68,7 @@ TEST(HelpBook, ContextsFileAndMissingFolder) {
 
     QTemporaryDir dir;
     HelpBook book;
-    EXPECT_FALSE(book.open(QStringLiteral("lmk17de.hlp"), {dir.path(), kProgramDir}));
+    EXPECT_FALSE(book.open(QStringLiteral("lmk17de.hlp"), {dir.path()}));
     EXPECT_EQ(book.error(), QDir(dir.path()).filePath(QStringLiteral("lmk17de")));
 
     // A folder without contexts.txt still opens; unknown contexts show the contents.
@@ -93,4 +94,66 @@ TEST(HelpBook, LinksKeepTheirNestingAndText) {
     EXPECT_EQ(links[1].target, QStringLiteral("a.html#x"));
     EXPECT_EQ(links[1].depth, 1);
     EXPECT_EQ(links[2].depth, 0);
+}
+
+namespace {
+
+void writeFile(const QString& path, const QByteArray& text) {
+    QDir().mkpath(QFileInfo(path).path());
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(text);
+}
+
+}  // namespace
+
+// What a language's manual lacks is shown from the English one: the whole
+// folder, a page, a context, the keyword index. Never an error page.
+TEST(HelpBook, ALanguageFallsBackToEnglishForWhatItLacks) {
+    QTemporaryDir dir;
+    const QString en = QDir(dir.path()).filePath(QStringLiteral("lmk17en"));
+    const QString de = QDir(dir.path()).filePath(QStringLiteral("lmk17de"));
+    for (const char* page : {"index.html", "keywords.html", "main.html", "tools.html"})
+        writeFile(QDir(en).filePath(QLatin1String(page)), "<html></html>");
+    writeFile(QDir(en).filePath(QStringLiteral("contexts.txt")),
+              "1600 main.html#main\n1900 tools.html#pv\n2200 missing.html#x\n");
+    writeFile(QDir(de).filePath(QStringLiteral("index.html")), "<html></html>");
+    writeFile(QDir(de).filePath(QStringLiteral("main.html")), "<html></html>");
+    writeFile(QDir(de).filePath(QStringLiteral("contexts.txt")),
+              "1600 main.html#main\n1900 tools.html#pv\n");
+
+    HelpBook book;
+    ASSERT_TRUE(book.open(QStringLiteral("lmk17de.hlp"), {dir.path()}));
+    EXPECT_EQ(book.folder(), QDir(de).absolutePath());
+    EXPECT_EQ(book.fallbackFolder(), QDir(en).absolutePath());
+    const auto url = [](const QString& folder, const char* page, const char* anchor = "") {
+        QUrl u = QUrl::fromLocalFile(QDir(folder).filePath(QLatin1String(page)));
+        if (*anchor) u.setFragment(QLatin1String(anchor));
+        return u.toString();
+    };
+    struct Case {
+        int context;
+        QString expected;
+    };
+    const Case cases[] = {
+        {1600, url(de, "main.html", "main")},  // the language's own page
+        {1900, url(en, "tools.html", "pv")},   // its page is missing: English
+        {2200, url(de, "index.html")},         // nowhere a page: the contents
+        {3000, url(de, "index.html")},         // unknown anywhere: the contents
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.context);
+        EXPECT_EQ(book.contextPage(c.context), c.expected);
+    }
+    EXPECT_TRUE(book.hasContext(2200));
+    EXPECT_EQ(book.indexPage(), url(en, "keywords.html"));
+    EXPECT_EQ(book.resolve(url(de, "tools.html", "cj")), url(en, "tools.html", "cj"));
+    EXPECT_EQ(book.resolve(url(de, "main.html", "x")), url(de, "main.html", "x"));
+    EXPECT_EQ(book.resolve(QStringLiteral("https://example.org/")),
+              QStringLiteral("https://example.org/"));
+
+    // A language without any manual of its own opens the English one.
+    ASSERT_TRUE(book.open(QStringLiteral("lmk17sk.hlp"), {dir.path()}));
+    EXPECT_EQ(book.folder(), QDir(en).absolutePath());
+    EXPECT_EQ(book.contextPage(1900), url(en, "tools.html", "pv"));
 }

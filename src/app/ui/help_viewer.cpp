@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QEvent>
 #include <QFile>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -22,11 +23,29 @@ namespace {
 
 constexpr int kTargetRole = Qt::UserRole;
 
-QList<HelpLink> linksOf(const QString& folder, const char* file) {
-    QFile page(QDir(folder).filePath(QLatin1String(file)));
+QList<HelpLink> linksOf(const QString& path) {
+    QFile page(path);
     if (!page.open(QIODevice::ReadOnly)) return {};
     return ParseHelpLinks(QString::fromUtf8(page.readAll()));
 }
+
+// A page browser whose every page, whether opened by a link, the history or
+// the lists, goes through the book: a page the language lacks opens in
+// English.
+class HelpBrowser : public QTextBrowser {
+public:
+    HelpBrowser(const HelpBook& book, QWidget* parent) : QTextBrowser(parent), m_book(book) {}
+
+protected:
+    void doSetSource(const QUrl& name, QTextDocument::ResourceType type) override {
+        QUrl url = name;
+        if (url.isRelative() && source().isLocalFile()) url = source().resolved(url);
+        QTextBrowser::doSetSource(QUrl(m_book.resolve(url.toString())), type);
+    }
+
+private:
+    const HelpBook& m_book;
+};
 
 QString absoluteTarget(const QString& folder, const QString& target) {
     const qsizetype hash = target.indexOf(QLatin1Char('#'));
@@ -50,11 +69,13 @@ HelpViewer::HelpViewer(const QString& helpFileName, const QStringList& folders, 
 
 void HelpViewer::build() {
     setWindowTitle(tr("LMK-17 Help"));
-    m_browser = new QTextBrowser(this);
+    m_browser = new HelpBrowser(m_book, this);
     m_browser->setObjectName(QStringLiteral("HelpPage"));
     m_browser->setOpenExternalLinks(true);
+    // notr: the pages' style; program texts quoted in a page (class "ui") stand out
     m_browser->document()->setDefaultStyleSheet(
-        QStringLiteral("th { background-color: #e8eef6; } pre { background-color: #f4f4f4; }"));
+        QStringLiteral("th { background-color: #e8eef6; } pre { background-color: #f4f4f4; } "
+                       ".ui { font-weight: bold; }"));
 
     m_contents = new QTreeWidget(this);
     m_contents->setObjectName(QStringLiteral("HelpContents"));
@@ -120,7 +141,8 @@ void HelpViewer::fillLists() {
         return;
     }
     QList<QTreeWidgetItem*> parents;
-    for (const HelpLink& link : linksOf(m_book.folder(), "index.html")) {
+    const QString contents = QUrl(m_book.contentsPage()).toLocalFile();
+    for (const HelpLink& link : linksOf(contents)) {
         while (parents.size() > link.depth) parents.removeLast();
         auto* item = parents.isEmpty() ? new QTreeWidgetItem(m_contents)
                                        : new QTreeWidgetItem(parents.last());
@@ -129,9 +151,11 @@ void HelpViewer::fillLists() {
         item->setData(0, kTargetRole, absoluteTarget(m_book.folder(), link.target));
         parents.append(item);
     }
-    for (const HelpLink& link : linksOf(m_book.folder(), "keywords.html")) {
+    // The language's own keywords, or the English ones when it has none.
+    const QString index = QUrl(m_book.indexPage()).toLocalFile();
+    for (const HelpLink& link : linksOf(index)) {
         auto* item = new QListWidgetItem(link.text, m_keywords);
-        item->setData(kTargetRole, absoluteTarget(m_book.folder(), link.target));
+        item->setData(kTargetRole, absoluteTarget(QFileInfo(index).path(), link.target));
     }
 }
 
@@ -157,7 +181,7 @@ void HelpViewer::showContext(int context) {
 }
 
 void HelpViewer::openPage(const QString& url) {
-    if (!url.isEmpty()) m_browser->setSource(QUrl(url));
+    if (!url.isEmpty()) m_browser->setSource(QUrl(m_book.resolve(url)));
 }
 
 void HelpViewer::present() {

@@ -14,6 +14,7 @@
 #include "app/app_texts.h"
 #include "app/command_line.h"
 #include "app/demo_transmitter.h"
+#include "app/help_book.h"
 #include "app/language_modules.h"
 #include "app/settings_store.h"
 #include "app/ui/main_form.h"
@@ -55,7 +56,14 @@ int main(int argc, char** argv) {
     // --help and --version need no display.
     const CommandLine early = ParseCommandLine(rawArguments(argc, argv));
     if (early.help || early.version) {
-        std::fputs(qPrintable(early.help ? CommandLineUsage() : VersionText()), stdout);
+        QString text = VersionText();
+        if (early.help) {
+            // The manual's folder is looked for as the help viewer does.
+            QCoreApplication core(argc, argv);
+            QCoreApplication::setApplicationName(QStringLiteral("lmk17"));
+            text = CommandLineUsage() + ManualFolderText(HelpBook::locate());
+        }
+        std::fputs(qPrintable(text), stdout);
         return 0;
     }
     // Qt's own options have one dash (-platform, -style); an unknown long

@@ -1,9 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <QDialog>
+#include <QDir>
+#include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
 #include <QTimer>
@@ -95,4 +98,44 @@ TEST(HelpViewer, UsableBesideAModalDialog) {
     EXPECT_EQ(viewer->parentWidget(), &owner);
     EXPECT_TRUE(viewer->isWindow());
     EXPECT_TRUE(viewer->isVisible());
+}
+
+// The German module's manual: its own pages and keywords; a page it lacks,
+// whether reached by a link, a context or the history, opens in English.
+TEST(HelpViewer, ALanguagesManualFallsBackToEnglishPages) {
+    HelpViewer german(QStringLiteral("lmk17de.hlp"), {kProgramDir});
+    auto* page = german.findChild<QTextBrowser*>(QStringLiteral("HelpPage"));
+    german.showContext(help::Comparators);
+    EXPECT_TRUE(page->source().toLocalFile().endsWith(QLatin1String("lmk17de/input_page.html")));
+    EXPECT_TRUE(page->toPlainText().contains(QStringLiteral("Grenzwertkomparatoren")));
+    german.showIndex();
+    auto* keywords = german.findChild<QListWidget*>(QStringLiteral("HelpKeywords"));
+    QStringList words;
+    for (int i = 0; i < keywords->count(); ++i) words << keywords->item(i)->text();
+    EXPECT_TRUE(words.contains(QStringLiteral("Vergleichsstellentemperatur")));
+    EXPECT_FALSE(words.contains(QStringLiteral("Cold junction temperature")));
+
+    // A manual of one page beside the English one.
+    QTemporaryDir dir;
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("lmk17sk")));
+    ASSERT_TRUE(QFile::link(QDir(kProgramDir).filePath(QStringLiteral("lmk17en")),
+                            QDir(dir.path()).filePath(QStringLiteral("lmk17en"))));
+    QFile index(QDir(dir.path()).filePath(QStringLiteral("lmk17sk/index.html")));
+    ASSERT_TRUE(index.open(QIODevice::WriteOnly));
+    index.write(
+        "<html><body><ul><li><a href=\"tools_page.html#cj\">CJ</a></li></ul></body></html>");
+    index.close();
+    HelpViewer slovak(QStringLiteral("lmk17sk.hlp"), {dir.path()});
+    page = slovak.findChild<QTextBrowser*>(QStringLiteral("HelpPage"));
+    slovak.showContents();
+    EXPECT_TRUE(page->source().toLocalFile().endsWith(QLatin1String("lmk17sk/index.html")));
+    page->setSource(QUrl(QStringLiteral("tools_page.html#cj")));  // as a click on the link
+    EXPECT_TRUE(page->source().toLocalFile().endsWith(QLatin1String("lmk17en/tools_page.html")));
+    EXPECT_EQ(page->source().fragment(), QStringLiteral("cj"));
+    slovak.showContext(help::MainWindow);
+    EXPECT_TRUE(page->source().toLocalFile().endsWith(QLatin1String("lmk17en/main_window.html")));
+    page->backward();
+    EXPECT_TRUE(page->source().toLocalFile().endsWith(QLatin1String("lmk17en/tools_page.html")));
+    slovak.showIndex();  // no keywords of its own: the English ones
+    EXPECT_GT(slovak.findChild<QListWidget*>(QStringLiteral("HelpKeywords"))->count(), 20);
 }
