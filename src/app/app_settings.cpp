@@ -95,6 +95,10 @@ QString ResolveFolder(const QString& stored, const QString& fallback) {
     return dir;
 }
 
+QString FolderOfFile(const QString& file) {
+    return QFileInfo(file).absolutePath() + QLatin1Char('/');
+}
+
 AppSettings ReadAppSettings(const IniFile& ini, const AppFolders& folders) {
     AppSettings s;
     s.langId = ini.value(kLanguage, QStringLiteral("LangID"), QString()).trimmed();

@@ -73,5 +73,8 @@ void WriteLangId(IniFile& ini, const QString& langId);
 // A folder from the file: trimmed, with a trailing separator; the fallback
 // when it does not exist.
 QString ResolveFolder(const QString& stored, const QString& fallback);
+// The folder a chosen file lies in, as the settings keep a folder (with its
+// trailing separator): the file dialogs open there next time.
+QString FolderOfFile(const QString& file);
 
 }  // namespace lmk17

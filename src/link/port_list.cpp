@@ -116,6 +116,20 @@ PortList PortList::build(std::vector<PortEntry> systemPorts, const QString& byId
     return list;
 }
 
+PortList PortList::rescan() const {
+    QStringList named;
+    for (const PortEntry& e : m_entries)
+        if (!e.isStableName && SerialDeviceExists(e.devicePath)) named << e.devicePath;
+    return scan(named);
+}
+
+int PortList::itemForTypedPath(const QString& typed) {
+    const QString path = typed.trimmed();
+    if (const int item = int(itemTexts().indexOf(QLatin1Char(' ') + path)); item >= 0) return item;
+    if (!path.startsWith(QLatin1Char('/')) || !SerialDeviceExists(path)) return -1;
+    return addDevice(path);
+}
+
 QStringList PortList::itemTexts() const {
     QStringList items{QString::fromLatin1(texts::kNotConnectedItem)};
     for (const PortEntry& e : m_entries) items << e.itemText();

@@ -46,8 +46,16 @@ public:
     // All item texts, item 0 included.
     QStringList itemTexts() const;
 
+    // The system's ports again, keeping the device paths the user or a test
+    // named that still exist (a pseudo-terminal is not among the system's).
+    PortList rescan() const;
+
     // Item of a device path, 0 when it is not listed.
     int itemOf(const QString& devicePath) const;
+    // A device path typed into the port list: its item when listed (0 for
+    // " Not Connected"), else added when it is an absolute path to a device
+    // that exists; -1 when there is no such device.
+    int itemForTypedPath(const QString& typed);
     // Adds a device path (a pseudo-terminal, a port the system does not
     // report) unless listed; returns its item.
     int addDevice(const QString& devicePath);

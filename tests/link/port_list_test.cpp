@@ -7,6 +7,7 @@
 #include "link/comm_port_driver.h"
 #include "link/port_list.h"
 #include "support/qt_printers.h"
+#include "support/sim_fixture.h"
 
 using namespace lmk17;
 
@@ -131,3 +132,28 @@ TEST(PortArgument, ComNumbersAndPaths) {
 }
 
 }  // namespace
+
+namespace lmk17 {
+namespace {
+
+// A path typed into the port list: a listed one is taken, a device that
+// exists is added, anything else is refused.
+TEST(PortList, TypedPaths) {
+    test::InProcessSim sim;
+    PortList ports(std::vector<PortEntry>{});
+    struct Case {
+        QString typed;
+        int item;
+    };
+    for (const Case& c :
+         {Case{QStringLiteral(" Not Connected"), 0}, Case{QStringLiteral("/dev/no-such-tty"), -1},
+          Case{QStringLiteral("ttyUSB0"), -1}, Case{QStringLiteral("  ") + sim.devicePath(), 1},
+          Case{sim.devicePath(), 1}})
+        EXPECT_EQ(ports.itemForTypedPath(c.typed), c.item) << c.typed.toStdString();
+    EXPECT_EQ(ports.count(), 1);
+    // The typed terminal survives a new look at the system's ports.
+    EXPECT_GT(ports.rescan().itemOf(sim.devicePath()), 0);
+}
+
+}  // namespace
+}  // namespace lmk17

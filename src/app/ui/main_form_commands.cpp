@@ -112,7 +112,7 @@ QString TMainForm::askFileName(bool save, const QString& proposed) {
     dialog.selectFile(proposed);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
     const QString file = dialog.selectedFiles().constFirst();
-    m_store.settings().ptFileDir = QFileInfo(file).absolutePath() + QLatin1Char('/');
+    m_store.settings().ptFileDir = FolderOfFile(file);
     return file;
 }
 

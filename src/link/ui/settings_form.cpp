@@ -159,12 +159,7 @@ int TSettingsForm::exec() {
 }
 
 void TSettingsForm::rescanPorts() {
-    // Keep the paths named by the user or a test; a pseudo-terminal is not
-    // among the system's ports.
-    QStringList named;
-    for (const PortEntry& e : m_ports.entries())
-        if (!e.isStableName && SerialDeviceExists(e.devicePath)) named << e.devicePath;
-    m_ports = PortList::scan(named);
+    m_ports = m_ports.rescan();
     fillPortList();
 }
 
@@ -193,17 +188,12 @@ void TSettingsForm::PortConnectCmBxChange(int index) {
 // A device path typed into the list: added to the list and connected.
 void TSettingsForm::portPathEntered() {
     const QString text = m_portCB->currentText().trimmed();
-    const QStringList items = m_ports.itemTexts();
-    int item = int(items.indexOf(QLatin1Char(' ') + text));
+    const int item = m_ports.itemForTypedPath(text);
+    fillPortList();
     if (item < 0) {
-        if (!text.startsWith(QLatin1Char('/')) || !SerialDeviceExists(text)) {
-            showStatus(tr("%1: no such device.").arg(text));
-            QApplication::beep();
-            fillPortList();
-            return;
-        }
-        item = m_ports.addDevice(text);
-        fillPortList();
+        showStatus(tr("%1: no such device.").arg(text));
+        QApplication::beep();
+        return;
     }
     PortConnectCmBxChange(item);
 }
