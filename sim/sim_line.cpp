@@ -44,6 +44,10 @@ SimLine::SimLine(LineOptions options, QObject* parent)
     outTimer_.setSingleShot(true);
     outTimer_.setTimerType(Qt::PreciseTimer);
     connect(&outTimer_, &QTimer::timeout, this, &SimLine::flushOutput);
+    connect(&babbleTimer_, &QTimer::timeout, this, [this] {
+        queueBytes(QByteArray(1, char(0xFF)), nowUs());
+        flushOutput();
+    });
     for (const TransmitterProfile& profile : options_.transmitters)
         transmitters_.push_back(std::make_unique<SimTransmitter>(profile));
 }
@@ -61,6 +65,7 @@ bool SimLine::start(QString* error) {
     if (!options_.tracePath.isEmpty() && !trace_.open(options_.tracePath, error)) return false;
     notifier_ = std::make_unique<QSocketNotifier>(pty_.masterFd(), QSocketNotifier::Read);
     connect(notifier_.get(), &QSocketNotifier::activated, this, &SimLine::onReadable);
+    if (options_.babbleMs > 0) babbleTimer_.start(options_.babbleMs);
     for (const auto& t : transmitters_)
         trace_.note(QStringLiteral("transmitter %1: %2 firmware %3, serial %4")
                         .arg(t->address())

@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
@@ -200,6 +201,71 @@ TEST(CliRaw, ReadsAndWritesSingleParameters) {
         EXPECT_TRUE(r.out.contains(c.output)) << r.out.toStdString();
     }
     EXPECT_EQ(sim.terminate(), 0);
+}
+
+// Another device that never lets the line fall quiet: the command gives up
+// within a bounded time, says why and fails, rather than waiting for ever.
+TEST(CliLine, BabblingLineEndsTheCommandWithTheReason) {
+    const QStringList commands[] = {{"identify"}, {"--yes", "read", "-o", "x.ptf"}};
+    for (const QStringList& command : commands) {
+        SCOPED_TRACE(command.join(' ').toStdString());
+        SimProcess sim({"--babble", "300"});
+        ASSERT_FALSE(sim.devicePath().isEmpty());
+        QTemporaryDir dir;
+        QStringList args = command;
+        if (args.contains(QStringLiteral("x.ptf")))
+            args.replace(args.indexOf(QStringLiteral("x.ptf")), dir.filePath("x.ptf"));
+        QElapsedTimer clock;
+        clock.start();
+        const CliResult r = Cli(sim.devicePath(), args);
+        EXPECT_LT(clock.elapsed(), 10000);
+        EXPECT_EQ(r.exitCode, 1) << r.err.toStdString();
+        EXPECT_TRUE(r.err.contains(QStringLiteral("Another device keeps sending on the line")))
+            << r.err.toStdString();
+        EXPECT_FALSE(QFile::exists(dir.filePath("x.ptf")));
+    }
+}
+
+// A transmitter whose configuration is corrupt (a write was interrupted):
+// its read must not produce a file that passes for a real configuration.
+TEST(CliRead, CorruptConfigurationIsSavedOnlyWhenAskedFor) {
+    QTemporaryDir dir;
+    const QString state = dir.filePath(QStringLiteral("state.json"));
+    {
+        SimProcess sim({"--state", state});
+        ASSERT_FALSE(sim.devicePath().isEmpty());
+        EXPECT_EQ(sim.terminate(), 0);
+    }
+    QFile f(state);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    QJsonObject root = QJsonDocument::fromJson(f.readAll()).object();
+    f.close();
+    QJsonArray list = root["transmitters"].toArray();
+    QJsonObject tx = list[0].toObject();
+    QJsonObject memory = tx["memory"].toObject();
+    QJsonObject integers = memory["integers"].toObject();
+    integers["111"] = integers["111"].toInt() | 0x20;  // write in progress
+    memory["integers"] = integers;
+    tx["memory"] = memory;
+    list[0] = tx;
+    root["transmitters"] = list;
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write(QJsonDocument(root).toJson());
+    f.close();
+
+    SimProcess sim({"--state", state});
+    ASSERT_FALSE(sim.devicePath().isEmpty());
+    const QString out = dir.filePath(QStringLiteral("plant.ptf"));
+    CliResult r = Cli(sim.devicePath(), {"--yes", "read", "-o", out});
+    EXPECT_EQ(r.exitCode, 1) << r.err.toStdString();
+    EXPECT_TRUE(r.err.contains(QStringLiteral("configuration is corrupt"))) << r.err.toStdString();
+    EXPECT_FALSE(QFile::exists(out));
+
+    r = Cli(sim.devicePath(), {"--yes", "read", "--accept-defaults", "-o", out});
+    EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
+    EXPECT_TRUE(r.err.contains(QStringLiteral("default configuration was preset")))
+        << r.err.toStdString();
+    EXPECT_EQ(QFile(out).size(), 679);
 }
 
 }  // namespace
