@@ -16,7 +16,7 @@ struct TestRequest {
     enum Kind { Single, Cycle, Exit } kind = Single;
     QStringList values;  // in the output unit
     QString period;
-    int count = 0;  // values to send in a cycle; 0 = until Ctrl-C
+    int count = 0;                // values to send in a cycle; 0 = until Ctrl-C
     bool stayInTestMode = false;  // a stop signal leaves the output at its test value
 };
 
@@ -125,8 +125,7 @@ int outputTest(Context& c) {
         c.err << "lmk17-cli: the output test mode stays active; leave it with output-test --exit"
               << Qt::endl;
     if (t.kind == TestRequest::Cycle)
-        return readings > 0 && (t.count ? readings >= t.count : stopped) ? ExitOk
-                                                                                 : ExitFailure;
+        return readings > 0 && (t.count ? readings >= t.count : stopped) ? ExitOk : ExitFailure;
     return readings > 0 ? ExitOk : ExitFailure;
 }
 

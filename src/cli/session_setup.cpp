@@ -75,8 +75,7 @@ int CliSession::open() {
         // and the command), as the options dialog says it.
         QString detail = PortFailureDetail(device, stack_->port().errorString());
         detail.replace(QLatin1Char('\n'), QLatin1String("; "));
-        context_.err << "lmk17-cli: cannot open the port " << o.port << ": " << detail
-                     << Qt::endl;
+        context_.err << "lmk17-cli: cannot open the port " << o.port << ": " << detail << Qt::endl;
         return ExitFailure;
     }
     return ExitOk;

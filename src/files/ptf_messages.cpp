@@ -27,9 +27,9 @@ QString NotFound(const QString& fileName) {
                     fileName);
 }
 QString IsFolder(const QString& fileName) {
-    return withName(QT_TRANSLATE_NOOP("Configuration file",
-                                      "Configuration was not loaded, '%s' is a folder."),
-                    fileName);
+    return withName(
+        QT_TRANSLATE_NOOP("Configuration file", "Configuration was not loaded, '%s' is a folder."),
+        fileName);
 }
 QString CannotRead(const QString& fileName, const QString& reason) {
     return withName(QT_TRANSLATE_NOOP("Configuration file",

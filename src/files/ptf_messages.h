@@ -14,10 +14,10 @@ QString NotFound(const QString& fileName);  // "... file: '%s' not found."
 // reading (its reason, "Permission denied", follows the text).
 QString IsFolder(const QString& fileName);
 QString CannotRead(const QString& fileName, const QString& reason);
-QString Damaged(const QString& fileName);   // "Wrong file format or file: '%s' is damaged!"
-QString WrongType();                        // "... file is damaged or wrong type."
-QString LoadedOk();                         // "Configuration was read without any errors."
-QString SaveCancelled();                    // "Configuration was not saved, cancelled by user."
+QString Damaged(const QString& fileName);  // "Wrong file format or file: '%s' is damaged!"
+QString WrongType();                       // "... file is damaged or wrong type."
+QString LoadedOk();                        // "Configuration was read without any errors."
+QString SaveCancelled();                   // "Configuration was not saved, cancelled by user."
 QString AlreadyExists(const QString& fileName);  // overwrite question
 QString CannotOpen(const QString& fileName);     // "... cannot open file: '%s'."
 QString SavedOk();                               // "Configuration was saved without any errors."

@@ -193,7 +193,8 @@ LinLoadResult LinFromIni(const IniFile& ini, const LinData& current, int rangeIn
 
     Progress progress(ui, LinTexts::tr(" Loading Data from File"),
                       FileSteps(linCount, cjcCount, hasCjc, hasRtd));
-    const bool ok = r.Version() && r.Complete(hasCjc, hasRtd) && r.InputRange(rangeIndex, progress) && r.Display(progress) &&
+    const bool ok = r.Version() && r.Complete(hasCjc, hasRtd) &&
+                    r.InputRange(rangeIndex, progress) && r.Display(progress) &&
                     r.Points(kLinearization, &LinPointKey, linCount, r.work.LinPoints, progress) &&
                     (!hasCjc || r.Cjc(cjcCount, progress)) && (!hasRtd || r.Rtd(progress)) &&
                     r.Detail(progress);

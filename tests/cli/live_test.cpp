@@ -179,8 +179,8 @@ TEST(LiveCli, StoppedOutputTestCycleLeavesTheTestMode) {
         const QString trace = dir.filePath(QStringLiteral("trace.txt"));
         SimProcess sim({"--type", "K8410H10", "--trace", trace});
         ASSERT_FALSE(sim.devicePath().isEmpty());
-        QStringList args{"--port", sim.devicePath(), "output-test", "--cycle", "4,8,12",
-                         "--period", "0.2"};
+        QStringList args{"--port", sim.devicePath(), "output-test", "--cycle",
+                         "4,8,12", "--period",       "0.2"};
         if (c.stay) args << "--stay-in-test-mode";
         QProcess p;
         p.start(test::CliProgram(), args);
