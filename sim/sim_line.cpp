@@ -5,10 +5,10 @@
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
-#include <QSaveFile>
 #include <algorithm>
 #include <cerrno>
 
+#include "common/safe_save.h"
 #include "link/frame.h"
 
 namespace lmk17::sim {
@@ -264,17 +264,11 @@ bool SimLine::saveState(QString* error) {
     if (options_.statePath.isEmpty()) return true;
     QJsonArray list;
     for (const auto& t : transmitters_) list.append(t->toJson());
-    QSaveFile file(options_.statePath);
-    if (!file.open(QIODevice::WriteOnly)) {
-        if (error) *error = file.errorString();
-        return false;
-    }
-    file.write(QJsonDocument(QJsonObject{{"lmk17-sim-state", 1}, {"transmitters", list}}).toJson());
-    if (!file.commit()) {
-        if (error) *error = file.errorString();
-        return false;
-    }
-    return true;
+    const QByteArray bytes =
+        QJsonDocument(QJsonObject{{"lmk17-sim-state", 1}, {"transmitters", list}}).toJson();
+    const SafeSaveResult result = SaveFileSafely(options_.statePath, bytes);
+    if (!result.saved() && error) *error = result.reason;
+    return result.saved();
 }
 
 // The state file wins for what a transmitter is and holds (type, firmware,

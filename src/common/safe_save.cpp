@@ -17,11 +17,56 @@ QString systemReason(int error) {
     return QString::fromLocal8Bit(std::strerror(error));
 }
 
+// Writes all of bytes. A short write names no reason; the write of the rest
+// then meets the refusal itself (a full disk, a size limit) and the device
+// carries its reason.
+bool writeAll(QIODevice& device, const QByteArray& bytes) {
+    qint64 done = 0;
+    while (done < bytes.size()) {
+        const qint64 n = device.write(bytes.constData() + done, bytes.size() - done);
+        if (n <= 0) return false;
+        done += n;
+    }
+    return true;
+}
+
+// The reason of a failed write. When the disk took part of a block, the
+// failure names no reason ("Unknown error"); writing what is left of the
+// buffer then meets the refusal itself and names it.
+QString reasonOf(QSaveFile& file) {
+    file.flush();
+    return file.errorString();
+}
+
+// What a streaming writer (PDF, image) writes goes through writeAll, so that
+// a refused write carries the system's reason, whatever the writer makes of
+// the short count.
+class WholeWrites : public QIODevice {
+public:
+    explicit WholeWrites(QSaveFile& target) : target_(target) {
+        open(QIODevice::WriteOnly | QIODevice::Unbuffered);
+    }
+
+protected:
+    qint64 readData(char*, qint64) override { return -1; }
+    qint64 writeData(const char* data, qint64 size) override {
+        if (!writeAll(target_, QByteArray::fromRawData(data, size))) {
+            setErrorString(reasonOf(target_));
+            return -1;
+        }
+        return size;
+    }
+
+private:
+    QSaveFile& target_;
+};
+
 // Pushes everything buffered to the disk. A full disk that accepted the
 // writes into the page cache may still refuse the blocks here.
 QString flushToDisk(QSaveFile& file) {
+    if (file.error() != QFileDevice::NoError) return reasonOf(file);
+    if (!file.flush()) return reasonOf(file);
     if (file.error() != QFileDevice::NoError) return file.errorString();
-    if (!file.flush() || file.error() != QFileDevice::NoError) return file.errorString();
 #ifdef Q_OS_UNIX
     const int handle = file.handle();
     if (handle >= 0) {
@@ -41,9 +86,9 @@ SafeSaveResult SaveFileSafely(const QString& path, const std::function<bool(QIOD
     using Status = SafeSaveResult::Status;
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) return {Status::OpenFailed, file.errorString()};
-    if (!write(file)) {
-        const QString reason =
-            file.error() != QFileDevice::NoError ? file.errorString() : QString();
+    WholeWrites device(file);
+    if (!write(device)) {
+        const QString reason = file.error() != QFileDevice::NoError ? reasonOf(file) : QString();
         file.cancelWriting();
         return {reason.isEmpty() ? Status::WriterFailed : Status::WriteFailed, reason};
     }
@@ -57,8 +102,8 @@ SafeSaveResult SaveFileSafely(const QString& path, const std::function<bool(QIOD
 }
 
 SafeSaveResult SaveFileSafely(const QString& path, const QByteArray& bytes) {
-    SafeSaveResult result = SaveFileSafely(
-        path, [&](QIODevice& device) { return device.write(bytes) == bytes.size(); });
+    SafeSaveResult result =
+        SaveFileSafely(path, [&](QIODevice& device) { return writeAll(device, bytes); });
     // A short write without an error the device names: still a failed save.
     if (result.status == SafeSaveResult::Status::WriterFailed)
         result = {SafeSaveResult::Status::WriteFailed, systemReason(EIO)};
@@ -66,11 +111,10 @@ SafeSaveResult SaveFileSafely(const QString& path, const QByteArray& bytes) {
 }
 
 QString AppendChecked(QIODevice& file, const QByteArray& bytes) {
-    const qint64 written = file.write(bytes);
+    const bool written = writeAll(file, bytes);
     auto* device = qobject_cast<QFileDevice*>(&file);
     const bool flushed = device ? device->flush() : true;
-    if (written == bytes.size() && flushed && (!device || device->error() == QFileDevice::NoError))
-        return {};
+    if (written && flushed && (!device || device->error() == QFileDevice::NoError)) return {};
     QString reason = file.errorString();
     if (device) device->unsetError();
     return reason.isEmpty() ? systemReason(EIO) : reason;

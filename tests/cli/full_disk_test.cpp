@@ -1,5 +1,6 @@
-// Every command that writes a file, run onto a full disk (a file-size cap of
-// zero blocks): the old file survives byte for byte, the command says why it
+// Every command that writes a file, run onto a full disk (files capped at one
+// block of 512 bytes, room for the port's lock file but for none of the files
+// below): the old file survives byte for byte, the command says why it
 // failed and ends with the file-error code.
 
 #include <gtest/gtest.h>
@@ -44,7 +45,9 @@ TEST_P(FullDisk, OldFileSurvivesAndTheFailureIsReported) {
     const QString input = dir.filePath(QStringLiteral("in.ptf"));
     ASSERT_EQ(RunCli({"defaults", "K8620L31", "-o", input}).exitCode, 0);
     SimProcess sim;
-    if (c.needsTransmitter) ASSERT_TRUE(sim.start({})) << "lmk17-sim did not start";
+    if (c.needsTransmitter) {
+        ASSERT_TRUE(sim.start({})) << "lmk17-sim did not start";
+    }
 
     const QString target = dir.filePath(QLatin1String(c.target));
     // Bigger than the cap, so that a rewrite in place would fail too.
@@ -57,7 +60,7 @@ TEST_P(FullDisk, OldFileSurvivesAndTheFailureIsReported) {
         args << a.replace(QLatin1String("%F"), target)
                     .replace(QLatin1String("%I"), input)
                     .replace(QLatin1String("%P"), sim.devicePath());
-    const CliResult r = RunCliOnFullDisk(args);
+    const CliResult r = RunCliOnFullDisk(args, 1);
 
     EXPECT_EQ(r.exitCode, c.exitCode) << r.err.toStdString() << r.out.toStdString();
     EXPECT_EQ(ReadAll(target), old) << "the old file was touched";
