@@ -186,8 +186,9 @@ TEST(LiveCli, StoppedOutputTestCycleLeavesTheTestMode) {
         p.start(test::CliProgram(), args);
         ASSERT_TRUE(p.waitForStarted());
         QString out;
-        while (!out.contains(QStringLiteral(" OK ")) && p.waitForReadyRead(15000))
+        while (!out.contains(QStringLiteral("test mode: active")) && p.waitForReadyRead(15000))
             out += QString::fromUtf8(p.readAllStandardOutput());
+        ASSERT_EQ(p.state(), QProcess::Running) << out.toStdString();
         ::kill(pid_t(p.processId()), c.signal);
         ASSERT_TRUE(p.waitForFinished(10000));
         EXPECT_EQ(p.exitCode(), 0);
@@ -196,7 +197,7 @@ TEST(LiveCli, StoppedOutputTestCycleLeavesTheTestMode) {
         QFile f(trace);
         ASSERT_TRUE(f.open(QIODevice::ReadOnly));
         const QByteArray written = f.readAll();
-        EXPECT_EQ(written.contains("= -200"), !c.stay) << written.toStdString();
+        EXPECT_EQ(written.contains("write float P220 = -200"), !c.stay) << written.toStdString();
     }
 }
 
