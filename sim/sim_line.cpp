@@ -5,10 +5,10 @@
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
-#include <QSaveFile>
 #include <algorithm>
 #include <cerrno>
 
+#include "common/safe_save.h"
 #include "link/frame.h"
 
 namespace lmk17::sim {
@@ -44,6 +44,10 @@ SimLine::SimLine(LineOptions options, QObject* parent)
     outTimer_.setSingleShot(true);
     outTimer_.setTimerType(Qt::PreciseTimer);
     connect(&outTimer_, &QTimer::timeout, this, &SimLine::flushOutput);
+    connect(&babbleTimer_, &QTimer::timeout, this, [this] {
+        queueBytes(QByteArray(1, char(0xFF)), nowUs());
+        flushOutput();
+    });
     for (const TransmitterProfile& profile : options_.transmitters)
         transmitters_.push_back(std::make_unique<SimTransmitter>(profile));
 }
@@ -61,6 +65,7 @@ bool SimLine::start(QString* error) {
     if (!options_.tracePath.isEmpty() && !trace_.open(options_.tracePath, error)) return false;
     notifier_ = std::make_unique<QSocketNotifier>(pty_.masterFd(), QSocketNotifier::Read);
     connect(notifier_.get(), &QSocketNotifier::activated, this, &SimLine::onReadable);
+    if (options_.babbleMs > 0) babbleTimer_.start(options_.babbleMs);
     for (const auto& t : transmitters_)
         trace_.note(QStringLiteral("transmitter %1: %2 firmware %3, serial %4")
                         .arg(t->address())
@@ -259,17 +264,11 @@ bool SimLine::saveState(QString* error) {
     if (options_.statePath.isEmpty()) return true;
     QJsonArray list;
     for (const auto& t : transmitters_) list.append(t->toJson());
-    QSaveFile file(options_.statePath);
-    if (!file.open(QIODevice::WriteOnly)) {
-        if (error) *error = file.errorString();
-        return false;
-    }
-    file.write(QJsonDocument(QJsonObject{{"lmk17-sim-state", 1}, {"transmitters", list}}).toJson());
-    if (!file.commit()) {
-        if (error) *error = file.errorString();
-        return false;
-    }
-    return true;
+    const QByteArray bytes =
+        QJsonDocument(QJsonObject{{"lmk17-sim-state", 1}, {"transmitters", list}}).toJson();
+    const SafeSaveResult result = SaveFileSafely(options_.statePath, bytes);
+    if (!result.saved() && error) *error = result.reason;
+    return result.saved();
 }
 
 // The state file wins for what a transmitter is and holds (type, firmware,

@@ -26,6 +26,9 @@ struct LineOptions {
     bool echo = false;  // every byte the PC sends comes back, as from a 2-wire converter
     QString tracePath;
     QString statePath;
+    // Another device that never stops: one byte (FF) every babbleMs on the
+    // line, whatever the transmitters do (0: off).
+    int babbleMs = 0;
     quint32 seed = 1;
     std::vector<Fault> faults;
     std::vector<TransmitterProfile> transmitters;
@@ -99,6 +102,7 @@ private:
     };
     std::deque<Pending> out_;  // sorted by due time
     QTimer outTimer_;
+    QTimer babbleTimer_;
 };
 
 }  // namespace lmk17::sim

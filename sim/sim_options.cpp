@@ -107,6 +107,9 @@ bool Parser::lineOption(const QString& o, int& i, bool& taken) {
     } else if (o == QLatin1String("--answer-delay")) {
         if (!value(i, v) || !number(o, v, 0, 600000, n)) return false;
         l.answerDelayMs = int(n);
+    } else if (o == QLatin1String("--babble")) {
+        if (!value(i, v) || !number(o, v, 1, 600000, n)) return false;
+        l.babbleMs = int(n);
     } else if (o == QLatin1String("--seed")) {
         if (!value(i, v) || !number(o, v, 0, 0xFFFFFFFFLL, n)) return false;
         l.seed = quint32(n);
@@ -218,6 +221,8 @@ QString SimUsage() {
         "  --state FILE           keep the transmitters' memory in FILE: loaded at start when\n"
         "                         it exists (it then decides type, firmware and memory of the\n"
         "                         transmitters it holds) and saved after every write\n"
+        "  --babble MS            another device on the line: a byte (FF) every MS, never\n"
+        "                         quiet for long\n"
         "  --seed N               seed of faults with a probability and of PV noise (1)\n"
         "  --fault FAULT          put a fault on answers; repeatable. FAULT is\n"
         "                         KIND[:ARGS][@N[,N...]|%PERCENT]: @ lists answer numbers\n"

@@ -544,6 +544,25 @@ Příručka: %1 (ostatní jazyky ve složkách vedle ní)
         <source>Changes were not saved. Continue?</source>
         <translation>Změny nebyly uloženy. Pokračovat?</translation>
     </message>
+    <message>
+        <source>Configuration was not loaded, &apos;%s&apos; is a folder.</source>
+        <translation>Konfigurace nebyla načtena, &apos;%s&apos; je složka.</translation>
+    </message>
+    <message>
+        <source>Configuration was not loaded, file: &apos;%s&apos; cannot be read:</source>
+        <translation>Konfigurace nebyla načtena, soubor: &apos;%s&apos; nelze číst:</translation>
+    </message>
+</context>
+<context>
+    <name>Files</name>
+    <message>
+        <source>The file is larger than %1 kB; no file of this program is.</source>
+        <translation>Soubor je větší než %1 kB; žádný soubor tohoto programu takový není.</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; could not be written: %2</source>
+        <translation>Soubor &apos;%1&apos; nelze zapsat: %2</translation>
+    </message>
 </context>
 <context>
     <name>Help</name>
@@ -640,10 +659,6 @@ Příručka: %1 (ostatní jazyky ve složkách vedle ní)
         <translation>Data nebyla načtena, zrušeno uživatelem.</translation>
     </message>
     <message>
-        <source>Configuration was not loaded, file: &apos;%1&apos; not found.</source>
-        <translation>Konfigurace nebyla načtena, soubor: &apos;%1&apos; nebyl nalezen.</translation>
-    </message>
-    <message>
         <source>Data was not loaded, cannot open file: &apos;%1&apos;.</source>
         <translation>Data nebyla načtena, nelze otevřít soubor: &apos;%1&apos;.</translation>
     </message>
@@ -670,6 +685,14 @@ Příručka: %1 (ostatní jazyky ve složkách vedle ní)
     <message>
         <source>Attention! Value %1 is bigger than upper limit selected input range %2.</source>
         <translation>Pozor! Hodnota %1 je větší než horní mez zvoleného vstupního rozsahu %2.</translation>
+    </message>
+    <message>
+        <source>Data was not loaded, file: &apos;%1&apos; not found.</source>
+        <translation>Data nebyla načtena, soubor: &apos;%1&apos; nebyl nalezen.</translation>
+    </message>
+    <message>
+        <source>It is a folder.</source>
+        <translation>Je to složka.</translation>
     </message>
 </context>
 <context>
@@ -849,6 +872,14 @@ Opravdu chcete parametry změnit?</translation>
     <message>
         <source>%s serial port lost; monitoring tries to reopen it every 2 s.</source>
         <translation>Sériový port %s byl ztracen; monitorování se jej každé 2 s pokouší znovu otevřít.</translation>
+    </message>
+    <message>
+        <source>Waiting for the line to fall quiet...</source>
+        <translation>Čekání na utichnutí linky...</translation>
+    </message>
+    <message>
+        <source> ERROR: Another device keeps sending on the line; the request could not be sent.</source>
+        <translation> CHYBA: Na lince stále vysílá jiné zařízení; požadavek nebylo možné odeslat.</translation>
     </message>
 </context>
 <context>
@@ -1351,10 +1382,6 @@ Chcete načíst konfiguraci z převodníku? Pokud ne, operace bude ukončena.</t
     <message>
         <source>Ohm</source>
         <translation>Ohm</translation>
-    </message>
-    <message>
-        <source>The file &apos;%1&apos; could not be written: %2</source>
-        <translation>Soubor &apos;%1&apos; nelze zapsat: %2</translation>
     </message>
     <message>
         <source>Printing failed.</source>

@@ -544,6 +544,25 @@ Das Handbuch: %1 (die anderen Sprachen in den Ordnern daneben)
         <source>Changes were not saved. Continue?</source>
         <translation>Änderungen wurden nicht gespeichert. Fortfahren?</translation>
     </message>
+    <message>
+        <source>Configuration was not loaded, &apos;%s&apos; is a folder.</source>
+        <translation>Konfiguration wurde nicht geladen, &apos;%s&apos; ist ein Ordner.</translation>
+    </message>
+    <message>
+        <source>Configuration was not loaded, file: &apos;%s&apos; cannot be read:</source>
+        <translation>Konfiguration wurde nicht geladen, Datei: &apos;%s&apos; kann nicht gelesen werden:</translation>
+    </message>
+</context>
+<context>
+    <name>Files</name>
+    <message>
+        <source>The file is larger than %1 kB; no file of this program is.</source>
+        <translation>Die Datei ist größer als %1 kB; keine Datei dieses Programms ist so groß.</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; could not be written: %2</source>
+        <translation>Die Datei &apos;%1&apos; konnte nicht geschrieben werden: %2</translation>
+    </message>
 </context>
 <context>
     <name>Help</name>
@@ -640,10 +659,6 @@ Das Handbuch: %1 (die anderen Sprachen in den Ordnern daneben)
         <translation>Daten wurden nicht geladen, vom Benutzer abgebrochen.</translation>
     </message>
     <message>
-        <source>Configuration was not loaded, file: &apos;%1&apos; not found.</source>
-        <translation>Konfiguration wurde nicht geladen, Datei: &apos;%1&apos; nicht gefunden.</translation>
-    </message>
-    <message>
         <source>Data was not loaded, cannot open file: &apos;%1&apos;.</source>
         <translation>Daten wurden nicht geladen, Datei: &apos;%1&apos; kann nicht geöffnet werden.</translation>
     </message>
@@ -670,6 +685,14 @@ Das Handbuch: %1 (die anderen Sprachen in den Ordnern daneben)
     <message>
         <source>Attention! Value %1 is bigger than upper limit selected input range %2.</source>
         <translation>Achtung! Der Wert %1 ist größer als die obere Grenze des gewählten Eingangsbereichs %2.</translation>
+    </message>
+    <message>
+        <source>Data was not loaded, file: &apos;%1&apos; not found.</source>
+        <translation>Daten wurden nicht geladen, Datei: &apos;%1&apos; nicht gefunden.</translation>
+    </message>
+    <message>
+        <source>It is a folder.</source>
+        <translation>Es ist ein Ordner.</translation>
     </message>
 </context>
 <context>
@@ -849,6 +872,14 @@ Wollen Sie die Parameter wirklich ändern?</translation>
     <message>
         <source>%s serial port lost; monitoring tries to reopen it every 2 s.</source>
         <translation>Serielle Schnittstelle %s verloren; die Überwachung versucht alle 2 s, sie wieder zu öffnen.</translation>
+    </message>
+    <message>
+        <source>Waiting for the line to fall quiet...</source>
+        <translation>Warten, bis die Leitung ruhig ist...</translation>
+    </message>
+    <message>
+        <source> ERROR: Another device keeps sending on the line; the request could not be sent.</source>
+        <translation> FEHLER: Ein anderes Gerät sendet ständig auf der Leitung; die Anfrage konnte nicht gesendet werden.</translation>
     </message>
 </context>
 <context>
@@ -1351,10 +1382,6 @@ Wollen Sie die Konfiguration aus dem Messumformer lesen? Wenn nicht, wird der Vo
     <message>
         <source>Ohm</source>
         <translation>Ohm</translation>
-    </message>
-    <message>
-        <source>The file &apos;%1&apos; could not be written: %2</source>
-        <translation>Die Datei &apos;%1&apos; konnte nicht geschrieben werden: %2</translation>
     </message>
     <message>
         <source>Printing failed.</source>

@@ -544,6 +544,25 @@ El manual: %1 (los demás idiomas en las carpetas de al lado)
         <source>Changes were not saved. Continue?</source>
         <translation>No se guardaron los cambios. ¿Continuar?</translation>
     </message>
+    <message>
+        <source>Configuration was not loaded, &apos;%s&apos; is a folder.</source>
+        <translation>La configuración no se ha cargado, &apos;%s&apos; es una carpeta.</translation>
+    </message>
+    <message>
+        <source>Configuration was not loaded, file: &apos;%s&apos; cannot be read:</source>
+        <translation>La configuración no se ha cargado, no se puede leer el archivo: &apos;%s&apos;:</translation>
+    </message>
+</context>
+<context>
+    <name>Files</name>
+    <message>
+        <source>The file is larger than %1 kB; no file of this program is.</source>
+        <translation>El archivo supera los %1 kB; ningún archivo de este programa es tan grande.</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; could not be written: %2</source>
+        <translation>No se pudo escribir el archivo &apos;%1&apos;: %2</translation>
+    </message>
 </context>
 <context>
     <name>Help</name>
@@ -640,10 +659,6 @@ El manual: %1 (los demás idiomas en las carpetas de al lado)
         <translation>Los datos no se cargaron, cancelado por el usuario.</translation>
     </message>
     <message>
-        <source>Configuration was not loaded, file: &apos;%1&apos; not found.</source>
-        <translation>La configuración no se cargó, no se encontró el archivo: &apos;%1&apos;.</translation>
-    </message>
-    <message>
         <source>Data was not loaded, cannot open file: &apos;%1&apos;.</source>
         <translation>Los datos no se cargaron, no se puede abrir el archivo: &apos;%1&apos;.</translation>
     </message>
@@ -670,6 +685,14 @@ El manual: %1 (los demás idiomas en las carpetas de al lado)
     <message>
         <source>Attention! Value %1 is bigger than upper limit selected input range %2.</source>
         <translation>¡Atención! El valor %1 es mayor que el límite superior del rango de entrada seleccionado %2.</translation>
+    </message>
+    <message>
+        <source>Data was not loaded, file: &apos;%1&apos; not found.</source>
+        <translation>Los datos no se han cargado, archivo: &apos;%1&apos; no encontrado.</translation>
+    </message>
+    <message>
+        <source>It is a folder.</source>
+        <translation>Es una carpeta.</translation>
     </message>
 </context>
 <context>
@@ -849,6 +872,14 @@ Do You really want to change the parameters?</source>
     <message>
         <source>%s serial port lost; monitoring tries to reopen it every 2 s.</source>
         <translation>Se perdió el puerto serie %s; la monitorización intenta reabrirlo cada 2 s.</translation>
+    </message>
+    <message>
+        <source>Waiting for the line to fall quiet...</source>
+        <translation>Esperando a que la línea quede en silencio...</translation>
+    </message>
+    <message>
+        <source> ERROR: Another device keeps sending on the line; the request could not be sent.</source>
+        <translation> ERROR: Otro dispositivo sigue transmitiendo en la línea; no se pudo enviar la petición.</translation>
     </message>
 </context>
 <context>
@@ -1351,10 +1382,6 @@ Do you want to read configuration from transmitter? If no, operation will be sto
     <message>
         <source>Ohm</source>
         <translation>Ohm</translation>
-    </message>
-    <message>
-        <source>The file &apos;%1&apos; could not be written: %2</source>
-        <translation>No se pudo escribir el archivo &apos;%1&apos;: %2</translation>
     </message>
     <message>
         <source>Printing failed.</source>

@@ -544,6 +544,25 @@ Le manuel : %1 (les autres langues dans les dossiers voisins)
         <source>Changes were not saved. Continue?</source>
         <translation>Les modifications n&apos;ont pas été enregistrées. Continuer ?</translation>
     </message>
+    <message>
+        <source>Configuration was not loaded, &apos;%s&apos; is a folder.</source>
+        <translation>La configuration n&apos;a pas été chargée, &apos;%s&apos; est un dossier.</translation>
+    </message>
+    <message>
+        <source>Configuration was not loaded, file: &apos;%s&apos; cannot be read:</source>
+        <translation>La configuration n&apos;a pas été chargée, le fichier : &apos;%s&apos; ne peut pas être lu :</translation>
+    </message>
+</context>
+<context>
+    <name>Files</name>
+    <message>
+        <source>The file is larger than %1 kB; no file of this program is.</source>
+        <translation>Le fichier dépasse %1 ko ; aucun fichier de ce programme n&apos;est aussi grand.</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; could not be written: %2</source>
+        <translation>Impossible d&apos;écrire le fichier &apos;%1&apos; : %2</translation>
+    </message>
 </context>
 <context>
     <name>Help</name>
@@ -640,10 +659,6 @@ Le manuel : %1 (les autres langues dans les dossiers voisins)
         <translation>Les données n&apos;ont pas été chargées, annulé par l&apos;utilisateur.</translation>
     </message>
     <message>
-        <source>Configuration was not loaded, file: &apos;%1&apos; not found.</source>
-        <translation>La configuration n&apos;a pas été chargée, fichier : &apos;%1&apos; introuvable.</translation>
-    </message>
-    <message>
         <source>Data was not loaded, cannot open file: &apos;%1&apos;.</source>
         <translation>Les données n&apos;ont pas été chargées, impossible d&apos;ouvrir le fichier : &apos;%1&apos;.</translation>
     </message>
@@ -670,6 +685,14 @@ Le manuel : %1 (les autres langues dans les dossiers voisins)
     <message>
         <source>Attention! Value %1 is bigger than upper limit selected input range %2.</source>
         <translation>Attention ! La valeur %1 dépasse la limite haute de la plage d&apos;entrée choisie %2.</translation>
+    </message>
+    <message>
+        <source>Data was not loaded, file: &apos;%1&apos; not found.</source>
+        <translation>Les données n&apos;ont pas été chargées, fichier : &apos;%1&apos; introuvable.</translation>
+    </message>
+    <message>
+        <source>It is a folder.</source>
+        <translation>C&apos;est un dossier.</translation>
     </message>
 </context>
 <context>
@@ -849,6 +872,14 @@ Voulez-vous vraiment modifier les paramètres ?</translation>
     <message>
         <source>%s serial port lost; monitoring tries to reopen it every 2 s.</source>
         <translation>Port série %s perdu ; la surveillance tente de le rouvrir toutes les 2 s.</translation>
+    </message>
+    <message>
+        <source>Waiting for the line to fall quiet...</source>
+        <translation>Attente du silence sur la ligne...</translation>
+    </message>
+    <message>
+        <source> ERROR: Another device keeps sending on the line; the request could not be sent.</source>
+        <translation> ERREUR : Un autre appareil émet sans cesse sur la ligne ; la requête n&apos;a pas pu être envoyée.</translation>
     </message>
 </context>
 <context>
@@ -1351,10 +1382,6 @@ Voulez-vous lire la configuration depuis le transmetteur ? Sinon, l&apos;opérat
     <message>
         <source>Ohm</source>
         <translation>Ohm</translation>
-    </message>
-    <message>
-        <source>The file &apos;%1&apos; could not be written: %2</source>
-        <translation>Impossible d&apos;écrire le fichier &apos;%1&apos; : %2</translation>
     </message>
     <message>
         <source>Printing failed.</source>

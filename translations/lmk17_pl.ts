@@ -544,6 +544,25 @@ Podręcznik: %1 (pozostałe języki w folderach obok)
         <source>Changes were not saved. Continue?</source>
         <translation>Zmiany nie zostały zapisane. Kontynuować?</translation>
     </message>
+    <message>
+        <source>Configuration was not loaded, &apos;%s&apos; is a folder.</source>
+        <translation>Konfiguracja nie została wczytana, &apos;%s&apos; jest folderem.</translation>
+    </message>
+    <message>
+        <source>Configuration was not loaded, file: &apos;%s&apos; cannot be read:</source>
+        <translation>Konfiguracja nie została wczytana, nie można odczytać pliku: &apos;%s&apos;:</translation>
+    </message>
+</context>
+<context>
+    <name>Files</name>
+    <message>
+        <source>The file is larger than %1 kB; no file of this program is.</source>
+        <translation>Plik jest większy niż %1 kB; żaden plik tego programu nie jest tak duży.</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; could not be written: %2</source>
+        <translation>Nie można zapisać pliku &apos;%1&apos;: %2</translation>
+    </message>
 </context>
 <context>
     <name>Help</name>
@@ -640,10 +659,6 @@ Podręcznik: %1 (pozostałe języki w folderach obok)
         <translation>Dane nie zostały wczytane, anulowano przez użytkownika.</translation>
     </message>
     <message>
-        <source>Configuration was not loaded, file: &apos;%1&apos; not found.</source>
-        <translation>Konfiguracja nie została wczytana, nie znaleziono pliku: &apos;%1&apos;.</translation>
-    </message>
-    <message>
         <source>Data was not loaded, cannot open file: &apos;%1&apos;.</source>
         <translation>Dane nie zostały wczytane, nie można otworzyć pliku: &apos;%1&apos;.</translation>
     </message>
@@ -670,6 +685,14 @@ Podręcznik: %1 (pozostałe języki w folderach obok)
     <message>
         <source>Attention! Value %1 is bigger than upper limit selected input range %2.</source>
         <translation>Uwaga! Wartość %1 jest większa niż górna granica wybranego zakresu wejściowego %2.</translation>
+    </message>
+    <message>
+        <source>Data was not loaded, file: &apos;%1&apos; not found.</source>
+        <translation>Dane nie zostały wczytane, nie znaleziono pliku: &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <source>It is a folder.</source>
+        <translation>To jest folder.</translation>
     </message>
 </context>
 <context>
@@ -849,6 +872,14 @@ Czy na pewno zmienić parametry?</translation>
     <message>
         <source>%s serial port lost; monitoring tries to reopen it every 2 s.</source>
         <translation>Utracono port szeregowy %s; monitorowanie próbuje go ponownie otworzyć co 2 s.</translation>
+    </message>
+    <message>
+        <source>Waiting for the line to fall quiet...</source>
+        <translation>Oczekiwanie na ciszę na linii...</translation>
+    </message>
+    <message>
+        <source> ERROR: Another device keeps sending on the line; the request could not be sent.</source>
+        <translation> BŁĄD: Inne urządzenie stale nadaje na linii; nie można było wysłać zapytania.</translation>
     </message>
 </context>
 <context>
@@ -1351,10 +1382,6 @@ Czy odczytać konfigurację z przetwornika? Jeśli nie, operacja zostanie przerw
     <message>
         <source>Ohm</source>
         <translation>Ohm</translation>
-    </message>
-    <message>
-        <source>The file &apos;%1&apos; could not be written: %2</source>
-        <translation>Nie można zapisać pliku &apos;%1&apos;: %2</translation>
     </message>
     <message>
         <source>Printing failed.</source>

@@ -544,6 +544,25 @@ Príručka: %1 (ostatné jazyky v priečinkoch vedľa nej)
         <source>Changes were not saved. Continue?</source>
         <translation>Zmeny neboli uložené. Pokračovať?</translation>
     </message>
+    <message>
+        <source>Configuration was not loaded, &apos;%s&apos; is a folder.</source>
+        <translation>Konfigurácia nebola načítaná, &apos;%s&apos; je priečinok.</translation>
+    </message>
+    <message>
+        <source>Configuration was not loaded, file: &apos;%s&apos; cannot be read:</source>
+        <translation>Konfigurácia nebola načítaná, súbor: &apos;%s&apos; nie je možné čítať:</translation>
+    </message>
+</context>
+<context>
+    <name>Files</name>
+    <message>
+        <source>The file is larger than %1 kB; no file of this program is.</source>
+        <translation>Súbor je väčší ako %1 kB; žiadny súbor tohto programu taký nie je.</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; could not be written: %2</source>
+        <translation>Súbor &apos;%1&apos; nie je možné zapísať: %2</translation>
+    </message>
 </context>
 <context>
     <name>Help</name>
@@ -640,10 +659,6 @@ Príručka: %1 (ostatné jazyky v priečinkoch vedľa nej)
         <translation>Údaje neboli načítané, zrušené používateľom.</translation>
     </message>
     <message>
-        <source>Configuration was not loaded, file: &apos;%1&apos; not found.</source>
-        <translation>Konfigurácia nebola načítaná, súbor: &apos;%1&apos; nebol nájdený.</translation>
-    </message>
-    <message>
         <source>Data was not loaded, cannot open file: &apos;%1&apos;.</source>
         <translation>Údaje neboli načítané, nie je možné otvoriť súbor: &apos;%1&apos;.</translation>
     </message>
@@ -670,6 +685,14 @@ Príručka: %1 (ostatné jazyky v priečinkoch vedľa nej)
     <message>
         <source>Attention! Value %1 is bigger than upper limit selected input range %2.</source>
         <translation>Pozor! Hodnota %1 je väčšia ako horná hranica zvoleného vstupného rozsahu %2.</translation>
+    </message>
+    <message>
+        <source>Data was not loaded, file: &apos;%1&apos; not found.</source>
+        <translation>Údaje neboli načítané, súbor: &apos;%1&apos; sa nenašiel.</translation>
+    </message>
+    <message>
+        <source>It is a folder.</source>
+        <translation>Je to priečinok.</translation>
     </message>
 </context>
 <context>
@@ -849,6 +872,14 @@ Naozaj chcete parametre zmeniť?</translation>
     <message>
         <source>%s serial port lost; monitoring tries to reopen it every 2 s.</source>
         <translation>Sériový port %s bol stratený; monitorovanie sa ho každé 2 s pokúša znova otvoriť.</translation>
+    </message>
+    <message>
+        <source>Waiting for the line to fall quiet...</source>
+        <translation>Čakanie na utíchnutie linky...</translation>
+    </message>
+    <message>
+        <source> ERROR: Another device keeps sending on the line; the request could not be sent.</source>
+        <translation> CHYBA: Na linke neustále vysiela iné zariadenie; požiadavku nebolo možné odoslať.</translation>
     </message>
 </context>
 <context>
@@ -1351,10 +1382,6 @@ Chcete načítať konfiguráciu z prevodníka? Ak nie, operácia bude ukončená
     <message>
         <source>Ohm</source>
         <translation>Ohm</translation>
-    </message>
-    <message>
-        <source>The file &apos;%1&apos; could not be written: %2</source>
-        <translation>Súbor &apos;%1&apos; nie je možné zapísať: %2</translation>
     </message>
     <message>
         <source>Printing failed.</source>

@@ -21,11 +21,17 @@ Registrar::Registrar(const Command& command) {
     registry().push_back(command);
 }
 
+int optionsEnd(const QStringList& args) {
+    const int marker = args.indexOf(QLatin1String(kEndOfOptions));
+    return marker < 0 ? int(args.size()) : marker;
+}
+
 std::optional<QString> takeOption(QStringList& args, const QString& name) {
     const QString prefix = name + QLatin1Char('=');
-    for (int i = 0; i < args.size(); ++i) {
+    const int end = optionsEnd(args);
+    for (int i = 0; i < end; ++i) {
         if (args[i] == name) {
-            if (i + 1 >= args.size()) throw UsageError(name + QLatin1String(" needs a value"));
+            if (i + 1 >= end) throw UsageError(name + QLatin1String(" needs a value"));
             QString value = args[i + 1];
             args.remove(i, 2);
             return value;
@@ -41,7 +47,7 @@ std::optional<QString> takeOption(QStringList& args, const QString& name) {
 
 bool takeFlag(QStringList& args, const QString& name) {
     const int i = args.indexOf(name);
-    if (i < 0) return false;
+    if (i < 0 || i >= optionsEnd(args)) return false;
     args.removeAt(i);
     return true;
 }
@@ -59,11 +65,14 @@ double Context::toReal(const QString& text, const QString& what) const {
     return *v;
 }
 
-void Context::rejectUnknownOptions() const {
-    for (const QString& a : args) {
-        if (a.startsWith(QLatin1String("--")))
-            throw UsageError(QStringLiteral("unknown option %1").arg(a));
+void Context::rejectUnknownOptions() {
+    const int end = optionsEnd(args);
+    for (int i = 0; i < end; ++i) {
+        if (args[i].startsWith(QLatin1String("--")))
+            throw UsageError(QStringLiteral("unknown option %1").arg(args[i]));
     }
+    // What follows the marker is taken as it stands, a leading '-' and all.
+    if (end < args.size()) args.removeAt(end);
 }
 
 bool confirmOverwrite(Context& c, const QString& path) {

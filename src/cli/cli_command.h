@@ -31,7 +31,14 @@ public:
     QString text;
 };
 
-// Argument-list helpers shared by the global and the per-command options.
+// "--" ends the options, as in every Unix program: what follows it is never
+// taken for an option ("lmk17-cli show -- --odd-name.ptf").
+inline constexpr char kEndOfOptions[] = "--";
+// The index of the end-of-options marker, or the size of args without one.
+int optionsEnd(const QStringList& args);
+
+// Argument-list helpers shared by the global and the per-command options;
+// they look only in front of the end-of-options marker.
 std::optional<QString> takeOption(QStringList& args, const QString& name);
 bool takeFlag(QStringList& args, const QString& name);
 
@@ -49,8 +56,9 @@ struct Context {
     // Integer/real option or positional helpers that throw UsageError with a clear text.
     int toInt(const QString& text, const QString& what) const;
     double toReal(const QString& text, const QString& what) const;
-    // Fails with a usage error when options that nobody took are left.
-    void rejectUnknownOptions() const;
+    // Fails with a usage error when options that nobody took are left, then
+    // drops the end-of-options marker: args holds the operands only.
+    void rejectUnknownOptions();
 };
 
 using Handler = int (*)(Context&);

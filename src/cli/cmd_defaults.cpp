@@ -10,6 +10,7 @@
 #include "config/catalogue.h"
 #include "config/config_model.h"
 #include "config/defaults.h"
+#include "files/ptf_messages.h"
 #include "files/ptf_writer.h"
 
 namespace lmk17::cli {
@@ -128,6 +129,13 @@ int defaults(Context& c) {
     if (rangeIndex && model.selectedRangeIndex() != rangeIndex) model.SelectRange(rangeIndex);
 
     const TransmitterConfig& config = model.config();
+    // Asked as every other command that writes a file asks.
+    if (QFileInfo::exists(*output) &&
+        !c.ui.question(Question::OverwriteFile, MessageKind::Confirmation,
+                       ptf_text::AlreadyExists(*output))) {
+        c.err << ptf_text::SaveCancelled() << Qt::endl;
+        return ExitFileError;
+    }
     const QString error = WritePtfFile(*output, config);
     if (!error.isEmpty()) {
         c.err << error << Qt::endl;

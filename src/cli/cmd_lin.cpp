@@ -13,6 +13,7 @@
 #include "config/catalogue.h"
 #include "linearization/lin_approximation.h"
 #include "linearization/lin_file.h"
+#include "linearization/lin_points_csv.h"
 #include "linearization/lin_record.h"
 #include "linearization/lin_text.h"
 #include "linearization/point_grid.h"
@@ -157,49 +158,6 @@ void PrintFit(Context& c, const LinData& d, int rangeIndex, const ApproximationE
     PrintErrors(c.out, d, e);
 }
 
-// One CSV line: X and Y separated by ';', a tab or blanks, or by the one comma
-// of a line that has no other separator.
-std::optional<GridRow> SplitCsvLine(const QString& line) {
-    static const QRegularExpression separators(QStringLiteral("[;\\t ]+"));
-    QStringList fields = line.trimmed().split(separators, Qt::SkipEmptyParts);
-    if (fields.size() < 2) fields = line.trimmed().split(QLatin1Char(','));
-    if (fields.size() != 2) return std::nullopt;
-    return GridRow{fields[0], fields[1]};
-}
-
-// Grid rows by line number (blank, comment and header lines become empty rows).
-std::vector<GridRow> ReadPointsCsv(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
-        throw std::runtime_error(
-            QStringLiteral("cannot open %1: %2").arg(path, file.errorString()).toStdString());
-    std::vector<GridRow> rows;
-    int points = 0;
-    bool first = true;
-    const QStringList lines = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'));
-    for (const QString& raw : lines) {
-        const QString line = raw.trimmed();
-        const bool skip = line.isEmpty() || line.startsWith(QLatin1Char('#'));
-        std::optional<GridRow> row = skip ? std::nullopt : SplitCsvLine(line);
-        const bool header = first && !skip && (!row || !ParseDecimal(row->x));
-        if (!skip) first = false;
-        if (skip || header) {
-            rows.push_back({});
-            continue;
-        }
-        if (!row)
-            throw std::runtime_error(QStringLiteral("%1:%2: expected two columns, X and Y")
-                                         .arg(path)
-                                         .arg(rows.size() + 1)
-                                         .toStdString());
-        if (++points > LinPointTable::kCapacity)
-            throw std::runtime_error(
-                QStringLiteral("%1: more than 64 points").arg(path).toStdString());
-        rows.push_back(*row);
-    }
-    return rows;
-}
-
 int LinFit(Context& c) {
     const int rangeIndex = TakeRange(c);
     const auto output = TakeOutput(c);
@@ -215,11 +173,20 @@ int LinFit(Context& c) {
         if (dp < 0 || dp > 2) throw UsageError(QStringLiteral("--decimals must be 0, 1 or 2"));
         d.pom.SetDecimalPlaces(dp);
     }
-    std::vector<GridRow> rows;
-    try {
-        rows = ReadPointsCsv(c.args.first());
-    } catch (const std::runtime_error& e) {
-        c.err << e.what() << Qt::endl;
+    const PointsCsv csv = ReadPointsCsv(c.args.first());
+    if (!csv.error.isEmpty()) {
+        c.err << csv.error << Qt::endl;
+        return ExitFileError;
+    }
+    const std::vector<GridRow>& rows = csv.rows;
+    // Points whose X repeats or turns back describe no characteristic: the
+    // fit would make segments of no width or fold the curve over itself.
+    if (const std::optional<int> bad = FirstNonMonotonicRow(rows)) {
+        const GridRow& row = rows[size_t(*bad - 1)];
+        c.err << c.args.first() << ":" << *bad << ": X " << row.x.trimmed()
+              << " does not continue the X before it; the X of the points must rise (or fall) "
+                 "from point to point"
+              << Qt::endl;
         return ExitFileError;
     }
     if (!ReadLinPointGrid(rows, rangeIndex, true, d, c.ui)) return ExitFileError;

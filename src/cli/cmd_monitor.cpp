@@ -169,6 +169,12 @@ int monitor(Context& c) {
         c.err << "lmk17-cli: monitoring could not be started" << Qt::endl;
         return ExitFailure;
     }
+    // A log with holes is no record of the run, whatever the transmitters did.
+    if (const int lost = log.lostLines()) {
+        c.err << "lmk17-cli monitor: " << lost << (lost == 1 ? " line" : " lines")
+              << " could not be written to the log file " << params.logFile << Qt::endl;
+        return ExitFailure;
+    }
     // Stopped by the user (or after the cycles asked for): the run did its work.
     return stopRequested || enough ? ExitOk : ExitFailure;
 }

@@ -16,7 +16,8 @@ struct TestRequest {
     enum Kind { Single, Cycle, Exit } kind = Single;
     QStringList values;  // in the output unit
     QString period;
-    int count = 0;  // values to send in a cycle; 0 = until Ctrl-C
+    int count = 0;                // values to send in a cycle; 0 = until Ctrl-C
+    bool stayInTestMode = false;  // a stop signal leaves the output at its test value
 };
 
 TestRequest ParseTestRequest(Context& c) {
@@ -26,12 +27,14 @@ TestRequest ParseTestRequest(Context& c) {
     const auto period = c.takeOption(QStringLiteral("--period"));
     const auto count = c.takeOption(QStringLiteral("--count"));
     const bool exit = c.takeFlag(QStringLiteral("--exit"));
+    t.stayInTestMode = c.takeFlag(QStringLiteral("--stay-in-test-mode"));
     c.rejectUnknownOptions();
     if (!c.args.isEmpty()) throw UsageError(QStringLiteral("output-test takes no arguments"));
     if (int(value.has_value()) + int(cycle.has_value()) + int(exit) != 1)
         throw UsageError(QStringLiteral("give exactly one of --value V, --cycle V1,V2,V3, --exit"));
-    if ((period || count) && !cycle)
-        throw UsageError(QStringLiteral("--period and --count go with --cycle"));
+    if ((period || count || t.stayInTestMode) && !cycle)
+        throw UsageError(
+            QStringLiteral("--period, --count and --stay-in-test-mode go with --cycle"));
     if (exit) {
         t.kind = TestRequest::Exit;
         return t;
@@ -98,20 +101,36 @@ int outputTest(Context& c) {
     s.run([&] {
         return t.kind == TestRequest::Exit ? live.exitOutputTesting() : live.useOrStopOutputTest();
     });
+    // Stopped by a signal, the operator has most likely walked away: the loop
+    // must not stay at a test current unless that was asked for.
+    const bool stopped = s.interrupted();
+    if (t.kind == TestRequest::Cycle && stopped && !t.stayInTestMode &&
+        live.page().testModeVisible) {
+        s.run([&] { return live.exitOutputTesting(); });
+        if (live.page().testModeVisible)
+            c.err << "lmk17-cli: the output test mode could not be left; leave it with "
+                     "output-test --exit"
+                  << Qt::endl;
+        else
+            c.err << "lmk17-cli: stopped; the output test mode was left" << Qt::endl;
+        if (live.page().testModeVisible) return ExitFailure;
+    }
     if (t.kind == TestRequest::Cycle && live.page().testModeVisible)
         c.err << "lmk17-cli: the output test mode stays active; leave it with output-test --exit"
               << Qt::endl;
     if (t.kind == TestRequest::Cycle)
-        return readings > 0 && (t.count ? readings >= t.count : s.interrupted()) ? ExitOk
-                                                                                 : ExitFailure;
+        return readings > 0 && (t.count ? readings >= t.count : stopped) ? ExitOk : ExitFailure;
     return readings > 0 ? ExitOk : ExitFailure;
 }
 
 Registrar outputTestCmd({"output-test",
-                         "(--value V | --cycle V1,V2,V3 --period S [--count N] | --exit)",
+                         "(--value V | --cycle V1,V2,V3 --period S [--count N] "
+                         "[--stay-in-test-mode] | --exit)",
                          "drive the output to a test value in mA or V (--value), step through "
-                         "three values every S seconds until Ctrl-C or N values (--cycle), or "
-                         "leave the test mode (--exit); each value is followed by a PV reading",
+                         "three values every S seconds until Ctrl-C or N values (--cycle; "
+                         "Ctrl-C, SIGTERM or SIGHUP leave the test mode unless "
+                         "--stay-in-test-mode), or leave the test mode (--exit); each value is "
+                         "followed by a PV reading",
                          outputTest});
 
 }  // namespace

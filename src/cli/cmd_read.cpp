@@ -14,6 +14,7 @@ namespace {
 int read(Context& c) {
     std::optional<QString> file = c.takeOption(QStringLiteral("-o"));
     if (!file) file = c.takeOption(QStringLiteral("--output"));
+    const bool acceptDefaults = c.takeFlag(QStringLiteral("--accept-defaults"));
     c.rejectUnknownOptions();
     if (!file || file->isEmpty())
         throw UsageError(QStringLiteral("name the file with -o FILE.ptf"));
@@ -27,6 +28,14 @@ int read(Context& c) {
     const OperationOutcome outcome = s.run([&] { return s.session().startRead(); });
     if (outcome != OperationOutcome::Completed && outcome != OperationOutcome::CorruptPreset)
         return ExitFailure;
+    // A corrupt configuration in the transmitter leaves the default one preset
+    // under the device's serial number: saved, it would pass for a real read.
+    if (outcome == OperationOutcome::CorruptPreset && !acceptDefaults) {
+        c.err << "lmk17-cli read: the transmitter's configuration is corrupt and was not read; "
+                 "nothing was saved (--accept-defaults saves the default configuration instead)"
+              << Qt::endl;
+        return ExitFailure;
+    }
     if (outcome == OperationOutcome::CorruptPreset)
         c.err << "lmk17-cli read: the transmitter's configuration was not read; the default "
                  "configuration was preset and is saved instead"
@@ -43,9 +52,10 @@ int read(Context& c) {
     return ExitOk;
 }
 
-Registrar readCmd({"read", "-o FILE.ptf [--json]",
+Registrar readCmd({"read", "-o FILE.ptf [--accept-defaults] [--json]",
                    "identify the transmitter, read its whole configuration and save it "
-                   "(--json also prints it)",
+                   "(--json also prints it); a corrupt configuration fails unless "
+                   "--accept-defaults saves the default one in its place",
                    read});
 
 }  // namespace

@@ -1,5 +1,6 @@
 // lmk17-cli: the program's operations from a terminal or a script.
 #include <QCoreApplication>
+#include <QFile>
 #include <QGuiApplication>
 #include <QTextStream>
 #include <algorithm>
@@ -105,11 +106,24 @@ std::unique_ptr<QCoreApplication> makeApplication(int& argc, char** argv, bool d
 
 int main(int argc, char** argv) {
     QStringList args;
-    for (int i = 1; i < argc; ++i) args << QString::fromLocal8Bit(argv[i]);
     QTextStream out(stdout);
     QTextStream err(stderr);
+    for (int i = 1; i < argc; ++i) {
+        args << QFile::decodeName(argv[i]);
+        // A name the system's file-name encoding cannot carry would come back
+        // as another name: "not found" on reading, a file of a different name
+        // written (and reported saved) on writing.
+        if (QFile::encodeName(args.last()) != QByteArray(argv[i])) {
+            err << "lmk17-cli: argument " << i
+                << " is not valid UTF-8, the encoding of file names here; a file of that name "
+                   "cannot be read or written, rename it"
+                << Qt::endl;
+            return ExitUsage;
+        }
+    }
 
-    if (args.isEmpty() || args.contains(QLatin1String("--help")) ||
+    const QStringList options = args.mid(0, optionsEnd(args));
+    if (args.isEmpty() || options.contains(QLatin1String("--help")) ||
         args.first() == QLatin1String("help")) {
         QCoreApplication app(argc, argv);
         printUsage(args.isEmpty() ? err : out);

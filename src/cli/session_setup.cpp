@@ -6,6 +6,7 @@
 #include "cli/stop_signals.h"
 #include "link/link_parameters.h"
 #include "link/port_connection.h"
+#include "link/port_failure.h"
 #include "link/port_list.h"
 
 namespace lmk17::cli {
@@ -68,9 +69,13 @@ int CliSession::open() {
     connection.setParityIndex(o.parity);
     connection.setMasterAddress(o.master);
     connection.setTransmitterAddress(o.address);
-    if (!connection.connectDevice(DevicePathFromPortArgument(o.port))) {
-        context_.err << "lmk17-cli: cannot open the port " << o.port << ": "
-                     << stack_->port().errorString() << Qt::endl;
+    const QString device = DevicePathFromPortArgument(o.port);
+    if (!connection.connectDevice(device)) {
+        // With the way out when the user may not open the device (the group
+        // and the command), as the options dialog says it.
+        QString detail = PortFailureDetail(device, stack_->port().errorString());
+        detail.replace(QLatin1Char('\n'), QLatin1String("; "));
+        context_.err << "lmk17-cli: cannot open the port " << o.port << ": " << detail << Qt::endl;
         return ExitFailure;
     }
     return ExitOk;

@@ -1,9 +1,11 @@
 #include "common/ini_file.h"
 
+#include <QCoreApplication>
 #include <QFile>
-#include <QSaveFile>
 #include <QStringDecoder>
 #include <QStringEncoder>
+
+#include "common/safe_save.h"
 
 namespace lmk17 {
 
@@ -83,18 +85,23 @@ bool IniFile::load(const QString& path, QString* error) {
         if (error) *error = file.errorString();
         return false;
     }
-    *this = fromBytes(file.readAll());
+    // Read with a bound, so that a device or a pipe cannot feed it for ever.
+    const QByteArray bytes = file.read(kMaxFileSize + 1);
+    if (bytes.size() > kMaxFileSize) {
+        if (error)
+            *error = QCoreApplication::translate(
+                         "Files", "The file is larger than %1 kB; no file of this program is.")
+                         .arg(kMaxFileSize / 1024);
+        return false;
+    }
+    *this = fromBytes(bytes);
     return true;
 }
 
 bool IniFile::save(const QString& path, QString* error) const {
-    QSaveFile file(path);
-    const QByteArray bytes = toBytes();
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        if (error) *error = file.errorString();
-        return false;
-    }
-    return true;
+    const SafeSaveResult result = SaveFileSafely(path, toBytes());
+    if (!result.saved() && error) *error = result.reason;
+    return result.saved();
 }
 
 const IniFile::Section* IniFile::findSection(const QString& name) const {

@@ -29,6 +29,10 @@ public:
         std::vector<Entry> entries;
     };
 
+    // No file of the program comes near this size (a full linearization file
+    // is some 10 kB): anything larger is refused before it is read whole.
+    static constexpr qint64 kMaxFileSize = 1024 * 1024;
+
     IniFile() = default;
 
     static IniFile fromBytes(const QByteArray& bytes);
@@ -37,6 +41,7 @@ public:
     // Reads or writes the whole file. Saving goes through a temporary file
     // that replaces the old one only when it is complete, so a failure
     // leaves the previous file intact. On failure `error` gets the reason.
+    // Loading refuses a file larger than kMaxFileSize.
     bool load(const QString& path, QString* error = nullptr);
     bool save(const QString& path, QString* error = nullptr) const;
 

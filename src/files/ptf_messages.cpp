@@ -26,6 +26,17 @@ QString NotFound(const QString& fileName) {
                                       "Configuration was not loaded, file: '%s' not found."),
                     fileName);
 }
+QString IsFolder(const QString& fileName) {
+    return withName(
+        QT_TRANSLATE_NOOP("Configuration file", "Configuration was not loaded, '%s' is a folder."),
+        fileName);
+}
+QString CannotRead(const QString& fileName, const QString& reason) {
+    return withName(QT_TRANSLATE_NOOP("Configuration file",
+                                      "Configuration was not loaded, file: '%s' cannot be read:"),
+                    fileName) +
+           QLatin1Char(' ') + reason;
+}
 QString Damaged(const QString& fileName) {
     return withName(
         QT_TRANSLATE_NOOP("Configuration file", "Wrong file format or file: '%s' is damaged!"),

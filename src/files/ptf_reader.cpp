@@ -175,14 +175,20 @@ PtfReadResult ReadConfigFile(const QString& fileName) {
         result.error = ptf_text::NotFound(fileName);
         return result;
     }
+    if (info.isDir()) {
+        result.error = ptf_text::IsFolder(fileName);
+        return result;
+    }
+    // A regular file is opened first, so that a file the system refuses says
+    // why (permission) rather than passing for a damaged one.
+    QFile file(fileName);
+    if (info.isFile() && !file.open(QIODevice::ReadOnly)) {
+        result.error = ptf_text::CannotRead(fileName, file.errorString());
+        return result;
+    }
     // The size decides before anything is read, so a huge or special file
     // is never loaded into memory.
     if (!info.isFile() || !PtfLayoutForSize(info.size())) {
-        result.error = ptf_text::Damaged(fileName);
-        return result;
-    }
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly)) {
         result.error = ptf_text::Damaged(fileName);
         return result;
     }

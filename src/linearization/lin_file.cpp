@@ -3,8 +3,8 @@
 #include "linearization/lin_texts.h"
 
 #include <QFileInfo>
-#include <QSaveFile>
 
+#include "common/safe_save.h"
 #include "config/catalogue.h"
 #include "linearization/lin_file_keys.h"
 #include "linearization/lin_text.h"
@@ -100,9 +100,6 @@ LinFileResult Lin2File(const LinData& data, int rangeIndex, const QString& path,
             LinTexts::tr("File: '%1' already exists, do you want to overwrite it?").arg(path)))
         return {false, cancelled};
 
-    // The old file stays in place until the new one is complete.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return {false, cannotOpen};
     IniFile ini;
     {
         const int lin = qBound(0, data.LinPoints.count, LinPointTable::kCapacity);
@@ -111,8 +108,11 @@ LinFileResult Lin2File(const LinData& data, int rangeIndex, const QString& path,
                           FileSteps(lin, cjc, data.pom.HasCjc, data.pom.HasRtd));
         WriteLin(ini, data, rangeIndex, &progress);
     }
-    const QByteArray bytes = ini.toBytes();
-    if (file.write(bytes) != bytes.size() || !file.commit()) return {false, cannotOpen};
+    // The old file stays in place until the new one is complete.
+    const SafeSaveResult result = SaveFileSafely(path, ini.toBytes());
+    if (result.status == SafeSaveResult::Status::OpenFailed)
+        return {false, cannotOpen + QLatin1Char(' ') + result.reason};
+    if (!result.saved()) return {false, SaveFailedText(path, result.reason)};
     return {true, LinTexts::tr(kLinSaved)};
 }
 

@@ -65,6 +65,12 @@ void TransactionEngine::ErrorRWP52(bool write) {
     hideProgressForQuestion();
 
     const int result = state_.result;
+    // Repeating into a line that another device keeps busy would only wait
+    // again: the operation ends, saying why.
+    if (result == ResultLineBusy) {
+        ui_.message(MessageKind::Error, ResultMessage(result).trimmed());
+        return declineRepeat();
+    }
     const char* text = write ? texts::kRepeatWriting : texts::kRepeatReading;
     if (operation_.processCode == ProcessReadConfig) text = texts::kRepeatReading;
     if (operation_.processCode == ProcessWriteConfig)
@@ -95,6 +101,12 @@ void TransactionEngine::ErrorRWP52(bool write) {
         return;
     }
 
+    declineRepeat();
+}
+
+// The repeat declined (or not offered): the operation ends.
+void TransactionEngine::declineRepeat() {
+    const bool monitoringPending = operation_.pendingCode == ProcessMonitoring;
     if (operation_.processCode == ProcessReadConfig) emit configurationRestoreRequested();
     if (operation_.processCode == ProcessWriteConfig)
         ui_.message(MessageKind::Warning, linkText(texts::kWriteDeclined));

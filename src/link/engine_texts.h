@@ -30,6 +30,9 @@ inline constexpr char kMonitorNoCommunication[] =
 inline constexpr char kMonitorBlankLine[] = " ";
 inline constexpr char kBreakQuestion[] =
     QT_TRANSLATE_NOOP("Link", "Do you really want to break operation?");
+// The progress window's caption while a request waits for the line to fall quiet.
+inline constexpr char kWaitingForQuietLine[] =
+    QT_TRANSLATE_NOOP("Link", "Waiting for the line to fall quiet...");
 inline constexpr char kProgressWarning[] =
     QT_TRANSLATE_NOOP("Link", "Do not Disconnect Communication Cable!");
 

@@ -23,6 +23,10 @@ struct LinkTiming {
     // Sends of one request before a time-out is reported; the operations set
     // it before every step.
     int attempts = 3;
+    // How many answer windows a request waits at most for a quiet line
+    // (another device sending without a pause) before it ends with
+    // ResultLineBusy instead of waiting for ever.
+    int quietLineWindows = 4;
 };
 
 }  // namespace lmk17

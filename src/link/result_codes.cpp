@@ -32,6 +32,10 @@ QString ResultMessage(int code) {
             return Texts::tr(" ERROR: Bad Answer was received.");
         case ResultTimeout:
             return Texts::tr(" ERROR: Timeout.");
+        case ResultLineBusy:
+            return Texts::tr(
+                " ERROR: Another device keeps sending on the line; the request could not be "
+                "sent.");
         case ResultPortClosed:
         case ResultBusy:
         case ResultBadRequest:

@@ -19,6 +19,9 @@ enum ResultCode : int {
     ResultPortClosed = 300,
     ResultBusy = 400,
     ResultBadRequest = 500,
+    // The line never fell quiet for an answer window before the deadline:
+    // another device keeps sending; the request was not sent.
+    ResultLineBusy = 600,
 };
 
 // The message that goes with a result code (empty for the refusals 300, 400

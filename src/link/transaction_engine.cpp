@@ -5,6 +5,9 @@
 #include <cstring>
 #include <utility>
 
+#include <QCoreApplication>
+
+#include "link/engine_texts.h"
 #include "link/frame.h"
 #include "link/result_codes.h"
 
@@ -35,12 +38,18 @@ TransactionEngine::TransactionEngine(LinkPort& port, UserInteraction& ui, QObjec
     makeTimer(incompleteTimer_, true);
     makeTimer(slotTimer_, false);
     makeTimer(settleTimer_, true);
+    makeTimer(quietDeadline_, true);
+    makeTimer(quietProgress_, false);
     setTiming(LinkTiming{});
     connect(&answerTimer_, &QTimer::timeout, this, &TransactionEngine::answerTimeout);
     connect(&repeatTimer_, &QTimer::timeout, this, &TransactionEngine::repeatDelayElapsed);
     connect(&incompleteTimer_, &QTimer::timeout, this, &TransactionEngine::incompleteReset);
     connect(&slotTimer_, &QTimer::timeout, this, &TransactionEngine::slotTick);
     connect(&settleTimer_, &QTimer::timeout, this, &TransactionEngine::lineSettled);
+    connect(&quietDeadline_, &QTimer::timeout, this, &TransactionEngine::quietLineDeadline);
+    connect(&quietProgress_, &QTimer::timeout, this, [this] {
+        if (quietProgressShown_) SetProgress(progress_.position + 1);
+    });
     connect(&port_, &LinkPort::received, this, &TransactionEngine::CommPortDriverReceiveData);
     connect(&port_, &LinkPort::opened, this, &TransactionEngine::portOpened);
     connect(&port_, &LinkPort::closed, this, &TransactionEngine::PortClosed);
@@ -56,6 +65,8 @@ void TransactionEngine::setTiming(const LinkTiming& timing) {
     incompleteTimer_.setInterval(timing_.incompleteResetMs);
     slotTimer_.setInterval(timing_.slotTickMs);
     settleTimer_.setInterval(timing_.answerTimeoutMs);
+    quietDeadline_.setInterval(std::max(1, timing_.quietLineWindows) * timing_.answerTimeoutMs);
+    quietProgress_.setInterval(std::max(1, timing_.answerTimeoutMs / 10));
 }
 
 void TransactionEngine::setClock(Clock clock) {
@@ -92,10 +103,7 @@ void TransactionEngine::sendRequest(bool repeat) {
         return refuse(ResultBadRequest);
     if (state_.requestOutstanding) return refuse(ResultBusy);
     state_.requestOutstanding = true;
-    if (settling_ && !repeat) {
-        sendHeld_ = true;
-        return;
-    }
+    if (settling_ && !repeat) return holdSendForQuietLine();
     transmit();
 }
 
@@ -260,6 +268,8 @@ void TransactionEngine::abandonExchange() {
     repeatTimer_.stop();
     incompleteTimer_.stop();
     sendHeld_ = false;
+    quietDeadline_.stop();
+    closeQuietLineProgress();
     state_.requestOutstanding = false;
     state_.frameInProcessing = false;
     state_.count = 0;
@@ -274,10 +284,41 @@ void TransactionEngine::settleLine() {
     settleTimer_.start();
 }
 
+void TransactionEngine::holdSendForQuietLine() {
+    sendHeld_ = true;
+    quietDeadline_.start();
+    // An operation without a progress window of its own (identification, a
+    // single reading) would otherwise show nothing while it waits.
+    if (!progress_.visible && !state_.questionOpen) {
+        quietProgressShown_ = true;
+        ShowProgress(true, false, quietDeadline_.interval() / quietProgress_.interval(),
+                     QCoreApplication::translate("Link", texts::kWaitingForQuietLine));
+        quietProgress_.start();
+    }
+}
+
+void TransactionEngine::closeQuietLineProgress() {
+    quietProgress_.stop();
+    if (!quietProgressShown_) return;
+    quietProgressShown_ = false;
+    ShowProgress(false);
+}
+
+// The line never fell quiet: the request ends unsent, as a refusal does.
+void TransactionEngine::quietLineDeadline() {
+    if (!sendHeld_) return;
+    sendHeld_ = false;
+    closeQuietLineProgress();
+    state_.requestOutstanding = false;
+    refuse(ResultLineBusy);
+}
+
 void TransactionEngine::lineSettled() {
     settling_ = false;
     if (!sendHeld_) return;
     sendHeld_ = false;
+    quietDeadline_.stop();
+    closeQuietLineProgress();
     if (!port_.isOpen()) {
         state_.requestOutstanding = false;
         return refuse(ResultPortClosed);
@@ -329,6 +370,8 @@ void TransactionEngine::PortClosed() {
     answerTimer_.stop();
     repeatTimer_.stop();
     settleTimer_.stop();
+    quietDeadline_.stop();
+    closeQuietLineProgress();
     settling_ = false;
     ResetReceiveState();
     if (inFlight) return refuse(ResultPortClosed);

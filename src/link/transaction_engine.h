@@ -128,7 +128,10 @@ public:
     // window (every byte, and every repeated send, starts the window again);
     // only then does the next request go out. A repeat of the same request is
     // sent at once: an answer to any of its copies answers it. A clean
-    // exchange never waits.
+    // exchange never waits. A held request waits at most quietLineWindows
+    // answer windows: a line that is never quiet (another device sending)
+    // ends it with ResultLineBusy. Meanwhile the progress window shows the
+    // wait when no operation shows its own, and Esc breaks it as any other.
     bool lineSettling() const { return settling_; }
 
     // ---- port events ----------------------------------------------------------
@@ -177,6 +180,10 @@ private:
     void repeatDelayElapsed();
     void settleLine();
     void lineSettled();
+    void holdSendForQuietLine();
+    void declineRepeat();
+    void quietLineDeadline();
+    void closeQuietLineProgress();
     void portOpened();
     void incompleteReset();
     void slotTick();
@@ -211,11 +218,14 @@ private:
     bool settling_ = false;   // the line must be quiet before the next request
     bool sendHeld_ = false;   // the request waits for the line to settle
 
-    QTimer answerTimer_;      // Timer1
-    QTimer repeatTimer_;      // Timer4
-    QTimer incompleteTimer_;  // silence after the last byte of an incomplete answer
-    QTimer slotTimer_;        // NastTmr
-    QTimer settleTimer_;      // quiet on the line for the answer window
+    QTimer answerTimer_;               // Timer1
+    QTimer repeatTimer_;               // Timer4
+    QTimer incompleteTimer_;           // silence after the last byte of an incomplete answer
+    QTimer slotTimer_;                 // NastTmr
+    QTimer settleTimer_;               // quiet on the line for the answer window
+    QTimer quietDeadline_;             // the longest a held request waits for a quiet line
+    QTimer quietProgress_;             // steps the progress window while it waits
+    bool quietProgressShown_ = false;  // the engine opened the progress window for the wait
 };
 
 }  // namespace lmk17

@@ -1,9 +1,9 @@
 #include "monitoring/monitor_csv.h"
 
-#include <QSaveFile>
 #include <QStringList>
 #include <cmath>
 
+#include "common/safe_save.h"
 #include "config/catalogue.h"
 #include "monitoring/monitor_graph.h"
 
@@ -81,12 +81,9 @@ bool WriteMonGraphCsv(const QString& fileName, const MonitorGraphModel& graph,
             bytes += MonCsvRow(style, r).toUtf8() + kCsvLineEnd;
         }
     }
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        if (error) *error = file.errorString();
-        return false;
-    }
-    return true;
+    const SafeSaveResult result = SaveFileSafely(fileName, bytes);
+    if (!result.saved() && error) *error = result.reason;
+    return result.saved();
 }
 
 }  // namespace lmk17

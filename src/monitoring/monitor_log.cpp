@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 
+#include "common/safe_save.h"
 #include "config/config_texts.h"
 #include "config/windows1250.h"
 #include "link/engine_texts.h"
@@ -19,13 +20,21 @@ MonitorLog::~MonitorLog() {
 void MonitorLog::PrintMonMemo(const QString& line) {
     if (line.isEmpty()) return;
     addToWindow(line);
-    if (file_.isOpen() && !csv_) writeToFile(line);
+    if (csv_) return;
+    if (file_.isOpen())
+        writeToFile(line);
+    else if (wantFile_)
+        ++lostLines_;
 }
 
 void MonitorLog::writeCsvRow(const QString& row) {
     if (row.isEmpty()) return;
     addToWindow(row);
-    if (file_.isOpen() && csv_) writeBytes(row.toUtf8() + kCsvLineEnd);
+    if (!csv_) return;
+    if (file_.isOpen())
+        writeBytes(row.toUtf8() + kCsvLineEnd);
+    else if (wantFile_)
+        ++lostLines_;
 }
 
 void MonitorLog::addToWindow(const QString& line) {
@@ -53,8 +62,9 @@ QString MonitorLog::CleanFileName(const QString& fieldText) {
 }
 
 bool MonitorLog::openCsvFile(const QString& name, bool append, const MonCsvStyle& style) {
-    if (!openFile(name, append)) return false;
+    const bool opened = openFile(name, append);
     csv_ = true;
+    if (!opened) return false;
     if (file_.size() == 0)
         writeBytes(QByteArray(kUtf8Bom) + MonCsvHeader(style).toUtf8() + kCsvLineEnd);
     return file_.isOpen();
@@ -64,22 +74,33 @@ bool MonitorLog::openFile(const QString& name, bool append) {
     closeFile();
     csv_ = false;
     failureReported_ = false;
+    wantFile_ = true;
+    lostLines_ = 0;
+    lostSinceFailure_ = 0;
+    partialLine_ = false;
     if (name.isEmpty()) {
         reportFileFailure(name);
         return false;
     }
     file_.setFileName(name);
-    QIODevice::OpenMode mode = QIODevice::WriteOnly;
+    // Unbuffered: a line the disk refused must not wait in a buffer to be
+    // written later, out of order, behind the lines that followed it.
+    QIODevice::OpenMode mode = QIODevice::WriteOnly | QIODevice::Unbuffered;
     mode |= (append && QFile::exists(name)) ? QIODevice::Append : QIODevice::Truncate;
     if (!file_.open(mode)) {
-        reportFileFailure(name);
+        reportFileFailure(name, file_.errorString());
         return false;
     }
     return true;
 }
 
 void MonitorLog::closeFile() {
+    wantFile_ = false;
     if (file_.isOpen()) file_.close();
+    if (!writeFailure_.isEmpty()) {
+        writeFailure_.clear();
+        emit fileWritingChanged(false);
+    }
 }
 
 void MonitorLog::writeToFile(const QString& line) {
@@ -87,19 +108,51 @@ void MonitorLog::writeToFile(const QString& line) {
 }
 
 void MonitorLog::writeBytes(const QByteArray& bytes) {
-    // Flushed line by line: a run of days must not lose its last hours to a
-    // power cut or a pulled stick.
-    if (file_.write(bytes) != bytes.size() || !file_.flush()) {
-        const QString name = file_.fileName();
-        file_.close();
-        reportFileFailure(name);
+    // Written and flushed line by line: a run of days must not lose its last
+    // hours to a power cut or a pulled stick.
+    if (!writeFailure_.isEmpty() && !writeResumedLine()) {
+        ++lostLines_;
+        ++lostSinceFailure_;
+        return;
     }
+    const qint64 sizeBefore = file_.size();
+    const QString reason = AppendChecked(file_, bytes);
+    if (reason.isEmpty()) return;
+    partialLine_ = file_.size() > sizeBefore;
+    ++lostLines_;
+    ++lostSinceFailure_;
+    writeFailure_ = reason;
+    failureReported_ = false;
+    reportFileFailure(file_.fileName(), reason);
+    emit fileWritingChanged(true);
 }
 
-void MonitorLog::reportFileFailure(const QString& name) {
+// The line that closes a gap in the file: the half line the disk took is
+// ended, and a text log says when and how many lines are missing.
+bool MonitorLog::writeResumedLine() {
+    QByteArray bytes = partialLine_ ? QByteArray("\r\n") : QByteArray();
+    if (!csv_)
+        bytes += EncodeWindows1250(QString::fromLatin1(texts::kMonLogResumed) +
+                                   FormatDateTime(DayNumber(QDateTime::currentDateTime()), true) +
+                                   QString::fromLatin1(texts::kMonLogLinesLost) +
+                                   QString::number(lostSinceFailure_)) +
+                 "\r\n";
+    if (bytes.isEmpty() || AppendChecked(file_, bytes).isEmpty()) {
+        writeFailure_.clear();
+        partialLine_ = false;
+        lostSinceFailure_ = 0;
+        emit fileWritingChanged(false);
+        return true;
+    }
+    return false;
+}
+
+void MonitorLog::reportFileFailure(const QString& name, const QString& reason) {
     if (failureReported_) return;
     failureReported_ = true;
-    emit fileFailed(QCoreApplication::translate("Monitoring", texts::kMonLogFileFailed).arg(name));
+    QString message = QCoreApplication::translate("Monitoring", texts::kMonLogFileFailed).arg(name);
+    if (!reason.isEmpty()) message += QLatin1Char('\n') + reason;
+    emit fileFailed(message);
 }
 
 void MonitorLog::writeHeader(const QDateTime& now) {

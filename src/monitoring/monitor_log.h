@@ -18,9 +18,12 @@ namespace lmk17 {
 // The window holds at most 501 lines: a line that arrives while it holds more
 // than 500 empties it first, so a run of days keeps a bounded window.
 //
-// A file that cannot be opened or written never stops monitoring: the
-// failure is reported once per run through fileFailed() and the lines go on
-// to the window only.
+// A file that cannot be opened or written never stops monitoring: the lines
+// go on to the window. A failed write (a full disk) is reported through
+// fileFailed() with the system's reason, the file stays open and every later
+// line is tried again; the lines that could not be written are counted, and
+// the first line that is written again is preceded by a line saying so. The
+// failing state shows through fileWritingChanged() until then.
 class MonitorLog : public QObject {
     Q_OBJECT
 public:
@@ -52,6 +55,11 @@ public:
     // Ends the file for the run; a failure to close is ignored.
     void closeFile();
     bool fileOpen() const { return file_.isOpen(); }
+    // Lines meant for the log file of this run that are not in it (a file
+    // that could not be opened, a full disk). Counted from openFile() on.
+    int lostLines() const { return lostLines_; }
+    // A write has failed and none has succeeded since.
+    bool fileWriteFailing() const { return !writeFailure_.isEmpty(); }
     QString fileName() const { return file_.fileName(); }
 
     // The fixed lines of a run.
@@ -76,17 +84,24 @@ signals:
     void lineAdded(const QString& line);
     void windowCleared();
     void fileFailed(const QString& message);
+    void fileWritingChanged(bool failing);
 
 private:
     void addToWindow(const QString& line);
     void writeToFile(const QString& line);
     void writeBytes(const QByteArray& bytes);
-    void reportFileFailure(const QString& name);
+    bool writeResumedLine();
+    void reportFileFailure(const QString& name, const QString& reason = {});
 
     QStringList window_;
     QFile file_;
     bool failureReported_ = false;
     bool csv_ = false;
+    bool wantFile_ = false;  // this run logs to a file
+    QString writeFailure_;   // the reason of the failing write, empty while writes succeed
+    bool partialLine_ = false;
+    int lostLines_ = 0;
+    int lostSinceFailure_ = 0;
 };
 
 }  // namespace lmk17

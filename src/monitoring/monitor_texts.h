@@ -21,6 +21,9 @@ inline constexpr char kMonRangeValues[] = " < %.*g ; %.*g > %s";  // notr: log l
 // and says when the port went away and when it came back (with its name).
 inline constexpr char kMonPortLost[] = " Communication Port Lost:  ";        // notr: log line
 inline constexpr char kMonPortResumed[] = " Communication Port Resumed:  ";  // notr: log line
+// The log file is written again after lines were refused (a full disk).
+inline constexpr char kMonLogResumed[] = " Log File Written Again:  ";  // notr: log line
+inline constexpr char kMonLogLinesLost[] = "  lines not written: ";     // notr: log line
 // The column header of a run of several transmitters: the address leads
 // every record line.
 inline constexpr char kMonAddressColumn[] = "Address  ";                         // notr: log line

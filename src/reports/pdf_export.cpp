@@ -1,37 +1,29 @@
 #include "reports/pdf_export.h"
 
 #include <QCoreApplication>
-
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPdfWriter>
-#include <QSaveFile>
 
+#include "common/safe_save.h"
 #include "reports/report_painter.h"
 
 namespace lmk17 {
 
 QString WriteReportPdf(const QString& path, const QString& title, const ReportLayout& layout) {
-    QSaveFile file(path);
-    const auto failed = [&] {
-        return QCoreApplication::translate("Protocol", "The file '%1' could not be written: %2")
-            .arg(path, file.errorString());
-    };
-    if (!file.open(QIODevice::WriteOnly)) return failed();
-    {
-        QPdfWriter pdf(&file);
+    const SafeSaveResult result = SaveFileSafely(path, [&](QIODevice& device) {
+        QPdfWriter pdf(&device);
         pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
                                       QMarginsF(5, 5, 5, 5), QPageLayout::Millimeter));
         pdf.setResolution(600);
         pdf.setTitle(title);
         pdf.setCreator(QStringLiteral("LMK-17"));
-        if (!PaintReport(pdf, layout(pdf))) {
-            file.cancelWriting();
-            return QCoreApplication::translate("Protocol", "Printing failed.");
-        }
-    }
-    if (!file.commit()) return failed();
-    return {};
+        return PaintReport(pdf, layout(pdf));
+    });
+    if (result.saved()) return {};
+    if (result.status == SafeSaveResult::Status::WriterFailed)
+        return QCoreApplication::translate("Protocol", "Printing failed.");
+    return SaveFailedText(path, result.reason);
 }
 
 }  // namespace lmk17

@@ -141,7 +141,7 @@ TEST(LiveCli, StopSignalsEndLongCommandsCleanly) {
         {SIGTERM, {"pv", "--interval", "0.2"}, "device errors: none"},
         {SIGHUP,
          {"output-test", "--cycle", "4,8,12", "--period", "0.2"},
-         "the output test mode stays active"},
+         "the output test mode was left"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.command.join(' ').toStdString() + " signal " + std::to_string(c.signal));
@@ -165,6 +165,47 @@ TEST(LiveCli, StopSignalsEndLongCommandsCleanly) {
     }
 }
 
+// A stopped test cycle must not leave the loop at a test current: the
+// transmitter gets the "leave test mode" value unless staying was asked for.
+TEST(LiveCli, StoppedOutputTestCycleLeavesTheTestMode) {
+    const struct {
+        int signal;
+        bool stay;
+        const char* said;
+    } cases[] = {
+        {SIGINT, false, "the output test mode was left"},
+        {SIGTERM, false, "the output test mode was left"},
+        {SIGHUP, false, "the output test mode was left"},
+        {SIGTERM, true, "the output test mode stays active"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE("signal " + std::to_string(c.signal) + (c.stay ? " staying" : ""));
+        QTemporaryDir dir;
+        const QString trace = dir.filePath(QStringLiteral("trace.txt"));
+        SimProcess sim({"--type", "K8410H10", "--trace", trace});
+        ASSERT_FALSE(sim.devicePath().isEmpty());
+        QStringList args{"--port", sim.devicePath(), "output-test", "--cycle",
+                         "4,8,12", "--period",       "0.2"};
+        if (c.stay) args << "--stay-in-test-mode";
+        QProcess p;
+        p.start(test::CliProgram(), args);
+        ASSERT_TRUE(p.waitForStarted());
+        QString out;
+        while (!out.contains(QStringLiteral("test mode: active")) && p.waitForReadyRead(15000))
+            out += QString::fromUtf8(p.readAllStandardOutput());
+        ASSERT_EQ(p.state(), QProcess::Running) << out.toStdString();
+        ::kill(pid_t(p.processId()), c.signal);
+        ASSERT_TRUE(p.waitForFinished(10000));
+        EXPECT_EQ(p.exitCode(), 0);
+        const QString err = QString::fromUtf8(p.readAllStandardError());
+        EXPECT_TRUE(err.contains(QLatin1String(c.said))) << err.toStdString();
+        QFile f(trace);
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+        const QByteArray written = f.readAll();
+        EXPECT_EQ(written.contains("write float P220 = -200"), !c.stay) << written.toStdString();
+    }
+}
+
 TEST(LiveCli, BadOptionsAreUsageErrors) {
     const QStringList bad[] = {
         {"pv", "--count", "0"},
@@ -175,6 +216,7 @@ TEST(LiveCli, BadOptionsAreUsageErrors) {
         {"output-test", "--cycle", "1,2", "--period", "1"},
         {"output-test", "--cycle", "1,2,3"},
         {"output-test", "--value", "1", "--period", "1"},
+        {"output-test", "--value", "1", "--stay-in-test-mode"},
         {"cj", "extra"},
     };
     for (const QStringList& args : bad)

@@ -131,8 +131,17 @@ TEST(CliRead, CorruptConfigurationFollowsTheAnswer) {
     EXPECT_FALSE(QFile::exists(file));
     EXPECT_TRUE(r.err.contains(QStringLiteral("Transmitter configuration corrupt.")))
         << r.err.toStdString();
+    // Yes presets the defaults, but saved under the device's serial number
+    // they would pass for a real read: only --accept-defaults saves them.
     r = Cli(sim.devicePath(), {"--yes", "read", "-o", file});
+    EXPECT_EQ(r.exitCode, 1) << r.err.toStdString();
+    EXPECT_TRUE(r.err.contains(QStringLiteral("configuration is corrupt and was not read")))
+        << r.err.toStdString();
+    EXPECT_FALSE(QFile::exists(file));
+    r = Cli(sim.devicePath(), {"--yes", "read", "--accept-defaults", "-o", file});
     EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
+    EXPECT_TRUE(r.err.contains(QStringLiteral("default configuration was preset")))
+        << r.err.toStdString();
     EXPECT_EQ(Load(file).LastChangeDate, 0.0);
 }
 
@@ -200,6 +209,29 @@ TEST(CliRaw, ReadsAndWritesSingleParameters) {
         EXPECT_TRUE(r.out.contains(c.output)) << r.out.toStdString();
     }
     EXPECT_EQ(sim.terminate(), 0);
+}
+
+// Another device that never lets the line fall quiet: the command gives up
+// within a bounded time, says why and fails, rather than waiting for ever.
+TEST(CliLine, BabblingLineEndsTheCommandWithTheReason) {
+    const QStringList commands[] = {{"identify"}, {"--yes", "read", "-o", "x.ptf"}};
+    for (const QStringList& command : commands) {
+        SCOPED_TRACE(command.join(' ').toStdString());
+        SimProcess sim({"--babble", "300"});
+        ASSERT_FALSE(sim.devicePath().isEmpty());
+        QTemporaryDir dir;
+        QStringList args = command;
+        if (args.contains(QStringLiteral("x.ptf")))
+            args.replace(args.indexOf(QStringLiteral("x.ptf")), dir.filePath("x.ptf"));
+        QElapsedTimer clock;
+        clock.start();
+        const CliResult r = Cli(sim.devicePath(), args);
+        EXPECT_LT(clock.elapsed(), 10000);
+        EXPECT_EQ(r.exitCode, 1) << r.err.toStdString();
+        EXPECT_TRUE(r.err.contains(QStringLiteral("Another device keeps sending on the line")))
+            << r.err.toStdString();
+        EXPECT_FALSE(QFile::exists(dir.filePath("x.ptf")));
+    }
 }
 
 }  // namespace

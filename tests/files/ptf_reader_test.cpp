@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <unistd.h>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -203,6 +204,38 @@ TEST(PtfReader, FromDisk) {
     f.close();
     EXPECT_EQ(ReadConfigFile(path).error,
               QStringLiteral("Wrong file format or file: '%1' is damaged!").arg(path));
+}
+
+// A file that cannot be read says why: missing, a folder, refused by the
+// system. None of them is "damaged".
+TEST(PtfReaderFile, UnreadableFilesSayWhy) {
+    QTemporaryDir dir;
+    const QString folder = dir.filePath(QStringLiteral("folder.ptf"));
+    ASSERT_TRUE(QDir().mkdir(folder));
+    const QString locked = dir.filePath(QStringLiteral("locked.ptf"));
+    {
+        QFile f(locked);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(QByteArray(679, '\0'));
+        f.setPermissions(QFileDevice::WriteOwner);
+    }
+    const bool root = ::geteuid() == 0;  // root reads any file
+    const struct {
+        QString path;
+        const char* says;
+        bool skip;
+    } cases[] = {
+        {dir.filePath(QStringLiteral("none.ptf")), "not found", false},
+        {folder, "is a folder", false},
+        {locked, "Permission denied", root},
+    };
+    for (const auto& c : cases) {
+        if (c.skip) continue;
+        const PtfReadResult r = ReadConfigFile(c.path);
+        EXPECT_FALSE(r.ok());
+        EXPECT_TRUE(r.error.contains(QLatin1String(c.says))) << r.error.toStdString();
+        EXPECT_FALSE(r.error.contains(QLatin1String("damaged"))) << r.error.toStdString();
+    }
 }
 
 }  // namespace

@@ -13,6 +13,7 @@
 #include "link/engine_texts.h"
 #include "link/frame.h"
 #include "link/link_parameters.h"
+#include "link/result_codes.h"
 #include "link/transaction_engine.h"
 #include "support/qt_printers.h"
 #include "support/scripted_interaction.h"
@@ -115,6 +116,7 @@ TEST(EngineTiming, DefaultsAreTheProgramsIntervals) {
     EXPECT_EQ(t.slotMinPeriodMs, 200);
     EXPECT_EQ(t.slotFarOffMs, 6000000);
     EXPECT_EQ(t.attempts, 3);
+    EXPECT_EQ(t.quietLineWindows, 4);
     FakeLinkPort port;
     ScriptedInteraction ui;
     TransactionEngine engine(port, ui);
@@ -240,6 +242,77 @@ TEST_F(EngineUnit, AnswerNobodyAskedForIsDropped) {
     ASSERT_EQ(results.size(), 1u);
     EXPECT_EQ(results[0], 8);
     EXPECT_DOUBLE_EQ(engine.request().value, 1.0);
+}
+
+// A line that is never quiet (another device sending a byte every so often)
+// must not hold a request for ever: it ends unsent with ResultLineBusy after
+// the deadline; a line that falls quiet in time lets it out.
+TEST_F(EngineUnit, QuietLineWaitHasADeadline) {
+    const struct {
+        const char* name;
+        int babbleEveryMs;  // 0: no babble after the first stray byte
+        int babbleForMs;
+        int sends;   // requests on the line at the end
+        int result;  // -1: none handed to the operation
+    } cases[] = {
+        {"quiet at once", 0, 0, 1, -1},
+        {"quiet after a while", 40, 250, 1, -1},
+        {"never quiet", 40, 1500, 0, ResultLineBusy},
+        {"a byte every half window", 50, 1500, 0, ResultLineBusy},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        LinkTiming t;
+        t.answerTimeoutMs = 100;
+        t.quietLineWindows = 4;
+        engine.setTiming(t);
+        engine.abandonExchange();
+        ASSERT_TRUE(spinUntil([&] { return !engine.lineSettling(); }, 1000));
+        port.sent.clear();
+        results.clear();
+        ui.progress.clear();
+        port.deliver(hex("FF"));  // nobody asked: the line must settle
+        sendRead();
+        ASSERT_TRUE(port.sent.isEmpty());
+        QElapsedTimer clock;
+        clock.start();
+        while (clock.elapsed() < c.babbleForMs && results.empty()) {
+            spin(c.babbleEveryMs);
+            if (results.empty()) port.deliver(hex("FF"));
+        }
+        spinUntil([&] { return !results.empty() || !port.sent.isEmpty(); }, 1000);
+        EXPECT_EQ(port.sent.size(), c.sends);
+        if (c.result < 0) {
+            EXPECT_TRUE(results.empty());
+            continue;
+        }
+        ASSERT_EQ(results.size(), 1u);
+        EXPECT_EQ(results[0], c.result);
+        EXPECT_FALSE(engine.requestOutstanding());
+        EXPECT_LT(clock.elapsed(), 4 * 100 + 400) << "the deadline was not kept";
+        // The wait showed in the progress window, which is closed again.
+        EXPECT_FALSE(ui.progress.empty());
+        EXPECT_FALSE(ui.progressOpen);
+        EXPECT_FALSE(ResultMessage(c.result).isEmpty());
+    }
+}
+
+// Esc during the wait breaks it like any other exchange; nothing is sent later.
+TEST_F(EngineUnit, QuietLineWaitCanBeBroken) {
+    LinkTiming t;
+    t.answerTimeoutMs = 100;
+    engine.setTiming(t);
+    engine.operation().processCode = ProcessPV;
+    port.deliver(hex("FF"));
+    sendRead();
+    ASSERT_TRUE(engine.requestOutstanding());
+    ui.answers = {true};
+    engine.BreakOperation();
+    EXPECT_FALSE(engine.requestOutstanding());
+    spin(600);
+    EXPECT_TRUE(port.sent.isEmpty());
+    EXPECT_TRUE(results.empty());
+    EXPECT_FALSE(ui.progressOpen);
 }
 
 TEST_F(EngineUnit, StrayBytesAfterAnAnswerDoNotCompleteItAgain) {

@@ -1,8 +1,15 @@
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+
 #include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTimeZone>
+#include <cerrno>
+#include <csignal>
+#include <cstring>
 
 #include "common/ini_file.h"
 #include "monitoring/monitor_csv.h"
@@ -167,8 +174,77 @@ TEST(MonitorLog, WriteFailureMidRunIsReportedOnce) {
     ASSERT_TRUE(log.openFile(QStringLiteral("/dev/full"), true));
     for (int i = 0; i < 5; ++i) log.PrintMonMemo(QStringLiteral("line"));
     EXPECT_EQ(failed.size(), 1);
-    EXPECT_FALSE(log.fileOpen());
+    // The file stays open: every later line is tried again, and counted
+    // while the disk refuses it.
+    EXPECT_TRUE(log.fileOpen());
+    EXPECT_TRUE(log.fileWriteFailing());
+    EXPECT_EQ(log.lostLines(), 5);
     EXPECT_EQ(log.windowLines().size(), 5);
+}
+
+// A disk that fills during a run and has room again: the lines it refused
+// are counted, the gap is marked in the file with the count, the half line
+// the disk took is ended, and the failing state shows until then.
+TEST(MonitorLog, FullDiskMidRunIsCountedAndMarkedWhenWritingResumes) {
+    const struct {
+        const char* name;
+        bool csv;
+        int room;            // bytes the disk still takes once full
+        QByteArray between;  // what lies between the first line and the last
+    } cases[] = {
+        {"text, nothing of the refused lines", false, 0,
+         " Log File Written Again:  DATE  lines not written: 2\r\n"},
+        {"text, half a line", false, 3,
+         "lin\r\n Log File Written Again:  DATE  lines not written: 2\r\n"},
+        {"CSV, half a row: only ended", true, 3, "lin\r\n"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        QTemporaryDir dir;
+        const QString name = dir.filePath(QStringLiteral("run.log"));
+        MonitorLog log;
+        QStringList failed;
+        std::vector<bool> failing;
+        QObject::connect(&log, &MonitorLog::fileFailed, [&](const QString& m) { failed << m; });
+        QObject::connect(&log, &MonitorLog::fileWritingChanged,
+                         [&](bool f) { failing.push_back(f); });
+        const auto line = [&](const char* text) {
+            if (c.csv)
+                log.writeCsvRow(QLatin1String(text));
+            else
+                log.PrintMonMemo(QLatin1String(text));
+        };
+        ASSERT_TRUE(c.csv ? log.openCsvFile(name, false, MonCsvStyle::Comma())
+                          : log.openFile(name, false));
+        line("first");
+        const qint64 before = QFileInfo(name).size();
+        {
+            rlimit saved{};
+            getrlimit(RLIMIT_FSIZE, &saved);
+            rlimit full = saved;
+            full.rlim_cur = rlim_t(before + c.room);
+            const auto handler = std::signal(SIGXFSZ, SIG_IGN);
+            ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &full), 0);
+            line("line two");
+            line("line three");
+            setrlimit(RLIMIT_FSIZE, &saved);
+            std::signal(SIGXFSZ, handler);
+        }
+        EXPECT_TRUE(log.fileWriteFailing());
+        EXPECT_EQ(failed.size(), 1);
+        EXPECT_TRUE(failed.value(0).contains(QString::fromLocal8Bit(std::strerror(EFBIG))))
+            << failed.value(0).toStdString();
+        line("last");
+        log.closeFile();
+        EXPECT_FALSE(log.fileWriteFailing());
+        EXPECT_EQ(failing, (std::vector<bool>{true, false}));
+        EXPECT_EQ(log.lostLines(), 2);
+        QString text = QString::fromLatin1(ReadAll(name));
+        text.replace(QRegularExpression(QStringLiteral("Again:  [^\r]*  lines")),
+                     QStringLiteral("Again:  DATE  lines"));
+        const QByteArray bytes = text.toLatin1();
+        EXPECT_TRUE(bytes.endsWith("first\r\n" + c.between + "last\r\n")) << bytes.toStdString();
+    }
 }
 
 TEST(MonitorLog, FixedLines) {

@@ -64,9 +64,11 @@ void SimProcess::kill() {
     process_.waitForFinished(3000);
 }
 
-CliResult RunCli(const QStringList& arguments, int timeoutMs) {
+namespace {
+
+CliResult RunToEnd(const QString& program, const QStringList& arguments, int timeoutMs) {
     QProcess p;
-    p.start(CliProgram(), arguments);
+    p.start(program, arguments);
     p.closeWriteChannel();
     if (!p.waitForFinished(timeoutMs)) {
         p.kill();
@@ -77,6 +79,19 @@ CliResult RunCli(const QStringList& arguments, int timeoutMs) {
     r.out = QString::fromUtf8(p.readAllStandardOutput());
     r.err = QString::fromUtf8(p.readAllStandardError());
     return r;
+}
+
+}  // namespace
+
+CliResult RunCli(const QStringList& arguments, int timeoutMs) {
+    return RunToEnd(CliProgram(), arguments, timeoutMs);
+}
+
+CliResult RunCliOnFullDisk(const QStringList& arguments, int blocks, int timeoutMs) {
+    const QString script =
+        QStringLiteral("trap '' XFSZ; ulimit -f %1 || exit 99; exec \"$0\" \"$@\"").arg(blocks);
+    return RunToEnd(QStringLiteral("/bin/sh"),
+                    QStringList{QStringLiteral("-c"), script, CliProgram()} + arguments, timeoutMs);
 }
 
 }  // namespace lmk17::test

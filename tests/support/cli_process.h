@@ -46,4 +46,9 @@ struct CliResult {
 // timeoutMs).
 CliResult RunCli(const QStringList& arguments, int timeoutMs = 60000);
 
+// The same with the size of every file it writes capped at `blocks` blocks
+// of 512 bytes (ulimit -f) and SIGXFSZ ignored, so that a write past the cap
+// fails as on a full disk instead of ending the program.
+CliResult RunCliOnFullDisk(const QStringList& arguments, int blocks = 0, int timeoutMs = 60000);
+
 }  // namespace lmk17::test

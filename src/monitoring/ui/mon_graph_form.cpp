@@ -7,6 +7,7 @@
 #include <cmath>
 #include <limits>
 
+#include "common/safe_save.h"
 #include "common/time_ticks.h"
 #include "config/catalogue.h"
 #include "monitoring/monitoring_engine.h"
@@ -246,8 +247,14 @@ void TMonGraphForm::ClearMnuClick() {
 }
 
 bool TMonGraphForm::saveImage(const QString& fileName) {
-    if (plot_->renderImage().save(fileName, "PNG")) return true;
-    ui_.message(MessageKind::Error, tr("The graph could not be saved as \"%1\".").arg(fileName));
+    const QImage image = plot_->renderImage();
+    const SafeSaveResult result =
+        SaveFileSafely(fileName, [&](QIODevice& device) { return image.save(&device, "PNG"); });
+    if (result.saved()) return true;
+    ui_.message(MessageKind::Error,
+                result.reason.isEmpty()
+                    ? tr("The graph could not be saved as \"%1\".").arg(fileName)
+                    : SaveFailedText(fileName, result.reason));
     return false;
 }
 
