@@ -22,6 +22,7 @@
 #include "link/port_connection.h"
 #include "link/transaction_engine.h"
 #include "link/ui/prubeh_form.h"
+#include "main_window_rig.h"
 #include "monitoring/monitoring_engine.h"
 #include "operations/transmitter_session.h"
 #include "operations/transmitter_stack.h"
@@ -32,52 +33,10 @@
 namespace lmk17 {
 namespace {
 
+using test::BoxAnswerer;
 using test::InProcessSim;
+using test::Shell;
 using test::SpinUntil;
-
-// Answers every message box that shows with `answer` (Yes/OK or No) and
-// keeps its text; `also` runs while the box shows.
-class BoxAnswerer {
-public:
-    explicit BoxAnswerer(QMessageBox::StandardButton answer) : m_answer(answer) {
-        QObject::connect(&m_timer, &QTimer::timeout, [this] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            if (!box) return;
-            texts << box->text();
-            if (also) also();
-            QAbstractButton* b = box->button(m_answer);
-            if (!b) b = box->button(QMessageBox::Ok);
-            b->click();
-        });
-        m_timer.start(10);
-    }
-    QStringList texts;
-    std::function<void()> also;
-
-private:
-    QMessageBox::StandardButton m_answer;
-    QTimer m_timer;
-};
-
-struct Shell {
-    QTemporaryDir home;
-    SettingsStore store{home.filePath("lmk17.ini"),
-                        AppFolders{home.path() + "/", home.path() + "/"}};
-    std::unique_ptr<TMainForm> form;
-
-    explicit Shell(const QByteArray& ini = {}) {
-        if (!ini.isEmpty()) {
-            QFile f(store.path());
-            f.open(QIODevice::WriteOnly);
-            f.write(ini);
-        }
-        store.load();
-        form = std::make_unique<TMainForm>(store);
-        form->placeWindow();
-        form->show();
-    }
-    TransmitterStack& stack() { return form->stack(); }
-};
 
 // Without a configuration exactly these commands are disabled, and the
 // command table has its shortcuts.
