@@ -46,10 +46,10 @@ TEST(MonParForm, FieldRules) {
     TMonParForm form(ui);
     form.show();
     const FieldCase cases[] = {
-        {"MonIntervalEdt", "0,5", " 1.0"},
-        {"MonIntervalEdt", "abc", " 1000.0"},
+        // (a typo in the interval is refused: see the monitoring journey)
+        {"MonIntervalEdt", "1,5", " 1.5"},
         {"MonIntervalEdt", "2.5", " 2.5"},
-        {"MonIntervalEdt", "5000", " 1200.0"},
+        {"MonIntervalEdt", "1200", " 1200.0"},
         {"MonNGrfPntEdt", "x", " 20"},
         {"MonNGrfPntEdt", "5000", " 2000"},
         {"MonDecNumPVEdt", "2", " 3"},
@@ -124,8 +124,7 @@ struct Graph : ::testing::Test {
     }
     void add(double y, int address = 0) {
         day += 1.0 / 86400;
-        model.appendGraphPoint(address, day, y);
-        form.refresh();
+        model.appendGraphPoint(address, day, y);  // the window follows the announcement
     }
     AxisRange valueAxis() const { return form.GrafChart()->range(Qt::Vertical); }
 };
