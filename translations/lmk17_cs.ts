@@ -900,6 +900,10 @@ Opravdu chcete parametry změnit?</translation>
 <context>
     <name>Monitoring</name>
     <message>
+        <source>The time interval must be a number of seconds from 1 to 1200. The previous value of %1 s is kept.</source>
+        <translation>Časový interval musí být počet sekund od 1 do 1200. Ponechává se předchozí hodnota %1 s.</translation>
+    </message>
+    <message>
         <source>Do you really want to stop the monitoring mode?</source>
         <translation>Opravdu chcete ukončit režim monitorování?</translation>
     </message>

@@ -900,6 +900,10 @@ Wollen Sie die Parameter wirklich ändern?</translation>
 <context>
     <name>Monitoring</name>
     <message>
+        <source>The time interval must be a number of seconds from 1 to 1200. The previous value of %1 s is kept.</source>
+        <translation>Das Zeitintervall muss eine Anzahl Sekunden von 1 bis 1200 sein. Der vorherige Wert von %1 s bleibt erhalten.</translation>
+    </message>
+    <message>
         <source>Do you really want to stop the monitoring mode?</source>
         <translation>Wollen Sie die Überwachung wirklich beenden?</translation>
     </message>

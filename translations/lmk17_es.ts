@@ -900,6 +900,10 @@ Do You really want to change the parameters?</source>
 <context>
     <name>Monitoring</name>
     <message>
+        <source>The time interval must be a number of seconds from 1 to 1200. The previous value of %1 s is kept.</source>
+        <translation>El intervalo de tiempo debe ser un número de segundos de 1 a 1200. Se mantiene el valor anterior de %1 s.</translation>
+    </message>
+    <message>
         <source>Do you really want to stop the monitoring mode?</source>
         <translation>¿Desea realmente detener el modo de monitorización?</translation>
     </message>

@@ -900,6 +900,10 @@ Voulez-vous vraiment modifier les paramètres ?</translation>
 <context>
     <name>Monitoring</name>
     <message>
+        <source>The time interval must be a number of seconds from 1 to 1200. The previous value of %1 s is kept.</source>
+        <translation>L’intervalle de temps doit être un nombre de secondes de 1 à 1200. La valeur précédente de %1 s est conservée.</translation>
+    </message>
+    <message>
         <source>Do you really want to stop the monitoring mode?</source>
         <translation>Voulez-vous vraiment arrêter la surveillance ?</translation>
     </message>

@@ -900,6 +900,10 @@ Czy na pewno zmienić parametry?</translation>
 <context>
     <name>Monitoring</name>
     <message>
+        <source>The time interval must be a number of seconds from 1 to 1200. The previous value of %1 s is kept.</source>
+        <translation>Odstęp czasu musi być liczbą sekund od 1 do 1200. Zachowano poprzednią wartość %1 s.</translation>
+    </message>
+    <message>
         <source>Do you really want to stop the monitoring mode?</source>
         <translation>Czy na pewno zakończyć monitorowanie?</translation>
     </message>

@@ -900,6 +900,10 @@ Naozaj chcete parametre zmeniť?</translation>
 <context>
     <name>Monitoring</name>
     <message>
+        <source>The time interval must be a number of seconds from 1 to 1200. The previous value of %1 s is kept.</source>
+        <translation>Časový interval musí byť počet sekúnd od 1 do 1200. Ponecháva sa predchádzajúca hodnota %1 s.</translation>
+    </message>
+    <message>
         <source>Do you really want to stop the monitoring mode?</source>
         <translation>Naozaj chcete ukončiť režim monitorovania?</translation>
     </message>

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 
 #include "config/catalogue.h"
+#include "config/config_model.h"
 #include "linearization/lin_file.h"
 #include "linearization/lin_record.h"
 #include "linearization/lin_text.h"
@@ -62,7 +63,11 @@ void LinEditor::showPlainGraph(GraphPage page) {
 // --- opening and closing -------------------------------------------------------------
 
 void LinEditor::open(const TransmitterConfig& config, int rangeIndex) {
-    rangeIndex_ = rangeIndex;
+    if (rangeIndex != openedRange_) {
+        data_.LinPoints.Clear();
+        data_.CJCPoints.Clear();
+    }
+    openedRange_ = rangeIndex_ = rangeIndex;
     OpenLinPom(data_.pom, config, rangeIndex);
     // A sensor page never filled in starts from the standard sensor, not from zeros.
     LinPom& p = data_.pom;
@@ -75,6 +80,15 @@ void LinEditor::open(const TransmitterConfig& config, int rangeIndex) {
     errors_ = ApproximationErrors{};
     atOpen_ = data_;
     emit changed(AllChanged);
+}
+
+bool LinEditor::open(const ConfigModel& model) {
+    if (!model.allowsLinearization()) return false;
+    const int rangeIndex = model.selectedRangeIndex();
+    const InputRangeEntry* range = RangeAt(rangeIndex);
+    if (!range || !range->UsesEditor) return false;
+    open(model.config(), rangeIndex);
+    return true;
 }
 
 LinEditor::OkStep LinEditor::pendingStep(UserInteraction& ui) {
@@ -105,6 +119,17 @@ LinEditor::OkStep LinEditor::okStep(UserInteraction& ui) {
 
 bool LinEditor::commit(TransmitterConfig& config) const {
     return CommitLinPom(data_.pom, config, unsaved_);
+}
+
+void LinEditor::commit(ConfigModel& model) const {
+    bool modified = false;
+    {
+        auto edit = model.edit();
+        modified = commit(edit.config());
+    }
+    if (modified) model.setUnsavedChanges(true);
+    // The Input page shows the new PV unit and the limits derived from the new table.
+    model.RefreshFromConfig();
 }
 
 bool LinEditor::cancel(UserInteraction& ui) {

@@ -13,14 +13,16 @@
 
 namespace lmk17 {
 
+class ConfigModel;
 struct TransmitterConfig;
 
 // The linearization editor without its window: the working record and the
 // two point tables, the editor's flags and grid marks, and every command of
 // the editor as a routine that asks and tells through UserInteraction. The
 // window shows this state, hands over the texts of its grids and fields, and
-// redraws on changed(). It lives as long as the program, so the point tables
-// survive from one editor session to the next.
+// redraws on changed(). It lives as long as the program (the stack owns it;
+// the window borrows it), so the point tables survive from one editor
+// session to the next, until cleared, loaded over or opened on another range.
 class LinEditor : public QObject {
     Q_OBJECT
 
@@ -75,14 +77,22 @@ public:
     // --- opening and closing ---
     // Opening (from the configuration's Linearization button): the record's
     // linearization becomes the working record, flags and marks are cleared,
-    // and the state is kept for Cancel.
+    // and the state is kept for Cancel. On another range than the last one
+    // the point tables start empty (their X values belong to that range).
     void open(const TransmitterConfig& config, int rangeIndex);
+    // The same on the configuration that stands; false (nothing opened) when
+    // its selected range takes no customer linearization.
+    bool open(const ConfigModel& model);
     // The questions of OK in their order (pending approximations, display
     // range, unsaved changes). Close means: commit() and close.
     OkStep okStep(UserInteraction& ui);
     // Copies the working record into the configuration; true when the
     // configuration counts as modified.
     bool commit(TransmitterConfig& config) const;
+    // OK on the configuration that stands: the commit, the configuration
+    // marked unsaved when it changed, and shown again with the new limits
+    // and units.
+    void commit(ConfigModel& model) const;
     // Cancel, Esc or the close box: asks when there are unsaved changes; on
     // leaving, the working record and both tables return to their state at
     // opening. False when the user chose to stay.
@@ -171,6 +181,7 @@ private:
     LinData data_;
     LinData atOpen_;
     int rangeIndex_ = 0;
+    int openedRange_ = -1;  // the range the point tables belong to (none yet)
     bool unsaved_ = false;
     bool linPending_ = false;
     bool cjcPending_ = false;

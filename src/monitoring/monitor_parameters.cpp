@@ -54,6 +54,17 @@ int CheckMonPeriod(const QString& text) {
     return std::clamp(ParseInt(text).value_or(300), 20, 7200);
 }
 
+MonFieldCheck CheckMonIntervalField(const QString& text, int previousMs) {
+    const std::optional<double> seconds = ParseDecimalNumber(text);
+    const double ms = seconds ? std::trunc(*seconds * 1000.0) : std::nan("");
+    if (ms >= 1000.0 && ms <= 1200000.0) return {int(ms), {}};
+    return {previousMs, QCoreApplication::translate(
+                            "Monitoring",
+                            "The time interval must be a number of seconds from 1 to 1200. The "
+                            "previous value of %1 s is kept.")
+                            .arg(ShowMonInterval(previousMs).trimmed())};
+}
+
 QString ShowMonInterval(int ms) {
     return QString::asprintf(" %.1f", ms / 1000.0);
 }

@@ -51,7 +51,16 @@ int CheckMonDigits(const QString& text);
 int CheckMonPercent(const QString& text);
 int CheckMonPeriod(const QString& text);  // seconds
 QString ShowMonInterval(int ms);          // " %.1f" seconds
-QString ShowMonInteger(int value);        // " %d"
+
+// The interval field's check when the user leaves it: a text that is no
+// number of seconds from 1 to 1200 is refused with a message naming that
+// range and the previous value, which is kept.
+struct MonFieldCheck {
+    int value = 0;    // what the field keeps (ms)
+    QString refusal;  // empty: the text was taken
+};
+MonFieldCheck CheckMonIntervalField(const QString& text, int previousMs);
+QString ShowMonInteger(int value);  // " %d"
 
 // An address list as typed: addresses 0..31 and ranges "5-7", separated by
 // commas, blanks allowed, each address once, at most kMaxMonAddresses. The

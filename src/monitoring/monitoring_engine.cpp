@@ -78,6 +78,7 @@ bool MonitoringEngine::startMonitoring() {
     runParams_ = params_;
     run_ = MonitoringRun{};
     run_.active = true;
+    restartTimerAtCycleEnd_ = false;
     stopEnabled_ = true;
     emit activeChanged(true);
     emit stopEnabledChanged(true);
@@ -92,9 +93,7 @@ bool MonitoringEngine::startMonitoring() {
         log_.openCsvFile(file, runParams_.append, csvStyle());
     else if (runParams_.logToFile)
         log_.openFile(file, runParams_.append);
-    graph_.setPointLimit(runParams_.pointLimit);
-    graph_.reset();
-    emit graphChanged();
+    resetGraph(runParams_.pointLimit);
     log_.writeHeader(clock_());
 
     for (const int address : runParams_.monitoredAddresses()) {
@@ -173,6 +172,34 @@ void MonitoringEngine::finishStop() {
     emit transmitterAddressRestored(run_.savedAddress);
     e.operation().clear();
     e.EnableCommands(true);
+}
+
+// ---- the graph ---------------------------------------------------------------------
+
+void MonitoringEngine::resetGraph(int pointLimit) {
+    graph_.setPointLimit(pointLimit);
+    graph_.reset();
+    emit graphReset();
+}
+
+void MonitoringEngine::setGraphSeries(int address, qint32 serialNumber, int unitCode, double lower,
+                                      double upper) {
+    graph_.setSeries(address, serialNumber, unitCode, lower, upper);
+    emit graphSeriesChanged();
+}
+
+void MonitoringEngine::appendGraphPoint(int address, double x, double y) {
+    if (!std::isfinite(x) || !std::isfinite(y)) return;
+    const bool known = graph_.seriesOf(address) != nullptr;
+    graph_.addPoint(address, x, y);
+    if (!known) emit graphSeriesChanged();
+    const MonitorGraphModel::Series* s = graph_.seriesOf(address);
+    emit pointsAppended(int(s - graph_.series().data()));
+}
+
+void MonitoringEngine::clearGraph() {
+    graph_.clear();
+    emit graphCleared();
 }
 
 // ---- timers ------------------------------------------------------------------------
@@ -325,11 +352,10 @@ void MonitoringEngine::stepSetupDone() {
     } else {
         log_.writeRangeBlock(run_.info.lowerLimit(), run_.info.upperLimit(),
                              UnitSymbol(run_.info.unitCode), columnHeader());
-        graph_.setSeries(run_.address, run_.info.serialNumber, run_.info.unitCode,
-                         run_.info.lowerLimit(), run_.info.upperLimit());
+        setGraphSeries(run_.address, run_.info.serialNumber, run_.info.unitCode,
+                       run_.info.lowerLimit(), run_.info.upperLimit());
         run_.targets[run_.current].info = run_.info;
     }
-    emit graphChanged();
     monitorTimer_.start();
     run_.forceRecord = true;
     run_.periodElapsed = false;
@@ -369,10 +395,7 @@ void MonitoringEngine::stepEvaluatePV() {
     reading_.pv = ok ? e.request().value : 0.0;
     reading_.pvResult = e.state().result;
     if (!ok && conditionsOn() && runParams_.onCommError) run_.recordThisCycle = true;
-    if (ok) {
-        graph_.addPoint(run_.address, DayNumber(reading_.moment), reading_.pv);
-        emit graphChanged();
-    }
+    if (ok) appendGraphPoint(run_.address, DayNumber(reading_.moment), reading_.pv);
     if (conditionsOn() && runParams_.onChange) {
         const double previous = run_.info.previousPv;
         if (std::abs(reading_.pv - previous) >=
@@ -443,6 +466,10 @@ void MonitoringEngine::writeRecord() {
 
 void MonitoringEngine::stepEndOfCycle() {
     setIndicator(false);
+    if (restartTimerAtCycleEnd_) {
+        restartTimerAtCycleEnd_ = false;
+        monitorTimer_.start();
+    }
     run_.forceRecord = run_.periodElapsed;
     run_.periodElapsed = false;
     selectTarget(firstPolled());
@@ -515,8 +542,8 @@ void MonitoringEngine::stepStoreText(bool second) {
 void MonitoringEngine::targetReady() {
     log_.writeRangeLine(run_.info.lowerLimit(), run_.info.upperLimit(),
                         UnitSymbol(run_.info.unitCode));
-    graph_.setSeries(run_.address, run_.info.serialNumber, run_.info.unitCode,
-                     run_.info.lowerLimit(), run_.info.upperLimit());
+    setGraphSeries(run_.address, run_.info.serialNumber, run_.info.unitCode, run_.info.lowerLimit(),
+                   run_.info.upperLimit());
     run_.targets[run_.current].info = run_.info;
     nextTarget();
 }
@@ -575,6 +602,17 @@ void MonitoringEngine::onPortResumed(const QString& deviceName) {
     run_.portLost = false;
     log_.writePortResumed(clock_(), deviceName);
     emit portLostChanged(false);
+    // The reopened line settles before its first request goes out, longer
+    // than a short interval: a tick meanwhile would find the link busy and
+    // its cycle would have no record. The cycles start afresh from here
+    // instead: the waiting cycle is sent now and the timer runs again from
+    // its end.
+    if (!pvRequestPrepared_ || stopping_) return;
+    monitorTimer_.stop();
+    restartTimerAtCycleEnd_ = true;
+    pvRequestPrepared_ = false;
+    setIndicator(true);
+    engine().SestavPrikaz();
 }
 
 }  // namespace lmk17

@@ -60,8 +60,17 @@ public:
     bool active() const { return run_.active; }
     bool stopEnabled() const { return run_.active && stopEnabled_; }
     bool indicatorBusy() const { return indicatorBusy_; }
+    // The graph as the window draws it, read only: it changes through the
+    // routines below, each announcing what changed.
     const MonitorGraphModel& graph() const { return graph_; }
-    MonitorGraphModel& graph() { return graph_; }
+    // A run's start: no series, `pointLimit` points per series (graphReset).
+    void resetGraph(int pointLimit);
+    // Makes or updates the series of an address (graphSeriesChanged).
+    void setGraphSeries(int address, qint32 serialNumber, int unitCode, double lower, double upper);
+    // A reading of an address (pointsAppended; a non-finite one is left out).
+    void appendGraphPoint(int address, double x, double y);
+    // "Clear the Graph": every series loses its points (graphCleared).
+    void clearGraph();
     MonitorLog& log() { return log_; }
 
     // Timer handlers (public so that a test can drive a cycle by hand).
@@ -78,7 +87,13 @@ signals:
     void indicatorChanged(bool busy);
     // The link's transmitter address was put back (DAEdt shows " %d").
     void transmitterAddressRestored(int address);
-    void graphChanged();
+    // The graph: a new run's empty graph; a series made or updated; a point
+    // appended to the series at `seriesIndex` (its oldest dropped at the
+    // point limit); every point cleared.
+    void graphReset();
+    void graphSeriesChanged();
+    void pointsAppended(int seriesIndex);
+    void graphCleared();
     // A record line was written (after PrintMonMemo; a CSV row in the CSV
     // formats).
     void recordWritten(const QString& line);
@@ -134,9 +149,10 @@ private:
     QTimer monitorTimer_;
     QTimer periodTimer_;
     MonitorPortWatch portWatch_;
-    MonitorReading reading_;          // what the current address's cycle found
-    bool pvRequestPrepared_ = false;  // the next tick sends the PV request
-    bool stopping_ = false;           // Stop is waiting or asking: ticks hold off
+    MonitorReading reading_;               // what the current address's cycle found
+    bool pvRequestPrepared_ = false;       // the next tick sends the PV request
+    bool stopping_ = false;                // Stop is waiting or asking: ticks hold off
+    bool restartTimerAtCycleEnd_ = false;  // the cycle of a port's return is out
     bool stopEnabled_ = true;
     bool indicatorBusy_ = false;
 };

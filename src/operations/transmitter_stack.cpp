@@ -4,6 +4,7 @@
 #include <QTimer>
 
 #include "config/config_model.h"
+#include "linearization/lin_editor.h"
 #include "link/comm_port_driver.h"
 #include "link/port_connection.h"
 #include "link/port_list.h"
@@ -26,7 +27,8 @@ TransmitterStack::TransmitterStack(UserInteraction& ui, QObject* parent)
       session_(std::make_unique<TransmitterSession>(*engine_, *model_, ui)),
       live_(std::make_unique<LiveReadings>(*session_)),
       log_(std::make_unique<MonitorLog>()),
-      monitoring_(std::make_unique<MonitoringEngine>(*session_, *log_)) {
+      monitoring_(std::make_unique<MonitoringEngine>(*session_, *log_)),
+      linEditor_(std::make_unique<LinEditor>()) {
     TransactionEngine* engine = engine_.get();
     // The engine hears the port itself open, close and go away (whoever
     // does it): the connection only carries the addresses over.

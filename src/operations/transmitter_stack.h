@@ -13,6 +13,7 @@
 namespace lmk17 {
 
 class ConfigModel;
+class LinEditor;
 class LiveReadings;
 class MonitorLog;
 class MonitoringEngine;
@@ -61,6 +62,9 @@ public:
     LiveReadings& live() { return *live_; }
     MonitorLog& monitorLog() { return *log_; }
     MonitoringEngine& monitoring() { return *monitoring_; }
+    // The linearization editor's state: its point tables outlive every
+    // editor window, which only borrows it.
+    LinEditor& linEditor() { return *linEditor_; }
 
     // No operation runs and no request is outstanding (the session's busy()).
     bool idle() const;
@@ -126,6 +130,7 @@ private:
     std::unique_ptr<LiveReadings> live_;
     std::unique_ptr<MonitorLog> log_;
     std::unique_ptr<MonitoringEngine> monitoring_;
+    std::unique_ptr<LinEditor> linEditor_;
     CommandStates states_;
     MainPage page_ = MainPage::Input;
 };

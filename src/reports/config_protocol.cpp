@@ -82,14 +82,32 @@ void layoutFooter(PageComposer& p, const ProtocolSignature& signature) {
 
 QStringList WrapNote(const QString& text, double maxWidth,
                      const std::function<double(const QString&)>& widthOf) {
+    const QChar blank = QLatin1Char(' ');
     QStringList lines;
     QString line;
     for (qsizetype i = 0; i < text.size(); ++i) {
         line += text[i];
         if (widthOf(line) <= maxWidth) continue;
-        for (int more = 0; more < 3 && i + 1 < text.size(); ++more) {
+        if (text[i] == blank) {  // the blank that overflows ends the line
+            lines << line.trimmed();
+            line.clear();
+            continue;
+        }
+        const qsizetype lastBlank = line.lastIndexOf(blank);
+        bool wordEnds = false;
+        for (int more = 0; more < 3 && !wordEnds; ++more) {
+            if (i + 1 >= text.size() || text[i + 1] == blank) {
+                wordEnds = true;
+                break;
+            }
             line += text[++i];
-            if (text[i] == QLatin1Char(' ')) break;
+        }
+        if (i + 1 >= text.size()) wordEnds = true;
+        // A word that runs on past the look-ahead goes to the next line whole.
+        if (!wordEnds && lastBlank > 0 && !line.left(lastBlank).trimmed().isEmpty()) {
+            lines << line.left(lastBlank).trimmed();
+            line = line.mid(lastBlank + 1);
+            continue;
         }
         lines << line.trimmed();
         line.clear();

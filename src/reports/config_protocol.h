@@ -27,8 +27,11 @@ ReportPages LayoutProtocol(const QPaintDevice& device, const ConfigurationReport
                            const ProtocolSignature& signature, double printedDay);
 
 // Splits a note into printed lines no wider than `maxWidth`: characters are
-// added one by one; once a line is too wide, up to three more follow as far as
-// the first blank among them, and the line is cut there.
+// added one by one; a blank that makes the line too wide ends it. Once a
+// character of a word makes it too wide, up to three more follow to the
+// word's end, where the line is cut; a longer word goes to the next line
+// whole, the line ending at its last blank (a line without a blank is cut
+// inside its word).
 QStringList WrapNote(const QString& text, double maxWidth,
                      const std::function<double(const QString&)>& widthOf);
 

@@ -346,3 +346,23 @@ TEST(GridClipboard, PasteAndCopy) {
     EXPECT_EQ(copied, "1.5\t2.5\n3\t0\n");
     EXPECT_EQ(ParsePastedRows(copied).size(), 2u);
 }
+
+// The point tables live from one editor session to the next on the same
+// range, and start empty on another range, whose X values they would not fit.
+TEST_F(Editor, PointTablesLiveOnTheirRange) {
+    struct Case {
+        int reopenedOn;
+        int points;
+    };
+    for (const Case& c : {Case{91, int(R91Rows().size())}, Case{92, 0}}) {
+        SCOPED_TRACE(c.reopenedOn);
+        LinEditor fresh;
+        fresh.open(CustomerConfig(91), FindRange(91));
+        fresh.markLinGridEdited();
+        ASSERT_TRUE(fresh.readLinGrid(R91Rows(), ui, &bad));
+        TransmitterConfig config = CustomerConfig(91);
+        fresh.commit(config);
+        fresh.open(CustomerConfig(c.reopenedOn), FindRange(c.reopenedOn));
+        EXPECT_EQ(fresh.data().LinPoints.count, c.points);
+    }
+}

@@ -54,7 +54,7 @@ void TMainForm::openLinearizationEditor(const QStringList& files) {
         }
         return;
     }
-    TLinearForm form(this, &m_ui);
+    TLinearForm form(m_stack->linEditor(), this, &m_ui);
     connectLinearizationEditor(form);
     AppSettings& s = m_store.settings();
     form.setDirectory(s.linFileDir);

@@ -49,9 +49,20 @@ QValueAxis* PlotView::axis(Side side) const {
     return axes_[int(side)];
 }
 
+// The chart lays an axis out with whatever interval it holds at the time, so
+// the range and the interval change in the order that never pairs a wide
+// range with a fine interval: a coarser interval goes first, a finer one
+// after the range has narrowed.
 AxisRange PlotView::setRange(Qt::Orientation o, double low, double high) {
     const AxisRange r = NormalizedRange(low, high);
-    axis(o)->setRange(r.low, r.high);
+    QValueAxis* a = axis(o);
+    const int i = o == Qt::Horizontal ? 0 : 1;
+    const double step = LabelStep(r.span(), ticks_[i] - 1);
+    if (!labelers_[i] && step > a->tickInterval()) {
+        a->setTickAnchor(std::floor(r.low / step) * step);
+        a->setTickInterval(step);
+    }
+    a->setRange(r.low, r.high);
     placeTicks(o);
     return r;
 }
@@ -288,7 +299,10 @@ void PlotView::mouseReleaseEvent(QMouseEvent* event) {
     const bool banding = zoomAxis_ && event->button() == Qt::LeftButton;
     const AxisRange before = banding ? range(*zoomAxis_) : AxisRange{};
     QChartView::mouseReleaseEvent(event);
-    if (banding && !(range(*zoomAxis_) == before)) emit zoomedByUser();
+    if (banding && !(range(*zoomAxis_) == before)) {
+        placeTicks(*zoomAxis_);  // the band narrowed the range: ticks for the new one
+        emit zoomedByUser();
+    }
 }
 
 void PlotView::wheelEvent(QWheelEvent* event) {
@@ -305,7 +319,7 @@ void PlotView::wheelEvent(QWheelEvent* event) {
     const double low = centre - (centre - r.low) * factor;
     const double high = centre + (r.high - centre) * factor;
     if (!(high - low > 0.0) || !std::isfinite(low) || !std::isfinite(high)) return;
-    axis(*zoomAxis_)->setRange(low, high);
+    setRange(*zoomAxis_, low, high);
     event->accept();
     emit zoomedByUser();
 }

@@ -30,7 +30,8 @@ namespace {
 constexpr int kEditorHelpContext = 1800;
 }  // namespace
 
-TLinearForm::TLinearForm(QWidget* parent, UserInteraction* ui) : QDialog(parent) {
+TLinearForm::TLinearForm(LinEditor& editor, QWidget* parent, UserInteraction* ui)
+    : QDialog(parent), editor_(editor) {
     setObjectName(QStringLiteral("LinearForm"));
     setWindowTitle(tr("Linearization and Cold Junction Compensation"));
     if (!ui) {
@@ -92,22 +93,11 @@ TLinearForm::~TLinearForm() = default;
 // --- opening and committing ------------------------------------------------------------
 
 bool TLinearForm::editLinearization(ConfigModel& model, const QStringList& files) {
-    if (!model.allowsLinearization()) return false;
-    const int rangeIndex = model.selectedRangeIndex();
-    const InputRangeEntry* range = RangeAt(rangeIndex);
-    if (!range || !range->UsesEditor) return false;
-    editor_.open(model.config(), rangeIndex);
+    if (!editor_.open(model)) return false;
     prepareForOpen();
     for (const QString& file : files) editor_.load(file, *ui_);
     if (exec() != QDialog::Accepted) return false;
-    bool modified = false;
-    {
-        auto edit = model.edit();
-        modified = editor_.commit(edit.config());
-    }
-    if (modified) model.setUnsavedChanges(true);
-    // The Input page shows the new PV unit and the limits derived from the new table.
-    model.RefreshFromConfig();
+    editor_.commit(model);
     return true;
 }
 
@@ -414,6 +404,10 @@ void TLinearForm::SaveMnuClick() {
         default:
             break;
     }
+    saveChecked();
+}
+
+void TLinearForm::saveChecked() {
     RtdFields fields = rtdFields();
     reading_ = true;
     const bool ok = editor_.checkBeforeSave(LnTStrGrd->rows(), KPStrGrd->rows(),
@@ -440,7 +434,7 @@ void TLinearForm::OkBtnClick() {
         case LinEditor::OkStep::KeepOpen:
             return;
         case LinEditor::OkStep::Save:
-            SaveMnuClick();
+            saveChecked();
             return;
         case LinEditor::OkStep::Close:
             accept();

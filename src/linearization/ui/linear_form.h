@@ -28,8 +28,9 @@ struct TransmitterConfig;
 
 // The linearization editor (TLinearForm): a modal window over the editor's
 // state (LinEditor), opened from the Input page's Linearization button. It
-// shows the points, the units and the approximated result, forwards every
-// command to LinEditor and opens the graph window.
+// borrows that state, which outlives it, shows the points, the units and
+// the approximated result, forwards every command to LinEditor and opens
+// the graph window.
 //
 // The printout and the help belong to the main window: the menu commands
 // emit printRequested(), printerSetupRequested(), helpContentsRequested()
@@ -41,7 +42,8 @@ class TLinearForm : public QDialog {
 
 public:
     // `ui` shows the messages and questions (message boxes when null).
-    explicit TLinearForm(QWidget* parent = nullptr, UserInteraction* ui = nullptr);
+    explicit TLinearForm(LinEditor& editor, QWidget* parent = nullptr,
+                         UserInteraction* ui = nullptr);
     ~TLinearForm() override;
 
     // Opens the editor on the configuration's linearization (the selected
@@ -74,6 +76,8 @@ public:
     // --- commands (the menu items and buttons call these) ---
     void LoadMnuClick();
     void SaveMnuClick();
+    // Save without the pending questions (OK has asked them already).
+    void saveChecked();
     void LinApproxBtnClick();
     void CjcApproxBtnClick();
     void RtdCalcBtnClick();
@@ -105,7 +109,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    LinEditor editor_;
+    LinEditor& editor_;
     std::unique_ptr<UserInteraction> ownUi_;
     UserInteraction* ui_;
     QString directory_;

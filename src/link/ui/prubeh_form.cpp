@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QVBoxLayout>
+#include <QWindow>
 
 #include "link/engine_texts.h"
 
@@ -34,18 +35,22 @@ TPrubehForm::TPrubehForm(QWidget* mainWindow)
 }
 
 // A modal dialog (the linearization editor) may be the window the user
-// looks at; the progress window belongs above it.
+// looks at; the progress window belongs above it, yet stays the main
+// window's child: a dialog that closes must not take it along. As a
+// transient of the dialog's window it is above the dialog and, being in the
+// dialog's family, not blocked by its modality (Esc reaches it). The window
+// system keeps the transient parent as a guarded pointer.
 void TPrubehForm::placeAboveActiveWindow() {
     QWidget* owner = QApplication::activeModalWidget();
     if (!owner || owner == this) owner = m_main;
-    if (owner && parentWidget() != owner) {
-        setParent(owner, kFlags);
-        setAttribute(Qt::WA_ShowWithoutActivating);
+    if (!owner) return;
+    winId();  // the window handle exists from here on
+    if (QWindow* handle = windowHandle()) {
+        owner->winId();
+        handle->setTransientParent(owner->window()->windowHandle());
     }
-    if (owner) {
-        const QRect r = owner->frameGeometry();
-        move(r.center() - QPoint(width() / 2, height() / 2));
-    }
+    const QRect r = owner->frameGeometry();
+    move(r.center() - QPoint(width() / 2, height() / 2));
 }
 
 void TPrubehForm::showProgress(const QString& caption, int maximum, bool warning) {
@@ -56,6 +61,7 @@ void TPrubehForm::showProgress(const QString& caption, int maximum, bool warning
     m_gauge->setValue(0);
     placeAboveActiveWindow();
     show();
+    placeAboveActiveWindow();  // a first show may have set the parent's window as transient
     raise();
 }
 

@@ -10,9 +10,9 @@
 namespace lmk17 {
 
 // The progress window ("Prubeh": progress) of a transmitter operation: a
-// small tool window above the main window (or above the modal dialog that
-// is open) with the gauge PrubehG and the red cable warning HlaskaLbl. It
-// never takes the focus from the window the user works in.
+// small tool window, the main window's for the life of the program, shown
+// above the main window (or above the modal dialog that is open) with the gauge PrubehG and the red
+// cable warning HlaskaLbl. It never takes the focus from the window the user works in.
 class TPrubehForm : public QWidget, public ProgressDisplay {
     Q_OBJECT
 public:

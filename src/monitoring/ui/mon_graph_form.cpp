@@ -83,7 +83,10 @@ TMonGraphForm::TMonGraphForm(MonitoringEngine& engine, UserInteraction& ui, QWid
     connect(ResetZoomMnu, &QAction::triggered, this, &TMonGraphForm::resetZoom);
     connect(SavePngMnu, &QAction::triggered, this, &TMonGraphForm::SavePngMnuClick);
     connect(ExportCsvMnu, &QAction::triggered, this, &TMonGraphForm::ExportCsvMnuClick);
-    connect(&engine_, &MonitoringEngine::graphChanged, this, &TMonGraphForm::refresh);
+    connect(&engine_, &MonitoringEngine::graphReset, this, &TMonGraphForm::startAfresh);
+    connect(&engine_, &MonitoringEngine::graphCleared, this, &TMonGraphForm::startAfresh);
+    connect(&engine_, &MonitoringEngine::graphSeriesChanged, this, &TMonGraphForm::refresh);
+    connect(&engine_, &MonitoringEngine::pointsAppended, this, &TMonGraphForm::appendPoint);
     refresh();
 }
 
@@ -126,34 +129,27 @@ void TMonGraphForm::restyle() {
     plot_->setLegendVisible(series_.size() > 1);
 }
 
-// Only what changed reaches the plot: the points the model dropped at the
-// front and the ones it added at the back. Anything else (a new run, a
-// cleared graph) replaces the series.
-void TMonGraphForm::syncSeries(QLineSeries* shown, const MonitorGraphModel& model, size_t index) {
-    const auto& points = model.series()[index].points;
-    const int have = int(shown->count());
-    int dropped = -1;
-    if (have == 0) {
-        dropped = 0;
-    } else if (!points.empty()) {
-        const double firstX = points.front().x;
-        for (int i = 0; i < have && i <= int(points.size()); ++i)
-            if (shown->at(i).x() == firstX) {
-                dropped = i;
-                break;
-            }
-    }
-    const int kept = have - std::max(dropped, 0);
-    if (dropped < 0 || kept > int(points.size()) ||
-        (kept > 0 && shown->at(have - 1).x() != points[size_t(kept - 1)].x)) {
-        std::vector<QPointF> all;
-        all.reserve(points.size());
-        for (const auto& p : points) all.emplace_back(p.x, p.y);
-        plot_->setPoints(shown, all);
-        return;
-    }
-    if (dropped > 0) shown->removePoints(0, dropped);
-    for (size_t i = size_t(kept); i < points.size(); ++i) shown->append(points[i].x, points[i].y);
+// Only the new point reaches the plot (and the oldest leaves it at the
+// point limit); a series out of step with the model is drawn again.
+void TMonGraphForm::appendPoint(int seriesIndex) {
+    const MonitorGraphModel& model = engine_.graph();
+    if (seriesIndex < 0 || size_t(seriesIndex) >= model.series().size() ||
+        size_t(seriesIndex) >= series_.size())
+        return refresh();
+    const auto& points = model.series()[size_t(seriesIndex)].points;
+    QLineSeries* shown = series_[size_t(seriesIndex)];
+    const qsizetype have = shown->count();
+    const qsizetype extra = have + 1 - qsizetype(points.size());
+    if (points.empty() || extra < 0 || extra > have) return refresh();
+    if (extra > 0) shown->removePoints(0, int(extra));
+    shown->append(points.back().x, points.back().y);
+    rescale();
+}
+
+void TMonGraphForm::startAfresh() {
+    zoomed_ = false;
+    ResetZoomMnu->setEnabled(false);
+    refresh();
 }
 
 void TMonGraphForm::refresh() {
@@ -172,7 +168,10 @@ void TMonGraphForm::refresh() {
     for (size_t i = 0; i < count; ++i) {
         const QString name = tr("Address %1").arg(model.series()[i].address);
         if (series_[i]->name() != name) series_[i]->setName(name);
-        syncSeries(series_[i], model, i);
+        std::vector<QPointF> all;
+        all.reserve(model.series()[i].points.size());
+        for (const auto& p : model.series()[i].points) all.emplace_back(p.x, p.y);
+        plot_->setPoints(series_[i], all);
     }
     if (restyleNeeded) restyle();
     rescale();
@@ -242,8 +241,7 @@ void TMonGraphForm::ClearMnuClick() {
     if (!ui_.question(Question::ClearMonitorLog, MessageKind::Confirmation,
                       tr("Do you really want to erase the graph?")))
         return;
-    engine_.graph().clear();
-    refresh();
+    engine_.clearGraph();
 }
 
 bool TMonGraphForm::saveImage(const QString& fileName) {

@@ -18,11 +18,12 @@ class MonitorGraphModel;
 // run against the time of day. One navy line with red symbols for one
 // transmitter; one coloured series per address with a legend for several.
 //
-// The window follows the engine's graph model: each new reading is
-// appended to its series and the oldest dropped at the point limit (no
+// The window follows the engine's announcements of its graph: a new point
+// is appended to its series and the oldest dropped at the point limit (no
 // series is rebuilt for a point), the value axis takes the model's range
 // and the time axis spans the points, unless the user has zoomed it (wheel
-// or rubber band) and not yet reset the zoom.
+// or rubber band). A zoom lasts until it is reset, the graph is cleared or
+// a new run starts.
 class TMonGraphForm : public QWidget {
     Q_OBJECT
 public:
@@ -35,7 +36,7 @@ public:
     void setPointSymbol(int index);
     int pointSymbol() const { return symbol_; }
 
-    // Brings the plot up to the model (after graphChanged()).
+    // Draws the whole graph again from the engine's model.
     void refresh();
     bool zoomed() const { return zoomed_; }
     void resetZoom();
@@ -76,7 +77,8 @@ private:
 
     PlotView::SeriesStyle styleFor(size_t index, size_t count) const;
     void restyle();
-    void syncSeries(QLineSeries* shown, const MonitorGraphModel& model, size_t index);
+    void appendPoint(int seriesIndex);
+    void startAfresh();  // a new run or a cleared graph: no zoom, the model's points
     void rescale();
     void updateTicks();
 

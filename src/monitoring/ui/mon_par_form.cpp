@@ -216,8 +216,13 @@ void TMonParForm::MonModeRBxClick() {
 bool TMonParForm::checkField(QLineEdit* field) {
     const QString text = field->text();
     if (field == MonIntervalEdt) {
-        params_.intervalMs = CheckMonInterval(text);
+        const MonFieldCheck check = CheckMonIntervalField(text, params_.intervalMs);
+        params_.intervalMs = check.value;
         field->setText(ShowMonInterval(params_.intervalMs));
+        if (!check.refusal.isEmpty()) {
+            ui_.message(MessageKind::Error, check.refusal);
+            return false;
+        }
     } else if (field == MonNGrfPntEdt) {
         params_.pointLimit = CheckMonPointLimit(text);
         field->setText(ShowMonInteger(params_.pointLimit));

@@ -3,6 +3,8 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QFile>
+#include <algorithm>
+#include <cmath>
 
 namespace lmk17::test {
 
@@ -12,7 +14,10 @@ BoxAnswerer::BoxAnswerer(QMessageBox::StandardButton answer) : m_answer(answer) 
         if (!box) return;
         texts << box->text();
         if (also) also();
-        QAbstractButton* b = box->button(m_answer);
+        QMessageBox::StandardButton answer = m_answer;
+        for (const auto& [part, button] : std::as_const(answers))
+            if (box->text().contains(part)) answer = button;
+        QAbstractButton* b = box->button(answer);
         if (!b) b = box->button(QMessageBox::Ok);
         b->click();
     });
@@ -29,6 +34,30 @@ Shell::Shell(const QByteArray& ini) {
     form = std::make_unique<TMainForm>(store);
     form->placeWindow();
     form->show();
+}
+
+TickWatch::TickWatch(PlotView& plot, int limit) : limit_(limit) {
+    for (Qt::Orientation o : {Qt::Horizontal, Qt::Vertical}) {
+        QValueAxis* a = plot.axis(o);
+        const auto look = [this, a] { check(a); };
+        QObject::connect(a, &QValueAxis::rangeChanged, &plot, look);
+        QObject::connect(a, &QValueAxis::tickIntervalChanged, &plot, look);
+        QObject::connect(a, &QValueAxis::tickTypeChanged, &plot, look);
+        QObject::connect(a, &QValueAxis::tickCountChanged, &plot, look);
+        check(a);
+    }
+}
+
+void TickWatch::check(QValueAxis* axis) {
+    double ticks = axis->tickCount();
+    if (axis->tickType() == QValueAxis::TicksDynamic && axis->tickInterval() > 0)
+        ticks = (axis->max() - axis->min()) / axis->tickInterval() + 1;
+    if (!std::isfinite(ticks) || ticks > limit_) {
+        most_ = std::max(most_, limit_ + 1);
+        axis->setTickInterval((axis->max() - axis->min()) / 4);
+        return;
+    }
+    most_ = std::max(most_, int(ticks));
 }
 
 }  // namespace lmk17::test

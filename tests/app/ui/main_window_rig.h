@@ -9,6 +9,7 @@
 
 #include "app/settings_store.h"
 #include "app/ui/main_form.h"
+#include "common/ui/plot_view.h"
 
 namespace lmk17 {
 
@@ -17,12 +18,16 @@ class TransmitterStack;
 namespace test {
 
 // Answers every message box that shows with `answer` (Yes/OK or No) and
-// keeps its text; `also` runs while the box shows.
+// keeps its text; `also` runs while the box shows. A box whose text holds a
+// key of `answers` gets that key's button instead.
 class BoxAnswerer {
 public:
     explicit BoxAnswerer(QMessageBox::StandardButton answer);
     QStringList texts;
     std::function<void()> also;
+    QList<QPair<QString, QMessageBox::StandardButton>> answers;
+    // The texts shown that hold `part`.
+    int count(const QString& part) const { return int(texts.filter(part).size()); }
 
 private:
     QMessageBox::StandardButton m_answer;
@@ -39,6 +44,21 @@ struct Shell {
 
     explicit Shell(const QByteArray& ini = {});
     TransmitterStack& stack() { return form->stack(); }
+};
+
+// Watches the bottom and left axes of a plot: the most ticks either held at
+// any moment, whatever changed its range or tick interval. An axis found
+// with more than `limit` ticks is given a coarse interval at once, so that a
+// fault fails the test instead of hanging it.
+class TickWatch {
+public:
+    explicit TickWatch(PlotView& plot, int limit = 1000);
+    int most() const { return most_; }
+
+private:
+    void check(QValueAxis* axis);
+    int limit_;
+    int most_ = 0;
 };
 
 }  // namespace test

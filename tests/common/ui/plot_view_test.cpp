@@ -4,6 +4,7 @@
 #include <QClipboard>
 #include <QSignalSpy>
 #include <QTest>
+#include <QWheelEvent>
 #include <cmath>
 #include <limits>
 
@@ -80,4 +81,72 @@ TEST_F(Plot, CrossSymbolAndImageOnWhite) {
 
     plot.copyToClipboard();
     EXPECT_EQ(QApplication::clipboard()->image().size(), plot.size());
+}
+
+// Every axis keeps a handful of ticks at every moment, whatever order the
+// range, the tick count and the zoom change in: the chart lays an axis out
+// with the interval it holds, and a wide range on a fine interval would
+// make it millions of ticks.
+TEST_F(Plot, AxesKeepAFewTicksInAnyOrderOfCalls) {
+    int most = 0;
+    QValueAxis* axis = plot.axis(Qt::Vertical);
+    const auto look = [&] {
+        if (axis->tickType() != QValueAxis::TicksDynamic || axis->tickInterval() <= 0) return;
+        const double ticks = (axis->max() - axis->min()) / axis->tickInterval() + 1;
+        most = std::max(most, std::isfinite(ticks) && ticks < 1e6 ? int(ticks) : 1000000);
+        if (ticks > 1000) axis->setTickInterval((axis->max() - axis->min()) / 4);  // no hang
+    };
+    QObject::connect(axis, &QValueAxis::rangeChanged, look);
+    QObject::connect(axis, &QValueAxis::tickIntervalChanged, look);
+    const QPoint centre =
+        plot.mapFromScene(plot.chart()->mapToScene(plot.chart()->plotArea().center()));
+    const auto wheel = [&](int notches) {
+        QWheelEvent e(centre, plot.mapToGlobal(centre), QPoint(), QPoint(0, 120 * notches),
+                      Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(plot.viewport(), &e);
+    };
+    struct Step {
+        double low, high;  // a range; low == high: `ticks` as the tick count, else a wheel
+        int ticks;
+        int notches;
+    };
+    struct Case {
+        const char* name;
+        std::vector<Step> steps;
+    };
+    // Spans a wrong order would fill with hundreds of ticks (not millions:
+    // a fault must fail the test, not hang it).
+    const std::vector<Case> cases = {
+        {"fine, then wide", {{0, 1, 0, 0}, {0, 100, 0, 0}}},
+        {"wide, then fine, then wide", {{-500, 500, 0, 0}, {0, 0.01, 0, 0}, {-0.5, 0.5, 0, 0}}},
+        {"many ticks, then few", {{0, 0, 40, 0}, {0, 0.1, 0, 0}, {0, 0, 3, 0}, {0, 20, 0, 0}}},
+        {"wheel out far", {{0, 1, 0, 0}, {1, 1, 0, -16}}},
+        {"wheel in, then wide", {{0, 10, 0, 0}, {1, 1, 0, 20}, {0, 100, 0, 0}}},
+    };
+    plot.setZoomAxis(Qt::Vertical);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        plot.setTickCount(Qt::Vertical, 6);
+        plot.setRange(Qt::Vertical, -10, 10);
+        most = 0;
+        int count = 6;
+        double least = 1e9;  // ticks after a step
+        for (const Step& s : c.steps) {
+            if (s.notches) {
+                wheel(s.notches);
+            } else if (s.low == s.high) {
+                count = s.ticks;
+                plot.setTickCount(Qt::Vertical, count);
+            } else {
+                plot.setRange(Qt::Vertical, s.low, s.high);
+            }
+            plot.grab();
+            least = std::min(least, (axis->max() - axis->min()) / axis->tickInterval() + 1);
+        }
+        EXPECT_GE(least, 2);  // never a single labelled value
+        EXPECT_LE(most, 2 * 40 + 2);
+        const double last = (axis->max() - axis->min()) / axis->tickInterval() + 1;
+        EXPECT_GE(last, 2);
+        EXPECT_LE(last, count + 1);
+    }
 }

@@ -36,7 +36,8 @@ T* Find(QWidget& w, const char* name) {
 // modally, each opening records what it showed.
 struct Form : ::testing::Test {
     ScriptedInteraction ui;
-    TLinearForm form{nullptr, &ui};
+    LinEditor editor;
+    TLinearForm form{editor, nullptr, &ui};
     std::vector<LinGraphContent> graphs;
     QTemporaryDir dir;
 

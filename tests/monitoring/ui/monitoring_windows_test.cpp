@@ -46,10 +46,10 @@ TEST(MonParForm, FieldRules) {
     TMonParForm form(ui);
     form.show();
     const FieldCase cases[] = {
-        {"MonIntervalEdt", "0,5", " 1.0"},
-        {"MonIntervalEdt", "abc", " 1000.0"},
+        // (a typo in the interval is refused: see the monitoring journey)
+        {"MonIntervalEdt", "1,5", " 1.5"},
         {"MonIntervalEdt", "2.5", " 2.5"},
-        {"MonIntervalEdt", "5000", " 1200.0"},
+        {"MonIntervalEdt", "1200", " 1200.0"},
         {"MonNGrfPntEdt", "x", " 20"},
         {"MonNGrfPntEdt", "5000", " 2000"},
         {"MonDecNumPVEdt", "2", " 3"},
@@ -114,8 +114,8 @@ namespace {
 struct Graph : ::testing::Test {
     LiveSimRig rig{{Profile("K8410H10", 191)}};
     TMonGraphForm form{rig.monitoring, rig.ui};
-    MonitorGraphModel& model = rig.monitoring.graph();
-    double day = 45000.5;  // 12:00:00
+    MonitoringEngine& model = rig.monitoring;  // the graph changes through its routines
+    double day = 45000.5;                      // 12:00:00
 
     void SetUp() override {
         form.resize(600, 400);
@@ -124,8 +124,7 @@ struct Graph : ::testing::Test {
     }
     void add(double y, int address = 0) {
         day += 1.0 / 86400;
-        model.addPoint(address, day, y);
-        form.refresh();
+        model.appendGraphPoint(address, day, y);  // the window follows the announcement
     }
     AxisRange valueAxis() const { return form.GrafChart()->range(Qt::Vertical); }
 };
@@ -139,8 +138,8 @@ TEST_F(Graph, ValueAxisRule) {
         double low, high;
     } cases[] = {{{20, 20, 20}, 19.75, 20.25}, {{10, 30}, 9.4, 30.6}};
     for (const auto& c : cases) {
-        model.reset();
-        model.setSeries(0, 1234, 1, 0, 100);
+        model.resetGraph(200);
+        model.setGraphSeries(0, 1234, 1, 0, 100);
         for (double y : c.readings) add(y);
         EXPECT_NEAR(valueAxis().low, c.low, 1e-9);
         EXPECT_NEAR(valueAxis().high, c.high, 1e-9);
@@ -150,9 +149,8 @@ TEST_F(Graph, ValueAxisRule) {
 // At the point limit the oldest point goes and the rest stay in the same
 // series (appended, not rebuilt); the time axis spans the points.
 TEST_F(Graph, PointLimitAppendsAndReadouts) {
-    model.reset();
-    model.setPointLimit(200);
-    model.setSeries(0, 1234, 1, 0, 100);
+    model.resetGraph(200);
+    model.setGraphSeries(0, 1234, 1, 0, 100);
     add(1);
     auto* series = qobject_cast<QLineSeries*>(form.GrafChart()->chart()->series().front());
     int replaced = 0;
@@ -186,8 +184,8 @@ TEST_F(Graph, PointLimitAppendsAndReadouts) {
 // Several addresses: one series each, a legend; a zoomed time axis stays
 // where the user put it until "Reset Zoom".
 TEST_F(Graph, SeriesPerAddressAndZoom) {
-    model.reset();
-    for (int a : {0, 3}) model.setSeries(a, 100 + a, 1, 0, 100);
+    model.resetGraph(200);
+    for (int a : {0, 3}) model.setGraphSeries(a, 100 + a, 1, 0, 100);
     for (int i = 0; i < 10; ++i) {
         add(10 + i, 0);
         add(50 + i, 3);
@@ -210,8 +208,8 @@ TEST_F(Graph, SeriesPerAddressAndZoom) {
 }
 
 TEST_F(Graph, SaveAndExport) {
-    model.reset();
-    model.setSeries(0, 1234, 1, 0, 100);
+    model.resetGraph(200);
+    model.setGraphSeries(0, 1234, 1, 0, 100);
     for (int i = 0; i < 5; ++i) add(20 + i * 0.5);
     QTemporaryDir dir;
     const QString png = dir.filePath(QStringLiteral("g.png"));
@@ -302,10 +300,10 @@ TEST(MonitoringPage, RunFillsLogWindowFileAndGraph) {
 // (and dropping the oldest) with the repaint it causes takes a few
 // milliseconds at 2000 points.
 TEST_F(Graph, AppendAtPointLimitIsCheap) {
-    model.reset();
-    model.setPointLimit(2000);
-    model.setSeries(0, 1234, 1, 0, 100);
-    for (int i = 0; i < 2000; ++i) model.addPoint(0, day += 1.0 / 86400, 20 + (i % 50) * 0.1);
+    model.resetGraph(2000);
+    model.setGraphSeries(0, 1234, 1, 0, 100);
+    for (int i = 0; i < 2000; ++i)
+        model.appendGraphPoint(0, day += 1.0 / 86400, 20 + (i % 50) * 0.1);
     form.refresh();
     form.GrafChart()->grab();
     QElapsedTimer t;
@@ -348,13 +346,13 @@ TEST(MonitoringShots, PageDialogAndGraph) {
     page.MonParForm()->hide();
 
     // A few hundred points of a slowly wandering PV, one transmitter.
-    MonitorGraphModel& g = rig.monitoring.graph();
-    g.reset();
-    g.setPointLimit(2000);
-    g.setSeries(0, 1234, 1, 0, 100);
+    MonitoringEngine& g = rig.monitoring;
+    g.resetGraph(2000);
+    g.setGraphSeries(0, 1234, 1, 0, 100);
     double day = 45000.5;
     for (int i = 0; i < 300; ++i)
-        g.addPoint(0, day += 2.0 / 86400, 21.3 + 0.4 * std::sin(i / 25.0) + 0.05 * std::sin(i));
+        g.appendGraphPoint(0, day += 2.0 / 86400,
+                           21.3 + 0.4 * std::sin(i / 25.0) + 0.05 * std::sin(i));
     TMonGraphForm* graph = page.MonGraphForm();
     graph->refresh();
     graph->resize(640, 420);
@@ -364,10 +362,10 @@ TEST(MonitoringShots, PageDialogAndGraph) {
     graph->grab().save(dir + "/h15-graph-300.png");
     graph->setPointSymbol(1);
     for (int a : {3, 5}) {
-        g.setSeries(a, 1000 + a, 1, 0, 100);
+        g.setGraphSeries(a, 1000 + a, 1, 0, 100);
         double d = 45000.5;
         for (int i = 0; i < 150; ++i)
-            g.addPoint(a, d += 4.0 / 86400, 20.5 + a * 0.2 + 0.3 * std::cos(i / (7.0 + a)));
+            g.appendGraphPoint(a, d += 4.0 / 86400, 20.5 + a * 0.2 + 0.3 * std::cos(i / (7.0 + a)));
     }
     graph->refresh();
     QTest::qWait(200);

@@ -323,7 +323,11 @@ TEST(ProtocolLayout, NoteWrapping) {
     for (const Case& k : {Case{"abcde fgh", 4, {"abcde", "fgh"}},          // blank right after
                           Case{"abcdefgh ijkl", 4, {"abcdefgh", "ijkl"}},  // no blank: mid-word
                           Case{"abcdx yz", 3, {"abcdx", "yz"}},            // blank two ahead
-                          Case{"short", 10, {"short"}}})
+                          Case{"short", 10, {"short"}},
+                          // the blank overflows: the line ends before it
+                          Case{"to the room checked", 6, {"to the", "room", "checked"}},
+                          // a long word moves to the next line whole
+                          Case{"ab cdefghij", 4, {"ab", "cdefghij"}}})
         EXPECT_EQ(WrapNote(k.text, k.width, count), k.lines) << k.text;
 }
 
