@@ -267,6 +267,13 @@ void LinEditor::clearCjcTable() {
     emit changed(CjcPointsChanged | FlagsChanged);
 }
 
+void LinEditor::clearPointTables() {
+    data_.LinPoints.Clear();
+    data_.CJCPoints.Clear();
+    linPending_ = linEdited_ = cjcPending_ = cjcEdited_ = false;
+    emit changed(PointsChanged | FlagsChanged);
+}
+
 void LinEditor::setDefaultLinearization() {
     Default2LinPom(data_, rangeIndex_, true);
     linPending_ = cjcPending_ = linEdited_ = cjcEdited_ = false;

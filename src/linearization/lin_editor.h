@@ -133,6 +133,9 @@ public:
     // Empties a point table and its pending flag.
     void clearLinTable();
     void clearCjcTable();
+    // The tables belong to the configuration they were made for: a read, a
+    // load, the defaults and another range of the configuration empty both.
+    void clearPointTables();
     // "Set Default Linearization" (Default2LinPom with the editor reset).
     void setDefaultLinearization();
 

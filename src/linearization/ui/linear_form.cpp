@@ -88,7 +88,11 @@ TLinearForm::TLinearForm(LinEditor& editor, QWidget* parent, UserInteraction* ui
     resize(1000, 620);
 }
 
-TLinearForm::~TLinearForm() = default;
+TLinearForm::~TLinearForm() {
+    // Deleting the children moves the focus: that must not reach a window
+    // that is already half gone.
+    disconnect(qApp, &QApplication::focusChanged, this, nullptr);
+}
 
 // --- opening and committing ------------------------------------------------------------
 
