@@ -1,9 +1,8 @@
 #pragma once
 
 #include <QWidget>
-#include <map>
-
 #include "config/config_controls.h"
+#include "config/ui/page_edits.h"
 
 class QCheckBox;
 class QComboBox;
@@ -62,10 +61,9 @@ private:
     QLabel* addUnit(QWidget* parent);
     void showControls();
     void showTypeSetup();
-    void onRefused(ConfigPage page, EditField field);
 
     ConfigControls& controls_;
-    std::map<EditField, TConfigEdit*> edits_;
+    PageEdits edits_;
     std::vector<QLabel*> unitLabels_;
     QWidget* comparatorGroup_ = nullptr;
     QString noteEntry_;

@@ -4,6 +4,7 @@
 #include <map>
 
 #include "config/config_controls.h"
+#include "config/ui/page_edits.h"
 
 class QLabel;
 class QPushButton;
@@ -30,10 +31,9 @@ public:
 private:
     void showControls();
     void showTypeSetup();
-    void onRefused(ConfigPage page, EditField field);
 
     ConfigControls& controls_;
-    std::map<EditField, TConfigEdit*> edits_;
+    PageEdits edits_;
     std::map<EditField, QLabel*> captions_;
     std::vector<QLabel*> unitLabels_;
 };
