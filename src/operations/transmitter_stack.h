@@ -4,7 +4,7 @@
 #include <functional>
 #include <memory>
 
-#include "link/enable_commands.h"
+#include "operations/enable_commands.h"
 #include "operations/operation_outcome.h"
 
 namespace lmk17 {

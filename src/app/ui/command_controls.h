@@ -5,7 +5,7 @@
 #include <QWidget>
 #include <vector>
 
-#include "link/enable_commands.h"
+#include "operations/enable_commands.h"
 
 namespace lmk17 {
 
