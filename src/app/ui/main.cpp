@@ -16,8 +16,8 @@
 #include "app/demo_transmitter.h"
 #include "app/language_modules.h"
 #include "app/settings_store.h"
+#include "app/ui/language_box.h"
 #include "app/ui/main_form.h"
-#include "common/ui/language_box.h"
 #include "link/ui/settings_form.h"
 
 using namespace lmk17;

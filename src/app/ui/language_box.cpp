@@ -1,4 +1,4 @@
-#include "common/ui/language_box.h"
+#include "app/ui/language_box.h"
 
 #include <QMessageBox>
 
