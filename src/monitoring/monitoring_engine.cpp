@@ -370,7 +370,7 @@ void MonitoringEngine::stepEvaluatePV() {
     reading_.pvResult = e.state().result;
     if (!ok && conditionsOn() && runParams_.onCommError) run_.recordThisCycle = true;
     if (ok) {
-        graph_.addPoint(run_.address, DayNumber(reading_.moment), reading_.pv);
+        graph_.addPoint(run_.address, DayNumberOf(reading_.moment), reading_.pv);
         emit graphChanged();
     }
     if (conditionsOn() && runParams_.onChange) {

@@ -1,10 +1,10 @@
 #include "operations/transmitter_session.h"
 
+#include "common/day_number.h"
 #include "config/catalogue.h"
 #include "config/defaults.h"
 #include "config/validation_model.h"
 #include "link/result_codes.h"
-#include "operations/day_number.h"
 #include "operations/operation_texts.h"
 
 namespace lmk17 {
