@@ -38,7 +38,7 @@ private:
         QPointer<QWidget> widget;
         QPointer<QAction> action;
     };
-    std::vector<Entry> m_entries;
+    std::vector<Entry> entries_;
 };
 
 }  // namespace lmk17

@@ -24,9 +24,9 @@ public:
 
     TConfigEdit* edit(EditField field) const;
 
-    QLabel* OutRangeLbl = nullptr;
-    QPushButton* NPDefaultBtn = nullptr;
-    TOutRangePicture* OutRangePicture = nullptr;
+    QLabel* OutRangeLbl = nullptr;                // output type name
+    QPushButton* NPDefaultBtn = nullptr;          // "Default Parameters" of the limits
+    TOutRangePicture* OutRangePicture = nullptr;  // output range picture
 
 private:
     void showControls();
