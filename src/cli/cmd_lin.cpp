@@ -9,6 +9,7 @@
 #include <QRegularExpression>
 
 #include "cli/cli_command.h"
+#include "common/day_number.h"
 #include "common/ini_file.h"
 #include "config/catalogue.h"
 #include "linearization/lin_approximation.h"
@@ -18,7 +19,6 @@
 #include "linearization/lin_text.h"
 #include "linearization/point_grid.h"
 #include "linearization/rtd_characterization.h"
-#include "operations/day_number.h"
 #include "reports/lin_printout.h"
 #include "reports/pdf_export.h"
 

@@ -4,8 +4,8 @@
 
 #include "cli/cli_command.h"
 #include "cli/config_print.h"
+#include "common/day_number.h"
 #include "config/validation_model.h"
-#include "operations/day_number.h"
 #include "reports/config_protocol.h"
 #include "reports/pdf_export.h"
 

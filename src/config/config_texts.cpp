@@ -4,6 +4,8 @@
 #include <QDate>
 #include <cmath>
 
+#include "common/day_number.h"
+
 namespace lmk17 {
 
 namespace {
@@ -53,7 +55,7 @@ QString FormatDateTime(double dayNumber, bool withSeconds) {
         ++day;
         ms -= kMsPerDay;
     }
-    const QDate date = QDate(1899, 12, 30).addDays(day);
+    const QDate date = DayNumberEpoch().addDays(day);
     const int seconds = int(ms / 1000);
     QString text = QString::asprintf("%d.%d.%d %d:%.2d", date.day(), date.month(), date.year(),
                                      seconds / 3600, seconds / 60 % 60);
@@ -97,7 +99,7 @@ QString NormaliseManufactureDate(const QString& raw) {
     const bool timeOk =
         hour >= 0 && hour <= 23 && minute >= 0 && minute <= 59 && second >= 0 && second <= 59;
     if (!date.isValid() || !timeOk) return text;
-    const double dayNumber = double(QDate(1899, 12, 30).daysTo(date)) +
+    const double dayNumber = double(DayNumberEpoch().daysTo(date)) +
                              (hour * 3600 + minute * 60 + second) / double(kSecondsPerDay);
     return FormatDateTime(dayNumber, true);
 }

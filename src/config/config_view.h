@@ -52,6 +52,9 @@ struct ConfigView {
     IdentificationView identification;
     OutputView output;
 
+    // What EditText gives for EditField::None: no edit's text.
+    QString noEditText;
+
     // Warnings shown while adopting the record, in order.
     QStringList warnings;
 };

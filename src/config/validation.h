@@ -76,6 +76,7 @@ inline std::optional<double> ParseNumber(const QString& text) {
 
 // The text an edit holds, as the view keeps it.
 QString& EditText(ConfigView& view, EditField field);
+const QString& EditText(const ConfigView& view, EditField field);
 // The page that holds an edit.
 ConfigPage PageOf(EditField field);
 

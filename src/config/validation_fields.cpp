@@ -3,6 +3,7 @@
 
 #include "config/catalogue.h"
 #include "config/display_scaling.h"
+#include "config/edit_fields.h"
 #include "config/validation.h"
 #include "config/validation_input.h"
 #include "config/validation_output.h"
@@ -22,25 +23,9 @@ constexpr double kMaxLeadResistance = 40.0;
 constexpr double kMinCjTemperature = -50.0;
 constexpr double kMaxCjTemperature = 150.0;
 
+// The record's value behind an edit that has one of its own.
 double& storedValue(TransmitterConfig& c, EditField field) {
-    switch (field) {
-        case EditField::LOEdt:
-            return c.LowerRangeValue;
-        case EditField::HIEdt:
-            return c.UpperRangeValue;
-        case EditField::LOEEdt:
-            return c.LowerCorrection;
-        case EditField::HIEEdt:
-            return c.UpperCorrection;
-        case EditField::SL1Edt:
-            return c.Comparator1Level;
-        case EditField::SL2Edt:
-            return c.Comparator2Level;
-        case EditField::RC8_2Edt:
-            return c.LeadResistance2;
-        default:
-            return c.LeadResistance1;
-    }
+    return c.*DescriptorOf(field)->member;
 }
 
 // Range values and comparator levels: stored first, then tested, so a
@@ -173,38 +158,27 @@ CheckOutcome CheckHysteresis(int n, TransmitterConfig& c, ConfigView& view,
 
 CheckOutcome CheckField(EditField field, TransmitterConfig& c, ConfigView& view,
                         const CheckContext& context) {
-    switch (field) {
-        case EditField::LOEdt:
-        case EditField::HIEdt:
-        case EditField::SL1Edt:
-        case EditField::SL2Edt:
+    const EditFieldDescriptor* d = DescriptorOf(field);
+    if (!d) return {};
+    switch (d->check) {
+        case EditCheck::InRange:
             return checkInRange(field, c, view, context);
-        case EditField::LOEEdt:
-        case EditField::HIEEdt:
+        case EditCheck::Correction:
             return checkCorrection(field, c, view, context);
-        case EditField::DampEdt:
+        case EditCheck::Damping:
             return checkDamping(c, view, context);
-        case EditField::RCEdt:
-        case EditField::RC8_1Edt:
-        case EditField::RC8_2Edt:
+        case EditCheck::Lead:
             return checkLead(field, c, view, context);
-        case EditField::TemperCJEdt:
+        case EditCheck::CjTemperature:
             return checkCjTemperature(c, view, context);
-        case EditField::HS1Edt:
-            return validation_detail::CheckHysteresis(1, c, view, context);
-        case EditField::HS2Edt:
-            return validation_detail::CheckHysteresis(2, c, view, context);
-        case EditField::ROLEdt:
-        case EditField::ROHEdt:
+        case EditCheck::Hysteresis:
+            return validation_detail::CheckHysteresis(d->comparator, c, view, context);
+        case EditCheck::OutputRange:
             return validation_detail::CheckOutputRange(c, view, context);
-        case EditField::NPSatLoEdt:
-        case EditField::NPSatHiEdt:
+        case EditCheck::SaturationPair:
             return validation_detail::CheckOutputLimitPair(false, c, view, context);
-        case EditField::NPErrLoEdt:
-        case EditField::NPErrHiEdt:
+        case EditCheck::ErrorPair:
             return validation_detail::CheckOutputLimitPair(true, c, view, context);
-        case EditField::None:
-            break;
     }
     return {};
 }

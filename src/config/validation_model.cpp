@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 
 #include "config/catalogue.h"
+#include "config/edit_fields.h"
 #include "config/firmware.h"
 #include "config/windows1250.h"
 
@@ -11,7 +12,8 @@ namespace lmk17 {
 namespace {
 
 bool countsAsChangeWhileTyping(EditField field) {
-    return field == EditField::DampEdt || field == EditField::HS2Edt;
+    const EditFieldDescriptor* d = DescriptorOf(field);
+    return d && d->typingCounts;
 }
 
 QByteArray noteOf(const QString& text) {

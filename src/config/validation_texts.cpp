@@ -3,6 +3,8 @@
 #include <QCoreApplication>
 #include <QStringList>
 
+#include "config/edit_fields.h"
+
 namespace lmk17::validation_text {
 
 namespace {
@@ -41,47 +43,10 @@ QString fill(const QString& format, const QStringList& args) {
 }  // namespace
 
 QString ParameterName(EditField field) {
-    switch (field) {
-        case EditField::LOEdt:
-            return Texts::tr("lower range value");
-        case EditField::HIEdt:
-            return Texts::tr("upper range value");
-        case EditField::LOEEdt:
-            return Texts::tr("correction of sensor error at lower range value");
-        case EditField::HIEEdt:
-            return Texts::tr("correction of sensor error at upper range value");
-        case EditField::DampEdt:
-            return Texts::tr("damping");
-        case EditField::RCEdt:
-        case EditField::RC8_1Edt:
-        case EditField::RC8_2Edt:
-            return Texts::tr("lead resistance");
-        case EditField::TemperCJEdt:
-            return Texts::tr("cold junction temperature");
-        case EditField::SL1Edt:
-            return fill(Texts::tr("limit comparator %d switching level"), {QStringLiteral("1")});
-        case EditField::SL2Edt:
-            return fill(Texts::tr("limit comparator %d switching level"), {QStringLiteral("2")});
-        case EditField::HS1Edt:
-            return fill(Texts::tr("limit comparator %d hysteresis"), {QStringLiteral("1")});
-        case EditField::HS2Edt:
-            return fill(Texts::tr("limit comparator %d hysteresis"), {QStringLiteral("2")});
-        case EditField::ROLEdt:
-            return Texts::tr("lower output range");
-        case EditField::ROHEdt:
-            return Texts::tr("upper output range");
-        case EditField::NPSatLoEdt:
-            return Texts::tr("lower output limit");
-        case EditField::NPSatHiEdt:
-            return Texts::tr("upper output limit");
-        case EditField::NPErrLoEdt:
-            return Texts::tr("lower error output");
-        case EditField::NPErrHiEdt:
-            return Texts::tr("upper error output");
-        case EditField::None:
-            break;
-    }
-    return {};
+    const EditFieldDescriptor* d = DescriptorOf(field);
+    if (!d) return {};
+    const QString name = QCoreApplication::translate("Configuration", d->parameterName);
+    return d->comparator ? fill(name, {QString::number(d->comparator)}) : name;
 }
 
 QString IncorrectFormat(EditField field) {

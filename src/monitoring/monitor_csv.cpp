@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "common/safe_save.h"
+#include "common/day_number.h"
 #include "config/catalogue.h"
 #include "monitoring/monitor_graph.h"
 
@@ -16,7 +17,7 @@ const char* const kColumns[] = {"Time", "Address",   "Serial Number", "PV",
                                 "Unit", "St_Mess_1", "Error",         "St_Mess_2"};
 
 QDateTime FromDayNumber(double day) {
-    static const QDate kEpoch(1899, 12, 30);
+    static const QDate kEpoch = DayNumberEpoch();
     const double whole = std::floor(day);
     const qint64 ms = qint64(std::llround((day - whole) * 86400000.0));
     return QDateTime(kEpoch.addDays(qint64(whole)), QTime(0, 0)).addMSecs(ms);

@@ -158,7 +158,7 @@ void MonitorLog::reportFileFailure(const QString& name, const QString& reason) {
 void MonitorLog::writeHeader(const QDateTime& now) {
     PrintMonMemo(QStringLiteral(" "));
     PrintMonMemo(Rule('='));
-    PrintMonMemo(QString::fromLatin1(texts::kMonStart) + FormatDateTime(DayNumber(now), true));
+    PrintMonMemo(QString::fromLatin1(texts::kMonStart) + FormatDateTime(DayNumberOf(now), true));
     PrintMonMemo(QString::asprintf(texts::kMonVersion, texts::kMonProgramVersion));
     PrintMonMemo(Rule('-'));
 }
@@ -189,18 +189,18 @@ void MonitorLog::writeColumnHeader(const QString& header) {
 
 void MonitorLog::writeFooter(const QDateTime& now) {
     PrintMonMemo(Rule('='));
-    PrintMonMemo(QString::fromLatin1(texts::kMonEnd) + FormatDateTime(DayNumber(now), true));
+    PrintMonMemo(QString::fromLatin1(texts::kMonEnd) + FormatDateTime(DayNumberOf(now), true));
     PrintMonMemo(Rule('='));
 }
 
 void MonitorLog::writePortLost(const QDateTime& now, const QString& deviceName) {
-    PrintMonMemo(QString::fromLatin1(texts::kMonPortLost) + FormatDateTime(DayNumber(now), true) +
+    PrintMonMemo(QString::fromLatin1(texts::kMonPortLost) + FormatDateTime(DayNumberOf(now), true) +
                  QStringLiteral("  ") + deviceName);
 }
 
 void MonitorLog::writePortResumed(const QDateTime& now, const QString& deviceName) {
     PrintMonMemo(QString::fromLatin1(texts::kMonPortResumed) +
-                 FormatDateTime(DayNumber(now), true) + QStringLiteral("  ") + deviceName);
+                 FormatDateTime(DayNumberOf(now), true) + QStringLiteral("  ") + deviceName);
 }
 
 void MonitorLog::writeNoCommunication(int address) {

@@ -21,7 +21,7 @@ const char* const kFormats[kMonFormatCount] = {
 // The day number in "%.10g" with the system's decimal separator: format 2 and
 // 3 files are read back by spreadsheets set up for the same locale.
 QString DayNumberText(const QDateTime& moment) {
-    QString text = QString::asprintf("%.10g", DayNumber(moment));
+    QString text = QString::asprintf("%.10g", DayNumberOf(moment));
     const QString point = QLocale::system().decimalPoint();
     if (!point.isEmpty() && point != QLatin1String(".")) text.replace(QLatin1Char('.'), point);
     return text;
@@ -57,11 +57,6 @@ QString MonErrKod2Ret(int code) {
         default:
             return QString::asprintf("ERROR:_Unknown_Answer:_%d", code);
     }
-}
-
-double DayNumber(const QDateTime& moment) {
-    static const QDate kEpoch(1899, 12, 30);
-    return double(kEpoch.daysTo(moment.date())) + moment.time().msecsSinceStartOfDay() / 86400000.0;
 }
 
 QString MonTimeStampField(int format, const QDateTime& moment) {

@@ -4,6 +4,8 @@
 #include <QString>
 #include <QtGlobal>
 
+#include "common/day_number.h"
+
 namespace lmk17 {
 
 // The log formats (the items of MonFormatCB; the index is the number kept in
@@ -23,10 +25,6 @@ enum MonSeparator : int { MonSeparatorComma = 0, MonSeparatorDot = 1 };
 
 // Result code of an exchange as one blank-free word ("OK", "ERROR:_Timeout").
 QString MonErrKod2Ret(int code);
-
-// A moment as a day number since 30 December 1899 with the time of day as
-// the fraction.
-double DayNumber(const QDateTime& moment);
 
 // The fields of a record; each ends in one blank.
 QString MonTimeStampField(int format, const QDateTime& moment);

@@ -395,7 +395,7 @@ void MonitoringEngine::stepEvaluatePV() {
     reading_.pv = ok ? e.request().value : 0.0;
     reading_.pvResult = e.state().result;
     if (!ok && conditionsOn() && runParams_.onCommError) run_.recordThisCycle = true;
-    if (ok) appendGraphPoint(run_.address, DayNumber(reading_.moment), reading_.pv);
+    if (ok) appendGraphPoint(run_.address, DayNumberOf(reading_.moment), reading_.pv);
     if (conditionsOn() && runParams_.onChange) {
         const double previous = run_.info.previousPv;
         if (std::abs(reading_.pv - previous) >=

@@ -1,13 +1,13 @@
 #include "operations/transmitter_session.h"
 
 #include <QCoreApplication>
+#include "common/day_number.h"
 #include "config/catalogue.h"
 #include "config/defaults.h"
 #include "config/validation_model.h"
 
 #include "link/engine_texts.h"
 #include "link/result_codes.h"
-#include "operations/day_number.h"
 #include "operations/operation_texts.h"
 
 namespace lmk17 {

@@ -6,7 +6,7 @@
 
 #include "files/config_load.h"
 #include "files/config_save.h"
-#include "link/enable_commands.h"
+#include "operations/enable_commands.h"
 #include "operations/main_pages.h"
 #include "operations/operation_outcome.h"
 

@@ -11,6 +11,7 @@
 #include "config/defaults.h"
 #include "files/ptf_bytes.h"
 #include "files/ptf_reader.h"
+#include "support/builders.h"
 #include "support/cli_process.h"
 #include "support/qt_printers.h"
 
@@ -35,9 +36,7 @@ protected:
 };
 
 TransmitterConfig defaults(int type, int fw, const char* typeText) {
-    TransmitterConfig c;
-    SetDefaultConfiguration(c, type, 0, fw);
-    c.TransmitterType = typeText;
+    TransmitterConfig c = test::DefaultConfig(type, fw, typeText);
     c.SerialNumber = 12345;
     c.UserNote = "TT-101";
     return c;

@@ -5,6 +5,7 @@
 #include "config/defaults.h"
 #include "config/identification_text.h"
 #include "config/ordering_code.h"
+#include "support/builders.h"
 #include "support/qt_printers.h"
 #include "support/scripted_interaction.h"
 
@@ -18,12 +19,7 @@ constexpr int kFw160 = 1;
 constexpr int kFw170 = 2;
 constexpr int kFw191 = 14;
 
-TransmitterConfig defaults(int type, int fw, const char* typeText) {
-    TransmitterConfig c;
-    SetDefaultConfiguration(c, type, 0, fw);
-    c.TransmitterType = typeText;
-    return c;
-}
+using test::DefaultConfig;
 
 TEST(IdentificationText, TypeAndFirmware) {
     struct Case {
@@ -57,11 +53,13 @@ TEST(IdentificationText, TypeAndFirmware) {
 
 TEST(OrderingCode, DefaultConfigurations) {
     EXPECT_EQ(
-        BuildOrderingCode(defaults(kK8410H10, kFw191, "K8410H10, FW 1.91"), kK8410H10, kFw191).text,
+        BuildOrderingCode(DefaultConfig(kK8410H10, kFw191, "K8410H10, FW 1.91"), kK8410H10, kFw191)
+            .text,
         QString::fromUtf8("K8410H10  R11  C3  RL -200 °C  RH 850 °C  DP 4.0 s  ECH  "
                           "LE 0 °C  HE 0 °C   SPE  ADR0  BR24  PO  TN''  "));
     EXPECT_EQ(
-        BuildOrderingCode(defaults(kK8620L20, kFw191, "K8620L20, FW 1.91"), kK8620L20, kFw191).text,
+        BuildOrderingCode(DefaultConfig(kK8620L20, kFw191, "K8620L20, FW 1.91"), kK8620L20, kFw191)
+            .text,
         QString::fromUtf8("K8620L20  R11  C3  RL -200 °C  RH 850 °C  DP 4.0 s  ECH  "
                           "LE 0 °C  HE 0 °C   S2E  S1L 850 °C  S1H 0 °C   EC1N  M1N  D1O  "
                           "S2L 850 °C  S2H 0 °C   EC2N  M2N  D2O  SPE  ADR0  BR24  PO  "
@@ -134,7 +132,7 @@ TEST(OrderingCode, Tokens) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        TransmitterConfig config = defaults(kK8620L10, c.fw, "K8620L10, FW 1.91");
+        TransmitterConfig config = DefaultConfig(kK8620L10, c.fw, "K8620L10, FW 1.91");
         c.change(config);
         const QString code = BuildOrderingCode(config, kK8620L10, c.fw).text;
         EXPECT_EQ(code.contains(QString::fromUtf8(c.piece)), c.present) << code.toStdString();
@@ -142,7 +140,7 @@ TEST(OrderingCode, Tokens) {
 }
 
 TEST(OrderingCode, ConnectionSixByColdJunctionMark) {
-    TransmitterConfig c = defaults(kK8410H10, kFw191, "K8410H10, FW 1.91");
+    TransmitterConfig c = DefaultConfig(kK8410H10, kFw191, "K8410H10, FW 1.91");
     ApplyRangeDefaults(c, FindRange(5));  // voltage sensor, C6
     c.CjTemperature = 20.0;
     EXPECT_TRUE(BuildOrderingCode(c, kK8410H10, kFw191)
@@ -154,7 +152,7 @@ TEST(OrderingCode, ConnectionSixByColdJunctionMark) {
 }
 
 TEST(OrderingCode, TypeDesignation) {
-    TransmitterConfig c = defaults(kK8410H10, kFw191, "TYPE K8410H10;further text");
+    TransmitterConfig c = DefaultConfig(kK8410H10, kFw191, "TYPE K8410H10;further text");
     OrderingCode code = BuildOrderingCode(c, kK8410H10, kFw191);
     EXPECT_TRUE(code.text.startsWith("K8410H10  R11  "));
     EXPECT_TRUE(code.fixedRange);
@@ -179,7 +177,7 @@ TEST(OrderingCode, CommandChecksFirst) {
     EXPECT_EQ(ui.last(),
               QStringLiteral("There has not been set any configuration of transmitter."));
 
-    model.setConfig(defaults(kK8620L20, kFw191, "K8620L20; FW 1.91"));
+    model.setConfig(DefaultConfig(kK8620L20, kFw191, "K8620L20; FW 1.91"));
     model.edit().identity().typeIndex = kK8620L20;
     model.edit().identity().firmwareIndex = kFw191;
     model.RefreshFromConfig();

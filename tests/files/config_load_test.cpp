@@ -8,6 +8,7 @@
 #include "config/output_limits.h"
 #include "files/config_load.h"
 #include "ptf_bytes.h"
+#include "support/builders.h"
 #include "support/qt_printers.h"
 #include "support/scripted_interaction.h"
 
@@ -20,9 +21,7 @@ constexpr int kFw185 = 12;
 constexpr int kFw191 = 14;
 
 TransmitterConfig defaultsFor(int type, int fw, const char* typeText, qint32 serial) {
-    TransmitterConfig c;
-    SetDefaultConfiguration(c, type, 0, fw);
-    c.TransmitterType = typeText;
+    TransmitterConfig c = test::DefaultConfig(type, fw, typeText);
     c.SerialNumber = serial;
     return c;
 }

@@ -9,6 +9,7 @@
 #include "linearization/grid_clipboard.h"
 #include "linearization/lin_editor.h"
 #include "linearization/lin_graph_view.h"
+#include "support/builders.h"
 #include "support/scripted_interaction.h"
 
 using namespace lmk17;
@@ -16,11 +17,7 @@ using lmk17::test::ScriptedInteraction;
 
 namespace {
 
-TransmitterConfig CustomerConfig(int code) {
-    TransmitterConfig config;
-    EXPECT_TRUE(ApplyRangeDefaults(config, FindRange(code)));
-    return config;
-}
+using test::CustomerConfig;
 
 std::vector<GridRow> Rows(std::initializer_list<GridRow> rows) {
     return rows;

@@ -5,6 +5,7 @@
 #include "config/transmitter_config.h"
 #include "linearization/lin_pom.h"
 #include "linearization/lin_record.h"
+#include "support/builders.h"
 
 using namespace lmk17;
 
@@ -97,11 +98,7 @@ TEST(PointTable, ExchangeSortKeepsEqualXInOrder) {
 
 namespace {
 
-TransmitterConfig CustomerConfig(int code) {
-    TransmitterConfig config;
-    EXPECT_TRUE(ApplyRangeDefaults(config, FindRange(code)));
-    return config;
-}
+using test::CustomerConfig;
 
 }  // namespace
 

@@ -1,5 +1,7 @@
 #include "support/sim_fixture.h"
 
+#include "support/builders.h"
+
 #include "link/port_connection.h"
 
 #include <QCoreApplication>
@@ -85,19 +87,11 @@ int SimRig::Exchange(const LinkRequest& request, int timeoutMs) {
 }
 
 LinkRequest SimRig::Read(int parameter, int type, int da, int row) {
-    LinkRequest r;
-    r.operation = OpRead;
-    r.dataType = type;
-    r.parameter = parameter;
-    r.da = da;
-    r.row = row;
-    return r;
+    return ReadRequest(parameter, type, da, row);
 }
 
 LinkRequest SimRig::Write(int parameter, int type, int da, int row) {
-    LinkRequest r = Read(parameter, type, da, row);
-    r.operation = OpWrite;
-    return r;
+    return WriteRequest(parameter, type, da, row);
 }
 
 }  // namespace lmk17::test

@@ -5,15 +5,15 @@
 namespace lmk17 {
 
 void CommandControls::add(CommandGroup group, QWidget* widget) {
-    m_entries.push_back({group, widget, nullptr});
+    entries_.push_back({group, widget, nullptr});
 }
 
 void CommandControls::add(CommandGroup group, QAction* action) {
-    m_entries.push_back({group, nullptr, action});
+    entries_.push_back({group, nullptr, action});
 }
 
 void CommandControls::apply(const CommandStates& s) const {
-    for (const Entry& e : m_entries) {
+    for (const Entry& e : entries_) {
         std::optional<bool> enabled;
         switch (e.group) {
             case CommandGroup::General:

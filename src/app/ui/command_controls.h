@@ -5,7 +5,7 @@
 #include <QWidget>
 #include <vector>
 
-#include "link/enable_commands.h"
+#include "operations/enable_commands.h"
 
 namespace lmk17 {
 
@@ -38,7 +38,7 @@ private:
         QPointer<QWidget> widget;
         QPointer<QAction> action;
     };
-    std::vector<Entry> m_entries;
+    std::vector<Entry> entries_;
 };
 
 }  // namespace lmk17

@@ -34,17 +34,17 @@ QList<HelpLink> linksOf(const QString& path) {
 // English.
 class HelpBrowser : public QTextBrowser {
 public:
-    HelpBrowser(const HelpBook& book, QWidget* parent) : QTextBrowser(parent), m_book(book) {}
+    HelpBrowser(const HelpBook& book, QWidget* parent) : QTextBrowser(parent), book_(book) {}
 
 protected:
     void doSetSource(const QUrl& name, QTextDocument::ResourceType type) override {
         QUrl url = name;
         if (url.isRelative() && source().isLocalFile()) url = source().resolved(url);
-        QTextBrowser::doSetSource(QUrl(m_book.resolve(url.toString())), type);
+        QTextBrowser::doSetSource(QUrl(book_.resolve(url.toString())), type);
     }
 
 private:
-    const HelpBook& m_book;
+    const HelpBook& book_;
 };
 
 QString absoluteTarget(const QString& folder, const QString& target) {
@@ -62,58 +62,58 @@ HelpViewer::HelpViewer(QWidget* parent)
 HelpViewer::HelpViewer(const QString& helpFileName, const QStringList& folders, QWidget* parent)
     : QWidget(parent, Qt::Window) {
     setObjectName(QStringLiteral("HelpViewer"));
-    m_found = m_book.open(helpFileName, folders);
+    found_ = book_.open(helpFileName, folders);
     build();
     fillLists();
 }
 
 void HelpViewer::build() {
     setWindowTitle(tr("LMK-17 Help"));
-    m_browser = new HelpBrowser(m_book, this);
-    m_browser->setObjectName(QStringLiteral("HelpPage"));
-    m_browser->setOpenExternalLinks(true);
+    browser_ = new HelpBrowser(book_, this);
+    browser_->setObjectName(QStringLiteral("HelpPage"));
+    browser_->setOpenExternalLinks(true);
     // notr: the pages' style; program texts quoted in a page (class "ui") stand out
-    m_browser->document()->setDefaultStyleSheet(
+    browser_->document()->setDefaultStyleSheet(
         QStringLiteral("th { background-color: #e8eef6; } pre { background-color: #f4f4f4; } "
                        ".ui { font-weight: bold; }"));
 
-    m_contents = new QTreeWidget(this);
-    m_contents->setObjectName(QStringLiteral("HelpContents"));
-    m_contents->setHeaderHidden(true);
-    connect(m_contents, &QTreeWidget::itemActivated, this,
+    contents_ = new QTreeWidget(this);
+    contents_->setObjectName(QStringLiteral("HelpContents"));
+    contents_->setHeaderHidden(true);
+    connect(contents_, &QTreeWidget::itemActivated, this,
             [this](QTreeWidgetItem* item) { openPage(item->data(0, kTargetRole).toString()); });
-    connect(m_contents, &QTreeWidget::itemClicked, this,
+    connect(contents_, &QTreeWidget::itemClicked, this,
             [this](QTreeWidgetItem* item) { openPage(item->data(0, kTargetRole).toString()); });
 
     auto* indexPage = new QWidget(this);
-    m_keyword = new QLineEdit(indexPage);
-    m_keyword->setObjectName(QStringLiteral("HelpKeyword"));
-    m_keyword->setPlaceholderText(tr("Type the keyword to find"));
-    m_keywords = new QListWidget(indexPage);
-    m_keywords->setObjectName(QStringLiteral("HelpKeywords"));
+    keyword_ = new QLineEdit(indexPage);
+    keyword_->setObjectName(QStringLiteral("HelpKeyword"));
+    keyword_->setPlaceholderText(tr("Type the keyword to find"));
+    keywords_ = new QListWidget(indexPage);
+    keywords_->setObjectName(QStringLiteral("HelpKeywords"));
     auto* indexLayout = new QVBoxLayout(indexPage);
     indexLayout->setContentsMargins(0, 0, 0, 0);
-    indexLayout->addWidget(m_keyword);
-    indexLayout->addWidget(m_keywords);
-    connect(m_keyword, &QLineEdit::textEdited, this, &HelpViewer::keywordEdited);
-    connect(m_keyword, &QLineEdit::returnPressed, this, &HelpViewer::openSelectedKeyword);
-    connect(m_keywords, &QListWidget::itemActivated, this, &HelpViewer::openSelectedKeyword);
-    connect(m_keywords, &QListWidget::itemClicked, this, &HelpViewer::openSelectedKeyword);
+    indexLayout->addWidget(keyword_);
+    indexLayout->addWidget(keywords_);
+    connect(keyword_, &QLineEdit::textEdited, this, &HelpViewer::keywordEdited);
+    connect(keyword_, &QLineEdit::returnPressed, this, &HelpViewer::openSelectedKeyword);
+    connect(keywords_, &QListWidget::itemActivated, this, &HelpViewer::openSelectedKeyword);
+    connect(keywords_, &QListWidget::itemClicked, this, &HelpViewer::openSelectedKeyword);
 
-    m_tabs = new QTabWidget(this);
-    m_tabs->addTab(m_contents, tr("Contents"));
-    m_tabs->addTab(indexPage, tr("Index"));
+    tabs_ = new QTabWidget(this);
+    tabs_->addTab(contents_, tr("Contents"));
+    tabs_->addTab(indexPage, tr("Index"));
 
     auto* back = new QPushButton(tr("&Back"), this);
     auto* forward = new QPushButton(tr("&Forward"), this);
     auto* home = new QPushButton(tr("&Contents"), this);
     back->setEnabled(false);
     forward->setEnabled(false);
-    connect(back, &QPushButton::clicked, m_browser, &QTextBrowser::backward);
-    connect(forward, &QPushButton::clicked, m_browser, &QTextBrowser::forward);
+    connect(back, &QPushButton::clicked, browser_, &QTextBrowser::backward);
+    connect(forward, &QPushButton::clicked, browser_, &QTextBrowser::forward);
     connect(home, &QPushButton::clicked, this, &HelpViewer::showContents);
-    connect(m_browser, &QTextBrowser::backwardAvailable, back, &QPushButton::setEnabled);
-    connect(m_browser, &QTextBrowser::forwardAvailable, forward, &QPushButton::setEnabled);
+    connect(browser_, &QTextBrowser::backwardAvailable, back, &QPushButton::setEnabled);
+    connect(browser_, &QTextBrowser::forwardAvailable, forward, &QPushButton::setEnabled);
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(back);
@@ -122,8 +122,8 @@ void HelpViewer::build() {
     buttons->addStretch();
 
     auto* splitter = new QSplitter(this);
-    splitter->addWidget(m_tabs);
-    splitter->addWidget(m_browser);
+    splitter->addWidget(tabs_);
+    splitter->addWidget(browser_);
     splitter->setStretchFactor(1, 1);
     splitter->setSizes({240, 620});
 
@@ -134,54 +134,54 @@ void HelpViewer::build() {
 }
 
 void HelpViewer::fillLists() {
-    if (!m_found) {
-        m_browser->setPlainText(
-            tr("The help was not found. Looked for the folder %1.").arg(m_book.error()));
-        m_tabs->setEnabled(false);
+    if (!found_) {
+        browser_->setPlainText(
+            tr("The help was not found. Looked for the folder %1.").arg(book_.error()));
+        tabs_->setEnabled(false);
         return;
     }
     QList<QTreeWidgetItem*> parents;
-    const QString contents = QUrl(m_book.contentsPage()).toLocalFile();
+    const QString contents = QUrl(book_.contentsPage()).toLocalFile();
     for (const HelpLink& link : linksOf(contents)) {
         while (parents.size() > link.depth) parents.removeLast();
-        auto* item = parents.isEmpty() ? new QTreeWidgetItem(m_contents)
+        auto* item = parents.isEmpty() ? new QTreeWidgetItem(contents_)
                                        : new QTreeWidgetItem(parents.last());
         item->setText(0, link.text);
         item->setToolTip(0, link.text);
-        item->setData(0, kTargetRole, absoluteTarget(m_book.folder(), link.target));
+        item->setData(0, kTargetRole, absoluteTarget(book_.folder(), link.target));
         parents.append(item);
     }
     // The language's own keywords, or the English ones when it has none.
-    const QString index = QUrl(m_book.indexPage()).toLocalFile();
+    const QString index = QUrl(book_.indexPage()).toLocalFile();
     for (const HelpLink& link : linksOf(index)) {
-        auto* item = new QListWidgetItem(link.text, m_keywords);
+        auto* item = new QListWidgetItem(link.text, keywords_);
         item->setData(kTargetRole, absoluteTarget(QFileInfo(index).path(), link.target));
     }
 }
 
 void HelpViewer::showContents() {
-    m_tabs->setCurrentIndex(0);
-    if (m_found) openPage(m_book.contentsPage());
+    tabs_->setCurrentIndex(0);
+    if (found_) openPage(book_.contentsPage());
     present();
 }
 
 void HelpViewer::showIndex() {
-    m_tabs->setCurrentIndex(1);
-    m_keyword->clear();
-    m_keywords->setCurrentRow(-1);
-    if (m_found) openPage(m_book.indexPage());
+    tabs_->setCurrentIndex(1);
+    keyword_->clear();
+    keywords_->setCurrentRow(-1);
+    if (found_) openPage(book_.indexPage());
     present();
-    m_keyword->setFocus();
+    keyword_->setFocus();
 }
 
 void HelpViewer::showContext(int context) {
-    m_tabs->setCurrentIndex(0);
-    if (m_found) openPage(m_book.contextPage(context));
+    tabs_->setCurrentIndex(0);
+    if (found_) openPage(book_.contextPage(context));
     present();
 }
 
 void HelpViewer::openPage(const QString& url) {
-    if (!url.isEmpty()) m_browser->setSource(QUrl(m_book.resolve(url)));
+    if (!url.isEmpty()) browser_->setSource(QUrl(book_.resolve(url)));
 }
 
 void HelpViewer::present() {
@@ -196,10 +196,10 @@ void HelpViewer::present() {
 // joins the family of the dialog in front while that dialog runs.
 void HelpViewer::joinModalDialog() {
     QWidget* modal = QApplication::activeModalWidget();
-    if (!modal || modal == this || modal == m_modal) return;
-    if (!m_modal) m_owner = parentWidget();
-    if (m_modal) m_modal->removeEventFilter(this);
-    m_modal = modal;
+    if (!modal || modal == this || modal == modal_) return;
+    if (!modal_) owner_ = parentWidget();
+    if (modal_) modal_->removeEventFilter(this);
+    modal_ = modal;
     modal->installEventFilter(this);
     const QRect place = geometry();
     setParent(modal, windowFlags());
@@ -209,12 +209,12 @@ void HelpViewer::joinModalDialog() {
 // The dialog has ended (it hides before it is deleted): back to the owner,
 // in the same place, still open.
 void HelpViewer::returnToOwner() {
-    QWidget* left = m_modal;
+    QWidget* left = modal_;
     if (left) left->removeEventFilter(this);
-    m_modal = nullptr;
+    modal_ = nullptr;
     const bool shown = isVisible();
     const QRect place = geometry();
-    setParent(m_owner, windowFlags());
+    setParent(owner_, windowFlags());
     setGeometry(place);
     if (shown) show();
     // An outer dialog still running takes the viewer in turn.
@@ -222,23 +222,23 @@ void HelpViewer::returnToOwner() {
 }
 
 bool HelpViewer::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == m_modal && event->type() == QEvent::Hide) returnToOwner();
+    if (watched == modal_ && event->type() == QEvent::Hide) returnToOwner();
     return QWidget::eventFilter(watched, event);
 }
 
 void HelpViewer::keywordEdited(const QString& text) {
     const QString wanted = text.trimmed();
-    for (int i = 0; i < m_keywords->count(); ++i) {
-        if (m_keywords->item(i)->text().startsWith(wanted, Qt::CaseInsensitive)) {
-            m_keywords->setCurrentRow(i);
-            m_keywords->scrollToItem(m_keywords->item(i), QAbstractItemView::PositionAtTop);
+    for (int i = 0; i < keywords_->count(); ++i) {
+        if (keywords_->item(i)->text().startsWith(wanted, Qt::CaseInsensitive)) {
+            keywords_->setCurrentRow(i);
+            keywords_->scrollToItem(keywords_->item(i), QAbstractItemView::PositionAtTop);
             return;
         }
     }
 }
 
 void HelpViewer::openSelectedKeyword() {
-    if (QListWidgetItem* item = m_keywords->currentItem())
+    if (QListWidgetItem* item = keywords_->currentItem())
         openPage(item->data(kTargetRole).toString());
 }
 

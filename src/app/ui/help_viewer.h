@@ -45,17 +45,17 @@ private:
     void keywordEdited(const QString& text);
     void openSelectedKeyword();
 
-    HelpBook m_book;
-    bool m_found = false;
-    QTabWidget* m_tabs = nullptr;
-    QTreeWidget* m_contents = nullptr;
-    QLineEdit* m_keyword = nullptr;
-    QListWidget* m_keywords = nullptr;
-    QTextBrowser* m_browser = nullptr;
+    HelpBook book_;
+    bool found_ = false;
+    QTabWidget* tabs_ = nullptr;
+    QTreeWidget* contents_ = nullptr;
+    QLineEdit* keyword_ = nullptr;
+    QListWidget* keywords_ = nullptr;
+    QTextBrowser* browser_ = nullptr;
     // While a modal dialog runs, the viewer is that dialog's window (else
     // the dialog would block it); its owner takes it back afterwards.
-    QPointer<QWidget> m_owner;
-    QPointer<QWidget> m_modal;
+    QPointer<QWidget> owner_;
+    QPointer<QWidget> modal_;
 };
 
 }  // namespace lmk17

@@ -40,24 +40,24 @@ void LinkLabel::leaveEvent(QEvent* event) {
 
 MakerLinks::MakerLinks(QWidget* parent)
     : QWidget(parent),
-      m_mail(new LinkLabel(MakerEmail(), this)),
-      m_web(new LinkLabel(MakerWebSite(), this)) {
-    m_mail->setObjectName(QStringLiteral("EmailLbl"));
-    m_web->setObjectName(QStringLiteral("WebLbl"));
+      mail_(new LinkLabel(MakerEmail(), this)),
+      web_(new LinkLabel(MakerWebSite(), this)) {
+    mail_->setObjectName(QStringLiteral("EmailLbl"));
+    web_->setObjectName(QStringLiteral("WebLbl"));
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(m_mail);
+    layout->addWidget(mail_);
     layout->addStretch(1);
-    layout->addWidget(m_web);
-    m_mail->setVisible(!MakerEmail().isEmpty());
-    m_web->setVisible(!MakerWebSite().isEmpty());
+    layout->addWidget(web_);
+    mail_->setVisible(!MakerEmail().isEmpty());
+    web_->setVisible(!MakerWebSite().isEmpty());
     setVisible(!MakerEmail().isEmpty() || !MakerWebSite().isEmpty());
-    connect(m_mail, &LinkLabel::clicked, this, [this] {
+    connect(mail_, &LinkLabel::clicked, this, [this] {
         OpenMakerLink(this,
                       QCoreApplication::translate("App", texts::kMailQuestion).arg(MakerEmail()),
                       QStringLiteral("mailto:") + MakerEmail());
     });
-    connect(m_web, &LinkLabel::clicked, this, [this] {
+    connect(web_, &LinkLabel::clicked, this, [this] {
         OpenMakerLink(this,
                       QCoreApplication::translate("App", texts::kWebQuestion).arg(MakerWebSite()),
                       WebUrl(MakerWebSite()));

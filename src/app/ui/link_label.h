@@ -30,8 +30,8 @@ public:
     explicit MakerLinks(QWidget* parent = nullptr);
 
 private:
-    LinkLabel* m_mail;
-    LinkLabel* m_web;
+    LinkLabel* mail_;
+    LinkLabel* web_;
 };
 
 // Asks the question naming the address and opens it on Yes; failures of

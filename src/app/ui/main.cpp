@@ -17,8 +17,8 @@
 #include "app/help_book.h"
 #include "app/language_modules.h"
 #include "app/settings_store.h"
+#include "app/ui/language_box.h"
 #include "app/ui/main_form.h"
-#include "common/ui/language_box.h"
 #include "link/ui/settings_form.h"
 
 using namespace lmk17;
@@ -35,19 +35,19 @@ QStringList rawArguments(int argc, char** argv) {
 class FirstExposure : public QObject {
 public:
     FirstExposure(QWindow* window, std::function<void()> then)
-        : QObject(window), m_then(std::move(then)) {
+        : QObject(window), then_(std::move(then)) {
         window->installEventFilter(this);
     }
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == QEvent::Expose && static_cast<QWindow*>(watched)->isExposed()) {
             watched->removeEventFilter(this);
-            QTimer::singleShot(0, watched, m_then);
+            QTimer::singleShot(0, watched, then_);
         }
         return false;
     }
 
 private:
-    std::function<void()> m_then;
+    std::function<void()> then_;
 };
 
 }  // namespace

@@ -19,8 +19,8 @@ QString appText(const char* text) {
 
 TSplForm::TSplForm(QWidget* mainWindow)
     : QWidget(mainWindow, Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
-      m_settingsFile(new QLabel(this)),
-      m_links(new MakerLinks(this)) {
+      settingsFile_(new QLabel(this)),
+      links_(new MakerLinks(this)) {
     setObjectName(QStringLiteral("SplForm"));
     setWindowTitle(appText(texts::kAboutCaption));
     auto* logo = new QLabel(this);
@@ -39,23 +39,23 @@ TSplForm::TSplForm(QWidget* mainWindow)
     auto* description = new QLabel(appText(texts::kMainDescription), this);
     auto* address = new QLabel(MakerPostalAddress(), this);
     address->setVisible(!MakerPostalAddress().isEmpty());
-    m_settingsFile->setObjectName(QStringLiteral("SettingsFileLbl"));
-    m_settingsFile->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    m_settingsFile->setStyleSheet(QStringLiteral("color: #555;"));
+    settingsFile_->setObjectName(QStringLiteral("SettingsFileLbl"));
+    settingsFile_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    settingsFile_->setStyleSheet(QStringLiteral("color: #555;"));
 
     auto* layout = new QVBoxLayout(this);
     layout->setSpacing(8);
     layout->setContentsMargins(24, 18, 24, 18);
     layout->addWidget(logo);
-    for (QLabel* l : {name, version, description, address, m_settingsFile}) {
+    for (QLabel* l : {name, version, description, address, settingsFile_}) {
         l->setAlignment(Qt::AlignCenter);
         layout->addWidget(l);
     }
-    layout->addWidget(m_links);
+    layout->addWidget(links_);
 }
 
 void TSplForm::setSettingsFile(const QString& path) {
-    m_settingsFile->setText(appText(texts::kAboutSettingsFile).arg(path));
+    settingsFile_->setText(appText(texts::kAboutSettingsFile).arg(path));
     adjustSize();
 }
 

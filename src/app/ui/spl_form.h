@@ -24,8 +24,8 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
-    QLabel* m_settingsFile;
-    MakerLinks* m_links;
+    QLabel* settingsFile_;
+    MakerLinks* links_;
 };
 
 }  // namespace lmk17

@@ -10,7 +10,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
-#include <QTimer>
 #include <QVBoxLayout>
 
 #include "config/ui/config_edit.h"
@@ -43,7 +42,7 @@ void setChecked(QAbstractButton* button, bool checked) {
 }  // namespace
 
 TInputPage::TInputPage(ConfigControls& controls, QWidget* parent)
-    : QWidget(parent), controls_(controls) {
+    : QWidget(parent), controls_(controls), edits_(*this, ConfigPage::Input, controls) {
     auto* columns = new QHBoxLayout(this);
     auto* left = new QVBoxLayout;
     left->addWidget(createRangeGroup());
@@ -58,53 +57,16 @@ TInputPage::TInputPage(ConfigControls& controls, QWidget* parent)
 
     connect(&controls_, &ConfigControls::controlsChanged, this, &TInputPage::showControls);
     connect(&controls_, &ConfigControls::typeSetupChanged, this, &TInputPage::showTypeSetup);
-    connect(&controls_, &ConfigControls::refused, this, &TInputPage::onRefused);
     showTypeSetup();
     showControls();
 }
 
 TConfigEdit* TInputPage::edit(EditField field) const {
-    auto it = edits_.find(field);
-    return it == edits_.end() ? nullptr : it->second;
+    return edits_.edit(field);
 }
 
 TConfigEdit* TInputPage::addEdit(EditField field) {
-    auto* e = new TConfigEdit(field, controls_, this);
-    e->setObjectName(QString::fromLatin1([field] {
-        switch (field) {
-            case EditField::LOEdt:
-                return "LOEdt";
-            case EditField::HIEdt:
-                return "HIEdt";
-            case EditField::LOEEdt:
-                return "LOEEdt";
-            case EditField::HIEEdt:
-                return "HIEEdt";
-            case EditField::DampEdt:
-                return "DampEdt";
-            case EditField::RCEdt:
-                return "RCEdt";
-            case EditField::RC8_1Edt:
-                return "RC8_1Edt";
-            case EditField::RC8_2Edt:
-                return "RC8_2Edt";
-            case EditField::TemperCJEdt:
-                return "TemperCJEdt";
-            case EditField::SL1Edt:
-                return "SL1Edt";
-            case EditField::HS1Edt:
-                return "HS1Edt";
-            case EditField::SL2Edt:
-                return "SL2Edt";
-            case EditField::HS2Edt:
-                return "HS2Edt";
-            default:
-                return "";
-        }
-    }()));
-    e->setMaximumWidth(110);
-    edits_[field] = e;
-    return e;
+    return edits_.add(field, this);
 }
 
 QLabel* TInputPage::addUnit(QWidget* parent) {
@@ -324,8 +286,7 @@ void TInputPage::showControls() {
     RC8GB->setVisible(v.twoLeadGroupVisible);
     KompenzGB->setVisible(v.cjGroupVisible);
 
-    ConfigView shown = v;  // EditText needs a mutable view
-    for (auto& [field, e] : edits_) e->showText(EditText(shown, field));
+    edits_.show(v);
     setChecked(IErrHighRBtn, v.errorHighChecked);
     setChecked(IErrLowRBtn, !v.errorHighChecked);
 
@@ -360,17 +321,6 @@ void TInputPage::showControls() {
     if (UsrLabelEdt->text() != v.userNote) UsrLabelEdt->setText(v.userNote);
     noteEntry_ = v.userNote;
     setEnabled(!v.blank);
-}
-
-void TInputPage::onRefused(ConfigPage page, EditField field) {
-    if (page != ConfigPage::Input) return;
-    // Once the focus change or page change that ran the check is over: the
-    // page comes forward and the edit takes the focus back.
-    QTimer::singleShot(0, this, [this, field] {
-        BringPageForward(this);
-        TConfigEdit* e = edit(field);
-        if (e && e->isVisible() && e->isEnabled()) e->setFocus(Qt::OtherFocusReason);
-    });
 }
 
 }  // namespace lmk17

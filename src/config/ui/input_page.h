@@ -1,9 +1,8 @@
 #pragma once
 
 #include <QWidget>
-#include <map>
-
 #include "config/config_controls.h"
+#include "config/ui/page_edits.h"
 
 class QCheckBox;
 class QComboBox;
@@ -28,26 +27,26 @@ public:
 
     TConfigEdit* edit(EditField field) const;
 
-    QComboBox* ZaklRozsahCB = nullptr;
-    QComboBox* PripojeniCB = nullptr;
-    QCheckBox* FRUsrLinCBx = nullptr;
-    QPushButton* LinearBtn = nullptr;
-    QGroupBox* RCGB = nullptr;
-    QGroupBox* RC8GB = nullptr;
-    QGroupBox* KompenzGB = nullptr;
-    QRadioButton* IErrLowRBtn = nullptr;
-    QRadioButton* IErrHighRBtn = nullptr;
-    QCheckBox* MCEnbCBx[2] = {};
-    QCheckBox* MCErrEnbCBx[2] = {};
-    QComboBox* MCsmyslCB[2] = {};
-    QComboBox* MCErrStateCB[2] = {};
-    QLabel* MCErrStateLbl[2] = {};
-    QCheckBox* Ierr2ReleCBx[2] = {};
-    QGroupBox* InpFilterGB = nullptr;
-    QRadioButton* InpFilter50RBtn = nullptr;
-    QRadioButton* InpFilter60RBtn = nullptr;
-    QCheckBox* EdtDisableCBx = nullptr;
-    QLineEdit* UsrLabelEdt = nullptr;
+    QComboBox* ZaklRozsahCB = nullptr;        // input range list
+    QComboBox* PripojeniCB = nullptr;         // connection list
+    QCheckBox* FRUsrLinCBx = nullptr;         // customer linearization check box
+    QPushButton* LinearBtn = nullptr;         // "Linearization" button
+    QGroupBox* RCGB = nullptr;                // lead resistance group
+    QGroupBox* RC8GB = nullptr;               // lead resistances of two sensors group
+    QGroupBox* KompenzGB = nullptr;           // cold junction compensation group
+    QRadioButton* IErrLowRBtn = nullptr;      // error current low
+    QRadioButton* IErrHighRBtn = nullptr;     // error current high
+    QCheckBox* MCEnbCBx[2] = {};              // limit comparator enabled
+    QCheckBox* MCErrEnbCBx[2] = {};           // comparator indicated by the error current
+    QComboBox* MCsmyslCB[2] = {};             // comparator switching mode (sense)
+    QComboBox* MCErrStateCB[2] = {};          // comparator state on error
+    QLabel* MCErrStateLbl[2] = {};            // its caption
+    QCheckBox* Ierr2ReleCBx[2] = {};          // transmitter error shown by relay n
+    QGroupBox* InpFilterGB = nullptr;         // input filter group
+    QRadioButton* InpFilter50RBtn = nullptr;  // 50 Hz
+    QRadioButton* InpFilter60RBtn = nullptr;  // 60 Hz
+    QCheckBox* EdtDisableCBx = nullptr;       // set-up unit lock
+    QLineEdit* UsrLabelEdt = nullptr;         // user note
 
 signals:
     // "Linearization": the linearization editor opens on the configuration.
@@ -62,10 +61,9 @@ private:
     QLabel* addUnit(QWidget* parent);
     void showControls();
     void showTypeSetup();
-    void onRefused(ConfigPage page, EditField field);
 
     ConfigControls& controls_;
-    std::map<EditField, TConfigEdit*> edits_;
+    PageEdits edits_;
     std::vector<QLabel*> unitLabels_;
     QWidget* comparatorGroup_ = nullptr;
     QString noteEntry_;

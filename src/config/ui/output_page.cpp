@@ -5,7 +5,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QTimer>
 #include <QVBoxLayout>
 
 #include "config/ui/config_edit.h"
@@ -15,7 +14,7 @@
 namespace lmk17 {
 
 TOutputPage::TOutputPage(ConfigControls& controls, QWidget* parent)
-    : QWidget(parent), controls_(controls) {
+    : QWidget(parent), controls_(controls), edits_(*this, ConfigPage::Output, controls) {
     auto* columns = new QHBoxLayout(this);
     auto* left = new QVBoxLayout;
 
@@ -34,25 +33,21 @@ TOutputPage::TOutputPage(ConfigControls& controls, QWidget* parent)
 
     struct Row {
         EditField field;
-        const char* name;
         QString caption;
         QGroupBox* group;
         QGridLayout* grid;
         int row;
     };
     const Row rows[] = {
-        {EditField::ROLEdt, "ROLEdt", tr("Lower Output Range:"), range, rg, 1},
-        {EditField::ROHEdt, "ROHEdt", tr("Upper Output Range:"), range, rg, 2},
-        {EditField::NPSatLoEdt, "NPSatLoEdt", tr("Lower Output Limit:"), limits, lg, 0},
-        {EditField::NPSatHiEdt, "NPSatHiEdt", tr("Upper Output Limit:"), limits, lg, 1},
-        {EditField::NPErrLoEdt, "NPErrLoEdt", tr("Lower Error Output:"), limits, lg, 2},
-        {EditField::NPErrHiEdt, "NPErrHiEdt", tr("Upper Error Output:"), limits, lg, 3},
+        {EditField::ROLEdt, tr("Lower Output Range:"), range, rg, 1},
+        {EditField::ROHEdt, tr("Upper Output Range:"), range, rg, 2},
+        {EditField::NPSatLoEdt, tr("Lower Output Limit:"), limits, lg, 0},
+        {EditField::NPSatHiEdt, tr("Upper Output Limit:"), limits, lg, 1},
+        {EditField::NPErrLoEdt, tr("Lower Error Output:"), limits, lg, 2},
+        {EditField::NPErrHiEdt, tr("Upper Error Output:"), limits, lg, 3},
     };
     for (const Row& r : rows) {
-        auto* e = new TConfigEdit(r.field, controls_, r.group);
-        e->setObjectName(QString::fromLatin1(r.name));
-        e->setMaximumWidth(110);
-        edits_[r.field] = e;
+        TConfigEdit* e = edits_.add(r.field, r.group);
         QLabel* caption = FieldLabel(r.caption, r.group);
         captions_[r.field] = caption;
         auto* unit = new QLabel(r.group);
@@ -77,18 +72,16 @@ TOutputPage::TOutputPage(ConfigControls& controls, QWidget* parent)
 
     connect(&controls_, &ConfigControls::controlsChanged, this, &TOutputPage::showControls);
     connect(&controls_, &ConfigControls::typeSetupChanged, this, &TOutputPage::showTypeSetup);
-    connect(&controls_, &ConfigControls::refused, this, &TOutputPage::onRefused);
     showTypeSetup();
 }
 
 TConfigEdit* TOutputPage::edit(EditField field) const {
-    auto it = edits_.find(field);
-    return it == edits_.end() ? nullptr : it->second;
+    return edits_.edit(field);
 }
 
 void TOutputPage::showTypeSetup() {
     const TypeSetup& setup = controls_.setup();
-    for (auto& [field, e] : edits_) {
+    for (auto& [field, e] : edits_.all()) {
         const bool range = field == EditField::ROLEdt || field == EditField::ROHEdt;
         const bool on = range ? setup.outputRange : setup.outputLimits;
         e->setEnabled(on);
@@ -100,24 +93,12 @@ void TOutputPage::showTypeSetup() {
 
 void TOutputPage::showControls() {
     const ConfigView& v = controls_.view();
-    ConfigView shown = v;
     OutRangeLbl->setText(v.output.rangeName);
     for (QLabel* unit : unitLabels_) unit->setText(v.output.unit);
-    for (auto& [field, e] : edits_) e->showText(EditText(shown, field));
+    edits_.show(v);
     OutRangePicture->SelectedOutRangeDraw(v.output.outputTypeCode, v.output.rangeStart,
                                           v.output.rangeEnd, controls_.model().physicalLimits());
     setEnabled(!v.blank);
-}
-
-void TOutputPage::onRefused(ConfigPage page, EditField field) {
-    if (page != ConfigPage::Output) return;
-    // Once the focus change or page change that ran the check is over: the
-    // page comes forward and the edit takes the focus back.
-    QTimer::singleShot(0, this, [this, field] {
-        BringPageForward(this);
-        TConfigEdit* e = edit(field);
-        if (e && e->isVisible() && e->isEnabled()) e->setFocus(Qt::OtherFocusReason);
-    });
 }
 
 }  // namespace lmk17

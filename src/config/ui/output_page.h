@@ -4,6 +4,7 @@
 #include <map>
 
 #include "config/config_controls.h"
+#include "config/ui/page_edits.h"
 
 class QLabel;
 class QPushButton;
@@ -23,17 +24,16 @@ public:
 
     TConfigEdit* edit(EditField field) const;
 
-    QLabel* OutRangeLbl = nullptr;
-    QPushButton* NPDefaultBtn = nullptr;
-    TOutRangePicture* OutRangePicture = nullptr;
+    QLabel* OutRangeLbl = nullptr;                // output type name
+    QPushButton* NPDefaultBtn = nullptr;          // "Default Parameters" of the limits
+    TOutRangePicture* OutRangePicture = nullptr;  // output range picture
 
 private:
     void showControls();
     void showTypeSetup();
-    void onRefused(ConfigPage page, EditField field);
 
     ConfigControls& controls_;
-    std::map<EditField, TConfigEdit*> edits_;
+    PageEdits edits_;
     std::map<EditField, QLabel*> captions_;
     std::vector<QLabel*> unitLabels_;
 };

@@ -35,31 +35,31 @@ QGroupBox* radioGroup(const QString& title, const char* const* items, int count,
 
 TAdresaForm::TAdresaForm(QWidget* parent)
     : QDialog(parent),
-      m_addressEdt(new QLineEdit(this)),
-      m_baudRG(new QButtonGroup(this)),
-      m_parityRG(new QButtonGroup(this)),
-      m_defaultBtn(new QPushButton(linkText(texts::kTransmitterDefaultButton), this)),
-      m_okBtn(new QPushButton(linkText(texts::kOkButton), this)) {
+      addressEdt_(new QLineEdit(this)),
+      baudRG_(new QButtonGroup(this)),
+      parityRG_(new QButtonGroup(this)),
+      defaultBtn_(new QPushButton(linkText(texts::kTransmitterDefaultButton), this)),
+      okBtn_(new QPushButton(linkText(texts::kOkButton), this)) {
     setObjectName(QStringLiteral("AdresaForm"));
     setWindowTitle(linkText(texts::kTransmitterCommCaption));
     setModal(true);
-    m_addressEdt->setObjectName(QStringLiteral("DAEdt"));
-    m_addressEdt->setMaxLength(3);  // two digits and the leading blank of " %d"
-    m_addressEdt->setFixedWidth(m_addressEdt->fontMetrics().horizontalAdvance("0000") + 12);
-    m_defaultBtn->setObjectName(QStringLiteral("DefaultParmsBtn"));
-    m_okBtn->setObjectName(QStringLiteral("ZpetBtn"));
-    m_okBtn->setDefault(true);
+    addressEdt_->setObjectName(QStringLiteral("DAEdt"));
+    addressEdt_->setMaxLength(3);  // two digits and the leading blank of " %d"
+    addressEdt_->setFixedWidth(addressEdt_->fontMetrics().horizontalAdvance("0000") + 12);
+    defaultBtn_->setObjectName(QStringLiteral("DefaultParmsBtn"));
+    okBtn_->setObjectName(QStringLiteral("ZpetBtn"));
+    okBtn_->setDefault(true);
 
     auto* addressRow = new QHBoxLayout;
     addressRow->addWidget(new QLabel(tr("Address:"), this));
-    addressRow->addWidget(m_addressEdt);
+    addressRow->addWidget(addressEdt_);
     addressRow->addStretch(1);
     auto* groups = new QHBoxLayout;
     QGroupBox* baud =
-        radioGroup(tr("Baud Rate"), texts::kTransmitterBaudItems, kBaudRateCount, m_baudRG, this);
+        radioGroup(tr("Baud Rate"), texts::kTransmitterBaudItems, kBaudRateCount, baudRG_, this);
     baud->setObjectName(QStringLiteral("RychlostPrevRG"));
     QGroupBox* parity =
-        radioGroup(tr("Parity"), texts::kTransmitterParityItems, 3, m_parityRG, this);
+        radioGroup(tr("Parity"), texts::kTransmitterParityItems, 3, parityRG_, this);
     parity->setObjectName(QStringLiteral("ParitaPrevRG"));
     groups->addWidget(baud);
     groups->addWidget(parity);
@@ -70,9 +70,9 @@ TAdresaForm::TAdresaForm(QWidget* parent)
     warning->setAlignment(Qt::AlignCenter);
     auto* cancel = new QPushButton(tr("Cancel"), this);
     auto* buttons = new QHBoxLayout;
-    buttons->addWidget(m_defaultBtn);
+    buttons->addWidget(defaultBtn_);
     buttons->addStretch(1);
-    buttons->addWidget(m_okBtn);
+    buttons->addWidget(okBtn_);
     buttons->addWidget(cancel);
 
     auto* layout = new QVBoxLayout(this);
@@ -82,27 +82,27 @@ TAdresaForm::TAdresaForm(QWidget* parent)
     layout->addLayout(buttons);
     setFixedSize(sizeHint());
 
-    connect(m_addressEdt, &QLineEdit::editingFinished, this, &TAdresaForm::AdrEdtExit);
-    connect(m_defaultBtn, &QPushButton::clicked, this, &TAdresaForm::DefaultParmsBtnClick);
-    connect(m_okBtn, &QPushButton::clicked, this, &TAdresaForm::ZpetBtnClick);
+    connect(addressEdt_, &QLineEdit::editingFinished, this, &TAdresaForm::AdrEdtExit);
+    connect(defaultBtn_, &QPushButton::clicked, this, &TAdresaForm::DefaultParmsBtnClick);
+    connect(okBtn_, &QPushButton::clicked, this, &TAdresaForm::ZpetBtnClick);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 std::optional<TransmitterCommParams> TAdresaForm::edit(const TransmitterCommDialogView& view) {
     show(view);
-    m_addressEdt->setFocus();
+    addressEdt_->setFocus();
     if (exec() != QDialog::Accepted) return std::nullopt;
-    return m_result;
+    return result_;
 }
 
 void TAdresaForm::show(const TransmitterCommDialogView& view) {
-    m_addressEdt->setText(view.addressText);
-    if (auto* b = m_baudRG->button(view.baudItem)) b->setChecked(true);
-    if (auto* b = m_parityRG->button(view.parityItem)) b->setChecked(true);
+    addressEdt_->setText(view.addressText);
+    if (auto* b = baudRG_->button(view.baudItem)) b->setChecked(true);
+    if (auto* b = parityRG_->button(view.parityItem)) b->setChecked(true);
 }
 
 void TAdresaForm::AdrEdtExit() {
-    m_addressEdt->setText(NumberFieldText(ParseTransmitterAddressText(m_addressEdt->text())));
+    addressEdt_->setText(NumberFieldText(ParseTransmitterAddressText(addressEdt_->text())));
 }
 
 void TAdresaForm::DefaultParmsBtnClick() {
@@ -111,11 +111,11 @@ void TAdresaForm::DefaultParmsBtnClick() {
 
 void TAdresaForm::ZpetBtnClick() {
     const TransmitterCommDialogResult r = AcceptTransmitterCommDialog(
-        m_addressEdt->text(), m_baudRG->checkedId(), m_parityRG->checkedId());
-    m_result = r.params;
+        addressEdt_->text(), baudRG_->checkedId(), parityRG_->checkedId());
+    result_ = r.params;
     if (!r.addressParsed) {
         AdrEdtExit();
-        m_addressEdt->setFocus();
+        addressEdt_->setFocus();
     }
     accept();
 }

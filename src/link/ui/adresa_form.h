@@ -22,11 +22,11 @@ public:
     // nothing when cancelled.
     std::optional<TransmitterCommParams> edit(const TransmitterCommDialogView& view);
 
-    QLineEdit* DAEdt() const { return m_addressEdt; }
-    QButtonGroup* RychlostPrevRG() const { return m_baudRG; }  // baud rate
-    QButtonGroup* ParitaPrevRG() const { return m_parityRG; }  // parity
-    QPushButton* DefaultParmsBtn() const { return m_defaultBtn; }
-    QPushButton* ZpetBtn() const { return m_okBtn; }  // "back": OK
+    QLineEdit* DAEdt() const { return addressEdt_; }          // transmitter (destination) address
+    QButtonGroup* RychlostPrevRG() const { return baudRG_; }  // baud rate
+    QButtonGroup* ParitaPrevRG() const { return parityRG_; }  // parity
+    QPushButton* DefaultParmsBtn() const { return defaultBtn_; }  // default parameters
+    QPushButton* ZpetBtn() const { return okBtn_; }               // "back": OK
 
 signals:
     void helpRequested(int context);
@@ -40,12 +40,12 @@ private:
     void ZpetBtnClick();
     void show(const TransmitterCommDialogView& view);
 
-    QLineEdit* m_addressEdt;
-    QButtonGroup* m_baudRG;
-    QButtonGroup* m_parityRG;
-    QPushButton* m_defaultBtn;
-    QPushButton* m_okBtn;
-    TransmitterCommParams m_result;
+    QLineEdit* addressEdt_;
+    QButtonGroup* baudRG_;
+    QButtonGroup* parityRG_;
+    QPushButton* defaultBtn_;
+    QPushButton* okBtn_;
+    TransmitterCommParams result_;
 };
 
 }  // namespace lmk17

@@ -30,46 +30,46 @@ constexpr int kOptionsHelpContext = 3500;
 TSettingsForm::TSettingsForm(PortConnection& connection, PortList& ports, TCommPortDriver& port,
                              QWidget* parent)
     : QDialog(parent),
-      m_connection(connection),
-      m_ports(ports),
-      m_port(port),
-      m_portCB(new QComboBox(this)),
-      m_disconnectBtn(new QPushButton(linkText(texts::kDisconnectButton), this)),
-      m_advancedCBx(new QCheckBox(linkText(texts::kExpertParamsCheckBox), this)),
-      m_advancedPnl(new QWidget(this)),
-      m_baudBox(new QGroupBox(tr("Baud Rate"), m_advancedPnl)),
-      m_parityBox(new QGroupBox(tr("Parity"), m_advancedPnl)),
-      m_daBox(new QGroupBox(tr("Address"), m_advancedPnl)),
-      m_baudRG(new QButtonGroup(this)),
-      m_parityRG(new QButtonGroup(this)),
-      m_daEdt(new QLineEdit(m_daBox)),
-      m_saEdt(new QLineEdit(m_daBox)),
-      m_defaultBtn(new QPushButton(linkText(texts::kDefaultParamsButton), m_advancedPnl)),
-      m_statusBar(new QStatusBar(this)),
-      m_statusLbl(new QLabel(m_statusBar)),
-      m_closeBtn(new QPushButton(linkText(texts::kCloseButton), this)) {
+      connection_(connection),
+      ports_(ports),
+      port_(port),
+      portCB_(new QComboBox(this)),
+      disconnectBtn_(new QPushButton(linkText(texts::kDisconnectButton), this)),
+      advancedCBx_(new QCheckBox(linkText(texts::kExpertParamsCheckBox), this)),
+      advancedPnl_(new QWidget(this)),
+      baudBox_(new QGroupBox(tr("Baud Rate"), advancedPnl_)),
+      parityBox_(new QGroupBox(tr("Parity"), advancedPnl_)),
+      daBox_(new QGroupBox(tr("Address"), advancedPnl_)),
+      baudRG_(new QButtonGroup(this)),
+      parityRG_(new QButtonGroup(this)),
+      daEdt_(new QLineEdit(daBox_)),
+      saEdt_(new QLineEdit(daBox_)),
+      defaultBtn_(new QPushButton(linkText(texts::kDefaultParamsButton), advancedPnl_)),
+      statusBar_(new QStatusBar(this)),
+      statusLbl_(new QLabel(statusBar_)),
+      closeBtn_(new QPushButton(linkText(texts::kCloseButton), this)) {
     setObjectName(QStringLiteral("SettingsForm"));
     setWindowTitle(linkText(texts::kOptionsCaption));
     setModal(true);
 
-    m_portCB->setObjectName(QStringLiteral("PortConnectCmBx"));
-    m_portCB->setEditable(true);
-    m_portCB->setInsertPolicy(QComboBox::NoInsert);
-    m_portCB->setMinimumContentsLength(28);
-    m_portCB->setToolTip(
+    portCB_->setObjectName(QStringLiteral("PortConnectCmBx"));
+    portCB_->setEditable(true);
+    portCB_->setInsertPolicy(QComboBox::NoInsert);
+    portCB_->setMinimumContentsLength(28);
+    portCB_->setToolTip(
         tr(" Pick a serial port, or type the path of a device (e.g. a terminal of lmk17-sim) "
            "and press Enter "));
-    m_disconnectBtn->setObjectName(QStringLiteral("DisconnectBtn"));
-    m_advancedCBx->setObjectName(QStringLiteral("AdvComParCBx"));
-    m_advancedPnl->setObjectName(QStringLiteral("AdvPCComParPnl"));
-    m_daBox->setObjectName(QStringLiteral("DABox"));
-    m_daEdt->setObjectName(QStringLiteral("DAEdt"));
-    m_saEdt->setObjectName(QStringLiteral("SAEdt"));
-    m_defaultBtn->setObjectName(QStringLiteral("VychParamBtn"));
-    m_statusBar->setObjectName(QStringLiteral("SerPortStatusBar"));
-    m_statusLbl->setObjectName(QStringLiteral("SerPortStatusLbl"));
-    m_closeBtn->setObjectName(QStringLiteral("CloseBtn"));
-    for (QLineEdit* e : {m_daEdt, m_saEdt}) {
+    disconnectBtn_->setObjectName(QStringLiteral("DisconnectBtn"));
+    advancedCBx_->setObjectName(QStringLiteral("AdvComParCBx"));
+    advancedPnl_->setObjectName(QStringLiteral("AdvPCComParPnl"));
+    daBox_->setObjectName(QStringLiteral("DABox"));
+    daEdt_->setObjectName(QStringLiteral("DAEdt"));
+    saEdt_->setObjectName(QStringLiteral("SAEdt"));
+    defaultBtn_->setObjectName(QStringLiteral("VychParamBtn"));
+    statusBar_->setObjectName(QStringLiteral("SerPortStatusBar"));
+    statusLbl_->setObjectName(QStringLiteral("SerPortStatusLbl"));
+    closeBtn_->setObjectName(QStringLiteral("CloseBtn"));
+    for (QLineEdit* e : {daEdt_, saEdt_}) {
         e->setMaxLength(3);  // two digits and the leading blank of " %d"
         e->setFixedWidth(e->fontMetrics().horizontalAdvance(QStringLiteral("0000")) + 12);
         e->installEventFilter(this);
@@ -77,73 +77,73 @@ TSettingsForm::TSettingsForm(PortConnection& connection, PortList& ports, TCommP
 
     auto* portRow = new QHBoxLayout;
     portRow->addWidget(new QLabel(tr("Serial Port:"), this));
-    portRow->addWidget(m_portCB, 1);
-    portRow->addWidget(m_disconnectBtn);
+    portRow->addWidget(portCB_, 1);
+    portRow->addWidget(disconnectBtn_);
 
-    auto* baudLayout = new QVBoxLayout(m_baudBox);
+    auto* baudLayout = new QVBoxLayout(baudBox_);
     for (int i = 0; i < kBaudRateCount; ++i) {
-        auto* b = new QRadioButton(linkText(texts::kBaudItems[i]), m_baudBox);
-        m_baudRG->addButton(b, i);
+        auto* b = new QRadioButton(linkText(texts::kBaudItems[i]), baudBox_);
+        baudRG_->addButton(b, i);
         baudLayout->addWidget(b);
     }
-    m_baudBox->setObjectName(QStringLiteral("BaudRateRG"));
-    auto* parityLayout = new QVBoxLayout(m_parityBox);
+    baudBox_->setObjectName(QStringLiteral("BaudRateRG"));
+    auto* parityLayout = new QVBoxLayout(parityBox_);
     for (int i = 0; i < 3; ++i) {
-        auto* b = new QRadioButton(linkText(texts::kParityItems[i]), m_parityBox);
-        m_parityRG->addButton(b, i);
+        auto* b = new QRadioButton(linkText(texts::kParityItems[i]), parityBox_);
+        parityRG_->addButton(b, i);
         parityLayout->addWidget(b);
     }
     parityLayout->addStretch(1);
-    m_parityBox->setObjectName(QStringLiteral("ParityRG"));
-    auto* daLayout = new QFormLayout(m_daBox);
-    daLayout->addRow(tr("Transmitter (DA):"), m_daEdt);
-    daLayout->addRow(tr("PC (SA):"), m_saEdt);
+    parityBox_->setObjectName(QStringLiteral("ParityRG"));
+    auto* daLayout = new QFormLayout(daBox_);
+    daLayout->addRow(tr("Transmitter (DA):"), daEdt_);
+    daLayout->addRow(tr("PC (SA):"), saEdt_);
 
     auto* right = new QVBoxLayout;
-    right->addWidget(m_daBox);
+    right->addWidget(daBox_);
     right->addStretch(1);
-    right->addWidget(m_defaultBtn);
-    auto* advanced = new QHBoxLayout(m_advancedPnl);
+    right->addWidget(defaultBtn_);
+    auto* advanced = new QHBoxLayout(advancedPnl_);
     advanced->setContentsMargins(0, 0, 0, 0);
-    advanced->addWidget(m_baudBox);
-    advanced->addWidget(m_parityBox);
+    advanced->addWidget(baudBox_);
+    advanced->addWidget(parityBox_);
     advanced->addLayout(right);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
-    buttons->addWidget(m_closeBtn);
+    buttons->addWidget(closeBtn_);
 
-    m_statusLbl->setWordWrap(true);
-    m_statusBar->addWidget(m_statusLbl, 1);
-    m_statusBar->setSizeGripEnabled(false);
+    statusLbl_->setWordWrap(true);
+    statusBar_->addWidget(statusLbl_, 1);
+    statusBar_->setSizeGripEnabled(false);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(portRow);
-    m_languageRow = new QHBoxLayout;
-    layout->addLayout(m_languageRow);
-    layout->addWidget(m_advancedCBx);
-    layout->addWidget(m_advancedPnl);
+    languageRow_ = new QHBoxLayout;
+    layout->addLayout(languageRow_);
+    layout->addWidget(advancedCBx_);
+    layout->addWidget(advancedPnl_);
     layout->addLayout(buttons);
-    layout->addWidget(m_statusBar);
+    layout->addWidget(statusBar_);
 
-    connect(m_portCB, &QComboBox::activated, this, &TSettingsForm::PortConnectCmBxChange);
-    connect(m_portCB->lineEdit(), &QLineEdit::returnPressed, this, &TSettingsForm::portPathEntered);
-    connect(m_disconnectBtn, &QPushButton::clicked, this, [this] {
-        m_connection.disconnectPort();
+    connect(portCB_, &QComboBox::activated, this, &TSettingsForm::PortConnectCmBxChange);
+    connect(portCB_->lineEdit(), &QLineEdit::returnPressed, this, &TSettingsForm::portPathEntered);
+    connect(disconnectBtn_, &QPushButton::clicked, this, [this] {
+        connection_.disconnectPort();
         showConnectionState();
     });
-    connect(m_advancedCBx, &QCheckBox::clicked, this, &TSettingsForm::AdvComParCBxClick);
-    connect(m_baudRG, &QButtonGroup::idClicked, this,
-            [this](int id) { m_connection.setBaudIndex(id); });
-    connect(m_parityRG, &QButtonGroup::idClicked, this,
-            [this](int id) { m_connection.setParityIndex(id); });
-    connect(m_defaultBtn, &QPushButton::clicked, this, &TSettingsForm::VychParamBtnClick);
-    connect(m_daEdt, &QLineEdit::editingFinished, this, &TSettingsForm::DAEdtExit);
-    connect(m_saEdt, &QLineEdit::editingFinished, this, &TSettingsForm::SAEdtExit);
-    connect(m_closeBtn, &QPushButton::clicked, this, &QDialog::accept);
-    connect(&m_connection, &PortConnection::statusChanged, this, &TSettingsForm::showStatus);
-    connect(&m_connection, &PortConnection::itemChanged, this, [this] { showConnectionState(); });
-    connect(&m_connection, &PortConnection::connectFailed, this, &TSettingsForm::onConnectFailed);
+    connect(advancedCBx_, &QCheckBox::clicked, this, &TSettingsForm::AdvComParCBxClick);
+    connect(baudRG_, &QButtonGroup::idClicked, this,
+            [this](int id) { connection_.setBaudIndex(id); });
+    connect(parityRG_, &QButtonGroup::idClicked, this,
+            [this](int id) { connection_.setParityIndex(id); });
+    connect(defaultBtn_, &QPushButton::clicked, this, &TSettingsForm::VychParamBtnClick);
+    connect(daEdt_, &QLineEdit::editingFinished, this, &TSettingsForm::DAEdtExit);
+    connect(saEdt_, &QLineEdit::editingFinished, this, &TSettingsForm::SAEdtExit);
+    connect(closeBtn_, &QPushButton::clicked, this, &QDialog::accept);
+    connect(&connection_, &PortConnection::statusChanged, this, &TSettingsForm::showStatus);
+    connect(&connection_, &PortConnection::itemChanged, this, [this] { showConnectionState(); });
+    connect(&connection_, &PortConnection::connectFailed, this, &TSettingsForm::onConnectFailed);
 
     fillPortList();
     showLinkSettings();
@@ -153,13 +153,13 @@ TSettingsForm::TSettingsForm(PortConnection& connection, PortList& ports, TCommP
 
 int TSettingsForm::exec() {
     // Only while unconnected: the item of an open port must keep its meaning.
-    if (!m_connection.isConnected()) rescanPorts();
+    if (!connection_.isConnected()) rescanPorts();
     showConnectionState();
     return QDialog::exec();
 }
 
 void TSettingsForm::rescanPorts() {
-    m_ports = m_ports.rescan();
+    ports_ = ports_.rescan();
     fillPortList();
 }
 
@@ -167,28 +167,28 @@ void TSettingsForm::syncFromConnection() {
     fillPortList();
     showLinkSettings();
     showConnectionState();
-    showStatus(m_connection.statusText());
+    showStatus(connection_.statusText());
 }
 
 void TSettingsForm::fillPortList() {
-    m_filling = true;
-    m_portCB->clear();
-    m_portCB->addItems(m_ports.itemTexts());
-    m_portCB->setCurrentIndex(std::clamp(m_connection.selectedItem(), 0, m_ports.count()));
-    m_filling = false;
+    filling_ = true;
+    portCB_->clear();
+    portCB_->addItems(ports_.itemTexts());
+    portCB_->setCurrentIndex(std::clamp(connection_.selectedItem(), 0, ports_.count()));
+    filling_ = false;
 }
 
 // PortConnectCmBxChange: re-selecting the item last acted on does nothing.
 void TSettingsForm::PortConnectCmBxChange(int index) {
-    if (m_filling) return;
-    m_connection.selectItem(index);
+    if (filling_) return;
+    connection_.selectItem(index);
     showConnectionState();
 }
 
 // A device path typed into the list: added to the list and connected.
 void TSettingsForm::portPathEntered() {
-    const QString text = m_portCB->currentText().trimmed();
-    const int item = m_ports.itemForTypedPath(text);
+    const QString text = portCB_->currentText().trimmed();
+    const int item = ports_.itemForTypedPath(text);
     fillPortList();
     if (item < 0) {
         showStatus(tr("%1: no such device.").arg(text));
@@ -199,58 +199,58 @@ void TSettingsForm::portPathEntered() {
 }
 
 void TSettingsForm::onConnectFailed() {
-    const QString detail = PortFailureDetail(m_port.deviceName(), m_port.errorString());
-    if (!detail.isEmpty()) showStatus(m_connection.statusText() + QLatin1Char('\n') + detail);
+    const QString detail = PortFailureDetail(port_.deviceName(), port_.errorString());
+    if (!detail.isEmpty()) showStatus(connection_.statusText() + QLatin1Char('\n') + detail);
     QApplication::beep();
 }
 
 void TSettingsForm::showConnectionState() {
-    const bool open = m_connection.isConnected();
-    m_filling = true;
-    m_portCB->setCurrentIndex(std::clamp(m_connection.selectedItem(), 0, m_ports.count()));
-    m_filling = false;
-    m_disconnectBtn->setVisible(open);
-    if (open && m_advancedCBx->isChecked()) {
-        m_advancedCBx->setChecked(false);
+    const bool open = connection_.isConnected();
+    filling_ = true;
+    portCB_->setCurrentIndex(std::clamp(connection_.selectedItem(), 0, ports_.count()));
+    filling_ = false;
+    disconnectBtn_->setVisible(open);
+    if (open && advancedCBx_->isChecked()) {
+        advancedCBx_->setChecked(false);
         AdvComParCBxClick(false);
     }
-    m_advancedCBx->setEnabled(!open);
+    advancedCBx_->setEnabled(!open);
 }
 
 void TSettingsForm::showLinkSettings() {
-    const LinkSettings& s = m_connection.settings();
-    if (auto* b = m_baudRG->button(s.baudIndex)) b->setChecked(true);
-    if (auto* b = m_parityRG->button(s.parityIndex)) b->setChecked(true);
-    m_daEdt->setText(NumberFieldText(s.transmitterAddress));
-    m_saEdt->setText(NumberFieldText(s.masterAddress));
+    const LinkSettings& s = connection_.settings();
+    if (auto* b = baudRG_->button(s.baudIndex)) b->setChecked(true);
+    if (auto* b = parityRG_->button(s.parityIndex)) b->setChecked(true);
+    daEdt_->setText(NumberFieldText(s.transmitterAddress));
+    saEdt_->setText(NumberFieldText(s.masterAddress));
 }
 
 void TSettingsForm::showStatus(const QString& text) {
-    m_statusLbl->setText(text);
+    statusLbl_->setText(text);
 }
 
 void TSettingsForm::AdvComParCBxClick(bool checked) {
     if (checked) {
         QMessageBox::warning(this, tr("LMK-17"), linkText(texts::kExpertParamsWarning));
     }
-    for (QWidget* w : {static_cast<QWidget*>(m_advancedPnl), static_cast<QWidget*>(m_baudBox),
-                       static_cast<QWidget*>(m_parityBox), static_cast<QWidget*>(m_daBox),
-                       static_cast<QWidget*>(m_daEdt), static_cast<QWidget*>(m_saEdt),
-                       static_cast<QWidget*>(m_defaultBtn)})
+    for (QWidget* w : {static_cast<QWidget*>(advancedPnl_), static_cast<QWidget*>(baudBox_),
+                       static_cast<QWidget*>(parityBox_), static_cast<QWidget*>(daBox_),
+                       static_cast<QWidget*>(daEdt_), static_cast<QWidget*>(saEdt_),
+                       static_cast<QWidget*>(defaultBtn_)})
         w->setEnabled(checked);
 }
 
 void TSettingsForm::VychParamBtnClick() {
-    m_connection.setDefaultParameters();
+    connection_.setDefaultParameters();
     showLinkSettings();
 }
 
 void TSettingsForm::DAEdtExit() {
-    m_daEdt->setText(m_connection.setTransmitterAddressText(m_daEdt->text()));
+    daEdt_->setText(connection_.setTransmitterAddressText(daEdt_->text()));
 }
 
 void TSettingsForm::SAEdtExit() {
-    m_saEdt->setText(m_connection.setMasterAddressText(m_saEdt->text()));
+    saEdt_->setText(connection_.setMasterAddressText(saEdt_->text()));
 }
 
 // Entering an address edit trims its blanks.
@@ -275,8 +275,8 @@ void TSettingsForm::keyPressEvent(QKeyEvent* event) {
 void TSettingsForm::addLanguageList(QWidget* list) {
     list->setParent(this);
     list->setObjectName(QStringLiteral("LanguageCmBox"));
-    m_languageRow->addWidget(new QLabel(tr("Language:"), this));
-    m_languageRow->addWidget(list, 1);
+    languageRow_->addWidget(new QLabel(tr("Language:"), this));
+    languageRow_->addWidget(list, 1);
 }
 
 }  // namespace lmk17

@@ -40,17 +40,17 @@ public:
     // Puts the dialog's controls in line with the connection (start-up).
     void syncFromConnection();
 
-    QComboBox* PortConnectCmBx() const { return m_portCB; }
-    QPushButton* DisconnectBtn() const { return m_disconnectBtn; }
-    QCheckBox* AdvComParCBx() const { return m_advancedCBx; }
-    QWidget* AdvPCComParPnl() const { return m_advancedPnl; }
-    QButtonGroup* BaudRateRG() const { return m_baudRG; }
-    QButtonGroup* ParityRG() const { return m_parityRG; }
-    QLineEdit* DAEdt() const { return m_daEdt; }
-    QLineEdit* SAEdt() const { return m_saEdt; }
-    QPushButton* VychParamBtn() const { return m_defaultBtn; }
-    QStatusBar* SerPortStatusBar() const { return m_statusBar; }
-    QPushButton* CloseBtn() const { return m_closeBtn; }
+    QComboBox* PortConnectCmBx() const { return portCB_; }         // port list
+    QPushButton* DisconnectBtn() const { return disconnectBtn_; }  // disconnect the port
+    QCheckBox* AdvComParCBx() const { return advancedCBx_; }       // advanced parameters shown
+    QWidget* AdvPCComParPnl() const { return advancedPnl_; }       // advanced parameters panel
+    QButtonGroup* BaudRateRG() const { return baudRG_; }           // baud rate
+    QButtonGroup* ParityRG() const { return parityRG_; }           // parity
+    QLineEdit* DAEdt() const { return daEdt_; }                // destination (transmitter) address
+    QLineEdit* SAEdt() const { return saEdt_; }                // source (computer) address
+    QPushButton* VychParamBtn() const { return defaultBtn_; }  // default parameters
+    QStatusBar* SerPortStatusBar() const { return statusBar_; }  // port status
+    QPushButton* CloseBtn() const { return closeBtn_; }          // close
 
 signals:
     void helpRequested(int context);
@@ -72,27 +72,27 @@ private:
     void onConnectFailed();
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-    PortConnection& m_connection;
-    PortList& m_ports;
-    TCommPortDriver& m_port;
-    bool m_filling = false;
+    PortConnection& connection_;
+    PortList& ports_;
+    TCommPortDriver& port_;
+    bool filling_ = false;
 
-    QComboBox* m_portCB;
-    QPushButton* m_disconnectBtn;
-    QCheckBox* m_advancedCBx;
-    QWidget* m_advancedPnl;
-    QGroupBox* m_baudBox;
-    QGroupBox* m_parityBox;
-    QGroupBox* m_daBox;
-    QButtonGroup* m_baudRG;
-    QButtonGroup* m_parityRG;
-    QLineEdit* m_daEdt;
-    QLineEdit* m_saEdt;
-    QPushButton* m_defaultBtn;
-    QStatusBar* m_statusBar;
-    QLabel* m_statusLbl;
-    QPushButton* m_closeBtn;
-    QHBoxLayout* m_languageRow = nullptr;
+    QComboBox* portCB_;
+    QPushButton* disconnectBtn_;
+    QCheckBox* advancedCBx_;
+    QWidget* advancedPnl_;
+    QGroupBox* baudBox_;
+    QGroupBox* parityBox_;
+    QGroupBox* daBox_;
+    QButtonGroup* baudRG_;
+    QButtonGroup* parityRG_;
+    QLineEdit* daEdt_;
+    QLineEdit* saEdt_;
+    QPushButton* defaultBtn_;
+    QStatusBar* statusBar_;
+    QLabel* statusLbl_;
+    QPushButton* closeBtn_;
+    QHBoxLayout* languageRow_ = nullptr;
 };
 
 }  // namespace lmk17

@@ -51,7 +51,7 @@ TMonGraphForm::TMonGraphForm(MonitoringEngine& engine, UserInteraction& ui, QWid
         return ticks;
     });
     plot_->setZoomAxis(Qt::Horizontal);
-    const double now = DayNumber(QDateTime::currentDateTime());
+    const double now = DayNumberOf(QDateTime::currentDateTime());
     plot_->setRange(Qt::Horizontal, now - 60 * kDaysPerSecond, now);
     plot_->setRange(Qt::Vertical, 0, 1);
     auto* layout = new QVBoxLayout(this);

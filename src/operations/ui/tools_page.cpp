@@ -12,8 +12,8 @@
 
 #include "config/catalogue.h"
 #include "config/config_model.h"
-#include "link/enable_commands.h"
 #include "link/transaction_engine.h"
+#include "operations/enable_commands.h"
 #include "operations/live_readings.h"
 #include "operations/live_texts.h"
 #include "operations/operation_texts.h"

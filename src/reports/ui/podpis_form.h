@@ -19,10 +19,10 @@ public:
 
     ProtocolSignature signature() const;
 
-    QLineEdit* ConfigByEdt;
-    QLineEdit* NoteEdt;
-    QPushButton* OKBtn;
-    QPushButton* CancelBtn;
+    QLineEdit* ConfigByEdt;  // "Configured by"
+    QLineEdit* NoteEdt;      // note
+    QPushButton* OKBtn;      // OK
+    QPushButton* CancelBtn;  // Cancel
 };
 
 }  // namespace lmk17

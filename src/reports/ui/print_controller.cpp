@@ -7,10 +7,10 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 
+#include "common/day_number.h"
 #include "common/user_interaction.h"
 #include "config/config_model.h"
 #include "config/validation_model.h"
-#include "operations/day_number.h"
 #include "reports/lin_printout.h"
 #include "reports/report_painter.h"
 #include "reports/ui/podpis_form.h"

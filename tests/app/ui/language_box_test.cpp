@@ -5,7 +5,7 @@
 #include <QSignalSpy>
 #include <QTimer>
 
-#include "common/ui/language_box.h"
+#include "app/ui/language_box.h"
 
 using namespace lmk17;
 

@@ -16,6 +16,7 @@
 #include <QTest>
 
 #include "config/config_controls.h"
+#include "config/edit_fields.h"
 #include "config/ui/config_edit.h"
 #include "config/ui/info_page.h"
 #include "config/ui/input_page.h"
@@ -156,6 +157,25 @@ TEST(ConfigPages, EdgeCasesTypedIntoTheEdits) {
     emit r.input->MCsmyslCB[0]->activated(1);
     EXPECT_TRUE(r.rig.ui.last().contains(QStringLiteral("cannot be equal to zero")));
     EXPECT_EQ(r.input->MCsmyslCB[0]->currentIndex(), 0);
+}
+
+// Every edit of the table sits once on the page the checks bring forward
+// for it, under its name: a refusal can then always give the focus back.
+TEST(ConfigPages, EveryEditSitsOnItsPageUnderItsName) {
+    PagesRig r;
+    for (const EditFieldDescriptor& d : EditFieldDescriptors()) {
+        SCOPED_TRACE(d.objectName);
+        QWidget* page = d.page == ConfigPage::Input ? static_cast<QWidget*>(r.input) : r.output;
+        QWidget* other = page == r.input ? static_cast<QWidget*>(r.output) : r.input;
+        const auto found = page->findChildren<TConfigEdit*>(QString::fromLatin1(d.objectName));
+        ASSERT_EQ(found.size(), 1);
+        EXPECT_EQ(found[0]->field(), d.field);
+        EXPECT_EQ(r.edit(d.field), found[0]);
+        EXPECT_TRUE(other->findChildren<TConfigEdit*>(QString::fromLatin1(d.objectName)).isEmpty());
+    }
+    EXPECT_EQ(r.input->findChildren<TConfigEdit*>().size() +
+                  r.output->findChildren<TConfigEdit*>().size(),
+              EditFieldDescriptors().size());
 }
 
 TEST(ConfigPages, RefusedValueKeepsTheFocusInItsEdit) {

@@ -15,10 +15,4 @@ QString PastedPoints() {
     return text;
 }
 
-TransmitterConfig CustomerConfig(int code) {
-    TransmitterConfig config;
-    EXPECT_TRUE(ApplyRangeDefaults(config, FindRange(code)));
-    return config;
-}
-
 }  // namespace lmk17::test

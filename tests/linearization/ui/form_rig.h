@@ -15,6 +15,7 @@
 #include "linearization/ui/graph_form.h"
 #include "linearization/ui/linear_form.h"
 #include "linearization/ui/point_grid_widget.h"
+#include "support/builders.h"
 #include "support/scripted_interaction.h"
 
 namespace lmk17::test {
@@ -22,8 +23,6 @@ namespace lmk17::test {
 // Twelve ohm-to-degree points of a platinum-like sensor as a spreadsheet
 // copies them: a heading, tab-separated cells, decimal commas.
 QString PastedPoints();
-// The record of a customer range as set up by default.
-TransmitterConfig CustomerConfig(int code);
 
 template <typename T>
 T* Find(QWidget& w, const char* name) {

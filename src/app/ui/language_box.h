@@ -27,8 +27,8 @@ signals:
 private:
     void LanguageCmBoxChange(int index);
 
-    LanguageSwitch m_running;
-    QString m_stored;
+    LanguageSwitch running_;
+    QString stored_;
 };
 
 }  // namespace lmk17

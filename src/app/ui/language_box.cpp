@@ -1,4 +1,4 @@
-#include "common/ui/language_box.h"
+#include "app/ui/language_box.h"
 
 #include <QMessageBox>
 
@@ -14,17 +14,17 @@ void LanguageBox::setLanguages(const QStringList& items, const LanguageSwitch& r
     const QSignalBlocker quiet(this);
     clear();
     addItems(items);
-    m_running = running;
-    m_stored = storedLangId.trimmed();
+    running_ = running;
+    stored_ = storedLangId.trimmed();
     setCurrentIndex(running.listIndex);
     setEnabled(count() > 0);
 }
 
 void LanguageBox::LanguageCmBoxChange(int index) {
     if (index < 0) return;
-    const LanguagePick pick = PickLanguage(itemText(index), m_stored, m_running.running);
+    const LanguagePick pick = PickLanguage(itemText(index), stored_, running_.running);
     if (pick.writeLangId) {
-        m_stored = pick.langId;
+        stored_ = pick.langId;
         emit langIdChosen(pick.langId);
     }
     if (pick.warnRestart)

@@ -1,4 +1,4 @@
-#include "link/enable_commands.h"
+#include "operations/enable_commands.h"
 
 namespace lmk17 {
 

@@ -1,10 +1,13 @@
-#include "operations/day_number.h"
+#include "common/day_number.h"
 
 namespace lmk17 {
 
+QDate DayNumberEpoch() {
+    return QDate(1899, 12, 30);
+}
+
 double DayNumberOf(const QDateTime& moment) {
-    static const QDate epoch(1899, 12, 30);
-    const double days = double(epoch.daysTo(moment.date()));
+    const double days = double(DayNumberEpoch().daysTo(moment.date()));
     return days + double(moment.time().msecsSinceStartOfDay()) / 86400000.0;
 }
 
