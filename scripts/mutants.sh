@@ -44,7 +44,7 @@ for arg in "$@"; do
     case $arg in
         --check) check_only=true ;;
         -h | --help)
-            sed -n '2,30p' "$0" | sed 's/^# \{0,1\}//'
+            sed -n '2,/^set -uo/p' "$0" | sed '$d; s/^# \{0,1\}//'
             exit 0
             ;;
         *) lists+=("$arg") ;;
