@@ -148,11 +148,14 @@ else
 fi
 echo "mutants: $count from ${lists[*]} at ${commit:0:10} in $scratch"
 
-# Configured on every run (quick when nothing changed); lld links faster.
-nice -n 19 cmake -S "$scratch" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache \
-    -DCMAKE_EXE_LINKER_FLAGS="$(command -v ld.lld >/dev/null && echo -fuse-ld=lld)" \
-    >/dev/null || die "configure failed"
+# Configured once (lld links faster); new files are picked up by the build.
+link_flags=$(command -v ld.lld >/dev/null && echo -fuse-ld=lld)
+if [[ ! -f $build/build.ninja ]] ||
+    ! grep -qx "CMAKE_EXE_LINKER_FLAGS:STRING=$link_flags" "$build/CMakeCache.txt"; then
+    nice -n 19 cmake -S "$scratch" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+        -DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache \
+        -DCMAKE_EXE_LINKER_FLAGS="$link_flags" >/dev/null || die "configure failed"
+fi
 
 # The programs a mutant names as targets, and their gtest filters.
 targets_of() {
