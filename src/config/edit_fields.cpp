@@ -83,9 +83,9 @@ constexpr bool inEnumOrder() {
         if (static_cast<std::size_t>(kFields[i].field) != i + 1) return false;
     return true;
 }
-static_assert(inEnumOrder(), "the edit descriptors follow the order of EditField");
+static_assert(inEnumOrder(), "the edit descriptors follow the order of EditField");  // notr
 static_assert(std::size(kFields) == static_cast<std::size_t>(EditField::NPErrHiEdt),
-              "every edit has a descriptor");
+              "every edit has a descriptor");  // notr
 
 }  // namespace
 

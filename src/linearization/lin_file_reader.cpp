@@ -54,8 +54,7 @@ struct LinReader {
     bool OptionalReal(const QString& section, const QString& key, double& target) {
         return !ini.hasKey(section, key) || Real(section, key, target);
     }
-    // A count key within 0..capacity (missing counts as 0 here; Complete()
-    // refuses a file without it).
+    // A count key within 0..capacity (missing counts as 0).
     bool Count(const QString& section, const QString& key, int capacity, int& count) {
         const std::optional<int> v = Integer(section, key, 0);
         if (!v || *v < 0 || *v > capacity) return FailIn(section);
@@ -75,7 +74,6 @@ struct LinReader {
     }
 
     bool Version();
-    bool Complete(bool hasCjc, bool hasRtd);
     bool InputRange(int rangeIndex, Progress& progress);
     bool Display(Progress& progress);
     bool Cjc(int count, Progress& progress);
@@ -90,17 +88,6 @@ bool LinReader::Version() {
         return Fail(LinTexts::tr("Data was not loaded - unknown file format.") +
                     LinTexts::tr("Try later version or contact your supplier."));
     return Fail(WrongFormat());
-}
-
-// Every file of this version has the point counts and the sections its range
-// needs: a file without them was cut short, and must not load as a table
-// without points or with the table the editor happened to hold.
-bool LinReader::Complete(bool hasCjc, bool hasRtd) {
-    if (!ini.hasKey(kLinearization, QStringLiteral("LinPointsNum"))) return FailIn(kLinearization);
-    if (hasCjc && !ini.hasKey(kCjc, QStringLiteral("CJCPointsNum"))) return FailIn(kCjc);
-    if (hasRtd && !ini.hasSection(kRtd)) return FailIn(kRtd);
-    if (!ini.hasSection(kDetail)) return FailIn(kDetail);
-    return true;
 }
 
 bool LinReader::InputRange(int rangeIndex, Progress& progress) {
@@ -161,6 +148,8 @@ bool LinReader::Rtd(Progress& progress) {
 }
 
 bool LinReader::Detail(Progress& progress) {
+    // Without the section the current table and polynomial stay.
+    if (!ini.hasSection(kDetail)) return true;
     for (int row = 0; row <= 8; ++row) {
         for (int column = 1; column <= 4; ++column) {
             if (!Real(kDetail, TableKey(row, column), TableValue(work.pom, row, column)))
@@ -193,8 +182,7 @@ LinLoadResult LinFromIni(const IniFile& ini, const LinData& current, int rangeIn
 
     Progress progress(ui, LinTexts::tr(" Loading Data from File"),
                       FileSteps(linCount, cjcCount, hasCjc, hasRtd));
-    const bool ok = r.Version() && r.Complete(hasCjc, hasRtd) &&
-                    r.InputRange(rangeIndex, progress) && r.Display(progress) &&
+    const bool ok = r.Version() && r.InputRange(rangeIndex, progress) && r.Display(progress) &&
                     r.Points(kLinearization, &LinPointKey, linCount, r.work.LinPoints, progress) &&
                     (!hasCjc || r.Cjc(cjcCount, progress)) && (!hasRtd || r.Rtd(progress)) &&
                     r.Detail(progress);
@@ -205,17 +193,13 @@ LinLoadResult LinFromIni(const IniFile& ini, const LinData& current, int rangeIn
 LinLoadResult File2Lin(const QString& path, const LinData& current, int rangeIndex,
                        UserInteraction& ui) {
     if (path.isEmpty()) return {false, LinTexts::tr("Data was not loaded, cancelled by user."), {}};
-    const QFileInfo info(path);
-    if (!info.exists())
-        return {false, LinTexts::tr("Data was not loaded, file: '%1' not found.").arg(path), {}};
-    IniFile ini;
-    QString reason;
-    if (info.isDir()) reason = LinTexts::tr("It is a folder.");
-    if (!reason.isEmpty() || !ini.load(path, &reason))
+    if (!QFileInfo::exists(path))
         return {false,
-                LinTexts::tr("Data was not loaded, cannot open file: '%1'.").arg(path) +
-                    QLatin1Char(' ') + reason,
+                LinTexts::tr("Configuration was not loaded, file: '%1' not found.").arg(path),
                 {}};
+    IniFile ini;
+    if (!ini.load(path))
+        return {false, LinTexts::tr("Data was not loaded, cannot open file: '%1'.").arg(path), {}};
     return LinFromIni(ini, current, rangeIndex, &ui);
 }
 

@@ -37,14 +37,19 @@ PointsCsv ParsePointsCsv(const QByteArray& bytes) {
             continue;
         }
         if (!row) {
-            result.error = QStringLiteral("line %1: expected two columns, X and Y")
-                               .arg(result.rows.size() + 1);
+            result.error =
+                QStringLiteral(
+                    "line %1: expected two columns, X and Y")  // notr: the command line speaks
+                                                               // English
+                                                                   .arg(result.rows.size() + 1);
             return result;
         }
         if (++points > LinPointTable::kCapacity) {
-            result.error = QStringLiteral("line %1: more than %2 points")
-                               .arg(result.rows.size() + 1)
-                               .arg(LinPointTable::kCapacity);
+            result.error =
+                QStringLiteral(
+                    "line %1: more than %2 points")  // notr: the command line speaks English
+                    .arg(result.rows.size() + 1)
+                    .arg(LinPointTable::kCapacity);
             return result;
         }
         result.rows.push_back(*row);
@@ -60,16 +65,22 @@ PointsCsv ReadPointsCsv(const QString& path) {
         return result;
     }
     if (!file.open(QIODevice::ReadOnly)) {
-        result.error = QStringLiteral("cannot open %1: %2").arg(path, file.errorString());
+        result.error = QStringLiteral("cannot open %1: %2")
+                           .arg(path, file.errorString());  // notr: the command line speaks English
         return result;
     }
     // Bounded: a huge file or an endless device is refused, not read whole.
     const QByteArray bytes = file.read(kMaxPointsCsvSize + 1);
     if (bytes.size() > kMaxPointsCsvSize) {
-        result.error = QStringLiteral("%1: larger than %2 kB; no table of %3 points is")
-                           .arg(path)
-                           .arg(kMaxPointsCsvSize / 1024)
-                           .arg(LinPointTable::kCapacity);
+        result.error =
+            QStringLiteral(
+                "%1: larger than %2 kB; no table of %3 points is")  // notr: the command line speaks
+                                                                    // English
+                                                                        .arg(path)
+                                                                        .arg(kMaxPointsCsvSize /
+                                                                             1024)
+                                                                        .arg(LinPointTable::
+                                                                                 kCapacity);
         return result;
     }
     result = ParsePointsCsv(bytes);

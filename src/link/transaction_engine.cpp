@@ -48,7 +48,18 @@ TransactionEngine::TransactionEngine(LinkPort& port, UserInteraction& ui, QObjec
     connect(&settleTimer_, &QTimer::timeout, this, &TransactionEngine::lineSettled);
     connect(&quietDeadline_, &QTimer::timeout, this, &TransactionEngine::quietLineDeadline);
     connect(&quietProgress_, &QTimer::timeout, this, [this] {
-        if (quietProgressShown_) SetProgress(progress_.position + 1);
+        if (quietProgressShown_) {
+            SetProgress(progress_.position + 1);
+            return;
+        }
+        // A short wait (the usual answer window after an open) shows
+        // nothing; a line that stays busy for longer than an answer window
+        // gets a progress window, which Esc breaks.
+        if (++quietTicks_ < 10 || progress_.visible || state_.questionOpen) return;
+        quietProgressShown_ = true;
+        ShowProgress(true, false, quietDeadline_.interval() / quietProgress_.interval(),
+                     QCoreApplication::translate("Link", texts::kWaitingForQuietLine));
+        SetProgress(quietTicks_);
     });
     connect(&port_, &LinkPort::received, this, &TransactionEngine::CommPortDriverReceiveData);
     connect(&port_, &LinkPort::opened, this, &TransactionEngine::portOpened);
@@ -288,13 +299,9 @@ void TransactionEngine::holdSendForQuietLine() {
     sendHeld_ = true;
     quietDeadline_.start();
     // An operation without a progress window of its own (identification, a
-    // single reading) would otherwise show nothing while it waits.
-    if (!progress_.visible && !state_.questionOpen) {
-        quietProgressShown_ = true;
-        ShowProgress(true, false, quietDeadline_.interval() / quietProgress_.interval(),
-                     QCoreApplication::translate("Link", texts::kWaitingForQuietLine));
-        quietProgress_.start();
-    }
+    // single reading) would otherwise show nothing while a long wait lasts.
+    quietTicks_ = 0;
+    quietProgress_.start();
 }
 
 void TransactionEngine::closeQuietLineProgress() {

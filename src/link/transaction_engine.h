@@ -225,6 +225,7 @@ private:
     QTimer settleTimer_;               // quiet on the line for the answer window
     QTimer quietDeadline_;             // the longest a held request waits for a quiet line
     QTimer quietProgress_;             // steps the progress window while it waits
+    int quietTicks_ = 0;               // tenths of an answer window waited
     bool quietProgressShown_ = false;  // the engine opened the progress window for the wait
 };
 

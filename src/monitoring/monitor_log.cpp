@@ -133,7 +133,7 @@ bool MonitorLog::writeResumedLine() {
     QByteArray bytes = partialLine_ ? QByteArray("\r\n") : QByteArray();
     if (!csv_)
         bytes += EncodeWindows1250(QString::fromLatin1(texts::kMonLogResumed) +
-                                   FormatDateTime(DayNumber(QDateTime::currentDateTime()), true) +
+                                   FormatDateTime(DayNumberOf(QDateTime::currentDateTime()), true) +
                                    QString::fromLatin1(texts::kMonLogLinesLost) +
                                    QString::number(lostSinceFailure_)) +
                  "\r\n";

@@ -58,10 +58,6 @@ TransmitterStack::TransmitterStack(UserInteraction& ui, QObject* parent)
     connect(connection_.get(), &PortConnection::statusChanged, this, refresh);
     states_ = computeCommandStates();
 
-    // The editor's point tables go with the configuration they were made for.
-    connect(model, &ConfigModel::linearizationTablesCleared, linEditor_.get(),
-            &LinEditor::clearPointTables);
-
     // The operations' own pages come forward.
     connect(session_.get(), &TransmitterSession::inputPageRequested, this,
             [this] { requestPage(MainPage::Input); });

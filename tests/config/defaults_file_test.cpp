@@ -31,8 +31,9 @@ TEST(PtfWriter, WritesTheImageAndKeepsTheOldFileOnFailure) {
     EXPECT_EQ(bytes, c.ToImage());
 
     const QString bad = dir.filePath(QStringLiteral("missing/b.ptf"));
-    EXPECT_EQ(WritePtfFile(bad, c),
-              QStringLiteral("Configuration was not saved, cannot open file: '%1'.").arg(bad));
+    // The program's words, then the system's reason.
+    EXPECT_TRUE(WritePtfFile(bad, c).startsWith(
+        QStringLiteral("Configuration was not saved, cannot open file: '%1'. ").arg(bad)));
     // A directory in the file's place cannot be replaced: the old one stays.
     const QString taken = dir.filePath(QStringLiteral("taken.ptf"));
     ASSERT_TRUE(QDir().mkdir(taken));

@@ -187,7 +187,7 @@ TEST(PtfReader, FromDisk) {
     EXPECT_EQ(ReadConfigFile(missing).error,
               QStringLiteral("Configuration was not loaded, file: '%1' not found.").arg(missing));
     EXPECT_EQ(ReadConfigFile(dir.path()).error,
-              QStringLiteral("Wrong file format or file: '%1' is damaged!").arg(dir.path()));
+              QStringLiteral("Configuration was not loaded, '%1' is a folder.").arg(dir.path()));
 
     const QString path = dir.filePath(QStringLiteral("old.ptf"));
     QFile f(path);

@@ -214,13 +214,13 @@ TEST(SimOptions, HelpDocumentsEveryOption) {
     // Every option the parser takes appears in the help text, and the help
     // names no option the parser does not take.
     const QStringList known = {
-        "--help",         "--line",         "--link",          "--baud",
-        "--pace",         "--answer-delay", "--echo",          "--trace",
-        "--state",        "--seed",         "--fault",         "--address",
-        "--type",         "--firmware",     "--serial",        "--range",
-        "--fixed-range",  "--id-text",      "--manufacturer",  "--manufacture-date",
-        "--pv",           "--pv-noise",     "--device-errors", "--cj-temp",
-        "--working-time", "--ptf",          "--foreign-tables"};
+        "--help",         "--line",         "--link",           "--baud",
+        "--pace",         "--answer-delay", "--echo",           "--trace",
+        "--state",        "--seed",         "--fault",          "--address",
+        "--type",         "--firmware",     "--serial",         "--range",
+        "--fixed-range",  "--id-text",      "--manufacturer",   "--manufacture-date",
+        "--pv",           "--pv-noise",     "--device-errors",  "--cj-temp",
+        "--working-time", "--ptf",          "--foreign-tables", "--babble"};
     const QString usage = SimUsage();
     QSet<QString> documented;
     static const QRegularExpression option(QStringLiteral("(--[a-z-]+)"));

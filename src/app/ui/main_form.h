@@ -12,7 +12,7 @@
 #include "app/ui/command_controls.h"
 #include "common/ui/message_box_interaction.h"
 #include "config/validation.h"
-#include "link/enable_commands.h"
+#include "operations/enable_commands.h"
 #include "operations/main_pages.h"
 
 namespace lmk17 {
