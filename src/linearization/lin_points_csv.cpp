@@ -41,7 +41,7 @@ PointsCsv ParsePointsCsv(const QByteArray& bytes) {
                 QStringLiteral(
                     "line %1: expected two columns, X and Y")  // notr: the command line speaks
                                                                // English
-                                                                   .arg(result.rows.size() + 1);
+                    .arg(result.rows.size() + 1);
             return result;
         }
         if (++points > LinPointTable::kCapacity) {
@@ -65,8 +65,9 @@ PointsCsv ReadPointsCsv(const QString& path) {
         return result;
     }
     if (!file.open(QIODevice::ReadOnly)) {
-        result.error = QStringLiteral("cannot open %1: %2")
-                           .arg(path, file.errorString());  // notr: the command line speaks English
+        // The command line speaks English.
+        const QString reason = file.errorString();
+        result.error = QStringLiteral("cannot open %1: %2").arg(path, reason);  // notr
         return result;
     }
     // Bounded: a huge file or an endless device is refused, not read whole.
@@ -76,11 +77,9 @@ PointsCsv ReadPointsCsv(const QString& path) {
             QStringLiteral(
                 "%1: larger than %2 kB; no table of %3 points is")  // notr: the command line speaks
                                                                     // English
-                                                                        .arg(path)
-                                                                        .arg(kMaxPointsCsvSize /
-                                                                             1024)
-                                                                        .arg(LinPointTable::
-                                                                                 kCapacity);
+                .arg(path)
+                .arg(kMaxPointsCsvSize / 1024)
+                .arg(LinPointTable::kCapacity);
         return result;
     }
     result = ParsePointsCsv(bytes);
