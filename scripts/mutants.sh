@@ -159,9 +159,9 @@ fi
 
 # The programs a mutant names as targets, and their gtest filters.
 targets_of() {
-    local spec p
-    IFS=, read -r -a spec <<<"$1"
-    for p in "${spec[@]}"; do
+    local wanted p
+    IFS=, read -r -a wanted <<<"$1"
+    for p in "${wanted[@]}"; do
         echo "test_${p%%=*}"
         # The CLI's tests run the program itself.
         [[ ${p%%=*} == cli ]] && echo lmk17-cli
@@ -205,8 +205,8 @@ run_program() {
 declare -A deadline
 for ((i = 0; i < count; i++)); do
     [[ -n $only && ! ${names[i]} =~ $only ]] && continue
-    IFS=, read -r -a spec <<<"${programs[i]}"
-    for p in "${spec[@]}"; do
+    IFS=, read -r -a wanted <<<"${programs[i]}"
+    for p in "${wanted[@]}"; do
         [[ -n ${deadline[$p]:-} ]] && continue
         program=${p%%=*} filter=
         [[ $p == *=* ]] && filter=${p#*=}
@@ -266,12 +266,12 @@ for ((i = 0; i < count; i++)); do
         continue
     fi
     verdict=survived by="" before=survived
-    IFS=, read -r -a spec <<<"${programs[i]}"
+    IFS=, read -r -a wanted <<<"${programs[i]}"
     # First without the new tests (when named): the verdict they had before.
     passes=(all)
     [[ -n $new_tests ]] && passes=(old all)
     for pass in "${passes[@]}"; do
-        for p in "${spec[@]}"; do
+        for p in "${wanted[@]}"; do
             program=${p%%=*} filter=
             [[ $p == *=* ]] && filter=${p#*=}
             [[ $pass == old ]] && filter="${filter:-*}-$new_tests"
