@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/sim_fixture.h"
+
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QTimer>
@@ -24,17 +26,13 @@ using test::ScriptedInteraction;
 
 constexpr int kWindowMs = 300;  // wide enough for a loaded machine's timers
 
+// The shared event-loop helpers of the rigs.
 void spin(int ms) {
-    QEventLoop loop;
-    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
-    loop.exec();
+    test::Spin(ms);
 }
 
 bool spinUntil(const std::function<bool()>& done, int timeoutMs) {
-    QElapsedTimer t;
-    t.start();
-    while (!done() && t.elapsed() < timeoutMs) spin(2);
-    return done();
+    return test::SpinUntil(done, timeoutMs);
 }
 
 QByteArray floatAnswer() {
