@@ -17,22 +17,13 @@
 #include <memory>
 #include <vector>
 
-#include "common/user_interaction.h"
+#include "common/silent_interaction.h"
 #include "link/comm_port_driver.h"
 #include "link/transaction_engine.h"
 
 using namespace lmk17;
 
 namespace {
-
-class SilentInteraction : public UserInteraction {
-public:
-    void message(MessageKind, const QString&) override {}
-    bool question(Question, MessageKind, const QString&) override { return false; }
-    void progressShow(const QString&, int, bool) override {}
-    void progressStep(int) override {}
-    void progressClose() override {}
-};
 
 QString simProgram() {
     const QString env = qEnvironmentVariable("LMK17_SIM");

@@ -14,7 +14,7 @@
 #include <functional>
 #include <memory>
 
-#include "common/user_interaction.h"
+#include "common/silent_interaction.h"
 #include "link/comm_port_driver.h"
 #include "link/link_parameters.h"
 #include "link/port_connection.h"
@@ -22,19 +22,6 @@
 #include "operations/transmitter_stack.h"
 
 namespace lmk17::bench {
-
-class SilentInteraction : public UserInteraction {
-public:
-    int questions = 0;
-    void message(MessageKind, const QString&) override {}
-    bool question(Question, MessageKind, const QString&) override {
-        ++questions;
-        return false;
-    }
-    void progressShow(const QString&, int, bool) override {}
-    void progressStep(int) override {}
-    void progressClose() override {}
-};
 
 inline QString SimProgram() {
     const QString env = qEnvironmentVariable("LMK17_SIM");

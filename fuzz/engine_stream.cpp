@@ -16,7 +16,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "common/user_interaction.h"
+#include "common/silent_interaction.h"
 #include "link/link_port.h"
 #include "link/link_request.h"
 #include "link/transaction_engine.h"
@@ -40,15 +40,6 @@ public:
     }
 };
 
-class Silent : public UserInteraction {
-public:
-    void message(MessageKind, const QString&) override {}
-    bool question(Question, MessageKind, const QString&) override { return false; }
-    void progressShow(const QString&, int, bool) override {}
-    void progressStep(int) override {}
-    void progressClose() override {}
-};
-
 QCoreApplication& App() {
     static int argc = 1;
     static char name[] = "fuzz_engine_stream";
@@ -63,7 +54,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     App();
     if (size > 4096) return 0;
     FakePort port;
-    Silent ui;
+    SilentInteraction ui;
     TransactionEngine engine(port, ui);
     LinkTiming timing;
     timing.answerTimeoutMs = 0;

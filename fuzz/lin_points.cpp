@@ -6,7 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "common/user_interaction.h"
+#include "common/silent_interaction.h"
 #include "config/catalogue.h"
 #include "linearization/grid_clipboard.h"
 #include "linearization/lin_points_csv.h"
@@ -15,23 +15,10 @@
 
 using namespace lmk17;
 
-namespace {
-
-class Silent : public UserInteraction {
-public:
-    void message(MessageKind, const QString&) override {}
-    bool question(Question, MessageKind, const QString&) override { return false; }
-    void progressShow(const QString&, int, bool) override {}
-    void progressStep(int) override {}
-    void progressClose() override {}
-};
-
-}  // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (qint64(size) > kMaxPointsCsvSize) return 0;
     const QByteArray bytes(reinterpret_cast<const char*>(data), qsizetype(size));
-    Silent ui;
+    SilentInteraction ui;
     const int index = FindRange(91);
     const PointsCsv csv = ParsePointsCsv(bytes);
     if (csv.error.isEmpty()) {

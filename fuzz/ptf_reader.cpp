@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "common/user_interaction.h"
+#include "common/silent_interaction.h"
 #include "config/catalogue.h"
 #include "config/defaults.h"
 #include "config/ordering_code.h"
@@ -15,15 +15,6 @@
 #include "files/ptf_reader.h"
 
 namespace {
-
-class Quiet : public lmk17::UserInteraction {
-public:
-    void message(lmk17::MessageKind, const QString&) override {}
-    bool question(lmk17::Question, lmk17::MessageKind, const QString&) override { return true; }
-    void progressShow(const QString&, int, bool) override {}
-    void progressStep(int) override {}
-    void progressClose() override {}
-};
 
 void startingConfiguration(lmk17::ConfigModel& model) {
     lmk17::TransmitterConfig c;
@@ -42,7 +33,7 @@ void startingConfiguration(lmk17::ConfigModel& model) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    static Quiet ui;
+    static lmk17::SilentInteraction ui(true);
     const QByteArray content(reinterpret_cast<const char*>(data), qsizetype(size));
     lmk17::ParsePtf(content, QStringLiteral("fuzz.ptf"));
 

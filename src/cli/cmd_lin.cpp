@@ -256,7 +256,7 @@ int LinRtd(Context& c) {
     return Save(c, d, rangeIndex, output);
 }
 
-void PrintFile(Context& c, const LinData& d, int rangeIndex) {
+void PrintFile(Context& c, const LinData& d, int rangeIndex, bool withTable) {
     const LinPom& p = d.pom;
     if (c.options.json) {
         QJsonObject o{{"range", QString(RangeAt(rangeIndex)->ShortCode)},
@@ -291,6 +291,7 @@ void PrintFile(Context& c, const LinData& d, int rangeIndex) {
         c.out << "RTD:       " << methods[qBound(0, int(p.RtdMethod), 2)] << ": A=" << G(p.RtdA)
               << " B=" << G(p.RtdB) << " C=" << G(p.RtdC) << " R0=" << G(p.RtdR0) << "\n";
     }
+    if (!withTable) return;
     PrintTable(c.out, d, rangeIndex);
     c.out << "CJ polynomial (c0..c3): " << G(p.CjcPoly[0]) << " " << G(p.CjcPoly[1]) << " "
           << G(p.CjcPoly[2]) << " " << G(p.CjcPoly[3]) << "\n";
@@ -319,6 +320,15 @@ std::optional<LinLoadResult> LoadLin(Context& c, const std::optional<QString>& r
     return r;
 }
 
+// A file without its segment table (an older layout, or one cut short) loads
+// its points but has no approximation to show or print.
+QString NoSegmentTable(const QString& path) {
+    return QStringLiteral(
+               "%1 holds no segment table (an older layout or a file cut short); "
+               "fit its points with 'lin fit' to make one.")
+        .arg(path);
+}
+
 int LinShow(Context& c) {
     const auto range = c.takeOption(QStringLiteral("--range"));
     c.rejectUnknownOptions();
@@ -326,8 +336,10 @@ int LinShow(Context& c) {
     int rangeIndex = 0;
     const auto r = LoadLin(c, range, c.args.first(), rangeIndex);
     if (!r) return ExitFileError;
-    PrintFile(c, r->data, rangeIndex);
-    return ExitOk;
+    PrintFile(c, r->data, rangeIndex, r->hasSegmentTable);
+    if (r->hasSegmentTable) return ExitOk;
+    c.ui.message(MessageKind::Error, NoSegmentTable(c.args.first()));
+    return ExitFailure;
 }
 
 int LinPrint(Context& c) {
@@ -339,6 +351,10 @@ int LinPrint(Context& c) {
     int rangeIndex = 0;
     const auto r = LoadLin(c, range, c.args.first(), rangeIndex);
     if (!r) return ExitFileError;
+    if (!r->hasSegmentTable) {
+        c.ui.message(MessageKind::Error, NoSegmentTable(c.args.first()));
+        return ExitFailure;
+    }
     if (!confirmOverwrite(c, *output)) return ExitFailure;
     const double today = CurrentDayNumber();
     const QString error =

@@ -49,6 +49,9 @@ struct LinLoadResult {
     bool ok = false;
     QString message;  // the error to show
     LinData data;     // on success, everything the editor takes over
+    // Whether the file carried its segment table; an older layout without
+    // one leaves the current table in `data`.
+    bool hasSegmentTable = false;
 };
 
 // File2Lin: reads `path` for the selected range into a copy of `current`

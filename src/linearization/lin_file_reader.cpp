@@ -182,12 +182,20 @@ LinLoadResult LinFromIni(const IniFile& ini, const LinData& current, int rangeIn
 
     Progress progress(ui, LinTexts::tr(" Loading Data from File"),
                       FileSteps(linCount, cjcCount, hasCjc, hasRtd));
-    const bool ok = r.Version() && r.InputRange(rangeIndex, progress) && r.Display(progress) &&
+    // A file with neither a point count nor a segment table holds nothing a
+    // linearization is made of: it was cut short after its header.
+    const bool hasDetail = ini.hasSection(kDetail);
+    const auto holdsSomething = [&] {
+        return hasDetail || ini.hasKey(kLinearization, QStringLiteral("LinPointsNum")) ||
+               r.FailIn(kLinearization);
+    };
+    const bool ok = r.Version() && r.InputRange(rangeIndex, progress) && holdsSomething() &&
+                    r.Display(progress) &&
                     r.Points(kLinearization, &LinPointKey, linCount, r.work.LinPoints, progress) &&
                     (!hasCjc || r.Cjc(cjcCount, progress)) && (!hasRtd || r.Rtd(progress)) &&
                     r.Detail(progress);
     if (!ok) return {false, r.error, {}};
-    return {true, QString(), r.work};
+    return {true, QString(), r.work, hasDetail};
 }
 
 LinLoadResult File2Lin(const QString& path, const LinData& current, int rangeIndex,
@@ -195,7 +203,7 @@ LinLoadResult File2Lin(const QString& path, const LinData& current, int rangeInd
     if (path.isEmpty()) return {false, LinTexts::tr("Data was not loaded, cancelled by user."), {}};
     if (!QFileInfo::exists(path))
         return {false,
-                LinTexts::tr("Configuration was not loaded, file: '%1' not found.").arg(path),
+                LinTexts::tr("Data was not loaded, file: '%1' not found.").arg(path),
                 {}};
     IniFile ini;
     if (!ini.load(path))

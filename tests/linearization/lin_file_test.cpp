@@ -145,6 +145,7 @@ TEST_F(LinFileTest, DecimalCommaAndAnyKeyOrderAreRead) {
     EXPECT_EQ(r.data.pom.RtdR0, 1000.5);
     EXPECT_EQ(r.data.pom.RtdA, current.pom.RtdA);                // absent keys keep their values
     EXPECT_EQ(r.data.pom.LinSegTable, current.pom.LinSegTable);  // no Linear_Detail
+    EXPECT_FALSE(r.hasSegmentTable);
     EXPECT_EQ(ui.progressCaption, QStringLiteral(" Loading Data from File"));
     EXPECT_FALSE(ui.progressOpen);
 }
@@ -179,6 +180,12 @@ TEST_F(LinFileTest, EveryCheckRefusesWithItsMessage) {
          in("Linearization")},
         {"unparsable point", 95,
          [](IniFile& i) { i.setValue("Linearization", "LinPoint_Y05", "1.2.3"); },
+         in("Linearization")},
+        {"cut short after the header", 95,
+         [](IniFile& i) {
+             i.removeKey("Linearization", "LinPointsNum");
+             i.removeSection("Linear_Detail");
+         },
          in("Linearization")},
         {"display 3", 95,
          [](IniFile& i) { i.setValue("Linearization", "Display_Configuration", "3"); }, wrong},
@@ -227,7 +234,7 @@ TEST_F(LinFileTest, FileErrorsAndTheOverwriteQuestion) {
               QStringLiteral("Data was not loaded, cancelled by user."));
     const QString missing = Path("missing.lin");
     EXPECT_EQ(File2Lin(missing, d, r91, ui).message,
-              QStringLiteral("Configuration was not loaded, file: '%1' not found.").arg(missing));
+              QStringLiteral("Data was not loaded, file: '%1' not found.").arg(missing));
     EXPECT_EQ(File2Lin(dir.path(), d, r91, ui).message,
               QStringLiteral("Data was not loaded, cannot open file: '%1'.").arg(dir.path()));
     EXPECT_EQ(Lin2File(d, r91, "", ui).message,
