@@ -172,7 +172,9 @@ ConfigurationReport ConfigurationRows(const ConfigModel& m) {
           NormaliseManufactureDate(ShowPlainText(c.ManufactureDate)));
     r.add(Texts::tr("Date of Last Change:"), 2, FormatChangeDate(c.LastChangeDate));
     r.add(Texts::tr("Working Time:"), 2, FormatWorkingTime(c.WorkingTime));
+    r.rows.back().compared = false;
     r.detail(Texts::tr("File Version:"), 2, QString::fromLatin1(c.Signature));
+    r.rows.back().compared = false;
 
     const InputRangeEntry* range = RangeByCode(c.InputRangeCode);
     r.row(Texts::tr("Input Range:"), 0.6)

@@ -25,6 +25,7 @@ struct ReportRow {
     double extraSpace = 0.0;        // added before the row's own advance, x unit
     bool rangeTable = false;        // the range table stands here (no cells)
     bool printed = true;            // false: a detail only the text listing shows
+    bool compared = true;           // false: a counter or a file's own mark, not a setting
 };
 
 // The range table: header, units, start and end rows of the columns input,
