@@ -79,6 +79,9 @@ INSTANTIATE_TEST_SUITE_P(
     Checks, RefusalTest,
     ::testing::Values(
         RefusalCase{"K8620L31, FW 1.91", 5, IdentityRefusal::None, ""},
+        // The first and the last range of the catalogue are ranges like any other.
+        RefusalCase{"K8620L31, FW 1.91", 1, IdentityRefusal::None, ""},
+        RefusalCase{"K8620L31, FW 1.91", 36, IdentityRefusal::None, ""},
         RefusalCase{
             "K8620X99, FW 1.91", 5, IdentityRefusal::Type,
             "The connected transmitter K8620X99 is not supported by this version of LMK-17, "
