@@ -329,6 +329,8 @@ TEST(GridClipboard, PasteAndCopy) {
         {"X;Y\n1,5;2,5\n\n 3 ; 4 \n", {{"1,5", "2,5"}, {"3", "4"}}},  // heading, blank line
         {"1,5\t-2,25\t9\n7\n", {{"1,5", "-2,25"}, {"7", ""}}},        // extra and missing columns
         {"Ohm\t°C\nabc\t1\n", {{"abc", "1"}}},  // only the first line can be a heading
+        // A later line of words is a bad row, kept so that the grid check names it.
+        {"1\t2\nn/a\tn/a\n", {{"1", "2"}, {"n/a", "n/a"}}},
     };
     for (const Case& c : cases) {
         const std::vector<GridRow> rows = ParsePastedRows(QString::fromUtf8(c.text));
