@@ -69,6 +69,10 @@ bool parseArgs(const QString& kind, const QStringList& args, Fault& f, QString* 
         f.kind = Fault::Refuse;
         if (!args.isEmpty() && !numberAt(0, f.parameter))
             return fail(error, QStringLiteral("refuse[:PARAM]"));
+    } else if (kind == QLatin1String("skew")) {
+        f.kind = Fault::Skew;
+        if (!args.isEmpty() && !numberAt(0, f.parameter))
+            return fail(error, QStringLiteral("skew[:PARAM]"));
     } else if (kind == QLatin1String("delay")) {
         f.kind = Fault::Delay;
         if (!numberAt(0, f.delayMs) || f.delayMs < 0)
@@ -110,7 +114,7 @@ bool Fault::parse(const QString& profile, Fault& out, QString* error) {
 }
 
 bool Fault::appliesTo(int answerNumber, int param, std::mt19937& rng) const {
-    if (kind == Refuse && parameter >= 0 && parameter != param) return false;
+    if ((kind == Refuse || kind == Skew) && parameter >= 0 && parameter != param) return false;
     if (!answers.empty()) return answers.count(answerNumber) > 0;
     if (probability >= 0)
         return std::uniform_real_distribution<double>(0.0, 1.0)(rng) < probability;
@@ -138,6 +142,12 @@ QList<QByteArray> CutAnswer(const QByteArray& answer, const Fault* f) {
     }
     if (from < answer.size()) pieces.append(answer.mid(from));
     return pieces;
+}
+
+QByteArray Skewed(const QByteArray& value) {
+    QByteArray v = value;
+    if (!v.isEmpty()) v[v.size() - 1] = char(v[v.size() - 1] ^ 0x01);
+    return v;
 }
 
 QByteArray Spoil(const QByteArray& answer, const Fault& f) {

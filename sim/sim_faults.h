@@ -23,13 +23,14 @@ struct Fault {
         Delay,      // the answer comes later by a fixed time
         Echo,       // the request comes back before the answer
         Code,       // a short answer with the given control byte instead
+        Skew,       // a write is acknowledged but a different value is stored
     };
     Kind kind = Silence;
     QByteArray bytes;        // Noise: the bytes (default FF 00)
     std::vector<int> sizes;  // Split: leading piece sizes; Chunks: {N}
     int pauseMs = 50;        // Chunks, Split
     int delayMs = 0;         // Delay
-    int parameter = -1;      // Refuse: only this parameter (-1: any)
+    int parameter = -1;      // Refuse, Skew: only this parameter (-1: any)
     int code = 0;            // Code
     int address = -1;        // only answers of the transmitter at this address (-1: any)
 
@@ -46,6 +47,11 @@ struct Fault {
 
 // Cuts an answer into the pieces a fault asks for (one piece without one).
 QList<QByteArray> CutAnswer(const QByteArray& answer, const Fault* chunking);
+
+// What a transmitter with the Skew fault stores of a write's value bytes:
+// the last byte changed (one step of the lowest byte of a number, another
+// last character of a text).
+QByteArray Skewed(const QByteArray& value);
 
 // The byte-level faults applied to a finished answer frame.
 QByteArray Spoil(const QByteArray& answer, const Fault& fault);

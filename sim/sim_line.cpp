@@ -24,7 +24,7 @@ constexpr qint64 kEarlyUs = 500;
 QString faultNames(const std::vector<const Fault*>& faults) {
     static const char* names[] = {"silence", "bad-check",  "noise",     "chunks",
                                   "split",   "bad-length", "bad-start", "refuse",
-                                  "delay",   "echo",       "code"};
+                                  "delay",   "echo",       "code",      "skew"};
     QStringList list;
     for (const Fault* f : faults) list << QLatin1String(names[f->kind]);
     return list.join(QLatin1Char(' '));
@@ -188,7 +188,9 @@ QByteArray SimLine::answerFor(SimTransmitter& t, const SimRequest& r,
     if (find(faults, Fault::Refuse)) {
         answer = ShortAnswer(r.sa, t.address(), t.control(2));
     } else {
-        const SimTransmitter::Answer a = t.handle(r);
+        SimRequest stored = r;
+        if (r.operation == 2 && find(faults, Fault::Skew)) stored.value = Skewed(r.value);
+        const SimTransmitter::Answer a = t.handle(stored);
         answer = a.isLong ? LongAnswer(r.sa, t.address(), t.control(a.code), a.type, a.value)
                           : ShortAnswer(r.sa, t.address(), t.control(a.code));
         if (a.memoryChanged && !options_.statePath.isEmpty()) {

@@ -237,6 +237,8 @@ QString SimUsage() {
         "                                               answer gets a wrong end byte)\n"
         "                           bad-start           a wrong first byte (E5)\n"
         "                           refuse[:PARAM]      'bad parameters' (for PARAM only)\n"
+        "                           skew[:PARAM]        a write acknowledged but stored with\n"
+        "                                               its last byte changed (PARAM only)\n"
         "                           delay:MS            the answer MS later\n"
         "                           echo                the request comes back first\n"
         "                           code:BYTE           a short answer with this control byte\n"

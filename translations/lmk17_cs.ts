@@ -1072,6 +1072,18 @@ Chcete načíst konfiguraci z převodníku? Pokud ne, operace bude ukončena.</t
         <source>The output test value must be a number from %1 to %2 %3 (a negative value leaves output test mode). The value %4 stays.</source>
         <translation>Testovací hodnota výstupu musí být číslo od %1 do %2 %3 (záporná hodnota ukončí režim testu výstupu). Zůstává hodnota %4.</translation>
     </message>
+    <message>
+        <source> Checking the Written Configuration</source>
+        <translation> Kontrola zapsané konfigurace</translation>
+    </message>
+    <message>
+        <source>The transmitter acknowledged the configuration, but reading it back gives other values than were written:</source>
+        <translation>Převodník konfiguraci potvrdil, ale zpětné čtení dává jiné hodnoty, než byly zapsány:</translation>
+    </message>
+    <message>
+        <source> parameter %1 (row %2): written %3, read %4</source>
+        <translation> parametr %1 (řádek %2): zapsáno %3, přečteno %4</translation>
+    </message>
 </context>
 <context>
     <name>Protocol</name>

@@ -1072,6 +1072,18 @@ Wollen Sie die Konfiguration aus dem Messumformer lesen? Wenn nicht, wird der Vo
         <source>The output test value must be a number from %1 to %2 %3 (a negative value leaves output test mode). The value %4 stays.</source>
         <translation>Der Ausgangstestwert muss eine Zahl von %1 bis %2 %3 sein (ein negativer Wert beendet den Ausgangstestmodus). Der Wert %4 bleibt.</translation>
     </message>
+    <message>
+        <source> Checking the Written Configuration</source>
+        <translation> Prüfung der geschriebenen Konfiguration</translation>
+    </message>
+    <message>
+        <source>The transmitter acknowledged the configuration, but reading it back gives other values than were written:</source>
+        <translation>Der Messumformer hat die Konfiguration bestätigt, aber das Zurücklesen ergibt andere Werte als geschrieben:</translation>
+    </message>
+    <message>
+        <source> parameter %1 (row %2): written %3, read %4</source>
+        <translation> Parameter %1 (Zeile %2): geschrieben %3, gelesen %4</translation>
+    </message>
 </context>
 <context>
     <name>Protocol</name>

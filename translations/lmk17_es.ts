@@ -1072,6 +1072,18 @@ Do you want to read configuration from transmitter? If no, operation will be sto
         <source>The output test value must be a number from %1 to %2 %3 (a negative value leaves output test mode). The value %4 stays.</source>
         <translation>El valor de prueba de la salida debe ser un número de %1 a %2 %3 (un valor negativo sale del modo de prueba de la salida). Se mantiene el valor %4.</translation>
     </message>
+    <message>
+        <source> Checking the Written Configuration</source>
+        <translation> Comprobación de la configuración escrita</translation>
+    </message>
+    <message>
+        <source>The transmitter acknowledged the configuration, but reading it back gives other values than were written:</source>
+        <translation>El transmisor confirmó la configuración, pero al volver a leerla da otros valores que los escritos:</translation>
+    </message>
+    <message>
+        <source> parameter %1 (row %2): written %3, read %4</source>
+        <translation> parámetro %1 (fila %2): escrito %3, leído %4</translation>
+    </message>
 </context>
 <context>
     <name>Protocol</name>

@@ -1072,6 +1072,18 @@ Voulez-vous lire la configuration depuis le transmetteur ? Sinon, l&apos;opérat
         <source>The output test value must be a number from %1 to %2 %3 (a negative value leaves output test mode). The value %4 stays.</source>
         <translation>La valeur de test de la sortie doit être un nombre de %1 à %2 %3 (une valeur négative quitte le mode de test de la sortie). La valeur %4 est conservée.</translation>
     </message>
+    <message>
+        <source> Checking the Written Configuration</source>
+        <translation> Vérification de la configuration écrite</translation>
+    </message>
+    <message>
+        <source>The transmitter acknowledged the configuration, but reading it back gives other values than were written:</source>
+        <translation>Le transmetteur a confirmé la configuration, mais sa relecture donne d&apos;autres valeurs que celles écrites :</translation>
+    </message>
+    <message>
+        <source> parameter %1 (row %2): written %3, read %4</source>
+        <translation> paramètre %1 (ligne %2) : écrit %3, lu %4</translation>
+    </message>
 </context>
 <context>
     <name>Protocol</name>

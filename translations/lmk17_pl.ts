@@ -1072,6 +1072,18 @@ Czy odczytać konfigurację z przetwornika? Jeśli nie, operacja zostanie przerw
         <source>The output test value must be a number from %1 to %2 %3 (a negative value leaves output test mode). The value %4 stays.</source>
         <translation>Wartość testowa wyjścia musi być liczbą od %1 do %2 %3 (wartość ujemna kończy tryb testu wyjścia). Pozostaje wartość %4.</translation>
     </message>
+    <message>
+        <source> Checking the Written Configuration</source>
+        <translation> Sprawdzanie zapisanej konfiguracji</translation>
+    </message>
+    <message>
+        <source>The transmitter acknowledged the configuration, but reading it back gives other values than were written:</source>
+        <translation>Przetwornik potwierdził konfigurację, ale ponowny odczyt daje inne wartości niż zapisane:</translation>
+    </message>
+    <message>
+        <source> parameter %1 (row %2): written %3, read %4</source>
+        <translation> parametr %1 (wiersz %2): zapisano %3, odczytano %4</translation>
+    </message>
 </context>
 <context>
     <name>Protocol</name>

@@ -1072,6 +1072,18 @@ Chcete načítať konfiguráciu z prevodníka? Ak nie, operácia bude ukončená
         <source>The output test value must be a number from %1 to %2 %3 (a negative value leaves output test mode). The value %4 stays.</source>
         <translation>Testovacia hodnota výstupu musí byť číslo od %1 do %2 %3 (záporná hodnota ukončí režim testu výstupu). Zostáva hodnota %4.</translation>
     </message>
+    <message>
+        <source> Checking the Written Configuration</source>
+        <translation> Kontrola zapísanej konfigurácie</translation>
+    </message>
+    <message>
+        <source>The transmitter acknowledged the configuration, but reading it back gives other values than were written:</source>
+        <translation>Prevodník konfiguráciu potvrdil, ale spätné čítanie dáva iné hodnoty, než boli zapísané:</translation>
+    </message>
+    <message>
+        <source> parameter %1 (row %2): written %3, read %4</source>
+        <translation> parameter %1 (riadok %2): zapísané %3, prečítané %4</translation>
+    </message>
 </context>
 <context>
     <name>Protocol</name>

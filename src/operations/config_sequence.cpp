@@ -2,6 +2,7 @@
 
 #include "config/catalogue.h"
 #include "link/result_codes.h"
+#include "operations/operation_texts.h"
 #include "operations/transmitter_session.h"
 
 namespace lmk17 {
@@ -17,6 +18,9 @@ bool isConfigSequence(ProcessCode code) {
 void ConfigSequence::Start() {
     s_.engine().operation().step = kFirstConfigStep;
     awaiting_ = false;
+    verifying_ = false;
+    verified_ = 0;
+    verification_.clear();
     ReadWritePrev();
 }
 
@@ -47,28 +51,58 @@ void ConfigSequence::ReadWritePrev() {
             engine.StopOperation();
             return;
         }
+        if (step->step == kFinishConfigStep) {
+            if (writing && !verifyWritten()) return;
+            s_.FinishConfigSequence(writing, verification_.mismatches());
+            return;
+        }
         if (awaiting_) {
             if (!acceptAnswer(*step, context)) return;
             continue;
-        }
-        if (step->step == kFinishConfigStep) {
-            s_.FinishConfigSequence(writing);
-            return;
         }
         if (!StepSends(*step, context)) {
             if (step->local) step->local(context);
             op.step = NextConfigStep(op.step, context);
             continue;
         }
-        LinkRequest& request = engine.request();
+        LinkRequest request;
         FillStepRequest(*step, context, request);
-        request.da = engine.transmitterAddress();
-        engine.setAttempts(engine.timing().attempts);
-        sentOperation_ = request.operation;
-        awaiting_ = true;
-        engine.SestavPrikaz();
+        if (request.operation == OpWrite) verification_.noteWritten(request);
+        sendRequest(request);
         return;
     }
+}
+
+void ConfigSequence::sendRequest(const LinkRequest& request) {
+    TransactionEngine& engine = s_.engine();
+    engine.request() = request;
+    engine.request().da = engine.transmitterAddress();
+    engine.setAttempts(engine.timing().attempts);
+    sentOperation_ = request.operation;
+    awaiting_ = true;
+    engine.SestavPrikaz();
+}
+
+bool ConfigSequence::verifyWritten() {
+    TransactionEngine& engine = s_.engine();
+    if (!verifying_) {
+        verifying_ = true;
+        verified_ = 0;
+        awaiting_ = false;
+        engine.ShowProgress(true, true, int(verification_.size()),
+                            operation_text::Tr(operation_text::kVerifyingCaption));
+    } else if (awaiting_) {
+        if (engine.state().result != ResultReadOk) {
+            engine.ErrorRWP52(true);
+            return false;
+        }
+        awaiting_ = false;
+        verification_.compare(verified_, engine.request());
+        engine.SetProgress(int(++verified_));
+    }
+    if (verified_ >= verification_.size()) return true;
+    sendRequest(verification_.readBack(verified_));
+    return false;
 }
 
 // The answer to the current step: a failure goes to the repeat question and

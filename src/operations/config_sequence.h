@@ -1,6 +1,7 @@
 #pragma once
 
 #include "operations/config_steps.h"
+#include "operations/write_verification.h"
 
 namespace lmk17 {
 
@@ -22,10 +23,17 @@ public:
 private:
     SequenceContext contextFor(bool writing);
     bool acceptAnswer(const ConfigStep& step, SequenceContext& context);
+    // After the last step of a write: reads back what was written, one
+    // parameter per call; true when all have been read.
+    bool verifyWritten();
+    void sendRequest(const LinkRequest& request);
 
     TransmitterSession& s_;
     bool awaiting_ = false;  // a request of the current step is out
     int sentOperation_ = 0;  // OpRead or OpWrite of that request
+    WriteVerification verification_;
+    size_t verified_ = 0;  // parameters read back so far
+    bool verifying_ = false;
 };
 
 }  // namespace lmk17

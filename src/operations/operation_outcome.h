@@ -12,6 +12,7 @@ enum class OperationOutcome {
     CorruptDeclined,  // an interrupted write was found and the preset declined
     Declined,         // a question on the way was answered No
     Stopped,          // stopped: a failed exchange not repeated, or a break
+    Mismatched,       // written, but reading it back gave other values
 };
 
 // What a start of an operation did. Converts to true exactly when the

@@ -59,6 +59,16 @@ inline constexpr char kReadingCaption[] =
 inline constexpr char kWritingCaption[] =
     QT_TRANSLATE_NOOP("Operations", " Writing Configuration to Transmitter");
 
+inline constexpr char kVerifyingCaption[] =
+    QT_TRANSLATE_NOOP("Operations", " Checking the Written Configuration");
+// After a write whose read-back differs: the heading, then one line per parameter.
+inline constexpr char kVerifyFailed[] = QT_TRANSLATE_NOOP(
+    "Operations",
+    "The transmitter acknowledged the configuration, but reading it back gives other values "
+    "than were written:");
+inline constexpr char kVerifyMismatch[] =
+    QT_TRANSLATE_NOOP("Operations", " parameter %1 (row %2): written %3, read %4");
+
 inline constexpr char kWrittenOk[] =
     QT_TRANSLATE_NOOP("Operations", "Configuration was written to transmitter without any errors.");
 inline constexpr char kNoConfiguration[] =

@@ -159,7 +159,7 @@ void TransmitterSession::RestoreBackup() {
     model_.setConfig(backup_);
 }
 
-void TransmitterSession::FinishConfigSequence(bool writing) {
+void TransmitterSession::FinishConfigSequence(bool writing, const QStringList& mismatches) {
     engine_.ShowProgress(false);
     {
         ConfigModel::Edit edit = model_.edit();
@@ -174,12 +174,18 @@ void TransmitterSession::FinishConfigSequence(bool writing) {
         model_.PushUndo(backup_);
     }
     const bool corrupt = model_.RefreshFromConfig();
-    if (writing) ui_.message(MessageKind::Information, Tr(operation_text::kWrittenOk));
-    if (corrupt)
+    const bool mismatched = writing && !mismatches.isEmpty();
+    if (mismatched)
+        ui_.message(MessageKind::Error, Tr(operation_text::kVerifyFailed) + QStringLiteral("\r\n") +
+                                            mismatches.join(QStringLiteral("\r\n")));
+    else if (writing)
+        ui_.message(MessageKind::Information, Tr(operation_text::kWrittenOk));
+    // The transmitter does not hold this record when its read-back differs.
+    if (corrupt || mismatched)
         model_.setUnsavedChanges(true);
     else
         model_.setOrigin(ConfigOrigin::Transmitter);
-    outcome_ = OperationOutcome::Completed;
+    outcome_ = mismatched ? OperationOutcome::Mismatched : OperationOutcome::Completed;
     engine_.operation().clear();
     engine_.EnableCommands(true);
 }

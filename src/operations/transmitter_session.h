@@ -115,7 +115,9 @@ private:
     void StartConfigSequence(bool writing);
     // Step 390: adopts the identity, the undo copy and the record after a
     // read, confirms a write.
-    void FinishConfigSequence(bool writing);
+    // A write's read-back that differs (one line per parameter) turns the
+    // success message into the list of differences.
+    void FinishConfigSequence(bool writing, const QStringList& mismatches = {});
     // The corrupt-configuration path of identification.
     void PresetCorruptConfiguration();
     // A read that is given up (declined repeat or a break) leaves the record

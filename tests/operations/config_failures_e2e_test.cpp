@@ -327,3 +327,46 @@ TEST(LiveHandOver, ChecksTheConfigurationFirst) {
 
 }  // namespace
 }  // namespace lmk17::test::ops
+
+namespace lmk17::test::ops {
+namespace {
+
+// A transmitter that acknowledges a write but keeps another value: the write
+// is not reported as done, and the parameter is named with both values.
+TEST(WriteReadBack, AValueKeptOtherwiseIsNamed) {
+    const struct {
+        const char* fault;  // "" for a transmitter that keeps what it is sent
+        OperationOutcome outcome;
+        const char* named;  // in the message
+    } cases[] = {
+        {"", OperationOutcome::Completed, "without any errors"},
+        {"skew:5", OperationOutcome::Mismatched, " parameter 5 (row 0): written 4, read 16"},
+        {"skew:121", OperationOutcome::Mismatched, " parameter 121 (row 1): written \""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.fault);
+        ReadFirst h;
+        ASSERT_TRUE(h.started);
+        h.model.edit().config().Damping = 4.0;
+        h.model.RefreshFromConfig();
+        if (*c.fault) {
+            sim::Fault f;
+            ASSERT_TRUE(sim::Fault::parse(QString::fromLatin1(c.fault), f, nullptr));
+            h.line->addFault(f);
+        }
+        h.ui.shown.clear();
+        EXPECT_EQ(h.write(), c.outcome);
+        ASSERT_EQ(h.ui.shown.size(), 1u) << h.ui.texts().join('|').toStdString();
+        EXPECT_TRUE(h.ui.shown[0].text.contains(QLatin1String(c.named)))
+            << h.ui.shown[0].text.toStdString();
+        const bool kept = c.outcome == OperationOutcome::Completed;
+        EXPECT_EQ(h.ui.shown[0].kind, kept ? MessageKind::Information : MessageKind::Error);
+        // What the transmitter does not hold stays an unsaved change.
+        EXPECT_EQ(h.model.unsavedChanges(), !kept);
+        EXPECT_FALSE(h.ui.progressOpen);
+        EXPECT_TRUE(h.engine.commandsEnabled());
+    }
+}
+
+}  // namespace
+}  // namespace lmk17::test::ops

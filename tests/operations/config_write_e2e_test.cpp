@@ -64,12 +64,13 @@ TEST_P(WriteBranches, WritesInOrderAndReadsBackTheSameRecord) {
     h.ui.shown.clear();
 
     ASSERT_EQ(h.write(), OperationOutcome::Completed) << h.ui.texts().join('|').toStdString();
-    EXPECT_EQ(h.sequence(), ConfigurationSequence(branch, true));
+    const QStringList writing = ConfigurationSequence(branch, true);
+    EXPECT_EQ(h.sequence(), writing + VerificationSequence(writing));
     ASSERT_EQ(h.ui.shown.size(), 1u) << h.ui.texts().join('|').toStdString();
     EXPECT_EQ(h.ui.shown[0].kind, MessageKind::Information);
     EXPECT_EQ(h.ui.shown[0].text,
               QStringLiteral("Configuration was written to transmitter without any errors."));
-    EXPECT_EQ(h.ui.progressCaption, QStringLiteral(" Writing Configuration to Transmitter"));
+    EXPECT_EQ(h.ui.progressCaption, QStringLiteral(" Checking the Written Configuration"));
     EXPECT_EQ(h.model.origin(), ConfigOrigin::Transmitter);
     EXPECT_FALSE(h.model.unsavedChanges());
 

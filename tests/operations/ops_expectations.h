@@ -53,4 +53,18 @@ inline QStringList ConfigurationSequence(const Branch& b, bool writing) {
     return s;
 }
 
+// The read-back after a write: every parameter written, once, in the order
+// it was first written (the write-in-progress mark, 111, is the one
+// parameter written twice in the same place).
+inline QStringList VerificationSequence(const QStringList& writeSequence) {
+    QStringList reads;
+    for (const QString& s : writeSequence) {
+        if (!s.startsWith(QLatin1Char('W'))) continue;
+        const QString parameter = s.mid(1);
+        if (parameter == QLatin1String("111") && reads.contains(parameter)) continue;
+        reads << parameter;
+    }
+    return reads;
+}
+
 }  // namespace lmk17::test::ops
