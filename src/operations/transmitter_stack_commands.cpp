@@ -50,8 +50,7 @@ LoadOutcome TransmitterStack::loadConfigurationFile(const QString& fileName, boo
 
 SaveOutcome TransmitterStack::saveConfiguration(const std::function<QString()>& askFileName) {
     if (session_->busy()) return {};
-    return DiskSave(*model_, model_->controlsForCompleteCheck(), askFileName, ui_,
-                    !model_->controlsShown());
+    return DiskSave(*model_, askFileName, ui_);
 }
 
 bool TransmitterStack::setDefaultConfiguration() {

@@ -27,7 +27,6 @@ class PrintController;
 class TLinearForm;
 class TToolsPage;
 class TMonitoringPage;
-struct ConfigView;
 class ConfigControls;
 
 // The main window: the five pages, the logo panel, the button groups of
@@ -178,7 +177,6 @@ private:
     void keepMonitorGraphPlacement(bool hiding);
     void showCheckFailure(const CheckOutcome& check);
     QString askFileName(bool save, const QString& proposed);
-    ConfigView& controls();
 
     // Shut-down (FormCloseQuery / ApplClose).
     bool ApplClose();

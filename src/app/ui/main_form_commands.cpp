@@ -44,10 +44,6 @@ void TMainForm::wireStack() {
     connect(m_progress, &TPrubehForm::helpRequested, m_help, &HelpViewer::showContext);
 }
 
-ConfigView& TMainForm::controls() {
-    return m_stack->model().controlsForCompleteCheck();
-}
-
 void TMainForm::showCheckFailure(const CheckOutcome& check) {
     if (check.accepted) return;
     if (check.page) {
@@ -74,8 +70,7 @@ void TMainForm::PrevodnikLoadBtnClick() {
 
 void TMainForm::PrevodnikSaveBtnClick() {
     CheckOutcome check;
-    if (m_stack->session().startWrite(nullptr, &check) == StartResult::CheckFailed)
-        showCheckFailure(check);
+    if (m_stack->session().startWrite(&check) == StartResult::CheckFailed) showCheckFailure(check);
 }
 
 void TMainForm::ZaklKonfigMnuClick() {
@@ -83,8 +78,7 @@ void TMainForm::ZaklKonfigMnuClick() {
 }
 
 void TMainForm::ConfigRetMnuClick() {
-    m_stack->whenIdle(
-        [this] { showCheckFailure(showOrderingCode(m_stack->model(), controls(), m_ui).check); });
+    m_stack->whenIdle([this] { showCheckFailure(showOrderingCode(m_stack->model(), m_ui).check); });
 }
 
 void TMainForm::ZpetMnuClick() {

@@ -35,11 +35,11 @@ void TMainForm::PrinterSetBtnClick() {
 }
 
 void TMainForm::PrinterPrintBtnClick() {
-    m_stack->whenIdle([this] { showCheckFailure(m_printer->printConfiguration(controls())); });
+    m_stack->whenIdle([this] { showCheckFailure(m_printer->printConfiguration()); });
 }
 
 void TMainForm::ExportPdfMnuClick() {
-    m_stack->whenIdle([this] { showCheckFailure(m_printer->exportConfigurationPdf(controls())); });
+    m_stack->whenIdle([this] { showCheckFailure(m_printer->exportConfigurationPdf()); });
 }
 
 void TMainForm::openLinearizationEditor(const QStringList& files) {
