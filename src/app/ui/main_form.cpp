@@ -33,7 +33,7 @@
 #include "monitoring/monitoring_engine.h"
 #include "monitoring/ui/mon_graph_form.h"
 #include "monitoring/ui/monitoring_page.h"
-#include "operations/transmitter_stack.h"
+#include "stack/transmitter_stack.h"
 
 // The icon lives in this library's resources; a static library needs them
 // registered by hand.

@@ -23,7 +23,7 @@
 #include "monitoring/monitoring_engine.h"
 #include "operations/communication_parameters.h"
 #include "operations/transmitter_session.h"
-#include "operations/transmitter_stack.h"
+#include "stack/transmitter_stack.h"
 
 namespace lmk17 {
 

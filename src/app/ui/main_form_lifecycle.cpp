@@ -22,7 +22,7 @@
 #include "link/ui/settings_form.h"
 #include "monitoring/monitoring_engine.h"
 #include "operations/transmitter_session.h"
-#include "operations/transmitter_stack.h"
+#include "stack/transmitter_stack.h"
 
 namespace lmk17 {
 

@@ -13,13 +13,16 @@
 #include "monitoring/ui/mon_graph_form.h"
 #include "monitoring/ui/mon_par_form.h"
 #include "monitoring/ui/monitoring_page.h"
-#include "operations/transmitter_stack.h"
 #include "operations/ui/tools_page.h"
+#include "stack/transmitter_stack.h"
 
 namespace lmk17 {
 
 void TMainForm::createLivePages() {
-    m_toolsPage = new TToolsPage(*m_stack, m_pages[ToolsPage]);
+    m_toolsPage = new TToolsPage(m_stack->model(), m_stack->live(), m_stack->commandStates(),
+                                 m_pages[ToolsPage]);
+    connect(m_stack.get(), &TransmitterStack::commandStatesChanged, m_toolsPage,
+            &TToolsPage::applyCommandStates);
     m_pages[ToolsPage]->layout()->addWidget(m_toolsPage);
     m_monitoringPage = new TMonitoringPage(m_stack->monitoring(), m_ui, m_pages[MonitoringPage]);
     m_pages[MonitoringPage]->layout()->addWidget(m_monitoringPage);

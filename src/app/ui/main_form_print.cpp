@@ -17,8 +17,8 @@
 #include "config/config_model.h"
 #include "files/config_load.h"
 #include "linearization/ui/linear_form.h"
-#include "operations/transmitter_stack.h"
 #include "reports/ui/print_controller.h"
+#include "stack/transmitter_stack.h"
 
 namespace lmk17 {
 

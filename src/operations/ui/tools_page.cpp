@@ -19,7 +19,6 @@
 #include "operations/operation_texts.h"
 #include "operations/pv_reading_values.h"
 #include "operations/transmitter_session.h"
-#include "operations/transmitter_stack.h"
 
 namespace lmk17 {
 
@@ -35,8 +34,9 @@ W* Named(W* w, const char* name) {
 
 }  // namespace
 
-TToolsPage::TToolsPage(TransmitterStack& stack, QWidget* parent)
-    : QWidget(parent), stack_(stack), live_(stack.live()) {
+TToolsPage::TToolsPage(ConfigModel& model, LiveReadings& live, const CommandStates& states,
+                       QWidget* parent)
+    : QWidget(parent), live_(live), states_(states) {
     setObjectName(QStringLiteral("ToolsPage"));
     auto* pvBox = Named(new QGroupBox(tr("  Primary Variable and Output  "), this), "PVGB");
     buildPvGroup(pvBox);
@@ -89,8 +89,7 @@ TToolsPage::TToolsPage(TransmitterStack& stack, QWidget* parent)
     for (QRadioButton* b : TPrHodnRBtn) b->installEventFilter(this);
 
     connect(&live_, &LiveReadings::pageChanged, this, &TToolsPage::refresh);
-    connect(&stack_, &TransmitterStack::commandStatesChanged, this, &TToolsPage::refresh);
-    connect(&stack_.model(), &ConfigModel::identityChanged, this, &TToolsPage::refresh);
+    connect(&model, &ConfigModel::identityChanged, this, &TToolsPage::refresh);
     refresh();
 }
 
@@ -172,6 +171,11 @@ void TToolsPage::buildOutputTestGroup() {
     l->setRowStretch(6, 1);
 }
 
+void TToolsPage::applyCommandStates(const CommandStates& states) {
+    states_ = states;
+    refresh();
+}
+
 void TToolsPage::refresh() {
     const ToolsPage& p = live_.page();
     refreshing_ = true;
@@ -209,7 +213,7 @@ void TToolsPage::refresh() {
 // EnableCommands as this page's controls follow it; PV "Read" and "Use"
 // keep their own states while their operation repeats.
 void TToolsPage::applyEnabling() {
-    const CommandStates s = stack_.commandStates();
+    const CommandStates& s = states_;
     VstTimerEnCBx->setEnabled(s.generalControls);
     VstPeriodaEdt->setEnabled(s.generalControls);
     PVReadBtn->setEnabled(s.pvRead);

@@ -27,9 +27,9 @@
 #include "operations/live_readings.h"
 #include "operations/output_test_values.h"
 #include "operations/transmitter_session.h"
-#include "operations/transmitter_stack.h"
 #include "operations/ui/tools_page.h"
 #include "ptf_files.h"
+#include "stack/transmitter_stack.h"
 #include "support/sim_fixture.h"
 #include "support/taken_request.h"
 
