@@ -177,7 +177,7 @@ void TToolsPage::applyCommandStates(const CommandStates& states) {
 }
 
 void TToolsPage::refresh() {
-    const ToolsPage& p = live_.page();
+    const LivePageState& p = live_.page();
     refreshing_ = true;
     PVReadBtn->setText(p.pvReadCaption);
     VstTimerEnCBx->setChecked(p.intervalReading);
@@ -258,7 +258,7 @@ void TToolsPage::Timer5Timer() {
 // The text the page holds for an edit: what was taken, or what stays after
 // a refusal.
 QString TToolsPage::shownText(const QLineEdit* field) const {
-    const ToolsPage& p = live_.page();
+    const LivePageState& p = live_.page();
     if (field == VstPeriodaEdt) return p.periodText;
     if (field == TPrPeriodaEdt) return p.testPeriodText;
     for (size_t i = 0; i < 3; ++i)

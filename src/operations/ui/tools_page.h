@@ -23,7 +23,7 @@ class LiveReadings;
 // and its gauge, the device-error list, the output test, the cold-junction
 // temperature and the working time.
 //
-// The page shows the core's ToolsPage record and forwards every click and
+// The page shows the core's LivePageState record and forwards every click and
 // edit to the live readings; it never talks to the transmitter itself. Its
 // controls follow the command states it is given (the stack announces them:
 // commandStatesChanged -> applyCommandStates, EnableCommands) with the two
