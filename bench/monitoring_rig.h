@@ -19,7 +19,7 @@
 #include "link/link_parameters.h"
 #include "link/port_connection.h"
 #include "monitoring/monitoring_engine.h"
-#include "operations/transmitter_stack.h"
+#include "stack/transmitter_stack.h"
 
 namespace lmk17::bench {
 

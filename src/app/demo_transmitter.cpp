@@ -12,10 +12,10 @@
 namespace lmk17 {
 
 DemoTransmitter::DemoTransmitter(QObject* parent) : QObject(parent) {
-    m_process.setProcessChannelMode(QProcess::SeparateChannels);
+    process_.setProcessChannelMode(QProcess::SeparateChannels);
 #ifdef Q_OS_LINUX
     // Should the program die without ending it, the simulator goes as well.
-    m_process.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGTERM); });
+    process_.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGTERM); });
 #endif
 }
 
@@ -24,39 +24,39 @@ DemoTransmitter::~DemoTransmitter() {
 }
 
 bool DemoTransmitter::start(const QString& program, const QStringList& arguments, int timeoutMs) {
-    m_error.clear();
-    m_devicePath.clear();
-    m_process.start(program, arguments);
-    if (!m_process.waitForStarted(timeoutMs)) {
-        m_error = m_process.errorString();
+    error_.clear();
+    devicePath_.clear();
+    process_.start(program, arguments);
+    if (!process_.waitForStarted(timeoutMs)) {
+        error_ = process_.errorString();
         return false;
     }
     QElapsedTimer t;
     t.start();
-    while (!m_process.canReadLine() && t.elapsed() < timeoutMs) {
-        if (!m_process.waitForReadyRead(100) && m_process.state() == QProcess::NotRunning) break;
+    while (!process_.canReadLine() && t.elapsed() < timeoutMs) {
+        if (!process_.waitForReadyRead(100) && process_.state() == QProcess::NotRunning) break;
     }
-    if (!m_process.canReadLine()) {
-        m_error = QString::fromLocal8Bit(m_process.readAllStandardError()).trimmed();
-        if (m_error.isEmpty())
-            m_error = QCoreApplication::translate("App", "lmk17-sim printed no device path");
+    if (!process_.canReadLine()) {
+        error_ = QString::fromLocal8Bit(process_.readAllStandardError()).trimmed();
+        if (error_.isEmpty())
+            error_ = QCoreApplication::translate("App", "lmk17-sim printed no device path");
         stop();
         return false;
     }
-    m_devicePath = QString::fromLocal8Bit(m_process.readLine()).trimmed();
+    devicePath_ = QString::fromLocal8Bit(process_.readLine()).trimmed();
     // From now on its description of the transmitters on stderr is read and
     // dropped: the user of the desktop program need not see it.
-    connect(&m_process, &QProcess::readyReadStandardError, this,
-            [this] { m_process.readAllStandardError(); });
+    connect(&process_, &QProcess::readyReadStandardError, this,
+            [this] { process_.readAllStandardError(); });
     return true;
 }
 
 void DemoTransmitter::stop() {
-    if (m_process.state() == QProcess::NotRunning) return;
-    m_process.terminate();
-    if (!m_process.waitForFinished(3000)) {
-        m_process.kill();
-        m_process.waitForFinished(1000);
+    if (process_.state() == QProcess::NotRunning) return;
+    process_.terminate();
+    if (!process_.waitForFinished(3000)) {
+        process_.kill();
+        process_.waitForFinished(1000);
     }
 }
 

@@ -22,14 +22,14 @@ public:
     // Ends the simulator (SIGTERM, then SIGKILL when it does not go).
     void stop();
 
-    QString devicePath() const { return m_devicePath; }
-    QString error() const { return m_error; }
-    bool running() const { return m_process.state() != QProcess::NotRunning; }
+    QString devicePath() const { return devicePath_; }
+    QString error() const { return error_; }
+    bool running() const { return process_.state() != QProcess::NotRunning; }
 
 private:
-    QProcess m_process;
-    QString m_devicePath;
-    QString m_error;
+    QProcess process_;
+    QString devicePath_;
+    QString error_;
 };
 
 }  // namespace lmk17

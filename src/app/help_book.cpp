@@ -108,44 +108,44 @@ QString HelpBook::locate() {
 
 bool HelpBook::open(const QString& helpFileName, const QStringList& folders) {
     const QString name = QFileInfo(helpFileName).completeBaseName();
-    m_error.clear();
-    m_fallbackFolder = findManual(fallbackName(), folders);
-    m_folder = name.isEmpty() ? QString() : findManual(name, folders);
-    if (m_folder.isEmpty()) m_folder = m_fallbackFolder;
-    m_contexts = readContexts(m_folder);
-    m_fallbackContexts =
-        m_fallbackFolder == m_folder ? QMap<int, QString>() : readContexts(m_fallbackFolder);
-    if (!m_folder.isEmpty()) return true;
-    m_error = folders.isEmpty() ? name : QDir(folders.first()).filePath(name);
+    error_.clear();
+    fallbackFolder_ = findManual(fallbackName(), folders);
+    folder_ = name.isEmpty() ? QString() : findManual(name, folders);
+    if (folder_.isEmpty()) folder_ = fallbackFolder_;
+    contexts_ = readContexts(folder_);
+    fallbackContexts_ =
+        fallbackFolder_ == folder_ ? QMap<int, QString>() : readContexts(fallbackFolder_);
+    if (!folder_.isEmpty()) return true;
+    error_ = folders.isEmpty() ? name : QDir(folders.first()).filePath(name);
     return false;
 }
 
 QString HelpBook::contentsPage() const {
-    return pageUrl(m_folder, QLatin1String(kContentsFile));
+    return pageUrl(folder_, QLatin1String(kContentsFile));
 }
 
 QString HelpBook::indexPage() const {
-    return resolve(pageUrl(m_folder, QLatin1String(kIndexFile)));
+    return resolve(pageUrl(folder_, QLatin1String(kIndexFile)));
 }
 
 QString HelpBook::contextPage(int context) const {
-    const QString own = m_contexts.value(context);
-    if (pageExists(m_folder, own)) return pageUrl(m_folder, own);
-    const QString english = m_fallbackContexts.value(context);
-    if (pageExists(m_fallbackFolder, english)) return pageUrl(m_fallbackFolder, english);
+    const QString own = contexts_.value(context);
+    if (pageExists(folder_, own)) return pageUrl(folder_, own);
+    const QString english = fallbackContexts_.value(context);
+    if (pageExists(fallbackFolder_, english)) return pageUrl(fallbackFolder_, english);
     // A context the language names on a page it lacks: that page in English.
-    if (!own.isEmpty() && pageExists(m_fallbackFolder, own)) return pageUrl(m_fallbackFolder, own);
+    if (!own.isEmpty() && pageExists(fallbackFolder_, own)) return pageUrl(fallbackFolder_, own);
     return contentsPage();
 }
 
 QString HelpBook::resolve(const QString& url) const {
     const QUrl u(url);
-    if (!u.isLocalFile() || m_fallbackFolder.isEmpty() || m_folder == m_fallbackFolder) return url;
+    if (!u.isLocalFile() || fallbackFolder_.isEmpty() || folder_ == fallbackFolder_) return url;
     const QString file = QDir::cleanPath(u.toLocalFile());
-    const QString relative = QDir(m_folder).relativeFilePath(file);
+    const QString relative = QDir(folder_).relativeFilePath(file);
     if (relative.startsWith(QLatin1String("..")) || QFileInfo(file).isFile()) return url;
-    if (!QFileInfo(QDir(m_fallbackFolder).filePath(relative)).isFile()) return url;
-    QUrl english = QUrl::fromLocalFile(QDir(m_fallbackFolder).filePath(relative));
+    if (!QFileInfo(QDir(fallbackFolder_).filePath(relative)).isFile()) return url;
+    QUrl english = QUrl::fromLocalFile(QDir(fallbackFolder_).filePath(relative));
     english.setFragment(u.fragment());
     return english.toString();
 }

@@ -35,10 +35,10 @@ public:
     bool open(const QString& helpFileName, const QStringList& folders);
 
     // The language's folder (the English one when the language has none).
-    QString folder() const { return m_folder; }
+    QString folder() const { return folder_; }
     // The English manual's folder; empty when it was not found.
-    QString fallbackFolder() const { return m_fallbackFolder; }
-    QString error() const { return m_error; }
+    QString fallbackFolder() const { return fallbackFolder_; }
+    QString error() const { return error_; }
 
     // Absolute URLs (file path with an optional #anchor) of the pages.
     QString contentsPage() const;
@@ -47,10 +47,10 @@ public:
     // one, else the contents.
     QString contextPage(int context) const;
     bool hasContext(int context) const {
-        return m_contexts.contains(context) || m_fallbackContexts.contains(context);
+        return contexts_.contains(context) || fallbackContexts_.contains(context);
     }
     // The language's own contexts.
-    const QMap<int, QString>& contexts() const { return m_contexts; }
+    const QMap<int, QString>& contexts() const { return contexts_; }
 
     // A page of the language's folder that does not exist becomes the same
     // page of the English manual (anchor kept); any other URL is returned as
@@ -58,11 +58,11 @@ public:
     QString resolve(const QString& url) const;
 
 private:
-    QString m_folder;
-    QString m_fallbackFolder;
-    QString m_error;
-    QMap<int, QString> m_contexts;
-    QMap<int, QString> m_fallbackContexts;
+    QString folder_;
+    QString fallbackFolder_;
+    QString error_;
+    QMap<int, QString> contexts_;
+    QMap<int, QString> fallbackContexts_;
 };
 
 // "1600 main_window.html#main" lines; blank lines and '#' comments skipped,

@@ -6,28 +6,28 @@
 namespace lmk17 {
 
 SettingsStore::SettingsStore(const QString& path, const AppFolders& folders)
-    : m_path(path), m_folders(folders), m_settings(ReadAppSettings(IniFile(), folders)) {}
+    : path_(path), folders_(folders), settings_(ReadAppSettings(IniFile(), folders)) {}
 
 bool SettingsStore::load(QString* error) {
-    m_ini = IniFile();
+    ini_ = IniFile();
     bool ok = true;
-    if (QFileInfo::exists(m_path)) ok = m_ini.load(m_path, error);
-    m_settings = ReadAppSettings(m_ini, m_folders);
+    if (QFileInfo::exists(path_)) ok = ini_.load(path_, error);
+    settings_ = ReadAppSettings(ini_, folders_);
     return ok;
 }
 
 bool SettingsStore::save(PortWrite port, QString* error) {
-    WriteAppSettings(m_ini, m_settings, port);
+    WriteAppSettings(ini_, settings_, port);
     // The user's configuration folder may not exist yet on a new account.
-    QDir().mkpath(QFileInfo(m_path).absolutePath());
-    return m_ini.save(m_path, error);
+    QDir().mkpath(QFileInfo(path_).absolutePath());
+    return ini_.save(path_, error);
 }
 
 bool SettingsStore::saveLangId(const QString& langId, QString* error) {
-    m_settings.langId = langId.trimmed();
-    WriteLangId(m_ini, m_settings.langId);
-    QDir().mkpath(QFileInfo(m_path).absolutePath());
-    return m_ini.save(m_path, error);
+    settings_.langId = langId.trimmed();
+    WriteLangId(ini_, settings_.langId);
+    QDir().mkpath(QFileInfo(path_).absolutePath());
+    return ini_.save(path_, error);
 }
 
 }  // namespace lmk17

@@ -22,17 +22,17 @@ public:
     // other settings wait for the close).
     bool saveLangId(const QString& langId, QString* error = nullptr);
 
-    const QString& path() const { return m_path; }
-    const AppFolders& folders() const { return m_folders; }
-    AppSettings& settings() { return m_settings; }
-    const AppSettings& settings() const { return m_settings; }
-    IniFile& ini() { return m_ini; }
+    const QString& path() const { return path_; }
+    const AppFolders& folders() const { return folders_; }
+    AppSettings& settings() { return settings_; }
+    const AppSettings& settings() const { return settings_; }
+    IniFile& ini() { return ini_; }
 
 private:
-    QString m_path;
-    AppFolders m_folders;
-    IniFile m_ini;
-    AppSettings m_settings;
+    QString path_;
+    AppFolders folders_;
+    IniFile ini_;
+    AppSettings settings_;
 };
 
 }  // namespace lmk17

@@ -13,8 +13,7 @@ int check(Context& c) {
     if (c.args.size() != 1) throw UsageError(QStringLiteral("give one configuration file"));
     ConfigModel model(c.ui);
     if (const int rc = LoadConfigurationFile(c, c.args.first(), model); rc != ExitOk) return rc;
-    ConfigView controls = model.view();
-    const CheckOutcome outcome = CheckAll(model, controls, true);
+    const CheckOutcome outcome = CheckAll(model);
     for (const CheckMessage& m : outcome.messages) c.out << m.text << Qt::endl;
     if (!outcome.accepted) return ExitFailure;
     c.out << "The configuration passes the complete check." << Qt::endl;

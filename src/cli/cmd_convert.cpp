@@ -13,8 +13,7 @@ int convert(Context& c) {
         throw UsageError(QStringLiteral("give the file to read and the file to write"));
     ConfigModel model(c.ui);
     if (const int rc = LoadConfigurationFile(c, c.args[0], model); rc != ExitOk) return rc;
-    ConfigView controls = model.view();
-    const SaveOutcome saved = DiskSave(model, controls, c.args[1], c.ui, true);
+    const SaveOutcome saved = DiskSave(model, c.args[1], c.ui);
     switch (saved.result) {
         case SaveOutcome::Result::Saved:
             return ExitOk;

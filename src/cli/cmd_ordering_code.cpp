@@ -15,8 +15,7 @@ int orderingCode(Context& c) {
     if (const int rc = LoadConfigurationFile(c, c.args.first(), model); rc != ExitOk) return rc;
     // As the window's command, the code describes only a configuration that
     // passes the complete check.
-    ConfigView controls = model.view();
-    const CheckOutcome outcome = CheckAll(model, controls, true);
+    const CheckOutcome outcome = CheckAll(model);
     if (!outcome.accepted) {
         c.err << outcome.failureText() << Qt::endl;
         return ExitFailure;

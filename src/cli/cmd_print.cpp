@@ -34,8 +34,7 @@ int print(Context& c) {
     ConfigModel model(c.ui);
     if (const int rc = LoadConfigurationFile(c, c.args.first(), model); rc != ExitOk) return rc;
     // A configuration that fails its complete check is not documented.
-    ConfigView controls = model.view();
-    const CheckOutcome outcome = CheckAll(model, controls, true);
+    const CheckOutcome outcome = CheckAll(model);
     if (!outcome.accepted) {
         for (const CheckMessage& m : outcome.messages) c.err << m.text << Qt::endl;
         return ExitFailure;

@@ -42,8 +42,7 @@ int read(Context& c) {
               << Qt::endl;
 
     ConfigModel& model = s.model();
-    ConfigView controls = model.view();
-    const SaveOutcome saved = DiskSave(model, controls, *file, s.ui(), true);
+    const SaveOutcome saved = DiskSave(model, *file, s.ui());
     if (!saved.saved) return ExitFileError;
     if (c.options.json) {
         c.out << QJsonDocument(ConfigurationJson(model)).toJson(QJsonDocument::Indented);

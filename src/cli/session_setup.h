@@ -12,7 +12,7 @@
 #include "monitoring/monitoring_engine.h"
 #include "operations/live_readings.h"
 #include "operations/transmitter_session.h"
-#include "operations/transmitter_stack.h"
+#include "stack/transmitter_stack.h"
 
 namespace lmk17::cli {
 

@@ -23,8 +23,8 @@ namespace lmk17 {
 // - refused(page, field): a check failed: the page is brought up and the
 //   edit gets the focus back.
 //
-// The complete check of a save or a write runs over controls(): the texts
-// the edits hold now, as the user left them.
+// The complete check of a save or a write (CheckAll) runs over the model's
+// controls: the texts the edits hold now, as the user left them.
 class ConfigControls : public QObject {
     Q_OBJECT
 public:
@@ -32,8 +32,6 @@ public:
 
     ConfigModel& model() { return model_; }
     const ConfigView& view() const { return model_.controls(); }
-    // For the complete check of a save or a write (DiskSave, startWrite).
-    ConfigView& controls() { return model_.controlsForCompleteCheck(); }
     const TypeSetup& setup() const { return setup_; }
 
     // What the window enables for the configuration's type and firmware.

@@ -161,12 +161,9 @@ public:
     // Keeps a numeric edit's text while the user types (no announcement:
     // the edit shows it already).
     void keepTypedText(EditField field, const QString& text);
-    // For the complete check of a save, a write or a print, which still
-    // takes the controls as a ConfigView (CheckAll, DiskSave, startWrite).
-    ConfigView& controlsForCompleteCheck() { return controls_; }
     // Pages show the controls and the user edits them: the complete check
-    // takes their texts. Without pages (the command line) it takes the
-    // record's own values.
+    // (CheckAll, validation_model.h) takes their texts. Without pages (the
+    // command line) it takes the record's own values.
     bool controlsShown() const { return controlsShown_; }
     void setControlsShown(bool shown) { controlsShown_ = shown; }
     // Shows a check's messages; a failure is announced by checkRefused.
@@ -218,6 +215,9 @@ signals:
 
 private:
     friend class ConfigSequence;  // fills and sends the record field by field
+    // The complete check rewrites the controls as it takes them over, with
+    // no announcement of its own: the adoption that ends it announces.
+    friend CheckOutcome CheckAll(ConfigModel& model);
     // The record as the configuration sequence transfers it; the read's
     // values are announced when the sequence adopts the record.
     TransmitterConfig& transferRecord() { return config_; }

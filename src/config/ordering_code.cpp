@@ -126,8 +126,7 @@ OrderingCode BuildOrderingCode(const TransmitterConfig& c, int typeIndex, int fi
     return result;
 }
 
-OrderingCodeCommandResult showOrderingCode(ConfigModel& model, ConfigView& controls,
-                                           UserInteraction& ui) {
+OrderingCodeCommandResult showOrderingCode(ConfigModel& model, UserInteraction& ui) {
     OrderingCodeCommandResult result;
     if (!model.hasConfiguration()) {
         ui.message(
@@ -136,7 +135,7 @@ OrderingCodeCommandResult showOrderingCode(ConfigModel& model, ConfigView& contr
                 "Configuration", "There has not been set any configuration of transmitter."));
         return result;
     }
-    result.check = CheckAll(model, controls);
+    result.check = CheckAll(model);
     if (!result.check.accepted) return result;
     result.code = BuildOrderingCode(model.config(), model.identity().typeIndex,
                                     model.identity().firmwareIndex);

@@ -32,7 +32,6 @@ struct OrderingCode {
 OrderingCode BuildOrderingCode(const TransmitterConfig& config, int typeIndex, int firmwareIndex);
 
 class ConfigModel;
-struct ConfigView;
 class UserInteraction;
 
 // "View Ordering Code": nothing without a configuration (says so); the
@@ -45,7 +44,6 @@ struct OrderingCodeCommandResult {
     CheckOutcome check;
 };
 // ConfigRetMnuClick
-OrderingCodeCommandResult showOrderingCode(ConfigModel& model, ConfigView& controls,
-                                           UserInteraction& ui);
+OrderingCodeCommandResult showOrderingCode(ConfigModel& model, UserInteraction& ui);
 
 }  // namespace lmk17

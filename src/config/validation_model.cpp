@@ -44,10 +44,17 @@ CheckContext ContextOf(const ConfigModel& model) {
     return context;
 }
 
-CheckOutcome CheckAll(ConfigModel& model, ConfigView& controls, bool valuesFromRecord) {
+CheckOutcome CheckAll(ConfigModel& model) {
     CheckContext context = ContextOf(model);
     const TransmitterConfig before = model.config();
-    if (valuesFromRecord) context.values = &before;
+    // Without pages nobody typed: the record's own values over its own view.
+    ConfigView recordView;
+    const bool valuesFromRecord = !model.controlsShown();
+    if (valuesFromRecord) {
+        context.values = &before;
+        recordView = model.view();
+    }
+    ConfigView& controls = valuesFromRecord ? recordView : model.controls_;
     CheckOutcome outcome = CheckAllFields(model.edit().config(), controls, context);
     if (!outcome.accepted) return outcome;
     // 14: the window shows the record as it will be saved or written. A

@@ -18,12 +18,13 @@ namespace lmk17 {
 
 CheckContext ContextOf(const ConfigModel& model);
 
-// Complete check before a save or a write: steps 1..13 over the controls,
-// then the record is adopted into the window again (model.view() holds the
-// result; the controls are replaced by it). With valuesFromRecord the numbers
-// are the record's own instead of the edit texts. Its messages are left to
-// the caller.
-CheckOutcome CheckAll(ConfigModel& model, ConfigView& controls, bool valuesFromRecord = false);
+// Complete check before a save, a write, a print or the ordering code:
+// steps 1..13 over the model's controls as the user left them, then the
+// record is adopted into the window again (model.view() holds the result; the
+// controls are replaced by it). Without pages (model.controlsShown() false:
+// the command line) the numbers are the record's own instead of edit texts.
+// Its messages are left to the caller.
+CheckOutcome CheckAll(ConfigModel& model);
 
 // An edit's text changed (every keystroke): it is kept for the complete
 // check; damping and the second hysteresis count as a change at once.

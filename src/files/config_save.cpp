@@ -17,21 +17,19 @@ QString ProposedLoadName() {
     return QStringLiteral("default.ptf");
 }
 
-SaveOutcome DiskSave(ConfigModel& model, ConfigView& controls, const QString& fileName,
-                     UserInteraction& ui, bool valuesFromRecord) {
+SaveOutcome DiskSave(ConfigModel& model, const QString& fileName, UserInteraction& ui) {
     return DiskSave(
-        model, controls, [&] { return fileName; }, ui, valuesFromRecord);
+        model, [&] { return fileName; }, ui);
 }
 
-SaveOutcome DiskSave(ConfigModel& model, ConfigView& controls,
-                     const std::function<QString()>& askFileName, UserInteraction& ui,
-                     bool valuesFromRecord) {
+SaveOutcome DiskSave(ConfigModel& model, const std::function<QString()>& askFileName,
+                     UserInteraction& ui) {
     SaveOutcome outcome;
     if (!model.hasConfiguration()) {
         ui.message(MessageKind::Error, ptf_text::NoConfiguration());
         return outcome;
     }
-    outcome.check = CheckAll(model, controls, valuesFromRecord);
+    outcome.check = CheckAll(model);
     for (const CheckMessage& m : outcome.check.messages) ui.message(m.kind, m.text);
     using Result = SaveOutcome::Result;
     if (!outcome.check.accepted) {

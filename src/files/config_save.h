@@ -25,16 +25,14 @@ struct SaveOutcome {
 };
 
 // Saves the configuration as the Save command does: nothing without a
-// configuration; the complete check over the controls (or, with
-// valuesFromRecord, over the record's own values); only a record that passed
+// configuration; the complete check over the controls (without pages, over
+// the record's own values); only a record that passed
 // is given a file name (askFileName opens the file dialog); the overwrite
 // question for an existing file; the 679 bytes written to a temporary file
 // that replaces the old one only when complete. Every message is shown
 // through ui.
-SaveOutcome DiskSave(ConfigModel& model, ConfigView& controls,
-                     const std::function<QString()>& askFileName, UserInteraction& ui,
-                     bool valuesFromRecord = false);
-SaveOutcome DiskSave(ConfigModel& model, ConfigView& controls, const QString& fileName,
-                     UserInteraction& ui, bool valuesFromRecord = false);
+SaveOutcome DiskSave(ConfigModel& model, const std::function<QString()>& askFileName,
+                     UserInteraction& ui);
+SaveOutcome DiskSave(ConfigModel& model, const QString& fileName, UserInteraction& ui);
 
 }  // namespace lmk17

@@ -54,13 +54,13 @@ bool IsPtySlaveDevice(const QString& path) {
 }  // namespace
 
 TCommPortDriver::TCommPortDriver(QObject* parent)
-    : LinkPort(parent), m_deviceName(DeviceNameForPortNumber(2)) {
-    connect(&m_port, &QSerialPort::readyRead, this, &TCommPortDriver::onReadyRead);
-    connect(&m_port, &QSerialPort::errorOccurred, this, &TCommPortDriver::onError);
+    : LinkPort(parent), deviceName_(DeviceNameForPortNumber(2)) {
+    connect(&port_, &QSerialPort::readyRead, this, &TCommPortDriver::onReadyRead);
+    connect(&port_, &QSerialPort::errorOccurred, this, &TCommPortDriver::onError);
 }
 
 TCommPortDriver::~TCommPortDriver() {
-    m_lossPending = false;
+    lossPending_ = false;
     closePort();
 }
 
@@ -91,31 +91,31 @@ bool TCommPortDriver::IsPseudoTerminal(const QString& deviceName) {
 }
 
 void TCommPortDriver::setDeviceName(const QString& deviceName) {
-    m_deviceName = deviceName;
+    deviceName_ = deviceName;
 }
 
 bool TCommPortDriver::setBaudRate(int rate) {
-    m_baudRate = rate;
+    baudRate_ = rate;
     if (!isOpen()) return true;
-    if (m_port.setBaudRate(rate)) return true;
-    m_port.clearError();
+    if (port_.setBaudRate(rate)) return true;
+    port_.clearError();
     return false;
 }
 
 bool TCommPortDriver::setParity(LinkParity parity) {
-    m_parity = parity;
+    parity_ = parity;
     if (!isOpen()) return true;
-    if (m_port.setParity(ToQtParity(parity))) return true;
-    m_port.clearError();
+    if (port_.setParity(ToQtParity(parity))) return true;
+    port_.clearError();
     // A pseudo-terminal carries bytes, not bits: it has no parity to set.
-    return m_pseudoTerminal;
+    return pseudoTerminal_;
 }
 
 bool TCommPortDriver::applyLineSettings() {
-    m_port.setPortName(m_deviceName);
-    return m_port.setBaudRate(m_baudRate) && m_port.setDataBits(QSerialPort::Data8) &&
-           m_port.setParity(ToQtParity(m_parity)) && m_port.setStopBits(QSerialPort::OneStop) &&
-           m_port.setFlowControl(QSerialPort::NoFlowControl);
+    port_.setPortName(deviceName_);
+    return port_.setBaudRate(baudRate_) && port_.setDataBits(QSerialPort::Data8) &&
+           port_.setParity(ToQtParity(parity_)) && port_.setStopBits(QSerialPort::OneStop) &&
+           port_.setFlowControl(QSerialPort::NoFlowControl);
 }
 
 // RTS on and DTR off: interface converters powered from the port's control
@@ -123,61 +123,61 @@ bool TCommPortDriver::applyLineSettings() {
 // some virtual ports) refuse it; the link works without, so that is no
 // reason to refuse the port.
 bool TCommPortDriver::applyControlLines() {
-    const bool rts = m_port.setRequestToSend(true);
-    const bool dtr = m_port.setDataTerminalReady(false);
-    if (!rts || !dtr) m_port.clearError();
+    const bool rts = port_.setRequestToSend(true);
+    const bool dtr = port_.setDataTerminalReady(false);
+    if (!rts || !dtr) port_.clearError();
     return rts && dtr;
 }
 
 bool TCommPortDriver::open() {
-    if (m_port.isOpen()) close();
-    m_errorString.clear();
-    m_pending.clear();
-    m_lossPending = false;
-    m_pseudoTerminal = IsPseudoTerminal(m_deviceName);
+    if (port_.isOpen()) close();
+    errorString_.clear();
+    pending_.clear();
+    lossPending_ = false;
+    pseudoTerminal_ = IsPseudoTerminal(deviceName_);
 
     applyLineSettings();
-    bool isOpenNow = m_port.open(QIODevice::ReadWrite);
-    if (!isOpenNow && m_pseudoTerminal && m_parity != LinkParity::None) {
+    bool isOpenNow = port_.open(QIODevice::ReadWrite);
+    if (!isOpenNow && pseudoTerminal_ && parity_ != LinkParity::None) {
         // Some pseudo-terminals refuse a parity setting; open them without.
-        m_port.clearError();
-        m_port.setParity(QSerialPort::NoParity);
-        isOpenNow = m_port.open(QIODevice::ReadWrite);
-        if (isOpenNow) setParity(m_parity);
+        port_.clearError();
+        port_.setParity(QSerialPort::NoParity);
+        isOpenNow = port_.open(QIODevice::ReadWrite);
+        if (isOpenNow) setParity(parity_);
     }
     if (!isOpenNow) {
-        m_errorString = m_port.errorString();
-        m_port.clearError();
+        errorString_ = port_.errorString();
+        port_.clearError();
         return false;
     }
     applyControlLines();
-    m_port.clearError();
+    port_.clearError();
     emit opened();
     return true;
 }
 
 void TCommPortDriver::close() {
     // A port whose loss is not reported yet was open all the same.
-    const bool wasOpen = m_port.isOpen();
-    m_lossPending = false;
+    const bool wasOpen = port_.isOpen();
+    lossPending_ = false;
     closePort();
     if (wasOpen) emit closed();
 }
 
 void TCommPortDriver::closePort() {
-    if (m_port.isOpen()) m_port.close();
-    m_port.clearError();
-    m_pending.clear();
+    if (port_.isOpen()) port_.close();
+    port_.clearError();
+    pending_.clear();
 }
 
 bool TCommPortDriver::isOpen() const {
-    return m_port.isOpen() && !m_lossPending;
+    return port_.isOpen() && !lossPending_;
 }
 
 void TCommPortDriver::purge() {
     if (!isOpen()) return;
-    m_port.clear(QSerialPort::AllDirections);
-    m_pending.clear();
+    port_.clear(QSerialPort::AllDirections);
+    pending_.clear();
 }
 
 void TCommPortDriver::send(const QByteArray& bytes) {
@@ -191,47 +191,47 @@ bool TCommPortDriver::write(const QByteArray& bytes) {
     {
         // Waiting for the bytes to go out may read and signal readyRead;
         // the receive routine must not run inside the sender's call.
-        QScopedValueRollback<bool> sending(m_sending, true);
-        if (m_port.write(bytes) == bytes.size()) {
+        QScopedValueRollback<bool> sending(sending_, true);
+        if (port_.write(bytes) == bytes.size()) {
             QElapsedTimer sinceProgress;
             sinceProgress.start();
-            while (isOpen() && m_port.bytesToWrite() > 0) {
-                const qint64 left = m_port.bytesToWrite();
-                const qint64 remaining = m_outputTimeoutMs - sinceProgress.elapsed();
+            while (isOpen() && port_.bytesToWrite() > 0) {
+                const qint64 left = port_.bytesToWrite();
+                const qint64 remaining = outputTimeoutMs_ - sinceProgress.elapsed();
                 if (remaining <= 0) break;
-                m_port.waitForBytesWritten(int(remaining));
-                if (m_port.bytesToWrite() < left) sinceProgress.restart();
+                port_.waitForBytesWritten(int(remaining));
+                if (port_.bytesToWrite() < left) sinceProgress.restart();
             }
-            complete = isOpen() && m_port.bytesToWrite() == 0;
+            complete = isOpen() && port_.bytesToWrite() == 0;
         }
         if (!complete && isOpen()) {
-            m_port.clear(QSerialPort::Output);
-            m_port.clearError();
+            port_.clear(QSerialPort::Output);
+            port_.clearError();
         }
     }
-    if (!m_pending.isEmpty()) scheduleDelivery();
+    if (!pending_.isEmpty()) scheduleDelivery();
     return complete;
 }
 
 bool TCommPortDriver::setRts(bool on) {
     if (!isOpen()) return false;
-    if (m_port.setRequestToSend(on)) return true;
-    m_port.clearError();
+    if (port_.setRequestToSend(on)) return true;
+    port_.clearError();
     return false;
 }
 
 bool TCommPortDriver::setDtr(bool on) {
     if (!isOpen()) return false;
-    if (m_port.setDataTerminalReady(on)) return true;
-    m_port.clearError();
+    if (port_.setDataTerminalReady(on)) return true;
+    port_.clearError();
     return false;
 }
 
 ModemStatus TCommPortDriver::modemStatus() {
     if (!isOpen()) return {};
-    const QSerialPort::PinoutSignals s = m_port.pinoutSignals();
-    if (m_port.error() != QSerialPort::NoError) {
-        if (isOpen()) m_port.clearError();
+    const QSerialPort::PinoutSignals s = port_.pinoutSignals();
+    if (port_.error() != QSerialPort::NoError) {
+        if (isOpen()) port_.clearError();
         return {};
     }
     ModemStatus status;
@@ -244,35 +244,35 @@ ModemStatus TCommPortDriver::modemStatus() {
 
 void TCommPortDriver::onReadyRead() {
     if (!isOpen()) return;
-    m_pending += m_port.readAll();
+    pending_ += port_.readAll();
     deliverPending();
 }
 
 void TCommPortDriver::deliverPending() {
-    if (m_deliveryDepth > 0 || m_sending) return;
+    if (deliveryDepth_ > 0 || sending_) return;
     QPointer<TCommPortDriver> self(this);
-    ++m_deliveryDepth;
+    ++deliveryDepth_;
     while (isOpen()) {
         // Qt does not signal readyRead again while a readyRead handler runs
         // (a nested event loop in the receive routine): what it read
         // meanwhile waits in its buffer.
-        m_pending += m_port.readAll();
-        if (m_pending.isEmpty()) break;
+        pending_ += port_.readAll();
+        if (pending_.isEmpty()) break;
         QByteArray chunk;
-        chunk.swap(m_pending);
+        chunk.swap(pending_);
         emit received(chunk);
         if (!self) return;
     }
-    --m_deliveryDepth;
+    --deliveryDepth_;
 }
 
 void TCommPortDriver::scheduleDelivery() {
-    if (m_deliveryQueued) return;
-    m_deliveryQueued = true;
+    if (deliveryQueued_) return;
+    deliveryQueued_ = true;
     QMetaObject::invokeMethod(
         this,
         [this] {
-            m_deliveryQueued = false;
+            deliveryQueued_ = false;
             deliverPending();
         },
         Qt::QueuedConnection);
@@ -284,15 +284,15 @@ void TCommPortDriver::onError(QSerialPort::SerialPortError error) {
     // out from under Qt's read path; close from the event loop instead. The
     // port counts as closed from now on, and the errors that keep coming
     // until then are ignored.
-    m_lossPending = true;
+    lossPending_ = true;
     QMetaObject::invokeMethod(this, &TCommPortDriver::reportLinkLoss, Qt::QueuedConnection);
 }
 
 void TCommPortDriver::reportLinkLoss() {
-    if (!m_lossPending) return;  // closed or reopened meanwhile
+    if (!lossPending_) return;  // closed or reopened meanwhile
     closePort();
-    m_lossPending = false;
-    emit linkLost(m_deviceName);
+    lossPending_ = false;
+    emit linkLost(deviceName_);
 }
 
 }  // namespace lmk17

@@ -39,20 +39,20 @@ public:
 
     // Port selection; takes effect at the next open.
     void setDeviceName(const QString& deviceName);
-    QString deviceName() const { return m_deviceName; }
+    QString deviceName() const { return deviceName_; }
 
     // False when the open port refused the setting (the value is kept for
     // the next open all the same).
     bool setBaudRate(int rate);
-    int baudRate() const { return m_baudRate; }
+    int baudRate() const { return baudRate_; }
     bool setParity(LinkParity parity);
-    LinkParity parity() const { return m_parity; }
+    LinkParity parity() const { return parity_; }
 
     // Exclusive open; false with errorString() when it fails.
     bool open();
     void close();
     bool isOpen() const override;
-    QString errorString() const { return m_errorString; }
+    QString errorString() const { return errorString_; }
 
     void purge() override;
     void send(const QByteArray& bytes) override;
@@ -75,19 +75,19 @@ private:
     bool applyControlLines();
     void closePort();
 
-    QSerialPort m_port;
-    QString m_deviceName;
-    int m_baudRate = kDefaultBaudRate;
-    LinkParity m_parity = LinkParity::Odd;
-    int m_outputTimeoutMs = kDefaultOutputTimeoutMs;
-    bool m_pseudoTerminal = false;
-    QString m_errorString;
+    QSerialPort port_;
+    QString deviceName_;
+    int baudRate_ = kDefaultBaudRate;
+    LinkParity parity_ = LinkParity::Odd;
+    int outputTimeoutMs_ = kDefaultOutputTimeoutMs;
+    bool pseudoTerminal_ = false;
+    QString errorString_;
 
-    QByteArray m_pending;     // read, not yet delivered
-    int m_deliveryDepth = 0;  // a delivery is running
-    bool m_sending = false;   // inside write(): deliver afterwards
-    bool m_deliveryQueued = false;
-    bool m_lossPending = false;  // link lost, report queued
+    QByteArray pending_;     // read, not yet delivered
+    int deliveryDepth_ = 0;  // a delivery is running
+    bool sending_ = false;   // inside write(): deliver afterwards
+    bool deliveryQueued_ = false;
+    bool lossPending_ = false;  // link lost, report queued
 };
 
 }  // namespace lmk17

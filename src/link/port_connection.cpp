@@ -7,37 +7,37 @@
 namespace lmk17 {
 
 PortConnection::PortConnection(TCommPortDriver& port, PortList& ports, QObject* parent)
-    : QObject(parent), m_port(port), m_ports(ports) {
-    connect(&m_port, &LinkPort::linkLost, this, &PortConnection::onLinkLost);
+    : QObject(parent), port_(port), ports_(ports) {
+    connect(&port_, &LinkPort::linkLost, this, &PortConnection::onLinkLost);
 }
 
 void PortConnection::setBaudIndex(int index) {
-    m_settings.baudIndex = index;
-    m_port.setBaudRate(BaudRateFromIndex(index));
+    settings_.baudIndex = index;
+    port_.setBaudRate(BaudRateFromIndex(index));
 }
 
 void PortConnection::setParityIndex(int index) {
-    m_settings.parityIndex = index;
-    m_port.setParity(ParityFromIndex(index));
+    settings_.parityIndex = index;
+    port_.setParity(ParityFromIndex(index));
 }
 
 QString PortConnection::setTransmitterAddressText(const QString& text) {
     setTransmitterAddress(ParseLinkAddressText(text));
-    return NumberFieldText(m_settings.transmitterAddress);
+    return NumberFieldText(settings_.transmitterAddress);
 }
 
 QString PortConnection::setMasterAddressText(const QString& text) {
     setMasterAddress(ParseLinkAddressText(text));
-    return NumberFieldText(m_settings.masterAddress);
+    return NumberFieldText(settings_.masterAddress);
 }
 
 void PortConnection::setTransmitterAddress(int address) {
-    m_settings.transmitterAddress = address;
+    settings_.transmitterAddress = address;
     emit transmitterAddressChanged(address);
 }
 
 void PortConnection::setMasterAddress(int address) {
-    m_settings.masterAddress = address;
+    settings_.masterAddress = address;
     emit masterAddressChanged(address);
 }
 
@@ -49,12 +49,12 @@ void PortConnection::setDefaultParameters() {
 }
 
 bool PortConnection::isConnected() const {
-    return m_port.isOpen();
+    return port_.isOpen();
 }
 
 bool PortConnection::selectItem(int item) {
-    if (item == m_item) return false;
-    if (item >= 1 && item <= m_ports.count())
+    if (item == item_) return false;
+    if (item >= 1 && item <= ports_.count())
         connectItem(item);
     else
         disconnectCurrent();
@@ -62,37 +62,37 @@ bool PortConnection::selectItem(int item) {
 }
 
 void PortConnection::applyCommSettings(int item) {
-    m_port.close();
-    if (item >= 1 && item <= m_ports.count()) m_port.setDeviceName(m_ports.entry(item).devicePath);
-    m_port.setBaudRate(BaudRateFromIndex(m_settings.baudIndex));
-    m_port.setParity(ParityFromIndex(m_settings.parityIndex));
+    port_.close();
+    if (item >= 1 && item <= ports_.count()) port_.setDeviceName(ports_.entry(item).devicePath);
+    port_.setBaudRate(BaudRateFromIndex(settings_.baudIndex));
+    port_.setParity(ParityFromIndex(settings_.parityIndex));
 }
 
 void PortConnection::connectItem(int item) {
-    const bool switching = m_port.isOpen();
-    const QString previous = m_port.deviceName();
+    const bool switching = port_.isOpen();
+    const QString previous = port_.deviceName();
     applyCommSettings(item);
-    if (m_port.open()) {
+    if (port_.open()) {
         setItem(item);
-        setStatus(PortMessage(m_messages.connected, m_port.deviceName()));
+        setStatus(PortMessage(messages_.connected, port_.deviceName()));
         emit connected();
         return;
     }
     // The port that was open is closed now, whatever became of the new one.
     if (switching) {
-        setStatus(PortMessage(m_messages.disconnected, previous));
+        setStatus(PortMessage(messages_.disconnected, previous));
         emit disconnected();
     }
-    setStatus(PortMessage(m_messages.cannotConnect, m_port.deviceName()));
+    setStatus(PortMessage(messages_.cannotConnect, port_.deviceName()));
     // Always tell: the list shows the item that failed and must go back.
-    m_item = 0;
+    item_ = 0;
     emit itemChanged(0);
     emit connectFailed();
 }
 
 void PortConnection::disconnectCurrent() {
-    m_port.close();
-    setStatus(PortMessage(m_messages.disconnected, m_port.deviceName()));
+    port_.close();
+    setStatus(PortMessage(messages_.disconnected, port_.deviceName()));
     setItem(0);
     emit disconnected();
 }
@@ -100,49 +100,49 @@ void PortConnection::disconnectCurrent() {
 // A port that went away ends up where the user's "Disconnect" would have
 // left it, so the dialog offers to connect again.
 void PortConnection::onLinkLost(const QString& deviceName) {
-    m_lostItem = m_item;
-    setStatus(PortMessage(m_messages.disconnected, deviceName));
+    lostItem_ = item_;
+    setStatus(PortMessage(messages_.disconnected, deviceName));
     setItem(0);
     emit disconnected();
 }
 
 void PortConnection::setPortLostByRun(bool lost) {
     if (lost) {
-        setStatus(PortMessage(m_messages.lostReopening, m_port.deviceName()));
+        setStatus(PortMessage(messages_.lostReopening, port_.deviceName()));
         return;
     }
-    if (!m_port.isOpen()) {
+    if (!port_.isOpen()) {
         // The run ended before the port came back.
-        setStatus(PortMessage(m_messages.disconnected, m_port.deviceName()));
+        setStatus(PortMessage(messages_.disconnected, port_.deviceName()));
         return;
     }
     // Reopened by the name it had: the same list entry, or the name added.
-    const int item = m_lostItem >= 1 && m_lostItem <= m_ports.count() &&
-                             m_ports.entry(m_lostItem).devicePath == m_port.deviceName()
-                         ? m_lostItem
-                         : m_ports.addDevice(m_port.deviceName());
+    const int item = lostItem_ >= 1 && lostItem_ <= ports_.count() &&
+                             ports_.entry(lostItem_).devicePath == port_.deviceName()
+                         ? lostItem_
+                         : ports_.addDevice(port_.deviceName());
     setItem(item);
-    setStatus(PortMessage(m_messages.connected, m_port.deviceName()));
+    setStatus(PortMessage(messages_.connected, port_.deviceName()));
 }
 
 bool PortConnection::connectDevice(const QString& devicePath) {
-    selectItem(m_ports.addDevice(devicePath));
+    selectItem(ports_.addDevice(devicePath));
     return isConnected();
 }
 
 int PortConnection::detectPort() {
     applyCommSettings(0);
-    return DetectSerialPort(m_port, m_ports);
+    return DetectSerialPort(port_, ports_);
 }
 
 void PortConnection::setItem(int item) {
-    if (item == m_item) return;
-    m_item = item;
+    if (item == item_) return;
+    item_ = item;
     emit itemChanged(item);
 }
 
 void PortConnection::setStatus(const QString& text) {
-    m_status = text;
+    status_ = text;
     emit statusChanged(text);
 }
 

@@ -35,7 +35,7 @@ class PortConnection : public QObject {
 public:
     PortConnection(TCommPortDriver& port, PortList& ports, QObject* parent = nullptr);
 
-    const LinkSettings& settings() const { return m_settings; }
+    const LinkSettings& settings() const { return settings_; }
     // Baud rate and parity reach the port at once, open or not.
     void setBaudIndex(int index);
     void setParityIndex(int index);
@@ -49,7 +49,7 @@ public:
     void setDefaultParameters();
 
     // The item last acted on: 0 " Not Connected", else the port-list item.
-    int selectedItem() const { return m_item; }
+    int selectedItem() const { return item_; }
     // A change of the port list's selection. Re-selecting the item last acted
     // on does nothing (returns false); item 0 disconnects, another item
     // connects, closing the open port first.
@@ -76,7 +76,7 @@ public:
     bool isConnected() const;
     // The expert parameters may be edited only while no port is open.
     bool expertParamsAvailable() const { return !isConnected(); }
-    QString statusText() const { return m_status; }
+    QString statusText() const { return status_; }
 
 signals:
     void statusChanged(const QString& text);
@@ -99,13 +99,13 @@ private:
     void setItem(int item);
     void setStatus(const QString& text);
 
-    TCommPortDriver& m_port;
-    PortList& m_ports;
-    LinkSettings m_settings;
-    PortMessages m_messages;
-    int m_item = 0;
-    int m_lostItem = 0;  // the item connected when the port went away
-    QString m_status;
+    TCommPortDriver& port_;
+    PortList& ports_;
+    LinkSettings settings_;
+    PortMessages messages_;
+    int item_ = 0;
+    int lostItem_ = 0;  // the item connected when the port went away
+    QString status_;
 };
 
 }  // namespace lmk17

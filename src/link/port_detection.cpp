@@ -37,25 +37,25 @@ int DetectPort(DetectionPorts& ports) {
 }
 
 CommPortCandidates::CommPortCandidates(TCommPortDriver& driver, const PortList& list)
-    : m_driver(driver), m_list(list) {
+    : driver_(driver), list_(list) {
     for (int item = 1; item <= list.count(); ++item) {
-        if (!list.entry(item).isStableName) m_items.push_back(item);
+        if (!list.entry(item).isStableName) items_.push_back(item);
     }
 }
 
 bool CommPortCandidates::open(int port) {
-    m_driver.close();
-    m_driver.setDeviceName(m_list.entry(itemOf(port)).devicePath);
-    return m_driver.open();
+    driver_.close();
+    driver_.setDeviceName(list_.entry(itemOf(port)).devicePath);
+    return driver_.open();
 }
 
 void CommPortCandidates::setRtsDtr(bool on) {
-    m_driver.setRts(on);
-    m_driver.setDtr(on);
+    driver_.setRts(on);
+    driver_.setDtr(on);
 }
 
 ModemStatus CommPortCandidates::modemStatus() {
-    return m_driver.modemStatus();
+    return driver_.modemStatus();
 }
 
 void CommPortCandidates::wait(int ms) {
@@ -65,7 +65,7 @@ void CommPortCandidates::wait(int ms) {
 }
 
 void CommPortCandidates::close() {
-    m_driver.close();
+    driver_.close();
 }
 
 int DetectSerialPort(TCommPortDriver& driver, const PortList& list) {

@@ -43,7 +43,7 @@ class CommPortCandidates : public DetectionPorts {
 public:
     CommPortCandidates(TCommPortDriver& driver, const PortList& list);
 
-    int count() const override { return int(m_items.size()); }
+    int count() const override { return int(items_.size()); }
     bool open(int port) override;
     void setRtsDtr(bool on) override;
     ModemStatus modemStatus() override;
@@ -51,12 +51,12 @@ public:
     void close() override;
 
     // The port-list item of a candidate (0 stays 0).
-    int itemOf(int port) const { return port > 0 ? m_items.at(size_t(port - 1)) : 0; }
+    int itemOf(int port) const { return port > 0 ? items_.at(size_t(port - 1)) : 0; }
 
 private:
-    TCommPortDriver& m_driver;
-    const PortList& m_list;
-    std::vector<int> m_items;
+    TCommPortDriver& driver_;
+    const PortList& list_;
+    std::vector<int> items_;
 };
 
 // DetectPort over the real ports; returns the port-list item.

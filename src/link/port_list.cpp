@@ -101,7 +101,7 @@ PortList PortList::build(std::vector<PortEntry> systemPorts, const QString& byId
         PortEntry s;
         s.devicePath = link.absoluteFilePath();
         s.isStableName = true;
-        for (PortEntry& e : list.m_entries) {
+        for (PortEntry& e : list.entries_) {
             if (e.isStableName || CanonicalOrSelf(e.devicePath) != target) continue;
             if (e.byIdPath.isEmpty()) e.byIdPath = s.devicePath;
             s.byIdPath = e.devicePath;
@@ -112,13 +112,13 @@ PortList PortList::build(std::vector<PortEntry> systemPorts, const QString& byId
         if (s.byIdPath.isEmpty()) s.byIdPath = target;
         if (list.itemOf(s.devicePath) == 0) stable.push_back(s);
     }
-    list.m_entries.insert(list.m_entries.end(), stable.begin(), stable.end());
+    list.entries_.insert(list.entries_.end(), stable.begin(), stable.end());
     return list;
 }
 
 PortList PortList::rescan() const {
     QStringList named;
-    for (const PortEntry& e : m_entries)
+    for (const PortEntry& e : entries_)
         if (!e.isStableName && SerialDeviceExists(e.devicePath)) named << e.devicePath;
     return scan(named);
 }
@@ -132,16 +132,16 @@ int PortList::itemForTypedPath(const QString& typed) {
 
 QStringList PortList::itemTexts() const {
     QStringList items{QString::fromLatin1(texts::kNotConnectedItem)};
-    for (const PortEntry& e : m_entries) items << e.itemText();
+    for (const PortEntry& e : entries_) items << e.itemText();
     return items;
 }
 
 int PortList::itemOf(const QString& devicePath) const {
-    for (size_t i = 0; i < m_entries.size(); ++i) {
+    for (size_t i = 0; i < entries_.size(); ++i) {
 #if defined(Q_OS_WIN)
-        if (m_entries[i].devicePath.compare(devicePath, Qt::CaseInsensitive) == 0)
+        if (entries_[i].devicePath.compare(devicePath, Qt::CaseInsensitive) == 0)
 #else
-        if (m_entries[i].devicePath == devicePath)
+        if (entries_[i].devicePath == devicePath)
 #endif
             return int(i) + 1;
     }
@@ -153,7 +153,7 @@ int PortList::addDevice(const QString& devicePath) {
     if (const int item = itemOf(devicePath)) return item;
     PortEntry e;
     e.devicePath = devicePath;
-    m_entries.push_back(e);
+    entries_.push_back(e);
     return count();
 }
 

@@ -30,7 +30,7 @@ struct PortEntry {
 class PortList {
 public:
     PortList() = default;
-    explicit PortList(std::vector<PortEntry> entries) : m_entries(std::move(entries)) {}
+    explicit PortList(std::vector<PortEntry> entries) : entries_(std::move(entries)) {}
 
     // The ports this machine offers, plus the given device paths.
     static PortList scan(const QStringList& extraPaths = {});
@@ -39,10 +39,10 @@ public:
     static PortList build(std::vector<PortEntry> systemPorts, const QString& byIdFolder,
                           const QStringList& extraPaths);
 
-    int count() const { return int(m_entries.size()); }
+    int count() const { return int(entries_.size()); }
     // Entry of item 1..count().
-    const PortEntry& entry(int item) const { return m_entries.at(size_t(item - 1)); }
-    const std::vector<PortEntry>& entries() const { return m_entries; }
+    const PortEntry& entry(int item) const { return entries_.at(size_t(item - 1)); }
+    const std::vector<PortEntry>& entries() const { return entries_; }
     // All item texts, item 0 included.
     QStringList itemTexts() const;
 
@@ -69,7 +69,7 @@ public:
     int resolve(int savedItem, const QString& savedPath);
 
 private:
-    std::vector<PortEntry> m_entries;
+    std::vector<PortEntry> entries_;
 };
 
 // Whether a device path names something that exists (or a port the system reports).

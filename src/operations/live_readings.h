@@ -16,10 +16,11 @@ namespace lmk17 {
 
 class TransmitterSession;
 
-// What the "Tools" page shows and the values its edits hold. The live
+// The state of the live readings as the "Tools" page shows it and the values
+// its edits hold (the window itself is TToolsPage). The live
 // operations keep it up to date; the window shows it, the command line prints
 // from it.
-struct ToolsPage {
+struct LivePageState {
     // The "Tools" page is the one showing (the stack keeps this up to date):
     // after every exchange the error list shows exactly when it is and the
     // answer carried the device-error bit.
@@ -74,7 +75,7 @@ public:
     TransmitterSession& session() { return session_; }
     // What the page shows; changed only through the routines below, each
     // announcing pageChanged().
-    const ToolsPage& page() const { return page_; }
+    const LivePageState& page() const { return page_; }
 
     PvReading& pv() { return *pv_; }
     CjTemperature& cj() { return *cj_; }
@@ -123,12 +124,12 @@ private:
     friend class CjTemperature;
     friend class WorkingTimeReading;
     friend class OutputTest;
-    ToolsPage& editPage() { return page_; }
+    LivePageState& editPage() { return page_; }
     void announce() { emit pageChanged(); }
     void refuse(const QString& text);
 
     TransmitterSession& session_;
-    ToolsPage page_;
+    LivePageState page_;
     std::unique_ptr<PvReading> pv_;
     std::unique_ptr<CjTemperature> cj_;
     std::unique_ptr<WorkingTimeReading> workingTime_;

@@ -46,7 +46,7 @@ bool OutputTest::running() {
 
 bool OutputTest::useOrStop() {
     TransactionEngine& e = engine();
-    ToolsPage& page = live_.editPage();
+    LivePageState& page = live_.editPage();
     if (running()) {
         KonecTestProud();
         return false;
@@ -72,7 +72,7 @@ void OutputTest::useOnDoubleClick() {
 
 bool OutputTest::exitTesting() {
     TransactionEngine& e = engine();
-    ToolsPage& page = live_.editPage();
+    LivePageState& page = live_.editPage();
     const OperationRecord& op = e.operation();
     if (op.running() && !page.automatic && e.requestOutstanding()) return false;
     // Another operation (an interval PV reading) keeps the button disabled.
@@ -106,7 +106,7 @@ bool OutputTest::startExit() {
 void OutputTest::TestProud() {
     TransactionEngine& e = engine();
     OperationRecord& op = e.operation();
-    ToolsPage& page = live_.editPage();
+    LivePageState& page = live_.editPage();
     if (op.processCode != ProcessOutputTest) return;
     switch (op.step) {
         case kStepStart:
@@ -157,7 +157,7 @@ void OutputTest::TestProud() {
 
 void OutputTest::writeSelectedValue() {
     TransactionEngine& e = engine();
-    ToolsPage& page = live_.editPage();
+    LivePageState& page = live_.editPage();
     TransmitterSession& s = live_.session();
     const OutputTypeEntry& output = OutputOf(s);
     if (page.automatic && page.firstPassMarker) page.selectedValue = (page.selectedValue + 1) % 3;

@@ -42,7 +42,7 @@ bool PvReading::outputTestWaiting() {
 
 bool PvReading::readOrStop() {
     TransactionEngine& e = engine();
-    ToolsPage& page = live_.editPage();
+    LivePageState& page = live_.editPage();
     if (e.operation().processCode == ProcessPV) {
         KonecPVRead();
         live_.syncExitTesting();
@@ -166,7 +166,7 @@ void PvReading::takeOutput() {
 // Step 60 without a device error.
 void PvReading::show() {
     TransmitterSession& s = live_.session();
-    ToolsPage& page = live_.editPage();
+    LivePageState& page = live_.editPage();
     const OutputTypeEntry& output = OutputOf(s);
     const int fw = s.model().firmwareNumber();
     page.pvText = PvLabelText(pv_, s.model().config());
@@ -190,7 +190,7 @@ void PvReading::show() {
 // Step 80: the error list and the error-state output.
 void PvReading::showDeviceErrors() {
     TransmitterSession& s = live_.session();
-    ToolsPage& page = live_.editPage();
+    LivePageState& page = live_.editPage();
     const OutputTypeEntry& output = OutputOf(s);
     const TransmitterConfig& config = s.model().config();
     page.pvText = PvLabelText(pv_, config);
@@ -204,7 +204,7 @@ void PvReading::showDeviceErrors() {
 }
 
 void PvReading::report(double output, double position) {
-    const ToolsPage& page = live_.editPage();
+    const LivePageState& page = live_.editPage();
     PvReadingResult r;
     r.pv = pv_;
     r.output = output;

@@ -90,14 +90,14 @@ StartResult TransmitterSession::startRead() {
     return startIdentification(ProcessReadConfig, 10);
 }
 
-StartResult TransmitterSession::startWrite(ConfigView* controls, CheckOutcome* check) {
+StartResult TransmitterSession::startWrite(CheckOutcome* check) {
     if (busy()) return StartResult::Busy;
     emit inputPageRequested();
     if (!model_.hasConfiguration()) {
         ui_.message(MessageKind::Warning, Tr(operation_text::kNoConfiguration));
         return StartResult::NoConfiguration;
     }
-    if (!CheckAll(controls, check)) {
+    if (!CheckAll(check)) {
         engine_.ShowProgress(false);
         return StartResult::CheckFailed;
     }
@@ -119,10 +119,8 @@ void TransmitterSession::ReadVyrCislo() {
     identification_.ReadVyrCislo();
 }
 
-bool TransmitterSession::CheckAll(ConfigView* controls, CheckOutcome* check) {
-    if (!controls && model_.controlsShown()) controls = &model_.controlsForCompleteCheck();
-    ConfigView own = model_.view();
-    CheckOutcome outcome = lmk17::CheckAll(model_, controls ? *controls : own, controls == nullptr);
+bool TransmitterSession::CheckAll(CheckOutcome* check) {
+    CheckOutcome outcome = lmk17::CheckAll(model_);
     for (const CheckMessage& m : outcome.messages) ui_.message(m.kind, m.text);
     const bool accepted = outcome.accepted;
     if (check) *check = std::move(outcome);

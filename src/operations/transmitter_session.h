@@ -53,10 +53,10 @@ public:
     // "Write" / "&Write Configuration": needs a configuration, runs the
     // complete check and starts identification with the write pending;
     // LastChangeDate is stamped when identification hands over to the
-    // writing. The window passes its controls (and gets the check's page
-    // and focus back); without them the values are the record's own.
-    StartResult startWrite(ConfigView* controls = nullptr,  // PrevodnikSaveBtnClick
-                           CheckOutcome* check = nullptr);
+    // writing. The check runs over the model's controls while pages show
+    // them, else over the record's own values; the window gets the check's
+    // page and focus back in check.
+    StartResult startWrite(CheckOutcome* check = nullptr);  // PrevodnikSaveBtnClick
     // Any other operation: disables the commands, makes (processCode, step)
     // the pending operation and starts identification.
     StartResult startOperation(ProcessCode processCode, int step);
@@ -86,10 +86,10 @@ public:
     // The record as it was when the current read started.
     const TransmitterConfig& backup() const { return backup_; }
 
-    // The complete check before a write, without a window: every value is
-    // taken from the record. True when the record passed.
-    // Its messages are shown; the outcome (page, focus) goes to check.
-    bool CheckAll(ConfigView* controls = nullptr, CheckOutcome* check = nullptr);
+    // The complete check before a write (CheckAll, validation_model.h). True
+    // when the record passed. Its messages are shown; the outcome (page,
+    // focus) goes to check.
+    bool CheckAll(CheckOutcome* check = nullptr);
 
 signals:
     // The window brings up its "Input" page.

@@ -172,8 +172,8 @@ TEST(OrderingCode, TypeDesignation) {
 TEST(OrderingCode, CommandChecksFirst) {
     test::ScriptedInteraction ui;
     ConfigModel model(ui);
-    ConfigView controls;
-    EXPECT_FALSE(showOrderingCode(model, controls, ui).shown);
+    model.setControlsShown(true);  // the window's command: the pages' texts
+    EXPECT_FALSE(showOrderingCode(model, ui).shown);
     EXPECT_EQ(ui.last(),
               QStringLiteral("There has not been set any configuration of transmitter."));
 
@@ -181,15 +181,14 @@ TEST(OrderingCode, CommandChecksFirst) {
     model.edit().identity().typeIndex = kK8620L20;
     model.edit().identity().firmwareIndex = kFw191;
     model.RefreshFromConfig();
-    controls = model.view();
-    controls.dampingText = QStringLiteral("0");
-    OrderingCodeCommandResult r = showOrderingCode(model, controls, ui);
+    model.keepTypedText(EditField::DampEdt, QStringLiteral("0"));
+    OrderingCodeCommandResult r = showOrderingCode(model, ui);
     EXPECT_FALSE(r.shown);
     EXPECT_EQ(r.check.focus, EditField::DampEdt);
 
-    controls.dampingText = QStringLiteral("2");
+    model.keepTypedText(EditField::DampEdt, QStringLiteral("2"));
     ui.shown.clear();
-    r = showOrderingCode(model, controls, ui);
+    r = showOrderingCode(model, ui);
     ASSERT_TRUE(r.shown);
     EXPECT_TRUE(r.code.fixedRange);
     EXPECT_EQ(ui.last(), r.code.text);

@@ -213,18 +213,18 @@ TEST(CheckAll, ModelLevelAdoptsTheCheckedRecord) {
     model.edit().identity().firmwareIndex = test::kFw191;
     model.SetDefaultConfiguration(test::kK8620L20, 0, test::kFw191);
     model.RefreshFromConfig();
-    ConfigView controls = model.view();
-    controls.dampingText = QStringLiteral("2,5");
-    controls.errorHighChecked = false;
-    CheckOutcome o = CheckAll(model, controls);
+    model.setControlsShown(true);
+    model.keepTypedText(EditField::DampEdt, QStringLiteral("2,5"));
+    model.edit().controls().errorHighChecked = false;
+    CheckOutcome o = CheckAll(model);
     ASSERT_TRUE(o.accepted);
     EXPECT_EQ(model.config().Damping, -2.5);
-    EXPECT_EQ(controls.dampingText, QStringLiteral(" 2.5"));
-    EXPECT_FALSE(controls.errorHighChecked);
+    EXPECT_EQ(model.controls().dampingText, QStringLiteral(" 2.5"));
+    EXPECT_FALSE(model.controls().errorHighChecked);
 
     const QString shownBefore = model.view().upperRangeText;
-    controls.upperRangeText = QStringLiteral("-199");
-    o = CheckAll(model, controls);
+    model.keepTypedText(EditField::HIEdt, QStringLiteral("-199"));
+    o = CheckAll(model);
     EXPECT_FALSE(o.accepted);
     EXPECT_EQ(o.failureText(), QStringLiteral("Span value is lower than 1% of input range."));
     EXPECT_EQ(model.view().upperRangeText, shownBefore);  // not adopted again

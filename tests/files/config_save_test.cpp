@@ -30,7 +30,6 @@ protected:
     QTemporaryDir dir;
     test::ScriptedInteraction ui;
     ConfigModel model{ui};
-    ConfigView controls;
 
     void SetUp() override {
         TransmitterConfig c;
@@ -43,7 +42,7 @@ protected:
         model.edit().identity().firmwareIndex = kFw191;
         model.edit().identity().rangeIndex = FindRange(11);
         model.RefreshFromConfig();
-        controls = model.view();
+        model.setControlsShown(true);  // the window's Save: the pages' texts
         model.setUnsavedChanges(true);
         ui.shown.clear();
     }
@@ -71,7 +70,7 @@ TEST(ProposedNames, SerialNumberOrDefault) {
 
 TEST_F(SaveTest, SavedFileIsTheCheckedRecord) {
     const QString path = dir.filePath(QStringLiteral("00004711.ptf"));
-    const SaveOutcome o = DiskSave(model, controls, path, ui);
+    const SaveOutcome o = DiskSave(model, path, ui);
     ASSERT_TRUE(o.saved);
     const QByteArray bytes = readAll(path);
     ASSERT_EQ(bytes.size(), 679);
@@ -85,7 +84,7 @@ TEST_F(SaveTest, SavedFileIsTheCheckedRecord) {
 TEST_F(SaveTest, NothingWithoutAConfiguration) {
     ConfigModel empty(ui);
     const QString path = previousFile(QStringLiteral("n.ptf"));
-    EXPECT_FALSE(DiskSave(empty, controls, path, ui).saved);
+    EXPECT_FALSE(DiskSave(empty, path, ui).saved);
     EXPECT_EQ(
         ui.texts(),
         QStringList{QStringLiteral("There has not been set any configuration of transmitter.")});
@@ -94,8 +93,8 @@ TEST_F(SaveTest, NothingWithoutAConfiguration) {
 
 TEST_F(SaveTest, FailedCheckSavesNothing) {
     const QString path = previousFile(QStringLiteral("f.ptf"));
-    controls.dampingText = QStringLiteral("99");
-    const SaveOutcome o = DiskSave(model, controls, path, ui);
+    model.keepTypedText(EditField::DampEdt, QStringLiteral("99"));
+    const SaveOutcome o = DiskSave(model, path, ui);
     EXPECT_FALSE(o.saved);
     EXPECT_EQ(o.check.focus, EditField::DampEdt);
     EXPECT_EQ(ui.last(),
@@ -107,7 +106,7 @@ TEST_F(SaveTest, FailedCheckSavesNothing) {
 TEST_F(SaveTest, OverwriteOnlyWhenConfirmed) {
     const QString path = previousFile(QStringLiteral("o.ptf"));
     ui.answers = {false};
-    EXPECT_FALSE(DiskSave(model, controls, path, ui).saved);
+    EXPECT_FALSE(DiskSave(model, path, ui).saved);
     EXPECT_EQ(
         ui.texts().mid(0, 2),
         (QStringList{
@@ -115,7 +114,7 @@ TEST_F(SaveTest, OverwriteOnlyWhenConfirmed) {
             QStringLiteral("Configuration was not saved, cancelled by user.")}));
     EXPECT_EQ(readAll(path), QByteArray("the previous file"));
     ui.answers = {true};
-    EXPECT_TRUE(DiskSave(model, controls, path, ui).saved);
+    EXPECT_TRUE(DiskSave(model, path, ui).saved);
     EXPECT_EQ(readAll(path).size(), 679);
 }
 
@@ -124,7 +123,7 @@ TEST_F(SaveTest, PathThatIsADirectory) {
     ASSERT_TRUE(QDir().mkdir(path));
     previousFile(QStringLiteral("folder.ptf/inside"));
     ui.defaultAnswer = true;
-    EXPECT_FALSE(DiskSave(model, controls, path, ui).saved);
+    EXPECT_FALSE(DiskSave(model, path, ui).saved);
     // The program's words, then the system's reason.
     EXPECT_TRUE(ui.last().startsWith(
         QStringLiteral("Configuration was not saved, cannot open file: '%1'. ").arg(path)))
@@ -157,7 +156,7 @@ TEST_F(SaveTest, ReadOnlyDirectoryKeepsThePreviousFile) {
         ASSERT_GE(child, 0);
         if (child == 0) {
             if (setgid(65534) != 0 || setuid(65534) != 0) _exit(3);
-            const bool ok = DiskSave(model, controls, path, ui).saved;
+            const bool ok = DiskSave(model, path, ui).saved;
             const bool told = ui.last().startsWith(
                 QStringLiteral("Configuration was not saved, cannot open file: '%1'. ").arg(path));
             _exit(ok ? 1 : told ? 0 : 2);
@@ -167,7 +166,7 @@ TEST_F(SaveTest, ReadOnlyDirectoryKeepsThePreviousFile) {
         ASSERT_TRUE(WIFEXITED(status));
         EXPECT_EQ(WEXITSTATUS(status), 0);
     } else {
-        saved = DiskSave(model, controls, path, ui).saved;
+        saved = DiskSave(model, path, ui).saved;
         lastMessage = ui.last();
         EXPECT_FALSE(saved);
         EXPECT_EQ(lastMessage,

@@ -24,36 +24,36 @@ enum class Line {
 
 class FakePorts : public DetectionPorts {
 public:
-    explicit FakePorts(std::vector<Line> lines) : m_lines(std::move(lines)) {}
+    explicit FakePorts(std::vector<Line> lines) : lines_(std::move(lines)) {}
 
-    int count() const override { return int(m_lines.size()); }
+    int count() const override { return int(lines_.size()); }
     bool open(int port) override {
-        EXPECT_EQ(m_open, 0) << "a port is still open";
+        EXPECT_EQ(open_, 0) << "a port is still open";
         tried.push_back(port);
-        if (m_lines.at(size_t(port - 1)) == Line::Missing) return false;
-        m_open = port;
-        m_rtsDtr = false;
-        m_settled = false;
+        if (lines_.at(size_t(port - 1)) == Line::Missing) return false;
+        open_ = port;
+        rtsDtr_ = false;
+        settled_ = false;
         return true;
     }
     void setRtsDtr(bool on) override {
-        EXPECT_NE(m_open, 0);
-        m_rtsDtr = on;
-        m_settled = false;
+        EXPECT_NE(open_, 0);
+        rtsDtr_ = on;
+        settled_ = false;
     }
     ModemStatus modemStatus() override {
         // Read before the 50 ms wait, the lines have not moved yet.
-        EXPECT_TRUE(m_settled) << "read without waiting";
+        EXPECT_TRUE(settled_) << "read without waiting";
         ModemStatus s;
-        switch (m_lines.at(size_t(m_open - 1))) {
+        switch (lines_.at(size_t(open_ - 1))) {
             case Line::Loopback:
-                s.cts = s.dsr = m_rtsDtr;
+                s.cts = s.dsr = rtsDtr_;
                 break;
             case Line::StuckOn:
                 s.cts = s.dsr = true;
                 break;
             case Line::CtsOnly:
-                s.cts = m_rtsDtr;
+                s.cts = rtsDtr_;
                 break;
             default:
                 break;
@@ -62,18 +62,18 @@ public:
     }
     void wait(int ms) override {
         EXPECT_GE(ms, 50);
-        m_settled = true;
+        settled_ = true;
     }
-    void close() override { m_open = 0; }
+    void close() override { open_ = 0; }
 
-    bool leftOpen() const { return m_open != 0; }
+    bool leftOpen() const { return open_ != 0; }
     std::vector<int> tried;
 
 private:
-    std::vector<Line> m_lines;
-    int m_open = 0;
-    bool m_rtsDtr = false;
-    bool m_settled = false;
+    std::vector<Line> lines_;
+    int open_ = 0;
+    bool rtsDtr_ = false;
+    bool settled_ = false;
 };
 
 TEST(PortDetection, PrefersThePortWhoseLinesFollow) {

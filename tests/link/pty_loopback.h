@@ -22,14 +22,14 @@ class PtyLoopback {
 public:
     PtyLoopback() {
         char name[256] = {};
-        if (::openpty(&m_master, &m_slave, name, nullptr, nullptr) != 0) return;
-        m_path = QString::fromLocal8Bit(name);
+        if (::openpty(&master_, &slave_, name, nullptr, nullptr) != 0) return;
+        path_ = QString::fromLocal8Bit(name);
         // The far end reads and writes plain bytes.
         termios tio{};
-        ::tcgetattr(m_slave, &tio);
+        ::tcgetattr(slave_, &tio);
         ::cfmakeraw(&tio);
-        ::tcsetattr(m_slave, TCSANOW, &tio);
-        ::fcntl(m_master, F_SETFL, ::fcntl(m_master, F_GETFL) | O_NONBLOCK);
+        ::tcsetattr(slave_, TCSANOW, &tio);
+        ::fcntl(master_, F_SETFL, ::fcntl(master_, F_GETFL) | O_NONBLOCK);
     }
     ~PtyLoopback() {
         closeMaster();
@@ -38,13 +38,13 @@ public:
     PtyLoopback(const PtyLoopback&) = delete;
     PtyLoopback& operator=(const PtyLoopback&) = delete;
 
-    bool ok() const { return m_master >= 0 && !m_path.isEmpty(); }
-    QString path() const { return m_path; }
+    bool ok() const { return master_ >= 0 && !path_.isEmpty(); }
+    QString path() const { return path_; }
     // The slave descriptor openpty gave; kept to look at the line settings.
-    int slave() const { return m_slave; }
+    int slave() const { return slave_; }
 
     bool write(const QByteArray& bytes) {
-        return ::write(m_master, bytes.constData(), size_t(bytes.size())) == bytes.size();
+        return ::write(master_, bytes.constData(), size_t(bytes.size())) == bytes.size();
     }
     // Reads what the port under test sent, until `count` bytes or the time is up,
     // letting events run meanwhile.
@@ -53,13 +53,13 @@ public:
         QDeadlineTimer deadline(timeoutMs);
         while (got.size() < count && !deadline.hasExpired()) {
             char buf[4096];
-            const ssize_t n = ::read(m_master, buf, sizeof buf);
+            const ssize_t n = ::read(master_, buf, sizeof buf);
             if (n > 0) {
                 got.append(buf, n);
                 continue;
             }
             QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-            pollfd p{m_master, POLLIN, 0};
+            pollfd p{master_, POLLIN, 0};
             ::poll(&p, 1, 5);
         }
         return got;
@@ -67,22 +67,22 @@ public:
     // Throws away whatever the port under test sent.
     void drain() {
         char buf[4096];
-        while (::read(m_master, buf, sizeof buf) > 0) {
+        while (::read(master_, buf, sizeof buf) > 0) {
         }
     }
     void closeMaster() {
-        if (m_master >= 0) ::close(m_master);
-        m_master = -1;
+        if (master_ >= 0) ::close(master_);
+        master_ = -1;
     }
     void closeSlave() {
-        if (m_slave >= 0) ::close(m_slave);
-        m_slave = -1;
+        if (slave_ >= 0) ::close(slave_);
+        slave_ = -1;
     }
 
 private:
-    int m_master = -1;
-    int m_slave = -1;
-    QString m_path;
+    int master_ = -1;
+    int slave_ = -1;
+    QString path_;
 };
 
 // Runs the event loop until the condition holds or the time is up.

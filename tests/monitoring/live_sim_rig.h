@@ -20,9 +20,9 @@
 #include "monitoring/monitoring_engine.h"
 #include "operations/live_readings.h"
 #include "operations/transmitter_session.h"
-#include "operations/transmitter_stack.h"
 #include "sim_frame.h"
 #include "sim_line.h"
+#include "stack/transmitter_stack.h"
 #include "support/scripted_interaction.h"
 #include "support/taken_request.h"
 

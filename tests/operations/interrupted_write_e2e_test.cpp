@@ -14,7 +14,7 @@
 #include "link/port_connection.h"
 #include "operations/operation_texts.h"
 #include "operations/transmitter_session.h"
-#include "operations/transmitter_stack.h"
+#include "stack/transmitter_stack.h"
 #include "support/cli_process.h"
 #include "support/qt_printers.h"
 #include "support/sim_fixture.h"

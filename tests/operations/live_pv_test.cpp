@@ -41,7 +41,7 @@ TEST_P(LivePvReading, ShowsWhatTheTransmitterReports) {
     rig.live.readOrStopPv();
     ASSERT_TRUE(rig.waitIdle());
     ASSERT_EQ(got.size(), 1u);
-    const ToolsPage& page = rig.live.page();
+    const LivePageState& page = rig.live.page();
     EXPECT_EQ(page.pvText, QString::fromUtf8(c.pvText));
     EXPECT_EQ(page.outputText, QString::fromUtf8(c.outputText));
     EXPECT_EQ(page.gauge, c.gauge);
@@ -92,7 +92,7 @@ TEST_P(LivePvTestMode, ShowsTheTestOutput) {
     ASSERT_TRUE(rig.live.leaveTestValueEdit(0, QStringLiteral(" 8.000")));
     rig.live.useOrStopOutputTest();
     ASSERT_TRUE(rig.waitIdle());
-    const ToolsPage& page = rig.live.page();
+    const LivePageState& page = rig.live.page();
     EXPECT_TRUE(page.testModeVisible);
     EXPECT_TRUE(page.exitTestingEnabled);
     EXPECT_EQ(page.outputText, QStringLiteral("8 mA"));
@@ -125,7 +125,7 @@ TEST(LivePvInterval, RepeatsAtTheEditedPeriod) {
     ASSERT_TRUE(rig.readConfiguration());
     int readings = 0;
     QObject::connect(&rig.live, &LiveReadings::pvReadingDone, [&] { ++readings; });
-    const ToolsPage& page = rig.live.page();
+    const LivePageState& page = rig.live.page();
     rig.live.setIntervalReading(true);
     ASSERT_TRUE(rig.live.leavePeriodEdit(QStringLiteral("0,2")));
     rig.live.readOrStopPv();

@@ -87,7 +87,7 @@ TEST_P(OutputTestSingle, SendsTheValueTheFirmwareExpects) {
     ASSERT_TRUE(rig.waitIdle());
     EXPECT_EQ(WrittenValues(rig), std::vector<float>{float(expected)});
     EXPECT_TRUE(rig.transmitter().testMode());
-    const ToolsPage& page = rig.live.page();
+    const LivePageState& page = rig.live.page();
     EXPECT_TRUE(page.testModeVisible);
     EXPECT_TRUE(page.exitTestingEnabled);
     EXPECT_EQ(page.outputText, QStringLiteral("12 mA"));
@@ -115,7 +115,7 @@ TEST(OutputTestCycle, StepsThroughTheValuesAndExits) {
     LiveSimRig rig({Profile("K8410H10", 185)});
     ASSERT_TRUE(rig.started);
     ASSERT_TRUE(rig.readConfiguration());
-    const ToolsPage& page = rig.live.page();
+    const LivePageState& page = rig.live.page();
     rig.live.selectTestValue(1);
     rig.live.setAutomaticTesting(true);
     ASSERT_TRUE(rig.live.leaveTestPeriodEdit(QStringLiteral("0.2")));
@@ -154,7 +154,7 @@ TEST(OutputTestCycle, StopKeepsTheTestMode) {
     LiveSimRig rig({Profile("K8410H10", 191)});
     ASSERT_TRUE(rig.started);
     ASSERT_TRUE(rig.readConfiguration());
-    const ToolsPage& page = rig.live.page();
+    const LivePageState& page = rig.live.page();
     rig.live.setAutomaticTesting(true);
     ASSERT_TRUE(rig.live.leaveTestPeriodEdit(QStringLiteral("0.2")));
     rig.live.useOrStopOutputTest();

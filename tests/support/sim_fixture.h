@@ -8,8 +8,8 @@
 #include "link/comm_port_driver.h"
 #include "link/link_timing.h"
 #include "link/transaction_engine.h"
-#include "operations/transmitter_stack.h"
 #include "sim_line.h"
+#include "stack/transmitter_stack.h"
 #include "support/scripted_interaction.h"
 
 namespace lmk17::test {

@@ -33,7 +33,7 @@
 #include "monitoring/monitoring_engine.h"
 #include "monitoring/ui/mon_graph_form.h"
 #include "monitoring/ui/monitoring_page.h"
-#include "operations/transmitter_stack.h"
+#include "stack/transmitter_stack.h"
 
 // The icon lives in this library's resources; a static library needs them
 // registered by hand.
@@ -51,37 +51,37 @@ QString appText(const char* text) {
 
 }  // namespace
 
-TMainForm::TMainForm(SettingsStore& store, QWidget* parent) : QMainWindow(parent), m_store(store) {
+TMainForm::TMainForm(SettingsStore& store, QWidget* parent) : QMainWindow(parent), store_(store) {
     initAppResources();
     setObjectName(QStringLiteral("MainForm"));
     setWindowIcon(QIcon(QStringLiteral(":/lmk17/lmk17.svg")));
-    m_ui.setMainWindow(this);
-    m_stack = std::make_unique<TransmitterStack>(m_ui);
+    ui_.setMainWindow(this);
+    stack_ = std::make_unique<TransmitterStack>(ui_);
 
     // The windows, in the order the program creates them.
-    m_about = new TSplForm(this);
-    m_about->setSettingsFile(QDir::toNativeSeparators(m_store.path()));
-    m_progress = new TPrubehForm(this);
-    m_adresa = new TAdresaForm(this);
-    m_options = new TSettingsForm(m_stack->connection(), m_stack->ports(), m_stack->port(), this);
-    m_help = new HelpViewer(this);
-    m_ui.setProgressDisplay(m_progress);
+    about_ = new TSplForm(this);
+    about_->setSettingsFile(QDir::toNativeSeparators(store_.path()));
+    progress_ = new TPrubehForm(this);
+    adresa_ = new TAdresaForm(this);
+    options_ = new TSettingsForm(stack_->connection(), stack_->ports(), stack_->port(), this);
+    help_ = new HelpViewer(this);
+    ui_.setProgressDisplay(progress_);
 
     createActions();
     createMenus();
 
     auto* central = new QWidget(this);
     auto* layout = new QHBoxLayout(central);
-    m_tabs = new QTabWidget(central);
-    m_tabs->setObjectName(QStringLiteral("Zalozka"));
+    tabs_ = new QTabWidget(central);
+    tabs_->setObjectName(QStringLiteral("Zalozka"));
     createPages();
-    layout->addWidget(m_tabs, 1);
+    layout->addWidget(tabs_, 1);
     layout->addWidget(createButtonColumn());
     setCentralWidget(central);
 
-    m_status = new QLabel(this);
-    m_status->setObjectName(QStringLiteral("MainStatusLbl"));
-    statusBar()->addWidget(m_status, 1);
+    status_ = new QLabel(this);
+    status_->setObjectName(QStringLiteral("MainStatusLbl"));
+    statusBar()->addWidget(status_, 1);
     statusBar()->setSizeGripEnabled(false);
 
     applyHints();
@@ -91,9 +91,9 @@ TMainForm::TMainForm(SettingsStore& store, QWidget* parent) : QMainWindow(parent
     setAcceptDrops(true);
     refreshCaption();
 
-    m_tabs->setCurrentIndex(InputPage);
-    connect(m_tabs, &QTabWidget::currentChanged, this, &TMainForm::ZalozkaChange);
-    EnableCommands(m_stack->commandStates());
+    tabs_->setCurrentIndex(InputPage);
+    connect(tabs_, &QTabWidget::currentChanged, this, &TMainForm::ZalozkaChange);
+    EnableCommands(stack_->commandStates());
 
     // Fixed size: whatever the pages, fonts and language need, no more.
     setWindowFlag(Qt::WindowMaximizeButtonHint, false);
@@ -101,7 +101,7 @@ TMainForm::TMainForm(SettingsStore& store, QWidget* parent) : QMainWindow(parent
 }
 
 TMainForm::~TMainForm() {
-    m_ui.setProgressDisplay(nullptr);
+    ui_.setProgressDisplay(nullptr);
 }
 
 // ---- construction ---------------------------------------------------------------------------
@@ -138,7 +138,7 @@ void TMainForm::createActions() {
     for (int i = 0; i < 5; ++i) {
         ViewPageMnu[i] = make(pageNames[i], QStringLiteral("ViewPage%1Mnu").arg(i));
         connect(ViewPageMnu[i], &QAction::triggered, this,
-                [this, i] { showPage(m_stack->showPage(static_cast<MainPage>(i))); });
+                [this, i] { showPage(stack_->showPage(static_cast<MainPage>(i))); });
     }
     OptionsMnu = make(tr("Options"), "OptionsMnu");
     // F1 opens the help of the control that has the focus (keyPressEvent).
@@ -202,38 +202,37 @@ void TMainForm::createPages() {
     const char* objectNames[5] = {"InputPage", "OutputPage", "InformationPage", "ToolsPage",
                                   "MonitoringPage"};
     for (int i = 0; i < 5; ++i) {
-        m_pages[i] = new QWidget(m_tabs);
-        m_pages[i]->setObjectName(QLatin1String(objectNames[i]));
-        auto* layout = new QVBoxLayout(m_pages[i]);
+        pages_[i] = new QWidget(tabs_);
+        pages_[i]->setObjectName(QLatin1String(objectNames[i]));
+        auto* layout = new QVBoxLayout(pages_[i]);
         layout->setContentsMargins(6, 6, 6, 6);
-        m_tabs->addTab(m_pages[i], names[i]);
+        tabs_->addTab(pages_[i], names[i]);
     }
     // The configuration pages share one state of their controls; the
     // complete check of Save and Write runs over it.
-    m_configControls = new ConfigControls(m_stack->model(), m_ui, this);
-    m_pages[InputPage]->layout()->addWidget(new TInputPage(*m_configControls, m_pages[InputPage]));
-    m_pages[OutputPage]->layout()->addWidget(
-        new TOutputPage(*m_configControls, m_pages[OutputPage]));
-    m_pages[InformationPage]->layout()->addWidget(
-        new TInfoPage(*m_configControls, m_pages[InformationPage]));
+    configControls_ = new ConfigControls(stack_->model(), ui_, this);
+    pages_[InputPage]->layout()->addWidget(new TInputPage(*configControls_, pages_[InputPage]));
+    pages_[OutputPage]->layout()->addWidget(new TOutputPage(*configControls_, pages_[OutputPage]));
+    pages_[InformationPage]->layout()->addWidget(
+        new TInfoPage(*configControls_, pages_[InformationPage]));
     // The complete check of Save, Write and Print takes what the pages show.
-    m_stack->model().setControlsShown(true);
-    connect(this, &TMainForm::checkFailed, m_configControls, &ConfigControls::focusRefusal);
-    auto* input = m_pages[InputPage]->findChild<TInputPage*>();
+    stack_->model().setControlsShown(true);
+    connect(this, &TMainForm::checkFailed, configControls_, &ConfigControls::focusRefusal);
+    auto* input = pages_[InputPage]->findChild<TInputPage*>();
     connect(input, &TInputPage::linearizationRequested, this,
             [this] { openLinearizationEditor(); });
     createLivePages();
     // The maker's e-mail and web links at the foot of the Information page.
-    auto* links = new MakerLinks(m_pages[InformationPage]);
-    m_pages[InformationPage]->layout()->addWidget(links);
+    auto* links = new MakerLinks(pages_[InformationPage]);
+    pages_[InformationPage]->layout()->addWidget(links);
     // The monitoring log takes the whole height of its page.
-    for (QWidget* p : m_pages)
-        if (p != m_pages[MonitoringPage]) static_cast<QVBoxLayout*>(p->layout())->addStretch(1);
+    for (QWidget* p : pages_)
+        if (p != pages_[MonitoringPage]) static_cast<QVBoxLayout*>(p->layout())->addStretch(1);
     // Room for the pages before they are filled (the comparators of a
     // K8620 come in only after a read or load; fitContents() grows the
     // window should a page need more).
-    m_tabs->setMinimumSize(560, 600);
-    connect(&m_stack->model(), &ConfigModel::viewChanged, this,
+    tabs_->setMinimumSize(560, 600);
+    connect(&stack_->model(), &ConfigModel::viewChanged, this,
             [this] { QTimer::singleShot(0, this, &TMainForm::fitContents); });
 }
 
@@ -294,19 +293,18 @@ QWidget* TMainForm::createButtonColumn() {
     connect(PrintBtn, &QPushButton::clicked, PrintConfMnu, &QAction::trigger);
     connect(AdresaBtn, &QPushButton::clicked, this, &TMainForm::AdresaBtnClick);
 
-    m_commands.add(CommandGroup::General, PrevodnikLoadBtn);
-    m_commands.add(CommandGroup::General, DiskLoadBtn);
-    m_commands.add(CommandGroup::General, PrinterSetupBtn);
-    m_commands.add(CommandGroup::General, PrinterSetupMnu);
-    m_commands.add(CommandGroup::General, AdresaBtn);
-    m_commands.add(CommandGroup::General, LogoPnl);
+    commands_.add(CommandGroup::General, PrevodnikLoadBtn);
+    commands_.add(CommandGroup::General, DiskLoadBtn);
+    commands_.add(CommandGroup::General, PrinterSetupBtn);
+    commands_.add(CommandGroup::General, PrinterSetupMnu);
+    commands_.add(CommandGroup::General, AdresaBtn);
+    commands_.add(CommandGroup::General, LogoPnl);
     for (QAction* a : {SaveConfMnu, PrintConfMnu, ExportPdfMnu, WriteConfMnu, ZaklKonfigMnu,
                        WorkTimeMnu, PVReadMnu, CJReadMnu, ConfigRetMnu})
-        m_commands.add(CommandGroup::Configuration, a);
-    for (QWidget* w :
-         {static_cast<QWidget*>(PrevodnikSaveBtn), static_cast<QWidget*>(DiskSaveBtn),
-          static_cast<QWidget*>(PrintBtn), m_pages[InputPage], m_pages[InformationPage]})
-        m_commands.add(CommandGroup::Configuration, w);
+        commands_.add(CommandGroup::Configuration, a);
+    for (QWidget* w : {static_cast<QWidget*>(PrevodnikSaveBtn), static_cast<QWidget*>(DiskSaveBtn),
+                       static_cast<QWidget*>(PrintBtn), pages_[InputPage], pages_[InformationPage]})
+        commands_.add(CommandGroup::Configuration, w);
     return column;
 }
 
@@ -324,7 +322,7 @@ void TMainForm::applyHints() {
 // The help contexts of the pages and of the controls with one of their own.
 void TMainForm::applyHelpContexts() {
     for (int i = 0; i < 5; ++i)
-        m_pages[i]->setProperty(kHelpContextProperty, help::kPageContexts[i]);
+        pages_[i]->setProperty(kHelpContextProperty, help::kPageContexts[i]);
     for (const help::ControlContext& c : help::kControlContexts) {
         if (QWidget* w = findChild<QWidget*>(QLatin1String(c.objectName)))
             w->setProperty(kHelpContextProperty, int(c.context));
@@ -338,21 +336,21 @@ int TMainForm::focusHelpContext() const {
         const QVariant context = w->property(kHelpContextProperty);
         if (context.isValid()) return context.toInt();
         // The tab bar: the page shown.
-        if (w == m_tabs) return help::kPageContexts[m_tabs->currentIndex()];
+        if (w == tabs_) return help::kPageContexts[tabs_->currentIndex()];
     }
     return help::MainWindow;
 }
 
 void TMainForm::refreshCaption() {
     QString caption = appText(texts::kMainCaption).arg(appText(texts::kMainDescription));
-    if (m_demo) caption += appText(texts::kDemoCaptionSuffix);
+    if (demo_) caption += appText(texts::kDemoCaptionSuffix);
     // The usual mark of unsaved changes in the title bar.
-    if (m_stack->model().unsavedChanges()) caption.prepend(QLatin1Char('*'));
+    if (stack_->model().unsavedChanges()) caption.prepend(QLatin1Char('*'));
     setWindowTitle(caption);
 }
 
 void TMainForm::showStatus(const QString& text) {
-    m_status->setText(text);
+    status_->setText(text);
 }
 
 // ---- EnableCommands, pages, keys ---------------------------------------------------------
@@ -372,23 +370,23 @@ void TMainForm::EnableCommands(const CommandStates& s) {
     if (s.transmitterMenu) TransmitterMnu->menuAction()->setEnabled(*s.transmitterMenu);
     ReadConfMnu->setEnabled(s.readConfiguration);
     ZpetMnu->setEnabled(s.undo);
-    m_commands.apply(s);
+    commands_.apply(s);
 }
 
 // ZalozkaChange: the stack says which page shows.
 void TMainForm::ZalozkaChange(int index) {
-    if (m_obeyingPage) return;
-    showPage(m_stack->showPage(static_cast<MainPage>(index)));
+    if (obeyingPage_) return;
+    showPage(stack_->showPage(static_cast<MainPage>(index)));
 }
 
 void TMainForm::showPage(MainPage page) {
-    m_obeyingPage = true;
-    m_tabs->setCurrentIndex(static_cast<int>(page));
-    m_obeyingPage = false;
+    obeyingPage_ = true;
+    tabs_->setCurrentIndex(static_cast<int>(page));
+    obeyingPage_ = false;
 }
 
 bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::Hide && watched == m_monitoringPage->MonGraphForm())
+    if (event->type() == QEvent::Hide && watched == monitoringPage_->MonGraphForm())
         keepMonitorGraphPlacement(true);
     if (watched == LogoPnl && event->type() == QEvent::MouseButtonRelease && LogoPnl->isEnabled()) {
         AboutMnuClick();
@@ -399,14 +397,14 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
 
 void TMainForm::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_F1 && event->modifiers() == Qt::NoModifier) {
-        m_help->showContext(focusHelpContext());
+        help_->showContext(focusHelpContext());
         return;
     }
     if (event->key() == Qt::Key_Escape) {
-        if (m_about->isVisible())
-            m_about->hide();
+        if (about_->isVisible())
+            about_->hide();
         else
-            m_stack->breakOperation();
+            stack_->breakOperation();
         return;
     }
     QMainWindow::keyPressEvent(event);

@@ -27,7 +27,6 @@ class PrintController;
 class TLinearForm;
 class TToolsPage;
 class TMonitoringPage;
-struct ConfigView;
 class ConfigControls;
 
 // The main window: the five pages, the logo panel, the button groups of
@@ -65,16 +64,16 @@ public:
     void openLinearizationEditor(const QStringList& files = {});
 
     // ---- what the pages and the other windows use ------------------------------------
-    TransmitterStack& stack() { return *m_stack; }
-    MessageBoxInteraction& interaction() { return m_ui; }
-    CommandControls& commandControls() { return m_commands; }
-    QTabWidget* Zalozka() const { return m_tabs; }  // the page tabs
-    QWidget* page(Page p) const { return m_pages[p]; }
+    TransmitterStack& stack() { return *stack_; }
+    MessageBoxInteraction& interaction() { return ui_; }
+    CommandControls& commandControls() { return commands_; }
+    QTabWidget* Zalozka() const { return tabs_; }  // the page tabs
+    QWidget* page(Page p) const { return pages_[p]; }
 
-    TPrubehForm* PrubehForm() const { return m_progress; }
-    TSplForm* SplForm() const { return m_about; }
-    TSettingsForm* SettingsForm() const { return m_options; }
-    TAdresaForm* AdresaForm() const { return m_adresa; }
+    TPrubehForm* PrubehForm() const { return progress_; }
+    TSplForm* SplForm() const { return about_; }
+    TSettingsForm* SettingsForm() const { return options_; }
+    TAdresaForm* AdresaForm() const { return adresa_; }
 
     // Commands (the menu items; a button does what its item does).
     QAction* LoadConfMnu = nullptr;
@@ -178,31 +177,30 @@ private:
     void keepMonitorGraphPlacement(bool hiding);
     void showCheckFailure(const CheckOutcome& check);
     QString askFileName(bool save, const QString& proposed);
-    ConfigView& controls();
 
     // Shut-down (FormCloseQuery / ApplClose).
     bool ApplClose();
     void saveSettings();
 
-    SettingsStore& m_store;
-    MessageBoxInteraction m_ui;
-    std::unique_ptr<TransmitterStack> m_stack;
-    CommandControls m_commands;
-    ConfigControls* m_configControls = nullptr;  // shared by the configuration pages
-    bool m_demo = false;
-    bool m_obeyingPage = false;  // the tab follows the stack's page
+    SettingsStore& store_;
+    MessageBoxInteraction ui_;
+    std::unique_ptr<TransmitterStack> stack_;
+    CommandControls commands_;
+    ConfigControls* configControls_ = nullptr;  // shared by the configuration pages
+    bool demo_ = false;
+    bool obeyingPage_ = false;  // the tab follows the stack's page
 
-    QTabWidget* m_tabs = nullptr;
-    QWidget* m_pages[5] = {};
-    TPrubehForm* m_progress = nullptr;
-    TSplForm* m_about = nullptr;
-    TSettingsForm* m_options = nullptr;
-    TAdresaForm* m_adresa = nullptr;
-    HelpViewer* m_help = nullptr;
-    std::unique_ptr<PrintController> m_printer;
-    TToolsPage* m_toolsPage = nullptr;
-    TMonitoringPage* m_monitoringPage = nullptr;
-    QLabel* m_status = nullptr;
+    QTabWidget* tabs_ = nullptr;
+    QWidget* pages_[5] = {};
+    TPrubehForm* progress_ = nullptr;
+    TSplForm* about_ = nullptr;
+    TSettingsForm* options_ = nullptr;
+    TAdresaForm* adresa_ = nullptr;
+    HelpViewer* help_ = nullptr;
+    std::unique_ptr<PrintController> printer_;
+    TToolsPage* toolsPage_ = nullptr;
+    TMonitoringPage* monitoringPage_ = nullptr;
+    QLabel* status_ = nullptr;
 };
 
 }  // namespace lmk17

@@ -23,29 +23,25 @@
 #include "monitoring/monitoring_engine.h"
 #include "operations/communication_parameters.h"
 #include "operations/transmitter_session.h"
-#include "operations/transmitter_stack.h"
+#include "stack/transmitter_stack.h"
 
 namespace lmk17 {
 
 // Every signal of the stack the main window follows, in one place.
 void TMainForm::wireStack() {
-    TransactionEngine& engine = m_stack->engine();
-    connect(m_stack.get(), &TransmitterStack::commandStatesChanged, this,
+    TransactionEngine& engine = stack_->engine();
+    connect(stack_.get(), &TransmitterStack::commandStatesChanged, this,
             &TMainForm::EnableCommands);
-    connect(m_stack.get(), &TransmitterStack::pageRequested, this, &TMainForm::showPage);
+    connect(stack_.get(), &TransmitterStack::pageRequested, this, &TMainForm::showPage);
     connect(&engine, &TransactionEngine::optionsDialogRequested, this, &TMainForm::OptionsMnuClick);
-    connect(m_progress, &TPrubehForm::breakRequested, m_stack.get(),
+    connect(progress_, &TPrubehForm::breakRequested, stack_.get(),
             &TransmitterStack::breakOperation);
-    connect(m_progress, &TPrubehForm::closeRequested, this, &QWidget::close);
-    connect(&m_stack->connection(), &PortConnection::statusChanged, this, &TMainForm::showStatus);
-    connect(&m_stack->model(), &ConfigModel::unsavedChanged, this, &TMainForm::refreshCaption);
-    connect(m_options, &TSettingsForm::helpRequested, m_help, &HelpViewer::showContext);
-    connect(m_adresa, &TAdresaForm::helpRequested, m_help, &HelpViewer::showContext);
-    connect(m_progress, &TPrubehForm::helpRequested, m_help, &HelpViewer::showContext);
-}
-
-ConfigView& TMainForm::controls() {
-    return m_stack->model().controlsForCompleteCheck();
+    connect(progress_, &TPrubehForm::closeRequested, this, &QWidget::close);
+    connect(&stack_->connection(), &PortConnection::statusChanged, this, &TMainForm::showStatus);
+    connect(&stack_->model(), &ConfigModel::unsavedChanged, this, &TMainForm::refreshCaption);
+    connect(options_, &TSettingsForm::helpRequested, help_, &HelpViewer::showContext);
+    connect(adresa_, &TAdresaForm::helpRequested, help_, &HelpViewer::showContext);
+    connect(progress_, &TPrubehForm::helpRequested, help_, &HelpViewer::showContext);
 }
 
 void TMainForm::showCheckFailure(const CheckOutcome& check) {
@@ -53,13 +49,13 @@ void TMainForm::showCheckFailure(const CheckOutcome& check) {
     if (check.page) {
         switch (*check.page) {
             case ConfigPage::Input:
-                m_tabs->setCurrentIndex(InputPage);
+                tabs_->setCurrentIndex(InputPage);
                 break;
             case ConfigPage::Output:
-                m_tabs->setCurrentIndex(OutputPage);
+                tabs_->setCurrentIndex(OutputPage);
                 break;
             case ConfigPage::Information:
-                m_tabs->setCurrentIndex(InformationPage);
+                tabs_->setCurrentIndex(InformationPage);
                 break;
         }
     }
@@ -69,32 +65,30 @@ void TMainForm::showCheckFailure(const CheckOutcome& check) {
 // ---- transmitter ----------------------------------------------------------------------
 
 void TMainForm::PrevodnikLoadBtnClick() {
-    m_stack->session().startRead();
+    stack_->session().startRead();
 }
 
 void TMainForm::PrevodnikSaveBtnClick() {
     CheckOutcome check;
-    if (m_stack->session().startWrite(nullptr, &check) == StartResult::CheckFailed)
-        showCheckFailure(check);
+    if (stack_->session().startWrite(&check) == StartResult::CheckFailed) showCheckFailure(check);
 }
 
 void TMainForm::ZaklKonfigMnuClick() {
-    m_stack->setDefaultConfiguration();
+    stack_->setDefaultConfiguration();
 }
 
 void TMainForm::ConfigRetMnuClick() {
-    m_stack->whenIdle(
-        [this] { showCheckFailure(showOrderingCode(m_stack->model(), controls(), m_ui).check); });
+    stack_->whenIdle([this] { showCheckFailure(showOrderingCode(stack_->model(), ui_).check); });
 }
 
 void TMainForm::ZpetMnuClick() {
-    m_stack->undo();
+    stack_->undo();
 }
 
 void TMainForm::AdresaBtnClick() {
     editCommunicationParameters(
-        m_stack->model(), m_ui,
-        [this](const TransmitterCommDialogView& view) { return m_adresa->edit(view); });
+        stack_->model(), ui_,
+        [this](const TransmitterCommDialogView& view) { return adresa_->edit(view); });
 }
 
 // ---- files --------------------------------------------------------------------------------
@@ -102,7 +96,7 @@ void TMainForm::AdresaBtnClick() {
 // The file dialogs open in the folder last used and remember the new one.
 QString TMainForm::askFileName(bool save, const QString& proposed) {
     QFileDialog dialog(this, save ? tr("Save Configuration") : tr("Load Configuration"),
-                       m_store.settings().ptFileDir);
+                       store_.settings().ptFileDir);
     dialog.setNameFilters({tr("Configuration Files (*.ptf *.PTF)"), tr("All Files (*)")});
     dialog.setDefaultSuffix(QStringLiteral("ptf"));
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
@@ -112,37 +106,37 @@ QString TMainForm::askFileName(bool save, const QString& proposed) {
     dialog.selectFile(proposed);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
     const QString file = dialog.selectedFiles().constFirst();
-    m_store.settings().ptFileDir = FolderOfFile(file);
+    store_.settings().ptFileDir = FolderOfFile(file);
     return file;
 }
 
 void TMainForm::DiskLoadBtnClick() {
     // An empty name (the dialog cancelled) is the core's to report.
-    m_stack->loadConfiguration([this] { return askFileName(false, ProposedLoadName()); });
+    stack_->loadConfiguration([this] { return askFileName(false, ProposedLoadName()); });
 }
 
 void TMainForm::DiskSaveBtnClick() {
-    const SaveOutcome r = m_stack->saveConfiguration(
-        [this] { return askFileName(true, ProposedSaveName(m_stack->model().config())); });
+    const SaveOutcome r = stack_->saveConfiguration(
+        [this] { return askFileName(true, ProposedSaveName(stack_->model().config())); });
     showCheckFailure(r.check);
 }
 
 // ---- settings, help, about ---------------------------------------------------------------
 
 void TMainForm::OptionsMnuClick() {
-    m_options->exec();
+    options_->exec();
 }
 
 void TMainForm::AboutMnuClick() {
-    m_about->showAbout();
+    about_->showAbout();
 }
 
 void TMainForm::ContentsMnuClick() {
-    m_help->showContents();
+    help_->showContents();
 }
 
 void TMainForm::IndexMnuClick() {
-    m_help->showIndex();
+    help_->showIndex();
 }
 
 void TMainForm::WwwMnuClick() {

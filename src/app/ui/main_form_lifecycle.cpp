@@ -22,7 +22,7 @@
 #include "link/ui/settings_form.h"
 #include "monitoring/monitoring_engine.h"
 #include "operations/transmitter_session.h"
-#include "operations/transmitter_stack.h"
+#include "stack/transmitter_stack.h"
 
 namespace lmk17 {
 
@@ -46,37 +46,37 @@ void TMainForm::placeWindow() {
     if (!main) return;
     QList<QRect> screens;
     for (const QScreen* s : QGuiApplication::screens()) screens << s->availableGeometry();
-    move(PlacedWindowPosition(m_store.settings().mainPosition, size(), screens,
+    move(PlacedWindowPosition(store_.settings().mainPosition, size(), screens,
                               main->availableGeometry(), DefaultPlacement::Centred));
 }
 
 void TMainForm::restorePort() {
-    RestorePort(m_store.settings().serialPort, m_stack->connection(), m_stack->ports());
-    m_options->syncFromConnection();
+    RestorePort(store_.settings().serialPort, stack_->connection(), stack_->ports());
+    options_->syncFromConnection();
 }
 
 void TMainForm::connectDemo(const QString& devicePath, int address) {
-    m_demo = true;
+    demo_ = true;
     refreshCaption();
-    PortConnection& connection = m_stack->connection();
+    PortConnection& connection = stack_->connection();
     connection.setTransmitterAddress(address);
     if (connection.connectDevice(devicePath))
         showStatus(appText(texts::kDemoStatus).arg(devicePath).arg(address));
     else
         showStatus(connection.statusText());
-    m_options->syncFromConnection();
+    options_->syncFromConnection();
 }
 
 void TMainForm::loadCommandLineFiles(const QStringList& files, const QStringList& linearizations) {
-    for (const QString& file : files) m_stack->loadConfigurationFile(file, true);
+    for (const QString& file : files) stack_->loadConfigurationFile(file, true);
     if (!linearizations.isEmpty()) openLinearizationEditor(linearizations);
 }
 
 // ---- shut-down ------------------------------------------------------------------------------
 
 void TMainForm::closeEvent(QCloseEvent* event) {
-    if (m_stack->monitoring().active()) {
-        m_ui.message(MessageKind::Information, appText(texts::kMonitoringRefusesClose));
+    if (stack_->monitoring().active()) {
+        ui_.message(MessageKind::Information, appText(texts::kMonitoringRefusesClose));
         event->ignore();
         return;
     }
@@ -84,13 +84,13 @@ void TMainForm::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
-    m_help->close();
-    m_about->close();
+    help_->close();
+    about_->close();
     event->accept();
 }
 
 bool TMainForm::ApplClose() {
-    TransmitterSession& session = m_stack->session();
+    TransmitterSession& session = stack_->session();
     if (!session.confirmShutdown(appText(texts::kCloseQuestion))) return false;
     session.stopForShutdown();
     saveSettings();
@@ -98,15 +98,15 @@ bool TMainForm::ApplClose() {
 }
 
 void TMainForm::saveSettings() {
-    AppSettings& s = m_store.settings();
+    AppSettings& s = store_.settings();
     if (windowPositionsWork() && isVisible()) s.mainPosition = {pos().x(), pos().y()};
-    s.monitor = m_stack->monitoring().parameters();
+    s.monitor = stack_->monitoring().parameters();
     keepMonitorGraphPlacement(false);
-    const PortWrite mode = StorePort(s.serialPort, m_stack->connection(), m_stack->ports(), m_demo);
+    const PortWrite mode = StorePort(s.serialPort, stack_->connection(), stack_->ports(), demo_);
     QString error;
-    if (!m_store.save(mode, &error))
-        m_ui.message(MessageKind::Warning,
-                     appText(texts::kSettingsSaveFailed).arg(m_store.path(), error));
+    if (!store_.save(mode, &error))
+        ui_.message(MessageKind::Warning,
+                    appText(texts::kSettingsSaveFailed).arg(store_.path(), error));
 }
 
 }  // namespace lmk17

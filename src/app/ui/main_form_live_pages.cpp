@@ -13,45 +13,48 @@
 #include "monitoring/ui/mon_graph_form.h"
 #include "monitoring/ui/mon_par_form.h"
 #include "monitoring/ui/monitoring_page.h"
-#include "operations/transmitter_stack.h"
 #include "operations/ui/tools_page.h"
+#include "stack/transmitter_stack.h"
 
 namespace lmk17 {
 
 void TMainForm::createLivePages() {
-    m_toolsPage = new TToolsPage(*m_stack, m_pages[ToolsPage]);
-    m_pages[ToolsPage]->layout()->addWidget(m_toolsPage);
-    m_monitoringPage = new TMonitoringPage(m_stack->monitoring(), m_ui, m_pages[MonitoringPage]);
-    m_pages[MonitoringPage]->layout()->addWidget(m_monitoringPage);
+    toolsPage_ =
+        new TToolsPage(stack_->model(), stack_->live(), stack_->commandStates(), pages_[ToolsPage]);
+    connect(stack_.get(), &TransmitterStack::commandStatesChanged, toolsPage_,
+            &TToolsPage::applyCommandStates);
+    pages_[ToolsPage]->layout()->addWidget(toolsPage_);
+    monitoringPage_ = new TMonitoringPage(stack_->monitoring(), ui_, pages_[MonitoringPage]);
+    pages_[MonitoringPage]->layout()->addWidget(monitoringPage_);
 
-    const ConfigModel& model = m_stack->model();
-    connect(&model, &ConfigModel::configChanged, m_toolsPage, &TToolsPage::refresh);
-    connect(&model, &ConfigModel::viewChanged, m_toolsPage, &TToolsPage::refresh);
+    const ConfigModel& model = stack_->model();
+    connect(&model, &ConfigModel::configChanged, toolsPage_, &TToolsPage::refresh);
+    connect(&model, &ConfigModel::viewChanged, toolsPage_, &TToolsPage::refresh);
 
     // The menu's live readings: the stack brings their page forward first.
     connect(PVReadMnu, &QAction::triggered, this, [this] {
-        m_toolsPage->takeFocusedField();
-        m_stack->readPv();
+        toolsPage_->takeFocusedField();
+        stack_->readPv();
     });
-    connect(CJReadMnu, &QAction::triggered, m_stack.get(), &TransmitterStack::readCjTemperature);
-    connect(WorkTimeMnu, &QAction::triggered, m_stack.get(), &TransmitterStack::readWorkingTime);
+    connect(CJReadMnu, &QAction::triggered, stack_.get(), &TransmitterStack::readCjTemperature);
+    connect(WorkTimeMnu, &QAction::triggered, stack_.get(), &TransmitterStack::readWorkingTime);
 
-    m_monitoringPage->attachMenu(MonStartMnu, MonStopMnu, MonGraphMnu, MonParamMnu);
-    connect(m_monitoringPage, &TMonitoringPage::showRequested, this,
-            [this] { m_tabs->setCurrentIndex(MonitoringPage); });
-    m_monitoringPage->MonGraphForm()->installEventFilter(this);
-    connect(m_monitoringPage->MonGraphForm(), &TMonGraphForm::helpRequested, m_help,
+    monitoringPage_->attachMenu(MonStartMnu, MonStopMnu, MonGraphMnu, MonParamMnu);
+    connect(monitoringPage_, &TMonitoringPage::showRequested, this,
+            [this] { tabs_->setCurrentIndex(MonitoringPage); });
+    monitoringPage_->MonGraphForm()->installEventFilter(this);
+    connect(monitoringPage_->MonGraphForm(), &TMonGraphForm::helpRequested, help_,
             &HelpViewer::showContext);
-    connect(m_monitoringPage->MonParForm(), &TMonParForm::helpRequested, m_help,
+    connect(monitoringPage_->MonParForm(), &TMonParForm::helpRequested, help_,
             &HelpViewer::showContext);
 }
 
 void TMainForm::restoreMonitoringSettings() {
-    const AppSettings& s = m_store.settings();
+    const AppSettings& s = store_.settings();
     // A log file named without a folder goes to the user's data folder.
-    m_monitoringPage->MonParForm()->setDataFolder(m_store.folders().dataFolder);
-    m_monitoringPage->loadParameters(s.monitor);
-    TMonGraphForm* graph = m_monitoringPage->MonGraphForm();
+    monitoringPage_->MonParForm()->setDataFolder(store_.folders().dataFolder);
+    monitoringPage_->loadParameters(s.monitor);
+    TMonGraphForm* graph = monitoringPage_->MonGraphForm();
     const QScreen* main = QGuiApplication::primaryScreen();
     if (!main) return;
     graph->resize(PlacedWindowSize(s.monGraphSize, graph->size(), main->availableGeometry()));
@@ -65,9 +68,9 @@ void TMainForm::restoreMonitoringSettings() {
 // Only a graph window that is shown, or is being hidden, gives its place
 // back; a window never shown leaves the stored values as they were.
 void TMainForm::keepMonitorGraphPlacement(bool hiding) {
-    const TMonGraphForm* graph = m_monitoringPage ? m_monitoringPage->MonGraphForm() : nullptr;
+    const TMonGraphForm* graph = monitoringPage_ ? monitoringPage_->MonGraphForm() : nullptr;
     if (!graph || (!hiding && !graph->isVisible())) return;
-    AppSettings& s = m_store.settings();
+    AppSettings& s = store_.settings();
     s.monGraphSize = {graph->width(), graph->height()};
     if (windowPositionsWork()) s.monGraphPosition = {graph->x(), graph->y()};
 }

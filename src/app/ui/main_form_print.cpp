@@ -17,13 +17,13 @@
 #include "config/config_model.h"
 #include "files/config_load.h"
 #include "linearization/ui/linear_form.h"
-#include "operations/transmitter_stack.h"
 #include "reports/ui/print_controller.h"
+#include "stack/transmitter_stack.h"
 
 namespace lmk17 {
 
 void TMainForm::createPrinting() {
-    m_printer = std::make_unique<PrintController>(m_stack->model(), m_ui, this);
+    printer_ = std::make_unique<PrintController>(stack_->model(), ui_, this);
     connect(PrinterSetupMnu, &QAction::triggered, this, &TMainForm::PrinterSetBtnClick);
     connect(PrintConfMnu, &QAction::triggered, this, &TMainForm::PrinterPrintBtnClick);
     connect(ExportPdfMnu, &QAction::triggered, this, &TMainForm::ExportPdfMnuClick);
@@ -31,32 +31,32 @@ void TMainForm::createPrinting() {
 }
 
 void TMainForm::PrinterSetBtnClick() {
-    m_stack->whenIdle([this] { m_printer->setupPrinter(); });
+    stack_->whenIdle([this] { printer_->setupPrinter(); });
 }
 
 void TMainForm::PrinterPrintBtnClick() {
-    m_stack->whenIdle([this] { showCheckFailure(m_printer->printConfiguration(controls())); });
+    stack_->whenIdle([this] { showCheckFailure(printer_->printConfiguration()); });
 }
 
 void TMainForm::ExportPdfMnuClick() {
-    m_stack->whenIdle([this] { showCheckFailure(m_printer->exportConfigurationPdf(controls())); });
+    stack_->whenIdle([this] { showCheckFailure(printer_->exportConfigurationPdf()); });
 }
 
 void TMainForm::openLinearizationEditor(const QStringList& files) {
-    ConfigModel& model = m_stack->model();
+    ConfigModel& model = stack_->model();
     if (!model.allowsLinearization()) {
         if (!files.isEmpty()) {
             QStringList shown;
             for (const QString& f : files) shown << QDir::toNativeSeparators(f);
-            m_ui.message(MessageKind::Warning,
-                         QCoreApplication::translate("App", texts::kLinFileNeedsRange)
-                             .arg(shown.join(QLatin1String(", "))));
+            ui_.message(MessageKind::Warning,
+                        QCoreApplication::translate("App", texts::kLinFileNeedsRange)
+                            .arg(shown.join(QLatin1String(", "))));
         }
         return;
     }
-    TLinearForm form(m_stack->linEditor(), this, &m_ui);
+    TLinearForm form(stack_->linEditor(), this, &ui_);
     connectLinearizationEditor(form);
-    AppSettings& s = m_store.settings();
+    AppSettings& s = store_.settings();
     form.setDirectory(s.linFileDir);
     form.editLinearization(model, files);
     // The folder of the editor's file dialogs is kept in the settings.
@@ -69,16 +69,15 @@ void TMainForm::openLinearizationEditor(const QStringList& files) {
 // window's printer.
 void TMainForm::connectLinearizationEditor(TLinearForm& form) {
     connect(&form, &TLinearForm::printRequested, this, [this, &form] {
-        m_printer->printLinearization(form.editor().data(), form.editor().rangeIndex());
+        printer_->printLinearization(form.editor().data(), form.editor().rangeIndex());
     });
     connect(&form, &TLinearForm::exportPdfRequested, this, [this, &form] {
-        m_printer->exportLinearizationPdf(form.editor().data(), form.editor().rangeIndex());
+        printer_->exportLinearizationPdf(form.editor().data(), form.editor().rangeIndex());
     });
-    connect(&form, &TLinearForm::printerSetupRequested, this,
-            [this] { m_printer->setupPrinter(); });
-    connect(&form, &TLinearForm::helpContentsRequested, m_help, &HelpViewer::showContents);
-    connect(&form, &TLinearForm::helpIndexRequested, m_help, &HelpViewer::showIndex);
-    connect(&form, &TLinearForm::helpRequested, m_help, &HelpViewer::showContext);
+    connect(&form, &TLinearForm::printerSetupRequested, this, [this] { printer_->setupPrinter(); });
+    connect(&form, &TLinearForm::helpContentsRequested, help_, &HelpViewer::showContents);
+    connect(&form, &TLinearForm::helpIndexRequested, help_, &HelpViewer::showIndex);
+    connect(&form, &TLinearForm::helpRequested, help_, &HelpViewer::showContext);
 }
 
 namespace {
@@ -96,17 +95,17 @@ QString droppedFile(const QMimeData* mime) {
 }  // namespace
 
 void TMainForm::dragEnterEvent(QDragEnterEvent* event) {
-    if (m_stack->idle() && !droppedFile(event->mimeData()).isEmpty()) event->acceptProposedAction();
+    if (stack_->idle() && !droppedFile(event->mimeData()).isEmpty()) event->acceptProposedAction();
 }
 
 // A configuration loads as "Load" does; a linearization file opens in the
 // linearization editor as the command line's does.
 void TMainForm::dropEvent(QDropEvent* event) {
     const QString file = droppedFile(event->mimeData());
-    if (file.isEmpty() || !m_stack->idle()) return;
+    if (file.isEmpty() || !stack_->idle()) return;
     event->acceptProposedAction();
     if (IsConfigurationFileArgument(file))
-        m_stack->loadConfigurationFile(file, false);
+        stack_->loadConfigurationFile(file, false);
     else
         // After the drop has ended: the editor runs modally.
         QTimer::singleShot(0, this, [this, file] { openLinearizationEditor({file}); });

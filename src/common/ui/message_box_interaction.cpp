@@ -35,7 +35,7 @@ QString BoxText(const QString& text) {
 
 QWidget* MessageBoxInteraction::boxParent() const {
     if (QWidget* modal = QApplication::activeModalWidget()) return modal;
-    return m_main;
+    return main_;
 }
 
 void MessageBoxInteraction::message(MessageKind kind, const QString& text) {
@@ -51,15 +51,15 @@ bool MessageBoxInteraction::question(Question, MessageKind kind, const QString& 
 }
 
 void MessageBoxInteraction::progressShow(const QString& caption, int maximum, bool warning) {
-    if (m_progress) m_progress->showProgress(caption, maximum, warning);
+    if (progress_) progress_->showProgress(caption, maximum, warning);
 }
 
 void MessageBoxInteraction::progressStep(int position) {
-    if (m_progress) m_progress->stepProgress(position);
+    if (progress_) progress_->stepProgress(position);
 }
 
 void MessageBoxInteraction::progressClose() {
-    if (m_progress) m_progress->closeProgress();
+    if (progress_) progress_->closeProgress();
 }
 
 }  // namespace lmk17

@@ -15,8 +15,8 @@ public:
     MessageBoxInteraction() = default;
 
     // The window boxes belong to when no modal dialog is open.
-    void setMainWindow(QWidget* window) { m_main = window; }
-    void setProgressDisplay(ProgressDisplay* display) { m_progress = display; }
+    void setMainWindow(QWidget* window) { main_ = window; }
+    void setProgressDisplay(ProgressDisplay* display) { progress_ = display; }
 
     void message(MessageKind kind, const QString& text) override;
     bool question(Question id, MessageKind kind, const QString& text) override;
@@ -29,8 +29,8 @@ public:
     QWidget* boxParent() const;
 
 private:
-    QPointer<QWidget> m_main;
-    ProgressDisplay* m_progress = nullptr;
+    QPointer<QWidget> main_;
+    ProgressDisplay* progress_ = nullptr;
 };
 
 // A text of the program's tables as a box shows it ("\r\n" line breaks).

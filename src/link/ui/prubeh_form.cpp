@@ -17,20 +17,20 @@ constexpr int kProgressHelpContext = 1;
 
 TPrubehForm::TPrubehForm(QWidget* mainWindow)
     : QWidget(mainWindow, kFlags),
-      m_main(mainWindow),
-      m_gauge(new QProgressBar(this)),
-      m_warning(new QLabel(QCoreApplication::translate("Link", texts::kProgressWarning), this)) {
+      main_(mainWindow),
+      gauge_(new QProgressBar(this)),
+      warning_(new QLabel(QCoreApplication::translate("Link", texts::kProgressWarning), this)) {
     setObjectName(QStringLiteral("PrubehForm"));
     setAttribute(Qt::WA_ShowWithoutActivating);
-    m_gauge->setObjectName(QStringLiteral("PrubehG"));
-    m_gauge->setTextVisible(false);
-    m_gauge->setMinimumWidth(320);
-    m_warning->setObjectName(QStringLiteral("HlaskaLbl"));
-    m_warning->setAlignment(Qt::AlignCenter);
-    m_warning->setStyleSheet(QStringLiteral("color: red; font-weight: bold;"));
+    gauge_->setObjectName(QStringLiteral("PrubehG"));
+    gauge_->setTextVisible(false);
+    gauge_->setMinimumWidth(320);
+    warning_->setObjectName(QStringLiteral("HlaskaLbl"));
+    warning_->setAlignment(Qt::AlignCenter);
+    warning_->setStyleSheet(QStringLiteral("color: red; font-weight: bold;"));
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(m_gauge);
-    layout->addWidget(m_warning);
+    layout->addWidget(gauge_);
+    layout->addWidget(warning_);
     setFixedSize(sizeHint());
 }
 
@@ -42,7 +42,7 @@ TPrubehForm::TPrubehForm(QWidget* mainWindow)
 // system keeps the transient parent as a guarded pointer.
 void TPrubehForm::placeAboveActiveWindow() {
     QWidget* owner = QApplication::activeModalWidget();
-    if (!owner || owner == this) owner = m_main;
+    if (!owner || owner == this) owner = main_;
     if (!owner) return;
     winId();  // the window handle exists from here on
     if (QWindow* handle = windowHandle()) {
@@ -55,10 +55,10 @@ void TPrubehForm::placeAboveActiveWindow() {
 
 void TPrubehForm::showProgress(const QString& caption, int maximum, bool warning) {
     setWindowTitle(caption);
-    m_warning->setVisible(warning);
+    warning_->setVisible(warning);
     setFixedSize(sizeHint());
-    m_gauge->setRange(0, maximum);
-    m_gauge->setValue(0);
+    gauge_->setRange(0, maximum);
+    gauge_->setValue(0);
     placeAboveActiveWindow();
     show();
     placeAboveActiveWindow();  // a first show may have set the parent's window as transient
@@ -66,7 +66,7 @@ void TPrubehForm::showProgress(const QString& caption, int maximum, bool warning
 }
 
 void TPrubehForm::stepProgress(int position) {
-    m_gauge->setValue(std::min(position, m_gauge->maximum()));
+    gauge_->setValue(std::min(position, gauge_->maximum()));
 }
 
 void TPrubehForm::closeProgress() {

@@ -22,8 +22,8 @@ public:
     void stepProgress(int position) override;
     void closeProgress() override;
 
-    QProgressBar* PrubehG() const { return m_gauge; }
-    QLabel* HlaskaLbl() const { return m_warning; }
+    QProgressBar* PrubehG() const { return gauge_; }
+    QLabel* HlaskaLbl() const { return warning_; }
 
 signals:
     // Esc: the operation is to be broken (after the question).
@@ -40,9 +40,9 @@ protected:
 private:
     void placeAboveActiveWindow();
 
-    QPointer<QWidget> m_main;
-    QProgressBar* m_gauge;
-    QLabel* m_warning;
+    QPointer<QWidget> main_;
+    QProgressBar* gauge_;
+    QLabel* warning_;
 };
 
 }  // namespace lmk17

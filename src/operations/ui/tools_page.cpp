@@ -19,7 +19,6 @@
 #include "operations/operation_texts.h"
 #include "operations/pv_reading_values.h"
 #include "operations/transmitter_session.h"
-#include "operations/transmitter_stack.h"
 
 namespace lmk17 {
 
@@ -35,8 +34,9 @@ W* Named(W* w, const char* name) {
 
 }  // namespace
 
-TToolsPage::TToolsPage(TransmitterStack& stack, QWidget* parent)
-    : QWidget(parent), stack_(stack), live_(stack.live()) {
+TToolsPage::TToolsPage(ConfigModel& model, LiveReadings& live, const CommandStates& states,
+                       QWidget* parent)
+    : QWidget(parent), live_(live), states_(states) {
     setObjectName(QStringLiteral("ToolsPage"));
     auto* pvBox = Named(new QGroupBox(tr("  Primary Variable and Output  "), this), "PVGB");
     buildPvGroup(pvBox);
@@ -89,8 +89,7 @@ TToolsPage::TToolsPage(TransmitterStack& stack, QWidget* parent)
     for (QRadioButton* b : TPrHodnRBtn) b->installEventFilter(this);
 
     connect(&live_, &LiveReadings::pageChanged, this, &TToolsPage::refresh);
-    connect(&stack_, &TransmitterStack::commandStatesChanged, this, &TToolsPage::refresh);
-    connect(&stack_.model(), &ConfigModel::identityChanged, this, &TToolsPage::refresh);
+    connect(&model, &ConfigModel::identityChanged, this, &TToolsPage::refresh);
     refresh();
 }
 
@@ -172,8 +171,13 @@ void TToolsPage::buildOutputTestGroup() {
     l->setRowStretch(6, 1);
 }
 
+void TToolsPage::applyCommandStates(const CommandStates& states) {
+    states_ = states;
+    refresh();
+}
+
 void TToolsPage::refresh() {
-    const ToolsPage& p = live_.page();
+    const LivePageState& p = live_.page();
     refreshing_ = true;
     PVReadBtn->setText(p.pvReadCaption);
     VstTimerEnCBx->setChecked(p.intervalReading);
@@ -209,7 +213,7 @@ void TToolsPage::refresh() {
 // EnableCommands as this page's controls follow it; PV "Read" and "Use"
 // keep their own states while their operation repeats.
 void TToolsPage::applyEnabling() {
-    const CommandStates s = stack_.commandStates();
+    const CommandStates& s = states_;
     VstTimerEnCBx->setEnabled(s.generalControls);
     VstPeriodaEdt->setEnabled(s.generalControls);
     PVReadBtn->setEnabled(s.pvRead);
@@ -254,7 +258,7 @@ void TToolsPage::Timer5Timer() {
 // The text the page holds for an edit: what was taken, or what stays after
 // a refusal.
 QString TToolsPage::shownText(const QLineEdit* field) const {
-    const ToolsPage& p = live_.page();
+    const LivePageState& p = live_.page();
     if (field == VstPeriodaEdt) return p.periodText;
     if (field == TPrPeriodaEdt) return p.testPeriodText;
     for (size_t i = 0; i < 3; ++i)

@@ -12,25 +12,29 @@
 #include <QWidget>
 #include <array>
 
+#include "operations/enable_commands.h"
+
 namespace lmk17 {
 
+class ConfigModel;
 class LiveReadings;
-class TransmitterStack;
 
 // The "Tools" page: the primary variable with interval reading, the output
 // and its gauge, the device-error list, the output test, the cold-junction
 // temperature and the working time.
 //
-// The page shows the core's ToolsPage record and forwards every click and
+// The page shows the core's LivePageState record and forwards every click and
 // edit to the live readings; it never talks to the transmitter itself. Its
-// controls follow the stack's command states (EnableCommands) with the two
+// controls follow the command states it is given (the stack announces them:
+// commandStatesChanged -> applyCommandStates, EnableCommands) with the two
 // exceptions of a running operation: PV "Read" reads "Stop" and stays
 // usable during interval reading, and so does "Use" during automatic
 // setting.
 class TToolsPage : public QWidget {
     Q_OBJECT
 public:
-    explicit TToolsPage(TransmitterStack& stack, QWidget* parent = nullptr);
+    TToolsPage(ConfigModel& model, LiveReadings& live, const CommandStates& states,
+               QWidget* parent = nullptr);
 
     // Primary variable and output.
     QPushButton* PVReadBtn = nullptr;
@@ -71,6 +75,8 @@ public:
     // Shows the core's record and the enabling rules again (the main window
     // calls it when the configuration changed).
     void refresh();
+    // The command states as the stack announces them.
+    void applyCommandStates(const CommandStates& states);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -84,8 +90,8 @@ private:
     void showUnit();
     void Timer5Timer();
 
-    TransmitterStack& stack_;
     LiveReadings& live_;
+    CommandStates states_;
     QString unitText_;
     bool refreshing_ = false;
     bool leaving_ = false;  // an edit is being left (its refusal may show a message)

@@ -70,11 +70,10 @@ void PrintController::setupPrinter() {  // PrinterSetBtnClick
     if (checkPrinter()) askPageSetup();
 }
 
-bool PrintController::prepareProtocol(ConfigView& controls, CheckOutcome& outcome,
-                                      ProtocolSignature& signature) {
+bool PrintController::prepareProtocol(CheckOutcome& outcome, ProtocolSignature& signature) {
     // The check adopts the record again, so the printed output values are
     // those the Output page shows.
-    outcome = CheckAll(model_, controls);
+    outcome = CheckAll(model_);
     return outcome.accepted && askSignature(signature);
 }
 
@@ -92,7 +91,7 @@ void PrintController::exportPages(const QString& suggestedName, const QString& t
     if (!error.isEmpty()) ui_.message(MessageKind::Error, error);
 }
 
-CheckOutcome PrintController::printConfiguration(ConfigView& controls) {  // PrintCfg_Pom
+CheckOutcome PrintController::printConfiguration() {  // PrintCfg_Pom
     CheckOutcome outcome;
     if (!model_.hasConfiguration()) {
         ui_.message(MessageKind::Warning,
@@ -101,7 +100,7 @@ CheckOutcome PrintController::printConfiguration(ConfigView& controls) {  // Pri
     }
     if (!checkPrinter()) return outcome;
     ProtocolSignature signature;
-    if (!prepareProtocol(controls, outcome, signature) || !askPrint()) return outcome;
+    if (!prepareProtocol(outcome, signature) || !askPrint()) return outcome;
     const ConfigurationReport rows = ConfigurationRows(model_);
     const double today = CurrentDayNumber();
     printPages(
@@ -109,7 +108,7 @@ CheckOutcome PrintController::printConfiguration(ConfigView& controls) {  // Pri
     return outcome;
 }
 
-CheckOutcome PrintController::exportConfigurationPdf(ConfigView& controls) {
+CheckOutcome PrintController::exportConfigurationPdf() {
     CheckOutcome outcome;
     if (!model_.hasConfiguration()) {
         ui_.message(MessageKind::Warning,
@@ -117,7 +116,7 @@ CheckOutcome PrintController::exportConfigurationPdf(ConfigView& controls) {
         return outcome;
     }
     ProtocolSignature signature;
-    if (!prepareProtocol(controls, outcome, signature)) return outcome;
+    if (!prepareProtocol(outcome, signature)) return outcome;
     const ConfigurationReport rows = ConfigurationRows(model_);
     const double today = CurrentDayNumber();
     const QString name = QString::asprintf("%.*d.pdf", 8, int(model_.config().SerialNumber));

@@ -35,12 +35,12 @@ public:
 
     // "Print", "&Print Configuration" (PrinterPrintBtnClick, PrintCfg_Pom):
     // refuses without a configuration or a printer, runs the complete check
-    // over the window's controls, asks for the signature and the printer, and
+    // over the model's controls, asks for the signature and the printer, and
     // prints. A refused check is returned for the window to show (its page
     // and edit) before it ends the operation state; cancelling asks nothing.
-    CheckOutcome printConfiguration(ConfigView& controls);
+    CheckOutcome printConfiguration();
     // "Export as PDF…": the same, with a file in place of the printer.
-    CheckOutcome exportConfigurationPdf(ConfigView& controls);
+    CheckOutcome exportConfigurationPdf();
 
     // "Print the Linearization Parameters" and its PDF export, for the editor's
     // data and the range (1-based catalogue index).
@@ -66,7 +66,7 @@ private:
     TPodpisForm* podpis_;
 
     bool checkPrinter();
-    bool prepareProtocol(ConfigView& controls, CheckOutcome& outcome, ProtocolSignature& sign);
+    bool prepareProtocol(CheckOutcome& outcome, ProtocolSignature& sign);
     void printPages(const ReportLayout& layout);
     void exportPages(const QString& suggestedName, const QString& title,
                      const ReportLayout& layout);

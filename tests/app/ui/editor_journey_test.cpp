@@ -19,8 +19,8 @@
 #include "link/ui/prubeh_form.h"
 #include "main_window_rig.h"
 #include "operations/transmitter_session.h"
-#include "operations/transmitter_stack.h"
 #include "ptf_files.h"
+#include "stack/transmitter_stack.h"
 #include "support/sim_fixture.h"
 
 namespace lmk17 {

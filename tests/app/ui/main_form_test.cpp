@@ -25,8 +25,8 @@
 #include "main_window_rig.h"
 #include "monitoring/monitoring_engine.h"
 #include "operations/transmitter_session.h"
-#include "operations/transmitter_stack.h"
 #include "ptf_files.h"
+#include "stack/transmitter_stack.h"
 #include "support/cli_process.h"
 #include "support/sim_fixture.h"
 

@@ -27,9 +27,9 @@
 #include "operations/live_readings.h"
 #include "operations/output_test_values.h"
 #include "operations/transmitter_session.h"
-#include "operations/transmitter_stack.h"
 #include "operations/ui/tools_page.h"
 #include "ptf_files.h"
+#include "stack/transmitter_stack.h"
 #include "support/sim_fixture.h"
 #include "support/taken_request.h"
 
@@ -46,9 +46,9 @@ using test::SpinUntil;
 class ModalAnswerer {
 public:
     explicit ModalAnswerer(QMessageBox::StandardButton button = QMessageBox::Yes, QString file = {})
-        : m_answer(button), m_file(std::move(file)) {
-        QObject::connect(&m_timer, &QTimer::timeout, [this] { answer(); });
-        m_timer.start(10);
+        : answer_(button), file_(std::move(file)) {
+        QObject::connect(&timer_, &QTimer::timeout, [this] { answer(); });
+        timer_.start(10);
     }
     QStringList log;
     QStringList boxes() const {
@@ -63,24 +63,24 @@ private:
         QWidget* modal = QApplication::activeModalWidget();
         if (auto* box = qobject_cast<QMessageBox*>(modal)) {
             log << QStringLiteral("box: ") + box->text();
-            QAbstractButton* b = box->button(m_answer);
+            QAbstractButton* b = box->button(answer_);
             if (!b) b = box->button(QMessageBox::Ok);
             b->click();
         } else if (auto* dialog = qobject_cast<QFileDialog*>(modal)) {
             log << QStringLiteral("file dialog");
             // Answered after this slot: a box the dialog itself opens is then
             // answered too.
-            if (m_file.isEmpty()) {
+            if (file_.isEmpty()) {
                 QMetaObject::invokeMethod(dialog, "reject", Qt::QueuedConnection);
             } else {
-                dialog->selectFile(m_file);
+                dialog->selectFile(file_);
                 QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
             }
         }
     }
-    QMessageBox::StandardButton m_answer;
-    QString m_file;
-    QTimer m_timer;
+    QMessageBox::StandardButton answer_;
+    QString file_;
+    QTimer timer_;
 };
 
 TInputPage& InputPageOf(TMainForm& form) {

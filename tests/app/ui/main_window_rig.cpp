@@ -8,20 +8,20 @@
 
 namespace lmk17::test {
 
-BoxAnswerer::BoxAnswerer(QMessageBox::StandardButton answer) : m_answer(answer) {
-    QObject::connect(&m_timer, &QTimer::timeout, [this] {
+BoxAnswerer::BoxAnswerer(QMessageBox::StandardButton answer) : answer_(answer) {
+    QObject::connect(&timer_, &QTimer::timeout, [this] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         if (!box) return;
         texts << box->text();
         if (also) also();
-        QMessageBox::StandardButton answer = m_answer;
+        QMessageBox::StandardButton answer = answer_;
         for (const auto& [part, button] : std::as_const(answers))
             if (box->text().contains(part)) answer = button;
         QAbstractButton* b = box->button(answer);
         if (!b) b = box->button(QMessageBox::Ok);
         b->click();
     });
-    m_timer.start(10);
+    timer_.start(10);
 }
 
 Shell::Shell(const QByteArray& ini) {

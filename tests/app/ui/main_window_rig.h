@@ -30,8 +30,8 @@ public:
     int count(const QString& part) const { return int(texts.filter(part).size()); }
 
 private:
-    QMessageBox::StandardButton m_answer;
-    QTimer m_timer;
+    QMessageBox::StandardButton answer_;
+    QTimer timer_;
 };
 
 // The desktop program's main window on a settings file of its own in a

@@ -16,7 +16,7 @@
 #include "monitoring/ui/mon_graph_form.h"
 #include "monitoring/ui/mon_par_form.h"
 #include "monitoring/ui/monitoring_page.h"
-#include "operations/transmitter_stack.h"
+#include "stack/transmitter_stack.h"
 #include "support/cli_process.h"
 #include "support/sim_fixture.h"
 

@@ -41,6 +41,8 @@ sim::LineOptions OneTransmitter(const char* type, int firmware) {
 struct PagesRig {
     explicit PagesRig(const char* type = "K8620L31", int firmware = 191)
         : rig(OneTransmitter(type, firmware)) {
+        // As in the main window: the complete check takes the pages' texts.
+        model().setControlsShown(true);
         tabs.addTab(input, QStringLiteral("Input"));
         tabs.addTab(output, QStringLiteral("Output"));
         tabs.addTab(info, QStringLiteral("Information"));
@@ -58,13 +60,12 @@ struct PagesRig {
     OperationOutcome write() {
         CheckOutcome check;
         const OperationOutcome outcome = rig.stack.runOperation(
-            [&] { return bool(rig.stack.session().startWrite(&controls.controls(), &check)); },
-            30000);
+            [&] { return bool(rig.stack.session().startWrite(&check)); }, 30000);
         controls.focusRefusal(check);
         return outcome;
     }
     SaveOutcome save(const QString& file) {
-        const SaveOutcome outcome = DiskSave(model(), controls.controls(), file, rig.ui);
+        const SaveOutcome outcome = DiskSave(model(), file, rig.ui);
         controls.focusRefusal(outcome.check);
         return outcome;
     }

@@ -13,6 +13,15 @@ using namespace lmk17::test;
 
 namespace {
 
+// The page wired to the stack as the main window wires it.
+struct ToolsPageOnStack : TToolsPage {
+    explicit ToolsPageOnStack(TransmitterStack& stack)
+        : TToolsPage(stack.model(), stack.live(), stack.commandStates()) {
+        connect(&stack, &TransmitterStack::commandStatesChanged, this,
+                &TToolsPage::applyCommandStates);
+    }
+};
+
 struct Tools : ::testing::Test {
     LiveSimRig rig{{[] {
         sim::TransmitterProfile p = Profile("K8410H10", 191, 51);  // thermocouple
@@ -20,7 +29,7 @@ struct Tools : ::testing::Test {
         p.workingTimeS = 86400 + 5;
         return p;
     }()}};
-    TToolsPage page{rig.stack};
+    ToolsPageOnStack page{rig.stack};
 
     void SetUp() override {
         ASSERT_TRUE(rig.started);
@@ -170,7 +179,7 @@ TEST_F(Tools, BreakDuringCjAndWorkingTime) {
 // No configuration: nothing on the page can start an operation.
 TEST(ToolsPage, WithoutConfigurationEverythingWaits) {
     LiveSimRig rig({Profile("K8410H10", 191)});
-    TToolsPage page(rig.stack);
+    ToolsPageOnStack page(rig.stack);
     for (QWidget* w :
          std::initializer_list<QWidget*>{page.PVReadBtn, page.TPrGoBtn, page.ZrusTPrBtn,
                                          page.ZjistiTmpCJBtn, page.ProCasBtn, page.TstProudGB})

@@ -422,17 +422,16 @@ TEST(PrintController, RefusesWithoutPrinterAndExportsAlways) {
     test::ScriptedInteraction ui;
     ConfigModel model(ui);
     QWidget window;
+    model.setControlsShown(true);  // the window's command: the pages' texts
     ScriptedPrintController print(model, ui, &window);
-    ConfigView controls = model.view();
 
-    print.printConfiguration(controls);  // no configuration yet
+    print.printConfiguration();  // no configuration yet
     ASSERT_EQ(ui.shown.size(), 1u);
     EXPECT_EQ(ui.shown.back().text,
               QStringLiteral("There has not been set any configuration of transmitter."));
 
     SetK8620(model);
-    controls = model.view();
-    print.printConfiguration(controls);
+    print.printConfiguration();
     print.setupPrinter();
     ASSERT_EQ(ui.shown.size(), 3u);
     EXPECT_EQ(ui.shown[1].text, QStringLiteral("No printer is installed, cannot continue."));
@@ -441,7 +440,7 @@ TEST(PrintController, RefusesWithoutPrinterAndExportsAlways) {
 
     QTemporaryDir dir;
     print.pdfPath = dir.filePath("window.pdf");
-    EXPECT_TRUE(print.exportConfigurationPdf(controls).accepted);
+    EXPECT_TRUE(print.exportConfigurationPdf().accepted);
     EXPECT_EQ(print.asked, QStringList({"sign", "pdf"}));
     ExpectInOrder(ReadPdf(print.pdfPath),
                   {"Transmitter Configuration Protocol", "Note.: window note", "Q. Tester"});
@@ -451,7 +450,7 @@ TEST(PrintController, RefusesWithoutPrinterAndExportsAlways) {
     print.asked.clear();
     print.printer().setOutputFormat(QPrinter::PdfFormat);
     print.printer().setOutputFileName(dir.filePath("printer.pdf"));
-    print.printConfiguration(controls);
+    print.printConfiguration();
     EXPECT_EQ(print.asked, QStringList({"sign", "print"}));
     EXPECT_EQ(ui.shown.size(), 3u);
     ExpectInOrder(ReadPdf(dir.filePath("printer.pdf")),
@@ -460,7 +459,7 @@ TEST(PrintController, RefusesWithoutPrinterAndExportsAlways) {
     // Cancelling the signature prints nothing and says nothing.
     print.asked.clear();
     print.signAnswer = false;
-    print.printConfiguration(controls);
+    print.printConfiguration();
     EXPECT_EQ(print.asked, QStringList({"sign"}));
     EXPECT_EQ(ui.shown.size(), 3u);
 }

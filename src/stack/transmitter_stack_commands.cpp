@@ -7,7 +7,7 @@
 #include "monitoring/monitoring_engine.h"
 #include "operations/live_readings.h"
 #include "operations/transmitter_session.h"
-#include "operations/transmitter_stack.h"
+#include "stack/transmitter_stack.h"
 
 namespace lmk17 {
 
@@ -50,8 +50,7 @@ LoadOutcome TransmitterStack::loadConfigurationFile(const QString& fileName, boo
 
 SaveOutcome TransmitterStack::saveConfiguration(const std::function<QString()>& askFileName) {
     if (session_->busy()) return {};
-    return DiskSave(*model_, model_->controlsForCompleteCheck(), askFileName, ui_,
-                    !model_->controlsShown());
+    return DiskSave(*model_, askFileName, ui_);
 }
 
 bool TransmitterStack::setDefaultConfiguration() {

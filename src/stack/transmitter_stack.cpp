@@ -1,4 +1,4 @@
-#include "operations/transmitter_stack.h"
+#include "stack/transmitter_stack.h"
 
 #include <QEventLoop>
 #include <QTimer>
