@@ -72,8 +72,7 @@ int readTransmitter(Context& c, CliSession& s) {
     if (const int rc = s.open()) return rc;
     const OperationOutcome outcome = s.run([&] { return s.session().startRead(); });
     if (outcome == OperationOutcome::Completed) {
-        ConfigView controls = s.model().view();
-        CheckAll(s.model(), controls, true);
+        CheckAll(s.model());
         return ExitOk;
     }
     if (outcome == OperationOutcome::CorruptPreset)
