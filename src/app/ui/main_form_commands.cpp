@@ -38,6 +38,8 @@ void TMainForm::wireStack() {
             &TransmitterStack::breakOperation);
     connect(m_progress, &TPrubehForm::closeRequested, this, &QWidget::close);
     connect(&m_stack->connection(), &PortConnection::statusChanged, this, &TMainForm::showStatus);
+    connect(&m_stack->connection(), &PortConnection::connectFailed, this,
+            &TMainForm::showPortFailure);
     connect(&m_stack->model(), &ConfigModel::unsavedChanged, this, &TMainForm::refreshCaption);
     connect(m_options, &TSettingsForm::helpRequested, m_help, &HelpViewer::showContext);
     connect(m_adresa, &TAdresaForm::helpRequested, m_help, &HelpViewer::showContext);

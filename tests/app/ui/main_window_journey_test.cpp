@@ -15,6 +15,8 @@
 #include <QTest>
 #include <QUrl>
 
+#include <unistd.h>
+
 #include "app/ui/main_form.h"
 #include "config/catalogue.h"
 #include "config/config_model.h"
@@ -222,6 +224,37 @@ TEST_F(LoadedShell, RefusedValueReachesNeitherUndoNorTheTitle) {
 }
 
 // QObject keeps who listens to itself.
+// A port that cannot be opened at start-up: the status line gives the
+// system's reason and, without the permission, the group and the command.
+TEST_F(LoadedShell, PortThatCannotBeOpenedSaysWhyOnTheStatusLine) {
+    struct Case {
+        const char* name;
+        QFile::Permissions permissions;
+        bool needsGroup;
+    };
+    const Case cases[] = {
+        {"not a serial device", QFile::ReadOwner | QFile::WriteOwner, false},
+        {"no permission", {}, true},
+    };
+    auto* status = form().findChild<QLabel*>(QStringLiteral("MainStatusLbl"));
+    ASSERT_TRUE(status);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        if (c.needsGroup && ::geteuid() == 0) continue;  // root may open anything
+        const QString device = shell.home.filePath(QString::fromLatin1(c.name).replace(' ', '_'));
+        QFile file(device);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.close();
+        file.setPermissions(c.permissions);
+        EXPECT_FALSE(shell.stack().connection().connectDevice(device));
+        const QString failed = shell.stack().connection().statusText();
+        EXPECT_TRUE(status->text().startsWith(failed + ' ')) << status->text().toStdString();
+        EXPECT_GT(status->text().size(), failed.size() + 2);
+        EXPECT_EQ(status->text().contains("sudo usermod -aG dialout $USER"), c.needsGroup)
+            << status->text().toStdString();
+    }
+}
+
 struct ListenerPeek : QObject {
     using QObject::isSignalConnected;
 };
