@@ -2777,5 +2777,17 @@ Chcete načíst konfiguraci z převodníku? Pokud ne, operace bude ukončena.</t
         <source>Exit Testing</source>
         <translation>Ukončit testování</translation>
     </message>
+    <message>
+        <source>Output Value %1</source>
+        <translation>Výstupní hodnota %1</translation>
+    </message>
+    <message>
+        <source>Automatic Setting, Time Interval [s]</source>
+        <translation>Automatické nastavení, časový interval [s]</translation>
+    </message>
+    <message>
+        <source>Interval Reading, Time Interval [s]</source>
+        <translation>Čtení v intervalech, časový interval [s]</translation>
+    </message>
 </context>
 </TS>

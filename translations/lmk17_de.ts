@@ -2776,5 +2776,17 @@ Wollen Sie die Konfiguration aus dem Messumformer lesen? Wenn nicht, wird der Vo
         <source>Exit Testing</source>
         <translation>Test beenden</translation>
     </message>
+    <message>
+        <source>Output Value %1</source>
+        <translation>Ausgangswert %1</translation>
+    </message>
+    <message>
+        <source>Automatic Setting, Time Interval [s]</source>
+        <translation>Automatische Einstellung, Zeitintervall [s]</translation>
+    </message>
+    <message>
+        <source>Interval Reading, Time Interval [s]</source>
+        <translation>Intervall-Lesen, Zeitintervall [s]</translation>
+    </message>
 </context>
 </TS>

@@ -2776,5 +2776,17 @@ Do you want to read configuration from transmitter? If no, operation will be sto
         <source>Exit Testing</source>
         <translation>Salir de la prueba</translation>
     </message>
+    <message>
+        <source>Output Value %1</source>
+        <translation>Valor de salida %1</translation>
+    </message>
+    <message>
+        <source>Automatic Setting, Time Interval [s]</source>
+        <translation>Ajuste automático, intervalo de tiempo [s]</translation>
+    </message>
+    <message>
+        <source>Interval Reading, Time Interval [s]</source>
+        <translation>Lectura por intervalos, intervalo de tiempo [s]</translation>
+    </message>
 </context>
 </TS>

@@ -2776,5 +2776,17 @@ Voulez-vous lire la configuration depuis le transmetteur ? Sinon, l&apos;opérat
         <source>Exit Testing</source>
         <translation>Quitter le test</translation>
     </message>
+    <message>
+        <source>Output Value %1</source>
+        <translation>Valeur de sortie %1</translation>
+    </message>
+    <message>
+        <source>Automatic Setting, Time Interval [s]</source>
+        <translation>Réglage automatique, intervalle de temps [s]</translation>
+    </message>
+    <message>
+        <source>Interval Reading, Time Interval [s]</source>
+        <translation>Lecture périodique, intervalle de temps [s]</translation>
+    </message>
 </context>
 </TS>

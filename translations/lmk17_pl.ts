@@ -2777,5 +2777,17 @@ Czy odczytać konfigurację z przetwornika? Jeśli nie, operacja zostanie przerw
         <source>Exit Testing</source>
         <translation>Zakończ testowanie</translation>
     </message>
+    <message>
+        <source>Output Value %1</source>
+        <translation>Wartość wyjściowa %1</translation>
+    </message>
+    <message>
+        <source>Automatic Setting, Time Interval [s]</source>
+        <translation>Ustawianie automatyczne, odstęp czasu [s]</translation>
+    </message>
+    <message>
+        <source>Interval Reading, Time Interval [s]</source>
+        <translation>Odczyt cykliczny, odstęp czasu [s]</translation>
+    </message>
 </context>
 </TS>

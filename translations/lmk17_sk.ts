@@ -2777,5 +2777,17 @@ Chcete načítať konfiguráciu z prevodníka? Ak nie, operácia bude ukončená
         <source>Exit Testing</source>
         <translation>Ukončiť testovanie</translation>
     </message>
+    <message>
+        <source>Output Value %1</source>
+        <translation>Výstupná hodnota %1</translation>
+    </message>
+    <message>
+        <source>Automatic Setting, Time Interval [s]</source>
+        <translation>Automatické nastavenie, časový interval [s]</translation>
+    </message>
+    <message>
+        <source>Interval Reading, Time Interval [s]</source>
+        <translation>Čítanie v intervaloch, časový interval [s]</translation>
+    </message>
 </context>
 </TS>

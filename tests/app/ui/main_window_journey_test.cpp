@@ -5,7 +5,10 @@
 // talks to one.
 #include <gtest/gtest.h>
 
+#include <QAbstractItemView>
+#include <QAccessible>
 #include <QApplication>
+#include <QComboBox>
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -252,6 +255,40 @@ TEST_F(LoadedShell, PortThatCannotBeOpenedSaysWhyOnTheStatusLine) {
         EXPECT_GT(status->text().size(), failed.size() + 2);
         EXPECT_EQ(status->text().contains("sudo usermod -aG dialout $USER"), c.needsGroup)
             << status->text().toStdString();
+    }
+}
+
+// Every edit, list and button a page shows has a name of its own for a
+// screen reader: none without one, no two alike on one page.
+TEST_F(LoadedShell, EveryInputOfAPageHasItsOwnAccessibleName) {
+    form().loadCommandLineFiles({ptf});
+    const TMainForm::Page pages[] = {TMainForm::InputPage, TMainForm::OutputPage,
+                                     TMainForm::InformationPage, TMainForm::ToolsPage,
+                                     TMainForm::MonitoringPage};
+    for (const TMainForm::Page page : pages) {
+        SCOPED_TRACE(int(page));
+        form().Zalozka()->setCurrentWidget(form().page(page));
+        QApplication::processEvents();
+        QMap<QString, QString> owner;  // accessible name -> object name
+        for (QWidget* w : form().page(page)->findChildren<QWidget*>()) {
+            const bool input = qobject_cast<QLineEdit*>(w) || qobject_cast<QComboBox*>(w) ||
+                               qobject_cast<QAbstractButton*>(w) ||
+                               qobject_cast<QAbstractItemView*>(w);
+            if (!input || !w->isVisibleTo(form().page(page)) ||
+                qobject_cast<QLineEdit*>(w->parentWidget()) ||
+                qobject_cast<QComboBox*>(w->parentWidget()))
+                continue;
+            QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
+            ASSERT_TRUE(a);
+            const QString name = a->text(QAccessible::Name).trimmed();
+            EXPECT_FALSE(name.isEmpty())
+                << w->metaObject()->className() << " " << w->objectName().toStdString();
+            if (name.isEmpty()) continue;
+            EXPECT_FALSE(owner.contains(name))
+                << name.toStdString() << ": " << owner.value(name).toStdString() << " and "
+                << w->objectName().toStdString();
+            owner.insert(name, w->objectName());
+        }
     }
 }
 
