@@ -38,7 +38,7 @@ TMonitoringPage::TMonitoringPage(MonitoringEngine& engine, UserInteraction& ui, 
     LogStateLbl->setToolTip(
         tr("The lines of the monitoring log are not reaching the log file; they are counted, "
            "and the log says how many when writing resumes."));
-    LogStateLbl->setStyleSheet(QStringLiteral("QLabel { color: #c00000; font-weight: bold; }"));
+    LogStateLbl->setStyleSheet(QStringLiteral("color: rgb(192, 0, 0); font-weight: bold"));
 
     MonMemo = new QPlainTextEdit(this);
     MonMemo->setObjectName(QStringLiteral("MonMemo"));
