@@ -207,6 +207,24 @@ TEST_F(EditorJourney, CommandLinePointsOutliveTheirEditor) {
     EXPECT_EQ(shown, 6);
 }
 
+// A point file named on the command line that is not there says so.
+TEST_F(EditorJourney, MissingCommandLinePointFileSaysConfigurationWasNotLoaded) {
+    const QString missing = shell.home.filePath("gone.lin");
+    BoxAnswerer boxes(QMessageBox::Ok);
+    QTimer cancel;
+    QObject::connect(&cancel, &QTimer::timeout, [] {
+        if (auto* e = qobject_cast<TLinearForm*>(QApplication::activeModalWidget())) e->reject();
+    });
+    cancel.start(10);
+    f.loadCommandLineFiles({shell.home.filePath("customer.ptf")}, {missing});
+    EXPECT_EQ(
+        boxes.count(
+            QStringLiteral("Configuration was not loaded, file: '%1' not found.").arg(missing)),
+        1)
+        << boxes.texts.join('|').toStdString();
+    EXPECT_EQ(points(), 0);
+}
+
 // The approximation graph switched to the error graph and back, again and
 // again: every axis keeps a handful of ticks and the window answers.
 TEST_F(EditorJourney, GraphViewSwitchesKeepTheAxesBounded) {
