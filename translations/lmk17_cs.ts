@@ -935,6 +935,30 @@ Opravdu chcete parametry změnit?</translation>
         <source>at most %1 addresses</source>
         <translation>nejvýše %1 adres</translation>
     </message>
+    <message>
+        <source>The time interval must be a number of seconds from 1 to 1200.</source>
+        <translation>Časový interval musí být počet sekund od 1 do 1200.</translation>
+    </message>
+    <message>
+        <source>The number of graph records must be a whole number from 20 to 2000.</source>
+        <translation>Počet záznamů grafu musí být celé číslo od 20 do 2000.</translation>
+    </message>
+    <message>
+        <source>The number of significant places of the PV must be a whole number from 3 to 25.</source>
+        <translation>Počet platných míst PV musí být celé číslo od 3 do 25.</translation>
+    </message>
+    <message>
+        <source>The change of the PV value must be a whole number of percent from 1 to 1000.</source>
+        <translation>Změna hodnoty PV musí být celý počet procent od 1 do 1000.</translation>
+    </message>
+    <message>
+        <source>The time period must be a whole number of seconds from 20 to 7200.</source>
+        <translation>Časová perioda musí být celý počet sekund od 20 do 7200.</translation>
+    </message>
+    <message>
+        <source>The previous value of %1 is kept.</source>
+        <translation>Ponechává se předchozí hodnota %1.</translation>
+    </message>
 </context>
 <context>
     <name>Operations</name>
@@ -2578,6 +2602,14 @@ Chcete načíst konfiguraci z převodníku? Pokud ne, operace bude ukončena.</t
         <source>Reading the transmitter</source>
         <translation>Čtení převodníku</translation>
     </message>
+    <message>
+        <source>Log not written</source>
+        <translation>Protokol se nezapisuje</translation>
+    </message>
+    <message>
+        <source>The lines of the monitoring log are not reaching the log file; they are counted, and the log says how many when writing resumes.</source>
+        <translation>Řádky protokolu monitorování se nedostávají do souboru protokolu; počítají se a protokol po obnovení zápisu uvede jejich počet.</translation>
+    </message>
 </context>
 <context>
     <name>lmk17::TOutRangePicture</name>
@@ -2756,6 +2788,18 @@ Chcete načíst konfiguraci z převodníku? Pokud ne, operace bude ukončena.</t
     <message>
         <source>Exit Testing</source>
         <translation>Ukončit testování</translation>
+    </message>
+    <message>
+        <source>Output Value %1</source>
+        <translation>Výstupní hodnota %1</translation>
+    </message>
+    <message>
+        <source>Automatic Setting, Time Interval [s]</source>
+        <translation>Automatické nastavení, časový interval [s]</translation>
+    </message>
+    <message>
+        <source>Interval Reading, Time Interval [s]</source>
+        <translation>Čtení v intervalech, časový interval [s]</translation>
     </message>
 </context>
 </TS>

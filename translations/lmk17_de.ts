@@ -935,6 +935,30 @@ Wollen Sie die Parameter wirklich ändern?</translation>
         <source>at most %1 addresses</source>
         <translation>höchstens %1 Adressen</translation>
     </message>
+    <message>
+        <source>The time interval must be a number of seconds from 1 to 1200.</source>
+        <translation>Das Zeitintervall muss eine Anzahl Sekunden von 1 bis 1200 sein.</translation>
+    </message>
+    <message>
+        <source>The number of graph records must be a whole number from 20 to 2000.</source>
+        <translation>Die Anzahl der Grafikdatensätze muss eine ganze Zahl von 20 bis 2000 sein.</translation>
+    </message>
+    <message>
+        <source>The number of significant places of the PV must be a whole number from 3 to 25.</source>
+        <translation>Die Anzahl der signifikanten Stellen des PV muss eine ganze Zahl von 3 bis 25 sein.</translation>
+    </message>
+    <message>
+        <source>The change of the PV value must be a whole number of percent from 1 to 1000.</source>
+        <translation>Die Änderung des PV-Wertes muss eine ganze Prozentzahl von 1 bis 1000 sein.</translation>
+    </message>
+    <message>
+        <source>The time period must be a whole number of seconds from 20 to 7200.</source>
+        <translation>Die Zeitperiode muss eine ganze Anzahl Sekunden von 20 bis 7200 sein.</translation>
+    </message>
+    <message>
+        <source>The previous value of %1 is kept.</source>
+        <translation>Der bisherige Wert %1 bleibt erhalten.</translation>
+    </message>
 </context>
 <context>
     <name>Operations</name>
@@ -2577,6 +2601,14 @@ Wollen Sie die Konfiguration aus dem Messumformer lesen? Wenn nicht, wird der Vo
         <source>Reading the transmitter</source>
         <translation>Messumformer wird gelesen</translation>
     </message>
+    <message>
+        <source>Log not written</source>
+        <translation>Protokoll wird nicht geschrieben</translation>
+    </message>
+    <message>
+        <source>The lines of the monitoring log are not reaching the log file; they are counted, and the log says how many when writing resumes.</source>
+        <translation>Die Zeilen des Überwachungsprotokolls erreichen die Protokolldatei nicht; sie werden gezählt, und das Protokoll nennt ihre Anzahl, sobald wieder geschrieben wird.</translation>
+    </message>
 </context>
 <context>
     <name>lmk17::TOutRangePicture</name>
@@ -2755,6 +2787,18 @@ Wollen Sie die Konfiguration aus dem Messumformer lesen? Wenn nicht, wird der Vo
     <message>
         <source>Exit Testing</source>
         <translation>Test beenden</translation>
+    </message>
+    <message>
+        <source>Output Value %1</source>
+        <translation>Ausgangswert %1</translation>
+    </message>
+    <message>
+        <source>Automatic Setting, Time Interval [s]</source>
+        <translation>Automatische Einstellung, Zeitintervall [s]</translation>
+    </message>
+    <message>
+        <source>Interval Reading, Time Interval [s]</source>
+        <translation>Intervall-Lesen, Zeitintervall [s]</translation>
     </message>
 </context>
 </TS>

@@ -935,6 +935,30 @@ Do You really want to change the parameters?</source>
         <source>at most %1 addresses</source>
         <translation>como máximo %1 direcciones</translation>
     </message>
+    <message>
+        <source>The time interval must be a number of seconds from 1 to 1200.</source>
+        <translation>El intervalo de tiempo debe ser un número de segundos de 1 a 1200.</translation>
+    </message>
+    <message>
+        <source>The number of graph records must be a whole number from 20 to 2000.</source>
+        <translation>El número de registros del gráfico debe ser un número entero de 20 a 2000.</translation>
+    </message>
+    <message>
+        <source>The number of significant places of the PV must be a whole number from 3 to 25.</source>
+        <translation>El número de cifras significativas del PV debe ser un número entero de 3 a 25.</translation>
+    </message>
+    <message>
+        <source>The change of the PV value must be a whole number of percent from 1 to 1000.</source>
+        <translation>El cambio del valor PV debe ser un número entero de por ciento de 1 a 1000.</translation>
+    </message>
+    <message>
+        <source>The time period must be a whole number of seconds from 20 to 7200.</source>
+        <translation>El período de tiempo debe ser un número entero de segundos de 20 a 7200.</translation>
+    </message>
+    <message>
+        <source>The previous value of %1 is kept.</source>
+        <translation>Se mantiene el valor anterior de %1.</translation>
+    </message>
 </context>
 <context>
     <name>Operations</name>
@@ -2577,6 +2601,14 @@ Do you want to read configuration from transmitter? If no, operation will be sto
         <source>Reading the transmitter</source>
         <translation>Leyendo el transmisor</translation>
     </message>
+    <message>
+        <source>Log not written</source>
+        <translation>Registro no escrito</translation>
+    </message>
+    <message>
+        <source>The lines of the monitoring log are not reaching the log file; they are counted, and the log says how many when writing resumes.</source>
+        <translation>Las líneas del registro de monitorización no llegan al archivo de registro; se cuentan, y el registro indica cuántas cuando se reanuda la escritura.</translation>
+    </message>
 </context>
 <context>
     <name>lmk17::TOutRangePicture</name>
@@ -2755,6 +2787,18 @@ Do you want to read configuration from transmitter? If no, operation will be sto
     <message>
         <source>Exit Testing</source>
         <translation>Salir de la prueba</translation>
+    </message>
+    <message>
+        <source>Output Value %1</source>
+        <translation>Valor de salida %1</translation>
+    </message>
+    <message>
+        <source>Automatic Setting, Time Interval [s]</source>
+        <translation>Ajuste automático, intervalo de tiempo [s]</translation>
+    </message>
+    <message>
+        <source>Interval Reading, Time Interval [s]</source>
+        <translation>Lectura por intervalos, intervalo de tiempo [s]</translation>
     </message>
 </context>
 </TS>

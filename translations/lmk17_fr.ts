@@ -935,6 +935,30 @@ Voulez-vous vraiment modifier les paramètres ?</translation>
         <source>at most %1 addresses</source>
         <translation>au plus %1 adresses</translation>
     </message>
+    <message>
+        <source>The time interval must be a number of seconds from 1 to 1200.</source>
+        <translation>L&apos;intervalle de temps doit être un nombre de secondes de 1 à 1200.</translation>
+    </message>
+    <message>
+        <source>The number of graph records must be a whole number from 20 to 2000.</source>
+        <translation>Le nombre d&apos;enregistrements du graphique doit être un nombre entier de 20 à 2000.</translation>
+    </message>
+    <message>
+        <source>The number of significant places of the PV must be a whole number from 3 to 25.</source>
+        <translation>Le nombre de chiffres significatifs de la PV doit être un nombre entier de 3 à 25.</translation>
+    </message>
+    <message>
+        <source>The change of the PV value must be a whole number of percent from 1 to 1000.</source>
+        <translation>La variation de la valeur PV doit être un nombre entier de pour cent de 1 à 1000.</translation>
+    </message>
+    <message>
+        <source>The time period must be a whole number of seconds from 20 to 7200.</source>
+        <translation>La période doit être un nombre entier de secondes de 20 à 7200.</translation>
+    </message>
+    <message>
+        <source>The previous value of %1 is kept.</source>
+        <translation>La valeur précédente de %1 est conservée.</translation>
+    </message>
 </context>
 <context>
     <name>Operations</name>
@@ -2577,6 +2601,14 @@ Voulez-vous lire la configuration depuis le transmetteur ? Sinon, l&apos;opérat
         <source>Reading the transmitter</source>
         <translation>Lecture du transmetteur</translation>
     </message>
+    <message>
+        <source>Log not written</source>
+        <translation>Journal non écrit</translation>
+    </message>
+    <message>
+        <source>The lines of the monitoring log are not reaching the log file; they are counted, and the log says how many when writing resumes.</source>
+        <translation>Les lignes du journal de surveillance n&apos;atteignent pas le fichier journal ; elles sont comptées, et le journal en indique le nombre dès que l&apos;écriture reprend.</translation>
+    </message>
 </context>
 <context>
     <name>lmk17::TOutRangePicture</name>
@@ -2755,6 +2787,18 @@ Voulez-vous lire la configuration depuis le transmetteur ? Sinon, l&apos;opérat
     <message>
         <source>Exit Testing</source>
         <translation>Quitter le test</translation>
+    </message>
+    <message>
+        <source>Output Value %1</source>
+        <translation>Valeur de sortie %1</translation>
+    </message>
+    <message>
+        <source>Automatic Setting, Time Interval [s]</source>
+        <translation>Réglage automatique, intervalle de temps [s]</translation>
+    </message>
+    <message>
+        <source>Interval Reading, Time Interval [s]</source>
+        <translation>Lecture périodique, intervalle de temps [s]</translation>
     </message>
 </context>
 </TS>

@@ -935,6 +935,30 @@ Czy na pewno zmienić parametry?</translation>
         <source>at most %1 addresses</source>
         <translation>co najwyżej %1 adresów</translation>
     </message>
+    <message>
+        <source>The time interval must be a number of seconds from 1 to 1200.</source>
+        <translation>Odstęp czasu musi być liczbą sekund od 1 do 1200.</translation>
+    </message>
+    <message>
+        <source>The number of graph records must be a whole number from 20 to 2000.</source>
+        <translation>Liczba rekordów wykresu musi być liczbą całkowitą od 20 do 2000.</translation>
+    </message>
+    <message>
+        <source>The number of significant places of the PV must be a whole number from 3 to 25.</source>
+        <translation>Liczba cyfr znaczących PV musi być liczbą całkowitą od 3 do 25.</translation>
+    </message>
+    <message>
+        <source>The change of the PV value must be a whole number of percent from 1 to 1000.</source>
+        <translation>Zmiana wartości PV musi być całkowitą liczbą procent od 1 do 1000.</translation>
+    </message>
+    <message>
+        <source>The time period must be a whole number of seconds from 20 to 7200.</source>
+        <translation>Okres czasu musi być całkowitą liczbą sekund od 20 do 7200.</translation>
+    </message>
+    <message>
+        <source>The previous value of %1 is kept.</source>
+        <translation>Zachowano poprzednią wartość %1.</translation>
+    </message>
 </context>
 <context>
     <name>Operations</name>
@@ -2578,6 +2602,14 @@ Czy odczytać konfigurację z przetwornika? Jeśli nie, operacja zostanie przerw
         <source>Reading the transmitter</source>
         <translation>Odczyt przetwornika</translation>
     </message>
+    <message>
+        <source>Log not written</source>
+        <translation>Dziennik nie jest zapisywany</translation>
+    </message>
+    <message>
+        <source>The lines of the monitoring log are not reaching the log file; they are counted, and the log says how many when writing resumes.</source>
+        <translation>Wiersze dziennika monitorowania nie trafiają do pliku dziennika; są liczone, a dziennik poda ich liczbę, gdy zapis zostanie wznowiony.</translation>
+    </message>
 </context>
 <context>
     <name>lmk17::TOutRangePicture</name>
@@ -2756,6 +2788,18 @@ Czy odczytać konfigurację z przetwornika? Jeśli nie, operacja zostanie przerw
     <message>
         <source>Exit Testing</source>
         <translation>Zakończ testowanie</translation>
+    </message>
+    <message>
+        <source>Output Value %1</source>
+        <translation>Wartość wyjściowa %1</translation>
+    </message>
+    <message>
+        <source>Automatic Setting, Time Interval [s]</source>
+        <translation>Ustawianie automatyczne, odstęp czasu [s]</translation>
+    </message>
+    <message>
+        <source>Interval Reading, Time Interval [s]</source>
+        <translation>Odczyt cykliczny, odstęp czasu [s]</translation>
     </message>
 </context>
 </TS>

@@ -935,6 +935,30 @@ Naozaj chcete parametre zmeniť?</translation>
         <source>at most %1 addresses</source>
         <translation>najviac %1 adries</translation>
     </message>
+    <message>
+        <source>The time interval must be a number of seconds from 1 to 1200.</source>
+        <translation>Časový interval musí byť počet sekúnd od 1 do 1200.</translation>
+    </message>
+    <message>
+        <source>The number of graph records must be a whole number from 20 to 2000.</source>
+        <translation>Počet záznamov grafu musí byť celé číslo od 20 do 2000.</translation>
+    </message>
+    <message>
+        <source>The number of significant places of the PV must be a whole number from 3 to 25.</source>
+        <translation>Počet platných miest PV musí byť celé číslo od 3 do 25.</translation>
+    </message>
+    <message>
+        <source>The change of the PV value must be a whole number of percent from 1 to 1000.</source>
+        <translation>Zmena hodnoty PV musí byť celý počet percent od 1 do 1000.</translation>
+    </message>
+    <message>
+        <source>The time period must be a whole number of seconds from 20 to 7200.</source>
+        <translation>Časová perióda musí byť celý počet sekúnd od 20 do 7200.</translation>
+    </message>
+    <message>
+        <source>The previous value of %1 is kept.</source>
+        <translation>Ponecháva sa predchádzajúca hodnota %1.</translation>
+    </message>
 </context>
 <context>
     <name>Operations</name>
@@ -2578,6 +2602,14 @@ Chcete načítať konfiguráciu z prevodníka? Ak nie, operácia bude ukončená
         <source>Reading the transmitter</source>
         <translation>Čítanie prevodníka</translation>
     </message>
+    <message>
+        <source>Log not written</source>
+        <translation>Protokol sa nezapisuje</translation>
+    </message>
+    <message>
+        <source>The lines of the monitoring log are not reaching the log file; they are counted, and the log says how many when writing resumes.</source>
+        <translation>Riadky protokolu monitorovania sa nedostávajú do súboru protokolu; počítajú sa a protokol po obnovení zápisu uvedie ich počet.</translation>
+    </message>
 </context>
 <context>
     <name>lmk17::TOutRangePicture</name>
@@ -2756,6 +2788,18 @@ Chcete načítať konfiguráciu z prevodníka? Ak nie, operácia bude ukončená
     <message>
         <source>Exit Testing</source>
         <translation>Ukončiť testovanie</translation>
+    </message>
+    <message>
+        <source>Output Value %1</source>
+        <translation>Výstupná hodnota %1</translation>
+    </message>
+    <message>
+        <source>Automatic Setting, Time Interval [s]</source>
+        <translation>Automatické nastavenie, časový interval [s]</translation>
+    </message>
+    <message>
+        <source>Interval Reading, Time Interval [s]</source>
+        <translation>Čítanie v intervaloch, časový interval [s]</translation>
     </message>
 </context>
 </TS>

@@ -73,10 +73,11 @@ MonitorParameters ParseMonitorOptions(Context& c, int& cycles) {
         p.addresses = *list;
     }
     if (auto v = c.takeOption(QStringLiteral("--interval"))) {
-        const double s = c.toReal(*v, QStringLiteral("--interval"));
-        if (s < 1.0 || s > 1200.0)
-            throw UsageError(QStringLiteral("--interval must be 1 to 1200 seconds"));
-        p.intervalMs = CheckMonInterval(*v);
+        // The dialog's own check and message: nothing is brought into range.
+        const MonFieldCheck check = CheckMonField(MonField::Interval, *v, p.intervalMs);
+        if (!check.refusal.isEmpty())
+            throw UsageError(QStringLiteral("--interval: ") + check.accepted);
+        p.intervalMs = check.value;
     }
     if (auto v = c.takeOption(QStringLiteral("--log"))) {
         p.logToFile = true;

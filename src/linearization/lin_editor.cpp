@@ -87,6 +87,14 @@ bool LinEditor::open(const ConfigModel& model) {
     const int rangeIndex = model.selectedRangeIndex();
     const InputRangeEntry* range = RangeAt(rangeIndex);
     if (!range || !range->UsesEditor) return false;
+    if (followed_ != &model) {
+        if (followed_) disconnect(followed_, nullptr, this, nullptr);
+        followed_ = &model;
+        // Announced only where the record is replaced, never by the editor's
+        // own commit: the tables of an OK stay for the next session.
+        connect(&model, &ConfigModel::linearizationTablesCleared, this,
+                &LinEditor::clearPointTables);
+    }
     open(model.config(), rangeIndex);
     return true;
 }
@@ -136,8 +144,10 @@ bool LinEditor::cancel(UserInteraction& ui) {
     if (unsaved_ &&
         !ui.question(Question::DiscardLinearization, MessageKind::Confirmation, cancelQuestion()))
         return false;
-    // Earlier sessions' committed points stay: only this session's edits go.
+    // The working record is not committed, and the points go with it.
     data_ = atOpen_;
+    data_.LinPoints.Clear();
+    data_.CJCPoints.Clear();
     unsaved_ = linPending_ = cjcPending_ = rtdPending_ = loaded_ = false;
     linEdited_ = cjcEdited_ = rtdEdited_ = false;
     emit changed(AllChanged);

@@ -2,6 +2,7 @@
 
 #include <QObject>
 #include <QPointF>
+#include <QPointer>
 #include <optional>
 #include <vector>
 
@@ -22,7 +23,9 @@ struct TransmitterConfig;
 // window shows this state, hands over the texts of its grids and fields, and
 // redraws on changed(). It lives as long as the program (the stack owns it;
 // the window borrows it), so the point tables survive from one editor
-// session to the next, until cleared, loaded over or opened on another range.
+// session to the next, until cleared, loaded over, cancelled, or the
+// configuration they were made for is replaced (a read, a load, the defaults,
+// another range).
 class LinEditor : public QObject {
     Q_OBJECT
 
@@ -81,7 +84,9 @@ public:
     // the point tables start empty (their X values belong to that range).
     void open(const TransmitterConfig& config, int rangeIndex);
     // The same on the configuration that stands; false (nothing opened) when
-    // its selected range takes no customer linearization.
+    // its selected range takes no customer linearization. From then on the
+    // point tables follow that configuration: when it is read, loaded, set to
+    // its defaults or given another range, they are emptied.
     bool open(const ConfigModel& model);
     // The questions of OK in their order (pending approximations, display
     // range, unsaved changes). Close means: commit() and close.
@@ -94,8 +99,9 @@ public:
     // and units.
     void commit(ConfigModel& model) const;
     // Cancel, Esc or the close box: asks when there are unsaved changes; on
-    // leaving, the working record and both tables return to their state at
-    // opening. False when the user chose to stay.
+    // leaving, the working record returns to its state at opening (it is not
+    // committed) and both point tables are emptied. False when the user chose
+    // to stay.
     bool cancel(UserInteraction& ui);
 
     // --- grid and field edits ---
@@ -184,7 +190,8 @@ private:
     LinData data_;
     LinData atOpen_;
     int rangeIndex_ = 0;
-    int openedRange_ = -1;  // the range the point tables belong to (none yet)
+    int openedRange_ = -1;                  // the range the point tables belong to (none yet)
+    QPointer<const ConfigModel> followed_;  // the configuration the tables belong to
     bool unsaved_ = false;
     bool linPending_ = false;
     bool cjcPending_ = false;

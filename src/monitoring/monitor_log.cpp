@@ -70,8 +70,19 @@ bool MonitorLog::openCsvFile(const QString& name, bool append, const MonCsvStyle
     return file_.isOpen();
 }
 
-bool MonitorLog::openFile(const QString& name, bool append) {
+void MonitorLog::startRun() {
     closeFile();
+    setFailing(false);
+}
+
+void MonitorLog::setFailing(bool failing) {
+    if (failing == failing_) return;
+    failing_ = failing;
+    emit fileWritingChanged(failing);
+}
+
+bool MonitorLog::openFile(const QString& name, bool append) {
+    startRun();
     csv_ = false;
     failureReported_ = false;
     wantFile_ = true;
@@ -80,6 +91,7 @@ bool MonitorLog::openFile(const QString& name, bool append) {
     partialLine_ = false;
     if (name.isEmpty()) {
         reportFileFailure(name);
+        setFailing(true);
         return false;
     }
     file_.setFileName(name);
@@ -89,6 +101,7 @@ bool MonitorLog::openFile(const QString& name, bool append) {
     mode |= (append && QFile::exists(name)) ? QIODevice::Append : QIODevice::Truncate;
     if (!file_.open(mode)) {
         reportFileFailure(name, file_.errorString());
+        setFailing(true);
         return false;
     }
     return true;
@@ -97,10 +110,7 @@ bool MonitorLog::openFile(const QString& name, bool append) {
 void MonitorLog::closeFile() {
     wantFile_ = false;
     if (file_.isOpen()) file_.close();
-    if (!writeFailure_.isEmpty()) {
-        writeFailure_.clear();
-        emit fileWritingChanged(false);
-    }
+    writeFailure_.clear();
 }
 
 void MonitorLog::writeToFile(const QString& line) {
@@ -124,7 +134,7 @@ void MonitorLog::writeBytes(const QByteArray& bytes) {
     writeFailure_ = reason;
     failureReported_ = false;
     reportFileFailure(file_.fileName(), reason);
-    emit fileWritingChanged(true);
+    setFailing(true);
 }
 
 // The line that closes a gap in the file: the half line the disk took is
@@ -141,7 +151,7 @@ bool MonitorLog::writeResumedLine() {
         writeFailure_.clear();
         partialLine_ = false;
         lostSinceFailure_ = 0;
-        emit fileWritingChanged(false);
+        setFailing(false);
         return true;
     }
     return false;

@@ -23,7 +23,10 @@ namespace lmk17 {
 // fileFailed() with the system's reason, the file stays open and every later
 // line is tried again; the lines that could not be written are counted, and
 // the first line that is written again is preceded by a line saying so. The
-// failing state shows through fileWritingChanged() until then.
+// failing state (lines meant for the file are being lost: it could not be
+// opened or a write failed) shows through fileWritingChanged() until a line
+// is written again or the next run starts; a run that ends while failing
+// leaves it standing, for the lines it lost.
 class MonitorLog : public QObject {
     Q_OBJECT
 public:
@@ -58,8 +61,11 @@ public:
     // Lines meant for the log file of this run that are not in it (a file
     // that could not be opened, a full disk). Counted from openFile() on.
     int lostLines() const { return lostLines_; }
-    // A write has failed and none has succeeded since.
-    bool fileWriteFailing() const { return !writeFailure_.isEmpty(); }
+    // The file could not be opened, or a write has failed and none has
+    // succeeded since (in this run or, when it ended so, the last one).
+    bool fileWriteFailing() const { return failing_; }
+    // A run starts: the failing state of the last one goes.
+    void startRun();
     QString fileName() const { return file_.fileName(); }
 
     // The fixed lines of a run.
@@ -92,6 +98,7 @@ private:
     void writeBytes(const QByteArray& bytes);
     bool writeResumedLine();
     void reportFileFailure(const QString& name, const QString& reason = {});
+    void setFailing(bool failing);
 
     QStringList window_;
     QFile file_;
@@ -102,6 +109,7 @@ private:
     bool partialLine_ = false;
     int lostLines_ = 0;
     int lostSinceFailure_ = 0;
+    bool failing_ = false;
 };
 
 }  // namespace lmk17

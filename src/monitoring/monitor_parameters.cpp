@@ -54,15 +54,73 @@ int CheckMonPeriod(const QString& text) {
     return std::clamp(ParseInt(text).value_or(300), 20, 7200);
 }
 
-MonFieldCheck CheckMonIntervalField(const QString& text, int previousMs) {
-    const std::optional<double> seconds = ParseDecimalNumber(text);
-    const double ms = seconds ? std::trunc(*seconds * 1000.0) : std::nan("");
-    if (ms >= 1000.0 && ms <= 1200000.0) return {int(ms), {}};
-    return {previousMs, QCoreApplication::translate(
-                            "Monitoring",
-                            "The time interval must be a number of seconds from 1 to 1200. The "
-                            "previous value of %1 s is kept.")
-                            .arg(ShowMonInterval(previousMs).trimmed())};
+namespace {
+
+struct FieldRule {
+    int low;
+    int high;
+    const char* accepted;
+    const char* unit;  // after the previous value in the refusal
+};
+
+FieldRule RuleOf(MonField field) {
+    switch (field) {
+        case MonField::Interval:
+            return {1000, 1200000,
+                    QT_TRANSLATE_NOOP("Monitoring",
+                                      "The time interval must be a number of seconds from 1 to "
+                                      "1200."),
+                    " s"};
+        case MonField::PointLimit:
+            return {20, 2000,
+                    QT_TRANSLATE_NOOP("Monitoring",
+                                      "The number of graph records must be a whole number from 20 "
+                                      "to 2000."),
+                    ""};
+        case MonField::Digits:
+            return {3, 25,
+                    QT_TRANSLATE_NOOP("Monitoring",
+                                      "The number of significant places of the PV must be a whole "
+                                      "number from 3 to 25."),
+                    ""};
+        case MonField::Percent:
+            return {1, 1000,
+                    QT_TRANSLATE_NOOP("Monitoring",
+                                      "The change of the PV value must be a whole number of "
+                                      "percent from 1 to 1000."),
+                    " %"};
+        case MonField::Period:
+            return {20, 7200,
+                    QT_TRANSLATE_NOOP("Monitoring",
+                                      "The time period must be a whole number of seconds from 20 "
+                                      "to 7200."),
+                    " s"};
+    }
+    return {0, 0, "", ""};
+}
+
+}  // namespace
+
+MonFieldCheck CheckMonField(MonField field, const QString& text, int previous) {
+    const FieldRule rule = RuleOf(field);
+    std::optional<double> value;
+    if (field == MonField::Interval) {
+        // Seconds with either decimal mark; what is below a millisecond goes.
+        if (const std::optional<double> seconds = ParseDecimalNumber(text))
+            value = std::trunc(*seconds * 1000.0);
+    } else if (const std::optional<int> whole = ParseInt(text)) {
+        value = *whole;
+    }
+    if (value && *value >= rule.low && *value <= rule.high) return {int(*value), {}, {}};
+    const QString accepted = QCoreApplication::translate("Monitoring", rule.accepted);
+    const QString kept =
+        QCoreApplication::translate("Monitoring", "The previous value of %1 is kept.")
+            .arg(ShowMonField(field, previous).trimmed() + QLatin1String(rule.unit));
+    return {previous, accepted + QLatin1Char(' ') + kept, accepted};
+}
+
+QString ShowMonField(MonField field, int value) {
+    return field == MonField::Interval ? ShowMonInterval(value) : ShowMonInteger(value);
 }
 
 QString ShowMonInterval(int ms) {

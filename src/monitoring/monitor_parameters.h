@@ -42,9 +42,8 @@ struct MonitorParameters {
     void normaliseOnClose();
 };
 
-// The checks of the dialog's value fields: each takes the typed text and
-// gives the value to keep (the field then shows it again through the
-// matching Show function).
+// The value fields' rules as a settings file is read: each takes the text
+// and gives the value to keep, brought into the field's range.
 int CheckMonInterval(const QString& text);  // seconds typed, ms kept
 int CheckMonPointLimit(const QString& text);
 int CheckMonDigits(const QString& text);
@@ -52,14 +51,26 @@ int CheckMonPercent(const QString& text);
 int CheckMonPeriod(const QString& text);  // seconds
 QString ShowMonInterval(int ms);          // " %.1f" seconds
 
-// The interval field's check when the user leaves it: a text that is no
-// number of seconds from 1 to 1200 is refused with a message naming that
-// range and the previous value, which is kept.
-struct MonFieldCheck {
-    int value = 0;    // what the field keeps (ms)
-    QString refusal;  // empty: the text was taken
+// The value fields of the dialog (and the command line's --interval).
+enum class MonField {
+    Interval,    // MonIntervalEdt: seconds typed, ms kept, 1..1200 s
+    PointLimit,  // MonNGrfPntEdt: 20..2000
+    Digits,      // MonDecNumPVEdt: 3..25
+    Percent,     // MonModeAEdt: 1..1000
+    Period,      // MonModeDEdt: seconds, 20..7200
 };
-MonFieldCheck CheckMonIntervalField(const QString& text, int previousMs);
+
+// A field's check when the user leaves it: a text that is not a value the
+// field takes (a typo, a value out of its range) is refused with a message
+// naming the accepted range and the previous value, which is kept.
+struct MonFieldCheck {
+    int value = 0;     // what the field keeps (ms for the interval)
+    QString refusal;   // empty: the text was taken
+    QString accepted;  // of a refusal: what the field takes, without the kept value
+};
+MonFieldCheck CheckMonField(MonField field, const QString& text, int previous);
+// The text the field shows for a value (" %.1f" seconds, else " %d").
+QString ShowMonField(MonField field, int value);
 QString ShowMonInteger(int value);  // " %d"
 
 // An address list as typed: addresses 0..31 and ranges "5-7", separated by

@@ -93,6 +93,8 @@ bool MonitoringEngine::startMonitoring() {
         log_.openCsvFile(file, runParams_.append, csvStyle());
     else if (runParams_.logToFile)
         log_.openFile(file, runParams_.append);
+    else
+        log_.startRun();
     resetGraph(runParams_.pointLimit);
     log_.writeHeader(clock_());
 

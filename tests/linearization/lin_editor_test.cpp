@@ -172,29 +172,35 @@ TEST_F(Editor, OkQuestionsInOrder) {
     }
 }
 
-// Cancel, Esc and the close box: points committed in an earlier session
-// survive; this session's edits go.
-TEST_F(Editor, CancelRestoresTheStateAtOpening) {
-    Open(91);
+// Cancel, Esc and the close box: the working record is not committed and
+// both point tables are emptied, committed points of an earlier session too.
+TEST_F(Editor, CancelEmptiesThePointTables) {
+    Open(95);
     editor.markLinGridEdited();
-    ASSERT_TRUE(editor.readLinGrid(R91Rows(), ui, &bad));
+    ASSERT_TRUE(editor.readLinGrid(
+        Rows({{"10", "0"}, {"20", "200"}, {"30", "400"}, {"40", "600"}, {"50", "800"}}), ui, &bad));
     ASSERT_TRUE(editor.approximateLinearization({}, ui, &bad));
-    TransmitterConfig config = CustomerConfig(91);
+    TransmitterConfig config = CustomerConfig(95);
     EXPECT_TRUE(editor.commit(config));
-    const LinData committed = editor.data();
+    const LinPom committed = editor.pom();
 
-    editor.open(config, FindRange(91));
+    editor.open(config, FindRange(95));
     EXPECT_FALSE(editor.unsavedChanges());
     EXPECT_FALSE(editor.commit(config));  // OK without changes changes nothing
-    editor.clearLinTable();
+    EXPECT_GT(editor.data().LinPoints.count, 0);
+    editor.markCjcGridEdited();
+    ASSERT_TRUE(editor.readCjcGrid({{"0", "0"}, {"50", "2"}}, ui, &bad));
     editor.setDecimalPlaces(2);
     ui.answers = {false};
     EXPECT_FALSE(editor.cancel(ui));  // No: stays open, unchanged
-    EXPECT_EQ(editor.data().LinPoints.count, 0);
+    EXPECT_EQ(editor.data().CJCPoints.count, 2);
     EXPECT_EQ(ui.last(), LinEditor::cancelQuestion());
     ui.answers = {true};
     EXPECT_TRUE(editor.cancel(ui));
-    EXPECT_EQ(editor.data(), committed);
+    EXPECT_EQ(editor.data().LinPoints.count, 0);
+    EXPECT_EQ(editor.data().CJCPoints.count, 0);
+    EXPECT_EQ(editor.pom(), committed);
+    EXPECT_FALSE(editor.linPointsPending() || editor.cjcPointsPending());
 }
 
 TEST_F(Editor, PendingFlagsFollowTheCommands) {

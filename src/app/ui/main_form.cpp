@@ -26,6 +26,9 @@
 #include "config/ui/input_page.h"
 #include "config/ui/output_page.h"
 #include "linearization/ui/linear_form.h"
+#include "link/comm_port_driver.h"
+#include "link/port_connection.h"
+#include "link/port_failure.h"
 #include "link/transaction_engine.h"
 #include "link/ui/adresa_form.h"
 #include "link/ui/prubeh_form.h"
@@ -351,6 +354,15 @@ void TMainForm::refreshCaption() {
 
 void TMainForm::showStatus(const QString& text) {
     status_->setText(text);
+}
+
+void TMainForm::showPortFailure() {
+    TCommPortDriver& port = stack_->port();
+    QString detail = PortFailureDetail(port.deviceName(), port.errorString());
+    if (detail.isEmpty()) return;
+    // One line in the status bar.
+    detail.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    showStatus(stack_->connection().statusText() + QLatin1Char(' ') + detail);
 }
 
 // ---- EnableCommands, pages, keys ---------------------------------------------------------

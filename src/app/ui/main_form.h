@@ -149,6 +149,9 @@ private:
     void showPage(MainPage page);
     void refreshCaption();
     void showStatus(const QString& text);
+    // A port that could not be opened: the status line adds the system's
+    // reason and, without the permission, what to do about it.
+    void showPortFailure();
 
     // Command handlers: each forwards to the core.
     void PrevodnikLoadBtnClick();

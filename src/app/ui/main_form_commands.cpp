@@ -38,6 +38,8 @@ void TMainForm::wireStack() {
             &TransmitterStack::breakOperation);
     connect(progress_, &TPrubehForm::closeRequested, this, &QWidget::close);
     connect(&stack_->connection(), &PortConnection::statusChanged, this, &TMainForm::showStatus);
+    connect(&stack_->connection(), &PortConnection::connectFailed, this,
+            &TMainForm::showPortFailure);
     connect(&stack_->model(), &ConfigModel::unsavedChanged, this, &TMainForm::refreshCaption);
     connect(options_, &TSettingsForm::helpRequested, help_, &HelpViewer::showContext);
     connect(adresa_, &TAdresaForm::helpRequested, help_, &HelpViewer::showContext);

@@ -60,10 +60,9 @@ void TMainForm::connectDemo(const QString& devicePath, int address) {
     refreshCaption();
     PortConnection& connection = stack_->connection();
     connection.setTransmitterAddress(address);
+    // A failure is on the status line already, with its reason.
     if (connection.connectDevice(devicePath))
         showStatus(appText(texts::kDemoStatus).arg(devicePath).arg(address));
-    else
-        showStatus(connection.statusText());
     options_->syncFromConnection();
 }
 

@@ -124,8 +124,12 @@ QWidget* TInputPage::createValuesGroup() {
     };
     int row = 0;
     for (const auto& [field, caption] : rows) {
-        grid->addWidget(FieldLabel(caption, range), row, 0);
-        grid->addWidget(addEdit(field), row, 1);
+        // The caption names the edit for a screen reader too.
+        QLabel* label = FieldLabel(caption, range);
+        TConfigEdit* e = addEdit(field);
+        label->setBuddy(e);
+        grid->addWidget(label, row, 0);
+        grid->addWidget(e, row, 1);
         grid->addWidget(addUnit(range), row, 2);
         ++row;
     }
@@ -249,7 +253,9 @@ QWidget* TInputPage::createOptionsGroup() {
     UsrLabelEdt = new QLineEdit(box);
     UsrLabelEdt->setObjectName(QStringLiteral("UsrLabelEdt"));
     UsrLabelEdt->setMaxLength(32);
-    note->addWidget(new QLabel(tr("User Note:"), box));
+    auto* noteLbl = new QLabel(tr("User Note:"), box);
+    noteLbl->setBuddy(UsrLabelEdt);
+    note->addWidget(noteLbl);
     note->addWidget(UsrLabelEdt);
     column->addLayout(note);
 

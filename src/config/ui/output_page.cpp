@@ -49,6 +49,7 @@ TOutputPage::TOutputPage(ConfigControls& controls, QWidget* parent)
     for (const Row& r : rows) {
         TConfigEdit* e = edits_.add(r.field, r.group);
         QLabel* caption = FieldLabel(r.caption, r.group);
+        caption->setBuddy(e);  // names the edit for a screen reader
         captions_[r.field] = caption;
         auto* unit = new QLabel(r.group);
         unitLabels_.push_back(unit);

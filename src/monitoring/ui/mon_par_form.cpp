@@ -215,27 +215,27 @@ void TMonParForm::MonModeRBxClick() {
 
 bool TMonParForm::checkField(QLineEdit* field) {
     const QString text = field->text();
-    if (field == MonIntervalEdt) {
-        const MonFieldCheck check = CheckMonIntervalField(text, params_.intervalMs);
-        params_.intervalMs = check.value;
-        field->setText(ShowMonInterval(params_.intervalMs));
-        if (!check.refusal.isEmpty()) {
-            ui_.message(MessageKind::Error, check.refusal);
-            return false;
-        }
-    } else if (field == MonNGrfPntEdt) {
-        params_.pointLimit = CheckMonPointLimit(text);
-        field->setText(ShowMonInteger(params_.pointLimit));
-    } else if (field == MonDecNumPVEdt) {
-        params_.digits = CheckMonDigits(text);
-        field->setText(ShowMonInteger(params_.digits));
-    } else if (field == MonModeAEdt) {
-        params_.changePercent = CheckMonPercent(text);
-        field->setText(ShowMonInteger(params_.changePercent));
-    } else if (field == MonModeDEdt) {
-        params_.periodS = CheckMonPeriod(text);
-        field->setText(ShowMonInteger(params_.periodS));
-    } else if (field == MonAdrListEdt && text.trimmed().isEmpty()) {
+    const struct {
+        QLineEdit* edit;
+        MonField field;
+        int MonitorParameters::*value;
+    } valueFields[] = {
+        {MonIntervalEdt, MonField::Interval, &MonitorParameters::intervalMs},
+        {MonNGrfPntEdt, MonField::PointLimit, &MonitorParameters::pointLimit},
+        {MonDecNumPVEdt, MonField::Digits, &MonitorParameters::digits},
+        {MonModeAEdt, MonField::Percent, &MonitorParameters::changePercent},
+        {MonModeDEdt, MonField::Period, &MonitorParameters::periodS},
+    };
+    for (const auto& f : valueFields) {
+        if (field != f.edit) continue;
+        const MonFieldCheck check = CheckMonField(f.field, text, params_.*f.value);
+        params_.*f.value = check.value;
+        field->setText(ShowMonField(f.field, check.value));
+        if (check.refusal.isEmpty()) return true;
+        ui_.message(MessageKind::Error, check.refusal);
+        return false;
+    }
+    if (field == MonAdrListEdt && text.trimmed().isEmpty()) {
         params_.addresses.clear();  // the one address of MonAdr1CB
         field->clear();
     } else if (field == MonAdrListEdt) {

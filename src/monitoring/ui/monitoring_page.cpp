@@ -32,6 +32,14 @@ TMonitoringPage::TMonitoringPage(MonitoringEngine& engine, UserInteraction& ui, 
     Shape1->setFrameShape(QFrame::Box);
     Shape1->setAutoFillBackground(true);
 
+    LogStateLbl = new QLabel(tr("Log not written"), this);
+    LogStateLbl->setObjectName(QStringLiteral("LogStateLbl"));
+    LogStateLbl->setAccessibleName(tr("Log not written"));
+    LogStateLbl->setToolTip(
+        tr("The lines of the monitoring log are not reaching the log file; they are counted, "
+           "and the log says how many when writing resumes."));
+    LogStateLbl->setStyleSheet(QStringLiteral("color: rgb(192, 0, 0); font-weight: bold"));
+
     MonMemo = new QPlainTextEdit(this);
     MonMemo->setObjectName(QStringLiteral("MonMemo"));
     MonMemo->setReadOnly(true);
@@ -46,6 +54,7 @@ TMonitoringPage::TMonitoringPage(MonitoringEngine& engine, UserInteraction& ui, 
                                                       MonGraphBtn, MonClearBtn})
         row->addWidget(w);
     row->addStretch(1);
+    row->addWidget(LogStateLbl);
     row->addWidget(Shape1);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(row);
@@ -68,14 +77,15 @@ TMonitoringPage::TMonitoringPage(MonitoringEngine& engine, UserInteraction& ui, 
         MonMemo->verticalScrollBar()->setValue(MonMemo->verticalScrollBar()->maximum());
     });
     connect(&log_, &MonitorLog::windowCleared, MonMemo, &QPlainTextEdit::clear);
-    connect(&log_, &MonitorLog::fileFailed, this,
-            [this](const QString& message) { ui_.message(MessageKind::Warning, message); });
+    // The failure itself is reported by the monitoring engine, once.
+    connect(&log_, &MonitorLog::fileWritingChanged, this, &TMonitoringPage::showLogState);
     connect(&engine_, &MonitoringEngine::activeChanged, this, &TMonitoringPage::followActive);
     connect(&engine_, &MonitoringEngine::stopEnabledChanged, MonStopBtn, &QWidget::setEnabled);
     connect(&engine_, &MonitoringEngine::indicatorChanged, this, &TMonitoringPage::showIndicator);
     connect(&engine_, &MonitoringEngine::portLostChanged, this, &TMonitoringPage::showIndicator);
     followActive(engine_.active());
     showIndicator();
+    showLogState(log_.fileWriteFailing());
 }
 
 void TMonitoringPage::attachMenu(QAction* start, QAction* stop, QAction* graph,
@@ -135,6 +145,10 @@ void TMonitoringPage::showIndicator() {
         setIndicator(BusyColor(), tr("Reading the transmitter"));
     else
         setIndicator(IdleColor(), QString());
+}
+
+void TMonitoringPage::showLogState(bool failing) {
+    LogStateLbl->setVisible(failing);
 }
 
 void TMonitoringPage::MonStartBtnClick() {

@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QFrame>
+#include <QLabel>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
@@ -21,6 +22,9 @@ class TMonGraphForm;
 // the log window MonMemo (the lines of the monitoring log, at most 501) and
 // the activity indicator Shape1: white between cycles, green while a
 // request of a cycle is out, red while the port is lost and being reopened.
+// Beside it, "Log not written" stands while the lines of the log are not
+// reaching the log file (it cannot be opened, the disk is full), and after a
+// run that ended so, until the next run.
 //
 // The page owns the parameters dialog and the graph window; both live as
 // long as the page. The menu commands (Monitoring START / STOP, View the
@@ -46,6 +50,7 @@ public:
     QPushButton* MonClearBtn = nullptr;
     QPlainTextEdit* MonMemo = nullptr;
     QFrame* Shape1 = nullptr;
+    QLabel* LogStateLbl = nullptr;  // "Log not written"
 
     // The indicator's colours.
     static QColor IdleColor() { return Qt::white; }
@@ -67,6 +72,7 @@ public:
 private:
     void followActive(bool active);
     void showIndicator();
+    void showLogState(bool failing);
     void setIndicator(const QColor& color, const QString& tip);
 
     MonitoringEngine& engine_;

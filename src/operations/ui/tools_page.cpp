@@ -99,6 +99,7 @@ void TToolsPage::buildPvGroup(QWidget* box) {
     VstTimerEnCBx = Named(new QCheckBox(tr("Interval Reading, with Time Interval [s] :"), box),
                           "VstTimerEnCBx");
     VstPeriodaEdt = Named(new QLineEdit(box), "VstPeriodaEdt");
+    VstPeriodaEdt->setAccessibleName(tr("Interval Reading, Time Interval [s]"));
     VstPeriodaEdt->setFixedWidth(56);
     PVLbl = Named(new QLabel(box), "PVLbl");
     QFont big = PVLbl->font();
@@ -143,6 +144,7 @@ void TToolsPage::buildOutputTestGroup() {
         TPrHodnRBtn[k] =
             Named(new QRadioButton(tr("Output Value %1:").arg(i + 1), TstProudGB), buttons[i]);
         TPrHodnEdt[k] = Named(new QLineEdit(TstProudGB), edits[i]);
+        TPrHodnEdt[k]->setAccessibleName(tr("Output Value %1").arg(i + 1));
         TPrHodnEdt[k]->setMaxLength(7);
         TPrHodnEdt[k]->setFixedWidth(80);
         PVjednLbl[k] = Named(new QLabel(TstProudGB), units[i]);
@@ -156,6 +158,7 @@ void TToolsPage::buildOutputTestGroup() {
                       TstProudGB),
         "TPrTimerEnCBx");
     TPrPeriodaEdt = Named(new QLineEdit(TstProudGB), "TPrPeriodaEdt");
+    TPrPeriodaEdt->setAccessibleName(tr("Automatic Setting, Time Interval [s]"));
     TPrPeriodaEdt->setMaxLength(5);
     TPrPeriodaEdt->setFixedWidth(56);
     TPrGoBtn = Named(new QPushButton(TstProudGB), "TPrGoBtn");

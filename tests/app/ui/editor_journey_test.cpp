@@ -9,8 +9,10 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <functional>
 
 #include "config/config_model.h"
+#include "linearization/lin_editor.h"
 #include "linearization/ui/graph_form.h"
 #include "linearization/ui/linear_form.h"
 #include "linearization/ui/point_grid_widget.h"
@@ -86,6 +88,16 @@ struct EditorJourney : ::testing::Test {
         return ran;
     }
     bool running() { return shell.stack().engine().operation().running(); }
+    int points() { return shell.stack().linEditor().data().LinPoints.count; }
+    // Loads a point file in the editor and leaves it with OK.
+    void loadPointsAndOk(const QString& lin) {
+        BoxAnswerer no(QMessageBox::No);  // approximate now? No
+        ASSERT_TRUE(inEditor([&](TLinearForm& e) {
+            e.setFileNameHook([&](bool) { return lin; });
+            e.LoadMnuClick();
+            e.OkBtnClick();
+        }));
+    }
 };
 
 // Load a point file, OK: the progress window of the load is still the main
@@ -121,6 +133,96 @@ TEST_F(EditorJourney, LoadedPointsAndTheProgressWindowOutliveTheEditor) {
     EXPECT_TRUE(SpinUntil([&] { return progress && progress->isVisible(); }, 5000));
     ASSERT_TRUE(SpinUntil([&] { return !running(); }, 20000));
     EXPECT_EQ(shell.stack().session().lastOutcome(), OperationOutcome::Completed);
+}
+
+// The points of an OK stay with the configuration they were made for while
+// it stands; cancelling the editor, or a read, a load or the defaults of the
+// configuration empty them. (Another range: the editor's own test.)
+TEST_F(EditorJourney, PointTablesLiveUntilCancelledOrTheConfigurationIsReplaced) {
+    const QString lin = WriteLinFile(shell.home.filePath("six.lin"), 6);
+    const QString ptf = shell.home.filePath("customer.ptf");
+    struct Road {
+        const char* name;
+        std::function<void()> walk;
+        int pointsAfter;
+    };
+    const Road roads[] = {
+        {"opened again, OK", [&] { inEditor([](TLinearForm& e) { e.OkBtnClick(); }); }, 6},
+        {"opened and cancelled", [&] { inEditor([](TLinearForm& e) { e.reject(); }); }, 0},
+        {"Load",
+         [&] {
+             BoxAnswerer yes(QMessageBox::Yes);
+             yes.file = ptf;
+             QTest::mouseClick(f.DiskLoadBtn, Qt::LeftButton);
+         },
+         0},
+        {"Read",
+         [&] {
+             BoxAnswerer yes(QMessageBox::Yes);
+             QTest::mouseClick(f.PrevodnikLoadBtn, Qt::LeftButton);
+             ASSERT_TRUE(SpinUntil([&] { return !running(); }, 20000));
+         },
+         0},
+        {"Set Default Configuration",
+         [&] {
+             BoxAnswerer yes(QMessageBox::Yes);
+             f.ZaklKonfigMnu->trigger();
+         },
+         0},
+    };
+    for (const Road& road : roads) {
+        SCOPED_TRACE(road.name);
+        {
+            BoxAnswerer yes(QMessageBox::Yes);
+            f.loadCommandLineFiles({ptf});
+        }
+        loadPointsAndOk(lin);
+        ASSERT_EQ(points(), 6);
+        road.walk();
+        EXPECT_EQ(points(), road.pointsAfter);
+    }
+}
+
+// The command line's configuration and point file: the points of its OK are
+// there when the editor opens again.
+TEST_F(EditorJourney, CommandLinePointsOutliveTheirEditor) {
+    const QString lin = WriteLinFile(shell.home.filePath("six.lin"), 6);
+    {
+        BoxAnswerer no(QMessageBox::No);
+        QTimer ok;
+        QObject::connect(&ok, &QTimer::timeout, [] {
+            if (auto* e = qobject_cast<TLinearForm*>(QApplication::activeModalWidget()))
+                e->OkBtnClick();
+        });
+        ok.start(10);
+        f.loadCommandLineFiles({shell.home.filePath("customer.ptf")}, {lin});
+    }
+    QString firstX;
+    int shown = -1;
+    ASSERT_TRUE(inEditor([&](TLinearForm& e) {
+        firstX = e.findChild<PointGridWidget*>(QStringLiteral("LnTStrGrd"))->rows().at(0).x;
+        shown = points();
+    }));
+    EXPECT_EQ(firstX.trimmed(), "4");
+    EXPECT_EQ(shown, 6);
+}
+
+// A point file named on the command line that is not there says so.
+TEST_F(EditorJourney, MissingCommandLinePointFileSaysConfigurationWasNotLoaded) {
+    const QString missing = shell.home.filePath("gone.lin");
+    BoxAnswerer boxes(QMessageBox::Ok);
+    QTimer cancel;
+    QObject::connect(&cancel, &QTimer::timeout, [] {
+        if (auto* e = qobject_cast<TLinearForm*>(QApplication::activeModalWidget())) e->reject();
+    });
+    cancel.start(10);
+    f.loadCommandLineFiles({shell.home.filePath("customer.ptf")}, {missing});
+    EXPECT_EQ(
+        boxes.count(
+            QStringLiteral("Configuration was not loaded, file: '%1' not found.").arg(missing)),
+        1)
+        << boxes.texts.join('|').toStdString();
+    EXPECT_EQ(points(), 0);
 }
 
 // The approximation graph switched to the error graph and back, again and

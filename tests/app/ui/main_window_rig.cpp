@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QFile>
+#include <QFileDialog>
 #include <algorithm>
 #include <cmath>
 
@@ -10,7 +11,14 @@ namespace lmk17::test {
 
 BoxAnswerer::BoxAnswerer(QMessageBox::StandardButton answer) : answer_(answer) {
     QObject::connect(&timer_, &QTimer::timeout, [this] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        QWidget* modal = QApplication::activeModalWidget();
+        if (auto* dialog = qobject_cast<QFileDialog*>(modal); dialog && !file.isEmpty()) {
+            dialog->selectFile(file);
+            // After this slot: a box the dialog opens itself is answered too.
+            QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
+            return;
+        }
+        auto* box = qobject_cast<QMessageBox*>(modal);
         if (!box) return;
         texts << box->text();
         if (also) also();

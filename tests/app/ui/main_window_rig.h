@@ -19,11 +19,13 @@ namespace test {
 
 // Answers every message box that shows with `answer` (Yes/OK or No) and
 // keeps its text; `also` runs while the box shows. A box whose text holds a
-// key of `answers` gets that key's button instead.
+// key of `answers` gets that key's button instead. A file dialog is given
+// `file` when that is set.
 class BoxAnswerer {
 public:
     explicit BoxAnswerer(QMessageBox::StandardButton answer);
     QStringList texts;
+    QString file;
     std::function<void()> also;
     QList<QPair<QString, QMessageBox::StandardButton>> answers;
     // The texts shown that hold `part`.

@@ -50,7 +50,7 @@ TEST_F(Form, RtdConstantsToGraph) {
     EXPECT_TRUE(ui.last().startsWith("Attention! Value R0 is bigger than upper limit"));
 }
 
-TEST_F(Form, CancelAsksAndRestoresAndClearingAsksOnlyFromTheButton) {
+TEST_F(Form, CancelAsksAndEmptiesAndClearingAsksOnlyFromTheButton) {
     TransmitterConfig config = CustomerConfig(91);
     Open(91, config);
     Paste(PastedPoints());
@@ -60,6 +60,13 @@ TEST_F(Form, CancelAsksAndRestoresAndClearingAsksOnlyFromTheButton) {
     Open(91, config);
     EXPECT_EQ(grid()->cellText(0, 0), " 20");
 
+    ui.shown.clear();
+    ui.answers = {false};
+    Click("LinClearBtn");
+    EXPECT_EQ(ui.texts(),
+              QStringList{"Do you really want to clear the table of linearization points?"});
+    EXPECT_EQ(form.editor().data().LinPoints.count, 12);
+    ui.shown.clear();
     MenuAction(form, "&Edit", "Clear the Table for Linearization")->trigger();
     EXPECT_TRUE(ui.shown.empty());  // the menu asks nothing
     EXPECT_EQ(grid()->cellText(0, 0), "");
@@ -68,20 +75,16 @@ TEST_F(Form, CancelAsksAndRestoresAndClearingAsksOnlyFromTheButton) {
     ui.answers = {false};
     QTest::keyClick(&form, Qt::Key_Escape);
     EXPECT_TRUE(form.isVisible());  // No: stays, unchanged
+    EXPECT_EQ(grid()->cellText(5, 0), "7");
     EXPECT_EQ(ui.last(), LinEditor::cancelQuestion());
     ui.answers = {true};
     QTest::keyClick(&form, Qt::Key_Escape);
     EXPECT_FALSE(form.isVisible());
-    EXPECT_EQ(form.editor().data().LinPoints.count, 12);  // the committed points are back
-    EXPECT_EQ(grid()->cellText(5, 0), " 170");
+    EXPECT_EQ(form.editor().data().LinPoints.count, 0);  // cancelled: no points kept
 
     Open(91, config);
-    ui.shown.clear();
-    ui.answers = {false};
-    Click("LinClearBtn");
-    EXPECT_EQ(ui.texts(),
-              QStringList{"Do you really want to clear the table of linearization points?"});
-    EXPECT_EQ(form.editor().data().LinPoints.count, 12);
+    EXPECT_EQ(grid()->cellText(0, 0), "");
+    EXPECT_EQ(grid()->cellText(5, 0), "");
 }
 
 // A file saved by the editor is the file the command line makes of the same points.

@@ -6,6 +6,7 @@
 #include <QCategoryAxis>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -32,54 +33,53 @@ QString Type(QLineEdit* field, const QString& text) {
     return field->text();
 }
 
-struct FieldCase {
-    const char* field;
-    const char* typed;
-    const char* shown;
-};
-
 }  // namespace
 
-// Every field check of the dialog, as the user meets it.
+// Every field check of the dialog, as the user meets it: what a field cannot
+// take is refused with a message, and the field shows its previous value.
 TEST(MonParForm, FieldRules) {
     ScriptedInteraction ui;
     TMonParForm form(ui);
     form.show();
-    const FieldCase cases[] = {
-        // (a typo in the interval is refused: see the monitoring journey)
-        {"MonIntervalEdt", "1,5", " 1.5"},
-        {"MonIntervalEdt", "2.5", " 2.5"},
-        {"MonIntervalEdt", "1200", " 1200.0"},
-        {"MonNGrfPntEdt", "x", " 20"},
-        {"MonNGrfPntEdt", "5000", " 2000"},
-        {"MonDecNumPVEdt", "2", " 3"},
-        {"MonDecNumPVEdt", "30", " 25"},
-        {"MonModeAEdt", "5000", " 1000"},
-        {"MonModeAEdt", "0", " 1"},
-        {"MonModeAEdt", "x", " 1"},
-        {"MonModeDEdt", "x", " 300"},
-        {"MonModeDEdt", "10", " 20"},
-        {"MonModeDEdt", "9000", " 7200"},
-        {"MonAdrListEdt", " 5-7, 0", "5-7,0"},
-        {"MonAdrListEdt", "", ""},
+    struct Case {
+        const char* field;
+        const char* typed;
+        const char* shown;
+        bool refused;
+    };
+    const Case cases[] = {
+        {"MonIntervalEdt", "1,5", " 1.5", false}, {"MonIntervalEdt", "2.5", " 2.5", false},
+        {"MonIntervalEdt", "0,5", " 2.5", true},  {"MonNGrfPntEdt", "500", " 500", false},
+        {"MonNGrfPntEdt", "x", " 500", true},     {"MonNGrfPntEdt", "5000", " 500", true},
+        {"MonDecNumPVEdt", "12", " 12", false},   {"MonDecNumPVEdt", "2", " 12", true},
+        {"MonDecNumPVEdt", "30", " 12", true},    {"MonModeAEdt", "5", " 5", false},
+        {"MonModeAEdt", "5000", " 5", true},      {"MonModeAEdt", "0", " 5", true},
+        {"MonModeDEdt", "60", " 60", false},      {"MonModeDEdt", "x", " 60", true},
+        {"MonModeDEdt", "10", " 60", true},       {"MonAdrListEdt", " 5-7, 0", "5-7,0", false},
+        {"MonAdrListEdt", "", "", false},
     };
     form.MonMode2RBx->setChecked(true);  // the condition fields take input
-    for (const FieldCase& c : cases) {
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.field) + " typed " + c.typed);
         auto* field = form.findChild<QLineEdit*>(QLatin1String(c.field));
-        ASSERT_TRUE(field) << c.field;
-        EXPECT_EQ(Type(field, QLatin1String(c.typed)), QLatin1String(c.shown))
-            << c.field << " typed " << c.typed;
+        ASSERT_TRUE(field);
+        ui.shown.clear();
+        EXPECT_EQ(Type(field, QLatin1String(c.typed)), QLatin1String(c.shown));
+        ASSERT_EQ(ui.shown.size(), c.refused ? 1u : 0u);
+        if (c.refused) {
+            EXPECT_EQ(ui.shown.front().kind, MessageKind::Error);
+        }
     }
     const MonitorParameters& p = form.parameters();
-    EXPECT_EQ(p.intervalMs, 1200000);
-    EXPECT_EQ(p.pointLimit, 2000);
-    EXPECT_EQ(p.digits, 25);
-    EXPECT_EQ(p.changePercent, 1);
-    EXPECT_EQ(p.periodS, 7200);
+    EXPECT_EQ(p.intervalMs, 2500);
+    EXPECT_EQ(p.pointLimit, 500);
+    EXPECT_EQ(p.digits, 12);
+    EXPECT_EQ(p.changePercent, 5);
+    EXPECT_EQ(p.periodS, 60);
     EXPECT_TRUE(p.addresses.empty());
-    EXPECT_TRUE(ui.shown.empty());
 
     // A list that cannot be used is refused with its reason; the last good one stays.
+    ui.shown.clear();
     Type(form.MonAdrListEdt, QStringLiteral("0,3"));
     Type(form.MonAdrListEdt, QStringLiteral("0,40"));
     ASSERT_EQ(ui.shown.size(), 1u);
@@ -294,6 +294,57 @@ TEST(MonitoringPage, RunFillsLogWindowFileAndGraph) {
     rig.ui.answers = {true};
     QTest::mouseClick(page.MonClearBtn, Qt::LeftButton);
     EXPECT_TRUE(page.MonMemo->toPlainText().isEmpty());
+}
+
+// A log file that takes no lines (one that cannot be opened, a full disk):
+// one warning, and "Log not written" stands while the run goes on, after it
+// ends, and until the next run writes its log.
+TEST(MonitoringPage, LogNotWrittenStandsUntilTheNextRun) {
+    LiveSimRig rig({Profile("K8410H10", 191)});
+    ASSERT_TRUE(rig.started);
+    QTemporaryDir dir;
+    TMonitoringPage page(rig.monitoring, rig.ui);
+    page.show();
+    struct Case {
+        const char* name;
+        QString logFile;
+    };
+    const Case cases[] = {{"a folder", dir.path()}, {"a full disk", QStringLiteral("/dev/full")}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        if (!QFileInfo::exists(c.logFile)) continue;
+        MonitorParameters p;
+        p.intervalMs = 150;  // shortened
+        p.logFile = c.logFile;
+        page.MonParForm()->setParameters(p);
+        rig.ui.shown.clear();
+        EXPECT_FALSE(page.LogStateLbl->isVisibleTo(&page));
+        QTest::mouseClick(page.MonStartBtn, Qt::LeftButton);
+        int records = 0;
+        QObject::connect(&rig.monitoring, &MonitoringEngine::recordWritten, &page,
+                         [&] { ++records; });
+        ASSERT_TRUE(LiveSimRig::waitFor([&] { return records >= 2; }, 15000));
+        EXPECT_TRUE(page.LogStateLbl->isVisibleTo(&page));
+        EXPECT_EQ(page.LogStateLbl->accessibleName(), "Log not written");
+        rig.ui.answers = {true};
+        ASSERT_TRUE(LiveSimRig::waitFor([&] { return page.MonStopBtn->isEnabled(); }));
+        QTest::mouseClick(page.MonStopBtn, Qt::LeftButton);
+        ASSERT_TRUE(LiveSimRig::waitFor([&] { return !rig.monitoring.active(); }));
+        EXPECT_TRUE(page.LogStateLbl->isVisibleTo(&page));
+        int warnings = 0;
+        for (const auto& shown : rig.ui.shown) warnings += shown.kind == MessageKind::Warning;
+        EXPECT_EQ(warnings, 1);
+
+        p.logFile = dir.filePath(QStringLiteral("run.log"));
+        page.MonParForm()->setParameters(p);
+        QTest::mouseClick(page.MonStartBtn, Qt::LeftButton);
+        EXPECT_FALSE(page.LogStateLbl->isVisibleTo(&page));
+        rig.ui.answers = {true};
+        ASSERT_TRUE(LiveSimRig::waitFor([&] { return page.MonStopBtn->isEnabled(); }));
+        QTest::mouseClick(page.MonStopBtn, Qt::LeftButton);
+        ASSERT_TRUE(LiveSimRig::waitFor([&] { return !rig.monitoring.active(); }));
+        QObject::disconnect(&rig.monitoring, &MonitoringEngine::recordWritten, &page, nullptr);
+    }
 }
 
 // The graph window stays responsive at the point limit: appending a point
