@@ -30,6 +30,31 @@ constexpr char kUsualExitCodes[] =
 
 constexpr int kIndent = 2;
 constexpr int kMaxTermWidth = 24;
+constexpr int kLineWidth = 79;
+
+// Words filled into lines of at most kLineWidth, the first starting at
+// column `first`, the others indented by `indent`; a word longer than a line
+// stands alone. No line ends with a blank.
+QString Wrap(const QString& text, int first, int indent) {
+    QString out;
+    int column = first;
+    bool lineStart = true;
+    for (const QString& word : text.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        if (!lineStart && column + 1 + word.size() > kLineWidth) {
+            out += QLatin1Char('\n') + QString(indent, QLatin1Char(' '));
+            column = indent;
+            lineStart = true;
+        }
+        if (!lineStart) {
+            out += QLatin1Char(' ');
+            ++column;
+        }
+        out += word;
+        column += int(word.size());
+        lineStart = false;
+    }
+    return out;
+}
 
 // "TERM\tmeaning" lines as a two-column list; a term too wide for the
 // column gets a line of its own.
@@ -54,7 +79,8 @@ QString Columns(const char* table) {
             text += QLatin1Char('\n') + QString(kIndent + width, QLatin1Char(' '));
         else
             text += QString(width - term.size(), QLatin1Char(' '));
-        text += QLatin1String("  ") + meaning + QLatin1Char('\n');
+        text += QLatin1String("  ") + Wrap(meaning, kIndent + width + 2, kIndent + width + 2) +
+                QLatin1Char('\n');
     }
     return text;
 }
@@ -81,18 +107,19 @@ QString GlobalHelp() {
     std::sort(list.begin(), list.end(),
               [](const Command& a, const Command& b) { return qstrcmp(a.name, b.name) < 0; });
     for (const Command& c : list) {
-        QString head = QStringLiteral("  %1").arg(QLatin1String(c.name));
+        QString head = QLatin1String(c.name);
         if (*c.usage) head += QLatin1Char(' ') + QLatin1String(c.usage);
-        text += head + QLatin1String("\n      ") + QLatin1String(c.summary) + QLatin1Char('\n');
+        text += QLatin1String("  ") + Wrap(head, 2, 6) + QLatin1String("\n      ") +
+                Wrap(QLatin1String(c.summary), 6, 6) + QLatin1Char('\n');
     }
     return text;
 }
 
 QString CommandHelp(const Command& c) {
-    QString text = QStringLiteral("usage: ") + Synopsis(c) + QLatin1String("\n\n");
+    QString text = QStringLiteral("usage: ") + Wrap(Synopsis(c), 7, 11) + QLatin1String("\n\n");
     QString summary = QString::fromUtf8(c.summary);
     if (!summary.isEmpty()) summary[0] = summary[0].toUpper();
-    text += summary + QLatin1String(".\n\noptions:\n");
+    text += Wrap(summary + QLatin1Char('.'), 0, 0) + QLatin1String("\n\noptions:\n");
     text += *c.options ? Columns(c.options) : QStringLiteral("  none besides the global ones\n");
     text += QStringLiteral("  (global options: lmk17-cli --help)\n\nexit codes:\n");
     text += Columns(*c.exitCodes ? c.exitCodes : kUsualExitCodes);

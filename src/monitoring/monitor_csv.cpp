@@ -35,6 +35,7 @@ QString MonCsvField(const QString& text, QChar separator) {
 }
 
 QString MonCsvTime(const QDateTime& moment) {
+    // notr: the file's time format, the form spreadsheets read as a date and time
     return moment.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
 }
 

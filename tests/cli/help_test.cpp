@@ -52,7 +52,7 @@ TEST(CliHelp, EveryCommandHasItsOwnHelp) {
         EXPECT_EQ(RunCli(QStringList{QStringLiteral("help")} + words).out, r.out);
         EXPECT_EQ(TrailingBlankLines(r.out), QStringList());
 
-        const QString synopsis = r.out.section(QLatin1Char('\n'), 0, 0);
+        const QString synopsis = r.out.section(QStringLiteral("\n\n"), 0, 0);
         EXPECT_TRUE(
             synopsis.startsWith(QStringLiteral("usage: lmk17-cli [global options] ") + name))
             << synopsis.toStdString();
