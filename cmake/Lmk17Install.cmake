@@ -59,12 +59,8 @@ set(LMK17_PACKAGE_MAINTAINER "LMK-17 maintainers <lmk17@example.org>"
     CACHE STRING "Maintainer of the package: Name <address>")
 string(TIMESTAMP lmk17_release_date "%a, %d %b %Y %H:%M:%S +0000" UTC)
 configure_file(data/changelog.in ${PROJECT_BINARY_DIR}/package/changelog @ONLY)
-add_custom_command(OUTPUT ${PROJECT_BINARY_DIR}/package/changelog.gz
-    COMMAND ${LMK17_GZIP} -9nf ${PROJECT_BINARY_DIR}/package/changelog
-    COMMAND ${CMAKE_COMMAND} -E touch ${PROJECT_BINARY_DIR}/package/changelog
-    DEPENDS ${PROJECT_BINARY_DIR}/package/changelog
-    VERBATIM)
-add_custom_target(lmk17_changelog ALL DEPENDS ${PROJECT_BINARY_DIR}/package/changelog.gz)
+execute_process(COMMAND ${LMK17_GZIP} -9nkf ${PROJECT_BINARY_DIR}/package/changelog
+                COMMAND_ERROR_IS_FATAL ANY)
 install(FILES data/copyright ${PROJECT_BINARY_DIR}/package/changelog.gz
         DESTINATION ${CMAKE_INSTALL_DOCDIR})
 

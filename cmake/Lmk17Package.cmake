@@ -8,7 +8,9 @@ set(CPACK_PACKAGE_VENDOR "LMK-17")
 set(CPACK_PACKAGE_CONTACT "${LMK17_PACKAGE_MAINTAINER}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "configure, test and monitor K8410/K8620 transmitters")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
-set(CPACK_STRIP_FILES ON)
+# The DEB generator itself moves the debug information into the dbgsym
+# package and strips the programs (CPACK_STRIP_FILES would strip them first
+# and leave nothing for it).
 set(CPACK_GENERATOR DEB)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${LMK17_PACKAGE_MAINTAINER}")
@@ -16,9 +18,9 @@ set(CPACK_DEBIAN_PACKAGE_SECTION electronics)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_DEBUGINFO_PACKAGE ON)
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-    "configure, test and monitor K8410/K8620 transmitters
-LMK-17 reads the configuration of K8410 and K8620 measuring transmitters
+# The long description; CPack puts the summary above it.
+set(CPACK_PACKAGE_DESCRIPTION
+    "LMK-17 reads the configuration of K8410 and K8620 measuring transmitters
 over a serial line (RS-232/RS-485), checks every value against the input
 range, writes it back and keeps it in .ptf files. It builds customer
 linearizations (.lin files), reads live values, drives the output for loop
