@@ -478,7 +478,7 @@ TEST(MonitorGraph, OneBoundedSeriesPerAddress) {
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     const QList<QByteArray> rows = f.readAll().split('\n');
     ASSERT_EQ(rows.size(), 3);
-    EXPECT_TRUE(rows[1].startsWith("1999-03-01T12:00:00")) << rows[1].constData();
+    EXPECT_TRUE(rows[1].startsWith("1999-03-01 12:00:00;")) << rows[1].constData();
     EXPECT_TRUE(rows[1].contains(";5;111;1,5;")) << rows[1].constData();
 }
 
