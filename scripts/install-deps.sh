@@ -9,6 +9,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     qt6-svg-dev qt6-translations-l10n libqt6opengl6-dev libxkbcommon-dev
     xvfb xauth xdotool imagemagick poppler-utils fonts-liberation2 tidy
+    lintian appstream desktop-file-utils man-db file
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -8,6 +8,7 @@
 #include <csignal>
 #include <memory>
 
+#include "app/app_texts.h"
 #include "config/catalogue.h"
 #include "sim_options.h"
 
@@ -64,6 +65,10 @@ int main(int argc, char** argv) {
     QTextStream out(stdout);
     QTextStream err(stderr);
 
+    if (app.arguments().mid(1).contains(QLatin1String("--version"))) {
+        out << "lmk17-sim " << lmk17::texts::kProgramVersion << Qt::endl;
+        return 0;
+    }
     SimOptions options;
     QString error;
     if (!ParseSimArguments(app.arguments().mid(1), options, &error)) {

@@ -958,6 +958,8 @@ Opravdu chcete parametry změnit?</translation>
     <message>
         <source>The previous value of %1 is kept.</source>
         <translation>Ponechává se předchozí hodnota %1.</translation>
+        <source>The log file &quot;%1&quot; holds records of another format (another header or separator); nothing was appended to it. Choose another file, or rewrite it.</source>
+        <translation>Soubor záznamu „%1“ obsahuje záznamy jiného formátu (jiné záhlaví nebo oddělovač); nic do něj nebylo připojeno. Zvolte jiný soubor, nebo jej přepište.</translation>
     </message>
 </context>
 <context>
@@ -2570,6 +2572,18 @@ Chcete načíst konfiguraci z převodníku? Pokud ne, operace bude ukončena.</t
     <message>
         <source>All Files (*)</source>
         <translation>Všechny soubory (*)</translation>
+    </message>
+    <message>
+        <source>Windows-1250</source>
+        <translation>Windows-1250</translation>
+    </message>
+    <message>
+        <source>UTF-8</source>
+        <translation>UTF-8</translation>
+    </message>
+    <message>
+        <source>Text Log Encoding:</source>
+        <translation>Kódování textového záznamu:</translation>
     </message>
 </context>
 <context>

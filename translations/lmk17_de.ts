@@ -958,6 +958,8 @@ Wollen Sie die Parameter wirklich ändern?</translation>
     <message>
         <source>The previous value of %1 is kept.</source>
         <translation>Der bisherige Wert %1 bleibt erhalten.</translation>
+        <source>The log file &quot;%1&quot; holds records of another format (another header or separator); nothing was appended to it. Choose another file, or rewrite it.</source>
+        <translation>Die Protokolldatei „%1“ enthält Einträge eines anderen Formats (andere Kopfzeile oder anderes Trennzeichen); es wurde nichts angehängt. Wählen Sie eine andere Datei, oder überschreiben Sie sie.</translation>
     </message>
 </context>
 <context>
@@ -2569,6 +2571,18 @@ Wollen Sie die Konfiguration aus dem Messumformer lesen? Wenn nicht, wird der Vo
     <message>
         <source>All Files (*)</source>
         <translation>Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Windows-1250</source>
+        <translation>Windows-1250</translation>
+    </message>
+    <message>
+        <source>UTF-8</source>
+        <translation>UTF-8</translation>
+    </message>
+    <message>
+        <source>Text Log Encoding:</source>
+        <translation>Kodierung des Textprotokolls:</translation>
     </message>
 </context>
 <context>

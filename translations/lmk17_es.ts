@@ -958,6 +958,8 @@ Do You really want to change the parameters?</source>
     <message>
         <source>The previous value of %1 is kept.</source>
         <translation>Se mantiene el valor anterior de %1.</translation>
+        <source>The log file &quot;%1&quot; holds records of another format (another header or separator); nothing was appended to it. Choose another file, or rewrite it.</source>
+        <translation>El archivo de registro «%1» contiene registros de otro formato (otro encabezado u otro separador); no se ha añadido nada. Elija otro archivo o sobrescríbalo.</translation>
     </message>
 </context>
 <context>
@@ -2569,6 +2571,18 @@ Do you want to read configuration from transmitter? If no, operation will be sto
     <message>
         <source>All Files (*)</source>
         <translation>Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>Windows-1250</source>
+        <translation>Windows-1250</translation>
+    </message>
+    <message>
+        <source>UTF-8</source>
+        <translation>UTF-8</translation>
+    </message>
+    <message>
+        <source>Text Log Encoding:</source>
+        <translation>Codificación del registro de texto:</translation>
     </message>
 </context>
 <context>

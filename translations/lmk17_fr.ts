@@ -958,6 +958,8 @@ Voulez-vous vraiment modifier les paramètres ?</translation>
     <message>
         <source>The previous value of %1 is kept.</source>
         <translation>La valeur précédente de %1 est conservée.</translation>
+        <source>The log file &quot;%1&quot; holds records of another format (another header or separator); nothing was appended to it. Choose another file, or rewrite it.</source>
+        <translation>Le fichier journal « %1 » contient des enregistrements d’un autre format (autre en-tête ou autre séparateur) ; rien n’y a été ajouté. Choisissez un autre fichier, ou réécrivez-le.</translation>
     </message>
 </context>
 <context>
@@ -2569,6 +2571,18 @@ Voulez-vous lire la configuration depuis le transmetteur ? Sinon, l&apos;opérat
     <message>
         <source>All Files (*)</source>
         <translation>Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>Windows-1250</source>
+        <translation>Windows-1250</translation>
+    </message>
+    <message>
+        <source>UTF-8</source>
+        <translation>UTF-8</translation>
+    </message>
+    <message>
+        <source>Text Log Encoding:</source>
+        <translation>Codage du journal texte :</translation>
     </message>
 </context>
 <context>

@@ -958,6 +958,8 @@ Czy na pewno zmienić parametry?</translation>
     <message>
         <source>The previous value of %1 is kept.</source>
         <translation>Zachowano poprzednią wartość %1.</translation>
+        <source>The log file &quot;%1&quot; holds records of another format (another header or separator); nothing was appended to it. Choose another file, or rewrite it.</source>
+        <translation>Plik dziennika „%1” zawiera rekordy w innym formacie (inny nagłówek lub separator); nic do niego nie dopisano. Wybierz inny plik albo go nadpisz.</translation>
     </message>
 </context>
 <context>
@@ -2570,6 +2572,18 @@ Czy odczytać konfigurację z przetwornika? Jeśli nie, operacja zostanie przerw
     <message>
         <source>All Files (*)</source>
         <translation>Wszystkie pliki (*)</translation>
+    </message>
+    <message>
+        <source>Windows-1250</source>
+        <translation>Windows-1250</translation>
+    </message>
+    <message>
+        <source>UTF-8</source>
+        <translation>UTF-8</translation>
+    </message>
+    <message>
+        <source>Text Log Encoding:</source>
+        <translation>Kodowanie dziennika tekstowego:</translation>
     </message>
 </context>
 <context>

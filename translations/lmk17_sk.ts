@@ -958,6 +958,8 @@ Naozaj chcete parametre zmeniť?</translation>
     <message>
         <source>The previous value of %1 is kept.</source>
         <translation>Ponecháva sa predchádzajúca hodnota %1.</translation>
+        <source>The log file &quot;%1&quot; holds records of another format (another header or separator); nothing was appended to it. Choose another file, or rewrite it.</source>
+        <translation>Súbor záznamu „%1“ obsahuje záznamy iného formátu (iná hlavička alebo oddeľovač); nič doň nebolo pripojené. Zvoľte iný súbor, alebo ho prepíšte.</translation>
     </message>
 </context>
 <context>
@@ -2570,6 +2572,18 @@ Chcete načítať konfiguráciu z prevodníka? Ak nie, operácia bude ukončená
     <message>
         <source>All Files (*)</source>
         <translation>Všetky súbory (*)</translation>
+    </message>
+    <message>
+        <source>Windows-1250</source>
+        <translation>Windows-1250</translation>
+    </message>
+    <message>
+        <source>UTF-8</source>
+        <translation>UTF-8</translation>
+    </message>
+    <message>
+        <source>Text Log Encoding:</source>
+        <translation>Kódovanie textového záznamu:</translation>
     </message>
 </context>
 <context>

@@ -45,6 +45,22 @@ AppFolders MakeAppFolders(const QString& documentsFolder, const QString& homeFol
     return f;
 }
 
+QStringList ProgramDataFolders(const QString& programFolder) {
+#ifndef LMK17_DATA_DIR
+#define LMK17_DATA_DIR ""
+#define LMK17_RELATIVE_DATA_DIR "share/lmk17"
+#endif
+    QStringList folders{programFolder};
+    const QString relative = QDir::cleanPath(
+        QDir(programFolder)
+            .filePath(QStringLiteral("../") + QLatin1String(LMK17_RELATIVE_DATA_DIR)));
+    for (const QString& folder : {relative, QStringLiteral(LMK17_DATA_DIR)})
+        if (!folder.isEmpty() && !folders.contains(folder)) folders << folder;
+    for (const QString& folder : QStandardPaths::standardLocations(QStandardPaths::AppDataLocation))
+        if (!folders.contains(folder)) folders << folder;
+    return folders;
+}
+
 QString FindSimulatorProgram(const QString& programFolder) {
     const QString fromEnv = qEnvironmentVariable("LMK17_SIM");
     if (!fromEnv.isEmpty() && isExecutable(fromEnv)) return fromEnv;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include "app/app_settings.h"
 
@@ -19,6 +20,13 @@ QString UserDataFolder(const QString& documentsFolder, const QString& homeFolder
 // The data folder and the default folder of configuration and
 // linearization files (<data folder>Data/, created on demand).
 AppFolders MakeAppFolders(const QString& documentsFolder, const QString& homeFolder);
+
+// The folders that may hold the language modules and the manual, in order:
+// the program's own folder (the build tree, a folder unpacked anywhere), the
+// data folder relative to it (<prefix>/bin -> <prefix>/share/lmk17, wherever
+// the prefix is: --prefix, DESTDIR, a package), the data folder the build
+// was configured for, then the user's and the system's data folders.
+QStringList ProgramDataFolders(const QString& programFolder);
 
 // The simulator program for the demonstration: LMK17_SIM when set, else
 // lmk17-sim beside the program, in the build tree's sim/ folder, or on the

@@ -8,6 +8,8 @@
 #include <QStandardPaths>
 #include <QUrl>
 
+#include "app/app_paths.h"
+
 namespace lmk17 {
 
 namespace {
@@ -92,9 +94,7 @@ QString HelpBook::helpFileName() {
 }
 
 QStringList HelpBook::searchFolders() {
-    QStringList folders{QCoreApplication::applicationDirPath()};
-    folders += QStandardPaths::standardLocations(QStandardPaths::AppDataLocation);
-    return folders;
+    return ProgramDataFolders(QCoreApplication::applicationDirPath());
 }
 
 QString HelpBook::fallbackName() {

@@ -19,7 +19,7 @@ public:
     // The help file's name as the running language gives it.
     static QString helpFileName();
     // The folders searched, in order: the program's folder, then the
-    // program's data folders (QStandardPaths, AppDataLocation).
+    // data folders of ProgramDataFolders() (app_paths.h).
     static QStringList searchFolders();
     // The folder name of the English manual, the one every language falls
     // back to.

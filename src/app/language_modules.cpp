@@ -7,12 +7,12 @@
 #include <QStandardPaths>
 #include <QTranslator>
 
+#include "app/app_paths.h"
+
 namespace lmk17 {
 
 QStringList LanguageModuleFolders() {
-    QStringList folders{QCoreApplication::applicationDirPath()};
-    folders += QStandardPaths::standardLocations(QStandardPaths::AppDataLocation);
-    return folders;
+    return ProgramDataFolders(QCoreApplication::applicationDirPath());
 }
 
 QString FindLanguageModule(int language, const QString& programBaseName,
@@ -42,11 +42,42 @@ int LanguageOfId(const QString& langId) {
     return -1;
 }
 
+int LanguageFromLocale(const QStringList& localeNames) {
+    for (const QString& name : localeNames) {
+        // language[_territory][.codeset][@modifier]
+        const QString code = name.section(QLatin1Char('@'), 0, 0)
+                                 .section(QLatin1Char('.'), 0, 0)
+                                 .section(QLatin1Char('_'), 0, 0)
+                                 .trimmed()
+                                 .toLower();
+        for (int i = 0; i < kLanguageCount; ++i)
+            if (!code.isEmpty() && code == QLatin1String(kLanguages[i].locale)) return i;
+    }
+    return -1;
+}
+
+QStringList LocaleNamesFromEnvironment() {
+    QString messages;
+    for (const char* variable : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
+        messages = qEnvironmentVariable(variable);
+        if (!messages.isEmpty()) break;
+    }
+    if (messages.isEmpty() || messages == QLatin1String("C") ||
+        messages.startsWith(QLatin1String("C.")) || messages == QLatin1String("POSIX"))
+        return {};
+    QStringList names =
+        qEnvironmentVariable("LANGUAGE").split(QLatin1Char(':'), Qt::SkipEmptyParts);
+    names << messages;
+    return names;
+}
+
 LanguageSwitch SwitchLanguage(QCoreApplication& app, const QString& langId,
                               const QStringList& languageList, const QString& programBaseName,
                               const QStringList& folders) {
     LanguageSwitch result;
-    const int language = LanguageOfId(langId);
+    const bool fromLocale = langId.trimmed().isEmpty();
+    const int language =
+        fromLocale ? LanguageFromLocale(LocaleNamesFromEnvironment()) : LanguageOfId(langId);
     if (language >= 0 && language != kEnglish) {
         auto* module = new QTranslator(&app);
         const QString file = FindLanguageModule(language, programBaseName, folders);
@@ -65,7 +96,9 @@ LanguageSwitch SwitchLanguage(QCoreApplication& app, const QString& langId,
             delete module;
         }
     }
-    const QString id = langId.trimmed();
+    // The list shows the running language when the locale chose it.
+    const QString id =
+        fromLocale ? QString::fromUtf8(kLanguages[result.running].name) : langId.trimmed();
     for (int i = 0; i < languageList.size(); ++i) {
         if (languageList[i].trimmed() == id) {
             result.listIndex = i;

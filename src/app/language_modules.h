@@ -30,7 +30,7 @@ inline constexpr int kLanguageCount = int(std::size(kLanguages));
 inline constexpr int kEnglish = 2;  // the built-in texts
 
 // The folders searched for modules, in order: the program's folder, then the
-// program's data folders (QStandardPaths, AppDataLocation).
+// data folders of ProgramDataFolders() (app_paths.h).
 QStringList LanguageModuleFolders();
 
 // The module file of a language: the first "<programBaseName><extension>"
@@ -47,13 +47,24 @@ QStringList CheckLanguageSupport(const QString& programBaseName, const QStringLi
 // names in table order; -1 when it names none (empty included).
 int LanguageOfId(const QString& langId);
 
+// The language the user's locale asks for (a first start, no LangID stored):
+// `localeNames` as LocaleNamesFromEnvironment() gives them; the first whose
+// language code is one of ours wins ("de_DE.UTF-8" -> Deutsch, "en_GB" ->
+// English); -1 when none is (unset, "C", a language we do not have).
+int LanguageFromLocale(const QStringList& localeNames);
+// LANGUAGE's priority list ("de:en"), then the locale of the messages (the
+// first set of LC_ALL, LC_MESSAGES, LANG). As gettext does, LANGUAGE counts
+// only when that locale is not "C" or "POSIX".
+QStringList LocaleNamesFromEnvironment();
+
 // What SwitchLanguage did at start.
 struct LanguageSwitch {
     int running = kEnglish;  // the language whose texts are shown
     int listIndex = -1;      // the list item whose trimmed text equals LangID
 };
 
-// SwitchLanguage: loads the module of the language LangID names (with Qt's
+// SwitchLanguage: loads the module of the language LangID names (with no
+// LangID stored, the language of the user's locale) (with Qt's
 // own texts for that language) into the application, before any window
 // exists; a missing or unreadable module leaves the built-in texts. The
 // translators live as children of the application.

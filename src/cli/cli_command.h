@@ -63,6 +63,8 @@ struct Context {
 
 using Handler = int (*)(Context&);
 
+// One row of the command table: everything "lmk17-cli COMMAND --help", the
+// command list and the manual page say about a command comes from here.
 struct Command {
     const char* name;     // one or more words: "frame read"
     const char* usage;    // arguments after the name
@@ -70,6 +72,12 @@ struct Command {
     Handler run;
     // Draws pages (fonts need Qt's GUI module; no window is ever shown).
     bool drawsPages = false;
+    // The command's own options, one "OPTION\tmeaning" per line.
+    const char* options = "";
+    // One "CODE\tmeaning" per line; empty: the usual exit codes.
+    const char* exitCodes = "";
+    // One command line as a user types it.
+    const char* example = "";
 };
 
 const std::vector<Command>& commands();

@@ -20,10 +20,17 @@ int check(Context& c) {
     return ExitOk;
 }
 
-Registrar checkCmd({"check", "FILE.ptf",
-                    "run the complete check of a configuration file; prints the first failure "
-                    "(exit 1)",
-                    check});
+Registrar checkCmd(
+    {.name = "check",
+     .usage = "FILE.ptf",
+     .summary = "run the complete check of a configuration file; prints the first failure "
+                "(exit 1)",
+     .run = check,
+     .exitCodes = "0\tthe file passed the complete check\n"
+                  "1\tthe check failed (the first failure is printed)\n"
+                  "2\tusage error\n"
+                  "3\tthe file cannot be read",
+     .example = "lmk17-cli check TT-101.ptf"});
 
 }  // namespace
 }  // namespace lmk17::cli

@@ -33,10 +33,13 @@ int cj(Context& c) {
     return value ? ExitOk : ExitFailure;
 }
 
-Registrar cjCmd({"cj", "",
-                 "read the cold-junction temperature (thermocouple ranges; first reads the "
-                 "configuration)",
-                 cj});
+Registrar cjCmd(
+    {.name = "cj",
+     .usage = "",
+     .summary = "read the cold-junction temperature (thermocouple ranges; first reads the "
+                "configuration)",
+     .run = cj,
+     .example = "lmk17-cli --port /dev/ttyUSB0 cj"});
 
 }  // namespace
 }  // namespace lmk17::cli

@@ -25,10 +25,17 @@ int convert(Context& c) {
     }
 }
 
-Registrar convertCmd({"convert", "IN.ptf OUT.ptf",
-                      "load a configuration file of any version and save it as PT-FILE04 after "
-                      "the complete check (asks before overwriting; --yes/--no)",
-                      convert});
+Registrar convertCmd(
+    {.name = "convert",
+     .usage = "IN.ptf OUT.ptf",
+     .summary = "load a configuration file of any version and save it as PT-FILE04 after "
+                "the complete check (asks before overwriting; --yes/--no)",
+     .run = convert,
+     .exitCodes = "0\tsaved\n"
+                  "1\tthe check failed, nothing written\n"
+                  "2\tusage error\n"
+                  "3\tthe file cannot be read or written",
+     .example = "lmk17-cli --yes convert old.ptf new.ptf"});
 
 }  // namespace
 }  // namespace lmk17::cli

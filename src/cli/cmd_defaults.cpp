@@ -149,10 +149,19 @@ int defaults(Context& c) {
     return ExitOk;
 }
 
-Registrar defaultsCmd({"defaults", "TYPE [--range RNN] [--firmware 1.91] -o FILE.ptf",
-                       "write the default configuration of a transmitter type as a PT-FILE04 "
-                       "file (firmware 1.91 unless given; --range as chosen in the range list)",
-                       defaults});
+Registrar defaultsCmd(
+    {.name = "defaults",
+     .usage = "TYPE [--range RNN] [--firmware 1.91] -o FILE.ptf",
+     .summary = "write the default configuration of a transmitter type as a PT-FILE04 "
+                "file (firmware 1.91 unless given; --range as chosen in the range list)",
+     .run = defaults,
+     .options = "--range RNN\tinput range as chosen in the range list (default: the type's first)\n"
+                "--firmware V\tfirmware version (default 1.91)\n"
+                "-o, --output FILE.ptf\tthe file to write (required)",
+     .exitCodes = "0\tsaved\n"
+                  "2\tusage error (unknown type, range or firmware)\n"
+                  "3\tthe file cannot be written",
+     .example = "lmk17-cli defaults K8620L20 --range R11 -o new.ptf"});
 
 }  // namespace
 }  // namespace lmk17::cli

@@ -40,15 +40,32 @@ int decode(Context& c) {
     return ExitOk;
 }
 
-Registrar readCmd({"frame read", "PARAM TYPE [--row N]",
-                   "print a read request frame (TYPE: int16, int32, float, text, block)",
-                   frameRead});
-Registrar writeCmd({"frame write", "PARAM TYPE VALUE... [--row N]",
-                    "print a write request frame (a block's four values in array order)",
-                    frameWrite});
-Registrar decodeCmd({"decode", "HEX... --type TYPE --param N",
-                     "decode an answer frame: result code, message, device-error flag, value",
-                     decode});
+Registrar readCmd({.name = "frame read",
+                   .usage = "PARAM TYPE [--row N]",
+                   .summary = "print a read request frame (TYPE: int16, int32, float, text, block)",
+                   .run = frameRead,
+                   .options = "--row N\trow of a table parameter",
+                   .exitCodes = "0\tframe printed\n"
+                                "2\tusage error",
+                   .example = "lmk17-cli --address 3 frame read 12 int16"});
+Registrar writeCmd({.name = "frame write",
+                    .usage = "PARAM TYPE VALUE... [--row N]",
+                    .summary = "print a write request frame (a block's four values in array order)",
+                    .run = frameWrite,
+                    .options = "--row N\trow of a table parameter",
+                    .exitCodes = "0\tframe printed\n"
+                                 "2\tusage error",
+                    .example = "lmk17-cli frame write 12 int16 5"});
+Registrar decodeCmd(
+    {.name = "decode",
+     .usage = "HEX... --type TYPE --param N",
+     .summary = "decode an answer frame: result code, message, device-error flag, value",
+     .run = decode,
+     .options = "--type TYPE\tdata type of the answer: int16, int32, float, text or block\n"
+                "--param N\tthe parameter asked for",
+     .exitCodes = "0\tanswer decoded (its result code is printed)\n"
+                  "2\tusage error",
+     .example = "lmk17-cli decode 68 1F 00 06 00 00 25 16 --type int16 --param 12"});
 
 }  // namespace
 }  // namespace lmk17::cli

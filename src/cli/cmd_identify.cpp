@@ -30,10 +30,13 @@ int identify(Context& c) {
     return ExitCodeOf(outcome);
 }
 
-Registrar identifyCmd({"identify", "",
-                       "identify the transmitter: identification text, type, firmware, serial "
-                       "number, input range, flags",
-                       identify});
+Registrar identifyCmd(
+    {.name = "identify",
+     .usage = "",
+     .summary = "identify the transmitter: identification text, type, firmware, serial "
+                "number, input range, flags",
+     .run = identify,
+     .example = "lmk17-cli --port /dev/serial/by-id/usb-FTDI-if00-port0 identify"});
 
 }  // namespace
 }  // namespace lmk17::cli

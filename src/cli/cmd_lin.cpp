@@ -369,16 +369,60 @@ int LinPrint(Context& c) {
     return ExitOk;
 }
 
-Registrar fitCmd({"lin fit", "--range R9x POINTS.csv [--unit CODE] [--decimals 0..2] [-o OUT.lin]",
-                  "approximate a point table (X, Y per line) by eight cubic segments", LinFit});
+Registrar fitCmd(
+    {.name = "lin fit",
+     .usage = "--range R9x POINTS.csv [--unit CODE] [--decimals 0..2] [-o OUT.lin]",
+     .summary = "approximate a point table (X, Y per line) by eight cubic segments",
+     .run = LinFit,
+     .options = "--range R9x\trange with a customer linearization (required)\n"
+                "--unit CODE\tunit code of the PV\n"
+                "--decimals 0..2\tdecimal places of the PV\n"
+                "-o, --output OUT.lin\tthe file to write; without it the result is printed",
+     .exitCodes = "0\tapproximated (and saved)\n"
+                  "1\tthe points cannot be approximated\n"
+                  "2\tusage error\n"
+                  "3\tthe file cannot be read or written",
+     .example = "lmk17-cli lin fit --range R93 points.csv -o sensor.lin"});
 Registrar rtdCmd(
-    {"lin rtd", "--range R91|R92 (--constants A B C R0 | --r0 R0 | --t1 T1 --rt1 RT1) [-o OUT.lin]",
-     "linearization of one platinum sensor from its constants or one calibration point", LinRtd});
-Registrar showCmd({"lin show", "FILE.lin [--range R9x]",
-                   "what a linearization file holds, checked as loading checks it", LinShow});
-Registrar printCmd({"lin print", "FILE.lin -o OUT.pdf [--range R9x]",
-                    "the printout of a linearization file's parameters as an A4 PDF", LinPrint,
-                    true});
+    {.name = "lin rtd",
+     .usage = "--range R91|R92 (--constants A B C R0 | --r0 R0 | --t1 T1 --rt1 RT1) [-o OUT.lin]",
+     .summary = "linearization of one platinum sensor from its constants or one calibration point",
+     .run = LinRtd,
+     .options = "--range R91|R92\tplatinum range (required)\n"
+                "--constants A B C R0\tthe sensor's constants\n"
+                "--r0 R0\tresistance at 0 °C, standard constants\n"
+                "--t1 T1\ttemperature of the calibration point\n"
+                "--rt1 RT1\tresistance at T1\n"
+                "-o, --output OUT.lin\tthe file to write; without it the result is printed",
+     .exitCodes = "0\tcomputed (and saved)\n"
+                  "1\tno linearization for these values\n"
+                  "2\tusage error\n"
+                  "3\tthe file cannot be written",
+     .example = "lmk17-cli lin rtd --range R91 --r0 100.12 -o pt100.lin"});
+Registrar showCmd(
+    {.name = "lin show",
+     .usage = "FILE.lin [--range R9x]",
+     .summary = "what a linearization file holds, checked as loading checks it",
+     .run = LinShow,
+     .options = "--range R9x\tcheck against this range instead of the one in the file",
+     .exitCodes = "0\tthe file loads\n"
+                  "1\tthe file does not pass the loading checks\n"
+                  "2\tusage error\n"
+                  "3\tthe file cannot be read",
+     .example = "lmk17-cli lin show sensor.lin"});
+Registrar printCmd(
+    {.name = "lin print",
+     .usage = "FILE.lin -o OUT.pdf [--range R9x]",
+     .summary = "the printout of a linearization file's parameters as an A4 PDF",
+     .run = LinPrint,
+     .drawsPages = true,
+     .options = "-o, --output OUT.pdf\tthe PDF to write (required)\n"
+                "--range R9x\tcheck against this range instead of the one in the file",
+     .exitCodes = "0\tprinted\n"
+                  "1\tthe file does not pass the loading checks\n"
+                  "2\tusage error\n"
+                  "3\ta file cannot be read or written",
+     .example = "lmk17-cli lin print sensor.lin -o sensor.pdf"});
 
 }  // namespace
 }  // namespace lmk17::cli

@@ -102,6 +102,16 @@ MonitorParameters ParseMonitorOptions(Context& c, int& cycles) {
                 throw UsageError(QStringLiteral("--format must be 0..3, csv or csv-semicolon"));
         }
     }
+    if (auto v = c.takeOption(QStringLiteral("--encoding"))) {
+        if (v->compare(QLatin1String("utf-8"), Qt::CaseInsensitive) == 0)
+            p.logEncoding = MonLogEncoding::Utf8;
+        else if (v->compare(QLatin1String("windows-1250"), Qt::CaseInsensitive) == 0)
+            p.logEncoding = MonLogEncoding::Windows1250;
+        else
+            throw UsageError(QStringLiteral("--encoding must be windows-1250 or utf-8"));
+        if (MonFormatIsCsv(p.format))
+            throw UsageError(QStringLiteral("--encoding is for the text formats; CSV is UTF-8"));
+    }
     if (auto v = c.takeOption(QStringLiteral("--separator"))) {
         if (*v == QLatin1String("comma"))
             p.separator = MonSeparatorComma;
@@ -135,6 +145,19 @@ MonitorParameters ParseMonitorOptions(Context& c, int& cycles) {
 int monitor(Context& c) {
     int cycles = 0;
     const MonitorParameters params = ParseMonitorOptions(c, cycles);
+    // Refused before the port is opened: a log of mixed formats opens as no table.
+    if (params.logToFile && params.append) {
+        const QString refusal = MonitorLog::AppendRefusal(
+            MonitorLog::CleanFileName(params.logFile),
+            MonFormatIsCsv(params.format)
+                ? std::optional(params.format == kMonFormatCsvSemicolon ? MonCsvStyle::Semicolon()
+                                                                        : MonCsvStyle::Comma())
+                : std::nullopt);
+        if (!refusal.isEmpty()) {
+            c.err << "lmk17-cli monitor: " << refusal << Qt::endl;
+            return ExitFileError;
+        }
+    }
     CliSession s(c);
     if (const int rc = s.open()) return rc;
     MonitorLog& log = s.monitorLog();
@@ -181,14 +204,37 @@ int monitor(Context& c) {
 }
 
 Registrar monitorCmd(
-    {"monitor",
-     "[--monitor-address N | --addresses LIST] [--interval S] [--log FILE] [--append|--rewrite] "
-     "[--format 0..3|csv|csv-semicolon] [--separator comma|dot] [--digits P] [--record all | "
-     "--record-when change=A,error,comm,period=S] [--cycles N]",
-     "monitor transmitters (one, or a LIST such as 0,3,5-7 on one line): PV and error state "
-     "every S seconds (default 2), records on stdout as the log window shows them and in FILE; "
-     "survives a lost port; until Ctrl-C or N cycles",
-     monitor});
+    {.name = "monitor",
+     .usage = "[--monitor-address N | --addresses LIST] [--interval S] [--log FILE] "
+              "[--append|--rewrite] "
+              "[--format 0..3|csv|csv-semicolon] [--encoding windows-1250|utf-8] [--separator "
+              "comma|dot] [--digits P] [--record all | "
+              "--record-when change=A,error,comm,period=S] [--cycles N]",
+     .summary =
+         "monitor transmitters (one, or a LIST such as 0,3,5-7 on one line): PV and error state "
+         "every S seconds (default 2), records on stdout as the log window shows them and in FILE; "
+         "survives a lost port; until Ctrl-C or N cycles",
+     .run = monitor,
+     .options =
+         "--monitor-address N\tthe one transmitter to monitor (default: --address)\n"
+         "--addresses LIST\tseveral transmitters on the line, such as 0,3,5-7\n"
+         "--interval S\tseconds between two readings, 1 to 1200 (default 2)\n"
+         "--log FILE\talso write the records to FILE\n"
+         "--append\tadd to an existing log file (the default); refused when its format differs\n"
+         "--rewrite\treplace an existing log file\n"
+         "--format 0..3|csv|csv-semicolon\ttext log format 0..3, or CSV for a spreadsheet\n"
+         "--encoding windows-1250|utf-8\tencoding of a text log (default windows-1250, CR LF)\n"
+         "--separator comma|dot\tdecimal separator of the text formats\n"
+         "--digits P\tsignificant digits of the values, 3..25\n"
+         "--record all\trecord every reading (the default)\n"
+         "--record-when CONDITIONS\trecord only on change=A (percent), error, comm, period=S\n"
+         "--cycles N\tstop after N readings of every transmitter",
+     .exitCodes = "0\tstopped by Ctrl-C, SIGTERM, SIGHUP or after --cycles\n"
+                  "1\tmonitoring could not start or lines could not be written to the log\n"
+                  "2\tusage error\n"
+                  "3\tthe log file holds another format and --append was asked for",
+     .example = "lmk17-cli --port /dev/ttyUSB0 monitor --addresses 0,3 --interval 5 --log run.csv "
+                "--format csv"});
 
 }  // namespace
 }  // namespace lmk17::cli

@@ -26,10 +26,17 @@ int orderingCode(Context& c) {
     return ExitOk;
 }
 
-Registrar orderingCodeCmd({"ordering-code", "FILE.ptf",
-                           "print the ordering code of a configuration file, as the window shows "
-                           "it (the complete check first)",
-                           orderingCode});
+Registrar orderingCodeCmd(
+    {.name = "ordering-code",
+     .usage = "FILE.ptf",
+     .summary = "print the ordering code of a configuration file, as the window shows "
+                "it (the complete check first)",
+     .run = orderingCode,
+     .exitCodes = "0\tprinted\n"
+                  "1\tthe check failed\n"
+                  "2\tusage error\n"
+                  "3\tthe file cannot be read",
+     .example = "lmk17-cli ordering-code TT-101.ptf"});
 
 }  // namespace
 }  // namespace lmk17::cli

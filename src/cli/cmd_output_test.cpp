@@ -123,15 +123,23 @@ int outputTest(Context& c) {
     return readings > 0 ? ExitOk : ExitFailure;
 }
 
-Registrar outputTestCmd({"output-test",
-                         "(--value V | --cycle V1,V2,V3 --period S [--count N] "
-                         "[--stay-in-test-mode] | --exit)",
-                         "drive the output to a test value in mA or V (--value), step through "
-                         "three values every S seconds until Ctrl-C or N values (--cycle; "
-                         "Ctrl-C, SIGTERM or SIGHUP leave the test mode unless "
-                         "--stay-in-test-mode), or leave the test mode (--exit); each value is "
-                         "followed by a PV reading",
-                         outputTest});
+Registrar outputTestCmd(
+    {.name = "output-test",
+     .usage = "(--value V | --cycle V1,V2,V3 --period S [--count N] "
+              "[--stay-in-test-mode] | --exit)",
+     .summary = "drive the output to a test value in mA or V (--value), step through "
+                "three values every S seconds until Ctrl-C or N values (--cycle; "
+                "Ctrl-C, SIGTERM or SIGHUP leave the test mode unless "
+                "--stay-in-test-mode), or leave the test mode (--exit); each value is "
+                "followed by a PV reading",
+     .run = outputTest,
+     .options = "--value V\tdrive the output to V (mA or V)\n"
+                "--cycle V1,V2,V3\tstep through three values\n"
+                "--period S\tseconds per value of --cycle\n"
+                "--count N\tstop --cycle after N values\n"
+                "--stay-in-test-mode\tstay in the test mode when --cycle ends\n"
+                "--exit\tleave the test mode",
+     .example = "lmk17-cli --port /dev/ttyUSB0 output-test --cycle 4,12,20 --period 10"});
 
 }  // namespace
 }  // namespace lmk17::cli

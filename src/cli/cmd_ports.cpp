@@ -67,9 +67,14 @@ int ports(Context& c) {
     return missing ? ExitFailure : ExitOk;
 }
 
-Registrar portsCmd({"ports", "",
-                    "list the serial ports found (device path, description, stable by-id name)",
-                    ports});
+Registrar portsCmd(
+    {.name = "ports",
+     .usage = "",
+     .summary = "list the serial ports found (device path, description, stable by-id name)",
+     .run = ports,
+     .exitCodes = "0\tlisted (also when none is found)\n"
+                  "2\tusage error",
+     .example = "lmk17-cli ports"});
 
 }  // namespace
 }  // namespace lmk17::cli

@@ -52,10 +52,21 @@ int print(Context& c) {
     return ExitOk;
 }
 
-Registrar printCmd({"print", "FILE.ptf -o PROTOCOL.pdf [--sign NAME] [--note TEXT]",
-                    "the configuration protocol of a configuration file as an A4 PDF, signed "
-                    "and noted as the sign-and-note dialog does",
-                    print, true});
+Registrar printCmd(
+    {.name = "print",
+     .usage = "FILE.ptf -o PROTOCOL.pdf [--sign NAME] [--note TEXT]",
+     .summary = "the configuration protocol of a configuration file as an A4 PDF, signed "
+                "and noted as the sign-and-note dialog does",
+     .run = print,
+     .drawsPages = true,
+     .options = "-o, --output PROTOCOL.pdf\tthe PDF to write (required)\n"
+                "--sign NAME\tname of the person who configured it\n"
+                "--note TEXT\tnote printed under the signature",
+     .exitCodes = "0\tprinted\n"
+                  "1\tthe check failed\n"
+                  "2\tusage error\n"
+                  "3\ta file cannot be read or written",
+     .example = "lmk17-cli print TT-101.ptf -o TT-101.pdf --sign \"J. Novak\""});
 
 }  // namespace
 }  // namespace lmk17::cli

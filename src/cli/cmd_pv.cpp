@@ -53,11 +53,16 @@ int pv(Context& c) {
     return readings > 0 && s.interrupted() ? ExitOk : ExitFailure;
 }
 
-Registrar pvCmd({"pv", "[--interval S] [--count N]",
-                 "read the primary variable, the output value, the test-mode state and the device "
-                 "errors (first reads the configuration); with --interval every S seconds (0.2 to "
-                 "15) until Ctrl-C or N readings",
-                 pv});
+Registrar pvCmd(
+    {.name = "pv",
+     .usage = "[--interval S] [--count N]",
+     .summary = "read the primary variable, the output value, the test-mode state and the device "
+                "errors (first reads the configuration); with --interval every S seconds (0.2 to "
+                "15) until Ctrl-C or N readings",
+     .run = pv,
+     .options = "--interval S\tread again every S seconds, 0.2 to 15\n"
+                "--count N\tstop after N readings",
+     .example = "lmk17-cli --port /dev/ttyUSB0 --address 3 pv --interval 1 --count 10"});
 
 }  // namespace
 }  // namespace lmk17::cli

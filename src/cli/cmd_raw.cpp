@@ -42,14 +42,22 @@ int rawWrite(Context& c) {
     return exchange(c, OpWrite);
 }
 
-Registrar readCmd({"raw read", "PARAM TYPE [--row N]",
-                   "read one parameter from the transmitter at --address through --port and "
-                   "print the decoded answer (TYPE: int16, int32, float, text, block)",
-                   rawRead});
-Registrar writeCmd({"raw write", "PARAM TYPE VALUE... [--row N]",
-                    "write one parameter (a block's four values in array order) and print the "
-                    "transmitter's answer",
-                    rawWrite});
+Registrar readCmd(
+    {.name = "raw read",
+     .usage = "PARAM TYPE [--row N]",
+     .summary = "read one parameter from the transmitter at --address through --port and "
+                "print the decoded answer (TYPE: int16, int32, float, text, block)",
+     .run = rawRead,
+     .options = "--row N\trow of a table parameter",
+     .example = "lmk17-cli --port /dev/ttyUSB0 raw read 12 int16"});
+Registrar writeCmd(
+    {.name = "raw write",
+     .usage = "PARAM TYPE VALUE... [--row N]",
+     .summary = "write one parameter (a block's four values in array order) and print the "
+                "transmitter's answer",
+     .run = rawWrite,
+     .options = "--row N\trow of a table parameter",
+     .example = "lmk17-cli --port /dev/ttyUSB0 raw write 12 int16 5"});
 
 }  // namespace
 }  // namespace lmk17::cli

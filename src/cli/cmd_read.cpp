@@ -51,11 +51,18 @@ int read(Context& c) {
     return ExitOk;
 }
 
-Registrar readCmd({"read", "-o FILE.ptf [--accept-defaults] [--json]",
-                   "identify the transmitter, read its whole configuration and save it "
-                   "(--json also prints it); a corrupt configuration fails unless "
-                   "--accept-defaults saves the default one in its place",
-                   read});
+Registrar readCmd(
+    {.name = "read",
+     .usage = "-o FILE.ptf [--accept-defaults] [--json]",
+     .summary = "identify the transmitter, read its whole configuration and save it "
+                "(--json also prints it); a corrupt configuration fails unless "
+                "--accept-defaults saves the default one in its place",
+     .run = read,
+     .options =
+         "-o, --output FILE.ptf\tthe file to write (required)\n"
+         "--accept-defaults\tsave the default configuration when the transmitter's is corrupt\n"
+         "--json\talso print the configuration as JSON",
+     .example = "lmk17-cli --port /dev/ttyUSB0 read -o TT-101.ptf"});
 
 }  // namespace
 }  // namespace lmk17::cli

@@ -20,10 +20,17 @@ int show(Context& c) {
     return ExitOk;
 }
 
-Registrar showCmd({"show", "FILE.ptf [--json]",
-                   "show a configuration file (any version): type, firmware, range, connection, "
-                   "every value with its unit, output, comparators, communication, note, dates",
-                   show});
+Registrar showCmd(
+    {.name = "show",
+     .usage = "FILE.ptf [--json]",
+     .summary = "show a configuration file (any version): type, firmware, range, connection, "
+                "every value with its unit, output, comparators, communication, note, dates",
+     .run = show,
+     .options = "--json\tthe record as one JSON object",
+     .exitCodes = "0\tshown\n"
+                  "2\tusage error\n"
+                  "3\tthe file cannot be read",
+     .example = "lmk17-cli show TT-101.ptf"});
 
 }  // namespace
 }  // namespace lmk17::cli

@@ -28,10 +28,12 @@ int workingTime(Context& c) {
     return read ? ExitOk : ExitFailure;
 }
 
-Registrar workingTimeCmd({"working-time", "",
-                          "read the working time of the transmitter (first reads the "
-                          "configuration)",
-                          workingTime});
+Registrar workingTimeCmd({.name = "working-time",
+                          .usage = "",
+                          .summary = "read the working time of the transmitter (first reads the "
+                                     "configuration)",
+                          .run = workingTime,
+                          .example = "lmk17-cli --port /dev/ttyUSB0 working-time"});
 
 }  // namespace
 }  // namespace lmk17::cli

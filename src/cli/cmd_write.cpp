@@ -30,10 +30,17 @@ int write(Context& c) {
     return ExitCodeOf(outcome);
 }
 
-Registrar writeCmd({"write", "FILE.ptf",
-                    "load a configuration file, check it completely, identify the transmitter "
-                    "and write the configuration to it",
-                    write});
+Registrar writeCmd(
+    {.name = "write",
+     .usage = "FILE.ptf",
+     .summary = "load a configuration file, check it completely, identify the transmitter "
+                "and write the configuration to it",
+     .run = write,
+     .exitCodes = "0\twritten\n"
+                  "1\tthe check failed, or a transmitter or link failure\n"
+                  "2\tusage error\n"
+                  "3\tthe file cannot be read",
+     .example = "lmk17-cli --port /dev/ttyUSB0 --yes write TT-101.ptf"});
 
 }  // namespace
 }  // namespace lmk17::cli

@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "cli/cli_command.h"
+#include "cli/command_help.h"
 #include "cli/terminal_interaction.h"
 #include "common/line_codes.h"
 
@@ -15,27 +16,6 @@ using namespace lmk17;
 using namespace lmk17::cli;
 
 namespace {
-
-void printUsage(QTextStream& s) {
-    s << "usage: lmk17-cli [global options] COMMAND [arguments]\n\n"
-         "global options:\n"
-         "  --port PATH|COMn       serial port (a device path, a pseudo-terminal, or COMn)\n"
-         "  --baud RATE            600, 1200, 2400 (default), 4800, 9600 or 19200\n"
-         "  --parity none|odd|even parity of the line (default odd)\n"
-         "  --address DA           transmitter address 0..31 (default 0)\n"
-         "  --master SA            PC address 0..31 (default 31)\n"
-         "  --yes | --no           answer every question of the program so\n"
-         "  --json                 machine-readable output where a command offers it\n\n"
-         "exit codes: 0 success, 1 transmitter or link failure, 2 usage error, 3 file error\n\n"
-         "commands:\n";
-    std::vector<Command> list = commands();
-    std::sort(list.begin(), list.end(),
-              [](const Command& a, const Command& b) { return qstrcmp(a.name, b.name) < 0; });
-    for (const Command& c : list) {
-        QString head = QStringLiteral("  %1 %2").arg(QLatin1String(c.name), QLatin1String(c.usage));
-        s << head << "\n      " << c.summary << "\n";
-    }
-}
 
 int parseAddress(const QString& text, const char* what) {
     bool ok = false;
@@ -123,11 +103,32 @@ int main(int argc, char** argv) {
     }
 
     const QStringList options = args.mid(0, optionsEnd(args));
-    if (args.isEmpty() || options.contains(QLatin1String("--help")) ||
-        args.first() == QLatin1String("help")) {
+    const bool helpAsked =
+        options.contains(QLatin1String("--help")) || options.contains(QLatin1String("-h"));
+    if (args.isEmpty()) {
+        err << GlobalHelp();
+        return ExitUsage;
+    }
+    if (options.contains(QLatin1String("--version"))) {
+        out << CliVersionText();
+        return ExitOk;
+    }
+    // "COMMAND --help" and "help COMMAND" give that command's own help.
+    if (helpAsked || args.first() == QLatin1String("help")) {
+        QStringList words = options;
+        words.removeAll(QLatin1String("--help"));
+        words.removeAll(QLatin1String("-h"));
+        if (!words.isEmpty() && words.first() == QLatin1String("help")) words.removeFirst();
         QCoreApplication app(argc, argv);
-        printUsage(args.isEmpty() ? err : out);
-        return args.isEmpty() ? ExitUsage : ExitOk;
+        try {
+            takeGlobals(words);
+        } catch (const UsageError&) {
+            // A bad global option does not stand in the way of the help.
+        }
+        int taken = 0;
+        const Command* command = findCommand(words, taken);
+        out << (command ? CommandHelp(*command) : GlobalHelp());
+        return ExitOk;
     }
     try {
         GlobalOptions globals = takeGlobals(args);

@@ -3,8 +3,8 @@
 #include <QStringList>
 #include <cmath>
 
-#include "common/safe_save.h"
 #include "common/day_number.h"
+#include "common/safe_save.h"
 #include "config/catalogue.h"
 #include "monitoring/monitor_graph.h"
 
@@ -13,8 +13,8 @@ namespace lmk17 {
 namespace {
 
 // notr: the column names of the CSV file
-const char* const kColumns[] = {"Time", "Address",   "Serial Number", "PV",
-                                "Unit", "St_Mess_1", "Error",         "St_Mess_2"};
+const char* const kColumns[] = {"Time", "UTC Offset", "Address", "Serial Number", "PV",
+                                "Unit", "St_Mess_1",  "Error",   "St_Mess_2"};
 
 QDateTime FromDayNumber(double day) {
     static const QDate kEpoch = DayNumberEpoch();
@@ -35,10 +35,14 @@ QString MonCsvField(const QString& text, QChar separator) {
 }
 
 QString MonCsvTime(const QDateTime& moment) {
+    // notr: the file's time format, the form spreadsheets read as a date and time
+    return moment.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+}
+
+QString MonCsvUtcOffset(const QDateTime& moment) {
     const int offset = moment.offsetFromUtc() / 60;
     const int a = std::abs(offset);
-    return moment.toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss")) +
-           QString::asprintf("%c%.2d:%.2d", offset < 0 ? '-' : '+', a / 60, a % 60);
+    return QString::asprintf("%c%.2d:%.2d", offset < 0 ? '-' : '+', a / 60, a % 60);
 }
 
 QString MonCsvHeader(const MonCsvStyle& style) {
@@ -54,6 +58,7 @@ QString MonCsvRow(const MonCsvStyle& style, const MonCsvRecord& r) {
         pv.replace(QLatin1Char('.'), style.decimalMark);
     }
     const QString fields[] = {MonCsvTime(r.moment),
+                              MonCsvUtcOffset(r.moment),
                               QString::number(r.address),
                               QString::number(r.serialNumber),
                               pv,

@@ -20,7 +20,9 @@ class MonitorGraphModel;
 // decimal-comma locales ";" between fields with "," as the decimal mark.
 //
 // Columns (the header row names them):
-//   Time           ISO 8601 local time with its UTC offset, 2003-03-05T14:07:09+01:00
+//   Time           local time, 2003-03-05 14:07:09 (the form a spreadsheet takes
+//                  for a date and time cell)
+//   UTC Offset     the local time's offset from UTC, +01:00
 //   Address        the transmitter address 0..31
 //   Serial Number  as read at start, 0 when unknown
 //   PV             a plain number; empty when the PV request failed
@@ -50,8 +52,10 @@ struct MonCsvRecord {
 
 // One field, quoted when it has to be.
 QString MonCsvField(const QString& text, QChar separator);
-// 2003-03-05T14:07:09+01:00
+// 2003-03-05 14:07:09
 QString MonCsvTime(const QDateTime& moment);
+// +01:00
+QString MonCsvUtcOffset(const QDateTime& moment);
 // The rows without their line end.
 QString MonCsvHeader(const MonCsvStyle& style);
 QString MonCsvRow(const MonCsvStyle& style, const MonCsvRecord& record);

@@ -1,6 +1,7 @@
 #include "monitoring/monitor_log.h"
 
 #include <QCoreApplication>
+#include <QStringDecoder>
 
 #include "common/safe_save.h"
 #include "config/config_texts.h"
@@ -10,6 +11,31 @@
 #include "monitoring/monitor_texts.h"
 
 namespace lmk17 {
+
+namespace {
+
+const char kAppendRefused[] = QT_TRANSLATE_NOOP(
+    "Monitoring",
+    "The log file \"%1\" holds records of another format (another header or separator); "
+    "nothing was appended to it. Choose another file, or rewrite it.");
+
+// Enough of a file's start to know its kind and its character set.
+constexpr qint64 kSniffBytes = 64 * 1024;
+
+QByteArray FileStart(const QString& name) {
+    QFile f(name);
+    if (!f.open(QIODevice::ReadOnly)) return {};
+    return f.read(kSniffBytes);
+}
+
+QByteArray FirstLine(const QByteArray& bytes) {
+    QByteArray line = bytes.left(bytes.indexOf('\n') < 0 ? bytes.size() : bytes.indexOf('\n'));
+    if (line.endsWith('\r')) line.chop(1);
+    if (line.startsWith(kUtf8Bom)) line.remove(0, qsizetype(sizeof(kUtf8Bom) - 1));
+    return line;
+}
+
+}  // namespace
 
 MonitorLog::MonitorLog(QObject* parent) : QObject(parent) {}
 
@@ -61,9 +87,32 @@ QString MonitorLog::CleanFileName(const QString& fieldText) {
     return name.trimmed();
 }
 
+QString MonitorLog::AppendRefusal(const QString& name, const std::optional<MonCsvStyle>& csv) {
+    const QByteArray start = FileStart(name);
+    if (start.isEmpty()) return {};
+    const QByteArray line = FirstLine(start);
+    const bool isCsv = line == MonCsvHeader(MonCsvStyle::Comma()).toUtf8() ||
+                       line == MonCsvHeader(MonCsvStyle::Semicolon()).toUtf8() ||
+                       start.startsWith(kUtf8Bom);
+    const bool fits = csv ? line == MonCsvHeader(*csv).toUtf8() : !isCsv;
+    if (fits) return {};
+    return QCoreApplication::translate("Monitoring", kAppendRefused).arg(name);
+}
+
+MonLogEncoding MonitorLog::ExistingEncoding(const QString& name, MonLogEncoding chosen) {
+    QByteArray start = FileStart(name);
+    // A character cut at the end of what was read is no fault of the file.
+    if (start.size() == kSniffBytes) start.truncate(start.lastIndexOf('\n') + 1);
+    bool ascii = true;
+    for (const char c : start) ascii = ascii && (uchar(c) < 0x80);
+    if (ascii) return chosen;
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    const QString text = utf8(start);
+    return text.isEmpty() || utf8.hasError() ? MonLogEncoding::Windows1250 : MonLogEncoding::Utf8;
+}
+
 bool MonitorLog::openCsvFile(const QString& name, bool append, const MonCsvStyle& style) {
-    const bool opened = openFile(name, append);
-    csv_ = true;
+    const bool opened = openForRun(name, append, style);
     if (!opened) return false;
     if (file_.size() == 0)
         writeBytes(QByteArray(kUtf8Bom) + MonCsvHeader(style).toUtf8() + kCsvLineEnd);
@@ -81,9 +130,15 @@ void MonitorLog::setFailing(bool failing) {
     emit fileWritingChanged(failing);
 }
 
-bool MonitorLog::openFile(const QString& name, bool append) {
+bool MonitorLog::openFile(const QString& name, bool append, MonLogEncoding encoding) {
+    encoding_ = append ? ExistingEncoding(name, encoding) : encoding;
+    return openForRun(name, append, std::nullopt);
+}
+
+bool MonitorLog::openForRun(const QString& name, bool append,
+                            const std::optional<MonCsvStyle>& csv) {
     startRun();
-    csv_ = false;
+    csv_ = csv.has_value();
     failureReported_ = false;
     wantFile_ = true;
     lostLines_ = 0;
@@ -95,6 +150,15 @@ bool MonitorLog::openFile(const QString& name, bool append) {
         return false;
     }
     file_.setFileName(name);
+    if (append) {
+        const QString refusal = AppendRefusal(name, csv);
+        if (!refusal.isEmpty()) {
+            failureReported_ = true;
+            setFailing(true);
+            emit fileFailed(refusal);
+            return false;
+        }
+    }
     // Unbuffered: a line the disk refused must not wait in a buffer to be
     // written later, out of order, behind the lines that followed it.
     QIODevice::OpenMode mode = QIODevice::WriteOnly | QIODevice::Unbuffered;
@@ -114,7 +178,11 @@ void MonitorLog::closeFile() {
 }
 
 void MonitorLog::writeToFile(const QString& line) {
-    writeBytes(EncodeWindows1250(line) + "\r\n");
+    writeBytes(encodeLine(line) + "\r\n");
+}
+
+QByteArray MonitorLog::encodeLine(const QString& line) const {
+    return encoding_ == MonLogEncoding::Utf8 ? line.toUtf8() : EncodeWindows1250(line);
 }
 
 void MonitorLog::writeBytes(const QByteArray& bytes) {
@@ -142,10 +210,10 @@ void MonitorLog::writeBytes(const QByteArray& bytes) {
 bool MonitorLog::writeResumedLine() {
     QByteArray bytes = partialLine_ ? QByteArray("\r\n") : QByteArray();
     if (!csv_)
-        bytes += EncodeWindows1250(QString::fromLatin1(texts::kMonLogResumed) +
-                                   FormatDateTime(DayNumberOf(QDateTime::currentDateTime()), true) +
-                                   QString::fromLatin1(texts::kMonLogLinesLost) +
-                                   QString::number(lostSinceFailure_)) +
+        bytes += encodeLine(QString::fromLatin1(texts::kMonLogResumed) +
+                            FormatDateTime(DayNumberOf(QDateTime::currentDateTime()), true) +
+                            QString::fromLatin1(texts::kMonLogLinesLost) +
+                            QString::number(lostSinceFailure_)) +
                  "\r\n";
     if (bytes.isEmpty() || AppendChecked(file_, bytes).isEmpty()) {
         writeFailure_.clear();

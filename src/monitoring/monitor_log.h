@@ -5,15 +5,18 @@
 #include <QObject>
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 #include "common/user_interaction.h"
 #include "monitoring/monitor_csv.h"
+#include "monitoring/monitor_parameters.h"
 
 namespace lmk17 {
 
 // The one writer of every monitoring line (PrintMonMemo): into the log window
 // (MonMemo, kept here as the lines it shows) and, while a run logs to a file,
-// into the log file with CR LF line ends in the program's 8-bit character set.
+// into the log file with CR LF line ends in the program's 8-bit character set
+// (Windows-1250) or, when asked for, in UTF-8.
 //
 // The window holds at most 501 lines: a line that arrives while it holds more
 // than 500 empties it first, so a run of days keeps a bounded window.
@@ -46,13 +49,27 @@ public:
     // enclosing double quote at either end taken off.
     static QString CleanFileName(const QString& fieldText);
     // Opens for the run: append when the file exists and append is asked for,
-    // otherwise created or emptied. False (reported) when it cannot be opened.
-    bool openFile(const QString& name, bool append);
+    // otherwise created or emptied. False (reported) when it cannot be opened
+    // or must not be appended to (see AppendRefusal). A text log appended to
+    // keeps the encoding the file has.
+    bool openFile(const QString& name, bool append,
+                  MonLogEncoding encoding = MonLogEncoding::Windows1250);
     // A CSV log (the spreadsheet formats): the file gets the header row when
     // it starts empty (so runs appended to one file share one header), then
     // only the record rows of writeCsvRow(), in UTF-8 behind a byte-order
     // mark; the window gets every line as usual.
     bool openCsvFile(const QString& name, bool append, const MonCsvStyle& style);
+
+    // Why records of this kind (a CSV style, or none for a text log) cannot
+    // be appended to the file: a CSV log only onto one with the same header
+    // row and separator, a text log never onto a CSV log, as mixed records
+    // would no longer open as one table. Empty when they can, or when the
+    // file is missing or empty.
+    static QString AppendRefusal(const QString& name, const std::optional<MonCsvStyle>& csv);
+    // The encoding of an existing text log; `chosen` when the file does not
+    // tell (missing, empty, or plain ASCII).
+    static MonLogEncoding ExistingEncoding(const QString& name, MonLogEncoding chosen);
+    MonLogEncoding encoding() const { return encoding_; }
     // A record row: to the window and, in CSV mode, to the file.
     void writeCsvRow(const QString& row);
     // Ends the file for the run; a failure to close is ignored.
@@ -96,6 +113,8 @@ private:
     void addToWindow(const QString& line);
     void writeToFile(const QString& line);
     void writeBytes(const QByteArray& bytes);
+    QByteArray encodeLine(const QString& line) const;
+    bool openForRun(const QString& name, bool append, const std::optional<MonCsvStyle>& csv);
     bool writeResumedLine();
     void reportFileFailure(const QString& name, const QString& reason = {});
     void setFailing(bool failing);
@@ -104,6 +123,7 @@ private:
     QFile file_;
     bool failureReported_ = false;
     bool csv_ = false;
+    MonLogEncoding encoding_ = MonLogEncoding::Windows1250;
     bool wantFile_ = false;  // this run logs to a file
     QString writeFailure_;   // the reason of the failing write, empty while writes succeed
     bool partialLine_ = false;

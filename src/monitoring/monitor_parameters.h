@@ -6,6 +6,9 @@
 
 namespace lmk17 {
 
+// The character set of a text log (formats 0..3); CSV logs are always UTF-8.
+enum class MonLogEncoding { Windows1250, Utf8 };
+
 // The monitoring parameters as the parameters dialog (MonParForm) keeps them:
 // validated values, fixed for a run because the dialog cannot be opened while
 // monitoring.
@@ -32,6 +35,9 @@ struct MonitorParameters {
     bool logToFile = true;  // LogToFileCBx
     QString logFile;        // MonLogFileEdt
     bool append = true;     // LogFileAppendCBx, else LogFileReWrCBx
+    // Windows-1250 with CR LF, as text logs always were; a file appended to
+    // keeps the encoding it has.
+    MonLogEncoding logEncoding = MonLogEncoding::Windows1250;
 
     int periodMs() const { return periodS * 1000; }
     // The addresses a run monitors: the list when one is given, else the one address.

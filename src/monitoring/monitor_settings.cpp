@@ -60,6 +60,8 @@ void LoadMonitorSettings(const IniFile& ini, MonitorParameters& p) {
     ReadBool(ini, "LogFileEnable", p.logToFile);
     if (const auto v = ini.value(kSection, QStringLiteral("LogFileName"))) p.logFile = *v;
     ReadBool(ini, "LogFileAppend", p.append);
+    if (const auto v = ReadInt(ini, "LogFileEncoding"); v && (*v == 0 || *v == 1))
+        p.logEncoding = MonLogEncoding(*v);
 }
 
 void SaveMonitorSettings(IniFile& ini, const MonitorParameters& p) {
@@ -81,6 +83,7 @@ void SaveMonitorSettings(IniFile& ini, const MonitorParameters& p) {
     Write(ini, "LogFileEnable", int(p.logToFile));
     Write(ini, "LogFileName", p.logFile.trimmed());
     Write(ini, "LogFileAppend", int(p.append));
+    Write(ini, "LogFileEncoding", int(p.logEncoding));
 }
 
 }  // namespace lmk17

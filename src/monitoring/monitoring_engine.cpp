@@ -92,7 +92,7 @@ bool MonitoringEngine::startMonitoring() {
     if (runParams_.logToFile && MonFormatIsCsv(runParams_.format))
         log_.openCsvFile(file, runParams_.append, csvStyle());
     else if (runParams_.logToFile)
-        log_.openFile(file, runParams_.append);
+        log_.openFile(file, runParams_.append, runParams_.logEncoding);
     else
         log_.startRun();
     resetGraph(runParams_.pointLimit);

@@ -191,5 +191,26 @@ TEST(AppPaths, SettingsFileBesideTheProgramOnlyWhenWritable) {
     QFile::setPermissions(program.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
 
+// An installed program finds its data relative to itself, wherever the
+// prefix was put: --prefix, DESTDIR, an unpacked package.
+TEST(AppPaths, DataFoldersRelativeToTheProgramFirst) {
+    const struct {
+        const char* program;
+        const char* data;
+    } cases[] = {
+        {"/usr/bin", "/usr/share/lmk17"},
+        {"/tmp/root/usr/bin", "/tmp/root/usr/share/lmk17"},
+        {"/home/u/lmk17/bin", "/home/u/lmk17/share/lmk17"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.program);
+        QStringList folders = ProgramDataFolders(QLatin1String(c.program));
+        ASSERT_GE(folders.size(), 2);
+        EXPECT_EQ(folders[0], QLatin1String(c.program));
+        EXPECT_EQ(folders[1], QLatin1String(c.data));
+        EXPECT_EQ(folders.removeDuplicates(), 0);
+    }
+}
+
 }  // namespace
 }  // namespace lmk17

@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTranslator>
+#include <vector>
 
 #include "app/language_modules.h"
 
@@ -99,3 +100,73 @@ TEST(LanguageModules, EachModuleLoadsAndChangesTexts) {
     EXPECT_EQ(s.listIndex, -1);
     EXPECT_EQ(RestartWarningText(), english);
 }
+
+namespace {
+
+// The environment of one case, put back afterwards.
+class LocaleEnvironment {
+public:
+    LocaleEnvironment(const char* language, const char* lcAll, const char* lang) {
+        for (const char* v : kVariables) saved_.push_back(qgetenv(v));
+        set("LANGUAGE", language);
+        set("LC_ALL", lcAll);
+        set("LC_MESSAGES", nullptr);
+        set("LANG", lang);
+    }
+    ~LocaleEnvironment() {
+        for (size_t i = 0; i < std::size(kVariables); ++i) set(kVariables[i], saved_[i]);
+    }
+
+private:
+    static constexpr const char* kVariables[] = {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG"};
+    static void set(const char* name, const char* value) {
+        if (value)
+            qputenv(name, value);
+        else
+            qunsetenv(name);
+    }
+    static void set(const char* name, const QByteArray& value) {
+        set(name, value.isNull() ? nullptr : value.constData());
+    }
+    std::vector<QByteArray> saved_;
+};
+
+// A first start (no LangID stored) speaks the language of the user's locale.
+TEST(LanguageModules, FirstStartFollowsTheLocale) {
+    const struct {
+        const char* language;
+        const char* lcAll;
+        const char* lang;
+        const char* expected;  // nullptr: none of ours (the built-in English)
+    } cases[] = {
+        {nullptr, nullptr, "de_DE.UTF-8", "Deutsch"},
+        {nullptr, nullptr, "cs_CZ.UTF-8", "Česky"},
+        {nullptr, nullptr, "sk_SK", "Slovensky"},
+        {nullptr, nullptr, "fr_CA.UTF-8@euro", "France"},
+        {nullptr, nullptr, "en_GB.UTF-8", "English"},
+        {nullptr, nullptr, "it_IT.UTF-8", nullptr},
+        {nullptr, nullptr, nullptr, nullptr},
+        {"pl:de", nullptr, "de_DE.UTF-8", "Po Polski"},      // LANGUAGE's list first
+        {"it:es", nullptr, "de_DE.UTF-8", "Espanol"},        // its first language of ours
+        {"pl", nullptr, "C.UTF-8", nullptr},                 // no LANGUAGE under "C"
+        {nullptr, "es_ES.UTF-8", "de_DE.UTF-8", "Espanol"},  // LC_ALL before LANG
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.language ? c.language : "-") + " " + (c.lang ? c.lang : "-"));
+        const LocaleEnvironment environment(c.language, c.lcAll, c.lang);
+        const int language = LanguageFromLocale(LocaleNamesFromEnvironment());
+        EXPECT_EQ(language < 0 ? std::string("none") : std::string(kLanguages[language].name),
+                  c.expected ? std::string(c.expected) : std::string("none"));
+    }
+
+    // No LangID: the module of the locale's language is loaded and shown in the list.
+    const LocaleEnvironment german(nullptr, nullptr, "de_DE.UTF-8");
+    const QStringList list = CheckLanguageSupport(QStringLiteral("lmk17"), {kProgramDir});
+    const LanguageSwitch s = SwitchLanguage(*QCoreApplication::instance(), QString(), list,
+                                            QStringLiteral("lmk17"), {kProgramDir});
+    EXPECT_EQ(QString::fromUtf8(kLanguages[s.running].name), QStringLiteral("Deutsch"));
+    EXPECT_EQ(s.listIndex, list.indexOf(QStringLiteral(" Deutsch")));
+    removeTranslators();
+}
+
+}  // namespace

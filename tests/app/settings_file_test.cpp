@@ -113,6 +113,7 @@ TEST(SettingsFile, WritesTheReferenceFile) {
     m.logToFile = false;
     m.logFile = " /var/log/k.log";
     m.append = false;
+    m.logEncoding = MonLogEncoding::Utf8;
     s.serialPort = {2, "/dev/ttyUSB0", 4, 2, 30, 5};
 
     IniFile ini;
@@ -131,7 +132,7 @@ TEST(SettingsFile, WritesTheReferenceFile) {
               "Format=3\r\nDecSeparator=1\r\nPrecisionPV=6\r\nMode=2\r\nOnChangePV=1\r\n"
               "ChangePV=5\r\nOnTransmitterError=0\r\nOnCommError=1\r\nOnConstPeriod=1\r\n"
               "ConstPeriod=600\r\nAddress=7\r\nAddresses=1-3,9\r\nLogFileEnable=0\r\n"
-              "LogFileName=/var/log/k.log\r\nLogFileAppend=0\r\n\r\n"
+              "LogFileName=/var/log/k.log\r\nLogFileAppend=0\r\nLogFileEncoding=1\r\n\r\n"
               "[SerialPort]\r\nCOM=2\r\nDevice=/dev/ttyUSB0\r\nBaudRate=4\r\nParity=2\r\n"
               "MasterAddress=30\r\nSlaveAddress=5\r\n");
 }

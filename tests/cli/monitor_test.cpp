@@ -167,19 +167,24 @@ TEST(MonitorCli, SeveralTransmittersIntoCsvThroughALostPort) {
     ASSERT_TRUE(bytes.startsWith("\xEF\xBB\xBF"));
     const QList<QStringList> rows = ParseCsv(QString::fromUtf8(bytes.mid(3)), QLatin1Char(','));
     ASSERT_GE(rows.size(), 1 + 2 * 6);
-    EXPECT_EQ(rows[0], QStringList({"Time", "Address", "Serial Number", "PV", "Unit", "St_Mess_1",
-                                    "Error", "St_Mess_2"}));
+    EXPECT_EQ(rows[0], QStringList({"Time", "UTC Offset", "Address", "Serial Number", "PV", "Unit",
+                                    "St_Mess_1", "Error", "St_Mess_2"}));
     int good = 0;
     int failed = 0;
     QString previousTime;
     for (qsizetype i = 1; i < rows.size(); ++i) {
-        const QStringList& r = rows[i];
-        ASSERT_EQ(r.size(), 8) << i;
-        // Every cycle has its row for both addresses, in the listed order.
-        EXPECT_EQ(r[1], (i % 2) ? QStringLiteral("0") : QStringLiteral("3")) << i;
-        EXPECT_TRUE(QDateTime::fromString(r[0], Qt::ISODate).isValid()) << r[0].toStdString();
+        QStringList r = rows[i];
+        ASSERT_EQ(r.size(), 9) << i;
+        // Local time and its offset from UTC, together one moment.
+        EXPECT_TRUE(QDateTime::fromString(r[0].replace(QLatin1Char(' '), QLatin1Char('T')) + r[1],
+                                          Qt::ISODate)
+                        .isValid())
+            << r[0].toStdString() << r[1].toStdString();
         EXPECT_GE(r[0], previousTime);
         previousTime = r[0];
+        r.removeAt(1);
+        // Every cycle has its row for both addresses, in the listed order.
+        EXPECT_EQ(r[1], (i % 2) ? QStringLiteral("0") : QStringLiteral("3")) << i;
         EXPECT_EQ(r[2], QStringLiteral("12345678"));
         if (r[5] == QLatin1String("OK")) {
             ++good;
@@ -208,10 +213,37 @@ TEST(MonitorCli, BadOptionsAreUsageErrors) {
         {"monitor", "--addresses", "1,1"},
         {"monitor", "--addresses", "0,3", "--monitor-address", "1"},
         {"monitor", "--format", "xls"},
+        {"monitor", "--encoding", "latin-2"},
+        {"monitor", "--format", "csv", "--encoding", "utf-8"},
     };
     for (const QStringList& args : bad) {
         const CliResult r = RunCli(QStringList{"--port", "/dev/null"} + args);
         EXPECT_EQ(r.exitCode, 2) << args.join(' ').toStdString();
+    }
+}
+
+// A run appended to a log of another format is refused before the port is
+// touched, and the file stays as it was.
+TEST(MonitorCli, AppendOntoAnotherFormatIsRefused) {
+    QTemporaryDir dir;
+    const QString log = dir.filePath(QStringLiteral("plant.csv"));
+    const QByteArray comma =
+        "\xEF\xBB\xBFTime,UTC Offset,Address,Serial Number,PV,Unit,St_Mess_1,Error,St_Mess_2\r\n"
+        "2003-03-05 14:07:09,+01:00,0,1,2.5,mA,OK,00,OK\r\n";
+    {
+        QFile f(log);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(comma);
+    }
+    for (const char* format : {"csv-semicolon", "0"}) {
+        SCOPED_TRACE(format);
+        const CliResult r = RunCli({"--port", "/nonexistent/tty", "monitor", "--log", log,
+                                    "--format", format, "--cycles", "1"});
+        EXPECT_EQ(r.exitCode, 3) << r.err.toStdString();
+        EXPECT_TRUE(r.err.contains(QStringLiteral("nothing was appended"))) << r.err.toStdString();
+        QFile f(log);
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+        EXPECT_EQ(f.readAll(), comma);
     }
 }
 

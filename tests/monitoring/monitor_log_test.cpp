@@ -366,6 +366,7 @@ TEST(MonitorParameters, SettingsKeys) {
     p.addresses = {0, 3, 5, 6, 7};
     p.format = kMonFormatCsvSemicolon;
     p.intervalMs = 2500;
+    p.logEncoding = MonLogEncoding::Utf8;
     IniFile ini;
     SaveMonitorSettings(ini, p);
     EXPECT_EQ(ini.value(QStringLiteral("Monitor"), QStringLiteral("Addresses"), {}),
@@ -378,6 +379,7 @@ TEST(MonitorParameters, SettingsKeys) {
     EXPECT_EQ(back.address, 4);
     EXPECT_EQ(back.format, kMonFormatCsvSemicolon);
     EXPECT_EQ(back.intervalMs, 2500);
+    EXPECT_EQ(back.logEncoding, MonLogEncoding::Utf8);
 
     ini.setValue(QStringLiteral("Monitor"), QStringLiteral("Addresses"), QStringLiteral("1,1"));
     ini.setValue(QStringLiteral("Monitor"), QStringLiteral("Interval"), QStringLiteral("10"));
@@ -411,19 +413,21 @@ TEST(MonitorCsv, RowsInBothStyles) {
         const MonCsvRecord& record;
         const char* row;
     } cases[] = {
-        {MonCsvStyle::Comma(), r, "2003-03-05T14:07:09+01:00,3,12345678,23.456789,°C,OK,00,OK"},
-        {MonCsvStyle::Semicolon(), r, "2003-03-05T14:07:09+01:00;3;12345678;23,456789;°C;OK;00;OK"},
+        {MonCsvStyle::Comma(), r, "2003-03-05 14:07:09,+01:00,3,12345678,23.456789,°C,OK,00,OK"},
+        {MonCsvStyle::Semicolon(), r,
+         "2003-03-05 14:07:09;+01:00;3;12345678;23,456789;°C;OK;00;OK"},
         {MonCsvStyle::Comma(), failed,
-         "2003-03-05T04:00:00-03:30,3,12345678,,°C,ERROR:_Timeout,00,OK"},
+         "2003-03-05 04:00:00,-03:30,3,12345678,,°C,ERROR:_Timeout,00,OK"},
         {MonCsvStyle::Comma(), odd,
-         "2003-03-05T14:07:09+01:00,3,12345678,23.456789,\"m3;\"\"h\"\",x\",OK,00,OK"},
+         "2003-03-05 14:07:09,+01:00,3,12345678,23.456789,\"m3;\"\"h\"\",x\",OK,00,OK"},
         {MonCsvStyle::Semicolon(), odd,
-         "2003-03-05T14:07:09+01:00;3;12345678;23,456789;\"m3;\"\"h\"\",x\";OK;00;OK"},
+         "2003-03-05 14:07:09;+01:00;3;12345678;23,456789;\"m3;\"\"h\"\",x\";OK;00;OK"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(MonCsvRow(c.style, c.record).toStdString(), std::string(c.row));
-    EXPECT_EQ(MonCsvHeader(MonCsvStyle::Semicolon()),
-              QStringLiteral("Time;Address;Serial Number;PV;Unit;St_Mess_1;Error;St_Mess_2"));
+    EXPECT_EQ(
+        MonCsvHeader(MonCsvStyle::Semicolon()),
+        QStringLiteral("Time;UTC Offset;Address;Serial Number;PV;Unit;St_Mess_1;Error;St_Mess_2"));
 }
 
 // A CSV log appended to across runs keeps one byte-order mark and one header.
@@ -474,7 +478,7 @@ TEST(MonitorGraph, OneBoundedSeriesPerAddress) {
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     const QList<QByteArray> rows = f.readAll().split('\n');
     ASSERT_EQ(rows.size(), 3);
-    EXPECT_TRUE(rows[1].startsWith("1999-03-01T12:00:00")) << rows[1].constData();
+    EXPECT_TRUE(rows[1].startsWith("1999-03-01 12:00:00;")) << rows[1].constData();
     EXPECT_TRUE(rows[1].contains(";5;111;1,5;")) << rows[1].constData();
 }
 

@@ -131,6 +131,12 @@ TMonParForm::TMonParForm(UserInteraction& ui, QWidget* parent) : QDialog(parent)
     open->addWidget(LogFileAppendCBx);
     open->addWidget(LogFileReWrCBx);
     open->addStretch(1);
+    // The character set of a text log; a file appended to keeps its own.
+    LogEncodingCB = new QComboBox(target);
+    LogEncodingCB->setObjectName(QStringLiteral("LogEncodingCB"));
+    LogEncodingCB->addItems({tr("Windows-1250"), tr("UTF-8")});
+    open->addWidget(new QLabel(tr("Text Log Encoding:"), target));
+    open->addWidget(LogEncodingCB);
     t->addLayout(open, 4, 0, 1, 4);
 
     OKBtn = new QPushButton(tr("OK"), this);
@@ -172,6 +178,8 @@ TMonParForm::TMonParForm(UserInteraction& ui, QWidget* parent) : QDialog(parent)
     connect(LogToFileCBx, &QCheckBox::toggled, this, [this](bool on) { params_.logToFile = on; });
     connect(LogFileAppendCBx, &QRadioButton::toggled, this,
             [this](bool on) { params_.append = on; });
+    connect(LogEncodingCB, &QComboBox::currentIndexChanged, this,
+            [this](int i) { params_.logEncoding = MonLogEncoding(i); });
     showValues();
 }
 
@@ -200,6 +208,7 @@ void TMonParForm::showValues() {
     LogToFileCBx->setChecked(params_.logToFile);
     MonLogFileEdt->setText(params_.logFile);
     (params_.append ? LogFileAppendCBx : LogFileReWrCBx)->setChecked(true);
+    LogEncodingCB->setCurrentIndex(int(params_.logEncoding));
     MonModeRBxClick();
     showing_ = false;
 }

@@ -53,6 +53,7 @@ public:
     QPushButton* MonLogFileBtn = nullptr;  // browse
     QRadioButton* LogFileAppendCBx = nullptr;
     QRadioButton* LogFileReWrCBx = nullptr;
+    QComboBox* LogEncodingCB = nullptr;  // text log: Windows-1250 or UTF-8
     QPushButton* OKBtn = nullptr;
 
 signals:
