@@ -114,11 +114,20 @@ int diff(Context& c) {
     return cmp->equal() ? ExitOk : ExitFailure;
 }
 
-Registrar diffCmd({"diff", "A.ptf (B.ptf | --port PATH) [--all] [--json]",
-                   "compare two configuration files, or a file and the transmitter's "
-                   "configuration, field by field as show lists them; only the fields that "
-                   "differ (--all: every field); exit 0 when equal, 1 when different",
-                   diff});
+Registrar diffCmd(
+    {.name = "diff",
+     .usage = "A.ptf (B.ptf | --port PATH) [--all] [--json]",
+     .summary = "compare two configuration files, or a file and the transmitter's configuration, "
+                "field by field as show lists them",
+     .run = diff,
+     .options = "--port PATH\tcompare with the configuration the transmitter holds (read first)\n"
+                "--all\tlist every field, the differing ones marked with *\n"
+                "--json\tthe comparison as one JSON object",
+     .exitCodes = "0\tthe configurations are equal\n"
+                  "1\tthey differ, or the transmitter could not be read\n"
+                  "2\tusage error\n"
+                  "3\ta file cannot be read",
+     .example = "lmk17-cli --port /dev/ttyUSB0 diff TT-101.ptf"});
 
 }  // namespace
 }  // namespace lmk17::cli
