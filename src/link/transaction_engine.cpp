@@ -1,6 +1,8 @@
 #include "link/transaction_engine.h"
 
+#include <QDateTime>
 #include <QElapsedTimer>
+#include <QFile>
 #include <algorithm>
 #include <cstring>
 #include <utility>
@@ -9,6 +11,7 @@
 
 #include "link/engine_texts.h"
 #include "link/frame.h"
+#include "link/line_record.h"
 #include "link/result_codes.h"
 
 namespace lmk17 {
@@ -32,7 +35,11 @@ void makeTimer(QTimer& timer, bool singleShot) {
 }  // namespace
 
 TransactionEngine::TransactionEngine(LinkPort& port, UserInteraction& ui, QObject* parent)
-    : QObject(parent), port_(port), ui_(ui), clock_(monotonicMs) {
+    : QObject(parent),
+      port_(port),
+      ui_(ui),
+      clock_(monotonicMs),
+      recordFolder_(DefaultLineRecordFolder()) {
     makeTimer(answerTimer_, true);
     makeTimer(repeatTimer_, true);
     makeTimer(incompleteTimer_, true);
@@ -67,7 +74,10 @@ TransactionEngine::TransactionEngine(LinkPort& port, UserInteraction& ui, QObjec
     connect(&port_, &LinkPort::linkLost, this, &TransactionEngine::PortClosed);
 }
 
-TransactionEngine::~TransactionEngine() = default;
+// A program that ends with the port open leaves the record a close would.
+TransactionEngine::~TransactionEngine() {
+    writeClosingRecord();
+}
 
 void TransactionEngine::setTiming(const LinkTiming& timing) {
     timing_ = timing;
@@ -121,7 +131,7 @@ void TransactionEngine::sendRequest(bool repeat) {
 void TransactionEngine::transmit() {
     OdesliBuff(BuildRequestFrame(request_, masterAddress_));
     // An answer may come as late after this send as after the one before.
-    if (settling_) settleTimer_.start();
+    if (settling_) startSettleWindow(timing_.answerTimeoutMs);
 }
 
 void TransactionEngine::refuse(int result) {
@@ -143,6 +153,7 @@ void TransactionEngine::OdesliBuff(const QByteArray& frame) {
     state_.count = 0;
     incompleteTimer_.stop();
     lastSent_ = frame;
+    lastSendWallMs_ = QDateTime::currentMSecsSinceEpoch();
     port_.send(frame);
     answerTimer_.start();
     emit frameSent(frame);
@@ -176,7 +187,7 @@ void TransactionEngine::collect(const QByteArray& bytes) {
         settleLine();
         return;
     }
-    if (settling_) settleTimer_.start();
+    if (settling_) startSettleWindow(timing_.answerTimeoutMs);
     if (state_.frameInProcessing) return;
     for (const char c : bytes) {
         const auto byte = std::uint8_t(c);
@@ -291,8 +302,15 @@ void TransactionEngine::abandonExchange() {
 // ---- settling the line -------------------------------------------------------------
 
 void TransactionEngine::settleLine() {
+    startSettleWindow(timing_.answerTimeoutMs);
+}
+
+// The window ends `ms` from now: a full one, or the rest of one that another
+// program started.
+void TransactionEngine::startSettleWindow(int ms) {
     settling_ = true;
-    settleTimer_.start();
+    settleTimer_.start(ms);
+    windowStartWallMs_ = QDateTime::currentMSecsSinceEpoch() - (timing_.answerTimeoutMs - ms);
 }
 
 void TransactionEngine::holdSendForQuietLine() {
@@ -366,13 +384,46 @@ void TransactionEngine::ResetReceiveState() {
 }
 
 // What arrives first on a freshly opened port may be the answer to a request
-// of a program that ended in the middle of an exchange.
+// of a program that ended in the middle of an exchange. The record the last
+// program left on the device says how long that can be; without one the
+// whole answer window.
 void TransactionEngine::portOpened() {
+    writeClosingRecord();  // opened again without a close in between
     ResetReceiveState();
-    settleLine();
+    recordPath_ = LineRecordPath(recordFolder_, port_.deviceName());
+    if (recordPath_.isEmpty()) return settleLine();
+    const int wait = QuietWaitMs(ReadLineRecord(recordPath_), QDateTime::currentMSecsSinceEpoch(),
+                                 timing_.answerTimeoutMs);
+    // While the port is open the record says "busy": a program killed now
+    // leaves the next one the whole window. When even that cannot be
+    // written, no record is safer than an old "quiet".
+    if (!WriteLineRecord(recordPath_, LineRecord::busy())) QFile::remove(recordPath_);
+    recordOpen_ = true;
+    if (wait > 0) return startSettleWindow(wait);
+    settleTimer_.stop();
+    settling_ = false;
+}
+
+// Quiet when nothing can be on its way; otherwise the time from which an
+// answer may still come for an answer window.
+LineRecord TransactionEngine::closingRecord() const {
+    if (settling_) {
+        qint64 since = windowStartWallMs_;
+        if (awaitingAnswer()) since = std::max(since, lastSendWallMs_);
+        return LineRecord::sent(since);
+    }
+    if (awaitingAnswer() || repeatTimer_.isActive()) return LineRecord::sent(lastSendWallMs_);
+    return LineRecord::quiet();
+}
+
+void TransactionEngine::writeClosingRecord() {
+    if (!recordOpen_) return;
+    recordOpen_ = false;
+    WriteLineRecord(recordPath_, closingRecord());
 }
 
 void TransactionEngine::PortClosed() {
+    writeClosingRecord();
     const bool inFlight = state_.requestOutstanding || repeatTimer_.isActive();
     answerTimer_.stop();
     repeatTimer_.stop();

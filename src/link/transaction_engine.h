@@ -8,6 +8,7 @@
 #include <map>
 
 #include "common/user_interaction.h"
+#include "link/line_record.h"
 #include "link/link_port.h"
 #include "link/link_request.h"
 #include "link/link_state.h"
@@ -133,6 +134,11 @@ public:
     // ends it with ResultLineBusy. Meanwhile the progress window shows the
     // wait when no operation shows its own, and Esc breaks it as any other.
     bool lineSettling() const { return settling_; }
+    // Where the record of each device's line is kept between programs
+    // (DefaultLineRecordFolder(); empty: none kept, every open waits the
+    // whole window). Takes effect at the next open.
+    void setLineRecordFolder(const QString& folder) { recordFolder_ = folder; }
+    QString lineRecordFolder() const { return recordFolder_; }
 
     // ---- port events ----------------------------------------------------------
     // After (re)connecting the port: nothing collected, nothing outstanding.
@@ -179,6 +185,9 @@ private:
     void answerTimeout();
     void repeatDelayElapsed();
     void settleLine();
+    void startSettleWindow(int ms);
+    LineRecord closingRecord() const;
+    void writeClosingRecord();
     void lineSettled();
     void holdSendForQuietLine();
     void declineRepeat();
@@ -217,6 +226,12 @@ private:
     bool receiving_ = false;  // the receive routine is running
     bool settling_ = false;   // the line must be quiet before the next request
     bool sendHeld_ = false;   // the request waits for the line to settle
+
+    QString recordFolder_;          // records of the lines between programs
+    QString recordPath_;            // the record of the open device
+    bool recordOpen_ = false;       // "busy" is written; the close writes the outcome
+    qint64 lastSendWallMs_ = 0;     // wall clock of the last send
+    qint64 windowStartWallMs_ = 0;  // wall clock the settle window counts from
 
     QTimer answerTimer_;               // Timer1
     QTimer repeatTimer_;               // Timer4
