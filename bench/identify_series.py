@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""Ten (or RUNS) `lmk17-cli identify` in a row against `lmk17-sim --pace` at
+"""One `lmk17-cli identify`, then ten (or RUNS) `lmk17-cli identify` in a row against `lmk17-sim --pace` at
 19200 Bd, the way a script on a plant runs one command after another.
 
 Prints per run the wall time and the time from the process start to its first
@@ -29,12 +29,19 @@ baud = 19200
 
 
 def main():
+    mark = 0.0
     with tempfile.TemporaryDirectory() as tmp:
         trace = os.path.join(tmp, "sim.trace")
         simp = subprocess.Popen([sim, "--pace", "--baud", str(baud), "--trace", trace],
                                 stdout=subprocess.PIPE, text=True)
         try:
             device = simp.stdout.readline().strip()
+            # One identify before the series: the runs measured follow a
+            # clean previous command, as in a script.
+            subprocess.run([cli, "--port", device, "--baud", str(baud), "identify"],
+                           stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+            time.sleep(0.2)
+            mark = time.time()
             starts = []
             walls = []
             for _ in range(runs):
@@ -61,8 +68,10 @@ def main():
         fields = line.split("|")[0].split()
         if len(fields) < 2 or fields[1] not in ("PC>TX", "<TX"):
             continue
-        wire_bytes += len(fields) - 2
         at = origin + float(fields[0]) / 1000.0
+        if at < mark:
+            continue
+        wire_bytes += len(fields) - 2
         if fields[1] == "PC>TX":
             while run < len(starts) and at >= starts[run] and len(firsts) == run:
                 firsts.append(at - starts[run])
