@@ -23,6 +23,7 @@ struct GlobalOptions {
     int master = 31;  // SA
     AnswerPolicy answers = AnswerPolicy::Ask;
     bool json = false;
+    QString trace;  // --trace: file for the line traffic, "-" for stderr
 };
 
 class UsageError {

@@ -25,7 +25,9 @@ void printUsage(QTextStream& s) {
          "  --address DA           transmitter address 0..31 (default 0)\n"
          "  --master SA            PC address 0..31 (default 31)\n"
          "  --yes | --no           answer every question of the program so\n"
-         "  --json                 machine-readable output where a command offers it\n\n"
+         "  --json                 machine-readable output where a command offers it\n"
+         "  --trace FILE|-         every frame both ways, decoded, with the verdict, appended\n"
+         "                         to FILE (- for the standard error)\n\n"
          "exit codes: 0 success, 1 transmitter or link failure, 2 usage error, 3 file error\n\n"
          "commands:\n";
     std::vector<Command> list = commands();
@@ -73,6 +75,10 @@ GlobalOptions takeGlobals(QStringList& args) {
     if (yes && no) throw UsageError(QStringLiteral("--yes and --no exclude each other"));
     g.answers = yes ? AnswerPolicy::Yes : no ? AnswerPolicy::No : AnswerPolicy::Ask;
     g.json = takeFlag(args, QStringLiteral("--json"));
+    if (auto v = takeOption(args, QStringLiteral("--trace"))) {
+        if (v->isEmpty()) throw UsageError(QStringLiteral("--trace needs a file name or -"));
+        g.trace = *v;
+    }
     return g;
 }
 

@@ -12,6 +12,7 @@
 #include "link/engine_texts.h"
 #include "link/frame.h"
 #include "link/line_record.h"
+#include "link/line_trace.h"
 #include "link/result_codes.h"
 
 namespace lmk17 {
@@ -90,6 +91,14 @@ void TransactionEngine::setTiming(const LinkTiming& timing) {
     quietProgress_.setInterval(std::max(1, timing_.answerTimeoutMs / 10));
 }
 
+void TransactionEngine::setTrace(LineTrace* trace) {
+    trace_ = trace;
+}
+
+LineTrace* TransactionEngine::trace() const {
+    return trace_.data();
+}
+
 void TransactionEngine::setClock(Clock clock) {
     clock_ = clock ? std::move(clock) : Clock(monotonicMs);
 }
@@ -124,6 +133,7 @@ void TransactionEngine::sendRequest(bool repeat) {
         return refuse(ResultBadRequest);
     if (state_.requestOutstanding) return refuse(ResultBusy);
     state_.requestOutstanding = true;
+    repeatSend_ = repeat;
     if (settling_ && !repeat) return holdSendForQuietLine();
     transmit();
 }
@@ -152,10 +162,15 @@ void TransactionEngine::OdesliBuff(const QByteArray& frame) {
     state_.frameInProcessing = false;
     state_.count = 0;
     incompleteTimer_.stop();
+    flushLateTrace();
     lastSent_ = frame;
     lastSendWallMs_ = QDateTime::currentMSecsSinceEpoch();
     port_.send(frame);
     answerTimer_.start();
+    if (trace_)
+        trace_->add(true, frame, repeatSend_ ? TraceVerdict::Repeat : TraceVerdict::Request,
+                    request_);
+    repeatSend_ = false;
     emit frameSent(frame);
 }
 
@@ -184,14 +199,20 @@ void TransactionEngine::collect(const QByteArray& bytes) {
         // Nobody asked for it: an answer to something given up, or a
         // stranger on the line. Whatever follows it is not to be trusted
         // either until the line has been quiet.
+        if (trace_) traceLate(bytes);
         settleLine();
         return;
     }
     if (settling_) startSettleWindow(timing_.answerTimeoutMs);
     if (state_.frameInProcessing) return;
+    QByteArray noise;  // dropped before a start byte, for the trace
     for (const char c : bytes) {
         const auto byte = std::uint8_t(c);
-        if (state_.count == 0 && byte != kShortStart && byte != kLongStart) continue;  // noise
+        if (state_.count == 0 && byte != kShortStart && byte != kLongStart) {
+            if (trace_) noise.append(c);
+            continue;
+        }
+        if (!noise.isEmpty()) traceNoise(std::exchange(noise, QByteArray()));
         const int at = std::min(state_.count, kFrameBufferSize - 1);
         state_.buffer[size_t(at)] = byte;
         state_.count = at + 1;
@@ -201,7 +222,40 @@ void TransactionEngine::collect(const QByteArray& bytes) {
             return;
         }
     }
+    if (!noise.isEmpty()) traceNoise(noise);
     if (state_.count > 0) incompleteTimer_.start();
+}
+
+void TransactionEngine::traceNoise(const QByteArray& bytes) {
+    if (trace_) trace_->add(false, bytes, TraceVerdict::NoiseDropped, request_);
+}
+
+// Bytes nobody asked for are dropped as they come; the trace shows them as
+// the frames they make up (a paced line delivers them a few at a time).
+void TransactionEngine::traceLate(const QByteArray& bytes) {
+    lateBytes_ += bytes;
+    for (;;) {
+        qsizetype start = 0;
+        while (start < lateBytes_.size() && lateBytes_[start] != char(kShortStart) &&
+               lateBytes_[start] != char(kLongStart))
+            ++start;
+        if (start > 0) {
+            trace_->add(false, lateBytes_.left(start), TraceVerdict::Late, request_);
+            lateBytes_.remove(0, start);
+        }
+        const int expected = ExpectedFrameLength(
+            reinterpret_cast<const std::uint8_t*>(lateBytes_.constData()), int(lateBytes_.size()));
+        if (expected <= 0 || lateBytes_.size() < expected) break;
+        trace_->add(false, lateBytes_.left(expected), TraceVerdict::Late, request_);
+        lateBytes_.remove(0, expected);
+    }
+    if (lateBytes_.size() >= kFrameBufferSize) flushLateTrace();
+}
+
+void TransactionEngine::flushLateTrace() {
+    if (lateBytes_.isEmpty()) return;
+    if (trace_) trace_->add(false, lateBytes_, TraceVerdict::Late, request_);
+    lateBytes_.clear();
 }
 
 // True when the collected bytes form a complete answer to decode. A frame
@@ -215,16 +269,19 @@ bool TransactionEngine::takeCompleteFrame() {
     const QByteArray frame(reinterpret_cast<const char*>(state_.buffer.data()), expected);
     emit frameReceived(frame);
     if (frame == lastSent_) {
+        if (trace_) trace_->add(false, frame, TraceVerdict::EchoDropped, request_);
         state_.count = 0;
         return false;
     }
     if (!awaitingAnswer()) {
+        if (trace_) trace_->add(false, frame, TraceVerdict::Late, request_);
         // Nobody asked for it (a late duplicate after a time-out or a stop):
         // it must not advance an operation that waits for something else.
         state_.count = 0;
         return false;
     }
     if (!AnswerFitsRequest(state_.buffer.data(), expected, request_)) {
+        if (trace_) trace_->add(false, frame, TraceVerdict::Misshapen, request_);
         state_.count = 0;
         settleLine();
         return false;
@@ -238,6 +295,10 @@ void TransactionEngine::ZpracujPrikaz() {
     repeatTimer_.stop();
     incompleteTimer_.stop();
     state_.result = 0;
+    if (trace_) {
+        const QByteArray frame(reinterpret_cast<const char*>(state_.buffer.data()), state_.count);
+        trace_->add(false, frame, TraceVerdict::Answer, request_);
+    }
     bool deviceError = state_.deviceError;
     const AnswerOutcome outcome =
         DecodeAnswer(state_.buffer.data(), state_.count, request_, deviceError);
@@ -252,7 +313,13 @@ void TransactionEngine::ZpracujPrikaz() {
 }
 
 void TransactionEngine::incompleteReset() {
-    if (!state_.frameInProcessing) state_.count = 0;
+    if (state_.frameInProcessing) return;
+    if (trace_ && state_.count > 0)
+        trace_->add(false,
+                    QByteArray(reinterpret_cast<const char*>(state_.buffer.data()),
+                               std::min(state_.count, kFrameBufferSize)),
+                    TraceVerdict::NoiseDropped, request_, QStringLiteral("incomplete"));
+    state_.count = 0;
 }
 
 // ---- time-out and repeat -----------------------------------------------------
@@ -268,6 +335,10 @@ void TransactionEngine::answerTimeout() {
     // The answer may still come, after the repeat or the next request went out.
     settleLine();
     --state_.attemptsLeft;
+    if (trace_)
+        trace_->add(false, QByteArray(), TraceVerdict::Timeout, request_,
+                    state_.attemptsLeft == 0 ? ResultMessage(ResultTimeout).trimmed()
+                                             : QStringLiteral("no answer"));
     // Below zero (after a repeat the user asked for) the request goes on
     // being re-sent until an answer arrives or the operation is broken.
     if (state_.attemptsLeft != 0) {
@@ -340,6 +411,7 @@ void TransactionEngine::quietLineDeadline() {
 
 void TransactionEngine::lineSettled() {
     settling_ = false;
+    flushLateTrace();
     if (!sendHeld_) return;
     sendHeld_ = false;
     quietDeadline_.stop();

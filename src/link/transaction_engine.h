@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QObject>
+#include <QPointer>
 #include <QString>
 #include <QTimer>
 #include <functional>
@@ -17,6 +18,8 @@
 #include "link/timed_request.h"
 
 namespace lmk17 {
+
+class LineTrace;
 
 // Runs one request-answer exchange at a time over the link and hands every
 // outcome to the waiting operation.
@@ -134,6 +137,13 @@ public:
     // ends it with ResultLineBusy. Meanwhile the progress window shows the
     // wait when no operation shows its own, and Esc breaks it as any other.
     bool lineSettling() const { return settling_; }
+
+    // ---- line traffic ------------------------------------------------------------
+    // Every frame both ways with the engine's verdict goes to the attached
+    // trace; with none attached nothing is recorded or decoded.
+    // A trace that goes away detaches itself.
+    void setTrace(LineTrace* trace);
+    LineTrace* trace() const;
     // Where the record of each device's line is kept between programs
     // (DefaultLineRecordFolder(); empty: none kept, every open waits the
     // whole window). Takes effect at the next open.
@@ -185,6 +195,9 @@ private:
     void answerTimeout();
     void repeatDelayElapsed();
     void settleLine();
+    void traceNoise(const QByteArray& bytes);
+    void traceLate(const QByteArray& bytes);
+    void flushLateTrace();
     void startSettleWindow(int ms);
     LineRecord closingRecord() const;
     void writeClosingRecord();
@@ -221,11 +234,14 @@ private:
     };
     std::map<ProcessCode, Registration> operations_;
 
-    QByteArray lastSent_;     // to recognise a converter's echo
-    QByteArray heldBytes_;    // arrived while the receive routine ran
-    bool receiving_ = false;  // the receive routine is running
-    bool settling_ = false;   // the line must be quiet before the next request
-    bool sendHeld_ = false;   // the request waits for the line to settle
+    QByteArray lastSent_;      // to recognise a converter's echo
+    QByteArray heldBytes_;     // arrived while the receive routine ran
+    bool receiving_ = false;   // the receive routine is running
+    bool settling_ = false;    // the line must be quiet before the next request
+    bool sendHeld_ = false;    // the request waits for the line to settle
+    bool repeatSend_ = false;  // the send under way repeats the request
+    QPointer<LineTrace> trace_;
+    QByteArray lateBytes_;  // unasked bytes not yet shown as a frame
 
     QString recordFolder_;          // records of the lines between programs
     QString recordPath_;            // the record of the open device
