@@ -1,11 +1,13 @@
 #include "link/line_record.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
 #include <QUrl>
 #include <algorithm>
+#include <vector>
 
 #include "common/safe_save.h"
 
@@ -24,9 +26,10 @@ constexpr int kLongestRecord = 64;  // a record is one short line
 QByteArray LineRecordText(const LineRecord& record) {
     switch (record.kind) {
         case LineRecord::Kind::Quiet:
-            return QByteArrayLiteral("quiet\n");
+            return "quiet " + QByteArray::number(record.device) + '\n';
         case LineRecord::Kind::Sent:
-            return "sent " + QByteArray::number(record.sentMs) + '\n';
+            return "sent " + QByteArray::number(record.sentMs) + ' ' +
+                   QByteArray::number(record.device) + '\n';
         case LineRecord::Kind::Busy:
         case LineRecord::Kind::None:
             break;
@@ -35,18 +38,27 @@ QByteArray LineRecordText(const LineRecord& record) {
 }
 
 LineRecord ParseLineRecord(const QByteArray& text) {
-    const QByteArray line = text.trimmed();
-    if (line == "quiet") return LineRecord::quiet();
-    if (line == "busy") return LineRecord::busy();
-    if (line.startsWith("sent ")) {
+    const QList<QByteArray> words = text.simplified().split(' ');
+    std::vector<qint64> numbers;
+    for (qsizetype i = 1; i < words.size(); ++i) {
         bool ok = false;
-        const qint64 ms = line.mid(5).toLongLong(&ok);
-        if (ok && ms > 0) return LineRecord::sent(ms);
+        numbers.push_back(words[i].toLongLong(&ok));
+        if (!ok || numbers.back() <= 0) return {};
     }
+    if (words[0] == "busy" && numbers.empty()) return LineRecord::busy();
+    if (words[0] == "quiet" && numbers.size() == 1) return LineRecord::quiet(numbers[0]);
+    if (words[0] == "sent" && numbers.size() == 2) return LineRecord::sent(numbers[0], numbers[1]);
     return {};
 }
 
-int QuietWaitMs(const LineRecord& record, qint64 nowMs, int windowMs) {
+qint64 DeviceStamp(const QString& deviceName) {
+    const QDateTime made = QFileInfo(deviceName).metadataChangeTime();
+    return made.isValid() ? made.toMSecsSinceEpoch() : 0;
+}
+
+int QuietWaitMs(const LineRecord& record, qint64 device, qint64 nowMs, int windowMs) {
+    if (record.kind != LineRecord::Kind::Busy && (device == 0 || record.device != device))
+        return windowMs;
     switch (record.kind) {
         case LineRecord::Kind::Quiet:
             return 0;

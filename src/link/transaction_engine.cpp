@@ -464,8 +464,9 @@ void TransactionEngine::portOpened() {
     ResetReceiveState();
     recordPath_ = LineRecordPath(recordFolder_, port_.deviceName());
     if (recordPath_.isEmpty()) return settleLine();
-    const int wait = QuietWaitMs(ReadLineRecord(recordPath_), QDateTime::currentMSecsSinceEpoch(),
-                                 timing_.answerTimeoutMs);
+    recordDevice_ = DeviceStamp(port_.deviceName());
+    const int wait = QuietWaitMs(ReadLineRecord(recordPath_), recordDevice_,
+                                 QDateTime::currentMSecsSinceEpoch(), timing_.answerTimeoutMs);
     // While the port is open the record says "busy": a program killed now
     // leaves the next one the whole window. When even that cannot be
     // written, no record is safer than an old "quiet".
@@ -482,10 +483,11 @@ LineRecord TransactionEngine::closingRecord() const {
     if (settling_) {
         qint64 since = windowStartWallMs_;
         if (awaitingAnswer()) since = std::max(since, lastSendWallMs_);
-        return LineRecord::sent(since);
+        return LineRecord::sent(since, recordDevice_);
     }
-    if (awaitingAnswer() || repeatTimer_.isActive()) return LineRecord::sent(lastSendWallMs_);
-    return LineRecord::quiet();
+    if (awaitingAnswer() || repeatTimer_.isActive())
+        return LineRecord::sent(lastSendWallMs_, recordDevice_);
+    return LineRecord::quiet(recordDevice_);
 }
 
 void TransactionEngine::writeClosingRecord() {

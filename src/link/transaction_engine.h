@@ -245,6 +245,7 @@ private:
 
     QString recordFolder_;          // records of the lines between programs
     QString recordPath_;            // the record of the open device
+    qint64 recordDevice_ = 0;       // DeviceStamp() of the open device
     bool recordOpen_ = false;       // "busy" is written; the close writes the outcome
     qint64 lastSendWallMs_ = 0;     // wall clock of the last send
     qint64 windowStartWallMs_ = 0;  // wall clock the settle window counts from

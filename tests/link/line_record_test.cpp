@@ -20,23 +20,27 @@ constexpr int kWindowMs = 400;
 
 TEST(LineRecord, WaitFollowsTheRecord) {
     const qint64 now = 1'700'000'000'000;
+    const qint64 device = 1'600'000'000'123;
     const struct {
         const char* text;
         int waitMs;
     } cases[] = {
-        {"quiet\n", 0},
-        {"busy\n", kWindowMs},                // still open, or killed
-        {"", kWindowMs},                      // no record: another program, a crash
-        {"garbage", kWindowMs},               // unreadable
-        {"sent 1699999999900\n", 300},        // the rest of the window
-        {"sent 1699999999000\n", 0},          // long past
-        {"sent 1700000005000\n", kWindowMs},  // in the future: the clock went back
-        {"sent -5\n", kWindowMs},
+        {"quiet 1600000000123\n", 0},
+        {"quiet 1600000000999\n", kWindowMs},  // another device of that name
+        {"quiet\n", kWindowMs},
+        {"busy\n", kWindowMs},                              // still open, or killed
+        {"", kWindowMs},                                    // no record: another program, a crash
+        {"garbage", kWindowMs},                             // unreadable
+        {"sent 1699999999900 1600000000123\n", 300},        // the rest of the window
+        {"sent 1699999999000 1600000000123\n", 0},          // long past
+        {"sent 1700000005000 1600000000123\n", kWindowMs},  // the clock went back
+        {"sent 1699999999900 1600000000999\n", kWindowMs},  // another device
+        {"sent -5 1600000000123\n", kWindowMs},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
         const LineRecord r = ParseLineRecord(QByteArray(c.text));
-        EXPECT_EQ(QuietWaitMs(r, now, kWindowMs), c.waitMs);
+        EXPECT_EQ(QuietWaitMs(r, device, now, kWindowMs), c.waitMs);
         if (r.kind != LineRecord::Kind::None) {
             EXPECT_EQ(ParseLineRecord(LineRecordText(r)).kind, r.kind);
         }
