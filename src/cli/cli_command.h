@@ -24,6 +24,10 @@ struct GlobalOptions {
     AnswerPolicy answers = AnswerPolicy::Ask;
     bool json = false;
     QString trace;  // --trace: file for the line traffic, "-" for stderr
+    // --baud and --parity as given; "all" or a list only for a command that
+    // tries several (Command::lineLists), else refused.
+    QString baudText;
+    QString parityText;
 };
 
 class UsageError {
@@ -71,6 +75,8 @@ struct Command {
     Handler run;
     // Draws pages (fonts need Qt's GUI module; no window is ever shown).
     bool drawsPages = false;
+    // Takes "all" or a list for --baud and --parity (the search).
+    bool lineLists = false;
 };
 
 const std::vector<Command>& commands();

@@ -20,8 +20,10 @@ void printUsage(QTextStream& s) {
     s << "usage: lmk17-cli [global options] COMMAND [arguments]\n\n"
          "global options:\n"
          "  --port PATH|COMn       serial port (a device path, a pseudo-terminal, or COMn)\n"
-         "  --baud RATE            600, 1200, 2400 (default), 4800, 9600 or 19200\n"
-         "  --parity none|odd|even parity of the line (default odd)\n"
+         "  --baud RATE            600, 1200, 2400 (default), 4800, 9600 or 19200 (scan: all,\n"
+         "                         the default, or a list such as 4800,9600)\n"
+         "  --parity none|odd|even parity of the line (default odd; scan: all, the default,\n"
+         "                         or a list such as odd,even)\n"
          "  --address DA           transmitter address 0..31 (default 0)\n"
          "  --master SA            PC address 0..31 (default 31)\n"
          "  --yes | --no           answer every question of the program so\n"
@@ -47,24 +49,41 @@ int parseAddress(const QString& text, const char* what) {
     return v;
 }
 
+bool isLineList(const QString& text) {
+    return text == QLatin1String("all") || text.contains(QLatin1Char(','));
+}
+
+int parseBaud(const QString& text) {
+    bool ok = false;
+    const int baud = text.toInt(&ok);
+    if (!ok || !BaudRateByRate(baud)) {
+        QStringList rates;
+        for (const BaudRateEntry& e : kBaudRates) rates << QString::number(e.rate);
+        throw UsageError(
+            QStringLiteral("--baud must be one of %1").arg(rates.join(QStringLiteral(", "))));
+    }
+    return baud;
+}
+
+int parseParity(const QString& text) {
+    const std::optional<LinkParity> p = ParityFromName(text);
+    if (!p) throw UsageError(QStringLiteral("--parity must be none, odd or even"));
+    return int(*p);
+}
+
 // Takes the global options out of the argument list, wherever they stand.
 GlobalOptions takeGlobals(QStringList& args) {
     GlobalOptions g;
     if (auto v = takeOption(args, QStringLiteral("--port"))) g.port = *v;
+    // "all" and lists are for a command that tries several (checked once the
+    // command is known).
     if (auto v = takeOption(args, QStringLiteral("--baud"))) {
-        bool ok = false;
-        g.baud = v->toInt(&ok);
-        if (!ok || !BaudRateByRate(g.baud)) {
-            QStringList rates;
-            for (const BaudRateEntry& e : kBaudRates) rates << QString::number(e.rate);
-            throw UsageError(
-                QStringLiteral("--baud must be one of %1").arg(rates.join(QStringLiteral(", "))));
-        }
+        g.baudText = *v;
+        if (!isLineList(*v)) g.baud = parseBaud(*v);
     }
     if (auto v = takeOption(args, QStringLiteral("--parity"))) {
-        const std::optional<LinkParity> p = ParityFromName(*v);
-        if (!p) throw UsageError(QStringLiteral("--parity must be none, odd or even"));
-        g.parity = int(*p);
+        g.parityText = *v;
+        if (!isLineList(*v)) g.parity = parseParity(*v);
     }
     if (auto v = takeOption(args, QStringLiteral("--address")))
         g.address = parseAddress(*v, "--address");
@@ -143,6 +162,10 @@ int main(int argc, char** argv) {
             err << "lmk17-cli: unknown command: " << args.join(QLatin1Char(' ')) << Qt::endl;
             err << "run lmk17-cli --help for the list of commands" << Qt::endl;
             return ExitUsage;
+        }
+        if (!command->lineLists) {
+            if (isLineList(globals.baudText)) parseBaud(globals.baudText);
+            if (isLineList(globals.parityText)) parseParity(globals.parityText);
         }
         const auto app = makeApplication(argc, argv, command->drawsPages);
         QCoreApplication::setApplicationName(QStringLiteral("lmk17-cli"));

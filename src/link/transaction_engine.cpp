@@ -166,7 +166,8 @@ void TransactionEngine::OdesliBuff(const QByteArray& frame) {
     lastSent_ = frame;
     lastSendWallMs_ = QDateTime::currentMSecsSinceEpoch();
     port_.send(frame);
-    answerTimer_.start();
+    answerStarted_ = false;
+    answerTimer_.start(timing_.answerStartMs > 0 ? timing_.answerStartMs : timing_.answerTimeoutMs);
     if (trace_)
         trace_->add(true, frame, repeatSend_ ? TraceVerdict::Repeat : TraceVerdict::Request,
                     request_);
@@ -216,6 +217,10 @@ void TransactionEngine::collect(const QByteArray& bytes) {
         const int at = std::min(state_.count, kFrameBufferSize - 1);
         state_.buffer[size_t(at)] = byte;
         state_.count = at + 1;
+        if (timing_.answerStartMs > 0 && !answerStarted_) {
+            answerStarted_ = true;
+            answerTimer_.start(timing_.answerTimeoutMs);
+        }
         if (takeCompleteFrame()) {
             // Bytes after a complete answer in the same chunk are not used.
             ZpracujPrikaz();
@@ -271,6 +276,11 @@ bool TransactionEngine::takeCompleteFrame() {
     if (frame == lastSent_) {
         if (trace_) trace_->add(false, frame, TraceVerdict::EchoDropped, request_);
         state_.count = 0;
+        if (timing_.answerStartMs > 0) {
+            // The answer starts after the echo, not with it.
+            answerStarted_ = false;
+            answerTimer_.start(timing_.answerStartMs);
+        }
         return false;
     }
     if (!awaitingAnswer()) {
@@ -333,7 +343,7 @@ void TransactionEngine::answerTimeout() {
     state_.requestOutstanding = false;
     state_.frameInProcessing = false;
     // The answer may still come, after the repeat or the next request went out.
-    settleLine();
+    if (timing_.settleAfterTimeout) settleLine();
     --state_.attemptsLeft;
     if (trace_)
         trace_->add(false, QByteArray(), TraceVerdict::Timeout, request_,

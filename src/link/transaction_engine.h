@@ -234,12 +234,13 @@ private:
     };
     std::map<ProcessCode, Registration> operations_;
 
-    QByteArray lastSent_;      // to recognise a converter's echo
-    QByteArray heldBytes_;     // arrived while the receive routine ran
-    bool receiving_ = false;   // the receive routine is running
-    bool settling_ = false;    // the line must be quiet before the next request
-    bool sendHeld_ = false;    // the request waits for the line to settle
-    bool repeatSend_ = false;  // the send under way repeats the request
+    QByteArray lastSent_;         // to recognise a converter's echo
+    QByteArray heldBytes_;        // arrived while the receive routine ran
+    bool receiving_ = false;      // the receive routine is running
+    bool settling_ = false;       // the line must be quiet before the next request
+    bool sendHeld_ = false;       // the request waits for the line to settle
+    bool answerStarted_ = false;  // a byte of the answer has come (LinkTiming::answerStartMs)
+    bool repeatSend_ = false;     // the send under way repeats the request
     QPointer<LineTrace> trace_;
     QByteArray lateBytes_;  // unasked bytes not yet shown as a frame
 
