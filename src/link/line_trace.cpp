@@ -1,4 +1,6 @@
 #include "link/line_trace.h"
+// notr-file: the lines of a line-traffic trace are a file text (a log for
+// service work), the same in every language.
 
 #include <algorithm>
 #include <cstdint>

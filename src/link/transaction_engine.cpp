@@ -345,10 +345,13 @@ void TransactionEngine::answerTimeout() {
     // The answer may still come, after the repeat or the next request went out.
     if (timing_.settleAfterTimeout) settleLine();
     --state_.attemptsLeft;
-    if (trace_)
-        trace_->add(false, QByteArray(), TraceVerdict::Timeout, request_,
-                    state_.attemptsLeft == 0 ? ResultMessage(ResultTimeout).trimmed()
-                                             : QStringLiteral("no answer"));
+    if (trace_) {
+        // A trace line is a file text, the same in every language.
+        const QString said = state_.attemptsLeft == 0
+                                 ? QStringLiteral("no answer, last attempt")  // notr
+                                 : QStringLiteral("no answer");               // notr
+        trace_->add(false, QByteArray(), TraceVerdict::Timeout, request_, said);
+    }
     // Below zero (after a repeat the user asked for) the request goes on
     // being re-sent until an answer arrives or the operation is broken.
     if (state_.attemptsLeft != 0) {
