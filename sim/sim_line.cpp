@@ -135,6 +135,11 @@ void SimLine::handleFrame(const QByteArray& frame, qint64 completeUs) {
         trace_.frame("PC>  ", frame, QStringLiteral("corrupt request ignored"));
         return;
     }
+    if (options_.checkLine && !pty_.lineSetTo(options_.baud, options_.parity)) {
+        trace_.frame("PC>  ", frame,
+                     DescribeRequest(r) + QStringLiteral("  (other line settings)"));
+        return;
+    }
     SimTransmitter* owner = nullptr;
     for (const auto& t : transmitters_)
         if (t->owns(r)) owner = t.get();

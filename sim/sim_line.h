@@ -24,6 +24,10 @@ struct LineOptions {
     bool pace = false;  // bytes take their 11 bit times on the line
     int answerDelayMs = 0;
     bool echo = false;  // every byte the PC sends comes back, as from a 2-wire converter
+    // The transmitters hear only a program whose port is set to their speed
+    // and parity (the parity as far as a pseudo-terminal keeps it: odd or not).
+    bool checkLine = false;
+    char parity = 'o';  // 'n', 'o', 'e'
     QString tracePath;
     QString statePath;
     // Another device that never stops: one byte (FF) every babbleMs on the

@@ -95,7 +95,14 @@ bool Parser::lineOption(const QString& o, int& i, bool& taken) {
         l.pace = true;
     else if (o == QLatin1String("--echo"))
         l.echo = true;
-    else if (o == QLatin1String("--link"))
+    else if (o == QLatin1String("--check-line"))
+        l.checkLine = true;
+    else if (o == QLatin1String("--parity")) {
+        if (!value(i, v)) return false;
+        if (v != QLatin1String("none") && v != QLatin1String("odd") && v != QLatin1String("even"))
+            return fail(QStringLiteral("--parity must be none, odd or even: %1").arg(v));
+        l.parity = char(v.at(0).toLatin1());
+    } else if (o == QLatin1String("--link"))
         return value(i, l.linkPath);
     else if (o == QLatin1String("--trace"))
         return value(i, l.tracePath);
@@ -212,7 +219,12 @@ QString SimUsage() {
         "line options:\n"
         "  --link PATH            keep a symbolic link PATH to the device (replaced if it is\n"
         "                         a link already, removed at exit)\n"
-        "  --baud RATE            line speed for --pace (default 2400)\n"
+        "  --baud RATE            line speed for --pace and --check-line (default 2400)\n"
+        "  --parity none|odd|even parity for --check-line (default odd)\n"
+        "  --check-line           answer only a program whose port is set to --baud and\n"
+        "                         --parity (a pseudo-terminal keeps no parity bit: only\n"
+        "                         whether odd parity was set last is seen, so none after\n"
+        "                         odd still reads as odd and none as even otherwise)\n"
         "  --pace                 every byte takes its 11 bit times at RATE, both ways\n"
         "  --answer-delay MS      time between the end of a request (or of the answer still\n"
         "                         going out when it came) and its answer (0)\n"

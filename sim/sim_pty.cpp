@@ -55,6 +55,22 @@ bool Pty::open(QString* error) {
     return true;
 }
 
+bool Pty::lineSetTo(int baud, char parity) const {
+    termios tio{};
+    if (keepSlave_ < 0 || ::tcgetattr(keepSlave_, &tio) != 0) return false;
+    const speed_t speed = ::cfgetospeed(&tio);
+    const struct {
+        int rate;
+        speed_t code;
+    } rates[] = {{600, B600},   {1200, B1200},   {2400, B2400},  {4800, B4800},
+                 {9600, B9600}, {19200, B19200}, {38400, B38400}};
+    bool speedMatches = false;
+    for (const auto& r : rates)
+        if (r.rate == baud) speedMatches = speed == r.code;
+    const bool odd = (tio.c_cflag & PARODD) != 0;
+    return speedMatches && odd == (parity == 'o');
+}
+
 void Pty::close() {
     if (!linkPath_.isEmpty()) {
         const QFileInfo info(linkPath_);

@@ -23,6 +23,12 @@ public:
     bool makeLink(const QString& path, QString* error);
     QString linkPath() const { return linkPath_; }
 
+    // Whether the program has set the terminal to this speed and parity. A
+    // pseudo-terminal keeps the speed but no parity bit; of the parity only
+    // the "odd" flag survives, and a port set to none keeps the flag it had,
+    // so only "odd was set last" or not can be told.
+    bool lineSetTo(int baud, char parity) const;
+
 private:
     int master_ = -1;
     // The simulator keeps the slave open itself, so that the master never

@@ -23,6 +23,11 @@ struct GlobalOptions {
     int master = 31;  // SA
     AnswerPolicy answers = AnswerPolicy::Ask;
     bool json = false;
+    QString trace;  // --trace: file for the line traffic, "-" for stderr
+    // --baud and --parity as given; "all" or a list only for a command that
+    // tries several (Command::lineLists), else refused.
+    QString baudText;
+    QString parityText;
 };
 
 class UsageError {
@@ -78,6 +83,8 @@ struct Command {
     const char* exitCodes = "";
     // One command line as a user types it.
     const char* example = "";
+    // Takes "all" or a list for --baud and --parity (the search).
+    bool lineLists = false;
 };
 
 const std::vector<Command>& commands();

@@ -13,12 +13,16 @@ namespace {
 // The options every command takes, one "OPTION\tmeaning" per line.
 constexpr char kGlobalOptions[] =
     "--port PATH|COMn\tserial port (a device path, a pseudo-terminal, or COMn)\n"
-    "--baud RATE\t600, 1200, 2400 (default), 4800, 9600 or 19200\n"
-    "--parity none|odd|even\tparity of the line (default odd)\n"
+    "--baud RATE\t600, 1200, 2400 (default), 4800, 9600 or 19200 (scan: all, the default, "
+    "or a list such as 4800,9600)\n"
+    "--parity none|odd|even\tparity of the line (default odd; scan: all, the default, or a "
+    "list such as odd,even)\n"
     "--address DA\ttransmitter address 0..31 (default 0)\n"
     "--master SA\tPC address 0..31 (default 31)\n"
     "--yes | --no\tanswer every question of the program so\n"
     "--json\tmachine-readable output where a command offers it\n"
+    "--trace FILE|-\tevery frame both ways, decoded, with the verdict, appended to FILE (- for "
+    "the standard error)\n"
     "-h, --help\tthis text; after a command, that command's own help\n"
     "--version\tthe program's version";
 

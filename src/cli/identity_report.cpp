@@ -27,6 +27,13 @@ QString flagsText(quint8 flags) {
 
 }  // namespace
 
+QString IdentitySummary(const DeviceIdentity& id) {
+    return QStringLiteral("%1, firmware %2, serial number %3, input range %4")
+        .arg(id.typeText.isEmpty() ? QStringLiteral("-") : id.typeText,
+             firmwareText(id.firmwareNumber()),
+             QStringLiteral("%1").arg(id.serialNumber, 8, 10, QLatin1Char('0')), rangeText(id));
+}
+
 void PrintIdentity(QTextStream& out, const DeviceIdentity& id) {
     out << "identification text: " << ShowPlainText(id.identificationText).trimmed() << '\n'
         << "type:                " << (id.typeText.isEmpty() ? QStringLiteral("-") : id.typeText)

@@ -25,24 +25,41 @@ int parseAddress(const QString& text, const char* what) {
     return v;
 }
 
+bool isLineList(const QString& text) {
+    return text == QLatin1String("all") || text.contains(QLatin1Char(','));
+}
+
+int parseBaud(const QString& text) {
+    bool ok = false;
+    const int baud = text.toInt(&ok);
+    if (!ok || !BaudRateByRate(baud)) {
+        QStringList rates;
+        for (const BaudRateEntry& e : kBaudRates) rates << QString::number(e.rate);
+        throw UsageError(
+            QStringLiteral("--baud must be one of %1").arg(rates.join(QStringLiteral(", "))));
+    }
+    return baud;
+}
+
+int parseParity(const QString& text) {
+    const std::optional<LinkParity> p = ParityFromName(text);
+    if (!p) throw UsageError(QStringLiteral("--parity must be none, odd or even"));
+    return int(*p);
+}
+
 // Takes the global options out of the argument list, wherever they stand.
 GlobalOptions takeGlobals(QStringList& args) {
     GlobalOptions g;
     if (auto v = takeOption(args, QStringLiteral("--port"))) g.port = *v;
+    // "all" and lists are for a command that tries several (checked once the
+    // command is known).
     if (auto v = takeOption(args, QStringLiteral("--baud"))) {
-        bool ok = false;
-        g.baud = v->toInt(&ok);
-        if (!ok || !BaudRateByRate(g.baud)) {
-            QStringList rates;
-            for (const BaudRateEntry& e : kBaudRates) rates << QString::number(e.rate);
-            throw UsageError(
-                QStringLiteral("--baud must be one of %1").arg(rates.join(QStringLiteral(", "))));
-        }
+        g.baudText = *v;
+        if (!isLineList(*v)) g.baud = parseBaud(*v);
     }
     if (auto v = takeOption(args, QStringLiteral("--parity"))) {
-        const std::optional<LinkParity> p = ParityFromName(*v);
-        if (!p) throw UsageError(QStringLiteral("--parity must be none, odd or even"));
-        g.parity = int(*p);
+        g.parityText = *v;
+        if (!isLineList(*v)) g.parity = parseParity(*v);
     }
     if (auto v = takeOption(args, QStringLiteral("--address")))
         g.address = parseAddress(*v, "--address");
@@ -53,6 +70,10 @@ GlobalOptions takeGlobals(QStringList& args) {
     if (yes && no) throw UsageError(QStringLiteral("--yes and --no exclude each other"));
     g.answers = yes ? AnswerPolicy::Yes : no ? AnswerPolicy::No : AnswerPolicy::Ask;
     g.json = takeFlag(args, QStringLiteral("--json"));
+    if (auto v = takeOption(args, QStringLiteral("--trace"))) {
+        if (v->isEmpty()) throw UsageError(QStringLiteral("--trace needs a file name or -"));
+        g.trace = *v;
+    }
     return g;
 }
 
@@ -138,6 +159,10 @@ int main(int argc, char** argv) {
             err << "lmk17-cli: unknown command: " << args.join(QLatin1Char(' ')) << Qt::endl;
             err << "run lmk17-cli --help for the list of commands" << Qt::endl;
             return ExitUsage;
+        }
+        if (!command->lineLists) {
+            if (isLineList(globals.baudText)) parseBaud(globals.baudText);
+            if (isLineList(globals.parityText)) parseParity(globals.parityText);
         }
         const auto app = makeApplication(argc, argv, command->drawsPages);
         QCoreApplication::setApplicationName(QStringLiteral("lmk17-cli"));

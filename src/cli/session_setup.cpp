@@ -4,6 +4,7 @@
 #include <QTimer>
 
 #include "cli/stop_signals.h"
+#include "common/safe_save.h"
 #include "link/link_parameters.h"
 #include "link/port_connection.h"
 #include "link/port_failure.h"
@@ -64,6 +65,7 @@ int CliSession::open() {
         context_.err << "lmk17-cli: no serial port given (--port PATH or --port COMn)" << Qt::endl;
         return ExitUsage;
     }
+    if (const int rc = startTrace()) return rc;
     PortConnection& connection = stack_->connection();
     connection.setBaudIndex(BaudIndexFromRate(o.baud));
     connection.setParityIndex(o.parity);
@@ -79,6 +81,43 @@ int CliSession::open() {
         return ExitFailure;
     }
     return ExitOk;
+}
+
+// The trace is appended to its file: a trace of an earlier run stays.
+int CliSession::startTrace() {
+    const QString& target = context_.options.trace;
+    if (target.isEmpty()) return ExitOk;
+    if (target != QLatin1String("-")) {
+        traceFile_.setFileName(target);
+        if (!traceFile_.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Text)) {
+            context_.err << "lmk17-cli: cannot write the trace " << target << ": "
+                         << traceFile_.errorString() << Qt::endl;
+            return ExitFileError;
+        }
+    }
+    trace_ = std::make_unique<LineTrace>();
+    QObject::connect(trace_.get(), &LineTrace::appended,
+                     [this](const TraceEntry& e) { writeTraceText(TraceLine(e)); });
+    stack_->engine().setTrace(trace_.get());
+    writeTraceText(QStringLiteral("-- lmk17-cli trace of %1 at %2 Bd, parity %3")
+                       .arg(context_.options.port)
+                       .arg(context_.options.baud)
+                       .arg(ParityName(LinkParity(context_.options.parity))));
+    return ExitOk;
+}
+
+void CliSession::writeTraceText(const QString& line) {
+    if (!traceFile_.isOpen()) {
+        context_.err << line << Qt::endl;
+        return;
+    }
+    const QString reason = AppendChecked(traceFile_, (line + QLatin1Char('\n')).toUtf8());
+    if (reason.isEmpty()) return;
+    // The command goes on; only its trace ends.
+    context_.err << "lmk17-cli: the trace " << traceFile_.fileName()
+                 << " could not be written: " << reason << Qt::endl;
+    stack_->engine().setTrace(nullptr);
+    traceFile_.close();
 }
 
 OperationOutcome CliSession::run(const std::function<bool()>& start) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFile>
 #include <QString>
 #include <functional>
 #include <memory>
@@ -7,6 +8,7 @@
 #include "cli/cli_command.h"
 #include "config/config_model.h"
 #include "link/comm_port_driver.h"
+#include "link/line_trace.h"
 #include "link/transaction_engine.h"
 #include "monitoring/monitor_log.h"
 #include "monitoring/monitoring_engine.h"
@@ -69,12 +71,16 @@ public:
 private:
     class Interaction;
     void interrupt();
+    int startTrace();
+    void writeTraceText(const QString& line);
 
     Context& context_;
     std::unique_ptr<Interaction> interaction_;
     std::unique_ptr<TransmitterStack> stack_;
     InterruptHandler onInterrupt_;
     bool interrupted_ = false;
+    std::unique_ptr<LineTrace> trace_;  // --trace
+    QFile traceFile_;
 };
 
 // Exit code of an operation's outcome: 0 when it completed, 1 otherwise.

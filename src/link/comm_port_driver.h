@@ -39,7 +39,7 @@ public:
 
     // Port selection; takes effect at the next open.
     void setDeviceName(const QString& deviceName);
-    QString deviceName() const { return deviceName_; }
+    QString deviceName() const override { return deviceName_; }
 
     // False when the open port refused the setting (the value is kept for
     // the next open all the same).

@@ -19,6 +19,9 @@ public:
     // Puts the bytes on the line; gives up when no byte could be written for
     // the output time-out. A frame is either sent or left unsent.
     virtual void send(const QByteArray& bytes) = 0;
+    // The device the port opens, for what is kept about its line between
+    // programs; empty for a port that is no device.
+    virtual QString deviceName() const { return {}; }
 
 signals:
     // Received bytes, in order, in chunks of whatever size has arrived, on

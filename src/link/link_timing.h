@@ -27,6 +27,16 @@ struct LinkTiming {
     // (another device sending without a pause) before it ends with
     // ResultLineBusy instead of waiting for ever.
     int quietLineWindows = 4;
+
+    // Probing for transmitters (a search over addresses and speeds): a
+    // request that has not seen the start of an answer within answerStartMs
+    // of its send has timed out; once an answer has started it gets
+    // answerTimeoutMs from then to end. 0: off, the whole answer must come
+    // within answerTimeoutMs of the send.
+    int answerStartMs = 0;
+    // Whether a time-out makes the next request wait for a quiet line. A
+    // search turns it off: it tells a late answer by its source address.
+    bool settleAfterTimeout = true;
 };
 
 }  // namespace lmk17

@@ -1,6 +1,8 @@
 #include "link/transaction_engine.h"
 
+#include <QDateTime>
 #include <QElapsedTimer>
+#include <QFile>
 #include <algorithm>
 #include <cstring>
 #include <utility>
@@ -9,6 +11,8 @@
 
 #include "link/engine_texts.h"
 #include "link/frame.h"
+#include "link/line_record.h"
+#include "link/line_trace.h"
 #include "link/result_codes.h"
 
 namespace lmk17 {
@@ -32,7 +36,11 @@ void makeTimer(QTimer& timer, bool singleShot) {
 }  // namespace
 
 TransactionEngine::TransactionEngine(LinkPort& port, UserInteraction& ui, QObject* parent)
-    : QObject(parent), port_(port), ui_(ui), clock_(monotonicMs) {
+    : QObject(parent),
+      port_(port),
+      ui_(ui),
+      clock_(monotonicMs),
+      recordFolder_(DefaultLineRecordFolder()) {
     makeTimer(answerTimer_, true);
     makeTimer(repeatTimer_, true);
     makeTimer(incompleteTimer_, true);
@@ -67,7 +75,10 @@ TransactionEngine::TransactionEngine(LinkPort& port, UserInteraction& ui, QObjec
     connect(&port_, &LinkPort::linkLost, this, &TransactionEngine::PortClosed);
 }
 
-TransactionEngine::~TransactionEngine() = default;
+// A program that ends with the port open leaves the record a close would.
+TransactionEngine::~TransactionEngine() {
+    writeClosingRecord();
+}
 
 void TransactionEngine::setTiming(const LinkTiming& timing) {
     timing_ = timing;
@@ -78,6 +89,14 @@ void TransactionEngine::setTiming(const LinkTiming& timing) {
     settleTimer_.setInterval(timing_.answerTimeoutMs);
     quietDeadline_.setInterval(std::max(1, timing_.quietLineWindows) * timing_.answerTimeoutMs);
     quietProgress_.setInterval(std::max(1, timing_.answerTimeoutMs / 10));
+}
+
+void TransactionEngine::setTrace(LineTrace* trace) {
+    trace_ = trace;
+}
+
+LineTrace* TransactionEngine::trace() const {
+    return trace_.data();
 }
 
 void TransactionEngine::setClock(Clock clock) {
@@ -114,6 +133,7 @@ void TransactionEngine::sendRequest(bool repeat) {
         return refuse(ResultBadRequest);
     if (state_.requestOutstanding) return refuse(ResultBusy);
     state_.requestOutstanding = true;
+    repeatSend_ = repeat;
     if (settling_ && !repeat) return holdSendForQuietLine();
     transmit();
 }
@@ -121,7 +141,7 @@ void TransactionEngine::sendRequest(bool repeat) {
 void TransactionEngine::transmit() {
     OdesliBuff(BuildRequestFrame(request_, masterAddress_));
     // An answer may come as late after this send as after the one before.
-    if (settling_) settleTimer_.start();
+    if (settling_) startSettleWindow(timing_.answerTimeoutMs);
 }
 
 void TransactionEngine::refuse(int result) {
@@ -142,9 +162,16 @@ void TransactionEngine::OdesliBuff(const QByteArray& frame) {
     state_.frameInProcessing = false;
     state_.count = 0;
     incompleteTimer_.stop();
+    flushLateTrace();
     lastSent_ = frame;
+    lastSendWallMs_ = QDateTime::currentMSecsSinceEpoch();
     port_.send(frame);
-    answerTimer_.start();
+    answerStarted_ = false;
+    answerTimer_.start(timing_.answerStartMs > 0 ? timing_.answerStartMs : timing_.answerTimeoutMs);
+    if (trace_)
+        trace_->add(true, frame, repeatSend_ ? TraceVerdict::Repeat : TraceVerdict::Request,
+                    request_);
+    repeatSend_ = false;
     emit frameSent(frame);
 }
 
@@ -173,24 +200,67 @@ void TransactionEngine::collect(const QByteArray& bytes) {
         // Nobody asked for it: an answer to something given up, or a
         // stranger on the line. Whatever follows it is not to be trusted
         // either until the line has been quiet.
+        if (trace_) traceLate(bytes);
         settleLine();
         return;
     }
-    if (settling_) settleTimer_.start();
+    if (settling_) startSettleWindow(timing_.answerTimeoutMs);
     if (state_.frameInProcessing) return;
+    QByteArray noise;  // dropped before a start byte, for the trace
     for (const char c : bytes) {
         const auto byte = std::uint8_t(c);
-        if (state_.count == 0 && byte != kShortStart && byte != kLongStart) continue;  // noise
+        if (state_.count == 0 && byte != kShortStart && byte != kLongStart) {
+            if (trace_) noise.append(c);
+            continue;
+        }
+        if (!noise.isEmpty()) traceNoise(std::exchange(noise, QByteArray()));
         const int at = std::min(state_.count, kFrameBufferSize - 1);
         state_.buffer[size_t(at)] = byte;
         state_.count = at + 1;
+        if (timing_.answerStartMs > 0 && !answerStarted_) {
+            answerStarted_ = true;
+            answerTimer_.start(timing_.answerTimeoutMs);
+        }
         if (takeCompleteFrame()) {
             // Bytes after a complete answer in the same chunk are not used.
             ZpracujPrikaz();
             return;
         }
     }
+    if (!noise.isEmpty()) traceNoise(noise);
     if (state_.count > 0) incompleteTimer_.start();
+}
+
+void TransactionEngine::traceNoise(const QByteArray& bytes) {
+    if (trace_) trace_->add(false, bytes, TraceVerdict::NoiseDropped, request_);
+}
+
+// Bytes nobody asked for are dropped as they come; the trace shows them as
+// the frames they make up (a paced line delivers them a few at a time).
+void TransactionEngine::traceLate(const QByteArray& bytes) {
+    lateBytes_ += bytes;
+    for (;;) {
+        qsizetype start = 0;
+        while (start < lateBytes_.size() && lateBytes_[start] != char(kShortStart) &&
+               lateBytes_[start] != char(kLongStart))
+            ++start;
+        if (start > 0) {
+            trace_->add(false, lateBytes_.left(start), TraceVerdict::Late, request_);
+            lateBytes_.remove(0, start);
+        }
+        const int expected = ExpectedFrameLength(
+            reinterpret_cast<const std::uint8_t*>(lateBytes_.constData()), int(lateBytes_.size()));
+        if (expected <= 0 || lateBytes_.size() < expected) break;
+        trace_->add(false, lateBytes_.left(expected), TraceVerdict::Late, request_);
+        lateBytes_.remove(0, expected);
+    }
+    if (lateBytes_.size() >= kFrameBufferSize) flushLateTrace();
+}
+
+void TransactionEngine::flushLateTrace() {
+    if (lateBytes_.isEmpty()) return;
+    if (trace_) trace_->add(false, lateBytes_, TraceVerdict::Late, request_);
+    lateBytes_.clear();
 }
 
 // True when the collected bytes form a complete answer to decode. A frame
@@ -204,16 +274,24 @@ bool TransactionEngine::takeCompleteFrame() {
     const QByteArray frame(reinterpret_cast<const char*>(state_.buffer.data()), expected);
     emit frameReceived(frame);
     if (frame == lastSent_) {
+        if (trace_) trace_->add(false, frame, TraceVerdict::EchoDropped, request_);
         state_.count = 0;
+        if (timing_.answerStartMs > 0) {
+            // The answer starts after the echo, not with it.
+            answerStarted_ = false;
+            answerTimer_.start(timing_.answerStartMs);
+        }
         return false;
     }
     if (!awaitingAnswer()) {
+        if (trace_) trace_->add(false, frame, TraceVerdict::Late, request_);
         // Nobody asked for it (a late duplicate after a time-out or a stop):
         // it must not advance an operation that waits for something else.
         state_.count = 0;
         return false;
     }
     if (!AnswerFitsRequest(state_.buffer.data(), expected, request_)) {
+        if (trace_) trace_->add(false, frame, TraceVerdict::Misshapen, request_);
         state_.count = 0;
         settleLine();
         return false;
@@ -227,6 +305,10 @@ void TransactionEngine::ZpracujPrikaz() {
     repeatTimer_.stop();
     incompleteTimer_.stop();
     state_.result = 0;
+    if (trace_) {
+        const QByteArray frame(reinterpret_cast<const char*>(state_.buffer.data()), state_.count);
+        trace_->add(false, frame, TraceVerdict::Answer, request_);
+    }
     bool deviceError = state_.deviceError;
     const AnswerOutcome outcome =
         DecodeAnswer(state_.buffer.data(), state_.count, request_, deviceError);
@@ -241,7 +323,13 @@ void TransactionEngine::ZpracujPrikaz() {
 }
 
 void TransactionEngine::incompleteReset() {
-    if (!state_.frameInProcessing) state_.count = 0;
+    if (state_.frameInProcessing) return;
+    if (trace_ && state_.count > 0)
+        trace_->add(false,
+                    QByteArray(reinterpret_cast<const char*>(state_.buffer.data()),
+                               std::min(state_.count, kFrameBufferSize)),
+                    TraceVerdict::NoiseDropped, request_, QStringLiteral("incomplete"));
+    state_.count = 0;
 }
 
 // ---- time-out and repeat -----------------------------------------------------
@@ -255,8 +343,15 @@ void TransactionEngine::answerTimeout() {
     state_.requestOutstanding = false;
     state_.frameInProcessing = false;
     // The answer may still come, after the repeat or the next request went out.
-    settleLine();
+    if (timing_.settleAfterTimeout) settleLine();
     --state_.attemptsLeft;
+    if (trace_) {
+        // A trace line is a file text, the same in every language.
+        const QString said = state_.attemptsLeft == 0
+                                 ? QStringLiteral("no answer, last attempt")  // notr
+                                 : QStringLiteral("no answer");               // notr
+        trace_->add(false, QByteArray(), TraceVerdict::Timeout, request_, said);
+    }
     // Below zero (after a repeat the user asked for) the request goes on
     // being re-sent until an answer arrives or the operation is broken.
     if (state_.attemptsLeft != 0) {
@@ -291,8 +386,15 @@ void TransactionEngine::abandonExchange() {
 // ---- settling the line -------------------------------------------------------------
 
 void TransactionEngine::settleLine() {
+    startSettleWindow(timing_.answerTimeoutMs);
+}
+
+// The window ends `ms` from now: a full one, or the rest of one that another
+// program started.
+void TransactionEngine::startSettleWindow(int ms) {
     settling_ = true;
-    settleTimer_.start();
+    settleTimer_.start(ms);
+    windowStartWallMs_ = QDateTime::currentMSecsSinceEpoch() - (timing_.answerTimeoutMs - ms);
 }
 
 void TransactionEngine::holdSendForQuietLine() {
@@ -322,6 +424,7 @@ void TransactionEngine::quietLineDeadline() {
 
 void TransactionEngine::lineSettled() {
     settling_ = false;
+    flushLateTrace();
     if (!sendHeld_) return;
     sendHeld_ = false;
     quietDeadline_.stop();
@@ -366,13 +469,48 @@ void TransactionEngine::ResetReceiveState() {
 }
 
 // What arrives first on a freshly opened port may be the answer to a request
-// of a program that ended in the middle of an exchange.
+// of a program that ended in the middle of an exchange. The record the last
+// program left on the device says how long that can be; without one the
+// whole answer window.
 void TransactionEngine::portOpened() {
+    writeClosingRecord();  // opened again without a close in between
     ResetReceiveState();
-    settleLine();
+    recordPath_ = LineRecordPath(recordFolder_, port_.deviceName());
+    if (recordPath_.isEmpty()) return settleLine();
+    recordDevice_ = DeviceStamp(port_.deviceName());
+    const int wait = QuietWaitMs(ReadLineRecord(recordPath_), recordDevice_,
+                                 QDateTime::currentMSecsSinceEpoch(), timing_.answerTimeoutMs);
+    // While the port is open the record says "busy": a program killed now
+    // leaves the next one the whole window. When even that cannot be
+    // written, no record is safer than an old "quiet".
+    if (!WriteLineRecord(recordPath_, LineRecord::busy())) QFile::remove(recordPath_);
+    recordOpen_ = true;
+    if (wait > 0) return startSettleWindow(wait);
+    settleTimer_.stop();
+    settling_ = false;
+}
+
+// Quiet when nothing can be on its way; otherwise the time from which an
+// answer may still come for an answer window.
+LineRecord TransactionEngine::closingRecord() const {
+    if (settling_) {
+        qint64 since = windowStartWallMs_;
+        if (awaitingAnswer()) since = std::max(since, lastSendWallMs_);
+        return LineRecord::sent(since, recordDevice_);
+    }
+    if (awaitingAnswer() || repeatTimer_.isActive())
+        return LineRecord::sent(lastSendWallMs_, recordDevice_);
+    return LineRecord::quiet(recordDevice_);
+}
+
+void TransactionEngine::writeClosingRecord() {
+    if (!recordOpen_) return;
+    recordOpen_ = false;
+    WriteLineRecord(recordPath_, closingRecord());
 }
 
 void TransactionEngine::PortClosed() {
+    writeClosingRecord();
     const bool inFlight = state_.requestOutstanding || repeatTimer_.isActive();
     answerTimer_.stop();
     repeatTimer_.stop();

@@ -2,12 +2,14 @@
 
 #include <QByteArray>
 #include <QObject>
+#include <QPointer>
 #include <QString>
 #include <QTimer>
 #include <functional>
 #include <map>
 
 #include "common/user_interaction.h"
+#include "link/line_record.h"
 #include "link/link_port.h"
 #include "link/link_request.h"
 #include "link/link_state.h"
@@ -16,6 +18,8 @@
 #include "link/timed_request.h"
 
 namespace lmk17 {
+
+class LineTrace;
 
 // Runs one request-answer exchange at a time over the link and hands every
 // outcome to the waiting operation.
@@ -134,6 +138,18 @@ public:
     // wait when no operation shows its own, and Esc breaks it as any other.
     bool lineSettling() const { return settling_; }
 
+    // ---- line traffic ------------------------------------------------------------
+    // Every frame both ways with the engine's verdict goes to the attached
+    // trace; with none attached nothing is recorded or decoded.
+    // A trace that goes away detaches itself.
+    void setTrace(LineTrace* trace);
+    LineTrace* trace() const;
+    // Where the record of each device's line is kept between programs
+    // (DefaultLineRecordFolder(); empty: none kept, every open waits the
+    // whole window). Takes effect at the next open.
+    void setLineRecordFolder(const QString& folder) { recordFolder_ = folder; }
+    QString lineRecordFolder() const { return recordFolder_; }
+
     // ---- port events ----------------------------------------------------------
     // After (re)connecting the port: nothing collected, nothing outstanding.
     void ResetReceiveState();
@@ -179,6 +195,12 @@ private:
     void answerTimeout();
     void repeatDelayElapsed();
     void settleLine();
+    void traceNoise(const QByteArray& bytes);
+    void traceLate(const QByteArray& bytes);
+    void flushLateTrace();
+    void startSettleWindow(int ms);
+    LineRecord closingRecord() const;
+    void writeClosingRecord();
     void lineSettled();
     void holdSendForQuietLine();
     void declineRepeat();
@@ -212,11 +234,22 @@ private:
     };
     std::map<ProcessCode, Registration> operations_;
 
-    QByteArray lastSent_;     // to recognise a converter's echo
-    QByteArray heldBytes_;    // arrived while the receive routine ran
-    bool receiving_ = false;  // the receive routine is running
-    bool settling_ = false;   // the line must be quiet before the next request
-    bool sendHeld_ = false;   // the request waits for the line to settle
+    QByteArray lastSent_;         // to recognise a converter's echo
+    QByteArray heldBytes_;        // arrived while the receive routine ran
+    bool receiving_ = false;      // the receive routine is running
+    bool settling_ = false;       // the line must be quiet before the next request
+    bool sendHeld_ = false;       // the request waits for the line to settle
+    bool answerStarted_ = false;  // a byte of the answer has come (LinkTiming::answerStartMs)
+    bool repeatSend_ = false;     // the send under way repeats the request
+    QPointer<LineTrace> trace_;
+    QByteArray lateBytes_;  // unasked bytes not yet shown as a frame
+
+    QString recordFolder_;          // records of the lines between programs
+    QString recordPath_;            // the record of the open device
+    qint64 recordDevice_ = 0;       // DeviceStamp() of the open device
+    bool recordOpen_ = false;       // "busy" is written; the close writes the outcome
+    qint64 lastSendWallMs_ = 0;     // wall clock of the last send
+    qint64 windowStartWallMs_ = 0;  // wall clock the settle window counts from
 
     QTimer answerTimer_;               // Timer1
     QTimer repeatTimer_;               // Timer4

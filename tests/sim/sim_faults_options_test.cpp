@@ -220,7 +220,8 @@ TEST(SimOptions, HelpDocumentsEveryOption) {
         "--type",         "--firmware",     "--serial",         "--range",
         "--fixed-range",  "--id-text",      "--manufacturer",   "--manufacture-date",
         "--pv",           "--pv-noise",     "--device-errors",  "--cj-temp",
-        "--working-time", "--ptf",          "--foreign-tables", "--babble"};
+        "--working-time", "--ptf",          "--foreign-tables", "--babble",
+        "--parity",       "--check-line"};
     const QString usage = SimUsage();
     QSet<QString> documented;
     static const QRegularExpression option(QStringLiteral("(--[a-z-]+)"));
@@ -233,11 +234,13 @@ TEST(SimOptions, HelpDocumentsEveryOption) {
         QString error;
         QStringList args{o};
         // Options with a value get one that fits them all.
-        if (!QStringList{"--line", "--pace", "--echo", "--fixed-range", "--foreign-tables"}
+        if (!QStringList{"--line", "--pace", "--echo", "--fixed-range", "--foreign-tables",
+                         "--check-line"}
                  .contains(o))
             args << "1";
         if (o == QLatin1String("--fault")) args.last() = QStringLiteral("echo");
         if (o == QLatin1String("--pv")) args.last() = QStringLiteral("const:1");
+        if (o == QLatin1String("--parity")) args.last() = QStringLiteral("even");
         EXPECT_TRUE(ParseSimArguments(args, parsed, &error))
             << o.toStdString() << ": " << error.toStdString();
     }
