@@ -207,8 +207,9 @@ TEST_F(EditorJourney, CommandLinePointsOutliveTheirEditor) {
     EXPECT_EQ(shown, 6);
 }
 
-// A point file named on the command line that is not there says so.
-TEST_F(EditorJourney, MissingCommandLinePointFileSaysConfigurationWasNotLoaded) {
+// A point file named on the command line that is not there says so, as
+// data not loaded: the configuration itself was.
+TEST_F(EditorJourney, MissingCommandLinePointFileSaysDataWasNotLoaded) {
     const QString missing = shell.home.filePath("gone.lin");
     BoxAnswerer boxes(QMessageBox::Ok);
     QTimer cancel;
@@ -218,9 +219,7 @@ TEST_F(EditorJourney, MissingCommandLinePointFileSaysConfigurationWasNotLoaded) 
     cancel.start(10);
     f.loadCommandLineFiles({shell.home.filePath("customer.ptf")}, {missing});
     EXPECT_EQ(
-        boxes.count(
-            QStringLiteral("Configuration was not loaded, file: '%1' not found.").arg(missing)),
-        1)
+        boxes.count(QStringLiteral("Data was not loaded, file: '%1' not found.").arg(missing)), 1)
         << boxes.texts.join('|').toStdString();
     EXPECT_EQ(points(), 0);
 }
