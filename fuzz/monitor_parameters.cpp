@@ -28,5 +28,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     (void)CheckMonDigits(text);
     (void)CheckMonPercent(text);
     (void)CheckMonPeriod(text);
+    // A field the user leaves: a refusal keeps the previous value and says
+    // why; a value taken shows as a text the field takes back as it is.
+    for (const MonField field : {MonField::Interval, MonField::PointLimit, MonField::Digits,
+                                 MonField::Percent, MonField::Period}) {
+        const MonFieldCheck first = CheckMonField(field, text, 100);
+        if (!first.refusal.isEmpty()) {
+            if (first.value != 100 || first.accepted.isEmpty()) __builtin_trap();
+            continue;
+        }
+        const MonFieldCheck again = CheckMonField(field, ShowMonField(field, first.value), -1);
+        if (!again.refusal.isEmpty()) __builtin_trap();
+        // The interval shows tenths of a second: milliseconds below them go.
+        if (field != MonField::Interval && again.value != first.value) __builtin_trap();
+    }
     return 0;
 }

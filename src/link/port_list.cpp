@@ -40,7 +40,7 @@ PortEntry EntryFromInfo(const QSerialPortInfo& info) {
 #if defined(Q_OS_WIN)
 constexpr int kWindowsPortCount = 16;
 
-// The port list of the original program: COM1..COM16, whatever the system
+// On Windows the list is COM1..COM16, whatever the system
 // reports, so that an item is its port number.
 std::vector<PortEntry> WindowsPorts() {
     const QList<QSerialPortInfo> infos = QSerialPortInfo::availablePorts();
