@@ -14,22 +14,6 @@ std::uint8_t at(const QByteArray& b, int i) {
     return i >= 0 && i < b.size() ? std::uint8_t(b[i]) : 0;
 }
 
-QString typeName(int type) {
-    switch (type) {
-        case TypeInt16:
-            return QStringLiteral("int16");
-        case TypeInt32:
-            return QStringLiteral("int32");
-        case TypeFloat:
-            return QStringLiteral("float");
-        case TypeText:
-            return QStringLiteral("text");
-        case TypeBlock:
-            return QStringLiteral("block");
-    }
-    return QStringLiteral("type %1").arg(type);
-}
-
 QString valueText(int type, const QByteArray& v, int from) {
     switch (type) {
         case TypeInt16:
@@ -109,7 +93,7 @@ QString DescribeRequest(const SimRequest& r) {
                     .arg(r.operation == 1   ? QStringLiteral("read")
                          : r.operation == 2 ? QStringLiteral("write")
                                             : QStringLiteral("op %1").arg(r.operation))
-                    .arg(typeName(r.type))
+                    .arg(DataTypeName(r.type))
                     .arg(r.parameter());
     if (r.foldedAddress() != r.da)
         s += QStringLiteral(" (folded address %1)").arg(r.foldedAddress());
@@ -134,7 +118,7 @@ QString DescribeAnswer(const QByteArray& f, int requestType) {
             .arg(at(f, 5))
             .arg(control & ~0x04 & 0x0F)
             .arg(control & 0x04 ? QStringLiteral(" device error") : QString())
-            .arg(typeName(requestType))
+            .arg(DataTypeName(requestType))
             .arg(valueText(requestType, f, 8));
     }
     return QStringLiteral("not a frame");

@@ -240,6 +240,23 @@ AnswerOutcome DecodeAnswer(const std::uint8_t* frame, int length, LinkRequest& r
     }
 }
 
+QString DataTypeName(int type) {
+    switch (type) {
+        case TypeInt16:
+            return QStringLiteral("int16");
+        case TypeInt32:
+            return QStringLiteral("int32");
+        case TypeFloat:
+            return QStringLiteral("float");
+        case TypeText:
+            return QStringLiteral("text");
+        case TypeBlock:
+            return QStringLiteral("block");
+        default:
+            return QStringLiteral("type %1").arg(type);
+    }
+}
+
 QString HexBytes(const QByteArray& bytes) {
     return QString::fromLatin1(bytes.toHex(' ').toUpper());
 }

@@ -20,23 +20,6 @@ std::uint32_t u32(const QByteArray& f, int at) {
     return std::uint32_t(u16(f, at)) | std::uint32_t(u16(f, at + 2)) << 16;
 }
 
-QString typeName(int type) {
-    switch (type) {
-        case TypeInt16:
-            return QStringLiteral("int16");
-        case TypeInt32:
-            return QStringLiteral("int32");
-        case TypeFloat:
-            return QStringLiteral("float");
-        case TypeText:
-            return QStringLiteral("text");
-        case TypeBlock:
-            return QStringLiteral("block");
-        default:
-            return QStringLiteral("type %1").arg(type);
-    }
-}
-
 // The value of `type` at frame offset `at` (the frame holds it whole).
 QString valueAt(const QByteArray& f, int at, int type) {
     switch (type) {
@@ -91,7 +74,7 @@ QString describeRequest(const QByteArray& f) {
                     .arg(op == OpWrite  ? QStringLiteral("write")
                          : op == OpRead ? QStringLiteral("read")
                                         : QStringLiteral("operation %1").arg(op),
-                         typeName(type))
+                         DataTypeName(type))
                     .arg(parameter);
     int at = 11;
     if (isBlock(type) && length >= at + 8 + 2) {
@@ -111,7 +94,7 @@ QString describeAnswer(const QByteArray& f, const LinkRequest& context) {
                                          int(f.size()), r, deviceError);
     QString s = QStringLiteral("answer code %1").arg(o.result);
     if (o.result == 8 && context.operation == OpRead && f.size() >= 8 + valueWidth(r.dataType) + 2)
-        s += QStringLiteral(" %1 = %2").arg(typeName(r.dataType), valueAt(f, 8, r.dataType));
+        s += QStringLiteral(" %1 = %2").arg(DataTypeName(r.dataType), valueAt(f, 8, r.dataType));
     if (deviceError) s += QStringLiteral(" device error");
     return s + QStringLiteral(" \"") + o.message.trimmed() + QLatin1Char('"');
 }
