@@ -2152,7 +2152,7 @@ Chcete načíst konfiguraci z převodníku? Pokud ne, operace bude ukončena.</t
         <translation>Číst hodnotu měřené veličiny</translation>
     </message>
     <message>
-        <source>Read Cold Junction Teperature</source>
+        <source>Read Cold Junction Temperature</source>
         <translation>Číst teplotu srovnávacího spoje</translation>
     </message>
     <message>

@@ -2151,7 +2151,7 @@ Wollen Sie die Konfiguration aus dem Messumformer lesen? Wenn nicht, wird der Vo
         <translation>Wert der Messgröße lesen</translation>
     </message>
     <message>
-        <source>Read Cold Junction Teperature</source>
+        <source>Read Cold Junction Temperature</source>
         <translation>Vergleichsstellentemperatur lesen</translation>
     </message>
     <message>

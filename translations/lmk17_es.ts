@@ -2151,7 +2151,7 @@ Do you want to read configuration from transmitter? If no, operation will be sto
         <translation>Leer el valor de la variable primaria</translation>
     </message>
     <message>
-        <source>Read Cold Junction Teperature</source>
+        <source>Read Cold Junction Temperature</source>
         <translation>Leer la temperatura de unión fría</translation>
     </message>
     <message>

@@ -2151,7 +2151,7 @@ Voulez-vous lire la configuration depuis le transmetteur ? Sinon, l&apos;opérat
         <translation>Lire la valeur de la grandeur mesurée</translation>
     </message>
     <message>
-        <source>Read Cold Junction Teperature</source>
+        <source>Read Cold Junction Temperature</source>
         <translation>Lire la température de soudure froide</translation>
     </message>
     <message>

@@ -2152,7 +2152,7 @@ Czy odczytać konfigurację z przetwornika? Jeśli nie, operacja zostanie przerw
         <translation>Odczytaj wartość wielkości mierzonej</translation>
     </message>
     <message>
-        <source>Read Cold Junction Teperature</source>
+        <source>Read Cold Junction Temperature</source>
         <translation>Odczytaj temperaturę spoiny odniesienia</translation>
     </message>
     <message>

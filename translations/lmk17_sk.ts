@@ -2152,7 +2152,7 @@ Chcete načítať konfiguráciu z prevodníka? Ak nie, operácia bude ukončená
         <translation>Čítať hodnotu meranej veličiny</translation>
     </message>
     <message>
-        <source>Read Cold Junction Teperature</source>
+        <source>Read Cold Junction Temperature</source>
         <translation>Čítať teplotu studeného spoja</translation>
     </message>
     <message>

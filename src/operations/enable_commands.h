@@ -22,7 +22,7 @@ namespace lmk17 {
 //   configuration is present and are disabled when none is: "&Save
 //   Configuration", "&Print Configuration", "&Write Configuration", "Set
 //   &Default Configuration", "Read Working Time", "Read Primary Variable
-//   Value", "Read Cold Junction Teperature", "View Ordering Code", the buttons
+//   Value", "Read Cold Junction Temperature", "View Ordering Code", the buttons
 //   "Write", "Save", "Print", "Refresh Working Time", PV "Read", "Use", "Read
 //   from Transmitter", "Default Parameters", and the pages "Input" and
 //   "Information";

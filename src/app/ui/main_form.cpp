@@ -131,7 +131,7 @@ void TMainForm::createActions() {
     ConfigRetMnu = make(tr("View Ordering Code"), "ConfigRetMnu", QKeySequence(Qt::Key_F7));
     WorkTimeMnu = make(tr("Read Working Time"), "WorkTimeMnu", QKeySequence(Qt::Key_F8));
     PVReadMnu = make(tr("Read Primary Variable Value"), "PVReadMnu", QKeySequence(Qt::Key_F4));
-    CJReadMnu = make(tr("Read Cold Junction Teperature"), "CJReadMnu");
+    CJReadMnu = make(tr("Read Cold Junction Temperature"), "CJReadMnu");
     MonStartMnu = make(tr("Monitoring START"), "MonStartMnu", QKeySequence(tr("Ctrl+M")));
     MonStopMnu = make(tr("Monitoring STOP"), "MonStopMnu", QKeySequence(tr("Ctrl+B")));
     MonGraphMnu = make(tr("View the Monitoring Graph"), "MonGraphMnu", QKeySequence(tr("Ctrl+G")));

@@ -64,7 +64,7 @@ TEST(MainWindow, StartsWithTheCommandTableAndTheInitialDisabledSet) {
         {f.ConfigRetMnu, "View Ordering Code", "F7", false},
         {f.WorkTimeMnu, "Read Working Time", "F8", false},
         {f.PVReadMnu, "Read Primary Variable Value", "F4", false},
-        {f.CJReadMnu, "Read Cold Junction Teperature", "", false},
+        {f.CJReadMnu, "Read Cold Junction Temperature", "", false},
         {f.MonStartMnu, "Monitoring START", "Ctrl+M", true},
         {f.MonGraphMnu, "View the Monitoring Graph", "Ctrl+G", true},
         {f.OptionsMnu, "Options", "", true},
