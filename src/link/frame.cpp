@@ -190,26 +190,6 @@ int ExpectedFrameLength(const std::uint8_t* buffer, int count) {
     return 0;
 }
 
-namespace {
-
-// Width of the value an answer to a read carries.
-int valueWidth(int dataType) {
-    switch (dataType) {
-        case TypeInt16:
-            return 2;
-        case TypeInt32:
-        case TypeFloat:
-            return 4;
-        case TypeText:
-        case TypeBlock:
-            return 16;
-        default:
-            return -1;
-    }
-}
-
-}  // namespace
-
 bool AnswerFitsRequest(const std::uint8_t* frame, int length, const LinkRequest& request) {
     if (length <= 0) return false;
     const bool write = request.operation == OpWrite;
@@ -221,7 +201,7 @@ bool AnswerFitsRequest(const std::uint8_t* frame, int length, const LinkRequest&
     }
     if (frame[0] == kLongStart) {
         // L counts DA, SA, the control byte, the byte at offset 7 and the value.
-        const int width = valueWidth(request.dataType);
+        const int width = ValueWidth(request.dataType);
         return !write && width > 0 && length >= 2 && frame[1] == 4 + width;
     }
     return false;
@@ -237,6 +217,21 @@ AnswerOutcome DecodeAnswer(const std::uint8_t* frame, int length, LinkRequest& r
             return decodeLong(f, request, deviceError);
         default:
             return outcome(ResultBadAnswer);
+    }
+}
+
+int ValueWidth(int dataType) {
+    switch (dataType) {
+        case TypeInt16:
+            return 2;
+        case TypeInt32:
+        case TypeFloat:
+            return 4;
+        case TypeText:
+        case TypeBlock:
+            return 16;
+        default:
+            return -1;
     }
 }
 

@@ -53,6 +53,9 @@ AnswerOutcome DecodeAnswer(const std::uint8_t* frame, int length, LinkRequest& r
 
 // Upper-case hex bytes separated by single blanks: "68 07 07 68".
 QString HexBytes(const QByteArray& bytes);
+// The width of a value of a data type on the wire (2, 4 or 16 bytes); -1 for
+// an unknown code.
+int ValueWidth(int dataType);
 // The name of a data type code as traces and the command line write it
 // ("int16", "int32", "float", "text", "block"; "type N" for another code).
 QString DataTypeName(int type);

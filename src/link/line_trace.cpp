@@ -43,21 +43,6 @@ QString valueAt(const QByteArray& f, int at, int type) {
     }
 }
 
-int valueWidth(int type) {
-    switch (type) {
-        case TypeInt16:
-            return 2;
-        case TypeInt32:
-        case TypeFloat:
-            return 4;
-        case TypeText:
-        case TypeBlock:
-            return kWireTextLength;
-        default:
-            return 0;
-    }
-}
-
 bool isBlock(int type) {
     return type == TypeText || type == TypeBlock;
 }
@@ -82,7 +67,7 @@ QString describeRequest(const QByteArray& f) {
         at += 8;
     }
     s += QStringLiteral(" DA %1").arg(da);
-    if (op == OpWrite && length >= at + valueWidth(type) + 2)
+    if (op == OpWrite && length >= at + ValueWidth(type) + 2)
         s += QStringLiteral(" = ") + valueAt(f, at, type);
     return s;
 }
@@ -93,7 +78,7 @@ QString describeAnswer(const QByteArray& f, const LinkRequest& context) {
     const AnswerOutcome o = DecodeAnswer(reinterpret_cast<const std::uint8_t*>(f.constData()),
                                          int(f.size()), r, deviceError);
     QString s = QStringLiteral("answer code %1").arg(o.result);
-    if (o.result == 8 && context.operation == OpRead && f.size() >= 8 + valueWidth(r.dataType) + 2)
+    if (o.result == 8 && context.operation == OpRead && f.size() >= 8 + ValueWidth(r.dataType) + 2)
         s += QStringLiteral(" %1 = %2").arg(DataTypeName(r.dataType), valueAt(f, 8, r.dataType));
     if (deviceError) s += QStringLiteral(" device error");
     return s + QStringLiteral(" \"") + o.message.trimmed() + QLatin1Char('"');
