@@ -28,6 +28,9 @@ namespace lmk17 {
 //  - Mouse: mapToData() turns a position in the view into data coordinates
 //    (QChart::mapToValue against the bottom and left axes); a released right
 //    button emits rightReleased().
+//  - Colours: the chart, its axes and grid take the widget palette's roles
+//    (base, text, mid) and follow a palette change; a series colour is made
+//    lighter or darker where it would not stand out from the base colour.
 //  - Output: renderImage() paints the plot on white; copyToClipboard() puts
 //    that image on the clipboard (QClipboard::setImage).
 //  - Labels of one's own: setTickLabels() gives an axis ticks and texts that a
@@ -128,11 +131,14 @@ signals:
     void zoomedByUser();
 
 protected:
+    void changeEvent(QEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
 
 private:
     void relabel(Qt::Orientation o);
+    void applyPalette();
+    void applyPalette(QValueAxis* axis);
 
     QValueAxis* axes_[4] = {};
     int ticks_[2] = {6, 6};  // by orientation: horizontal, vertical
