@@ -178,6 +178,26 @@ void PlotView::setTickLabels(Qt::Orientation o, TickLabeler labeler) {
     relabel(o);
 }
 
+void PlotView::setRoundTicks(Qt::Orientation o) {
+    setTickLabels(o, [](double low, double high, int count) {
+        std::vector<std::pair<double, QString>> ticks;
+        const double step = LabelStep(high - low, count - 1);
+        if (!(step > 0.0) || !std::isfinite(low) || !std::isfinite(high)) return ticks;
+        const bool tiny = step < 1e-5;
+        const int decimals = DecimalsForStep(step);
+        const double first = std::ceil(low / step - 1e-9);
+        for (int k = 0; k < 1000; ++k) {
+            const double n = first + k;
+            // Each tick is one product, never a running sum; -0 becomes 0.
+            const double v = n == 0.0 ? 0.0 : n * step;
+            if (v > high + step * 1e-9) break;
+            ticks.emplace_back(
+                v, tiny ? QString::asprintf("%.2e", v) : QString::number(v, 'f', decimals));
+        }
+        return ticks;
+    });
+}
+
 void PlotView::relabel(Qt::Orientation o) {
     const int i = o == Qt::Horizontal ? 0 : 1;
     auto* a = qobject_cast<QCategoryAxis*>(axis(o));

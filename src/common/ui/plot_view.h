@@ -97,6 +97,10 @@ public:
     // Ticks and labels of one's own for the bottom or left axis (replaces
     // the printf format; the tick count set is passed to the labeler).
     void setTickLabels(Qt::Orientation o, TickLabeler labeler);
+    // Ticks at whole multiples of a round step (as the default ticks), placed
+    // and labelled by us: Qt Charts adds the step up from the first tick, so
+    // a tick at zero can come out as -1e-20 and read "-0.00000"; ours reads "0.00000".
+    void setRoundTicks(Qt::Orientation o);
     // Wheel and rubber-band zoom along one axis.
     void setZoomAxis(Qt::Orientation o);
 
