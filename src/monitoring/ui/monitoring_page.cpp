@@ -31,6 +31,7 @@ TMonitoringPage::TMonitoringPage(MonitoringEngine& engine, UserInteraction& ui, 
     Shape1->setFixedSize(18, 18);
     Shape1->setFrameShape(QFrame::Box);
     Shape1->setAutoFillBackground(true);
+    Shape1->setAccessibleName(tr("Monitoring activity"));
 
     LogStateLbl = new QLabel(tr("Log not written"), this);
     LogStateLbl->setObjectName(QStringLiteral("LogStateLbl"));
@@ -144,7 +145,8 @@ void TMonitoringPage::showIndicator() {
     else if (engine_.indicatorBusy())
         setIndicator(BusyColor(), tr("Reading the transmitter"));
     else
-        setIndicator(IdleColor(), QString());
+        setIndicator(IdleColor(), tr("Monitoring activity: green while the transmitter is being "
+                                     "read, red when the communication port is lost"));
 }
 
 void TMonitoringPage::showLogState(bool failing) {
