@@ -1,5 +1,8 @@
 #include "common/ui/palette_colors.h"
 
+#include <QApplication>
+#include <QEvent>
+#include <QWidget>
 #include <cmath>
 #include <utility>
 
@@ -18,7 +21,52 @@ double luminance(const QColor& c) {
            0.0722 * channel(rgb.blue());
 }
 
+// Keeps one widget's text colour readable across palette changes.
+class ReadableTextColor : public QObject {
+public:
+    ReadableTextColor(QWidget* widget, const QColor& color, const QString& moreStyle)
+        : QObject(widget), widget_(widget), color_(color), moreStyle_(moreStyle) {
+        widget->installEventFilter(this);
+        apply(widget->palette());
+    }
+    void set(const QColor& color, const QString& moreStyle) {
+        color_ = color;
+        moreStyle_ = moreStyle;
+        apply(widget_->palette());
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        // The widget's own palette follows after the filter: take the new one.
+        if (watched == widget_ && event->type() == QEvent::ApplicationPaletteChange)
+            apply(QApplication::palette(widget_));
+        return false;
+    }
+
+private:
+    void apply(const QPalette& palette) {
+        const QColor shown = ReadableOn(color_, palette.color(widget_->backgroundRole()), 4.5);
+        // notr: style sheet
+        widget_->setStyleSheet(QStringLiteral("color: %1; %2").arg(shown.name(), moreStyle_));
+    }
+
+    QWidget* widget_;
+    QColor color_;
+    QString moreStyle_;
+};
+
 }  // namespace
+
+void SetReadableTextColor(QWidget* widget, const QColor& color, const QString& moreStyle) {
+    // The class has no meta-object of its own: found by name, not by type.
+    const QString name = QStringLiteral("lmk17ReadableTextColor");
+    auto* keeper = dynamic_cast<ReadableTextColor*>(
+        widget->findChild<QObject*>(name, Qt::FindDirectChildrenOnly));
+    if (keeper)
+        keeper->set(color, moreStyle);
+    else
+        (new ReadableTextColor(widget, color, moreStyle))->setObjectName(name);
+}
 
 bool IsDarkPalette(const QPalette& palette) {
     return luminance(palette.color(QPalette::Window)) <

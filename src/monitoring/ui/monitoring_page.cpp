@@ -5,6 +5,7 @@
 #include <QScrollBar>
 #include <QVBoxLayout>
 
+#include "common/ui/palette_colors.h"
 #include "monitoring/monitoring_engine.h"
 #include "monitoring/ui/mon_graph_form.h"
 #include "monitoring/ui/mon_par_form.h"
@@ -39,7 +40,7 @@ TMonitoringPage::TMonitoringPage(MonitoringEngine& engine, UserInteraction& ui, 
     LogStateLbl->setToolTip(
         tr("The lines of the monitoring log are not reaching the log file; they are counted, "
            "and the log says how many when writing resumes."));
-    LogStateLbl->setStyleSheet(QStringLiteral("color: rgb(192, 0, 0); font-weight: bold"));
+    SetReadableTextColor(LogStateLbl, QColor(192, 0, 0), QStringLiteral("font-weight: bold"));
 
     MonMemo = new QPlainTextEdit(this);
     MonMemo->setObjectName(QStringLiteral("MonMemo"));
