@@ -148,9 +148,10 @@ TEST_F(Form, GraphViews) {
         const QSize marker = PointMarkerSize(plot->plotAreaSize());
         for (QAbstractSeries* s : plot->chart()->series()) {
             auto* line = qobject_cast<QLineSeries*>(s);
-            if (line && line->pointsVisible())
+            if (line && line->pointsVisible()) {
                 EXPECT_EQ(line->markerSize(), std::max(marker.width(), marker.height()))
                     << size.width();
+            }
         }
     }
     QTest::mouseClick(Find<QPushButton>(graph, "ErrorBtn"), Qt::LeftButton);
