@@ -131,6 +131,14 @@ The manual: %1 (the other languages in the folders beside it)
 Das Handbuch: %1 (die anderen Sprachen in den Ordnern daneben)
 </translation>
     </message>
+    <message>
+        <source>This program is free software: you can redistribute it and/or modify it under the terms of the GNU General Public License, version 3 or (at your option) any later version (GPL-3.0-or-later). It comes with no warranty.</source>
+        <translation>Dieses Programm ist freie Software: Sie können es unter den Bedingungen der GNU General Public License, Version 3 oder (nach Ihrer Wahl) jeder späteren Version (GPL-3.0-or-later), weitergeben und/oder verändern. Es wird ohne jede Gewährleistung bereitgestellt.</translation>
+    </message>
+    <message>
+        <source>It uses Qt %1, licensed under the GNU Lesser General Public License, version 3 (LGPL-3.0).</source>
+        <translation>Es verwendet Qt %1 unter der GNU Lesser General Public License, Version 3 (LGPL-3.0).</translation>
+    </message>
 </context>
 <context>
     <name>Catalogue</name>
@@ -395,19 +403,19 @@ Das Handbuch: %1 (die anderen Sprachen in den Ordnern daneben)
     </message>
     <message>
         <source>lower range value</source>
-        <translation>Messanfang</translation>
+        <translation>Messbereichsanfang</translation>
     </message>
     <message>
         <source>upper range value</source>
-        <translation>Messende</translation>
+        <translation>Messbereichsende</translation>
     </message>
     <message>
         <source>correction of sensor error at lower range value</source>
-        <translation>Korrektur des Sensorfehlers am Messanfang</translation>
+        <translation>Korrektur des Sensorfehlers am Messbereichsanfang</translation>
     </message>
     <message>
         <source>correction of sensor error at upper range value</source>
-        <translation>Korrektur des Sensorfehlers am Messende</translation>
+        <translation>Korrektur des Sensorfehlers am Messbereichsende</translation>
     </message>
     <message>
         <source>damping</source>
@@ -431,27 +439,27 @@ Das Handbuch: %1 (die anderen Sprachen in den Ordnern daneben)
     </message>
     <message>
         <source>lower output range</source>
-        <translation>Anfang des Ausgangsbereichs</translation>
+        <translation>Ausgangsbereichsanfang</translation>
     </message>
     <message>
         <source>upper output range</source>
-        <translation>Ende des Ausgangsbereichs</translation>
+        <translation>Ausgangsbereichsende</translation>
     </message>
     <message>
         <source>lower output limit</source>
-        <translation>untere Ausgangsbegrenzung</translation>
+        <translation>untere Ausgangsgrenze</translation>
     </message>
     <message>
         <source>upper output limit</source>
-        <translation>obere Ausgangsbegrenzung</translation>
+        <translation>obere Ausgangsgrenze</translation>
     </message>
     <message>
         <source>lower error output</source>
-        <translation>unteres Fehlersignal</translation>
+        <translation>unterer Fehlerausgang</translation>
     </message>
     <message>
         <source>upper error output</source>
-        <translation>oberes Fehlersignal</translation>
+        <translation>oberer Fehlerausgang</translation>
     </message>
     <message>
         <source>Incorrect Format of the Value: </source>
@@ -467,11 +475,11 @@ Das Handbuch: %1 (die anderen Sprachen in den Ordnern daneben)
     </message>
     <message>
         <source>Value of correction at upper range value is higher than %.2g %% of input range.</source>
-        <translation>Die Korrektur am Messende ist größer als %.2g %% des Eingangsbereichs.</translation>
+        <translation>Die Korrektur am Messbereichsende ist größer als %.2g %% des Eingangsbereichs.</translation>
     </message>
     <message>
         <source>Value of correction at lower range value is higher than %.2g %% of input range.</source>
-        <translation>Die Korrektur am Messanfang ist größer als %.2g %% des Eingangsbereichs.</translation>
+        <translation>Die Korrektur am Messbereichsanfang ist größer als %.2g %% des Eingangsbereichs.</translation>
     </message>
     <message>
         <source>Value of limit comparator %d hysteresis is higher than %.2g %% of input range.</source>
@@ -491,11 +499,11 @@ Das Handbuch: %1 (die anderen Sprachen in den Ordnern daneben)
     </message>
     <message>
         <source>Saturation span value is lower than %.2g %s, cannot continue.</source>
-        <translation>Die Spanne der Ausgangsbegrenzung ist kleiner als %.2g %s, Abbruch.</translation>
+        <translation>Die Spanne der Ausgangsgrenzen ist kleiner als %.2g %s, Abbruch.</translation>
     </message>
     <message>
         <source>Error span value is lower than %.2g %s, cannot continue.</source>
-        <translation>Die Spanne der Fehlersignale ist kleiner als %.2g %s, Abbruch.</translation>
+        <translation>Die Spanne der Fehlerausgänge ist kleiner als %.2g %s, Abbruch.</translation>
     </message>
 </context>
 <context>
@@ -1573,6 +1581,10 @@ Wollen Sie die Konfiguration aus dem Messumformer lesen? Wenn nicht, wird der Vo
         <source>Transmitter Linearization Parameters</source>
         <translation>Linearisierungsparameter des Messumformers</translation>
     </message>
+    <message>
+        <source>Use “%1” in the File menu to save the protocol as a PDF file instead.</source>
+        <translation>Mit „%1“ im Menü Datei können Sie das Protokoll stattdessen als PDF-Datei speichern.</translation>
+    </message>
 </context>
 <context>
     <name>lmk17::TAdresaForm</name>
@@ -1836,6 +1848,18 @@ Wollen Sie die Konfiguration aus dem Messumformer lesen? Wenn nicht, wird der Vo
     <message>
         <source>User Note:</source>
         <translation>Benutzernotiz:</translation>
+    </message>
+    <message>
+        <source> Linearization and Cold Junction Compensation Setup </source>
+        <translation> Einstellung der Linearisierung und der Vergleichsstellenkompensation </translation>
+    </message>
+    <message>
+        <source> Limit comparator 1 switching polarity. </source>
+        <translation> Schaltart des Grenzwertkomparators 1. </translation>
+    </message>
+    <message>
+        <source> Limit comparator 2 switching polarity. </source>
+        <translation> Schaltart des Grenzwertkomparators 2. </translation>
     </message>
 </context>
 <context>
@@ -2623,6 +2647,14 @@ Wollen Sie die Konfiguration aus dem Messumformer lesen? Wenn nicht, wird der Vo
         <source>The lines of the monitoring log are not reaching the log file; they are counted, and the log says how many when writing resumes.</source>
         <translation>Die Zeilen des Überwachungsprotokolls erreichen die Protokolldatei nicht; sie werden gezählt, und das Protokoll nennt ihre Anzahl, sobald wieder geschrieben wird.</translation>
     </message>
+    <message>
+        <source>Monitoring activity</source>
+        <translation>Überwachungsaktivität</translation>
+    </message>
+    <message>
+        <source>Monitoring activity: green while the transmitter is being read, red when the communication port is lost</source>
+        <translation>Überwachungsaktivität: grün, während der Messumformer gelesen wird, rot, wenn die Schnittstelle verloren ist</translation>
+    </message>
 </context>
 <context>
     <name>lmk17::TOutRangePicture</name>
@@ -2813,6 +2845,44 @@ Wollen Sie die Konfiguration aus dem Messumformer lesen? Wenn nicht, wird der Vo
     <message>
         <source>Interval Reading, Time Interval [s]</source>
         <translation>Intervall-Lesen, Zeitintervall [s]</translation>
+    </message>
+</context>
+<context>
+    <name>HousingDrawing</name>
+    <message>
+        <source>input 1–4</source>
+        <translation>Eingang 1–4</translation>
+    </message>
+    <message>
+        <source>output and relays</source>
+        <translation>Ausgang und Relais</translation>
+    </message>
+    <message>
+        <source>output</source>
+        <translation>Ausgang</translation>
+    </message>
+    <message>
+        <source>sensor head mount</source>
+        <translation>Einbau im Sensorkopf</translation>
+    </message>
+</context>
+<context>
+    <name>lmk17::TColorSchemeMenu</name>
+    <message>
+        <source>Colours</source>
+        <translation>Farben</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>Hell</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Dunkel</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation>Wie das System</translation>
     </message>
 </context>
 </TS>

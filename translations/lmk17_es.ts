@@ -131,6 +131,14 @@ The manual: %1 (the other languages in the folders beside it)
 El manual: %1 (los demás idiomas en las carpetas de al lado)
 </translation>
     </message>
+    <message>
+        <source>This program is free software: you can redistribute it and/or modify it under the terms of the GNU General Public License, version 3 or (at your option) any later version (GPL-3.0-or-later). It comes with no warranty.</source>
+        <translation>Este programa es software libre: puede redistribuirlo y/o modificarlo según los términos de la Licencia Pública General GNU, versión 3 o (a su elección) cualquier versión posterior (GPL-3.0-or-later). Se ofrece sin ninguna garantía.</translation>
+    </message>
+    <message>
+        <source>It uses Qt %1, licensed under the GNU Lesser General Public License, version 3 (LGPL-3.0).</source>
+        <translation>Utiliza Qt %1, con licencia GNU Lesser General Public License, versión 3 (LGPL-3.0).</translation>
+    </message>
 </context>
 <context>
     <name>Catalogue</name>
@@ -431,19 +439,19 @@ El manual: %1 (los demás idiomas en las carpetas de al lado)
     </message>
     <message>
         <source>lower output range</source>
-        <translation>inicio del rango de salida</translation>
+        <translation>valor inferior del rango de salida</translation>
     </message>
     <message>
         <source>upper output range</source>
-        <translation>fin del rango de salida</translation>
+        <translation>valor superior del rango de salida</translation>
     </message>
     <message>
         <source>lower output limit</source>
-        <translation>límite inferior de la salida</translation>
+        <translation>límite inferior de salida</translation>
     </message>
     <message>
         <source>upper output limit</source>
-        <translation>límite superior de la salida</translation>
+        <translation>límite superior de salida</translation>
     </message>
     <message>
         <source>lower error output</source>
@@ -1573,6 +1581,10 @@ Do you want to read configuration from transmitter? If no, operation will be sto
         <source>Transmitter Linearization Parameters</source>
         <translation>Parámetros de linealización del transmisor</translation>
     </message>
+    <message>
+        <source>Use “%1” in the File menu to save the protocol as a PDF file instead.</source>
+        <translation>Use «%1» del menú Archivo para guardar el protocolo como archivo PDF.</translation>
+    </message>
 </context>
 <context>
     <name>lmk17::TAdresaForm</name>
@@ -1836,6 +1848,18 @@ Do you want to read configuration from transmitter? If no, operation will be sto
     <message>
         <source>User Note:</source>
         <translation>Nota del usuario:</translation>
+    </message>
+    <message>
+        <source> Linearization and Cold Junction Compensation Setup </source>
+        <translation> Configuración de la linealización y de la compensación de unión fría </translation>
+    </message>
+    <message>
+        <source> Limit comparator 1 switching polarity. </source>
+        <translation> Polaridad de conmutación del comparador de límite 1. </translation>
+    </message>
+    <message>
+        <source> Limit comparator 2 switching polarity. </source>
+        <translation> Polaridad de conmutación del comparador de límite 2. </translation>
     </message>
 </context>
 <context>
@@ -2623,6 +2647,14 @@ Do you want to read configuration from transmitter? If no, operation will be sto
         <source>The lines of the monitoring log are not reaching the log file; they are counted, and the log says how many when writing resumes.</source>
         <translation>Las líneas del registro de monitorización no llegan al archivo de registro; se cuentan, y el registro indica cuántas cuando se reanuda la escritura.</translation>
     </message>
+    <message>
+        <source>Monitoring activity</source>
+        <translation>Actividad de la monitorización</translation>
+    </message>
+    <message>
+        <source>Monitoring activity: green while the transmitter is being read, red when the communication port is lost</source>
+        <translation>Actividad de la monitorización: verde mientras se lee el transmisor, rojo si se pierde el puerto de comunicación</translation>
+    </message>
 </context>
 <context>
     <name>lmk17::TOutRangePicture</name>
@@ -2813,6 +2845,44 @@ Do you want to read configuration from transmitter? If no, operation will be sto
     <message>
         <source>Interval Reading, Time Interval [s]</source>
         <translation>Lectura por intervalos, intervalo de tiempo [s]</translation>
+    </message>
+</context>
+<context>
+    <name>HousingDrawing</name>
+    <message>
+        <source>input 1–4</source>
+        <translation>entrada 1–4</translation>
+    </message>
+    <message>
+        <source>output and relays</source>
+        <translation>salida y relés</translation>
+    </message>
+    <message>
+        <source>output</source>
+        <translation>salida</translation>
+    </message>
+    <message>
+        <source>sensor head mount</source>
+        <translation>montaje en cabezal</translation>
+    </message>
+</context>
+<context>
+    <name>lmk17::TColorSchemeMenu</name>
+    <message>
+        <source>Colours</source>
+        <translation>Colores</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>Claro</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Oscuro</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation>Del sistema</translation>
     </message>
 </context>
 </TS>

@@ -131,6 +131,14 @@ The manual: %1 (the other languages in the folders beside it)
 Le manuel : %1 (les autres langues dans les dossiers voisins)
 </translation>
     </message>
+    <message>
+        <source>This program is free software: you can redistribute it and/or modify it under the terms of the GNU General Public License, version 3 or (at your option) any later version (GPL-3.0-or-later). It comes with no warranty.</source>
+        <translation>Ce programme est un logiciel libre : vous pouvez le redistribuer et/ou le modifier selon les termes de la Licence publique générale GNU, version 3 ou (à votre choix) toute version ultérieure (GPL-3.0-or-later). Il est fourni sans aucune garantie.</translation>
+    </message>
+    <message>
+        <source>It uses Qt %1, licensed under the GNU Lesser General Public License, version 3 (LGPL-3.0).</source>
+        <translation>Il utilise Qt %1, sous licence GNU Lesser General Public License, version 3 (LGPL-3.0).</translation>
+    </message>
 </context>
 <context>
     <name>Catalogue</name>
@@ -395,19 +403,19 @@ Le manuel : %1 (les autres langues dans les dossiers voisins)
     </message>
     <message>
         <source>lower range value</source>
-        <translation>valeur basse d&apos;échelle</translation>
+        <translation>début d&apos;échelle</translation>
     </message>
     <message>
         <source>upper range value</source>
-        <translation>valeur haute d&apos;échelle</translation>
+        <translation>fin d&apos;échelle</translation>
     </message>
     <message>
         <source>correction of sensor error at lower range value</source>
-        <translation>correction de l&apos;erreur du capteur à la valeur basse d&apos;échelle</translation>
+        <translation>correction de l&apos;erreur du capteur au début d&apos;échelle</translation>
     </message>
     <message>
         <source>correction of sensor error at upper range value</source>
-        <translation>correction de l&apos;erreur du capteur à la valeur haute d&apos;échelle</translation>
+        <translation>correction de l&apos;erreur du capteur à la fin d&apos;échelle</translation>
     </message>
     <message>
         <source>damping</source>
@@ -431,19 +439,19 @@ Le manuel : %1 (les autres langues dans les dossiers voisins)
     </message>
     <message>
         <source>lower output range</source>
-        <translation>début de l&apos;échelle de sortie</translation>
+        <translation>début de plage de sortie</translation>
     </message>
     <message>
         <source>upper output range</source>
-        <translation>fin de l&apos;échelle de sortie</translation>
+        <translation>fin de plage de sortie</translation>
     </message>
     <message>
         <source>lower output limit</source>
-        <translation>limite basse de la sortie</translation>
+        <translation>limite basse de sortie</translation>
     </message>
     <message>
         <source>upper output limit</source>
-        <translation>limite haute de la sortie</translation>
+        <translation>limite haute de sortie</translation>
     </message>
     <message>
         <source>lower error output</source>
@@ -467,11 +475,11 @@ Le manuel : %1 (les autres langues dans les dossiers voisins)
     </message>
     <message>
         <source>Value of correction at upper range value is higher than %.2g %% of input range.</source>
-        <translation>La correction à la valeur haute d&apos;échelle dépasse %.2g %% de la plage d&apos;entrée.</translation>
+        <translation>La correction à la fin d&apos;échelle dépasse %.2g %% de la plage d&apos;entrée.</translation>
     </message>
     <message>
         <source>Value of correction at lower range value is higher than %.2g %% of input range.</source>
-        <translation>La correction à la valeur basse d&apos;échelle dépasse %.2g %% de la plage d&apos;entrée.</translation>
+        <translation>La correction au début d&apos;échelle dépasse %.2g %% de la plage d&apos;entrée.</translation>
     </message>
     <message>
         <source>Value of limit comparator %d hysteresis is higher than %.2g %% of input range.</source>
@@ -1573,6 +1581,10 @@ Voulez-vous lire la configuration depuis le transmetteur ? Sinon, l&apos;opérat
         <source>Transmitter Linearization Parameters</source>
         <translation>Paramètres de linéarisation du transmetteur</translation>
     </message>
+    <message>
+        <source>Use “%1” in the File menu to save the protocol as a PDF file instead.</source>
+        <translation>Utilisez « %1 » dans le menu Fichier pour enregistrer le protocole au format PDF.</translation>
+    </message>
 </context>
 <context>
     <name>lmk17::TAdresaForm</name>
@@ -1836,6 +1848,18 @@ Voulez-vous lire la configuration depuis le transmetteur ? Sinon, l&apos;opérat
     <message>
         <source>User Note:</source>
         <translation>Note de l&apos;utilisateur :</translation>
+    </message>
+    <message>
+        <source> Linearization and Cold Junction Compensation Setup </source>
+        <translation> Réglage de la linéarisation et de la compensation de soudure froide </translation>
+    </message>
+    <message>
+        <source> Limit comparator 1 switching polarity. </source>
+        <translation> Polarité de commutation du comparateur de seuil 1. </translation>
+    </message>
+    <message>
+        <source> Limit comparator 2 switching polarity. </source>
+        <translation> Polarité de commutation du comparateur de seuil 2. </translation>
     </message>
 </context>
 <context>
@@ -2623,6 +2647,14 @@ Voulez-vous lire la configuration depuis le transmetteur ? Sinon, l&apos;opérat
         <source>The lines of the monitoring log are not reaching the log file; they are counted, and the log says how many when writing resumes.</source>
         <translation>Les lignes du journal de surveillance n&apos;atteignent pas le fichier journal ; elles sont comptées, et le journal en indique le nombre dès que l&apos;écriture reprend.</translation>
     </message>
+    <message>
+        <source>Monitoring activity</source>
+        <translation>Activité de la surveillance</translation>
+    </message>
+    <message>
+        <source>Monitoring activity: green while the transmitter is being read, red when the communication port is lost</source>
+        <translation>Activité de la surveillance : vert pendant la lecture du transmetteur, rouge si le port de communication est perdu</translation>
+    </message>
 </context>
 <context>
     <name>lmk17::TOutRangePicture</name>
@@ -2813,6 +2845,44 @@ Voulez-vous lire la configuration depuis le transmetteur ? Sinon, l&apos;opérat
     <message>
         <source>Interval Reading, Time Interval [s]</source>
         <translation>Lecture périodique, intervalle de temps [s]</translation>
+    </message>
+</context>
+<context>
+    <name>HousingDrawing</name>
+    <message>
+        <source>input 1–4</source>
+        <translation>entrée 1–4</translation>
+    </message>
+    <message>
+        <source>output and relays</source>
+        <translation>sortie et relais</translation>
+    </message>
+    <message>
+        <source>output</source>
+        <translation>sortie</translation>
+    </message>
+    <message>
+        <source>sensor head mount</source>
+        <translation>montage en tête de sonde</translation>
+    </message>
+</context>
+<context>
+    <name>lmk17::TColorSchemeMenu</name>
+    <message>
+        <source>Colours</source>
+        <translation>Couleurs</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>Clair</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Sombre</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation>Du système</translation>
     </message>
 </context>
 </TS>

@@ -131,6 +131,14 @@ The manual: %1 (the other languages in the folders beside it)
 Príručka: %1 (ostatné jazyky v priečinkoch vedľa nej)
 </translation>
     </message>
+    <message>
+        <source>This program is free software: you can redistribute it and/or modify it under the terms of the GNU General Public License, version 3 or (at your option) any later version (GPL-3.0-or-later). It comes with no warranty.</source>
+        <translation>Tento program je slobodný softvér: môžete ho šíriť a upravovať podľa podmienok licencie GNU General Public License, verzie 3 alebo (podľa vašej voľby) ktorejkoľvek neskoršej verzie (GPL-3.0-or-later). Poskytuje sa bez akejkoľvek záruky.</translation>
+    </message>
+    <message>
+        <source>It uses Qt %1, licensed under the GNU Lesser General Public License, version 3 (LGPL-3.0).</source>
+        <translation>Používa Qt %1 pod licenciou GNU Lesser General Public License, verzie 3 (LGPL-3.0).</translation>
+    </message>
 </context>
 <context>
     <name>Catalogue</name>
@@ -395,19 +403,19 @@ Príručka: %1 (ostatné jazyky v priečinkoch vedľa nej)
     </message>
     <message>
         <source>lower range value</source>
-        <translation>dolná hranica rozsahu</translation>
+        <translation>začiatok rozsahu</translation>
     </message>
     <message>
         <source>upper range value</source>
-        <translation>horná hranica rozsahu</translation>
+        <translation>koniec rozsahu</translation>
     </message>
     <message>
         <source>correction of sensor error at lower range value</source>
-        <translation>korekcia chyby snímača na dolnej hranici rozsahu</translation>
+        <translation>korekcia chyby snímača na začiatku rozsahu</translation>
     </message>
     <message>
         <source>correction of sensor error at upper range value</source>
-        <translation>korekcia chyby snímača na hornej hranici rozsahu</translation>
+        <translation>korekcia chyby snímača na konci rozsahu</translation>
     </message>
     <message>
         <source>damping</source>
@@ -423,7 +431,7 @@ Príručka: %1 (ostatné jazyky v priečinkoch vedľa nej)
     </message>
     <message>
         <source>limit comparator %d switching level</source>
-        <translation>úroveň zopnutia limitného komparátora %d</translation>
+        <translation>spínacia úroveň limitného komparátora %d</translation>
     </message>
     <message>
         <source>limit comparator %d hysteresis</source>
@@ -439,11 +447,11 @@ Príručka: %1 (ostatné jazyky v priečinkoch vedľa nej)
     </message>
     <message>
         <source>lower output limit</source>
-        <translation>dolná hranica obmedzenia výstupu</translation>
+        <translation>dolná medza výstupu</translation>
     </message>
     <message>
         <source>upper output limit</source>
-        <translation>horná hranica obmedzenia výstupu</translation>
+        <translation>horná medza výstupu</translation>
     </message>
     <message>
         <source>lower error output</source>
@@ -467,11 +475,11 @@ Príručka: %1 (ostatné jazyky v priečinkoch vedľa nej)
     </message>
     <message>
         <source>Value of correction at upper range value is higher than %.2g %% of input range.</source>
-        <translation>Hodnota korekcie na hornej hranici rozsahu je väčšia ako %.2g %% vstupného rozsahu.</translation>
+        <translation>Hodnota korekcie na konci rozsahu je väčšia ako %.2g %% vstupného rozsahu.</translation>
     </message>
     <message>
         <source>Value of correction at lower range value is higher than %.2g %% of input range.</source>
-        <translation>Hodnota korekcie na dolnej hranici rozsahu je väčšia ako %.2g %% vstupného rozsahu.</translation>
+        <translation>Hodnota korekcie na začiatku rozsahu je väčšia ako %.2g %% vstupného rozsahu.</translation>
     </message>
     <message>
         <source>Value of limit comparator %d hysteresis is higher than %.2g %% of input range.</source>
@@ -1573,6 +1581,10 @@ Chcete načítať konfiguráciu z prevodníka? Ak nie, operácia bude ukončená
         <source>Transmitter Linearization Parameters</source>
         <translation>Parametre linearizácie prevodníka</translation>
     </message>
+    <message>
+        <source>Use “%1” in the File menu to save the protocol as a PDF file instead.</source>
+        <translation>Protokol môžete namiesto tlače uložiť ako súbor PDF príkazom „%1“ v ponuke Súbor.</translation>
+    </message>
 </context>
 <context>
     <name>lmk17::TAdresaForm</name>
@@ -1836,6 +1848,18 @@ Chcete načítať konfiguráciu z prevodníka? Ak nie, operácia bude ukončená
     <message>
         <source>User Note:</source>
         <translation>Poznámka používateľa:</translation>
+    </message>
+    <message>
+        <source> Linearization and Cold Junction Compensation Setup </source>
+        <translation> Nastavenie linearizácie a kompenzácie studeného spoja </translation>
+    </message>
+    <message>
+        <source> Limit comparator 1 switching polarity. </source>
+        <translation> Polarita spínania limitného komparátora 1. </translation>
+    </message>
+    <message>
+        <source> Limit comparator 2 switching polarity. </source>
+        <translation> Polarita spínania limitného komparátora 2. </translation>
     </message>
 </context>
 <context>
@@ -2624,6 +2648,14 @@ Chcete načítať konfiguráciu z prevodníka? Ak nie, operácia bude ukončená
         <source>The lines of the monitoring log are not reaching the log file; they are counted, and the log says how many when writing resumes.</source>
         <translation>Riadky protokolu monitorovania sa nedostávajú do súboru protokolu; počítajú sa a protokol po obnovení zápisu uvedie ich počet.</translation>
     </message>
+    <message>
+        <source>Monitoring activity</source>
+        <translation>Činnosť monitorovania</translation>
+    </message>
+    <message>
+        <source>Monitoring activity: green while the transmitter is being read, red when the communication port is lost</source>
+        <translation>Činnosť monitorovania: zelená pri čítaní prevodníka, červená pri strate komunikačného portu</translation>
+    </message>
 </context>
 <context>
     <name>lmk17::TOutRangePicture</name>
@@ -2814,6 +2846,44 @@ Chcete načítať konfiguráciu z prevodníka? Ak nie, operácia bude ukončená
     <message>
         <source>Interval Reading, Time Interval [s]</source>
         <translation>Čítanie v intervaloch, časový interval [s]</translation>
+    </message>
+</context>
+<context>
+    <name>HousingDrawing</name>
+    <message>
+        <source>input 1–4</source>
+        <translation>vstup 1–4</translation>
+    </message>
+    <message>
+        <source>output and relays</source>
+        <translation>výstup a relé</translation>
+    </message>
+    <message>
+        <source>output</source>
+        <translation>výstup</translation>
+    </message>
+    <message>
+        <source>sensor head mount</source>
+        <translation>montáž do hlavice snímača</translation>
+    </message>
+</context>
+<context>
+    <name>lmk17::TColorSchemeMenu</name>
+    <message>
+        <source>Colours</source>
+        <translation>Farby</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>Svetlé</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Tmavé</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation>Podľa systému</translation>
     </message>
 </context>
 </TS>

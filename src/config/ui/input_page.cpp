@@ -90,6 +90,7 @@ QWidget* TInputPage::createRangeGroup() {
     FRUsrLinCBx = new QCheckBox(tr("Customer"), group);
     LinearBtn = new QPushButton(tr("Linearization"), group);
     LinearBtn->setObjectName(QStringLiteral("LinearBtn"));
+    LinearBtn->setToolTip(tr(" Linearization and Cold Junction Compensation Setup "));
     grid->addWidget(FieldLabel(tr("Input Range:"), group), 0, 0);
     grid->addWidget(ZaklRozsahCB, 0, 1, 1, 3);
     grid->addWidget(FieldLabel(tr("Connection:"), group), 1, 0);
@@ -198,6 +199,8 @@ QWidget* TInputPage::createComparatorGroup() {
         grid->addWidget(addUnit(group), row++, 2);
         MCsmyslCB[i] = new QComboBox(group);
         MCsmyslCB[i]->addItems({tr(" Normal"), tr(" Reverse")});
+        MCsmyslCB[i]->setToolTip(n == 1 ? tr(" Limit comparator 1 switching polarity. ")
+                                        : tr(" Limit comparator 2 switching polarity. "));
         grid->addWidget(FieldLabel(tr("Switching Mode:"), group), row, 0);
         grid->addWidget(MCsmyslCB[i], row++, 1, 1, 2);
         MCErrEnbCBx[i] = new QCheckBox(tr("Indicate by Error Current"), group);

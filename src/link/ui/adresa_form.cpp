@@ -8,6 +8,8 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "common/ui/palette_colors.h"
+
 namespace lmk17 {
 
 namespace {
@@ -66,7 +68,7 @@ TAdresaForm::TAdresaForm(QWidget* parent)
     auto* warning = new QLabel(linkText(texts::kTransmitterCommWarning1) + QLatin1Char('\n') +
                                    linkText(texts::kTransmitterCommWarning2),
                                this);
-    warning->setStyleSheet(QStringLiteral("color: red;"));
+    SetReadableTextColor(warning, Qt::red);
     warning->setAlignment(Qt::AlignCenter);
     auto* cancel = new QPushButton(tr("Cancel"), this);
     auto* buttons = new QHBoxLayout;

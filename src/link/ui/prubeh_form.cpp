@@ -6,6 +6,7 @@
 #include <QVBoxLayout>
 #include <QWindow>
 
+#include "common/ui/palette_colors.h"
 #include "link/engine_texts.h"
 
 namespace lmk17 {
@@ -27,7 +28,7 @@ TPrubehForm::TPrubehForm(QWidget* mainWindow)
     gauge_->setMinimumWidth(320);
     warning_->setObjectName(QStringLiteral("HlaskaLbl"));
     warning_->setAlignment(Qt::AlignCenter);
-    warning_->setStyleSheet(QStringLiteral("color: red; font-weight: bold;"));
+    SetReadableTextColor(warning_, Qt::red, QStringLiteral("font-weight: bold;"));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(gauge_);
     layout->addWidget(warning_);

@@ -62,7 +62,11 @@ QString PrintController::askPdfPath(const QString& suggestedName) {
 
 bool PrintController::checkPrinter() {
     if (printerInstalled()) return true;
-    ui_.message(MessageKind::Error, tr("No printer is installed, cannot continue."));
+    // The protocol can still be kept: the PDF export needs no printer.
+    ui_.message(MessageKind::Error,
+                tr("No printer is installed, cannot continue.") + QStringLiteral("\n\n") +
+                    tr("Use “%1” in the File menu to save the protocol as a PDF file instead.")
+                        .arg(exportPdfText()));
     return false;
 }
 
