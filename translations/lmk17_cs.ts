@@ -966,6 +966,8 @@ Opravdu chcete parametry změnit?</translation>
     <message>
         <source>The previous value of %1 is kept.</source>
         <translation>Ponechává se předchozí hodnota %1.</translation>
+    </message>
+    <message>
         <source>The log file &quot;%1&quot; holds records of another format (another header or separator); nothing was appended to it. Choose another file, or rewrite it.</source>
         <translation>Soubor záznamu „%1“ obsahuje záznamy jiného formátu (jiné záhlaví nebo oddělovač); nic do něj nebylo připojeno. Zvolte jiný soubor, nebo jej přepište.</translation>
     </message>

@@ -966,6 +966,8 @@ Wollen Sie die Parameter wirklich ändern?</translation>
     <message>
         <source>The previous value of %1 is kept.</source>
         <translation>Der bisherige Wert %1 bleibt erhalten.</translation>
+    </message>
+    <message>
         <source>The log file &quot;%1&quot; holds records of another format (another header or separator); nothing was appended to it. Choose another file, or rewrite it.</source>
         <translation>Die Protokolldatei „%1“ enthält Einträge eines anderen Formats (andere Kopfzeile oder anderes Trennzeichen); es wurde nichts angehängt. Wählen Sie eine andere Datei, oder überschreiben Sie sie.</translation>
     </message>

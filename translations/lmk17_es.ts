@@ -966,6 +966,8 @@ Do You really want to change the parameters?</source>
     <message>
         <source>The previous value of %1 is kept.</source>
         <translation>Se mantiene el valor anterior de %1.</translation>
+    </message>
+    <message>
         <source>The log file &quot;%1&quot; holds records of another format (another header or separator); nothing was appended to it. Choose another file, or rewrite it.</source>
         <translation>El archivo de registro «%1» contiene registros de otro formato (otro encabezado u otro separador); no se ha añadido nada. Elija otro archivo o sobrescríbalo.</translation>
     </message>

@@ -966,6 +966,8 @@ Voulez-vous vraiment modifier les paramètres ?</translation>
     <message>
         <source>The previous value of %1 is kept.</source>
         <translation>La valeur précédente de %1 est conservée.</translation>
+    </message>
+    <message>
         <source>The log file &quot;%1&quot; holds records of another format (another header or separator); nothing was appended to it. Choose another file, or rewrite it.</source>
         <translation>Le fichier journal « %1 » contient des enregistrements d’un autre format (autre en-tête ou autre séparateur) ; rien n’y a été ajouté. Choisissez un autre fichier, ou réécrivez-le.</translation>
     </message>

@@ -966,6 +966,8 @@ Czy na pewno zmienić parametry?</translation>
     <message>
         <source>The previous value of %1 is kept.</source>
         <translation>Zachowano poprzednią wartość %1.</translation>
+    </message>
+    <message>
         <source>The log file &quot;%1&quot; holds records of another format (another header or separator); nothing was appended to it. Choose another file, or rewrite it.</source>
         <translation>Plik dziennika „%1” zawiera rekordy w innym formacie (inny nagłówek lub separator); nic do niego nie dopisano. Wybierz inny plik albo go nadpisz.</translation>
     </message>

@@ -966,6 +966,8 @@ Naozaj chcete parametre zmeniť?</translation>
     <message>
         <source>The previous value of %1 is kept.</source>
         <translation>Ponecháva sa predchádzajúca hodnota %1.</translation>
+    </message>
+    <message>
         <source>The log file &quot;%1&quot; holds records of another format (another header or separator); nothing was appended to it. Choose another file, or rewrite it.</source>
         <translation>Súbor záznamu „%1“ obsahuje záznamy iného formátu (iná hlavička alebo oddeľovač); nič doň nebolo pripojené. Zvoľte iný súbor, alebo ho prepíšte.</translation>
     </message>
