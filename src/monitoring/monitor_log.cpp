@@ -6,9 +6,9 @@
 #include "common/safe_save.h"
 #include "config/config_texts.h"
 #include "config/windows1250.h"
-#include "link/engine_texts.h"
 #include "monitoring/monitor_record.h"
 #include "monitoring/monitor_texts.h"
+#include "operations/common_routine_texts.h"
 
 namespace lmk17 {
 
@@ -282,13 +282,13 @@ void MonitorLog::writePortResumed(const QDateTime& now, const QString& deviceNam
 }
 
 void MonitorLog::writeNoCommunication(int address) {
-    PrintMonMemo(QString::asprintf(texts::kMonitorNoCommunication, address));
-    PrintMonMemo(QString::fromLatin1(texts::kMonitorBlankLine));
+    PrintMonMemo(QString::asprintf(operation_text::kMonitorNoCommunication, address));
+    PrintMonMemo(QString::fromLatin1(operation_text::kMonitorBlankLine));
 }
 
 void MonitorLog::writePortNotConnected() {
-    PrintMonMemo(QString::fromLatin1(texts::kMonitorPortNotConnected));
-    PrintMonMemo(QString::fromLatin1(texts::kMonitorBlankLine));
+    PrintMonMemo(QString::fromLatin1(operation_text::kMonitorPortNotConnected));
+    PrintMonMemo(QString::fromLatin1(operation_text::kMonitorBlankLine));
 }
 
 }  // namespace lmk17

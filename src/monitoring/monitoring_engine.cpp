@@ -10,6 +10,7 @@
 #include "link/transaction_engine.h"
 #include "monitoring/monitor_record.h"
 #include "monitoring/monitor_texts.h"
+#include "operations/common_routines.h"
 #include "operations/transmitter_session.h"
 
 namespace lmk17 {
@@ -330,7 +331,7 @@ void MonitoringEngine::sendRangeRequest() {
 }
 
 void MonitoringEngine::stepStoreRange() {
-    if (!answered()) return run_.several() ? targetFailed() : engine().ErrorRWP52(false);
+    if (!answered()) return run_.several() ? targetFailed() : ErrorRWP52(engine(), false);
     // The wire carries the block's last array element first.
     const auto& v = engine().request().values;
     for (int i = 0; i < 4; ++i) run_.info.values[size_t(i)] = v[size_t(3 - i)];
@@ -339,7 +340,7 @@ void MonitoringEngine::stepStoreRange() {
 }
 
 void MonitoringEngine::stepStoreUnit() {
-    if (!answered()) return run_.several() ? targetFailed() : engine().ErrorRWP52(false);
+    if (!answered()) return run_.several() ? targetFailed() : ErrorRWP52(engine(), false);
     run_.info.unitCode = quint8(engine().request().value16 & 0xFF);
     if (run_.several()) return targetReady();
     run_.step = MonitorStep::SetupDone;
@@ -555,7 +556,7 @@ void MonitoringEngine::targetFailed() {
     // No port: the question and its ending, as for one transmitter.
     if (e.state().result == ResultPortClosed) {
         e.operation().pendingCode = ProcessMonitoring;
-        return e.ErrorRWP52(false);
+        return ErrorRWP52(e, false);
     }
     log_.writeNoCommunication(run_.address);
     run_.targets[run_.current].leftOut = true;

@@ -1,5 +1,6 @@
 // The transaction engine against a scripted port: collection, refusals,
-// time-outs, the timed-request slot and the common routines.
+// time-outs, the timed-request slot, and the common routines of the
+// operations (operations/common_routines.h) that pause and repeat its exchanges.
 
 #include <gtest/gtest.h>
 
@@ -9,11 +10,12 @@
 #include <functional>
 
 #include "engine_fake_port.h"
-#include "link/engine_texts.h"
 #include "link/frame.h"
 #include "link/link_parameters.h"
 #include "link/result_codes.h"
 #include "link/transaction_engine.h"
+#include "operations/common_routine_texts.h"
+#include "operations/common_routines.h"
 #include "support/qt_printers.h"
 #include "support/scripted_interaction.h"
 
@@ -306,7 +308,7 @@ TEST_F(EngineUnit, QuietLineWaitCanBeBroken) {
     sendRead();
     ASSERT_TRUE(engine.requestOutstanding());
     ui.answers = {true};
-    engine.BreakOperation();
+    BreakOperation(engine);
     EXPECT_FALSE(engine.requestOutstanding());
     spin(600);
     EXPECT_TRUE(port.sent.isEmpty());
@@ -379,7 +381,7 @@ TEST_F(EngineUnit, RepeatAfterTimeOutKeepsSendingUntilAnswered) {
     ui.answers = {true};  // repeat once
     engine.registerOperation(ProcessPV, [this] {
         results.push_back(engine.state().result);
-        if (engine.state().result != 8) engine.ErrorRWP52(false);
+        if (engine.state().result != 8) ErrorRWP52(engine, false);
     });
     sendRead();
     ASSERT_TRUE(spinUntil([&] { return port.sent.size() >= 6; }, 2000));
@@ -398,14 +400,14 @@ TEST_F(EngineUnit, RepeatQuestionText) {
         const char* text;
     };
     const Case cases[] = {
-        {ProcessPV, false, 101, texts::kRepeatReading},
-        {ProcessOutputTest, true, 2, texts::kRepeatWriting},
-        {ProcessReadConfig, true, 200, texts::kRepeatReading},
-        {ProcessWriteConfig, false, 200, texts::kRepeatWriting},
-        {ProcessWriteConfig, true, 2, texts::kRepeatBadParameters},
-        {ProcessReadConfig, false, 2, texts::kRepeatReading},
-        {ProcessPV, false, 300, texts::kNoPortConnectQuestion},
-        {ProcessWriteConfig, true, 300, texts::kNoPortConnectQuestion},
+        {ProcessPV, false, 101, operation_text::kRepeatReading},
+        {ProcessOutputTest, true, 2, operation_text::kRepeatWriting},
+        {ProcessReadConfig, true, 200, operation_text::kRepeatReading},
+        {ProcessWriteConfig, false, 200, operation_text::kRepeatWriting},
+        {ProcessWriteConfig, true, 2, operation_text::kRepeatBadParameters},
+        {ProcessReadConfig, false, 2, operation_text::kRepeatReading},
+        {ProcessPV, false, 300, operation_text::kNoPortConnectQuestion},
+        {ProcessWriteConfig, true, 300, operation_text::kNoPortConnectQuestion},
     };
     LinkTiming t;
     t.answerTimeoutMs = 5;
@@ -425,7 +427,7 @@ TEST_F(EngineUnit, RepeatQuestionText) {
         ui.shown.clear();
         ui.answers = {false};
         engine.operation().processCode = c.processCode;
-        engine.ErrorRWP52(c.write);
+        ErrorRWP52(engine, c.write);
         ASSERT_FALSE(ui.shown.empty());
         EXPECT_EQ(ui.shown[0].text, QString::fromLatin1(c.text));
         EXPECT_EQ(ui.shown[0].kind, MessageKind::Error);
@@ -434,13 +436,14 @@ TEST_F(EngineUnit, RepeatQuestionText) {
 }
 
 TEST_F(EngineUnit, RepeatQuestionYesResendsTheSameRequest) {
-    engine.ShowProgress(true, true, 440, QStringLiteral(" Reading Configuration from Transmitter"));
+    ShowProgress(engine, true, true, 440,
+                 QStringLiteral(" Reading Configuration from Transmitter"));
     engine.SetProgress(120);
     sendRead(51, TypeInt16);
     port.deliver(hex("10 1F 00 02 20 16"));  // bad check byte
     ASSERT_EQ(results, std::vector<int>{101});
     ui.answers = {true};
-    engine.ErrorRWP52(false);
+    ErrorRWP52(engine, false);
     ASSERT_EQ(port.sent.size(), 2);
     EXPECT_EQ(port.sent[0], port.sent[1]);
     EXPECT_FALSE(engine.questionOpen());
@@ -462,7 +465,7 @@ TEST_F(EngineUnit, RepeatQuestionNoEndsTheOperation) {
     };
     const Case cases[] = {
         {ProcessReadConfig, ProcessNone, false, true, nullptr, 0, true},
-        {ProcessWriteConfig, ProcessNone, true, false, texts::kWriteDeclined, 0, true},
+        {ProcessWriteConfig, ProcessNone, true, false, operation_text::kWriteDeclined, 0, true},
         {ProcessIdentification, ProcessMonitoring, false, false, nullptr, 2, false},
         {ProcessIdentification, ProcessReadConfig, false, false, nullptr, 0, true},
     };
@@ -476,13 +479,13 @@ TEST_F(EngineUnit, RepeatQuestionNoEndsTheOperation) {
         engine.registerOperation(
             ProcessMonitoring, [] {}, [&] { monitoringStopped = true; });
         engine.EnableCommands(false);
-        engine.ShowProgress(true, true, 440, QStringLiteral("x"));
+        ShowProgress(engine, true, true, 440, QStringLiteral("x"));
         engine.setTransmitterAddress(7);
         engine.operation().processCode = c.processCode;
         engine.operation().pendingCode = c.pendingCode;
         ui.shown.clear();
         ui.answers = {false};
-        engine.ErrorRWP52(c.write);
+        ErrorRWP52(engine, c.write);
         EXPECT_EQ(backup.size(), c.restoresBackup ? 1 : 0);
         EXPECT_EQ(identity.size(), 1);
         EXPECT_EQ(lines.size(), c.monitoringLines);
@@ -522,7 +525,7 @@ TEST_F(EngineUnit, PortMissingAnsweredYesOpensTheOptions) {
     engine.request().operation = OpRead;
     engine.SestavPrikaz();
     ui.answers = {true};
-    engine.ErrorRWP52(false);
+    ErrorRWP52(engine, false);
     EXPECT_EQ(options.size(), 1);
     ASSERT_EQ(lines.size(), 2);
     EXPECT_EQ(lines.args[0], QStringLiteral("  Communication Port is not connected."));
@@ -563,8 +566,8 @@ TEST_F(EngineUnit, StopEndsTheExchangeInFlight) {
 }
 
 TEST_F(EngineUnit, BreakAnsweredNoDispatchesTheDeferredAnswer) {
-    engine.ShowProgress(true, false, 15,
-                        QStringLiteral(" Reading CJ Temperature from Transmitter"));
+    ShowProgress(engine, true, false, 15,
+                 QStringLiteral(" Reading CJ Temperature from Transmitter"));
     sendRead();
     ui.whileShowing = [this] {
         EXPECT_TRUE(engine.questionOpen());
@@ -574,8 +577,8 @@ TEST_F(EngineUnit, BreakAnsweredNoDispatchesTheDeferredAnswer) {
         EXPECT_TRUE(engine.state().answerDeferred);
     };
     ui.answers = {false};
-    engine.BreakOperation();
-    EXPECT_EQ(ui.last(), QString::fromLatin1(texts::kBreakQuestion));
+    BreakOperation(engine);
+    EXPECT_EQ(ui.last(), QString::fromLatin1(operation_text::kBreakQuestion));
     EXPECT_EQ(results, std::vector<int>{8});
     EXPECT_TRUE(ui.progressOpen);
     EXPECT_FALSE(engine.questionOpen());
@@ -586,7 +589,7 @@ TEST_F(EngineUnit, BreakAnsweredYesStopsAndDropsTheAnswer) {
     ui.whileShowing = [this] { port.deliver(floatAnswer(5.0f)); };
     ui.answers = {true};
     engine.EnableCommands(false);
-    engine.BreakOperation();
+    BreakOperation(engine);
     EXPECT_TRUE(results.empty());
     EXPECT_FALSE(engine.operation().running());
     EXPECT_TRUE(engine.commandsEnabled());
@@ -595,7 +598,7 @@ TEST_F(EngineUnit, BreakAnsweredYesStopsAndDropsTheAnswer) {
 
 TEST_F(EngineUnit, BreakDoesNothingWhenIdle) {
     engine.operation().clear();
-    engine.BreakOperation();
+    BreakOperation(engine);
     EXPECT_TRUE(ui.shown.empty());
 }
 
