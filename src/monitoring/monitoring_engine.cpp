@@ -32,12 +32,12 @@ MonitoringEngine::MonitoringEngine(TransmitterSession& session, MonitorLog& log,
       log_(log),
       clock_([] { return QDateTime::currentDateTime(); }) {
     monitorTimer_.setTimerType(Qt::PreciseTimer);
-    connect(&monitorTimer_, &QTimer::timeout, this, &MonitoringEngine::MonitorTimerTimer);
+    connect(&monitorTimer_, &QTimer::timeout, this, &MonitoringEngine::sendPreparedReading);
     connect(&portWatch_, &MonitorPortWatch::portLost, this, &MonitoringEngine::onPortLost);
     connect(&portWatch_, &MonitorPortWatch::portResumed, this, &MonitoringEngine::onPortResumed);
     // The port comes back between exchanges, never under one still timing out.
     portWatch_.setReopenAllowed([this] { return !engine().requestOutstanding(); });
-    connect(&periodTimer_, &QTimer::timeout, this, &MonitoringEngine::MonPeriodTimerTimer);
+    connect(&periodTimer_, &QTimer::timeout, this, &MonitoringEngine::markPeriodElapsed);
     TransactionEngine& e = engine();
     e.registerOperation(
         ProcessMonitoring, [this] { Monitorovani(); }, [this] { stop(false); });
@@ -207,7 +207,7 @@ void MonitoringEngine::clearGraph() {
 
 // ---- timers ------------------------------------------------------------------------
 
-void MonitoringEngine::MonitorTimerTimer() {
+void MonitoringEngine::sendPreparedReading() {
     if (!run_.active || stopping_ || !pvRequestPrepared_) return;
     if (engine().requestOutstanding()) return;
     pvRequestPrepared_ = false;
@@ -215,7 +215,7 @@ void MonitoringEngine::MonitorTimerTimer() {
     engine().SestavPrikaz();
 }
 
-void MonitoringEngine::MonPeriodTimerTimer() {
+void MonitoringEngine::markPeriodElapsed() {
     run_.periodElapsed = true;
 }
 
