@@ -1,6 +1,8 @@
 #include "monitoring/monitor_log.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QStringDecoder>
 
 #include "common/safe_save.h"
@@ -85,6 +87,17 @@ QString MonitorLog::CleanFileName(const QString& fieldText) {
     if (name.startsWith(QLatin1Char('"'))) name[0] = QLatin1Char(' ');
     if (name.endsWith(QLatin1Char('"'))) name[name.size() - 1] = QLatin1Char(' ');
     return name.trimmed();
+}
+
+QString MonitorLog::ResolveFileName(const QString& fieldText, const QString& dataFolder) {
+    const QString clean = CleanFileName(fieldText);
+    if (clean.isEmpty() || QFileInfo(clean).isAbsolute() || dataFolder.isEmpty()) return fieldText;
+    return QDir(dataFolder).absoluteFilePath(clean);
+}
+
+QString MonitorLog::BrowseFolder(const QString& fieldText, const QString& dataFolder) {
+    const QString current = CleanFileName(fieldText);
+    return current.isEmpty() ? dataFolder : QFileInfo(ResolveFileName(current, dataFolder)).path();
 }
 
 QString MonitorLog::AppendRefusal(const QString& name, const std::optional<MonCsvStyle>& csv) {

@@ -79,7 +79,6 @@ private:
     void MonModeRBxClick();
     void MonLogFileBtnClick();
     void showValues();
-    QString resolvedLogFile(const QString& text) const;
 
     UserInteraction& ui_;
     MonitorParameters params_;
