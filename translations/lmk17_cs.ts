@@ -706,30 +706,6 @@ Příručka: %1 (ostatní jazyky ve složkách vedle ní)
 <context>
     <name>Link</name>
     <message>
-        <source>Error during reading the data from transmitter, repeat?</source>
-        <translation>Chyba při čtení dat z převodníku, opakovat?</translation>
-    </message>
-    <message>
-        <source>Error during writing the data to transmitter, repeat?</source>
-        <translation>Chyba při zápisu dat do převodníku, opakovat?</translation>
-    </message>
-    <message>
-        <source>Error (&apos;Bad Parameters&apos;) during writing the data to transmitter!<byte value="xd"/>
-Feasible solution: Stop writing now, set the default configuration (command from menu &apos;Transmitter&apos;) and write configuration to the transmitter.<byte value="xd"/>
-Do You want to repeat this operation?</source>
-        <translation>Chyba (&apos;Chybné parametry&apos;) při zápisu dat do převodníku!<byte value="xd"/>
-Možné řešení: Nyní zápis ukončete, nastavte výchozí konfiguraci (příkaz z nabídky &apos;Převodník&apos;) a zapište konfiguraci do převodníku.<byte value="xd"/>
-Chcete tuto operaci opakovat?</translation>
-    </message>
-    <message>
-        <source>Error during transmitter configuration writing. Incorrect configuration settings may cause undefined errors. Configuration should be stored again.</source>
-        <translation>Chyba při zápisu konfigurace do převodníku. Nesprávné nastavení konfigurace může způsobit nedefinované chyby. Konfiguraci je nutné zapsat znovu.</translation>
-    </message>
-    <message>
-        <source>Do you really want to break operation?</source>
-        <translation>Opravdu chcete přerušit operaci?</translation>
-    </message>
-    <message>
         <source>Do not Disconnect Communication Cable!</source>
         <translation>Neodpojujte komunikační kabel!</translation>
     </message>
@@ -764,10 +740,6 @@ Opravdu chcete parametry změnit?</translation>
     <message>
         <source>Changes is not valid immediately after writing the configuration, but after power down and power up!</source>
         <translation>Změny neplatí ihned po zápisu konfigurace, ale až po vypnutí a zapnutí napájení!</translation>
-    </message>
-    <message>
-        <source>No communication port connected, cannot continue. Do you want to connect it now?</source>
-        <translation>Není připojen komunikační port, nelze pokračovat. Chcete jej nyní připojit?</translation>
     </message>
     <message>
         <source> Not Connected</source>
@@ -880,10 +852,6 @@ Opravdu chcete parametry změnit?</translation>
     <message>
         <source>%s serial port lost; monitoring tries to reopen it every 2 s.</source>
         <translation>Sériový port %s byl ztracen; monitorování se jej každé 2 s pokouší znovu otevřít.</translation>
-    </message>
-    <message>
-        <source>Waiting for the line to fall quiet...</source>
-        <translation>Čekání na utichnutí linky...</translation>
     </message>
     <message>
         <source> ERROR: Another device keeps sending on the line; the request could not be sent.</source>
@@ -1119,6 +1087,38 @@ Chcete načíst konfiguraci z převodníku? Pokud ne, operace bude ukončena.</t
     <message>
         <source> parameter %1 (row %2): written %3, read %4</source>
         <translation> parametr %1 (řádek %2): zapsáno %3, přečteno %4</translation>
+    </message>
+    <message>
+        <source>Error during reading the data from transmitter, repeat?</source>
+        <translation>Chyba při čtení dat z převodníku, opakovat?</translation>
+    </message>
+    <message>
+        <source>Error during writing the data to transmitter, repeat?</source>
+        <translation>Chyba při zápisu dat do převodníku, opakovat?</translation>
+    </message>
+    <message>
+        <source>Error (&apos;Bad Parameters&apos;) during writing the data to transmitter!<byte value="xd"/>
+Feasible solution: Stop writing now, set the default configuration (command from menu &apos;Transmitter&apos;) and write configuration to the transmitter.<byte value="xd"/>
+Do You want to repeat this operation?</source>
+        <translation>Chyba (&apos;Chybné parametry&apos;) při zápisu dat do převodníku!<byte value="xd"/>
+Možné řešení: Nyní zápis ukončete, nastavte výchozí konfiguraci (příkaz z nabídky &apos;Převodník&apos;) a zapište konfiguraci do převodníku.<byte value="xd"/>
+Chcete tuto operaci opakovat?</translation>
+    </message>
+    <message>
+        <source>No communication port connected, cannot continue. Do you want to connect it now?</source>
+        <translation>Není připojen komunikační port, nelze pokračovat. Chcete jej nyní připojit?</translation>
+    </message>
+    <message>
+        <source>Error during transmitter configuration writing. Incorrect configuration settings may cause undefined errors. Configuration should be stored again.</source>
+        <translation>Chyba při zápisu konfigurace do převodníku. Nesprávné nastavení konfigurace může způsobit nedefinované chyby. Konfiguraci je nutné zapsat znovu.</translation>
+    </message>
+    <message>
+        <source>Do you really want to break operation?</source>
+        <translation>Opravdu chcete přerušit operaci?</translation>
+    </message>
+    <message>
+        <source>Waiting for the line to fall quiet...</source>
+        <translation>Čekání na utichnutí linky...</translation>
     </message>
 </context>
 <context>

@@ -706,30 +706,6 @@ Das Handbuch: %1 (die anderen Sprachen in den Ordnern daneben)
 <context>
     <name>Link</name>
     <message>
-        <source>Error during reading the data from transmitter, repeat?</source>
-        <translation>Fehler beim Lesen der Daten aus dem Messumformer, wiederholen?</translation>
-    </message>
-    <message>
-        <source>Error during writing the data to transmitter, repeat?</source>
-        <translation>Fehler beim Schreiben der Daten in den Messumformer, wiederholen?</translation>
-    </message>
-    <message>
-        <source>Error (&apos;Bad Parameters&apos;) during writing the data to transmitter!<byte value="xd"/>
-Feasible solution: Stop writing now, set the default configuration (command from menu &apos;Transmitter&apos;) and write configuration to the transmitter.<byte value="xd"/>
-Do You want to repeat this operation?</source>
-        <translation>Fehler (&apos;Falsche Parameter&apos;) beim Schreiben der Daten in den Messumformer!<byte value="xd"/>
-Mögliche Lösung: Schreiben jetzt abbrechen, die Standardkonfiguration einstellen (Befehl im Menü &apos;Messumformer&apos;) und die Konfiguration in den Messumformer schreiben.<byte value="xd"/>
-Wollen Sie diesen Vorgang wiederholen?</translation>
-    </message>
-    <message>
-        <source>Error during transmitter configuration writing. Incorrect configuration settings may cause undefined errors. Configuration should be stored again.</source>
-        <translation>Fehler beim Schreiben der Konfiguration in den Messumformer. Falsche Konfigurationseinstellungen können undefinierte Fehler verursachen. Die Konfiguration sollte erneut geschrieben werden.</translation>
-    </message>
-    <message>
-        <source>Do you really want to break operation?</source>
-        <translation>Wollen Sie den Vorgang wirklich abbrechen?</translation>
-    </message>
-    <message>
         <source>Do not Disconnect Communication Cable!</source>
         <translation>Kommunikationskabel nicht abziehen!</translation>
     </message>
@@ -764,10 +740,6 @@ Wollen Sie die Parameter wirklich ändern?</translation>
     <message>
         <source>Changes is not valid immediately after writing the configuration, but after power down and power up!</source>
         <translation>Die Änderungen gelten nicht sofort nach dem Schreiben der Konfiguration, sondern erst nach Aus- und Wiedereinschalten der Versorgung!</translation>
-    </message>
-    <message>
-        <source>No communication port connected, cannot continue. Do you want to connect it now?</source>
-        <translation>Keine Kommunikationsschnittstelle verbunden, Abbruch. Möchten Sie sie jetzt verbinden?</translation>
     </message>
     <message>
         <source> Not Connected</source>
@@ -880,10 +852,6 @@ Wollen Sie die Parameter wirklich ändern?</translation>
     <message>
         <source>%s serial port lost; monitoring tries to reopen it every 2 s.</source>
         <translation>Serielle Schnittstelle %s verloren; die Überwachung versucht alle 2 s, sie wieder zu öffnen.</translation>
-    </message>
-    <message>
-        <source>Waiting for the line to fall quiet...</source>
-        <translation>Warten, bis die Leitung ruhig ist...</translation>
     </message>
     <message>
         <source> ERROR: Another device keeps sending on the line; the request could not be sent.</source>
@@ -1119,6 +1087,38 @@ Wollen Sie die Konfiguration aus dem Messumformer lesen? Wenn nicht, wird der Vo
     <message>
         <source> parameter %1 (row %2): written %3, read %4</source>
         <translation> Parameter %1 (Zeile %2): geschrieben %3, gelesen %4</translation>
+    </message>
+    <message>
+        <source>Error during reading the data from transmitter, repeat?</source>
+        <translation>Fehler beim Lesen der Daten aus dem Messumformer, wiederholen?</translation>
+    </message>
+    <message>
+        <source>Error during writing the data to transmitter, repeat?</source>
+        <translation>Fehler beim Schreiben der Daten in den Messumformer, wiederholen?</translation>
+    </message>
+    <message>
+        <source>Error (&apos;Bad Parameters&apos;) during writing the data to transmitter!<byte value="xd"/>
+Feasible solution: Stop writing now, set the default configuration (command from menu &apos;Transmitter&apos;) and write configuration to the transmitter.<byte value="xd"/>
+Do You want to repeat this operation?</source>
+        <translation>Fehler (&apos;Falsche Parameter&apos;) beim Schreiben der Daten in den Messumformer!<byte value="xd"/>
+Mögliche Lösung: Schreiben jetzt abbrechen, die Standardkonfiguration einstellen (Befehl im Menü &apos;Messumformer&apos;) und die Konfiguration in den Messumformer schreiben.<byte value="xd"/>
+Wollen Sie diesen Vorgang wiederholen?</translation>
+    </message>
+    <message>
+        <source>No communication port connected, cannot continue. Do you want to connect it now?</source>
+        <translation>Keine Kommunikationsschnittstelle verbunden, Abbruch. Möchten Sie sie jetzt verbinden?</translation>
+    </message>
+    <message>
+        <source>Error during transmitter configuration writing. Incorrect configuration settings may cause undefined errors. Configuration should be stored again.</source>
+        <translation>Fehler beim Schreiben der Konfiguration in den Messumformer. Falsche Konfigurationseinstellungen können undefinierte Fehler verursachen. Die Konfiguration sollte erneut geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>Do you really want to break operation?</source>
+        <translation>Wollen Sie den Vorgang wirklich abbrechen?</translation>
+    </message>
+    <message>
+        <source>Waiting for the line to fall quiet...</source>
+        <translation>Warten, bis die Leitung ruhig ist...</translation>
     </message>
 </context>
 <context>

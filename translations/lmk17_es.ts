@@ -706,30 +706,6 @@ El manual: %1 (los demás idiomas en las carpetas de al lado)
 <context>
     <name>Link</name>
     <message>
-        <source>Error during reading the data from transmitter, repeat?</source>
-        <translation>Error al leer los datos del transmisor, ¿repetir?</translation>
-    </message>
-    <message>
-        <source>Error during writing the data to transmitter, repeat?</source>
-        <translation>Error al escribir los datos en el transmisor, ¿repetir?</translation>
-    </message>
-    <message>
-        <source>Error (&apos;Bad Parameters&apos;) during writing the data to transmitter!<byte value="xd"/>
-Feasible solution: Stop writing now, set the default configuration (command from menu &apos;Transmitter&apos;) and write configuration to the transmitter.<byte value="xd"/>
-Do You want to repeat this operation?</source>
-        <translation>¡Error (&apos;Parámetros incorrectos&apos;) al escribir los datos en el transmisor!<byte value="xd"/>
-Solución posible: detenga ahora la escritura, establezca la configuración predeterminada (orden del menú &apos;Transmisor&apos;) y escriba la configuración en el transmisor.<byte value="xd"/>
-¿Desea repetir esta operación?</translation>
-    </message>
-    <message>
-        <source>Error during transmitter configuration writing. Incorrect configuration settings may cause undefined errors. Configuration should be stored again.</source>
-        <translation>Error al escribir la configuración en el transmisor. Una configuración incorrecta puede provocar errores indefinidos. La configuración debe volver a escribirse.</translation>
-    </message>
-    <message>
-        <source>Do you really want to break operation?</source>
-        <translation>¿Desea realmente interrumpir la operación?</translation>
-    </message>
-    <message>
         <source>Do not Disconnect Communication Cable!</source>
         <translation>¡No desconecte el cable de comunicación!</translation>
     </message>
@@ -764,10 +740,6 @@ Do You really want to change the parameters?</source>
     <message>
         <source>Changes is not valid immediately after writing the configuration, but after power down and power up!</source>
         <translation>¡Los cambios no son válidos inmediatamente después de escribir la configuración, sino después de apagar y encender la alimentación!</translation>
-    </message>
-    <message>
-        <source>No communication port connected, cannot continue. Do you want to connect it now?</source>
-        <translation>No hay ningún puerto de comunicación conectado, no se puede continuar. ¿Desea conectarlo ahora?</translation>
     </message>
     <message>
         <source> Not Connected</source>
@@ -880,10 +852,6 @@ Do You really want to change the parameters?</source>
     <message>
         <source>%s serial port lost; monitoring tries to reopen it every 2 s.</source>
         <translation>Se perdió el puerto serie %s; la monitorización intenta reabrirlo cada 2 s.</translation>
-    </message>
-    <message>
-        <source>Waiting for the line to fall quiet...</source>
-        <translation>Esperando a que la línea quede en silencio...</translation>
     </message>
     <message>
         <source> ERROR: Another device keeps sending on the line; the request could not be sent.</source>
@@ -1119,6 +1087,38 @@ Do you want to read configuration from transmitter? If no, operation will be sto
     <message>
         <source> parameter %1 (row %2): written %3, read %4</source>
         <translation> parámetro %1 (fila %2): escrito %3, leído %4</translation>
+    </message>
+    <message>
+        <source>Error during reading the data from transmitter, repeat?</source>
+        <translation>Error al leer los datos del transmisor, ¿repetir?</translation>
+    </message>
+    <message>
+        <source>Error during writing the data to transmitter, repeat?</source>
+        <translation>Error al escribir los datos en el transmisor, ¿repetir?</translation>
+    </message>
+    <message>
+        <source>Error (&apos;Bad Parameters&apos;) during writing the data to transmitter!<byte value="xd"/>
+Feasible solution: Stop writing now, set the default configuration (command from menu &apos;Transmitter&apos;) and write configuration to the transmitter.<byte value="xd"/>
+Do You want to repeat this operation?</source>
+        <translation>¡Error (&apos;Parámetros incorrectos&apos;) al escribir los datos en el transmisor!<byte value="xd"/>
+Solución posible: detenga ahora la escritura, establezca la configuración predeterminada (orden del menú &apos;Transmisor&apos;) y escriba la configuración en el transmisor.<byte value="xd"/>
+¿Desea repetir esta operación?</translation>
+    </message>
+    <message>
+        <source>No communication port connected, cannot continue. Do you want to connect it now?</source>
+        <translation>No hay ningún puerto de comunicación conectado, no se puede continuar. ¿Desea conectarlo ahora?</translation>
+    </message>
+    <message>
+        <source>Error during transmitter configuration writing. Incorrect configuration settings may cause undefined errors. Configuration should be stored again.</source>
+        <translation>Error al escribir la configuración en el transmisor. Una configuración incorrecta puede provocar errores indefinidos. La configuración debe volver a escribirse.</translation>
+    </message>
+    <message>
+        <source>Do you really want to break operation?</source>
+        <translation>¿Desea realmente interrumpir la operación?</translation>
+    </message>
+    <message>
+        <source>Waiting for the line to fall quiet...</source>
+        <translation>Esperando a que la línea quede en silencio...</translation>
     </message>
 </context>
 <context>

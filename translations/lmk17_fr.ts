@@ -706,30 +706,6 @@ Le manuel : %1 (les autres langues dans les dossiers voisins)
 <context>
     <name>Link</name>
     <message>
-        <source>Error during reading the data from transmitter, repeat?</source>
-        <translation>Erreur lors de la lecture des données du transmetteur, recommencer ?</translation>
-    </message>
-    <message>
-        <source>Error during writing the data to transmitter, repeat?</source>
-        <translation>Erreur lors de l&apos;écriture des données dans le transmetteur, recommencer ?</translation>
-    </message>
-    <message>
-        <source>Error (&apos;Bad Parameters&apos;) during writing the data to transmitter!<byte value="xd"/>
-Feasible solution: Stop writing now, set the default configuration (command from menu &apos;Transmitter&apos;) and write configuration to the transmitter.<byte value="xd"/>
-Do You want to repeat this operation?</source>
-        <translation>Erreur (&apos;Paramètres incorrects&apos;) lors de l&apos;écriture des données dans le transmetteur !<byte value="xd"/>
-Solution possible : arrêtez maintenant l&apos;écriture, appliquez la configuration par défaut (commande du menu &apos;Transmetteur&apos;) et écrivez la configuration dans le transmetteur.<byte value="xd"/>
-Voulez-vous répéter cette opération ?</translation>
-    </message>
-    <message>
-        <source>Error during transmitter configuration writing. Incorrect configuration settings may cause undefined errors. Configuration should be stored again.</source>
-        <translation>Erreur lors de l&apos;écriture de la configuration dans le transmetteur. Une configuration incorrecte peut provoquer des erreurs indéfinies. La configuration doit être réécrite.</translation>
-    </message>
-    <message>
-        <source>Do you really want to break operation?</source>
-        <translation>Voulez-vous vraiment interrompre l&apos;opération ?</translation>
-    </message>
-    <message>
         <source>Do not Disconnect Communication Cable!</source>
         <translation>Ne débranchez pas le câble de communication !</translation>
     </message>
@@ -764,10 +740,6 @@ Voulez-vous vraiment modifier les paramètres ?</translation>
     <message>
         <source>Changes is not valid immediately after writing the configuration, but after power down and power up!</source>
         <translation>Les modifications ne sont pas effectives dès l&apos;écriture de la configuration, mais après une coupure et un rétablissement de l&apos;alimentation !</translation>
-    </message>
-    <message>
-        <source>No communication port connected, cannot continue. Do you want to connect it now?</source>
-        <translation>Aucun port de communication connecté, impossible de continuer. Voulez-vous le connecter maintenant ?</translation>
     </message>
     <message>
         <source> Not Connected</source>
@@ -880,10 +852,6 @@ Voulez-vous vraiment modifier les paramètres ?</translation>
     <message>
         <source>%s serial port lost; monitoring tries to reopen it every 2 s.</source>
         <translation>Port série %s perdu ; la surveillance tente de le rouvrir toutes les 2 s.</translation>
-    </message>
-    <message>
-        <source>Waiting for the line to fall quiet...</source>
-        <translation>Attente du silence sur la ligne...</translation>
     </message>
     <message>
         <source> ERROR: Another device keeps sending on the line; the request could not be sent.</source>
@@ -1119,6 +1087,38 @@ Voulez-vous lire la configuration depuis le transmetteur ? Sinon, l&apos;opérat
     <message>
         <source> parameter %1 (row %2): written %3, read %4</source>
         <translation> paramètre %1 (ligne %2) : écrit %3, lu %4</translation>
+    </message>
+    <message>
+        <source>Error during reading the data from transmitter, repeat?</source>
+        <translation>Erreur lors de la lecture des données du transmetteur, recommencer ?</translation>
+    </message>
+    <message>
+        <source>Error during writing the data to transmitter, repeat?</source>
+        <translation>Erreur lors de l&apos;écriture des données dans le transmetteur, recommencer ?</translation>
+    </message>
+    <message>
+        <source>Error (&apos;Bad Parameters&apos;) during writing the data to transmitter!<byte value="xd"/>
+Feasible solution: Stop writing now, set the default configuration (command from menu &apos;Transmitter&apos;) and write configuration to the transmitter.<byte value="xd"/>
+Do You want to repeat this operation?</source>
+        <translation>Erreur (&apos;Paramètres incorrects&apos;) lors de l&apos;écriture des données dans le transmetteur !<byte value="xd"/>
+Solution possible : arrêtez maintenant l&apos;écriture, appliquez la configuration par défaut (commande du menu &apos;Transmetteur&apos;) et écrivez la configuration dans le transmetteur.<byte value="xd"/>
+Voulez-vous répéter cette opération ?</translation>
+    </message>
+    <message>
+        <source>No communication port connected, cannot continue. Do you want to connect it now?</source>
+        <translation>Aucun port de communication connecté, impossible de continuer. Voulez-vous le connecter maintenant ?</translation>
+    </message>
+    <message>
+        <source>Error during transmitter configuration writing. Incorrect configuration settings may cause undefined errors. Configuration should be stored again.</source>
+        <translation>Erreur lors de l&apos;écriture de la configuration dans le transmetteur. Une configuration incorrecte peut provoquer des erreurs indéfinies. La configuration doit être réécrite.</translation>
+    </message>
+    <message>
+        <source>Do you really want to break operation?</source>
+        <translation>Voulez-vous vraiment interrompre l&apos;opération ?</translation>
+    </message>
+    <message>
+        <source>Waiting for the line to fall quiet...</source>
+        <translation>Attente du silence sur la ligne...</translation>
     </message>
 </context>
 <context>

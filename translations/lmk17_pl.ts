@@ -706,30 +706,6 @@ Podręcznik: %1 (pozostałe języki w folderach obok)
 <context>
     <name>Link</name>
     <message>
-        <source>Error during reading the data from transmitter, repeat?</source>
-        <translation>Błąd podczas odczytu danych z przetwornika, powtórzyć?</translation>
-    </message>
-    <message>
-        <source>Error during writing the data to transmitter, repeat?</source>
-        <translation>Błąd podczas zapisu danych do przetwornika, powtórzyć?</translation>
-    </message>
-    <message>
-        <source>Error (&apos;Bad Parameters&apos;) during writing the data to transmitter!<byte value="xd"/>
-Feasible solution: Stop writing now, set the default configuration (command from menu &apos;Transmitter&apos;) and write configuration to the transmitter.<byte value="xd"/>
-Do You want to repeat this operation?</source>
-        <translation>Błąd (&apos;Błędne parametry&apos;) podczas zapisu danych do przetwornika!<byte value="xd"/>
-Możliwe rozwiązanie: przerwij teraz zapis, ustaw konfigurację domyślną (polecenie z menu &apos;Przetwornik&apos;) i zapisz konfigurację do przetwornika.<byte value="xd"/>
-Czy powtórzyć tę operację?</translation>
-    </message>
-    <message>
-        <source>Error during transmitter configuration writing. Incorrect configuration settings may cause undefined errors. Configuration should be stored again.</source>
-        <translation>Błąd podczas zapisu konfiguracji do przetwornika. Nieprawidłowe ustawienia konfiguracji mogą powodować nieokreślone błędy. Konfigurację należy zapisać ponownie.</translation>
-    </message>
-    <message>
-        <source>Do you really want to break operation?</source>
-        <translation>Czy na pewno przerwać operację?</translation>
-    </message>
-    <message>
         <source>Do not Disconnect Communication Cable!</source>
         <translation>Nie odłączaj kabla komunikacyjnego!</translation>
     </message>
@@ -764,10 +740,6 @@ Czy na pewno zmienić parametry?</translation>
     <message>
         <source>Changes is not valid immediately after writing the configuration, but after power down and power up!</source>
         <translation>Zmiany nie obowiązują od razu po zapisie konfiguracji, lecz dopiero po wyłączeniu i ponownym włączeniu zasilania!</translation>
-    </message>
-    <message>
-        <source>No communication port connected, cannot continue. Do you want to connect it now?</source>
-        <translation>Nie połączono portu komunikacyjnego, nie można kontynuować. Czy połączyć go teraz?</translation>
     </message>
     <message>
         <source> Not Connected</source>
@@ -880,10 +852,6 @@ Czy na pewno zmienić parametry?</translation>
     <message>
         <source>%s serial port lost; monitoring tries to reopen it every 2 s.</source>
         <translation>Utracono port szeregowy %s; monitorowanie próbuje go ponownie otworzyć co 2 s.</translation>
-    </message>
-    <message>
-        <source>Waiting for the line to fall quiet...</source>
-        <translation>Oczekiwanie na ciszę na linii...</translation>
     </message>
     <message>
         <source> ERROR: Another device keeps sending on the line; the request could not be sent.</source>
@@ -1119,6 +1087,38 @@ Czy odczytać konfigurację z przetwornika? Jeśli nie, operacja zostanie przerw
     <message>
         <source> parameter %1 (row %2): written %3, read %4</source>
         <translation> parametr %1 (wiersz %2): zapisano %3, odczytano %4</translation>
+    </message>
+    <message>
+        <source>Error during reading the data from transmitter, repeat?</source>
+        <translation>Błąd podczas odczytu danych z przetwornika, powtórzyć?</translation>
+    </message>
+    <message>
+        <source>Error during writing the data to transmitter, repeat?</source>
+        <translation>Błąd podczas zapisu danych do przetwornika, powtórzyć?</translation>
+    </message>
+    <message>
+        <source>Error (&apos;Bad Parameters&apos;) during writing the data to transmitter!<byte value="xd"/>
+Feasible solution: Stop writing now, set the default configuration (command from menu &apos;Transmitter&apos;) and write configuration to the transmitter.<byte value="xd"/>
+Do You want to repeat this operation?</source>
+        <translation>Błąd (&apos;Błędne parametry&apos;) podczas zapisu danych do przetwornika!<byte value="xd"/>
+Możliwe rozwiązanie: przerwij teraz zapis, ustaw konfigurację domyślną (polecenie z menu &apos;Przetwornik&apos;) i zapisz konfigurację do przetwornika.<byte value="xd"/>
+Czy powtórzyć tę operację?</translation>
+    </message>
+    <message>
+        <source>No communication port connected, cannot continue. Do you want to connect it now?</source>
+        <translation>Nie połączono portu komunikacyjnego, nie można kontynuować. Czy połączyć go teraz?</translation>
+    </message>
+    <message>
+        <source>Error during transmitter configuration writing. Incorrect configuration settings may cause undefined errors. Configuration should be stored again.</source>
+        <translation>Błąd podczas zapisu konfiguracji do przetwornika. Nieprawidłowe ustawienia konfiguracji mogą powodować nieokreślone błędy. Konfigurację należy zapisać ponownie.</translation>
+    </message>
+    <message>
+        <source>Do you really want to break operation?</source>
+        <translation>Czy na pewno przerwać operację?</translation>
+    </message>
+    <message>
+        <source>Waiting for the line to fall quiet...</source>
+        <translation>Oczekiwanie na ciszę na linii...</translation>
     </message>
 </context>
 <context>

@@ -706,30 +706,6 @@ Príručka: %1 (ostatné jazyky v priečinkoch vedľa nej)
 <context>
     <name>Link</name>
     <message>
-        <source>Error during reading the data from transmitter, repeat?</source>
-        <translation>Chyba pri čítaní údajov z prevodníka, opakovať?</translation>
-    </message>
-    <message>
-        <source>Error during writing the data to transmitter, repeat?</source>
-        <translation>Chyba pri zápise údajov do prevodníka, opakovať?</translation>
-    </message>
-    <message>
-        <source>Error (&apos;Bad Parameters&apos;) during writing the data to transmitter!<byte value="xd"/>
-Feasible solution: Stop writing now, set the default configuration (command from menu &apos;Transmitter&apos;) and write configuration to the transmitter.<byte value="xd"/>
-Do You want to repeat this operation?</source>
-        <translation>Chyba (&apos;Chybné parametre&apos;) pri zápise údajov do prevodníka!<byte value="xd"/>
-Možné riešenie: Teraz zápis ukončite, nastavte predvolenú konfiguráciu (príkaz z ponuky &apos;Prevodník&apos;) a zapíšte konfiguráciu do prevodníka.<byte value="xd"/>
-Chcete túto operáciu zopakovať?</translation>
-    </message>
-    <message>
-        <source>Error during transmitter configuration writing. Incorrect configuration settings may cause undefined errors. Configuration should be stored again.</source>
-        <translation>Chyba pri zápise konfigurácie do prevodníka. Nesprávne nastavenie konfigurácie môže spôsobiť nedefinované chyby. Konfiguráciu je potrebné zapísať znova.</translation>
-    </message>
-    <message>
-        <source>Do you really want to break operation?</source>
-        <translation>Naozaj chcete prerušiť operáciu?</translation>
-    </message>
-    <message>
         <source>Do not Disconnect Communication Cable!</source>
         <translation>Neodpájajte komunikačný kábel!</translation>
     </message>
@@ -764,10 +740,6 @@ Naozaj chcete parametre zmeniť?</translation>
     <message>
         <source>Changes is not valid immediately after writing the configuration, but after power down and power up!</source>
         <translation>Zmeny neplatia hneď po zápise konfigurácie, ale až po vypnutí a zapnutí napájania!</translation>
-    </message>
-    <message>
-        <source>No communication port connected, cannot continue. Do you want to connect it now?</source>
-        <translation>Nie je pripojený komunikačný port, nie je možné pokračovať. Chcete ho teraz pripojiť?</translation>
     </message>
     <message>
         <source> Not Connected</source>
@@ -880,10 +852,6 @@ Naozaj chcete parametre zmeniť?</translation>
     <message>
         <source>%s serial port lost; monitoring tries to reopen it every 2 s.</source>
         <translation>Sériový port %s bol stratený; monitorovanie sa ho každé 2 s pokúša znova otvoriť.</translation>
-    </message>
-    <message>
-        <source>Waiting for the line to fall quiet...</source>
-        <translation>Čakanie na utíchnutie linky...</translation>
     </message>
     <message>
         <source> ERROR: Another device keeps sending on the line; the request could not be sent.</source>
@@ -1119,6 +1087,38 @@ Chcete načítať konfiguráciu z prevodníka? Ak nie, operácia bude ukončená
     <message>
         <source> parameter %1 (row %2): written %3, read %4</source>
         <translation> parameter %1 (riadok %2): zapísané %3, prečítané %4</translation>
+    </message>
+    <message>
+        <source>Error during reading the data from transmitter, repeat?</source>
+        <translation>Chyba pri čítaní údajov z prevodníka, opakovať?</translation>
+    </message>
+    <message>
+        <source>Error during writing the data to transmitter, repeat?</source>
+        <translation>Chyba pri zápise údajov do prevodníka, opakovať?</translation>
+    </message>
+    <message>
+        <source>Error (&apos;Bad Parameters&apos;) during writing the data to transmitter!<byte value="xd"/>
+Feasible solution: Stop writing now, set the default configuration (command from menu &apos;Transmitter&apos;) and write configuration to the transmitter.<byte value="xd"/>
+Do You want to repeat this operation?</source>
+        <translation>Chyba (&apos;Chybné parametre&apos;) pri zápise údajov do prevodníka!<byte value="xd"/>
+Možné riešenie: Teraz zápis ukončite, nastavte predvolenú konfiguráciu (príkaz z ponuky &apos;Prevodník&apos;) a zapíšte konfiguráciu do prevodníka.<byte value="xd"/>
+Chcete túto operáciu zopakovať?</translation>
+    </message>
+    <message>
+        <source>No communication port connected, cannot continue. Do you want to connect it now?</source>
+        <translation>Nie je pripojený komunikačný port, nie je možné pokračovať. Chcete ho teraz pripojiť?</translation>
+    </message>
+    <message>
+        <source>Error during transmitter configuration writing. Incorrect configuration settings may cause undefined errors. Configuration should be stored again.</source>
+        <translation>Chyba pri zápise konfigurácie do prevodníka. Nesprávne nastavenie konfigurácie môže spôsobiť nedefinované chyby. Konfiguráciu je potrebné zapísať znova.</translation>
+    </message>
+    <message>
+        <source>Do you really want to break operation?</source>
+        <translation>Naozaj chcete prerušiť operáciu?</translation>
+    </message>
+    <message>
+        <source>Waiting for the line to fall quiet...</source>
+        <translation>Čakanie na utíchnutie linky...</translation>
     </message>
 </context>
 <context>

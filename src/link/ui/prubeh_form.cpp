@@ -7,20 +7,21 @@
 #include <QWindow>
 
 #include "common/ui/palette_colors.h"
-#include "link/engine_texts.h"
 
 namespace lmk17 {
 
 namespace {
 constexpr Qt::WindowFlags kFlags = Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
 constexpr int kProgressHelpContext = 1;
+constexpr char kProgressWarning[] =
+    QT_TRANSLATE_NOOP("Link", "Do not Disconnect Communication Cable!");
 }  // namespace
 
 TPrubehForm::TPrubehForm(QWidget* mainWindow)
     : QWidget(mainWindow, kFlags),
       main_(mainWindow),
       gauge_(new QProgressBar(this)),
-      warning_(new QLabel(QCoreApplication::translate("Link", texts::kProgressWarning), this)) {
+      warning_(new QLabel(QCoreApplication::translate("Link", kProgressWarning), this)) {
     setObjectName(QStringLiteral("PrubehForm"));
     setAttribute(Qt::WA_ShowWithoutActivating);
     gauge_->setObjectName(QStringLiteral("PrubehG"));

@@ -52,12 +52,9 @@ bool PrintController::askPrint() {
 }
 
 QString PrintController::askPdfPath(const QString& suggestedName) {
-    QString path =
-        QFileDialog::getSaveFileName(window_, tr("Export as PDF"),
-                                     QDir::home().filePath(suggestedName), tr("PDF Files (*.pdf)"));
-    if (!path.isEmpty() && !path.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive))
-        path += QLatin1String(".pdf");
-    return path;
+    return PdfFilePath(QFileDialog::getSaveFileName(window_, tr("Export as PDF"),
+                                                    QDir::home().filePath(suggestedName),
+                                                    tr("PDF Files (*.pdf)")));
 }
 
 bool PrintController::checkPrinter() {
