@@ -21,7 +21,7 @@ struct UnitResult {
     bool ok = false;
 };
 
-QString resultText(OperationOutcome outcome, const WriteSafetyReport& report) {
+QString resultText(OperationOutcome outcome, const WriteSafetyReport& report, qint32 serial) {
     switch (outcome) {
         case OperationOutcome::Completed:
             return QStringLiteral("written and verified");
@@ -39,7 +39,8 @@ QString resultText(OperationOutcome outcome, const WriteSafetyReport& report) {
             break;
     }
     if (report.writeStarted) return QStringLiteral("FAILED: LEFT HALF-WRITTEN, write it again");
-    return QStringLiteral("FAILED: no answer; nothing written");
+    if (serial == 0) return QStringLiteral("FAILED: no answer; nothing written");
+    return QStringLiteral("FAILED: stopped before writing; nothing written");
 }
 
 // The protocol of the configuration the unit now holds.
@@ -96,7 +97,7 @@ int BatchWrite(Context& c, const QString& file, const std::vector<int>& addresse
         unit.address = address;
         unit.serial = s.session().lastIdentified().serialNumber;
         unit.ok = WriteExitCode(outcome) == ExitOk;
-        unit.result = resultText(outcome, s.stack().lastWriteCheck());
+        unit.result = resultText(outcome, s.stack().lastWriteCheck(), unit.serial);
         if (unit.ok && !protocolDir.isEmpty()) {
             const QString error = writeProtocol(protocolDir, s.model(), unit.serial);
             if (!error.isEmpty()) {

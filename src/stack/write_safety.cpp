@@ -15,9 +15,6 @@ using operation_text::Tr;
 namespace {
 
 const QString kNewLine = QStringLiteral("\r\n");
-// QUESTION-IDS: placeholders until the two questions get their own ids.
-constexpr Question kWriteDifferences = Question::AnotherTransmitter;
-constexpr Question kWriteUnchanged = Question::AnotherTransmitter;
 
 void takeUnitSettings(const ConfigModel& present, ConfigModel& toWrite) {
     ConfigModel::Edit edit = toWrite.edit();
@@ -99,13 +96,13 @@ OperationOutcome CheckBeforeWrite(const WriteSafety& safety, ConfigModel& presen
     if (cmp.equal()) {
         bool write = safety.whenEqual == WriteSafety::WhenEqual::Write;
         if (safety.whenEqual == WriteSafety::WhenEqual::Ask)
-            write = ui.question(kWriteUnchanged, MessageKind::Confirmation,
+            write = ui.question(Question::WriteUnchanged, MessageKind::Confirmation,
                                 Tr(operation_text::kUnchangedQuestion));
         else if (!write)
             ui.message(MessageKind::Information, Tr(operation_text::kUnchanged));
         if (!write) return OperationOutcome::Unchanged;
     } else if (safety.askDifferences &&
-               !ui.question(kWriteDifferences, MessageKind::Confirmation,
+               !ui.question(Question::WriteDifferences, MessageKind::Confirmation,
                             Tr(operation_text::kDifferencesQuestion) + kNewLine +
                                 differenceLines(cmp, 30) + kNewLine +
                                 Tr(operation_text::kWriteNowQuestion))) {

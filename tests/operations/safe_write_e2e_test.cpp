@@ -44,6 +44,7 @@ struct Edited : OpsHarness {
         takenBefore = int(requests.size());
         requests.clear();
         ui.shown.clear();
+        ui.questions.clear();
     }
     WriteSafety safety(const QString& folder) const {
         WriteSafety s;
@@ -102,9 +103,10 @@ TEST(SafeWrite, BackupDifferencesAndQuestionDecideWhetherAnythingIsWritten) {
         EXPECT_FALSE(h.engine.operation().running());
         EXPECT_TRUE(h.engine.commandsEnabled());
         // Nothing was written: nobody is told the transmitter is half-written.
-        if (!c.written)
+        if (!c.written) {
             for (const QString& text : h.ui.texts())
                 EXPECT_FALSE(text.contains(QStringLiteral("incomplete"))) << text.toStdString();
+        }
 
         const std::vector<BackupFile> backups = ListBackups(folder, h.present.SerialNumber);
         ASSERT_EQ(backups.size(), c.backupKept ? 1u : 0u);
@@ -120,8 +122,10 @@ TEST(SafeWrite, BackupDifferencesAndQuestionDecideWhetherAnythingIsWritten) {
             EXPECT_TRUE(CompareConfigurations(kept, before).equal())
                 << CompareConfigurations(kept, before).recordDifferences.join(' ').toStdString();
         }
-        if (c.blockFolder)
+        if (c.blockFolder) {
             EXPECT_TRUE(h.ui.texts().join('\n').contains(T(operation_text::kBackupFailed)));
+            EXPECT_TRUE(h.ui.questions.empty());
+        }
         if (c.edit && !c.blockFolder) {
             // The question names the changed field with both values.
             const QString question = h.ui.shown.front().text;
@@ -129,7 +133,9 @@ TEST(SafeWrite, BackupDifferencesAndQuestionDecideWhetherAnythingIsWritten) {
             EXPECT_TRUE(question.contains(QStringLiteral("Damping"))) << question.toStdString();
             EXPECT_EQ(question.count(QStringLiteral("\r\n ")), 1) << question.toStdString();
         }
-        if (!c.edit) EXPECT_TRUE(h.ui.texts().contains(T(operation_text::kUnchanged)));
+        if (!c.edit) {
+            EXPECT_TRUE(h.ui.texts().contains(T(operation_text::kUnchanged)));
+        }
     }
 }
 
