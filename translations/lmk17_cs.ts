@@ -1119,6 +1119,40 @@ Chcete tuto operaci opakovat?</translation>
     <message>
         <source>Waiting for the line to fall quiet...</source>
         <translation>Čekání na utichnutí linky...</translation>
+        <source> Reading Configuration for the Backup</source>
+        <translation> Čtení konfigurace pro zálohu</translation>
+    </message>
+    <message>
+        <source>The backup folder &apos;%1&apos; could not be created.</source>
+        <translation>Složku záloh &apos;%1&apos; nelze vytvořit.</translation>
+    </message>
+    <message>
+        <source>The transmitter&apos;s present configuration could not be kept as a backup, so nothing was written.</source>
+        <translation>Současnou konfiguraci převodníku nelze uložit jako zálohu, proto nebylo nic zapsáno.</translation>
+    </message>
+    <message>
+        <source>Writing changes these values of the transmitter (now -&gt; written):</source>
+        <translation>Zápis změní tyto hodnoty převodníku (nyní -&gt; zapsáno):</translation>
+    </message>
+    <message>
+        <source> ... and %1 more</source>
+        <translation> ... a dalších %1</translation>
+    </message>
+    <message>
+        <source> stored values beyond the digits shown: %1</source>
+        <translation> uložené hodnoty za zobrazenými číslicemi: %1</translation>
+    </message>
+    <message>
+        <source>Write the configuration to the transmitter?</source>
+        <translation>Zapsat konfiguraci do převodníku?</translation>
+    </message>
+    <message>
+        <source>The transmitter already holds this configuration; nothing was written.</source>
+        <translation>Převodník již tuto konfiguraci obsahuje; nic nebylo zapsáno.</translation>
+    </message>
+    <message>
+        <source>The transmitter already holds this configuration. Write it anyway?</source>
+        <translation>Převodník již tuto konfiguraci obsahuje. Přesto ji zapsat?</translation>
     </message>
 </context>
 <context>

@@ -1119,6 +1119,40 @@ Wollen Sie diesen Vorgang wiederholen?</translation>
     <message>
         <source>Waiting for the line to fall quiet...</source>
         <translation>Warten, bis die Leitung ruhig ist...</translation>
+        <source> Reading Configuration for the Backup</source>
+        <translation> Konfiguration für die Sicherung lesen</translation>
+    </message>
+    <message>
+        <source>The backup folder &apos;%1&apos; could not be created.</source>
+        <translation>Der Sicherungsordner &apos;%1&apos; konnte nicht angelegt werden.</translation>
+    </message>
+    <message>
+        <source>The transmitter&apos;s present configuration could not be kept as a backup, so nothing was written.</source>
+        <translation>Die aktuelle Konfiguration des Transmitters konnte nicht gesichert werden, daher wurde nichts geschrieben.</translation>
+    </message>
+    <message>
+        <source>Writing changes these values of the transmitter (now -&gt; written):</source>
+        <translation>Das Schreiben ändert diese Werte des Transmitters (jetzt -&gt; geschrieben):</translation>
+    </message>
+    <message>
+        <source> ... and %1 more</source>
+        <translation> ... und %1 weitere</translation>
+    </message>
+    <message>
+        <source> stored values beyond the digits shown: %1</source>
+        <translation> gespeicherte Werte jenseits der angezeigten Stellen: %1</translation>
+    </message>
+    <message>
+        <source>Write the configuration to the transmitter?</source>
+        <translation>Die Konfiguration in den Transmitter schreiben?</translation>
+    </message>
+    <message>
+        <source>The transmitter already holds this configuration; nothing was written.</source>
+        <translation>Der Transmitter enthält diese Konfiguration bereits; es wurde nichts geschrieben.</translation>
+    </message>
+    <message>
+        <source>The transmitter already holds this configuration. Write it anyway?</source>
+        <translation>Der Transmitter enthält diese Konfiguration bereits. Trotzdem schreiben?</translation>
     </message>
 </context>
 <context>

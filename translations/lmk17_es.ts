@@ -1119,6 +1119,40 @@ Solución posible: detenga ahora la escritura, establezca la configuración pred
     <message>
         <source>Waiting for the line to fall quiet...</source>
         <translation>Esperando a que la línea quede en silencio...</translation>
+        <source> Reading Configuration for the Backup</source>
+        <translation> Leyendo la configuración para la copia de seguridad</translation>
+    </message>
+    <message>
+        <source>The backup folder &apos;%1&apos; could not be created.</source>
+        <translation>No se pudo crear la carpeta de copias de seguridad &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <source>The transmitter&apos;s present configuration could not be kept as a backup, so nothing was written.</source>
+        <translation>No se pudo guardar la configuración actual del transmisor como copia de seguridad, por lo que no se escribió nada.</translation>
+    </message>
+    <message>
+        <source>Writing changes these values of the transmitter (now -&gt; written):</source>
+        <translation>La escritura cambia estos valores del transmisor (ahora -&gt; escrito):</translation>
+    </message>
+    <message>
+        <source> ... and %1 more</source>
+        <translation> ... y %1 más</translation>
+    </message>
+    <message>
+        <source> stored values beyond the digits shown: %1</source>
+        <translation> valores almacenados más allá de los dígitos mostrados: %1</translation>
+    </message>
+    <message>
+        <source>Write the configuration to the transmitter?</source>
+        <translation>¿Escribir la configuración en el transmisor?</translation>
+    </message>
+    <message>
+        <source>The transmitter already holds this configuration; nothing was written.</source>
+        <translation>El transmisor ya contiene esta configuración; no se escribió nada.</translation>
+    </message>
+    <message>
+        <source>The transmitter already holds this configuration. Write it anyway?</source>
+        <translation>El transmisor ya contiene esta configuración. ¿Escribirla de todos modos?</translation>
     </message>
 </context>
 <context>

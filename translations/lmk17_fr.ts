@@ -1119,6 +1119,40 @@ Voulez-vous répéter cette opération ?</translation>
     <message>
         <source>Waiting for the line to fall quiet...</source>
         <translation>Attente du silence sur la ligne...</translation>
+        <source> Reading Configuration for the Backup</source>
+        <translation> Lecture de la configuration pour la sauvegarde</translation>
+    </message>
+    <message>
+        <source>The backup folder &apos;%1&apos; could not be created.</source>
+        <translation>Le dossier de sauvegarde &apos;%1&apos; n&apos;a pas pu être créé.</translation>
+    </message>
+    <message>
+        <source>The transmitter&apos;s present configuration could not be kept as a backup, so nothing was written.</source>
+        <translation>La configuration actuelle du transmetteur n&apos;a pas pu être sauvegardée, rien n&apos;a donc été écrit.</translation>
+    </message>
+    <message>
+        <source>Writing changes these values of the transmitter (now -&gt; written):</source>
+        <translation>L&apos;écriture modifie ces valeurs du transmetteur (actuel -&gt; écrit) :</translation>
+    </message>
+    <message>
+        <source> ... and %1 more</source>
+        <translation> ... et %1 de plus</translation>
+    </message>
+    <message>
+        <source> stored values beyond the digits shown: %1</source>
+        <translation> valeurs enregistrées au-delà des chiffres affichés : %1</translation>
+    </message>
+    <message>
+        <source>Write the configuration to the transmitter?</source>
+        <translation>Écrire la configuration dans le transmetteur ?</translation>
+    </message>
+    <message>
+        <source>The transmitter already holds this configuration; nothing was written.</source>
+        <translation>Le transmetteur contient déjà cette configuration ; rien n&apos;a été écrit.</translation>
+    </message>
+    <message>
+        <source>The transmitter already holds this configuration. Write it anyway?</source>
+        <translation>Le transmetteur contient déjà cette configuration. L&apos;écrire quand même ?</translation>
     </message>
 </context>
 <context>

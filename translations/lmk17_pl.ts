@@ -1119,6 +1119,40 @@ Czy powtórzyć tę operację?</translation>
     <message>
         <source>Waiting for the line to fall quiet...</source>
         <translation>Oczekiwanie na ciszę na linii...</translation>
+        <source> Reading Configuration for the Backup</source>
+        <translation> Odczyt konfiguracji do kopii zapasowej</translation>
+    </message>
+    <message>
+        <source>The backup folder &apos;%1&apos; could not be created.</source>
+        <translation>Nie można utworzyć folderu kopii zapasowych &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <source>The transmitter&apos;s present configuration could not be kept as a backup, so nothing was written.</source>
+        <translation>Nie można zachować bieżącej konfiguracji przetwornika jako kopii zapasowej, dlatego nic nie zostało zapisane.</translation>
+    </message>
+    <message>
+        <source>Writing changes these values of the transmitter (now -&gt; written):</source>
+        <translation>Zapis zmieni te wartości przetwornika (teraz -&gt; zapisane):</translation>
+    </message>
+    <message>
+        <source> ... and %1 more</source>
+        <translation> ... i %1 więcej</translation>
+    </message>
+    <message>
+        <source> stored values beyond the digits shown: %1</source>
+        <translation> zapisane wartości poza wyświetlanymi cyframi: %1</translation>
+    </message>
+    <message>
+        <source>Write the configuration to the transmitter?</source>
+        <translation>Zapisać konfigurację do przetwornika?</translation>
+    </message>
+    <message>
+        <source>The transmitter already holds this configuration; nothing was written.</source>
+        <translation>Przetwornik zawiera już tę konfigurację; nic nie zostało zapisane.</translation>
+    </message>
+    <message>
+        <source>The transmitter already holds this configuration. Write it anyway?</source>
+        <translation>Przetwornik zawiera już tę konfigurację. Mimo to zapisać?</translation>
     </message>
 </context>
 <context>

@@ -1119,6 +1119,40 @@ Chcete túto operáciu zopakovať?</translation>
     <message>
         <source>Waiting for the line to fall quiet...</source>
         <translation>Čakanie na utíchnutie linky...</translation>
+        <source> Reading Configuration for the Backup</source>
+        <translation> Čítanie konfigurácie pre zálohu</translation>
+    </message>
+    <message>
+        <source>The backup folder &apos;%1&apos; could not be created.</source>
+        <translation>Priečinok záloh &apos;%1&apos; sa nedá vytvoriť.</translation>
+    </message>
+    <message>
+        <source>The transmitter&apos;s present configuration could not be kept as a backup, so nothing was written.</source>
+        <translation>Súčasnú konfiguráciu prevodníka nie je možné uložiť ako zálohu, preto nebolo nič zapísané.</translation>
+    </message>
+    <message>
+        <source>Writing changes these values of the transmitter (now -&gt; written):</source>
+        <translation>Zápis zmení tieto hodnoty prevodníka (teraz -&gt; zapísané):</translation>
+    </message>
+    <message>
+        <source> ... and %1 more</source>
+        <translation> ... a ďalších %1</translation>
+    </message>
+    <message>
+        <source> stored values beyond the digits shown: %1</source>
+        <translation> uložené hodnoty za zobrazenými číslicami: %1</translation>
+    </message>
+    <message>
+        <source>Write the configuration to the transmitter?</source>
+        <translation>Zapísať konfiguráciu do prevodníka?</translation>
+    </message>
+    <message>
+        <source>The transmitter already holds this configuration; nothing was written.</source>
+        <translation>Prevodník už túto konfiguráciu obsahuje; nič nebolo zapísané.</translation>
+    </message>
+    <message>
+        <source>The transmitter already holds this configuration. Write it anyway?</source>
+        <translation>Prevodník už túto konfiguráciu obsahuje. Napriek tomu ju zapísať?</translation>
     </message>
 </context>
 <context>

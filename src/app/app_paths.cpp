@@ -45,6 +45,10 @@ AppFolders MakeAppFolders(const QString& documentsFolder, const QString& homeFol
     return f;
 }
 
+QString DefaultBackupFolder(const AppFolders& folders) {
+    return folders.dataFolder + QStringLiteral("Backups/");
+}
+
 QStringList ProgramDataFolders(const QString& programFolder) {
 #ifndef LMK17_DATA_DIR
 #define LMK17_DATA_DIR ""

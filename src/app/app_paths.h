@@ -21,6 +21,10 @@ QString UserDataFolder(const QString& documentsFolder, const QString& homeFolder
 // linearization files (<data folder>Data/, created on demand).
 AppFolders MakeAppFolders(const QString& documentsFolder, const QString& homeFolder);
 
+// Where the configuration of a transmitter is kept before every write
+// (<data folder>Backups/, made when the first backup is saved).
+QString DefaultBackupFolder(const AppFolders& folders);
+
 // The folders that may hold the language modules and the manual, in order:
 // the program's own folder (the build tree, a folder unpacked anywhere), the
 // data folder relative to it (<prefix>/bin -> <prefix>/share/lmk17, wherever

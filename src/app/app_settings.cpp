@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include "app/app_paths.h"
 #include "common/ini_file.h"
 #include "link/link_parameters.h"
 #include "monitoring/monitor_settings.h"
@@ -16,6 +17,7 @@ const QString kWindow = QStringLiteral("Window");
 const QString kDirectory = QStringLiteral("Directory");
 const QString kMonitor = QStringLiteral("Monitor");
 const QString kSerialPort = QStringLiteral("SerialPort");
+const QString kBackup = QStringLiteral("Backup");
 
 std::optional<int> readInt(const IniFile& ini, const QString& section, const QString& key) {
     const std::optional<QString> text = ini.value(section, key);
@@ -115,6 +117,13 @@ AppSettings ReadAppSettings(const IniFile& ini, const AppFolders& folders) {
     s.linFileDir = ResolveFolder(ini.value(kDirectory, "LinFileDir", fileDir), folders.dataFolder);
     s.monitor = readMonitor(ini, folders);
     s.serialPort = readSerialPort(ini);
+    // The backup keys are edited in the file only; a damaged value is the default.
+    const QString backupDir = ini.value(kBackup, QStringLiteral("BackupDir"), QString()).trimmed();
+    s.backupDir =
+        backupDir.isEmpty() ? DefaultBackupFolder(folders) : QDir::fromNativeSeparators(backupDir);
+    const int keep = readInt(ini, kBackup, "KeepBackups", 50);
+    s.keepBackups = keep >= 1 && keep <= 1000 ? keep : 50;
+    s.askBeforeWrite = readInt(ini, kBackup, "AskBeforeWrite", 1) != 0;
     return s;
 }
 

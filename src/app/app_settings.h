@@ -49,6 +49,11 @@ struct AppSettings {
 
     MonitorParameters monitor;
     SerialPortSettings serialPort;
+
+    // [Backup]: the transmitter's configuration kept before every write.
+    QString backupDir;           // BackupDir, default <data folder>Backups/
+    int keepBackups = 50;        // KeepBackups per transmitter, 1..1000
+    bool askBeforeWrite = true;  // AskBeforeWrite: list the changes and ask
 };
 
 // The folders the defaults and fallbacks use: where configuration,

@@ -39,6 +39,8 @@ public:
     }
     void progressStep(int position) override { inner_.progressStep(position); }
     void progressClose() override { inner_.progressClose(); }
+    // Each operation gets its own repeats (one unit after another).
+    void newOperation() { repeats_ = 0; }
 
 private:
     UserInteraction& inner_;
@@ -122,6 +124,7 @@ void CliSession::writeTraceText(const QString& line) {
 
 OperationOutcome CliSession::run(const std::function<bool()>& start) {
     interrupted_ = false;
+    interaction_->newOperation();
     // Ctrl-C, SIGTERM and SIGHUP only raise a flag; the loop looks at it
     // between events.
     const StopSignals stopSignals;

@@ -32,6 +32,8 @@ enum class Question {
     SaveLinearizationNow,         // closing with unsaved linearization changes
     DiscardLinearization,         // Cancel with unsaved linearization changes
     ClearPointTable,              // "Clear Table" of the editor's point grids
+    WriteDifferences,             // before a write: the values that change; write?
+    WriteUnchanged,               // before a write: the transmitter holds it already
 };
 
 // The one way the core talks to the user. The GUI implements it with modal

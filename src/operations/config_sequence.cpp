@@ -16,8 +16,18 @@ bool isConfigSequence(ProcessCode code) {
 
 }  // namespace
 
-void ConfigSequence::Start() {
-    s_.engine().operation().step = kFirstConfigStep;
+void ConfigSequence::Start(bool readFirst) {
+    OperationRecord& op = s_.engine().operation();
+    op.step = kFirstConfigStep;
+    readingFirst_ = readFirst && op.processCode == ProcessWriteConfig;
+    if (readingFirst_) {
+        // Until the check has passed the operation is a read: a failure asks
+        // to repeat a read and, declined, reports nothing as half-written.
+        op.processCode = ProcessReadConfig;
+        present_ = TransmitterConfig{};
+        s_.engine().ShowProgress(true, true, kConfigProgressMaximum,
+                                 operation_text::Tr(operation_text::kBackupCaption));
+    }
     awaiting_ = false;
     verifying_ = false;
     verified_ = 0;
@@ -27,7 +37,7 @@ void ConfigSequence::Start() {
 
 SequenceContext ConfigSequence::contextFor(bool writing) {
     const DeviceIdentity& id = s_.workingIdentity();
-    SequenceContext c{s_.model().transferRecord()};
+    SequenceContext c{readingFirst_ ? present_ : s_.model().transferRecord()};
     c.writing = writing;
     c.firmware = id.firmwareNumber();
     c.typeIndex = id.typeIndex;
@@ -52,6 +62,10 @@ void ConfigSequence::ReadWritePrev() {
             engine.StopOperation();
             return;
         }
+        if (step->step == kFinishConfigStep && readingFirst_) {
+            if (!finishReadFirst()) return;
+            continue;
+        }
         if (step->step == kFinishConfigStep) {
             if (writing && !verifyWritten()) return;
             s_.FinishConfigSequence(writing, verification_.mismatches());
@@ -72,6 +86,18 @@ void ConfigSequence::ReadWritePrev() {
         sendRequest(request);
         return;
     }
+}
+
+bool ConfigSequence::finishReadFirst() {
+    readingFirst_ = false;
+    if (!s_.CheckBeforeWrite(present_)) return false;
+    TransactionEngine& engine = s_.engine();
+    engine.operation().processCode = ProcessWriteConfig;
+    engine.operation().step = kFirstConfigStep;
+    s_.BeginWriting();
+    engine.ShowProgress(true, true, kConfigProgressMaximum,
+                        operation_text::Tr(operation_text::kWritingCaption));
+    return true;
 }
 
 void ConfigSequence::sendRequest(const LinkRequest& request) {

@@ -15,13 +15,18 @@ class ConfigSequence {
 public:
     explicit ConfigSequence(TransmitterSession& session) : s_(session) {}
 
-    // First call, by identification: step 10 of the current operation.
-    void Start();
+    // First call, by identification: step 10 of the current operation. A
+    // write with readFirst reads the transmitter's present configuration
+    // first (as a read, into a record of its own), lets the session check
+    // it, and only then writes.
+    void Start(bool readFirst = false);
     // The step function the dispatcher calls ("read/write the transmitter").
     void ReadWritePrev();
 
 private:
     SequenceContext contextFor(bool writing);
+    // The read before a write has reached its end: the check, then the write.
+    bool finishReadFirst();
     bool acceptAnswer(const ConfigStep& step, SequenceContext& context);
     // After the last step of a write: reads back what was written, one
     // parameter per call; true when all have been read.
@@ -34,6 +39,8 @@ private:
     WriteVerification verification_;
     size_t verified_ = 0;  // parameters read back so far
     bool verifying_ = false;
+    bool readingFirst_ = false;  // the read before a write runs
+    TransmitterConfig present_;  // what that read found
 };
 
 }  // namespace lmk17

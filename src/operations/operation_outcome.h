@@ -13,6 +13,8 @@ enum class OperationOutcome {
     Declined,         // a question on the way was answered No
     Stopped,          // stopped: a failed exchange not repeated, or a break
     Mismatched,       // written, but reading it back gave other values
+    BackupFailed,  // the configuration before the write could not be read or kept: nothing written
+    Unchanged,     // the transmitter already held the configuration: nothing written
 };
 
 // What a start of an operation did. Converts to true exactly when the

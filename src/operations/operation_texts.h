@@ -59,6 +59,27 @@ inline constexpr char kReadingCaption[] =
 inline constexpr char kWritingCaption[] =
     QT_TRANSLATE_NOOP("Operations", " Writing Configuration to Transmitter");
 
+inline constexpr char kBackupCaption[] =
+    QT_TRANSLATE_NOOP("Operations", " Reading Configuration for the Backup");
+// The backup before a write.
+inline constexpr char kBackupFolderFailed[] =
+    QT_TRANSLATE_NOOP("Operations", "The backup folder '%1' could not be created.");
+inline constexpr char kBackupFailed[] = QT_TRANSLATE_NOOP(
+    "Operations",
+    "The transmitter's present configuration could not be kept as a backup, so nothing was "
+    "written.");
+// Before a write: what changes in the transmitter, one line per field.
+inline constexpr char kDifferencesQuestion[] = QT_TRANSLATE_NOOP(
+    "Operations", "Writing changes these values of the transmitter (now -> written):");
+inline constexpr char kDifferencesMore[] = QT_TRANSLATE_NOOP("Operations", " ... and %1 more");
+inline constexpr char kDifferencesStored[] =
+    QT_TRANSLATE_NOOP("Operations", " stored values beyond the digits shown: %1");
+inline constexpr char kWriteNowQuestion[] =
+    QT_TRANSLATE_NOOP("Operations", "Write the configuration to the transmitter?");
+inline constexpr char kUnchanged[] = QT_TRANSLATE_NOOP(
+    "Operations", "The transmitter already holds this configuration; nothing was written.");
+inline constexpr char kUnchangedQuestion[] = QT_TRANSLATE_NOOP(
+    "Operations", "The transmitter already holds this configuration. Write it anyway?");
 inline constexpr char kVerifyingCaption[] =
     QT_TRANSLATE_NOOP("Operations", " Checking the Written Configuration");
 // After a write whose read-back differs: the heading, then one line per parameter.

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include "common/day_number.h"
+#include "common/silent_interaction.h"
 #include "config/catalogue.h"
 #include "config/defaults.h"
 #include "config/validation_model.h"
@@ -69,6 +70,9 @@ StartResult TransmitterSession::startIdentification(ProcessCode pendingCode, int
     OperationRecord& op = engine_.operation();
     op.pendingCode = pendingCode;
     op.pendingStep = pendingStep;
+    // A device that does not answer this time leaves no identity behind.
+    lastIdentified_ = DeviceIdentity{};
+    lastRefusal_ = IdentityRefusal::None;
     outcome_ = OperationOutcome::Running;
     active_ = true;
     identification_.ReadVyrCislo();
@@ -142,10 +146,40 @@ void TransmitterSession::RunCurrentOperation() {
 
 void TransmitterSession::StartConfigSequence(bool writing) {
     readInProgress_ = !writing;
+    if (writing && !beforeWrite_) BeginWriting();
+    sequence_.Start(writing && beforeWrite_);
+}
+
+void TransmitterSession::BeginWriting() {
     // Stamped when the writing begins: a write refused or declined on the
-    // way (another type, a fixed range, another transmitter) changed nothing.
-    if (writing) model_.edit().config().LastChangeDate = CurrentDayNumber();
-    sequence_.Start();
+    // way (another type, a fixed range, another transmitter, the backup)
+    // changed nothing.
+    model_.edit().config().LastChangeDate = CurrentDayNumber();
+}
+
+bool TransmitterSession::CheckBeforeWrite(const TransmitterConfig& present) {
+    engine_.ShowProgress(false);
+    // The model mends nothing silently here: a record it finds corrupt is
+    // kept as the transmitter holds it, which is what a backup is for.
+    SilentInteraction quiet;
+    ConfigModel device(quiet);
+    TransmitterConfig adopted;
+    {
+        ConfigModel::Edit edit = device.edit();
+        edit.config() = present;
+        RVCPomVar2RVCVar(working_, edit.identity(), edit.config());
+        adopted = edit.config();
+    }
+    if (device.RefreshFromConfig()) device.setConfig(adopted);
+    engine_.setQuestionOpen(true);
+    const OperationOutcome outcome = beforeWrite_(device);
+    engine_.setQuestionOpen(false);
+    if (outcome == OperationOutcome::Running) return true;
+    outcome_ = outcome;
+    RVCVar2RVCPomVar(model_.identity(), working_);
+    engine_.operation().clear();
+    engine_.EnableCommands(true);
+    return false;
 }
 
 void TransmitterSession::TakeBackup() {

@@ -2,6 +2,7 @@
 
 #include <QObject>
 #include <QString>
+#include <functional>
 #include <map>
 
 #include "common/user_interaction.h"
@@ -79,12 +80,22 @@ public:
     DeviceIdentity& workingIdentity() { return working_; }
     const DeviceIdentity& workingIdentity() const { return working_; }
     // What the last identification read from the device, kept after a stop
-    // or a refusal has restored the working identity (for reports).
+    // or a refusal has restored the working identity (for reports); empty
+    // when the last one got no identity.
     const DeviceIdentity& lastIdentified() const { return lastIdentified_; }
     IdentityRefusal lastRefusal() const { return lastRefusal_; }
 
     // The record as it was when the current read started.
     const TransmitterConfig& backup() const { return backup_; }
+
+    // Between identification and a write: the transmitter's configuration as
+    // it is now, read into a model of its own, goes to this check (a backup,
+    // the differences, the question). Running lets the write go on; any other
+    // outcome ends the operation with nothing written, after the check has
+    // told the user why. Without a check the write starts at once.
+    using BeforeWriteCheck = std::function<OperationOutcome(ConfigModel& present)>;
+    void setBeforeWrite(BeforeWriteCheck check) { beforeWrite_ = std::move(check); }
+    bool readsBeforeWrite() const { return bool(beforeWrite_); }
 
     // The complete check before a write (CheckAll, validation_model.h). True
     // when the record passed. Its messages are shown; the outcome (page,
@@ -113,6 +124,11 @@ private:
     void RunCurrentOperation();
     // Identification hands over to the configuration sequence at step 10.
     void StartConfigSequence(bool writing);
+    // The read before a write has ended: the check decides whether the
+    // write goes on (true) or the operation ends here.
+    bool CheckBeforeWrite(const TransmitterConfig& present);
+    // The write sequence itself begins.
+    void BeginWriting();
     // Step 390: adopts the identity, the undo copy and the record after a
     // read, confirms a write.
     // A write's read-back that differs (one line per parameter) turns the
@@ -140,6 +156,7 @@ private:
     bool readInProgress_ = false;  // the record is being filled by a read
     OperationOutcome outcome_ = OperationOutcome::None;
     bool active_ = false;  // started through the session, not yet ended
+    BeforeWriteCheck beforeWrite_;
     Identification identification_;
     ConfigSequence sequence_;
 };

@@ -119,6 +119,7 @@ OperationOutcome TransmitterStack::runOperation(const std::function<bool()>& sta
     // A start may be refused and still end an operation at once (no port:
     // the connect question was answered No), so the outcome is the ended
     // operation's whenever one ended.
+    safetyReport_ = WriteSafetyReport{};
     const bool started = start();
     if (started && !ended) loop.exec();
     OperationOutcome outcome = OperationOutcome::None;

@@ -9,6 +9,7 @@
 #include "operations/enable_commands.h"
 #include "operations/main_pages.h"
 #include "operations/operation_outcome.h"
+#include "stack/write_safety.h"
 
 namespace lmk17 {
 
@@ -65,6 +66,13 @@ public:
     // The linearization editor's state: its point tables outlive every
     // editor window, which only borrows it.
     LinEditor& linEditor() { return *linEditor_; }
+
+    // What every write does first (backup, differences, question); by
+    // default nothing: the programs set it from their settings or options.
+    void setWriteSafety(const WriteSafety& safety);
+    const WriteSafety& writeSafety() const { return safety_; }
+    // What that check did before the write of the last runOperation().
+    const WriteSafetyReport& lastWriteCheck() const { return safetyReport_; }
 
     // No operation runs and no request is outstanding (the session's busy()).
     bool idle() const;
@@ -132,6 +140,8 @@ private:
     std::unique_ptr<MonitoringEngine> monitoring_;
     std::unique_ptr<LinEditor> linEditor_;
     CommandStates states_;
+    WriteSafety safety_;
+    WriteSafetyReport safetyReport_;
     MainPage page_ = MainPage::Input;
 };
 

@@ -93,6 +93,17 @@ void TransmitterStack::breakOperation() {
     if (session_->busy()) BreakOperation(*engine_);
 }
 
+void TransmitterStack::setWriteSafety(const WriteSafety& safety) {
+    safety_ = safety;
+    if (!safety_.readsFirst()) {
+        session_->setBeforeWrite({});
+        return;
+    }
+    session_->setBeforeWrite([this](ConfigModel& present) {
+        return CheckBeforeWrite(safety_, present, *model_, ui_, safetyReport_);
+    });
+}
+
 bool TransmitterStack::whenIdle(const std::function<void()>& command) {
     if (session_->busy()) return false;
     command();

@@ -48,6 +48,9 @@ TEST(AppSettings, FreshStartGivesEveryDefault) {
     EXPECT_EQ(s.serialPort.masterAddress, 31);
     EXPECT_EQ(s.serialPort.slaveAddress, 0);
     EXPECT_EQ(s.ptFileDir, dir.path() + "/");
+    EXPECT_EQ(s.backupDir, dir.path() + "/Backups/");
+    EXPECT_EQ(s.keepBackups, 50);
+    EXPECT_TRUE(s.askBeforeWrite);
     EXPECT_TRUE(s.langId.isEmpty());
     EXPECT_FALSE(s.mainPosition.x.has_value());
 }
@@ -91,6 +94,13 @@ TEST(AppSettings, StoredValuesAreCheckedLikeTypedOnes) {
          [](const AppSettings& s) { return s.serialPort.masterAddress; }, 31},
         {"SerialPort", "SlaveAddress", "37",
          [](const AppSettings& s) { return s.serialPort.slaveAddress; }, 5},
+        {"Backup", "KeepBackups", "0", [](const AppSettings& s) { return s.keepBackups; }, 50},
+        {"Backup", "KeepBackups", "x", [](const AppSettings& s) { return s.keepBackups; }, 50},
+        {"Backup", "KeepBackups", "7", [](const AppSettings& s) { return s.keepBackups; }, 7},
+        {"Backup", "AskBeforeWrite", "0",
+         [](const AppSettings& s) { return int(s.askBeforeWrite); }, 0},
+        {"Backup", "AskBeforeWrite", "x",
+         [](const AppSettings& s) { return int(s.askBeforeWrite); }, 1},
     };
     QTemporaryDir dir;
     for (const Case& c : cases) {

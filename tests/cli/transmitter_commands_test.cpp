@@ -53,7 +53,8 @@ TEST_P(CliRoundTrip, ReadWriteRead) {
     CliResult r = Cli(sim.devicePath(), {"read", "-o", a});
     ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
     EXPECT_EQ(QFile(a).size(), 679);
-    r = Cli(sim.devicePath(), {"write", a});
+    // The transmitter holds the file already: only --force writes it.
+    r = Cli(sim.devicePath(), {"write", a, "--force"});
     ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
     EXPECT_TRUE(r.err.contains(
         QStringLiteral("Configuration was written to transmitter without any errors.")));
@@ -156,15 +157,15 @@ TEST(CliWrite, CtrlCLeavesTheTransmitterMarked) {
 
     QProcess p;
     p.setProgram(CliProgram());
-    p.setArguments({"--port", sim.devicePath(), "--yes", "write", file});
+    p.setArguments({"--port", sim.devicePath(), "--yes", "write", file, "--no-backup", "--force"});
     p.start();
     ASSERT_TRUE(p.waitForStarted());
     // Interrupted once the transmitter has taken the connection code: the
-    // write-in-progress mark is set by then.
+    // write-in-progress mark is set by then (after the read that comes first).
     QElapsedTimer t;
     t.start();
     bool writing = false;
-    while (!writing && t.elapsed() < 20000 && p.state() == QProcess::Running) {
+    while (!writing && t.elapsed() < 60000 && p.state() == QProcess::Running) {
         p.waitForFinished(20);
         QFile f(trace);
         writing = f.open(QIODevice::ReadOnly) && f.readAll().contains("write int16 P112");

@@ -3,6 +3,8 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QProcessEnvironment>
+#include <QTemporaryDir>
 
 namespace lmk17::test {
 
@@ -66,8 +68,19 @@ void SimProcess::kill() {
 
 namespace {
 
+// The programs keep files in the user's data folder (the backups before a
+// write): under test that is a home of the test program's own.
+QProcessEnvironment TestEnvironment() {
+    static QTemporaryDir home;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("HOME"), home.path());
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), home.filePath(QStringLiteral(".config")));
+    return env;
+}
+
 CliResult RunToEnd(const QString& program, const QStringList& arguments, int timeoutMs) {
     QProcess p;
+    p.setProcessEnvironment(TestEnvironment());
     p.start(program, arguments);
     p.closeWriteChannel();
     if (!p.waitForFinished(timeoutMs)) {

@@ -11,6 +11,7 @@
 #include "app/ui/main_form.h"
 #include "app/ui/spl_form.h"
 #include "app/window_placement.h"
+#include "app/write_safety_settings.h"
 #include "config/config_model.h"
 #include "files/config_load.h"
 #include "link/link_parameters.h"
@@ -52,6 +53,8 @@ void TMainForm::placeWindow() {
 void TMainForm::restorePort() {
     RestorePort(store_.settings().serialPort, stack_->connection(), stack_->ports());
     options_->syncFromConnection();
+    // Every write keeps a backup and asks about the changes, as set.
+    stack_->setWriteSafety(WriteSafetyFromSettings(store_.settings()));
 }
 
 void TMainForm::connectDemo(const QString& devicePath, int address) {
