@@ -25,8 +25,8 @@ void ConfigSequence::Start(bool readFirst) {
         // to repeat a read and, declined, reports nothing as half-written.
         op.processCode = ProcessReadConfig;
         present_ = TransmitterConfig{};
-        s_.engine().ShowProgress(true, true, kConfigProgressMaximum,
-                                 operation_text::Tr(operation_text::kBackupCaption));
+        ShowProgress(s_.engine(), true, true, kConfigProgressMaximum,
+                     operation_text::Tr(operation_text::kBackupCaption));
     }
     awaiting_ = false;
     verifying_ = false;
@@ -95,8 +95,8 @@ bool ConfigSequence::finishReadFirst() {
     engine.operation().processCode = ProcessWriteConfig;
     engine.operation().step = kFirstConfigStep;
     s_.BeginWriting();
-    engine.ShowProgress(true, true, kConfigProgressMaximum,
-                        operation_text::Tr(operation_text::kWritingCaption));
+    ShowProgress(engine, true, true, kConfigProgressMaximum,
+                 operation_text::Tr(operation_text::kWritingCaption));
     return true;
 }
 

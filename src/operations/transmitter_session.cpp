@@ -158,7 +158,7 @@ void TransmitterSession::BeginWriting() {
 }
 
 bool TransmitterSession::CheckBeforeWrite(const TransmitterConfig& present) {
-    engine_.ShowProgress(false);
+    ShowProgress(engine_, false);
     // The model mends nothing silently here: a record it finds corrupt is
     // kept as the transmitter holds it, which is what a backup is for.
     SilentInteraction quiet;

@@ -58,7 +58,7 @@ TEST(LanguageModules, LangIdAndPicks) {
         const char* stored;
         int running;
         bool write, warn;
-        const char* langId;  // nullptr: the trimmed item
+        const char* langId = nullptr;  // nullptr: the trimmed item
     } cases[] = {
         {" Deutsch", "", english, true, true},          // the first pick
         {" English", "Deutsch", english, true, false},  // taking an earlier pick back
