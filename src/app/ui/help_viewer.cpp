@@ -1,4 +1,5 @@
 #include "app/ui/help_viewer.h"
+#include "app/ui/screen_fit.h"
 
 #include <QApplication>
 #include <QDir>
@@ -130,7 +131,7 @@ void HelpViewer::build() {
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(buttons);
     layout->addWidget(splitter);
-    resize(900, 640);
+    ResizeOnScreen(*this, QSize(900, 640));
 }
 
 void HelpViewer::fillLists() {

@@ -19,7 +19,9 @@
 #include "app/maker_info.h"
 #include "app/ui/help_viewer.h"
 #include "app/ui/link_label.h"
+#include "app/ui/screen_fit.h"
 #include "app/ui/spl_form.h"
+#include "common/ui/scroll_page.h"
 #include "config/config_controls.h"
 #include "config/config_model.h"
 #include "config/ui/info_page.h"
@@ -85,7 +87,6 @@ TMainForm::TMainForm(SettingsStore& store, QWidget* parent) : QMainWindow(parent
     status_ = new QLabel(this);
     status_->setObjectName(QStringLiteral("MainStatusLbl"));
     statusBar()->addWidget(status_, 1);
-    statusBar()->setSizeGripEnabled(false);
 
     applyHints();
     applyHelpContexts();
@@ -98,9 +99,8 @@ TMainForm::TMainForm(SettingsStore& store, QWidget* parent) : QMainWindow(parent
     connect(tabs_, &QTabWidget::currentChanged, this, &TMainForm::ZalozkaChange);
     EnableCommands(stack_->commandStates());
 
-    // Fixed size: whatever the pages, fonts and language need, no more.
-    setWindowFlag(Qt::WindowMaximizeButtonHint, false);
-    setFixedSize(sizeHint());
+    // The pages scroll: the window can be made as small as the screen needs.
+    resize(preferredSize());
 }
 
 TMainForm::~TMainForm() {
@@ -209,7 +209,7 @@ void TMainForm::createPages() {
         pages_[i]->setObjectName(QLatin1String(objectNames[i]));
         auto* layout = new QVBoxLayout(pages_[i]);
         layout->setContentsMargins(6, 6, 6, 6);
-        tabs_->addTab(pages_[i], names[i]);
+        tabs_->addTab(new ScrollPage(pages_[i], tabs_), names[i]);
     }
     // The configuration pages share one state of their controls; the
     // complete check of Save and Write runs over it.
@@ -231,19 +231,24 @@ void TMainForm::createPages() {
     // The monitoring log takes the whole height of its page.
     for (QWidget* p : pages_)
         if (p != pages_[MonitoringPage]) static_cast<QVBoxLayout*>(p->layout())->addStretch(1);
-    // Room for the pages before they are filled (the comparators of a
-    // K8620 come in only after a read or load; fitContents() grows the
-    // window should a page need more).
-    tabs_->setMinimumSize(560, 600);
+    // The comparators of a K8620 come in only after a read or load:
+    // fitContents() grows the window should a page need more.
     connect(&stack_->model(), &ConfigModel::viewChanged, this,
             [this] { QTimer::singleShot(0, this, &TMainForm::fitContents); });
 }
 
+// Room for the pages before they are filled, as much as the screen gives.
+QSize TMainForm::preferredSize() const {
+    const QSize room = (kPageRoom - tabs_->sizeHint()).expandedTo(QSize(0, 0));
+    return sizeHint() + room;
+}
+
 // The window keeps its size unless a page has come to need more (groups
-// shown for another type, longer texts): then it grows, never shrinks.
+// shown for another type, longer texts): then it grows as far as its
+// screen allows, never shrinks; beyond that the page scrolls.
 void TMainForm::fitContents() {
-    const QSize needed = sizeHint().expandedTo(size());
-    if (needed != size()) setFixedSize(needed);
+    const QSize needed = preferredSize().expandedTo(size());
+    if (needed != size()) ResizeOnScreen(*this, needed);
 }
 
 QWidget* TMainForm::createButtonColumn() {

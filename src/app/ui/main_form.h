@@ -139,6 +139,10 @@ private:
     void applyHints();
     void applyHelpContexts();
     void fitContents();
+    // The size the window asks for: its pages whole, with room for those
+    // not yet filled.
+    QSize preferredSize() const;
+    static constexpr QSize kPageRoom{560, 600};
     int focusHelpContext() const;
     static constexpr char kHelpContextProperty[] = "helpContext";
 

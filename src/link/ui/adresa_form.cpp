@@ -80,7 +80,6 @@ TAdresaForm::TAdresaForm(QWidget* parent)
     layout->addLayout(groups);
     layout->addWidget(warning);
     layout->addLayout(buttons);
-    setFixedSize(sizeHint());
 
     connect(addressEdt_, &QLineEdit::editingFinished, this, &TAdresaForm::AdrEdtExit);
     connect(defaultBtn_, &QPushButton::clicked, this, &TAdresaForm::DefaultParmsBtnClick);

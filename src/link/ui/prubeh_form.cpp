@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
+#include <QStyle>
 #include <QVBoxLayout>
 #include <QWindow>
 
@@ -13,6 +14,7 @@ namespace lmk17 {
 namespace {
 constexpr Qt::WindowFlags kFlags = Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
 constexpr int kProgressHelpContext = 1;
+constexpr int kGaugeWidth = 320;
 }  // namespace
 
 TPrubehForm::TPrubehForm(QWidget* mainWindow)
@@ -24,14 +26,14 @@ TPrubehForm::TPrubehForm(QWidget* mainWindow)
     setAttribute(Qt::WA_ShowWithoutActivating);
     gauge_->setObjectName(QStringLiteral("PrubehG"));
     gauge_->setTextVisible(false);
-    gauge_->setMinimumWidth(320);
+    gauge_->setMinimumWidth(kGaugeWidth);
     warning_->setObjectName(QStringLiteral("HlaskaLbl"));
     warning_->setAlignment(Qt::AlignCenter);
     warning_->setStyleSheet(QStringLiteral("color: red; font-weight: bold;"));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(gauge_);
     layout->addWidget(warning_);
-    setFixedSize(sizeHint());
+    resize(sizeHint());
 }
 
 // A modal dialog (the linearization editor) may be the window the user
@@ -56,13 +58,25 @@ void TPrubehForm::placeAboveActiveWindow() {
 void TPrubehForm::showProgress(const QString& caption, int maximum, bool warning) {
     setWindowTitle(caption);
     warning_->setVisible(warning);
-    setFixedSize(sizeHint());
+    fitCaption(caption);
     gauge_->setRange(0, maximum);
     gauge_->setValue(0);
     placeAboveActiveWindow();
     show();
     placeAboveActiveWindow();  // a first show may have set the parent's window as transient
     raise();
+}
+
+// The window is as wide as its caption, which the title bar would cut
+// otherwise (the bar's icon and close box take about three bar heights).
+void TPrubehForm::fitCaption(const QString& caption) {
+    const int bar = style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this);
+    QFont bold = font();
+    bold.setBold(true);
+    const int title = QFontMetrics(bold).horizontalAdvance(caption) + 3 * bar;
+    gauge_->setMinimumWidth(std::max(kGaugeWidth, title - layout()->contentsMargins().left() -
+                                                      layout()->contentsMargins().right()));
+    resize(sizeHint());
 }
 
 void TPrubehForm::stepProgress(int position) {

@@ -152,7 +152,6 @@ TMonParForm::TMonParForm(UserInteraction& ui, QWidget* parent) : QDialog(parent)
     layout->addLayout(top);
     layout->addWidget(target);
     layout->addLayout(buttons);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
 
     for (QLineEdit* e : {MonIntervalEdt, MonNGrfPntEdt, MonDecNumPVEdt, MonModeAEdt, MonModeDEdt,
                          MonAdrListEdt, MonLogFileEdt})
