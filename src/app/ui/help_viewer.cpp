@@ -80,6 +80,7 @@ void HelpViewer::build() {
 
     contents_ = new QTreeWidget(this);
     contents_->setObjectName(QStringLiteral("HelpContents"));
+    contents_->setAccessibleName(tr("Contents"));
     contents_->setHeaderHidden(true);
     connect(contents_, &QTreeWidget::itemActivated, this,
             [this](QTreeWidgetItem* item) { openPage(item->data(0, kTargetRole).toString()); });
@@ -92,6 +93,8 @@ void HelpViewer::build() {
     keyword_->setPlaceholderText(tr("Type the keyword to find"));
     keywords_ = new QListWidget(indexPage);
     keywords_->setObjectName(QStringLiteral("HelpKeywords"));
+    keyword_->setAccessibleName(keyword_->placeholderText());
+    keywords_->setAccessibleName(tr("Index"));
     auto* indexLayout = new QVBoxLayout(indexPage);
     indexLayout->setContentsMargins(0, 0, 0, 0);
     indexLayout->addWidget(keyword_);

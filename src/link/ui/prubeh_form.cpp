@@ -3,10 +3,10 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
-#include <QStyle>
 #include <QVBoxLayout>
 #include <QWindow>
 
+#include "common/ui/title_width.h"
 #include "link/engine_texts.h"
 
 namespace lmk17 {
@@ -68,12 +68,9 @@ void TPrubehForm::showProgress(const QString& caption, int maximum, bool warning
 }
 
 // The window is as wide as its caption, which the title bar would cut
-// otherwise (the bar's icon and close box take about three bar heights).
+// otherwise.
 void TPrubehForm::fitCaption(const QString& caption) {
-    const int bar = style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this);
-    QFont bold = font();
-    bold.setBold(true);
-    const int title = QFontMetrics(bold).horizontalAdvance(caption) + 3 * bar;
+    const int title = TitleWidth(*this, caption);
     gauge_->setMinimumWidth(std::max(kGaugeWidth, title - layout()->contentsMargins().left() -
                                                       layout()->contentsMargins().right()));
     resize(sizeHint());

@@ -163,7 +163,6 @@ void TToolsPage::buildOutputTestGroup() {
     TPrPeriodaEdt->setFixedWidth(56);
     TPrGoBtn = Named(new QPushButton(TstProudGB), "TPrGoBtn");
     ZrusTPrBtn = Named(new QPushButton(tr("Exit Testing"), TstProudGB), "ZrusTPrBtn");
-    TPrTimerEnCBx->setMinimumWidth(TPrTimerEnCBx->sizeHint().width() / 2);
     l->addWidget(TPrTimerEnCBx, 3, 0, 1, 3);
     l->addWidget(TPrPeriodaEdt, 4, 1);
     auto* go = new QHBoxLayout;
