@@ -100,7 +100,8 @@ TMainForm::TMainForm(SettingsStore& store, QWidget* parent) : QMainWindow(parent
     EnableCommands(stack_->commandStates());
 
     // The pages scroll: the window can be made as small as the screen needs.
-    resize(preferredSize());
+    fitted_ = preferredSize();
+    resize(fitted_);
 }
 
 TMainForm::~TMainForm() {
@@ -233,8 +234,11 @@ void TMainForm::createPages() {
         if (p != pages_[MonitoringPage]) static_cast<QVBoxLayout*>(p->layout())->addStretch(1);
     // The comparators of a K8620 come in only after a read or load:
     // fitContents() grows the window should a page need more.
-    connect(&stack_->model(), &ConfigModel::viewChanged, this,
-            [this] { QTimer::singleShot(0, this, &TMainForm::fitContents); });
+    const auto fitLater = [this] { QTimer::singleShot(0, this, &TMainForm::fitContents); };
+    connect(&stack_->model(), &ConfigModel::viewChanged, this, fitLater);
+    connect(&stack_->model(), &ConfigModel::configChanged, this, fitLater);
+    connect(configControls_, &ConfigControls::controlsChanged, this, fitLater);
+    connect(configControls_, &ConfigControls::typeSetupChanged, this, fitLater);
 }
 
 // Room for the pages before they are filled, as much as the screen gives.
@@ -243,12 +247,18 @@ QSize TMainForm::preferredSize() const {
     return sizeHint() + room;
 }
 
-// The window keeps its size unless a page has come to need more (groups
-// shown for another type, longer texts): then it grows as far as its
-// screen allows, never shrinks; beyond that the page scrolls.
+// The window keeps its size unless a page has come to need more than it
+// ever did (groups shown for another type, longer lists): then it grows as
+// far as its screen allows, never shrinks; beyond that the page scrolls. A
+// window the user has made smaller stays so while the pages need no more.
 void TMainForm::fitContents() {
-    const QSize needed = preferredSize().expandedTo(size());
-    if (needed != size()) ResizeOnScreen(*this, needed);
+    // The pages lay out what the view has shown or hidden first.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    const QSize wanted = preferredSize();
+    if (wanted.width() <= fitted_.width() && wanted.height() <= fitted_.height()) return;
+    const QSize more = (wanted - fitted_).expandedTo(QSize(0, 0));
+    fitted_ = fitted_.expandedTo(wanted);
+    ResizeOnScreen(*this, size() + more);
 }
 
 QWidget* TMainForm::createButtonColumn() {

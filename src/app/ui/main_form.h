@@ -143,6 +143,7 @@ private:
     // not yet filled.
     QSize preferredSize() const;
     static constexpr QSize kPageRoom{560, 600};
+    QSize fitted_;  // the most the pages have asked for
     int focusHelpContext() const;
     static constexpr char kHelpContextProperty[] = "helpContext";
 

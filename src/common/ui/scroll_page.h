@@ -15,6 +15,11 @@ public:
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
+
+protected:
+    // A page that comes to need more room (groups shown, longer texts) says
+    // so to the window's layout, which otherwise keeps the old size hint.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 };
 
 }  // namespace lmk17
