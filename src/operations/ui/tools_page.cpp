@@ -112,6 +112,8 @@ void TToolsPage::buildPvGroup(QWidget* box) {
     VProudLbl->setFrameShape(QFrame::StyledPanel);
     VystProudGg = Named(new QProgressBar(box), "VystProudGg");
     VystProudGg->setRange(0, 100);
+    // The percentage at the bar's end, not half on the filled part.
+    VystProudGg->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     RezTPrLbl = Named(new QLabel(box), "RezTPrLbl");
     RezTPrLbl->setStyleSheet(QStringLiteral("color: rgb(192, 0, 0); font-weight: bold"));
     SignChybyLbl = Named(new QLabel(box), "SignChybyLbl");
