@@ -10,8 +10,10 @@ namespace lmk17 {
 QSize FrameExtra(const QWidget& window) {
     const QSize measured = window.frameGeometry().size() - window.size();
     if (window.isVisible() && !measured.isEmpty()) return measured;
+    // A title bar and thin borders, as most window managers draw them.
     const int title = window.style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, &window);
-    return {0, title};
+    const int border = 4;
+    return {2 * border, title + 2 * border};
 }
 
 QList<QRect> AvailableScreens() {
