@@ -346,7 +346,12 @@ void WalkWindows(Inspector& inspect) {
     }
     TPodpisForm signature(&f);
     shown(QStringLiteral("Sign and note"), &signature);
-    if (auto* help = f.findChild<HelpViewer*>()) shown(QStringLiteral("Help"), help);
+    if (auto* help = f.findChild<HelpViewer*>()) {
+        help->show();
+        if (auto* lists = help->findChild<QTabWidget*>())
+            EachTab(lists, [&](const QString& list) { inspect.check("Help: " + list, help); });
+        help->hide();
+    }
     f.SplForm()->showAbout();
     inspect.check(QStringLiteral("About"), f.SplForm());
     f.SplForm()->hide();
