@@ -131,6 +131,14 @@ The manual: %1 (the other languages in the folders beside it)
 Příručka: %1 (ostatní jazyky ve složkách vedle ní)
 </translation>
     </message>
+    <message>
+        <source>This program is free software: you can redistribute it and/or modify it under the terms of the GNU General Public License, version 3 or (at your option) any later version (GPL-3.0-or-later). It comes with no warranty.</source>
+        <translation>Tento program je svobodný software: můžete jej šířit a upravovat podle podmínek licence GNU General Public License, verze 3 nebo (podle vaší volby) kterékoli pozdější verze (GPL-3.0-or-later). Je poskytován bez jakékoli záruky.</translation>
+    </message>
+    <message>
+        <source>It uses Qt %1, licensed under the GNU Lesser General Public License, version 3 (LGPL-3.0).</source>
+        <translation>Používá Qt %1 pod licencí GNU Lesser General Public License, verze 3 (LGPL-3.0).</translation>
+    </message>
 </context>
 <context>
     <name>Catalogue</name>
@@ -395,19 +403,19 @@ Příručka: %1 (ostatní jazyky ve složkách vedle ní)
     </message>
     <message>
         <source>lower range value</source>
-        <translation>dolní mez rozsahu</translation>
+        <translation>počátek rozsahu</translation>
     </message>
     <message>
         <source>upper range value</source>
-        <translation>horní mez rozsahu</translation>
+        <translation>konec rozsahu</translation>
     </message>
     <message>
         <source>correction of sensor error at lower range value</source>
-        <translation>korekce chyby snímače na dolní mezi rozsahu</translation>
+        <translation>korekce chyby snímače na počátku rozsahu</translation>
     </message>
     <message>
         <source>correction of sensor error at upper range value</source>
-        <translation>korekce chyby snímače na horní mezi rozsahu</translation>
+        <translation>korekce chyby snímače na konci rozsahu</translation>
     </message>
     <message>
         <source>damping</source>
@@ -423,15 +431,15 @@ Příručka: %1 (ostatní jazyky ve složkách vedle ní)
     </message>
     <message>
         <source>limit comparator %d switching level</source>
-        <translation>úroveň sepnutí mezního komparátoru %d</translation>
+        <translation>spínací úroveň limitního komparátoru %d</translation>
     </message>
     <message>
         <source>limit comparator %d hysteresis</source>
-        <translation>hystereze mezního komparátoru %d</translation>
+        <translation>hystereze limitního komparátoru %d</translation>
     </message>
     <message>
         <source>lower output range</source>
-        <translation>začátek výstupního rozsahu</translation>
+        <translation>počátek výstupního rozsahu</translation>
     </message>
     <message>
         <source>upper output range</source>
@@ -439,11 +447,11 @@ Příručka: %1 (ostatní jazyky ve složkách vedle ní)
     </message>
     <message>
         <source>lower output limit</source>
-        <translation>dolní mez omezení výstupu</translation>
+        <translation>dolní mez výstupu</translation>
     </message>
     <message>
         <source>upper output limit</source>
-        <translation>horní mez omezení výstupu</translation>
+        <translation>horní mez výstupu</translation>
     </message>
     <message>
         <source>lower error output</source>
@@ -467,19 +475,19 @@ Příručka: %1 (ostatní jazyky ve složkách vedle ní)
     </message>
     <message>
         <source>Value of correction at upper range value is higher than %.2g %% of input range.</source>
-        <translation>Hodnota korekce na horní mezi rozsahu je větší než %.2g %% vstupního rozsahu.</translation>
+        <translation>Hodnota korekce na konci rozsahu je větší než %.2g %% vstupního rozsahu.</translation>
     </message>
     <message>
         <source>Value of correction at lower range value is higher than %.2g %% of input range.</source>
-        <translation>Hodnota korekce na dolní mezi rozsahu je větší než %.2g %% vstupního rozsahu.</translation>
+        <translation>Hodnota korekce na počátku rozsahu je větší než %.2g %% vstupního rozsahu.</translation>
     </message>
     <message>
         <source>Value of limit comparator %d hysteresis is higher than %.2g %% of input range.</source>
-        <translation>Hodnota hystereze mezního komparátoru %d je větší než %.2g %% vstupního rozsahu.</translation>
+        <translation>Hodnota hystereze limitního komparátoru %d je větší než %.2g %% vstupního rozsahu.</translation>
     </message>
     <message>
         <source>Value of limit comparator %d hysteresis cannot be equal to zero for reverse switching mode. Normal switching mode was set.</source>
-        <translation>Hystereze mezního komparátoru %d nemůže být pro inverzní režim spínání rovna nule. Byl nastaven normální režim spínání.</translation>
+        <translation>Hystereze limitního komparátoru %d nemůže být pro inverzní režim spínání rovna nule. Byl nastaven normální režim spínání.</translation>
     </message>
     <message>
         <source>Span value is lower than %.2g%% of input range.</source>
@@ -698,30 +706,6 @@ Příručka: %1 (ostatní jazyky ve složkách vedle ní)
 <context>
     <name>Link</name>
     <message>
-        <source>Error during reading the data from transmitter, repeat?</source>
-        <translation>Chyba při čtení dat z převodníku, opakovat?</translation>
-    </message>
-    <message>
-        <source>Error during writing the data to transmitter, repeat?</source>
-        <translation>Chyba při zápisu dat do převodníku, opakovat?</translation>
-    </message>
-    <message>
-        <source>Error (&apos;Bad Parameters&apos;) during writing the data to transmitter!<byte value="xd"/>
-Feasible solution: Stop writing now, set the default configuration (command from menu &apos;Transmitter&apos;) and write configuration to the transmitter.<byte value="xd"/>
-Do You want to repeat this operation?</source>
-        <translation>Chyba (&apos;Chybné parametry&apos;) při zápisu dat do převodníku!<byte value="xd"/>
-Možné řešení: Nyní zápis ukončete, nastavte výchozí konfiguraci (příkaz z nabídky &apos;Převodník&apos;) a zapište konfiguraci do převodníku.<byte value="xd"/>
-Chcete tuto operaci opakovat?</translation>
-    </message>
-    <message>
-        <source>Error during transmitter configuration writing. Incorrect configuration settings may cause undefined errors. Configuration should be stored again.</source>
-        <translation>Chyba při zápisu konfigurace do převodníku. Nesprávné nastavení konfigurace může způsobit nedefinované chyby. Konfiguraci je nutné zapsat znovu.</translation>
-    </message>
-    <message>
-        <source>Do you really want to break operation?</source>
-        <translation>Opravdu chcete přerušit operaci?</translation>
-    </message>
-    <message>
         <source>Do not Disconnect Communication Cable!</source>
         <translation>Neodpojujte komunikační kabel!</translation>
     </message>
@@ -756,10 +740,6 @@ Opravdu chcete parametry změnit?</translation>
     <message>
         <source>Changes is not valid immediately after writing the configuration, but after power down and power up!</source>
         <translation>Změny neplatí ihned po zápisu konfigurace, ale až po vypnutí a zapnutí napájení!</translation>
-    </message>
-    <message>
-        <source>No communication port connected, cannot continue. Do you want to connect it now?</source>
-        <translation>Není připojen komunikační port, nelze pokračovat. Chcete jej nyní připojit?</translation>
     </message>
     <message>
         <source> Not Connected</source>
@@ -874,10 +854,6 @@ Opravdu chcete parametry změnit?</translation>
         <translation>Sériový port %s byl ztracen; monitorování se jej každé 2 s pokouší znovu otevřít.</translation>
     </message>
     <message>
-        <source>Waiting for the line to fall quiet...</source>
-        <translation>Čekání na utichnutí linky...</translation>
-    </message>
-    <message>
         <source> ERROR: Another device keeps sending on the line; the request could not be sent.</source>
         <translation> CHYBA: Na lince stále vysílá jiné zařízení; požadavek nebylo možné odeslat.</translation>
     </message>
@@ -958,6 +934,8 @@ Opravdu chcete parametry změnit?</translation>
     <message>
         <source>The previous value of %1 is kept.</source>
         <translation>Ponechává se předchozí hodnota %1.</translation>
+    </message>
+    <message>
         <source>The log file &quot;%1&quot; holds records of another format (another header or separator); nothing was appended to it. Choose another file, or rewrite it.</source>
         <translation>Soubor záznamu „%1“ obsahuje záznamy jiného formátu (jiné záhlaví nebo oddělovač); nic do něj nebylo připojeno. Zvolte jiný soubor, nebo jej přepište.</translation>
     </message>
@@ -1010,7 +988,7 @@ Opravdu chcete parametry změnit?</translation>
     </message>
     <message>
         <source> 7 - Limit Comparator Current Signaling</source>
-        <translation> 7 - Signalizace proudem od mezního komparátoru</translation>
+        <translation> 7 - Signalizace proudem od limitního komparátoru</translation>
     </message>
     <message>
         <source> Reading CJ Temperature from Transmitter</source>
@@ -1109,6 +1087,38 @@ Chcete načíst konfiguraci z převodníku? Pokud ne, operace bude ukončena.</t
     <message>
         <source> parameter %1 (row %2): written %3, read %4</source>
         <translation> parametr %1 (řádek %2): zapsáno %3, přečteno %4</translation>
+    </message>
+    <message>
+        <source>Error during reading the data from transmitter, repeat?</source>
+        <translation>Chyba při čtení dat z převodníku, opakovat?</translation>
+    </message>
+    <message>
+        <source>Error during writing the data to transmitter, repeat?</source>
+        <translation>Chyba při zápisu dat do převodníku, opakovat?</translation>
+    </message>
+    <message>
+        <source>Error (&apos;Bad Parameters&apos;) during writing the data to transmitter!<byte value="xd"/>
+Feasible solution: Stop writing now, set the default configuration (command from menu &apos;Transmitter&apos;) and write configuration to the transmitter.<byte value="xd"/>
+Do You want to repeat this operation?</source>
+        <translation>Chyba (&apos;Chybné parametry&apos;) při zápisu dat do převodníku!<byte value="xd"/>
+Možné řešení: Nyní zápis ukončete, nastavte výchozí konfiguraci (příkaz z nabídky &apos;Převodník&apos;) a zapište konfiguraci do převodníku.<byte value="xd"/>
+Chcete tuto operaci opakovat?</translation>
+    </message>
+    <message>
+        <source>No communication port connected, cannot continue. Do you want to connect it now?</source>
+        <translation>Není připojen komunikační port, nelze pokračovat. Chcete jej nyní připojit?</translation>
+    </message>
+    <message>
+        <source>Error during transmitter configuration writing. Incorrect configuration settings may cause undefined errors. Configuration should be stored again.</source>
+        <translation>Chyba při zápisu konfigurace do převodníku. Nesprávné nastavení konfigurace může způsobit nedefinované chyby. Konfiguraci je nutné zapsat znovu.</translation>
+    </message>
+    <message>
+        <source>Do you really want to break operation?</source>
+        <translation>Opravdu chcete přerušit operaci?</translation>
+    </message>
+    <message>
+        <source>Waiting for the line to fall quiet...</source>
+        <translation>Čekání na utichnutí linky...</translation>
     </message>
 </context>
 <context>
@@ -1573,6 +1583,10 @@ Chcete načíst konfiguraci z převodníku? Pokud ne, operace bude ukončena.</t
         <source>Transmitter Linearization Parameters</source>
         <translation>Parametry linearizace převodníku</translation>
     </message>
+    <message>
+        <source>Use “%1” in the File menu to save the protocol as a PDF file instead.</source>
+        <translation>Protokol můžete místo tisku uložit jako soubor PDF příkazem „%1“ v nabídce Soubor.</translation>
+    </message>
 </context>
 <context>
     <name>lmk17::TAdresaForm</name>
@@ -1836,6 +1850,18 @@ Chcete načíst konfiguraci z převodníku? Pokud ne, operace bude ukončena.</t
     <message>
         <source>User Note:</source>
         <translation>Poznámka uživatele:</translation>
+    </message>
+    <message>
+        <source> Linearization and Cold Junction Compensation Setup </source>
+        <translation> Nastavení linearizace a kompenzace srovnávacího spoje </translation>
+    </message>
+    <message>
+        <source> Limit comparator 1 switching polarity. </source>
+        <translation> Polarita spínání limitního komparátoru 1. </translation>
+    </message>
+    <message>
+        <source> Limit comparator 2 switching polarity. </source>
+        <translation> Polarita spínání limitního komparátoru 2. </translation>
     </message>
 </context>
 <context>
@@ -2624,6 +2650,14 @@ Chcete načíst konfiguraci z převodníku? Pokud ne, operace bude ukončena.</t
         <source>The lines of the monitoring log are not reaching the log file; they are counted, and the log says how many when writing resumes.</source>
         <translation>Řádky protokolu monitorování se nedostávají do souboru protokolu; počítají se a protokol po obnovení zápisu uvede jejich počet.</translation>
     </message>
+    <message>
+        <source>Monitoring activity</source>
+        <translation>Činnost monitorování</translation>
+    </message>
+    <message>
+        <source>Monitoring activity: green while the transmitter is being read, red when the communication port is lost</source>
+        <translation>Činnost monitorování: zelená při čtení převodníku, červená při ztrátě komunikačního portu</translation>
+    </message>
 </context>
 <context>
     <name>lmk17::TOutRangePicture</name>
@@ -2814,6 +2848,44 @@ Chcete načíst konfiguraci z převodníku? Pokud ne, operace bude ukončena.</t
     <message>
         <source>Interval Reading, Time Interval [s]</source>
         <translation>Čtení v intervalech, časový interval [s]</translation>
+    </message>
+</context>
+<context>
+    <name>HousingDrawing</name>
+    <message>
+        <source>input 1–4</source>
+        <translation>vstup 1–4</translation>
+    </message>
+    <message>
+        <source>output and relays</source>
+        <translation>výstup a relé</translation>
+    </message>
+    <message>
+        <source>output</source>
+        <translation>výstup</translation>
+    </message>
+    <message>
+        <source>sensor head mount</source>
+        <translation>montáž do hlavice čidla</translation>
+    </message>
+</context>
+<context>
+    <name>lmk17::TColorSchemeMenu</name>
+    <message>
+        <source>Colours</source>
+        <translation>Barvy</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>Světlé</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Tmavé</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation>Podle systému</translation>
     </message>
 </context>
 </TS>

@@ -131,6 +131,14 @@ The manual: %1 (the other languages in the folders beside it)
 Das Handbuch: %1 (die anderen Sprachen in den Ordnern daneben)
 </translation>
     </message>
+    <message>
+        <source>This program is free software: you can redistribute it and/or modify it under the terms of the GNU General Public License, version 3 or (at your option) any later version (GPL-3.0-or-later). It comes with no warranty.</source>
+        <translation>Dieses Programm ist freie Software: Sie können es unter den Bedingungen der GNU General Public License, Version 3 oder (nach Ihrer Wahl) jeder späteren Version (GPL-3.0-or-later), weitergeben und/oder verändern. Es wird ohne jede Gewährleistung bereitgestellt.</translation>
+    </message>
+    <message>
+        <source>It uses Qt %1, licensed under the GNU Lesser General Public License, version 3 (LGPL-3.0).</source>
+        <translation>Es verwendet Qt %1 unter der GNU Lesser General Public License, Version 3 (LGPL-3.0).</translation>
+    </message>
 </context>
 <context>
     <name>Catalogue</name>
@@ -395,19 +403,19 @@ Das Handbuch: %1 (die anderen Sprachen in den Ordnern daneben)
     </message>
     <message>
         <source>lower range value</source>
-        <translation>Messanfang</translation>
+        <translation>Messbereichsanfang</translation>
     </message>
     <message>
         <source>upper range value</source>
-        <translation>Messende</translation>
+        <translation>Messbereichsende</translation>
     </message>
     <message>
         <source>correction of sensor error at lower range value</source>
-        <translation>Korrektur des Sensorfehlers am Messanfang</translation>
+        <translation>Korrektur des Sensorfehlers am Messbereichsanfang</translation>
     </message>
     <message>
         <source>correction of sensor error at upper range value</source>
-        <translation>Korrektur des Sensorfehlers am Messende</translation>
+        <translation>Korrektur des Sensorfehlers am Messbereichsende</translation>
     </message>
     <message>
         <source>damping</source>
@@ -431,27 +439,27 @@ Das Handbuch: %1 (die anderen Sprachen in den Ordnern daneben)
     </message>
     <message>
         <source>lower output range</source>
-        <translation>Anfang des Ausgangsbereichs</translation>
+        <translation>Ausgangsbereichsanfang</translation>
     </message>
     <message>
         <source>upper output range</source>
-        <translation>Ende des Ausgangsbereichs</translation>
+        <translation>Ausgangsbereichsende</translation>
     </message>
     <message>
         <source>lower output limit</source>
-        <translation>untere Ausgangsbegrenzung</translation>
+        <translation>untere Ausgangsgrenze</translation>
     </message>
     <message>
         <source>upper output limit</source>
-        <translation>obere Ausgangsbegrenzung</translation>
+        <translation>obere Ausgangsgrenze</translation>
     </message>
     <message>
         <source>lower error output</source>
-        <translation>unteres Fehlersignal</translation>
+        <translation>unterer Fehlerausgang</translation>
     </message>
     <message>
         <source>upper error output</source>
-        <translation>oberes Fehlersignal</translation>
+        <translation>oberer Fehlerausgang</translation>
     </message>
     <message>
         <source>Incorrect Format of the Value: </source>
@@ -467,11 +475,11 @@ Das Handbuch: %1 (die anderen Sprachen in den Ordnern daneben)
     </message>
     <message>
         <source>Value of correction at upper range value is higher than %.2g %% of input range.</source>
-        <translation>Die Korrektur am Messende ist größer als %.2g %% des Eingangsbereichs.</translation>
+        <translation>Die Korrektur am Messbereichsende ist größer als %.2g %% des Eingangsbereichs.</translation>
     </message>
     <message>
         <source>Value of correction at lower range value is higher than %.2g %% of input range.</source>
-        <translation>Die Korrektur am Messanfang ist größer als %.2g %% des Eingangsbereichs.</translation>
+        <translation>Die Korrektur am Messbereichsanfang ist größer als %.2g %% des Eingangsbereichs.</translation>
     </message>
     <message>
         <source>Value of limit comparator %d hysteresis is higher than %.2g %% of input range.</source>
@@ -491,11 +499,11 @@ Das Handbuch: %1 (die anderen Sprachen in den Ordnern daneben)
     </message>
     <message>
         <source>Saturation span value is lower than %.2g %s, cannot continue.</source>
-        <translation>Die Spanne der Ausgangsbegrenzung ist kleiner als %.2g %s, Abbruch.</translation>
+        <translation>Die Spanne der Ausgangsgrenzen ist kleiner als %.2g %s, Abbruch.</translation>
     </message>
     <message>
         <source>Error span value is lower than %.2g %s, cannot continue.</source>
-        <translation>Die Spanne der Fehlersignale ist kleiner als %.2g %s, Abbruch.</translation>
+        <translation>Die Spanne der Fehlerausgänge ist kleiner als %.2g %s, Abbruch.</translation>
     </message>
 </context>
 <context>
@@ -698,30 +706,6 @@ Das Handbuch: %1 (die anderen Sprachen in den Ordnern daneben)
 <context>
     <name>Link</name>
     <message>
-        <source>Error during reading the data from transmitter, repeat?</source>
-        <translation>Fehler beim Lesen der Daten aus dem Messumformer, wiederholen?</translation>
-    </message>
-    <message>
-        <source>Error during writing the data to transmitter, repeat?</source>
-        <translation>Fehler beim Schreiben der Daten in den Messumformer, wiederholen?</translation>
-    </message>
-    <message>
-        <source>Error (&apos;Bad Parameters&apos;) during writing the data to transmitter!<byte value="xd"/>
-Feasible solution: Stop writing now, set the default configuration (command from menu &apos;Transmitter&apos;) and write configuration to the transmitter.<byte value="xd"/>
-Do You want to repeat this operation?</source>
-        <translation>Fehler (&apos;Falsche Parameter&apos;) beim Schreiben der Daten in den Messumformer!<byte value="xd"/>
-Mögliche Lösung: Schreiben jetzt abbrechen, die Standardkonfiguration einstellen (Befehl im Menü &apos;Messumformer&apos;) und die Konfiguration in den Messumformer schreiben.<byte value="xd"/>
-Wollen Sie diesen Vorgang wiederholen?</translation>
-    </message>
-    <message>
-        <source>Error during transmitter configuration writing. Incorrect configuration settings may cause undefined errors. Configuration should be stored again.</source>
-        <translation>Fehler beim Schreiben der Konfiguration in den Messumformer. Falsche Konfigurationseinstellungen können undefinierte Fehler verursachen. Die Konfiguration sollte erneut geschrieben werden.</translation>
-    </message>
-    <message>
-        <source>Do you really want to break operation?</source>
-        <translation>Wollen Sie den Vorgang wirklich abbrechen?</translation>
-    </message>
-    <message>
         <source>Do not Disconnect Communication Cable!</source>
         <translation>Kommunikationskabel nicht abziehen!</translation>
     </message>
@@ -756,10 +740,6 @@ Wollen Sie die Parameter wirklich ändern?</translation>
     <message>
         <source>Changes is not valid immediately after writing the configuration, but after power down and power up!</source>
         <translation>Die Änderungen gelten nicht sofort nach dem Schreiben der Konfiguration, sondern erst nach Aus- und Wiedereinschalten der Versorgung!</translation>
-    </message>
-    <message>
-        <source>No communication port connected, cannot continue. Do you want to connect it now?</source>
-        <translation>Keine Kommunikationsschnittstelle verbunden, Abbruch. Möchten Sie sie jetzt verbinden?</translation>
     </message>
     <message>
         <source> Not Connected</source>
@@ -874,10 +854,6 @@ Wollen Sie die Parameter wirklich ändern?</translation>
         <translation>Serielle Schnittstelle %s verloren; die Überwachung versucht alle 2 s, sie wieder zu öffnen.</translation>
     </message>
     <message>
-        <source>Waiting for the line to fall quiet...</source>
-        <translation>Warten, bis die Leitung ruhig ist...</translation>
-    </message>
-    <message>
         <source> ERROR: Another device keeps sending on the line; the request could not be sent.</source>
         <translation> FEHLER: Ein anderes Gerät sendet ständig auf der Leitung; die Anfrage konnte nicht gesendet werden.</translation>
     </message>
@@ -958,6 +934,8 @@ Wollen Sie die Parameter wirklich ändern?</translation>
     <message>
         <source>The previous value of %1 is kept.</source>
         <translation>Der bisherige Wert %1 bleibt erhalten.</translation>
+    </message>
+    <message>
         <source>The log file &quot;%1&quot; holds records of another format (another header or separator); nothing was appended to it. Choose another file, or rewrite it.</source>
         <translation>Die Protokolldatei „%1“ enthält Einträge eines anderen Formats (andere Kopfzeile oder anderes Trennzeichen); es wurde nichts angehängt. Wählen Sie eine andere Datei, oder überschreiben Sie sie.</translation>
     </message>
@@ -1109,6 +1087,38 @@ Wollen Sie die Konfiguration aus dem Messumformer lesen? Wenn nicht, wird der Vo
     <message>
         <source> parameter %1 (row %2): written %3, read %4</source>
         <translation> Parameter %1 (Zeile %2): geschrieben %3, gelesen %4</translation>
+    </message>
+    <message>
+        <source>Error during reading the data from transmitter, repeat?</source>
+        <translation>Fehler beim Lesen der Daten aus dem Messumformer, wiederholen?</translation>
+    </message>
+    <message>
+        <source>Error during writing the data to transmitter, repeat?</source>
+        <translation>Fehler beim Schreiben der Daten in den Messumformer, wiederholen?</translation>
+    </message>
+    <message>
+        <source>Error (&apos;Bad Parameters&apos;) during writing the data to transmitter!<byte value="xd"/>
+Feasible solution: Stop writing now, set the default configuration (command from menu &apos;Transmitter&apos;) and write configuration to the transmitter.<byte value="xd"/>
+Do You want to repeat this operation?</source>
+        <translation>Fehler (&apos;Falsche Parameter&apos;) beim Schreiben der Daten in den Messumformer!<byte value="xd"/>
+Mögliche Lösung: Schreiben jetzt abbrechen, die Standardkonfiguration einstellen (Befehl im Menü &apos;Messumformer&apos;) und die Konfiguration in den Messumformer schreiben.<byte value="xd"/>
+Wollen Sie diesen Vorgang wiederholen?</translation>
+    </message>
+    <message>
+        <source>No communication port connected, cannot continue. Do you want to connect it now?</source>
+        <translation>Keine Kommunikationsschnittstelle verbunden, Abbruch. Möchten Sie sie jetzt verbinden?</translation>
+    </message>
+    <message>
+        <source>Error during transmitter configuration writing. Incorrect configuration settings may cause undefined errors. Configuration should be stored again.</source>
+        <translation>Fehler beim Schreiben der Konfiguration in den Messumformer. Falsche Konfigurationseinstellungen können undefinierte Fehler verursachen. Die Konfiguration sollte erneut geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>Do you really want to break operation?</source>
+        <translation>Wollen Sie den Vorgang wirklich abbrechen?</translation>
+    </message>
+    <message>
+        <source>Waiting for the line to fall quiet...</source>
+        <translation>Warten, bis die Leitung ruhig ist...</translation>
     </message>
 </context>
 <context>
@@ -1573,6 +1583,10 @@ Wollen Sie die Konfiguration aus dem Messumformer lesen? Wenn nicht, wird der Vo
         <source>Transmitter Linearization Parameters</source>
         <translation>Linearisierungsparameter des Messumformers</translation>
     </message>
+    <message>
+        <source>Use “%1” in the File menu to save the protocol as a PDF file instead.</source>
+        <translation>Mit „%1“ im Menü Datei können Sie das Protokoll stattdessen als PDF-Datei speichern.</translation>
+    </message>
 </context>
 <context>
     <name>lmk17::TAdresaForm</name>
@@ -1836,6 +1850,18 @@ Wollen Sie die Konfiguration aus dem Messumformer lesen? Wenn nicht, wird der Vo
     <message>
         <source>User Note:</source>
         <translation>Benutzernotiz:</translation>
+    </message>
+    <message>
+        <source> Linearization and Cold Junction Compensation Setup </source>
+        <translation> Einstellung der Linearisierung und der Vergleichsstellenkompensation </translation>
+    </message>
+    <message>
+        <source> Limit comparator 1 switching polarity. </source>
+        <translation> Schaltart des Grenzwertkomparators 1. </translation>
+    </message>
+    <message>
+        <source> Limit comparator 2 switching polarity. </source>
+        <translation> Schaltart des Grenzwertkomparators 2. </translation>
     </message>
 </context>
 <context>
@@ -2623,6 +2649,14 @@ Wollen Sie die Konfiguration aus dem Messumformer lesen? Wenn nicht, wird der Vo
         <source>The lines of the monitoring log are not reaching the log file; they are counted, and the log says how many when writing resumes.</source>
         <translation>Die Zeilen des Überwachungsprotokolls erreichen die Protokolldatei nicht; sie werden gezählt, und das Protokoll nennt ihre Anzahl, sobald wieder geschrieben wird.</translation>
     </message>
+    <message>
+        <source>Monitoring activity</source>
+        <translation>Überwachungsaktivität</translation>
+    </message>
+    <message>
+        <source>Monitoring activity: green while the transmitter is being read, red when the communication port is lost</source>
+        <translation>Überwachungsaktivität: grün, während der Messumformer gelesen wird, rot, wenn die Schnittstelle verloren ist</translation>
+    </message>
 </context>
 <context>
     <name>lmk17::TOutRangePicture</name>
@@ -2813,6 +2847,44 @@ Wollen Sie die Konfiguration aus dem Messumformer lesen? Wenn nicht, wird der Vo
     <message>
         <source>Interval Reading, Time Interval [s]</source>
         <translation>Intervall-Lesen, Zeitintervall [s]</translation>
+    </message>
+</context>
+<context>
+    <name>HousingDrawing</name>
+    <message>
+        <source>input 1–4</source>
+        <translation>Eingang 1–4</translation>
+    </message>
+    <message>
+        <source>output and relays</source>
+        <translation>Ausgang und Relais</translation>
+    </message>
+    <message>
+        <source>output</source>
+        <translation>Ausgang</translation>
+    </message>
+    <message>
+        <source>sensor head mount</source>
+        <translation>Einbau im Sensorkopf</translation>
+    </message>
+</context>
+<context>
+    <name>lmk17::TColorSchemeMenu</name>
+    <message>
+        <source>Colours</source>
+        <translation>Farben</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>Hell</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Dunkel</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation>Wie das System</translation>
     </message>
 </context>
 </TS>

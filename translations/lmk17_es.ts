@@ -131,6 +131,14 @@ The manual: %1 (the other languages in the folders beside it)
 El manual: %1 (los demás idiomas en las carpetas de al lado)
 </translation>
     </message>
+    <message>
+        <source>This program is free software: you can redistribute it and/or modify it under the terms of the GNU General Public License, version 3 or (at your option) any later version (GPL-3.0-or-later). It comes with no warranty.</source>
+        <translation>Este programa es software libre: puede redistribuirlo y/o modificarlo según los términos de la Licencia Pública General GNU, versión 3 o (a su elección) cualquier versión posterior (GPL-3.0-or-later). Se ofrece sin ninguna garantía.</translation>
+    </message>
+    <message>
+        <source>It uses Qt %1, licensed under the GNU Lesser General Public License, version 3 (LGPL-3.0).</source>
+        <translation>Utiliza Qt %1, con licencia GNU Lesser General Public License, versión 3 (LGPL-3.0).</translation>
+    </message>
 </context>
 <context>
     <name>Catalogue</name>
@@ -431,19 +439,19 @@ El manual: %1 (los demás idiomas en las carpetas de al lado)
     </message>
     <message>
         <source>lower output range</source>
-        <translation>inicio del rango de salida</translation>
+        <translation>valor inferior del rango de salida</translation>
     </message>
     <message>
         <source>upper output range</source>
-        <translation>fin del rango de salida</translation>
+        <translation>valor superior del rango de salida</translation>
     </message>
     <message>
         <source>lower output limit</source>
-        <translation>límite inferior de la salida</translation>
+        <translation>límite inferior de salida</translation>
     </message>
     <message>
         <source>upper output limit</source>
-        <translation>límite superior de la salida</translation>
+        <translation>límite superior de salida</translation>
     </message>
     <message>
         <source>lower error output</source>
@@ -698,30 +706,6 @@ El manual: %1 (los demás idiomas en las carpetas de al lado)
 <context>
     <name>Link</name>
     <message>
-        <source>Error during reading the data from transmitter, repeat?</source>
-        <translation>Error al leer los datos del transmisor, ¿repetir?</translation>
-    </message>
-    <message>
-        <source>Error during writing the data to transmitter, repeat?</source>
-        <translation>Error al escribir los datos en el transmisor, ¿repetir?</translation>
-    </message>
-    <message>
-        <source>Error (&apos;Bad Parameters&apos;) during writing the data to transmitter!<byte value="xd"/>
-Feasible solution: Stop writing now, set the default configuration (command from menu &apos;Transmitter&apos;) and write configuration to the transmitter.<byte value="xd"/>
-Do You want to repeat this operation?</source>
-        <translation>¡Error (&apos;Parámetros incorrectos&apos;) al escribir los datos en el transmisor!<byte value="xd"/>
-Solución posible: detenga ahora la escritura, establezca la configuración predeterminada (orden del menú &apos;Transmisor&apos;) y escriba la configuración en el transmisor.<byte value="xd"/>
-¿Desea repetir esta operación?</translation>
-    </message>
-    <message>
-        <source>Error during transmitter configuration writing. Incorrect configuration settings may cause undefined errors. Configuration should be stored again.</source>
-        <translation>Error al escribir la configuración en el transmisor. Una configuración incorrecta puede provocar errores indefinidos. La configuración debe volver a escribirse.</translation>
-    </message>
-    <message>
-        <source>Do you really want to break operation?</source>
-        <translation>¿Desea realmente interrumpir la operación?</translation>
-    </message>
-    <message>
         <source>Do not Disconnect Communication Cable!</source>
         <translation>¡No desconecte el cable de comunicación!</translation>
     </message>
@@ -756,10 +740,6 @@ Do You really want to change the parameters?</source>
     <message>
         <source>Changes is not valid immediately after writing the configuration, but after power down and power up!</source>
         <translation>¡Los cambios no son válidos inmediatamente después de escribir la configuración, sino después de apagar y encender la alimentación!</translation>
-    </message>
-    <message>
-        <source>No communication port connected, cannot continue. Do you want to connect it now?</source>
-        <translation>No hay ningún puerto de comunicación conectado, no se puede continuar. ¿Desea conectarlo ahora?</translation>
     </message>
     <message>
         <source> Not Connected</source>
@@ -874,10 +854,6 @@ Do You really want to change the parameters?</source>
         <translation>Se perdió el puerto serie %s; la monitorización intenta reabrirlo cada 2 s.</translation>
     </message>
     <message>
-        <source>Waiting for the line to fall quiet...</source>
-        <translation>Esperando a que la línea quede en silencio...</translation>
-    </message>
-    <message>
         <source> ERROR: Another device keeps sending on the line; the request could not be sent.</source>
         <translation> ERROR: Otro dispositivo sigue transmitiendo en la línea; no se pudo enviar la petición.</translation>
     </message>
@@ -958,6 +934,8 @@ Do You really want to change the parameters?</source>
     <message>
         <source>The previous value of %1 is kept.</source>
         <translation>Se mantiene el valor anterior de %1.</translation>
+    </message>
+    <message>
         <source>The log file &quot;%1&quot; holds records of another format (another header or separator); nothing was appended to it. Choose another file, or rewrite it.</source>
         <translation>El archivo de registro «%1» contiene registros de otro formato (otro encabezado u otro separador); no se ha añadido nada. Elija otro archivo o sobrescríbalo.</translation>
     </message>
@@ -1109,6 +1087,38 @@ Do you want to read configuration from transmitter? If no, operation will be sto
     <message>
         <source> parameter %1 (row %2): written %3, read %4</source>
         <translation> parámetro %1 (fila %2): escrito %3, leído %4</translation>
+    </message>
+    <message>
+        <source>Error during reading the data from transmitter, repeat?</source>
+        <translation>Error al leer los datos del transmisor, ¿repetir?</translation>
+    </message>
+    <message>
+        <source>Error during writing the data to transmitter, repeat?</source>
+        <translation>Error al escribir los datos en el transmisor, ¿repetir?</translation>
+    </message>
+    <message>
+        <source>Error (&apos;Bad Parameters&apos;) during writing the data to transmitter!<byte value="xd"/>
+Feasible solution: Stop writing now, set the default configuration (command from menu &apos;Transmitter&apos;) and write configuration to the transmitter.<byte value="xd"/>
+Do You want to repeat this operation?</source>
+        <translation>¡Error (&apos;Parámetros incorrectos&apos;) al escribir los datos en el transmisor!<byte value="xd"/>
+Solución posible: detenga ahora la escritura, establezca la configuración predeterminada (orden del menú &apos;Transmisor&apos;) y escriba la configuración en el transmisor.<byte value="xd"/>
+¿Desea repetir esta operación?</translation>
+    </message>
+    <message>
+        <source>No communication port connected, cannot continue. Do you want to connect it now?</source>
+        <translation>No hay ningún puerto de comunicación conectado, no se puede continuar. ¿Desea conectarlo ahora?</translation>
+    </message>
+    <message>
+        <source>Error during transmitter configuration writing. Incorrect configuration settings may cause undefined errors. Configuration should be stored again.</source>
+        <translation>Error al escribir la configuración en el transmisor. Una configuración incorrecta puede provocar errores indefinidos. La configuración debe volver a escribirse.</translation>
+    </message>
+    <message>
+        <source>Do you really want to break operation?</source>
+        <translation>¿Desea realmente interrumpir la operación?</translation>
+    </message>
+    <message>
+        <source>Waiting for the line to fall quiet...</source>
+        <translation>Esperando a que la línea quede en silencio...</translation>
     </message>
 </context>
 <context>
@@ -1573,6 +1583,10 @@ Do you want to read configuration from transmitter? If no, operation will be sto
         <source>Transmitter Linearization Parameters</source>
         <translation>Parámetros de linealización del transmisor</translation>
     </message>
+    <message>
+        <source>Use “%1” in the File menu to save the protocol as a PDF file instead.</source>
+        <translation>Use «%1» del menú Archivo para guardar el protocolo como archivo PDF.</translation>
+    </message>
 </context>
 <context>
     <name>lmk17::TAdresaForm</name>
@@ -1836,6 +1850,18 @@ Do you want to read configuration from transmitter? If no, operation will be sto
     <message>
         <source>User Note:</source>
         <translation>Nota del usuario:</translation>
+    </message>
+    <message>
+        <source> Linearization and Cold Junction Compensation Setup </source>
+        <translation> Configuración de la linealización y de la compensación de unión fría </translation>
+    </message>
+    <message>
+        <source> Limit comparator 1 switching polarity. </source>
+        <translation> Polaridad de conmutación del comparador de límite 1. </translation>
+    </message>
+    <message>
+        <source> Limit comparator 2 switching polarity. </source>
+        <translation> Polaridad de conmutación del comparador de límite 2. </translation>
     </message>
 </context>
 <context>
@@ -2623,6 +2649,14 @@ Do you want to read configuration from transmitter? If no, operation will be sto
         <source>The lines of the monitoring log are not reaching the log file; they are counted, and the log says how many when writing resumes.</source>
         <translation>Las líneas del registro de monitorización no llegan al archivo de registro; se cuentan, y el registro indica cuántas cuando se reanuda la escritura.</translation>
     </message>
+    <message>
+        <source>Monitoring activity</source>
+        <translation>Actividad de la monitorización</translation>
+    </message>
+    <message>
+        <source>Monitoring activity: green while the transmitter is being read, red when the communication port is lost</source>
+        <translation>Actividad de la monitorización: verde mientras se lee el transmisor, rojo si se pierde el puerto de comunicación</translation>
+    </message>
 </context>
 <context>
     <name>lmk17::TOutRangePicture</name>
@@ -2813,6 +2847,44 @@ Do you want to read configuration from transmitter? If no, operation will be sto
     <message>
         <source>Interval Reading, Time Interval [s]</source>
         <translation>Lectura por intervalos, intervalo de tiempo [s]</translation>
+    </message>
+</context>
+<context>
+    <name>HousingDrawing</name>
+    <message>
+        <source>input 1–4</source>
+        <translation>entrada 1–4</translation>
+    </message>
+    <message>
+        <source>output and relays</source>
+        <translation>salida y relés</translation>
+    </message>
+    <message>
+        <source>output</source>
+        <translation>salida</translation>
+    </message>
+    <message>
+        <source>sensor head mount</source>
+        <translation>montaje en cabezal</translation>
+    </message>
+</context>
+<context>
+    <name>lmk17::TColorSchemeMenu</name>
+    <message>
+        <source>Colours</source>
+        <translation>Colores</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>Claro</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Oscuro</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation>Del sistema</translation>
     </message>
 </context>
 </TS>

@@ -131,6 +131,14 @@ The manual: %1 (the other languages in the folders beside it)
 Le manuel : %1 (les autres langues dans les dossiers voisins)
 </translation>
     </message>
+    <message>
+        <source>This program is free software: you can redistribute it and/or modify it under the terms of the GNU General Public License, version 3 or (at your option) any later version (GPL-3.0-or-later). It comes with no warranty.</source>
+        <translation>Ce programme est un logiciel libre : vous pouvez le redistribuer et/ou le modifier selon les termes de la Licence publique générale GNU, version 3 ou (à votre choix) toute version ultérieure (GPL-3.0-or-later). Il est fourni sans aucune garantie.</translation>
+    </message>
+    <message>
+        <source>It uses Qt %1, licensed under the GNU Lesser General Public License, version 3 (LGPL-3.0).</source>
+        <translation>Il utilise Qt %1, sous licence GNU Lesser General Public License, version 3 (LGPL-3.0).</translation>
+    </message>
 </context>
 <context>
     <name>Catalogue</name>
@@ -395,19 +403,19 @@ Le manuel : %1 (les autres langues dans les dossiers voisins)
     </message>
     <message>
         <source>lower range value</source>
-        <translation>valeur basse d&apos;échelle</translation>
+        <translation>début d&apos;échelle</translation>
     </message>
     <message>
         <source>upper range value</source>
-        <translation>valeur haute d&apos;échelle</translation>
+        <translation>fin d&apos;échelle</translation>
     </message>
     <message>
         <source>correction of sensor error at lower range value</source>
-        <translation>correction de l&apos;erreur du capteur à la valeur basse d&apos;échelle</translation>
+        <translation>correction de l&apos;erreur du capteur au début d&apos;échelle</translation>
     </message>
     <message>
         <source>correction of sensor error at upper range value</source>
-        <translation>correction de l&apos;erreur du capteur à la valeur haute d&apos;échelle</translation>
+        <translation>correction de l&apos;erreur du capteur à la fin d&apos;échelle</translation>
     </message>
     <message>
         <source>damping</source>
@@ -431,19 +439,19 @@ Le manuel : %1 (les autres langues dans les dossiers voisins)
     </message>
     <message>
         <source>lower output range</source>
-        <translation>début de l&apos;échelle de sortie</translation>
+        <translation>début de plage de sortie</translation>
     </message>
     <message>
         <source>upper output range</source>
-        <translation>fin de l&apos;échelle de sortie</translation>
+        <translation>fin de plage de sortie</translation>
     </message>
     <message>
         <source>lower output limit</source>
-        <translation>limite basse de la sortie</translation>
+        <translation>limite basse de sortie</translation>
     </message>
     <message>
         <source>upper output limit</source>
-        <translation>limite haute de la sortie</translation>
+        <translation>limite haute de sortie</translation>
     </message>
     <message>
         <source>lower error output</source>
@@ -467,11 +475,11 @@ Le manuel : %1 (les autres langues dans les dossiers voisins)
     </message>
     <message>
         <source>Value of correction at upper range value is higher than %.2g %% of input range.</source>
-        <translation>La correction à la valeur haute d&apos;échelle dépasse %.2g %% de la plage d&apos;entrée.</translation>
+        <translation>La correction à la fin d&apos;échelle dépasse %.2g %% de la plage d&apos;entrée.</translation>
     </message>
     <message>
         <source>Value of correction at lower range value is higher than %.2g %% of input range.</source>
-        <translation>La correction à la valeur basse d&apos;échelle dépasse %.2g %% de la plage d&apos;entrée.</translation>
+        <translation>La correction au début d&apos;échelle dépasse %.2g %% de la plage d&apos;entrée.</translation>
     </message>
     <message>
         <source>Value of limit comparator %d hysteresis is higher than %.2g %% of input range.</source>
@@ -698,30 +706,6 @@ Le manuel : %1 (les autres langues dans les dossiers voisins)
 <context>
     <name>Link</name>
     <message>
-        <source>Error during reading the data from transmitter, repeat?</source>
-        <translation>Erreur lors de la lecture des données du transmetteur, recommencer ?</translation>
-    </message>
-    <message>
-        <source>Error during writing the data to transmitter, repeat?</source>
-        <translation>Erreur lors de l&apos;écriture des données dans le transmetteur, recommencer ?</translation>
-    </message>
-    <message>
-        <source>Error (&apos;Bad Parameters&apos;) during writing the data to transmitter!<byte value="xd"/>
-Feasible solution: Stop writing now, set the default configuration (command from menu &apos;Transmitter&apos;) and write configuration to the transmitter.<byte value="xd"/>
-Do You want to repeat this operation?</source>
-        <translation>Erreur (&apos;Paramètres incorrects&apos;) lors de l&apos;écriture des données dans le transmetteur !<byte value="xd"/>
-Solution possible : arrêtez maintenant l&apos;écriture, appliquez la configuration par défaut (commande du menu &apos;Transmetteur&apos;) et écrivez la configuration dans le transmetteur.<byte value="xd"/>
-Voulez-vous répéter cette opération ?</translation>
-    </message>
-    <message>
-        <source>Error during transmitter configuration writing. Incorrect configuration settings may cause undefined errors. Configuration should be stored again.</source>
-        <translation>Erreur lors de l&apos;écriture de la configuration dans le transmetteur. Une configuration incorrecte peut provoquer des erreurs indéfinies. La configuration doit être réécrite.</translation>
-    </message>
-    <message>
-        <source>Do you really want to break operation?</source>
-        <translation>Voulez-vous vraiment interrompre l&apos;opération ?</translation>
-    </message>
-    <message>
         <source>Do not Disconnect Communication Cable!</source>
         <translation>Ne débranchez pas le câble de communication !</translation>
     </message>
@@ -756,10 +740,6 @@ Voulez-vous vraiment modifier les paramètres ?</translation>
     <message>
         <source>Changes is not valid immediately after writing the configuration, but after power down and power up!</source>
         <translation>Les modifications ne sont pas effectives dès l&apos;écriture de la configuration, mais après une coupure et un rétablissement de l&apos;alimentation !</translation>
-    </message>
-    <message>
-        <source>No communication port connected, cannot continue. Do you want to connect it now?</source>
-        <translation>Aucun port de communication connecté, impossible de continuer. Voulez-vous le connecter maintenant ?</translation>
     </message>
     <message>
         <source> Not Connected</source>
@@ -874,10 +854,6 @@ Voulez-vous vraiment modifier les paramètres ?</translation>
         <translation>Port série %s perdu ; la surveillance tente de le rouvrir toutes les 2 s.</translation>
     </message>
     <message>
-        <source>Waiting for the line to fall quiet...</source>
-        <translation>Attente du silence sur la ligne...</translation>
-    </message>
-    <message>
         <source> ERROR: Another device keeps sending on the line; the request could not be sent.</source>
         <translation> ERREUR : Un autre appareil émet sans cesse sur la ligne ; la requête n&apos;a pas pu être envoyée.</translation>
     </message>
@@ -958,6 +934,8 @@ Voulez-vous vraiment modifier les paramètres ?</translation>
     <message>
         <source>The previous value of %1 is kept.</source>
         <translation>La valeur précédente de %1 est conservée.</translation>
+    </message>
+    <message>
         <source>The log file &quot;%1&quot; holds records of another format (another header or separator); nothing was appended to it. Choose another file, or rewrite it.</source>
         <translation>Le fichier journal « %1 » contient des enregistrements d’un autre format (autre en-tête ou autre séparateur) ; rien n’y a été ajouté. Choisissez un autre fichier, ou réécrivez-le.</translation>
     </message>
@@ -1109,6 +1087,38 @@ Voulez-vous lire la configuration depuis le transmetteur ? Sinon, l&apos;opérat
     <message>
         <source> parameter %1 (row %2): written %3, read %4</source>
         <translation> paramètre %1 (ligne %2) : écrit %3, lu %4</translation>
+    </message>
+    <message>
+        <source>Error during reading the data from transmitter, repeat?</source>
+        <translation>Erreur lors de la lecture des données du transmetteur, recommencer ?</translation>
+    </message>
+    <message>
+        <source>Error during writing the data to transmitter, repeat?</source>
+        <translation>Erreur lors de l&apos;écriture des données dans le transmetteur, recommencer ?</translation>
+    </message>
+    <message>
+        <source>Error (&apos;Bad Parameters&apos;) during writing the data to transmitter!<byte value="xd"/>
+Feasible solution: Stop writing now, set the default configuration (command from menu &apos;Transmitter&apos;) and write configuration to the transmitter.<byte value="xd"/>
+Do You want to repeat this operation?</source>
+        <translation>Erreur (&apos;Paramètres incorrects&apos;) lors de l&apos;écriture des données dans le transmetteur !<byte value="xd"/>
+Solution possible : arrêtez maintenant l&apos;écriture, appliquez la configuration par défaut (commande du menu &apos;Transmetteur&apos;) et écrivez la configuration dans le transmetteur.<byte value="xd"/>
+Voulez-vous répéter cette opération ?</translation>
+    </message>
+    <message>
+        <source>No communication port connected, cannot continue. Do you want to connect it now?</source>
+        <translation>Aucun port de communication connecté, impossible de continuer. Voulez-vous le connecter maintenant ?</translation>
+    </message>
+    <message>
+        <source>Error during transmitter configuration writing. Incorrect configuration settings may cause undefined errors. Configuration should be stored again.</source>
+        <translation>Erreur lors de l&apos;écriture de la configuration dans le transmetteur. Une configuration incorrecte peut provoquer des erreurs indéfinies. La configuration doit être réécrite.</translation>
+    </message>
+    <message>
+        <source>Do you really want to break operation?</source>
+        <translation>Voulez-vous vraiment interrompre l&apos;opération ?</translation>
+    </message>
+    <message>
+        <source>Waiting for the line to fall quiet...</source>
+        <translation>Attente du silence sur la ligne...</translation>
     </message>
 </context>
 <context>
@@ -1573,6 +1583,10 @@ Voulez-vous lire la configuration depuis le transmetteur ? Sinon, l&apos;opérat
         <source>Transmitter Linearization Parameters</source>
         <translation>Paramètres de linéarisation du transmetteur</translation>
     </message>
+    <message>
+        <source>Use “%1” in the File menu to save the protocol as a PDF file instead.</source>
+        <translation>Utilisez « %1 » dans le menu Fichier pour enregistrer le protocole au format PDF.</translation>
+    </message>
 </context>
 <context>
     <name>lmk17::TAdresaForm</name>
@@ -1836,6 +1850,18 @@ Voulez-vous lire la configuration depuis le transmetteur ? Sinon, l&apos;opérat
     <message>
         <source>User Note:</source>
         <translation>Note de l&apos;utilisateur :</translation>
+    </message>
+    <message>
+        <source> Linearization and Cold Junction Compensation Setup </source>
+        <translation> Réglage de la linéarisation et de la compensation de soudure froide </translation>
+    </message>
+    <message>
+        <source> Limit comparator 1 switching polarity. </source>
+        <translation> Polarité de commutation du comparateur de seuil 1. </translation>
+    </message>
+    <message>
+        <source> Limit comparator 2 switching polarity. </source>
+        <translation> Polarité de commutation du comparateur de seuil 2. </translation>
     </message>
 </context>
 <context>
@@ -2623,6 +2649,14 @@ Voulez-vous lire la configuration depuis le transmetteur ? Sinon, l&apos;opérat
         <source>The lines of the monitoring log are not reaching the log file; they are counted, and the log says how many when writing resumes.</source>
         <translation>Les lignes du journal de surveillance n&apos;atteignent pas le fichier journal ; elles sont comptées, et le journal en indique le nombre dès que l&apos;écriture reprend.</translation>
     </message>
+    <message>
+        <source>Monitoring activity</source>
+        <translation>Activité de la surveillance</translation>
+    </message>
+    <message>
+        <source>Monitoring activity: green while the transmitter is being read, red when the communication port is lost</source>
+        <translation>Activité de la surveillance : vert pendant la lecture du transmetteur, rouge si le port de communication est perdu</translation>
+    </message>
 </context>
 <context>
     <name>lmk17::TOutRangePicture</name>
@@ -2813,6 +2847,44 @@ Voulez-vous lire la configuration depuis le transmetteur ? Sinon, l&apos;opérat
     <message>
         <source>Interval Reading, Time Interval [s]</source>
         <translation>Lecture périodique, intervalle de temps [s]</translation>
+    </message>
+</context>
+<context>
+    <name>HousingDrawing</name>
+    <message>
+        <source>input 1–4</source>
+        <translation>entrée 1–4</translation>
+    </message>
+    <message>
+        <source>output and relays</source>
+        <translation>sortie et relais</translation>
+    </message>
+    <message>
+        <source>output</source>
+        <translation>sortie</translation>
+    </message>
+    <message>
+        <source>sensor head mount</source>
+        <translation>montage en tête de sonde</translation>
+    </message>
+</context>
+<context>
+    <name>lmk17::TColorSchemeMenu</name>
+    <message>
+        <source>Colours</source>
+        <translation>Couleurs</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>Clair</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Sombre</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation>Du système</translation>
     </message>
 </context>
 </TS>

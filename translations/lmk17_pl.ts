@@ -131,6 +131,14 @@ The manual: %1 (the other languages in the folders beside it)
 Podręcznik: %1 (pozostałe języki w folderach obok)
 </translation>
     </message>
+    <message>
+        <source>This program is free software: you can redistribute it and/or modify it under the terms of the GNU General Public License, version 3 or (at your option) any later version (GPL-3.0-or-later). It comes with no warranty.</source>
+        <translation>Ten program jest wolnym oprogramowaniem: możesz go rozpowszechniać i/lub modyfikować na warunkach Powszechnej Licencji Publicznej GNU, w wersji 3 lub (według własnego wyboru) dowolnej późniejszej wersji (GPL-3.0-or-later). Jest dostarczany bez żadnej gwarancji.</translation>
+    </message>
+    <message>
+        <source>It uses Qt %1, licensed under the GNU Lesser General Public License, version 3 (LGPL-3.0).</source>
+        <translation>Korzysta z Qt %1 na licencji GNU Lesser General Public License, w wersji 3 (LGPL-3.0).</translation>
+    </message>
 </context>
 <context>
     <name>Catalogue</name>
@@ -439,19 +447,19 @@ Podręcznik: %1 (pozostałe języki w folderach obok)
     </message>
     <message>
         <source>lower output limit</source>
-        <translation>dolne ograniczenie wyjścia</translation>
+        <translation>dolna granica wyjścia</translation>
     </message>
     <message>
         <source>upper output limit</source>
-        <translation>górne ograniczenie wyjścia</translation>
+        <translation>górna granica wyjścia</translation>
     </message>
     <message>
         <source>lower error output</source>
-        <translation>dolny sygnał błędu</translation>
+        <translation>dolne wyjście błędu</translation>
     </message>
     <message>
         <source>upper error output</source>
-        <translation>górny sygnał błędu</translation>
+        <translation>górne wyjście błędu</translation>
     </message>
     <message>
         <source>Incorrect Format of the Value: </source>
@@ -495,7 +503,7 @@ Podręcznik: %1 (pozostałe języki w folderach obok)
     </message>
     <message>
         <source>Error span value is lower than %.2g %s, cannot continue.</source>
-        <translation>Rozpiętość sygnałów błędu jest mniejsza niż %.2g %s, nie można kontynuować.</translation>
+        <translation>Rozpiętość wyjść błędu jest mniejsza niż %.2g %s, nie można kontynuować.</translation>
     </message>
 </context>
 <context>
@@ -698,30 +706,6 @@ Podręcznik: %1 (pozostałe języki w folderach obok)
 <context>
     <name>Link</name>
     <message>
-        <source>Error during reading the data from transmitter, repeat?</source>
-        <translation>Błąd podczas odczytu danych z przetwornika, powtórzyć?</translation>
-    </message>
-    <message>
-        <source>Error during writing the data to transmitter, repeat?</source>
-        <translation>Błąd podczas zapisu danych do przetwornika, powtórzyć?</translation>
-    </message>
-    <message>
-        <source>Error (&apos;Bad Parameters&apos;) during writing the data to transmitter!<byte value="xd"/>
-Feasible solution: Stop writing now, set the default configuration (command from menu &apos;Transmitter&apos;) and write configuration to the transmitter.<byte value="xd"/>
-Do You want to repeat this operation?</source>
-        <translation>Błąd (&apos;Błędne parametry&apos;) podczas zapisu danych do przetwornika!<byte value="xd"/>
-Możliwe rozwiązanie: przerwij teraz zapis, ustaw konfigurację domyślną (polecenie z menu &apos;Przetwornik&apos;) i zapisz konfigurację do przetwornika.<byte value="xd"/>
-Czy powtórzyć tę operację?</translation>
-    </message>
-    <message>
-        <source>Error during transmitter configuration writing. Incorrect configuration settings may cause undefined errors. Configuration should be stored again.</source>
-        <translation>Błąd podczas zapisu konfiguracji do przetwornika. Nieprawidłowe ustawienia konfiguracji mogą powodować nieokreślone błędy. Konfigurację należy zapisać ponownie.</translation>
-    </message>
-    <message>
-        <source>Do you really want to break operation?</source>
-        <translation>Czy na pewno przerwać operację?</translation>
-    </message>
-    <message>
         <source>Do not Disconnect Communication Cable!</source>
         <translation>Nie odłączaj kabla komunikacyjnego!</translation>
     </message>
@@ -756,10 +740,6 @@ Czy na pewno zmienić parametry?</translation>
     <message>
         <source>Changes is not valid immediately after writing the configuration, but after power down and power up!</source>
         <translation>Zmiany nie obowiązują od razu po zapisie konfiguracji, lecz dopiero po wyłączeniu i ponownym włączeniu zasilania!</translation>
-    </message>
-    <message>
-        <source>No communication port connected, cannot continue. Do you want to connect it now?</source>
-        <translation>Nie połączono portu komunikacyjnego, nie można kontynuować. Czy połączyć go teraz?</translation>
     </message>
     <message>
         <source> Not Connected</source>
@@ -874,10 +854,6 @@ Czy na pewno zmienić parametry?</translation>
         <translation>Utracono port szeregowy %s; monitorowanie próbuje go ponownie otworzyć co 2 s.</translation>
     </message>
     <message>
-        <source>Waiting for the line to fall quiet...</source>
-        <translation>Oczekiwanie na ciszę na linii...</translation>
-    </message>
-    <message>
         <source> ERROR: Another device keeps sending on the line; the request could not be sent.</source>
         <translation> BŁĄD: Inne urządzenie stale nadaje na linii; nie można było wysłać zapytania.</translation>
     </message>
@@ -958,6 +934,8 @@ Czy na pewno zmienić parametry?</translation>
     <message>
         <source>The previous value of %1 is kept.</source>
         <translation>Zachowano poprzednią wartość %1.</translation>
+    </message>
+    <message>
         <source>The log file &quot;%1&quot; holds records of another format (another header or separator); nothing was appended to it. Choose another file, or rewrite it.</source>
         <translation>Plik dziennika „%1” zawiera rekordy w innym formacie (inny nagłówek lub separator); nic do niego nie dopisano. Wybierz inny plik albo go nadpisz.</translation>
     </message>
@@ -1076,11 +1054,11 @@ Czy odczytać konfigurację z przetwornika? Jeśli nie, operacja zostanie przerw
     </message>
     <message>
         <source> Writing Configuration to Transmitter</source>
-        <translation> Zapis konfiguracji do przetwornika</translation>
+        <translation> Wysyłanie konfiguracji do przetwornika</translation>
     </message>
     <message>
         <source>Configuration was written to transmitter without any errors.</source>
-        <translation>Konfiguracja została zapisana do przetwornika bez błędów.</translation>
+        <translation>Konfiguracja została wysłana do przetwornika bez błędów.</translation>
     </message>
     <message>
         <source>There has not been set any configuration of transmitter.</source>
@@ -1109,6 +1087,38 @@ Czy odczytać konfigurację z przetwornika? Jeśli nie, operacja zostanie przerw
     <message>
         <source> parameter %1 (row %2): written %3, read %4</source>
         <translation> parametr %1 (wiersz %2): zapisano %3, odczytano %4</translation>
+    </message>
+    <message>
+        <source>Error during reading the data from transmitter, repeat?</source>
+        <translation>Błąd podczas odczytu danych z przetwornika, powtórzyć?</translation>
+    </message>
+    <message>
+        <source>Error during writing the data to transmitter, repeat?</source>
+        <translation>Błąd podczas zapisu danych do przetwornika, powtórzyć?</translation>
+    </message>
+    <message>
+        <source>Error (&apos;Bad Parameters&apos;) during writing the data to transmitter!<byte value="xd"/>
+Feasible solution: Stop writing now, set the default configuration (command from menu &apos;Transmitter&apos;) and write configuration to the transmitter.<byte value="xd"/>
+Do You want to repeat this operation?</source>
+        <translation>Błąd (&apos;Błędne parametry&apos;) podczas zapisu danych do przetwornika!<byte value="xd"/>
+Możliwe rozwiązanie: przerwij teraz zapis, ustaw konfigurację domyślną (polecenie z menu &apos;Przetwornik&apos;) i zapisz konfigurację do przetwornika.<byte value="xd"/>
+Czy powtórzyć tę operację?</translation>
+    </message>
+    <message>
+        <source>No communication port connected, cannot continue. Do you want to connect it now?</source>
+        <translation>Nie połączono portu komunikacyjnego, nie można kontynuować. Czy połączyć go teraz?</translation>
+    </message>
+    <message>
+        <source>Error during transmitter configuration writing. Incorrect configuration settings may cause undefined errors. Configuration should be stored again.</source>
+        <translation>Błąd podczas zapisu konfiguracji do przetwornika. Nieprawidłowe ustawienia konfiguracji mogą powodować nieokreślone błędy. Konfigurację należy zapisać ponownie.</translation>
+    </message>
+    <message>
+        <source>Do you really want to break operation?</source>
+        <translation>Czy na pewno przerwać operację?</translation>
+    </message>
+    <message>
+        <source>Waiting for the line to fall quiet...</source>
+        <translation>Oczekiwanie na ciszę na linii...</translation>
     </message>
 </context>
 <context>
@@ -1573,6 +1583,10 @@ Czy odczytać konfigurację z przetwornika? Jeśli nie, operacja zostanie przerw
         <source>Transmitter Linearization Parameters</source>
         <translation>Parametry linearyzacji przetwornika</translation>
     </message>
+    <message>
+        <source>Use “%1” in the File menu to save the protocol as a PDF file instead.</source>
+        <translation>Użyj polecenia „%1” w menu Plik, aby zamiast tego zapisać protokół jako plik PDF.</translation>
+    </message>
 </context>
 <context>
     <name>lmk17::TAdresaForm</name>
@@ -1836,6 +1850,18 @@ Czy odczytać konfigurację z przetwornika? Jeśli nie, operacja zostanie przerw
     <message>
         <source>User Note:</source>
         <translation>Notatka użytkownika:</translation>
+    </message>
+    <message>
+        <source> Linearization and Cold Junction Compensation Setup </source>
+        <translation> Ustawienia linearyzacji i kompensacji spoiny odniesienia </translation>
+    </message>
+    <message>
+        <source> Limit comparator 1 switching polarity. </source>
+        <translation> Polaryzacja przełączania komparatora progowego 1. </translation>
+    </message>
+    <message>
+        <source> Limit comparator 2 switching polarity. </source>
+        <translation> Polaryzacja przełączania komparatora progowego 2. </translation>
     </message>
 </context>
 <context>
@@ -2133,7 +2159,7 @@ Czy odczytać konfigurację z przetwornika? Jeśli nie, operacja zostanie przerw
     </message>
     <message>
         <source>&amp;Write Configuration</source>
-        <translation>Zapi&amp;sz konfigurację do przetwornika</translation>
+        <translation>&amp;Wyślij konfigurację do przetwornika</translation>
     </message>
     <message>
         <source>Set &amp;Default Configuration</source>
@@ -2281,7 +2307,7 @@ Czy odczytać konfigurację z przetwornika? Jeśli nie, operacja zostanie przerw
     </message>
     <message>
         <source>Write</source>
-        <translation>Zapisz</translation>
+        <translation>Wyślij</translation>
     </message>
     <message>
         <source>Communication</source>
@@ -2321,7 +2347,7 @@ Czy odczytać konfigurację z przetwornika? Jeśli nie, operacja zostanie przerw
     </message>
     <message>
         <source> Write Configuration to Transmitter </source>
-        <translation> Zapisz konfigurację do przetwornika </translation>
+        <translation> Wyślij konfigurację do przetwornika </translation>
     </message>
     <message>
         <source> Load Configuration from File </source>
@@ -2624,6 +2650,14 @@ Czy odczytać konfigurację z przetwornika? Jeśli nie, operacja zostanie przerw
         <source>The lines of the monitoring log are not reaching the log file; they are counted, and the log says how many when writing resumes.</source>
         <translation>Wiersze dziennika monitorowania nie trafiają do pliku dziennika; są liczone, a dziennik poda ich liczbę, gdy zapis zostanie wznowiony.</translation>
     </message>
+    <message>
+        <source>Monitoring activity</source>
+        <translation>Aktywność monitorowania</translation>
+    </message>
+    <message>
+        <source>Monitoring activity: green while the transmitter is being read, red when the communication port is lost</source>
+        <translation>Aktywność monitorowania: zielony podczas odczytu przetwornika, czerwony po utracie portu komunikacyjnego</translation>
+    </message>
 </context>
 <context>
     <name>lmk17::TOutRangePicture</name>
@@ -2814,6 +2848,44 @@ Czy odczytać konfigurację z przetwornika? Jeśli nie, operacja zostanie przerw
     <message>
         <source>Interval Reading, Time Interval [s]</source>
         <translation>Odczyt cykliczny, odstęp czasu [s]</translation>
+    </message>
+</context>
+<context>
+    <name>HousingDrawing</name>
+    <message>
+        <source>input 1–4</source>
+        <translation>wejście 1–4</translation>
+    </message>
+    <message>
+        <source>output and relays</source>
+        <translation>wyjście i przekaźniki</translation>
+    </message>
+    <message>
+        <source>output</source>
+        <translation>wyjście</translation>
+    </message>
+    <message>
+        <source>sensor head mount</source>
+        <translation>montaż w głowicy czujnika</translation>
+    </message>
+</context>
+<context>
+    <name>lmk17::TColorSchemeMenu</name>
+    <message>
+        <source>Colours</source>
+        <translation>Kolory</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>Jasne</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Ciemne</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation>Systemowe</translation>
     </message>
 </context>
 </TS>

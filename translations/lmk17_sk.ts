@@ -131,6 +131,14 @@ The manual: %1 (the other languages in the folders beside it)
 Príručka: %1 (ostatné jazyky v priečinkoch vedľa nej)
 </translation>
     </message>
+    <message>
+        <source>This program is free software: you can redistribute it and/or modify it under the terms of the GNU General Public License, version 3 or (at your option) any later version (GPL-3.0-or-later). It comes with no warranty.</source>
+        <translation>Tento program je slobodný softvér: môžete ho šíriť a upravovať podľa podmienok licencie GNU General Public License, verzie 3 alebo (podľa vašej voľby) ktorejkoľvek neskoršej verzie (GPL-3.0-or-later). Poskytuje sa bez akejkoľvek záruky.</translation>
+    </message>
+    <message>
+        <source>It uses Qt %1, licensed under the GNU Lesser General Public License, version 3 (LGPL-3.0).</source>
+        <translation>Používa Qt %1 pod licenciou GNU Lesser General Public License, verzie 3 (LGPL-3.0).</translation>
+    </message>
 </context>
 <context>
     <name>Catalogue</name>
@@ -395,19 +403,19 @@ Príručka: %1 (ostatné jazyky v priečinkoch vedľa nej)
     </message>
     <message>
         <source>lower range value</source>
-        <translation>dolná hranica rozsahu</translation>
+        <translation>začiatok rozsahu</translation>
     </message>
     <message>
         <source>upper range value</source>
-        <translation>horná hranica rozsahu</translation>
+        <translation>koniec rozsahu</translation>
     </message>
     <message>
         <source>correction of sensor error at lower range value</source>
-        <translation>korekcia chyby snímača na dolnej hranici rozsahu</translation>
+        <translation>korekcia chyby snímača na začiatku rozsahu</translation>
     </message>
     <message>
         <source>correction of sensor error at upper range value</source>
-        <translation>korekcia chyby snímača na hornej hranici rozsahu</translation>
+        <translation>korekcia chyby snímača na konci rozsahu</translation>
     </message>
     <message>
         <source>damping</source>
@@ -423,7 +431,7 @@ Príručka: %1 (ostatné jazyky v priečinkoch vedľa nej)
     </message>
     <message>
         <source>limit comparator %d switching level</source>
-        <translation>úroveň zopnutia limitného komparátora %d</translation>
+        <translation>spínacia úroveň limitného komparátora %d</translation>
     </message>
     <message>
         <source>limit comparator %d hysteresis</source>
@@ -439,11 +447,11 @@ Príručka: %1 (ostatné jazyky v priečinkoch vedľa nej)
     </message>
     <message>
         <source>lower output limit</source>
-        <translation>dolná hranica obmedzenia výstupu</translation>
+        <translation>dolná medza výstupu</translation>
     </message>
     <message>
         <source>upper output limit</source>
-        <translation>horná hranica obmedzenia výstupu</translation>
+        <translation>horná medza výstupu</translation>
     </message>
     <message>
         <source>lower error output</source>
@@ -467,11 +475,11 @@ Príručka: %1 (ostatné jazyky v priečinkoch vedľa nej)
     </message>
     <message>
         <source>Value of correction at upper range value is higher than %.2g %% of input range.</source>
-        <translation>Hodnota korekcie na hornej hranici rozsahu je väčšia ako %.2g %% vstupného rozsahu.</translation>
+        <translation>Hodnota korekcie na konci rozsahu je väčšia ako %.2g %% vstupného rozsahu.</translation>
     </message>
     <message>
         <source>Value of correction at lower range value is higher than %.2g %% of input range.</source>
-        <translation>Hodnota korekcie na dolnej hranici rozsahu je väčšia ako %.2g %% vstupného rozsahu.</translation>
+        <translation>Hodnota korekcie na začiatku rozsahu je väčšia ako %.2g %% vstupného rozsahu.</translation>
     </message>
     <message>
         <source>Value of limit comparator %d hysteresis is higher than %.2g %% of input range.</source>
@@ -698,30 +706,6 @@ Príručka: %1 (ostatné jazyky v priečinkoch vedľa nej)
 <context>
     <name>Link</name>
     <message>
-        <source>Error during reading the data from transmitter, repeat?</source>
-        <translation>Chyba pri čítaní údajov z prevodníka, opakovať?</translation>
-    </message>
-    <message>
-        <source>Error during writing the data to transmitter, repeat?</source>
-        <translation>Chyba pri zápise údajov do prevodníka, opakovať?</translation>
-    </message>
-    <message>
-        <source>Error (&apos;Bad Parameters&apos;) during writing the data to transmitter!<byte value="xd"/>
-Feasible solution: Stop writing now, set the default configuration (command from menu &apos;Transmitter&apos;) and write configuration to the transmitter.<byte value="xd"/>
-Do You want to repeat this operation?</source>
-        <translation>Chyba (&apos;Chybné parametre&apos;) pri zápise údajov do prevodníka!<byte value="xd"/>
-Možné riešenie: Teraz zápis ukončite, nastavte predvolenú konfiguráciu (príkaz z ponuky &apos;Prevodník&apos;) a zapíšte konfiguráciu do prevodníka.<byte value="xd"/>
-Chcete túto operáciu zopakovať?</translation>
-    </message>
-    <message>
-        <source>Error during transmitter configuration writing. Incorrect configuration settings may cause undefined errors. Configuration should be stored again.</source>
-        <translation>Chyba pri zápise konfigurácie do prevodníka. Nesprávne nastavenie konfigurácie môže spôsobiť nedefinované chyby. Konfiguráciu je potrebné zapísať znova.</translation>
-    </message>
-    <message>
-        <source>Do you really want to break operation?</source>
-        <translation>Naozaj chcete prerušiť operáciu?</translation>
-    </message>
-    <message>
         <source>Do not Disconnect Communication Cable!</source>
         <translation>Neodpájajte komunikačný kábel!</translation>
     </message>
@@ -756,10 +740,6 @@ Naozaj chcete parametre zmeniť?</translation>
     <message>
         <source>Changes is not valid immediately after writing the configuration, but after power down and power up!</source>
         <translation>Zmeny neplatia hneď po zápise konfigurácie, ale až po vypnutí a zapnutí napájania!</translation>
-    </message>
-    <message>
-        <source>No communication port connected, cannot continue. Do you want to connect it now?</source>
-        <translation>Nie je pripojený komunikačný port, nie je možné pokračovať. Chcete ho teraz pripojiť?</translation>
     </message>
     <message>
         <source> Not Connected</source>
@@ -874,10 +854,6 @@ Naozaj chcete parametre zmeniť?</translation>
         <translation>Sériový port %s bol stratený; monitorovanie sa ho každé 2 s pokúša znova otvoriť.</translation>
     </message>
     <message>
-        <source>Waiting for the line to fall quiet...</source>
-        <translation>Čakanie na utíchnutie linky...</translation>
-    </message>
-    <message>
         <source> ERROR: Another device keeps sending on the line; the request could not be sent.</source>
         <translation> CHYBA: Na linke neustále vysiela iné zariadenie; požiadavku nebolo možné odoslať.</translation>
     </message>
@@ -958,6 +934,8 @@ Naozaj chcete parametre zmeniť?</translation>
     <message>
         <source>The previous value of %1 is kept.</source>
         <translation>Ponecháva sa predchádzajúca hodnota %1.</translation>
+    </message>
+    <message>
         <source>The log file &quot;%1&quot; holds records of another format (another header or separator); nothing was appended to it. Choose another file, or rewrite it.</source>
         <translation>Súbor záznamu „%1“ obsahuje záznamy iného formátu (iná hlavička alebo oddeľovač); nič doň nebolo pripojené. Zvoľte iný súbor, alebo ho prepíšte.</translation>
     </message>
@@ -1109,6 +1087,38 @@ Chcete načítať konfiguráciu z prevodníka? Ak nie, operácia bude ukončená
     <message>
         <source> parameter %1 (row %2): written %3, read %4</source>
         <translation> parameter %1 (riadok %2): zapísané %3, prečítané %4</translation>
+    </message>
+    <message>
+        <source>Error during reading the data from transmitter, repeat?</source>
+        <translation>Chyba pri čítaní údajov z prevodníka, opakovať?</translation>
+    </message>
+    <message>
+        <source>Error during writing the data to transmitter, repeat?</source>
+        <translation>Chyba pri zápise údajov do prevodníka, opakovať?</translation>
+    </message>
+    <message>
+        <source>Error (&apos;Bad Parameters&apos;) during writing the data to transmitter!<byte value="xd"/>
+Feasible solution: Stop writing now, set the default configuration (command from menu &apos;Transmitter&apos;) and write configuration to the transmitter.<byte value="xd"/>
+Do You want to repeat this operation?</source>
+        <translation>Chyba (&apos;Chybné parametre&apos;) pri zápise údajov do prevodníka!<byte value="xd"/>
+Možné riešenie: Teraz zápis ukončite, nastavte predvolenú konfiguráciu (príkaz z ponuky &apos;Prevodník&apos;) a zapíšte konfiguráciu do prevodníka.<byte value="xd"/>
+Chcete túto operáciu zopakovať?</translation>
+    </message>
+    <message>
+        <source>No communication port connected, cannot continue. Do you want to connect it now?</source>
+        <translation>Nie je pripojený komunikačný port, nie je možné pokračovať. Chcete ho teraz pripojiť?</translation>
+    </message>
+    <message>
+        <source>Error during transmitter configuration writing. Incorrect configuration settings may cause undefined errors. Configuration should be stored again.</source>
+        <translation>Chyba pri zápise konfigurácie do prevodníka. Nesprávne nastavenie konfigurácie môže spôsobiť nedefinované chyby. Konfiguráciu je potrebné zapísať znova.</translation>
+    </message>
+    <message>
+        <source>Do you really want to break operation?</source>
+        <translation>Naozaj chcete prerušiť operáciu?</translation>
+    </message>
+    <message>
+        <source>Waiting for the line to fall quiet...</source>
+        <translation>Čakanie na utíchnutie linky...</translation>
     </message>
 </context>
 <context>
@@ -1573,6 +1583,10 @@ Chcete načítať konfiguráciu z prevodníka? Ak nie, operácia bude ukončená
         <source>Transmitter Linearization Parameters</source>
         <translation>Parametre linearizácie prevodníka</translation>
     </message>
+    <message>
+        <source>Use “%1” in the File menu to save the protocol as a PDF file instead.</source>
+        <translation>Protokol môžete namiesto tlače uložiť ako súbor PDF príkazom „%1“ v ponuke Súbor.</translation>
+    </message>
 </context>
 <context>
     <name>lmk17::TAdresaForm</name>
@@ -1836,6 +1850,18 @@ Chcete načítať konfiguráciu z prevodníka? Ak nie, operácia bude ukončená
     <message>
         <source>User Note:</source>
         <translation>Poznámka používateľa:</translation>
+    </message>
+    <message>
+        <source> Linearization and Cold Junction Compensation Setup </source>
+        <translation> Nastavenie linearizácie a kompenzácie studeného spoja </translation>
+    </message>
+    <message>
+        <source> Limit comparator 1 switching polarity. </source>
+        <translation> Polarita spínania limitného komparátora 1. </translation>
+    </message>
+    <message>
+        <source> Limit comparator 2 switching polarity. </source>
+        <translation> Polarita spínania limitného komparátora 2. </translation>
     </message>
 </context>
 <context>
@@ -2624,6 +2650,14 @@ Chcete načítať konfiguráciu z prevodníka? Ak nie, operácia bude ukončená
         <source>The lines of the monitoring log are not reaching the log file; they are counted, and the log says how many when writing resumes.</source>
         <translation>Riadky protokolu monitorovania sa nedostávajú do súboru protokolu; počítajú sa a protokol po obnovení zápisu uvedie ich počet.</translation>
     </message>
+    <message>
+        <source>Monitoring activity</source>
+        <translation>Činnosť monitorovania</translation>
+    </message>
+    <message>
+        <source>Monitoring activity: green while the transmitter is being read, red when the communication port is lost</source>
+        <translation>Činnosť monitorovania: zelená pri čítaní prevodníka, červená pri strate komunikačného portu</translation>
+    </message>
 </context>
 <context>
     <name>lmk17::TOutRangePicture</name>
@@ -2814,6 +2848,44 @@ Chcete načítať konfiguráciu z prevodníka? Ak nie, operácia bude ukončená
     <message>
         <source>Interval Reading, Time Interval [s]</source>
         <translation>Čítanie v intervaloch, časový interval [s]</translation>
+    </message>
+</context>
+<context>
+    <name>HousingDrawing</name>
+    <message>
+        <source>input 1–4</source>
+        <translation>vstup 1–4</translation>
+    </message>
+    <message>
+        <source>output and relays</source>
+        <translation>výstup a relé</translation>
+    </message>
+    <message>
+        <source>output</source>
+        <translation>výstup</translation>
+    </message>
+    <message>
+        <source>sensor head mount</source>
+        <translation>montáž do hlavice snímača</translation>
+    </message>
+</context>
+<context>
+    <name>lmk17::TColorSchemeMenu</name>
+    <message>
+        <source>Colours</source>
+        <translation>Farby</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>Svetlé</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Tmavé</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation>Podľa systému</translation>
     </message>
 </context>
 </TS>

@@ -102,6 +102,8 @@ QString FolderOfFile(const QString& file) {
 AppSettings ReadAppSettings(const IniFile& ini, const AppFolders& folders) {
     AppSettings s;
     s.langId = ini.value(kLanguage, QStringLiteral("LangID"), QString()).trimmed();
+    s.colorScheme =
+        ColorSchemeOfSetting(ini.value(kWindow, QStringLiteral("ColorScheme"), QString()));
     s.mainPosition = readPair(ini, "Main_X_Position", "Main_Y_Position");
     s.userLinPosition = readPair(ini, "UserLin_X_Position", "UserLin_Y_Position");
     s.linGraphSize = readPair(ini, "LinGraph_X_Size", "LinGraph_Y_Size");
@@ -118,6 +120,10 @@ AppSettings ReadAppSettings(const IniFile& ini, const AppFolders& folders) {
 
 void WriteLangId(IniFile& ini, const QString& langId) {
     ini.setValue(kLanguage, QStringLiteral("LangID"), langId);
+}
+
+void WriteColorScheme(IniFile& ini, ColorScheme scheme) {
+    ini.setValue(kWindow, QStringLiteral("ColorScheme"), ColorSchemeSetting(scheme));
 }
 
 void WriteAppSettings(IniFile& ini, const AppSettings& s, PortWrite port) {

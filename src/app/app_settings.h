@@ -3,6 +3,7 @@
 #include <QString>
 #include <optional>
 
+#include "app/color_scheme.h"
 #include "monitoring/monitor_parameters.h"
 
 namespace lmk17 {
@@ -33,7 +34,8 @@ struct SerialPortSettings {
 // already passed through the check its field applies when the user leaves
 // it: what reaches the windows is always valid.
 struct AppSettings {
-    QString langId;  // trimmed
+    QString langId;                                 // trimmed
+    ColorScheme colorScheme = ColorScheme::System;  // [Window] ColorScheme
 
     StoredPair mainPosition;
     StoredPair userLinPosition;
@@ -69,6 +71,9 @@ enum class PortWrite { None, LinkOnly, Full };
 void WriteAppSettings(IniFile& ini, const AppSettings& settings, PortWrite port);
 // The language the user picked: `Language`, `LangID`.
 void WriteLangId(IniFile& ini, const QString& langId);
+
+// The colour scheme picked in the View menu: `Window`, `ColorScheme`.
+void WriteColorScheme(IniFile& ini, ColorScheme scheme);
 
 // A folder from the file: trimmed, with a trailing separator; the fallback
 // when it does not exist.

@@ -37,6 +37,17 @@ inline constexpr char kLinFileNeedsRange[] = QT_TRANSLATE_NOOP(
     "whose input range takes a customer linearization. Read or load such a configuration, then "
     "load the file in the editor (Input page, Linearization).");
 
+// The licences, under the program's description.
+inline constexpr char kAboutLicence[] = QT_TRANSLATE_NOOP(
+    "App",
+    "This program is free software: you can redistribute it and/or modify it under the terms of "
+    "the GNU General Public License, version 3 or (at your option) any later version "
+    "(GPL-3.0-or-later). It comes with no warranty.");
+inline constexpr char kAboutQtNotice[] = QT_TRANSLATE_NOOP(
+    "App",
+    "It uses Qt %1, licensed under the GNU Lesser General Public License, version 3 "
+    "(LGPL-3.0).");
+
 inline constexpr char kAboutCaption[] = QT_TRANSLATE_NOOP("App", " About Application");
 inline constexpr char kAboutProgram[] = QT_TRANSLATE_NOOP("App", "Program LMK-17");
 inline constexpr char kAboutVersionWord[] = QT_TRANSLATE_NOOP("App", "version  ");

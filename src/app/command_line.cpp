@@ -41,7 +41,18 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
         const QString& a = arguments.at(i);
         if (a == QStringLiteral("--demo")) {
             c.demo = true;
-            c.simulatorArguments = arguments.mid(i + 1);
+            // The options after --demo are the simulator's; a bare .ptf or .lin among them is
+            // still a file for this program to open ("lmk17 --demo r91.ptf"), unless it is the
+            // value of the simulator's own --ptf.
+            for (int j = i + 1; j < arguments.size(); ++j) {
+                const QString& s = arguments.at(j);
+                const bool simValue = j > i + 1 && arguments.at(j - 1) == QStringLiteral("--ptf");
+                if (!simValue && !s.startsWith(QLatin1Char('-')) &&
+                    (IsConfigurationFileArgument(s) || IsLinearizationFileArgument(s)))
+                    addFileArgument(c, s);
+                else
+                    c.simulatorArguments << s;
+            }
             break;
         }
         if (a == QStringLiteral("--help") || a == QStringLiteral("-h")) {

@@ -14,7 +14,7 @@ struct CommandLine {
     bool help = false;
     bool version = false;
     bool demo = false;
-    QStringList simulatorArguments;  // everything after --demo
+    QStringList simulatorArguments;  // after --demo, but for this program's own files
     QStringList configurationFiles;  // the .ptf arguments (any case), in order
     QStringList linearizationFiles;  // the .lin arguments (any case), in order
     QStringList ignored;             // other file arguments: not configurations

@@ -37,6 +37,9 @@ QStringList CheckLanguageSupport(const QString& programBaseName, const QStringLi
 
 int LanguageOfId(const QString& langId) {
     const QString id = langId.trimmed();
+    if (id.isEmpty()) return -1;
+    for (int i = 0; i < kLanguageCount; ++i)
+        if (id == QString::fromUtf8(kLanguages[i].langId)) return i;
     for (int i = 0; i < kLanguageCount; ++i)
         if (id == QString::fromUtf8(kLanguages[i].name)) return i;
     return -1;
@@ -96,11 +99,11 @@ LanguageSwitch SwitchLanguage(QCoreApplication& app, const QString& langId,
             delete module;
         }
     }
-    // The list shows the running language when the locale chose it.
-    const QString id =
-        fromLocale ? QString::fromUtf8(kLanguages[result.running].name) : langId.trimmed();
-    for (int i = 0; i < languageList.size(); ++i) {
-        if (languageList[i].trimmed() == id) {
+    // The list shows the running language when the locale chose it, else
+    // the language LangID names, under either of its names.
+    const int shown = fromLocale ? result.running : LanguageOfId(langId);
+    for (int i = 0; shown >= 0 && i < languageList.size(); ++i) {
+        if (LanguageOfId(languageList[i]) == shown) {
             result.listIndex = i;
             break;
         }
@@ -110,7 +113,9 @@ LanguageSwitch SwitchLanguage(QCoreApplication& app, const QString& langId,
 
 LanguagePick PickLanguage(const QString& itemText, const QString& storedLangId, int running) {
     LanguagePick pick;
-    pick.langId = itemText.trimmed();
+    const int language = LanguageOfId(itemText);
+    pick.langId =
+        language >= 0 ? QString::fromUtf8(kLanguages[language].langId) : itemText.trimmed();
     pick.writeLangId = pick.langId != storedLangId.trimmed();
     pick.warnRestart = LanguageOfId(pick.langId) != running;
     return pick;

@@ -12,19 +12,28 @@ namespace lmk17 {
 
 // The languages the program knows, in their fixed order: the extension of
 // the language module (a file named like the program file with it, holding
-// Qt translations), the name shown in the language list and stored as LangID
-// (the names keep their historic spelling), and the locale of Qt's own texts.
+// Qt translations), the name shown in the language list (as the language's
+// speakers name it), the LangID the settings file keeps for it, and the
+// locale of Qt's own texts.
+//
+// LangID keeps the names earlier versions wrote ("Espanol", "France",
+// "Po Polski"): a settings file shared with them keeps working both ways,
+// and stays in the single-byte code page (an "ñ" would turn the whole file
+// into UTF-8, which older readers take for mojibake). A stored list name
+// is understood too.
 struct LanguageEntry {
     const char* extension;
     const char* name;
+    const char* langId;
     const char* locale;
 };
 
 // notr: each language is listed by its own name, whatever the running language.
 inline constexpr LanguageEntry kLanguages[] = {
-    {".CSY", "Česky", "cs"},     {".DE", "Deutsch", "de"}, {".EN", "English", "en"},
-    {".ESP", "Espanol", "es"},   {".FR", "France", "fr"},  {".PLK", "Po Polski", "pl"},
-    {".SKY", "Slovensky", "sk"},
+    {".CSY", "Česky", "Česky", "cs"},         {".DE", "Deutsch", "Deutsch", "de"},
+    {".EN", "English", "English", "en"},      {".ESP", "Español", "Espanol", "es"},
+    {".FR", "Français", "France", "fr"},      {".PLK", "Polski", "Po Polski", "pl"},
+    {".SKY", "Slovensky", "Slovensky", "sk"},
 };
 inline constexpr int kLanguageCount = int(std::size(kLanguages));
 inline constexpr int kEnglish = 2;  // the built-in texts
@@ -43,8 +52,9 @@ QString FindLanguageModule(int language, const QString& programBaseName,
 // not, so that the built-in texts can always be chosen again.
 QStringList CheckLanguageSupport(const QString& programBaseName, const QStringList& folders);
 
-// The language a stored LangID names: trimmed, compared exactly with the
-// names in table order; -1 when it names none (empty included).
+// The language a stored LangID or a list item names: trimmed, compared
+// exactly with the LangIDs, then the list names, in table order; -1 when it
+// names none (empty included).
 int LanguageOfId(const QString& langId);
 
 // The language the user's locale asks for (a first start, no LangID stored):
@@ -72,12 +82,13 @@ LanguageSwitch SwitchLanguage(QCoreApplication& app, const QString& langId,
                               const QStringList& languageList, const QString& programBaseName,
                               const QStringList& folders);
 
-// LanguageCmBoxChange: the user picked an item of the language list. LangID
-// is written whenever the pick differs from the stored value (so that
+// LanguageCmBoxChange: the user picked an item of the language list; the
+// value stored is that language's LangID (an unknown item: its trimmed
+// text). LangID is written whenever the pick differs from the stored value (so that
 // picking the running language again cancels an earlier pick), and the
 // restart warning is shown only when it differs from the running language.
 struct LanguagePick {
-    QString langId;  // the value to store: the trimmed item text
+    QString langId;  // the value to store
     bool writeLangId = false;
     bool warnRestart = false;
 };

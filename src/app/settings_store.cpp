@@ -30,4 +30,11 @@ bool SettingsStore::saveLangId(const QString& langId, QString* error) {
     return ini_.save(path_, error);
 }
 
+bool SettingsStore::saveColorScheme(ColorScheme scheme, QString* error) {
+    settings_.colorScheme = scheme;
+    WriteColorScheme(ini_, scheme);
+    QDir().mkpath(QFileInfo(path_).absolutePath());
+    return ini_.save(path_, error);
+}
+
 }  // namespace lmk17

@@ -22,6 +22,9 @@ public:
     // other settings wait for the close).
     bool saveLangId(const QString& langId, QString* error = nullptr);
 
+    // The colour scheme is written at once too, so a crash does not undo it.
+    bool saveColorScheme(ColorScheme scheme, QString* error = nullptr);
+
     const QString& path() const { return path_; }
     const AppFolders& folders() const { return folders_; }
     AppSettings& settings() { return settings_; }

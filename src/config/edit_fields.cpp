@@ -98,4 +98,19 @@ const EditFieldDescriptor* DescriptorOf(EditField field) {
     return n >= 1 && n <= std::size(kFields) ? &kFields[n - 1] : nullptr;
 }
 
+QString& EditText(ConfigView& view, EditField field) {
+    const EditFieldDescriptor* d = DescriptorOf(field);
+    return d ? d->viewText(view) : view.noEditText;
+}
+
+const QString& EditText(const ConfigView& view, EditField field) {
+    // Only read: the descriptor's accessor hands out the view's own text.
+    return EditText(const_cast<ConfigView&>(view), field);
+}
+
+ConfigPage PageOf(EditField field) {
+    const EditFieldDescriptor* d = DescriptorOf(field);
+    return d ? d->page : ConfigPage::Input;
+}
+
 }  // namespace lmk17

@@ -11,21 +11,6 @@
 
 namespace lmk17 {
 
-QString& EditText(ConfigView& view, EditField field) {
-    const EditFieldDescriptor* d = DescriptorOf(field);
-    return d ? d->viewText(view) : view.noEditText;
-}
-
-const QString& EditText(const ConfigView& view, EditField field) {
-    // Only read: the descriptor's accessor hands out the view's own text.
-    return EditText(const_cast<ConfigView&>(view), field);
-}
-
-ConfigPage PageOf(EditField field) {
-    const EditFieldDescriptor* d = DescriptorOf(field);
-    return d ? d->page : ConfigPage::Input;
-}
-
 void CheckOutcome::merge(const CheckOutcome& other) {
     messages.insert(messages.end(), other.messages.begin(), other.messages.end());
     if (!other.accepted) {

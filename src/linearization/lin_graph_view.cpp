@@ -108,7 +108,8 @@ LinGraphContent BuildLinGraph(const LinData& data, int rangeIndex, bool cjc, Lin
 }
 
 QSize PointMarkerSize(QSizeF plotArea) {
-    const auto clamp = [](double v) { return std::clamp(int(std::lround(v)), 2, 10); };
+    // Below 5 pixels a cross is a dot: the points would no longer read as crosses.
+    const auto clamp = [](double v) { return std::clamp(int(std::lround(v)), 5, 10); };
     return {clamp(0.015 * plotArea.width()), clamp(0.02 * plotArea.height())};
 }
 

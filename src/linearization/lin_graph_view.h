@@ -35,7 +35,8 @@ LinGraphContent BuildLinGraph(const LinData& data, int rangeIndex, bool cjc, Lin
                               const ApproximationErrors& errors, const QString& plainCaption);
 
 // Point markers in the approximation view: 0.015 x plot width wide and 0.02 x
-// plot height high, each rounded and kept within 2..10 pixels.
+// plot height high, each rounded and kept within 5..10 pixels (a smaller
+// cross would show as a dot).
 QSize PointMarkerSize(QSizeF plotArea);
 
 }  // namespace lmk17

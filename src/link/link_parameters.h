@@ -110,8 +110,6 @@ inline constexpr char kCommParamsAfterPowerCycle[] = QT_TRANSLATE_NOOP(
     "Link",
     "Changes is not valid immediately after writing the configuration, but after power down and "
     "power up!");
-inline constexpr char kNoPortConnectQuestion[] = QT_TRANSLATE_NOOP(
-    "Link", "No communication port connected, cannot continue. Do you want to connect it now?");
 
 // Window texts.
 inline constexpr char kNotConnectedItem[] = QT_TRANSLATE_NOOP("Link", " Not Connected");

@@ -1,6 +1,7 @@
 #include "link/port_detection.h"
 
 #include <QEventLoop>
+#include <QRegularExpression>
 #include <QTimer>
 
 #include "link/comm_port_driver.h"
@@ -28,7 +29,7 @@ int DetectPort(DetectionPorts& ports) {
     int firstOpenable = 0;
     for (int port = 1; port <= ports.count(); ++port) {
         if (!ports.open(port)) continue;
-        if (firstOpenable == 0) firstOpenable = port;
+        if (firstOpenable == 0 && ports.takenWithoutAnswer(port)) firstOpenable = port;
         const bool found = FollowsControlLines(ports);
         ports.close();
         if (found) return port;
@@ -36,12 +37,32 @@ int DetectPort(DetectionPorts& ports) {
     return firstOpenable;
 }
 
-CommPortCandidates::CommPortCandidates(TCommPortDriver& driver, const PortList& list)
-    : driver_(driver), list_(list) {
+std::vector<PortCandidate> DetectionCandidates(const PortList& list) {
+    std::vector<PortCandidate> adapters, others;
     for (int item = 1; item <= list.count(); ++item) {
-        if (!list.entry(item).isStableName) items_.push_back(item);
+        const PortEntry& e = list.entry(item);
+        if (e.isStableName) continue;
+        if (!e.byIdPath.isEmpty()) {
+            adapters.push_back({item, true});
+            continue;
+        }
+        static const QRegularExpression builtIn(QStringLiteral("^/dev/ttyS\\d+$"));
+        others.push_back({item, !builtIn.match(e.devicePath).hasMatch()});
     }
+    adapters.insert(adapters.end(), others.begin(), others.end());
+    return adapters;
 }
+
+int PreferredItem(const PortList& list, int item) {
+    if (item <= 0 || item > list.count()) return item;
+    const PortEntry& e = list.entry(item);
+    if (e.isStableName || e.byIdPath.isEmpty()) return item;
+    const int stable = list.itemOf(e.byIdPath);
+    return stable > 0 ? stable : item;
+}
+
+CommPortCandidates::CommPortCandidates(TCommPortDriver& driver, const PortList& list)
+    : driver_(driver), list_(list), items_(DetectionCandidates(list)) {}
 
 bool CommPortCandidates::open(int port) {
     driver_.close();
@@ -70,7 +91,7 @@ void CommPortCandidates::close() {
 
 int DetectSerialPort(TCommPortDriver& driver, const PortList& list) {
     CommPortCandidates candidates(driver, list);
-    return candidates.itemOf(DetectPort(candidates));
+    return PreferredItem(list, candidates.itemOf(DetectPort(candidates)));
 }
 
 }  // namespace lmk17

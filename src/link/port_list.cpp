@@ -1,5 +1,6 @@
 #include "link/port_list.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -131,7 +132,7 @@ int PortList::itemForTypedPath(const QString& typed) {
 }
 
 QStringList PortList::itemTexts() const {
-    QStringList items{QString::fromLatin1(texts::kNotConnectedItem)};
+    QStringList items{QCoreApplication::translate("Link", texts::kNotConnectedItem)};
     for (const PortEntry& e : entries_) items << e.itemText();
     return items;
 }

@@ -7,9 +7,6 @@
 #include <cstring>
 #include <utility>
 
-#include <QCoreApplication>
-
-#include "link/engine_texts.h"
 #include "link/frame.h"
 #include "link/line_record.h"
 #include "link/line_trace.h"
@@ -65,8 +62,8 @@ TransactionEngine::TransactionEngine(LinkPort& port, UserInteraction& ui, QObjec
         // gets a progress window, which Esc breaks.
         if (++quietTicks_ < 10 || progress_.visible || state_.questionOpen) return;
         quietProgressShown_ = true;
-        ShowProgress(true, false, quietDeadline_.interval() / quietProgress_.interval(),
-                     QCoreApplication::translate("Link", texts::kWaitingForQuietLine));
+        openProgress(quietLineCaption_ ? quietLineCaption_() : QString(),
+                     quietDeadline_.interval() / quietProgress_.interval(), false);
         SetProgress(quietTicks_);
     });
     connect(&port_, &LinkPort::received, this, &TransactionEngine::CommPortDriverReceiveData);
@@ -410,7 +407,7 @@ void TransactionEngine::closeQuietLineProgress() {
     quietProgress_.stop();
     if (!quietProgressShown_) return;
     quietProgressShown_ = false;
-    ShowProgress(false);
+    closeProgress();
 }
 
 // The line never fell quiet: the request ends unsent, as a refusal does.

@@ -35,7 +35,8 @@ class LineTrace;
 // SestavPrikaz(); when the exchange ends (answer, decoding error, the last
 // time-out, or a refusal 300/400/500) the dispatcher VyberProces calls the
 // step function of the current ProcessCode again. A failed exchange goes to
-// ErrorRWP52; an operation ends through its end routine or StopOperation.
+// ErrorRWP52 (operations/common_routines.h); an operation ends through its
+// end routine or StopOperation.
 //
 // Everything runs on the thread of the event loop; nothing polls: the port's
 // received() signal drives collection and timers drive time-outs, repeats
@@ -95,26 +96,43 @@ public:
     void Clear_TmrReqRec();
     const TmrReqRec& timedRequest() const { return slot_; }
 
-    // ---- user-facing common routines ----------------------------------------
-    // The repeat question after a failed exchange.
-    void ErrorRWP52(bool write);
+    // ---- what the user-facing routines need ------------------------------------
+    // The repeat question, breaking and the progress routine the operations
+    // call (ErrorRWP52, BreakOperation, ShowProgress, AskPausingOperation) live
+    // in operations/common_routines.h; they talk to the user through the
+    // engine's UserInteraction and drive the operation through these.
+    UserInteraction& userInteraction() { return ui_; }
+    // A question asked while the running operation waits: the question is
+    // marked open (an exchange that ends meanwhile is held back) and the
+    // progress window hidden.
+    void pauseForQuestion();
+    // The question answered and the operation going on: the question is
+    // closed and the progress window comes back as it was.
+    void resumeAfterQuestion();
+    // Dispatches an exchange that ended while the question showed.
+    void dispatchDeferredAnswer();
+    // Sends the current request again (the repeat question answered Yes).
+    void repeatRequest();
+    // Ends an operation that has its own end routine (monitoring) once a
+    // question has settled its fate: nothing outstanding, no question open.
+    void endThroughOwnRoutine(ProcessCode processCode);
     void StopOperation();
-    // Esc while an operation runs: "Do you really want to break operation?".
-    void BreakOperation();
-    // A question asked while the running operation waits (closing the
-    // program, breaking): the question is marked open and the progress
-    // window hidden; on No the window comes back and an answer that arrived
-    // meanwhile is dispatched. True on Yes: the caller ends the operation.
-    bool AskPausingOperation(Question id, MessageKind kind, const QString& text);
     void EnableCommands(bool enabled);
     bool commandsEnabled() const { return commandsEnabled_; }
-    // Shows (with caption, gauge maximum and the cable warning when asked) or
-    // closes the progress window. The window itself is the UserInteraction's
-    // progress; whether it shows the red cable warning is progress().warning.
-    void ShowProgress(bool show, bool warning = false, int maximum = 0,
-                      const QString& caption = QString());
+
+    // ---- progress window -----------------------------------------------------------
+    // Opens the progress window (the UserInteraction's progress; whether it
+    // shows the red cable warning is progress().warning) or closes it.
+    void openProgress(const QString& caption, int maximum, bool warning);
+    void closeProgress();
     void SetProgress(int position);
     const ProgressState& progress() const { return progress_; }
+    // The caption of the progress window the engine opens itself while a
+    // request waits long for a quiet line (given by the owner, in the
+    // user's language when the window opens).
+    void setQuietLineCaption(std::function<QString()> caption) {
+        quietLineCaption_ = std::move(caption);
+    }
 
     // Ends the exchange in flight without dispatching it: timers stopped,
     // nothing outstanding, a request waiting for the line dropped. Every end
@@ -170,7 +188,8 @@ signals:
     void frameSent(const QByteArray& frame);
     // A complete frame taken from the line (a dropped echo included).
     void frameReceived(const QByteArray& frame);
-    // Hooks of the operations that the common routines need:
+    // Hooks of the operations that the engine and the user-facing routines
+    // announce:
     // the identity fields read from the transmitter go back to those of the
     // current configuration (RVCVar2RVCPomVar);
     void identityRestoreRequested();
@@ -203,15 +222,12 @@ private:
     void writeClosingRecord();
     void lineSettled();
     void holdSendForQuietLine();
-    void declineRepeat();
     void quietLineDeadline();
     void closeQuietLineProgress();
     void portOpened();
     void incompleteReset();
     void slotTick();
     void callOperation();
-    void hideProgressForQuestion();
-    void restoreProgressAfterQuestion();
 
     LinkPort& port_;
     UserInteraction& ui_;
@@ -260,6 +276,7 @@ private:
     QTimer quietProgress_;             // steps the progress window while it waits
     int quietTicks_ = 0;               // tenths of an answer window waited
     bool quietProgressShown_ = false;  // the engine opened the progress window for the wait
+    std::function<QString()> quietLineCaption_;
 };
 
 }  // namespace lmk17

@@ -1,14 +1,16 @@
 #include "monitoring/monitor_log.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QStringDecoder>
 
 #include "common/safe_save.h"
 #include "config/config_texts.h"
 #include "config/windows1250.h"
-#include "link/engine_texts.h"
 #include "monitoring/monitor_record.h"
 #include "monitoring/monitor_texts.h"
+#include "operations/common_routine_texts.h"
 
 namespace lmk17 {
 
@@ -85,6 +87,17 @@ QString MonitorLog::CleanFileName(const QString& fieldText) {
     if (name.startsWith(QLatin1Char('"'))) name[0] = QLatin1Char(' ');
     if (name.endsWith(QLatin1Char('"'))) name[name.size() - 1] = QLatin1Char(' ');
     return name.trimmed();
+}
+
+QString MonitorLog::ResolveFileName(const QString& fieldText, const QString& dataFolder) {
+    const QString clean = CleanFileName(fieldText);
+    if (clean.isEmpty() || QFileInfo(clean).isAbsolute() || dataFolder.isEmpty()) return fieldText;
+    return QDir(dataFolder).absoluteFilePath(clean);
+}
+
+QString MonitorLog::BrowseFolder(const QString& fieldText, const QString& dataFolder) {
+    const QString current = CleanFileName(fieldText);
+    return current.isEmpty() ? dataFolder : QFileInfo(ResolveFileName(current, dataFolder)).path();
 }
 
 QString MonitorLog::AppendRefusal(const QString& name, const std::optional<MonCsvStyle>& csv) {
@@ -282,13 +295,13 @@ void MonitorLog::writePortResumed(const QDateTime& now, const QString& deviceNam
 }
 
 void MonitorLog::writeNoCommunication(int address) {
-    PrintMonMemo(QString::asprintf(texts::kMonitorNoCommunication, address));
-    PrintMonMemo(QString::fromLatin1(texts::kMonitorBlankLine));
+    PrintMonMemo(QString::asprintf(operation_text::kMonitorNoCommunication, address));
+    PrintMonMemo(QString::fromLatin1(operation_text::kMonitorBlankLine));
 }
 
 void MonitorLog::writePortNotConnected() {
-    PrintMonMemo(QString::fromLatin1(texts::kMonitorPortNotConnected));
-    PrintMonMemo(QString::fromLatin1(texts::kMonitorBlankLine));
+    PrintMonMemo(QString::fromLatin1(operation_text::kMonitorPortNotConnected));
+    PrintMonMemo(QString::fromLatin1(operation_text::kMonitorBlankLine));
 }
 
 }  // namespace lmk17

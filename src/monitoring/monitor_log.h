@@ -48,6 +48,12 @@ public:
     // The name as the dialog field holds it, cleaned: blanks trimmed, one
     // enclosing double quote at either end taken off.
     static QString CleanFileName(const QString& fieldText);
+    // The file the field names: a name without a folder goes to the data
+    // folder, not to wherever the program happened to be started (the field's
+    // text as it is when it names nothing or there is no data folder).
+    static QString ResolveFileName(const QString& fieldText, const QString& dataFolder);
+    // The folder the file dialog opens in for the name the field holds.
+    static QString BrowseFolder(const QString& fieldText, const QString& dataFolder);
     // Opens for the run: append when the file exists and append is asked for,
     // otherwise created or emptied. False (reported) when it cannot be opened
     // or must not be appended to (see AppendRefusal). A text log appended to

@@ -10,6 +10,7 @@
 #include "link/transaction_engine.h"
 #include "monitoring/monitor_record.h"
 #include "monitoring/monitor_texts.h"
+#include "operations/common_routines.h"
 #include "operations/transmitter_session.h"
 
 namespace lmk17 {
@@ -31,12 +32,12 @@ MonitoringEngine::MonitoringEngine(TransmitterSession& session, MonitorLog& log,
       log_(log),
       clock_([] { return QDateTime::currentDateTime(); }) {
     monitorTimer_.setTimerType(Qt::PreciseTimer);
-    connect(&monitorTimer_, &QTimer::timeout, this, &MonitoringEngine::MonitorTimerTimer);
+    connect(&monitorTimer_, &QTimer::timeout, this, &MonitoringEngine::sendPreparedReading);
     connect(&portWatch_, &MonitorPortWatch::portLost, this, &MonitoringEngine::onPortLost);
     connect(&portWatch_, &MonitorPortWatch::portResumed, this, &MonitoringEngine::onPortResumed);
     // The port comes back between exchanges, never under one still timing out.
     portWatch_.setReopenAllowed([this] { return !engine().requestOutstanding(); });
-    connect(&periodTimer_, &QTimer::timeout, this, &MonitoringEngine::MonPeriodTimerTimer);
+    connect(&periodTimer_, &QTimer::timeout, this, &MonitoringEngine::markPeriodElapsed);
     TransactionEngine& e = engine();
     e.registerOperation(
         ProcessMonitoring, [this] { Monitorovani(); }, [this] { stop(false); });
@@ -206,7 +207,7 @@ void MonitoringEngine::clearGraph() {
 
 // ---- timers ------------------------------------------------------------------------
 
-void MonitoringEngine::MonitorTimerTimer() {
+void MonitoringEngine::sendPreparedReading() {
     if (!run_.active || stopping_ || !pvRequestPrepared_) return;
     if (engine().requestOutstanding()) return;
     pvRequestPrepared_ = false;
@@ -214,7 +215,7 @@ void MonitoringEngine::MonitorTimerTimer() {
     engine().SestavPrikaz();
 }
 
-void MonitoringEngine::MonPeriodTimerTimer() {
+void MonitoringEngine::markPeriodElapsed() {
     run_.periodElapsed = true;
 }
 
@@ -330,7 +331,7 @@ void MonitoringEngine::sendRangeRequest() {
 }
 
 void MonitoringEngine::stepStoreRange() {
-    if (!answered()) return run_.several() ? targetFailed() : engine().ErrorRWP52(false);
+    if (!answered()) return run_.several() ? targetFailed() : ErrorRWP52(engine(), false);
     // The wire carries the block's last array element first.
     const auto& v = engine().request().values;
     for (int i = 0; i < 4; ++i) run_.info.values[size_t(i)] = v[size_t(3 - i)];
@@ -339,7 +340,7 @@ void MonitoringEngine::stepStoreRange() {
 }
 
 void MonitoringEngine::stepStoreUnit() {
-    if (!answered()) return run_.several() ? targetFailed() : engine().ErrorRWP52(false);
+    if (!answered()) return run_.several() ? targetFailed() : ErrorRWP52(engine(), false);
     run_.info.unitCode = quint8(engine().request().value16 & 0xFF);
     if (run_.several()) return targetReady();
     run_.step = MonitorStep::SetupDone;
@@ -555,7 +556,7 @@ void MonitoringEngine::targetFailed() {
     // No port: the question and its ending, as for one transmitter.
     if (e.state().result == ResultPortClosed) {
         e.operation().pendingCode = ProcessMonitoring;
-        return e.ErrorRWP52(false);
+        return ErrorRWP52(e, false);
     }
     log_.writeNoCommunication(run_.address);
     run_.targets[run_.current].leftOut = true;

@@ -73,9 +73,10 @@ public:
     void clearGraph();
     MonitorLog& log() { return log_; }
 
-    // Timer handlers (public so that a test can drive a cycle by hand).
-    void MonitorTimerTimer();
-    void MonPeriodTimerTimer();
+    // What the timers run (public so that a test can drive a cycle by hand):
+    // the prepared reading goes out; the monitoring period has elapsed.
+    void sendPreparedReading();  // MonitorTimerTimer
+    void markPeriodElapsed();    // MonPeriodTimerTimer
     const QTimer& monitorTimer() const { return monitorTimer_; }
     const QTimer& periodTimer() const { return periodTimer_; }
 

@@ -6,6 +6,7 @@
 #include "config/cjc_sensor.h"
 #include "config/firmware.h"
 #include "link/result_codes.h"
+#include "operations/common_routines.h"
 #include "operations/live_readings.h"
 #include "operations/live_step.h"
 #include "operations/live_texts.h"
@@ -57,7 +58,7 @@ bool CjTemperature::startReading() {
 
 bool CjTemperature::answered() {
     if (engine().state().result == ResultReadOk) return true;
-    engine().ErrorRWP52(false);
+    ErrorRWP52(engine(), false);
     return false;
 }
 
@@ -95,7 +96,7 @@ void CjTemperature::chooseByConnection() {
         return SendLiveRequest(e, OpRead, 72, TypeFloat);
     }
     if (connection == kMeasuredJunction) {
-        e.ShowProgress(true, true, 3 * kRounds, Tr(live_text::kCjCaption));
+        ShowProgress(e, true, true, 3 * kRounds, Tr(live_text::kCjCaption));
         sumA_ = sumB_ = sumC_ = 0.0;
         errorSeen_ = false;
         round_ = 1;
@@ -153,7 +154,7 @@ void CjTemperature::finish(const QString& text) {
 void CjTemperature::KonecReadTempCJ() {
     TransactionEngine& e = engine();
     e.abandonExchange();
-    e.ShowProgress(false);
+    ShowProgress(e, false);
     e.EnableCommands(true);
     e.operation().clear();
     live_.syncExitTesting();

@@ -2,6 +2,7 @@
 
 #include "config/catalogue.h"
 #include "link/result_codes.h"
+#include "operations/common_routines.h"
 #include "operations/operation_texts.h"
 #include "operations/transmitter_session.h"
 
@@ -89,11 +90,11 @@ bool ConfigSequence::verifyWritten() {
         verifying_ = true;
         verified_ = 0;
         awaiting_ = false;
-        engine.ShowProgress(true, true, int(verification_.size()),
-                            operation_text::Tr(operation_text::kVerifyingCaption));
+        ShowProgress(engine, true, true, int(verification_.size()),
+                     operation_text::Tr(operation_text::kVerifyingCaption));
     } else if (awaiting_) {
         if (engine.state().result != ResultReadOk) {
-            engine.ErrorRWP52(true);
+            ErrorRWP52(engine, true);
             return false;
         }
         awaiting_ = false;
@@ -114,7 +115,7 @@ bool ConfigSequence::acceptAnswer(const ConfigStep& step, SequenceContext& conte
     if (engine.state().result != expected) {
         // The reads of the output calibration report as reads; everything
         // else of the sequence as a write failure.
-        engine.ErrorRWP52(!step.storesWhenWriting);
+        ErrorRWP52(engine, !step.storesWhenWriting);
         return false;
     }
     awaiting_ = false;

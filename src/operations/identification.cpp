@@ -2,6 +2,7 @@
 
 #include "config/catalogue.h"
 #include "link/result_codes.h"
+#include "operations/common_routines.h"
 #include "operations/operation_texts.h"
 #include "operations/transmitter_session.h"
 
@@ -41,7 +42,7 @@ void Identification::ReadVyrCisloPom() {
     if (awaiting_) {
         if (engine.state().result != ResultReadOk) {
             // The repeat re-sends this step's request and comes back here.
-            engine.ErrorRWP52(false);
+            ErrorRWP52(engine, false);
             return;
         }
         awaiting_ = false;
@@ -157,13 +158,13 @@ void Identification::handOver() {
 
     switch (op.processCode) {
         case ProcessReadConfig:
-            engine.ShowProgress(true, true, kConfigProgressMaximum,
-                                Tr(operation_text::kReadingCaption));
+            ShowProgress(engine, true, true, kConfigProgressMaximum,
+                         Tr(operation_text::kReadingCaption));
             return s_.StartConfigSequence(false);
         case ProcessWriteConfig:
             if (!writeFits()) return;
-            engine.ShowProgress(true, true, kConfigProgressMaximum,
-                                Tr(operation_text::kWritingCaption));
+            ShowProgress(engine, true, true, kConfigProgressMaximum,
+                         Tr(operation_text::kWritingCaption));
             return s_.StartConfigSequence(true);
         case ProcessMonitoring:
             s_.setOutcome(OperationOutcome::Completed);
@@ -249,7 +250,7 @@ void Identification::end() {
     RVCVar2RVCPomVar(s_.model().identity(), s_.workingIdentity());
     if (pendingAtStart_ == ProcessMonitoring) engine.runEndRoutine(ProcessMonitoring);
     engine.operation().clear();
-    engine.ShowProgress(false);
+    ShowProgress(engine, false);
     engine.EnableCommands(true);
 }
 

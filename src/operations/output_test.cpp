@@ -5,6 +5,7 @@
 #include "config/catalogue.h"
 #include "config/firmware.h"
 #include "link/result_codes.h"
+#include "operations/common_routines.h"
 #include "operations/live_readings.h"
 #include "operations/live_step.h"
 #include "operations/live_texts.h"
@@ -129,7 +130,7 @@ void OutputTest::TestProud() {
                 return KonecTestProud();
             return writeSelectedValue();
         case kStepWritten:
-            if (e.state().result != ResultWriteOk) return e.ErrorRWP52(true);
+            if (e.state().result != ResultWriteOk) return ErrorRWP52(e, true);
             // The PV reading shows what the output now does, then comes back.
             op.pendingCode = ProcessOutputTest;
             op.pendingStep = kStepAfterPv;

@@ -3,6 +3,7 @@
 #include "config/catalogue.h"
 #include "config/firmware.h"
 #include "link/result_codes.h"
+#include "operations/common_routines.h"
 #include "operations/live_readings.h"
 #include "operations/live_step.h"
 #include "operations/live_texts.h"
@@ -80,7 +81,7 @@ void PvReading::stopFromEngine() {
 // Every answer of a step is a read; anything but data is the repeat question.
 bool PvReading::answered() {
     if (engine().state().result == ResultReadOk) return true;
-    engine().ErrorRWP52(false);
+    ErrorRWP52(engine(), false);
     return false;
 }
 

@@ -6,8 +6,9 @@
 #include "config/defaults.h"
 #include "config/validation_model.h"
 
-#include "link/engine_texts.h"
 #include "link/result_codes.h"
+#include "operations/common_routine_texts.h"
+#include "operations/common_routines.h"
 #include "operations/operation_texts.h"
 
 namespace lmk17 {
@@ -31,6 +32,7 @@ TransmitterSession::TransmitterSession(TransactionEngine& engine, ConfigModel& m
             &TransmitterSession::onIdentityRestoreRequested);
     connect(&engine_, &TransactionEngine::configurationRestoreRequested, this,
             &TransmitterSession::RestoreBackup);
+    captionQuietLineWait(engine_);
     RVCVar2RVCPomVar(model_.identity(), working_);
 }
 
@@ -48,8 +50,8 @@ bool TransmitterSession::busy() const {
 bool TransmitterSession::confirmShutdown(const QString& question) {
     if (!busy())
         return ui_.question(Question::CloseApplication, MessageKind::Confirmation, question);
-    return engine_.AskPausingOperation(Question::CloseApplication, MessageKind::Confirmation,
-                                       question);
+    return AskPausingOperation(engine_, Question::CloseApplication, MessageKind::Confirmation,
+                               question);
 }
 
 OperationRecord TransmitterSession::stopForShutdown() {
@@ -57,8 +59,7 @@ OperationRecord TransmitterSession::stopForShutdown() {
     if (!busy()) return {};
     engine_.StopOperation();
     if (was.processCode == ProcessWriteConfig)
-        ui_.message(MessageKind::Warning,
-                    QCoreApplication::translate("Link", texts::kWriteDeclined));
+        ui_.message(MessageKind::Warning, Tr(operation_text::kWriteDeclined));
     return was;
 }
 
@@ -98,7 +99,7 @@ StartResult TransmitterSession::startWrite(CheckOutcome* check) {
         return StartResult::NoConfiguration;
     }
     if (!CheckAll(check)) {
-        engine_.ShowProgress(false);
+        ShowProgress(engine_, false);
         return StartResult::CheckFailed;
     }
     engine_.EnableCommands(false);
@@ -158,7 +159,7 @@ void TransmitterSession::RestoreBackup() {
 }
 
 void TransmitterSession::FinishConfigSequence(bool writing, const QStringList& mismatches) {
-    engine_.ShowProgress(false);
+    ShowProgress(engine_, false);
     {
         ConfigModel::Edit edit = model_.edit();
         RVCPomVar2RVCVar(working_, edit.identity(), edit.config());

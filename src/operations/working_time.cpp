@@ -6,6 +6,7 @@
 #include "config/config_texts.h"
 #include "config/firmware.h"
 #include "link/result_codes.h"
+#include "operations/common_routines.h"
 #include "operations/live_readings.h"
 #include "operations/live_step.h"
 #include "operations/transmitter_session.h"
@@ -31,7 +32,7 @@ void WorkingTimeReading::ProCasUpdate() {
         return SendLiveRequest(e, OpRead, 200, TypeInt32);
     }
     if (op.step != kStepAnswer) return;
-    if (e.state().result != ResultReadOk) return e.ErrorRWP52(false);
+    if (e.state().result != ResultReadOk) return ErrorRWP52(e, false);
     qint64 seconds = e.request().value32;
     if (!firmware::CountsWorkingTimeInSeconds(s.model().firmwareNumber())) seconds *= 10;
     // The record holds 32 bits; a corrupt count must not wrap to a negative time.

@@ -10,6 +10,12 @@
 
 namespace lmk17 {
 
+QString PdfFilePath(const QString& chosen) {
+    if (chosen.isEmpty() || chosen.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive))
+        return chosen;
+    return chosen + QLatin1String(".pdf");
+}
+
 QString WriteReportPdf(const QString& path, const QString& title, const ReportLayout& layout) {
     const SafeSaveResult result = SaveFileSafely(path, [&](QIODevice& device) {
         QPdfWriter pdf(&device);

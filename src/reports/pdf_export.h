@@ -15,4 +15,8 @@ namespace lmk17 {
 using ReportLayout = std::function<ReportPages(const QPaintDevice&)>;
 QString WriteReportPdf(const QString& path, const QString& title, const ReportLayout& layout);
 
+// The file an export writes for the name the user chose: ".pdf" is added
+// when the name does not end so (in any letter case).
+QString PdfFilePath(const QString& chosen);
+
 }  // namespace lmk17

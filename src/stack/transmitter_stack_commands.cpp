@@ -5,6 +5,7 @@
 #include "config/identification_text.h"
 #include "link/transaction_engine.h"
 #include "monitoring/monitoring_engine.h"
+#include "operations/common_routines.h"
 #include "operations/live_readings.h"
 #include "operations/transmitter_session.h"
 #include "stack/transmitter_stack.h"
@@ -89,7 +90,7 @@ bool TransmitterStack::readCjTemperature() {
 }
 
 void TransmitterStack::breakOperation() {
-    if (session_->busy()) engine_->BreakOperation();
+    if (session_->busy()) BreakOperation(*engine_);
 }
 
 bool TransmitterStack::whenIdle(const std::function<void()>& command) {

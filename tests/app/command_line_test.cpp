@@ -21,6 +21,8 @@ TEST(CommandLine, OptionsAndTheDemo) {
         bool help, version, demo, error;
         QStringList simArgs;
         int address;
+        QStringList files = {};
+        QStringList linFiles = {};
     };
     const std::vector<Case> cases = {
         {{"--help"}, true, false, false, false, {}, 0},
@@ -37,6 +39,16 @@ TEST(CommandLine, OptionsAndTheDemo) {
          {"--type", "K8410H10", "--address", "7", "--help"},
          7},
         {{"--demo", "--address", "x"}, false, false, true, false, {"--address", "x"}, 0},
+        // a file after --demo is the program's, the value of the simulator's --ptf is not
+        {{"--demo", "r91.ptf", "--address", "3", "--ptf", "dev.ptf", "curve.lin"},
+         false,
+         false,
+         true,
+         false,
+         {"--address", "3", "--ptf", "dev.ptf"},
+         3,
+         {"r91.ptf"},
+         {"curve.lin"}},
     };
     for (const Case& c : cases) {
         const CommandLine r = ParseCommandLine(c.args);
@@ -47,6 +59,8 @@ TEST(CommandLine, OptionsAndTheDemo) {
         EXPECT_EQ(!r.error.isEmpty(), c.error);
         EXPECT_EQ(r.simulatorArguments, c.simArgs);
         EXPECT_EQ(r.demoAddress(), c.address);
+        EXPECT_EQ(r.configurationFiles, c.files);
+        EXPECT_EQ(r.linearizationFiles, c.linFiles);
     }
 }
 

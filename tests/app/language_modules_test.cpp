@@ -7,7 +7,9 @@
 #include <QTranslator>
 #include <vector>
 
+#include "app/app_settings.h"
 #include "app/language_modules.h"
+#include "common/ini_file.h"
 
 using namespace lmk17;
 
@@ -56,21 +58,60 @@ TEST(LanguageModules, LangIdAndPicks) {
         const char* stored;
         int running;
         bool write, warn;
+        const char* langId;  // nullptr: the trimmed item
     } cases[] = {
         {" Deutsch", "", english, true, true},          // the first pick
         {" English", "Deutsch", english, true, false},  // taking an earlier pick back
         {" Deutsch", "Deutsch", english, false, true},  // the same pick again
         {" English", "", english, true, false},         // the built-in texts, now named
         {" Deutsch", "Deutsch", german, false, false},  // the running language
+        // The list names a language as its speakers do; LangID keeps the
+        // name earlier versions stored.
+        {" Español", "", english, true, true, "Espanol"},
+        {" Français", "France", english, false, true, "France"},
+        {" Polski", "Polski", english, true, true, "Po Polski"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.item);
         const LanguagePick pick =
             PickLanguage(QString::fromUtf8(c.item), QString::fromUtf8(c.stored), c.running);
-        EXPECT_EQ(pick.langId, QString::fromUtf8(c.item).trimmed());
+        EXPECT_EQ(pick.langId, QString::fromUtf8(c.langId ? c.langId : c.item).trimmed());
         EXPECT_EQ(pick.writeLangId, c.write);
         EXPECT_EQ(pick.warnRestart, c.warn);
     }
+}
+
+// A settings file keeps working whichever name of a language it stores:
+// the names earlier versions wrote, the list's names, the settings file's
+// legacy code page.
+TEST(LanguageModules, OldAndNewStoredNamesChooseTheSameLanguage) {
+    const QStringList list{QStringLiteral(" Česky"), QStringLiteral(" English"),
+                           QStringLiteral(" Español"), QStringLiteral(" Français"),
+                           QStringLiteral(" Polski")};
+    const struct {
+        const char* stored;
+        int language;
+        int listIndex;
+    } cases[] = {
+        {"Espanol", 3, 2},    {"Español", 3, 2},  {" France ", 4, 3}, {"Français", 4, 3},
+        {"Po Polski", 5, 4},  {"Polski", 5, 4},   {"Česky", 0, 0},    {"English", 2, 1},
+        {"Francais", -1, -1}, {"Deutsch", 1, -1},  // a module this list lacks
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.stored);
+        EXPECT_EQ(LanguageOfId(QString::fromUtf8(c.stored)), c.language);
+        QTemporaryDir none;  // no modules: only the list's mark is looked at
+        const LanguageSwitch s =
+            SwitchLanguage(*QCoreApplication::instance(), QString::fromUtf8(c.stored), list,
+                           QStringLiteral("lmk17"), {none.path()});
+        EXPECT_EQ(s.listIndex, c.listIndex);
+    }
+    // The file as an earlier version wrote it, in Windows-1250.
+    const AppSettings fromLegacy =
+        ReadAppSettings(IniFile::fromBytes(QByteArray("[Language]\r\nLangID=\xC8"
+                                                      "esky\r\n")),
+                        {"/", "/"});
+    EXPECT_EQ(LanguageOfId(fromLegacy.langId), 0);
 }
 
 // Every module built beside the program loads at start and changes the texts;
@@ -142,14 +183,14 @@ TEST(LanguageModules, FirstStartFollowsTheLocale) {
         {nullptr, nullptr, "de_DE.UTF-8", "Deutsch"},
         {nullptr, nullptr, "cs_CZ.UTF-8", "Česky"},
         {nullptr, nullptr, "sk_SK", "Slovensky"},
-        {nullptr, nullptr, "fr_CA.UTF-8@euro", "France"},
+        {nullptr, nullptr, "fr_CA.UTF-8@euro", "Français"},
         {nullptr, nullptr, "en_GB.UTF-8", "English"},
         {nullptr, nullptr, "it_IT.UTF-8", nullptr},
         {nullptr, nullptr, nullptr, nullptr},
-        {"pl:de", nullptr, "de_DE.UTF-8", "Po Polski"},      // LANGUAGE's list first
-        {"it:es", nullptr, "de_DE.UTF-8", "Espanol"},        // its first language of ours
+        {"pl:de", nullptr, "de_DE.UTF-8", "Polski"},         // LANGUAGE's list first
+        {"it:es", nullptr, "de_DE.UTF-8", "Español"},        // its first language of ours
         {"pl", nullptr, "C.UTF-8", nullptr},                 // no LANGUAGE under "C"
-        {nullptr, "es_ES.UTF-8", "de_DE.UTF-8", "Espanol"},  // LC_ALL before LANG
+        {nullptr, "es_ES.UTF-8", "de_DE.UTF-8", "Español"},  // LC_ALL before LANG
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.language ? c.language : "-") + " " + (c.lang ? c.lang : "-"));

@@ -209,6 +209,7 @@ TEST(Texts, EveryTranslationIsCompleteAndKeepsItsMarks) {
         QString context, source;
         bool numerus = false;
         int entries = 0;
+        int sourcesInMessage = 0;
         QStringList faults;
         while (!xml.atEnd()) {
             if (xml.readNext() != QXmlStreamReader::StartElement) continue;
@@ -220,8 +221,14 @@ TEST(Texts, EveryTranslationIsCompleteAndKeepsItsMarks) {
                     faults << QStringLiteral("texts under the namespace as context");
             } else if (xml.name() == QLatin1String("message")) {
                 numerus = xml.attributes().value(QLatin1String("numerus")) == QLatin1String("yes");
+                sourcesInMessage = 0;
             } else if (xml.name() == QLatin1String("source")) {
                 source = xml.readElementText(QXmlStreamReader::IncludeChildElements);
+                // A second text in one entry: the compiler keeps only the last one, and the
+                // first is shown untranslated.
+                if (++sourcesInMessage > 1)
+                    faults << QStringLiteral("two texts in one entry ") + context +
+                                  QStringLiteral(": \"") + source + QLatin1Char('"');
             } else if (xml.name() == QLatin1String("translation")) {
                 const QString type = xml.attributes().value(QLatin1String("type")).toString();
                 const QString text = xml.readElementText(QXmlStreamReader::IncludeChildElements);

@@ -42,7 +42,7 @@ struct Fixture {
 
 }  // namespace
 
-TEST(DefaultConfiguration, K8410H10) {
+TEST(DefaultConfiguration, K8410H10StartsWithItsCatalogueDefaults) {
     Fixture f;
     const TransmitterConfig& c = f.model.config();
     EXPECT_EQ(c.Signature, QByteArray("PT-FILE04"));

@@ -68,7 +68,7 @@ TEST(OrderingCode, DefaultConfigurations) {
 
 // Each case changes the K8620L10 default configuration and names a piece the
 // code must contain (present) or must not contain.
-TEST(OrderingCode, Tokens) {
+TEST(OrderingCode, EachSettingAddsOrLeavesOutItsPiece) {
     struct Case {
         const char* name;
         int fw;

@@ -6,7 +6,7 @@
 
 using namespace lmk17;
 
-TEST(WorkingTime, Texts) {
+TEST(WorkingTime, ShownInYearsDaysHoursMinutesAndSeconds) {
     const qint64 year = 31557600;
     const struct {
         qint64 seconds;
@@ -25,7 +25,7 @@ TEST(WorkingTime, Texts) {
         EXPECT_EQ(FormatWorkingTime(c.seconds), QLatin1String(c.text)) << c.seconds;
 }
 
-TEST(ChangeDate, Texts) {
+TEST(ChangeDate, DayNumberShownAsDateAndTimeFromTheEpochOn) {
     const struct {
         double day;
         bool seconds;

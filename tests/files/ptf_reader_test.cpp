@@ -7,60 +7,13 @@
 
 #include "files/ptf_reader.h"
 #include "ptf_bytes.h"
+#include "support/builders.h"
 #include "support/qt_printers.h"
 
 namespace lmk17 {
 namespace {
 
 using namespace test;
-
-// A record with a different value in every field, so that a field read from
-// the wrong offset shows.
-TransmitterConfig distinctRecord(const char* signature) {
-    TransmitterConfig c;
-    c.Signature = signature;
-    c.LowerRangeValue = -101.5;
-    c.UpperRangeValue = 702.25;
-    c.LowerCorrection = 1.125;
-    c.UpperCorrection = -2.375;
-    c.Damping = -3.5;
-    c.Comparator1Level = 11.5;
-    c.Comparator1Hysteresis = -1.75;
-    c.Comparator2Level = 22.5;
-    c.Comparator2Hysteresis = 2.75;
-    c.LeadResistance1 = 7.125;
-    c.LeadResistance2 = 8.375;
-    c.CjTemperature = 21.5;
-    c.InputRangeCode = 51;
-    c.ConnectionCode = 7;
-    c.RangeFlags = 0xC1;
-    c.ComparatorFlags = 0x5B;
-    for (int i = 0; i < 4; ++i) c.CjcPoly[i] = 0.5 + i;
-    for (int k = 0; k < 4; ++k)
-        for (int s = 0; s < 9; ++s) c.LinSegTable[k][s] = 100.0 * k + s + 0.25;
-    c.DisplayFactor = 10.0;
-    c.PvUnit = 32;
-    c.AddressByte = 0xC7;
-    c.BaudCode = 31;
-    c.SerialNumber = 20041234;
-    c.LastChangeDate = 40000.75;
-    c.Manufacturer = "MAKER";
-    c.TransmitterType = "K8620L20, FW 1.91";
-    c.ManufactureDate = "12.3.2004";
-    c.UserNote = "TAG-7";
-    c.WorkingTime = 123456;
-    c.SaturationCodes = 0x11112222;
-    c.ErrorCodes = 0x33334444;
-    for (int i = 0; i < 4; ++i) c.OutputCodePoly[i] = 10.0 * (i + 1);
-    c.ErrorHigh = 1.1;
-    c.ErrorLow = -0.02;
-    c.SaturationHigh = 1.01;
-    c.SaturationLow = -0.01;
-    c.OutputGain = 0.75;
-    c.OutputOffset = 0.125;
-    c.FilterFlags = 1;
-    return c;
-}
 
 // What a version lacks takes its default.
 TransmitterConfig withoutMissingFields(TransmitterConfig c, PtfLayout layout) {
@@ -92,7 +45,7 @@ const Version kVersions[] = {
 TEST(PtfReader, EveryVersionReadsEveryField) {
     for (const Version& v : kVersions) {
         SCOPED_TRACE(v.layout->size);
-        const TransmitterConfig written = distinctRecord(v.signature);
+        const TransmitterConfig written = DistinctRecord(v.signature);
         const QByteArray file = WriteLayout(*v.layout, written);
         ASSERT_EQ(file.size(), v.layout->size);
         const PtfReadResult r = ParsePtf(file, QStringLiteral("x.ptf"));
@@ -105,7 +58,7 @@ TEST(PtfReader, EveryVersionReadsEveryField) {
 TEST(PtfReader, FirstVersionIsConverted) {
     for (const FileLayout* layout : {&kV2Aligned4, &kV2Aligned8}) {
         SCOPED_TRACE(layout->size);
-        TransmitterConfig written = distinctRecord("PT-FILE2");
+        TransmitterConfig written = DistinctRecord("PT-FILE2");
         written.ConnectionCode = 4;
         written.WorkingTime = 360;
         const PtfReadResult r = ParsePtf(WriteLayout(*layout, written), QStringLiteral("a.ptf"));
@@ -115,7 +68,7 @@ TEST(PtfReader, FirstVersionIsConverted) {
         EXPECT_EQ(r.config->Signature, QByteArray("PT-FILE2A"));
     }
     // A working time beyond what the counter holds stays at its largest value.
-    TransmitterConfig written = distinctRecord("pt-file2");
+    TransmitterConfig written = DistinctRecord("pt-file2");
     written.WorkingTime = 300000000;
     const PtfReadResult r = ParsePtf(WriteLayout(kV2Aligned4, written), QStringLiteral("a.ptf"));
     ASSERT_TRUE(r.ok());
@@ -145,7 +98,7 @@ TEST(PtfReader, SignatureMustFitTheSize) {
                     fits = upper == "PT-FILE04";
                     break;
             }
-            const PtfReadResult r = ParsePtf(WriteLayout(*v.layout, distinctRecord(signature)),
+            const PtfReadResult r = ParsePtf(WriteLayout(*v.layout, DistinctRecord(signature)),
                                              QStringLiteral("s.ptf"));
             EXPECT_EQ(r.ok(), fits);
             if (!fits) {
@@ -157,7 +110,7 @@ TEST(PtfReader, SignatureMustFitTheSize) {
 }
 
 TEST(PtfReader, OtherSizesAreRefusedWhateverTheContent) {
-    const QByteArray good = WriteLayout(kV04, distinctRecord("PT-FILE04"));
+    const QByteArray good = WriteLayout(kV04, DistinctRecord("PT-FILE04"));
     for (int size : {0, 1, 11, 587, 589, 599, 601, 621, 623, 677, 680, 4096}) {
         SCOPED_TRACE(size);
         QByteArray content = good.left(size);
@@ -180,7 +133,7 @@ TEST(PtfReader, OverlongTextLengthsAreCut) {
     EXPECT_FALSE(ParsePtf(b.bytes(), QStringLiteral("t.ptf")).ok());
 }
 
-TEST(PtfReader, FromDisk) {
+TEST(PtfReader, ReadsAFileAndNamesItWhenMissingOrDamaged) {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
     const QString missing = dir.filePath(QStringLiteral("missing.ptf"));
@@ -192,7 +145,7 @@ TEST(PtfReader, FromDisk) {
     const QString path = dir.filePath(QStringLiteral("old.ptf"));
     QFile f(path);
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    const TransmitterConfig written = distinctRecord("PT-FILE2B");
+    const TransmitterConfig written = DistinctRecord("PT-FILE2B");
     f.write(WriteLayout(kV2B, written));
     f.close();
     const PtfReadResult r = ReadConfigFile(path);

@@ -320,7 +320,7 @@ TEST_F(Editor, GraphViewsAndErrorPoints) {
     EXPECT_TRUE(cjcError.xCaption.endsWith("[°C]"));
 
     EXPECT_EQ(PointMarkerSize({600, 300}), QSize(9, 6));
-    EXPECT_EQ(PointMarkerSize({50, 2000}), QSize(2, 10));
+    EXPECT_EQ(PointMarkerSize({50, 2000}), QSize(5, 10));  // a cross, never a dot
 }
 
 // Two columns from a spreadsheet paste whatever its separator and decimal

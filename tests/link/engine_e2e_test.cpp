@@ -7,8 +7,9 @@
 #include <QElapsedTimer>
 #include <functional>
 
-#include "link/engine_texts.h"
 #include "link/result_codes.h"
+#include "operations/common_routine_texts.h"
+#include "operations/common_routines.h"
 #include "support/qt_printers.h"
 #include "support/sim_fixture.h"
 
@@ -257,7 +258,7 @@ TEST(EngineEndToEnd, BadCheckByteLeadsToTheRepeatQuestion) {
     std::vector<int> results;
     rig.engine.registerOperation(ProcessPV, [&] {
         results.push_back(rig.engine.state().result);
-        if (rig.engine.state().result != ResultReadOk) rig.engine.ErrorRWP52(false);
+        if (rig.engine.state().result != ResultReadOk) ErrorRWP52(rig.engine, false);
     });
     rig.engine.operation().processCode = ProcessPV;
     rig.ui.answers = {true};
@@ -267,7 +268,7 @@ TEST(EngineEndToEnd, BadCheckByteLeadsToTheRepeatQuestion) {
     ASSERT_TRUE(SpinUntil([&] { return results.size() == 2; }, 3000));
     EXPECT_EQ(results, (std::vector<int>{101, 8}));
     ASSERT_EQ(rig.ui.shown.size(), 1u);
-    EXPECT_EQ(rig.ui.shown[0].text, QString::fromLatin1(texts::kRepeatReading));
+    EXPECT_EQ(rig.ui.shown[0].text, QString::fromLatin1(operation_text::kRepeatReading));
     EXPECT_EQ(rig.sends, 2);
 }
 
@@ -302,7 +303,7 @@ TEST(EngineEndToEnd, AnswerArrivingDuringTheBreakQuestionIsDispatchedAfterNo) {
         EXPECT_TRUE(rig.engine.state().answerDeferred);
     };
     rig.ui.answers = {false};
-    rig.engine.BreakOperation();
+    BreakOperation(rig.engine);
     EXPECT_EQ(results, std::vector<int>{8});
     EXPECT_DOUBLE_EQ(rig.engine.request().value, 325.0);
     EXPECT_EQ(rig.sends, 1);

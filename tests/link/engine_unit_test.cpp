@@ -1,110 +1,29 @@
 // The transaction engine against a scripted port: collection, refusals,
-// time-outs, the timed-request slot and the common routines.
+// time-outs, the quiet line, the timed-request slot and stopping an
+// operation. The questions that pause and repeat its exchanges are held in
+// tests/operations/common_routines_test.cpp.
 
 #include <gtest/gtest.h>
 
 #include <QElapsedTimer>
-#include <QEventLoop>
-#include <QTimer>
-#include <functional>
 
-#include "engine_fake_port.h"
-#include "link/engine_texts.h"
 #include "link/frame.h"
 #include "link/link_parameters.h"
 #include "link/result_codes.h"
 #include "link/transaction_engine.h"
+#include "operations/common_routines.h"
+#include "support/engine_rig.h"
 #include "support/qt_printers.h"
-#include "support/scripted_interaction.h"
+#include "support/sim_fixture.h"
 
 using namespace lmk17;
-using lmk17::test::FakeLinkPort;
-using lmk17::test::ScriptedInteraction;
+using namespace lmk17::test;
 
 namespace {
 
-void spin(int ms) {
-    QEventLoop loop;
-    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
-    loop.exec();
-}
+const QByteArray kShortOk = HexFrame("10 1F 00 00 1F 16");
 
-bool spinUntil(const std::function<bool()>& done, int timeoutMs) {
-    QElapsedTimer t;
-    t.start();
-    while (!done() && t.elapsed() < timeoutMs) spin(2);
-    return done();
-}
-
-// Records the arguments of each emission of a signal (first argument as text).
-struct Spy {
-    QStringList args;
-    int size() const { return int(args.size()); }
-    QMetaObject::Connection connection;
-    template <typename Signal>
-    Spy(TransactionEngine& e, Signal signal) {
-        connection = QObject::connect(&e, signal, [this](auto... a) { args << text(a...); });
-    }
-    ~Spy() { QObject::disconnect(connection); }
-    Spy(const Spy&) = delete;
-    Spy& operator=(const Spy&) = delete;
-    static QString text() { return QString(); }
-    static QString text(const QString& s) { return s; }
-    template <typename T, typename... R>
-    static QString text(T, R...) {
-        return QString();
-    }
-};
-
-QByteArray hex(const char* text) {
-    return QByteArray::fromHex(QByteArray(text).replace(' ', ""));
-}
-
-// A long answer carrying a float read (data type byte, then the value).
-QByteArray floatAnswer(float value, std::uint8_t control = 0x08) {
-    QByteArray data(1, char(TypeFloat));
-    std::uint32_t bits;
-    std::memcpy(&bits, &value, 4);
-    for (int i = 0; i < 4; ++i) data.append(char(bits >> (8 * i)));
-    return OdesliLF(data, 31, 0, control);
-}
-
-const QByteArray kShortOk = hex("10 1F 00 00 1F 16");
-
-// Interaction whose questions run something while they show (the answer
-// arriving behind a modal box) before they are answered from the script.
-class InterruptedInteraction : public ScriptedInteraction {
-public:
-    std::function<void()> whileShowing;
-    bool question(Question id, MessageKind kind, const QString& text) override {
-        if (whileShowing) whileShowing();
-        return ScriptedInteraction::question(id, kind, text);
-    }
-};
-
-class EngineUnit : public ::testing::Test {
-protected:
-    FakeLinkPort port;
-    InterruptedInteraction ui;
-    TransactionEngine engine{port, ui};
-    std::vector<int> results;  // what the operation was handed, in order
-
-    void SetUp() override {
-        engine.registerOperation(ProcessPV, [this] { results.push_back(engine.state().result); });
-        engine.operation().processCode = ProcessPV;
-        engine.operation().step = 10;
-    }
-
-    void sendRead(int parameter = 0, int type = TypeFloat) {
-        LinkRequest& r = engine.request();
-        r.operation = OpRead;
-        r.dataType = type;
-        r.parameter = parameter;
-        r.da = 0;
-        engine.setAttempts(3);
-        engine.SestavPrikaz();
-    }
-};
+class EngineUnit : public EngineUnitRig {};
 
 TEST(EngineTiming, DefaultsAreTheProgramsIntervals) {
     const LinkTiming t;
@@ -159,7 +78,7 @@ TEST_F(EngineUnit, SendPurgesFirstAndCarriesTheRequestFrame) {
     engine.setMasterAddress(31);
     sendRead(101, TypeInt32);
     ASSERT_EQ(port.sent.size(), 1);
-    EXPECT_EQ(port.sent[0], hex("68 07 07 68 00 1F 4D 01 01 65 00 D3 16"));
+    EXPECT_EQ(port.sent[0], HexFrame("68 07 07 68 00 1F 4D 01 01 65 00 D3 16"));
     EXPECT_EQ(port.purges, 1);
     EXPECT_TRUE(engine.requestOutstanding());
     EXPECT_EQ(engine.state().buffer[1], 250);
@@ -167,8 +86,8 @@ TEST_F(EngineUnit, SendPurgesFirstAndCarriesTheRequestFrame) {
 
 // How an answer is collected from the chunks the port delivers.
 TEST_F(EngineUnit, CollectsAnswersFromChunks) {
-    const QByteArray answer = floatAnswer(12.5f);
-    const QByteArray request = hex("68 07 07 68 00 1F 4D 01 02 00 00 6F 16");  // read 0 float
+    const QByteArray answer = FloatAnswer(12.5f);
+    const QByteArray request = HexFrame("68 07 07 68 00 1F 4D 01 02 00 00 6F 16");  // read 0 float
     struct Case {
         const char* name;
         QList<QByteArray> chunks;
@@ -177,7 +96,7 @@ TEST_F(EngineUnit, CollectsAnswersFromChunks) {
     };
     const Case cases[] = {
         {"whole", {answer}, 0, 8},
-        {"noise before", {hex("FF 00") + answer}, 0, 8},
+        {"noise before", {HexFrame("FF 00") + answer}, 0, 8},
         {"three chunks", {answer.left(4), answer.mid(4, 5), answer.mid(9)}, 2, 8},
         {"lone start byte first", {answer.left(1), answer.mid(1)}, 1, 8},
         {"echo and answer together", {request + answer}, 0, 8},
@@ -186,7 +105,7 @@ TEST_F(EngineUnit, CollectsAnswersFromChunks) {
          {request.left(5), request.mid(5) + answer.left(3), answer.mid(3)},
          2,
          8},
-        {"short refusal after noise", {hex("FF 00") + hex("10 1F 00 02 21 16")}, 0, 2},
+        {"short refusal after noise", {HexFrame("FF 00") + HexFrame("10 1F 00 02 21 16")}, 0, 2},
         {"bad check byte",
          {answer.left(answer.size() - 2) + char(answer[answer.size() - 2] ^ 1) + answer.right(1)},
          0,
@@ -233,11 +152,11 @@ TEST_F(EngineUnit, AnswerNobodyAskedForIsDropped) {
     sendRead();
     EXPECT_TRUE(port.sent.isEmpty());
     EXPECT_TRUE(engine.requestOutstanding());
-    port.deliver(floatAnswer(9.0f));  // still not asked for: the wait starts again
-    spin(30);
+    port.deliver(FloatAnswer(9.0f));  // still not asked for: the wait starts again
+    Spin(30);
     EXPECT_TRUE(port.sent.isEmpty());
-    ASSERT_TRUE(spinUntil([&] { return port.sent.size() == 1; }, 2000));
-    port.deliver(floatAnswer(1.0f));
+    ASSERT_TRUE(SpinUntil([&] { return port.sent.size() == 1; }, 2000));
+    port.deliver(FloatAnswer(1.0f));
     ASSERT_EQ(results.size(), 1u);
     EXPECT_EQ(results[0], 8);
     EXPECT_DOUBLE_EQ(engine.request().value, 1.0);
@@ -266,20 +185,20 @@ TEST_F(EngineUnit, QuietLineWaitHasADeadline) {
         t.quietLineWindows = 4;
         engine.setTiming(t);
         engine.abandonExchange();
-        ASSERT_TRUE(spinUntil([&] { return !engine.lineSettling(); }, 1000));
+        ASSERT_TRUE(SpinUntil([&] { return !engine.lineSettling(); }, 1000));
         port.sent.clear();
         results.clear();
         ui.progress.clear();
-        port.deliver(hex("FF"));  // nobody asked: the line must settle
+        port.deliver(HexFrame("FF"));  // nobody asked: the line must settle
         sendRead();
         ASSERT_TRUE(port.sent.isEmpty());
         QElapsedTimer clock;
         clock.start();
         while (clock.elapsed() < c.babbleForMs && results.empty()) {
-            spin(c.babbleEveryMs);
-            if (results.empty()) port.deliver(hex("FF"));
+            Spin(c.babbleEveryMs);
+            if (results.empty()) port.deliver(HexFrame("FF"));
         }
-        spinUntil([&] { return !results.empty() || !port.sent.isEmpty(); }, 1000);
+        SpinUntil([&] { return !results.empty() || !port.sent.isEmpty(); }, 1000);
         EXPECT_EQ(port.sent.size(), c.sends);
         if (c.result < 0) {
             EXPECT_TRUE(results.empty());
@@ -302,13 +221,13 @@ TEST_F(EngineUnit, QuietLineWaitCanBeBroken) {
     t.answerTimeoutMs = 100;
     engine.setTiming(t);
     engine.operation().processCode = ProcessPV;
-    port.deliver(hex("FF"));
+    port.deliver(HexFrame("FF"));
     sendRead();
     ASSERT_TRUE(engine.requestOutstanding());
     ui.answers = {true};
-    engine.BreakOperation();
+    BreakOperation(engine);
     EXPECT_FALSE(engine.requestOutstanding());
-    spin(600);
+    Spin(600);
     EXPECT_TRUE(port.sent.isEmpty());
     EXPECT_TRUE(results.empty());
     EXPECT_FALSE(ui.progressOpen);
@@ -316,7 +235,7 @@ TEST_F(EngineUnit, QuietLineWaitCanBeBroken) {
 
 TEST_F(EngineUnit, StrayBytesAfterAnAnswerDoNotCompleteItAgain) {
     sendRead();
-    const QByteArray a = floatAnswer(2.0f);
+    const QByteArray a = FloatAnswer(2.0f);
     port.deliver(a);
     port.deliver(a.right(1));
     port.deliver(QByteArray(1, char(0x10)));
@@ -331,7 +250,7 @@ TEST_F(EngineUnit, CountStopsAtTheBufferSize) {
     t.answerTimeoutMs = 30;
     engine.setTiming(t);
     engine.setAttempts(1);
-    port.deliver(hex("68 FF FF 68") + QByteArray(400, 0x01));
+    port.deliver(HexFrame("68 FF FF 68") + QByteArray(400, 0x01));
     EXPECT_EQ(engine.state().count, 256);
     EXPECT_TRUE(results.empty());
 }
@@ -341,10 +260,10 @@ TEST_F(EngineUnit, IncompleteAnswerIsDroppedAfterSilence) {
     t.incompleteResetMs = 40;
     engine.setTiming(t);
     sendRead();
-    port.deliver(hex("68 0A"));  // a torn start that would swallow the answer
-    spin(90);
+    port.deliver(HexFrame("68 0A"));  // a torn start that would swallow the answer
+    Spin(90);
     EXPECT_EQ(engine.state().count, 0);
-    port.deliver(floatAnswer(3.0f));
+    port.deliver(FloatAnswer(3.0f));
     ASSERT_EQ(results.size(), 1u);
     EXPECT_EQ(results[0], 8);
 }
@@ -360,7 +279,7 @@ TEST_F(EngineUnit, SilenceSendsThreeTimesThenTimesOut) {
     QObject::connect(&engine, &TransactionEngine::frameSent,
                      [&] { sentAt.push_back(clock.elapsed()); });
     sendRead();
-    ASSERT_TRUE(spinUntil([&] { return !results.empty(); }, 2000));
+    ASSERT_TRUE(SpinUntil([&] { return !results.empty(); }, 2000));
     EXPECT_EQ(results[0], 200);
     EXPECT_EQ(engine.state().resultMessage, QStringLiteral(" ERROR: Timeout."));
     ASSERT_EQ(sentAt.size(), 3u);
@@ -379,156 +298,14 @@ TEST_F(EngineUnit, RepeatAfterTimeOutKeepsSendingUntilAnswered) {
     ui.answers = {true};  // repeat once
     engine.registerOperation(ProcessPV, [this] {
         results.push_back(engine.state().result);
-        if (engine.state().result != 8) engine.ErrorRWP52(false);
+        if (engine.state().result != 8) ErrorRWP52(engine, false);
     });
     sendRead();
-    ASSERT_TRUE(spinUntil([&] { return port.sent.size() >= 6; }, 2000));
+    ASSERT_TRUE(SpinUntil([&] { return port.sent.size() >= 6; }, 2000));
     // Attempts are not renewed by the repeat: no second time-out report.
     EXPECT_EQ(results, std::vector<int>{200});
-    port.deliver(floatAnswer(4.0f));
+    port.deliver(FloatAnswer(4.0f));
     EXPECT_EQ(results, (std::vector<int>{200, 8}));
-}
-
-// The repeat question: its text for each operation and result.
-TEST_F(EngineUnit, RepeatQuestionText) {
-    struct Case {
-        ProcessCode processCode;
-        bool write;
-        int result;
-        const char* text;
-    };
-    const Case cases[] = {
-        {ProcessPV, false, 101, texts::kRepeatReading},
-        {ProcessOutputTest, true, 2, texts::kRepeatWriting},
-        {ProcessReadConfig, true, 200, texts::kRepeatReading},
-        {ProcessWriteConfig, false, 200, texts::kRepeatWriting},
-        {ProcessWriteConfig, true, 2, texts::kRepeatBadParameters},
-        {ProcessReadConfig, false, 2, texts::kRepeatReading},
-        {ProcessPV, false, 300, texts::kNoPortConnectQuestion},
-        {ProcessWriteConfig, true, 300, texts::kNoPortConnectQuestion},
-    };
-    LinkTiming t;
-    t.answerTimeoutMs = 5;
-    engine.setTiming(t);
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.text);
-        engine.operation().processCode = c.processCode;
-        engine.ResetReceiveState();
-        // After the time-out of the case before, the line settles first.
-        ASSERT_TRUE(spinUntil([&] { return !engine.lineSettling(); }, 500));
-        port.open = c.result != 300;
-        sendRead();
-        engine.setAttempts(1);
-        if (c.result == 2) port.deliver(hex("10 1F 00 02 21 16"));
-        if (c.result == 101) port.deliver(hex("10 1F 00 02 20 16"));
-        ASSERT_TRUE(spinUntil([&] { return engine.state().result == c.result; }, 500));
-        ui.shown.clear();
-        ui.answers = {false};
-        engine.operation().processCode = c.processCode;
-        engine.ErrorRWP52(c.write);
-        ASSERT_FALSE(ui.shown.empty());
-        EXPECT_EQ(ui.shown[0].text, QString::fromLatin1(c.text));
-        EXPECT_EQ(ui.shown[0].kind, MessageKind::Error);
-        EXPECT_TRUE(ui.shown[0].isQuestion);
-    }
-}
-
-TEST_F(EngineUnit, RepeatQuestionYesResendsTheSameRequest) {
-    engine.ShowProgress(true, true, 440, QStringLiteral(" Reading Configuration from Transmitter"));
-    engine.SetProgress(120);
-    sendRead(51, TypeInt16);
-    port.deliver(hex("10 1F 00 02 20 16"));  // bad check byte
-    ASSERT_EQ(results, std::vector<int>{101});
-    ui.answers = {true};
-    engine.ErrorRWP52(false);
-    ASSERT_EQ(port.sent.size(), 2);
-    EXPECT_EQ(port.sent[0], port.sent[1]);
-    EXPECT_FALSE(engine.questionOpen());
-    // The progress window came back as it was.
-    EXPECT_TRUE(ui.progressOpen);
-    EXPECT_EQ(engine.progress().position, 120);
-    EXPECT_EQ(ui.progress.back(), 120);
-}
-
-TEST_F(EngineUnit, RepeatQuestionNoEndsTheOperation) {
-    struct Case {
-        ProcessCode processCode;
-        ProcessCode pendingCode;
-        bool write;
-        bool restoresBackup;
-        const char* warning;  // message after No, or nullptr
-        int monitoringLines;
-        bool commonEnding;
-    };
-    const Case cases[] = {
-        {ProcessReadConfig, ProcessNone, false, true, nullptr, 0, true},
-        {ProcessWriteConfig, ProcessNone, true, false, texts::kWriteDeclined, 0, true},
-        {ProcessIdentification, ProcessMonitoring, false, false, nullptr, 2, false},
-        {ProcessIdentification, ProcessReadConfig, false, false, nullptr, 0, true},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(processNumber(c.processCode));
-        Spy backup(engine, &TransactionEngine::configurationRestoreRequested);
-        Spy identity(engine, &TransactionEngine::identityRestoreRequested);
-        Spy lines(engine, &TransactionEngine::monitoringLine);
-        Spy enabled(engine, &TransactionEngine::commandsEnabledChanged);
-        bool monitoringStopped = false;
-        engine.registerOperation(
-            ProcessMonitoring, [] {}, [&] { monitoringStopped = true; });
-        engine.EnableCommands(false);
-        engine.ShowProgress(true, true, 440, QStringLiteral("x"));
-        engine.setTransmitterAddress(7);
-        engine.operation().processCode = c.processCode;
-        engine.operation().pendingCode = c.pendingCode;
-        ui.shown.clear();
-        ui.answers = {false};
-        engine.ErrorRWP52(c.write);
-        EXPECT_EQ(backup.size(), c.restoresBackup ? 1 : 0);
-        EXPECT_EQ(identity.size(), 1);
-        EXPECT_EQ(lines.size(), c.monitoringLines);
-        if (c.monitoringLines) {
-            EXPECT_EQ(lines.args[0],
-                      QStringLiteral("  Address: 7, ERROR! Communication with the Transmitter "
-                                     "was not established!"));
-            EXPECT_EQ(lines.args[1], QStringLiteral(" "));
-            EXPECT_TRUE(monitoringStopped);
-        }
-        if (c.warning) {
-            ASSERT_EQ(ui.shown.size(), 2u);
-            EXPECT_EQ(ui.shown[1].text, QString::fromLatin1(c.warning));
-            EXPECT_EQ(ui.shown[1].kind, MessageKind::Warning);
-        } else {
-            EXPECT_EQ(ui.shown.size(), 1u);
-        }
-        EXPECT_FALSE(engine.questionOpen());
-        if (c.commonEnding) {
-            EXPECT_FALSE(engine.operation().running());
-            EXPECT_EQ(engine.operation().pendingCode, ProcessNone);
-            EXPECT_TRUE(engine.commandsEnabled());
-            EXPECT_FALSE(ui.progressOpen);
-        }
-    }
-}
-
-TEST_F(EngineUnit, PortMissingAnsweredYesOpensTheOptions) {
-    Spy options(engine, &TransactionEngine::optionsDialogRequested);
-    Spy lines(engine, &TransactionEngine::monitoringLine);
-    bool monitoringStopped = false;
-    engine.registerOperation(
-        ProcessMonitoring, [] {}, [&] { monitoringStopped = true; });
-    engine.operation().processCode = ProcessIdentification;
-    engine.operation().pendingCode = ProcessMonitoring;
-    port.open = false;
-    engine.request().operation = OpRead;
-    engine.SestavPrikaz();
-    ui.answers = {true};
-    engine.ErrorRWP52(false);
-    EXPECT_EQ(options.size(), 1);
-    ASSERT_EQ(lines.size(), 2);
-    EXPECT_EQ(lines.args[0], QStringLiteral("  Communication Port is not connected."));
-    EXPECT_TRUE(monitoringStopped);
-    EXPECT_FALSE(engine.operation().running());
-    EXPECT_FALSE(engine.questionOpen());
 }
 
 TEST_F(EngineUnit, StopOperationUsesTheOperationsOwnEnding) {
@@ -557,46 +334,9 @@ TEST_F(EngineUnit, StopEndsTheExchangeInFlight) {
     engine.setTiming(t);
     sendRead();
     engine.StopOperation();
-    spin(80);
+    Spin(80);
     EXPECT_EQ(port.sent.size(), 1);  // no repeat of a request nobody waits for
     EXPECT_TRUE(results.empty());
-}
-
-TEST_F(EngineUnit, BreakAnsweredNoDispatchesTheDeferredAnswer) {
-    engine.ShowProgress(true, false, 15,
-                        QStringLiteral(" Reading CJ Temperature from Transmitter"));
-    sendRead();
-    ui.whileShowing = [this] {
-        EXPECT_TRUE(engine.questionOpen());
-        EXPECT_FALSE(ui.progressOpen);
-        port.deliver(floatAnswer(5.0f));
-        EXPECT_TRUE(results.empty());  // held back while the question shows
-        EXPECT_TRUE(engine.state().answerDeferred);
-    };
-    ui.answers = {false};
-    engine.BreakOperation();
-    EXPECT_EQ(ui.last(), QString::fromLatin1(texts::kBreakQuestion));
-    EXPECT_EQ(results, std::vector<int>{8});
-    EXPECT_TRUE(ui.progressOpen);
-    EXPECT_FALSE(engine.questionOpen());
-}
-
-TEST_F(EngineUnit, BreakAnsweredYesStopsAndDropsTheAnswer) {
-    sendRead();
-    ui.whileShowing = [this] { port.deliver(floatAnswer(5.0f)); };
-    ui.answers = {true};
-    engine.EnableCommands(false);
-    engine.BreakOperation();
-    EXPECT_TRUE(results.empty());
-    EXPECT_FALSE(engine.operation().running());
-    EXPECT_TRUE(engine.commandsEnabled());
-    EXPECT_FALSE(engine.state().answerDeferred);
-}
-
-TEST_F(EngineUnit, BreakDoesNothingWhenIdle) {
-    engine.operation().clear();
-    engine.BreakOperation();
-    EXPECT_TRUE(ui.shown.empty());
 }
 
 TEST_F(EngineUnit, SlotPeriodHasAFloorOf200) {
@@ -610,7 +350,7 @@ TEST_F(EngineUnit, SlotPeriodHasAFloorOf200) {
     clock.start();
     engine.Req4TmrReqRec(TmrReqRec::kPeriodic, ProcessPV, 150, 52);
     EXPECT_EQ(engine.timedRequest().periodMs, 200);
-    ASSERT_TRUE(spinUntil([&] { return at.size() >= 5; }, 3000));
+    ASSERT_TRUE(SpinUntil([&] { return at.size() >= 5; }, 3000));
     engine.Clear_TmrReqRec();
     for (size_t i = 0; i < at.size(); ++i) {
         SCOPED_TRACE(i);
@@ -633,24 +373,24 @@ TEST_F(EngineUnit, SlotDueTimeFollowsItsOwnRhythm) {
     engine.operation().step = OperationRecord::kWaitingForSlot;
     engine.Req4TmrReqRec(TmrReqRec::kPeriodic, ProcessPV, 200, 52);
     EXPECT_EQ(engine.timedRequest().dueMs, 1200);
-    spin(20);
+    Spin(20);
     EXPECT_EQ(runs, 0);
     now = 1350;  // late: the next due time counts from the old one, not from now
-    spin(20);
+    Spin(20);
     EXPECT_EQ(runs, 1);
     EXPECT_EQ(engine.timedRequest().dueMs, 1400);
     now = 1400;
-    spin(20);
+    Spin(20);
     EXPECT_EQ(runs, 2);
     // A due time that jumped beyond believing is taken as due now.
     now = 1400 + 7000000;
-    spin(20);
+    Spin(20);
     EXPECT_EQ(runs, 3);
     EXPECT_EQ(engine.timedRequest().dueMs, now + 200);
     // An operation that is busy (not at step 1) is not resumed; the due time moves on.
     engine.operation().step = 60;
     now += 200;
-    spin(20);
+    Spin(20);
     EXPECT_EQ(runs, 3);
     EXPECT_EQ(engine.timedRequest().dueMs, now + 200);
     engine.Clear_TmrReqRec();

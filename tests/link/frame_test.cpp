@@ -3,6 +3,7 @@
 #include "link/binary32.h"
 #include "link/frame.h"
 #include "link/result_codes.h"
+#include "support/builders.h"
 #include "support/qt_printers.h"
 
 using namespace lmk17;
@@ -23,10 +24,7 @@ struct Decoded {
 
 Decoded decode(const QByteArray& frame, int parameter = 1, int type = TypeFloat,
                bool deviceErrorBefore = false) {
-    Decoded d{{}, deviceErrorBefore, {}};
-    d.request.operation = OpRead;
-    d.request.parameter = parameter;
-    d.request.dataType = type;
+    Decoded d{{}, deviceErrorBefore, test::ReadRequest(parameter, type)};
     d.outcome = DecodeAnswer(reinterpret_cast<const std::uint8_t*>(frame.constData()),
                              int(frame.size()), d.request, d.deviceError);
     return d;
@@ -57,21 +55,14 @@ TEST(Frame, RequestsOfEveryDataType) {
          "68 0F 0F 68 02 00 4D 01 22 02 08 08 00 00 00 01 00 04 00 89 16"},
     };
     for (const Case& c : cases) {
-        LinkRequest r;
+        LinkRequest r = test::ReadRequest(c.param, c.type, c.da, c.row);
         r.operation = c.op;
-        r.dataType = c.type;
-        r.parameter = c.param;
-        r.da = c.da;
-        r.row = c.row;
         EXPECT_EQ(HexBytes(BuildRequestFrame(r, c.sa)), QLatin1String(c.expected)) << c.param;
     }
 }
 
 TEST(Frame, WriteValuesAndBlockOrder) {
-    LinkRequest r;
-    r.operation = OpWrite;
-    r.dataType = TypeFloat;
-    r.parameter = 220;
+    LinkRequest r = test::WriteRequest(220, TypeFloat);
     r.value = -200.0;
     EXPECT_EQ(HexBytes(BuildRequestFrame(r, 31)),
               "68 0B 0B 68 00 1F 45 02 02 DC 00 00 00 48 C3 51 16");

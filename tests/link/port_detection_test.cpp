@@ -24,7 +24,12 @@ enum class Line {
 
 class FakePorts : public DetectionPorts {
 public:
-    explicit FakePorts(std::vector<Line> lines) : lines_(std::move(lines)) {}
+    explicit FakePorts(std::vector<Line> lines, std::vector<bool> takenWithoutAnswer = {})
+        : lines_(std::move(lines)), takenWithoutAnswer_(std::move(takenWithoutAnswer)) {}
+
+    bool takenWithoutAnswer(int port) const override {
+        return takenWithoutAnswer_.empty() || takenWithoutAnswer_.at(size_t(port - 1));
+    }
 
     int count() const override { return int(lines_.size()); }
     bool open(int port) override {
@@ -71,6 +76,7 @@ public:
 
 private:
     std::vector<Line> lines_;
+    std::vector<bool> takenWithoutAnswer_;
     int open_ = 0;
     bool rtsDtr_ = false;
     bool settled_ = false;
@@ -118,6 +124,84 @@ TEST(PortDetection, RealPortsFallBackToTheFirstThatOpens) {
     none.addDevice(QStringLiteral("/dev/lmk17-no-such-port"));
     EXPECT_EQ(DetectSerialPort(port, none), 0);
     EXPECT_EQ(DetectSerialPort(port, PortList()), 0);
+}
+
+// A first start on the ports present: adapters are tried first and chosen
+// by their stable name; a built-in port that merely opens (nothing attached,
+// as on nearly every machine) is not chosen.
+TEST(PortDetection, FirstStartChoosesAnAdapterNotTheBuiltInPort) {
+    using L = Line;
+    const QString byId = QStringLiteral("/dev/serial/by-id/usb-FTDI_FT232R_A5XK3RJT-if00-port0");
+    const auto system = [](const char* path, const QString& stable = {}) {
+        PortEntry e;
+        e.devicePath = QString::fromLatin1(path);
+        e.byIdPath = stable;
+        return e;
+    };
+    PortEntry stableName;
+    stableName.devicePath = byId;
+    stableName.byIdPath = QStringLiteral("/dev/ttyUSB0");
+    stableName.isStableName = true;
+
+    const struct {
+        const char* what;
+        std::vector<PortEntry> present;
+        std::vector<std::pair<const char*, Line>> lines;  // the rest: plain
+        QString chosen;                                   // empty: " Not Connected"
+    } cases[] = {
+        {"built-in port only, nothing attached",
+         {system("/dev/ttyS0"), system("/dev/ttyS1")},
+         {},
+         {}},
+        {"built-in port with the converter",
+         {system("/dev/ttyS0")},
+         {{"/dev/ttyS0", L::Loopback}},
+         QStringLiteral("/dev/ttyS0")},
+        {"adapter beside built-in ports",
+         {system("/dev/ttyS0"), system("/dev/ttyUSB0", byId), stableName},
+         {},
+         byId},
+        {"converter on the built-in port, adapter idle",
+         {system("/dev/ttyS0"), system("/dev/ttyUSB0", byId), stableName},
+         {{"/dev/ttyS0", L::Loopback}},
+         QStringLiteral("/dev/ttyS0")},
+        {"adapter without a stable name",
+         {system("/dev/ttyS0"), system("/dev/ttyACM0")},
+         {},
+         QStringLiteral("/dev/ttyACM0")},
+        {"adapter gone, its built-in neighbours left",
+         {system("/dev/ttyS0"), system("/dev/ttyUSB0", byId), stableName},
+         {{"/dev/ttyUSB0", L::Missing}},
+         {}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        const PortList list(c.present);
+        const std::vector<PortCandidate> candidates = DetectionCandidates(list);
+        std::vector<Line> lines;
+        std::vector<bool> taken;
+        for (const PortCandidate& p : candidates) {
+            Line line = L::Plain;
+            for (const auto& [path, l] : c.lines)
+                if (list.entry(p.item).devicePath == QLatin1String(path)) line = l;
+            lines.push_back(line);
+            taken.push_back(p.takenWithoutAnswer);
+        }
+        // Adapters are tried before the built-in ports.
+        bool builtInSeen = false;
+        for (const PortCandidate& p : candidates) {
+            const PortEntry& e = list.entry(p.item);
+            if (e.devicePath.startsWith(QLatin1String("/dev/ttyS"))) {
+                builtInSeen = true;
+            } else if (!e.byIdPath.isEmpty()) {
+                EXPECT_FALSE(builtInSeen) << "adapter tried after a built-in port";
+            }
+        }
+        FakePorts ports(lines, taken);
+        const int found = DetectPort(ports);
+        const int item = PreferredItem(list, found > 0 ? candidates[size_t(found - 1)].item : 0);
+        EXPECT_EQ(item > 0 ? list.entry(item).devicePath : QString(), c.chosen);
+    }
 }
 
 }  // namespace

@@ -12,10 +12,10 @@
 #include <QTimer>
 #include <functional>
 
-#include "engine_fake_port.h"
 #include "link/frame.h"
 #include "link/link_timing.h"
 #include "link/transaction_engine.h"
+#include "support/engine_rig.h"
 #include "support/scripted_interaction.h"
 
 namespace lmk17 {

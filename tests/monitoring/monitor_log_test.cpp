@@ -482,5 +482,30 @@ TEST(MonitorGraph, OneBoundedSeriesPerAddress) {
     EXPECT_TRUE(rows[1].contains(";5;111;1,5;")) << rows[1].constData();
 }
 
+// A log file named without a folder lands in the data folder, never in
+// whatever folder the program was started from.
+TEST(MonitorLog, FileNameWithoutFolderGoesToTheDataFolder) {
+    struct Case {
+        const char* field;
+        const char* folder;
+        const char* resolved;
+        const char* browse;
+    } const cases[] = {
+        {"run.log", "/home/u/LMK-17", "/home/u/LMK-17/run.log", "/home/u/LMK-17"},
+        {" \"run 2.log\" ", "/home/u/LMK-17", "/home/u/LMK-17/run 2.log", "/home/u/LMK-17"},
+        {"sub/run.log", "/home/u/LMK-17", "/home/u/LMK-17/sub/run.log", "/home/u/LMK-17/sub"},
+        {"/var/log/run.log", "/home/u/LMK-17", "/var/log/run.log", "/var/log"},
+        {"run.log", "", "run.log", "."},
+        {"  ", "/home/u/LMK-17", "  ", "/home/u/LMK-17"},
+    };
+    for (const Case& c : cases) {
+        const QString field = QString::fromUtf8(c.field);
+        const QString folder = QString::fromUtf8(c.folder);
+        EXPECT_EQ(MonitorLog::ResolveFileName(field, folder), QString::fromUtf8(c.resolved))
+            << c.field;
+        EXPECT_EQ(MonitorLog::BrowseFolder(field, folder), QString::fromUtf8(c.browse)) << c.field;
+    }
+}
+
 }  // namespace
 }  // namespace lmk17

@@ -58,7 +58,7 @@ public:
     // One cycle: the tick sends the PV request, the status request follows.
     bool cycle() {
         const int before = cyclesEnded;
-        monitoring.MonitorTimerTimer();
+        monitoring.sendPreparedReading();
         return waitFor([&] { return cyclesEnded > before && !engine.requestOutstanding(); });
     }
     void setPv(double pv) { setPv(params.address, pv); }
@@ -255,7 +255,7 @@ TEST(Monitoring, PeriodTickRecordsTheNextCycle) {
     EXPECT_EQ(rig.monitoring.periodTimer().interval(), 20000);
     std::vector<qsizetype> counts;
     for (int i = 0; i < 4; ++i) {
-        if (i == 2) rig.monitoring.MonPeriodTimerTimer();
+        if (i == 2) rig.monitoring.markPeriodElapsed();
         ASSERT_TRUE(rig.cycle());
         counts.push_back(rig.records().size());
     }
@@ -327,7 +327,7 @@ TEST(Monitoring, StopWaitsForTheOutstandingAnswer) {
     ASSERT_TRUE(rig.started);
     ASSERT_TRUE(rig.start());
     rig.line->setAnswerDelay(120);
-    rig.monitoring.MonitorTimerTimer();
+    rig.monitoring.sendPreparedReading();
     ASSERT_TRUE(rig.engine.requestOutstanding());
     rig.ui.answers = {false, true};
     // No: the run goes on after the answer.
@@ -338,7 +338,7 @@ TEST(Monitoring, StopWaitsForTheOutstandingAnswer) {
     // follows the PV answer at once, so the wait may span both).
     EXPECT_TRUE(rig.monitoring.stopEnabled());
     ASSERT_TRUE(LiveSimRig::waitFor([&] { return !rig.engine.requestOutstanding(); }));
-    rig.monitoring.MonitorTimerTimer();
+    rig.monitoring.sendPreparedReading();
     ASSERT_TRUE(rig.engine.requestOutstanding());
     EXPECT_TRUE(rig.monitoring.stopMonitoring());
     EXPECT_FALSE(rig.monitoring.active());
@@ -359,7 +359,7 @@ TEST(Monitoring, PulledAdapterGivesCommunicationErrorRecords) {
         f.delayMs = 100;
         return f;
     }());
-    rig.monitoring.MonitorTimerTimer();
+    rig.monitoring.sendPreparedReading();
     ASSERT_TRUE(rig.engine.requestOutstanding());
     rig.line.reset();
     ASSERT_TRUE(LiveSimRig::waitFor([&] { return rig.cyclesEnded == 2; }));

@@ -7,7 +7,8 @@
 #include "config/catalogue.h"
 #include "support/qt_printers.h"
 
-#include "link/engine_texts.h"
+#include "operations/common_routine_texts.h"
+#include "operations/common_routines.h"
 #include "operations/operation_texts.h"
 #include "ops_expectations.h"
 #include "ops_harness.h"
@@ -113,7 +114,8 @@ TEST(FailedRead, DeclinedRepeatRestoresTheRecord) {
         h.line->addFault(f);
         h.ui.answers = {false};
         EXPECT_EQ(h.read(), OperationOutcome::Stopped) << fault;
-        EXPECT_EQ(h.ui.shown.at(0).text, QCoreApplication::translate("Link", texts::kRepeatReading))
+        EXPECT_EQ(h.ui.shown.at(0).text,
+                  QCoreApplication::translate("Operations", operation_text::kRepeatReading))
             << fault;
         EXPECT_EQ(h.model.config().ToImage(), image) << fault;
         EXPECT_EQ(h.model.identity().serialNumber, identity.serialNumber);
@@ -133,7 +135,7 @@ TEST(FailedRead, BreakRestoresTheRecord) {
     QObject::connect(&h.engine, &TransactionEngine::exchangeEnded, [&] {
         if (h.engine.operation().processCode == ProcessReadConfig &&
             h.engine.operation().step == 140)
-            QTimer::singleShot(0, [&] { h.engine.BreakOperation(); });
+            QTimer::singleShot(0, [&] { BreakOperation(h.engine); });
     });
     h.ui.answers = {true};
     EXPECT_EQ(h.read(), OperationOutcome::Stopped);
@@ -154,7 +156,7 @@ TEST(FailedWrite, BadParametersHaveTheirOwnQuestion) {
         const OperationOutcome outcome = h.write();
         ASSERT_FALSE(h.ui.shown.empty());
         EXPECT_EQ(h.ui.shown[0].text,
-                  QCoreApplication::translate("Link", texts::kRepeatBadParameters));
+                  QCoreApplication::translate("Operations", operation_text::kRepeatBadParameters));
         if (repeat) {
             EXPECT_EQ(outcome, OperationOutcome::Completed);
             EXPECT_EQ(h.requestsFor(5, 2).size(), 2u);
@@ -164,7 +166,8 @@ TEST(FailedWrite, BadParametersHaveTheirOwnQuestion) {
         EXPECT_EQ(outcome, OperationOutcome::Stopped);
         ASSERT_EQ(h.ui.shown.size(), 2u);
         EXPECT_EQ(h.ui.shown[1].kind, MessageKind::Warning);
-        EXPECT_EQ(h.ui.shown[1].text, QCoreApplication::translate("Link", texts::kWriteDeclined));
+        EXPECT_EQ(h.ui.shown[1].text,
+                  QCoreApplication::translate("Operations", operation_text::kWriteDeclined));
         // The mark stays: the next read offers the defaults.
         EXPECT_EQ(h.tx().memory().integers[111] & 0x20, 0x20);
         EXPECT_TRUE(h.requestsFor(111, 2).size() == 1u);

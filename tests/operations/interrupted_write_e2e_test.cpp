@@ -10,8 +10,8 @@
 #include <QTimer>
 
 #include "config/catalogue.h"
-#include "link/engine_texts.h"
 #include "link/port_connection.h"
+#include "operations/common_routine_texts.h"
 #include "operations/operation_texts.h"
 #include "operations/transmitter_session.h"
 #include "stack/transmitter_stack.h"
@@ -68,8 +68,8 @@ TEST(InterruptedWrite, NextReadOffersTheDefaults) {
         });
         rig.ui.defaultAnswer = false;  // no repeat
         EXPECT_EQ(rig.run([&] { return rig.session.startWrite(); }), OperationOutcome::Stopped);
-        EXPECT_TRUE(
-            rig.ui.texts().contains(QCoreApplication::translate("Link", texts::kWriteDeclined)))
+        EXPECT_TRUE(rig.ui.texts().contains(
+            QCoreApplication::translate("Operations", operation_text::kWriteDeclined)))
             << rig.ui.texts().join('|').toStdString();
         first->process().waitForFinished(2000);
     }

@@ -8,6 +8,7 @@
 
 #include "link/link_parameters.h"
 #include "monitoring/live_sim_rig.h"
+#include "operations/common_routine_texts.h"
 
 namespace lmk17 {
 namespace {
@@ -108,8 +109,8 @@ TEST(OperationEnds, ClosedPortEndsTheOperationAtOnce) {
         rig.port.close();
         EXPECT_TRUE(rig.waitIdle(100));
         EXPECT_TRUE(rig.engine.commandsEnabled());
-        EXPECT_EQ(rig.ui.last(),
-                  QCoreApplication::translate("Link", texts::kNoPortConnectQuestion));
+        EXPECT_EQ(rig.ui.last(), QCoreApplication::translate(
+                                     "Operations", operation_text::kNoPortConnectQuestion));
         EXPECT_EQ(rig.model.config(), before);
     }
 }

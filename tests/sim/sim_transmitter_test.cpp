@@ -8,6 +8,7 @@
 #include "config/identification_text.h"
 #include "link/frame.h"
 #include "sim_transmitter.h"
+#include "support/builders.h"
 #include "support/qt_printers.h"
 
 using namespace lmk17;
@@ -25,12 +26,8 @@ TransmitterProfile Profile(const char* type, int firmware, int address = 0) {
 
 SimRequest Request(int operation, int parameter, int type, int row = 0, int da = 0,
                    double value = 0.0) {
-    LinkRequest r;
+    LinkRequest r = test::ReadRequest(parameter, type, da, row);
     r.operation = operation;
-    r.dataType = type;
-    r.parameter = parameter;
-    r.row = row;
-    r.da = da;
     r.value = value;
     r.value16 = std::int16_t(value);
     r.value32 = std::int32_t(value);

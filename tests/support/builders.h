@@ -19,4 +19,9 @@ TransmitterConfig DefaultConfig(int typeIndex, int firmwareIndex, const char* ty
 // linearization starts from.
 TransmitterConfig CustomerConfig(int rangeCode);
 
+// A record whose every field holds a distinct value (the user note in
+// Windows-1250), so that a field written or read at the wrong offset, or
+// confused with its neighbour, shows up.
+TransmitterConfig DistinctRecord(const char* signature = "PT-FILE04");
+
 }  // namespace lmk17::test

@@ -18,6 +18,8 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include "common/ui/palette_colors.h"
+
 namespace lmk17 {
 
 namespace {
@@ -68,15 +70,35 @@ HelpViewer::HelpViewer(const QString& helpFileName, const QStringList& folders, 
     fillLists();
 }
 
+// The pages' style in the palette's colours (a light header shade under light
+// text would not read on a dark palette); program texts quoted in a page
+// (class "ui") stand out.
+void HelpViewer::applyPageColours() {
+    const QPalette& pal = browser_->palette();
+    const QColor base = pal.color(QPalette::Base);
+    const QString header = Blend(base, pal.color(QPalette::Highlight), 0.15).name();
+    const QString code = Blend(base, pal.color(QPalette::Text), 0.06).name();
+    // notr: style sheet
+    browser_->document()->setDefaultStyleSheet(
+        QStringLiteral("th { background-color: %1; } pre { background-color: %2; } "
+                       ".ui { font-weight: bold; }")
+            .arg(header, code));
+}
+
+void HelpViewer::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange && browser_) {
+        applyPageColours();
+        browser_->reload();
+    }
+}
+
 void HelpViewer::build() {
     setWindowTitle(tr("LMK-17 Help"));
     browser_ = new HelpBrowser(book_, this);
     browser_->setObjectName(QStringLiteral("HelpPage"));
     browser_->setOpenExternalLinks(true);
-    // notr: the pages' style; program texts quoted in a page (class "ui") stand out
-    browser_->document()->setDefaultStyleSheet(
-        QStringLiteral("th { background-color: #e8eef6; } pre { background-color: #f4f4f4; } "
-                       ".ui { font-weight: bold; }"));
+    applyPageColours();
 
     contents_ = new QTreeWidget(this);
     contents_->setObjectName(QStringLiteral("HelpContents"));

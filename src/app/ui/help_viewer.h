@@ -33,10 +33,12 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void build();
+    void applyPageColours();
     void fillLists();
     void openPage(const QString& url);
     void present();

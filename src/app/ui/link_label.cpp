@@ -2,6 +2,7 @@
 
 #include "app/app_texts.h"
 #include "app/maker_info.h"
+#include "common/ui/palette_colors.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>
@@ -18,8 +19,8 @@ LinkLabel::LinkLabel(const QString& text, QWidget* parent) : QLabel(text, parent
 }
 
 void LinkLabel::setHot(bool hot) {
-    setStyleSheet(hot ? QStringLiteral("color: red; text-decoration: underline;")
-                      : QStringLiteral("color: blue; text-decoration: underline;"));
+    SetReadableTextColor(this, hot ? QColor(Qt::red) : QColor(Qt::blue),
+                         QStringLiteral("text-decoration: underline;"));
 }
 
 void LinkLabel::mouseReleaseEvent(QMouseEvent* event) {

@@ -17,6 +17,7 @@
 #include "app/help_book.h"
 #include "app/language_modules.h"
 #include "app/settings_store.h"
+#include "app/ui/color_scheme_menu.h"
 #include "app/ui/language_box.h"
 #include "app/ui/main_form.h"
 #include "link/ui/settings_form.h"
@@ -102,6 +103,7 @@ int main(int argc, char** argv) {
     const LanguageSwitch running = SwitchLanguage(app, store.settings().langId, languages,
                                                   programName, LanguageModuleFolders());
 
+    ApplyColorScheme(store.settings().colorScheme);
     DemoTransmitter demo;
     TMainForm form(store);
     // The language list of the options dialog; a pick becomes LangID of

@@ -17,6 +17,7 @@
 #include "app/app_texts.h"
 #include "app/help_contexts.h"
 #include "app/maker_info.h"
+#include "app/ui/color_scheme_menu.h"
 #include "app/ui/help_viewer.h"
 #include "app/ui/link_label.h"
 #include "app/ui/screen_fit.h"
@@ -187,6 +188,8 @@ void TMainForm::createMenus() {
     TransmitterMnu->addActions({MonStartMnu, MonStopMnu, MonGraphMnu, MonParamMnu});
     ViewMnu = menuBar()->addMenu(tr("&View"));
     for (QAction* a : ViewPageMnu) ViewMnu->addAction(a);
+    ViewMnu->addSeparator();
+    ViewMnu->addMenu(new TColorSchemeMenu(store_, ui_, this));
     SettingsMnu = menuBar()->addMenu(tr("&Settings"));
     SettingsMnu->addAction(OptionsMnu);
     HelpMnu = menuBar()->addMenu(tr("&Help"));

@@ -13,7 +13,6 @@
 #include "app/window_placement.h"
 #include "config/config_model.h"
 #include "files/config_load.h"
-#include "link/engine_texts.h"
 #include "link/link_parameters.h"
 #include "link/port_connection.h"
 #include "link/port_list.h"

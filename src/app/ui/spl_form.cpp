@@ -3,7 +3,10 @@
 #include <QCoreApplication>
 #include <QIcon>
 #include <QKeyEvent>
+#include <QLabel>
+#include <QPalette>
 #include <QVBoxLayout>
+#include <QtGlobal>
 
 #include "app/app_texts.h"
 #include "app/maker_info.h"
@@ -41,13 +44,19 @@ TSplForm::TSplForm(QWidget* mainWindow)
     address->setVisible(!MakerPostalAddress().isEmpty());
     settingsFile_->setObjectName(QStringLiteral("SettingsFileLbl"));
     settingsFile_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    settingsFile_->setStyleSheet(QStringLiteral("color: #555;"));
+    settingsFile_->setForegroundRole(QPalette::PlaceholderText);  // readable on any palette
+    auto* licence = new QLabel(appText(texts::kAboutLicence) + QLatin1Char(' ') +
+                                   appText(texts::kAboutQtNotice).arg(QLatin1String(qVersion())),
+                               this);
+    licence->setObjectName(QStringLiteral("LicenceLbl"));
+    licence->setWordWrap(true);
+    licence->setMaximumWidth(440);
 
     auto* layout = new QVBoxLayout(this);
     layout->setSpacing(8);
     layout->setContentsMargins(24, 18, 24, 18);
     layout->addWidget(logo);
-    for (QLabel* l : {name, version, description, address, settingsFile_}) {
+    for (QLabel* l : {name, version, description, address, licence, settingsFile_}) {
         l->setAlignment(Qt::AlignCenter);
         layout->addWidget(l);
     }

@@ -9,6 +9,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "common/ui/palette_colors.h"
+
 namespace lmk17 {
 
 namespace {
@@ -43,6 +45,34 @@ PlotView::PlotView(QWidget* parent) : QChartView(new QChart, parent) {
         a->setVisible(side == Side::Bottom || side == Side::Left);
         axes_[int(side)] = a;
     }
+    applyPalette();
+}
+
+void PlotView::changeEvent(QEvent* event) {
+    QChartView::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange) applyPalette();
+}
+
+void PlotView::applyPalette() {
+    const QPalette& pal = palette();
+    QChart* c = chart();
+    c->setBackgroundBrush(pal.color(QPalette::Base));
+    c->setPlotAreaBackgroundBrush(pal.color(QPalette::Base));
+    c->setPlotAreaBackgroundVisible(true);
+    c->setTitleBrush(pal.color(QPalette::Text));
+    c->legend()->setLabelColor(pal.color(QPalette::Text));
+    for (QValueAxis* a : axes_) applyPalette(a);
+    const QHash<QLineSeries*, SeriesStyle> styles = styles_;
+    for (auto it = styles.cbegin(); it != styles.cend(); ++it) setStyle(it.key(), it.value());
+}
+
+void PlotView::applyPalette(QValueAxis* a) {
+    const QPalette& pal = palette();
+    const QColor ink = pal.color(QPalette::Text);
+    a->setLabelsColor(ink);
+    a->setTitleBrush(ink);
+    a->setLinePenColor(Blend(ink, pal.color(QPalette::Base), 0.3));
+    a->setGridLineColor(Blend(ink, pal.color(QPalette::Base), 0.75));
 }
 
 QValueAxis* PlotView::axis(Side side) const {
@@ -134,6 +164,7 @@ void PlotView::setTickLabels(Qt::Orientation o, TickLabeler labeler) {
         a->setGridLineVisible(old->isGridLineVisible());
         a->setGridLinePen(old->gridLinePen());
         a->setLabelsFont(old->labelsFont());
+        applyPalette(a);
         chart()->addAxis(a, o == Qt::Horizontal ? Qt::AlignBottom : Qt::AlignLeft);
         for (QLineSeries* s : styles_.keys()) {
             s->detachAxis(old);
@@ -145,6 +176,26 @@ void PlotView::setTickLabels(Qt::Orientation o, TickLabeler labeler) {
         connect(a, &QValueAxis::rangeChanged, this, [this, o] { relabel(o); });
     }
     relabel(o);
+}
+
+void PlotView::setRoundTicks(Qt::Orientation o) {
+    setTickLabels(o, [](double low, double high, int count) {
+        std::vector<std::pair<double, QString>> ticks;
+        const double step = LabelStep(high - low, count - 1);
+        if (!(step > 0.0) || !std::isfinite(low) || !std::isfinite(high)) return ticks;
+        const bool tiny = step < 1e-5;
+        const int decimals = DecimalsForStep(step);
+        const double first = std::ceil(low / step - 1e-9);
+        for (int k = 0; k < 1000; ++k) {
+            const double n = first + k;
+            // Each tick is one product, never a running sum; -0 becomes 0.
+            const double v = n == 0.0 ? 0.0 : n * step;
+            if (v > high + step * 1e-9) break;
+            ticks.emplace_back(
+                v, tiny ? QString::asprintf("%.2e", v) : QString::number(v, 'f', decimals));
+        }
+        return ticks;
+    });
 }
 
 void PlotView::relabel(Qt::Orientation o) {
@@ -196,13 +247,16 @@ void PlotView::removeSeries(QLineSeries* series) {
 
 void PlotView::setStyle(QLineSeries* series, const SeriesStyle& style) {
     styles_[series] = style;
-    QPen pen(style.line ? QPen(style.color, style.lineWidth) : QPen(Qt::NoPen));
+    const QColor base = palette().color(QPalette::Base);
+    const QColor color = ReadableOn(style.color, base, 3.0);
+    QPen pen(style.line ? QPen(color, style.lineWidth) : QPen(Qt::NoPen));
     series->setPen(pen);
-    series->setColor(style.color);
+    series->setColor(color);
     const bool marks = style.symbol != Symbol::None;
     series->setPointsVisible(marks);
     if (marks) {
-        const QColor symbolColor = style.symbolColor.isValid() ? style.symbolColor : style.color;
+        const QColor symbolColor =
+            style.symbolColor.isValid() ? ReadableOn(style.symbolColor, base, 3.0) : color;
         series->setMarkerSize(std::max(style.symbolSize.width(), style.symbolSize.height()));
         series->setLightMarker(symbolImage(style.symbol, style.symbolSize, symbolColor));
     } else {

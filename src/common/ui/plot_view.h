@@ -28,6 +28,9 @@ namespace lmk17 {
 //  - Mouse: mapToData() turns a position in the view into data coordinates
 //    (QChart::mapToValue against the bottom and left axes); a released right
 //    button emits rightReleased().
+//  - Colours: the chart, its axes and grid take the widget palette's roles
+//    (base, text, mid) and follow a palette change; a series colour is made
+//    lighter or darker where it would not stand out from the base colour.
 //  - Output: renderImage() paints the plot on white; copyToClipboard() puts
 //    that image on the clipboard (QClipboard::setImage).
 //  - Labels of one's own: setTickLabels() gives an axis ticks and texts that a
@@ -94,6 +97,10 @@ public:
     // Ticks and labels of one's own for the bottom or left axis (replaces
     // the printf format; the tick count set is passed to the labeler).
     void setTickLabels(Qt::Orientation o, TickLabeler labeler);
+    // Ticks at whole multiples of a round step (as the default ticks), placed
+    // and labelled by us: Qt Charts adds the step up from the first tick, so
+    // a tick at zero can come out as -1e-20 and read "-0.00000"; ours reads "0.00000".
+    void setRoundTicks(Qt::Orientation o);
     // Wheel and rubber-band zoom along one axis.
     void setZoomAxis(Qt::Orientation o);
 
@@ -128,11 +135,14 @@ signals:
     void zoomedByUser();
 
 protected:
+    void changeEvent(QEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
 
 private:
     void relabel(Qt::Orientation o);
+    void applyPalette();
+    void applyPalette(QValueAxis* axis);
 
     QValueAxis* axes_[4] = {};
     int ticks_[2] = {6, 6};  // by orientation: horizontal, vertical

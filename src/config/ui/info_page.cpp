@@ -1,5 +1,7 @@
 #include "config/ui/info_page.h"
 
+#include <QEvent>
+#include <QFile>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -8,6 +10,7 @@
 #include <QSvgRenderer>
 #include <QVBoxLayout>
 
+#include "config/ui/housing_drawing.h"
 #include "config/ui/page_support.h"
 
 // The housing drawings live in this library's resources.
@@ -19,19 +22,41 @@ namespace lmk17 {
 
 namespace {
 
-// Paints the renderer's drawing over the whole widget.
+// Paints the renderer's drawing over the whole widget, in the colours of the
+// widget's palette and the running language's words.
 class SvgView : public QWidget {
 public:
     SvgView(QSvgRenderer* renderer, QWidget* parent) : QWidget(parent), renderer_(renderer) {}
+
+    // Loads a drawing of the resources (none: empty); false when it cannot be shown.
+    bool show(const QString& resource) {
+        resource_ = resource;
+        reload();
+        return !resource_.isEmpty() && renderer_->isValid();
+    }
 
 protected:
     void paintEvent(QPaintEvent*) override {
         QPainter p(this);
         renderer_->render(&p, QRectF(rect()));
     }
+    void changeEvent(QEvent* event) override {
+        if (event->type() == QEvent::PaletteChange) reload();
+        QWidget::changeEvent(event);
+    }
 
 private:
+    void reload() {
+        QFile file(resource_);
+        const QByteArray svg = !resource_.isEmpty() && file.open(QIODevice::ReadOnly)
+                                   ? ThemedHousingDrawing(file.readAll(), palette())
+                                   : QByteArray();
+        renderer_->load(svg);
+        update();
+    }
+
     QSvgRenderer* renderer_;
+    QString resource_;
 };
 
 }  // namespace
@@ -90,8 +115,7 @@ void TInfoPage::ShowIdentification() {
     const QString picture = v.picture && !blank ? QString::fromLatin1(v.picture) : QString();
     if (picture != picture_) {
         picture_ = picture;
-        renderer_->load(picture);
-        if (!picture.isEmpty() && renderer_->isValid()) {
+        if (static_cast<SvgView*>(TypePicture)->show(picture)) {
             // Keep the drawing's proportions at a readable size.
             const QSize size = renderer_->defaultSize();
             TypePicture->setFixedSize(size.scaled(QSize(300, 280), Qt::KeepAspectRatio));

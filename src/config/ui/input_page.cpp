@@ -104,6 +104,7 @@ QWidget* TInputPage::createRangeGroup() {
     FRUsrLinCBx = new QCheckBox(tr("Customer"), group);
     LinearBtn = new QPushButton(tr("Linearization"), group);
     LinearBtn->setObjectName(QStringLiteral("LinearBtn"));
+    LinearBtn->setToolTip(tr(" Linearization and Cold Junction Compensation Setup "));
     QLabel* rangeLbl = FieldLabel(tr("Input Range:"), group);
     NameAfterLabel(ZaklRozsahCB, rangeLbl);
     grid->addWidget(rangeLbl, 0, 0);
@@ -215,6 +216,8 @@ QWidget* TInputPage::createComparatorGroup() {
         grid->addWidget(addUnit(group), row++, 2);
         MCsmyslCB[i] = new QComboBox(group);
         MCsmyslCB[i]->addItems({tr(" Normal"), tr(" Reverse")});
+        MCsmyslCB[i]->setToolTip(n == 1 ? tr(" Limit comparator 1 switching polarity. ")
+                                        : tr(" Limit comparator 2 switching polarity. "));
         QLabel* modeLbl = FieldLabel(tr("Switching Mode:"), group);
         NameAfterLabel(MCsmyslCB[i], modeLbl, comparator);
         grid->addWidget(modeLbl, row, 0);

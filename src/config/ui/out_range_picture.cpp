@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <vector>
 
+#include "common/ui/palette_colors.h"
+
 namespace lmk17 {
 
 TOutRangePicture::TOutRangePicture(QWidget* parent) : QWidget(parent) {
@@ -23,8 +25,12 @@ void TOutRangePicture::SelectedOutRangeDraw(int outputTypeCode, double start, do
 void TOutRangePicture::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
-    p.fillRect(rect(), Qt::white);
-    p.setPen(QColor(0x80, 0x80, 0x80));
+    // Palette roles throughout, so the picture reads on a light and a dark palette.
+    const QPalette& pal = palette();
+    const QColor base = pal.color(QPalette::Base);
+    const QColor ink = pal.color(QPalette::Text);
+    p.fillRect(rect(), base);
+    p.setPen(pal.color(QPalette::Mid));
     p.drawRect(rect().adjusted(0, 0, -1, -1));
     const OutputTypeEntry* type = OutputTypeAt(typeCode_);
     if (!type) return;
@@ -42,7 +48,7 @@ void TOutRangePicture::paintEvent(QPaintEvent*) {
     // Input axis: a quarter of the width on either side of the range.
     const double x0 = plot.left() + plot.width() * 0.2, x1 = plot.right() - plot.width() * 0.2;
 
-    p.setPen(QPen(Qt::black, 1));
+    p.setPen(QPen(ink, 1));
     p.drawLine(plot.bottomLeft(), plot.topLeft());
     p.drawLine(plot.bottomLeft(), plot.bottomRight());
     p.drawText(QPointF(plot.left() - 4, plot.top() - 4), unit);
@@ -54,7 +60,9 @@ void TOutRangePicture::paintEvent(QPaintEvent*) {
         Qt::PenStyle style;
         QString name;
     };
-    const QColor grey(0x60, 0x60, 0x60), blue(0x1f, 0x5f, 0xbf), red(0xc0, 0x20, 0x20);
+    const QColor grey = ReadableOn(Blend(ink, base, 0.4), base, 3.0);
+    const QColor blue = ReadableOn(QColor(0x1f, 0x5f, 0xbf), base, 4.5);
+    const QColor red = ReadableOn(QColor(0xc0, 0x20, 0x20), base, 4.5);
     const Level levels[] = {
         {type->Start(), grey, Qt::DotLine, QString()},
         {type->End(), grey, Qt::DotLine, QString()},
@@ -119,13 +127,13 @@ void TOutRangePicture::paintEvent(QPaintEvent*) {
     const double xb = std::clamp(xAt(yRight), plot.left(), plot.right());
     path.lineTo(xb, yOf(yRight));
     path.lineTo(plot.right(), yOf(yRight));
-    p.setPen(QPen(QColor(0x10, 0x80, 0x30), 2.5));
+    p.setPen(QPen(ReadableOn(QColor(0x10, 0x80, 0x30), base, 3.0), 2.5));
     p.drawPath(path);
 
-    p.setPen(QPen(Qt::black, 1, Qt::DotLine));
+    p.setPen(QPen(ink, 1, Qt::DotLine));
     p.drawLine(QPointF(x0, plot.bottom()), QPointF(x0, yOf(start_)));
     p.drawLine(QPointF(x1, plot.bottom()), QPointF(x1, yOf(end_)));
-    p.setPen(Qt::black);
+    p.setPen(ink);
     const double tx = fm.height() + 2;
     p.drawText(QRectF(x0 - 60, plot.bottom() + 2, 120, tx), Qt::AlignCenter,
                tr("Lower Range Value"));

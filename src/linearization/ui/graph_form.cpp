@@ -24,7 +24,11 @@ TGraphForm::TGraphForm(const LinEditor& editor, UserInteraction& ui, QWidget* pa
     curve_ = plot_->addSeries({Qt::blue, true, PlotView::Symbol::None, {}, 2});
     points_ = plot_->addSeries({Qt::black, false, PlotView::Symbol::Cross, {6, 6}});
     errors_ = plot_->addSeries({Qt::red, true, PlotView::Symbol::Cross, {6, 6}});
+    for (Qt::Orientation o : {Qt::Horizontal, Qt::Vertical}) plot_->setRoundTicks(o);
     connect(plot_, &PlotView::rightReleased, this, &TGraphForm::popupRequested);
+    // The markers follow the plot area: it is laid out after the window's
+    // resize, at a time that depends on the screen's scale.
+    connect(plot_->chart(), &QChart::plotAreaChanged, this, &TGraphForm::updateMarkers);
 
     auto* scaleLbl = new QLabel(tr("Graph Scale:"), this);
     auto* xLbl = new QLabel(tr("X Axis:"), this);

@@ -126,7 +126,7 @@ private:
     QWidget* cjcPage_ = nullptr;
     QWidget* rtdPage_ = nullptr;
     QWidget* detailPage_ = nullptr;
-    PointGridWidget* LnTStrGrd = nullptr;
+    PointGridWidget* LnTStrGrd = nullptr;  // linearization table grid
     PlotView* linPlot_ = nullptr;
     QLineSeries* linPoints_ = nullptr;
     QLineEdit* XStartEdt = nullptr;
@@ -134,10 +134,10 @@ private:
     QLineEdit* YStartEdt = nullptr;
     QLineEdit* YEndEdt = nullptr;
     QLabel* XUnitLbl = nullptr;
-    QComboBox* JednCB = nullptr;
+    QComboBox* JednCB = nullptr;  // unit list
     QButtonGroup* displayRG_ = nullptr;
     // "Cold Junction Compensation" page
-    PointGridWidget* KPStrGrd = nullptr;
+    PointGridWidget* KPStrGrd = nullptr;  // cold junction compensation table grid
     PlotView* cjcPlot_ = nullptr;
     QLineSeries* cjcPoints_ = nullptr;
     QButtonGroup* cjcUnitRG_ = nullptr;

@@ -10,6 +10,8 @@
 #include "common/ui/accessible_name.h"
 #include "common/ui/title_width.h"
 
+#include "common/ui/palette_colors.h"
+
 namespace lmk17 {
 
 namespace {
@@ -70,7 +72,7 @@ TAdresaForm::TAdresaForm(QWidget* parent)
     auto* warning = new QLabel(linkText(texts::kTransmitterCommWarning1) + QLatin1Char('\n') +
                                    linkText(texts::kTransmitterCommWarning2),
                                this);
-    warning->setStyleSheet(QStringLiteral("color: red;"));
+    SetReadableTextColor(warning, Qt::red);
     warning->setAlignment(Qt::AlignCenter);
     auto* cancel = new QPushButton(tr("Cancel"), this);
     auto* buttons = new QHBoxLayout;

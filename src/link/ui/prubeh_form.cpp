@@ -6,8 +6,8 @@
 #include <QVBoxLayout>
 #include <QWindow>
 
+#include "common/ui/palette_colors.h"
 #include "common/ui/title_width.h"
-#include "link/engine_texts.h"
 
 namespace lmk17 {
 
@@ -15,13 +15,15 @@ namespace {
 constexpr Qt::WindowFlags kFlags = Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
 constexpr int kProgressHelpContext = 1;
 constexpr int kGaugeWidth = 320;
+constexpr char kProgressWarning[] =
+    QT_TRANSLATE_NOOP("Link", "Do not Disconnect Communication Cable!");
 }  // namespace
 
 TPrubehForm::TPrubehForm(QWidget* mainWindow)
     : QWidget(mainWindow, kFlags),
       main_(mainWindow),
       gauge_(new QProgressBar(this)),
-      warning_(new QLabel(QCoreApplication::translate("Link", texts::kProgressWarning), this)) {
+      warning_(new QLabel(QCoreApplication::translate("Link", kProgressWarning), this)) {
     setObjectName(QStringLiteral("PrubehForm"));
     setAttribute(Qt::WA_ShowWithoutActivating);
     gauge_->setObjectName(QStringLiteral("PrubehG"));
@@ -29,7 +31,7 @@ TPrubehForm::TPrubehForm(QWidget* mainWindow)
     gauge_->setMinimumWidth(kGaugeWidth);
     warning_->setObjectName(QStringLiteral("HlaskaLbl"));
     warning_->setAlignment(Qt::AlignCenter);
-    warning_->setStyleSheet(QStringLiteral("color: red; font-weight: bold;"));
+    SetReadableTextColor(warning_, Qt::red, QStringLiteral("font-weight: bold;"));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(gauge_);
     layout->addWidget(warning_);

@@ -36,15 +36,9 @@ TMonGraphForm::TMonGraphForm(MonitoringEngine& engine, UserInteraction& ui, QWid
 
     plot_ = new PlotView(this);
     plot_->setObjectName(QStringLiteral("GrafChart"));
-    plot_->chart()->setBackgroundBrush(Qt::white);
-    plot_->chart()->setPlotAreaBackgroundBrush(Qt::white);
-    plot_->chart()->setPlotAreaBackgroundVisible(true);
     // Room for the last time label, centred on its tick at the right edge.
     plot_->chart()->setMargins(QMargins(4, 4, 28, 4));
-    for (Qt::Orientation o : {Qt::Horizontal, Qt::Vertical}) {
-        plot_->axis(o)->setGridLinePen(QPen(QColor(192, 192, 192), 1));
-        plot_->setGridVisible(o, true);
-    }
+    for (Qt::Orientation o : {Qt::Horizontal, Qt::Vertical}) plot_->setGridVisible(o, true);
     plot_->setTickLabels(Qt::Horizontal, [](double low, double high, int count) {
         std::vector<std::pair<double, QString>> ticks;
         for (double t : TimeTicks(low, high, count)) ticks.emplace_back(t, TimeOfDayText(t));

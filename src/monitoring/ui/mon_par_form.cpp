@@ -1,8 +1,6 @@
 #include "monitoring/ui/mon_par_form.h"
 
-#include <QDir>
 #include <QFileDialog>
-#include <QFileInfo>
 #include <QFocusEvent>
 #include <QFormLayout>
 #include <QGridLayout>
@@ -269,18 +267,10 @@ bool TMonParForm::checkField(QLineEdit* field) {
         params_.addresses = *list;
         field->setText(MonAddressListText(params_.addresses));
     } else if (field == MonLogFileEdt) {
-        params_.logFile = resolvedLogFile(text);
+        params_.logFile = MonitorLog::ResolveFileName(text, dataFolder_);
         field->setText(params_.logFile);
     }
     return true;
-}
-
-// A name without a folder goes to the data folder, not to wherever the
-// program happened to be started.
-QString TMonParForm::resolvedLogFile(const QString& text) const {
-    const QString clean = MonitorLog::CleanFileName(text);
-    if (clean.isEmpty() || QFileInfo(clean).isAbsolute() || dataFolder_.isEmpty()) return text;
-    return QDir(dataFolder_).absoluteFilePath(clean);
 }
 
 bool TMonParForm::eventFilter(QObject* watched, QEvent* event) {
@@ -336,8 +326,7 @@ void TMonParForm::showEvent(QShowEvent* event) {
 }
 
 void TMonParForm::MonLogFileBtnClick() {
-    const QString current = MonitorLog::CleanFileName(MonLogFileEdt->text());
-    QString dir = current.isEmpty() ? dataFolder_ : QFileInfo(resolvedLogFile(current)).path();
+    const QString dir = MonitorLog::BrowseFolder(MonLogFileEdt->text(), dataFolder_);
     const QString name = QFileDialog::getSaveFileName(
         this, tr("Log File"), dir, tr("All Files (*)"), nullptr, QFileDialog::DontConfirmOverwrite);
     if (name.isEmpty()) return;

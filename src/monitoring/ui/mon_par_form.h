@@ -33,27 +33,27 @@ public:
     void setDataFolder(const QString& folder) { dataFolder_ = folder; }
 
     QLineEdit* MonIntervalEdt = nullptr;
-    QLineEdit* MonNGrfPntEdt = nullptr;
-    QComboBox* PntSymbCBox = nullptr;
+    QLineEdit* MonNGrfPntEdt = nullptr;  // graph points (records) edit
+    QComboBox* PntSymbCBox = nullptr;    // graph point symbol list
     QComboBox* MonFormatCB = nullptr;
-    QComboBox* MonDesOddCB = nullptr;
-    QLineEdit* MonDecNumPVEdt = nullptr;
-    QRadioButton* MonMode1RBx = nullptr;
-    QRadioButton* MonMode2RBx = nullptr;
-    QCheckBox* MonModeACBx = nullptr;
-    QLineEdit* MonModeAEdt = nullptr;
-    QCheckBox* MonModeBCBx = nullptr;
-    QCheckBox* MonModeCCBx = nullptr;
-    QCheckBox* MonModeDCBx = nullptr;
-    QLineEdit* MonModeDEdt = nullptr;
-    QComboBox* MonAdr1CB = nullptr;
-    QLineEdit* MonAdrListEdt = nullptr;  // several transmitters: "0,3,5-7"
+    QComboBox* MonDesOddCB = nullptr;     // decimal separator list
+    QLineEdit* MonDecNumPVEdt = nullptr;  // PV decimals edit
+    QRadioButton* MonMode1RBx = nullptr;  // write all records
+    QRadioButton* MonMode2RBx = nullptr;  // write when (conditions A..D)
+    QCheckBox* MonModeACBx = nullptr;     // A: PV change over a percentage
+    QLineEdit* MonModeAEdt = nullptr;     // A: the percentage
+    QCheckBox* MonModeBCBx = nullptr;     // B: transmitter in error
+    QCheckBox* MonModeCCBx = nullptr;     // C: communication error
+    QCheckBox* MonModeDCBx = nullptr;     // D: time period
+    QLineEdit* MonModeDEdt = nullptr;     // D: the period [s]
+    QComboBox* MonAdr1CB = nullptr;       // transmitter address list
+    QLineEdit* MonAdrListEdt = nullptr;   // several transmitters: "0,3,5-7"
     QCheckBox* LogToFileCBx = nullptr;
     QLineEdit* MonLogFileEdt = nullptr;
     QPushButton* MonLogFileBtn = nullptr;  // browse
     QRadioButton* LogFileAppendCBx = nullptr;
-    QRadioButton* LogFileReWrCBx = nullptr;
-    QComboBox* LogEncodingCB = nullptr;  // text log: Windows-1250 or UTF-8
+    QRadioButton* LogFileReWrCBx = nullptr;  // rewrite the log file
+    QComboBox* LogEncodingCB = nullptr;      // text log: Windows-1250 or UTF-8
     QPushButton* OKBtn = nullptr;
 
 signals:
@@ -79,7 +79,6 @@ private:
     void MonModeRBxClick();
     void MonLogFileBtnClick();
     void showValues();
-    QString resolvedLogFile(const QString& text) const;
 
     UserInteraction& ui_;
     MonitorParameters params_;

@@ -5,6 +5,7 @@
 #include <QScrollBar>
 #include <QVBoxLayout>
 
+#include "common/ui/palette_colors.h"
 #include "monitoring/monitoring_engine.h"
 #include "monitoring/ui/mon_graph_form.h"
 #include "monitoring/ui/mon_par_form.h"
@@ -31,6 +32,7 @@ TMonitoringPage::TMonitoringPage(MonitoringEngine& engine, UserInteraction& ui, 
     Shape1->setFixedSize(18, 18);
     Shape1->setFrameShape(QFrame::Box);
     Shape1->setAutoFillBackground(true);
+    Shape1->setAccessibleName(tr("Monitoring activity"));
 
     LogStateLbl = new QLabel(tr("Log not written"), this);
     LogStateLbl->setObjectName(QStringLiteral("LogStateLbl"));
@@ -38,7 +40,7 @@ TMonitoringPage::TMonitoringPage(MonitoringEngine& engine, UserInteraction& ui, 
     LogStateLbl->setToolTip(
         tr("The lines of the monitoring log are not reaching the log file; they are counted, "
            "and the log says how many when writing resumes."));
-    LogStateLbl->setStyleSheet(QStringLiteral("color: rgb(192, 0, 0); font-weight: bold"));
+    SetReadableTextColor(LogStateLbl, QColor(192, 0, 0), QStringLiteral("font-weight: bold"));
 
     MonMemo = new QPlainTextEdit(this);
     MonMemo->setObjectName(QStringLiteral("MonMemo"));
@@ -144,7 +146,8 @@ void TMonitoringPage::showIndicator() {
     else if (engine_.indicatorBusy())
         setIndicator(BusyColor(), tr("Reading the transmitter"));
     else
-        setIndicator(IdleColor(), QString());
+        setIndicator(IdleColor(), tr("Monitoring activity: green while the transmitter is being "
+                                     "read, red when the communication port is lost"));
 }
 
 void TMonitoringPage::showLogState(bool failing) {

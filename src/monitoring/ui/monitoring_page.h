@@ -48,9 +48,9 @@ public:
     QPushButton* MonParamBtn = nullptr;
     QPushButton* MonGraphBtn = nullptr;
     QPushButton* MonClearBtn = nullptr;
-    QPlainTextEdit* MonMemo = nullptr;
-    QFrame* Shape1 = nullptr;
-    QLabel* LogStateLbl = nullptr;  // "Log not written"
+    QPlainTextEdit* MonMemo = nullptr;  // monitoring log lines
+    QFrame* Shape1 = nullptr;           // activity indicator
+    QLabel* LogStateLbl = nullptr;      // "Log not written"
 
     // The indicator's colours.
     static QColor IdleColor() { return Qt::white; }

@@ -10,6 +10,7 @@
 #include <QKeyEvent>
 #include <QVBoxLayout>
 
+#include "common/ui/palette_colors.h"
 #include "config/catalogue.h"
 #include "config/config_model.h"
 #include "link/transaction_engine.h"
@@ -115,10 +116,10 @@ void TToolsPage::buildPvGroup(QWidget* box) {
     // The percentage at the bar's end, not half on the filled part.
     VystProudGg->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     RezTPrLbl = Named(new QLabel(box), "RezTPrLbl");
-    RezTPrLbl->setStyleSheet(QStringLiteral("color: rgb(192, 0, 0); font-weight: bold"));
+    SetReadableTextColor(RezTPrLbl, QColor(192, 0, 0), QStringLiteral("font-weight: bold"));
     SignChybyLbl = Named(new QLabel(box), "SignChybyLbl");
     SignChybyCB = Named(new QComboBox(box), "SignChybyCB");
-    SignChybyCB->setStyleSheet(QStringLiteral("color: rgb(192, 0, 0)"));
+    SetReadableTextColor(SignChybyCB, QColor(192, 0, 0));
 
     PVjednLbl[3] = Named(new QLabel(box), "PVjedn4Lbl");
     l->addWidget(PVReadBtn, 0, 0);

@@ -38,29 +38,29 @@ public:
 
     // Primary variable and output.
     QPushButton* PVReadBtn = nullptr;
-    QCheckBox* VstTimerEnCBx = nullptr;
-    QLineEdit* VstPeriodaEdt = nullptr;
+    QCheckBox* VstTimerEnCBx = nullptr;  // interval reading of the PV on/off
+    QLineEdit* VstPeriodaEdt = nullptr;  // PV reading period edit
     QLabel* PVLbl = nullptr;
-    QLabel* VProudLbl = nullptr;
-    QProgressBar* VystProudGg = nullptr;
-    QLabel* RezTPrLbl = nullptr;
-    QComboBox* SignChybyCB = nullptr;
-    QLabel* SignChybyLbl = nullptr;
+    QLabel* VProudLbl = nullptr;          // output current label
+    QProgressBar* VystProudGg = nullptr;  // output current gauge
+    QLabel* RezTPrLbl = nullptr;          // output test mode label
+    QComboBox* SignChybyCB = nullptr;     // device error list
+    QLabel* SignChybyLbl = nullptr;       // device error label
     // Output test.
-    QGroupBox* TstProudGB = nullptr;
+    QGroupBox* TstProudGB = nullptr;             // output test group
     std::array<QRadioButton*, 3> TPrHodnRBtn{};  // TPrHodn1RBtn..TPrHodn3RBtn
     std::array<QLineEdit*, 3> TPrHodnEdt{};      // TPrHodn1Edt..TPrHodn3Edt
     std::array<QLabel*, 4> PVjednLbl{};          // PVjedn1Lbl..PVjedn4Lbl: the output unit
-    QCheckBox* TPrTimerEnCBx = nullptr;
-    QLineEdit* TPrPeriodaEdt = nullptr;
-    QPushButton* TPrGoBtn = nullptr;
-    QPushButton* ZrusTPrBtn = nullptr;
+    QCheckBox* TPrTimerEnCBx = nullptr;          // automatic output setting on/off
+    QLineEdit* TPrPeriodaEdt = nullptr;          // automatic setting period edit
+    QPushButton* TPrGoBtn = nullptr;             // "Use" / "Stop"
+    QPushButton* ZrusTPrBtn = nullptr;           // exit output testing
     // Cold junction and working time.
-    QPushButton* ZjistiTmpCJBtn = nullptr;
-    QLabel* HodnTemperCJLbl = nullptr;
-    QPushButton* ProCasBtn = nullptr;
-    QLabel* ProCas2Lbl = nullptr;
-    QTimer* Timer5 = nullptr;  // scrolls the unit labels
+    QPushButton* ZjistiTmpCJBtn = nullptr;  // read the cold junction temperature
+    QLabel* HodnTemperCJLbl = nullptr;      // cold junction temperature value
+    QPushButton* ProCasBtn = nullptr;       // refresh the working time
+    QLabel* ProCas2Lbl = nullptr;           // working time value
+    QTimer* Timer5 = nullptr;               // scrolls the unit labels
 
     // The handlers (the menu commands call them too).
     void PVReadBtnClick();

@@ -52,17 +52,18 @@ bool PrintController::askPrint() {
 }
 
 QString PrintController::askPdfPath(const QString& suggestedName) {
-    QString path =
-        QFileDialog::getSaveFileName(window_, tr("Export as PDF"),
-                                     QDir::home().filePath(suggestedName), tr("PDF Files (*.pdf)"));
-    if (!path.isEmpty() && !path.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive))
-        path += QLatin1String(".pdf");
-    return path;
+    return PdfFilePath(QFileDialog::getSaveFileName(window_, tr("Export as PDF"),
+                                                    QDir::home().filePath(suggestedName),
+                                                    tr("PDF Files (*.pdf)")));
 }
 
 bool PrintController::checkPrinter() {
     if (printerInstalled()) return true;
-    ui_.message(MessageKind::Error, tr("No printer is installed, cannot continue."));
+    // The protocol can still be kept: the PDF export needs no printer.
+    ui_.message(MessageKind::Error,
+                tr("No printer is installed, cannot continue.") + QStringLiteral("\n\n") +
+                    tr("Use “%1” in the File menu to save the protocol as a PDF file instead.")
+                        .arg(exportPdfText()));
     return false;
 }
 

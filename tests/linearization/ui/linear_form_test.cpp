@@ -1,12 +1,16 @@
 // The linearization editor and its graph window driven through their controls.
+#include <QCategoryAxis>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QTabWidget>
 
+#include "common/ui/plot_view.h"
 #include "form_rig.h"
+#include "linearization/lin_graph_view.h"
 #include "support/cli_process.h"
 
 using namespace lmk17;
@@ -134,10 +138,36 @@ TEST_F(Form, GraphViews) {
     graph.prepare(QString());
     graph.show();
     EXPECT_EQ(graph.windowTitle(), " Approximation Graph");
+    // The point crosses follow the laid-out plot area, whatever size the
+    // window opens or is set to (a stale small area made them 2-pixel dots).
+    auto* plot = graph.findChild<PlotView*>(QStringLiteral("GraphPlot"));
+    ASSERT_TRUE(plot);
+    for (const QSize size : {QSize(720, 540), QSize(1080, 810), QSize(420, 300)}) {
+        graph.resize(size);
+        QTest::qWait(50);
+        const QSize marker = PointMarkerSize(plot->plotAreaSize());
+        for (QAbstractSeries* s : plot->chart()->series()) {
+            auto* line = qobject_cast<QLineSeries*>(s);
+            if (line && line->pointsVisible()) {
+                EXPECT_EQ(line->markerSize(), std::max(marker.width(), marker.height()))
+                    << size.width();
+            }
+        }
+    }
     QTest::mouseClick(Find<QPushButton>(graph, "ErrorBtn"), Qt::LeftButton);
     EXPECT_EQ(graph.windowTitle(), " Approximation Error Graph");
     EXPECT_EQ(Find<QPushButton>(graph, "ErrorBtn")->text(), "Approximation Graph");
     EXPECT_TRUE(graph.content().showErrors);
+    // Errors lie on both sides of zero: the zero tick reads as zero.
+    for (Qt::Orientation o : {Qt::Horizontal, Qt::Vertical}) {
+        auto* ticks = qobject_cast<QCategoryAxis*>(plot->axis(o));
+        ASSERT_TRUE(ticks);
+        EXPECT_GE(ticks->count(), 2);
+        for (const QString& label : ticks->categoriesLabels())
+            EXPECT_FALSE(
+                QRegularExpression(QStringLiteral("^-0[.]?0*\\W*$")).match(label).hasMatch())
+                << qPrintable(label);
+    }
     QTest::mouseClick(Find<QPushButton>(graph, "MaxLbl"), Qt::LeftButton);
     EXPECT_TRUE(graphUi.last().startsWith("Maximum error of approximation is at point [ "));
     EXPECT_GE(graph.minimumWidth(), 150);

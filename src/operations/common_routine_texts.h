@@ -2,23 +2,28 @@
 
 #include <QtGlobal>
 
-// Texts of the engine's common routines, exactly as the program shows them
-// (the language modules replace them under the "Link" context).
+// Texts of the common routines (the repeat question, breaking an operation,
+// the wait for a quiet line), exactly as the program shows them; the
+// language modules replace them under the "Operations" context
+// (operation_text::Tr).
 
-namespace lmk17::texts {
+namespace lmk17::operation_text {
 
 inline constexpr char kRepeatReading[] =
-    QT_TRANSLATE_NOOP("Link", "Error during reading the data from transmitter, repeat?");
+    QT_TRANSLATE_NOOP("Operations", "Error during reading the data from transmitter, repeat?");
 inline constexpr char kRepeatWriting[] =
-    QT_TRANSLATE_NOOP("Link", "Error during writing the data to transmitter, repeat?");
+    QT_TRANSLATE_NOOP("Operations", "Error during writing the data to transmitter, repeat?");
 inline constexpr char kRepeatBadParameters[] = QT_TRANSLATE_NOOP(
-    "Link",
+    "Operations",
     "Error ('Bad Parameters') during writing the data to transmitter!\r\n"
     "Feasible solution: Stop writing now, set the default configuration (command from menu "
     "'Transmitter') and write configuration to the transmitter.\r\n"
     "Do You want to repeat this operation?");
+inline constexpr char kNoPortConnectQuestion[] = QT_TRANSLATE_NOOP(
+    "Operations",
+    "No communication port connected, cannot continue. Do you want to connect it now?");
 inline constexpr char kWriteDeclined[] = QT_TRANSLATE_NOOP(
-    "Link",
+    "Operations",
     "Error during transmitter configuration writing. Incorrect configuration settings may cause "
     "undefined errors. Configuration should be stored again.");
 // Lines of the monitoring log, written to its file too: never translated.
@@ -29,11 +34,9 @@ inline constexpr char kMonitorNoCommunication[] =
                                                                                       // file line
 inline constexpr char kMonitorBlankLine[] = " ";
 inline constexpr char kBreakQuestion[] =
-    QT_TRANSLATE_NOOP("Link", "Do you really want to break operation?");
+    QT_TRANSLATE_NOOP("Operations", "Do you really want to break operation?");
 // The progress window's caption while a request waits for the line to fall quiet.
 inline constexpr char kWaitingForQuietLine[] =
-    QT_TRANSLATE_NOOP("Link", "Waiting for the line to fall quiet...");
-inline constexpr char kProgressWarning[] =
-    QT_TRANSLATE_NOOP("Link", "Do not Disconnect Communication Cable!");
+    QT_TRANSLATE_NOOP("Operations", "Waiting for the line to fall quiet...");
 
-}  // namespace lmk17::texts
+}  // namespace lmk17::operation_text
