@@ -22,7 +22,8 @@ TEST(StartEdges, DemoAddressTakesZeroToThirtyOne) {
 }
 
 // A position on the main screen's far edge (just outside its last pixel) is
-// still the user's; one pixel further takes the default.
+// still the user's, the window then moved back to lie whole on the screen;
+// one pixel further takes the default.
 TEST(StartEdges, StoredPositionOnTheScreensEdge) {
     const QRect screen(0, 0, 1280, 1024);
     const QSize size(800, 600);
@@ -30,8 +31,8 @@ TEST(StartEdges, StoredPositionOnTheScreensEdge) {
         int x, y;
         QPoint placed;
     } cases[] = {
-        {1280, 50, {1280, 50}}, {1281, 50, {240, 50}}, {50, 1024, {50, 1024}},
-        {50, 1025, {50, 212}},  {0, 0, {0, 0}},        {1279, 1023, {1279, 1023}},
+        {1280, 50, {480, 50}}, {1281, 50, {240, 50}}, {50, 1024, {50, 424}},
+        {50, 1025, {50, 212}}, {0, 0, {0, 0}},        {1279, 1023, {480, 424}},
     };
     for (const auto& c : cases)
         EXPECT_EQ(

@@ -1,4 +1,5 @@
 #include "app/ui/help_viewer.h"
+#include "app/ui/screen_fit.h"
 
 #include <QApplication>
 #include <QDir>
@@ -101,6 +102,7 @@ void HelpViewer::build() {
 
     contents_ = new QTreeWidget(this);
     contents_->setObjectName(QStringLiteral("HelpContents"));
+    contents_->setAccessibleName(tr("Contents"));
     contents_->setHeaderHidden(true);
     connect(contents_, &QTreeWidget::itemActivated, this,
             [this](QTreeWidgetItem* item) { openPage(item->data(0, kTargetRole).toString()); });
@@ -113,6 +115,8 @@ void HelpViewer::build() {
     keyword_->setPlaceholderText(tr("Type the keyword to find"));
     keywords_ = new QListWidget(indexPage);
     keywords_->setObjectName(QStringLiteral("HelpKeywords"));
+    keyword_->setAccessibleName(keyword_->placeholderText());
+    keywords_->setAccessibleName(tr("Index"));
     auto* indexLayout = new QVBoxLayout(indexPage);
     indexLayout->setContentsMargins(0, 0, 0, 0);
     indexLayout->addWidget(keyword_);
@@ -152,7 +156,7 @@ void HelpViewer::build() {
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(buttons);
     layout->addWidget(splitter);
-    resize(900, 640);
+    ResizeOnScreen(*this, QSize(900, 640));
 }
 
 void HelpViewer::fillLists() {

@@ -20,7 +20,9 @@
 #include "app/ui/color_scheme_menu.h"
 #include "app/ui/help_viewer.h"
 #include "app/ui/link_label.h"
+#include "app/ui/screen_fit.h"
 #include "app/ui/spl_form.h"
+#include "common/ui/scroll_page.h"
 #include "config/config_controls.h"
 #include "config/config_model.h"
 #include "config/ui/info_page.h"
@@ -86,7 +88,6 @@ TMainForm::TMainForm(SettingsStore& store, QWidget* parent) : QMainWindow(parent
     status_ = new QLabel(this);
     status_->setObjectName(QStringLiteral("MainStatusLbl"));
     statusBar()->addWidget(status_, 1);
-    statusBar()->setSizeGripEnabled(false);
 
     applyHints();
     applyHelpContexts();
@@ -99,9 +100,9 @@ TMainForm::TMainForm(SettingsStore& store, QWidget* parent) : QMainWindow(parent
     connect(tabs_, &QTabWidget::currentChanged, this, &TMainForm::ZalozkaChange);
     EnableCommands(stack_->commandStates());
 
-    // Fixed size: whatever the pages, fonts and language need, no more.
-    setWindowFlag(Qt::WindowMaximizeButtonHint, false);
-    setFixedSize(sizeHint());
+    // The pages scroll: the window can be made as small as the screen needs.
+    fitted_ = preferredSize();
+    resize(fitted_);
 }
 
 TMainForm::~TMainForm() {
@@ -212,7 +213,7 @@ void TMainForm::createPages() {
         pages_[i]->setObjectName(QLatin1String(objectNames[i]));
         auto* layout = new QVBoxLayout(pages_[i]);
         layout->setContentsMargins(6, 6, 6, 6);
-        tabs_->addTab(pages_[i], names[i]);
+        tabs_->addTab(new ScrollPage(pages_[i], tabs_), names[i]);
     }
     // The configuration pages share one state of their controls; the
     // complete check of Save and Write runs over it.
@@ -234,19 +235,33 @@ void TMainForm::createPages() {
     // The monitoring log takes the whole height of its page.
     for (QWidget* p : pages_)
         if (p != pages_[MonitoringPage]) static_cast<QVBoxLayout*>(p->layout())->addStretch(1);
-    // Room for the pages before they are filled (the comparators of a
-    // K8620 come in only after a read or load; fitContents() grows the
-    // window should a page need more).
-    tabs_->setMinimumSize(560, 600);
-    connect(&stack_->model(), &ConfigModel::viewChanged, this,
-            [this] { QTimer::singleShot(0, this, &TMainForm::fitContents); });
+    // The comparators of a K8620 come in only after a read or load:
+    // fitContents() grows the window should a page need more.
+    const auto fitLater = [this] { QTimer::singleShot(0, this, &TMainForm::fitContents); };
+    connect(&stack_->model(), &ConfigModel::viewChanged, this, fitLater);
+    connect(&stack_->model(), &ConfigModel::configChanged, this, fitLater);
+    connect(configControls_, &ConfigControls::controlsChanged, this, fitLater);
+    connect(configControls_, &ConfigControls::typeSetupChanged, this, fitLater);
 }
 
-// The window keeps its size unless a page has come to need more (groups
-// shown for another type, longer texts): then it grows, never shrinks.
+// Room for the pages before they are filled, as much as the screen gives.
+QSize TMainForm::preferredSize() const {
+    const QSize room = (kPageRoom - tabs_->sizeHint()).expandedTo(QSize(0, 0));
+    return sizeHint() + room;
+}
+
+// The window keeps its size unless a page has come to need more than it
+// ever did (groups shown for another type, longer lists): then it grows as
+// far as its screen allows, never shrinks; beyond that the page scrolls. A
+// window the user has made smaller stays so while the pages need no more.
 void TMainForm::fitContents() {
-    const QSize needed = sizeHint().expandedTo(size());
-    if (needed != size()) setFixedSize(needed);
+    // The pages lay out what the view has shown or hidden first.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    const QSize wanted = preferredSize();
+    if (wanted.width() <= fitted_.width() && wanted.height() <= fitted_.height()) return;
+    const QSize more = (wanted - fitted_).expandedTo(QSize(0, 0));
+    fitted_ = fitted_.expandedTo(wanted);
+    ResizeOnScreen(*this, size() + more);
 }
 
 QWidget* TMainForm::createButtonColumn() {

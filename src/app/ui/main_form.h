@@ -139,6 +139,11 @@ private:
     void applyHints();
     void applyHelpContexts();
     void fitContents();
+    // The size the window asks for: its pages whole, with room for those
+    // not yet filled.
+    QSize preferredSize() const;
+    static constexpr QSize kPageRoom{560, 600};
+    QSize fitted_;  // the most the pages have asked for
     int focusHelpContext() const;
     static constexpr char kHelpContextProperty[] = "helpContext";
 

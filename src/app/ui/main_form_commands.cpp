@@ -3,12 +3,15 @@
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QHeaderView>
+#include <QTreeView>
 #include <QUrl>
 
 #include "app/maker_info.h"
 #include "app/ui/help_viewer.h"
 #include "app/ui/link_label.h"
 #include "app/ui/main_form.h"
+#include "app/ui/screen_fit.h"
 #include "app/ui/spl_form.h"
 #include "config/config_model.h"
 #include "config/identification_text.h"
@@ -26,6 +29,11 @@
 #include "stack/transmitter_stack.h"
 
 namespace lmk17 {
+
+namespace {
+// Room for the file list with its name, size, type and date columns.
+constexpr QSize kFileDialogSize{760, 480};
+}  // namespace
 
 // Every signal of the stack the main window follows, in one place.
 void TMainForm::wireStack() {
@@ -106,6 +114,14 @@ QString TMainForm::askFileName(bool save, const QString& proposed) {
     // Saving asks about an existing file itself.
     dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
     dialog.selectFile(proposed);
+    // The file list's columns show their headings and values whole (Qt's own
+    // dialog; a native one sizes itself).
+    if (auto* view = dialog.findChild<QTreeView*>()) {
+        view->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+        view->header()->setSectionResizeMode(0, QHeaderView::Stretch);
+        view->header()->setMinimumSectionSize(view->fontMetrics().averageCharWidth() * 12);
+    }
+    ResizeOnScreen(dialog, dialog.sizeHint().expandedTo(kFileDialogSize));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
     const QString file = dialog.selectedFiles().constFirst();
     store_.settings().ptFileDir = FolderOfFile(file);

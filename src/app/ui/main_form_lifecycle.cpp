@@ -3,12 +3,12 @@
 // question and the settings written back.
 #include <QCloseEvent>
 #include <QGuiApplication>
-#include <QScreen>
 
 #include "app/app_texts.h"
 #include "app/port_settings.h"
 #include "app/ui/help_viewer.h"
 #include "app/ui/main_form.h"
+#include "app/ui/screen_fit.h"
 #include "app/ui/spl_form.h"
 #include "app/window_placement.h"
 #include "app/write_safety_settings.h"
@@ -41,13 +41,8 @@ bool TMainForm::windowPositionsWork() {
 
 void TMainForm::placeWindow() {
     restoreMonitoringSettings();
-    if (!windowPositionsWork()) return;
-    const QScreen* main = QGuiApplication::primaryScreen();
-    if (!main) return;
-    QList<QRect> screens;
-    for (const QScreen* s : QGuiApplication::screens()) screens << s->availableGeometry();
-    move(PlacedWindowPosition(store_.settings().mainPosition, size(), screens,
-                              main->availableGeometry(), DefaultPlacement::Centred));
+    PlaceOnScreen(*this, store_.settings().mainPosition, preferredSize(), DefaultPlacement::Centred,
+                  windowPositionsWork());
 }
 
 void TMainForm::restorePort() {

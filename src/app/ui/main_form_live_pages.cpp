@@ -1,12 +1,11 @@
 // The main window's Tools and Monitoring pages: created in their tabs, their
 // menu commands wired, and the monitoring parameters and the graph window's
 // place carried to and from the settings file.
-#include <QGuiApplication>
 #include <QLayout>
-#include <QScreen>
 
 #include "app/ui/help_viewer.h"
 #include "app/ui/main_form.h"
+#include "app/ui/screen_fit.h"
 #include "app/window_placement.h"
 #include "config/config_model.h"
 #include "monitoring/monitoring_engine.h"
@@ -55,14 +54,10 @@ void TMainForm::restoreMonitoringSettings() {
     monitoringPage_->MonParForm()->setDataFolder(store_.folders().dataFolder);
     monitoringPage_->loadParameters(s.monitor);
     TMonGraphForm* graph = monitoringPage_->MonGraphForm();
-    const QScreen* main = QGuiApplication::primaryScreen();
-    if (!main) return;
-    graph->resize(PlacedWindowSize(s.monGraphSize, graph->size(), main->availableGeometry()));
-    if (!windowPositionsWork()) return;
-    QList<QRect> screens;
-    for (const QScreen* screen : QGuiApplication::screens()) screens << screen->availableGeometry();
-    graph->move(PlacedWindowPosition(s.monGraphPosition, graph->size(), screens,
-                                     main->availableGeometry(), DefaultPlacement::Fifth));
+    const QRect main = MainAvailableScreen();
+    if (main.isEmpty()) return;
+    PlaceOnScreen(*graph, s.monGraphPosition, PlacedWindowSize(s.monGraphSize, graph->size(), main),
+                  DefaultPlacement::Fifth, windowPositionsWork());
 }
 
 // Only a graph window that is shown, or is being hidden, gives its place

@@ -14,6 +14,7 @@
 #include "app/command_line.h"
 #include "app/ui/help_viewer.h"
 #include "app/ui/main_form.h"
+#include "app/ui/screen_fit.h"
 #include "config/config_model.h"
 #include "files/config_load.h"
 #include "linearization/ui/linear_form.h"
@@ -58,6 +59,7 @@ void TMainForm::openLinearizationEditor(const QStringList& files) {
     connectLinearizationEditor(form);
     AppSettings& s = store_.settings();
     form.setDirectory(s.linFileDir);
+    ResizeOnScreen(form, form.size());
     form.editLinearization(model, files);
     // The folder of the editor's file dialogs is kept in the settings.
     QString folder = form.directory();

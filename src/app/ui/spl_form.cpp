@@ -71,7 +71,6 @@ void TSplForm::setSettingsFile(const QString& path) {
 void TSplForm::showAbout() {
     if (isVisible()) return;
     adjustSize();
-    setFixedSize(sizeHint());
     if (QWidget* owner = parentWidget())
         move(owner->frameGeometry().center() - QPoint(width() / 2, height() / 2));
     show();

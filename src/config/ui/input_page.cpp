@@ -1,4 +1,5 @@
 #include "config/ui/input_page.h"
+#include "common/ui/accessible_name.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -30,8 +31,20 @@ void setItems(QComboBox* box, const QStringList& items, int position) {
         }()) {
         box->clear();
         box->addItems(items);
+        // A list that fits its entries keeps them whole: the page scrolls.
+        if (box->sizeAdjustPolicy() == QComboBox::AdjustToContents)
+            box->setMinimumWidth(box->sizeHint().width());
     }
     box->setCurrentIndex(position);
+}
+
+// A field row: the label names its input for a screen reader (after the
+// group's name where groups repeat the label).
+void addLabelled(QGridLayout* grid, int row, QLabel* label, QWidget* input,
+                 const QString& group = {}) {
+    NameAfterLabel(input, label, group);
+    grid->addWidget(label, row, 0);
+    grid->addWidget(input, row, 1);
 }
 
 void setChecked(QAbstractButton* button, bool checked) {
@@ -81,19 +94,24 @@ QWidget* TInputPage::createRangeGroup() {
     auto* grid = new QGridLayout(group);
     ZaklRozsahCB = new QComboBox(group);
     ZaklRozsahCB->setObjectName(QStringLiteral("ZaklRozsahCB"));
+    // The lists are as wide as their longest entry (the page scrolls).
     ZaklRozsahCB->setMinimumContentsLength(40);
-    ZaklRozsahCB->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    ZaklRozsahCB->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     PripojeniCB = new QComboBox(group);
     PripojeniCB->setObjectName(QStringLiteral("PripojeniCB"));
     PripojeniCB->setMinimumContentsLength(40);
-    PripojeniCB->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    PripojeniCB->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     FRUsrLinCBx = new QCheckBox(tr("Customer"), group);
     LinearBtn = new QPushButton(tr("Linearization"), group);
     LinearBtn->setObjectName(QStringLiteral("LinearBtn"));
     LinearBtn->setToolTip(tr(" Linearization and Cold Junction Compensation Setup "));
-    grid->addWidget(FieldLabel(tr("Input Range:"), group), 0, 0);
+    QLabel* rangeLbl = FieldLabel(tr("Input Range:"), group);
+    NameAfterLabel(ZaklRozsahCB, rangeLbl);
+    grid->addWidget(rangeLbl, 0, 0);
     grid->addWidget(ZaklRozsahCB, 0, 1, 1, 3);
-    grid->addWidget(FieldLabel(tr("Connection:"), group), 1, 0);
+    QLabel* connectionLbl = FieldLabel(tr("Connection:"), group);
+    NameAfterLabel(PripojeniCB, connectionLbl);
+    grid->addWidget(connectionLbl, 1, 0);
     grid->addWidget(PripojeniCB, 1, 1, 1, 3);
     grid->addWidget(FRUsrLinCBx, 2, 1);
     grid->addWidget(LinearBtn, 2, 3, Qt::AlignRight);
@@ -140,21 +158,20 @@ QWidget* TInputPage::createValuesGroup() {
     auto* sensor = new QHBoxLayout;
     RCGB = new QGroupBox(tr("Lead Resistance"), box);
     auto* rc = new QGridLayout(RCGB);
-    rc->addWidget(FieldLabel(tr("Resistance:"), RCGB), 0, 0);
-    rc->addWidget(addEdit(EditField::RCEdt), 0, 1);
+    addLabelled(rc, 0, FieldLabel(tr("Resistance:"), RCGB), addEdit(EditField::RCEdt));
     rc->addWidget(new QLabel(tr("ohm"), RCGB), 0, 2);
     RC8GB = new QGroupBox(tr("Lead Resistance"), box);
     auto* rc8 = new QGridLayout(RC8GB);
-    rc8->addWidget(FieldLabel(tr("Sensor 1:"), RC8GB), 0, 0);
-    rc8->addWidget(addEdit(EditField::RC8_1Edt), 0, 1);
+    addLabelled(rc8, 0, FieldLabel(tr("Sensor 1:"), RC8GB), addEdit(EditField::RC8_1Edt),
+                RC8GB->title());
     rc8->addWidget(new QLabel(tr("ohm"), RC8GB), 0, 2);
-    rc8->addWidget(FieldLabel(tr("Sensor 2:"), RC8GB), 1, 0);
-    rc8->addWidget(addEdit(EditField::RC8_2Edt), 1, 1);
+    addLabelled(rc8, 1, FieldLabel(tr("Sensor 2:"), RC8GB), addEdit(EditField::RC8_2Edt),
+                RC8GB->title());
     rc8->addWidget(new QLabel(tr("ohm"), RC8GB), 1, 2);
     KompenzGB = new QGroupBox(tr("Cold Junction Compensation"), box);
     auto* cj = new QGridLayout(KompenzGB);
-    cj->addWidget(FieldLabel(tr("CJ Temperature:"), KompenzGB), 0, 0);
-    cj->addWidget(addEdit(EditField::TemperCJEdt), 0, 1);
+    addLabelled(cj, 0, FieldLabel(tr("CJ Temperature:"), KompenzGB),
+                addEdit(EditField::TemperCJEdt));
     cj->addWidget(new QLabel(tr("°C"), KompenzGB), 0, 2);
     sensor->addWidget(RCGB);
     sensor->addWidget(RC8GB);
@@ -164,8 +181,7 @@ QWidget* TInputPage::createValuesGroup() {
 
     auto* damping = new QGroupBox(tr("Damping and Error Current"), box);
     auto* dg = new QGridLayout(damping);
-    dg->addWidget(FieldLabel(tr("Damping:"), damping), 0, 0);
-    dg->addWidget(addEdit(EditField::DampEdt), 0, 1);
+    addLabelled(dg, 0, FieldLabel(tr("Damping:"), damping), addEdit(EditField::DampEdt));
     dg->addWidget(new QLabel(tr("s"), damping), 0, 2);
     IErrLowRBtn = new QRadioButton(tr("Low Output"), damping);
     IErrHighRBtn = new QRadioButton(tr("High Output"), damping);
@@ -191,23 +207,27 @@ QWidget* TInputPage::createComparatorGroup() {
         const int n = i + 1;
         MCEnbCBx[i] = new QCheckBox(tr("Limit Comparator %1").arg(n), group);
         grid->addWidget(MCEnbCBx[i], row++, 0, 1, 3);
-        grid->addWidget(FieldLabel(tr("Switching Level:"), group), row, 0);
-        grid->addWidget(addEdit(n == 1 ? EditField::SL1Edt : EditField::SL2Edt), row, 1);
+        const QString comparator = MCEnbCBx[i]->text();
+        addLabelled(grid, row, FieldLabel(tr("Switching Level:"), group),
+                    addEdit(n == 1 ? EditField::SL1Edt : EditField::SL2Edt), comparator);
         grid->addWidget(addUnit(group), row++, 2);
-        grid->addWidget(FieldLabel(tr("Hysteresis:"), group), row, 0);
-        grid->addWidget(addEdit(n == 1 ? EditField::HS1Edt : EditField::HS2Edt), row, 1);
+        addLabelled(grid, row, FieldLabel(tr("Hysteresis:"), group),
+                    addEdit(n == 1 ? EditField::HS1Edt : EditField::HS2Edt), comparator);
         grid->addWidget(addUnit(group), row++, 2);
         MCsmyslCB[i] = new QComboBox(group);
         MCsmyslCB[i]->addItems({tr(" Normal"), tr(" Reverse")});
         MCsmyslCB[i]->setToolTip(n == 1 ? tr(" Limit comparator 1 switching polarity. ")
                                         : tr(" Limit comparator 2 switching polarity. "));
-        grid->addWidget(FieldLabel(tr("Switching Mode:"), group), row, 0);
+        QLabel* modeLbl = FieldLabel(tr("Switching Mode:"), group);
+        NameAfterLabel(MCsmyslCB[i], modeLbl, comparator);
+        grid->addWidget(modeLbl, row, 0);
         grid->addWidget(MCsmyslCB[i], row++, 1, 1, 2);
         MCErrEnbCBx[i] = new QCheckBox(tr("Indicate by Error Current"), group);
         grid->addWidget(MCErrEnbCBx[i], row++, 1, 1, 2);
         MCErrStateLbl[i] = FieldLabel(tr("State on Error:"), group);
         MCErrStateCB[i] = new QComboBox(group);
         MCErrStateCB[i]->addItems({tr(" Switch Off"), tr(" Switch On")});
+        NameAfterLabel(MCErrStateCB[i], MCErrStateLbl[i], comparator);
         grid->addWidget(MCErrStateLbl[i], row, 0);
         grid->addWidget(MCErrStateCB[i], row++, 1, 1, 2);
 

@@ -88,6 +88,7 @@ void TGraphForm::prepare(const QString& plainCaption) {
     plainCaption_ = plainCaption;
     view_ = editor_.approximationView() ? LinGraphView::Approximation : LinGraphView::Plain;
     refresh();
+    fitWidestView();
 }
 
 void TGraphForm::refresh() {
@@ -115,7 +116,6 @@ void TGraphForm::refresh() {
     maxLbl_->setText(c.maxLabel);
     errorBtn_->setText(c.errorButton);
     updateMarkers();
-    updateMinimumWidth();
 }
 
 void TGraphForm::ErrorBtnClick() {
@@ -154,15 +154,30 @@ void TGraphForm::updateMarkers() {
     plot_->setSymbolSize(errors_, marker);
 }
 
-void TGraphForm::updateMinimumWidth() {
+int TGraphForm::neededWidth(const LinGraphContent& c) const {
     const QFontMetrics fm(font());
-    const int captions = std::max(fm.horizontalAdvance(tr("X Axis:") + xCaptionLbl_->text()),
-                                  fm.horizontalAdvance(tr("Y Axis:") + yCaptionLbl_->text()));
+    const int captions = std::max(fm.horizontalAdvance(tr("X Axis:") + c.xCaption),
+                                  fm.horizontalAdvance(tr("Y Axis:") + c.yCaption));
     const int labels =
-        std::max(fm.horizontalAdvance(minLbl_->text()), fm.horizontalAdvance(maxLbl_->text()));
+        c.errorPart ? std::max(fm.horizontalAdvance(c.minLabel), fm.horizontalAdvance(c.maxLabel))
+                    : 0;
     const int together = fm.horizontalAdvance(tr("Graph Scale:") + tr("Approximation Error:"));
-    const int width = std::max(captions + labels, together) + errorBtn_->sizeHint().width() + 150;
+    const int button = c.errorPart ? fm.horizontalAdvance(c.errorButton) : 0;
+    const int closeButton = fm.horizontalAdvance(tr("&Close"));
+    // Button margins, the gaps between the columns and the window's margins.
+    return std::max(captions + labels, together) + std::max(button, closeButton) + 150;
+}
+
+void TGraphForm::fitWidestView() {
+    const bool cjc = editor_.graphPage() == LinEditor::GraphPage::Cjc;
+    int width = neededWidth(content_);
+    if (view_ != LinGraphView::Plain)
+        for (LinGraphView v : {LinGraphView::Approximation, LinGraphView::Error})
+            width =
+                std::max(width, neededWidth(BuildLinGraph(editor_.data(), editor_.rangeIndex(), cjc,
+                                                          v, editor_.errors(), plainCaption_)));
     setMinimumSize(width, 150);
+    if (this->width() < width) resize(width, height());
 }
 
 }  // namespace lmk17

@@ -65,7 +65,11 @@ private:
     void MinLblClick();
     void MaxLblClick();
     void updateMarkers();
-    void updateMinimumWidth();
+    // The width the panel under the graph needs for the texts of `c`.
+    int neededWidth(const LinGraphContent& c) const;
+    // Opened: as wide as the widest of the views it can switch between, so
+    // that switching never widens the window.
+    void fitWidestView();
 };
 
 }  // namespace lmk17

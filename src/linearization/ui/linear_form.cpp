@@ -18,6 +18,7 @@
 
 #include "common/ui/message_box_interaction.h"
 #include "common/ui/plot_view.h"
+#include "common/ui/scroll_page.h"
 #include "config/catalogue.h"
 #include "config/config_model.h"
 #include "linearization/lin_text.h"
@@ -68,7 +69,7 @@ TLinearForm::TLinearForm(LinEditor& editor, QWidget* parent, UserInteraction* ui
 
     auto* layout = new QVBoxLayout(this);
     layout->setMenuBar(bar);
-    layout->addWidget(pages_, 1);
+    layout->addWidget(new ScrollPage(pages_, this), 1);
     layout->addWidget(buttons);
 
     graph_ = new TGraphForm(editor_, *ui_, this);

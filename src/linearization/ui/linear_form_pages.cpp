@@ -15,6 +15,7 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "common/ui/accessible_name.h"
 #include "common/ui/plot_view.h"
 #include "config/catalogue.h"
 #include "linearization/lin_graph_series.h"
@@ -106,6 +107,7 @@ QWidget* TLinearForm::buildLinPage() {
     LnTStrGrd = new PointGridWidget(LinPointTable::kCapacity, 2, page);
     LnTStrGrd->setObjectName(QStringLiteral("LnTStrGrd"));
     LnTStrGrd->setMinimumWidth(230);
+    LnTStrGrd->setAccessibleName(NameFromLabel(tr(" Linearization ")));
     linPlot_ = new PlotView(page);
     linPlot_->setObjectName(QStringLiteral("LinPlot"));
     linPoints_ = linPlot_->addSeries({Qt::red, false, PlotView::Symbol::Circle, {6, 6}});
@@ -183,6 +185,7 @@ QWidget* TLinearForm::buildCjcPage() {
     KPStrGrd = new PointGridWidget(CjcPointTable::kCapacity, 2, page);
     KPStrGrd->setObjectName(QStringLiteral("KPStrGrd"));
     KPStrGrd->setMinimumWidth(230);
+    KPStrGrd->setAccessibleName(NameFromLabel(tr("Cold Junction Compensation")));
     cjcPlot_ = new PlotView(page);
     cjcPlot_->setObjectName(QStringLiteral("CjcPlot"));
     cjcPoints_ = cjcPlot_->addSeries({Qt::red, false, PlotView::Symbol::Circle, {6, 6}});

@@ -7,6 +7,8 @@
 #include <QLabel>
 #include <QRadioButton>
 #include <QVBoxLayout>
+#include "common/ui/accessible_name.h"
+#include "common/ui/title_width.h"
 
 #include "common/ui/palette_colors.h"
 
@@ -53,7 +55,9 @@ TAdresaForm::TAdresaForm(QWidget* parent)
     okBtn_->setDefault(true);
 
     auto* addressRow = new QHBoxLayout;
-    addressRow->addWidget(new QLabel(tr("Address:"), this));
+    auto* addressLbl = new QLabel(tr("Address:"), this);
+    NameAfterLabel(addressEdt_, addressLbl);
+    addressRow->addWidget(addressLbl);
     addressRow->addWidget(addressEdt_);
     addressRow->addStretch(1);
     auto* groups = new QHBoxLayout;
@@ -82,7 +86,7 @@ TAdresaForm::TAdresaForm(QWidget* parent)
     layout->addLayout(groups);
     layout->addWidget(warning);
     layout->addLayout(buttons);
-    setFixedSize(sizeHint());
+    FitTitle(*this);
 
     connect(addressEdt_, &QLineEdit::editingFinished, this, &TAdresaForm::AdrEdtExit);
     connect(defaultBtn_, &QPushButton::clicked, this, &TAdresaForm::DefaultParmsBtnClick);

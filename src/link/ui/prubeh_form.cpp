@@ -7,12 +7,14 @@
 #include <QWindow>
 
 #include "common/ui/palette_colors.h"
+#include "common/ui/title_width.h"
 
 namespace lmk17 {
 
 namespace {
 constexpr Qt::WindowFlags kFlags = Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
 constexpr int kProgressHelpContext = 1;
+constexpr int kGaugeWidth = 320;
 constexpr char kProgressWarning[] =
     QT_TRANSLATE_NOOP("Link", "Do not Disconnect Communication Cable!");
 }  // namespace
@@ -26,14 +28,14 @@ TPrubehForm::TPrubehForm(QWidget* mainWindow)
     setAttribute(Qt::WA_ShowWithoutActivating);
     gauge_->setObjectName(QStringLiteral("PrubehG"));
     gauge_->setTextVisible(false);
-    gauge_->setMinimumWidth(320);
+    gauge_->setMinimumWidth(kGaugeWidth);
     warning_->setObjectName(QStringLiteral("HlaskaLbl"));
     warning_->setAlignment(Qt::AlignCenter);
     SetReadableTextColor(warning_, Qt::red, QStringLiteral("font-weight: bold;"));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(gauge_);
     layout->addWidget(warning_);
-    setFixedSize(sizeHint());
+    resize(sizeHint());
 }
 
 // A modal dialog (the linearization editor) may be the window the user
@@ -58,13 +60,22 @@ void TPrubehForm::placeAboveActiveWindow() {
 void TPrubehForm::showProgress(const QString& caption, int maximum, bool warning) {
     setWindowTitle(caption);
     warning_->setVisible(warning);
-    setFixedSize(sizeHint());
+    fitCaption(caption);
     gauge_->setRange(0, maximum);
     gauge_->setValue(0);
     placeAboveActiveWindow();
     show();
     placeAboveActiveWindow();  // a first show may have set the parent's window as transient
     raise();
+}
+
+// The window is as wide as its caption, which the title bar would cut
+// otherwise.
+void TPrubehForm::fitCaption(const QString& caption) {
+    const int title = TitleWidth(*this, caption);
+    gauge_->setMinimumWidth(std::max(kGaugeWidth, title - layout()->contentsMargins().left() -
+                                                      layout()->contentsMargins().right()));
+    resize(sizeHint());
 }
 
 void TPrubehForm::stepProgress(int position) {

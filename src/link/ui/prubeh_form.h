@@ -39,6 +39,7 @@ protected:
 
 private:
     void placeAboveActiveWindow();
+    void fitCaption(const QString& caption);
 
     QPointer<QWidget> main_;
     QProgressBar* gauge_;

@@ -8,6 +8,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "common/ui/accessible_name.h"
 #include "common/ui/message_box_interaction.h"
 #include "link/comm_port_driver.h"
 #include "link/link_parameters.h"
@@ -76,7 +77,9 @@ TSettingsForm::TSettingsForm(PortConnection& connection, PortList& ports, TCommP
     }
 
     auto* portRow = new QHBoxLayout;
-    portRow->addWidget(new QLabel(tr("Serial Port:"), this));
+    auto* portLbl = new QLabel(tr("Serial Port:"), this);
+    NameAfterLabel(portCB_, portLbl);
+    portRow->addWidget(portLbl);
     portRow->addWidget(portCB_, 1);
     portRow->addWidget(disconnectBtn_);
 

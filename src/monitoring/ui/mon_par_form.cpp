@@ -11,6 +11,7 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
+#include "common/ui/accessible_name.h"
 #include "monitoring/monitor_log.h"
 #include "monitoring/monitor_record.h"
 
@@ -43,6 +44,7 @@ TMonParForm::TMonParForm(UserInteraction& ui, QWidget* parent) : QDialog(parent)
     MonNGrfPntEdt = NumberEdit(general, "MonNGrfPntEdt", 5);
     points->addWidget(MonNGrfPntEdt);
     points->addWidget(new QLabel(tr("Records"), general));
+    NameAfterLabel(MonNGrfPntEdt, tr("Graph of the PV Value History:"));
     points->addStretch(1);
     g->addRow(tr("Graph of the PV Value History:"), points);
     PntSymbCBox = new QComboBox(general);
@@ -71,6 +73,7 @@ TMonParForm::TMonParForm(UserInteraction& ui, QWidget* parent) : QDialog(parent)
     MonModeACBx = new QCheckBox(tr("Change of the PV Value i more than [%] :"), mode);
     MonModeACBx->setObjectName(QStringLiteral("MonModeACBx"));
     MonModeAEdt = NumberEdit(mode, "MonModeAEdt", 0);
+    NameAfterLabel(MonModeAEdt, MonModeACBx->text());
     MonModeBCBx = new QCheckBox(tr("Transmitter is in Error State"), mode);
     MonModeBCBx->setObjectName(QStringLiteral("MonModeBCBx"));
     MonModeCCBx = new QCheckBox(tr("Communication Error appears"), mode);
@@ -78,6 +81,7 @@ TMonParForm::TMonParForm(UserInteraction& ui, QWidget* parent) : QDialog(parent)
     MonModeDCBx = new QCheckBox(tr("With Time Period  [sec] :"), mode);
     MonModeDCBx->setObjectName(QStringLiteral("MonModeDCBx"));
     MonModeDEdt = NumberEdit(mode, "MonModeDEdt", 0);
+    NameAfterLabel(MonModeDEdt, MonModeDCBx->text());
     m->addWidget(MonMode1RBx, 0, 0, 1, 3);
     m->addWidget(MonMode2RBx, 1, 0, 1, 3);
     m->setColumnMinimumWidth(0, 18);
@@ -95,7 +99,9 @@ TMonParForm::TMonParForm(UserInteraction& ui, QWidget* parent) : QDialog(parent)
     MonAdr1CB->setObjectName(QStringLiteral("MonAdr1CB"));
     for (int a = 0; a <= 31; ++a) MonAdr1CB->addItem(QString::asprintf(" %d", a));
     t->addWidget(new QLabel(tr("Monitor the Transmitter:"), target), 0, 0);
-    t->addWidget(new QLabel(tr("with the Address"), target), 0, 1);
+    auto* addressLbl = new QLabel(tr("with the Address"), target);
+    NameAfterLabel(MonAdr1CB, addressLbl, tr("Monitor the Transmitter:"));
+    t->addWidget(addressLbl, 0, 1);
     MonAdr1CB->setFixedWidth(80);
     t->addWidget(MonAdr1CB, 0, 2, Qt::AlignLeft);
     MonAdrListEdt = new QLineEdit(target);
@@ -104,7 +110,9 @@ TMonParForm::TMonParForm(UserInteraction& ui, QWidget* parent) : QDialog(parent)
     MonAdrListEdt->setToolTip(
         tr("Several transmitters on one line, polled in turn each cycle (up to 32 addresses). "
            "Empty: the one address above."));
-    t->addWidget(new QLabel(tr("or the Addresses:"), target), 1, 1);
+    auto* addressesLbl = new QLabel(tr("or the Addresses:"), target);
+    NameAfterLabel(MonAdrListEdt, addressesLbl, tr("Monitor the Transmitter:"));
+    t->addWidget(addressesLbl, 1, 1);
     MonAdrListEdt->setFixedWidth(200);
     t->addWidget(MonAdrListEdt, 1, 2, Qt::AlignLeft);
     t->setColumnStretch(3, 1);
@@ -115,6 +123,7 @@ TMonParForm::TMonParForm(UserInteraction& ui, QWidget* parent) : QDialog(parent)
     MonLogFileEdt = new QLineEdit(target);
     MonLogFileEdt->setObjectName(QStringLiteral("MonLogFileEdt"));
     MonLogFileEdt->setMinimumWidth(300);
+    NameAfterLabel(MonLogFileEdt, LogToFileCBx->text());
     MonLogFileBtn = new QPushButton(QStringLiteral("..."), target);
     MonLogFileBtn->setObjectName(QStringLiteral("MonLogFileBtn"));
     MonLogFileBtn->setFixedWidth(32);
@@ -133,7 +142,9 @@ TMonParForm::TMonParForm(UserInteraction& ui, QWidget* parent) : QDialog(parent)
     LogEncodingCB = new QComboBox(target);
     LogEncodingCB->setObjectName(QStringLiteral("LogEncodingCB"));
     LogEncodingCB->addItems({tr("Windows-1250"), tr("UTF-8")});
-    open->addWidget(new QLabel(tr("Text Log Encoding:"), target));
+    auto* encodingLbl = new QLabel(tr("Text Log Encoding:"), target);
+    NameAfterLabel(LogEncodingCB, encodingLbl);
+    open->addWidget(encodingLbl);
     open->addWidget(LogEncodingCB);
     t->addLayout(open, 4, 0, 1, 4);
 
@@ -150,7 +161,6 @@ TMonParForm::TMonParForm(UserInteraction& ui, QWidget* parent) : QDialog(parent)
     layout->addLayout(top);
     layout->addWidget(target);
     layout->addLayout(buttons);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
 
     for (QLineEdit* e : {MonIntervalEdt, MonNGrfPntEdt, MonDecNumPVEdt, MonModeAEdt, MonModeDEdt,
                          MonAdrListEdt, MonLogFileEdt})

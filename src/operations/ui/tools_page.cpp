@@ -113,6 +113,8 @@ void TToolsPage::buildPvGroup(QWidget* box) {
     VProudLbl->setFrameShape(QFrame::StyledPanel);
     VystProudGg = Named(new QProgressBar(box), "VystProudGg");
     VystProudGg->setRange(0, 100);
+    // The percentage at the bar's end, not half on the filled part.
+    VystProudGg->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     RezTPrLbl = Named(new QLabel(box), "RezTPrLbl");
     SetReadableTextColor(RezTPrLbl, QColor(192, 0, 0), QStringLiteral("font-weight: bold"));
     SignChybyLbl = Named(new QLabel(box), "SignChybyLbl");
@@ -164,7 +166,6 @@ void TToolsPage::buildOutputTestGroup() {
     TPrPeriodaEdt->setFixedWidth(56);
     TPrGoBtn = Named(new QPushButton(TstProudGB), "TPrGoBtn");
     ZrusTPrBtn = Named(new QPushButton(tr("Exit Testing"), TstProudGB), "ZrusTPrBtn");
-    TPrTimerEnCBx->setMinimumWidth(TPrTimerEnCBx->sizeHint().width() / 2);
     l->addWidget(TPrTimerEnCBx, 3, 0, 1, 3);
     l->addWidget(TPrPeriodaEdt, 4, 1);
     auto* go = new QHBoxLayout;

@@ -41,7 +41,6 @@ TPodpisForm::TPodpisForm(QWidget* parent) : QDialog(parent) {
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addWidget(buttons);
-    setFixedSize(sizeHint());
     ConfigByEdt->setFocus();
 }
 

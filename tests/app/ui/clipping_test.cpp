@@ -1,0 +1,377 @@
+// Every window and page of the program in every language module, at the
+// scale and on the screen this run was started with (QT_SCALE_FACTOR and the
+// offscreen screen are set before the application exists; ctest runs the
+// program on 1366 x 768 at 100 % and on 1920 x 1080 at 150 %): every window
+// fits the screen, no label, button, check box, list or title needs more
+// width than it has, and every input of a window has a name of its own.
+#include <gtest/gtest.h>
+
+#include <QAbstractItemView>
+#include <QAbstractSpinBox>
+#include <QAccessible>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLibraryInfo>
+#include <QLineEdit>
+#include <QMap>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QStyleOptionComboBox>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTextDocument>
+#include <QTimer>
+#include <QTranslator>
+#include <functional>
+#include <memory>
+
+#include "app/language_modules.h"
+#include "app/ui/help_viewer.h"
+#include "app/ui/spl_form.h"
+#include "linearization/ui/graph_form.h"
+#include "linearization/ui/linear_form.h"
+#include "link/ui/adresa_form.h"
+#include "link/ui/prubeh_form.h"
+#include "link/ui/settings_form.h"
+#include "main_window_rig.h"
+#include "monitoring/ui/mon_graph_form.h"
+#include "monitoring/ui/mon_par_form.h"
+#include "monitoring/ui/monitoring_page.h"
+#include "operations/operation_texts.h"
+#include "ptf_files.h"
+#include "reports/ui/podpis_form.h"
+#include "stack/transmitter_stack.h"
+
+namespace lmk17 {
+namespace {
+
+using test::Shell;
+
+QString scaleName() {
+    const QByteArray factor = qgetenv("QT_SCALE_FACTOR");
+    return QStringLiteral("%1 %").arg(qRound((factor.isEmpty() ? 1.0 : factor.toDouble()) * 100));
+}
+
+// What a control shows of a text: the mnemonic marks go, rich text is read
+// as the reader sees it.
+QString shownText(const QString& text, bool rich = false) {
+    if (rich) {
+        QTextDocument doc;
+        doc.setHtml(text);
+        return doc.toPlainText();
+    }
+    QString t = text;
+    t.replace(QLatin1String("&&"), QStringLiteral("\x01"));
+    t.remove(QLatin1Char('&'));
+    t.replace(QLatin1Char('\x01'), QLatin1Char('&'));
+    return t;
+}
+
+int widestLine(const QFontMetrics& fm, const QString& text) {
+    int widest = 0;
+    for (const QString& line : text.split(QLatin1Char('\n')))
+        widest = std::max(widest, fm.horizontalAdvance(line));
+    return widest;
+}
+
+// Finds what is cut and what has no name of its own in one window.
+class Inspector {
+public:
+    Inspector(QString language, QStringList& problems)
+        : language_(std::move(language)), problems_(problems) {}
+
+    void check(const QString& window, QWidget* root) {
+        QCoreApplication::processEvents();
+        window_ = window;
+        if (checkTitle_ && root->isWindow()) checkTitle(root);
+        if (root->isWindow()) checkOnScreen(root);
+        QMap<QString, QStringList> names;
+        for (QWidget* w : root->findChildren<QWidget*>()) {
+            if (!w->isVisibleTo(root) || w->window()->isHidden()) continue;
+            checkWidth(w);
+            if (!isInput(w)) continue;
+            names[accessibleName(w)] << describe(w);
+        }
+        for (auto i = names.cbegin(); i != names.cend(); ++i) {
+            if (i.key().trimmed().isEmpty())
+                for (const QString& w : i.value()) report(w, QString(), "has no accessible name");
+            else if (i.value().size() > 1)
+                report(i.value().join(QLatin1String(", ")), i.key(), "share one accessible name");
+        }
+    }
+    bool checkTitle_ = true;
+
+private:
+    static bool isInput(const QWidget* w) {
+        if (qobject_cast<const QComboBox*>(w) || qobject_cast<const QAbstractSpinBox*>(w))
+            return true;
+        if (auto* e = qobject_cast<const QLineEdit*>(w))  // not a combo box's or spin box's own
+            return !qobject_cast<QComboBox*>(e->parentWidget()) &&
+                   !qobject_cast<QAbstractSpinBox*>(e->parentWidget());
+        return qobject_cast<const QAbstractItemView*>(w) && !qobject_cast<const QHeaderView*>(w) &&
+               !qobject_cast<QComboBox*>(w->parentWidget()) && w->parentWidget()->isVisible() &&
+               !w->window()->inherits("QComboBoxPrivateContainer");
+    }
+
+    // A list's name: on Linux a screen reader says the label that names it
+    // (its relation) or its own name; the current item is its value.
+    static QString accessibleName(QWidget* w) {
+        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
+        if (!a) return w->accessibleName();
+        if (!qobject_cast<QComboBox*>(w)) return a->text(QAccessible::Name);
+        if (!w->accessibleName().isEmpty()) return w->accessibleName();
+        const auto labels = a->relations(QAccessible::Label);
+        return labels.isEmpty() ? QString() : labels.front().first->text(QAccessible::Name);
+    }
+
+    static QString describe(const QWidget* w) {
+        const QString name = w->objectName().isEmpty() ? QString() : w->objectName() + ' ';
+        return name + '(' + w->metaObject()->className() + ')';
+    }
+
+    void report(const QString& widget, const QString& text, const char* what, int need = 0,
+                int have = 0) {
+        QString line = QStringLiteral("%1 [%2, %3] %4 \"%5\" %6")
+                           .arg(window_, language_, scaleName(), widget, text, what);
+        if (need) line += QStringLiteral(": needs %1 px, has %2").arg(need).arg(have);
+        if (!problems_.contains(line)) problems_ << line;
+    }
+
+    void cutIf(const QWidget* w, const QString& text, int need, int have) {
+        if (need > have) report(describe(w), text, "is cut", need, have);
+    }
+
+    void checkTitle(QWidget* window) {
+        QFont bold = window->font();
+        bold.setBold(true);
+        const int bar = window->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, window);
+        const QString title = window->windowTitle();
+        cutIf(window, title, QFontMetrics(bold).horizontalAdvance(title) + 3 * bar,
+              window->width());
+    }
+
+    // The whole window on the screen's available area (a page scrolls).
+    void checkOnScreen(QWidget* window) {
+        const QRect screen = window->screen()->availableGeometry();
+        const QSize size = window->frameGeometry().size();
+        if (size.width() > screen.width() || size.height() > screen.height())
+            report(describe(window), window->windowTitle(),
+                   qPrintable(QStringLiteral("is larger than the screen (%1 x %2 on %3 x %4)")
+                                  .arg(size.width())
+                                  .arg(size.height())
+                                  .arg(screen.width())
+                                  .arg(screen.height())));
+    }
+
+    void checkWidth(QWidget* w) {
+        const QFontMetrics fm = w->fontMetrics();
+        QStyle* style = w->style();
+        if (auto* l = qobject_cast<QLabel*>(w)) {
+            if (l->text().isEmpty()) return;
+            const bool rich = l->textFormat() == Qt::RichText ||
+                              (l->textFormat() == Qt::AutoText && Qt::mightBeRichText(l->text()));
+            const QString text = shownText(l->text(), rich);
+            const int room = l->contentsRect().width() - 2 * l->margin() - std::max(0, l->indent());
+            if (l->wordWrap()) {
+                cutIf(w, text, l->heightForWidth(l->width()), l->height());
+                return;
+            }
+            cutIf(w, text, widestLine(fm, text), room);
+        } else if (auto* b = qobject_cast<QPushButton*>(w)) {
+            const QString text = shownText(b->text());
+            if (text.isEmpty()) return;
+            int need = fm.horizontalAdvance(text) + style->pixelMetric(QStyle::PM_ButtonMargin) +
+                       2 * style->pixelMetric(QStyle::PM_DefaultFrameWidth);
+            if (!b->icon().isNull()) need += b->iconSize().width() + 4;
+            if (b->isFlat()) need = fm.horizontalAdvance(text) + 4;
+            cutIf(w, text, need, b->width());
+        } else if (qobject_cast<QCheckBox*>(w) || qobject_cast<QRadioButton*>(w)) {
+            const auto* b = static_cast<QAbstractButton*>(w);
+            if (!b->text().isEmpty())
+                cutIf(w, shownText(b->text()), b->sizeHint().width(), b->width());
+        } else if (auto* c = qobject_cast<QComboBox*>(w)) {
+            QStyleOptionComboBox opt;
+            opt.initFrom(c);
+            opt.editable = c->isEditable();
+            const int room =
+                style->subControlRect(QStyle::CC_ComboBox, &opt, QStyle::SC_ComboBoxEditField, c)
+                    .width();
+            for (int i = 0; i < c->count(); ++i) {
+                const QString item = c->itemText(i);
+                const QString tip = c->itemData(i, Qt::ToolTipRole).toString();
+                if (!tip.contains(item.trimmed())) cutIf(w, item, fm.horizontalAdvance(item), room);
+            }
+        } else if (auto* e = qobject_cast<QLineEdit*>(w)) {
+            if (e->text().isEmpty() || e->echoMode() != QLineEdit::Normal) return;
+            if (qobject_cast<QComboBox*>(e->parentWidget())) return;  // the list's own check
+            const QMargins m = e->textMargins();
+            const int room = e->width() - 2 * style->pixelMetric(QStyle::PM_DefaultFrameWidth) -
+                             m.left() - m.right() - 4;
+            cutIf(w, e->text(), fm.horizontalAdvance(e->text()), room);
+        } else if (auto* g = qobject_cast<QGroupBox*>(w)) {
+            const QString title = shownText(g->title());
+            if (!title.trimmed().isEmpty())
+                cutIf(w, title, fm.horizontalAdvance(title) + 8, g->width());
+        } else if (auto* t = qobject_cast<QTabBar*>(w)) {
+            const int space = style->pixelMetric(QStyle::PM_TabBarTabHSpace, nullptr, t);
+            for (int i = 0; i < t->count(); ++i) {
+                if (!t->isTabVisible(i)) continue;
+                const QString text = shownText(t->tabText(i));
+                cutIf(w, text, fm.horizontalAdvance(text) + space / 2, t->tabRect(i).width());
+            }
+        }
+    }
+
+    QString language_;
+    QStringList& problems_;
+    QString window_;
+};
+
+// The translations of one language (the module and Qt's own texts) for as
+// long as it lives.
+class Language {
+public:
+    explicit Language(int language) {
+        if (language == kEnglish) return;
+        const QString file = FindLanguageModule(language, QStringLiteral("lmk17"),
+                                                {QStringLiteral(LMK17_PROGRAM_DIR)});
+        module_ = std::make_unique<QTranslator>();
+        loaded_ = !file.isEmpty() && module_->load(file);
+        if (loaded_) QCoreApplication::installTranslator(module_.get());
+        qt_ = std::make_unique<QTranslator>();
+        if (qt_->load(QLatin1String("qt_") + QLatin1String(kLanguages[language].locale),
+                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+            QCoreApplication::installTranslator(qt_.get());
+    }
+    ~Language() {
+        if (module_) QCoreApplication::removeTranslator(module_.get());
+        if (qt_) QCoreApplication::removeTranslator(qt_.get());
+    }
+    bool loaded() const { return loaded_ || !module_; }
+
+private:
+    std::unique_ptr<QTranslator> module_;
+    std::unique_ptr<QTranslator> qt_;
+    bool loaded_ = false;
+};
+
+// Runs `steps` on the modal window that the click on `button` opens.
+void WhileModal(QPushButton* button, const std::function<void(QWidget&)>& steps) {
+    bool ran = false;
+    QTimer driver;
+    QObject::connect(&driver, &QTimer::timeout, [&] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal || ran) return;
+        ran = true;
+        steps(*modal);
+        if (auto* d = qobject_cast<QDialog*>(modal); d && d->isVisible()) d->reject();
+    });
+    driver.start(10);
+    button->click();
+    EXPECT_TRUE(ran) << button->objectName().toStdString();
+}
+
+// Each page of a tab widget, brought forward in turn.
+void EachTab(QTabWidget* tabs, const std::function<void(const QString&)>& page) {
+    for (int i = 0; i < tabs->count(); ++i) {
+        if (!tabs->isTabVisible(i)) continue;
+        tabs->setCurrentIndex(i);
+        QCoreApplication::processEvents();
+        page(shownText(tabs->tabText(i)).trimmed());
+    }
+}
+
+// The windows of the program, walked in one language: the main window's
+// pages (with a K8620 configuration loaded, so that every group shows), the
+// linearization editor's pages and its graph, the monitoring graph and
+// parameters, the communication and address dialogs, the progress window,
+// the signature dialog, the help and About.
+void WalkWindows(Inspector& inspect) {
+    Shell shell;
+    TMainForm& f = *shell.form;
+    const QString ptf = shell.home.filePath("customer.ptf");
+    ASSERT_TRUE(test::WriteCustomerLinearizationPtf(ptf));
+    {
+        test::BoxAnswerer ok(QMessageBox::Ok);
+        f.loadCommandLineFiles({ptf});
+    }
+    QCoreApplication::processEvents();
+    inspect.checkTitle_ = false;
+    EachTab(f.Zalozka(), [&](const QString& page) { inspect.check("Main window: " + page, &f); });
+    inspect.checkTitle_ = true;
+
+    auto* linearBtn = f.findChild<QPushButton*>(QStringLiteral("LinearBtn"));
+    ASSERT_TRUE(linearBtn);
+    WhileModal(linearBtn, [&](QWidget& editor) {
+        auto* pages = editor.findChild<QTabWidget*>(QStringLiteral("Pages"));
+        EachTab(pages, [&](const QString& page) {
+            inspect.check("Linearization editor: " + page, &editor);
+        });
+        auto* form = qobject_cast<TLinearForm*>(&editor);
+        ASSERT_TRUE(form);
+        TGraphForm graph(shell.stack().linEditor(), f.interaction(), &editor);
+        graph.prepare(QStringLiteral("Linearization"));
+        graph.show();
+        inspect.check(QStringLiteral("Approximation graph"), &graph);
+        // The error view, where the approximation has been made.
+        if (auto* error = graph.findChild<QPushButton*>(QStringLiteral("ErrorBtn"));
+            error && error->isVisible()) {
+            error->click();
+            inspect.check(QStringLiteral("Approximation graph, errors"), &graph);
+        }
+    });
+
+    const auto shown = [&](const QString& name, QWidget* window) {
+        window->show();
+        inspect.check(name, window);
+        window->hide();
+    };
+    auto* monitoring = f.findChild<TMonitoringPage*>();
+    ASSERT_TRUE(monitoring);
+    shown(QStringLiteral("Monitoring graph"), monitoring->MonGraphForm());
+    shown(QStringLiteral("Monitoring parameters"), monitoring->MonParForm());
+    shown(QStringLiteral("Communication parameters"), f.SettingsForm());
+    shown(QStringLiteral("Transmitter address"), f.AdresaForm());
+    for (const char* caption : {operation_text::kReadingCaption, operation_text::kWritingCaption,
+                                operation_text::kVerifyingCaption}) {
+        f.PrubehForm()->showProgress(QCoreApplication::translate("Operations", caption), 10, true);
+        inspect.check(QStringLiteral("Progress window"), f.PrubehForm());
+        f.PrubehForm()->closeProgress();
+    }
+    TPodpisForm signature(&f);
+    shown(QStringLiteral("Sign and note"), &signature);
+    if (auto* help = f.findChild<HelpViewer*>()) {
+        help->show();
+        if (auto* lists = help->findChild<QTabWidget*>())
+            EachTab(lists, [&](const QString& list) { inspect.check("Help: " + list, help); });
+        help->hide();
+    }
+    f.SplForm()->showAbout();
+    inspect.check(QStringLiteral("About"), f.SplForm());
+    f.SplForm()->hide();
+    test::BoxAnswerer yes(QMessageBox::Yes);
+    f.close();
+}
+
+TEST(Clipping, EveryWindowInEveryLanguageShowsItsTextsWholeAndNamesItsInputs) {
+    // The window test program's own run has no screen of the targets.
+    if (!qgetenv("QT_QPA_PLATFORM").contains("configfile"))
+        GTEST_SKIP() << "run by ctest as clipping_100_ui and clipping_150_ui";
+    QStringList problems;
+    for (int language = 0; language < kLanguageCount; ++language) {
+        Language texts(language);
+        ASSERT_TRUE(texts.loaded()) << kLanguages[language].extension;
+        Inspector inspect(QLatin1String(kLanguages[language].locale), problems);
+        WalkWindows(inspect);
+    }
+    for (const QString& p : std::as_const(problems)) ADD_FAILURE() << p.toStdString();
+}
+
+}  // namespace
+}  // namespace lmk17
