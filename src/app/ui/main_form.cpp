@@ -31,6 +31,7 @@
 #include "link/port_failure.h"
 #include "link/transaction_engine.h"
 #include "link/ui/adresa_form.h"
+#include "link/ui/line_traffic_form.h"
 #include "link/ui/prubeh_form.h"
 #include "link/ui/settings_form.h"
 #include "monitoring/monitoring_engine.h"
@@ -143,6 +144,14 @@ void TMainForm::createActions() {
         connect(ViewPageMnu[i], &QAction::triggered, this,
                 [this, i] { showPage(stack_->showPage(static_cast<MainPage>(i))); });
     }
+    LineTrafficMnu = make(tr("Line Traffic"), "LineTrafficMnu");
+    connect(LineTrafficMnu, &QAction::triggered, this, [this] {
+        auto* traffic = findChild<TLineTrafficForm*>();
+        if (!traffic) traffic = new TLineTrafficForm(stack_->engine(), this);
+        traffic->show();
+        traffic->raise();
+        traffic->activateWindow();
+    });
     OptionsMnu = make(tr("Options"), "OptionsMnu");
     // F1 opens the help of the control that has the focus (keyPressEvent).
     ContentsMnu = make(tr("&Contents"), "ContentsMnu");
@@ -186,6 +195,8 @@ void TMainForm::createMenus() {
     TransmitterMnu->addActions({MonStartMnu, MonStopMnu, MonGraphMnu, MonParamMnu});
     ViewMnu = menuBar()->addMenu(tr("&View"));
     for (QAction* a : ViewPageMnu) ViewMnu->addAction(a);
+    ViewMnu->addSeparator();
+    ViewMnu->addAction(LineTrafficMnu);
     SettingsMnu = menuBar()->addMenu(tr("&Settings"));
     SettingsMnu->addAction(OptionsMnu);
     HelpMnu = menuBar()->addMenu(tr("&Help"));

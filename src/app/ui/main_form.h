@@ -95,6 +95,7 @@ public:
     QAction* MonGraphMnu = nullptr;
     QAction* MonParamMnu = nullptr;
     QAction* ViewPageMnu[5] = {};
+    QAction* LineTrafficMnu = nullptr;  // "Line Traffic": the frames on the line
     QAction* OptionsMnu = nullptr;
     QAction* ContentsMnu = nullptr;
     QAction* IndexMnu = nullptr;
