@@ -17,6 +17,7 @@
 #include "app/app_texts.h"
 #include "app/help_contexts.h"
 #include "app/maker_info.h"
+#include "app/ui/compare_form.h"
 #include "app/ui/help_viewer.h"
 #include "app/ui/link_label.h"
 #include "app/ui/spl_form.h"
@@ -144,6 +145,14 @@ void TMainForm::createActions() {
         connect(ViewPageMnu[i], &QAction::triggered, this,
                 [this, i] { showPage(stack_->showPage(static_cast<MainPage>(i))); });
     }
+    CompareFileMnu = make(tr("Compare with File…"), "CompareFileMnu");
+    connect(CompareFileMnu, &QAction::triggered, this, [this] {
+        TCompareForm::compareWithFile(*stack_, *printer_, this,
+                                      [this] { return askFileName(false, {}); });
+    });
+    CompareDevMnu = make(tr("Compare with Transmitter"), "CompareDevMnu");
+    connect(CompareDevMnu, &QAction::triggered, this,
+            [this] { TCompareForm::compareWithTransmitter(*stack_, *printer_, this); });
     LineTrafficMnu = make(tr("Line Traffic"), "LineTrafficMnu");
     connect(LineTrafficMnu, &QAction::triggered, this, [this] {
         auto* traffic = findChild<TLineTrafficForm*>();
@@ -178,7 +187,7 @@ void TMainForm::createActions() {
 
 void TMainForm::createMenus() {
     FileMnu = menuBar()->addMenu(tr("&File"));
-    FileMnu->addActions({LoadConfMnu, SaveConfMnu});
+    FileMnu->addActions({LoadConfMnu, SaveConfMnu, CompareFileMnu});
     FileMnu->addSeparator();
     FileMnu->addActions({PrinterSetupMnu, PrintConfMnu, ExportPdfMnu});
     FileMnu->addSeparator();
@@ -186,7 +195,7 @@ void TMainForm::createMenus() {
     EditMnu = menuBar()->addMenu(tr("Edit"));
     EditMnu->addAction(ZpetMnu);
     TransmitterMnu = menuBar()->addMenu(tr("&Transmitter"));
-    TransmitterMnu->addActions({ReadConfMnu, WriteConfMnu});
+    TransmitterMnu->addActions({ReadConfMnu, WriteConfMnu, CompareDevMnu});
     TransmitterMnu->addSeparator();
     TransmitterMnu->addActions({ZaklKonfigMnu, ConfigRetMnu});
     TransmitterMnu->addSeparator();
@@ -313,8 +322,9 @@ QWidget* TMainForm::createButtonColumn() {
     commands_.add(CommandGroup::General, PrinterSetupMnu);
     commands_.add(CommandGroup::General, AdresaBtn);
     commands_.add(CommandGroup::General, LogoPnl);
-    for (QAction* a : {SaveConfMnu, PrintConfMnu, ExportPdfMnu, WriteConfMnu, ZaklKonfigMnu,
-                       WorkTimeMnu, PVReadMnu, CJReadMnu, ConfigRetMnu})
+    for (QAction* a :
+         {SaveConfMnu, PrintConfMnu, ExportPdfMnu, WriteConfMnu, ZaklKonfigMnu, WorkTimeMnu,
+          PVReadMnu, CJReadMnu, ConfigRetMnu, CompareFileMnu, CompareDevMnu})
         commands_.add(CommandGroup::Configuration, a);
     for (QWidget* w : {static_cast<QWidget*>(PrevodnikSaveBtn), static_cast<QWidget*>(DiskSaveBtn),
                        static_cast<QWidget*>(PrintBtn), pages_[InputPage], pages_[InformationPage]})

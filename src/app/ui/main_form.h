@@ -80,7 +80,9 @@ public:
     QAction* SaveConfMnu = nullptr;
     QAction* PrinterSetupMnu = nullptr;
     QAction* PrintConfMnu = nullptr;
-    QAction* ExportPdfMnu = nullptr;  // "Export as PDF…" (no printer needed)
+    QAction* ExportPdfMnu = nullptr;    // "Export as PDF…" (no printer needed)
+    QAction* CompareFileMnu = nullptr;  // "Compare with File…"
+    QAction* CompareDevMnu = nullptr;   // "Compare with Transmitter"
     QAction* ExitMnu = nullptr;
     QAction* ZpetMnu = nullptr;  // "&Undo" ("zpet": back)
     QAction* ReadConfMnu = nullptr;

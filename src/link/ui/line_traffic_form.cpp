@@ -273,7 +273,7 @@ bool TLineTrafficForm::saveText(const QString& path) {
 }
 
 void TLineTrafficForm::showState() {
-    QString text = tr("%n frame(s) listed", nullptr, int(model_->rows().size()));
+    QString text = tr("Frames listed: %1").arg(model_->rows().size());
     if (pauseBtn_->isChecked()) text = tr("Paused: %1").arg(text);
     if (reader_.missed() > 0)
         text += tr("; %1 not listed (more than the buffer holds)").arg(reader_.missed());
