@@ -2951,7 +2951,7 @@ Voulez-vous lire la configuration depuis le transmetteur ? Sinon, l&apos;opérat
     </message>
     <message>
         <source>; %1 not listed (more than the buffer holds)</source>
-        <translation> ; %1 non listées (plus que le tampon n&apos;en contient)</translation>
+        <translation>; %1 non listées (plus que le tampon n&apos;en contient)</translation>
     </message>
 </context>
 <context>
