@@ -15,8 +15,8 @@ struct Texts {
 };
 
 // Field, this side, the other side (percent of the width).
-constexpr double kColumns[3] = {8, 50, 75};
-constexpr double kRightEdge = 97;
+constexpr double kColumns[3] = {6, 45, 72};
+constexpr double kRightEdge = 98;
 
 // A text cut to `width` device pixels, its end marked.
 QString fitted(const PageComposer& p, const QFont& font, const QString& text, double width) {

@@ -35,8 +35,11 @@ TCompareForm::TCompareForm(ConfigurationComparison comparison, const QString& ot
     list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     list_->setSelectionBehavior(QAbstractItemView::SelectRows);
     list_->verticalHeader()->hide();
-    list_->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
-    list_->horizontalHeader()->setStretchLastSection(true);
+    // The field names as wide as they need, the two sides alike.
+    list_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    list_->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
+    list_->horizontalHeader()->setSectionResizeMode(2, QHeaderView::Stretch);
+    list_->setWordWrap(false);
     allCBx_->setObjectName(QStringLiteral("AllCBx"));
     summaryLbl_->setObjectName(QStringLiteral("SummaryLbl"));
     summaryLbl_->setWordWrap(true);
@@ -63,7 +66,6 @@ TCompareForm::TCompareForm(ConfigurationComparison comparison, const QString& ot
     connect(pdfBtn_, &QPushButton::clicked, this, &TCompareForm::PdfBtnClick);
     connect(closeBtn_, &QPushButton::clicked, this, &QDialog::accept);
     fillList();
-    list_->resizeColumnsToContents();
 }
 
 void TCompareForm::fillList() {
@@ -75,6 +77,7 @@ void TCompareForm::fillList() {
         const QString cells[3] = {f.name, f.left, f.right};
         for (int c = 0; c < 3; ++c) {
             auto* item = new QTableWidgetItem(cells[c]);
+            item->setToolTip(cells[c]);  // for a text cut at the column's edge
             if (all && f.differs()) {
                 QFont bold = item->font();
                 bold.setBold(true);

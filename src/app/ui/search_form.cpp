@@ -39,6 +39,7 @@ TSearchForm::TSearchForm(TransmitterStack& stack, QWidget* parent)
     list_->setSelectionMode(QAbstractItemView::SingleSelection);
     list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     list_->verticalHeader()->hide();
+    list_->setWordWrap(false);
     list_->horizontalHeader()->setStretchLastSection(true);
     list_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     list_->horizontalHeader()->setSectionResizeMode(RangeCol, QHeaderView::Stretch);
@@ -70,6 +71,7 @@ TSearchForm::TSearchForm(TransmitterStack& stack, QWidget* parent)
     layout->addWidget(list_, 1);
     layout->addLayout(buttons);
     setMinimumSize(560, 280);
+    resize(800, 340);
 
     connect(searchBtn_, &QPushButton::clicked, this, &TSearchForm::SearchBtnClick);
     connect(cancelBtn_, &QPushButton::clicked, this, &TSearchForm::CancelBtnClick);

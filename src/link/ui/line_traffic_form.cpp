@@ -31,6 +31,8 @@ public:
     QVariant data(const QModelIndex& index, int role) const override {
         if (!index.isValid() || size_t(index.row()) >= rows_.size()) return {};
         if (role == Qt::DisplayRole) return TraceCell(rows_[size_t(index.row())], index.column());
+        // The whole line, for cells cut at the column's edge.
+        if (role == Qt::ToolTipRole) return TraceLine(rows_[size_t(index.row())]);
         if (role == Qt::TextAlignmentRole && index.column() == TraceTime)
             return QVariant(Qt::AlignRight | Qt::AlignVCenter);
         return {};
@@ -113,6 +115,10 @@ TLineTrafficForm::TLineTrafficForm(TransactionEngine& engine, QWidget* parent)
     list_->setColumnWidth(TraceDirection, fm.horizontalAdvance(QStringLiteral("PC>TXXX")));
     list_->setColumnWidth(TraceBytes, fm.horizontalAdvance(QString(42, QLatin1Char('0'))));
     list_->setColumnWidth(TraceDecoded, fm.horizontalAdvance(QString(44, QLatin1Char('0'))));
+    // Never narrower than the column's title.
+    for (int c = 0; c < kTraceColumnCount; ++c)
+        list_->setColumnWidth(
+            c, std::max(list_->columnWidth(c), list_->horizontalHeader()->sectionSizeHint(c)));
 
     pauseBtn_->setObjectName(QStringLiteral("PauseBtn"));
     pauseBtn_->setCheckable(true);
