@@ -30,6 +30,8 @@ TransmitterSearch::TransmitterSearch(TransmitterStack& stack, QObject* parent)
 }
 
 TransmitterSearch::~TransmitterSearch() {
+    // The port gets its settings back; nobody is told any more.
+    blockSignals(true);
     if (running_) cancel();
 }
 
