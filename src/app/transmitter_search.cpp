@@ -32,7 +32,9 @@ TransmitterSearch::TransmitterSearch(TransmitterStack& stack, QObject* parent)
 TransmitterSearch::~TransmitterSearch() {
     // The port gets its settings back; nobody is told any more.
     blockSignals(true);
-    if (running_) cancel();
+    cancel();
+    disconnect(ended_);  // an identification stopped just now ends here
+    finish();
 }
 
 LineScan::Plan TransmitterSearch::DefaultPlan(TransmitterStack& stack, bool all) {
