@@ -58,7 +58,7 @@ TCompareForm::TCompareForm(ConfigurationComparison comparison, const QString& ot
     layout->addWidget(list_, 1);
     layout->addWidget(summaryLbl_);
     layout->addLayout(buttons);
-    setMinimumSize(520, 300);
+    setMinimumSize(layout->minimumSize().expandedTo(QSize(520, 300)));
     resize(720, 480);
 
     connect(allCBx_, &QCheckBox::toggled, this, &TCompareForm::fillList);

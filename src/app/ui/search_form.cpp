@@ -70,7 +70,7 @@ TSearchForm::TSearchForm(TransmitterStack& stack, QWidget* parent)
     layout->addWidget(stateLbl_);
     layout->addWidget(list_, 1);
     layout->addLayout(buttons);
-    setMinimumSize(560, 280);
+    setMinimumSize(layout->minimumSize().expandedTo(QSize(560, 280)));
     resize(800, 340);
 
     connect(searchBtn_, &QPushButton::clicked, this, &TSearchForm::SearchBtnClick);

@@ -172,7 +172,8 @@ TLineTrafficForm::TLineTrafficForm(TransactionEngine& engine, QWidget* parent)
     layout->addLayout(filters);
     layout->addWidget(list_, 1);
     layout->addLayout(buttons);
-    setMinimumSize(480, 240);
+    // Room for the list, never less than the controls need in any language.
+    setMinimumSize(layout->minimumSize().expandedTo(QSize(480, 240)));
     resize(900, 420);
 
     drawTimer_.setInterval(kDrawIntervalMs);
