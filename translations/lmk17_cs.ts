@@ -1119,6 +1119,8 @@ Chcete tuto operaci opakovat?</translation>
     <message>
         <source>Waiting for the line to fall quiet...</source>
         <translation>Čekání na utichnutí linky...</translation>
+    </message>
+    <message>
         <source> Reading Configuration for the Backup</source>
         <translation> Čtení konfigurace pro zálohu</translation>
     </message>
@@ -2423,6 +2425,18 @@ Chcete tuto operaci opakovat?</translation>
         <source> Save the configuration protocol as a PDF file </source>
         <translation> Uložit protokol konfigurace jako soubor PDF </translation>
     </message>
+    <message>
+        <source>Line Traffic</source>
+        <translation>Provoz na lince</translation>
+    </message>
+    <message>
+        <source>Compare with File…</source>
+        <translation>Porovnat se souborem…</translation>
+    </message>
+    <message>
+        <source>Compare with Transmitter</source>
+        <translation>Porovnat s převodníkem</translation>
+    </message>
 </context>
 <context>
     <name>lmk17::TMonGraphForm</name>
@@ -2820,6 +2834,14 @@ Chcete tuto operaci opakovat?</translation>
         <source>Language:</source>
         <translation>Jazyk:</translation>
     </message>
+    <message>
+        <source>Search…</source>
+        <translation>Hledat…</translation>
+    </message>
+    <message>
+        <source> Find the transmitters on the line whatever their address, baud rate and parity </source>
+        <translation> Najde převodníky na lince bez ohledu na jejich adresu, přenosovou rychlost a paritu </translation>
+    </message>
 </context>
 <context>
     <name>lmk17::TToolsPage</name>
@@ -2920,6 +2942,290 @@ Chcete tuto operaci opakovat?</translation>
     <message>
         <source>System</source>
         <translation>Podle systému</translation>
+    </message>
+</context>
+<context>
+    <name>lmk17::TLineTrafficForm</name>
+    <message>
+        <source>Line Traffic</source>
+        <translation>Provoz na lince</translation>
+    </message>
+    <message>
+        <source>Time (ms)</source>
+        <translation>Čas (ms)</translation>
+    </message>
+    <message>
+        <source>Direction</source>
+        <translation>Směr</translation>
+    </message>
+    <message>
+        <source>Bytes</source>
+        <translation>Bajty</translation>
+    </message>
+    <message>
+        <source>Decoded</source>
+        <translation>Dekódováno</translation>
+    </message>
+    <message>
+        <source>Verdict</source>
+        <translation>Vyhodnocení</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pozastavit</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>Pokračovat</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Vymazat</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopírovat</translation>
+    </message>
+    <message>
+        <source>Save as Text…</source>
+        <translation>Uložit jako text…</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Zavřít</translation>
+    </message>
+    <message>
+        <source>Frames on the line</source>
+        <translation>Rámce na lince</translation>
+    </message>
+    <message>
+        <source> Stop the list while the line goes on; the frames are kept </source>
+        <translation> Zastaví seznam, linka běží dál; rámce se uchovají </translation>
+    </message>
+    <message>
+        <source> Copy the selected lines, or all listed lines when none is selected </source>
+        <translation> Zkopíruje vybrané řádky, nebo všechny zobrazené, když není vybrán žádný </translation>
+    </message>
+    <message>
+        <source>Filter by address</source>
+        <translation>Filtr podle adresy</translation>
+    </message>
+    <message>
+        <source>All addresses</source>
+        <translation>Všechny adresy</translation>
+    </message>
+    <message>
+        <source>Filter by parameter</source>
+        <translation>Filtr podle parametru</translation>
+    </message>
+    <message>
+        <source>All parameters</source>
+        <translation>Všechny parametry</translation>
+    </message>
+    <message>
+        <source>Filter by verdict</source>
+        <translation>Filtr podle vyhodnocení</translation>
+    </message>
+    <message>
+        <source>All verdicts</source>
+        <translation>Všechna vyhodnocení</translation>
+    </message>
+    <message>
+        <source>&amp;Address:</source>
+        <translation>&amp;Adresa:</translation>
+    </message>
+    <message>
+        <source>P&amp;arameter:</source>
+        <translation>P&amp;arametr:</translation>
+    </message>
+    <message>
+        <source>&amp;Verdict:</source>
+        <translation>&amp;Vyhodnocení:</translation>
+    </message>
+    <message>
+        <source>Save Line Traffic</source>
+        <translation>Uložit provoz na lince</translation>
+    </message>
+    <message>
+        <source>Text Files (*.txt);;All Files (*)</source>
+        <translation>Textové soubory (*.txt);;Všechny soubory (*)</translation>
+    </message>
+    <message>
+        <source>Frames listed: %1</source>
+        <translation>Zobrazené rámce: %1</translation>
+    </message>
+    <message>
+        <source>Paused: %1</source>
+        <translation>Pozastaveno: %1</translation>
+    </message>
+    <message>
+        <source>; %1 not listed (more than the buffer holds)</source>
+        <translation>; %1 nezobrazeno (víc, než pojme vyrovnávací paměť)</translation>
+    </message>
+</context>
+<context>
+    <name>lmk17::TSearchForm</name>
+    <message>
+        <source>Search for Transmitters</source>
+        <translation>Hledání převodníků</translation>
+    </message>
+    <message>
+        <source>Find every transmitter on the line</source>
+        <translation>Najít všechny převodníky na lince</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Hledat</translation>
+    </message>
+    <message>
+        <source>Cancel Search</source>
+        <translation>Zrušit hledání</translation>
+    </message>
+    <message>
+        <source>Use</source>
+        <translation>Použít</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Zavřít</translation>
+    </message>
+    <message>
+        <source>Transmitters found</source>
+        <translation>Nalezené převodníky</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Adresa</translation>
+    </message>
+    <message>
+        <source>Baud Rate</source>
+        <translation>Přenosová rychlost</translation>
+    </message>
+    <message>
+        <source>Parity</source>
+        <translation>Parita</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Typ</translation>
+    </message>
+    <message>
+        <source>Firmware</source>
+        <translation>Firmware</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>Výrobní číslo</translation>
+    </message>
+    <message>
+        <source>Input Range</source>
+        <translation>Vstupní rozsah</translation>
+    </message>
+    <message>
+        <source>Search progress</source>
+        <translation>Průběh hledání</translation>
+    </message>
+    <message>
+        <source> Talk to the transmitter picked: its address, baud rate and parity become the program&apos;s communication parameters </source>
+        <translation> Komunikovat s vybraným převodníkem: jeho adresa, přenosová rychlost a parita se stanou komunikačními parametry programu </translation>
+    </message>
+    <message>
+        <source>The search cannot start: connect a serial port first, and wait until the operation under way has ended.</source>
+        <translation>Hledání nelze spustit: nejprve připojte sériový port a počkejte, až skončí probíhající operace.</translation>
+    </message>
+    <message>
+        <source>Searching…</source>
+        <translation>Hledám…</translation>
+    </message>
+    <message>
+        <source>(not identified)</source>
+        <translation>(neidentifikován)</translation>
+    </message>
+    <message>
+        <source>Search cancelled.</source>
+        <translation>Hledání zrušeno.</translation>
+    </message>
+    <message>
+        <source>No transmitter answered.</source>
+        <translation>Žádný převodník neodpověděl.</translation>
+    </message>
+    <message>
+        <source>Transmitters found: %1. Pick one and press Use.</source>
+        <translation>Nalezené převodníky: %1. Vyberte jeden a stiskněte Použít.</translation>
+    </message>
+</context>
+<context>
+    <name>lmk17::TCompareForm</name>
+    <message>
+        <source>Compare Configurations</source>
+        <translation>Porovnání konfigurací</translation>
+    </message>
+    <message>
+        <source>This Configuration</source>
+        <translation>Tato konfigurace</translation>
+    </message>
+    <message>
+        <source>Transmitter</source>
+        <translation>Převodník</translation>
+    </message>
+    <message>
+        <source>Show all fields</source>
+        <translation>Zobrazit všechny položky</translation>
+    </message>
+    <message>
+        <source>Print…</source>
+        <translation>Tisk…</translation>
+    </message>
+    <message>
+        <source>Export as PDF…</source>
+        <translation>Exportovat do PDF…</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Zavřít</translation>
+    </message>
+    <message>
+        <source>Fields compared</source>
+        <translation>Porovnané položky</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>Položka</translation>
+    </message>
+    <message>
+        <source>Configuration Comparison</source>
+        <translation>Porovnání konfigurace</translation>
+    </message>
+</context>
+<context>
+    <name>Comparison</name>
+    <message>
+        <source>Date: </source>
+        <translation>Datum: </translation>
+    </message>
+    <message>
+        <source> Configuration Comparison </source>
+        <translation> Porovnání konfigurace </translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>Položka</translation>
+    </message>
+    <message>
+        <source>1 field differs.</source>
+        <translation>Liší se 1 položka.</translation>
+    </message>
+    <message>
+        <source>Fields that differ: %1.</source>
+        <translation>Počet rozdílných položek: %1.</translation>
+    </message>
+    <message>
+        <source>The listed values are equal; the stored values differ in: %1.</source>
+        <translation>Zobrazené hodnoty jsou shodné; uložené hodnoty se liší v: %1.</translation>
+    </message>
+    <message>
+        <source>The configurations are equal.</source>
+        <translation>Konfigurace jsou shodné.</translation>
     </message>
 </context>
 </TS>

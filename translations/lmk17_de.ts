@@ -1119,6 +1119,8 @@ Wollen Sie diesen Vorgang wiederholen?</translation>
     <message>
         <source>Waiting for the line to fall quiet...</source>
         <translation>Warten, bis die Leitung ruhig ist...</translation>
+    </message>
+    <message>
         <source> Reading Configuration for the Backup</source>
         <translation> Konfiguration für die Sicherung lesen</translation>
     </message>
@@ -2422,6 +2424,18 @@ Wollen Sie diesen Vorgang wiederholen?</translation>
         <source> Save the configuration protocol as a PDF file </source>
         <translation> Konfigurationsprotokoll als PDF-Datei speichern </translation>
     </message>
+    <message>
+        <source>Line Traffic</source>
+        <translation>Leitungsverkehr</translation>
+    </message>
+    <message>
+        <source>Compare with File…</source>
+        <translation>Mit Datei vergleichen…</translation>
+    </message>
+    <message>
+        <source>Compare with Transmitter</source>
+        <translation>Mit Messumformer vergleichen</translation>
+    </message>
 </context>
 <context>
     <name>lmk17::TMonGraphForm</name>
@@ -2819,6 +2833,14 @@ Wollen Sie diesen Vorgang wiederholen?</translation>
         <source>Language:</source>
         <translation>Sprache:</translation>
     </message>
+    <message>
+        <source>Search…</source>
+        <translation>Suchen…</translation>
+    </message>
+    <message>
+        <source> Find the transmitters on the line whatever their address, baud rate and parity </source>
+        <translation> Findet die Messumformer auf der Leitung unabhängig von Adresse, Baudrate und Parität </translation>
+    </message>
 </context>
 <context>
     <name>lmk17::TToolsPage</name>
@@ -2919,6 +2941,290 @@ Wollen Sie diesen Vorgang wiederholen?</translation>
     <message>
         <source>System</source>
         <translation>Wie das System</translation>
+    </message>
+</context>
+<context>
+    <name>lmk17::TLineTrafficForm</name>
+    <message>
+        <source>Line Traffic</source>
+        <translation>Leitungsverkehr</translation>
+    </message>
+    <message>
+        <source>Time (ms)</source>
+        <translation>Zeit (ms)</translation>
+    </message>
+    <message>
+        <source>Direction</source>
+        <translation>Richtung</translation>
+    </message>
+    <message>
+        <source>Bytes</source>
+        <translation>Bytes</translation>
+    </message>
+    <message>
+        <source>Decoded</source>
+        <translation>Dekodiert</translation>
+    </message>
+    <message>
+        <source>Verdict</source>
+        <translation>Bewertung</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Anhalten</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>Fortsetzen</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Leeren</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopieren</translation>
+    </message>
+    <message>
+        <source>Save as Text…</source>
+        <translation>Als Text speichern…</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Frames on the line</source>
+        <translation>Rahmen auf der Leitung</translation>
+    </message>
+    <message>
+        <source> Stop the list while the line goes on; the frames are kept </source>
+        <translation> Hält die Liste an, die Leitung läuft weiter; die Rahmen bleiben erhalten </translation>
+    </message>
+    <message>
+        <source> Copy the selected lines, or all listed lines when none is selected </source>
+        <translation> Kopiert die gewählten Zeilen oder, wenn keine gewählt ist, alle aufgelisteten </translation>
+    </message>
+    <message>
+        <source>Filter by address</source>
+        <translation>Nach Adresse filtern</translation>
+    </message>
+    <message>
+        <source>All addresses</source>
+        <translation>Alle Adressen</translation>
+    </message>
+    <message>
+        <source>Filter by parameter</source>
+        <translation>Nach Parameter filtern</translation>
+    </message>
+    <message>
+        <source>All parameters</source>
+        <translation>Alle Parameter</translation>
+    </message>
+    <message>
+        <source>Filter by verdict</source>
+        <translation>Nach Bewertung filtern</translation>
+    </message>
+    <message>
+        <source>All verdicts</source>
+        <translation>Alle Bewertungen</translation>
+    </message>
+    <message>
+        <source>&amp;Address:</source>
+        <translation>&amp;Adresse:</translation>
+    </message>
+    <message>
+        <source>P&amp;arameter:</source>
+        <translation>P&amp;arameter:</translation>
+    </message>
+    <message>
+        <source>&amp;Verdict:</source>
+        <translation>&amp;Bewertung:</translation>
+    </message>
+    <message>
+        <source>Save Line Traffic</source>
+        <translation>Leitungsverkehr speichern</translation>
+    </message>
+    <message>
+        <source>Text Files (*.txt);;All Files (*)</source>
+        <translation>Textdateien (*.txt);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Frames listed: %1</source>
+        <translation>Aufgelistete Rahmen: %1</translation>
+    </message>
+    <message>
+        <source>Paused: %1</source>
+        <translation>Angehalten: %1</translation>
+    </message>
+    <message>
+        <source>; %1 not listed (more than the buffer holds)</source>
+        <translation>; %1 nicht aufgelistet (mehr, als der Puffer fasst)</translation>
+    </message>
+</context>
+<context>
+    <name>lmk17::TSearchForm</name>
+    <message>
+        <source>Search for Transmitters</source>
+        <translation>Messumformer suchen</translation>
+    </message>
+    <message>
+        <source>Find every transmitter on the line</source>
+        <translation>Alle Messumformer auf der Leitung finden</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Suchen</translation>
+    </message>
+    <message>
+        <source>Cancel Search</source>
+        <translation>Suche abbrechen</translation>
+    </message>
+    <message>
+        <source>Use</source>
+        <translation>Verwenden</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Transmitters found</source>
+        <translation>Gefundene Messumformer</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Adresse</translation>
+    </message>
+    <message>
+        <source>Baud Rate</source>
+        <translation>Baudrate</translation>
+    </message>
+    <message>
+        <source>Parity</source>
+        <translation>Parität</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Typ</translation>
+    </message>
+    <message>
+        <source>Firmware</source>
+        <translation>Firmware</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>Seriennummer</translation>
+    </message>
+    <message>
+        <source>Input Range</source>
+        <translation>Eingangsbereich</translation>
+    </message>
+    <message>
+        <source>Search progress</source>
+        <translation>Suchfortschritt</translation>
+    </message>
+    <message>
+        <source> Talk to the transmitter picked: its address, baud rate and parity become the program&apos;s communication parameters </source>
+        <translation> Mit dem gewählten Messumformer arbeiten: seine Adresse, Baudrate und Parität werden die Kommunikationsparameter des Programms </translation>
+    </message>
+    <message>
+        <source>The search cannot start: connect a serial port first, and wait until the operation under way has ended.</source>
+        <translation>Die Suche kann nicht beginnen: Verbinden Sie zuerst einen seriellen Anschluss und warten Sie, bis der laufende Vorgang beendet ist.</translation>
+    </message>
+    <message>
+        <source>Searching…</source>
+        <translation>Suche läuft…</translation>
+    </message>
+    <message>
+        <source>(not identified)</source>
+        <translation>(nicht identifiziert)</translation>
+    </message>
+    <message>
+        <source>Search cancelled.</source>
+        <translation>Suche abgebrochen.</translation>
+    </message>
+    <message>
+        <source>No transmitter answered.</source>
+        <translation>Kein Messumformer hat geantwortet.</translation>
+    </message>
+    <message>
+        <source>Transmitters found: %1. Pick one and press Use.</source>
+        <translation>Gefundene Messumformer: %1. Wählen Sie einen und drücken Sie Verwenden.</translation>
+    </message>
+</context>
+<context>
+    <name>lmk17::TCompareForm</name>
+    <message>
+        <source>Compare Configurations</source>
+        <translation>Konfigurationen vergleichen</translation>
+    </message>
+    <message>
+        <source>This Configuration</source>
+        <translation>Diese Konfiguration</translation>
+    </message>
+    <message>
+        <source>Transmitter</source>
+        <translation>Messumformer</translation>
+    </message>
+    <message>
+        <source>Show all fields</source>
+        <translation>Alle Felder zeigen</translation>
+    </message>
+    <message>
+        <source>Print…</source>
+        <translation>Drucken…</translation>
+    </message>
+    <message>
+        <source>Export as PDF…</source>
+        <translation>Als PDF exportieren…</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Fields compared</source>
+        <translation>Verglichene Felder</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>Feld</translation>
+    </message>
+    <message>
+        <source>Configuration Comparison</source>
+        <translation>Konfigurationsvergleich</translation>
+    </message>
+</context>
+<context>
+    <name>Comparison</name>
+    <message>
+        <source>Date: </source>
+        <translation>Datum: </translation>
+    </message>
+    <message>
+        <source> Configuration Comparison </source>
+        <translation> Konfigurationsvergleich </translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>Feld</translation>
+    </message>
+    <message>
+        <source>1 field differs.</source>
+        <translation>1 Feld unterscheidet sich.</translation>
+    </message>
+    <message>
+        <source>Fields that differ: %1.</source>
+        <translation>Abweichende Felder: %1.</translation>
+    </message>
+    <message>
+        <source>The listed values are equal; the stored values differ in: %1.</source>
+        <translation>Die angezeigten Werte sind gleich; die gespeicherten Werte unterscheiden sich in: %1.</translation>
+    </message>
+    <message>
+        <source>The configurations are equal.</source>
+        <translation>Die Konfigurationen sind gleich.</translation>
     </message>
 </context>
 </TS>

@@ -1119,6 +1119,8 @@ Solución posible: detenga ahora la escritura, establezca la configuración pred
     <message>
         <source>Waiting for the line to fall quiet...</source>
         <translation>Esperando a que la línea quede en silencio...</translation>
+    </message>
+    <message>
         <source> Reading Configuration for the Backup</source>
         <translation> Leyendo la configuración para la copia de seguridad</translation>
     </message>
@@ -2422,6 +2424,18 @@ Solución posible: detenga ahora la escritura, establezca la configuración pred
         <source> Save the configuration protocol as a PDF file </source>
         <translation> Guardar el protocolo de configuración como archivo PDF </translation>
     </message>
+    <message>
+        <source>Line Traffic</source>
+        <translation>Tráfico de la línea</translation>
+    </message>
+    <message>
+        <source>Compare with File…</source>
+        <translation>Comparar con un archivo…</translation>
+    </message>
+    <message>
+        <source>Compare with Transmitter</source>
+        <translation>Comparar con el transmisor</translation>
+    </message>
 </context>
 <context>
     <name>lmk17::TMonGraphForm</name>
@@ -2819,6 +2833,14 @@ Solución posible: detenga ahora la escritura, establezca la configuración pred
         <source>Language:</source>
         <translation>Idioma:</translation>
     </message>
+    <message>
+        <source>Search…</source>
+        <translation>Buscar…</translation>
+    </message>
+    <message>
+        <source> Find the transmitters on the line whatever their address, baud rate and parity </source>
+        <translation> Encuentra los transmisores de la línea sea cual sea su dirección, velocidad y paridad </translation>
+    </message>
 </context>
 <context>
     <name>lmk17::TToolsPage</name>
@@ -2919,6 +2941,290 @@ Solución posible: detenga ahora la escritura, establezca la configuración pred
     <message>
         <source>System</source>
         <translation>Del sistema</translation>
+    </message>
+</context>
+<context>
+    <name>lmk17::TLineTrafficForm</name>
+    <message>
+        <source>Line Traffic</source>
+        <translation>Tráfico de la línea</translation>
+    </message>
+    <message>
+        <source>Time (ms)</source>
+        <translation>Tiempo (ms)</translation>
+    </message>
+    <message>
+        <source>Direction</source>
+        <translation>Dirección</translation>
+    </message>
+    <message>
+        <source>Bytes</source>
+        <translation>Bytes</translation>
+    </message>
+    <message>
+        <source>Decoded</source>
+        <translation>Decodificado</translation>
+    </message>
+    <message>
+        <source>Verdict</source>
+        <translation>Veredicto</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pausa</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>Reanudar</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Borrar</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copiar</translation>
+    </message>
+    <message>
+        <source>Save as Text…</source>
+        <translation>Guardar como texto…</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Frames on the line</source>
+        <translation>Tramas en la línea</translation>
+    </message>
+    <message>
+        <source> Stop the list while the line goes on; the frames are kept </source>
+        <translation> Detiene la lista mientras la línea sigue; las tramas se conservan </translation>
+    </message>
+    <message>
+        <source> Copy the selected lines, or all listed lines when none is selected </source>
+        <translation> Copia las líneas seleccionadas, o todas las listadas si no hay ninguna seleccionada </translation>
+    </message>
+    <message>
+        <source>Filter by address</source>
+        <translation>Filtrar por dirección</translation>
+    </message>
+    <message>
+        <source>All addresses</source>
+        <translation>Todas las direcciones</translation>
+    </message>
+    <message>
+        <source>Filter by parameter</source>
+        <translation>Filtrar por parámetro</translation>
+    </message>
+    <message>
+        <source>All parameters</source>
+        <translation>Todos los parámetros</translation>
+    </message>
+    <message>
+        <source>Filter by verdict</source>
+        <translation>Filtrar por veredicto</translation>
+    </message>
+    <message>
+        <source>All verdicts</source>
+        <translation>Todos los veredictos</translation>
+    </message>
+    <message>
+        <source>&amp;Address:</source>
+        <translation>&amp;Dirección:</translation>
+    </message>
+    <message>
+        <source>P&amp;arameter:</source>
+        <translation>P&amp;arámetro:</translation>
+    </message>
+    <message>
+        <source>&amp;Verdict:</source>
+        <translation>&amp;Veredicto:</translation>
+    </message>
+    <message>
+        <source>Save Line Traffic</source>
+        <translation>Guardar el tráfico de la línea</translation>
+    </message>
+    <message>
+        <source>Text Files (*.txt);;All Files (*)</source>
+        <translation>Archivos de texto (*.txt);;Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>Frames listed: %1</source>
+        <translation>Tramas listadas: %1</translation>
+    </message>
+    <message>
+        <source>Paused: %1</source>
+        <translation>En pausa: %1</translation>
+    </message>
+    <message>
+        <source>; %1 not listed (more than the buffer holds)</source>
+        <translation>; %1 sin listar (más de lo que cabe en el búfer)</translation>
+    </message>
+</context>
+<context>
+    <name>lmk17::TSearchForm</name>
+    <message>
+        <source>Search for Transmitters</source>
+        <translation>Buscar transmisores</translation>
+    </message>
+    <message>
+        <source>Find every transmitter on the line</source>
+        <translation>Encontrar todos los transmisores de la línea</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Buscar</translation>
+    </message>
+    <message>
+        <source>Cancel Search</source>
+        <translation>Cancelar la búsqueda</translation>
+    </message>
+    <message>
+        <source>Use</source>
+        <translation>Usar</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Transmitters found</source>
+        <translation>Transmisores encontrados</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Dirección</translation>
+    </message>
+    <message>
+        <source>Baud Rate</source>
+        <translation>Velocidad</translation>
+    </message>
+    <message>
+        <source>Parity</source>
+        <translation>Paridad</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>Firmware</source>
+        <translation>Firmware</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>Número de serie</translation>
+    </message>
+    <message>
+        <source>Input Range</source>
+        <translation>Rango de entrada</translation>
+    </message>
+    <message>
+        <source>Search progress</source>
+        <translation>Progreso de la búsqueda</translation>
+    </message>
+    <message>
+        <source> Talk to the transmitter picked: its address, baud rate and parity become the program&apos;s communication parameters </source>
+        <translation> Comunicar con el transmisor elegido: su dirección, velocidad y paridad pasan a ser los parámetros de comunicación del programa </translation>
+    </message>
+    <message>
+        <source>The search cannot start: connect a serial port first, and wait until the operation under way has ended.</source>
+        <translation>La búsqueda no puede empezar: conecte primero un puerto serie y espere a que termine la operación en curso.</translation>
+    </message>
+    <message>
+        <source>Searching…</source>
+        <translation>Buscando…</translation>
+    </message>
+    <message>
+        <source>(not identified)</source>
+        <translation>(no identificado)</translation>
+    </message>
+    <message>
+        <source>Search cancelled.</source>
+        <translation>Búsqueda cancelada.</translation>
+    </message>
+    <message>
+        <source>No transmitter answered.</source>
+        <translation>Ningún transmisor respondió.</translation>
+    </message>
+    <message>
+        <source>Transmitters found: %1. Pick one and press Use.</source>
+        <translation>Transmisores encontrados: %1. Elija uno y pulse Usar.</translation>
+    </message>
+</context>
+<context>
+    <name>lmk17::TCompareForm</name>
+    <message>
+        <source>Compare Configurations</source>
+        <translation>Comparar configuraciones</translation>
+    </message>
+    <message>
+        <source>This Configuration</source>
+        <translation>Esta configuración</translation>
+    </message>
+    <message>
+        <source>Transmitter</source>
+        <translation>Transmisor</translation>
+    </message>
+    <message>
+        <source>Show all fields</source>
+        <translation>Mostrar todos los campos</translation>
+    </message>
+    <message>
+        <source>Print…</source>
+        <translation>Imprimir…</translation>
+    </message>
+    <message>
+        <source>Export as PDF…</source>
+        <translation>Exportar como PDF…</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Fields compared</source>
+        <translation>Campos comparados</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>Campo</translation>
+    </message>
+    <message>
+        <source>Configuration Comparison</source>
+        <translation>Comparación de configuraciones</translation>
+    </message>
+</context>
+<context>
+    <name>Comparison</name>
+    <message>
+        <source>Date: </source>
+        <translation>Fecha: </translation>
+    </message>
+    <message>
+        <source> Configuration Comparison </source>
+        <translation> Comparación de configuraciones </translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>Campo</translation>
+    </message>
+    <message>
+        <source>1 field differs.</source>
+        <translation>1 campo es distinto.</translation>
+    </message>
+    <message>
+        <source>Fields that differ: %1.</source>
+        <translation>Campos distintos: %1.</translation>
+    </message>
+    <message>
+        <source>The listed values are equal; the stored values differ in: %1.</source>
+        <translation>Los valores mostrados son iguales; los valores guardados difieren en: %1.</translation>
+    </message>
+    <message>
+        <source>The configurations are equal.</source>
+        <translation>Las configuraciones son iguales.</translation>
     </message>
 </context>
 </TS>

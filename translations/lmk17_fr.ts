@@ -1119,6 +1119,8 @@ Voulez-vous répéter cette opération ?</translation>
     <message>
         <source>Waiting for the line to fall quiet...</source>
         <translation>Attente du silence sur la ligne...</translation>
+    </message>
+    <message>
         <source> Reading Configuration for the Backup</source>
         <translation> Lecture de la configuration pour la sauvegarde</translation>
     </message>
@@ -2422,6 +2424,18 @@ Voulez-vous répéter cette opération ?</translation>
         <source> Save the configuration protocol as a PDF file </source>
         <translation> Enregistrer le procès-verbal de configuration en fichier PDF </translation>
     </message>
+    <message>
+        <source>Line Traffic</source>
+        <translation>Trafic de la ligne</translation>
+    </message>
+    <message>
+        <source>Compare with File…</source>
+        <translation>Comparer avec un fichier…</translation>
+    </message>
+    <message>
+        <source>Compare with Transmitter</source>
+        <translation>Comparer avec le transmetteur</translation>
+    </message>
 </context>
 <context>
     <name>lmk17::TMonGraphForm</name>
@@ -2819,6 +2833,14 @@ Voulez-vous répéter cette opération ?</translation>
         <source>Language:</source>
         <translation>Langue :</translation>
     </message>
+    <message>
+        <source>Search…</source>
+        <translation>Rechercher…</translation>
+    </message>
+    <message>
+        <source> Find the transmitters on the line whatever their address, baud rate and parity </source>
+        <translation> Trouve les transmetteurs de la ligne quels que soient leur adresse, leur débit et leur parité </translation>
+    </message>
 </context>
 <context>
     <name>lmk17::TToolsPage</name>
@@ -2919,6 +2941,290 @@ Voulez-vous répéter cette opération ?</translation>
     <message>
         <source>System</source>
         <translation>Du système</translation>
+    </message>
+</context>
+<context>
+    <name>lmk17::TLineTrafficForm</name>
+    <message>
+        <source>Line Traffic</source>
+        <translation>Trafic de la ligne</translation>
+    </message>
+    <message>
+        <source>Time (ms)</source>
+        <translation>Temps (ms)</translation>
+    </message>
+    <message>
+        <source>Direction</source>
+        <translation>Sens</translation>
+    </message>
+    <message>
+        <source>Bytes</source>
+        <translation>Octets</translation>
+    </message>
+    <message>
+        <source>Decoded</source>
+        <translation>Décodé</translation>
+    </message>
+    <message>
+        <source>Verdict</source>
+        <translation>Verdict</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>Reprendre</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Effacer</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copier</translation>
+    </message>
+    <message>
+        <source>Save as Text…</source>
+        <translation>Enregistrer en texte…</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Frames on the line</source>
+        <translation>Trames sur la ligne</translation>
+    </message>
+    <message>
+        <source> Stop the list while the line goes on; the frames are kept </source>
+        <translation> Arrête la liste pendant que la ligne continue ; les trames sont conservées </translation>
+    </message>
+    <message>
+        <source> Copy the selected lines, or all listed lines when none is selected </source>
+        <translation> Copie les lignes sélectionnées, ou toutes les lignes listées si aucune n&apos;est sélectionnée </translation>
+    </message>
+    <message>
+        <source>Filter by address</source>
+        <translation>Filtrer par adresse</translation>
+    </message>
+    <message>
+        <source>All addresses</source>
+        <translation>Toutes les adresses</translation>
+    </message>
+    <message>
+        <source>Filter by parameter</source>
+        <translation>Filtrer par paramètre</translation>
+    </message>
+    <message>
+        <source>All parameters</source>
+        <translation>Tous les paramètres</translation>
+    </message>
+    <message>
+        <source>Filter by verdict</source>
+        <translation>Filtrer par verdict</translation>
+    </message>
+    <message>
+        <source>All verdicts</source>
+        <translation>Tous les verdicts</translation>
+    </message>
+    <message>
+        <source>&amp;Address:</source>
+        <translation>&amp;Adresse :</translation>
+    </message>
+    <message>
+        <source>P&amp;arameter:</source>
+        <translation>P&amp;aramètre :</translation>
+    </message>
+    <message>
+        <source>&amp;Verdict:</source>
+        <translation>&amp;Verdict :</translation>
+    </message>
+    <message>
+        <source>Save Line Traffic</source>
+        <translation>Enregistrer le trafic de la ligne</translation>
+    </message>
+    <message>
+        <source>Text Files (*.txt);;All Files (*)</source>
+        <translation>Fichiers texte (*.txt);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>Frames listed: %1</source>
+        <translation>Trames listées : %1</translation>
+    </message>
+    <message>
+        <source>Paused: %1</source>
+        <translation>En pause : %1</translation>
+    </message>
+    <message>
+        <source>; %1 not listed (more than the buffer holds)</source>
+        <translation>; %1 non listées (plus que le tampon n&apos;en contient)</translation>
+    </message>
+</context>
+<context>
+    <name>lmk17::TSearchForm</name>
+    <message>
+        <source>Search for Transmitters</source>
+        <translation>Rechercher des transmetteurs</translation>
+    </message>
+    <message>
+        <source>Find every transmitter on the line</source>
+        <translation>Trouver tous les transmetteurs de la ligne</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Rechercher</translation>
+    </message>
+    <message>
+        <source>Cancel Search</source>
+        <translation>Annuler la recherche</translation>
+    </message>
+    <message>
+        <source>Use</source>
+        <translation>Utiliser</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Transmitters found</source>
+        <translation>Transmetteurs trouvés</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Adresse</translation>
+    </message>
+    <message>
+        <source>Baud Rate</source>
+        <translation>Débit</translation>
+    </message>
+    <message>
+        <source>Parity</source>
+        <translation>Parité</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>Firmware</source>
+        <translation>Micrologiciel</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>Numéro de série</translation>
+    </message>
+    <message>
+        <source>Input Range</source>
+        <translation>Plage d&apos;entrée</translation>
+    </message>
+    <message>
+        <source>Search progress</source>
+        <translation>Progression de la recherche</translation>
+    </message>
+    <message>
+        <source> Talk to the transmitter picked: its address, baud rate and parity become the program&apos;s communication parameters </source>
+        <translation> Dialoguer avec le transmetteur choisi : son adresse, son débit et sa parité deviennent les paramètres de communication du programme </translation>
+    </message>
+    <message>
+        <source>The search cannot start: connect a serial port first, and wait until the operation under way has ended.</source>
+        <translation>La recherche ne peut pas démarrer : connectez d&apos;abord un port série et attendez la fin de l&apos;opération en cours.</translation>
+    </message>
+    <message>
+        <source>Searching…</source>
+        <translation>Recherche en cours…</translation>
+    </message>
+    <message>
+        <source>(not identified)</source>
+        <translation>(non identifié)</translation>
+    </message>
+    <message>
+        <source>Search cancelled.</source>
+        <translation>Recherche annulée.</translation>
+    </message>
+    <message>
+        <source>No transmitter answered.</source>
+        <translation>Aucun transmetteur n&apos;a répondu.</translation>
+    </message>
+    <message>
+        <source>Transmitters found: %1. Pick one and press Use.</source>
+        <translation>Transmetteurs trouvés : %1. Choisissez-en un et appuyez sur Utiliser.</translation>
+    </message>
+</context>
+<context>
+    <name>lmk17::TCompareForm</name>
+    <message>
+        <source>Compare Configurations</source>
+        <translation>Comparer les configurations</translation>
+    </message>
+    <message>
+        <source>This Configuration</source>
+        <translation>Cette configuration</translation>
+    </message>
+    <message>
+        <source>Transmitter</source>
+        <translation>Transmetteur</translation>
+    </message>
+    <message>
+        <source>Show all fields</source>
+        <translation>Afficher tous les champs</translation>
+    </message>
+    <message>
+        <source>Print…</source>
+        <translation>Imprimer…</translation>
+    </message>
+    <message>
+        <source>Export as PDF…</source>
+        <translation>Exporter en PDF…</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Fields compared</source>
+        <translation>Champs comparés</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>Champ</translation>
+    </message>
+    <message>
+        <source>Configuration Comparison</source>
+        <translation>Comparaison de configurations</translation>
+    </message>
+</context>
+<context>
+    <name>Comparison</name>
+    <message>
+        <source>Date: </source>
+        <translation>Date : </translation>
+    </message>
+    <message>
+        <source> Configuration Comparison </source>
+        <translation> Comparaison de configurations </translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>Champ</translation>
+    </message>
+    <message>
+        <source>1 field differs.</source>
+        <translation>1 champ diffère.</translation>
+    </message>
+    <message>
+        <source>Fields that differ: %1.</source>
+        <translation>Champs différents : %1.</translation>
+    </message>
+    <message>
+        <source>The listed values are equal; the stored values differ in: %1.</source>
+        <translation>Les valeurs affichées sont égales ; les valeurs enregistrées diffèrent dans : %1.</translation>
+    </message>
+    <message>
+        <source>The configurations are equal.</source>
+        <translation>Les configurations sont identiques.</translation>
     </message>
 </context>
 </TS>

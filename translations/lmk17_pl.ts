@@ -1119,6 +1119,8 @@ Czy powtórzyć tę operację?</translation>
     <message>
         <source>Waiting for the line to fall quiet...</source>
         <translation>Oczekiwanie na ciszę na linii...</translation>
+    </message>
+    <message>
         <source> Reading Configuration for the Backup</source>
         <translation> Odczyt konfiguracji do kopii zapasowej</translation>
     </message>
@@ -2423,6 +2425,18 @@ Czy powtórzyć tę operację?</translation>
         <source> Save the configuration protocol as a PDF file </source>
         <translation> Zapisz protokół konfiguracji jako plik PDF </translation>
     </message>
+    <message>
+        <source>Line Traffic</source>
+        <translation>Ruch na linii</translation>
+    </message>
+    <message>
+        <source>Compare with File…</source>
+        <translation>Porównaj z plikiem…</translation>
+    </message>
+    <message>
+        <source>Compare with Transmitter</source>
+        <translation>Porównaj z przetwornikiem</translation>
+    </message>
 </context>
 <context>
     <name>lmk17::TMonGraphForm</name>
@@ -2820,6 +2834,14 @@ Czy powtórzyć tę operację?</translation>
         <source>Language:</source>
         <translation>Język:</translation>
     </message>
+    <message>
+        <source>Search…</source>
+        <translation>Szukaj…</translation>
+    </message>
+    <message>
+        <source> Find the transmitters on the line whatever their address, baud rate and parity </source>
+        <translation> Znajduje przetworniki na linii niezależnie od ich adresu, prędkości i parzystości </translation>
+    </message>
 </context>
 <context>
     <name>lmk17::TToolsPage</name>
@@ -2920,6 +2942,290 @@ Czy powtórzyć tę operację?</translation>
     <message>
         <source>System</source>
         <translation>Systemowe</translation>
+    </message>
+</context>
+<context>
+    <name>lmk17::TLineTrafficForm</name>
+    <message>
+        <source>Line Traffic</source>
+        <translation>Ruch na linii</translation>
+    </message>
+    <message>
+        <source>Time (ms)</source>
+        <translation>Czas (ms)</translation>
+    </message>
+    <message>
+        <source>Direction</source>
+        <translation>Kierunek</translation>
+    </message>
+    <message>
+        <source>Bytes</source>
+        <translation>Bajty</translation>
+    </message>
+    <message>
+        <source>Decoded</source>
+        <translation>Zdekodowane</translation>
+    </message>
+    <message>
+        <source>Verdict</source>
+        <translation>Ocena</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Wstrzymaj</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>Wznów</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Wyczyść</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopiuj</translation>
+    </message>
+    <message>
+        <source>Save as Text…</source>
+        <translation>Zapisz jako tekst…</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Zamknij</translation>
+    </message>
+    <message>
+        <source>Frames on the line</source>
+        <translation>Ramki na linii</translation>
+    </message>
+    <message>
+        <source> Stop the list while the line goes on; the frames are kept </source>
+        <translation> Zatrzymuje listę, linia działa dalej; ramki są zachowywane </translation>
+    </message>
+    <message>
+        <source> Copy the selected lines, or all listed lines when none is selected </source>
+        <translation> Kopiuje zaznaczone wiersze lub wszystkie wyświetlone, gdy żaden nie jest zaznaczony </translation>
+    </message>
+    <message>
+        <source>Filter by address</source>
+        <translation>Filtruj według adresu</translation>
+    </message>
+    <message>
+        <source>All addresses</source>
+        <translation>Wszystkie adresy</translation>
+    </message>
+    <message>
+        <source>Filter by parameter</source>
+        <translation>Filtruj według parametru</translation>
+    </message>
+    <message>
+        <source>All parameters</source>
+        <translation>Wszystkie parametry</translation>
+    </message>
+    <message>
+        <source>Filter by verdict</source>
+        <translation>Filtruj według oceny</translation>
+    </message>
+    <message>
+        <source>All verdicts</source>
+        <translation>Wszystkie oceny</translation>
+    </message>
+    <message>
+        <source>&amp;Address:</source>
+        <translation>&amp;Adres:</translation>
+    </message>
+    <message>
+        <source>P&amp;arameter:</source>
+        <translation>P&amp;arametr:</translation>
+    </message>
+    <message>
+        <source>&amp;Verdict:</source>
+        <translation>&amp;Ocena:</translation>
+    </message>
+    <message>
+        <source>Save Line Traffic</source>
+        <translation>Zapisz ruch na linii</translation>
+    </message>
+    <message>
+        <source>Text Files (*.txt);;All Files (*)</source>
+        <translation>Pliki tekstowe (*.txt);;Wszystkie pliki (*)</translation>
+    </message>
+    <message>
+        <source>Frames listed: %1</source>
+        <translation>Wyświetlone ramki: %1</translation>
+    </message>
+    <message>
+        <source>Paused: %1</source>
+        <translation>Wstrzymano: %1</translation>
+    </message>
+    <message>
+        <source>; %1 not listed (more than the buffer holds)</source>
+        <translation>; %1 niewyświetlonych (więcej, niż mieści bufor)</translation>
+    </message>
+</context>
+<context>
+    <name>lmk17::TSearchForm</name>
+    <message>
+        <source>Search for Transmitters</source>
+        <translation>Wyszukiwanie przetworników</translation>
+    </message>
+    <message>
+        <source>Find every transmitter on the line</source>
+        <translation>Znajdź wszystkie przetworniki na linii</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Szukaj</translation>
+    </message>
+    <message>
+        <source>Cancel Search</source>
+        <translation>Anuluj wyszukiwanie</translation>
+    </message>
+    <message>
+        <source>Use</source>
+        <translation>Użyj</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Zamknij</translation>
+    </message>
+    <message>
+        <source>Transmitters found</source>
+        <translation>Znalezione przetworniki</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Adres</translation>
+    </message>
+    <message>
+        <source>Baud Rate</source>
+        <translation>Prędkość transmisji</translation>
+    </message>
+    <message>
+        <source>Parity</source>
+        <translation>Parzystość</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Typ</translation>
+    </message>
+    <message>
+        <source>Firmware</source>
+        <translation>Oprogramowanie</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>Numer seryjny</translation>
+    </message>
+    <message>
+        <source>Input Range</source>
+        <translation>Zakres wejściowy</translation>
+    </message>
+    <message>
+        <source>Search progress</source>
+        <translation>Postęp wyszukiwania</translation>
+    </message>
+    <message>
+        <source> Talk to the transmitter picked: its address, baud rate and parity become the program&apos;s communication parameters </source>
+        <translation> Komunikuj z wybranym przetwornikiem: jego adres, prędkość i parzystość stają się parametrami komunikacji programu </translation>
+    </message>
+    <message>
+        <source>The search cannot start: connect a serial port first, and wait until the operation under way has ended.</source>
+        <translation>Nie można rozpocząć wyszukiwania: najpierw podłącz port szeregowy i zaczekaj na zakończenie trwającej operacji.</translation>
+    </message>
+    <message>
+        <source>Searching…</source>
+        <translation>Wyszukiwanie…</translation>
+    </message>
+    <message>
+        <source>(not identified)</source>
+        <translation>(niezidentyfikowany)</translation>
+    </message>
+    <message>
+        <source>Search cancelled.</source>
+        <translation>Wyszukiwanie anulowane.</translation>
+    </message>
+    <message>
+        <source>No transmitter answered.</source>
+        <translation>Żaden przetwornik nie odpowiedział.</translation>
+    </message>
+    <message>
+        <source>Transmitters found: %1. Pick one and press Use.</source>
+        <translation>Znalezione przetworniki: %1. Wybierz jeden i naciśnij Użyj.</translation>
+    </message>
+</context>
+<context>
+    <name>lmk17::TCompareForm</name>
+    <message>
+        <source>Compare Configurations</source>
+        <translation>Porównanie konfiguracji</translation>
+    </message>
+    <message>
+        <source>This Configuration</source>
+        <translation>Ta konfiguracja</translation>
+    </message>
+    <message>
+        <source>Transmitter</source>
+        <translation>Przetwornik</translation>
+    </message>
+    <message>
+        <source>Show all fields</source>
+        <translation>Pokaż wszystkie pola</translation>
+    </message>
+    <message>
+        <source>Print…</source>
+        <translation>Drukuj…</translation>
+    </message>
+    <message>
+        <source>Export as PDF…</source>
+        <translation>Eksportuj do PDF…</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Zamknij</translation>
+    </message>
+    <message>
+        <source>Fields compared</source>
+        <translation>Porównane pola</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>Pole</translation>
+    </message>
+    <message>
+        <source>Configuration Comparison</source>
+        <translation>Porównanie konfiguracji</translation>
+    </message>
+</context>
+<context>
+    <name>Comparison</name>
+    <message>
+        <source>Date: </source>
+        <translation>Data: </translation>
+    </message>
+    <message>
+        <source> Configuration Comparison </source>
+        <translation> Porównanie konfiguracji </translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>Pole</translation>
+    </message>
+    <message>
+        <source>1 field differs.</source>
+        <translation>Różni się 1 pole.</translation>
+    </message>
+    <message>
+        <source>Fields that differ: %1.</source>
+        <translation>Liczba różniących się pól: %1.</translation>
+    </message>
+    <message>
+        <source>The listed values are equal; the stored values differ in: %1.</source>
+        <translation>Wyświetlone wartości są równe; zapisane wartości różnią się w: %1.</translation>
+    </message>
+    <message>
+        <source>The configurations are equal.</source>
+        <translation>Konfiguracje są identyczne.</translation>
     </message>
 </context>
 </TS>

@@ -1119,6 +1119,8 @@ Chcete túto operáciu zopakovať?</translation>
     <message>
         <source>Waiting for the line to fall quiet...</source>
         <translation>Čakanie na utíchnutie linky...</translation>
+    </message>
+    <message>
         <source> Reading Configuration for the Backup</source>
         <translation> Čítanie konfigurácie pre zálohu</translation>
     </message>
@@ -2423,6 +2425,18 @@ Chcete túto operáciu zopakovať?</translation>
         <source> Save the configuration protocol as a PDF file </source>
         <translation> Uložiť protokol konfigurácie ako súbor PDF </translation>
     </message>
+    <message>
+        <source>Line Traffic</source>
+        <translation>Prevádzka na linke</translation>
+    </message>
+    <message>
+        <source>Compare with File…</source>
+        <translation>Porovnať so súborom…</translation>
+    </message>
+    <message>
+        <source>Compare with Transmitter</source>
+        <translation>Porovnať s prevodníkom</translation>
+    </message>
 </context>
 <context>
     <name>lmk17::TMonGraphForm</name>
@@ -2820,6 +2834,14 @@ Chcete túto operáciu zopakovať?</translation>
         <source>Language:</source>
         <translation>Jazyk:</translation>
     </message>
+    <message>
+        <source>Search…</source>
+        <translation>Hľadať…</translation>
+    </message>
+    <message>
+        <source> Find the transmitters on the line whatever their address, baud rate and parity </source>
+        <translation> Nájde prevodníky na linke bez ohľadu na ich adresu, prenosovú rýchlosť a paritu </translation>
+    </message>
 </context>
 <context>
     <name>lmk17::TToolsPage</name>
@@ -2920,6 +2942,290 @@ Chcete túto operáciu zopakovať?</translation>
     <message>
         <source>System</source>
         <translation>Podľa systému</translation>
+    </message>
+</context>
+<context>
+    <name>lmk17::TLineTrafficForm</name>
+    <message>
+        <source>Line Traffic</source>
+        <translation>Prevádzka na linke</translation>
+    </message>
+    <message>
+        <source>Time (ms)</source>
+        <translation>Čas (ms)</translation>
+    </message>
+    <message>
+        <source>Direction</source>
+        <translation>Smer</translation>
+    </message>
+    <message>
+        <source>Bytes</source>
+        <translation>Bajty</translation>
+    </message>
+    <message>
+        <source>Decoded</source>
+        <translation>Dekódované</translation>
+    </message>
+    <message>
+        <source>Verdict</source>
+        <translation>Vyhodnotenie</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pozastaviť</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>Pokračovať</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Vymazať</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopírovať</translation>
+    </message>
+    <message>
+        <source>Save as Text…</source>
+        <translation>Uložiť ako text…</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Zavrieť</translation>
+    </message>
+    <message>
+        <source>Frames on the line</source>
+        <translation>Rámce na linke</translation>
+    </message>
+    <message>
+        <source> Stop the list while the line goes on; the frames are kept </source>
+        <translation> Zastaví zoznam, linka beží ďalej; rámce sa uchovajú </translation>
+    </message>
+    <message>
+        <source> Copy the selected lines, or all listed lines when none is selected </source>
+        <translation> Skopíruje vybrané riadky, alebo všetky zobrazené, keď nie je vybraný žiadny </translation>
+    </message>
+    <message>
+        <source>Filter by address</source>
+        <translation>Filter podľa adresy</translation>
+    </message>
+    <message>
+        <source>All addresses</source>
+        <translation>Všetky adresy</translation>
+    </message>
+    <message>
+        <source>Filter by parameter</source>
+        <translation>Filter podľa parametra</translation>
+    </message>
+    <message>
+        <source>All parameters</source>
+        <translation>Všetky parametre</translation>
+    </message>
+    <message>
+        <source>Filter by verdict</source>
+        <translation>Filter podľa vyhodnotenia</translation>
+    </message>
+    <message>
+        <source>All verdicts</source>
+        <translation>Všetky vyhodnotenia</translation>
+    </message>
+    <message>
+        <source>&amp;Address:</source>
+        <translation>&amp;Adresa:</translation>
+    </message>
+    <message>
+        <source>P&amp;arameter:</source>
+        <translation>P&amp;arameter:</translation>
+    </message>
+    <message>
+        <source>&amp;Verdict:</source>
+        <translation>&amp;Vyhodnotenie:</translation>
+    </message>
+    <message>
+        <source>Save Line Traffic</source>
+        <translation>Uložiť prevádzku na linke</translation>
+    </message>
+    <message>
+        <source>Text Files (*.txt);;All Files (*)</source>
+        <translation>Textové súbory (*.txt);;Všetky súbory (*)</translation>
+    </message>
+    <message>
+        <source>Frames listed: %1</source>
+        <translation>Zobrazené rámce: %1</translation>
+    </message>
+    <message>
+        <source>Paused: %1</source>
+        <translation>Pozastavené: %1</translation>
+    </message>
+    <message>
+        <source>; %1 not listed (more than the buffer holds)</source>
+        <translation>; %1 nezobrazených (viac, než pojme vyrovnávacia pamäť)</translation>
+    </message>
+</context>
+<context>
+    <name>lmk17::TSearchForm</name>
+    <message>
+        <source>Search for Transmitters</source>
+        <translation>Hľadanie prevodníkov</translation>
+    </message>
+    <message>
+        <source>Find every transmitter on the line</source>
+        <translation>Nájsť všetky prevodníky na linke</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Hľadať</translation>
+    </message>
+    <message>
+        <source>Cancel Search</source>
+        <translation>Zrušiť hľadanie</translation>
+    </message>
+    <message>
+        <source>Use</source>
+        <translation>Použiť</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Zavrieť</translation>
+    </message>
+    <message>
+        <source>Transmitters found</source>
+        <translation>Nájdené prevodníky</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Adresa</translation>
+    </message>
+    <message>
+        <source>Baud Rate</source>
+        <translation>Prenosová rýchlosť</translation>
+    </message>
+    <message>
+        <source>Parity</source>
+        <translation>Parita</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Typ</translation>
+    </message>
+    <message>
+        <source>Firmware</source>
+        <translation>Firmvér</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>Výrobné číslo</translation>
+    </message>
+    <message>
+        <source>Input Range</source>
+        <translation>Vstupný rozsah</translation>
+    </message>
+    <message>
+        <source>Search progress</source>
+        <translation>Priebeh hľadania</translation>
+    </message>
+    <message>
+        <source> Talk to the transmitter picked: its address, baud rate and parity become the program&apos;s communication parameters </source>
+        <translation> Komunikovať s vybraným prevodníkom: jeho adresa, prenosová rýchlosť a parita sa stanú komunikačnými parametrami programu </translation>
+    </message>
+    <message>
+        <source>The search cannot start: connect a serial port first, and wait until the operation under way has ended.</source>
+        <translation>Hľadanie nemožno spustiť: najprv pripojte sériový port a počkajte, kým skončí prebiehajúca operácia.</translation>
+    </message>
+    <message>
+        <source>Searching…</source>
+        <translation>Hľadám…</translation>
+    </message>
+    <message>
+        <source>(not identified)</source>
+        <translation>(neidentifikovaný)</translation>
+    </message>
+    <message>
+        <source>Search cancelled.</source>
+        <translation>Hľadanie zrušené.</translation>
+    </message>
+    <message>
+        <source>No transmitter answered.</source>
+        <translation>Žiadny prevodník neodpovedal.</translation>
+    </message>
+    <message>
+        <source>Transmitters found: %1. Pick one and press Use.</source>
+        <translation>Nájdené prevodníky: %1. Vyberte jeden a stlačte Použiť.</translation>
+    </message>
+</context>
+<context>
+    <name>lmk17::TCompareForm</name>
+    <message>
+        <source>Compare Configurations</source>
+        <translation>Porovnanie konfigurácií</translation>
+    </message>
+    <message>
+        <source>This Configuration</source>
+        <translation>Táto konfigurácia</translation>
+    </message>
+    <message>
+        <source>Transmitter</source>
+        <translation>Prevodník</translation>
+    </message>
+    <message>
+        <source>Show all fields</source>
+        <translation>Zobraziť všetky položky</translation>
+    </message>
+    <message>
+        <source>Print…</source>
+        <translation>Tlač…</translation>
+    </message>
+    <message>
+        <source>Export as PDF…</source>
+        <translation>Exportovať do PDF…</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Zavrieť</translation>
+    </message>
+    <message>
+        <source>Fields compared</source>
+        <translation>Porovnané položky</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>Položka</translation>
+    </message>
+    <message>
+        <source>Configuration Comparison</source>
+        <translation>Porovnanie konfigurácie</translation>
+    </message>
+</context>
+<context>
+    <name>Comparison</name>
+    <message>
+        <source>Date: </source>
+        <translation>Dátum: </translation>
+    </message>
+    <message>
+        <source> Configuration Comparison </source>
+        <translation> Porovnanie konfigurácie </translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>Položka</translation>
+    </message>
+    <message>
+        <source>1 field differs.</source>
+        <translation>Líši sa 1 položka.</translation>
+    </message>
+    <message>
+        <source>Fields that differ: %1.</source>
+        <translation>Počet rozdielnych položiek: %1.</translation>
+    </message>
+    <message>
+        <source>The listed values are equal; the stored values differ in: %1.</source>
+        <translation>Zobrazené hodnoty sú rovnaké; uložené hodnoty sa líšia v: %1.</translation>
+    </message>
+    <message>
+        <source>The configurations are equal.</source>
+        <translation>Konfigurácie sú rovnaké.</translation>
     </message>
 </context>
 </TS>

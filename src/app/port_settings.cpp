@@ -1,5 +1,6 @@
 #include "app/port_settings.h"
 
+#include "link/line_scan.h"
 #include "link/link_parameters.h"
 #include "link/port_connection.h"
 #include "link/port_list.h"
@@ -33,6 +34,12 @@ PortWrite StorePort(SerialPortSettings& settings, const PortConnection& connecti
     settings.masterAddress = link.masterAddress;
     settings.slaveAddress = link.transmitterAddress;
     return mode;
+}
+
+void UseFoundTransmitter(PortConnection& connection, const ScanHit& hit) {
+    connection.setBaudIndex(BaudIndexFromRate(hit.setting.baud));
+    connection.setParityIndex(int(hit.setting.parity));
+    connection.setTransmitterAddress(hit.address);
 }
 
 }  // namespace lmk17

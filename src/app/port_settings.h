@@ -6,6 +6,7 @@ namespace lmk17 {
 
 class PortConnection;
 class PortList;
+struct ScanHit;
 
 // The serial port from the settings at start-up: the link settings first,
 // then the system's ports are listed and the stored port (by its device path,
@@ -20,5 +21,9 @@ int RestorePort(const SerialPortSettings& stored, PortConnection& connection, Po
 // connected.
 PortWrite StorePort(SerialPortSettings& settings, const PortConnection& connection,
                     const PortList& ports, bool demo);
+
+// A transmitter picked from the search: the program talks to it from now
+// on (its baud rate, parity and address; kept in the settings at the close).
+void UseFoundTransmitter(PortConnection& connection, const ScanHit& hit);
 
 }  // namespace lmk17

@@ -24,9 +24,7 @@ TransmitterSession::TransmitterSession(TransactionEngine& engine, ConfigModel& m
       ui_(ui),
       identification_(*this),
       sequence_(*this) {
-    engine_.registerOperation(ProcessIdentification, [this] { identification_.ReadVyrCisloPom(); });
-    engine_.registerOperation(ProcessReadConfig, [this] { sequence_.ReadWritePrev(); });
-    engine_.registerOperation(ProcessWriteConfig, [this] { sequence_.ReadWritePrev(); });
+    registerSteps();
     connect(&engine_, &TransactionEngine::commandsEnabledChanged, this,
             &TransmitterSession::onCommandsEnabledChanged);
     connect(&engine_, &TransactionEngine::identityRestoreRequested, this,
@@ -38,6 +36,12 @@ TransmitterSession::TransmitterSession(TransactionEngine& engine, ConfigModel& m
 }
 
 TransmitterSession::~TransmitterSession() = default;
+
+void TransmitterSession::registerSteps() {
+    engine_.registerOperation(ProcessIdentification, [this] { identification_.ReadVyrCisloPom(); });
+    engine_.registerOperation(ProcessReadConfig, [this] { sequence_.ReadWritePrev(); });
+    engine_.registerOperation(ProcessWriteConfig, [this] { sequence_.ReadWritePrev(); });
+}
 
 // The one definition of "an operation is in progress": its ProcessCode or
 // its step is set, or a request is outstanding.

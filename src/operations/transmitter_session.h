@@ -65,6 +65,11 @@ public:
     StartResult identify();
 
     bool busy() const;
+
+    // Takes the engine's identification and configuration steps (back):
+    // another session on the same engine (a read for a comparison, into a
+    // record of its own) registers its own while it lives.
+    void registerSteps();
     OperationOutcome lastOutcome() const { return outcome_; }
 
     // ---- the program's end -----------------------------------------------------

@@ -18,6 +18,7 @@
 #include "app/help_contexts.h"
 #include "app/maker_info.h"
 #include "app/ui/color_scheme_menu.h"
+#include "app/ui/compare_form.h"
 #include "app/ui/help_viewer.h"
 #include "app/ui/link_label.h"
 #include "app/ui/screen_fit.h"
@@ -34,6 +35,7 @@
 #include "link/port_failure.h"
 #include "link/transaction_engine.h"
 #include "link/ui/adresa_form.h"
+#include "link/ui/line_traffic_form.h"
 #include "link/ui/prubeh_form.h"
 #include "link/ui/settings_form.h"
 #include "monitoring/monitoring_engine.h"
@@ -145,6 +147,22 @@ void TMainForm::createActions() {
         connect(ViewPageMnu[i], &QAction::triggered, this,
                 [this, i] { showPage(stack_->showPage(static_cast<MainPage>(i))); });
     }
+    CompareFileMnu = make(tr("Compare with File…"), "CompareFileMnu");
+    connect(CompareFileMnu, &QAction::triggered, this, [this] {
+        TCompareForm::compareWithFile(*stack_, *printer_, this,
+                                      [this] { return askFileName(false, {}); });
+    });
+    CompareDevMnu = make(tr("Compare with Transmitter"), "CompareDevMnu");
+    connect(CompareDevMnu, &QAction::triggered, this,
+            [this] { TCompareForm::compareWithTransmitter(*stack_, *printer_, this); });
+    LineTrafficMnu = make(tr("Line Traffic"), "LineTrafficMnu");
+    connect(LineTrafficMnu, &QAction::triggered, this, [this] {
+        auto* traffic = findChild<TLineTrafficForm*>();
+        if (!traffic) traffic = new TLineTrafficForm(stack_->engine(), this);
+        traffic->show();
+        traffic->raise();
+        traffic->activateWindow();
+    });
     OptionsMnu = make(tr("Options"), "OptionsMnu");
     // F1 opens the help of the control that has the focus (keyPressEvent).
     ContentsMnu = make(tr("&Contents"), "ContentsMnu");
@@ -171,7 +189,7 @@ void TMainForm::createActions() {
 
 void TMainForm::createMenus() {
     FileMnu = menuBar()->addMenu(tr("&File"));
-    FileMnu->addActions({LoadConfMnu, SaveConfMnu});
+    FileMnu->addActions({LoadConfMnu, SaveConfMnu, CompareFileMnu});
     FileMnu->addSeparator();
     FileMnu->addActions({PrinterSetupMnu, PrintConfMnu, ExportPdfMnu});
     FileMnu->addSeparator();
@@ -179,7 +197,7 @@ void TMainForm::createMenus() {
     EditMnu = menuBar()->addMenu(tr("Edit"));
     EditMnu->addAction(ZpetMnu);
     TransmitterMnu = menuBar()->addMenu(tr("&Transmitter"));
-    TransmitterMnu->addActions({ReadConfMnu, WriteConfMnu});
+    TransmitterMnu->addActions({ReadConfMnu, WriteConfMnu, CompareDevMnu});
     TransmitterMnu->addSeparator();
     TransmitterMnu->addActions({ZaklKonfigMnu, ConfigRetMnu});
     TransmitterMnu->addSeparator();
@@ -190,6 +208,7 @@ void TMainForm::createMenus() {
     for (QAction* a : ViewPageMnu) ViewMnu->addAction(a);
     ViewMnu->addSeparator();
     ViewMnu->addMenu(new TColorSchemeMenu(store_, ui_, this));
+    ViewMnu->addAction(LineTrafficMnu);
     SettingsMnu = menuBar()->addMenu(tr("&Settings"));
     SettingsMnu->addAction(OptionsMnu);
     HelpMnu = menuBar()->addMenu(tr("&Help"));
@@ -320,8 +339,9 @@ QWidget* TMainForm::createButtonColumn() {
     commands_.add(CommandGroup::General, PrinterSetupMnu);
     commands_.add(CommandGroup::General, AdresaBtn);
     commands_.add(CommandGroup::General, LogoPnl);
-    for (QAction* a : {SaveConfMnu, PrintConfMnu, ExportPdfMnu, WriteConfMnu, ZaklKonfigMnu,
-                       WorkTimeMnu, PVReadMnu, CJReadMnu, ConfigRetMnu})
+    for (QAction* a :
+         {SaveConfMnu, PrintConfMnu, ExportPdfMnu, WriteConfMnu, ZaklKonfigMnu, WorkTimeMnu,
+          PVReadMnu, CJReadMnu, ConfigRetMnu, CompareFileMnu, CompareDevMnu})
         commands_.add(CommandGroup::Configuration, a);
     for (QWidget* w : {static_cast<QWidget*>(PrevodnikSaveBtn), static_cast<QWidget*>(DiskSaveBtn),
                        static_cast<QWidget*>(PrintBtn), pages_[InputPage], pages_[InformationPage]})

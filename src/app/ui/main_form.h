@@ -80,7 +80,9 @@ public:
     QAction* SaveConfMnu = nullptr;
     QAction* PrinterSetupMnu = nullptr;
     QAction* PrintConfMnu = nullptr;
-    QAction* ExportPdfMnu = nullptr;  // "Export as PDF…" (no printer needed)
+    QAction* ExportPdfMnu = nullptr;    // "Export as PDF…" (no printer needed)
+    QAction* CompareFileMnu = nullptr;  // "Compare with File…"
+    QAction* CompareDevMnu = nullptr;   // "Compare with Transmitter"
     QAction* ExitMnu = nullptr;
     QAction* ZpetMnu = nullptr;  // "&Undo" ("zpet": back)
     QAction* ReadConfMnu = nullptr;
@@ -95,6 +97,7 @@ public:
     QAction* MonGraphMnu = nullptr;
     QAction* MonParamMnu = nullptr;
     QAction* ViewPageMnu[5] = {};
+    QAction* LineTrafficMnu = nullptr;  // "Line Traffic": the frames on the line
     QAction* OptionsMnu = nullptr;
     QAction* ContentsMnu = nullptr;
     QAction* IndexMnu = nullptr;

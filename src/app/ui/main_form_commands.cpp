@@ -12,6 +12,7 @@
 #include "app/ui/link_label.h"
 #include "app/ui/main_form.h"
 #include "app/ui/screen_fit.h"
+#include "app/ui/search_form.h"
 #include "app/ui/spl_form.h"
 #include "config/config_model.h"
 #include "config/identification_text.h"
@@ -50,6 +51,10 @@ void TMainForm::wireStack() {
             &TMainForm::showPortFailure);
     connect(&stack_->model(), &ConfigModel::unsavedChanged, this, &TMainForm::refreshCaption);
     connect(options_, &TSettingsForm::helpRequested, help_, &HelpViewer::showContext);
+    connect(options_, &TSettingsForm::searchRequested, this, [this] {
+        TSearchForm search(*stack_, options_);
+        if (search.exec() == QDialog::Accepted) options_->syncFromConnection();
+    });
     connect(adresa_, &TAdresaForm::helpRequested, help_, &HelpViewer::showContext);
     connect(progress_, &TPrubehForm::helpRequested, help_, &HelpViewer::showContext);
 }

@@ -48,7 +48,8 @@ TSettingsForm::TSettingsForm(PortConnection& connection, PortList& ports, TCommP
       defaultBtn_(new QPushButton(linkText(texts::kDefaultParamsButton), advancedPnl_)),
       statusBar_(new QStatusBar(this)),
       statusLbl_(new QLabel(statusBar_)),
-      closeBtn_(new QPushButton(linkText(texts::kCloseButton), this)) {
+      closeBtn_(new QPushButton(linkText(texts::kCloseButton), this)),
+      searchBtn_(new QPushButton(tr("Search…"), this)) {
     setObjectName(QStringLiteral("SettingsForm"));
     setWindowTitle(linkText(texts::kOptionsCaption));
     setModal(true);
@@ -70,6 +71,9 @@ TSettingsForm::TSettingsForm(PortConnection& connection, PortList& ports, TCommP
     statusBar_->setObjectName(QStringLiteral("SerPortStatusBar"));
     statusLbl_->setObjectName(QStringLiteral("SerPortStatusLbl"));
     closeBtn_->setObjectName(QStringLiteral("CloseBtn"));
+    searchBtn_->setObjectName(QStringLiteral("SearchBtn"));
+    searchBtn_->setToolTip(
+        tr(" Find the transmitters on the line whatever their address, baud rate and parity "));
     for (QLineEdit* e : {daEdt_, saEdt_}) {
         e->setMaxLength(3);  // two digits and the leading blank of " %d"
         e->setFixedWidth(e->fontMetrics().horizontalAdvance(QStringLiteral("0000")) + 12);
@@ -113,6 +117,7 @@ TSettingsForm::TSettingsForm(PortConnection& connection, PortList& ports, TCommP
     advanced->addLayout(right);
 
     auto* buttons = new QHBoxLayout;
+    buttons->addWidget(searchBtn_);
     buttons->addStretch(1);
     buttons->addWidget(closeBtn_);
 
@@ -144,6 +149,7 @@ TSettingsForm::TSettingsForm(PortConnection& connection, PortList& ports, TCommP
     connect(daEdt_, &QLineEdit::editingFinished, this, &TSettingsForm::DAEdtExit);
     connect(saEdt_, &QLineEdit::editingFinished, this, &TSettingsForm::SAEdtExit);
     connect(closeBtn_, &QPushButton::clicked, this, &QDialog::accept);
+    connect(searchBtn_, &QPushButton::clicked, this, &TSettingsForm::searchRequested);
     connect(&connection_, &PortConnection::statusChanged, this, &TSettingsForm::showStatus);
     connect(&connection_, &PortConnection::itemChanged, this, [this] { showConnectionState(); });
     connect(&connection_, &PortConnection::connectFailed, this, &TSettingsForm::onConnectFailed);
@@ -213,6 +219,7 @@ void TSettingsForm::showConnectionState() {
     portCB_->setCurrentIndex(std::clamp(connection_.selectedItem(), 0, ports_.count()));
     filling_ = false;
     disconnectBtn_->setVisible(open);
+    searchBtn_->setEnabled(open);  // the search talks over the port
     if (open && advancedCBx_->isChecked()) {
         advancedCBx_->setChecked(false);
         AdvComParCBxClick(false);

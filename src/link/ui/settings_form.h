@@ -51,9 +51,12 @@ public:
     QPushButton* VychParamBtn() const { return defaultBtn_; }  // default parameters
     QStatusBar* SerPortStatusBar() const { return statusBar_; }  // port status
     QPushButton* CloseBtn() const { return closeBtn_; }          // close
+    QPushButton* SearchBtn() const { return searchBtn_; }        // search the line
 
 signals:
     void helpRequested(int context);
+    // "Search…": the transmitters on the line are to be searched for.
+    void searchRequested();
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -92,6 +95,7 @@ private:
     QStatusBar* statusBar_;
     QLabel* statusLbl_;
     QPushButton* closeBtn_;
+    QPushButton* searchBtn_;
     QHBoxLayout* languageRow_ = nullptr;
 };
 

@@ -143,4 +143,13 @@ void PrintController::exportLinearizationPdf(const LinData& data, int rangeIndex
                 });
 }
 
+void PrintController::printReport(const ReportLayout& layout) {
+    if (checkPrinter() && askPrint()) printPages(layout);
+}
+
+void PrintController::exportReportPdf(const QString& suggestedName, const QString& title,
+                                      const ReportLayout& layout) {
+    exportPages(suggestedName, title, layout);
+}
+
 }  // namespace lmk17

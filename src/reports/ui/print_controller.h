@@ -47,6 +47,12 @@ public:
     void printLinearization(const LinData& data, int rangeIndex);
     void exportLinearizationPdf(const LinData& data, int rangeIndex);
 
+    // Any other printout of the window (a configuration comparison): on the
+    // printer, asked for first, or as a PDF file.
+    void printReport(const ReportLayout& layout);
+    void exportReportPdf(const QString& suggestedName, const QString& title,
+                         const ReportLayout& layout);
+
     // The menu text of both exports.
     static QString exportPdfText();
 
