@@ -857,6 +857,18 @@ Opravdu chcete parametry změnit?</translation>
         <source> ERROR: Another device keeps sending on the line; the request could not be sent.</source>
         <translation> CHYBA: Na lince stále vysílá jiné zařízení; požadavek nebylo možné odeslat.</translation>
     </message>
+    <message>
+        <source>None</source>
+        <translation>Žádná</translation>
+    </message>
+    <message>
+        <source>Odd</source>
+        <translation>Lichá</translation>
+    </message>
+    <message>
+        <source>Even</source>
+        <translation>Sudá</translation>
+    </message>
 </context>
 <context>
     <name>LinkParity</name>

@@ -857,6 +857,18 @@ Wollen Sie die Parameter wirklich ändern?</translation>
         <source> ERROR: Another device keeps sending on the line; the request could not be sent.</source>
         <translation> FEHLER: Ein anderes Gerät sendet ständig auf der Leitung; die Anfrage konnte nicht gesendet werden.</translation>
     </message>
+    <message>
+        <source>None</source>
+        <translation>Keine</translation>
+    </message>
+    <message>
+        <source>Odd</source>
+        <translation>Ungerade</translation>
+    </message>
+    <message>
+        <source>Even</source>
+        <translation>Gerade</translation>
+    </message>
 </context>
 <context>
     <name>LinkParity</name>

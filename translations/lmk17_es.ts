@@ -857,6 +857,18 @@ Do You really want to change the parameters?</source>
         <source> ERROR: Another device keeps sending on the line; the request could not be sent.</source>
         <translation> ERROR: Otro dispositivo sigue transmitiendo en la línea; no se pudo enviar la petición.</translation>
     </message>
+    <message>
+        <source>None</source>
+        <translation>Ninguna</translation>
+    </message>
+    <message>
+        <source>Odd</source>
+        <translation>Impar</translation>
+    </message>
+    <message>
+        <source>Even</source>
+        <translation>Par</translation>
+    </message>
 </context>
 <context>
     <name>LinkParity</name>

@@ -857,6 +857,18 @@ Voulez-vous vraiment modifier les paramètres ?</translation>
         <source> ERROR: Another device keeps sending on the line; the request could not be sent.</source>
         <translation> ERREUR : Un autre appareil émet sans cesse sur la ligne ; la requête n&apos;a pas pu être envoyée.</translation>
     </message>
+    <message>
+        <source>None</source>
+        <translation>Aucune</translation>
+    </message>
+    <message>
+        <source>Odd</source>
+        <translation>Impaire</translation>
+    </message>
+    <message>
+        <source>Even</source>
+        <translation>Paire</translation>
+    </message>
 </context>
 <context>
     <name>LinkParity</name>

@@ -857,6 +857,18 @@ Czy na pewno zmienić parametry?</translation>
         <source> ERROR: Another device keeps sending on the line; the request could not be sent.</source>
         <translation> BŁĄD: Inne urządzenie stale nadaje na linii; nie można było wysłać zapytania.</translation>
     </message>
+    <message>
+        <source>None</source>
+        <translation>Brak</translation>
+    </message>
+    <message>
+        <source>Odd</source>
+        <translation>Nieparzysta</translation>
+    </message>
+    <message>
+        <source>Even</source>
+        <translation>Parzysta</translation>
+    </message>
 </context>
 <context>
     <name>LinkParity</name>

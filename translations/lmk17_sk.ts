@@ -857,6 +857,18 @@ Naozaj chcete parametre zmeniť?</translation>
         <source> ERROR: Another device keeps sending on the line; the request could not be sent.</source>
         <translation> CHYBA: Na linke neustále vysiela iné zariadenie; požiadavku nebolo možné odoslať.</translation>
     </message>
+    <message>
+        <source>None</source>
+        <translation>Žiadna</translation>
+    </message>
+    <message>
+        <source>Odd</source>
+        <translation>Nepárna</translation>
+    </message>
+    <message>
+        <source>Even</source>
+        <translation>Párna</translation>
+    </message>
 </context>
 <context>
     <name>LinkParity</name>

@@ -136,7 +136,9 @@ inline constexpr const char* kParityItems[3] = {QT_TRANSLATE_NOOP("Link", " None
 // The transmitter dialog shows its items without the leading blank.
 inline constexpr const char* kTransmitterBaudItems[kBaudRateCount] = {"600",  "1200", "2400",
                                                                       "4800", "9600", "19200"};
-inline constexpr const char* kTransmitterParityItems[3] = {"None", "Odd", "Even"};
+inline constexpr const char* kTransmitterParityItems[3] = {QT_TRANSLATE_NOOP("Link", "None"),
+                                                           QT_TRANSLATE_NOOP("Link", "Odd"),
+                                                           QT_TRANSLATE_NOOP("Link", "Even")};
 
 }  // namespace texts
 

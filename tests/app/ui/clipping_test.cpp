@@ -32,11 +32,15 @@
 #include <memory>
 
 #include "app/language_modules.h"
+#include "app/ui/compare_form.h"
 #include "app/ui/help_viewer.h"
+#include "app/ui/search_form.h"
 #include "app/ui/spl_form.h"
+#include "config/config_model.h"
 #include "linearization/ui/graph_form.h"
 #include "linearization/ui/linear_form.h"
 #include "link/ui/adresa_form.h"
+#include "link/ui/line_traffic_form.h"
 #include "link/ui/prubeh_form.h"
 #include "link/ui/settings_form.h"
 #include "main_window_rig.h"
@@ -291,7 +295,8 @@ void EachTab(QTabWidget* tabs, const std::function<void(const QString&)>& page) 
 // pages (with a K8620 configuration loaded, so that every group shows), the
 // linearization editor's pages and its graph, the monitoring graph and
 // parameters, the communication and address dialogs, the progress window,
-// the signature dialog, the help and About.
+// the signature dialog, the help, About, the line traffic, the search and
+// the comparison.
 void WalkWindows(Inspector& inspect) {
     Shell shell;
     TMainForm& f = *shell.form;
@@ -355,6 +360,33 @@ void WalkWindows(Inspector& inspect) {
     f.SplForm()->showAbout();
     inspect.check(QStringLiteral("About"), f.SplForm());
     f.SplForm()->hide();
+    {
+        TLineTrafficForm traffic(shell.stack().engine(), &f);
+        shown(QStringLiteral("Line traffic"), &traffic);
+        TSearchForm search(shell.stack(), &f);
+        shown(QStringLiteral("Search"), &search);
+    }
+    // The comparison with the file loaded, one field changed, every field listed.
+    ConfigModel& model = shell.stack().model();
+    model.edit().config().Damping += 1;
+    model.RefreshFromConfig();
+    {
+        test::BoxAnswerer ok(QMessageBox::Ok);
+        ok.file = ptf;
+        bool compared = false;
+        QTimer driver;
+        QObject::connect(&driver, &QTimer::timeout, [&] {
+            auto* form = qobject_cast<TCompareForm*>(QApplication::activeModalWidget());
+            if (!form || compared) return;
+            compared = true;
+            form->AllCBx()->setChecked(true);
+            inspect.check(QStringLiteral("Comparison"), form);
+            form->accept();
+        });
+        driver.start(10);
+        f.CompareFileMnu->trigger();
+        EXPECT_TRUE(compared);
+    }
     test::BoxAnswerer yes(QMessageBox::Yes);
     f.close();
 }
