@@ -140,6 +140,9 @@ TLineTrafficForm::TLineTrafficForm(TransactionEngine& engine, QWidget* parent)
     parameterEdt_->setValue(-1);
     parameterEdt_->setSpecialValueText(tr("All parameters"));
     parameterEdt_->setPrefix(QStringLiteral("P"));
+    // The spin box's own hint leaves its "all" text a couple of pixels short.
+    parameterEdt_->setMinimumWidth(parameterEdt_->sizeHint().width() +
+                                   parameterEdt_->fontMetrics().averageCharWidth());
     verdictCB_->setObjectName(QStringLiteral("VerdictCmBx"));
     verdictCB_->setAccessibleName(tr("Filter by verdict"));
     verdictCB_->addItem(tr("All verdicts"), -1);
