@@ -2449,6 +2449,10 @@ Chcete tuto operaci opakovat?</translation>
         <source>Compare with Transmitter</source>
         <translation>Porovnat s převodníkem</translation>
     </message>
+    <message>
+        <source>Restore from Backup…</source>
+        <translation>Obnovit ze zálohy…</translation>
+    </message>
 </context>
 <context>
     <name>lmk17::TMonGraphForm</name>
@@ -3238,6 +3242,57 @@ Chcete tuto operaci opakovat?</translation>
     <message>
         <source>The configurations are equal.</source>
         <translation>Konfigurace jsou shodné.</translation>
+    </message>
+</context>
+<context>
+    <name>lmk17::TRestoreForm</name>
+    <message>
+        <source>Restore</source>
+        <translation>Obnovit</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Storno</translation>
+    </message>
+    <message>
+        <source>Restore from Backup</source>
+        <translation>Obnovit ze zálohy</translation>
+    </message>
+    <message>
+        <source>Backups of the transmitter</source>
+        <translation>Zálohy převodníku</translation>
+    </message>
+    <message>
+        <source>Taken</source>
+        <translation>Pořízeno</translation>
+    </message>
+    <message>
+        <source>Range</source>
+        <translation>Rozsah</translation>
+    </message>
+    <message>
+        <source>Differing fields</source>
+        <translation>Odlišná pole</translation>
+    </message>
+    <message>
+        <source>Restore the chosen backup</source>
+        <translation>Obnovit vybranou zálohu</translation>
+    </message>
+    <message>
+        <source>The file cannot be read.</source>
+        <translation>Soubor nelze přečíst.</translation>
+    </message>
+    <message>
+        <source>No backups of transmitter %1 were found in %2.</source>
+        <translation>V %2 nebyly nalezeny žádné zálohy převodníku %1.</translation>
+    </message>
+    <message>
+        <source>(no backup folder)</source>
+        <translation>(žádná složka záloh)</translation>
+    </message>
+    <message>
+        <source>Backups of transmitter %1 in %2:</source>
+        <translation>Zálohy převodníku %1 v %2:</translation>
     </message>
 </context>
 </TS>

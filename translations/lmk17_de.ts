@@ -2448,6 +2448,10 @@ Wollen Sie diesen Vorgang wiederholen?</translation>
         <source>Compare with Transmitter</source>
         <translation>Mit Messumformer vergleichen</translation>
     </message>
+    <message>
+        <source>Restore from Backup…</source>
+        <translation>Aus Sicherung wiederherstellen…</translation>
+    </message>
 </context>
 <context>
     <name>lmk17::TMonGraphForm</name>
@@ -3237,6 +3241,57 @@ Wollen Sie diesen Vorgang wiederholen?</translation>
     <message>
         <source>The configurations are equal.</source>
         <translation>Die Konfigurationen sind gleich.</translation>
+    </message>
+</context>
+<context>
+    <name>lmk17::TRestoreForm</name>
+    <message>
+        <source>Restore</source>
+        <translation>Wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Restore from Backup</source>
+        <translation>Aus Sicherung wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Backups of the transmitter</source>
+        <translation>Sicherungen des Messumformers</translation>
+    </message>
+    <message>
+        <source>Taken</source>
+        <translation>Erstellt</translation>
+    </message>
+    <message>
+        <source>Range</source>
+        <translation>Bereich</translation>
+    </message>
+    <message>
+        <source>Differing fields</source>
+        <translation>Abweichende Felder</translation>
+    </message>
+    <message>
+        <source>Restore the chosen backup</source>
+        <translation>Gewählte Sicherung wiederherstellen</translation>
+    </message>
+    <message>
+        <source>The file cannot be read.</source>
+        <translation>Die Datei kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>No backups of transmitter %1 were found in %2.</source>
+        <translation>In %2 wurden keine Sicherungen des Messumformers %1 gefunden.</translation>
+    </message>
+    <message>
+        <source>(no backup folder)</source>
+        <translation>(kein Sicherungsordner)</translation>
+    </message>
+    <message>
+        <source>Backups of transmitter %1 in %2:</source>
+        <translation>Sicherungen des Messumformers %1 in %2:</translation>
     </message>
 </context>
 </TS>

@@ -2448,6 +2448,10 @@ Solución posible: detenga ahora la escritura, establezca la configuración pred
         <source>Compare with Transmitter</source>
         <translation>Comparar con el transmisor</translation>
     </message>
+    <message>
+        <source>Restore from Backup…</source>
+        <translation>Restaurar desde copia de seguridad…</translation>
+    </message>
 </context>
 <context>
     <name>lmk17::TMonGraphForm</name>
@@ -3237,6 +3241,57 @@ Solución posible: detenga ahora la escritura, establezca la configuración pred
     <message>
         <source>The configurations are equal.</source>
         <translation>Las configuraciones son iguales.</translation>
+    </message>
+</context>
+<context>
+    <name>lmk17::TRestoreForm</name>
+    <message>
+        <source>Restore</source>
+        <translation>Restaurar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Restore from Backup</source>
+        <translation>Restaurar desde copia de seguridad</translation>
+    </message>
+    <message>
+        <source>Backups of the transmitter</source>
+        <translation>Copias de seguridad del transmisor</translation>
+    </message>
+    <message>
+        <source>Taken</source>
+        <translation>Creada</translation>
+    </message>
+    <message>
+        <source>Range</source>
+        <translation>Rango</translation>
+    </message>
+    <message>
+        <source>Differing fields</source>
+        <translation>Campos distintos</translation>
+    </message>
+    <message>
+        <source>Restore the chosen backup</source>
+        <translation>Restaurar la copia de seguridad elegida</translation>
+    </message>
+    <message>
+        <source>The file cannot be read.</source>
+        <translation>No se puede leer el archivo.</translation>
+    </message>
+    <message>
+        <source>No backups of transmitter %1 were found in %2.</source>
+        <translation>No se encontraron copias de seguridad del transmisor %1 en %2.</translation>
+    </message>
+    <message>
+        <source>(no backup folder)</source>
+        <translation>(ninguna carpeta de copias)</translation>
+    </message>
+    <message>
+        <source>Backups of transmitter %1 in %2:</source>
+        <translation>Copias de seguridad del transmisor %1 en %2:</translation>
     </message>
 </context>
 </TS>

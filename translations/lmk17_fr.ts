@@ -2448,6 +2448,10 @@ Voulez-vous répéter cette opération ?</translation>
         <source>Compare with Transmitter</source>
         <translation>Comparer avec le transmetteur</translation>
     </message>
+    <message>
+        <source>Restore from Backup…</source>
+        <translation>Restaurer depuis une sauvegarde…</translation>
+    </message>
 </context>
 <context>
     <name>lmk17::TMonGraphForm</name>
@@ -3237,6 +3241,57 @@ Voulez-vous répéter cette opération ?</translation>
     <message>
         <source>The configurations are equal.</source>
         <translation>Les configurations sont identiques.</translation>
+    </message>
+</context>
+<context>
+    <name>lmk17::TRestoreForm</name>
+    <message>
+        <source>Restore</source>
+        <translation>Restaurer</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Restore from Backup</source>
+        <translation>Restaurer depuis une sauvegarde</translation>
+    </message>
+    <message>
+        <source>Backups of the transmitter</source>
+        <translation>Sauvegardes du transmetteur</translation>
+    </message>
+    <message>
+        <source>Taken</source>
+        <translation>Prise le</translation>
+    </message>
+    <message>
+        <source>Range</source>
+        <translation>Plage</translation>
+    </message>
+    <message>
+        <source>Differing fields</source>
+        <translation>Champs différents</translation>
+    </message>
+    <message>
+        <source>Restore the chosen backup</source>
+        <translation>Restaurer la sauvegarde choisie</translation>
+    </message>
+    <message>
+        <source>The file cannot be read.</source>
+        <translation>Le fichier ne peut pas être lu.</translation>
+    </message>
+    <message>
+        <source>No backups of transmitter %1 were found in %2.</source>
+        <translation>Aucune sauvegarde du transmetteur %1 n’a été trouvée dans %2.</translation>
+    </message>
+    <message>
+        <source>(no backup folder)</source>
+        <translation>(aucun dossier de sauvegarde)</translation>
+    </message>
+    <message>
+        <source>Backups of transmitter %1 in %2:</source>
+        <translation>Sauvegardes du transmetteur %1 dans %2 :</translation>
     </message>
 </context>
 </TS>

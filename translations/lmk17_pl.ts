@@ -2449,6 +2449,10 @@ Czy powtórzyć tę operację?</translation>
         <source>Compare with Transmitter</source>
         <translation>Porównaj z przetwornikiem</translation>
     </message>
+    <message>
+        <source>Restore from Backup…</source>
+        <translation>Przywróć z kopii zapasowej…</translation>
+    </message>
 </context>
 <context>
     <name>lmk17::TMonGraphForm</name>
@@ -3238,6 +3242,57 @@ Czy powtórzyć tę operację?</translation>
     <message>
         <source>The configurations are equal.</source>
         <translation>Konfiguracje są identyczne.</translation>
+    </message>
+</context>
+<context>
+    <name>lmk17::TRestoreForm</name>
+    <message>
+        <source>Restore</source>
+        <translation>Przywróć</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+    <message>
+        <source>Restore from Backup</source>
+        <translation>Przywróć z kopii zapasowej</translation>
+    </message>
+    <message>
+        <source>Backups of the transmitter</source>
+        <translation>Kopie zapasowe przetwornika</translation>
+    </message>
+    <message>
+        <source>Taken</source>
+        <translation>Utworzono</translation>
+    </message>
+    <message>
+        <source>Range</source>
+        <translation>Zakres</translation>
+    </message>
+    <message>
+        <source>Differing fields</source>
+        <translation>Różniące się pola</translation>
+    </message>
+    <message>
+        <source>Restore the chosen backup</source>
+        <translation>Przywróć wybraną kopię zapasową</translation>
+    </message>
+    <message>
+        <source>The file cannot be read.</source>
+        <translation>Nie można odczytać pliku.</translation>
+    </message>
+    <message>
+        <source>No backups of transmitter %1 were found in %2.</source>
+        <translation>W %2 nie znaleziono kopii zapasowych przetwornika %1.</translation>
+    </message>
+    <message>
+        <source>(no backup folder)</source>
+        <translation>(brak folderu kopii)</translation>
+    </message>
+    <message>
+        <source>Backups of transmitter %1 in %2:</source>
+        <translation>Kopie zapasowe przetwornika %1 w %2:</translation>
     </message>
 </context>
 </TS>

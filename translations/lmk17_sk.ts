@@ -2449,6 +2449,10 @@ Chcete túto operáciu zopakovať?</translation>
         <source>Compare with Transmitter</source>
         <translation>Porovnať s prevodníkom</translation>
     </message>
+    <message>
+        <source>Restore from Backup…</source>
+        <translation>Obnoviť zo zálohy…</translation>
+    </message>
 </context>
 <context>
     <name>lmk17::TMonGraphForm</name>
@@ -3238,6 +3242,57 @@ Chcete túto operáciu zopakovať?</translation>
     <message>
         <source>The configurations are equal.</source>
         <translation>Konfigurácie sú rovnaké.</translation>
+    </message>
+</context>
+<context>
+    <name>lmk17::TRestoreForm</name>
+    <message>
+        <source>Restore</source>
+        <translation>Obnoviť</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Zrušiť</translation>
+    </message>
+    <message>
+        <source>Restore from Backup</source>
+        <translation>Obnoviť zo zálohy</translation>
+    </message>
+    <message>
+        <source>Backups of the transmitter</source>
+        <translation>Zálohy prevodníka</translation>
+    </message>
+    <message>
+        <source>Taken</source>
+        <translation>Vytvorené</translation>
+    </message>
+    <message>
+        <source>Range</source>
+        <translation>Rozsah</translation>
+    </message>
+    <message>
+        <source>Differing fields</source>
+        <translation>Odlišné polia</translation>
+    </message>
+    <message>
+        <source>Restore the chosen backup</source>
+        <translation>Obnoviť vybranú zálohu</translation>
+    </message>
+    <message>
+        <source>The file cannot be read.</source>
+        <translation>Súbor nemožno prečítať.</translation>
+    </message>
+    <message>
+        <source>No backups of transmitter %1 were found in %2.</source>
+        <translation>V %2 sa nenašli žiadne zálohy prevodníka %1.</translation>
+    </message>
+    <message>
+        <source>(no backup folder)</source>
+        <translation>(žiadny priečinok záloh)</translation>
+    </message>
+    <message>
+        <source>Backups of transmitter %1 in %2:</source>
+        <translation>Zálohy prevodníka %1 v %2:</translation>
     </message>
 </context>
 </TS>

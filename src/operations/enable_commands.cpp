@@ -17,6 +17,7 @@ CommandStates CommandStatesFor(bool enabled, const CommandContext& c) {
     s.pvRead = c.pvReadingRepeats || s.configurationCommands;
     s.outputTestUse = c.outputTestAllowed && (c.outputTestRepeats || s.configurationCommands);
     s.undo = enabled && c.undoAvailable;
+    s.restoreFromBackup = enabled && c.portConnected && !c.monitoringRuns;
     return s;
 }
 

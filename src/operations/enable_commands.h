@@ -26,6 +26,8 @@ namespace lmk17 {
 //   "Write", "Save", "Print", "Refresh Working Time", PV "Read", "Use", "Read
 //   from Transmitter", "Default Parameters", and the pages "Input" and
 //   "Information";
+// - "Restore from Backup…" reads the transmitter first: it follows the state
+//   while a port is connected and no monitoring runs, else it is disabled;
 // - "Linearization" follows the state only when the configuration allows a
 //   linearization, else stays disabled;
 // - the output-test controls (value buttons and edits 1..3, the automatic
@@ -48,6 +50,7 @@ struct CommandContext {
     bool pvReadingRepeats = false;      // interval reading runs: PV "Read" shows "Stop"
     bool outputTestRepeats = false;     // automatic setting runs: "Use" shows "Stop"
     bool undoAvailable = false;         // the undo stack holds a copy
+    bool portConnected = false;         // a port is open to a transmitter
 };
 
 struct CommandStates {
@@ -61,9 +64,10 @@ struct CommandStates {
     bool outputTestControls = true;     // value buttons/edits 1..3, automatic setting
     std::optional<bool> outputTestUseExit;  // "Use" and "Exit Testing"; empty: their own rules
     bool outputTestGroupGrey = false;
-    bool pvRead = true;         // PV "Read" / "Stop" (PVReadBtn)
-    bool outputTestUse = true;  // "Use" / "Stop" (TPrGoBtn)
-    bool undo = false;          // "&Undo" (ZpetMnu)
+    bool pvRead = true;              // PV "Read" / "Stop" (PVReadBtn)
+    bool outputTestUse = true;       // "Use" / "Stop" (TPrGoBtn)
+    bool undo = false;               // "&Undo" (ZpetMnu)
+    bool restoreFromBackup = false;  // "Restore from Backup…" (RestoreMnu)
     // "&Exit" (Ctrl+X) is never disabled: during monitoring it gives the
     // same message as the window's close box, during an operation the same
     // question.

@@ -100,6 +100,7 @@ CommandStates TransmitterStack::computeCommandStates() const {
     context.pvReadingRepeats = !slot.empty() && slot.processCode == ProcessPV;
     context.outputTestRepeats = !slot.empty() && slot.processCode == ProcessOutputTest;
     context.undoAvailable = model_->undoEnabled();
+    context.portConnected = connection_->isConnected();
     return CommandStatesFor(engine_->commandsEnabled(), context);
 }
 

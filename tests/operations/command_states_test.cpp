@@ -90,6 +90,13 @@ TEST(CommandStates, WhatFollowsTheCommandState) {
         withUndo.undoAvailable = true;
         EXPECT_EQ(CommandStatesFor(c.enabled, withUndo).undo, c.enabled);
         EXPECT_FALSE(s.undo);
+        // Restore from a backup needs a connected port, whatever the window
+        // holds, and stays off while monitoring runs.
+        CommandContext connected = c.context;
+        connected.portConnected = true;
+        EXPECT_EQ(CommandStatesFor(c.enabled, connected).restoreFromBackup,
+                  c.enabled && !c.context.monitoringRuns);
+        EXPECT_FALSE(s.restoreFromBackup);
     }
 }
 

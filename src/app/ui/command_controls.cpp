@@ -40,6 +40,9 @@ void CommandControls::apply(const CommandStates& s) const {
             case CommandGroup::OutputTestUse:
                 enabled = s.outputTestUse;
                 break;
+            case CommandGroup::RestoreBackup:
+                enabled = s.restoreFromBackup;
+                break;
         }
         if (!enabled) continue;
         if (e.widget) e.widget->setEnabled(*enabled);

@@ -19,6 +19,7 @@ enum class CommandGroup {
     OutputTestGroup,    // the output-test group box, drawn grey when testing is not allowed
     PVRead,             // PV "Read" / "Stop" (PVReadBtn)
     OutputTestUse,      // "Use" / "Stop" (TPrGoBtn)
+    RestoreBackup,      // "Restore from Backup…"
 };
 
 // The controls EnableCommands switches, registered by the main window and

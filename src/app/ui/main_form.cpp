@@ -152,6 +152,8 @@ void TMainForm::createActions() {
         TCompareForm::compareWithFile(*stack_, *printer_, this,
                                       [this] { return askFileName(false, {}); });
     });
+    RestoreMnu = make(tr("Restore from Backup…"), "RestoreMnu");
+    connect(RestoreMnu, &QAction::triggered, this, &TMainForm::RestoreMnuClick);
     CompareDevMnu = make(tr("Compare with Transmitter"), "CompareDevMnu");
     connect(CompareDevMnu, &QAction::triggered, this,
             [this] { TCompareForm::compareWithTransmitter(*stack_, *printer_, this); });
@@ -189,7 +191,7 @@ void TMainForm::createActions() {
 
 void TMainForm::createMenus() {
     FileMnu = menuBar()->addMenu(tr("&File"));
-    FileMnu->addActions({LoadConfMnu, SaveConfMnu, CompareFileMnu});
+    FileMnu->addActions({LoadConfMnu, SaveConfMnu, CompareFileMnu, RestoreMnu});
     FileMnu->addSeparator();
     FileMnu->addActions({PrinterSetupMnu, PrintConfMnu, ExportPdfMnu});
     FileMnu->addSeparator();
@@ -339,6 +341,7 @@ QWidget* TMainForm::createButtonColumn() {
     commands_.add(CommandGroup::General, PrinterSetupMnu);
     commands_.add(CommandGroup::General, AdresaBtn);
     commands_.add(CommandGroup::General, LogoPnl);
+    commands_.add(CommandGroup::RestoreBackup, RestoreMnu);
     for (QAction* a :
          {SaveConfMnu, PrintConfMnu, ExportPdfMnu, WriteConfMnu, ZaklKonfigMnu, WorkTimeMnu,
           PVReadMnu, CJReadMnu, ConfigRetMnu, CompareFileMnu, CompareDevMnu})

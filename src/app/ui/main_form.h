@@ -83,6 +83,7 @@ public:
     QAction* ExportPdfMnu = nullptr;    // "Export as PDF…" (no printer needed)
     QAction* CompareFileMnu = nullptr;  // "Compare with File…"
     QAction* CompareDevMnu = nullptr;   // "Compare with Transmitter"
+    QAction* RestoreMnu = nullptr;      // "Restore from Backup…"
     QAction* ExitMnu = nullptr;
     QAction* ZpetMnu = nullptr;  // "&Undo" ("zpet": back)
     QAction* ReadConfMnu = nullptr;
@@ -168,6 +169,7 @@ private:
     void DiskSaveBtnClick();
     void ZpetMnuClick();
     void ZaklKonfigMnuClick();
+    void RestoreMnuClick();
     void ConfigRetMnuClick();
     void OptionsMnuClick();
     void AdresaBtnClick();

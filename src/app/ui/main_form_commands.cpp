@@ -7,10 +7,12 @@
 #include <QTreeView>
 #include <QUrl>
 
+#include "app/backup_restore.h"
 #include "app/maker_info.h"
 #include "app/ui/help_viewer.h"
 #include "app/ui/link_label.h"
 #include "app/ui/main_form.h"
+#include "app/ui/restore_form.h"
 #include "app/ui/screen_fit.h"
 #include "app/ui/search_form.h"
 #include "app/ui/spl_form.h"
@@ -86,6 +88,14 @@ void TMainForm::PrevodnikLoadBtnClick() {
 void TMainForm::PrevodnikSaveBtnClick() {
     CheckOutcome check;
     if (stack_->session().startWrite(&check) == StartResult::CheckFailed) showCheckFailure(check);
+}
+
+// The backup is loaded as Load takes a file and written by the normal write.
+void TMainForm::RestoreMnuClick() {
+    const QString backup = TRestoreForm::chooseBackup(*stack_, this);
+    if (backup.isEmpty()) return;
+    CheckOutcome check;
+    if (RestoreBackup(*stack_, backup, &check) == StartResult::CheckFailed) showCheckFailure(check);
 }
 
 void TMainForm::ZaklKonfigMnuClick() {

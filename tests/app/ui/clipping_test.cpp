@@ -34,6 +34,7 @@
 #include "app/language_modules.h"
 #include "app/ui/compare_form.h"
 #include "app/ui/help_viewer.h"
+#include "app/ui/restore_form.h"
 #include "app/ui/search_form.h"
 #include "app/ui/spl_form.h"
 #include "config/config_model.h"
@@ -365,6 +366,16 @@ void WalkWindows(Inspector& inspect) {
         shown(QStringLiteral("Line traffic"), &traffic);
         TSearchForm search(shell.stack(), &f);
         shown(QStringLiteral("Search"), &search);
+        // A readable backup and a damaged one; then none at all.
+        BackupChoices choices{true, 12345678, QDir::homePath() + "/backups/12345678", {}};
+        choices.backups.push_back({ptf, QDateTime(QDate(2026, 12, 24), QTime(23, 59, 58)),
+                                   QStringLiteral("Pt100 (IEC 751), -200 .. 850"), 12});
+        choices.backups.push_back({ptf, QDateTime(QDate(2026, 1, 2), QTime(3, 4, 5)), {}, -1});
+        TRestoreForm restore(choices, &f);
+        shown(QStringLiteral("Restore from backup"), &restore);
+        choices.backups.clear();
+        TRestoreForm none(choices, &f);
+        shown(QStringLiteral("Restore from backup, none kept"), &none);
     }
     // The comparison with the file loaded, one field changed, every field listed.
     ConfigModel& model = shell.stack().model();

@@ -1,0 +1,108 @@
+// File › "Restore from Backup…" on the software transmitter: no backups said
+// so, then a write keeps one, and restoring it writes the old configuration
+// back through the normal write.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDir>
+
+#include "app/config_comparison.h"
+#include "app/ui/main_form.h"
+#include "app/ui/restore_form.h"
+#include "config/config_model.h"
+#include "link/port_connection.h"
+#include "main_window_rig.h"
+#include "operations/transmitter_session.h"
+#include "stack/transmitter_stack.h"
+#include "stack/write_safety.h"
+#include "support/sim_fixture.h"
+
+namespace lmk17::test {
+namespace {
+
+// What the restore window listed; then Restore (or Cancel) is pressed.
+struct RestoreWatcher {
+    explicit RestoreWatcher(bool restore) {
+        QObject::connect(&timer_, &QTimer::timeout, [this, restore] {
+            auto* form = qobject_cast<TRestoreForm*>(QApplication::activeModalWidget());
+            if (!form) return;
+            timer_.stop();
+            shown = true;
+            for (int r = 0; r < form->BackupList()->rowCount(); ++r)
+                rows << QStringList{form->BackupList()->item(r, 1)->text(),
+                                    form->BackupList()->item(r, 2)->text()};
+            summary = form->SummaryLbl()->text();
+            restoreEnabled = form->RestoreBtn()->isEnabled();
+            if (restore && restoreEnabled)
+                form->RestoreBtn()->click();
+            else
+                form->reject();
+        });
+        timer_.start(20);
+    }
+    bool shown = false;
+    bool restoreEnabled = false;
+    QList<QStringList> rows;
+    QString summary;
+
+private:
+    QTimer timer_;
+};
+
+TEST(RestoreWindow, RestoresTheConfigurationKeptBeforeAWrite) {
+    InProcessSim sim;
+    Shell shell;
+    TransmitterStack& stack = shell.stack();
+    EXPECT_FALSE(shell.form->RestoreMnu->isEnabled());  // nothing to read from yet
+    ASSERT_TRUE(stack.connection().connectDevice(sim.devicePath()));
+    EXPECT_TRUE(shell.form->RestoreMnu->isEnabled());  // no configuration needed
+    WriteSafety safety;
+    safety.backup = true;
+    safety.backupFolder = shell.home.filePath("backups");
+    safety.whenEqual = WriteSafety::WhenEqual::Write;
+    stack.setWriteSafety(safety);
+    BoxAnswerer yes(QMessageBox::Yes);
+
+    {
+        RestoreWatcher watcher(true);
+        shell.form->RestoreMnu->trigger();
+        ASSERT_TRUE(watcher.shown);
+        EXPECT_TRUE(watcher.rows.isEmpty());
+        EXPECT_TRUE(watcher.summary.startsWith("No backups of transmitter"))
+            << watcher.summary.toStdString();
+        EXPECT_FALSE(watcher.restoreEnabled);
+    }
+    EXPECT_FALSE(stack.model().hasConfiguration());  // the listing read left the window alone
+
+    shell.form->PrevodnikLoadBtn->click();
+    ASSERT_TRUE(SpinUntil([&] { return stack.idle() && stack.model().hasConfiguration(); }, 20000));
+    ConfigModel& model = stack.model();
+    const double oldDamping = model.config().Damping;
+    model.edit().config().Damping = oldDamping + 3;
+    model.RefreshFromConfig();
+    shell.form->WriteConfMnu->trigger();
+    ASSERT_TRUE(SpinUntil([&] { return stack.idle(); }, 30000));
+    ASSERT_EQ(stack.session().lastOutcome(), OperationOutcome::Completed);
+
+    const int asked = yes.count("Damping");
+    {
+        RestoreWatcher watcher(true);
+        shell.form->RestoreMnu->trigger();
+        ASSERT_TRUE(watcher.shown);
+        ASSERT_EQ(watcher.rows.size(), 1) << watcher.summary.toStdString();
+        EXPECT_EQ(watcher.rows[0][1], "1");  // the damping
+        EXPECT_FALSE(watcher.rows[0][0].isEmpty());
+        EXPECT_TRUE(watcher.summary.contains(QDir::toNativeSeparators(safety.backupFolder)));
+    }
+    ASSERT_TRUE(SpinUntil([&] { return stack.idle(); }, 30000));
+    EXPECT_EQ(stack.session().lastOutcome(), OperationOutcome::Completed);
+    EXPECT_GT(yes.count("Damping"), asked);  // the differences were asked about as by Write
+
+    // What the transmitter holds now, read afresh.
+    const ComparisonSide device = ReadForComparison(stack);
+    ASSERT_TRUE(device.ok);
+    EXPECT_DOUBLE_EQ(device.model->config().Damping, oldDamping);
+}
+
+}  // namespace
+}  // namespace lmk17::test
