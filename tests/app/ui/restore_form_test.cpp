@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 
 #include "app/config_comparison.h"
 #include "app/ui/main_form.h"
@@ -84,14 +85,23 @@ TEST(RestoreWindow, RestoresTheConfigurationKeptBeforeAWrite) {
     ASSERT_TRUE(SpinUntil([&] { return stack.idle(); }, 30000));
     ASSERT_EQ(stack.session().lastOutcome(), OperationOutcome::Completed);
 
+    // A damaged backup beside it, older: listed as such, never proposed.
+    const QStringList serials =
+        QDir(safety.backupFolder).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+    ASSERT_EQ(serials.size(), 1);
+    QFile damaged(safety.backupFolder + "/" + serials[0] + "/2020-01-01_00-00-00_before-write.ptf");
+    ASSERT_TRUE(damaged.open(QIODevice::WriteOnly));
+    damaged.write("not a configuration");
+    damaged.close();
     const int asked = yes.count("Damping");
     {
         RestoreWatcher watcher(true);
         shell.form->RestoreMnu->trigger();
         ASSERT_TRUE(watcher.shown);
-        ASSERT_EQ(watcher.rows.size(), 1) << watcher.summary.toStdString();
+        ASSERT_EQ(watcher.rows.size(), 2) << watcher.summary.toStdString();
         EXPECT_EQ(watcher.rows[0][1], "1");  // the damping
         EXPECT_FALSE(watcher.rows[0][0].isEmpty());
+        EXPECT_EQ(watcher.rows[1], (QStringList{"The file cannot be read.", "–"}));
         EXPECT_TRUE(watcher.summary.contains(QDir::toNativeSeparators(safety.backupFolder)));
     }
     ASSERT_TRUE(SpinUntil([&] { return stack.idle(); }, 30000));
