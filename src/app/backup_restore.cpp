@@ -23,6 +23,12 @@ QString rangeText(const TransmitterConfig& config) {
 
 }  // namespace
 
+int BackupChoices::proposed() const {
+    for (size_t i = 0; i < backups.size(); ++i)
+        if (backups[i].readable()) return int(i);
+    return -1;
+}
+
 BackupChoices ListBackupChoices(TransmitterStack& stack) {
     BackupChoices choices;
     const ComparisonSide device = ReadForComparison(stack);

@@ -24,6 +24,9 @@ struct BackupChoices {
     qint32 serialNumber = 0;
     QString folder;                     // where its backups are kept
     std::vector<BackupChoice> backups;  // newest first
+
+    // The backup proposed: the newest that can be read; -1 when none can.
+    int proposed() const;
 };
 
 // Reads the connected transmitter into a record of its own (the window's

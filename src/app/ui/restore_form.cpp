@@ -82,13 +82,7 @@ void TRestoreForm::fillList() {
         n == 0 ? tr("No backups of transmitter %1 were found in %2.")
                      .arg(serial, folder.isEmpty() ? tr("(no backup folder)") : folder)
                : tr("Backups of transmitter %1 in %2:").arg(serial, folder));
-    // The newest readable backup is proposed.
-    for (int r = 0; r < n; ++r) {
-        if (choices_.backups[size_t(r)].readable()) {
-            list_->selectRow(r);
-            break;
-        }
-    }
+    if (const int proposed = choices_.proposed(); proposed >= 0) list_->selectRow(proposed);
     selectionChanged();
 }
 
