@@ -78,8 +78,7 @@ private:
             if (file_.isEmpty()) {
                 QMetaObject::invokeMethod(dialog, "reject", Qt::QueuedConnection);
             } else {
-                dialog->selectFile(file_);
-                QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
+                test::ChooseFile(dialog, file_);
             }
         }
     }

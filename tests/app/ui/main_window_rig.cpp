@@ -4,18 +4,29 @@
 #include <QApplication>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QLineEdit>
 #include <algorithm>
 #include <cmath>
 
 namespace lmk17::test {
 
+void ChooseFile(QFileDialog* dialog, const QString& file) {
+    dialog->selectFile(file);
+    // Qt's own dialog leaves its name field alone in selectFile() while that
+    // field has the focus, and it has it as soon as the dialog is activated:
+    // the whole path is typed into it, as a user may.
+    if (auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit")))
+        name->setText(QFileInfo(file).absoluteFilePath());
+    // After the caller's slot: a box the dialog opens itself is answered too.
+    QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
+}
+
 BoxAnswerer::BoxAnswerer(QMessageBox::StandardButton answer) : answer_(answer) {
     QObject::connect(&timer_, &QTimer::timeout, [this] {
         QWidget* modal = QApplication::activeModalWidget();
         if (auto* dialog = qobject_cast<QFileDialog*>(modal); dialog && !file.isEmpty()) {
-            dialog->selectFile(file);
-            // After this slot: a box the dialog opens itself is answered too.
-            QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
+            ChooseFile(dialog, file);
             return;
         }
         auto* box = qobject_cast<QMessageBox*>(modal);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFileDialog>
 #include <QMessageBox>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -16,6 +17,10 @@ namespace lmk17 {
 class TransmitterStack;
 
 namespace test {
+
+// Chooses `file` in a file dialog that shows and accepts it once the caller's
+// slot has returned, whether or not the dialog's name field has the focus.
+void ChooseFile(QFileDialog* dialog, const QString& file);
 
 // Answers every message box that shows with `answer` (Yes/OK or No) and
 // keeps its text; `also` runs while the box shows. A box whose text holds a
