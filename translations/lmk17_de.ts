@@ -3077,6 +3077,38 @@ Wollen Sie diesen Vorgang wiederholen?</translation>
         <source>; %1 not listed (more than the buffer holds)</source>
         <translation>; %1 nicht aufgelistet (mehr, als der Puffer fasst)</translation>
     </message>
+    <message>
+        <source>request</source>
+        <translation>Anfrage</translation>
+    </message>
+    <message>
+        <source>repeat</source>
+        <translation>Wiederholung</translation>
+    </message>
+    <message>
+        <source>answer</source>
+        <translation>Antwort</translation>
+    </message>
+    <message>
+        <source>echo dropped</source>
+        <translation>Echo verworfen</translation>
+    </message>
+    <message>
+        <source>noise dropped</source>
+        <translation>Störung verworfen</translation>
+    </message>
+    <message>
+        <source>misshapen</source>
+        <translation>fehlerhafter Rahmen</translation>
+    </message>
+    <message>
+        <source>late</source>
+        <translation>verspätet</translation>
+    </message>
+    <message>
+        <source>time-out</source>
+        <translation>Zeitüberschreitung</translation>
+    </message>
 </context>
 <context>
     <name>lmk17::TSearchForm</name>
