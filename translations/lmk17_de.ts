@@ -1142,11 +1142,11 @@ Wollen Sie diesen Vorgang wiederholen?</translation>
     </message>
     <message>
         <source>The transmitter&apos;s present configuration could not be kept as a backup, so nothing was written.</source>
-        <translation>Die aktuelle Konfiguration des Transmitters konnte nicht gesichert werden, daher wurde nichts geschrieben.</translation>
+        <translation>Die aktuelle Konfiguration des Messumformers konnte nicht gesichert werden, daher wurde nichts geschrieben.</translation>
     </message>
     <message>
         <source>Writing changes these values of the transmitter (now -&gt; written):</source>
-        <translation>Das Schreiben ändert diese Werte des Transmitters (jetzt -&gt; geschrieben):</translation>
+        <translation>Das Schreiben ändert diese Werte des Messumformers (jetzt -&gt; geschrieben):</translation>
     </message>
     <message>
         <source> ... and %1 more</source>
@@ -1158,15 +1158,15 @@ Wollen Sie diesen Vorgang wiederholen?</translation>
     </message>
     <message>
         <source>Write the configuration to the transmitter?</source>
-        <translation>Die Konfiguration in den Transmitter schreiben?</translation>
+        <translation>Die Konfiguration in den Messumformer schreiben?</translation>
     </message>
     <message>
         <source>The transmitter already holds this configuration; nothing was written.</source>
-        <translation>Der Transmitter enthält diese Konfiguration bereits; es wurde nichts geschrieben.</translation>
+        <translation>Der Messumformer enthält diese Konfiguration bereits; es wurde nichts geschrieben.</translation>
     </message>
     <message>
         <source>The transmitter already holds this configuration. Write it anyway?</source>
-        <translation>Der Transmitter enthält diese Konfiguration bereits. Trotzdem schreiben?</translation>
+        <translation>Der Messumformer enthält diese Konfiguration bereits. Trotzdem schreiben?</translation>
     </message>
 </context>
 <context>
