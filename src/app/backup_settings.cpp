@@ -68,7 +68,7 @@ BackupFieldsCheck CheckBackupFields(const BackupSettingsFields& fields) {
     const QString shown = QDir::toNativeSeparators(folder);
     if (!QDir::isAbsolutePath(folder))
         return refuse(BackupField::Folder, appText(texts::kBackupFolderNotFull).arg(shown));
-    const QFileInfo info(folder);
+    const QFileInfo info(QDir::cleanPath(folder));  // "file/" is no file to QFileInfo
     if (info.exists() && !info.isDir())
         return refuse(BackupField::Folder, appText(texts::kBackupFolderIsFile).arg(shown));
     if (!info.exists() && !QDir().mkpath(folder))
