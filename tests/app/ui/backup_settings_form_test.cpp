@@ -36,7 +36,7 @@ struct BackupDialogDriver {
             form->AskCBx()->setChecked(ask);
             form->OkBtn()->click();
             leftOpen = form->isVisible();
-            focusOnKeep = form->KeepEdt()->hasFocus();
+            focusOnKeep = form->focusWidget() == form->KeepEdt();
             if (leftOpen) form->CancelBtn()->click();
         });
         timer_.start(20);
