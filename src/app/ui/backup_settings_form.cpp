@@ -4,9 +4,11 @@
 #include <QFileDialog>
 #include <QFormLayout>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QVBoxLayout>
 
+#include "app/help_contexts.h"
 #include "app/settings_store.h"
 
 namespace lmk17 {
@@ -85,6 +87,14 @@ void TBackupSettingsForm::BrowseBtnClick() {
     dialog.setOption(QFileDialog::ShowDirsOnly, true);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
     folderEdt_->setText(QDir::toNativeSeparators(dialog.selectedFiles().constFirst()));
+}
+
+void TBackupSettingsForm::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_F1 && event->modifiers() == Qt::NoModifier) {
+        emit helpRequested(help::BackupSettings);
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 void TBackupSettingsForm::OkBtnClick() {

@@ -30,6 +30,13 @@ public:
     QPushButton* OkBtn() const { return okBtn_; }
     QPushButton* CancelBtn() const { return cancelBtn_; }
 
+signals:
+    // F1: the help topic of the dialog.
+    void helpRequested(int context);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     void BrowseBtnClick();
     void OkBtnClick();

@@ -175,6 +175,7 @@ void TMainForm::createActions() {
     BackupSetMnu = make(tr("Backups and Writing…"), "BackupSetMnu");
     connect(BackupSetMnu, &QAction::triggered, this, [this] {
         TBackupSettingsForm form(store_, *stack_, ui_, this);
+        connect(&form, &TBackupSettingsForm::helpRequested, help_, &HelpViewer::showContext);
         form.exec();
     });
     // F1 opens the help of the control that has the focus (keyPressEvent).

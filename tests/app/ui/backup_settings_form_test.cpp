@@ -6,7 +6,10 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QSignalSpy>
+#include <QTest>
 
+#include "app/help_contexts.h"
 #include "app/ui/backup_settings_form.h"
 #include "app/ui/main_form.h"
 #include "config/config_model.h"
@@ -108,6 +111,19 @@ TEST(BackupSettingsWindow, ATypoInTheCountIsRefusedAndNothingIsSaved) {
     EXPECT_TRUE(shell.store.settings().askBeforeWrite);
     EXPECT_EQ(shell.stack().writeSafety().keepBackups, before.keepBackups);
     EXPECT_EQ(shell.stack().writeSafety().askDifferences, before.askDifferences);
+}
+
+// F1 asks for the dialog's own topic (the help book holds every context to a
+// page that exists).
+TEST(BackupSettingsWindow, F1AsksForTheDialogsTopic) {
+    Shell shell;
+    TBackupSettingsForm form(shell.store, shell.stack(), shell.form->interaction(),
+                             shell.form.get());
+    QSignalSpy help(&form, &TBackupSettingsForm::helpRequested);
+    form.show();
+    QTest::keyClick(&form, Qt::Key_F1);
+    ASSERT_EQ(help.count(), 1);
+    EXPECT_EQ(help.at(0).at(0).toInt(), int(help::BackupSettings));
 }
 
 }  // namespace
