@@ -1,5 +1,6 @@
 #include "app/app_paths.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
@@ -74,6 +75,20 @@ QString FindSimulatorProgram(const QString& programFolder) {
         if (isExecutable(candidate)) return QDir::cleanPath(candidate);
     }
     return QStandardPaths::findExecutable(QStringLiteral("lmk17-sim"));
+}
+
+QString ProgramSettingsFilePath() {
+    return SettingsFilePath(QCoreApplication::applicationDirPath(),
+                            QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation));
+}
+
+AppFolders ProgramAppFolders() {
+    return MakeAppFolders(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation),
+                          QDir::homePath());
+}
+
+QString ProgramBaseName() {
+    return QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
 }
 
 }  // namespace lmk17

@@ -13,6 +13,14 @@ namespace lmk17 {
 // program, whose folder is read-only).
 QString SettingsFilePath(const QString& programFolder, const QString& userConfigFolder);
 
+// The running program's settings file and folders, from the system's
+// folders: SettingsFilePath() and MakeAppFolders() for this program.
+QString ProgramSettingsFilePath();
+AppFolders ProgramAppFolders();
+// The running program's file name without its folder and extension (the
+// language modules are named after it).
+QString ProgramBaseName();
+
 // The user's working folder: <documents>/LMK-17/, created when missing;
 // the home folder when it cannot be created. Ends with '/'.
 QString UserDataFolder(const QString& documentsFolder, const QString& homeFolder);

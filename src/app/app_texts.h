@@ -21,11 +21,6 @@ inline constexpr char kDemoFailed[] =
 inline constexpr char kDemoNoSimulator[] = QT_TRANSLATE_NOOP(
     "App", "lmk17-sim, the software transmitter, was not found beside the program or on the PATH.");
 
-inline constexpr char kCloseQuestion[] =
-    QT_TRANSLATE_NOOP("App", "Do you really want to close application?");
-inline constexpr char kMonitoringRefusesClose[] = QT_TRANSLATE_NOOP(
-    "App",
-    "The program is in monitoring mode. Stop the monitoring before closing the application.");
 inline constexpr char kSettingsSaveFailed[] =
     QT_TRANSLATE_NOOP("App", "The settings could not be saved to %1:\n%2");
 

@@ -138,6 +138,36 @@ QString HelpBook::contextPage(int context) const {
     return contentsPage();
 }
 
+namespace {
+
+// The links of a page, each target made absolute against the folder given
+// (a relative link of the contents stays in the language's folder, where
+// resolve() finds what it lacks).
+QList<HelpLink> pageLinks(const QString& pageUrl, const QString& folder) {
+    QFile page(QUrl(pageUrl).toLocalFile());
+    if (!page.open(QIODevice::ReadOnly)) return {};
+    QList<HelpLink> links = ParseHelpLinks(QString::fromUtf8(page.readAll()));
+    for (HelpLink& link : links) {
+        const qsizetype hash = link.target.indexOf(QLatin1Char('#'));
+        QUrl url = QUrl::fromLocalFile(
+            QDir(folder).filePath(hash < 0 ? link.target : link.target.left(hash)));
+        if (hash >= 0) url.setFragment(link.target.mid(hash + 1));
+        link.target = url.toString();
+    }
+    return links;
+}
+
+}  // namespace
+
+QList<HelpLink> HelpBook::contentsLinks() const {
+    return pageLinks(contentsPage(), folder_);
+}
+
+QList<HelpLink> HelpBook::keywordLinks() const {
+    const QString index = indexPage();
+    return pageLinks(index, QFileInfo(QUrl(index).toLocalFile()).path());
+}
+
 QString HelpBook::resolve(const QString& url) const {
     const QUrl u(url);
     if (!u.isLocalFile() || fallbackFolder_.isEmpty() || folder_ == fallbackFolder_) return url;

@@ -7,6 +7,14 @@
 
 namespace lmk17 {
 
+// A link of a contents or index page: its text and its target, and how deep
+// it sits in nested lists (0 = top level).
+struct HelpLink {
+    QString text;
+    QString target;
+    int depth = 0;
+};
+
 // The program's help: a folder of HTML pages named after the help file's name
 // without its extension ("lmk17en" for "lmk17en.hlp"; the name is a
 // translatable text, so a language module may bring a manual of its own).
@@ -52,6 +60,12 @@ public:
     // The language's own contexts.
     const QMap<int, QString>& contexts() const { return contexts_; }
 
+    // The entries of the contents page and of the keyword index (the
+    // language's own keywords, or the English ones when it has none), each
+    // target an absolute URL; empty when the page cannot be read.
+    QList<HelpLink> contentsLinks() const;
+    QList<HelpLink> keywordLinks() const;
+
     // A page of the language's folder that does not exist becomes the same
     // page of the English manual (anchor kept); any other URL is returned as
     // it is.
@@ -73,13 +87,6 @@ QMap<int, QString> ParseHelpContexts(const QString& text);
 // named ones our pages use, and numeric ones).
 QString DecodeHelpEntities(const QString& text);
 
-// A link of a contents or index page: its text and its target, and how deep
-// it sits in nested lists (0 = top level).
-struct HelpLink {
-    QString text;
-    QString target;
-    int depth = 0;
-};
 // The links in the (nested) lists of one of our own help pages, in page order.
 QList<HelpLink> ParseHelpLinks(const QString& html);
 

@@ -28,7 +28,7 @@ int exchange(Context& c, int operation) {
     engine.setAttempts(engine.timing().attempts);
     engine.SestavPrikaz();
     if (!ended) loop.exec();
-    const AnswerOutcome outcome{engine.state().result, engine.state().resultMessage};
+    const AnswerOutcome outcome{engine.state().result};
     PrintOutcome(c, outcome, engine.state().deviceError, engine.request());
     const int expected = operation == OpRead ? ResultReadOk : ResultWriteOk;
     return outcome.result == expected ? ExitOk : ExitFailure;

@@ -4,6 +4,8 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
+#include "link/result_codes.h"
+
 namespace lmk17::cli {
 
 int DataTypeFromName(const QString& name) {
@@ -121,12 +123,14 @@ QString valueText(const LinkRequest& r) {
 void PrintOutcome(Context& c, const AnswerOutcome& o, bool deviceError, const LinkRequest& r) {
     const bool hasValue = r.operation == OpRead && o.result == 8;
     if (c.options.json) {
-        QJsonObject obj{{"result", o.result}, {"message", o.message}, {"deviceError", deviceError}};
+        QJsonObject obj{{"result", o.result},
+                        {"message", ResultCodeText(o.result)},
+                        {"deviceError", deviceError}};
         if (hasValue) obj.insert(QStringLiteral("value"), valueJson(r));
         c.out << QJsonDocument(obj).toJson(QJsonDocument::Compact) << Qt::endl;
         return;
     }
-    c.out << "result: " << o.result << "\nmessage: \"" << o.message
+    c.out << "result: " << o.result << "\nmessage: \"" << ResultCodeText(o.result)
           << "\"\ndevice error: " << (deviceError ? "yes" : "no") << "\n";
     if (hasValue) c.out << "value: " << valueText(r) << "\n";
     c.out.flush();

@@ -50,6 +50,27 @@ double recordValue(const EditFieldDescriptor& d, const TransmitterConfig& c,
     return 0.0;
 }
 
+// The text an edit shows for the record's value, as the adoption and the
+// checks write it.
+QString shownText(const EditFieldDescriptor& d, const TransmitterConfig& c, double value,
+                  const CheckContext& context) {
+    switch (d.scale) {
+        case EditScale::RangeDependent:
+            return FormatRangeDependent(c, value);
+        case EditScale::AbsoluteRangeDependent:
+            return FormatG5(std::fabs(ToDisplay(c, value)));
+        case EditScale::Absolute:
+            return FormatFixed(value, 1);
+        case EditScale::Plain:
+            return FormatFixed(value, d.check == EditCheck::Lead ? 3 : 1);
+        case EditScale::Output: {
+            const OutputTypeEntry* type = OutputTypeOf(context.typeIndex);
+            return type ? FormatG5(value * type->k) : QString();
+        }
+    }
+    return {};
+}
+
 }  // namespace
 
 std::optional<double> ReadEdit(EditField field, const TransmitterConfig& config, ConfigView& view,
@@ -57,7 +78,13 @@ std::optional<double> ReadEdit(EditField field, const TransmitterConfig& config,
     const EditFieldDescriptor* d = DescriptorOf(field);
     if (!d) return std::nullopt;
     if (context.values) return recordValue(*d, *context.values, context);
-    const std::optional<double> shown = ParseNumber(EditText(view, field));
+    // An edit that still shows the record's value stands for that value
+    // exactly: its text is the value rounded for the eye, and reading the
+    // text back would write the rounding into the transmitter.
+    const QString& text = EditText(view, field);
+    const double stored = recordValue(*d, config, context);
+    if (text.trimmed() == shownText(*d, config, stored, context).trimmed()) return stored;
+    const std::optional<double> shown = ParseNumber(text);
     if (!shown) {
         Fail(outcome, field, validation_text::IncorrectFormat(field));
         return std::nullopt;

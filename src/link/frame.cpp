@@ -92,7 +92,7 @@ void takeValue(const FrameReader& f, LinkRequest& r) {
 }
 
 AnswerOutcome outcome(int code) {
-    return {code, ResultMessage(code)};
+    return {code};
 }
 
 std::uint8_t checkOver(const FrameReader& f, int from, int count) {

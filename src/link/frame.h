@@ -40,7 +40,6 @@ bool AnswerFitsRequest(const std::uint8_t* frame, int length, const LinkRequest&
 
 struct AnswerOutcome {
     int result = 0;
-    QString message;
 };
 
 // Decodes a complete answer (the decoding half of ZpracujPrikaz). For a read

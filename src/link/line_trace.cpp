@@ -7,6 +7,7 @@
 
 #include "link/binary32.h"
 #include "link/frame.h"
+#include "link/result_codes.h"
 
 namespace lmk17 {
 
@@ -81,7 +82,7 @@ QString describeAnswer(const QByteArray& f, const LinkRequest& context) {
     if (o.result == 8 && context.operation == OpRead && f.size() >= 8 + ValueWidth(r.dataType) + 2)
         s += QStringLiteral(" %1 = %2").arg(DataTypeName(r.dataType), valueAt(f, 8, r.dataType));
     if (deviceError) s += QStringLiteral(" device error");
-    return s + QStringLiteral(" \"") + o.message.trimmed() + QLatin1Char('"');
+    return s + QStringLiteral(" \"") + ResultCodeText(o.result).trimmed() + QLatin1Char('"');
 }
 
 }  // namespace

@@ -107,11 +107,4 @@ bool DiffersFromDefaultCommParams(const TransmitterCommParams& params) {
     return params.addressByte != kDefaultAddressByte || params.baudCode != kDefaultBaudCode;
 }
 
-QString PortMessage(const QString& format, const QString& deviceName) {
-    QString text = format;
-    const int at = text.indexOf(QLatin1String("%s"));
-    if (at >= 0) text.replace(at, 2, deviceName);
-    return text;
-}
-
 }  // namespace lmk17

@@ -1,10 +1,9 @@
 #pragma once
 
-#include <QtGlobal>
-
 // The PC-side link parameters (baud rate, parity, addresses) and the
-// transmitter's own communication parameters as the dialogs edit them, with
-// the texts those dialogs show. Pure value rules: no port, no window.
+// transmitter's own communication parameters as the dialogs edit them. Pure
+// value rules: no port, no window, no texts (the dialogs' texts are in
+// link/ui/link_texts.h).
 
 #include <QString>
 
@@ -80,69 +79,5 @@ TransmitterCommDialogView OpenTransmitterCommDialog(const TransmitterCommParams&
 
 // Whether OK must first be confirmed with the "other than default" question.
 bool DiffersFromDefaultCommParams(const TransmitterCommParams& params);
-
-// ---- Texts -----------------------------------------------------------------
-
-namespace texts {
-
-// Messages; "%s" stands for the port's device name (see PortMessage).
-inline constexpr char kPortConnected[] =
-    QT_TRANSLATE_NOOP("Link", "%s serial port successfully connected.");
-inline constexpr char kPortCannotConnect[] =
-    QT_TRANSLATE_NOOP("Link", "%s serial port cannot be connected.");
-inline constexpr char kPortDisconnected[] =
-    QT_TRANSLATE_NOOP("Link", "%s serial port disconnected.");
-// A port lost during monitoring, which reopens it by itself.
-inline constexpr char kPortLostReopening[] =
-    QT_TRANSLATE_NOOP("Link", "%s serial port lost; monitoring tries to reopen it every 2 s.");
-inline constexpr char kExpertParamsWarning[] = QT_TRANSLATE_NOOP(
-    "Link",
-    "Attention! Setting of wrong communication parameters may lose communication with the "
-    "transmitter! Changing this parameters is allowed experienced user only.");
-inline constexpr char kNoConfiguration[] =
-    QT_TRANSLATE_NOOP("Link", "There has not been set any configuration of transmitter.");
-inline constexpr char kChangeCommParamsQuestion[] = QT_TRANSLATE_NOOP(
-    "Link",
-    "Attention! You want to change the communication parameters to other than default.\r\n"
-    "Setting of wrong communication parameters may lose communication with the transmitter!\r\n"
-    "Do You really want to change the parameters?");
-inline constexpr char kCommParamsAfterPowerCycle[] = QT_TRANSLATE_NOOP(
-    "Link",
-    "Changes is not valid immediately after writing the configuration, but after power down and "
-    "power up!");
-
-// Window texts.
-inline constexpr char kNotConnectedItem[] = QT_TRANSLATE_NOOP("Link", " Not Connected");
-inline constexpr char kOptionsCaption[] = QT_TRANSLATE_NOOP("Link", " Options");
-inline constexpr char kDisconnectButton[] = QT_TRANSLATE_NOOP("Link", "Disconnect");
-inline constexpr char kCloseButton[] = QT_TRANSLATE_NOOP("Link", "Close");
-inline constexpr char kExpertParamsCheckBox[] =
-    QT_TRANSLATE_NOOP("Link", "Communication Parameters for Experts");
-inline constexpr char kDefaultParamsButton[] = QT_TRANSLATE_NOOP("Link", "&Default Parameters");
-inline constexpr char kTransmitterCommCaption[] =
-    QT_TRANSLATE_NOOP("Link", " Transmitter Communication Parameters");
-inline constexpr char kTransmitterCommWarning1[] =
-    QT_TRANSLATE_NOOP("Link", "Attention! Setting of wrong paramaters may");
-inline constexpr char kTransmitterCommWarning2[] =
-    QT_TRANSLATE_NOOP("Link", "lose communication with the Transmitter!");
-inline constexpr char kTransmitterDefaultButton[] = QT_TRANSLATE_NOOP("Link", "Default Params");
-inline constexpr char kOkButton[] = QT_TRANSLATE_NOOP("Link", "OK");
-inline constexpr char kCommunicationButton[] = QT_TRANSLATE_NOOP("Link", "Communication");
-inline constexpr const char* kBaudItems[kBaudRateCount] = {" 600",  " 1200", " 2400",
-                                                           " 4800", " 9600", " 19200"};
-inline constexpr const char* kParityItems[3] = {QT_TRANSLATE_NOOP("Link", " None"),
-                                                QT_TRANSLATE_NOOP("Link", " Odd"),
-                                                QT_TRANSLATE_NOOP("Link", " Even")};
-// The transmitter dialog shows its items without the leading blank.
-inline constexpr const char* kTransmitterBaudItems[kBaudRateCount] = {"600",  "1200", "2400",
-                                                                      "4800", "9600", "19200"};
-inline constexpr const char* kTransmitterParityItems[3] = {QT_TRANSLATE_NOOP("Link", "None"),
-                                                           QT_TRANSLATE_NOOP("Link", "Odd"),
-                                                           QT_TRANSLATE_NOOP("Link", "Even")};
-
-}  // namespace texts
-
-// A port message with its "%s" filled with the device name.
-QString PortMessage(const QString& format, const QString& deviceName);
 
 }  // namespace lmk17

@@ -16,8 +16,7 @@ struct LinkState {
     bool frameInProcessing = false;   // a complete answer is being decoded
     bool requestOutstanding = false;  // sent, not yet ended by answer, error or time-out
     int result = 0;                   // outcome of the last exchange
-    QString resultMessage;
-    bool deviceError = false;  // device-error bit of the last answer
+    bool deviceError = false;         // device-error bit of the last answer
     int attemptsLeft = 0;
     bool questionOpen = false;    // an operation's question is showing
     bool answerDeferred = false;  // an exchange ended while the question showed

@@ -74,16 +74,16 @@ void PortConnection::connectItem(int item) {
     applyCommSettings(item);
     if (port_.open()) {
         setItem(item);
-        setStatus(PortMessage(messages_.connected, port_.deviceName()));
+        setStatus(PortEvent::Connected, port_.deviceName());
         emit connected();
         return;
     }
     // The port that was open is closed now, whatever became of the new one.
     if (switching) {
-        setStatus(PortMessage(messages_.disconnected, previous));
+        setStatus(PortEvent::Disconnected, previous);
         emit disconnected();
     }
-    setStatus(PortMessage(messages_.cannotConnect, port_.deviceName()));
+    setStatus(PortEvent::CannotConnect, port_.deviceName());
     // Always tell: the list shows the item that failed and must go back.
     item_ = 0;
     emit itemChanged(0);
@@ -92,7 +92,7 @@ void PortConnection::connectItem(int item) {
 
 void PortConnection::disconnectCurrent() {
     port_.close();
-    setStatus(PortMessage(messages_.disconnected, port_.deviceName()));
+    setStatus(PortEvent::Disconnected, port_.deviceName());
     setItem(0);
     emit disconnected();
 }
@@ -101,19 +101,19 @@ void PortConnection::disconnectCurrent() {
 // left it, so the dialog offers to connect again.
 void PortConnection::onLinkLost(const QString& deviceName) {
     lostItem_ = item_;
-    setStatus(PortMessage(messages_.disconnected, deviceName));
+    setStatus(PortEvent::Disconnected, deviceName);
     setItem(0);
     emit disconnected();
 }
 
 void PortConnection::setPortLostByRun(bool lost) {
     if (lost) {
-        setStatus(PortMessage(messages_.lostReopening, port_.deviceName()));
+        setStatus(PortEvent::LostReopening, port_.deviceName());
         return;
     }
     if (!port_.isOpen()) {
         // The run ended before the port came back.
-        setStatus(PortMessage(messages_.disconnected, port_.deviceName()));
+        setStatus(PortEvent::Disconnected, port_.deviceName());
         return;
     }
     // Reopened by the name it had: the same list entry, or the name added.
@@ -122,7 +122,7 @@ void PortConnection::setPortLostByRun(bool lost) {
                          ? lostItem_
                          : ports_.addDevice(port_.deviceName());
     setItem(item);
-    setStatus(PortMessage(messages_.connected, port_.deviceName()));
+    setStatus(PortEvent::Connected, port_.deviceName());
 }
 
 bool PortConnection::connectDevice(const QString& devicePath) {
@@ -141,9 +141,9 @@ void PortConnection::setItem(int item) {
     emit itemChanged(item);
 }
 
-void PortConnection::setStatus(const QString& text) {
-    status_ = text;
-    emit statusChanged(text);
+void PortConnection::setStatus(PortEvent event, const QString& device) {
+    status_ = {event, device};
+    emit statusChanged(status_);
 }
 
 }  // namespace lmk17

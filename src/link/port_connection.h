@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QCoreApplication>
 #include <QObject>
 #include <QString>
 
@@ -19,17 +18,24 @@ struct LinkSettings {
     int masterAddress = kDefaultMasterAddress;            // SA
 };
 
-// The formats of the status-bar messages, in the running language.
-struct PortMessages {
-    QString connected = QCoreApplication::translate("Link", texts::kPortConnected);
-    QString cannotConnect = QCoreApplication::translate("Link", texts::kPortCannotConnect);
-    QString disconnected = QCoreApplication::translate("Link", texts::kPortDisconnected);
-    QString lostReopening = QCoreApplication::translate("Link", texts::kPortLostReopening);
+// What the status bar says about the port: what happened to which device
+// (the windows put it into words, PortStatusText in link/ui).
+enum class PortEvent {
+    None,
+    Connected,
+    CannotConnect,
+    Disconnected,
+    LostReopening,  // lost during monitoring, which reopens it by itself
+};
+struct PortStatus {
+    PortEvent event = PortEvent::None;
+    QString device;
+    bool operator==(const PortStatus&) const = default;
 };
 
 // Connecting and disconnecting the one serial port, as the options dialog
 // (and the start-up) drive it: the port list item last acted on, the link
-// settings, and the texts for the status bar. Shows nothing itself.
+// settings, and the status for the status bar. Shows nothing itself.
 class PortConnection : public QObject {
     Q_OBJECT
 public:
@@ -76,10 +82,10 @@ public:
     bool isConnected() const;
     // The expert parameters may be edited only while no port is open.
     bool expertParamsAvailable() const { return !isConnected(); }
-    QString statusText() const { return status_; }
+    PortStatus status() const { return status_; }
 
 signals:
-    void statusChanged(const QString& text);
+    void statusChanged(const PortStatus& status);
     void itemChanged(int item);
     // The port has just been opened: the link resets its receive state.
     void connected();
@@ -97,15 +103,14 @@ private:
     void disconnectCurrent();
     void onLinkLost(const QString& deviceName);
     void setItem(int item);
-    void setStatus(const QString& text);
+    void setStatus(PortEvent event, const QString& device);
 
     TCommPortDriver& port_;
     PortList& ports_;
     LinkSettings settings_;
-    PortMessages messages_;
     int item_ = 0;
     int lostItem_ = 0;  // the item connected when the port went away
-    QString status_;
+    PortStatus status_;
 };
 
 }  // namespace lmk17

@@ -1,6 +1,5 @@
 #include "link/port_list.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -126,13 +125,13 @@ PortList PortList::rescan() const {
 
 int PortList::itemForTypedPath(const QString& typed) {
     const QString path = typed.trimmed();
-    if (const int item = int(itemTexts().indexOf(QLatin1Char(' ') + path)); item >= 0) return item;
+    if (const int at = int(portTexts().indexOf(QLatin1Char(' ') + path)); at >= 0) return at + 1;
     if (!path.startsWith(QLatin1Char('/')) || !SerialDeviceExists(path)) return -1;
     return addDevice(path);
 }
 
-QStringList PortList::itemTexts() const {
-    QStringList items{QCoreApplication::translate("Link", texts::kNotConnectedItem)};
+QStringList PortList::portTexts() const {
+    QStringList items;
     for (const PortEntry& e : entries_) items << e.itemText();
     return items;
 }

@@ -43,8 +43,9 @@ public:
     // Entry of item 1..count().
     const PortEntry& entry(int item) const { return entries_.at(size_t(item - 1)); }
     const std::vector<PortEntry>& entries() const { return entries_; }
-    // All item texts, item 0 included.
-    QStringList itemTexts() const;
+    // The texts of items 1..count() (the options dialog puts its
+    // " Not Connected" before them: PortItemTexts, link/ui).
+    QStringList portTexts() const;
 
     // The system's ports again, keeping the device paths the user or a test
     // named that still exist (a pseudo-terminal is not among the system's).
@@ -52,9 +53,9 @@ public:
 
     // Item of a device path, 0 when it is not listed.
     int itemOf(const QString& devicePath) const;
-    // A device path typed into the port list: its item when listed (0 for
-    // " Not Connected"), else added when it is an absolute path to a device
-    // that exists; -1 when there is no such device.
+    // A device path typed into the port list: its item when listed (from
+    // 1), else added when it is an absolute path to a device that exists; -1
+    // when there is no such device.
     int itemForTypedPath(const QString& typed);
     // Adds a device path (a pseudo-terminal, a port the system does not
     // report) unless listed; returns its item.

@@ -1,49 +1,50 @@
 #include "link/result_codes.h"
 
-#include <QCoreApplication>
+#include <QtGlobal>
 
 namespace lmk17 {
 
-namespace {
-struct Texts {
-    Q_DECLARE_TR_FUNCTIONS(Link)
-};
-}  // namespace
-
-QString ResultMessage(int code) {
+const char* ResultCodeSource(int code) {
     switch (code) {
         case ResultWriteOk:
-            return Texts::tr(" OK.");
+            return QT_TRANSLATE_NOOP("Link", " OK.");
         case ResultTransmitError:
-            return Texts::tr(" ERROR: Error during Transmit.");
+            return QT_TRANSLATE_NOOP("Link", " ERROR: Error during Transmit.");
         case ResultBadParameters:
-            return Texts::tr(" ERROR: Bad Parameters.");
+            return QT_TRANSLATE_NOOP("Link", " ERROR: Bad Parameters.");
         case ResultBadFunction:
-            return Texts::tr(" ERROR: Bad Function.");
+            return QT_TRANSLATE_NOOP("Link", " ERROR: Bad Function.");
         case ResultReadOk:
-            return Texts::tr(" Application layer answered OK.");
+            return QT_TRANSLATE_NOOP("Link", " Application layer answered OK.");
         case ResultFrameError:
-            return Texts::tr(" ERROR: Frame Error of the Incoming Message.");
+            return QT_TRANSLATE_NOOP("Link", " ERROR: Frame Error of the Incoming Message.");
         case ResultCrcError:
-            return Texts::tr(" ERROR: Bad CRC of the Incoming Message.");
+            return QT_TRANSLATE_NOOP("Link", " ERROR: Bad CRC of the Incoming Message.");
         case ResultTransmitterSendError:
-            return Texts::tr(" ERROR: Error during Transmit (from Transmitter to PC).");
+            return QT_TRANSLATE_NOOP("Link",
+                                     " ERROR: Error during Transmit (from Transmitter to PC).");
         case ResultBadAnswer:
-            return Texts::tr(" ERROR: Bad Answer was received.");
+            return QT_TRANSLATE_NOOP("Link", " ERROR: Bad Answer was received.");
         case ResultTimeout:
-            return Texts::tr(" ERROR: Timeout.");
+            return QT_TRANSLATE_NOOP("Link", " ERROR: Timeout.");
         case ResultLineBusy:
-            return Texts::tr(
+            return QT_TRANSLATE_NOOP(
+                "Link",
                 " ERROR: Another device keeps sending on the line; the request could not be "
                 "sent.");
         case ResultPortClosed:
         case ResultBusy:
         case ResultBadRequest:
-            return QString();
+            return nullptr;
         default:
-            return Texts::tr(" ERROR: Unknown Answer: %d")
-                .replace(QLatin1String("%d"), QString::number(code));
+            return QT_TRANSLATE_NOOP("Link", " ERROR: Unknown Answer: %d");
     }
+}
+
+QString ResultCodeText(int code) {
+    const char* source = ResultCodeSource(code);
+    if (!source) return {};
+    return QString::fromLatin1(source).replace(QLatin1String("%d"), QString::number(code));
 }
 
 }  // namespace lmk17

@@ -24,8 +24,13 @@ enum ResultCode : int {
     ResultLineBusy = 600,
 };
 
-// The message that goes with a result code (empty for the refusals 300, 400
-// and 500, which send nothing).
-QString ResultMessage(int code);
+// The words for a result code as the line trace and the command line write
+// them, in English ("%d" of an unknown answer filled with the code); empty
+// for the refusals 300, 400 and 500, which send nothing. The program's user
+// reads them translated: ResultMessage (operations/result_messages.h).
+QString ResultCodeText(int code);
+// The untranslated source of those words, "%d" unfilled; nullptr for the
+// refusals.
+const char* ResultCodeSource(int code);
 
 }  // namespace lmk17

@@ -143,7 +143,6 @@ void TransactionEngine::transmit() {
 
 void TransactionEngine::refuse(int result) {
     state_.result = result;
-    state_.resultMessage = ResultMessage(result);
     VyberProces();
 }
 
@@ -310,7 +309,6 @@ void TransactionEngine::ZpracujPrikaz() {
     const AnswerOutcome outcome =
         DecodeAnswer(state_.buffer.data(), state_.count, request_, deviceError);
     state_.result = outcome.result;
-    state_.resultMessage = outcome.message;
     state_.deviceError = deviceError;
     state_.requestOutstanding = false;
     state_.frameInProcessing = false;
@@ -356,7 +354,6 @@ void TransactionEngine::answerTimeout() {
         return;
     }
     state_.result = ResultTimeout;
-    state_.resultMessage = ResultMessage(ResultTimeout);
     VyberProces();
 }
 

@@ -3,6 +3,7 @@
 #include "link/result_codes.h"
 #include "operations/common_routine_texts.h"
 #include "operations/operation_texts.h"
+#include "operations/result_messages.h"
 
 namespace lmk17 {
 

@@ -18,6 +18,9 @@ CommandStates CommandStatesFor(bool enabled, const CommandContext& c) {
     s.outputTestUse = c.outputTestAllowed && (c.outputTestRepeats || s.configurationCommands);
     s.undo = enabled && c.undoAvailable;
     s.restoreFromBackup = enabled && c.portConnected && !c.monitoringRuns;
+    s.monitoringStart = !c.monitoringRuns;
+    s.monitoringParameters = !c.monitoringRuns;
+    s.monitoringStopMenu = c.monitoringRuns;
     return s;
 }
 

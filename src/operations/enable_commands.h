@@ -35,6 +35,10 @@ namespace lmk17 {
 //   the state when the configuration allows output testing; otherwise they,
 //   "Use" and "Exit Testing" are disabled and the group is drawn grey.
 //
+// The "Monitoring" page: "Start" and "Parameters" (with their menu
+// commands) are disabled while a run goes on; the menu then shows "STOP" in
+// place of "START".
+//
 // Two buttons stay enabled while their own operation repeats, so that it can
 // be stopped: PV "Read" while interval reading runs (it shows "Stop"), and
 // output-test "Use" while automatic setting runs (it shows "Stop").
@@ -64,10 +68,13 @@ struct CommandStates {
     bool outputTestControls = true;     // value buttons/edits 1..3, automatic setting
     std::optional<bool> outputTestUseExit;  // "Use" and "Exit Testing"; empty: their own rules
     bool outputTestGroupGrey = false;
-    bool pvRead = true;              // PV "Read" / "Stop" (PVReadBtn)
-    bool outputTestUse = true;       // "Use" / "Stop" (TPrGoBtn)
-    bool undo = false;               // "&Undo" (ZpetMnu)
-    bool restoreFromBackup = false;  // "Restore from Backup…" (RestoreMnu)
+    bool pvRead = true;                // PV "Read" / "Stop" (PVReadBtn)
+    bool outputTestUse = true;         // "Use" / "Stop" (TPrGoBtn)
+    bool undo = false;                 // "&Undo" (ZpetMnu)
+    bool restoreFromBackup = false;    // "Restore from Backup…" (RestoreMnu)
+    bool monitoringStart = true;       // "Start" (MonStartBtn), "Monitoring START" shown
+    bool monitoringParameters = true;  // "Parameters" (MonParamBtn) and its menu command
+    bool monitoringStopMenu = false;   // "Monitoring STOP" shown in place of START
     // "&Exit" (Ctrl+X) is never disabled: during monitoring it gives the
     // same message as the window's close box, during an operation the same
     // question.

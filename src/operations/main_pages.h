@@ -2,6 +2,8 @@
 
 namespace lmk17 {
 
+enum class ConfigPage;
+
 // The pages of the main window, in the order of their tabs.
 enum class MainPage { Input = 0, Output, Information, Tools, Monitoring };
 inline constexpr int kMainPageCount = 5;
@@ -12,5 +14,9 @@ inline constexpr int kMainPageCount = 5;
 // gives way to "Monitoring".
 MainPage PageAfterTabChange(MainPage current, MainPage wanted, bool operationRunning,
                             bool monitoringRuns);
+
+// The main window's page that holds a configuration page (a refused check
+// brings it forward).
+MainPage MainPageOf(ConfigPage page);
 
 }  // namespace lmk17

@@ -1,6 +1,7 @@
 #include "reports/pdf_export.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPdfWriter>
@@ -14,6 +15,10 @@ QString PdfFilePath(const QString& chosen) {
     if (chosen.isEmpty() || chosen.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive))
         return chosen;
     return chosen + QLatin1String(".pdf");
+}
+
+QString ProposedPdfPath(const QString& suggestedName) {
+    return QDir::home().filePath(suggestedName);
 }
 
 QString WriteReportPdf(const QString& path, const QString& title, const ReportLayout& layout) {

@@ -18,5 +18,8 @@ QString WriteReportPdf(const QString& path, const QString& title, const ReportLa
 // The file an export writes for the name the user chose: ".pdf" is added
 // when the name does not end so (in any letter case).
 QString PdfFilePath(const QString& chosen);
+// The file the export's dialog proposes for a suggested name: that name in
+// the user's home folder.
+QString ProposedPdfPath(const QString& suggestedName);
 
 }  // namespace lmk17

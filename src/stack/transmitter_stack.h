@@ -108,6 +108,11 @@ public:
     bool readCjTemperature();  // CJReadMnuClick
     // Esc in the main window or the progress window: breaks the running operation.
     void breakOperation();
+    // The program is asked to close (FormCloseQuery, ApplClose; the window's
+    // close box and "&Exit"): refused with a message while monitoring runs,
+    // else the close question (an operation running is paused while it is
+    // asked). Yes stops whatever runs and returns true: the program may end.
+    bool closeProgram();
     // Runs a command that must not overlap an operation (print, PDF, the
     // ordering code); false when refused.
     bool whenIdle(const std::function<void()>& command);

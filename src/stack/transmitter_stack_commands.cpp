@@ -1,6 +1,8 @@
 // The main window's commands as the stack carries them out: each is refused
 // while an operation talks to the transmitter, asks its questions in the
 // program's order and brings its page forward.
+#include <QCoreApplication>
+
 #include "config/config_model.h"
 #include "config/identification_text.h"
 #include "link/transaction_engine.h"
@@ -8,6 +10,7 @@
 #include "operations/common_routines.h"
 #include "operations/live_readings.h"
 #include "operations/transmitter_session.h"
+#include "stack/stack_texts.h"
 #include "stack/transmitter_stack.h"
 
 namespace lmk17 {
@@ -102,6 +105,18 @@ void TransmitterStack::setWriteSafety(const WriteSafety& safety) {
     session_->setBeforeWrite([this](ConfigModel& present) {
         return CheckBeforeWrite(safety_, present, *model_, ui_, safetyReport_);
     });
+}
+
+bool TransmitterStack::closeProgram() {
+    if (monitoring_->active()) {
+        ui_.message(MessageKind::Information,
+                    QCoreApplication::translate("App", stack_text::kMonitoringRefusesClose));
+        return false;
+    }
+    if (!session_->confirmShutdown(QCoreApplication::translate("App", stack_text::kCloseQuestion)))
+        return false;
+    session_->stopForShutdown();
+    return true;
 }
 
 bool TransmitterStack::whenIdle(const std::function<void()>& command) {

@@ -152,6 +152,21 @@ TEST(HelpBook, ALanguageFallsBackToEnglishForWhatItLacks) {
     EXPECT_EQ(book.resolve(QStringLiteral("https://example.org/")),
               QStringLiteral("https://example.org/"));
 
+    // The lists' targets: the contents' links within the language's folder
+    // (resolve() finds a missing page in English), the English keywords'
+    // links within the English folder.
+    writeFile(QDir(de).filePath(QStringLiteral("index.html")),
+              "<ul><li><a href=\"main.html#main\">Main</a></li></ul>");
+    writeFile(QDir(en).filePath(QStringLiteral("keywords.html")),
+              "<ul><li><a href=\"tools.html#pv\">PV</a></li></ul>");
+    const QList<HelpLink> contents = book.contentsLinks();
+    ASSERT_EQ(contents.size(), 1);
+    EXPECT_EQ(contents[0].target, url(de, "main.html", "main"));
+    const QList<HelpLink> keywords = book.keywordLinks();
+    ASSERT_EQ(keywords.size(), 1);
+    EXPECT_EQ(keywords[0].text, QStringLiteral("PV"));
+    EXPECT_EQ(keywords[0].target, url(en, "tools.html", "pv"));
+
     // A language without any manual of its own opens the English one.
     ASSERT_TRUE(book.open(QStringLiteral("lmk17sk.hlp"), {dir.path()}));
     EXPECT_EQ(book.folder(), QDir(en).absolutePath());

@@ -59,7 +59,7 @@ TEST(EngineEndToEnd, WritesAndReadsBackEveryDataType) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         ASSERT_EQ(rig.Exchange(c.write), ResultWriteOk);
-        EXPECT_EQ(rig.engine.state().resultMessage, QStringLiteral(" OK."));
+        EXPECT_EQ(ResultCodeText(rig.engine.state().result), QStringLiteral(" OK."));
         LinkRequest read = c.write;
         read.operation = OpRead;
         read.value16 = 0;
@@ -219,7 +219,7 @@ TEST(EngineEndToEnd, InjectedFaultsGiveTheirOutcome) {
         EXPECT_GE(t.elapsed(),
                   c.atLeastMs - 2);  // the simulator may write up to 0.5 ms early per piece
         EXPECT_EQ(rig.sends, c.sends);
-        EXPECT_EQ(rig.engine.state().resultMessage, ResultMessage(c.result));
+        EXPECT_EQ(rig.engine.state().result, c.result);
         if (c.result == 8 && c.request.parameter == 0) {
             EXPECT_DOUBLE_EQ(rig.engine.request().value, 325.0);
         }

@@ -69,7 +69,7 @@ TEST_F(EngineUnit, RefusalsAreDispatchedAtOnceWithoutSending) {
         engine.SestavPrikaz();
         ASSERT_EQ(results.size(), 1u);
         EXPECT_EQ(results[0], c.expected);
-        EXPECT_EQ(engine.state().resultMessage, QString());
+        EXPECT_EQ(ResultCodeText(engine.state().result), QString());
         EXPECT_EQ(port.sent.size(), sentBefore);
     }
 }
@@ -211,7 +211,7 @@ TEST_F(EngineUnit, QuietLineWaitHasADeadline) {
         // The wait showed in the progress window, which is closed again.
         EXPECT_FALSE(ui.progress.empty());
         EXPECT_FALSE(ui.progressOpen);
-        EXPECT_FALSE(ResultMessage(c.result).isEmpty());
+        EXPECT_FALSE(ResultCodeText(c.result).isEmpty());
     }
 }
 
@@ -281,7 +281,7 @@ TEST_F(EngineUnit, SilenceSendsThreeTimesThenTimesOut) {
     sendRead();
     ASSERT_TRUE(SpinUntil([&] { return !results.empty(); }, 2000));
     EXPECT_EQ(results[0], 200);
-    EXPECT_EQ(engine.state().resultMessage, QStringLiteral(" ERROR: Timeout."));
+    EXPECT_EQ(ResultCodeText(engine.state().result), QStringLiteral(" ERROR: Timeout."));
     ASSERT_EQ(sentAt.size(), 3u);
     for (size_t i = 1; i < sentAt.size(); ++i) {
         EXPECT_GE(sentAt[i] - sentAt[i - 1], 70);

@@ -130,7 +130,7 @@ TEST(Frame, ShortAnswers) {
         // A transmission error of the transmitter leaves the flag as it was.
         const Decoded d = decode(hex(c.frame), 1, TypeFloat, c.result == 102);
         EXPECT_EQ(d.outcome.result, c.result) << c.frame;
-        EXPECT_EQ(d.outcome.message, QLatin1String(c.message)) << c.frame;
+        EXPECT_EQ(ResultCodeText(d.outcome.result), QLatin1String(c.message)) << c.frame;
         EXPECT_EQ(d.deviceError, c.deviceError) << c.frame;
     }
 }

@@ -154,16 +154,4 @@ TEST(LinkParameters, DefaultCommParamsQuestion) {
     EXPECT_TRUE(DiffersFromDefaultCommParams({192, 7}));
 }
 
-TEST(LinkParameters, PortMessages) {
-    const QString device = QStringLiteral("\\\\.\\COM2");
-    EXPECT_EQ(PortMessage(QString::fromLatin1(texts::kPortConnected), device),
-              QStringLiteral("\\\\.\\COM2 serial port successfully connected."));
-    EXPECT_EQ(
-        PortMessage(QString::fromLatin1(texts::kPortCannotConnect), QStringLiteral("/dev/ttyUSB0")),
-        QStringLiteral("/dev/ttyUSB0 serial port cannot be connected."));
-    // A device name is filled in as it stands, even with a "%s" of its own.
-    EXPECT_EQ(PortMessage(QString::fromLatin1(texts::kPortDisconnected), QStringLiteral("/tmp/%s")),
-              QStringLiteral("/tmp/%s serial port disconnected."));
-}
-
 }  // namespace

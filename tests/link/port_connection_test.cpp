@@ -26,7 +26,7 @@ protected:
         itemB = ports.addDevice(ptyB.path());
         itemMissing = ports.addDevice(QStringLiteral("/dev/lmk17-no-such-port"));
         QObject::connect(&connection, &PortConnection::statusChanged,
-                         [this](const QString& t) { status << t; });
+                         [this](const PortStatus& s) { status << s; });
         QObject::connect(&connection, &PortConnection::connected, [this] { ++connects; });
         QObject::connect(&connection, &PortConnection::disconnected, [this] { ++disconnects; });
         QObject::connect(&connection, &PortConnection::connectFailed, [this] { ++failures; });
@@ -43,7 +43,7 @@ protected:
     TCommPortDriver port;
     PortConnection connection{port, ports};
     int itemA = 0, itemB = 0, itemMissing = 0;
-    QStringList status;
+    QList<PortStatus> status;
     int connects = 0, disconnects = 0, failures = 0;
 };
 
@@ -53,15 +53,14 @@ TEST_F(PortConnectionTest, ConnectsAndDisconnects) {
     EXPECT_EQ(connection.selectedItem(), itemA);
     EXPECT_EQ(connects, 1);
     EXPECT_FALSE(connection.expertParamsAvailable());
-    EXPECT_EQ(connection.statusText(),
-              ptyA.path() + QStringLiteral(" serial port successfully connected."));
+    EXPECT_EQ(connection.status(), (PortStatus{PortEvent::Connected, ptyA.path()}));
 
     EXPECT_TRUE(connection.disconnectPort());
     EXPECT_FALSE(port.isOpen());
     EXPECT_EQ(connection.selectedItem(), 0);
     EXPECT_EQ(disconnects, 1);
     EXPECT_TRUE(connection.expertParamsAvailable());
-    EXPECT_EQ(connection.statusText(), ptyA.path() + QStringLiteral(" serial port disconnected."));
+    EXPECT_EQ(connection.status(), (PortStatus{PortEvent::Disconnected, ptyA.path()}));
 }
 
 TEST_F(PortConnectionTest, SelectingTheSelectedItemDoesNothing) {
@@ -83,7 +82,7 @@ TEST_F(PortConnectionTest, AnotherPortClosesTheOpenOneFirst) {
     EXPECT_EQ(port.deviceName(), ptyB.path());
     EXPECT_EQ(connection.selectedItem(), itemB);
     EXPECT_EQ(connects, 2);
-    EXPECT_EQ(status.last(), ptyB.path() + QStringLiteral(" serial port successfully connected."));
+    EXPECT_EQ(status.last(), (PortStatus{PortEvent::Connected, ptyB.path()}));
 }
 
 TEST_F(PortConnectionTest, APortThatDoesNotOpenFallsBackToNotConnected) {
@@ -94,8 +93,8 @@ TEST_F(PortConnectionTest, APortThatDoesNotOpenFallsBackToNotConnected) {
     EXPECT_EQ(connection.selectedItem(), 0);
     EXPECT_EQ(failures, 1);
     EXPECT_TRUE(connection.expertParamsAvailable());
-    EXPECT_EQ(connection.statusText(),
-              QStringLiteral("/dev/lmk17-no-such-port serial port cannot be connected."));
+    EXPECT_EQ(connection.status(),
+              (PortStatus{PortEvent::CannotConnect, QStringLiteral("/dev/lmk17-no-such-port")}));
     // Selecting the failed item again tries again.
     EXPECT_TRUE(connection.selectItem(itemMissing));
     EXPECT_EQ(failures, 2);
@@ -132,7 +131,7 @@ TEST_F(PortConnectionTest, ALostPortEndsNotConnected) {
     test::SpinFor(100);
     EXPECT_EQ(disconnects, 1);
     EXPECT_EQ(connection.selectedItem(), 0);
-    EXPECT_EQ(connection.statusText(), ptyA.path() + QStringLiteral(" serial port disconnected."));
+    EXPECT_EQ(connection.status(), (PortStatus{PortEvent::Disconnected, ptyA.path()}));
     EXPECT_TRUE(connection.expertParamsAvailable());
     // The user may connect again at once.
     EXPECT_TRUE(connection.selectItem(itemB));
@@ -156,9 +155,7 @@ TEST_F(PortConnectionTest, APortLostByARunComesBackWhenReopened) {
         before.closeMaster();
         ASSERT_TRUE(test::SpinUntil([&] { return !port.isOpen(); }));
         connection.setPortLostByRun(true);
-        EXPECT_EQ(
-            connection.statusText(),
-            byId + QStringLiteral(" serial port lost; monitoring tries to reopen it every 2 s."));
+        EXPECT_EQ(connection.status(), (PortStatus{PortEvent::LostReopening, byId}));
         if (reopened) {
             // The adapter is back under another device.
             QFile::remove(byId);
@@ -167,9 +164,8 @@ TEST_F(PortConnectionTest, APortLostByARunComesBackWhenReopened) {
         }
         connection.setPortLostByRun(false);
         EXPECT_EQ(connection.selectedItem(), reopened ? item : 0);
-        EXPECT_EQ(connection.statusText(),
-                  byId + (reopened ? QStringLiteral(" serial port successfully connected.")
-                                   : QStringLiteral(" serial port disconnected.")));
+        EXPECT_EQ(connection.status(),
+                  (PortStatus{reopened ? PortEvent::Connected : PortEvent::Disconnected, byId}));
         connection.disconnectPort();
     }
 }

@@ -84,9 +84,10 @@ TEST_F(PortListTest, ItemTexts) {
     PortList list;
     list.addDevice(QStringLiteral("\\\\.\\COM3"));
     list.addDevice(QStringLiteral("/dev/ttyUSB0"));
-    const QStringList expected{QStringLiteral(" Not Connected"), QStringLiteral(" COM3"),
-                               QStringLiteral(" /dev/ttyUSB0")};
-    EXPECT_EQ(list.itemTexts(), expected);
+    const QStringList expected{QStringLiteral(" COM3"), QStringLiteral(" /dev/ttyUSB0")};
+    EXPECT_EQ(list.portTexts(), expected);
+    // A typed path finds its item, counted from 1.
+    EXPECT_EQ(list.itemForTypedPath(QStringLiteral(" /dev/ttyUSB0 ")), 2);
 }
 
 // The saved device path wins over the saved item number: the system may list
@@ -146,9 +147,8 @@ TEST(PortList, TypedPaths) {
         int item;
     };
     for (const Case& c :
-         {Case{QStringLiteral(" Not Connected"), 0}, Case{QStringLiteral("/dev/no-such-tty"), -1},
-          Case{QStringLiteral("ttyUSB0"), -1}, Case{QStringLiteral("  ") + sim.devicePath(), 1},
-          Case{sim.devicePath(), 1}})
+         {Case{QStringLiteral("/dev/no-such-tty"), -1}, Case{QStringLiteral("ttyUSB0"), -1},
+          Case{QStringLiteral("  ") + sim.devicePath(), 1}, Case{sim.devicePath(), 1}})
         EXPECT_EQ(ports.itemForTypedPath(c.typed), c.item) << c.typed.toStdString();
     EXPECT_EQ(ports.count(), 1);
     // The typed terminal survives a new look at the system's ports.

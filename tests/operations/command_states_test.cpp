@@ -97,6 +97,11 @@ TEST(CommandStates, WhatFollowsTheCommandState) {
         EXPECT_EQ(CommandStatesFor(c.enabled, connected).restoreFromBackup,
                   c.enabled && !c.context.monitoringRuns);
         EXPECT_FALSE(s.restoreFromBackup);
+        // The monitoring page's Start and Parameters are off while a run goes
+        // on, whatever an operation does; the menu offers STOP instead.
+        EXPECT_EQ(s.monitoringStart, !c.context.monitoringRuns);
+        EXPECT_EQ(s.monitoringParameters, !c.context.monitoringRuns);
+        EXPECT_EQ(s.monitoringStopMenu, c.context.monitoringRuns);
     }
 }
 

@@ -102,7 +102,8 @@ TEST(CommunicationParameters, DialogRoadFromCommandToConfiguration) {
             EXPECT_EQ(opened->baudItem, 2);
         } else {
             EXPECT_FALSE(opened.has_value());
-            EXPECT_EQ(ui.last(), QString::fromLatin1(texts::kNoConfiguration));
+            EXPECT_EQ(ui.last(),
+                      QStringLiteral("There has not been set any configuration of transmitter."));
         }
     }
 }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "config/catalogue.h"
+#include "config/validation_model.h"
 #include "ops_expectations.h"
 #include "ops_harness.h"
 #include "ops_records.h"
@@ -112,6 +113,54 @@ INSTANTIATE_TEST_SUITE_P(Firmware, WriteBranches,
                                            WriteCase{"k8620_fixed", "K8620L31", 191, true},
                                            WriteCase{"k8410_fixed_160", "K8410H10", 160, true}),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// With the pages shown the complete check of a write reads the edits. An
+// edit that still shows what was read must write the value read, not the
+// five digits on the screen; a typed value is written as typed.
+struct ShownValueCase {
+    const char* name;
+    const char* typed;  // nullptr: the edit is never touched
+    double written;
+};
+
+void PrintTo(const ShownValueCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class ShownRangeValue : public ::testing::TestWithParam<ShownValueCase> {};
+
+TEST_P(ShownRangeValue, WritesTheReadValueUnlessTheUserTypedAnother) {
+    const ShownValueCase& c = GetParam();
+    constexpr double kRead = -200.123456;
+    OpsHarness h(Profile("K8620L31", 191, 11));
+    ASSERT_TRUE(h.started) << h.error.toStdString();
+    sim::TransmitterMemory& memory = h.tx().memory();
+    const double upper = memory.reals[1] + memory.reals[2];
+    memory.reals[1] = kRead;
+    memory.reals[2] = upper - kRead;
+    h.model.setControlsShown(true);
+    ASSERT_EQ(h.read(), OperationOutcome::Completed) << h.ui.texts().join('|').toStdString();
+    const QString shown = h.model.controls().lowerRangeText;
+    ASSERT_EQ(shown.trimmed(), QStringLiteral("-200.12"));
+
+    if (c.typed) {
+        const QString typed = QString::fromLatin1(c.typed);
+        EditTextChanged(h.model, EditField::LOEdt, typed);
+        ASSERT_TRUE(LeaveEdit(h.model, EditField::LOEdt, typed, shown).accepted);
+    }
+    ASSERT_EQ(h.write(), OperationOutcome::Completed) << h.ui.texts().join('|').toStdString();
+    // The wire carries single precision.
+    EXPECT_NEAR(memory.reals[1], c.written, 1e-5);
+    EXPECT_NEAR(memory.reals[1] + memory.reals[2], upper, 2e-4);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Edits, ShownRangeValue,
+    ::testing::Values(ShownValueCase{"untouched", nullptr, -200.123456},
+                      ShownValueCase{"left_unchanged", " -200.12", -200.123456},
+                      ShownValueCase{"typed", "-150.5", -150.5},
+                      ShownValueCase{"typed_the_rounded_value", "-200.120", -200.12}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace lmk17::test::ops

@@ -117,14 +117,15 @@ void TCompareForm::compareWithTransmitter(TransmitterStack& stack, PrintControll
 
 void TCompareForm::compareWithFile(TransmitterStack& stack, PrintController& printer,
                                    QWidget* window, const std::function<QString()>& askFileName) {
-    if (!stack.idle()) return;
-    const QString file = askFileName();
-    if (file.isEmpty()) return;
-    const ComparisonSide other = LoadForComparison(file, stack.ui());
-    if (!other.ok) return;
-    TCompareForm form(CompareWithWindow(stack.model(), other), QFileInfo(file).fileName(), printer,
-                      window);
-    form.exec();
+    stack.whenIdle([&] {
+        const QString file = askFileName();
+        if (file.isEmpty()) return;
+        const ComparisonSide other = LoadForComparison(file, stack.ui());
+        if (!other.ok) return;
+        TCompareForm form(CompareWithWindow(stack.model(), other), QFileInfo(file).fileName(),
+                          printer, window);
+        form.exec();
+    });
 }
 
 }  // namespace lmk17

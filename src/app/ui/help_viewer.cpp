@@ -2,10 +2,7 @@
 #include "app/ui/screen_fit.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QEvent>
-#include <QFile>
-#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -26,12 +23,6 @@ namespace {
 
 constexpr int kTargetRole = Qt::UserRole;
 
-QList<HelpLink> linksOf(const QString& path) {
-    QFile page(path);
-    if (!page.open(QIODevice::ReadOnly)) return {};
-    return ParseHelpLinks(QString::fromUtf8(page.readAll()));
-}
-
 // A page browser whose every page, whether opened by a link, the history or
 // the lists, goes through the book: a page the language lacks opens in
 // English.
@@ -49,13 +40,6 @@ protected:
 private:
     const HelpBook& book_;
 };
-
-QString absoluteTarget(const QString& folder, const QString& target) {
-    const qsizetype hash = target.indexOf(QLatin1Char('#'));
-    QUrl url = QUrl::fromLocalFile(QDir(folder).filePath(hash < 0 ? target : target.left(hash)));
-    if (hash >= 0) url.setFragment(target.mid(hash + 1));
-    return url.toString();
-}
 
 }  // namespace
 
@@ -167,21 +151,18 @@ void HelpViewer::fillLists() {
         return;
     }
     QList<QTreeWidgetItem*> parents;
-    const QString contents = QUrl(book_.contentsPage()).toLocalFile();
-    for (const HelpLink& link : linksOf(contents)) {
+    for (const HelpLink& link : book_.contentsLinks()) {
         while (parents.size() > link.depth) parents.removeLast();
         auto* item = parents.isEmpty() ? new QTreeWidgetItem(contents_)
                                        : new QTreeWidgetItem(parents.last());
         item->setText(0, link.text);
         item->setToolTip(0, link.text);
-        item->setData(0, kTargetRole, absoluteTarget(book_.folder(), link.target));
+        item->setData(0, kTargetRole, link.target);
         parents.append(item);
     }
-    // The language's own keywords, or the English ones when it has none.
-    const QString index = QUrl(book_.indexPage()).toLocalFile();
-    for (const HelpLink& link : linksOf(index)) {
+    for (const HelpLink& link : book_.keywordLinks()) {
         auto* item = new QListWidgetItem(link.text, keywords_);
-        item->setData(kTargetRole, absoluteTarget(QFileInfo(index).path(), link.target));
+        item->setData(kTargetRole, link.target);
     }
 }
 

@@ -1,10 +1,7 @@
 // lmk17: the desktop program.
 #include <QApplication>
-#include <QDir>
 #include <QElapsedTimer>
 #include <QExposeEvent>
-#include <QFileInfo>
-#include <QStandardPaths>
 #include <QTextStream>
 #include <QTimer>
 #include <QWindow>
@@ -88,17 +85,12 @@ int main(int argc, char** argv) {
         return 2;
     }
 
-    const AppFolders folders = MakeAppFolders(
-        QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation), QDir::homePath());
-    SettingsStore store(
-        SettingsFilePath(QApplication::applicationDirPath(),
-                         QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation)),
-        folders);
+    SettingsStore store(ProgramSettingsFilePath(), ProgramAppFolders());
     QString settingsError;
     const bool settingsRead = store.load(&settingsError);
 
     // SwitchLanguage: the module LangID names, before any window exists.
-    const QString programName = QFileInfo(QApplication::applicationFilePath()).completeBaseName();
+    const QString programName = ProgramBaseName();
     const QStringList languages = CheckLanguageSupport(programName, LanguageModuleFolders());
     const LanguageSwitch running = SwitchLanguage(app, store.settings().langId, languages,
                                                   programName, LanguageModuleFolders());
@@ -135,7 +127,7 @@ int main(int argc, char** argv) {
                 QCoreApplication::translate("App", "The settings file %1 could not be read: %2")
                     .arg(store.path(), settingsError));
         if (commandLine.demo) {
-            const QString sim = FindSimulatorProgram(QApplication::applicationDirPath());
+            const QString sim = FindSimulatorProgram(QCoreApplication::applicationDirPath());
             if (sim.isEmpty()) {
                 form.interaction().message(MessageKind::Error, QCoreApplication::translate(
                                                                    "App", texts::kDemoNoSimulator));

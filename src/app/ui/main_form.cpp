@@ -39,6 +39,7 @@
 #include "link/transaction_engine.h"
 #include "link/ui/adresa_form.h"
 #include "link/ui/line_traffic_form.h"
+#include "link/ui/port_status_text.h"
 #include "link/ui/prubeh_form.h"
 #include "link/ui/settings_form.h"
 #include "monitoring/monitoring_engine.h"
@@ -415,7 +416,7 @@ void TMainForm::showPortFailure() {
     if (detail.isEmpty()) return;
     // One line in the status bar.
     detail.replace(QLatin1Char('\n'), QLatin1Char(' '));
-    showStatus(stack_->connection().statusText() + QLatin1Char(' ') + detail);
+    showStatus(PortStatusText(stack_->connection().status()) + QLatin1Char(' ') + detail);
 }
 
 // ---- EnableCommands, pages, keys ---------------------------------------------------------

@@ -24,6 +24,7 @@
 #include "link/port_connection.h"
 #include "link/transaction_engine.h"
 #include "link/ui/adresa_form.h"
+#include "link/ui/port_status_text.h"
 #include "link/ui/prubeh_form.h"
 #include "link/ui/settings_form.h"
 #include "monitoring/monitoring_engine.h"
@@ -48,7 +49,8 @@ void TMainForm::wireStack() {
     connect(progress_, &TPrubehForm::breakRequested, stack_.get(),
             &TransmitterStack::breakOperation);
     connect(progress_, &TPrubehForm::closeRequested, this, &QWidget::close);
-    connect(&stack_->connection(), &PortConnection::statusChanged, this, &TMainForm::showStatus);
+    connect(&stack_->connection(), &PortConnection::statusChanged, this,
+            [this](const PortStatus& status) { showStatus(PortStatusText(status)); });
     connect(&stack_->connection(), &PortConnection::connectFailed, this,
             &TMainForm::showPortFailure);
     connect(&stack_->model(), &ConfigModel::unsavedChanged, this, &TMainForm::refreshCaption);
@@ -63,19 +65,7 @@ void TMainForm::wireStack() {
 
 void TMainForm::showCheckFailure(const CheckOutcome& check) {
     if (check.accepted) return;
-    if (check.page) {
-        switch (*check.page) {
-            case ConfigPage::Input:
-                tabs_->setCurrentIndex(InputPage);
-                break;
-            case ConfigPage::Output:
-                tabs_->setCurrentIndex(OutputPage);
-                break;
-            case ConfigPage::Information:
-                tabs_->setCurrentIndex(InformationPage);
-                break;
-        }
-    }
+    if (check.page) stack_->requestPage(MainPageOf(*check.page));
     emit checkFailed(check);
 }
 

@@ -20,7 +20,6 @@
 #include "link/transaction_engine.h"
 #include "link/ui/settings_form.h"
 #include "monitoring/monitoring_engine.h"
-#include "operations/transmitter_session.h"
 #include "stack/transmitter_stack.h"
 
 namespace lmk17 {
@@ -68,11 +67,6 @@ void TMainForm::loadCommandLineFiles(const QStringList& files, const QStringList
 // ---- shut-down ------------------------------------------------------------------------------
 
 void TMainForm::closeEvent(QCloseEvent* event) {
-    if (stack_->monitoring().active()) {
-        ui_.message(MessageKind::Information, appText(texts::kMonitoringRefusesClose));
-        event->ignore();
-        return;
-    }
     if (!ApplClose()) {
         event->ignore();
         return;
@@ -83,9 +77,7 @@ void TMainForm::closeEvent(QCloseEvent* event) {
 }
 
 bool TMainForm::ApplClose() {
-    TransmitterSession& session = stack_->session();
-    if (!session.confirmShutdown(appText(texts::kCloseQuestion))) return false;
-    session.stopForShutdown();
+    if (!stack_->closeProgram()) return false;
     saveSettings();
     return true;
 }

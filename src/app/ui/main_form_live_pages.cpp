@@ -23,7 +23,10 @@ void TMainForm::createLivePages() {
     connect(stack_.get(), &TransmitterStack::commandStatesChanged, toolsPage_,
             &TToolsPage::applyCommandStates);
     pages_[ToolsPage]->layout()->addWidget(toolsPage_);
-    monitoringPage_ = new TMonitoringPage(stack_->monitoring(), ui_, pages_[MonitoringPage]);
+    monitoringPage_ = new TMonitoringPage(stack_->monitoring(), stack_->commandStates(), ui_,
+                                          pages_[MonitoringPage]);
+    connect(stack_.get(), &TransmitterStack::commandStatesChanged, monitoringPage_,
+            &TMonitoringPage::applyCommandStates);
     pages_[MonitoringPage]->layout()->addWidget(monitoringPage_);
 
     const ConfigModel& model = stack_->model();
@@ -40,7 +43,7 @@ void TMainForm::createLivePages() {
 
     monitoringPage_->attachMenu(MonStartMnu, MonStopMnu, MonGraphMnu, MonParamMnu);
     connect(monitoringPage_, &TMonitoringPage::showRequested, this,
-            [this] { tabs_->setCurrentIndex(MonitoringPage); });
+            [this] { stack_->requestPage(MainPage::Monitoring); });
     monitoringPage_->MonGraphForm()->installEventFilter(this);
     connect(monitoringPage_->MonGraphForm(), &TMonGraphForm::helpRequested, help_,
             &HelpViewer::showContext);

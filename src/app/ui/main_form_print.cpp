@@ -104,13 +104,15 @@ void TMainForm::dragEnterEvent(QDragEnterEvent* event) {
 // linearization editor as the command line's does.
 void TMainForm::dropEvent(QDropEvent* event) {
     const QString file = droppedFile(event->mimeData());
-    if (file.isEmpty() || !stack_->idle()) return;
-    event->acceptProposedAction();
-    if (IsConfigurationFileArgument(file))
-        stack_->loadConfigurationFile(file, false);
-    else
-        // After the drop has ended: the editor runs modally.
-        QTimer::singleShot(0, this, [this, file] { openLinearizationEditor({file}); });
+    if (file.isEmpty()) return;
+    stack_->whenIdle([&] {
+        event->acceptProposedAction();
+        if (IsConfigurationFileArgument(file))
+            stack_->loadConfigurationFile(file, false);
+        else
+            // After the drop has ended: the editor runs modally.
+            QTimer::singleShot(0, this, [this, file] { openLinearizationEditor({file}); });
+    });
 }
 
 }  // namespace lmk17

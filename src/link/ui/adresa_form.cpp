@@ -11,6 +11,7 @@
 #include "common/ui/title_width.h"
 
 #include "common/ui/palette_colors.h"
+#include "link/ui/link_texts.h"
 
 namespace lmk17 {
 

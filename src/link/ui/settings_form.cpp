@@ -15,6 +15,8 @@
 #include "link/port_connection.h"
 #include "link/port_failure.h"
 #include "link/port_list.h"
+#include "link/ui/link_texts.h"
+#include "link/ui/port_status_text.h"
 
 namespace lmk17 {
 
@@ -150,7 +152,8 @@ TSettingsForm::TSettingsForm(PortConnection& connection, PortList& ports, TCommP
     connect(saEdt_, &QLineEdit::editingFinished, this, &TSettingsForm::SAEdtExit);
     connect(closeBtn_, &QPushButton::clicked, this, &QDialog::accept);
     connect(searchBtn_, &QPushButton::clicked, this, &TSettingsForm::searchRequested);
-    connect(&connection_, &PortConnection::statusChanged, this, &TSettingsForm::showStatus);
+    connect(&connection_, &PortConnection::statusChanged, this,
+            [this](const PortStatus& status) { showStatus(PortStatusText(status)); });
     connect(&connection_, &PortConnection::itemChanged, this, [this] { showConnectionState(); });
     connect(&connection_, &PortConnection::connectFailed, this, &TSettingsForm::onConnectFailed);
 
@@ -176,13 +179,13 @@ void TSettingsForm::syncFromConnection() {
     fillPortList();
     showLinkSettings();
     showConnectionState();
-    showStatus(connection_.statusText());
+    showStatus(PortStatusText(connection_.status()));
 }
 
 void TSettingsForm::fillPortList() {
     filling_ = true;
     portCB_->clear();
-    portCB_->addItems(ports_.itemTexts());
+    portCB_->addItems(PortItemTexts(ports_));
     portCB_->setCurrentIndex(std::clamp(connection_.selectedItem(), 0, ports_.count()));
     filling_ = false;
 }
@@ -197,7 +200,7 @@ void TSettingsForm::PortConnectCmBxChange(int index) {
 // A device path typed into the list: added to the list and connected.
 void TSettingsForm::portPathEntered() {
     const QString text = portCB_->currentText().trimmed();
-    const int item = ports_.itemForTypedPath(text);
+    const int item = PortItemForTypedText(ports_, text);
     fillPortList();
     if (item < 0) {
         showStatus(tr("%1: no such device.").arg(text));
@@ -209,7 +212,8 @@ void TSettingsForm::portPathEntered() {
 
 void TSettingsForm::onConnectFailed() {
     const QString detail = PortFailureDetail(port_.deviceName(), port_.errorString());
-    if (!detail.isEmpty()) showStatus(connection_.statusText() + QLatin1Char('\n') + detail);
+    if (!detail.isEmpty())
+        showStatus(PortStatusText(connection_.status()) + QLatin1Char('\n') + detail);
     QApplication::beep();
 }
 

@@ -12,8 +12,9 @@
 
 namespace lmk17 {
 
-TMonitoringPage::TMonitoringPage(MonitoringEngine& engine, UserInteraction& ui, QWidget* parent)
-    : QWidget(parent), engine_(engine), log_(engine.log()), ui_(ui) {
+TMonitoringPage::TMonitoringPage(MonitoringEngine& engine, const CommandStates& states,
+                                 UserInteraction& ui, QWidget* parent)
+    : QWidget(parent), engine_(engine), log_(engine.log()), ui_(ui), states_(states) {
     setObjectName(QStringLiteral("MonitoringPage"));
     const auto button = [this](const QString& text, const char* name) {
         auto* b = new QPushButton(text, this);
@@ -81,11 +82,10 @@ TMonitoringPage::TMonitoringPage(MonitoringEngine& engine, UserInteraction& ui, 
     connect(&log_, &MonitorLog::windowCleared, MonMemo, &QPlainTextEdit::clear);
     // The failure itself is reported by the monitoring engine, once.
     connect(&log_, &MonitorLog::fileWritingChanged, this, &TMonitoringPage::showLogState);
-    connect(&engine_, &MonitoringEngine::activeChanged, this, &TMonitoringPage::followActive);
     connect(&engine_, &MonitoringEngine::stopEnabledChanged, MonStopBtn, &QWidget::setEnabled);
     connect(&engine_, &MonitoringEngine::indicatorChanged, this, &TMonitoringPage::showIndicator);
     connect(&engine_, &MonitoringEngine::portLostChanged, this, &TMonitoringPage::showIndicator);
-    followActive(engine_.active());
+    showCommands();
     showIndicator();
     showLogState(log_.fileWriteFailing());
 }
@@ -106,7 +106,7 @@ void TMonitoringPage::attachMenu(QAction* start, QAction* stop, QAction* graph,
     through(stop, MonStopBtn, &TMonitoringPage::MonStopBtnClick);
     through(graph, MonGraphBtn, &TMonitoringPage::MonGraphBtnClick);
     through(parameters, MonParamBtn, &TMonitoringPage::MonParamBtnClick);
-    followActive(engine_.active());
+    showCommands();
 }
 
 void TMonitoringPage::loadParameters(const MonitorParameters& parameters) {
@@ -119,16 +119,21 @@ const MonitorParameters& TMonitoringPage::parameters() const {
     return parForm_->parameters();
 }
 
-void TMonitoringPage::followActive(bool active) {
-    MonStartBtn->setEnabled(!active);
+void TMonitoringPage::applyCommandStates(const CommandStates& states) {
+    states_ = states;
+    showCommands();
+}
+
+void TMonitoringPage::showCommands() {
+    MonStartBtn->setEnabled(states_.monitoringStart);
     MonStopBtn->setEnabled(engine_.stopEnabled());
-    MonParamBtn->setEnabled(!active);
-    if (startMnu_) startMnu_->setVisible(!active);
+    MonParamBtn->setEnabled(states_.monitoringParameters);
+    if (startMnu_) startMnu_->setVisible(states_.monitoringStart);
     if (stopMnu_) {
-        stopMnu_->setVisible(active);
-        stopMnu_->setEnabled(active);
+        stopMnu_->setVisible(states_.monitoringStopMenu);
+        stopMnu_->setEnabled(states_.monitoringStopMenu);
     }
-    if (paramMnu_) paramMnu_->setEnabled(!active);
+    if (paramMnu_) paramMnu_->setEnabled(states_.monitoringParameters);
 }
 
 void TMonitoringPage::setIndicator(const QColor& color, const QString& tip) {
@@ -155,7 +160,7 @@ void TMonitoringPage::showLogState(bool failing) {
 }
 
 void TMonitoringPage::MonStartBtnClick() {
-    if (!MonStartBtn->isEnabled()) return;
+    if (!states_.monitoringStart) return;
     engine_.setParameters(parForm_->parameters());
     emit showRequested();
     engine_.startMonitoring();  // MonStartBtnClick
@@ -166,7 +171,7 @@ void TMonitoringPage::MonStopBtnClick() {
 }
 
 void TMonitoringPage::MonParamBtnClick() {
-    if (engine_.active()) return;
+    if (!states_.monitoringParameters) return;
     parForm_->exec();
     engine_.setParameters(parForm_->parameters());
 }

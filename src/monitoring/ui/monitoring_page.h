@@ -10,6 +10,7 @@
 
 #include "common/user_interaction.h"
 #include "monitoring/monitor_parameters.h"
+#include "operations/enable_commands.h"
 
 namespace lmk17 {
 
@@ -26,6 +27,9 @@ class TMonGraphForm;
 // reaching the log file (it cannot be opened, the disk is full), and after a
 // run that ended so, until the next run.
 //
+// Start and Parameters follow the command states the stack announces
+// (commandStatesChanged -> applyCommandStates); Stop follows the run.
+//
 // The page owns the parameters dialog and the graph window; both live as
 // long as the page. The menu commands (Monitoring START / STOP, View the
 // Monitoring Graph, Monitoring Parameters) act only while their button is
@@ -33,7 +37,8 @@ class TMonGraphForm;
 class TMonitoringPage : public QWidget {
     Q_OBJECT
 public:
-    TMonitoringPage(MonitoringEngine& engine, UserInteraction& ui, QWidget* parent = nullptr);
+    TMonitoringPage(MonitoringEngine& engine, const CommandStates& states, UserInteraction& ui,
+                    QWidget* parent = nullptr);
 
     TMonParForm* MonParForm() const { return parForm_; }
     TMonGraphForm* MonGraphForm() const { return graphForm_; }
@@ -42,6 +47,7 @@ public:
     // the point symbol applied to the graph.
     void loadParameters(const MonitorParameters& parameters);
     const MonitorParameters& parameters() const;
+    void applyCommandStates(const CommandStates& states);
 
     QPushButton* MonStartBtn = nullptr;
     QPushButton* MonStopBtn = nullptr;
@@ -70,7 +76,7 @@ public:
     void MonClearBtnClick();
 
 private:
-    void followActive(bool active);
+    void showCommands();
     void showIndicator();
     void showLogState(bool failing);
     void setIndicator(const QColor& color, const QString& tip);
@@ -83,6 +89,7 @@ private:
     QPointer<QAction> startMnu_;
     QPointer<QAction> stopMnu_;
     QPointer<QAction> paramMnu_;
+    CommandStates states_;
     QColor indicator_;
 };
 

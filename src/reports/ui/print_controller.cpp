@@ -1,6 +1,5 @@
 #include "reports/ui/print_controller.h"
 
-#include <QDir>
 #include <QFileDialog>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
@@ -52,9 +51,8 @@ bool PrintController::askPrint() {
 }
 
 QString PrintController::askPdfPath(const QString& suggestedName) {
-    return PdfFilePath(QFileDialog::getSaveFileName(window_, tr("Export as PDF"),
-                                                    QDir::home().filePath(suggestedName),
-                                                    tr("PDF Files (*.pdf)")));
+    return PdfFilePath(QFileDialog::getSaveFileName(
+        window_, tr("Export as PDF"), ProposedPdfPath(suggestedName), tr("PDF Files (*.pdf)")));
 }
 
 bool PrintController::checkPrinter() {

@@ -27,6 +27,7 @@
 #include "config/ui/input_page.h"
 #include "link/port_connection.h"
 #include "link/transaction_engine.h"
+#include "link/ui/port_status_text.h"
 #include "main_window_rig.h"
 #include "monitoring/monitoring_engine.h"
 #include "operations/live_readings.h"
@@ -248,7 +249,7 @@ TEST_F(LoadedShell, PortThatCannotBeOpenedSaysWhyOnTheStatusLine) {
         file.close();
         file.setPermissions(c.permissions);
         EXPECT_FALSE(shell.stack().connection().connectDevice(device));
-        const QString failed = shell.stack().connection().statusText();
+        const QString failed = PortStatusText(shell.stack().connection().status());
         EXPECT_TRUE(status->text().startsWith(failed + ' ')) << status->text().toStdString();
         EXPECT_GT(status->text().size(), failed.size() + 2);
         EXPECT_EQ(status->text().contains("sudo usermod -aG dialout $USER"), c.needsGroup)

@@ -11,6 +11,7 @@
 #include "link/port_connection.h"
 #include "link/port_list.h"
 #include "link/ui/adresa_form.h"
+#include "link/ui/port_status_text.h"
 #include "link/ui/prubeh_form.h"
 #include "link/ui/settings_form.h"
 #include "support/sim_fixture.h"
@@ -54,12 +55,40 @@ void typePort(TSettingsForm& form, const QString& path) {
     QTest::keyClick(edit, Qt::Key_Return);
 }
 
+// The status bar's words for each port event; a device name is filled in as
+// it stands, even with a "%s" of its own.
+TEST(PortStatusText, EachEventInItsWords) {
+    struct Case {
+        PortEvent event;
+        const char* device;
+        const char* text;
+    };
+    const Case cases[] = {
+        {PortEvent::None, "/dev/ttyUSB0", ""},
+        {PortEvent::Connected, "\\\\.\\COM2", "\\\\.\\COM2 serial port successfully connected."},
+        {PortEvent::CannotConnect, "/dev/ttyUSB0", "/dev/ttyUSB0 serial port cannot be connected."},
+        {PortEvent::Disconnected, "/tmp/%s", "/tmp/%s serial port disconnected."},
+        {PortEvent::LostReopening, "/dev/ttyS0",
+         "/dev/ttyS0 serial port lost; monitoring tries to reopen it every 2 s."},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(PortStatusText({c.event, QString::fromLatin1(c.device)}), QLatin1String(c.text));
+}
+
+// The list's own first item typed back means no port; anything else must be
+// a device.
+TEST(PortStatusText, TypedNotConnectedIsItemZero) {
+    PortList ports(std::vector<PortEntry>{});
+    EXPECT_EQ(PortItemForTypedText(ports, QStringLiteral(" Not Connected ")), 0);
+    EXPECT_EQ(PortItemForTypedText(ports, QStringLiteral("/dev/lmk17-no-such-tty")), -1);
+}
+
 TEST(OptionsDialog, ConnectsAndDisconnectsATypedTerminal) {
     OptionsRig rig;
     rig.form.show();
     typePort(rig.form, rig.sim.devicePath());
     ASSERT_TRUE(rig.port.isOpen());
-    EXPECT_EQ(rig.connection.statusText(),
+    EXPECT_EQ(PortStatusText(rig.connection.status()),
               rig.sim.devicePath() + " serial port successfully connected.");
     EXPECT_EQ(rig.form.PortConnectCmBx()->currentText(), " " + rig.sim.devicePath());
     EXPECT_TRUE(rig.form.DisconnectBtn()->isVisible());
@@ -69,7 +98,8 @@ TEST(OptionsDialog, ConnectsAndDisconnectsATypedTerminal) {
     EXPECT_FALSE(rig.port.isOpen());
     EXPECT_EQ(rig.form.PortConnectCmBx()->currentIndex(), 0);
     EXPECT_EQ(rig.form.PortConnectCmBx()->currentText(), " Not Connected");
-    EXPECT_EQ(rig.connection.statusText(), rig.sim.devicePath() + " serial port disconnected.");
+    EXPECT_EQ(PortStatusText(rig.connection.status()),
+              rig.sim.devicePath() + " serial port disconnected.");
     EXPECT_FALSE(rig.form.DisconnectBtn()->isVisible());
     EXPECT_TRUE(rig.form.AdvComParCBx()->isEnabled());
 

@@ -233,7 +233,9 @@ TEST(MonitoringPage, RunFillsLogWindowFileAndGraph) {
     LiveSimRig rig({Profile("K8410H10", 191)});
     ASSERT_TRUE(rig.started);
     QTemporaryDir dir;
-    TMonitoringPage page(rig.monitoring, rig.ui);
+    TMonitoringPage page(rig.monitoring, rig.stack.commandStates(), rig.ui);
+    QObject::connect(&rig.stack, &TransmitterStack::commandStatesChanged, &page,
+                     &TMonitoringPage::applyCommandStates);
     QAction start, stop, graph, params;
     page.attachMenu(&start, &stop, &graph, &params);
     page.show();
@@ -303,7 +305,9 @@ TEST(MonitoringPage, LogNotWrittenStandsUntilTheNextRun) {
     LiveSimRig rig({Profile("K8410H10", 191)});
     ASSERT_TRUE(rig.started);
     QTemporaryDir dir;
-    TMonitoringPage page(rig.monitoring, rig.ui);
+    TMonitoringPage page(rig.monitoring, rig.stack.commandStates(), rig.ui);
+    QObject::connect(&rig.stack, &TransmitterStack::commandStatesChanged, &page,
+                     &TMonitoringPage::applyCommandStates);
     page.show();
     struct Case {
         const char* name;
@@ -376,7 +380,9 @@ TEST(MonitoringShots, PageDialogAndGraph) {
     if (dir.isEmpty()) GTEST_SKIP() << "LMK17_SHOTS not set";
     LiveSimRig rig({Profile("K8410H10", 191)});
     ASSERT_TRUE(rig.started);
-    TMonitoringPage page(rig.monitoring, rig.ui);
+    TMonitoringPage page(rig.monitoring, rig.stack.commandStates(), rig.ui);
+    QObject::connect(&rig.stack, &TransmitterStack::commandStatesChanged, &page,
+                     &TMonitoringPage::applyCommandStates);
     page.resize(760, 460);
     page.show();
     MonitorParameters p;

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include "link/port_connection.h"
+
+namespace lmk17 {
+
+class PortList;
+
+// The status bar's words for the port's status, in the running language;
+// empty before anything happened to the port.
+QString PortStatusText(const PortStatus& status);
+
+// A port message with its "%s" filled with the device name, as it stands.
+QString PortMessage(const QString& format, const QString& deviceName);
+
+// The port list as the options dialog offers it: " Not Connected" first,
+// then the ports (the connection's items 0..n).
+QStringList PortItemTexts(const PortList& ports);
+// The item of a text typed into that list: 0 for " Not Connected", else
+// PortList::itemForTypedPath (-1 when no such device exists).
+int PortItemForTypedText(PortList& ports, const QString& typed);
+
+}  // namespace lmk17
