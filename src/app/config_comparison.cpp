@@ -2,6 +2,7 @@
 
 #include <QEventLoop>
 
+#include "common/silent_interaction.h"
 #include "config/config_model.h"
 #include "config/validation_model.h"
 #include "files/config_load.h"
@@ -50,7 +51,21 @@ ComparisonSide LoadForComparison(const QString& fileName, UserInteraction& ui) {
 
 ConfigurationComparison CompareWithWindow(const ConfigModel& window, const ComparisonSide& other) {
     if (!other.ok || !other.model) return {};
-    return CompareConfigurations(window, *other.model);
+    // Like with like: the window's configuration as a file of it would hold
+    // it, as the other side is. A configuration just read then equals its
+    // transmitter, instead of differing in the values the check sets (a
+    // cold-junction temperature the connection does not use, a comparator
+    // the type does not have). The window's own configuration stays as it is.
+    SilentInteraction quiet;
+    ConfigModel checked(quiet);
+    {
+        ConfigModel::Edit edit = checked.edit();
+        edit.identity() = window.identity();
+        edit.config() = window.config();
+    }
+    checked.RefreshFromConfig();
+    CheckAll(checked);
+    return CompareConfigurations(checked, *other.model);
 }
 
 }  // namespace lmk17

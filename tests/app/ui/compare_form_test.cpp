@@ -87,6 +87,28 @@ TEST(CompareWindow, ComparesWithTheTransmitterWithoutReplacingTheWindowsConfigur
     EXPECT_DOUBLE_EQ(model.config().Damping, deviceDamping);
 }
 
+// Read, then compare at once: nothing differs, neither below the listing's
+// digits nor in the values the check sets (a cold-junction temperature the
+// connection does not use, the comparator a K8410 lacks).
+TEST(CompareWindow, AConfigurationJustReadEqualsTheTransmitter) {
+    for (const char* type : {"K8620L31", "K8410L20"}) {
+        sim::LineOptions line;
+        line.transmitters = {InProcessSim::Transmitter(0, QString::fromLatin1(type), 191)};
+        InProcessSim sim(line);
+        Shell shell;
+        TransmitterStack& stack = shell.stack();
+        ASSERT_TRUE(stack.connection().connectDevice(sim.devicePath()));
+        BoxAnswerer yes(QMessageBox::Yes);
+        shell.form->PrevodnikLoadBtn->click();
+        ASSERT_TRUE(
+            SpinUntil([&] { return stack.idle() && stack.model().hasConfiguration(); }, 20000));
+        CompareWatcher watcher;
+        shell.form->CompareDevMnu->trigger();
+        ASSERT_TRUE(watcher.shown) << type;
+        EXPECT_EQ(watcher.summary.toStdString(), "The configurations are equal.") << type;
+    }
+}
+
 TEST(CompareWindow, ComparesWithAFileListsAllOnRequestAndExportsPdf) {
     Shell shell;
     TransmitterStack& stack = shell.stack();
