@@ -1,0 +1,142 @@
+// The decisions of a batch write: the address list, what each unit came to,
+// the texts of the summary and the protocols named by serial number.
+
+#include <QCoreApplication>
+#include <QDir>
+
+#include "common/day_number.h"
+#include "monitoring/monitor_parameters.h"
+#include "reports/config_protocol.h"
+#include "reports/config_rows.h"
+#include "reports/pdf_export.h"
+#include "stack/batch_write.h"
+
+namespace lmk17 {
+
+namespace {
+
+QString tr(const char* text) {
+    return QCoreApplication::translate("BatchWrite", text);
+}
+
+}  // namespace
+
+bool BatchUnitSucceeded(BatchUnitResult result) {
+    return result == BatchUnitResult::WrittenVerified || result == BatchUnitResult::Unchanged;
+}
+
+BatchUnitResult BatchUnitResultOf(OperationOutcome outcome, const WriteSafetyReport& report,
+                                  bool identified, bool broken) {
+    switch (outcome) {
+        case OperationOutcome::Completed:
+            return BatchUnitResult::WrittenVerified;
+        case OperationOutcome::Unchanged:
+            return BatchUnitResult::Unchanged;
+        case OperationOutcome::Mismatched:
+            return BatchUnitResult::Mismatched;
+        case OperationOutcome::BackupFailed:
+            return BatchUnitResult::BackupFailed;
+        case OperationOutcome::Refused:
+            return BatchUnitResult::Refused;
+        case OperationOutcome::Declined:
+            return BatchUnitResult::Declined;
+        default:
+            break;
+    }
+    // Whatever ended it, a write that began and did not end leaves the
+    // transmitter's mark of an unfinished write behind.
+    if (report.writeStarted) return BatchUnitResult::HalfWritten;
+    if (!identified && !broken) return BatchUnitResult::NoAnswer;
+    return BatchUnitResult::StoppedBeforeWriting;
+}
+
+int BatchSummary::failed() const {
+    return int(
+        std::count_if(rows.begin(), rows.end(), [](const BatchUnitRow& r) { return !r.ok(); }));
+}
+
+int BatchSummary::halfWritten() const {
+    return int(std::count_if(rows.begin(), rows.end(), [](const BatchUnitRow& r) {
+        return r.result == BatchUnitResult::HalfWritten;
+    }));
+}
+
+std::optional<std::vector<int>> ParseBatchAddresses(const QString& text, QString* error) {
+    if (text.trimmed().isEmpty()) {
+        if (error)
+            *error = tr("Enter the addresses of the transmitters, e.g. 1-8 or 1,3,5-7 (0..31).");
+        return std::nullopt;
+    }
+    return ParseMonAddressList(text, error);
+}
+
+QString BatchUnitResultText(BatchUnitResult result) {
+    switch (result) {
+        case BatchUnitResult::WrittenVerified:
+            return tr("written and verified");
+        case BatchUnitResult::Unchanged:
+            return tr("unchanged: it held the configuration");
+        case BatchUnitResult::Mismatched:
+            return tr("FAILED: written, but reading it back gives other values");
+        case BatchUnitResult::BackupFailed:
+            return tr("FAILED: no backup could be kept; nothing written");
+        case BatchUnitResult::Refused:
+            return tr("FAILED: refused; nothing written");
+        case BatchUnitResult::Declined:
+            return tr("FAILED: not confirmed; nothing written");
+        case BatchUnitResult::HalfWritten:
+            return tr("FAILED: LEFT HALF-WRITTEN, write it again");
+        case BatchUnitResult::NoAnswer:
+            return tr("FAILED: no answer; nothing written");
+        case BatchUnitResult::StoppedBeforeWriting:
+            break;
+    }
+    return tr("FAILED: stopped before writing; nothing written");
+}
+
+QString BatchRowResultText(const BatchUnitRow& row) {
+    QString text = BatchUnitResultText(row.result);
+    if (!row.protocolError.isEmpty()) text += tr("; the protocol could not be written");
+    return text;
+}
+
+QString BatchSerialText(qint32 serial) {
+    return serial > 0 ? QString::asprintf("%.8d", int(serial)) : QStringLiteral("-");
+}
+
+QString BatchSummaryText(const BatchSummary& summary) {
+    const int done = int(summary.rows.size());
+    const int failed = summary.failed();
+    QString text = tr("%1 of %2 transmitters written or found holding the configuration.")
+                       .arg(done - failed)
+                       .arg(summary.planned);
+    if (failed > 0) text += QLatin1Char(' ') + tr("%1 failed.").arg(failed);
+    if (summary.cancelled)
+        text += QLatin1Char(' ') +
+                tr("Cancelled: %1 transmitters were not written.").arg(summary.planned - done);
+    if (const int half = summary.halfWritten(); half > 0)
+        text += QLatin1Char(' ') +
+                tr("%1 transmitters were LEFT HALF-WRITTEN: write them again.").arg(half);
+    return text;
+}
+
+QString BatchProtocolFileName(qint32 serial) {
+    return QString::asprintf("%.8d.pdf", int(serial));
+}
+
+QString PrepareProtocolFolder(const QString& folder) {
+    if (folder.isEmpty() || QDir().mkpath(folder)) return {};
+    return tr("The folder %1 cannot be made.").arg(QDir::toNativeSeparators(folder));
+}
+
+QString WriteUnitProtocol(const QString& folder, const ConfigModel& model, qint32 serial) {
+    const QString path = QDir(folder).filePath(BatchProtocolFileName(serial));
+    const ConfigurationReport rows = ConfigurationRows(model);
+    const double today = CurrentDayNumber();
+    return WriteReportPdf(path, QStringLiteral("Transmitter Configuration Protocol"),
+                          [&](const QPaintDevice& device) {
+                              return LayoutProtocol(device, rows, ProtocolSignature{}, today);
+                          });
+}
+
+}  // namespace lmk17
