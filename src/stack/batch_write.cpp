@@ -120,6 +120,26 @@ QString BatchSummaryText(const BatchSummary& summary) {
     return text;
 }
 
+QString BatchStartText(BatchWriter::Start start, const QString& error) {
+    switch (start) {
+        case BatchWriter::Start::Started:
+            return {};
+        case BatchWriter::Start::Busy:
+            return tr("Another operation is running: wait until it has ended.");
+        case BatchWriter::Start::NotConnected:
+            return tr("No communication port is connected.");
+        case BatchWriter::Start::NoConfiguration:
+            return tr("There is no configuration to write: read or load one first.");
+        case BatchWriter::Start::NoAddresses:
+            return tr("Enter the addresses of the transmitters, e.g. 1-8 or 1,3,5-7 (0..31).");
+        case BatchWriter::Start::FolderRefused:
+            return error;
+        case BatchWriter::Start::CheckFailed:
+            break;
+    }
+    return tr("The configuration did not pass the check: correct it in the main window.");
+}
+
 QString BatchProtocolFileName(qint32 serial) {
     return QString::asprintf("%.8d.pdf", int(serial));
 }

@@ -99,6 +99,13 @@ public:
     explicit BatchWriter(TransmitterStack& stack, QObject* parent = nullptr);
     ~BatchWriter() override;
 
+    // Whether the changes are asked about before each unit is written, as
+    // the program's settings ask before every write (false: Yes for every
+    // unit of the next run; the backups and verifications stay).
+    void setAskEachUnit(bool ask) { askEachUnit_ = ask; }
+    // The settings ask at all: otherwise there is nothing to answer for all.
+    bool asksBeforeWriting() const;
+
     // Checks the configuration as Write does, takes it, and starts the first
     // unit; the check's outcome goes to check (its page and focus), the
     // folder's reason to error.
@@ -134,6 +141,7 @@ private:
     bool running_ = false;
     bool unitRunning_ = false;
     bool stopRequested_ = false;
+    bool askEachUnit_ = true;
     bool broken_ = false;
     BatchSummary summary_;
     // What the window held before the run, and the settings the run changed.
@@ -144,5 +152,8 @@ private:
     WriteSafety safety_;
     int address_ = 0;
 };
+
+// Why a start was refused, for the window (error: the reason start() gave).
+QString BatchStartText(BatchWriter::Start start, const QString& error = {});
 
 }  // namespace lmk17

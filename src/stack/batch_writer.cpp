@@ -52,6 +52,7 @@ BatchWriter::Start BatchWriter::start(const std::vector<int>& addresses,
     address_ = stack_.connection().settings().transmitterAddress;
     WriteSafety batch = safety_;
     batch.keepUnitSettings = true;
+    batch.askDifferences = safety_.askDifferences && askEachUnit_;
     stack_.setWriteSafety(batch);
 
     addresses_ = addresses;
@@ -64,6 +65,10 @@ BatchWriter::Start BatchWriter::start(const std::vector<int>& addresses,
     emit runningChanged(true);
     startNext();
     return Start::Started;
+}
+
+bool BatchWriter::asksBeforeWriting() const {
+    return (running_ ? safety_ : stack_.writeSafety()).askDifferences;
 }
 
 void BatchWriter::cancel() {

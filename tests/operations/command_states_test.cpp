@@ -97,6 +97,10 @@ TEST(CommandStates, WhatFollowsTheCommandState) {
         EXPECT_EQ(CommandStatesFor(c.enabled, connected).restoreFromBackup,
                   c.enabled && !c.context.monitoringRuns);
         EXPECT_FALSE(s.restoreFromBackup);
+        // Writing to several units needs a configuration as well.
+        EXPECT_EQ(CommandStatesFor(c.enabled, connected).writeToSeveral,
+                  c.enabled && !c.context.monitoringRuns && c.context.configurationPresent);
+        EXPECT_FALSE(s.writeToSeveral);
     }
 }
 
