@@ -15,8 +15,8 @@ namespace lmk17 {
 
 namespace {
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("BatchWrite", text);
+QString text(const char* source) {
+    return QCoreApplication::translate("BatchWrite", source);
 }
 
 }  // namespace
@@ -64,7 +64,9 @@ int BatchSummary::halfWritten() const {
 std::optional<std::vector<int>> ParseBatchAddresses(const QString& text, QString* error) {
     if (text.trimmed().isEmpty()) {
         if (error)
-            *error = tr("Enter the addresses of the transmitters, e.g. 1-8 or 1,3,5-7 (0..31).");
+            *error = text(QT_TRANSLATE_NOOP(
+                "BatchWrite",
+                "Enter the addresses of the transmitters, e.g. 1-8 or 1,3,5-7 (0..31)."));
         return std::nullopt;
     }
     return ParseMonAddressList(text, error);
@@ -73,30 +75,34 @@ std::optional<std::vector<int>> ParseBatchAddresses(const QString& text, QString
 QString BatchUnitResultText(BatchUnitResult result) {
     switch (result) {
         case BatchUnitResult::WrittenVerified:
-            return tr("written and verified");
+            return text(QT_TRANSLATE_NOOP("BatchWrite", "written and verified"));
         case BatchUnitResult::Unchanged:
-            return tr("unchanged: it held the configuration");
+            return text(QT_TRANSLATE_NOOP("BatchWrite", "unchanged: it held the configuration"));
         case BatchUnitResult::Mismatched:
-            return tr("FAILED: written, but reading it back gives other values");
+            return text(QT_TRANSLATE_NOOP(
+                "BatchWrite", "FAILED: written, but reading it back gives other values"));
         case BatchUnitResult::BackupFailed:
-            return tr("FAILED: no backup could be kept; nothing written");
+            return text(QT_TRANSLATE_NOOP("BatchWrite",
+                                          "FAILED: no backup could be kept; nothing written"));
         case BatchUnitResult::Refused:
-            return tr("FAILED: refused; nothing written");
+            return text(QT_TRANSLATE_NOOP("BatchWrite", "FAILED: refused; nothing written"));
         case BatchUnitResult::Declined:
-            return tr("FAILED: not confirmed; nothing written");
+            return text(QT_TRANSLATE_NOOP("BatchWrite", "FAILED: not confirmed; nothing written"));
         case BatchUnitResult::HalfWritten:
-            return tr("FAILED: LEFT HALF-WRITTEN, write it again");
+            return text(
+                QT_TRANSLATE_NOOP("BatchWrite", "FAILED: LEFT HALF-WRITTEN, write it again"));
         case BatchUnitResult::NoAnswer:
-            return tr("FAILED: no answer; nothing written");
+            return text(QT_TRANSLATE_NOOP("BatchWrite", "FAILED: no answer; nothing written"));
         case BatchUnitResult::StoppedBeforeWriting:
             break;
     }
-    return tr("FAILED: stopped before writing; nothing written");
+    return text(QT_TRANSLATE_NOOP("BatchWrite", "FAILED: stopped before writing; nothing written"));
 }
 
 QString BatchRowResultText(const BatchUnitRow& row) {
     QString text = BatchUnitResultText(row.result);
-    if (!row.protocolError.isEmpty()) text += tr("; the protocol could not be written");
+    if (!row.protocolError.isEmpty())
+        text += text(QT_TRANSLATE_NOOP("BatchWrite", "; the protocol could not be written"));
     return text;
 }
 
@@ -107,16 +113,21 @@ QString BatchSerialText(qint32 serial) {
 QString BatchSummaryText(const BatchSummary& summary) {
     const int done = int(summary.rows.size());
     const int failed = summary.failed();
-    QString text = tr("%1 of %2 transmitters written or found holding the configuration.")
-                       .arg(done - failed)
-                       .arg(summary.planned);
-    if (failed > 0) text += QLatin1Char(' ') + tr("%1 failed.").arg(failed);
+    QString text =
+        text(QT_TRANSLATE_NOOP("BatchWrite",
+                               "Written or already holding the configuration: %1 of %2."))
+            .arg(done - failed)
+            .arg(summary.planned);
+    if (failed > 0)
+        text += QLatin1Char(' ') + text(QT_TRANSLATE_NOOP("BatchWrite", "Failed: %1.")).arg(failed);
     if (summary.cancelled)
-        text += QLatin1Char(' ') +
-                tr("Cancelled: %1 transmitters were not written.").arg(summary.planned - done);
+        text +=
+            QLatin1Char(' ') + text(QT_TRANSLATE_NOOP("BatchWrite", "Cancelled; not written: %1."))
+                                   .arg(summary.planned - done);
     if (const int half = summary.halfWritten(); half > 0)
         text += QLatin1Char(' ') +
-                tr("%1 transmitters were LEFT HALF-WRITTEN: write them again.").arg(half);
+                text(QT_TRANSLATE_NOOP("BatchWrite", "LEFT HALF-WRITTEN: %1. Write them again."))
+                    .arg(half);
     return text;
 }
 
@@ -125,19 +136,24 @@ QString BatchStartText(BatchWriter::Start start, const QString& error) {
         case BatchWriter::Start::Started:
             return {};
         case BatchWriter::Start::Busy:
-            return tr("Another operation is running: wait until it has ended.");
+            return text(QT_TRANSLATE_NOOP(
+                "BatchWrite", "Another operation is running: wait until it has ended."));
         case BatchWriter::Start::NotConnected:
-            return tr("No communication port is connected.");
+            return text(QT_TRANSLATE_NOOP("BatchWrite", "No communication port is connected."));
         case BatchWriter::Start::NoConfiguration:
-            return tr("There is no configuration to write: read or load one first.");
+            return text(QT_TRANSLATE_NOOP(
+                "BatchWrite", "There is no configuration to write: read or load one first."));
         case BatchWriter::Start::NoAddresses:
-            return tr("Enter the addresses of the transmitters, e.g. 1-8 or 1,3,5-7 (0..31).");
+            return text(QT_TRANSLATE_NOOP(
+                "BatchWrite",
+                "Enter the addresses of the transmitters, e.g. 1-8 or 1,3,5-7 (0..31)."));
         case BatchWriter::Start::FolderRefused:
             return error;
         case BatchWriter::Start::CheckFailed:
             break;
     }
-    return tr("The configuration did not pass the check: correct it in the main window.");
+    return text(QT_TRANSLATE_NOOP(
+        "BatchWrite", "The configuration did not pass the check: correct it in the main window."));
 }
 
 QString BatchProtocolFileName(qint32 serial) {
@@ -146,7 +162,8 @@ QString BatchProtocolFileName(qint32 serial) {
 
 QString PrepareProtocolFolder(const QString& folder) {
     if (folder.isEmpty() || QDir().mkpath(folder)) return {};
-    return tr("The folder %1 cannot be made.").arg(QDir::toNativeSeparators(folder));
+    return text(QT_TRANSLATE_NOOP("BatchWrite", "The folder %1 cannot be made."))
+        .arg(QDir::toNativeSeparators(folder));
 }
 
 QString WriteUnitProtocol(const QString& folder, const ConfigModel& model, qint32 serial) {

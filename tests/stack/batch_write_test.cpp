@@ -135,7 +135,7 @@ TEST(BatchWrite, TwoUnitsWrittenAndASilentAddressReported) {
     EXPECT_FALSE(s.ok());
     EXPECT_FALSE(s.cancelled);
     EXPECT_EQ(BatchSummaryText(s),
-              "2 of 3 transmitters written or found holding the configuration. 1 failed.");
+              "Written or already holding the configuration: 2 of 3. Failed: 1.");
     EXPECT_EQ(line.startedUnits, (QList<int>{0, 1, 1, 2, 2, 3}));
     EXPECT_EQ(line.finished, 1);
     for (const int a : {1, 3})
@@ -186,7 +186,7 @@ TEST(BatchWrite, AUnitCutOffDuringItsWriteIsReportedHalfWritten) {
     EXPECT_EQ(s.rows[1].serial, 1002);
     EXPECT_EQ(s.halfWritten(), 1);
     EXPECT_EQ(BatchRowResultText(s.rows[1]), "FAILED: LEFT HALF-WRITTEN, write it again");
-    EXPECT_TRUE(BatchSummaryText(s).contains("1 transmitters were LEFT HALF-WRITTEN"))
+    EXPECT_TRUE(BatchSummaryText(s).endsWith("LEFT HALF-WRITTEN: 1. Write them again."))
         << BatchSummaryText(s).toStdString();
 }
 

@@ -76,10 +76,14 @@ TBatchWriteForm::TBatchWriteForm(TransmitterStack& stack, QWidget* parent)
     auto* folder = new QHBoxLayout;
     folder->addWidget(folderEdt_, 1);
     folder->addWidget(browseBtn_);
+    auto* addressesLbl = new QLabel(tr("&Addresses:"), this);
+    addressesLbl->setBuddy(addressesEdt_);
+    auto* folderLbl = new QLabel(tr("&Protocols to:"), this);
+    folderLbl->setBuddy(folderEdt_);
     auto* form = new QFormLayout;
-    form->addRow(tr("&Addresses:"), addressesEdt_);
+    form->addRow(addressesLbl, addressesEdt_);
     form->addRow(QString(), addressesMsgLbl_);
-    form->addRow(tr("&Protocols to:"), folder);
+    form->addRow(folderLbl, folder);
     form->addRow(QString(), askEachChk_);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(progressLbl_, 1);

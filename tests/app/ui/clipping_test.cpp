@@ -35,6 +35,7 @@
 #include <memory>
 
 #include "app/language_modules.h"
+#include "app/ui/batch_write_form.h"
 #include "app/ui/compare_form.h"
 #include "app/ui/help_viewer.h"
 #include "app/ui/restore_form.h"
@@ -299,8 +300,8 @@ void EachTab(QTabWidget* tabs, const std::function<void(const QString&)>& page) 
 // pages (with a K8620 configuration loaded, so that every group shows), the
 // linearization editor's pages and its graph, the monitoring graph and
 // parameters, the communication and address dialogs, the progress window,
-// the signature dialog, the help, About, the line traffic, the search and
-// the comparison.
+// the signature dialog, the help, About, the line traffic, the search, the
+// writing to several transmitters and the comparison.
 void WalkWindows(Inspector& inspect) {
     Shell shell;
     TMainForm& f = *shell.form;
@@ -369,6 +370,10 @@ void WalkWindows(Inspector& inspect) {
         shown(QStringLiteral("Line traffic"), &traffic);
         TSearchForm search(shell.stack(), &f);
         shown(QStringLiteral("Search"), &search);
+        // No transmitter: the list and its refusal, nothing written yet.
+        TBatchWriteForm batch(shell.stack(), &f);
+        batch.AddressesEdt()->setText(QStringLiteral("1-40"));
+        shown(QStringLiteral("Write to several transmitters"), &batch);
         // A readable backup and a damaged one; then none at all.
         BackupChoices choices{true, 12345678, QDir::homePath() + "/backups/12345678", {}};
         choices.backups.push_back({ptf, QDateTime(QDate(2026, 12, 24), QTime(23, 59, 58)),
