@@ -3381,6 +3381,10 @@ Chcete tuto operaci opakovat?</translation>
         <source>The configuration did not pass the check: correct it in the main window.</source>
         <translation>Konfigurace neprošla kontrolou: opravte ji v hlavním okně.</translation>
     </message>
+    <message>
+        <source>Transmitter Configuration Protocol</source>
+        <translation>Protokol konfigurace převodníku</translation>
+    </message>
 </context>
 <context>
     <name>lmk17::TBatchWriteForm</name>

@@ -3380,6 +3380,10 @@ Wollen Sie diesen Vorgang wiederholen?</translation>
         <source>The configuration did not pass the check: correct it in the main window.</source>
         <translation>Die Konfiguration hat die Prüfung nicht bestanden: korrigieren Sie sie im Hauptfenster.</translation>
     </message>
+    <message>
+        <source>Transmitter Configuration Protocol</source>
+        <translation>Konfigurationsprotokoll des Messumformers</translation>
+    </message>
 </context>
 <context>
     <name>lmk17::TBatchWriteForm</name>

@@ -3380,6 +3380,10 @@ Solución posible: detenga ahora la escritura, establezca la configuración pred
         <source>The configuration did not pass the check: correct it in the main window.</source>
         <translation>La configuración no superó la comprobación: corríjala en la ventana principal.</translation>
     </message>
+    <message>
+        <source>Transmitter Configuration Protocol</source>
+        <translation>Protocolo de configuración del transmisor</translation>
+    </message>
 </context>
 <context>
     <name>lmk17::TBatchWriteForm</name>

@@ -3342,7 +3342,7 @@ Voulez-vous répéter cette opération ?</translation>
     </message>
     <message>
         <source>; the protocol could not be written</source>
-        <translation> ; le procès-verbal n&apos;a pas pu être écrit</translation>
+        <translation>; le procès-verbal n&apos;a pas pu être écrit</translation>
     </message>
     <message>
         <source>Written or already holding the configuration: %1 of %2.</source>
@@ -3379,6 +3379,10 @@ Voulez-vous répéter cette opération ?</translation>
     <message>
         <source>The configuration did not pass the check: correct it in the main window.</source>
         <translation>La configuration n&apos;a pas passé la vérification : corrigez-la dans la fenêtre principale.</translation>
+    </message>
+    <message>
+        <source>Transmitter Configuration Protocol</source>
+        <translation>Procès-verbal de configuration du transmetteur</translation>
     </message>
 </context>
 <context>

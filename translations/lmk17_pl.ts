@@ -3381,6 +3381,10 @@ Czy powtórzyć tę operację?</translation>
         <source>The configuration did not pass the check: correct it in the main window.</source>
         <translation>Konfiguracja nie przeszła kontroli: popraw ją w oknie głównym.</translation>
     </message>
+    <message>
+        <source>Transmitter Configuration Protocol</source>
+        <translation>Protokół konfiguracji przetwornika</translation>
+    </message>
 </context>
 <context>
     <name>lmk17::TBatchWriteForm</name>

@@ -3381,6 +3381,10 @@ Chcete túto operáciu zopakovať?</translation>
         <source>The configuration did not pass the check: correct it in the main window.</source>
         <translation>Konfigurácia neprešla kontrolou: opravte ju v hlavnom okne.</translation>
     </message>
+    <message>
+        <source>Transmitter Configuration Protocol</source>
+        <translation>Protokol konfigurácie prevodníka</translation>
+    </message>
 </context>
 <context>
     <name>lmk17::TBatchWriteForm</name>

@@ -15,7 +15,7 @@ namespace lmk17 {
 
 namespace {
 
-QString text(const char* source) {
+QString batchText(const char* source) {
     return QCoreApplication::translate("BatchWrite", source);
 }
 
@@ -64,7 +64,7 @@ int BatchSummary::halfWritten() const {
 std::optional<std::vector<int>> ParseBatchAddresses(const QString& text, QString* error) {
     if (text.trimmed().isEmpty()) {
         if (error)
-            *error = text(QT_TRANSLATE_NOOP(
+            *error = batchText(QT_TRANSLATE_NOOP(
                 "BatchWrite",
                 "Enter the addresses of the transmitters, e.g. 1-8 or 1,3,5-7 (0..31)."));
         return std::nullopt;
@@ -75,34 +75,37 @@ std::optional<std::vector<int>> ParseBatchAddresses(const QString& text, QString
 QString BatchUnitResultText(BatchUnitResult result) {
     switch (result) {
         case BatchUnitResult::WrittenVerified:
-            return text(QT_TRANSLATE_NOOP("BatchWrite", "written and verified"));
+            return batchText(QT_TRANSLATE_NOOP("BatchWrite", "written and verified"));
         case BatchUnitResult::Unchanged:
-            return text(QT_TRANSLATE_NOOP("BatchWrite", "unchanged: it held the configuration"));
+            return batchText(
+                QT_TRANSLATE_NOOP("BatchWrite", "unchanged: it held the configuration"));
         case BatchUnitResult::Mismatched:
-            return text(QT_TRANSLATE_NOOP(
+            return batchText(QT_TRANSLATE_NOOP(
                 "BatchWrite", "FAILED: written, but reading it back gives other values"));
         case BatchUnitResult::BackupFailed:
-            return text(QT_TRANSLATE_NOOP("BatchWrite",
-                                          "FAILED: no backup could be kept; nothing written"));
+            return batchText(QT_TRANSLATE_NOOP("BatchWrite",
+                                               "FAILED: no backup could be kept; nothing written"));
         case BatchUnitResult::Refused:
-            return text(QT_TRANSLATE_NOOP("BatchWrite", "FAILED: refused; nothing written"));
+            return batchText(QT_TRANSLATE_NOOP("BatchWrite", "FAILED: refused; nothing written"));
         case BatchUnitResult::Declined:
-            return text(QT_TRANSLATE_NOOP("BatchWrite", "FAILED: not confirmed; nothing written"));
+            return batchText(
+                QT_TRANSLATE_NOOP("BatchWrite", "FAILED: not confirmed; nothing written"));
         case BatchUnitResult::HalfWritten:
-            return text(
+            return batchText(
                 QT_TRANSLATE_NOOP("BatchWrite", "FAILED: LEFT HALF-WRITTEN, write it again"));
         case BatchUnitResult::NoAnswer:
-            return text(QT_TRANSLATE_NOOP("BatchWrite", "FAILED: no answer; nothing written"));
+            return batchText(QT_TRANSLATE_NOOP("BatchWrite", "FAILED: no answer; nothing written"));
         case BatchUnitResult::StoppedBeforeWriting:
             break;
     }
-    return text(QT_TRANSLATE_NOOP("BatchWrite", "FAILED: stopped before writing; nothing written"));
+    return batchText(
+        QT_TRANSLATE_NOOP("BatchWrite", "FAILED: stopped before writing; nothing written"));
 }
 
 QString BatchRowResultText(const BatchUnitRow& row) {
     QString text = BatchUnitResultText(row.result);
     if (!row.protocolError.isEmpty())
-        text += text(QT_TRANSLATE_NOOP("BatchWrite", "; the protocol could not be written"));
+        text += batchText(QT_TRANSLATE_NOOP("BatchWrite", "; the protocol could not be written"));
     return text;
 }
 
@@ -114,20 +117,22 @@ QString BatchSummaryText(const BatchSummary& summary) {
     const int done = int(summary.rows.size());
     const int failed = summary.failed();
     QString text =
-        text(QT_TRANSLATE_NOOP("BatchWrite",
-                               "Written or already holding the configuration: %1 of %2."))
+        batchText(QT_TRANSLATE_NOOP("BatchWrite",
+                                    "Written or already holding the configuration: %1 of %2."))
             .arg(done - failed)
             .arg(summary.planned);
     if (failed > 0)
-        text += QLatin1Char(' ') + text(QT_TRANSLATE_NOOP("BatchWrite", "Failed: %1.")).arg(failed);
-    if (summary.cancelled)
-        text +=
-            QLatin1Char(' ') + text(QT_TRANSLATE_NOOP("BatchWrite", "Cancelled; not written: %1."))
-                                   .arg(summary.planned - done);
-    if (const int half = summary.halfWritten(); half > 0)
         text += QLatin1Char(' ') +
-                text(QT_TRANSLATE_NOOP("BatchWrite", "LEFT HALF-WRITTEN: %1. Write them again."))
-                    .arg(half);
+                batchText(QT_TRANSLATE_NOOP("BatchWrite", "Failed: %1.")).arg(failed);
+    if (summary.cancelled)
+        text += QLatin1Char(' ') +
+                batchText(QT_TRANSLATE_NOOP("BatchWrite", "Cancelled; not written: %1."))
+                    .arg(summary.planned - done);
+    if (const int half = summary.halfWritten(); half > 0)
+        text +=
+            QLatin1Char(' ') +
+            batchText(QT_TRANSLATE_NOOP("BatchWrite", "LEFT HALF-WRITTEN: %1. Write them again."))
+                .arg(half);
     return text;
 }
 
@@ -136,15 +141,16 @@ QString BatchStartText(BatchWriter::Start start, const QString& error) {
         case BatchWriter::Start::Started:
             return {};
         case BatchWriter::Start::Busy:
-            return text(QT_TRANSLATE_NOOP(
+            return batchText(QT_TRANSLATE_NOOP(
                 "BatchWrite", "Another operation is running: wait until it has ended."));
         case BatchWriter::Start::NotConnected:
-            return text(QT_TRANSLATE_NOOP("BatchWrite", "No communication port is connected."));
+            return batchText(
+                QT_TRANSLATE_NOOP("BatchWrite", "No communication port is connected."));
         case BatchWriter::Start::NoConfiguration:
-            return text(QT_TRANSLATE_NOOP(
+            return batchText(QT_TRANSLATE_NOOP(
                 "BatchWrite", "There is no configuration to write: read or load one first."));
         case BatchWriter::Start::NoAddresses:
-            return text(QT_TRANSLATE_NOOP(
+            return batchText(QT_TRANSLATE_NOOP(
                 "BatchWrite",
                 "Enter the addresses of the transmitters, e.g. 1-8 or 1,3,5-7 (0..31)."));
         case BatchWriter::Start::FolderRefused:
@@ -152,7 +158,7 @@ QString BatchStartText(BatchWriter::Start start, const QString& error) {
         case BatchWriter::Start::CheckFailed:
             break;
     }
-    return text(QT_TRANSLATE_NOOP(
+    return batchText(QT_TRANSLATE_NOOP(
         "BatchWrite", "The configuration did not pass the check: correct it in the main window."));
 }
 
@@ -162,7 +168,7 @@ QString BatchProtocolFileName(qint32 serial) {
 
 QString PrepareProtocolFolder(const QString& folder) {
     if (folder.isEmpty() || QDir().mkpath(folder)) return {};
-    return text(QT_TRANSLATE_NOOP("BatchWrite", "The folder %1 cannot be made."))
+    return batchText(QT_TRANSLATE_NOOP("BatchWrite", "The folder %1 cannot be made."))
         .arg(QDir::toNativeSeparators(folder));
 }
 
@@ -170,10 +176,11 @@ QString WriteUnitProtocol(const QString& folder, const ConfigModel& model, qint3
     const QString path = QDir(folder).filePath(BatchProtocolFileName(serial));
     const ConfigurationReport rows = ConfigurationRows(model);
     const double today = CurrentDayNumber();
-    return WriteReportPdf(path, QStringLiteral("Transmitter Configuration Protocol"),
-                          [&](const QPaintDevice& device) {
-                              return LayoutProtocol(device, rows, ProtocolSignature{}, today);
-                          });
+    return WriteReportPdf(
+        path, batchText(QT_TRANSLATE_NOOP("BatchWrite", "Transmitter Configuration Protocol")),
+        [&](const QPaintDevice& device) {
+            return LayoutProtocol(device, rows, ProtocolSignature{}, today);
+        });
 }
 
 }  // namespace lmk17
