@@ -43,6 +43,7 @@ struct BatchWatcher {
                 refusal = form->AddressesMsgLbl()->text();
                 form->AddressesEdt()->setText(addresses);
                 if (!folder.isEmpty()) form->BrowseBtn()->click();
+                form->AskEachChk()->setChecked(askEach);
                 if (whileRunning)
                     QObject::connect(&form->batch(), &BatchWriter::unitFinished, form,
                                      [form, whileRunning] { whileRunning(*form); });
@@ -61,6 +62,7 @@ struct BatchWatcher {
         timer_.start(20);
     }
     QString folder;  // chosen with "Browse…" (the box answerer gives it)
+    bool askEach = true;
     bool shown = false;
     bool startEnabledEmpty = true;
     QString refusal;
@@ -110,10 +112,13 @@ TEST(BatchWriteWindow, WritesEachUnitOfTheListAndKeepsTheirProtocols) {
                                          {"2", "-", "FAILED: no answer; nothing written"},
                                          {"3", "00001003", "written and verified"}};
     EXPECT_EQ(watcher.rows, expected);
-    EXPECT_EQ(watcher.summary,
-              "Written or already holding the configuration: 2 of 3. Failed: 1.");
+    EXPECT_EQ(watcher.summary, "Written or already holding the configuration: 2 of 3. Failed: 1.");
     EXPECT_EQ(QDir(b.protocols).entryList(QDir::Files),
               QStringList({"00001001.pdf", "00001003.pdf"}));
+    // Each unit that answered was asked about its changes, as by Write; the
+    // silent one was offered a repeat.
+    EXPECT_EQ(answerer.count("Writing changes these values"), 2);
+    EXPECT_EQ(answerer.count("repeat?"), 1);
     // The main window still shows the file's configuration.
     EXPECT_EQ(b.shell.stack().model().config().SerialNumber, 12);
 }
@@ -126,12 +131,15 @@ TEST(BatchWriteWindow, CancelBetweenUnitsEndsTheBatchWithTheUnitsDoneListed) {
     BatchWatcher watcher(QStringLiteral("1-3"), [](TBatchWriteForm& form) {
         if (form.CancelBtn()->isEnabled()) form.CancelBtn()->click();
     });
+    watcher.askEach = false;  // Yes for every unit
     b.shell.form->BatchWriteMnu->trigger();
     ASSERT_TRUE(watcher.shown);
     EXPECT_EQ(watcher.rows, (QList<QStringList>{{"1", "00001001", "written and verified"}}));
     EXPECT_TRUE(watcher.summary.endsWith("Cancelled; not written: 2."))
         << watcher.summary.toStdString();
     EXPECT_TRUE(b.shell.stack().idle());
+    EXPECT_EQ(answerer.count("Writing changes these values"), 0);
+    EXPECT_TRUE(b.shell.stack().writeSafety().askDifferences);  // the settings' own again
 }
 
 }  // namespace
