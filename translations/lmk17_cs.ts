@@ -3082,6 +3082,38 @@ Chcete tuto operaci opakovat?</translation>
         <source>; %1 not listed (more than the buffer holds)</source>
         <translation>; %1 nezobrazeno (víc, než pojme vyrovnávací paměť)</translation>
     </message>
+    <message>
+        <source>request</source>
+        <translation>požadavek</translation>
+    </message>
+    <message>
+        <source>repeat</source>
+        <translation>opakování</translation>
+    </message>
+    <message>
+        <source>answer</source>
+        <translation>odpověď</translation>
+    </message>
+    <message>
+        <source>echo dropped</source>
+        <translation>ozvěna zahozena</translation>
+    </message>
+    <message>
+        <source>noise dropped</source>
+        <translation>šum zahozen</translation>
+    </message>
+    <message>
+        <source>misshapen</source>
+        <translation>poškozený rámec</translation>
+    </message>
+    <message>
+        <source>late</source>
+        <translation>pozdě</translation>
+    </message>
+    <message>
+        <source>time-out</source>
+        <translation>vypršel čas</translation>
+    </message>
 </context>
 <context>
     <name>lmk17::TSearchForm</name>

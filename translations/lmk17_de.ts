@@ -1142,11 +1142,11 @@ Wollen Sie diesen Vorgang wiederholen?</translation>
     </message>
     <message>
         <source>The transmitter&apos;s present configuration could not be kept as a backup, so nothing was written.</source>
-        <translation>Die aktuelle Konfiguration des Transmitters konnte nicht gesichert werden, daher wurde nichts geschrieben.</translation>
+        <translation>Die aktuelle Konfiguration des Messumformers konnte nicht gesichert werden, daher wurde nichts geschrieben.</translation>
     </message>
     <message>
         <source>Writing changes these values of the transmitter (now -&gt; written):</source>
-        <translation>Das Schreiben ändert diese Werte des Transmitters (jetzt -&gt; geschrieben):</translation>
+        <translation>Das Schreiben ändert diese Werte des Messumformers (jetzt -&gt; geschrieben):</translation>
     </message>
     <message>
         <source> ... and %1 more</source>
@@ -1158,15 +1158,15 @@ Wollen Sie diesen Vorgang wiederholen?</translation>
     </message>
     <message>
         <source>Write the configuration to the transmitter?</source>
-        <translation>Die Konfiguration in den Transmitter schreiben?</translation>
+        <translation>Die Konfiguration in den Messumformer schreiben?</translation>
     </message>
     <message>
         <source>The transmitter already holds this configuration; nothing was written.</source>
-        <translation>Der Transmitter enthält diese Konfiguration bereits; es wurde nichts geschrieben.</translation>
+        <translation>Der Messumformer enthält diese Konfiguration bereits; es wurde nichts geschrieben.</translation>
     </message>
     <message>
         <source>The transmitter already holds this configuration. Write it anyway?</source>
-        <translation>Der Transmitter enthält diese Konfiguration bereits. Trotzdem schreiben?</translation>
+        <translation>Der Messumformer enthält diese Konfiguration bereits. Trotzdem schreiben?</translation>
     </message>
 </context>
 <context>
@@ -3080,6 +3080,38 @@ Wollen Sie diesen Vorgang wiederholen?</translation>
     <message>
         <source>; %1 not listed (more than the buffer holds)</source>
         <translation>; %1 nicht aufgelistet (mehr, als der Puffer fasst)</translation>
+    </message>
+    <message>
+        <source>request</source>
+        <translation>Anfrage</translation>
+    </message>
+    <message>
+        <source>repeat</source>
+        <translation>Wiederholung</translation>
+    </message>
+    <message>
+        <source>answer</source>
+        <translation>Antwort</translation>
+    </message>
+    <message>
+        <source>echo dropped</source>
+        <translation>Echo verworfen</translation>
+    </message>
+    <message>
+        <source>noise dropped</source>
+        <translation>Störung verworfen</translation>
+    </message>
+    <message>
+        <source>misshapen</source>
+        <translation>fehlerhafter Rahmen</translation>
+    </message>
+    <message>
+        <source>late</source>
+        <translation>verspätet</translation>
+    </message>
+    <message>
+        <source>time-out</source>
+        <translation>Zeitüberschreitung</translation>
     </message>
 </context>
 <context>

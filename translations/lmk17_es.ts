@@ -3081,6 +3081,38 @@ Solución posible: detenga ahora la escritura, establezca la configuración pred
         <source>; %1 not listed (more than the buffer holds)</source>
         <translation>; %1 sin listar (más de lo que cabe en el búfer)</translation>
     </message>
+    <message>
+        <source>request</source>
+        <translation>petición</translation>
+    </message>
+    <message>
+        <source>repeat</source>
+        <translation>repetición</translation>
+    </message>
+    <message>
+        <source>answer</source>
+        <translation>respuesta</translation>
+    </message>
+    <message>
+        <source>echo dropped</source>
+        <translation>eco descartado</translation>
+    </message>
+    <message>
+        <source>noise dropped</source>
+        <translation>ruido descartado</translation>
+    </message>
+    <message>
+        <source>misshapen</source>
+        <translation>trama deformada</translation>
+    </message>
+    <message>
+        <source>late</source>
+        <translation>tardía</translation>
+    </message>
+    <message>
+        <source>time-out</source>
+        <translation>tiempo agotado</translation>
+    </message>
 </context>
 <context>
     <name>lmk17::TSearchForm</name>

@@ -3081,6 +3081,38 @@ Voulez-vous répéter cette opération ?</translation>
         <source>; %1 not listed (more than the buffer holds)</source>
         <translation>; %1 non listées (plus que le tampon n&apos;en contient)</translation>
     </message>
+    <message>
+        <source>request</source>
+        <translation>requête</translation>
+    </message>
+    <message>
+        <source>repeat</source>
+        <translation>répétition</translation>
+    </message>
+    <message>
+        <source>answer</source>
+        <translation>réponse</translation>
+    </message>
+    <message>
+        <source>echo dropped</source>
+        <translation>écho ignoré</translation>
+    </message>
+    <message>
+        <source>noise dropped</source>
+        <translation>bruit ignoré</translation>
+    </message>
+    <message>
+        <source>misshapen</source>
+        <translation>trame malformée</translation>
+    </message>
+    <message>
+        <source>late</source>
+        <translation>en retard</translation>
+    </message>
+    <message>
+        <source>time-out</source>
+        <translation>délai dépassé</translation>
+    </message>
 </context>
 <context>
     <name>lmk17::TSearchForm</name>

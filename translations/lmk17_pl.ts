@@ -3082,6 +3082,38 @@ Czy powtórzyć tę operację?</translation>
         <source>; %1 not listed (more than the buffer holds)</source>
         <translation>; %1 niewyświetlonych (więcej, niż mieści bufor)</translation>
     </message>
+    <message>
+        <source>request</source>
+        <translation>żądanie</translation>
+    </message>
+    <message>
+        <source>repeat</source>
+        <translation>powtórzenie</translation>
+    </message>
+    <message>
+        <source>answer</source>
+        <translation>odpowiedź</translation>
+    </message>
+    <message>
+        <source>echo dropped</source>
+        <translation>echo odrzucone</translation>
+    </message>
+    <message>
+        <source>noise dropped</source>
+        <translation>zakłócenia odrzucone</translation>
+    </message>
+    <message>
+        <source>misshapen</source>
+        <translation>zniekształcona ramka</translation>
+    </message>
+    <message>
+        <source>late</source>
+        <translation>spóźniona</translation>
+    </message>
+    <message>
+        <source>time-out</source>
+        <translation>przekroczony czas</translation>
+    </message>
 </context>
 <context>
     <name>lmk17::TSearchForm</name>

@@ -3082,6 +3082,38 @@ Chcete túto operáciu zopakovať?</translation>
         <source>; %1 not listed (more than the buffer holds)</source>
         <translation>; %1 nezobrazených (viac, než pojme vyrovnávacia pamäť)</translation>
     </message>
+    <message>
+        <source>request</source>
+        <translation>požiadavka</translation>
+    </message>
+    <message>
+        <source>repeat</source>
+        <translation>opakovanie</translation>
+    </message>
+    <message>
+        <source>answer</source>
+        <translation>odpoveď</translation>
+    </message>
+    <message>
+        <source>echo dropped</source>
+        <translation>ozvena zahodená</translation>
+    </message>
+    <message>
+        <source>noise dropped</source>
+        <translation>šum zahodený</translation>
+    </message>
+    <message>
+        <source>misshapen</source>
+        <translation>poškodený rámec</translation>
+    </message>
+    <message>
+        <source>late</source>
+        <translation>neskoro</translation>
+    </message>
+    <message>
+        <source>time-out</source>
+        <translation>vypršal čas</translation>
+    </message>
 </context>
 <context>
     <name>lmk17::TSearchForm</name>

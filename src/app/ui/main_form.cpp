@@ -1,5 +1,7 @@
 #include "app/ui/main_form.h"
 
+#include "app/write_safety_settings.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QGroupBox>
@@ -65,6 +67,9 @@ TMainForm::TMainForm(SettingsStore& store, QWidget* parent) : QMainWindow(parent
     setWindowIcon(QIcon(QStringLiteral(":/lmk17/lmk17.svg")));
     ui_.setMainWindow(this);
     stack_ = std::make_unique<TransmitterStack>(ui_);
+    // Every write keeps a backup and asks about the changes, as set, on a
+    // port of the settings and on the demonstration's alike.
+    stack_->setWriteSafety(WriteSafetyFromSettings(store_.settings()));
 
     // The windows, in the order the program creates them.
     about_ = new TSplForm(this);
