@@ -85,8 +85,12 @@ struct BatchShell {
         answerer.file = ptf;
         shell.form->DiskLoadBtn->click();
         answerer.file = protocols;
-        return shell.stack().model().hasConfiguration() &&
-               shell.stack().connection().connectDevice(sim.devicePath());
+        if (!shell.stack().model().hasConfiguration()) return false;
+        // The transmitters hold the defaults: one value changed, as typed.
+        ConfigModel& model = shell.stack().model();
+        model.edit().config().Damping += 1.5;
+        model.RefreshFromConfig();
+        return shell.stack().connection().connectDevice(sim.devicePath());
     }
     InProcessSim sim;
     Shell shell;
