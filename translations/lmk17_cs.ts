@@ -139,6 +139,26 @@ Příručka: %1 (ostatní jazyky ve složkách vedle ní)
         <source>It uses Qt %1, licensed under the GNU Lesser General Public License, version 3 (LGPL-3.0).</source>
         <translation>Používá Qt %1 pod licencí GNU Lesser General Public License, verze 3 (LGPL-3.0).</translation>
     </message>
+    <message>
+        <source>The number of backups kept per transmitter must be a whole number from %1 to %2.</source>
+        <translation>Počet záloh na převodník musí být celé číslo od %1 do %2.</translation>
+    </message>
+    <message>
+        <source>The backup folder %1 is not a full path. Give the whole path or choose it with Browse.</source>
+        <translation>Složka záloh %1 není úplná cesta. Zadejte celou cestu nebo ji vyberte tlačítkem Procházet.</translation>
+    </message>
+    <message>
+        <source>The backup folder %1 is a file, not a folder.</source>
+        <translation>Složka záloh %1 je soubor, ne složka.</translation>
+    </message>
+    <message>
+        <source>The backup folder %1 does not exist and could not be created.</source>
+        <translation>Složka záloh %1 neexistuje a nepodařilo se ji vytvořit.</translation>
+    </message>
+    <message>
+        <source>Backups cannot be written into the folder %1.</source>
+        <translation>Do složky %1 nelze zálohy zapisovat.</translation>
+    </message>
 </context>
 <context>
     <name>Catalogue</name>
@@ -2456,6 +2476,8 @@ Chcete tuto operaci opakovat?</translation>
     <message>
         <source>Write to Several Transmitters…</source>
         <translation>Zápis do více převodníků…</translation>
+        <source>Backups and Writing…</source>
+        <translation>Zálohy a zápis…</translation>
     </message>
 </context>
 <context>
@@ -3421,6 +3443,12 @@ Chcete tuto operaci opakovat?</translation>
 <context>
     <name>lmk17::TBatchWriteForm</name>
     <message>
+    <name>lmk17::TBackupSettingsForm</name>
+    <message>
+        <source>Backups and Writing</source>
+        <translation>Zálohy a zápis</translation>
+    </message>
+    <message>
         <source>Browse…</source>
         <translation>Procházet…</translation>
     </message>
@@ -3431,6 +3459,12 @@ Chcete tuto operaci opakovat?</translation>
     <message>
         <source>Start</source>
         <translation>Spustit</translation>
+        <source>Show the changes and ask before writing</source>
+        <translation>Před zápisem zobrazit změny a zeptat se</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -3507,6 +3541,32 @@ Chcete tuto operaci opakovat?</translation>
     <message>
         <source>Writing the transmitter at address %1 (%2 of %3)…</source>
         <translation>Zápis převodníku na adrese %1 (%2 z %3)…</translation>
+        <source>Backup folder</source>
+        <translation>Složka záloh</translation>
+    </message>
+    <message>
+        <source>Empty: %1</source>
+        <translation>Prázdné: %1</translation>
+    </message>
+    <message>
+        <source>Choose the backup folder</source>
+        <translation>Vybrat složku záloh</translation>
+    </message>
+    <message>
+        <source>Backups kept per transmitter</source>
+        <translation>Počet záloh na převodník</translation>
+    </message>
+    <message>
+        <source>Backup folder:</source>
+        <translation>Složka záloh:</translation>
+    </message>
+    <message>
+        <source>Backups kept per transmitter:</source>
+        <translation>Počet záloh na převodník:</translation>
+    </message>
+    <message>
+        <source>Before every write the configuration the transmitter holds is kept in the backup folder, in a folder of its own per serial number. Backups newer than a week are never deleted.</source>
+        <translation>Před každým zápisem se konfigurace, kterou převodník obsahuje, uloží do složky záloh, do vlastní složky podle výrobního čísla. Zálohy mladší než týden se nikdy nemažou.</translation>
     </message>
 </context>
 </TS>

@@ -139,6 +139,26 @@ Das Handbuch: %1 (die anderen Sprachen in den Ordnern daneben)
         <source>It uses Qt %1, licensed under the GNU Lesser General Public License, version 3 (LGPL-3.0).</source>
         <translation>Es verwendet Qt %1 unter der GNU Lesser General Public License, Version 3 (LGPL-3.0).</translation>
     </message>
+    <message>
+        <source>The number of backups kept per transmitter must be a whole number from %1 to %2.</source>
+        <translation>Die Anzahl der aufbewahrten Sicherungen je Messumformer muss eine ganze Zahl von %1 bis %2 sein.</translation>
+    </message>
+    <message>
+        <source>The backup folder %1 is not a full path. Give the whole path or choose it with Browse.</source>
+        <translation>Der Sicherungsordner %1 ist kein vollständiger Pfad. Geben Sie den ganzen Pfad an oder wählen Sie ihn mit Durchsuchen.</translation>
+    </message>
+    <message>
+        <source>The backup folder %1 is a file, not a folder.</source>
+        <translation>Der Sicherungsordner %1 ist eine Datei, kein Ordner.</translation>
+    </message>
+    <message>
+        <source>The backup folder %1 does not exist and could not be created.</source>
+        <translation>Der Sicherungsordner %1 existiert nicht und konnte nicht angelegt werden.</translation>
+    </message>
+    <message>
+        <source>Backups cannot be written into the folder %1.</source>
+        <translation>In den Ordner %1 können keine Sicherungen geschrieben werden.</translation>
+    </message>
 </context>
 <context>
     <name>Catalogue</name>
@@ -2455,6 +2475,8 @@ Wollen Sie diesen Vorgang wiederholen?</translation>
     <message>
         <source>Write to Several Transmitters…</source>
         <translation>In mehrere Messumformer schreiben…</translation>
+        <source>Backups and Writing…</source>
+        <translation>Sicherungen und Schreiben…</translation>
     </message>
 </context>
 <context>
@@ -3420,6 +3442,12 @@ Wollen Sie diesen Vorgang wiederholen?</translation>
 <context>
     <name>lmk17::TBatchWriteForm</name>
     <message>
+    <name>lmk17::TBackupSettingsForm</name>
+    <message>
+        <source>Backups and Writing</source>
+        <translation>Sicherungen und Schreiben</translation>
+    </message>
+    <message>
         <source>Browse…</source>
         <translation>Durchsuchen…</translation>
     </message>
@@ -3430,6 +3458,12 @@ Wollen Sie diesen Vorgang wiederholen?</translation>
     <message>
         <source>Start</source>
         <translation>Starten</translation>
+        <source>Show the changes and ask before writing</source>
+        <translation>Vor dem Schreiben die Änderungen zeigen und nachfragen</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -3506,6 +3540,32 @@ Wollen Sie diesen Vorgang wiederholen?</translation>
     <message>
         <source>Writing the transmitter at address %1 (%2 of %3)…</source>
         <translation>Schreiben in den Messumformer mit Adresse %1 (%2 von %3)…</translation>
+        <source>Backup folder</source>
+        <translation>Sicherungsordner</translation>
+    </message>
+    <message>
+        <source>Empty: %1</source>
+        <translation>Leer: %1</translation>
+    </message>
+    <message>
+        <source>Choose the backup folder</source>
+        <translation>Sicherungsordner wählen</translation>
+    </message>
+    <message>
+        <source>Backups kept per transmitter</source>
+        <translation>Aufbewahrte Sicherungen je Messumformer</translation>
+    </message>
+    <message>
+        <source>Backup folder:</source>
+        <translation>Sicherungsordner:</translation>
+    </message>
+    <message>
+        <source>Backups kept per transmitter:</source>
+        <translation>Aufbewahrte Sicherungen je Messumformer:</translation>
+    </message>
+    <message>
+        <source>Before every write the configuration the transmitter holds is kept in the backup folder, in a folder of its own per serial number. Backups newer than a week are never deleted.</source>
+        <translation>Vor jedem Schreiben wird die Konfiguration, die der Messumformer enthält, im Sicherungsordner aufbewahrt, in einem eigenen Ordner je Seriennummer. Sicherungen, die jünger als eine Woche sind, werden nie gelöscht.</translation>
     </message>
 </context>
 </TS>

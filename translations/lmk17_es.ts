@@ -139,6 +139,26 @@ El manual: %1 (los demás idiomas en las carpetas de al lado)
         <source>It uses Qt %1, licensed under the GNU Lesser General Public License, version 3 (LGPL-3.0).</source>
         <translation>Utiliza Qt %1, con licencia GNU Lesser General Public License, versión 3 (LGPL-3.0).</translation>
     </message>
+    <message>
+        <source>The number of backups kept per transmitter must be a whole number from %1 to %2.</source>
+        <translation>El número de copias de seguridad guardadas por transmisor debe ser un número entero de %1 a %2.</translation>
+    </message>
+    <message>
+        <source>The backup folder %1 is not a full path. Give the whole path or choose it with Browse.</source>
+        <translation>La carpeta de copias de seguridad %1 no es una ruta completa. Indique la ruta entera o elíjala con Examinar.</translation>
+    </message>
+    <message>
+        <source>The backup folder %1 is a file, not a folder.</source>
+        <translation>La carpeta de copias de seguridad %1 es un archivo, no una carpeta.</translation>
+    </message>
+    <message>
+        <source>The backup folder %1 does not exist and could not be created.</source>
+        <translation>La carpeta de copias de seguridad %1 no existe y no se pudo crear.</translation>
+    </message>
+    <message>
+        <source>Backups cannot be written into the folder %1.</source>
+        <translation>No se pueden escribir copias de seguridad en la carpeta %1.</translation>
+    </message>
 </context>
 <context>
     <name>Catalogue</name>
@@ -2455,6 +2475,8 @@ Solución posible: detenga ahora la escritura, establezca la configuración pred
     <message>
         <source>Write to Several Transmitters…</source>
         <translation>Escribir en varios transmisores…</translation>
+        <source>Backups and Writing…</source>
+        <translation>Copias de seguridad y escritura…</translation>
     </message>
 </context>
 <context>
@@ -3420,6 +3442,12 @@ Solución posible: detenga ahora la escritura, establezca la configuración pred
 <context>
     <name>lmk17::TBatchWriteForm</name>
     <message>
+    <name>lmk17::TBackupSettingsForm</name>
+    <message>
+        <source>Backups and Writing</source>
+        <translation>Copias de seguridad y escritura</translation>
+    </message>
+    <message>
         <source>Browse…</source>
         <translation>Examinar…</translation>
     </message>
@@ -3430,6 +3458,12 @@ Solución posible: detenga ahora la escritura, establezca la configuración pred
     <message>
         <source>Start</source>
         <translation>Iniciar</translation>
+        <source>Show the changes and ask before writing</source>
+        <translation>Mostrar los cambios y preguntar antes de escribir</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -3506,6 +3540,32 @@ Solución posible: detenga ahora la escritura, establezca la configuración pred
     <message>
         <source>Writing the transmitter at address %1 (%2 of %3)…</source>
         <translation>Escribiendo el transmisor en la dirección %1 (%2 de %3)…</translation>
+        <source>Backup folder</source>
+        <translation>Carpeta de copias de seguridad</translation>
+    </message>
+    <message>
+        <source>Empty: %1</source>
+        <translation>Vacío: %1</translation>
+    </message>
+    <message>
+        <source>Choose the backup folder</source>
+        <translation>Elegir la carpeta de copias de seguridad</translation>
+    </message>
+    <message>
+        <source>Backups kept per transmitter</source>
+        <translation>Copias de seguridad guardadas por transmisor</translation>
+    </message>
+    <message>
+        <source>Backup folder:</source>
+        <translation>Carpeta de copias de seguridad:</translation>
+    </message>
+    <message>
+        <source>Backups kept per transmitter:</source>
+        <translation>Copias de seguridad guardadas por transmisor:</translation>
+    </message>
+    <message>
+        <source>Before every write the configuration the transmitter holds is kept in the backup folder, in a folder of its own per serial number. Backups newer than a week are never deleted.</source>
+        <translation>Antes de cada escritura, la configuración que contiene el transmisor se guarda en la carpeta de copias de seguridad, en una carpeta propia por número de serie. Las copias de menos de una semana nunca se borran.</translation>
     </message>
 </context>
 </TS>

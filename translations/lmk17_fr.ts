@@ -139,6 +139,26 @@ Le manuel : %1 (les autres langues dans les dossiers voisins)
         <source>It uses Qt %1, licensed under the GNU Lesser General Public License, version 3 (LGPL-3.0).</source>
         <translation>Il utilise Qt %1, sous licence GNU Lesser General Public License, version 3 (LGPL-3.0).</translation>
     </message>
+    <message>
+        <source>The number of backups kept per transmitter must be a whole number from %1 to %2.</source>
+        <translation>Le nombre de sauvegardes conservées par transmetteur doit être un nombre entier de %1 à %2.</translation>
+    </message>
+    <message>
+        <source>The backup folder %1 is not a full path. Give the whole path or choose it with Browse.</source>
+        <translation>Le dossier des sauvegardes %1 n&apos;est pas un chemin complet. Indiquez le chemin entier ou choisissez-le avec Parcourir.</translation>
+    </message>
+    <message>
+        <source>The backup folder %1 is a file, not a folder.</source>
+        <translation>Le dossier des sauvegardes %1 est un fichier, pas un dossier.</translation>
+    </message>
+    <message>
+        <source>The backup folder %1 does not exist and could not be created.</source>
+        <translation>Le dossier des sauvegardes %1 n&apos;existe pas et n&apos;a pas pu être créé.</translation>
+    </message>
+    <message>
+        <source>Backups cannot be written into the folder %1.</source>
+        <translation>Impossible d&apos;écrire des sauvegardes dans le dossier %1.</translation>
+    </message>
 </context>
 <context>
     <name>Catalogue</name>
@@ -2455,6 +2475,8 @@ Voulez-vous répéter cette opération ?</translation>
     <message>
         <source>Write to Several Transmitters…</source>
         <translation>Écrire dans plusieurs transmetteurs…</translation>
+        <source>Backups and Writing…</source>
+        <translation>Sauvegardes et écriture…</translation>
     </message>
 </context>
 <context>
@@ -3420,6 +3442,12 @@ Voulez-vous répéter cette opération ?</translation>
 <context>
     <name>lmk17::TBatchWriteForm</name>
     <message>
+    <name>lmk17::TBackupSettingsForm</name>
+    <message>
+        <source>Backups and Writing</source>
+        <translation>Sauvegardes et écriture</translation>
+    </message>
+    <message>
         <source>Browse…</source>
         <translation>Parcourir…</translation>
     </message>
@@ -3430,6 +3458,12 @@ Voulez-vous répéter cette opération ?</translation>
     <message>
         <source>Start</source>
         <translation>Démarrer</translation>
+        <source>Show the changes and ask before writing</source>
+        <translation>Afficher les modifications et demander avant d&apos;écrire</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -3506,6 +3540,32 @@ Voulez-vous répéter cette opération ?</translation>
     <message>
         <source>Writing the transmitter at address %1 (%2 of %3)…</source>
         <translation>Écriture du transmetteur à l&apos;adresse %1 (%2 sur %3)…</translation>
+        <source>Backup folder</source>
+        <translation>Dossier des sauvegardes</translation>
+    </message>
+    <message>
+        <source>Empty: %1</source>
+        <translation>Vide : %1</translation>
+    </message>
+    <message>
+        <source>Choose the backup folder</source>
+        <translation>Choisir le dossier des sauvegardes</translation>
+    </message>
+    <message>
+        <source>Backups kept per transmitter</source>
+        <translation>Sauvegardes conservées par transmetteur</translation>
+    </message>
+    <message>
+        <source>Backup folder:</source>
+        <translation>Dossier des sauvegardes :</translation>
+    </message>
+    <message>
+        <source>Backups kept per transmitter:</source>
+        <translation>Sauvegardes conservées par transmetteur :</translation>
+    </message>
+    <message>
+        <source>Before every write the configuration the transmitter holds is kept in the backup folder, in a folder of its own per serial number. Backups newer than a week are never deleted.</source>
+        <translation>Avant chaque écriture, la configuration que contient le transmetteur est conservée dans le dossier des sauvegardes, dans un dossier propre à chaque numéro de série. Les sauvegardes de moins d&apos;une semaine ne sont jamais supprimées.</translation>
     </message>
 </context>
 </TS>

@@ -139,6 +139,26 @@ Príručka: %1 (ostatné jazyky v priečinkoch vedľa nej)
         <source>It uses Qt %1, licensed under the GNU Lesser General Public License, version 3 (LGPL-3.0).</source>
         <translation>Používa Qt %1 pod licenciou GNU Lesser General Public License, verzie 3 (LGPL-3.0).</translation>
     </message>
+    <message>
+        <source>The number of backups kept per transmitter must be a whole number from %1 to %2.</source>
+        <translation>Počet záloh na prevodník musí byť celé číslo od %1 do %2.</translation>
+    </message>
+    <message>
+        <source>The backup folder %1 is not a full path. Give the whole path or choose it with Browse.</source>
+        <translation>Priečinok záloh %1 nie je úplná cesta. Zadajte celú cestu alebo ju vyberte tlačidlom Prehľadávať.</translation>
+    </message>
+    <message>
+        <source>The backup folder %1 is a file, not a folder.</source>
+        <translation>Priečinok záloh %1 je súbor, nie priečinok.</translation>
+    </message>
+    <message>
+        <source>The backup folder %1 does not exist and could not be created.</source>
+        <translation>Priečinok záloh %1 neexistuje a nepodarilo sa ho vytvoriť.</translation>
+    </message>
+    <message>
+        <source>Backups cannot be written into the folder %1.</source>
+        <translation>Do priečinka %1 nemožno zálohy zapisovať.</translation>
+    </message>
 </context>
 <context>
     <name>Catalogue</name>
@@ -2456,6 +2476,8 @@ Chcete túto operáciu zopakovať?</translation>
     <message>
         <source>Write to Several Transmitters…</source>
         <translation>Zápis do viacerých prevodníkov…</translation>
+        <source>Backups and Writing…</source>
+        <translation>Zálohy a zápis…</translation>
     </message>
 </context>
 <context>
@@ -3421,6 +3443,12 @@ Chcete túto operáciu zopakovať?</translation>
 <context>
     <name>lmk17::TBatchWriteForm</name>
     <message>
+    <name>lmk17::TBackupSettingsForm</name>
+    <message>
+        <source>Backups and Writing</source>
+        <translation>Zálohy a zápis</translation>
+    </message>
+    <message>
         <source>Browse…</source>
         <translation>Prehľadávať…</translation>
     </message>
@@ -3431,6 +3459,12 @@ Chcete túto operáciu zopakovať?</translation>
     <message>
         <source>Start</source>
         <translation>Spustiť</translation>
+        <source>Show the changes and ask before writing</source>
+        <translation>Pred zápisom zobraziť zmeny a opýtať sa</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -3507,6 +3541,32 @@ Chcete túto operáciu zopakovať?</translation>
     <message>
         <source>Writing the transmitter at address %1 (%2 of %3)…</source>
         <translation>Zápis prevodníka na adrese %1 (%2 z %3)…</translation>
+        <source>Backup folder</source>
+        <translation>Priečinok záloh</translation>
+    </message>
+    <message>
+        <source>Empty: %1</source>
+        <translation>Prázdne: %1</translation>
+    </message>
+    <message>
+        <source>Choose the backup folder</source>
+        <translation>Vybrať priečinok záloh</translation>
+    </message>
+    <message>
+        <source>Backups kept per transmitter</source>
+        <translation>Počet záloh na prevodník</translation>
+    </message>
+    <message>
+        <source>Backup folder:</source>
+        <translation>Priečinok záloh:</translation>
+    </message>
+    <message>
+        <source>Backups kept per transmitter:</source>
+        <translation>Počet záloh na prevodník:</translation>
+    </message>
+    <message>
+        <source>Before every write the configuration the transmitter holds is kept in the backup folder, in a folder of its own per serial number. Backups newer than a week are never deleted.</source>
+        <translation>Pred každým zápisom sa konfigurácia, ktorú prevodník obsahuje, uloží do priečinka záloh, do vlastného priečinka podľa výrobného čísla. Zálohy mladšie ako týždeň sa nikdy nemažú.</translation>
     </message>
 </context>
 </TS>

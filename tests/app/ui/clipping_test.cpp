@@ -35,6 +35,7 @@
 #include <memory>
 
 #include "app/language_modules.h"
+#include "app/ui/backup_settings_form.h"
 #include "app/ui/batch_write_form.h"
 #include "app/ui/compare_form.h"
 #include "app/ui/help_viewer.h"
@@ -370,6 +371,8 @@ void WalkWindows(Inspector& inspect) {
         shown(QStringLiteral("Line traffic"), &traffic);
         TSearchForm search(shell.stack(), &f);
         shown(QStringLiteral("Search"), &search);
+        TBackupSettingsForm backups(shell.store, shell.stack(), f.interaction(), &f);
+        shown(QStringLiteral("Backups and writing"), &backups);
         // No transmitter: the list and its refusal, nothing written yet.
         TBatchWriteForm batch(shell.stack(), &f);
         batch.AddressesEdt()->setText(QStringLiteral("1-40"));
