@@ -2474,10 +2474,12 @@ Chcete tuto operaci opakovat?</translation>
         <translation>Obnovit ze zálohy…</translation>
     </message>
     <message>
-        <source>Write to Several Transmitters…</source>
-        <translation>Zápis do více převodníků…</translation>
         <source>Backups and Writing…</source>
         <translation>Zálohy a zápis…</translation>
+    </message>
+    <message>
+        <source>Write to Several Transmitters…</source>
+        <translation>Zápis do více převodníků…</translation>
     </message>
 </context>
 <context>
@@ -3354,6 +3356,57 @@ Chcete tuto operaci opakovat?</translation>
     </message>
 </context>
 <context>
+    <name>lmk17::TBackupSettingsForm</name>
+    <message>
+        <source>Backups and Writing</source>
+        <translation>Zálohy a zápis</translation>
+    </message>
+    <message>
+        <source>Browse…</source>
+        <translation>Procházet…</translation>
+    </message>
+    <message>
+        <source>Show the changes and ask before writing</source>
+        <translation>Před zápisem zobrazit změny a zeptat se</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Storno</translation>
+    </message>
+    <message>
+        <source>Backup folder</source>
+        <translation>Složka záloh</translation>
+    </message>
+    <message>
+        <source>Empty: %1</source>
+        <translation>Prázdné: %1</translation>
+    </message>
+    <message>
+        <source>Choose the backup folder</source>
+        <translation>Vybrat složku záloh</translation>
+    </message>
+    <message>
+        <source>Backups kept per transmitter</source>
+        <translation>Počet záloh na převodník</translation>
+    </message>
+    <message>
+        <source>Backup folder:</source>
+        <translation>Složka záloh:</translation>
+    </message>
+    <message>
+        <source>Backups kept per transmitter:</source>
+        <translation>Počet záloh na převodník:</translation>
+    </message>
+    <message>
+        <source>Before every write the configuration the transmitter holds is kept in the backup folder, in a folder of its own per serial number. Backups newer than a week are never deleted.</source>
+        <translation>Před každým zápisem se konfigurace, kterou převodník obsahuje, uloží do složky záloh, do vlastní složky podle výrobního čísla. Zálohy mladší než týden se nikdy nemažou.</translation>
+    </message>
+</context>
+<context>
     <name>BatchWrite</name>
     <message>
         <source>Enter the addresses of the transmitters, e.g. 1-8 or 1,3,5-7 (0..31).</source>
@@ -3443,12 +3496,6 @@ Chcete tuto operaci opakovat?</translation>
 <context>
     <name>lmk17::TBatchWriteForm</name>
     <message>
-    <name>lmk17::TBackupSettingsForm</name>
-    <message>
-        <source>Backups and Writing</source>
-        <translation>Zálohy a zápis</translation>
-    </message>
-    <message>
         <source>Browse…</source>
         <translation>Procházet…</translation>
     </message>
@@ -3459,12 +3506,6 @@ Chcete tuto operaci opakovat?</translation>
     <message>
         <source>Start</source>
         <translation>Spustit</translation>
-        <source>Show the changes and ask before writing</source>
-        <translation>Před zápisem zobrazit změny a zeptat se</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -3541,32 +3582,6 @@ Chcete tuto operaci opakovat?</translation>
     <message>
         <source>Writing the transmitter at address %1 (%2 of %3)…</source>
         <translation>Zápis převodníku na adrese %1 (%2 z %3)…</translation>
-        <source>Backup folder</source>
-        <translation>Složka záloh</translation>
-    </message>
-    <message>
-        <source>Empty: %1</source>
-        <translation>Prázdné: %1</translation>
-    </message>
-    <message>
-        <source>Choose the backup folder</source>
-        <translation>Vybrat složku záloh</translation>
-    </message>
-    <message>
-        <source>Backups kept per transmitter</source>
-        <translation>Počet záloh na převodník</translation>
-    </message>
-    <message>
-        <source>Backup folder:</source>
-        <translation>Složka záloh:</translation>
-    </message>
-    <message>
-        <source>Backups kept per transmitter:</source>
-        <translation>Počet záloh na převodník:</translation>
-    </message>
-    <message>
-        <source>Before every write the configuration the transmitter holds is kept in the backup folder, in a folder of its own per serial number. Backups newer than a week are never deleted.</source>
-        <translation>Před každým zápisem se konfigurace, kterou převodník obsahuje, uloží do složky záloh, do vlastní složky podle výrobního čísla. Zálohy mladší než týden se nikdy nemažou.</translation>
     </message>
 </context>
 </TS>

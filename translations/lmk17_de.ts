@@ -2473,10 +2473,12 @@ Wollen Sie diesen Vorgang wiederholen?</translation>
         <translation>Aus Sicherung wiederherstellen…</translation>
     </message>
     <message>
-        <source>Write to Several Transmitters…</source>
-        <translation>In mehrere Messumformer schreiben…</translation>
         <source>Backups and Writing…</source>
         <translation>Sicherungen und Schreiben…</translation>
+    </message>
+    <message>
+        <source>Write to Several Transmitters…</source>
+        <translation>In mehrere Messumformer schreiben…</translation>
     </message>
 </context>
 <context>
@@ -3353,6 +3355,57 @@ Wollen Sie diesen Vorgang wiederholen?</translation>
     </message>
 </context>
 <context>
+    <name>lmk17::TBackupSettingsForm</name>
+    <message>
+        <source>Backups and Writing</source>
+        <translation>Sicherungen und Schreiben</translation>
+    </message>
+    <message>
+        <source>Browse…</source>
+        <translation>Durchsuchen…</translation>
+    </message>
+    <message>
+        <source>Show the changes and ask before writing</source>
+        <translation>Vor dem Schreiben die Änderungen zeigen und nachfragen</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Backup folder</source>
+        <translation>Sicherungsordner</translation>
+    </message>
+    <message>
+        <source>Empty: %1</source>
+        <translation>Leer: %1</translation>
+    </message>
+    <message>
+        <source>Choose the backup folder</source>
+        <translation>Sicherungsordner wählen</translation>
+    </message>
+    <message>
+        <source>Backups kept per transmitter</source>
+        <translation>Aufbewahrte Sicherungen je Messumformer</translation>
+    </message>
+    <message>
+        <source>Backup folder:</source>
+        <translation>Sicherungsordner:</translation>
+    </message>
+    <message>
+        <source>Backups kept per transmitter:</source>
+        <translation>Aufbewahrte Sicherungen je Messumformer:</translation>
+    </message>
+    <message>
+        <source>Before every write the configuration the transmitter holds is kept in the backup folder, in a folder of its own per serial number. Backups newer than a week are never deleted.</source>
+        <translation>Vor jedem Schreiben wird die Konfiguration, die der Messumformer enthält, im Sicherungsordner aufbewahrt, in einem eigenen Ordner je Seriennummer. Sicherungen, die jünger als eine Woche sind, werden nie gelöscht.</translation>
+    </message>
+</context>
+<context>
     <name>BatchWrite</name>
     <message>
         <source>Enter the addresses of the transmitters, e.g. 1-8 or 1,3,5-7 (0..31).</source>
@@ -3442,12 +3495,6 @@ Wollen Sie diesen Vorgang wiederholen?</translation>
 <context>
     <name>lmk17::TBatchWriteForm</name>
     <message>
-    <name>lmk17::TBackupSettingsForm</name>
-    <message>
-        <source>Backups and Writing</source>
-        <translation>Sicherungen und Schreiben</translation>
-    </message>
-    <message>
         <source>Browse…</source>
         <translation>Durchsuchen…</translation>
     </message>
@@ -3458,12 +3505,6 @@ Wollen Sie diesen Vorgang wiederholen?</translation>
     <message>
         <source>Start</source>
         <translation>Starten</translation>
-        <source>Show the changes and ask before writing</source>
-        <translation>Vor dem Schreiben die Änderungen zeigen und nachfragen</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -3540,32 +3581,6 @@ Wollen Sie diesen Vorgang wiederholen?</translation>
     <message>
         <source>Writing the transmitter at address %1 (%2 of %3)…</source>
         <translation>Schreiben in den Messumformer mit Adresse %1 (%2 von %3)…</translation>
-        <source>Backup folder</source>
-        <translation>Sicherungsordner</translation>
-    </message>
-    <message>
-        <source>Empty: %1</source>
-        <translation>Leer: %1</translation>
-    </message>
-    <message>
-        <source>Choose the backup folder</source>
-        <translation>Sicherungsordner wählen</translation>
-    </message>
-    <message>
-        <source>Backups kept per transmitter</source>
-        <translation>Aufbewahrte Sicherungen je Messumformer</translation>
-    </message>
-    <message>
-        <source>Backup folder:</source>
-        <translation>Sicherungsordner:</translation>
-    </message>
-    <message>
-        <source>Backups kept per transmitter:</source>
-        <translation>Aufbewahrte Sicherungen je Messumformer:</translation>
-    </message>
-    <message>
-        <source>Before every write the configuration the transmitter holds is kept in the backup folder, in a folder of its own per serial number. Backups newer than a week are never deleted.</source>
-        <translation>Vor jedem Schreiben wird die Konfiguration, die der Messumformer enthält, im Sicherungsordner aufbewahrt, in einem eigenen Ordner je Seriennummer. Sicherungen, die jünger als eine Woche sind, werden nie gelöscht.</translation>
     </message>
 </context>
 </TS>

@@ -2473,10 +2473,12 @@ Solución posible: detenga ahora la escritura, establezca la configuración pred
         <translation>Restaurar desde copia de seguridad…</translation>
     </message>
     <message>
-        <source>Write to Several Transmitters…</source>
-        <translation>Escribir en varios transmisores…</translation>
         <source>Backups and Writing…</source>
         <translation>Copias de seguridad y escritura…</translation>
+    </message>
+    <message>
+        <source>Write to Several Transmitters…</source>
+        <translation>Escribir en varios transmisores…</translation>
     </message>
 </context>
 <context>
@@ -3353,6 +3355,57 @@ Solución posible: detenga ahora la escritura, establezca la configuración pred
     </message>
 </context>
 <context>
+    <name>lmk17::TBackupSettingsForm</name>
+    <message>
+        <source>Backups and Writing</source>
+        <translation>Copias de seguridad y escritura</translation>
+    </message>
+    <message>
+        <source>Browse…</source>
+        <translation>Examinar…</translation>
+    </message>
+    <message>
+        <source>Show the changes and ask before writing</source>
+        <translation>Mostrar los cambios y preguntar antes de escribir</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Backup folder</source>
+        <translation>Carpeta de copias de seguridad</translation>
+    </message>
+    <message>
+        <source>Empty: %1</source>
+        <translation>Vacío: %1</translation>
+    </message>
+    <message>
+        <source>Choose the backup folder</source>
+        <translation>Elegir la carpeta de copias de seguridad</translation>
+    </message>
+    <message>
+        <source>Backups kept per transmitter</source>
+        <translation>Copias de seguridad guardadas por transmisor</translation>
+    </message>
+    <message>
+        <source>Backup folder:</source>
+        <translation>Carpeta de copias de seguridad:</translation>
+    </message>
+    <message>
+        <source>Backups kept per transmitter:</source>
+        <translation>Copias de seguridad guardadas por transmisor:</translation>
+    </message>
+    <message>
+        <source>Before every write the configuration the transmitter holds is kept in the backup folder, in a folder of its own per serial number. Backups newer than a week are never deleted.</source>
+        <translation>Antes de cada escritura, la configuración que contiene el transmisor se guarda en la carpeta de copias de seguridad, en una carpeta propia por número de serie. Las copias de menos de una semana nunca se borran.</translation>
+    </message>
+</context>
+<context>
     <name>BatchWrite</name>
     <message>
         <source>Enter the addresses of the transmitters, e.g. 1-8 or 1,3,5-7 (0..31).</source>
@@ -3442,12 +3495,6 @@ Solución posible: detenga ahora la escritura, establezca la configuración pred
 <context>
     <name>lmk17::TBatchWriteForm</name>
     <message>
-    <name>lmk17::TBackupSettingsForm</name>
-    <message>
-        <source>Backups and Writing</source>
-        <translation>Copias de seguridad y escritura</translation>
-    </message>
-    <message>
         <source>Browse…</source>
         <translation>Examinar…</translation>
     </message>
@@ -3458,12 +3505,6 @@ Solución posible: detenga ahora la escritura, establezca la configuración pred
     <message>
         <source>Start</source>
         <translation>Iniciar</translation>
-        <source>Show the changes and ask before writing</source>
-        <translation>Mostrar los cambios y preguntar antes de escribir</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>Aceptar</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -3540,32 +3581,6 @@ Solución posible: detenga ahora la escritura, establezca la configuración pred
     <message>
         <source>Writing the transmitter at address %1 (%2 of %3)…</source>
         <translation>Escribiendo el transmisor en la dirección %1 (%2 de %3)…</translation>
-        <source>Backup folder</source>
-        <translation>Carpeta de copias de seguridad</translation>
-    </message>
-    <message>
-        <source>Empty: %1</source>
-        <translation>Vacío: %1</translation>
-    </message>
-    <message>
-        <source>Choose the backup folder</source>
-        <translation>Elegir la carpeta de copias de seguridad</translation>
-    </message>
-    <message>
-        <source>Backups kept per transmitter</source>
-        <translation>Copias de seguridad guardadas por transmisor</translation>
-    </message>
-    <message>
-        <source>Backup folder:</source>
-        <translation>Carpeta de copias de seguridad:</translation>
-    </message>
-    <message>
-        <source>Backups kept per transmitter:</source>
-        <translation>Copias de seguridad guardadas por transmisor:</translation>
-    </message>
-    <message>
-        <source>Before every write the configuration the transmitter holds is kept in the backup folder, in a folder of its own per serial number. Backups newer than a week are never deleted.</source>
-        <translation>Antes de cada escritura, la configuración que contiene el transmisor se guarda en la carpeta de copias de seguridad, en una carpeta propia por número de serie. Las copias de menos de una semana nunca se borran.</translation>
     </message>
 </context>
 </TS>

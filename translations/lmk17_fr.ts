@@ -2473,10 +2473,12 @@ Voulez-vous répéter cette opération ?</translation>
         <translation>Restaurer depuis une sauvegarde…</translation>
     </message>
     <message>
-        <source>Write to Several Transmitters…</source>
-        <translation>Écrire dans plusieurs transmetteurs…</translation>
         <source>Backups and Writing…</source>
         <translation>Sauvegardes et écriture…</translation>
+    </message>
+    <message>
+        <source>Write to Several Transmitters…</source>
+        <translation>Écrire dans plusieurs transmetteurs…</translation>
     </message>
 </context>
 <context>
@@ -3353,6 +3355,57 @@ Voulez-vous répéter cette opération ?</translation>
     </message>
 </context>
 <context>
+    <name>lmk17::TBackupSettingsForm</name>
+    <message>
+        <source>Backups and Writing</source>
+        <translation>Sauvegardes et écriture</translation>
+    </message>
+    <message>
+        <source>Browse…</source>
+        <translation>Parcourir…</translation>
+    </message>
+    <message>
+        <source>Show the changes and ask before writing</source>
+        <translation>Afficher les modifications et demander avant d&apos;écrire</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Backup folder</source>
+        <translation>Dossier des sauvegardes</translation>
+    </message>
+    <message>
+        <source>Empty: %1</source>
+        <translation>Vide : %1</translation>
+    </message>
+    <message>
+        <source>Choose the backup folder</source>
+        <translation>Choisir le dossier des sauvegardes</translation>
+    </message>
+    <message>
+        <source>Backups kept per transmitter</source>
+        <translation>Sauvegardes conservées par transmetteur</translation>
+    </message>
+    <message>
+        <source>Backup folder:</source>
+        <translation>Dossier des sauvegardes :</translation>
+    </message>
+    <message>
+        <source>Backups kept per transmitter:</source>
+        <translation>Sauvegardes conservées par transmetteur :</translation>
+    </message>
+    <message>
+        <source>Before every write the configuration the transmitter holds is kept in the backup folder, in a folder of its own per serial number. Backups newer than a week are never deleted.</source>
+        <translation>Avant chaque écriture, la configuration que contient le transmetteur est conservée dans le dossier des sauvegardes, dans un dossier propre à chaque numéro de série. Les sauvegardes de moins d&apos;une semaine ne sont jamais supprimées.</translation>
+    </message>
+</context>
+<context>
     <name>BatchWrite</name>
     <message>
         <source>Enter the addresses of the transmitters, e.g. 1-8 or 1,3,5-7 (0..31).</source>
@@ -3442,12 +3495,6 @@ Voulez-vous répéter cette opération ?</translation>
 <context>
     <name>lmk17::TBatchWriteForm</name>
     <message>
-    <name>lmk17::TBackupSettingsForm</name>
-    <message>
-        <source>Backups and Writing</source>
-        <translation>Sauvegardes et écriture</translation>
-    </message>
-    <message>
         <source>Browse…</source>
         <translation>Parcourir…</translation>
     </message>
@@ -3458,12 +3505,6 @@ Voulez-vous répéter cette opération ?</translation>
     <message>
         <source>Start</source>
         <translation>Démarrer</translation>
-        <source>Show the changes and ask before writing</source>
-        <translation>Afficher les modifications et demander avant d&apos;écrire</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -3540,32 +3581,6 @@ Voulez-vous répéter cette opération ?</translation>
     <message>
         <source>Writing the transmitter at address %1 (%2 of %3)…</source>
         <translation>Écriture du transmetteur à l&apos;adresse %1 (%2 sur %3)…</translation>
-        <source>Backup folder</source>
-        <translation>Dossier des sauvegardes</translation>
-    </message>
-    <message>
-        <source>Empty: %1</source>
-        <translation>Vide : %1</translation>
-    </message>
-    <message>
-        <source>Choose the backup folder</source>
-        <translation>Choisir le dossier des sauvegardes</translation>
-    </message>
-    <message>
-        <source>Backups kept per transmitter</source>
-        <translation>Sauvegardes conservées par transmetteur</translation>
-    </message>
-    <message>
-        <source>Backup folder:</source>
-        <translation>Dossier des sauvegardes :</translation>
-    </message>
-    <message>
-        <source>Backups kept per transmitter:</source>
-        <translation>Sauvegardes conservées par transmetteur :</translation>
-    </message>
-    <message>
-        <source>Before every write the configuration the transmitter holds is kept in the backup folder, in a folder of its own per serial number. Backups newer than a week are never deleted.</source>
-        <translation>Avant chaque écriture, la configuration que contient le transmetteur est conservée dans le dossier des sauvegardes, dans un dossier propre à chaque numéro de série. Les sauvegardes de moins d&apos;une semaine ne sont jamais supprimées.</translation>
     </message>
 </context>
 </TS>

@@ -2474,10 +2474,12 @@ Czy powtórzyć tę operację?</translation>
         <translation>Przywróć z kopii zapasowej…</translation>
     </message>
     <message>
-        <source>Write to Several Transmitters…</source>
-        <translation>Zapis do kilku przetworników…</translation>
         <source>Backups and Writing…</source>
         <translation>Kopie zapasowe i zapis…</translation>
+    </message>
+    <message>
+        <source>Write to Several Transmitters…</source>
+        <translation>Zapis do kilku przetworników…</translation>
     </message>
 </context>
 <context>
@@ -3354,6 +3356,57 @@ Czy powtórzyć tę operację?</translation>
     </message>
 </context>
 <context>
+    <name>lmk17::TBackupSettingsForm</name>
+    <message>
+        <source>Backups and Writing</source>
+        <translation>Kopie zapasowe i zapis</translation>
+    </message>
+    <message>
+        <source>Browse…</source>
+        <translation>Przeglądaj…</translation>
+    </message>
+    <message>
+        <source>Show the changes and ask before writing</source>
+        <translation>Przed zapisem pokaż zmiany i zapytaj</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+    <message>
+        <source>Backup folder</source>
+        <translation>Folder kopii zapasowych</translation>
+    </message>
+    <message>
+        <source>Empty: %1</source>
+        <translation>Puste: %1</translation>
+    </message>
+    <message>
+        <source>Choose the backup folder</source>
+        <translation>Wybierz folder kopii zapasowych</translation>
+    </message>
+    <message>
+        <source>Backups kept per transmitter</source>
+        <translation>Liczba kopii zapasowych na przetwornik</translation>
+    </message>
+    <message>
+        <source>Backup folder:</source>
+        <translation>Folder kopii zapasowych:</translation>
+    </message>
+    <message>
+        <source>Backups kept per transmitter:</source>
+        <translation>Liczba kopii zapasowych na przetwornik:</translation>
+    </message>
+    <message>
+        <source>Before every write the configuration the transmitter holds is kept in the backup folder, in a folder of its own per serial number. Backups newer than a week are never deleted.</source>
+        <translation>Przed każdym zapisem konfiguracja zapisana w przetworniku jest zachowywana w folderze kopii zapasowych, w osobnym folderze dla każdego numeru seryjnego. Kopie młodsze niż tydzień nigdy nie są usuwane.</translation>
+    </message>
+</context>
+<context>
     <name>BatchWrite</name>
     <message>
         <source>Enter the addresses of the transmitters, e.g. 1-8 or 1,3,5-7 (0..31).</source>
@@ -3443,12 +3496,6 @@ Czy powtórzyć tę operację?</translation>
 <context>
     <name>lmk17::TBatchWriteForm</name>
     <message>
-    <name>lmk17::TBackupSettingsForm</name>
-    <message>
-        <source>Backups and Writing</source>
-        <translation>Kopie zapasowe i zapis</translation>
-    </message>
-    <message>
         <source>Browse…</source>
         <translation>Przeglądaj…</translation>
     </message>
@@ -3459,12 +3506,6 @@ Czy powtórzyć tę operację?</translation>
     <message>
         <source>Start</source>
         <translation>Start</translation>
-        <source>Show the changes and ask before writing</source>
-        <translation>Przed zapisem pokaż zmiany i zapytaj</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -3541,32 +3582,6 @@ Czy powtórzyć tę operację?</translation>
     <message>
         <source>Writing the transmitter at address %1 (%2 of %3)…</source>
         <translation>Zapis przetwornika pod adresem %1 (%2 z %3)…</translation>
-        <source>Backup folder</source>
-        <translation>Folder kopii zapasowych</translation>
-    </message>
-    <message>
-        <source>Empty: %1</source>
-        <translation>Puste: %1</translation>
-    </message>
-    <message>
-        <source>Choose the backup folder</source>
-        <translation>Wybierz folder kopii zapasowych</translation>
-    </message>
-    <message>
-        <source>Backups kept per transmitter</source>
-        <translation>Liczba kopii zapasowych na przetwornik</translation>
-    </message>
-    <message>
-        <source>Backup folder:</source>
-        <translation>Folder kopii zapasowych:</translation>
-    </message>
-    <message>
-        <source>Backups kept per transmitter:</source>
-        <translation>Liczba kopii zapasowych na przetwornik:</translation>
-    </message>
-    <message>
-        <source>Before every write the configuration the transmitter holds is kept in the backup folder, in a folder of its own per serial number. Backups newer than a week are never deleted.</source>
-        <translation>Przed każdym zapisem konfiguracja zapisana w przetworniku jest zachowywana w folderze kopii zapasowych, w osobnym folderze dla każdego numeru seryjnego. Kopie młodsze niż tydzień nigdy nie są usuwane.</translation>
     </message>
 </context>
 </TS>
