@@ -2477,6 +2477,10 @@ Chcete tuto operaci opakovat?</translation>
         <source>Backups and Writing…</source>
         <translation>Zálohy a zápis…</translation>
     </message>
+    <message>
+        <source>Write to Several Transmitters…</source>
+        <translation>Zápis do více převodníků…</translation>
+    </message>
 </context>
 <context>
     <name>lmk17::TMonGraphForm</name>
@@ -3400,6 +3404,184 @@ Chcete tuto operaci opakovat?</translation>
     <message>
         <source>Before every write the configuration the transmitter holds is kept in the backup folder, in a folder of its own per serial number. Backups newer than a week are never deleted.</source>
         <translation>Před každým zápisem se konfigurace, kterou převodník obsahuje, uloží do složky záloh, do vlastní složky podle výrobního čísla. Zálohy mladší než týden se nikdy nemažou.</translation>
+    </message>
+</context>
+<context>
+    <name>BatchWrite</name>
+    <message>
+        <source>Enter the addresses of the transmitters, e.g. 1-8 or 1,3,5-7 (0..31).</source>
+        <translation>Zadejte adresy převodníků, např. 1-8 nebo 1,3,5-7 (0..31).</translation>
+    </message>
+    <message>
+        <source>written and verified</source>
+        <translation>zapsáno a ověřeno</translation>
+    </message>
+    <message>
+        <source>unchanged: it held the configuration</source>
+        <translation>beze změny: konfiguraci již obsahoval</translation>
+    </message>
+    <message>
+        <source>FAILED: written, but reading it back gives other values</source>
+        <translation>CHYBA: zapsáno, ale zpětné čtení dává jiné hodnoty</translation>
+    </message>
+    <message>
+        <source>FAILED: no backup could be kept; nothing written</source>
+        <translation>CHYBA: zálohu nelze uložit; nic nezapsáno</translation>
+    </message>
+    <message>
+        <source>FAILED: refused; nothing written</source>
+        <translation>CHYBA: odmítnuto; nic nezapsáno</translation>
+    </message>
+    <message>
+        <source>FAILED: not confirmed; nothing written</source>
+        <translation>CHYBA: nepotvrzeno; nic nezapsáno</translation>
+    </message>
+    <message>
+        <source>FAILED: LEFT HALF-WRITTEN, write it again</source>
+        <translation>CHYBA: ZÁPIS NEDOKONČEN, zapište znovu</translation>
+    </message>
+    <message>
+        <source>FAILED: no answer; nothing written</source>
+        <translation>CHYBA: bez odpovědi; nic nezapsáno</translation>
+    </message>
+    <message>
+        <source>FAILED: stopped before writing; nothing written</source>
+        <translation>CHYBA: zastaveno před zápisem; nic nezapsáno</translation>
+    </message>
+    <message>
+        <source>; the protocol could not be written</source>
+        <translation>; protokol nelze zapsat</translation>
+    </message>
+    <message>
+        <source>Written or already holding the configuration: %1 of %2.</source>
+        <translation>Zapsáno nebo konfiguraci již obsahuje: %1 z %2.</translation>
+    </message>
+    <message>
+        <source>Failed: %1.</source>
+        <translation>Chybných: %1.</translation>
+    </message>
+    <message>
+        <source>Cancelled; not written: %1.</source>
+        <translation>Zrušeno; nezapsáno: %1.</translation>
+    </message>
+    <message>
+        <source>LEFT HALF-WRITTEN: %1. Write them again.</source>
+        <translation>ZÁPIS NEDOKONČEN: %1. Zapište je znovu.</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be made.</source>
+        <translation>Složku %1 nelze vytvořit.</translation>
+    </message>
+    <message>
+        <source>Another operation is running: wait until it has ended.</source>
+        <translation>Probíhá jiná operace: počkejte, až skončí.</translation>
+    </message>
+    <message>
+        <source>No communication port is connected.</source>
+        <translation>Není připojen žádný komunikační port.</translation>
+    </message>
+    <message>
+        <source>There is no configuration to write: read or load one first.</source>
+        <translation>Není co zapsat: nejprve konfiguraci načtěte z převodníku nebo ze souboru.</translation>
+    </message>
+    <message>
+        <source>The configuration did not pass the check: correct it in the main window.</source>
+        <translation>Konfigurace neprošla kontrolou: opravte ji v hlavním okně.</translation>
+    </message>
+    <message>
+        <source>Transmitter Configuration Protocol</source>
+        <translation>Protokol konfigurace převodníku</translation>
+    </message>
+</context>
+<context>
+    <name>lmk17::TBatchWriteForm</name>
+    <message>
+        <source>Browse…</source>
+        <translation>Procházet…</translation>
+    </message>
+    <message>
+        <source>Ask about the changes before each transmitter is written</source>
+        <translation>Před zápisem každého převodníku se ptát na změny</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Spustit</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Storno</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Zavřít</translation>
+    </message>
+    <message>
+        <source>Write to Several Transmitters</source>
+        <translation>Zápis do více převodníků</translation>
+    </message>
+    <message>
+        <source>The configuration shown in the main window is written into each transmitter of the list, one after another. Each keeps its own address, baud rate, parity and user note, and gets its backup and its verification as by Write.</source>
+        <translation>Konfigurace zobrazená v hlavním okně se zapíše postupně do každého převodníku ze seznamu. Každý si ponechá svou adresu, přenosovou rychlost, paritu a poznámku uživatele a dostane svou zálohu a ověření jako při zápisu.</translation>
+    </message>
+    <message>
+        <source>Addresses of the transmitters</source>
+        <translation>Adresy převodníků</translation>
+    </message>
+    <message>
+        <source>e.g. 1-8 or 1,3,5-7</source>
+        <translation>např. 1-8 nebo 1,3,5-7</translation>
+    </message>
+    <message>
+        <source>Folder for the protocols</source>
+        <translation>Složka pro protokoly</translation>
+    </message>
+    <message>
+        <source>(no protocols)</source>
+        <translation>(bez protokolů)</translation>
+    </message>
+    <message>
+        <source>Choose the folder for the protocols</source>
+        <translation>Vybrat složku pro protokoly</translation>
+    </message>
+    <message>
+        <source>Transmitters written</source>
+        <translation>Zapisované převodníky</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Adresa</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>Výrobní číslo</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Výsledek</translation>
+    </message>
+    <message>
+        <source>Start writing</source>
+        <translation>Spustit zápis</translation>
+    </message>
+    <message>
+        <source>Cancel the writing</source>
+        <translation>Zrušit zápis</translation>
+    </message>
+    <message>
+        <source>&amp;Addresses:</source>
+        <translation>&amp;Adresy:</translation>
+    </message>
+    <message>
+        <source>&amp;Protocols to:</source>
+        <translation>&amp;Protokoly do:</translation>
+    </message>
+    <message>
+        <source>Folder for the Protocols</source>
+        <translation>Složka pro protokoly</translation>
+    </message>
+    <message>
+        <source>Writing the transmitter at address %1 (%2 of %3)…</source>
+        <translation>Zápis převodníku na adrese %1 (%2 z %3)…</translation>
     </message>
 </context>
 </TS>

@@ -2476,6 +2476,10 @@ Wollen Sie diesen Vorgang wiederholen?</translation>
         <source>Backups and Writing…</source>
         <translation>Sicherungen und Schreiben…</translation>
     </message>
+    <message>
+        <source>Write to Several Transmitters…</source>
+        <translation>In mehrere Messumformer schreiben…</translation>
+    </message>
 </context>
 <context>
     <name>lmk17::TMonGraphForm</name>
@@ -3399,6 +3403,184 @@ Wollen Sie diesen Vorgang wiederholen?</translation>
     <message>
         <source>Before every write the configuration the transmitter holds is kept in the backup folder, in a folder of its own per serial number. Backups newer than a week are never deleted.</source>
         <translation>Vor jedem Schreiben wird die Konfiguration, die der Messumformer enthält, im Sicherungsordner aufbewahrt, in einem eigenen Ordner je Seriennummer. Sicherungen, die jünger als eine Woche sind, werden nie gelöscht.</translation>
+    </message>
+</context>
+<context>
+    <name>BatchWrite</name>
+    <message>
+        <source>Enter the addresses of the transmitters, e.g. 1-8 or 1,3,5-7 (0..31).</source>
+        <translation>Geben Sie die Adressen der Messumformer ein, z. B. 1-8 oder 1,3,5-7 (0..31).</translation>
+    </message>
+    <message>
+        <source>written and verified</source>
+        <translation>geschrieben und geprüft</translation>
+    </message>
+    <message>
+        <source>unchanged: it held the configuration</source>
+        <translation>unverändert: er enthielt die Konfiguration bereits</translation>
+    </message>
+    <message>
+        <source>FAILED: written, but reading it back gives other values</source>
+        <translation>FEHLER: geschrieben, aber das Zurücklesen ergibt andere Werte</translation>
+    </message>
+    <message>
+        <source>FAILED: no backup could be kept; nothing written</source>
+        <translation>FEHLER: keine Sicherung möglich; nichts geschrieben</translation>
+    </message>
+    <message>
+        <source>FAILED: refused; nothing written</source>
+        <translation>FEHLER: abgelehnt; nichts geschrieben</translation>
+    </message>
+    <message>
+        <source>FAILED: not confirmed; nothing written</source>
+        <translation>FEHLER: nicht bestätigt; nichts geschrieben</translation>
+    </message>
+    <message>
+        <source>FAILED: LEFT HALF-WRITTEN, write it again</source>
+        <translation>FEHLER: HALB GESCHRIEBEN, erneut schreiben</translation>
+    </message>
+    <message>
+        <source>FAILED: no answer; nothing written</source>
+        <translation>FEHLER: keine Antwort; nichts geschrieben</translation>
+    </message>
+    <message>
+        <source>FAILED: stopped before writing; nothing written</source>
+        <translation>FEHLER: vor dem Schreiben angehalten; nichts geschrieben</translation>
+    </message>
+    <message>
+        <source>; the protocol could not be written</source>
+        <translation>; das Protokoll konnte nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>Written or already holding the configuration: %1 of %2.</source>
+        <translation>Geschrieben oder mit der Konfiguration bereits versehen: %1 von %2.</translation>
+    </message>
+    <message>
+        <source>Failed: %1.</source>
+        <translation>Fehlgeschlagen: %1.</translation>
+    </message>
+    <message>
+        <source>Cancelled; not written: %1.</source>
+        <translation>Abgebrochen; nicht geschrieben: %1.</translation>
+    </message>
+    <message>
+        <source>LEFT HALF-WRITTEN: %1. Write them again.</source>
+        <translation>HALB GESCHRIEBEN: %1. Schreiben Sie sie erneut.</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be made.</source>
+        <translation>Der Ordner %1 kann nicht angelegt werden.</translation>
+    </message>
+    <message>
+        <source>Another operation is running: wait until it has ended.</source>
+        <translation>Ein anderer Vorgang läuft: warten Sie, bis er beendet ist.</translation>
+    </message>
+    <message>
+        <source>No communication port is connected.</source>
+        <translation>Keine Kommunikationsschnittstelle verbunden.</translation>
+    </message>
+    <message>
+        <source>There is no configuration to write: read or load one first.</source>
+        <translation>Es gibt keine Konfiguration zum Schreiben: zuerst eine lesen oder laden.</translation>
+    </message>
+    <message>
+        <source>The configuration did not pass the check: correct it in the main window.</source>
+        <translation>Die Konfiguration hat die Prüfung nicht bestanden: korrigieren Sie sie im Hauptfenster.</translation>
+    </message>
+    <message>
+        <source>Transmitter Configuration Protocol</source>
+        <translation>Konfigurationsprotokoll des Messumformers</translation>
+    </message>
+</context>
+<context>
+    <name>lmk17::TBatchWriteForm</name>
+    <message>
+        <source>Browse…</source>
+        <translation>Durchsuchen…</translation>
+    </message>
+    <message>
+        <source>Ask about the changes before each transmitter is written</source>
+        <translation>Vor dem Schreiben jedes Messumformers nach den Änderungen fragen</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Starten</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Write to Several Transmitters</source>
+        <translation>In mehrere Messumformer schreiben</translation>
+    </message>
+    <message>
+        <source>The configuration shown in the main window is written into each transmitter of the list, one after another. Each keeps its own address, baud rate, parity and user note, and gets its backup and its verification as by Write.</source>
+        <translation>Die im Hauptfenster angezeigte Konfiguration wird nacheinander in jeden Messumformer der Liste geschrieben. Jeder behält seine eigene Adresse, Baudrate, Parität und Benutzernotiz und erhält seine Sicherung und Prüfung wie beim Schreiben.</translation>
+    </message>
+    <message>
+        <source>Addresses of the transmitters</source>
+        <translation>Adressen der Messumformer</translation>
+    </message>
+    <message>
+        <source>e.g. 1-8 or 1,3,5-7</source>
+        <translation>z. B. 1-8 oder 1,3,5-7</translation>
+    </message>
+    <message>
+        <source>Folder for the protocols</source>
+        <translation>Ordner für die Protokolle</translation>
+    </message>
+    <message>
+        <source>(no protocols)</source>
+        <translation>(keine Protokolle)</translation>
+    </message>
+    <message>
+        <source>Choose the folder for the protocols</source>
+        <translation>Ordner für die Protokolle wählen</translation>
+    </message>
+    <message>
+        <source>Transmitters written</source>
+        <translation>Geschriebene Messumformer</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Adresse</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>Seriennummer</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Ergebnis</translation>
+    </message>
+    <message>
+        <source>Start writing</source>
+        <translation>Schreiben starten</translation>
+    </message>
+    <message>
+        <source>Cancel the writing</source>
+        <translation>Schreiben abbrechen</translation>
+    </message>
+    <message>
+        <source>&amp;Addresses:</source>
+        <translation>&amp;Adressen:</translation>
+    </message>
+    <message>
+        <source>&amp;Protocols to:</source>
+        <translation>&amp;Protokolle nach:</translation>
+    </message>
+    <message>
+        <source>Folder for the Protocols</source>
+        <translation>Ordner für die Protokolle</translation>
+    </message>
+    <message>
+        <source>Writing the transmitter at address %1 (%2 of %3)…</source>
+        <translation>Schreiben in den Messumformer mit Adresse %1 (%2 von %3)…</translation>
     </message>
 </context>
 </TS>

@@ -2476,6 +2476,10 @@ Solución posible: detenga ahora la escritura, establezca la configuración pred
         <source>Backups and Writing…</source>
         <translation>Copias de seguridad y escritura…</translation>
     </message>
+    <message>
+        <source>Write to Several Transmitters…</source>
+        <translation>Escribir en varios transmisores…</translation>
+    </message>
 </context>
 <context>
     <name>lmk17::TMonGraphForm</name>
@@ -3399,6 +3403,184 @@ Solución posible: detenga ahora la escritura, establezca la configuración pred
     <message>
         <source>Before every write the configuration the transmitter holds is kept in the backup folder, in a folder of its own per serial number. Backups newer than a week are never deleted.</source>
         <translation>Antes de cada escritura, la configuración que contiene el transmisor se guarda en la carpeta de copias de seguridad, en una carpeta propia por número de serie. Las copias de menos de una semana nunca se borran.</translation>
+    </message>
+</context>
+<context>
+    <name>BatchWrite</name>
+    <message>
+        <source>Enter the addresses of the transmitters, e.g. 1-8 or 1,3,5-7 (0..31).</source>
+        <translation>Introduzca las direcciones de los transmisores, p. ej. 1-8 o 1,3,5-7 (0..31).</translation>
+    </message>
+    <message>
+        <source>written and verified</source>
+        <translation>escrito y verificado</translation>
+    </message>
+    <message>
+        <source>unchanged: it held the configuration</source>
+        <translation>sin cambios: ya tenía la configuración</translation>
+    </message>
+    <message>
+        <source>FAILED: written, but reading it back gives other values</source>
+        <translation>ERROR: escrito, pero al leerlo de nuevo da otros valores</translation>
+    </message>
+    <message>
+        <source>FAILED: no backup could be kept; nothing written</source>
+        <translation>ERROR: no se pudo guardar la copia de seguridad; no se escribió nada</translation>
+    </message>
+    <message>
+        <source>FAILED: refused; nothing written</source>
+        <translation>ERROR: rechazado; no se escribió nada</translation>
+    </message>
+    <message>
+        <source>FAILED: not confirmed; nothing written</source>
+        <translation>ERROR: no confirmado; no se escribió nada</translation>
+    </message>
+    <message>
+        <source>FAILED: LEFT HALF-WRITTEN, write it again</source>
+        <translation>ERROR: QUEDÓ ESCRITO A MEDIAS, escríbalo de nuevo</translation>
+    </message>
+    <message>
+        <source>FAILED: no answer; nothing written</source>
+        <translation>ERROR: sin respuesta; no se escribió nada</translation>
+    </message>
+    <message>
+        <source>FAILED: stopped before writing; nothing written</source>
+        <translation>ERROR: detenido antes de escribir; no se escribió nada</translation>
+    </message>
+    <message>
+        <source>; the protocol could not be written</source>
+        <translation>; no se pudo escribir el protocolo</translation>
+    </message>
+    <message>
+        <source>Written or already holding the configuration: %1 of %2.</source>
+        <translation>Escritos o que ya tenían la configuración: %1 de %2.</translation>
+    </message>
+    <message>
+        <source>Failed: %1.</source>
+        <translation>Con error: %1.</translation>
+    </message>
+    <message>
+        <source>Cancelled; not written: %1.</source>
+        <translation>Cancelado; sin escribir: %1.</translation>
+    </message>
+    <message>
+        <source>LEFT HALF-WRITTEN: %1. Write them again.</source>
+        <translation>ESCRITOS A MEDIAS: %1. Escríbalos de nuevo.</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be made.</source>
+        <translation>No se puede crear la carpeta %1.</translation>
+    </message>
+    <message>
+        <source>Another operation is running: wait until it has ended.</source>
+        <translation>Hay otra operación en curso: espere a que termine.</translation>
+    </message>
+    <message>
+        <source>No communication port is connected.</source>
+        <translation>No hay ningún puerto de comunicación conectado.</translation>
+    </message>
+    <message>
+        <source>There is no configuration to write: read or load one first.</source>
+        <translation>No hay ninguna configuración que escribir: lea o cargue una primero.</translation>
+    </message>
+    <message>
+        <source>The configuration did not pass the check: correct it in the main window.</source>
+        <translation>La configuración no superó la comprobación: corríjala en la ventana principal.</translation>
+    </message>
+    <message>
+        <source>Transmitter Configuration Protocol</source>
+        <translation>Protocolo de configuración del transmisor</translation>
+    </message>
+</context>
+<context>
+    <name>lmk17::TBatchWriteForm</name>
+    <message>
+        <source>Browse…</source>
+        <translation>Examinar…</translation>
+    </message>
+    <message>
+        <source>Ask about the changes before each transmitter is written</source>
+        <translation>Preguntar por los cambios antes de escribir cada transmisor</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Iniciar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Write to Several Transmitters</source>
+        <translation>Escribir en varios transmisores</translation>
+    </message>
+    <message>
+        <source>The configuration shown in the main window is written into each transmitter of the list, one after another. Each keeps its own address, baud rate, parity and user note, and gets its backup and its verification as by Write.</source>
+        <translation>La configuración mostrada en la ventana principal se escribe, uno tras otro, en cada transmisor de la lista. Cada uno conserva su dirección, velocidad, paridad y nota de usuario, y recibe su copia de seguridad y su verificación como al escribir.</translation>
+    </message>
+    <message>
+        <source>Addresses of the transmitters</source>
+        <translation>Direcciones de los transmisores</translation>
+    </message>
+    <message>
+        <source>e.g. 1-8 or 1,3,5-7</source>
+        <translation>p. ej. 1-8 o 1,3,5-7</translation>
+    </message>
+    <message>
+        <source>Folder for the protocols</source>
+        <translation>Carpeta para los protocolos</translation>
+    </message>
+    <message>
+        <source>(no protocols)</source>
+        <translation>(sin protocolos)</translation>
+    </message>
+    <message>
+        <source>Choose the folder for the protocols</source>
+        <translation>Elegir la carpeta para los protocolos</translation>
+    </message>
+    <message>
+        <source>Transmitters written</source>
+        <translation>Transmisores escritos</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Dirección</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>Número de serie</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Resultado</translation>
+    </message>
+    <message>
+        <source>Start writing</source>
+        <translation>Iniciar la escritura</translation>
+    </message>
+    <message>
+        <source>Cancel the writing</source>
+        <translation>Cancelar la escritura</translation>
+    </message>
+    <message>
+        <source>&amp;Addresses:</source>
+        <translation>&amp;Direcciones:</translation>
+    </message>
+    <message>
+        <source>&amp;Protocols to:</source>
+        <translation>&amp;Protocolos en:</translation>
+    </message>
+    <message>
+        <source>Folder for the Protocols</source>
+        <translation>Carpeta para los protocolos</translation>
+    </message>
+    <message>
+        <source>Writing the transmitter at address %1 (%2 of %3)…</source>
+        <translation>Escribiendo el transmisor en la dirección %1 (%2 de %3)…</translation>
     </message>
 </context>
 </TS>

@@ -2476,6 +2476,10 @@ Voulez-vous répéter cette opération ?</translation>
         <source>Backups and Writing…</source>
         <translation>Sauvegardes et écriture…</translation>
     </message>
+    <message>
+        <source>Write to Several Transmitters…</source>
+        <translation>Écrire dans plusieurs transmetteurs…</translation>
+    </message>
 </context>
 <context>
     <name>lmk17::TMonGraphForm</name>
@@ -3399,6 +3403,184 @@ Voulez-vous répéter cette opération ?</translation>
     <message>
         <source>Before every write the configuration the transmitter holds is kept in the backup folder, in a folder of its own per serial number. Backups newer than a week are never deleted.</source>
         <translation>Avant chaque écriture, la configuration que contient le transmetteur est conservée dans le dossier des sauvegardes, dans un dossier propre à chaque numéro de série. Les sauvegardes de moins d&apos;une semaine ne sont jamais supprimées.</translation>
+    </message>
+</context>
+<context>
+    <name>BatchWrite</name>
+    <message>
+        <source>Enter the addresses of the transmitters, e.g. 1-8 or 1,3,5-7 (0..31).</source>
+        <translation>Saisissez les adresses des transmetteurs, p. ex. 1-8 ou 1,3,5-7 (0..31).</translation>
+    </message>
+    <message>
+        <source>written and verified</source>
+        <translation>écrit et vérifié</translation>
+    </message>
+    <message>
+        <source>unchanged: it held the configuration</source>
+        <translation>inchangé : il contenait déjà la configuration</translation>
+    </message>
+    <message>
+        <source>FAILED: written, but reading it back gives other values</source>
+        <translation>ÉCHEC : écrit, mais la relecture donne d&apos;autres valeurs</translation>
+    </message>
+    <message>
+        <source>FAILED: no backup could be kept; nothing written</source>
+        <translation>ÉCHEC : aucune sauvegarde possible ; rien n&apos;a été écrit</translation>
+    </message>
+    <message>
+        <source>FAILED: refused; nothing written</source>
+        <translation>ÉCHEC : refusé ; rien n&apos;a été écrit</translation>
+    </message>
+    <message>
+        <source>FAILED: not confirmed; nothing written</source>
+        <translation>ÉCHEC : non confirmé ; rien n&apos;a été écrit</translation>
+    </message>
+    <message>
+        <source>FAILED: LEFT HALF-WRITTEN, write it again</source>
+        <translation>ÉCHEC : ÉCRITURE INACHEVÉE, écrivez-le à nouveau</translation>
+    </message>
+    <message>
+        <source>FAILED: no answer; nothing written</source>
+        <translation>ÉCHEC : pas de réponse ; rien n&apos;a été écrit</translation>
+    </message>
+    <message>
+        <source>FAILED: stopped before writing; nothing written</source>
+        <translation>ÉCHEC : arrêté avant l&apos;écriture ; rien n&apos;a été écrit</translation>
+    </message>
+    <message>
+        <source>; the protocol could not be written</source>
+        <translation>; le procès-verbal n&apos;a pas pu être écrit</translation>
+    </message>
+    <message>
+        <source>Written or already holding the configuration: %1 of %2.</source>
+        <translation>Écrits ou contenant déjà la configuration : %1 sur %2.</translation>
+    </message>
+    <message>
+        <source>Failed: %1.</source>
+        <translation>En échec : %1.</translation>
+    </message>
+    <message>
+        <source>Cancelled; not written: %1.</source>
+        <translation>Annulé ; non écrits : %1.</translation>
+    </message>
+    <message>
+        <source>LEFT HALF-WRITTEN: %1. Write them again.</source>
+        <translation>ÉCRITURE INACHEVÉE : %1. Écrivez-les à nouveau.</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be made.</source>
+        <translation>Le dossier %1 ne peut pas être créé.</translation>
+    </message>
+    <message>
+        <source>Another operation is running: wait until it has ended.</source>
+        <translation>Une autre opération est en cours : attendez qu&apos;elle soit terminée.</translation>
+    </message>
+    <message>
+        <source>No communication port is connected.</source>
+        <translation>Aucun port de communication n&apos;est connecté.</translation>
+    </message>
+    <message>
+        <source>There is no configuration to write: read or load one first.</source>
+        <translation>Il n&apos;y a pas de configuration à écrire : lisez-en ou chargez-en une d&apos;abord.</translation>
+    </message>
+    <message>
+        <source>The configuration did not pass the check: correct it in the main window.</source>
+        <translation>La configuration n&apos;a pas passé la vérification : corrigez-la dans la fenêtre principale.</translation>
+    </message>
+    <message>
+        <source>Transmitter Configuration Protocol</source>
+        <translation>Procès-verbal de configuration du transmetteur</translation>
+    </message>
+</context>
+<context>
+    <name>lmk17::TBatchWriteForm</name>
+    <message>
+        <source>Browse…</source>
+        <translation>Parcourir…</translation>
+    </message>
+    <message>
+        <source>Ask about the changes before each transmitter is written</source>
+        <translation>Demander confirmation des modifications avant d&apos;écrire chaque transmetteur</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Démarrer</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Write to Several Transmitters</source>
+        <translation>Écrire dans plusieurs transmetteurs</translation>
+    </message>
+    <message>
+        <source>The configuration shown in the main window is written into each transmitter of the list, one after another. Each keeps its own address, baud rate, parity and user note, and gets its backup and its verification as by Write.</source>
+        <translation>La configuration affichée dans la fenêtre principale est écrite dans chaque transmetteur de la liste, l&apos;un après l&apos;autre. Chacun garde sa propre adresse, sa vitesse, sa parité et sa note utilisateur, et reçoit sa sauvegarde et sa vérification comme lors d&apos;une écriture.</translation>
+    </message>
+    <message>
+        <source>Addresses of the transmitters</source>
+        <translation>Adresses des transmetteurs</translation>
+    </message>
+    <message>
+        <source>e.g. 1-8 or 1,3,5-7</source>
+        <translation>p. ex. 1-8 ou 1,3,5-7</translation>
+    </message>
+    <message>
+        <source>Folder for the protocols</source>
+        <translation>Dossier des procès-verbaux</translation>
+    </message>
+    <message>
+        <source>(no protocols)</source>
+        <translation>(pas de procès-verbaux)</translation>
+    </message>
+    <message>
+        <source>Choose the folder for the protocols</source>
+        <translation>Choisir le dossier des procès-verbaux</translation>
+    </message>
+    <message>
+        <source>Transmitters written</source>
+        <translation>Transmetteurs écrits</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Adresse</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>Numéro de série</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Résultat</translation>
+    </message>
+    <message>
+        <source>Start writing</source>
+        <translation>Démarrer l&apos;écriture</translation>
+    </message>
+    <message>
+        <source>Cancel the writing</source>
+        <translation>Annuler l&apos;écriture</translation>
+    </message>
+    <message>
+        <source>&amp;Addresses:</source>
+        <translation>&amp;Adresses :</translation>
+    </message>
+    <message>
+        <source>&amp;Protocols to:</source>
+        <translation>&amp;Procès-verbaux dans :</translation>
+    </message>
+    <message>
+        <source>Folder for the Protocols</source>
+        <translation>Dossier des procès-verbaux</translation>
+    </message>
+    <message>
+        <source>Writing the transmitter at address %1 (%2 of %3)…</source>
+        <translation>Écriture du transmetteur à l&apos;adresse %1 (%2 sur %3)…</translation>
     </message>
 </context>
 </TS>

@@ -2477,6 +2477,10 @@ Czy powtórzyć tę operację?</translation>
         <source>Backups and Writing…</source>
         <translation>Kopie zapasowe i zapis…</translation>
     </message>
+    <message>
+        <source>Write to Several Transmitters…</source>
+        <translation>Zapis do kilku przetworników…</translation>
+    </message>
 </context>
 <context>
     <name>lmk17::TMonGraphForm</name>
@@ -3400,6 +3404,184 @@ Czy powtórzyć tę operację?</translation>
     <message>
         <source>Before every write the configuration the transmitter holds is kept in the backup folder, in a folder of its own per serial number. Backups newer than a week are never deleted.</source>
         <translation>Przed każdym zapisem konfiguracja zapisana w przetworniku jest zachowywana w folderze kopii zapasowych, w osobnym folderze dla każdego numeru seryjnego. Kopie młodsze niż tydzień nigdy nie są usuwane.</translation>
+    </message>
+</context>
+<context>
+    <name>BatchWrite</name>
+    <message>
+        <source>Enter the addresses of the transmitters, e.g. 1-8 or 1,3,5-7 (0..31).</source>
+        <translation>Wpisz adresy przetworników, np. 1-8 lub 1,3,5-7 (0..31).</translation>
+    </message>
+    <message>
+        <source>written and verified</source>
+        <translation>zapisano i sprawdzono</translation>
+    </message>
+    <message>
+        <source>unchanged: it held the configuration</source>
+        <translation>bez zmian: miał już tę konfigurację</translation>
+    </message>
+    <message>
+        <source>FAILED: written, but reading it back gives other values</source>
+        <translation>BŁĄD: zapisano, ale odczyt zwrotny daje inne wartości</translation>
+    </message>
+    <message>
+        <source>FAILED: no backup could be kept; nothing written</source>
+        <translation>BŁĄD: nie można zachować kopii zapasowej; nic nie zapisano</translation>
+    </message>
+    <message>
+        <source>FAILED: refused; nothing written</source>
+        <translation>BŁĄD: odrzucono; nic nie zapisano</translation>
+    </message>
+    <message>
+        <source>FAILED: not confirmed; nothing written</source>
+        <translation>BŁĄD: nie potwierdzono; nic nie zapisano</translation>
+    </message>
+    <message>
+        <source>FAILED: LEFT HALF-WRITTEN, write it again</source>
+        <translation>BŁĄD: ZAPIS NIEDOKOŃCZONY, zapisz ponownie</translation>
+    </message>
+    <message>
+        <source>FAILED: no answer; nothing written</source>
+        <translation>BŁĄD: brak odpowiedzi; nic nie zapisano</translation>
+    </message>
+    <message>
+        <source>FAILED: stopped before writing; nothing written</source>
+        <translation>BŁĄD: zatrzymano przed zapisem; nic nie zapisano</translation>
+    </message>
+    <message>
+        <source>; the protocol could not be written</source>
+        <translation>; nie można zapisać protokołu</translation>
+    </message>
+    <message>
+        <source>Written or already holding the configuration: %1 of %2.</source>
+        <translation>Zapisane lub mające już tę konfigurację: %1 z %2.</translation>
+    </message>
+    <message>
+        <source>Failed: %1.</source>
+        <translation>Nieudane: %1.</translation>
+    </message>
+    <message>
+        <source>Cancelled; not written: %1.</source>
+        <translation>Anulowano; nie zapisano: %1.</translation>
+    </message>
+    <message>
+        <source>LEFT HALF-WRITTEN: %1. Write them again.</source>
+        <translation>ZAPIS NIEDOKOŃCZONY: %1. Zapisz je ponownie.</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be made.</source>
+        <translation>Nie można utworzyć folderu %1.</translation>
+    </message>
+    <message>
+        <source>Another operation is running: wait until it has ended.</source>
+        <translation>Trwa inna operacja: poczekaj, aż się zakończy.</translation>
+    </message>
+    <message>
+        <source>No communication port is connected.</source>
+        <translation>Nie podłączono portu komunikacyjnego.</translation>
+    </message>
+    <message>
+        <source>There is no configuration to write: read or load one first.</source>
+        <translation>Brak konfiguracji do zapisania: najpierw ją odczytaj lub wczytaj.</translation>
+    </message>
+    <message>
+        <source>The configuration did not pass the check: correct it in the main window.</source>
+        <translation>Konfiguracja nie przeszła kontroli: popraw ją w oknie głównym.</translation>
+    </message>
+    <message>
+        <source>Transmitter Configuration Protocol</source>
+        <translation>Protokół konfiguracji przetwornika</translation>
+    </message>
+</context>
+<context>
+    <name>lmk17::TBatchWriteForm</name>
+    <message>
+        <source>Browse…</source>
+        <translation>Przeglądaj…</translation>
+    </message>
+    <message>
+        <source>Ask about the changes before each transmitter is written</source>
+        <translation>Pytaj o zmiany przed zapisem każdego przetwornika</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Zamknij</translation>
+    </message>
+    <message>
+        <source>Write to Several Transmitters</source>
+        <translation>Zapis do kilku przetworników</translation>
+    </message>
+    <message>
+        <source>The configuration shown in the main window is written into each transmitter of the list, one after another. Each keeps its own address, baud rate, parity and user note, and gets its backup and its verification as by Write.</source>
+        <translation>Konfiguracja widoczna w oknie głównym zostanie zapisana kolejno do każdego przetwornika z listy. Każdy zachowa swój adres, prędkość transmisji, parzystość i notatkę użytkownika oraz otrzyma kopię zapasową i sprawdzenie jak przy zapisie.</translation>
+    </message>
+    <message>
+        <source>Addresses of the transmitters</source>
+        <translation>Adresy przetworników</translation>
+    </message>
+    <message>
+        <source>e.g. 1-8 or 1,3,5-7</source>
+        <translation>np. 1-8 lub 1,3,5-7</translation>
+    </message>
+    <message>
+        <source>Folder for the protocols</source>
+        <translation>Folder na protokoły</translation>
+    </message>
+    <message>
+        <source>(no protocols)</source>
+        <translation>(bez protokołów)</translation>
+    </message>
+    <message>
+        <source>Choose the folder for the protocols</source>
+        <translation>Wybierz folder na protokoły</translation>
+    </message>
+    <message>
+        <source>Transmitters written</source>
+        <translation>Zapisywane przetworniki</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Adres</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>Numer seryjny</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Wynik</translation>
+    </message>
+    <message>
+        <source>Start writing</source>
+        <translation>Rozpocznij zapis</translation>
+    </message>
+    <message>
+        <source>Cancel the writing</source>
+        <translation>Anuluj zapis</translation>
+    </message>
+    <message>
+        <source>&amp;Addresses:</source>
+        <translation>&amp;Adresy:</translation>
+    </message>
+    <message>
+        <source>&amp;Protocols to:</source>
+        <translation>&amp;Protokoły do:</translation>
+    </message>
+    <message>
+        <source>Folder for the Protocols</source>
+        <translation>Folder na protokoły</translation>
+    </message>
+    <message>
+        <source>Writing the transmitter at address %1 (%2 of %3)…</source>
+        <translation>Zapis przetwornika pod adresem %1 (%2 z %3)…</translation>
     </message>
 </context>
 </TS>

@@ -2477,6 +2477,10 @@ Chcete túto operáciu zopakovať?</translation>
         <source>Backups and Writing…</source>
         <translation>Zálohy a zápis…</translation>
     </message>
+    <message>
+        <source>Write to Several Transmitters…</source>
+        <translation>Zápis do viacerých prevodníkov…</translation>
+    </message>
 </context>
 <context>
     <name>lmk17::TMonGraphForm</name>
@@ -3400,6 +3404,184 @@ Chcete túto operáciu zopakovať?</translation>
     <message>
         <source>Before every write the configuration the transmitter holds is kept in the backup folder, in a folder of its own per serial number. Backups newer than a week are never deleted.</source>
         <translation>Pred každým zápisom sa konfigurácia, ktorú prevodník obsahuje, uloží do priečinka záloh, do vlastného priečinka podľa výrobného čísla. Zálohy mladšie ako týždeň sa nikdy nemažú.</translation>
+    </message>
+</context>
+<context>
+    <name>BatchWrite</name>
+    <message>
+        <source>Enter the addresses of the transmitters, e.g. 1-8 or 1,3,5-7 (0..31).</source>
+        <translation>Zadajte adresy prevodníkov, napr. 1-8 alebo 1,3,5-7 (0..31).</translation>
+    </message>
+    <message>
+        <source>written and verified</source>
+        <translation>zapísané a overené</translation>
+    </message>
+    <message>
+        <source>unchanged: it held the configuration</source>
+        <translation>bez zmeny: konfiguráciu už obsahoval</translation>
+    </message>
+    <message>
+        <source>FAILED: written, but reading it back gives other values</source>
+        <translation>CHYBA: zapísané, ale spätné čítanie dáva iné hodnoty</translation>
+    </message>
+    <message>
+        <source>FAILED: no backup could be kept; nothing written</source>
+        <translation>CHYBA: zálohu nemožno uložiť; nič nezapísané</translation>
+    </message>
+    <message>
+        <source>FAILED: refused; nothing written</source>
+        <translation>CHYBA: odmietnuté; nič nezapísané</translation>
+    </message>
+    <message>
+        <source>FAILED: not confirmed; nothing written</source>
+        <translation>CHYBA: nepotvrdené; nič nezapísané</translation>
+    </message>
+    <message>
+        <source>FAILED: LEFT HALF-WRITTEN, write it again</source>
+        <translation>CHYBA: ZÁPIS NEDOKONČENÝ, zapíšte znova</translation>
+    </message>
+    <message>
+        <source>FAILED: no answer; nothing written</source>
+        <translation>CHYBA: bez odpovede; nič nezapísané</translation>
+    </message>
+    <message>
+        <source>FAILED: stopped before writing; nothing written</source>
+        <translation>CHYBA: zastavené pred zápisom; nič nezapísané</translation>
+    </message>
+    <message>
+        <source>; the protocol could not be written</source>
+        <translation>; protokol nemožno zapísať</translation>
+    </message>
+    <message>
+        <source>Written or already holding the configuration: %1 of %2.</source>
+        <translation>Zapísané alebo konfiguráciu už obsahujú: %1 z %2.</translation>
+    </message>
+    <message>
+        <source>Failed: %1.</source>
+        <translation>Chybných: %1.</translation>
+    </message>
+    <message>
+        <source>Cancelled; not written: %1.</source>
+        <translation>Zrušené; nezapísané: %1.</translation>
+    </message>
+    <message>
+        <source>LEFT HALF-WRITTEN: %1. Write them again.</source>
+        <translation>ZÁPIS NEDOKONČENÝ: %1. Zapíšte ich znova.</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be made.</source>
+        <translation>Priečinok %1 nemožno vytvoriť.</translation>
+    </message>
+    <message>
+        <source>Another operation is running: wait until it has ended.</source>
+        <translation>Prebieha iná operácia: počkajte, kým skončí.</translation>
+    </message>
+    <message>
+        <source>No communication port is connected.</source>
+        <translation>Nie je pripojený žiadny komunikačný port.</translation>
+    </message>
+    <message>
+        <source>There is no configuration to write: read or load one first.</source>
+        <translation>Nie je čo zapísať: najprv konfiguráciu načítajte z prevodníka alebo zo súboru.</translation>
+    </message>
+    <message>
+        <source>The configuration did not pass the check: correct it in the main window.</source>
+        <translation>Konfigurácia neprešla kontrolou: opravte ju v hlavnom okne.</translation>
+    </message>
+    <message>
+        <source>Transmitter Configuration Protocol</source>
+        <translation>Protokol konfigurácie prevodníka</translation>
+    </message>
+</context>
+<context>
+    <name>lmk17::TBatchWriteForm</name>
+    <message>
+        <source>Browse…</source>
+        <translation>Prehľadávať…</translation>
+    </message>
+    <message>
+        <source>Ask about the changes before each transmitter is written</source>
+        <translation>Pred zápisom každého prevodníka sa pýtať na zmeny</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Spustiť</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Zrušiť</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Zavrieť</translation>
+    </message>
+    <message>
+        <source>Write to Several Transmitters</source>
+        <translation>Zápis do viacerých prevodníkov</translation>
+    </message>
+    <message>
+        <source>The configuration shown in the main window is written into each transmitter of the list, one after another. Each keeps its own address, baud rate, parity and user note, and gets its backup and its verification as by Write.</source>
+        <translation>Konfigurácia zobrazená v hlavnom okne sa zapíše postupne do každého prevodníka zo zoznamu. Každý si ponechá svoju adresu, prenosovú rýchlosť, paritu a poznámku používateľa a dostane svoju zálohu a overenie ako pri zápise.</translation>
+    </message>
+    <message>
+        <source>Addresses of the transmitters</source>
+        <translation>Adresy prevodníkov</translation>
+    </message>
+    <message>
+        <source>e.g. 1-8 or 1,3,5-7</source>
+        <translation>napr. 1-8 alebo 1,3,5-7</translation>
+    </message>
+    <message>
+        <source>Folder for the protocols</source>
+        <translation>Priečinok pre protokoly</translation>
+    </message>
+    <message>
+        <source>(no protocols)</source>
+        <translation>(bez protokolov)</translation>
+    </message>
+    <message>
+        <source>Choose the folder for the protocols</source>
+        <translation>Vybrať priečinok pre protokoly</translation>
+    </message>
+    <message>
+        <source>Transmitters written</source>
+        <translation>Zapisované prevodníky</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Adresa</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>Výrobné číslo</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Výsledok</translation>
+    </message>
+    <message>
+        <source>Start writing</source>
+        <translation>Spustiť zápis</translation>
+    </message>
+    <message>
+        <source>Cancel the writing</source>
+        <translation>Zrušiť zápis</translation>
+    </message>
+    <message>
+        <source>&amp;Addresses:</source>
+        <translation>&amp;Adresy:</translation>
+    </message>
+    <message>
+        <source>&amp;Protocols to:</source>
+        <translation>&amp;Protokoly do:</translation>
+    </message>
+    <message>
+        <source>Folder for the Protocols</source>
+        <translation>Priečinok pre protokoly</translation>
+    </message>
+    <message>
+        <source>Writing the transmitter at address %1 (%2 of %3)…</source>
+        <translation>Zápis prevodníka na adrese %1 (%2 z %3)…</translation>
     </message>
 </context>
 </TS>

@@ -1,6 +1,7 @@
 #include "cli/session_setup.h"
 
 #include <QCoreApplication>
+#include <QEventLoop>
 #include <QTimer>
 
 #include "cli/stop_signals.h"
@@ -139,6 +140,34 @@ OperationOutcome CliSession::run(const std::function<bool()>& start) {
     const OperationOutcome outcome = stack_->runOperation(start);
     poll.stop();
     return outcome;
+}
+
+void CliSession::runUntil(const std::function<void()>& start, const std::function<bool()>& done) {
+    interrupted_ = false;
+    interaction_->newOperation();
+    const QMetaObject::Connection next =
+        QObject::connect(&stack_->session(), &TransmitterSession::operationEnded,
+                         [this] { interaction_->newOperation(); });
+    const StopSignals stopSignals;
+    QEventLoop loop;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        if (StopSignals::requested()) {
+            StopSignals::clear();
+            if (stack_->engine().operation().running()) {
+                interrupt();
+            } else {
+                interrupted_ = true;
+                if (onInterrupt_) onInterrupt_(OperationRecord{});
+            }
+        }
+        if (done()) loop.quit();
+    });
+    poll.start(50);
+    start();
+    if (!done()) loop.exec();
+    poll.stop();
+    QObject::disconnect(next);
 }
 
 void CliSession::interrupt() {

@@ -61,6 +61,12 @@ public:
     // runs the event loop until it has ended. Returns its outcome; None when
     // nothing was started.
     OperationOutcome run(const std::function<bool()>& start);
+    // Runs the event loop over several operations one after another (start
+    // begins the first; the caller starts the rest) until done() holds. Each
+    // operation gets the full number of repeats; Ctrl-C breaks the running
+    // one as in run(), and between two of them still calls the handler (with
+    // an empty record).
+    void runUntil(const std::function<void()>& start, const std::function<bool()>& done);
     // Whether the last run was broken by Ctrl-C.
     bool interrupted() const { return interrupted_; }
     // Called right after Ctrl-C has stopped the operation, with the operation

@@ -28,19 +28,18 @@ WriteSafety TakeWriteSafety(Context& c) {
     return safety;
 }
 
-OperationOutcome WriteConfiguration(Context& c, CliSession& s, const char* command) {
-    s.setInterruptHandler([&](const OperationRecord& was) {
-        if (was.processCode == ProcessWriteConfig) {
-            c.err << "lmk17-cli " << command
-                  << ": interrupted; the transmitter's configuration is incomplete. Write the "
-                     "configuration again (the next read offers the default configuration)."
-                  << Qt::endl;
-        } else {
-            c.err << "lmk17-cli " << command << ": interrupted before anything was written"
-                  << Qt::endl;
-        }
-    });
-    const OperationOutcome outcome = s.run([&] { return s.session().startWrite(); });
+void ReportWriteInterrupted(Context& c, const char* command, const OperationRecord& was) {
+    if (was.processCode == ProcessWriteConfig) {
+        c.err << "lmk17-cli " << command
+              << ": interrupted; the transmitter's configuration is incomplete. Write the "
+                 "configuration again (the next read offers the default configuration)."
+              << Qt::endl;
+    } else {
+        c.err << "lmk17-cli " << command << ": interrupted before anything was written" << Qt::endl;
+    }
+}
+
+void ReportWriteEnd(Context& c, CliSession& s, const char* command, OperationOutcome outcome) {
     const WriteSafetyReport& report = s.stack().lastWriteCheck();
     if (!report.backupPath.isEmpty())
         c.err << "lmk17-cli " << command << ": the configuration before the write is kept in "
@@ -52,6 +51,13 @@ OperationOutcome WriteConfiguration(Context& c, CliSession& s, const char* comma
               << Qt::endl;
     if (outcome == OperationOutcome::Stopped && !report.writeStarted && !s.interrupted())
         c.err << "lmk17-cli " << command << ": nothing was written" << Qt::endl;
+}
+
+OperationOutcome WriteConfiguration(Context& c, CliSession& s, const char* command) {
+    s.setInterruptHandler(
+        [&](const OperationRecord& was) { ReportWriteInterrupted(c, command, was); });
+    const OperationOutcome outcome = s.run([&] { return s.session().startWrite(); });
+    ReportWriteEnd(c, s, command, outcome);
     return outcome;
 }
 

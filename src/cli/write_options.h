@@ -3,6 +3,7 @@
 #include <QString>
 
 #include "cli/cli_command.h"
+#include "link/operation_record.h"
 #include "stack/write_safety.h"
 
 namespace lmk17::cli {
@@ -26,6 +27,11 @@ WriteSafety TakeWriteSafety(Context& c);
 // says on stderr what happened; `command` names the command in the messages.
 // Returns the outcome.
 OperationOutcome WriteConfiguration(Context& c, CliSession& s, const char* command);
+
+// What WriteConfiguration says when Ctrl-C cut the write, and after the
+// write has ended (the backup kept, why nothing was written).
+void ReportWriteInterrupted(Context& c, const char* command, const OperationRecord& was);
+void ReportWriteEnd(Context& c, CliSession& s, const char* command, OperationOutcome outcome);
 
 // Exit code of a write: 0 when written (or the transmitter held it already).
 int WriteExitCode(OperationOutcome outcome);

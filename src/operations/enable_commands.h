@@ -28,6 +28,9 @@ namespace lmk17 {
 //   "Information";
 // - "Restore from Backup…" reads the transmitter first: it follows the state
 //   while a port is connected and no monitoring runs, else it is disabled;
+// - "Write to Several Transmitters…" writes the configuration into each unit
+//   of an address list: it follows the state while a configuration is
+//   present, a port is connected and no monitoring runs, else it is disabled;
 // - "Linearization" follows the state only when the configuration allows a
 //   linearization, else stays disabled;
 // - the output-test controls (value buttons and edits 1..3, the automatic
@@ -72,6 +75,7 @@ struct CommandStates {
     bool outputTestUse = true;         // "Use" / "Stop" (TPrGoBtn)
     bool undo = false;                 // "&Undo" (ZpetMnu)
     bool restoreFromBackup = false;    // "Restore from Backup…" (RestoreMnu)
+    bool writeToSeveral = false;       // "Write to Several Transmitters…" (BatchWriteMnu)
     bool monitoringStart = true;       // "Start" (MonStartBtn), "Monitoring START" shown
     bool monitoringParameters = true;  // "Parameters" (MonParamBtn) and its menu command
     bool monitoringStopMenu = false;   // "Monitoring STOP" shown in place of START

@@ -73,6 +73,10 @@ public:
     const WriteSafety& writeSafety() const { return safety_; }
     // What that check did before the write of the last runOperation().
     const WriteSafetyReport& lastWriteCheck() const { return safetyReport_; }
+    // A write started without runOperation() (a window's, a batch's) begins
+    // with no check behind it: a unit that never reaches the check is not
+    // taken for one the last check let through.
+    void forgetWriteCheck() { safetyReport_ = WriteSafetyReport{}; }
 
     // No operation runs and no request is outstanding (the session's busy()).
     bool idle() const;

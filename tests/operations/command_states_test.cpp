@@ -102,6 +102,10 @@ TEST(CommandStates, WhatFollowsTheCommandState) {
         EXPECT_EQ(s.monitoringStart, !c.context.monitoringRuns);
         EXPECT_EQ(s.monitoringParameters, !c.context.monitoringRuns);
         EXPECT_EQ(s.monitoringStopMenu, c.context.monitoringRuns);
+        // Writing to several units needs a configuration as well.
+        EXPECT_EQ(CommandStatesFor(c.enabled, connected).writeToSeveral,
+                  c.enabled && !c.context.monitoringRuns && c.context.configurationPresent);
+        EXPECT_FALSE(s.writeToSeveral);
     }
 }
 

@@ -43,6 +43,9 @@ void CommandControls::apply(const CommandStates& s) const {
             case CommandGroup::RestoreBackup:
                 enabled = s.restoreFromBackup;
                 break;
+            case CommandGroup::WriteToSeveral:
+                enabled = s.writeToSeveral;
+                break;
         }
         if (!enabled) continue;
         if (e.widget) e.widget->setEnabled(*enabled);

@@ -20,6 +20,7 @@ enum class CommandGroup {
     PVRead,             // PV "Read" / "Stop" (PVReadBtn)
     OutputTestUse,      // "Use" / "Stop" (TPrGoBtn)
     RestoreBackup,      // "Restore from Backup…"
+    WriteToSeveral,     // "Write to Several Transmitters…"
 };
 
 // The controls EnableCommands switches, registered by the main window and

@@ -161,6 +161,8 @@ void TMainForm::createActions() {
     });
     RestoreMnu = make(tr("Restore from Backup…"), "RestoreMnu");
     connect(RestoreMnu, &QAction::triggered, this, &TMainForm::RestoreMnuClick);
+    BatchWriteMnu = make(tr("Write to Several Transmitters…"), "BatchWriteMnu");
+    connect(BatchWriteMnu, &QAction::triggered, this, &TMainForm::BatchWriteMnuClick);
     CompareDevMnu = make(tr("Compare with Transmitter"), "CompareDevMnu");
     connect(CompareDevMnu, &QAction::triggered, this,
             [this] { TCompareForm::compareWithTransmitter(*stack_, *printer_, this); });
@@ -212,7 +214,7 @@ void TMainForm::createMenus() {
     EditMnu = menuBar()->addMenu(tr("Edit"));
     EditMnu->addAction(ZpetMnu);
     TransmitterMnu = menuBar()->addMenu(tr("&Transmitter"));
-    TransmitterMnu->addActions({ReadConfMnu, WriteConfMnu, CompareDevMnu});
+    TransmitterMnu->addActions({ReadConfMnu, WriteConfMnu, BatchWriteMnu, CompareDevMnu});
     TransmitterMnu->addSeparator();
     TransmitterMnu->addActions({ZaklKonfigMnu, ConfigRetMnu});
     TransmitterMnu->addSeparator();
@@ -355,6 +357,7 @@ QWidget* TMainForm::createButtonColumn() {
     commands_.add(CommandGroup::General, AdresaBtn);
     commands_.add(CommandGroup::General, LogoPnl);
     commands_.add(CommandGroup::RestoreBackup, RestoreMnu);
+    commands_.add(CommandGroup::WriteToSeveral, BatchWriteMnu);
     for (QAction* a :
          {SaveConfMnu, PrintConfMnu, ExportPdfMnu, WriteConfMnu, ZaklKonfigMnu, WorkTimeMnu,
           PVReadMnu, CJReadMnu, ConfigRetMnu, CompareFileMnu, CompareDevMnu})

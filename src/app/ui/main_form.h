@@ -84,6 +84,7 @@ public:
     QAction* CompareFileMnu = nullptr;  // "Compare with File…"
     QAction* CompareDevMnu = nullptr;   // "Compare with Transmitter"
     QAction* RestoreMnu = nullptr;      // "Restore from Backup…"
+    QAction* BatchWriteMnu = nullptr;   // "Write to Several Transmitters…"
     QAction* ExitMnu = nullptr;
     QAction* ZpetMnu = nullptr;  // "&Undo" ("zpet": back)
     QAction* ReadConfMnu = nullptr;
@@ -171,6 +172,7 @@ private:
     void ZpetMnuClick();
     void ZaklKonfigMnuClick();
     void RestoreMnuClick();
+    void BatchWriteMnuClick();
     void ConfigRetMnuClick();
     void OptionsMnuClick();
     void AdresaBtnClick();

@@ -9,6 +9,7 @@
 
 #include "app/backup_restore.h"
 #include "app/maker_info.h"
+#include "app/ui/batch_write_form.h"
 #include "app/ui/help_viewer.h"
 #include "app/ui/link_label.h"
 #include "app/ui/main_form.h"
@@ -86,6 +87,15 @@ void TMainForm::RestoreMnuClick() {
     if (backup.isEmpty()) return;
     CheckOutcome check;
     if (RestoreBackup(*stack_, backup, &check) == StartResult::CheckFailed) showCheckFailure(check);
+}
+
+// The window's configuration into each unit of an address list, by the
+// normal write; a configuration the check refuses is shown here.
+void TMainForm::BatchWriteMnuClick() {
+    TBatchWriteForm form(*stack_, this);
+    connect(&form, &TBatchWriteForm::checkRefused, this,
+            [this](const CheckOutcome& check) { showCheckFailure(check); });
+    form.exec();
 }
 
 void TMainForm::ZaklKonfigMnuClick() {

@@ -36,6 +36,7 @@
 
 #include "app/language_modules.h"
 #include "app/ui/backup_settings_form.h"
+#include "app/ui/batch_write_form.h"
 #include "app/ui/compare_form.h"
 #include "app/ui/help_viewer.h"
 #include "app/ui/restore_form.h"
@@ -300,8 +301,8 @@ void EachTab(QTabWidget* tabs, const std::function<void(const QString&)>& page) 
 // pages (with a K8620 configuration loaded, so that every group shows), the
 // linearization editor's pages and its graph, the monitoring graph and
 // parameters, the communication and address dialogs, the progress window,
-// the signature dialog, the help, About, the line traffic, the search and
-// the comparison.
+// the signature dialog, the help, About, the line traffic, the search, the
+// writing to several transmitters and the comparison.
 void WalkWindows(Inspector& inspect) {
     Shell shell;
     TMainForm& f = *shell.form;
@@ -372,6 +373,10 @@ void WalkWindows(Inspector& inspect) {
         shown(QStringLiteral("Search"), &search);
         TBackupSettingsForm backups(shell.store, shell.stack(), f.interaction(), &f);
         shown(QStringLiteral("Backups and writing"), &backups);
+        // No transmitter: the list and its refusal, nothing written yet.
+        TBatchWriteForm batch(shell.stack(), &f);
+        batch.AddressesEdt()->setText(QStringLiteral("1-40"));
+        shown(QStringLiteral("Write to several transmitters"), &batch);
         // A readable backup and a damaged one; then none at all.
         BackupChoices choices{true, 12345678, QDir::homePath() + "/backups/12345678", {}};
         choices.backups.push_back({ptf, QDateTime(QDate(2026, 12, 24), QTime(23, 59, 58)),
