@@ -117,6 +117,17 @@ TEST(SearchWindow, CancelEndsTheSearchAtOnce) {
     EXPECT_TRUE(form.SearchBtn()->isEnabled());
     EXPECT_EQ(stack.port().baudRate(), 2400);
     EXPECT_TRUE(stack.idle());
+
+    // A search that finds nothing leaves the port as it found it.
+    LineScan::Plan evenOnly;
+    evenOnly.addresses = {1};
+    evenOnly.settings = {ScanSetting{4800, LinkParity::Even}};
+    evenOnly.allowanceMs = 50;
+    ASSERT_TRUE(form.startSearch(evenOnly));
+    ASSERT_TRUE(SpinUntil([&] { return !form.search().running(); }, 20000));
+    EXPECT_EQ(form.StateLbl()->text(), "No transmitter answered.");
+    EXPECT_EQ(stack.port().baudRate(), 2400);
+    EXPECT_EQ(stack.port().parity(), LinkParity::Odd);
 }
 
 // Two transmitters found: Use talks to the one picked, not the first listed.
