@@ -139,6 +139,26 @@ Příručka: %1 (ostatní jazyky ve složkách vedle ní)
         <source>It uses Qt %1, licensed under the GNU Lesser General Public License, version 3 (LGPL-3.0).</source>
         <translation>Používá Qt %1 pod licencí GNU Lesser General Public License, verze 3 (LGPL-3.0).</translation>
     </message>
+    <message>
+        <source>The number of backups kept per transmitter must be a whole number from %1 to %2.</source>
+        <translation>Počet záloh na převodník musí být celé číslo od %1 do %2.</translation>
+    </message>
+    <message>
+        <source>The backup folder %1 is not a full path. Give the whole path or choose it with Browse.</source>
+        <translation>Složka záloh %1 není úplná cesta. Zadejte celou cestu nebo ji vyberte tlačítkem Procházet.</translation>
+    </message>
+    <message>
+        <source>The backup folder %1 is a file, not a folder.</source>
+        <translation>Složka záloh %1 je soubor, ne složka.</translation>
+    </message>
+    <message>
+        <source>The backup folder %1 does not exist and could not be created.</source>
+        <translation>Složka záloh %1 neexistuje a nepodařilo se ji vytvořit.</translation>
+    </message>
+    <message>
+        <source>Backups cannot be written into the folder %1.</source>
+        <translation>Do složky %1 nelze zálohy zapisovat.</translation>
+    </message>
 </context>
 <context>
     <name>Catalogue</name>
@@ -2453,6 +2473,10 @@ Chcete tuto operaci opakovat?</translation>
         <source>Restore from Backup…</source>
         <translation>Obnovit ze zálohy…</translation>
     </message>
+    <message>
+        <source>Backups and Writing…</source>
+        <translation>Zálohy a zápis…</translation>
+    </message>
 </context>
 <context>
     <name>lmk17::TMonGraphForm</name>
@@ -3078,6 +3102,38 @@ Chcete tuto operaci opakovat?</translation>
         <source>; %1 not listed (more than the buffer holds)</source>
         <translation>; %1 nezobrazeno (víc, než pojme vyrovnávací paměť)</translation>
     </message>
+    <message>
+        <source>request</source>
+        <translation>požadavek</translation>
+    </message>
+    <message>
+        <source>repeat</source>
+        <translation>opakování</translation>
+    </message>
+    <message>
+        <source>answer</source>
+        <translation>odpověď</translation>
+    </message>
+    <message>
+        <source>echo dropped</source>
+        <translation>ozvěna zahozena</translation>
+    </message>
+    <message>
+        <source>noise dropped</source>
+        <translation>šum zahozen</translation>
+    </message>
+    <message>
+        <source>misshapen</source>
+        <translation>poškozený rámec</translation>
+    </message>
+    <message>
+        <source>late</source>
+        <translation>pozdě</translation>
+    </message>
+    <message>
+        <source>time-out</source>
+        <translation>vypršel čas</translation>
+    </message>
 </context>
 <context>
     <name>lmk17::TSearchForm</name>
@@ -3293,6 +3349,57 @@ Chcete tuto operaci opakovat?</translation>
     <message>
         <source>Backups of transmitter %1 in %2:</source>
         <translation>Zálohy převodníku %1 v %2:</translation>
+    </message>
+</context>
+<context>
+    <name>lmk17::TBackupSettingsForm</name>
+    <message>
+        <source>Backups and Writing</source>
+        <translation>Zálohy a zápis</translation>
+    </message>
+    <message>
+        <source>Browse…</source>
+        <translation>Procházet…</translation>
+    </message>
+    <message>
+        <source>Show the changes and ask before writing</source>
+        <translation>Před zápisem zobrazit změny a zeptat se</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Storno</translation>
+    </message>
+    <message>
+        <source>Backup folder</source>
+        <translation>Složka záloh</translation>
+    </message>
+    <message>
+        <source>Empty: %1</source>
+        <translation>Prázdné: %1</translation>
+    </message>
+    <message>
+        <source>Choose the backup folder</source>
+        <translation>Vybrat složku záloh</translation>
+    </message>
+    <message>
+        <source>Backups kept per transmitter</source>
+        <translation>Počet záloh na převodník</translation>
+    </message>
+    <message>
+        <source>Backup folder:</source>
+        <translation>Složka záloh:</translation>
+    </message>
+    <message>
+        <source>Backups kept per transmitter:</source>
+        <translation>Počet záloh na převodník:</translation>
+    </message>
+    <message>
+        <source>Before every write the configuration the transmitter holds is kept in the backup folder, in a folder of its own per serial number. Backups newer than a week are never deleted.</source>
+        <translation>Před každým zápisem se konfigurace, kterou převodník obsahuje, uloží do složky záloh, do vlastní složky podle výrobního čísla. Zálohy mladší než týden se nikdy nemažou.</translation>
     </message>
 </context>
 </TS>

@@ -139,6 +139,26 @@ Das Handbuch: %1 (die anderen Sprachen in den Ordnern daneben)
         <source>It uses Qt %1, licensed under the GNU Lesser General Public License, version 3 (LGPL-3.0).</source>
         <translation>Es verwendet Qt %1 unter der GNU Lesser General Public License, Version 3 (LGPL-3.0).</translation>
     </message>
+    <message>
+        <source>The number of backups kept per transmitter must be a whole number from %1 to %2.</source>
+        <translation>Die Anzahl der aufbewahrten Sicherungen je Messumformer muss eine ganze Zahl von %1 bis %2 sein.</translation>
+    </message>
+    <message>
+        <source>The backup folder %1 is not a full path. Give the whole path or choose it with Browse.</source>
+        <translation>Der Sicherungsordner %1 ist kein vollständiger Pfad. Geben Sie den ganzen Pfad an oder wählen Sie ihn mit Durchsuchen.</translation>
+    </message>
+    <message>
+        <source>The backup folder %1 is a file, not a folder.</source>
+        <translation>Der Sicherungsordner %1 ist eine Datei, kein Ordner.</translation>
+    </message>
+    <message>
+        <source>The backup folder %1 does not exist and could not be created.</source>
+        <translation>Der Sicherungsordner %1 existiert nicht und konnte nicht angelegt werden.</translation>
+    </message>
+    <message>
+        <source>Backups cannot be written into the folder %1.</source>
+        <translation>In den Ordner %1 können keine Sicherungen geschrieben werden.</translation>
+    </message>
 </context>
 <context>
     <name>Catalogue</name>
@@ -1142,11 +1162,11 @@ Wollen Sie diesen Vorgang wiederholen?</translation>
     </message>
     <message>
         <source>The transmitter&apos;s present configuration could not be kept as a backup, so nothing was written.</source>
-        <translation>Die aktuelle Konfiguration des Transmitters konnte nicht gesichert werden, daher wurde nichts geschrieben.</translation>
+        <translation>Die aktuelle Konfiguration des Messumformers konnte nicht gesichert werden, daher wurde nichts geschrieben.</translation>
     </message>
     <message>
         <source>Writing changes these values of the transmitter (now -&gt; written):</source>
-        <translation>Das Schreiben ändert diese Werte des Transmitters (jetzt -&gt; geschrieben):</translation>
+        <translation>Das Schreiben ändert diese Werte des Messumformers (jetzt -&gt; geschrieben):</translation>
     </message>
     <message>
         <source> ... and %1 more</source>
@@ -1158,15 +1178,15 @@ Wollen Sie diesen Vorgang wiederholen?</translation>
     </message>
     <message>
         <source>Write the configuration to the transmitter?</source>
-        <translation>Die Konfiguration in den Transmitter schreiben?</translation>
+        <translation>Die Konfiguration in den Messumformer schreiben?</translation>
     </message>
     <message>
         <source>The transmitter already holds this configuration; nothing was written.</source>
-        <translation>Der Transmitter enthält diese Konfiguration bereits; es wurde nichts geschrieben.</translation>
+        <translation>Der Messumformer enthält diese Konfiguration bereits; es wurde nichts geschrieben.</translation>
     </message>
     <message>
         <source>The transmitter already holds this configuration. Write it anyway?</source>
-        <translation>Der Transmitter enthält diese Konfiguration bereits. Trotzdem schreiben?</translation>
+        <translation>Der Messumformer enthält diese Konfiguration bereits. Trotzdem schreiben?</translation>
     </message>
 </context>
 <context>
@@ -2452,6 +2472,10 @@ Wollen Sie diesen Vorgang wiederholen?</translation>
         <source>Restore from Backup…</source>
         <translation>Aus Sicherung wiederherstellen…</translation>
     </message>
+    <message>
+        <source>Backups and Writing…</source>
+        <translation>Sicherungen und Schreiben…</translation>
+    </message>
 </context>
 <context>
     <name>lmk17::TMonGraphForm</name>
@@ -3077,6 +3101,38 @@ Wollen Sie diesen Vorgang wiederholen?</translation>
         <source>; %1 not listed (more than the buffer holds)</source>
         <translation>; %1 nicht aufgelistet (mehr, als der Puffer fasst)</translation>
     </message>
+    <message>
+        <source>request</source>
+        <translation>Anfrage</translation>
+    </message>
+    <message>
+        <source>repeat</source>
+        <translation>Wiederholung</translation>
+    </message>
+    <message>
+        <source>answer</source>
+        <translation>Antwort</translation>
+    </message>
+    <message>
+        <source>echo dropped</source>
+        <translation>Echo verworfen</translation>
+    </message>
+    <message>
+        <source>noise dropped</source>
+        <translation>Störung verworfen</translation>
+    </message>
+    <message>
+        <source>misshapen</source>
+        <translation>fehlerhafter Rahmen</translation>
+    </message>
+    <message>
+        <source>late</source>
+        <translation>verspätet</translation>
+    </message>
+    <message>
+        <source>time-out</source>
+        <translation>Zeitüberschreitung</translation>
+    </message>
 </context>
 <context>
     <name>lmk17::TSearchForm</name>
@@ -3292,6 +3348,57 @@ Wollen Sie diesen Vorgang wiederholen?</translation>
     <message>
         <source>Backups of transmitter %1 in %2:</source>
         <translation>Sicherungen des Messumformers %1 in %2:</translation>
+    </message>
+</context>
+<context>
+    <name>lmk17::TBackupSettingsForm</name>
+    <message>
+        <source>Backups and Writing</source>
+        <translation>Sicherungen und Schreiben</translation>
+    </message>
+    <message>
+        <source>Browse…</source>
+        <translation>Durchsuchen…</translation>
+    </message>
+    <message>
+        <source>Show the changes and ask before writing</source>
+        <translation>Vor dem Schreiben die Änderungen zeigen und nachfragen</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Backup folder</source>
+        <translation>Sicherungsordner</translation>
+    </message>
+    <message>
+        <source>Empty: %1</source>
+        <translation>Leer: %1</translation>
+    </message>
+    <message>
+        <source>Choose the backup folder</source>
+        <translation>Sicherungsordner wählen</translation>
+    </message>
+    <message>
+        <source>Backups kept per transmitter</source>
+        <translation>Aufbewahrte Sicherungen je Messumformer</translation>
+    </message>
+    <message>
+        <source>Backup folder:</source>
+        <translation>Sicherungsordner:</translation>
+    </message>
+    <message>
+        <source>Backups kept per transmitter:</source>
+        <translation>Aufbewahrte Sicherungen je Messumformer:</translation>
+    </message>
+    <message>
+        <source>Before every write the configuration the transmitter holds is kept in the backup folder, in a folder of its own per serial number. Backups newer than a week are never deleted.</source>
+        <translation>Vor jedem Schreiben wird die Konfiguration, die der Messumformer enthält, im Sicherungsordner aufbewahrt, in einem eigenen Ordner je Seriennummer. Sicherungen, die jünger als eine Woche sind, werden nie gelöscht.</translation>
     </message>
 </context>
 </TS>

@@ -139,6 +139,26 @@ El manual: %1 (los demás idiomas en las carpetas de al lado)
         <source>It uses Qt %1, licensed under the GNU Lesser General Public License, version 3 (LGPL-3.0).</source>
         <translation>Utiliza Qt %1, con licencia GNU Lesser General Public License, versión 3 (LGPL-3.0).</translation>
     </message>
+    <message>
+        <source>The number of backups kept per transmitter must be a whole number from %1 to %2.</source>
+        <translation>El número de copias de seguridad guardadas por transmisor debe ser un número entero de %1 a %2.</translation>
+    </message>
+    <message>
+        <source>The backup folder %1 is not a full path. Give the whole path or choose it with Browse.</source>
+        <translation>La carpeta de copias de seguridad %1 no es una ruta completa. Indique la ruta entera o elíjala con Examinar.</translation>
+    </message>
+    <message>
+        <source>The backup folder %1 is a file, not a folder.</source>
+        <translation>La carpeta de copias de seguridad %1 es un archivo, no una carpeta.</translation>
+    </message>
+    <message>
+        <source>The backup folder %1 does not exist and could not be created.</source>
+        <translation>La carpeta de copias de seguridad %1 no existe y no se pudo crear.</translation>
+    </message>
+    <message>
+        <source>Backups cannot be written into the folder %1.</source>
+        <translation>No se pueden escribir copias de seguridad en la carpeta %1.</translation>
+    </message>
 </context>
 <context>
     <name>Catalogue</name>
@@ -2452,6 +2472,10 @@ Solución posible: detenga ahora la escritura, establezca la configuración pred
         <source>Restore from Backup…</source>
         <translation>Restaurar desde copia de seguridad…</translation>
     </message>
+    <message>
+        <source>Backups and Writing…</source>
+        <translation>Copias de seguridad y escritura…</translation>
+    </message>
 </context>
 <context>
     <name>lmk17::TMonGraphForm</name>
@@ -3077,6 +3101,38 @@ Solución posible: detenga ahora la escritura, establezca la configuración pred
         <source>; %1 not listed (more than the buffer holds)</source>
         <translation>; %1 sin listar (más de lo que cabe en el búfer)</translation>
     </message>
+    <message>
+        <source>request</source>
+        <translation>petición</translation>
+    </message>
+    <message>
+        <source>repeat</source>
+        <translation>repetición</translation>
+    </message>
+    <message>
+        <source>answer</source>
+        <translation>respuesta</translation>
+    </message>
+    <message>
+        <source>echo dropped</source>
+        <translation>eco descartado</translation>
+    </message>
+    <message>
+        <source>noise dropped</source>
+        <translation>ruido descartado</translation>
+    </message>
+    <message>
+        <source>misshapen</source>
+        <translation>trama deformada</translation>
+    </message>
+    <message>
+        <source>late</source>
+        <translation>tardía</translation>
+    </message>
+    <message>
+        <source>time-out</source>
+        <translation>tiempo agotado</translation>
+    </message>
 </context>
 <context>
     <name>lmk17::TSearchForm</name>
@@ -3292,6 +3348,57 @@ Solución posible: detenga ahora la escritura, establezca la configuración pred
     <message>
         <source>Backups of transmitter %1 in %2:</source>
         <translation>Copias de seguridad del transmisor %1 en %2:</translation>
+    </message>
+</context>
+<context>
+    <name>lmk17::TBackupSettingsForm</name>
+    <message>
+        <source>Backups and Writing</source>
+        <translation>Copias de seguridad y escritura</translation>
+    </message>
+    <message>
+        <source>Browse…</source>
+        <translation>Examinar…</translation>
+    </message>
+    <message>
+        <source>Show the changes and ask before writing</source>
+        <translation>Mostrar los cambios y preguntar antes de escribir</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Backup folder</source>
+        <translation>Carpeta de copias de seguridad</translation>
+    </message>
+    <message>
+        <source>Empty: %1</source>
+        <translation>Vacío: %1</translation>
+    </message>
+    <message>
+        <source>Choose the backup folder</source>
+        <translation>Elegir la carpeta de copias de seguridad</translation>
+    </message>
+    <message>
+        <source>Backups kept per transmitter</source>
+        <translation>Copias de seguridad guardadas por transmisor</translation>
+    </message>
+    <message>
+        <source>Backup folder:</source>
+        <translation>Carpeta de copias de seguridad:</translation>
+    </message>
+    <message>
+        <source>Backups kept per transmitter:</source>
+        <translation>Copias de seguridad guardadas por transmisor:</translation>
+    </message>
+    <message>
+        <source>Before every write the configuration the transmitter holds is kept in the backup folder, in a folder of its own per serial number. Backups newer than a week are never deleted.</source>
+        <translation>Antes de cada escritura, la configuración que contiene el transmisor se guarda en la carpeta de copias de seguridad, en una carpeta propia por número de serie. Las copias de menos de una semana nunca se borran.</translation>
     </message>
 </context>
 </TS>

@@ -139,6 +139,26 @@ Le manuel : %1 (les autres langues dans les dossiers voisins)
         <source>It uses Qt %1, licensed under the GNU Lesser General Public License, version 3 (LGPL-3.0).</source>
         <translation>Il utilise Qt %1, sous licence GNU Lesser General Public License, version 3 (LGPL-3.0).</translation>
     </message>
+    <message>
+        <source>The number of backups kept per transmitter must be a whole number from %1 to %2.</source>
+        <translation>Le nombre de sauvegardes conservées par transmetteur doit être un nombre entier de %1 à %2.</translation>
+    </message>
+    <message>
+        <source>The backup folder %1 is not a full path. Give the whole path or choose it with Browse.</source>
+        <translation>Le dossier des sauvegardes %1 n&apos;est pas un chemin complet. Indiquez le chemin entier ou choisissez-le avec Parcourir.</translation>
+    </message>
+    <message>
+        <source>The backup folder %1 is a file, not a folder.</source>
+        <translation>Le dossier des sauvegardes %1 est un fichier, pas un dossier.</translation>
+    </message>
+    <message>
+        <source>The backup folder %1 does not exist and could not be created.</source>
+        <translation>Le dossier des sauvegardes %1 n&apos;existe pas et n&apos;a pas pu être créé.</translation>
+    </message>
+    <message>
+        <source>Backups cannot be written into the folder %1.</source>
+        <translation>Impossible d&apos;écrire des sauvegardes dans le dossier %1.</translation>
+    </message>
 </context>
 <context>
     <name>Catalogue</name>
@@ -2452,6 +2472,10 @@ Voulez-vous répéter cette opération ?</translation>
         <source>Restore from Backup…</source>
         <translation>Restaurer depuis une sauvegarde…</translation>
     </message>
+    <message>
+        <source>Backups and Writing…</source>
+        <translation>Sauvegardes et écriture…</translation>
+    </message>
 </context>
 <context>
     <name>lmk17::TMonGraphForm</name>
@@ -3077,6 +3101,38 @@ Voulez-vous répéter cette opération ?</translation>
         <source>; %1 not listed (more than the buffer holds)</source>
         <translation>; %1 non listées (plus que le tampon n&apos;en contient)</translation>
     </message>
+    <message>
+        <source>request</source>
+        <translation>requête</translation>
+    </message>
+    <message>
+        <source>repeat</source>
+        <translation>répétition</translation>
+    </message>
+    <message>
+        <source>answer</source>
+        <translation>réponse</translation>
+    </message>
+    <message>
+        <source>echo dropped</source>
+        <translation>écho ignoré</translation>
+    </message>
+    <message>
+        <source>noise dropped</source>
+        <translation>bruit ignoré</translation>
+    </message>
+    <message>
+        <source>misshapen</source>
+        <translation>trame malformée</translation>
+    </message>
+    <message>
+        <source>late</source>
+        <translation>en retard</translation>
+    </message>
+    <message>
+        <source>time-out</source>
+        <translation>délai dépassé</translation>
+    </message>
 </context>
 <context>
     <name>lmk17::TSearchForm</name>
@@ -3292,6 +3348,57 @@ Voulez-vous répéter cette opération ?</translation>
     <message>
         <source>Backups of transmitter %1 in %2:</source>
         <translation>Sauvegardes du transmetteur %1 dans %2 :</translation>
+    </message>
+</context>
+<context>
+    <name>lmk17::TBackupSettingsForm</name>
+    <message>
+        <source>Backups and Writing</source>
+        <translation>Sauvegardes et écriture</translation>
+    </message>
+    <message>
+        <source>Browse…</source>
+        <translation>Parcourir…</translation>
+    </message>
+    <message>
+        <source>Show the changes and ask before writing</source>
+        <translation>Afficher les modifications et demander avant d&apos;écrire</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Backup folder</source>
+        <translation>Dossier des sauvegardes</translation>
+    </message>
+    <message>
+        <source>Empty: %1</source>
+        <translation>Vide : %1</translation>
+    </message>
+    <message>
+        <source>Choose the backup folder</source>
+        <translation>Choisir le dossier des sauvegardes</translation>
+    </message>
+    <message>
+        <source>Backups kept per transmitter</source>
+        <translation>Sauvegardes conservées par transmetteur</translation>
+    </message>
+    <message>
+        <source>Backup folder:</source>
+        <translation>Dossier des sauvegardes :</translation>
+    </message>
+    <message>
+        <source>Backups kept per transmitter:</source>
+        <translation>Sauvegardes conservées par transmetteur :</translation>
+    </message>
+    <message>
+        <source>Before every write the configuration the transmitter holds is kept in the backup folder, in a folder of its own per serial number. Backups newer than a week are never deleted.</source>
+        <translation>Avant chaque écriture, la configuration que contient le transmetteur est conservée dans le dossier des sauvegardes, dans un dossier propre à chaque numéro de série. Les sauvegardes de moins d&apos;une semaine ne sont jamais supprimées.</translation>
     </message>
 </context>
 </TS>

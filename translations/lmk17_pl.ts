@@ -139,6 +139,26 @@ Podręcznik: %1 (pozostałe języki w folderach obok)
         <source>It uses Qt %1, licensed under the GNU Lesser General Public License, version 3 (LGPL-3.0).</source>
         <translation>Korzysta z Qt %1 na licencji GNU Lesser General Public License, w wersji 3 (LGPL-3.0).</translation>
     </message>
+    <message>
+        <source>The number of backups kept per transmitter must be a whole number from %1 to %2.</source>
+        <translation>Liczba kopii zapasowych na przetwornik musi być liczbą całkowitą od %1 do %2.</translation>
+    </message>
+    <message>
+        <source>The backup folder %1 is not a full path. Give the whole path or choose it with Browse.</source>
+        <translation>Folder kopii zapasowych %1 nie jest pełną ścieżką. Podaj całą ścieżkę lub wybierz ją przyciskiem Przeglądaj.</translation>
+    </message>
+    <message>
+        <source>The backup folder %1 is a file, not a folder.</source>
+        <translation>Folder kopii zapasowych %1 jest plikiem, a nie folderem.</translation>
+    </message>
+    <message>
+        <source>The backup folder %1 does not exist and could not be created.</source>
+        <translation>Folder kopii zapasowych %1 nie istnieje i nie udało się go utworzyć.</translation>
+    </message>
+    <message>
+        <source>Backups cannot be written into the folder %1.</source>
+        <translation>Nie można zapisywać kopii zapasowych w folderze %1.</translation>
+    </message>
 </context>
 <context>
     <name>Catalogue</name>
@@ -2453,6 +2473,10 @@ Czy powtórzyć tę operację?</translation>
         <source>Restore from Backup…</source>
         <translation>Przywróć z kopii zapasowej…</translation>
     </message>
+    <message>
+        <source>Backups and Writing…</source>
+        <translation>Kopie zapasowe i zapis…</translation>
+    </message>
 </context>
 <context>
     <name>lmk17::TMonGraphForm</name>
@@ -3078,6 +3102,38 @@ Czy powtórzyć tę operację?</translation>
         <source>; %1 not listed (more than the buffer holds)</source>
         <translation>; %1 niewyświetlonych (więcej, niż mieści bufor)</translation>
     </message>
+    <message>
+        <source>request</source>
+        <translation>żądanie</translation>
+    </message>
+    <message>
+        <source>repeat</source>
+        <translation>powtórzenie</translation>
+    </message>
+    <message>
+        <source>answer</source>
+        <translation>odpowiedź</translation>
+    </message>
+    <message>
+        <source>echo dropped</source>
+        <translation>echo odrzucone</translation>
+    </message>
+    <message>
+        <source>noise dropped</source>
+        <translation>zakłócenia odrzucone</translation>
+    </message>
+    <message>
+        <source>misshapen</source>
+        <translation>zniekształcona ramka</translation>
+    </message>
+    <message>
+        <source>late</source>
+        <translation>spóźniona</translation>
+    </message>
+    <message>
+        <source>time-out</source>
+        <translation>przekroczony czas</translation>
+    </message>
 </context>
 <context>
     <name>lmk17::TSearchForm</name>
@@ -3293,6 +3349,57 @@ Czy powtórzyć tę operację?</translation>
     <message>
         <source>Backups of transmitter %1 in %2:</source>
         <translation>Kopie zapasowe przetwornika %1 w %2:</translation>
+    </message>
+</context>
+<context>
+    <name>lmk17::TBackupSettingsForm</name>
+    <message>
+        <source>Backups and Writing</source>
+        <translation>Kopie zapasowe i zapis</translation>
+    </message>
+    <message>
+        <source>Browse…</source>
+        <translation>Przeglądaj…</translation>
+    </message>
+    <message>
+        <source>Show the changes and ask before writing</source>
+        <translation>Przed zapisem pokaż zmiany i zapytaj</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+    <message>
+        <source>Backup folder</source>
+        <translation>Folder kopii zapasowych</translation>
+    </message>
+    <message>
+        <source>Empty: %1</source>
+        <translation>Puste: %1</translation>
+    </message>
+    <message>
+        <source>Choose the backup folder</source>
+        <translation>Wybierz folder kopii zapasowych</translation>
+    </message>
+    <message>
+        <source>Backups kept per transmitter</source>
+        <translation>Liczba kopii zapasowych na przetwornik</translation>
+    </message>
+    <message>
+        <source>Backup folder:</source>
+        <translation>Folder kopii zapasowych:</translation>
+    </message>
+    <message>
+        <source>Backups kept per transmitter:</source>
+        <translation>Liczba kopii zapasowych na przetwornik:</translation>
+    </message>
+    <message>
+        <source>Before every write the configuration the transmitter holds is kept in the backup folder, in a folder of its own per serial number. Backups newer than a week are never deleted.</source>
+        <translation>Przed każdym zapisem konfiguracja zapisana w przetworniku jest zachowywana w folderze kopii zapasowych, w osobnym folderze dla każdego numeru seryjnego. Kopie młodsze niż tydzień nigdy nie są usuwane.</translation>
     </message>
 </context>
 </TS>

@@ -139,6 +139,26 @@ Príručka: %1 (ostatné jazyky v priečinkoch vedľa nej)
         <source>It uses Qt %1, licensed under the GNU Lesser General Public License, version 3 (LGPL-3.0).</source>
         <translation>Používa Qt %1 pod licenciou GNU Lesser General Public License, verzie 3 (LGPL-3.0).</translation>
     </message>
+    <message>
+        <source>The number of backups kept per transmitter must be a whole number from %1 to %2.</source>
+        <translation>Počet záloh na prevodník musí byť celé číslo od %1 do %2.</translation>
+    </message>
+    <message>
+        <source>The backup folder %1 is not a full path. Give the whole path or choose it with Browse.</source>
+        <translation>Priečinok záloh %1 nie je úplná cesta. Zadajte celú cestu alebo ju vyberte tlačidlom Prehľadávať.</translation>
+    </message>
+    <message>
+        <source>The backup folder %1 is a file, not a folder.</source>
+        <translation>Priečinok záloh %1 je súbor, nie priečinok.</translation>
+    </message>
+    <message>
+        <source>The backup folder %1 does not exist and could not be created.</source>
+        <translation>Priečinok záloh %1 neexistuje a nepodarilo sa ho vytvoriť.</translation>
+    </message>
+    <message>
+        <source>Backups cannot be written into the folder %1.</source>
+        <translation>Do priečinka %1 nemožno zálohy zapisovať.</translation>
+    </message>
 </context>
 <context>
     <name>Catalogue</name>
@@ -2453,6 +2473,10 @@ Chcete túto operáciu zopakovať?</translation>
         <source>Restore from Backup…</source>
         <translation>Obnoviť zo zálohy…</translation>
     </message>
+    <message>
+        <source>Backups and Writing…</source>
+        <translation>Zálohy a zápis…</translation>
+    </message>
 </context>
 <context>
     <name>lmk17::TMonGraphForm</name>
@@ -3078,6 +3102,38 @@ Chcete túto operáciu zopakovať?</translation>
         <source>; %1 not listed (more than the buffer holds)</source>
         <translation>; %1 nezobrazených (viac, než pojme vyrovnávacia pamäť)</translation>
     </message>
+    <message>
+        <source>request</source>
+        <translation>požiadavka</translation>
+    </message>
+    <message>
+        <source>repeat</source>
+        <translation>opakovanie</translation>
+    </message>
+    <message>
+        <source>answer</source>
+        <translation>odpoveď</translation>
+    </message>
+    <message>
+        <source>echo dropped</source>
+        <translation>ozvena zahodená</translation>
+    </message>
+    <message>
+        <source>noise dropped</source>
+        <translation>šum zahodený</translation>
+    </message>
+    <message>
+        <source>misshapen</source>
+        <translation>poškodený rámec</translation>
+    </message>
+    <message>
+        <source>late</source>
+        <translation>neskoro</translation>
+    </message>
+    <message>
+        <source>time-out</source>
+        <translation>vypršal čas</translation>
+    </message>
 </context>
 <context>
     <name>lmk17::TSearchForm</name>
@@ -3293,6 +3349,57 @@ Chcete túto operáciu zopakovať?</translation>
     <message>
         <source>Backups of transmitter %1 in %2:</source>
         <translation>Zálohy prevodníka %1 v %2:</translation>
+    </message>
+</context>
+<context>
+    <name>lmk17::TBackupSettingsForm</name>
+    <message>
+        <source>Backups and Writing</source>
+        <translation>Zálohy a zápis</translation>
+    </message>
+    <message>
+        <source>Browse…</source>
+        <translation>Prehľadávať…</translation>
+    </message>
+    <message>
+        <source>Show the changes and ask before writing</source>
+        <translation>Pred zápisom zobraziť zmeny a opýtať sa</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Zrušiť</translation>
+    </message>
+    <message>
+        <source>Backup folder</source>
+        <translation>Priečinok záloh</translation>
+    </message>
+    <message>
+        <source>Empty: %1</source>
+        <translation>Prázdne: %1</translation>
+    </message>
+    <message>
+        <source>Choose the backup folder</source>
+        <translation>Vybrať priečinok záloh</translation>
+    </message>
+    <message>
+        <source>Backups kept per transmitter</source>
+        <translation>Počet záloh na prevodník</translation>
+    </message>
+    <message>
+        <source>Backup folder:</source>
+        <translation>Priečinok záloh:</translation>
+    </message>
+    <message>
+        <source>Backups kept per transmitter:</source>
+        <translation>Počet záloh na prevodník:</translation>
+    </message>
+    <message>
+        <source>Before every write the configuration the transmitter holds is kept in the backup folder, in a folder of its own per serial number. Backups newer than a week are never deleted.</source>
+        <translation>Pred každým zápisom sa konfigurácia, ktorú prevodník obsahuje, uloží do priečinka záloh, do vlastného priečinka podľa výrobného čísla. Zálohy mladšie ako týždeň sa nikdy nemažú.</translation>
     </message>
 </context>
 </TS>

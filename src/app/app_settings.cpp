@@ -117,7 +117,7 @@ AppSettings ReadAppSettings(const IniFile& ini, const AppFolders& folders) {
     s.linFileDir = ResolveFolder(ini.value(kDirectory, "LinFileDir", fileDir), folders.dataFolder);
     s.monitor = readMonitor(ini, folders);
     s.serialPort = readSerialPort(ini);
-    // The backup keys are edited in the file only; a damaged value is the default.
+    // A damaged backup value is the default.
     const QString backupDir = ini.value(kBackup, QStringLiteral("BackupDir"), QString()).trimmed();
     s.backupDir =
         backupDir.isEmpty() ? DefaultBackupFolder(folders) : QDir::fromNativeSeparators(backupDir);

@@ -29,6 +29,19 @@ inline constexpr char kMonitoringRefusesClose[] = QT_TRANSLATE_NOOP(
 inline constexpr char kSettingsSaveFailed[] =
     QT_TRANSLATE_NOOP("App", "The settings could not be saved to %1:\n%2");
 
+// Settings › "Backups and Writing…": what OK refuses.
+inline constexpr char kKeepBackupsRefused[] = QT_TRANSLATE_NOOP(
+    "App", "The number of backups kept per transmitter must be a whole number from %1 to %2.");
+inline constexpr char kBackupFolderNotFull[] = QT_TRANSLATE_NOOP(
+    "App",
+    "The backup folder %1 is not a full path. Give the whole path or choose it with Browse.");
+inline constexpr char kBackupFolderIsFile[] =
+    QT_TRANSLATE_NOOP("App", "The backup folder %1 is a file, not a folder.");
+inline constexpr char kBackupFolderNotMade[] =
+    QT_TRANSLATE_NOOP("App", "The backup folder %1 does not exist and could not be created.");
+inline constexpr char kBackupFolderReadOnly[] =
+    QT_TRANSLATE_NOOP("App", "Backups cannot be written into the folder %1.");
+
 // A linearization file named on the command line or dropped on the window
 // while the configuration takes no customer linearization.
 inline constexpr char kLinFileNeedsRange[] = QT_TRANSLATE_NOOP(

@@ -32,6 +32,7 @@ enum Context : int {
     MainMenus = 3000,             // "File", "Edit", "Transmitter", "View", "Help"
     LinearFileEditMenus = 3100,   // linearization editor "File" and "Edit"
     Options = 3500,               // "&Settings", "Options" and its dialog
+    BackupSettings = 3510,        // "Backups and Writing…" and its dialog
 };
 
 // Every context a window can ask for.
@@ -60,6 +61,7 @@ inline constexpr Context kAllContexts[] = {
     MainMenus,
     LinearFileEditMenus,
     Options,
+    BackupSettings,
 };
 
 // F1 in the main window opens the context of the control that has the

@@ -3,6 +3,8 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include "app/app_paths.h"
+
 namespace lmk17 {
 
 SettingsStore::SettingsStore(const QString& path, const AppFolders& folders)
@@ -35,6 +37,18 @@ bool SettingsStore::saveColorScheme(ColorScheme scheme, QString* error) {
     WriteColorScheme(ini_, scheme);
     QDir().mkpath(QFileInfo(path_).absolutePath());
     return ini_.save(path_, error);
+}
+
+bool SettingsStore::saveBackupSettings(const BackupSettingsValues& values, QString* error) {
+    IniFile changed = ini_;
+    WriteBackupSettings(changed, values);
+    QDir().mkpath(QFileInfo(path_).absolutePath());
+    if (!changed.save(path_, error)) return false;
+    ini_ = std::move(changed);
+    settings_.backupDir = values.folder.isEmpty() ? DefaultBackupFolder(folders_) : values.folder;
+    settings_.keepBackups = values.keepBackups;
+    settings_.askBeforeWrite = values.askBeforeWrite;
+    return true;
 }
 
 }  // namespace lmk17

@@ -3,6 +3,7 @@
 #include <QString>
 
 #include "app/app_settings.h"
+#include "app/backup_settings.h"
 #include "common/ini_file.h"
 
 namespace lmk17 {
@@ -24,6 +25,9 @@ public:
 
     // The colour scheme is written at once too, so a crash does not undo it.
     bool saveColorScheme(ColorScheme scheme, QString* error = nullptr);
+    // The [Backup] settings, written at once; on failure neither the file
+    // nor the settings change.
+    bool saveBackupSettings(const BackupSettingsValues& values, QString* error = nullptr);
 
     const QString& path() const { return path_; }
     const AppFolders& folders() const { return folders_; }

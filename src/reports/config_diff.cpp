@@ -1,6 +1,8 @@
 #include "reports/config_diff.h"
 
 #include <QHash>
+#include <QJsonArray>
+#include <cmath>
 
 #include "config/config_json.h"
 #include "config/config_model.h"
@@ -11,6 +13,34 @@ namespace lmk17 {
 namespace {
 
 const QString kPathMark = QStringLiteral(" / ");
+
+// Two stored values the same as a transmitter would hold them: numbers as
+// the binary32 values on the wire (whole numbers, serial numbers among them,
+// exactly), texts without the blanks that pad them to their length.
+bool sameOnTheWire(const QJsonValue& a, const QJsonValue& b) {
+    if (a.isDouble() && b.isDouble()) {
+        const double x = a.toDouble();
+        const double y = b.toDouble();
+        if (x == std::trunc(x) && y == std::trunc(y)) return x == y;
+        return float(x) == float(y);
+    }
+    if (a.isString() && b.isString()) {
+        QString x = a.toString();
+        QString y = b.toString();
+        while (x.endsWith(QLatin1Char(' '))) x.chop(1);
+        while (y.endsWith(QLatin1Char(' '))) y.chop(1);
+        return x == y;
+    }
+    if (a.isArray() && b.isArray()) {
+        const QJsonArray x = a.toArray();
+        const QJsonArray y = b.toArray();
+        if (x.size() != y.size()) return false;
+        for (qsizetype i = 0; i < x.size(); ++i)
+            if (!sameOnTheWire(x.at(i), y.at(i))) return false;
+        return true;
+    }
+    return a == b;
+}
 
 QString unitOf(const QString& header) {
     QString unit = header.trimmed();
@@ -92,7 +122,7 @@ ConfigurationComparison CompareConfigurations(const ConfigModel& left, const Con
     for (auto it = ra.constBegin(); it != ra.constEnd(); ++it) {
         if (it.key() == QLatin1String("WorkingTime") || it.key() == QLatin1String("Signature"))
             continue;
-        if (rb.value(it.key()) != it.value()) result.recordDifferences << it.key();
+        if (!sameOnTheWire(it.value(), rb.value(it.key()))) result.recordDifferences << it.key();
     }
     return result;
 }

@@ -165,6 +165,12 @@ TEST(SafeWriteCli, ManyUnitsOneAfterAnother) {
     QTemporaryDir dir;
     const QString file = dir.filePath(QStringLiteral("job.ptf"));
     ASSERT_EQ(RunCli({"defaults", "K8620L31", "-o", file}).exitCode, 0);
+    {
+        // Something to write: the units hold the type's defaults.
+        TransmitterConfig job = Load(file);
+        job.Damping += 1.0;
+        ASSERT_TRUE(WritePtfFile(file, job).isEmpty());
+    }
     const QString protocols = dir.filePath(QStringLiteral("protocols"));
     const QString backups = dir.filePath(QStringLiteral("Backups"));
     const CliResult r = RunCli({"--port", sim.devicePath(), "--yes", "write", file, "--addresses",

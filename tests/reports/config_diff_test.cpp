@@ -51,6 +51,14 @@ TEST(CompareConfigurations, NamesExactlyTheFieldsThatDiffer) {
          [](TransmitterConfig& c) { c.Damping += 1e-4; },
          {},
          {"Damping"}},
+        {"below what the transmitter holds: equal",
+         [](TransmitterConfig& c) {
+             c.Damping += 1e-12;
+             c.LinSegTable[0][1] = double(float(c.LinSegTable[0][1]));
+             c.UserNote = c.UserNote + "   ";
+         },
+         {},
+         {}},
         {"the note",
          [](TransmitterConfig& c) { c.UserNote = "pump 3"; },
          {"Text Note"},
@@ -70,6 +78,12 @@ TEST(CompareConfigurations, NamesExactlyTheFieldsThatDiffer) {
         EXPECT_EQ(cmp.recordDifferences, c.record);
         EXPECT_EQ(cmp.equal(), c.differing.isEmpty() && c.record.isEmpty());
     }
+    // Whole numbers stay exact where binary32 has no whole numbers left.
+    test::ScriptedInteraction ui;
+    ConfigModel left{ui}, right{ui};
+    configure(left, [](TransmitterConfig& c) { c.SerialNumber = 99999998; });
+    configure(right, [](TransmitterConfig& c) { c.SerialNumber = 99999999; });
+    EXPECT_EQ(CompareConfigurations(left, right).recordDifferences, QStringList{"SerialNumber"});
 }
 
 TEST(CompareConfigurations, AFieldOnlyOneSideHasIsEmptyOnTheOther) {

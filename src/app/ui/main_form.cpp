@@ -1,5 +1,7 @@
 #include "app/ui/main_form.h"
 
+#include "app/write_safety_settings.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QGroupBox>
@@ -17,6 +19,7 @@
 #include "app/app_texts.h"
 #include "app/help_contexts.h"
 #include "app/maker_info.h"
+#include "app/ui/backup_settings_form.h"
 #include "app/ui/color_scheme_menu.h"
 #include "app/ui/compare_form.h"
 #include "app/ui/help_viewer.h"
@@ -65,6 +68,9 @@ TMainForm::TMainForm(SettingsStore& store, QWidget* parent) : QMainWindow(parent
     setWindowIcon(QIcon(QStringLiteral(":/lmk17/lmk17.svg")));
     ui_.setMainWindow(this);
     stack_ = std::make_unique<TransmitterStack>(ui_);
+    // Every write keeps a backup and asks about the changes, as set, on a
+    // port of the settings and on the demonstration's alike.
+    stack_->setWriteSafety(WriteSafetyFromSettings(store_.settings()));
 
     // The windows, in the order the program creates them.
     about_ = new TSplForm(this);
@@ -166,6 +172,12 @@ void TMainForm::createActions() {
         traffic->activateWindow();
     });
     OptionsMnu = make(tr("Options"), "OptionsMnu");
+    BackupSetMnu = make(tr("Backups and Writing…"), "BackupSetMnu");
+    connect(BackupSetMnu, &QAction::triggered, this, [this] {
+        TBackupSettingsForm form(store_, *stack_, ui_, this);
+        connect(&form, &TBackupSettingsForm::helpRequested, help_, &HelpViewer::showContext);
+        form.exec();
+    });
     // F1 opens the help of the control that has the focus (keyPressEvent).
     ContentsMnu = make(tr("&Contents"), "ContentsMnu");
     IndexMnu = make(tr("&Index"), "IndexMnu", QKeySequence(tr("Ctrl+F1")));
@@ -212,7 +224,7 @@ void TMainForm::createMenus() {
     ViewMnu->addMenu(new TColorSchemeMenu(store_, ui_, this));
     ViewMnu->addAction(LineTrafficMnu);
     SettingsMnu = menuBar()->addMenu(tr("&Settings"));
-    SettingsMnu->addAction(OptionsMnu);
+    SettingsMnu->addActions({OptionsMnu, BackupSetMnu});
     HelpMnu = menuBar()->addMenu(tr("&Help"));
     HelpMnu->addActions({ContentsMnu, IndexMnu});
     HelpMnu->addSeparator();

@@ -100,6 +100,7 @@ public:
     QAction* ViewPageMnu[5] = {};
     QAction* LineTrafficMnu = nullptr;  // "Line Traffic": the frames on the line
     QAction* OptionsMnu = nullptr;
+    QAction* BackupSetMnu = nullptr;  // "Backups and Writing…"
     QAction* ContentsMnu = nullptr;
     QAction* IndexMnu = nullptr;
     QAction* WwwMnu = nullptr;

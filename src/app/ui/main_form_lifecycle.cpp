@@ -11,7 +11,6 @@
 #include "app/ui/screen_fit.h"
 #include "app/ui/spl_form.h"
 #include "app/window_placement.h"
-#include "app/write_safety_settings.h"
 #include "config/config_model.h"
 #include "files/config_load.h"
 #include "link/link_parameters.h"
@@ -48,8 +47,6 @@ void TMainForm::placeWindow() {
 void TMainForm::restorePort() {
     RestorePort(store_.settings().serialPort, stack_->connection(), stack_->ports());
     options_->syncFromConnection();
-    // Every write keeps a backup and asks about the changes, as set.
-    stack_->setWriteSafety(WriteSafetyFromSettings(store_.settings()));
 }
 
 void TMainForm::connectDemo(const QString& devicePath, int address) {

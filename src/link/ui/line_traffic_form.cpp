@@ -16,6 +16,34 @@
 
 namespace lmk17 {
 
+namespace {
+
+// The verdict in the user's language; the saved and copied text keeps the
+// trace's own words, as the command line writes them.
+QString verdictText(TraceVerdict verdict) {
+    switch (verdict) {
+        case TraceVerdict::Request:
+            return TLineTrafficForm::tr("request");
+        case TraceVerdict::Repeat:
+            return TLineTrafficForm::tr("repeat");
+        case TraceVerdict::Answer:
+            return TLineTrafficForm::tr("answer");
+        case TraceVerdict::EchoDropped:
+            return TLineTrafficForm::tr("echo dropped");
+        case TraceVerdict::NoiseDropped:
+            return TLineTrafficForm::tr("noise dropped");
+        case TraceVerdict::Misshapen:
+            return TLineTrafficForm::tr("misshapen");
+        case TraceVerdict::Late:
+            return TLineTrafficForm::tr("late");
+        case TraceVerdict::Timeout:
+            return TLineTrafficForm::tr("time-out");
+    }
+    return {};
+}
+
+}  // namespace
+
 // The listed entries: the window only shows them, cut to the trace's capacity.
 class TraceTableModel : public QAbstractTableModel {
 public:
@@ -30,9 +58,12 @@ public:
     }
     QVariant data(const QModelIndex& index, int role) const override {
         if (!index.isValid() || size_t(index.row()) >= rows_.size()) return {};
-        if (role == Qt::DisplayRole) return TraceCell(rows_[size_t(index.row())], index.column());
+        const TraceEntry& entry = rows_[size_t(index.row())];
+        if (role == Qt::DisplayRole && index.column() == TraceVerdictColumn)
+            return verdictText(entry.verdict);
+        if (role == Qt::DisplayRole) return TraceCell(entry, index.column());
         // The whole line, for cells cut at the column's edge.
-        if (role == Qt::ToolTipRole) return TraceLine(rows_[size_t(index.row())]);
+        if (role == Qt::ToolTipRole) return TraceLine(entry);
         if (role == Qt::TextAlignmentRole && index.column() == TraceTime)
             return QVariant(Qt::AlignRight | Qt::AlignVCenter);
         return {};
@@ -146,7 +177,7 @@ TLineTrafficForm::TLineTrafficForm(TransactionEngine& engine, QWidget* parent)
     verdictCB_->setObjectName(QStringLiteral("VerdictCmBx"));
     verdictCB_->setAccessibleName(tr("Filter by verdict"));
     verdictCB_->addItem(tr("All verdicts"), -1);
-    for (const TraceVerdict v : TraceVerdicts()) verdictCB_->addItem(TraceVerdictName(v), int(v));
+    for (const TraceVerdict v : TraceVerdicts()) verdictCB_->addItem(verdictText(v), int(v));
     stateLbl_->setObjectName(QStringLiteral("StateLbl"));
 
     auto* filters = new QHBoxLayout;

@@ -35,6 +35,7 @@
 #include <memory>
 
 #include "app/language_modules.h"
+#include "app/ui/backup_settings_form.h"
 #include "app/ui/compare_form.h"
 #include "app/ui/help_viewer.h"
 #include "app/ui/restore_form.h"
@@ -369,6 +370,8 @@ void WalkWindows(Inspector& inspect) {
         shown(QStringLiteral("Line traffic"), &traffic);
         TSearchForm search(shell.stack(), &f);
         shown(QStringLiteral("Search"), &search);
+        TBackupSettingsForm backups(shell.store, shell.stack(), f.interaction(), &f);
+        shown(QStringLiteral("Backups and writing"), &backups);
         // A readable backup and a damaged one; then none at all.
         BackupChoices choices{true, 12345678, QDir::homePath() + "/backups/12345678", {}};
         choices.backups.push_back({ptf, QDateTime(QDate(2026, 12, 24), QTime(23, 59, 58)),

@@ -174,5 +174,28 @@ TEST(RestoreWindow, ACorruptBackupIsNotWritten) {
     EXPECT_TRUE(stack.idle());
 }
 
+// The window as the program starts it, whether on a port of the settings or
+// on the demonstration's: its first write keeps a backup in the data folder
+// and asks about the changes, with nobody setting anything up.
+TEST(RestoreWindow, TheFirstWriteOfTheWindowKeepsABackupAndAsks) {
+    InProcessSim sim;
+    Shell shell;
+    TransmitterStack& stack = shell.stack();
+    shell.form->connectDemo(sim.devicePath(), 0);
+    BoxAnswerer yes(QMessageBox::Yes);
+    shell.form->PrevodnikLoadBtn->click();
+    ASSERT_TRUE(SpinUntil([&] { return stack.idle() && stack.model().hasConfiguration(); }, 20000));
+    ConfigModel& model = stack.model();
+    model.edit().config().Damping += 3;
+    model.RefreshFromConfig();
+    shell.form->WriteConfMnu->trigger();
+    ASSERT_TRUE(SpinUntil([&] { return stack.idle(); }, 30000));
+    EXPECT_EQ(stack.session().lastOutcome(), OperationOutcome::Completed);
+    EXPECT_EQ(yes.count("Damping"), 1);
+    const QString serial = QString::asprintf("%.8d", int(model.config().SerialNumber));
+    EXPECT_EQ(QDir(shell.home.filePath("Backups/" + serial)).entryList({"*.ptf"}).size(), 1)
+        << serial.toStdString();
+}
+
 }  // namespace
 }  // namespace lmk17::test

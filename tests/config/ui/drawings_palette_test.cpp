@@ -10,7 +10,6 @@
 #include <QPainter>
 #include <QRegularExpression>
 #include <QSvgRenderer>
-#include <QTranslator>
 #include <algorithm>
 
 #include "app/color_scheme.h"
@@ -19,6 +18,7 @@
 #include "config/catalogue.h"
 #include "config/ui/housing_drawing.h"
 #include "config/ui/out_range_picture.h"
+#include "support/marking_translator.h"
 
 static void initResources() {
     Q_INIT_RESOURCE(config_ui);
@@ -156,19 +156,11 @@ TEST(DrawingsUnderPalettes, TerminalNumbersStayClearOfOutlines) {
 // The words of the drawings come from the running language, escaped for
 // the file; the numbers and the type names stay.
 TEST(DrawingsUnderPalettes, WordsFollowTheRunningLanguage) {
-    class Marking : public QTranslator {
-    public:
-        bool isEmpty() const override { return false; }
-        QString translate(const char* context, const char* source, const char*,
-                          int) const override {
-            if (QLatin1String(context) != QLatin1String("HousingDrawing")) return {};
-            return QStringLiteral("<%1 & co>").arg(QString::fromUtf8(source).toUpper());
-        }
-    } marking;
-    QCoreApplication::installTranslator(&marking);
-    const QString svg =
-        QString::fromUtf8(ThemedHousingDrawing(drawing("k8620-l1"), LightPalette()));
-    QCoreApplication::removeTranslator(&marking);
+    QString svg;
+    {
+        test::MarkingTranslator marking("HousingDrawing");
+        svg = QString::fromUtf8(ThemedHousingDrawing(drawing("k8620-l1"), LightPalette()));
+    }
     EXPECT_TRUE(svg.contains(QStringLiteral(">&lt;INPUT 1–4 &amp; co&gt;<"))) << qPrintable(svg);
     EXPECT_TRUE(svg.contains(QStringLiteral(">&lt;OUTPUT AND RELAYS &amp; co&gt;<")));
     EXPECT_FALSE(svg.contains(QStringLiteral(">input 1–4<")));

@@ -10,6 +10,7 @@
 
 #include "link/frame.h"
 #include "link/ui/line_traffic_form.h"
+#include "support/marking_translator.h"
 #include "support/sim_fixture.h"
 
 namespace lmk17::test {
@@ -126,9 +127,16 @@ TEST(LineTrafficWindow, ListensOnlyWhileShown) {
     EXPECT_TRUE(t.form.trace().entries().empty());
 }
 
+// The window speaks the user's language; the saved text is the trace's own,
+// the same in every language.
 TEST(LineTrafficWindow, SavesTheListedLinesAsText) {
+    MarkingTranslator marking("lmk17::TLineTrafficForm");
     TrafficRig t;
     t.read(0);
+    QAbstractItemModel* m = t.form.TrafficList()->model();
+    EXPECT_EQ(m->index(3, TraceVerdictColumn).data().toString(), "<ANSWER & co>");
+    EXPECT_EQ(t.form.VerdictCmBx()->itemText(1 + int(TraceVerdict::EchoDropped)),
+              "<ECHO DROPPED & co>");
     QTemporaryDir dir;
     const QString path = dir.filePath("traffic.txt");
     ASSERT_TRUE(t.form.saveText(path));
