@@ -8,6 +8,11 @@
 #
 #   --check   only verify that every mutant's text is found exactly once
 #
+# Lists: scripts/mutants.list (every subsystem), scripts/mutants-second.list
+# (an independent second sample of the same code), scripts/mutants-third.list
+# (the newer code: backups and read-back around a write, comparison and
+# restore, the line search and trace, window placement, colours).
+#
 # Environment:
 #   LMK17_MUTANT_DIR    scratch copy (default: <checkout>-mutants beside the
 #                       checkout; kept between runs so that builds stay incremental)

@@ -20,6 +20,8 @@ TEST(DiffCommand, FilesAndTheTransmitter) {
     SimProcess sim(QStringList{});
     ASSERT_FALSE(sim.devicePath().isEmpty());
     const QString port = sim.devicePath();
+    SimProcess deaf({"--check-line", "--baud", "19200"});  // never answers at 2400 Bd
+    ASSERT_FALSE(deaf.devicePath().isEmpty());
     const QString device = dir.filePath("device.ptf");
     ASSERT_EQ(RunCli({"--port", port, "--yes", "read", "-o", device}).exitCode, 0);
 
@@ -38,6 +40,8 @@ TEST(DiffCommand, FilesAndTheTransmitter) {
         {{"--port", port, "diff", device}, 0, {"The configurations are equal."}, {}},
         {{"diff", a, "--port", port}, 1, {"transmitter", "Serial Number"}, {"Working Time"}},
         {{"diff", a, dir.filePath("missing.ptf")}, 3, {}, {}},
+        // Nothing read is nothing to compare with.
+        {{"diff", a, "--port", deaf.devicePath()}, 1, {}, {"differ", "equal"}},
         {{"diff", a}, 2, {}, {}},
     };
     for (const auto& c : cases) {
@@ -57,6 +61,13 @@ TEST(DiffCommand, FilesAndTheTransmitter) {
     for (const auto& f : root.value("fields").toArray())
         range |= f.toObject().value("field").toString() == QLatin1String("Input Range");
     EXPECT_TRUE(range);
+
+    // --all lists the equal fields too, each saying whether it differs.
+    const CliResult all = RunCli({"diff", "--json", "--all", a, b});
+    int equalFields = 0;
+    for (const auto& f : QJsonDocument::fromJson(all.out.toUtf8())["fields"].toArray())
+        equalFields += !f.toObject().value("differs").toBool(true);
+    EXPECT_GT(equalFields, 10) << all.out.toStdString();
 }
 
 }  // namespace

@@ -202,5 +202,19 @@ TEST(SafeWriteCli, ManyUnitsOneAfterAnother) {
     }
 }
 
+TEST(SafeWriteCli, RestoreRefusesWhatItCannotTake) {
+    const QStringList cases[] = {
+        {"restore"},
+        {"restore", "a.ptf", "b.ptf"},
+        {"restore", "--list", "a.ptf"},
+        {"restore", "--list", "--no-backup"},
+    };
+    for (const QStringList& args : cases) {
+        SCOPED_TRACE(args.join(' ').toStdString());
+        const CliResult r = RunCli(QStringList{QStringLiteral("--port"), "/dev/null"} + args);
+        EXPECT_EQ(r.exitCode, 2) << r.err.toStdString();
+    }
+}
+
 }  // namespace
 }  // namespace lmk17::test

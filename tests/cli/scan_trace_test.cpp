@@ -38,6 +38,10 @@ TEST(CliScan, FindsTransmittersWhereverTheyListen) {
          {"address 1, 2400 Bd, parity odd: K8410H10, firmware 1.91, serial number 00000011",
           "address 5, 2400 Bd, parity odd: K8620L31, firmware 1.91, serial number 00000055",
           "address 9, 2400 Bd, parity odd: K8620L31, firmware 1.91, serial number 00000099"}},
+        {"one that refuses the probe's read is there all the same",
+         {"--check-line", "--address", "3", "--fault", "refuse:101"},
+         {"scan", "--addresses", "2-4", "--baud", "2400", "--parity", "odd", "--probe-ms", "50"},
+         {"address 3, 2400 Bd, parity odd: "}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -76,8 +80,13 @@ TEST(CliScan, CtrlCEndsWithinOneProbe) {
 
 TEST(CliScan, RefusesWhatItCannotTake) {
     const QStringList cases[] = {
-        {"scan", "--addresses", "5-40"}, {"scan", "--addresses", "7-3"}, {"scan", "--baud", "300"},
-        {"scan", "--parity", "mark"},    {"scan", "--probe-ms", "-1"},   {"scan", "extra"},
+        {"scan", "--addresses", "5-40"},
+        {"scan", "--addresses", "0-32"},
+        {"scan", "--addresses", "7-3"},
+        {"scan", "--baud", "300"},
+        {"scan", "--parity", "mark"},
+        {"scan", "--probe-ms", "-1"},
+        {"scan", "extra"},
     };
     for (const QStringList& args : cases) {
         SCOPED_TRACE(args.join(' ').toStdString());

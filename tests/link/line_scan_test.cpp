@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "link/line_scan.h"
+#include "support/sim_fixture.h"
 
 namespace lmk17 {
 namespace {
@@ -57,6 +58,45 @@ TEST(LineScan, SilentSweepFitsTheBudget) {
         totalMs += 32LL * t.answerStartMs;
     }
     EXPECT_LE(totalMs, 56000);
+}
+
+// Found, nothing found or cancelled: the port's speed and parity and the
+// engine's timing are the caller's again afterwards.
+TEST(LineScan, LeavesThePortAndTimingAsItFoundThem) {
+    const struct {
+        const char* what;
+        std::vector<ScanSetting> settings;
+        bool cancel;
+        size_t hits;
+    } cases[] = {
+        {"found at even parity", {{4800, O}, {4800, E}}, false, 1},
+        {"nothing answers", {{4800, O}, {9600, E}}, false, 0},
+        {"cancelled", {{600, E}}, true, 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        sim::LineOptions line;
+        line.checkLine = true;
+        line.baud = 4800;
+        line.parity = 'e';
+        test::SimRig rig(line);
+        const int timeoutBefore = rig.engine.timing().answerTimeoutMs;
+        LineScan scan(rig.port, rig.engine);
+        LineScan::Plan plan;
+        plan.addresses = {0};
+        plan.settings = c.settings;
+        plan.allowanceMs = c.cancel ? 2000 : 50;
+        ASSERT_TRUE(scan.start(plan));
+        if (c.cancel) {
+            test::Spin(100);
+            scan.cancel();
+        }
+        ASSERT_TRUE(test::SpinUntil([&] { return !scan.running(); }, 20000));
+        EXPECT_EQ(scan.hits().size(), c.hits);
+        EXPECT_EQ(rig.port.baudRate(), 2400);
+        EXPECT_EQ(rig.port.parity(), O);
+        EXPECT_EQ(rig.engine.timing().answerTimeoutMs, timeoutBefore);
+    }
 }
 
 }  // namespace

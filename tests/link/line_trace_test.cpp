@@ -122,6 +122,13 @@ TEST(LineTrace, RequestsDecodeToWhatWasAsked) {
     int16.parameter = 51;
     int16.da = 31;
     int16.value16 = -7;
+    LinkRequest block;  // its last element travels first
+    block.operation = OpWrite;
+    block.dataType = TypeBlock;
+    block.parameter = 80;
+    block.row = 1;
+    block.da = 4;
+    block.values = {1.5, 2, 3, 4};
     const struct {
         LinkRequest request;
         const char* decoded;
@@ -129,6 +136,7 @@ TEST(LineTrace, RequestsDecodeToWhatWasAsked) {
         {write55, "write float P55 DA 3 = -12.5"},
         {text, "read text P120 row 2 DA 0"},
         {int16, "write int16 P51 DA 31 = -7"},
+        {block, "write block P80 row 1 DA 4 = 1.5 2 3 4"},
     };
     for (const auto& c : cases) {
         LinkRequest r = c.request;

@@ -68,6 +68,7 @@ TEST(WriteBackups, PruningKeepsTheNewestAndEverythingOfTheLastWeek) {
         {"old ones beyond the count go", {0, 10, 20, 30}, 2, 2},
         {"a week's backups stay beyond the count", {0, 1, 2, 3, 6}, 2, 0},
         {"only the old ones beyond the count go", {0, 1, 2, 8, 9}, 2, 2},
+        {"one taken exactly a week ago stays", {0, 7, 8}, 1, 1},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);

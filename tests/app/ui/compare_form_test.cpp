@@ -9,6 +9,8 @@
 #include "app/ui/compare_form.h"
 #include "app/ui/main_form.h"
 #include "config/config_model.h"
+#include "files/ptf_reader.h"
+#include "files/ptf_writer.h"
 #include "link/port_connection.h"
 #include "main_window_rig.h"
 #include "operations/transmitter_session.h"
@@ -142,6 +144,36 @@ TEST(CompareWindow, ComparesWithAFileListsAllOnRequestAndExportsPdf) {
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     EXPECT_TRUE(f.read(5).startsWith("%PDF"));
     EXPECT_DOUBLE_EQ(model.config().Damping, fileDamping + 1);
+}
+
+// A file that cannot be read, or whose record the load replaces by the
+// defaults, is compared with nothing: the user is told, and no window calls
+// the configurations equal.
+TEST(CompareWindow, AFileThatCannotBeReadShowsNoComparison) {
+    Shell shell;
+    TransmitterStack& stack = shell.stack();
+    const QString ptf = shell.home.filePath("tt-101.ptf");
+    ASSERT_TRUE(WriteDefaultPtf(ptf, 28, "K8620L20, FW 1.91", 12));
+    ASSERT_TRUE(stack.loadConfigurationFile(ptf, true).loaded);
+    const QString damaged = shell.home.filePath("damaged.ptf");
+    QFile f(damaged);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("PT-FILE04 and nothing after it");
+    f.close();
+    // A record the load replaces by the defaults (no damping is no record).
+    const QString corrupt = shell.home.filePath("corrupt.ptf");
+    TransmitterConfig record = ReadConfigFile(ptf).config.value();
+    record.Damping = 0.0;
+    ASSERT_TRUE(WritePtfFile(corrupt, record).isEmpty());
+    for (const QString& file : {damaged, corrupt}) {
+        SCOPED_TRACE(file.toStdString());
+        BoxAnswerer answerer(QMessageBox::Ok);
+        answerer.file = file;
+        CompareWatcher watcher;
+        shell.form->CompareFileMnu->trigger();
+        EXPECT_FALSE(watcher.shown) << watcher.summary.toStdString();
+        EXPECT_FALSE(answerer.texts.isEmpty());  // the user is told why
+    }
 }
 
 }  // namespace

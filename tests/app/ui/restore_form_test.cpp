@@ -7,13 +7,17 @@
 #include <QDir>
 #include <QFile>
 
+#include "app/backup_restore.h"
 #include "app/config_comparison.h"
 #include "app/ui/main_form.h"
 #include "app/ui/restore_form.h"
 #include "config/config_model.h"
+#include "files/ptf_reader.h"
+#include "files/ptf_writer.h"
 #include "link/port_connection.h"
 #include "main_window_rig.h"
 #include "operations/transmitter_session.h"
+#include "ptf_files.h"
 #include "stack/transmitter_stack.h"
 #include "stack/write_safety.h"
 #include "support/sim_fixture.h"
@@ -112,6 +116,62 @@ TEST(RestoreWindow, RestoresTheConfigurationKeptBeforeAWrite) {
     const ComparisonSide device = ReadForComparison(stack);
     ASSERT_TRUE(device.ok);
     EXPECT_DOUBLE_EQ(device.model->config().Damping, oldDamping);
+}
+
+// The window on a given list: the newest readable backup proposed, a damaged
+// one never chosen, and Restore takes the row picked.
+TEST(RestoreWindow, ProposesTheNewestReadableAndTakesThePick) {
+    const auto backup = [](const char* name, bool readable) {
+        return BackupChoice{name, QDateTime(QDate(2026, 12, 1), QTime(8, 0)),
+                            readable ? QStringLiteral("R11, 0 .. 100") : QString(),
+                            readable ? 2 : -1};
+    };
+    const struct {
+        const char* what;
+        std::vector<BackupChoice> backups;
+        int picked;  // the row clicked; -1: none
+        QString chosen;
+    } cases[] = {
+        {"the newest proposed", {backup("new", true), backup("old", true)}, -1, "new"},
+        {"an older one picked", {backup("new", true), backup("old", true)}, 1, "old"},
+        {"a damaged newest is passed over", {backup("bad", false), backup("old", true)}, -1, "old"},
+        {"a damaged one picked restores nothing",
+         {backup("old", true), backup("bad", false)},
+         1,
+         ""},
+        {"nothing readable", {backup("bad", false)}, -1, ""},
+        {"no backups", {}, -1, ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        BackupChoices choices;
+        choices.read = true;
+        choices.serialNumber = 4711;
+        choices.folder = "/backups/00004711";
+        choices.backups = c.backups;
+        TRestoreForm form(choices);
+        if (c.picked >= 0) form.BackupList()->selectRow(c.picked);
+        EXPECT_EQ(form.chosenPath(), c.chosen);
+        EXPECT_EQ(form.RestoreBtn()->isEnabled(), !c.chosen.isEmpty());
+    }
+}
+
+// A backup whose record the load replaces by the defaults is never written:
+// they are no configuration of that transmitter.
+TEST(RestoreWindow, ACorruptBackupIsNotWritten) {
+    InProcessSim sim;
+    Shell shell;
+    TransmitterStack& stack = shell.stack();
+    ASSERT_TRUE(stack.connection().connectDevice(sim.devicePath()));
+    BoxAnswerer yes(QMessageBox::Yes);
+    const QString ptf = shell.home.filePath("2026-12-01_08-00-00_before-write.ptf");
+    ASSERT_TRUE(WriteDefaultPtf(ptf, 28, "K8620L20, FW 1.91", 12345678));
+    TransmitterConfig record = ReadConfigFile(ptf).config.value();
+    record.Damping = 0.0;
+    ASSERT_TRUE(WritePtfFile(ptf, record).isEmpty());
+    CheckOutcome check;
+    EXPECT_EQ(RestoreBackup(stack, ptf, &check).reason(), StartResult::Declined);
+    EXPECT_TRUE(stack.idle());
 }
 
 // The window as the program starts it, whether on a port of the settings or

@@ -56,6 +56,7 @@ TEST(SearchWindow, FindsTheTransmitterAndUseMakesItTheProgramsOwn) {
     EXPECT_EQ(stack.connection().settings().parityIndex, before.parityIndex);
     EXPECT_EQ(stack.connection().settings().transmitterAddress, before.transmitterAddress);
     EXPECT_EQ(stack.port().baudRate(), 2400);
+    EXPECT_EQ(stack.port().parity(), LinkParity::Odd);
 
     ASSERT_TRUE(form.UseBtn()->isEnabled());
     form.UseBtn()->click();
@@ -116,6 +117,41 @@ TEST(SearchWindow, CancelEndsTheSearchAtOnce) {
     EXPECT_TRUE(form.SearchBtn()->isEnabled());
     EXPECT_EQ(stack.port().baudRate(), 2400);
     EXPECT_TRUE(stack.idle());
+
+    // A search that finds nothing leaves the port as it found it.
+    LineScan::Plan evenOnly;
+    evenOnly.addresses = {1};
+    evenOnly.settings = {ScanSetting{4800, LinkParity::Even}};
+    evenOnly.allowanceMs = 50;
+    ASSERT_TRUE(form.startSearch(evenOnly));
+    ASSERT_TRUE(SpinUntil([&] { return !form.search().running(); }, 20000));
+    EXPECT_EQ(form.StateLbl()->text(), "No transmitter answered.");
+    EXPECT_EQ(stack.port().baudRate(), 2400);
+    EXPECT_EQ(stack.port().parity(), LinkParity::Odd);
+}
+
+// Two transmitters found: Use talks to the one picked, not the first listed.
+TEST(SearchWindow, UseTakesThePickedOfSeveral) {
+    SimProcess sim(
+        {"--check-line", "--address", "3", "--serial", "33", "--address", "6", "--serial", "66"});
+    ASSERT_FALSE(sim.devicePath().isEmpty());
+    Shell shell;
+    TransmitterStack& stack = shell.stack();
+    ASSERT_TRUE(stack.connection().connectDevice(sim.devicePath()));
+    TSearchForm form(stack, shell.form.get());
+    form.show();
+    LineScan::Plan plan;
+    plan.addresses = {2, 3, 4, 5, 6};
+    plan.settings = {ScanSetting{2400, LinkParity::Odd}};
+    plan.allowanceMs = 50;
+    plan.all = true;
+    ASSERT_TRUE(form.startSearch(plan));
+    ASSERT_TRUE(SpinUntil([&] { return !form.search().running(); }, 20000));
+    ASSERT_EQ(form.FoundList()->rowCount(), 2) << form.StateLbl()->text().toStdString();
+    EXPECT_EQ(rowTexts(form.FoundList(), 1)[5], "00000066");
+    form.FoundList()->selectRow(1);
+    form.UseBtn()->click();
+    EXPECT_EQ(stack.connection().settings().transmitterAddress, 6);
 }
 
 }  // namespace

@@ -62,6 +62,10 @@ TEST(ComparisonReport, ListsTheRowsAskedForWithTheSummary) {
         // A value too long for its column is cut, never run into the next.
         for (const QString& t : texts) EXPECT_LT(t.size(), 120);
     }
+    // Each row: the field, this side's value, then the other's.
+    const QStringList texts =
+        LayoutComparison(a4, sample(), "This Configuration", "tt-101.ptf", false, 45000).texts();
+    EXPECT_EQ(texts.mid(5, 3), (QStringList{"Damping", "2.0 s", "5.0 s"}));
 }
 
 }  // namespace
