@@ -215,7 +215,7 @@ void TransmitterSession::FinishConfigSequence(bool writing, const QStringList& m
     if (mismatched)
         ui_.message(MessageKind::Error, Tr(operation_text::kVerifyFailed) + QStringLiteral("\r\n") +
                                             mismatches.join(QStringLiteral("\r\n")));
-    else if (writing)
+    else if (writing && announceWritten_)
         ui_.message(MessageKind::Information, Tr(operation_text::kWrittenOk));
     // The transmitter does not hold this record when its read-back differs.
     if (corrupt || mismatched)

@@ -101,6 +101,9 @@ public:
     using BeforeWriteCheck = std::function<OperationOutcome(ConfigModel& present)>;
     void setBeforeWrite(BeforeWriteCheck check) { beforeWrite_ = std::move(check); }
     bool readsBeforeWrite() const { return bool(beforeWrite_); }
+    // Whether a write that ended well says so in a message of its own (off
+    // while a batch lists each unit's result itself).
+    void setAnnounceWritten(bool on) { announceWritten_ = on; }
 
     // The complete check before a write (CheckAll, validation_model.h). True
     // when the record passed. Its messages are shown; the outcome (page,
@@ -159,6 +162,7 @@ private:
     IdentityRefusal lastRefusal_ = IdentityRefusal::None;
     TransmitterConfig backup_;
     bool readInProgress_ = false;  // the record is being filled by a read
+    bool announceWritten_ = true;  // "written without any errors" shown after a write
     OperationOutcome outcome_ = OperationOutcome::None;
     bool active_ = false;  // started through the session, not yet ended
     BeforeWriteCheck beforeWrite_;

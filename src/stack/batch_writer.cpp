@@ -54,6 +54,9 @@ BatchWriter::Start BatchWriter::start(const std::vector<int>& addresses,
     batch.keepUnitSettings = true;
     batch.askDifferences = safety_.askDifferences && askEachUnit_;
     stack_.setWriteSafety(batch);
+    // The units' rows say what each write did; one box per unit would only
+    // stand in the way of the next.
+    stack_.session().setAnnounceWritten(false);
 
     addresses_ = addresses;
     folder_ = protocolFolder;
@@ -145,6 +148,7 @@ void BatchWriter::unitEnded(OperationOutcome outcome, bool refused) {
 void BatchWriter::restore() {
     takeConfiguration(false);
     stack_.setWriteSafety(safety_);
+    stack_.session().setAnnounceWritten(true);
     stack_.connection().setTransmitterAddress(address_);
     running_ = false;
 }

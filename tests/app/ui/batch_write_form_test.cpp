@@ -123,6 +123,8 @@ TEST(BatchWriteWindow, WritesEachUnitOfTheListAndKeepsTheirProtocols) {
     // silent one was offered a repeat.
     EXPECT_EQ(answerer.count("Writing changes these values"), 2);
     EXPECT_EQ(answerer.count("repeat?"), 1);
+    // The rows say it; no box per unit to click away.
+    EXPECT_EQ(answerer.count("written to transmitter without any errors"), 0);
     // The main window still shows the file's configuration.
     EXPECT_EQ(b.shell.stack().model().config().SerialNumber, 12);
 }
