@@ -53,6 +53,11 @@ BatchWriter::Start BatchWriter::start(const std::vector<int>& addresses,
     WriteSafety batch = safety_;
     batch.keepUnitSettings = true;
     batch.askDifferences = safety_.askDifferences && askEachUnit_;
+    // Not asked unit by unit: a unit that holds the configuration already is
+    // left as it is, and its row says so.
+    if (!askEachUnit_ && batch.whenEqual == WriteSafety::WhenEqual::Ask)
+        batch.whenEqual = WriteSafety::WhenEqual::Skip;
+    batch.announceSkipped = false;
     stack_.setWriteSafety(batch);
     // The units' rows say what each write did; one box per unit would only
     // stand in the way of the next.

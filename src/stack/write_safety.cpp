@@ -98,7 +98,7 @@ OperationOutcome CheckBeforeWrite(const WriteSafety& safety, ConfigModel& presen
         if (safety.whenEqual == WriteSafety::WhenEqual::Ask)
             write = ui.question(Question::WriteUnchanged, MessageKind::Confirmation,
                                 Tr(operation_text::kUnchangedQuestion));
-        else if (!write)
+        else if (!write && safety.announceSkipped)
             ui.message(MessageKind::Information, Tr(operation_text::kUnchanged));
         if (!write) return OperationOutcome::Unchanged;
     } else if (safety.askDifferences &&

@@ -23,6 +23,7 @@ struct WriteSafety {
     int keepBackups = 50;        // per transmitter; none newer than a week is deleted
     bool askDifferences = true;  // list the changes and ask before writing
     WhenEqual whenEqual = WhenEqual::Ask;
+    bool announceSkipped = true;  // Skip says "already holds this configuration"
     // Many units, one configuration: each keeps its own address, baud rate,
     // parity and user note.
     bool keepUnitSettings = false;

@@ -80,7 +80,7 @@ struct BatchShell {
         QDir().mkpath(protocols);
     }
     // The file loaded as the user loads it, the port connected.
-    bool load(BoxAnswerer& answerer) {
+    bool load(BoxAnswerer& answerer, bool change = true) {
         if (!WriteDefaultPtf(ptf, 28, "K8620L20, FW 1.91", 12)) return false;
         answerer.file = ptf;
         shell.form->DiskLoadBtn->click();
@@ -88,7 +88,7 @@ struct BatchShell {
         if (!shell.stack().model().hasConfiguration()) return false;
         // The transmitters hold the defaults: one value changed, as typed.
         ConfigModel& model = shell.stack().model();
-        model.edit().config().Damping += 1.5;
+        if (change) model.edit().config().Damping += 1.5;
         model.RefreshFromConfig();
         return shell.stack().connection().connectDevice(sim.devicePath());
     }
@@ -146,6 +146,23 @@ TEST(BatchWriteWindow, CancelBetweenUnitsEndsTheBatchWithTheUnitsDoneListed) {
     EXPECT_TRUE(b.shell.stack().idle());
     EXPECT_EQ(answerer.count("Writing changes these values"), 0);
     EXPECT_TRUE(b.shell.stack().writeSafety().askDifferences);  // the settings' own again
+}
+
+// Not asked unit by unit: units that hold the configuration already are left
+// alone, each row saying so, with no box to click per unit.
+TEST(BatchWriteWindow, UnitsHoldingTheConfigurationAreLeftAloneWhenNotAskedEach) {
+    BatchShell b({1, 2});
+    BoxAnswerer answerer(QMessageBox::Yes);
+    ASSERT_TRUE(b.load(answerer, false));
+    BatchWatcher watcher(QStringLiteral("1-2"));
+    watcher.askEach = false;
+    b.shell.form->BatchWriteMnu->trigger();
+    ASSERT_TRUE(watcher.shown);
+    EXPECT_EQ(watcher.rows,
+              (QList<QStringList>{{"1", "00001001", "unchanged: it held the configuration"},
+                                  {"2", "00001002", "unchanged: it held the configuration"}}));
+    EXPECT_EQ(answerer.count("already holds this configuration"), 0);
+    EXPECT_TRUE(b.shell.stack().writeSafety().announceSkipped);  // the window's Write says it again
 }
 
 }  // namespace
