@@ -7,6 +7,7 @@
 #include <QHeaderView>
 #include <QVBoxLayout>
 
+#include "common/ui/palette_colors.h"
 #include "stack/transmitter_stack.h"
 
 namespace lmk17 {
@@ -161,7 +162,10 @@ void TBatchWriteForm::unitFinished(const BatchUnitRow& row) {
         auto* item = new QTableWidgetItem(cells[c]);
         item->setToolTip(cells[c]);
         if (c == 0) item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        if (!row.ok()) item->setForeground(QColor(0xb0, 0, 0));
+        // A failed unit in red that reads on the list's ground, dark or light.
+        if (!row.ok())
+            item->setForeground(
+                ReadableOn(QColor(0xb0, 0, 0), unitsTbl_->palette().color(QPalette::Base), 4.5));
         unitsTbl_->setItem(r, c, item);
     }
     unitsTbl_->scrollToItem(unitsTbl_->item(r, 0));
