@@ -70,8 +70,12 @@ TBackupSettingsForm::TBackupSettingsForm(SettingsStore& store, TransmitterStack&
     layout->addLayout(form);
     layout->addStretch(1);
     layout->addLayout(buttons);
-    const int width = fontMetrics().horizontalAdvance(folderEdt_->placeholderText()) + 200;
-    resize(qMax(width, 480), sizeHint().height());
+    // The folder shows its whole default path; the count is a short number.
+    folderEdt_->setMinimumWidth(
+        folderEdt_->fontMetrics().horizontalAdvance(folderEdt_->placeholderText() + "MM"));
+    keepEdt_->setMaximumWidth(keepEdt_->fontMetrics().horizontalAdvance(QStringLiteral("0000000")) +
+                              24);
+    resize(qMax(sizeHint().width(), 480), sizeHint().height());
 
     connect(browseBtn_, &QPushButton::clicked, this, &TBackupSettingsForm::BrowseBtnClick);
     connect(okBtn_, &QPushButton::clicked, this, &TBackupSettingsForm::OkBtnClick);
