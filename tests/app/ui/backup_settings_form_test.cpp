@@ -64,8 +64,7 @@ TEST(BackupSettingsWindow, NewValuesRuleTheNextWriteAndStayInTheSettingsFile) {
     TransmitterStack& stack = shell.stack();
     ASSERT_TRUE(stack.connection().connectDevice(sim.devicePath()));
     BoxAnswerer yes(QMessageBox::Yes);
-    shell.form->PrevodnikLoadBtn->click();
-    ASSERT_TRUE(SpinUntil([&] { return stack.idle() && stack.model().hasConfiguration(); }, 20000));
+    ASSERT_TRUE(shell.readWithTheReadButton());
     ConfigModel& model = stack.model();
     model.edit().config().Damping += 2;
     model.RefreshFromConfig();

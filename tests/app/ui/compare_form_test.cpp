@@ -62,8 +62,7 @@ TEST(CompareWindow, ComparesWithTheTransmitterWithoutReplacingTheWindowsConfigur
     TransmitterStack& stack = shell.stack();
     ASSERT_TRUE(stack.connection().connectDevice(sim.devicePath()));
     BoxAnswerer yes(QMessageBox::Yes);
-    shell.form->PrevodnikLoadBtn->click();
-    ASSERT_TRUE(SpinUntil([&] { return stack.idle() && stack.model().hasConfiguration(); }, 20000));
+    ASSERT_TRUE(shell.readWithTheReadButton());
     ConfigModel& model = stack.model();
     const double deviceDamping = model.config().Damping;
     setDamping(model, deviceDamping + 3);
@@ -101,9 +100,7 @@ TEST(CompareWindow, AConfigurationJustReadEqualsTheTransmitter) {
         TransmitterStack& stack = shell.stack();
         ASSERT_TRUE(stack.connection().connectDevice(sim.devicePath()));
         BoxAnswerer yes(QMessageBox::Yes);
-        shell.form->PrevodnikLoadBtn->click();
-        ASSERT_TRUE(
-            SpinUntil([&] { return stack.idle() && stack.model().hasConfiguration(); }, 20000));
+        ASSERT_TRUE(shell.readWithTheReadButton());
         CompareWatcher watcher;
         shell.form->CompareDevMnu->trigger();
         ASSERT_TRUE(watcher.shown) << type;

@@ -9,6 +9,10 @@
 #include <algorithm>
 #include <cmath>
 
+#include "config/config_model.h"
+#include "stack/transmitter_stack.h"
+#include "support/sim_fixture.h"
+
 namespace lmk17::test {
 
 void ChooseFile(QFileDialog* dialog, const QString& file) {
@@ -53,6 +57,11 @@ Shell::Shell(const QByteArray& ini) {
     form = std::make_unique<TMainForm>(store);
     form->placeWindow();
     form->show();
+}
+
+bool Shell::readWithTheReadButton() {
+    form->PrevodnikLoadBtn->click();
+    return SpinUntil([&] { return stack().idle() && stack().model().hasConfiguration(); }, 20000);
 }
 
 TickWatch::TickWatch(PlotView& plot, int limit) : limit_(limit) {

@@ -51,6 +51,9 @@ struct Shell {
 
     explicit Shell(const QByteArray& ini = {});
     TransmitterStack& stack() { return form->stack(); }
+    // Reads the connected transmitter with the window's Read button, as the
+    // user does: true once the read has ended with a configuration shown.
+    bool readWithTheReadButton();
 };
 
 // Watches the bottom and left axes of a plot: the most ticks either held at

@@ -79,8 +79,7 @@ TEST(RestoreWindow, RestoresTheConfigurationKeptBeforeAWrite) {
     }
     EXPECT_FALSE(stack.model().hasConfiguration());  // the listing read left the window alone
 
-    shell.form->PrevodnikLoadBtn->click();
-    ASSERT_TRUE(SpinUntil([&] { return stack.idle() && stack.model().hasConfiguration(); }, 20000));
+    ASSERT_TRUE(shell.readWithTheReadButton());
     ConfigModel& model = stack.model();
     const double oldDamping = model.config().Damping;
     model.edit().config().Damping = oldDamping + 3;
@@ -183,8 +182,7 @@ TEST(RestoreWindow, TheFirstWriteOfTheWindowKeepsABackupAndAsks) {
     TransmitterStack& stack = shell.stack();
     shell.form->connectDemo(sim.devicePath(), 0);
     BoxAnswerer yes(QMessageBox::Yes);
-    shell.form->PrevodnikLoadBtn->click();
-    ASSERT_TRUE(SpinUntil([&] { return stack.idle() && stack.model().hasConfiguration(); }, 20000));
+    ASSERT_TRUE(shell.readWithTheReadButton());
     ConfigModel& model = stack.model();
     model.edit().config().Damping += 3;
     model.RefreshFromConfig();
