@@ -137,7 +137,10 @@ TSettingsForm::TSettingsForm(PortConnection& connection, PortList& ports, TCommP
     layout->addWidget(statusBar_);
 
     connect(portCB_, &QComboBox::activated, this, &TSettingsForm::PortConnectCmBxChange);
-    connect(portCB_->lineEdit(), &QLineEdit::returnPressed, this, &TSettingsForm::portPathEntered);
+    // Enter, Tab and a click on Close all take a typed path: leaving the field
+    // never drops what was typed.
+    connect(portCB_->lineEdit(), &QLineEdit::editingFinished, this,
+            &TSettingsForm::portPathEntered);
     connect(disconnectBtn_, &QPushButton::clicked, this, [this] {
         connection_.disconnectPort();
         showConnectionState();
@@ -200,6 +203,8 @@ void TSettingsForm::PortConnectCmBxChange(int index) {
 // A device path typed into the list: added to the list and connected.
 void TSettingsForm::portPathEntered() {
     const QString text = portCB_->currentText().trimmed();
+    const int current = std::clamp(connection_.selectedItem(), 0, ports_.count());
+    if (text == portCB_->itemText(current).trimmed()) return;  // nothing typed
     const int item = PortItemForTypedText(ports_, text);
     fillPortList();
     if (item < 0) {

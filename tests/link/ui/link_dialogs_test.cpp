@@ -48,11 +48,28 @@ struct OptionsRig {
     TSettingsForm form{connection, ports, port};
 };
 
-void typePort(TSettingsForm& form, const QString& path) {
+// How a technician leaves the port field after typing a path.
+enum class Leave { Return, Tab, ClickClose };
+
+void typePort(TSettingsForm& form, const QString& path, Leave leave = Leave::Return) {
     QLineEdit* edit = form.PortConnectCmBx()->lineEdit();
+    QApplication::setActiveWindow(&form);  // focus moves only in the active window
+    edit->setFocus();
     edit->selectAll();
     QTest::keyClicks(edit, path);
-    QTest::keyClick(edit, Qt::Key_Return);
+    switch (leave) {
+        case Leave::Return:
+            QTest::keyClick(edit, Qt::Key_Return);
+            break;
+        case Leave::Tab:
+            QTest::keyClick(edit, Qt::Key_Tab);
+            break;
+        case Leave::ClickClose:
+            // A click moves the focus to the button before it acts.
+            form.CloseBtn()->setFocus(Qt::MouseFocusReason);
+            QTest::mouseClick(form.CloseBtn(), Qt::LeftButton);
+            break;
+    }
 }
 
 // The status bar's words for each port event; a device name is filled in as
@@ -108,6 +125,19 @@ TEST(OptionsDialog, ConnectsAndDisconnectsATypedTerminal) {
     rig.form.PortConnectCmBx()->setCurrentIndex(item);
     emit rig.form.PortConnectCmBx()->activated(item);
     EXPECT_TRUE(rig.port.isOpen());
+}
+
+// A typed path was connected only on Enter: after Tab or a click on Close it
+// was silently dropped and the program stayed unconnected.
+TEST(OptionsDialog, ATypedPathIsTakenHoweverTheFieldIsLeft) {
+    for (Leave leave : {Leave::Return, Leave::Tab, Leave::ClickClose}) {
+        SCOPED_TRACE(int(leave));
+        OptionsRig rig;
+        rig.form.show();
+        typePort(rig.form, rig.sim.devicePath(), leave);
+        EXPECT_TRUE(rig.port.isOpen());
+        EXPECT_EQ(rig.form.PortConnectCmBx()->currentText(), " " + rig.sim.devicePath());
+    }
 }
 
 TEST(OptionsDialog, APathThatIsNoDeviceConnectsNothing) {
