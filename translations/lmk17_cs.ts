@@ -591,6 +591,10 @@ Příručka: %1 (ostatní jazyky ve složkách vedle ní)
         <source>The file &apos;%1&apos; could not be written: %2</source>
         <translation>Soubor &apos;%1&apos; nelze zapsat: %2</translation>
     </message>
+    <message>
+        <source>Not a regular file (a device, a pipe or a socket)</source>
+        <translation>Nejde o běžný soubor (je to zařízení, roura nebo soket)</translation>
+    </message>
 </context>
 <context>
     <name>Help</name>

@@ -591,6 +591,10 @@ Das Handbuch: %1 (die anderen Sprachen in den Ordnern daneben)
         <source>The file &apos;%1&apos; could not be written: %2</source>
         <translation>Die Datei &apos;%1&apos; konnte nicht geschrieben werden: %2</translation>
     </message>
+    <message>
+        <source>Not a regular file (a device, a pipe or a socket)</source>
+        <translation>Keine gewöhnliche Datei (ein Gerät, eine Pipe oder ein Socket)</translation>
+    </message>
 </context>
 <context>
     <name>Help</name>

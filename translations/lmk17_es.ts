@@ -591,6 +591,10 @@ El manual: %1 (los demás idiomas en las carpetas de al lado)
         <source>The file &apos;%1&apos; could not be written: %2</source>
         <translation>No se pudo escribir el archivo &apos;%1&apos;: %2</translation>
     </message>
+    <message>
+        <source>Not a regular file (a device, a pipe or a socket)</source>
+        <translation>No es un archivo normal (es un dispositivo, una tubería o un socket)</translation>
+    </message>
 </context>
 <context>
     <name>Help</name>

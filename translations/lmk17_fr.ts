@@ -591,6 +591,10 @@ Le manuel : %1 (les autres langues dans les dossiers voisins)
         <source>The file &apos;%1&apos; could not be written: %2</source>
         <translation>Impossible d&apos;écrire le fichier &apos;%1&apos; : %2</translation>
     </message>
+    <message>
+        <source>Not a regular file (a device, a pipe or a socket)</source>
+        <translation>Ce n&apos;est pas un fichier ordinaire (périphérique, tube ou socket)</translation>
+    </message>
 </context>
 <context>
     <name>Help</name>

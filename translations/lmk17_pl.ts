@@ -591,6 +591,10 @@ Podręcznik: %1 (pozostałe języki w folderach obok)
         <source>The file &apos;%1&apos; could not be written: %2</source>
         <translation>Nie można zapisać pliku &apos;%1&apos;: %2</translation>
     </message>
+    <message>
+        <source>Not a regular file (a device, a pipe or a socket)</source>
+        <translation>To nie jest zwykły plik (urządzenie, potok lub gniazdo)</translation>
+    </message>
 </context>
 <context>
     <name>Help</name>

@@ -591,6 +591,10 @@ Príručka: %1 (ostatné jazyky v priečinkoch vedľa nej)
         <source>The file &apos;%1&apos; could not be written: %2</source>
         <translation>Súbor &apos;%1&apos; nie je možné zapísať: %2</translation>
     </message>
+    <message>
+        <source>Not a regular file (a device, a pipe or a socket)</source>
+        <translation>Nejde o bežný súbor (je to zariadenie, rúra alebo soket)</translation>
+    </message>
 </context>
 <context>
     <name>Help</name>

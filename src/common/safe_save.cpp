@@ -1,6 +1,7 @@
 #include "common/safe_save.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <cerrno>
 #include <cstring>
@@ -84,6 +85,13 @@ QString flushToDisk(QSaveFile& file) {
 
 SafeSaveResult SaveFileSafely(const QString& path, const std::function<bool(QIODevice&)>& write) {
     using Status = SafeSaveResult::Status;
+    // A device, pipe or socket under the name is no file to replace: the
+    // save would put a regular file in its place (/dev/full included).
+    const QFileInfo target(path);
+    if (target.exists() && !target.isFile() && !target.isDir())
+        return {Status::OpenFailed,
+                QCoreApplication::translate("Files",
+                                            "Not a regular file (a device, a pipe or a socket)")};
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) return {Status::OpenFailed, file.errorString()};
     WholeWrites device(file);

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 #include <QDir>
 #include <QFile>
@@ -141,6 +142,22 @@ TEST_P(SafeSave, MissingFolderAndFolderInTheWayFail) {
     const QString folder = dir.filePath(QStringLiteral("folder"));
     EXPECT_FALSE(GetParam().save(folder).isEmpty());
     EXPECT_TRUE(QFileInfo(folder).isDir());
+}
+
+// Saving onto /dev/full once replaced the device node with a regular file.
+TEST_P(SafeSave, NeverPutsAFileInPlaceOfADeviceOrPipe) {
+    const QString pipe = dir.filePath(QStringLiteral("pipe"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    EXPECT_TRUE(GetParam().save(pipe).contains(QStringLiteral("Not a regular file")));
+    EXPECT_FALSE(QFileInfo(pipe).isFile());
+
+    // A link to a file is saved through: the file changes, the link stays.
+    const QString path = oldFile("target.dat");
+    const QString link = dir.filePath(QStringLiteral("link.dat"));
+    ASSERT_TRUE(QFile::link(path, link));
+    EXPECT_EQ(GetParam().save(link), QString());
+    EXPECT_TRUE(QFileInfo(link).isSymLink());
+    EXPECT_NE(ReadAll(path), old);
 }
 
 TEST_P(SafeSave, ReplacesTheOldFileWhenAllIsWell) {
