@@ -95,7 +95,34 @@ QString Synopsis(const Command& c) {
     return line;
 }
 
+// The commands whose names start with `prefix` (all for an empty one), each
+// with its arguments and summary, in alphabetical order.
+QString CommandList(const QString& prefix) {
+    QString text;
+    std::vector<Command> list = commands();
+    std::sort(list.begin(), list.end(),
+              [](const Command& a, const Command& b) { return qstrcmp(a.name, b.name) < 0; });
+    for (const Command& c : list) {
+        if (!QLatin1String(c.name).startsWith(prefix)) continue;
+        QString head = QLatin1String(c.name);
+        if (*c.usage) head += QLatin1Char(' ') + QLatin1String(c.usage);
+        text += QLatin1String("  ") + Wrap(head, 2, 6) + QLatin1String("\n      ") +
+                Wrap(QLatin1String(c.summary), 6, 6) + QLatin1Char('\n');
+    }
+    return text;
+}
+
 }  // namespace
+
+QString GroupHelp(const QString& group) {
+    const QString commandsOfGroup = CommandList(group + QLatin1Char(' '));
+    if (commandsOfGroup.isEmpty()) return {};
+    return QStringLiteral(
+               "usage: lmk17-cli [global options] %1 COMMAND [arguments]\n"
+               "       lmk17-cli %1 COMMAND --help\n\ncommands:\n")
+               .arg(group) +
+           commandsOfGroup;
+}
 
 QString GlobalHelp() {
     QString text = QStringLiteral(
@@ -106,16 +133,7 @@ QString GlobalHelp() {
         "global options:\n");
     text += Columns(kGlobalOptions);
     text += QStringLiteral("\nexit codes:\n") + Columns(kUsualExitCodes);
-    text += QStringLiteral("\ncommands:\n");
-    std::vector<Command> list = commands();
-    std::sort(list.begin(), list.end(),
-              [](const Command& a, const Command& b) { return qstrcmp(a.name, b.name) < 0; });
-    for (const Command& c : list) {
-        QString head = QLatin1String(c.name);
-        if (*c.usage) head += QLatin1Char(' ') + QLatin1String(c.usage);
-        text += QLatin1String("  ") + Wrap(head, 2, 6) + QLatin1String("\n      ") +
-                Wrap(QLatin1String(c.summary), 6, 6) + QLatin1Char('\n');
-    }
+    text += QStringLiteral("\ncommands:\n") + CommandList(QString());
     return text;
 }
 

@@ -148,13 +148,23 @@ int main(int argc, char** argv) {
         }
         int taken = 0;
         const Command* command = findCommand(words, taken);
-        out << (command ? CommandHelp(*command) : GlobalHelp());
+        const QString group = words.isEmpty() ? QString() : GroupHelp(words.first());
+        out << (command ? CommandHelp(*command) : !group.isEmpty() ? group : GlobalHelp());
         return ExitOk;
     }
     try {
         GlobalOptions globals = takeGlobals(args);
         int words = 0;
         const Command* command = findCommand(args, words);
+        // "lmk17-cli lin" alone, or with a command the group lacks: its commands.
+        const QString group = args.isEmpty() ? QString() : GroupHelp(args.first());
+        if (!command && !group.isEmpty()) {
+            err << "lmk17-cli: " << args.first() << " needs one of its commands after it"
+                << (args.size() > 1 ? QStringLiteral(" (not '%1')").arg(args.at(1)) : QString())
+                << Qt::endl
+                << group;
+            return ExitUsage;
+        }
         if (!command) {
             err << "lmk17-cli: unknown command: " << args.join(QLatin1Char(' ')) << Qt::endl;
             err << "run lmk17-cli --help for the list of commands" << Qt::endl;

@@ -86,6 +86,29 @@ TEST(CliHelp, HelpBeforeOrAfterGlobalOptions) {
     EXPECT_EQ(operand.exitCode, 3) << operand.err.toStdString();
 }
 
+// "lmk17-cli lin --help" gave the global help and "lmk17-cli lin" said
+// "unknown command": a group's word leads to its own commands.
+TEST(CliHelp, AGroupWordListsItsCommands) {
+    const QStringList names = CommandNames(RunCli({QStringLiteral("--help")}).out);
+    for (const char* group : {"lin", "frame", "raw"}) {
+        SCOPED_TRACE(group);
+        const QString word = QLatin1String(group);
+        const QStringList members = names.filter(QRegularExpression(QLatin1Char('^') + word + ' '));
+        ASSERT_GE(members.size(), 2);
+        const CliResult help = RunCli({word, QStringLiteral("--help")});
+        EXPECT_EQ(help.exitCode, 0);
+        EXPECT_EQ(RunCli({QStringLiteral("help"), word}).out, help.out);
+        const CliResult alone = RunCli({word});
+        EXPECT_EQ(alone.exitCode, 2);
+        const CliResult typo = RunCli({word, QStringLiteral("fitt")});
+        EXPECT_EQ(typo.exitCode, 2);
+        EXPECT_TRUE(typo.err.contains(QStringLiteral("(not 'fitt')")));
+        EXPECT_EQ(CommandNames(help.out), members) << help.out.toStdString();
+        EXPECT_EQ(CommandNames(alone.err), members) << alone.err.toStdString();
+        EXPECT_EQ(TrailingBlankLines(help.out), QStringList());
+    }
+}
+
 TEST(CliHelp, VersionOfEachProgram) {
     static const QRegularExpression version(
         QStringLiteral("^lmk17-(cli|sim) \\d+\\.\\d+\\.\\d+\\n$"));
