@@ -1620,8 +1620,8 @@ Chcete tuto operaci opakovat?</translation>
 <context>
     <name>lmk17::PrintController</name>
     <message>
-        <source>Export as PDF…</source>
-        <translation>Export do PDF…</translation>
+        <source>Export as P&amp;DF…</source>
+        <translation>&amp;Export do PDF…</translation>
     </message>
     <message>
         <source>Export as PDF</source>
@@ -1987,12 +1987,12 @@ Chcete tuto operaci opakovat?</translation>
         <translation>Kopírovat graf do schránky</translation>
     </message>
     <message>
-        <source>Save the Linearization Parameters</source>
-        <translation>Uložit parametry linearizace</translation>
+        <source>&amp;Save the Linearization Parameters</source>
+        <translation>&amp;Uložit parametry linearizace</translation>
     </message>
     <message>
-        <source>Load the Linearization Parameters</source>
-        <translation>Načíst parametry linearizace</translation>
+        <source>&amp;Load the Linearization Parameters</source>
+        <translation>&amp;Načíst parametry linearizace</translation>
     </message>
     <message>
         <source>Linearization Files (*.lin *.LIN)</source>
@@ -2007,44 +2007,44 @@ Chcete tuto operaci opakovat?</translation>
         <translation>&amp;Soubor</translation>
     </message>
     <message>
-        <source>Printer Setup</source>
-        <translation>Nastavení tiskárny</translation>
+        <source>Printer Set&amp;up</source>
+        <translation>Na&amp;stavení tiskárny</translation>
     </message>
     <message>
-        <source>Print the Linearization Parameters</source>
-        <translation>Tisk parametrů linearizace</translation>
+        <source>&amp;Print the Linearization Parameters</source>
+        <translation>&amp;Tisk parametrů linearizace</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
         <translation>Úp&amp;ravy</translation>
     </message>
     <message>
-        <source>Edit the Linear Table</source>
-        <translation>Upravit linearizační tabulku</translation>
+        <source>Edit the &amp;Linear Table</source>
+        <translation>Upravit &amp;linearizační tabulku</translation>
     </message>
     <message>
-        <source>Edit the Cold Junction Compensation</source>
-        <translation>Upravit kompenzaci srovnávacího spoje</translation>
+        <source>Edit the Cold &amp;Junction Compensation</source>
+        <translation>Upravit &amp;kompenzaci srovnávacího spoje</translation>
     </message>
     <message>
-        <source>Edit the Sensor-Specific Characterization</source>
-        <translation>Upravit charakteristiku snímače</translation>
+        <source>Edit the &amp;Sensor-Specific Characterization</source>
+        <translation>Upravit &amp;charakteristiku snímače</translation>
     </message>
     <message>
-        <source>Clear the Table for Linearization</source>
-        <translation>Vymazat tabulku linearizace</translation>
+        <source>&amp;Clear the Table for Linearization</source>
+        <translation>&amp;Vymazat tabulku linearizace</translation>
     </message>
     <message>
-        <source>Clear the Table for Cold Junction Compensation</source>
-        <translation>Vymazat tabulku kompenzace srovnávacího spoje</translation>
+        <source>Clear the Table for Cold Junction C&amp;ompensation</source>
+        <translation>Vymazat tabulku kompenzace s&amp;rovnávacího spoje</translation>
     </message>
     <message>
-        <source>Set Default Linearization</source>
-        <translation>Nastavit výchozí linearizaci</translation>
+        <source>Set &amp;Default Linearization</source>
+        <translation>&amp;Nastavit výchozí linearizaci</translation>
     </message>
     <message>
-        <source>Set Default Linearization and CJ Compensation</source>
-        <translation>Nastavit výchozí linearizaci a kompenzaci SS</translation>
+        <source>Set Default Linearization &amp;and CJ Compensation</source>
+        <translation>Nastavit výchozí linearizaci &amp;a kompenzaci SS</translation>
     </message>
     <message>
         <source>&amp;Approximation</source>
@@ -2067,12 +2067,12 @@ Chcete tuto operaci opakovat?</translation>
         <translation>&amp;Nápověda</translation>
     </message>
     <message>
-        <source>Contents</source>
-        <translation>Obsah</translation>
+        <source>&amp;Contents</source>
+        <translation>&amp;Obsah</translation>
     </message>
     <message>
-        <source>Index</source>
-        <translation>Rejstřík</translation>
+        <source>&amp;Index</source>
+        <translation>&amp;Rejstřík</translation>
     </message>
     <message>
         <source>Start of X :</source>
@@ -2171,8 +2171,16 @@ Chcete tuto operaci opakovat?</translation>
         <translation>Vypočítat linearizaci podle konstant</translation>
     </message>
     <message>
-        <source>Export the Linearization Parameters as PDF…</source>
-        <translation>Export parametrů linearizace do PDF…</translation>
+        <source>&amp;Export the Linearization Parameters as PDF…</source>
+        <translation>&amp;Export parametrů linearizace do PDF…</translation>
+    </message>
+    <message>
+        <source>Load the Linearization Parameters</source>
+        <translation>Načíst parametry linearizace</translation>
+    </message>
+    <message>
+        <source>Save the Linearization Parameters</source>
+        <translation>Uložit parametry linearizace</translation>
     </message>
 </context>
 <context>
@@ -2194,8 +2202,8 @@ Chcete tuto operaci opakovat?</translation>
         <translation>Ctrl+S</translation>
     </message>
     <message>
-        <source>Printer Setup</source>
-        <translation>Nastavení tiskárny</translation>
+        <source>Printer Set&amp;up</source>
+        <translation>Na&amp;stavení tiskárny</translation>
     </message>
     <message>
         <source>&amp;Print Configuration</source>
@@ -2234,48 +2242,48 @@ Chcete tuto operaci opakovat?</translation>
         <translation>Nastavit &amp;výchozí konfiguraci</translation>
     </message>
     <message>
-        <source>View Ordering Code</source>
-        <translation>Zobrazit objednací kód</translation>
+        <source>View &amp;Ordering Code</source>
+        <translation>Zobrazit &amp;objednací kód</translation>
     </message>
     <message>
-        <source>Read Working Time</source>
-        <translation>Číst dobu provozu</translation>
+        <source>Read Wor&amp;king Time</source>
+        <translation>Číst &amp;dobu provozu</translation>
     </message>
     <message>
-        <source>Read Primary Variable Value</source>
-        <translation>Číst hodnotu měřené veličiny</translation>
+        <source>Read &amp;Primary Variable Value</source>
+        <translation>Číst &amp;hodnotu měřené veličiny</translation>
     </message>
     <message>
-        <source>Read Cold Junction Temperature</source>
-        <translation>Číst teplotu srovnávacího spoje</translation>
+        <source>Read Cold &amp;Junction Temperature</source>
+        <translation>Číst &amp;teplotu srovnávacího spoje</translation>
     </message>
     <message>
-        <source>Monitoring START</source>
-        <translation>Monitorování START</translation>
+        <source>Monitoring &amp;START</source>
+        <translation>&amp;Monitorování START</translation>
     </message>
     <message>
         <source>Ctrl+M</source>
         <translation>Ctrl+M</translation>
     </message>
     <message>
-        <source>Monitoring STOP</source>
-        <translation>Monitorování STOP</translation>
+        <source>Monitoring S&amp;TOP</source>
+        <translation>Monitorování &amp;STOP</translation>
     </message>
     <message>
         <source>Ctrl+B</source>
         <translation>Ctrl+B</translation>
     </message>
     <message>
-        <source>View the Monitoring Graph</source>
-        <translation>Zobrazit graf monitorování</translation>
+        <source>View the Monitoring &amp;Graph</source>
+        <translation>Zobrazit &amp;graf monitorování</translation>
     </message>
     <message>
         <source>Ctrl+G</source>
         <translation>Ctrl+G</translation>
     </message>
     <message>
-        <source>Monitoring Parameters</source>
-        <translation>Parametry monitorování</translation>
+        <source>Monitoring P&amp;arameters</source>
+        <translation>&amp;Parametry monitorování</translation>
     </message>
     <message>
         <source>&amp;Input</source>
@@ -2286,7 +2294,7 @@ Chcete tuto operaci opakovat?</translation>
         <translation>Vý&amp;stup</translation>
     </message>
     <message>
-        <source>&amp;Information</source>
+        <source>I&amp;nformation</source>
         <translation>&amp;Informace</translation>
     </message>
     <message>
@@ -2298,8 +2306,8 @@ Chcete tuto operaci opakovat?</translation>
         <translation>&amp;Monitorování</translation>
     </message>
     <message>
-        <source>Options</source>
-        <translation>Nastavení</translation>
+        <source>&amp;Options</source>
+        <translation>&amp;Nastavení</translation>
     </message>
     <message>
         <source>&amp;Contents</source>
@@ -2319,15 +2327,15 @@ Chcete tuto operaci opakovat?</translation>
     </message>
     <message>
         <source>&amp;About ...</source>
-        <translation>&amp;O aplikaci ...</translation>
+        <translation>O &amp;aplikaci ...</translation>
     </message>
     <message>
         <source>&amp;File</source>
         <translation>&amp;Soubor</translation>
     </message>
     <message>
-        <source>Edit</source>
-        <translation>Úpravy</translation>
+        <source>&amp;Edit</source>
+        <translation>Úp&amp;ravy</translation>
     </message>
     <message>
         <source>&amp;Transmitter</source>
@@ -2343,7 +2351,7 @@ Chcete tuto operaci opakovat?</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation>&amp;Nápověda</translation>
+        <translation>Nápo&amp;věda</translation>
     </message>
     <message>
         <source>Input</source>
@@ -2458,28 +2466,28 @@ Chcete tuto operaci opakovat?</translation>
         <translation> Uložit protokol konfigurace jako soubor PDF </translation>
     </message>
     <message>
-        <source>Line Traffic</source>
-        <translation>Provoz na lince</translation>
+        <source>&amp;Line Traffic</source>
+        <translation>&amp;Provoz na lince</translation>
     </message>
     <message>
-        <source>Compare with File…</source>
-        <translation>Porovnat se souborem…</translation>
+        <source>&amp;Compare with File…</source>
+        <translation>&amp;Porovnat se souborem…</translation>
     </message>
     <message>
-        <source>Compare with Transmitter</source>
-        <translation>Porovnat s převodníkem</translation>
+        <source>&amp;Compare with Transmitter</source>
+        <translation>Po&amp;rovnat s převodníkem</translation>
     </message>
     <message>
-        <source>Restore from Backup…</source>
-        <translation>Obnovit ze zálohy…</translation>
+        <source>&amp;Restore from Backup…</source>
+        <translation>&amp;Obnovit ze zálohy…</translation>
     </message>
     <message>
-        <source>Backups and Writing…</source>
-        <translation>Zálohy a zápis…</translation>
+        <source>&amp;Backups and Writing…</source>
+        <translation>&amp;Zálohy a zápis…</translation>
     </message>
     <message>
-        <source>Write to Several Transmitters…</source>
-        <translation>Zápis do více převodníků…</translation>
+        <source>Write to Se&amp;veral Transmitters…</source>
+        <translation>Zápis do více převod&amp;níků…</translation>
     </message>
 </context>
 <context>
@@ -2879,8 +2887,8 @@ Chcete tuto operaci opakovat?</translation>
         <translation>Jazyk:</translation>
     </message>
     <message>
-        <source>Search…</source>
-        <translation>Hledat…</translation>
+        <source>&amp;Search…</source>
+        <translation>&amp;Hledat…</translation>
     </message>
     <message>
         <source> Find the transmitters on the line whatever their address, baud rate and parity </source>
@@ -2972,20 +2980,20 @@ Chcete tuto operaci opakovat?</translation>
 <context>
     <name>lmk17::TColorSchemeMenu</name>
     <message>
-        <source>Colours</source>
-        <translation>Barvy</translation>
+        <source>&amp;Colours</source>
+        <translation>&amp;Barvy</translation>
     </message>
     <message>
-        <source>Light</source>
-        <translation>Světlé</translation>
+        <source>&amp;Light</source>
+        <translation>&amp;Světlé</translation>
     </message>
     <message>
-        <source>Dark</source>
-        <translation>Tmavé</translation>
+        <source>&amp;Dark</source>
+        <translation>&amp;Tmavé</translation>
     </message>
     <message>
-        <source>System</source>
-        <translation>Podle systému</translation>
+        <source>&amp;System</source>
+        <translation>&amp;Podle systému</translation>
     </message>
 </context>
 <context>

@@ -1620,8 +1620,8 @@ Solución posible: detenga ahora la escritura, establezca la configuración pred
 <context>
     <name>lmk17::PrintController</name>
     <message>
-        <source>Export as PDF…</source>
-        <translation>Exportar a PDF…</translation>
+        <source>Export as P&amp;DF…</source>
+        <translation>E&amp;xportar a PDF…</translation>
     </message>
     <message>
         <source>Export as PDF</source>
@@ -1986,12 +1986,12 @@ Solución posible: detenga ahora la escritura, establezca la configuración pred
         <translation>Copiar el gráfico al portapapeles</translation>
     </message>
     <message>
-        <source>Save the Linearization Parameters</source>
-        <translation>Guardar los parámetros de linealización</translation>
+        <source>&amp;Save the Linearization Parameters</source>
+        <translation>&amp;Guardar los parámetros de linealización</translation>
     </message>
     <message>
-        <source>Load the Linearization Parameters</source>
-        <translation>Cargar los parámetros de linealización</translation>
+        <source>&amp;Load the Linearization Parameters</source>
+        <translation>&amp;Cargar los parámetros de linealización</translation>
     </message>
     <message>
         <source>Linearization Files (*.lin *.LIN)</source>
@@ -2006,48 +2006,48 @@ Solución posible: detenga ahora la escritura, establezca la configuración pred
         <translation>&amp;Archivo</translation>
     </message>
     <message>
-        <source>Printer Setup</source>
-        <translation>Configurar impresora</translation>
+        <source>Printer Set&amp;up</source>
+        <translation>Con&amp;figurar impresora</translation>
     </message>
     <message>
-        <source>Print the Linearization Parameters</source>
-        <translation>Imprimir los parámetros de linealización</translation>
+        <source>&amp;Print the Linearization Parameters</source>
+        <translation>&amp;Imprimir los parámetros de linealización</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
         <translation>&amp;Edición</translation>
     </message>
     <message>
-        <source>Edit the Linear Table</source>
-        <translation>Editar la tabla de linealización</translation>
+        <source>Edit the &amp;Linear Table</source>
+        <translation>Editar la tabla de &amp;linealización</translation>
     </message>
     <message>
-        <source>Edit the Cold Junction Compensation</source>
-        <translation>Editar la compensación de unión fría</translation>
+        <source>Edit the Cold &amp;Junction Compensation</source>
+        <translation>Editar la compensación de &amp;unión fría</translation>
     </message>
     <message>
-        <source>Edit the Sensor-Specific Characterization</source>
-        <translation>Editar la caracterización específica del sensor</translation>
+        <source>Edit the &amp;Sensor-Specific Characterization</source>
+        <translation>Editar la caracterización específica del &amp;sensor</translation>
     </message>
     <message>
-        <source>Clear the Table for Linearization</source>
-        <translation>Borrar la tabla de linealización</translation>
+        <source>&amp;Clear the Table for Linearization</source>
+        <translation>&amp;Borrar la tabla de linealización</translation>
     </message>
     <message>
-        <source>Clear the Table for Cold Junction Compensation</source>
-        <translation>Borrar la tabla de compensación de unión fría</translation>
+        <source>Clear the Table for Cold Junction C&amp;ompensation</source>
+        <translation>Borrar la tabla de &amp;compensación de unión fría</translation>
     </message>
     <message>
-        <source>Set Default Linearization</source>
-        <translation>Establecer la linealización predeterminada</translation>
+        <source>Set &amp;Default Linearization</source>
+        <translation>Establecer la linealización pre&amp;determinada</translation>
     </message>
     <message>
-        <source>Set Default Linearization and CJ Compensation</source>
-        <translation>Establecer la linealización y la compensación UF predeterminadas</translation>
+        <source>Set Default Linearization &amp;and CJ Compensation</source>
+        <translation>Establecer la linealización &amp;y la compensación UF predeterminadas</translation>
     </message>
     <message>
         <source>&amp;Approximation</source>
-        <translation>&amp;Aproximación</translation>
+        <translation>A&amp;proximación</translation>
     </message>
     <message>
         <source>&amp;Linearization</source>
@@ -2066,12 +2066,12 @@ Solución posible: detenga ahora la escritura, establezca la configuración pred
         <translation>Ay&amp;uda</translation>
     </message>
     <message>
-        <source>Contents</source>
-        <translation>Contenido</translation>
+        <source>&amp;Contents</source>
+        <translation>&amp;Contenido</translation>
     </message>
     <message>
-        <source>Index</source>
-        <translation>Índice</translation>
+        <source>&amp;Index</source>
+        <translation>Í&amp;ndice</translation>
     </message>
     <message>
         <source>Start of X :</source>
@@ -2170,8 +2170,16 @@ Solución posible: detenga ahora la escritura, establezca la configuración pred
         <translation>Calcular la linealización según las constantes</translation>
     </message>
     <message>
-        <source>Export the Linearization Parameters as PDF…</source>
-        <translation>Exportar los parámetros de linealización a PDF…</translation>
+        <source>&amp;Export the Linearization Parameters as PDF…</source>
+        <translation>E&amp;xportar los parámetros de linealización a PDF…</translation>
+    </message>
+    <message>
+        <source>Load the Linearization Parameters</source>
+        <translation>Cargar los parámetros de linealización</translation>
+    </message>
+    <message>
+        <source>Save the Linearization Parameters</source>
+        <translation>Guardar los parámetros de linealización</translation>
     </message>
 </context>
 <context>
@@ -2193,8 +2201,8 @@ Solución posible: detenga ahora la escritura, establezca la configuración pred
         <translation>Ctrl+S</translation>
     </message>
     <message>
-        <source>Printer Setup</source>
-        <translation>Configurar impresora</translation>
+        <source>Printer Set&amp;up</source>
+        <translation>Con&amp;figurar impresora</translation>
     </message>
     <message>
         <source>&amp;Print Configuration</source>
@@ -2233,48 +2241,48 @@ Solución posible: detenga ahora la escritura, establezca la configuración pred
         <translation>Establecer configuración pre&amp;determinada</translation>
     </message>
     <message>
-        <source>View Ordering Code</source>
-        <translation>Ver el código de pedido</translation>
+        <source>View &amp;Ordering Code</source>
+        <translation>Ver el código de &amp;pedido</translation>
     </message>
     <message>
-        <source>Read Working Time</source>
-        <translation>Leer el tiempo de funcionamiento</translation>
+        <source>Read Wor&amp;king Time</source>
+        <translation>Leer el &amp;tiempo de funcionamiento</translation>
     </message>
     <message>
-        <source>Read Primary Variable Value</source>
-        <translation>Leer el valor de la variable primaria</translation>
+        <source>Read &amp;Primary Variable Value</source>
+        <translation>Leer el valor de la variable p&amp;rimaria</translation>
     </message>
     <message>
-        <source>Read Cold Junction Temperature</source>
-        <translation>Leer la temperatura de unión fría</translation>
+        <source>Read Cold &amp;Junction Temperature</source>
+        <translation>Leer la temperatura de &amp;unión fría</translation>
     </message>
     <message>
-        <source>Monitoring START</source>
-        <translation>Monitorización INICIO</translation>
+        <source>Monitoring &amp;START</source>
+        <translation>Monitorización &amp;INICIO</translation>
     </message>
     <message>
         <source>Ctrl+M</source>
         <translation>Ctrl+M</translation>
     </message>
     <message>
-        <source>Monitoring STOP</source>
-        <translation>Monitorización PARADA</translation>
+        <source>Monitoring S&amp;TOP</source>
+        <translation>Monitorización P&amp;ARADA</translation>
     </message>
     <message>
         <source>Ctrl+B</source>
         <translation>Ctrl+B</translation>
     </message>
     <message>
-        <source>View the Monitoring Graph</source>
-        <translation>Ver el gráfico de monitorización</translation>
+        <source>View the Monitoring &amp;Graph</source>
+        <translation>Ver el &amp;gráfico de monitorización</translation>
     </message>
     <message>
         <source>Ctrl+G</source>
         <translation>Ctrl+G</translation>
     </message>
     <message>
-        <source>Monitoring Parameters</source>
-        <translation>Parámetros de monitorización</translation>
+        <source>Monitoring P&amp;arameters</source>
+        <translation>Pará&amp;metros de monitorización</translation>
     </message>
     <message>
         <source>&amp;Input</source>
@@ -2285,7 +2293,7 @@ Solución posible: detenga ahora la escritura, establezca la configuración pred
         <translation>&amp;Salida</translation>
     </message>
     <message>
-        <source>&amp;Information</source>
+        <source>I&amp;nformation</source>
         <translation>&amp;Información</translation>
     </message>
     <message>
@@ -2297,8 +2305,8 @@ Solución posible: detenga ahora la escritura, establezca la configuración pred
         <translation>&amp;Monitorización</translation>
     </message>
     <message>
-        <source>Options</source>
-        <translation>Opciones</translation>
+        <source>&amp;Options</source>
+        <translation>&amp;Opciones</translation>
     </message>
     <message>
         <source>&amp;Contents</source>
@@ -2325,8 +2333,8 @@ Solución posible: detenga ahora la escritura, establezca la configuración pred
         <translation>&amp;Archivo</translation>
     </message>
     <message>
-        <source>Edit</source>
-        <translation>Edición</translation>
+        <source>&amp;Edit</source>
+        <translation>&amp;Edición</translation>
     </message>
     <message>
         <source>&amp;Transmitter</source>
@@ -2342,7 +2350,7 @@ Solución posible: detenga ahora la escritura, establezca la configuración pred
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation>Ay&amp;uda</translation>
+        <translation>A&amp;yuda</translation>
     </message>
     <message>
         <source>Input</source>
@@ -2457,28 +2465,28 @@ Solución posible: detenga ahora la escritura, establezca la configuración pred
         <translation> Guardar el protocolo de configuración como archivo PDF </translation>
     </message>
     <message>
-        <source>Line Traffic</source>
-        <translation>Tráfico de la línea</translation>
+        <source>&amp;Line Traffic</source>
+        <translation>&amp;Tráfico de la línea</translation>
     </message>
     <message>
-        <source>Compare with File…</source>
-        <translation>Comparar con un archivo…</translation>
+        <source>&amp;Compare with File…</source>
+        <translation>Co&amp;mparar con un archivo…</translation>
     </message>
     <message>
-        <source>Compare with Transmitter</source>
-        <translation>Comparar con el transmisor</translation>
+        <source>&amp;Compare with Transmitter</source>
+        <translation>&amp;Comparar con el transmisor</translation>
     </message>
     <message>
-        <source>Restore from Backup…</source>
-        <translation>Restaurar desde copia de seguridad…</translation>
+        <source>&amp;Restore from Backup…</source>
+        <translation>&amp;Restaurar desde copia de seguridad…</translation>
     </message>
     <message>
-        <source>Backups and Writing…</source>
-        <translation>Copias de seguridad y escritura…</translation>
+        <source>&amp;Backups and Writing…</source>
+        <translation>&amp;Copias de seguridad y escritura…</translation>
     </message>
     <message>
-        <source>Write to Several Transmitters…</source>
-        <translation>Escribir en varios transmisores…</translation>
+        <source>Write to Se&amp;veral Transmitters…</source>
+        <translation>Escribir en &amp;varios transmisores…</translation>
     </message>
 </context>
 <context>
@@ -2878,8 +2886,8 @@ Solución posible: detenga ahora la escritura, establezca la configuración pred
         <translation>Idioma:</translation>
     </message>
     <message>
-        <source>Search…</source>
-        <translation>Buscar…</translation>
+        <source>&amp;Search…</source>
+        <translation>&amp;Buscar…</translation>
     </message>
     <message>
         <source> Find the transmitters on the line whatever their address, baud rate and parity </source>
@@ -2971,20 +2979,20 @@ Solución posible: detenga ahora la escritura, establezca la configuración pred
 <context>
     <name>lmk17::TColorSchemeMenu</name>
     <message>
-        <source>Colours</source>
-        <translation>Colores</translation>
+        <source>&amp;Colours</source>
+        <translation>&amp;Colores</translation>
     </message>
     <message>
-        <source>Light</source>
-        <translation>Claro</translation>
+        <source>&amp;Light</source>
+        <translation>&amp;Claro</translation>
     </message>
     <message>
-        <source>Dark</source>
-        <translation>Oscuro</translation>
+        <source>&amp;Dark</source>
+        <translation>&amp;Oscuro</translation>
     </message>
     <message>
-        <source>System</source>
-        <translation>Del sistema</translation>
+        <source>&amp;System</source>
+        <translation>&amp;Del sistema</translation>
     </message>
 </context>
 <context>

@@ -1620,8 +1620,8 @@ Voulez-vous répéter cette opération ?</translation>
 <context>
     <name>lmk17::PrintController</name>
     <message>
-        <source>Export as PDF…</source>
-        <translation>Exporter en PDF…</translation>
+        <source>Export as P&amp;DF…</source>
+        <translation>E&amp;xporter en PDF…</translation>
     </message>
     <message>
         <source>Export as PDF</source>
@@ -1986,12 +1986,12 @@ Voulez-vous répéter cette opération ?</translation>
         <translation>Copier le graphique dans le presse-papiers</translation>
     </message>
     <message>
-        <source>Save the Linearization Parameters</source>
-        <translation>Enregistrer les paramètres de linéarisation</translation>
+        <source>&amp;Save the Linearization Parameters</source>
+        <translation>&amp;Enregistrer les paramètres de linéarisation</translation>
     </message>
     <message>
-        <source>Load the Linearization Parameters</source>
-        <translation>Charger les paramètres de linéarisation</translation>
+        <source>&amp;Load the Linearization Parameters</source>
+        <translation>&amp;Charger les paramètres de linéarisation</translation>
     </message>
     <message>
         <source>Linearization Files (*.lin *.LIN)</source>
@@ -2006,44 +2006,44 @@ Voulez-vous répéter cette opération ?</translation>
         <translation>&amp;Fichier</translation>
     </message>
     <message>
-        <source>Printer Setup</source>
-        <translation>Configuration de l&apos;imprimante</translation>
+        <source>Printer Set&amp;up</source>
+        <translation>Configuration de l&apos;im&amp;primante</translation>
     </message>
     <message>
-        <source>Print the Linearization Parameters</source>
-        <translation>Imprimer les paramètres de linéarisation</translation>
+        <source>&amp;Print the Linearization Parameters</source>
+        <translation>&amp;Imprimer les paramètres de linéarisation</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
         <translation>É&amp;dition</translation>
     </message>
     <message>
-        <source>Edit the Linear Table</source>
-        <translation>Modifier la table de linéarisation</translation>
+        <source>Edit the &amp;Linear Table</source>
+        <translation>Modifier la table de &amp;linéarisation</translation>
     </message>
     <message>
-        <source>Edit the Cold Junction Compensation</source>
-        <translation>Modifier la compensation de soudure froide</translation>
+        <source>Edit the Cold &amp;Junction Compensation</source>
+        <translation>Modifier la compensation de soudure &amp;froide</translation>
     </message>
     <message>
-        <source>Edit the Sensor-Specific Characterization</source>
-        <translation>Modifier la caractérisation spécifique du capteur</translation>
+        <source>Edit the &amp;Sensor-Specific Characterization</source>
+        <translation>Modifier la caractérisation spécifique du &amp;capteur</translation>
     </message>
     <message>
-        <source>Clear the Table for Linearization</source>
-        <translation>Effacer le tableau de linéarisation</translation>
+        <source>&amp;Clear the Table for Linearization</source>
+        <translation>&amp;Effacer le tableau de linéarisation</translation>
     </message>
     <message>
-        <source>Clear the Table for Cold Junction Compensation</source>
-        <translation>Effacer le tableau de compensation de soudure froide</translation>
+        <source>Clear the Table for Cold Junction C&amp;ompensation</source>
+        <translation>Effacer le tableau de c&amp;ompensation de soudure froide</translation>
     </message>
     <message>
-        <source>Set Default Linearization</source>
-        <translation>Appliquer la linéarisation par défaut</translation>
+        <source>Set &amp;Default Linearization</source>
+        <translation>Appliquer la linéarisation par &amp;défaut</translation>
     </message>
     <message>
-        <source>Set Default Linearization and CJ Compensation</source>
-        <translation>Appliquer la linéarisation et la compensation SF par défaut</translation>
+        <source>Set Default Linearization &amp;and CJ Compensation</source>
+        <translation>Appliquer la linéarisation et la compensation SF p&amp;ar défaut</translation>
     </message>
     <message>
         <source>&amp;Approximation</source>
@@ -2063,15 +2063,15 @@ Voulez-vous répéter cette opération ?</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation>&amp;Aide</translation>
+        <translation>A&amp;ide</translation>
     </message>
     <message>
-        <source>Contents</source>
-        <translation>Sommaire</translation>
+        <source>&amp;Contents</source>
+        <translation>&amp;Sommaire</translation>
     </message>
     <message>
-        <source>Index</source>
-        <translation>Index</translation>
+        <source>&amp;Index</source>
+        <translation>&amp;Index</translation>
     </message>
     <message>
         <source>Start of X :</source>
@@ -2170,8 +2170,16 @@ Voulez-vous répéter cette opération ?</translation>
         <translation>Calculer la linéarisation d&apos;après les constantes</translation>
     </message>
     <message>
-        <source>Export the Linearization Parameters as PDF…</source>
-        <translation>Exporter les paramètres de linéarisation en PDF…</translation>
+        <source>&amp;Export the Linearization Parameters as PDF…</source>
+        <translation>E&amp;xporter les paramètres de linéarisation en PDF…</translation>
+    </message>
+    <message>
+        <source>Load the Linearization Parameters</source>
+        <translation>Charger les paramètres de linéarisation</translation>
+    </message>
+    <message>
+        <source>Save the Linearization Parameters</source>
+        <translation>Enregistrer les parámetros de linéarisation</translation>
     </message>
 </context>
 <context>
@@ -2193,8 +2201,8 @@ Voulez-vous répéter cette opération ?</translation>
         <translation>Ctrl+S</translation>
     </message>
     <message>
-        <source>Printer Setup</source>
-        <translation>Configuration de l&apos;imprimante</translation>
+        <source>Printer Set&amp;up</source>
+        <translation>Configuration de l&apos;im&amp;primante</translation>
     </message>
     <message>
         <source>&amp;Print Configuration</source>
@@ -2233,48 +2241,48 @@ Voulez-vous répéter cette opération ?</translation>
         <translation>Appliquer la configuration par &amp;défaut</translation>
     </message>
     <message>
-        <source>View Ordering Code</source>
-        <translation>Afficher le code de commande</translation>
+        <source>View &amp;Ordering Code</source>
+        <translation>Afficher le code de c&amp;ommande</translation>
     </message>
     <message>
-        <source>Read Working Time</source>
-        <translation>Lire le temps de fonctionnement</translation>
+        <source>Read Wor&amp;king Time</source>
+        <translation>Lire le &amp;temps de fonctionnement</translation>
     </message>
     <message>
-        <source>Read Primary Variable Value</source>
-        <translation>Lire la valeur de la grandeur mesurée</translation>
+        <source>Read &amp;Primary Variable Value</source>
+        <translation>Lire la &amp;valeur de la grandeur mesurée</translation>
     </message>
     <message>
-        <source>Read Cold Junction Temperature</source>
-        <translation>Lire la température de soudure froide</translation>
+        <source>Read Cold &amp;Junction Temperature</source>
+        <translation>Lire la température de soudure &amp;froide</translation>
     </message>
     <message>
-        <source>Monitoring START</source>
-        <translation>Surveillance MARCHE</translation>
+        <source>Monitoring &amp;START</source>
+        <translation>Surveillance M&amp;ARCHE</translation>
     </message>
     <message>
         <source>Ctrl+M</source>
         <translation>Ctrl+M</translation>
     </message>
     <message>
-        <source>Monitoring STOP</source>
-        <translation>Surveillance ARRÊT</translation>
+        <source>Monitoring S&amp;TOP</source>
+        <translation>Surveillance A&amp;RRÊT</translation>
     </message>
     <message>
         <source>Ctrl+B</source>
         <translation>Ctrl+B</translation>
     </message>
     <message>
-        <source>View the Monitoring Graph</source>
-        <translation>Afficher le graphique de surveillance</translation>
+        <source>View the Monitoring &amp;Graph</source>
+        <translation>Afficher le &amp;graphique de surveillance</translation>
     </message>
     <message>
         <source>Ctrl+G</source>
         <translation>Ctrl+G</translation>
     </message>
     <message>
-        <source>Monitoring Parameters</source>
-        <translation>Paramètres de surveillance</translation>
+        <source>Monitoring P&amp;arameters</source>
+        <translation>&amp;Paramètres de surveillance</translation>
     </message>
     <message>
         <source>&amp;Input</source>
@@ -2285,7 +2293,7 @@ Voulez-vous répéter cette opération ?</translation>
         <translation>&amp;Sortie</translation>
     </message>
     <message>
-        <source>&amp;Information</source>
+        <source>I&amp;nformation</source>
         <translation>&amp;Informations</translation>
     </message>
     <message>
@@ -2294,11 +2302,11 @@ Voulez-vous répéter cette opération ?</translation>
     </message>
     <message>
         <source>&amp;Monitoring</source>
-        <translation>&amp;Surveillance</translation>
+        <translation>S&amp;urveillance</translation>
     </message>
     <message>
-        <source>Options</source>
-        <translation>Options</translation>
+        <source>&amp;Options</source>
+        <translation>&amp;Options</translation>
     </message>
     <message>
         <source>&amp;Contents</source>
@@ -2325,8 +2333,8 @@ Voulez-vous répéter cette opération ?</translation>
         <translation>&amp;Fichier</translation>
     </message>
     <message>
-        <source>Edit</source>
-        <translation>Édition</translation>
+        <source>&amp;Edit</source>
+        <translation>É&amp;dition</translation>
     </message>
     <message>
         <source>&amp;Transmitter</source>
@@ -2342,7 +2350,7 @@ Voulez-vous répéter cette opération ?</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation>&amp;Aide</translation>
+        <translation>A&amp;ide</translation>
     </message>
     <message>
         <source>Input</source>
@@ -2457,28 +2465,28 @@ Voulez-vous répéter cette opération ?</translation>
         <translation> Enregistrer le procès-verbal de configuration en fichier PDF </translation>
     </message>
     <message>
-        <source>Line Traffic</source>
-        <translation>Trafic de la ligne</translation>
+        <source>&amp;Line Traffic</source>
+        <translation>&amp;Trafic de la ligne</translation>
     </message>
     <message>
-        <source>Compare with File…</source>
-        <translation>Comparer avec un fichier…</translation>
+        <source>&amp;Compare with File…</source>
+        <translation>Co&amp;mparer avec un fichier…</translation>
     </message>
     <message>
-        <source>Compare with Transmitter</source>
-        <translation>Comparer avec le transmetteur</translation>
+        <source>&amp;Compare with Transmitter</source>
+        <translation>Co&amp;mparer avec le transmetteur</translation>
     </message>
     <message>
-        <source>Restore from Backup…</source>
-        <translation>Restaurer depuis une sauvegarde…</translation>
+        <source>&amp;Restore from Backup…</source>
+        <translation>&amp;Restaurer depuis une sauvegarde…</translation>
     </message>
     <message>
-        <source>Backups and Writing…</source>
-        <translation>Sauvegardes et écriture…</translation>
+        <source>&amp;Backups and Writing…</source>
+        <translation>&amp;Sauvegardes et écriture…</translation>
     </message>
     <message>
-        <source>Write to Several Transmitters…</source>
-        <translation>Écrire dans plusieurs transmetteurs…</translation>
+        <source>Write to Se&amp;veral Transmitters…</source>
+        <translation>Écrire dans pl&amp;usieurs transmetteurs…</translation>
     </message>
 </context>
 <context>
@@ -2878,8 +2886,8 @@ Voulez-vous répéter cette opération ?</translation>
         <translation>Langue :</translation>
     </message>
     <message>
-        <source>Search…</source>
-        <translation>Rechercher…</translation>
+        <source>&amp;Search…</source>
+        <translation>&amp;Rechercher…</translation>
     </message>
     <message>
         <source> Find the transmitters on the line whatever their address, baud rate and parity </source>
@@ -2971,20 +2979,20 @@ Voulez-vous répéter cette opération ?</translation>
 <context>
     <name>lmk17::TColorSchemeMenu</name>
     <message>
-        <source>Colours</source>
-        <translation>Couleurs</translation>
+        <source>&amp;Colours</source>
+        <translation>&amp;Couleurs</translation>
     </message>
     <message>
-        <source>Light</source>
-        <translation>Clair</translation>
+        <source>&amp;Light</source>
+        <translation>&amp;Clair</translation>
     </message>
     <message>
-        <source>Dark</source>
-        <translation>Sombre</translation>
+        <source>&amp;Dark</source>
+        <translation>&amp;Sombre</translation>
     </message>
     <message>
-        <source>System</source>
-        <translation>Du système</translation>
+        <source>&amp;System</source>
+        <translation>&amp;Du système</translation>
     </message>
 </context>
 <context>

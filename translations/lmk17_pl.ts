@@ -1620,8 +1620,8 @@ Czy powtórzyć tę operację?</translation>
 <context>
     <name>lmk17::PrintController</name>
     <message>
-        <source>Export as PDF…</source>
-        <translation>Eksportuj do PDF…</translation>
+        <source>Export as P&amp;DF…</source>
+        <translation>&amp;Eksportuj do PDF…</translation>
     </message>
     <message>
         <source>Export as PDF</source>
@@ -1987,12 +1987,12 @@ Czy powtórzyć tę operację?</translation>
         <translation>Kopiuj wykres do schowka</translation>
     </message>
     <message>
-        <source>Save the Linearization Parameters</source>
-        <translation>Zapisz parametry linearyzacji</translation>
+        <source>&amp;Save the Linearization Parameters</source>
+        <translation>&amp;Zapisz parametry linearyzacji</translation>
     </message>
     <message>
-        <source>Load the Linearization Parameters</source>
-        <translation>Wczytaj parametry linearyzacji</translation>
+        <source>&amp;Load the Linearization Parameters</source>
+        <translation>&amp;Wczytaj parametry linearyzacji</translation>
     </message>
     <message>
         <source>Linearization Files (*.lin *.LIN)</source>
@@ -2007,44 +2007,44 @@ Czy powtórzyć tę operację?</translation>
         <translation>&amp;Plik</translation>
     </message>
     <message>
-        <source>Printer Setup</source>
-        <translation>Ustawienia drukarki</translation>
+        <source>Printer Set&amp;up</source>
+        <translation>&amp;Ustawienia drukarki</translation>
     </message>
     <message>
-        <source>Print the Linearization Parameters</source>
-        <translation>Drukuj parametry linearyzacji</translation>
+        <source>&amp;Print the Linearization Parameters</source>
+        <translation>&amp;Drukuj parametry linearyzacji</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
         <translation>&amp;Edycja</translation>
     </message>
     <message>
-        <source>Edit the Linear Table</source>
-        <translation>Edytuj tabelę linearyzacji</translation>
+        <source>Edit the &amp;Linear Table</source>
+        <translation>Edytuj tabelę &amp;linearyzacji</translation>
     </message>
     <message>
-        <source>Edit the Cold Junction Compensation</source>
-        <translation>Edytuj kompensację spoiny odniesienia</translation>
+        <source>Edit the Cold &amp;Junction Compensation</source>
+        <translation>Edytuj &amp;kompensację spoiny odniesienia</translation>
     </message>
     <message>
-        <source>Edit the Sensor-Specific Characterization</source>
-        <translation>Edytuj charakterystykę czujnika</translation>
+        <source>Edit the &amp;Sensor-Specific Characterization</source>
+        <translation>Edytuj &amp;charakterystykę czujnika</translation>
     </message>
     <message>
-        <source>Clear the Table for Linearization</source>
-        <translation>Wyczyść tabelę linearyzacji</translation>
+        <source>&amp;Clear the Table for Linearization</source>
+        <translation>&amp;Wyczyść tabelę linearyzacji</translation>
     </message>
     <message>
-        <source>Clear the Table for Cold Junction Compensation</source>
-        <translation>Wyczyść tabelę kompensacji spoiny odniesienia</translation>
+        <source>Clear the Table for Cold Junction C&amp;ompensation</source>
+        <translation>Wyczyść tabelę kompensacji spoiny &amp;odniesienia</translation>
     </message>
     <message>
-        <source>Set Default Linearization</source>
-        <translation>Ustaw linearyzację domyślną</translation>
+        <source>Set &amp;Default Linearization</source>
+        <translation>Ustaw linearyzację &amp;domyślną</translation>
     </message>
     <message>
-        <source>Set Default Linearization and CJ Compensation</source>
-        <translation>Ustaw linearyzację i kompensację SO domyślną</translation>
+        <source>Set Default Linearization &amp;and CJ Compensation</source>
+        <translation>Ustaw linearyzację &amp;i kompensację SO domyślną</translation>
     </message>
     <message>
         <source>&amp;Approximation</source>
@@ -2067,12 +2067,12 @@ Czy powtórzyć tę operację?</translation>
         <translation>Pomo&amp;c</translation>
     </message>
     <message>
-        <source>Contents</source>
-        <translation>Spis treści</translation>
+        <source>&amp;Contents</source>
+        <translation>&amp;Spis treści</translation>
     </message>
     <message>
-        <source>Index</source>
-        <translation>Indeks</translation>
+        <source>&amp;Index</source>
+        <translation>&amp;Indeks</translation>
     </message>
     <message>
         <source>Start of X :</source>
@@ -2171,8 +2171,16 @@ Czy powtórzyć tę operację?</translation>
         <translation>Oblicz linearyzację według stałych</translation>
     </message>
     <message>
-        <source>Export the Linearization Parameters as PDF…</source>
-        <translation>Eksportuj parametry linearyzacji do PDF…</translation>
+        <source>&amp;Export the Linearization Parameters as PDF…</source>
+        <translation>&amp;Eksportuj parametry linearyzacji do PDF…</translation>
+    </message>
+    <message>
+        <source>Load the Linearization Parameters</source>
+        <translation>Wczytaj parametry linearyzacji</translation>
+    </message>
+    <message>
+        <source>Save the Linearization Parameters</source>
+        <translation>Zapisz parametry linearyzacji</translation>
     </message>
 </context>
 <context>
@@ -2194,8 +2202,8 @@ Czy powtórzyć tę operację?</translation>
         <translation>Ctrl+S</translation>
     </message>
     <message>
-        <source>Printer Setup</source>
-        <translation>Ustawienia drukarki</translation>
+        <source>Printer Set&amp;up</source>
+        <translation>&amp;Ustawienia drukarki</translation>
     </message>
     <message>
         <source>&amp;Print Configuration</source>
@@ -2234,48 +2242,48 @@ Czy powtórzyć tę operację?</translation>
         <translation>Ustaw konfigurację &amp;domyślną</translation>
     </message>
     <message>
-        <source>View Ordering Code</source>
-        <translation>Pokaż kod zamówieniowy</translation>
+        <source>View &amp;Ordering Code</source>
+        <translation>Pokaż &amp;kod zamówieniowy</translation>
     </message>
     <message>
-        <source>Read Working Time</source>
-        <translation>Odczytaj czas pracy</translation>
+        <source>Read Wor&amp;king Time</source>
+        <translation>Odczytaj &amp;czas pracy</translation>
     </message>
     <message>
-        <source>Read Primary Variable Value</source>
-        <translation>Odczytaj wartość wielkości mierzonej</translation>
+        <source>Read &amp;Primary Variable Value</source>
+        <translation>Odczytaj wartość wielkości &amp;mierzonej</translation>
     </message>
     <message>
-        <source>Read Cold Junction Temperature</source>
-        <translation>Odczytaj temperaturę spoiny odniesienia</translation>
+        <source>Read Cold &amp;Junction Temperature</source>
+        <translation>Odczytaj temperaturę spoi&amp;ny odniesienia</translation>
     </message>
     <message>
-        <source>Monitoring START</source>
-        <translation>Monitorowanie START</translation>
+        <source>Monitoring &amp;START</source>
+        <translation>Monitorowanie &amp;START</translation>
     </message>
     <message>
         <source>Ctrl+M</source>
         <translation>Ctrl+M</translation>
     </message>
     <message>
-        <source>Monitoring STOP</source>
-        <translation>Monitorowanie STOP</translation>
+        <source>Monitoring S&amp;TOP</source>
+        <translation>Monitorowanie S&amp;TOP</translation>
     </message>
     <message>
         <source>Ctrl+B</source>
         <translation>Ctrl+B</translation>
     </message>
     <message>
-        <source>View the Monitoring Graph</source>
-        <translation>Pokaż wykres monitorowania</translation>
+        <source>View the Monitoring &amp;Graph</source>
+        <translation>Pokaż wykr&amp;es monitorowania</translation>
     </message>
     <message>
         <source>Ctrl+G</source>
         <translation>Ctrl+G</translation>
     </message>
     <message>
-        <source>Monitoring Parameters</source>
-        <translation>Parametry monitorowania</translation>
+        <source>Monitoring P&amp;arameters</source>
+        <translation>P&amp;arametry monitorowania</translation>
     </message>
     <message>
         <source>&amp;Input</source>
@@ -2286,7 +2294,7 @@ Czy powtórzyć tę operację?</translation>
         <translation>Wy&amp;jście</translation>
     </message>
     <message>
-        <source>&amp;Information</source>
+        <source>I&amp;nformation</source>
         <translation>&amp;Informacje</translation>
     </message>
     <message>
@@ -2298,8 +2306,8 @@ Czy powtórzyć tę operację?</translation>
         <translation>&amp;Monitorowanie</translation>
     </message>
     <message>
-        <source>Options</source>
-        <translation>Opcje</translation>
+        <source>&amp;Options</source>
+        <translation>&amp;Opcje</translation>
     </message>
     <message>
         <source>&amp;Contents</source>
@@ -2326,12 +2334,12 @@ Czy powtórzyć tę operację?</translation>
         <translation>&amp;Plik</translation>
     </message>
     <message>
-        <source>Edit</source>
-        <translation>Edycja</translation>
+        <source>&amp;Edit</source>
+        <translation>&amp;Edycja</translation>
     </message>
     <message>
         <source>&amp;Transmitter</source>
-        <translation>&amp;Przetwornik</translation>
+        <translation>P&amp;rzetwornik</translation>
     </message>
     <message>
         <source>&amp;View</source>
@@ -2458,28 +2466,28 @@ Czy powtórzyć tę operację?</translation>
         <translation> Zapisz protokół konfiguracji jako plik PDF </translation>
     </message>
     <message>
-        <source>Line Traffic</source>
-        <translation>Ruch na linii</translation>
+        <source>&amp;Line Traffic</source>
+        <translation>&amp;Ruch na linii</translation>
     </message>
     <message>
-        <source>Compare with File…</source>
-        <translation>Porównaj z plikiem…</translation>
+        <source>&amp;Compare with File…</source>
+        <translation>&amp;Porównaj z plikiem…</translation>
     </message>
     <message>
-        <source>Compare with Transmitter</source>
-        <translation>Porównaj z przetwornikiem</translation>
+        <source>&amp;Compare with Transmitter</source>
+        <translation>&amp;Porównaj z przetwornikiem</translation>
     </message>
     <message>
-        <source>Restore from Backup…</source>
-        <translation>Przywróć z kopii zapasowej…</translation>
+        <source>&amp;Restore from Backup…</source>
+        <translation>P&amp;rzywróć z kopii zapasowej…</translation>
     </message>
     <message>
-        <source>Backups and Writing…</source>
-        <translation>Kopie zapasowe i zapis…</translation>
+        <source>&amp;Backups and Writing…</source>
+        <translation>&amp;Kopie zapasowe i zapis…</translation>
     </message>
     <message>
-        <source>Write to Several Transmitters…</source>
-        <translation>Zapis do kilku przetworników…</translation>
+        <source>Write to Se&amp;veral Transmitters…</source>
+        <translation>&amp;Zapis do kilku przetworników…</translation>
     </message>
 </context>
 <context>
@@ -2879,8 +2887,8 @@ Czy powtórzyć tę operację?</translation>
         <translation>Język:</translation>
     </message>
     <message>
-        <source>Search…</source>
-        <translation>Szukaj…</translation>
+        <source>&amp;Search…</source>
+        <translation>&amp;Szukaj…</translation>
     </message>
     <message>
         <source> Find the transmitters on the line whatever their address, baud rate and parity </source>
@@ -2972,20 +2980,20 @@ Czy powtórzyć tę operację?</translation>
 <context>
     <name>lmk17::TColorSchemeMenu</name>
     <message>
-        <source>Colours</source>
-        <translation>Kolory</translation>
+        <source>&amp;Colours</source>
+        <translation>&amp;Kolory</translation>
     </message>
     <message>
-        <source>Light</source>
-        <translation>Jasne</translation>
+        <source>&amp;Light</source>
+        <translation>&amp;Jasne</translation>
     </message>
     <message>
-        <source>Dark</source>
-        <translation>Ciemne</translation>
+        <source>&amp;Dark</source>
+        <translation>&amp;Ciemne</translation>
     </message>
     <message>
-        <source>System</source>
-        <translation>Systemowe</translation>
+        <source>&amp;System</source>
+        <translation>&amp;Systemowe</translation>
     </message>
 </context>
 <context>

@@ -1620,8 +1620,8 @@ Chcete túto operáciu zopakovať?</translation>
 <context>
     <name>lmk17::PrintController</name>
     <message>
-        <source>Export as PDF…</source>
-        <translation>Export do PDF…</translation>
+        <source>Export as P&amp;DF…</source>
+        <translation>&amp;Export do PDF…</translation>
     </message>
     <message>
         <source>Export as PDF</source>
@@ -1987,12 +1987,12 @@ Chcete túto operáciu zopakovať?</translation>
         <translation>Kopírovať graf do schránky</translation>
     </message>
     <message>
-        <source>Save the Linearization Parameters</source>
-        <translation>Uložiť parametre linearizácie</translation>
+        <source>&amp;Save the Linearization Parameters</source>
+        <translation>&amp;Uložiť parametre linearizácie</translation>
     </message>
     <message>
-        <source>Load the Linearization Parameters</source>
-        <translation>Načítať parametre linearizácie</translation>
+        <source>&amp;Load the Linearization Parameters</source>
+        <translation>&amp;Načítať parametre linearizácie</translation>
     </message>
     <message>
         <source>Linearization Files (*.lin *.LIN)</source>
@@ -2007,44 +2007,44 @@ Chcete túto operáciu zopakovať?</translation>
         <translation>&amp;Súbor</translation>
     </message>
     <message>
-        <source>Printer Setup</source>
-        <translation>Nastavenie tlačiarne</translation>
+        <source>Printer Set&amp;up</source>
+        <translation>Na&amp;stavenie tlačiarne</translation>
     </message>
     <message>
-        <source>Print the Linearization Parameters</source>
-        <translation>Tlač parametrov linearizácie</translation>
+        <source>&amp;Print the Linearization Parameters</source>
+        <translation>&amp;Tlač parametrov linearizácie</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
         <translation>Úp&amp;ravy</translation>
     </message>
     <message>
-        <source>Edit the Linear Table</source>
-        <translation>Upraviť linearizačnú tabuľku</translation>
+        <source>Edit the &amp;Linear Table</source>
+        <translation>Upraviť &amp;linearizačnú tabuľku</translation>
     </message>
     <message>
-        <source>Edit the Cold Junction Compensation</source>
-        <translation>Upraviť kompenzáciu studeného spoja</translation>
+        <source>Edit the Cold &amp;Junction Compensation</source>
+        <translation>Upraviť &amp;kompenzáciu studeného spoja</translation>
     </message>
     <message>
-        <source>Edit the Sensor-Specific Characterization</source>
-        <translation>Upraviť charakteristiku snímača</translation>
+        <source>Edit the &amp;Sensor-Specific Characterization</source>
+        <translation>Upraviť &amp;charakteristiku snímača</translation>
     </message>
     <message>
-        <source>Clear the Table for Linearization</source>
-        <translation>Vymazať tabuľku linearizácie</translation>
+        <source>&amp;Clear the Table for Linearization</source>
+        <translation>&amp;Vymazať tabuľku linearizácie</translation>
     </message>
     <message>
-        <source>Clear the Table for Cold Junction Compensation</source>
-        <translation>Vymazať tabuľku kompenzácie studeného spoja</translation>
+        <source>Clear the Table for Cold Junction C&amp;ompensation</source>
+        <translation>Vymazať tabuľku kompenzácie &amp;studeného spoja</translation>
     </message>
     <message>
-        <source>Set Default Linearization</source>
-        <translation>Nastaviť predvolenú linearizáciu</translation>
+        <source>Set &amp;Default Linearization</source>
+        <translation>Nastaviť &amp;predvolenú linearizáciu</translation>
     </message>
     <message>
-        <source>Set Default Linearization and CJ Compensation</source>
-        <translation>Nastaviť predvolenú linearizáciu a kompenzáciu SS</translation>
+        <source>Set Default Linearization &amp;and CJ Compensation</source>
+        <translation>Nastaviť predvolenú linearizáciu &amp;a kompenzáciu SS</translation>
     </message>
     <message>
         <source>&amp;Approximation</source>
@@ -2067,12 +2067,12 @@ Chcete túto operáciu zopakovať?</translation>
         <translation>&amp;Pomocník</translation>
     </message>
     <message>
-        <source>Contents</source>
-        <translation>Obsah</translation>
+        <source>&amp;Contents</source>
+        <translation>&amp;Obsah</translation>
     </message>
     <message>
-        <source>Index</source>
-        <translation>Register</translation>
+        <source>&amp;Index</source>
+        <translation>&amp;Register</translation>
     </message>
     <message>
         <source>Start of X :</source>
@@ -2171,8 +2171,16 @@ Chcete túto operáciu zopakovať?</translation>
         <translation>Vypočítať linearizáciu podľa konštánt</translation>
     </message>
     <message>
-        <source>Export the Linearization Parameters as PDF…</source>
-        <translation>Export parametrov linearizácie do PDF…</translation>
+        <source>&amp;Export the Linearization Parameters as PDF…</source>
+        <translation>&amp;Export parametrov linearizácie do PDF…</translation>
+    </message>
+    <message>
+        <source>Load the Linearization Parameters</source>
+        <translation>Načítať parametre linearizácie</translation>
+    </message>
+    <message>
+        <source>Save the Linearization Parameters</source>
+        <translation>Uložiť parametre linearizácie</translation>
     </message>
 </context>
 <context>
@@ -2194,8 +2202,8 @@ Chcete túto operáciu zopakovať?</translation>
         <translation>Ctrl+S</translation>
     </message>
     <message>
-        <source>Printer Setup</source>
-        <translation>Nastavenie tlačiarne</translation>
+        <source>Printer Set&amp;up</source>
+        <translation>Na&amp;stavenie tlačiarne</translation>
     </message>
     <message>
         <source>&amp;Print Configuration</source>
@@ -2234,48 +2242,48 @@ Chcete túto operáciu zopakovať?</translation>
         <translation>Nastaviť &amp;predvolenú konfiguráciu</translation>
     </message>
     <message>
-        <source>View Ordering Code</source>
-        <translation>Zobraziť objednávací kód</translation>
+        <source>View &amp;Ordering Code</source>
+        <translation>Zobraziť &amp;objednávací kód</translation>
     </message>
     <message>
-        <source>Read Working Time</source>
-        <translation>Čítať dobu prevádzky</translation>
+        <source>Read Wor&amp;king Time</source>
+        <translation>Čítať &amp;dobu prevádzky</translation>
     </message>
     <message>
-        <source>Read Primary Variable Value</source>
-        <translation>Čítať hodnotu meranej veličiny</translation>
+        <source>Read &amp;Primary Variable Value</source>
+        <translation>Čítať &amp;hodnotu meranej veličiny</translation>
     </message>
     <message>
-        <source>Read Cold Junction Temperature</source>
-        <translation>Čítať teplotu studeného spoja</translation>
+        <source>Read Cold &amp;Junction Temperature</source>
+        <translation>Čítať &amp;teplotu studeného spoja</translation>
     </message>
     <message>
-        <source>Monitoring START</source>
-        <translation>Monitorovanie ŠTART</translation>
+        <source>Monitoring &amp;START</source>
+        <translation>&amp;Monitorovanie ŠTART</translation>
     </message>
     <message>
         <source>Ctrl+M</source>
         <translation>Ctrl+M</translation>
     </message>
     <message>
-        <source>Monitoring STOP</source>
-        <translation>Monitorovanie STOP</translation>
+        <source>Monitoring S&amp;TOP</source>
+        <translation>Monitorovanie &amp;STOP</translation>
     </message>
     <message>
         <source>Ctrl+B</source>
         <translation>Ctrl+B</translation>
     </message>
     <message>
-        <source>View the Monitoring Graph</source>
-        <translation>Zobraziť graf monitorovania</translation>
+        <source>View the Monitoring &amp;Graph</source>
+        <translation>Zobraziť &amp;graf monitorovania</translation>
     </message>
     <message>
         <source>Ctrl+G</source>
         <translation>Ctrl+G</translation>
     </message>
     <message>
-        <source>Monitoring Parameters</source>
-        <translation>Parametre monitorovania</translation>
+        <source>Monitoring P&amp;arameters</source>
+        <translation>Par&amp;ametre monitorovania</translation>
     </message>
     <message>
         <source>&amp;Input</source>
@@ -2286,7 +2294,7 @@ Chcete túto operáciu zopakovať?</translation>
         <translation>Vý&amp;stup</translation>
     </message>
     <message>
-        <source>&amp;Information</source>
+        <source>I&amp;nformation</source>
         <translation>&amp;Informácie</translation>
     </message>
     <message>
@@ -2298,8 +2306,8 @@ Chcete túto operáciu zopakovať?</translation>
         <translation>&amp;Monitorovanie</translation>
     </message>
     <message>
-        <source>Options</source>
-        <translation>Nastavenia</translation>
+        <source>&amp;Options</source>
+        <translation>&amp;Nastavenia</translation>
     </message>
     <message>
         <source>&amp;Contents</source>
@@ -2319,15 +2327,15 @@ Chcete túto operáciu zopakovať?</translation>
     </message>
     <message>
         <source>&amp;About ...</source>
-        <translation>&amp;O aplikácii ...</translation>
+        <translation>O &amp;aplikácii ...</translation>
     </message>
     <message>
         <source>&amp;File</source>
         <translation>&amp;Súbor</translation>
     </message>
     <message>
-        <source>Edit</source>
-        <translation>Úpravy</translation>
+        <source>&amp;Edit</source>
+        <translation>Úp&amp;ravy</translation>
     </message>
     <message>
         <source>&amp;Transmitter</source>
@@ -2343,7 +2351,7 @@ Chcete túto operáciu zopakovať?</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation>&amp;Pomocník</translation>
+        <translation>Pomo&amp;cník</translation>
     </message>
     <message>
         <source>Input</source>
@@ -2458,28 +2466,28 @@ Chcete túto operáciu zopakovať?</translation>
         <translation> Uložiť protokol konfigurácie ako súbor PDF </translation>
     </message>
     <message>
-        <source>Line Traffic</source>
-        <translation>Prevádzka na linke</translation>
+        <source>&amp;Line Traffic</source>
+        <translation>&amp;Prevádzka na linke</translation>
     </message>
     <message>
-        <source>Compare with File…</source>
-        <translation>Porovnať so súborom…</translation>
+        <source>&amp;Compare with File…</source>
+        <translation>&amp;Porovnať so súborom…</translation>
     </message>
     <message>
-        <source>Compare with Transmitter</source>
-        <translation>Porovnať s prevodníkom</translation>
+        <source>&amp;Compare with Transmitter</source>
+        <translation>Po&amp;rovnať s prevodníkom</translation>
     </message>
     <message>
-        <source>Restore from Backup…</source>
-        <translation>Obnoviť zo zálohy…</translation>
+        <source>&amp;Restore from Backup…</source>
+        <translation>&amp;Obnoviť zo zálohy…</translation>
     </message>
     <message>
-        <source>Backups and Writing…</source>
-        <translation>Zálohy a zápis…</translation>
+        <source>&amp;Backups and Writing…</source>
+        <translation>&amp;Zálohy a zápis…</translation>
     </message>
     <message>
-        <source>Write to Several Transmitters…</source>
-        <translation>Zápis do viacerých prevodníkov…</translation>
+        <source>Write to Se&amp;veral Transmitters…</source>
+        <translation>Zápis do &amp;viacerých prevodníkov…</translation>
     </message>
 </context>
 <context>
@@ -2879,8 +2887,8 @@ Chcete túto operáciu zopakovať?</translation>
         <translation>Jazyk:</translation>
     </message>
     <message>
-        <source>Search…</source>
-        <translation>Hľadať…</translation>
+        <source>&amp;Search…</source>
+        <translation>&amp;Hľadať…</translation>
     </message>
     <message>
         <source> Find the transmitters on the line whatever their address, baud rate and parity </source>
@@ -2972,20 +2980,20 @@ Chcete túto operáciu zopakovať?</translation>
 <context>
     <name>lmk17::TColorSchemeMenu</name>
     <message>
-        <source>Colours</source>
-        <translation>Farby</translation>
+        <source>&amp;Colours</source>
+        <translation>&amp;Farby</translation>
     </message>
     <message>
-        <source>Light</source>
-        <translation>Svetlé</translation>
+        <source>&amp;Light</source>
+        <translation>&amp;Svetlé</translation>
     </message>
     <message>
-        <source>Dark</source>
-        <translation>Tmavé</translation>
+        <source>&amp;Dark</source>
+        <translation>&amp;Tmavé</translation>
     </message>
     <message>
-        <source>System</source>
-        <translation>Podľa systému</translation>
+        <source>&amp;System</source>
+        <translation>&amp;Podľa systému</translation>
     </message>
 </context>
 <context>
