@@ -4,6 +4,7 @@
 #include <QFileInfo>
 
 #include "app/app_paths.h"
+#include "app/backup_settings.h"
 #include "common/ini_file.h"
 #include "link/link_parameters.h"
 #include "monitoring/monitor_settings.h"
@@ -117,10 +118,13 @@ AppSettings ReadAppSettings(const IniFile& ini, const AppFolders& folders) {
     s.linFileDir = ResolveFolder(ini.value(kDirectory, "LinFileDir", fileDir), folders.dataFolder);
     s.monitor = readMonitor(ini, folders);
     s.serialPort = readSerialPort(ini);
-    // A damaged backup value is the default.
-    const QString backupDir = ini.value(kBackup, QStringLiteral("BackupDir"), QString()).trimmed();
-    s.backupDir =
-        backupDir.isEmpty() ? DefaultBackupFolder(folders) : QDir::fromNativeSeparators(backupDir);
+    // A damaged backup value is the default; so is a folder the dialog would
+    // refuse (a relative one would follow the folder the program started in).
+    const QString backupDir =
+        BackupFolderPath(ini.value(kBackup, QStringLiteral("BackupDir"), QString()));
+    s.backupDir = backupDir.isEmpty() || !BackupFolderFault(backupDir).isEmpty()
+                      ? DefaultBackupFolder(folders)
+                      : backupDir;
     const int keep = readInt(ini, kBackup, "KeepBackups", 50);
     s.keepBackups = keep >= 1 && keep <= 1000 ? keep : 50;
     s.askBeforeWrite = readInt(ini, kBackup, "AskBeforeWrite", 1) != 0;
