@@ -3500,6 +3500,10 @@ Chcete tuto operaci opakovat?</translation>
         <source>Transmitter Configuration Protocol</source>
         <translation>Protokol konfigurace převodníku</translation>
     </message>
+    <message>
+        <source>The folder %1 is not a full path. Give the whole path or choose it with Browse.</source>
+        <translation>Složka %1 není úplná cesta. Zadejte celou cestu nebo ji vyberte tlačítkem Procházet.</translation>
+    </message>
 </context>
 <context>
     <name>lmk17::TBatchWriteForm</name>

@@ -3499,6 +3499,10 @@ Wollen Sie diesen Vorgang wiederholen?</translation>
         <source>Transmitter Configuration Protocol</source>
         <translation>Konfigurationsprotokoll des Messumformers</translation>
     </message>
+    <message>
+        <source>The folder %1 is not a full path. Give the whole path or choose it with Browse.</source>
+        <translation>Der Ordner %1 ist kein vollständiger Pfad. Geben Sie den ganzen Pfad an oder wählen Sie ihn mit Durchsuchen.</translation>
+    </message>
 </context>
 <context>
     <name>lmk17::TBatchWriteForm</name>

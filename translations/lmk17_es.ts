@@ -3499,6 +3499,10 @@ Solución posible: detenga ahora la escritura, establezca la configuración pred
         <source>Transmitter Configuration Protocol</source>
         <translation>Protocolo de configuración del transmisor</translation>
     </message>
+    <message>
+        <source>The folder %1 is not a full path. Give the whole path or choose it with Browse.</source>
+        <translation>La carpeta %1 no es una ruta completa. Indique la ruta entera o elíjala con Examinar.</translation>
+    </message>
 </context>
 <context>
     <name>lmk17::TBatchWriteForm</name>

@@ -3499,6 +3499,10 @@ Voulez-vous répéter cette opération ?</translation>
         <source>Transmitter Configuration Protocol</source>
         <translation>Procès-verbal de configuration du transmetteur</translation>
     </message>
+    <message>
+        <source>The folder %1 is not a full path. Give the whole path or choose it with Browse.</source>
+        <translation>Le dossier %1 n&apos;est pas un chemin complet. Indiquez le chemin entier ou choisissez-le avec Parcourir.</translation>
+    </message>
 </context>
 <context>
     <name>lmk17::TBatchWriteForm</name>

@@ -3500,6 +3500,10 @@ Czy powtórzyć tę operację?</translation>
         <source>Transmitter Configuration Protocol</source>
         <translation>Protokół konfiguracji przetwornika</translation>
     </message>
+    <message>
+        <source>The folder %1 is not a full path. Give the whole path or choose it with Browse.</source>
+        <translation>Folder %1 nie jest pełną ścieżką. Podaj całą ścieżkę lub wybierz ją przyciskiem Przeglądaj.</translation>
+    </message>
 </context>
 <context>
     <name>lmk17::TBatchWriteForm</name>

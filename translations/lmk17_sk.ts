@@ -3500,6 +3500,10 @@ Chcete túto operáciu zopakovať?</translation>
         <source>Transmitter Configuration Protocol</source>
         <translation>Protokol konfigurácie prevodníka</translation>
     </message>
+    <message>
+        <source>The folder %1 is not a full path. Give the whole path or choose it with Browse.</source>
+        <translation>Priečinok %1 nie je úplná cesta. Zadajte celú cestu alebo ju vyberte tlačidlom Prehľadávať.</translation>
+    </message>
 </context>
 <context>
     <name>lmk17::TBatchWriteForm</name>
