@@ -91,7 +91,7 @@
     </message>
     <message>
         <source>usage: lmk17 [FILE.ptf ...] [FILE.lin ...]
-       lmk17 --demo [lmk17-sim options]
+       lmk17 --demo [lmk17-sim options] [FILE.ptf ...] [FILE.lin ...]
 
 Configures, tests and monitors K8410 and K8620 transmitters over a serial port.
 Configuration files (.ptf) named on the command line are loaded in order; the
@@ -102,12 +102,13 @@ editor of that configuration.
               1.91 at address 0 unless its options say otherwise) on a
               pseudo-terminal and connect to it: every command can be tried
               without hardware; the options after --demo go to lmk17-sim
-              (lmk17-sim --help lists them)
+              (lmk17-sim --help lists them), but for the .ptf and .lin
+              files, which open on that transmitter as above
   --help      this text
   --version   the program&apos;s version
 </source>
         <translation>použití: lmk17 [SOUBOR.ptf ...] [SOUBOR.lin ...]
-         lmk17 --demo [volby lmk17-sim]
+         lmk17 --demo [volby lmk17-sim] [SOUBOR.ptf ...] [SOUBOR.lin ...]
 
 Konfiguruje, testuje a monitoruje převodníky K8410 a K8620 přes sériový port.
 Konfigurační soubory (.ptf) zadané na příkazovém řádku se načtou v pořadí;
@@ -118,7 +119,8 @@ linearizace této konfigurace.
               1.91 na adrese 0, pokud jeho volby neurčí jinak) na
               pseudoterminálu a připojí se k němu: každý příkaz lze vyzkoušet
               bez hardwaru; volby za --demo dostane lmk17-sim
-              (lmk17-sim --help je vypíše)
+              (lmk17-sim --help je vypíše), kromě souborů .ptf a .lin, které se
+              otevřou na tomto převodníku jako výše
   --help      tento text
   --version   verze programu
 </translation>

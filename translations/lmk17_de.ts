@@ -91,7 +91,7 @@
     </message>
     <message>
         <source>usage: lmk17 [FILE.ptf ...] [FILE.lin ...]
-       lmk17 --demo [lmk17-sim options]
+       lmk17 --demo [lmk17-sim options] [FILE.ptf ...] [FILE.lin ...]
 
 Configures, tests and monitors K8410 and K8620 transmitters over a serial port.
 Configuration files (.ptf) named on the command line are loaded in order; the
@@ -102,12 +102,13 @@ editor of that configuration.
               1.91 at address 0 unless its options say otherwise) on a
               pseudo-terminal and connect to it: every command can be tried
               without hardware; the options after --demo go to lmk17-sim
-              (lmk17-sim --help lists them)
+              (lmk17-sim --help lists them), but for the .ptf and .lin
+              files, which open on that transmitter as above
   --help      this text
   --version   the program&apos;s version
 </source>
         <translation>Aufruf: lmk17 [DATEI.ptf ...] [DATEI.lin ...]
-        lmk17 --demo [Optionen von lmk17-sim]
+        lmk17 --demo [Optionen von lmk17-sim] [DATEI.ptf ...] [DATEI.lin ...]
 
 Konfiguriert, prüft und überwacht Messumformer K8410 und K8620 über eine serielle Schnittstelle.
 Auf der Befehlszeile genannte Konfigurationsdateien (.ptf) werden der Reihe nach
@@ -118,7 +119,8 @@ Linearisierungseditor dieser Konfiguration.
               1.91 an Adresse 0, wenn seine Optionen nichts anderes sagen) auf einem
               Pseudoterminal und verbindet sich damit: jeder Befehl lässt sich
               ohne Hardware ausprobieren; die Optionen nach --demo gehen an lmk17-sim
-              (lmk17-sim --help listet sie auf)
+              (lmk17-sim --help listet sie auf), außer den Dateien .ptf und .lin,
+              die sich wie oben auf diesem Messumformer öffnen
   --help      dieser Text
   --version   die Version des Programms
 </translation>

@@ -91,7 +91,7 @@
     </message>
     <message>
         <source>usage: lmk17 [FILE.ptf ...] [FILE.lin ...]
-       lmk17 --demo [lmk17-sim options]
+       lmk17 --demo [lmk17-sim options] [FILE.ptf ...] [FILE.lin ...]
 
 Configures, tests and monitors K8410 and K8620 transmitters over a serial port.
 Configuration files (.ptf) named on the command line are loaded in order; the
@@ -102,12 +102,13 @@ editor of that configuration.
               1.91 at address 0 unless its options say otherwise) on a
               pseudo-terminal and connect to it: every command can be tried
               without hardware; the options after --demo go to lmk17-sim
-              (lmk17-sim --help lists them)
+              (lmk17-sim --help lists them), but for the .ptf and .lin
+              files, which open on that transmitter as above
   --help      this text
   --version   the program&apos;s version
 </source>
         <translation>uso: lmk17 [ARCHIVO.ptf ...] [ARCHIVO.lin ...]
-     lmk17 --demo [opciones de lmk17-sim]
+     lmk17 --demo [opciones de lmk17-sim] [ARCHIVO.ptf ...] [ARCHIVO.lin ...]
 
 Configura, prueba y monitoriza transmisores K8410 y K8620 a través de un puerto serie.
 Los archivos de configuración (.ptf) indicados en la línea de órdenes se cargan en orden;
@@ -118,7 +119,8 @@ de linealización de esa configuración.
               1.91 en la dirección 0 salvo que sus opciones digan otra cosa) en un
               pseudoterminal y se conecta a él: cada orden se puede probar
               sin hardware; las opciones tras --demo son para lmk17-sim
-              (lmk17-sim --help las enumera)
+              (lmk17-sim --help las enumera), salvo los archivos .ptf y .lin,
+              que se abren en ese transmisor como arriba
   --help      este texto
   --version   la versión del programa
 </translation>

@@ -91,7 +91,7 @@
     </message>
     <message>
         <source>usage: lmk17 [FILE.ptf ...] [FILE.lin ...]
-       lmk17 --demo [lmk17-sim options]
+       lmk17 --demo [lmk17-sim options] [FILE.ptf ...] [FILE.lin ...]
 
 Configures, tests and monitors K8410 and K8620 transmitters over a serial port.
 Configuration files (.ptf) named on the command line are loaded in order; the
@@ -102,12 +102,13 @@ editor of that configuration.
               1.91 at address 0 unless its options say otherwise) on a
               pseudo-terminal and connect to it: every command can be tried
               without hardware; the options after --demo go to lmk17-sim
-              (lmk17-sim --help lists them)
+              (lmk17-sim --help lists them), but for the .ptf and .lin
+              files, which open on that transmitter as above
   --help      this text
   --version   the program&apos;s version
 </source>
         <translation>utilisation : lmk17 [FICHIER.ptf ...] [FICHIER.lin ...]
-              lmk17 --demo [options de lmk17-sim]
+              lmk17 --demo [options de lmk17-sim] [FICHIER.ptf ...] [FICHIER.lin ...]
 
 Configure, teste et surveille les transmetteurs K8410 et K8620 par un port série.
 Les fichiers de configuration (.ptf) indiqués sur la ligne de commande sont chargés
@@ -118,7 +119,8 @@ l&apos;éditeur de linéarisation de cette configuration.
               1.91 à l&apos;adresse 0 sauf indication contraire de ses options) sur un
               pseudo-terminal et s&apos;y connecte : chaque commande peut être essayée
               sans matériel ; les options après --demo vont à lmk17-sim
-              (lmk17-sim --help les énumère)
+              (lmk17-sim --help les énumère), sauf les fichiers .ptf et .lin,
+              qui s&apos;ouvrent sur ce transmetteur comme ci-dessus
   --help      ce texte
   --version   la version du programme
 </translation>

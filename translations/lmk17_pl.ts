@@ -91,7 +91,7 @@
     </message>
     <message>
         <source>usage: lmk17 [FILE.ptf ...] [FILE.lin ...]
-       lmk17 --demo [lmk17-sim options]
+       lmk17 --demo [lmk17-sim options] [FILE.ptf ...] [FILE.lin ...]
 
 Configures, tests and monitors K8410 and K8620 transmitters over a serial port.
 Configuration files (.ptf) named on the command line are loaded in order; the
@@ -102,12 +102,13 @@ editor of that configuration.
               1.91 at address 0 unless its options say otherwise) on a
               pseudo-terminal and connect to it: every command can be tried
               without hardware; the options after --demo go to lmk17-sim
-              (lmk17-sim --help lists them)
+              (lmk17-sim --help lists them), but for the .ptf and .lin
+              files, which open on that transmitter as above
   --help      this text
   --version   the program&apos;s version
 </source>
         <translation>użycie: lmk17 [PLIK.ptf ...] [PLIK.lin ...]
-        lmk17 --demo [opcje lmk17-sim]
+        lmk17 --demo [opcje lmk17-sim] [PLIK.ptf ...] [PLIK.lin ...]
 
 Konfiguruje, testuje i monitoruje przetworniki K8410 i K8620 przez port szeregowy.
 Pliki konfiguracji (.ptf) podane w wierszu poleceń są wczytywane po kolei;
@@ -118,7 +119,8 @@ linearyzacji tej konfiguracji.
               1.91 pod adresem 0, o ile jego opcje nie mówią inaczej) na
               pseudoterminalu i łączy się z nim: każde polecenie można wypróbować
               bez sprzętu; opcje po --demo trafiają do lmk17-sim
-              (lmk17-sim --help je wymienia)
+              (lmk17-sim --help je wymienia), oprócz plików .ptf i .lin, które
+              otwierają się na tym przetworniku jak wyżej
   --help      ten tekst
   --version   wersja programu
 </translation>

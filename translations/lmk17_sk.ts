@@ -91,7 +91,7 @@
     </message>
     <message>
         <source>usage: lmk17 [FILE.ptf ...] [FILE.lin ...]
-       lmk17 --demo [lmk17-sim options]
+       lmk17 --demo [lmk17-sim options] [FILE.ptf ...] [FILE.lin ...]
 
 Configures, tests and monitors K8410 and K8620 transmitters over a serial port.
 Configuration files (.ptf) named on the command line are loaded in order; the
@@ -102,12 +102,13 @@ editor of that configuration.
               1.91 at address 0 unless its options say otherwise) on a
               pseudo-terminal and connect to it: every command can be tried
               without hardware; the options after --demo go to lmk17-sim
-              (lmk17-sim --help lists them)
+              (lmk17-sim --help lists them), but for the .ptf and .lin
+              files, which open on that transmitter as above
   --help      this text
   --version   the program&apos;s version
 </source>
         <translation>použitie: lmk17 [SÚBOR.ptf ...] [SÚBOR.lin ...]
-          lmk17 --demo [voľby lmk17-sim]
+          lmk17 --demo [voľby lmk17-sim] [SÚBOR.ptf ...] [SÚBOR.lin ...]
 
 Konfiguruje, testuje a monitoruje prevodníky K8410 a K8620 cez sériový port.
 Konfiguračné súbory (.ptf) zadané na príkazovom riadku sa načítajú v poradí;
@@ -118,7 +119,8 @@ linearizácie tejto konfigurácie.
               1.91 na adrese 0, ak jeho voľby neurčia inak) na
               pseudoterminále a pripojí sa k nemu: každý príkaz je možné vyskúšať
               bez hardvéru; voľby za --demo dostane lmk17-sim
-              (lmk17-sim --help ich vypíše)
+              (lmk17-sim --help ich vypíše), okrem súborov .ptf a .lin, ktoré sa
+              otvoria na tomto prevodníku ako vyššie
   --help      tento text
   --version   verzia programu
 </translation>
