@@ -1981,12 +1981,12 @@ Chcete tuto operaci opakovat?</translation>
         <translation> Graf kompenzace srovnávacího spoje</translation>
     </message>
     <message>
-        <source>Add Coordinates to the Table</source>
-        <translation>Přidat souřadnice do tabulky</translation>
+        <source>&amp;Add Coordinates to the Table</source>
+        <translation>&amp;Přidat souřadnice do tabulky</translation>
     </message>
     <message>
-        <source>Copy Graph to the Clipboard</source>
-        <translation>Kopírovat graf do schránky</translation>
+        <source>&amp;Copy Graph to the Clipboard</source>
+        <translation>&amp;Kopírovat graf do schránky</translation>
     </message>
     <message>
         <source>&amp;Save the Linearization Parameters</source>
@@ -2499,28 +2499,28 @@ Chcete tuto operaci opakovat?</translation>
         <translation> Graf monitorování</translation>
     </message>
     <message>
-        <source>Copy Graph to the Clipboard</source>
-        <translation>Kopírovat graf do schránky</translation>
+        <source>&amp;Copy Graph to the Clipboard</source>
+        <translation>&amp;Kopírovat graf do schránky</translation>
     </message>
     <message>
-        <source>Show / Hide Grids</source>
-        <translation>Zobrazit / skrýt mřížku</translation>
+        <source>Show / Hide &amp;Grids</source>
+        <translation>Zobrazit / skrýt &amp;mřížku</translation>
     </message>
     <message>
-        <source>Clear the Graph</source>
-        <translation>Vymazat graf</translation>
+        <source>C&amp;lear the Graph</source>
+        <translation>&amp;Vymazat graf</translation>
     </message>
     <message>
-        <source>Reset Zoom</source>
-        <translation>Obnovit zvětšení</translation>
+        <source>&amp;Reset Zoom</source>
+        <translation>&amp;Obnovit zvětšení</translation>
     </message>
     <message>
-        <source>Save Graph as PNG...</source>
-        <translation>Uložit graf jako PNG...</translation>
+        <source>&amp;Save Graph as PNG...</source>
+        <translation>&amp;Uložit graf jako PNG...</translation>
     </message>
     <message>
-        <source>Export Points as CSV...</source>
-        <translation>Exportovat body jako CSV...</translation>
+        <source>&amp;Export Points as CSV...</source>
+        <translation>&amp;Exportovat body jako CSV...</translation>
     </message>
     <message>
         <source>Address %1</source>

@@ -1980,12 +1980,12 @@ Wollen Sie diesen Vorgang wiederholen?</translation>
         <translation> Grafik der Vergleichsstellenkompensation</translation>
     </message>
     <message>
-        <source>Add Coordinates to the Table</source>
-        <translation>Koordinaten in die Tabelle übernehmen</translation>
+        <source>&amp;Add Coordinates to the Table</source>
+        <translation>&amp;Koordinaten in die Tabelle übernehmen</translation>
     </message>
     <message>
-        <source>Copy Graph to the Clipboard</source>
-        <translation>Grafik in die Zwischenablage kopieren</translation>
+        <source>&amp;Copy Graph to the Clipboard</source>
+        <translation>&amp;Grafik in die Zwischenablage kopieren</translation>
     </message>
     <message>
         <source>&amp;Save the Linearization Parameters</source>
@@ -2498,28 +2498,28 @@ Wollen Sie diesen Vorgang wiederholen?</translation>
         <translation> Monitoring-Diagramm</translation>
     </message>
     <message>
-        <source>Copy Graph to the Clipboard</source>
-        <translation>Diagramm in die Zwischenablage kopieren</translation>
+        <source>&amp;Copy Graph to the Clipboard</source>
+        <translation>Diagramm in die Zwischenablage &amp;kopieren</translation>
     </message>
     <message>
-        <source>Show / Hide Grids</source>
-        <translation>Gitter ein- / ausblenden</translation>
+        <source>Show / Hide &amp;Grids</source>
+        <translation>&amp;Gitter ein- / ausblenden</translation>
     </message>
     <message>
-        <source>Clear the Graph</source>
-        <translation>Diagramm löschen</translation>
+        <source>C&amp;lear the Graph</source>
+        <translation>Diagramm &amp;löschen</translation>
     </message>
     <message>
-        <source>Reset Zoom</source>
-        <translation>Zoom zurücksetzen</translation>
+        <source>&amp;Reset Zoom</source>
+        <translation>&amp;Zoom zurücksetzen</translation>
     </message>
     <message>
-        <source>Save Graph as PNG...</source>
-        <translation>Diagramm als PNG speichern...</translation>
+        <source>&amp;Save Graph as PNG...</source>
+        <translation>Diagramm als PNG &amp;speichern...</translation>
     </message>
     <message>
-        <source>Export Points as CSV...</source>
-        <translation>Punkte als CSV exportieren...</translation>
+        <source>&amp;Export Points as CSV...</source>
+        <translation>Punkte als CSV &amp;exportieren...</translation>
     </message>
     <message>
         <source>Address %1</source>

@@ -1980,12 +1980,12 @@ Solución posible: detenga ahora la escritura, establezca la configuración pred
         <translation> Gráfico de compensación de unión fría</translation>
     </message>
     <message>
-        <source>Add Coordinates to the Table</source>
-        <translation>Añadir coordenadas a la tabla</translation>
+        <source>&amp;Add Coordinates to the Table</source>
+        <translation>&amp;Añadir coordenadas a la tabla</translation>
     </message>
     <message>
-        <source>Copy Graph to the Clipboard</source>
-        <translation>Copiar el gráfico al portapapeles</translation>
+        <source>&amp;Copy Graph to the Clipboard</source>
+        <translation>&amp;Copiar el gráfico al portapapeles</translation>
     </message>
     <message>
         <source>&amp;Save the Linearization Parameters</source>
@@ -2498,28 +2498,28 @@ Solución posible: detenga ahora la escritura, establezca la configuración pred
         <translation> Gráfico de monitorización</translation>
     </message>
     <message>
-        <source>Copy Graph to the Clipboard</source>
-        <translation>Copiar el gráfico al portapapeles</translation>
+        <source>&amp;Copy Graph to the Clipboard</source>
+        <translation>&amp;Copiar el gráfico al portapapeles</translation>
     </message>
     <message>
-        <source>Show / Hide Grids</source>
-        <translation>Mostrar / ocultar cuadrícula</translation>
+        <source>Show / Hide &amp;Grids</source>
+        <translation>Mostrar / ocultar c&amp;uadrícula</translation>
     </message>
     <message>
-        <source>Clear the Graph</source>
-        <translation>Borrar el gráfico</translation>
+        <source>C&amp;lear the Graph</source>
+        <translation>&amp;Borrar el gráfico</translation>
     </message>
     <message>
-        <source>Reset Zoom</source>
-        <translation>Restablecer zoom</translation>
+        <source>&amp;Reset Zoom</source>
+        <translation>&amp;Restablecer zoom</translation>
     </message>
     <message>
-        <source>Save Graph as PNG...</source>
-        <translation>Guardar gráfico como PNG...</translation>
+        <source>&amp;Save Graph as PNG...</source>
+        <translation>&amp;Guardar gráfico como PNG...</translation>
     </message>
     <message>
-        <source>Export Points as CSV...</source>
-        <translation>Exportar puntos como CSV...</translation>
+        <source>&amp;Export Points as CSV...</source>
+        <translation>&amp;Exportar puntos como CSV...</translation>
     </message>
     <message>
         <source>Address %1</source>

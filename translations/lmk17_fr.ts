@@ -1980,12 +1980,12 @@ Voulez-vous répéter cette opération ?</translation>
         <translation> Graphique de la compensation de soudure froide</translation>
     </message>
     <message>
-        <source>Add Coordinates to the Table</source>
-        <translation>Ajouter les coordonnées au tableau</translation>
+        <source>&amp;Add Coordinates to the Table</source>
+        <translation>&amp;Ajouter les coordonnées au tableau</translation>
     </message>
     <message>
-        <source>Copy Graph to the Clipboard</source>
-        <translation>Copier le graphique dans le presse-papiers</translation>
+        <source>&amp;Copy Graph to the Clipboard</source>
+        <translation>&amp;Copier le graphique dans le presse-papiers</translation>
     </message>
     <message>
         <source>&amp;Save the Linearization Parameters</source>
@@ -2498,28 +2498,28 @@ Voulez-vous répéter cette opération ?</translation>
         <translation> Graphique de surveillance</translation>
     </message>
     <message>
-        <source>Copy Graph to the Clipboard</source>
-        <translation>Copier le graphique dans le presse-papiers</translation>
+        <source>&amp;Copy Graph to the Clipboard</source>
+        <translation>&amp;Copier le graphique dans le presse-papiers</translation>
     </message>
     <message>
-        <source>Show / Hide Grids</source>
-        <translation>Afficher / masquer la grille</translation>
+        <source>Show / Hide &amp;Grids</source>
+        <translation>Afficher / masquer la &amp;grille</translation>
     </message>
     <message>
-        <source>Clear the Graph</source>
-        <translation>Effacer le graphique</translation>
+        <source>C&amp;lear the Graph</source>
+        <translation>E&amp;ffacer le graphique</translation>
     </message>
     <message>
-        <source>Reset Zoom</source>
-        <translation>Réinitialiser le zoom</translation>
+        <source>&amp;Reset Zoom</source>
+        <translation>&amp;Réinitialiser le zoom</translation>
     </message>
     <message>
-        <source>Save Graph as PNG...</source>
-        <translation>Enregistrer le graphique en PNG...</translation>
+        <source>&amp;Save Graph as PNG...</source>
+        <translation>E&amp;nregistrer le graphique en PNG...</translation>
     </message>
     <message>
-        <source>Export Points as CSV...</source>
-        <translation>Exporter les points en CSV...</translation>
+        <source>&amp;Export Points as CSV...</source>
+        <translation>&amp;Exporter les points en CSV...</translation>
     </message>
     <message>
         <source>Address %1</source>

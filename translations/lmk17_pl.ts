@@ -1981,12 +1981,12 @@ Czy powtórzyć tę operację?</translation>
         <translation> Wykres kompensacji spoiny odniesienia</translation>
     </message>
     <message>
-        <source>Add Coordinates to the Table</source>
-        <translation>Dodaj współrzędne do tabeli</translation>
+        <source>&amp;Add Coordinates to the Table</source>
+        <translation>&amp;Dodaj współrzędne do tabeli</translation>
     </message>
     <message>
-        <source>Copy Graph to the Clipboard</source>
-        <translation>Kopiuj wykres do schowka</translation>
+        <source>&amp;Copy Graph to the Clipboard</source>
+        <translation>&amp;Kopiuj wykres do schowka</translation>
     </message>
     <message>
         <source>&amp;Save the Linearization Parameters</source>
@@ -2499,28 +2499,28 @@ Czy powtórzyć tę operację?</translation>
         <translation> Wykres monitorowania</translation>
     </message>
     <message>
-        <source>Copy Graph to the Clipboard</source>
-        <translation>Kopiuj wykres do schowka</translation>
+        <source>&amp;Copy Graph to the Clipboard</source>
+        <translation>&amp;Kopiuj wykres do schowka</translation>
     </message>
     <message>
-        <source>Show / Hide Grids</source>
-        <translation>Pokaż / ukryj siatkę</translation>
+        <source>Show / Hide &amp;Grids</source>
+        <translation>Pokaż / ukryj &amp;siatkę</translation>
     </message>
     <message>
-        <source>Clear the Graph</source>
-        <translation>Wyczyść wykres</translation>
+        <source>C&amp;lear the Graph</source>
+        <translation>&amp;Wyczyść wykres</translation>
     </message>
     <message>
-        <source>Reset Zoom</source>
-        <translation>Resetuj powiększenie</translation>
+        <source>&amp;Reset Zoom</source>
+        <translation>&amp;Resetuj powiększenie</translation>
     </message>
     <message>
-        <source>Save Graph as PNG...</source>
-        <translation>Zapisz wykres jako PNG...</translation>
+        <source>&amp;Save Graph as PNG...</source>
+        <translation>&amp;Zapisz wykres jako PNG...</translation>
     </message>
     <message>
-        <source>Export Points as CSV...</source>
-        <translation>Eksportuj punkty jako CSV...</translation>
+        <source>&amp;Export Points as CSV...</source>
+        <translation>&amp;Eksportuj punkty jako CSV...</translation>
     </message>
     <message>
         <source>Address %1</source>

@@ -1981,12 +1981,12 @@ Chcete túto operáciu zopakovať?</translation>
         <translation> Graf kompenzácie studeného spoja</translation>
     </message>
     <message>
-        <source>Add Coordinates to the Table</source>
-        <translation>Pridať súradnice do tabuľky</translation>
+        <source>&amp;Add Coordinates to the Table</source>
+        <translation>&amp;Pridať súradnice do tabuľky</translation>
     </message>
     <message>
-        <source>Copy Graph to the Clipboard</source>
-        <translation>Kopírovať graf do schránky</translation>
+        <source>&amp;Copy Graph to the Clipboard</source>
+        <translation>&amp;Kopírovať graf do schránky</translation>
     </message>
     <message>
         <source>&amp;Save the Linearization Parameters</source>
@@ -2499,28 +2499,28 @@ Chcete túto operáciu zopakovať?</translation>
         <translation> Graf monitorovania</translation>
     </message>
     <message>
-        <source>Copy Graph to the Clipboard</source>
-        <translation>Kopírovať graf do schránky</translation>
+        <source>&amp;Copy Graph to the Clipboard</source>
+        <translation>&amp;Kopírovať graf do schránky</translation>
     </message>
     <message>
-        <source>Show / Hide Grids</source>
-        <translation>Zobraziť / skryť mriežku</translation>
+        <source>Show / Hide &amp;Grids</source>
+        <translation>Zobraziť / skryť &amp;mriežku</translation>
     </message>
     <message>
-        <source>Clear the Graph</source>
-        <translation>Vymazať graf</translation>
+        <source>C&amp;lear the Graph</source>
+        <translation>&amp;Vymazať graf</translation>
     </message>
     <message>
-        <source>Reset Zoom</source>
-        <translation>Obnoviť zväčšenie</translation>
+        <source>&amp;Reset Zoom</source>
+        <translation>&amp;Obnoviť zväčšenie</translation>
     </message>
     <message>
-        <source>Save Graph as PNG...</source>
-        <translation>Uložiť graf ako PNG...</translation>
+        <source>&amp;Save Graph as PNG...</source>
+        <translation>&amp;Uložiť graf ako PNG...</translation>
     </message>
     <message>
-        <source>Export Points as CSV...</source>
-        <translation>Exportovať body ako CSV...</translation>
+        <source>&amp;Export Points as CSV...</source>
+        <translation>&amp;Exportovať body ako CSV...</translation>
     </message>
     <message>
         <source>Address %1</source>

@@ -1,15 +1,19 @@
 // Alt and a letter reach every menu and every menu entry, in every language
-// module: the main window's menu bar and the linearization editor's.
+// module: the main window's menu bar, the linearization editor's, and the
+// popup menus of the plots.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
+#include <QTimer>
 
 #include "app/language_modules.h"
 #include "app/ui/main_form.h"
 #include "linearization/ui/linear_form.h"
 #include "main_window_rig.h"
+#include "monitoring/ui/mon_graph_form.h"
 #include "stack/transmitter_stack.h"
 
 namespace lmk17 {
@@ -17,10 +21,15 @@ namespace {
 
 // The actions of one menu (or of the bar) that show a text: each needs a
 // mnemonic, and no two may share one. A submenu is a menu of its own.
+// The readouts of a popup (" X= 12.5  °C", empty until it opens) are no
+// entries.
 void CheckMnemonics(const QString& where, const QList<QAction*>& actions, QStringList& problems) {
     QMap<QKeySequence, QString> taken;
     for (QAction* a : actions) {
-        if (a->isSeparator()) continue;
+        const QString text = a->text().trimmed();
+        if (a->isSeparator() || text.isEmpty() || text.startsWith(QLatin1String("X=")) ||
+            text.startsWith(QLatin1String("Y=")))
+            continue;
         const QString shown = QString(a->text()).remove(QLatin1Char('&'));
         const QKeySequence key = QKeySequence::mnemonic(a->text());
         if (key.isEmpty())
@@ -35,6 +44,23 @@ void CheckMnemonics(const QString& where, const QList<QAction*>& actions, QStrin
     }
 }
 
+// The popup menu a right click on `plot` opens (modally), checked while it
+// shows and then closed; the number of its actions.
+int CheckPopup(const QString& where, PlotView* plot, QStringList& problems) {
+    int count = -1;
+    QTimer closer;
+    QObject::connect(&closer, &QTimer::timeout, [&] {
+        if (auto* popup = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+            count = int(popup->actions().size());
+            CheckMnemonics(where, popup->actions(), problems);
+            popup->close();
+        }
+    });
+    closer.start(10);
+    emit plot->rightReleased(plot->mapToGlobal(QPoint(5, 5)), QPointF(1, 2));
+    return count;
+}
+
 TEST(Menus, EveryMenuAndEntryHasAMnemonicOfItsOwnInEveryLanguage) {
     QStringList problems;
     for (int language = 0; language < kLanguageCount; ++language) {
@@ -47,6 +73,13 @@ TEST(Menus, EveryMenuAndEntryHasAMnemonicOfItsOwnInEveryLanguage) {
         TLinearForm editor(shell.stack().linEditor(), shell.form.get());
         CheckMnemonics(name + QStringLiteral(" linearization editor"),
                        editor.findChild<QMenuBar*>()->actions(), problems);
+        // Two readouts, a separator, two entries.
+        EXPECT_EQ(CheckPopup(name + QStringLiteral(" linearization plot popup"),
+                             editor.findChild<PlotView*>(QStringLiteral("LinPlot")), problems),
+                  5);
+        TMonGraphForm graph(shell.stack().monitoring(), shell.form->interaction());
+        CheckMnemonics(name + QStringLiteral(" monitoring graph popup"), graph.PopupMenu->actions(),
+                       problems);
     }
     EXPECT_TRUE(problems.isEmpty()) << problems.join(QLatin1Char('\n')).toStdString();
 }
