@@ -138,7 +138,7 @@ TEST(AppSettings, TheProtocolFolderOfTheLastBatchIsKeptWhileItExists) {
     } cases[] = {
         {" " + QDir::toNativeSeparators(dir.path() + "/pdf") + " ", dir.path() + "/pdf/"},
         {dir.path() + "/gone/", ""},
-        {"pdf", ""},
+        {".", ""},  // relative: wherever the program was started
         {dir.filePath("plain.txt"), ""},
         {"", ""},
     };

@@ -141,7 +141,7 @@ TEST(BatchWriteWindow, OpensOnTheLastRunsProtocolFolderWhileItExists) {
     } cases[] = {
         {kept.path(), QDir::toNativeSeparators(kept.path() + "/")},
         {kept.filePath("gone"), ""},
-        {"protocols", ""},
+        {".", ""},  // relative: wherever the program was started
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.stored.toStdString());
