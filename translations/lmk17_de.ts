@@ -2932,7 +2932,7 @@ Wollen Sie diesen Vorgang wiederholen?</translation>
     </message>
     <message>
         <source>  &amp;Output Testing  </source>
-        <translation>  &amp;Ausgangstest  </translation>
+        <translation>  Ausgangs&amp;test  </translation>
     </message>
     <message>
         <source>Output Value %1:</source>

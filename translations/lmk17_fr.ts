@@ -2932,7 +2932,7 @@ Voulez-vous répéter cette opération ?</translation>
     </message>
     <message>
         <source>  &amp;Output Testing  </source>
-        <translation>  &amp;Test de sortie  </translation>
+        <translation>  Test de &amp;sortie  </translation>
     </message>
     <message>
         <source>Output Value %1:</source>

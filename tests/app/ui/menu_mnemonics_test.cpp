@@ -1,10 +1,13 @@
 // Alt and a letter reach every menu and every menu entry, in every language
 // module: the main window's menu bar, the linearization editor's, and the
-// popup menus of the plots.
+// popup menus of the plots; no control of those windows takes a menu's letter.
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QGroupBox>
 #include <QKeySequence>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTimer>
@@ -44,6 +47,29 @@ void CheckMnemonics(const QString& where, const QList<QAction*>& actions, QStrin
     }
 }
 
+// A control of the window with a menu title's letter makes Alt and that
+// letter ambiguous: it no longer surely opens the menu.
+void CheckControlsBesideTheBar(const QString& where, QWidget* window, QStringList& problems) {
+    QMap<QKeySequence, QString> titles;
+    for (QAction* a : window->findChild<QMenuBar*>()->actions())
+        titles.insert(QKeySequence::mnemonic(a->text()), QString(a->text()).remove('&'));
+    for (QWidget* w : window->findChildren<QWidget*>()) {
+        if (w->window() != window) continue;  // a dialog has letters of its own
+        QString text;
+        if (auto* button = qobject_cast<QAbstractButton*>(w))
+            text = button->text();
+        else if (auto* group = qobject_cast<QGroupBox*>(w))
+            text = group->title();
+        else if (auto* label = qobject_cast<QLabel*>(w); label && label->buddy())
+            text = label->text();
+        const QKeySequence key = QKeySequence::mnemonic(text);
+        if (!key.isEmpty() && titles.contains(key))
+            problems << where + QStringLiteral(": \"%1\" shares %2 with the menu \"%3\"")
+                                    .arg(QString(text).remove('&').trimmed(), key.toString(),
+                                         titles[key]);
+    }
+}
+
 // The popup menu a right click on `plot` opens (modally), checked while it
 // shows and then closed; the number of its actions.
 int CheckPopup(const QString& where, PlotView* plot, QStringList& problems) {
@@ -70,9 +96,13 @@ TEST(Menus, EveryMenuAndEntryHasAMnemonicOfItsOwnInEveryLanguage) {
         test::Shell shell;
         CheckMnemonics(name + QStringLiteral(" main window"), shell.form->menuBar()->actions(),
                        problems);
+        CheckControlsBesideTheBar(name + QStringLiteral(" main window"), shell.form.get(),
+                                  problems);
         TLinearForm editor(shell.stack().linEditor(), shell.form.get());
         CheckMnemonics(name + QStringLiteral(" linearization editor"),
                        editor.findChild<QMenuBar*>()->actions(), problems);
+        CheckControlsBesideTheBar(name + QStringLiteral(" linearization editor"), &editor,
+                                  problems);
         // Two readouts, a separator, two entries.
         EXPECT_EQ(CheckPopup(name + QStringLiteral(" linearization plot popup"),
                              editor.findChild<PlotView*>(QStringLiteral("LinPlot")), problems),
