@@ -91,7 +91,7 @@
     </message>
     <message>
         <source>usage: lmk17 [FILE.ptf ...] [FILE.lin ...]
-       lmk17 --demo [lmk17-sim options]
+       lmk17 --demo [lmk17-sim options] [FILE.ptf ...] [FILE.lin ...]
 
 Configures, tests and monitors K8410 and K8620 transmitters over a serial port.
 Configuration files (.ptf) named on the command line are loaded in order; the
@@ -102,12 +102,13 @@ editor of that configuration.
               1.91 at address 0 unless its options say otherwise) on a
               pseudo-terminal and connect to it: every command can be tried
               without hardware; the options after --demo go to lmk17-sim
-              (lmk17-sim --help lists them)
+              (lmk17-sim --help lists them), but for the .ptf and .lin
+              files, which open on that transmitter as above
   --help      this text
   --version   the program&apos;s version
 </source>
         <translation>použití: lmk17 [SOUBOR.ptf ...] [SOUBOR.lin ...]
-         lmk17 --demo [volby lmk17-sim]
+         lmk17 --demo [volby lmk17-sim] [SOUBOR.ptf ...] [SOUBOR.lin ...]
 
 Konfiguruje, testuje a monitoruje převodníky K8410 a K8620 přes sériový port.
 Konfigurační soubory (.ptf) zadané na příkazovém řádku se načtou v pořadí;
@@ -118,7 +119,8 @@ linearizace této konfigurace.
               1.91 na adrese 0, pokud jeho volby neurčí jinak) na
               pseudoterminálu a připojí se k němu: každý příkaz lze vyzkoušet
               bez hardwaru; volby za --demo dostane lmk17-sim
-              (lmk17-sim --help je vypíše)
+              (lmk17-sim --help je vypíše), kromě souborů .ptf a .lin, které se
+              otevřou na tomto převodníku jako výše
   --help      tento text
   --version   verze programu
 </translation>
@@ -1624,8 +1626,8 @@ Chcete tuto operaci opakovat?</translation>
 <context>
     <name>lmk17::PrintController</name>
     <message>
-        <source>Export as PDF…</source>
-        <translation>Export do PDF…</translation>
+        <source>Export as P&amp;DF…</source>
+        <translation>&amp;Export do PDF…</translation>
     </message>
     <message>
         <source>Export as PDF</source>
@@ -1983,20 +1985,20 @@ Chcete tuto operaci opakovat?</translation>
         <translation> Graf kompenzace srovnávacího spoje</translation>
     </message>
     <message>
-        <source>Add Coordinates to the Table</source>
-        <translation>Přidat souřadnice do tabulky</translation>
+        <source>&amp;Add Coordinates to the Table</source>
+        <translation>&amp;Přidat souřadnice do tabulky</translation>
     </message>
     <message>
-        <source>Copy Graph to the Clipboard</source>
-        <translation>Kopírovat graf do schránky</translation>
+        <source>&amp;Copy Graph to the Clipboard</source>
+        <translation>&amp;Kopírovat graf do schránky</translation>
     </message>
     <message>
-        <source>Save the Linearization Parameters</source>
-        <translation>Uložit parametry linearizace</translation>
+        <source>&amp;Save the Linearization Parameters</source>
+        <translation>&amp;Uložit parametry linearizace</translation>
     </message>
     <message>
-        <source>Load the Linearization Parameters</source>
-        <translation>Načíst parametry linearizace</translation>
+        <source>&amp;Load the Linearization Parameters</source>
+        <translation>&amp;Načíst parametry linearizace</translation>
     </message>
     <message>
         <source>Linearization Files (*.lin *.LIN)</source>
@@ -2011,44 +2013,44 @@ Chcete tuto operaci opakovat?</translation>
         <translation>&amp;Soubor</translation>
     </message>
     <message>
-        <source>Printer Setup</source>
-        <translation>Nastavení tiskárny</translation>
+        <source>Printer Set&amp;up</source>
+        <translation>Na&amp;stavení tiskárny</translation>
     </message>
     <message>
-        <source>Print the Linearization Parameters</source>
-        <translation>Tisk parametrů linearizace</translation>
+        <source>&amp;Print the Linearization Parameters</source>
+        <translation>&amp;Tisk parametrů linearizace</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
         <translation>Úp&amp;ravy</translation>
     </message>
     <message>
-        <source>Edit the Linear Table</source>
-        <translation>Upravit linearizační tabulku</translation>
+        <source>Edit the &amp;Linear Table</source>
+        <translation>Upravit &amp;linearizační tabulku</translation>
     </message>
     <message>
-        <source>Edit the Cold Junction Compensation</source>
-        <translation>Upravit kompenzaci srovnávacího spoje</translation>
+        <source>Edit the Cold &amp;Junction Compensation</source>
+        <translation>Upravit &amp;kompenzaci srovnávacího spoje</translation>
     </message>
     <message>
-        <source>Edit the Sensor-Specific Characterization</source>
-        <translation>Upravit charakteristiku snímače</translation>
+        <source>Edit the &amp;Sensor-Specific Characterization</source>
+        <translation>Upravit &amp;charakteristiku snímače</translation>
     </message>
     <message>
-        <source>Clear the Table for Linearization</source>
-        <translation>Vymazat tabulku linearizace</translation>
+        <source>&amp;Clear the Table for Linearization</source>
+        <translation>&amp;Vymazat tabulku linearizace</translation>
     </message>
     <message>
-        <source>Clear the Table for Cold Junction Compensation</source>
-        <translation>Vymazat tabulku kompenzace srovnávacího spoje</translation>
+        <source>Clear the Table for Cold Junction C&amp;ompensation</source>
+        <translation>Vymazat tabulku kompenzace s&amp;rovnávacího spoje</translation>
     </message>
     <message>
-        <source>Set Default Linearization</source>
-        <translation>Nastavit výchozí linearizaci</translation>
+        <source>Set &amp;Default Linearization</source>
+        <translation>&amp;Nastavit výchozí linearizaci</translation>
     </message>
     <message>
-        <source>Set Default Linearization and CJ Compensation</source>
-        <translation>Nastavit výchozí linearizaci a kompenzaci SS</translation>
+        <source>Set Default Linearization &amp;and CJ Compensation</source>
+        <translation>Nastavit výchozí linearizaci &amp;a kompenzaci SS</translation>
     </message>
     <message>
         <source>&amp;Approximation</source>
@@ -2071,12 +2073,12 @@ Chcete tuto operaci opakovat?</translation>
         <translation>&amp;Nápověda</translation>
     </message>
     <message>
-        <source>Contents</source>
-        <translation>Obsah</translation>
+        <source>&amp;Contents</source>
+        <translation>&amp;Obsah</translation>
     </message>
     <message>
-        <source>Index</source>
-        <translation>Rejstřík</translation>
+        <source>&amp;Index</source>
+        <translation>&amp;Rejstřík</translation>
     </message>
     <message>
         <source>Start of X :</source>
@@ -2175,8 +2177,16 @@ Chcete tuto operaci opakovat?</translation>
         <translation>Vypočítat linearizaci podle konstant</translation>
     </message>
     <message>
-        <source>Export the Linearization Parameters as PDF…</source>
-        <translation>Export parametrů linearizace do PDF…</translation>
+        <source>&amp;Export the Linearization Parameters as PDF…</source>
+        <translation>&amp;Export parametrů linearizace do PDF…</translation>
+    </message>
+    <message>
+        <source>Load the Linearization Parameters</source>
+        <translation>Načíst parametry linearizace</translation>
+    </message>
+    <message>
+        <source>Save the Linearization Parameters</source>
+        <translation>Uložit parametry linearizace</translation>
     </message>
 </context>
 <context>
@@ -2198,8 +2208,8 @@ Chcete tuto operaci opakovat?</translation>
         <translation>Ctrl+S</translation>
     </message>
     <message>
-        <source>Printer Setup</source>
-        <translation>Nastavení tiskárny</translation>
+        <source>Printer Set&amp;up</source>
+        <translation>Na&amp;stavení tiskárny</translation>
     </message>
     <message>
         <source>&amp;Print Configuration</source>
@@ -2238,48 +2248,48 @@ Chcete tuto operaci opakovat?</translation>
         <translation>Nastavit &amp;výchozí konfiguraci</translation>
     </message>
     <message>
-        <source>View Ordering Code</source>
-        <translation>Zobrazit objednací kód</translation>
+        <source>View &amp;Ordering Code</source>
+        <translation>Zobrazit &amp;objednací kód</translation>
     </message>
     <message>
-        <source>Read Working Time</source>
-        <translation>Číst dobu provozu</translation>
+        <source>Read Wor&amp;king Time</source>
+        <translation>Číst &amp;dobu provozu</translation>
     </message>
     <message>
-        <source>Read Primary Variable Value</source>
-        <translation>Číst hodnotu měřené veličiny</translation>
+        <source>Read &amp;Primary Variable Value</source>
+        <translation>Číst &amp;hodnotu měřené veličiny</translation>
     </message>
     <message>
-        <source>Read Cold Junction Temperature</source>
-        <translation>Číst teplotu srovnávacího spoje</translation>
+        <source>Read Cold &amp;Junction Temperature</source>
+        <translation>Číst &amp;teplotu srovnávacího spoje</translation>
     </message>
     <message>
-        <source>Monitoring START</source>
-        <translation>Monitorování START</translation>
+        <source>Monitoring &amp;START</source>
+        <translation>&amp;Monitorování START</translation>
     </message>
     <message>
         <source>Ctrl+M</source>
         <translation>Ctrl+M</translation>
     </message>
     <message>
-        <source>Monitoring STOP</source>
-        <translation>Monitorování STOP</translation>
+        <source>Monitoring S&amp;TOP</source>
+        <translation>Monitorování &amp;STOP</translation>
     </message>
     <message>
         <source>Ctrl+B</source>
         <translation>Ctrl+B</translation>
     </message>
     <message>
-        <source>View the Monitoring Graph</source>
-        <translation>Zobrazit graf monitorování</translation>
+        <source>View the Monitoring &amp;Graph</source>
+        <translation>Zobrazit &amp;graf monitorování</translation>
     </message>
     <message>
         <source>Ctrl+G</source>
         <translation>Ctrl+G</translation>
     </message>
     <message>
-        <source>Monitoring Parameters</source>
-        <translation>Parametry monitorování</translation>
+        <source>Monitoring P&amp;arameters</source>
+        <translation>&amp;Parametry monitorování</translation>
     </message>
     <message>
         <source>&amp;Input</source>
@@ -2290,7 +2300,7 @@ Chcete tuto operaci opakovat?</translation>
         <translation>Vý&amp;stup</translation>
     </message>
     <message>
-        <source>&amp;Information</source>
+        <source>I&amp;nformation</source>
         <translation>&amp;Informace</translation>
     </message>
     <message>
@@ -2302,8 +2312,8 @@ Chcete tuto operaci opakovat?</translation>
         <translation>&amp;Monitorování</translation>
     </message>
     <message>
-        <source>Options</source>
-        <translation>Nastavení</translation>
+        <source>&amp;Options</source>
+        <translation>&amp;Nastavení</translation>
     </message>
     <message>
         <source>&amp;Contents</source>
@@ -2323,15 +2333,15 @@ Chcete tuto operaci opakovat?</translation>
     </message>
     <message>
         <source>&amp;About ...</source>
-        <translation>&amp;O aplikaci ...</translation>
+        <translation>O &amp;aplikaci ...</translation>
     </message>
     <message>
         <source>&amp;File</source>
         <translation>&amp;Soubor</translation>
     </message>
     <message>
-        <source>Edit</source>
-        <translation>Úpravy</translation>
+        <source>&amp;Edit</source>
+        <translation>Úp&amp;ravy</translation>
     </message>
     <message>
         <source>&amp;Transmitter</source>
@@ -2347,7 +2357,7 @@ Chcete tuto operaci opakovat?</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation>&amp;Nápověda</translation>
+        <translation>Nápo&amp;věda</translation>
     </message>
     <message>
         <source>Input</source>
@@ -2462,28 +2472,28 @@ Chcete tuto operaci opakovat?</translation>
         <translation> Uložit protokol konfigurace jako soubor PDF </translation>
     </message>
     <message>
-        <source>Line Traffic</source>
-        <translation>Provoz na lince</translation>
+        <source>&amp;Line Traffic</source>
+        <translation>&amp;Provoz na lince</translation>
     </message>
     <message>
-        <source>Compare with File…</source>
-        <translation>Porovnat se souborem…</translation>
+        <source>&amp;Compare with File…</source>
+        <translation>&amp;Porovnat se souborem…</translation>
     </message>
     <message>
-        <source>Compare with Transmitter</source>
-        <translation>Porovnat s převodníkem</translation>
+        <source>&amp;Compare with Transmitter</source>
+        <translation>Po&amp;rovnat s převodníkem</translation>
     </message>
     <message>
-        <source>Restore from Backup…</source>
-        <translation>Obnovit ze zálohy…</translation>
+        <source>&amp;Restore from Backup…</source>
+        <translation>&amp;Obnovit ze zálohy…</translation>
     </message>
     <message>
-        <source>Backups and Writing…</source>
-        <translation>Zálohy a zápis…</translation>
+        <source>&amp;Backups and Writing…</source>
+        <translation>&amp;Zálohy a zápis…</translation>
     </message>
     <message>
-        <source>Write to Several Transmitters…</source>
-        <translation>Zápis do více převodníků…</translation>
+        <source>Write to Se&amp;veral Transmitters…</source>
+        <translation>Zápis do více převod&amp;níků…</translation>
     </message>
 </context>
 <context>
@@ -2493,28 +2503,28 @@ Chcete tuto operaci opakovat?</translation>
         <translation> Graf monitorování</translation>
     </message>
     <message>
-        <source>Copy Graph to the Clipboard</source>
-        <translation>Kopírovat graf do schránky</translation>
+        <source>&amp;Copy Graph to the Clipboard</source>
+        <translation>&amp;Kopírovat graf do schránky</translation>
     </message>
     <message>
-        <source>Show / Hide Grids</source>
-        <translation>Zobrazit / skrýt mřížku</translation>
+        <source>Show / Hide &amp;Grids</source>
+        <translation>Zobrazit / skrýt &amp;mřížku</translation>
     </message>
     <message>
-        <source>Clear the Graph</source>
-        <translation>Vymazat graf</translation>
+        <source>C&amp;lear the Graph</source>
+        <translation>&amp;Vymazat graf</translation>
     </message>
     <message>
-        <source>Reset Zoom</source>
-        <translation>Obnovit zvětšení</translation>
+        <source>&amp;Reset Zoom</source>
+        <translation>&amp;Obnovit zvětšení</translation>
     </message>
     <message>
-        <source>Save Graph as PNG...</source>
-        <translation>Uložit graf jako PNG...</translation>
+        <source>&amp;Save Graph as PNG...</source>
+        <translation>&amp;Uložit graf jako PNG...</translation>
     </message>
     <message>
-        <source>Export Points as CSV...</source>
-        <translation>Exportovat body jako CSV...</translation>
+        <source>&amp;Export Points as CSV...</source>
+        <translation>&amp;Exportovat body jako CSV...</translation>
     </message>
     <message>
         <source>Address %1</source>
@@ -2883,8 +2893,8 @@ Chcete tuto operaci opakovat?</translation>
         <translation>Jazyk:</translation>
     </message>
     <message>
-        <source>Search…</source>
-        <translation>Hledat…</translation>
+        <source>&amp;Search…</source>
+        <translation>&amp;Hledat…</translation>
     </message>
     <message>
         <source> Find the transmitters on the line whatever their address, baud rate and parity </source>
@@ -2976,20 +2986,20 @@ Chcete tuto operaci opakovat?</translation>
 <context>
     <name>lmk17::TColorSchemeMenu</name>
     <message>
-        <source>Colours</source>
-        <translation>Barvy</translation>
+        <source>&amp;Colours</source>
+        <translation>&amp;Barvy</translation>
     </message>
     <message>
-        <source>Light</source>
-        <translation>Světlé</translation>
+        <source>&amp;Light</source>
+        <translation>&amp;Světlé</translation>
     </message>
     <message>
-        <source>Dark</source>
-        <translation>Tmavé</translation>
+        <source>&amp;Dark</source>
+        <translation>&amp;Tmavé</translation>
     </message>
     <message>
-        <source>System</source>
-        <translation>Podle systému</translation>
+        <source>&amp;System</source>
+        <translation>&amp;Podle systému</translation>
     </message>
 </context>
 <context>
@@ -3495,6 +3505,10 @@ Chcete tuto operaci opakovat?</translation>
     <message>
         <source>Transmitter Configuration Protocol</source>
         <translation>Protokol konfigurace převodníku</translation>
+    </message>
+    <message>
+        <source>The folder %1 is not a full path. Give the whole path or choose it with Browse.</source>
+        <translation>Složka %1 není úplná cesta. Zadejte celou cestu nebo ji vyberte tlačítkem Procházet.</translation>
     </message>
 </context>
 <context>

@@ -91,7 +91,7 @@
     </message>
     <message>
         <source>usage: lmk17 [FILE.ptf ...] [FILE.lin ...]
-       lmk17 --demo [lmk17-sim options]
+       lmk17 --demo [lmk17-sim options] [FILE.ptf ...] [FILE.lin ...]
 
 Configures, tests and monitors K8410 and K8620 transmitters over a serial port.
 Configuration files (.ptf) named on the command line are loaded in order; the
@@ -102,12 +102,13 @@ editor of that configuration.
               1.91 at address 0 unless its options say otherwise) on a
               pseudo-terminal and connect to it: every command can be tried
               without hardware; the options after --demo go to lmk17-sim
-              (lmk17-sim --help lists them)
+              (lmk17-sim --help lists them), but for the .ptf and .lin
+              files, which open on that transmitter as above
   --help      this text
   --version   the program&apos;s version
 </source>
         <translation>Aufruf: lmk17 [DATEI.ptf ...] [DATEI.lin ...]
-        lmk17 --demo [Optionen von lmk17-sim]
+        lmk17 --demo [Optionen von lmk17-sim] [DATEI.ptf ...] [DATEI.lin ...]
 
 Konfiguriert, prüft und überwacht Messumformer K8410 und K8620 über eine serielle Schnittstelle.
 Auf der Befehlszeile genannte Konfigurationsdateien (.ptf) werden der Reihe nach
@@ -118,7 +119,8 @@ Linearisierungseditor dieser Konfiguration.
               1.91 an Adresse 0, wenn seine Optionen nichts anderes sagen) auf einem
               Pseudoterminal und verbindet sich damit: jeder Befehl lässt sich
               ohne Hardware ausprobieren; die Optionen nach --demo gehen an lmk17-sim
-              (lmk17-sim --help listet sie auf)
+              (lmk17-sim --help listet sie auf), außer den Dateien .ptf und .lin,
+              die sich wie oben auf diesem Messumformer öffnen
   --help      dieser Text
   --version   die Version des Programms
 </translation>
@@ -1624,8 +1626,8 @@ Wollen Sie diesen Vorgang wiederholen?</translation>
 <context>
     <name>lmk17::PrintController</name>
     <message>
-        <source>Export as PDF…</source>
-        <translation>Als PDF exportieren…</translation>
+        <source>Export as P&amp;DF…</source>
+        <translation>&amp;Als PDF exportieren…</translation>
     </message>
     <message>
         <source>Export as PDF</source>
@@ -1982,20 +1984,20 @@ Wollen Sie diesen Vorgang wiederholen?</translation>
         <translation> Grafik der Vergleichsstellenkompensation</translation>
     </message>
     <message>
-        <source>Add Coordinates to the Table</source>
-        <translation>Koordinaten in die Tabelle übernehmen</translation>
+        <source>&amp;Add Coordinates to the Table</source>
+        <translation>&amp;Koordinaten in die Tabelle übernehmen</translation>
     </message>
     <message>
-        <source>Copy Graph to the Clipboard</source>
-        <translation>Grafik in die Zwischenablage kopieren</translation>
+        <source>&amp;Copy Graph to the Clipboard</source>
+        <translation>&amp;Grafik in die Zwischenablage kopieren</translation>
     </message>
     <message>
-        <source>Save the Linearization Parameters</source>
-        <translation>Linearisierungsparameter speichern</translation>
+        <source>&amp;Save the Linearization Parameters</source>
+        <translation>Linearisierungsparameter &amp;speichern</translation>
     </message>
     <message>
-        <source>Load the Linearization Parameters</source>
-        <translation>Linearisierungsparameter laden</translation>
+        <source>&amp;Load the Linearization Parameters</source>
+        <translation>Linearisierungsparameter &amp;laden</translation>
     </message>
     <message>
         <source>Linearization Files (*.lin *.LIN)</source>
@@ -2010,44 +2012,44 @@ Wollen Sie diesen Vorgang wiederholen?</translation>
         <translation>&amp;Datei</translation>
     </message>
     <message>
-        <source>Printer Setup</source>
-        <translation>Druckereinrichtung</translation>
+        <source>Printer Set&amp;up</source>
+        <translation>D&amp;ruckereinrichtung</translation>
     </message>
     <message>
-        <source>Print the Linearization Parameters</source>
-        <translation>Linearisierungsparameter drucken</translation>
+        <source>&amp;Print the Linearization Parameters</source>
+        <translation>Linearisierungsparameter &amp;drucken</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
         <translation>&amp;Bearbeiten</translation>
     </message>
     <message>
-        <source>Edit the Linear Table</source>
-        <translation>Linearisierungstabelle bearbeiten</translation>
+        <source>Edit the &amp;Linear Table</source>
+        <translation>&amp;Linearisierungstabelle bearbeiten</translation>
     </message>
     <message>
-        <source>Edit the Cold Junction Compensation</source>
-        <translation>Vergleichsstellenkompensation bearbeiten</translation>
+        <source>Edit the Cold &amp;Junction Compensation</source>
+        <translation>&amp;Vergleichsstellenkompensation bearbeiten</translation>
     </message>
     <message>
-        <source>Edit the Sensor-Specific Characterization</source>
-        <translation>Sensorspezifische Kennlinie bearbeiten</translation>
+        <source>Edit the &amp;Sensor-Specific Characterization</source>
+        <translation>&amp;Sensorspezifische Kennlinie bearbeiten</translation>
     </message>
     <message>
-        <source>Clear the Table for Linearization</source>
-        <translation>Tabelle der Linearisierung löschen</translation>
+        <source>&amp;Clear the Table for Linearization</source>
+        <translation>&amp;Tabelle der Linearisierung löschen</translation>
     </message>
     <message>
-        <source>Clear the Table for Cold Junction Compensation</source>
-        <translation>Tabelle der Vergleichsstellenkompensation löschen</translation>
+        <source>Clear the Table for Cold Junction C&amp;ompensation</source>
+        <translation>Tabelle der Vergleichsstellen&amp;kompensation löschen</translation>
     </message>
     <message>
-        <source>Set Default Linearization</source>
-        <translation>Standardlinearisierung einstellen</translation>
+        <source>Set &amp;Default Linearization</source>
+        <translation>Standardl&amp;inearisierung einstellen</translation>
     </message>
     <message>
-        <source>Set Default Linearization and CJ Compensation</source>
-        <translation>Standardlinearisierung und VS-Kompensation einstellen</translation>
+        <source>Set Default Linearization &amp;and CJ Compensation</source>
+        <translation>Standardlinearisierung &amp;und VS-Kompensation einstellen</translation>
     </message>
     <message>
         <source>&amp;Approximation</source>
@@ -2070,12 +2072,12 @@ Wollen Sie diesen Vorgang wiederholen?</translation>
         <translation>&amp;Hilfe</translation>
     </message>
     <message>
-        <source>Contents</source>
-        <translation>Inhalt</translation>
+        <source>&amp;Contents</source>
+        <translation>&amp;Inhalt</translation>
     </message>
     <message>
-        <source>Index</source>
-        <translation>Index</translation>
+        <source>&amp;Index</source>
+        <translation>In&amp;dex</translation>
     </message>
     <message>
         <source>Start of X :</source>
@@ -2174,8 +2176,16 @@ Wollen Sie diesen Vorgang wiederholen?</translation>
         <translation>Linearisierung aus den Konstanten berechnen</translation>
     </message>
     <message>
-        <source>Export the Linearization Parameters as PDF…</source>
-        <translation>Linearisierungsparameter als PDF exportieren…</translation>
+        <source>&amp;Export the Linearization Parameters as PDF…</source>
+        <translation>Linearisierungsparameter als PDF e&amp;xportieren…</translation>
+    </message>
+    <message>
+        <source>Load the Linearization Parameters</source>
+        <translation>Linearisierungsparameter laden</translation>
+    </message>
+    <message>
+        <source>Save the Linearization Parameters</source>
+        <translation>Linearisierungsparameter speichern</translation>
     </message>
 </context>
 <context>
@@ -2197,8 +2207,8 @@ Wollen Sie diesen Vorgang wiederholen?</translation>
         <translation>Ctrl+S</translation>
     </message>
     <message>
-        <source>Printer Setup</source>
-        <translation>Druckereinrichtung</translation>
+        <source>Printer Set&amp;up</source>
+        <translation>D&amp;ruckereinrichtung</translation>
     </message>
     <message>
         <source>&amp;Print Configuration</source>
@@ -2234,51 +2244,51 @@ Wollen Sie diesen Vorgang wiederholen?</translation>
     </message>
     <message>
         <source>Set &amp;Default Configuration</source>
-        <translation>&amp;Standardkonfiguration einstellen</translation>
+        <translation>S&amp;tandardkonfiguration einstellen</translation>
     </message>
     <message>
-        <source>View Ordering Code</source>
-        <translation>Bestellcode anzeigen</translation>
+        <source>View &amp;Ordering Code</source>
+        <translation>&amp;Bestellcode anzeigen</translation>
     </message>
     <message>
-        <source>Read Working Time</source>
-        <translation>Betriebszeit lesen</translation>
+        <source>Read Wor&amp;king Time</source>
+        <translation>Betriebs&amp;zeit lesen</translation>
     </message>
     <message>
-        <source>Read Primary Variable Value</source>
-        <translation>Wert der Messgröße lesen</translation>
+        <source>Read &amp;Primary Variable Value</source>
+        <translation>&amp;Wert der Messgröße lesen</translation>
     </message>
     <message>
-        <source>Read Cold Junction Temperature</source>
-        <translation>Vergleichsstellentemperatur lesen</translation>
+        <source>Read Cold &amp;Junction Temperature</source>
+        <translation>Vergleichsstellent&amp;emperatur lesen</translation>
     </message>
     <message>
-        <source>Monitoring START</source>
-        <translation>Überwachung START</translation>
+        <source>Monitoring &amp;START</source>
+        <translation>Überwachung ST&amp;ART</translation>
     </message>
     <message>
         <source>Ctrl+M</source>
         <translation>Ctrl+M</translation>
     </message>
     <message>
-        <source>Monitoring STOP</source>
-        <translation>Überwachung STOPP</translation>
+        <source>Monitoring S&amp;TOP</source>
+        <translation>Überwachung ST&amp;OPP</translation>
     </message>
     <message>
         <source>Ctrl+B</source>
         <translation>Ctrl+B</translation>
     </message>
     <message>
-        <source>View the Monitoring Graph</source>
-        <translation>Überwachungsgrafik anzeigen</translation>
+        <source>View the Monitoring &amp;Graph</source>
+        <translation>Überwachungs&amp;grafik anzeigen</translation>
     </message>
     <message>
         <source>Ctrl+G</source>
         <translation>Ctrl+G</translation>
     </message>
     <message>
-        <source>Monitoring Parameters</source>
-        <translation>Überwachungsparameter</translation>
+        <source>Monitoring P&amp;arameters</source>
+        <translation>Überwachungs&amp;parameter</translation>
     </message>
     <message>
         <source>&amp;Input</source>
@@ -2289,7 +2299,7 @@ Wollen Sie diesen Vorgang wiederholen?</translation>
         <translation>&amp;Ausgang</translation>
     </message>
     <message>
-        <source>&amp;Information</source>
+        <source>I&amp;nformation</source>
         <translation>&amp;Information</translation>
     </message>
     <message>
@@ -2301,8 +2311,8 @@ Wollen Sie diesen Vorgang wiederholen?</translation>
         <translation>&amp;Überwachung</translation>
     </message>
     <message>
-        <source>Options</source>
-        <translation>Optionen</translation>
+        <source>&amp;Options</source>
+        <translation>&amp;Optionen</translation>
     </message>
     <message>
         <source>&amp;Contents</source>
@@ -2310,7 +2320,7 @@ Wollen Sie diesen Vorgang wiederholen?</translation>
     </message>
     <message>
         <source>&amp;Index</source>
-        <translation>&amp;Index</translation>
+        <translation>In&amp;dex</translation>
     </message>
     <message>
         <source>Ctrl+F1</source>
@@ -2329,8 +2339,8 @@ Wollen Sie diesen Vorgang wiederholen?</translation>
         <translation>&amp;Datei</translation>
     </message>
     <message>
-        <source>Edit</source>
-        <translation>Bearbeiten</translation>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
     </message>
     <message>
         <source>&amp;Transmitter</source>
@@ -2461,28 +2471,28 @@ Wollen Sie diesen Vorgang wiederholen?</translation>
         <translation> Konfigurationsprotokoll als PDF-Datei speichern </translation>
     </message>
     <message>
-        <source>Line Traffic</source>
-        <translation>Leitungsverkehr</translation>
+        <source>&amp;Line Traffic</source>
+        <translation>&amp;Leitungsverkehr</translation>
     </message>
     <message>
-        <source>Compare with File…</source>
-        <translation>Mit Datei vergleichen…</translation>
+        <source>&amp;Compare with File…</source>
+        <translation>Mit Datei &amp;vergleichen…</translation>
     </message>
     <message>
-        <source>Compare with Transmitter</source>
-        <translation>Mit Messumformer vergleichen</translation>
+        <source>&amp;Compare with Transmitter</source>
+        <translation>Mit Messumformer &amp;vergleichen</translation>
     </message>
     <message>
-        <source>Restore from Backup…</source>
-        <translation>Aus Sicherung wiederherstellen…</translation>
+        <source>&amp;Restore from Backup…</source>
+        <translation>Aus Sicherung &amp;wiederherstellen…</translation>
     </message>
     <message>
-        <source>Backups and Writing…</source>
-        <translation>Sicherungen und Schreiben…</translation>
+        <source>&amp;Backups and Writing…</source>
+        <translation>&amp;Sicherungen und Schreiben…</translation>
     </message>
     <message>
-        <source>Write to Several Transmitters…</source>
-        <translation>In mehrere Messumformer schreiben…</translation>
+        <source>Write to Se&amp;veral Transmitters…</source>
+        <translation>In &amp;mehrere Messumformer schreiben…</translation>
     </message>
 </context>
 <context>
@@ -2492,28 +2502,28 @@ Wollen Sie diesen Vorgang wiederholen?</translation>
         <translation> Monitoring-Diagramm</translation>
     </message>
     <message>
-        <source>Copy Graph to the Clipboard</source>
-        <translation>Diagramm in die Zwischenablage kopieren</translation>
+        <source>&amp;Copy Graph to the Clipboard</source>
+        <translation>Diagramm in die Zwischenablage &amp;kopieren</translation>
     </message>
     <message>
-        <source>Show / Hide Grids</source>
-        <translation>Gitter ein- / ausblenden</translation>
+        <source>Show / Hide &amp;Grids</source>
+        <translation>&amp;Gitter ein- / ausblenden</translation>
     </message>
     <message>
-        <source>Clear the Graph</source>
-        <translation>Diagramm löschen</translation>
+        <source>C&amp;lear the Graph</source>
+        <translation>Diagramm &amp;löschen</translation>
     </message>
     <message>
-        <source>Reset Zoom</source>
-        <translation>Zoom zurücksetzen</translation>
+        <source>&amp;Reset Zoom</source>
+        <translation>&amp;Zoom zurücksetzen</translation>
     </message>
     <message>
-        <source>Save Graph as PNG...</source>
-        <translation>Diagramm als PNG speichern...</translation>
+        <source>&amp;Save Graph as PNG...</source>
+        <translation>Diagramm als PNG &amp;speichern...</translation>
     </message>
     <message>
-        <source>Export Points as CSV...</source>
-        <translation>Punkte als CSV exportieren...</translation>
+        <source>&amp;Export Points as CSV...</source>
+        <translation>Punkte als CSV &amp;exportieren...</translation>
     </message>
     <message>
         <source>Address %1</source>
@@ -2882,8 +2892,8 @@ Wollen Sie diesen Vorgang wiederholen?</translation>
         <translation>Sprache:</translation>
     </message>
     <message>
-        <source>Search…</source>
-        <translation>Suchen…</translation>
+        <source>&amp;Search…</source>
+        <translation>Su&amp;chen…</translation>
     </message>
     <message>
         <source> Find the transmitters on the line whatever their address, baud rate and parity </source>
@@ -2926,7 +2936,7 @@ Wollen Sie diesen Vorgang wiederholen?</translation>
     </message>
     <message>
         <source>  &amp;Output Testing  </source>
-        <translation>  &amp;Ausgangstest  </translation>
+        <translation>  Ausgangs&amp;test  </translation>
     </message>
     <message>
         <source>Output Value %1:</source>
@@ -2975,20 +2985,20 @@ Wollen Sie diesen Vorgang wiederholen?</translation>
 <context>
     <name>lmk17::TColorSchemeMenu</name>
     <message>
-        <source>Colours</source>
-        <translation>Farben</translation>
+        <source>&amp;Colours</source>
+        <translation>&amp;Farben</translation>
     </message>
     <message>
-        <source>Light</source>
-        <translation>Hell</translation>
+        <source>&amp;Light</source>
+        <translation>&amp;Hell</translation>
     </message>
     <message>
-        <source>Dark</source>
-        <translation>Dunkel</translation>
+        <source>&amp;Dark</source>
+        <translation>&amp;Dunkel</translation>
     </message>
     <message>
-        <source>System</source>
-        <translation>Wie das System</translation>
+        <source>&amp;System</source>
+        <translation>&amp;Wie das System</translation>
     </message>
 </context>
 <context>
@@ -3494,6 +3504,10 @@ Wollen Sie diesen Vorgang wiederholen?</translation>
     <message>
         <source>Transmitter Configuration Protocol</source>
         <translation>Konfigurationsprotokoll des Messumformers</translation>
+    </message>
+    <message>
+        <source>The folder %1 is not a full path. Give the whole path or choose it with Browse.</source>
+        <translation>Der Ordner %1 ist kein vollständiger Pfad. Geben Sie den ganzen Pfad an oder wählen Sie ihn mit Durchsuchen.</translation>
     </message>
 </context>
 <context>

@@ -91,7 +91,7 @@
     </message>
     <message>
         <source>usage: lmk17 [FILE.ptf ...] [FILE.lin ...]
-       lmk17 --demo [lmk17-sim options]
+       lmk17 --demo [lmk17-sim options] [FILE.ptf ...] [FILE.lin ...]
 
 Configures, tests and monitors K8410 and K8620 transmitters over a serial port.
 Configuration files (.ptf) named on the command line are loaded in order; the
@@ -102,12 +102,13 @@ editor of that configuration.
               1.91 at address 0 unless its options say otherwise) on a
               pseudo-terminal and connect to it: every command can be tried
               without hardware; the options after --demo go to lmk17-sim
-              (lmk17-sim --help lists them)
+              (lmk17-sim --help lists them), but for the .ptf and .lin
+              files, which open on that transmitter as above
   --help      this text
   --version   the program&apos;s version
 </source>
         <translation>uso: lmk17 [ARCHIVO.ptf ...] [ARCHIVO.lin ...]
-     lmk17 --demo [opciones de lmk17-sim]
+     lmk17 --demo [opciones de lmk17-sim] [ARCHIVO.ptf ...] [ARCHIVO.lin ...]
 
 Configura, prueba y monitoriza transmisores K8410 y K8620 a través de un puerto serie.
 Los archivos de configuración (.ptf) indicados en la línea de órdenes se cargan en orden;
@@ -118,7 +119,8 @@ de linealización de esa configuración.
               1.91 en la dirección 0 salvo que sus opciones digan otra cosa) en un
               pseudoterminal y se conecta a él: cada orden se puede probar
               sin hardware; las opciones tras --demo son para lmk17-sim
-              (lmk17-sim --help las enumera)
+              (lmk17-sim --help las enumera), salvo los archivos .ptf y .lin,
+              que se abren en ese transmisor como arriba
   --help      este texto
   --version   la versión del programa
 </translation>
@@ -1624,8 +1626,8 @@ Solución posible: detenga ahora la escritura, establezca la configuración pred
 <context>
     <name>lmk17::PrintController</name>
     <message>
-        <source>Export as PDF…</source>
-        <translation>Exportar a PDF…</translation>
+        <source>Export as P&amp;DF…</source>
+        <translation>E&amp;xportar a PDF…</translation>
     </message>
     <message>
         <source>Export as PDF</source>
@@ -1982,20 +1984,20 @@ Solución posible: detenga ahora la escritura, establezca la configuración pred
         <translation> Gráfico de compensación de unión fría</translation>
     </message>
     <message>
-        <source>Add Coordinates to the Table</source>
-        <translation>Añadir coordenadas a la tabla</translation>
+        <source>&amp;Add Coordinates to the Table</source>
+        <translation>&amp;Añadir coordenadas a la tabla</translation>
     </message>
     <message>
-        <source>Copy Graph to the Clipboard</source>
-        <translation>Copiar el gráfico al portapapeles</translation>
+        <source>&amp;Copy Graph to the Clipboard</source>
+        <translation>&amp;Copiar el gráfico al portapapeles</translation>
     </message>
     <message>
-        <source>Save the Linearization Parameters</source>
-        <translation>Guardar los parámetros de linealización</translation>
+        <source>&amp;Save the Linearization Parameters</source>
+        <translation>&amp;Guardar los parámetros de linealización</translation>
     </message>
     <message>
-        <source>Load the Linearization Parameters</source>
-        <translation>Cargar los parámetros de linealización</translation>
+        <source>&amp;Load the Linearization Parameters</source>
+        <translation>&amp;Cargar los parámetros de linealización</translation>
     </message>
     <message>
         <source>Linearization Files (*.lin *.LIN)</source>
@@ -2010,48 +2012,48 @@ Solución posible: detenga ahora la escritura, establezca la configuración pred
         <translation>&amp;Archivo</translation>
     </message>
     <message>
-        <source>Printer Setup</source>
-        <translation>Configurar impresora</translation>
+        <source>Printer Set&amp;up</source>
+        <translation>Con&amp;figurar impresora</translation>
     </message>
     <message>
-        <source>Print the Linearization Parameters</source>
-        <translation>Imprimir los parámetros de linealización</translation>
+        <source>&amp;Print the Linearization Parameters</source>
+        <translation>&amp;Imprimir los parámetros de linealización</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
         <translation>&amp;Edición</translation>
     </message>
     <message>
-        <source>Edit the Linear Table</source>
-        <translation>Editar la tabla de linealización</translation>
+        <source>Edit the &amp;Linear Table</source>
+        <translation>Editar la tabla de &amp;linealización</translation>
     </message>
     <message>
-        <source>Edit the Cold Junction Compensation</source>
-        <translation>Editar la compensación de unión fría</translation>
+        <source>Edit the Cold &amp;Junction Compensation</source>
+        <translation>Editar la compensación de &amp;unión fría</translation>
     </message>
     <message>
-        <source>Edit the Sensor-Specific Characterization</source>
-        <translation>Editar la caracterización específica del sensor</translation>
+        <source>Edit the &amp;Sensor-Specific Characterization</source>
+        <translation>Editar la caracterización específica del &amp;sensor</translation>
     </message>
     <message>
-        <source>Clear the Table for Linearization</source>
-        <translation>Borrar la tabla de linealización</translation>
+        <source>&amp;Clear the Table for Linearization</source>
+        <translation>&amp;Borrar la tabla de linealización</translation>
     </message>
     <message>
-        <source>Clear the Table for Cold Junction Compensation</source>
-        <translation>Borrar la tabla de compensación de unión fría</translation>
+        <source>Clear the Table for Cold Junction C&amp;ompensation</source>
+        <translation>Borrar la tabla de &amp;compensación de unión fría</translation>
     </message>
     <message>
-        <source>Set Default Linearization</source>
-        <translation>Establecer la linealización predeterminada</translation>
+        <source>Set &amp;Default Linearization</source>
+        <translation>Establecer la linealización pre&amp;determinada</translation>
     </message>
     <message>
-        <source>Set Default Linearization and CJ Compensation</source>
-        <translation>Establecer la linealización y la compensación UF predeterminadas</translation>
+        <source>Set Default Linearization &amp;and CJ Compensation</source>
+        <translation>Establecer la linealización &amp;y la compensación UF predeterminadas</translation>
     </message>
     <message>
         <source>&amp;Approximation</source>
-        <translation>&amp;Aproximación</translation>
+        <translation>A&amp;proximación</translation>
     </message>
     <message>
         <source>&amp;Linearization</source>
@@ -2070,12 +2072,12 @@ Solución posible: detenga ahora la escritura, establezca la configuración pred
         <translation>Ay&amp;uda</translation>
     </message>
     <message>
-        <source>Contents</source>
-        <translation>Contenido</translation>
+        <source>&amp;Contents</source>
+        <translation>&amp;Contenido</translation>
     </message>
     <message>
-        <source>Index</source>
-        <translation>Índice</translation>
+        <source>&amp;Index</source>
+        <translation>Í&amp;ndice</translation>
     </message>
     <message>
         <source>Start of X :</source>
@@ -2174,8 +2176,16 @@ Solución posible: detenga ahora la escritura, establezca la configuración pred
         <translation>Calcular la linealización según las constantes</translation>
     </message>
     <message>
-        <source>Export the Linearization Parameters as PDF…</source>
-        <translation>Exportar los parámetros de linealización a PDF…</translation>
+        <source>&amp;Export the Linearization Parameters as PDF…</source>
+        <translation>E&amp;xportar los parámetros de linealización a PDF…</translation>
+    </message>
+    <message>
+        <source>Load the Linearization Parameters</source>
+        <translation>Cargar los parámetros de linealización</translation>
+    </message>
+    <message>
+        <source>Save the Linearization Parameters</source>
+        <translation>Guardar los parámetros de linealización</translation>
     </message>
 </context>
 <context>
@@ -2197,8 +2207,8 @@ Solución posible: detenga ahora la escritura, establezca la configuración pred
         <translation>Ctrl+S</translation>
     </message>
     <message>
-        <source>Printer Setup</source>
-        <translation>Configurar impresora</translation>
+        <source>Printer Set&amp;up</source>
+        <translation>Con&amp;figurar impresora</translation>
     </message>
     <message>
         <source>&amp;Print Configuration</source>
@@ -2237,48 +2247,48 @@ Solución posible: detenga ahora la escritura, establezca la configuración pred
         <translation>Establecer configuración pre&amp;determinada</translation>
     </message>
     <message>
-        <source>View Ordering Code</source>
-        <translation>Ver el código de pedido</translation>
+        <source>View &amp;Ordering Code</source>
+        <translation>Ver el código de &amp;pedido</translation>
     </message>
     <message>
-        <source>Read Working Time</source>
-        <translation>Leer el tiempo de funcionamiento</translation>
+        <source>Read Wor&amp;king Time</source>
+        <translation>Leer el &amp;tiempo de funcionamiento</translation>
     </message>
     <message>
-        <source>Read Primary Variable Value</source>
-        <translation>Leer el valor de la variable primaria</translation>
+        <source>Read &amp;Primary Variable Value</source>
+        <translation>Leer el valor de la variable p&amp;rimaria</translation>
     </message>
     <message>
-        <source>Read Cold Junction Temperature</source>
-        <translation>Leer la temperatura de unión fría</translation>
+        <source>Read Cold &amp;Junction Temperature</source>
+        <translation>Leer la temperatura de &amp;unión fría</translation>
     </message>
     <message>
-        <source>Monitoring START</source>
-        <translation>Monitorización INICIO</translation>
+        <source>Monitoring &amp;START</source>
+        <translation>Monitorización &amp;INICIO</translation>
     </message>
     <message>
         <source>Ctrl+M</source>
         <translation>Ctrl+M</translation>
     </message>
     <message>
-        <source>Monitoring STOP</source>
-        <translation>Monitorización PARADA</translation>
+        <source>Monitoring S&amp;TOP</source>
+        <translation>Monitorización P&amp;ARADA</translation>
     </message>
     <message>
         <source>Ctrl+B</source>
         <translation>Ctrl+B</translation>
     </message>
     <message>
-        <source>View the Monitoring Graph</source>
-        <translation>Ver el gráfico de monitorización</translation>
+        <source>View the Monitoring &amp;Graph</source>
+        <translation>Ver el &amp;gráfico de monitorización</translation>
     </message>
     <message>
         <source>Ctrl+G</source>
         <translation>Ctrl+G</translation>
     </message>
     <message>
-        <source>Monitoring Parameters</source>
-        <translation>Parámetros de monitorización</translation>
+        <source>Monitoring P&amp;arameters</source>
+        <translation>Pará&amp;metros de monitorización</translation>
     </message>
     <message>
         <source>&amp;Input</source>
@@ -2289,7 +2299,7 @@ Solución posible: detenga ahora la escritura, establezca la configuración pred
         <translation>&amp;Salida</translation>
     </message>
     <message>
-        <source>&amp;Information</source>
+        <source>I&amp;nformation</source>
         <translation>&amp;Información</translation>
     </message>
     <message>
@@ -2301,8 +2311,8 @@ Solución posible: detenga ahora la escritura, establezca la configuración pred
         <translation>&amp;Monitorización</translation>
     </message>
     <message>
-        <source>Options</source>
-        <translation>Opciones</translation>
+        <source>&amp;Options</source>
+        <translation>&amp;Opciones</translation>
     </message>
     <message>
         <source>&amp;Contents</source>
@@ -2329,8 +2339,8 @@ Solución posible: detenga ahora la escritura, establezca la configuración pred
         <translation>&amp;Archivo</translation>
     </message>
     <message>
-        <source>Edit</source>
-        <translation>Edición</translation>
+        <source>&amp;Edit</source>
+        <translation>&amp;Edición</translation>
     </message>
     <message>
         <source>&amp;Transmitter</source>
@@ -2346,7 +2356,7 @@ Solución posible: detenga ahora la escritura, establezca la configuración pred
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation>Ay&amp;uda</translation>
+        <translation>A&amp;yuda</translation>
     </message>
     <message>
         <source>Input</source>
@@ -2461,28 +2471,28 @@ Solución posible: detenga ahora la escritura, establezca la configuración pred
         <translation> Guardar el protocolo de configuración como archivo PDF </translation>
     </message>
     <message>
-        <source>Line Traffic</source>
-        <translation>Tráfico de la línea</translation>
+        <source>&amp;Line Traffic</source>
+        <translation>&amp;Tráfico de la línea</translation>
     </message>
     <message>
-        <source>Compare with File…</source>
-        <translation>Comparar con un archivo…</translation>
+        <source>&amp;Compare with File…</source>
+        <translation>Co&amp;mparar con un archivo…</translation>
     </message>
     <message>
-        <source>Compare with Transmitter</source>
-        <translation>Comparar con el transmisor</translation>
+        <source>&amp;Compare with Transmitter</source>
+        <translation>&amp;Comparar con el transmisor</translation>
     </message>
     <message>
-        <source>Restore from Backup…</source>
-        <translation>Restaurar desde copia de seguridad…</translation>
+        <source>&amp;Restore from Backup…</source>
+        <translation>&amp;Restaurar desde copia de seguridad…</translation>
     </message>
     <message>
-        <source>Backups and Writing…</source>
-        <translation>Copias de seguridad y escritura…</translation>
+        <source>&amp;Backups and Writing…</source>
+        <translation>&amp;Copias de seguridad y escritura…</translation>
     </message>
     <message>
-        <source>Write to Several Transmitters…</source>
-        <translation>Escribir en varios transmisores…</translation>
+        <source>Write to Se&amp;veral Transmitters…</source>
+        <translation>Escribir en &amp;varios transmisores…</translation>
     </message>
 </context>
 <context>
@@ -2492,28 +2502,28 @@ Solución posible: detenga ahora la escritura, establezca la configuración pred
         <translation> Gráfico de monitorización</translation>
     </message>
     <message>
-        <source>Copy Graph to the Clipboard</source>
-        <translation>Copiar el gráfico al portapapeles</translation>
+        <source>&amp;Copy Graph to the Clipboard</source>
+        <translation>&amp;Copiar el gráfico al portapapeles</translation>
     </message>
     <message>
-        <source>Show / Hide Grids</source>
-        <translation>Mostrar / ocultar cuadrícula</translation>
+        <source>Show / Hide &amp;Grids</source>
+        <translation>Mostrar / ocultar c&amp;uadrícula</translation>
     </message>
     <message>
-        <source>Clear the Graph</source>
-        <translation>Borrar el gráfico</translation>
+        <source>C&amp;lear the Graph</source>
+        <translation>&amp;Borrar el gráfico</translation>
     </message>
     <message>
-        <source>Reset Zoom</source>
-        <translation>Restablecer zoom</translation>
+        <source>&amp;Reset Zoom</source>
+        <translation>&amp;Restablecer zoom</translation>
     </message>
     <message>
-        <source>Save Graph as PNG...</source>
-        <translation>Guardar gráfico como PNG...</translation>
+        <source>&amp;Save Graph as PNG...</source>
+        <translation>&amp;Guardar gráfico como PNG...</translation>
     </message>
     <message>
-        <source>Export Points as CSV...</source>
-        <translation>Exportar puntos como CSV...</translation>
+        <source>&amp;Export Points as CSV...</source>
+        <translation>&amp;Exportar puntos como CSV...</translation>
     </message>
     <message>
         <source>Address %1</source>
@@ -2882,8 +2892,8 @@ Solución posible: detenga ahora la escritura, establezca la configuración pred
         <translation>Idioma:</translation>
     </message>
     <message>
-        <source>Search…</source>
-        <translation>Buscar…</translation>
+        <source>&amp;Search…</source>
+        <translation>&amp;Buscar…</translation>
     </message>
     <message>
         <source> Find the transmitters on the line whatever their address, baud rate and parity </source>
@@ -2975,20 +2985,20 @@ Solución posible: detenga ahora la escritura, establezca la configuración pred
 <context>
     <name>lmk17::TColorSchemeMenu</name>
     <message>
-        <source>Colours</source>
-        <translation>Colores</translation>
+        <source>&amp;Colours</source>
+        <translation>&amp;Colores</translation>
     </message>
     <message>
-        <source>Light</source>
-        <translation>Claro</translation>
+        <source>&amp;Light</source>
+        <translation>&amp;Claro</translation>
     </message>
     <message>
-        <source>Dark</source>
-        <translation>Oscuro</translation>
+        <source>&amp;Dark</source>
+        <translation>&amp;Oscuro</translation>
     </message>
     <message>
-        <source>System</source>
-        <translation>Del sistema</translation>
+        <source>&amp;System</source>
+        <translation>&amp;Del sistema</translation>
     </message>
 </context>
 <context>
@@ -3494,6 +3504,10 @@ Solución posible: detenga ahora la escritura, establezca la configuración pred
     <message>
         <source>Transmitter Configuration Protocol</source>
         <translation>Protocolo de configuración del transmisor</translation>
+    </message>
+    <message>
+        <source>The folder %1 is not a full path. Give the whole path or choose it with Browse.</source>
+        <translation>La carpeta %1 no es una ruta completa. Indique la ruta entera o elíjala con Examinar.</translation>
     </message>
 </context>
 <context>

@@ -91,7 +91,7 @@
     </message>
     <message>
         <source>usage: lmk17 [FILE.ptf ...] [FILE.lin ...]
-       lmk17 --demo [lmk17-sim options]
+       lmk17 --demo [lmk17-sim options] [FILE.ptf ...] [FILE.lin ...]
 
 Configures, tests and monitors K8410 and K8620 transmitters over a serial port.
 Configuration files (.ptf) named on the command line are loaded in order; the
@@ -102,12 +102,13 @@ editor of that configuration.
               1.91 at address 0 unless its options say otherwise) on a
               pseudo-terminal and connect to it: every command can be tried
               without hardware; the options after --demo go to lmk17-sim
-              (lmk17-sim --help lists them)
+              (lmk17-sim --help lists them), but for the .ptf and .lin
+              files, which open on that transmitter as above
   --help      this text
   --version   the program&apos;s version
 </source>
         <translation>utilisation : lmk17 [FICHIER.ptf ...] [FICHIER.lin ...]
-              lmk17 --demo [options de lmk17-sim]
+              lmk17 --demo [options de lmk17-sim] [FICHIER.ptf ...] [FICHIER.lin ...]
 
 Configure, teste et surveille les transmetteurs K8410 et K8620 par un port série.
 Les fichiers de configuration (.ptf) indiqués sur la ligne de commande sont chargés
@@ -118,7 +119,8 @@ l&apos;éditeur de linéarisation de cette configuration.
               1.91 à l&apos;adresse 0 sauf indication contraire de ses options) sur un
               pseudo-terminal et s&apos;y connecte : chaque commande peut être essayée
               sans matériel ; les options après --demo vont à lmk17-sim
-              (lmk17-sim --help les énumère)
+              (lmk17-sim --help les énumère), sauf les fichiers .ptf et .lin,
+              qui s&apos;ouvrent sur ce transmetteur comme ci-dessus
   --help      ce texte
   --version   la version du programme
 </translation>
@@ -1624,8 +1626,8 @@ Voulez-vous répéter cette opération ?</translation>
 <context>
     <name>lmk17::PrintController</name>
     <message>
-        <source>Export as PDF…</source>
-        <translation>Exporter en PDF…</translation>
+        <source>Export as P&amp;DF…</source>
+        <translation>E&amp;xporter en PDF…</translation>
     </message>
     <message>
         <source>Export as PDF</source>
@@ -1982,20 +1984,20 @@ Voulez-vous répéter cette opération ?</translation>
         <translation> Graphique de la compensation de soudure froide</translation>
     </message>
     <message>
-        <source>Add Coordinates to the Table</source>
-        <translation>Ajouter les coordonnées au tableau</translation>
+        <source>&amp;Add Coordinates to the Table</source>
+        <translation>&amp;Ajouter les coordonnées au tableau</translation>
     </message>
     <message>
-        <source>Copy Graph to the Clipboard</source>
-        <translation>Copier le graphique dans le presse-papiers</translation>
+        <source>&amp;Copy Graph to the Clipboard</source>
+        <translation>&amp;Copier le graphique dans le presse-papiers</translation>
     </message>
     <message>
-        <source>Save the Linearization Parameters</source>
-        <translation>Enregistrer les paramètres de linéarisation</translation>
+        <source>&amp;Save the Linearization Parameters</source>
+        <translation>&amp;Enregistrer les paramètres de linéarisation</translation>
     </message>
     <message>
-        <source>Load the Linearization Parameters</source>
-        <translation>Charger les paramètres de linéarisation</translation>
+        <source>&amp;Load the Linearization Parameters</source>
+        <translation>&amp;Charger les paramètres de linéarisation</translation>
     </message>
     <message>
         <source>Linearization Files (*.lin *.LIN)</source>
@@ -2010,44 +2012,44 @@ Voulez-vous répéter cette opération ?</translation>
         <translation>&amp;Fichier</translation>
     </message>
     <message>
-        <source>Printer Setup</source>
-        <translation>Configuration de l&apos;imprimante</translation>
+        <source>Printer Set&amp;up</source>
+        <translation>Configuration de l&apos;im&amp;primante</translation>
     </message>
     <message>
-        <source>Print the Linearization Parameters</source>
-        <translation>Imprimer les paramètres de linéarisation</translation>
+        <source>&amp;Print the Linearization Parameters</source>
+        <translation>&amp;Imprimer les paramètres de linéarisation</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
         <translation>É&amp;dition</translation>
     </message>
     <message>
-        <source>Edit the Linear Table</source>
-        <translation>Modifier la table de linéarisation</translation>
+        <source>Edit the &amp;Linear Table</source>
+        <translation>Modifier la table de &amp;linéarisation</translation>
     </message>
     <message>
-        <source>Edit the Cold Junction Compensation</source>
-        <translation>Modifier la compensation de soudure froide</translation>
+        <source>Edit the Cold &amp;Junction Compensation</source>
+        <translation>Modifier la compensation de soudure &amp;froide</translation>
     </message>
     <message>
-        <source>Edit the Sensor-Specific Characterization</source>
-        <translation>Modifier la caractérisation spécifique du capteur</translation>
+        <source>Edit the &amp;Sensor-Specific Characterization</source>
+        <translation>Modifier la caractérisation spécifique du &amp;capteur</translation>
     </message>
     <message>
-        <source>Clear the Table for Linearization</source>
-        <translation>Effacer le tableau de linéarisation</translation>
+        <source>&amp;Clear the Table for Linearization</source>
+        <translation>&amp;Effacer le tableau de linéarisation</translation>
     </message>
     <message>
-        <source>Clear the Table for Cold Junction Compensation</source>
-        <translation>Effacer le tableau de compensation de soudure froide</translation>
+        <source>Clear the Table for Cold Junction C&amp;ompensation</source>
+        <translation>Effacer le tableau de c&amp;ompensation de soudure froide</translation>
     </message>
     <message>
-        <source>Set Default Linearization</source>
-        <translation>Appliquer la linéarisation par défaut</translation>
+        <source>Set &amp;Default Linearization</source>
+        <translation>Appliquer la linéarisation par &amp;défaut</translation>
     </message>
     <message>
-        <source>Set Default Linearization and CJ Compensation</source>
-        <translation>Appliquer la linéarisation et la compensation SF par défaut</translation>
+        <source>Set Default Linearization &amp;and CJ Compensation</source>
+        <translation>Appliquer la linéarisation et la compensation SF p&amp;ar défaut</translation>
     </message>
     <message>
         <source>&amp;Approximation</source>
@@ -2067,15 +2069,15 @@ Voulez-vous répéter cette opération ?</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation>&amp;Aide</translation>
+        <translation>A&amp;ide</translation>
     </message>
     <message>
-        <source>Contents</source>
-        <translation>Sommaire</translation>
+        <source>&amp;Contents</source>
+        <translation>&amp;Sommaire</translation>
     </message>
     <message>
-        <source>Index</source>
-        <translation>Index</translation>
+        <source>&amp;Index</source>
+        <translation>&amp;Index</translation>
     </message>
     <message>
         <source>Start of X :</source>
@@ -2174,8 +2176,16 @@ Voulez-vous répéter cette opération ?</translation>
         <translation>Calculer la linéarisation d&apos;après les constantes</translation>
     </message>
     <message>
-        <source>Export the Linearization Parameters as PDF…</source>
-        <translation>Exporter les paramètres de linéarisation en PDF…</translation>
+        <source>&amp;Export the Linearization Parameters as PDF…</source>
+        <translation>E&amp;xporter les paramètres de linéarisation en PDF…</translation>
+    </message>
+    <message>
+        <source>Load the Linearization Parameters</source>
+        <translation>Charger les paramètres de linéarisation</translation>
+    </message>
+    <message>
+        <source>Save the Linearization Parameters</source>
+        <translation>Enregistrer les parámetros de linéarisation</translation>
     </message>
 </context>
 <context>
@@ -2197,8 +2207,8 @@ Voulez-vous répéter cette opération ?</translation>
         <translation>Ctrl+S</translation>
     </message>
     <message>
-        <source>Printer Setup</source>
-        <translation>Configuration de l&apos;imprimante</translation>
+        <source>Printer Set&amp;up</source>
+        <translation>Configuration de l&apos;im&amp;primante</translation>
     </message>
     <message>
         <source>&amp;Print Configuration</source>
@@ -2237,48 +2247,48 @@ Voulez-vous répéter cette opération ?</translation>
         <translation>Appliquer la configuration par &amp;défaut</translation>
     </message>
     <message>
-        <source>View Ordering Code</source>
-        <translation>Afficher le code de commande</translation>
+        <source>View &amp;Ordering Code</source>
+        <translation>Afficher le code de c&amp;ommande</translation>
     </message>
     <message>
-        <source>Read Working Time</source>
-        <translation>Lire le temps de fonctionnement</translation>
+        <source>Read Wor&amp;king Time</source>
+        <translation>Lire le &amp;temps de fonctionnement</translation>
     </message>
     <message>
-        <source>Read Primary Variable Value</source>
-        <translation>Lire la valeur de la grandeur mesurée</translation>
+        <source>Read &amp;Primary Variable Value</source>
+        <translation>Lire la &amp;valeur de la grandeur mesurée</translation>
     </message>
     <message>
-        <source>Read Cold Junction Temperature</source>
-        <translation>Lire la température de soudure froide</translation>
+        <source>Read Cold &amp;Junction Temperature</source>
+        <translation>Lire la température de soudure &amp;froide</translation>
     </message>
     <message>
-        <source>Monitoring START</source>
-        <translation>Surveillance MARCHE</translation>
+        <source>Monitoring &amp;START</source>
+        <translation>Surveillance M&amp;ARCHE</translation>
     </message>
     <message>
         <source>Ctrl+M</source>
         <translation>Ctrl+M</translation>
     </message>
     <message>
-        <source>Monitoring STOP</source>
-        <translation>Surveillance ARRÊT</translation>
+        <source>Monitoring S&amp;TOP</source>
+        <translation>Surveillance A&amp;RRÊT</translation>
     </message>
     <message>
         <source>Ctrl+B</source>
         <translation>Ctrl+B</translation>
     </message>
     <message>
-        <source>View the Monitoring Graph</source>
-        <translation>Afficher le graphique de surveillance</translation>
+        <source>View the Monitoring &amp;Graph</source>
+        <translation>Afficher le &amp;graphique de surveillance</translation>
     </message>
     <message>
         <source>Ctrl+G</source>
         <translation>Ctrl+G</translation>
     </message>
     <message>
-        <source>Monitoring Parameters</source>
-        <translation>Paramètres de surveillance</translation>
+        <source>Monitoring P&amp;arameters</source>
+        <translation>&amp;Paramètres de surveillance</translation>
     </message>
     <message>
         <source>&amp;Input</source>
@@ -2289,7 +2299,7 @@ Voulez-vous répéter cette opération ?</translation>
         <translation>&amp;Sortie</translation>
     </message>
     <message>
-        <source>&amp;Information</source>
+        <source>I&amp;nformation</source>
         <translation>&amp;Informations</translation>
     </message>
     <message>
@@ -2298,11 +2308,11 @@ Voulez-vous répéter cette opération ?</translation>
     </message>
     <message>
         <source>&amp;Monitoring</source>
-        <translation>&amp;Surveillance</translation>
+        <translation>S&amp;urveillance</translation>
     </message>
     <message>
-        <source>Options</source>
-        <translation>Options</translation>
+        <source>&amp;Options</source>
+        <translation>&amp;Options</translation>
     </message>
     <message>
         <source>&amp;Contents</source>
@@ -2329,8 +2339,8 @@ Voulez-vous répéter cette opération ?</translation>
         <translation>&amp;Fichier</translation>
     </message>
     <message>
-        <source>Edit</source>
-        <translation>Édition</translation>
+        <source>&amp;Edit</source>
+        <translation>É&amp;dition</translation>
     </message>
     <message>
         <source>&amp;Transmitter</source>
@@ -2346,7 +2356,7 @@ Voulez-vous répéter cette opération ?</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation>&amp;Aide</translation>
+        <translation>A&amp;ide</translation>
     </message>
     <message>
         <source>Input</source>
@@ -2461,28 +2471,28 @@ Voulez-vous répéter cette opération ?</translation>
         <translation> Enregistrer le procès-verbal de configuration en fichier PDF </translation>
     </message>
     <message>
-        <source>Line Traffic</source>
-        <translation>Trafic de la ligne</translation>
+        <source>&amp;Line Traffic</source>
+        <translation>&amp;Trafic de la ligne</translation>
     </message>
     <message>
-        <source>Compare with File…</source>
-        <translation>Comparer avec un fichier…</translation>
+        <source>&amp;Compare with File…</source>
+        <translation>Co&amp;mparer avec un fichier…</translation>
     </message>
     <message>
-        <source>Compare with Transmitter</source>
-        <translation>Comparer avec le transmetteur</translation>
+        <source>&amp;Compare with Transmitter</source>
+        <translation>Co&amp;mparer avec le transmetteur</translation>
     </message>
     <message>
-        <source>Restore from Backup…</source>
-        <translation>Restaurer depuis une sauvegarde…</translation>
+        <source>&amp;Restore from Backup…</source>
+        <translation>&amp;Restaurer depuis une sauvegarde…</translation>
     </message>
     <message>
-        <source>Backups and Writing…</source>
-        <translation>Sauvegardes et écriture…</translation>
+        <source>&amp;Backups and Writing…</source>
+        <translation>&amp;Sauvegardes et écriture…</translation>
     </message>
     <message>
-        <source>Write to Several Transmitters…</source>
-        <translation>Écrire dans plusieurs transmetteurs…</translation>
+        <source>Write to Se&amp;veral Transmitters…</source>
+        <translation>Écrire dans pl&amp;usieurs transmetteurs…</translation>
     </message>
 </context>
 <context>
@@ -2492,28 +2502,28 @@ Voulez-vous répéter cette opération ?</translation>
         <translation> Graphique de surveillance</translation>
     </message>
     <message>
-        <source>Copy Graph to the Clipboard</source>
-        <translation>Copier le graphique dans le presse-papiers</translation>
+        <source>&amp;Copy Graph to the Clipboard</source>
+        <translation>&amp;Copier le graphique dans le presse-papiers</translation>
     </message>
     <message>
-        <source>Show / Hide Grids</source>
-        <translation>Afficher / masquer la grille</translation>
+        <source>Show / Hide &amp;Grids</source>
+        <translation>Afficher / masquer la &amp;grille</translation>
     </message>
     <message>
-        <source>Clear the Graph</source>
-        <translation>Effacer le graphique</translation>
+        <source>C&amp;lear the Graph</source>
+        <translation>E&amp;ffacer le graphique</translation>
     </message>
     <message>
-        <source>Reset Zoom</source>
-        <translation>Réinitialiser le zoom</translation>
+        <source>&amp;Reset Zoom</source>
+        <translation>&amp;Réinitialiser le zoom</translation>
     </message>
     <message>
-        <source>Save Graph as PNG...</source>
-        <translation>Enregistrer le graphique en PNG...</translation>
+        <source>&amp;Save Graph as PNG...</source>
+        <translation>E&amp;nregistrer le graphique en PNG...</translation>
     </message>
     <message>
-        <source>Export Points as CSV...</source>
-        <translation>Exporter les points en CSV...</translation>
+        <source>&amp;Export Points as CSV...</source>
+        <translation>&amp;Exporter les points en CSV...</translation>
     </message>
     <message>
         <source>Address %1</source>
@@ -2882,8 +2892,8 @@ Voulez-vous répéter cette opération ?</translation>
         <translation>Langue :</translation>
     </message>
     <message>
-        <source>Search…</source>
-        <translation>Rechercher…</translation>
+        <source>&amp;Search…</source>
+        <translation>&amp;Rechercher…</translation>
     </message>
     <message>
         <source> Find the transmitters on the line whatever their address, baud rate and parity </source>
@@ -2926,7 +2936,7 @@ Voulez-vous répéter cette opération ?</translation>
     </message>
     <message>
         <source>  &amp;Output Testing  </source>
-        <translation>  &amp;Test de sortie  </translation>
+        <translation>  Test de &amp;sortie  </translation>
     </message>
     <message>
         <source>Output Value %1:</source>
@@ -2975,20 +2985,20 @@ Voulez-vous répéter cette opération ?</translation>
 <context>
     <name>lmk17::TColorSchemeMenu</name>
     <message>
-        <source>Colours</source>
-        <translation>Couleurs</translation>
+        <source>&amp;Colours</source>
+        <translation>&amp;Couleurs</translation>
     </message>
     <message>
-        <source>Light</source>
-        <translation>Clair</translation>
+        <source>&amp;Light</source>
+        <translation>&amp;Clair</translation>
     </message>
     <message>
-        <source>Dark</source>
-        <translation>Sombre</translation>
+        <source>&amp;Dark</source>
+        <translation>&amp;Sombre</translation>
     </message>
     <message>
-        <source>System</source>
-        <translation>Du système</translation>
+        <source>&amp;System</source>
+        <translation>&amp;Du système</translation>
     </message>
 </context>
 <context>
@@ -3494,6 +3504,10 @@ Voulez-vous répéter cette opération ?</translation>
     <message>
         <source>Transmitter Configuration Protocol</source>
         <translation>Procès-verbal de configuration du transmetteur</translation>
+    </message>
+    <message>
+        <source>The folder %1 is not a full path. Give the whole path or choose it with Browse.</source>
+        <translation>Le dossier %1 n&apos;est pas un chemin complet. Indiquez le chemin entier ou choisissez-le avec Parcourir.</translation>
     </message>
 </context>
 <context>

@@ -91,7 +91,7 @@
     </message>
     <message>
         <source>usage: lmk17 [FILE.ptf ...] [FILE.lin ...]
-       lmk17 --demo [lmk17-sim options]
+       lmk17 --demo [lmk17-sim options] [FILE.ptf ...] [FILE.lin ...]
 
 Configures, tests and monitors K8410 and K8620 transmitters over a serial port.
 Configuration files (.ptf) named on the command line are loaded in order; the
@@ -102,12 +102,13 @@ editor of that configuration.
               1.91 at address 0 unless its options say otherwise) on a
               pseudo-terminal and connect to it: every command can be tried
               without hardware; the options after --demo go to lmk17-sim
-              (lmk17-sim --help lists them)
+              (lmk17-sim --help lists them), but for the .ptf and .lin
+              files, which open on that transmitter as above
   --help      this text
   --version   the program&apos;s version
 </source>
         <translation>użycie: lmk17 [PLIK.ptf ...] [PLIK.lin ...]
-        lmk17 --demo [opcje lmk17-sim]
+        lmk17 --demo [opcje lmk17-sim] [PLIK.ptf ...] [PLIK.lin ...]
 
 Konfiguruje, testuje i monitoruje przetworniki K8410 i K8620 przez port szeregowy.
 Pliki konfiguracji (.ptf) podane w wierszu poleceń są wczytywane po kolei;
@@ -118,7 +119,8 @@ linearyzacji tej konfiguracji.
               1.91 pod adresem 0, o ile jego opcje nie mówią inaczej) na
               pseudoterminalu i łączy się z nim: każde polecenie można wypróbować
               bez sprzętu; opcje po --demo trafiają do lmk17-sim
-              (lmk17-sim --help je wymienia)
+              (lmk17-sim --help je wymienia), oprócz plików .ptf i .lin, które
+              otwierają się na tym przetworniku jak wyżej
   --help      ten tekst
   --version   wersja programu
 </translation>
@@ -1624,8 +1626,8 @@ Czy powtórzyć tę operację?</translation>
 <context>
     <name>lmk17::PrintController</name>
     <message>
-        <source>Export as PDF…</source>
-        <translation>Eksportuj do PDF…</translation>
+        <source>Export as P&amp;DF…</source>
+        <translation>&amp;Eksportuj do PDF…</translation>
     </message>
     <message>
         <source>Export as PDF</source>
@@ -1983,20 +1985,20 @@ Czy powtórzyć tę operację?</translation>
         <translation> Wykres kompensacji spoiny odniesienia</translation>
     </message>
     <message>
-        <source>Add Coordinates to the Table</source>
-        <translation>Dodaj współrzędne do tabeli</translation>
+        <source>&amp;Add Coordinates to the Table</source>
+        <translation>&amp;Dodaj współrzędne do tabeli</translation>
     </message>
     <message>
-        <source>Copy Graph to the Clipboard</source>
-        <translation>Kopiuj wykres do schowka</translation>
+        <source>&amp;Copy Graph to the Clipboard</source>
+        <translation>&amp;Kopiuj wykres do schowka</translation>
     </message>
     <message>
-        <source>Save the Linearization Parameters</source>
-        <translation>Zapisz parametry linearyzacji</translation>
+        <source>&amp;Save the Linearization Parameters</source>
+        <translation>&amp;Zapisz parametry linearyzacji</translation>
     </message>
     <message>
-        <source>Load the Linearization Parameters</source>
-        <translation>Wczytaj parametry linearyzacji</translation>
+        <source>&amp;Load the Linearization Parameters</source>
+        <translation>&amp;Wczytaj parametry linearyzacji</translation>
     </message>
     <message>
         <source>Linearization Files (*.lin *.LIN)</source>
@@ -2011,44 +2013,44 @@ Czy powtórzyć tę operację?</translation>
         <translation>&amp;Plik</translation>
     </message>
     <message>
-        <source>Printer Setup</source>
-        <translation>Ustawienia drukarki</translation>
+        <source>Printer Set&amp;up</source>
+        <translation>&amp;Ustawienia drukarki</translation>
     </message>
     <message>
-        <source>Print the Linearization Parameters</source>
-        <translation>Drukuj parametry linearyzacji</translation>
+        <source>&amp;Print the Linearization Parameters</source>
+        <translation>&amp;Drukuj parametry linearyzacji</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
         <translation>&amp;Edycja</translation>
     </message>
     <message>
-        <source>Edit the Linear Table</source>
-        <translation>Edytuj tabelę linearyzacji</translation>
+        <source>Edit the &amp;Linear Table</source>
+        <translation>Edytuj tabelę &amp;linearyzacji</translation>
     </message>
     <message>
-        <source>Edit the Cold Junction Compensation</source>
-        <translation>Edytuj kompensację spoiny odniesienia</translation>
+        <source>Edit the Cold &amp;Junction Compensation</source>
+        <translation>Edytuj &amp;kompensację spoiny odniesienia</translation>
     </message>
     <message>
-        <source>Edit the Sensor-Specific Characterization</source>
-        <translation>Edytuj charakterystykę czujnika</translation>
+        <source>Edit the &amp;Sensor-Specific Characterization</source>
+        <translation>Edytuj &amp;charakterystykę czujnika</translation>
     </message>
     <message>
-        <source>Clear the Table for Linearization</source>
-        <translation>Wyczyść tabelę linearyzacji</translation>
+        <source>&amp;Clear the Table for Linearization</source>
+        <translation>&amp;Wyczyść tabelę linearyzacji</translation>
     </message>
     <message>
-        <source>Clear the Table for Cold Junction Compensation</source>
-        <translation>Wyczyść tabelę kompensacji spoiny odniesienia</translation>
+        <source>Clear the Table for Cold Junction C&amp;ompensation</source>
+        <translation>Wyczyść tabelę kompensacji spoiny &amp;odniesienia</translation>
     </message>
     <message>
-        <source>Set Default Linearization</source>
-        <translation>Ustaw linearyzację domyślną</translation>
+        <source>Set &amp;Default Linearization</source>
+        <translation>Ustaw linearyzację &amp;domyślną</translation>
     </message>
     <message>
-        <source>Set Default Linearization and CJ Compensation</source>
-        <translation>Ustaw linearyzację i kompensację SO domyślną</translation>
+        <source>Set Default Linearization &amp;and CJ Compensation</source>
+        <translation>Ustaw linearyzację &amp;i kompensację SO domyślną</translation>
     </message>
     <message>
         <source>&amp;Approximation</source>
@@ -2071,12 +2073,12 @@ Czy powtórzyć tę operację?</translation>
         <translation>Pomo&amp;c</translation>
     </message>
     <message>
-        <source>Contents</source>
-        <translation>Spis treści</translation>
+        <source>&amp;Contents</source>
+        <translation>&amp;Spis treści</translation>
     </message>
     <message>
-        <source>Index</source>
-        <translation>Indeks</translation>
+        <source>&amp;Index</source>
+        <translation>&amp;Indeks</translation>
     </message>
     <message>
         <source>Start of X :</source>
@@ -2175,8 +2177,16 @@ Czy powtórzyć tę operację?</translation>
         <translation>Oblicz linearyzację według stałych</translation>
     </message>
     <message>
-        <source>Export the Linearization Parameters as PDF…</source>
-        <translation>Eksportuj parametry linearyzacji do PDF…</translation>
+        <source>&amp;Export the Linearization Parameters as PDF…</source>
+        <translation>&amp;Eksportuj parametry linearyzacji do PDF…</translation>
+    </message>
+    <message>
+        <source>Load the Linearization Parameters</source>
+        <translation>Wczytaj parametry linearyzacji</translation>
+    </message>
+    <message>
+        <source>Save the Linearization Parameters</source>
+        <translation>Zapisz parametry linearyzacji</translation>
     </message>
 </context>
 <context>
@@ -2198,8 +2208,8 @@ Czy powtórzyć tę operację?</translation>
         <translation>Ctrl+S</translation>
     </message>
     <message>
-        <source>Printer Setup</source>
-        <translation>Ustawienia drukarki</translation>
+        <source>Printer Set&amp;up</source>
+        <translation>&amp;Ustawienia drukarki</translation>
     </message>
     <message>
         <source>&amp;Print Configuration</source>
@@ -2238,48 +2248,48 @@ Czy powtórzyć tę operację?</translation>
         <translation>Ustaw konfigurację &amp;domyślną</translation>
     </message>
     <message>
-        <source>View Ordering Code</source>
-        <translation>Pokaż kod zamówieniowy</translation>
+        <source>View &amp;Ordering Code</source>
+        <translation>Pokaż &amp;kod zamówieniowy</translation>
     </message>
     <message>
-        <source>Read Working Time</source>
-        <translation>Odczytaj czas pracy</translation>
+        <source>Read Wor&amp;king Time</source>
+        <translation>Odczytaj &amp;czas pracy</translation>
     </message>
     <message>
-        <source>Read Primary Variable Value</source>
-        <translation>Odczytaj wartość wielkości mierzonej</translation>
+        <source>Read &amp;Primary Variable Value</source>
+        <translation>Odczytaj wartość wielkości &amp;mierzonej</translation>
     </message>
     <message>
-        <source>Read Cold Junction Temperature</source>
-        <translation>Odczytaj temperaturę spoiny odniesienia</translation>
+        <source>Read Cold &amp;Junction Temperature</source>
+        <translation>Odczytaj temperaturę spoi&amp;ny odniesienia</translation>
     </message>
     <message>
-        <source>Monitoring START</source>
-        <translation>Monitorowanie START</translation>
+        <source>Monitoring &amp;START</source>
+        <translation>Monitorowanie &amp;START</translation>
     </message>
     <message>
         <source>Ctrl+M</source>
         <translation>Ctrl+M</translation>
     </message>
     <message>
-        <source>Monitoring STOP</source>
-        <translation>Monitorowanie STOP</translation>
+        <source>Monitoring S&amp;TOP</source>
+        <translation>Monitorowanie S&amp;TOP</translation>
     </message>
     <message>
         <source>Ctrl+B</source>
         <translation>Ctrl+B</translation>
     </message>
     <message>
-        <source>View the Monitoring Graph</source>
-        <translation>Pokaż wykres monitorowania</translation>
+        <source>View the Monitoring &amp;Graph</source>
+        <translation>Pokaż wykr&amp;es monitorowania</translation>
     </message>
     <message>
         <source>Ctrl+G</source>
         <translation>Ctrl+G</translation>
     </message>
     <message>
-        <source>Monitoring Parameters</source>
-        <translation>Parametry monitorowania</translation>
+        <source>Monitoring P&amp;arameters</source>
+        <translation>P&amp;arametry monitorowania</translation>
     </message>
     <message>
         <source>&amp;Input</source>
@@ -2290,7 +2300,7 @@ Czy powtórzyć tę operację?</translation>
         <translation>Wy&amp;jście</translation>
     </message>
     <message>
-        <source>&amp;Information</source>
+        <source>I&amp;nformation</source>
         <translation>&amp;Informacje</translation>
     </message>
     <message>
@@ -2302,8 +2312,8 @@ Czy powtórzyć tę operację?</translation>
         <translation>&amp;Monitorowanie</translation>
     </message>
     <message>
-        <source>Options</source>
-        <translation>Opcje</translation>
+        <source>&amp;Options</source>
+        <translation>&amp;Opcje</translation>
     </message>
     <message>
         <source>&amp;Contents</source>
@@ -2330,12 +2340,12 @@ Czy powtórzyć tę operację?</translation>
         <translation>&amp;Plik</translation>
     </message>
     <message>
-        <source>Edit</source>
-        <translation>Edycja</translation>
+        <source>&amp;Edit</source>
+        <translation>&amp;Edycja</translation>
     </message>
     <message>
         <source>&amp;Transmitter</source>
-        <translation>&amp;Przetwornik</translation>
+        <translation>P&amp;rzetwornik</translation>
     </message>
     <message>
         <source>&amp;View</source>
@@ -2462,28 +2472,28 @@ Czy powtórzyć tę operację?</translation>
         <translation> Zapisz protokół konfiguracji jako plik PDF </translation>
     </message>
     <message>
-        <source>Line Traffic</source>
-        <translation>Ruch na linii</translation>
+        <source>&amp;Line Traffic</source>
+        <translation>&amp;Ruch na linii</translation>
     </message>
     <message>
-        <source>Compare with File…</source>
-        <translation>Porównaj z plikiem…</translation>
+        <source>&amp;Compare with File…</source>
+        <translation>&amp;Porównaj z plikiem…</translation>
     </message>
     <message>
-        <source>Compare with Transmitter</source>
-        <translation>Porównaj z przetwornikiem</translation>
+        <source>&amp;Compare with Transmitter</source>
+        <translation>&amp;Porównaj z przetwornikiem</translation>
     </message>
     <message>
-        <source>Restore from Backup…</source>
-        <translation>Przywróć z kopii zapasowej…</translation>
+        <source>&amp;Restore from Backup…</source>
+        <translation>P&amp;rzywróć z kopii zapasowej…</translation>
     </message>
     <message>
-        <source>Backups and Writing…</source>
-        <translation>Kopie zapasowe i zapis…</translation>
+        <source>&amp;Backups and Writing…</source>
+        <translation>&amp;Kopie zapasowe i zapis…</translation>
     </message>
     <message>
-        <source>Write to Several Transmitters…</source>
-        <translation>Zapis do kilku przetworników…</translation>
+        <source>Write to Se&amp;veral Transmitters…</source>
+        <translation>&amp;Zapis do kilku przetworników…</translation>
     </message>
 </context>
 <context>
@@ -2493,28 +2503,28 @@ Czy powtórzyć tę operację?</translation>
         <translation> Wykres monitorowania</translation>
     </message>
     <message>
-        <source>Copy Graph to the Clipboard</source>
-        <translation>Kopiuj wykres do schowka</translation>
+        <source>&amp;Copy Graph to the Clipboard</source>
+        <translation>&amp;Kopiuj wykres do schowka</translation>
     </message>
     <message>
-        <source>Show / Hide Grids</source>
-        <translation>Pokaż / ukryj siatkę</translation>
+        <source>Show / Hide &amp;Grids</source>
+        <translation>Pokaż / ukryj &amp;siatkę</translation>
     </message>
     <message>
-        <source>Clear the Graph</source>
-        <translation>Wyczyść wykres</translation>
+        <source>C&amp;lear the Graph</source>
+        <translation>&amp;Wyczyść wykres</translation>
     </message>
     <message>
-        <source>Reset Zoom</source>
-        <translation>Resetuj powiększenie</translation>
+        <source>&amp;Reset Zoom</source>
+        <translation>&amp;Resetuj powiększenie</translation>
     </message>
     <message>
-        <source>Save Graph as PNG...</source>
-        <translation>Zapisz wykres jako PNG...</translation>
+        <source>&amp;Save Graph as PNG...</source>
+        <translation>&amp;Zapisz wykres jako PNG...</translation>
     </message>
     <message>
-        <source>Export Points as CSV...</source>
-        <translation>Eksportuj punkty jako CSV...</translation>
+        <source>&amp;Export Points as CSV...</source>
+        <translation>&amp;Eksportuj punkty jako CSV...</translation>
     </message>
     <message>
         <source>Address %1</source>
@@ -2883,8 +2893,8 @@ Czy powtórzyć tę operację?</translation>
         <translation>Język:</translation>
     </message>
     <message>
-        <source>Search…</source>
-        <translation>Szukaj…</translation>
+        <source>&amp;Search…</source>
+        <translation>&amp;Szukaj…</translation>
     </message>
     <message>
         <source> Find the transmitters on the line whatever their address, baud rate and parity </source>
@@ -2976,20 +2986,20 @@ Czy powtórzyć tę operację?</translation>
 <context>
     <name>lmk17::TColorSchemeMenu</name>
     <message>
-        <source>Colours</source>
-        <translation>Kolory</translation>
+        <source>&amp;Colours</source>
+        <translation>&amp;Kolory</translation>
     </message>
     <message>
-        <source>Light</source>
-        <translation>Jasne</translation>
+        <source>&amp;Light</source>
+        <translation>&amp;Jasne</translation>
     </message>
     <message>
-        <source>Dark</source>
-        <translation>Ciemne</translation>
+        <source>&amp;Dark</source>
+        <translation>&amp;Ciemne</translation>
     </message>
     <message>
-        <source>System</source>
-        <translation>Systemowe</translation>
+        <source>&amp;System</source>
+        <translation>&amp;Systemowe</translation>
     </message>
 </context>
 <context>
@@ -3495,6 +3505,10 @@ Czy powtórzyć tę operację?</translation>
     <message>
         <source>Transmitter Configuration Protocol</source>
         <translation>Protokół konfiguracji przetwornika</translation>
+    </message>
+    <message>
+        <source>The folder %1 is not a full path. Give the whole path or choose it with Browse.</source>
+        <translation>Folder %1 nie jest pełną ścieżką. Podaj całą ścieżkę lub wybierz ją przyciskiem Przeglądaj.</translation>
     </message>
 </context>
 <context>

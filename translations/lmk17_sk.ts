@@ -91,7 +91,7 @@
     </message>
     <message>
         <source>usage: lmk17 [FILE.ptf ...] [FILE.lin ...]
-       lmk17 --demo [lmk17-sim options]
+       lmk17 --demo [lmk17-sim options] [FILE.ptf ...] [FILE.lin ...]
 
 Configures, tests and monitors K8410 and K8620 transmitters over a serial port.
 Configuration files (.ptf) named on the command line are loaded in order; the
@@ -102,12 +102,13 @@ editor of that configuration.
               1.91 at address 0 unless its options say otherwise) on a
               pseudo-terminal and connect to it: every command can be tried
               without hardware; the options after --demo go to lmk17-sim
-              (lmk17-sim --help lists them)
+              (lmk17-sim --help lists them), but for the .ptf and .lin
+              files, which open on that transmitter as above
   --help      this text
   --version   the program&apos;s version
 </source>
         <translation>použitie: lmk17 [SÚBOR.ptf ...] [SÚBOR.lin ...]
-          lmk17 --demo [voľby lmk17-sim]
+          lmk17 --demo [voľby lmk17-sim] [SÚBOR.ptf ...] [SÚBOR.lin ...]
 
 Konfiguruje, testuje a monitoruje prevodníky K8410 a K8620 cez sériový port.
 Konfiguračné súbory (.ptf) zadané na príkazovom riadku sa načítajú v poradí;
@@ -118,7 +119,8 @@ linearizácie tejto konfigurácie.
               1.91 na adrese 0, ak jeho voľby neurčia inak) na
               pseudoterminále a pripojí sa k nemu: každý príkaz je možné vyskúšať
               bez hardvéru; voľby za --demo dostane lmk17-sim
-              (lmk17-sim --help ich vypíše)
+              (lmk17-sim --help ich vypíše), okrem súborov .ptf a .lin, ktoré sa
+              otvoria na tomto prevodníku ako vyššie
   --help      tento text
   --version   verzia programu
 </translation>
@@ -1624,8 +1626,8 @@ Chcete túto operáciu zopakovať?</translation>
 <context>
     <name>lmk17::PrintController</name>
     <message>
-        <source>Export as PDF…</source>
-        <translation>Export do PDF…</translation>
+        <source>Export as P&amp;DF…</source>
+        <translation>&amp;Export do PDF…</translation>
     </message>
     <message>
         <source>Export as PDF</source>
@@ -1983,20 +1985,20 @@ Chcete túto operáciu zopakovať?</translation>
         <translation> Graf kompenzácie studeného spoja</translation>
     </message>
     <message>
-        <source>Add Coordinates to the Table</source>
-        <translation>Pridať súradnice do tabuľky</translation>
+        <source>&amp;Add Coordinates to the Table</source>
+        <translation>&amp;Pridať súradnice do tabuľky</translation>
     </message>
     <message>
-        <source>Copy Graph to the Clipboard</source>
-        <translation>Kopírovať graf do schránky</translation>
+        <source>&amp;Copy Graph to the Clipboard</source>
+        <translation>&amp;Kopírovať graf do schránky</translation>
     </message>
     <message>
-        <source>Save the Linearization Parameters</source>
-        <translation>Uložiť parametre linearizácie</translation>
+        <source>&amp;Save the Linearization Parameters</source>
+        <translation>&amp;Uložiť parametre linearizácie</translation>
     </message>
     <message>
-        <source>Load the Linearization Parameters</source>
-        <translation>Načítať parametre linearizácie</translation>
+        <source>&amp;Load the Linearization Parameters</source>
+        <translation>&amp;Načítať parametre linearizácie</translation>
     </message>
     <message>
         <source>Linearization Files (*.lin *.LIN)</source>
@@ -2011,44 +2013,44 @@ Chcete túto operáciu zopakovať?</translation>
         <translation>&amp;Súbor</translation>
     </message>
     <message>
-        <source>Printer Setup</source>
-        <translation>Nastavenie tlačiarne</translation>
+        <source>Printer Set&amp;up</source>
+        <translation>Na&amp;stavenie tlačiarne</translation>
     </message>
     <message>
-        <source>Print the Linearization Parameters</source>
-        <translation>Tlač parametrov linearizácie</translation>
+        <source>&amp;Print the Linearization Parameters</source>
+        <translation>&amp;Tlač parametrov linearizácie</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
         <translation>Úp&amp;ravy</translation>
     </message>
     <message>
-        <source>Edit the Linear Table</source>
-        <translation>Upraviť linearizačnú tabuľku</translation>
+        <source>Edit the &amp;Linear Table</source>
+        <translation>Upraviť &amp;linearizačnú tabuľku</translation>
     </message>
     <message>
-        <source>Edit the Cold Junction Compensation</source>
-        <translation>Upraviť kompenzáciu studeného spoja</translation>
+        <source>Edit the Cold &amp;Junction Compensation</source>
+        <translation>Upraviť &amp;kompenzáciu studeného spoja</translation>
     </message>
     <message>
-        <source>Edit the Sensor-Specific Characterization</source>
-        <translation>Upraviť charakteristiku snímača</translation>
+        <source>Edit the &amp;Sensor-Specific Characterization</source>
+        <translation>Upraviť &amp;charakteristiku snímača</translation>
     </message>
     <message>
-        <source>Clear the Table for Linearization</source>
-        <translation>Vymazať tabuľku linearizácie</translation>
+        <source>&amp;Clear the Table for Linearization</source>
+        <translation>&amp;Vymazať tabuľku linearizácie</translation>
     </message>
     <message>
-        <source>Clear the Table for Cold Junction Compensation</source>
-        <translation>Vymazať tabuľku kompenzácie studeného spoja</translation>
+        <source>Clear the Table for Cold Junction C&amp;ompensation</source>
+        <translation>Vymazať tabuľku kompenzácie &amp;studeného spoja</translation>
     </message>
     <message>
-        <source>Set Default Linearization</source>
-        <translation>Nastaviť predvolenú linearizáciu</translation>
+        <source>Set &amp;Default Linearization</source>
+        <translation>Nastaviť &amp;predvolenú linearizáciu</translation>
     </message>
     <message>
-        <source>Set Default Linearization and CJ Compensation</source>
-        <translation>Nastaviť predvolenú linearizáciu a kompenzáciu SS</translation>
+        <source>Set Default Linearization &amp;and CJ Compensation</source>
+        <translation>Nastaviť predvolenú linearizáciu &amp;a kompenzáciu SS</translation>
     </message>
     <message>
         <source>&amp;Approximation</source>
@@ -2071,12 +2073,12 @@ Chcete túto operáciu zopakovať?</translation>
         <translation>&amp;Pomocník</translation>
     </message>
     <message>
-        <source>Contents</source>
-        <translation>Obsah</translation>
+        <source>&amp;Contents</source>
+        <translation>&amp;Obsah</translation>
     </message>
     <message>
-        <source>Index</source>
-        <translation>Register</translation>
+        <source>&amp;Index</source>
+        <translation>&amp;Register</translation>
     </message>
     <message>
         <source>Start of X :</source>
@@ -2175,8 +2177,16 @@ Chcete túto operáciu zopakovať?</translation>
         <translation>Vypočítať linearizáciu podľa konštánt</translation>
     </message>
     <message>
-        <source>Export the Linearization Parameters as PDF…</source>
-        <translation>Export parametrov linearizácie do PDF…</translation>
+        <source>&amp;Export the Linearization Parameters as PDF…</source>
+        <translation>&amp;Export parametrov linearizácie do PDF…</translation>
+    </message>
+    <message>
+        <source>Load the Linearization Parameters</source>
+        <translation>Načítať parametre linearizácie</translation>
+    </message>
+    <message>
+        <source>Save the Linearization Parameters</source>
+        <translation>Uložiť parametre linearizácie</translation>
     </message>
 </context>
 <context>
@@ -2198,8 +2208,8 @@ Chcete túto operáciu zopakovať?</translation>
         <translation>Ctrl+S</translation>
     </message>
     <message>
-        <source>Printer Setup</source>
-        <translation>Nastavenie tlačiarne</translation>
+        <source>Printer Set&amp;up</source>
+        <translation>Na&amp;stavenie tlačiarne</translation>
     </message>
     <message>
         <source>&amp;Print Configuration</source>
@@ -2238,48 +2248,48 @@ Chcete túto operáciu zopakovať?</translation>
         <translation>Nastaviť &amp;predvolenú konfiguráciu</translation>
     </message>
     <message>
-        <source>View Ordering Code</source>
-        <translation>Zobraziť objednávací kód</translation>
+        <source>View &amp;Ordering Code</source>
+        <translation>Zobraziť &amp;objednávací kód</translation>
     </message>
     <message>
-        <source>Read Working Time</source>
-        <translation>Čítať dobu prevádzky</translation>
+        <source>Read Wor&amp;king Time</source>
+        <translation>Čítať &amp;dobu prevádzky</translation>
     </message>
     <message>
-        <source>Read Primary Variable Value</source>
-        <translation>Čítať hodnotu meranej veličiny</translation>
+        <source>Read &amp;Primary Variable Value</source>
+        <translation>Čítať &amp;hodnotu meranej veličiny</translation>
     </message>
     <message>
-        <source>Read Cold Junction Temperature</source>
-        <translation>Čítať teplotu studeného spoja</translation>
+        <source>Read Cold &amp;Junction Temperature</source>
+        <translation>Čítať &amp;teplotu studeného spoja</translation>
     </message>
     <message>
-        <source>Monitoring START</source>
-        <translation>Monitorovanie ŠTART</translation>
+        <source>Monitoring &amp;START</source>
+        <translation>&amp;Monitorovanie ŠTART</translation>
     </message>
     <message>
         <source>Ctrl+M</source>
         <translation>Ctrl+M</translation>
     </message>
     <message>
-        <source>Monitoring STOP</source>
-        <translation>Monitorovanie STOP</translation>
+        <source>Monitoring S&amp;TOP</source>
+        <translation>Monitorovanie &amp;STOP</translation>
     </message>
     <message>
         <source>Ctrl+B</source>
         <translation>Ctrl+B</translation>
     </message>
     <message>
-        <source>View the Monitoring Graph</source>
-        <translation>Zobraziť graf monitorovania</translation>
+        <source>View the Monitoring &amp;Graph</source>
+        <translation>Zobraziť &amp;graf monitorovania</translation>
     </message>
     <message>
         <source>Ctrl+G</source>
         <translation>Ctrl+G</translation>
     </message>
     <message>
-        <source>Monitoring Parameters</source>
-        <translation>Parametre monitorovania</translation>
+        <source>Monitoring P&amp;arameters</source>
+        <translation>Par&amp;ametre monitorovania</translation>
     </message>
     <message>
         <source>&amp;Input</source>
@@ -2290,7 +2300,7 @@ Chcete túto operáciu zopakovať?</translation>
         <translation>Vý&amp;stup</translation>
     </message>
     <message>
-        <source>&amp;Information</source>
+        <source>I&amp;nformation</source>
         <translation>&amp;Informácie</translation>
     </message>
     <message>
@@ -2302,8 +2312,8 @@ Chcete túto operáciu zopakovať?</translation>
         <translation>&amp;Monitorovanie</translation>
     </message>
     <message>
-        <source>Options</source>
-        <translation>Nastavenia</translation>
+        <source>&amp;Options</source>
+        <translation>&amp;Nastavenia</translation>
     </message>
     <message>
         <source>&amp;Contents</source>
@@ -2323,15 +2333,15 @@ Chcete túto operáciu zopakovať?</translation>
     </message>
     <message>
         <source>&amp;About ...</source>
-        <translation>&amp;O aplikácii ...</translation>
+        <translation>O &amp;aplikácii ...</translation>
     </message>
     <message>
         <source>&amp;File</source>
         <translation>&amp;Súbor</translation>
     </message>
     <message>
-        <source>Edit</source>
-        <translation>Úpravy</translation>
+        <source>&amp;Edit</source>
+        <translation>Úp&amp;ravy</translation>
     </message>
     <message>
         <source>&amp;Transmitter</source>
@@ -2347,7 +2357,7 @@ Chcete túto operáciu zopakovať?</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation>&amp;Pomocník</translation>
+        <translation>Pomo&amp;cník</translation>
     </message>
     <message>
         <source>Input</source>
@@ -2462,28 +2472,28 @@ Chcete túto operáciu zopakovať?</translation>
         <translation> Uložiť protokol konfigurácie ako súbor PDF </translation>
     </message>
     <message>
-        <source>Line Traffic</source>
-        <translation>Prevádzka na linke</translation>
+        <source>&amp;Line Traffic</source>
+        <translation>&amp;Prevádzka na linke</translation>
     </message>
     <message>
-        <source>Compare with File…</source>
-        <translation>Porovnať so súborom…</translation>
+        <source>&amp;Compare with File…</source>
+        <translation>&amp;Porovnať so súborom…</translation>
     </message>
     <message>
-        <source>Compare with Transmitter</source>
-        <translation>Porovnať s prevodníkom</translation>
+        <source>&amp;Compare with Transmitter</source>
+        <translation>Po&amp;rovnať s prevodníkom</translation>
     </message>
     <message>
-        <source>Restore from Backup…</source>
-        <translation>Obnoviť zo zálohy…</translation>
+        <source>&amp;Restore from Backup…</source>
+        <translation>&amp;Obnoviť zo zálohy…</translation>
     </message>
     <message>
-        <source>Backups and Writing…</source>
-        <translation>Zálohy a zápis…</translation>
+        <source>&amp;Backups and Writing…</source>
+        <translation>&amp;Zálohy a zápis…</translation>
     </message>
     <message>
-        <source>Write to Several Transmitters…</source>
-        <translation>Zápis do viacerých prevodníkov…</translation>
+        <source>Write to Se&amp;veral Transmitters…</source>
+        <translation>Zápis do &amp;viacerých prevodníkov…</translation>
     </message>
 </context>
 <context>
@@ -2493,28 +2503,28 @@ Chcete túto operáciu zopakovať?</translation>
         <translation> Graf monitorovania</translation>
     </message>
     <message>
-        <source>Copy Graph to the Clipboard</source>
-        <translation>Kopírovať graf do schránky</translation>
+        <source>&amp;Copy Graph to the Clipboard</source>
+        <translation>&amp;Kopírovať graf do schránky</translation>
     </message>
     <message>
-        <source>Show / Hide Grids</source>
-        <translation>Zobraziť / skryť mriežku</translation>
+        <source>Show / Hide &amp;Grids</source>
+        <translation>Zobraziť / skryť &amp;mriežku</translation>
     </message>
     <message>
-        <source>Clear the Graph</source>
-        <translation>Vymazať graf</translation>
+        <source>C&amp;lear the Graph</source>
+        <translation>&amp;Vymazať graf</translation>
     </message>
     <message>
-        <source>Reset Zoom</source>
-        <translation>Obnoviť zväčšenie</translation>
+        <source>&amp;Reset Zoom</source>
+        <translation>&amp;Obnoviť zväčšenie</translation>
     </message>
     <message>
-        <source>Save Graph as PNG...</source>
-        <translation>Uložiť graf ako PNG...</translation>
+        <source>&amp;Save Graph as PNG...</source>
+        <translation>&amp;Uložiť graf ako PNG...</translation>
     </message>
     <message>
-        <source>Export Points as CSV...</source>
-        <translation>Exportovať body ako CSV...</translation>
+        <source>&amp;Export Points as CSV...</source>
+        <translation>&amp;Exportovať body ako CSV...</translation>
     </message>
     <message>
         <source>Address %1</source>
@@ -2883,8 +2893,8 @@ Chcete túto operáciu zopakovať?</translation>
         <translation>Jazyk:</translation>
     </message>
     <message>
-        <source>Search…</source>
-        <translation>Hľadať…</translation>
+        <source>&amp;Search…</source>
+        <translation>&amp;Hľadať…</translation>
     </message>
     <message>
         <source> Find the transmitters on the line whatever their address, baud rate and parity </source>
@@ -2976,20 +2986,20 @@ Chcete túto operáciu zopakovať?</translation>
 <context>
     <name>lmk17::TColorSchemeMenu</name>
     <message>
-        <source>Colours</source>
-        <translation>Farby</translation>
+        <source>&amp;Colours</source>
+        <translation>&amp;Farby</translation>
     </message>
     <message>
-        <source>Light</source>
-        <translation>Svetlé</translation>
+        <source>&amp;Light</source>
+        <translation>&amp;Svetlé</translation>
     </message>
     <message>
-        <source>Dark</source>
-        <translation>Tmavé</translation>
+        <source>&amp;Dark</source>
+        <translation>&amp;Tmavé</translation>
     </message>
     <message>
-        <source>System</source>
-        <translation>Podľa systému</translation>
+        <source>&amp;System</source>
+        <translation>&amp;Podľa systému</translation>
     </message>
 </context>
 <context>
@@ -3495,6 +3505,10 @@ Chcete túto operáciu zopakovať?</translation>
     <message>
         <source>Transmitter Configuration Protocol</source>
         <translation>Protokol konfigurácie prevodníka</translation>
+    </message>
+    <message>
+        <source>The folder %1 is not a full path. Give the whole path or choose it with Browse.</source>
+        <translation>Priečinok %1 nie je úplná cesta. Zadajte celú cestu alebo ju vyberte tlačidlom Prehľadávať.</translation>
     </message>
 </context>
 <context>

@@ -4,6 +4,7 @@
 #include <QFileInfo>
 
 #include "app/app_paths.h"
+#include "app/backup_settings.h"
 #include "common/ini_file.h"
 #include "link/link_parameters.h"
 #include "monitoring/monitor_settings.h"
@@ -97,6 +98,20 @@ QString ResolveFolder(const QString& stored, const QString& fallback) {
     return dir;
 }
 
+QString ExistingFullFolder(const QString& stored) {
+    QString dir = QDir::fromNativeSeparators(stored.trimmed());
+    if (!dir.isEmpty() && !dir.endsWith(QLatin1Char('/'))) dir += QLatin1Char('/');
+    return QDir::isAbsolutePath(dir) && QFileInfo(dir).isDir() ? dir : QString();
+}
+
+QString ProtocolFolderShown(const AppSettings& settings) {
+    return QDir::toNativeSeparators(ExistingFullFolder(settings.protocolDir));
+}
+
+void KeepProtocolFolder(AppSettings& settings, const QString& typed) {
+    settings.protocolDir = ExistingFullFolder(typed);
+}
+
 QString FolderOfFile(const QString& file) {
     return QFileInfo(file).absolutePath() + QLatin1Char('/');
 }
@@ -115,12 +130,16 @@ AppSettings ReadAppSettings(const IniFile& ini, const AppFolders& folders) {
     const QString fileDir = ResolveFolder(folders.defaultFileDir, folders.dataFolder);
     s.ptFileDir = ResolveFolder(ini.value(kDirectory, "PTFileDir", fileDir), folders.dataFolder);
     s.linFileDir = ResolveFolder(ini.value(kDirectory, "LinFileDir", fileDir), folders.dataFolder);
+    s.protocolDir = ExistingFullFolder(ini.value(kDirectory, "ProtocolDir", QString()));
     s.monitor = readMonitor(ini, folders);
     s.serialPort = readSerialPort(ini);
-    // A damaged backup value is the default.
-    const QString backupDir = ini.value(kBackup, QStringLiteral("BackupDir"), QString()).trimmed();
-    s.backupDir =
-        backupDir.isEmpty() ? DefaultBackupFolder(folders) : QDir::fromNativeSeparators(backupDir);
+    // A damaged backup value is the default; so is a folder the dialog would
+    // refuse (a relative one would follow the folder the program started in).
+    const QString backupDir =
+        BackupFolderPath(ini.value(kBackup, QStringLiteral("BackupDir"), QString()));
+    s.backupDir = backupDir.isEmpty() || !BackupFolderFault(backupDir).isEmpty()
+                      ? DefaultBackupFolder(folders)
+                      : backupDir;
     const int keep = readInt(ini, kBackup, "KeepBackups", 50);
     s.keepBackups = keep >= 1 && keep <= 1000 ? keep : 50;
     s.askBeforeWrite = readInt(ini, kBackup, "AskBeforeWrite", 1) != 0;
@@ -148,6 +167,9 @@ void WriteAppSettings(IniFile& ini, const AppSettings& s, PortWrite port) {
     writePair(ini, s.monGraphPosition, "MonGraph_X_Position", "MonGraph_Y_Position");
     ini.setValue(kDirectory, QStringLiteral("PTFileDir"), s.ptFileDir);
     ini.setValue(kDirectory, QStringLiteral("LinFileDir"), s.linFileDir);
+    // Only once a batch has used it: a file that never knew it stays as it was.
+    if (!s.protocolDir.isEmpty() || ini.hasKey(kDirectory, QStringLiteral("ProtocolDir")))
+        ini.setValue(kDirectory, QStringLiteral("ProtocolDir"), s.protocolDir);
     SaveMonitorSettings(ini, s.monitor);
     if (port != PortWrite::None) writeSerialPort(ini, s.serialPort, port == PortWrite::Full);
 }

@@ -46,6 +46,9 @@ struct AppSettings {
 
     QString ptFileDir;   // existing folder, ends with '/'
     QString linFileDir;  // existing folder, ends with '/'
+    // Where "Write to Several Transmitters…" put its protocols last time: an
+    // existing full path ending with '/', or empty (no protocols).
+    QString protocolDir;
 
     MonitorParameters monitor;
     SerialPortSettings serialPort;
@@ -83,6 +86,16 @@ void WriteColorScheme(IniFile& ini, ColorScheme scheme);
 // A folder from the file: trimmed, with a trailing separator; the fallback
 // when it does not exist.
 QString ResolveFolder(const QString& stored, const QString& fallback);
+// A folder from the file that is still there: trimmed, '/' separators, with a
+// trailing separator; empty when it is no full path or no longer a folder.
+QString ExistingFullFolder(const QString& stored);
+
+// Write to Several Transmitters: the folder field as the window opens (the
+// folder of the last batch, native separators; empty when it is gone), and
+// the field's text kept once a batch has started, for the close to write.
+QString ProtocolFolderShown(const AppSettings& settings);
+void KeepProtocolFolder(AppSettings& settings, const QString& typed);
+
 // The folder a chosen file lies in, as the settings keep a folder (with its
 // trailing separator): the file dialogs open there next time.
 QString FolderOfFile(const QString& file);

@@ -52,6 +52,20 @@ BackupSettingsFields BackupFieldsOf(const AppSettings& settings, const AppFolder
     return fields;
 }
 
+QString BackupFolderPath(const QString& typed) {
+    QString folder = QDir::fromNativeSeparators(typed.trimmed());
+    if (!folder.isEmpty() && !folder.endsWith(QLatin1Char('/'))) folder += QLatin1Char('/');
+    return folder;
+}
+
+QString BackupFolderFault(const QString& folder) {
+    const QString shown = QDir::toNativeSeparators(folder);
+    if (!QDir::isAbsolutePath(folder)) return appText(texts::kBackupFolderNotFull).arg(shown);
+    const QFileInfo info(QDir::cleanPath(folder));  // "file/" is no file to QFileInfo
+    if (info.exists() && !info.isDir()) return appText(texts::kBackupFolderIsFile).arg(shown);
+    return {};
+}
+
 BackupFieldsCheck CheckBackupFields(const BackupSettingsFields& fields) {
     bool isNumber = false;
     const int keep = fields.keepBackups.trimmed().toInt(&isNumber, 10);
@@ -62,16 +76,12 @@ BackupFieldsCheck CheckBackupFields(const BackupSettingsFields& fields) {
     BackupFieldsCheck check;
     check.values.keepBackups = keep;
     check.values.askBeforeWrite = fields.askBeforeWrite;
-    QString folder = QDir::fromNativeSeparators(fields.folder.trimmed());
+    const QString folder = BackupFolderPath(fields.folder);
     if (folder.isEmpty()) return check;  // the default, made by the first backup
-    if (!folder.endsWith(QLatin1Char('/'))) folder += QLatin1Char('/');
     const QString shown = QDir::toNativeSeparators(folder);
-    if (!QDir::isAbsolutePath(folder))
-        return refuse(BackupField::Folder, appText(texts::kBackupFolderNotFull).arg(shown));
-    const QFileInfo info(QDir::cleanPath(folder));  // "file/" is no file to QFileInfo
-    if (info.exists() && !info.isDir())
-        return refuse(BackupField::Folder, appText(texts::kBackupFolderIsFile).arg(shown));
-    if (!info.exists() && !QDir().mkpath(folder))
+    if (const QString fault = BackupFolderFault(folder); !fault.isEmpty())
+        return refuse(BackupField::Folder, fault);
+    if (!QFileInfo(QDir::cleanPath(folder)).exists() && !QDir().mkpath(folder))
         return refuse(BackupField::Folder, appText(texts::kBackupFolderNotMade).arg(shown));
     if (!canWriteInto(folder))
         return refuse(BackupField::Folder, appText(texts::kBackupFolderReadOnly).arg(shown));

@@ -44,6 +44,14 @@ BackupSettingsFields BackupFieldsOf(const AppSettings& settings, const AppFolder
 // The default folder as the empty folder field shows it.
 QString DefaultBackupFolderShown(const AppFolders& folders);
 
+// A folder as typed or stored, as the backups use it: trimmed, '/'
+// separators, ending with '/'; empty stays empty.
+QString BackupFolderPath(const QString& typed);
+// Why backups can never go into `folder` (as BackupFolderPath gives it): it
+// is no full path (it would follow the folder the program was started in) or
+// it is a file. Empty when neither; translated.
+QString BackupFolderFault(const QString& folder);
+
 // Checks the fields as OK takes them: the count a whole number 1..1000, the
 // folder a full path that is a folder (made when missing) and can be written
 // into. The default folder is made by the first backup, as before.

@@ -24,6 +24,17 @@ bool IsLinearizationFileArgument(const QString& argument) {
 
 namespace {
 
+// The options of lmk17-sim that take no value; every other option of it takes
+// the next argument as its value, whatever that looks like.
+bool IsSimulatorFlag(const QString& option) {
+    static const QStringList flags = {
+        QStringLiteral("--pace"),           QStringLiteral("--echo"),
+        QStringLiteral("--check-line"),     QStringLiteral("--fixed-range"),
+        QStringLiteral("--foreign-tables"), QStringLiteral("--line"),
+        QStringLiteral("--help"),           QStringLiteral("-h")};
+    return flags.contains(option);
+}
+
 void addFileArgument(CommandLine& c, const QString& argument) {
     if (IsConfigurationFileArgument(argument))
         c.configurationFiles << argument;
@@ -43,15 +54,20 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
             c.demo = true;
             // The options after --demo are the simulator's; a bare .ptf or .lin among them is
             // still a file for this program to open ("lmk17 --demo r91.ptf"), unless it is the
-            // value of the simulator's own --ptf.
+            // value of a simulator option ("--ptf dev.ptf", "--state unit.ptf"). Anything else
+            // goes to the simulator, which names what it does not know.
             for (int j = i + 1; j < arguments.size(); ++j) {
                 const QString& s = arguments.at(j);
-                const bool simValue = j > i + 1 && arguments.at(j - 1) == QStringLiteral("--ptf");
-                if (!simValue && !s.startsWith(QLatin1Char('-')) &&
-                    (IsConfigurationFileArgument(s) || IsLinearizationFileArgument(s)))
-                    addFileArgument(c, s);
-                else
+                const bool file = IsConfigurationFileArgument(s) || IsLinearizationFileArgument(s);
+                if (s.startsWith(QLatin1Char('-')) || !file) {
                     c.simulatorArguments << s;
+                } else {
+                    addFileArgument(c, s);
+                    continue;
+                }
+                if (s.startsWith(QLatin1Char('-')) && !IsSimulatorFlag(s) &&
+                    j + 1 < arguments.size())
+                    c.simulatorArguments << arguments.at(++j);  // its value
             }
             break;
         }
@@ -78,7 +94,7 @@ QString CommandLineUsage() {
     return QCoreApplication::translate(
         "App",
         "usage: lmk17 [FILE.ptf ...] [FILE.lin ...]\n"
-        "       lmk17 --demo [lmk17-sim options]\n"
+        "       lmk17 --demo [lmk17-sim options] [FILE.ptf ...] [FILE.lin ...]\n"
         "\n"
         "Configures, tests and monitors K8410 and K8620 transmitters over a serial port.\n"
         "Configuration files (.ptf) named on the command line are loaded in order; the\n"
@@ -89,7 +105,8 @@ QString CommandLineUsage() {
         "              1.91 at address 0 unless its options say otherwise) on a\n"
         "              pseudo-terminal and connect to it: every command can be tried\n"
         "              without hardware; the options after --demo go to lmk17-sim\n"
-        "              (lmk17-sim --help lists them)\n"
+        "              (lmk17-sim --help lists them), but for the .ptf and .lin\n"
+        "              files, which open on that transmitter as above\n"
         "  --help      this text\n"
         "  --version   the program's version\n");
 }

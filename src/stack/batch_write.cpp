@@ -167,7 +167,14 @@ QString BatchProtocolFileName(qint32 serial) {
 }
 
 QString PrepareProtocolFolder(const QString& folder) {
-    if (folder.isEmpty() || QDir().mkpath(folder)) return {};
+    if (folder.isEmpty()) return {};
+    // A relative folder would follow the folder the program was started in.
+    if (!QDir::isAbsolutePath(folder))
+        return batchText(QT_TRANSLATE_NOOP("BatchWrite",
+                                           "The folder %1 is not a full path. Give the whole path "
+                                           "or choose it with Browse."))
+            .arg(QDir::toNativeSeparators(folder));
+    if (QDir().mkpath(folder)) return {};
     return batchText(QT_TRANSLATE_NOOP("BatchWrite", "The folder %1 cannot be made."))
         .arg(QDir::toNativeSeparators(folder));
 }

@@ -70,7 +70,7 @@ QString BatchSummaryText(const BatchSummary& summary);
 
 // A unit's protocol is named by its serial number: 00001001.pdf.
 QString BatchProtocolFileName(qint32 serial);
-// Makes the protocol folder; the reason when it cannot be made.
+// Makes the protocol folder; the reason when it cannot be made or is no full path.
 QString PrepareProtocolFolder(const QString& folder);
 // The protocol of the configuration the unit now holds; the reason when it
 // could not be written (the folder keeps any older file of that name).

@@ -122,6 +122,42 @@ TEST(AppSettings, FoldersFallBackWhenMissing) {
     EXPECT_EQ(s.linFileDir, dir.path() + "/");
 }
 
+// The protocol folder of Write to Several Transmitters is the next run's
+// only while it is a full path to a folder still there; otherwise none (no
+// protocols). The close writes it once a batch has used one, and leaves a
+// file that never knew it as it was.
+TEST(AppSettings, TheProtocolFolderOfTheLastBatchIsKeptWhileItExists) {
+    QTemporaryDir dir;
+    QDir(dir.path()).mkdir("pdf");
+    QFile file(dir.filePath("plain.txt"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.close();
+    const struct {
+        QString stored;
+        QString kept;
+    } cases[] = {
+        {" " + QDir::toNativeSeparators(dir.path() + "/pdf") + " ", dir.path() + "/pdf/"},
+        {dir.path() + "/gone/", ""},
+        {".", ""},  // relative: wherever the program was started
+        {dir.filePath("plain.txt"), ""},
+        {"", ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.stored.toStdString());
+        IniFile ini;
+        ini.setValue("Directory", "ProtocolDir", c.stored);
+        AppSettings s = ReadAppSettings(ini, testFolders(dir));
+        EXPECT_EQ(s.protocolDir, c.kept);
+        EXPECT_EQ(ProtocolFolderShown(s), QDir::toNativeSeparators(c.kept));
+        KeepProtocolFolder(s, c.stored);  // as a batch starts with the field's text
+        WriteAppSettings(ini, s, PortWrite::None);
+        EXPECT_EQ(ini.value("Directory", "ProtocolDir", "?"), c.kept);
+    }
+    IniFile fresh;
+    WriteAppSettings(fresh, ReadAppSettings(fresh, testFolders(dir)), PortWrite::None);
+    EXPECT_FALSE(fresh.hasKey("Directory", "ProtocolDir"));
+}
+
 // What the close writes is what the next start reads, and a port left
 // " Not Connected" keeps the port stored before.
 TEST(AppSettings, CloseWritesWhatStartReads) {

@@ -10,6 +10,7 @@
 #include "app/app_paths.h"
 #include "app/backup_settings.h"
 #include "app/settings_store.h"
+#include "common/ini_file.h"
 #include "stack/transmitter_stack.h"
 #include "support/qt_printers.h"
 #include "support/scripted_interaction.h"
@@ -108,6 +109,41 @@ TEST(BackupSettings, SavedValuesAreWhatTheNextStartReadsAndTheDialogShows) {
         EXPECT_EQ(shown.keepBackups, QString::number(saved.keepBackups));
         EXPECT_EQ(shown.askBeforeWrite, saved.askBeforeWrite);
     }
+}
+
+// A folder typed into the settings file by hand passes the dialog's rules
+// when the file is read: one the dialog would refuse is the default folder
+// (and the dialog shows the default), so backups never land wherever the
+// program happened to be started.
+TEST(BackupSettings, TheSettingsFileGivesOnlyAFolderTheDialogWouldTake) {
+    QTemporaryDir dir;
+    QFile file(dir.filePath("plain.txt"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.close();
+    const QString root = dir.path();
+    const QString fallback = root + "/Backups/";
+    const struct {
+        QString stored;
+        QString used;
+    } cases[] = {
+        {root + "/kept/", root + "/kept/"},
+        {" " + QDir::toNativeSeparators(root + "/not/yet") + " ", root + "/not/yet/"},
+        {"", fallback},
+        {"backups", fallback},
+        {"./backups/", fallback},
+        {"../backups", fallback},
+        {root + "/plain.txt", fallback},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.stored.toStdString());
+        IniFile ini;
+        ini.setValue("Backup", "BackupDir", c.stored);
+        const AppSettings s = ReadAppSettings(ini, foldersIn(dir));
+        EXPECT_EQ(s.backupDir, c.used);
+        EXPECT_EQ(BackupFieldsOf(s, foldersIn(dir)).folder,
+                  c.used == fallback ? QString() : QDir::toNativeSeparators(c.used));
+    }
+    EXPECT_FALSE(QFileInfo(root + "/not").exists());  // reading makes nothing
 }
 
 // OK hands the values to the stack at once; a refused field or a settings

@@ -49,6 +49,23 @@ TEST(CommandLine, OptionsAndTheDemo) {
          3,
          {"r91.ptf"},
          {"curve.lin"}},
+        // the value of any simulator option stays with it, a file after a flag is the program's
+        {{"--demo", "--state", "unit.ptf", "--trace", "t.lin", "--pace", "R91.PTF"},
+         false,
+         false,
+         true,
+         false,
+         {"--state", "unit.ptf", "--trace", "t.lin", "--pace"},
+         0,
+         {"R91.PTF"}},
+        // what is neither goes to the simulator, which names what it does not know
+        {{"--demo", "--address", "2", "r91", "--ptf"},
+         false,
+         false,
+         true,
+         false,
+         {"--address", "2", "r91", "--ptf"},
+         2},
     };
     for (const Case& c : cases) {
         const CommandLine r = ParseCommandLine(c.args);

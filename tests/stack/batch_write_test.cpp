@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include "link/port_connection.h"
@@ -202,6 +203,13 @@ TEST(BatchWrite, AStartThatCannotBeginSaysWhy) {
     EXPECT_EQ(line.batch.start({1}, line.dir.filePath("file/protocols"), nullptr, &why),
               BatchWriter::Start::FolderRefused);
     EXPECT_TRUE(why.contains("cannot be made")) << why.toStdString();
+    // A relative folder would be made wherever the program was started.
+    EXPECT_EQ(line.batch.start({1}, QStringLiteral("protocols"), nullptr, &why),
+              BatchWriter::Start::FolderRefused);
+    EXPECT_EQ(why,
+              "The folder protocols is not a full path. Give the whole path or choose it "
+              "with Browse.");
+    EXPECT_FALSE(QFileInfo::exists(QStringLiteral("protocols")));
     line.stack.connection().disconnectPort();
     EXPECT_EQ(line.batch.start({1}, {}), BatchWriter::Start::NotConnected);
     EXPECT_FALSE(line.batch.running());

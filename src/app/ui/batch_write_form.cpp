@@ -7,14 +7,16 @@
 #include <QHeaderView>
 #include <QVBoxLayout>
 
+#include "app/app_settings.h"
 #include "common/ui/palette_colors.h"
 #include "stack/transmitter_stack.h"
 
 namespace lmk17 {
 
-TBatchWriteForm::TBatchWriteForm(TransmitterStack& stack, QWidget* parent)
+TBatchWriteForm::TBatchWriteForm(TransmitterStack& stack, QWidget* parent, AppSettings* settings)
     : QDialog(parent),
       stack_(stack),
+      settings_(settings),
       batch_(stack),
       noteLbl_(new QLabel(this)),
       addressesEdt_(new QLineEdit(this)),
@@ -46,6 +48,7 @@ TBatchWriteForm::TBatchWriteForm(TransmitterStack& stack, QWidget* parent)
     folderEdt_->setObjectName(QStringLiteral("FolderEdt"));
     folderEdt_->setAccessibleName(tr("Folder for the protocols"));
     folderEdt_->setPlaceholderText(tr("(no protocols)"));
+    if (settings_) folderEdt_->setText(ProtocolFolderShown(*settings_));
     browseBtn_->setObjectName(QStringLiteral("BrowseBtn"));
     browseBtn_->setAccessibleName(tr("Choose the folder for the protocols"));
     askEachChk_->setObjectName(QStringLiteral("AskEachChk"));
@@ -141,7 +144,10 @@ void TBatchWriteForm::StartBtnClick() {
     const BatchWriter::Start start =
         batch_.start(addresses.value_or(std::vector<int>{}),
                      QDir::fromNativeSeparators(folderEdt_->text().trimmed()), &check, &error);
-    if (start == BatchWriter::Start::Started) return;
+    if (start == BatchWriter::Start::Started) {
+        if (settings_) KeepProtocolFolder(*settings_, folderEdt_->text());
+        return;
+    }
     summaryLbl_->setText(BatchStartText(start, error));
     if (start == BatchWriter::Start::CheckFailed) emit checkRefused(check);
 }

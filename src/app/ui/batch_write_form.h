@@ -11,15 +11,19 @@
 
 namespace lmk17 {
 
+struct AppSettings;
+
 // Transmitter › "Write to Several Transmitters…": the main window's
 // configuration written into each transmitter of an address list, one after
 // another by the normal write, each unit listed with its result as it
 // finishes and the summary at the end. The batch itself is the core's
-// (BatchWriter); the window takes the list and the folder and shows.
+// (BatchWriter); the window takes the list and the folder and shows. With
+// the settings given, it opens on the protocol folder of the last batch.
 class TBatchWriteForm : public QDialog {
     Q_OBJECT
 public:
-    explicit TBatchWriteForm(TransmitterStack& stack, QWidget* parent = nullptr);
+    explicit TBatchWriteForm(TransmitterStack& stack, QWidget* parent = nullptr,
+                             AppSettings* settings = nullptr);
 
     BatchWriter& batch() { return batch_; }
     QLineEdit* AddressesEdt() const { return addressesEdt_; }
@@ -52,6 +56,7 @@ private:
     void updateButtons();
 
     TransmitterStack& stack_;
+    AppSettings* settings_;  // keeps the protocol folder; none: nothing kept
     BatchWriter batch_;
     QLabel* noteLbl_;
     QLineEdit* addressesEdt_;  // the address list ("1-8", "1,3,5-7")

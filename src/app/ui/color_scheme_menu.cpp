@@ -37,10 +37,10 @@ void ApplyColorScheme(ColorScheme scheme) {
 }
 
 TColorSchemeMenu::TColorSchemeMenu(SettingsStore& store, UserInteraction& ui, QWidget* parent)
-    : QMenu(tr("Colours"), parent), store_(store), ui_(ui) {
+    : QMenu(tr("&Colours"), parent), store_(store), ui_(ui) {
     setObjectName(QStringLiteral("ColorSchemeMnu"));
     auto* group = new QActionGroup(this);
-    const QString names[3] = {tr("Light"), tr("Dark"), tr("System")};
+    const QString names[3] = {tr("&Light"), tr("&Dark"), tr("&System")};
     for (int i = 0; i < 3; ++i) {
         SchemeMnu[i] = addAction(names[i]);
         SchemeMnu[i]->setObjectName(QStringLiteral("Scheme%1Mnu").arg(i));

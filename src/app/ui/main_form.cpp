@@ -131,7 +131,7 @@ void TMainForm::createActions() {
     };
     LoadConfMnu = make(tr("&Load Configuration"), "LoadConfMnu", QKeySequence(tr("Ctrl+L")));
     SaveConfMnu = make(tr("&Save Configuration"), "SaveConfMnu", QKeySequence(tr("Ctrl+S")));
-    PrinterSetupMnu = make(tr("Printer Setup"), "PrinterSetupMnu");
+    PrinterSetupMnu = make(tr("Printer Set&up"), "PrinterSetupMnu");
     PrintConfMnu = make(tr("&Print Configuration"), "PrintConfMnu", QKeySequence(tr("Ctrl+P")));
     ExportPdfMnu = make(PrintController::exportPdfText(), "ExportPdfMnu");
     ExitMnu = make(tr("&Exit"), "ExitMnu", QKeySequence(tr("Ctrl+X")));
@@ -139,34 +139,34 @@ void TMainForm::createActions() {
     ReadConfMnu = make(tr("&Read Configuration"), "ReadConfMnu", QKeySequence(Qt::Key_F5));
     WriteConfMnu = make(tr("&Write Configuration"), "WriteConfMnu", QKeySequence(Qt::Key_F6));
     ZaklKonfigMnu = make(tr("Set &Default Configuration"), "ZaklKonfigMnu");
-    ConfigRetMnu = make(tr("View Ordering Code"), "ConfigRetMnu", QKeySequence(Qt::Key_F7));
-    WorkTimeMnu = make(tr("Read Working Time"), "WorkTimeMnu", QKeySequence(Qt::Key_F8));
-    PVReadMnu = make(tr("Read Primary Variable Value"), "PVReadMnu", QKeySequence(Qt::Key_F4));
-    CJReadMnu = make(tr("Read Cold Junction Temperature"), "CJReadMnu");
-    MonStartMnu = make(tr("Monitoring START"), "MonStartMnu", QKeySequence(tr("Ctrl+M")));
-    MonStopMnu = make(tr("Monitoring STOP"), "MonStopMnu", QKeySequence(tr("Ctrl+B")));
-    MonGraphMnu = make(tr("View the Monitoring Graph"), "MonGraphMnu", QKeySequence(tr("Ctrl+G")));
-    MonParamMnu = make(tr("Monitoring Parameters"), "MonParamMnu");
-    const QString pageNames[5] = {tr("&Input"), tr("&Output"), tr("&Information"), tr("&Tools"),
+    ConfigRetMnu = make(tr("View &Ordering Code"), "ConfigRetMnu", QKeySequence(Qt::Key_F7));
+    WorkTimeMnu = make(tr("Read Wor&king Time"), "WorkTimeMnu", QKeySequence(Qt::Key_F8));
+    PVReadMnu = make(tr("Read &Primary Variable Value"), "PVReadMnu", QKeySequence(Qt::Key_F4));
+    CJReadMnu = make(tr("Read Cold &Junction Temperature"), "CJReadMnu");
+    MonStartMnu = make(tr("Monitoring &START"), "MonStartMnu", QKeySequence(tr("Ctrl+M")));
+    MonStopMnu = make(tr("Monitoring S&TOP"), "MonStopMnu", QKeySequence(tr("Ctrl+B")));
+    MonGraphMnu = make(tr("View the Monitoring &Graph"), "MonGraphMnu", QKeySequence(tr("Ctrl+G")));
+    MonParamMnu = make(tr("Monitoring P&arameters"), "MonParamMnu");
+    const QString pageNames[5] = {tr("&Input"), tr("&Output"), tr("I&nformation"), tr("&Tools"),
                                   tr("&Monitoring")};
     for (int i = 0; i < 5; ++i) {
         ViewPageMnu[i] = make(pageNames[i], QStringLiteral("ViewPage%1Mnu").arg(i));
         connect(ViewPageMnu[i], &QAction::triggered, this,
                 [this, i] { showPage(stack_->showPage(static_cast<MainPage>(i))); });
     }
-    CompareFileMnu = make(tr("Compare with File…"), "CompareFileMnu");
+    CompareFileMnu = make(tr("&Compare with File…"), "CompareFileMnu");
     connect(CompareFileMnu, &QAction::triggered, this, [this] {
         TCompareForm::compareWithFile(*stack_, *printer_, this,
                                       [this] { return askFileName(false, {}); });
     });
-    RestoreMnu = make(tr("Restore from Backup…"), "RestoreMnu");
+    RestoreMnu = make(tr("&Restore from Backup…"), "RestoreMnu");
     connect(RestoreMnu, &QAction::triggered, this, &TMainForm::RestoreMnuClick);
-    BatchWriteMnu = make(tr("Write to Several Transmitters…"), "BatchWriteMnu");
+    BatchWriteMnu = make(tr("Write to Se&veral Transmitters…"), "BatchWriteMnu");
     connect(BatchWriteMnu, &QAction::triggered, this, &TMainForm::BatchWriteMnuClick);
-    CompareDevMnu = make(tr("Compare with Transmitter"), "CompareDevMnu");
+    CompareDevMnu = make(tr("&Compare with Transmitter"), "CompareDevMnu");
     connect(CompareDevMnu, &QAction::triggered, this,
             [this] { TCompareForm::compareWithTransmitter(*stack_, *printer_, this); });
-    LineTrafficMnu = make(tr("Line Traffic"), "LineTrafficMnu");
+    LineTrafficMnu = make(tr("&Line Traffic"), "LineTrafficMnu");
     connect(LineTrafficMnu, &QAction::triggered, this, [this] {
         auto* traffic = findChild<TLineTrafficForm*>();
         if (!traffic) traffic = new TLineTrafficForm(stack_->engine(), this);
@@ -174,8 +174,8 @@ void TMainForm::createActions() {
         traffic->raise();
         traffic->activateWindow();
     });
-    OptionsMnu = make(tr("Options"), "OptionsMnu");
-    BackupSetMnu = make(tr("Backups and Writing…"), "BackupSetMnu");
+    OptionsMnu = make(tr("&Options"), "OptionsMnu");
+    BackupSetMnu = make(tr("&Backups and Writing…"), "BackupSetMnu");
     connect(BackupSetMnu, &QAction::triggered, this, [this] {
         TBackupSettingsForm form(store_, *stack_, ui_, this);
         connect(&form, &TBackupSettingsForm::helpRequested, help_, &HelpViewer::showContext);
@@ -211,7 +211,7 @@ void TMainForm::createMenus() {
     FileMnu->addActions({PrinterSetupMnu, PrintConfMnu, ExportPdfMnu});
     FileMnu->addSeparator();
     FileMnu->addAction(ExitMnu);
-    EditMnu = menuBar()->addMenu(tr("Edit"));
+    EditMnu = menuBar()->addMenu(tr("&Edit"));
     EditMnu->addAction(ZpetMnu);
     TransmitterMnu = menuBar()->addMenu(tr("&Transmitter"));
     TransmitterMnu->addActions({ReadConfMnu, WriteConfMnu, BatchWriteMnu, CompareDevMnu});

@@ -92,7 +92,7 @@ void TMainForm::RestoreMnuClick() {
 // The window's configuration into each unit of an address list, by the
 // normal write; a configuration the check refuses is shown here.
 void TMainForm::BatchWriteMnuClick() {
-    TBatchWriteForm form(*stack_, this);
+    TBatchWriteForm form(*stack_, this, &store_.settings());
     connect(&form, &TBatchWriteForm::checkRefused, this,
             [this](const CheckOutcome& check) { showCheckFailure(check); });
     form.exec();

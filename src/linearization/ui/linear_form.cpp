@@ -337,9 +337,9 @@ void TLinearForm::showPlotPopup(const QPoint& globalPos, const QPointF& dataPos,
     menu.addAction(QStringLiteral(" Y= %1  %2").arg(GText(dataPos.y(), 8), yUnit))
         ->setEnabled(false);
     menu.addSeparator();
-    QAction* add = menu.addAction(tr("Add Coordinates to the Table"));
+    QAction* add = menu.addAction(tr("&Add Coordinates to the Table"));
     add->setVisible(!(fromGraph && graph_->view() == LinGraphView::Error));
-    QAction* copy = menu.addAction(tr("Copy Graph to the Clipboard"));
+    QAction* copy = menu.addAction(tr("&Copy Graph to the Clipboard"));
     QAction* chosen = menu.exec(globalPos);
     if (chosen == add) addCoordinates(dataPos, fromGraph);
     if (chosen == copy) copyGraph(fromGraph);

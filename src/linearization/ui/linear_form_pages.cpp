@@ -58,29 +58,29 @@ void SetHeaders(PointGridWidget* grid, const QString& x, const QString& y) {
 
 void TLinearForm::buildMenu(QMenuBar* bar) {
     QMenu* file = bar->addMenu(tr("&File"));
-    file->addAction(tr("Load the Linearization Parameters"), this, &TLinearForm::LoadMnuClick);
-    file->addAction(tr("Save the Linearization Parameters"), this, &TLinearForm::SaveMnuClick);
+    file->addAction(tr("&Load the Linearization Parameters"), this, &TLinearForm::LoadMnuClick);
+    file->addAction(tr("&Save the Linearization Parameters"), this, &TLinearForm::SaveMnuClick);
     file->addSeparator();
-    printMnus_ << file->addAction(tr("Printer Setup"), this, &TLinearForm::printerSetupRequested);
-    printMnus_ << file->addAction(tr("Print the Linearization Parameters"), this,
+    printMnus_ << file->addAction(tr("Printer Set&up"), this, &TLinearForm::printerSetupRequested);
+    printMnus_ << file->addAction(tr("&Print the Linearization Parameters"), this,
                                   &TLinearForm::printRequested);
-    printMnus_ << file->addAction(tr("Export the Linearization Parameters as PDF…"), this,
+    printMnus_ << file->addAction(tr("&Export the Linearization Parameters as PDF…"), this,
                                   &TLinearForm::exportPdfRequested);
 
     QMenu* edit = bar->addMenu(tr("&Edit"));
-    edit->addAction(tr("Edit the Linear Table"), this,
+    edit->addAction(tr("Edit the &Linear Table"), this,
                     [this] { pages_->setCurrentWidget(linPage_); });
-    cjcEditMnu_ = edit->addAction(tr("Edit the Cold Junction Compensation"), this,
+    cjcEditMnu_ = edit->addAction(tr("Edit the Cold &Junction Compensation"), this,
                                   [this] { pages_->setCurrentWidget(cjcPage_); });
-    rtdEditMnu_ = edit->addAction(tr("Edit the Sensor-Specific Characterization"), this,
+    rtdEditMnu_ = edit->addAction(tr("Edit the &Sensor-Specific Characterization"), this,
                                   [this] { pages_->setCurrentWidget(rtdPage_); });
     edit->addSeparator();
-    edit->addAction(tr("Clear the Table for Linearization"), this, &TLinearForm::LinClearMnuClick);
-    cjcMnus_ << edit->addAction(tr("Clear the Table for Cold Junction Compensation"), this,
+    edit->addAction(tr("&Clear the Table for Linearization"), this, &TLinearForm::LinClearMnuClick);
+    cjcMnus_ << edit->addAction(tr("Clear the Table for Cold Junction C&ompensation"), this,
                                 &TLinearForm::CjcClearMnuClick);
     edit->addSeparator();
-    edit->addAction(tr("Set Default Linearization"), this, &TLinearForm::DefaultLinMnuClick);
-    cjcMnus_ << edit->addAction(tr("Set Default Linearization and CJ Compensation"), this,
+    edit->addAction(tr("Set &Default Linearization"), this, &TLinearForm::DefaultLinMnuClick);
+    cjcMnus_ << edit->addAction(tr("Set Default Linearization &and CJ Compensation"), this,
                                 &TLinearForm::DefaultLinMnuClick);
     cjcMnus_ << cjcEditMnu_;
 
@@ -96,8 +96,8 @@ void TLinearForm::buildMenu(QMenuBar* bar) {
 
     QMenu* help = bar->addMenu(tr("&Help"));
     // F1 opens the editor's own help topic (keyPressEvent).
-    QAction* contents = help->addAction(tr("Contents"), this, &TLinearForm::helpContentsRequested);
-    QAction* index = help->addAction(tr("Index"), this, &TLinearForm::helpIndexRequested);
+    QAction* contents = help->addAction(tr("&Contents"), this, &TLinearForm::helpContentsRequested);
+    QAction* index = help->addAction(tr("&Index"), this, &TLinearForm::helpIndexRequested);
     index->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F1));
     helpMnus_ << contents << index;
 }

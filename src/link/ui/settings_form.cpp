@@ -51,7 +51,7 @@ TSettingsForm::TSettingsForm(PortConnection& connection, PortList& ports, TCommP
       statusBar_(new QStatusBar(this)),
       statusLbl_(new QLabel(statusBar_)),
       closeBtn_(new QPushButton(linkText(texts::kCloseButton), this)),
-      searchBtn_(new QPushButton(tr("Search…"), this)) {
+      searchBtn_(new QPushButton(tr("&Search…"), this)) {
     setObjectName(QStringLiteral("SettingsForm"));
     setWindowTitle(linkText(texts::kOptionsCaption));
     setModal(true);

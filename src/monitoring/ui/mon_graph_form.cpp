@@ -56,13 +56,13 @@ TMonGraphForm::TMonGraphForm(MonitoringEngine& engine, UserInteraction& ui, QWid
     XInfoMnu = PopupMenu->addAction(QString());
     YInfoMnu = PopupMenu->addAction(QString());
     PopupMenu->addSeparator();
-    CopyMnu = PopupMenu->addAction(tr("Copy Graph to the Clipboard"));
-    GridsMnu = PopupMenu->addAction(tr("Show / Hide Grids"));
-    ClearMnu = PopupMenu->addAction(tr("Clear the Graph"));
+    CopyMnu = PopupMenu->addAction(tr("&Copy Graph to the Clipboard"));
+    GridsMnu = PopupMenu->addAction(tr("Show / Hide &Grids"));
+    ClearMnu = PopupMenu->addAction(tr("C&lear the Graph"));
     PopupMenu->addSeparator();
-    ResetZoomMnu = PopupMenu->addAction(tr("Reset Zoom"));
-    SavePngMnu = PopupMenu->addAction(tr("Save Graph as PNG..."));
-    ExportCsvMnu = PopupMenu->addAction(tr("Export Points as CSV..."));
+    ResetZoomMnu = PopupMenu->addAction(tr("&Reset Zoom"));
+    SavePngMnu = PopupMenu->addAction(tr("&Save Graph as PNG..."));
+    ExportCsvMnu = PopupMenu->addAction(tr("&Export Points as CSV..."));
     ResetZoomMnu->setEnabled(false);
 
     connect(plot_, &PlotView::rightReleased, this, &TMonGraphForm::GrafChartMouseUp);

@@ -27,7 +27,7 @@ PrintController::PrintController(ConfigModel& model, UserInteraction& ui, QWidge
 PrintController::~PrintController() = default;
 
 QString PrintController::exportPdfText() {
-    return tr("Export as PDF…");
+    return tr("Export as P&DF…");
 }
 
 bool PrintController::printerInstalled() const {
@@ -61,7 +61,7 @@ bool PrintController::checkPrinter() {
     ui_.message(MessageKind::Error,
                 tr("No printer is installed, cannot continue.") + QStringLiteral("\n\n") +
                     tr("Use “%1” in the File menu to save the protocol as a PDF file instead.")
-                        .arg(exportPdfText()));
+                        .arg(exportPdfText().remove(QLatin1Char('&'))));  // as the menu shows it
     return false;
 }
 

@@ -127,6 +127,30 @@ TEST(BatchWriteWindow, WritesEachUnitOfTheListAndKeepsTheirProtocols) {
     EXPECT_EQ(answerer.count("written to transmitter without any errors"), 0);
     // The main window still shows the file's configuration.
     EXPECT_EQ(b.shell.stack().model().config().SerialNumber, 12);
+    // The folder is kept for the close to write.
+    EXPECT_EQ(b.shell.store.settings().protocolDir, b.protocols + "/");
+}
+
+// The window opens on the protocol folder the settings file keeps from the
+// last run; one removed since (or no full path) opens on none, without a box.
+TEST(BatchWriteWindow, OpensOnTheLastRunsProtocolFolderWhileItExists) {
+    QTemporaryDir kept;
+    const struct {
+        QString stored;
+        QString shown;
+    } cases[] = {
+        {kept.path(), QDir::toNativeSeparators(kept.path() + "/")},
+        {kept.filePath("gone"), ""},
+        {".", ""},  // relative: wherever the program was started
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.stored.toStdString());
+        Shell shell("[Directory]\nProtocolDir=" + c.stored.toUtf8() + "\n");
+        BoxAnswerer box(QMessageBox::Ok);
+        TBatchWriteForm form(shell.stack(), shell.form.get(), &shell.store.settings());
+        EXPECT_EQ(form.FolderEdt()->text(), c.shown);
+        EXPECT_TRUE(box.texts.isEmpty());
+    }
 }
 
 TEST(BatchWriteWindow, CancelBetweenUnitsEndsTheBatchWithTheUnitsDoneListed) {

@@ -5,10 +5,12 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLibraryInfo>
 #include <QLineEdit>
 #include <algorithm>
 #include <cmath>
 
+#include "app/language_modules.h"
 #include "config/config_model.h"
 #include "stack/transmitter_stack.h"
 #include "support/sim_fixture.h"
@@ -86,6 +88,22 @@ void TickWatch::check(QValueAxis* axis) {
         return;
     }
     most_ = std::max(most_, int(ticks));
+}
+
+LanguageModule::LanguageModule(int language) {
+    if (language == kEnglish) return;
+    const QString file =
+        FindLanguageModule(language, QStringLiteral("lmk17"), {QStringLiteral(LMK17_PROGRAM_DIR)});
+    loaded_ = !file.isEmpty() && module_.load(file);
+    if (loaded_) QCoreApplication::installTranslator(&module_);
+    if (qt_.load(QLatin1String("qt_") + QLatin1String(kLanguages[language].locale),
+                 QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&qt_);
+}
+
+LanguageModule::~LanguageModule() {
+    QCoreApplication::removeTranslator(&module_);
+    QCoreApplication::removeTranslator(&qt_);
 }
 
 }  // namespace lmk17::test

@@ -5,6 +5,7 @@
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QTranslator>
 #include <functional>
 #include <memory>
 
@@ -69,6 +70,21 @@ private:
     void check(QValueAxis* axis);
     int limit_;
     int most_ = 0;
+};
+
+// The program's texts in one language module (`kLanguages` index; English is
+// built in) and Qt's own, for as long as it lives. Windows made meanwhile
+// show that language.
+class LanguageModule {
+public:
+    explicit LanguageModule(int language);
+    ~LanguageModule();
+    bool loaded() const { return loaded_; }
+
+private:
+    QTranslator module_;
+    QTranslator qt_;
+    bool loaded_ = true;
 };
 
 }  // namespace test
