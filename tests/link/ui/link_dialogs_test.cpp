@@ -83,6 +83,48 @@ TEST(PortStatusText, TypedNotConnectedIsItemZero) {
     EXPECT_EQ(PortItemForTypedText(ports, QStringLiteral("/dev/lmk17-no-such-tty")), -1);
 }
 
+// Each port of the list tells the technician choosing what it is: its
+// tooltip (the whole path first), its accessible description and, once
+// chosen, the line under the list; the item texts stay the paths.
+TEST(OptionsDialog, EachPortIsDescribedWhereItIsChosen) {
+    const QString byId = QStringLiteral("/dev/serial/by-id/usb-FTDI_FT232R_USB_UART_A50285BI-if00");
+    struct Case {
+        PortEntry entry;
+        QString description;
+    };
+    const Case cases[] = {
+        {{"/dev/ttyUSB0", "FT232R USB UART", "FTDI", "A50285BI", byId, false},
+         "FT232R USB UART, FTDI, serial number A50285BI\nStable name: " + byId},
+        {{byId, "FT232R USB UART", "FTDI", "A50285BI", "/dev/ttyUSB0", true},
+         "FT232R USB UART, FTDI, serial number A50285BI\nDevice: /dev/ttyUSB0"},
+        {{"/dev/ttyS0", "", "", "", "", false}, "No description from the system"},
+        // A stable name of a device the system did not report.
+        {{"/dev/serial/by-id/usb-Thing-if00", "", "", "", "/dev/ttyACM0", true},
+         "No description from the system\nDevice: /dev/ttyACM0"},
+        {{"/dev/ttyUSB1", " Prolific ", "Prolific", "", "", false}, "Prolific"},
+    };
+    std::vector<PortEntry> entries;
+    for (const Case& c : cases) entries.push_back(c.entry);
+    TCommPortDriver port;
+    PortList ports(entries);
+    PortConnection connection{port, ports};
+    TSettingsForm form{connection, ports, port};
+    QComboBox* list = form.PortConnectCmBx();
+    ASSERT_EQ(list->count(), int(std::size(cases)) + 1);
+    EXPECT_TRUE(form.PortDescriptionLbl()->text().isEmpty());  // " Not Connected"
+    for (int item = 1; item <= int(std::size(cases)); ++item) {
+        const Case& c = cases[item - 1];
+        SCOPED_TRACE(c.entry.devicePath.toStdString());
+        EXPECT_EQ(list->itemText(item), " " + c.entry.devicePath);
+        EXPECT_EQ(list->itemData(item, Qt::ToolTipRole).toString(),
+                  c.entry.devicePath + "\n" + c.description);
+        EXPECT_EQ(list->itemData(item, Qt::AccessibleDescriptionRole).toString(), c.description);
+        list->setCurrentIndex(item);
+        EXPECT_EQ(form.PortDescriptionLbl()->text(), c.description);
+        EXPECT_EQ(list->accessibleDescription(), c.description);
+    }
+}
+
 TEST(OptionsDialog, ConnectsAndDisconnectsATypedTerminal) {
     OptionsRig rig;
     rig.form.show();
