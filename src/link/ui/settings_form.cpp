@@ -7,6 +7,7 @@
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QVBoxLayout>
 
 #include "common/ui/accessible_name.h"
@@ -28,6 +29,13 @@ QString linkText(const char* text) {
 }
 
 constexpr int kOptionsHelpContext = 3500;
+
+// A stable name is longer than the dialog is wide: the label may break it
+// after each separator (an invisible break, not a blank).
+QString BreakablePaths(QString text) {
+    static const QRegularExpression separator(QStringLiteral("([/_-])(?=\\S)"));
+    return text.replace(separator, QStringLiteral("\\1\u200B"));
+}
 
 }  // namespace
 
@@ -67,7 +75,6 @@ TSettingsForm::TSettingsForm(PortConnection& connection, PortList& ports, TCommP
            "and press Enter "));
     portDescriptionLbl_->setObjectName(QStringLiteral("PortDescriptionLbl"));
     portDescriptionLbl_->setWordWrap(true);
-    portDescriptionLbl_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     disconnectBtn_->setObjectName(QStringLiteral("DisconnectBtn"));
     advancedCBx_->setObjectName(QStringLiteral("AdvComParCBx"));
     advancedPnl_->setObjectName(QStringLiteral("AdvPCComParPnl"));
@@ -208,7 +215,7 @@ void TSettingsForm::fillPortList() {
 
 void TSettingsForm::showPortDescription(int index) {
     const QString description = portCB_->itemData(index, Qt::AccessibleDescriptionRole).toString();
-    portDescriptionLbl_->setText(description);
+    portDescriptionLbl_->setText(BreakablePaths(description));
     portCB_->setAccessibleDescription(description);
 }
 

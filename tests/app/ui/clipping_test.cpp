@@ -24,6 +24,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QStyleOptionComboBox>
 #include <QTabBar>
@@ -42,9 +43,11 @@
 #include "app/ui/restore_form.h"
 #include "app/ui/search_form.h"
 #include "app/ui/spl_form.h"
+#include "config/catalogue.h"
 #include "config/config_model.h"
 #include "linearization/ui/graph_form.h"
 #include "linearization/ui/linear_form.h"
+#include "link/port_list.h"
 #include "link/ui/adresa_form.h"
 #include "link/ui/line_traffic_form.h"
 #include "link/ui/prubeh_form.h"
@@ -57,6 +60,7 @@
 #include "ptf_files.h"
 #include "reports/ui/podpis_form.h"
 #include "stack/transmitter_stack.h"
+#include "support/builders.h"
 
 namespace lmk17 {
 namespace {
@@ -190,6 +194,13 @@ private:
             const int room = l->contentsRect().width() - 2 * l->margin() - std::max(0, l->indent());
             if (l->wordWrap()) {
                 cutIf(w, text, l->heightForWidth(l->width()), l->height());
+                // A word longer than the line is not broken (a path may
+                // offer breaks: zero-width spaces).
+                int widestWord = 0;
+                for (const QString& word :
+                     text.split(QRegularExpression(QStringLiteral("[\\s\\x{200B}]+"))))
+                    widestWord = std::max(widestWord, fm.horizontalAdvance(word));
+                cutIf(w, text, widestWord, room);
                 return;
             }
             cutIf(w, text, widestLine(fm, text), room);
@@ -297,6 +308,28 @@ void EachTab(QTabWidget* tabs, const std::function<void(const QString&)>& page) 
     }
 }
 
+// The editor's pages that only some ranges have: the cold junction
+// compensation of a thermocouple range (95) and the sensor's own
+// characterization of a resistance thermometer range (91), with both of
+// its pages.
+void WalkEditorRangePages(Inspector& inspect) {
+    for (const int code : {95, 91}) {
+        LinEditor editor;
+        TLinearForm form(editor);
+        form.editor().open(test::CustomerConfig(code), FindRange(code));
+        form.prepareForOpen();
+        form.show();
+        const QString window = QStringLiteral("Linearization editor (range %1): ").arg(code);
+        auto* rtd = form.findChild<QTabWidget*>(QStringLiteral("RtdPages"));
+        EachTab(form.findChild<QTabWidget*>(QStringLiteral("Pages")), [&](const QString& page) {
+            if (!rtd || !rtd->isVisible()) return inspect.check(window + page, &form);
+            EachTab(rtd,
+                    [&](const QString& sub) { inspect.check(window + page + " / " + sub, &form); });
+        });
+        form.hide();
+    }
+}
+
 // The windows of the program, walked in one language: the main window's
 // pages (with a K8620 configuration loaded, so that every group shows), the
 // linearization editor's pages and its graph, the monitoring graph and
@@ -338,6 +371,8 @@ void WalkWindows(Inspector& inspect) {
         }
     });
 
+    WalkEditorRangePages(inspect);
+
     const auto shown = [&](const QString& name, QWidget* window) {
         window->show();
         inspect.check(name, window);
@@ -348,6 +383,22 @@ void WalkWindows(Inspector& inspect) {
     shown(QStringLiteral("Monitoring graph"), monitoring->MonGraphForm());
     shown(QStringLiteral("Monitoring parameters"), monitoring->MonParForm());
     shown(QStringLiteral("Communication parameters"), f.SettingsForm());
+    {
+        // An adapter chosen by its stable name: the line under the list
+        // names the device, the adapter's maker and serial number.
+        const QString byId = QStringLiteral(
+            "/dev/serial/by-id/usb-Silicon_Labs_CP2102N_USB_to_UART_Bridge_Controller_"
+            "0001-if00-port0");
+        shell.stack().ports() = PortList({{"/dev/ttyUSB0", "CP2102N USB to UART Bridge Controller",
+                                           "Silicon Labs", "0001", byId, false},
+                                          {byId, "CP2102N USB to UART Bridge Controller",
+                                           "Silicon Labs", "0001", "/dev/ttyUSB0", true}});
+        f.SettingsForm()->syncFromConnection();
+        for (int item : {1, 2}) {
+            f.SettingsForm()->PortConnectCmBx()->setCurrentIndex(item);
+            shown(QStringLiteral("Communication parameters, an adapter"), f.SettingsForm());
+        }
+    }
     shown(QStringLiteral("Transmitter address"), f.AdresaForm());
     for (const char* caption : {operation_text::kReadingCaption, operation_text::kWritingCaption,
                                 operation_text::kVerifyingCaption}) {
