@@ -170,10 +170,12 @@ private:
               window->width());
     }
 
-    // The whole window on the screen's available area (a page scrolls).
+    // The whole window on the screen's available area (a page scrolls),
+    // where it was put: no part beyond an edge.
     void checkOnScreen(QWidget* window) {
         const QRect screen = window->screen()->availableGeometry();
-        const QSize size = window->frameGeometry().size();
+        const QRect frame = window->frameGeometry();
+        const QSize size = frame.size();
         if (size.width() > screen.width() || size.height() > screen.height())
             report(describe(window), window->windowTitle(),
                    qPrintable(QStringLiteral("is larger than the screen (%1 x %2 on %3 x %4)")
@@ -181,6 +183,13 @@ private:
                                   .arg(size.height())
                                   .arg(screen.width())
                                   .arg(screen.height())));
+        else if (!screen.contains(frame))
+            report(describe(window), window->windowTitle(),
+                   qPrintable(QStringLiteral("lies partly off the screen (%1, %2 to %3, %4)")
+                                  .arg(frame.left())
+                                  .arg(frame.top())
+                                  .arg(frame.right())
+                                  .arg(frame.bottom())));
     }
 
     void checkWidth(QWidget* w) {
