@@ -94,6 +94,10 @@ int widestLine(const QFontMetrics& fm, const QString& text) {
     return widest;
 }
 
+// What a desktop takes of the screen that the offscreen one does not: a
+// window manager's frame (borders, title bar) and a panel.
+constexpr QSize kDesktopAllowance(10, 34 + 40);
+
 // Finds what is cut and what has no name of its own in one window.
 class Inspector {
 public:
@@ -181,6 +185,17 @@ private:
                    qPrintable(QStringLiteral("is larger than the screen (%1 x %2 on %3 x %4)")
                                   .arg(size.width())
                                   .arg(size.height())
+                                  .arg(screen.width())
+                                  .arg(screen.height())));
+        else if (QSize least = window->minimumSize().expandedTo(window->minimumSizeHint()) +
+                               kDesktopAllowance;
+                 least.width() > screen.width() || least.height() > screen.height())
+            report(describe(window), window->windowTitle(),
+                   qPrintable(QStringLiteral("cannot be made as small as a desktop's screen "
+                                             "(at least %1 x %2 with its frame and a panel, on "
+                                             "%3 x %4)")
+                                  .arg(least.width())
+                                  .arg(least.height())
                                   .arg(screen.width())
                                   .arg(screen.height())));
         else if (!screen.contains(frame))
