@@ -8,6 +8,7 @@
 #include <QMessageBox>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QTextDocument>
 #include <QVBoxLayout>
 
 #include "common/ui/accessible_name.h"
@@ -35,6 +36,12 @@ constexpr int kOptionsHelpContext = 3500;
 QString BreakablePaths(QString text) {
     static const QRegularExpression separator(QStringLiteral("([/_-])(?=\\S)"));
     return text.replace(separator, QStringLiteral("\\1\u200B"));
+}
+
+// A description comes from the adapter itself and a path from the user: a
+// tooltip shows them as the text they are, never reads them as markup.
+QString PlainToolTip(const QString& text) {
+    return Qt::mightBeRichText(text) ? Qt::convertFromPlainText(text) : text;
 }
 
 }  // namespace
@@ -75,6 +82,7 @@ TSettingsForm::TSettingsForm(PortConnection& connection, PortList& ports, TCommP
            "and press Enter "));
     portDescriptionLbl_->setObjectName(QStringLiteral("PortDescriptionLbl"));
     portDescriptionLbl_->setWordWrap(true);
+    portDescriptionLbl_->setTextFormat(Qt::PlainText);
     disconnectBtn_->setObjectName(QStringLiteral("DisconnectBtn"));
     advancedCBx_->setObjectName(QStringLiteral("AdvComParCBx"));
     advancedPnl_->setObjectName(QStringLiteral("AdvPCComParPnl"));
@@ -205,7 +213,8 @@ void TSettingsForm::fillPortList() {
     const QStringList descriptions = PortItemDescriptions(ports_);
     portCB_->addItems(items);
     for (int i = 0; i < items.size(); ++i) {
-        portCB_->setItemData(i, PortItemToolTip(items[i], descriptions.value(i)), Qt::ToolTipRole);
+        portCB_->setItemData(i, PlainToolTip(PortItemToolTip(items[i], descriptions.value(i))),
+                             Qt::ToolTipRole);
         portCB_->setItemData(i, descriptions.value(i), Qt::AccessibleDescriptionRole);
     }
     portCB_->setCurrentIndex(std::clamp(connection_.selectedItem(), 0, ports_.count()));

@@ -5,6 +5,7 @@
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTextDocument>
 #include <QTimer>
 
 #include "link/comm_port_driver.h"
@@ -83,6 +84,14 @@ TEST(PortStatusText, TypedNotConnectedIsItemZero) {
     EXPECT_EQ(PortItemForTypedText(ports, QStringLiteral("/dev/lmk17-no-such-tty")), -1);
 }
 
+// What a tooltip shows of its text: markup is read, plain text as it is.
+QString ShownText(const QString& tip) {
+    if (!Qt::mightBeRichText(tip)) return tip;
+    QTextDocument doc;
+    doc.setHtml(tip);
+    return doc.toPlainText();
+}
+
 // Each port of the list tells the technician choosing what it is: its
 // tooltip (the whole path first), its accessible description and, once
 // chosen, the line under the list; the item texts stay the paths.
@@ -102,6 +111,10 @@ TEST(OptionsDialog, EachPortIsDescribedWhereItIsChosen) {
         {{"/dev/serial/by-id/usb-Thing-if00", "", "", "", "/dev/ttyACM0", true},
          "No description from the system\nDevice: /dev/ttyACM0"},
         {{"/dev/ttyUSB1", " Prolific ", "Prolific", "", "", false}, "Prolific"},
+        // Markup in an adapter's name or a typed path is shown as it is.
+        {{"/dev/ttyACM1", "<b>Bridge</b> <img src=x>", "", "", "", false},
+         "<b>Bridge</b> <img src=x>"},
+        {{"/tmp/<i>pty</i>", "", "", "", "", false}, "No description from the system"},
     };
     std::vector<PortEntry> entries;
     for (const Case& c : cases) entries.push_back(c.entry);
@@ -116,11 +129,12 @@ TEST(OptionsDialog, EachPortIsDescribedWhereItIsChosen) {
         const Case& c = cases[item - 1];
         SCOPED_TRACE(c.entry.devicePath.toStdString());
         EXPECT_EQ(list->itemText(item), " " + c.entry.devicePath);
-        EXPECT_EQ(list->itemData(item, Qt::ToolTipRole).toString(),
+        EXPECT_EQ(ShownText(list->itemData(item, Qt::ToolTipRole).toString()),
                   c.entry.devicePath + "\n" + c.description);
         EXPECT_EQ(list->itemData(item, Qt::AccessibleDescriptionRole).toString(), c.description);
         list->setCurrentIndex(item);
         EXPECT_EQ(form.PortDescriptionLbl()->text().remove(QChar(0x200B)), c.description);
+        EXPECT_EQ(form.PortDescriptionLbl()->textFormat(), Qt::PlainText);
         EXPECT_EQ(list->accessibleDescription(), c.description);
     }
 }
