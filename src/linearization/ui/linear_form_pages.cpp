@@ -90,9 +90,11 @@ void TLinearForm::buildMenu(QMenuBar* bar) {
                                   &TLinearForm::CjcApproxBtnClick);
 
     QMenu* graph = bar->addMenu(tr("&Graph"));
-    graph->addAction(tr("&Linearization"), this, &TLinearForm::GraphLinMnuClick);
+    graph->addAction(tr("&Linearization"), this, &TLinearForm::GraphLinMnuClick)
+        ->setObjectName(QStringLiteral("GraphLinMnu"));
     cjcMnus_ << graph->addAction(tr("&Cold Junction Compensation"), this,
                                  &TLinearForm::GraphCjcMnuClick);
+    cjcMnus_.back()->setObjectName(QStringLiteral("GraphCjcMnu"));
 
     QMenu* help = bar->addMenu(tr("&Help"));
     // F1 opens the editor's own help topic (keyPressEvent).

@@ -333,13 +333,20 @@ void EachTab(QTabWidget* tabs, const std::function<void(const QString&)>& page) 
 }
 
 // The editor's pages that only some ranges have: the cold junction
-// compensation of a thermocouple range (95) and the sensor's own
-// characterization of a resistance thermometer range (91), with both of
-// its pages.
+// compensation of a thermocouple range (95) with its graph, and the
+// sensor's own characterization of a resistance thermometer range (91),
+// with both of its pages.
 void WalkEditorRangePages(Inspector& inspect) {
     for (const int code : {95, 91}) {
         LinEditor editor;
         TLinearForm form(editor);
+        int graphs = 0;
+        form.setGraphRunner([&](TGraphForm& graph) {
+            ++graphs;
+            graph.show();
+            inspect.check(QStringLiteral("Cold junction compensation graph"), &graph);
+            graph.hide();
+        });
         form.editor().open(test::CustomerConfig(code), FindRange(code));
         form.prepareForOpen();
         form.show();
@@ -350,6 +357,10 @@ void WalkEditorRangePages(Inspector& inspect) {
             EachTab(rtd,
                     [&](const QString& sub) { inspect.check(window + page + " / " + sub, &form); });
         });
+        if (auto* cjcGraph = form.findChild<QAction*>(QStringLiteral("GraphCjcMnu"));
+            cjcGraph && cjcGraph->isVisible())
+            cjcGraph->trigger();
+        EXPECT_EQ(graphs, code == 95 ? 1 : 0) << code;
         form.hide();
     }
 }
