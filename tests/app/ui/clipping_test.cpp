@@ -372,7 +372,10 @@ void WalkEditorRangePages(Inspector& inspect) {
 // the signature dialog, the help, About, the line traffic, the search, the
 // writing to several transmitters and the comparison.
 void WalkWindows(Inspector& inspect) {
-    Shell shell;
+    // Places stored on a larger screen: each window is put whole on this one.
+    Shell shell(
+        "[Window]\nMain_X_Position=1500\nMain_Y_Position=900\nMonGraph_X_Position=1700\n"
+        "MonGraph_Y_Position=1000\nMonGraph_X_Size=720\nMonGraph_Y_Size=540\n");
     TMainForm& f = *shell.form;
     const QString ptf = shell.home.filePath("customer.ptf");
     ASSERT_TRUE(test::WriteCustomerLinearizationPtf(ptf));
