@@ -895,6 +895,22 @@ Opravdu chcete parametry změnit?</translation>
         <source>Even</source>
         <translation>Sudá</translation>
     </message>
+    <message>
+        <source>No description from the system</source>
+        <translation>Systém neuvádí žádný popis</translation>
+    </message>
+    <message>
+        <source>serial number %1</source>
+        <translation>výrobní číslo %1</translation>
+    </message>
+    <message>
+        <source>Device: %1</source>
+        <translation>Zařízení: %1</translation>
+    </message>
+    <message>
+        <source>Stable name: %1</source>
+        <translation>Stálý název: %1</translation>
+    </message>
 </context>
 <context>
     <name>LinkParity</name>

@@ -895,6 +895,22 @@ Wollen Sie die Parameter wirklich ändern?</translation>
         <source>Even</source>
         <translation>Gerade</translation>
     </message>
+    <message>
+        <source>No description from the system</source>
+        <translation>Keine Beschreibung vom System</translation>
+    </message>
+    <message>
+        <source>serial number %1</source>
+        <translation>Seriennummer %1</translation>
+    </message>
+    <message>
+        <source>Device: %1</source>
+        <translation>Gerät: %1</translation>
+    </message>
+    <message>
+        <source>Stable name: %1</source>
+        <translation>Dauerhafter Name: %1</translation>
+    </message>
 </context>
 <context>
     <name>LinkParity</name>

@@ -895,6 +895,22 @@ Do You really want to change the parameters?</source>
         <source>Even</source>
         <translation>Par</translation>
     </message>
+    <message>
+        <source>No description from the system</source>
+        <translation>El sistema no da ninguna descripción</translation>
+    </message>
+    <message>
+        <source>serial number %1</source>
+        <translation>número de serie %1</translation>
+    </message>
+    <message>
+        <source>Device: %1</source>
+        <translation>Dispositivo: %1</translation>
+    </message>
+    <message>
+        <source>Stable name: %1</source>
+        <translation>Nombre estable: %1</translation>
+    </message>
 </context>
 <context>
     <name>LinkParity</name>

@@ -895,6 +895,22 @@ Voulez-vous vraiment modifier les paramètres ?</translation>
         <source>Even</source>
         <translation>Paire</translation>
     </message>
+    <message>
+        <source>No description from the system</source>
+        <translation>Aucune description fournie par le système</translation>
+    </message>
+    <message>
+        <source>serial number %1</source>
+        <translation>numéro de série %1</translation>
+    </message>
+    <message>
+        <source>Device: %1</source>
+        <translation>Périphérique : %1</translation>
+    </message>
+    <message>
+        <source>Stable name: %1</source>
+        <translation>Nom stable : %1</translation>
+    </message>
 </context>
 <context>
     <name>LinkParity</name>

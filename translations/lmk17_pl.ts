@@ -895,6 +895,22 @@ Czy na pewno zmienić parametry?</translation>
         <source>Even</source>
         <translation>Parzysta</translation>
     </message>
+    <message>
+        <source>No description from the system</source>
+        <translation>Brak opisu od systemu</translation>
+    </message>
+    <message>
+        <source>serial number %1</source>
+        <translation>numer seryjny %1</translation>
+    </message>
+    <message>
+        <source>Device: %1</source>
+        <translation>Urządzenie: %1</translation>
+    </message>
+    <message>
+        <source>Stable name: %1</source>
+        <translation>Stała nazwa: %1</translation>
+    </message>
 </context>
 <context>
     <name>LinkParity</name>

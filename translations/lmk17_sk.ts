@@ -895,6 +895,22 @@ Naozaj chcete parametre zmeniť?</translation>
         <source>Even</source>
         <translation>Párna</translation>
     </message>
+    <message>
+        <source>No description from the system</source>
+        <translation>Systém neuvádza žiadny popis</translation>
+    </message>
+    <message>
+        <source>serial number %1</source>
+        <translation>výrobné číslo %1</translation>
+    </message>
+    <message>
+        <source>Device: %1</source>
+        <translation>Zariadenie: %1</translation>
+    </message>
+    <message>
+        <source>Stable name: %1</source>
+        <translation>Stály názov: %1</translation>
+    </message>
 </context>
 <context>
     <name>LinkParity</name>

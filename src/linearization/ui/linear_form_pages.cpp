@@ -90,9 +90,11 @@ void TLinearForm::buildMenu(QMenuBar* bar) {
                                   &TLinearForm::CjcApproxBtnClick);
 
     QMenu* graph = bar->addMenu(tr("&Graph"));
-    graph->addAction(tr("&Linearization"), this, &TLinearForm::GraphLinMnuClick);
+    graph->addAction(tr("&Linearization"), this, &TLinearForm::GraphLinMnuClick)
+        ->setObjectName(QStringLiteral("GraphLinMnu"));
     cjcMnus_ << graph->addAction(tr("&Cold Junction Compensation"), this,
                                  &TLinearForm::GraphCjcMnuClick);
+    cjcMnus_.back()->setObjectName(QStringLiteral("GraphCjcMnu"));
 
     QMenu* help = bar->addMenu(tr("&Help"));
     // F1 opens the editor's own help topic (keyPressEvent).
@@ -258,14 +260,17 @@ QWidget* TLinearForm::buildRtdPage() {
     };
     connect(OnePointR0RBtn, &QRadioButton::toggled, this, enableOnePoint);
     auto* one = new QGridLayout(onePoint);
-    one->addWidget(OnePointR0RBtn, 0, 0);
-    one->addWidget(new QLabel(QStringLiteral("R0 [Ohm] ="), onePoint), 0, 1);
-    one->addWidget(OnePointR0Edt, 0, 2);
-    one->addWidget(OnePointT1RBtn, 1, 0);
-    one->addWidget(new QLabel(QStringLiteral("Rt [Ohm] ="), onePoint), 1, 1);
-    one->addWidget(RT1Edt, 1, 2);
-    one->addWidget(new QLabel(QStringLiteral("T1 [°C] ="), onePoint), 2, 1);
-    one->addWidget(T1Edt, 2, 2);
+    // Each edit is named after its symbol and the choice it belongs to.
+    const auto row = [&](int at, QRadioButton* choice, const QString& symbol, QLineEdit* edit) {
+        if (choice) one->addWidget(choice, at, 0);
+        auto* label = new QLabel(symbol, onePoint);
+        NameAfterLabel(edit, label, (choice ? choice : OnePointT1RBtn)->text());
+        one->addWidget(label, at, 1);
+        one->addWidget(edit, at, 2);
+    };
+    row(0, OnePointR0RBtn, QStringLiteral("R0 [Ohm] ="), OnePointR0Edt);
+    row(1, OnePointT1RBtn, QStringLiteral("Rt [Ohm] ="), RT1Edt);
+    row(2, nullptr, QStringLiteral("T1 [°C] ="), T1Edt);
     one->setRowStretch(3, 1);
     one->setColumnStretch(3, 1);
     rtdPages_->addTab(onePoint, tr("One-Point Calibration according to IEC 751/A2 "));

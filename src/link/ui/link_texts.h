@@ -25,6 +25,14 @@ inline constexpr char kExpertParamsWarning[] = QT_TRANSLATE_NOOP(
     "Attention! Setting of wrong communication parameters may lose communication with the "
     "transmitter! Changing this parameters is allowed experienced user only.");
 
+// What the port list says of a port: the system's description of an
+// adapter, and the other name it goes by.
+inline constexpr char kPortNoDescription[] =
+    QT_TRANSLATE_NOOP("Link", "No description from the system");
+inline constexpr char kPortSerialNumber[] = QT_TRANSLATE_NOOP("Link", "serial number %1");
+inline constexpr char kPortDeviceOfStableName[] = QT_TRANSLATE_NOOP("Link", "Device: %1");
+inline constexpr char kPortStableNameOfDevice[] = QT_TRANSLATE_NOOP("Link", "Stable name: %1");
+
 // Window texts.
 inline constexpr char kNotConnectedItem[] = QT_TRANSLATE_NOOP("Link", " Not Connected");
 inline constexpr char kOptionsCaption[] = QT_TRANSLATE_NOOP("Link", " Options");

@@ -40,6 +40,35 @@ QStringList PortItemTexts(const PortList& ports) {
            ports.portTexts();
 }
 
+QString PortDescription(const PortEntry& entry) {
+    QStringList about;
+    for (const QString& part : {entry.description, entry.manufacturer})
+        if (!part.trimmed().isEmpty() && !about.contains(part.trimmed())) about << part.trimmed();
+    if (!entry.serialNumber.trimmed().isEmpty())
+        about << QCoreApplication::translate("Link", texts::kPortSerialNumber)
+                     .arg(entry.serialNumber.trimmed());
+    QStringList lines;
+    lines << (about.isEmpty() ? QCoreApplication::translate("Link", texts::kPortNoDescription)
+                              : about.join(QLatin1String(", ")));
+    if (!entry.byIdPath.isEmpty() && entry.byIdPath != entry.devicePath)
+        lines << QCoreApplication::translate("Link", entry.isStableName
+                                                         ? texts::kPortDeviceOfStableName
+                                                         : texts::kPortStableNameOfDevice)
+                     .arg(entry.byIdPath);
+    return lines.join(QLatin1Char('\n'));
+}
+
+QStringList PortItemDescriptions(const PortList& ports) {
+    QStringList descriptions{QString()};
+    for (const PortEntry& e : ports.entries()) descriptions << PortDescription(e);
+    return descriptions;
+}
+
+QString PortItemToolTip(const QString& itemText, const QString& description) {
+    if (description.isEmpty()) return itemText.trimmed();
+    return itemText.trimmed() + QLatin1Char('\n') + description;
+}
+
 int PortItemForTypedText(PortList& ports, const QString& typed) {
     const QString notConnected = QCoreApplication::translate("Link", texts::kNotConnectedItem);
     if (typed.trimmed() == notConnected.trimmed()) return 0;

@@ -2,10 +2,13 @@
 
 #include <QApplication>
 #include <QFormLayout>
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QRadioButton>
+#include <QRegularExpression>
+#include <QTextDocument>
 #include <QVBoxLayout>
 
 #include "common/ui/accessible_name.h"
@@ -28,6 +31,19 @@ QString linkText(const char* text) {
 
 constexpr int kOptionsHelpContext = 3500;
 
+// A stable name is longer than the dialog is wide: the label may break it
+// after each separator (an invisible break, not a blank).
+QString BreakablePaths(QString text) {
+    static const QRegularExpression separator(QStringLiteral("([/_-])(?=\\S)"));
+    return text.replace(separator, QStringLiteral("\\1\u200B"));
+}
+
+// A description comes from the adapter itself and a path from the user: a
+// tooltip shows them as the text they are, never reads them as markup.
+QString PlainToolTip(const QString& text) {
+    return Qt::mightBeRichText(text) ? Qt::convertFromPlainText(text) : text;
+}
+
 }  // namespace
 
 TSettingsForm::TSettingsForm(PortConnection& connection, PortList& ports, TCommPortDriver& port,
@@ -37,6 +53,7 @@ TSettingsForm::TSettingsForm(PortConnection& connection, PortList& ports, TCommP
       ports_(ports),
       port_(port),
       portCB_(new QComboBox(this)),
+      portDescriptionLbl_(new QLabel(this)),
       disconnectBtn_(new QPushButton(linkText(texts::kDisconnectButton), this)),
       advancedCBx_(new QCheckBox(linkText(texts::kExpertParamsCheckBox), this)),
       advancedPnl_(new QWidget(this)),
@@ -63,6 +80,9 @@ TSettingsForm::TSettingsForm(PortConnection& connection, PortList& ports, TCommP
     portCB_->setToolTip(
         tr(" Pick a serial port, or type the path of a device (e.g. a terminal of lmk17-sim) "
            "and press Enter "));
+    portDescriptionLbl_->setObjectName(QStringLiteral("PortDescriptionLbl"));
+    portDescriptionLbl_->setWordWrap(true);
+    portDescriptionLbl_->setTextFormat(Qt::PlainText);
     disconnectBtn_->setObjectName(QStringLiteral("DisconnectBtn"));
     advancedCBx_->setObjectName(QStringLiteral("AdvComParCBx"));
     advancedPnl_->setObjectName(QStringLiteral("AdvPCComParPnl"));
@@ -82,12 +102,15 @@ TSettingsForm::TSettingsForm(PortConnection& connection, PortList& ports, TCommP
         e->installEventFilter(this);
     }
 
-    auto* portRow = new QHBoxLayout;
+    // The chosen port's description stands under the list.
+    auto* portRow = new QGridLayout;
     auto* portLbl = new QLabel(tr("Serial Port:"), this);
     NameAfterLabel(portCB_, portLbl);
-    portRow->addWidget(portLbl);
-    portRow->addWidget(portCB_, 1);
-    portRow->addWidget(disconnectBtn_);
+    portRow->addWidget(portLbl, 0, 0);
+    portRow->addWidget(portCB_, 0, 1);
+    portRow->addWidget(disconnectBtn_, 0, 2);
+    portRow->addWidget(portDescriptionLbl_, 1, 1, 1, 2);
+    portRow->setColumnStretch(1, 1);
 
     auto* baudLayout = new QVBoxLayout(baudBox_);
     for (int i = 0; i < kBaudRateCount; ++i) {
@@ -137,6 +160,7 @@ TSettingsForm::TSettingsForm(PortConnection& connection, PortList& ports, TCommP
     layout->addWidget(statusBar_);
 
     connect(portCB_, &QComboBox::activated, this, &TSettingsForm::PortConnectCmBxChange);
+    connect(portCB_, &QComboBox::currentIndexChanged, this, &TSettingsForm::showPortDescription);
     // Enter, Tab and a click on Close all take a typed path: leaving the field
     // never drops what was typed.
     connect(portCB_->lineEdit(), &QLineEdit::editingFinished, this,
@@ -188,9 +212,23 @@ void TSettingsForm::syncFromConnection() {
 void TSettingsForm::fillPortList() {
     filling_ = true;
     portCB_->clear();
-    portCB_->addItems(PortItemTexts(ports_));
+    const QStringList items = PortItemTexts(ports_);
+    const QStringList descriptions = PortItemDescriptions(ports_);
+    portCB_->addItems(items);
+    for (int i = 0; i < items.size(); ++i) {
+        portCB_->setItemData(i, PlainToolTip(PortItemToolTip(items[i], descriptions.value(i))),
+                             Qt::ToolTipRole);
+        portCB_->setItemData(i, descriptions.value(i), Qt::AccessibleDescriptionRole);
+    }
     portCB_->setCurrentIndex(std::clamp(connection_.selectedItem(), 0, ports_.count()));
     filling_ = false;
+    showPortDescription(portCB_->currentIndex());
+}
+
+void TSettingsForm::showPortDescription(int index) {
+    const QString description = portCB_->itemData(index, Qt::AccessibleDescriptionRole).toString();
+    portDescriptionLbl_->setText(BreakablePaths(description));
+    portCB_->setAccessibleDescription(description);
 }
 
 // PortConnectCmBxChange: re-selecting the item last acted on does nothing.

@@ -40,12 +40,13 @@ public:
     // Puts the dialog's controls in line with the connection (start-up).
     void syncFromConnection();
 
-    QComboBox* PortConnectCmBx() const { return portCB_; }         // port list
-    QPushButton* DisconnectBtn() const { return disconnectBtn_; }  // disconnect the port
-    QCheckBox* AdvComParCBx() const { return advancedCBx_; }       // advanced parameters shown
-    QWidget* AdvPCComParPnl() const { return advancedPnl_; }       // advanced parameters panel
-    QButtonGroup* BaudRateRG() const { return baudRG_; }           // baud rate
-    QButtonGroup* ParityRG() const { return parityRG_; }           // parity
+    QComboBox* PortConnectCmBx() const { return portCB_; }              // port list
+    QLabel* PortDescriptionLbl() const { return portDescriptionLbl_; }  // chosen port described
+    QPushButton* DisconnectBtn() const { return disconnectBtn_; }       // disconnect the port
+    QCheckBox* AdvComParCBx() const { return advancedCBx_; }            // advanced parameters shown
+    QWidget* AdvPCComParPnl() const { return advancedPnl_; }            // advanced parameters panel
+    QButtonGroup* BaudRateRG() const { return baudRG_; }                // baud rate
+    QButtonGroup* ParityRG() const { return parityRG_; }                // parity
     QLineEdit* DAEdt() const { return daEdt_; }                // destination (transmitter) address
     QLineEdit* SAEdt() const { return saEdt_; }                // source (computer) address
     QPushButton* VychParamBtn() const { return defaultBtn_; }  // default parameters
@@ -69,6 +70,7 @@ private:
     void DAEdtExit();
     void SAEdtExit();
     void fillPortList();
+    void showPortDescription(int index);
     void showConnectionState();
     void showLinkSettings();
     void showStatus(const QString& text);
@@ -81,6 +83,7 @@ private:
     bool filling_ = false;
 
     QComboBox* portCB_;
+    QLabel* portDescriptionLbl_;
     QPushButton* disconnectBtn_;
     QCheckBox* advancedCBx_;
     QWidget* advancedPnl_;

@@ -24,6 +24,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QStyleOptionComboBox>
 #include <QTabBar>
@@ -42,9 +43,11 @@
 #include "app/ui/restore_form.h"
 #include "app/ui/search_form.h"
 #include "app/ui/spl_form.h"
+#include "config/catalogue.h"
 #include "config/config_model.h"
 #include "linearization/ui/graph_form.h"
 #include "linearization/ui/linear_form.h"
+#include "link/port_list.h"
 #include "link/ui/adresa_form.h"
 #include "link/ui/line_traffic_form.h"
 #include "link/ui/prubeh_form.h"
@@ -57,6 +60,7 @@
 #include "ptf_files.h"
 #include "reports/ui/podpis_form.h"
 #include "stack/transmitter_stack.h"
+#include "support/builders.h"
 
 namespace lmk17 {
 namespace {
@@ -89,6 +93,10 @@ int widestLine(const QFontMetrics& fm, const QString& text) {
         widest = std::max(widest, fm.horizontalAdvance(line));
     return widest;
 }
+
+// What a desktop takes of the screen that the offscreen one does not: a
+// window manager's frame (borders, title bar) and a panel.
+constexpr QSize kDesktopAllowance(10, 34 + 40);
 
 // Finds what is cut and what has no name of its own in one window.
 class Inspector {
@@ -166,10 +174,12 @@ private:
               window->width());
     }
 
-    // The whole window on the screen's available area (a page scrolls).
+    // The whole window on the screen's available area (a page scrolls),
+    // where it was put: no part beyond an edge.
     void checkOnScreen(QWidget* window) {
         const QRect screen = window->screen()->availableGeometry();
-        const QSize size = window->frameGeometry().size();
+        const QRect frame = window->frameGeometry();
+        const QSize size = frame.size();
         if (size.width() > screen.width() || size.height() > screen.height())
             report(describe(window), window->windowTitle(),
                    qPrintable(QStringLiteral("is larger than the screen (%1 x %2 on %3 x %4)")
@@ -177,6 +187,24 @@ private:
                                   .arg(size.height())
                                   .arg(screen.width())
                                   .arg(screen.height())));
+        else if (QSize least = window->minimumSize().expandedTo(window->minimumSizeHint()) +
+                               kDesktopAllowance;
+                 least.width() > screen.width() || least.height() > screen.height())
+            report(describe(window), window->windowTitle(),
+                   qPrintable(QStringLiteral("cannot be made as small as a desktop's screen "
+                                             "(at least %1 x %2 with its frame and a panel, on "
+                                             "%3 x %4)")
+                                  .arg(least.width())
+                                  .arg(least.height())
+                                  .arg(screen.width())
+                                  .arg(screen.height())));
+        else if (!screen.contains(frame))
+            report(describe(window), window->windowTitle(),
+                   qPrintable(QStringLiteral("lies partly off the screen (%1, %2 to %3, %4)")
+                                  .arg(frame.left())
+                                  .arg(frame.top())
+                                  .arg(frame.right())
+                                  .arg(frame.bottom())));
     }
 
     void checkWidth(QWidget* w) {
@@ -190,6 +218,13 @@ private:
             const int room = l->contentsRect().width() - 2 * l->margin() - std::max(0, l->indent());
             if (l->wordWrap()) {
                 cutIf(w, text, l->heightForWidth(l->width()), l->height());
+                // A word longer than the line is not broken (a path may
+                // offer breaks: zero-width spaces).
+                int widestWord = 0;
+                for (const QString& word :
+                     text.split(QRegularExpression(QStringLiteral("[\\s\\x{200B}]+"))))
+                    widestWord = std::max(widestWord, fm.horizontalAdvance(word));
+                cutIf(w, text, widestWord, room);
                 return;
             }
             cutIf(w, text, widestLine(fm, text), room);
@@ -297,6 +332,39 @@ void EachTab(QTabWidget* tabs, const std::function<void(const QString&)>& page) 
     }
 }
 
+// The editor's pages that only some ranges have: the cold junction
+// compensation of a thermocouple range (95) with its graph, and the
+// sensor's own characterization of a resistance thermometer range (91),
+// with both of its pages.
+void WalkEditorRangePages(Inspector& inspect) {
+    for (const int code : {95, 91}) {
+        LinEditor editor;
+        TLinearForm form(editor);
+        int graphs = 0;
+        form.setGraphRunner([&](TGraphForm& graph) {
+            ++graphs;
+            graph.show();
+            inspect.check(QStringLiteral("Cold junction compensation graph"), &graph);
+            graph.hide();
+        });
+        form.editor().open(test::CustomerConfig(code), FindRange(code));
+        form.prepareForOpen();
+        form.show();
+        const QString window = QStringLiteral("Linearization editor (range %1): ").arg(code);
+        auto* rtd = form.findChild<QTabWidget*>(QStringLiteral("RtdPages"));
+        EachTab(form.findChild<QTabWidget*>(QStringLiteral("Pages")), [&](const QString& page) {
+            if (!rtd || !rtd->isVisible()) return inspect.check(window + page, &form);
+            EachTab(rtd,
+                    [&](const QString& sub) { inspect.check(window + page + " / " + sub, &form); });
+        });
+        if (auto* cjcGraph = form.findChild<QAction*>(QStringLiteral("GraphCjcMnu"));
+            cjcGraph && cjcGraph->isVisible())
+            cjcGraph->trigger();
+        EXPECT_EQ(graphs, code == 95 ? 1 : 0) << code;
+        form.hide();
+    }
+}
+
 // The windows of the program, walked in one language: the main window's
 // pages (with a K8620 configuration loaded, so that every group shows), the
 // linearization editor's pages and its graph, the monitoring graph and
@@ -304,7 +372,10 @@ void EachTab(QTabWidget* tabs, const std::function<void(const QString&)>& page) 
 // the signature dialog, the help, About, the line traffic, the search, the
 // writing to several transmitters and the comparison.
 void WalkWindows(Inspector& inspect) {
-    Shell shell;
+    // Places stored on a larger screen: each window is put whole on this one.
+    Shell shell(
+        "[Window]\nMain_X_Position=1500\nMain_Y_Position=900\nMonGraph_X_Position=1700\n"
+        "MonGraph_Y_Position=1000\nMonGraph_X_Size=720\nMonGraph_Y_Size=540\n");
     TMainForm& f = *shell.form;
     const QString ptf = shell.home.filePath("customer.ptf");
     ASSERT_TRUE(test::WriteCustomerLinearizationPtf(ptf));
@@ -338,6 +409,8 @@ void WalkWindows(Inspector& inspect) {
         }
     });
 
+    WalkEditorRangePages(inspect);
+
     const auto shown = [&](const QString& name, QWidget* window) {
         window->show();
         inspect.check(name, window);
@@ -348,6 +421,22 @@ void WalkWindows(Inspector& inspect) {
     shown(QStringLiteral("Monitoring graph"), monitoring->MonGraphForm());
     shown(QStringLiteral("Monitoring parameters"), monitoring->MonParForm());
     shown(QStringLiteral("Communication parameters"), f.SettingsForm());
+    {
+        // An adapter chosen by its stable name: the line under the list
+        // names the device, the adapter's maker and serial number.
+        const QString byId = QStringLiteral(
+            "/dev/serial/by-id/usb-Silicon_Labs_CP2102N_USB_to_UART_Bridge_Controller_"
+            "0001-if00-port0");
+        shell.stack().ports() = PortList({{"/dev/ttyUSB0", "CP2102N USB to UART Bridge Controller",
+                                           "Silicon Labs", "0001", byId, false},
+                                          {byId, "CP2102N USB to UART Bridge Controller",
+                                           "Silicon Labs", "0001", "/dev/ttyUSB0", true}});
+        f.SettingsForm()->syncFromConnection();
+        for (int item : {1, 2}) {
+            f.SettingsForm()->PortConnectCmBx()->setCurrentIndex(item);
+            shown(QStringLiteral("Communication parameters, an adapter"), f.SettingsForm());
+        }
+    }
     shown(QStringLiteral("Transmitter address"), f.AdresaForm());
     for (const char* caption : {operation_text::kReadingCaption, operation_text::kWritingCaption,
                                 operation_text::kVerifyingCaption}) {

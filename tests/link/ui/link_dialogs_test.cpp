@@ -5,6 +5,7 @@
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTextDocument>
 #include <QTimer>
 
 #include "link/comm_port_driver.h"
@@ -98,6 +99,61 @@ TEST(PortStatusText, TypedNotConnectedIsItemZero) {
     PortList ports(std::vector<PortEntry>{});
     EXPECT_EQ(PortItemForTypedText(ports, QStringLiteral(" Not Connected ")), 0);
     EXPECT_EQ(PortItemForTypedText(ports, QStringLiteral("/dev/lmk17-no-such-tty")), -1);
+}
+
+// What a tooltip shows of its text: markup is read, plain text as it is.
+QString ShownText(const QString& tip) {
+    if (!Qt::mightBeRichText(tip)) return tip;
+    QTextDocument doc;
+    doc.setHtml(tip);
+    return doc.toPlainText();
+}
+
+// Each port of the list tells the technician choosing what it is: its
+// tooltip (the whole path first), its accessible description and, once
+// chosen, the line under the list; the item texts stay the paths.
+TEST(OptionsDialog, EachPortIsDescribedWhereItIsChosen) {
+    const QString byId = QStringLiteral("/dev/serial/by-id/usb-FTDI_FT232R_USB_UART_A50285BI-if00");
+    struct Case {
+        PortEntry entry;
+        QString description;
+    };
+    const Case cases[] = {
+        {{"/dev/ttyUSB0", "FT232R USB UART", "FTDI", "A50285BI", byId, false},
+         "FT232R USB UART, FTDI, serial number A50285BI\nStable name: " + byId},
+        {{byId, "FT232R USB UART", "FTDI", "A50285BI", "/dev/ttyUSB0", true},
+         "FT232R USB UART, FTDI, serial number A50285BI\nDevice: /dev/ttyUSB0"},
+        {{"/dev/ttyS0", "", "", "", "", false}, "No description from the system"},
+        // A stable name of a device the system did not report.
+        {{"/dev/serial/by-id/usb-Thing-if00", "", "", "", "/dev/ttyACM0", true},
+         "No description from the system\nDevice: /dev/ttyACM0"},
+        {{"/dev/ttyUSB1", " Prolific ", "Prolific", "", "", false}, "Prolific"},
+        // Markup in an adapter's name or a typed path is shown as it is.
+        {{"/dev/ttyACM1", "<b>Bridge</b> <img src=x>", "", "", "", false},
+         "<b>Bridge</b> <img src=x>"},
+        {{"/tmp/<i>pty</i>", "", "", "", "", false}, "No description from the system"},
+    };
+    std::vector<PortEntry> entries;
+    for (const Case& c : cases) entries.push_back(c.entry);
+    TCommPortDriver port;
+    PortList ports(entries);
+    PortConnection connection{port, ports};
+    TSettingsForm form{connection, ports, port};
+    QComboBox* list = form.PortConnectCmBx();
+    ASSERT_EQ(list->count(), int(std::size(cases)) + 1);
+    EXPECT_TRUE(form.PortDescriptionLbl()->text().isEmpty());  // " Not Connected"
+    for (int item = 1; item <= int(std::size(cases)); ++item) {
+        const Case& c = cases[item - 1];
+        SCOPED_TRACE(c.entry.devicePath.toStdString());
+        EXPECT_EQ(list->itemText(item), " " + c.entry.devicePath);
+        EXPECT_EQ(ShownText(list->itemData(item, Qt::ToolTipRole).toString()),
+                  c.entry.devicePath + "\n" + c.description);
+        EXPECT_EQ(list->itemData(item, Qt::AccessibleDescriptionRole).toString(), c.description);
+        list->setCurrentIndex(item);
+        EXPECT_EQ(form.PortDescriptionLbl()->text().remove(QChar(0x200B)), c.description);
+        EXPECT_EQ(form.PortDescriptionLbl()->textFormat(), Qt::PlainText);
+        EXPECT_EQ(list->accessibleDescription(), c.description);
+    }
 }
 
 TEST(OptionsDialog, ConnectsAndDisconnectsATypedTerminal) {
