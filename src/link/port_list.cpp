@@ -112,7 +112,12 @@ PortList PortList::build(std::vector<PortEntry> systemPorts, const QString& byId
         if (s.byIdPath.isEmpty()) s.byIdPath = target;
         if (list.itemOf(s.devicePath) == 0) stable.push_back(s);
     }
-    list.entries_.insert(list.entries_.end(), stable.begin(), stable.end());
+    // Adapters first: their stable names, then the devices that have one
+    // (USB adapters), then the rest (built-in ports, which on most machines
+    // have nothing attached), each group in the order it had.
+    std::stable_partition(list.entries_.begin(), list.entries_.end(),
+                          [](const PortEntry& e) { return !e.byIdPath.isEmpty(); });
+    list.entries_.insert(list.entries_.begin(), stable.begin(), stable.end());
     return list;
 }
 

@@ -23,10 +23,11 @@ struct PortEntry {
 
 // The ports of the options dialog's port list. Item 0 is " Not Connected";
 // items 1..count() are the entries. On Windows the items are COM1..COM16, so
-// an item is its port number. Elsewhere they are the system's serial devices,
-// then any device paths named by the user or a test (a pseudo-terminal), then
-// on Linux the stable /dev/serial/by-id/ names, which survive re-plugging an
-// adapter.
+// an item is its port number. Elsewhere the USB adapters come first: on Linux
+// their stable /dev/serial/by-id/ names (which survive re-plugging), then the
+// system's devices that have such a name, then the other system devices
+// (built-in ports), then any device paths named by the user or a test (a
+// pseudo-terminal).
 class PortList {
 public:
     PortList() = default;

@@ -49,19 +49,21 @@ protected:
     QTemporaryDir dir;
 };
 
-TEST_F(PortListTest, SystemDevicesInNaturalOrderThenExtrasThenStableNames) {
+// Adapters first: a built-in port at the top was what a technician picked,
+// and it has nothing attached on nearly every machine.
+TEST_F(PortListTest, StableNamesThenAdaptersThenBuiltInPortsThenExtras) {
     const PortList list = build({QStringLiteral("/tmp/lmk17-sim-port"), dev("ttyS2")});
     std::vector<QString> paths;
     for (const PortEntry& e : list.entries()) paths.push_back(e.devicePath);
     const std::vector<QString> expected = {
-        dev("ttyS2"),
-        dev("ttyS10"),
-        dev("ttyUSB0"),
-        dev("ttyUSB1"),
-        QStringLiteral("/tmp/lmk17-sim-port"),
         byId("usb-Maker_Cable_A-if00-port0"),
         byId("usb-Maker_Cable_B-if00-port0"),
         byId("usb-Other_Thing-if00"),
+        dev("ttyUSB0"),
+        dev("ttyUSB1"),
+        dev("ttyS2"),
+        dev("ttyS10"),
+        QStringLiteral("/tmp/lmk17-sim-port"),
     };
     EXPECT_EQ(paths, expected);
 }
