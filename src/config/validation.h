@@ -4,7 +4,6 @@
 #include <optional>
 #include <vector>
 
-#include "common/decimal_number.h"
 #include "common/user_interaction.h"
 #include "config/config_view.h"
 #include "config/transmitter_config.h"
@@ -68,11 +67,6 @@ struct CheckContext {
     // a record without a window, such as the command line.
     const TransmitterConfig* values = nullptr;
 };
-
-// An edit's text as a number; a cleared edit reads as 0.
-inline std::optional<double> ParseNumber(const QString& text) {
-    return ParseDecimalNumber(text, EmptyText::ReadsAsZero);
-}
 
 // The text an edit holds, as the view keeps it.
 QString& EditText(ConfigView& view, EditField field);

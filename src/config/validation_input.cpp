@@ -3,6 +3,7 @@
 #include <QLocale>
 #include <cmath>
 
+#include "common/decimal_number.h"
 #include "config/catalogue.h"
 #include "config/display_scaling.h"
 #include "config/edit_fields.h"
@@ -84,7 +85,8 @@ std::optional<double> ReadEdit(EditField field, const TransmitterConfig& config,
     const QString& text = EditText(view, field);
     const double stored = recordValue(*d, config, context);
     if (text.trimmed() == shownText(*d, config, stored, context).trimmed()) return stored;
-    const std::optional<double> shown = ParseNumber(text);
+    // A cleared edit reads as 0.
+    const std::optional<double> shown = ParseDecimalNumber(text, EmptyText::ReadsAsZero);
     if (!shown) {
         Fail(outcome, field, validation_text::IncorrectFormat(field));
         return std::nullopt;

@@ -3,6 +3,7 @@
 #include <QLocale>
 #include <cmath>
 
+#include "common/decimal_number.h"
 #include "config/display_scaling.h"
 #include "support/qt_printers.h"
 #include "validation_fixture.h"
@@ -14,7 +15,7 @@ using test::ValidationFixture;
 
 // The one decimal parser, as edit fields use it (a cleared edit reads as 0)
 // and as required values (command-line options, monitoring period) use it.
-TEST(ParseNumber, AcceptsBothDecimalMarksWhateverTheLocale) {
+TEST(DecimalNumber, AcceptsBothDecimalMarksWhateverTheLocale) {
     const QLocale previous;
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     struct Case {
@@ -38,7 +39,7 @@ TEST(ParseNumber, AcceptsBothDecimalMarksWhateverTheLocale) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text);
         const QString text = QString::fromLatin1(c.text);
-        EXPECT_EQ(ParseNumber(text), c.value);
+        EXPECT_EQ(ParseDecimalNumber(text, EmptyText::ReadsAsZero), c.value);
         const bool blank = text.trimmed().isEmpty();
         EXPECT_EQ(ParseDecimalNumber(text), blank ? std::nullopt : c.value);
     }
@@ -174,7 +175,7 @@ TEST(CheckField, ColdJunctionTemperatureWithinItsRange) {
         const CheckOutcome o = f.leave(EditField::TemperCJEdt, QString::fromLatin1(c.text));
         EXPECT_EQ(o.accepted, c.accepted);
         if (c.accepted) {
-            EXPECT_EQ(f.config.CjTemperature, *ParseNumber(QString::fromLatin1(c.text)));
+            EXPECT_EQ(f.config.CjTemperature, *ParseDecimalNumber(QString::fromLatin1(c.text)));
             EXPECT_EQ(f.view.cjTemperatureText, FormatFixed(f.config.CjTemperature, 1));
         } else {
             EXPECT_EQ(f.config.CjTemperature, 20.0);
