@@ -78,7 +78,14 @@ int CliSession::open() {
     if (!connection.connectDevice(device)) {
         // With the way out when the user may not open the device (the group
         // and the command), as the options dialog says it.
-        QString detail = PortFailureDetail(device, stack_->port().errorString());
+        const PortFailure failure = PortFailureOf(device, stack_->port().errorString());
+        QString detail = failure.systemReason;
+        if (failure.reason == PortFailureReason::PermissionDenied) {
+            if (!detail.isEmpty()) detail += QLatin1Char('\n');
+            detail += QLatin1String(
+                "You may not open this port: add your user to the dialout group "
+                "(sudo usermod -aG dialout $USER), then log out and in again.");
+        }
         detail.replace(QLatin1Char('\n'), QLatin1String("; "));
         context_.err << "lmk17-cli: cannot open the port " << o.port << ": " << detail << Qt::endl;
         return ExitFailure;

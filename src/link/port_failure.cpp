@@ -1,6 +1,5 @@
 #include "link/port_failure.h"
 
-#include <QCoreApplication>
 #include <QFile>
 
 #ifdef Q_OS_UNIX
@@ -22,16 +21,11 @@ bool PortPermissionDenied(const QString& devicePath) {
 #endif
 }
 
-QString PortFailureDetail(const QString& devicePath, const QString& systemReason) {
-    QString detail = systemReason.trimmed();
-    if (PortPermissionDenied(devicePath)) {
-        if (!detail.isEmpty()) detail += QLatin1Char('\n');
-        detail += QCoreApplication::translate(
-            "Link",
-            "You may not open this port: add your user to the dialout group "
-            "(sudo usermod -aG dialout $USER), then log out and in again.");
-    }
-    return detail;
+PortFailure PortFailureOf(const QString& devicePath, const QString& systemReason) {
+    PortFailure failure;
+    failure.systemReason = systemReason.trimmed();
+    if (PortPermissionDenied(devicePath)) failure.reason = PortFailureReason::PermissionDenied;
+    return failure;
 }
 
 }  // namespace lmk17

@@ -415,7 +415,7 @@ void TMainForm::showStatus(const QString& text) {
 
 void TMainForm::showPortFailure() {
     TCommPortDriver& port = stack_->port();
-    QString detail = PortFailureDetail(port.deviceName(), port.errorString());
+    QString detail = PortFailureDetail(PortFailureOf(port.deviceName(), port.errorString()));
     if (detail.isEmpty()) return;
     // One line in the status bar.
     detail.replace(QLatin1Char('\n'), QLatin1Char(' '));

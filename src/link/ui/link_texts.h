@@ -20,6 +20,12 @@ inline constexpr char kPortDisconnected[] =
 // A port lost during monitoring, which reopens it by itself.
 inline constexpr char kPortLostReopening[] =
     QT_TRANSLATE_NOOP("Link", "%s serial port lost; monitoring tries to reopen it every 2 s.");
+// Under "%s serial port cannot be connected." when the user lacks the
+// permission to open the device (PortFailureReason::PermissionDenied).
+inline constexpr char kPortPermissionAdvice[] =
+    QT_TRANSLATE_NOOP("Link",
+                      "You may not open this port: add your user to the dialout group "
+                      "(sudo usermod -aG dialout $USER), then log out and in again.");
 inline constexpr char kExpertParamsWarning[] = QT_TRANSLATE_NOOP(
     "Link",
     "Attention! Setting of wrong communication parameters may lose communication with the "

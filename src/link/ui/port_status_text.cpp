@@ -35,6 +35,15 @@ QString PortStatusText(const PortStatus& status) {
     return PortMessage(QCoreApplication::translate("Link", format), status.device);
 }
 
+QString PortFailureDetail(const PortFailure& failure) {
+    QString detail = failure.systemReason;
+    if (failure.reason == PortFailureReason::PermissionDenied) {
+        if (!detail.isEmpty()) detail += QLatin1Char('\n');
+        detail += QCoreApplication::translate("Link", texts::kPortPermissionAdvice);
+    }
+    return detail;
+}
+
 QStringList PortItemTexts(const PortList& ports) {
     return QStringList{QCoreApplication::translate("Link", texts::kNotConnectedItem)} +
            ports.portTexts();

@@ -4,6 +4,7 @@
 #include <QStringList>
 
 #include "link/port_connection.h"
+#include "link/port_failure.h"
 
 namespace lmk17 {
 
@@ -13,6 +14,11 @@ struct PortEntry;
 // The status bar's words for the port's status, in the running language;
 // empty before anything happened to the port.
 QString PortStatusText(const PortStatus& status);
+
+// What the options dialog and the status bar say under "%s serial port
+// cannot be connected.": the system's reason and, when the user lacks the
+// permission to open the device, what to do about it (one line each).
+QString PortFailureDetail(const PortFailure& failure);
 
 // A port message with its "%s" filled with the device name, as it stands.
 QString PortMessage(const QString& format, const QString& deviceName);

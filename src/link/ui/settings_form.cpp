@@ -254,7 +254,8 @@ void TSettingsForm::portPathEntered() {
 }
 
 void TSettingsForm::onConnectFailed() {
-    const QString detail = PortFailureDetail(port_.deviceName(), port_.errorString());
+    const QString detail =
+        PortFailureDetail(PortFailureOf(port_.deviceName(), port_.errorString()));
     if (!detail.isEmpty())
         showStatus(PortStatusText(connection_.status()) + QLatin1Char('\n') + detail);
     QApplication::beep();

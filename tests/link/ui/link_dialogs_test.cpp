@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QFile>
 #include <QMessageBox>
 #include <QRadioButton>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTextDocument>
 #include <QTimer>
@@ -12,9 +14,11 @@
 #include "link/port_connection.h"
 #include "link/port_list.h"
 #include "link/ui/adresa_form.h"
+#include "link/ui/link_texts.h"
 #include "link/ui/port_status_text.h"
 #include "link/ui/prubeh_form.h"
 #include "link/ui/settings_form.h"
+#include "support/marking_translator.h"
 #include "support/sim_fixture.h"
 
 namespace lmk17 {
@@ -91,6 +95,45 @@ TEST(PortStatusText, EachEventInItsWords) {
     };
     for (const Case& c : cases)
         EXPECT_EQ(PortStatusText({c.event, QString::fromLatin1(c.device)}), QLatin1String(c.text));
+}
+
+// Under "cannot be connected": the system's reason as the system gave it,
+// and the group and the command in the running language when the user may
+// not open the device.
+TEST(PortStatusText, FailureDetailAddsTheWayOutOnlyWithoutPermission) {
+    const test::MarkingTranslator marking("Link");
+    const QString advice = QCoreApplication::translate("Link", texts::kPortPermissionAdvice);
+    ASSERT_TRUE(advice.startsWith(QStringLiteral("<YOU MAY NOT OPEN THIS PORT")));
+    struct Case {
+        PortFailureReason reason;
+        const char* system;
+        QString detail;
+    };
+    const Case cases[] = {
+        {PortFailureReason::System, "No such file or directory",
+         QStringLiteral("No such file or directory")},
+        {PortFailureReason::System, "", QString()},
+        {PortFailureReason::PermissionDenied, "Permission denied",
+         QStringLiteral("Permission denied\n") + advice},
+        {PortFailureReason::PermissionDenied, "", advice},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.system);
+        EXPECT_EQ(PortFailureDetail({c.reason, QString::fromLatin1(c.system)}), c.detail);
+    }
+}
+
+// The core hands on the system's reason without its surrounding blanks; a
+// device this user may open (or that does not exist) is no permission case.
+TEST(PortStatusText, FailureOfAnOpenableOrMissingDeviceIsTheSystemsReason) {
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("not-a-tty"));
+    QFile(file).open(QIODevice::WriteOnly);
+    for (const QString& path : {file, dir.filePath(QStringLiteral("missing"))}) {
+        const PortFailure f = PortFailureOf(path, QStringLiteral("  Inappropriate ioctl \n"));
+        EXPECT_EQ(f.reason, PortFailureReason::System);
+        EXPECT_EQ(f.systemReason, QStringLiteral("Inappropriate ioctl"));
+    }
 }
 
 // The list's own first item typed back means no port; anything else must be
