@@ -22,6 +22,7 @@ CommandStates CommandStatesFor(bool enabled, const CommandContext& c) {
     s.monitoringStart = !c.monitoringRuns;
     s.monitoringParameters = !c.monitoringRuns;
     s.monitoringStopMenu = c.monitoringRuns;
+    s.fileDrop = s.generalMenus;
     return s;
 }
 

@@ -42,6 +42,9 @@ namespace lmk17 {
 // commands) are disabled while a run goes on; the menu then shows "STOP" in
 // place of "START".
 //
+// A configuration or linearization file dropped on the main window is taken
+// when "&Load Configuration" could be chosen, and refused otherwise.
+//
 // Two buttons stay enabled while their own operation repeats, so that it can
 // be stopped: PV "Read" while interval reading runs (it shows "Stop"), and
 // output-test "Use" while automatic setting runs (it shows "Stop").
@@ -79,6 +82,7 @@ struct CommandStates {
     bool monitoringStart = true;       // "Start" (MonStartBtn), "Monitoring START" shown
     bool monitoringParameters = true;  // "Parameters" (MonParamBtn) and its menu command
     bool monitoringStopMenu = false;   // "Monitoring STOP" shown in place of START
+    bool fileDrop = true;              // a file dropped on the window loads, as "Load" does
     // "&Exit" (Ctrl+X) is never disabled: during monitoring it gives the
     // same message as the window's close box, during an operation the same
     // question.

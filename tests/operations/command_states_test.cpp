@@ -102,6 +102,9 @@ TEST(CommandStates, WhatFollowsTheCommandState) {
         EXPECT_EQ(s.monitoringStart, !c.context.monitoringRuns);
         EXPECT_EQ(s.monitoringParameters, !c.context.monitoringRuns);
         EXPECT_EQ(s.monitoringStopMenu, c.context.monitoringRuns);
+        // A dropped file loads exactly when "Load" could be chosen: never
+        // while an operation or a repeating reading holds the line.
+        EXPECT_EQ(s.fileDrop, c.enabled);
         // Writing to several units needs a configuration as well.
         EXPECT_EQ(CommandStatesFor(c.enabled, connected).writeToSeveral,
                   c.enabled && !c.context.monitoringRuns && c.context.configurationPresent);

@@ -97,7 +97,8 @@ QString droppedFile(const QMimeData* mime) {
 }  // namespace
 
 void TMainForm::dragEnterEvent(QDragEnterEvent* event) {
-    if (stack_->idle() && !droppedFile(event->mimeData()).isEmpty()) event->acceptProposedAction();
+    if (stack_->commandStates().fileDrop && !droppedFile(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
 }
 
 // A configuration loads as "Load" does; a linearization file opens in the
