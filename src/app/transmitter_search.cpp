@@ -3,6 +3,7 @@
 #include <QTimer>
 #include <algorithm>
 
+#include "app/port_settings.h"
 #include "config/catalogue.h"
 #include "link/link_parameters.h"
 #include "link/port_connection.h"
@@ -59,6 +60,7 @@ bool TransmitterSearch::start(const LineScan::Plan& plan) {
     identifying_ = false;
     if (!scan_.start(plan)) return false;
     running_ = true;
+    emit usabilityChanged();
     const LinkSettings& now = stack_.connection().settings();
     savedBaudIndex_ = now.baudIndex;
     savedParityIndex_ = now.parityIndex;
@@ -138,7 +140,18 @@ void TransmitterSearch::finish() {
     connection.setBaudIndex(savedBaudIndex_);
     connection.setParityIndex(savedParityIndex_);
     connection.setTransmitterAddress(savedAddress_);
+    emit usabilityChanged();
     emit finished();
+}
+
+bool TransmitterSearch::canUse(int index) const {
+    return !running_ && index >= 0 && size_t(index) < found_.size();
+}
+
+bool TransmitterSearch::use(int index) {
+    if (!canUse(index)) return false;
+    UseFoundTransmitter(stack_.connection(), found_[size_t(index)].hit);
+    return true;
 }
 
 }  // namespace lmk17

@@ -28,7 +28,7 @@ struct FoundTransmitter {
 // identifies each transmitter that answered at its own address, speed and
 // parity, as the command line's scan does. The program's communication
 // parameters are the same afterwards as before; picking a transmitter found
-// is UseFoundTransmitter() (port_settings.h). Runs on the event loop: the
+// is use(). Runs on the event loop: the
 // window stays live and Cancel ends the search within the probe under way.
 class TransmitterSearch : public QObject {
     Q_OBJECT
@@ -47,12 +47,20 @@ public:
     bool cancelled() const { return cancelled_; }
     int probes() const { return scan_.total(); }
     const std::vector<FoundTransmitter>& found() const { return found_; }
+    // Whether found()[index] may be picked now: only once the search has
+    // ended, so that the port has its own settings back first.
+    bool canUse(int index) const;
+    // Makes found()[index] the program's transmitter (UseFoundTransmitter);
+    // false when it cannot be used now.
+    bool use(int index);
 
 signals:
     // Before each probe (0-based) of probes(); then one step per
     // identification.
     void progressed(int done, int total);
     void transmitterFound(const FoundTransmitter& transmitter);
+    // What canUse() says may have changed (the search started or ended).
+    void usabilityChanged();
     void finished();
 
 private:

@@ -6,7 +6,6 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include "app/port_settings.h"
 #include "stack/transmitter_stack.h"
 
 namespace lmk17 {
@@ -77,8 +76,8 @@ TSearchForm::TSearchForm(TransmitterStack& stack, QWidget* parent)
     connect(cancelBtn_, &QPushButton::clicked, this, &TSearchForm::CancelBtnClick);
     connect(useBtn_, &QPushButton::clicked, this, &TSearchForm::UseBtnClick);
     connect(closeBtn_, &QPushButton::clicked, this, &TSearchForm::reject);
-    connect(list_, &QTableWidget::itemSelectionChanged, this,
-            [this] { useBtn_->setEnabled(!search_.running() && list_->currentRow() >= 0); });
+    connect(list_, &QTableWidget::itemSelectionChanged, this, &TSearchForm::showUsable);
+    connect(&search_, &TransmitterSearch::usabilityChanged, this, &TSearchForm::showUsable);
     connect(list_, &QTableWidget::cellDoubleClicked, this, &TSearchForm::UseBtnClick);
     connect(&search_, &TransmitterSearch::progressed, this, [this](int done, int total) {
         progress_->setRange(0, total);
@@ -159,14 +158,15 @@ void TSearchForm::showRunning(bool running) {
     searchBtn_->setEnabled(!running);
     allCBx_->setEnabled(!running);
     cancelBtn_->setEnabled(running);
-    useBtn_->setEnabled(!running && list_->currentRow() >= 0);
+    showUsable();
+}
+
+void TSearchForm::showUsable() {
+    useBtn_->setEnabled(search_.canUse(list_->currentRow()));
 }
 
 void TSearchForm::UseBtnClick() {
-    const int row = list_->currentRow();
-    if (search_.running() || row < 0 || size_t(row) >= search_.found().size()) return;
-    UseFoundTransmitter(stack_.connection(), search_.found()[size_t(row)].hit);
-    accept();
+    if (search_.use(list_->currentRow())) accept();
 }
 
 }  // namespace lmk17

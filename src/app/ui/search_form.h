@@ -48,6 +48,8 @@ private:
     void addRow(const FoundTransmitter& t);
     void searchFinished();
     void showRunning(bool running);
+    // "Use" is enabled when the search says the picked row can be used.
+    void showUsable();
 
     TransmitterStack& stack_;
     TransmitterSearch search_;
