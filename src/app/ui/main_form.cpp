@@ -105,7 +105,7 @@ TMainForm::TMainForm(SettingsStore& store, QWidget* parent) : QMainWindow(parent
     setAcceptDrops(true);
     refreshCaption();
 
-    tabs_->setCurrentIndex(InputPage);
+    showPage(stack_->page());
     connect(tabs_, &QTabWidget::currentChanged, this, &TMainForm::ZalozkaChange);
     EnableCommands(stack_->commandStates());
 
