@@ -22,14 +22,6 @@ void ConfigControls::focusRefusal(const CheckOutcome& outcome) {
     model_.announceRefusal(outcome);
 }
 
-void ConfigControls::typeText(EditField field, const QString& text) {
-    EditTextChanged(model_, field, text);
-}
-
-bool ConfigControls::leaveEdit(EditField field, const QString& text, const QString& entryText) {
-    return LeaveEdit(model_, field, text, entryText).accepted;
-}
-
 void ConfigControls::selectRangePosition(int position) {
     const auto& map = view().rangeList.indexOfPosition;
     if (position < 0 || position >= int(map.size())) return;

@@ -12,8 +12,9 @@
 namespace lmk17 {
 
 // The Input, Output and Information pages' road into the configuration
-// model, shared by the three pages. A page forwards what the user typed,
-// chose or clicked; the model runs the checks, keeps the controls' state and
+// model, shared by the three pages. A page forwards what the user chose or
+// clicked (its numeric edits hand their texts to the model's EditTextChanged
+// and LeaveEdit themselves); the model runs the checks, keeps the controls' state and
 // reports (validation_model.h); this adapter passes the reports on to the
 // pages:
 //
@@ -36,14 +37,6 @@ public:
 
     // What the window enables for the configuration's type and firmware.
     void setupForType(int typeIndex, int firmwareIndex);  // SetupForType
-
-    // Every keystroke in a numeric edit: its text is kept for the complete
-    // check; damping and the second hysteresis count as a change at once.
-    void typeText(EditField field, const QString& text);  // ...EdtChange
-    // Leaving a numeric edit or Enter in it (entryText: its trimmed text when
-    // it got the focus). False when the value was refused.
-    bool leaveEdit(EditField field, const QString& text,
-                   const QString& entryText);  // ...EdtExit, ...EdtKeyPress
 
     // Another entry of the input range list (its list position).
     void selectRangePosition(int position);  // ZaklRozsahCBChange

@@ -38,11 +38,12 @@ struct Controls {
 TEST(ConfigControls, KeepsTheUsersTextsAndMarksEveryChange) {
     Controls f;
     QSignalSpy refused(&f.controls, &ConfigControls::refused);
-    EXPECT_TRUE(
-        f.controls.leaveEdit(EditField::LOEdt, QStringLiteral("-100"), QStringLiteral("-200")));
+    EXPECT_TRUE(LeaveEdit(f.model, EditField::LOEdt, QStringLiteral("-100"), QStringLiteral("-200"))
+                    .accepted);
     EXPECT_EQ(f.controls.view().lowerRangeText, QStringLiteral(" -100"));
     EXPECT_FALSE(
-        f.controls.leaveEdit(EditField::NPErrHiEdt, QStringLiteral("26"), QStringLiteral("22")));
+        LeaveEdit(f.model, EditField::NPErrHiEdt, QStringLiteral("26"), QStringLiteral("22"))
+            .accepted);
     ASSERT_EQ(refused.count(), 1);
     EXPECT_EQ(refused[0][0].value<ConfigPage>(), ConfigPage::Output);
     EXPECT_EQ(refused[0][1].value<EditField>(), EditField::NPErrHiEdt);

@@ -15,10 +15,10 @@ bool leavesTheWindow(Qt::FocusReason reason) {
 
 }  // namespace
 
-TConfigEdit::TConfigEdit(EditField field, ConfigControls& controls, QWidget* parent)
-    : QLineEdit(parent), field_(field), controls_(controls) {
+TConfigEdit::TConfigEdit(EditField field, ConfigModel& model, QWidget* parent)
+    : QLineEdit(parent), field_(field), model_(model) {
     connect(this, &QLineEdit::textEdited, this,
-            [this](const QString& text) { controls_.typeText(field_, text); });
+            [this](const QString& text) { EditTextChanged(model_, field_, text); });
 }
 
 void TConfigEdit::showText(const QString& text) {
@@ -57,7 +57,7 @@ void TConfigEdit::keyPressEvent(QKeyEvent* event) {
 void TConfigEdit::leave() {
     if (checking_) return;
     checking_ = true;
-    controls_.leaveEdit(field_, text(), entry_);
+    LeaveEdit(model_, field_, text(), entry_);
     checking_ = false;
 }
 

@@ -2,18 +2,18 @@
 
 #include <QLineEdit>
 
-#include "config/config_controls.h"
+#include "config/validation_model.h"
 
 namespace lmk17 {
 
 // A numeric edit of the Input or Output page. Getting the focus trims its
 // text and remembers it as the entry text; leaving it, or Enter (consumed),
-// forwards the text to the checks. A message box or a popup taking the focus
-// is not leaving.
+// forwards the text to the checks (EditTextChanged, LeaveEdit). A message box or a popup taking the
+// focus is not leaving.
 class TConfigEdit : public QLineEdit {
     Q_OBJECT
 public:
-    TConfigEdit(EditField field, ConfigControls& controls, QWidget* parent = nullptr);
+    TConfigEdit(EditField field, ConfigModel& model, QWidget* parent = nullptr);
 
     EditField field() const { return field_; }
     QString entryText() const { return entry_; }
@@ -29,7 +29,7 @@ private:
     void leave();
 
     EditField field_;
-    ConfigControls& controls_;
+    ConfigModel& model_;
     QString entry_;
     bool checking_ = false;
 };

@@ -15,7 +15,7 @@ PageEdits::PageEdits(QWidget& page, ConfigPage which, ConfigControls& controls)
 }
 
 TConfigEdit* PageEdits::add(EditField field, QWidget* parent) {
-    auto* e = new TConfigEdit(field, controls_, parent);
+    auto* e = new TConfigEdit(field, controls_.model(), parent);
     if (const EditFieldDescriptor* d = DescriptorOf(field))
         e->setObjectName(QString::fromLatin1(d->objectName));
     e->setMaximumWidth(110);
