@@ -161,6 +161,10 @@ Příručka: %1 (ostatní jazyky ve složkách vedle ní)
         <source>Backups cannot be written into the folder %1.</source>
         <translation>Do složky %1 nelze zálohy zapisovat.</translation>
     </message>
+    <message>
+        <source>Output test mode is active: the transmitter&apos;s output stays at the test value after the program is closed. Leave output test mode before closing?</source>
+        <translation>Převodník je v režimu testu výstupu: jeho výstup zůstane po ukončení programu na testovací hodnotě. Ukončit test výstupu před zavřením?</translation>
+    </message>
 </context>
 <context>
     <name>Catalogue</name>

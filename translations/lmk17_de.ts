@@ -161,6 +161,10 @@ Das Handbuch: %1 (die anderen Sprachen in den Ordnern daneben)
         <source>Backups cannot be written into the folder %1.</source>
         <translation>In den Ordner %1 können keine Sicherungen geschrieben werden.</translation>
     </message>
+    <message>
+        <source>Output test mode is active: the transmitter&apos;s output stays at the test value after the program is closed. Leave output test mode before closing?</source>
+        <translation>Der Ausgangstestmodus ist aktiv: Der Ausgang des Messumformers bleibt nach dem Beenden des Programms auf dem Testwert. Den Ausgangstestmodus vor dem Schließen beenden?</translation>
+    </message>
 </context>
 <context>
     <name>Catalogue</name>

@@ -161,6 +161,10 @@ El manual: %1 (los demás idiomas en las carpetas de al lado)
         <source>Backups cannot be written into the folder %1.</source>
         <translation>No se pueden escribir copias de seguridad en la carpeta %1.</translation>
     </message>
+    <message>
+        <source>Output test mode is active: the transmitter&apos;s output stays at the test value after the program is closed. Leave output test mode before closing?</source>
+        <translation>El modo de prueba de la salida está activo: la salida del transmisor se queda en el valor de prueba después de cerrar el programa. ¿Salir del modo de prueba de la salida antes de cerrar?</translation>
+    </message>
 </context>
 <context>
     <name>Catalogue</name>

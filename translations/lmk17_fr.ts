@@ -161,6 +161,10 @@ Le manuel : %1 (les autres langues dans les dossiers voisins)
         <source>Backups cannot be written into the folder %1.</source>
         <translation>Impossible d&apos;écrire des sauvegardes dans le dossier %1.</translation>
     </message>
+    <message>
+        <source>Output test mode is active: the transmitter&apos;s output stays at the test value after the program is closed. Leave output test mode before closing?</source>
+        <translation>Le mode test de la sortie est actif : la sortie du transmetteur reste à la valeur de test après la fermeture du programme. Quitter le mode test de la sortie avant de fermer ?</translation>
+    </message>
 </context>
 <context>
     <name>Catalogue</name>

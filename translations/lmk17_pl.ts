@@ -161,6 +161,10 @@ Podręcznik: %1 (pozostałe języki w folderach obok)
         <source>Backups cannot be written into the folder %1.</source>
         <translation>Nie można zapisywać kopii zapasowych w folderze %1.</translation>
     </message>
+    <message>
+        <source>Output test mode is active: the transmitter&apos;s output stays at the test value after the program is closed. Leave output test mode before closing?</source>
+        <translation>Tryb testu wyjścia jest aktywny: wyjście przetwornika pozostanie na wartości testowej po zamknięciu programu. Zakończyć tryb testu wyjścia przed zamknięciem?</translation>
+    </message>
 </context>
 <context>
     <name>Catalogue</name>

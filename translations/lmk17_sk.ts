@@ -161,6 +161,10 @@ Príručka: %1 (ostatné jazyky v priečinkoch vedľa nej)
         <source>Backups cannot be written into the folder %1.</source>
         <translation>Do priečinka %1 nemožno zálohy zapisovať.</translation>
     </message>
+    <message>
+        <source>Output test mode is active: the transmitter&apos;s output stays at the test value after the program is closed. Leave output test mode before closing?</source>
+        <translation>Prevodník je v režime testu výstupu: jeho výstup zostane po ukončení programu na testovacej hodnote. Ukončiť test výstupu pred zatvorením?</translation>
+    </message>
 </context>
 <context>
     <name>Catalogue</name>

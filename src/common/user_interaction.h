@@ -34,6 +34,7 @@ enum class Question {
     ClearPointTable,              // "Clear Table" of the editor's point grids
     WriteDifferences,             // before a write: the values that change; write?
     WriteUnchanged,               // before a write: the transmitter holds it already
+    LeaveOutputTest,              // closing with the output in test mode
 };
 
 // The one way the core talks to the user. The GUI implements it with modal

@@ -13,4 +13,9 @@ inline constexpr char kMonitoringRefusesClose[] = QT_TRANSLATE_NOOP(
     "App",
     "The program is in monitoring mode. Stop the monitoring before closing the application.");
 
+inline constexpr char kLeaveOutputTestQuestion[] = QT_TRANSLATE_NOOP(
+    "App",
+    "Output test mode is active: the transmitter's output stays at the test value after the "
+    "program is closed. Leave output test mode before closing?");
+
 }  // namespace lmk17::stack_text

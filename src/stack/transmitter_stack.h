@@ -116,6 +116,8 @@ public:
     // close box and "&Exit"): refused with a message while monitoring runs,
     // else the close question (an operation running is paused while it is
     // asked). Yes stops whatever runs and returns true: the program may end.
+    // With the output in test mode the user is asked whether to release it
+    // first.
     bool closeProgram();
     // Runs a command that must not overlap an operation (print, PDF, the
     // ordering code); false when refused.
@@ -134,6 +136,7 @@ signals:
     void pageRequested(MainPage page);
 
 private:
+    void leaveOutputTestBeforeClosing();
     void refreshCommandStates();
     CommandStates computeCommandStates() const;
 

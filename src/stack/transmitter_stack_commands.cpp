@@ -5,6 +5,7 @@
 
 #include "config/config_model.h"
 #include "config/identification_text.h"
+#include "link/port_connection.h"
 #include "link/transaction_engine.h"
 #include "monitoring/monitoring_engine.h"
 #include "operations/common_routines.h"
@@ -116,7 +117,19 @@ bool TransmitterStack::closeProgram() {
     if (!session_->confirmShutdown(QCoreApplication::translate("App", stack_text::kCloseQuestion)))
         return false;
     session_->stopForShutdown();
+    leaveOutputTestBeforeClosing();
     return true;
+}
+
+// The output stays at a test value when the program ends (the loop reads a
+// forced current); asked, and on Yes released the way "Exit Testing" does.
+void TransmitterStack::leaveOutputTestBeforeClosing() {
+    if (!live_->page().testModeVisible || !connection_->isConnected()) return;
+    if (!ui_.question(Question::LeaveOutputTest, MessageKind::Confirmation,
+                      QCoreApplication::translate("App", stack_text::kLeaveOutputTestQuestion)))
+        return;
+    constexpr int kReleaseDeadlineMs = 15000;  // identification, the write and a PV reading
+    runOperation([this] { return live_->exitOutputTesting(); }, kReleaseDeadlineMs);
 }
 
 bool TransmitterStack::whenIdle(const std::function<void()>& command) {

@@ -57,5 +57,36 @@ TEST(ProgramClose, RefusedWhileMonitoringElseAsked) {
     }
 }
 
+// Closing left the transmitter's output forced at a test value: the loop
+// read 4 mA long after the program had gone.
+TEST(ProgramClose, AnOutputInTestModeIsReleasedWhenTheUserSaysSo) {
+    const QString leave = QStringLiteral(
+        "Output test mode is active: the transmitter's output stays at the test value after the "
+        "program is closed. Leave output test mode before closing?");
+    struct Case {
+        const char* name;
+        bool release;
+    };
+    for (const Case& c : {Case{"released", true}, Case{"left forced", false}}) {
+        SCOPED_TRACE(c.name);
+        LiveSimRig rig({Profile("K8620L31", 191)});
+        ASSERT_TRUE(rig.started);
+        ASSERT_TRUE(rig.readConfiguration());
+        rig.ui.answers = {};
+        ASSERT_TRUE(rig.live.useOrStopOutputTest());
+        ASSERT_TRUE(rig.waitIdle(10000));
+        ASSERT_TRUE(rig.transmitter().testMode());
+        ASSERT_TRUE(rig.live.page().testModeVisible);
+
+        rig.ui.shown.clear();
+        rig.ui.answers = {true, c.release};
+        EXPECT_TRUE(rig.stack.closeProgram());
+        ASSERT_EQ(rig.ui.shown.size(), 2u) << rig.ui.texts().join('|').toStdString();
+        EXPECT_EQ(rig.ui.shown[0].text, kQuestion);
+        EXPECT_EQ(rig.ui.shown[1].text, leave);
+        EXPECT_EQ(rig.transmitter().testMode(), !c.release);
+    }
+}
+
 }  // namespace
 }  // namespace lmk17
