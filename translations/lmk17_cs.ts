@@ -531,6 +531,10 @@ Příručka: %1 (ostatní jazyky ve složkách vedle ní)
         <source>Error span value is lower than %.2g %s, cannot continue.</source>
         <translation>Rozpětí chybového výstupu je menší než %.2g %s, nelze pokračovat.</translation>
     </message>
+    <message>
+        <source>Some values of the configuration lie outside the range of the new linearization (measuring range, corrections or limit comparators). Correct them before the configuration is written or saved.</source>
+        <translation>Některé hodnoty konfigurace leží mimo rozsah nové linearizace (měřicí rozsah, korekce nebo limitní komparátory). Opravte je, než konfiguraci zapíšete nebo uložíte.</translation>
+    </message>
 </context>
 <context>
     <name>Configuration file</name>

@@ -531,6 +531,10 @@ Das Handbuch: %1 (die anderen Sprachen in den Ordnern daneben)
         <source>Error span value is lower than %.2g %s, cannot continue.</source>
         <translation>Die Spanne der Fehlerausgänge ist kleiner als %.2g %s, Abbruch.</translation>
     </message>
+    <message>
+        <source>Some values of the configuration lie outside the range of the new linearization (measuring range, corrections or limit comparators). Correct them before the configuration is written or saved.</source>
+        <translation>Einige Werte der Konfiguration liegen außerhalb des Bereichs der neuen Linearisierung (Messbereich, Korrekturen oder Grenzwertkomparatoren). Korrigieren Sie sie, bevor die Konfiguration geschrieben oder gespeichert wird.</translation>
+    </message>
 </context>
 <context>
     <name>Configuration file</name>

@@ -531,6 +531,10 @@ El manual: %1 (los demás idiomas en las carpetas de al lado)
         <source>Error span value is lower than %.2g %s, cannot continue.</source>
         <translation>El margen de las salidas de error es menor que %.2g %s, no se puede continuar.</translation>
     </message>
+    <message>
+        <source>Some values of the configuration lie outside the range of the new linearization (measuring range, corrections or limit comparators). Correct them before the configuration is written or saved.</source>
+        <translation>Algunos valores de la configuración quedan fuera del rango de la nueva linealización (rango de medida, correcciones o comparadores de límite). Corríjalos antes de escribir o guardar la configuración.</translation>
+    </message>
 </context>
 <context>
     <name>Configuration file</name>

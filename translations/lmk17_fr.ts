@@ -531,6 +531,10 @@ Le manuel : %1 (les autres langues dans les dossiers voisins)
         <source>Error span value is lower than %.2g %s, cannot continue.</source>
         <translation>L&apos;écart entre les sorties de défaut est inférieur à %.2g %s, impossible de continuer.</translation>
     </message>
+    <message>
+        <source>Some values of the configuration lie outside the range of the new linearization (measuring range, corrections or limit comparators). Correct them before the configuration is written or saved.</source>
+        <translation>Certaines valeurs de la configuration sont hors de la plage de la nouvelle linéarisation (étendue de mesure, corrections ou comparateurs de seuil). Corrigez-les avant d&apos;écrire ou d&apos;enregistrer la configuration.</translation>
+    </message>
 </context>
 <context>
     <name>Configuration file</name>

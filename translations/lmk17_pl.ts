@@ -531,6 +531,10 @@ Podręcznik: %1 (pozostałe języki w folderach obok)
         <source>Error span value is lower than %.2g %s, cannot continue.</source>
         <translation>Rozpiętość wyjść błędu jest mniejsza niż %.2g %s, nie można kontynuować.</translation>
     </message>
+    <message>
+        <source>Some values of the configuration lie outside the range of the new linearization (measuring range, corrections or limit comparators). Correct them before the configuration is written or saved.</source>
+        <translation>Niektóre wartości konfiguracji leżą poza zakresem nowej linearyzacji (zakres pomiarowy, korekcje lub komparatory progowe). Popraw je, zanim konfiguracja zostanie wysłana lub zapisana.</translation>
+    </message>
 </context>
 <context>
     <name>Configuration file</name>

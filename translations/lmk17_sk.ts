@@ -531,6 +531,10 @@ Príručka: %1 (ostatné jazyky v priečinkoch vedľa nej)
         <source>Error span value is lower than %.2g %s, cannot continue.</source>
         <translation>Rozpätie chybového výstupu je menšie ako %.2g %s, nie je možné pokračovať.</translation>
     </message>
+    <message>
+        <source>Some values of the configuration lie outside the range of the new linearization (measuring range, corrections or limit comparators). Correct them before the configuration is written or saved.</source>
+        <translation>Niektoré hodnoty konfigurácie ležia mimo rozsahu novej linearizácie (merací rozsah, korekcie alebo limitné komparátory). Opravte ich, kým konfiguráciu zapíšete alebo uložíte.</translation>
+    </message>
 </context>
 <context>
     <name>Configuration file</name>

@@ -209,6 +209,25 @@ bool ConfigModel::RefreshFromConfig() {
     return corrupt;
 }
 
+bool ConfigModel::adoptLinearization() {
+    TransmitterConfig trial = config_;
+    if (AdoptRecord(trial, identity_.typeIndex, identity_.firmwareIndex).corrupt ==
+        CorruptStep::None) {
+        RefreshFromConfig();
+        return true;
+    }
+    view_.unitSymbol = UnitSymbol(config_.PvUnit);
+    controls_.unitSymbol = view_.unitSymbol;
+    announce();
+    emit viewChanged();
+    emit controlsChanged();
+    ui_.message(MessageKind::Warning,
+                Texts::tr("Some values of the configuration lie outside the range of the new "
+                          "linearization (measuring range, corrections or limit comparators). "
+                          "Correct them before the configuration is written or saved."));
+    return false;
+}
+
 bool ConfigModel::adoptRecord() {
     RefreshGuard guard(*this);
     const bool userChanges = hasUserChanges();

@@ -153,6 +153,14 @@ public:
     // by the default configuration for the identity and adopted again.
     // Returns whether the record was found corrupt.
     bool RefreshFromConfig();
+    // After the linearization editor's OK: the record is adopted as after any
+    // change of its tables when it passes the adoption's checks. Values the
+    // new tables no longer hold (a range value or comparator level outside the
+    // new PV range) are the user's to correct, not a corrupt record to replace
+    // by the defaults: the window then only takes the new unit, the user is
+    // told, and the complete check before a write or save names each value.
+    // Returns whether the record was adopted whole.
+    bool adoptLinearization();
     const ConfigView& view() const { return view_; }
     // The pages' controls as the user left them: the texts the edits hold now,
     // the lists and boxes. A new view() replaces them; the checks of the

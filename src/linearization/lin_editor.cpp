@@ -136,8 +136,9 @@ void LinEditor::commit(ConfigModel& model) const {
         modified = commit(edit.config());
     }
     if (modified) model.setUnsavedChanges(true);
-    // The Input page shows the new PV unit and the limits derived from the new table.
-    model.RefreshFromConfig();
+    // The Input page shows the new PV unit and the limits derived from the
+    // new table; values outside them stay for the user to correct.
+    model.adoptLinearization();
 }
 
 bool LinEditor::cancel(UserInteraction& ui) {

@@ -4,8 +4,10 @@
 
 #include "config/catalogue.h"
 #include "config/cjc_sensor.h"
+#include "config/config_model.h"
 #include "config/defaults.h"
 #include "config/transmitter_config.h"
+#include "config/validation_model.h"
 #include "linearization/grid_clipboard.h"
 #include "linearization/lin_editor.h"
 #include "linearization/lin_graph_view.h"
@@ -369,5 +371,54 @@ TEST_F(Editor, PointTablesLiveOnTheirRange) {
         fresh.commit(config);
         fresh.open(CustomerConfig(c.reopenedOn), FindRange(c.reopenedOn));
         EXPECT_EQ(fresh.data().LinPoints.count, c.points);
+    }
+}
+
+// OK in the editor adopted the record as after a read: a measuring range or
+// an enabled comparator level outside the new table's PV range made it
+// "corrupt", and the defaults replaced the linearization just made.
+TEST(EditorCommit, ValuesOutsideTheNewTableAreTheUsersToCorrect) {
+    struct Case {
+        const char* name;
+        double pvTop;  // the points' largest PV
+        bool adoptedWhole;
+    };
+    const Case cases[] = {
+        {"the range still fits", 500, true},
+        {"the range reaches past the new PV range", 150, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ScriptedInteraction ui;
+        ConfigModel model(ui);
+        model.edit().identity().typeIndex = FindType(QStringLiteral("K8620L31"));
+        model.edit().identity().firmwareIndex = FindFirmware(191);
+        model.edit().identity().rangeIndex = FindRange(91);
+        ASSERT_TRUE(model.SetDefaultConfiguration(model.identity().typeIndex, 0,
+                                                  model.identity().firmwareIndex));
+        ASSERT_TRUE(ApplyRangeDefaults(model.edit().config(), FindRange(91)));
+        ASSERT_FALSE(model.RefreshFromConfig());
+        const double upper = model.config().UpperRangeValue;  // 400
+
+        LinEditor editor;
+        ASSERT_TRUE(editor.open(model));
+        GridCell bad;
+        editor.markLinGridEdited();
+        const QString top = QString::number(c.pvTop);
+        ASSERT_TRUE(editor.readLinGrid(
+            Rows({{"0", "0"}, {"100", "50"}, {"200", "100"}, {"300", top}}), ui, &bad));
+        ASSERT_TRUE(editor.approximateLinearization({}, ui, &bad));
+        ui.shown.clear();
+        editor.commit(model);
+
+        EXPECT_EQ(model.config().LinSegTable, editor.pom().LinSegTable) << "the table is kept";
+        EXPECT_EQ(model.config().UpperRangeValue, upper) << "nothing changed behind the user";
+        ASSERT_EQ(ui.texts().size(), c.adoptedWhole ? 0u : 1u)
+            << ui.texts().join('|').toStdString();
+        if (!c.adoptedWhole) {
+            EXPECT_TRUE(ui.last().startsWith(QStringLiteral("Some values")));
+        }
+        // The complete check before a write names what to correct.
+        EXPECT_EQ(CheckAll(model).accepted, c.adoptedWhole);
     }
 }
